@@ -1,6 +1,15 @@
-#include <cstdio>
+// korvo-pde: a program that plays the print dialog for the Korvo features plug-in.
+#include <iostream>
 
-int main() {
-  std::fputs("usage: korvo-pde show [--ppd FILE] [--session FILE]\n", stderr);
-  return 2;
+#include "host/command_line.h"
+#include "host/show_command.h"
+
+int main(int argc, char** argv) {
+  korvo_host::CommandLine line;
+  std::string error;
+  if (!korvo_host::ParseCommandLine(argc, argv, &line, &error)) {
+    std::cerr << "korvo-pde: " << error << "\n" << korvo_host::UsageText();
+    return korvo_host::kExitUsageError;
+  }
+  return korvo_host::RunShowCommand(line, std::cout, std::cerr);
 }

@@ -1,0 +1,44 @@
+# Two commands do everything on a fresh Debian machine:
+#   make run    install what is missing, build, run korvo-pde on the bundled sample printer
+#   make test   install what is missing, build, run every test
+BUILD ?= build
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+.PHONY: all setup build run test sanitize fuzz bench clean
+
+all: build
+
+setup:
+	@scripts/setup.sh
+
+build: setup
+	@cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS) > /dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/bin/korvo-pde show
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# The tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize: setup
+	@cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKORVO_SANITIZE=ON -DKORVO_BENCH=OFF > /dev/null
+	@cmake --build build-asan -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build-asan --output-on-failure -j $(JOBS)
+
+# Every libFuzzer target, briefly, on its seed corpus.
+FUZZ_SECONDS ?= 20
+fuzz: setup
+	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVO_FUZZ=ON -DKORVO_TESTS=OFF -DKORVO_BENCH=OFF > /dev/null
+	@cmake --build build-fuzz -j $(JOBS)
+	fuzz/run_fuzzers.sh build-fuzz $(FUZZ_SECONDS)
+
+bench: setup
+	@cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DKORVO_TESTS=OFF > /dev/null
+	@cmake --build build-release -j $(JOBS)
+	@for b in build-release/bin/*_bench; do echo "== $$b"; $$b; done
+
+clean:
+	rm -rf build build-asan build-fuzz build-release

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the project needs, and only those that are missing.
+set -euo pipefail
+
+packages=(
+  g++ cmake ninja-build make
+  clang libclang-rt-14-dev            # fuzzers (libFuzzer) and sanitizer runtimes
+  libgtest-dev libgmock-dev libbenchmark-dev
+  libxml2-dev libxml2-utils           # property lists and job tickets; xmllint checks them
+  libcups2-dev cups-client            # printer descriptions and IPP; cupstestppd checks our PPD
+  locales gettext                     # locale-aware number text; msgfmt checks the string tables
+  python3                             # plistlib reads what we write, in the tests
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then
+  sudo_cmd=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -qq
+"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,53 @@
+#include "host/command_line.h"
+
+#include <string_view>
+
+namespace korvo_host {
+
+const char* UsageText() {
+  return "usage: korvo-pde show [--ppd FILE] [--session FILE] [--bundle DIR]\n";
+}
+
+bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std::string* error) {
+  if (argc < 2) {
+    *error = "no command given";
+    return false;
+  }
+  CommandLine line;
+  line.command = argv[1];
+  if (line.command != "show") {
+    *error = "unknown command \"" + line.command + "\"";
+    return false;
+  }
+  for (int i = 2; i < argc; ++i) {
+    std::string_view arg = argv[i];
+    auto value = [&](std::optional<std::string>& slot) {
+      if (i + 1 >= argc) {
+        *error = std::string(arg) + " needs a value";
+        return false;
+      }
+      slot = argv[++i];
+      return true;
+    };
+    if (arg == "--ppd") {
+      if (!value(line.ppdPath)) return false;
+    } else if (arg == "--session") {
+      if (!value(line.sessionPath)) return false;
+    } else if (arg == "--bundle") {
+      if (!value(line.bundlePath)) return false;
+    } else if (arg.starts_with("--")) {
+      *error = "unknown option " + std::string(arg);
+      return false;
+    } else {
+      line.arguments.emplace_back(arg);
+    }
+  }
+  if (line.command == "show" && !line.arguments.empty()) {
+    *error = "show takes no file arguments";
+    return false;
+  }
+  *out = std::move(line);
+  return true;
+}
+
+}  // namespace korvo_host

@@ -1,0 +1,27 @@
+#pragma once
+// The host's sub-commands and their arguments, parsed from argv. Parsing only: the work is done
+// by the command functions.
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace korvo_host {
+
+inline constexpr int kExitOK = 0;
+inline constexpr int kExitUserError = 1;   // a bad file, a foreign printer
+inline constexpr int kExitUsageError = 2;  // bad arguments
+
+struct CommandLine {
+  std::string command;                   // "show", ...
+  std::optional<std::string> ppdPath;     // --ppd FILE
+  std::optional<std::string> sessionPath; // --session FILE
+  std::optional<std::string> bundlePath;  // --bundle DIR (tests and packagers)
+  std::vector<std::string> arguments;     // the rest, in order
+};
+
+// The parsed command line, or a one-line usage message.
+bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std::string* error);
+
+const char* UsageText();
+
+}  // namespace korvo_host

@@ -1,0 +1,49 @@
+#pragma once
+// Plays the print dialog: loads the plug-in bundle as the dialog would, makes the extension
+// through its factory, and calls its seven operations on a print session.
+#include <memory>
+#include <string>
+
+#include "platform/plugin/plugin_host.h"
+#include "platform/result.h"
+#include "platform/ticket/print_session.h"
+
+namespace korvo_host {
+
+class PrintDialog {
+ public:
+  // Loads the module of the bundle at bundlePath and obtains its dialog-extension interface.
+  static platform::Result<std::unique_ptr<PrintDialog>> load(const std::string& bundlePath);
+  ~PrintDialog();
+  PrintDialog(const PrintDialog&) = delete;
+  PrintDialog& operator=(const PrintDialog&) = delete;
+
+  platform::OSStatus prologue();
+  platform::OSStatus initialize(platform::PrintSession& session);
+  platform::OSStatus open();
+  platform::OSStatus sync(bool reinitialize);
+  platform::OSStatus close();
+  // Ends the extension's life; safe to call once after prologue (the destructor calls it when
+  // it was not called).
+  platform::OSStatus terminate(platform::OSStatus status = platform::noErr);
+
+  const std::string& title() const { return title_; }
+  const std::string& kind() const { return kind_; }
+  platform::Bundle& bundle() const { return module_->bundle(); }
+
+ private:
+  PrintDialog(std::unique_ptr<platform::PluginModule> module, platform::PluginInstance instance,
+              platform::PDEInterfaceHandle pde)
+      : module_(std::move(module)), instance_(std::move(instance)), pde_(std::move(pde)) {}
+
+  // Declared in this order so that they are released in reverse: interface, instance, module.
+  std::unique_ptr<platform::PluginModule> module_;
+  platform::PluginInstance instance_;
+  platform::PDEInterfaceHandle pde_;
+  platform::PMPDEContext context_ = nullptr;
+  platform::PrintSession* session_ = nullptr;
+  bool live_ = false;
+  std::string title_, kind_;
+};
+
+}  // namespace korvo_host

@@ -1,0 +1,11 @@
+#pragma once
+// What the shell needs of the queue's printer description: whether it is the maker's, and the
+// printer-wide tables loaded with it for the life of the dialog.
+
+// True when the current session's printer description opens and its manufacturer is exactly
+// "Korvo".
+bool CurrentPrinterIsKorvo();
+// Loads the installable options (and, once it exists, the device feature profile).
+void LoadPrinterFeatures();
+// Closes the printer description and forgets everything loaded with it.
+void UnloadPrinterFeatures();

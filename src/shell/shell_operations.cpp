@@ -1,0 +1,113 @@
+// The seven operations the print dialog calls on the shell, each fanned out to the panels.
+#include <cstdio>
+#include <memory>
+
+#include "shell/panel_table.h"
+#include "shell/pde_shell.h"
+#include "shell/printer_description.h"
+#include "shell/product_hooks.h"
+#include "shell/shell_context.h"
+
+using platform::OSStatus;
+
+PDEShellContext* gContext = nullptr;
+std::int32_t lastTabIndex = 0;
+std::int32_t gSelectedPanelIndex = 0;
+
+namespace {
+
+platform::Bundle* gBundle = nullptr;
+
+PDEShellContext* AsShell(platform::PMPDEContext context) { return static_cast<PDEShellContext*>(context); }
+
+}  // namespace
+
+platform::Bundle* GetPDEBundle() {
+  if (gBundle == nullptr) gBundle = platform::Bundle::withIdentifier(kKorvoBundleIdentifier);
+  return gBundle;
+}
+
+OSStatus PDEShellPrologue(platform::PMPDEContext* context, platform::OSType* creator, std::string* kind,
+                          std::string* title, std::uint32_t* maxH, std::uint32_t* maxV) {
+  OSStatus status = KorvoPDEProlog();
+  if (context == nullptr) return platform::kPMInvalidPDEContext;
+  auto shell = std::make_unique<PDEShellContext>();
+  shell->bundle = GetPDEBundle();
+  gSelectedPanelIndex = 0;
+  if (shell->bundle != nullptr && shell->bundle->hasLocalizedString("PDE Shell"))
+    shell->title = shell->bundle->localizedString("PDE Shell");
+  if (creator) *creator = kShellCreator;
+  if (kind) *kind = kShellKind;
+  if (title && shell->title) *title = *shell->title;
+  if (maxH) *maxH = kShellMaxWidth;
+  if (maxV) *maxV = kShellMaxHeight;
+  LoadBuiltInPanels(*shell);
+  gContext = shell.release();  // owned by the dialog until Terminate
+  *context = gContext;
+  return status;
+}
+
+OSStatus PDEShellInitialize(platform::PMPDEContext context, platform::PMPDEFlags* flags, platform::PMPDERef ref,
+                            platform::ControlRef parentUserPane, platform::PMPrintSession session) {
+  OSStatus status = KorvoPDEInitialize(session);
+  PDEShellContext* shell = AsShell(context);
+  if (shell == nullptr || session == nullptr) return platform::kPMInvalidPDEContext;
+  // A queue of another maker's printer gets no panels of ours.
+  if (!CurrentPrinterIsKorvo()) return platform::kPMInvalidPDEContext;
+  LoadPrinterFeatures();
+  shell->dialogPane = parentUserPane;
+  shell->session = session;
+  for (PanelSlot& panel : shell->panels) {
+    if (panel.interface.Initialize != nullptr)
+      panel.interface.Initialize(panel.context, flags, ref, panel.pane, session);
+  }
+  status = PDEShellSync(shell, session, true);
+  return status;
+}
+
+OSStatus PDEShellGetSummaryText(platform::PMPDEContext context, platform::SummaryArray* titles,
+                                platform::SummaryArray* values) {
+  OSStatus status = KorvoPDEGetSummaryText();
+  PDEShellContext* shell = AsShell(context);
+  if (shell == nullptr) return platform::kPMInvalidPDEContext;
+  if (titles) titles->reset();
+  if (values) values->reset();
+  for (PanelSlot& panel : shell->panels)
+    if (panel.interface.GetSummaryText != nullptr) panel.interface.GetSummaryText(panel.context, titles, values);
+  return status;
+}
+
+OSStatus PDEShellOpen(platform::PMPDEContext context) {
+  OSStatus status = KorvoPDEOpen();
+  PDEShellContext* shell = AsShell(context);
+  if (shell == nullptr) return platform::kPMInvalidPDEContext;
+  if (!shell->openedOnce) shell->openedOnce = true;
+  for (PanelSlot& panel : shell->panels)
+    if (panel.interface.Open != nullptr) panel.interface.Open(panel.context);
+  if (gSelectedPanelIndex == 0) gSelectedPanelIndex = 1;
+  selectPanel(gSelectedPanelIndex, shell);
+  return status;
+}
+
+OSStatus PDEShellClose(platform::PMPDEContext context) {
+  OSStatus status = KorvoPDEClose();
+  PDEShellContext* shell = AsShell(context);
+  if (shell == nullptr) return platform::kPMInvalidPDEContext;
+  for (PanelSlot& panel : shell->panels)
+    if (panel.interface.Close != nullptr) panel.interface.Close(panel.context);
+  return status;
+}
+
+OSStatus PDEShellTerminate(platform::PMPDEContext context, OSStatus terminateStatus) {
+  OSStatus status = KorvoPDETerminate();
+  if (context == nullptr) return platform::kPMInvalidPDEContext;
+  std::unique_ptr<PDEShellContext> shell(AsShell(context));
+  for (PanelSlot& panel : shell->panels) {
+    if (panel.interface.Terminate != nullptr) panel.interface.Terminate(panel.context, terminateStatus);
+    panel.context = nullptr;
+  }
+  if (gContext == shell.get()) gContext = nullptr;
+  shell.reset();
+  UnloadPrinterFeatures();
+  return status;
+}
