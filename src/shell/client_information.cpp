@@ -1,6 +1,7 @@
 #include "shell/client_information.h"
 
-#include "platform/system/system_config.h"
+#include "platform/system/host_identity.h"
+#include "platform/system/primary_address.h"
 
 ClientFacts CurrentClientFacts() {
   return ClientFacts{platform::ConsoleUserName(), platform::ComputerName(), platform::PrimaryIPv4Address()};

@@ -1,0 +1,117 @@
+// The plug-in as a print dialog meets it: a bundle, a module loaded with dlopen, a factory, an
+// interface table.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "host/print_dialog.h"
+#include "platform/plugin/plugin_host.h"
+#include "support/test_support.h"
+
+namespace {
+
+const platform::PluginUUID kFactory = *platform::PluginUUID::parse("7ED2309E-9940-47CA-8865-900E79B2EEE5");
+const platform::PluginUUID kPDEType = *platform::PluginUUID::parse(platform::kPDEPlugInTypeUUID);
+
+TEST(PluginEntry, FactoryAnswersOnlyForTheDialogExtensionType) {
+  auto module = platform::PluginModule::load(korvo_test::BundlePath());
+  ASSERT_TRUE(module) << module.error();
+  auto factory = reinterpret_cast<platform::PluginFactoryFunction>((*module)->symbol("KorvoPDEPluginFactory"));
+  ASSERT_NE(factory, nullptr);
+  platform::PluginUUID other = *platform::PluginUUID::parse("00000000-1111-2222-3333-444444444444");
+  EXPECT_EQ(factory(nullptr, &other), nullptr);
+  EXPECT_EQ(factory(nullptr, nullptr), nullptr);
+}
+
+TEST(PluginEntry, InstanceCountsReferencesAndAnswersQueries) {
+  auto module = platform::PluginModule::load(korvo_test::BundlePath());
+  ASSERT_TRUE(module) << module.error();
+  {
+    auto instance = (*module)->createInstance(kPDEType);
+    ASSERT_TRUE(instance) << instance.error();
+    EXPECT_EQ(platform::PluginInstanceCount(kFactory), 1);
+
+    void* unknown = nullptr;
+    platform::IUnknownVTbl** self = instance->get();
+    EXPECT_EQ((*self)->QueryInterface(self, *platform::PluginUUID::parse(platform::kIUnknownUUID), &unknown),
+              platform::S_OK);
+    EXPECT_EQ(unknown, self);
+    EXPECT_EQ((*self)->Release(self), 1u);  // the reference QueryInterface added
+
+    void* none = reinterpret_cast<void*>(1);
+    EXPECT_EQ((*self)->QueryInterface(self, *platform::PluginUUID::parse("00000000-1111-2222-3333-444444444444"),
+                                      &none),
+              platform::E_NOINTERFACE);
+    EXPECT_EQ(none, nullptr);
+
+    auto pde = instance->queryPDEInterface();
+    ASSERT_TRUE(pde) << pde.error();
+    platform::PMPlugInAPIVersion version{};
+    EXPECT_EQ(pde->table().GetAPIVersion(pde->get(), &version), platform::noErr);
+    EXPECT_EQ(version.buildVersionMajor, 1u);
+    EXPECT_EQ(version.baseVersionMinor, 0u);
+
+    platform::PlugInIntf* extra = pde->get();
+    EXPECT_EQ(pde->table().Retain(extra), platform::noErr);
+    EXPECT_EQ(pde->table().Release(&extra), platform::noErr);
+    EXPECT_EQ(extra, nullptr);  // Release clears the caller's reference
+  }
+  EXPECT_EQ(platform::PluginInstanceCount(kFactory), 0);
+}
+
+TEST(PluginEntry, ModuleExportsTheFactoryAndNothingElseOfOurs) {
+  std::string symbols;
+  ASSERT_EQ(korvo_test::RunCommand("nm -D --defined-only " + korvo_test::BundlePath() +
+                                       "/Contents/MacOS/korvo-features.so | awk '{print $3}'",
+                                   &symbols),
+            0);
+  std::string ours;
+  std::istringstream lines(symbols);
+  for (std::string name; std::getline(lines, name);)
+    if (!name.empty() && name != "_init" && name != "_fini" && !name.starts_with("__")) ours += name + "\n";
+  EXPECT_EQ(ours, "KorvoPDEPluginFactory\n");
+}
+
+class DialogOnPrinter : public ::testing::Test {
+ protected:
+  std::unique_ptr<korvo_host::PrintDialog> Load() {
+    auto dialog = korvo_host::PrintDialog::load(korvo_test::BundlePath());
+    EXPECT_TRUE(dialog) << dialog.error();
+    return dialog ? dialog.take() : nullptr;
+  }
+  platform::PrintSession session;
+};
+
+TEST_F(DialogOnPrinter, KorvoPrinterIsAcceptedAndSyncWritesTheControllerEntries) {
+  session.printer().ppdPath = korvo_test::SamplePPDPath();
+  auto dialog = Load();
+  ASSERT_TRUE(dialog);
+  ASSERT_EQ(dialog->prologue(), platform::noErr);
+  EXPECT_EQ(dialog->title(), "Korvo Features");
+  EXPECT_EQ(dialog->kind(), "com.korvo.print.pde.korvofeatureskind");
+  ASSERT_EQ(dialog->initialize(session), platform::noErr);
+  ASSERT_EQ(dialog->open(), platform::noErr);
+  ASSERT_EQ(dialog->sync(false), platform::noErr);
+  ASSERT_EQ(dialog->close(), platform::noErr);
+  ASSERT_EQ(dialog->terminate(), platform::noErr);
+  const platform::Ticket& ticket = *session.ticket(platform::kPDE_PMPrintSettingsRef);
+  ASSERT_NE(ticket.getString("com.korvo.print.ControllerInformation.ControllerFamily"), nullptr);
+  EXPECT_EQ(*ticket.getString("com.korvo.print.ControllerInformation.ControllerFamily"), "Prexan");
+}
+
+TEST_F(DialogOnPrinter, ForeignPrinterIsRefusedAndTheTicketStaysUntouched) {
+  for (const char* ppd : {"host/Foreign.ppd", "host/AlmostKorvo.ppd", "host/does-not-exist.ppd"}) {
+    SCOPED_TRACE(ppd);
+    platform::PrintSession fresh;
+    fresh.printer().ppdPath = korvo_test::DataPath(ppd);
+    const platform::PrintSession before = fresh;
+    auto dialog = Load();
+    ASSERT_TRUE(dialog);
+    ASSERT_EQ(dialog->prologue(), platform::noErr);
+    EXPECT_EQ(dialog->initialize(fresh), platform::kPMInvalidPDEContext);
+    EXPECT_EQ(dialog->terminate(), platform::noErr);
+    EXPECT_EQ(fresh, before);
+  }
+}
+
+}  // namespace

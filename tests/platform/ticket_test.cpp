@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include "platform/plist/xml_plist.h"
+#include "platform/ticket/print_session.h"
+#include "support/test_support.h"
+
+namespace {
+
+using platform::PlistDict;
+using platform::PlistValue;
+using platform::Ticket;
+
+TEST(Ticket, ReadsIgnoreTheClientAndWritesReplaceWhoeverWrote) {
+  Ticket t;
+  t.set("com.korvo.print.Copies", 3, "K");
+  t.set("com.korvo.print.Copies", 4, "com.korvo.print");
+  EXPECT_EQ(t.getInteger("com.korvo.print.Copies"), 4);
+  EXPECT_EQ(*t.clientOf("com.korvo.print.Copies"), "com.korvo.print");
+  EXPECT_FALSE(t.getString("com.korvo.print.Copies"));  // wrong kind reads as absent
+  EXPECT_TRUE(t.remove("com.korvo.print.Copies"));
+  EXPECT_FALSE(t.remove("com.korvo.print.Copies"));
+  EXPECT_FALSE(t.getInteger("com.korvo.print.Copies"));
+}
+
+TEST(Ticket, CopiesAreDeepAndPPDDictionaryIsCreatedOnDemand) {
+  Ticket t;
+  t.ensureSubTicket("paper").set("width", 612, "K");
+  t.ppdDict()["Duplex"] = "DuplexNoTumble";
+  Ticket copy = t;
+  copy.subTicket("paper")->set("width", 595, "K");
+  EXPECT_EQ(t.subTicket("paper")->getInteger("width"), 612);
+  ASSERT_NE(t.ppdDict(), PlistDict{});
+  EXPECT_EQ(*static_cast<const Ticket&>(t).ppdDict()->at("Duplex").asString(), "DuplexNoTumble");
+  EXPECT_FALSE(t == copy);
+}
+
+TEST(Ticket, PlistFormIsLosslessAndRejectsWrongKinds) {
+  Ticket t;
+  t.set("a", PlistDict{{"x", 1.5}, {"y", platform::PlistArray{true, "s"}}}, "K");
+  t.set("b", "text", "com.korvo.print");
+  t.ensureSubTicket("com.apple.print.PaperInfoTicket").set("c", 7, "X");
+  auto back = Ticket::fromPlist(t.toPlist());
+  ASSERT_TRUE(back) << back.error();
+  EXPECT_TRUE(*back == t);
+  EXPECT_EQ(*back->clientOf("b"), "com.korvo.print");
+
+  EXPECT_FALSE(Ticket::fromPlist(PlistValue(3)));
+  EXPECT_FALSE(Ticket::fromPlist(PlistDict{{"Items", "not a dictionary"}}));
+  EXPECT_FALSE(Ticket::fromPlist(PlistDict{{"Items", PlistDict{{"k", 1}}}, {"Clients", PlistDict{{"k", 2}}}}));
+  EXPECT_FALSE(Ticket::fromPlist(PlistDict{{"SubTickets", PlistDict{{"s", 1}}}}));
+}
+
+TEST(PrintSession, NewSessionHasTheThreeTicketsAndThePaperSubTicket) {
+  platform::PrintSession s;
+  EXPECT_NE(s.ticket(platform::kPDE_PMPrintSettingsRef), nullptr);
+  EXPECT_NE(s.ticket(platform::kPDE_PMPrinterInfoRef), nullptr);
+  ASSERT_NE(s.ticket(platform::kPDE_PMPageFormatRef), nullptr);
+  EXPECT_NE(s.ticket(platform::kPDE_PMPageFormatRef)->subTicket(platform::kPMPaperInfoTicket), nullptr);
+  EXPECT_EQ(s.ticket("NoSuchTicket"), nullptr);
+}
+
+TEST(PrintSession, SessionFileRoundTripsThroughPythonPlistlib) {
+  korvo_test::TempDir dir;
+  platform::PrintSession s;
+  s.printer() = {"Press 1", "ipp://press1.example/ipp/print", "/tmp/press1.ppd"};
+  platform::Ticket& settings = *s.ticket(platform::kPDE_PMPrintSettingsRef);
+  settings.set("com.korvo.print.JobLevelStock", PlistDict{{"Weight", 90}, {"Name", "Bond \xC3\xA9t\xC3\xA9 & <more>"}}, "K");
+  settings.set("com.korvo.print.Gutter", 12.25, "K");
+  settings.set("com.korvo.print.Sentinel", static_cast<std::int64_t>(-2147483648LL), "K");
+  settings.set("com.korvo.print.Logo", platform::PlistData{0, 1, 254, 255}, "K");
+  settings.set("com.korvo.print.When", platform::PlistDate{1765000000}, "K");
+  std::string path = dir.file("session.plist");
+  std::string error;
+  ASSERT_TRUE(s.save(path, &error)) << error;
+
+  // Python reads our file, changes one value and writes it back in its own style.
+  std::string out;
+  ASSERT_EQ(korvo_test::RunCommand(
+                "python3 -c 'import plistlib,sys; p=sys.argv[1]; s=plistlib.load(open(p,\"rb\")); "
+                "i=s[\"PMPrintSettingsTicket\"][\"Items\"]; "
+                "print(i[\"com.korvo.print.JobLevelStock\"][\"Name\"], i[\"com.korvo.print.Gutter\"], "
+                "i[\"com.korvo.print.Sentinel\"], i[\"com.korvo.print.Logo\"].hex(), i[\"com.korvo.print.When\"].isoformat(), "
+                "s[\"Printer\"][\"DeviceURI\"]); "
+                "i[\"com.korvo.print.Gutter\"]=3.5; plistlib.dump(s, open(p,\"wb\"), sort_keys=False)' " + path,
+                &out, true),
+            0)
+      << out;
+  EXPECT_EQ(out, "Bond \xC3\xA9t\xC3\xA9 & <more> 12.25 -2147483648 0001feff 2025-12-06T05:46:40 "
+                 "ipp://press1.example/ipp/print\n");
+
+  auto loaded = platform::PrintSession::load(path);
+  ASSERT_TRUE(loaded) << loaded.error();
+  EXPECT_EQ(loaded->printer(), s.printer());
+  settings.set("com.korvo.print.Gutter", 3.5, "K");
+  EXPECT_TRUE(*loaded == s);
+}
+
+TEST(PrintSession, MalformedSessionFilesAreRefusedWithTheFileNamed) {
+  korvo_test::TempDir dir;
+  std::string path = dir.file("bad.plist");
+  ASSERT_TRUE(platform::WriteXMLPlistFile(path, PlistDict{{"Printer", "not a dictionary"}}));
+  auto loaded = platform::PrintSession::load(path);
+  ASSERT_FALSE(loaded);
+  EXPECT_NE(loaded.error().find("bad.plist"), std::string::npos);
+  EXPECT_NE(loaded.error().find("Printer"), std::string::npos);
+  EXPECT_FALSE(platform::PrintSession::load(dir.file("missing.plist")));
+}
+
+}  // namespace
