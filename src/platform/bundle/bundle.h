@@ -5,7 +5,14 @@
 //   <Name>.plugin/Contents/Resources/          interface descriptions, pictures, profile, help
 //   <Name>.plugin/Contents/Resources/<lang>.lproj/<Table>.po   localisation tables (gettext PO)
 // Opened bundles are registered by their "CFBundleIdentifier" and live for the whole process,
-// so a Bundle* handed out is never dangling.
+// so a Bundle* handed out is never dangling. Opening, looking up and localising are safe from
+// any thread.
+//
+// Localised text is looked up in the table of the user's language (LANGUAGE, LC_ALL,
+// LC_MESSAGES, LANG), then in English, then in the bundle's "CFBundleDevelopmentRegion"; a key
+// that one table lacks or leaves untranslated is looked for in the next. Each table file is read
+// once, on first use. A malformed table is reported on standard error as
+// "ERROR: <file>: line N: <what>" and then counts as empty.
 #include <memory>
 #include <optional>
 #include <string>
@@ -21,8 +28,9 @@ inline constexpr const char* kDefaultStringTable = "Localizable";
 
 class Bundle {
  public:
-  // Opens the bundle at path (reading its Info.plist) and registers it; opening the same
-  // identifier again returns the registered bundle. A message naming the file on failure.
+  // Opens the bundle at path (reading its Info.plist, which must hold a non-empty string
+  // "CFBundleIdentifier") and registers it; opening a bundle whose identifier is registered
+  // already returns the registered bundle. A message naming the file on failure.
   static Result<Bundle*> open(const std::string& path);
   // The registered bundle with that identifier, or null.
   static Bundle* withIdentifier(std::string_view identifier);
@@ -30,6 +38,7 @@ class Bundle {
   const std::string& path() const;
   const std::string& identifier() const;
   const PlistDict& infoDictionary() const;
+  const std::string& developmentRegion() const;  // "CFBundleDevelopmentRegion", or empty
   std::string resourcesPath() const;      // <path>/Contents/Resources
   std::string executablePath() const;     // <path>/Contents/MacOS/<CFBundleExecutable>, or empty
   // <resources>/<name> when that file exists, else none.
@@ -40,6 +49,9 @@ class Bundle {
   std::string localizedString(std::string_view key, std::string_view missing = kStringNotFound,
                               std::string_view table = kDefaultStringTable) const;
   bool hasLocalizedString(std::string_view key, std::string_view table = kDefaultStringTable) const;
+  // The text for key, or none when no table in the look-up order has it.
+  std::optional<std::string> findLocalizedString(std::string_view key,
+                                                 std::string_view table = kDefaultStringTable) const;
 
   Bundle(const Bundle&) = delete;
   Bundle& operator=(const Bundle&) = delete;

@@ -1,0 +1,66 @@
+#include "platform/locale/utf8_text.h"
+
+namespace platform {
+
+namespace {
+
+bool IsContinuation(unsigned char c) { return (c & 0xC0U) == 0x80U; }
+
+// Length of the well-formed sequence starting at text[i], or 0. The ranges of the second byte
+// follow the table of well-formed sequences in the Unicode standard, which rules out overlong
+// forms, surrogates and values past U+10FFFF.
+std::size_t SequenceLength(std::string_view text, std::size_t i) {
+  auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+  unsigned char lead = byte(i);
+  if (lead < 0x80U) return 1;
+  std::size_t length;
+  unsigned char low = 0x80U, high = 0xBFU;
+  if (lead >= 0xC2U && lead <= 0xDFU) {
+    length = 2;
+  } else if (lead >= 0xE0U && lead <= 0xEFU) {
+    length = 3;
+    if (lead == 0xE0U) low = 0xA0U;
+    if (lead == 0xEDU) high = 0x9FU;
+  } else if (lead >= 0xF0U && lead <= 0xF4U) {
+    length = 4;
+    if (lead == 0xF0U) low = 0x90U;
+    if (lead == 0xF4U) high = 0x8FU;
+  } else {
+    return 0;
+  }
+  if (i + length > text.size()) return 0;
+  if (byte(i + 1) < low || byte(i + 1) > high) return 0;
+  for (std::size_t k = 2; k < length; ++k) {
+    if (!IsContinuation(byte(i + k))) return 0;
+  }
+  return length;
+}
+
+}  // namespace
+
+std::optional<std::size_t> FirstInvalidUTF8Offset(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size()) {
+    std::size_t length = SequenceLength(text, i);
+    if (length == 0) return i;
+    i += length;
+  }
+  return std::nullopt;
+}
+
+std::string Latin1ToUTF8(std::string_view latin1) {
+  std::string out;
+  out.reserve(latin1.size());
+  for (char ch : latin1) {
+    unsigned c = static_cast<unsigned char>(ch);
+    if (c < 0x80U) {
+      out.push_back(ch);
+    } else {
+      out.push_back(static_cast<char>(0xC0U | (c >> 6U)));
+      out.push_back(static_cast<char>(0x80U | (c & 0x3FU)));
+    }
+  }
+  return out;
+}
+
+}  // namespace platform

@@ -1,0 +1,21 @@
+#pragma once
+// Checks and conversions of UTF-8 text. Everything the platform hands to a control, writes to a
+// property list or reads from a translator's file is UTF-8; text from elsewhere is checked or
+// converted at the border.
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// The offset of the first byte that does not belong to a well-formed UTF-8 sequence (overlong
+// forms, surrogates and code points above U+10FFFF included), or none when all of text is valid.
+std::optional<std::size_t> FirstInvalidUTF8Offset(std::string_view text);
+
+inline bool IsValidUTF8(std::string_view text) { return !FirstInvalidUTF8Offset(text).has_value(); }
+
+// ISO 8859-1 bytes as UTF-8: every byte is the code point of the same value.
+std::string Latin1ToUTF8(std::string_view latin1);
+
+}  // namespace platform

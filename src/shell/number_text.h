@@ -1,0 +1,18 @@
+#pragma once
+// Lengths and other scaled integers as text for the user. Lengths are kept as integers scaled to
+// the display precision (hundredths of an inch, tenths of a millimetre); this turns them into
+// the locale's own way of writing the number.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// value / 10^decimals with exactly `decimals` digits after the decimal separator, grouped, in
+// the numeric conventions of the user's locale (LC_ALL, LC_NUMERIC, LANG): 850 with 2 decimals
+// is "8.50" in English and "8,50" in German; 0 decimals formats value itself. None when the
+// locale cannot be had or decimals is negative or above 15.
+std::optional<std::string> CreateLocalizedCFStringFromNumberWithDecimals(std::int32_t value, int decimals);
+
+// The same in the named locale ("de_DE.UTF-8"); an empty name means the environment's.
+std::optional<std::string> CreateLocalizedCFStringFromNumberWithDecimalsInLocale(std::int32_t value, int decimals,
+                                                                                 std::string_view localeName);

@@ -1,0 +1,167 @@
+#include "platform/bundle/bundle.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <thread>
+#include <vector>
+
+#include "support/test_support.h"
+
+namespace {
+
+using platform::Bundle;
+using testing::HasSubstr;
+
+// Sets (or with null, unsets) an environment variable for the life of the object.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const char* value) : name_(name), had_(std::getenv(name) != nullptr) {
+    if (had_) old_ = std::getenv(name);
+    if (value) ::setenv(name, value, 1); else ::unsetenv(name);
+  }
+  ~ScopedEnv() { if (had_) ::setenv(name_, old_.c_str(), 1); else ::unsetenv(name_); }
+
+ private:
+  const char* name_;
+  bool had_;
+  std::string old_;
+};
+
+// The user's language as the four variables give it; null leaves all four unset.
+struct ScopedLanguage {
+  explicit ScopedLanguage(const char* language)
+      : language_("LANGUAGE", language), all_("LC_ALL", nullptr), messages_("LC_MESSAGES", nullptr), lang_("LANG", nullptr) {}
+  ScopedEnv language_, all_, messages_, lang_;
+};
+
+std::string InfoPlist(const std::string& dictBody) {
+  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+         "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
+         "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
+         "<plist version=\"1.0\"><dict>" + dictBody + "</dict></plist>\n";
+}
+
+// A bundle under dir with a fresh identifier (the registry keeps every bundle for the process),
+// the given development region and PO tables by language.
+std::string MakeBundle(const korvo_test::TempDir& dir, const std::string& region,
+                       const std::map<std::string, std::string>& tables) {
+  std::string path = dir.file("Test.plugin");
+  std::filesystem::create_directories(path + "/Contents/Resources");
+  std::string identifier = "test.bundle." + std::filesystem::path(dir.path()).filename().string();
+  korvo_test::WriteFile(path + "/Contents/Info.plist",
+                        InfoPlist("<key>CFBundleIdentifier</key><string>" + identifier + "</string>"
+                                  "<key>CFBundleDevelopmentRegion</key><string>" + region + "</string>"));
+  for (const auto& [language, po] : tables) {
+    std::filesystem::create_directories(path + "/Contents/Resources/" + language + ".lproj");
+    korvo_test::WriteFile(path + "/Contents/Resources/" + language + ".lproj/Localizable.po", po);
+  }
+  return path;
+}
+
+Bundle* Opened(const std::string& path) {
+  auto bundle = Bundle::open(path);
+  EXPECT_TRUE(bundle) << bundle.error();
+  return bundle ? *bundle : nullptr;
+}
+
+TEST(Bundle, OpensTheBuiltPlugInAndRegistersIt) {
+  ScopedLanguage english("en_US.UTF-8");
+  Bundle* bundle = Opened(korvo_test::BundlePath());
+  ASSERT_NE(bundle, nullptr);
+  EXPECT_EQ(bundle->identifier(), "com.korvo.print.pde.korvofeatures.runnel_kkp50_cs");
+  EXPECT_EQ(Bundle::withIdentifier(bundle->identifier()), bundle);
+  EXPECT_EQ(Opened(korvo_test::BundlePath() + "/"), bundle);
+  EXPECT_EQ(bundle->executablePath(), korvo_test::BundlePath() + "/Contents/MacOS/korvo-features.so");
+  EXPECT_EQ(bundle->resourcePath("en.lproj/Localizable.po"),
+            korvo_test::BundlePath() + "/Contents/Resources/en.lproj/Localizable.po");
+  EXPECT_EQ(bundle->resourcePath("no such file"), std::nullopt);
+  EXPECT_EQ(bundle->localizedString("PDE Shell"), "Korvo Features");
+  EXPECT_EQ(bundle->localizedString("No such key"), "STRING NOT FOUND");
+  EXPECT_EQ(bundle->localizedString("No such key", "fallback"), "fallback");
+  EXPECT_EQ(Bundle::withIdentifier("no.such.bundle"), nullptr);
+}
+
+TEST(Bundle, RefusesAFolderWithoutAUsableInfoPlist) {
+  korvo_test::TempDir dir;
+  std::string path = dir.file("Bad.plugin");
+  auto missing = Bundle::open(path);
+  ASSERT_FALSE(missing);
+  EXPECT_THAT(missing.error(), HasSubstr(path + "/Contents/Info.plist"));
+
+  std::filesystem::create_directories(path + "/Contents");
+  korvo_test::WriteFile(path + "/Contents/Info.plist", "<plist><dict><key>x</key>");
+  auto malformed = Bundle::open(path);
+  ASSERT_FALSE(malformed);
+  EXPECT_THAT(malformed.error(), HasSubstr("Info.plist"));
+
+  korvo_test::WriteFile(path + "/Contents/Info.plist", InfoPlist("<key>CFBundleIdentifier</key><integer>7</integer>"));
+  auto noIdentifier = Bundle::open(path);
+  ASSERT_FALSE(noIdentifier);
+  EXPECT_THAT(noIdentifier.error(), HasSubstr("\"CFBundleIdentifier\""));
+}
+
+TEST(Bundle, LooksInTheUserLanguageThenEnglishThenTheDevelopmentRegion) {
+  korvo_test::TempDir dir;
+  Bundle* bundle = Opened(MakeBundle(dir, "fr",
+                                     {{"de", "msgid \"Job Notes\"\nmsgstr \"Auftragsnotizen\"\n"
+                                             "msgid \"Advanced\"\nmsgstr \"\"\n"},
+                                      {"en", "msgid \"Job Notes\"\nmsgstr \"Job Notes\"\n"
+                                             "msgid \"Advanced\"\nmsgstr \"Advanced\"\n"},
+                                      {"fr", "msgid \"Only French\"\nmsgstr \"Seulement\"\n"}}));
+  ASSERT_NE(bundle, nullptr);
+  {
+    ScopedLanguage german("de_DE.UTF-8");
+    EXPECT_EQ(bundle->localizedString("Job Notes"), "Auftragsnotizen");
+    EXPECT_EQ(bundle->localizedString("Advanced"), "Advanced");  // untranslated in German
+    EXPECT_EQ(bundle->localizedString("Only French"), "Seulement");
+    EXPECT_FALSE(bundle->hasLocalizedString("Nowhere"));
+  }
+  {
+    ScopedLanguage none(nullptr);
+    EXPECT_EQ(bundle->localizedString("Job Notes"), "Job Notes");
+  }
+  {
+    ScopedLanguage posix("POSIX");
+    EXPECT_EQ(bundle->localizedString("Job Notes"), "Job Notes");
+  }
+}
+
+TEST(Bundle, AMalformedTableIsReportedOnceAndCountsAsEmpty) {
+  korvo_test::TempDir dir;
+  std::string path = MakeBundle(dir, "en", {{"en", "msgid \"A\"\nmsgstr \"a\"\nmsgid \"B\"\nmsgstr \"b\\x\"\n"}});
+  Bundle* bundle = Opened(path);
+  ASSERT_NE(bundle, nullptr);
+  ScopedLanguage english("en");
+  testing::internal::CaptureStderr();
+  std::string first = bundle->localizedString("A");
+  std::string second = bundle->localizedString("B");
+  std::string log = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(first, "STRING NOT FOUND");
+  EXPECT_EQ(second, "STRING NOT FOUND");
+  EXPECT_EQ(log, "ERROR: " + path + "/Contents/Resources/en.lproj/Localizable.po: line 4: unknown escape \\x\n");
+}
+
+TEST(Bundle, ReadsATableOnceAndServesItFromManyThreads) {
+  korvo_test::TempDir dir;
+  std::string path = MakeBundle(dir, "en", {{"en", "msgid \"Top Tray\"\nmsgstr \"Upper Tray\"\n"}});
+  Bundle* bundle = Opened(path);
+  ASSERT_NE(bundle, nullptr);
+  ScopedLanguage english("en");
+  std::vector<std::string> seen(8);
+  std::vector<std::thread> threads;
+  for (std::size_t i = 0; i < seen.size(); ++i) {
+    threads.emplace_back([&, i] { seen[i] = bundle->localizedString("Top Tray"); });
+  }
+  for (std::thread& t : threads) t.join();
+  EXPECT_THAT(seen, testing::Each(std::string("Upper Tray")));
+  // Later changes to the file are not seen: the table was read once.
+  korvo_test::WriteFile(path + "/Contents/Resources/en.lproj/Localizable.po", "msgid \"Top Tray\"\nmsgstr \"X\"\n");
+  EXPECT_EQ(bundle->localizedString("Top Tray"), "Upper Tray");
+}
+
+}  // namespace

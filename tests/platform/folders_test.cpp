@@ -1,0 +1,78 @@
+#include "platform/files/folders.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "support/test_support.h"
+
+namespace {
+
+using testing::HasSubstr;
+
+// Sets (or with null, unsets) an environment variable for the life of the object.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const char* value) : name_(name), had_(std::getenv(name) != nullptr) {
+    if (had_) old_ = std::getenv(name);
+    if (value) ::setenv(name, value, 1); else ::unsetenv(name);
+  }
+  ~ScopedEnv() { if (had_) ::setenv(name_, old_.c_str(), 1); else ::unsetenv(name_); }
+
+ private:
+  const char* name_;
+  bool had_;
+  std::string old_;
+};
+
+TEST(Folders, FollowTheXdgVariables) {
+  korvo_test::ScopedXdgHome xdg;
+  EXPECT_EQ(platform::UserPreferencesFolder(), xdg.dir().file("config"));
+  EXPECT_EQ(platform::LocalApplicationSupportFolder(), xdg.dir().file("data"));
+}
+
+TEST(Folders, FallBackUnderHomeWhenTheVariablesAreUnsetOrRelative) {
+  korvo_test::TempDir home;
+  ScopedEnv homeVar("HOME", home.path().c_str());
+  {
+    ScopedEnv config("XDG_CONFIG_HOME", nullptr), data("XDG_DATA_HOME", "");
+    EXPECT_EQ(platform::UserPreferencesFolder(), home.path() + "/.config");
+    EXPECT_EQ(platform::LocalApplicationSupportFolder(), home.path() + "/.local/share");
+  }
+  {
+    ScopedEnv config("XDG_CONFIG_HOME", "relative/config"), data("XDG_DATA_HOME", "./data");
+    EXPECT_EQ(platform::UserPreferencesFolder(), home.path() + "/.config");
+    EXPECT_EQ(platform::LocalApplicationSupportFolder(), home.path() + "/.local/share");
+  }
+}
+
+TEST(Folders, CreatesMissingParentsPrivately) {
+  korvo_test::TempDir dir;
+  std::string nested = dir.file("a/b/c");
+  std::string error;
+  ASSERT_TRUE(platform::CreateFolderWithParents(nested, &error)) << error;
+  EXPECT_TRUE(std::filesystem::is_directory(nested));
+  struct stat st {};
+  ASSERT_EQ(::stat(dir.file("a").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777U, 0700U);
+  EXPECT_TRUE(platform::CreateFolderWithParents(nested, &error)) << "an existing folder is fine";
+}
+
+TEST(Folders, ReportsWhatStandsInTheWay) {
+  korvo_test::TempDir dir;
+  korvo_test::WriteFile(dir.file("file"), "x");
+  std::string error;
+  EXPECT_FALSE(platform::CreateFolderWithParents(dir.file("file/sub"), &error));
+  EXPECT_THAT(error, HasSubstr(dir.file("file/sub")));
+  error.clear();
+  EXPECT_FALSE(platform::CreateFolderWithParents(dir.file("file"), &error));
+  EXPECT_THAT(error, HasSubstr("in the way"));
+  EXPECT_FALSE(platform::CreateFolderWithParents("", &error));
+}
+
+}  // namespace
