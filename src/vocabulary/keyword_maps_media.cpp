@@ -1,0 +1,108 @@
+// Keyword maps of the media: slip sheets, trays, feed edge, media type and media colour.
+// Each row pairs a choice keyword, spelt exactly as the printer description spells it, with
+// the integer the ticket keeps for it. Lookups take the first matching row, so a keyword or
+// value that appears twice is kept twice, in place.
+#include "vocabulary/keyword_maps.h"
+
+const KeywordMapRow SlipSheetMap[] = {
+    {"None", 1},
+    {"Blank", 2},
+    {"Printed", 3},
+    {nullptr, 0},
+};
+
+const KeywordMapRow InputSlotMap[] = {
+    {"Auto", 0},
+    {"Tray1", 1},
+    {"Tray2", 2},
+    {"Tray3", 3},
+    {"Tray4", 4},
+    {"Tray5", 5},
+    {"Tray6", 6},
+    {"Bypass", 100},
+    {nullptr, 0},
+};
+
+const KeywordMapRow FeedEdgeMap[] = {
+    {"LongEdge", 1},
+    {"ShortEdge", 2},
+    {nullptr, 0},
+};
+
+const KeywordMapRow MediaTypeMap[] = {
+    {"SystemDefault", 23},
+    {"Transparency", 2},
+    {"Labels", 9},
+    {"Punched", 11},
+    {"Recycled", 10},
+    {"PrePrinted", 3},
+    {"Bond", 13},
+    {"Letterhead", 14},
+    {"TabStock", 24},
+    {"Envelopes", 8},
+    {"Other", 22},
+    {"Custom1", 15},
+    {"Custom2", 16},
+    {"Custom3", 17},
+    {"Custom4", 18},
+    {"Custom5", 19},
+    {"Custom6", 20},
+    {"Custom7", 21},
+    {"Standard", 1},
+    {"CardStock", 12},
+    {"Archive", 45},
+    {"CardStock2", 26},
+    {"CardStock", 43},
+    {"CardStockF", 43},
+    {"HeavyweightLabels", 25},
+    {"ExtraHeavyweight", 27},
+    {"ExtraHeavyweight2", 28},
+    {"LightGlossy", 29},
+    {"LightGlossy2", 30},
+    {"LightGlossyF", 44},
+    {"HeavyGlossy", 31},
+    {"HeavyGlossy2", 32},
+    {"HeavyTabStock", 33},
+    {"Unspecified", 34},
+    {"ExtraHeavyPlus", 35},
+    {"ExtraHeavyPlus2", 36},
+    {"ExtraHeavyGlossy", 37},
+    {"ExtraHeavyGlossy2", 38},
+    {"ExtraHeavyLabels", 39},
+    {"Rough", 40},
+    {"Standard2", 41},
+    {"Light", 42},
+    {"Postcard", 46},
+    {"GlossCoating", 47},
+    {"GlossCoatingReloaded", 48},
+    {"HeavyWeightGlossCoating", 49},
+    {"HeavyWeightGlossCoatingReloaded", 51},
+    {"ExtraHeavyWeightGlossReloaded", 50},
+    {nullptr, 0},
+};
+
+const KeywordMapRow MediaColorMap[] = {
+    {"PrinterDefaultColor", 23},
+    {"Buff", 7},
+    {"Blue", 2},
+    {"Clear", 6},
+    {"Gray", 12},
+    {"Green", 4},
+    {"Ivory", 11},
+    {"Orange", 13},
+    {"Other", 14},
+    {"Pink", 5},
+    {"Red", 9},
+    {"White", 1},
+    {"Yellow", 3},
+    {"Goldenrod", 8},
+    {"Unspecified", 22},
+    {"Custom1", 15},
+    {"Custom2", 16},
+    {"Custom3", 17},
+    {"Custom4", 18},
+    {"Custom5", 19},
+    {"Custom6", 20},
+    {"Custom7", 21},
+    {nullptr, 0},
+};

@@ -1,0 +1,84 @@
+#include <string>
+#include <vector>
+
+#include "ppd_test_support.h"
+#include "vocabulary/keyword_maps.h"
+
+namespace {
+
+std::vector<std::string> Keywords(const std::vector<PPDOfferedChoice>& choices) {
+  std::vector<std::string> keywords;
+  for (const PPDOfferedChoice& choice : choices) keywords.push_back(choice.keyword);
+  return keywords;
+}
+
+using Strings = std::vector<std::string>;
+
+}  // namespace
+
+using OfferedChoices = CurrentPPDTest;
+
+TEST_F(OfferedChoices, ConstraintsAgainstMarkedChoicesRuleChoicesOut) {
+  PPDFile* ppd = UseTestPPD("constraints.ppd");
+  ASSERT_NE(ppd, nullptr);
+  // Duplex (no choice) against MediaType Transparency, the marked default: only "None" stays.
+  EXPECT_EQ(Keywords(PPDCopyOfferedChoices(ppd, "Duplex", true)), Strings{"None"});
+  EXPECT_EQ(Keywords(PPDCopyOfferedChoices(ppd, "Duplex", false)),
+            (Strings{"None", "DuplexNoTumble", "DuplexTumble"}));
+  // Choices compared ignoring case on both sides.
+  EXPECT_EQ(Keywords(PPDCopyOfferedChoices(ppd, "InputSlot", true)), (Strings{"Auto", "Tray1"}));
+  // A second option named without a choice applies whenever it is on.
+  EXPECT_EQ(Keywords(PPDCopyOfferedChoices(ppd, "StapleLocation", true)), Strings{"None"});
+  // "Z" is constrained only against Labels, "C" only against a stapler that is off.
+  EXPECT_EQ(Keywords(PPDCopyOfferedChoices(ppd, "KVFold", true)), (Strings{"None", "C", "Z"}));
+}
+
+TEST_F(OfferedChoices, CarryTextAndTicketValue) {
+  PPDFile* ppd = UseTestPPD("constraints.ppd");
+  const std::vector<PPDOfferedChoice> choices = PPDCopyOfferedChoices(ppd, "MediaType", true);
+  ASSERT_EQ(choices.size(), 3u);
+  EXPECT_EQ(choices[1], (PPDOfferedChoice{"Transparency", "Transparency", 2}));
+  EXPECT_EQ(choices[2], (PPDOfferedChoice{"Labels", "Labels", 9}));
+  EXPECT_TRUE(PPDCopyOfferedChoices(ppd, "NoSuchOption", true).empty());
+}
+
+TEST_F(OfferedChoices, UnrecognizedChoicesAreSkippedAndNamed) {
+  PPDFile* ppd = UseTestPPD("unrecognized_choices.ppd");
+  ASSERT_NE(ppd, nullptr);
+  testing::internal::CaptureStderr();
+  const auto media = PPDCopyOfferedChoices(ppd, "MediaType", true);
+  const auto lightness = PPDCopyOfferedChoices(ppd, "KVImageQuality", true);
+  const auto mystery = PPDCopyOfferedChoices(ppd, "KVMystery", true);
+  const std::string messages = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(Keywords(media), (Strings{"Standard", "Transparency"}));
+  EXPECT_EQ(Keywords(lightness), Strings{"Normal"});  // "Lighten1" maps to -1
+  EXPECT_TRUE(mystery.empty());
+  EXPECT_EQ(messages,
+            "Skipped unrecognized choice in PPD: Plastic\n"
+            "Skipped unrecognized choice in PPD: Lighten1\n"
+            "Skipped unrecognized choice in PPD: A\n");
+}
+
+// Every option of the sample printer that the keyword maps cover offers every one of its
+// choices, and each choice's ticket value leads back to a keyword of the same value.
+TEST_F(OfferedChoices, SamplePrinterChoicesRoundTrip) {
+  PPDFile* ppd = UsePPD(korvo_test::SamplePPDPath());
+  ASSERT_NE(ppd, nullptr);
+  std::size_t optionsSeen = 0;
+  for (const MainKeywordMapRow* row = MainKeywordMap; row->mainKeyword != nullptr; ++row) {
+    testing::internal::CaptureStderr();
+    const std::vector<PPDOfferedChoice> choices = PPDCopyOfferedChoices(ppd, row->mainKeyword, false);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << row->mainKeyword;
+    ASSERT_FALSE(choices.empty()) << row->mainKeyword;
+    ++optionsSeen;
+    for (const PPDOfferedChoice& choice : choices) {
+      const std::int32_t value = PPDTicketValueForChoice(row->mainKeyword, choice.keyword);
+      EXPECT_EQ(value, choice.ticketValue);
+      const char* back = PPDChoiceForTicketValue(row->mainKeyword, value);
+      ASSERT_NE(back, nullptr) << row->mainKeyword << " " << choice.keyword;
+      EXPECT_EQ(PPDTicketValueForChoice(row->mainKeyword, back), value) << row->mainKeyword << " " << choice.keyword;
+    }
+  }
+  EXPECT_EQ(optionsSeen, 29u);
+  EXPECT_EQ(Keywords(PPDCopyOfferedChoices(ppd, "PageSize", false)).back(), "Custom");
+}

@@ -1,0 +1,37 @@
+#pragma once
+// A current print session whose printer uses a chosen printer description. The cached
+// description and the installable options are process-wide, so every test starts and ends
+// with both released.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/ticket/print_session.h"
+#include "shell/current_session.h"
+#include "support/test_support.h"
+#include "vocabulary/installable_options.h"
+#include "vocabulary/ppd_bridge.h"
+
+class CurrentPPDTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    PPDCloseCurrent();
+    UnloadInstallableOptions();
+    SetCurrentPrintSession(&session_);
+  }
+  void TearDown() override {
+    PPDCloseCurrent();
+    UnloadInstallableOptions();
+    SetCurrentPrintSession(nullptr);
+  }
+
+  // Makes path the current printer's description and returns it opened (null when it cannot be).
+  PPDFile* UsePPD(const std::string& path) {
+    PPDCloseCurrent();
+    session_.printer().ppdPath = path;
+    return PPDGetCurrent();
+  }
+  PPDFile* UseTestPPD(const std::string& name) { return UsePPD(korvo_test::DataPath("ppd/" + name)); }
+
+  platform::PrintSession session_;
+};

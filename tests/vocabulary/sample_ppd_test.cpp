@@ -1,0 +1,23 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/test_support.h"
+
+// The sample printer's description is what an installed queue would carry, so CUPS' own checker
+// must accept it.
+TEST(SamplePrinterDescription, PassesCupsTestPPD) {
+  const std::string path = korvo_test::SamplePPDPath();
+  ASSERT_FALSE(korvo_test::ReadFile(path).empty()) << path;
+  std::string output;
+  const int status = korvo_test::RunCommand("cupstestppd -W translations '" + path + "'", &output, true);
+  EXPECT_EQ(status, 0) << output;
+  EXPECT_NE(output.find(": PASS"), std::string::npos) << output;
+}
+
+TEST(SamplePrinterDescription, CheckerRejectsABrokenDescription) {
+  std::string output;
+  const std::string path = korvo_test::DataPath("ppd/garbage.ppd");
+  EXPECT_NE(korvo_test::RunCommand("cupstestppd '" + path + "'", &output, true), 0);
+  EXPECT_NE(output.find("FAIL"), std::string::npos) << output;
+}
