@@ -1,0 +1,25 @@
+#include "shell/printer_description.h"
+
+#include "vocabulary/installable_options.h"
+#include "vocabulary/installed_features.h"
+#include "vocabulary/ppd_bridge.h"
+
+namespace {
+constexpr const char* kKorvoManufacturer = "Korvo";
+}
+
+bool CurrentPrinterIsKorvo() {
+  PPDFile* ppd = PPDGetCurrent();
+  if (ppd == nullptr) return false;
+  std::optional<std::string> manufacturer = PPDCopyManufacturer(ppd);
+  return manufacturer && *manufacturer == kKorvoManufacturer;
+}
+
+void LoadPrinterFeatures() {
+  if (PPDFile* ppd = PPDGetCurrent()) LoadInstallableOptions(ppd, InstalledFeatures);
+}
+
+void UnloadPrinterFeatures() {
+  PPDCloseCurrent();
+  UnloadInstallableOptions();
+}
