@@ -1,0 +1,41 @@
+#pragma once
+// A console reporter that also keeps each benchmark's CPU time (the median when repetitions are
+// asked for), so a program can print the ratio of our code to the library floor it stands on.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace korvo_bench {
+
+class RecordingReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs) {
+      const std::string name = run.run_name.str();
+      if (run.run_type == Run::RT_Iteration && !medians_.count(name)) times_[name] = run.GetAdjustedCPUTime();
+      if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
+        medians_.insert(name);
+        times_[name] = run.GetAdjustedCPUTime();
+      }
+    }
+  }
+
+  // Prints "<label> = X.XXx (CPU time)" for ours / baseline when both ran.
+  void printRatio(const char* label, const std::string& ours, const std::string& baseline) const {
+    auto a = times_.find(ours);
+    auto b = times_.find(baseline);
+    if (a != times_.end() && b != times_.end() && b->second > 0)
+      std::printf("%s = %.2fx (CPU time)\n", label, a->second / b->second);
+  }
+
+ private:
+  std::map<std::string, double> times_;
+  std::set<std::string> medians_;
+};
+
+}  // namespace korvo_bench
