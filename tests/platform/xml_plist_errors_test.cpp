@@ -153,6 +153,11 @@ TEST(XmlPlistErrors, ControlCharactersAndBadUtf8InTheDocument) {
   ExpectFailure({Plist("<string>\x01</string>"), "line 3:"});
   ExpectFailure({Plist("<string>\xC3\x28</string>"), "line 3:"});
   ExpectFailure({Plist("<string>&#1;</string>"), "line 3:"});
+  // Character conversion reports away from the parser; it must not reach stderr either.
+  ExpectFailure({"<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\n<plist><string>\x81</string></plist>",
+                 "line "});
+  ExpectFailure({"<?xml version=\"1.0\" encoding=\"US-ASCII\"?><plist><string>\xFF</string></plist>",
+                 "line 1:"});
 }
 
 }  // namespace

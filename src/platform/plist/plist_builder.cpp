@@ -46,7 +46,7 @@ bool PlistBuilder::fail(long line, std::string message) {
 }
 
 // Finds the slot a new value element fills, according to what encloses it.
-bool PlistBuilder::placeValue(Element element, std::string_view name, long line, PlistValue*& slot) {
+bool PlistBuilder::placeValue(std::string_view name, long line, PlistValue*& slot) {
   Frame& parent = stack_.back();
   switch (parent.element) {
     case Element::Plist:
@@ -62,7 +62,6 @@ bool PlistBuilder::placeValue(Element element, std::string_view name, long line,
       parent.pending = nullptr;
       return true;
     default:
-      (void)element;
       return fail(line, "unexpected element <" + std::string(name) + "> inside <" +
                             NameOf(parent.element) + ">");
   }
@@ -95,7 +94,7 @@ bool PlistBuilder::startElement(std::string_view name, bool inNamespace, long li
     return true;
   }
   PlistValue* slot = nullptr;
-  if (!placeValue(element, name, line, slot)) return false;
+  if (!placeValue(name, line, slot)) return false;
   if (element == Element::Dict || element == Element::Array) {
     if (depth_ >= forms::kMaxNestingDepth)
       return fail(line, "values nest deeper than " + std::to_string(forms::kMaxNestingDepth) + " levels");

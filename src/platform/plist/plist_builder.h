@@ -41,7 +41,7 @@ class PlistBuilder {
 
   static bool Classify(std::string_view name, Element& element);
   static const char* NameOf(Element element);
-  bool placeValue(Element element, std::string_view name, long line, PlistValue*& slot);
+  bool placeValue(std::string_view name, long line, PlistValue*& slot);
   bool finishLeaf(const Frame& frame);
 
   std::vector<Frame> stack_;

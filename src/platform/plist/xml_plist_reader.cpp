@@ -1,6 +1,7 @@
 // Reading XML property lists: libxml2 parses, streaming its events into a PlistBuilder, with
 // every option that could reach outside the document turned off.
 #include <libxml/SAX2.h>
+#include <libxml/globals.h>
 #include <libxml/parser.h>
 #include <libxml/parserInternals.h>
 #include <libxml/xmlerror.h>
@@ -83,15 +84,40 @@ void OnUnparsedEntityDecl(void* context, const xmlChar* name, const xmlChar*, co
 }
 
 // Every libxml2 report comes here instead of stderr; warnings are dropped, errors refuse.
+// Reports raised away from the parser (character conversion, I/O) carry no line of their own.
 void OnError(void* context, xmlError* error) {
   if (error == nullptr || error->level < XML_ERR_ERROR) return;
   std::string message = error->message != nullptr ? error->message : "malformed XML";
   while (!message.empty() && (message.back() == '\n' || message.back() == ' ')) message.pop_back();
-  BuilderOf(context).fail(error->line, std::move(message));
+  BuilderOf(context).fail(error->line > 0 ? error->line : LineOf(context), std::move(message));
 }
 
 // The old unstructured channels, unused while the structured one is set; silenced all the same.
 void IgnoreMessage(void*, const char*, ...) {}
+
+// Parts of libxml2 that have no parser at hand (character conversion, I/O) report through the
+// calling thread's global handlers; these are pointed at the parse for its duration.
+class ScopedThreadErrorHandlers {
+ public:
+  explicit ScopedThreadErrorHandlers(xmlParserCtxt* parser)
+      : structured_(xmlStructuredError), structuredContext_(xmlStructuredErrorContext),
+        generic_(xmlGenericError), genericContext_(xmlGenericErrorContext) {
+    xmlSetStructuredErrorFunc(parser, OnError);
+    xmlSetGenericErrorFunc(parser, IgnoreMessage);
+  }
+  ~ScopedThreadErrorHandlers() {
+    xmlSetStructuredErrorFunc(structuredContext_, structured_);
+    xmlSetGenericErrorFunc(genericContext_, generic_);
+  }
+  ScopedThreadErrorHandlers(const ScopedThreadErrorHandlers&) = delete;
+  ScopedThreadErrorHandlers& operator=(const ScopedThreadErrorHandlers&) = delete;
+
+ private:
+  xmlStructuredErrorFunc structured_;
+  void* structuredContext_;
+  xmlGenericErrorFunc generic_;
+  void* genericContext_;
+};
 
 void InstallHandlers(xmlSAXHandler& sax) {
   // Only what is set here happens: no tree, no DTD handling, no entity lookup.
@@ -124,13 +150,20 @@ Result<PlistValue> ReadXMLPlist(std::string_view bytes) {
   // No NOENT (entities are never substituted), no DTDLOAD/DTDATTR/DTDVALID (no DTD is read),
   // NONET, and no HUGE (libxml2 keeps its limits on text size).
   xmlCtxtUseOptions(parser.get(), XML_PARSE_NONET);
+  // The same again field by field, whatever process-wide defaults another library has set.
+  parser->replaceEntities = 0;
+  parser->loadsubset = 0;
+  parser->validate = 0;
   InstallHandlers(*parser->sax);
   parser->vctxt.error = IgnoreMessage;
   parser->vctxt.warning = IgnoreMessage;
   PlistBuilder builder;
   parser->_private = &builder;
 
-  xmlParseDocument(parser.get());
+  {
+    ScopedThreadErrorHandlers quiet(parser.get());
+    xmlParseDocument(parser.get());
+  }
   DocumentPtr stray(parser->myDoc);  // none is built without tree handlers; freed if ever
   parser->myDoc = nullptr;
   if (builder.failed()) return R::fail(builder.error());
