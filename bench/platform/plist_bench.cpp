@@ -7,11 +7,10 @@
 #endif
 
 #include <cstdio>
-#include <map>
-#include <set>
 #include <string>
 
 #include "platform/plist/xml_plist.h"
+#include "support/recording_reporter.h"
 
 namespace {
 
@@ -85,25 +84,6 @@ void BM_WriteXMLPlist(benchmark::State& state) {
 }
 BENCHMARK(BM_WriteXMLPlist)->Unit(benchmark::kMillisecond);
 
-// Shows every run as usual and keeps the CPU times (steadier than wall time on a busy
-// machine), so the ratio can be printed at the end. With repetitions, the median is kept.
-class RecordingReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs) {
-      if (run.run_type == Run::RT_Iteration && !medians.count(run.run_name.str()))
-        times[run.run_name.str()] = run.GetAdjustedCPUTime();
-      if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
-        medians.insert(run.run_name.str());
-        times[run.run_name.str()] = run.GetAdjustedCPUTime();
-      }
-    }
-  }
-  std::map<std::string, double> times;
-  std::set<std::string> medians;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -124,16 +104,11 @@ int main(int argc, char** argv) {
     return 1;
   }
   std::printf("sample document: %zu bytes\n", SampleDocument().size());
-  RecordingReporter reporter;
+  korvo_bench::RecordingReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  auto ratio = [&](const char* label, const char* baseline) {
-    auto ours = reporter.times.find("BM_ReadXMLPlist");
-    auto bare = reporter.times.find(baseline);
-    if (ours != reporter.times.end() && bare != reporter.times.end() && bare->second > 0)
-      std::printf("plist read / %s = %.2fx (CPU time)\n", label, ours->second / bare->second);
-  };
-  ratio("bare libxml2 parse", "BM_BareLibxml2Parse");
-  ratio("bare libxml2 parse, compact tree", "BM_BareLibxml2ParseCompact");
+  reporter.printRatio("plist read / bare libxml2 parse", "BM_ReadXMLPlist", "BM_BareLibxml2Parse");
+  reporter.printRatio("plist read / bare libxml2 parse, compact tree", "BM_ReadXMLPlist",
+                      "BM_BareLibxml2ParseCompact");
   benchmark::Shutdown();
   return 0;
 }
