@@ -26,7 +26,9 @@ Result<std::unique_ptr<PluginModule>> PluginModule::load(const std::string& bund
   if (!bundle) return R::fail(bundle.error());
   std::string executable = (*bundle)->executablePath();
   if (executable.empty()) return R::fail(bundlePath + ": Info.plist names no \"CFBundleExecutable\"");
-  void* handle = ::dlopen(executable.c_str(), RTLD_NOW | RTLD_LOCAL);
+  // RTLD_NODELETE: the module's libraries (libcups among them) keep per-thread and per-process
+  // state that would be orphaned, and crash a later call, if the module were unmapped.
+  void* handle = ::dlopen(executable.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
   if (handle == nullptr) {
     const char* why = ::dlerror();
     return R::fail("cannot load " + executable + ": " + (why ? why : "unknown error"));
