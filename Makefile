@@ -32,7 +32,7 @@ sanitize: setup
 FUZZ_SECONDS ?= 20
 fuzz: setup
 	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVO_FUZZ=ON -DKORVO_TESTS=OFF -DKORVO_BENCH=OFF > /dev/null
-	@cmake --build build-fuzz -j $(JOBS)
+	@cmake --build build-fuzz -j $(JOBS) --target korvo_fuzzers
 	fuzz/run_fuzzers.sh build-fuzz $(FUZZ_SECONDS)
 
 bench: setup
