@@ -3,8 +3,9 @@
 // description, its choices and texts, the ticket's PPD dictionary (main keyword to choice
 // keyword), the conversion between choice keywords and ticket integers through MainKeywordMap,
 // and the choices an option offers once the description's constraints are honoured.
-// Nothing here reports an error: a missing argument, description or option gives none, false,
-// -1 or an empty list, as each function says.
+// Nothing here reports an error: a missing argument, description or option gives none, false
+// or an empty list, as each function says. A ticket integer that is not found is none, never a
+// number: -1 is a real value ("Lighten1").
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -54,16 +55,18 @@ std::optional<std::string> PPDCopyCurrentChoice(const platform::Ticket* ticket, 
 // Stores choice for mainKeyword; does nothing when an argument is missing.
 void PPDSetCurrentChoice(platform::Ticket* ticket, std::string_view mainKeyword, std::string_view choice);
 // Sets value to the ticket integer of the ticket's stored choice, or of the description's default
-// when the ticket holds none; to -1 when MainKeywordMap does not know the keyword or the choice;
-// leaves value alone when there is neither a stored nor a default choice.
-void PPDGetTicketValueForChoiceOrDefault(const PPDFile* ppd, const platform::Ticket* ticket,
+// when the ticket holds none, and answers true. When MainKeywordMap does not know the keyword or
+// the choice, sets value to -1 as callers have always seen it and answers false, so that a
+// mapped -1 ("Lighten1") is told apart; leaves value alone and answers false when there is
+// neither a stored nor a default choice.
+bool PPDGetTicketValueForChoiceOrDefault(const PPDFile* ppd, const platform::Ticket* ticket,
                                          std::string_view mainKeyword, std::int32_t& value);
 
 // --- Keyword maps ---
 
-// The ticket integer for a choice of a main keyword; -1 when an argument is missing, the keyword
+// The ticket integer for a choice of a main keyword; none when an argument is missing, the keyword
 // has no map (or an empty one) or the choice is not listed.
-std::int32_t PPDTicketValueForChoice(std::string_view mainKeyword, std::string_view choice);
+std::optional<std::int32_t> PPDTicketValueForChoice(std::string_view mainKeyword, std::string_view choice);
 // The keyword of the first row holding value in the main keyword's map (the table's own
 // storage, never to be freed), or null.
 const char* PPDChoiceForTicketValue(std::string_view mainKeyword, std::int32_t value);
@@ -80,7 +83,7 @@ struct PPDOfferedChoice {
 // The choices of an option that a menu offers, in the description's order. With
 // honourConstraints the description's marks are first reset to its defaults and every choice
 // that a constraint rules out against a marked choice of another option is left out. A choice
-// that MainKeywordMap does not know (or maps to -1) is left out too, with the line
+// that MainKeywordMap does not know is left out too, with the line
 // "Skipped unrecognized choice in PPD: <choice>" on standard error. Empty when an argument is
 // missing or the option does not exist.
 std::vector<PPDOfferedChoice> PPDCopyOfferedChoices(PPDFile* ppd, std::string_view mainKeyword,

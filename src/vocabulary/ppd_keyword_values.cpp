@@ -2,9 +2,9 @@
 #include "vocabulary/keyword_maps.h"
 #include "vocabulary/ppd_bridge.h"
 
-std::int32_t PPDTicketValueForChoice(std::string_view mainKeyword, std::string_view choice) {
-  if (mainKeyword.empty() || choice.empty()) return -1;
-  return KeywordMapValueForKeyword(KeywordMapForMainKeyword(mainKeyword), choice).value_or(-1);
+std::optional<std::int32_t> PPDTicketValueForChoice(std::string_view mainKeyword, std::string_view choice) {
+  if (mainKeyword.empty() || choice.empty()) return std::nullopt;
+  return KeywordMapValueForKeyword(KeywordMapForMainKeyword(mainKeyword), choice);
 }
 
 const char* PPDChoiceForTicketValue(std::string_view mainKeyword, std::int32_t value) {

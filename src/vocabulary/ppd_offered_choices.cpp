@@ -59,12 +59,13 @@ std::vector<PPDOfferedChoice> PPDCopyOfferedChoices(PPDFile* ppd, std::string_vi
 
   for (const ppd_adapter::Choice& choice : option->choices) {
     if (honourConstraints && RuledOut(constraints, choice.keyword)) continue;
-    const std::int32_t value = KeywordMapValueForKeyword(map, choice.keyword).value_or(-1);
-    if (value == -1) {
+    // Only a choice that no row lists is unrecognised; -1 is the value of a listed one.
+    const std::optional<std::int32_t> value = KeywordMapValueForKeyword(map, choice.keyword);
+    if (!value) {
       std::fprintf(stderr, "Skipped unrecognized choice in PPD: %s\n", choice.keyword.c_str());
       continue;
     }
-    offered.push_back({choice.keyword, PPDTextToUTF8(choice.text, encoding), value});
+    offered.push_back({choice.keyword, PPDTextToUTF8(choice.text, encoding), *value});
   }
   return offered;
 }

@@ -16,11 +16,14 @@ void PPDSetCurrentChoice(platform::Ticket* ticket, std::string_view mainKeyword,
   ticket->ppdDict().insert_or_assign(std::string(mainKeyword), platform::PlistValue(choice));
 }
 
-void PPDGetTicketValueForChoiceOrDefault(const PPDFile* ppd, const platform::Ticket* ticket,
+bool PPDGetTicketValueForChoiceOrDefault(const PPDFile* ppd, const platform::Ticket* ticket,
                                          std::string_view mainKeyword, std::int32_t& value) {
-  if (mainKeyword.empty()) return;
+  if (mainKeyword.empty()) return false;
   std::optional<std::string> choice = PPDCopyCurrentChoice(ticket, mainKeyword);
   if (!choice) choice = PPDCopyDefaultChoice(ppd, mainKeyword);
-  if (!choice) return;
-  value = PPDTicketValueForChoice(mainKeyword, *choice);
+  if (!choice) return false;
+  const std::optional<std::int32_t> mapped = PPDTicketValueForChoice(mainKeyword, *choice);
+  // Callers that only look at value keep seeing -1 for a choice no map knows.
+  value = mapped.value_or(-1);
+  return mapped.has_value();
 }

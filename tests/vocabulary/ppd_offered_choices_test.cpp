@@ -1,3 +1,4 @@
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -51,12 +52,14 @@ TEST_F(OfferedChoices, UnrecognizedChoicesAreSkippedAndNamed) {
   const auto mystery = PPDCopyOfferedChoices(ppd, "KVMystery", true);
   const std::string messages = testing::internal::GetCapturedStderr();
   EXPECT_EQ(Keywords(media), (Strings{"Standard", "Transparency"}));
-  EXPECT_EQ(Keywords(lightness), Strings{"Normal"});  // "Lighten1" maps to -1
   EXPECT_TRUE(mystery.empty());
   EXPECT_EQ(messages,
             "Skipped unrecognized choice in PPD: Plastic\n"
-            "Skipped unrecognized choice in PPD: Lighten1\n"
             "Skipped unrecognized choice in PPD: A\n");
+  // "Lighten1" is listed with the value -1, which is a value like any other.
+  ASSERT_EQ(lightness.size(), 2u);
+  EXPECT_EQ(lightness[0], (PPDOfferedChoice{"Lighten1", "Lighter", -1}));
+  EXPECT_EQ(lightness[1].keyword, "Normal");
 }
 
 // Every option of the sample printer that the keyword maps cover offers every one of its
@@ -72,13 +75,16 @@ TEST_F(OfferedChoices, SamplePrinterChoicesRoundTrip) {
     ASSERT_FALSE(choices.empty()) << row->mainKeyword;
     ++optionsSeen;
     for (const PPDOfferedChoice& choice : choices) {
-      const std::int32_t value = PPDTicketValueForChoice(row->mainKeyword, choice.keyword);
-      EXPECT_EQ(value, choice.ticketValue);
-      const char* back = PPDChoiceForTicketValue(row->mainKeyword, value);
+      const std::optional<std::int32_t> value = PPDTicketValueForChoice(row->mainKeyword, choice.keyword);
+      ASSERT_TRUE(value.has_value()) << row->mainKeyword << " " << choice.keyword;
+      EXPECT_EQ(*value, choice.ticketValue);
+      const char* back = PPDChoiceForTicketValue(row->mainKeyword, *value);
       ASSERT_NE(back, nullptr) << row->mainKeyword << " " << choice.keyword;
       EXPECT_EQ(PPDTicketValueForChoice(row->mainKeyword, back), value) << row->mainKeyword << " " << choice.keyword;
     }
   }
   EXPECT_EQ(optionsSeen, 29u);
   EXPECT_EQ(Keywords(PPDCopyOfferedChoices(ppd, "PageSize", false)).back(), "Custom");
+  EXPECT_EQ(Keywords(PPDCopyOfferedChoices(ppd, "KVImageQuality", false)),
+            (Strings{"Lighten4", "Lighten2", "Lighten1", "Normal", "Darken2", "Darken4"}));
 }

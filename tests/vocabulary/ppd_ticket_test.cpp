@@ -26,28 +26,42 @@ TEST_F(TicketChoices, ValueComesFromTheStoredChoiceThenTheDefault) {
   ASSERT_NE(ppd, nullptr);
   platform::Ticket ticket;
   std::int32_t value = 99;
-  PPDGetTicketValueForChoiceOrDefault(ppd, &ticket, "MediaType", value);
+  EXPECT_TRUE(PPDGetTicketValueForChoiceOrDefault(ppd, &ticket, "MediaType", value));
   EXPECT_EQ(value, 1);  // the default, "Standard"
   PPDSetCurrentChoice(&ticket, "MediaType", "CardStock");
-  PPDGetTicketValueForChoiceOrDefault(ppd, &ticket, "MediaType", value);
+  EXPECT_TRUE(PPDGetTicketValueForChoiceOrDefault(ppd, &ticket, "MediaType", value));
   EXPECT_EQ(value, 12);
   PPDSetCurrentChoice(&ticket, "MediaType", "Plastic");
-  PPDGetTicketValueForChoiceOrDefault(ppd, &ticket, "MediaType", value);
+  EXPECT_FALSE(PPDGetTicketValueForChoiceOrDefault(ppd, &ticket, "MediaType", value));
   EXPECT_EQ(value, -1);  // stored, but no map row
   value = 99;
-  PPDGetTicketValueForChoiceOrDefault(ppd, &ticket, "NoSuchOption", value);
+  EXPECT_FALSE(PPDGetTicketValueForChoiceOrDefault(ppd, &ticket, "NoSuchOption", value));
   EXPECT_EQ(value, 99);  // neither stored nor default
-  PPDGetTicketValueForChoiceOrDefault(ppd, &ticket, "Option1", value);
+  EXPECT_FALSE(PPDGetTicketValueForChoiceOrDefault(ppd, &ticket, "Option1", value));
   EXPECT_EQ(value, -1);  // a default, but MainKeywordMap does not name the option
+}
+
+// "Lighten1" maps to -1: found, and told apart from a choice no map knows.
+TEST_F(TicketChoices, MinusOneIsAValueNotAFailure) {
+  PPDFile* ppd = UsePPD(korvo_test::SamplePPDPath());
+  ASSERT_NE(ppd, nullptr);
+  platform::Ticket ticket;
+  std::int32_t value = 99;
+  PPDSetCurrentChoice(&ticket, "KVImageQuality", "Lighten1");
+  EXPECT_TRUE(PPDGetTicketValueForChoiceOrDefault(ppd, &ticket, "KVImageQuality", value));
+  EXPECT_EQ(value, -1);
+  EXPECT_EQ(PPDTicketValueForChoice("KVImageQuality", "Lighten1"), -1);
+  EXPECT_STREQ(PPDChoiceForTicketValue("KVImageQuality", -1), "Lighten1");
 }
 
 TEST_F(TicketChoices, KeywordsAndTicketValues) {
   EXPECT_EQ(PPDTicketValueForChoice("MediaType", "CardStock"), 12);
   EXPECT_EQ(PPDTicketValueForChoice("KVSlipSheetType", "CardStockF"), 43);
   EXPECT_EQ(PPDTicketValueForChoice("OutputBin", "PrinterDefault"), kPrinterDefault);
-  EXPECT_EQ(PPDTicketValueForChoice("MediaType", "Plastic"), -1);
-  EXPECT_EQ(PPDTicketValueForChoice("Option1", "CSS"), -1);
-  EXPECT_EQ(PPDTicketValueForChoice("", "CSS"), -1);
+  EXPECT_EQ(PPDTicketValueForChoice("MediaType", "Plastic"), std::nullopt);
+  EXPECT_EQ(PPDTicketValueForChoice("Option1", "CSS"), std::nullopt);
+  EXPECT_EQ(PPDTicketValueForChoice("", "CSS"), std::nullopt);
+  EXPECT_EQ(PPDTicketValueForChoice("MediaType", ""), std::nullopt);
   EXPECT_STREQ(PPDChoiceForTicketValue("MediaType", 43), "CardStock");
   EXPECT_STREQ(PPDChoiceForTicketValue("KVBackCoverSheet", 100), "Bypass");
   EXPECT_EQ(PPDChoiceForTicketValue("MediaType", 9999), nullptr);
