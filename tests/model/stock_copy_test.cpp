@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include "model/stock.h"
+#include "model/stock_test_support.h"
+
+namespace {
+
+using platform::PlistDict;
+
+// A stock whose couplings a ticket read broke: size 4 beside a custom width, and a
+// transparency that is yellow.
+Stock BrokenStock() {
+  Stock s;
+  s.setWidth(21000);
+  s.setLength(29700);
+  const PlistDict dict{{"Size", 4}, {"Type", 2}, {"Color", 3}};
+  s.fromTicket(&dict);
+  return s;
+}
+
+TEST(StockCopy, CopyConstructionKeepsEveryFieldAsItIs) {
+  const Stock broken = BrokenStock();
+  ASSERT_EQ(broken.size(), 4);
+  ASSERT_EQ(broken.width(), 21000);
+  ASSERT_EQ(broken.color(), 3);
+  const Stock copy(broken);
+  EXPECT_EQ(copy.size(), 4);
+  EXPECT_EQ(copy.width(), 21000);
+  EXPECT_EQ(copy.length(), 29700);
+  EXPECT_EQ(copy.type(), 2);
+  EXPECT_EQ(copy.color(), 3);
+  EXPECT_EQ(copy.asTicket(), broken.asTicket());
+}
+
+TEST(StockCopy, AssignmentRestoresTheCouplings) {
+  const Stock broken = BrokenStock();
+  Stock target;
+  target = broken;
+  // The size is copied first (clearing the dimensions), then the width makes it custom again.
+  EXPECT_EQ(target.size(), 75);
+  EXPECT_EQ(target.width(), 21000);
+  EXPECT_EQ(target.length(), 29700);
+  // The colour is copied before the type, so the transparency ends up clear.
+  EXPECT_EQ(target.type(), 2);
+  EXPECT_EQ(target.color(), 6);
+  EXPECT_FALSE(target == broken);
+}
+
+TEST(StockCopy, AssignmentDropsStaleDimensionsOfTheTarget) {
+  Stock target;
+  target.setWidth(10000);
+  target.setLength(15000);
+  Stock a4;
+  a4.setSize(4);
+  target = a4;
+  EXPECT_EQ(target.size(), 4);
+  EXPECT_EQ(target.width(), kPrinterDefault);
+  EXPECT_EQ(target.length(), kPrinterDefault);
+}
+
+TEST(StockCopy, AssignmentOfAWellFormedStockCopiesEveryField) {
+  const Stock full = stock_test::EveryFieldSet();
+  Stock target;
+  target = full;
+  EXPECT_EQ(target.asTicket(), full.asTicket());
+  EXPECT_TRUE(target == full);
+}
+
+TEST(StockCopy, SelfAssignmentChangesNothing) {
+  Stock broken = BrokenStock();
+  const PlistDict before = broken.asTicket();
+  Stock& same = broken;
+  broken = same;
+  EXPECT_EQ(broken.asTicket(), before);
+  EXPECT_EQ(broken.color(), 3);
+}
+
+TEST(StockCopy, CloneIsAnIndependentEqualCopy) {
+  Stock original = stock_test::EveryFieldSet();
+  std::unique_ptr<Stock> copy = original.clone();
+  ASSERT_NE(copy, nullptr);
+  EXPECT_TRUE(*copy == original);
+  copy->setDescription("changed");
+  copy->setWeight(90);
+  EXPECT_EQ(original.description(), "Heavy card, Grüße");
+  EXPECT_EQ(original.weight(), 163);
+  original.setCustomName("other");
+  EXPECT_EQ(copy->customName(), "Dividers 5-set");
+}
+
+TEST(StockEquality, TextsCompareIgnoringCase) {
+  Stock a = stock_test::EveryFieldSet();
+  Stock b = a;
+  b.setDescription("HEAVY CARD, GRÜSSE");  // sharp s does not fold to "SS"
+  EXPECT_FALSE(a == b);
+  b.setDescription("HEAVY CARD, GRÜßE");
+  b.setCustomColor("sea green");
+  b.setCustomType("ORDERED dividers");
+  b.setCustomName("dividers 5-SET");
+  b.setComment("Keep Dry");
+  EXPECT_TRUE(a == b);
+  b.setComment("Keep Dry ");
+  EXPECT_FALSE(a == b);
+}
+
+TEST(StockEquality, EveryOtherFieldCounts) {
+  const Stock base = stock_test::EveryFieldSet();
+  auto differs = [&](void (*change)(Stock&)) {
+    Stock other = base;
+    change(other);
+    return !(other == base) && !(base == other);
+  };
+  EXPECT_TRUE(differs([](Stock& s) { s.setWidth(20001); }));
+  EXPECT_TRUE(differs([](Stock& s) { s.setLength(30001); }));
+  EXPECT_TRUE(differs([](Stock& s) { s.setSize(4); }));
+  EXPECT_TRUE(differs([](Stock& s) { s.setColor(2); }));
+  EXPECT_TRUE(differs([](Stock& s) { s.setType(4); }));
+  EXPECT_TRUE(differs([](Stock& s) { s.setModulus(6); }));
+  EXPECT_TRUE(differs([](Stock& s) { s.setWeight(164); }));
+  EXPECT_TRUE(differs([](Stock& s) { s.setPunched(1); }));
+  EXPECT_TRUE(differs([](Stock& s) { s.setSidesCoated(3); }));
+  EXPECT_TRUE(differs([](Stock& s) { s.setCoatingType(5); }));
+  EXPECT_TRUE(differs([](Stock& s) { s.setFinish(1); }));
+  EXPECT_TRUE(differs([](Stock& s) { s.setGrain(1); }));
+  EXPECT_TRUE(differs([](Stock& s) { s.setCustomNameOnly(false); }));
+  EXPECT_TRUE(differs([](Stock& s) { s.setSource(10); }));
+  EXPECT_TRUE(differs([](Stock& s) { s.setCustomColor("Sea Greens"); }));
+}
+
+TEST(StockEquality, CoatingTypeCountsWithoutSidesCoated) {
+  Stock a;
+  Stock b;
+  ASSERT_EQ(a.sidesCoated(), kPrinterDefault);
+  b.setCoatingType(2);
+  EXPECT_FALSE(a == b);
+  // Although neither writes it to the ticket.
+  EXPECT_EQ(a.asTicket(), b.asTicket());
+}
+
+}  // namespace

@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+
+#include "model/job_level_stock.h"
+#include "model/stock.h"
+#include "model/stock_test_support.h"
+
+namespace {
+
+using platform::PlistArray;
+using platform::PlistDict;
+using platform::PlistValue;
+
+TEST(StockTicket, DefaultStockWritesOnlyTheType) {
+  const PlistDict expected{{"Type", PlistValue(std::int64_t{-2147483648})}};
+  EXPECT_EQ(Stock().asTicket(), expected);
+}
+
+TEST(StockTicket, EveryFieldIsWrittenUnderItsKey) {
+  const PlistDict expected{
+      {"Size", 75}, {"Width", 20000}, {"Length", 30000}, {"Type", 6}, {"CustomType", "Ordered Dividers"},
+      {"Modulus", 5}, {"Color", 10}, {"CustomColor", "Sea Green"}, {"Weight", 163}, {"Punched", 2},
+      {"Description", "Heavy card, Grüße"}, {"SidesCoated", 2}, {"kCoatingType", 4}, {"Finish", 3},
+      {"kGrain", 2}, {"CustomName", "Dividers 5-set"}, {"CustomNameOnly", true},
+      {"CustomComment", "keep dry"}, {"Source", 3}};
+  EXPECT_EQ(stock_test::EveryFieldSet().asTicket(), expected);
+}
+
+TEST(StockTicket, NamedSizeWritesNoDimensionsAndUncoatedNoCoatingType) {
+  Stock s;
+  s.setSize(4);
+  s.setCoatingType(3);
+  s.setCustomNameOnly(false);
+  const PlistDict d = s.asTicket();
+  EXPECT_EQ(d, (PlistDict{{"Size", 4}, {"Type", kPrinterDefault}}));
+}
+
+TEST(StockTicket, ReaderKeepsTheCouplingsOut) {
+  const PlistDict sized{{"Size", 4}, {"Width", 21000}, {"Length", 29700}};
+  const Stock a4(&sized);
+  EXPECT_EQ(a4.size(), 4);
+  EXPECT_EQ(a4.width(), kPrinterDefault);
+  EXPECT_EQ(a4.length(), kPrinterDefault);
+
+  const PlistDict custom{{"Size", 75}};
+  const Stock c(&custom);
+  EXPECT_EQ(c.size(), 75);
+  EXPECT_EQ(c.width(), kPrinterDefault);
+  EXPECT_EQ(c.length(), kPrinterDefault);
+
+  const PlistDict yellowFilm{{"Type", 2}, {"Color", 3}};
+  const Stock y(&yellowFilm);
+  EXPECT_EQ(y.type(), 2);
+  EXPECT_EQ(y.color(), 3);
+}
+
+TEST(StockTicket, ModulusOnlyBesideTabsAndOrderedStocks) {
+  for (auto [type, expected] : {std::pair{54, kPrinterDefault}, std::pair{52, kPrinterDefault},
+                                std::pair{1, kPrinterDefault}, std::pair{6, 5}, std::pair{4, 5}}) {
+    const PlistDict d{{"Type", type}, {"Modulus", 5}};
+    EXPECT_EQ(Stock(&d).modulus(), expected) << type;
+  }
+  // The type as read so far: a stock that is already ordered takes a modulus alone.
+  Stock ordered;
+  ordered.setType(6);
+  const PlistDict modulusOnly{{"Modulus", 7}};
+  ordered.fromTicket(&modulusOnly);
+  EXPECT_EQ(ordered.modulus(), 7);
+}
+
+TEST(StockTicket, CoatingTypeNeedsSidesCoated) {
+  const PlistDict alone{{"kCoatingType", 5}};
+  EXPECT_EQ(Stock(&alone).coatingType(), 1);
+  const PlistDict both{{"SidesCoated", 3}, {"kCoatingType", 5}};
+  EXPECT_EQ(Stock(&both).coatingType(), 5);
+  const PlistDict badSides{{"SidesCoated", "3"}, {"kCoatingType", 5}};
+  EXPECT_EQ(Stock(&badSides).coatingType(), 1);
+}
+
+TEST(StockTicket, AbsentKeysLeaveFieldsAsTheyWere) {
+  Stock s = stock_test::EveryFieldSet();
+  const PlistDict before = s.asTicket();
+  const PlistDict empty;
+  s.fromTicket(&empty);
+  s.fromTicket(nullptr);
+  EXPECT_EQ(s.asTicket(), before);
+  EXPECT_TRUE(s.customNameOnly());
+  EXPECT_EQ(Stock(nullptr).asTicket(), Stock().asTicket());
+  const PlistDict no{{"CustomNameOnly", false}};
+  s.fromTicket(&no);
+  EXPECT_FALSE(s.customNameOnly());
+}
+
+// Every kind of wrong value, under every integer key: the field keeps its value and no other
+// field moves.
+TEST(StockTicket, WrongValuesLeaveTheFieldAlone) {
+  const PlistValue wrong[] = {PlistValue("12"), PlistValue(2.5), PlistValue(true),
+                              PlistValue(std::int64_t{1} << 32), PlistValue(std::int64_t{-2147483649}),
+                              PlistValue(4294967296.0), PlistValue(PlistDict{}), PlistValue(PlistArray{})};
+  const char* integerKeys[] = {"Size", "Type", "Color", "Weight", "Punched", "SidesCoated", "Finish",
+                               "kGrain", "Source"};
+  const Stock base = stock_test::EveryFieldSet();
+  for (const char* key : integerKeys) {
+    for (const PlistValue& value : wrong) {
+      Stock s = base;
+      const PlistDict d{{key, value}};
+      s.fromTicket(&d);
+      EXPECT_EQ(s.asTicket(), base.asTicket()) << key << " holding kind " << PlistKindName(value.kind());
+    }
+  }
+  // Dependent keys too: a custom size with a bad width keeps the width, takes the length.
+  Stock s = base;
+  const PlistDict d{{"Size", 75}, {"Width", "wide"}, {"Length", 2.0e10}, {"Modulus", 1.5}};
+  s.fromTicket(&d);
+  EXPECT_EQ(s.width(), 20000);
+  EXPECT_EQ(s.length(), 30000);
+  EXPECT_EQ(s.modulus(), 5);
+}
+
+TEST(StockTicket, WrongKindsForTextsAndFlagLeaveThemAlone) {
+  const Stock base = stock_test::EveryFieldSet();
+  Stock s = base;
+  const PlistDict d{{"CustomType", 7}, {"CustomColor", true}, {"Description", PlistDict{}},
+                    {"CustomName", PlistArray{}}, {"CustomComment", 1.0}, {"CustomNameOnly", 0}};
+  s.fromTicket(&d);
+  EXPECT_EQ(s.asTicket(), base.asTicket());
+}
+
+TEST(StockTicket, WholeRealsAndBoundaryIntegersAreTaken) {
+  const PlistDict d{{"Weight", 120.0}, {"Finish", std::numeric_limits<std::int32_t>::max()},
+                    {"Size", -2147483648.0}, {"Source", -0.0}};
+  const Stock s(&d);
+  EXPECT_EQ(s.weight(), 120);
+  EXPECT_EQ(s.finish(), std::numeric_limits<std::int32_t>::max());
+  EXPECT_EQ(s.size(), kPrinterDefault);
+  EXPECT_EQ(s.source(), 0);
+}
+
+TEST(StockTicket, RoundTripThroughThePrintSettingsTicketInEveryContext) {
+  for (JobContext context : {kJobContextJob, kJobContextCover, kJobContextInsert, kJobContextException}) {
+    Stock s;
+    DefaultStock(s, context);
+    s.setSize(4);
+    s.setColor(3);
+    s.setType(4);
+    s.setModulus(5);
+    s.setWeight(120);
+    s.setDescription("Context " + std::to_string(context));
+    platform::Ticket ticket;
+    WriteJobLevelStock(ticket, s, "com.korvo.print");
+    ASSERT_NE(ticket.getDictionary(kJobLevelStockKey), nullptr);
+    EXPECT_EQ(*ticket.clientOf(kJobLevelStockKey), "com.korvo.print");
+    const Stock back = ReadJobLevelStock(ticket);
+    EXPECT_TRUE(back == s) << context;
+    EXPECT_EQ(back.asTicket(), s.asTicket()) << context;
+    EXPECT_EQ(back.punched(), context == kJobContextJob ? 1 : kPrinterDefault);
+  }
+}
+
+TEST(StockTicket, JobLevelStockOfATicketWithoutOneIsTheDefault) {
+  platform::Ticket ticket;
+  EXPECT_TRUE(ReadJobLevelStock(ticket) == Stock());
+  ticket.set(kJobLevelStockKey, "not a dictionary", "K");
+  EXPECT_TRUE(ReadJobLevelStock(ticket) == Stock());
+}
+
+}  // namespace
