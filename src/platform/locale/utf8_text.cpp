@@ -48,6 +48,17 @@ std::optional<std::size_t> FirstInvalidUTF8Offset(std::string_view text) {
   return std::nullopt;
 }
 
+std::size_t UTF16Length(std::string_view text) {
+  std::size_t units = 0;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    std::size_t length = SequenceLength(text, i);
+    units += length == 4 ? 2 : 1;  // code points past U+FFFF take a surrogate pair
+    i += length == 0 ? 1 : length;
+  }
+  return units;
+}
+
 std::string Latin1ToUTF8(std::string_view latin1) {
   std::string out;
   out.reserve(latin1.size());

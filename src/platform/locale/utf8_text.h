@@ -15,6 +15,10 @@ std::optional<std::size_t> FirstInvalidUTF8Offset(std::string_view text);
 
 inline bool IsValidUTF8(std::string_view text) { return !FirstInvalidUTF8Offset(text).has_value(); }
 
+// The length of text in UTF-16 code units, the unit in which the dialog's text limits are
+// given; a byte that starts no well-formed sequence counts as one unit.
+std::size_t UTF16Length(std::string_view text);
+
 // ISO 8859-1 bytes as UTF-8: every byte is the code point of the same value.
 std::string Latin1ToUTF8(std::string_view latin1);
 
