@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "model/image_shift_options.h"
+#include "support/test_support.h"
+
+namespace {
+
+using platform::PlistDict;
+using platform::PlistValue;
+
+ImageShiftOptions Read(const PlistDict& dict) {
+  ImageShiftOptions o;
+  o.fromTicket(dict);
+  return o;
+}
+
+TEST(ImageShift, ValuesTravelInHundredthsOfAMillimetreAndComeBackExactly) {
+  ImageShiftOptions o;
+  o.option = kImageShiftIndependent;
+  o.x1 = 100;  // one inch
+  o.y1 = 3;    // 0.03 inch, which truncation would turn into 0.02 at the first trip
+  o.x2 = -1921;
+  o.y2 = 1259;
+  auto dict = o.asTicket();
+  ASSERT_TRUE(dict);
+  EXPECT_EQ(dict->at("X1"), PlistValue(2540));
+  EXPECT_EQ(dict->at("FullPrecision"), PlistValue(true));
+  ImageShiftOptions back = Read(*dict);
+  for (int trip = 0; trip < 5; ++trip) back = Read(*back.asTicket());
+  EXPECT_EQ(back, o);
+
+  EXPECT_EQ(Read({{"Option", 1}, {"FullPrecision", true}, {"X1", 2539}}).x1, 100);  // rounded, not truncated
+  ImageShiftOptions mm = Read({{"Option", 1}, {"Inches", 0}, {"FullPrecision", true}, {"X1", 10}, {"Y1", -15}});
+  EXPECT_FALSE(mm.inches);
+  EXPECT_EQ(mm.x1, 1);
+  EXPECT_EQ(mm.y1, -2);  // -1.5 tenths, halves away from zero
+  EXPECT_EQ(*mm.asTicket()->at("X1").asInteger(), 10);
+}
+
+TEST(ImageShift, OlderDictionariesHoldValuesInTheirOwnUnit) {
+  ImageShiftOptions o = Read({{"Option", 1}, {"X1", 250}});
+  EXPECT_TRUE(o.inches);
+  EXPECT_EQ(o.x1, 250);
+  EXPECT_EQ(Read({{"Option", 1}, {"Inches", 0}, {"X1", 250}}).x1, 250);
+}
+
+TEST(ImageShift, OutOfRangeValuesAndUnknownOptionsFallBackToDefaults) {
+  ImageShiftOptions o = Read({{"Option", 77}, {"X1", 1922}, {"Y1", -1260}, {"X2", "5"}, {"Y2", 12}});
+  EXPECT_EQ(o.option, kImageShiftPrinterDefault);
+  EXPECT_EQ(o.x1, 0);
+  EXPECT_EQ(o.y1, 0);
+  EXPECT_EQ(o.x2, 0);
+  EXPECT_EQ(o.y2, 12);
+  EXPECT_TRUE(o.valid);
+}
+
+TEST(ImageShift, PrinterDefaultOrInvalidRecordWritesNothing) {
+  ImageShiftOptions o;
+  EXPECT_FALSE(o.asTicket());
+  o.option = kImageShiftTandemBoth;
+  o.valid = false;
+  EXPECT_FALSE(o.asTicket());
+}
+
+TEST(ImageShift, SideTwoFollowsSideOneAsTheOptionSays) {
+  ImageShiftOptions o;
+  o.x1 = 30;
+  o.y1 = -12;
+  o.x2 = 7;
+  o.y2 = 8;
+  o.option = kImageShiftMirrorXTandemY;
+  o.applyOption();
+  EXPECT_EQ(o.x2, -30);
+  EXPECT_EQ(o.y2, -12);
+  o.x2 = 7;
+  o.option = kImageShiftTandemY;  // X2 stays as entered
+  o.applyOption();
+  EXPECT_EQ(o.x2, 7);
+  EXPECT_EQ(o.y2, -12);
+  o.option = kImageShiftMirrorBothAlias;
+  o.applyOption();
+  EXPECT_EQ(o.x2, -30);
+  EXPECT_EQ(o.y2, 12);
+
+  EXPECT_FALSE(EditableImageShiftFields(kImageShiftPrinterDefault, 2).side1);
+  ImageShiftEditableFields oneSided = EditableImageShiftFields(kImageShiftIndependent, 1);
+  EXPECT_TRUE(oneSided.side1);
+  EXPECT_FALSE(oneSided.x2);
+  ImageShiftEditableFields mirrorX = EditableImageShiftFields(kImageShiftMirrorX, 2);
+  EXPECT_FALSE(mirrorX.x2);
+  EXPECT_TRUE(mirrorX.y2);
+}
+
+TEST(ImageShift, ChangingTheUnitConvertsAndStaysInRange) {
+  ImageShiftOptions o;
+  o.x1 = 1921;
+  o.y1 = -100;
+  o.setInches(false);
+  EXPECT_EQ(o.x1, 4879);  // 1921 x 2.54 = 4879.34
+  EXPECT_EQ(o.y1, -254);
+  o.x1 = 4880;
+  o.setInches(true);
+  EXPECT_EQ(o.x1, 1921);  // 4880 / 2.54 = 1921.26
+  o.setInches(false);
+  o.y1 = 3200;
+  o.setInches(true);
+  EXPECT_EQ(o.y1, 1259);  // 1259.8 would round past the range: clamped
+}
+
+TEST(ImageShift, SummaryShowsBothSidesOrTheDefault) {
+  auto bundle = platform::Bundle::open(korvo_test::BundlePath());
+  ASSERT_TRUE(bundle) << bundle.error();
+  ::setenv("LC_ALL", "en_US.UTF-8", 1);
+  ImageShiftOptions o;
+  EXPECT_EQ(GenerateImageShiftSummary(*bundle, &o, kJobContextJob), "Printer Default");
+  EXPECT_EQ(GenerateImageShiftSummary(*bundle, &o, kJobContextException), "Use Job Setting");
+  o.option = kImageShiftIndependent;
+  o.x1 = 150;
+  o.y1 = -5;
+  EXPECT_EQ(GenerateImageShiftSummary(*bundle, &o, kJobContextJob),
+            "Side 1: X: 1.50 in, Y: -0.05 in\nSide 2: X: 0.00 in, Y: 0.00 in");
+  o.setInches(false);
+  EXPECT_EQ(GenerateImageShiftSummary(*bundle, &o, kJobContextJob),
+            "Side 1: X: 38.1 mm, Y: -1.3 mm\nSide 2: X: 0.0 mm, Y: 0.0 mm");
+  ::unsetenv("LC_ALL");
+  EXPECT_FALSE(GenerateImageShiftSummary(nullptr, &o, kJobContextJob));
+}
+
+}  // namespace
