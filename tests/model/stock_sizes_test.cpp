@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+
+#include "model/stock_sizes.h"
+
+namespace {
+
+constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+
+TEST(StockSizes, DimensionsFindTheFirstFittingRow) {
+  EXPECT_EQ(GetSizeForStockDimensions(21000, 29700), 4);    // A4, exactly
+  EXPECT_EQ(GetSizeForStockDimensions(21500, 28000), 204);  // letter, within 5 points
+  EXPECT_EQ(GetSizeForStockDimensions(21600, 33000), 12);   // not 16, which comes later
+  EXPECT_EQ(GetSizeForStockDimensions(22900, 27900), 8);    // not the tab size 82
+  EXPECT_EQ(GetSizeForStockDimensions(22300, 29700), 7);
+  EXPECT_EQ(GetSizeForStockDimensions(0, 0), 75);
+  EXPECT_EQ(GetSizeForStockDimensions(150, -150), 75);      // within 5 points of nothing
+  EXPECT_EQ(GetSizeForStockDimensions(100000, 100000), kPrinterDefault);
+}
+
+TEST(StockSizes, ThePrinterDefaultRowMatchesOnlyExactly) {
+  EXPECT_EQ(GetSizeForStockDimensions(kPrinterDefault, kPrinterDefault), kPrinterDefault);
+  EXPECT_EQ(GetSizeForStockDimensions(kPrinterDefault + 1, kPrinterDefault + 1), kPrinterDefault);
+  EXPECT_EQ(GetSizeForStockDimensions(kPrinterDefault, 29700), kPrinterDefault);
+}
+
+TEST(StockSizes, ExtremeDimensionsFindNothing) {
+  EXPECT_EQ(GetSizeForStockDimensions(kMax, kMax), kPrinterDefault);
+  EXPECT_EQ(GetSizeForStockDimensions(kMax, kPrinterDefault), kPrinterDefault);
+  EXPECT_EQ(GetSizeForStockDimensions(-kMax, 0), kPrinterDefault);
+}
+
+TEST(StockSizes, SizesGiveTheirRowsDimensions) {
+  std::int32_t w = 1;
+  std::int32_t l = 1;
+  EXPECT_TRUE(GetStockDimensionsForSize(204, w, l));
+  EXPECT_EQ(w, 21600);
+  EXPECT_EQ(l, 27900);
+  EXPECT_TRUE(GetStockDimensionsForSize(kPrinterDefault, w, l));
+  EXPECT_EQ(w, kPrinterDefault);
+  EXPECT_EQ(l, kPrinterDefault);
+  EXPECT_TRUE(GetStockDimensionsForSize(75, w, l));
+  EXPECT_EQ(w, 0);
+  EXPECT_EQ(l, 0);
+  w = l = 5;
+  EXPECT_FALSE(GetStockDimensionsForSize(9999, w, l));
+  EXPECT_EQ(w, 0);
+  EXPECT_EQ(l, 0);
+  w = l = 5;
+  EXPECT_FALSE(GetStockDimensionsForSize(0, w, l));  // the end row is no size
+  EXPECT_EQ(w, 0);
+}
+
+// A table with rows after its end row: nothing past the end may ever be read.
+const PaperSizeSettingMap kShortTable[] = {
+    {"PrinterDefault", kPrinterDefault, kPrinterDefault, kPrinterDefault, kPrinterDefault, kPrinterDefault},
+    {"Small", 1, 1000, 1000, 28, 28},
+    {"End", 0, 5000, 5000, 142, 142},  // value 0 ends the table, label or not
+    {"Beyond", 9, 5000, 5000, 142, 142},
+    {nullptr, 0, 0, 0, 0, 0},
+};
+
+TEST(StockSizes, TheEndRowStopsBothLookups) {
+  EXPECT_EQ(GetSizeForStockDimensions(kShortTable, 1000, 1000), 1);
+  EXPECT_EQ(GetSizeForStockDimensions(kShortTable, 5000, 5000), kPrinterDefault);
+  std::int32_t w = 0;
+  std::int32_t l = 0;
+  EXPECT_FALSE(GetStockDimensionsForSize(kShortTable, 9, w, l));
+  EXPECT_TRUE(GetStockDimensionsForSize(kShortTable, 1, w, l));
+  EXPECT_EQ(w, 1000);
+}
+
+TEST(StockSizes, AnEmptyTableFindsNothing) {
+  const PaperSizeSettingMap empty[] = {{nullptr, 0, 0, 0, 0, 0}};
+  EXPECT_EQ(GetSizeForStockDimensions(empty, 0, 0), kPrinterDefault);
+  EXPECT_EQ(GetSizeForStockDimensions(nullptr, 0, 0), kPrinterDefault);
+  std::int32_t w = 3;
+  std::int32_t l = 3;
+  EXPECT_FALSE(GetStockDimensionsForSize(empty, 0, w, l));
+  EXPECT_FALSE(GetStockDimensionsForSize(nullptr, 4, w, l));
+  EXPECT_EQ(w, 0);
+}
+
+// 2540 hundredths of a millimetre are exactly 72 points, so the bounds can be hit exactly.
+TEST(StockSizes, ToleranceBoundsAreInclusive) {
+  const PaperSizeSettingMap edges[] = {
+      {"TooWide", 1, 1, 1, 78, 72},      // low bound 73: 72 is outside
+      {"Edges", 2, 1, 1, 77, 67},        // 72 is the low width bound and the high length bound
+      {nullptr, 0, 0, 0, 0, 0},
+  };
+  EXPECT_EQ(GetSizeForStockDimensions(edges, 2540, 2540), 2);
+  const PaperSizeSettingMap extreme[] = {
+      {"Huge", 3, 1, 1, kMax, kMax},  // bounds formed without overflow
+      {"Point", 4, 1, 1, 72, 72},
+      {nullptr, 0, 0, 0, 0, 0},
+  };
+  EXPECT_EQ(GetSizeForStockDimensions(extreme, 2540, 2540), 4);
+  EXPECT_EQ(GetSizeForStockDimensions(extreme, kMax, kMax), kPrinterDefault);
+}
+
+}  // namespace
