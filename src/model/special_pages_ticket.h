@@ -1,0 +1,26 @@
+#pragma once
+// Where the special pages live in the print-settings ticket: one dictionary per cover, one array
+// per list. An absent cover or an empty list has no key at all.
+#include <optional>
+#include <string_view>
+
+#include "model/special_page.h"
+#include "model/special_page_list.h"
+#include "platform/ticket/ticket.h"
+
+inline constexpr const char* kFrontCoverKey = "com.korvo.print.SpecialPages.FrontCover";
+inline constexpr const char* kBackCoverKey = "com.korvo.print.SpecialPages.BackCover";
+inline constexpr const char* kInsertListKey = "com.korvo.print.SpecialPages.InsertList";
+inline constexpr const char* kExceptionListKey = "com.korvo.print.SpecialPages.ExceptionList";
+inline constexpr const char* kSpecialPagesClientID = "com.korvo.print";
+
+struct SpecialPages {
+  std::optional<Cover> frontCover;
+  std::optional<Cover> backCover;
+  InsertList inserts;
+  ExceptionPageList exceptions;
+};
+
+SpecialPages ReadSpecialPages(const platform::Ticket& ticket);
+void WriteSpecialPages(platform::Ticket& ticket, const SpecialPages& pages,
+                       std::string_view client = kSpecialPagesClientID);

@@ -1,0 +1,169 @@
+// The two page lists: order, identity, and the cutting of overlapping exception ranges.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "model/special_page_list.h"
+
+namespace {
+
+Insert MakeInsert(std::int32_t page, std::int32_t quantity = 1) {
+  Insert insert;
+  insert.setStartPage(page);
+  insert.setQuantity(quantity);
+  return insert;
+}
+
+ExceptionPage Range(std::int32_t start, std::int32_t end, std::int32_t weight = kPrinterDefault) {
+  ExceptionPage page;
+  page.setStartPage(start);
+  page.setEndPage(end);
+  page.stock().setWeight(weight);
+  return page;
+}
+
+std::string Ranges(const ExceptionPageList& list) {
+  std::string out;
+  for (long i = 0; i < list.count(); ++i) {
+    const ExceptionPage* p = list.pageAtIndex(i);
+    out += (out.empty() ? "" : " ") + std::to_string(p->startPage()) + "-" + std::to_string(p->endPage());
+  }
+  return out;
+}
+
+std::string Pages(const InsertList& list) {
+  std::string out;
+  for (long i = 0; i < list.count(); ++i)
+    out += (out.empty() ? "" : " ") + std::to_string(list.pageAtIndex(i)->startPage()) + "x" +
+           std::to_string(list.pageAtIndex(i)->quantity());
+  return out;
+}
+
+TEST(InsertList, KeepsStartPageOrderAndAddingOrderWithinAPage) {
+  InsertList list;
+  Insert a = MakeInsert(3, 1), b = MakeInsert(1, 2), c = MakeInsert(3, 3);
+  ASSERT_EQ(list.add({&a, &b, &c}), platform::noErr);
+  EXPECT_EQ(Pages(list), "1x2 3x1 3x3");
+  EXPECT_EQ(list.indexOfPage(&a), -1);  // the list holds clones
+  EXPECT_EQ(list.pageAtIndex(3), nullptr);
+  EXPECT_EQ(list.pageAtIndex(-1), nullptr);
+  ExceptionPage wrongKind = Range(1, 2);
+  EXPECT_EQ(list.add({&wrongKind}), platform::paramErr);
+  EXPECT_EQ(list.count(), 3);
+}
+
+TEST(InsertList, PromoteAndDemoteStopAtInsertsBeforePageOne) {
+  InsertList list;
+  Insert zero = MakeInsert(0), two = MakeInsert(2), five = MakeInsert(5);
+  list.add({&zero, &two});
+  EXPECT_FALSE(list.canPromote(list.pageAtIndex(1)));
+  EXPECT_FALSE(list.canPromote(list.pageAtIndex(0)));  // first
+  list.clear();
+  list.add({&two, &five});
+  Insert* second = list.pageAtIndex(1);
+  ASSERT_TRUE(list.canPromote(second));
+  list.promote(second);
+  EXPECT_EQ(Pages(list), "5x1 2x1");
+  EXPECT_EQ(list.indexOfPage(second), 0);  // the same object moved
+  EXPECT_FALSE(list.canDemote(list.pageAtIndex(1)));  // last
+  list.demote(second);
+  EXPECT_EQ(Pages(list), "2x1 5x1");
+  Insert stranger = MakeInsert(9);
+  EXPECT_FALSE(list.canDemote(&stranger));
+}
+
+TEST(ExceptionPageList, NewRangesWinOnThePagesTheyCover) {
+  struct Case {
+    std::vector<std::pair<int, int>> before;
+    std::pair<int, int> added;
+    const char* after;
+  };
+  const Case cases[] = {
+      {{{1, 10}}, {4, 6}, "1-3 4-6 7-10"},
+      {{{4, 6}}, {1, 10}, "1-10"},
+      {{{1, 5}, {8, 12}}, {5, 8}, "1-4 5-8 9-12"},
+      {{{3, 7}}, {3, 5}, "3-5 6-7"},
+      {{{3, 7}}, {3, 9}, "3-9"},
+      {{{5, 9}}, {1, 3}, "1-3 5-9"},
+      {{{1, 2}, {4, 5}, {7, 8}}, {2, 7}, "1-1 2-7 8-8"},
+      {{}, {6, 6}, "6-6"},
+  };
+  for (const Case& c : cases) {
+    ExceptionPageList list;
+    for (auto [s, e] : c.before) {
+      ExceptionPage r = Range(s, e, 90);
+      list.add({&r});
+    }
+    ExceptionPage added = Range(c.added.first, c.added.second, 120);
+    ASSERT_EQ(list.add({&added}), platform::noErr);
+    EXPECT_EQ(Ranges(list), c.after) << "adding " << c.added.first << "-" << c.added.second;
+  }
+}
+
+TEST(ExceptionPageList, CutRangesKeepTheirOwnSettings) {
+  ExceptionPageList list;
+  ExceptionPage old = Range(1, 10, 90);
+  old.setPlex(2);
+  old.colorOptions().setLightness(20);
+  list.add({&old});
+  ExceptionPage inner = Range(4, 6, 120);
+  list.add({&inner});
+  ASSERT_EQ(list.count(), 3);
+  for (long i : {0L, 2L}) {
+    EXPECT_EQ(list.pageAtIndex(i)->stock().weight(), 90);
+    EXPECT_EQ(list.pageAtIndex(i)->plex(), 2);
+    std::int32_t lightness = 0;
+    list.pageAtIndex(i)->colorOptions().lightness(&lightness);
+    EXPECT_EQ(lightness, 20);
+  }
+  EXPECT_EQ(list.pageAtIndex(1)->stock().weight(), 120);
+}
+
+TEST(ExceptionPageList, BackwardRangesAndPagesBeforeOneAreRefusedWhole) {
+  ExceptionPageList list;
+  ExceptionPage good = Range(1, 2), backward = Range(5, 0), zero = Range(0, 3);
+  EXPECT_EQ(list.add({&good, &backward}), platform::paramErr);
+  EXPECT_EQ(list.add({&zero}), platform::paramErr);
+  EXPECT_EQ(list.count(), 0);
+}
+
+TEST(SpecialPageList, UpdateReplacesOrPutsTheOldPageBack) {
+  ExceptionPageList list;
+  ExceptionPage a = Range(1, 3), b = Range(8, 9);
+  list.add({&a, &b});
+  ExceptionPage* first = list.pageAtIndex(0);
+  ExceptionPage replacement = Range(20, 22);
+  EXPECT_EQ(list.update(first, {&replacement}), platform::noErr);
+  EXPECT_EQ(Ranges(list), "8-9 20-22");  // the old range goes even though nothing covers it now
+
+  ExceptionPage* eight = list.pageAtIndex(0);
+  ExceptionPage invalid = Range(4, 1);
+  EXPECT_EQ(list.update(eight, {&invalid}), platform::paramErr);
+  EXPECT_EQ(Ranges(list), "8-9 20-22");
+  EXPECT_EQ(list.pageAtIndex(0), eight);
+
+  ExceptionPage stranger = Range(30, 31);
+  EXPECT_EQ(list.update(&stranger, {&replacement}), platform::noErr);
+  EXPECT_EQ(list.count(), 2);
+  list.remove(&stranger);
+  list.remove(eight);
+  EXPECT_EQ(Ranges(list), "20-22");
+}
+
+TEST(SpecialPageList, CopiesHoldClonesAndEmptyListsWriteNothing) {
+  InsertList list;
+  EXPECT_FALSE(list.asTicket());
+  Insert a = MakeInsert(4, 2);
+  list.add({&a});
+  InsertList copy(list);
+  copy.pageAtIndex(0)->setQuantity(9);
+  EXPECT_EQ(list.pageAtIndex(0)->quantity(), 2);
+  auto array = list.asTicket();
+  ASSERT_TRUE(array);
+  InsertList back(*array);
+  EXPECT_EQ(Pages(back), "4x2");
+  std::unique_ptr<SpecialPageList> clone = list.clone();
+  EXPECT_EQ(clone->count(), 1);
+}
+
+}  // namespace
