@@ -59,6 +59,17 @@ std::size_t UTF16Length(std::string_view text) {
   return units;
 }
 
+std::size_t UTF8OffsetOfUTF16Index(std::string_view text, std::size_t units) {
+  std::size_t i = 0;
+  std::size_t seen = 0;
+  while (i < text.size() && seen < units) {
+    std::size_t length = SequenceLength(text, i);
+    seen += length == 4 ? 2 : 1;
+    i += length == 0 ? 1 : length;
+  }
+  return i;
+}
+
 std::string Latin1ToUTF8(std::string_view latin1) {
   std::string out;
   out.reserve(latin1.size());

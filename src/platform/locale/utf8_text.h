@@ -19,6 +19,10 @@ inline bool IsValidUTF8(std::string_view text) { return !FirstInvalidUTF8Offset(
 // given; a byte that starts no well-formed sequence counts as one unit.
 std::size_t UTF16Length(std::string_view text);
 
+// The byte offset in text of the position `units` UTF-16 units from its start (the end of the text
+// when it is shorter; never inside a sequence).
+std::size_t UTF8OffsetOfUTF16Index(std::string_view text, std::size_t units);
+
 // ISO 8859-1 bytes as UTF-8: every byte is the code point of the same value.
 std::string Latin1ToUTF8(std::string_view latin1);
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/four_char_code.h"
 #include "platform/status.h"
 #include "platform/ticket/print_session.h"
 
@@ -17,7 +18,6 @@ class Control;
 inline constexpr const char* kPDEPlugInTypeUUID = "BDB091F4-E57F-11D3-B5CC-0050E4603277";
 inline constexpr const char* kDialogExtensionIntfIID = "A996FD7E-B738-11D3-8519-0050E4603277";
 
-using OSType = std::uint32_t;  // four-character code, compared as an integer
 using PMPDEContext = void*;
 using PMPDEFlags = std::uint32_t;
 using PMPDERef = void*;
@@ -26,12 +26,6 @@ using PMPrintSession = PrintSession*;
 // A summary array as the dialog receives it: absent (null) or a list of texts.
 using SummaryArray = std::optional<std::vector<std::string>>;
 
-constexpr OSType FourCharCode(const char (&s)[5]) {
-  return (static_cast<OSType>(static_cast<unsigned char>(s[0])) << 24) |
-         (static_cast<OSType>(static_cast<unsigned char>(s[1])) << 16) |
-         (static_cast<OSType>(static_cast<unsigned char>(s[2])) << 8) |
-         static_cast<OSType>(static_cast<unsigned char>(s[3]));
-}
 
 struct PMPlugInAPIVersion {
   std::uint32_t buildVersionMajor, buildVersionMinor;

@@ -1,0 +1,60 @@
+#pragma once
+// What needs a person: modal dialogs, alerts, file choosers, the beep and the help book. The
+// toolkit hands each to the current Interaction: a scripted one in tests, a real window's in the
+// renderer, or, by default, nobody (dialogs end cancelled and say so on stderr).
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/status.h"
+
+namespace platform::ui {
+
+class Window;
+
+inline constexpr OSStatus userCanceledErr = -128;
+// The result of a modal loop that nobody could answer.
+inline constexpr int kModalNobodyAnswered = -1;
+
+enum class AlertLevel { Plain, Note, Caution, Stop };
+
+struct AlertRequest {
+  AlertLevel level = AlertLevel::Note;
+  std::string title;
+  std::string message;
+  std::vector<std::string> buttons;  // the first is the default button
+};
+
+struct FileRequest {
+  bool save = false;  // put-file (save) rather than choose-file (open)
+  std::string title;
+  std::string defaultName;
+  std::vector<std::string> types;  // file name extensions offered, empty for any
+};
+
+class Interaction {
+ public:
+  virtual ~Interaction() = default;
+  // Shows the window modally until a handler calls quitModal on it; answers the result.
+  virtual int runModal(Window& window) = 0;
+  // Answers the 1-based button chosen.
+  virtual int alert(const AlertRequest& request) = 0;
+  // The chosen path, or none when cancelled.
+  virtual std::optional<std::string> chooseFile(const FileRequest& request) = 0;
+  virtual void beep() = 0;
+  virtual OSStatus openHelp(const std::string& book, const std::string& page, const std::string& anchor) = 0;
+};
+
+Interaction& CurrentInteraction();
+// Installs an interaction (borrowed; null restores the default, which answers nothing).
+void SetInteraction(Interaction* interaction);
+
+// The calls panels and dialogs make.
+int RunAppModalLoopForWindow(Window& window);
+void QuitAppModalLoopForWindow(Window& window, int result);
+int RunStandardAlert(const AlertRequest& request);
+std::optional<std::string> ChooseFile(const FileRequest& request);
+void Beep();
+OSStatus OpenHelpBook(const std::string& book, const std::string& page, const std::string& anchor);
+
+}  // namespace platform::ui

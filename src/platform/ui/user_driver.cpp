@@ -1,0 +1,172 @@
+#include "platform/ui/user_driver.h"
+
+#include "platform/locale/utf8_text.h"
+
+namespace platform::ui {
+
+namespace {
+
+bool Reachable(const Control& c) { return c.isReallyVisible() && c.isReallyEnabled(); }
+
+OSStatus Send(Event& e, Control& target) { return SendEventToEventTarget(e, &target); }
+
+void SendCommand(Control& from, OSType command, Menu* menu, int item) {
+  if (command == 0) return;
+  Event e(kEventClassCommand, kEventCommandProcess);
+  e.control = &from;
+  e.command = command;
+  e.menu = menu;
+  e.menuItem = item;
+  Send(e, from);
+}
+
+OSStatus Hit(Control& c, std::int32_t part = kControlNoPart) {
+  Event e(kEventClassControl, kEventControlHit);
+  e.control = &c;
+  e.part = part;
+  return Send(e, c);
+}
+
+// The standard editing of a field for one piece of text that no handler took.
+void Edit(Control& field, const std::string& text) {
+  if (text == "\b") {
+    TextSelection s = field.selection();
+    if (s.length == 0 && s.start > 0) field.setSelection({s.start - 1, 1});
+    field.replaceSelection("");
+  } else {
+    field.replaceSelection(text);
+  }
+}
+
+// Length of the UTF-8 sequence that starts with this byte (1 for a byte no sequence starts with).
+std::size_t SequenceBytes(unsigned char lead) {
+  if (lead >= 0xF0) return 4;
+  if (lead >= 0xE0) return 3;
+  if (lead >= 0xC0) return 2;
+  return 1;
+}
+
+}  // namespace
+
+OSStatus UserDriver::click(Control& c) {
+  if (!Reachable(c)) return kUserCannotReachErr;
+  if (c.kind() == ControlKind::CheckBox) c.setValue(c.value() == 0 ? 1 : 0);
+  if (c.kind() == ControlKind::RadioButton && c.parent() && c.parent()->kind() == ControlKind::RadioGroup) {
+    const auto& buttons = c.parent()->children();
+    for (size_t i = 0; i < buttons.size(); ++i) {
+      buttons[i]->setValue(buttons[i].get() == &c ? 1 : 0);
+      if (buttons[i].get() == &c) c.parent()->setValue(static_cast<std::int32_t>(i) + 1);
+    }
+    if (Hit(*c.parent()) != eventNotHandledErr) return noErr;
+  }
+  if (c.kind() == ControlKind::EditText || c.kind() == ControlKind::ComboBox) focus(c);
+  if (Hit(c) == eventNotHandledErr) SendCommand(c, c.command(), nullptr, 0);
+  return noErr;
+}
+
+OSStatus UserDriver::chooseItem(Control& c, int item, int subItem) {
+  if (!Reachable(c) || c.menuIfAny() == nullptr) return kUserCannotReachErr;
+  Menu* menu = &c.menu();
+  MenuItem* chosen = menu->item(item);
+  if (chosen == nullptr || !chosen->enabled || chosen->separator) return kUserCannotReachErr;
+  if (subItem > 0) {
+    if (!chosen->submenu) return kUserCannotReachErr;
+    menu = chosen->submenu.get();
+    item = subItem;
+    chosen = menu->item(subItem);
+    if (chosen == nullptr || !chosen->enabled || chosen->separator) return kUserCannotReachErr;
+  } else if (chosen->submenu) {
+    return kUserCannotReachErr;  // an item with a submenu only opens it
+  }
+  const OSType command = chosen->command;
+  switch (c.kind()) {
+    case ControlKind::PopupButton:
+      c.setValue(item);
+      if (Hit(c) == eventNotHandledErr) SendCommand(c, command, menu, item);
+      break;
+    case ControlKind::ComboBox: {
+      c.setText(chosen->text);
+      Event e(kEventClassComboBox, kEventComboBoxListItemSelected);
+      e.control = &c;
+      e.menu = menu;
+      e.menuItem = item;
+      Send(e, c);
+      break;
+    }
+    default:
+      SendCommand(c, command, menu, item);
+      break;
+  }
+  return noErr;
+}
+
+OSStatus UserDriver::focus(Control& c) {
+  if (!Reachable(c) || c.window() == nullptr) return kUserCannotReachErr;
+  c.window()->setFocus(&c);
+  return noErr;
+}
+
+OSStatus UserDriver::select(Control& field, TextSelection selection) {
+  if (OSStatus s = focus(field); s != noErr) return s;
+  field.setSelection(selection);
+  return noErr;
+}
+
+OSStatus UserDriver::sendText(Control& field, std::string_view text) {
+  Event e(kEventClassTextInput, kEventTextInputUnicodeForKeyEvent);
+  e.control = &field;
+  e.text = std::string(text);
+  if (Send(e, field) == eventNotHandledErr) Edit(field, e.text);
+  return noErr;
+}
+
+OSStatus UserDriver::type(Control& field, std::string_view text) {
+  if (field.kind() != ControlKind::EditText && field.kind() != ControlKind::ComboBox) return kUserCannotReachErr;
+  if (field.window() == nullptr || field.window()->focus() != &field)
+    if (OSStatus s = focus(field); s != noErr) return s;
+  for (size_t i = 0; i < text.size();) {
+    size_t n = std::min(SequenceBytes(static_cast<unsigned char>(text[i])), text.size() - i);
+    sendText(field, text.substr(i, n));
+    i += n;
+  }
+  return noErr;
+}
+
+OSStatus UserDriver::paste(Control& field, std::string_view text) {
+  if (field.kind() != ControlKind::EditText && field.kind() != ControlKind::ComboBox) return kUserCannotReachErr;
+  if (field.window() == nullptr || field.window()->focus() != &field)
+    if (OSStatus s = focus(field); s != noErr) return s;
+  return sendText(field, text);
+}
+
+OSStatus UserDriver::pressArrow(Control& arrows, bool up) {
+  if (!Reachable(arrows)) return kUserCannotReachErr;
+  Hit(arrows, up ? kControlUpButtonPart : kControlDownButtonPart);
+  return noErr;
+}
+
+OSStatus UserDriver::drag(Control& slider, std::int32_t value) {
+  if (!Reachable(slider)) return kUserCannotReachErr;
+  slider.setValue(value);
+  Event changed(kEventClassControl, kEventControlValueFieldChanged);
+  changed.control = &slider;
+  Send(changed, slider);
+  Hit(slider);
+  return noErr;
+}
+
+OSStatus UserDriver::selectRows(Control& browser, std::set<DataBrowserItemID> rows) {
+  if (!Reachable(browser) || browser.kind() != ControlKind::DataBrowser) return kUserCannotReachErr;
+  browser.dataBrowser().userSelect(std::move(rows));
+  return noErr;
+}
+
+OSStatus UserDriver::pressReturn(Window& window) {
+  return window.defaultButton() ? click(*window.defaultButton()) : kUserCannotReachErr;
+}
+
+OSStatus UserDriver::pressEscape(Window& window) {
+  return window.cancelButton() ? click(*window.cancelButton()) : kUserCannotReachErr;
+}
+
+}  // namespace platform::ui

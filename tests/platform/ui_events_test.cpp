@@ -1,0 +1,154 @@
+// The handler chain and the user driver: what a click, a choice or a keystroke causes.
+#include <gtest/gtest.h>
+
+#include "platform/ui/scripted_interaction.h"
+#include "platform/ui/user_driver.h"
+#include "platform/ui/window.h"
+
+namespace {
+
+using namespace platform::ui;
+using platform::FourCharCode;
+using platform::OSStatus;
+
+class UiEvents : public ::testing::Test {
+ protected:
+  UiEvents() : window("Test", Rect{0, 0, 100, 100}) {
+    pane = window.content().embed(std::make_unique<Control>(ControlKind::UserPane, ControlID{1, 1}, Rect{}));
+    button = pane->embed(std::make_unique<Control>(ControlKind::PushButton, ControlID{1, 2}, Rect{}));
+    button->setCommand(FourCharCode("OKAY"));
+    field = pane->embed(std::make_unique<Control>(ControlKind::EditText, ControlID{1, 3}, Rect{}));
+    popup = pane->embed(std::make_unique<Control>(ControlKind::PopupButton, ControlID{1, 4}, Rect{}));
+    popup->menu().append(MenuItem("One", FourCharCode("ONE "), 1));
+    popup->menu().appendSeparator();
+    popup->menu().append(MenuItem("Three", 0, 3));
+    popup->setMaximum(3);
+    popup->setValue(1);
+  }
+  EventHandlerRef Record(EventTarget& target, const std::string& name, std::vector<EventTypeSpec> types,
+                         OSStatus answer = platform::eventNotHandledErr) {
+    return target.installHandler(std::move(types), [this, name, answer](Event& e) {
+      calls.push_back(name + ":" + platform::FourCharCodeText(e.eventClass) + "/" + std::to_string(e.kind) +
+                      (e.command ? ":" + platform::FourCharCodeText(e.command) : std::string()));
+      return answer;
+    });
+  }
+  Window window;
+  Control* pane;
+  Control* button;
+  Control* field;
+  Control* popup;
+  UserDriver user;
+  std::vector<std::string> calls;
+};
+
+TEST_F(UiEvents, UnhandledHitsBubbleUpAndBecomeTheButtonsCommand) {
+  auto a = Record(*button, "button", {{kEventClassControl, kEventControlHit}});
+  auto b = Record(*pane, "pane", {{kEventClassControl, kEventControlHit}});
+  auto c = Record(window, "window", {{kEventClassCommand, kEventCommandProcess}}, platform::noErr);
+  ASSERT_EQ(user.click(*button), platform::noErr);
+  EXPECT_EQ(calls, (std::vector<std::string>{"button:cntl/1", "pane:cntl/1", "window:cmds/1:OKAY"}));
+}
+
+TEST_F(UiEvents, AHandledHitSendsNoCommandAndLaterHandlersRunFirst) {
+  auto early = Record(*button, "early", {{kEventClassControl, kEventControlHit}}, platform::noErr);
+  auto late = Record(*button, "late", {{kEventClassControl, kEventControlHit}});
+  auto command = Record(window, "window", {{kEventClassCommand, kEventCommandProcess}});
+  user.click(*button);
+  EXPECT_EQ(calls, (std::vector<std::string>{"late:cntl/1", "early:cntl/1"}));
+  calls.clear();
+  early.remove();
+  {
+    EventHandlerRef scoped = Record(*button, "scoped", {{kEventClassControl, kEventControlHit}});
+  }
+  user.click(*button);
+  EXPECT_EQ(calls, (std::vector<std::string>{"late:cntl/1", "window:cmds/1:OKAY"}));
+}
+
+TEST_F(UiEvents, UsersCannotReachHiddenOrDisabledControls) {
+  auto r = Record(window, "window", {{kEventClassControl, kEventControlHit}});
+  pane->setEnabled(false);
+  EXPECT_EQ(user.click(*button), kUserCannotReachErr);
+  pane->setEnabled(true);
+  button->setVisible(false);
+  EXPECT_EQ(user.click(*button), kUserCannotReachErr);
+  EXPECT_TRUE(calls.empty());
+  EXPECT_EQ(user.chooseItem(*popup, 2), kUserCannotReachErr);  // a separator
+  EXPECT_EQ(user.chooseItem(*popup, 9), kUserCannotReachErr);
+  EXPECT_EQ(popup->value(), 1);
+}
+
+TEST_F(UiEvents, ChoosingAPopupItemSetsItsValueThenSendsHitAndCommand) {
+  auto hit = Record(*popup, "popup", {{kEventClassControl, kEventControlHit}});
+  auto cmd = Record(window, "window", {{kEventClassCommand, kEventCommandProcess}});
+  popup->setValue(3);  // the program's change causes no event
+  EXPECT_TRUE(calls.empty());
+  ASSERT_EQ(user.chooseItem(*popup, 1), platform::noErr);
+  EXPECT_EQ(popup->value(), 1);
+  EXPECT_EQ(popup->selectedItem()->refValue, 1);
+  EXPECT_EQ(calls, (std::vector<std::string>{"popup:cntl/1", "window:cmds/1:ONE "}));
+}
+
+TEST_F(UiEvents, TypingGoesThroughHandlersKeyByKeyAndEditsTheSelection) {
+  // A handler that drops digits, as an input limiter would.
+  auto limiter = field->installHandler({{kEventClassTextInput, kEventTextInputUnicodeForKeyEvent}}, [](Event& e) {
+    return (e.text >= "0" && e.text <= "9") ? platform::noErr : platform::eventNotHandledErr;
+  });
+  ASSERT_EQ(user.type(*field, "a1b\xF0\x9F\x98\x80" "c"), platform::noErr);  // an emoji is two UTF-16 units
+  EXPECT_EQ(field->text(), "ab\xF0\x9F\x98\x80" "c");
+  EXPECT_EQ(window.focus(), field);
+  user.select(*field, {2, 2});  // the emoji
+  user.type(*field, "\b");
+  EXPECT_EQ(field->text(), "abc");
+  user.select(*field, {3, 0});
+  user.type(*field, "\b\bZ");
+  EXPECT_EQ(field->text(), "aZ");
+  user.paste(*field, "42");  // one piece of text: the limiter drops it whole
+  EXPECT_EQ(field->text(), "aZ");
+}
+
+TEST_F(UiEvents, FocusMovesWithEvents) {
+  Control* other = pane->embed(std::make_unique<Control>(ControlKind::EditText, ControlID{1, 9}, Rect{}));
+  std::vector<std::int32_t> parts;
+  auto h = pane->installHandler({{kEventClassControl, kEventControlSetFocusPart}}, [&](Event& e) {
+    parts.push_back(e.control == field ? e.part : 100 + e.part);
+    return platform::eventNotHandledErr;
+  });
+  user.focus(*field);
+  user.focus(*other);
+  EXPECT_EQ(parts, (std::vector<std::int32_t>{kControlFocusNextPart, kControlFocusNoPart, 100 + kControlFocusNextPart}));
+}
+
+TEST_F(UiEvents, ScriptedModalLoopsEndWhenAHandlerQuitsOrTheScriptRunsOut) {
+  ScriptedInteraction script;
+  window.setTitle("Pads");
+  auto quit = window.installHandler({{kEventClassCommand, kEventCommandProcess}}, [&](Event& e) {
+    if (e.command != FourCharCode("OKAY")) return platform::eventNotHandledErr;
+    QuitAppModalLoopForWindow(window, 1);
+    return platform::noErr;
+  });
+  script.onModal([&](Window& w, UserDriver& u) { u.type(*w.find({1, 3}), "7"); });
+  script.onModal([&](Window& w, UserDriver& u) { u.pressReturn(w); });
+  window.setDefaultButton(button);
+  EXPECT_EQ(RunAppModalLoopForWindow(window), 1);
+  EXPECT_EQ(field->text(), "7");
+  EXPECT_EQ(RunAppModalLoopForWindow(window), kModalNobodyAnswered);
+  EXPECT_EQ(script.log(), (std::vector<std::string>{"modal: Pads", "modal: Pads", "modal left unanswered: Pads"}));
+  script.onAlert(2);
+  EXPECT_EQ(RunStandardAlert({AlertLevel::Stop, "Invalid Pages Title", "Invalid Page Ranges", {"OK", "Cancel"}}), 2);
+  Beep();
+  EXPECT_EQ(script.log().back(), "beep");
+  EXPECT_EQ(script.log()[3], "alert: Invalid Pages Title | Invalid Page Ranges");
+}
+
+TEST_F(UiEvents, PostedEventsWaitForTheRunLoop) {
+  auto h = Record(window, "window", {{platform::ui::kEventClassKPDE, 7}}, platform::noErr);
+  Event e(kEventClassKPDE, 7);
+  e.payload = 42;
+  window.postEvent(e);
+  EXPECT_TRUE(calls.empty());
+  EXPECT_EQ(window.deliverPostedEvents(), 1);
+  EXPECT_EQ(calls.size(), 1u);
+}
+
+}  // namespace
