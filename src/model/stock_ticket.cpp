@@ -5,7 +5,7 @@
 #include <string>
 
 #include "model/stock.h"
-#include "shell/dictionary_helpers.h"
+#include "model/ticket_fields.h"
 
 namespace {
 
@@ -32,33 +32,8 @@ constexpr const char* kSourceKey = "Source";
 constexpr std::int32_t kStockTypePrecutTab = 4;
 constexpr std::int32_t kStockTypeOrdered = 6;
 
-void PutInteger(platform::PlistDict& dict, const char* key, std::int32_t value) {
-  dict.insert_or_assign(key, platform::PlistValue(value));
-}
-
-void PutIntegerIfSet(platform::PlistDict& dict, const char* key, std::int32_t value) {
-  if (value != kPrinterDefault) PutInteger(dict, key, value);
-}
-
-void PutStringIfAny(platform::PlistDict& dict, const char* key, const std::string& text) {
-  if (!text.empty()) dict.insert_or_assign(key, platform::PlistValue(text));
-}
-
-// An integer key is taken only when it holds a number that is exactly a 32-bit integer: an
-// integer in range, or a real without a fraction (3.0 reads as 3, as other writers of these
-// dictionaries store whole numbers as reals now and then). A string, a boolean, a fraction or
-// a value beyond 32 bits leaves the field as it was.
-bool ReadInteger(const platform::PlistDict* dict, const char* key, std::int32_t& field) {
-  std::int32_t value = 0;
-  if (!CFDictionaryGetNumber(dict, key, &value, kCFNumberSInt32Type)) return false;
-  field = value;
-  return true;
-}
-
 void ReadString(const platform::PlistDict& dict, const char* key, std::string& field) {
-  const platform::PlistValue* value = platform::PlistDictFind(dict, key);
-  if (value == nullptr) return;
-  if (const std::string* text = value->asString()) field = *text;
+  if (const std::string* text = FindString(&dict, key)) field = *text;
 }
 
 }  // namespace
