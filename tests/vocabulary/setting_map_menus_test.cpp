@@ -1,0 +1,149 @@
+// Menus and pop-ups filled from setting maps with the plug-in's own string table, the input
+// history inserted among their items, and localised labels for summaries.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/bundle/bundle.h"
+#include "support/test_support.h"
+#include "vocabulary/input_history.h"
+#include "vocabulary/setting_map_labels.h"
+#include "vocabulary/setting_map_menus.h"
+
+namespace {
+
+const platform::Bundle* PlugInBundle() {
+  static auto bundle = platform::Bundle::open(korvo_test::BundlePath());
+  return bundle ? *bundle : nullptr;
+}
+
+std::vector<std::string> Texts(const MenuModel& menu) {
+  std::vector<std::string> texts;
+  for (const MenuItemModel& item : menu.items) texts.push_back(item.text);
+  return texts;
+}
+
+using Strings = std::vector<std::string>;
+
+}  // namespace
+
+TEST(MapMenus, ItemsCarryLabelsCommandsAndValues) {
+  ASSERT_NE(PlugInBundle(), nullptr);
+  MenuModel menu;
+  EXPECT_EQ(PopulateMenuFromMap(PlugInBundle(), menu, DuplexMap, kJobContextJob, FourCC("Kdup")), 3u);
+  EXPECT_EQ(menu.sourceMap, DuplexMap);
+  EXPECT_EQ(menu.items[1], (MenuItemModel{"Two-Sided (Long Edge)", FourCC("Kdup"), 2, false}));
+  // Command 0: each row keeps its own; the separator carries nothing.
+  EXPECT_EQ(PopulateMenuFromMap(PlugInBundle(), menu, WatermarkMap, kJobContextJob, 0), 6u);
+  ASSERT_EQ(menu.items.size(), 9u);  // appended after the duplex items
+  EXPECT_EQ(menu.items[3], (MenuItemModel{"No Watermark", FourCC("KWmX"), 1, false}));
+  EXPECT_TRUE(menu.items[4].separator);
+  EXPECT_EQ(menu.items[4].refValue, std::nullopt);
+  EXPECT_EQ(menu.items[8].refValue, -9);
+  EXPECT_EQ(PopulateMenuFromMap(PlugInBundle(), menu, nullptr, kJobContextJob, 0), 0u);
+}
+
+TEST(MapMenus, PrinterDefaultRowReadsByContextAndMissingKeysShowSo) {
+  PopupButtonModel popup;
+  PopulatePopupButtonFromMap(PlugInBundle(), popup, StockSizeMap, kJobContextInsert, 0);
+  EXPECT_EQ(popup.maximum, 19);
+  EXPECT_EQ(popup.menu.items[0].text, "Use Job Setting");
+  EXPECT_EQ(popup.menu.items[0].refValue, kPrinterDefault);
+  EXPECT_EQ(popup.menu.items[8].text, "Oversize Tabloid (12 x 18\")");
+  PopulatePopupButtonFromMap(PlugInBundle(), popup, StockSizeMap, kJobContextJob, 0);
+  EXPECT_EQ(popup.maximum, 19);  // refilled, not appended
+  EXPECT_EQ(popup.menu.items[0].text, "Printer Default");
+  const SettingMap unknown[] = {{"NoSuchLabelKey", 1}, {nullptr, 0}};
+  MenuModel menu;
+  PopulateMenuFromMap(PlugInBundle(), menu, unknown, kJobContextJob, 0);
+  EXPECT_EQ(Texts(menu), Strings{"STRING NOT FOUND"});
+}
+
+TEST(MapMenus, PopupSelectionByTicketValue) {
+  PopupButtonModel popup;
+  PopulatePopupButtonFromMap(PlugInBundle(), popup, PlexMap, kJobContextException, 0);
+  EXPECT_TRUE(SetPopupButtonToTicketValue(popup, 3));
+  EXPECT_EQ(popup.value, 4);
+  EXPECT_EQ(GetPopupButtonTicketValue(popup), 3);
+  EXPECT_FALSE(SetPopupButtonToTicketValue(popup, 42));
+  EXPECT_EQ(popup.value, 4);  // unchanged
+  EXPECT_TRUE(SetPopupButtonToTicketValue(popup, kPrinterDefault));
+  EXPECT_EQ(GetPopupButtonTicketValue(popup), kPrinterDefault);
+  popup.value = 0;
+  EXPECT_EQ(GetPopupButtonTicketValue(popup), std::nullopt);
+  popup.value = 99;
+  EXPECT_EQ(GetPopupButtonTicketValue(popup), std::nullopt);
+}
+
+TEST(MapMenus, LocalizedLabelsForSummaries) {
+  const platform::Bundle* bundle = PlugInBundle();
+  EXPECT_EQ(CopyLocalizedLabelForTicketValue(bundle, DuplexMap, 3, kJobContextJob), "Two-Sided (Short Edge)");
+  EXPECT_EQ(CopyLocalizedLabelForTicketValue(bundle, GrainMap, kPrinterDefault, kJobContextCover), "Use Job Setting");
+  EXPECT_EQ(CopyLocalizedLabelForTicketValue(bundle, StockDescriptionMap, 42, kJobContextCover), "Custom...");
+  EXPECT_EQ(CopyLocalizedLabelForTicketValue(bundle, ResolutionMap, 5, kJobContextJob), std::nullopt);
+  EXPECT_EQ(CopyLocalizedLabelForTicketValue(nullptr, DuplexMap, 3, kJobContextJob), std::nullopt);
+  EXPECT_EQ(CopyLocalizedLabelForPaperSizeTicketValue(bundle, CompleteStockSizeMap, 204, kJobContextJob),
+            "Letter (8.5 x 11\")");
+  EXPECT_EQ(CopyLocalizedLabelForPaperSizeTicketValue(bundle, CompleteStockSizeMap, kPrinterDefault,
+                                                      kJobContextInsert),
+            "Use Job Setting");
+  EXPECT_EQ(CopyLocalizedLabelForPaperSizeTicketValue(bundle, CompleteStockSizeMap, 9999, kJobContextJob),
+            std::nullopt);
+}
+
+class InputHistoryMenus : public ::testing::Test {
+ protected:
+  // Writes the history file with Python's plistlib, as another program of the user would.
+  void WriteHistoryWithPlistlib() {
+    const std::string script =
+        "import plistlib,sys; plistlib.dump({'existingForms': ['Form A', 'Form B'], 'empty': [],"
+        " 'mixed': [7, 'Seven'], 'notAList': 'Form C'}, open(sys.argv[1], 'wb'))";
+    std::string output;
+    ASSERT_EQ(korvo_test::RunCommand("python3 -c \"" + script + "\" '" + InputHistoryFilePath() + "'", &output, true),
+              0)
+        << output;
+  }
+  void Fill(std::string_view key, std::size_t insertPosition) {
+    PopulatePopupButtonFromMapAndHistory(PlugInBundle(), popup_, BookletWatermarkBackgroundFormsMap, kJobContextJob,
+                                         key, insertPosition, FourCC("BfCe"), 0);
+  }
+  korvo_test::ScopedXdgHome home_;
+  PopupButtonModel popup_;
+};
+
+TEST_F(InputHistoryMenus, EntriesGoAfterTheInsertPosition) {
+  WriteHistoryWithPlistlib();
+  Fill("existingForms", 3);
+  EXPECT_EQ(Texts(popup_.menu), (Strings{"None", "-", "Setup...", "Form A", "Form B"}));
+  EXPECT_EQ(popup_.maximum, 5);
+  EXPECT_EQ(popup_.menu.items[3], (MenuItemModel{"Form A", FourCC("BfCe"), std::nullopt, false}));
+  popup_.value = 4;
+  EXPECT_EQ(GetPopupButtonTicketValue(popup_), std::nullopt);  // a history entry has no value
+  Fill("existingForms", 1);
+  EXPECT_EQ(Texts(popup_.menu), (Strings{"None", "Form A", "Form B", "-", "Setup..."}));
+  Fill("existingForms", 50);  // past the end: after the last item
+  EXPECT_EQ(Texts(popup_.menu), (Strings{"None", "-", "Setup...", "Form A", "Form B"}));
+  Fill("mixed", 0);  // only strings are offered
+  EXPECT_EQ(Texts(popup_.menu), (Strings{"Seven", "None", "-", "Setup..."}));
+}
+
+TEST_F(InputHistoryMenus, NoEntriesWithoutAFileKeyOrList) {
+  Fill("existingForms", 3);  // no file yet
+  EXPECT_EQ(popup_.maximum, 3);
+  WriteHistoryWithPlistlib();
+  for (std::string_view key : {"", "empty", "notAList", "noSuchKey"}) {
+    Fill(key, 3);
+    EXPECT_EQ(popup_.maximum, 3) << key;
+  }
+}
+
+TEST_F(InputHistoryMenus, UnreadableFileIsReportedOnce) {
+  korvo_test::WriteFile(InputHistoryFilePath(), "<plist version=\"1.0\"><dict><key>x</key>");
+  testing::internal::CaptureStderr();
+  Fill("existingForms", 3);
+  const std::string messages = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(popup_.maximum, 3);
+  EXPECT_EQ(messages.rfind("ERROR: " + InputHistoryFilePath() + ": ", 0), 0u) << messages;
+  EXPECT_EQ(messages.find('\n'), messages.size() - 1) << messages;
+}

@@ -1,0 +1,143 @@
+// Searches over the setting maps: positions, values, label keys, the catch-all rule and rows
+// that the printer's installable options hide or show.
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "ppd_test_support.h"
+#include "vocabulary/installed_features.h"
+#include "vocabulary/keyword_maps.h"
+#include "vocabulary/setting_map_menus.h"
+#include "vocabulary/setting_map_operations.h"
+
+TEST(SettingMapSearch, PositionsAndValues) {
+  EXPECT_EQ(TicketToUI(DuplexMap, 3), 3);
+  EXPECT_EQ(UIToTicket(DuplexMap, 3), 3);
+  EXPECT_EQ(TicketToUI(ResolutionMap, 5), std::nullopt);
+  EXPECT_EQ(LocalizedKeyForTicketValue(ResolutionMap, 5), std::nullopt);
+  EXPECT_EQ(TicketToUI(ResolutionMap, kPrinterDefault), 1);
+  EXPECT_EQ(LocalizedKeyForTicketValue(CompleteStockTypeMap, 52), "StockTypePrecutEmbossedTab");
+  EXPECT_EQ(TicketToUI(nullptr, 1), std::nullopt);
+}
+
+TEST(SettingMapSearch, CatchAllRowAnswersForEveryValuePastIt) {
+  EXPECT_EQ(TicketToUI(StockDescriptionMap, 42), 2);
+  EXPECT_EQ(TicketToUI(StockDescriptionMap, kPrinterDefault), 1);
+  EXPECT_EQ(LocalizedKeyForTicketValue(StockDescriptionMap, -1), "Custom...");
+  for (std::int32_t value : {0, 1, 2, -1, kPrinterDefault, kPositionMapValue}) {
+    EXPECT_EQ(TicketToUI(SavedJobSaveOptionRadioMap, value), 1) << value;
+  }
+}
+
+// Negative values are values: the search answers them like any other.
+TEST(SettingMapSearch, NegativeValuesAreFound) {
+  EXPECT_EQ(TicketToUI(WatermarkMap, -7), 4);
+  EXPECT_EQ(LocalizedKeyForTicketValue(WatermarkStringMap, -2), "DraftWatermark");
+  EXPECT_EQ(UIToTicket(WatermarkMap, 6), -9);
+  const SettingMap lightness[] = {{"Lighten1", -1}, {"Normal", 5}, {nullptr, 0}};
+  EXPECT_EQ(TicketToUI(lightness, -1), 1);
+  EXPECT_EQ(UIToTicket(lightness, 1), -1);
+  EXPECT_EQ(TicketToUI(lightness, 4), std::nullopt);
+}
+
+TEST(SettingMapSearch, PositionsOutsideTheMapFindNothing) {
+  EXPECT_EQ(UIToTicket(DuplexMap, 0), std::nullopt);
+  EXPECT_EQ(UIToTicket(DuplexMap, 4), std::nullopt);  // e.g. a history entry after the rows
+  EXPECT_EQ(UIToTicket(DuplexMap, -3), std::nullopt);
+  EXPECT_EQ(UIToTicket(nullptr, 1), std::nullopt);
+  EXPECT_EQ(UIToTicket(JobNameMap, 1), kUseJobNameValue);
+}
+
+TEST(SettingMapSearch, PaperSizeKeys) {
+  EXPECT_EQ(LocalizedKeyForPaperSizeTicketValue(CompleteStockSizeMap, 75), "Custom");
+  EXPECT_EQ(LocalizedKeyForPaperSizeTicketValue(CompleteStockSizeMap, 9999), std::nullopt);
+  EXPECT_EQ(LocalizedKeyForPaperSizeTicketValue(CompleteStockSizeMap, 43), "Postcard (4 x 6\")");
+  EXPECT_EQ(LocalizedKeyForPaperSizeTicketValue(CompleteStockSizeMap, 7), "StockSize223x297");
+  EXPECT_EQ(LocalizedKeyForTicketValue(StockSizeMap, 7), "223x297StockSize");  // each table's own key
+  EXPECT_EQ(LocalizedKeyForPaperSizeTicketValue(nullptr, 75), std::nullopt);
+}
+
+TEST(SettingMapSearch, PrinterDefaultRowReadsByContext) {
+  EXPECT_EQ(LabelKeyInContext("PrinterDefault", kPrinterDefault, kJobContextJob), "PrinterDefault");
+  EXPECT_EQ(LabelKeyInContext("PrinterDefault", kPrinterDefault, kJobContextCover), "UseJobSetting");
+  EXPECT_EQ(LabelKeyInContext("PrinterDefault", kPrinterDefault, kJobContextException), "UseJobSetting");
+  EXPECT_EQ(LabelKeyInContext("Simplex", 1, kJobContextInsert), "Simplex");
+}
+
+// The document's edge case for the printer-description maps.
+TEST(SettingMapSearch, MediaTypeKeywordsFindTheirFirstPair) {
+  EXPECT_EQ(KeywordMapValueForKeyword(MediaTypeMap, "CardStock"), 12);
+  EXPECT_STREQ(KeywordMapKeywordForValue(MediaTypeMap, 43), "CardStock");
+}
+
+namespace {
+
+// Rows that only some finishers offer; the last one only where the second stacker is missing.
+const SettingMap kFinisherMap[] = {
+    {"None", 1},
+    {"Staple bottom right", 2, 0, "1StapleBR"},
+    {"Top Tray 2", 3, 0, "SimpleCatchTray2Key"},
+    {"Only one stacker", 4, 0, "StackerTray2Key", false},
+    {nullptr, 0},
+};
+
+std::vector<std::int32_t> ShownValues() {
+  std::vector<std::int32_t> shown;
+  for (const SettingMap* row = kFinisherMap; row->labelKey != nullptr; ++row) {
+    if (TicketToUI(kFinisherMap, row->value).has_value()) shown.push_back(row->value);
+  }
+  return shown;
+}
+
+}  // namespace
+
+class FeatureConditionTest : public CurrentPPDTest {
+ protected:
+  // Loads the installable options of a description whose Option1 defaults to choice.
+  void LoadWithOption1(const std::string& choice) {
+    std::string text = korvo_test::ReadFile(korvo_test::DataPath("ppd/installable_options.ppd"));
+    const std::string line = "*DefaultOption1: CSS";
+    text.replace(text.find(line), line.size(), "*DefaultOption1: " + choice);
+    const std::string path = dir_.file(choice + ".ppd");
+    korvo_test::WriteFile(path, text);
+    UnloadInstallableOptions();
+    ASSERT_TRUE(LoadInstallableOptions(UsePPD(path), InstalledFeatures)) << choice;
+  }
+  korvo_test::TempDir dir_;
+};
+
+TEST_F(FeatureConditionTest, RowsFollowEveryFinisherConfiguration) {
+  using Values = std::vector<std::int32_t>;
+  const std::vector<std::pair<std::string, Values>> expected = {
+      {"HCS", {1, 4}},    {"CSS", {1, 2, 4}},    {"HCSHCS", {1, 3}},
+      {"HCSCSS", {1, 3}}, {"DFA", {1, 4}},       {"HCSDFA", {1, 4}},
+  };
+  for (const auto& [choice, values] : expected) {
+    LoadWithOption1(choice);
+    EXPECT_EQ(ShownValues(), values) << choice;
+  }
+  // Hidden rows still count as positions (HCSDFA hides rows 2 and 3).
+  EXPECT_EQ(TicketToUI(kFinisherMap, 4), 4);
+  EXPECT_EQ(TicketToUI(kFinisherMap, 3), std::nullopt);
+  EXPECT_EQ(UIToTicket(kFinisherMap, 3), 3);
+}
+
+TEST_F(FeatureConditionTest, SamplePrinterAndNoOptions) {
+  EXPECT_EQ(ShownValues(), (std::vector<std::int32_t>{1, 4}));  // nothing loaded: nothing installed
+  ASSERT_TRUE(LoadInstallableOptions(UsePPD(korvo_test::SamplePPDPath()), InstalledFeatures));
+  EXPECT_EQ(ShownValues(), (std::vector<std::int32_t>{1, 2, 4}));  // its default finisher, CSS
+}
+
+TEST_F(FeatureConditionTest, MenusSkipRowsWhoseConditionFails) {
+  using Values = std::vector<std::optional<std::int32_t>>;
+  for (const auto& [choice, values] : {std::pair<std::string, Values>{"CSS", {1, 2, 4}},
+                                       std::pair<std::string, Values>{"HCSHCS", {1, 3}}}) {
+    LoadWithOption1(choice);
+    MenuModel menu;
+    EXPECT_EQ(PopulateMenuFromMap(nullptr, menu, kFinisherMap, kJobContextJob, 0), values.size()) << choice;
+    Values shown;
+    for (const MenuItemModel& item : menu.items) shown.push_back(item.refValue);
+    EXPECT_EQ(shown, values) << choice;
+  }
+}
