@@ -12,6 +12,7 @@
 // Maps that no operation reads today are kept all the same: other parts store their values.
 #include <cstdint>
 
+#include "platform/four_char_code.h"
 #include "vocabulary/printer_default.h"
 
 // One row of a setting map. A map ends with a row whose labelKey is null and value 0.
@@ -35,26 +36,20 @@ struct PaperSizeSettingMap {
   std::int32_t heightPt;
 };
 
-// A four-character code such as 'KWmX', as the 32-bit integer that menus and tickets compare.
-constexpr std::uint32_t FourCC(const char (&code)[5]) noexcept {
-  return (static_cast<std::uint32_t>(static_cast<unsigned char>(code[0])) << 24) |
-         (static_cast<std::uint32_t>(static_cast<unsigned char>(code[1])) << 16) |
-         (static_cast<std::uint32_t>(static_cast<unsigned char>(code[2])) << 8) |
-         static_cast<std::uint32_t>(static_cast<unsigned char>(code[3]));
-}
-// The same code where a ticket value is kept (every code used here is below 0x80000000).
-constexpr std::int32_t FourCCValue(const char (&code)[5]) noexcept {
-  return static_cast<std::int32_t>(FourCC(code));
+// A four-character code (platform::FourCharCode) where a ticket value is kept; every code used
+// here is below 0x80000000, so it reads as the same positive integer.
+constexpr std::int32_t FourCharCodeValue(const char (&code)[5]) noexcept {
+  return static_cast<std::int32_t>(platform::FourCharCode(code));
 }
 
 // The values the combo boxes report for their special entries.
-inline constexpr std::int32_t kUseJobNameValue = FourCCValue("Kujn");       // use the document's name
-inline constexpr std::int32_t kUseLoginNameValue = FourCCValue("JnUL");     // use the login name
-inline constexpr std::int32_t kPublicFolderValue = FourCCValue("Kfln");     // the public folder
-inline constexpr std::int32_t kFormUsesJobNameValue = FourCCValue("KbfJ");  // form named as the document
+inline constexpr std::int32_t kUseJobNameValue = FourCharCodeValue("Kujn");       // use the document's name
+inline constexpr std::int32_t kUseLoginNameValue = FourCharCodeValue("JnUL");     // use the login name
+inline constexpr std::int32_t kPublicFolderValue = FourCharCodeValue("Kfln");     // the public folder
+inline constexpr std::int32_t kFormUsesJobNameValue = FourCharCodeValue("KbfJ");  // form named as the document
 static_assert(kUseLoginNameValue == 0x4A6E554C);
 // The filler of a position map's value column.
-inline constexpr std::int32_t kPositionMapValue = FourCCValue("Kujn");
+inline constexpr std::int32_t kPositionMapValue = FourCharCodeValue("Kujn");
 
 // The stock size table, every row of the paper library in menu order.
 extern const PaperSizeSettingMap CompleteStockSizeMap[];

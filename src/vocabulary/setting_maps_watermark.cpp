@@ -4,9 +4,9 @@
 #include "vocabulary/setting_map.h"
 
 const SettingMap BookletWatermarkBackgroundFormsMap[] = {
-    {"None", 1, FourCC("BfCn")},
+    {"None", 1, platform::FourCharCode("BfCn")},
     {"-", 2},
-    {"Setup...", 3, FourCC("BfCs")},
+    {"Setup...", 3, platform::FourCharCode("BfCs")},
     {nullptr, 0},
 };
 
@@ -23,22 +23,22 @@ const SettingMap EnabledDisabledMap[] = {
 };
 
 const SettingMap WatermarkOptionsMap[] = {
-    {"WatermarkBackground", 1, FourCC("KWmB")},
-    {"WatermarkBlend", 2, FourCC("KWmL")},
-    {"WatermarkForeground", 3, FourCC("KWmF")},
+    {"WatermarkBackground", 1, platform::FourCharCode("KWmB")},
+    {"WatermarkBlend", 2, platform::FourCharCode("KWmL")},
+    {"WatermarkForeground", 3, platform::FourCharCode("KWmF")},
     {"-", -5},
-    {"WatermarkPrintOnAllPages", 4, FourCC("KWmA")},
-    {"WatermarmPrintOnPage1Only", 5, FourCC("KWm1")},
+    {"WatermarkPrintOnAllPages", 4, platform::FourCharCode("KWmA")},
+    {"WatermarmPrintOnPage1Only", 5, platform::FourCharCode("KWm1")},
     {nullptr, 0},
 };
 
 const SettingMap WatermarkMap[] = {
-    {"NoWatermark", 1, FourCC("KWmX")},
+    {"NoWatermark", 1, platform::FourCharCode("KWmX")},
     {"-", -5},
-    {"Options", -6, FourCC("KWmO")},
-    {"New...", -7, FourCC("KWmN")},
-    {"Edit...", -8, FourCC("KWmE")},
-    {"Delete", -9, FourCC("KWmD")},
+    {"Options", -6, platform::FourCharCode("KWmO")},
+    {"New...", -7, platform::FourCharCode("KWmN")},
+    {"Edit...", -8, platform::FourCharCode("KWmE")},
+    {"Delete", -9, platform::FourCharCode("KWmD")},
     {nullptr, 0},
 };
 

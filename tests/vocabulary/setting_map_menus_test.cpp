@@ -31,13 +31,13 @@ using Strings = std::vector<std::string>;
 TEST(MapMenus, ItemsCarryLabelsCommandsAndValues) {
   ASSERT_NE(PlugInBundle(), nullptr);
   MenuModel menu;
-  EXPECT_EQ(PopulateMenuFromMap(PlugInBundle(), menu, DuplexMap, kJobContextJob, FourCC("Kdup")), 3u);
+  EXPECT_EQ(PopulateMenuFromMap(PlugInBundle(), menu, DuplexMap, kJobContextJob, platform::FourCharCode("Kdup")), 3u);
   EXPECT_EQ(menu.sourceMap, DuplexMap);
-  EXPECT_EQ(menu.items[1], (MenuItemModel{"Two-Sided (Long Edge)", FourCC("Kdup"), 2, false}));
+  EXPECT_EQ(menu.items[1], (MenuItemModel{"Two-Sided (Long Edge)", platform::FourCharCode("Kdup"), 2, false}));
   // Command 0: each row keeps its own; the separator carries nothing.
   EXPECT_EQ(PopulateMenuFromMap(PlugInBundle(), menu, WatermarkMap, kJobContextJob, 0), 6u);
   ASSERT_EQ(menu.items.size(), 9u);  // appended after the duplex items
-  EXPECT_EQ(menu.items[3], (MenuItemModel{"No Watermark", FourCC("KWmX"), 1, false}));
+  EXPECT_EQ(menu.items[3], (MenuItemModel{"No Watermark", platform::FourCharCode("KWmX"), 1, false}));
   EXPECT_TRUE(menu.items[4].separator);
   EXPECT_EQ(menu.items[4].refValue, std::nullopt);
   EXPECT_EQ(menu.items[8].refValue, -9);
@@ -106,7 +106,7 @@ class InputHistoryMenus : public ::testing::Test {
   }
   void Fill(std::string_view key, std::size_t insertPosition) {
     PopulatePopupButtonFromMapAndHistory(PlugInBundle(), popup_, BookletWatermarkBackgroundFormsMap, kJobContextJob,
-                                         key, insertPosition, FourCC("BfCe"), 0);
+                                         key, insertPosition, platform::FourCharCode("BfCe"), 0);
   }
   korvo_test::ScopedXdgHome home_;
   PopupButtonModel popup_;
@@ -117,7 +117,7 @@ TEST_F(InputHistoryMenus, EntriesGoAfterTheInsertPosition) {
   Fill("existingForms", 3);
   EXPECT_EQ(Texts(popup_.menu), (Strings{"None", "-", "Setup...", "Form A", "Form B"}));
   EXPECT_EQ(popup_.maximum, 5);
-  EXPECT_EQ(popup_.menu.items[3], (MenuItemModel{"Form A", FourCC("BfCe"), std::nullopt, false}));
+  EXPECT_EQ(popup_.menu.items[3], (MenuItemModel{"Form A", platform::FourCharCode("BfCe"), std::nullopt, false}));
   popup_.value = 4;
   EXPECT_EQ(GetPopupButtonTicketValue(popup_), std::nullopt);  // a history entry has no value
   Fill("existingForms", 1);

@@ -78,13 +78,13 @@ TEST(SettingMaps, EveryMapHasItsRowsAndEndsWithTheEndRow) {
 }
 
 TEST(SettingMaps, WatermarkMenusCarryTheirCommands) {
-  ExpectRow(WatermarkMap[0], "NoWatermark", 1, FourCC("KWmX"));
+  ExpectRow(WatermarkMap[0], "NoWatermark", 1, platform::FourCharCode("KWmX"));
   ExpectRow(WatermarkMap[1], "-", -5);
-  ExpectRow(WatermarkMap[5], "Delete", -9, FourCC("KWmD"));
-  ExpectRow(WatermarkOptionsMap[5], "WatermarmPrintOnPage1Only", 5, FourCC("KWm1"));
-  ExpectRow(BookletWatermarkBackgroundFormsMap[2], "Setup...", 3, FourCC("BfCs"));
+  ExpectRow(WatermarkMap[5], "Delete", -9, platform::FourCharCode("KWmD"));
+  ExpectRow(WatermarkOptionsMap[5], "WatermarmPrintOnPage1Only", 5, platform::FourCharCode("KWm1"));
+  ExpectRow(BookletWatermarkBackgroundFormsMap[2], "Setup...", 3, platform::FourCharCode("BfCs"));
   ExpectRow(WatermarkStringMap[3], "CopyWatermark", -4);
-  EXPECT_EQ(FourCC("KWmX"), 0x4B576D58u);
+  EXPECT_EQ(platform::FourCharCode("KWmX"), 0x4B576D58u);
 }
 
 TEST(SettingMaps, StockMapsKeepTheirOrder) {
