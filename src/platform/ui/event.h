@@ -25,6 +25,7 @@ inline constexpr OSType kEventClassMenu = FourCharCode("menu");
 inline constexpr OSType kEventClassTextInput = FourCharCode("text");
 inline constexpr OSType kEventClassWindow = FourCharCode("wind");
 inline constexpr OSType kEventClassComboBox = FourCharCode("hicb");
+inline constexpr OSType kEventClassTextField = FourCharCode("txfd");
 // The program's own class: input-length notifications and posted custom events.
 inline constexpr OSType kEventClassKPDE = FourCharCode("KPDE");
 
@@ -37,6 +38,9 @@ inline constexpr std::uint32_t kEventControlDispose = 1000;
 inline constexpr std::uint32_t kEventMenuEnableItems = 8;
 inline constexpr std::uint32_t kEventTextInputUnicodeForKeyEvent = 2;
 inline constexpr std::uint32_t kEventComboBoxListItemSelected = 1;
+// Sent to a field after its standard editing changed its text, so that a handler can act on the
+// text as it now is (a text-input handler sees the text before it goes in).
+inline constexpr std::uint32_t kEventTextDidChange = 2;
 inline constexpr std::uint32_t kEventWindowClose = 72;
 // Input-length notifications a limited field sends itself after accepting text.
 inline constexpr std::uint32_t kEventInputEmpty = FourCharCode("ICno");

@@ -116,7 +116,14 @@ OSStatus UserDriver::sendText(Control& field, std::string_view text) {
   Event e(kEventClassTextInput, kEventTextInputUnicodeForKeyEvent);
   e.control = &field;
   e.text = std::string(text);
-  if (Send(e, field) == eventNotHandledErr) Edit(field, e.text);
+  if (Send(e, field) != eventNotHandledErr) return noErr;
+  const std::string before = field.text();
+  Edit(field, e.text);
+  if (field.text() != before) {
+    Event changed(kEventClassTextField, kEventTextDidChange);
+    changed.control = &field;
+    Send(changed, field);
+  }
   return noErr;
 }
 

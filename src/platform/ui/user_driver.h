@@ -25,7 +25,8 @@ class UserDriver {
   // combo box's list item (the text changes; the list-item event follows).
   OSStatus chooseItem(Control& control, int item, int subItem = 0);
   // Types text one character at a time, as keystrokes ("\b" deletes), into an edit field or combo
-  // box, focusing it first.
+  // box, focusing it first. Text that no handler took goes in by the field's standard editing;
+  // when that changed the text, the text-did-change event follows.
   OSStatus type(Control& field, std::string_view text);
   // Pastes text as one piece.
   OSStatus paste(Control& field, std::string_view text);
