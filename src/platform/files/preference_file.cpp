@@ -1,0 +1,191 @@
+#include "platform/files/preference_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <utility>
+
+#include "platform/files/damaged_file.h"
+#include "platform/files/preference_lock.h"
+#include "platform/plist/xml_plist.h"
+
+namespace platform {
+
+namespace {
+
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int get() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+// What is at the path, before anything is decided about it.
+struct Inspection {
+  enum class Kind { kSound, kMissing, kDamaged, kUnreadable };
+  Kind kind = Kind::kMissing;
+  PlistDict dictionary;
+  std::string reason;  // for kDamaged and kUnreadable, without the path
+};
+
+Inspection Unreadable(std::string reason) { return {Inspection::Kind::kUnreadable, {}, std::move(reason)}; }
+Inspection Damaged(std::string reason) { return {Inspection::Kind::kDamaged, {}, std::move(reason)}; }
+
+std::string WithArticle(const char* noun) {
+  const bool vowel = std::strchr("aeiou", noun[0]) != nullptr;
+  return std::string(vowel ? "an " : "a ") + noun;
+}
+
+Inspection Inspect(const std::string& path) {
+  // O_NONBLOCK keeps a FIFO planted at the path from stalling us; it changes nothing for a file.
+  int fd;
+  do {
+    fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  } while (fd < 0 && errno == EINTR);
+  if (fd < 0) {
+    if (errno == ENOENT) return {};
+    return Unreadable(std::string("cannot be opened: ") + std::strerror(errno));
+  }
+  Descriptor file(fd);
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) return Unreadable(std::string("cannot be examined: ") + std::strerror(errno));
+  if (!S_ISREG(st.st_mode)) return Unreadable("is not a regular file");
+
+  std::string bytes;
+  char buffer[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return Unreadable(std::string("cannot be read: ") + std::strerror(errno));
+    }
+    bytes.append(buffer, static_cast<std::size_t>(n));
+  }
+
+  auto value = ReadXMLPlist(bytes);
+  if (!value) return Damaged("not a readable property list (" + value.error() + ")");
+  PlistDict* dictionary = value->asDictionary();
+  if (dictionary == nullptr)
+    return Damaged("the root is " + WithArticle(PlistKindName(value->kind())) + ", not a dictionary");
+  return {Inspection::Kind::kSound, std::move(*dictionary), {}};
+}
+
+void Report(const std::string& message) {
+  const std::string line = "ERROR: " + message + "\n";
+  std::fputs(line.c_str(), stderr);  // one call, so that lines of two threads do not mix
+}
+
+PreferenceFileContents Refused(PreferenceFileStatus status, std::string message) {
+  Report(message);
+  PreferenceFileContents contents;
+  contents.status = status;
+  contents.error = std::move(message);
+  return contents;
+}
+
+PreferenceFileContents Settled(Inspection found) {
+  PreferenceFileContents contents;
+  contents.status = found.kind == Inspection::Kind::kSound ? PreferenceFileStatus::kRead : PreferenceFileStatus::kMissing;
+  contents.dictionary = std::move(found.dictionary);
+  return contents;
+}
+
+PreferenceFileContents UnreadableFile(const std::string& path, const Inspection& found) {
+  return Refused(PreferenceFileStatus::kUnreadable,
+                 path + ": " + found.reason + "; it is left as it is and will not be written over");
+}
+
+PreferenceFileContents DamagedBeyondKeeping(const std::string& path, const Inspection& found, const std::string& why) {
+  return Refused(PreferenceFileStatus::kDamaged, path + ": " + found.reason + "; it could not be kept aside (" + why +
+                                                     "), so it is left as it is and will not be written over");
+}
+
+// Reads the file and settles what to do with it. Called with the file's lock held, so that no
+// writer can put a sound file in place between the look and the rename.
+PreferenceFileContents ReadLocked(const std::string& path) {
+  Inspection found = Inspect(path);
+  switch (found.kind) {
+    case Inspection::Kind::kSound:
+    case Inspection::Kind::kMissing: return Settled(std::move(found));
+    case Inspection::Kind::kUnreadable: return UnreadableFile(path, found);
+    case Inspection::Kind::kDamaged: break;
+  }
+  auto kept = KeepDamagedFileAside(path);
+  if (!kept) return DamagedBeyondKeeping(path, found, kept.error());
+  PreferenceFileContents contents =
+      Refused(PreferenceFileStatus::kKeptAside, path + ": " + found.reason + "; kept as " + *kept);
+  contents.keptAs = kept.take();
+  return contents;
+}
+
+}  // namespace
+
+const char* PreferenceFileStatusName(PreferenceFileStatus status) {
+  switch (status) {
+    case PreferenceFileStatus::kRead: return "read";
+    case PreferenceFileStatus::kMissing: return "missing";
+    case PreferenceFileStatus::kKeptAside: return "kept aside";
+    case PreferenceFileStatus::kDamaged: return "damaged";
+    case PreferenceFileStatus::kUnreadable: return "unreadable";
+  }
+  return "unknown";
+}
+
+PreferenceFileContents ReadPreferenceFile(const std::string& path, DamagedPreferenceFile damaged) {
+  // Writers replace the file by a rename, so a read needs no lock unless it has to move a file.
+  Inspection found = Inspect(path);
+  switch (found.kind) {
+    case Inspection::Kind::kSound:
+    case Inspection::Kind::kMissing: return Settled(std::move(found));
+    case Inspection::Kind::kUnreadable: return UnreadableFile(path, found);
+    case Inspection::Kind::kDamaged: break;
+  }
+  if (damaged == DamagedPreferenceFile::kLeaveInPlace)
+    return Refused(PreferenceFileStatus::kDamaged, path + ": " + found.reason + "; it is left as it is");
+  auto lock = PreferenceFileLock::acquire(path);
+  if (!lock) return DamagedBeyondKeeping(path, found, lock.error());
+  return ReadLocked(path);  // looks again: another writer may have dealt with the file meanwhile
+}
+
+bool UpdatePreferenceFile(const std::string& path, const PreferenceFileChange& change, std::string* error) {
+  auto fail = [&](std::string message, bool reported) {
+    if (!reported) Report(message);
+    if (error) *error = std::move(message);
+    return false;
+  };
+  auto lock = PreferenceFileLock::acquire(path);
+  if (!lock) return fail(path + ": " + lock.error() + "; the file is not written", false);
+
+  PreferenceFileContents contents = ReadLocked(path);
+  if (!contents.mayBeWritten()) return fail(contents.error, true);
+  if (change(contents.dictionary, contents.status) == PreferenceChange::kLeave) return true;
+
+  std::string writeError;
+  if (!WriteXMLPlistFile(path, PlistValue(std::move(contents.dictionary)), &writeError))
+    return fail(writeError + "; the file is left as it was", false);
+  return true;
+}
+
+bool WritePreferenceFile(const std::string& path, const PlistDict& dictionary, std::string* error) {
+  return UpdatePreferenceFile(
+      path,
+      [&dictionary](PlistDict& current, PreferenceFileStatus) {
+        current = dictionary;
+        return PreferenceChange::kWrite;
+      },
+      error);
+}
+
+}  // namespace platform

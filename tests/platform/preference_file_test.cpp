@@ -1,0 +1,312 @@
+// Preference files: reading, the keeping of damaged files, refusing to write over files that
+// cannot be read, and read-modify-write updates.
+#include <grp.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <ctime>
+#include <filesystem>
+#include <vector>
+
+#include "platform/files/damaged_file.h"
+#include "platform/files/preference_file.h"
+#include "platform/plist/xml_plist.h"
+#include "support/test_support.h"
+
+namespace platform {
+namespace {
+
+std::vector<std::string> Listing(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// The names in folder that start with prefix.
+std::vector<std::string> NamesStartingWith(const std::string& folder, const std::string& prefix) {
+  std::vector<std::string> names;
+  for (const auto& name : Listing(folder))
+    if (name.rfind(prefix, 0) == 0) names.push_back(name);
+  return names;
+}
+
+std::string Bytes(const PlistDict& dict) { return *WriteXMLPlist(PlistValue(dict)); }
+
+struct DamagedSample {
+  const char* what;
+  std::string bytes;
+  const char* reason;  // part of the message
+};
+
+std::vector<DamagedSample> DamagedSamples() {
+  const std::string sound = Bytes(PlistDict{{"Key", "value"}, {"Count", 3}});
+  return {
+      {"empty", "", "the document is empty"},
+      {"truncated", sound.substr(0, sound.size() / 2), "not a readable property list"},
+      {"not a property list", "Name=Korvo\nCopies=3\n", "not a readable property list"},
+      {"array root", Bytes(PlistDict{}).replace(Bytes(PlistDict{}).find("<dict/>"), 7, "<array/>"),
+       "the root is an array, not a dictionary"},
+      {"string root", *WriteXMLPlist(PlistValue("just text")), "the root is a string, not a dictionary"},
+  };
+}
+
+TEST(PreferenceFile, AMissingFileIsNormalAndLeavesNothingBehind) {
+  korvo_test::ScopedXdgHome home;
+  const std::string folder = home.dir().file("config");
+  testing::internal::CaptureStderr();
+  PreferenceFileContents contents = ReadPreferenceFile(folder + "/prefs.plist");
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+  EXPECT_EQ(contents.status, PreferenceFileStatus::kMissing);
+  EXPECT_TRUE(contents.dictionary.empty());
+  EXPECT_TRUE(contents.mayBeWritten());
+  EXPECT_TRUE(Listing(folder).empty());  // a read makes no lock file
+}
+
+TEST(PreferenceFile, WrittenFileReadsBackWithTheWritersBytes) {
+  korvo_test::ScopedXdgHome home;
+  const std::string path = home.dir().file("config/prefs.plist");
+  const PlistDict dict{{"Name", "Grüße"}, {"Copies", 3}, {"List", PlistArray{"a", "b"}}, {"Blob", PlistData{0, 255}}};
+  std::string error;
+  ASSERT_TRUE(WritePreferenceFile(path, dict, &error)) << error;
+  EXPECT_EQ(korvo_test::ReadFile(path), Bytes(dict));
+  PreferenceFileContents contents = ReadPreferenceFile(path);
+  EXPECT_EQ(contents.status, PreferenceFileStatus::kRead);
+  EXPECT_EQ(contents.dictionary, dict);
+  EXPECT_EQ(Listing(home.dir().file("config")), (std::vector<std::string>{"prefs.plist", "prefs.plist.lock"}));
+}
+
+TEST(PreferenceFile, ADamagedFileIsKeptAsideByteForByteWithOneErrorLine) {
+  for (const DamagedSample& sample : DamagedSamples()) {
+    SCOPED_TRACE(sample.what);
+    korvo_test::ScopedXdgHome home;
+    const std::string folder = home.dir().file("config");
+    const std::string path = folder + "/prefs.plist";
+    korvo_test::WriteFile(path, sample.bytes);
+
+    testing::internal::CaptureStderr();
+    PreferenceFileContents contents = ReadPreferenceFile(path);
+    const std::string log = testing::internal::GetCapturedStderr();
+
+    EXPECT_EQ(contents.status, PreferenceFileStatus::kKeptAside);
+    EXPECT_TRUE(contents.dictionary.empty());
+    EXPECT_TRUE(contents.mayBeWritten());
+    EXPECT_EQ(log, "ERROR: " + contents.error + "\n");
+    EXPECT_EQ(contents.error.rfind(path + ": ", 0), 0U) << contents.error;
+    EXPECT_NE(contents.error.find(sample.reason), std::string::npos) << contents.error;
+    EXPECT_NE(contents.error.find("; kept as " + contents.keptAs), std::string::npos) << contents.error;
+    EXPECT_EQ(contents.keptAs.rfind(path + ".damaged-", 0), 0U) << contents.keptAs;
+    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_EQ(korvo_test::ReadFile(contents.keptAs), sample.bytes);
+  }
+}
+
+TEST(PreferenceFile, KeepingAsideNeverReplacesAnEarlierKeptCopy) {
+  korvo_test::ScopedXdgHome home;
+  const std::string folder = home.dir().file("config");
+  const std::string path = folder + "/prefs.plist";
+  // Copies already kept under this second's name and the next: the new one must not land on them.
+  const std::time_t now = std::time(nullptr);
+  for (std::time_t t : {now, now + 1}) korvo_test::WriteFile(DamagedFileName(path, t), "earlier copy");
+  korvo_test::WriteFile(path, "damaged again");
+
+  testing::internal::CaptureStderr();
+  PreferenceFileContents contents = ReadPreferenceFile(path);
+  testing::internal::GetCapturedStderr();
+  ASSERT_EQ(contents.status, PreferenceFileStatus::kKeptAside);
+  EXPECT_EQ(korvo_test::ReadFile(contents.keptAs), "damaged again");
+  for (std::time_t t : {now, now + 1}) EXPECT_EQ(korvo_test::ReadFile(DamagedFileName(path, t)), "earlier copy");
+  EXPECT_EQ(NamesStartingWith(folder, "prefs.plist.damaged-").size(), 3U);
+}
+
+TEST(PreferenceFile, DamagedFileNamesCarryTheTimeAndASequence) {
+  std::tm when{};
+  when.tm_year = 2024 - 1900;
+  when.tm_mon = 1;
+  when.tm_mday = 29;
+  when.tm_hour = 23;
+  when.tm_min = 5;
+  when.tm_sec = 9;
+  when.tm_isdst = -1;
+  const std::time_t t = std::mktime(&when);
+  EXPECT_EQ(DamagedFileName("/p/x.plist", t), "/p/x.plist.damaged-20240229-230509");
+  EXPECT_EQ(DamagedFileName("/p/x.plist", t, 2), "/p/x.plist.damaged-20240229-230509-2");
+}
+
+TEST(PreferenceFile, SiteFilesThatAreDamagedAreReportedAndLeftAlone) {
+  korvo_test::ScopedXdgHome home;
+  const std::string path = home.dir().file("data/site.plist");
+  korvo_test::WriteFile(path, "<plist><dict><key>x</key>");
+  testing::internal::CaptureStderr();
+  PreferenceFileContents contents = ReadPreferenceFile(path, DamagedPreferenceFile::kLeaveInPlace);
+  const std::string log = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(contents.status, PreferenceFileStatus::kDamaged);
+  EXPECT_FALSE(contents.mayBeWritten());
+  EXPECT_EQ(log, "ERROR: " + contents.error + "\n");
+  EXPECT_NE(contents.error.find("left as it is"), std::string::npos) << contents.error;
+  EXPECT_EQ(Listing(home.dir().file("data")), std::vector<std::string>{"site.plist"});
+  EXPECT_EQ(korvo_test::ReadFile(path), "<plist><dict><key>x</key>");
+}
+
+TEST(PreferenceFile, AFolderInThePlaceOfTheFileIsNeitherMovedNorWrittenOver) {
+  korvo_test::ScopedXdgHome home;
+  const std::string path = home.dir().file("config/prefs.plist");
+  std::filesystem::create_directories(path + "/inside");
+  testing::internal::CaptureStderr();
+  PreferenceFileContents contents = ReadPreferenceFile(path);
+  bool called = false;
+  std::string error;
+  const bool updated = UpdatePreferenceFile(
+      path, [&](PlistDict&, PreferenceFileStatus) { called = true; return PreferenceChange::kWrite; }, &error);
+  const std::string log = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(contents.status, PreferenceFileStatus::kUnreadable);
+  EXPECT_NE(contents.error.find("is not a regular file"), std::string::npos) << contents.error;
+  EXPECT_FALSE(updated);
+  EXPECT_FALSE(called);
+  EXPECT_EQ(error, contents.error);
+  EXPECT_EQ(log, "ERROR: " + error + "\nERROR: " + error + "\n");
+  EXPECT_TRUE(std::filesystem::is_directory(path + "/inside"));
+  EXPECT_TRUE(NamesStartingWith(home.dir().file("config"), "prefs.plist.damaged").empty());
+}
+
+// Runs body in a child process without root's power to read every file, and returns its exit
+// status (or 100 + the signal that ended it).
+template <class Body>
+int RunUnprivileged(Body body) {
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
+      ::_exit(90);
+    ::_exit(body());
+  }
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 100 + WTERMSIG(status);
+}
+
+TEST(PreferenceFile, AFileWeMayNotReadIsReportedAndNeverReplaced) {
+  korvo_test::ScopedXdgHome home;
+  const std::string folder = home.dir().file("config");
+  const std::string path = folder + "/prefs.plist";
+  const std::string original = Bytes(PlistDict{{"Saved", "by its owner"}});
+  korvo_test::WriteFile(path, original);
+  // The folder is open to everyone, so only our own rule can stop the file from being replaced.
+  ASSERT_EQ(::chmod(home.dir().path().c_str(), 0755), 0);
+  ASSERT_EQ(::chmod(folder.c_str(), 0777), 0);
+  ASSERT_EQ(::chmod(path.c_str(), 0000), 0);
+
+  const int result = RunUnprivileged([&] {
+    PreferenceFileContents contents = ReadPreferenceFile(path);
+    if (contents.status != PreferenceFileStatus::kUnreadable || contents.mayBeWritten()) return 1;
+    if (contents.error.find("Permission denied") == std::string::npos) return 2;
+    std::string error;
+    if (WritePreferenceFile(path, PlistDict{{"Saved", "by someone else"}}, &error)) return 3;
+    if (error.find("will not be written over") == std::string::npos) return 4;
+    if (UpdatePreferenceFile(path, [](PlistDict&, PreferenceFileStatus) { return PreferenceChange::kWrite; })) return 5;
+    // The same user can write another file in that folder: the refusal above is ours alone.
+    if (!WritePreferenceFile(folder + "/other.plist", PlistDict{{"k", 1}}, &error)) return 6;
+    return 0;
+  });
+  EXPECT_EQ(result, 0);
+  ASSERT_EQ(::chmod(path.c_str(), 0644), 0);
+  EXPECT_EQ(korvo_test::ReadFile(path), original);
+  EXPECT_TRUE(NamesStartingWith(folder, "prefs.plist.damaged").empty());
+  EXPECT_TRUE(std::filesystem::exists(folder + "/other.plist"));
+}
+
+TEST(PreferenceFile, UpdateChangesOneKeyAndKeepsTheRest) {
+  korvo_test::ScopedXdgHome home;
+  const std::string path = home.dir().file("config/prefs.plist");
+  ASSERT_TRUE(WritePreferenceFile(path, PlistDict{{"Keep", "me"}, {"Count", 1}}));
+  std::vector<PreferenceFileStatus> seen;
+  ASSERT_TRUE(UpdatePreferenceFile(path, [&](PlistDict& dict, PreferenceFileStatus status) {
+    seen.push_back(status);
+    dict["Count"] = *PlistDictFind(dict, "Count")->asInteger() + 1;
+    return PreferenceChange::kWrite;
+  }));
+  EXPECT_EQ(seen, std::vector<PreferenceFileStatus>{PreferenceFileStatus::kRead});
+  EXPECT_EQ(ReadPreferenceFile(path).dictionary, (PlistDict{{"Keep", "me"}, {"Count", 2}}));
+}
+
+TEST(PreferenceFile, AnUpdateThatLeavesTheFileWritesNothing) {
+  korvo_test::ScopedXdgHome home;
+  const std::string path = home.dir().file("config/prefs.plist");
+  PreferenceFileStatus seen = PreferenceFileStatus::kRead;
+  EXPECT_TRUE(UpdatePreferenceFile(path, [&](PlistDict& dict, PreferenceFileStatus status) {
+    seen = status;
+    dict["Ignored"] = 1;
+    return PreferenceChange::kLeave;
+  }));
+  EXPECT_EQ(seen, PreferenceFileStatus::kMissing);
+  EXPECT_FALSE(std::filesystem::exists(path));
+
+  korvo_test::WriteFile(path, "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>a</key><true/></dict></plist>");
+  EXPECT_TRUE(UpdatePreferenceFile(path, [](PlistDict& dict, PreferenceFileStatus) {
+    dict.clear();
+    return PreferenceChange::kLeave;
+  }));
+  EXPECT_EQ(korvo_test::ReadFile(path),
+            "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>a</key><true/></dict></plist>");
+}
+
+TEST(PreferenceFile, AnUpdateOfADamagedFileKeepsItAndStartsAfresh) {
+  korvo_test::ScopedXdgHome home;
+  const std::string folder = home.dir().file("config");
+  const std::string path = folder + "/prefs.plist";
+  korvo_test::WriteFile(path, "<plist version=\"1.0\"><dict><key>Half</key><str");
+  PreferenceFileStatus seen = PreferenceFileStatus::kRead;
+  testing::internal::CaptureStderr();
+  ASSERT_TRUE(UpdatePreferenceFile(path, [&](PlistDict& dict, PreferenceFileStatus status) {
+    seen = status;
+    EXPECT_TRUE(dict.empty());
+    dict["Fresh"] = true;
+    return PreferenceChange::kWrite;
+  }));
+  const std::string log = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(seen, PreferenceFileStatus::kKeptAside);
+  EXPECT_EQ(ReadPreferenceFile(path).dictionary, (PlistDict{{"Fresh", true}}));
+  const auto kept = NamesStartingWith(folder, "prefs.plist.damaged-");
+  ASSERT_EQ(kept.size(), 1U);
+  EXPECT_EQ(korvo_test::ReadFile(folder + "/" + kept[0]), "<plist version=\"1.0\"><dict><key>Half</key><str");
+  EXPECT_NE(log.find("; kept as " + folder + "/" + kept[0] + "\n"), std::string::npos) << log;
+}
+
+TEST(PreferenceFile, AWriteThatCannotFinishReportsItAndLeavesTheOldFile) {
+  korvo_test::ScopedXdgHome home;
+  const std::string path = home.dir().file("config/prefs.plist");
+  const PlistDict old{{"Old", "value"}};
+  ASSERT_TRUE(WritePreferenceFile(path, old));
+  std::string error;
+  testing::internal::CaptureStderr();
+  // A string that is not UTF-8 cannot be written as XML: the write stops before any file is made.
+  EXPECT_FALSE(WritePreferenceFile(path, PlistDict{{"Bad", std::string("\xC3\x28")}}, &error));
+  const std::string log = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(log, "ERROR: " + error + "\n");
+  EXPECT_NE(error.find(path), std::string::npos) << error;
+  EXPECT_EQ(korvo_test::ReadFile(path), Bytes(old));
+  EXPECT_EQ(Listing(home.dir().file("config")), (std::vector<std::string>{"prefs.plist", "prefs.plist.lock"}));
+}
+
+TEST(PreferenceFile, PlistlibReadsOurFileAndWeReadPlistlibs) {
+  korvo_test::ScopedXdgHome home;
+  const std::string ours = home.dir().file("config/ours.plist");
+  ASSERT_TRUE(WritePreferenceFile(ours, PlistDict{{"Name", "Grüße"}, {"Count", 7}, {"On", true}}));
+  std::string output;
+  ASSERT_EQ(korvo_test::RunCommand("python3 -c 'import plistlib,sys; d=plistlib.load(open(sys.argv[1],\"rb\")); "
+                                   "print(sorted(d.items()))' " + ours, &output, true), 0) << output;
+  EXPECT_EQ(output, "[('Count', 7), ('Name', 'Grüße'), ('On', True)]\n");
+
+  const std::string theirs = home.dir().file("config/theirs.plist");
+  ASSERT_EQ(korvo_test::RunCommand("python3 -c 'import plistlib,sys; plistlib.dump({\"Real\": 0.5, \"List\": [1, \"x\"]}, "
+                                   "open(sys.argv[1],\"wb\"))' " + theirs, &output, true), 0) << output;
+  PreferenceFileContents contents = ReadPreferenceFile(theirs);
+  EXPECT_EQ(contents.status, PreferenceFileStatus::kRead);
+  EXPECT_EQ(contents.dictionary, (PlistDict{{"Real", 0.5}, {"List", PlistArray{1, "x"}}}));
+}
+
+}  // namespace
+}  // namespace platform

@@ -1,0 +1,204 @@
+// Several writers of one preference file: the lock keeps their updates whole, and a writer that
+// fails or dies in the middle leaves the old file as it was.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <thread>
+#include <vector>
+
+#include "platform/files/preference_file.h"
+#include "platform/files/preference_lock.h"
+#include "platform/plist/xml_plist.h"
+#include "support/test_support.h"
+
+namespace platform {
+namespace {
+
+// Exit status of a finished child, or 100 + the signal that ended it.
+int WaitFor(pid_t pid) {
+  int status = 0;
+  if (::waitpid(pid, &status, 0) != pid) return -1;
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 100 + WTERMSIG(status);
+}
+
+template <class Body>
+pid_t StartChild(Body body) {
+  const pid_t pid = ::fork();
+  if (pid == 0) ::_exit(body());
+  return pid;
+}
+
+std::vector<std::string> TemporaryFiles(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    const std::string name = entry.path().filename().string();
+    if (name.find(".tmp.") != std::string::npos) names.push_back(name);
+  }
+  return names;
+}
+
+// Adds count keys "<prefix>-<i>", one update each, dawdling between the read and the write so
+// that an update not kept whole by the lock would lose another writer's key.
+int AddKeys(const std::string& path, const std::string& prefix, int count) {
+  for (int i = 0; i < count; ++i) {
+    const bool ok = UpdatePreferenceFile(path, [&](PlistDict& dict, PreferenceFileStatus) {
+      std::this_thread::sleep_for(std::chrono::microseconds(300));
+      dict[prefix + "-" + std::to_string(i)] = i;
+      return PreferenceChange::kWrite;
+    });
+    if (!ok) return 1;
+  }
+  return 0;
+}
+
+TEST(PreferenceFileWriters, TwoProcessesUpdatingAtOnceLoseNoUpdate) {
+  korvo_test::ScopedXdgHome home;
+  const std::string path = home.dir().file("data/shared.plist");
+  const pid_t a = StartChild([&] { return AddKeys(path, "a", 50); });
+  const pid_t b = StartChild([&] { return AddKeys(path, "b", 50); });
+  EXPECT_EQ(WaitFor(a), 0);
+  EXPECT_EQ(WaitFor(b), 0);
+  PreferenceFileContents contents = ReadPreferenceFile(path);
+  ASSERT_EQ(contents.status, PreferenceFileStatus::kRead);
+  EXPECT_EQ(contents.dictionary.size(), 100U);
+  for (const char* prefix : {"a", "b"})
+    for (int i = 0; i < 50; ++i)
+      EXPECT_NE(PlistDictFind(contents.dictionary, std::string(prefix) + "-" + std::to_string(i)), nullptr)
+          << prefix << "-" << i;
+  EXPECT_TRUE(TemporaryFiles(home.dir().file("data")).empty());
+}
+
+TEST(PreferenceFileWriters, TwoThreadsUpdatingAtOnceLoseNoUpdate) {
+  korvo_test::ScopedXdgHome home;
+  const std::string path = home.dir().file("data/shared.plist");
+  int resultA = -1, resultB = -1;
+  std::thread a([&] { resultA = AddKeys(path, "a", 30); });
+  std::thread b([&] { resultB = AddKeys(path, "b", 30); });
+  a.join();
+  b.join();
+  EXPECT_EQ(resultA, 0);
+  EXPECT_EQ(resultB, 0);
+  EXPECT_EQ(ReadPreferenceFile(path).dictionary.size(), 60U);
+}
+
+TEST(PreferenceFileWriters, AnUpdateWaitsForTheWriterHoldingTheLock) {
+  korvo_test::ScopedXdgHome home;
+  const std::string path = home.dir().file("data/shared.plist");
+  int ready[2];
+  ASSERT_EQ(::pipe(ready), 0);
+  const pid_t holder = StartChild([&] {
+    auto lock = PreferenceFileLock::acquire(path);
+    if (!lock) return 1;
+    if (::write(ready[1], "x", 1) != 1) return 2;
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    return WriteXMLPlistFile(path, PlistDict{{"holder", 1}}) ? 0 : 3;
+  });
+  ::close(ready[1]);  // a child that dies before signalling then ends the read instead of hanging it
+  char byte = 0;
+  const bool holding = ::read(ready[0], &byte, 1) == 1;
+  ::close(ready[0]);
+  if (!holding) WaitFor(holder);
+  ASSERT_TRUE(holding);
+
+  PreferenceFileStatus seen = PreferenceFileStatus::kMissing;
+  ASSERT_TRUE(UpdatePreferenceFile(path, [&](PlistDict& dict, PreferenceFileStatus status) {
+    seen = status;
+    dict["waiter"] = 2;
+    return PreferenceChange::kWrite;
+  }));
+  EXPECT_EQ(WaitFor(holder), 0);
+  EXPECT_EQ(seen, PreferenceFileStatus::kRead);  // it read the holder's file, not the missing one
+  EXPECT_EQ(ReadPreferenceFile(path).dictionary, (PlistDict{{"holder", 1}, {"waiter", 2}}));
+}
+
+TEST(PreferenceFileWriters, ALockHeldTooLongIsReportedNotIgnored) {
+  korvo_test::ScopedXdgHome home;
+  const std::string path = home.dir().file("data/shared.plist");
+  int held[2], tried[2];  // one pipe each way, so that neither side can read its own signal
+  ASSERT_EQ(::pipe(held), 0);
+  ASSERT_EQ(::pipe(tried), 0);
+  const pid_t holder = StartChild([&] {
+    auto lock = PreferenceFileLock::acquire(path);
+    if (!lock || ::write(held[1], "x", 1) != 1) return 1;
+    char byte;
+    return ::read(tried[0], &byte, 1) == 1 ? 0 : 2;  // hold until the parent has tried
+  });
+  ::close(held[1]);  // so that a child that dies early ends the read below instead of hanging it
+  ::close(tried[0]);
+  char byte = 0;
+  const bool holding = ::read(held[0], &byte, 1) == 1;
+  const auto start = std::chrono::steady_clock::now();
+  auto lock = PreferenceFileLock::acquire(path, std::chrono::milliseconds(150));
+  const auto waited = std::chrono::steady_clock::now() - start;
+  if (holding) {
+    EXPECT_EQ(::write(tried[1], "x", 1), 1);
+  }
+  EXPECT_EQ(WaitFor(holder), 0);
+  ::close(held[0]);
+  ::close(tried[1]);
+  ASSERT_TRUE(holding);
+  ASSERT_FALSE(lock);
+  EXPECT_NE(lock.error().find(PreferenceLockPath(path)), std::string::npos) << lock.error();
+  EXPECT_NE(lock.error().find("150 ms"), std::string::npos) << lock.error();
+  EXPECT_GE(waited, std::chrono::milliseconds(150));
+  // Once the holder is gone, the lock is free again.
+  EXPECT_TRUE(PreferenceFileLock::acquire(path, std::chrono::milliseconds(0)));
+}
+
+PlistDict Large() { return PlistDict{{"Font", PlistData(65536, 0x5A)}}; }
+
+TEST(PreferenceFileWriters, AWriterKilledMidWriteLeavesTheOldFileWhole) {
+  korvo_test::ScopedXdgHome home;
+  const std::string folder = home.dir().file("data");
+  const std::string path = folder + "/shared.plist";
+  ASSERT_TRUE(WritePreferenceFile(path, PlistDict{{"Old", "whole"}}));
+  const std::string before = korvo_test::ReadFile(path);
+
+  // The file-size limit kills the writer (SIGXFSZ) once its temporary file reaches 4096 bytes.
+  const pid_t writer = StartChild([&] {
+    const rlimit limit{4096, 4096};
+    if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) return 1;
+    WritePreferenceFile(path, Large());
+    return 2;  // not reached
+  });
+  EXPECT_EQ(WaitFor(writer), 100 + SIGXFSZ);
+  EXPECT_EQ(korvo_test::ReadFile(path), before);
+  // It did die half-way: its unfinished temporary file is there, cut at the limit.
+  const auto temporaries = TemporaryFiles(folder);
+  ASSERT_EQ(temporaries.size(), 1U);
+  EXPECT_EQ(std::filesystem::file_size(folder + "/" + temporaries[0]), 4096U);
+  // Its lock died with it: the next writer goes ahead at once.
+  std::string error;
+  EXPECT_TRUE(WritePreferenceFile(path, Large(), &error)) << error;
+  EXPECT_EQ(ReadPreferenceFile(path).dictionary, Large());
+}
+
+TEST(PreferenceFileWriters, AWriteThatRunsOutOfRoomSaysSoAndLeavesTheOldFileWhole) {
+  korvo_test::ScopedXdgHome home;
+  const std::string folder = home.dir().file("data");
+  const std::string path = folder + "/shared.plist";
+  ASSERT_TRUE(WritePreferenceFile(path, PlistDict{{"Old", "whole"}}));
+  const std::string before = korvo_test::ReadFile(path);
+
+  const pid_t writer = StartChild([&] {
+    ::signal(SIGXFSZ, SIG_IGN);  // the write now fails with EFBIG instead
+    const rlimit limit{4096, 4096};
+    if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) return 1;
+    std::string error;
+    if (WritePreferenceFile(path, Large(), &error)) return 2;
+    if (error.find("File too large") == std::string::npos || error.find(path) == std::string::npos) return 3;
+    return 0;
+  });
+  EXPECT_EQ(WaitFor(writer), 0);
+  EXPECT_EQ(korvo_test::ReadFile(path), before);
+  EXPECT_TRUE(TemporaryFiles(folder).empty());
+}
+
+}  // namespace
+}  // namespace platform
