@@ -1,0 +1,103 @@
+// The driver: which options give which document, the frame rule, and the process-wide stream.
+#include <gtest/gtest.h>
+
+#include "jobticket/writer/jtkt_driver.h"
+#include "jobticket/writer/jtkt_ticket_keys.h"
+#include "jtkt_test_support.h"
+#include "model/special_pages_ticket.h"
+#include "shell/client_information.h"
+
+namespace {
+
+using jtkt_test::Document;
+using jtkt_test::Framed;
+using platform::PlistDict;
+
+PlistDict WithOptions(PlistDict options) { return PlistDict{{kJTKTOptionsKey, std::move(options)}}; }
+
+TEST(JTktDriver, WithoutOptionsNothingAtAllIsWritten) {
+  PlistDict ticket{{kJobNotesJobNameKey, "job"}, {kJobNotesSenderNameKey, "me"}};
+  EXPECT_EQ(Document(ticket), "");
+  ticket[kJTKTOptionsKey] = "JTKTOptionAll";  // not a dictionary: no options either
+  EXPECT_EQ(Document(ticket), "");
+}
+
+TEST(JTktDriver, WholeDocumentEndsWithTheRootEndAndNoLineFeed) {
+  const std::string document = Document(jtkt_test::WholeDocumentTicket());
+  ASSERT_TRUE(document.starts_with("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE jtkt SYSTEM \"jtkt-v02025.dtd\">\n"));
+  EXPECT_TRUE(document.ends_with("\t</job-template-attributes>\n</jtkt>"));
+  EXPECT_EQ(jtkt_test::XmllintComplaint(document), "");
+}
+
+TEST(JTktDriver, OperationAttributesNeedBothNames) {
+  PlistDict ticket = jtkt_test::WholeDocumentTicket();
+  ticket[kJobNotesJobNameKey] = "Brochure";
+  EXPECT_EQ(Document(ticket).find("jtkt-operation-attributes"), std::string::npos);
+  ticket[kJobNotesSenderNameKey] = "Ana";
+  EXPECT_NE(Document(ticket).find("<job-name syntax=\"name\" xml:space=\"preserve\">Brochure</job-name>"),
+            std::string::npos);
+}
+
+TEST(JTktDriver, UseJobNameTakesThePlatformsJobName) {
+  PlistDict ticket = jtkt_test::WholeDocumentTicket();
+  ticket[kJobNotesJobNameKey] = "Typed name";
+  ticket[kJobNotesSenderNameKey] = "Ana";
+  ticket[kPMJobNameKey] = "document.pdf";
+  ticket[kJobNotesUseJobNameKey] = true;
+  EXPECT_NE(Document(ticket).find(">document.pdf</job-name>"), std::string::npos);
+  ticket.erase(kPMJobNameKey);
+  EXPECT_EQ(Document(ticket).find("<job-name"), std::string::npos);
+}
+
+TEST(JTktDriver, CoversOnlyFramesTheDocumentWithoutJobLevelParts) {
+  PlistDict ticket = WithOptions({{kJTKTOptionCoversKey, true}});
+  ticket[kJobNotesJobNameKey] = "job";
+  ticket[kJobNotesSenderNameKey] = "me";
+  EXPECT_EQ(Document(ticket), "");  // no cover in the ticket: nothing
+  ticket[kFrontCoverKey] = PlistDict{{"SidesImaged", 2}};
+  const std::string document = Document(ticket);
+  ASSERT_TRUE(document.starts_with(Framed("").substr(0, Framed("").find("\t</job-template-attributes>"))));
+  EXPECT_TRUE(document.ends_with("\t</job-template-attributes>\n</jtkt>"));
+  EXPECT_EQ(document.find("jtkt-operation-attributes"), std::string::npos);
+  EXPECT_EQ(document.find("<sides "), std::string::npos);  // job-level commands belong to whole documents
+}
+
+TEST(JTktDriver, SelectedSpecialPagesFrameTheDocumentOnlyWhenPresent) {
+  EXPECT_EQ(Document(WithOptions({{kJTKTOptionInsertsKey, true}})), "");
+  EXPECT_EQ(Document(WithOptions({{kJTKTOptionExceptionsKey, true}})), "");
+  PlistDict inserts = WithOptions({{kJTKTOptionInsertsKey, true}});
+  inserts[kInsertListKey] = platform::PlistArray{PlistDict{{"StartPage", 3}}};
+  EXPECT_TRUE(Document(inserts).ends_with("</jtkt>"));
+  PlistDict exceptions = WithOptions({{kJTKTOptionExceptionsKey, true}});
+  exceptions[kExceptionListKey] = platform::PlistArray{PlistDict{{"StartPage", 1}, {"EndPage", 2}}};
+  EXPECT_TRUE(Document(exceptions).ends_with("</jtkt>"));
+}
+
+TEST(JTktDriver, PadsAreNeverWrittenOutsideADocument) {
+  PlistDict ticket = WithOptions({{kJTKTOptionCoversKey, true}});
+  ticket[kNoOfPadsKey] = 4;
+  const std::string document = Document(ticket);
+  EXPECT_TRUE(document.starts_with("<?xml")) << document;
+  EXPECT_TRUE(document.ends_with("</jtkt>"));
+  EXPECT_EQ(jtkt_test::XmllintComplaint(document), "");
+}
+
+TEST(JTktDriver, TheProcessWideStreamIsPutBack) {
+  jtkt_test::MemoryStream before, target;
+  JTktOutputRedirect outer(before.get());
+  const PlistDict ticket = jtkt_test::WholeDocumentTicket();
+  WriteJTKT(target.get(), &ticket, 0);
+  EXPECT_EQ(jtkt_ofp.stream, before.get());
+  EXPECT_TRUE(target.bytes().ends_with("</jtkt>"));
+  EXPECT_EQ(before.bytes(), "");
+}
+
+TEST(JTktDriver, NullArgumentsWriteNothing) {
+  jtkt_test::MemoryStream target;
+  const PlistDict ticket = jtkt_test::WholeDocumentTicket();
+  WriteJTKT(nullptr, &ticket, 0);
+  WriteJTKT(target.get(), nullptr, 0);
+  EXPECT_EQ(target.bytes(), "");
+}
+
+}  // namespace

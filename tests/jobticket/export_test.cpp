@@ -1,0 +1,186 @@
+// Export to a file: what is copied from the ticket, the Sync that comes first, and failures that
+// leave no file behind and say so in one line.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "jobticket/writer/jtkt_export.h"
+#include "jobticket/writer/jtkt_ticket_keys.h"
+#include "jtkt_test_support.h"
+#include "platform/ticket/print_session.h"
+#include "shell/client_information.h"
+#include "shell/current_session.h"
+#include "shell/shell_context.h"
+#include "support/test_support.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+platform::Ticket KorvoTicket() {
+  platform::Ticket ticket;
+  ticket.set(kJTKTOptionsKey, platform::PlistDict{{kJTKTOptionAllKey, true}}, "K");
+  ticket.set(kJobNotesJobNameKey, "Annual report", "K");
+  ticket.set(kJobNotesSenderNameKey, "Ana", "K");
+  ticket.set(kPMJobNameKey, "platform.pdf", "com.apple.print");
+  return ticket;
+}
+
+std::vector<std::string> FolderEntries(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+  return names;
+}
+
+long Lines(const std::string& text) { return std::count(text.begin(), text.end(), '\n'); }
+
+TEST(JTktExport, OnlyTheKorvoItemsAreCopied) {
+  const platform::PlistDict items = JTKTCopyKorvoItems(KorvoTicket());
+  EXPECT_EQ(items.size(), 3u);
+  EXPECT_EQ(platform::PlistDictFind(items, kPMJobNameKey), nullptr);
+}
+
+TEST(JTktExport, WritesTheDocumentOfTheKorvoItems) {
+  korvo_test::TempDir dir;
+  const platform::Ticket ticket = KorvoTicket();
+  ASSERT_EQ(JTKTExportTicketToFile(&ticket, dir.file("job.xml")), platform::noErr);
+  const std::string written = korvo_test::ReadFile(dir.file("job.xml"));
+  EXPECT_EQ(written, jtkt_test::Document(JTKTCopyKorvoItems(ticket)));
+  EXPECT_NE(written.find(">Annual report</job-name>"), std::string::npos);
+  EXPECT_EQ(jtkt_test::XmllintComplaint(written), "");
+  EXPECT_EQ(FolderEntries(dir.path()), std::vector<std::string>{"job.xml"});  // no temporary left
+}
+
+TEST(JTktExport, UseJobNameFindsNoPlatformNameInTheCopy) {
+  korvo_test::TempDir dir;
+  platform::Ticket ticket = KorvoTicket();
+  ticket.set(kJobNotesUseJobNameKey, true, "K");
+  ASSERT_EQ(JTKTExportTicketToFile(&ticket, dir.file("job.xml")), platform::noErr);
+  EXPECT_EQ(korvo_test::ReadFile(dir.file("job.xml")).find("jtkt-operation-attributes"), std::string::npos);
+}
+
+TEST(JTktExport, ATicketWithoutOptionsGivesAnEmptyFile) {
+  korvo_test::TempDir dir;
+  platform::Ticket ticket;
+  ticket.set(kJobNotesJobNameKey, "x", "K");
+  ASSERT_EQ(JTKTExportTicketToFile(&ticket, dir.file("empty.xml")), platform::noErr);
+  EXPECT_TRUE(fs::exists(dir.file("empty.xml")));
+  EXPECT_EQ(korvo_test::ReadFile(dir.file("empty.xml")), "");
+}
+
+TEST(JTktExport, MissingTicketFailsWithOneLineAndNoFile) {
+  korvo_test::TempDir dir;
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(JTKTExportTicketToFile(nullptr, dir.file("job.xml")), platform::kPMInvalidTicket);
+  const std::string log = testing::internal::GetCapturedStderr();
+  EXPECT_TRUE(log.starts_with("ERROR: ")) << log;
+  EXPECT_NE(log.find(dir.file("job.xml")), std::string::npos);
+  EXPECT_EQ(Lines(log), 1);
+  EXPECT_TRUE(FolderEntries(dir.path()).empty());
+}
+
+TEST(JTktExport, MissingFolderFailsWithOneLineAndNoFile) {
+  korvo_test::TempDir dir;
+  const platform::Ticket ticket = KorvoTicket();
+  const std::string path = dir.file("no-such-folder/job.xml");
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(JTKTExportTicketToFile(&ticket, path), platform::fnfErr);
+  const std::string log = testing::internal::GetCapturedStderr();
+  EXPECT_TRUE(log.starts_with("ERROR: ")) << log;
+  EXPECT_NE(log.find(path), std::string::npos);
+  EXPECT_EQ(Lines(log), 1);
+  EXPECT_TRUE(FolderEntries(dir.path()).empty());
+}
+
+TEST(JTktExport, ReadOnlyFolderFailsAndLeavesNothing) {
+  korvo_test::TempDir dir;
+  const platform::Ticket ticket = KorvoTicket();
+  const std::string folder = dir.file("locked");
+  fs::create_directory(folder);
+  ::chmod(folder.c_str(), 0555);
+  // The superuser writes through permission bits; /proc takes no new files from anyone.
+  const std::string target = (::geteuid() == 0 ? std::string("/proc") : folder) + "/job.xml";
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(JTKTExportTicketToFile(&ticket, target), platform::ioErr);
+  const std::string log = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(Lines(log), 1) << log;
+  EXPECT_FALSE(fs::exists(target));
+  EXPECT_TRUE(FolderEntries(folder).empty());
+  ::chmod(folder.c_str(), 0755);
+}
+
+TEST(JTktExport, AFailedWriteKeepsTheOldFileAndLeavesNoTemporary) {
+  korvo_test::TempDir dir;
+  const platform::Ticket ticket = KorvoTicket();
+  fs::create_directory(dir.file("job.xml"));  // a folder where the file should go: rename fails
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(JTKTExportTicketToFile(&ticket, dir.file("job.xml")), platform::ioErr);
+  EXPECT_EQ(Lines(testing::internal::GetCapturedStderr()), 1);
+  EXPECT_EQ(FolderEntries(dir.path()), std::vector<std::string>{"job.xml"});
+  EXPECT_TRUE(fs::is_directory(dir.file("job.xml")));
+}
+
+TEST(JTktExport, TheProcessWideStreamIsTheSameAfterAnExport) {
+  korvo_test::TempDir dir;
+  const platform::Ticket ticket = KorvoTicket();
+  std::FILE* before = jtkt_ofp.stream;
+  ASSERT_EQ(JTKTExportTicketToFile(&ticket, dir.file("job.xml")), platform::noErr);
+  EXPECT_EQ(jtkt_ofp.stream, before);
+}
+
+// The export command as the Advanced panel runs it, on a shell with no panels loaded.
+class JTktExportCommand : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    shell.session = &session;
+    gContext = &shell;
+    SetCurrentPrintSession(&session);
+  }
+  void TearDown() override {
+    gContext = nullptr;
+    SetCurrentPrintSession(nullptr);
+  }
+  PDEShellContext shell;
+  platform::PrintSession session;
+  korvo_test::TempDir dir;
+};
+
+TEST_F(JTktExportCommand, SyncRunsFirstSoTheShellsOptionsAreInTheFile) {
+  platform::Ticket& settings = *session.ticket(platform::kPDE_PMPrintSettingsRef);
+  settings.set(kJobNotesJobNameKey, "From the panels", "K");
+  settings.set(kJobNotesSenderNameKey, "Ana", "K");
+  ASSERT_FALSE(settings.contains(kJTKTOptionsKey));
+  ASSERT_EQ(JTKTExportToFileAtPath(dir.file("job.xml").c_str()), platform::noErr);
+  EXPECT_TRUE(settings.contains(kJTKTOptionsKey));  // stored by the Sync
+  const std::string written = korvo_test::ReadFile(dir.file("job.xml"));
+  EXPECT_NE(written.find(">From the panels</job-name>"), std::string::npos) << written;
+  EXPECT_EQ(jtkt_test::XmllintComplaint(written), "");
+}
+
+TEST_F(JTktExportCommand, AFailedSyncWritesNothing) {
+  gContext = nullptr;
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(JTKTExportToFileAtPath(dir.file("job.xml").c_str()), platform::kPMInvalidPrintSession);
+  EXPECT_EQ(Lines(testing::internal::GetCapturedStderr()), 1);
+  EXPECT_FALSE(fs::exists(dir.file("job.xml")));
+}
+
+TEST_F(JTktExportCommand, NoCurrentSessionWritesNothing) {
+  SetCurrentPrintSession(nullptr);
+  testing::internal::CaptureStderr();
+  EXPECT_NE(JTKTExportToFileAtPath(dir.file("job.xml").c_str()), platform::noErr);
+  EXPECT_EQ(Lines(testing::internal::GetCapturedStderr()), 1);
+  EXPECT_FALSE(fs::exists(dir.file("job.xml")));
+}
+
+TEST(JTktExportArguments, NoPathIsRefused) {
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(JTKTExportToFileAtPath(nullptr), platform::paramErr);
+  EXPECT_EQ(JTKTExportTicketToFile(nullptr, ""), platform::paramErr);
+  EXPECT_EQ(Lines(testing::internal::GetCapturedStderr()), 2);
+}
+
+}  // namespace

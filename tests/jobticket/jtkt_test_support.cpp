@@ -1,0 +1,67 @@
+#include "jtkt_test_support.h"
+
+#include <cstdlib>
+
+#include "jobticket/writer/jtkt_export.h"
+#include "jobticket/writer/jtkt_frame.h"
+#include "shell/client_information.h"
+#include "support/test_support.h"
+
+namespace jtkt_test {
+
+RecordingContext::RecordingContext() : context_{this, Record} {}
+
+int RecordingContext::Record(void* refCon, const char* text, std::size_t length) {
+  static_cast<RecordingContext*>(refCon)->fragments_.emplace_back(text, length);
+  return 0;
+}
+
+std::string RecordingContext::text() const {
+  std::string all;
+  for (const std::string& fragment : fragments_) all += fragment;
+  return all;
+}
+
+MemoryStream::MemoryStream() : stream_(open_memstream(&buffer_, &size_)) {}
+
+MemoryStream::~MemoryStream() {
+  if (stream_ != nullptr) std::fclose(stream_);
+  std::free(buffer_);
+}
+
+std::string MemoryStream::bytes() {
+  if (stream_ == nullptr) return {};
+  std::fflush(stream_);
+  return std::string(buffer_, size_);
+}
+
+std::string Framed(const std::string& body) {
+  RecordingContext frame;
+  WriteJTktHeader(frame.get(), kJTktCurrentDTDVersion);
+  WriteJTktJobAttribStart(frame.get());
+  std::string head = frame.text();
+  frame.clear();
+  WriteJTktJobAttribEnd(frame.get());
+  WriteJTktTrailer(frame.get());
+  return head + body + frame.text();
+}
+
+std::string Golden(const std::string& name) { return korvo_test::ReadFile(korvo_test::DataPath("jobticket/" + name)); }
+
+std::string XmllintComplaint(const std::string& bytes) {
+  korvo_test::TempDir dir;
+  const std::string file = dir.file("document.xml");
+  korvo_test::WriteFile(file, bytes);
+  std::string output;
+  const int status = korvo_test::RunCommand("xmllint --noout --nonet " + file, &output, true);
+  if (status == 0 && output.empty()) return {};
+  return "xmllint status " + std::to_string(status) + ": " + output;
+}
+
+std::string Document(const platform::PlistDict& ticket) { return JTKTWriteDocument(ticket, 0).value_or("<no memory stream>"); }
+
+platform::PlistDict WholeDocumentTicket() {
+  return platform::PlistDict{{kJTKTOptionsKey, platform::PlistDict{{kJTKTOptionAllKey, true}}}};
+}
+
+}  // namespace jtkt_test

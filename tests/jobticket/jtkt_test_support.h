@@ -1,0 +1,60 @@
+#pragma once
+// What the job-ticket writer's tests share: a context that records every fragment, the document
+// frame around a family's elements, golden files, and xmllint as the outside judge.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "jobticket/writer/jtkt_context.h"
+#include "platform/plist/plist_value.h"
+
+namespace jtkt_test {
+
+// A writer context whose callback keeps each fragment (as the length says, not up to a NUL).
+class RecordingContext {
+ public:
+  RecordingContext();
+  const JTktWriteContext* get() const { return &context_; }
+  const std::vector<std::string>& fragments() const { return fragments_; }
+  std::string text() const;
+  void clear() { fragments_.clear(); }
+
+ private:
+  static int Record(void* refCon, const char* text, std::size_t length);
+  JTktWriteContext context_;
+  std::vector<std::string> fragments_;
+};
+
+// An in-memory stream (open_memstream) closed and freed with the object.
+class MemoryStream {
+ public:
+  MemoryStream();
+  ~MemoryStream();
+  MemoryStream(const MemoryStream&) = delete;
+  MemoryStream& operator=(const MemoryStream&) = delete;
+  std::FILE* get() const { return stream_; }
+  // Everything written so far.
+  std::string bytes();
+
+ private:
+  char* buffer_ = nullptr;
+  std::size_t size_ = 0;
+  std::FILE* stream_ = nullptr;
+};
+
+// The document frame (version-5 header, job-template start, body, job-template end, trailer).
+std::string Framed(const std::string& body);
+
+// tests/data/jobticket/<name>.
+std::string Golden(const std::string& name);
+
+// xmllint --noout --nonet on the bytes: empty when it accepts them, its complaint otherwise.
+std::string XmllintComplaint(const std::string& bytes);
+
+// The export document for a dictionary (WriteJTKT into memory), with cover mode 0.
+std::string Document(const platform::PlistDict& ticket);
+
+// A dictionary holding the options dictionary with "JTKTOptionAll".
+platform::PlistDict WholeDocumentTicket();
+
+}  // namespace jtkt_test
