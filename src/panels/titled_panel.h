@@ -8,11 +8,14 @@
 #include "shell/pde_shell.h"
 #include "shell/shell_context.h"
 
+// The creator code the panels name themselves with.
+inline constexpr platform::OSType kPanelCreator = platform::FourCharCode("Kshl");
+
 struct TitledPanelContext {
   std::string title;
 };
 
-template <const char* TitleKey, const char* Kind>
+template <const char* TitleKey>
 struct TitledPanel {
   static platform::OSStatus Prologue(platform::PMPDEContext* context, platform::OSType* creator, std::string* kind,
                                      std::string* title, std::uint32_t* maxH, std::uint32_t* maxV) {
@@ -20,11 +23,11 @@ struct TitledPanel {
     auto panel = std::make_unique<TitledPanelContext>();
     platform::Bundle* bundle = GetPDEBundle();
     panel->title = bundle ? bundle->localizedString(TitleKey) : std::string(TitleKey);
-    if (creator) *creator = kShellCreator;
-    if (kind) *kind = Kind;
+    if (creator) *creator = kPanelCreator;
+    if (kind) *kind = kShellKind;
     if (title) *title = panel->title;
-    if (maxH) *maxH = kShellMaxWidth;
-    if (maxV) *maxV = kShellMaxHeight;
+    if (maxH) *maxH = 0;  // panels take the size the shell gives them
+    if (maxV) *maxV = 0;
     *context = panel.release();  // the dialog holds it until Terminate
     return platform::noErr;
   }

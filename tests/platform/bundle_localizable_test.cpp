@@ -24,9 +24,9 @@ TEST(LocalizableTable, HoldsTheTextsTheShellShows) {
   auto table = platform::ParsePOTable(korvo_test::ReadFile(kSourceTable));
   ASSERT_TRUE(table) << table.error();
   const std::vector<std::pair<std::string, std::string>> expected = {
-      {"PDE Shell", "Korvo Features"},   {"Paper/Output", "Paper/Output"},
-      {"Special Pages", "Special Pages"}, {"Image Options", "Image Options"},
-      {"Job Notes", "Job Notes"},         {"Booklet/Watermark", "Booklet/Watermark"},
+      {"PDE Shell", "Korvo Features"},   {"PaperOutput", "Paper/Output"},
+      {"SpecialPages", "Special Pages"}, {"ImageOptions", "Image Options"},
+      {"JobNotes", "Job Notes"},         {"BookletWatermark", "Booklet/Watermark"},
       {"Advanced", "Advanced"},           {"PrinterDefault", "Printer Default"},
       {"UseJobSetting", "Use Job Setting"}, {"Top Tray", "Top Tray"},
       {"Main Stacker", "Main Stacker"},   {"Top Tray 1", "Top Tray 1"},

@@ -3,9 +3,8 @@
 
 namespace {
 constexpr char kTitleKey[] = "Advanced";
-constexpr char kKind[] = "com.korvo.print.pde.advancedkind";
 }  // namespace
 
 platform::OSStatus GetAdvancedPanelInterface(std::unique_ptr<PanelInterface>* out) {
-  return TitledPanel<kTitleKey, kKind>::Get(out);
+  return TitledPanel<kTitleKey>::Get(out);
 }

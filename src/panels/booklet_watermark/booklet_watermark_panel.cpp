@@ -2,10 +2,9 @@
 #include "panels/titled_panel.h"
 
 namespace {
-constexpr char kTitleKey[] = "Booklet/Watermark";
-constexpr char kKind[] = "com.korvo.print.pde.bookletwatermarkkind";
+constexpr char kTitleKey[] = "BookletWatermark";
 }  // namespace
 
 platform::OSStatus GetBookletWatermarkPanelInterface(std::unique_ptr<PanelInterface>* out) {
-  return TitledPanel<kTitleKey, kKind>::Get(out);
+  return TitledPanel<kTitleKey>::Get(out);
 }

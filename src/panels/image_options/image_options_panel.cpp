@@ -2,10 +2,9 @@
 #include "panels/titled_panel.h"
 
 namespace {
-constexpr char kTitleKey[] = "Image Options";
-constexpr char kKind[] = "com.korvo.print.pde.imageoptionskind";
+constexpr char kTitleKey[] = "ImageOptions";
 }  // namespace
 
 platform::OSStatus GetImageOptionsPanelInterface(std::unique_ptr<PanelInterface>* out) {
-  return TitledPanel<kTitleKey, kKind>::Get(out);
+  return TitledPanel<kTitleKey>::Get(out);
 }

@@ -2,10 +2,9 @@
 #include "panels/titled_panel.h"
 
 namespace {
-constexpr char kTitleKey[] = "Job Notes";
-constexpr char kKind[] = "com.korvo.print.pde.jobnoteskind";
+constexpr char kTitleKey[] = "JobNotes";
 }  // namespace
 
 platform::OSStatus GetJobNotesPanelInterface(std::unique_ptr<PanelInterface>* out) {
-  return TitledPanel<kTitleKey, kKind>::Get(out);
+  return TitledPanel<kTitleKey>::Get(out);
 }

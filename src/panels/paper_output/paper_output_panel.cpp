@@ -2,10 +2,9 @@
 #include "panels/titled_panel.h"
 
 namespace {
-constexpr char kTitleKey[] = "Paper/Output";
-constexpr char kKind[] = "com.korvo.print.pde.paperoutputkind";
+constexpr char kTitleKey[] = "PaperOutput";
 }  // namespace
 
 platform::OSStatus GetPaperOutputPanelInterface(std::unique_ptr<PanelInterface>* out) {
-  return TitledPanel<kTitleKey, kKind>::Get(out);
+  return TitledPanel<kTitleKey>::Get(out);
 }

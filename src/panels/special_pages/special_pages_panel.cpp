@@ -2,10 +2,9 @@
 #include "panels/titled_panel.h"
 
 namespace {
-constexpr char kTitleKey[] = "Special Pages";
-constexpr char kKind[] = "com.korvo.print.pde.specialpageskind";
+constexpr char kTitleKey[] = "SpecialPages";
 }  // namespace
 
 platform::OSStatus GetSpecialPagesPanelInterface(std::unique_ptr<PanelInterface>* out) {
-  return TitledPanel<kTitleKey, kKind>::Get(out);
+  return TitledPanel<kTitleKey>::Get(out);
 }
