@@ -17,85 +17,71 @@ std::string LocalizedText(const platform::Bundle* bundle, std::string_view key) 
   return bundle->localizedString(key);
 }
 
-std::int32_t ItemCount(const MenuModel& menu) { return static_cast<std::int32_t>(menu.items.size()); }
-
 // Keeps the pop-up's selection when the refilled menu still holds it, as a pop-up control
 // does when its maximum changes; otherwise the first item is selected.
-void SetMaximumToItemCount(PopupButtonModel& popup) {
-  popup.maximum = ItemCount(popup.menu);
-  if (popup.maximum == 0) {
-    popup.value = 0;
-  } else if (popup.value < 1 || popup.value > popup.maximum) {
-    popup.value = 1;
-  }
+void SetMaximumToItemCount(platform::ui::Control& popup) {
+  const std::int32_t count = popup.menu().count();
+  const std::int32_t value = popup.value();
+  popup.setMinimum(count == 0 ? 0 : 1);
+  popup.setMaximum(count);
+  popup.setValue(value < 1 || value > count ? (count == 0 ? 0 : 1) : value);
 }
 
 }  // namespace
 
-std::size_t PopulateMenuFromMap(const platform::Bundle* bundle, MenuModel& menu, const SettingMap* map,
+std::size_t PopulateMenuFromMap(const platform::Bundle* bundle, platform::ui::Menu& menu, const SettingMap* map,
                                 JobContext context, std::uint32_t command) {
   std::size_t appended = 0;
   if (map == nullptr) return appended;
   for (const SettingMap* row = map; row->labelKey != nullptr; ++row) {
     if (!SettingMapRowIsAvailable(*row)) continue;
-    MenuItemModel item;
     if (row->labelKey == kSeparatorKey) {
       // A dividing line stands for no setting and cannot be chosen, so it carries neither a
       // command nor a value that a search for the row's value could select.
-      item.text = kSeparatorKey;
-      item.separator = true;
+      menu.appendSeparator();
     } else {
-      item.text = LocalizedText(bundle, LabelKeyInContext(row->labelKey, row->value, context));
-      item.command = command != 0 ? command : row->command;
-      item.refValue = row->value;
+      menu.append(platform::ui::MenuItem(LocalizedText(bundle, LabelKeyInContext(row->labelKey, row->value, context)),
+                                         command != 0 ? command : row->command, row->value));
     }
-    menu.items.push_back(std::move(item));
     ++appended;
   }
-  menu.sourceMap = map;
+  menu.setTag(map);
   return appended;
 }
 
-void PopulatePopupButtonFromMap(const platform::Bundle* bundle, PopupButtonModel& popup, const SettingMap* map,
+void PopulatePopupButtonFromMap(const platform::Bundle* bundle, platform::ui::Control& popup, const SettingMap* map,
                                 JobContext context, std::uint32_t command) {
-  popup.menu.items.clear();
-  PopulateMenuFromMap(bundle, popup.menu, map, context, command);
+  popup.menu().clear();
+  PopulateMenuFromMap(bundle, popup.menu(), map, context, command);
   SetMaximumToItemCount(popup);
 }
 
-void PopulatePopupButtonFromMapAndHistory(const platform::Bundle* bundle, PopupButtonModel& popup,
+void PopulatePopupButtonFromMapAndHistory(const platform::Bundle* bundle, platform::ui::Control& popup,
                                           const SettingMap* map, JobContext context, std::string_view historyKey,
                                           std::size_t insertPosition, std::uint32_t historyCommand,
                                           std::uint32_t command) {
-  popup.menu.items.clear();
-  PopulateMenuFromMap(bundle, popup.menu, map, context, command);
+  platform::ui::Menu& menu = popup.menu();
+  menu.clear();
+  PopulateMenuFromMap(bundle, menu, map, context, command);
   const std::vector<std::string> history = CopyInputHistoryStrings(historyKey);
-  std::vector<MenuItemModel>& items = popup.menu.items;
   for (std::size_t i = 0; i < history.size(); ++i) {
-    // "After item n" is index n of the list; past the end it means after the last item.
-    const std::size_t index = insertPosition > items.size() || i > items.size() - insertPosition
-                                  ? items.size()
-                                  : insertPosition + i;
-    MenuItemModel entry;
-    entry.text = history[i];
-    entry.command = historyCommand;
-    items.insert(items.begin() + static_cast<std::ptrdiff_t>(index), std::move(entry));
+    // After item (insertPosition + i); past the end, after the last item.
+    const std::size_t after = insertPosition + i;
+    const int at = after > static_cast<std::size_t>(menu.count()) ? menu.count() : static_cast<int>(after);
+    menu.insertAfter(at, platform::ui::MenuItem(history[i], historyCommand));
   }
   SetMaximumToItemCount(popup);
 }
 
-bool SetPopupButtonToTicketValue(PopupButtonModel& popup, std::int32_t value) {
-  const std::vector<MenuItemModel>& items = popup.menu.items;
-  for (std::size_t i = 0; i < items.size(); ++i) {
-    if (items[i].refValue == value) {
-      popup.value = static_cast<std::int32_t>(i + 1);
-      return true;
-    }
-  }
-  return false;
+bool SetPopupButtonToTicketValue(platform::ui::Control& popup, std::int32_t value) {
+  const int item = popup.menu().findRefValue(value);
+  if (item == 0) return false;
+  popup.setValue(item);
+  return true;
 }
 
-std::optional<std::int32_t> GetPopupButtonTicketValue(const PopupButtonModel& popup) {
-  if (popup.value < 1 || static_cast<std::size_t>(popup.value) > popup.menu.items.size()) return std::nullopt;
-  return popup.menu.items[static_cast<std::size_t>(popup.value) - 1].refValue;
+std::optional<std::int32_t> GetPopupButtonTicketValue(const platform::ui::Control& popup) {
+  const platform::ui::MenuItem* item = popup.selectedItem();
+  if (item == nullptr) return std::nullopt;
+  return item->refValue;
 }

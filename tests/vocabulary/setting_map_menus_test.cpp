@@ -2,6 +2,8 @@
 // history inserted among their items, and localised labels for summaries.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include <string>
 #include <vector>
 
@@ -18,11 +20,31 @@ const platform::Bundle* PlugInBundle() {
   return bundle ? *bundle : nullptr;
 }
 
-std::vector<std::string> Texts(const MenuModel& menu) {
+using platform::ui::Control;
+using platform::ui::ControlKind;
+using platform::ui::Menu;
+
+std::vector<std::string> Texts(const Menu& menu) {
   std::vector<std::string> texts;
-  for (const MenuItemModel& item : menu.items) texts.push_back(item.text);
+  for (const platform::ui::MenuItem& item : menu.items()) texts.push_back(item.separator ? "-" : item.text);
   return texts;
 }
+
+// An item as text, command, value and separator flag, for whole-item comparisons.
+struct ItemFacts {
+  std::string text;
+  std::uint32_t command;
+  std::optional<std::int32_t> refValue;
+  bool separator;
+  friend bool operator==(const ItemFacts&, const ItemFacts&) = default;
+};
+
+ItemFacts Facts(const Menu& menu, std::size_t index) {
+  const platform::ui::MenuItem& item = menu.items().at(index);
+  return {item.separator ? "-" : item.text, item.command, item.refValue, item.separator};
+}
+
+Control Popup() { return Control(ControlKind::PopupButton, {}, {}); }
 
 using Strings = std::vector<std::string>;
 
@@ -30,50 +52,48 @@ using Strings = std::vector<std::string>;
 
 TEST(MapMenus, ItemsCarryLabelsCommandsAndValues) {
   ASSERT_NE(PlugInBundle(), nullptr);
-  MenuModel menu;
+  Menu menu;
   EXPECT_EQ(PopulateMenuFromMap(PlugInBundle(), menu, DuplexMap, kJobContextJob, platform::FourCharCode("Kdup")), 3u);
-  EXPECT_EQ(menu.sourceMap, DuplexMap);
-  EXPECT_EQ(menu.items[1], (MenuItemModel{"Two-Sided (Long Edge)", platform::FourCharCode("Kdup"), 2, false}));
+  EXPECT_EQ(menu.tag(), static_cast<const void*>(DuplexMap));
+  EXPECT_EQ(Facts(menu, 1), (ItemFacts{"Two-Sided (Long Edge)", platform::FourCharCode("Kdup"), 2, false}));
   // Command 0: each row keeps its own; the separator carries nothing.
   EXPECT_EQ(PopulateMenuFromMap(PlugInBundle(), menu, WatermarkMap, kJobContextJob, 0), 6u);
-  ASSERT_EQ(menu.items.size(), 9u);  // appended after the duplex items
-  EXPECT_EQ(menu.items[3], (MenuItemModel{"No Watermark", platform::FourCharCode("KWmX"), 1, false}));
-  EXPECT_TRUE(menu.items[4].separator);
-  EXPECT_EQ(menu.items[4].refValue, std::nullopt);
-  EXPECT_EQ(menu.items[8].refValue, -9);
+  ASSERT_EQ(menu.count(), 9);  // appended after the duplex items
+  EXPECT_EQ(Facts(menu, 3), (ItemFacts{"No Watermark", platform::FourCharCode("KWmX"), 1, false}));
+  EXPECT_TRUE(menu.items()[4].separator);
+  EXPECT_EQ(menu.items()[4].refValue, std::nullopt);
+  EXPECT_EQ(menu.items()[8].refValue, -9);
   EXPECT_EQ(PopulateMenuFromMap(PlugInBundle(), menu, nullptr, kJobContextJob, 0), 0u);
 }
 
 TEST(MapMenus, PrinterDefaultRowReadsByContextAndMissingKeysShowSo) {
-  PopupButtonModel popup;
+  Control popup = Popup();
   PopulatePopupButtonFromMap(PlugInBundle(), popup, StockSizeMap, kJobContextInsert, 0);
-  EXPECT_EQ(popup.maximum, 19);
-  EXPECT_EQ(popup.menu.items[0].text, "Use Job Setting");
-  EXPECT_EQ(popup.menu.items[0].refValue, kPrinterDefault);
-  EXPECT_EQ(popup.menu.items[8].text, "Oversize Tabloid (12 x 18\")");
+  EXPECT_EQ(popup.maximum(), 19);
+  EXPECT_EQ(popup.menu().items()[0].text, "Use Job Setting");
+  EXPECT_EQ(popup.menu().items()[0].refValue, kPrinterDefault);
+  EXPECT_EQ(popup.menu().items()[8].text, "Oversize Tabloid (12 x 18\")");
   PopulatePopupButtonFromMap(PlugInBundle(), popup, StockSizeMap, kJobContextJob, 0);
-  EXPECT_EQ(popup.maximum, 19);  // refilled, not appended
-  EXPECT_EQ(popup.menu.items[0].text, "Printer Default");
+  EXPECT_EQ(popup.maximum(), 19);  // refilled, not appended
+  EXPECT_EQ(popup.menu().items()[0].text, "Printer Default");
   const SettingMap unknown[] = {{"NoSuchLabelKey", 1}, {nullptr, 0}};
-  MenuModel menu;
+  Menu menu;
   PopulateMenuFromMap(PlugInBundle(), menu, unknown, kJobContextJob, 0);
   EXPECT_EQ(Texts(menu), Strings{"STRING NOT FOUND"});
 }
 
 TEST(MapMenus, PopupSelectionByTicketValue) {
-  PopupButtonModel popup;
+  Control popup = Popup();
   PopulatePopupButtonFromMap(PlugInBundle(), popup, PlexMap, kJobContextException, 0);
   EXPECT_TRUE(SetPopupButtonToTicketValue(popup, 3));
-  EXPECT_EQ(popup.value, 4);
+  EXPECT_EQ(popup.value(), 4);
   EXPECT_EQ(GetPopupButtonTicketValue(popup), 3);
   EXPECT_FALSE(SetPopupButtonToTicketValue(popup, 42));
-  EXPECT_EQ(popup.value, 4);  // unchanged
+  EXPECT_EQ(popup.value(), 4);  // unchanged
   EXPECT_TRUE(SetPopupButtonToTicketValue(popup, kPrinterDefault));
   EXPECT_EQ(GetPopupButtonTicketValue(popup), kPrinterDefault);
-  popup.value = 0;
-  EXPECT_EQ(GetPopupButtonTicketValue(popup), std::nullopt);
-  popup.value = 99;
-  EXPECT_EQ(GetPopupButtonTicketValue(popup), std::nullopt);
+  Control empty = Popup();
+  EXPECT_EQ(GetPopupButtonTicketValue(empty), std::nullopt);  // nothing selected
 }
 
 TEST(MapMenus, LocalizedLabelsForSummaries) {
@@ -109,32 +129,32 @@ class InputHistoryMenus : public ::testing::Test {
                                          key, insertPosition, platform::FourCharCode("BfCe"), 0);
   }
   korvo_test::ScopedXdgHome home_;
-  PopupButtonModel popup_;
+  Control popup_ = Popup();
 };
 
 TEST_F(InputHistoryMenus, EntriesGoAfterTheInsertPosition) {
   WriteHistoryWithPlistlib();
   Fill("existingForms", 3);
-  EXPECT_EQ(Texts(popup_.menu), (Strings{"None", "-", "Setup...", "Form A", "Form B"}));
-  EXPECT_EQ(popup_.maximum, 5);
-  EXPECT_EQ(popup_.menu.items[3], (MenuItemModel{"Form A", platform::FourCharCode("BfCe"), std::nullopt, false}));
-  popup_.value = 4;
+  EXPECT_EQ(Texts(popup_.menu()), (Strings{"None", "-", "Setup...", "Form A", "Form B"}));
+  EXPECT_EQ(popup_.maximum(), 5);
+  EXPECT_EQ(Facts(popup_.menu(), 3), (ItemFacts{"Form A", platform::FourCharCode("BfCe"), std::nullopt, false}));
+  popup_.setValue(4);
   EXPECT_EQ(GetPopupButtonTicketValue(popup_), std::nullopt);  // a history entry has no value
   Fill("existingForms", 1);
-  EXPECT_EQ(Texts(popup_.menu), (Strings{"None", "Form A", "Form B", "-", "Setup..."}));
+  EXPECT_EQ(Texts(popup_.menu()), (Strings{"None", "Form A", "Form B", "-", "Setup..."}));
   Fill("existingForms", 50);  // past the end: after the last item
-  EXPECT_EQ(Texts(popup_.menu), (Strings{"None", "-", "Setup...", "Form A", "Form B"}));
+  EXPECT_EQ(Texts(popup_.menu()), (Strings{"None", "-", "Setup...", "Form A", "Form B"}));
   Fill("mixed", 0);  // only strings are offered
-  EXPECT_EQ(Texts(popup_.menu), (Strings{"Seven", "None", "-", "Setup..."}));
+  EXPECT_EQ(Texts(popup_.menu()), (Strings{"Seven", "None", "-", "Setup..."}));
 }
 
 TEST_F(InputHistoryMenus, NoEntriesWithoutAFileKeyOrList) {
   Fill("existingForms", 3);  // no file yet
-  EXPECT_EQ(popup_.maximum, 3);
+  EXPECT_EQ(popup_.maximum(), 3);
   WriteHistoryWithPlistlib();
   for (std::string_view key : {"", "empty", "notAList", "noSuchKey"}) {
     Fill(key, 3);
-    EXPECT_EQ(popup_.maximum, 3) << key;
+    EXPECT_EQ(popup_.maximum(), 3) << key;
   }
 }
 
@@ -143,7 +163,7 @@ TEST_F(InputHistoryMenus, UnreadableFileIsReportedOnce) {
   testing::internal::CaptureStderr();
   Fill("existingForms", 3);
   const std::string messages = testing::internal::GetCapturedStderr();
-  EXPECT_EQ(popup_.maximum, 3);
+  EXPECT_EQ(popup_.maximum(), 3);
   EXPECT_EQ(messages.rfind("ERROR: " + InputHistoryFilePath() + ": ", 0), 0u) << messages;
   EXPECT_EQ(messages.find('\n'), messages.size() - 1) << messages;
 }

@@ -134,10 +134,10 @@ TEST_F(FeatureConditionTest, MenusSkipRowsWhoseConditionFails) {
   for (const auto& [choice, values] : {std::pair<std::string, Values>{"CSS", {1, 2, 4}},
                                        std::pair<std::string, Values>{"HCSHCS", {1, 3}}}) {
     LoadWithOption1(choice);
-    MenuModel menu;
+    platform::ui::Menu menu;
     EXPECT_EQ(PopulateMenuFromMap(nullptr, menu, kFinisherMap, kJobContextJob, 0), values.size()) << choice;
     Values shown;
-    for (const MenuItemModel& item : menu.items) shown.push_back(item.refValue);
+    for (const platform::ui::MenuItem& item : menu.items()) shown.push_back(item.refValue);
     EXPECT_EQ(shown, values) << choice;
   }
 }
