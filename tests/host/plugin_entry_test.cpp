@@ -74,10 +74,14 @@ TEST(PluginEntry, ModuleExportsTheFactoryTheJobTicketWriterAndNothingElseOfOurs)
   EXPECT_EQ(ours,
             "JTKTExportToFileAtPath\n"
             "KorvoPDEPluginFactory\n"
+            "WriteJTktAccounting\n"
+            "WriteJTktCommands\n"
             "WriteJTktHeader\n"
             "WriteJTktJobAttribEnd\n"
             "WriteJTktJobAttribStart\n"
             "WriteJTktOpAttrib\n"
+            "WriteJTktPageRanges\n"
+            "WriteJTktResolution\n"
             "WriteJTktTrailer\n");
 }
 

@@ -35,6 +35,24 @@ std::string MemoryStream::bytes() {
   return std::string(buffer_, size_);
 }
 
+std::string WrittenByDefaultOutput(const std::function<void()>& write) {
+  MemoryStream memory;
+  {
+    JTktOutputRedirect redirect(memory.get());
+    write();
+  }
+  return memory.bytes();
+}
+
+std::string DiagnosticsOf(const std::function<void()>& write) {
+  MemoryStream memory;
+  {
+    JTktDiagnosticsRedirect redirect(memory.get());
+    write();
+  }
+  return memory.bytes();
+}
+
 std::string Framed(const std::string& body) {
   RecordingContext frame;
   WriteJTktHeader(frame.get(), kJTktCurrentDTDVersion);

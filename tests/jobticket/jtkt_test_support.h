@@ -2,6 +2,7 @@
 // What the job-ticket writer's tests share: a context that records every fragment, the document
 // frame around a family's elements, golden files, and xmllint as the outside judge.
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,12 @@ class MemoryStream {
   std::size_t size_ = 0;
   std::FILE* stream_ = nullptr;
 };
+
+// What the ticket writers write through the default output while `write` runs.
+std::string WrittenByDefaultOutput(const std::function<void()>& write);
+
+// What the ticket writers log to the diagnostics stream while `write` runs.
+std::string DiagnosticsOf(const std::function<void()>& write);
 
 // The document frame (version-5 header, job-template start, body, job-template end, trailer).
 std::string Framed(const std::string& body);

@@ -87,3 +87,11 @@ std::string XMLCreateStringByEscapingEntities(std::string_view text, std::size_t
   AppendXMLEscaped(out, text, maxBytes);
   return out;
 }
+
+std::string_view JTktCutUTF8(std::string_view text, std::size_t maxBytes) {
+  if (text.size() <= maxBytes) return text;
+  std::size_t cut = maxBytes;
+  // Step back over continuation bytes to the start of the sequence the cut falls in.
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0U) == 0x80U) --cut;
+  return text.substr(0, cut);
+}

@@ -19,3 +19,7 @@ std::size_t AppendXMLEscaped(std::string& out, std::string_view text, std::size_
 
 // The escaped text as a new string, by the rules of AppendXMLEscaped.
 std::string XMLCreateStringByEscapingEntities(std::string_view text, std::size_t maxBytes = kJTktNoLimit);
+
+// The longest start of text that is at most maxBytes long and does not end inside a UTF-8
+// sequence, for values whose length the format bounds before they are escaped.
+std::string_view JTktCutUTF8(std::string_view text, std::size_t maxBytes);

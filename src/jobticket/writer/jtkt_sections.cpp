@@ -11,9 +11,29 @@
 
 #include <array>
 
+#include "jobticket/writer/jtkt_commands.h"
+
 namespace {
 
-constexpr std::array<JTktSection, 0> kSections = {};
+using platform::PlistDict;
+using Select = JTktSelector;
+
+constexpr std::array kSections = {
+    JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTDuplex(t); }},
+    JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTOutputDestination(t); }},
+    JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTResolution(t); }},
+    JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTOPISubsitution(t); }},
+    JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTOPIPreScan(t); }},
+    JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTAntiAliasing(t); }},
+    JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTLightenDarken(t); }},
+    JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTTonerSaver(t); }},
+    JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTOutputOrder(t); }},
+    JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTPrinterEmulation(t); }},
+    JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTImageRotation(t); }},
+    JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTOutputColor(t); }},
+    JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTAccounting(t); }},
+    JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTPagesToPrint(t); }},
+};
 
 }  // namespace
 

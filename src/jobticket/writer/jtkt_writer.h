@@ -16,4 +16,5 @@
 #include "jobticket/writer/jtkt_escape.h"
 #include "jobticket/writer/jtkt_export.h"
 #include "jobticket/writer/jtkt_frame.h"
+#include "jobticket/writer/jtkt_commands.h"
 #include "jobticket/writer/jtkt_options.h"

@@ -1,0 +1,52 @@
+// The accounting identifiers and the page range to print, from the ticket.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "jobticket/writer/jtkt_commands.h"
+#include "jobticket/writer/jtkt_escape.h"
+#include "jobticket/writer/jtkt_ticket_keys.h"
+#include "jobticket/writer/jtkt_ticket_read.h"
+#include "model/ticket_fields.h"
+
+namespace {
+
+// The controller keeps an identifier in 79 bytes.
+constexpr std::size_t kAccountingIdentifierBytes = 79;
+// Accounting is on when the accounting component stores this value.
+constexpr std::int32_t kAccountingEnabled = 3;
+
+std::string Identifier(const platform::PlistDict* ticket, const char* key) {
+  const std::string* text = JTktString(ticket, key);
+  return text ? std::string(JTktCutUTF8(*text, kAccountingIdentifierBytes)) : std::string();
+}
+
+}  // namespace
+
+void WriteJTKTAccounting(const platform::PlistDict* ticket) {
+  if (ticket == nullptr) return;
+  JTktDebug("DEBUG: Ticket is valid\n");
+  if (!JTktHas(ticket, kAccountingOnKey)) {
+    JTktDebug("DEBUG: No accounting ticket present\n");
+    return;
+  }
+  std::int32_t on = 0;
+  ReadInteger(ticket, kAccountingOnKey, on);
+  JTktDebug("DEBUG: Found accounting key: %ld\n", static_cast<long>(on));
+  if (on != kAccountingEnabled) return;
+  JTktDebug("DEBUG: Accounting is enabled\n");
+  const std::string userId = Identifier(ticket, kAccountingUserIDKey);
+  const std::string accountId = Identifier(ticket, kAccountingAccountIDKey);
+  JTktDebug("DEBUG: user id %s, acct id %s\n", userId.c_str(), accountId.c_str());
+  WriteJTktAccounting(&jtkt_ofp.context, userId.c_str(), accountId.c_str());
+}
+
+void WriteJTKTPagesToPrint(const platform::PlistDict* ticket) {
+  if (JTktSetting(ticket, kPagesToPrintSelectedKey) != 1) return;
+  long from = JTktSetting(ticket, kPagesToPrintFromKey).value_or(0);
+  long to = JTktSetting(ticket, kPagesToPrintToKey).value_or(0);
+  if (from <= 0 || to <= 0) return;
+  if (from > to) std::swap(from, to);
+  WriteJTktPageRanges(&jtkt_ofp.context, from, to);
+}
