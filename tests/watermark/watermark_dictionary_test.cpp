@@ -1,0 +1,187 @@
+// The watermark record's dictionary: every field stored, read back whole or not at all.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "watermark/watermark_dictionary.h"
+
+namespace {
+
+using platform::PlistArray;
+using platform::PlistData;
+using platform::PlistDict;
+using platform::PlistValue;
+
+WatermarkData FullRecord() {
+  WatermarkData r;
+  r.textString = "Entwurf – Grüße";
+  r.filename = "logo.png";
+  r.filePath = "/home/user/Pictures/logo.png";
+  r.fontName = "Helvetica-Bold";
+  r.xOffset = 1.25f;
+  r.yOffset = -0.1f;
+  r.fontColorRed = 0.75f;
+  r.fontColorGreen = 0.5f;
+  r.fontColorBlue = 1.0f;
+  r.fontColorAlpha = 0.3f;
+  r.wellColorRed = 0.2f;
+  r.wellColorGreen = 0.4f;
+  r.wellColorBlue = 0.6f;
+  r.wellColorAlpha = 0.8f;
+  r.angle = -30;
+  r.density = 25;
+  r.scale = 150;
+  r.units = 1;
+  r.fontSize = 96;
+  r.isText = true;
+  r.xPos = 280.627441;
+  r.yPos = 311.049927;
+  r.glyphs = {0x0027, 0x0055, 0xFFFF, 0x0100};
+  return r;
+}
+
+TEST(WatermarkDictionary, HoldsEveryStoredFieldUnderItsKeyAndKind) {
+  const PlistDict dict = WatermarkDataToDictionary(FullRecord());
+  std::vector<std::string> keys;
+  for (const auto& [key, value] : dict) keys.push_back(key);
+  EXPECT_EQ(keys, (std::vector<std::string>{
+                      "angle", "density", "filePath", "filename", "fontColorAlpha", "fontColorBlue",
+                      "fontColorGreen", "fontColorRed", "fontName", "fontSize", "glyphCount", "glyphs", "scale",
+                      "textString", "units", "wellColorAlpha", "wellColorBlue", "wellColorGreen", "wellColorRed",
+                      "xOffset", "xPos", "yOffset", "yPos"}));
+  EXPECT_EQ(*dict.at("textString").asString(), "Entwurf – Grüße");
+  EXPECT_EQ(*dict.at("angle").asInteger(), -30);
+  EXPECT_EQ(*dict.at("glyphCount").asInteger(), 4);
+  // A 32-bit float goes into the file as the double of the same value.
+  EXPECT_EQ(*dict.at("yOffset").asReal(), static_cast<double>(-0.1f));
+  EXPECT_EQ(*dict.at("xPos").asReal(), 280.627441);
+  std::uint16_t first = 0;
+  std::memcpy(&first, dict.at("glyphs").asData()->data(), 2);
+  EXPECT_EQ(dict.at("glyphs").asData()->size(), 8U);
+  EXPECT_EQ(first, 0x0027);
+}
+
+TEST(WatermarkDictionary, RoundTripsARecordExceptWhatIsNotStored) {
+  WatermarkData record = FullRecord();
+  record.pageWidth = 612;
+  record.pageHeight = 792;
+  auto back = WatermarkDataFromDictionary(WatermarkDataToDictionary(record));
+  ASSERT_TRUE(back) << back.error();
+  record.pageWidth = record.pageHeight = 0;
+  EXPECT_EQ(*back, record);
+}
+
+TEST(WatermarkDictionary, RecordsWithoutGlyphsStoreNoGlyphKeys) {
+  WatermarkData record = FullRecord();
+  record.glyphs.clear();
+  const PlistDict dict = WatermarkDataToDictionary(record);
+  EXPECT_EQ(platform::PlistDictFind(dict, "glyphs"), nullptr);
+  EXPECT_EQ(platform::PlistDictFind(dict, "glyphCount"), nullptr);
+}
+
+TEST(WatermarkDictionary, AbsentKeysLeaveFieldsEmptyAndIsTextFollowsTheText) {
+  auto picture = WatermarkDataFromDictionary(PlistDict{{"filename", "logo.png"}, {"scale", 80}});
+  ASSERT_TRUE(picture) << picture.error();
+  WatermarkData expected;
+  expected.filename = "logo.png";
+  expected.scale = 80;
+  EXPECT_EQ(*picture, expected);
+  EXPECT_FALSE(picture->isText);
+
+  auto text = WatermarkDataFromDictionary(PlistDict{{"textString", "Copy"}});
+  ASSERT_TRUE(text);
+  EXPECT_TRUE(text->isText);
+}
+
+TEST(WatermarkDictionary, TheGlyphCountIsTheDataNotTheStoredNumber) {
+  PlistDict dict = WatermarkDataToDictionary(FullRecord());
+  dict["glyphCount"] = 1000;  // disagrees with the four glyphs of the data
+  auto record = WatermarkDataFromDictionary(dict);
+  ASSERT_TRUE(record) << record.error();
+  EXPECT_EQ(record->glyphCount(), 4);
+  EXPECT_EQ(record->glyphs, FullRecord().glyphs);
+
+  dict.erase("glyphs");
+  record = WatermarkDataFromDictionary(dict);
+  ASSERT_TRUE(record) << record.error();
+  EXPECT_EQ(record->glyphCount(), 0);
+}
+
+TEST(WatermarkDictionary, NumbersOfOtherToolsAreReadWhenTheFieldCanHoldThem) {
+  // Other writers put 0 for 0.0 and 45.0 for 45.
+  auto record = WatermarkDataFromDictionary(PlistDict{{"xOffset", 2}, {"angle", 45.0}, {"xPos", 10}});
+  ASSERT_TRUE(record) << record.error();
+  EXPECT_EQ(record->xOffset, 2.0f);
+  EXPECT_EQ(record->angle, 45);
+  EXPECT_EQ(record->xPos, 10.0);
+}
+
+TEST(WatermarkDictionary, AWrongValueMakesTheWholeRecordUnreadable) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const struct {
+    const char* key;
+    PlistValue value;
+    const char* message;
+  } cases[] = {
+      {"textString", 42, "\"textString\" holds 42, not a string"},
+      {"fontName", PlistArray{}, "\"fontName\" holds an array, not a string"},
+      {"angle", "45", "\"angle\" holds a string, not a 32-bit integer"},
+      {"angle", 45.5, "\"angle\" holds 45.5, not a 32-bit integer"},
+      {"fontSize", std::int64_t{1} << 40, "\"fontSize\" holds 1099511627776, not a 32-bit integer"},
+      {"density", true, "\"density\" holds a boolean, not a 32-bit integer"},
+      {"xOffset", 1e300, "\"xOffset\" holds 1.0000000000000001e+300, not a 32-bit real"},
+      {"wellColorRed", "0.5", "\"wellColorRed\" holds a string, not a 32-bit real"},
+      {"yPos", inf, "\"yPos\" holds inf, not a finite real"},
+      {"glyphs", "abc", "\"glyphs\" holds a string, not data"},
+      {"glyphs", PlistData{1, 2, 3}, "\"glyphs\" holds 3 bytes, not a whole number of 16-bit glyphs"},
+      {"glyphCount", "4", "\"glyphCount\" holds a string, not an integer"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.key);
+    PlistDict dict = WatermarkDataToDictionary(FullRecord());
+    dict[c.key] = c.value;
+    auto record = WatermarkDataFromDictionary(dict);
+    ASSERT_FALSE(record);
+    EXPECT_EQ(record.error(), c.message);
+  }
+}
+
+TEST(WatermarkDictionary, StringsOverTheirLimitMakeTheRecordUnreadable) {
+  const struct {
+    const char* key;
+    std::size_t limit;
+  } fields[] = {{"textString", kWatermarkTextLimit},
+                {"filename", kWatermarkFileNameLimit},
+                {"filePath", kWatermarkFilePathLimit},
+                {"fontName", kWatermarkFontNameLimit}};
+  for (const auto& f : fields) {
+    SCOPED_TRACE(f.key);
+    PlistDict dict = WatermarkDataToDictionary(FullRecord());
+    dict[f.key] = std::string(f.limit, 'x');
+    EXPECT_TRUE(WatermarkDataFromDictionary(dict)) << "exactly at the limit fits";
+    dict[f.key] = std::string(f.limit + 1, 'x');
+    auto record = WatermarkDataFromDictionary(dict);
+    ASSERT_FALSE(record);
+    EXPECT_NE(record.error().find(std::to_string(f.limit) + "-byte limit"), std::string::npos) << record.error();
+  }
+  EXPECT_EQ(kWatermarkFilePathLimit, 8191U);
+  EXPECT_EQ(kWatermarkTextLimit, 511U);
+}
+
+TEST(WatermarkDictionary, NamesAndLimitsOfTheRecord) {
+  WatermarkData record;
+  record.textString = "Text";
+  record.filename = "picture.png";
+  EXPECT_EQ(WatermarkName(record), "picture.png");
+  record.isText = true;
+  EXPECT_EQ(WatermarkName(record), "Text");
+  EXPECT_EQ(WatermarkFieldOverLimit(record), nullptr);
+  record.filePath.assign(8192, 'p');
+  EXPECT_STREQ(WatermarkFieldOverLimit(record), "filePath");
+}
+
+}  // namespace
