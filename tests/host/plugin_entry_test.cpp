@@ -79,6 +79,7 @@ TEST(PluginEntry, ModuleExportsTheFactoryTheJobTicketWriterAndNothingElseOfOurs)
             "WriteJTktHeader\n"
             "WriteJTktJobAttribEnd\n"
             "WriteJTktJobAttribStart\n"
+            "WriteJTktMedia\n"
             "WriteJTktOpAttrib\n"
             "WriteJTktPageRanges\n"
             "WriteJTktResolution\n"

@@ -12,6 +12,7 @@
 #include <array>
 
 #include "jobticket/writer/jtkt_commands.h"
+#include "jobticket/writer/jtkt_media.h"
 
 namespace {
 
@@ -19,6 +20,7 @@ using platform::PlistDict;
 using Select = JTktSelector;
 
 constexpr std::array kSections = {
+    JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTJobLevelStock(t); }},
     JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTDuplex(t); }},
     JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTOutputDestination(t); }},
     JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTResolution(t); }},

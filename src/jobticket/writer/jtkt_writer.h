@@ -16,5 +16,6 @@
 #include "jobticket/writer/jtkt_escape.h"
 #include "jobticket/writer/jtkt_export.h"
 #include "jobticket/writer/jtkt_frame.h"
+#include "jobticket/writer/jtkt_media.h"
 #include "jobticket/writer/jtkt_commands.h"
 #include "jobticket/writer/jtkt_options.h"

@@ -1,0 +1,85 @@
+// From a stock to the media record: the order of the conversions, and the single-property ones.
+#include "jobticket/writer/jtkt_media.h"
+#include "jobticket/writer/jtkt_ticket_read.h"
+#include "model/job_level_stock.h"
+
+namespace {
+
+constexpr std::int32_t kStockSourcePostFuserInserter = 10;
+constexpr std::int32_t kStockNotPunched = 1;
+constexpr std::int32_t kStockPunched = 2;
+constexpr std::int32_t kStockPunchedHoles = 3;
+
+bool Unset(std::int32_t field) { return field == kJTktUnset; }
+
+}  // namespace
+
+void FillMediaData(_MEDIADATA* record, const platform::PlistDict* stock, int) {
+  if (record == nullptr) return;
+  FillMediaData(record, Stock(stock));
+}
+
+void FillMediaData(_MEDIADATA* record, const Stock& stock) {
+  if (record == nullptr) return;
+  *record = _MEDIADATA{};
+  // Paper from the post-fuser inserter is named by where it comes from; nothing else about it
+  // reaches the printer. Paper from any other source is described like all paper.
+  FillMediaSource(record, stock);
+  if (!Unset(record->source)) return;
+  // A stock known only by its library name is sent as that name and nothing more.
+  if (stock.customNameOnly()) {
+    if (!stock.customName().empty()) record->mediaKey = stock.customName();
+    return;
+  }
+  FillMediaSize(record, stock);
+  FillMediaColor(record, stock);
+  FillMediaType(record, stock);
+  FillMediaWeight(record, stock);
+  FillMediaPunched(record, stock);
+  FillMediaDescription(record, stock);
+  FillMediaFinish(record, stock);
+  FillMediaGrain(record, stock);
+  FillMediaCoating(record, stock);
+}
+
+void FillMediaSource(_MEDIADATA* record, const Stock& stock) {
+  if (Unset(record->source) && stock.source() == kStockSourcePostFuserInserter) record->source = 0;
+}
+
+void FillMediaWeight(_MEDIADATA* record, const Stock& stock) {
+  if (Unset(record->weight) && stock.weight() != kPrinterDefault) record->weight = stock.weight();
+}
+
+void FillMediaPunched(_MEDIADATA* record, const Stock& stock) {
+  if (!Unset(record->holeCount)) return;
+  if (stock.punched() == kStockNotPunched) record->holeCount = 0;
+  if (stock.punched() == kStockPunched) record->holeCount = kStockPunchedHoles;
+}
+
+void FillMediaDescription(_MEDIADATA* record, const Stock& stock) {
+  if (!record->description && !stock.description().empty()) record->description = stock.description();
+}
+
+// The stock's finish values are the printer's tooth codes: smooth is fine, regular medium,
+// rough coarse, semi-rough semi-coarse.
+void FillMediaFinish(_MEDIADATA* record, const Stock& stock) {
+  if (Unset(record->tooth) && stock.finish() != kPrinterDefault) record->tooth = stock.finish();
+}
+
+void FillMediaGrain(_MEDIADATA* record, const Stock& stock) {
+  if (Unset(record->grain) && stock.grain() != kPrinterDefault) record->grain = stock.grain();
+}
+
+// The coating kind belongs to the coated sides and is taken only with them.
+void FillMediaCoating(_MEDIADATA* record, const Stock& stock) {
+  if (!Unset(record->sidesCoated) || stock.sidesCoated() == kPrinterDefault) return;
+  record->sidesCoated = stock.sidesCoated();
+  if (Unset(record->coatingKind)) record->coatingKind = stock.coatingType();
+}
+
+void WriteJTKTJobLevelStock(const platform::PlistDict* ticket) {
+  if (ticket == nullptr) return;
+  _MEDIADATA media;
+  FillMediaData(&media, JTktDictionary(ticket, kJobLevelStockKey), 0);
+  WriteJTktMedia(&jtkt_ofp.context, &media);
+}

@@ -1,0 +1,161 @@
+// Whole documents: a plain job against its golden file, the papers of a job with special pages,
+// a hostile ticket that must still give well-formed XML, and output that never drifts.
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <string>
+
+#include "jobticket/writer/jtkt_export.h"
+#include "jobticket/writer/jtkt_media.h"
+#include "jobticket/writer/jtkt_ticket_keys.h"
+#include "jtkt_test_support.h"
+#include "model/job_level_stock.h"
+#include "model/special_pages_ticket.h"
+#include "platform/locale/utf8_text.h"
+#include "shell/client_information.h"
+#include "vocabulary/printer_default.h"
+
+namespace {
+
+using platform::PlistDict;
+
+constexpr const char* kClient = "com.korvo.print";
+
+platform::Ticket PlainJob() {
+  platform::Ticket ticket;
+  ticket.set(kJTKTOptionsKey, PlistDict{{kJTKTOptionAllKey, true}}, "K");
+  ticket.set(kJobNotesJobNameKey, "Spring catalogue", kClient);
+  ticket.set(kJobNotesSenderNameKey, "Ana Lima", kClient);
+  Stock paper;
+  paper.setSize(204);
+  paper.setType(1);
+  paper.setColor(1);
+  paper.setWeight(105);
+  paper.setPunched(1);
+  WriteJobLevelStock(ticket, paper, kClient);
+  const std::pair<const char*, int> settings[] = {
+      {kFinishingDuplexKey, 2}, {kFinishingOutputDestinationKey, 4}, {kResolutionKey, 2}, {kOPISubsitutionKey, 2},
+      {kOPIPrescanKey, 3},      {kAntialiasingKey, 2},               {kLightenDarkenKey, -2}, {kOutputOrderKey, 3},
+      {kInkwellEmulationKey, 2}, {kAdvancedRotateImage180Key, 1},   {kFinishingOutputColorKey, 2},
+      {kAccountingOnKey, 3},    {kPagesToPrintSelectedKey, 1},     {kPagesToPrintFromKey, 2}, {kPagesToPrintToKey, 10}};
+  for (const auto& [key, value] : settings) ticket.set(key, value, kClient);
+  ticket.set(kTonerSaverKey, false, kClient);
+  ticket.set(kAccountingUserIDKey, "ana.lima", "com.korvo.Act");
+  ticket.set(kAccountingAccountIDKey, "MKT-2024", "com.korvo.Act");
+  ticket.set("com.apple.print.PrintSettings.PMCopies", 3, "com.apple.print");  // not ours: not in the file
+  return ticket;
+}
+
+std::string Export(const platform::Ticket& ticket) { return jtkt_test::Document(JTKTCopyKorvoItems(ticket)); }
+
+TEST(JTktJobDocuments, PlainJobMatchesTheGoldenFile) {
+  const std::string document = Export(PlainJob());
+  EXPECT_EQ(document, jtkt_test::Golden("plain_job.xml"));
+  EXPECT_EQ(jtkt_test::XmllintComplaint(document), "");
+}
+
+Stock MakeStock(int size, int type, int color) {
+  Stock stock;
+  if (size) stock.setSize(size);
+  if (type) stock.setType(type);
+  if (color) stock.setColor(color);
+  return stock;
+}
+
+TEST(JTktJobDocuments, EveryPaperOfAJobMatchesTheGoldenFile) {
+  platform::Ticket ticket;
+  Stock job = MakeStock(4, 1, 1);
+  job.setWeight(90);
+  WriteJobLevelStock(ticket, job, kClient);
+  SpecialPages pages;
+  pages.frontCover.emplace();
+  pages.frontCover->stock() = MakeStock(11, 37, 11);
+  pages.frontCover->setSidesImaged(4);
+  pages.backCover.emplace();
+  pages.backCover->stock().setCustomName("Linen cover (cream)");
+  pages.backCover->stock().setCustomNameOnly(true);
+  Insert tabs, inserter;
+  tabs.setStartPage(2);
+  tabs.stock() = MakeStock(82, 4, 7);
+  tabs.stock().setModulus(5);
+  inserter.setStartPage(9);
+  inserter.stock().setSource(10);
+  ASSERT_EQ(pages.inserts.add({&tabs, &inserter}), platform::noErr);
+  ExceptionPage yellow, film;
+  yellow.setStartPage(3);
+  yellow.setEndPage(4);
+  yellow.stock() = MakeStock(5, 0, 3);
+  film.setStartPage(7);
+  film.setEndPage(7);
+  film.stock() = MakeStock(204, 2, 0);  // a transparency is clear whatever colour it had
+  ASSERT_EQ(pages.exceptions.add({&yellow, &film}), platform::noErr);
+  WriteSpecialPages(ticket, pages);
+
+  // Each paper as the ticket holds it, read back through the model, in document order.
+  const SpecialPages read = ReadSpecialPages(ticket);
+  std::vector<Stock> papers{ReadJobLevelStock(ticket), read.frontCover->stock(), read.backCover->stock()};
+  for (long i = 0; i < read.inserts.count(); ++i) papers.push_back(read.inserts.pageAtIndex(i)->stock());
+  for (long i = 0; i < read.exceptions.count(); ++i) papers.push_back(read.exceptions.pageAtIndex(i)->stock());
+  jtkt_test::RecordingContext out;
+  for (const Stock& paper : papers) {
+    _MEDIADATA media;
+    FillMediaData(&media, paper);
+    WriteJTktMedia(out.get(), &media);
+  }
+  const std::string document = jtkt_test::Framed(out.text());
+  EXPECT_EQ(document, jtkt_test::Golden("job_papers.xml"));
+  EXPECT_EQ(jtkt_test::XmllintComplaint(document), "");
+}
+
+std::string HostileText(std::size_t length) {
+  std::string text = "<&\"'>]]> \x01\x02\x1B\x7F tab\t \xC3\x28 \xED\xA0\x80 \xFF\xFE \xEF\xBF\xBF caf\xC3\xA9 ";
+  while (text.size() < length) text += "note <b>&amp;</b> \x0B";
+  return text;
+}
+
+TEST(JTktJobDocuments, AHostileTicketStillGivesAWellFormedDocument) {
+  platform::Ticket ticket = PlainJob();
+  ticket.set(kJobNotesJobNameKey, HostileText(100 * 1024), kClient);
+  ticket.set(kJobNotesSenderNameKey, HostileText(64), kClient);
+  ticket.set(kAccountingUserIDKey, HostileText(200), kClient);
+  ticket.set(kAccountingAccountIDKey, HostileText(10), kClient);
+  ticket.set(kJobLevelStockKey,
+             PlistDict{{"Type", 7}, {"CustomType", HostileText(40)}, {"Color", 10}, {"CustomColor", HostileText(40)},
+                       {"Description", HostileText(100 * 1024)}, {"SidesCoated", 9}, {"kCoatingType", 99},
+                       {"Finish", 77}, {"kGrain", -5}, {"Punched", 42}, {"Size", 75}, {"Width", -1}, {"Length", 1}},
+             kClient);
+  const std::string document = Export(ticket);
+  EXPECT_EQ(jtkt_test::XmllintComplaint(document), "");
+  EXPECT_TRUE(platform::IsValidUTF8(document));
+  EXPECT_NE(document.find("&lt;&amp;&quot;&apos;&gt;]]&gt;"), std::string::npos);
+  for (char c : document) EXPECT_FALSE(static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n') << int(c);
+  EXPECT_TRUE(document.ends_with("</jtkt>"));
+  EXPECT_GT(document.size(), 200u * 1024);  // both long texts are there whole
+  for (const char* absent : {"media-front-coating", "media-tooth", "media-grain", "media-hole-count", "media-size"})
+    EXPECT_EQ(document.find(absent), std::string::npos) << absent;
+}
+
+TEST(JTktJobDocuments, ThePrinterDefaultEverywhereWritesOnlyWhatIsAlwaysThere) {
+  platform::Ticket ticket;
+  ticket.set(kJTKTOptionsKey, PlistDict{{kJTKTOptionAllKey, true}}, "K");
+  for (const char* key : {kFinishingDuplexKey, kFinishingOutputDestinationKey, kFinishingOffsetKey, kResolutionKey,
+                          kFinishingOutputColorKey, kAdvancedRotateImage180Key, kInkwellEmulationKey, kOutputOrderKey,
+                          kLightenDarkenKey, kAntialiasingKey, kOPIPrescanKey, kOPISubsitutionKey, kTonerSaverKey,
+                          kAccountingOnKey, kPagesToPrintSelectedKey, kPagesToPrintFromKey, kPagesToPrintToKey})
+    ticket.set(key, kPrinterDefault, kClient);
+  WriteJobLevelStock(ticket, Stock(), kClient);  // every field not set
+  EXPECT_EQ(Export(ticket), jtkt_test::Framed("\t\t<media-col syntax=\"collection\">\n\t\t</media-col>\n"
+                                              "\t\t<sides syntax=\"keyword\">one-sided</sides>\n"));
+}
+
+TEST(JTktJobDocuments, TheSameTicketGivesTheSameBytesWhateverTheLocale) {
+  const std::string first = Export(PlainJob());
+  const std::string saved = std::setlocale(LC_ALL, nullptr);
+  if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) GTEST_SKIP() << "no de_DE.UTF-8 locale here";
+  const std::string german = Export(PlainJob());
+  std::setlocale(LC_ALL, saved.c_str());
+  EXPECT_EQ(german, first);
+  EXPECT_EQ(Export(PlainJob()), first);
+}
+
+}  // namespace
