@@ -2,6 +2,14 @@
 
 namespace korvo_host {
 
+namespace {
+
+// The export entry point the module makes visible by this name.
+constexpr const char* kExportSymbol = "JTKTExportToFileAtPath";
+using ExportProc = platform::OSStatus (*)(const char* path);
+
+}  // namespace
+
 platform::Result<std::unique_ptr<PrintDialog>> PrintDialog::load(const std::string& bundlePath) {
   using R = platform::Result<std::unique_ptr<PrintDialog>>;
   auto module = platform::PluginModule::load(bundlePath);
@@ -11,6 +19,37 @@ platform::Result<std::unique_ptr<PrintDialog>> PrintDialog::load(const std::stri
   auto pde = instance->queryPDEInterface();
   if (!pde) return R::fail(bundlePath + ": " + pde.error());
   return R::ok(std::unique_ptr<PrintDialog>(new PrintDialog(module.take(), instance.take(), pde.take())));
+}
+
+namespace {
+constexpr platform::OSType kDialogSignature = platform::FourCharCode("PDlg");
+constexpr platform::OSType kOKCommand = platform::FourCharCode("ok  ");
+constexpr platform::OSType kCancelCommand = platform::FourCharCode("not!");
+}  // namespace
+
+// The print dialog's own window: the extension's pane above the OK and Cancel buttons.
+PrintDialog::PrintDialog(std::unique_ptr<platform::PluginModule> module, platform::PluginInstance instance,
+                         platform::PDEInterfaceHandle pde)
+    : module_(std::move(module)),
+      instance_(std::move(instance)),
+      pde_(std::move(pde)),
+      window_(std::make_unique<platform::ui::Window>("Print", platform::ui::Rect{0, 0, 560, 560})) {
+  using platform::ui::Control;
+  using platform::ui::ControlKind;
+  window_->setTitle("Print");
+  Control& content = window_->content();
+  pane_ = content.embed(std::make_unique<Control>(ControlKind::UserPane, platform::ui::ControlID{kDialogSignature, 1},
+                                                  platform::ui::Rect{10, 10, 540, 491}));
+  Control* ok = content.embed(std::make_unique<Control>(ControlKind::PushButton, platform::ui::ControlID{kDialogSignature, 2},
+                                                        platform::ui::Rect{460, 520, 90, 24}));
+  ok->setTitle("Print");
+  ok->setCommand(kOKCommand);
+  Control* cancel = content.embed(std::make_unique<Control>(
+      ControlKind::PushButton, platform::ui::ControlID{kDialogSignature, 3}, platform::ui::Rect{360, 520, 90, 24}));
+  cancel->setTitle("Cancel");
+  cancel->setCommand(kCancelCommand);
+  window_->setDefaultButton(ok);
+  window_->setCancelButton(cancel);
 }
 
 PrintDialog::~PrintDialog() {
@@ -28,7 +67,7 @@ platform::OSStatus PrintDialog::prologue() {
 platform::OSStatus PrintDialog::initialize(platform::PrintSession& session) {
   session_ = &session;
   platform::PMPDEFlags flags = 0;
-  return pde_.table().Initialize(context_, &flags, nullptr, nullptr, session_);
+  return pde_.table().Initialize(context_, &flags, nullptr, pane_, session_);
 }
 
 platform::OSStatus PrintDialog::open() { return pde_.table().Open(context_); }
@@ -43,6 +82,13 @@ platform::OSStatus PrintDialog::terminate(platform::OSStatus status) {
   platform::OSStatus result = pde_.table().Terminate(context_, status);
   context_ = nullptr;
   return result;
+}
+
+platform::Result<platform::OSStatus> PrintDialog::exportJobTicket(const std::string& path) const {
+  using R = platform::Result<platform::OSStatus>;
+  void* address = module_->symbol(kExportSymbol);
+  if (address == nullptr) return R::fail(bundle().path() + ": the plug-in has no job-ticket export");
+  return R::ok(reinterpret_cast<ExportProc>(address)(path.c_str()));
 }
 
 }  // namespace korvo_host

@@ -7,6 +7,7 @@
 #include "platform/plugin/plugin_host.h"
 #include "platform/result.h"
 #include "platform/ticket/print_session.h"
+#include "platform/ui/window.h"
 
 namespace korvo_host {
 
@@ -27,19 +28,28 @@ class PrintDialog {
   // it was not called).
   platform::OSStatus terminate(platform::OSStatus status = platform::noErr);
 
+  // Runs the plug-in's job-ticket export to path (the export command of its Advanced panel, with
+  // the file already chosen): the plug-in's status, which has told on stderr what went wrong; or
+  // a message when the module offers no export.
+  platform::Result<platform::OSStatus> exportJobTicket(const std::string& path) const;
+
   const std::string& title() const { return title_; }
+  // The dialog's window: the extension's pane (given to Initialize) and the OK and Cancel buttons.
+  platform::ui::Window& window() { return *window_; }
+  platform::ui::Control& extensionPane() { return *pane_; }
   const std::string& kind() const { return kind_; }
   platform::Bundle& bundle() const { return module_->bundle(); }
 
  private:
   PrintDialog(std::unique_ptr<platform::PluginModule> module, platform::PluginInstance instance,
-              platform::PDEInterfaceHandle pde)
-      : module_(std::move(module)), instance_(std::move(instance)), pde_(std::move(pde)) {}
+              platform::PDEInterfaceHandle pde);
 
   // Declared in this order so that they are released in reverse: interface, instance, module.
   std::unique_ptr<platform::PluginModule> module_;
   platform::PluginInstance instance_;
   platform::PDEInterfaceHandle pde_;
+  std::unique_ptr<platform::ui::Window> window_;
+  platform::ui::Control* pane_ = nullptr;
   platform::PMPDEContext context_ = nullptr;
   platform::PrintSession* session_ = nullptr;
   bool live_ = false;

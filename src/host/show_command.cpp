@@ -3,10 +3,12 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <vector>
 
 #include "host/host_paths.h"
 #include "host/print_dialog.h"
 #include "platform/plist/plist_description.h"
+#include "shell/shell_controls.h"
 
 namespace korvo_host {
 
@@ -52,6 +54,10 @@ int RunShowCommand(const CommandLine& line, std::ostream& out, std::ostream& err
     return kExitUserError;
   }
   pde.open();
+  // What the panel pop-up offers, read while the shell pane is in the dialog.
+  std::vector<std::string> panelTitles;
+  if (platform::ui::Control* popup = pde.window().find(kPanelPopupID))
+    for (const platform::ui::MenuItem& item : popup->menu().items()) panelTitles.push_back(item.text);
   pde.sync(false);
   pde.close();
   pde.terminate();
@@ -59,6 +65,7 @@ int RunShowCommand(const CommandLine& line, std::ostream& out, std::ostream& err
   if (const platform::Ticket* settings = session->ticket(platform::kPDE_PMPrintSettingsRef)) {
     for (const auto& [key, item] : settings->items()) out << key << " = " << platform::PlistDescription(item.value) << "\n";
   }
+  for (size_t i = 0; i < panelTitles.size(); ++i) out << "panel " << i + 1 << " = " << panelTitles[i] << "\n";
   if (line.sessionPath) {
     std::string error;
     if (!session->save(*line.sessionPath, &error)) {

@@ -8,6 +8,10 @@
 
 #include "platform/bundle/bundle.h"
 #include "platform/plugin/pde_interface.h"
+#include "platform/ui/control.h"
+#include "platform/ui/event.h"
+#include "platform/ui/window.h"
+#include "shell/image_loader.h"
 
 // The panels' records use the dialog's ten-slot layout with the three header slots left null.
 using PanelInterface = platform::PlugInIntfVTable;
@@ -30,8 +34,25 @@ struct PDEShellContext {
   std::optional<std::string> title;
   platform::PrintSession* session = nullptr;  // the dialog's; borrowed
   std::vector<PanelSlot> panels;
+  // The dialog's pane given by Initialize, and the window it lives in (both the dialog's).
   platform::ControlRef dialogPane = nullptr;
+  platform::ui::Window* dialogWindow = nullptr;
+  platform::ui::Control* defaultButton = nullptr;
+  platform::ui::Control* cancelButton = nullptr;
+  // The shell pane and its controls, moved into the dialog pane at the first Open.
+  platform::ui::Control* shellPane = nullptr;
+  platform::ui::Control* panelPopup = nullptr;
+  platform::ui::Control* previousButton = nullptr;
+  platform::ui::Control* nextButton = nullptr;
+  platform::ui::Control* switchingContainer = nullptr;
+  platform::ui::Control* panelContainer = nullptr;
   bool shellPaneLoaded = false;
+  std::unique_ptr<ImageLoader> imageLoader;  // made at the first Open
+  // Handlers: Initialize's on the dialog window, Open's on the dialog window (removed at each
+  // Close) and on the shell pane.
+  platform::ui::EventHandlerRef initializeHandler;
+  platform::ui::EventHandlerRef openHandler;
+  platform::ui::EventHandlerRef paneHandler;
 
   std::int16_t panelCount() const { return static_cast<std::int16_t>(panels.size()); }
 };

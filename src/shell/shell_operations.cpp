@@ -7,6 +7,7 @@
 #include "shell/printer_description.h"
 #include "shell/product_hooks.h"
 #include "shell/shell_context.h"
+#include "shell/shell_pane.h"
 
 using platform::OSStatus;
 
@@ -57,6 +58,11 @@ OSStatus PDEShellInitialize(platform::PMPDEContext context, platform::PMPDEFlags
   LoadPrinterFeatures();
   shell->dialogPane = parentUserPane;
   shell->session = session;
+  // Without a pane (a dialog that shows nothing, such as a print path that only collects the
+  // settings) the panels work on the ticket alone.
+  if (parentUserPane != nullptr) {
+    if (OSStatus paneStatus = CreatePanelPanes(*shell); paneStatus != platform::noErr) return paneStatus;
+  }
   for (PanelSlot& panel : shell->panels) {
     if (panel.interface.Initialize != nullptr)
       panel.interface.Initialize(panel.context, flags, ref, panel.pane, session);
@@ -81,11 +87,21 @@ OSStatus PDEShellOpen(platform::PMPDEContext context) {
   OSStatus status = KorvoPDEOpen();
   PDEShellContext* shell = AsShell(context);
   if (shell == nullptr) return platform::kPMInvalidPDEContext;
-  if (!shell->openedOnce) shell->openedOnce = true;
+  if (shell->dialogWindow != nullptr) {
+    platform::ui::EventTarget& window = *shell->dialogWindow;
+    shell->openHandler = window.installHandler(
+        {{platform::ui::kEventClassCommand, platform::ui::kEventCommandProcess}},
+        [shell](platform::ui::Event& e) { return pdeShellEventHandler(e, *shell); });
+  }
+  if (!shell->openedOnce) {
+    shell->openedOnce = true;
+    if (OSStatus paneStatus = ShowShellPane(*shell); paneStatus != platform::noErr) return paneStatus;
+  }
   for (PanelSlot& panel : shell->panels)
     if (panel.interface.Open != nullptr) panel.interface.Open(panel.context);
   if (gSelectedPanelIndex == 0) gSelectedPanelIndex = 1;
   selectPanel(gSelectedPanelIndex, shell);
+  if (shell->panelPopup != nullptr) shell->panelPopup->setValue(gSelectedPanelIndex);
   return status;
 }
 
@@ -95,6 +111,7 @@ OSStatus PDEShellClose(platform::PMPDEContext context) {
   if (shell == nullptr) return platform::kPMInvalidPDEContext;
   for (PanelSlot& panel : shell->panels)
     if (panel.interface.Close != nullptr) panel.interface.Close(panel.context);
+  shell->openHandler.remove();
   return status;
 }
 
@@ -106,6 +123,8 @@ OSStatus PDEShellTerminate(platform::PMPDEContext context, OSStatus terminateSta
     if (panel.interface.Terminate != nullptr) panel.interface.Terminate(panel.context, terminateStatus);
     panel.context = nullptr;
   }
+  // The panes and the shell pane leave the dialog's window with the code that handles them.
+  RemoveShellControls(*shell);
   if (gContext == shell.get()) gContext = nullptr;
   shell.reset();
   UnloadPrinterFeatures();

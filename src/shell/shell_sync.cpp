@@ -43,9 +43,17 @@ void selectPanel(std::int32_t index, PDEShellContext* shell) {
   for (PanelSlot& panel : shell->panels)
     if (panel.tabIndex == lastTabIndex) leaving = &panel;
   if (leaving != nullptr && leaving->interface.Sync != nullptr) leaving->interface.Sync(leaving->context, session, false);
+  if (shell->switchingContainer != nullptr) shell->switchingContainer->setVisible(false);
   for (PanelSlot& panel : shell->panels) {
     if (&panel != leaving && panel.interface.Sync != nullptr) panel.interface.Sync(panel.context, session, true);
-    if (panel.tabIndex == index) gSelectedPanelIndex = index;
+    const bool shown = panel.tabIndex == index;
+    if (shown) gSelectedPanelIndex = index;
+    if (panel.pane != nullptr) {
+      panel.pane->setActive(shown);
+      panel.pane->setVisible(shown);
+      panel.pane->setEnabled(shown);
+    }
   }
   lastTabIndex = index;
+  if (shell->switchingContainer != nullptr) shell->switchingContainer->setVisible(true);
 }

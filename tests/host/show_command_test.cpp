@@ -16,6 +16,12 @@ TEST(ShowCommand, ListsTheSamplePrintersTicketSorted) {
       << out;
   EXPECT_NE(out.find("com.korvo.print.JTKTOptions = {\"JTKTOptionAll\" = true}\n"), std::string::npos) << out;
   EXPECT_LT(out.find("ControllerInformation.ControllerFamily"), out.find("ControllerInformation.ControllerVersion"));
+  // After the ticket, the panel pop-up's titles in tab order.
+  const std::string panels =
+      "panel 1 = Paper/Output\npanel 2 = Special Pages\npanel 3 = Image Options\npanel 4 = Job Notes\n"
+      "panel 5 = Booklet/Watermark\npanel 6 = Advanced\n";
+  ASSERT_GE(out.size(), panels.size());
+  EXPECT_EQ(out.substr(out.size() - panels.size()), panels);
 }
 
 TEST(ShowCommand, SessionFileIsReadByPlistlibAndReusedNextTime) {
