@@ -5,7 +5,8 @@
 namespace korvo_host {
 
 const char* UsageText() {
-  return "usage: korvo-pde show [--ppd FILE] [--session FILE] [--bundle DIR]\n";
+  return "usage: korvo-pde show [--ppd FILE] [--session FILE] [--bundle DIR]\n"
+         "       korvo-pde export --session FILE -o OUT.xml [--bundle DIR]\n";
 }
 
 bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std::string* error) {
@@ -15,7 +16,7 @@ bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std:
   }
   CommandLine line;
   line.command = argv[1];
-  if (line.command != "show") {
+  if (line.command != "show" && line.command != "export") {
     *error = "unknown command \"" + line.command + "\"";
     return false;
   }
@@ -35,6 +36,8 @@ bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std:
       if (!value(line.sessionPath)) return false;
     } else if (arg == "--bundle") {
       if (!value(line.bundlePath)) return false;
+    } else if (arg == "-o" && line.command == "export") {
+      if (!value(line.outputPath)) return false;
     } else if (arg.starts_with("--")) {
       *error = "unknown option " + std::string(arg);
       return false;
@@ -45,6 +48,16 @@ bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std:
   if (line.command == "show" && !line.arguments.empty()) {
     *error = "show takes no file arguments";
     return false;
+  }
+  if (line.command == "export") {
+    if (!line.arguments.empty()) {
+      *error = "export takes no file arguments";
+      return false;
+    }
+    if (!line.sessionPath || !line.outputPath) {
+      *error = "export needs --session FILE and -o FILE";
+      return false;
+    }
   }
   *out = std::move(line);
   return true;

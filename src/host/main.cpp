@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "host/command_line.h"
+#include "host/export_command.h"
 #include "host/show_command.h"
 
 int main(int argc, char** argv) {
@@ -11,5 +12,6 @@ int main(int argc, char** argv) {
     std::cerr << "korvo-pde: " << error << "\n" << korvo_host::UsageText();
     return korvo_host::kExitUsageError;
   }
+  if (line.command == "export") return korvo_host::RunExportCommand(line, std::cerr);
   return korvo_host::RunShowCommand(line, std::cout, std::cerr);
 }

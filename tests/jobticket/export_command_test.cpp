@@ -1,0 +1,89 @@
+// korvo-pde export, run as a user runs it: the dialog opens on the session, the plug-in writes
+// the file, the session file stays as it was.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "jobticket/writer/jtkt_ticket_keys.h"
+#include "jtkt_test_support.h"
+#include "platform/ticket/print_session.h"
+#include "support/test_support.h"
+
+namespace {
+
+std::string Program() { return std::string(KORVO_BIN_DIR) + "/korvo-pde"; }
+
+long Lines(const std::string& text) { return std::count(text.begin(), text.end(), '\n'); }
+
+class ExportCommand : public ::testing::Test {
+ protected:
+  // The sample printer's default session, as `show` leaves it.
+  void SetUp() override {
+    std::string out;
+    ASSERT_EQ(korvo_test::RunCommand(Program() + " show --session " + session, &out), 0) << out;
+  }
+  int Export(const std::string& arguments, std::string* err) {
+    return korvo_test::RunCommand(Program() + " export " + arguments + " 2>&1 >/dev/null", err);
+  }
+  korvo_test::TempDir dir;
+  std::string session = dir.file("session.plist");
+};
+
+TEST_F(ExportCommand, TheSamplePrintersDefaultSessionGivesAWellFormedFile) {
+  const std::string before = korvo_test::ReadFile(session);
+  std::string err;
+  ASSERT_EQ(Export("--session " + session + " -o " + dir.file("job.xml"), &err), 0) << err;
+  EXPECT_EQ(err, "");
+  const std::string written = korvo_test::ReadFile(dir.file("job.xml"));
+  EXPECT_TRUE(written.starts_with("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n")) << written;
+  EXPECT_TRUE(written.ends_with("</jtkt>"));
+  EXPECT_EQ(jtkt_test::XmllintComplaint(written), "");
+  EXPECT_EQ(korvo_test::ReadFile(session), before);  // export saves nothing
+}
+
+TEST_F(ExportCommand, TheSessionsSettingsReachTheFile) {
+  auto loaded = platform::PrintSession::load(session);
+  ASSERT_TRUE(loaded) << loaded.error();
+  platform::Ticket& settings = *loaded->ticket(platform::kPDE_PMPrintSettingsRef);
+  settings.set(kJobNotesJobNameKey, "Menu <spring> & summer", "com.korvo.print");
+  settings.set(kJobNotesSenderNameKey, "Chef", "com.korvo.print");
+  settings.set(kResolutionKey, 4, "com.korvo.print");
+  ASSERT_TRUE(loaded->save(session));
+  std::string err;
+  ASSERT_EQ(Export("--session " + session + " -o " + dir.file("job.xml"), &err), 0) << err;
+  const std::string written = korvo_test::ReadFile(dir.file("job.xml"));
+  EXPECT_NE(written.find(">Menu &lt;spring&gt; &amp; summer</job-name>"), std::string::npos) << written;
+  EXPECT_NE(written.find("<cross-feed syntax=\"integer\">1200</cross-feed>"), std::string::npos);
+  EXPECT_EQ(jtkt_test::XmllintComplaint(written), "");
+}
+
+TEST_F(ExportCommand, AFolderThatIsNotThereFailsWithOneLineAndNoFile) {
+  std::string err;
+  const std::string target = dir.file("missing/job.xml");
+  EXPECT_EQ(Export("--session " + session + " -o " + target, &err), 1);
+  EXPECT_TRUE(err.starts_with("ERROR: ")) << err;
+  EXPECT_NE(err.find(target), std::string::npos);
+  EXPECT_EQ(Lines(err), 1);
+  EXPECT_FALSE(std::filesystem::exists(dir.file("missing")));
+}
+
+TEST_F(ExportCommand, AMissingSessionFileIsAUserError) {
+  std::string err;
+  EXPECT_EQ(Export("--session " + dir.file("nope.plist") + " -o " + dir.file("job.xml"), &err), 1);
+  EXPECT_NE(err.find("nope.plist"), std::string::npos) << err;
+  EXPECT_EQ(Lines(err), 1);
+  EXPECT_FALSE(std::filesystem::exists(dir.file("job.xml")));
+}
+
+TEST_F(ExportCommand, BadArgumentsAreUsageErrors) {
+  std::string err;
+  EXPECT_EQ(Export("--session " + session, &err), 2);
+  EXPECT_NE(err.find("usage:"), std::string::npos) << err;
+  EXPECT_EQ(Export("-o " + dir.file("job.xml"), &err), 2);
+  EXPECT_EQ(Export("--session " + session + " -o " + dir.file("a.xml") + " extra.xml", &err), 2);
+  EXPECT_EQ(Export("--session " + session + " -o", &err), 2);
+  EXPECT_FALSE(std::filesystem::exists(dir.file("a.xml")));
+}
+
+}  // namespace
