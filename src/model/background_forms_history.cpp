@@ -1,0 +1,56 @@
+// The two form-name histories, kept in the user's "com.korvo.print.backgroundforms".
+#include <algorithm>
+
+#include "model/background_forms_options.h"
+#include "watermark/preference_locations.h"
+#include "watermark/shared_preferences.h"
+#include "watermark/user_preferences.h"
+
+namespace {
+
+constexpr const char* kNewFormsArrayKey = "NewFormsArray";
+constexpr const char* kExistingFormsArrayKey = "ExistingFormsArray";
+
+// The strings of the array under key; other kinds of entries are skipped.
+BackgroundFormsOptions::Names NamesOf(const platform::PlistDict& dict, const char* key) {
+  BackgroundFormsOptions::Names names;
+  const platform::PlistValue* value = platform::PlistDictFind(dict, key);
+  if (value == nullptr || value->asArray() == nullptr) return names;
+  for (const platform::PlistValue& entry : *value->asArray())
+    if (const std::string* name = entry.asString()) names.push_back(*name);
+  return names;
+}
+
+// Ours first, then the file's names that ours lack; no name twice; at most the history's length.
+platform::PlistArray Merge(const BackgroundFormsOptions::Names& ours, const BackgroundFormsOptions::Names& theirs) {
+  BackgroundFormsOptions::Names merged;
+  for (const auto* list : {&ours, &theirs})
+    for (const std::string& name : *list)
+      if (merged.size() < kMaxFormNameHistory && std::find(merged.begin(), merged.end(), name) == merged.end())
+        merged.push_back(name);
+  return platform::PlistArray(merged.begin(), merged.end());
+}
+
+}  // namespace
+
+platform::OSStatus BackgroundFormsOptions::loadHistory() {
+  existingForms_.clear();
+  newForms_.clear();
+  platform::PreferenceFileContents file = ReadUserPreferences(kBackgroundFormsPreferencesFileName);
+  if (!file.wasRead()) file = CopySiteDefaults();
+  newForms_ = NamesOf(file.dictionary, kNewFormsArrayKey);
+  existingForms_ = NamesOf(file.dictionary, kExistingFormsArrayKey);
+  return platform::noErr;
+}
+
+platform::OSStatus BackgroundFormsOptions::saveHistory() const {
+  bool saved = UpdateUserPreferences(kBackgroundFormsPreferencesFileName,
+                                     [this](platform::PlistDict& dict, platform::PreferenceFileStatus) {
+                                       dict.insert_or_assign(kExistingFormsArrayKey,
+                                                             Merge(existingForms_, NamesOf(dict, kExistingFormsArrayKey)));
+                                       dict.insert_or_assign(kNewFormsArrayKey,
+                                                             Merge(newForms_, NamesOf(dict, kNewFormsArrayKey)));
+                                       return platform::PreferenceChange::kWrite;
+                                     });
+  return saved ? platform::noErr : platform::ioErr;
+}
