@@ -17,7 +17,7 @@
 
 // The names in menu order, in *names (cleared first). kDone when the file has a list; kNotFound
 // when it has none; kBadRecord when the list is not an array of strings; kNoFile, kNoFolder or
-// kFileUnreadable otherwise. Part 7.5's panel fills its list from *names.
+// kFileUnreadable otherwise. The Booklet/Watermark panel fills its list from *names.
 WatermarkResult loadWatermarkList(std::string_view fileName, std::vector<std::string>* names,
                                   std::string* error = nullptr);
 

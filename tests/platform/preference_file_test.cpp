@@ -123,35 +123,6 @@ TEST(PreferenceFile, KeepingAsideNeverReplacesAnEarlierKeptCopy) {
   EXPECT_EQ(NamesStartingWith(folder, "prefs.plist.damaged-").size(), 3U);
 }
 
-TEST(PreferenceFile, DamagedFileNamesCarryTheTimeAndASequence) {
-  std::tm when{};
-  when.tm_year = 2024 - 1900;
-  when.tm_mon = 1;
-  when.tm_mday = 29;
-  when.tm_hour = 23;
-  when.tm_min = 5;
-  when.tm_sec = 9;
-  when.tm_isdst = -1;
-  const std::time_t t = std::mktime(&when);
-  EXPECT_EQ(DamagedFileName("/p/x.plist", t), "/p/x.plist.damaged-20240229-230509");
-  EXPECT_EQ(DamagedFileName("/p/x.plist", t, 2), "/p/x.plist.damaged-20240229-230509-2");
-}
-
-TEST(PreferenceFile, SiteFilesThatAreDamagedAreReportedAndLeftAlone) {
-  korvo_test::ScopedXdgHome home;
-  const std::string path = home.dir().file("data/site.plist");
-  korvo_test::WriteFile(path, "<plist><dict><key>x</key>");
-  testing::internal::CaptureStderr();
-  PreferenceFileContents contents = ReadPreferenceFile(path, DamagedPreferenceFile::kLeaveInPlace);
-  const std::string log = testing::internal::GetCapturedStderr();
-  EXPECT_EQ(contents.status, PreferenceFileStatus::kDamaged);
-  EXPECT_FALSE(contents.mayBeWritten());
-  EXPECT_EQ(log, "ERROR: " + contents.error + "\n");
-  EXPECT_NE(contents.error.find("left as it is"), std::string::npos) << contents.error;
-  EXPECT_EQ(Listing(home.dir().file("data")), std::vector<std::string>{"site.plist"});
-  EXPECT_EQ(korvo_test::ReadFile(path), "<plist><dict><key>x</key>");
-}
-
 TEST(PreferenceFile, AFolderInThePlaceOfTheFileIsNeitherMovedNorWrittenOver) {
   korvo_test::ScopedXdgHome home;
   const std::string path = home.dir().file("config/prefs.plist");
@@ -273,39 +244,6 @@ TEST(PreferenceFile, AnUpdateOfADamagedFileKeepsItAndStartsAfresh) {
   ASSERT_EQ(kept.size(), 1U);
   EXPECT_EQ(korvo_test::ReadFile(folder + "/" + kept[0]), "<plist version=\"1.0\"><dict><key>Half</key><str");
   EXPECT_NE(log.find("; kept as " + folder + "/" + kept[0] + "\n"), std::string::npos) << log;
-}
-
-TEST(PreferenceFile, AWriteThatCannotFinishReportsItAndLeavesTheOldFile) {
-  korvo_test::ScopedXdgHome home;
-  const std::string path = home.dir().file("config/prefs.plist");
-  const PlistDict old{{"Old", "value"}};
-  ASSERT_TRUE(WritePreferenceFile(path, old));
-  std::string error;
-  testing::internal::CaptureStderr();
-  // A string that is not UTF-8 cannot be written as XML: the write stops before any file is made.
-  EXPECT_FALSE(WritePreferenceFile(path, PlistDict{{"Bad", std::string("\xC3\x28")}}, &error));
-  const std::string log = testing::internal::GetCapturedStderr();
-  EXPECT_EQ(log, "ERROR: " + error + "\n");
-  EXPECT_NE(error.find(path), std::string::npos) << error;
-  EXPECT_EQ(korvo_test::ReadFile(path), Bytes(old));
-  EXPECT_EQ(Listing(home.dir().file("config")), (std::vector<std::string>{"prefs.plist", "prefs.plist.lock"}));
-}
-
-TEST(PreferenceFile, PlistlibReadsOurFileAndWeReadPlistlibs) {
-  korvo_test::ScopedXdgHome home;
-  const std::string ours = home.dir().file("config/ours.plist");
-  ASSERT_TRUE(WritePreferenceFile(ours, PlistDict{{"Name", "Grüße"}, {"Count", 7}, {"On", true}}));
-  std::string output;
-  ASSERT_EQ(korvo_test::RunCommand("python3 -c 'import plistlib,sys; d=plistlib.load(open(sys.argv[1],\"rb\")); "
-                                   "print(sorted(d.items()))' " + ours, &output, true), 0) << output;
-  EXPECT_EQ(output, "[('Count', 7), ('Name', 'Grüße'), ('On', True)]\n");
-
-  const std::string theirs = home.dir().file("config/theirs.plist");
-  ASSERT_EQ(korvo_test::RunCommand("python3 -c 'import plistlib,sys; plistlib.dump({\"Real\": 0.5, \"List\": [1, \"x\"]}, "
-                                   "open(sys.argv[1],\"wb\"))' " + theirs, &output, true), 0) << output;
-  PreferenceFileContents contents = ReadPreferenceFile(theirs);
-  EXPECT_EQ(contents.status, PreferenceFileStatus::kRead);
-  EXPECT_EQ(contents.dictionary, (PlistDict{{"Real", 0.5}, {"List", PlistArray{1, "x"}}}));
 }
 
 }  // namespace

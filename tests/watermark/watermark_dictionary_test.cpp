@@ -83,20 +83,6 @@ TEST(WatermarkDictionary, RecordsWithoutGlyphsStoreNoGlyphKeys) {
   EXPECT_EQ(platform::PlistDictFind(dict, "glyphCount"), nullptr);
 }
 
-TEST(WatermarkDictionary, AbsentKeysLeaveFieldsEmptyAndIsTextFollowsTheText) {
-  auto picture = WatermarkDataFromDictionary(PlistDict{{"filename", "logo.png"}, {"scale", 80}});
-  ASSERT_TRUE(picture) << picture.error();
-  WatermarkData expected;
-  expected.filename = "logo.png";
-  expected.scale = 80;
-  EXPECT_EQ(*picture, expected);
-  EXPECT_FALSE(picture->isText);
-
-  auto text = WatermarkDataFromDictionary(PlistDict{{"textString", "Copy"}});
-  ASSERT_TRUE(text);
-  EXPECT_TRUE(text->isText);
-}
-
 TEST(WatermarkDictionary, TheGlyphCountIsTheDataNotTheStoredNumber) {
   PlistDict dict = WatermarkDataToDictionary(FullRecord());
   dict["glyphCount"] = 1000;  // disagrees with the four glyphs of the data
@@ -109,15 +95,6 @@ TEST(WatermarkDictionary, TheGlyphCountIsTheDataNotTheStoredNumber) {
   record = WatermarkDataFromDictionary(dict);
   ASSERT_TRUE(record) << record.error();
   EXPECT_EQ(record->glyphCount(), 0);
-}
-
-TEST(WatermarkDictionary, NumbersOfOtherToolsAreReadWhenTheFieldCanHoldThem) {
-  // Other writers put 0 for 0.0 and 45.0 for 45.
-  auto record = WatermarkDataFromDictionary(PlistDict{{"xOffset", 2}, {"angle", 45.0}, {"xPos", 10}});
-  ASSERT_TRUE(record) << record.error();
-  EXPECT_EQ(record->xOffset, 2.0f);
-  EXPECT_EQ(record->angle, 45);
-  EXPECT_EQ(record->xPos, 10.0);
 }
 
 TEST(WatermarkDictionary, AWrongValueMakesTheWholeRecordUnreadable) {
@@ -170,18 +147,6 @@ TEST(WatermarkDictionary, StringsOverTheirLimitMakeTheRecordUnreadable) {
   }
   EXPECT_EQ(kWatermarkFilePathLimit, 8191U);
   EXPECT_EQ(kWatermarkTextLimit, 511U);
-}
-
-TEST(WatermarkDictionary, NamesAndLimitsOfTheRecord) {
-  WatermarkData record;
-  record.textString = "Text";
-  record.filename = "picture.png";
-  EXPECT_EQ(WatermarkName(record), "picture.png");
-  record.isText = true;
-  EXPECT_EQ(WatermarkName(record), "Text");
-  EXPECT_EQ(WatermarkFieldOverLimit(record), nullptr);
-  record.filePath.assign(8192, 'p');
-  EXPECT_STREQ(WatermarkFieldOverLimit(record), "filePath");
 }
 
 }  // namespace

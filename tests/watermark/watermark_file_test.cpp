@@ -157,13 +157,6 @@ TEST(WatermarkFile, RecordsThatCannotBeStoredAreRefusedAndNothingIsWritten) {
   EXPECT_FALSE(std::filesystem::exists(WatermarkFile(home)));
 }
 
-TEST(WatermarkFile, ListsSaveAndLoadInOrderWithDuplicatesAsGiven) {
-  korvo_test::ScopedXdgHome home;
-  const std::vector<std::string> names{"Zeta", "Alpha", "Zeta", "Mü"};
-  ASSERT_EQ(saveWatermarkList(kWatermarkFileName, names), WatermarkResult::kDone);
-  EXPECT_EQ(List(), names);
-}
-
 TEST(WatermarkFile, AListOfTheWrongKindIsReportedNotHalfRead) {
   korvo_test::ScopedXdgHome home;
   ASSERT_EQ(saveWatermarkList(kWatermarkFileName, {"A"}), WatermarkResult::kDone);
@@ -306,34 +299,6 @@ TEST(WatermarkFile, ACorruptFileSurvivesASaveByteForByte) {
   ASSERT_EQ(kept.size(), 1U);
   EXPECT_EQ(korvo_test::ReadFile(kept[0]), truncated);
   EXPECT_EQ(List(), std::vector<std::string>{"New"});
-}
-
-TEST(WatermarkFile, ACorruptFileFoundByASaveIsKeptBeforeTheSave) {
-  korvo_test::ScopedXdgHome home;
-  std::filesystem::create_directories(home.dir().file("data/Korvo"));
-  const std::string garbage("\x89PNG\r\n\x1a\n not a property list", 31);
-  korvo_test::WriteFile(WatermarkFile(home), garbage);
-  testing::internal::CaptureStderr();
-  EXPECT_EQ(saveWatermarkData(kWatermarkFileName, Text("Fresh")), WatermarkResult::kDone);
-  testing::internal::GetCapturedStderr();
-  const auto kept = KeptCopies(home.dir().file("data/Korvo"));
-  ASSERT_EQ(kept.size(), 1U);
-  EXPECT_EQ(korvo_test::ReadFile(kept[0]), garbage);
-  WatermarkData loaded;
-  EXPECT_EQ(loadWatermarkData(kWatermarkFileName, "Fresh", &loaded), WatermarkResult::kDone);
-}
-
-TEST(WatermarkFile, AFileThatCannotBeReadIsNeverWrittenOver) {
-  korvo_test::ScopedXdgHome home;
-  std::filesystem::create_directories(WatermarkFile(home) + "/not a file");
-  testing::internal::CaptureStderr();
-  std::string error;
-  EXPECT_EQ(saveWatermarkData(kWatermarkFileName, Text("X"), &error), WatermarkResult::kFileUnreadable);
-  EXPECT_EQ(saveWatermarkList(kWatermarkFileName, {"X"}), WatermarkResult::kFileUnreadable);
-  testing::internal::GetCapturedStderr();
-  EXPECT_NE(error.find("will not be written over"), std::string::npos) << error;
-  EXPECT_TRUE(std::filesystem::is_directory(WatermarkFile(home) + "/not a file"));
-  EXPECT_TRUE(KeptCopies(home.dir().file("data/Korvo")).empty());
 }
 
 TEST(WatermarkFile, TwoProcessesAddingAtOnceLoseNoWatermark) {

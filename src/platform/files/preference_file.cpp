@@ -32,22 +32,22 @@ class Descriptor {
 };
 
 // What is at the path, before anything is decided about it.
-struct Inspection {
+struct Finding {
   enum class Kind { kSound, kMissing, kDamaged, kUnreadable };
   Kind kind = Kind::kMissing;
   PlistDict dictionary;
   std::string reason;  // for kDamaged and kUnreadable, without the path
 };
 
-Inspection Unreadable(std::string reason) { return {Inspection::Kind::kUnreadable, {}, std::move(reason)}; }
-Inspection Damaged(std::string reason) { return {Inspection::Kind::kDamaged, {}, std::move(reason)}; }
+Finding Unreadable(std::string reason) { return {Finding::Kind::kUnreadable, {}, std::move(reason)}; }
+Finding Damaged(std::string reason) { return {Finding::Kind::kDamaged, {}, std::move(reason)}; }
 
 std::string WithArticle(const char* noun) {
   const bool vowel = std::strchr("aeiou", noun[0]) != nullptr;
   return std::string(vowel ? "an " : "a ") + noun;
 }
 
-Inspection Inspect(const std::string& path) {
+Finding Examine(const std::string& path) {
   // O_NONBLOCK keeps a FIFO planted at the path from stalling us; it changes nothing for a file.
   int fd;
   do {
@@ -79,7 +79,7 @@ Inspection Inspect(const std::string& path) {
   PlistDict* dictionary = value->asDictionary();
   if (dictionary == nullptr)
     return Damaged("the root is " + WithArticle(PlistKindName(value->kind())) + ", not a dictionary");
-  return {Inspection::Kind::kSound, std::move(*dictionary), {}};
+  return {Finding::Kind::kSound, std::move(*dictionary), {}};
 }
 
 void Report(const std::string& message) {
@@ -95,19 +95,19 @@ PreferenceFileContents Refused(PreferenceFileStatus status, std::string message)
   return contents;
 }
 
-PreferenceFileContents Settled(Inspection found) {
+PreferenceFileContents Settled(Finding found) {
   PreferenceFileContents contents;
-  contents.status = found.kind == Inspection::Kind::kSound ? PreferenceFileStatus::kRead : PreferenceFileStatus::kMissing;
+  contents.status = found.kind == Finding::Kind::kSound ? PreferenceFileStatus::kRead : PreferenceFileStatus::kMissing;
   contents.dictionary = std::move(found.dictionary);
   return contents;
 }
 
-PreferenceFileContents UnreadableFile(const std::string& path, const Inspection& found) {
+PreferenceFileContents UnreadableFile(const std::string& path, const Finding& found) {
   return Refused(PreferenceFileStatus::kUnreadable,
                  path + ": " + found.reason + "; it is left as it is and will not be written over");
 }
 
-PreferenceFileContents DamagedBeyondKeeping(const std::string& path, const Inspection& found, const std::string& why) {
+PreferenceFileContents DamagedBeyondKeeping(const std::string& path, const Finding& found, const std::string& why) {
   return Refused(PreferenceFileStatus::kDamaged, path + ": " + found.reason + "; it could not be kept aside (" + why +
                                                      "), so it is left as it is and will not be written over");
 }
@@ -115,12 +115,12 @@ PreferenceFileContents DamagedBeyondKeeping(const std::string& path, const Inspe
 // Reads the file and settles what to do with it. Called with the file's lock held, so that no
 // writer can put a sound file in place between the look and the rename.
 PreferenceFileContents ReadLocked(const std::string& path) {
-  Inspection found = Inspect(path);
+  Finding found = Examine(path);
   switch (found.kind) {
-    case Inspection::Kind::kSound:
-    case Inspection::Kind::kMissing: return Settled(std::move(found));
-    case Inspection::Kind::kUnreadable: return UnreadableFile(path, found);
-    case Inspection::Kind::kDamaged: break;
+    case Finding::Kind::kSound:
+    case Finding::Kind::kMissing: return Settled(std::move(found));
+    case Finding::Kind::kUnreadable: return UnreadableFile(path, found);
+    case Finding::Kind::kDamaged: break;
   }
   auto kept = KeepDamagedFileAside(path);
   if (!kept) return DamagedBeyondKeeping(path, found, kept.error());
@@ -145,12 +145,12 @@ const char* PreferenceFileStatusName(PreferenceFileStatus status) {
 
 PreferenceFileContents ReadPreferenceFile(const std::string& path, DamagedPreferenceFile damaged) {
   // Writers replace the file by a rename, so a read needs no lock unless it has to move a file.
-  Inspection found = Inspect(path);
+  Finding found = Examine(path);
   switch (found.kind) {
-    case Inspection::Kind::kSound:
-    case Inspection::Kind::kMissing: return Settled(std::move(found));
-    case Inspection::Kind::kUnreadable: return UnreadableFile(path, found);
-    case Inspection::Kind::kDamaged: break;
+    case Finding::Kind::kSound:
+    case Finding::Kind::kMissing: return Settled(std::move(found));
+    case Finding::Kind::kUnreadable: return UnreadableFile(path, found);
+    case Finding::Kind::kDamaged: break;
   }
   if (damaged == DamagedPreferenceFile::kLeaveInPlace)
     return Refused(PreferenceFileStatus::kDamaged, path + ": " + found.reason + "; it is left as it is");

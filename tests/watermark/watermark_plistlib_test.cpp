@@ -1,0 +1,119 @@
+// The watermark file against Python's plistlib, in both directions.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "support/test_support.h"
+#include "watermark/default_watermarks.h"
+#include "watermark/preference_locations.h"
+#include "watermark/watermark_file.h"
+#include "watermark/watermark_fonts.h"
+
+namespace {
+
+std::string WatermarkFile(const korvo_test::ScopedXdgHome& home) {
+  return home.dir().file("data/Korvo/") + kWatermarkFileName;
+}
+
+std::string Python(const std::string& arguments) {
+  std::string output;
+  const std::string script = korvo_test::DataPath("watermark/watermark_plistlib.py");
+  EXPECT_EQ(korvo_test::RunCommand("python3 '" + script + "' " + arguments, &output, true), 0) << output;
+  return output;
+}
+
+TEST(WatermarkPlistlib, TheDefaultWatermarksAreWhatPlistlibWouldWrite) {
+  korvo_test::ScopedXdgHome home;
+  ASSERT_EQ(CreateDefaultWatermarks(nullptr), WatermarkResult::kDone);
+  EXPECT_EQ(Python("defaults-check '" + WatermarkFile(home) + "'"), "values: same\nbytes: same\n");
+}
+
+TEST(WatermarkPlistlib, PlistlibReadsEveryFieldOfOurRecord) {
+  korvo_test::ScopedXdgHome home;
+  WatermarkData record;
+  record.isText = true;
+  record.textString = "Vertraulich";
+  record.fontName = "DejaVuSans";
+  record.xOffset = 0.5f;
+  record.yOffset = -0.25f;
+  record.angle = 30;
+  record.density = 40;
+  record.scale = 100;
+  record.units = 1;
+  record.fontSize = 60;
+  record.wellColorRed = record.fontColorRed = 0.5f;
+  record.wellColorAlpha = record.fontColorAlpha = 1.0f;
+  record.xPos = 123.5;
+  record.yPos = 456.25;
+  record.glyphs = {57, 72, 85, 0xABCD};
+  ASSERT_EQ(saveWatermarkData(kWatermarkFileName, record), WatermarkResult::kDone);
+  EXPECT_EQ(Python("describe '" + WatermarkFile(home) + "' Vertraulich"),
+            "angle int 30\n"
+            "density int 40\n"
+            "filePath str \n"
+            "filename str \n"
+            "fontColorAlpha float 1.0\n"
+            "fontColorBlue float 0.0\n"
+            "fontColorGreen float 0.0\n"
+            "fontColorRed float 0.5\n"
+            "fontName str DejaVuSans\n"
+            "fontSize int 60\n"
+            "glyphCount int 4\n"
+            "glyphs bytes [57, 72, 85, 43981]\n"
+            "scale int 100\n"
+            "textString str Vertraulich\n"
+            "units int 1\n"
+            "wellColorAlpha float 1.0\n"
+            "wellColorBlue float 0.0\n"
+            "wellColorGreen float 0.0\n"
+            "wellColorRed float 0.5\n"
+            "xOffset float 0.5\n"
+            "xPos float 123.5\n"
+            "yOffset float -0.25\n"
+            "yPos float 456.25\n");
+}
+
+TEST(WatermarkPlistlib, WeReadAFileOtherToolsWrote) {
+  korvo_test::ScopedXdgHome home;
+  ASSERT_TRUE(SharedPreferenceFolder());
+  Python("write '" + WatermarkFile(home) + "'");
+
+  std::vector<std::string> names;
+  ASSERT_EQ(loadWatermarkList(kWatermarkFileName, &names), WatermarkResult::kDone);
+  EXPECT_EQ(names, (std::vector<std::string>{"Hand made", "pic.png"}));
+
+  WatermarkData handMade;
+  ASSERT_EQ(loadWatermarkData(kWatermarkFileName, "Hand made", &handMade), WatermarkResult::kDone);
+  WatermarkData expected;
+  expected.isText = true;
+  expected.textString = "Hand made";
+  expected.fontName = "Helvetica";
+  expected.fontSize = 48;
+  expected.angle = 30;
+  expected.density = 50;
+  expected.scale = 100;
+  expected.units = 1;
+  expected.xOffset = 1.0f;
+  expected.yOffset = -2.5f;
+  expected.xPos = 100;
+  expected.yPos = 200.25;
+  expected.wellColorRed = 1.0f;
+  expected.wellColorAlpha = 1.0f;
+  expected.glyphs = {43, 68, 81};  // three, whatever "glyphCount" says
+  EXPECT_EQ(handMade, expected);
+
+  WatermarkData picture;
+  ASSERT_EQ(loadWatermarkData(kWatermarkFileName, "pic.png", &picture), WatermarkResult::kDone);
+  EXPECT_FALSE(picture.isText);
+  EXPECT_EQ(picture.filePath, "/srv/pictures/pic.png");
+  EXPECT_EQ(picture.scale, 40);
+
+  platform::PlistData font;
+  ASSERT_EQ(loadFontData(kWatermarkFileName, SubsetFontKey("Helvetica"), &font), WatermarkResult::kDone);
+  const std::string program = "%!PS-AdobeFont-1.0 subset\n";
+  EXPECT_EQ(std::string(font.begin(), font.end()), program);
+}
+
+}  // namespace
