@@ -1,4 +1,5 @@
-// The job-level ticket writers: conversions from the stored settings, the sentinel, missing keys.
+// The job-level ticket writers: each stored setting through its conversion, against one golden
+// file; the sentinel and values of the wrong kind; the accounting diagnostics.
 #include <gtest/gtest.h>
 
 #include "jobticket/writer/jtkt_commands.h"
@@ -8,129 +9,87 @@
 
 namespace {
 
-using jtkt_test::WrittenByDefaultOutput;
 using platform::PlistDict;
+using Writer = void (*)(const PlistDict*);
+constexpr std::int32_t kSentinel = kPrinterDefault;
 
-std::string Written(void (*writer)(const PlistDict*), const PlistDict& ticket) {
-  return WrittenByDefaultOutput([&] { writer(&ticket); });
+// One writer per ticket; the commented cases write nothing.
+PlistDict One(const char* key, platform::PlistValue value) { return PlistDict{{key, std::move(value)}}; }
+
+std::vector<std::pair<Writer, PlistDict>> Cases() {
+  std::vector<std::pair<Writer, PlistDict>> cases = {
+      {WriteJTKTDuplex, {}},
+      {WriteJTKTDuplex, One(kFinishingDuplexKey, 2)},
+      {WriteJTKTDuplex, One(kFinishingDuplexKey, 3)},
+      {WriteJTKTDuplex, One(kPMDuplexingKey, 3)},
+      {WriteJTKTDuplex, {{kFinishingDuplexKey, kSentinel}, {kPMDuplexingKey, 2}}},  // the Korvo key wins
+      {WriteJTKTDuplex, One(kFinishingDuplexKey, 9)}};
+  for (int stored : {1, 2, 3, 18, 4, 12, 5, 6, 8, 9, 16, 17, 20, 21, 22, 0, 7, 10, 19, 23, kSentinel})
+    cases.push_back({WriteJTKTOutputDestination, One(kFinishingOutputDestinationKey, stored)});
+  cases.push_back({WriteJTKTOffset, One(kFinishingOffsetEnableSubsetKey, 1)});  // no offset key: nothing
+  cases.push_back({WriteJTKTOffset, One(kFinishingOffsetKey, 5)});
+  cases.push_back({WriteJTKTOffset, {{kFinishingOffsetKey, 1}, {kFinishingOffsetEnableSubsetKey, 1},
+                                     {kFinishingOffsetPagesPerSubsetKey, 12}}});
+  cases.push_back({WriteJTKTOffset, {{kFinishingOffsetKey, 2}, {kFinishingOffsetEnableSubsetKey, kSentinel}}});
+  for (int stored : {1, 2, 3, 4, 0, 5, kSentinel}) cases.push_back({WriteJTKTResolution, One(kResolutionKey, stored)});
+  for (int stored : {1, 2, 3, 4}) cases.push_back({WriteJTKTOPIPreScan, One(kOPIPrescanKey, stored)});
+  for (int stored : {2, 3, -2147483647}) cases.push_back({WriteJTKTOPISubsitution, One(kOPISubsitutionKey, stored)});
+  for (int stored : {1, 2}) cases.push_back({WriteJTKTOutputColor, One(kFinishingOutputColorKey, stored)});
+  for (int stored : {2, 3}) cases.push_back({WriteJTKTPrinterEmulation, One(kInkwellEmulationKey, stored)});
+  for (int stored : {2, 3, 4, 5}) cases.push_back({WriteJTKTOutputOrder, One(kOutputOrderKey, stored)});
+  for (int stored : {-5, 0, 5}) cases.push_back({WriteJTKTLightenDarken, One(kLightenDarkenKey, stored)});
+  cases.push_back({WriteJTKTAntiAliasing, One(kAntialiasingKey, 1)});
+  cases.push_back({WriteJTKTAntiAliasing, One(kAntialiasingKey, 2)});
+  cases.push_back({WriteJTKTAntiAliasing, One(kAntialiasingKey, "on")});
+  for (int stored : {1, 2, 0}) cases.push_back({WriteJTKTImageRotation, One(kAdvancedRotateImage180Key, stored)});
+  cases.push_back({WriteJTKTTonerSaver, One(kTonerSaverKey, true)});
+  cases.push_back({WriteJTKTTonerSaver, One(kTonerSaverKey, false)});
+  cases.push_back({WriteJTKTPagesToPrint, {{kPagesToPrintSelectedKey, 1}, {kPagesToPrintFromKey, 9}, {kPagesToPrintToKey, 4}}});
+  cases.push_back({WriteJTKTPagesToPrint, {{kPagesToPrintSelectedKey, 1}, {kPagesToPrintFromKey, 0}, {kPagesToPrintToKey, 4}}});
+  cases.push_back({WriteJTKTPagesToPrint, {{kPagesToPrintSelectedKey, 2}, {kPagesToPrintFromKey, 1}, {kPagesToPrintToKey, 4}}});
+  cases.push_back({WriteJTKTPagesToPrint, {{kPagesToPrintSelectedKey, 1}, {kPagesToPrintToKey, 4}}});
+  cases.push_back({WriteJTKTAccounting, {{kAccountingOnKey, 3}, {kAccountingUserIDKey, "ana<&>"}, {kAccountingAccountIDKey, "dept-7"}}});
+  cases.push_back({WriteJTKTAccounting, One(kAccountingOnKey, 2)});
+  // An identifier keeps 79 bytes of whole characters: the e-acute would straddle the limit.
+  cases.push_back({WriteJTKTAccounting, {{kAccountingOnKey, 3}, {kAccountingUserIDKey, std::string(78, 'u') + "\xC3\xA9tail"}}});
+  return cases;
 }
 
-std::string Keyword(const char* element, const char* keyword) {
-  return std::string("\t\t<") + element + " syntax=\"keyword\">" + keyword + "</" + element + ">\n";
+TEST(JTktCommandWriters, EveryConversionMatchesTheGoldenFile) {
+  const std::string body = jtkt_test::WrittenByDefaultOutput([] {
+    for (const auto& [writer, ticket] : Cases()) writer(&ticket);
+  });
+  const std::string document = jtkt_test::Framed(body);
+  EXPECT_EQ(document, jtkt_test::Golden("command_writers.xml"));
+  EXPECT_EQ(jtkt_test::XmllintComplaint(document), "");
 }
 
-TEST(JTktCommandWriters, DuplexIsAlwaysWritten) {
-  EXPECT_EQ(Written(WriteJTKTDuplex, {}), Keyword("sides", "one-sided"));
-  EXPECT_EQ(Written(WriteJTKTDuplex, {{kFinishingDuplexKey, 2}}), Keyword("sides", "two-sided-long-edge"));
-  EXPECT_EQ(Written(WriteJTKTDuplex, {{kFinishingDuplexKey, 3}}), Keyword("sides", "two-sided-short-edge"));
-  EXPECT_EQ(Written(WriteJTKTDuplex, {{kPMDuplexingKey, 3}}), Keyword("sides", "two-sided-short-edge"));
-  // The Korvo key wins, even when it holds the printer default.
-  EXPECT_EQ(Written(WriteJTKTDuplex, {{kFinishingDuplexKey, kPrinterDefault}, {kPMDuplexingKey, 2}}),
-            Keyword("sides", "one-sided"));
-  EXPECT_EQ(Written(WriteJTKTDuplex, {{kFinishingDuplexKey, 9}}), Keyword("sides", "one-sided"));
-  EXPECT_EQ(WrittenByDefaultOutput([] { WriteJTKTDuplex(nullptr); }), "");
+TEST(JTktCommandWriters, SentinelWrongKindsAndNoTicketWriteNothing) {
+  const PlistDict odd{{kLightenDarkenKey, kSentinel}, {kOutputOrderKey, kSentinel}, {kFinishingOutputColorKey, "2"},
+                      {kInkwellEmulationKey, 1.5}, {kAntialiasingKey, kSentinel}, {kTonerSaverKey, 1}};
+  const std::string written = jtkt_test::WrittenByDefaultOutput([&] {
+    for (Writer writer : {WriteJTKTLightenDarken, WriteJTKTOutputOrder, WriteJTKTOutputColor, WriteJTKTPrinterEmulation,
+                          WriteJTKTAntiAliasing, WriteJTKTTonerSaver})
+      writer(&odd);
+    for (const auto& [writer, ticket] : Cases()) writer(nullptr);
+  });
+  EXPECT_EQ(written, "");
 }
 
-TEST(JTktCommandWriters, OutputDestinationFollowsItsTable) {
-  const std::pair<std::int32_t, const char*> rows[] = {
-      {1, "automatic"}, {2, "top"},       {3, "top"},       {18, "top"},    {4, "stacker"}, {12, "stacker"},
-      {5, "stacker-1"}, {6, "stacker-2"}, {8, "top-1"},     {9, "top-2"},   {16, "top"},    {17, "stacker"},
-      {20, "tray-1"},   {21, "stacker-3"}, {22, "tray-2"}};
-  for (const auto& [stored, keyword] : rows)
-    EXPECT_EQ(Written(WriteJTKTOutputDestination, {{kFinishingOutputDestinationKey, stored}}), Keyword("output-bin", keyword))
-        << stored;
-  for (std::int32_t stored : {0, 7, 10, 19, 23, kPrinterDefault})
-    EXPECT_EQ(Written(WriteJTKTOutputDestination, {{kFinishingOutputDestinationKey, stored}}), "") << stored;
-}
-
-TEST(JTktCommandWriters, OffsetAndPagesPerSubset) {
-  EXPECT_EQ(Written(WriteJTKTOffset, {{kFinishingOffsetEnableSubsetKey, 1}}), "");  // no offset key: nothing at all
-  EXPECT_EQ(Written(WriteJTKTOffset, {{kFinishingOffsetKey, 5}}),
-            "\t\t<job-offset syntax=\"1setOf\">\n\t\t\t<value syntax=\"keyword\">offset-set</value>\n"
-            "\t\t\t<value syntax=\"keyword\">offset-subset</value>\n\t\t</job-offset>\n");
-  EXPECT_EQ(Written(WriteJTKTOffset, {{kFinishingOffsetKey, 1}, {kFinishingOffsetEnableSubsetKey, 1},
-                                      {kFinishingOffsetPagesPerSubsetKey, 12}}),
-            "\t\t<pages-per-subset syntax=\"1setOf\">\n\t\t\t<value syntax=\"integer\">12</value>\n\t\t</pages-per-subset>\n");
-  EXPECT_EQ(Written(WriteJTKTOffset, {{kFinishingOffsetKey, 2}, {kFinishingOffsetEnableSubsetKey, kPrinterDefault}}),
-            "\t\t<job-offset syntax=\"1setOf\">\n\t\t\t<value syntax=\"keyword\">none</value>\n\t\t</job-offset>\n");
-}
-
-TEST(JTktCommandWriters, ResolutionRows) {
-  EXPECT_NE(Written(WriteJTKTResolution, {{kResolutionKey, 3}})
-                .find("<cross-feed syntax=\"integer\">1200</cross-feed>\n\t\t\t<feed-direction syntax=\"integer\">600<"),
-            std::string::npos);
-  EXPECT_NE(Written(WriteJTKTResolution, {{kResolutionKey, 1}}).find(">300</feed-direction>"), std::string::npos);
-  for (std::int32_t stored : {0, 5, kPrinterDefault}) EXPECT_EQ(Written(WriteJTKTResolution, {{kResolutionKey, stored}}), "");
-}
-
-TEST(JTktCommandWriters, PopupPositionsCountFromOne) {
-  EXPECT_EQ(Written(WriteJTKTOPIPreScan, {{kOPIPrescanKey, 1}}), "");
-  EXPECT_EQ(Written(WriteJTKTOPIPreScan, {{kOPIPrescanKey, 4}}), Keyword("opi-image-pre-scan", "pre-scan-and-gather"));
-  EXPECT_EQ(Written(WriteJTKTOPISubsitution, {{kOPISubsitutionKey, 3}}), Keyword("opi-image-insertion", "do-not-insert"));
-  EXPECT_EQ(Written(WriteJTKTOPISubsitution, {{kOPISubsitutionKey, -2147483647}}), "");  // no overflow below
-}
-
-TEST(JTktCommandWriters, StoredValuesPassAsTheyAre) {
-  EXPECT_EQ(Written(WriteJTKTOutputColor, {{kFinishingOutputColorKey, 2}}), Keyword("color-effects-type", "color"));
-  EXPECT_EQ(Written(WriteJTKTPrinterEmulation, {{kInkwellEmulationKey, 3}}),
-            Keyword("adjust-bw-darkness-mode", "inkwell180-adjustable"));
-  EXPECT_EQ(Written(WriteJTKTOutputOrder, {{kOutputOrderKey, 5}}), Keyword("page-delivery", "reverse-order-face-down"));
-  EXPECT_EQ(Written(WriteJTKTLightenDarken, {{kLightenDarkenKey, -1}}),
-            "\t\t<adjust-bw-darkness-value syntax=\"integer\">-1</adjust-bw-darkness-value>\n");
-  EXPECT_EQ(Written(WriteJTKTAntiAliasing, {{kAntialiasingKey, 2}}), Keyword("anti-aliasing", "standard"));
-  EXPECT_EQ(Written(WriteJTKTAntiAliasing, {{kAntialiasingKey, "on"}}), "");
-  EXPECT_EQ(Written(WriteJTKTImageRotation, {{kAdvancedRotateImage180Key, 1}}), Keyword("page-rotation", "rotate-0"));
-  EXPECT_EQ(Written(WriteJTKTImageRotation, {{kAdvancedRotateImage180Key, 2}}), Keyword("page-rotation", "rotate-180"));
-  EXPECT_EQ(Written(WriteJTKTImageRotation, {{kAdvancedRotateImage180Key, 0}}), "");
-  EXPECT_EQ(Written(WriteJTKTTonerSaver, {{kTonerSaverKey, true}}), Keyword("toner-saver", "standard"));
-  EXPECT_EQ(Written(WriteJTKTTonerSaver, {{kTonerSaverKey, false}}), Keyword("toner-saver", "none"));
-}
-
-TEST(JTktCommandWriters, SentinelAndWrongKindsWriteNothing) {
-  const PlistDict sentinel{{kLightenDarkenKey, kPrinterDefault}, {kOutputOrderKey, kPrinterDefault},
-                           {kFinishingOutputColorKey, "2"}, {kInkwellEmulationKey, 1.5},
-                           {kAntialiasingKey, kPrinterDefault}, {kTonerSaverKey, 1}};
-  for (auto writer : {WriteJTKTLightenDarken, WriteJTKTOutputOrder, WriteJTKTOutputColor, WriteJTKTPrinterEmulation,
-                      WriteJTKTAntiAliasing, WriteJTKTTonerSaver})
-    EXPECT_EQ(Written(writer, sentinel), "");
-}
-
-TEST(JTktCommandWriters, PagesToPrint) {
-  EXPECT_EQ(Written(WriteJTKTPagesToPrint, {{kPagesToPrintSelectedKey, 1}, {kPagesToPrintFromKey, 9}, {kPagesToPrintToKey, 4}}),
-            "\t\t<page-ranges syntax=\"1setOf\">\n\t\t\t<value syntax=\"rangeOfInteger\">\n"
-            "\t\t\t\t<lower-bound syntax=\"integer\">4</lower-bound>\n"
-            "\t\t\t\t<upper-bound syntax=\"integer\">9</upper-bound>\n\t\t\t</value>\n\t\t</page-ranges>\n");
-  EXPECT_EQ(Written(WriteJTKTPagesToPrint, {{kPagesToPrintSelectedKey, 1}, {kPagesToPrintFromKey, 0}, {kPagesToPrintToKey, 4}}), "");
-  EXPECT_EQ(Written(WriteJTKTPagesToPrint, {{kPagesToPrintSelectedKey, 2}, {kPagesToPrintFromKey, 1}, {kPagesToPrintToKey, 4}}), "");
-  EXPECT_EQ(Written(WriteJTKTPagesToPrint, {{kPagesToPrintSelectedKey, 1}, {kPagesToPrintToKey, 4}}), "");
-}
-
-TEST(JTktCommandWriters, AccountingWhenEnabled) {
-  const PlistDict ticket{{kAccountingOnKey, 3}, {kAccountingUserIDKey, "ana<&>"}, {kAccountingAccountIDKey, "dept-7"}};
-  std::string document;
-  const std::string log = jtkt_test::DiagnosticsOf([&] { document = Written(WriteJTKTAccounting, ticket); });
-  EXPECT_EQ(document,
-            "\t\t<job-accounting-user-id syntax=\"name\" xml:space=\"preserve\">ana&lt;&amp;&gt;</job-accounting-user-id>\n"
-            "\t\t<job-account-id syntax=\"name\" xml:space=\"preserve\">dept-7</job-account-id>\n");
+TEST(JTktCommandWriters, AccountingTellsWhatItDecides) {
+  const PlistDict on{{kAccountingOnKey, 3}, {kAccountingUserIDKey, "ana"}, {kAccountingAccountIDKey, "7"}};
+  const PlistDict off = One(kAccountingOnKey, 2);
+  const PlistDict none;
+  const std::string log = jtkt_test::DiagnosticsOf([&] {
+    jtkt_test::WrittenByDefaultOutput([&] {
+      for (const PlistDict* ticket : {&on, &off, &none}) WriteJTKTAccounting(ticket);
+    });
+  });
   EXPECT_EQ(log,
             "DEBUG: Ticket is valid\nDEBUG: Found accounting key: 3\nDEBUG: Accounting is enabled\n"
-            "DEBUG: user id ana<&>, acct id dept-7\n");
-}
-
-TEST(JTktCommandWriters, AccountingOffWritesOnlyItsDiagnostics) {
-  std::string document;
-  std::string log = jtkt_test::DiagnosticsOf([&] { document = Written(WriteJTKTAccounting, {{kAccountingOnKey, 2}}); });
-  EXPECT_EQ(document, "");
-  EXPECT_EQ(log, "DEBUG: Ticket is valid\nDEBUG: Found accounting key: 2\n");
-  log = jtkt_test::DiagnosticsOf([&] { document = Written(WriteJTKTAccounting, {}); });
-  EXPECT_EQ(log, "DEBUG: Ticket is valid\nDEBUG: No accounting ticket present\n");
-}
-
-TEST(JTktCommandWriters, AccountingIdentifiersKeepSeventyNineBytesOfWholeCharacters) {
-  const std::string user = std::string(78, 'u') + "\xC3\xA9" + "tail";  // the e-acute would straddle byte 79
-  const std::string document = Written(WriteJTKTAccounting, {{kAccountingOnKey, 3}, {kAccountingUserIDKey, user}});
-  EXPECT_NE(document.find(">" + std::string(78, 'u') + "</job-accounting-user-id>"), std::string::npos) << document;
-  EXPECT_NE(document.find("<job-account-id syntax=\"name\" xml:space=\"preserve\"></job-account-id>"), std::string::npos);
+            "DEBUG: user id ana, acct id 7\n"
+            "DEBUG: Ticket is valid\nDEBUG: Found accounting key: 2\n"
+            "DEBUG: Ticket is valid\nDEBUG: No accounting ticket present\n");
 }
 
 }  // namespace

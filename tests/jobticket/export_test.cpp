@@ -71,56 +71,39 @@ TEST(JTktExport, ATicketWithoutOptionsGivesAnEmptyFile) {
   EXPECT_EQ(korvo_test::ReadFile(dir.file("empty.xml")), "");
 }
 
-TEST(JTktExport, MissingTicketFailsWithOneLineAndNoFile) {
-  korvo_test::TempDir dir;
-  testing::internal::CaptureStderr();
-  EXPECT_EQ(JTKTExportTicketToFile(nullptr, dir.file("job.xml")), platform::kPMInvalidTicket);
-  const std::string log = testing::internal::GetCapturedStderr();
-  EXPECT_TRUE(log.starts_with("ERROR: ")) << log;
-  EXPECT_NE(log.find(dir.file("job.xml")), std::string::npos);
-  EXPECT_EQ(Lines(log), 1);
-  EXPECT_TRUE(FolderEntries(dir.path()).empty());
-}
-
-TEST(JTktExport, MissingFolderFailsWithOneLineAndNoFile) {
+// Each failure: its status, one "ERROR:" line naming the file, and nothing left in the folder
+// (a folder standing where the file should go stays as it was).
+TEST(JTktExport, FailuresSayWhyInOneLineAndLeaveNoFile) {
   korvo_test::TempDir dir;
   const platform::Ticket ticket = KorvoTicket();
-  const std::string path = dir.file("no-such-folder/job.xml");
-  testing::internal::CaptureStderr();
-  EXPECT_EQ(JTKTExportTicketToFile(&ticket, path), platform::fnfErr);
-  const std::string log = testing::internal::GetCapturedStderr();
-  EXPECT_TRUE(log.starts_with("ERROR: ")) << log;
-  EXPECT_NE(log.find(path), std::string::npos);
-  EXPECT_EQ(Lines(log), 1);
-  EXPECT_TRUE(FolderEntries(dir.path()).empty());
-}
-
-TEST(JTktExport, ReadOnlyFolderFailsAndLeavesNothing) {
-  korvo_test::TempDir dir;
-  const platform::Ticket ticket = KorvoTicket();
-  const std::string folder = dir.file("locked");
-  fs::create_directory(folder);
-  ::chmod(folder.c_str(), 0555);
+  const std::string locked = dir.file("locked");
+  fs::create_directory(locked);
+  ::chmod(locked.c_str(), 0555);
+  fs::create_directory(dir.file("folder.xml"));
   // The superuser writes through permission bits; /proc takes no new files from anyone.
-  const std::string target = (::geteuid() == 0 ? std::string("/proc") : folder) + "/job.xml";
-  testing::internal::CaptureStderr();
-  EXPECT_EQ(JTKTExportTicketToFile(&ticket, target), platform::ioErr);
-  const std::string log = testing::internal::GetCapturedStderr();
-  EXPECT_EQ(Lines(log), 1) << log;
-  EXPECT_FALSE(fs::exists(target));
-  EXPECT_TRUE(FolderEntries(folder).empty());
-  ::chmod(folder.c_str(), 0755);
-}
-
-TEST(JTktExport, AFailedWriteKeepsTheOldFileAndLeavesNoTemporary) {
-  korvo_test::TempDir dir;
-  const platform::Ticket ticket = KorvoTicket();
-  fs::create_directory(dir.file("job.xml"));  // a folder where the file should go: rename fails
-  testing::internal::CaptureStderr();
-  EXPECT_EQ(JTKTExportTicketToFile(&ticket, dir.file("job.xml")), platform::ioErr);
-  EXPECT_EQ(Lines(testing::internal::GetCapturedStderr()), 1);
-  EXPECT_EQ(FolderEntries(dir.path()), std::vector<std::string>{"job.xml"});
-  EXPECT_TRUE(fs::is_directory(dir.file("job.xml")));
+  const std::string readOnly = (::geteuid() == 0 ? std::string("/proc") : locked) + "/job.xml";
+  struct Case {
+    const platform::Ticket* ticket;
+    std::string path;
+    platform::OSStatus status;
+  };
+  const Case cases[] = {{nullptr, dir.file("job.xml"), platform::kPMInvalidTicket},
+                        {&ticket, dir.file("no-such-folder/job.xml"), platform::fnfErr},
+                        {&ticket, readOnly, platform::ioErr},
+                        {&ticket, dir.file("folder.xml"), platform::ioErr}};
+  for (const Case& c : cases) {
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(JTKTExportTicketToFile(c.ticket, c.path), c.status) << c.path;
+    const std::string log = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(log.starts_with("ERROR: ")) << log;
+    EXPECT_NE(log.find(c.path), std::string::npos) << log;
+    EXPECT_EQ(Lines(log), 1) << log;
+  }
+  EXPECT_FALSE(fs::exists(readOnly));
+  EXPECT_TRUE(FolderEntries(locked).empty());
+  EXPECT_EQ(FolderEntries(dir.path()).size(), 2u);  // "locked" and "folder.xml", nothing else
+  EXPECT_TRUE(fs::is_directory(dir.file("folder.xml")));
+  ::chmod(locked.c_str(), 0755);
 }
 
 TEST(JTktExport, TheProcessWideStreamIsTheSameAfterAnExport) {

@@ -74,94 +74,72 @@ TEST(JTktMedia, EveryPropertyMatchesTheGoldenFile) {
   stocks.push_back({{"Size", 5}, {"Width", 100}});
   stocks.push_back({{"Size", 204}});
   stocks.push_back({{"Size", kPrinterDefault}});
+  // What the type implies wins over the stock's own finish and weight; only some types have sets.
+  stocks.push_back({{"Type", 40}, {"Finish", 1}});
+  stocks.push_back({{"Type", 12}, {"Weight", 80}});
+  stocks.push_back({{"Type", 4}});
+  // A custom size without two real dimensions has no size (and no page geometry is set).
+  stocks.push_back({{"Size", 75}});
+  stocks.push_back({{"Size", 75}, {"Width", 20000}, {"Length", kPrinterDefault}});
+  stocks.push_back({{"Size", 75}, {"Width", -5}, {"Length", 30000}});
+  // Names keep 30 bytes, cut before a character or an entity that would not fit.
+  stocks.push_back({{"Type", 7}, {"CustomType", std::string(29, 'a') + "\xC3\xA9"}, {"Color", 10},
+                    {"CustomColor", std::string(28, 'b') + "&c"}});
   const std::string document = MediaDocument(stocks);
   EXPECT_EQ(document, jtkt_test::Golden("media_properties.xml"));
   EXPECT_EQ(jtkt_test::XmllintComplaint(document), "");
 }
 
-TEST(JTktMedia, TypeDecidesOverTheStocksOwnValues) {
-  const PlistDict coarse{{"Type", 40}, {"Finish", 1}};
-  EXPECT_NE(MediaOf(&coarse).find("<media-tooth syntax=\"keyword\">coarse</media-tooth>"), std::string::npos);
-  const PlistDict heavy{{"Type", 12}, {"Weight", 80}};
-  EXPECT_NE(MediaOf(&heavy).find(">141</media-weight-metric>"), std::string::npos);
-  const PlistDict tabs{{"Type", 4}};
-  EXPECT_EQ(MediaOf(&tabs).find("media-order-count"), std::string::npos);
-}
-
-TEST(JTktMedia, CustomSizeWithoutDimensionsAndNoPageGeometryHasNoSize) {
-  const PlistDict custom{{"Size", 75}};
-  EXPECT_EQ(MediaOf(&custom), "\t\t<media-col syntax=\"collection\">\n\t\t</media-col>\n");
-  const PlistDict halfCustom{{"Size", 75}, {"Width", 20000}, {"Length", kPrinterDefault}};
-  EXPECT_EQ(MediaOf(&halfCustom).find("media-size"), std::string::npos);
-  const PlistDict negative{{"Size", 75}, {"Width", -5}, {"Length", 30000}};
-  EXPECT_EQ(MediaOf(&negative).find("media-size"), std::string::npos);
-}
-
 TEST(JTktMedia, PageGeometryNamesTheSizeOfAStockWithout) {
-  {
-    PageGeometry a4(595, 842, 0);
-    EXPECT_NE(MediaOf(nullptr).find(">21000</x-dimension>\n\t\t\t\t<y-dimension syntax=\"integer\">29700<"), std::string::npos);
-  }
-  {
-    PageGeometry a4Landscape(842, 595, 1);
-    EXPECT_NE(MediaOf(nullptr).find(">29700</x-dimension>\n\t\t\t\t<y-dimension syntax=\"integer\">21000<"), std::string::npos);
-  }
-  {
-    PageGeometry letter(612, 792, 2);
-    EXPECT_NE(MediaOf(nullptr).find(">21600</x-dimension>"), std::string::npos);
-  }
-  {
-    PageGeometry unknownOrientation(595, 842, 5);
-    EXPECT_EQ(MediaOf(nullptr).find("media-size"), std::string::npos);
-  }
-  {
-    PageGeometry notATableSize(600, 800, 0);
-    EXPECT_EQ(MediaOf(nullptr).find("media-size"), std::string::npos);
+  struct Case {
+    float width, length;
+    int orientation;
+    const char* size;  // the media-size members, or null for none
+  };
+  const Case cases[] = {
+      {595, 842, 0, "21000</x-dimension>\n\t\t\t\t<y-dimension syntax=\"integer\">29700<"},
+      {842, 595, 1, "29700</x-dimension>\n\t\t\t\t<y-dimension syntax=\"integer\">21000<"},  // landscape
+      {612, 792, 2, "21600</x-dimension>\n\t\t\t\t<y-dimension syntax=\"integer\">27900<"},
+      {595, 842, 5, nullptr},  // no orientation known
+      {600, 800, 0, nullptr},  // no size of the table
+  };
+  for (const Case& c : cases) {
+    PageGeometry geometry(c.width, c.length, c.orientation);
+    const std::string media = MediaOf(nullptr);
+    if (c.size) EXPECT_NE(media.find(c.size), std::string::npos) << media;
+    else EXPECT_EQ(media.find("media-size"), std::string::npos) << media;
   }
   EXPECT_EQ(MediaOf(nullptr), "\t\t<media-col syntax=\"collection\">\n\t\t</media-col>\n");
 }
 
-TEST(JTktMedia, CodesWithoutAWordWriteNoMember) {
-  _MEDIADATA media;
-  media.type = 99;
-  media.color = 40;
-  media.tooth = 0;
-  media.grain = 3;
-  media.sidesCoated = 2;
-  media.coatingKind = kJTktUnset;
-  media.prePrinted = 7;
+// Codes outside their lists and absent names write no member, never undefined text.
+TEST(JTktMedia, CodesWithoutAWordAndAbsentNamesWriteNoMember) {
+  const std::string empty = "\t\t<media-col syntax=\"collection\">\n\t\t</media-col>\n";
+  _MEDIADATA odd;
+  odd.type = 99;
+  odd.color = 40;
+  odd.tooth = 0;
+  odd.grain = 3;
+  odd.sidesCoated = 2;  // coated, but with no kind
   RecordingContext out;
-  WriteJTktMedia(out.get(), &media);
-  EXPECT_EQ(out.text(), "\t\t<media-col syntax=\"collection\">\n\t\t</media-col>\n");
+  WriteJTktMedia(out.get(), &odd);
+  EXPECT_EQ(out.text(), empty);
   for (int type : {kJTktMediaNoType, kJTktMediaPreCutEmbossedTab, kJTktMediaTextured, kJTktMediaPrePrinted}) {
-    media = _MEDIADATA{};
+    _MEDIADATA media;
     media.type = type;
     media.prePrinted = 9;
     out.clear();
     WriteJTktMedia(out.get(), &media);
-    EXPECT_EQ(out.text(), "\t\t<media-col syntax=\"collection\">\n\t\t</media-col>\n") << type;
+    EXPECT_EQ(out.text(), empty) << type;
   }
-}
-
-TEST(JTktMedia, AbsentNamesAreLeftOutNeverPrinted) {
-  _MEDIADATA media;
-  media.type = kJTktMediaNamed;
-  media.color = kJTktMediaColorNamed;
-  media.orderCount = 4;
-  RecordingContext out;
-  WriteJTktMedia(out.get(), &media);
-  EXPECT_EQ(out.text(), "\t\t<media-col syntax=\"collection\">\n\t\t\t<media-order-count syntax=\"integer\">4</media-order-count>\n"
-                        "\t\t</media-col>\n");
-  const PlistDict systemDefault{{"Type", 23}, {"Color", 12}};
-  EXPECT_EQ(MediaOf(&systemDefault).find("media-type"), std::string::npos);
-}
-
-TEST(JTktMedia, NamesAreCutOnACharacterBoundaryAtThirtyBytes) {
-  const PlistDict stock{{"Type", 7}, {"CustomType", std::string(29, 'a') + "\xC3\xA9"},
-                        {"Color", 10}, {"CustomColor", std::string(28, 'b') + "&c"}};
-  const std::string media = MediaOf(&stock);
-  EXPECT_NE(media.find(">" + std::string(29, 'a') + "</media-type>"), std::string::npos) << media;
-  EXPECT_NE(media.find(">" + std::string(28, 'b') + "</media-color>"), std::string::npos) << media;
+  _MEDIADATA unnamed;
+  unnamed.type = kJTktMediaNamed;
+  unnamed.color = kJTktMediaColorNamed;
+  out.clear();
+  WriteJTktMedia(out.get(), &unnamed);
+  EXPECT_EQ(out.text(), empty);
+  const PlistDict systemDefault{{"Type", 23}};
+  EXPECT_EQ(MediaOf(&systemDefault), empty);
 }
 
 TEST(JTktMedia, FragmentsOfTheShortForms) {

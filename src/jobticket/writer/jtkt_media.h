@@ -49,7 +49,7 @@ inline constexpr std::int32_t kJTktMediaNoColor = 13;
 struct _MEDIADATA {
   std::int32_t type = kJTktUnset;
   std::int32_t color = kJTktUnset;
-  std::int32_t orderCount = 0;        // sheets in one set of a tab or ordered stock
+  std::int32_t orderCount = kJTktUnset;  // sheets in one set of a tab or ordered stock
   std::int32_t holeCount = kJTktUnset;
   std::int32_t prePrinted = 0;        // 0 blank, 1 pre-printed, 2 letter-head (type 6)
   std::int32_t recycled = 0;          // 1 for recycled paper (type 7)

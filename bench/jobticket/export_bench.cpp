@@ -1,0 +1,173 @@
+// Export of a job ticket beside a bare libxml2 parse of the file it writes: writing a document
+// should cost no more than reading it back. The ticket is a heavy job: 200 inserts and 2,000
+// exception pages with a stock each, beside every job-level setting. The papers of those
+// special pages are also written as media elements on their own, since media is what the
+// special-page sections spend their time on.
+#include <benchmark/benchmark.h>
+#include <libxml/parser.h>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "jobticket/writer/jtkt_writer.h"
+#include "jobticket/writer/jtkt_ticket_keys.h"
+#include "model/job_level_stock.h"
+#include "model/special_pages_ticket.h"
+#include "shell/client_information.h"
+#include "support/recording_reporter.h"
+
+namespace {
+
+constexpr int kInserts = 200;
+constexpr int kExceptionPages = 2000;
+
+Stock PaperOf(int i) {
+  Stock stock;
+  stock.setSize(i % 2 == 0 ? 4 : 204);
+  stock.setType(1 + i % 14);
+  stock.setColor(1 + i % 13);
+  stock.setWeight(80 + i % 200);
+  stock.setDescription("Stock " + std::to_string(i) + " <coated> & trimmed");
+  stock.setSidesCoated(1 + i % 4);
+  stock.setCoatingType(1 + i % 5);
+  stock.setFinish(1 + i % 4);
+  stock.setGrain(1 + i % 2);
+  return stock;
+}
+
+const platform::Ticket& HeavyJob() {
+  static const platform::Ticket ticket = [] {
+    platform::Ticket t;
+    t.set(kJTKTOptionsKey, platform::PlistDict{{kJTKTOptionAllKey, true}}, "K");
+    t.set(kJobNotesJobNameKey, "Catalogue with tabs", "K");
+    t.set(kJobNotesSenderNameKey, "Benchmark", "K");
+    for (const char* key : {kFinishingDuplexKey, kResolutionKey, kOPIPrescanKey, kAntialiasingKey, kOutputOrderKey})
+      t.set(key, 2, "K");
+    WriteJobLevelStock(t, PaperOf(0), "K");
+    SpecialPages pages;
+    std::vector<Insert> inserts(kInserts);
+    std::vector<ExceptionPage> ranges(kExceptionPages);
+    std::vector<const SpecialPage*> insertPointers, rangePointers;
+    for (int i = 0; i < kInserts; ++i) {
+      inserts[static_cast<std::size_t>(i)].setStartPage(i * 10 + 1);
+      inserts[static_cast<std::size_t>(i)].stock() = PaperOf(i);
+      insertPointers.push_back(&inserts[static_cast<std::size_t>(i)]);
+    }
+    for (int i = 0; i < kExceptionPages; ++i) {
+      ExceptionPage& range = ranges[static_cast<std::size_t>(i)];
+      range.setStartPage(i * 3 + 1);
+      range.setEndPage(i * 3 + 2);
+      range.stock() = PaperOf(i);
+      rangePointers.push_back(&range);
+    }
+    pages.inserts.add(insertPointers);
+    pages.exceptions.add(rangePointers);
+    WriteSpecialPages(t, pages);
+    return t;
+  }();
+  return ticket;
+}
+
+// The media elements of every special page's paper, framed as a document.
+std::string WriteSpecialPageMedia(const SpecialPages& pages) {
+  std::string out;
+  JTktWriteContext ctx{&out, [](void* refCon, const char* text, std::size_t length) {
+                         static_cast<std::string*>(refCon)->append(text, length);
+                         return 0;
+                       }};
+  WriteJTktHeader(&ctx, kJTktCurrentDTDVersion);
+  WriteJTktJobAttribStart(&ctx);
+  _MEDIADATA media;
+  for (long i = 0; i < pages.inserts.count(); ++i) {
+    FillMediaData(&media, pages.inserts.pageAtIndex(i)->stock());
+    WriteJTktMedia(&ctx, &media);
+  }
+  for (long i = 0; i < pages.exceptions.count(); ++i) {
+    FillMediaData(&media, pages.exceptions.pageAtIndex(i)->stock());
+    WriteJTktMedia(&ctx, &media);
+  }
+  WriteJTktJobAttribEnd(&ctx);
+  WriteJTktTrailer(&ctx);
+  return out;
+}
+
+const std::string& ExportedDocument() {
+  static const std::string document = JTKTWriteDocument(JTKTCopyKorvoItems(HeavyJob()), 0).value_or("");
+  return document;
+}
+
+const SpecialPages& HeavyJobPages() {
+  static const SpecialPages pages = ReadSpecialPages(HeavyJob());
+  return pages;
+}
+
+const std::string& MediaDocument() {
+  static const std::string document = WriteSpecialPageMedia(HeavyJobPages());
+  return document;
+}
+
+void BareParse(benchmark::State& state, const std::string& bytes) {
+  for (auto _ : state) {
+    xmlDoc* doc = xmlReadMemory(bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr, XML_PARSE_NONET);
+    if (doc == nullptr) state.SkipWithError("libxml2 refused the document");
+    benchmark::DoNotOptimize(doc);
+    xmlFreeDoc(doc);
+  }
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));
+}
+
+// What the export command costs after the Sync: copying the ticket's items and writing the document.
+void BM_ExportHeavyJob(benchmark::State& state) {
+  for (auto _ : state) {
+    auto document = JTKTWriteDocument(JTKTCopyKorvoItems(HeavyJob()), 0);
+    benchmark::DoNotOptimize(document);
+  }
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(ExportedDocument().size()));
+}
+BENCHMARK(BM_ExportHeavyJob)->Unit(benchmark::kMicrosecond);
+
+void BM_BareLibxml2ParseOfExport(benchmark::State& state) { BareParse(state, ExportedDocument()); }
+BENCHMARK(BM_BareLibxml2ParseOfExport)->Unit(benchmark::kMicrosecond);
+
+void BM_WriteSpecialPageMedia(benchmark::State& state) {
+  for (auto _ : state) {
+    std::string document = WriteSpecialPageMedia(HeavyJobPages());
+    benchmark::DoNotOptimize(document);
+  }
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(MediaDocument().size()));
+}
+BENCHMARK(BM_WriteSpecialPageMedia)->Unit(benchmark::kMicrosecond);
+
+void BM_BareLibxml2ParseOfMedia(benchmark::State& state) { BareParse(state, MediaDocument()); }
+BENCHMARK(BM_BareLibxml2ParseOfMedia)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+#if defined(__GLIBC__)
+  // Keep freed memory in the process, so that neither side pays page faults for the other's frees.
+  mallopt(M_TRIM_THRESHOLD, 1 << 30);
+  mallopt(M_MMAP_THRESHOLD, 1 << 30);
+#endif
+  xmlInitParser();
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  if (ExportedDocument().empty() || HeavyJobPages().exceptions.count() != kExceptionPages ||
+      HeavyJobPages().inserts.count() != kInserts) {
+    std::fprintf(stderr, "the heavy job could not be built or written\n");
+    return 1;
+  }
+  std::printf("export document: %zu bytes; special-page media document: %zu bytes (%d inserts, %d exception pages)\n",
+              ExportedDocument().size(), MediaDocument().size(), kInserts, kExceptionPages);
+  korvo_bench::RecordingReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  reporter.printRatio("export / bare libxml2 parse of its file", "BM_ExportHeavyJob", "BM_BareLibxml2ParseOfExport");
+  reporter.printRatio("special-page media / bare libxml2 parse of it", "BM_WriteSpecialPageMedia",
+                      "BM_BareLibxml2ParseOfMedia");
+  benchmark::Shutdown();
+  return 0;
+}
