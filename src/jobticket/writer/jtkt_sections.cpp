@@ -11,28 +11,63 @@
 
 #include <array>
 
+#include "jobticket/writer/jtkt_color.h"
 #include "jobticket/writer/jtkt_commands.h"
+#include "jobticket/writer/jtkt_finishing.h"
+#include "jobticket/writer/jtkt_image_shift.h"
+#include "jobticket/writer/jtkt_job_attributes.h"
 #include "jobticket/writer/jtkt_media.h"
+#include "jobticket/writer/jtkt_special_pages.h"
+#include "jobticket/writer/jtkt_ticket_keys.h"
+#include "jobticket/writer/jtkt_ticket_read.h"
+#include "model/full_color_options.h"
+#include "model/image_shift_options.h"
 
 namespace {
 
 using platform::PlistDict;
 using Select = JTktSelector;
 
+// The writers that look in the ticket for a dictionary, or a key, before they run.
+void BackCoverUnlessCoverMode(const PlistDict* t, int coverMode) {
+  if (coverMode == 0) WriteJTKTBackCover(t);
+}
+void PadsWhenCounted(const PlistDict* t, int) {
+  if (JTktHas(t, kNoOfPadsKey)) WriteJTKTPad(t);
+}
+void JobImageShift(const PlistDict* t, int) { WriteJTKTImageShift(JTktDictionary(t, kImageShiftOptionsJobKey)); }
+void JobHighlightColor(const PlistDict* t, int) {
+  WriteJTKTHighlightColor(JTktDictionary(t, kHighlightColorOptionsJobKey));
+}
+void JobFullColor(const PlistDict* t, int) { WriteJTKTFullColor(JTktDictionary(t, kFullColorOptionsKey)); }
+
 constexpr std::array kSections = {
     JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTJobLevelStock(t); }},
+    JTktSection{Select::AllOrCovers, [](const PlistDict* t, int coverMode) { WriteJTKTFrontCover(t, coverMode); }},
+    JTktSection{Select::AllOrCovers, BackCoverUnlessCoverMode},
+    JTktSection{Select::Always, PadsWhenCounted},
+    JTktSection{Select::AllOrInserts, [](const PlistDict* t, int) { WriteJTKTInserts(t); }},
+    JTktSection{Select::AllOrExceptions, [](const PlistDict* t, int) { WriteJTKTExceptions(t); }},
+    JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTFinishing(t); }},
+    JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTJobNotes(t); }},
     JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTDuplex(t); }},
     JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTOutputDestination(t); }},
     JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTResolution(t); }},
+    JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTHighlightColor(t); }},
+    JTktSection{Select::All, JobImageShift},
+    JTktSection{Select::All, JobHighlightColor},
+    JTktSection{Select::All, JobFullColor},
     JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTOPISubsitution(t); }},
     JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTOPIPreScan(t); }},
     JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTAntiAliasing(t); }},
+    JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTHalftone(t); }},
     JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTLightenDarken(t); }},
     JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTTonerSaver(t); }},
     JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTOutputOrder(t); }},
     JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTPrinterEmulation(t); }},
     JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTImageRotation(t); }},
     JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTOutputColor(t); }},
+    JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTBackgroundForms(t); }},
     JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTAccounting(t); }},
     JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTPagesToPrint(t); }},
 };

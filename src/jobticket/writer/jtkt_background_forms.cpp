@@ -1,0 +1,113 @@
+// Background forms: save the job as a form on the printer, or merge it with a form there.
+#include "jobticket/writer/jtkt_fragment.h"
+#include "jobticket/writer/jtkt_job_attributes.h"
+#include "jobticket/writer/jtkt_ticket_keys.h"
+#include "jobticket/writer/jtkt_ticket_read.h"
+#include "model/background_forms_options.h"
+#include "platform/status.h"
+
+namespace {
+
+using platform::PlistDict;
+
+// Producers that store the offsets already converted say so with this member; the model's own
+// dictionary never holds it.
+constexpr const char* kFullPrecisionKey = "FullPrecision";
+// The controller keeps a form's name, as written, in 255 bytes.
+constexpr std::size_t kFormNameBytes = 255;
+
+constexpr std::int32_t kUseDocumentName = 1;
+
+// Offsets in thousandths of a millimetre: hundredths of an inch times 254, tenths of a millimetre
+// times 100.
+std::int64_t FillBGFormsOffset(std::int32_t stored, bool fullPrecision, bool inches) {
+  const std::int64_t value = stored;
+  if (fullPrecision) return value;
+  return inches ? value * 254 : value * 100;
+}
+
+void Line(const JTktWriteContext& ctx, std::string_view text) { JTktFragment().text(text).writeTo(ctx); }
+
+void NameLine(const JTktWriteContext& ctx, std::string_view start, const std::string& name, std::string_view end) {
+  JTktFragment().text(start).escaped(name, kFormNameBytes).text(end).writeTo(ctx);
+}
+
+}  // namespace
+
+void FillBGFormsData(_BGFORMSDATA* forms, const PlistDict* dict, const PlistDict* ticket) {
+  if (forms == nullptr) return;
+  *forms = _BGFORMSDATA{};
+  if (dict == nullptr) return;
+  const BackgroundFormsOptions options(*dict);
+  std::int32_t useDocumentName = 0, cycle = 0, inches = 1, x = 0, y = 0;
+  options.useDocumentName(&useDocumentName);
+  if (useDocumentName == kUseDocumentName) {
+    if (const std::string* jobName = JTktString(ticket, kPMJobNameKey)) forms->newFormName = *jobName;
+  } else {
+    options.newFormString(&forms->newFormName);
+  }
+  options.mergeWithString(&forms->existingFormName);
+  options.cyclePages(&cycle);
+  forms->cycleStart = cycle;
+  options.inches(&inches);
+  options.xOffset(&x);
+  options.yOffset(&y);
+  const bool fullPrecision = JTktBoolean(dict, kFullPrecisionKey).value_or(false);
+  forms->xShift = FillBGFormsOffset(x, fullPrecision, inches == 1);
+  forms->yShift = FillBGFormsOffset(y, fullPrecision, inches == 1);
+}
+
+void FinalizeBGFormsTypeData(_BGFORMSDATA* forms) {
+  if (forms == nullptr) return;
+  forms->newFormName.reset();
+  forms->existingFormName.reset();
+}
+
+int WriteJTktBackgroundForms(const JTktWriteContext* ctx, const _BGFORMSDATA* forms) {
+  if (!JTktCanWrite(ctx) || forms == nullptr) return platform::paramErr;
+  if (forms->newFormName) {
+    Line(*ctx, "\t\t<form-save syntax=\"collection\">\n");
+    Line(*ctx, "\t\t\t<form-save-disposition syntax=\"keyword\">save-only</form-save-disposition>\n");
+    Line(*ctx, "\t\t\t<form-save-info syntax=\"1setOf\">\n");
+    Line(*ctx, "\t\t\t\t<value syntax=\"collection\">\n");
+    Line(*ctx, "\t\t\t\t\t<form-save-location syntax=\"uri\">file:///form-repository/</form-save-location>\n");
+    NameLine(*ctx, "\t\t\t\t\t<form-save-name syntax=\"name\" xml:space=\"preserve\">", *forms->newFormName,
+             "</form-save-name>\n");
+    Line(*ctx, "\t\t\t\t\t<form-save-format syntax=\"mimeMediaType\">application/X-single-page-tiff</form-save-format>\n");
+    Line(*ctx, "\t\t\t\t</value>\n");
+    Line(*ctx, "\t\t\t</form-save-info>\n");
+    Line(*ctx, "\t\t</form-save>\n");
+  }
+  if (forms->existingFormName) {
+    Line(*ctx, "\t\t<forms-col syntax=\"1setOf\">\n");
+    Line(*ctx, "\t\t\t<value syntax=\"collection\">\n");
+    NameLine(*ctx, "\t\t\t\t<form-name syntax=\"name\" xml:space=\"preserve\">", *forms->existingFormName,
+             "</form-name>\n");
+    JTktFragment().text("\t\t\t\t<form-cycle-start syntax=\"integer\">").integer(forms->cycleStart)
+        .text("</form-cycle-start>\n").writeTo(*ctx);
+    JTktFragment().text("\t\t\t\t<forms-x-image-shift syntax=\"integer\">").integer(forms->xShift)
+        .text("</forms-x-image-shift>\n").writeTo(*ctx);
+    JTktFragment().text("\t\t\t\t<forms-y-image-shift syntax=\"integer\">").integer(forms->yShift)
+        .text("</forms-y-image-shift>\n").writeTo(*ctx);
+    Line(*ctx, "\t\t\t</value>\n");
+    Line(*ctx, "\t\t</forms-col>\n");
+  }
+  return platform::noErr;
+}
+
+void WriteJTKTBackgroundForms(const PlistDict* ticket) {
+  JTktDebug("DEBUG: ******* WriteJTKTBackgroundForms\n");
+  if (ticket == nullptr) return;
+  JTktDebug("DEBUG: ******* WriteJTKTBackgroundForms: valid ticket\n");
+  const PlistDict* dict = JTktDictionary(ticket, kBackgroundFormsOptionsKey);
+  if (dict == nullptr) return;
+  JTktDebug("DEBUG: ******* WriteJTKTBackgroundForms: valid bg options ticket\n");
+  const PlistDict* jobType = JTktDictionary(ticket, kJobTypeKey);
+  const std::int32_t storedJobType = JTktSetting(jobType, kJobTypeJobTypeKey).value_or(0);
+  if (jobType != nullptr) JTktDebug("DEBUG: ******** jobType = %ld\n", static_cast<long>(storedJobType));
+  // Forms options outlive a change of job type in the dialog; only a forms job sends them.
+  if (storedJobType != kStoredJobTypeBackgroundForms) return;
+  _BGFORMSDATA forms;
+  FillBGFormsData(&forms, dict, ticket);
+  WriteJTktBackgroundForms(&jtkt_ofp.context, &forms);
+}
