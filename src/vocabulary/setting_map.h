@@ -51,94 +51,98 @@ static_assert(kUseLoginNameValue == 0x4A6E554C);
 // The filler of a position map's value column.
 inline constexpr std::int32_t kPositionMapValue = FourCharCodeValue("Kujn");
 
+// The maps are visible from the plug-in module by their names, for other components that fill
+// menus or read settings the way the panels do.
+#define KORVO_EXPORTED_MAP __attribute__((visibility("default")))
+
 // The stock size table, every row of the paper library in menu order.
-extern const PaperSizeSettingMap CompleteStockSizeMap[];
+KORVO_EXPORTED_MAP extern const PaperSizeSettingMap CompleteStockSizeMap[];
 
 // Booklet/Watermark panel: booklet, page borders, watermark menus.
-extern const SettingMap BookletWatermarkBackgroundFormsMap[];
-extern const SettingMap PageBordersMap[];
-extern const SettingMap EnabledDisabledMap[];
-extern const SettingMap WatermarkOptionsMap[];
-extern const SettingMap WatermarkMap[];
-extern const SettingMap WatermarkStringMap[];
+KORVO_EXPORTED_MAP extern const SettingMap BookletWatermarkBackgroundFormsMap[];
+KORVO_EXPORTED_MAP extern const SettingMap PageBordersMap[];
+KORVO_EXPORTED_MAP extern const SettingMap EnabledDisabledMap[];
+KORVO_EXPORTED_MAP extern const SettingMap WatermarkOptionsMap[];
+KORVO_EXPORTED_MAP extern const SettingMap WatermarkMap[];
+KORVO_EXPORTED_MAP extern const SettingMap WatermarkStringMap[];
 
 // Paper stocks: size, type, colour, weight and the other stock attributes, covers.
-extern const SettingMap StockDescriptionMap[];
-extern const SettingMap StockSizeMap[];
-extern const SettingMap CompleteStockTypeMap[];
-extern const SettingMap StockTypeMap[];
-extern const SettingMap CompleteStockColorMap[];
-extern const SettingMap StockColorMap[];
-extern const SettingMap WeightMap[];
-extern const SettingMap StockPunchedMap[];
-extern const SettingMap GrainMap[];
-extern const SettingMap GrainCompensationMap[];
-extern const SettingMap FinishMap1[];
-extern const SettingMap FinishMap[];
-extern const SettingMap CoatingTypeMap[];
-extern const SettingMap SidesCoatedMap[];
-extern const SettingMap StockLibraryMap[];
-extern const SettingMap CoverSidesImagedMap[];
-extern const SettingMap CoverSidesDuplexImagedMap[];
-extern const SettingMap CoverSidesSimplexImagedMap[];
+KORVO_EXPORTED_MAP extern const SettingMap StockDescriptionMap[];
+KORVO_EXPORTED_MAP extern const SettingMap StockSizeMap[];
+KORVO_EXPORTED_MAP extern const SettingMap CompleteStockTypeMap[];
+KORVO_EXPORTED_MAP extern const SettingMap StockTypeMap[];
+KORVO_EXPORTED_MAP extern const SettingMap CompleteStockColorMap[];
+KORVO_EXPORTED_MAP extern const SettingMap StockColorMap[];
+KORVO_EXPORTED_MAP extern const SettingMap WeightMap[];
+KORVO_EXPORTED_MAP extern const SettingMap StockPunchedMap[];
+KORVO_EXPORTED_MAP extern const SettingMap GrainMap[];
+KORVO_EXPORTED_MAP extern const SettingMap GrainCompensationMap[];
+KORVO_EXPORTED_MAP extern const SettingMap FinishMap1[];
+KORVO_EXPORTED_MAP extern const SettingMap FinishMap[];
+KORVO_EXPORTED_MAP extern const SettingMap CoatingTypeMap[];
+KORVO_EXPORTED_MAP extern const SettingMap SidesCoatedMap[];
+KORVO_EXPORTED_MAP extern const SettingMap StockLibraryMap[];
+KORVO_EXPORTED_MAP extern const SettingMap CoverSidesImagedMap[];
+KORVO_EXPORTED_MAP extern const SettingMap CoverSidesDuplexImagedMap[];
+KORVO_EXPORTED_MAP extern const SettingMap CoverSidesSimplexImagedMap[];
 
 // Job and output: two-sided printing, job type and format, output destinations, punching and stapling.
-extern const SettingMap DuplexMap[];
-extern const SettingMap PlexMap[];
-extern const SettingMap JobTypeMap[];
-extern const SettingMap JobFormatMap[];
-extern const SettingMap JobFormatMap2[];
-extern const SettingMap OutputDestHCSS_BKMap[];
-extern const SettingMap OutputDestHCSSMap[];
-extern const SettingMap OutputDestLCSSMap[];
-extern const SettingMap OutputDestOCTMap[];
-extern const SettingMap PunchMap[];
-extern const SettingMap PunchNoneMap[];
-extern const SettingMap OutputStapleHCSSMap[];
-extern const SettingMap OutputStapleLCSSMap[];
-extern const SettingMap OutputStapleOCTMap[];
+KORVO_EXPORTED_MAP extern const SettingMap DuplexMap[];
+KORVO_EXPORTED_MAP extern const SettingMap PlexMap[];
+KORVO_EXPORTED_MAP extern const SettingMap JobTypeMap[];
+KORVO_EXPORTED_MAP extern const SettingMap JobFormatMap[];
+KORVO_EXPORTED_MAP extern const SettingMap JobFormatMap2[];
+KORVO_EXPORTED_MAP extern const SettingMap OutputDestHCSS_BKMap[];
+KORVO_EXPORTED_MAP extern const SettingMap OutputDestHCSSMap[];
+KORVO_EXPORTED_MAP extern const SettingMap OutputDestLCSSMap[];
+KORVO_EXPORTED_MAP extern const SettingMap OutputDestOCTMap[];
+KORVO_EXPORTED_MAP extern const SettingMap PunchMap[];
+KORVO_EXPORTED_MAP extern const SettingMap PunchNoneMap[];
+KORVO_EXPORTED_MAP extern const SettingMap OutputStapleHCSSMap[];
+KORVO_EXPORTED_MAP extern const SettingMap OutputStapleLCSSMap[];
+KORVO_EXPORTED_MAP extern const SettingMap OutputStapleOCTMap[];
 
 // Image options: resolution, anti-aliasing, halftone, tone curve and image shift.
-extern const SettingMap ResolutionMap[];
-extern const SettingMap AntialiasingMap[];
-extern const SettingMap HalftoneScreenMap[];
-extern const SettingMap TRCMap[];
-extern const SettingMap ImageShiftOptions2SidedMap[];
-extern const SettingMap ImageShiftOptions1SidedMap[];
+KORVO_EXPORTED_MAP extern const SettingMap ResolutionMap[];
+KORVO_EXPORTED_MAP extern const SettingMap AntialiasingMap[];
+KORVO_EXPORTED_MAP extern const SettingMap HalftoneScreenMap[];
+KORVO_EXPORTED_MAP extern const SettingMap TRCMap[];
+KORVO_EXPORTED_MAP extern const SettingMap ImageShiftOptions2SidedMap[];
+KORVO_EXPORTED_MAP extern const SettingMap ImageShiftOptions1SidedMap[];
 
 // Colour set-up: output colour, rendering, profiles, overprint and trapping.
-extern const SettingMap OutputColorMap[];
-extern const SettingMap ObjectRenderingMap[];
-extern const SettingMap DestinationProfileMap[];
-extern const SettingMap GraySourceProfileMap[];
-extern const SettingMap CMYKSourceProfileMap[];
-extern const SettingMap RGBSourceProfileMap[];
-extern const SettingMap BlackOverprintMap[];
-extern const SettingMap TrappingMap[];
+KORVO_EXPORTED_MAP extern const SettingMap OutputColorMap[];
+KORVO_EXPORTED_MAP extern const SettingMap ObjectRenderingMap[];
+KORVO_EXPORTED_MAP extern const SettingMap DestinationProfileMap[];
+KORVO_EXPORTED_MAP extern const SettingMap GraySourceProfileMap[];
+KORVO_EXPORTED_MAP extern const SettingMap CMYKSourceProfileMap[];
+KORVO_EXPORTED_MAP extern const SettingMap RGBSourceProfileMap[];
+KORVO_EXPORTED_MAP extern const SettingMap BlackOverprintMap[];
+KORVO_EXPORTED_MAP extern const SettingMap TrappingMap[];
 
 // Highlight colour.
-extern const SettingMap HighlightMismatchColorMap[];
-extern const SettingMap HighlightMappingAlgorithmMap[];
-extern const SettingMap HighlightMappingColorMap[];
-extern const SettingMap HighlightPrintingColorMap[];
+KORVO_EXPORTED_MAP extern const SettingMap HighlightMismatchColorMap[];
+KORVO_EXPORTED_MAP extern const SettingMap HighlightMappingAlgorithmMap[];
+KORVO_EXPORTED_MAP extern const SettingMap HighlightMappingColorMap[];
+KORVO_EXPORTED_MAP extern const SettingMap HighlightPrintingColorMap[];
 
 // Position maps: the panel stores the position of the chosen item, never the value column.
-extern const SettingMap OnOffMap[];
-extern const SettingMap OPIPrescanMap[];
-extern const SettingMap OPISubsitutionMap[];
-extern const SettingMap PrinterEmulationMap[];
-extern const SettingMap OutputOptionsMap[];
-extern const SettingMap RotateImageMap[];
-extern const SettingMap BookletLayoutOrderMap[];
-extern const SettingMap SavedJobSaveOptionRadioMap[];
-extern const SettingMap NamedPaperPaperListMap[];
-extern const SettingMap HolePunchOptionsMap[];
-extern const SettingMap ComplexBookletFoldMap[];
-extern const SettingMap ComplexFoldMap[];
-extern const SettingMap ZFoldMap[];
+KORVO_EXPORTED_MAP extern const SettingMap OnOffMap[];
+KORVO_EXPORTED_MAP extern const SettingMap OPIPrescanMap[];
+KORVO_EXPORTED_MAP extern const SettingMap OPISubsitutionMap[];
+KORVO_EXPORTED_MAP extern const SettingMap PrinterEmulationMap[];
+KORVO_EXPORTED_MAP extern const SettingMap OutputOptionsMap[];
+KORVO_EXPORTED_MAP extern const SettingMap RotateImageMap[];
+KORVO_EXPORTED_MAP extern const SettingMap BookletLayoutOrderMap[];
+KORVO_EXPORTED_MAP extern const SettingMap SavedJobSaveOptionRadioMap[];
+KORVO_EXPORTED_MAP extern const SettingMap NamedPaperPaperListMap[];
+KORVO_EXPORTED_MAP extern const SettingMap HolePunchOptionsMap[];
+KORVO_EXPORTED_MAP extern const SettingMap ComplexBookletFoldMap[];
+KORVO_EXPORTED_MAP extern const SettingMap ComplexFoldMap[];
+KORVO_EXPORTED_MAP extern const SettingMap ZFoldMap[];
 
 // Special entries of the combo boxes with input history; each value a four-character code.
-extern const SettingMap LoginNameMap[];
-extern const SettingMap JobNameMap[];
-extern const SettingMap FolderNameMap[];
-extern const SettingMap BackgroundFormsMap[];
+KORVO_EXPORTED_MAP extern const SettingMap LoginNameMap[];
+KORVO_EXPORTED_MAP extern const SettingMap JobNameMap[];
+KORVO_EXPORTED_MAP extern const SettingMap FolderNameMap[];
+KORVO_EXPORTED_MAP extern const SettingMap BackgroundFormsMap[];
