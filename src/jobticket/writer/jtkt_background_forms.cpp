@@ -5,6 +5,7 @@
 #include "jobticket/writer/jtkt_ticket_read.h"
 #include "model/background_forms_options.h"
 #include "platform/status.h"
+#include "vocabulary/printer_default.h"
 
 namespace {
 
@@ -20,8 +21,9 @@ constexpr std::int32_t kUseDocumentName = 1;
 
 // Offsets in thousandths of a millimetre: hundredths of an inch times 254, tenths of a millimetre
 // times 100.
+// The printer default is no offset.
 std::int64_t FillBGFormsOffset(std::int32_t stored, bool fullPrecision, bool inches) {
-  const std::int64_t value = stored;
+  const std::int64_t value = stored == kPrinterDefault ? 0 : stored;
   if (fullPrecision) return value;
   return inches ? value * 254 : value * 100;
 }
