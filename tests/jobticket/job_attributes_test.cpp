@@ -69,9 +69,10 @@ TEST(JTktJobType, HoldSaveAndNothing) {
   EXPECT_EQ(JobType({{kJobTypeKey, PlistDict{{"JobType", 2}}}}),
             "\t\t\t<job-hold-until syntax=\"keyword\">indefinite</job-hold-until>\n");
   EXPECT_EQ(JobType({{kJobTypeKey, PlistDict{{"JobType", 9}}}}), "");
-  EXPECT_EQ(JobType({}), "\t\t<job-save-disposition syntax=\"collection\">\n"
-                         "\t\t\t<save-disposition syntax=\"keyword\">none</save-disposition>\n"
-                         "\t\t</job-save-disposition>\n");
+  EXPECT_EQ(JobType({}), "");
+  EXPECT_EQ(JobType({{kJobTypeKey, PlistDict{}}}), "\t\t<job-save-disposition syntax=\"collection\">\n"
+                                                   "\t\t\t<save-disposition syntax=\"keyword\">none</save-disposition>\n"
+                                                   "\t\t</job-save-disposition>\n");
   EXPECT_EQ(JobType({{kJobTypeKey, PlistDict{{"JobType", 3}, {"SavedJobName", "Q3 <draft>"}}}}),
             SaveInfo("save-only", "file:///job-repository/", "Q3 &lt;draft&gt;", Format("application/X-single-page-tiff")));
   EXPECT_EQ(JobType({{kJobTypeKey, PlistDict{{"JobType", 3}, {"SaveDisposition", 2}, {"MediaType", 3},
@@ -143,6 +144,20 @@ TEST(JTktBackgroundForms, UnitsDocumentNameAndLongNames) {
   WriteJTktBackgroundForms(out.get(), &forms);
   EXPECT_NE(out.text().find(">" + std::string(254, 'g') + "</form-name>"), std::string::npos);
   EXPECT_EQ(jtkt_test::XmllintComplaint(jtkt_test::Framed(out.text())), "");
+}
+
+TEST(JTktJobType, WholeDocumentPlacesTheJobTypeAfterTheNotes) {
+  PlistDict ticket = jtkt_test::WholeDocumentTicket();
+  ticket.insert_or_assign(kJobTypeKey, PlistDict{{"JobType", 2}});
+  ticket.insert_or_assign(kJobNotesRecipientKey, "Desk 4");
+  const std::string document = jtkt_test::Document(ticket);
+  const auto notes = document.find("<job-recipient-name");
+  const auto hold = document.find("<job-hold-until");
+  const auto sides = document.find("<sides ");
+  ASSERT_NE(hold, std::string::npos);
+  EXPECT_LT(notes, hold);
+  EXPECT_LT(hold, sides);
+  EXPECT_EQ(jtkt_test::XmllintComplaint(document), "");
 }
 
 // Names with the XML specials, control characters and broken UTF-8, the sentinel and codes out of

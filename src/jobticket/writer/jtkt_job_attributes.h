@@ -80,6 +80,6 @@ void FinalizeBGFormsTypeData(_BGFORMSDATA* forms);
 
 // Ticket writers, default context.
 void WriteJTKTJobNotes(const platform::PlistDict* ticket);
-void WriteJTKTJobType(const platform::PlistDict* ticket);
+void WriteJTKTJobType(const platform::PlistDict* ticket);  // nothing without "com.korvo.print.JobType"
 // Only for a background-forms job (job type 9): the forms belong to it and to no other job.
 void WriteJTKTBackgroundForms(const platform::PlistDict* ticket);

@@ -102,11 +102,12 @@ int WriteJTktJobTypes(const JTktWriteContext* ctx, const _JOBDATA* job) {
   return platform::noErr;
 }
 
+// Like every section, the job type is written only when the ticket holds it; a job whose
+// dialog never stored a job type asks for nothing, not for "none".
 void WriteJTKTJobType(const PlistDict* ticket) {
-  if (ticket == nullptr) return;
-  const PlistDict empty;
   const PlistDict* dict = JTktDictionary(ticket, kJobTypeKey);
+  if (dict == nullptr) return;
   _JOBDATA job;
-  FillJobTypeData(&job, dict ? dict : &empty, ticket);
+  FillJobTypeData(&job, dict, ticket);
   WriteJTktJobTypes(&jtkt_ofp.context, &job);
 }

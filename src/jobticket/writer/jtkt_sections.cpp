@@ -50,6 +50,7 @@ constexpr std::array kSections = {
     JTktSection{Select::AllOrExceptions, [](const PlistDict* t, int) { WriteJTKTExceptions(t); }},
     JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTFinishing(t); }},
     JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTJobNotes(t); }},
+    JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTJobType(t); }},
     JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTDuplex(t); }},
     JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTOutputDestination(t); }},
     JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTResolution(t); }},
