@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "controls/decimal_text.h"
-#include "controls/input_history_file.h"
+#include "vocabulary/input_history.h"
 #include "platform/locale/utf8_text.h"
 #include "shell/count_digits.h"
 
