@@ -1,11 +1,9 @@
 #include "host/export_command.h"
 
-#include <unistd.h>
-
 #include <filesystem>
 
+#include "host/dialog_session.h"
 #include "host/host_paths.h"
-#include "host/print_dialog.h"
 
 namespace korvo_host {
 
@@ -17,27 +15,9 @@ int RunExportCommand(const CommandLine& line, std::ostream& err) {
     return kExitUserError;
   }
   platform::PrintSession session = loaded.take();
-  platform::PrinterInfo& printer = session.printer();
-  if (line.ppdPath) printer.ppdPath = *line.ppdPath;
-  if (printer.ppdPath.empty()) printer.ppdPath = SamplePPDPath(bundlePath);
-  if (printer.name.empty()) printer.name = std::filesystem::path(printer.ppdPath).stem().string();
-  if (::access(printer.ppdPath.c_str(), R_OK) != 0) {
-    err << "ERROR: cannot read the printer description " << printer.ppdPath << "\n";
-    return kExitUserError;
-  }
-
-  auto dialog = PrintDialog::load(bundlePath);
-  if (!dialog) {
-    err << "ERROR: " << dialog.error() << "\n";
-    return kExitUserError;
-  }
-  PrintDialog& pde = **dialog;
-  pde.prologue();
-  if (pde.initialize(session) != platform::noErr) {
-    err << "ERROR: " << printer.ppdPath << ": not a Korvo printer description; the Korvo features do not apply\n";
-    return kExitUserError;
-  }
-  pde.open();
+  std::unique_ptr<PrintDialog> dialog = OpenDialogOnSession(line, bundlePath, session, err);
+  if (!dialog) return kExitUserError;
+  PrintDialog& pde = *dialog;
   const platform::Result<platform::OSStatus> exported = pde.exportJobTicket(*line.outputPath);
   pde.close();
   pde.terminate();

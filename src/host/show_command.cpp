@@ -1,12 +1,10 @@
 #include "host/show_command.h"
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <vector>
 
+#include "host/dialog_session.h"
 #include "host/host_paths.h"
-#include "host/print_dialog.h"
 #include "platform/plist/plist_description.h"
 #include "shell/shell_controls.h"
 
@@ -33,27 +31,9 @@ int RunShowCommand(const CommandLine& line, std::ostream& out, std::ostream& err
   auto session = OpenSession(line, err);
   if (!session) return kExitUserError;
 
-  platform::PrinterInfo& printer = session->printer();
-  if (line.ppdPath) printer.ppdPath = *line.ppdPath;
-  if (printer.ppdPath.empty()) printer.ppdPath = SamplePPDPath(bundlePath);
-  if (printer.name.empty()) printer.name = std::filesystem::path(printer.ppdPath).stem().string();
-  if (::access(printer.ppdPath.c_str(), R_OK) != 0) {
-    err << "ERROR: cannot read the printer description " << printer.ppdPath << "\n";
-    return kExitUserError;
-  }
-
-  auto dialog = PrintDialog::load(bundlePath);
-  if (!dialog) {
-    err << "ERROR: " << dialog.error() << "\n";
-    return kExitUserError;
-  }
-  PrintDialog& pde = **dialog;
-  pde.prologue();
-  if (pde.initialize(*session) != platform::noErr) {
-    err << "ERROR: " << printer.ppdPath << ": not a Korvo printer description; the Korvo features do not apply\n";
-    return kExitUserError;
-  }
-  pde.open();
+  std::unique_ptr<PrintDialog> dialog = OpenDialogOnSession(line, bundlePath, *session, err);
+  if (!dialog) return kExitUserError;
+  PrintDialog& pde = *dialog;
   // What the panel pop-up offers, read while the shell pane is in the dialog.
   std::vector<std::string> panelTitles;
   if (platform::ui::Control* popup = pde.window().find(kPanelPopupID))

@@ -1,0 +1,36 @@
+#include "host/dialog_session.h"
+
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "host/host_paths.h"
+
+namespace korvo_host {
+
+std::unique_ptr<PrintDialog> OpenDialogOnSession(const CommandLine& line, const std::string& bundlePath,
+                                                 platform::PrintSession& session, std::ostream& err) {
+  platform::PrinterInfo& printer = session.printer();
+  if (line.ppdPath) printer.ppdPath = *line.ppdPath;
+  if (printer.ppdPath.empty()) printer.ppdPath = SamplePPDPath(bundlePath);
+  if (printer.name.empty()) printer.name = std::filesystem::path(printer.ppdPath).stem().string();
+  if (::access(printer.ppdPath.c_str(), R_OK) != 0) {
+    err << "ERROR: cannot read the printer description " << printer.ppdPath << "\n";
+    return nullptr;
+  }
+  auto dialog = PrintDialog::load(bundlePath);
+  if (!dialog) {
+    err << "ERROR: " << dialog.error() << "\n";
+    return nullptr;
+  }
+  std::unique_ptr<PrintDialog> pde = dialog.take();
+  pde->prologue();
+  if (pde->initialize(session) != platform::noErr) {
+    err << "ERROR: " << printer.ppdPath << ": not a Korvo printer description; the Korvo features do not apply\n";
+    return nullptr;
+  }
+  pde->open();
+  return pde;
+}
+
+}  // namespace korvo_host

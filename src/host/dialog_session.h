@@ -1,0 +1,21 @@
+#pragma once
+// What every sub-command does before its own work: point the session at its printer and bring
+// the plug-in up on it as the print dialog does.
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include "host/command_line.h"
+#include "host/print_dialog.h"
+#include "platform/ticket/print_session.h"
+
+namespace korvo_host {
+
+// Sets the session's printer description (--ppd, else the one the session names, else the
+// bundled sample printer), loads the plug-in and runs Prologue, Initialize and Open. None, after
+// one "ERROR:" line on err, when the description cannot be read, the plug-in cannot be loaded or
+// the printer is not Korvo's.
+std::unique_ptr<PrintDialog> OpenDialogOnSession(const CommandLine& line, const std::string& bundlePath,
+                                                 platform::PrintSession& session, std::ostream& err);
+
+}  // namespace korvo_host
