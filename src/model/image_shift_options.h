@@ -14,6 +14,18 @@
 #include "vocabulary/printer_default.h"
 
 inline constexpr const char* kImageShiftOptionsJobKey = "com.korvo.print.ImageShiftOptionsJob";
+// Where an exception range keeps its own image shift.
+inline constexpr const char* kImageShiftOptionsPageKey = "com.korvo.print.ImageShiftOptionsPage";
+
+// The keys of the image-shift dictionary; the job-ticket writer reads the stored values directly
+// for its exact unit arithmetic.
+inline constexpr const char* kImageShiftOptionKey = "Option";
+inline constexpr const char* kImageShiftInchesKey = "Inches";
+inline constexpr const char* kImageShiftFullPrecisionKey = "FullPrecision";
+inline constexpr const char* kImageShiftX1Key = "X1";
+inline constexpr const char* kImageShiftY1Key = "Y1";
+inline constexpr const char* kImageShiftX2Key = "X2";
+inline constexpr const char* kImageShiftY2Key = "Y2";
 
 // The options of ImageShiftOptions2SidedMap; 2 belongs to no menu and acts as MirrorBoth.
 enum ImageShiftOption : std::int32_t {

@@ -8,13 +8,13 @@
 
 namespace {
 
-constexpr const char* kOptionKey = "Option";
-constexpr const char* kInchesKey = "Inches";
-constexpr const char* kFullPrecisionKey = "FullPrecision";
-constexpr const char* kX1Key = "X1";
-constexpr const char* kY1Key = "Y1";
-constexpr const char* kX2Key = "X2";
-constexpr const char* kY2Key = "Y2";
+constexpr const char* kOptionKey = kImageShiftOptionKey;
+constexpr const char* kInchesKey = kImageShiftInchesKey;
+constexpr const char* kFullPrecisionKey = kImageShiftFullPrecisionKey;
+constexpr const char* kX1Key = kImageShiftX1Key;
+constexpr const char* kY1Key = kImageShiftY1Key;
+constexpr const char* kX2Key = kImageShiftX2Key;
+constexpr const char* kY2Key = kImageShiftY2Key;
 
 bool IsKnownOption(std::int32_t option) {
   return option == kImageShiftPrinterDefault || (option >= kImageShiftIndependent && option <= kImageShiftTandemBoth);

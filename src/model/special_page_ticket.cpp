@@ -16,7 +16,6 @@ constexpr const char* kStockKey = "Stock";
 constexpr const char* kSidesImagedKey = "SidesImaged";  // a cover's sides; an exception range's plex
 constexpr const char* kQuantityKey = "Quantity";
 constexpr const char* kEndPageKey = "EndPage";
-constexpr const char* kImageShiftPageKey = "com.korvo.print.ImageShiftOptionsPage";
 constexpr const char* kFullColorOptionsPageKey = "FullColorOptionsPage";
 constexpr const char* kAntialiasingKey = "Antialiasing";
 constexpr const char* kOutputColorKey = "OutputColor";
@@ -80,7 +79,7 @@ platform::PlistDict Insert::asTicket() const {
 
 ExceptionPage::ExceptionPage(const platform::PlistDict& dict) : SpecialPage(dict) {
   imageShift_.valid = false;  // until the dictionary holds a shift
-  if (const platform::PlistDict* shift = FindDictionary(dict, kImageShiftPageKey)) imageShift_.fromTicket(*shift);
+  if (const platform::PlistDict* shift = FindDictionary(dict, kImageShiftOptionsPageKey)) imageShift_.fromTicket(*shift);
   ReadChecked(dict, kEndPageKey, endPage_, InRange(0, INT32_MAX));
   colorOptions_.fromTicket(FindDictionary(dict, kFullColorOptionsPageKey));
   ReadChecked(dict, kHalftoneScreenKey, halftoneScreen_, OneOf({6, 7, 8, 11, 12, 14}));
@@ -93,7 +92,7 @@ ExceptionPage::ExceptionPage(const platform::PlistDict& dict) : SpecialPage(dict
 platform::PlistDict ExceptionPage::asTicket() const {
   platform::PlistDict dict = SpecialPage::asTicket();
   PutInteger(dict, kEndPageKey, endPage_);
-  if (auto shift = imageShift_.asTicket()) dict.insert_or_assign(kImageShiftPageKey, std::move(*shift));
+  if (auto shift = imageShift_.asTicket()) dict.insert_or_assign(kImageShiftOptionsPageKey, std::move(*shift));
   PutIntegerIfSet(dict, kSidesImagedKey, plex_);
   dict.insert_or_assign(kFullColorOptionsPageKey, colorOptions_.asTicket());
   PutIntegerIfSet(dict, kAntialiasingKey, antialiasing_);

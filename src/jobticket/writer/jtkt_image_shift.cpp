@@ -3,17 +3,18 @@
 
 #include "jobticket/writer/jtkt_fragment.h"
 #include "jobticket/writer/jtkt_ticket_read.h"
+#include "model/image_shift_options.h"
 #include "platform/status.h"
 
 namespace {
 
 // The members of the image-shift dictionary, as model/image_shift_options_ticket.cpp stores them.
-constexpr const char* kInchesKey = "Inches";
-constexpr const char* kFullPrecisionKey = "FullPrecision";
-constexpr const char* kX1Key = "X1";
-constexpr const char* kY1Key = "Y1";
-constexpr const char* kX2Key = "X2";
-constexpr const char* kY2Key = "Y2";
+constexpr const char* kInchesKey = kImageShiftInchesKey;
+constexpr const char* kFullPrecisionKey = kImageShiftFullPrecisionKey;
+constexpr const char* kX1Key = kImageShiftX1Key;
+constexpr const char* kY1Key = kImageShiftY1Key;
+constexpr const char* kX2Key = kImageShiftX2Key;
+constexpr const char* kY2Key = kImageShiftY2Key;
 
 std::int64_t ToHundredthsOfMillimetre(std::int32_t stored, bool fullPrecision, bool inches) {
   const std::int64_t value = stored;

@@ -5,11 +5,11 @@
 #include <cstdint>
 
 #include "jobticket/writer/jtkt_context.h"
+#include "model/image_shift_options.h"
 #include "platform/plist/plist_value.h"
 
-// The exception range's image-shift dictionary. The model reads it inside ExceptionPage but keeps
-// the key to itself; the writer needs the dictionary's stored values, not the record's rounded ones.
-inline constexpr const char* kImageShiftOptionsPageKey = "com.korvo.print.ImageShiftOptionsPage";
+// The writer reads the dictionary's stored values (keys from the model), not the record's values
+// rounded to the user's unit, so that its unit arithmetic stays exact.
 
 // The filled image shift, hundredths of a millimetre.
 struct _ImageShiftSelections {

@@ -19,3 +19,8 @@
 #include "jobticket/writer/jtkt_media.h"
 #include "jobticket/writer/jtkt_commands.h"
 #include "jobticket/writer/jtkt_options.h"
+#include "jobticket/writer/jtkt_finishing.h"
+#include "jobticket/writer/jtkt_color.h"
+#include "jobticket/writer/jtkt_image_shift.h"
+#include "jobticket/writer/jtkt_job_attributes.h"
+#include "jobticket/writer/jtkt_special_pages.h"
