@@ -1,44 +1,11 @@
 // Escaping of free text for the job-ticket document, in one pass over the UTF-8 bytes.
 #include "jobticket/writer/jtkt_escape.h"
 
+#include "platform/locale/utf8_text.h"
+
 namespace {
 
 constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
-
-// One step through the text: the bytes of one character, or of one maximal ill-formed run.
-struct Step {
-  std::size_t length;
-  bool wellFormed;
-};
-
-// The ranges allowed for the second byte follow the Unicode table of well-formed sequences,
-// which rules out overlong forms, surrogates and values past U+10FFFF. An ill-formed sequence
-// takes its lead byte and as many following bytes as could still have begun a valid one.
-Step NextStep(std::string_view text, std::size_t i) {
-  const auto lead = static_cast<unsigned char>(text[i]);
-  if (lead < 0x80U) return {1, true};
-  std::size_t length = 0;
-  unsigned char low = 0x80U, high = 0xBFU;
-  if (lead >= 0xC2U && lead <= 0xDFU) {
-    length = 2;
-  } else if (lead >= 0xE0U && lead <= 0xEFU) {
-    length = 3;
-    if (lead == 0xE0U) low = 0xA0U;
-    if (lead == 0xEDU) high = 0x9FU;
-  } else if (lead >= 0xF0U && lead <= 0xF4U) {
-    length = 4;
-    if (lead == 0xF0U) low = 0x90U;
-    if (lead == 0xF4U) high = 0x8FU;
-  } else {
-    return {1, false};
-  }
-  for (std::size_t k = 1; k < length; ++k) {
-    if (i + k >= text.size()) return {k, false};
-    const auto byte = static_cast<unsigned char>(text[i + k]);
-    if (byte < (k == 1 ? low : 0x80U) || byte > (k == 1 ? high : 0xBFU)) return {k, false};
-  }
-  return {length, true};
-}
 
 // The entity for one of the five special characters, or empty.
 std::string_view EntityFor(char c) {
@@ -63,7 +30,7 @@ std::size_t AppendXMLEscaped(std::string& out, std::string_view text, std::size_
   std::size_t appended = 0;
   std::size_t i = 0;
   while (i < text.size()) {
-    const Step step = NextStep(text, i);
+    const platform::UTF8Step step = platform::NextUTF8Step(text, i);
     std::string_view piece = text.substr(i, step.length);
     if (!step.wellFormed) {
       piece = kReplacementCharacter;

@@ -4,16 +4,20 @@ namespace platform {
 
 namespace {
 
-bool IsContinuation(unsigned char c) { return (c & 0xC0U) == 0x80U; }
-
-// Length of the well-formed sequence starting at text[i], or 0. The ranges of the second byte
-// follow the table of well-formed sequences in the Unicode standard, which rules out overlong
-// forms, surrogates and values past U+10FFFF.
+// Length of the well-formed sequence starting at text[i], or 0.
 std::size_t SequenceLength(std::string_view text, std::size_t i) {
-  auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-  unsigned char lead = byte(i);
-  if (lead < 0x80U) return 1;
-  std::size_t length;
+  const UTF8Step step = NextUTF8Step(text, i);
+  return step.wellFormed ? step.length : 0;
+}
+
+}  // namespace
+
+// The ranges allowed for the second byte follow the Unicode table of well-formed sequences,
+// which rules out overlong forms, surrogates and values past U+10FFFF.
+UTF8Step NextUTF8Step(std::string_view text, std::size_t i) {
+  const auto lead = static_cast<unsigned char>(text[i]);
+  if (lead < 0x80U) return {1, true};
+  std::size_t length = 0;
   unsigned char low = 0x80U, high = 0xBFU;
   if (lead >= 0xC2U && lead <= 0xDFU) {
     length = 2;
@@ -26,17 +30,15 @@ std::size_t SequenceLength(std::string_view text, std::size_t i) {
     if (lead == 0xF0U) low = 0x90U;
     if (lead == 0xF4U) high = 0x8FU;
   } else {
-    return 0;
+    return {1, false};
   }
-  if (i + length > text.size()) return 0;
-  if (byte(i + 1) < low || byte(i + 1) > high) return 0;
-  for (std::size_t k = 2; k < length; ++k) {
-    if (!IsContinuation(byte(i + k))) return 0;
+  for (std::size_t k = 1; k < length; ++k) {
+    if (i + k >= text.size()) return {k, false};
+    const auto byte = static_cast<unsigned char>(text[i + k]);
+    if (byte < (k == 1 ? low : 0x80U) || byte > (k == 1 ? high : 0xBFU)) return {k, false};
   }
-  return length;
+  return {length, true};
 }
-
-}  // namespace
 
 std::optional<std::size_t> FirstInvalidUTF8Offset(std::string_view text) {
   std::size_t i = 0;

@@ -9,6 +9,15 @@
 
 namespace platform {
 
+// One step through UTF-8 text from byte i: the bytes of one well-formed character, or of one
+// maximal ill-formed run (its lead byte and as many following bytes as could still have begun a
+// valid sequence), which a reader replaces with one U+FFFD.
+struct UTF8Step {
+  std::size_t length;
+  bool wellFormed;
+};
+UTF8Step NextUTF8Step(std::string_view text, std::size_t i);
+
 // The offset of the first byte that does not belong to a well-formed UTF-8 sequence (overlong
 // forms, surrogates and code points above U+10FFFF included), or none when all of text is valid.
 std::optional<std::size_t> FirstInvalidUTF8Offset(std::string_view text);
