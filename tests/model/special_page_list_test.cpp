@@ -167,3 +167,26 @@ TEST(SpecialPageList, CopiesHoldClonesAndEmptyListsWriteNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(InsertList, RemovingWhileWalkingKeepsTheOthersInOrder) {
+  InsertList list;
+  std::vector<Insert> inserts;
+  for (int page = 1; page <= 6; ++page) inserts.push_back(MakeInsert(page, page));
+  for (const Insert& insert : inserts) list.add({&insert});
+  Insert* third = list.pageAtIndex(2);
+  // Walk from the front, removing every even page: the index only advances past a kept page.
+  for (long i = 0; i < list.count();) {
+    if (list.pageAtIndex(i)->startPage() % 2 == 0)
+      list.remove(list.pageAtIndex(i));
+    else
+      ++i;
+  }
+  EXPECT_EQ(Pages(list), "1x1 3x3 5x5");
+  EXPECT_EQ(list.pageAtIndex(1), third);  // the same object, not a copy
+  EXPECT_FALSE(list.canPromote(list.pageAtIndex(0)));
+  EXPECT_FALSE(list.canDemote(list.pageAtIndex(2)));
+}
+
+}  // namespace
