@@ -14,23 +14,10 @@
 
 namespace {
 
+using korvo_test::ScopedEnv;
+
 using platform::Bundle;
 using testing::HasSubstr;
-
-// Sets (or with null, unsets) an environment variable for the life of the object.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const char* value) : name_(name), had_(std::getenv(name) != nullptr) {
-    if (had_) old_ = std::getenv(name);
-    if (value) ::setenv(name, value, 1); else ::unsetenv(name);
-  }
-  ~ScopedEnv() { if (had_) ::setenv(name_, old_.c_str(), 1); else ::unsetenv(name_); }
-
- private:
-  const char* name_;
-  bool had_;
-  std::string old_;
-};
 
 // The user's language as the four variables give it; null leaves all four unset.
 struct ScopedLanguage {

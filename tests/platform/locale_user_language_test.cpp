@@ -6,24 +6,13 @@
 #include <optional>
 #include <string>
 
+#include "support/test_support.h"
+
 namespace {
 
+using korvo_test::ScopedEnv;
+
 using platform::LanguageFromLocaleName;
-
-// Sets (or with null, unsets) an environment variable for the life of the object.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const char* value) : name_(name), had_(std::getenv(name) != nullptr) {
-    if (had_) old_ = std::getenv(name);
-    if (value) ::setenv(name, value, 1); else ::unsetenv(name);
-  }
-  ~ScopedEnv() { if (had_) ::setenv(name_, old_.c_str(), 1); else ::unsetenv(name_); }
-
- private:
-  const char* name_;
-  bool had_;
-  std::string old_;
-};
 
 TEST(UserLanguage, TakesTheLanguageOfALocaleName) {
   EXPECT_EQ(LanguageFromLocaleName("de_DE.UTF-8"), "de");

@@ -26,19 +26,21 @@ TempDir::~TempDir() {
   std::filesystem::remove_all(path_, ec);
 }
 
-ScopedXdgHome::ScopedXdgHome() {
-  if (const char* v = std::getenv("XDG_CONFIG_HOME")) { hadConfig_ = true; oldConfig_ = v; }
-  if (const char* v = std::getenv("XDG_DATA_HOME")) { hadData_ = true; oldData_ = v; }
-  std::filesystem::create_directories(dir_.file("config"));
-  std::filesystem::create_directories(dir_.file("data"));
-  ::setenv("XDG_CONFIG_HOME", dir_.file("config").c_str(), 1);
-  ::setenv("XDG_DATA_HOME", dir_.file("data").c_str(), 1);
+ScopedEnv::ScopedEnv(const char* name, const char* value) : name_(name), had_(std::getenv(name) != nullptr) {
+  if (had_) old_ = std::getenv(name);
+  if (value) ::setenv(name, value, 1); else ::unsetenv(name);
 }
 
-ScopedXdgHome::~ScopedXdgHome() {
-  if (hadConfig_) ::setenv("XDG_CONFIG_HOME", oldConfig_.c_str(), 1); else ::unsetenv("XDG_CONFIG_HOME");
-  if (hadData_) ::setenv("XDG_DATA_HOME", oldData_.c_str(), 1); else ::unsetenv("XDG_DATA_HOME");
+ScopedEnv::~ScopedEnv() {
+  if (had_) ::setenv(name_, old_.c_str(), 1); else ::unsetenv(name_);
 }
+
+// The folders exist before the variables point at them.
+ScopedXdgHome::ScopedXdgHome()
+    : config_("XDG_CONFIG_HOME", (std::filesystem::create_directories(dir_.file("config")), dir_.file("config").c_str())),
+      data_("XDG_DATA_HOME", (std::filesystem::create_directories(dir_.file("data")), dir_.file("data").c_str())) {}
+
+ScopedXdgHome::~ScopedXdgHome() = default;
 
 int RunCommand(const std::string& command, std::string* output, bool mergeStderr) {
   std::string full = mergeStderr ? command + " 2>&1" : command;

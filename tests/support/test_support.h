@@ -19,6 +19,21 @@ class TempDir {
   std::string path_;
 };
 
+// Sets (or with null, unsets) an environment variable for the life of the object, restoring the
+// previous value afterwards.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const char* value);
+  ~ScopedEnv();
+  ScopedEnv(const ScopedEnv&) = delete;
+  ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+ private:
+  const char* name_;
+  bool had_;
+  std::string old_;
+};
+
 // Points the preference and application-support folders (XDG_CONFIG_HOME, XDG_DATA_HOME) at a
 // temporary folder for the life of the object, restoring the previous values afterwards.
 class ScopedXdgHome {
@@ -31,8 +46,8 @@ class ScopedXdgHome {
 
  private:
   TempDir dir_;
-  std::string oldConfig_, oldData_;
-  bool hadConfig_ = false, hadData_ = false;
+  ScopedEnv config_;
+  ScopedEnv data_;
 };
 
 // Runs a shell command; returns its exit status and stores what it wrote to stdout (and stderr
