@@ -6,7 +6,6 @@
 #include <benchmark/benchmark.h>
 #include <libxml/parser.h>
 #if defined(__GLIBC__)
-#include <malloc.h>
 #endif
 
 #include <cstdio>
@@ -18,6 +17,7 @@
 #include "model/job_level_stock.h"
 #include "model/special_pages_ticket.h"
 #include "shell/client_information.h"
+#include "support/keep_freed_memory.h"
 #include "support/recording_reporter.h"
 
 namespace {
@@ -148,11 +148,7 @@ BENCHMARK(BM_BareLibxml2ParseOfMedia)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-#if defined(__GLIBC__)
-  // Keep freed memory in the process, so that neither side pays page faults for the other's frees.
-  mallopt(M_TRIM_THRESHOLD, 1 << 30);
-  mallopt(M_MMAP_THRESHOLD, 1 << 30);
-#endif
+  korvo_bench::KeepFreedMemory();
   xmlInitParser();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

@@ -3,13 +3,13 @@
 #include <benchmark/benchmark.h>
 #include <libxml/parser.h>
 #if defined(__GLIBC__)
-#include <malloc.h>
 #endif
 
 #include <cstdio>
 #include <string>
 
 #include "platform/plist/xml_plist.h"
+#include "support/keep_freed_memory.h"
 #include "support/recording_reporter.h"
 
 namespace {
@@ -87,13 +87,7 @@ BENCHMARK(BM_WriteXMLPlist)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-#if defined(__GLIBC__)
-  // Keep freed memory in the process: otherwise glibc hands the tree's pages back after every
-  // xmlFreeDoc and the next parse pays page faults for them, which on a virtual machine can
-  // make the bare parse several times slower and the comparison meaningless.
-  mallopt(M_TRIM_THRESHOLD, 1 << 30);
-  mallopt(M_MMAP_THRESHOLD, 1 << 30);
-#endif
+  korvo_bench::KeepFreedMemory();
   xmlInitParser();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
