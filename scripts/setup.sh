@@ -10,6 +10,11 @@ packages=(
   libcups2-dev cups-client            # printer descriptions and IPP; cupstestppd checks our PPD
   locales gettext                     # locale-aware number text; msgfmt checks the string tables
   python3                             # plistlib reads what we write, in the tests
+  libcairo2-dev libgdk-pixbuf-2.0-dev # watermark drawing, PDF preview, pictures
+  libfreetype-dev libfontconfig-dev   # watermark fonts and the Type 42 conversion
+  fonts-dejavu-core fonts-dejavu-extra fonts-liberation  # real TrueType fonts for the tests
+  ghostscript lcdf-typetools poppler-utils  # draw our Type 42 fonts and PDFs; a reference converter
+  cups-ipp-utils dbus-daemon          # ippeveprinter and ipptool: a real IPP printer on loopback
 )
 
 missing=()
