@@ -75,6 +75,13 @@ Control* Control::find(ControlID id) {
   return nullptr;
 }
 
+Control* Control::findNamed(std::string_view name) {
+  if (!name.empty() && name_ == name) return this;
+  for (auto& child : children_)
+    if (Control* found = child->findNamed(name)) return found;
+  return nullptr;
+}
+
 bool Control::isReallyVisible() const {
   for (const Control* c = this; c != nullptr; c = c->parent_)
     if (!c->visible_) return false;

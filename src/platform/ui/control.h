@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -78,6 +79,11 @@ class Control : public EventTarget {
   std::unique_ptr<Control> detach(Control& child);
   // This control or a descendant with that identity; null when none.
   Control* find(ControlID id);
+  // The name a person or a script knows the control by (interface attribute "name"), and this
+  // control or the first descendant, depth first, with that name; null when none.
+  const std::string& name() const { return name_; }
+  void setName(std::string name) { name_ = std::move(name); }
+  Control* findNamed(std::string_view name);
 
   // State. A control is really visible (enabled, active) only when its ancestors are too.
   bool visible() const { return visible_; }
@@ -133,6 +139,7 @@ class Control : public EventTarget {
   friend class Window;
   ControlKind kind_;
   ControlID id_;
+  std::string name_;
   Rect bounds_;
   Control* parent_ = nullptr;
   Window* window_ = nullptr;  // set on the root control of a window

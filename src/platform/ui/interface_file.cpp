@@ -142,6 +142,7 @@ class Builder {
     auto owned = std::make_unique<Control>(kind->second, ControlID{*signature, *id}, Rect{*x, *y, *width, *height});
     Control& c = *parent.embed(std::move(owned));
     c.setTitle(text(node, "title", "title-key"));
+    c.setName(Attribute(node, "name").value_or(""));
     c.setText(text(node, "text", "text-key"));
     c.setMinimum(*minimum);
     c.setMaximum(*maximum);

@@ -7,7 +7,7 @@
 //       <control kind="popup" signature="Kshl" id="2" x="10" y="8" width="200" height="20"
 //                title="..." title-key="..." value="1" minimum="0" maximum="3" text="..."
 //                visible="false" enabled="false" command="CLOS" picture="Icon.png"
-//                default="true" cancel="true" locked="true">
+//                default="true" cancel="true" locked="true" name="Finishing">
 //         <menu>
 //           <item text="..." text-key="..." command="ABCD" ref="3" checked="true"
 //                 enabled="false"/>
@@ -21,7 +21,8 @@
 //   </interface>
 //
 // kind is one of ControlKindName's names; signature and command are four characters; x and y
-// are relative to the enclosing control. title-key and text-key are looked up in the bundle's
+// are relative to the enclosing control; name is what a person or a script knows the control by
+// (see Control::findNamed). title-key and text-key are looked up in the bundle's
 // "Localizable" table. No DTD, no entities: a description that declares any is refused.
 #include <memory>
 #include <string>

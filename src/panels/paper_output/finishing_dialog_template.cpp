@@ -1,0 +1,98 @@
+#include "panels/paper_output/finishing_dialog_template.h"
+
+#include "panels/modal_dialog.h"
+#include "panels/paper_output/finishing_dialogs.h"
+#include "panels/paper_output/finishing_texts.h"
+#include "panels/paper_output/paper_output_pictures.h"
+#include "shell/control_helpers.h"
+
+namespace ui = platform::ui;
+
+namespace {
+
+constexpr ui::ControlID kOptionGroupID{kFinishingSignature, 1};
+constexpr ui::ControlID kPictureAreaID{kFinishingSignature, 4};
+constexpr std::int32_t kOptionButtonBase = 100;
+constexpr std::int32_t kOptionPictureBase = 200;
+constexpr int kRowHeight = 56;
+
+}  // namespace
+
+void AddOptionButtons(const platform::Bundle* bundle, ui::Control& group, ui::Control* pictures,
+                      const std::vector<FinishingOption>& options) {
+  int y = 0;
+  std::int32_t n = 0;
+  for (const FinishingOption& option : options) {
+    auto button = std::make_unique<ui::Control>(ui::ControlKind::RadioButton,
+                                                ui::ControlID{kFinishingSignature, kOptionButtonBase + n},
+                                                ui::Rect{0, y, group.bounds().width, 18});
+    button->setTitle(bundle ? bundle->localizedString(option.titleKey) : option.titleKey);
+    button->setMaximum(1);
+    group.embed(std::move(button));
+    if (pictures != nullptr) {
+      auto picture = std::make_unique<ui::Control>(ui::ControlKind::Picture,
+                                                   ui::ControlID{kFinishingSignature, kOptionPictureBase + n},
+                                                   ui::Rect{0, y, pictures->bounds().width, kRowHeight - 4});
+      picture->setPicture(option.picture);
+      InitializeIcon(bundle, pictures->embed(std::move(picture)));
+    }
+    y += kRowHeight;
+    ++n;
+  }
+  group.setMinimum(1);
+  group.setMaximum(n);
+}
+
+void ChooseOptionButton(ui::Control& group, std::size_t place) {
+  for (std::size_t i = 0; i < group.children().size(); ++i) group.children()[i]->setValue(i == place ? 1 : 0);
+  group.setValue(static_cast<std::int32_t>(place) + 1);
+}
+
+std::size_t PlaceOfValue(const std::vector<FinishingOption>& options, std::int32_t value) {
+  for (std::size_t i = 0; i < options.size(); ++i)
+    if (options[i].value == value) return i;
+  return 0;
+}
+
+std::unique_ptr<ui::Window> CreateFinishingDialog(const platform::Bundle* bundle, const char* titleKey,
+                                                  const std::vector<FinishingOption>& options) {
+  std::unique_ptr<ui::Window> window = LoadDialogWindow(bundle, kFinishingInterfaceName, "Template");
+  if (!window) return nullptr;
+  SetLocalizedWindowTitle(bundle, titleKey, window.get());
+  ui::Control* group = window->find(kOptionGroupID);
+  if (group == nullptr) return nullptr;
+  AddOptionButtons(bundle, *group, window->find(kPictureAreaID), options);
+  return window;
+}
+
+platform::OSStatus RunModalPositionDialog(const platform::Bundle* bundle, const char* titleKey,
+                                          const std::vector<FinishingOption>& options, std::int32_t current,
+                                          std::optional<std::int32_t>* chosen) {
+  std::unique_ptr<ui::Window> window = CreateFinishingDialog(bundle, titleKey, options);
+  if (!window || options.empty()) return kDialogNotLoadedErr;
+  ui::Control& group = *window->find(kOptionGroupID);
+  ChooseOptionButton(group, PlaceOfValue(options, current));
+  if (!RunModalOKCancel(*window)) return platform::noErr;
+  const std::int32_t place = group.value() - 1;
+  if (place >= 0 && static_cast<std::size_t>(place) < options.size()) *chosen = options[static_cast<std::size_t>(place)].value;
+  return platform::noErr;
+}
+
+std::vector<FinishingOption> EdgeOptions(std::string_view picturePrefix, std::int32_t first) {
+  std::vector<FinishingOption> options;
+  for (std::int32_t i = 0; i < 4; ++i)
+    options.push_back({std::string(*EdgePositionKey(first + i, first)),
+                       PositionPicture(picturePrefix, static_cast<std::size_t>(i)), first + i});
+  return options;
+}
+
+void ClearExclusiveFinishings(FinishingState& f, KeptFinishing kept) {
+  if (kept != KeptFinishing::OneStaple) f.staple1 = 0;
+  if (kept != KeptFinishing::TwoStaples) f.staple2 = 0;
+  if (kept != KeptFinishing::CenterStaple) f.stapleCenter = 0;
+  if (kept != KeptFinishing::HolePunch) f.holePunchValue = 0;
+  if (kept != KeptFinishing::Bind) f.bind = 0;
+  if (kept != KeptFinishing::Fold) f.fold = 0;
+  f.zFold = 0;
+  SquareFoldAndTrimOff(f);
+}

@@ -1,0 +1,45 @@
+#include "panels/paper_output/finishing_features.h"
+
+#include <string>
+
+#include "vocabulary/installable_options.h"
+
+namespace {
+
+// Choices of a printer-description option that say the hardware is not there.
+bool MeansNotInstalled(std::string_view choice) {
+  return choice == "False" || choice == "None" || choice == "NotInstalled";
+}
+
+}  // namespace
+
+bool FinishingFeatureInstalled(std::string_view name) {
+  if (getInstalledFeature(name)) return true;
+  std::string choice;
+  return getInstallableOptionValue(name, choice) && !MeansNotInstalled(choice);
+}
+
+bool AnyFinishingFeatureInstalled(std::initializer_list<std::string_view> names) {
+  for (std::string_view name : names)
+    if (FinishingFeatureInstalled(name)) return true;
+  return false;
+}
+
+bool PositionFeatures::any() const {
+  for (std::string_view name : names)
+    if (FinishingFeatureInstalled(name)) return true;
+  return false;
+}
+
+const PositionFeatures kOneStapleFeatures{{"1StapleTL", "1StapleBL", "1StapleTR", "1StapleBR"}};
+const PositionFeatures kTwoStaplesFeatures{{"2StaplesL", "2StaplesT", "2StaplesB", "2StaplesR"}};
+const PositionFeatures kCenterStapleFeatures{{"CenterStapleL", "CenterStapleT", "CenterStapleB", "CenterStapleR"}};
+
+const PositionFeatures& HolePunchFeatures(std::int32_t holesCode) {
+  static const PositionFeatures kTwo{{"2HolePunchL", "2HolePunchT", "2HolePunchB", "2HolePunchR"}};
+  static const PositionFeatures kThree{{"3HolePunchL", "3HolePunchT", "3HolePunchB", "3HolePunchR"}};
+  static const PositionFeatures kFour{{"4HolePunchL", "4HolePunchT", "4HolePunchB", "4HolePunchR"}};
+  if (holesCode == 4) return kThree;
+  if (holesCode == 5) return kFour;
+  return kTwo;
+}

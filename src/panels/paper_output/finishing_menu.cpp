@@ -1,0 +1,173 @@
+#include "panels/paper_output/finishing_menu.h"
+
+#include "panels/paper_output/finishing_dialogs.h"
+#include "panels/paper_output/finishing_features.h"
+#include "panels/paper_output/finishing_rules.h"
+
+namespace ui = platform::ui;
+
+namespace {
+
+void Add(const PaperOutputContext& c, ui::Menu& menu, const char* key, platform::OSType command,
+         std::optional<std::int32_t> ref = std::nullopt) {
+  menu.append(ui::MenuItem(c.bundle ? c.bundle->localizedString(key) : std::string(key), command, ref));
+}
+
+bool BothBindSides() {
+  return FinishingFeatureInstalled(kFeatureBindLeft) && FinishingFeatureInstalled(kFeatureBindRight);
+}
+
+bool FoldInstalled() {
+  return AnyAdvancedFoldInstalled() || AnyFinishingFeatureInstalled({kFeatureCTriFold, kFeatureZTriFold});
+}
+
+bool Among(std::int32_t code, std::initializer_list<std::int32_t> codes) {
+  for (std::int32_t c : codes)
+    if (c == code) return true;
+  return false;
+}
+
+// Whether the item stands for the current finishing code.
+bool ItemOfCode(const ui::MenuItem& item, const FinishingState& f) {
+  switch (item.command) {
+    case kFinishingPrinterDefaultCommand: return f.code == kFinishingPrinterDefault;
+    case kFinishingNoneCommand: return f.code == kFinishingNone;
+    case kFinishingSignatureCommand: return f.code == kFinishingSignatureBooklet;
+    case kFinishingOneStapleCommand: return f.code == kFinishingOneStaple;
+    case kFinishingTwoStaplesCommand: return f.code == kFinishingTwoStaples;
+    case kFinishingBindCommand: return f.code == kFinishingBind;
+    case kFinishingCustomCommand: return f.code == kFinishingCustom;
+    case kFinishingBookletCommand: return f.code == kFinishingBooklet;
+    case kFinishingCenterStapleCommand: return f.code == kFinishingCenterStaple;
+    case kFinishingHolePunchCommand: return f.code == kFinishingHolePunch && item.refValue == f.holePunchOptions;
+    case kFinishingZFoldCommand: return f.code == kFinishingZFoldHalfSheet;
+    case kFinishingFoldCommand: return f.code == kFinishingFold || f.code == kFinishingAdvancedFold;
+    case kFinishingMultipleCommand: return Among(f.code, {49, 50, 51, 52});
+    case kFinishingCoilPunchCommand: return f.code == kFinishingCoilPunch;
+    default: return false;
+  }
+}
+
+// "Bind" without a dialog: the one side the binder has.
+void BindOnInstalledSide(FinishingState& f) {
+  f.bind = FinishingFeatureInstalled(kFeatureBindLeft) ? kBindLeftTop : kBindRightBottom;
+  f.code = kFinishingBind;
+  f.staple1 = f.staple2 = f.stapleCenter = 0;
+  f.holePunchValue = 0;
+  f.zFold = f.fold = 0;
+  SquareFoldAndTrimOff(f);
+}
+
+}  // namespace
+
+void BuildFinishingMenu(const PaperOutputContext& c, ui::Menu& menu) {
+  menu.clear();
+  Add(c, menu, "Printer Default", kFinishingPrinterDefaultCommand);
+  Add(c, menu, "None", kFinishingNoneCommand);
+  const bool staples = kOneStapleFeatures.any(), twoStaples = kTwoStaplesFeatures.any();
+  const bool punch = HolePunchFeatures(3).any() || HolePunchFeatures(4).any() || HolePunchFeatures(5).any();
+  const bool zFold = AnyFinishingFeatureInstalled({kFeatureZFoldHalfLeft, kFeatureZFoldHalfRight});
+  if (staples) Add(c, menu, "1 Staple...", kFinishingOneStapleCommand);
+  if (twoStaples) Add(c, menu, "2 Staples...", kFinishingTwoStaplesCommand);
+  if (kCenterStapleFeatures.any()) Add(c, menu, "Center Staple...", kFinishingCenterStapleCommand);
+  if (BothBindSides()) {
+    Add(c, menu, "Bind...", kFinishingBindCommand);
+  } else if (AnyFinishingFeatureInstalled({kFeatureBindLeft, kFeatureBindRight})) {
+    Add(c, menu, "Bind", kFinishingBindCommand);
+  }
+  const char* punchKeys[] = {"2 Hole Punch...", "3 Hole Punch...", "4 Hole Punch..."};
+  for (std::int32_t holes = 3; holes <= 5; ++holes)
+    if (HolePunchFeatures(holes).any()) Add(c, menu, punchKeys[holes - 3], kFinishingHolePunchCommand, holes);
+  if (FoldInstalled()) Add(c, menu, "Fold...", kFinishingFoldCommand);
+  if (zFold) Add(c, menu, "Z Fold Half Sheet...", kFinishingZFoldCommand);
+  const int groups = (staples || twoStaples || kCenterStapleFeatures.any() ? 1 : 0) + (punch ? 1 : 0) + (zFold ? 1 : 0);
+  if (groups >= 2) Add(c, menu, "Multiple Finishing...", kFinishingMultipleCommand);
+  if (FinishingFeatureInstalled(kFeatureSignatureBooklet)) Add(c, menu, "SignatureBooklet", kFinishingSignatureCommand);
+  if (FinishingFeatureInstalled(kFeatureCustom)) Add(c, menu, "Custom...", kFinishingCustomCommand);
+  if (FinishingFeatureInstalled(kFeatureCoilPunch)) Add(c, menu, "CoilPunch...", kFinishingCoilPunchCommand);
+  menu.appendSeparator();
+  if (FinishingFeatureInstalled(kFeatureSlipSheets)) Add(c, menu, "Slip Sheets", kFinishingSlipSheetsCommand);
+  if (FinishingFeatureInstalled(kFeatureOffset)) Add(c, menu, "Offset/Subset...", kFinishingOffsetCommand);
+  Add(c, menu, "PadsMenu", kFinishingPadsCommand);
+  menu.appendSeparator();
+  Add(c, menu, "Booklet Creation...", kFinishingBookletCommand);
+  UpdateFinishingMenu(c, menu);
+}
+
+void UpdateFinishingMenu(const PaperOutputContext& c, ui::Menu& menu) {
+  const FinishingState& f = c.finishing;
+  for (int i = 1; i <= menu.count(); ++i) {
+    ui::MenuItem& item = *menu.item(i);
+    if (item.separator) continue;
+    bool checked = ItemOfCode(item, f);
+    switch (item.command) {
+      case kFinishingFoldCommand: checked = checked || (f.code == kFinishingBooklet && !c.booklet.on); break;
+      case kFinishingBookletCommand: checked = checked || c.booklet.on; break;
+      case kFinishingOffsetCommand: checked = f.offset != kOffsetPrinterDefault; break;
+      case kFinishingPadsCommand: checked = c.pads.on; break;
+      case kFinishingSlipSheetsCommand: checked = f.slipSheets == kSlipSheetsOn; break;
+      default: break;
+    }
+    item.checked = checked;
+    switch (item.command) {
+      case kFinishingOneStapleCommand:
+      case kFinishingTwoStaplesCommand: item.enabled = !c.booklet.on; break;
+      case kFinishingCoilPunchCommand:
+        item.enabled = c.coilPunchAllowed;
+        if (!item.enabled) item.checked = false;
+        break;
+      // The pad printing and booklet dialogs come with their own panels' work; until then the
+      // items show the state but cannot be chosen.
+      case kFinishingPadsCommand:
+      case kFinishingBookletCommand: item.enabled = false; break;
+      default: break;
+    }
+  }
+}
+
+bool HandleFinishingCommand(PaperOutputContext& c, const ui::Event& event) {
+  FinishingState& f = c.finishing;
+  const ui::MenuItem* item = event.menu ? event.menu->item(event.menuItem) : nullptr;
+  const std::optional<std::int32_t> ref = item ? item->refValue : std::nullopt;
+  switch (event.command) {
+    case kFinishingPrinterDefaultCommand: ChoosePrinterDefaultFinishing(f); break;
+    case kFinishingNoneCommand: ChooseNoFinishing(f); break;
+    case kFinishingSignatureCommand: ChooseSignatureBooklet(f); break;
+    case kFinishingSlipSheetsCommand: ToggleSlipSheets(c); break;
+    case kFinishingOneStapleCommand: RunModal1StapleFinishingDialog(&c); break;
+    case kFinishingTwoStaplesCommand: RunModal2StaplesFinishingDialog(&c); break;
+    case kFinishingCenterStapleCommand: RunModalCenterStapleFinishingDialog(&c); break;
+    case kFinishingBindCommand:
+      if (BothBindSides()) {
+        RunModalBindFinishingDialog(&c);
+      } else {
+        BindOnInstalledSide(f);
+      }
+      break;
+    case kFinishingHolePunchCommand:
+      if (ref) RunModalHolePunchFinishingDialog(*ref, &c);
+      break;
+    case kFinishingFoldCommand:
+      if (AnyAdvancedFoldInstalled()) {
+        RunModalAdvancedFoldFinishingDialog(&c);
+        AfterAdvancedFoldDialog(f);
+      } else {
+        RunModalFoldFinishingDialog(&c);
+      }
+      break;
+    case kFinishingZFoldCommand: RunModalZFoldFinishingDialog(&c); break;
+    case kFinishingCustomCommand: RunModalCustomFinishingDialog(&c); break;
+    case kFinishingMultipleCommand: RunModalMultipleFinishingDialog(&c); break;
+    case kFinishingOffsetCommand:
+      RunModalOffsetFinishingDialog(&c);
+      AfterOffsetDialog(f);
+      break;
+    case kFinishingCoilPunchCommand: RunModalCoilPunchFinishingDialog(&c); break;
+    case kFinishingFoldCodeCommand:
+      if (ref) ApplyFoldCommand(c, *ref);
+      break;
+    case kFinishingRemoveStaplesCommand: RemoveStaples(c); break;
+    default: return false;
+  }
+  return true;
+}

@@ -1,0 +1,22 @@
+#include <cmath>
+
+#include "panels/paper_output/paper_output_state.h"
+#include "panels/paper_output/paper_output_keys.h"
+
+namespace {
+constexpr double kMillimetresPerInch = 25.4;
+}
+
+double TrimLengthInMillimetres(const FinishingState& f) {
+  return f.trimUnit == kTrimUnitMillimetres ? f.trimLength : f.trimLength * kMillimetresPerInch;
+}
+
+std::int32_t TrimLengthMillimetres(const FinishingState& f) {
+  return static_cast<std::int32_t>(std::lround(TrimLengthInMillimetres(f)));
+}
+
+std::int32_t JobTypeOf(const PaperOutputContext& context) {
+  const platform::PlistValue* value = platform::PlistDictFind(context.jobType, paper_output_keys::kJobTypeValue);
+  if (value == nullptr || value->asInteger() == nullptr) return kJobTypeNormal;
+  return static_cast<std::int32_t>(*value->asInteger());
+}

@@ -1,0 +1,45 @@
+#include "panels/paper_output/finishing_texts.h"
+
+#include <array>
+
+namespace {
+
+constexpr std::array<std::string_view, 4> kOneStaplePositions = {
+    "Portrait - Top Left or Landscape - Top Right", "Portrait - Bottom Left or Landscape - Top Left",
+    "Portrait - Top Right or Landscape - Bottom Right", "Portrait - Bottom Right or Landscape - Bottom Left"};
+constexpr std::array<std::string_view, 4> kEdgePositions = {
+    "Portrait - Left or Landscape - Top", "Portrait - Top or Landscape - Right", "Portrait - Bottom or Landscape - Left",
+    "Portrait - Right or Landscape - Bottom"};
+constexpr std::array<std::string_view, 5> kOffsets = {"PrinterDefault", "None", "OffsetEachSet", "OffsetEachSubset",
+                                                      "OffsetEachSetSubset"};
+constexpr std::array<std::string_view, 8> kAdvancedFolds = {
+    "BiFoldSingleInside", "BiFoldSingleOutside", "BiFoldMultipleInside", "BiFoldMultipleOutside",
+    "CTriFoldInside",     "CTriFoldOutside",     "ZTriFoldInside",       "ZTriFoldOutside"};
+constexpr std::array<std::string_view, 3> kHolePunches = {"2 Hole Punch", "3 Hole Punch", "4 Hole Punch"};
+
+template <std::size_t N>
+std::optional<std::string_view> Pick(const std::array<std::string_view, N>& texts, std::int32_t value,
+                                     std::int32_t first) {
+  if (value < first || value - first >= static_cast<std::int32_t>(N)) return std::nullopt;
+  return texts[static_cast<std::size_t>(value - first)];
+}
+
+}  // namespace
+
+std::optional<std::string_view> OneStaplePositionKey(std::int32_t value) {
+  return Pick(kOneStaplePositions, value, kOneStapleFirst);
+}
+std::optional<std::string_view> EdgePositionKey(std::int32_t value, std::int32_t first) {
+  return Pick(kEdgePositions, value, first);
+}
+std::optional<std::string_view> OffsetKey(std::int32_t offset) { return Pick(kOffsets, offset, 1); }
+std::optional<std::string_view> HolePunchKey(std::int32_t holesCode) { return Pick(kHolePunches, holesCode, 3); }
+
+std::optional<std::string_view> FoldKey(std::int32_t fold) {
+  switch (fold) {
+    case 19: return "FoldCFold";
+    case 20: return "FoldZFold";
+    case 36: return "Z Fold Half Sheet";
+    default: return Pick(kAdvancedFolds, fold, 41);
+  }
+}

@@ -1,0 +1,26 @@
+// "1 Staple...": one staple at a corner. The bottom-right corner is offered only where the
+// stapler can reach it.
+#include "panels/paper_output/finishing_dialog_template.h"
+#include "panels/paper_output/finishing_dialogs.h"
+#include "panels/paper_output/finishing_features.h"
+#include "panels/paper_output/finishing_texts.h"
+#include "panels/paper_output/paper_output_pictures.h"
+
+platform::OSStatus RunModal1StapleFinishingDialog(PaperOutputContext* context) {
+  if (context == nullptr) return platform::paramErr;
+  std::vector<FinishingOption> options;
+  for (std::int32_t i = 0; i < 4; ++i) {
+    if (i == 3 && !FinishingFeatureInstalled(kFeatureOneStapleBR)) break;
+    options.push_back({std::string(*OneStaplePositionKey(kOneStapleFirst + i)),
+                       PositionPicture("1St", static_cast<std::size_t>(i)), kOneStapleFirst + i});
+  }
+  std::optional<std::int32_t> chosen;
+  const platform::OSStatus status =
+      RunModalPositionDialog(context->bundle, "1 Staple", options, context->finishing.staple1, &chosen);
+  if (status != platform::noErr || !chosen) return status;
+  FinishingState& f = context->finishing;
+  f.staple1 = *chosen;
+  f.code = kFinishingOneStaple;
+  ClearExclusiveFinishings(f, KeptFinishing::OneStaple);
+  return platform::noErr;
+}

@@ -1,0 +1,106 @@
+// The panel's controls and the context kept in step: SyncToUI shows the context, the event
+// handler takes what the user does into it.
+#include "panels/paper_output/finishing_menu.h"
+#include "panels/paper_output/finishing_rules.h"
+#include "panels/paper_output/finishing_summary.h"
+#include "panels/paper_output/paper_output_keys.h"
+#include "panels/paper_output/paper_output_panel.h"
+#include "panels/paper_output/paper_output_pictures.h"
+#include "panels/stock_menu_button.h"
+#include "shell/control_helpers.h"
+#include "vocabulary/setting_map_menus.h"
+
+namespace ui = platform::ui;
+
+namespace {
+
+void ShowPicture(ui::Control* control, const std::string& picture) {
+  if (control == nullptr) return;
+  control->setPicture(picture);
+  DrawControl(*control);
+}
+
+// The job types whose Setup button opens a dialog. Their dialogs come with later work, so the
+// button stays disabled until they exist.
+bool SetupDialogAvailable(std::int32_t /*jobType*/) { return false; }
+
+void ShowFinishing(PaperOutputContext& context) {
+  PaperOutputControls& c = context.controls;
+  if (c.finishingButton) UpdateFinishingMenu(context, c.finishingButton->menu());
+  if (c.finishingSummary) UpdateSummaryTextView(c.finishingSummary, FinishingSummaryText(*context.bundle, context).c_str());
+  ShowPicture(c.finishingPicture, FinishingPicture(context.finishing));
+}
+
+void ShowDuplex(PaperOutputContext& context) {
+  PaperOutputControls& c = context.controls;
+  if (c.duplexPopup == nullptr) return;
+  SetPopupButtonToTicketValue(*c.duplexPopup, context.booklet.on ? kDuplexLongEdge : context.duplex);
+  c.duplexPopup->setEnabled(!context.booklet.on);
+  ShowPicture(c.duplexPicture, DuplexPicture(context.booklet.on, context.duplex));
+}
+
+std::int32_t ChosenValue(const ui::Control& popup, std::int32_t fallback) {
+  return GetPopupButtonTicketValue(popup).value_or(fallback);
+}
+
+bool IsStockCommand(platform::OSType command) {
+  return command == kStockSizeCommand || command == kStockColorCommand || command == kStockTypeCommand ||
+         command == kStockWeightCommand;
+}
+
+// A control of the panel changed: its value goes into the context.
+bool TakeControlChange(ui::Control* hit, PaperOutputContext& context) {
+  PaperOutputControls& c = context.controls;
+  if (hit == nullptr) return false;
+  if (hit == c.jobTypePopup) {
+    context.jobType[paper_output_keys::kJobTypeValue] = ChosenValue(*hit, kJobTypeNormal);
+  } else if (hit == c.duplexPopup) {
+    context.duplex = ChosenValue(*hit, context.duplex);
+    // The platform's own duplex setting follows at once, so the dialog's other panes agree.
+    if (context.session != nullptr && context.duplex >= 1 && context.duplex <= 3)
+      context.session->ensureTicket(platform::kPDE_PMPrintSettingsRef)
+          .set(paper_output_keys::kPMDuplexing, context.duplex, paper_output_keys::kPrintingManagerClient);
+  } else if (hit == c.colorPopup) {
+    context.outputColor = ChosenValue(*hit, context.outputColor);
+  } else if (hit == c.destinationPopup) {
+    context.outputDestination = ChosenValue(*hit, context.outputDestination);
+  } else {
+    return hit == c.setupButton;  // no job type has its set-up dialog yet
+  }
+  return true;
+}
+
+}  // namespace
+
+void SyncToUI(PaperOutputContext& context) {
+  PaperOutputControls& c = context.controls;
+  if (!context.opened || context.bundle == nullptr) return;
+  const std::int32_t jobType = JobTypeOf(context);
+  SetPopupButtonToTicketValue(*c.jobTypePopup, jobType);
+  c.setupButton->setEnabled(SetupDialogAvailable(jobType));
+  ShowPicture(c.jobTypePicture, JobTypePicture(jobType));
+  if (c.paperSummary) ShowStockSummary(context.bundle, c.paperSummary, &context.jobStock, kJobContextJob);
+  ShowDuplex(context);
+  SetPopupButtonToTicketValue(*c.colorPopup, context.outputColor);
+  ShowPicture(c.colorPicture, OutputColorPicture(context.outputColor));
+  SetPopupButtonToTicketValue(*c.destinationPopup, context.outputDestination);
+  ShowFinishing(context);
+}
+
+platform::OSStatus PaperOutputEventHandler(ui::Event& event, PaperOutputContext& context) {
+  bool handled = false;
+  if (event.eventClass == ui::kEventClassControl && event.kind == ui::kEventControlHit) {
+    handled = TakeControlChange(event.control, context);
+  } else if (event.eventClass == ui::kEventClassCommand && event.kind == ui::kEventCommandProcess) {
+    if (IsStockCommand(event.command)) {
+      handled = true;
+      ApplyStockMenuChoice(event, context.jobStock);
+    } else {
+      handled = HandleFinishingCommand(context, event);
+    }
+  }
+  if (!handled) return platform::eventNotHandledErr;
+  ApplyStockDependentOptions(context);
+  SyncToUI(context);
+  return platform::noErr;
+}

@@ -1,0 +1,125 @@
+// Opening the panel: its interface description, its groups laid under each other in the pane,
+// the menus and pop-ups filled, and one handler for everything the user does on it.
+#include <cstdio>
+
+#include "panels/paper_output/finishing_menu.h"
+#include "panels/paper_output/paper_output_keys.h"
+#include "panels/paper_output/paper_output_panel.h"
+#include "panels/stock_menu_button.h"
+#include "platform/ui/interface_file.h"
+#include "shell/control_helpers.h"
+#include "vocabulary/ppd_bridge.h"
+#include "vocabulary/setting_map.h"
+#include "vocabulary/setting_map_menus.h"
+
+namespace ui = platform::ui;
+
+namespace {
+
+constexpr std::int32_t kGroups[] = {1000, 1001, 1002, 1005, 1006, 1007};
+
+ui::ControlID Id(std::int32_t id) { return {kPaperOutputSignature, id}; }
+
+// The output bins of the printer description, each item carrying its ticket value, under a
+// first item that leaves the bin to the printer.
+void FillDestinations(const platform::Bundle* bundle, ui::Control& popup) {
+  ui::Menu& menu = popup.menu();
+  menu.clear();
+  menu.append(ui::MenuItem(bundle->localizedString("PrinterDefault"), 0, kPrinterDefault));
+  for (const PPDOfferedChoice& choice : PPDCopyOfferedChoices(PPDGetCurrent(), paper_output_keys::kPPDOutputBin, true))
+    if (choice.ticketValue != kPrinterDefault) menu.append(ui::MenuItem(choice.text, 0, choice.ticketValue));
+  popup.setMinimum(1);
+  popup.setMaximum(menu.count());
+}
+
+void FindControls(ui::Control& pane, PaperOutputControls& c) {
+  c.jobTypePopup = pane.find(Id(2));
+  c.setupButton = pane.find(Id(3));
+  c.jobTypePicture = pane.find(Id(4));
+  c.paperSummary = pane.find(Id(11));
+  c.stockMenuButton = pane.find(Id(12));
+  c.duplexPopup = pane.find(Id(21));
+  c.duplexPicture = pane.find(Id(22));
+  c.colorPopup = pane.find(Id(24));
+  c.colorPicture = pane.find(Id(25));
+  c.finishingButton = pane.find(Id(30));
+  c.finishingSummary = pane.find(Id(32));
+  c.finishingPicture = pane.find(Id(33));
+  c.destinationPopup = pane.find(Id(41));
+}
+
+bool AllFound(const PaperOutputControls& c) {
+  return c.jobTypePopup && c.setupButton && c.jobTypePicture && c.paperSummary && c.stockMenuButton &&
+         c.duplexPopup && c.duplexPicture && c.colorPopup && c.colorPicture && c.finishingButton &&
+         c.finishingSummary && c.finishingPicture && c.destinationPopup;
+}
+
+SummaryViewPlace PlaceOf(const ui::Control& view) { return {view.parent(), view.id(), view.bounds()}; }
+
+ui::Control* MakeSummaryView(const SummaryViewPlace& place) {
+  if (place.parent == nullptr) return nullptr;
+  auto view = std::make_unique<ui::Control>(ui::ControlKind::TextView, place.id, place.bounds);
+  view->setLocked(true);
+  return place.parent->embed(std::move(view));
+}
+
+platform::OSStatus BuildControls(PaperOutputContext& context) {
+  const platform::Bundle* bundle = context.bundle;
+  auto loaded = ui::CreateWindowFromInterface(*bundle, kPaperOutputInterfaceName, kPaperOutputWindowName);
+  if (!loaded) return platform::kPMInvalidPDEContext;  // the loader has said why
+  context.interfaceWindow = loaded.take();
+  int y = 0;
+  for (std::int32_t group : kGroups) {
+    ui::Control* found = context.interfaceWindow->find(Id(group));
+    if (found == nullptr) {
+      std::fprintf(stderr, "!! %s: window %s has no group %d\n", kPaperOutputInterfaceName, kPaperOutputWindowName,
+                   static_cast<int>(group));
+      return platform::kPMInvalidPDEContext;
+    }
+    ui::Rect bounds = found->bounds();
+    found->setBounds({bounds.x, y, bounds.width, bounds.height});
+    y += bounds.height;
+    context.pane->embed(*found);
+  }
+  PaperOutputControls& c = context.controls;
+  FindControls(*context.pane, c);
+  if (!AllFound(c)) return platform::kPMInvalidPDEContext;
+  context.paperSummaryPlace = PlaceOf(*c.paperSummary);
+  context.finishingSummaryPlace = PlaceOf(*c.finishingSummary);
+  PopulatePopupButtonFromMap(bundle, *c.jobTypePopup, JobTypeMap, kJobContextJob, 0);
+  PopulatePopupButtonFromMap(bundle, *c.duplexPopup, DuplexMap, kJobContextJob, 0);
+  PopulatePopupButtonFromMap(bundle, *c.colorPopup, OutputColorMap, kJobContextJob, 0);
+  FillDestinations(bundle, *c.destinationPopup);
+  BuildStockMenu(bundle, c.stockMenuButton->menu(), kJobContextJob);
+  BuildFinishingMenu(context, c.finishingButton->menu());
+  for (ui::Control* picture : {c.jobTypePicture, c.duplexPicture, c.colorPicture, c.finishingPicture})
+    InitializeIcon(bundle, picture);
+  PaperOutputContext* owner = &context;
+  context.handlers.push_back(context.pane->installHandler(
+      {{ui::kEventClassControl, ui::kEventControlHit}, {ui::kEventClassCommand, ui::kEventCommandProcess}},
+      [owner](ui::Event& e) { return PaperOutputEventHandler(e, *owner); }));
+  return platform::noErr;
+}
+
+}  // namespace
+
+platform::OSStatus OpenPaperOutputControls(PaperOutputContext& context) {
+  if (context.pane == nullptr || context.bundle == nullptr) return platform::noErr;  // nothing to show on
+  if (!context.opened) {
+    if (platform::OSStatus status = BuildControls(context); status != platform::noErr) return status;
+    context.opened = true;
+  } else {
+    if (context.controls.paperSummary == nullptr) context.controls.paperSummary = MakeSummaryView(context.paperSummaryPlace);
+    if (context.controls.finishingSummary == nullptr)
+      context.controls.finishingSummary = MakeSummaryView(context.finishingSummaryPlace);
+  }
+  SyncToUI(context);
+  return platform::noErr;
+}
+
+void ClosePaperOutputControls(PaperOutputContext& context) {
+  for (ui::Control** view : {&context.controls.paperSummary, &context.controls.finishingSummary}) {
+    if (*view != nullptr && (*view)->parent() != nullptr) (*view)->parent()->detach(**view);
+    *view = nullptr;
+  }
+}

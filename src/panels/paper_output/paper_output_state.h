@@ -1,0 +1,190 @@
+#pragma once
+// The Paper/Output panel's context record: the job-level choices and the finishing state that
+// the finishing dialogs edit, the panel's controls once it is opened, and what it needs of the
+// dialog. Panels and dialogs are plain functions around this record.
+#include <cstdint>
+#include <optional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/background_forms_options.h"
+#include "model/stock.h"
+#include "platform/bundle/bundle.h"
+#include "platform/plist/plist_value.h"
+#include "platform/ticket/print_session.h"
+#include "platform/ui/control.h"
+#include "platform/ui/window.h"
+#include "vocabulary/printer_default.h"
+
+// Finishing codes ("com.korvo.print.FinishingOptions").
+enum FinishingCode : std::int32_t {
+  kFinishingPrinterDefault = 0,
+  kFinishingNone = 1,
+  kFinishingSignatureBooklet = 3,
+  kFinishingOneStaple = 4,
+  kFinishingTwoStaples = 9,
+  kFinishingBind = 14,
+  kFinishingFold = 18,
+  kFinishingCustom = 22,
+  kFinishingBooklet = 24,
+  kFinishingCenterStaple = 25,
+  kFinishingHolePunch = 30,
+  kFinishingZFoldHalfSheet = 36,
+  kFinishingAdvancedFold = 40,
+  kFinishingStaplePunch = 49,
+  kFinishingStaplePunchZFold = 50,
+  kFinishingStapleZFold = 51,
+  kFinishingPunchZFold = 52,
+  kFinishingCoilPunch = 58,
+};
+
+// Fold codes of the fold field.
+inline constexpr std::int32_t kFoldCTriFold = 19;
+inline constexpr std::int32_t kFoldZTriFold = 20;
+inline constexpr std::int32_t kFoldZHalfSheet = 36;
+inline constexpr std::int32_t kFoldBiFoldSingleInside = 41;
+inline constexpr std::int32_t kFoldBiFoldMultipleInside = 43;  // the booklet fold
+inline constexpr std::int32_t kFoldZFoldOutside = 48;
+inline constexpr std::int32_t kFoldBookletFoldStaple = 53;
+
+inline constexpr std::int32_t kZFoldLeftBind = 38;
+inline constexpr std::int32_t kZFoldRightBind = 39;
+inline constexpr std::int32_t kBindLeftTop = 15;
+inline constexpr std::int32_t kBindRightBottom = 16;
+inline constexpr std::int32_t kCoilLeftTop = 255;
+inline constexpr std::int32_t kCoilRightBottom = 257;
+inline constexpr std::int32_t kStapleNone = 1;  // the staple fields' "none", as fold commands set it
+inline constexpr std::int32_t kSlipSheetsOn = 2;
+inline constexpr std::int32_t kSquareFoldNormal = 64;
+inline constexpr std::int32_t kTrimUnitMillimetres = 68;
+inline constexpr std::int32_t kTrimUnitInches = 69;
+inline constexpr std::int32_t kOffsetPrinterDefault = 1;
+inline constexpr std::int32_t kDefaultOutputDestination = 19;
+inline constexpr std::int32_t kDefaultOutputColor = 2;
+inline constexpr std::int32_t kDefaultGutter = 24;
+inline constexpr std::int32_t kDuplexLongEdge = 2;
+inline constexpr std::int32_t kDuplexShortEdge = 3;
+
+inline constexpr std::int32_t kJobTypeNormal = 1;
+inline constexpr std::int32_t kJobTypeSavedJob = 3;
+inline constexpr std::int32_t kJobTypeBackgroundForm = 9;
+
+// Everything a finishing dialog edits: copied in when a dialog opens and copied back on OK, so
+// that Cancel cannot leave half a change behind.
+struct FinishingState {
+  std::int32_t code = kFinishingPrinterDefault;
+  std::int32_t offset = kOffsetPrinterDefault;
+  std::int32_t offsetSubsets = 0;
+  std::int32_t pagesPerSubset = 1;
+  std::int32_t slipSheets = 0;
+  std::int32_t fold = 0;
+  std::int32_t zFold = 0;
+  std::int32_t holePunchValue = 0;
+  std::int32_t holePunchOptions = 0;
+  std::int32_t staple1 = 0;
+  std::int32_t staple2 = 0;
+  std::int32_t stapleCenter = 0;
+  std::int32_t bind = 0;
+  std::string custom;
+  std::int32_t coil = 0;
+  bool squareFoldOn = false;
+  std::int32_t squareFoldValue = kSquareFoldNormal;
+  bool trimOn = false;
+  double trimLength = 0;  // in trimUnit, as the user typed it
+  std::int32_t trimUnit = kTrimUnitMillimetres;
+  friend bool operator==(const FinishingState&, const FinishingState&) = default;
+};
+
+// Square fold and trimming go off together in many finishing rules.
+inline void SquareFoldAndTrimOff(FinishingState& f) {
+  f.squareFoldOn = false;
+  f.trimOn = false;
+}
+
+// The trimmed length in whole millimetres, as the ticket keeps it.
+std::int32_t TrimLengthMillimetres(const FinishingState& f);
+double TrimLengthInMillimetres(const FinishingState& f);
+
+struct PadSettings {
+  bool on = false;
+  std::int32_t numberOfPads = kPrinterDefault;
+  std::int32_t pagesPerPad = kPrinterDefault;
+  std::string backCover;
+  // The pad dialog's two check boxes, which decide the summary's wording.
+  bool numberBoxChecked = false;
+  bool pagesBoxChecked = false;
+};
+
+struct BookletSettings {
+  bool on = false;
+  std::optional<std::int32_t> outlines;  // read and written only while booklet is on
+  std::int32_t newSize = kPrinterDefault;
+  std::int32_t gutter = kDefaultGutter;
+  std::int32_t creep = 0;
+  std::int32_t fold = 0;  // the booklet dialog's fold choice (43 or 53 make code 24)
+};
+
+// The controls of the opened panel (null until the first Open).
+struct PaperOutputControls {
+  platform::ui::Control* jobTypePopup = nullptr;
+  platform::ui::Control* setupButton = nullptr;
+  platform::ui::Control* jobTypePicture = nullptr;
+  platform::ui::Control* paperSummary = nullptr;
+  platform::ui::Control* stockMenuButton = nullptr;
+  platform::ui::Control* duplexPopup = nullptr;
+  platform::ui::Control* duplexPicture = nullptr;
+  platform::ui::Control* colorPopup = nullptr;
+  platform::ui::Control* colorPicture = nullptr;
+  platform::ui::Control* finishingButton = nullptr;
+  platform::ui::Control* finishingSummary = nullptr;
+  platform::ui::Control* finishingPicture = nullptr;
+  platform::ui::Control* destinationPopup = nullptr;
+};
+
+// Where a summary text view lives while the panel is closed: Close disposes the view and Open
+// makes it again in the same place.
+struct SummaryViewPlace {
+  platform::ui::Control* parent = nullptr;
+  platform::ui::ControlID id;
+  platform::ui::Rect bounds;
+};
+
+struct PaperOutputContext {
+  platform::Bundle* bundle = nullptr;
+  platform::PrintSession* session = nullptr;  // the dialog's; borrowed
+  platform::ui::Control* pane = nullptr;      // the shell's pane for this panel
+  std::string title;
+  std::string jobName;
+
+  Stock jobStock;
+  Stock padStock;
+  std::int32_t outputDestination = kDefaultOutputDestination;
+  std::int32_t outputColor = kDefaultOutputColor;
+  platform::PlistDict jobType;
+  BackgroundFormsOptions backgroundForms;
+  BookletSettings booklet;
+  bool bookletFlagRead = false;  // "BookletForceNewSize" was true in the ticket last read
+  std::int32_t duplex = 1;
+  std::optional<std::int32_t> duplexBeforeBooklet;
+  FinishingState finishing;
+  PadSettings pads;
+  std::int32_t orientation = 1;
+
+  // What the printer and the ticket allow right now.
+  bool specialPagesExist = false;
+  bool squareFoldAvailable = true;
+  bool coilPunchAllowed = true;
+
+  bool opened = false;
+  PaperOutputControls controls;
+  SummaryViewPlace paperSummaryPlace, finishingSummaryPlace;
+  std::unique_ptr<platform::ui::Window> interfaceWindow;  // what is left of "Paper_Output" after Open
+  std::vector<platform::ui::EventHandlerRef> handlers;
+};
+
+// The panel's context while the dialog lives, for the dialogs that edit it (null otherwise).
+extern PaperOutputContext* gPaperOutputContext;
+
+// The job type dictionary's job type (1 when absent).
+std::int32_t JobTypeOf(const PaperOutputContext& context);

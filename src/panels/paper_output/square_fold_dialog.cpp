@@ -1,0 +1,57 @@
+// The square fold dialog: square fold on or off and how square, in five steps. Only papers the
+// trimmer takes can have it; Cancel leaves everything as it was.
+#include <string>
+
+#include "panels/modal_dialog.h"
+#include "panels/paper_output/finishing_dialogs.h"
+#include "panels/paper_output/paper_size_check.h"
+#include "platform/ui/interaction.h"
+
+namespace ui = platform::ui;
+
+namespace {
+
+constexpr ui::ControlID kOnBoxID{kFinishingSignature, 1};
+constexpr ui::ControlID kLevelGroupID{kFinishingSignature, 7};
+constexpr std::int32_t kFirstLevel = 62;  // "MoreSquare"; 66 is "LessSquare"
+
+// The sizes the trimmer takes, as the alert lists them.
+constexpr const char* kSupportedSizes =
+    "A4, 11 x 15\u201D, Letter (8.5 x 11\u201D), Legal (8.5 x 14\u201D), Tabloid (11 x 17\u201D), 8.5 x 13\u201D, "
+    "Letter Tab (9 x 11\u201D), 11 x 15\u201D, Oversized Tabloid (12 x 18), 13 x 18\u201D, A3 (297 x 420), JIS B4 (257 "
+    "x 364), Oversized A4 (223 x 297mm), SRA3 (320 x 450), 8K (267 x 388mm), 8K (270 x 390mm), 215 x 315mm, 226 x "
+    "310mm, 310 x 432mm, and 328 x 453mm.";
+
+void ChooseLevel(ui::Control& group, std::int32_t level) {
+  const std::int32_t place = level >= kFirstLevel && level < kFirstLevel + 5 ? level - kFirstLevel : 2;
+  for (std::size_t i = 0; i < group.children().size(); ++i)
+    group.children()[i]->setValue(static_cast<std::int32_t>(i) == place ? 1 : 0);
+  group.setValue(place + 1);
+}
+
+}  // namespace
+
+platform::OSStatus RunModalSquareFoldDialog(const platform::Bundle* bundle, const platform::PrintSession* session,
+                                            FinishingState* finishing) {
+  if (finishing == nullptr) return platform::paramErr;
+  if (!checkForSupportedPaperSize(session)) {
+    const std::string detail = bundle ? bundle->localizedString("SquareFoldPaperSizeErrorDetailedError") : "";
+    dispalyInvalidInputAlert(bundle, "SquareFoldPaperSizeError", detail + kSupportedSizes);
+    return platform::ui::userCanceledErr;
+  }
+  std::unique_ptr<ui::Window> window = LoadDialogWindow(bundle, kFinishingInterfaceName, "SquareFold");
+  ui::Control* onBox = window ? window->find(kOnBoxID) : nullptr;
+  ui::Control* levels = window ? window->find(kLevelGroupID) : nullptr;
+  if (onBox == nullptr || levels == nullptr) return kDialogNotLoadedErr;
+  onBox->setValue(finishing->squareFoldOn ? 1 : 0);
+  ChooseLevel(*levels, finishing->squareFoldValue);
+  levels->setEnabled(finishing->squareFoldOn);
+  ui::EventHandlerRef follow = onBox->installHandler({{ui::kEventClassControl, ui::kEventControlHit}}, [&](ui::Event&) {
+    levels->setEnabled(onBox->value() != 0);
+    return platform::noErr;
+  });
+  if (!RunModalOKCancel(*window)) return platform::noErr;
+  finishing->squareFoldOn = onBox->value() != 0;
+  finishing->squareFoldValue = kFirstLevel + levels->value() - 1;
+  return platform::noErr;
+}

@@ -1,0 +1,57 @@
+#pragma once
+// The print dialog as the panel tests need it: the plug-in made through its real factory, its
+// seven operations on a session, and the Paper/Output panel's controls found by their names.
+#include <memory>
+#include <string>
+
+#include "panels/paper_output/paper_output_state.h"
+#include "platform/plugin/pde_interface.h"
+#include "platform/ticket/print_session.h"
+#include "platform/ui/user_driver.h"
+#include "platform/ui/window.h"
+#include "support/test_support.h"
+
+namespace korvo_test {
+
+// The test printer with every finisher; the bundled sample printer has only staplers.
+std::string FinishersPPDPath();
+
+class PluginDialog {
+ public:
+  // Prologue and Initialize on the session; Open too unless open is false.
+  explicit PluginDialog(platform::PrintSession& session, bool open = true);
+  ~PluginDialog();  // Close and Terminate, as the dialog ends
+  PluginDialog(const PluginDialog&) = delete;
+  PluginDialog& operator=(const PluginDialog&) = delete;
+
+  platform::OSStatus open();
+  platform::OSStatus close();
+  platform::OSStatus sync(bool reinitialize);
+  platform::ui::Window& window() { return window_; }
+  // The control with that name (fails the test when there is none).
+  platform::ui::Control& named(const std::string& name);
+  // Chooses the item with that text (and the submenu item with subText) as a user would.
+  platform::OSStatus choose(const std::string& controlName, const std::string& text, const std::string& subText = "");
+  // The Paper/Output panel's context, to look at what the user's actions did.
+  PaperOutputContext& panel();
+  platform::ui::UserDriver& user() { return user_; }
+  platform::Ticket& settings() { return *session_.ticket(platform::kPDE_PMPrintSettingsRef); }
+
+ private:
+  platform::PrintSession& session_;
+  platform::ui::Window window_{"Print", platform::ui::Rect{0, 0, 560, 560}};
+  platform::ui::Control* pane_ = nullptr;
+  void* instance_ = nullptr;
+  platform::PlugInIntf* interface_ = nullptr;
+  platform::PMPDEContext context_ = nullptr;
+  platform::ui::UserDriver user_;
+};
+
+// The number (1-based) of the item with that text in a menu; 0 when none.
+int ItemNumber(const platform::ui::Menu& menu, const std::string& text);
+
+// A session on the given printer, with the paper named and sized as the page format says.
+platform::PrintSession SessionOn(const std::string& ppdPath, const std::string& paperName = "na-letter",
+                                 double paperHeight = 792);
+
+}  // namespace korvo_test
