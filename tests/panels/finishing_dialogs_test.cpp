@@ -5,6 +5,7 @@
 #include "panels/paper_output/finishing_dialogs.h"
 #include "panels/paper_output_test_support.h"
 #include "platform/ui/scripted_interaction.h"
+#include "shell/control_helpers.h"
 
 namespace {
 
@@ -78,6 +79,11 @@ TEST_F(FinishingDialogs, OneStapleStoresTheCornerAndClearsTheRest) {
   EXPECT_EQ(f().holePunchValue, 0);
   EXPECT_FALSE(f().squareFoldOn);
   EXPECT_EQ(script.log().front(), "modal: 1 Staple");
+  // The finishing picture shows the corner.
+  const std::vector<DrawnImage> drawn =
+      ImagesDrawnIn(*dialog.window().content().find({platform::FourCharCode("PpOu"), 33}));
+  ASSERT_EQ(drawn.size(), 1u);
+  EXPECT_TRUE(drawn[0].path.ends_with("/ProductionFinishing_1St_BRBL.png")) << drawn[0].path;
 }
 
 TEST_F(FinishingDialogs, TwoStaplesCenterStapleAndBindStoreTheirEdge) {

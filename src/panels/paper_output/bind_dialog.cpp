@@ -9,13 +9,5 @@ platform::OSStatus RunModalBindFinishingDialog(PaperOutputContext* context) {
       {"Portrait - Left or Landscape - Top", PositionPicture("Bnd", 0), kBindLeftTop},
       {"Portrait - Right or Landscape - Bottom", PositionPicture("Bnd", 3), kBindRightBottom},
   };
-  std::optional<std::int32_t> chosen;
-  const platform::OSStatus status =
-      RunModalPositionDialog(context->bundle, "Bind", options, context->finishing.bind, &chosen);
-  if (status != platform::noErr || !chosen) return status;
-  FinishingState& f = context->finishing;
-  f.bind = *chosen;
-  f.code = kFinishingBind;
-  ClearExclusiveFinishings(f, KeptFinishing::Bind);
-  return platform::noErr;
+  return RunPositionFinishing(*context, "Bind", options, &FinishingState::bind, kFinishingBind, KeptFinishing::Bind);
 }

@@ -1,5 +1,6 @@
 // The coil punch dialog: which edge the coil goes along. Only A4 and Letter sheets take it.
 #include "panels/modal_dialog.h"
+#include "panels/paper_output/finishing_dialog_template.h"
 #include "panels/paper_output/finishing_dialogs.h"
 #include "panels/paper_output/finishing_rules.h"
 #include "panels/paper_output/paper_size_check.h"
@@ -23,11 +24,7 @@ platform::OSStatus RunModalCoilPunchFinishingDialog(PaperOutputContext* context)
   ui::Control* group = window ? window->find(kSideGroupID) : nullptr;
   if (group == nullptr || group->children().size() != 2) return kDialogNotLoadedErr;
   const bool right = context->finishing.code == kFinishingCoilPunch && context->finishing.coil == kCoilRightBottom;
-  group->children()[0]->setValue(right ? 0 : 1);
-  group->children()[1]->setValue(right ? 1 : 0);
-  group->setMinimum(1);
-  group->setMaximum(2);
-  group->setValue(right ? 2 : 1);
+  ChooseOptionButton(*group, right ? 1 : 0);
   if (!RunModalOKCancel(*window)) return platform::noErr;
   context->finishing.coil = group->value() == 2 ? kCoilRightBottom : kCoilLeftTop;
   AfterCoilPunchDialog(context->finishing);

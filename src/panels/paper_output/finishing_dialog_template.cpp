@@ -96,3 +96,18 @@ void ClearExclusiveFinishings(FinishingState& f, KeptFinishing kept) {
   f.zFold = 0;
   SquareFoldAndTrimOff(f);
 }
+
+platform::OSStatus RunPositionFinishing(PaperOutputContext& context, const char* titleKey,
+                                        const std::vector<FinishingOption>& options,
+                                        std::int32_t FinishingState::*field, std::int32_t code, KeptFinishing kept,
+                                        bool* chosen) {
+  FinishingState& f = context.finishing;
+  std::optional<std::int32_t> value;
+  const platform::OSStatus status = RunModalPositionDialog(context.bundle, titleKey, options, f.*field, &value);
+  if (chosen != nullptr) *chosen = value.has_value();
+  if (status != platform::noErr || !value) return status;
+  f.*field = *value;
+  f.code = code;
+  ClearExclusiveFinishings(f, kept);
+  return platform::noErr;
+}

@@ -43,3 +43,11 @@ enum class KeptFinishing { OneStaple, TwoStaples, CenterStaple, HolePunch, Bind,
 // Clears the staple, centre-staple, hole-punch, z-fold, fold and bind fields except the kept
 // one, and turns square fold and trimming off: none of them goes with a position finishing.
 void ClearExclusiveFinishings(FinishingState& finishing, KeptFinishing kept);
+
+// A position dialog on one field of the finishing state: on OK the field takes the chosen value,
+// the finishing code becomes `code` and the finishings that cannot go with it are cleared. noErr
+// for a dialog that was shown (chosen tells whether it ended with OK), or the loader's status.
+platform::OSStatus RunPositionFinishing(PaperOutputContext& context, const char* titleKey,
+                                        const std::vector<FinishingOption>& options,
+                                        std::int32_t FinishingState::*field, std::int32_t code, KeptFinishing kept,
+                                        bool* chosen = nullptr);

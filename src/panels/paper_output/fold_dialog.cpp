@@ -8,13 +8,5 @@ platform::OSStatus RunModalFoldFinishingDialog(PaperOutputContext* context) {
       {"C Tri-Fold", "ProductionFinishing_C_Fold.png", kFoldCTriFold},
       {"Z Tri-Fold", "ProductionFinishing_Z_Fold.png", kFoldZTriFold},
   };
-  std::optional<std::int32_t> chosen;
-  const platform::OSStatus status =
-      RunModalPositionDialog(context->bundle, "Fold", options, context->finishing.fold, &chosen);
-  if (status != platform::noErr || !chosen) return status;
-  FinishingState& f = context->finishing;
-  f.fold = *chosen;
-  f.code = kFinishingFold;
-  ClearExclusiveFinishings(f, KeptFinishing::Fold);
-  return platform::noErr;
+  return RunPositionFinishing(*context, "Fold", options, &FinishingState::fold, kFinishingFold, KeptFinishing::Fold);
 }

@@ -9,15 +9,10 @@ platform::OSStatus RunModalHolePunchFinishingDialog(std::int32_t holesCode, Pape
   const std::optional<std::string_view> title = HolePunchKey(holesCode);
   if (!title) return platform::paramErr;
   const std::string prefix = std::to_string(holesCode - 1) + "Hp";
-  std::optional<std::int32_t> chosen;
+  bool chosen = false;
   const platform::OSStatus status =
-      RunModalPositionDialog(context->bundle, std::string(*title).c_str(), EdgeOptions(prefix, kHolePunchFirst),
-                             context->finishing.holePunchValue, &chosen);
-  if (status != platform::noErr || !chosen) return status;
-  FinishingState& f = context->finishing;
-  f.holePunchValue = *chosen;
-  f.holePunchOptions = holesCode;
-  f.code = kFinishingHolePunch;
-  ClearExclusiveFinishings(f, KeptFinishing::HolePunch);
-  return platform::noErr;
+      RunPositionFinishing(*context, std::string(*title).c_str(), EdgeOptions(prefix, kHolePunchFirst),
+                           &FinishingState::holePunchValue, kFinishingHolePunch, KeptFinishing::HolePunch, &chosen);
+  if (chosen) context->finishing.holePunchOptions = holesCode;
+  return status;
 }

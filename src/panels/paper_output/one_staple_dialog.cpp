@@ -14,13 +14,6 @@ platform::OSStatus RunModal1StapleFinishingDialog(PaperOutputContext* context) {
     options.push_back({std::string(*OneStaplePositionKey(kOneStapleFirst + i)),
                        PositionPicture("1St", static_cast<std::size_t>(i)), kOneStapleFirst + i});
   }
-  std::optional<std::int32_t> chosen;
-  const platform::OSStatus status =
-      RunModalPositionDialog(context->bundle, "1 Staple", options, context->finishing.staple1, &chosen);
-  if (status != platform::noErr || !chosen) return status;
-  FinishingState& f = context->finishing;
-  f.staple1 = *chosen;
-  f.code = kFinishingOneStaple;
-  ClearExclusiveFinishings(f, KeptFinishing::OneStaple);
-  return platform::noErr;
+  return RunPositionFinishing(*context, "1 Staple", options, &FinishingState::staple1, kFinishingOneStaple,
+                              KeptFinishing::OneStaple);
 }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "panels/modal_dialog.h"
+#include "panels/paper_output/finishing_dialog_template.h"
 #include "panels/paper_output/finishing_dialogs.h"
 #include "panels/paper_output/paper_size_check.h"
 #include "platform/ui/interaction.h"
@@ -22,11 +23,9 @@ constexpr const char* kSupportedSizes =
     "x 364), Oversized A4 (223 x 297mm), SRA3 (320 x 450), 8K (267 x 388mm), 8K (270 x 390mm), 215 x 315mm, 226 x "
     "310mm, 310 x 432mm, and 328 x 453mm.";
 
-void ChooseLevel(ui::Control& group, std::int32_t level) {
-  const std::int32_t place = level >= kFirstLevel && level < kFirstLevel + 5 ? level - kFirstLevel : 2;
-  for (std::size_t i = 0; i < group.children().size(); ++i)
-    group.children()[i]->setValue(static_cast<std::int32_t>(i) == place ? 1 : 0);
-  group.setValue(place + 1);
+// The level's place among the five steps; the middle ("Normal") for any other value.
+std::size_t LevelPlace(std::int32_t level) {
+  return level >= kFirstLevel && level < kFirstLevel + 5 ? static_cast<std::size_t>(level - kFirstLevel) : 2;
 }
 
 }  // namespace
@@ -44,7 +43,7 @@ platform::OSStatus RunModalSquareFoldDialog(const platform::Bundle* bundle, cons
   ui::Control* levels = window ? window->find(kLevelGroupID) : nullptr;
   if (onBox == nullptr || levels == nullptr) return kDialogNotLoadedErr;
   onBox->setValue(finishing->squareFoldOn ? 1 : 0);
-  ChooseLevel(*levels, finishing->squareFoldValue);
+  ChooseOptionButton(*levels, LevelPlace(finishing->squareFoldValue));
   levels->setEnabled(finishing->squareFoldOn);
   ui::EventHandlerRef follow = onBox->installHandler({{ui::kEventClassControl, ui::kEventControlHit}}, [&](ui::Event&) {
     levels->setEnabled(onBox->value() != 0);
