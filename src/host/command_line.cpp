@@ -6,7 +6,8 @@ namespace korvo_host {
 
 const char* UsageText() {
   return "usage: korvo-pde show [--ppd FILE] [--session FILE] [--bundle DIR]\n"
-         "       korvo-pde export --session FILE -o OUT.xml [--bundle DIR]\n";
+         "       korvo-pde export --session FILE -o OUT.xml [--bundle DIR]\n"
+         "       korvo-pde set --session FILE [--ppd FILE] [--bundle DIR] KEY=VALUE...\n";
 }
 
 bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std::string* error) {
@@ -16,7 +17,7 @@ bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std:
   }
   CommandLine line;
   line.command = argv[1];
-  if (line.command != "show" && line.command != "export") {
+  if (line.command != "show" && line.command != "export" && line.command != "set") {
     *error = "unknown command \"" + line.command + "\"";
     return false;
   }
@@ -58,6 +59,17 @@ bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std:
       *error = "export needs --session FILE and -o FILE";
       return false;
     }
+  }
+  if (line.command == "set") {
+    if (!line.sessionPath || line.arguments.empty()) {
+      *error = "set needs --session FILE and at least one KEY=VALUE";
+      return false;
+    }
+    for (const std::string& setting : line.arguments)
+      if (setting.find('=') == std::string::npos || setting.front() == '=') {
+        *error = "\"" + setting + "\" is not KEY=VALUE";
+        return false;
+      }
   }
   *out = std::move(line);
   return true;

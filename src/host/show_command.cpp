@@ -1,34 +1,17 @@
 #include "host/show_command.h"
 
-#include <filesystem>
 #include <vector>
 
 #include "host/dialog_session.h"
 #include "host/host_paths.h"
-#include "platform/plist/plist_description.h"
+#include "host/session_file.h"
 #include "shell/shell_controls.h"
 
 namespace korvo_host {
 
-namespace {
-
-// The session file's session when the file exists, else a new one; none (with a message) when
-// the file exists but cannot be read.
-std::optional<platform::PrintSession> OpenSession(const CommandLine& line, std::ostream& err) {
-  if (!line.sessionPath || !std::filesystem::exists(*line.sessionPath)) return platform::PrintSession();
-  auto loaded = platform::PrintSession::load(*line.sessionPath);
-  if (!loaded) {
-    err << "ERROR: " << loaded.error() << "\n";
-    return std::nullopt;
-  }
-  return loaded.take();
-}
-
-}  // namespace
-
 int RunShowCommand(const CommandLine& line, std::ostream& out, std::ostream& err) {
   std::string bundlePath = line.bundlePath.value_or(DefaultBundlePath());
-  auto session = OpenSession(line, err);
+  auto session = OpenSessionFile(line, err);
   if (!session) return kExitUserError;
 
   std::unique_ptr<PrintDialog> dialog = OpenDialogOnSession(line, bundlePath, *session, err);
@@ -42,18 +25,9 @@ int RunShowCommand(const CommandLine& line, std::ostream& out, std::ostream& err
   pde.close();
   pde.terminate();
 
-  if (const platform::Ticket* settings = session->ticket(platform::kPDE_PMPrintSettingsRef)) {
-    for (const auto& [key, item] : settings->items()) out << key << " = " << platform::PlistDescription(item.value) << "\n";
-  }
+  ListPrintSettings(*session, out);
   for (size_t i = 0; i < panelTitles.size(); ++i) out << "panel " << i + 1 << " = " << panelTitles[i] << "\n";
-  if (line.sessionPath) {
-    std::string error;
-    if (!session->save(*line.sessionPath, &error)) {
-      err << "ERROR: " << error << "\n";
-      return kExitUserError;
-    }
-  }
-  return kExitOK;
+  return SaveSessionFile(line, *session, err) ? kExitOK : kExitUserError;
 }
 
 }  // namespace korvo_host

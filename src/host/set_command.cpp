@@ -1,0 +1,55 @@
+#include "host/set_command.h"
+
+#include "host/dialog_session.h"
+#include "host/host_paths.h"
+#include "host/session_file.h"
+#include "platform/ui/user_choice.h"
+
+namespace korvo_host {
+
+namespace {
+
+namespace ui = platform::ui;
+
+// Makes one choice; false after one "ERROR:" line naming the setting.
+bool Apply(PrintDialog& pde, const std::string& setting, std::ostream& err) {
+  const std::size_t equals = setting.find('=');
+  const std::string key = setting.substr(0, equals), value = setting.substr(equals + 1);
+  ui::LabelAnswers answers;
+  ui::UserDriver user;
+  const platform::OSStatus status =
+      ui::ChooseByLabels(pde.window().content(), user, key, ui::SplitLabelPath(value), &answers);
+  if (status == ui::kNoSuchLabelErr) {
+    err << "ERROR: " << setting << ": no setting " << key << " offering \"" << value << "\"\n";
+  } else if (status != platform::noErr) {
+    err << "ERROR: " << setting << ": not available now\n";
+  } else if (!answers.alerts().empty()) {
+    err << "ERROR: " << setting << ": " << answers.alerts().front() << "\n";
+  } else if (!answers.unmatched().empty()) {
+    err << "ERROR: " << setting << ": the dialog has no \"" << answers.unmatched().front() << "\"\n";
+  } else if (!answers.allAnswered()) {
+    err << "ERROR: " << setting << ": opens no dialog to answer\n";
+  } else {
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+int RunSetCommand(const CommandLine& line, std::ostream& out, std::ostream& err) {
+  auto session = OpenSessionFile(line, err);
+  if (!session) return kExitUserError;
+  std::unique_ptr<PrintDialog> dialog =
+      OpenDialogOnSession(line, line.bundlePath.value_or(DefaultBundlePath()), *session, err);
+  if (!dialog) return kExitUserError;
+  for (const std::string& setting : line.arguments)
+    if (!Apply(*dialog, setting, err)) return kExitUserError;  // the session file stays as it was
+  dialog->sync(false);
+  dialog->close();
+  dialog->terminate();
+  ListPrintSettings(*session, out);
+  return SaveSessionFile(line, *session, err) ? kExitOK : kExitUserError;
+}
+
+}  // namespace korvo_host
