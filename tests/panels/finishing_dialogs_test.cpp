@@ -310,6 +310,11 @@ TEST_F(FinishingDialogs, MultipleFinishingSharesOneEdge) {
   Choose("Multiple Finishing...");
   EXPECT_EQ(f().code, 50);
   EXPECT_EQ(f().zFold, 39);  // the top edge is neither left nor right
+  // A z-fold without a side of its own binds on the left rather than on no side at all.
+  f().zFold = 0;
+  script.onModal(step(true));
+  Choose("Multiple Finishing...");
+  EXPECT_EQ(f().zFold, 38);
 }
 
 TEST(FinishingDialogsElsewhere, OneStapleWithoutTheBottomRightCornerOffersThree) {
