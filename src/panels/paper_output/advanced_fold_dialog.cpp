@@ -1,5 +1,6 @@
 // "Fold...": the folds the printer's folder offers. A bi-fold can be square-folded and trimmed;
 // the square fold and trim settings made from here are taken over only on OK.
+#include <algorithm>
 #include <array>
 
 #include "panels/modal_dialog.h"
@@ -63,7 +64,10 @@ platform::OSStatus RunModalAdvancedFoldFinishingDialog(PaperOutputContext* conte
   ChooseOptionButton(*ownGroup, PlaceOfValue(options, context->finishing.fold));
 
   FinishingState working = context->finishing;
-  auto chosenFold = [&] { return options[static_cast<std::size_t>(ownGroup->value() - 1)].value; };
+  auto chosenFold = [&] {
+    const std::int32_t place = std::clamp(ownGroup->value(), 1, static_cast<std::int32_t>(options.size()));
+    return options[static_cast<std::size_t>(place - 1)].value;
+  };
   auto follow = [&] {
     const bool enable = IsBiFold(chosenFold()) && context->squareFoldAvailable;
     squareButton->setEnabled(enable);
