@@ -59,6 +59,31 @@ void ConnectEditing(GtkWidget* editableWidget, WidgetNode& node) {
   g_signal_connect(target, "delete-text", G_CALLBACK(OnDeleteText), &node);
 }
 
+// The same for a multi-line text view, whose buffer reports edits by character offsets.
+void OnBufferInsert(GtkTextBuffer* buffer, GtkTextIter* location, const char* text, int length, gpointer data) {
+  WidgetNode& node = NodeOf(data);
+  if (node.owner.updating()) return;
+  g_signal_stop_emission_by_name(buffer, "insert-text");
+  const std::string typed = length < 0 ? std::string(text) : std::string(text, static_cast<std::size_t>(length));
+  const int at = gtk_text_iter_get_offset(location);
+  node.owner.act(node.control, [&](UserDriver& driver, Control& control) {
+    driver.select(control, {UTF16IndexOfCharIndex(control.text(), at), 0});
+    return driver.type(control, typed);
+  });
+}
+
+void OnBufferDelete(GtkTextBuffer* buffer, GtkTextIter* start, GtkTextIter* end, gpointer data) {
+  WidgetNode& node = NodeOf(data);
+  if (node.owner.updating()) return;
+  g_signal_stop_emission_by_name(buffer, "delete-range");
+  const int from = gtk_text_iter_get_offset(start), to = gtk_text_iter_get_offset(end);
+  node.owner.act(node.control, [&](UserDriver& driver, Control& control) {
+    const std::size_t first = UTF16IndexOfCharIndex(control.text(), from);
+    driver.select(control, {first, UTF16IndexOfCharIndex(control.text(), to) - first});
+    return driver.type(control, "\b");
+  });
+}
+
 void OnArrow(GtkButton* button, gpointer data) {
   WidgetNode& node = NodeOf(data);
   const bool up = g_object_get_data(G_OBJECT(button), "korvo-up") != nullptr;
@@ -215,6 +240,9 @@ void CreateWidgets(WidgetNode& node) {
     case ControlKind::TextView: {
       node.main = gtk_text_view_new();
       gtk_text_view_set_wrap_mode(GTK_TEXT_VIEW(node.main), GTK_WRAP_WORD_CHAR);
+      GtkTextBuffer* buffer = gtk_text_view_get_buffer(GTK_TEXT_VIEW(node.main));
+      g_signal_connect(buffer, "insert-text", G_CALLBACK(OnBufferInsert), &node);
+      g_signal_connect(buffer, "delete-range", G_CALLBACK(OnBufferDelete), &node);
       node.outer = gtk_scrolled_window_new();
       gtk_scrolled_window_set_child(GTK_SCROLLED_WINDOW(node.outer), node.main);
       break;
