@@ -1,20 +1,8 @@
 #include "host/session_file.h"
 
-#include <filesystem>
-
 #include "platform/plist/plist_description.h"
 
 namespace korvo_host {
-
-std::optional<platform::PrintSession> OpenSessionFile(const CommandLine& line, std::ostream& err) {
-  if (!line.sessionPath || !std::filesystem::exists(*line.sessionPath)) return platform::PrintSession();
-  auto loaded = platform::PrintSession::load(*line.sessionPath);
-  if (!loaded) {
-    err << "ERROR: " << loaded.error() << "\n";
-    return std::nullopt;
-  }
-  return loaded.take();
-}
 
 void ListPrintSettings(const platform::PrintSession& session, std::ostream& out) {
   if (const platform::Ticket* settings = session.ticket(platform::kPDE_PMPrintSettingsRef))
