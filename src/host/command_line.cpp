@@ -6,7 +6,8 @@ namespace korvo_host {
 
 const char* UsageText() {
   return "usage: korvo-pde show [--ppd FILE] [--session FILE] [--bundle DIR]\n"
-         "       korvo-pde export --session FILE -o OUT.xml [--bundle DIR]\n";
+         "       korvo-pde export --session FILE -o OUT.xml [--bundle DIR]\n"
+         "       korvo-pde import --session FILE IN.xml... [--bundle DIR]\n";
 }
 
 bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std::string* error) {
@@ -16,7 +17,7 @@ bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std:
   }
   CommandLine line;
   line.command = argv[1];
-  if (line.command != "show" && line.command != "export") {
+  if (line.command != "show" && line.command != "export" && line.command != "import") {
     *error = "unknown command \"" + line.command + "\"";
     return false;
   }
@@ -58,6 +59,10 @@ bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std:
       *error = "export needs --session FILE and -o FILE";
       return false;
     }
+  }
+  if (line.command == "import" && (!line.sessionPath || line.arguments.empty())) {
+    *error = "import needs --session FILE and at least one job-ticket file";
+    return false;
   }
   *out = std::move(line);
   return true;

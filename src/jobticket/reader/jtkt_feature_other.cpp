@@ -45,10 +45,9 @@ void JTKTImportResolution(const PlistDict* feature, const JTKTImportFeatureConte
 }
 
 void JTKTImportTonerSaver(const PlistDict*, const JTKTImportFeatureContext& context) {
+  // A file without the element says nothing about toner saving: storing "off" for it would add a
+  // setting the file never had.
   xmlNodePtr element = JTKTImportGetNode(context.node, ".toner-saver");
-  const bool on = JTKTImportNodeText(element) == kTonerSaverOn;
   if (element != nullptr)
-    JTKTStore(context, JTKTTarget::Ticket, kTonerSaverKey, PlistValue(on));
-  else
-    JTKTStoreDefault(context, JTKTTarget::Ticket, kTonerSaverKey, PlistValue(false));
+    JTKTStore(context, JTKTTarget::Ticket, kTonerSaverKey, PlistValue(JTKTImportNodeText(element) == kTonerSaverOn));
 }

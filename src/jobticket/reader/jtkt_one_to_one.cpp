@@ -59,11 +59,14 @@ bool StoreFromFile(const PlistDict* feature, const JTKTImportFeatureContext& con
   std::optional<PlistValue> value = JTKTImportNodeValue(element, syntaxClass, classDictionary, JTKTFileName(context));
   if (!value) return false;
   if (syntaxClass == kKFSNameClass) {
-    if (IsTrue(KFSGetFeatureProperty(feature, kKeywordsUseNameSyntaxProperty))) {
-      value = KeywordOfName(feature, *value);
-      if (!value) return false;
+    std::optional<PlistValue> keyword;
+    if (IsTrue(KFSGetFeatureProperty(feature, kKeywordsUseNameSyntaxProperty))) keyword = KeywordOfName(feature, *value);
+    if (keyword) {
+      value = std::move(keyword);
       syntaxClass = kKFSKeywordClass;
     } else {
+      // A name that is none of the keywords' is the user's own (a custom profile, say): the writer
+      // sends it as a name, so it comes back as one.
       if (nameKey == nullptr) return false;
       JTKTStore(context, target, nameKey, std::move(*value));
       return true;
