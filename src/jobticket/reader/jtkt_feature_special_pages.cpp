@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "jobticket/reader/jtkt_import_context.h"
+#include "jobticket/reader/jtkt_import_log.h"
 #include "jobticket/reader/jtkt_import_keys.h"
 #include "jobticket/reader/jtkt_import_node.h"
 #include "model/special_pages_ticket.h"
@@ -25,7 +26,7 @@ void ImportPage(const JTKTImportFeatureContext& job, xmlNodePtr pageElement, Job
 }
 
 void LogPageError(const JTKTImportFeatureContext& context, xmlNodePtr element, const char* what) {
-  std::fprintf(stderr, "ERROR: %s: line %ld: %s; the page is not imported\n", JTKTFileName(context).c_str(),
+  JTKTImportError("%s: line %ld: %s; the page is not imported", JTKTFileName(context).c_str(),
                xmlGetLineNo(element), what);
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "jobticket/reader/jtkt_import_context.h"
+#include "jobticket/reader/jtkt_import_log.h"
 #include "jobticket/reader/jtkt_import_keys.h"
 #include "jobticket/reader/jtkt_import_node.h"
 #include "vocabulary/device_profile.h"
@@ -96,7 +97,7 @@ void JTKTImportStockSize(const PlistDict*, const JTKTImportFeatureContext& conte
     Put(context, true, kStockSizeMember, PlistValue(kCustomStockSize));
     return;
   }
-  std::fprintf(stderr, "ERROR: %s: a paper of %d by %d hundredths of a millimetre is beyond the printer's limits\n",
+  JTKTImportError("%s: a paper of %d by %d hundredths of a millimetre is beyond the printer's limits",
                file.c_str(), *x, *y);
   Put(context, false, kStockSizeMember, PlistValue(kPrinterDefault));
 }
@@ -121,7 +122,7 @@ void JTKTImportStockType(const PlistDict* feature, const JTKTImportFeatureContex
     if (count != nullptr && std::string_view(JTKTImportGetNodeSyntax(count)) == kKFSNumberClass) {
       const std::optional<std::int32_t> sets = JTKTImportNodeInteger(count, JTKTFileName(context));
       if (sets && (*sets < 1 || *sets > kMaximumModulus)) {
-        std::fprintf(stderr, "ERROR: %s: line %ld: <media-order-count> %d is out of range (1 to %d); not imported\n",
+        JTKTImportError("%s: line %ld: <media-order-count> %d is out of range (1 to %d); not imported",
                      JTKTFileName(context).c_str(), xmlGetLineNo(count), *sets, kMaximumModulus);
       } else if (sets) {
         modulus = *sets;

@@ -9,6 +9,7 @@
 #include <libxml/parserInternals.h>
 
 #include "jobticket/reader/jtkt_import_context.h"
+#include "jobticket/reader/jtkt_import_log.h"
 #include "jobticket/reader/jtkt_import_node.h"
 #include "jobticket/reader/jtkt_reader.h"
 #include "vocabulary/device_profile.h"
@@ -31,7 +32,7 @@ constexpr const char* kOperationPath = ".jtkt.jtkt-operation-attributes";
 constexpr const char* kOperationFeatures[] = {"JobName", "SenderName"};
 
 OSStatus Refuse(const std::string& name, const std::string& why) {
-  std::fprintf(stderr, "ERROR: %s: %s; nothing was imported\n", name.c_str(), why.c_str());
+  JTKTImportError("%s: %s; nothing was imported", name.c_str(), why.c_str());
   return kJTKTUnreadableFile;
 }
 

@@ -1,4 +1,5 @@
 #include "jobticket/reader/jtkt_import_node.h"
+#include "jobticket/reader/jtkt_import_log.h"
 
 #include <algorithm>
 #include <charconv>
@@ -46,7 +47,7 @@ std::string Quoted(std::string_view text) {
 }
 
 void LogValueError(const std::string& fileName, xmlNodePtr element, std::string_view text, const char* why) {
-  std::fprintf(stderr, "ERROR: %s: line %ld: <%s> \"%s\" %s; the setting is not imported\n", fileName.c_str(),
+  JTKTImportError("%s: line %ld: <%s> \"%s\" %s; the setting is not imported", fileName.c_str(),
                xmlGetLineNo(element), reinterpret_cast<const char*>(element->name), Quoted(text).c_str(), why);
 }
 
