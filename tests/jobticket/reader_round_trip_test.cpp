@@ -72,8 +72,8 @@ TEST_F(ReaderRoundTrip, EverySettingComesBackButTheListedOnes) {
       // Image shifts come back in hundredths of a millimetre, marked full precision: the same shift.
       "special_pages_job.xml: com.korvo.print.ImageShiftOptionsJob/Inches: 1, not imported",
       "special_pages_job.xml: com.korvo.print.JTKTOptions: {\"JTKTOptionAll\" = true}, not imported",
-      // The writer sends no size for stock size 6, so there is none to read.
-      "special_pages_job.xml: com.korvo.print.SpecialPages.ExceptionList/[0]/Stock/Size: 6, imported -2147483648",
+      // The writer sends no size for stock size 6, so there is no stock to read.
+      "special_pages_job.xml: com.korvo.print.SpecialPages.ExceptionList/[0]/Stock: {\"Size\" = 6}, not imported",
       "special_pages_job.xml: com.korvo.print.SpecialPages.ExceptionList/[0]/com.korvo.print.ImageShiftOptionsPage/"
       "Inches: 0, not imported",
       "special_pages_job.xml: com.korvo.print.SpecialPages.ExceptionList/[0]/com.korvo.print.ImageShiftOptionsPage/"

@@ -16,8 +16,10 @@ namespace {
 const std::string kNoFileName = "job ticket";
 
 PlistDict* ChildDictionary(PlistDict* dict, const char* key) {
+  if (PlistValue* held = platform::PlistDictFind(*dict, key); held != nullptr && held->asDictionary() != nullptr)
+    return held->asDictionary();
   PlistValue& slot = (*dict)[key];
-  if (slot.asDictionary() == nullptr) slot = PlistDict{};
+  slot = PlistDict{};
   return slot.asDictionary();
 }
 
@@ -55,7 +57,9 @@ void JTKTStore(const JTKTImportFeatureContext& context, JTKTTarget target, const
 }
 
 void JTKTStoreDefault(const JTKTImportFeatureContext& context, JTKTTarget target, const char* key, PlistValue value) {
-  if (key == nullptr) return;
+  // Inside a special page a setting that is not given already means "as the job": a default
+  // there would say the same thing again, once per page of a file with thousands of them.
+  if (key == nullptr || JTKTAtPageScope(context)) return;
   PlistDict* dict = JTKTTargetDictionary(context, target);
   if (dict != nullptr && platform::PlistDictFind(*dict, key) == nullptr) (*dict)[key] = std::move(value);
 }

@@ -35,7 +35,9 @@ const std::string& JTKTFileName(const JTKTImportFeatureContext& context);
 
 // Stores an integer, a string or a boolean under key in the target.
 void JTKTStore(const JTKTImportFeatureContext& context, JTKTTarget target, const char* key, platform::PlistValue value);
-// Stores a profile default: never over a value the target already holds.
+// Stores a profile default (or what stands for a value the file does not give): never over a
+// value the target already holds, and never inside a special page, whose unset settings are the
+// job's.
 void JTKTStoreDefault(const JTKTImportFeatureContext& context, JTKTTarget target, const char* key,
                       platform::PlistValue value);
 

@@ -13,7 +13,27 @@ using platform::PlistValue;
 
 namespace {
 
-std::string_view NameOf(xmlNodePtr node) { return reinterpret_cast<const char*>(node->name); }
+// True when own is exactly name (compared without measuring own first).
+bool NameIs(const xmlChar* ownName, std::string_view name) {
+  const char* own = reinterpret_cast<const char*>(ownName);
+  if (own == nullptr) return false;
+  for (char c : name)
+    if (*own++ != c) return false;
+  return *own == '\0';
+}
+
+// The attribute's text as the document holds it, without a copy; null when absent, or when its
+// value is more than one plain text.
+const char* AttributeText(xmlNodePtr element, const char* name) {
+  for (xmlAttrPtr attribute = element->properties; attribute != nullptr; attribute = attribute->next) {
+    if (attribute->ns != nullptr || !NameIs(attribute->name, name)) continue;
+    xmlNodePtr text = attribute->children;
+    if (text != nullptr && text->next == nullptr && text->type == XML_TEXT_NODE && text->content != nullptr)
+      return reinterpret_cast<const char*>(text->content);
+    return nullptr;
+  }
+  return nullptr;
+}
 
 // The next path component after offset (without its leading "."), and where the one after starts.
 std::string_view Component(std::string_view path, std::size_t offset, std::size_t* next) {
@@ -29,7 +49,7 @@ xmlNodePtr Find(xmlNodePtr start, std::string_view path, std::size_t offset) {
   std::size_t next = 0;
   const std::string_view component = Component(path, offset, &next);
   for (xmlNodePtr node = start; node != nullptr; node = node->next) {
-    if (node->type != XML_ELEMENT_NODE || NameOf(node) != component) continue;
+    if (node->type != XML_ELEMENT_NODE || !NameIs(node->name, component)) continue;
     if (next >= path.size()) return node;
     if (xmlNodePtr found = Find(node->children, path, next)) return found;
   }
@@ -132,17 +152,18 @@ xmlNodePtr JTKTImportGetNode(xmlNodePtr start, std::string_view path) {
   return Find(start, path, 1);
 }
 
+const char* JTKTImportNodeSyntaxAttribute(xmlNodePtr element) {
+  return element != nullptr ? AttributeText(element, "syntax") : nullptr;
+}
+
 const char* JTKTImportGetNodeSyntax(xmlNodePtr element) {
-  if (element == nullptr) return kJTKTUnknownClass;
-  xmlChar* syntax = xmlGetProp(element, reinterpret_cast<const xmlChar*>("syntax"));
+  const char* syntax = JTKTImportNodeSyntaxAttribute(element);
   if (syntax == nullptr) return kJTKTUnknownClass;
-  const std::string_view s = reinterpret_cast<const char*>(syntax);
-  const char* cls = kJTKTUnknownClass;
-  if (s == "keyword" || s == "mimeMediaType" || s == "enum") cls = kKFSKeywordClass;
-  else if (s == "integer") cls = kKFSNumberClass;
-  else if (s == "name" || s == "uri" || s == "text") cls = kKFSNameClass;
-  xmlFree(syntax);
-  return cls;
+  const std::string_view s = syntax;
+  if (s == "keyword" || s == "mimeMediaType" || s == "enum") return kKFSKeywordClass;
+  if (s == "integer") return kKFSNumberClass;
+  if (s == "name" || s == "uri" || s == "text") return kKFSNameClass;
+  return kJTKTUnknownClass;
 }
 
 std::optional<std::string> JTKTImportNodeText(xmlNodePtr element) {

@@ -18,6 +18,9 @@ inline constexpr const char* kJTKTUnknownClass = "--Unknown--";
 // are searched; nodes that are not elements are passed over. Null when none matches.
 xmlNodePtr JTKTImportGetNode(xmlNodePtr start, std::string_view path);
 
+// The element's "syntax" attribute as written, or null.
+const char* JTKTImportNodeSyntaxAttribute(xmlNodePtr element);
+
 // The element's syntax class by its "syntax" attribute: "Keyword", "Number", "Name" or
 // kJTKTUnknownClass.
 const char* JTKTImportGetNodeSyntax(xmlNodePtr element);

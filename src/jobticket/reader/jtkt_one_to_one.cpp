@@ -18,9 +18,8 @@ bool IsTrue(const PlistValue* value) { return value != nullptr && value->asBoole
 
 // A set of one value stands for that value: the element's first "value" child.
 xmlNodePtr SetMember(xmlNodePtr element) {
-  xmlChar* syntax = xmlGetProp(element, reinterpret_cast<const xmlChar*>("syntax"));
-  const bool isSet = syntax != nullptr && xmlStrcmp(syntax, reinterpret_cast<const xmlChar*>("1setOf")) == 0;
-  xmlFree(syntax);
+  const char* syntax = JTKTImportNodeSyntaxAttribute(element);
+  const bool isSet = syntax != nullptr && std::string_view(syntax) == "1setOf";
   return isSet ? JTKTImportGetNode(element->children, ".value") : element;
 }
 
@@ -90,7 +89,7 @@ void StoreProfileDefault(const PlistDict* feature, const JTKTImportFeatureContex
                          const char* nameKey) {
   std::string syntaxClass;
   PlistValue value;
-  if (!KFSGetFeatureDefaultValue(feature, &syntaxClass, &value)) return;
+  if (JTKTAtPageScope(context) || !KFSGetFeatureDefaultValue(feature, &syntaxClass, &value)) return;
   if (syntaxClass == kKFSKeywordClass && keywordKey != nullptr) {
     if (const std::optional<std::int32_t> number = TableValue(table, value))
       JTKTStoreDefault(context, target, keywordKey, PlistValue(*number));
