@@ -14,7 +14,11 @@
 #include "model/background_forms_options.h"
 #include "model/job_level_stock.h"
 #include "model/special_pages_ticket.h"
+#include "platform/ui/scripted_interaction.h"
 #include "reader_test_support.h"
+#include "shell/current_session.h"
+#include "support/test_support.h"
+#include "jtkt_test_support.h"
 #include "vocabulary/printer_default.h"
 
 namespace {
@@ -204,6 +208,24 @@ TEST_F(ReaderFeatures, MergeStoresEveryEntryUnderTheImportClient) {
   // Merged; without a dialog the panels' re-read reports that it has no session of its own.
   EXPECT_EQ(JTKTImportMergeIntoJobTicket(&session, &some), platform::kPMInvalidPrintSession);
   EXPECT_EQ(session.ticket(platform::kPDE_PMPrintSettingsRef)->getInteger(kFinishingDuplexKey), 3);
+}
+
+TEST_F(ReaderFeatures, TheImportCommandImportsTheChosenFileAndNothingWhenCancelled) {
+  korvo_test::TempDir dir;
+  const std::string file = dir.file("job.xml");
+  korvo_test::WriteFile(file, jtkt_test::Golden("plain_job.xml"));
+  platform::PrintSession session;
+  SetCurrentPrintSession(&session);
+  platform::ui::ScriptedInteraction chooser;
+  platform::ui::SetInteraction(&chooser);
+  chooser.onFile(std::nullopt);
+  EXPECT_EQ(RunModalJTKTImportDialog(), platform::noErr);
+  EXPECT_TRUE(session.ticket(platform::kPDE_PMPrintSettingsRef)->items().empty());
+  chooser.onFile(file);
+  RunModalJTKTImportDialog();  // the panels' re-read has no dialog here; the merge has happened
+  EXPECT_EQ(*session.ticket(platform::kPDE_PMPrintSettingsRef)->getString(kJobNotesJobNameKey), "Spring catalogue");
+  platform::ui::SetInteraction(nullptr);
+  SetCurrentPrintSession(nullptr);
 }
 
 }  // namespace
