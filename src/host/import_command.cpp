@@ -1,19 +1,12 @@
 #include "host/import_command.h"
 
 #include "host/dialog_session.h"
-#include "host/host_paths.h"
 
 namespace korvo_host {
 
 int RunImportCommand(const CommandLine& line, std::ostream& out, std::ostream& err) {
-  const std::string bundlePath = line.bundlePath.value_or(DefaultBundlePath());
-  auto loaded = platform::PrintSession::load(*line.sessionPath);
-  if (!loaded) {
-    err << "ERROR: " << loaded.error() << "\n";
-    return kExitUserError;
-  }
-  platform::PrintSession session = loaded.take();
-  std::unique_ptr<PrintDialog> dialog = OpenDialogOnSession(line, bundlePath, session, err);
+  platform::PrintSession session;
+  std::unique_ptr<PrintDialog> dialog = OpenDialogOnSessionFile(line, &session, err);
   if (!dialog) return kExitUserError;
   std::string summary;
   const platform::Result<platform::OSStatus> imported = dialog->importJobTickets(line.arguments, &summary);

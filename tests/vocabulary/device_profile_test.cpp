@@ -91,14 +91,7 @@ TEST_F(DeviceProfile, DefaultsComeFromTheKeywordThenTheNameThenTheNumber) {
 class DevicePicture : public CurrentPPDTest {
  protected:
   bool LoadWithOption1(const std::string& choice) {
-    std::string text = korvo_test::ReadFile(korvo_test::DataPath("ppd/installable_options.ppd"));
-    const std::string line = "*DefaultOption1: CSS";
-    text.replace(text.find(line), line.size(), "*DefaultOption1: " + choice);
-    const std::string choices = "*Option1 HCS/";
-    text.insert(text.find(choices), "*Option1 StdFinisher/Standard Finisher: \"\"\n");
-    const std::string path = dir_.file("option1-" + choice + ".ppd");
-    korvo_test::WriteFile(path, text);
-    return LoadInstallableOptions(UsePPD(path), InstalledFeatures);
+    return LoadInstallableOptions(UsePPD(WritePPDWithOption1(dir_, choice)), InstalledFeatures);
   }
   korvo_test::TempDir dir_;
 };

@@ -26,67 +26,63 @@ void ImportPage(const JTKTImportFeatureContext& job, xmlNodePtr pageElement, Job
 }
 
 void LogPageError(const JTKTImportFeatureContext& context, xmlNodePtr element, const char* what) {
-  JTKTImportError("%s: line %ld: %s; the page is not imported", JTKTFileName(context).c_str(),
-               xmlGetLineNo(element), what);
+  JTKTImportError("%s: line %ld: %s; the page is not imported", JTKTFileName(context).c_str(), xmlGetLineNo(element),
+                  what);
 }
 
-// Stores the list: a list read from the file replaces an earlier one; an absent one is a default.
-void PutList(const JTKTImportFeatureContext& context, const char* key, PlistArray pages, bool inFile) {
-  if (inFile)
+// Reads the pages of a set (the first "value" at path and its following element siblings): each
+// element that describe gives a dictionary for becomes a page, read at scope. The list is stored
+// under key: a list read from the file replaces an earlier one; an absent one is a default.
+template <class Describe>
+void ImportPageSet(const JTKTImportFeatureContext& context, const char* path, JobContext scope, const char* key,
+                   Describe describe) {
+  PlistArray pages;
+  xmlNodePtr first = JTKTImportGetNode(context.node, path);
+  for (xmlNodePtr element = first; element != nullptr; element = element->next) {
+    if (element->type != XML_ELEMENT_NODE) continue;
+    std::optional<PlistDict> page = describe(element);
+    if (!page) continue;
+    ImportPage(context, element, scope, *page);
+    pages.emplace_back(std::move(*page));
+  }
+  if (first != nullptr)
     JTKTStore(context, JTKTTarget::Ticket, key, PlistValue(std::move(pages)));
   else
     JTKTStoreDefault(context, JTKTTarget::Ticket, key, PlistValue(std::move(pages)));
 }
 
-// The elements of a set: the first "value" at path and its following element siblings.
-template <class Each>
-bool EachSetValue(const JTKTImportFeatureContext& context, const char* path, Each each) {
-  xmlNodePtr first = JTKTImportGetNode(context.node, path);
-  for (xmlNodePtr element = first; element != nullptr; element = element->next)
-    if (element->type == XML_ELEMENT_NODE) each(element);
-  return first != nullptr;
+std::optional<std::int32_t> Integer(const JTKTImportFeatureContext& context, xmlNodePtr element, const char* path) {
+  return JTKTImportNodeInteger(JTKTImportGetNode(element->children, path), JTKTFileName(context));
 }
 
 }  // namespace
 
 void JTKTImportPageExceptions(const JTKTImportFeatureContext& context) {
-  const std::string& file = JTKTFileName(context);
-  PlistArray pages;
-  const bool inFile = EachSetValue(context, ".page-overrides.value", [&](xmlNodePtr element) {
-    const std::optional<std::int32_t> lower =
-        JTKTImportNodeInteger(JTKTImportGetNode(element->children, ".pages.value.lower-bound"), file);
-    const std::optional<std::int32_t> upper =
-        JTKTImportNodeInteger(JTKTImportGetNode(element->children, ".pages.value.upper-bound"), file);
-    if (!lower || !upper) return;  // an incomplete range names no pages
-    if (*lower < 1 || *upper < *lower) {
-      LogPageError(context, element, "the page range is not 1 <= lower <= upper");
-      return;
-    }
-    PlistDict page{{kPageStartPageMember, *lower}, {kPageEndPageMember, *upper}};
-    ImportPage(context, element, kJobContextException, page);
-    pages.emplace_back(std::move(page));
-  });
-  PutList(context, kExceptionListKey, std::move(pages), inFile);
+  ImportPageSet(context, ".page-overrides.value", kJobContextException, kExceptionListKey,
+                [&](xmlNodePtr element) -> std::optional<PlistDict> {
+                  const std::optional<std::int32_t> lower = Integer(context, element, ".pages.value.lower-bound");
+                  const std::optional<std::int32_t> upper = Integer(context, element, ".pages.value.upper-bound");
+                  if (!lower || !upper) return std::nullopt;  // an incomplete range names no pages
+                  if (*lower < 1 || *upper < *lower) {
+                    LogPageError(context, element, "the page range is not 1 <= lower <= upper");
+                    return std::nullopt;
+                  }
+                  return PlistDict{{kPageStartPageMember, *lower}, {kPageEndPageMember, *upper}};
+                });
 }
 
 void JTKTImportPageInserts(const JTKTImportFeatureContext& context) {
-  const std::string& file = JTKTFileName(context);
-  PlistArray pages;
-  const bool inFile = EachSetValue(context, ".insert-sheet.value", [&](xmlNodePtr element) {
-    const std::optional<std::int32_t> after =
-        JTKTImportNodeInteger(JTKTImportGetNode(element->children, ".insert-after-page-number"), file);
-    const std::optional<std::int32_t> count =
-        JTKTImportNodeInteger(JTKTImportGetNode(element->children, ".insert-count"), file);
-    if (!after || !count) return;
-    if (*after < 1 || *count < 1) {
-      LogPageError(context, element, "an insert needs a page number and a count of at least 1");
-      return;
-    }
-    PlistDict page{{kPageStartPageMember, *after}, {kPageQuantityMember, *count}};
-    ImportPage(context, element, kJobContextInsert, page);
-    pages.emplace_back(std::move(page));
-  });
-  PutList(context, kInsertListKey, std::move(pages), inFile);
+  ImportPageSet(context, ".insert-sheet.value", kJobContextInsert, kInsertListKey,
+                [&](xmlNodePtr element) -> std::optional<PlistDict> {
+                  const std::optional<std::int32_t> after = Integer(context, element, ".insert-after-page-number");
+                  const std::optional<std::int32_t> count = Integer(context, element, ".insert-count");
+                  if (!after || !count) return std::nullopt;
+                  if (*after < 1 || *count < 1) {
+                    LogPageError(context, element, "an insert needs a page number and a count of at least 1");
+                    return std::nullopt;
+                  }
+                  return PlistDict{{kPageStartPageMember, *after}, {kPageQuantityMember, *count}};
+                });
 }
 
 void JTKTImportCover(bool front, const JTKTImportFeatureContext& context) {
