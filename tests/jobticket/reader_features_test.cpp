@@ -171,6 +171,20 @@ TEST_F(ReaderFeatures, CoversSavedJobsAndForms) {
   EXPECT_EQ(At(d, kBackgroundFormsOptionsKey, "UseExistingForm"), nullptr);  // no form name was read
 }
 
+TEST_F(ReaderFeatures, HeldJobsAndFormsAsTheWriterWritesThem) {
+  // A held job's element stands beside the others, not inside a save disposition.
+  const PlistDict held = jtkt_test::Imported(Job("<job-hold-until syntax=\"keyword\">indefinite</job-hold-until>"));
+  EXPECT_EQ(*At(held, kJobTypeKey, "JobType"), PlistValue(2));
+  const PlistDict merged = jtkt_test::Imported(Job(
+      "<forms-col syntax=\"1setOf\"><value syntax=\"collection\"><form-name syntax=\"name\">Letterhead</form-name>"
+      "<forms-x-image-shift syntax=\"integer\">2540</forms-x-image-shift></value></forms-col>"));
+  const PlistDict& forms = *At(merged, kBackgroundFormsOptionsKey)->asDictionary();
+  EXPECT_EQ(forms.at("MergeWithString"), PlistValue("Letterhead"));
+  EXPECT_EQ(forms.at("UseExistingForm"), PlistValue(2));
+  EXPECT_EQ(forms.at("X1"), PlistValue(2540));
+  EXPECT_EQ(forms.at("FullPrecision"), PlistValue(true));  // thousandths of a millimetre already
+}
+
 TEST_F(ReaderFeatures, LaterFilesReplaceWhatTheyGiveAndDefaultsNeverReplaceAnything) {
   PlistDict d;
   ASSERT_EQ(JTKTImportDocument(Job("<sides syntax=\"keyword\">two-sided-long-edge</sides><media-col>"
