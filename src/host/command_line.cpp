@@ -7,7 +7,8 @@ namespace korvo_host {
 const char* UsageText() {
   return "usage: korvo-pde show [--ppd FILE] [--session FILE] [--bundle DIR]\n"
          "       korvo-pde export --session FILE -o OUT.xml [--bundle DIR]\n"
-         "       korvo-pde import --session FILE IN.xml... [--bundle DIR]\n";
+         "       korvo-pde import --session FILE IN.xml... [--bundle DIR]\n"
+         "       korvo-pde dialog [--ppd FILE] [--session FILE] [--bundle DIR] [--layout FILE]\n";
 }
 
 bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std::string* error) {
@@ -17,7 +18,7 @@ bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std:
   }
   CommandLine line;
   line.command = argv[1];
-  if (line.command != "show" && line.command != "export" && line.command != "import") {
+  if (line.command != "show" && line.command != "export" && line.command != "import" && line.command != "dialog") {
     *error = "unknown command \"" + line.command + "\"";
     return false;
   }
@@ -37,6 +38,8 @@ bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std:
       if (!value(line.sessionPath)) return false;
     } else if (arg == "--bundle") {
       if (!value(line.bundlePath)) return false;
+    } else if (arg == "--layout" && line.command == "dialog") {
+      if (!value(line.layoutPath)) return false;
     } else if (arg == "-o" && line.command == "export") {
       if (!value(line.outputPath)) return false;
     } else if (arg.starts_with("--")) {
@@ -46,8 +49,8 @@ bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std:
       line.arguments.emplace_back(arg);
     }
   }
-  if (line.command == "show" && !line.arguments.empty()) {
-    *error = "show takes no file arguments";
+  if ((line.command == "show" || line.command == "dialog") && !line.arguments.empty()) {
+    *error = line.command + " takes no file arguments";
     return false;
   }
   if (line.command == "export") {
