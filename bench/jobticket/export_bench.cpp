@@ -1,5 +1,6 @@
 // Export of a job ticket beside a bare libxml2 parse of the file it writes: writing a document
-// should cost no more than reading it back. The ticket is a heavy job: 200 inserts and 2,000
+// should cost no more than reading it back (and import_bench.cpp: reading it back into ticket
+// entries little more than the parse). The ticket is a heavy job: 200 inserts and 2,000
 // exception pages with a stock each, beside every job-level setting. The papers of those
 // special pages are also written as media elements on their own, since media is what the
 // special-page sections spend their time on.
@@ -19,58 +20,9 @@
 #include "shell/client_information.h"
 #include "support/keep_freed_memory.h"
 #include "support/recording_reporter.h"
+#include "heavy_job.h"
 
 namespace {
-
-constexpr int kInserts = 200;
-constexpr int kExceptionPages = 2000;
-
-Stock PaperOf(int i) {
-  Stock stock;
-  stock.setSize(i % 2 == 0 ? 4 : 204);
-  stock.setType(1 + i % 14);
-  stock.setColor(1 + i % 13);
-  stock.setWeight(80 + i % 200);
-  stock.setDescription("Stock " + std::to_string(i) + " <coated> & trimmed");
-  stock.setSidesCoated(1 + i % 4);
-  stock.setCoatingType(1 + i % 5);
-  stock.setFinish(1 + i % 4);
-  stock.setGrain(1 + i % 2);
-  return stock;
-}
-
-const platform::Ticket& HeavyJob() {
-  static const platform::Ticket ticket = [] {
-    platform::Ticket t;
-    t.set(kJTKTOptionsKey, platform::PlistDict{{kJTKTOptionAllKey, true}}, "K");
-    t.set(kJobNotesJobNameKey, "Catalogue with tabs", "K");
-    t.set(kJobNotesSenderNameKey, "Benchmark", "K");
-    for (const char* key : {kFinishingDuplexKey, kResolutionKey, kOPIPrescanKey, kAntialiasingKey, kOutputOrderKey})
-      t.set(key, 2, "K");
-    WriteJobLevelStock(t, PaperOf(0), "K");
-    SpecialPages pages;
-    std::vector<Insert> inserts(kInserts);
-    std::vector<ExceptionPage> ranges(kExceptionPages);
-    std::vector<const SpecialPage*> insertPointers, rangePointers;
-    for (int i = 0; i < kInserts; ++i) {
-      inserts[static_cast<std::size_t>(i)].setStartPage(i * 10 + 1);
-      inserts[static_cast<std::size_t>(i)].stock() = PaperOf(i);
-      insertPointers.push_back(&inserts[static_cast<std::size_t>(i)]);
-    }
-    for (int i = 0; i < kExceptionPages; ++i) {
-      ExceptionPage& range = ranges[static_cast<std::size_t>(i)];
-      range.setStartPage(i * 3 + 1);
-      range.setEndPage(i * 3 + 2);
-      range.stock() = PaperOf(i);
-      rangePointers.push_back(&range);
-    }
-    pages.inserts.add(insertPointers);
-    pages.exceptions.add(rangePointers);
-    WriteSpecialPages(t, pages);
-    return t;
-  }();
-  return ticket;
-}
 
 // The media elements of every special page's paper, framed as a document.
 std::string WriteSpecialPageMedia(const SpecialPages& pages) {
@@ -95,11 +47,6 @@ std::string WriteSpecialPageMedia(const SpecialPages& pages) {
   return out;
 }
 
-const std::string& ExportedDocument() {
-  static const std::string document = JTKTWriteDocument(JTKTCopyKorvoItems(HeavyJob()), 0).value_or("");
-  return document;
-}
-
 const SpecialPages& HeavyJobPages() {
   static const SpecialPages pages = ReadSpecialPages(HeavyJob());
   return pages;
@@ -108,16 +55,6 @@ const SpecialPages& HeavyJobPages() {
 const std::string& MediaDocument() {
   static const std::string document = WriteSpecialPageMedia(HeavyJobPages());
   return document;
-}
-
-void BareParse(benchmark::State& state, const std::string& bytes) {
-  for (auto _ : state) {
-    xmlDoc* doc = xmlReadMemory(bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr, XML_PARSE_NONET);
-    if (doc == nullptr) state.SkipWithError("libxml2 refused the document");
-    benchmark::DoNotOptimize(doc);
-    xmlFreeDoc(doc);
-  }
-  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));
 }
 
 // What the export command costs after the Sync: copying the ticket's items and writing the document.
@@ -150,6 +87,10 @@ BENCHMARK(BM_BareLibxml2ParseOfMedia)->Unit(benchmark::kMicrosecond);
 int main(int argc, char** argv) {
   korvo_bench::KeepFreedMemory();
   xmlInitParser();
+  if (!LoadDeviceProfileForImport()) {
+    std::fprintf(stderr, "the device profile could not be read\n");
+    return 1;
+  }
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   if (ExportedDocument().empty() || HeavyJobPages().exceptions.count() != kExceptionPages ||
@@ -164,6 +105,7 @@ int main(int argc, char** argv) {
   reporter.printRatio("export / bare libxml2 parse of its file", "BM_ExportHeavyJob", "BM_BareLibxml2ParseOfExport");
   reporter.printRatio("special-page media / bare libxml2 parse of it", "BM_WriteSpecialPageMedia",
                       "BM_BareLibxml2ParseOfMedia");
+  reporter.printRatio("import / bare libxml2 parse of the same file", "BM_ImportHeavyJob", "BM_BareLibxml2ParseOfExport");
   benchmark::Shutdown();
   return 0;
 }

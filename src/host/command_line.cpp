@@ -8,6 +8,7 @@ const char* UsageText() {
   return "usage: korvo-pde show [--ppd FILE] [--session FILE] [--bundle DIR]\n"
          "       korvo-pde export --session FILE -o OUT.xml [--bundle DIR]\n"
          "       korvo-pde set --session FILE [--ppd FILE] [--bundle DIR] KEY=VALUE...\n"
+         "       korvo-pde import --session FILE IN.xml... [--bundle DIR]\n"
          "       korvo-pde dialog [--ppd FILE] [--session FILE] [--bundle DIR] [--layout FILE]\n";
 }
 
@@ -18,7 +19,8 @@ bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std:
   }
   CommandLine line;
   line.command = argv[1];
-  if (line.command != "show" && line.command != "export" && line.command != "set" && line.command != "dialog") {
+  if (line.command != "show" && line.command != "export" && line.command != "set" && line.command != "import" &&
+      line.command != "dialog") {
     *error = "unknown command \"" + line.command + "\"";
     return false;
   }
@@ -73,6 +75,10 @@ bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std:
         *error = "\"" + setting + "\" is not KEY=VALUE";
         return false;
       }
+  }
+  if (line.command == "import" && (!line.sessionPath || line.arguments.empty())) {
+    *error = "import needs --session FILE and at least one job-ticket file";
+    return false;
   }
   *out = std::move(line);
   return true;

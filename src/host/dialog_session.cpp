@@ -43,4 +43,15 @@ std::unique_ptr<PrintDialog> OpenDialogOnSession(const CommandLine& line, const 
   return pde;
 }
 
+std::unique_ptr<PrintDialog> OpenDialogOnSessionFile(const CommandLine& line, platform::PrintSession* session,
+                                                     std::ostream& err) {
+  auto loaded = platform::PrintSession::load(*line.sessionPath);
+  if (!loaded) {
+    err << "ERROR: " << loaded.error() << "\n";
+    return nullptr;
+  }
+  *session = loaded.take();
+  return OpenDialogOnSession(line, line.bundlePath.value_or(DefaultBundlePath()), *session, err);
+}
+
 }  // namespace korvo_host

@@ -23,4 +23,9 @@ std::optional<platform::PrintSession> OpenSessionFile(const CommandLine& line, s
 std::unique_ptr<PrintDialog> OpenDialogOnSession(const CommandLine& line, const std::string& bundlePath,
                                                  platform::PrintSession& session, std::ostream& err);
 
+// Loads the session file --session names into *session, then opens the dialog on it as
+// OpenDialogOnSession does. None, after one "ERROR:" line on err, when either step fails.
+std::unique_ptr<PrintDialog> OpenDialogOnSessionFile(const CommandLine& line, platform::PrintSession* session,
+                                                     std::ostream& err);
+
 }  // namespace korvo_host

@@ -7,6 +7,9 @@ namespace {
 // The export entry point the module makes visible by this name.
 constexpr const char* kExportSymbol = "JTKTExportToFileAtPath";
 using ExportProc = platform::OSStatus (*)(const char* path);
+constexpr const char* kImportSymbol = "JTKTImportFilesAtPaths";
+using SummaryProc = void (*)(void* refCon, const char* text);
+using ImportProc = platform::OSStatus (*)(const char* const* paths, int count, SummaryProc summary, void* refCon);
 
 }  // namespace
 
@@ -89,6 +92,19 @@ platform::Result<platform::OSStatus> PrintDialog::exportJobTicket(const std::str
   void* address = module_->symbol(kExportSymbol);
   if (address == nullptr) return R::fail(bundle().path() + ": the plug-in has no job-ticket export");
   return R::ok(reinterpret_cast<ExportProc>(address)(path.c_str()));
+}
+
+platform::Result<platform::OSStatus> PrintDialog::importJobTickets(const std::vector<std::string>& paths,
+                                                                 std::string* summary) const {
+  using R = platform::Result<platform::OSStatus>;
+  void* address = module_->symbol(kImportSymbol);
+  if (address == nullptr) return R::fail(bundle().path() + ": the plug-in has no job-ticket import");
+  std::vector<const char*> files;
+  for (const std::string& path : paths) files.push_back(path.c_str());
+  const SummaryProc keep = [](void* refCon, const char* text) {
+    if (refCon != nullptr && text != nullptr) *static_cast<std::string*>(refCon) = text;
+  };
+  return R::ok(reinterpret_cast<ImportProc>(address)(files.data(), static_cast<int>(files.size()), keep, summary));
 }
 
 }  // namespace korvo_host

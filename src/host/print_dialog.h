@@ -3,6 +3,7 @@
 // through its factory, and calls its seven operations on a print session.
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/plugin/plugin_host.h"
 #include "platform/result.h"
@@ -32,6 +33,11 @@ class PrintDialog {
   // the file already chosen): the plug-in's status, which has told on stderr what went wrong; or
   // a message when the module offers no export.
   platform::Result<platform::OSStatus> exportJobTicket(const std::string& path) const;
+  // Runs the plug-in's job-ticket import of the files at paths (the import command of its
+  // Advanced panel, with the files already chosen): the plug-in's status, with the summary of
+  // what was imported in *summary; or a message when the module offers no import.
+  platform::Result<platform::OSStatus> importJobTickets(const std::vector<std::string>& paths,
+                                                        std::string* summary) const;
 
   const std::string& title() const { return title_; }
   // The dialog's window: the extension's pane (given to Initialize) and the OK and Cancel buttons.

@@ -1,5 +1,6 @@
 #include "shell/printer_description.h"
 
+#include "vocabulary/device_profile.h"
 #include "vocabulary/installable_options.h"
 #include "vocabulary/installed_features.h"
 #include "vocabulary/ppd_bridge.h"
@@ -17,9 +18,11 @@ bool CurrentPrinterIsKorvo() {
 
 void LoadPrinterFeatures() {
   if (PPDFile* ppd = PPDGetCurrent()) LoadInstallableOptions(ppd, InstalledFeatures);
+  KFSInitialize();
 }
 
 void UnloadPrinterFeatures() {
   PPDCloseCurrent();
   UnloadInstallableOptions();
+  KFSFinalize();
 }

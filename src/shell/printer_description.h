@@ -5,7 +5,7 @@
 // True when the current session's printer description opens and its manufacturer is exactly
 // "Korvo".
 bool CurrentPrinterIsKorvo();
-// Loads the installable options (and, once it exists, the device feature profile).
+// Loads the installable options and the device feature profile.
 void LoadPrinterFeatures();
-// Closes the printer description and forgets everything loaded with it.
+// Closes the printer description and forgets everything loaded with it, the profile too.
 void UnloadPrinterFeatures();

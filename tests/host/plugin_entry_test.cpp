@@ -63,7 +63,7 @@ TEST(PluginEntry, InstanceCountsReferencesAndAnswersQueries) {
 
 // The factory, the job-ticket export command, the job-ticket emitters (WriteJTkt...) and the
 // setting maps, which other components find by name; nothing else of ours.
-TEST(PluginEntry, ModuleExportsTheFactoryTheJobTicketWriterTheMapsAndNothingElseOfOurs) {
+TEST(PluginEntry, ModuleExportsTheFactoryTheJobTicketWriterAndReaderTheMapsAndNothingElseOfOurs) {
   std::string symbols;
   ASSERT_EQ(korvo_test::RunCommand("nm -D --defined-only " + korvo_test::BundlePath() +
                                        "/Contents/MacOS/korvo-features.so | awk '{print $3}'",
@@ -73,11 +73,13 @@ TEST(PluginEntry, ModuleExportsTheFactoryTheJobTicketWriterTheMapsAndNothingElse
   std::istringstream lines(symbols);
   for (std::string name; std::getline(lines, name);)
     if (!name.empty() && name != "_init" && name != "_fini" && !name.starts_with("__")) ours.insert(name);
-  for (const char* required : {"KorvoPDEPluginFactory", "JTKTExportToFileAtPath", "WriteJTktHeader", "WriteJTktMedia",
+  for (const char* required : {"KorvoPDEPluginFactory", "JTKTExportToFileAtPath", "JTKTImportFilesAtPaths",
+                               "WriteJTktHeader", "WriteJTktMedia",
                                "DuplexMap", "CompleteStockSizeMap", "FinishMap1", "JobFormatMap2"})
     EXPECT_TRUE(ours.count(required)) << required;
   for (const std::string& name : ours) {
     const bool allowed = name == "KorvoPDEPluginFactory" || name == "JTKTExportToFileAtPath" ||
+                         name == "JTKTImportFilesAtPaths" ||
                          name.starts_with("WriteJTkt") || name.ends_with("Map") || name == "FinishMap1" ||
                          name == "JobFormatMap2";
     EXPECT_TRUE(allowed) << name << " is visible from the module";

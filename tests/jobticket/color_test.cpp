@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "jobticket/writer/jtkt_color.h"
+#include "golden_jobs.h"
 #include "jtkt_test_support.h"
 #include "model/full_color_options.h"
 #include "platform/status.h"
@@ -156,41 +157,7 @@ TEST(JTktHighlightColor, NoKeysNoElement) {
 // A colour-heavy job: every field of the full colour, every source profile of both tables, the
 // halftones and the highlight colours, in one document.
 TEST(JTktColor, ColourHeavyJobMatchesTheGoldenFile) {
-  PlistDict ticket = jtkt_test::WholeDocumentTicket();
-  ticket.insert_or_assign(kFullColorOptionsKey,
-                          PlistDict{{"FCLightness", -10},
-                                    {"FCContrast", 15},
-                                    {"FCSaturation", 100},
-                                    {"FCColorCast", PlistDict{{"FCCyanRed", 5}, {"FCMagentaGreen", -5}, {"FCYellowBlue", 0}}},
-                                    {"FCTrapping", 1},
-                                    {"FCTrappingFastDirection", 2},
-                                    {"FCTrappingSlowDirection", 20},
-                                    {"FCBlackOverprint", 2},
-                                    {"FCTRC", "Press TRC 'A'"},
-                                    {"RGBImagesProfile", 6},
-                                    {"RGBTextAndGraphicsProfile", "My RGB <v2>"},
-                                    {"CMYKImagesProfile", 15},
-                                    {"CMYKTextAndGraphicsProfile", 1},
-                                    {"GrayImagesProfile", "Gray & Gamma 2.2"},
-                                    {"GrayTextAndGraphicsProfile", "Gray Text"},
-                                    {"DestinationProfile", 1},
-                                    {"ImageRendering", 4},
-                                    {"TextRendering", 1},
-                                    {"GraphicRendering", 6}});
-  ticket.insert_or_assign("HiglightPrintingColor", 15);
-  ticket.insert_or_assign("HighlightKorvoPrintingColor", 7);
-  ticket.insert_or_assign("HighlightMappingColor", 13);
-  ticket.insert_or_assign("HighlightColorMappingRGB", 0);
-  ticket.insert_or_assign("HighlightColorMappingH", 120);
-  ticket.insert_or_assign("HighlightColorMappingS", 50);
-  ticket.insert_or_assign("HighlightColorMappingV", 75);
-  ticket.insert_or_assign("HighlightMismatchAction", 3);
-  ticket.insert_or_assign("HighlightMappingAlgorithm", 4);
-  ticket.insert_or_assign(kHighlightColorOptionsJobKey,
-                          PlistDict{{"HiglightPrintingColor", 14}, {"HighlightMappingColor", 15},
-                                    {"HighlightKorvoMappingColor", 3}, {"HighlightMismatchAction", 1},
-                                    {"HighlightMappingAlgorithm", 1}});
-  ticket.insert_or_assign(kHalftoneScreenKey, 45);
+  const PlistDict ticket = jtkt_test::GoldenColorJob();
   const std::string document = jtkt_test::Document(ticket);
   EXPECT_EQ(document, jtkt_test::Golden("color_job.xml"));
   EXPECT_EQ(jtkt_test::XmllintComplaint(document), "");

@@ -8,6 +8,7 @@
 #include "jobticket/writer/jtkt_export.h"
 #include "jobticket/writer/jtkt_media.h"
 #include "jobticket/writer/jtkt_ticket_keys.h"
+#include "golden_jobs.h"
 #include "jtkt_test_support.h"
 #include "model/job_level_stock.h"
 #include "model/special_pages_ticket.h"
@@ -21,35 +22,11 @@ using platform::PlistDict;
 
 constexpr const char* kClient = "com.korvo.print";
 
-platform::Ticket PlainJob() {
-  platform::Ticket ticket;
-  ticket.set(kJTKTOptionsKey, PlistDict{{kJTKTOptionAllKey, true}}, "K");
-  ticket.set(kJobNotesJobNameKey, "Spring catalogue", kClient);
-  ticket.set(kJobNotesSenderNameKey, "Ana Lima", kClient);
-  Stock paper;
-  paper.setSize(204);
-  paper.setType(1);
-  paper.setColor(1);
-  paper.setWeight(105);
-  paper.setPunched(1);
-  WriteJobLevelStock(ticket, paper, kClient);
-  const std::pair<const char*, int> settings[] = {
-      {kFinishingDuplexKey, 2}, {kFinishingOutputDestinationKey, 4}, {kResolutionKey, 2}, {kOPISubsitutionKey, 2},
-      {kOPIPrescanKey, 3},      {kAntialiasingKey, 2},               {kLightenDarkenKey, -2}, {kOutputOrderKey, 3},
-      {kInkwellEmulationKey, 2}, {kAdvancedRotateImage180Key, 1},   {kFinishingOutputColorKey, 2},
-      {kAccountingOnKey, 3},    {kPagesToPrintSelectedKey, 1},     {kPagesToPrintFromKey, 2}, {kPagesToPrintToKey, 10}};
-  for (const auto& [key, value] : settings) ticket.set(key, value, kClient);
-  ticket.set(kTonerSaverKey, false, kClient);
-  ticket.set(kAccountingUserIDKey, "ana.lima", "com.korvo.Act");
-  ticket.set(kAccountingAccountIDKey, "MKT-2024", "com.korvo.Act");
-  ticket.set("com.apple.print.PrintSettings.PMCopies", 3, "com.apple.print");  // not ours: not in the file
-  return ticket;
-}
 
 std::string Export(const platform::Ticket& ticket) { return jtkt_test::Document(JTKTCopyKorvoItems(ticket)); }
 
 TEST(JTktJobDocuments, PlainJobMatchesTheGoldenFile) {
-  const std::string document = Export(PlainJob());
+  const std::string document = Export(jtkt_test::GoldenPlainJob());
   EXPECT_EQ(document, jtkt_test::Golden("plain_job.xml"));
   EXPECT_EQ(jtkt_test::XmllintComplaint(document), "");
 }
@@ -114,7 +91,7 @@ std::string HostileText(std::size_t length) {
 }
 
 TEST(JTktJobDocuments, AHostileTicketStillGivesAWellFormedDocument) {
-  platform::Ticket ticket = PlainJob();
+  platform::Ticket ticket = jtkt_test::GoldenPlainJob();
   ticket.set(kJobNotesJobNameKey, HostileText(100 * 1024), kClient);
   ticket.set(kJobNotesSenderNameKey, HostileText(64), kClient);
   ticket.set(kAccountingUserIDKey, HostileText(200), kClient);
@@ -149,13 +126,13 @@ TEST(JTktJobDocuments, ThePrinterDefaultEverywhereWritesOnlyWhatIsAlwaysThere) {
 }
 
 TEST(JTktJobDocuments, TheSameTicketGivesTheSameBytesWhateverTheLocale) {
-  const std::string first = Export(PlainJob());
+  const std::string first = Export(jtkt_test::GoldenPlainJob());
   const std::string saved = std::setlocale(LC_ALL, nullptr);
   if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) GTEST_SKIP() << "no de_DE.UTF-8 locale here";
-  const std::string german = Export(PlainJob());
+  const std::string german = Export(jtkt_test::GoldenPlainJob());
   std::setlocale(LC_ALL, saved.c_str());
   EXPECT_EQ(german, first);
-  EXPECT_EQ(Export(PlainJob()), first);
+  EXPECT_EQ(Export(jtkt_test::GoldenPlainJob()), first);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "jobticket/writer/jtkt_image_shift.h"
 #include "jobticket/writer/jtkt_special_pages.h"
 #include "jobticket/writer/jtkt_ticket_keys.h"
+#include "golden_jobs.h"
 #include "jtkt_test_support.h"
 #include "model/image_shift_options.h"
 #include "model/job_level_stock.h"
@@ -173,31 +174,7 @@ TEST(JTktImageShift, UnitsAndFullPrecision) {
 // A job with both covers, inserts, exception ranges with their own shift, darkness and colour,
 // and the job's own image shift.
 TEST(JTktSpecialPages, JobWithSpecialPagesMatchesTheGoldenFile) {
-  PlistDict ticket = jtkt_test::WholeDocumentTicket();
-  ticket.insert_or_assign(kJobLevelStockKey, PlistDict{{"Size", 4}, {"Type", 1}, {"Weight", 90}});
-  ticket.insert_or_assign(kFrontCoverKey, PlistDict{{"SidesImaged", 2}, {"Stock", PlistDict{{"Size", 4}, {"Weight", 250},
-                                                                                            {"Color", 2}}}});
-  ticket.insert_or_assign(kBackCoverKey, PlistDict{{"SidesImaged", 1}, {"Stock", PlistDict{{"Size", 4}, {"Weight", 250}}}});
-  ticket.insert_or_assign(kInsertListKey,
-                          PlistArray{PlistDict{{"StartPage", 4}, {"Quantity", 2}, {"Stock", PlistDict{{"Color", 3}}}},
-                                     PlistDict{{"StartPage", 1}, {"Stock", PlistDict{{"Description", "Tab <A&B>"}}}}});
-  ticket.insert_or_assign(
-      kExceptionListKey,
-      PlistArray{PlistDict{{"StartPage", 2},
-                           {"EndPage", 3},
-                           {"SidesImaged", 2},
-                           {"LightenDarken", -2},
-                           {"com.korvo.print.ImageShiftOptionsPage",
-                            PlistDict{{"Option", 1}, {"Inches", 0}, {"X1", 50}, {"Y1", -20}, {"X2", 5}, {"Y2", 0}}},
-                           {"FullColorOptionsPage", PlistDict{{"FCLightness", 10}, {"CMYKImagesProfile", "Proof & Co"}}},
-                           {"Antialiasing", 2},
-                           {"HalftoneScreen", 14},
-                           {"OutputColor", 1},
-                           {"Stock", PlistDict{{"Size", 6}}}},
-                 PlistDict{{"StartPage", 8}, {"EndPage", 8}}});
-  ticket.insert_or_assign(kImageShiftOptionsJobKey,
-                          PlistDict{{"Option", 1}, {"Inches", 1}, {"FullPrecision", true}, {"X1", 2540}, {"Y1", -127},
-                                    {"X2", 0}, {"Y2", 3}});
+  const PlistDict ticket = jtkt_test::GoldenSpecialPagesJob();
   const std::string document = jtkt_test::Document(ticket);
   EXPECT_EQ(document, jtkt_test::Golden("special_pages_job.xml"));
   EXPECT_EQ(jtkt_test::XmllintComplaint(document), "");
@@ -205,16 +182,7 @@ TEST(JTktSpecialPages, JobWithSpecialPagesMatchesTheGoldenFile) {
 
 // A booklet: the cover on the job's size, booklet folding with staples, square fold and trim.
 TEST(JTktSpecialPages, BookletMatchesTheGoldenFile) {
-  PlistDict ticket = jtkt_test::WholeDocumentTicket();
-  ticket.insert_or_assign(kJobLevelStockKey, PlistDict{{"Size", 204}});
-  ticket.insert_or_assign(kBookletLayoutKey, true);
-  ticket.insert_or_assign(kBookletForceNewSizeKey, true);
-  ticket.insert_or_assign(kFrontCoverKey, PlistDict{{"SidesImaged", 4}, {"Stock", PlistDict{{"Size", 4}, {"Weight", 200}}}});
-  ticket.insert_or_assign(kBackCoverKey, PlistDict{{"SidesImaged", 1}});
-  ticket.insert_or_assign("com.korvo.print.FinishingOptions", 24);
-  ticket.insert_or_assign("com.korvo.print.FinishingFoldValue", 53);
-  ticket.insert_or_assign("com.korvo.print.FinishingSquareFoldValue", 64);
-  ticket.insert_or_assign("com.korvo.print.FinishingTrimLengthValue", 120);
+  const PlistDict ticket = jtkt_test::GoldenBookletJob();
   const std::string document = jtkt_test::Document(ticket);
   EXPECT_EQ(document, jtkt_test::Golden("booklet.xml"));
   EXPECT_EQ(jtkt_test::XmllintComplaint(document), "");

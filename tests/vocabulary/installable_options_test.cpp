@@ -4,20 +4,6 @@
 
 #include "ppd_test_support.h"
 
-namespace {
-
-// The installable-options test description with Option1 defaulting to choice.
-std::string WritePPDWithOption1(const korvo_test::TempDir& dir, const std::string& choice) {
-  std::string text = korvo_test::ReadFile(korvo_test::DataPath("ppd/installable_options.ppd"));
-  const std::string line = "*DefaultOption1: CSS";
-  text.replace(text.find(line), line.size(), "*DefaultOption1: " + choice);
-  const std::string path = dir.file("option1-" + choice + ".ppd");
-  korvo_test::WriteFile(path, text);
-  return path;
-}
-
-}  // namespace
-
 TEST(InstalledFeaturesTable, HasTheGivenRows) {
   // 43 feature rows and the end row: 44 in all.
   EXPECT_EQ(CountInstalledFeatureMap(InstalledFeatures), 43u);

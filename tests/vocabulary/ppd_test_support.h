@@ -35,3 +35,16 @@ class CurrentPPDTest : public ::testing::Test {
 
   platform::PrintSession session_;
 };
+
+// The installable-options test description with Option1 defaulting to choice, written into dir;
+// the choice is added to Option1's choices when the description lacks it.
+inline std::string WritePPDWithOption1(const korvo_test::TempDir& dir, const std::string& choice) {
+  std::string text = korvo_test::ReadFile(korvo_test::DataPath("ppd/installable_options.ppd"));
+  const std::string line = "*DefaultOption1: CSS";
+  text.replace(text.find(line), line.size(), "*DefaultOption1: " + choice);
+  if (text.find("*Option1 " + choice + "/") == std::string::npos)
+    text.insert(text.find("*Option1 HCS/"), "*Option1 " + choice + "/" + choice + ": \"\"\n");
+  const std::string path = dir.file("option1-" + choice + ".ppd");
+  korvo_test::WriteFile(path, text);
+  return path;
+}

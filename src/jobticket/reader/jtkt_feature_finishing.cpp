@@ -1,0 +1,121 @@
+// The finishing features and the job offset: each reads every value of the file's set (the first
+// value element and its following siblings) and keeps the last value of each of its own keys.
+#include <optional>
+#include <string_view>
+
+#include "jobticket/reader/jtkt_import_context.h"
+#include "jobticket/reader/jtkt_import_node.h"
+#include "jobticket/writer/jtkt_finishing.h"
+#include "jobticket/writer/jtkt_ticket_keys.h"
+#include "vocabulary/device_profile.h"
+#include "vocabulary/printer_default.h"
+
+using platform::PlistDict;
+using platform::PlistValue;
+
+namespace {
+
+constexpr std::int32_t kFinishingOptionCustom = 22;
+constexpr std::int32_t kFinishingOptionSBM = 3;
+
+// One keyword name of a finishing feature: which of the feature's keys it sets, and to what.
+struct FinishingValue {
+  std::string_view keyword;
+  int slot;
+  std::int32_t value;
+};
+
+struct FinishingFeature {
+  std::string_view id;
+  const char* keys[3];
+  const FinishingValue* values;
+  std::size_t count;
+};
+
+constexpr FinishingValue kStaples[] = {
+    {"1StapleTopLeft", 0, 5},    {"1StapleBottomLeft", 0, 6}, {"1StapleTopRight", 0, 7}, {"1StapleBottomRight", 0, 8},
+    {"2StaplesLeft", 1, 10},     {"2StaplesTop", 1, 11},      {"2StaplesBottom", 1, 12}, {"2StaplesRight", 1, 13},
+    {"1StapleLeft", 2, 26},      {"1StapleTop", 2, 27},       {"1StapleBottom", 2, 28},  {"1StapleRight", 2, 29}};
+constexpr FinishingValue kFolds[] = {
+    {"BiFoldSingleInside", 0, 41}, {"BiFoldSingleOutside", 0, 42}, {"BiFoldMultiple", 0, 43},
+    {"BiFoldMultipleAndStaple", 0, 53}, {"CFoldInside", 0, 45}, {"CFoldOutside", 0, 46}, {"ZFoldInside", 0, 47},
+    {"ZFoldOutside", 0, 48}, {"ZFoldHalfLeft", 1, 38}, {"ZFoldHalfRight", 1, 39}};
+constexpr FinishingValue kPunchLocations[] = {{"Left", 0, 32}, {"Top", 0, 33}, {"Bottom", 0, 34}, {"Right", 0, 35}};
+constexpr FinishingValue kPunchCounts[] = {{"Two", 0, 3}, {"Three", 0, 4}, {"Four", 0, 5}};
+constexpr FinishingValue kBinds[] = {{"Left", 0, 15}, {"Right", 0, 16}};
+
+constexpr FinishingFeature kFinishingFeatures[] = {
+    {"FinishingStaple", {kFinishingStaple1ValueKey, kFinishingStaple2ValueKey, kFinishingStapleCenterValueKey},
+     kStaples, std::size(kStaples)},
+    {"FinishingFold", {kFinishingFoldValueKey, kFinishingZFoldValueKey, nullptr}, kFolds, std::size(kFolds)},
+    {"FinishingPunchLocation", {kFinishingHolePunchValueKey, nullptr, nullptr}, kPunchLocations, std::size(kPunchLocations)},
+    {"FinishingPunchCount", {kFinishingHolePunchOptionsKey, nullptr, nullptr}, kPunchCounts, std::size(kPunchCounts)},
+    {"FinishingBind", {kFinishingBindValueKey, nullptr, nullptr}, kBinds, std::size(kBinds)},
+};
+
+// Calls take(keyword name) for each value of the set at path that converts through the feature.
+template <class Take>
+bool EachValue(const PlistDict* feature, const JTKTImportFeatureContext& context, std::string_view path, Take take) {
+  bool any = false;
+  for (xmlNodePtr element = JTKTImportGetNode(context.node, path); element != nullptr; element = element->next) {
+    if (element->type != XML_ELEMENT_NODE) continue;
+    any = true;
+    const char* syntaxClass = JTKTImportGetNodeSyntax(element);
+    const std::optional<PlistValue> name = JTKTImportNodeValue(
+        element, syntaxClass, KFSGetFeatureSyntax(feature, syntaxClass), JTKTFileName(context));
+    if (name && name->asString() != nullptr && std::string_view(syntaxClass) == kKFSKeywordClass)
+      take(std::string_view(*name->asString()));
+  }
+  return any;
+}
+
+void Put(const JTKTImportFeatureContext& context, bool fromFile, const char* key, std::int32_t value) {
+  if (fromFile)
+    JTKTStore(context, JTKTTarget::Ticket, key, PlistValue(value));
+  else
+    JTKTStoreDefault(context, JTKTTarget::Ticket, key, PlistValue(value));
+}
+
+}  // namespace
+
+void JTKTImportFinishing(std::string_view id, const PlistDict* feature, const JTKTImportFeatureContext& context) {
+  if (id == "FinishingCustom" || id == "FinishingNone" || id == "FinishingSBM") {
+    const bool custom = id == "FinishingCustom";
+    EachValue(feature, context, ".finishings.value", [&](std::string_view keyword) {
+      if (custom) {
+        JTKTStore(context, JTKTTarget::Ticket, kFinishingCustomKey, PlistValue(""));
+        JTKTStore(context, JTKTTarget::Ticket, kFinishingOptionsKey, PlistValue(kFinishingOptionCustom));
+      } else if (keyword == "SBM") {
+        JTKTStore(context, JTKTTarget::Ticket, kFinishingOptionsKey, PlistValue(kFinishingOptionSBM));
+      }
+    });
+    return;
+  }
+  for (const FinishingFeature& f : kFinishingFeatures) {
+    if (f.id != id) continue;
+    std::int32_t values[3] = {kPrinterDefault, kPrinterDefault, kPrinterDefault};
+    bool read[3] = {false, false, false};
+    EachValue(feature, context, ".finishings.value", [&](std::string_view keyword) {
+      for (std::size_t i = 0; i < f.count; ++i) {
+        if (f.values[i].keyword != keyword) continue;
+        values[f.values[i].slot] = f.values[i].value;
+        read[f.values[i].slot] = true;
+      }
+    });
+    for (int slot = 0; slot < 3; ++slot)
+      if (f.keys[slot] != nullptr) Put(context, read[slot], f.keys[slot], values[slot]);
+  }
+}
+
+// The job offset: 2 none, 3 offset sets, 4 offset subsets, 5 both.
+void JTKTImportOffset(const PlistDict* feature, const JTKTImportFeatureContext& context) {
+  std::int32_t offset = kPrinterDefault;
+  bool read = false;
+  EachValue(feature, context, ".job-offset.value", [&](std::string_view keyword) {
+    read = true;
+    if (keyword == "None") offset = 2;
+    if (keyword == "Set") offset = offset == 4 || offset == 5 ? 5 : 3;
+    if (keyword == "Subset") offset = offset == 3 || offset == 5 ? 5 : 4;
+  });
+  Put(context, read, kFinishingOffsetKey, offset);
+}

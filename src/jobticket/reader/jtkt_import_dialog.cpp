@@ -1,0 +1,18 @@
+// The Import button of the Advanced panel: the file chooser, then the import of the chosen file.
+#include "jobticket/reader/jtkt_reader.h"
+#include "platform/ui/interaction.h"
+#include "shell/current_session.h"
+
+platform::OSStatus RunModalJTKTImportDialog() {
+  // Every file is offered: a job ticket has no fixed name extension.
+  const std::optional<std::string> chosen = platform::ui::ChooseFile(platform::ui::FileRequest{});
+  if (!chosen) return platform::noErr;  // cancelled: nothing imported, the panels left alone
+  return JTKTImportFilePaths({*chosen}, GetCurrentPrintSession());
+}
+
+platform::OSStatus JTKTImportFilePaths(const std::vector<std::string>& paths, platform::PrintSession* session) {
+  if (session == nullptr) return platform::kPMInvalidPrintSession;
+  platform::PlistDict imported;
+  if (platform::OSStatus status = JTKTImportFiles(paths, &imported); status != platform::noErr) return status;
+  return JTKTImportMergeIntoJobTicket(session, &imported);
+}

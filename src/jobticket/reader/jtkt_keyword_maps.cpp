@@ -1,0 +1,56 @@
+#include "jobticket/reader/jtkt_keyword_maps.h"
+
+#include "vocabulary/printer_default.h"
+
+bool JTKTConvertKeyword(const JTKTKeywordMap* table, int direction, std::string* keyword, std::int32_t* value) {
+  if (table == nullptr || keyword == nullptr || value == nullptr) return false;
+  for (const JTKTKeywordMap* row = table; row->keyword != nullptr; ++row) {
+    if (direction == kJTKTKeywordToValue && *keyword == row->keyword) {
+      *value = row->value;
+      return true;
+    }
+    if (direction == kJTKTValueToKeyword && *value == row->value) {
+      *keyword = row->keyword;
+      return true;
+    }
+  }
+  return false;
+}
+
+std::size_t JTKTCountKeywordMap(const JTKTKeywordMap* table) {
+  std::size_t rows = 0;
+  while (table != nullptr && table[rows].keyword != nullptr) ++rows;
+  return rows;
+}
+
+const JTKTKeywordMap JTKTSidesMap[] = {
+    {"PrinterDefault", kPrinterDefault}, {"Simplex", 1}, {"DuplexLong", 2}, {"DuplexShort", 3}, {nullptr, 0}};
+const JTKTKeywordMap JTKTColorEffectsMap[] = {{"Color", 2}, {"Grayscale", 1}, {nullptr, 0}};
+const JTKTKeywordMap JTKTOutputDestinationMap[] = {
+    {"PrinterDefault", kPrinterDefault}, {"Auto", 1}, {"Top", 3}, {"Main", 4}, {nullptr, 0}};
+const JTKTKeywordMap JTKTSlipSheetMap[] = {{"PrinterDefault", kPrinterDefault}, {"Enabled", 2}, {nullptr, 0}};
+const JTKTKeywordMap JTKTRotationMap[] = {{"PrinterDefault", 0}, {"0", 1}, {"180", 2}, {nullptr, 0}};
+const JTKTKeywordMap JTKTAntialiasingMap[] = {
+    {"PrinterDefault", kPrinterDefault}, {"Disabled", 1}, {"Enabled", 2}, {nullptr, 0}};
+const JTKTKeywordMap JTKTLightenDarkenMap[] = {{"PrinterDefault", kPrinterDefault}, {nullptr, 0}};
+const JTKTKeywordMap JTKTHalftoneScreenMap[] = {
+    {"PrinterDefault", kPrinterDefault}, {"42lpi", 29}, {"53lpi", 15}, {"54lpi", kPrinterDefault},
+    {"56lpi", 23}, {"60lpi", 24}, {"71lpi", 18}, {"85lpi", 16}, {"85lpi+", 19}, {"106lpi", 17},
+    {"106lpi+", 20}, {"120lpi", 21}, {"125lpi", 30}, {"134lpi", 4}, {"141lpi", 22}, {"156lpi", 31},
+    {"150dpi", 7}, {"175dpi", 13}, {"200dpi", 6}, {"300dpi", 11}, {"600dpi", 12}, {"200lpi", 8},
+    {"300lpi", 9}, {"600lpi", 10}, {"Stochastic", 14}, {"107lpiNormal", 25}, {"107lpiLight", 26},
+    {"107lpiDark", 27}, {nullptr, 0}};
+const JTKTKeywordMap JTKTSaveFormatMap[] = {{"FastReprint", 4}, {"FastReprintDRI", 5}, {"PDF", 3},
+                                            {"TIFFMultiPage", 2}, {"TIFFSinglePage", 1}, {nullptr, 0}};
+const JTKTKeywordMap JTKTJobTypeMap[] = {{"Save", 3}, {"SaveAndPrint", 4}, {"Hold", 2}, {nullptr, 0}};
+const JTKTKeywordMap JTKTMediaTypeMap[] = {{"Plain", 1},     {"Transparency", 2}, {"Labels", 9}, {"PrecutTab", 4},
+                                           {"FullCutTab", 5}, {"Envelope", 8},     {nullptr, 0}};
+const JTKTKeywordMap JTKTMediaColorMap[] = {{"White", 1}, {"Blue", 2},   {"Yellow", 3},     {"Green", 4},
+                                            {"Pink", 5},  {"Clear", 6},  {"Ivory", 11},     {"Gray", 12},
+                                            {"Buff", 7},  {"Goldenrod", 8}, {"Red", 9},     {"Orange", 13},
+                                            {nullptr, 0}};
+const JTKTKeywordMap JTKTMediaWeightMetricMap[] = {{"PrinterDefault", kPrinterDefault}, {nullptr, 0}};
+const JTKTKeywordMap JTKTMediaGrainMap[] = {{"Long", 1}, {"Short", 2}, {nullptr, 0}};
+const JTKTKeywordMap JTKTMediaFinishMap[] = {{"Smooth", 1}, {"Regular", 2}, {"Coarse", 3}, {nullptr, 0}};
+const JTKTKeywordMap JTKTMediaCoatingTypeMap[] = {{"Gloss", 1}, {"HighGloss", 2}, {"SemiGloss", 3},
+                                                  {"Satin", 4}, {"Matte", 5},     {nullptr, 0}};

@@ -1,0 +1,68 @@
+#pragma once
+// The job-ticket (JTKT) reader, as other subsystems call it: job-ticket files are parsed,
+// converted through the device feature profile into one import dictionary of ticket entries,
+// and merged into the print-settings ticket, after which every panel re-reads the ticket.
+//
+// An import is all or nothing: every chosen file is read and converted first, and a file that
+// cannot be read leaves the ticket exactly as it was; the error names the file. A single
+// setting whose value is out of range is dropped with one "ERROR:" line naming it.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "jobticket/writer/jtkt_context.h"
+#include "platform/plist/plist_value.h"
+#include "platform/status.h"
+#include "platform/ticket/print_session.h"
+
+// A file that cannot be parsed, or is not a job ticket.
+inline constexpr platform::OSStatus kJTKTUnreadableFile = -208;
+// The client identifier of every ticket entry an import writes.
+inline constexpr const char* kJTKTImportClient = "KORVO";
+// No job ticket is anywhere near this size; a larger file is refused before it is parsed.
+inline constexpr std::size_t kJTKTMaxFileBytes = 16u << 20;
+
+// Converts the document in bytes into dictionary (the import dictionary of this run). noErr; or
+// kJTKTUnreadableFile, after one "ERROR:" line naming name, when the bytes are not well-formed
+// XML, declare entities, or are not a job ticket (a "jtkt" root with a "job-template-attributes"
+// group); the dictionary is then unchanged.
+platform::OSStatus JTKTImportDocument(std::string_view bytes, const std::string& name, platform::PlistDict* dictionary);
+
+// As JTKTImportDocument, for the file at path; a file that cannot be read, or is larger than
+// kJTKTMaxFileBytes, is refused the same way.
+platform::OSStatus JTKTImportFileAtPath(const char* path, platform::PlistDict* dictionary);
+
+// Reads every file, in order, into one new import dictionary: a later file's top-level entry
+// replaces an earlier one's, while the model dictionaries merge entry by entry. The first file
+// that fails stops the run and its status is returned; *dictionary is set only on success.
+platform::OSStatus JTKTImportFiles(const std::vector<std::string>& paths, platform::PlistDict* dictionary);
+
+// Adds "com.korvo.print.FinishingOptions", derived from the finishing values in dictionary.
+void ComputeFinishingOptionKey(platform::PlistDict* dictionary);
+
+// Stores every entry of dictionary in the ticket, client kJTKTImportClient; an entry replaces the
+// ticket's value of that key whole.
+void JTKTMergeIntoTicket(platform::Ticket& ticket, const platform::PlistDict& dictionary);
+
+// Merges dictionary into the session's print-settings ticket and has every panel re-read the
+// ticket (the shell's Sync with re-initialise true): its status; paramErr without a session or
+// dictionary; noErr, changing nothing, for an empty dictionary or a session without the ticket.
+platform::OSStatus JTKTImportMergeIntoJobTicket(platform::PrintSession* session, const platform::PlistDict* dictionary);
+
+// Reads every file at paths (JTKTImportFiles) and merges the result into the session's ticket
+// (JTKTImportMergeIntoJobTicket): the status of the first that fails.
+platform::OSStatus JTKTImportFilePaths(const std::vector<std::string>& paths, platform::PrintSession* session);
+
+// The Import command: the platform's file chooser, offering every file; the chosen file is
+// imported into the current session. noErr when the user cancels (nothing changes, no re-sync).
+platform::OSStatus RunModalJTKTImportDialog();
+
+// Receives the summary text of what an import brought.
+using JTKTSummaryProc = void (*)(void* refCon, const char* text);
+
+// The import command, with the files already chosen: reads the count files at paths into one
+// import dictionary, merges it into the current print session's ticket, re-syncs the panels and
+// hands the summary of the imported settings to summary (when given). Nothing is merged unless
+// every file was read; the status says why.
+extern "C" JTKT_EXPORT platform::OSStatus JTKTImportFilesAtPaths(const char* const* paths, int count,
+                                                                 JTKTSummaryProc summary, void* refCon);

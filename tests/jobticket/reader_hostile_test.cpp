@@ -1,0 +1,161 @@
+// Hostile and damaged files: each is refused whole with one clear error, or loses only its bad
+// settings; nothing else of the import changes.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+
+#include "jobticket/reader/jtkt_reader.h"
+#include "jobticket/writer/jtkt_finishing.h"
+#include "jobticket/writer/jtkt_job_attributes.h"
+#include "jobticket/writer/jtkt_ticket_keys.h"
+#include "jtkt_test_support.h"
+#include "model/image_shift_options.h"
+#include "model/job_level_stock.h"
+#include "model/special_pages_ticket.h"
+#include "reader_test_support.h"
+#include "support/test_support.h"
+#include "vocabulary/printer_default.h"
+
+namespace {
+
+using platform::PlistArray;
+using platform::PlistDict;
+using platform::PlistValue;
+
+std::string Hostile(const std::string& name) { return korvo_test::ReadFile(korvo_test::DataPath("jobticket/hostile/" + name)); }
+
+long Count(const std::string& text, const std::string& what) {
+  long n = 0;
+  for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+  return n;
+}
+
+const PlistValue* At(const PlistDict& dict, const char* key, const char* member = nullptr) {
+  const PlistValue* value = platform::PlistDictFind(dict, key);
+  if (member == nullptr || value == nullptr || value->asDictionary() == nullptr) return value;
+  return platform::PlistDictFind(*value->asDictionary(), member);
+}
+
+class ReaderHostile : public jtkt_test::ReaderTest {
+ protected:
+  // An import dictionary that already holds what an earlier file gave.
+  PlistDict earlier{{kJobNotesJobNameKey, "Earlier"}, {kFinishingDuplexKey, 3}};
+};
+
+TEST_F(ReaderHostile, FilesThatAreNotJobTicketsAreRefusedWholeAndNamed) {
+  struct Case {
+    const char* file;
+    const char* why;
+  };
+  const Case cases[] = {{"external_entity.xml", "declares entities"},
+                        {"billion_laughs.xml", "declares entities"},
+                        {"wrong_root.xml", "not a job ticket (the root <plist>"},
+                        {"no_template_group.xml", "not a job ticket (the root <jtkt>"},
+                        {"truncated.xml", "not well-formed XML (line "}};
+  for (const Case& c : cases) {
+    PlistDict dictionary = earlier;
+    int status = 0;
+    const std::string err = jtkt_test::ImportErrors(Hostile(c.file), &dictionary, &status);
+    EXPECT_EQ(status, kJTKTUnreadableFile) << c.file;
+    EXPECT_EQ(dictionary, earlier) << c.file;
+    EXPECT_TRUE(err.starts_with("ERROR: hostile.xml: ")) << err;
+    EXPECT_NE(err.find(c.why), std::string::npos) << err;
+    EXPECT_EQ(Count(err, "\n"), 1) << err;
+  }
+  PlistDict dictionary = earlier;
+  EXPECT_EQ(jtkt_test::ImportErrors("", &dictionary), "ERROR: hostile.xml: the file is empty; nothing was imported\n");
+}
+
+TEST_F(ReaderHostile, AFiftyMegabyteFileIsRefusedBeforeItIsRead) {
+  korvo_test::TempDir dir;
+  const std::string path = dir.file("huge.xml");
+  {
+    std::ofstream out(path, std::ios::binary);
+    out << "<jtkt><job-template-attributes><job-sheet-message syntax=\"name\">";
+    const std::string block(1 << 20, 'x');
+    for (int i = 0; i < 50; ++i) out << block;
+    out << "</job-sheet-message></job-template-attributes></jtkt>";
+  }
+  PlistDict dictionary = earlier;
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(JTKTImportFileAtPath(path.c_str(), &dictionary), kJTKTUnreadableFile);
+  const std::string err = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(dictionary, earlier);
+  EXPECT_NE(err.find("ERROR: " + path + ": the file is 52428"), std::string::npos) << err;
+}
+
+TEST_F(ReaderHostile, WrongValueTypesLoseOnlyTheirOwnSettings) {
+  PlistDict dictionary;
+  const std::string err = jtkt_test::ImportErrors(Hostile("wrong_value_types.xml"), &dictionary);
+  EXPECT_EQ(Count(err, "ERROR: hostile.xml: line "), 3) << err;
+  EXPECT_NE(err.find("<media-weight-metric> \"heavy\" is not a number"), std::string::npos) << err;
+  EXPECT_NE(err.find("<media-hole-count> \"3.0\" is not a whole number"), std::string::npos) << err;
+  EXPECT_NE(err.find("<x-side1-image-shift> \"1.5\" is not a whole number"), std::string::npos) << err;
+  // The bad values fall back to the printer's default; the good ones beside them arrive.
+  EXPECT_EQ(*At(dictionary, kJobLevelStockKey, "Weight"), PlistValue(kPrinterDefault));
+  EXPECT_EQ(*At(dictionary, kJobLevelStockKey, "Punched"), PlistValue(kPrinterDefault));
+  EXPECT_EQ(*At(dictionary, kJobLevelStockKey, "Color"), PlistValue(2));
+  EXPECT_EQ(*At(dictionary, kFinishingDuplexKey), PlistValue(kPrinterDefault));
+  EXPECT_EQ(At(dictionary, kImageShiftOptionsJobKey, "X1"), nullptr);
+  EXPECT_EQ(*At(dictionary, kImageShiftOptionsJobKey, "Y1"), PlistValue(250));
+  EXPECT_EQ(*At(dictionary, kLightenDarkenKey), PlistValue(kPrinterDefault));
+  EXPECT_EQ(*At(dictionary, kAdvancedRotateImage180Key), PlistValue(0));
+  EXPECT_EQ(*At(dictionary, kJobNotesJobNameKey), PlistValue("Kept"));
+}
+
+TEST_F(ReaderHostile, OutOfRangeNumbersAreDroppedOneByOneWithAnError) {
+  PlistDict dictionary;
+  const std::string err = jtkt_test::ImportErrors(Hostile("out_of_range.xml"), &dictionary);
+  for (const char* what : {"<media-order-count> 300 is out of range", "<media-weight-metric> \"5000\" is out of range",
+                           "<adjust-bw-darkness-value> \"99999999999\" is out of range",
+                           "<value> \"0\" is out of range", "<x-side2-image-shift> \"-2147483649\" is out of range",
+                           "an insert needs a page number and a count of at least 1",
+                           "the page range is not 1 <= lower <= upper"})
+    EXPECT_NE(err.find(what), std::string::npos) << what << "\n" << err;
+  EXPECT_EQ(Count(err, "ERROR: hostile.xml: line "), 7) << err;
+  const PlistDict& stock = *At(dictionary, kJobLevelStockKey)->asDictionary();
+  EXPECT_EQ(stock.at("Type"), PlistValue(7));  // a named type without its order count
+  EXPECT_EQ(stock.at("CustomType"), PlistValue("Ledger"));
+  EXPECT_EQ(stock.at("Modulus"), PlistValue(kPrinterDefault));
+  EXPECT_EQ(stock.at("Weight"), PlistValue(kPrinterDefault));
+  EXPECT_EQ(stock.at("Color"), PlistValue(3));
+  EXPECT_EQ(At(dictionary, kFinishingOffsetEnableSubsetKey), nullptr);
+  EXPECT_EQ(At(dictionary, kImageShiftOptionsJobKey, "X2"), nullptr);
+  EXPECT_EQ(*At(dictionary, kImageShiftOptionsJobKey, "Y2"), PlistValue(-25400));  // the bound itself
+  const PlistArray& inserts = *At(dictionary, kInsertListKey)->asArray();
+  ASSERT_EQ(inserts.size(), 1u);
+  EXPECT_EQ(inserts[0].asDictionary()->at("StartPage"), PlistValue(5));
+  const PlistArray& exceptions = *At(dictionary, kExceptionListKey)->asArray();
+  ASSERT_EQ(exceptions.size(), 1u);
+  EXPECT_EQ(exceptions[0].asDictionary()->at("EndPage"), PlistValue(2));
+}
+
+TEST_F(ReaderHostile, UnknownKeywordsAndElementsAreLeftOut) {
+  PlistDict dictionary;
+  EXPECT_EQ(jtkt_test::ImportErrors(Hostile("unknown_keywords.xml"), &dictionary), "");
+  EXPECT_EQ(*At(dictionary, kFinishingDuplexKey), PlistValue(kPrinterDefault));  // the profile's default
+  EXPECT_EQ(At(dictionary, kJobLevelStockKey, "Color"), nullptr);
+  EXPECT_EQ(*At(dictionary, kJobLevelStockKey, "kGrain"), PlistValue(1));
+  EXPECT_EQ(*At(dictionary, kFinishingStaple1ValueKey), PlistValue(5));
+  EXPECT_EQ(*At(dictionary, kFinishingOptionsKey), PlistValue(4));
+  EXPECT_EQ(*At(dictionary, kFinishingOutputDestinationKey), PlistValue(4));
+}
+
+TEST_F(ReaderHostile, ARunWithOneBadFileImportsNothingAndNamesIt) {
+  korvo_test::TempDir dir;
+  const std::string good = dir.file("good.xml"), bad = dir.file("bad.xml");
+  korvo_test::WriteFile(good, jtkt_test::Golden("plain_job.xml"));
+  korvo_test::WriteFile(bad, Hostile("truncated.xml"));
+  PlistDict dictionary = earlier;
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(JTKTImportFiles({good, bad}, &dictionary), kJTKTUnreadableFile);
+  const std::string err = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(dictionary, earlier);
+  EXPECT_TRUE(err.starts_with("ERROR: " + bad + ": not well-formed XML")) << err;
+  EXPECT_EQ(JTKTImportFiles({dir.file("missing.xml")}, &dictionary), kJTKTUnreadableFile);
+  EXPECT_EQ(JTKTImportFiles({good}, &dictionary), platform::noErr);
+  EXPECT_EQ(*At(dictionary, kJobNotesJobNameKey), PlistValue("Spring catalogue"));
+}
+
+}  // namespace
