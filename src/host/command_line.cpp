@@ -6,7 +6,8 @@ namespace korvo_host {
 
 const char* UsageText() {
   return "usage: korvo-pde show [--ppd FILE] [--session FILE] [--bundle DIR]\n"
-         "       korvo-pde export --session FILE -o OUT.xml [--bundle DIR]\n";
+         "       korvo-pde export --session FILE -o OUT.xml [--bundle DIR]\n"
+         "       korvo-pde stocks [--uri URI] [--session FILE] [--bundle DIR]\n";
 }
 
 bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std::string* error) {
@@ -16,7 +17,7 @@ bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std:
   }
   CommandLine line;
   line.command = argv[1];
-  if (line.command != "show" && line.command != "export") {
+  if (line.command != "show" && line.command != "export" && line.command != "stocks") {
     *error = "unknown command \"" + line.command + "\"";
     return false;
   }
@@ -36,6 +37,8 @@ bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std:
       if (!value(line.sessionPath)) return false;
     } else if (arg == "--bundle") {
       if (!value(line.bundlePath)) return false;
+    } else if (arg == "--uri" && line.command == "stocks") {
+      if (!value(line.deviceURI)) return false;
     } else if (arg == "-o" && line.command == "export") {
       if (!value(line.outputPath)) return false;
     } else if (arg.starts_with("--")) {
@@ -45,8 +48,12 @@ bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std:
       line.arguments.emplace_back(arg);
     }
   }
-  if (line.command == "show" && !line.arguments.empty()) {
-    *error = "show takes no file arguments";
+  if ((line.command == "show" || line.command == "stocks") && !line.arguments.empty()) {
+    *error = line.command + " takes no file arguments";
+    return false;
+  }
+  if (line.command == "stocks" && !line.deviceURI && !line.sessionPath) {
+    *error = "stocks needs --uri URI or --session FILE";
     return false;
   }
   if (line.command == "export") {

@@ -2,6 +2,7 @@
 // What every sub-command does before its own work: point the session at its printer and bring
 // the plug-in up on it as the print dialog does.
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -10,6 +11,10 @@
 #include "platform/ticket/print_session.h"
 
 namespace korvo_host {
+
+// The session of --session FILE when the file exists, else a new one; none (after one "ERROR:"
+// line on err) when the file exists but cannot be read.
+std::optional<platform::PrintSession> OpenSessionFile(const CommandLine& line, std::ostream& err);
 
 // Sets the session's printer description (--ppd, else the one the session names, else the
 // bundled sample printer), loads the plug-in and runs Prologue, Initialize and Open. None, after

@@ -4,6 +4,7 @@
 #include "host/command_line.h"
 #include "host/export_command.h"
 #include "host/show_command.h"
+#include "host/stocks_command.h"
 
 int main(int argc, char** argv) {
   korvo_host::CommandLine line;
@@ -13,5 +14,6 @@ int main(int argc, char** argv) {
     return korvo_host::kExitUsageError;
   }
   if (line.command == "export") return korvo_host::RunExportCommand(line, std::cerr);
+  if (line.command == "stocks") return korvo_host::RunStocksCommand(line, std::cout, std::cerr);
   return korvo_host::RunShowCommand(line, std::cout, std::cerr);
 }

@@ -1,5 +1,7 @@
 #include "host/print_dialog.h"
 
+#include "stocklibrary/printer_stock_report.h"
+
 namespace korvo_host {
 
 namespace {
@@ -7,6 +9,7 @@ namespace {
 // The export entry point the module makes visible by this name.
 constexpr const char* kExportSymbol = "JTKTExportToFileAtPath";
 using ExportProc = platform::OSStatus (*)(const char* path);
+
 
 }  // namespace
 
@@ -89,6 +92,16 @@ platform::Result<platform::OSStatus> PrintDialog::exportJobTicket(const std::str
   void* address = module_->symbol(kExportSymbol);
   if (address == nullptr) return R::fail(bundle().path() + ": the plug-in has no job-ticket export");
   return R::ok(reinterpret_cast<ExportProc>(address)(path.c_str()));
+}
+
+platform::Result<PrintDialog::StockReport> PrintDialog::printerStockReport() const {
+  using R = platform::Result<StockReport>;
+  void* address = module_->symbol(kPrinterStockReportSymbol);
+  if (address == nullptr) return R::fail(bundle().path() + ": the plug-in has no printer stock report");
+  StockReport report;
+  if (reinterpret_cast<PrinterStockReportProc>(address)(&report.status, &report.lines, &report.error) != platform::noErr)
+    return R::fail(bundle().path() + ": the printer stock report failed");
+  return R::ok(std::move(report));
 }
 
 }  // namespace korvo_host
