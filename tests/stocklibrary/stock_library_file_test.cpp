@@ -62,11 +62,11 @@ TEST_F(StockLibraryFile, RoundTripsWithPlistlibKeepingTheDialogsKeys) {
                    "print(d[\"com.korvo.print.StockLibrary.SelectedRow\"]);"
                    "e=list(d[\"com.korvo.print.StockLibrary.StockList\"].values())[0];"
                    "print(e[\"com.korvo.print.StockLibrary.NameKey\"], e[\"EntryStatus\"], e[\"Stock\"][\"Weight\"]);"
-                   "print(d[\"com.korvo.print.StockLibrary.StockMenuList\"][0] == e[\"com.korvo.print.StockLibrary.UUID\"])"),
+                   "print(d[\"com.korvo.print.StockLibrary.StockMenuList\"][0] == e[\"com.korvo.print.StockLibrary.UUID\"]);"
+                   "plistlib.dump(d, open(sys.argv[1],\"wb\"))"),
             "[12.5, 80.25]\n2024-05-01 12:30:00 b'\\x00\\xff'\n3\nBlue Card 0 210\nTrue\n");
 
-  // What plistlib writes back (its own formatting) reads the same.
-  Python("import plistlib,sys; d=plistlib.load(open(sys.argv[1],\"rb\")); plistlib.dump(d, open(sys.argv[1],\"wb\"))");
+  // What plistlib wrote back (in its own formatting) reads the same.
   StockLibraryList again;
   ASSERT_TRUE(again.stockList().contains(uuid));
   EXPECT_TRUE(again.isDuplicate("BLUE card"));
