@@ -2,9 +2,14 @@
 #include "stocklibrary/printer_stock_request.h"
 
 #include <cups/cups.h>
+#include <sys/socket.h>
 
+#include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 #include <cstdio>
 #include <cstring>
 
@@ -14,23 +19,48 @@
 namespace {
 
 constexpr ipp_status_t kFirstErrorStatus = IPP_STATUS_ERROR_BAD_REQUEST;  // 0x0400
-constexpr double kTimeoutPollSeconds = 0.1;
 
 struct HttpCloser {
   void operator()(http_t* http) const { httpClose(http); }
 };
 using HttpPtr = std::unique_ptr<http_t, HttpCloser>;
 
-// The wait for the reply: libcups asks every poll interval whether to go on.
-struct ReplyWait {
-  std::stop_token stop;
-  std::chrono::steady_clock::time_point deadline;
-};
+// Shuts the connection's socket when the reply is late or the task is asked to stop, whichever
+// comes first, so that the read under way fails at once. The socket is shut, not closed: the
+// descriptor stays the connection's until httpClose. (A libcups time-out callback would bound the
+// wait too, but makes libcups poll before every small read, which more than doubles the time a
+// large reply takes.)
+class HangUp {
+ public:
+  HangUp(int fd, std::stop_token stop)
+      : watch_([this, fd, stop](std::stop_token finished) {
+          std::mutex lock;
+          std::condition_variable_any wake;
+          std::stop_callback onStop(stop, [&] {
+            std::lock_guard<std::mutex> guard(lock);
+            wake.notify_all();
+          });
+          std::unique_lock<std::mutex> guard(lock);
+          wake.wait_for(guard, finished, std::chrono::duration<double>(kPrinterReplyTimeoutSeconds),
+                        [&] { return stop.stop_requested(); });
+          if (finished.stop_requested()) return;
+          fired_ = true;
+          ::shutdown(fd, SHUT_RDWR);
+        }) {}
+  ~HangUp() {
+    watch_.request_stop();
+    watch_.join();
+  }
+  HangUp(const HangUp&) = delete;
+  HangUp& operator=(const HangUp&) = delete;
 
-int GoOnWaiting(http_t*, void* data) {
-  const ReplyWait& wait = *static_cast<const ReplyWait*>(data);
-  return !wait.stop.stop_requested() && std::chrono::steady_clock::now() < wait.deadline ? 1 : 0;
-}
+  // True once the socket was shut.
+  bool fired() const { return fired_; }
+
+ private:
+  std::atomic<bool> fired_{false};
+  std::jthread watch_;  // last: it starts once fired_ is there
+};
 
 }  // namespace
 
@@ -63,13 +93,15 @@ platform::OSStatus RetrievePrinterStockLibrary(const std::string& printerURI, st
     error = printerURI + ": cannot connect to the printer (" + (why != 0 ? std::strerror(why) : "no address") + ")";
     return kPrinterStockUnreachable;
   }
-  ReplyWait wait{stop, std::chrono::steady_clock::now() +
-                           std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                               std::chrono::duration<double>(kPrinterReplyTimeoutSeconds))};
-  httpSetTimeout(http.get(), kTimeoutPollSeconds, GoOnWaiting, &wait);
+  // Declared after the connection, so that it is gone before the connection is closed.
+  const HangUp hangUp(httpGetFd(http.get()), stop);
   IppPtr reply(cupsDoRequest(http.get(), NewMediaColDatabaseRequest(printerURI).release(), address->resource.c_str()));
   if (!reply) {
-    error = printerURI + ": no answer from the printer (" + cupsLastErrorString() + ")";
+    error = printerURI + ": no answer from the printer (" +
+            (hangUp.fired() ? "none within " + std::to_string(static_cast<int>(kPrinterReplyTimeoutSeconds)) +
+                                  " seconds, or stopped"
+                            : std::string(cupsLastErrorString())) +
+            ")";
     return kPrinterStockNoAnswer;
   }
   const ipp_status_t status = ippGetStatusCode(reply.get());

@@ -15,7 +15,7 @@ inline constexpr platform::OSStatus kPrinterStockUnreachable = -3264;  // no con
 inline constexpr platform::OSStatus kPrinterStockNoAnswer = -3265;     // no reply, or a transport error
 inline constexpr platform::OSStatus kPrinterStockRefused = -3266;      // an IPP error status, or a bad reply
 
-// How long the request may take: the connection, then the reply. An unreachable printer fails
+// How long the request may take: the connection, then the exchange. An unreachable printer fails
 // within the first, a silent one within the second.
 inline constexpr int kPrinterConnectTimeoutMs = 5000;
 inline constexpr double kPrinterReplyTimeoutSeconds = 10.0;
@@ -31,6 +31,6 @@ IppPtr NewMediaColDatabaseRequest(const std::string& printerURI);
 
 // Sends the request to the printer at printerURI and turns its reply into stocks. noErr and the
 // stocks; or a failure status with the reason in error (naming the printer), stocks untouched.
-// A stop request ends the wait for the reply early (as kPrinterStockNoAnswer).
+// A stop request ends the exchange early (as kPrinterStockNoAnswer).
 platform::OSStatus RetrievePrinterStockLibrary(const std::string& printerURI, std::vector<Stock>& stocks,
                                                std::string& error, std::stop_token stop = {});
