@@ -22,14 +22,14 @@ bool IsEmpty(const platform::PlistValue& value) {
 }  // namespace
 
 std::optional<platform::PlistValue> ReadStockLibraryKey(std::string_view key) {
-  const platform::PreferenceFileContents user = ReadUserPreferences(kStockLibraryFileName);
+  const platform::PreferenceFileContents user = ReadUserPreferences(kStockLibraryPreferencesFileName);
   if (user.mayBeWritten()) return ValueIn(user.dictionary, key);
   const platform::PreferenceFileContents site = CopySiteDefaults();
   return ValueIn(site.dictionary, key);
 }
 
 bool WriteStockLibraryKey(std::string_view key, const platform::PlistValue& value) {
-  return UpdateUserPreferences(kStockLibraryFileName, [&](platform::PlistDict& dictionary, platform::PreferenceFileStatus) {
+  return UpdateUserPreferences(kStockLibraryPreferencesFileName, [&](platform::PlistDict& dictionary, platform::PreferenceFileStatus) {
     auto it = dictionary.find(key);
     if (it == dictionary.end() ? IsEmpty(value) : it->second == value) return platform::PreferenceChange::kLeave;
     dictionary.insert_or_assign(std::string(key), value);

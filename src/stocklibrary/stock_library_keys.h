@@ -2,8 +2,9 @@
 // The keys of the stock library: the library file's keys and the keys of one entry dictionary.
 // The library file also holds the library dialog's own keys, which this code never touches.
 
-// The user's preference file that holds the library and the recently chosen stocks.
-inline constexpr const char* kStockLibraryFileName = "com.korvo.print.stocklibrary";
+// The user's preference file that holds the library and the recently chosen stocks is named
+// where every preference file is (kStockLibraryPreferencesFileName, preference_locations.h).
+#include "watermark/preference_locations.h"
 
 // The file's keys owned here: UUID -> entry dictionary, and the recent choices (UUID strings).
 inline constexpr const char* kStockListKey = "com.korvo.print.StockLibrary.StockList";

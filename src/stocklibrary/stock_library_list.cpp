@@ -25,7 +25,7 @@ void StockLibraryList::read() {
     entries_ = *entries;
     return;
   }
-  std::fprintf(stderr, "ERROR: %s: %s is not a dictionary; the library is read as empty\n", kStockLibraryFileName,
+  std::fprintf(stderr, "ERROR: %s: %s is not a dictionary; the library is read as empty\n", kStockLibraryPreferencesFileName,
                kStockListKey);
 }
 

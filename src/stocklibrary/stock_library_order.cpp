@@ -14,7 +14,7 @@ void StockLibraryOrderList::read() {
   if (!list) return;
   const platform::PlistArray* array = list->asArray();
   if (array == nullptr) {
-    std::fprintf(stderr, "ERROR: %s: %s is not an array; no recent stocks are read\n", kStockLibraryFileName,
+    std::fprintf(stderr, "ERROR: %s: %s is not an array; no recent stocks are read\n", kStockLibraryPreferencesFileName,
                  kStockMenuListKey);
     return;
   }

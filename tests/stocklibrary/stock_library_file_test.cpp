@@ -15,7 +15,7 @@ namespace {
 
 class StockLibraryFile : public ::testing::Test {
  protected:
-  std::string path() const { return home_.dir().path() + "/config/" + kStockLibraryFileName; }
+  std::string path() const { return home_.dir().path() + "/config/" + kStockLibraryPreferencesFileName; }
   // Runs Python on the file (its path is sys.argv[1]); answers what it printed.
   std::string Python(const std::string& code) {
     std::string out;
@@ -106,7 +106,7 @@ TEST_F(StockLibraryFile, ADamagedFileIsKeptAsideNotReplacedByAnEmptyLibrary) {
   EXPECT_FALSE(std::filesystem::exists(path()));  // set aside, and no empty library written
   int kept = 0;
   for (const auto& f : std::filesystem::directory_iterator(home_.dir().path() + "/config"))
-    if (f.path().filename().string().starts_with(std::string(kStockLibraryFileName) + ".damaged-")) {
+    if (f.path().filename().string().starts_with(std::string(kStockLibraryPreferencesFileName) + ".damaged-")) {
       ++kept;
       EXPECT_EQ(korvo_test::ReadFile(f.path()), "<?xml version=\"1.0\"?><plist><dict><key>x</key>");
     }
@@ -161,6 +161,19 @@ TEST_F(StockLibraryFile, InUseMarkingAndClearStatus) {
   EXPECT_EQ(read(o), kStockEntryUnsupportedValues);
   library.setNotInUse(p);
   EXPECT_EQ(status(p), 0);
+}
+
+TEST_F(StockLibraryFile, AnUnreadableUserFileFallsBackToTheSiteDefaultsAndIsNotWritten) {
+  std::filesystem::create_directories(path());  // a folder where the file should be: unreadable
+  std::filesystem::create_directories(home_.dir().path() + "/data/Korvo");
+  korvo_test::WriteFile(home_.dir().path() + "/data/Korvo/KorvoFeatures.plist",
+                        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>"
+                        "<key>com.korvo.print.StockLibrary.StockMenuList</key><array><string>SITE</string></array>"
+                        "</dict></plist>\n");
+  StockLibraryOrderList order;
+  EXPECT_EQ(order.stockOrderList(), std::vector<std::string>{"SITE"});
+  order.updateOrderList("MINE");  // refused: the user's file may be sound, so it is not written over
+  EXPECT_TRUE(std::filesystem::is_directory(path()));
 }
 
 TEST_F(StockLibraryFile, OrderListKeepsTheRecentTwentyFive) {
