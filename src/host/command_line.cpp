@@ -7,7 +7,8 @@ namespace korvo_host {
 const char* UsageText() {
   return "usage: korvo-pde show [--ppd FILE] [--session FILE] [--bundle DIR]\n"
          "       korvo-pde export --session FILE -o OUT.xml [--bundle DIR]\n"
-         "       korvo-pde stocks [--uri URI] [--session FILE] [--bundle DIR]\n";
+         "       korvo-pde stocks [--uri URI] [--session FILE] [--bundle DIR]\n"
+         "       korvo-pde dialog [--ppd FILE] [--session FILE] [--bundle DIR] [--layout FILE]\n";
 }
 
 bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std::string* error) {
@@ -17,7 +18,7 @@ bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std:
   }
   CommandLine line;
   line.command = argv[1];
-  if (line.command != "show" && line.command != "export" && line.command != "stocks") {
+  if (line.command != "show" && line.command != "export" && line.command != "stocks" && line.command != "dialog") {
     *error = "unknown command \"" + line.command + "\"";
     return false;
   }
@@ -39,6 +40,8 @@ bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std:
       if (!value(line.bundlePath)) return false;
     } else if (arg == "--uri" && line.command == "stocks") {
       if (!value(line.deviceURI)) return false;
+    } else if (arg == "--layout" && line.command == "dialog") {
+      if (!value(line.layoutPath)) return false;
     } else if (arg == "-o" && line.command == "export") {
       if (!value(line.outputPath)) return false;
     } else if (arg.starts_with("--")) {
@@ -48,7 +51,7 @@ bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std:
       line.arguments.emplace_back(arg);
     }
   }
-  if ((line.command == "show" || line.command == "stocks") && !line.arguments.empty()) {
+  if ((line.command == "show" || line.command == "stocks" || line.command == "dialog") && !line.arguments.empty()) {
     *error = line.command + " takes no file arguments";
     return false;
   }

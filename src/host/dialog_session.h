@@ -12,8 +12,8 @@
 
 namespace korvo_host {
 
-// The session of --session FILE when the file exists, else a new one; none (after one "ERROR:"
-// line on err) when the file exists but cannot be read.
+// The session of --session when the file exists, else a new one; none (after an "ERROR:" line)
+// when the file exists but cannot be read.
 std::optional<platform::PrintSession> OpenSessionFile(const CommandLine& line, std::ostream& err);
 
 // Sets the session's printer description (--ppd, else the one the session names, else the
