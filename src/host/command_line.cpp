@@ -9,6 +9,7 @@ const char* UsageText() {
          "       korvo-pde export --session FILE -o OUT.xml [--bundle DIR]\n"
          "       korvo-pde set --session FILE [--ppd FILE] [--bundle DIR] KEY=VALUE...\n"
          "       korvo-pde import --session FILE IN.xml... [--bundle DIR]\n"
+         "       korvo-pde stocks [--uri URI] [--session FILE] [--bundle DIR]\n"
          "       korvo-pde dialog [--ppd FILE] [--session FILE] [--bundle DIR] [--layout FILE]\n";
 }
 
@@ -20,7 +21,7 @@ bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std:
   CommandLine line;
   line.command = argv[1];
   if (line.command != "show" && line.command != "export" && line.command != "set" && line.command != "import" &&
-      line.command != "dialog") {
+      line.command != "stocks" && line.command != "dialog") {
     *error = "unknown command \"" + line.command + "\"";
     return false;
   }
@@ -40,6 +41,8 @@ bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std:
       if (!value(line.sessionPath)) return false;
     } else if (arg == "--bundle") {
       if (!value(line.bundlePath)) return false;
+    } else if (arg == "--uri" && line.command == "stocks") {
+      if (!value(line.deviceURI)) return false;
     } else if (arg == "--layout" && line.command == "dialog") {
       if (!value(line.layoutPath)) return false;
     } else if (arg == "-o" && line.command == "export") {
@@ -51,8 +54,12 @@ bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std:
       line.arguments.emplace_back(arg);
     }
   }
-  if ((line.command == "show" || line.command == "dialog") && !line.arguments.empty()) {
+  if ((line.command == "show" || line.command == "stocks" || line.command == "dialog") && !line.arguments.empty()) {
     *error = line.command + " takes no file arguments";
+    return false;
+  }
+  if (line.command == "stocks" && !line.deviceURI && !line.sessionPath) {
+    *error = "stocks needs --uri URI or --session FILE";
     return false;
   }
   if (line.command == "export") {

@@ -6,6 +6,7 @@
 #include "host/set_command.h"
 #include "host/import_command.h"
 #include "host/show_command.h"
+#include "host/stocks_command.h"
 #ifdef KORVO_HAVE_GTK
 #include "host/window/dialog_command.h"
 #endif
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
   if (line.command == "export") return korvo_host::RunExportCommand(line, std::cerr);
   if (line.command == "set") return korvo_host::RunSetCommand(line, std::cout, std::cerr);
   if (line.command == "import") return korvo_host::RunImportCommand(line, std::cout, std::cerr);
+  if (line.command == "stocks") return korvo_host::RunStocksCommand(line, std::cout, std::cerr);
   if (line.command == "dialog") {
 #ifdef KORVO_HAVE_GTK
     return korvo_host::RunDialogCommand(line, std::cout, std::cerr);

@@ -1,5 +1,7 @@
 #include "host/print_dialog.h"
 
+#include "stocklibrary/printer_stock_report.h"
+
 namespace korvo_host {
 
 namespace {
@@ -10,6 +12,7 @@ using ExportProc = platform::OSStatus (*)(const char* path);
 constexpr const char* kImportSymbol = "JTKTImportFilesAtPaths";
 using SummaryProc = void (*)(void* refCon, const char* text);
 using ImportProc = platform::OSStatus (*)(const char* const* paths, int count, SummaryProc summary, void* refCon);
+
 
 }  // namespace
 
@@ -105,6 +108,16 @@ platform::Result<platform::OSStatus> PrintDialog::importJobTickets(const std::ve
     if (refCon != nullptr && text != nullptr) *static_cast<std::string*>(refCon) = text;
   };
   return R::ok(reinterpret_cast<ImportProc>(address)(files.data(), static_cast<int>(files.size()), keep, summary));
+}
+
+platform::Result<PrintDialog::StockReport> PrintDialog::printerStockReport() const {
+  using R = platform::Result<StockReport>;
+  void* address = module_->symbol(kPrinterStockReportSymbol);
+  if (address == nullptr) return R::fail(bundle().path() + ": the plug-in has no printer stock report");
+  StockReport report;
+  if (reinterpret_cast<PrinterStockReportProc>(address)(&report.status, &report.lines, &report.error) != platform::noErr)
+    return R::fail(bundle().path() + ": the printer stock report failed");
+  return R::ok(std::move(report));
 }
 
 }  // namespace korvo_host

@@ -39,6 +39,14 @@ class PrintDialog {
   platform::Result<platform::OSStatus> importJobTickets(const std::vector<std::string>& paths,
                                                         std::string* summary) const;
 
+  // Where the plug-in's fetch of the printer's stock library stands: its status word, one line
+  // per stock and the reason of a failure; a message when the module offers no such report.
+  struct StockReport {
+    std::int32_t status = 0;
+    std::string lines, error;
+  };
+  platform::Result<StockReport> printerStockReport() const;
+
   const std::string& title() const { return title_; }
   // The dialog's window: the extension's pane (given to Initialize) and the OK and Cancel buttons.
   platform::ui::Window& window() { return *window_; }

@@ -8,6 +8,7 @@
 #include "shell/product_hooks.h"
 #include "shell/shell_context.h"
 #include "shell/shell_pane.h"
+#include "stocklibrary/printer_stock_library.h"
 
 using platform::OSStatus;
 
@@ -90,11 +91,14 @@ OSStatus PDEShellOpen(platform::PMPDEContext context) {
   if (shell->dialogWindow != nullptr) {
     platform::ui::EventTarget& window = *shell->dialogWindow;
     shell->openHandler = window.installHandler(
-        {{platform::ui::kEventClassCommand, platform::ui::kEventCommandProcess}},
+        {{platform::ui::kEventClassCommand, platform::ui::kEventCommandProcess},
+         {platform::ui::kEventClassKPDE, kEventPrinterStockResults}},
         [shell](platform::ui::Event& e) { return pdeShellEventHandler(e, *shell); });
   }
   if (!shell->openedOnce) {
     shell->openedOnce = true;
+    if (shell->session != nullptr)
+      StartPrinterStockWorker(kKorvoBundleIdentifier, shell->session->printer().deviceURI, shell->dialogWindow);
     if (OSStatus paneStatus = ShowShellPane(*shell); paneStatus != platform::noErr) return paneStatus;
   }
   for (PanelSlot& panel : shell->panels)
@@ -111,6 +115,7 @@ OSStatus PDEShellClose(platform::PMPDEContext context) {
   if (shell == nullptr) return platform::kPMInvalidPDEContext;
   for (PanelSlot& panel : shell->panels)
     if (panel.interface.Close != nullptr) panel.interface.Close(panel.context);
+  if (gPrinterStockBiDiStatus != kPrinterStockNoWorker) MyRemoveThread();
   shell->openHandler.remove();
   return status;
 }
@@ -125,6 +130,8 @@ OSStatus PDEShellTerminate(platform::PMPDEContext context, OSStatus terminateSta
   }
   // The panes and the shell pane leave the dialog's window with the code that handles them.
   RemoveShellControls(*shell);
+  // The worker ends with the dialog, and nothing it fetched reaches the next dialog.
+  EndPrinterStockWorker();
   if (gContext == shell.get()) gContext = nullptr;
   shell.reset();
   UnloadPrinterFeatures();

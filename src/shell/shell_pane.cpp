@@ -7,6 +7,7 @@
 #include "shell/pde_shell.h"
 #include "shell/shell_controls.h"
 #include "shell/shell_services.h"
+#include "stocklibrary/printer_stock_library.h"
 
 using platform::OSStatus;
 namespace ui = platform::ui;
@@ -158,5 +159,9 @@ OSStatus pdeShellEventHandler(ui::Event& event, PDEShellContext& shell) {
     }
   }
   if (event.eventClass == ui::kEventClassMenu && event.kind == ui::kEventMenuEnableItems) return platform::noErr;
+  if (event.eventClass == ui::kEventClassKPDE && event.kind == kEventPrinterStockResults) {
+    RebuildPrinterStockLibrary();
+    return platform::noErr;
+  }
   return platform::eventNotHandledErr;
 }

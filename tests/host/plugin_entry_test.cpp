@@ -74,12 +74,14 @@ TEST(PluginEntry, ModuleExportsTheFactoryTheJobTicketWriterAndReaderTheMapsAndNo
   for (std::string name; std::getline(lines, name);)
     if (!name.empty() && name != "_init" && name != "_fini" && !name.starts_with("__")) ours.insert(name);
   for (const char* required : {"KorvoPDEPluginFactory", "JTKTExportToFileAtPath", "JTKTImportFilesAtPaths",
+                               "KorvoPrinterStockReport",
                                "WriteJTktHeader", "WriteJTktMedia",
                                "DuplexMap", "CompleteStockSizeMap", "FinishMap1", "JobFormatMap2"})
     EXPECT_TRUE(ours.count(required)) << required;
   for (const std::string& name : ours) {
     const bool allowed = name == "KorvoPDEPluginFactory" || name == "JTKTExportToFileAtPath" ||
                          name == "JTKTImportFilesAtPaths" ||
+                         name == "KorvoPrinterStockReport" ||
                          name.starts_with("WriteJTkt") || name.ends_with("Map") || name == "FinishMap1" ||
                          name == "JobFormatMap2";
     EXPECT_TRUE(allowed) << name << " is visible from the module";

@@ -6,6 +6,7 @@
 #include "host/dialog_session.h"
 #include "host/host_paths.h"
 #include "host/window/layout_report.h"
+#include "platform/tasks/run_loop.h"
 #include "platform/ui/gtk/gtk_interaction.h"
 #include "platform/ui/gtk/window_renderer.h"
 
@@ -14,8 +15,8 @@ namespace {
 
 namespace ui = platform::ui;
 
-// Every tenth of a second: events the extension posted are delivered, the windows follow, and
-// the layout report is rewritten.
+// Every tenth of a second: what the worker tasks sent to the main run loop is handled, events the
+// extension posted are delivered, the windows follow, and the layout report is rewritten.
 struct Pump {
   ui::gtk::WindowRenderer* renderer;
   std::optional<std::string> layoutPath;
@@ -23,7 +24,7 @@ struct Pump {
 
 gboolean PumpOnce(gpointer data) {
   auto* pump = static_cast<Pump*>(data);
-  int delivered = 0;
+  int delivered = platform::RunLoop::main().runPending();
   for (ui::gtk::WindowRenderer* renderer : ui::gtk::WindowRenderer::All())
     delivered += renderer->window().deliverPostedEvents();
   if (delivered > 0) ui::gtk::WindowRenderer::RefreshAll();

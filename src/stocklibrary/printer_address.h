@@ -1,0 +1,22 @@
+#pragma once
+// Where the printer's stock library is asked for: taken from the queue's device URI with
+// libcups' URI parser. The host is required; the port and the resource path are kept only for
+// the schemes that name an IPP or HTTP endpoint (ipp, ipps, http, https), since the port of any
+// other scheme belongs to another protocol; the user information is never sent on. A URI without
+// a host (file) or of an AppleTalk printer (pap) has no address.
+#include <optional>
+#include <string>
+#include <string_view>
+
+struct PrinterAddress {
+  std::string host;
+  int port = 0;
+  std::string resource = "/";
+  bool encrypted = false;  // ipps and https ask for TLS always; the others follow the user's setting
+};
+
+std::optional<PrinterAddress> PrinterAddressFromDeviceURI(std::string_view deviceURI);
+
+// The printer URI of the request: "http://host:port/resource" ("https://" when encrypted). It is
+// also the address's text form, handed from the main thread to the worker.
+std::string PrinterURIForAddress(const PrinterAddress& address);

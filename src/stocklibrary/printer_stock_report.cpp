@@ -1,0 +1,19 @@
+#include "stocklibrary/printer_stock_report.h"
+
+#include "platform/plist/plist_description.h"
+#include "stocklibrary/printer_stock_library.h"
+
+// Describes one stock: its quoted name, then its dictionary.
+static std::string StockLine(const Stock& stock) {
+  return platform::PlistDescription(stock.customName()) + " = " + platform::PlistDescription(stock.asTicket()) + "\n";
+}
+
+platform::OSStatus KorvoPrinterStockReport(std::int32_t* status, std::string* lines, std::string* error) {
+  if (status == nullptr || lines == nullptr || error == nullptr) return platform::paramErr;
+  *status = gPrinterStockBiDiStatus;
+  lines->clear();
+  if (gPrinterStockListParams)
+    for (const Stock& stock : *gPrinterStockListParams) *lines += StockLine(stock);
+  *error = gPrinterStockLastError;
+  return platform::noErr;
+}

@@ -1,0 +1,124 @@
+// The request for the printer's media collection database, and its reply.
+#include "stocklibrary/printer_stock_request.h"
+
+#include <cups/cups.h>
+#include <sys/socket.h>
+
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+#include <cstdio>
+#include <cstring>
+
+#include "stocklibrary/media_col_stocks.h"
+#include "stocklibrary/printer_address.h"
+
+namespace {
+
+constexpr ipp_status_t kFirstErrorStatus = IPP_STATUS_ERROR_BAD_REQUEST;  // 0x0400
+
+struct HttpCloser {
+  void operator()(http_t* http) const { httpClose(http); }
+};
+using HttpPtr = std::unique_ptr<http_t, HttpCloser>;
+
+// Shuts the connection's socket when the reply is late or the task is asked to stop, whichever
+// comes first, so that the read under way fails at once. The socket is shut, not closed: the
+// descriptor stays the connection's until httpClose. (A libcups time-out callback would bound the
+// wait too, but makes libcups poll before every small read, which more than doubles the time a
+// large reply takes.)
+class HangUp {
+ public:
+  HangUp(int fd, std::stop_token stop)
+      : watch_([this, fd, stop](std::stop_token finished) {
+          std::mutex lock;
+          std::condition_variable_any wake;
+          std::stop_callback onStop(stop, [&] {
+            std::lock_guard<std::mutex> guard(lock);
+            wake.notify_all();
+          });
+          std::unique_lock<std::mutex> guard(lock);
+          wake.wait_for(guard, finished, std::chrono::duration<double>(kPrinterReplyTimeoutSeconds),
+                        [&] { return stop.stop_requested(); });
+          if (finished.stop_requested()) return;
+          fired_ = true;
+          ::shutdown(fd, SHUT_RDWR);
+        }) {}
+  ~HangUp() {
+    watch_.request_stop();
+    watch_.join();
+  }
+  HangUp(const HangUp&) = delete;
+  HangUp& operator=(const HangUp&) = delete;
+
+  // True once the socket was shut.
+  bool fired() const { return fired_; }
+
+ private:
+  std::atomic<bool> fired_{false};
+  std::jthread watch_;  // last: it starts once fired_ is there
+};
+
+}  // namespace
+
+IppPtr NewMediaColDatabaseRequest(const std::string& printerURI) {
+  IppPtr request(ippNew());
+  ippSetOperation(request.get(), IPP_OP_GET_PRINTER_ATTRIBUTES);
+  ippSetRequestId(request.get(), 1);
+  ipp_t* r = request.get();
+  ippAddString(r, IPP_TAG_OPERATION, IPP_TAG_CHARSET, "attributes-charset", nullptr, "utf-8");
+  ippAddString(r, IPP_TAG_OPERATION, IPP_TAG_LANGUAGE, "attributes-natural-language", nullptr, "en");
+  ippAddString(r, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, printerURI.c_str());
+  ippAddString(r, IPP_TAG_OPERATION, IPP_TAG_MIMETYPE, "document-format", nullptr, "application/octet-stream");
+  ippAddString(r, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, "media-col-database");
+  return request;
+}
+
+platform::OSStatus RetrievePrinterStockLibrary(const std::string& printerURI, std::vector<Stock>& stocks,
+                                               std::string& error, std::stop_token stop) {
+  const std::optional<PrinterAddress> address = PrinterAddressFromDeviceURI(printerURI);
+  if (!address) {
+    error = printerURI + ": not a printer address";
+    return kPrinterStockUnreachable;
+  }
+  errno = 0;
+  const http_encryption_t encryption = address->encrypted ? HTTP_ENCRYPTION_ALWAYS : cupsEncryption();
+  HttpPtr http(httpConnect2(address->host.c_str(), address->port, nullptr, AF_UNSPEC, encryption, 1,
+                            kPrinterConnectTimeoutMs, nullptr));
+  if (!http) {
+    const int why = errno;
+    error = printerURI + ": cannot connect to the printer (" + (why != 0 ? std::strerror(why) : "no address") + ")";
+    return kPrinterStockUnreachable;
+  }
+  // Declared after the connection, so that it is gone before the connection is closed.
+  const HangUp hangUp(httpGetFd(http.get()), stop);
+  IppPtr reply(cupsDoRequest(http.get(), NewMediaColDatabaseRequest(printerURI).release(), address->resource.c_str()));
+  if (!reply) {
+    error = printerURI + ": no answer from the printer (" +
+            (hangUp.fired() ? "none within " + std::to_string(static_cast<int>(kPrinterReplyTimeoutSeconds)) +
+                                  " seconds, or stopped"
+                            : std::string(cupsLastErrorString())) +
+            ")";
+    return kPrinterStockNoAnswer;
+  }
+  const ipp_status_t status = ippGetStatusCode(reply.get());
+  if (status >= kFirstErrorStatus) {
+    error = printerURI + ": the printer refused the request (" + ippErrorString(status) + ")";
+    return kPrinterStockRefused;
+  }
+  std::vector<Stock> answered;
+  int refused = 0;
+  std::string why;
+  if (!StocksFromMediaColDatabase(reply.get(), answered, refused, &why)) {
+    error = printerURI + ": " + why;
+    return kPrinterStockRefused;
+  }
+  if (refused > 0)
+    std::fprintf(stderr, "ERROR: %s: %d members of media-col-database had the wrong syntax and were not applied\n",
+                 printerURI.c_str(), refused);
+  stocks = std::move(answered);
+  return platform::noErr;
+}

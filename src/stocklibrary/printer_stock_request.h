@@ -1,0 +1,36 @@
+#pragma once
+// The one IPP request the plug-in sends to a printer: Get-Printer-Attributes for its
+// media-col-database, sent with libcups.
+#include <cups/ipp.h>
+
+#include <memory>
+#include <stop_token>
+#include <string>
+#include <vector>
+
+#include "model/stock.h"
+#include "platform/status.h"
+
+inline constexpr platform::OSStatus kPrinterStockUnreachable = -3264;  // no connection could be made
+inline constexpr platform::OSStatus kPrinterStockNoAnswer = -3265;     // no reply, or a transport error
+inline constexpr platform::OSStatus kPrinterStockRefused = -3266;      // an IPP error status, or a bad reply
+
+// How long the request may take: the connection, then the exchange. An unreachable printer fails
+// within the first, a silent one within the second.
+inline constexpr int kPrinterConnectTimeoutMs = 5000;
+inline constexpr double kPrinterReplyTimeoutSeconds = 10.0;
+
+struct IppDeleter {
+  void operator()(ipp_t* ipp) const { ippDelete(ipp); }
+};
+using IppPtr = std::unique_ptr<ipp_t, IppDeleter>;
+
+// The request for printerURI (see printer_address.h), request id 1, every attribute in the
+// operation group.
+IppPtr NewMediaColDatabaseRequest(const std::string& printerURI);
+
+// Sends the request to the printer at printerURI and turns its reply into stocks. noErr and the
+// stocks; or a failure status with the reason in error (naming the printer), stocks untouched.
+// A stop request ends the exchange early (as kPrinterStockNoAnswer).
+platform::OSStatus RetrievePrinterStockLibrary(const std::string& printerURI, std::vector<Stock>& stocks,
+                                               std::string& error, std::stop_token stop = {});

@@ -1,0 +1,38 @@
+// Reading and writing one key of the stock library file.
+#include "stocklibrary/stock_library_file.h"
+
+#include "stocklibrary/stock_library_keys.h"
+#include "watermark/shared_preferences.h"
+#include "watermark/user_preferences.h"
+
+namespace {
+
+std::optional<platform::PlistValue> ValueIn(const platform::PlistDict& dictionary, std::string_view key) {
+  auto it = dictionary.find(key);
+  if (it == dictionary.end()) return std::nullopt;
+  return it->second;
+}
+
+bool IsEmpty(const platform::PlistValue& value) {
+  if (const platform::PlistDict* d = value.asDictionary()) return d->empty();
+  if (const platform::PlistArray* a = value.asArray()) return a->empty();
+  return false;
+}
+
+}  // namespace
+
+std::optional<platform::PlistValue> ReadStockLibraryKey(std::string_view key) {
+  const platform::PreferenceFileContents user = ReadUserPreferences(kStockLibraryPreferencesFileName);
+  if (user.mayBeWritten()) return ValueIn(user.dictionary, key);
+  const platform::PreferenceFileContents site = CopySiteDefaults();
+  return ValueIn(site.dictionary, key);
+}
+
+bool WriteStockLibraryKey(std::string_view key, const platform::PlistValue& value) {
+  return UpdateUserPreferences(kStockLibraryPreferencesFileName, [&](platform::PlistDict& dictionary, platform::PreferenceFileStatus) {
+    auto it = dictionary.find(key);
+    if (it == dictionary.end() ? IsEmpty(value) : it->second == value) return platform::PreferenceChange::kLeave;
+    dictionary.insert_or_assign(std::string(key), value);
+    return platform::PreferenceChange::kWrite;
+  });
+}

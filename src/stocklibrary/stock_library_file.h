@@ -1,0 +1,20 @@
+#pragma once
+// The library file, "com.korvo.print.stocklibrary" in the user's preferences folder, shared by
+// the library list, the recent-choices list and the library dialog. Each owner reads and writes
+// only its own key; every other key of the file survives a write untouched.
+#include <optional>
+#include <string_view>
+
+#include "platform/plist/plist_value.h"
+
+// The value under key: from the user's file, or, when that file cannot be opened at all (no
+// preferences folder, a file that cannot be read or is damaged beyond keeping aside), from the
+// site's defaults "KorvoFeatures.plist". None when neither holds the key.
+std::optional<platform::PlistValue> ReadStockLibraryKey(std::string_view key);
+
+// Stores value under key, under the file's lock, leaving the other keys as they are. The file is
+// written only when what it holds differs (an empty value counts as equal to an absent key), so a
+// library that was not changed never rewrites the file, and an empty library never replaces a
+// file it could not read. True when the file holds value afterwards; a failure has been reported
+// on standard error.
+bool WriteStockLibraryKey(std::string_view key, const platform::PlistValue& value);

@@ -1,0 +1,274 @@
+// The printer's stock library fetched from a real IPP printer (ippeveprinter on loopback) by
+// the worker task, with results coming back on the main run loop.
+#include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <chrono>
+
+#include "platform/tasks/run_loop.h"
+#include "stocklibrary/printer_stock_library.h"
+#include "support/ipp_test_printer.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using korvo_test::IppTestPrinter;
+using korvo_test::MakeMediaCol;
+using korvo_test::MediaCol;
+namespace ui = platform::ui;
+
+constexpr const char* kBundle = "com.korvo.test";
+
+// A window that counts the status events it receives.
+struct EventWindow {
+  EventWindow() {
+    handler = window.installHandler({{ui::kEventClassKPDE, kEventPrinterStockResults},
+                                     {ui::kEventClassKPDE, kEventPrinterStockWake}},
+                                    [this](ui::Event& e) {
+                                      ++(e.kind == kEventPrinterStockResults ? results : wakes);
+                                      RebuildPrinterStockLibrary();
+                                      return platform::noErr;
+                                    });
+  }
+  ui::Window window{"Print", ui::Rect{0, 0, 100, 100}};
+  ui::EventHandlerRef handler;
+  int results = 0, wakes = 0;
+};
+
+bool Settled() {
+  return gPrinterStockBiDiStatus == kPrinterStockFailed || gPrinterStockBiDiStatus == kPrinterStockFinished;
+}
+
+// Pumps the main run loop until the retrieval settles (or 15 s pass).
+bool PumpUntilSettled() { return platform::RunLoop::main().runUntil(Clock::now() + std::chrono::seconds(15), Settled); }
+
+// One printer per suite: it is started once and stopped when the suite ends, whatever happened.
+class PrinterStockTest : public ::testing::Test {
+ protected:
+  static std::unique_ptr<IppTestPrinter> StartPrinter(const std::vector<MediaCol>& database) {
+    std::string error;
+    auto printer = IppTestPrinter::start(database, &error);
+    EXPECT_TRUE(printer) << error;
+    return printer;
+  }
+  void TearDown() override { EndPrinterStockWorker(); }
+  EventWindow events_;
+};
+
+class MixedPrinter : public PrinterStockTest {
+ protected:
+  static void SetUpTestSuite() {
+    printer_ = StartPrinter({
+        MediaCol{"{MEMBER keyword media-key \"tabs\" MEMBER name media-description \"Tabs, 5 a set\""
+                 " MEMBER keyword media-type \"pre-cut-tabs\" MEMBER integer media-order-count 5"
+                 " MEMBER keyword media-color \"mauve\" MEMBER integer media-hole-count 3"
+                 " MEMBER integer media-weight-metric 160 MEMBER keyword media-front-coating \"glossy\""
+                 " MEMBER text media-info \"Load face down\""
+                 " MEMBER collection media-size {MEMBER integer x-dimension 21500 MEMBER integer y-dimension 28000}}"},
+        MediaCol{"{MEMBER keyword media-key \"bare\"}"},
+        MediaCol{"{MEMBER keyword media-key \"film\" MEMBER keyword media-type \"transparency\""
+                 " MEMBER keyword media-color \"blue\" MEMBER integer media-hole-count 1"
+                 " MEMBER keyword media-front-coating \"none\" MEMBER keyword media-back-coating \"none\"}"},
+        MediaCol{"{MEMBER keyword media-key \"roll\" MEMBER rangeOfInteger media-weight-metric 60-300"
+                 " MEMBER collection media-size {MEMBER rangeOfInteger x-dimension 10000-30000"
+                 " MEMBER integer y-dimension 29700}}"},
+    });
+  }
+  static void TearDownTestSuite() { printer_.reset(); }
+  static inline std::unique_ptr<IppTestPrinter> printer_;
+};
+
+TEST_F(MixedPrinter, EveryMemberGivenIsAppliedAndNoOtherAndRangesAreRefused) {
+  ASSERT_TRUE(printer_);
+  ASSERT_TRUE(StartPrinterStockWorker(kBundle, printer_->uri(), &events_.window));
+  ASSERT_TRUE(PumpUntilSettled());
+  ASSERT_EQ(gPrinterStockBiDiStatus, kPrinterStockFinished) << gPrinterStockLastError;
+  ASSERT_TRUE(gPrinterStockListParams);
+  const std::vector<Stock>& stocks = *gPrinterStockListParams;
+  ASSERT_EQ(stocks.size(), 4u);
+
+  const Stock& tabs = stocks[0];
+  EXPECT_EQ(tabs.customName(), "tabs");
+  EXPECT_EQ(tabs.description(), "Tabs, 5 a set");
+  EXPECT_EQ(tabs.type(), 4);
+  EXPECT_EQ(tabs.modulus(), 5);
+  EXPECT_EQ(tabs.color(), 10);
+  EXPECT_EQ(tabs.customColor(), "mauve");
+  EXPECT_EQ(tabs.punched(), 2);
+  EXPECT_EQ(tabs.weight(), 160);
+  EXPECT_EQ(tabs.size(), 204);  // letter, within 5 points
+  EXPECT_EQ(tabs.sidesCoated(), 2);
+  EXPECT_EQ(tabs.coatingType(), 1);
+  EXPECT_EQ(tabs.comment(), "Load face down");
+
+  Stock bare;  // only the name, and no coating stated
+  bare.setCustomName("bare");
+  bare.setSidesCoated(kPrinterDefault);
+  bare.setCoatingType(kPrinterDefault);
+  EXPECT_TRUE(stocks[1] == bare);
+
+  const Stock& film = stocks[2];
+  EXPECT_EQ(film.type(), 2);
+  EXPECT_EQ(film.color(), 6);  // a transparency is clear, whatever the printer said
+  EXPECT_EQ(film.punched(), kPrinterDefault);
+  EXPECT_EQ(film.sidesCoated(), 1);
+  EXPECT_EQ(film.coatingType(), kPrinterDefault);
+
+  const Stock& roll = stocks[3];  // ranges are not read as numbers
+  EXPECT_EQ(roll.weight(), kPrinterDefault);
+  EXPECT_EQ(roll.size(), kPrinterDefault);
+
+  // The shell's event rebuilt the printer's library: one entry per stock, named by it.
+  EXPECT_EQ(events_.results, 1);
+  ASSERT_TRUE(gPrinterStockLibraryList);
+  EXPECT_TRUE(gPrinterStockLibraryList->memoryOnly());
+  EXPECT_EQ(gPrinterStockLibraryList->stockList().size(), 4u);
+  EXPECT_TRUE(gPrinterStockLibraryList->isDuplicate("FILM"));
+}
+
+TEST_F(MixedPrinter, AServerStoppedMidTestFailsAndKeepsThePreviousList) {
+  ASSERT_TRUE(printer_);
+  ASSERT_TRUE(StartPrinterStockWorker(kBundle, printer_->uri(), &events_.window));
+  ASSERT_TRUE(PumpUntilSettled());
+  ASSERT_EQ(gPrinterStockBiDiStatus, kPrinterStockFinished);
+
+  // The dialog asks for the current result (206): answered after asking the status (207).
+  SendMessageToThread(kReportStatusMessage);
+  platform::RunLoop::main().runUntil(Clock::now() + std::chrono::seconds(5), [&] { return events_.results == 2; });
+  EXPECT_EQ(events_.results, 2);
+  EXPECT_EQ(events_.wakes, 1);
+
+  printer_->stopPrinter();
+  gPrinterStockBiDiStatus = kPrinterStockRetrieving;
+  SendMessageToThread(kRetrieveMessage);  // the dialog's retry
+  ASSERT_TRUE(PumpUntilSettled());
+  EXPECT_EQ(gPrinterStockBiDiStatus, kPrinterStockFailed);
+  EXPECT_NE(gPrinterStockLastError.find(printer_->uri().substr(6, 15)), std::string::npos) << gPrinterStockLastError;
+  ASSERT_TRUE(gPrinterStockListParams);
+  EXPECT_EQ(gPrinterStockListParams->size(), 4u);
+  printer_.reset();  // the printer was stopped: start afresh for any later test
+  printer_ = StartPrinter({MakeMediaCol("a4", 21000, 29700)});
+}
+
+class ManyStocksPrinter : public PrinterStockTest {
+ protected:
+  static void SetUpTestSuite() {
+    std::vector<MediaCol> database;
+    for (int i = 0; i < 500; ++i)
+      database.push_back(MakeMediaCol("stock-" + std::to_string(i), 20000 + i, 29700, "stationery", "white", 80));
+    printer_ = StartPrinter(database);
+    empty_ = StartPrinter({});
+  }
+  static void TearDownTestSuite() {
+    printer_.reset();
+    empty_.reset();
+  }
+  static inline std::unique_ptr<IppTestPrinter> printer_, empty_;
+};
+
+TEST_F(ManyStocksPrinter, FiveHundredStocksInAnswerOrder) {
+  ASSERT_TRUE(printer_);
+  ASSERT_TRUE(StartPrinterStockWorker(kBundle, printer_->uri(), &events_.window));
+  ASSERT_TRUE(PumpUntilSettled());
+  ASSERT_EQ(gPrinterStockBiDiStatus, kPrinterStockFinished) << gPrinterStockLastError;
+  ASSERT_EQ(gPrinterStockListParams->size(), 500u);
+  for (int i = 0; i < 500; ++i) EXPECT_EQ((*gPrinterStockListParams)[static_cast<std::size_t>(i)].customName(), "stock-" + std::to_string(i));
+  EXPECT_EQ(gPrinterStockLibraryList->stockList().size(), 500u);
+}
+
+TEST_F(ManyStocksPrinter, APrinterWithoutMediaFinishesWithAnEmptyList) {
+  ASSERT_TRUE(empty_);
+  ASSERT_TRUE(StartPrinterStockWorker(kBundle, empty_->uri(), &events_.window));
+  ASSERT_TRUE(PumpUntilSettled());
+  EXPECT_EQ(gPrinterStockBiDiStatus, kPrinterStockFinished) << gPrinterStockLastError;
+  ASSERT_TRUE(gPrinterStockListParams);
+  EXPECT_TRUE(gPrinterStockListParams->empty());
+}
+
+TEST_F(ManyStocksPrinter, AnErrorStatusIsAFailureNotAnEmptySuccess) {
+  ASSERT_TRUE(empty_);
+  const std::string wrongQueue = "ipp://127.0.0.1:" + std::to_string(empty_->port()) + "/ipp/nothing";
+  ASSERT_TRUE(StartPrinterStockWorker(kBundle, wrongQueue, &events_.window));
+  ASSERT_TRUE(PumpUntilSettled());
+  EXPECT_EQ(gPrinterStockBiDiStatus, kPrinterStockFailed);
+  EXPECT_FALSE(gPrinterStockListParams);
+  EXPECT_NE(gPrinterStockLastError.find("not-found"), std::string::npos) << gPrinterStockLastError;
+  EXPECT_FALSE(gPrinterStockLibraryList);
+  EXPECT_EQ(events_.results, 1);
+}
+
+TEST_F(ManyStocksPrinter, ANewWorkerDropsWhatTheOldOneHadToSay) {
+  ASSERT_TRUE(printer_ && empty_);
+  ASSERT_TRUE(StartPrinterStockWorker(kBundle, printer_->uri(), &events_.window));
+  // The first worker's answer may already be on its way; a second dialog starts before it lands.
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  EventWindow second;
+  ASSERT_TRUE(StartPrinterStockWorker(kBundle, empty_->uri(), &second.window));
+  ASSERT_TRUE(PumpUntilSettled());
+  platform::RunLoop::main().runPending();
+  EXPECT_EQ(events_.results, 0);
+  EXPECT_EQ(second.results, 1);
+  ASSERT_TRUE(gPrinterStockListParams);
+  EXPECT_TRUE(gPrinterStockListParams->empty());
+}
+
+// A server that accepts the connection and never answers.
+class SilentServer {
+ public:
+  SilentServer() {
+    fd_ = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ::bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    ::listen(fd_, 4);
+    socklen_t size = sizeof address;
+    ::getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &size);
+    port_ = ntohs(address.sin_port);
+  }
+  ~SilentServer() { ::close(fd_); }
+  std::string uri() const { return "ipp://127.0.0.1:" + std::to_string(port_) + "/ipp/print"; }
+
+ private:
+  int fd_ = -1;
+  int port_ = 0;
+};
+
+TEST(PrinterStockWorker, EndingTheDialogWhileTheWorkerWaitsIsQuick) {
+  SilentServer silent;
+  EventWindow events;
+  ASSERT_TRUE(StartPrinterStockWorker(kBundle, silent.uri(), &events.window));
+  // Let the worker announce itself and start its request, which will not be answered.
+  platform::RunLoop::main().runUntil(Clock::now() + std::chrono::milliseconds(500));
+  EXPECT_EQ(gPrinterStockBiDiStatus, kPrinterStockRetrieving);
+  MyRemoveThread();  // Close
+  const auto start = Clock::now();
+  EndPrinterStockWorker();  // Terminate: joins the worker
+  EXPECT_LT(Clock::now() - start, std::chrono::seconds(2));
+  EXPECT_EQ(gPrinterStockBiDiStatus, kPrinterStockNoWorker);
+  platform::RunLoop::main().runPending();
+  EXPECT_EQ(events.results, 0);
+}
+
+TEST(PrinterStockWorker, AnUnreachablePrinterFailsQuickly) {
+  EventWindow events;
+  const int port = korvo_test::FreeLoopbackPort();
+  ASSERT_TRUE(StartPrinterStockWorker(kBundle, "ipp://127.0.0.1:" + std::to_string(port) + "/", &events.window));
+  const auto start = Clock::now();
+  ASSERT_TRUE(PumpUntilSettled());
+  EXPECT_LT(Clock::now() - start, std::chrono::seconds(7));
+  EXPECT_EQ(gPrinterStockBiDiStatus, kPrinterStockFailed);
+  EXPECT_FALSE(gPrinterStockListParams);
+  EndPrinterStockWorker();
+}
+
+TEST(PrinterStockWorker, NoWorkerForAFileOrAppleTalkPrinter) {
+  EventWindow events;
+  EXPECT_FALSE(StartPrinterStockWorker(kBundle, "file:///dev/null", &events.window));
+  EXPECT_FALSE(StartPrinterStockWorker(kBundle, "pap://zone/printer", &events.window));
+  EXPECT_EQ(gPrinterStockBiDiStatus, kPrinterStockNoWorker);
+}
+
+}  // namespace

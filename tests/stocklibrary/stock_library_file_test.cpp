@@ -1,0 +1,194 @@
+// The library file: shared with the library dialog's keys, written only when changed, and never
+// lost to a damaged file.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "stocklibrary/stock_in_use.h"
+#include "stocklibrary/stock_library_keys.h"
+#include "stocklibrary/stock_library_list.h"
+#include "stocklibrary/stock_library_order.h"
+#include "support/test_support.h"
+
+namespace {
+
+class StockLibraryFile : public ::testing::Test {
+ protected:
+  std::string path() const { return home_.dir().path() + "/config/" + kStockLibraryPreferencesFileName; }
+  // Runs Python on the file (its path is sys.argv[1]); answers what it printed.
+  std::string Python(const std::string& code) {
+    std::string out;
+    EXPECT_EQ(korvo_test::RunCommand("python3 -c '" + code + "' " + path(), &out, true), 0) << out;
+    return out;
+  }
+  korvo_test::ScopedXdgHome home_;
+};
+
+Stock Named(const std::string& name, std::int32_t weight = 90) {
+  Stock s;
+  s.setCustomName(name);
+  s.setWeight(weight);
+  return s;
+}
+
+StockLibrary EntryOf(const Stock& stock) {
+  StockLibrary e;
+  e.setStock(stock);
+  e.setName(stock.customName());
+  return e;
+}
+
+TEST_F(StockLibraryFile, RoundTripsWithPlistlibKeepingTheDialogsKeys) {
+  std::filesystem::create_directories(home_.dir().path() + "/config");
+  Python(
+      "import plistlib,sys,datetime; plistlib.dump({"
+      "\"com.korvo.print.StockLibrary.ColumnWidths\": [12.5, 80.25],"
+      "\"com.korvo.print.StockLibrary.Preferences\": {\"Saved\": datetime.datetime(2024,5,1,12,30,0), \"Blob\": b\"\\x00\\xff\"},"
+      "\"com.korvo.print.StockLibrary.SelectedRow\": 3}, open(sys.argv[1],\"wb\"))");
+  std::string uuid;
+  {
+    StockLibraryList library;
+    EXPECT_TRUE(library.stockList().empty());
+    StockLibrary entry = EntryOf(Named("Blue Card", 210));
+    uuid = library.add(&entry);
+    EXPECT_EQ(uuid.size(), 36u);
+    StockLibraryOrderList order;
+    order.updateOrderList(uuid);
+  }
+  EXPECT_EQ(Python("import plistlib,sys; d=plistlib.load(open(sys.argv[1],\"rb\"));"
+                   "print(d[\"com.korvo.print.StockLibrary.ColumnWidths\"]);"
+                   "p=d[\"com.korvo.print.StockLibrary.Preferences\"]; print(p[\"Saved\"], p[\"Blob\"]);"
+                   "print(d[\"com.korvo.print.StockLibrary.SelectedRow\"]);"
+                   "e=list(d[\"com.korvo.print.StockLibrary.StockList\"].values())[0];"
+                   "print(e[\"com.korvo.print.StockLibrary.NameKey\"], e[\"EntryStatus\"], e[\"Stock\"][\"Weight\"]);"
+                   "print(d[\"com.korvo.print.StockLibrary.StockMenuList\"][0] == e[\"com.korvo.print.StockLibrary.UUID\"]);"
+                   "plistlib.dump(d, open(sys.argv[1],\"wb\"))"),
+            "[12.5, 80.25]\n2024-05-01 12:30:00 b'\\x00\\xff'\n3\nBlue Card 0 210\nTrue\n");
+
+  // What plistlib wrote back (in its own formatting) reads the same.
+  StockLibraryList again;
+  ASSERT_TRUE(again.stockList().contains(uuid));
+  EXPECT_TRUE(again.isDuplicate("BLUE card"));
+  EXPECT_FALSE(again.isDuplicate("Blue"));
+  EXPECT_EQ(StockLibrary(*again.stockList().at(uuid).asDictionary()).stock().weight(), 210);
+}
+
+TEST_F(StockLibraryFile, IsWrittenOnlyWhenSomethingChanged) {
+  { StockLibraryList library; }  // nothing read, nothing changed: no file appears
+  EXPECT_FALSE(std::filesystem::exists(path()));
+  std::string uuid;
+  {
+    StockLibraryList library;
+    StockLibrary entry = EntryOf(Named("Card"));
+    uuid = library.add(&entry);
+  }
+  struct stat before {};
+  ASSERT_EQ(::stat(path().c_str(), &before), 0);
+  {
+    StockLibraryList library;
+    library.remove("no such uuid");
+    library.setInUse("no such uuid");
+    StockLibrary same(*library.stockList().at(uuid).asDictionary());
+    library.update(uuid, &same);  // the same dictionary again
+    StockLibraryOrderList order;
+    order.remove("no such uuid");
+  }
+  struct stat after {};
+  ASSERT_EQ(::stat(path().c_str(), &after), 0);
+  EXPECT_EQ(before.st_ino, after.st_ino);  // never renamed over: never rewritten
+}
+
+TEST_F(StockLibraryFile, ADamagedFileIsKeptAsideNotReplacedByAnEmptyLibrary) {
+  std::filesystem::create_directories(home_.dir().path() + "/config");
+  korvo_test::WriteFile(path(), "<?xml version=\"1.0\"?><plist><dict><key>x</key>");
+  { StockLibraryList library; }
+  EXPECT_FALSE(std::filesystem::exists(path()));  // set aside, and no empty library written
+  int kept = 0;
+  for (const auto& f : std::filesystem::directory_iterator(home_.dir().path() + "/config"))
+    if (f.path().filename().string().starts_with(std::string(kStockLibraryPreferencesFileName) + ".damaged-")) {
+      ++kept;
+      EXPECT_EQ(korvo_test::ReadFile(f.path()), "<?xml version=\"1.0\"?><plist><dict><key>x</key>");
+    }
+  EXPECT_EQ(kept, 1);
+}
+
+TEST_F(StockLibraryFile, ReplaceMatchesByNameAndNeverAnUnnamedEntry) {
+  StockLibraryList library;
+  StockLibrary unnamed = EntryOf(Named("", 70));
+  const std::string unnamedUUID = library.add(&unnamed);
+  StockLibrary card = EntryOf(Named("Card", 120));
+  card.setName("My card");
+  const std::string cardUUID = library.add(&card);
+
+  StockLibrary newer = EntryOf(Named("CARD", 250));
+  library.replace(&newer);
+  StockLibrary replaced(*library.stockList().at(cardUUID).asDictionary());
+  EXPECT_EQ(replaced.stock().weight(), 250);
+  EXPECT_EQ(replaced.name(), "My card");
+  EXPECT_EQ(replaced.uuid(), cardUUID);
+
+  StockLibrary noName = EntryOf(Named("", 140));
+  library.replace(&noName);
+  EXPECT_EQ(StockLibrary(*library.stockList().at(unnamedUUID).asDictionary()).stock().weight(), 70);
+
+  // A name that matches nothing changes nothing, but the file is written all the same.
+  std::filesystem::remove(path());
+  StockLibrary other = EntryOf(Named("Other", 140));
+  library.replace(&other);
+  EXPECT_TRUE(std::filesystem::exists(path()));
+  EXPECT_EQ(library.stockList().size(), 2u);
+}
+
+TEST_F(StockLibraryFile, InUseMarkingAndClearStatus) {
+  StockLibraryList library;
+  StockLibrary plain = EntryOf(Named("Plain"));
+  StockLibrary grained = EntryOf(Named("Grained"));
+  grained.stock().setGrain(1);
+  StockLibrary ordered = EntryOf(Named("Ordered"));
+  ordered.stock().setType(6);
+  const std::string p = library.add(&plain), g = library.add(&grained), o = library.add(&ordered);
+  auto status = [&](const std::string& uuid) {  // as stored
+    return library.stockList().at(uuid).asDictionary()->at(kEntryStatusKey).asInteger()[0];
+  };
+  auto read = [&](const std::string& uuid) { return StockLibrary(*library.stockList().at(uuid).asDictionary()).status(); };
+  EXPECT_EQ(read(g), kStockEntryUnsupportedAttributes);
+  const Stock jobStock = Named("Plain");
+  MarkStocksInUse(library, {&jobStock, nullptr});
+  EXPECT_EQ(status(p), kStockEntryInUse);
+  EXPECT_EQ(status(g), 0);  // stored as 0 ...
+  EXPECT_EQ(read(g), kStockEntryUnsupportedAttributes);  // ... and read as 3
+  EXPECT_EQ(read(o), kStockEntryUnsupportedValues);
+  library.setNotInUse(p);
+  EXPECT_EQ(status(p), 0);
+}
+
+TEST_F(StockLibraryFile, AnUnreadableUserFileFallsBackToTheSiteDefaultsAndIsNotWritten) {
+  std::filesystem::create_directories(path());  // a folder where the file should be: unreadable
+  std::filesystem::create_directories(home_.dir().path() + "/data/Korvo");
+  korvo_test::WriteFile(home_.dir().path() + "/data/Korvo/KorvoFeatures.plist",
+                        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>"
+                        "<key>com.korvo.print.StockLibrary.StockMenuList</key><array><string>SITE</string></array>"
+                        "</dict></plist>\n");
+  StockLibraryOrderList order;
+  EXPECT_EQ(order.stockOrderList(), std::vector<std::string>{"SITE"});
+  order.updateOrderList("MINE");  // refused: the user's file may be sound, so it is not written over
+  EXPECT_TRUE(std::filesystem::is_directory(path()));
+}
+
+TEST_F(StockLibraryFile, OrderListKeepsTheRecentTwentyFive) {
+  StockLibraryOrderList order;
+  for (int i = 1; i <= 3; ++i) order.updateOrderList("U" + std::to_string(i));
+  order.updateOrderList("U1");  // third in the list moves to the front
+  EXPECT_EQ(order.stockOrderList(), (std::vector<std::string>{"U1", "U3", "U2"}));
+  for (int i = 4; i <= 26; ++i) order.updateOrderList("U" + std::to_string(i));
+  EXPECT_EQ(order.stockOrderList().size(), 25u);
+  EXPECT_EQ(order.stockOrderList().front(), "U26");
+  EXPECT_EQ(order.stockOrderList().back(), "U3");  // U2, the oldest, pushed out
+  order.updateOrderList("");
+  EXPECT_EQ(order.stockOrderList().size(), 25u);
+  StockLibraryOrderList reread;
+  EXPECT_EQ(reread.stockOrderList(), order.stockOrderList());
+}
+
+}  // namespace
