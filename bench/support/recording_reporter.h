@@ -17,10 +17,14 @@ class RecordingReporter : public benchmark::ConsoleReporter {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) {
       const std::string name = run.run_name.str();
-      if (run.run_type == Run::RT_Iteration && !medians_.count(name)) times_[name] = run.GetAdjustedCPUTime();
+      if (run.run_type == Run::RT_Iteration && !medians_.count(name)) {
+        times_[name] = run.GetAdjustedCPUTime();
+        realTimes_[name] = run.GetAdjustedRealTime();
+      }
       if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
         medians_.insert(name);
         times_[name] = run.GetAdjustedCPUTime();
+        realTimes_[name] = run.GetAdjustedRealTime();
       }
     }
   }
@@ -33,8 +37,18 @@ class RecordingReporter : public benchmark::ConsoleReporter {
       std::printf("%s = %.2fx (CPU time)\n", label, a->second / b->second);
   }
 
+  // The same with wall-clock time: for comparisons with another program, whose CPU time is not
+  // this process's.
+  void printRealTimeRatio(const char* label, const std::string& ours, const std::string& baseline) const {
+    auto a = realTimes_.find(ours);
+    auto b = realTimes_.find(baseline);
+    if (a != realTimes_.end() && b != realTimes_.end() && b->second > 0)
+      std::printf("%s = %.2fx (wall time)\n", label, a->second / b->second);
+  }
+
  private:
   std::map<std::string, double> times_;
+  std::map<std::string, double> realTimes_;
   std::set<std::string> medians_;
 };
 

@@ -6,7 +6,9 @@ namespace korvo_host {
 
 const char* UsageText() {
   return "usage: korvo-pde show [--ppd FILE] [--session FILE] [--bundle DIR]\n"
-         "       korvo-pde export --session FILE -o OUT.xml [--bundle DIR]\n";
+         "       korvo-pde export --session FILE -o OUT.xml [--bundle DIR]\n"
+         "       korvo-pde type42 FONT -o OUT.t42 [--bundle DIR]\n"
+         "       korvo-pde watermark --session FILE -o OUT.png|OUT.pdf [--bundle DIR]\n";
 }
 
 bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std::string* error) {
@@ -16,7 +18,8 @@ bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std:
   }
   CommandLine line;
   line.command = argv[1];
-  if (line.command != "show" && line.command != "export") {
+  if (line.command != "show" && line.command != "export" && line.command != "type42" &&
+      line.command != "watermark") {
     *error = "unknown command \"" + line.command + "\"";
     return false;
   }
@@ -36,7 +39,7 @@ bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std:
       if (!value(line.sessionPath)) return false;
     } else if (arg == "--bundle") {
       if (!value(line.bundlePath)) return false;
-    } else if (arg == "-o" && line.command == "export") {
+    } else if (arg == "-o" && line.command != "show") {
       if (!value(line.outputPath)) return false;
     } else if (arg.starts_with("--")) {
       *error = "unknown option " + std::string(arg);
@@ -56,6 +59,20 @@ bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std:
     }
     if (!line.sessionPath || !line.outputPath) {
       *error = "export needs --session FILE and -o FILE";
+      return false;
+    }
+  }
+  if (line.command == "type42" && (line.arguments.size() != 1 || !line.outputPath)) {
+    *error = "type42 needs one FONT and -o FILE";
+    return false;
+  }
+  if (line.command == "watermark") {
+    if (!line.arguments.empty()) {
+      *error = "watermark takes no file arguments";
+      return false;
+    }
+    if (!line.sessionPath || !line.outputPath) {
+      *error = "watermark needs --session FILE and -o FILE";
       return false;
     }
   }

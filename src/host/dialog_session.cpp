@@ -34,3 +34,29 @@ std::unique_ptr<PrintDialog> OpenDialogOnSession(const CommandLine& line, const 
 }
 
 }  // namespace korvo_host
+
+namespace korvo_host {
+
+int RunOnDialogSession(const CommandLine& line, std::ostream& err, const DialogStep& step) {
+  const std::string bundlePath = line.bundlePath.value_or(DefaultBundlePath());
+  auto loaded = platform::PrintSession::load(*line.sessionPath);
+  if (!loaded) {
+    err << "ERROR: " << loaded.error() << "\n";
+    return kExitUserError;
+  }
+  platform::PrintSession session = loaded.take();
+  std::unique_ptr<PrintDialog> dialog = OpenDialogOnSession(line, bundlePath, session, err);
+  if (!dialog) return kExitUserError;
+  PrintDialog& pde = *dialog;
+  const platform::Result<platform::OSStatus> done = step(pde);
+  pde.close();
+  pde.terminate();
+  if (!done) {
+    err << "ERROR: " << done.error() << "\n";
+    return kExitUserError;
+  }
+  // A failed step has already said why, in one line of its own.
+  return *done == platform::noErr ? kExitOK : kExitUserError;
+}
+
+}  // namespace korvo_host

@@ -4,6 +4,8 @@
 #include "host/command_line.h"
 #include "host/export_command.h"
 #include "host/show_command.h"
+#include "host/type42_command.h"
+#include "host/watermark_command.h"
 
 int main(int argc, char** argv) {
   korvo_host::CommandLine line;
@@ -13,5 +15,7 @@ int main(int argc, char** argv) {
     return korvo_host::kExitUsageError;
   }
   if (line.command == "export") return korvo_host::RunExportCommand(line, std::cerr);
+  if (line.command == "type42") return korvo_host::RunType42Command(line, std::cerr);
+  if (line.command == "watermark") return korvo_host::RunWatermarkCommand(line, std::cerr);
   return korvo_host::RunShowCommand(line, std::cout, std::cerr);
 }
