@@ -17,6 +17,8 @@ struct Hostile {
   const char* reason;  // a piece of the DEBUG line
 };
 
+void PrintTo(const Hostile& hostile, std::ostream* os) { *os << hostile.file; }
+
 class Type42Hostile : public ::testing::TestWithParam<Hostile> {};
 
 TEST_P(Type42Hostile, IsRefusedWithOneDebugLine) {
