@@ -48,33 +48,19 @@ bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std:
       line.arguments.emplace_back(arg);
     }
   }
-  if (line.command == "show" && !line.arguments.empty()) {
-    *error = "show takes no file arguments";
+  const bool takesFont = line.command == "type42";
+  if (!takesFont && !line.arguments.empty()) {
+    *error = line.command + " takes no file arguments";
     return false;
   }
-  if (line.command == "export") {
-    if (!line.arguments.empty()) {
-      *error = "export takes no file arguments";
-      return false;
-    }
-    if (!line.sessionPath || !line.outputPath) {
-      *error = "export needs --session FILE and -o FILE";
-      return false;
-    }
+  // export and watermark work on a session file and write one file.
+  if ((line.command == "export" || line.command == "watermark") && (!line.sessionPath || !line.outputPath)) {
+    *error = line.command + " needs --session FILE and -o FILE";
+    return false;
   }
-  if (line.command == "type42" && (line.arguments.size() != 1 || !line.outputPath)) {
+  if (takesFont && (line.arguments.size() != 1 || !line.outputPath)) {
     *error = "type42 needs one FONT and -o FILE";
     return false;
-  }
-  if (line.command == "watermark") {
-    if (!line.arguments.empty()) {
-      *error = "watermark takes no file arguments";
-      return false;
-    }
-    if (!line.sessionPath || !line.outputPath) {
-      *error = "watermark needs --session FILE and -o FILE";
-      return false;
-    }
   }
   *out = std::move(line);
   return true;
