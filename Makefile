@@ -5,7 +5,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all setup build run test sanitize fuzz bench clean
+.PHONY: all setup build run dialog test sanitize fuzz bench clean
 
 all: build
 
@@ -18,6 +18,10 @@ build: setup
 
 run: build
 	$(BUILD)/bin/korvo-pde show
+
+# The print dialog in a window, on the bundled sample printer; Save writes dialog-session.plist.
+dialog: build
+	$(BUILD)/bin/korvo-pde dialog --session dialog-session.plist
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)

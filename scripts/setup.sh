@@ -15,6 +15,8 @@ packages=(
   fonts-dejavu-core fonts-dejavu-extra fonts-liberation  # real TrueType fonts for the tests
   ghostscript lcdf-typetools poppler-utils  # draw our Type 42 fonts and PDFs; a reference converter
   cups-ipp-utils dbus-daemon          # ippeveprinter and ipptool: a real IPP printer on loopback
+  libgtk-4-dev                        # the dialog window (optional to build, tested when present)
+  xvfb xdotool imagemagick            # the window's tests: a virtual display, clicks, screenshots
 )
 
 missing=()

@@ -8,7 +8,8 @@ const char* UsageText() {
   return "usage: korvo-pde show [--ppd FILE] [--session FILE] [--bundle DIR]\n"
          "       korvo-pde export --session FILE -o OUT.xml [--bundle DIR]\n"
          "       korvo-pde type42 FONT -o OUT.t42 [--bundle DIR]\n"
-         "       korvo-pde watermark --session FILE -o OUT.png|OUT.pdf [--bundle DIR]\n";
+         "       korvo-pde watermark --session FILE -o OUT.png|OUT.pdf [--bundle DIR]\n"
+         "       korvo-pde dialog [--ppd FILE] [--session FILE] [--bundle DIR] [--layout FILE]\n";
 }
 
 bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std::string* error) {
@@ -19,7 +20,7 @@ bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std:
   CommandLine line;
   line.command = argv[1];
   if (line.command != "show" && line.command != "export" && line.command != "type42" &&
-      line.command != "watermark") {
+      line.command != "watermark" && line.command != "dialog") {
     *error = "unknown command \"" + line.command + "\"";
     return false;
   }
@@ -39,7 +40,9 @@ bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std:
       if (!value(line.sessionPath)) return false;
     } else if (arg == "--bundle") {
       if (!value(line.bundlePath)) return false;
-    } else if (arg == "-o" && line.command != "show") {
+    } else if (arg == "--layout" && line.command == "dialog") {
+      if (!value(line.layoutPath)) return false;
+    } else if (arg == "-o" && line.command != "show" && line.command != "dialog") {
       if (!value(line.outputPath)) return false;
     } else if (arg.starts_with("--")) {
       *error = "unknown option " + std::string(arg);

@@ -12,11 +12,12 @@ inline constexpr int kExitUserError = 1;   // a bad file, a foreign printer
 inline constexpr int kExitUsageError = 2;  // bad arguments
 
 struct CommandLine {
-  std::string command;                   // "show", "export", "type42", "watermark"
+  std::string command;                   // "show", "export", "type42", "watermark", "dialog"
   std::optional<std::string> ppdPath;     // --ppd FILE
   std::optional<std::string> sessionPath; // --session FILE
   std::optional<std::string> bundlePath;  // --bundle DIR (tests and packagers)
   std::optional<std::string> outputPath;  // -o FILE
+  std::optional<std::string> layoutPath;  // dialog --layout FILE: where the window's controls are
   std::vector<std::string> arguments;     // the rest, in order
 };
 

@@ -8,6 +8,16 @@
 
 namespace korvo_host {
 
+std::optional<platform::PrintSession> OpenSessionFile(const CommandLine& line, std::ostream& err) {
+  if (!line.sessionPath || !std::filesystem::exists(*line.sessionPath)) return platform::PrintSession();
+  auto loaded = platform::PrintSession::load(*line.sessionPath);
+  if (!loaded) {
+    err << "ERROR: " << loaded.error() << "\n";
+    return std::nullopt;
+  }
+  return loaded.take();
+}
+
 std::unique_ptr<PrintDialog> OpenDialogOnSession(const CommandLine& line, const std::string& bundlePath,
                                                  platform::PrintSession& session, std::ostream& err) {
   platform::PrinterInfo& printer = session.printer();

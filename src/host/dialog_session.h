@@ -3,6 +3,7 @@
 // the plug-in up on it as the print dialog does.
 #include <functional>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -11,6 +12,10 @@
 #include "platform/ticket/print_session.h"
 
 namespace korvo_host {
+
+// The session of --session when the file exists, else a new one; none (after an "ERROR:" line)
+// when the file exists but cannot be read.
+std::optional<platform::PrintSession> OpenSessionFile(const CommandLine& line, std::ostream& err);
 
 // Sets the session's printer description (--ppd, else the one the session names, else the
 // bundled sample printer), loads the plug-in and runs Prologue, Initialize and Open. None, after

@@ -6,6 +6,9 @@
 #include "host/show_command.h"
 #include "host/type42_command.h"
 #include "host/watermark_command.h"
+#ifdef KORVO_HAVE_GTK
+#include "host/window/dialog_command.h"
+#endif
 
 int main(int argc, char** argv) {
   korvo_host::CommandLine line;
@@ -17,5 +20,13 @@ int main(int argc, char** argv) {
   if (line.command == "export") return korvo_host::RunExportCommand(line, std::cerr);
   if (line.command == "type42") return korvo_host::RunType42Command(line, std::cerr);
   if (line.command == "watermark") return korvo_host::RunWatermarkCommand(line, std::cerr);
+  if (line.command == "dialog") {
+#ifdef KORVO_HAVE_GTK
+    return korvo_host::RunDialogCommand(line, std::cout, std::cerr);
+#else
+    std::cerr << "ERROR: this korvo-pde was built without GTK 4; \"make dialog\" installs it and builds the window\n";
+    return korvo_host::kExitUserError;
+#endif
+  }
   return korvo_host::RunShowCommand(line, std::cout, std::cerr);
 }

@@ -10,25 +10,9 @@
 
 namespace korvo_host {
 
-namespace {
-
-// The session file's session when the file exists, else a new one; none (with a message) when
-// the file exists but cannot be read.
-std::optional<platform::PrintSession> OpenSession(const CommandLine& line, std::ostream& err) {
-  if (!line.sessionPath || !std::filesystem::exists(*line.sessionPath)) return platform::PrintSession();
-  auto loaded = platform::PrintSession::load(*line.sessionPath);
-  if (!loaded) {
-    err << "ERROR: " << loaded.error() << "\n";
-    return std::nullopt;
-  }
-  return loaded.take();
-}
-
-}  // namespace
-
 int RunShowCommand(const CommandLine& line, std::ostream& out, std::ostream& err) {
   std::string bundlePath = line.bundlePath.value_or(DefaultBundlePath());
-  auto session = OpenSession(line, err);
+  auto session = OpenSessionFile(line, err);
   if (!session) return kExitUserError;
 
   std::unique_ptr<PrintDialog> dialog = OpenDialogOnSession(line, bundlePath, *session, err);

@@ -78,9 +78,6 @@ std::optional<std::pair<int, int>> PNGSize(const std::string& path) {
   return std::make_pair(static_cast<int>(width), static_cast<int>(height));
 }
 
-void SetDrawnImages(ui::Control& control, std::vector<DrawnImage> images) {
-  control.setProperty(kDrawingCreator, kDrawnImagesTag, std::move(images));
-}
 
 }  // namespace
 
@@ -214,18 +211,11 @@ platform::OSStatus SetControlBestRect(ui::Control* control) {
   return platform::noErr;
 }
 
-std::vector<DrawnImage> ImagesDrawnIn(const ui::Control& control) {
-  const std::any* property = control.property(kDrawingCreator, kDrawnImagesTag);
-  if (property == nullptr) return {};
-  const auto* images = std::any_cast<std::vector<DrawnImage>>(property);
-  return images ? *images : std::vector<DrawnImage>{};
-}
-
 platform::OSStatus DrawImage(const platform::Bundle* bundle, const char* fileName, ui::Control* control,
                              bool keepBackground) {
   if (bundle == nullptr || control == nullptr) return platform::paramErr;
   std::vector<DrawnImage> images = keepBackground ? ImagesDrawnIn(*control) : std::vector<DrawnImage>{};
-  if (!keepBackground) SetDrawnImages(*control, {});
+  if (!keepBackground) ui::SetDrawnImages(*control, {});
   if (fileName == nullptr || *fileName == '\0') return platform::fnfErr;
   std::optional<std::string> path = bundle->resourcePath(fileName);
   if (!path) return platform::fnfErr;
@@ -235,7 +225,7 @@ platform::OSStatus DrawImage(const platform::Bundle* bundle, const char* fileNam
   const auto [width, height] = *size;
   // Centred both ways; a picture larger than the control overhangs it equally on both sides.
   images.push_back({*path, {bounds.x + (bounds.width - width) / 2, bounds.y + (bounds.height - height) / 2, width, height}});
-  SetDrawnImages(*control, std::move(images));
+  ui::SetDrawnImages(*control, std::move(images));
   return platform::noErr;
 }
 

@@ -11,6 +11,7 @@
 #include "platform/four_char_code.h"
 #include "platform/status.h"
 #include "platform/ui/control.h"
+#include "platform/ui/drawn_images.h"
 #include "platform/ui/window.h"
 
 // One argument of a localised text: shown by %@ (either kind) or %d (an integer).
@@ -53,21 +54,12 @@ void DrawControl(platform::ui::Control& control);
 // their own keep their size. paramErr for a null control.
 platform::OSStatus SetControlBestRect(platform::ui::Control* control);
 
-// A picture drawn into a control: the file it comes from and where it lies, in the coordinates of
-// the control's bounds. Until a renderer paints them, the toolkit keeps what a control's drawing
-// put on it so that a renderer, or a test, can read it.
-struct DrawnImage {
-  std::string path;
-  platform::ui::Rect rect;
-  friend bool operator==(const DrawnImage&, const DrawnImage&) = default;
-};
+// Pictures drawn into controls are recorded by the toolkit for a renderer or a test to read.
+using platform::ui::DrawnImage;
+using platform::ui::ImagesDrawnIn;
 
 inline constexpr platform::OSType kDrawingCreator = platform::FourCharCode("KPDE");
-inline constexpr platform::OSType kDrawnImagesTag = platform::FourCharCode("draw");
 inline constexpr platform::OSType kIconTag = platform::FourCharCode("icon");
-
-// The pictures on the control since its area was last erased, in drawing order.
-std::vector<DrawnImage> ImagesDrawnIn(const platform::ui::Control& control);
 
 // Unless keepBackground, erases the control's area; then draws the picture fileName from the
 // bundle's resources at its natural size, centred in the control's bounds both ways and never

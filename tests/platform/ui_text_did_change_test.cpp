@@ -28,3 +28,18 @@ TEST(TextDidChange, FollowsTheFieldsOwnEditingOnly) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(TextDidChange, TextViewsTakeTypingUnlessLocked) {
+  Window window("Test", Rect{0, 0, 100, 100});
+  Control* notes = window.content().embed(std::make_unique<Control>(ControlKind::TextView, ControlID{1, 2}, Rect{}));
+  UserDriver user;
+  EXPECT_EQ(user.type(*notes, "two\nlines"), platform::noErr);
+  EXPECT_EQ(notes->text(), "two\nlines");
+  notes->setLocked(true);
+  EXPECT_EQ(user.type(*notes, "more"), kUserCannotReachErr);
+  EXPECT_EQ(notes->text(), "two\nlines");
+}
+
+}  // namespace

@@ -6,6 +6,12 @@ namespace platform::ui {
 
 namespace {
 
+// Fields a person can type into: edit fields, combo boxes and text views that are not locked.
+bool Typable(const Control& field) {
+  return field.kind() == ControlKind::EditText || field.kind() == ControlKind::ComboBox ||
+         (field.kind() == ControlKind::TextView && !field.locked());
+}
+
 bool Reachable(const Control& c) { return c.isReallyVisible() && c.isReallyEnabled(); }
 
 OSStatus Send(Event& e, Control& target) { return SendEventToEventTarget(e, &target); }
@@ -59,7 +65,7 @@ OSStatus UserDriver::click(Control& c) {
     }
     if (Hit(*c.parent()) != eventNotHandledErr) return noErr;
   }
-  if (c.kind() == ControlKind::EditText || c.kind() == ControlKind::ComboBox) focus(c);
+  if (Typable(c)) focus(c);
   if (Hit(c) == eventNotHandledErr) SendCommand(c, c.command(), nullptr, 0);
   return noErr;
 }
@@ -128,7 +134,7 @@ OSStatus UserDriver::sendText(Control& field, std::string_view text) {
 }
 
 OSStatus UserDriver::type(Control& field, std::string_view text) {
-  if (field.kind() != ControlKind::EditText && field.kind() != ControlKind::ComboBox) return kUserCannotReachErr;
+  if (!Typable(field)) return kUserCannotReachErr;
   if (field.window() == nullptr || field.window()->focus() != &field)
     if (OSStatus s = focus(field); s != noErr) return s;
   for (size_t i = 0; i < text.size();) {
@@ -140,7 +146,7 @@ OSStatus UserDriver::type(Control& field, std::string_view text) {
 }
 
 OSStatus UserDriver::paste(Control& field, std::string_view text) {
-  if (field.kind() != ControlKind::EditText && field.kind() != ControlKind::ComboBox) return kUserCannotReachErr;
+  if (!Typable(field)) return kUserCannotReachErr;
   if (field.window() == nullptr || field.window()->focus() != &field)
     if (OSStatus s = focus(field); s != noErr) return s;
   return sendText(field, text);

@@ -1,0 +1,418 @@
+// The widget of each control kind, its signals turned into user actions, and its update from
+// the control.
+#include <cairo.h>
+
+#include <string>
+
+#include "platform/ui/gtk/widget_node.h"
+#include "platform/ui/gtk/window_renderer.h"
+
+namespace platform::ui::gtk {
+namespace {
+
+WidgetNode& NodeOf(gpointer data) { return *static_cast<WidgetNode*>(data); }
+
+void OnClicked(GtkButton*, gpointer data) {
+  WidgetNode& node = NodeOf(data);
+  node.owner.act(node.control, [](UserDriver& driver, Control& control) { return driver.click(control); });
+}
+
+void OnToggled(GtkCheckButton* button, gpointer data) {
+  WidgetNode& node = NodeOf(data);
+  if (node.owner.updating()) return;
+  // A radio button that is switched off by its neighbour being chosen is not a click.
+  if (node.kind == ControlKind::RadioButton && !gtk_check_button_get_active(button)) return;
+  node.owner.act(node.control, [](UserDriver& driver, Control& control) { return driver.click(control); });
+}
+
+// Typing: the widget's own editing is stopped and the keystrokes go to the control, whose
+// handlers may refuse or change them; the refresh then shows the text the control holds.
+void OnInsertText(GtkEditable* editable, const char* text, int length, int* position, gpointer data) {
+  WidgetNode& node = NodeOf(data);
+  if (node.owner.updating()) return;
+  g_signal_stop_emission_by_name(editable, "insert-text");
+  const std::string typed = length < 0 ? std::string(text) : std::string(text, static_cast<std::size_t>(length));
+  const int at = *position;
+  node.owner.act(node.control, [&](UserDriver& driver, Control& control) {
+    driver.select(control, {UTF16IndexOfCharIndex(control.text(), at), 0});
+    return driver.type(control, typed);
+  });
+}
+
+void OnDeleteText(GtkEditable* editable, int start, int end, gpointer data) {
+  WidgetNode& node = NodeOf(data);
+  if (node.owner.updating()) return;
+  g_signal_stop_emission_by_name(editable, "delete-text");
+  node.owner.act(node.control, [&](UserDriver& driver, Control& control) {
+    const std::string& text = control.text();
+    const std::size_t from = UTF16IndexOfCharIndex(text, start);
+    const std::size_t to = end < 0 ? UTF16IndexOfCharIndex(text, 1 << 30) : UTF16IndexOfCharIndex(text, end);
+    driver.select(control, {from, to - from});
+    return driver.type(control, "\b");
+  });
+}
+
+void ConnectEditing(GtkWidget* editableWidget, WidgetNode& node) {
+  GtkEditable* delegate = gtk_editable_get_delegate(GTK_EDITABLE(editableWidget));
+  GtkEditable* target = delegate != nullptr ? delegate : GTK_EDITABLE(editableWidget);
+  g_signal_connect(target, "insert-text", G_CALLBACK(OnInsertText), &node);
+  g_signal_connect(target, "delete-text", G_CALLBACK(OnDeleteText), &node);
+}
+
+// The same for a multi-line text view, whose buffer reports edits by character offsets.
+void OnBufferInsert(GtkTextBuffer* buffer, GtkTextIter* location, const char* text, int length, gpointer data) {
+  WidgetNode& node = NodeOf(data);
+  if (node.owner.updating()) return;
+  g_signal_stop_emission_by_name(buffer, "insert-text");
+  const std::string typed = length < 0 ? std::string(text) : std::string(text, static_cast<std::size_t>(length));
+  const int at = gtk_text_iter_get_offset(location);
+  node.owner.act(node.control, [&](UserDriver& driver, Control& control) {
+    driver.select(control, {UTF16IndexOfCharIndex(control.text(), at), 0});
+    return driver.type(control, typed);
+  });
+}
+
+void OnBufferDelete(GtkTextBuffer* buffer, GtkTextIter* start, GtkTextIter* end, gpointer data) {
+  WidgetNode& node = NodeOf(data);
+  if (node.owner.updating()) return;
+  g_signal_stop_emission_by_name(buffer, "delete-range");
+  const int from = gtk_text_iter_get_offset(start), to = gtk_text_iter_get_offset(end);
+  node.owner.act(node.control, [&](UserDriver& driver, Control& control) {
+    const std::size_t first = UTF16IndexOfCharIndex(control.text(), from);
+    driver.select(control, {first, UTF16IndexOfCharIndex(control.text(), to) - first});
+    return driver.type(control, "\b");
+  });
+}
+
+void OnArrow(GtkButton* button, gpointer data) {
+  WidgetNode& node = NodeOf(data);
+  const bool up = g_object_get_data(G_OBJECT(button), "korvo-up") != nullptr;
+  node.owner.act(node.control, [up](UserDriver& driver, Control& control) { return driver.pressArrow(control, up); });
+}
+
+void OnSliderMoved(GtkRange* range, gpointer data) {
+  WidgetNode& node = NodeOf(data);
+  const auto value = static_cast<std::int32_t>(gtk_range_get_value(range));
+  node.owner.act(node.control, [value](UserDriver& driver, Control& control) { return driver.drag(control, value); });
+}
+
+void OnTabClicked(GtkButton* button, gpointer data) {
+  WidgetNode& node = NodeOf(data);
+  const int tab = GPOINTER_TO_INT(g_object_get_data(G_OBJECT(button), "korvo-tab"));
+  // A click on a tab shows it, then tells the tab control's handlers.
+  node.owner.act(node.control, [tab](UserDriver& driver, Control& control) {
+    control.setValue(tab);
+    return driver.click(control);
+  });
+}
+
+void OnRowsSelected(GtkListBox* list, gpointer data) {
+  WidgetNode& node = NodeOf(data);
+  if (node.owner.updating()) return;
+  std::set<DataBrowserItemID> rows;
+  GList* selected = gtk_list_box_get_selected_rows(list);
+  for (GList* entry = selected; entry != nullptr; entry = entry->next) {
+    auto* row = static_cast<GtkListBoxRow*>(entry->data);
+    rows.insert(static_cast<DataBrowserItemID>(
+        reinterpret_cast<std::uintptr_t>(g_object_get_data(G_OBJECT(row), "korvo-row"))));
+  }
+  g_list_free(selected);
+  node.owner.act(node.control, [&rows](UserDriver& driver, Control& control) { return driver.selectRows(control, rows); });
+}
+
+void DrawImages(GtkDrawingArea*, cairo_t* cr, int, int, gpointer data) {
+  WidgetNode& node = NodeOf(data);
+  for (const DrawnImage& image : node.images) {
+    cairo_surface_t* surface = cairo_image_surface_create_from_png(image.path.c_str());
+    if (cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS) {
+      cairo_set_source_surface(cr, surface, image.rect.x - node.bounds.x, image.rect.y - node.bounds.y);
+      cairo_paint(cr);
+    }
+    cairo_surface_destroy(surface);
+  }
+}
+
+GtkWidget* PictureOf(WidgetNode& node, const Control& control) {
+  std::optional<std::string> path = node.owner.picturePath(control.picture());
+  if (!path) return nullptr;
+  GtkWidget* picture = gtk_picture_new_for_filename(path->c_str());
+  gtk_picture_set_can_shrink(GTK_PICTURE(picture), TRUE);
+  return picture;
+}
+
+// A container: a fixed layout the children are placed in, with the control's own widget (if
+// any) below them, filling it.
+void MakeContainer(WidgetNode& node, GtkWidget* background) {
+  node.fixed = gtk_fixed_new();
+  node.outer = node.fixed;
+  if (background != nullptr) {
+    gtk_widget_set_size_request(background, std::max(node.bounds.width, 1), std::max(node.bounds.height, 1));
+    gtk_fixed_put(GTK_FIXED(node.fixed), background, 0, 0);
+  }
+}
+
+GtkWidget* MakeTextField(WidgetNode& node) {
+  GtkWidget* field = gtk_entry_new();
+  ConnectEditing(field, node);
+  return field;
+}
+
+}  // namespace
+
+void CreateWidgets(WidgetNode& node) {
+  const Control& control = *node.control;
+  node.bounds = control.bounds();
+  switch (node.kind) {
+    case ControlKind::UserPane:
+    case ControlKind::RadioGroup:
+      MakeContainer(node, nullptr);
+      break;
+    case ControlKind::GroupBox:
+      node.main = gtk_frame_new(nullptr);
+      MakeContainer(node, node.main);
+      break;
+    case ControlKind::CustomView:
+    case ControlKind::Picture:
+      node.area = gtk_drawing_area_new();
+      gtk_drawing_area_set_draw_func(GTK_DRAWING_AREA(node.area), DrawImages, &node, nullptr);
+      MakeContainer(node, node.area);
+      if (node.kind == ControlKind::Picture) {
+        node.main = PictureOf(node, control);
+        if (node.main != nullptr) {
+          gtk_widget_set_size_request(node.main, std::max(node.bounds.width, 1), std::max(node.bounds.height, 1));
+          gtk_fixed_put(GTK_FIXED(node.fixed), node.main, 0, 0);
+        }
+      }
+      break;
+    case ControlKind::TabControl: {
+      node.main = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 2);
+      MakeContainer(node, nullptr);
+      gtk_fixed_put(GTK_FIXED(node.fixed), node.main, 0, 0);
+      break;
+    }
+    case ControlKind::PushButton:
+      node.main = gtk_button_new();
+      if (GtkWidget* picture = PictureOf(node, control)) {
+        gtk_button_set_child(GTK_BUTTON(node.main), picture);
+        gtk_widget_add_css_class(node.main, "korvo-picture");
+      }
+      g_signal_connect(node.main, "clicked", G_CALLBACK(OnClicked), &node);
+      node.outer = node.main;
+      break;
+    case ControlKind::CheckBox:
+    case ControlKind::RadioButton:
+      node.main = gtk_check_button_new();
+      g_signal_connect(node.main, "toggled", G_CALLBACK(OnToggled), &node);
+      node.outer = node.main;
+      break;
+    case ControlKind::PopupButton:
+    case ControlKind::MenuButton:
+      node.main = gtk_menu_button_new();
+      gtk_menu_button_set_create_popup_func(
+          GTK_MENU_BUTTON(node.main),
+          [](GtkMenuButton* button, gpointer data) { gtk_menu_button_set_popover(button, CreateMenuPopover(NodeOf(data))); },
+          &node, nullptr);
+      node.outer = node.main;
+      break;
+    case ControlKind::ComboBox: {
+      node.outer = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 0);
+      node.entry = MakeTextField(node);
+      gtk_widget_set_hexpand(node.entry, TRUE);
+      node.main = gtk_menu_button_new();
+      gtk_menu_button_set_create_popup_func(
+          GTK_MENU_BUTTON(node.main),
+          [](GtkMenuButton* button, gpointer data) { gtk_menu_button_set_popover(button, CreateMenuPopover(NodeOf(data))); },
+          &node, nullptr);
+      gtk_box_append(GTK_BOX(node.outer), node.entry);
+      gtk_box_append(GTK_BOX(node.outer), node.main);
+      break;
+    }
+    case ControlKind::StaticText:
+      node.main = gtk_label_new(nullptr);
+      gtk_label_set_xalign(GTK_LABEL(node.main), 0.0f);
+      gtk_label_set_wrap(GTK_LABEL(node.main), TRUE);
+      node.outer = node.main;
+      break;
+    case ControlKind::EditText:
+      node.main = MakeTextField(node);
+      node.outer = node.main;
+      break;
+    case ControlKind::TextView: {
+      node.main = gtk_text_view_new();
+      gtk_text_view_set_wrap_mode(GTK_TEXT_VIEW(node.main), GTK_WRAP_WORD_CHAR);
+      GtkTextBuffer* buffer = gtk_text_view_get_buffer(GTK_TEXT_VIEW(node.main));
+      g_signal_connect(buffer, "insert-text", G_CALLBACK(OnBufferInsert), &node);
+      g_signal_connect(buffer, "delete-range", G_CALLBACK(OnBufferDelete), &node);
+      node.outer = gtk_scrolled_window_new();
+      gtk_scrolled_window_set_child(GTK_SCROLLED_WINDOW(node.outer), node.main);
+      break;
+    }
+    case ControlKind::LittleArrows: {
+      node.outer = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);
+      for (bool up : {true, false}) {
+        GtkWidget* arrow = gtk_button_new_from_icon_name(up ? "pan-up-symbolic" : "pan-down-symbolic");
+        gtk_widget_set_vexpand(arrow, TRUE);
+        if (up) g_object_set_data(G_OBJECT(arrow), "korvo-up", GINT_TO_POINTER(1));
+        g_signal_connect(arrow, "clicked", G_CALLBACK(OnArrow), &node);
+        gtk_box_append(GTK_BOX(node.outer), arrow);
+      }
+      break;
+    }
+    case ControlKind::Slider:
+      node.main = gtk_scale_new_with_range(GTK_ORIENTATION_HORIZONTAL, 0, 1, 1);
+      g_signal_connect(node.main, "value-changed", G_CALLBACK(OnSliderMoved), &node);
+      node.outer = node.main;
+      break;
+    case ControlKind::DataBrowser:
+      node.main = gtk_list_box_new();
+      g_signal_connect(node.main, "selected-rows-changed", G_CALLBACK(OnRowsSelected), &node);
+      node.outer = gtk_scrolled_window_new();
+      gtk_scrolled_window_set_child(GTK_SCROLLED_WINDOW(node.outer), node.main);
+      break;
+  }
+  g_object_ref_sink(node.outer);
+}
+
+namespace {
+
+void SetEditableText(GtkWidget* field, const Control& control) {
+  GtkEditable* editable = GTK_EDITABLE(field);
+  const char* shown = gtk_editable_get_text(editable);
+  if (shown != nullptr && control.text() == shown) return;
+  gtk_editable_set_text(editable, control.text().c_str());
+  const TextSelection selection = control.selection();
+  gtk_editable_set_position(editable, CharIndexOfUTF16Index(control.text(), selection.start + selection.length));
+}
+
+void UpdateTabs(WidgetNode& node, const Control& control) {
+  // One button per tab pane, named by the pane's title or its number.
+  int tabs = 0;
+  for (const std::unique_ptr<Control>& child : control.children()) (void)child, ++tabs;
+  int shown = 0;
+  for (GtkWidget* w = gtk_widget_get_first_child(node.main); w != nullptr; w = gtk_widget_get_next_sibling(w)) ++shown;
+  if (shown != tabs) {
+    while (GtkWidget* w = gtk_widget_get_first_child(node.main)) gtk_box_remove(GTK_BOX(node.main), w);
+    int tab = 0;
+    for (const std::unique_ptr<Control>& child : control.children()) {
+      ++tab;
+      std::string title = child->title().empty() ? std::to_string(tab) : child->title();
+      GtkWidget* button = gtk_toggle_button_new_with_label(title.c_str());
+      g_object_set_data(G_OBJECT(button), "korvo-tab", GINT_TO_POINTER(tab));
+      g_signal_connect(button, "clicked", G_CALLBACK(OnTabClicked), &node);
+      gtk_box_append(GTK_BOX(node.main), button);
+    }
+  }
+  int tab = 0;
+  for (GtkWidget* w = gtk_widget_get_first_child(node.main); w != nullptr; w = gtk_widget_get_next_sibling(w))
+    gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(w), ++tab == control.value());
+}
+
+void UpdateRows(WidgetNode& node, Control& control) {
+  DataBrowser& browser = control.dataBrowser();
+  gtk_list_box_set_selection_mode(GTK_LIST_BOX(node.main),
+                                  browser.multipleSelection() ? GTK_SELECTION_MULTIPLE : GTK_SELECTION_SINGLE);
+  while (GtkWidget* row = gtk_widget_get_first_child(node.main)) gtk_list_box_remove(GTK_LIST_BOX(node.main), row);
+  for (DataBrowserItemID item : browser.items()) {
+    GtkWidget* cells = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 12);
+    for (const DataBrowserColumn& column : browser.columns()) {
+      GtkWidget* cell = gtk_label_new(browser.cellText(item, column.property).c_str());
+      gtk_label_set_xalign(GTK_LABEL(cell), 0.0f);
+      gtk_box_append(GTK_BOX(cells), cell);
+    }
+    gtk_list_box_append(GTK_LIST_BOX(node.main), cells);
+    GtkListBoxRow* row = GTK_LIST_BOX_ROW(gtk_widget_get_last_child(node.main));
+    g_object_set_data(G_OBJECT(row), "korvo-row", reinterpret_cast<gpointer>(static_cast<std::uintptr_t>(item)));
+    if (browser.selection().count(item) != 0) gtk_list_box_select_row(GTK_LIST_BOX(node.main), row);
+  }
+}
+
+}  // namespace
+
+void UpdateWidgets(WidgetNode& node, Control& control) {
+  switch (node.kind) {
+    case ControlKind::UserPane:
+    case ControlKind::RadioGroup:
+      break;
+    case ControlKind::GroupBox:
+      gtk_frame_set_label(GTK_FRAME(node.main), control.title().empty() ? nullptr : control.title().c_str());
+      break;
+    case ControlKind::CustomView:
+    case ControlKind::Picture: {
+      // The control draws itself now, as a real window would ask it to.
+      Event draw(kEventClassControl, kEventControlDraw);
+      draw.control = &control;
+      SendEventToEventTarget(draw, &control);
+      node.images = ImagesDrawnIn(control);
+      gtk_widget_set_size_request(node.area, std::max(node.bounds.width, 1), std::max(node.bounds.height, 1));
+      gtk_widget_queue_draw(node.area);
+      break;
+    }
+    case ControlKind::TabControl:
+      UpdateTabs(node, control);
+      break;
+    case ControlKind::PushButton:
+      if (control.picture().empty() || gtk_button_get_child(GTK_BUTTON(node.main)) == nullptr ||
+          GTK_IS_LABEL(gtk_button_get_child(GTK_BUTTON(node.main))))
+        gtk_button_set_label(GTK_BUTTON(node.main), control.title().c_str());
+      break;
+    case ControlKind::CheckBox:
+      gtk_check_button_set_label(GTK_CHECK_BUTTON(node.main), control.title().c_str());
+      gtk_check_button_set_active(GTK_CHECK_BUTTON(node.main), control.value() != 0);
+      break;
+    case ControlKind::RadioButton: {
+      gtk_check_button_set_label(GTK_CHECK_BUTTON(node.main), control.title().c_str());
+      // Chosen when the group's value is this button's place among the group's buttons.
+      int place = 0, index = 0;
+      if (const Control* group = control.parent()) {
+        for (const std::unique_ptr<Control>& sibling : group->children()) {
+          if (sibling->kind() != ControlKind::RadioButton) continue;
+          ++index;
+          if (sibling.get() == &control) place = index;
+        }
+        gtk_check_button_set_active(GTK_CHECK_BUTTON(node.main), group->kind() == ControlKind::RadioGroup
+                                                                      ? group->value() == place
+                                                                      : control.value() != 0);
+      }
+      break;
+    }
+    case ControlKind::PopupButton: {
+      const MenuItem* chosen = control.selectedItem();
+      gtk_menu_button_set_label(GTK_MENU_BUTTON(node.main), chosen != nullptr ? chosen->text.c_str() : "");
+      break;
+    }
+    case ControlKind::MenuButton:
+      gtk_menu_button_set_label(GTK_MENU_BUTTON(node.main), control.title().c_str());
+      break;
+    case ControlKind::ComboBox:
+      SetEditableText(node.entry, control);
+      break;
+    case ControlKind::StaticText:
+      gtk_label_set_text(GTK_LABEL(node.main), control.text().empty() ? control.title().c_str() : control.text().c_str());
+      break;
+    case ControlKind::EditText:
+      SetEditableText(node.main, control);
+      break;
+    case ControlKind::TextView: {
+      GtkTextBuffer* buffer = gtk_text_view_get_buffer(GTK_TEXT_VIEW(node.main));
+      GtkTextIter start, end;
+      gtk_text_buffer_get_bounds(buffer, &start, &end);
+      char* shown = gtk_text_buffer_get_text(buffer, &start, &end, FALSE);
+      if (control.text() != shown) gtk_text_buffer_set_text(buffer, control.text().c_str(), -1);
+      g_free(shown);
+      gtk_text_view_set_editable(GTK_TEXT_VIEW(node.main), !control.locked());
+      break;
+    }
+    case ControlKind::LittleArrows:
+      break;
+    case ControlKind::Slider:
+      gtk_range_set_range(GTK_RANGE(node.main), control.minimum(),
+                          control.maximum() > control.minimum() ? control.maximum() : control.minimum() + 1);
+      gtk_range_set_value(GTK_RANGE(node.main), control.value());
+      break;
+    case ControlKind::DataBrowser:
+      UpdateRows(node, control);
+      break;
+  }
+}
+
+}  // namespace platform::ui::gtk

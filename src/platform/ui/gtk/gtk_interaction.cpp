@@ -1,0 +1,148 @@
+#include "platform/ui/gtk/gtk_interaction.h"
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+#include "platform/ui/gtk/window_renderer.h"
+#include "platform/ui/window.h"
+
+namespace platform::ui::gtk {
+namespace {
+
+// Runs the main loop until done says so.
+template <typename Done>
+void RunNestedLoop(Done done) {
+  while (!done()) g_main_context_iteration(nullptr, TRUE);
+}
+
+struct AlertState {
+  int chosen = 0;
+};
+
+void OnAlertButton(GtkButton* button, gpointer data) {
+  static_cast<AlertState*>(data)->chosen = GPOINTER_TO_INT(g_object_get_data(G_OBJECT(button), "korvo-button"));
+}
+
+gboolean OnAlertClosed(GtkWindow*, gpointer data) {
+  // Closing the alert answers its last button, the one that cancels.
+  auto* state = static_cast<AlertState*>(data);
+  if (state->chosen == 0) state->chosen = -1;
+  return TRUE;
+}
+
+struct FileState {
+  bool answered = false;
+  std::optional<std::string> path;
+};
+
+void OnFileResponse(GtkNativeDialog* dialog, int response, gpointer data) {
+  auto* state = static_cast<FileState*>(data);
+  if (response == GTK_RESPONSE_ACCEPT) {
+    if (GFile* file = gtk_file_chooser_get_file(GTK_FILE_CHOOSER(dialog))) {
+      if (char* path = g_file_get_path(file)) {
+        state->path = path;
+        g_free(path);
+      }
+      g_object_unref(file);
+    }
+  }
+  state->answered = true;
+}
+
+}  // namespace
+
+GtkInteraction::GtkInteraction(GtkWindow* parent, std::vector<std::string> pictureFolders)
+    : parent_(parent), pictureFolders_(std::move(pictureFolders)) {}
+
+int GtkInteraction::runModal(Window& window) {
+  auto renderer = std::make_unique<WindowRenderer>(window, pictureFolders_, parent_);
+  gtk_window_present(renderer->gtkWindow());
+  RunNestedLoop([&] { return window.modalResult().has_value(); });
+  renderer.reset();
+  WindowRenderer::ScheduleRefreshAll();
+  return *window.modalResult();
+}
+
+int GtkInteraction::alert(const AlertRequest& request) {
+  GtkWidget* window = gtk_window_new();
+  gtk_window_set_title(GTK_WINDOW(window), request.title.c_str());
+  gtk_window_set_modal(GTK_WINDOW(window), TRUE);
+  if (parent_ != nullptr) gtk_window_set_transient_for(GTK_WINDOW(window), parent_);
+  gtk_window_set_resizable(GTK_WINDOW(window), FALSE);
+  GtkWidget* box = gtk_box_new(GTK_ORIENTATION_VERTICAL, 12);
+  gtk_widget_set_margin_start(box, 16);
+  gtk_widget_set_margin_end(box, 16);
+  gtk_widget_set_margin_top(box, 16);
+  gtk_widget_set_margin_bottom(box, 16);
+  GtkWidget* title = gtk_label_new(request.title.c_str());
+  gtk_widget_add_css_class(title, "title-4");
+  gtk_box_append(GTK_BOX(box), title);
+  if (!request.message.empty()) {
+    GtkWidget* message = gtk_label_new(request.message.c_str());
+    gtk_label_set_wrap(GTK_LABEL(message), TRUE);
+    gtk_label_set_max_width_chars(GTK_LABEL(message), 60);
+    gtk_box_append(GTK_BOX(box), message);
+  }
+  AlertState state;
+  std::vector<std::string> buttons = request.buttons.empty() ? std::vector<std::string>{"OK"} : request.buttons;
+  GtkWidget* row = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 8);
+  gtk_widget_set_halign(row, GTK_ALIGN_END);
+  // Shown right to left, the default button rightmost, as alerts are laid out.
+  for (std::size_t i = buttons.size(); i-- > 0;) {
+    GtkWidget* button = gtk_button_new_with_label(buttons[i].c_str());
+    g_object_set_data(G_OBJECT(button), "korvo-button", GINT_TO_POINTER(static_cast<int>(i) + 1));
+    g_signal_connect(button, "clicked", G_CALLBACK(OnAlertButton), &state);
+    gtk_box_append(GTK_BOX(row), button);
+    if (i == 0) gtk_window_set_default_widget(GTK_WINDOW(window), button);
+  }
+  gtk_box_append(GTK_BOX(box), row);
+  gtk_window_set_child(GTK_WINDOW(window), box);
+  g_signal_connect(window, "close-request", G_CALLBACK(OnAlertClosed), &state);
+  gtk_window_present(GTK_WINDOW(window));
+  RunNestedLoop([&] { return state.chosen != 0; });
+  g_signal_handlers_disconnect_by_data(window, &state);
+  gtk_window_destroy(GTK_WINDOW(window));
+  return state.chosen < 0 ? static_cast<int>(buttons.size()) : state.chosen;
+}
+
+std::optional<std::string> GtkInteraction::chooseFile(const FileRequest& request) {
+  GtkFileChooserNative* chooser = gtk_file_chooser_native_new(
+      request.title.c_str(), parent_, request.save ? GTK_FILE_CHOOSER_ACTION_SAVE : GTK_FILE_CHOOSER_ACTION_OPEN,
+      request.save ? "_Save" : "_Open", "_Cancel");
+  gtk_native_dialog_set_modal(GTK_NATIVE_DIALOG(chooser), TRUE);
+  if (request.save && !request.defaultName.empty())
+    gtk_file_chooser_set_current_name(GTK_FILE_CHOOSER(chooser), request.defaultName.c_str());
+  if (!request.types.empty()) {
+    GtkFileFilter* filter = gtk_file_filter_new();
+    for (const std::string& type : request.types) gtk_file_filter_add_suffix(filter, type.c_str());
+    gtk_file_chooser_add_filter(GTK_FILE_CHOOSER(chooser), filter);
+    g_object_unref(filter);
+  }
+  FileState state;
+  g_signal_connect(chooser, "response", G_CALLBACK(OnFileResponse), &state);
+  gtk_native_dialog_show(GTK_NATIVE_DIALOG(chooser));
+  RunNestedLoop([&] { return state.answered; });
+  g_signal_handlers_disconnect_by_data(chooser, &state);
+  g_object_unref(chooser);
+  return state.path;
+}
+
+void GtkInteraction::beep() {
+  if (GdkDisplay* display = gdk_display_get_default()) gdk_display_beep(display);
+}
+
+OSStatus GtkInteraction::openHelp(const std::string& book, const std::string& page, const std::string& anchor) {
+  // The help book is a folder of HTML pages; the page opens in the user's browser.
+  std::filesystem::path path = std::filesystem::path(book) / page;
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return fnfErr;
+  std::string uri = "file://" + std::filesystem::absolute(path, error).string();
+  if (!anchor.empty()) uri += "#" + anchor;
+  GError* failure = nullptr;
+  const bool opened = g_app_info_launch_default_for_uri(uri.c_str(), nullptr, &failure);
+  if (failure != nullptr) g_error_free(failure);
+  return opened ? noErr : ioErr;
+}
+
+}  // namespace platform::ui::gtk

@@ -1,0 +1,228 @@
+#include "platform/ui/gtk/window_renderer.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <unordered_set>
+
+#include "platform/ui/gtk/widget_node.h"
+
+namespace platform::ui::gtk {
+namespace {
+
+std::vector<WindowRenderer*>& Registry() {
+  static std::vector<WindowRenderer*> renderers;
+  return renderers;
+}
+
+bool gRefreshScheduled = false;
+
+// The interface descriptions lay controls out at the sizes of a compact desktop theme; GTK's
+// default padding would make buttons and fields taller than their places.
+void InstallCompactStyle() {
+  static bool installed = false;
+  if (installed) return;
+  GdkDisplay* display = gdk_display_get_default();
+  if (display == nullptr) return;
+  installed = true;
+  GtkCssProvider* provider = gtk_css_provider_new();
+  gtk_css_provider_load_from_data(provider,
+                                  ".korvo button, .korvo entry, .korvo menubutton > button {"
+                                  " min-height: 0; padding-top: 1px; padding-bottom: 1px; }"
+                                  ".korvo checkbutton { min-height: 0; padding: 0; }"
+                                  ".korvo button.korvo-picture { min-width: 0; padding-left: 2px; padding-right: 2px; }",
+                                  -1);
+  gtk_style_context_add_provider_for_display(display, GTK_STYLE_PROVIDER(provider),
+                                             GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+  g_object_unref(provider);
+}
+
+gboolean RefreshAllOnce(gpointer) {
+  gRefreshScheduled = false;
+  WindowRenderer::RefreshAll();
+  return G_SOURCE_REMOVE;
+}
+
+bool TreeContains(const Control& root, const Control& wanted) {
+  if (&root == &wanted) return true;
+  return std::any_of(root.children().begin(), root.children().end(),
+                     [&](const std::unique_ptr<Control>& child) { return TreeContains(*child, wanted); });
+}
+
+// The window's close box acts as its cancel button would; the window itself stays until the
+// code behind it says otherwise.
+gboolean OnCloseRequest(GtkWindow*, gpointer data) {
+  auto* renderer = static_cast<WindowRenderer*>(data);
+  Window& window = renderer->window();
+  if (window.cancelButton() != nullptr) {
+    renderer->act(window.cancelButton(), [](UserDriver& driver, Control& control) { return driver.click(control); });
+  } else {
+    renderer->driver().pressEscape(window);
+    WindowRenderer::ScheduleRefreshAll();
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+WindowRenderer::WindowRenderer(Window& window, std::vector<std::string> pictureFolders, GtkWindow* transientFor)
+    : window_(window), pictureFolders_(std::move(pictureFolders)) {
+  InstallCompactStyle();
+  gtkWindow_ = GTK_WINDOW(gtk_window_new());
+  g_object_ref_sink(gtkWindow_);
+  gtk_widget_add_css_class(GTK_WIDGET(gtkWindow_), "korvo");
+  gtk_window_set_title(gtkWindow_, window.title().c_str());
+  gtk_window_set_resizable(gtkWindow_, FALSE);
+  if (transientFor != nullptr) {
+    gtk_window_set_transient_for(gtkWindow_, transientFor);
+    gtk_window_set_modal(gtkWindow_, TRUE);
+  }
+  rootFixed_ = gtk_fixed_new();
+  const Rect bounds = window.bounds();
+  gtk_widget_set_size_request(rootFixed_, bounds.width, bounds.height);
+  gtk_window_set_child(gtkWindow_, rootFixed_);
+  g_signal_connect(gtkWindow_, "close-request", G_CALLBACK(OnCloseRequest), this);
+  Registry().push_back(this);
+  refresh();
+}
+
+WindowRenderer::~WindowRenderer() {
+  std::erase(Registry(), this);
+  g_signal_handlers_disconnect_by_data(gtkWindow_, this);
+  // The window does not hold its default widget: let go of it before the widgets go.
+  gtk_window_set_default_widget(gtkWindow_, nullptr);
+  gtk_window_destroy(gtkWindow_);
+  nodes_.clear();
+  g_object_unref(gtkWindow_);
+}
+
+const std::vector<WindowRenderer*>& WindowRenderer::All() { return Registry(); }
+
+void WindowRenderer::ScheduleRefreshAll() {
+  if (gRefreshScheduled) return;
+  gRefreshScheduled = true;
+  // Ahead of further input, so that the next keystroke meets the text the last one left.
+  g_idle_add_full(G_PRIORITY_HIGH, RefreshAllOnce, nullptr, nullptr);
+}
+
+void WindowRenderer::RefreshAll() {
+  // A refresh may not add or remove renderers, but copy the list all the same.
+  std::vector<WindowRenderer*> renderers = Registry();
+  for (WindowRenderer* renderer : renderers) renderer->refresh();
+}
+
+bool WindowRenderer::contains(const Control& control) const { return TreeContains(window_.content(), control); }
+
+std::optional<std::string> WindowRenderer::picturePath(const std::string& name) const {
+  if (name.empty()) return std::nullopt;
+  for (const std::string& folder : pictureFolders_) {
+    std::filesystem::path path = std::filesystem::path(folder) / name;
+    std::error_code error;
+    if (std::filesystem::is_regular_file(path, error)) return path.string();
+  }
+  return std::nullopt;
+}
+
+void WindowRenderer::refresh() {
+  updating_ = true;
+  gtk_window_set_title(gtkWindow_, window_.title().c_str());
+  for (auto& [control, node] : nodes_) node->seen = false;
+  for (const std::unique_ptr<Control>& child : window_.content().children())
+    syncControl(*child, &window_.content(), rootFixed_);
+  // Nodes of controls that are gone: those whose parent is gone too lose their widgets with it.
+  // The window does not hold its default widget, so it is set again afterwards.
+  gtk_window_set_default_widget(gtkWindow_, nullptr);
+  std::erase_if(nodes_, [](const auto& entry) { return !entry.second->seen; });
+  if (window_.defaultButton() != nullptr) {
+    auto found = nodes_.find(window_.defaultButton());
+    if (found != nodes_.end()) gtk_window_set_default_widget(gtkWindow_, found->second->main);
+  }
+  updating_ = false;
+}
+
+void WindowRenderer::syncControl(Control& control, Control* parent, GtkWidget* parentFixed) {
+  auto found = nodes_.find(&control);
+  // A control that changed kind or moved to another parent gets new widgets.
+  if (found != nodes_.end() && (found->second->kind != control.kind() || found->second->parent != parent)) {
+    nodes_.erase(found);
+    found = nodes_.end();
+  }
+  if (found == nodes_.end()) {
+    auto node = std::make_unique<WidgetNode>(*this, control, parent);
+    CreateWidgets(*node);
+    found = nodes_.emplace(&control, std::move(node)).first;
+  }
+  WidgetNode& node = *found->second;
+  node.seen = true;
+  const Rect bounds = control.bounds();
+  if (!node.placed) {
+    gtk_fixed_put(GTK_FIXED(parentFixed), node.outer, bounds.x, bounds.y);
+    node.placed = true;
+  } else if (bounds.x != node.bounds.x || bounds.y != node.bounds.y) {
+    gtk_fixed_move(GTK_FIXED(parentFixed), node.outer, bounds.x, bounds.y);
+  }
+  node.bounds = bounds;
+  gtk_widget_set_size_request(node.outer, std::max(bounds.width, 1), std::max(bounds.height, 1));
+  gtk_widget_set_visible(node.outer, control.visible());
+  gtk_widget_set_sensitive(node.outer, control.enabled() && control.active());
+  UpdateWidgets(node, control);
+  if (node.fixed != nullptr)
+    for (const std::unique_ptr<Control>& child : control.children()) syncControl(*child, &control, node.fixed);
+  if (control.kind() == ControlKind::RadioGroup) groupRadioButtons(control);
+}
+
+void WindowRenderer::groupRadioButtons(const Control& group) {
+  // GTK switches the others off when one is chosen, as the group's single value says.
+  GtkCheckButton* first = nullptr;
+  for (const std::unique_ptr<Control>& child : group.children()) {
+    auto found = nodes_.find(child.get());
+    if (child->kind() != ControlKind::RadioButton || found == nodes_.end()) continue;
+    auto* button = GTK_CHECK_BUTTON(found->second->main);
+    if (first == nullptr) first = button;
+    else if (!found->second->grouped) gtk_check_button_set_group(button, first);
+    found->second->grouped = true;
+  }
+}
+
+std::optional<Rect> WindowRenderer::placeOf(const Control& control) const {
+  auto found = nodes_.find(&control);
+  if (found == nodes_.end() || !control.isReallyVisible()) return std::nullopt;
+  GtkWidget* widget = found->second->outer;
+  // Until the window has been laid out, every place would read as the origin.
+  if (!gtk_widget_get_mapped(widget) || gtk_widget_get_width(rootFixed_) == 0) return std::nullopt;
+  graphene_rect_t box;
+  if (!gtk_widget_compute_bounds(widget, GTK_WIDGET(gtkWindow_), &box)) return std::nullopt;
+  double dx = 0, dy = 0;
+  gtk_native_get_surface_transform(GTK_NATIVE(gtkWindow_), &dx, &dy);
+  return Rect{static_cast<int>(box.origin.x + dx), static_cast<int>(box.origin.y + dy), static_cast<int>(box.size.width),
+              static_cast<int>(box.size.height)};
+}
+
+std::vector<WindowRenderer::OpenMenuItem> WindowRenderer::openMenuItems() const {
+  std::vector<OpenMenuItem> items;
+  if (openPopover_ == nullptr || !gtk_widget_get_mapped(openPopover_)) return items;
+  GdkSurface* surface = gtk_native_get_surface(GTK_NATIVE(openPopover_));
+  if (surface == nullptr || !GDK_IS_POPUP(surface)) return items;
+  // The popover's surface lies relative to the window's surface.
+  const int surfaceX = gdk_popup_get_position_x(GDK_POPUP(surface));
+  const int surfaceY = gdk_popup_get_position_y(GDK_POPUP(surface));
+  double dx = 0, dy = 0;
+  gtk_native_get_surface_transform(GTK_NATIVE(openPopover_), &dx, &dy);
+  GtkWidget* box = gtk_popover_get_child(GTK_POPOVER(openPopover_));
+  for (GtkWidget* child = box ? gtk_widget_get_first_child(box) : nullptr; child != nullptr;
+       child = gtk_widget_get_next_sibling(child)) {
+    if (!GTK_IS_BUTTON(child)) continue;
+    graphene_rect_t bounds;
+    if (!gtk_widget_compute_bounds(child, openPopover_, &bounds)) continue;
+    OpenMenuItem item;
+    item.item = GPOINTER_TO_INT(g_object_get_data(G_OBJECT(child), "korvo-item"));
+    item.subItem = GPOINTER_TO_INT(g_object_get_data(G_OBJECT(child), "korvo-subitem"));
+    const char* label = gtk_button_get_label(GTK_BUTTON(child));
+    item.text = label ? label : "";
+    item.place = Rect{surfaceX + static_cast<int>(bounds.origin.x + dx), surfaceY + static_cast<int>(bounds.origin.y + dy),
+                      static_cast<int>(bounds.size.width), static_cast<int>(bounds.size.height)};
+    items.push_back(std::move(item));
+  }
+  return items;
+}
+
+}  // namespace platform::ui::gtk

@@ -1,0 +1,89 @@
+#pragma once
+// Shows a window of the control tree on screen with GTK 4, and keeps the two in step: the tree's
+// titles, values, texts, states and structure are copied to the widgets on every refresh, and a
+// person's click, choice or keystroke in the window is handed to the tree as the same user action
+// the tests perform (UserDriver), so the code behind the controls cannot tell the two apart.
+#include <gtk/gtk.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/ui/control.h"
+#include "platform/ui/user_driver.h"
+#include "platform/ui/window.h"
+
+namespace platform::ui::gtk {
+
+struct WidgetNode;
+
+class WindowRenderer {
+ public:
+  // pictureFolders: where the file names of pictures are looked up, in order.
+  WindowRenderer(Window& window, std::vector<std::string> pictureFolders, GtkWindow* transientFor = nullptr);
+  ~WindowRenderer();
+  WindowRenderer(const WindowRenderer&) = delete;
+  WindowRenderer& operator=(const WindowRenderer&) = delete;
+
+  Window& window() const { return window_; }
+  GtkWindow* gtkWindow() const { return gtkWindow_; }
+
+  // Copies the tree to the widgets: creates widgets for new controls, drops those of controls
+  // that are gone, and brings every title, value, text and state up to date.
+  void refresh();
+
+  // Where a control's widget lies, in the coordinates of the window's X surface; none when the
+  // control has no widget or is not on screen.
+  std::optional<Rect> placeOf(const Control& control) const;
+  // The items of the menu now open in the window, with their places as above; empty when none is.
+  struct OpenMenuItem {
+    int item = 0, subItem = 0;
+    std::string text;
+    Rect place;
+  };
+  std::vector<OpenMenuItem> openMenuItems() const;
+
+  // Called by the widgets: performs a user action on a control still in the tree, then schedules a
+  // refresh of every window. Actions arriving while a refresh copies values are ignored: they are
+  // the widgets echoing what the refresh set.
+  template <typename Action>
+  void act(const Control* control, Action action) {
+    if (updating_ || control == nullptr || !contains(*control)) return;
+    action(driver_, *const_cast<Control*>(control));
+    ScheduleRefreshAll();
+  }
+  bool updating() const { return updating_; }
+  UserDriver& driver() { return driver_; }
+  const std::vector<std::string>& pictureFolders() const { return pictureFolders_; }
+  std::optional<std::string> picturePath(const std::string& name) const;
+
+  // The renderers alive, and a refresh of all of them on the next turn of the main loop.
+  static const std::vector<WindowRenderer*>& All();
+  static void ScheduleRefreshAll();
+  static void RefreshAll();
+
+  // Set by the widgets of a menu that is open, cleared when it closes.
+  void setOpenMenu(GtkWidget* popover, const Control* control) {
+    openPopover_ = popover;
+    openMenuControl_ = control;
+  }
+
+ private:
+  bool contains(const Control& control) const;
+  void syncControl(Control& control, Control* parent, GtkWidget* parentFixed);
+  void groupRadioButtons(const Control& group);
+
+  Window& window_;
+  std::vector<std::string> pictureFolders_;
+  GtkWindow* gtkWindow_ = nullptr;
+  GtkWidget* rootFixed_ = nullptr;
+  UserDriver driver_;
+  bool updating_ = false;
+  std::unordered_map<const Control*, std::unique_ptr<WidgetNode>> nodes_;
+  GtkWidget* openPopover_ = nullptr;
+  const Control* openMenuControl_ = nullptr;
+};
+
+}  // namespace platform::ui::gtk
