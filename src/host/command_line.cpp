@@ -10,6 +10,8 @@ const char* UsageText() {
          "       korvo-pde set --session FILE [--ppd FILE] [--bundle DIR] KEY=VALUE...\n"
          "       korvo-pde import --session FILE IN.xml... [--bundle DIR]\n"
          "       korvo-pde stocks [--uri URI] [--session FILE] [--bundle DIR]\n"
+         "       korvo-pde type42 FONT -o OUT.t42 [--bundle DIR]\n"
+         "       korvo-pde watermark --session FILE -o OUT.png|OUT.pdf [--bundle DIR]\n"
          "       korvo-pde dialog [--ppd FILE] [--session FILE] [--bundle DIR] [--layout FILE]\n";
 }
 
@@ -21,7 +23,8 @@ bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std:
   CommandLine line;
   line.command = argv[1];
   if (line.command != "show" && line.command != "export" && line.command != "set" && line.command != "import" &&
-      line.command != "stocks" && line.command != "dialog") {
+      line.command != "stocks" && line.command != "type42" && line.command != "watermark" &&
+      line.command != "dialog") {
     *error = "unknown command \"" + line.command + "\"";
     return false;
   }
@@ -45,7 +48,7 @@ bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std:
       if (!value(line.deviceURI)) return false;
     } else if (arg == "--layout" && line.command == "dialog") {
       if (!value(line.layoutPath)) return false;
-    } else if (arg == "-o" && line.command == "export") {
+    } else if (arg == "-o" && line.command != "show" && line.command != "dialog") {
       if (!value(line.outputPath)) return false;
     } else if (arg.starts_with("--")) {
       *error = "unknown option " + std::string(arg);
@@ -54,7 +57,9 @@ bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std:
       line.arguments.emplace_back(arg);
     }
   }
-  if ((line.command == "show" || line.command == "stocks" || line.command == "dialog") && !line.arguments.empty()) {
+  // set and import take their settings and files as arguments, type42 its font.
+  const bool takesArguments = line.command == "set" || line.command == "import" || line.command == "type42";
+  if (!takesArguments && !line.arguments.empty()) {
     *error = line.command + " takes no file arguments";
     return false;
   }
@@ -62,15 +67,14 @@ bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std:
     *error = "stocks needs --uri URI or --session FILE";
     return false;
   }
-  if (line.command == "export") {
-    if (!line.arguments.empty()) {
-      *error = "export takes no file arguments";
-      return false;
-    }
-    if (!line.sessionPath || !line.outputPath) {
-      *error = "export needs --session FILE and -o FILE";
-      return false;
-    }
+  // export and watermark work on a session file and write one file.
+  if ((line.command == "export" || line.command == "watermark") && (!line.sessionPath || !line.outputPath)) {
+    *error = line.command + " needs --session FILE and -o FILE";
+    return false;
+  }
+  if (line.command == "type42" && (line.arguments.size() != 1 || !line.outputPath)) {
+    *error = "type42 needs one FONT and -o FILE";
+    return false;
   }
   if (line.command == "set") {
     if (!line.sessionPath || line.arguments.empty()) {

@@ -12,7 +12,7 @@ inline constexpr int kExitUserError = 1;   // a bad file, a foreign printer
 inline constexpr int kExitUsageError = 2;  // bad arguments
 
 struct CommandLine {
-  std::string command;                   // "show", "export", "set", "import", "stocks", "dialog"
+  std::string command;                   // "show", "export", "set", "import", "stocks", "type42", "watermark", "dialog"
   std::optional<std::string> ppdPath;     // --ppd FILE
   std::optional<std::string> sessionPath; // --session FILE
   std::optional<std::string> bundlePath;  // --bundle DIR (tests and packagers)

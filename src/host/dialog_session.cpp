@@ -54,4 +54,20 @@ std::unique_ptr<PrintDialog> OpenDialogOnSessionFile(const CommandLine& line, pl
   return OpenDialogOnSession(line, line.bundlePath.value_or(DefaultBundlePath()), *session, err);
 }
 
+int RunOnDialogSession(const CommandLine& line, std::ostream& err, const DialogStep& step) {
+  platform::PrintSession session;
+  std::unique_ptr<PrintDialog> dialog = OpenDialogOnSessionFile(line, &session, err);
+  if (!dialog) return kExitUserError;
+  PrintDialog& pde = *dialog;
+  const platform::Result<platform::OSStatus> done = step(pde);
+  pde.close();
+  pde.terminate();
+  if (!done) {
+    err << "ERROR: " << done.error() << "\n";
+    return kExitUserError;
+  }
+  // A failed step has already said why, in one line of its own.
+  return *done == platform::noErr ? kExitOK : kExitUserError;
+}
+
 }  // namespace korvo_host

@@ -1,6 +1,7 @@
 #pragma once
 // What every sub-command does before its own work: point the session at its printer and bring
 // the plug-in up on it as the print dialog does.
+#include <functional>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -27,5 +28,12 @@ std::unique_ptr<PrintDialog> OpenDialogOnSession(const CommandLine& line, const 
 // OpenDialogOnSession does. None, after one "ERROR:" line on err, when either step fails.
 std::unique_ptr<PrintDialog> OpenDialogOnSessionFile(const CommandLine& line, platform::PrintSession* session,
                                                      std::ostream& err);
+
+// What the export and watermark commands share: loads the session file (read, never written),
+// opens the dialog on it, runs step, closes the dialog. The exit status: kExitOK when step
+// returned noErr; kExitUserError, after one "ERROR:" line (the plug-in's own, or step's message),
+// otherwise.
+using DialogStep = std::function<platform::Result<platform::OSStatus>(PrintDialog&)>;
+int RunOnDialogSession(const CommandLine& line, std::ostream& err, const DialogStep& step);
 
 }  // namespace korvo_host

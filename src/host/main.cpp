@@ -7,6 +7,8 @@
 #include "host/import_command.h"
 #include "host/show_command.h"
 #include "host/stocks_command.h"
+#include "host/type42_command.h"
+#include "host/watermark_command.h"
 #ifdef KORVO_HAVE_GTK
 #include "host/window/dialog_command.h"
 #endif
@@ -22,6 +24,8 @@ int main(int argc, char** argv) {
   if (line.command == "set") return korvo_host::RunSetCommand(line, std::cout, std::cerr);
   if (line.command == "import") return korvo_host::RunImportCommand(line, std::cout, std::cerr);
   if (line.command == "stocks") return korvo_host::RunStocksCommand(line, std::cout, std::cerr);
+  if (line.command == "type42") return korvo_host::RunType42Command(line, std::cerr);
+  if (line.command == "watermark") return korvo_host::RunWatermarkCommand(line, std::cerr);
   if (line.command == "dialog") {
 #ifdef KORVO_HAVE_GTK
     return korvo_host::RunDialogCommand(line, std::cout, std::cerr);

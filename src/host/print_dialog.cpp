@@ -6,9 +6,10 @@ namespace korvo_host {
 
 namespace {
 
-// The export entry point the module makes visible by this name.
+// The entry points the module makes visible by these names; each takes a file path.
 constexpr const char* kExportSymbol = "JTKTExportToFileAtPath";
-using ExportProc = platform::OSStatus (*)(const char* path);
+constexpr const char* kWatermarkSymbol = "KorvoWatermarkToFileAtPath";
+using PathProc = platform::OSStatus (*)(const char* path);
 constexpr const char* kImportSymbol = "JTKTImportFilesAtPaths";
 using SummaryProc = void (*)(void* refCon, const char* text);
 using ImportProc = platform::OSStatus (*)(const char* const* paths, int count, SummaryProc summary, void* refCon);
@@ -90,11 +91,20 @@ platform::OSStatus PrintDialog::terminate(platform::OSStatus status) {
   return result;
 }
 
-platform::Result<platform::OSStatus> PrintDialog::exportJobTicket(const std::string& path) const {
+platform::Result<platform::OSStatus> PrintDialog::callPathEntry(const char* symbol, const char* what,
+                                                              const std::string& path) const {
   using R = platform::Result<platform::OSStatus>;
-  void* address = module_->symbol(kExportSymbol);
-  if (address == nullptr) return R::fail(bundle().path() + ": the plug-in has no job-ticket export");
-  return R::ok(reinterpret_cast<ExportProc>(address)(path.c_str()));
+  void* address = module_->symbol(symbol);
+  if (address == nullptr) return R::fail(bundle().path() + ": the plug-in has no " + what);
+  return R::ok(reinterpret_cast<PathProc>(address)(path.c_str()));
+}
+
+platform::Result<platform::OSStatus> PrintDialog::exportJobTicket(const std::string& path) const {
+  return callPathEntry(kExportSymbol, "job-ticket export", path);
+}
+
+platform::Result<platform::OSStatus> PrintDialog::drawWatermark(const std::string& path) const {
+  return callPathEntry(kWatermarkSymbol, "watermark drawing", path);
 }
 
 platform::Result<platform::OSStatus> PrintDialog::importJobTickets(const std::vector<std::string>& paths,

@@ -47,6 +47,11 @@ class PrintDialog {
   };
   platform::Result<StockReport> printerStockReport() const;
 
+  // Has the plug-in draw the session's watermark into path (a PNG picture or a one-page PDF, by
+  // its extension), as its watermark preview does: the plug-in's status, or a message when the
+  // module offers no such drawing.
+  platform::Result<platform::OSStatus> drawWatermark(const std::string& path) const;
+
   const std::string& title() const { return title_; }
   // The dialog's window: the extension's pane (given to Initialize) and the OK and Cancel buttons.
   platform::ui::Window& window() { return *window_; }
@@ -55,6 +60,10 @@ class PrintDialog {
   platform::Bundle& bundle() const { return module_->bundle(); }
 
  private:
+  // Calls the module's entry point of that name, which takes a file path.
+  platform::Result<platform::OSStatus> callPathEntry(const char* symbol, const char* what,
+                                                     const std::string& path) const;
+
   PrintDialog(std::unique_ptr<platform::PluginModule> module, platform::PluginInstance instance,
               platform::PDEInterfaceHandle pde);
 

@@ -12,6 +12,7 @@ const char* WatermarkResultName(WatermarkResult result) {
     case WatermarkResult::kFileUnreadable: return "file unreadable";
     case WatermarkResult::kNoFolder: return "no folder";
     case WatermarkResult::kWriteFailed: return "write failed";
+    case WatermarkResult::kFontUnusable: return "font unusable";
   }
   return "unknown";
 }

@@ -12,6 +12,7 @@ enum class WatermarkResult {
   kFileUnreadable,  // the file could not be read, or was damaged and has been kept aside
   kNoFolder,        // the shared folder cannot be found or created
   kWriteFailed,     // the file could not be written; it is as it was
+  kFontUnusable,    // the watermark's font cannot be found or converted; nothing was stored
 };
 
 // A short name of the result, for messages ("done", "name taken" ...).

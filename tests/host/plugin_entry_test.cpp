@@ -61,8 +61,9 @@ TEST(PluginEntry, InstanceCountsReferencesAndAnswersQueries) {
   EXPECT_EQ(platform::PluginInstanceCount(kFactory), 0);
 }
 
-// The factory, the job-ticket export command, the job-ticket emitters (WriteJTkt...) and the
-// setting maps, which other components find by name; nothing else of ours.
+// The factory, the job-ticket export and import commands, the job-ticket emitters (WriteJTkt...),
+// the setting maps, which other components find by name, the printer stock report and the two
+// commands of korvo-pde's type42 and watermark; nothing else of ours.
 TEST(PluginEntry, ModuleExportsTheFactoryTheJobTicketWriterAndReaderTheMapsAndNothingElseOfOurs) {
   std::string symbols;
   ASSERT_EQ(korvo_test::RunCommand("nm -D --defined-only " + korvo_test::BundlePath() +
@@ -74,7 +75,7 @@ TEST(PluginEntry, ModuleExportsTheFactoryTheJobTicketWriterAndReaderTheMapsAndNo
   for (std::string name; std::getline(lines, name);)
     if (!name.empty() && name != "_init" && name != "_fini" && !name.starts_with("__")) ours.insert(name);
   for (const char* required : {"KorvoPDEPluginFactory", "JTKTExportToFileAtPath", "JTKTImportFilesAtPaths",
-                               "KorvoPrinterStockReport",
+                               "KorvoPrinterStockReport", "KorvoType42FromFontFile", "KorvoWatermarkToFileAtPath",
                                "WriteJTktHeader", "WriteJTktMedia",
                                "DuplexMap", "CompleteStockSizeMap", "FinishMap1", "JobFormatMap2"})
     EXPECT_TRUE(ours.count(required)) << required;
@@ -82,6 +83,7 @@ TEST(PluginEntry, ModuleExportsTheFactoryTheJobTicketWriterAndReaderTheMapsAndNo
     const bool allowed = name == "KorvoPDEPluginFactory" || name == "JTKTExportToFileAtPath" ||
                          name == "JTKTImportFilesAtPaths" ||
                          name == "KorvoPrinterStockReport" ||
+                         name == "KorvoType42FromFontFile" || name == "KorvoWatermarkToFileAtPath" ||
                          name.starts_with("WriteJTkt") || name.ends_with("Map") || name == "FinishMap1" ||
                          name == "JobFormatMap2";
     EXPECT_TRUE(allowed) << name << " is visible from the module";

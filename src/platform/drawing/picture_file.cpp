@@ -1,0 +1,59 @@
+#include "platform/drawing/picture_file.h"
+
+#include <gdk-pixbuf/gdk-pixbuf.h>
+
+#include <cstdint>
+
+namespace platform {
+
+namespace {
+
+struct GObjectUnref {
+  void operator()(GdkPixbuf* p) const { g_object_unref(p); }
+};
+
+// One pixel of gdk-pixbuf's RGB(A) bytes as cairo's premultiplied native-endian ARGB word.
+std::uint32_t PremultipliedARGB(const guchar* pixel, bool hasAlpha) {
+  const std::uint32_t alpha = hasAlpha ? pixel[3] : 255;
+  auto scaled = [alpha](guchar c) { return (std::uint32_t{c} * alpha + 127) / 255; };
+  return (alpha << 24) | (scaled(pixel[0]) << 16) | (scaled(pixel[1]) << 8) | scaled(pixel[2]);
+}
+
+}  // namespace
+
+CairoSurface LoadPictureFile(const std::string& path, std::string* error) {
+  GError* gerror = nullptr;
+  std::unique_ptr<GdkPixbuf, GObjectUnref> pixbuf(gdk_pixbuf_new_from_file(path.c_str(), &gerror));
+  if (!pixbuf) {
+    if (error) *error = path + ": " + (gerror ? gerror->message : "not a picture");
+    if (gerror) g_error_free(gerror);
+    return nullptr;
+  }
+  const int width = gdk_pixbuf_get_width(pixbuf.get());
+  const int height = gdk_pixbuf_get_height(pixbuf.get());
+  const int channels = gdk_pixbuf_get_n_channels(pixbuf.get());
+  const bool hasAlpha = gdk_pixbuf_get_has_alpha(pixbuf.get());
+  if (gdk_pixbuf_get_bits_per_sample(pixbuf.get()) != 8 || channels < (hasAlpha ? 4 : 3)) {
+    if (error) *error = path + ": a pixel layout that cannot be drawn";
+    return nullptr;
+  }
+  CairoSurface surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height));
+  if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS) {
+    if (error) *error = path + ": the picture is too large to draw";
+    return nullptr;
+  }
+  cairo_surface_flush(surface.get());
+  const guchar* source = gdk_pixbuf_read_pixels(pixbuf.get());
+  const auto sourceStride = static_cast<std::size_t>(gdk_pixbuf_get_rowstride(pixbuf.get()));
+  unsigned char* target = cairo_image_surface_get_data(surface.get());
+  const auto targetStride = static_cast<std::size_t>(cairo_image_surface_get_stride(surface.get()));
+  for (std::size_t y = 0; y < static_cast<std::size_t>(height); ++y) {
+    auto* row = reinterpret_cast<std::uint32_t*>(target + y * targetStride);
+    for (std::size_t x = 0; x < static_cast<std::size_t>(width); ++x)
+      row[x] = PremultipliedARGB(source + y * sourceStride + x * static_cast<std::size_t>(channels), hasAlpha);
+  }
+  cairo_surface_mark_dirty(surface.get());
+  return surface;
+}
+
+}  // namespace platform

@@ -1,0 +1,35 @@
+#include "watermark/type42_conversion.h"
+
+#include "watermark/type42_names.h"
+#include "watermark/type42_program.h"
+#include "watermark/type42_sfnts.h"
+
+namespace {
+
+Type42Result Fail(Type42Result result, std::ostream* diagnostics, const std::string& line) {
+  if (diagnostics) *diagnostics << line << std::flush;
+  return result;
+}
+
+}  // namespace
+
+Type42Result convertTTFtoPS42(FontBytes font, std::string_view fontName, std::string* output,
+                              std::ostream* diagnostics) {
+  std::string reason;
+  auto parsed = ReadTrueTypeFont(font, &reason);
+  if (!parsed) return Fail(Type42Result::kRejected, diagnostics, reason);
+  auto glyphNames = Type42GlyphNames(*parsed, &reason);
+  if (!glyphNames) return Fail(Type42Result::kRejected, diagnostics, reason);
+  if (ReadU16(parsed->name, 0) != 0)
+    return Fail(Type42Result::kRejected, diagnostics, "DEBUG: Malformed TrueType file - name table format is not 0.\n");
+
+  std::string program;
+  program.reserve(font.size() * 2 + font.size() / 15 + std::size_t{16} * glyphNames->size() + 8192);
+  WriteType42Header(*parsed, PostScriptFontName(fontName), Type42Encoding(*parsed, *glyphNames), &program);
+  if (!WriteSfnts(BuildType42FontBytes(*parsed), &program))
+    return Fail(Type42Result::kCannotSplit, diagnostics,
+                "DEBUG: TrueType table too large to cut at a table or glyph boundary; nothing converted.\n");
+  WriteType42CharStrings(*glyphNames, &program);
+  output->append(program);
+  return Type42Result::kDone;
+}

@@ -1,0 +1,21 @@
+#pragma once
+// TrueType to Type 42: wraps a whole TrueType font as a PostScript Type 42 font program, the form
+// in which a watermark's font travels to a PostScript printer. A pure function of the font bytes
+// and the name.
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "watermark/truetype_font.h"
+
+enum class Type42Result {
+  kDone = 0,
+  kRejected,     // the font cannot be read, or is of a kind that is not converted
+  kCannotSplit,  // a table the program needs cannot be cut into strings PostScript can hold
+};
+
+// Appends the Type 42 program of font, named fontName (made a valid PostScript name, at most 511
+// bytes), to *output; on any failure appends nothing and writes one "DEBUG: ..." line saying why
+// to diagnostics (when given). The font bytes are only read.
+Type42Result convertTTFtoPS42(FontBytes font, std::string_view fontName, std::string* output,
+                              std::ostream* diagnostics);

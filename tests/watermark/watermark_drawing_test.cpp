@@ -1,0 +1,220 @@
+// Watermarks drawn to pictures and checked by their pixels: the text where the record puts it, at
+// its angle, size and opacity; pictures at their scale; the glyphs and origin kept in the file.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include "platform/drawing/cairo_handles.h"
+#include "platform/fonts/font_catalog.h"
+#include "support/test_support.h"
+#include "watermark/preference_locations.h"
+#include "watermark/watermark_file.h"
+#include "watermark/watermark_preview.h"
+
+namespace {
+
+constexpr double kPageWidth = 612, kPageHeight = 792;
+
+struct Ink {
+  double count = 0;                    // pixels touched by the watermark
+  double cx = 0, cy = 0;               // the centre of their bounding box, page coordinates (y up)
+  double angle = 0;                    // direction of their long axis, degrees counter-clockwise
+  double length = 0;                   // extent along that axis
+  int minX = 1 << 30, maxX = -1, minY = 1 << 30, maxY = -1;  // device rows and columns
+  int darkestRed = 255;                // the red of the most inked pixel
+};
+
+platform::CairoSurface Decode(const std::string& png) {
+  struct Reader {
+    const std::string* bytes;
+    std::size_t at;
+  } reader{&png, 0};
+  auto read = [](void* closure, unsigned char* data, unsigned int length) {
+    auto* r = static_cast<Reader*>(closure);
+    if (r->bytes->size() - r->at < length) return CAIRO_STATUS_READ_ERROR;
+    std::copy_n(r->bytes->data() + r->at, length, data);
+    r->at += length;
+    return CAIRO_STATUS_SUCCESS;
+  };
+  return platform::CairoSurface(cairo_image_surface_create_from_png_stream(read, &reader));
+}
+
+Ink Measure(const std::string& png) {
+  platform::CairoSurface image = Decode(png);
+  EXPECT_EQ(cairo_surface_status(image.get()), CAIRO_STATUS_SUCCESS);
+  const int w = cairo_image_surface_get_width(image.get()), h = cairo_image_surface_get_height(image.get());
+  const unsigned char* data = cairo_image_surface_get_data(image.get());
+  const int stride = cairo_image_surface_get_stride(image.get());
+  Ink ink;
+  double sxx = 0, syy = 0, sxy = 0;
+  std::vector<std::pair<double, double>> points;
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      const auto pixel = *reinterpret_cast<const std::uint32_t*>(data + y * stride + x * 4);
+      const int red = static_cast<int>((pixel >> 16) & 0xFF);
+      if (red >= 250) continue;
+      ink.count += 1;
+      ink.darkestRed = std::min(ink.darkestRed, red);
+      ink.minX = std::min(ink.minX, x), ink.maxX = std::max(ink.maxX, x);
+      ink.minY = std::min(ink.minY, y), ink.maxY = std::max(ink.maxY, y);
+      points.emplace_back(x + 0.5, kPageHeight - (y + 0.5));
+    }
+  }
+  if (points.empty()) return ink;
+  double mx = 0, my = 0;
+  for (auto [x, y] : points) mx += x, my += y;
+  mx /= ink.count, my /= ink.count;
+  for (auto [x, y] : points) sxx += (x - mx) * (x - mx), syy += (y - my) * (y - my), sxy += (x - mx) * (y - my);
+  ink.cx = (ink.minX + ink.maxX + 1) / 2.0;
+  ink.cy = kPageHeight - (ink.minY + ink.maxY + 1) / 2.0;
+  const double theta = 0.5 * std::atan2(2 * sxy, sxx - syy);
+  ink.angle = theta * 180 / std::numbers::pi;
+  double lo = 1e9, hi = -1e9;
+  for (auto [x, y] : points) {
+    const double along = (x - mx) * std::cos(theta) + (y - my) * std::sin(theta);
+    lo = std::min(lo, along), hi = std::max(hi, along);
+  }
+  ink.length = hi - lo;
+  return ink;
+}
+
+WatermarkData TextRecord(const std::string& text, int angle, int size, int density) {
+  WatermarkData r;
+  r.isText = true;
+  r.textString = text;
+  r.fontName = "DejaVuSans";
+  r.fontSize = size;
+  r.angle = angle;
+  r.density = density;
+  r.scale = 100;
+  r.wellColorBlue = 1;
+  r.wellColorAlpha = 1;
+  return r;
+}
+
+Ink Draw(WatermarkData record) {
+  auto png = RenderWatermarkPicture(&record, kPageWidth, kPageHeight);
+  EXPECT_TRUE(png.has_value());
+  return png ? Measure(*png) : Ink{};
+}
+
+TEST(WatermarkDrawing, TextAt45DegreesIsCentredOnThePage) {
+  korvo_test::ScopedXdgHome home;
+  const Ink ink = Draw(TextRecord("CONFIDENTIAL", 45, 72, 100));
+  ASSERT_GT(ink.count, 2000);
+  EXPECT_NEAR(ink.cx, 306, 4);
+  EXPECT_NEAR(ink.cy, 396, 4);
+  EXPECT_NEAR(ink.angle, 45, 2);
+}
+
+TEST(WatermarkDrawing, OffsetsMoveTheTextByInches) {
+  korvo_test::ScopedXdgHome home;
+  WatermarkData record = TextRecord("Draft", 0, 72, 100);
+  const Ink centred = Draw(record);
+  record.xOffset = 1.0f;
+  record.yOffset = -0.5f;
+  const Ink moved = Draw(record);
+  EXPECT_NEAR(moved.cx - centred.cx, 72, 1);
+  EXPECT_NEAR(moved.cy - centred.cy, -36, 1);
+  EXPECT_NEAR(centred.angle, 0, 2);
+}
+
+TEST(WatermarkDrawing, SizeScalesTheText) {
+  korvo_test::ScopedXdgHome home;
+  const Ink big = Draw(TextRecord("Draft", 0, 96, 100));
+  const Ink small = Draw(TextRecord("Draft", 0, 48, 100));
+  EXPECT_NEAR(big.length / small.length, 2.0, 0.05);
+}
+
+// Blue text at 25 % over white: the fully inked pixels are (191, 191, 255).
+TEST(WatermarkDrawing, DensityIsTheTextsOpacity) {
+  korvo_test::ScopedXdgHome home;
+  EXPECT_NEAR(Draw(TextRecord("Draft", 30, 120, 25)).darkestRed, 191, 3);
+  EXPECT_NEAR(Draw(TextRecord("Draft", 30, 120, 100)).darkestRed, 0, 3);
+}
+
+TEST(WatermarkDrawing, TheDrawingKeepsGlyphsAndOriginInTheFile) {
+  korvo_test::ScopedXdgHome home;
+  WatermarkData record = TextRecord("Copy", 45, 72, 25);
+  ASSERT_EQ(saveWatermarkData(kWatermarkFileName, record), WatermarkResult::kDone);
+  ASSERT_TRUE(RenderWatermarkPicture(&record, kPageWidth, kPageHeight));
+  WatermarkData stored;
+  ASSERT_EQ(loadWatermarkData(kWatermarkFileName, "Copy", &stored), WatermarkResult::kDone);
+  // Glyph identifiers as FreeType's character map gives them.
+  auto font = platform::FindFontByPostScriptName("DejaVuSans");
+  ASSERT_TRUE(font && font->exact);
+  FT_Library library = nullptr;
+  ASSERT_EQ(FT_Init_FreeType(&library), 0);
+  FT_Face face = nullptr;
+  ASSERT_EQ(FT_New_Face(library, font->path.c_str(), 0, &face), 0);
+  std::vector<std::uint16_t> expected;
+  for (char c : std::string("Copy")) expected.push_back(static_cast<std::uint16_t>(FT_Get_Char_Index(face, FT_ULong(c))));
+  FT_Done_Face(face);
+  FT_Done_FreeType(library);
+  EXPECT_EQ(stored.glyphs, expected);
+  EXPECT_EQ(stored.xPos, record.xPos);
+  EXPECT_EQ(stored.yPos, record.yPos);
+  // At 45 degrees the origin lies below and left of the centre.
+  EXPECT_LT(stored.xPos, 306);
+  EXPECT_LT(stored.yPos, 396);
+}
+
+TEST(WatermarkDrawing, APictureIsDrawnAtItsScaleCentred) {
+  korvo_test::ScopedXdgHome home;
+  korvo_test::TempDir dir;
+  platform::CairoSurface picture(cairo_image_surface_create(CAIRO_FORMAT_RGB24, 400, 200));
+  platform::CairoContext cr(cairo_create(picture.get()));
+  cairo_set_source_rgb(cr.get(), 0, 0, 1);
+  cairo_paint(cr.get());
+  cr.reset();
+  ASSERT_EQ(cairo_surface_write_to_png(picture.get(), dir.file("blue.png").c_str()), CAIRO_STATUS_SUCCESS);
+  WatermarkData record;
+  record.filename = "blue.png";
+  record.filePath = dir.file("blue.png");
+  record.scale = 50;
+  record.density = 10;  // not used for pictures
+  const Ink ink = Draw(record);
+  EXPECT_EQ(ink.maxX - ink.minX + 1, 200);
+  EXPECT_EQ(ink.maxY - ink.minY + 1, 100);
+  EXPECT_EQ(ink.minX, 206);
+  EXPECT_EQ(ink.minY, 346);
+  EXPECT_EQ(ink.darkestRed, 0);  // drawn whole: density is for text
+}
+
+TEST(WatermarkDrawing, NothingToDrawIsABlankPage) {
+  korvo_test::ScopedXdgHome home;
+  WatermarkData missing;
+  missing.filename = "gone.png";
+  missing.filePath = "/nonexistent/gone.png";
+  missing.scale = 100;
+  EXPECT_EQ(Draw(missing).count, 0);
+  EXPECT_EQ(Draw(WatermarkData{}).count, 0);
+}
+
+// The preview is a real PDF: pdftoppm draws it, with the text at the page centre.
+TEST(WatermarkPreview, ThePdfPreviewOpensInPdftoppm) {
+  korvo_test::ScopedXdgHome home;
+  korvo_test::TempDir dir;
+  WatermarkData record = TextRecord("Draft", 45, 72, 100);
+  MemoryConsumer sink;
+  ASSERT_EQ(CreateMemoryConsumer(0, &sink), platform::noErr);
+  ASSERT_EQ(RenderWatermarkPreview(&record, kPageWidth, kPageHeight, &sink), platform::noErr);
+  EXPECT_TRUE(record.glyphs.empty());
+  korvo_test::WriteFile(dir.file("preview.pdf"), std::string(reinterpret_cast<const char*>(sink.block.get()), sink.position));
+  std::string output;
+  ASSERT_EQ(korvo_test::RunCommand("pdftoppm -r 72 -singlefile -png " + dir.file("preview.pdf") + " " +
+                                       dir.file("page"),
+                                   &output, true),
+            0)
+      << output;
+  const Ink ink = Measure(korvo_test::ReadFile(dir.file("page.png")));
+  EXPECT_GT(ink.count, 1000);
+  EXPECT_NEAR(ink.cx, 306, 4);
+  EXPECT_NEAR(ink.cy, 396, 4);
+}
+
+}  // namespace
