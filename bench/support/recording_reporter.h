@@ -38,15 +38,6 @@ class RecordingReporter : public benchmark::ConsoleReporter {
     print(realTimes_, label, ours, baseline, "real time");
   }
 
-  // The same with wall-clock time: for comparisons with another program, whose CPU time is not
-  // this process's.
-  void printRealTimeRatio(const char* label, const std::string& ours, const std::string& baseline) const {
-    auto a = realTimes_.find(ours);
-    auto b = realTimes_.find(baseline);
-    if (a != realTimes_.end() && b != realTimes_.end() && b->second > 0)
-      std::printf("%s = %.2fx (wall time)\n", label, a->second / b->second);
-  }
-
  private:
   static void print(const std::map<std::string, double>& times, const char* label, const std::string& ours,
                     const std::string& baseline, const char* unit) {

@@ -40,7 +40,12 @@ std::map<std::string, Place> ReadLayout(const std::string& path) {
       std::string kind;
       if (fields >> kind >> place.x >> place.y >> place.width >> place.height) places[a + "/" + b] = place;
     } else if (what == "item" && b == "0") {
-      if (fields >> place.x >> place.y >> place.width >> place.height) places["item " + a] = place;
+      if (fields >> place.x >> place.y >> place.width >> place.height) {
+        places["item " + a] = place;
+        std::string text;
+        std::getline(fields >> std::ws, text);
+        places["item " + text] = place;
+      }
     }
   }
   return places;
@@ -160,7 +165,26 @@ TEST_F(DialogWindowTest, ShowsTheShellWhereItsDescriptionPutsItAndSavesWhatIsCli
   EXPECT_GT(Contrast(shot, popup), 0.05) << "nothing is drawn where the panel pop-up is";
   EXPECT_GT(Contrast(shot, places["PDlg/2"]), 0.05) << "nothing is drawn where the Save button is";
 
-  // Open the panel pop-up and choose the second panel, as a person would.
+  // The Paper/Output panel is shown first; its output colour pop-up lies in its group where the
+  // panel's description puts it.
+  ASSERT_TRUE(places.count("PpOu/24")) << korvo_test::ReadFile(layout());
+  const Place group = places["PpOu/1002"], colour = places["PpOu/24"];
+  EXPECT_EQ(colour.x - group.x, 170);
+  EXPECT_EQ(colour.y - group.y, 64);
+  EXPECT_EQ(colour.width, 200);
+  EXPECT_EQ(colour.height, 22);
+  EXPECT_GT(Contrast(shot, colour), 0.05) << "nothing is drawn where the output colour pop-up is";
+
+  // Choose another output colour, as a person would.
+  click(colour);
+  places = waitForLayout("item Grayscale");
+  ASSERT_TRUE(places.count("item Grayscale")) << korvo_test::ReadFile(layout());
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  places = ReadLayout(layout());
+  click(places["item Grayscale"]);
+  WaitUntil(10, [&] { return ReadLayout(layout()).count("item Grayscale") == 0; });
+
+  // Open the panel pop-up and choose the second panel.
   click(popup);
   places = waitForLayout("item 2");
   ASSERT_TRUE(places.count("item 2")) << korvo_test::ReadFile(layout());
@@ -177,7 +201,25 @@ TEST_F(DialogWindowTest, ShowsTheShellWhereItsDescriptionPutsItAndSavesWhatIsCli
   ASSERT_EQ(dialog_->waitForExit(20), std::optional<int>(0)) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
   auto saved = platform::PrintSession::load(session());
   ASSERT_TRUE(saved) << saved.error();
-  EXPECT_NE(saved->ticket(platform::kPDE_PMPrintSettingsRef), nullptr);
+  const platform::Ticket* settings = saved->ticket(platform::kPDE_PMPrintSettingsRef);
+  ASSERT_NE(settings, nullptr);
+
+  // The ticket holds what the same choice made through korvo-pde set holds.
+  const std::string other = dir_.path() + "/set.plist";
+  std::string out;
+  ASSERT_EQ(korvo_test::RunCommand(std::string(KORVO_BIN_DIR) + "/korvo-pde set --session " + other +
+                                       " OutputColor=Grayscale",
+                                   &out, true),
+            0)
+      << out;
+  auto expected = platform::PrintSession::load(other);
+  ASSERT_TRUE(expected) << expected.error();
+  const char* colourKey = "com.korvo.print.FinishingOutputColor";
+  const platform::PlistValue* chosen = settings->get(colourKey);
+  const platform::PlistValue* wanted = expected->ticket(platform::kPDE_PMPrintSettingsRef)->get(colourKey);
+  ASSERT_NE(chosen, nullptr);
+  ASSERT_NE(wanted, nullptr);
+  EXPECT_EQ(*chosen, *wanted);
 }
 
 TEST_F(DialogWindowTest, CancelSavesNothing) {
