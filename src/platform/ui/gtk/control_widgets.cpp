@@ -177,11 +177,10 @@ void CreateWidgets(WidgetNode& node) {
       gtk_drawing_area_set_draw_func(GTK_DRAWING_AREA(node.area), DrawImages, &node, nullptr);
       MakeContainer(node, node.area);
       if (node.kind == ControlKind::Picture) {
-        node.main = PictureOf(node, control);
-        if (node.main != nullptr) {
-          gtk_widget_set_size_request(node.main, std::max(node.bounds.width, 1), std::max(node.bounds.height, 1));
-          gtk_fixed_put(GTK_FIXED(node.fixed), node.main, 0, 0);
-        }
+        node.main = gtk_picture_new();
+        gtk_picture_set_can_shrink(GTK_PICTURE(node.main), TRUE);
+        gtk_widget_set_size_request(node.main, std::max(node.bounds.width, 1), std::max(node.bounds.height, 1));
+        gtk_fixed_put(GTK_FIXED(node.fixed), node.main, 0, 0);
       }
       break;
     case ControlKind::TabControl: {
@@ -343,6 +342,12 @@ void UpdateWidgets(WidgetNode& node, Control& control) {
       draw.control = &control;
       SendEventToEventTarget(draw, &control);
       node.images = ImagesDrawnIn(control);
+      // A picture control shows the file it names now; the panels change it as choices change.
+      if (node.kind == ControlKind::Picture && control.picture() != node.pictureName) {
+        node.pictureName = control.picture();
+        std::optional<std::string> path = node.owner.picturePath(node.pictureName);
+        gtk_picture_set_filename(GTK_PICTURE(node.main), path ? path->c_str() : nullptr);
+      }
       gtk_widget_set_size_request(node.area, std::max(node.bounds.width, 1), std::max(node.bounds.height, 1));
       gtk_widget_queue_draw(node.area);
       break;

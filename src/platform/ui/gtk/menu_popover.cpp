@@ -6,6 +6,8 @@
 namespace platform::ui::gtk {
 namespace {
 
+constexpr int kMenuMaxHeight = 360;
+
 void OnItemChosen(GtkButton* button, gpointer data) {
   auto& node = *static_cast<WidgetNode*>(data);
   const int item = GPOINTER_TO_INT(g_object_get_data(G_OBJECT(button), "korvo-item"));
@@ -59,7 +61,16 @@ GtkWidget* CreateMenuPopover(WidgetNode& node) {
           AppendItem(box, node, *entry.submenu->item(sub), item, sub, false);
     }
   }
-  gtk_popover_set_child(GTK_POPOVER(popover), box);
+  // A long menu (the paper menu with its submenus) scrolls rather than running off the screen,
+  // where GTK would not show it at all.
+  GtkWidget* scroller = gtk_scrolled_window_new();
+  gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(scroller), GTK_POLICY_NEVER, GTK_POLICY_AUTOMATIC);
+  gtk_scrolled_window_set_max_content_height(GTK_SCROLLED_WINDOW(scroller), kMenuMaxHeight);
+  gtk_scrolled_window_set_propagate_natural_height(GTK_SCROLLED_WINDOW(scroller), TRUE);
+  gtk_scrolled_window_set_propagate_natural_width(GTK_SCROLLED_WINDOW(scroller), TRUE);
+  gtk_scrolled_window_set_child(GTK_SCROLLED_WINDOW(scroller), box);
+  gtk_popover_set_child(GTK_POPOVER(popover), scroller);
+  g_object_set_data(G_OBJECT(popover), kMenuItemsKey, box);
   g_signal_connect(popover, "closed", G_CALLBACK(OnClosed), &node);
   node.owner.setOpenMenu(popover, node.control);
   return popover;

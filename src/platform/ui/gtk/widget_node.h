@@ -28,6 +28,7 @@ struct WidgetNode {
   GtkWidget* entry = nullptr;  // the text field of a combo box
   GtkWidget* area = nullptr;   // draws the pictures recorded on the control
   std::vector<DrawnImage> images;
+  std::string pictureName;  // the picture file a picture control shows now
   Rect bounds;
   bool seen = false;
   bool placed = false;
@@ -38,6 +39,9 @@ struct WidgetNode {
 void CreateWidgets(WidgetNode& node);
 // Copies the control's title, value, text and state to its widgets.
 void UpdateWidgets(WidgetNode& node, Control& control);
+
+// The popover's box of item buttons is kept on it under this key.
+inline constexpr const char* kMenuItemsKey = "korvo-menu-items";
 
 // Fills a menu button's popover with the items of the control's menu, as they are now.
 GtkWidget* CreateMenuPopover(WidgetNode& node);

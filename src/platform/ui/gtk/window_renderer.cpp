@@ -207,7 +207,7 @@ std::vector<WindowRenderer::OpenMenuItem> WindowRenderer::openMenuItems() const 
   const int surfaceY = gdk_popup_get_position_y(GDK_POPUP(surface));
   double dx = 0, dy = 0;
   gtk_native_get_surface_transform(GTK_NATIVE(openPopover_), &dx, &dy);
-  GtkWidget* box = gtk_popover_get_child(GTK_POPOVER(openPopover_));
+  auto* box = static_cast<GtkWidget*>(g_object_get_data(G_OBJECT(openPopover_), kMenuItemsKey));
   for (GtkWidget* child = box ? gtk_widget_get_first_child(box) : nullptr; child != nullptr;
        child = gtk_widget_get_next_sibling(child)) {
     if (!GTK_IS_BUTTON(child)) continue;
