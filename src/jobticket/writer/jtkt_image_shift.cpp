@@ -8,14 +8,6 @@
 
 namespace {
 
-// The members of the image-shift dictionary, as model/image_shift_options_ticket.cpp stores them.
-constexpr const char* kInchesKey = kImageShiftInchesKey;
-constexpr const char* kFullPrecisionKey = kImageShiftFullPrecisionKey;
-constexpr const char* kX1Key = kImageShiftX1Key;
-constexpr const char* kY1Key = kImageShiftY1Key;
-constexpr const char* kX2Key = kImageShiftX2Key;
-constexpr const char* kY2Key = kImageShiftY2Key;
-
 std::int64_t ToHundredthsOfMillimetre(std::int32_t stored, bool fullPrecision, bool inches) {
   const std::int64_t value = stored;
   if (fullPrecision) return value;
@@ -28,15 +20,15 @@ void FillImageShift(const platform::PlistDict* dictionary, _ImageShiftSelections
   if (selections == nullptr) return;
   *selections = _ImageShiftSelections{};
   if (dictionary == nullptr) return;
-  const bool fullPrecision = JTktBoolean(dictionary, kFullPrecisionKey).value_or(false);
-  const bool inches = JTktSetting(dictionary, kInchesKey).value_or(1) != 0;
+  const bool fullPrecision = JTktBoolean(dictionary, kImageShiftFullPrecisionKey).value_or(false);
+  const bool inches = JTktSetting(dictionary, kImageShiftInchesKey).value_or(1) != 0;
   const auto shift = [&](const char* key) {
     return ToHundredthsOfMillimetre(JTktSetting(dictionary, key).value_or(0), fullPrecision, inches);
   };
-  selections->xSide1 = shift(kX1Key);
-  selections->ySide1 = shift(kY1Key);
-  selections->xSide2 = shift(kX2Key);
-  selections->ySide2 = shift(kY2Key);
+  selections->xSide1 = shift(kImageShiftX1Key);
+  selections->ySide1 = shift(kImageShiftY1Key);
+  selections->xSide2 = shift(kImageShiftX2Key);
+  selections->ySide2 = shift(kImageShiftY2Key);
 }
 
 int WriteJTktImageShift(const JTktWriteContext* ctx, std::int64_t xSide1, std::int64_t xSide2, std::int64_t ySide1,
