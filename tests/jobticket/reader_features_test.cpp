@@ -39,7 +39,7 @@ const PlistValue* At(const PlistDict& dict, const std::string& key, const char* 
 
 class ReaderFeatures : public jtkt_test::ReaderTest {};
 
-TEST_F(ReaderFeatures, KeywordTablesConvertBothWaysAndHaveTheirRows) {
+TEST_F(ReaderFeatures, KeywordTablesConvertBothWays) {
   std::string name = "DuplexShort";
   std::int32_t value = 0;
   EXPECT_TRUE(JTKTConvertKeyword(JTKTSidesMap, kJTKTKeywordToValue, &name, &value));
@@ -51,11 +51,6 @@ TEST_F(ReaderFeatures, KeywordTablesConvertBothWaysAndHaveTheirRows) {
   EXPECT_FALSE(JTKTConvertKeyword(JTKTSidesMap, kJTKTKeywordToValue, &name, &value));
   name = "Simplex";
   EXPECT_FALSE(JTKTConvertKeyword(JTKTSidesMap, 3, &name, &value));
-  EXPECT_EQ(JTKTCountKeywordMap(JTKTHalftoneScreenMap), 28u);
-  EXPECT_EQ(JTKTCountKeywordMap(JTKTMediaColorMap), 12u);
-  EXPECT_EQ(JTKTCountKeywordMap(JTKTCMYKSourceProfileMap), 15u);
-  EXPECT_EQ(JTKTCountKeywordMap(JTKTHighlightMappingColorMap), 14u);
-  EXPECT_EQ(JTKTCountKeywordMap(JTKTRotationMap), 3u);
 }
 
 TEST_F(ReaderFeatures, PathsAreAnchoredAndTheFirstMatchInDocumentOrderWins) {
