@@ -173,11 +173,10 @@ TEST_F(ReaderFeatures, HeldJobsAndFormsAsTheWriterWritesThem) {
   const PlistDict merged = jtkt_test::Imported(Job(
       "<forms-col syntax=\"1setOf\"><value syntax=\"collection\"><form-name syntax=\"name\">Letterhead</form-name>"
       "<forms-x-image-shift syntax=\"integer\">2540</forms-x-image-shift></value></forms-col>"));
-  const PlistDict& forms = *At(merged, kBackgroundFormsOptionsKey)->asDictionary();
-  EXPECT_EQ(forms.at("MergeWithString"), PlistValue("Letterhead"));
-  EXPECT_EQ(forms.at("UseExistingForm"), PlistValue(2));
-  EXPECT_EQ(forms.at("X1"), PlistValue(2540));
-  EXPECT_EQ(forms.at("FullPrecision"), PlistValue(true));  // thousandths of a millimetre already
+  // Thousandths of a millimetre already: full precision.
+  EXPECT_EQ(*At(merged, kBackgroundFormsOptionsKey),
+            PlistValue(PlistDict{{"MergeWithString", "Letterhead"}, {"UseExistingForm", 2}, {"X1", 2540},
+                                 {"FullPrecision", true}}));
 }
 
 TEST_F(ReaderFeatures, LaterFilesReplaceWhatTheyGiveAndDefaultsNeverReplaceAnything) {
