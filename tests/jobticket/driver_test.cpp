@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "jobticket/writer/jtkt_driver.h"
+#include "jobticket/writer/jtkt_finishing.h"
+#include "jobticket/writer/jtkt_job_attributes.h"
 #include "jobticket/writer/jtkt_ticket_keys.h"
 #include "jtkt_test_support.h"
 #include "model/special_pages_ticket.h"
@@ -22,10 +24,21 @@ TEST(JTktDriver, WithoutOptionsNothingAtAllIsWritten) {
   EXPECT_EQ(Document(ticket), "");
 }
 
-TEST(JTktDriver, WholeDocumentEndsWithTheRootEndAndNoLineFeed) {
-  const std::string document = Document(jtkt_test::WholeDocumentTicket());
-  ASSERT_TRUE(document.starts_with("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE jtkt SYSTEM \"jtkt-v02025.dtd\">\n"));
-  EXPECT_TRUE(document.ends_with("\t</job-template-attributes>\n</jtkt>"));
+// In a whole document the notes come before the job type, the media before the finishing, and
+// both before the job-level commands.
+TEST(JTktDriver, WholeDocumentPlacesEachFamily) {
+  PlistDict ticket = jtkt_test::WholeDocumentTicket();
+  ticket.insert_or_assign(kFinishingOptionsKey, 32);
+  ticket.insert_or_assign(kJobTypeKey, PlistDict{{"JobType", 2}});
+  ticket.insert_or_assign(kJobNotesRecipientKey, "Desk 4");
+  const std::string document = Document(ticket);
+  const auto at = [&](const char* element) { return document.find(element); };
+  ASSERT_NE(at("<job-hold-until"), std::string::npos);
+  ASSERT_NE(at("<finishings syntax=\"1setOf\">"), std::string::npos);
+  EXPECT_LT(at("<job-recipient-name"), at("<job-hold-until"));
+  EXPECT_LT(at("<job-hold-until"), at("<sides "));
+  EXPECT_LT(at("</media-col>"), at("<finishings syntax=\"1setOf\">"));
+  EXPECT_LT(at("<finishings syntax=\"1setOf\">"), at("<sides "));
   EXPECT_EQ(jtkt_test::XmllintComplaint(document), "");
 }
 

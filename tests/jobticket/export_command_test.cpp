@@ -58,22 +58,22 @@ TEST_F(ExportCommand, TheSessionsSettingsReachTheFile) {
   EXPECT_EQ(jtkt_test::XmllintComplaint(written), "");
 }
 
-TEST_F(ExportCommand, AFolderThatIsNotThereFailsWithOneLineAndNoFile) {
-  std::string err;
+// A folder or a session file that is not there: one "ERROR:" line naming it, and no file.
+TEST_F(ExportCommand, AMissingFolderOrSessionFailsWithOneLineAndNoFile) {
+  struct Case {
+    std::string arguments, named, absent;
+  };
   const std::string target = dir.file("missing/job.xml");
-  EXPECT_EQ(Export("--session " + session + " -o " + target, &err), 1);
-  EXPECT_TRUE(err.starts_with("ERROR: ")) << err;
-  EXPECT_NE(err.find(target), std::string::npos);
-  EXPECT_EQ(Lines(err), 1);
-  EXPECT_FALSE(std::filesystem::exists(dir.file("missing")));
-}
-
-TEST_F(ExportCommand, AMissingSessionFileIsAUserError) {
-  std::string err;
-  EXPECT_EQ(Export("--session " + dir.file("nope.plist") + " -o " + dir.file("job.xml"), &err), 1);
-  EXPECT_NE(err.find("nope.plist"), std::string::npos) << err;
-  EXPECT_EQ(Lines(err), 1);
-  EXPECT_FALSE(std::filesystem::exists(dir.file("job.xml")));
+  for (const Case& c : {Case{"--session " + session + " -o " + target, target, dir.file("missing")},
+                        Case{"--session " + dir.file("nope.plist") + " -o " + dir.file("job.xml"), "nope.plist",
+                             dir.file("job.xml")}}) {
+    std::string err;
+    EXPECT_EQ(Export(c.arguments, &err), 1) << c.arguments;
+    EXPECT_TRUE(err.starts_with("ERROR: ")) << err;
+    EXPECT_NE(err.find(c.named), std::string::npos) << err;
+    EXPECT_EQ(Lines(err), 1) << err;
+    EXPECT_FALSE(std::filesystem::exists(c.absent));
+  }
 }
 
 TEST_F(ExportCommand, BadArgumentsAreUsageErrors) {

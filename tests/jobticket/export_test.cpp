@@ -37,12 +37,6 @@ std::vector<std::string> FolderEntries(const std::string& folder) {
 
 long Lines(const std::string& text) { return std::count(text.begin(), text.end(), '\n'); }
 
-TEST(JTktExport, OnlyTheKorvoItemsAreCopied) {
-  const platform::PlistDict items = JTKTCopyKorvoItems(KorvoTicket());
-  EXPECT_EQ(items.size(), 3u);
-  EXPECT_EQ(platform::PlistDictFind(items, kPMJobNameKey), nullptr);
-}
-
 TEST(JTktExport, WritesTheDocumentOfTheKorvoItems) {
   korvo_test::TempDir dir;
   const platform::Ticket ticket = KorvoTicket();
@@ -104,14 +98,6 @@ TEST(JTktExport, FailuresSayWhyInOneLineAndLeaveNoFile) {
   EXPECT_EQ(FolderEntries(dir.path()).size(), 2u);  // "locked" and "folder.xml", nothing else
   EXPECT_TRUE(fs::is_directory(dir.file("folder.xml")));
   ::chmod(locked.c_str(), 0755);
-}
-
-TEST(JTktExport, TheProcessWideStreamIsTheSameAfterAnExport) {
-  korvo_test::TempDir dir;
-  const platform::Ticket ticket = KorvoTicket();
-  std::FILE* before = jtkt_ofp.stream;
-  ASSERT_EQ(JTKTExportTicketToFile(&ticket, dir.file("job.xml")), platform::noErr);
-  EXPECT_EQ(jtkt_ofp.stream, before);
 }
 
 // The export command as the Advanced panel runs it, on a shell with no panels loaded.

@@ -23,105 +23,61 @@ using jtkt_test::WrittenByDefaultOutput;
 using platform::PlistArray;
 using platform::PlistDict;
 
-std::string JobType(const PlistDict& ticket) {
-  return WrittenByDefaultOutput([&] { WriteJTKTJobType(&ticket); });
-}
-
-std::string Forms(const PlistDict& ticket) {
-  return WrittenByDefaultOutput([&] { WriteJTKTBackgroundForms(&ticket); });
-}
-
-std::string SaveInfo(const std::string& disposition, const std::string& location, const std::string& name,
-                     const std::string& format) {
-  return "\t\t<job-save-disposition syntax=\"collection\">\n\t\t\t<save-disposition syntax=\"keyword\">" + disposition +
-         "</save-disposition>\n\t\t\t<save-info syntax=\"1setOf\">\n\t\t\t\t<value syntax=\"collection\">\n"
-         "\t\t\t\t\t<save-location syntax=\"uri\">" + location + "</save-location>\n"
-         "\t\t\t\t\t<save-name syntax=\"name\" xml:space=\"preserve\">" + name + "</save-name>\n" + format +
-         "\t\t\t\t</value>\n\t\t\t</save-info>\n\t\t</job-save-disposition>\n";
-}
-
-std::string Format(const char* type) {
-  return std::string("\t\t\t\t\t<save-document-format syntax=\"mimeMediaType\">") + type + "</save-document-format>\n";
-}
-
-TEST(JTktJobNotes, EachTextInOrderEscapedAndWhole) {
-  const std::string longNote(100 * 1024, 'n');
-  const PlistDict ticket{{kJobNotesMessageKey, "Use <blue> & \"white\""},
-                         {kJobNotesRecipientKey, "R\xC3\xA9my"},
-                         {kJobNotesSheetMessageKey, longNote},
-                         {kJobNotesAdditionalInfoKey, std::string("a\x01" "b\xFF", 4)}};
-  EXPECT_EQ(WrittenByDefaultOutput([&] { WriteJTKTJobNotes(&ticket); }),
-            "\t\t<job-message-to-operator syntax=\"text\" xml:space=\"preserve\">Use &lt;blue&gt; &amp; &quot;white&quot;"
-            "</job-message-to-operator>\n"
-            "\t\t<job-recipient-name syntax=\"name\" xml:space=\"preserve\">R\xC3\xA9my</job-recipient-name>\n"
-            "\t\t<job-sheet-message syntax=\"text\" xml:space=\"preserve\">" + longNote + "</job-sheet-message>\n"
-            "\t\t<job-accounting-data syntax=\"text\" xml:space=\"preserve\">ab\xEF\xBF\xBD</job-accounting-data>\n");
-  EXPECT_EQ(WrittenByDefaultOutput([] {
-              const PlistDict none{{kJobNotesMessageKey, 4}};
-              WriteJTKTJobNotes(&none);
-            }),
-            "");
-  JTktJobNotes notes;
-  EXPECT_EQ(WriteJTktJobNotes(nullptr, &notes), platform::paramErr);
-}
-
-TEST(JTktJobType, HoldSaveAndNothing) {
-  EXPECT_EQ(JobType({{kJobTypeKey, PlistDict{{"JobType", 2}}}}),
-            "\t\t\t<job-hold-until syntax=\"keyword\">indefinite</job-hold-until>\n");
-  EXPECT_EQ(JobType({{kJobTypeKey, PlistDict{{"JobType", 9}}}}), "");
-  EXPECT_EQ(JobType({}), "");
-  EXPECT_EQ(JobType({{kJobTypeKey, PlistDict{}}}), "\t\t<job-save-disposition syntax=\"collection\">\n"
-                                                   "\t\t\t<save-disposition syntax=\"keyword\">none</save-disposition>\n"
-                                                   "\t\t</job-save-disposition>\n");
-  EXPECT_EQ(JobType({{kJobTypeKey, PlistDict{{"JobType", 3}, {"SavedJobName", "Q3 <draft>"}}}}),
-            SaveInfo("save-only", "file:///job-repository/", "Q3 &lt;draft&gt;", Format("application/X-single-page-tiff")));
-  EXPECT_EQ(JobType({{kJobTypeKey, PlistDict{{"JobType", 3}, {"SaveDisposition", 2}, {"MediaType", 3},
-                                              {"SavedJobLocation", "file:///a&b/"}}}}),
-            SaveInfo("print-save", "file:///a&amp;b/", "", Format("application/pdf")));
-  EXPECT_EQ(JobType({{kJobTypeKey, PlistDict{{"JobType", 4}, {"MediaType", 9}, {"UseJobName", true}, {"SavedJobName", "x"}}},
-                     {kPMJobNameKey, "Report"}}),
-            SaveInfo("print-save", "file:///job-repository/", "Report", ""));
-  EXPECT_EQ(JobType({{kJobTypeKey, PlistDict{{"JobType", 3}, {"SaveDisposition", 1}, {"MediaType", 5}}}}),
-            SaveInfo("save-only", "file:///job-repository/", "", Format("application/X-fast-reprint-and-dri")));
-  _JOBDATA job;
-  job.jobType = 7;
-  RecordingContext out;
-  EXPECT_EQ(WriteJTktJobTypes(out.get(), &job), platform::noErr);
-  EXPECT_EQ(out.text(), "");
-}
-
-TEST(JTktBackgroundForms, OnlyForAFormsJob) {
+// Notes, every job type and background forms, each ticket's output in turn.
+TEST(JTktJobAttributes, NotesJobTypesAndFormsMatchTheGoldenFile) {
   korvo_test::ScopedXdgHome home;
+  const PlistDict notes{{kJobNotesMessageKey, "Use <blue> & \"white\""},
+                        {kJobNotesRecipientKey, "R\xC3\xA9my"},
+                        {kJobNotesSheetMessageKey, "Sheet"},
+                        {kJobNotesAdditionalInfoKey, std::string("a\x01" "b\xFF", 4)}};
+  const PlistDict notNotes{{kJobNotesMessageKey, 4}};
+  const std::vector<PlistDict> jobTypes{
+      {{kJobTypeKey, PlistDict{{"JobType", 2}}}},
+      {{kJobTypeKey, PlistDict{{"JobType", 9}}}},
+      {},
+      {{kJobTypeKey, PlistDict{}}},
+      {{kJobTypeKey, PlistDict{{"JobType", 3}, {"SavedJobName", "Q3 <draft>"}}}},
+      {{kJobTypeKey, PlistDict{{"JobType", 3}, {"SaveDisposition", 2}, {"MediaType", 3}, {"SavedJobLocation", "file:///a&b/"}}}},
+      {{kJobTypeKey, PlistDict{{"JobType", 4}, {"MediaType", 9}, {"UseJobName", true}, {"SavedJobName", "x"}}},
+       {kPMJobNameKey, "Report"}},
+      {{kJobTypeKey, PlistDict{{"JobType", 3}, {"SaveDisposition", 1}, {"MediaType", 5}}}}};
+  // Forms are written only for a forms job.
   const PlistDict options{{"UseDocumentName", 0}, {"NewFormString", "Letterhead"}, {"MergeWithString", "Invoice & Co"},
                           {"CyclePages", 3}, {"Inches", 1}, {"X1", 10}, {"Y1", -5}};
-  const std::string both =
-      "\t\t<form-save syntax=\"collection\">\n"
-      "\t\t\t<form-save-disposition syntax=\"keyword\">save-only</form-save-disposition>\n"
-      "\t\t\t<form-save-info syntax=\"1setOf\">\n"
-      "\t\t\t\t<value syntax=\"collection\">\n"
-      "\t\t\t\t\t<form-save-location syntax=\"uri\">file:///form-repository/</form-save-location>\n"
-      "\t\t\t\t\t<form-save-name syntax=\"name\" xml:space=\"preserve\">Letterhead</form-save-name>\n"
-      "\t\t\t\t\t<form-save-format syntax=\"mimeMediaType\">application/X-single-page-tiff</form-save-format>\n"
-      "\t\t\t\t</value>\n"
-      "\t\t\t</form-save-info>\n"
-      "\t\t</form-save>\n"
-      "\t\t<forms-col syntax=\"1setOf\">\n"
-      "\t\t\t<value syntax=\"collection\">\n"
-      "\t\t\t\t<form-name syntax=\"name\" xml:space=\"preserve\">Invoice &amp; Co</form-name>\n"
-      "\t\t\t\t<form-cycle-start syntax=\"integer\">3</form-cycle-start>\n"
-      "\t\t\t\t<forms-x-image-shift syntax=\"integer\">2540</forms-x-image-shift>\n"
-      "\t\t\t\t<forms-y-image-shift syntax=\"integer\">-1270</forms-y-image-shift>\n"
-      "\t\t\t</value>\n"
-      "\t\t</forms-col>\n";
-  EXPECT_EQ(Forms({{kBackgroundFormsOptionsKey, options}, {kJobTypeKey, PlistDict{{"JobType", 9}}}}), both);
-  EXPECT_EQ(Forms({{kBackgroundFormsOptionsKey, options}, {kJobTypeKey, PlistDict{{"JobType", 3}}}}), "");
-  EXPECT_EQ(Forms({{kBackgroundFormsOptionsKey, options}}), "");
-  const std::string log = jtkt_test::DiagnosticsOf([&] {
-    Forms({{kBackgroundFormsOptionsKey, options}, {kJobTypeKey, PlistDict{{"JobType", 3}}}});
+  const std::vector<PlistDict> forms{{{kBackgroundFormsOptionsKey, options}, {kJobTypeKey, PlistDict{{"JobType", 9}}}},
+                                     {{kBackgroundFormsOptionsKey, options}, {kJobTypeKey, PlistDict{{"JobType", 3}}}},
+                                     {{kBackgroundFormsOptionsKey, options}}};
+  std::string body = WrittenByDefaultOutput([&] {
+    WriteJTKTJobNotes(&notes);
+    WriteJTKTJobNotes(&notNotes);
+    for (const PlistDict& ticket : jobTypes) WriteJTKTJobType(&ticket);
+    for (const PlistDict& ticket : forms) WriteJTKTBackgroundForms(&ticket);
+  });
+  body += jtkt_test::Recorded([](const JTktWriteContext* out) {
+    _JOBDATA job;
+    job.jobType = 7;
+    EXPECT_EQ(WriteJTktJobTypes(out, &job), platform::noErr);
+  });
+  jtkt_test::ExpectGolden(jtkt_test::Framed(body), "job_attributes.xml");
+}
+
+TEST(JTktJobAttributes, ALongNoteIsWrittenWholeAndFormsAreLogged) {
+  const std::string longNote(100 * 1024, 'n');
+  const PlistDict ticket{{kJobNotesSheetMessageKey, longNote}};
+  EXPECT_NE(WrittenByDefaultOutput([&] { WriteJTKTJobNotes(&ticket); }).find(">" + longNote + "</job-sheet-message>\n"),
+            std::string::npos);
+  JTktJobNotes notes;
+  EXPECT_EQ(WriteJTktJobNotes(nullptr, &notes), platform::paramErr);
+  korvo_test::ScopedXdgHome home;
+  const std::string log = jtkt_test::DiagnosticsOf([] {
+    const PlistDict forms{{kBackgroundFormsOptionsKey, PlistDict{{"NewFormString", "Letterhead"}}},
+                          {kJobTypeKey, PlistDict{{"JobType", 3}}}};
+    WrittenByDefaultOutput([&] { WriteJTKTBackgroundForms(&forms); });
   });
   EXPECT_EQ(log, "DEBUG: ******* WriteJTKTBackgroundForms\nDEBUG: ******* WriteJTKTBackgroundForms: valid ticket\n"
                  "DEBUG: ******* WriteJTKTBackgroundForms: valid bg options ticket\nDEBUG: ******** jobType = 3\n");
 }
+
 
 TEST(JTktBackgroundForms, UnitsDocumentNameAndLongNames) {
   korvo_test::ScopedXdgHome home;
@@ -144,20 +100,6 @@ TEST(JTktBackgroundForms, UnitsDocumentNameAndLongNames) {
   WriteJTktBackgroundForms(out.get(), &forms);
   EXPECT_NE(out.text().find(">" + std::string(254, 'g') + "</form-name>"), std::string::npos);
   EXPECT_EQ(jtkt_test::XmllintComplaint(jtkt_test::Framed(out.text())), "");
-}
-
-TEST(JTktJobType, WholeDocumentPlacesTheJobTypeAfterTheNotes) {
-  PlistDict ticket = jtkt_test::WholeDocumentTicket();
-  ticket.insert_or_assign(kJobTypeKey, PlistDict{{"JobType", 2}});
-  ticket.insert_or_assign(kJobNotesRecipientKey, "Desk 4");
-  const std::string document = jtkt_test::Document(ticket);
-  const auto notes = document.find("<job-recipient-name");
-  const auto hold = document.find("<job-hold-until");
-  const auto sides = document.find("<sides ");
-  ASSERT_NE(hold, std::string::npos);
-  EXPECT_LT(notes, hold);
-  EXPECT_LT(hold, sides);
-  EXPECT_EQ(jtkt_test::XmllintComplaint(document), "");
 }
 
 // Names with the XML specials, control characters and broken UTF-8, the sentinel and codes out of

@@ -26,9 +26,7 @@ constexpr const char* kClient = "com.korvo.print";
 std::string Export(const platform::Ticket& ticket) { return jtkt_test::Document(JTKTCopyKorvoItems(ticket)); }
 
 TEST(JTktJobDocuments, PlainJobMatchesTheGoldenFile) {
-  const std::string document = Export(jtkt_test::GoldenPlainJob());
-  EXPECT_EQ(document, jtkt_test::Golden("plain_job.xml"));
-  EXPECT_EQ(jtkt_test::XmllintComplaint(document), "");
+  jtkt_test::ExpectGolden(Export(jtkt_test::GoldenPlainJob()), "plain_job.xml");
 }
 
 Stock MakeStock(int size, int type, int color) {
@@ -79,9 +77,7 @@ TEST(JTktJobDocuments, EveryPaperOfAJobMatchesTheGoldenFile) {
     FillMediaData(&media, paper);
     WriteJTktMedia(out.get(), &media);
   }
-  const std::string document = jtkt_test::Framed(out.text());
-  EXPECT_EQ(document, jtkt_test::Golden("job_papers.xml"));
-  EXPECT_EQ(jtkt_test::XmllintComplaint(document), "");
+  jtkt_test::ExpectGolden(jtkt_test::Framed(out.text()), "job_papers.xml");
 }
 
 std::string HostileText(std::size_t length) {

@@ -1,5 +1,7 @@
 #include "jtkt_test_support.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 
 #include "jobticket/writer/jtkt_export.h"
@@ -62,6 +64,21 @@ std::string Framed(const std::string& body) {
   WriteJTktJobAttribEnd(frame.get());
   WriteJTktTrailer(frame.get());
   return head + body + frame.text();
+}
+
+std::string Recorded(const std::function<void(const JTktWriteContext*)>& write) {
+  RecordingContext out;
+  write(out.get());
+  return out.text();
+}
+
+void ExpectGolden(const std::string& document, const std::string& name) {
+  if (std::getenv("KORVO_UPDATE_GOLDEN") != nullptr) {
+    korvo_test::WriteFile(korvo_test::DataPath("jobticket/" + name), document);
+    ADD_FAILURE() << "wrote " << name;
+  }
+  EXPECT_EQ(document, Golden(name)) << name;
+  EXPECT_EQ(XmllintComplaint(document), "") << name;
 }
 
 std::string Golden(const std::string& name) { return korvo_test::ReadFile(korvo_test::DataPath("jobticket/" + name)); }

@@ -55,6 +55,14 @@ std::string Framed(const std::string& body);
 // tests/data/jobticket/<name>.
 std::string Golden(const std::string& name);
 
+// What an emitter writes into a fresh recording context.
+std::string Recorded(const std::function<void(const JTktWriteContext*)>& write);
+
+// Expects the document to be tests/data/jobticket/<name> byte for byte and xmllint to accept it.
+// With KORVO_UPDATE_GOLDEN set the file is written instead, and the test fails so that a run
+// that rewrites golden files can never pass.
+void ExpectGolden(const std::string& document, const std::string& name);
+
 // xmllint --noout --nonet on the bytes: empty when it accepts them, its complaint otherwise.
 std::string XmllintComplaint(const std::string& bytes);
 

@@ -49,9 +49,7 @@ TEST(JTktMedia, EveryStockTypeMatchesTheGoldenFile) {
   std::vector<PlistDict> stocks{{}};
   for (int type = 0; type <= 57; ++type)
     stocks.push_back({{"Type", type}, {"Modulus", 5}, {"CustomType", "Heavy <Card> & Co. & more"}});
-  const std::string document = MediaDocument(stocks);
-  EXPECT_EQ(document, jtkt_test::Golden("media_types.xml"));
-  EXPECT_EQ(jtkt_test::XmllintComplaint(document), "");
+  jtkt_test::ExpectGolden(MediaDocument(stocks), "media_types.xml");
 }
 
 TEST(JTktMedia, EveryPropertyMatchesTheGoldenFile) {
@@ -85,9 +83,7 @@ TEST(JTktMedia, EveryPropertyMatchesTheGoldenFile) {
   // Names keep 30 bytes, cut before a character or an entity that would not fit.
   stocks.push_back({{"Type", 7}, {"CustomType", std::string(29, 'a') + "\xC3\xA9"}, {"Color", 10},
                     {"CustomColor", std::string(28, 'b') + "&c"}});
-  const std::string document = MediaDocument(stocks);
-  EXPECT_EQ(document, jtkt_test::Golden("media_properties.xml"));
-  EXPECT_EQ(jtkt_test::XmllintComplaint(document), "");
+  jtkt_test::ExpectGolden(MediaDocument(stocks), "media_properties.xml");
 }
 
 TEST(JTktMedia, PageGeometryNamesTheSizeOfAStockWithout) {
@@ -114,32 +110,25 @@ TEST(JTktMedia, PageGeometryNamesTheSizeOfAStockWithout) {
 
 // Codes outside their lists and absent names write no member, never undefined text.
 TEST(JTktMedia, CodesWithoutAWordAndAbsentNamesWriteNoMember) {
-  const std::string empty = "\t\t<media-col syntax=\"collection\">\n\t\t</media-col>\n";
   _MEDIADATA odd;
   odd.type = 99;
   odd.color = 40;
   odd.tooth = 0;
   odd.grain = 3;
   odd.sidesCoated = 2;  // coated, but with no kind
-  RecordingContext out;
-  WriteJTktMedia(out.get(), &odd);
-  EXPECT_EQ(out.text(), empty);
+  std::vector<_MEDIADATA> records{odd};
   for (int type : {kJTktMediaNoType, kJTktMediaPreCutEmbossedTab, kJTktMediaTextured, kJTktMediaPrePrinted}) {
-    _MEDIADATA media;
-    media.type = type;
-    media.prePrinted = 9;
-    out.clear();
-    WriteJTktMedia(out.get(), &media);
-    EXPECT_EQ(out.text(), empty) << type;
+    records.emplace_back().type = type;
+    records.back().prePrinted = 9;
   }
-  _MEDIADATA unnamed;
-  unnamed.type = kJTktMediaNamed;
-  unnamed.color = kJTktMediaColorNamed;
-  out.clear();
-  WriteJTktMedia(out.get(), &unnamed);
-  EXPECT_EQ(out.text(), empty);
+  records.emplace_back().type = kJTktMediaNamed;
+  records.back().color = kJTktMediaColorNamed;
   const PlistDict systemDefault{{"Type", 23}};
-  EXPECT_EQ(MediaOf(&systemDefault), empty);
+  FillMediaData(&records.emplace_back(), &systemDefault, 0);
+  for (const _MEDIADATA& media : records)
+    EXPECT_EQ(jtkt_test::Recorded([&](const JTktWriteContext* out) { WriteJTktMedia(out, &media); }),
+              "\t\t<media-col syntax=\"collection\">\n\t\t</media-col>\n")
+        << media.type;
 }
 
 TEST(JTktMedia, FragmentsOfTheShortForms) {

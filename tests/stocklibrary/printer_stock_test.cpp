@@ -89,36 +89,19 @@ TEST_F(MixedPrinter, EveryMemberGivenIsAppliedAndNoOtherAndRangesAreRefused) {
   const std::vector<Stock>& stocks = *gPrinterStockListParams;
   ASSERT_EQ(stocks.size(), 4u);
 
-  const Stock& tabs = stocks[0];
-  EXPECT_EQ(tabs.customName(), "tabs");
-  EXPECT_EQ(tabs.description(), "Tabs, 5 a set");
-  EXPECT_EQ(tabs.type(), 4);
-  EXPECT_EQ(tabs.modulus(), 5);
-  EXPECT_EQ(tabs.color(), 10);
-  EXPECT_EQ(tabs.customColor(), "mauve");
-  EXPECT_EQ(tabs.punched(), 2);
-  EXPECT_EQ(tabs.weight(), 160);
-  EXPECT_EQ(tabs.size(), 204);  // letter, within 5 points
-  EXPECT_EQ(tabs.sidesCoated(), 2);
-  EXPECT_EQ(tabs.coatingType(), 1);
-  EXPECT_EQ(tabs.comment(), "Load face down");
-
-  Stock bare;  // only the name, and no coating stated
-  bare.setCustomName("bare");
-  bare.setSidesCoated(kPrinterDefault);
-  bare.setCoatingType(kPrinterDefault);
-  EXPECT_TRUE(stocks[1] == bare);
-
-  const Stock& film = stocks[2];
-  EXPECT_EQ(film.type(), 2);
-  EXPECT_EQ(film.color(), 6);  // a transparency is clear, whatever the printer said
-  EXPECT_EQ(film.punched(), kPrinterDefault);
-  EXPECT_EQ(film.sidesCoated(), 1);
-  EXPECT_EQ(film.coatingType(), kPrinterDefault);
-
-  const Stock& roll = stocks[3];  // ranges are not read as numbers
-  EXPECT_EQ(roll.weight(), kPrinterDefault);
-  EXPECT_EQ(roll.size(), kPrinterDefault);
+  // Each stock as a ticket: the members the printer gave and nothing else. Letter is matched
+  // within 5 points; a transparency is clear whatever the printer said; a coating stated on one
+  // side only counts; ranges are not read as numbers.
+  using platform::PlistDict;
+  EXPECT_EQ(stocks[0].asTicket(),
+            (PlistDict{{"Size", 204}, {"Type", 4}, {"Modulus", 5}, {"Color", 10}, {"CustomColor", "mauve"},
+                       {"Weight", 160}, {"Punched", 2}, {"Description", "Tabs, 5 a set"}, {"SidesCoated", 2},
+                       {"kCoatingType", 1}, {"CustomName", "tabs"}, {"CustomComment", "Load face down"}}));
+  EXPECT_EQ(stocks[1].asTicket(), (PlistDict{{"Type", kPrinterDefault}, {"CustomName", "bare"}}));
+  EXPECT_EQ(stocks[1].coatingType(), kPrinterDefault);  // no coating stated
+  EXPECT_EQ(stocks[2].asTicket(), (PlistDict{{"Type", 2}, {"Color", 6}, {"SidesCoated", 1},
+                                             {"kCoatingType", kPrinterDefault}, {"CustomName", "film"}}));
+  EXPECT_EQ(stocks[3].asTicket(), (PlistDict{{"Type", kPrinterDefault}, {"CustomName", "roll"}}));
 
   // The shell's event rebuilt the printer's library: one entry per stock, named by it.
   EXPECT_EQ(events_.results, 1);

@@ -29,34 +29,30 @@ TEST(StockLibraryEntry, WritesOnlyStatusAndStockWithoutNameAndUUID) {
   EXPECT_EQ(back.name(), "Card");
 }
 
+// Weights from 60 to 300 g/m2 are supported; an in-use mark survives only on a supported stock.
 TEST(StockLibraryEntry, StatusFollowsTheStock) {
-  Stock ordered;
-  ordered.setType(6);
-  EXPECT_EQ(EntryWith(ordered, kStockEntryInUse).status(), kStockEntryUnsupportedValues);
-
-  Stock plain;
-  plain.setType(1);
-  EXPECT_EQ(EntryWith(plain, kStockEntryInUse).status(), kStockEntryInUse);  // the mark survives
-
-  for (std::int32_t weight : {75, 60, 300, 90}) {
-    Stock s;
-    s.setWeight(weight);
-    EXPECT_EQ(EntryWith(s, 0).status(), 0) << weight;
+  struct Case {
+    void (*set)(Stock&);
+    std::int32_t fileStatus, status;
+  };
+  const Case cases[] = {
+      {[](Stock& s) { s.setType(6); }, kStockEntryInUse, kStockEntryUnsupportedValues},
+      {[](Stock& s) { s.setType(1); }, kStockEntryInUse, kStockEntryInUse},
+      {[](Stock& s) { s.setWeight(75); }, 0, 0},
+      {[](Stock& s) { s.setWeight(60); }, 0, 0},
+      {[](Stock& s) { s.setWeight(300); }, 0, 0},
+      {[](Stock& s) { s.setWeight(90); }, 0, 0},
+      {[](Stock& s) { s.setWeight(59); }, 0, kStockEntryUnsupportedValues},
+      {[](Stock& s) { s.setWeight(301); }, 0, kStockEntryUnsupportedValues},
+      {[](Stock& s) { s.setFinish(4); }, 0, kStockEntryUnsupportedValues},  // semi-rough
+      {[](Stock& s) { s.setGrain(1); }, 0, kStockEntryUnsupportedAttributes},
+      {[](Stock& s) { s.setGrain(7); }, 0, kStockEntryUnsupportedValues},
+  };
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    Stock stock;
+    cases[i].set(stock);
+    EXPECT_EQ(EntryWith(stock, cases[i].fileStatus).status(), cases[i].status) << "case " << i;
   }
-  for (std::int32_t weight : {59, 301}) {
-    Stock s;
-    s.setWeight(weight);
-    EXPECT_EQ(EntryWith(s, 0).status(), kStockEntryUnsupportedValues) << weight;
-  }
-  Stock semiRough;
-  semiRough.setFinish(4);
-  EXPECT_EQ(EntryWith(semiRough, 0).status(), kStockEntryUnsupportedValues);
-  Stock grained;
-  grained.setGrain(1);
-  EXPECT_EQ(EntryWith(grained, 0).status(), kStockEntryUnsupportedAttributes);
-  Stock badGrain;
-  badGrain.setGrain(7);
-  EXPECT_EQ(EntryWith(badGrain, 0).status(), kStockEntryUnsupportedValues);
 }
 
 TEST(StockLibraryEntry, AMalformedEntryDictionaryGivesDefaults) {

@@ -88,13 +88,7 @@ TEST_F(DeviceProfile, DefaultsComeFromTheKeywordThenTheNameThenTheNumber) {
   EXPECT_FALSE(KFSGetFeatureDefaultValue(nullptr, &syntaxClass, &value));
 }
 
-class DevicePicture : public CurrentPPDTest {
- protected:
-  bool LoadWithOption1(const std::string& choice) {
-    return LoadInstallableOptions(UsePPD(WritePPDWithOption1(dir_, choice)), InstalledFeatures);
-  }
-  korvo_test::TempDir dir_;
-};
+using DevicePicture = Option1Test;
 
 TEST_F(DevicePicture, NamesThePictureOfTheInstalledFinisher) {
   EXPECT_EQ(CopyDeviceMimicFilename(), std::nullopt);  // no options loaded

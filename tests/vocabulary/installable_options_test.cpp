@@ -4,30 +4,7 @@
 
 #include "ppd_test_support.h"
 
-TEST(InstalledFeaturesTable, HasTheGivenRows) {
-  // 43 feature rows and the end row: 44 in all.
-  EXPECT_EQ(CountInstalledFeatureMap(InstalledFeatures), 43u);
-  EXPECT_EQ(InstalledFeatures[43].featureName, nullptr);
-  EXPECT_STREQ(InstalledFeatures[2].featureName, "SimpleCatchTrayKey");
-  EXPECT_STREQ(InstalledFeatures[2].optionKeyword, "Option1");
-  EXPECT_STREQ(InstalledFeatures[2].requiredChoice, "HCS");
-  EXPECT_STREQ(InstalledFeatures[2].labelKey, "Top Tray");
-  EXPECT_EQ(InstalledFeatures[2].ticketValue, 3);
-  EXPECT_STREQ(InstalledFeatures[9].featureName, "1StapleBR");
-  EXPECT_STREQ(InstalledFeatures[42].featureName, "StackerTray1Key");
-  EXPECT_STREQ(InstalledFeatures[42].requiredChoice, "HCSDFA");
-  EXPECT_EQ(InstalledFeatures[42].ticketValue, 4);
-  EXPECT_EQ(InstalledFeatures[0].labelKey, nullptr);
-}
-
-class InstallableOptionsTest : public CurrentPPDTest {
- protected:
-  // Loads the installable options of a description whose Option1 defaults to choice.
-  bool LoadWithOption1(const std::string& choice) {
-    return LoadInstallableOptions(UsePPD(WritePPDWithOption1(dir_, choice)), InstalledFeatures);
-  }
-  korvo_test::TempDir dir_;
-};
+using InstallableOptionsTest = Option1Test;
 
 TEST_F(InstallableOptionsTest, LoadsTheMarkedChoiceOfEveryOption) {
   ASSERT_TRUE(LoadWithOption1("HCSHCS"));

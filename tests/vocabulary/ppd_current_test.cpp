@@ -58,21 +58,24 @@ TEST_F(CurrentDescription, ChoicesAndDefaults) {
 
 // Texts come out as UTF-8 whatever the file's LanguageEncoding.
 TEST_F(CurrentDescription, TextsAreDecodedFromTheDeclaredEncoding) {
-  PPDFile* ppd = UseTestPPD("latin1_text.ppd");
-  EXPECT_EQ(PPDGetEncoding(ppd), PPDEncoding::ISOLatin1);
-  EXPECT_EQ(PPDCopyChoiceText(ppd, "JCLPrintQuality", "HighQuality"), "Qualit\u00e9 sup\u00e9rieure");
-  ppd = UseTestPPD("shift_jis_text.ppd");
-  EXPECT_EQ(PPDGetEncoding(ppd), PPDEncoding::ShiftJIS);
-  EXPECT_EQ(PPDCopyChoiceText(ppd, "KVColorMode", "Color"), "\u30ab\u30e9\u30fc");
-  EXPECT_EQ(PPDCopyChoiceText(ppd, "KVColorMode", "Grayscale"), "\u767d\u9ed2");
-  ppd = UseTestPPD("latin5_text.ppd");
-  EXPECT_EQ(PPDGetEncoding(ppd), PPDEncoding::ISOLatin5);
-  EXPECT_EQ(PPDCopyChoiceText(ppd, "MediaType", "Standard"), "D\u00fcz ka\u011f\u0131t");
-  ppd = UseTestPPD("utf8_without_hyphen.ppd");
-  EXPECT_EQ(PPDGetEncoding(ppd), PPDEncoding::UTF8);
-  EXPECT_EQ(PPDCopyChoiceText(ppd, "JCLPrintQuality", "HighQuality"), "Qualit\u00e9 sup\u00e9rieure");
-  ppd = UseTestPPD("unknown_encoding.ppd");
-  EXPECT_EQ(PPDGetEncoding(ppd), PPDEncoding::MacRoman);
-  EXPECT_EQ(PPDCopyChoiceText(ppd, "JCLPrintQuality", "HighQuality"), "Qualit\u00e9 sup\u00e9rieure");
+  struct Case {
+    const char* file;
+    PPDEncoding encoding;
+    const char *option, *choice, *text;
+  };
+  const std::string quality = "Qualit\u00e9 sup\u00e9rieure";
+  const Case cases[] = {
+      {"latin1_text.ppd", PPDEncoding::ISOLatin1, "JCLPrintQuality", "HighQuality", quality.c_str()},
+      {"shift_jis_text.ppd", PPDEncoding::ShiftJIS, "KVColorMode", "Color", "\u30ab\u30e9\u30fc"},
+      {"shift_jis_text.ppd", PPDEncoding::ShiftJIS, "KVColorMode", "Grayscale", "\u767d\u9ed2"},
+      {"latin5_text.ppd", PPDEncoding::ISOLatin5, "MediaType", "Standard", "D\u00fcz ka\u011f\u0131t"},
+      {"utf8_without_hyphen.ppd", PPDEncoding::UTF8, "JCLPrintQuality", "HighQuality", quality.c_str()},
+      {"unknown_encoding.ppd", PPDEncoding::MacRoman, "JCLPrintQuality", "HighQuality", quality.c_str()},
+  };
+  for (const Case& c : cases) {
+    PPDFile* ppd = UseTestPPD(c.file);
+    EXPECT_EQ(PPDGetEncoding(ppd), c.encoding) << c.file;
+    EXPECT_EQ(PPDCopyChoiceText(ppd, c.option, c.choice), c.text) << c.file;
+  }
   EXPECT_EQ(PPDGetEncoding(UseTestPPD("no_encoding.ppd")), PPDEncoding::MacRoman);
 }

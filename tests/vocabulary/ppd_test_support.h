@@ -48,3 +48,13 @@ inline std::string WritePPDWithOption1(const korvo_test::TempDir& dir, const std
   korvo_test::WriteFile(path, text);
   return path;
 }
+
+// A current description whose Option1 defaults to a chosen finisher, with its installable options
+// loaded.
+class Option1Test : public CurrentPPDTest {
+ protected:
+  bool LoadWithOption1(const std::string& choice) {
+    return LoadInstallableOptions(UsePPD(WritePPDWithOption1(dir_, choice)), InstalledFeatures);
+  }
+  korvo_test::TempDir dir_;
+};

@@ -7,7 +7,6 @@
 
 #include "ppd_test_support.h"
 #include "vocabulary/installed_features.h"
-#include "vocabulary/keyword_maps.h"
 #include "vocabulary/setting_map_menus.h"
 #include "vocabulary/setting_map_operations.h"
 
@@ -65,12 +64,6 @@ TEST(SettingMapSearch, PrinterDefaultRowReadsByContext) {
   EXPECT_EQ(LabelKeyInContext("Simplex", 1, kJobContextInsert), "Simplex");
 }
 
-// The document's edge case for the printer-description maps.
-TEST(SettingMapSearch, MediaTypeKeywordsFindTheirFirstPair) {
-  EXPECT_EQ(KeywordMapValueForKeyword(MediaTypeMap, "CardStock"), 12);
-  EXPECT_STREQ(KeywordMapKeywordForValue(MediaTypeMap, 43), "CardStock");
-}
-
 namespace {
 
 // Rows that only some finishers offer; the last one only where the second stacker is missing.
@@ -92,20 +85,7 @@ std::vector<std::int32_t> ShownValues() {
 
 }  // namespace
 
-class FeatureConditionTest : public CurrentPPDTest {
- protected:
-  // Loads the installable options of a description whose Option1 defaults to choice.
-  void LoadWithOption1(const std::string& choice) {
-    std::string text = korvo_test::ReadFile(korvo_test::DataPath("ppd/installable_options.ppd"));
-    const std::string line = "*DefaultOption1: CSS";
-    text.replace(text.find(line), line.size(), "*DefaultOption1: " + choice);
-    const std::string path = dir_.file(choice + ".ppd");
-    korvo_test::WriteFile(path, text);
-    UnloadInstallableOptions();
-    ASSERT_TRUE(LoadInstallableOptions(UsePPD(path), InstalledFeatures)) << choice;
-  }
-  korvo_test::TempDir dir_;
-};
+using FeatureConditionTest = Option1Test;
 
 TEST_F(FeatureConditionTest, RowsFollowEveryFinisherConfiguration) {
   using Values = std::vector<std::int32_t>;
@@ -114,7 +94,8 @@ TEST_F(FeatureConditionTest, RowsFollowEveryFinisherConfiguration) {
       {"HCSCSS", {1, 3}}, {"DFA", {1, 4}},       {"HCSDFA", {1, 4}},
   };
   for (const auto& [choice, values] : expected) {
-    LoadWithOption1(choice);
+    UnloadInstallableOptions();
+    ASSERT_TRUE(LoadWithOption1(choice)) << choice;
     EXPECT_EQ(ShownValues(), values) << choice;
   }
   // Hidden rows still count as positions (HCSDFA hides rows 2 and 3).
@@ -133,7 +114,8 @@ TEST_F(FeatureConditionTest, MenusSkipRowsWhoseConditionFails) {
   using Values = std::vector<std::optional<std::int32_t>>;
   for (const auto& [choice, values] : {std::pair<std::string, Values>{"CSS", {1, 2, 4}},
                                        std::pair<std::string, Values>{"HCSHCS", {1, 3}}}) {
-    LoadWithOption1(choice);
+    UnloadInstallableOptions();
+    ASSERT_TRUE(LoadWithOption1(choice)) << choice;
     platform::ui::Menu menu;
     EXPECT_EQ(PopulateMenuFromMap(nullptr, menu, kFinisherMap, kJobContextJob, 0), values.size()) << choice;
     Values shown;
