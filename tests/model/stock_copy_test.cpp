@@ -46,24 +46,19 @@ TEST(StockCopy, AssignmentRestoresTheCouplings) {
   EXPECT_FALSE(target == broken);
 }
 
-TEST(StockCopy, AssignmentDropsStaleDimensionsOfTheTarget) {
+TEST(StockCopy, AssignmentCopiesAWellFormedStockWholeAndDropsStaleDimensions) {
+  const Stock full = stock_test::EveryFieldSet();
   Stock target;
-  target.setWidth(10000);
-  target.setLength(15000);
+  target = full;
+  EXPECT_EQ(target.asTicket(), full.asTicket());
+  EXPECT_TRUE(target == full);
+
   Stock a4;
   a4.setSize(4);
   target = a4;
   EXPECT_EQ(target.size(), 4);
   EXPECT_EQ(target.width(), kPrinterDefault);
   EXPECT_EQ(target.length(), kPrinterDefault);
-}
-
-TEST(StockCopy, AssignmentOfAWellFormedStockCopiesEveryField) {
-  const Stock full = stock_test::EveryFieldSet();
-  Stock target;
-  target = full;
-  EXPECT_EQ(target.asTicket(), full.asTicket());
-  EXPECT_TRUE(target == full);
 }
 
 TEST(StockCopy, SelfAssignmentChangesNothing) {
