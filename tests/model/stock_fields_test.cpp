@@ -6,7 +6,7 @@
 namespace {
 
 // A new stock's defaults are pinned by what it writes to the ticket (stock_ticket_test).
-TEST(StockFields, SettingAWidthOrLengthMakesTheSizeCustom) {
+TEST(StockFields, AWidthOrLengthMakesTheSizeCustomAndANamedSizeForgetsThem) {
   Stock s;
   s.setSize(4);
   s.setWidth(21000);
@@ -19,10 +19,8 @@ TEST(StockFields, SettingAWidthOrLengthMakesTheSizeCustom) {
   s.setSize(5);
   s.setWidth(kPrinterDefault);
   EXPECT_EQ(s.size(), 5);
-}
 
-TEST(StockFields, ANamedSizeForgetsTheCustomDimensions) {
-  Stock s;
+  // A named size forgets the custom dimensions.
   s.setWidth(20000);
   s.setLength(30000);
   s.setSize(75);

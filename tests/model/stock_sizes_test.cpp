@@ -65,7 +65,7 @@ const PaperSizeSettingMap kShortTable[] = {
     {nullptr, 0, 0, 0, 0, 0},
 };
 
-TEST(StockSizes, TheEndRowStopsBothLookups) {
+TEST(StockSizes, TheEndRowOrAnEmptyTableStopsBothLookups) {
   EXPECT_EQ(GetSizeForStockDimensions(kShortTable, 1000, 1000), 1);
   EXPECT_EQ(GetSizeForStockDimensions(kShortTable, 5000, 5000), kPrinterDefault);
   std::int32_t w = 0;
@@ -73,14 +73,12 @@ TEST(StockSizes, TheEndRowStopsBothLookups) {
   EXPECT_FALSE(GetStockDimensionsForSize(kShortTable, 9, w, l));
   EXPECT_TRUE(GetStockDimensionsForSize(kShortTable, 1, w, l));
   EXPECT_EQ(w, 1000);
-}
 
-TEST(StockSizes, AnEmptyTableFindsNothing) {
+  // An empty table, or none, finds nothing.
   const PaperSizeSettingMap empty[] = {{nullptr, 0, 0, 0, 0, 0}};
   EXPECT_EQ(GetSizeForStockDimensions(empty, 0, 0), kPrinterDefault);
   EXPECT_EQ(GetSizeForStockDimensions(nullptr, 0, 0), kPrinterDefault);
-  std::int32_t w = 3;
-  std::int32_t l = 3;
+  w = l = 3;
   EXPECT_FALSE(GetStockDimensionsForSize(empty, 0, w, l));
   EXPECT_FALSE(GetStockDimensionsForSize(nullptr, 4, w, l));
   EXPECT_EQ(w, 0);
