@@ -44,9 +44,7 @@ TEST(DefaultWatermarks, TextsComeFromTheBundlesTable) {
   ASSERT_NE(bundle, nullptr);
   ASSERT_EQ(CreateDefaultWatermarks(bundle), WatermarkResult::kDone);
   EXPECT_EQ(List(), (std::vector<std::string>{"Entwurf", "Vertraulich", "Kopie"}));
-  WatermarkData record;
-  ASSERT_EQ(loadWatermarkData(kWatermarkFileName, "Vertraulich", &record), WatermarkResult::kDone);
-  EXPECT_EQ(record.xPos, 201.350601);
+  EXPECT_EQ(Load("Vertraulich").xPos, 201.350601);
 }
 
 TEST(DefaultWatermarks, TheFirstRecordThatCannotBeStoredIsReportedAndNothingIsWritten) {

@@ -14,6 +14,7 @@
 #include "watermark/preference_locations.h"
 #include "watermark/watermark_file.h"
 #include "watermark/watermark_preview.h"
+#include "watermark/watermark_test_support.h"
 
 namespace {
 
@@ -131,8 +132,7 @@ TEST(WatermarkDrawing, TheDrawingKeepsGlyphsAndOriginInTheFile) {
   WatermarkData record = TextRecord("Copy", 45, 72, 25);
   ASSERT_EQ(saveWatermarkData(kWatermarkFileName, record), WatermarkResult::kDone);
   ASSERT_TRUE(RenderWatermarkPicture(&record, kPageWidth, kPageHeight));
-  WatermarkData stored;
-  ASSERT_EQ(loadWatermarkData(kWatermarkFileName, "Copy", &stored), WatermarkResult::kDone);
+  const WatermarkData stored = watermark_test::Load("Copy");
   // Glyph identifiers as FreeType's character map gives them.
   auto font = platform::FindFontByPostScriptName("DejaVuSans");
   ASSERT_TRUE(font && font->exact);

@@ -56,11 +56,8 @@ TEST(WatermarkFile, SavedRecordsLoadBackAndPicturesAreFiledUnderTheirFileName) {
   ASSERT_EQ(saveWatermarkData(kFile, Picture("logo.png")), WatermarkResult::kDone);
   EXPECT_TRUE(std::filesystem::is_directory(home.dir().file("data/Korvo")));
 
-  WatermarkData loaded;
-  ASSERT_EQ(loadWatermarkData(kFile, "Entwurf", &loaded), WatermarkResult::kDone);
-  EXPECT_EQ(loaded, text);
-  ASSERT_EQ(loadWatermarkData(kFile, "logo.png", &loaded), WatermarkResult::kDone);
-  EXPECT_EQ(loaded, Picture("logo.png"));
+  EXPECT_EQ(Load("Entwurf"), text);
+  EXPECT_EQ(Load("logo.png"), Picture("logo.png"));
   // Saving does not list: the list is the panel's to save.
   std::vector<std::string> names{"stale"};
   EXPECT_EQ(loadWatermarkList(kFile, &names), WatermarkResult::kNotFound);
@@ -164,9 +161,7 @@ TEST(WatermarkFile, AddingListsTheNewNameAndRefusesADuplicate) {
   EXPECT_NE(error.find("a watermark named \"Draft\" exists already"), std::string::npos) << error;
   EXPECT_EQ(korvo_test::ReadFile(WatermarkFile(home)), before);
   EXPECT_EQ(List(), (std::vector<std::string>{"Draft", "logo.png"}));
-  WatermarkData loaded;
-  ASSERT_EQ(loadWatermarkData(kFile, "Draft", &loaded), WatermarkResult::kDone);
-  EXPECT_EQ(loaded.xPos, 1);
+  EXPECT_EQ(Load("Draft").xPos, 1);
 }
 
 TEST(WatermarkFile, RenamingMovesTheRecordKeepsItsPlaceAndRefusesClashes) {
@@ -174,15 +169,12 @@ TEST(WatermarkFile, RenamingMovesTheRecordKeepsItsPlaceAndRefusesClashes) {
   for (const char* name : {"One", "Two", "Three"}) ASSERT_EQ(addWatermarkData(kFile, Text(name)), WatermarkResult::kDone);
   ASSERT_EQ(renameWatermarkData(kFile, "Two", Text("Deux", 5)), WatermarkResult::kDone);
   EXPECT_EQ(List(), (std::vector<std::string>{"One", "Deux", "Three"}));
-  WatermarkData loaded;
-  EXPECT_EQ(loadWatermarkData(kFile, "Two", &loaded), WatermarkResult::kNotFound);
-  ASSERT_EQ(loadWatermarkData(kFile, "Deux", &loaded), WatermarkResult::kDone);
-  EXPECT_EQ(loaded, Text("Deux", 5));
+  EXPECT_EQ(LoadStatus("Two"), WatermarkResult::kNotFound);
+  EXPECT_EQ(Load("Deux"), Text("Deux", 5));
 
   // The same name: the record is replaced in place.
   ASSERT_EQ(renameWatermarkData(kFile, "One", Text("One", 9)), WatermarkResult::kDone);
-  ASSERT_EQ(loadWatermarkData(kFile, "One", &loaded), WatermarkResult::kDone);
-  EXPECT_EQ(loaded.xPos, 9);
+  EXPECT_EQ(Load("One").xPos, 9);
   EXPECT_EQ(List(), (std::vector<std::string>{"One", "Deux", "Three"}));
 
   // Onto a taken name, from a missing one or to no name: refused, the file untouched.
@@ -213,8 +205,7 @@ TEST(WatermarkFile, ARenameWhoseWriteFailsKeepsTheOldRecord) {
   }
   EXPECT_EQ(WaitFor(child), 0);
   EXPECT_EQ(korvo_test::ReadFile(WatermarkFile(home)), before);
-  WatermarkData loaded;
-  EXPECT_EQ(loadWatermarkData(kFile, "Two", &loaded), WatermarkResult::kDone);
+  EXPECT_EQ(LoadStatus("Two"), WatermarkResult::kDone);
   EXPECT_EQ(List(), (std::vector<std::string>{"One", "Two"}));
 
   // A text the file cannot carry fails the same way, in this process.
@@ -238,8 +229,7 @@ TEST(WatermarkFile, RemovingTakesTheRecordAndOnlyTheFirstListedName) {
   ASSERT_EQ(saveWatermarkList(kFile, {"A", "Twice", "B", "Twice"}), WatermarkResult::kDone);
   ASSERT_EQ(removeWatermarkData(kFile, "Twice"), WatermarkResult::kDone);
   EXPECT_EQ(List(), (std::vector<std::string>{"A", "B", "Twice"}));
-  WatermarkData loaded;
-  EXPECT_EQ(loadWatermarkData(kFile, "Twice", &loaded), WatermarkResult::kNotFound);
+  EXPECT_EQ(LoadStatus("Twice"), WatermarkResult::kNotFound);
   ASSERT_EQ(removeWatermarkData(kFile, "Twice"), WatermarkResult::kDone);  // the listed name left
   EXPECT_EQ(List(), (std::vector<std::string>{"A", "B"}));
   const std::string before = korvo_test::ReadFile(WatermarkFile(home));
@@ -286,10 +276,7 @@ TEST(WatermarkFile, TwoProcessesAddingAtOnceLoseNoWatermark) {
   for (pid_t pid : children) EXPECT_EQ(WaitFor(pid), 0);
   const std::vector<std::string> names = List();
   EXPECT_EQ(names.size(), 50U);
-  for (const std::string& name : names) {
-    WatermarkData loaded;
-    EXPECT_EQ(loadWatermarkData(kFile, name, &loaded), WatermarkResult::kDone) << name;
-  }
+  for (const std::string& name : names) EXPECT_EQ(LoadStatus(name), WatermarkResult::kDone) << name;
 }
 
 }  // namespace

@@ -37,8 +37,7 @@ TEST(WatermarkFonts, StoredProgramsAreAppendedOnLoadAndReplacedOnStore) {
   EXPECT_EQ(loadFontData(kWatermarkFileName, "Helvetica", &data), WatermarkResult::kNotFound);
 
   // The watermark itself is untouched by its neighbours.
-  WatermarkData loaded;
-  EXPECT_EQ(loadWatermarkData(kWatermarkFileName, "Draft", &loaded), WatermarkResult::kDone);
+  EXPECT_EQ(LoadStatus("Draft"), WatermarkResult::kDone);
 }
 
 TEST(WatermarkFonts, FontsAndWatermarksNeverTakeEachOthersNames) {
@@ -60,8 +59,7 @@ TEST(WatermarkFonts, FontsAndWatermarksNeverTakeEachOthersNames) {
 
   PlistData data;
   EXPECT_EQ(loadFontData(kWatermarkFileName, "Draft", &data), WatermarkResult::kBadRecord);
-  WatermarkData record;
-  EXPECT_EQ(loadWatermarkData(kWatermarkFileName, "ArialMT", &record), WatermarkResult::kNotFound);
+  EXPECT_EQ(LoadStatus("ArialMT"), WatermarkResult::kNotFound);
 }
 
 TEST(WatermarkFonts, NoFileOrADamagedOneGetsNoFontAndADamagedOneIsKept) {

@@ -81,12 +81,7 @@ TEST(WatermarkPlistlib, WeReadAFileOtherToolsWrote) {
   ASSERT_TRUE(SharedPreferenceFolder());
   Python("write '" + WatermarkFile(home) + "'");
 
-  std::vector<std::string> names;
-  ASSERT_EQ(loadWatermarkList(kWatermarkFileName, &names), WatermarkResult::kDone);
-  EXPECT_EQ(names, (std::vector<std::string>{"Hand made", "pic.png"}));
-
-  WatermarkData handMade;
-  ASSERT_EQ(loadWatermarkData(kWatermarkFileName, "Hand made", &handMade), WatermarkResult::kDone);
+  EXPECT_EQ(List(), (std::vector<std::string>{"Hand made", "pic.png"}));
   WatermarkData expected;
   expected.isText = true;
   expected.textString = "Hand made";
@@ -103,10 +98,9 @@ TEST(WatermarkPlistlib, WeReadAFileOtherToolsWrote) {
   expected.wellColorRed = 1.0f;
   expected.wellColorAlpha = 1.0f;
   expected.glyphs = {43, 68, 81};  // three, whatever "glyphCount" says
-  EXPECT_EQ(handMade, expected);
+  EXPECT_EQ(Load("Hand made"), expected);
 
-  WatermarkData picture;
-  ASSERT_EQ(loadWatermarkData(kWatermarkFileName, "pic.png", &picture), WatermarkResult::kDone);
+  const WatermarkData picture = Load("pic.png");
   EXPECT_FALSE(picture.isText);
   EXPECT_EQ(picture.filePath, "/srv/pictures/pic.png");
   EXPECT_EQ(picture.scale, 40);

@@ -35,6 +35,19 @@ inline std::vector<std::string> List() {
   return names;
 }
 
+// The record stored under name (a test failure when it cannot be loaded).
+inline WatermarkData Load(const std::string& name) {
+  WatermarkData record;
+  EXPECT_EQ(loadWatermarkData(kWatermarkFileName, name, &record), WatermarkResult::kDone) << name;
+  return record;
+}
+
+// What loading the record stored under name answers.
+inline WatermarkResult LoadStatus(const std::string& name) {
+  WatermarkData record;
+  return loadWatermarkData(kWatermarkFileName, name, &record);
+}
+
 // The copies of a damaged file kept aside in folder.
 inline std::vector<std::string> KeptCopies(const std::string& folder) {
   std::vector<std::string> names;
