@@ -12,6 +12,7 @@ packages=(
   python3                             # plistlib reads what we write, in the tests
   libcairo2-dev libgdk-pixbuf-2.0-dev # watermark drawing, PDF preview, pictures
   libfreetype-dev libfontconfig-dev   # watermark fonts and the Type 42 conversion
+  libharfbuzz-dev                     # font subsets: only the glyphs a watermark needs
   fonts-dejavu-core fonts-dejavu-extra fonts-liberation  # real TrueType fonts for the tests
   ghostscript lcdf-typetools poppler-utils  # draw our Type 42 fonts and PDFs; a reference converter
   cups-ipp-utils dbus-daemon          # ippeveprinter and ipptool: a real IPP printer on loopback

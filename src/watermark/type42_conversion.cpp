@@ -11,10 +11,16 @@ Type42Result Fail(Type42Result result, std::ostream* diagnostics, const std::str
   return result;
 }
 
-}  // namespace
+// Codes named by the glyphs they draw: a name the font gives two glyphs draws the first of them.
+Type42EncodingVector NamedEncoding(const Type42GlyphEncoding& encoding, const std::vector<std::string>& glyphNames) {
+  Type42EncodingVector names;
+  for (std::size_t code = 0; code < names.size(); ++code)
+    names[code] = encoding[code] < glyphNames.size() ? glyphNames[encoding[code]] : glyphNames[0];
+  return names;
+}
 
-Type42Result convertTTFtoPS42(FontBytes font, std::string_view fontName, std::string* output,
-                              std::ostream* diagnostics) {
+Type42Result Convert(FontBytes font, std::string_view fontName, const Type42GlyphEncoding* encoding,
+                     std::string* output, std::ostream* diagnostics) {
   std::string reason;
   auto parsed = ReadTrueTypeFont(font, &reason);
   if (!parsed) return Fail(Type42Result::kRejected, diagnostics, reason);
@@ -25,11 +31,24 @@ Type42Result convertTTFtoPS42(FontBytes font, std::string_view fontName, std::st
 
   std::string program;
   program.reserve(font.size() * 2 + font.size() / 15 + std::size_t{16} * glyphNames->size() + 8192);
-  WriteType42Header(*parsed, PostScriptFontName(fontName), Type42Encoding(*parsed, *glyphNames), &program);
+  WriteType42Header(*parsed, PostScriptFontName(fontName),
+                    encoding ? NamedEncoding(*encoding, *glyphNames) : Type42Encoding(*parsed, *glyphNames), &program);
   if (!WriteSfnts(BuildType42FontBytes(*parsed), &program))
     return Fail(Type42Result::kCannotSplit, diagnostics,
                 "DEBUG: TrueType table too large to cut at a table or glyph boundary; nothing converted.\n");
   WriteType42CharStrings(*glyphNames, &program);
   output->append(program);
   return Type42Result::kDone;
+}
+
+}  // namespace
+
+Type42Result convertTTFtoPS42(FontBytes font, std::string_view fontName, std::string* output,
+                              std::ostream* diagnostics) {
+  return Convert(font, fontName, nullptr, output, diagnostics);
+}
+
+Type42Result convertTTFtoPS42(FontBytes font, std::string_view fontName, const Type42GlyphEncoding& encoding,
+                              std::string* output, std::ostream* diagnostics) {
+  return Convert(font, fontName, &encoding, output, diagnostics);
 }

@@ -2,6 +2,8 @@
 // TrueType to Type 42: wraps a whole TrueType font as a PostScript Type 42 font program, the form
 // in which a watermark's font travels to a PostScript printer. A pure function of the font bytes
 // and the name.
+#include <array>
+#include <cstdint>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -19,3 +21,11 @@ enum class Type42Result {
 // to diagnostics (when given). The font bytes are only read.
 Type42Result convertTTFtoPS42(FontBytes font, std::string_view fontName, std::string* output,
                               std::ostream* diagnostics);
+
+// The glyph each code 0 to 255 of a program's Encoding draws (0: ".notdef").
+using Type42GlyphEncoding = std::array<std::uint16_t, 256>;
+
+// The same for a font whose text is sent as glyph codes rather than characters (a subset made for
+// one watermark): code c draws glyph encoding[c]; a glyph past the font's last draws ".notdef".
+Type42Result convertTTFtoPS42(FontBytes font, std::string_view fontName, const Type42GlyphEncoding& encoding,
+                              std::string* output, std::ostream* diagnostics);

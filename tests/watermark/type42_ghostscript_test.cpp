@@ -8,7 +8,12 @@
 
 #include "platform/drawing/font_face.h"
 #include "support/test_support.h"
+#include "watermark/font_preparation.h"
+#include "watermark/preference_locations.h"
 #include "watermark/type42_test_support.h"
+#include "watermark/watermark_drawing.h"
+#include "watermark/watermark_file.h"
+#include "watermark/watermark_fonts.h"
 
 namespace {
 
@@ -21,16 +26,17 @@ constexpr const char* kText = "Hamburgefonstiv 0123";
 // Ink coverage 0 to 255 of each pixel, rows from the top.
 using Coverage = std::vector<int>;
 
-std::string ShowText(const std::string& fontName) {
+// text is a PostScript string: "(...)" of characters, or "<...>" of codes.
+std::string ShowText(const std::string& fontName, const std::string& text = std::string("(") + kText + ")") {
   std::ostringstream ps;
-  ps << "/" << fontName << " findfont " << kSize << " scalefont setfont " << kX << " " << kBaseline << " moveto ("
-     << kText << ") show showpage\n";
+  ps << "/" << fontName << " findfont " << kSize << " scalefont setfont " << kX << " " << kBaseline << " moveto "
+     << text << " show showpage\n";
   return ps.str();
 }
 
 Coverage GhostscriptCoverage(const std::string& fontFile, const std::string& fontName,
-                             const korvo_test::TempDir& dir) {
-  korvo_test::WriteFile(dir.file("show.ps"), ShowText(fontName));
+                             const korvo_test::TempDir& dir, const std::string& text) {
+  korvo_test::WriteFile(dir.file("show.ps"), ShowText(fontName, text));
   std::string output;
   const int status = RunGhostscript("-sDEVICE=pgmraw -r72 -g" + std::to_string(kWidth) + "x" +
                                         std::to_string(kHeight) +
@@ -73,13 +79,15 @@ Coverage FreeTypeCoverage(const std::string& fontFile) {
 // by up to about a quarter of full ink, a pixel inside or outside the glyphs not at all. So: the
 // total ink agrees within 2 %, and fewer than 1 % of the inked pixels differ by more than half of
 // full ink (a glyph drawn wrongly, shifted by a pixel or missing, breaks both by far).
-void ExpectSameDrawing(const std::string& fontFile, const std::string& fontName) {
+// program is the Type 42 program of fontFile (or of a subset of it) named fontName; text the
+// PostScript string that draws kText with it.
+void ExpectSameDrawing(const std::string& fontFile, const std::string& program, const std::string& fontName,
+                       const std::string& text = std::string("(") + kText + ")") {
   SCOPED_TRACE(fontFile);
   korvo_test::TempDir dir;
-  const std::string program = Convert(fontFile, fontName);
   ASSERT_FALSE(program.empty());
   korvo_test::WriteFile(dir.file("font.t42"), program);
-  const Coverage gs = GhostscriptCoverage(dir.file("font.t42"), fontName, dir);
+  const Coverage gs = GhostscriptCoverage(dir.file("font.t42"), fontName, dir, text);
   const Coverage ft = FreeTypeCoverage(fontFile);
   long gsTotal = 0, ftTotal = 0, inked = 0, farOff = 0;
   for (std::size_t i = 0; i < gs.size(); ++i) {
@@ -93,10 +101,39 @@ void ExpectSameDrawing(const std::string& fontFile, const std::string& fontName)
   EXPECT_LT(static_cast<double>(farOff), 0.01 * static_cast<double>(inked)) << farOff << " of " << inked;
 }
 
-TEST(Type42Ghostscript, DejaVuSansDrawsAsFreeTypeDrawsIt) { ExpectSameDrawing(kDejaVuSans, "DejaVuSans"); }
+TEST(Type42Ghostscript, DejaVuSansDrawsAsFreeTypeDrawsIt) {
+  ExpectSameDrawing(kDejaVuSans, Convert(kDejaVuSans, "DejaVuSans"), "DejaVuSans");
+}
 
 TEST(Type42Ghostscript, LiberationSerifDrawsAsFreeTypeDrawsIt) {
-  ExpectSameDrawing(kLiberationSerif, "LiberationSerif");
+  ExpectSameDrawing(kLiberationSerif, Convert(kLiberationSerif, "LiberationSerif"), "LiberationSerif");
+}
+
+// A watermark's text goes to the printer as codes 0, 1, 2... of a subset holding only its glyphs:
+// drawn so, it must look as the text drawn from the whole font.
+TEST(Type42Ghostscript, AWatermarksSubsetDrawsItsTextAsTheWholeFontDoes) {
+  korvo_test::ScopedXdgHome home;
+  WatermarkData record;
+  record.isText = true;
+  record.textString = kText;
+  record.fontName = "DejaVuSans";
+  record.fontSize = kSize;
+  platform::CairoSurface surface(cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1));
+  platform::CairoContext cr(cairo_create(surface.get()));
+  DrawWatermark(WatermarkCanvas{cr.get(), 792}, PageRect{0, 0, 612, 792}, &record);
+  ASSERT_EQ(record.glyphs.size(), std::string_view(kText).size());
+
+  std::string subsetName, error;
+  ASSERT_EQ(convertFont(WatermarkName(record), &subsetName, &error), WatermarkResult::kDone) << error;
+  ASSERT_EQ(subsetName, "KV-DejaVuSans-KV");
+  platform::PlistData program;
+  ASSERT_EQ(loadFontData(kWatermarkFileName, subsetName, &program), WatermarkResult::kDone);
+  EXPECT_LT(program.size(), ReadBytes(kDejaVuSans).size() / 4) << "the subset carries most of the font";
+  std::ostringstream codes;
+  codes << "<" << std::hex;
+  for (std::size_t code = 0; code < record.glyphs.size(); ++code) codes << (code < 16 ? "0" : "") << code;
+  codes << ">";
+  ExpectSameDrawing(kDejaVuSans, std::string(program.begin(), program.end()), subsetName, codes.str());
 }
 
 std::string InkBox(const std::string& fontFile, const std::string& fontName, const korvo_test::TempDir& dir) {

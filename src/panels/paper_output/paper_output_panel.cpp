@@ -66,6 +66,8 @@ OSStatus Initialize(platform::PMPDEContext context, platform::PMPDEFlags*, platf
   const platform::Ticket* settings = session->ticket(platform::kPDE_PMPrintSettingsRef);
   const std::string* jobName = settings ? settings->getString(paper_output_keys::kPMJobName) : nullptr;
   panel->jobName = jobName ? *jobName : (panel->bundle ? panel->bundle->localizedString("Unknown") : "Unknown");
+  if (!panel->stockLibrary) panel->stockLibrary = std::make_unique<StockLibraryList>();
+  if (!panel->stockLibraryOrder) panel->stockLibraryOrder = std::make_unique<StockLibraryOrderList>();
   return Sync(context, session, true);
 }
 

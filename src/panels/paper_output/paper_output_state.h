@@ -15,6 +15,8 @@
 #include "platform/ticket/print_session.h"
 #include "platform/ui/control.h"
 #include "platform/ui/window.h"
+#include "stocklibrary/stock_library_list.h"
+#include "stocklibrary/stock_library_order.h"
 #include "vocabulary/printer_default.h"
 
 // Finishing codes ("com.korvo.print.FinishingOptions").
@@ -175,6 +177,11 @@ struct PaperOutputContext {
   bool specialPagesExist = false;
   bool squareFoldAvailable = true;
   bool coilPunchAllowed = true;
+
+  // The user's stock library and its recent choices, read once at Initialize for the stock menus;
+  // whatever they changed is written back when the panel ends.
+  std::unique_ptr<StockLibraryList> stockLibrary;
+  std::unique_ptr<StockLibraryOrderList> stockLibraryOrder;
 
   bool opened = false;
   PaperOutputControls controls;
