@@ -54,8 +54,7 @@ NumberSymbols UserNumberSymbols(std::string_view localeName) {
 }
 
 std::string FormatDecimalText(std::int32_t value, int decimals) {
-  if (auto text = CreateLocalizedCFStringFromNumberWithDecimals(value, decimals)) return *text;
-  return CreateLocalizedCFStringFromNumberWithDecimalsInLocale(value, decimals, "C").value_or(std::to_string(value));
+  return CreateLocalizedCFStringFromNumberWithDecimals(value, decimals).value_or(std::to_string(value));
 }
 
 std::optional<std::int32_t> ParseDecimalText(std::string_view text, int decimals, const NumberSymbols& symbols) {

@@ -1,18 +1,93 @@
 #include "host/command_line.h"
 
+#include <span>
 #include <string_view>
 
 namespace korvo_host {
 
-const char* UsageText() {
-  return "usage: korvo-pde show [--ppd FILE] [--session FILE] [--bundle DIR]\n"
-         "       korvo-pde export --session FILE -o OUT.xml [--bundle DIR]\n"
-         "       korvo-pde set --session FILE [--ppd FILE] [--bundle DIR] KEY=VALUE...\n"
-         "       korvo-pde import --session FILE IN.xml... [--bundle DIR]\n"
-         "       korvo-pde stocks [--uri URI] [--session FILE] [--bundle DIR]\n"
-         "       korvo-pde type42 FONT -o OUT.t42 [--bundle DIR]\n"
-         "       korvo-pde watermark --session FILE -o OUT.png|OUT.pdf [--bundle DIR]\n"
-         "       korvo-pde dialog [--ppd FILE] [--session FILE] [--bundle DIR] [--layout FILE]\n";
+namespace {
+
+// What a command accepts besides --ppd, --session and --bundle.
+enum Takes : unsigned {
+  kTakesNothing = 0,
+  kTakesArguments = 1,  // settings, files or a font after the options
+  kTakesOutput = 2,     // -o FILE
+  kTakesURI = 4,        // --uri URI
+  kTakesLayout = 8,     // --layout FILE
+};
+
+bool HasKeyValues(const CommandLine& line, std::string* error) {
+  for (const std::string& setting : line.arguments)
+    if (setting.find('=') == std::string::npos || setting.front() == '=') {
+      *error = "\"" + setting + "\" is not KEY=VALUE";
+      return false;
+    }
+  return true;
+}
+
+// ok, or false with the message.
+bool Need(bool ok, std::string* error, const char* message) {
+  if (!ok) *error = message;
+  return ok;
+}
+
+struct CommandRule {
+  std::string_view name;
+  const char* usage;  // what follows the name on its usage line
+  unsigned takes;
+  // False, with the message, when the line lacks what the command cannot work without.
+  bool (*complete)(const CommandLine&, std::string* error);
+};
+
+constexpr CommandRule kCommands[] = {
+    {"show", "[--ppd FILE] [--session FILE] [--bundle DIR]", kTakesNothing,
+     [](const CommandLine&, std::string*) { return true; }},
+    {"export", "--session FILE -o OUT.xml [--bundle DIR]", kTakesOutput,
+     [](const CommandLine& l, std::string* e) {
+       return Need(l.sessionPath && l.outputPath, e, "export needs --session FILE and -o FILE");
+     }},
+    {"set", "--session FILE [--ppd FILE] [--bundle DIR] KEY=VALUE...", kTakesArguments,
+     [](const CommandLine& l, std::string* e) {
+       return Need(l.sessionPath && !l.arguments.empty(), e, "set needs --session FILE and at least one KEY=VALUE") &&
+              HasKeyValues(l, e);
+     }},
+    {"import", "--session FILE IN.xml... [--bundle DIR]", kTakesArguments,
+     [](const CommandLine& l, std::string* e) {
+       return Need(l.sessionPath && !l.arguments.empty(), e, "import needs --session FILE and at least one job-ticket file");
+     }},
+    {"stocks", "[--uri URI] [--session FILE] [--bundle DIR]", kTakesURI,
+     [](const CommandLine& l, std::string* e) {
+       return Need(l.deviceURI || l.sessionPath, e, "stocks needs --uri URI or --session FILE");
+     }},
+    {"type42", "FONT -o OUT.t42 [--bundle DIR]", kTakesArguments | kTakesOutput,
+     [](const CommandLine& l, std::string* e) {
+       return Need(l.arguments.size() == 1 && l.outputPath, e, "type42 needs one FONT and -o FILE");
+     }},
+    {"watermark", "--session FILE -o OUT.png|OUT.pdf [--bundle DIR]", kTakesOutput,
+     [](const CommandLine& l, std::string* e) {
+       return Need(l.sessionPath && l.outputPath, e, "watermark needs --session FILE and -o FILE");
+     }},
+    {"dialog", "[--ppd FILE] [--session FILE] [--bundle DIR] [--layout FILE]", kTakesLayout,
+     [](const CommandLine&, std::string*) { return true; }},
+};
+
+const CommandRule* FindCommand(std::string_view name) {
+  for (const CommandRule& rule : kCommands)
+    if (rule.name == name) return &rule;
+  return nullptr;
+}
+
+}  // namespace
+
+const std::string& UsageText() {
+  static const std::string text = [] {
+    std::string usage;
+    for (const CommandRule& rule : kCommands)
+      usage += std::string(usage.empty() ? "usage: " : "       ") + "korvo-pde " + std::string(rule.name) + " " +
+               rule.usage + "\n";
+    return usage;
+  }();
+  return text;
 }
 
 bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std::string* error) {
@@ -22,75 +97,39 @@ bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std:
   }
   CommandLine line;
   line.command = argv[1];
-  if (line.command != "show" && line.command != "export" && line.command != "set" && line.command != "import" &&
-      line.command != "stocks" && line.command != "type42" && line.command != "watermark" &&
-      line.command != "dialog") {
+  const CommandRule* rule = FindCommand(line.command);
+  if (rule == nullptr) {
     *error = "unknown command \"" + line.command + "\"";
     return false;
   }
-  for (int i = 2; i < argc; ++i) {
-    std::string_view arg = argv[i];
-    auto value = [&](std::optional<std::string>& slot) {
-      if (i + 1 >= argc) {
+  const std::span<const char* const> args(argv + 2, static_cast<std::size_t>(argc - 2));
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string_view arg = args[i];
+    std::optional<std::string>* slot = arg == "--ppd"       ? &line.ppdPath
+                                       : arg == "--session" ? &line.sessionPath
+                                       : arg == "--bundle"  ? &line.bundlePath
+                                       : arg == "--uri" && (rule->takes & kTakesURI)       ? &line.deviceURI
+                                       : arg == "--layout" && (rule->takes & kTakesLayout) ? &line.layoutPath
+                                       : arg == "-o" && (rule->takes & kTakesOutput)       ? &line.outputPath
+                                                                                           : nullptr;
+    if (slot != nullptr) {
+      if (i + 1 >= args.size()) {
         *error = std::string(arg) + " needs a value";
         return false;
       }
-      slot = argv[++i];
-      return true;
-    };
-    if (arg == "--ppd") {
-      if (!value(line.ppdPath)) return false;
-    } else if (arg == "--session") {
-      if (!value(line.sessionPath)) return false;
-    } else if (arg == "--bundle") {
-      if (!value(line.bundlePath)) return false;
-    } else if (arg == "--uri" && line.command == "stocks") {
-      if (!value(line.deviceURI)) return false;
-    } else if (arg == "--layout" && line.command == "dialog") {
-      if (!value(line.layoutPath)) return false;
-    } else if (arg == "-o" && line.command != "show" && line.command != "dialog") {
-      if (!value(line.outputPath)) return false;
-    } else if (arg.starts_with("--")) {
+      *slot = args[++i];
+    } else if (arg.starts_with("-")) {
       *error = "unknown option " + std::string(arg);
       return false;
     } else {
       line.arguments.emplace_back(arg);
     }
   }
-  // set and import take their settings and files as arguments, type42 its font.
-  const bool takesArguments = line.command == "set" || line.command == "import" || line.command == "type42";
-  if (!takesArguments && !line.arguments.empty()) {
+  if (!(rule->takes & kTakesArguments) && !line.arguments.empty()) {
     *error = line.command + " takes no file arguments";
     return false;
   }
-  if (line.command == "stocks" && !line.deviceURI && !line.sessionPath) {
-    *error = "stocks needs --uri URI or --session FILE";
-    return false;
-  }
-  // export and watermark work on a session file and write one file.
-  if ((line.command == "export" || line.command == "watermark") && (!line.sessionPath || !line.outputPath)) {
-    *error = line.command + " needs --session FILE and -o FILE";
-    return false;
-  }
-  if (line.command == "type42" && (line.arguments.size() != 1 || !line.outputPath)) {
-    *error = "type42 needs one FONT and -o FILE";
-    return false;
-  }
-  if (line.command == "set") {
-    if (!line.sessionPath || line.arguments.empty()) {
-      *error = "set needs --session FILE and at least one KEY=VALUE";
-      return false;
-    }
-    for (const std::string& setting : line.arguments)
-      if (setting.find('=') == std::string::npos || setting.front() == '=') {
-        *error = "\"" + setting + "\" is not KEY=VALUE";
-        return false;
-      }
-  }
-  if (line.command == "import" && (!line.sessionPath || line.arguments.empty())) {
-    *error = "import needs --session FILE and at least one job-ticket file";
-    return false;
-  }
+  if (!rule->complete(line, error)) return false;
   *out = std::move(line);
   return true;
 }

@@ -25,6 +25,7 @@ struct CommandLine {
 // The parsed command line, or a one-line usage message.
 bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std::string* error);
 
-const char* UsageText();
+// One line for each command.
+const std::string& UsageText();
 
 }  // namespace korvo_host

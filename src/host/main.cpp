@@ -1,10 +1,11 @@
 // korvo-pde: a program that plays the print dialog for the Korvo features plug-in.
 #include <iostream>
+#include <string_view>
 
 #include "host/command_line.h"
 #include "host/export_command.h"
-#include "host/set_command.h"
 #include "host/import_command.h"
+#include "host/set_command.h"
 #include "host/show_command.h"
 #include "host/stocks_command.h"
 #include "host/type42_command.h"
@@ -13,26 +14,46 @@
 #include "host/window/dialog_command.h"
 #endif
 
+namespace {
+
+using korvo_host::CommandLine;
+
+int RunDialog([[maybe_unused]] const CommandLine& line) {
+#ifdef KORVO_HAVE_GTK
+  return korvo_host::RunDialogCommand(line, std::cout, std::cerr);
+#else
+  std::cerr << "ERROR: this korvo-pde was built without GTK 4; \"make dialog\" installs it and builds the window\n";
+  return korvo_host::kExitUserError;
+#endif
+}
+
+struct Command {
+  std::string_view name;
+  int (*run)(const CommandLine&);
+};
+
+constexpr Command kCommands[] = {
+    {"show", [](const CommandLine& l) { return korvo_host::RunShowCommand(l, std::cout, std::cerr); }},
+    {"export", [](const CommandLine& l) { return korvo_host::RunExportCommand(l, std::cerr); }},
+    {"set", [](const CommandLine& l) { return korvo_host::RunSetCommand(l, std::cout, std::cerr); }},
+    {"import", [](const CommandLine& l) { return korvo_host::RunImportCommand(l, std::cout, std::cerr); }},
+    {"stocks", [](const CommandLine& l) { return korvo_host::RunStocksCommand(l, std::cout, std::cerr); }},
+    {"type42", [](const CommandLine& l) { return korvo_host::RunType42Command(l, std::cerr); }},
+    {"watermark", [](const CommandLine& l) { return korvo_host::RunWatermarkCommand(l, std::cerr); }},
+    {"dialog", RunDialog},
+};
+
+}  // namespace
+
 int main(int argc, char** argv) {
-  korvo_host::CommandLine line;
+  CommandLine line;
   std::string error;
   if (!korvo_host::ParseCommandLine(argc, argv, &line, &error)) {
     std::cerr << "korvo-pde: " << error << "\n" << korvo_host::UsageText();
     return korvo_host::kExitUsageError;
   }
-  if (line.command == "export") return korvo_host::RunExportCommand(line, std::cerr);
-  if (line.command == "set") return korvo_host::RunSetCommand(line, std::cout, std::cerr);
-  if (line.command == "import") return korvo_host::RunImportCommand(line, std::cout, std::cerr);
-  if (line.command == "stocks") return korvo_host::RunStocksCommand(line, std::cout, std::cerr);
-  if (line.command == "type42") return korvo_host::RunType42Command(line, std::cerr);
-  if (line.command == "watermark") return korvo_host::RunWatermarkCommand(line, std::cerr);
-  if (line.command == "dialog") {
-#ifdef KORVO_HAVE_GTK
-    return korvo_host::RunDialogCommand(line, std::cout, std::cerr);
-#else
-    std::cerr << "ERROR: this korvo-pde was built without GTK 4; \"make dialog\" installs it and builds the window\n";
-    return korvo_host::kExitUserError;
-#endif
-  }
-  return korvo_host::RunShowCommand(line, std::cout, std::cerr);
+  for (const Command& command : kCommands)
+    if (command.name == line.command) return command.run(line);
+  std::cerr << "korvo-pde: \"" << line.command << "\" is parsed but has no program\n";
+  return korvo_host::kExitUsageError;
 }

@@ -1,20 +1,12 @@
 // The background-forms dictionary under "com.korvo.print.BackgroundFormsOptions".
+#include "model/background_forms_keys.h"
 #include "model/background_forms_options.h"
 #include "model/ticket_fields.h"
 
+using namespace background_forms_keys;
+
 namespace {
 
-constexpr const char* kUseExistingFormKey = "UseExistingForm";
-constexpr const char* kMergeWithStringKey = "MergeWithString";
-constexpr const char* kCyclePagesKey = "CyclePages";
-constexpr const char* kInchesKey = "Inches";
-constexpr const char* kXOffsetKey = "X1";
-constexpr const char* kYOffsetKey = "Y1";
-constexpr const char* kUseDocumentNameKey = "UseDocumentName";
-constexpr const char* kApplyPagesFromKey = "ApplyPagesFrom";
-constexpr const char* kNewFormStringKey = "NewFormString";
-
-constexpr std::int32_t kMergeWithExistingForm = 2;
 
 // The field's default, replaced by the dictionary's value when it is one the field can hold.
 template <class Accept>

@@ -1,32 +1,12 @@
 // The full-colour dictionary: how FullColorOptions is kept under "com.korvo.print.FullColorOptions"
 // and inside each exception page.
+#include "model/full_color_keys.h"
 #include "model/full_color_options.h"
 #include "model/ticket_fields.h"
 
-namespace {
+using namespace full_color_keys;
 
-constexpr const char* kLightnessKey = "FCLightness";
-constexpr const char* kContrastKey = "FCContrast";
-constexpr const char* kSaturationKey = "FCSaturation";
-constexpr const char* kColorCastKey = "FCColorCast";
-constexpr const char* kCyanRedKey = "FCCyanRed";
-constexpr const char* kMagentaGreenKey = "FCMagentaGreen";
-constexpr const char* kYellowBlueKey = "FCYellowBlue";
-constexpr const char* kTrappingKey = "FCTrapping";
-constexpr const char* kTrappingFastKey = "FCTrappingFastDirection";
-constexpr const char* kTrappingSlowKey = "FCTrappingSlowDirection";
-constexpr const char* kBlackOverprintKey = "FCBlackOverprint";
-constexpr const char* kTRCKey = "FCTRC";
-constexpr const char* kRGBImagesKey = "RGBImagesProfile";
-constexpr const char* kRGBTextAndGraphicsKey = "RGBTextAndGraphicsProfile";
-constexpr const char* kCMYKImagesKey = "CMYKImagesProfile";
-constexpr const char* kCMYKTextAndGraphicsKey = "CMYKTextAndGraphicsProfile";
-constexpr const char* kGrayImagesKey = "GrayImagesProfile";
-constexpr const char* kGrayTextAndGraphicsKey = "GrayTextAndGraphicsProfile";
-constexpr const char* kDestinationKey = "DestinationProfile";
-constexpr const char* kImageRenderingKey = "ImageRendering";
-constexpr const char* kTextRenderingKey = "TextRendering";
-constexpr const char* kGraphicRenderingKey = "GraphicRendering";
+namespace {
 
 constexpr std::int32_t kTrappingOn = 1;
 

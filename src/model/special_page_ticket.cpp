@@ -1,6 +1,7 @@
 // The dictionary forms of covers, inserts and exception ranges. Values from a ticket that no
 // menu holds, or that no page could have, are ignored and the field keeps its default, so a
 // damaged ticket never shows a setting the printer cannot take.
+#include "model/special_page_keys.h"
 #include <algorithm>
 #include <climits>
 #include <initializer_list>
@@ -9,18 +10,9 @@
 #include "model/special_page.h"
 #include "model/ticket_fields.h"
 
-namespace {
+using namespace special_page_keys;
 
-constexpr const char* kStartPageKey = "StartPage";
-constexpr const char* kStockKey = "Stock";
-constexpr const char* kSidesImagedKey = "SidesImaged";  // a cover's sides; an exception range's plex
-constexpr const char* kQuantityKey = "Quantity";
-constexpr const char* kEndPageKey = "EndPage";
-constexpr const char* kFullColorOptionsPageKey = "FullColorOptionsPage";
-constexpr const char* kAntialiasingKey = "Antialiasing";
-constexpr const char* kOutputColorKey = "OutputColor";
-constexpr const char* kHalftoneScreenKey = "HalftoneScreen";
-constexpr const char* kLightenDarkenKey = "LightenDarken";
+namespace {
 
 const platform::PlistDict* FindDictionary(const platform::PlistDict& dict, const char* key) {
   const platform::PlistValue* value = platform::PlistDictFind(dict, key);

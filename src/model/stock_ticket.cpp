@@ -1,33 +1,16 @@
 // The stock dictionary: how a Stock is kept in the print-settings ticket, in special pages and in
 // the stock library. Every integer is a 32-bit property-list integer; unset fields are left out,
 // so a reader takes a key's absence as "leave the field as it is".
+#include "model/stock_keys.h"
 #include <cstdint>
 #include <string>
 
 #include "model/stock.h"
 #include "model/ticket_fields.h"
 
-namespace {
+using namespace stock_keys;
 
-constexpr const char* kSizeKey = "Size";
-constexpr const char* kWidthKey = "Width";
-constexpr const char* kLengthKey = "Length";
-constexpr const char* kTypeKey = "Type";
-constexpr const char* kCustomTypeKey = "CustomType";
-constexpr const char* kModulusKey = "Modulus";
-constexpr const char* kColorKey = "Color";
-constexpr const char* kCustomColorKey = "CustomColor";
-constexpr const char* kWeightKey = "Weight";
-constexpr const char* kPunchedKey = "Punched";
-constexpr const char* kDescriptionKey = "Description";
-constexpr const char* kSidesCoatedKey = "SidesCoated";
-constexpr const char* kCoatingTypeKey = "kCoatingType";  // the leading "k" is part of the key
-constexpr const char* kFinishKey = "Finish";
-constexpr const char* kGrainKey = "kGrain";
-constexpr const char* kCustomNameKey = "CustomName";
-constexpr const char* kCustomNameOnlyKey = "CustomNameOnly";
-constexpr const char* kCommentKey = "CustomComment";
-constexpr const char* kSourceKey = "Source";
+namespace {
 
 constexpr std::int32_t kStockTypePrecutTab = 4;
 constexpr std::int32_t kStockTypeOrdered = 6;

@@ -14,6 +14,8 @@ std::optional<std::string> CreateLocalizedCFStringFromNumberWithDecimalsInLocale
 }
 
 std::optional<std::string> CreateLocalizedCFStringFromNumberWithDecimals(std::int32_t value, int decimals) {
-  // The empty name asks for the locale the environment names.
-  return CreateLocalizedCFStringFromNumberWithDecimalsInLocale(value, decimals, {});
+  // The empty name asks for the locale the environment names. One that is not installed here
+  // still gets the right number, written the POSIX way, never the unscaled integer.
+  if (auto text = CreateLocalizedCFStringFromNumberWithDecimalsInLocale(value, decimals, {})) return text;
+  return CreateLocalizedCFStringFromNumberWithDecimalsInLocale(value, decimals, "C");
 }

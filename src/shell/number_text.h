@@ -9,10 +9,11 @@
 
 // value / 10^decimals with exactly `decimals` digits after the decimal separator, grouped, in
 // the numeric conventions of the user's locale (LC_ALL, LC_NUMERIC, LANG): 850 with 2 decimals
-// is "8.50" in English and "8,50" in German; 0 decimals formats value itself. None when the
-// locale cannot be had or decimals is negative or above 15.
+// is "8.50" in English and "8,50" in German; 0 decimals formats value itself. A locale that is
+// named but not installed gives the POSIX form ("8.50"). None when decimals is negative or above 15.
 std::optional<std::string> CreateLocalizedCFStringFromNumberWithDecimals(std::int32_t value, int decimals);
 
-// The same in the named locale ("de_DE.UTF-8"); an empty name means the environment's.
+// The same in the named locale ("de_DE.UTF-8"); an empty name means the environment's. None too
+// when that locale is not installed.
 std::optional<std::string> CreateLocalizedCFStringFromNumberWithDecimalsInLocale(std::int32_t value, int decimals,
                                                                                  std::string_view localeName);

@@ -36,9 +36,12 @@ TEST_F(NumberText, FollowsTheUsersLocale) {
   std::optional<std::string> german = CreateLocalizedCFStringFromNumberWithDecimals(850, 2);
   ::setenv("LC_ALL", "en_US.UTF-8", 1);
   std::optional<std::string> english = CreateLocalizedCFStringFromNumberWithDecimals(850, 2);
+  ::setenv("LC_ALL", "zz_ZZ.UTF-8", 1);  // named, but not installed here
+  std::optional<std::string> missing = CreateLocalizedCFStringFromNumberWithDecimals(850, 2);
   if (old) ::setenv("LC_ALL", saved.c_str(), 1); else ::unsetenv("LC_ALL");
   EXPECT_EQ(german, "8,50");
   EXPECT_EQ(english, "8.50");
+  EXPECT_EQ(missing, "8.50");
 }
 
 TEST_F(NumberText, GivesNothingWithoutALocale) {

@@ -5,8 +5,8 @@
 
 #include "jobticket/reader/jtkt_import_context.h"
 #include "jobticket/reader/jtkt_import_log.h"
-#include "jobticket/reader/jtkt_import_keys.h"
 #include "jobticket/reader/jtkt_import_node.h"
+#include "model/special_page_keys.h"
 #include "model/special_pages_ticket.h"
 
 using platform::PlistArray;
@@ -67,7 +67,7 @@ void JTKTImportPageExceptions(const JTKTImportFeatureContext& context) {
                     LogPageError(context, element, "the page range is not 1 <= lower <= upper");
                     return std::nullopt;
                   }
-                  return PlistDict{{kPageStartPageMember, *lower}, {kPageEndPageMember, *upper}};
+                  return PlistDict{{special_page_keys::kStartPageKey, *lower}, {special_page_keys::kEndPageKey, *upper}};
                 });
 }
 
@@ -81,7 +81,7 @@ void JTKTImportPageInserts(const JTKTImportFeatureContext& context) {
                     LogPageError(context, element, "an insert needs a page number and a count of at least 1");
                     return std::nullopt;
                   }
-                  return PlistDict{{kPageStartPageMember, *after}, {kPageQuantityMember, *count}};
+                  return PlistDict{{special_page_keys::kStartPageKey, *after}, {special_page_keys::kQuantityKey, *count}};
                 });
 }
 
@@ -100,6 +100,6 @@ void JTKTImportCover(bool front, const JTKTImportFeatureContext& context) {
     if (text == "print-front") sides = 2;
     if (text == "print-back") sides = 3;
     if (text == "print-both") sides = 4;
-    page[kPageSidesImagedMember] = sides;
+    page[special_page_keys::kSidesImagedKey] = sides;
   }
 }

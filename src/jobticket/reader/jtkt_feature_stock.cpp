@@ -6,8 +6,8 @@
 
 #include "jobticket/reader/jtkt_import_context.h"
 #include "jobticket/reader/jtkt_import_log.h"
-#include "jobticket/reader/jtkt_import_keys.h"
 #include "jobticket/reader/jtkt_import_node.h"
+#include "model/stock_keys.h"
 #include "vocabulary/device_profile.h"
 #include "vocabulary/ppd_bridge.h"
 #include "vocabulary/printer_default.h"
@@ -79,11 +79,11 @@ void JTKTImportStockSize(const PlistDict*, const JTKTImportFeatureContext& conte
   const std::optional<std::int32_t> x = JTKTImportNodeInteger(Media(context, "media-size.x-dimension"), file);
   const std::optional<std::int32_t> y = JTKTImportNodeInteger(Media(context, "media-size.y-dimension"), file);
   if (!x || !y) {
-    Put(context, false, kStockSizeMember, PlistValue(kPrinterDefault));
+    Put(context, false, stock_keys::kSizeKey, PlistValue(kPrinterDefault));
     return;
   }
   if (const std::optional<std::int32_t> size = SizeForDimensions(*x, *y)) {
-    Put(context, true, kStockSizeMember, PlistValue(*size));
+    Put(context, true, stock_keys::kSizeKey, PlistValue(*size));
     return;
   }
   float minWidth = 0, minLength = 0, maxWidth = 0, maxLength = 0;
@@ -92,14 +92,14 @@ void JTKTImportStockSize(const PlistDict*, const JTKTImportFeatureContext& conte
     return v >= low * kHmmPerPoint && v <= high * kHmmPerPoint;
   };
   if (within(*x, minWidth, maxWidth) && within(*y, minLength, maxLength)) {
-    Put(context, true, kStockWidthMember, PlistValue(*x));
-    Put(context, true, kStockLengthMember, PlistValue(*y));
-    Put(context, true, kStockSizeMember, PlistValue(kCustomStockSize));
+    Put(context, true, stock_keys::kWidthKey, PlistValue(*x));
+    Put(context, true, stock_keys::kLengthKey, PlistValue(*y));
+    Put(context, true, stock_keys::kSizeKey, PlistValue(kCustomStockSize));
     return;
   }
   JTKTImportError("%s: a paper of %d by %d hundredths of a millimetre is beyond the printer's limits",
                file.c_str(), *x, *y);
-  Put(context, false, kStockSizeMember, PlistValue(kPrinterDefault));
+  Put(context, false, stock_keys::kSizeKey, PlistValue(kPrinterDefault));
 }
 
 void JTKTImportStockType(const PlistDict* feature, const JTKTImportFeatureContext& context) {
@@ -137,14 +137,14 @@ void JTKTImportStockType(const PlistDict* feature, const JTKTImportFeatureContex
     type = kPrePrintedType;
     fromFile = true;
   }
-  Put(context, fromFile, kStockTypeMember, PlistValue(type));
-  Put(context, fromFile, kStockModulusMember, PlistValue(modulus));
-  Put(context, fromFile, kStockCustomTypeMember, PlistValue(customType));
+  Put(context, fromFile, stock_keys::kTypeKey, PlistValue(type));
+  Put(context, fromFile, stock_keys::kModulusKey, PlistValue(modulus));
+  Put(context, fromFile, stock_keys::kCustomTypeKey, PlistValue(customType));
 }
 
 void JTKTImportStockDescription(const PlistDict*, const JTKTImportFeatureContext& context) {
   const std::optional<std::string> text = JTKTImportNodeText(Media(context, "media-description"));
-  Put(context, text.has_value(), kStockDescriptionMember, PlistValue(text.value_or("")));
+  Put(context, text.has_value(), stock_keys::kDescriptionKey, PlistValue(text.value_or("")));
 }
 
 void JTKTImportStockPunch(const PlistDict*, const JTKTImportFeatureContext& context) {
@@ -152,7 +152,7 @@ void JTKTImportStockPunch(const PlistDict*, const JTKTImportFeatureContext& cont
   std::int32_t punched = kPrinterDefault;
   if (holes == 0) punched = kNotPunched;
   if (holes == kPunchedHoleCount) punched = kPunched;
-  Put(context, holes.has_value(), kStockPunchedMember, PlistValue(punched));
+  Put(context, holes.has_value(), stock_keys::kPunchedKey, PlistValue(punched));
 }
 
 // The sides coated as the writer reads them: 1 neither side, 2 the front only, 3 both, 4 the
@@ -169,6 +169,6 @@ void JTKTImportStockCoating(const PlistDict*, const JTKTImportFeatureContext& co
   if (frontCoated) type = *front;
   else if (backCoated) type = *back;
   const bool fromFile = front.has_value() || back.has_value();
-  Put(context, fromFile, kStockSidesCoatedMember, PlistValue(sides));
-  Put(context, fromFile, kStockCoatingTypeMember, PlistValue(type));
+  Put(context, fromFile, stock_keys::kSidesCoatedKey, PlistValue(sides));
+  Put(context, fromFile, stock_keys::kCoatingTypeKey, PlistValue(type));
 }

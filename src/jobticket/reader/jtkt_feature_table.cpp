@@ -10,7 +10,10 @@
 #include "jobticket/writer/jtkt_finishing.h"
 #include "jobticket/writer/jtkt_job_attributes.h"
 #include "jobticket/writer/jtkt_ticket_keys.h"
+#include "model/background_forms_keys.h"
 #include "model/image_shift_options.h"
+#include "model/special_page_keys.h"
+#include "model/stock_keys.h"
 #include "vocabulary/device_profile.h"
 
 using platform::PlistDict;
@@ -51,13 +54,13 @@ constexpr const char* kUseJobNameMember = "UseJobName";
 #define FORMS_COL ".forms-col.value."
 
 const OneToOneRow kOneToOneRows[] = {
-    {"OutputColor", ".color-effects-type", T::Ticket, {kFinishingOutputColorKey, kPageOutputColorMember}, JTKTColorEffectsMap, {}, {}},
-    {"Duplex", ".sides", T::Ticket, {kFinishingDuplexKey, kPageSidesImagedMember}, JTKTSidesMap, {}, {}},
+    {"OutputColor", ".color-effects-type", T::Ticket, {kFinishingOutputColorKey, special_page_keys::kOutputColorKey}, JTKTColorEffectsMap, {}, {}},
+    {"Duplex", ".sides", T::Ticket, {kFinishingDuplexKey, special_page_keys::kSidesImagedKey}, JTKTSidesMap, {}, {}},
     {"OutputDestination", ".output-bin", T::Ticket, {kFinishingOutputDestinationKey}, JTKTOutputDestinationMap, {}, {}},
-    {"StockWeight", ".media-col.media-weight-metric", T::Stock, {kStockWeightMember}, JTKTMediaWeightMetricMap, {kStockWeightMember}, {}},
-    {"StockColor", ".media-col.media-color", T::Stock, {kStockColorMember}, JTKTMediaColorMap, {}, {kStockCustomColorMember}},
-    {"StockGrain", ".media-col.media-grain", T::Stock, {kStockGrainMember}, JTKTMediaGrainMap, {}, {}},
-    {"StockFinish", ".media-col.media-tooth", T::Stock, {kStockFinishMember}, JTKTMediaFinishMap, {}, {}},
+    {"StockWeight", ".media-col.media-weight-metric", T::Stock, {stock_keys::kWeightKey}, JTKTMediaWeightMetricMap, {stock_keys::kWeightKey}, {}},
+    {"StockColor", ".media-col.media-color", T::Stock, {stock_keys::kColorKey}, JTKTMediaColorMap, {}, {stock_keys::kCustomColorKey}},
+    {"StockGrain", ".media-col.media-grain", T::Stock, {stock_keys::kGrainKey}, JTKTMediaGrainMap, {}, {}},
+    {"StockFinish", ".media-col.media-tooth", T::Stock, {stock_keys::kFinishKey}, JTKTMediaFinishMap, {}, {}},
     {"SaveJob", ".job-save-disposition.save-disposition", T::JobType, {kJobTypeMember}, JTKTJobTypeMap, {}, {}},
     // The writer puts a held job's element beside the others, not inside a save disposition.
     {"HoldJob", ".job-save-disposition.job-hold-until", T::JobType, {kJobTypeMember}, JTKTJobTypeMap, {}, {},
@@ -66,10 +69,10 @@ const OneToOneRow kOneToOneRows[] = {
     {"SaveJobLocation", SAVE_INFO "save-location", T::JobType, {}, nullptr, {}, {kJobTypeSavedJobLocationKey}},
     {"SaveJobName", SAVE_INFO "save-name", T::JobType, {}, nullptr, {}, {kJobTypeSavedJobNameKey}, Also::SavedJobNameGiven},
     {"SlipSheets", ".separator-sheets.separator-sheets-type", T::Ticket, {kFinishingSlipSheetKey}, JTKTSlipSheetMap, {}, {}},
-    {"HalftoneScreen", ".halftone-graphics", T::Ticket, {kHalftoneScreenKey, kPageHalftoneScreenMember}, JTKTHalftoneScreenMap, {}, {}},
-    {"LightenDarken", ".adjust-bw-darkness-value", T::Ticket, {kLightenDarkenKey, kPageLightenDarkenMember}, JTKTLightenDarkenMap,
-     {kLightenDarkenKey, kPageLightenDarkenMember}, {}},
-    {"Antialiasing", ".anti-aliasing", T::Ticket, {kAntialiasingKey, kPageAntialiasingMember}, JTKTAntialiasingMap, {}, {}},
+    {"HalftoneScreen", ".halftone-graphics", T::Ticket, {kHalftoneScreenKey, special_page_keys::kHalftoneScreenKey}, JTKTHalftoneScreenMap, {}, {}},
+    {"LightenDarken", ".adjust-bw-darkness-value", T::Ticket, {kLightenDarkenKey, special_page_keys::kLightenDarkenKey}, JTKTLightenDarkenMap,
+     {kLightenDarkenKey, special_page_keys::kLightenDarkenKey}, {}},
+    {"Antialiasing", ".anti-aliasing", T::Ticket, {kAntialiasingKey, special_page_keys::kAntialiasingKey}, JTKTAntialiasingMap, {}, {}},
     {"PagesPerSubset", ".pages-per-subset", T::Ticket, {}, nullptr, {kFinishingOffsetPagesPerSubsetKey}, {}, Also::SubsetsEnabled},
     {"Rotation", ".page-rotation", T::Ticket, {kAdvancedRotateImage180Key}, JTKTRotationMap, {}, {}},
     {"ImageShiftSide1X", ".x-side1-image-shift", T::ImageShift, {}, nullptr, {kImageShiftX1Key}, {}, Also::ImageShift},
@@ -139,10 +142,10 @@ void StoreImplied(Also also, const JTKTImportFeatureContext& context) {
     case Also::FormsJob: JTKTStore(context, T::JobType, kJobTypeMember, PlistValue(kJobTypeBackgroundForms)); break;
     // Merging with an existing form means something only with the form's name.
     case Also::ExistingForm:
-      JTKTStore(context, T::BackgroundForms, kFormsUseExistingFormMember, PlistValue(kUseExistingForm));
+      JTKTStore(context, T::BackgroundForms, background_forms_keys::kUseExistingFormKey, PlistValue(background_forms_keys::kMergeWithExistingForm));
       break;
     // The file's offsets are thousandths of a millimetre already.
-    case Also::FormShift: JTKTStore(context, T::BackgroundForms, kFormsFullPrecisionMember, PlistValue(true)); break;
+    case Also::FormShift: JTKTStore(context, T::BackgroundForms, background_forms_keys::kFullPrecisionKey, PlistValue(true)); break;
     case Also::ImageShift:
       JTKTStore(context, T::ImageShift, kImageShiftFullPrecisionKey, PlistValue(true));
       JTKTStore(context, T::ImageShift, kImageShiftOptionKey, PlistValue(1));

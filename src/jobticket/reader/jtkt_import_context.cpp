@@ -4,9 +4,11 @@
 #include "jobticket/writer/jtkt_color.h"
 #include "jobticket/writer/jtkt_job_attributes.h"
 #include "model/background_forms_options.h"
+#include "model/full_color_keys.h"
 #include "model/full_color_options.h"
 #include "model/image_shift_options.h"
 #include "model/job_level_stock.h"
+#include "model/special_page_keys.h"
 
 using platform::PlistDict;
 using platform::PlistValue;
@@ -37,11 +39,11 @@ PlistDict* JTKTTargetDictionary(const JTKTImportFeatureContext& context, JTKTTar
   const bool page = JTKTAtPageScope(context);
   switch (target) {
     case JTKTTarget::Ticket: return t;
-    case JTKTTarget::Stock: return ChildDictionary(t, page ? kPageStockMember : kJobLevelStockKey);
+    case JTKTTarget::Stock: return ChildDictionary(t, page ? special_page_keys::kStockKey : kJobLevelStockKey);
     case JTKTTarget::JobType: return ChildDictionary(t, kJobTypeKey);
-    case JTKTTarget::FullColor: return ChildDictionary(t, page ? kPageFullColorMember : kFullColorOptionsKey);
+    case JTKTTarget::FullColor: return ChildDictionary(t, page ? special_page_keys::kFullColorOptionsPageKey : kFullColorOptionsKey);
     case JTKTTarget::ColorCast:
-      return ChildDictionary(ChildDictionary(t, page ? kPageFullColorMember : kFullColorOptionsKey), kFCColorCastMember);
+      return ChildDictionary(ChildDictionary(t, page ? special_page_keys::kFullColorOptionsPageKey : kFullColorOptionsKey), full_color_keys::kColorCastKey);
     case JTKTTarget::Highlight:
       return ChildDictionary(t, page ? kPageHighlightColorMember : kHighlightColorOptionsJobKey);
     case JTKTTarget::ImageShift:

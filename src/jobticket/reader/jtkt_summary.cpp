@@ -1,10 +1,10 @@
 #include "jobticket/reader/jtkt_summary.h"
 
-#include "jobticket/reader/jtkt_import_keys.h"
 #include "jobticket/writer/jtkt_job_attributes.h"
 #include "jobticket/writer/jtkt_ticket_keys.h"
 #include "model/image_shift_options.h"
 #include "model/job_level_stock.h"
+#include "model/stock_keys.h"
 #include "model/ticket_fields.h"
 #include "shell/pde_shell.h"
 #include "vocabulary/setting_map.h"
@@ -73,20 +73,20 @@ void addJobNotes(const PlistDict* settings, JTKTSummaryLines* lines) {
 }
 
 void addStock(const PlistDict* stock, JTKTSummaryLines* lines) {
-  if (const std::optional<std::int32_t> size = Integer(stock, kStockSizeMember)) {
+  if (const std::optional<std::int32_t> size = Integer(stock, stock_keys::kSizeKey)) {
     if (std::optional<std::string_view> key = LocalizedKeyForPaperSizeTicketValue(CompleteStockSizeMap, *size))
       Field(lines, "StockSize", Localized(std::string(*key).c_str()));
   }
-  MapField(lines, "StockColor", CompleteStockColorMap, Integer(stock, kStockColorMember));
-  MapField(lines, "StockType", CompleteStockTypeMap, Integer(stock, kStockTypeMember));
-  if (const std::string* name = FindString(stock, kStockCustomNameMember)) Field(lines, "StockName", *name);
-  if (const std::optional<std::int32_t> weight = Integer(stock, kStockWeightMember); weight && *weight != kPrinterDefault)
+  MapField(lines, "StockColor", CompleteStockColorMap, Integer(stock, stock_keys::kColorKey));
+  MapField(lines, "StockType", CompleteStockTypeMap, Integer(stock, stock_keys::kTypeKey));
+  if (const std::string* name = FindString(stock, stock_keys::kCustomNameKey)) Field(lines, "StockName", *name);
+  if (const std::optional<std::int32_t> weight = Integer(stock, stock_keys::kWeightKey); weight && *weight != kPrinterDefault)
     lines->push_back("\t\t\t" + Localized("StockWeight") + " = " + std::to_string(*weight) + " " + Localized("gsm"));
-  if (const auto sides = Integer(stock, kStockSidesCoatedMember); sides && *sides != kPrinterDefault)
+  if (const auto sides = Integer(stock, stock_keys::kSidesCoatedKey); sides && *sides != kPrinterDefault)
     MapField(lines, "SidesCoated", SidesCoatedMap, sides);
-  if (const auto type = Integer(stock, kStockCoatingTypeMember); type && *type != kPrinterDefault)
+  if (const auto type = Integer(stock, stock_keys::kCoatingTypeKey); type && *type != kPrinterDefault)
     MapField(lines, "CoatingType", CoatingTypeMap, type);
-  if (const std::string* description = FindString(stock, kStockDescriptionMember); description && !description->empty())
+  if (const std::string* description = FindString(stock, stock_keys::kDescriptionKey); description && !description->empty())
     Field(lines, "StockDescription", *description);
 }
 

@@ -3,6 +3,7 @@
 #include "jobticket/writer/jtkt_job_attributes.h"
 #include "jobticket/writer/jtkt_ticket_keys.h"
 #include "jobticket/writer/jtkt_ticket_read.h"
+#include "model/background_forms_keys.h"
 #include "model/background_forms_options.h"
 #include "platform/status.h"
 #include "vocabulary/printer_default.h"
@@ -13,7 +14,7 @@ using platform::PlistDict;
 
 // Producers that store the offsets already converted say so with this member; the model's own
 // dictionary never holds it.
-constexpr const char* kFullPrecisionKey = "FullPrecision";
+using background_forms_keys::kFullPrecisionKey;
 // The controller keeps a form's name, as written, in 255 bytes.
 constexpr std::size_t kFormNameBytes = 255;
 

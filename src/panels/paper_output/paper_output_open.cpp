@@ -32,26 +32,26 @@ void FillDestinations(const platform::Bundle* bundle, ui::Control& popup) {
   popup.setMaximum(menu.count());
 }
 
-void FindControls(ui::Control& pane, PaperOutputControls& c) {
-  c.jobTypePopup = pane.find(Id(2));
-  c.setupButton = pane.find(Id(3));
-  c.jobTypePicture = pane.find(Id(4));
-  c.paperSummary = pane.find(Id(11));
-  c.stockMenuButton = pane.find(Id(12));
-  c.duplexPopup = pane.find(Id(21));
-  c.duplexPicture = pane.find(Id(22));
-  c.colorPopup = pane.find(Id(24));
-  c.colorPicture = pane.find(Id(25));
-  c.finishingButton = pane.find(Id(30));
-  c.finishingSummary = pane.find(Id(32));
-  c.finishingPicture = pane.find(Id(33));
-  c.destinationPopup = pane.find(Id(41));
-}
+// Each control of the interface description and where the panel keeps it.
+struct ControlSlot {
+  std::int32_t id;
+  ui::Control* PaperOutputControls::*member;
+};
+constexpr ControlSlot kControlSlots[] = {
+    {2, &PaperOutputControls::jobTypePopup},        {3, &PaperOutputControls::setupButton},
+    {4, &PaperOutputControls::jobTypePicture},      {11, &PaperOutputControls::paperSummary},
+    {12, &PaperOutputControls::stockMenuButton},    {21, &PaperOutputControls::duplexPopup},
+    {22, &PaperOutputControls::duplexPicture},      {24, &PaperOutputControls::colorPopup},
+    {25, &PaperOutputControls::colorPicture},       {30, &PaperOutputControls::finishingButton},
+    {32, &PaperOutputControls::finishingSummary},   {33, &PaperOutputControls::finishingPicture},
+    {41, &PaperOutputControls::destinationPopup},
+};
 
-bool AllFound(const PaperOutputControls& c) {
-  return c.jobTypePopup && c.setupButton && c.jobTypePicture && c.paperSummary && c.stockMenuButton &&
-         c.duplexPopup && c.duplexPicture && c.colorPopup && c.colorPicture && c.finishingButton &&
-         c.finishingSummary && c.finishingPicture && c.destinationPopup;
+// True when the pane holds every control.
+bool FindControls(ui::Control& pane, PaperOutputControls& c) {
+  bool all = true;
+  for (const ControlSlot& slot : kControlSlots) all = ((c.*slot.member = pane.find(Id(slot.id))) != nullptr) && all;
+  return all;
 }
 
 SummaryViewPlace PlaceOf(const ui::Control& view) { return {view.parent(), view.id(), view.bounds()}; }
@@ -82,8 +82,7 @@ platform::OSStatus BuildControls(PaperOutputContext& context) {
     context.pane->embed(*found);
   }
   PaperOutputControls& c = context.controls;
-  FindControls(*context.pane, c);
-  if (!AllFound(c)) return platform::kPMInvalidPDEContext;
+  if (!FindControls(*context.pane, c)) return platform::kPMInvalidPDEContext;
   context.paperSummaryPlace = PlaceOf(*c.paperSummary);
   context.finishingSummaryPlace = PlaceOf(*c.finishingSummary);
   PopulatePopupButtonFromMap(bundle, *c.jobTypePopup, JobTypeMap, kJobContextJob, 0);
