@@ -3,19 +3,18 @@
 
 #include <filesystem>
 
+#include "host/korvo_pde_runner.h"
 #include "support/test_support.h"
 
 namespace {
 
-std::string Program() { return std::string(KORVO_BIN_DIR) + "/korvo-pde"; }
+using host_test::RunPde;
+using host_test::RunPython;
 
 TEST(Type42Command, ConvertsAFontThatGhostscriptLoads) {
   korvo_test::TempDir dir;
   std::string out;
-  ASSERT_EQ(korvo_test::RunCommand(Program() + " type42 /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf -o " +
-                                       dir.file("d.t42"),
-                                   &out, true),
-            0)
+  ASSERT_EQ(RunPde("type42 /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf -o " + dir.file("d.t42"), &out, true), 0)
       << out;
   EXPECT_EQ(out, "");
   const std::string program = korvo_test::ReadFile(dir.file("d.t42"));
@@ -23,9 +22,7 @@ TEST(Type42Command, ConvertsAFontThatGhostscriptLoads) {
   EXPECT_NE(program.find("/FontName /DejaVuSans def\n"), std::string::npos);
   korvo_test::WriteFile(dir.file("show.ps"), "/DejaVuSans findfont 24 scalefont setfont 10 10 moveto (Korvo) show showpage\n");
   ASSERT_EQ(korvo_test::RunCommand("gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=bbox " + dir.file("d.t42") + " " +
-                                       dir.file("show.ps"),
-                                   &out, true),
-            0)
+                                       dir.file("show.ps"), &out, true), 0)
       << out;
   EXPECT_NE(out.find("%%HiResBoundingBox: "), std::string::npos) << out;
 }
@@ -34,12 +31,12 @@ TEST(Type42Command, AHostileFontIsRefusedAndNothingIsWritten) {
   korvo_test::TempDir dir;
   std::string err;
   const std::string font = korvo_test::DataPath("watermark/fonts/post_bad_count.ttf");
-  EXPECT_EQ(korvo_test::RunCommand(Program() + " type42 " + font + " -o " + dir.file("x.t42") + " 2>&1", &err), 1);
+  EXPECT_EQ(RunPde("type42 " + font + " -o " + dir.file("x.t42") + " 2>&1", &err), 1);
   EXPECT_TRUE(err.starts_with("DEBUG: ")) << err;
   EXPECT_NE(err.find("\nERROR: " + font + ": "), std::string::npos) << err;
   EXPECT_FALSE(std::filesystem::exists(dir.file("x.t42")));
-  EXPECT_EQ(korvo_test::RunCommand(Program() + " type42 " + font + " 2>&1", &err), 2);
-  EXPECT_EQ(korvo_test::RunCommand(Program() + " type42 /nonexistent.ttf -o " + dir.file("x.t42") + " 2>&1", &err), 1);
+  EXPECT_EQ(RunPde("type42 " + font + " 2>&1", &err), 2);
+  EXPECT_EQ(RunPde("type42 /nonexistent.ttf -o " + dir.file("x.t42") + " 2>&1", &err), 1);
   EXPECT_EQ(err, "ERROR: /nonexistent.ttf: there is no such font file\n");
 }
 
@@ -48,35 +45,27 @@ class WatermarkCommand : public ::testing::Test {
  protected:
   void SetUp() override {
     std::string out;
-    ASSERT_EQ(korvo_test::RunCommand(Program() + " show --session " + session_ + " >/dev/null", &out), 0);
-    ASSERT_EQ(korvo_test::RunCommand(
-                  "python3 -c 'import plistlib,sys,os; p=sys.argv[1]; s=plistlib.load(open(p,\"rb\")); "
-                  "s[\"PMPrintSettingsTicket\"][\"Items\"][\"com.korvo.print.watermark.Watermark\"]=sys.argv[3]; "
-                  "plistlib.dump(s, open(p,\"wb\")); os.makedirs(os.path.dirname(sys.argv[2]), exist_ok=True); "
-                  "w={\"textString\":\"Draft\",\"fontName\":\"DejaVuSans\",\"fontSize\":96,\"angle\":0,"
-                  "\"density\":100,\"scale\":100,\"wellColorBlue\":1.0,\"wellColorAlpha\":1.0}; "
-                  "plistlib.dump({\"WatermarkListEntries\":[\"Draft\"],\"Draft\":w}, open(sys.argv[2],\"wb\"))' " +
-                      session_ + " " + watermarks_ + " " + name_,
-                  &out, true),
+    ASSERT_EQ(RunPde("show --session " + session_ + " >/dev/null", &out), 0);
+    ASSERT_EQ(RunPython("p=sys.argv[1]; s=plistlib.load(open(p,\"rb\")); "
+                        "s[\"PMPrintSettingsTicket\"][\"Items\"][\"com.korvo.print.watermark.Watermark\"]=\"Draft\"; "
+                        "plistlib.dump(s, open(p,\"wb\")); os.makedirs(os.path.dirname(sys.argv[2]), exist_ok=True); "
+                        "w={\"textString\":\"Draft\",\"fontName\":\"DejaVuSans\",\"fontSize\":96,\"angle\":0,"
+                        "\"density\":100,\"scale\":100,\"wellColorBlue\":1.0,\"wellColorAlpha\":1.0}; "
+                        "plistlib.dump({\"WatermarkListEntries\":[\"Draft\"],\"Draft\":w}, open(sys.argv[2],\"wb\"))",
+                        session_ + " " + watermarks_, &out),
               0)
         << out;
   }
   korvo_test::ScopedXdgHome home_;
   std::string session_ = home_.dir().file("s.plist");
   std::string watermarks_ = home_.dir().file("data/Korvo/com.korvo.printing.watermarks.plist");
-  std::string name_ = "Draft";
 };
 
 TEST_F(WatermarkCommand, DrawsTheSessionsWatermarkAsPdfAndPng) {
   std::string out;
-  ASSERT_EQ(korvo_test::RunCommand(Program() + " watermark --session " + session_ + " -o " + home_.dir().file("w.pdf"),
-                                   &out, true),
-            0)
-      << out;
+  ASSERT_EQ(RunPde("watermark --session " + session_ + " -o " + home_.dir().file("w.pdf"), &out, true), 0) << out;
   ASSERT_EQ(korvo_test::RunCommand("pdftoppm -r 72 -gray -singlefile " + home_.dir().file("w.pdf") + " " +
-                                       home_.dir().file("page"),
-                                   &out, true),
-            0)
+                                       home_.dir().file("page"), &out, true), 0)
       << out;
   const std::string pgm = korvo_test::ReadFile(home_.dir().file("page.pgm"));
   ASSERT_GT(pgm.size(), 612u * 792u);
@@ -90,33 +79,22 @@ TEST_F(WatermarkCommand, DrawsTheSessionsWatermarkAsPdfAndPng) {
   EXPECT_GT(inked, 1000);
   EXPECT_NEAR((minRow + maxRow + 1) / 2.0, 396, 3);  // the text's ink centred on the page
 
-  ASSERT_EQ(korvo_test::RunCommand(Program() + " watermark --session " + session_ + " -o " + home_.dir().file("w.png"),
-                                   &out, true),
-            0)
-      << out;
+  ASSERT_EQ(RunPde("watermark --session " + session_ + " -o " + home_.dir().file("w.png"), &out, true), 0) << out;
   const std::string png = korvo_test::ReadFile(home_.dir().file("w.png"));
   ASSERT_GT(png.size(), 24u);
   EXPECT_EQ(png.substr(1, 3), "PNG");
   EXPECT_EQ(png.substr(16, 8), std::string("\0\0\x02\x64\0\0\x03\x18", 8));  // 612 x 792
   // The drawing kept the glyphs of "Draft" with the record.
-  ASSERT_EQ(korvo_test::RunCommand("python3 -c 'import plistlib,sys; w=plistlib.load(open(sys.argv[1],\"rb\"))[\"Draft\"]; "
-                                   "print(w[\"glyphCount\"], len(w[\"glyphs\"]))' " + watermarks_,
-                                   &out, true),
-            0)
+  ASSERT_EQ(RunPython("w=plistlib.load(open(sys.argv[1],\"rb\"))[\"Draft\"]; print(w[\"glyphCount\"], len(w[\"glyphs\"]))",
+                      watermarks_, &out), 0)
       << out;
   EXPECT_EQ(out, "5 10\n");
 }
 
 TEST_F(WatermarkCommand, AWatermarkThatIsNotSavedIsAnError) {
   std::string out;
-  ASSERT_EQ(korvo_test::RunCommand("python3 -c 'import plistlib,sys; p=sys.argv[1]; plistlib.dump({}, open(p,\"wb\"))' " +
-                                       watermarks_,
-                                   &out, true),
-            0);
-  EXPECT_EQ(korvo_test::RunCommand(Program() + " watermark --session " + session_ + " -o " + home_.dir().file("w.png") +
-                                       " 2>&1",
-                                   &out),
-            1);
+  ASSERT_EQ(RunPython("plistlib.dump({}, open(sys.argv[1],\"wb\"))", watermarks_, &out), 0);
+  EXPECT_EQ(RunPde("watermark --session " + session_ + " -o " + home_.dir().file("w.png") + " 2>&1", &out), 1);
   EXPECT_TRUE(out.starts_with("ERROR: watermark \"Draft\"")) << out;
   EXPECT_FALSE(std::filesystem::exists(home_.dir().file("w.png")));
 }

@@ -4,29 +4,25 @@
 
 #include <algorithm>
 
+#include "host/korvo_pde_runner.h"
 #include "support/test_support.h"
 
 namespace {
 
-std::string Program() { return std::string(KORVO_BIN_DIR) + "/korvo-pde"; }
+using host_test::RunPde;
 
 class SetCommand : public ::testing::Test {
  protected:
   korvo_test::ScopedXdgHome home;
   korvo_test::TempDir dir;
   std::string session = dir.file("job.plist");
-  int Run(const std::string& arguments, std::string* out, bool mergeStderr = false) {
-    return korvo_test::RunCommand(Program() + " " + arguments, out, mergeStderr);
-  }
 };
 
 TEST_F(SetCommand, ChangesAPaperAndAFinishingAndShowSeesThem) {
   std::string out;
-  ASSERT_EQ(Run("set --session " + session +
-                    " 'Paper=Color>Blue' 'Finishing=1 Staple...>Portrait - Bottom Left or Landscape - Top Left'"
-                    " 'TwoSided=Two-Sided (Short Edge)'",
-                &out),
-            0)
+  ASSERT_EQ(RunPde("set --session " + session + " 'Paper=Color>Blue'"
+                   " 'Finishing=1 Staple...>Portrait - Bottom Left or Landscape - Top Left'"
+                   " 'TwoSided=Two-Sided (Short Edge)'", &out), 0)
       << out;
   for (const char* line : {"com.korvo.print.FinishingOptions = 4\n", "com.korvo.print.FinishingStaple1Value = 6\n",
                            "com.korvo.print.FinishingDuplex = 3\n",
@@ -34,17 +30,17 @@ TEST_F(SetCommand, ChangesAPaperAndAFinishingAndShowSeesThem) {
                            "com.apple.print.PrintSettings.PMDuplexing = 3\n"})
     EXPECT_NE(out.find(line), std::string::npos) << line << out;
   std::string shown;
-  ASSERT_EQ(Run("show --session " + session, &shown), 0);
+  ASSERT_EQ(RunPde("show --session " + session, &shown), 0);
   EXPECT_NE(shown.find("com.korvo.print.FinishingStaple1Value = 6\n"), std::string::npos) << shown;
   EXPECT_NE(shown.find("com.korvo.print.JobLevelStock = {\"Color\" = 2;"), std::string::npos) << shown;
-  ASSERT_EQ(Run("set --session " + session + " Finishing=None", &out), 0);
+  ASSERT_EQ(RunPde("set --session " + session + " Finishing=None", &out), 0);
   EXPECT_NE(out.find("com.korvo.print.FinishingOptions = 1\n"), std::string::npos) << out;
   EXPECT_NE(out.find("com.korvo.print.JobLevelStock = {\"Color\" = 2;"), std::string::npos) << out;
 }
 
 TEST_F(SetCommand, AChoiceThatCannotBeMadeLeavesTheSessionAlone) {
   std::string out;
-  ASSERT_EQ(Run("set --session " + session + " Finishing=None", &out), 0);
+  ASSERT_EQ(RunPde("set --session " + session + " Finishing=None", &out), 0);
   const std::string before = korvo_test::ReadFile(session);
   const std::pair<const char*, const char*> refused[] = {
       {"Colour=Blue", "no setting Colour"},
@@ -55,19 +51,17 @@ TEST_F(SetCommand, AChoiceThatCannotBeMadeLeavesTheSessionAlone) {
   };
   for (const auto& [setting, message] : refused) {
     std::string err;
-    EXPECT_EQ(Run("set --session " + session + " " + setting + " 2>&1 >/dev/null", &err), 1) << setting;
+    EXPECT_EQ(RunPde("set --session " + session + " " + setting + " 2>&1 >/dev/null", &err), 1) << setting;
     EXPECT_NE(err.find(message), std::string::npos) << err;
     EXPECT_TRUE(err.starts_with("ERROR: ")) << err;
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
     EXPECT_EQ(korvo_test::ReadFile(session), before) << setting;
   }
-}
-
-TEST_F(SetCommand, NeedsASessionAndSettings) {
+  // Usage errors: no session, no settings, a setting that is not KEY=VALUE.
   std::string err;
-  EXPECT_EQ(Run("set Finishing=None 2>&1", &err), 2);
-  EXPECT_EQ(Run("set --session " + session + " 2>&1", &err), 2);
-  EXPECT_EQ(Run("set --session " + session + " Finishing 2>&1", &err), 2);
+  EXPECT_EQ(RunPde("set Finishing=None 2>&1", &err), 2);
+  EXPECT_EQ(RunPde("set --session " + session + " 2>&1", &err), 2);
+  EXPECT_EQ(RunPde("set --session " + session + " Finishing 2>&1", &err), 2);
   EXPECT_NE(err.find("is not KEY=VALUE"), std::string::npos) << err;
 }
 

@@ -3,15 +3,17 @@
 
 #include <algorithm>
 
+#include "host/korvo_pde_runner.h"
 #include "support/test_support.h"
 
 namespace {
 
-std::string Program() { return std::string(KORVO_BIN_DIR) + "/korvo-pde"; }
+using host_test::RunPde;
+using host_test::RunPython;
 
 TEST(ShowCommand, ListsTheSamplePrintersTicketSorted) {
   std::string out;
-  ASSERT_EQ(korvo_test::RunCommand(Program() + " show", &out), 0) << out;
+  ASSERT_EQ(RunPde("show", &out), 0) << out;
   EXPECT_NE(out.find("com.korvo.print.ControllerInformation.ControllerFamily = \"Prexan\"\n"), std::string::npos)
       << out;
   EXPECT_NE(out.find("com.korvo.print.JTKTOptions = {\"JTKTOptionAll\" = true}\n"), std::string::npos) << out;
@@ -26,57 +28,45 @@ TEST(ShowCommand, ListsTheSamplePrintersTicketSorted) {
 
 TEST(ShowCommand, SessionFileIsReadByPlistlibAndReusedNextTime) {
   korvo_test::TempDir dir;
-  std::string session = dir.file("s.plist");
-  std::string out;
-  ASSERT_EQ(korvo_test::RunCommand(Program() + " show --session " + session, &out), 0) << out;
-  std::string py;
-  ASSERT_EQ(korvo_test::RunCommand(
-                "python3 -c 'import plistlib,sys; s=plistlib.load(open(sys.argv[1],\"rb\")); "
-                "print(s[\"PMPrintSettingsTicket\"][\"Items\"][\"com.korvo.print.ControllerInformation.ControllerFamily\"]); "
-                "print(s[\"Printer\"][\"PPD\"].endswith(\"KorvoSample.ppd\"))' " + session,
-                &py, true),
-            0)
+  const std::string session = dir.file("s.plist");
+  std::string out, py;
+  ASSERT_EQ(RunPde("show --session " + session, &out), 0) << out;
+  ASSERT_EQ(RunPython("s=plistlib.load(open(sys.argv[1],\"rb\")); "
+                      "print(s[\"PMPrintSettingsTicket\"][\"Items\"][\"com.korvo.print.ControllerInformation.ControllerFamily\"]); "
+                      "print(s[\"Printer\"][\"PPD\"].endswith(\"KorvoSample.ppd\"))",
+                      session, &py), 0)
       << py;
   EXPECT_EQ(py, "Prexan\nTrue\n");
 
   // A key set by another program survives the next run.
-  ASSERT_EQ(korvo_test::RunCommand(
-                "python3 -c 'import plistlib,sys; p=sys.argv[1]; s=plistlib.load(open(p,\"rb\")); "
-                "s[\"PMPrintSettingsTicket\"][\"Items\"][\"com.korvo.print.Test\"]=7; "
-                "plistlib.dump(s, open(p,\"wb\"))' " + session,
-                &py, true),
-            0)
+  ASSERT_EQ(RunPython("p=sys.argv[1]; s=plistlib.load(open(p,\"rb\")); "
+                      "s[\"PMPrintSettingsTicket\"][\"Items\"][\"com.korvo.print.Test\"]=7; plistlib.dump(s, open(p,\"wb\"))",
+                      session, &py), 0)
       << py;
-  ASSERT_EQ(korvo_test::RunCommand(Program() + " show --session " + session, &out), 0) << out;
+  ASSERT_EQ(RunPde("show --session " + session, &out), 0) << out;
   EXPECT_NE(out.find("com.korvo.print.Test = 7\n"), std::string::npos) << out;
 }
 
-TEST(ShowCommand, ForeignPrinterExitsWithOneClearLine) {
+TEST(ShowCommand, ForeignPrinterOrUnreadableSessionExitsWithOneClearLineAndOverwritesNothing) {
   std::string err;
-  int status = korvo_test::RunCommand(Program() + " show --ppd " + korvo_test::DataPath("host/Foreign.ppd") +
-                                          " 2>&1 >/dev/null",
-                                      &err);
-  EXPECT_EQ(status, 1);
+  EXPECT_EQ(RunPde("show --ppd " + korvo_test::DataPath("host/Foreign.ppd") + " 2>&1 >/dev/null", &err), 1);
   EXPECT_NE(err.find("Foreign.ppd"), std::string::npos) << err;
   EXPECT_NE(err.find("not a Korvo printer"), std::string::npos) << err;
   EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
-}
 
-TEST(ShowCommand, UnreadableSessionFileIsNotOverwritten) {
   korvo_test::TempDir dir;
-  std::string session = dir.file("broken.plist");
+  const std::string session = dir.file("broken.plist");
   korvo_test::WriteFile(session, "<plist><dict><key>oops");
-  std::string err;
-  EXPECT_EQ(korvo_test::RunCommand(Program() + " show --session " + session + " 2>&1 >/dev/null", &err), 1);
+  EXPECT_EQ(RunPde("show --session " + session + " 2>&1 >/dev/null", &err), 1);
   EXPECT_NE(err.find("broken.plist"), std::string::npos) << err;
   EXPECT_EQ(korvo_test::ReadFile(session), "<plist><dict><key>oops");
 }
 
 TEST(ShowCommand, BadArgumentsAreUsageErrors) {
   std::string err;
-  EXPECT_EQ(korvo_test::RunCommand(Program() + " 2>&1", &err), 2);
-  EXPECT_EQ(korvo_test::RunCommand(Program() + " show --ppd 2>&1", &err), 2);
-  EXPECT_EQ(korvo_test::RunCommand(Program() + " frobnicate 2>&1", &err), 2);
+  EXPECT_EQ(RunPde("2>&1", &err), 2);
+  EXPECT_EQ(RunPde("show --ppd 2>&1", &err), 2);
+  EXPECT_EQ(RunPde("frobnicate 2>&1", &err), 2);
   EXPECT_NE(err.find("usage:"), std::string::npos);
 }
 

@@ -6,6 +6,7 @@
 #include "host/print_dialog.h"
 #include "platform/tasks/run_loop.h"
 #include "stocklibrary/printer_stock_status.h"
+#include "host/korvo_pde_runner.h"
 #include "support/ipp_test_printer.h"
 #include "support/test_support.h"
 
@@ -13,7 +14,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-std::string Program() { return std::string(KORVO_BIN_DIR) + "/korvo-pde"; }
+using host_test::RunPde;
 
 class StocksCommand : public ::testing::Test {
  protected:
@@ -29,42 +30,40 @@ class StocksCommand : public ::testing::Test {
   static inline std::unique_ptr<korvo_test::IppTestPrinter> printer_;
 };
 
-TEST_F(StocksCommand, ListsWhatThePrinterHoldsOneStockALine) {
+TEST_F(StocksCommand, ListsWhatThePrinterNamedOrInTheSessionHoldsOneStockALine) {
   ASSERT_TRUE(printer_);
   std::string out;
-  ASSERT_EQ(korvo_test::RunCommand(Program() + " stocks --uri " + printer_->uri(), &out), 0) << out;
+  ASSERT_EQ(RunPde("stocks --uri " + printer_->uri(), &out), 0) << out;
   EXPECT_EQ(out,
             "\"a4-glossy\" = {\"CustomName\" = \"a4-glossy\"; \"CustomType\" = \"photographic-glossy\"; "
             "\"Size\" = 4; \"Type\" = 7; \"Weight\" = 200}\n"
             "\"blue-letter\" = {\"Color\" = 2; \"CustomName\" = \"blue-letter\"; \"Size\" = 204; \"Type\" = 1; "
             "\"Weight\" = 90}\n");
-}
 
-TEST_F(StocksCommand, TakesThePrinterFromTheSessionFile) {
-  ASSERT_TRUE(printer_);
+  // The printer can come from the session file.
   korvo_test::TempDir dir;
   const std::string session = dir.file("s.plist");
-  std::string out;
-  ASSERT_EQ(korvo_test::RunCommand(
-                "python3 -c 'import plistlib,sys; plistlib.dump({\"Printer\": {\"DeviceURI\": sys.argv[2]}}, "
-                "open(sys.argv[1],\"wb\"))' " + session + " " + printer_->uri(), &out, true), 0) << out;
-  ASSERT_EQ(korvo_test::RunCommand(Program() + " stocks --session " + session, &out), 0) << out;
-  EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 2);
+  std::string fromSession;
+  ASSERT_EQ(host_test::RunPython("plistlib.dump({\"Printer\": {\"DeviceURI\": sys.argv[2]}}, open(sys.argv[1],\"wb\"))",
+                                 session + " " + printer_->uri(), &fromSession), 0)
+      << fromSession;
+  ASSERT_EQ(RunPde("stocks --session " + session, &fromSession), 0) << fromSession;
+  EXPECT_EQ(fromSession, out);
 }
 
 TEST(StocksCommandFailures, AnUnreachablePrinterIsOneLineAndExitOneQuickly) {
   const std::string uri = "ipp://127.0.0.1:" + std::to_string(korvo_test::FreeLoopbackPort()) + "/ipp/print";
   std::string out;
   const auto start = Clock::now();
-  EXPECT_EQ(korvo_test::RunCommand(Program() + " stocks --uri " + uri + " 2>&1", &out), 1) << out;
+  EXPECT_EQ(RunPde("stocks --uri " + uri + " 2>&1", &out), 1) << out;
   EXPECT_LT(Clock::now() - start, std::chrono::seconds(10));
   EXPECT_TRUE(out.starts_with("ERROR: http://127.0.0.1:")) << out;
   EXPECT_NE(out.find("cannot connect to the printer"), std::string::npos) << out;
   EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 1) << out;
 
-  EXPECT_EQ(korvo_test::RunCommand(Program() + " stocks --uri file:///tmp/x 2>&1", &out), 1) << out;
+  EXPECT_EQ(RunPde("stocks --uri file:///tmp/x 2>&1", &out), 1) << out;
   EXPECT_NE(out.find("file:///tmp/x"), std::string::npos) << out;
-  EXPECT_EQ(korvo_test::RunCommand(Program() + " stocks 2>&1", &out), 2) << out;
+  EXPECT_EQ(RunPde("stocks 2>&1", &out), 2) << out;
 }
 
 // The whole dialog, as the print dialog drives it, with the worker fetching in between.

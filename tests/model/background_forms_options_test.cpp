@@ -53,15 +53,12 @@ TEST_F(BackgroundForms, ReadingReplacesTheWholeStateAndRefusesImpossibleValues) 
   BackgroundFormsOptions odd(PlistDict{{"UseExistingForm", 5}, {"ApplyPagesFrom", 9}, {"Inches", "yes"},
                                        {"CyclePages", -3}, {"NewFormString", 12}});
   EXPECT_EQ(odd.asTicket(), BackgroundFormsOptions().asTicket());
-}
 
-TEST_F(BackgroundForms, CyclePagesLimitsUnlessAnyValueIsAllowed) {
-  BackgroundFormsOptions o;
+  // Setting the cycle checks its limits unless any value is allowed.
   EXPECT_EQ(o.setCyclePages(1, false), platform::paramErr);
   EXPECT_EQ(o.setCyclePages(1000000, false), platform::paramErr);
   EXPECT_EQ(o.setCyclePages(999999, false), platform::noErr);
   EXPECT_EQ(o.setCyclePages(0, true), platform::noErr);
-  std::int32_t pages = -1;
   o.cyclePages(&pages);
   EXPECT_EQ(pages, 0);
   EXPECT_EQ(o.cyclePages(nullptr), platform::paramErr);

@@ -31,7 +31,7 @@ TEST(FullColorOptions, SettersRefuseOutOfRangeValuesAndChangeNothing) {
   EXPECT_EQ(o.setGrayImagesProfile(std::string(256, 'g')), platform::paramErr);
 }
 
-TEST(FullColorOptions, GettersNeedAPlaceForTheResult) {
+TEST(FullColorOptions, GettersNeedAPlaceForTheResultAndMissingTrappingResetsBothDistances) {
   FullColorOptions o;
   EXPECT_EQ(o.lightness(nullptr), platform::paramErr);
   EXPECT_EQ(o.colorCast(nullptr, nullptr, nullptr), platform::paramErr);
@@ -40,6 +40,18 @@ TEST(FullColorOptions, GettersNeedAPlaceForTheResult) {
   EXPECT_EQ(slow, kPrinterDefault);
   std::int32_t index = 0;
   EXPECT_EQ(o.cmykImagesProfile(&index, nullptr), platform::paramErr);
+
+  // A ticket without trapping resets trapping and both distances.
+  o.setTrapping(1);
+  o.setTrappingAdjustment(4, 5);
+  PlistDict none;
+  o.fromTicket(&none);
+  std::int32_t trapping = 0, fast = 0;
+  o.trapping(&trapping);
+  o.trappingAdjustment(&slow, &fast);
+  EXPECT_EQ(trapping, kPrinterDefault);
+  EXPECT_EQ(slow, kPrinterDefault);
+  EXPECT_EQ(fast, kPrinterDefault);
 }
 
 TEST(FullColorOptions, DictionaryWritesOnlyWhatIsSet) {
@@ -106,20 +118,6 @@ TEST(FullColorOptions, ReadingAProfileTakesANumberAsIndexAndAStringAsCustomName)
   EXPECT_EQ(index, 14);
   o.destinationProfile(&index, &name);  // a boolean is no profile at all
   EXPECT_EQ(index, kPrinterDefault);
-}
-
-TEST(FullColorOptions, MissingTrappingResetsTrappingAndBothDistances) {
-  FullColorOptions o;
-  o.setTrapping(1);
-  o.setTrappingAdjustment(4, 5);
-  PlistDict none;
-  o.fromTicket(&none);
-  std::int32_t trapping = 0, slow = 0, fast = 0;
-  o.trapping(&trapping);
-  o.trappingAdjustment(&slow, &fast);
-  EXPECT_EQ(trapping, kPrinterDefault);
-  EXPECT_EQ(slow, kPrinterDefault);
-  EXPECT_EQ(fast, kPrinterDefault);
 }
 
 TEST(FullColorOptions, OutOfRangeOrWrongKindValuesFromATicketKeepTheField) {

@@ -37,16 +37,15 @@ TEST(ImageShift, ValuesTravelInHundredthsOfAMillimetreAndComeBackExactly) {
   EXPECT_EQ(mm.x1, 1);
   EXPECT_EQ(mm.y1, -2);  // -1.5 tenths, halves away from zero
   EXPECT_EQ(*mm.asTicket()->at("X1").asInteger(), 10);
-}
 
-TEST(ImageShift, OlderDictionariesHoldValuesInTheirOwnUnit) {
-  ImageShiftOptions o = Read({{"Option", 1}, {"X1", 250}});
-  EXPECT_TRUE(o.inches);
-  EXPECT_EQ(o.x1, 250);
+  // Older dictionaries hold values in their own unit.
+  ImageShiftOptions old = Read({{"Option", 1}, {"X1", 250}});
+  EXPECT_TRUE(old.inches);
+  EXPECT_EQ(old.x1, 250);
   EXPECT_EQ(Read({{"Option", 1}, {"Inches", 0}, {"X1", 250}}).x1, 250);
 }
 
-TEST(ImageShift, OutOfRangeValuesAndUnknownOptionsFallBackToDefaults) {
+TEST(ImageShift, OutOfRangeValuesAndUnknownOptionsFallBackToDefaultsAndDefaultsWriteNothing) {
   ImageShiftOptions o = Read({{"Option", 77}, {"X1", 1922}, {"Y1", -1260}, {"X2", "5"}, {"Y2", 12}});
   EXPECT_EQ(o.option, kImageShiftPrinterDefault);
   EXPECT_EQ(o.x1, 0);
@@ -54,11 +53,8 @@ TEST(ImageShift, OutOfRangeValuesAndUnknownOptionsFallBackToDefaults) {
   EXPECT_EQ(o.x2, 0);
   EXPECT_EQ(o.y2, 12);
   EXPECT_TRUE(o.valid);
-}
-
-TEST(ImageShift, PrinterDefaultOrInvalidRecordWritesNothing) {
-  ImageShiftOptions o;
-  EXPECT_FALSE(o.asTicket());
+  // A printer-default or invalid record writes nothing.
+  EXPECT_FALSE(ImageShiftOptions().asTicket());
   o.option = kImageShiftTandemBoth;
   o.valid = false;
   EXPECT_FALSE(o.asTicket());

@@ -166,10 +166,6 @@ TEST(SpecialPageList, CopiesHoldClonesAndEmptyListsWriteNothing) {
   EXPECT_EQ(clone->count(), 1);
 }
 
-}  // namespace
-
-namespace {
-
 TEST(InsertList, RemovingWhileWalkingKeepsTheOthersInOrder) {
   InsertList list;
   std::vector<Insert> inserts;

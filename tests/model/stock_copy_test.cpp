@@ -32,7 +32,7 @@ TEST(StockCopy, CopyConstructionKeepsEveryFieldAsItIs) {
   EXPECT_EQ(copy.asTicket(), broken.asTicket());
 }
 
-TEST(StockCopy, AssignmentRestoresTheCouplings) {
+TEST(StockCopy, AssignmentRestoresTheCouplingsButSelfAssignmentChangesNothing) {
   const Stock broken = BrokenStock();
   Stock target;
   target = broken;
@@ -44,35 +44,28 @@ TEST(StockCopy, AssignmentRestoresTheCouplings) {
   EXPECT_EQ(target.type(), 2);
   EXPECT_EQ(target.color(), 6);
   EXPECT_FALSE(target == broken);
+
+  // Self-assignment changes nothing.
+  Stock self = BrokenStock();
+  Stock& same = self;
+  self = same;
+  EXPECT_EQ(self.asTicket(), broken.asTicket());
+  EXPECT_EQ(self.color(), 3);
 }
 
-TEST(StockCopy, AssignmentDropsStaleDimensionsOfTheTarget) {
+TEST(StockCopy, AssignmentCopiesAWellFormedStockWholeAndDropsStaleDimensions) {
+  const Stock full = stock_test::EveryFieldSet();
   Stock target;
-  target.setWidth(10000);
-  target.setLength(15000);
+  target = full;
+  EXPECT_EQ(target.asTicket(), full.asTicket());
+  EXPECT_TRUE(target == full);
+
   Stock a4;
   a4.setSize(4);
   target = a4;
   EXPECT_EQ(target.size(), 4);
   EXPECT_EQ(target.width(), kPrinterDefault);
   EXPECT_EQ(target.length(), kPrinterDefault);
-}
-
-TEST(StockCopy, AssignmentOfAWellFormedStockCopiesEveryField) {
-  const Stock full = stock_test::EveryFieldSet();
-  Stock target;
-  target = full;
-  EXPECT_EQ(target.asTicket(), full.asTicket());
-  EXPECT_TRUE(target == full);
-}
-
-TEST(StockCopy, SelfAssignmentChangesNothing) {
-  Stock broken = BrokenStock();
-  const PlistDict before = broken.asTicket();
-  Stock& same = broken;
-  broken = same;
-  EXPECT_EQ(broken.asTicket(), before);
-  EXPECT_EQ(broken.color(), 3);
 }
 
 TEST(StockCopy, CloneIsAnIndependentEqualCopy) {
@@ -125,15 +118,13 @@ TEST(StockEquality, EveryOtherFieldCounts) {
   EXPECT_TRUE(differs([](Stock& s) { s.setCustomNameOnly(false); }));
   EXPECT_TRUE(differs([](Stock& s) { s.setSource(10); }));
   EXPECT_TRUE(differs([](Stock& s) { s.setCustomColor("Sea Greens"); }));
-}
 
-TEST(StockEquality, CoatingTypeCountsWithoutSidesCoated) {
+  // The coating type counts without sides coated, although neither stock writes it to the ticket.
   Stock a;
   Stock b;
   ASSERT_EQ(a.sidesCoated(), kPrinterDefault);
   b.setCoatingType(2);
   EXPECT_FALSE(a == b);
-  // Although neither writes it to the ticket.
   EXPECT_EQ(a.asTicket(), b.asTicket());
 }
 

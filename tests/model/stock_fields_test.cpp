@@ -5,20 +5,8 @@
 
 namespace {
 
-TEST(StockFields, NewStockHoldsTheDefaults) {
-  const Stock s;
-  for (std::int32_t v : {s.size(), s.width(), s.length(), s.type(), s.color(), s.modulus(), s.punched(),
-                         s.weight(), s.sidesCoated(), s.finish(), s.grain(), s.source()}) {
-    EXPECT_EQ(v, kPrinterDefault);
-  }
-  EXPECT_EQ(s.coatingType(), 1);
-  EXPECT_FALSE(s.customNameOnly());
-  for (const std::string* t : {&s.customType(), &s.customColor(), &s.description(), &s.customName(), &s.comment()}) {
-    EXPECT_TRUE(t->empty());
-  }
-}
-
-TEST(StockFields, SettingAWidthOrLengthMakesTheSizeCustom) {
+// A new stock's defaults are pinned by what it writes to the ticket (stock_ticket_test).
+TEST(StockFields, AWidthOrLengthMakesTheSizeCustomAndANamedSizeForgetsThem) {
   Stock s;
   s.setSize(4);
   s.setWidth(21000);
@@ -31,10 +19,8 @@ TEST(StockFields, SettingAWidthOrLengthMakesTheSizeCustom) {
   s.setSize(5);
   s.setWidth(kPrinterDefault);
   EXPECT_EQ(s.size(), 5);
-}
 
-TEST(StockFields, ANamedSizeForgetsTheCustomDimensions) {
-  Stock s;
+  // A named size forgets the custom dimensions.
   s.setWidth(20000);
   s.setLength(30000);
   s.setSize(75);
@@ -54,16 +40,6 @@ TEST(StockFields, ATransparencyIsClear) {
   EXPECT_EQ(s.color(), 3);
   s.setType(1);
   EXPECT_EQ(s.color(), 3);
-}
-
-TEST(StockFields, IntegerSettersStoreAnyValue) {
-  Stock s;
-  s.setWeight(-7);
-  s.setModulus(2147483647);
-  s.setCoatingType(kPrinterDefault);
-  EXPECT_EQ(s.weight(), -7);
-  EXPECT_EQ(s.modulus(), 2147483647);
-  EXPECT_EQ(s.coatingType(), kPrinterDefault);
 }
 
 TEST(StockFields, DefaultStockDependsOnTheContext) {

@@ -10,26 +10,29 @@ namespace {
 constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 
 TEST(StockSizes, DimensionsFindTheFirstFittingRow) {
-  EXPECT_EQ(GetSizeForStockDimensions(21000, 29700), 4);    // A4, exactly
-  EXPECT_EQ(GetSizeForStockDimensions(21500, 28000), 204);  // letter, within 5 points
-  EXPECT_EQ(GetSizeForStockDimensions(21600, 33000), 12);   // not 16, which comes later
-  EXPECT_EQ(GetSizeForStockDimensions(22900, 27900), 8);    // not the tab size 82
-  EXPECT_EQ(GetSizeForStockDimensions(22300, 29700), 7);
-  EXPECT_EQ(GetSizeForStockDimensions(0, 0), 75);
-  EXPECT_EQ(GetSizeForStockDimensions(150, -150), 75);      // within 5 points of nothing
-  EXPECT_EQ(GetSizeForStockDimensions(100000, 100000), kPrinterDefault);
-}
-
-TEST(StockSizes, ThePrinterDefaultRowMatchesOnlyExactly) {
-  EXPECT_EQ(GetSizeForStockDimensions(kPrinterDefault, kPrinterDefault), kPrinterDefault);
-  EXPECT_EQ(GetSizeForStockDimensions(kPrinterDefault + 1, kPrinterDefault + 1), kPrinterDefault);
-  EXPECT_EQ(GetSizeForStockDimensions(kPrinterDefault, 29700), kPrinterDefault);
-}
-
-TEST(StockSizes, ExtremeDimensionsFindNothing) {
-  EXPECT_EQ(GetSizeForStockDimensions(kMax, kMax), kPrinterDefault);
-  EXPECT_EQ(GetSizeForStockDimensions(kMax, kPrinterDefault), kPrinterDefault);
-  EXPECT_EQ(GetSizeForStockDimensions(-kMax, 0), kPrinterDefault);
+  const struct {
+    std::int32_t width, length, size;
+    const char* why;
+  } cases[] = {
+      {21000, 29700, 4, "A4, exactly"},
+      {21500, 28000, 204, "letter, within 5 points"},
+      {21600, 33000, 12, "not 16, which comes later"},
+      {22900, 27900, 8, "not the tab size 82"},
+      {22300, 29700, 7, ""},
+      {0, 0, 75, ""},
+      {150, -150, 75, "within 5 points of nothing"},
+      {100000, 100000, kPrinterDefault, ""},
+      // The printer-default row matches only exactly.
+      {kPrinterDefault, kPrinterDefault, kPrinterDefault, ""},
+      {kPrinterDefault + 1, kPrinterDefault + 1, kPrinterDefault, ""},
+      {kPrinterDefault, 29700, kPrinterDefault, ""},
+      // Extreme dimensions find nothing (and overflow nothing).
+      {kMax, kMax, kPrinterDefault, ""},
+      {kMax, kPrinterDefault, kPrinterDefault, ""},
+      {-kMax, 0, kPrinterDefault, ""},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(GetSizeForStockDimensions(c.width, c.length), c.size) << c.width << " x " << c.length << " " << c.why;
 }
 
 TEST(StockSizes, SizesGiveTheirRowsDimensions) {
@@ -62,7 +65,7 @@ const PaperSizeSettingMap kShortTable[] = {
     {nullptr, 0, 0, 0, 0, 0},
 };
 
-TEST(StockSizes, TheEndRowStopsBothLookups) {
+TEST(StockSizes, TheEndRowOrAnEmptyTableStopsBothLookups) {
   EXPECT_EQ(GetSizeForStockDimensions(kShortTable, 1000, 1000), 1);
   EXPECT_EQ(GetSizeForStockDimensions(kShortTable, 5000, 5000), kPrinterDefault);
   std::int32_t w = 0;
@@ -70,14 +73,12 @@ TEST(StockSizes, TheEndRowStopsBothLookups) {
   EXPECT_FALSE(GetStockDimensionsForSize(kShortTable, 9, w, l));
   EXPECT_TRUE(GetStockDimensionsForSize(kShortTable, 1, w, l));
   EXPECT_EQ(w, 1000);
-}
 
-TEST(StockSizes, AnEmptyTableFindsNothing) {
+  // An empty table, or none, finds nothing.
   const PaperSizeSettingMap empty[] = {{nullptr, 0, 0, 0, 0, 0}};
   EXPECT_EQ(GetSizeForStockDimensions(empty, 0, 0), kPrinterDefault);
   EXPECT_EQ(GetSizeForStockDimensions(nullptr, 0, 0), kPrinterDefault);
-  std::int32_t w = 3;
-  std::int32_t l = 3;
+  w = l = 3;
   EXPECT_FALSE(GetStockDimensionsForSize(empty, 0, w, l));
   EXPECT_FALSE(GetStockDimensionsForSize(nullptr, 4, w, l));
   EXPECT_EQ(w, 0);

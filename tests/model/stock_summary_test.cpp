@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "model/stock.h"
@@ -25,62 +26,43 @@ class StockSummaryTest : public CurrentPPDTest {
   const platform::Bundle* bundle_ = nullptr;
 };
 
-TEST_F(StockSummaryTest, JobLevelTellsColourTypeAndWeightEvenWhenUnset) {
-  EXPECT_EQ(Summary(kJobContextJob, Stock()),
-            "Color: Printer Default\nType: Printer Default\nWeight: Printer Default");
+Stock Made(const std::function<void(Stock&)>& set) {
+  Stock s;
+  set(s);
+  return s;
 }
 
-TEST_F(StockSummaryTest, SpecialPageTellsOnlyWhatItSets) {
-  EXPECT_EQ(Summary(kJobContextInsert, Stock()), "");
-  Stock s;
-  s.setSize(4);
-  s.setColor(2);
-  s.setType(1);
-  s.setWeight(90);
-  EXPECT_EQ(Summary(kJobContextInsert, s), "Size: A4 (210 x 297 mm)\nColor: Blue\nType: Plain\nWeight: 90 gsm");
-  // The job's size is not part of its summary.
-  EXPECT_EQ(Summary(kJobContextJob, s), "Color: Blue\nType: Plain\nWeight: 90 gsm");
-  Stock custom;
-  custom.setWidth(20000);
-  custom.setColor(10);
-  custom.setCustomColor("Salmon");
+TEST_F(StockSummaryTest, TellsWhatTheStockSets) {
+  const auto blueA4 = [](Stock& s) { s.setSize(4), s.setColor(2), s.setType(1), s.setWeight(90); };
+  const auto named = [](Stock& s) { s.setCustomName("Heavy Blue Card"), s.setColor(2), s.setWeight(250); };
+  const struct {
+    JobContext context;
+    Stock stock;
+    const char* summary;
+  } cases[] = {
+      // The job tells colour, type and weight even when unset; a special page only what it sets.
+      {kJobContextJob, Stock(), "Color: Printer Default\nType: Printer Default\nWeight: Printer Default"},
+      {kJobContextInsert, Stock(), ""},
+      {kJobContextInsert, Made(blueA4), "Size: A4 (210 x 297 mm)\nColor: Blue\nType: Plain\nWeight: 90 gsm"},
+      {kJobContextJob, Made(blueA4), "Color: Blue\nType: Plain\nWeight: 90 gsm"},  // not the job's size
+      {kJobContextJob, Made([&](Stock& s) { named(s), s.setCustomNameOnly(true); }), "Name: Heavy Blue Card"},
+      {kJobContextException, Made(named), "Name: Heavy Blue Card\nColor: Blue\nWeight: 250 gsm"},
+      {kJobContextCover, Made([](Stock& s) { s.setWeight(163); }), "Weight: 163 gsm"},
+      // Tabs and ordered stocks show their modulus.
+      {kJobContextInsert, Made([](Stock& s) { s.setType(4), s.setModulus(5); }), "Type: Pre-Cut Tab (5)"},
+      {kJobContextInsert, Made([](Stock& s) { s.setType(6), s.setCustomType("Dividers"), s.setModulus(3); }),
+       "Type: Dividers (3)"},
+      {kJobContextInsert, Made([](Stock& s) { s.setType(7), s.setCustomType("Vellum"); }), "Type: Vellum"},
+      // No row: the number stands in for a label.
+      {kJobContextInsert, Made([](Stock& s) { s.setType(999); }), "Type: 999"},
+      // A source replaces the settings; this printer names no inserter.
+      {kJobContextCover, Made([](Stock& s) { s.setColor(2), s.setCustomName("Blue"), s.setSource(10); }), "- "},
+      {kJobContextCover, Made([](Stock& s) { s.setColor(2), s.setCustomName("Blue"), s.setSource(3); }), ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Summary(c.context, c.stock), c.summary);
+  Stock custom = Made([](Stock& s) { s.setWidth(20000), s.setColor(10), s.setCustomColor("Salmon"); });
   EXPECT_EQ(GenerateStockSummary(bundle_, kJobContextCover, custom, " | "), "Size: Custom | Color: Salmon");
-}
-
-TEST_F(StockSummaryTest, CustomNameOnlyShowsTheNameAlone) {
-  Stock s;
-  s.setCustomName("Heavy Blue Card");
-  s.setColor(2);
-  s.setWeight(250);
-  s.setCustomNameOnly(true);
-  EXPECT_EQ(Summary(kJobContextJob, s), "Name: Heavy Blue Card");
-  s.setCustomNameOnly(false);
-  EXPECT_EQ(Summary(kJobContextException, s), "Name: Heavy Blue Card\nColor: Blue\nWeight: 250 gsm");
-}
-
-TEST_F(StockSummaryTest, CustomWeightShowsTheNumber) {
-  Stock s;
-  s.setWeight(163);
-  EXPECT_EQ(Summary(kJobContextCover, s), "Weight: 163 gsm");
-}
-
-TEST_F(StockSummaryTest, TabsAndOrderedStocksShowTheirModulus) {
-  Stock tab;
-  tab.setType(4);
-  tab.setModulus(5);
-  EXPECT_EQ(Summary(kJobContextInsert, tab), "Type: Pre-Cut Tab (5)");
-  Stock ordered;
-  ordered.setType(6);
-  ordered.setCustomType("Dividers");
-  ordered.setModulus(3);
-  EXPECT_EQ(Summary(kJobContextInsert, ordered), "Type: Dividers (3)");
-  Stock customType;
-  customType.setType(7);
-  customType.setCustomType("Vellum");
-  EXPECT_EQ(Summary(kJobContextInsert, customType), "Type: Vellum");
-  Stock unknown;
-  unknown.setType(999);  // no row: the number stands in for a label
-  EXPECT_EQ(Summary(kJobContextInsert, unknown), "Type: 999");
+  EXPECT_EQ(GenerateStockSummary(nullptr, kJobContextJob, Stock(), "\n"), "");
 }
 
 TEST_F(StockSummaryTest, PrinterTabMediaTakeThePrintersText) {
@@ -94,20 +76,6 @@ TEST_F(StockSummaryTest, PrinterTabMediaTakeThePrintersText) {
   EXPECT_EQ(Summary(kJobContextInsert, s), "Type: HeavyTabStock (5)");
   s.setModulus(0);
   EXPECT_EQ(Summary(kJobContextInsert, s), "Type: 33");
-}
-
-TEST_F(StockSummaryTest, ASourceReplacesTheSettings) {
-  Stock s;
-  s.setColor(2);
-  s.setCustomName("Blue");
-  s.setSource(10);
-  EXPECT_EQ(Summary(kJobContextCover, s), "- ");  // this printer names no inserter
-  s.setSource(3);
-  EXPECT_EQ(Summary(kJobContextCover, s), "");
-}
-
-TEST_F(StockSummaryTest, NoBundleNoSummary) {
-  EXPECT_EQ(GenerateStockSummary(nullptr, kJobContextJob, Stock(), "\n"), "");
 }
 
 }  // namespace

@@ -11,12 +11,11 @@
 #include "watermark/preference_locations.h"
 #include "watermark/watermark_file.h"
 #include "watermark/watermark_fonts.h"
+#include "watermark/watermark_test_support.h"
 
 namespace {
 
-std::string WatermarkFile(const korvo_test::ScopedXdgHome& home) {
-  return home.dir().file("data/Korvo/") + kWatermarkFileName;
-}
+using namespace watermark_test;
 
 // A bundle whose English table holds the given PO entries; each gets a fresh identifier, as the
 // registry keeps every bundle opened for the life of the process.
@@ -34,39 +33,8 @@ const platform::Bundle* BundleWith(const korvo_test::TempDir& dir, const std::st
   return bundle ? *bundle : nullptr;
 }
 
-std::vector<std::string> List() {
-  std::vector<std::string> names;
-  EXPECT_EQ(loadWatermarkList(kWatermarkFileName, &names), WatermarkResult::kDone);
-  return names;
-}
-
-TEST(DefaultWatermarks, FirstUseMakesTheFolderTheThreeRecordsAndTheirList) {
-  korvo_test::ScopedXdgHome home;
-  ASSERT_FALSE(std::filesystem::exists(home.dir().file("data/Korvo")));
-  ASSERT_EQ(CreateDefaultWatermarks(nullptr), WatermarkResult::kDone);
-  EXPECT_TRUE(std::filesystem::is_directory(home.dir().file("data/Korvo")));
-  EXPECT_EQ(List(), (std::vector<std::string>{"Draft", "Confidential", "Copy"}));
-
-  WatermarkData draft;
-  ASSERT_EQ(loadWatermarkData(kWatermarkFileName, "Draft", &draft), WatermarkResult::kDone);
-  WatermarkData expected = DefaultWatermarkTemplate();
-  expected.textString = "Draft";
-  expected.xPos = 280.627441;
-  expected.yPos = 311.049927;
-  EXPECT_EQ(draft, expected);
-  EXPECT_EQ(draft.angle, 45);
-  EXPECT_EQ(draft.density, 25);
-  EXPECT_EQ(draft.fontName, "ArialMT");
-  EXPECT_EQ(draft.fontColorRed, 0.75f);
-  EXPECT_EQ(draft.wellColorBlue, 1.0f);
-  EXPECT_TRUE(draft.glyphs.empty());
-
-  WatermarkData copy;
-  ASSERT_EQ(loadWatermarkData(kWatermarkFileName, "Copy", &copy), WatermarkResult::kDone);
-  EXPECT_EQ(copy.xPos, 276.36319);
-  EXPECT_EQ(copy.yPos, 306.785675);
-}
-
+// The records themselves, their list and the folder made for them are checked against plistlib in
+// watermark_plistlib_test.
 TEST(DefaultWatermarks, TextsComeFromTheBundlesTable) {
   korvo_test::ScopedXdgHome home;
   const platform::Bundle* bundle =
@@ -76,9 +44,7 @@ TEST(DefaultWatermarks, TextsComeFromTheBundlesTable) {
   ASSERT_NE(bundle, nullptr);
   ASSERT_EQ(CreateDefaultWatermarks(bundle), WatermarkResult::kDone);
   EXPECT_EQ(List(), (std::vector<std::string>{"Entwurf", "Vertraulich", "Kopie"}));
-  WatermarkData record;
-  ASSERT_EQ(loadWatermarkData(kWatermarkFileName, "Vertraulich", &record), WatermarkResult::kDone);
-  EXPECT_EQ(record.xPos, 201.350601);
+  EXPECT_EQ(Load("Vertraulich").xPos, 201.350601);
 }
 
 TEST(DefaultWatermarks, TheFirstRecordThatCannotBeStoredIsReportedAndNothingIsWritten) {

@@ -27,27 +27,22 @@ TEST(PreferenceLocations, TheFileNamesAreTheSystemsOwn) {
   EXPECT_STREQ(kInputHistoryPreferencesFileName, "com.korvo.print.inputhistory.plist");
 }
 
-TEST(PreferenceLocations, TheSharedFolderIsMadeWhenMissing) {
+TEST(PreferenceLocations, OnlyPlainFileNamesAreAcceptedAndTheSharedFolderIsMadeForThem) {
   korvo_test::ScopedXdgHome home;
   const std::string folder = home.dir().file("data/Korvo");
-  ASSERT_FALSE(std::filesystem::exists(folder));
-  EXPECT_EQ(CopyPreferenceFileURL(kWatermarkFileName), folder + "/" + kWatermarkFileName);
-  EXPECT_TRUE(std::filesystem::is_directory(folder));
-  EXPECT_EQ(SharedPreferenceFolder(), folder);
-}
-
-TEST(PreferenceLocations, OnlyPlainFileNamesAreAccepted) {
-  korvo_test::ScopedXdgHome home;
   for (const char* bad : {"", ".", "..", "../escape.plist", "sub/file.plist"}) {
     std::string error;
     EXPECT_FALSE(CopyPreferenceFileURL(bad, &error)) << bad;
     EXPECT_NE(error.find("not a plain file name"), std::string::npos) << error;
     EXPECT_FALSE(UserPreferenceFilePath(bad)) << bad;
   }
-  EXPECT_FALSE(std::filesystem::exists(home.dir().file("data/Korvo")));  // nothing made for a bad name
+  EXPECT_FALSE(std::filesystem::exists(folder));  // nothing made for a bad name
+  EXPECT_EQ(CopyPreferenceFileURL(kWatermarkFileName), folder + "/" + kWatermarkFileName);
+  EXPECT_TRUE(std::filesystem::is_directory(folder));
+  EXPECT_EQ(SharedPreferenceFolder(), folder);
 }
 
-TEST(UserPreferences, MissingIsAnEmptyDictionaryAndWritingMakesTheFolder) {
+TEST(UserPreferences, MissingIsEmptyWritingMakesTheFolderAndUpdatesKeepTheRest) {
   korvo_test::ScopedXdgHome home;
   std::filesystem::remove(home.dir().file("config"));
   auto prefs = CopyUserPreferences(kJobNotesPreferencesFileName);
@@ -60,10 +55,8 @@ TEST(UserPreferences, MissingIsAnEmptyDictionaryAndWritingMakesTheFolder) {
   const std::string path = home.dir().file("config/") + kJobNotesPreferencesFileName;
   EXPECT_EQ(korvo_test::ReadFile(path), *platform::WriteXMLPlist(notes));
   EXPECT_EQ(CopyUserPreferences(kJobNotesPreferencesFileName), notes);
-}
 
-TEST(UserPreferences, UpdatesChangeOneKeyUnderTheLock) {
-  korvo_test::ScopedXdgHome home;
+  // An update changes one key under the lock.
   ASSERT_TRUE(WriteUserPreferences(kInputHistoryPreferencesFileName, PlistDict{{"Keep", 1}}));
   ASSERT_TRUE(UpdateUserPreferences(kInputHistoryPreferencesFileName, [](PlistDict& dict, PreferenceFileStatus status) {
     EXPECT_EQ(status, PreferenceFileStatus::kRead);

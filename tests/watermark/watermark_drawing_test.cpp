@@ -14,6 +14,7 @@
 #include "watermark/preference_locations.h"
 #include "watermark/watermark_file.h"
 #include "watermark/watermark_preview.h"
+#include "watermark/watermark_test_support.h"
 
 namespace {
 
@@ -102,17 +103,15 @@ Ink Draw(WatermarkData record) {
   return png ? Measure(*png) : Ink{};
 }
 
-TEST(WatermarkDrawing, TextAt45DegreesIsCentredOnThePage) {
+TEST(WatermarkDrawing, TextIsCentredTurnedMovedSizedAndShadedAsTheRecordSays) {
   korvo_test::ScopedXdgHome home;
-  const Ink ink = Draw(TextRecord("CONFIDENTIAL", 45, 72, 100));
-  ASSERT_GT(ink.count, 2000);
-  EXPECT_NEAR(ink.cx, 306, 4);
-  EXPECT_NEAR(ink.cy, 396, 4);
-  EXPECT_NEAR(ink.angle, 45, 2);
-}
+  const Ink turned = Draw(TextRecord("CONFIDENTIAL", 45, 72, 100));
+  ASSERT_GT(turned.count, 2000);
+  EXPECT_NEAR(turned.cx, 306, 4);
+  EXPECT_NEAR(turned.cy, 396, 4);
+  EXPECT_NEAR(turned.angle, 45, 2);
 
-TEST(WatermarkDrawing, OffsetsMoveTheTextByInches) {
-  korvo_test::ScopedXdgHome home;
+  // Offsets move the text by inches.
   WatermarkData record = TextRecord("Draft", 0, 72, 100);
   const Ink centred = Draw(record);
   record.xOffset = 1.0f;
@@ -121,18 +120,9 @@ TEST(WatermarkDrawing, OffsetsMoveTheTextByInches) {
   EXPECT_NEAR(moved.cx - centred.cx, 72, 1);
   EXPECT_NEAR(moved.cy - centred.cy, -36, 1);
   EXPECT_NEAR(centred.angle, 0, 2);
-}
 
-TEST(WatermarkDrawing, SizeScalesTheText) {
-  korvo_test::ScopedXdgHome home;
-  const Ink big = Draw(TextRecord("Draft", 0, 96, 100));
-  const Ink small = Draw(TextRecord("Draft", 0, 48, 100));
-  EXPECT_NEAR(big.length / small.length, 2.0, 0.05);
-}
-
-// Blue text at 25 % over white: the fully inked pixels are (191, 191, 255).
-TEST(WatermarkDrawing, DensityIsTheTextsOpacity) {
-  korvo_test::ScopedXdgHome home;
+  EXPECT_NEAR(Draw(TextRecord("Draft", 0, 96, 100)).length / Draw(TextRecord("Draft", 0, 48, 100)).length, 2.0, 0.05);
+  // Density is the opacity: blue text at 25 % over white makes the fully inked pixels (191, 191, 255).
   EXPECT_NEAR(Draw(TextRecord("Draft", 30, 120, 25)).darkestRed, 191, 3);
   EXPECT_NEAR(Draw(TextRecord("Draft", 30, 120, 100)).darkestRed, 0, 3);
 }
@@ -142,8 +132,7 @@ TEST(WatermarkDrawing, TheDrawingKeepsGlyphsAndOriginInTheFile) {
   WatermarkData record = TextRecord("Copy", 45, 72, 25);
   ASSERT_EQ(saveWatermarkData(kWatermarkFileName, record), WatermarkResult::kDone);
   ASSERT_TRUE(RenderWatermarkPicture(&record, kPageWidth, kPageHeight));
-  WatermarkData stored;
-  ASSERT_EQ(loadWatermarkData(kWatermarkFileName, "Copy", &stored), WatermarkResult::kDone);
+  const WatermarkData stored = watermark_test::Load("Copy");
   // Glyph identifiers as FreeType's character map gives them.
   auto font = platform::FindFontByPostScriptName("DejaVuSans");
   ASSERT_TRUE(font && font->exact);

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,27 +16,15 @@
 #include "watermark/preference_locations.h"
 #include "watermark/watermark_dictionary.h"
 #include "watermark/watermark_file.h"
+#include "watermark/watermark_test_support.h"
 
 namespace {
 
+using namespace watermark_test;
 using platform::PlistArray;
 using platform::PlistDict;
 
-std::string WatermarkFile(const korvo_test::ScopedXdgHome& home) {
-  return home.dir().file("data/Korvo/") + kWatermarkFileName;
-}
-
-WatermarkData Text(const std::string& text, double xPos = 10) {
-  WatermarkData r;
-  r.isText = true;
-  r.textString = text;
-  r.fontName = "ArialMT";
-  r.fontSize = 72;
-  r.angle = 45;
-  r.xPos = xPos;
-  r.wellColorBlue = 1.0f;
-  return r;
-}
+constexpr const char* kFile = kWatermarkFileName;
 
 WatermarkData Picture(const std::string& filename) {
   WatermarkData r;
@@ -45,17 +34,12 @@ WatermarkData Picture(const std::string& filename) {
   return r;
 }
 
-std::vector<std::string> List(const std::string& fileName = kWatermarkFileName) {
-  std::vector<std::string> names;
-  EXPECT_EQ(loadWatermarkList(fileName, &names), WatermarkResult::kDone);
-  return names;
-}
-
-std::vector<std::string> KeptCopies(const std::string& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder))
-    if (entry.path().filename().string().find(".damaged-") != std::string::npos) names.push_back(entry.path().string());
-  return names;
+// Changes the file behind the library's back, as another tool might.
+void Edit(const korvo_test::ScopedXdgHome& home, const std::function<void(PlistDict&)>& change) {
+  ASSERT_TRUE(platform::UpdatePreferenceFile(WatermarkFile(home), [&](PlistDict& root, platform::PreferenceFileStatus) {
+    change(root);
+    return platform::PreferenceChange::kWrite;
+  }));
 }
 
 int WaitFor(pid_t pid) {
@@ -68,18 +52,15 @@ TEST(WatermarkFile, SavedRecordsLoadBackAndPicturesAreFiledUnderTheirFileName) {
   korvo_test::ScopedXdgHome home;
   WatermarkData text = Text("Entwurf");
   text.glyphs = {40, 41, 42};
-  ASSERT_EQ(saveWatermarkData(kWatermarkFileName, text), WatermarkResult::kDone);
-  ASSERT_EQ(saveWatermarkData(kWatermarkFileName, Picture("logo.png")), WatermarkResult::kDone);
+  ASSERT_EQ(saveWatermarkData(kFile, text), WatermarkResult::kDone);
+  ASSERT_EQ(saveWatermarkData(kFile, Picture("logo.png")), WatermarkResult::kDone);
   EXPECT_TRUE(std::filesystem::is_directory(home.dir().file("data/Korvo")));
 
-  WatermarkData loaded;
-  ASSERT_EQ(loadWatermarkData(kWatermarkFileName, "Entwurf", &loaded), WatermarkResult::kDone);
-  EXPECT_EQ(loaded, text);
-  ASSERT_EQ(loadWatermarkData(kWatermarkFileName, "logo.png", &loaded), WatermarkResult::kDone);
-  EXPECT_EQ(loaded, Picture("logo.png"));
+  EXPECT_EQ(Load("Entwurf"), text);
+  EXPECT_EQ(Load("logo.png"), Picture("logo.png"));
   // Saving does not list: the list is the panel's to save.
   std::vector<std::string> names{"stale"};
-  EXPECT_EQ(loadWatermarkList(kWatermarkFileName, &names), WatermarkResult::kNotFound);
+  EXPECT_EQ(loadWatermarkList(kFile, &names), WatermarkResult::kNotFound);
   EXPECT_TRUE(names.empty());
 }
 
@@ -89,18 +70,15 @@ TEST(WatermarkFile, ALoadNeverMixesTwoRecords) {
   rich.filePath = "/somewhere/else.png";
   rich.glyphs = {1, 2, 3, 4};
   rich.density = 70;
-  ASSERT_EQ(saveWatermarkData(kWatermarkFileName, rich), WatermarkResult::kDone);
+  ASSERT_EQ(saveWatermarkData(kFile, rich), WatermarkResult::kDone);
   // A sparse record, as another tool might write it: only a few keys.
-  ASSERT_TRUE(platform::UpdatePreferenceFile(WatermarkFile(home), [](PlistDict& root, platform::PreferenceFileStatus) {
-    root["Sparse"] = PlistDict{{"textString", "Sparse"}, {"fontSize", 36}};
-    return platform::PreferenceChange::kWrite;
-  }));
+  Edit(home, [](PlistDict& root) { root["Sparse"] = PlistDict{{"textString", "Sparse"}, {"fontSize", 36}}; });
 
   WatermarkData record;
   record.pageWidth = 612;
   record.pageHeight = 792;
-  ASSERT_EQ(loadWatermarkData(kWatermarkFileName, "Rich", &record), WatermarkResult::kDone);
-  ASSERT_EQ(loadWatermarkData(kWatermarkFileName, "Sparse", &record), WatermarkResult::kDone);
+  ASSERT_EQ(loadWatermarkData(kFile, "Rich", &record), WatermarkResult::kDone);
+  ASSERT_EQ(loadWatermarkData(kFile, "Sparse", &record), WatermarkResult::kDone);
   WatermarkData expected;
   expected.textString = "Sparse";
   expected.isText = true;
@@ -109,9 +87,9 @@ TEST(WatermarkFile, ALoadNeverMixesTwoRecords) {
   expected.pageHeight = 792;
   EXPECT_EQ(record, expected);
 
-  ASSERT_EQ(loadWatermarkData(kWatermarkFileName, "Rich", &record), WatermarkResult::kDone);
+  ASSERT_EQ(loadWatermarkData(kFile, "Rich", &record), WatermarkResult::kDone);
   std::string error;
-  EXPECT_EQ(loadWatermarkData(kWatermarkFileName, "Nobody", &record, &error), WatermarkResult::kNotFound);
+  EXPECT_EQ(loadWatermarkData(kFile, "Nobody", &record, &error), WatermarkResult::kNotFound);
   EXPECT_NE(error.find("\"Nobody\""), std::string::npos) << error;
   WatermarkData cleared;
   cleared.pageWidth = 612;
@@ -121,111 +99,96 @@ TEST(WatermarkFile, ALoadNeverMixesTwoRecords) {
 
 TEST(WatermarkFile, ARecordWithAWrongValueIsUnreadableAndLeavesTheRecordCleared) {
   korvo_test::ScopedXdgHome home;
-  ASSERT_EQ(saveWatermarkData(kWatermarkFileName, Text("Good")), WatermarkResult::kDone);
-  ASSERT_TRUE(platform::UpdatePreferenceFile(WatermarkFile(home), [](PlistDict& root, platform::PreferenceFileStatus) {
+  ASSERT_EQ(saveWatermarkData(kFile, Text("Good")), WatermarkResult::kDone);
+  Edit(home, [](PlistDict& root) {
     PlistDict bad = WatermarkDataToDictionary(Text("Bad"));
     bad["angle"] = "forty-five";
     root["Bad"] = bad;
     root["Long"] = WatermarkDataToDictionary(Text(std::string(600, 'L')));
-    return platform::PreferenceChange::kWrite;
-  }));
+  });
   for (const char* name : {"Bad", "Long"}) {
     SCOPED_TRACE(name);
     WatermarkData record;
-    ASSERT_EQ(loadWatermarkData(kWatermarkFileName, "Good", &record), WatermarkResult::kDone);
+    ASSERT_EQ(loadWatermarkData(kFile, "Good", &record), WatermarkResult::kDone);
     std::string error;
     testing::internal::CaptureStderr();
-    EXPECT_EQ(loadWatermarkData(kWatermarkFileName, name, &record, &error), WatermarkResult::kBadRecord);
+    EXPECT_EQ(loadWatermarkData(kFile, name, &record, &error), WatermarkResult::kBadRecord);
     const std::string log = testing::internal::GetCapturedStderr();
     EXPECT_EQ(record, WatermarkData{});
     EXPECT_NE(error.find(std::string("watermark \"") + name + "\" cannot be read"), std::string::npos) << error;
-    EXPECT_EQ(log, std::string("ERROR: ") + kWatermarkFileName + ": " + error + "\n");
+    EXPECT_EQ(log, std::string("ERROR: ") + kFile + ": " + error + "\n");
   }
 }
 
 TEST(WatermarkFile, RecordsThatCannotBeStoredAreRefusedAndNothingIsWritten) {
   korvo_test::ScopedXdgHome home;
   std::string error;
-  EXPECT_EQ(saveWatermarkData(kWatermarkFileName, Text(""), &error), WatermarkResult::kNoName);
-  EXPECT_EQ(saveWatermarkData(kWatermarkFileName, Picture(""), &error), WatermarkResult::kNoName);
-  EXPECT_EQ(saveWatermarkData(kWatermarkFileName, Text(std::string(512, 'x')), &error), WatermarkResult::kFieldTooLong);
+  EXPECT_EQ(saveWatermarkData(kFile, Text(""), &error), WatermarkResult::kNoName);
+  EXPECT_EQ(saveWatermarkData(kFile, Picture(""), &error), WatermarkResult::kNoName);
+  EXPECT_EQ(saveWatermarkData(kFile, Text(std::string(512, 'x')), &error), WatermarkResult::kFieldTooLong);
   EXPECT_NE(error.find("textString"), std::string::npos) << error;
   WatermarkData longPath = Picture("p.png");
   longPath.filePath.assign(8192, '/');
-  EXPECT_EQ(addWatermarkData(kWatermarkFileName, longPath, &error), WatermarkResult::kFieldTooLong);
-  EXPECT_EQ(saveWatermarkData(kWatermarkFileName, Text(kWatermarkListKey), &error), WatermarkResult::kNameTaken);
+  EXPECT_EQ(addWatermarkData(kFile, longPath, &error), WatermarkResult::kFieldTooLong);
+  EXPECT_EQ(saveWatermarkData(kFile, Text(kWatermarkListKey), &error), WatermarkResult::kNameTaken);
   EXPECT_FALSE(std::filesystem::exists(WatermarkFile(home)));
 }
 
 TEST(WatermarkFile, AListOfTheWrongKindIsReportedNotHalfRead) {
   korvo_test::ScopedXdgHome home;
-  ASSERT_EQ(saveWatermarkList(kWatermarkFileName, {"A"}), WatermarkResult::kDone);
-  ASSERT_TRUE(platform::UpdatePreferenceFile(WatermarkFile(home), [](PlistDict& root, platform::PreferenceFileStatus) {
-    root[kWatermarkListKey] = PlistArray{"A", 7, "B"};
-    return platform::PreferenceChange::kWrite;
-  }));
+  ASSERT_EQ(saveWatermarkList(kFile, {"A"}), WatermarkResult::kDone);
+  Edit(home, [](PlistDict& root) { root[kWatermarkListKey] = PlistArray{"A", 7, "B"}; });
   std::vector<std::string> names{"old"};
   std::string error;
-  EXPECT_EQ(loadWatermarkList(kWatermarkFileName, &names, &error), WatermarkResult::kBadRecord);
+  EXPECT_EQ(loadWatermarkList(kFile, &names, &error), WatermarkResult::kBadRecord);
   EXPECT_TRUE(names.empty());
   EXPECT_EQ(error, "item 1 of the watermark list is integer, not a string");
   // A list that is not an array cannot be added to; it is left as it is for someone to mend.
-  ASSERT_TRUE(platform::UpdatePreferenceFile(WatermarkFile(home), [](PlistDict& root, platform::PreferenceFileStatus) {
-    root[kWatermarkListKey] = "not a list";
-    return platform::PreferenceChange::kWrite;
-  }));
+  Edit(home, [](PlistDict& root) { root[kWatermarkListKey] = "not a list"; });
   const std::string before = korvo_test::ReadFile(WatermarkFile(home));
-  EXPECT_EQ(addWatermarkData(kWatermarkFileName, Text("D"), &error), WatermarkResult::kBadRecord);
+  EXPECT_EQ(addWatermarkData(kFile, Text("D"), &error), WatermarkResult::kBadRecord);
   EXPECT_NE(error.find("the watermark list is string, not an array"), std::string::npos) << error;
   EXPECT_EQ(korvo_test::ReadFile(WatermarkFile(home)), before);
 }
 
 TEST(WatermarkFile, AddingListsTheNewNameAndRefusesADuplicate) {
   korvo_test::ScopedXdgHome home;
-  ASSERT_EQ(addWatermarkData(kWatermarkFileName, Text("Draft", 1)), WatermarkResult::kDone);
-  ASSERT_EQ(addWatermarkData(kWatermarkFileName, Picture("logo.png")), WatermarkResult::kDone);
+  ASSERT_EQ(addWatermarkData(kFile, Text("Draft", 1)), WatermarkResult::kDone);
+  ASSERT_EQ(addWatermarkData(kFile, Picture("logo.png")), WatermarkResult::kDone);
   const std::string before = korvo_test::ReadFile(WatermarkFile(home));
   std::string error;
-  EXPECT_EQ(addWatermarkData(kWatermarkFileName, Text("Draft", 2), &error), WatermarkResult::kNameTaken);
+  EXPECT_EQ(addWatermarkData(kFile, Text("Draft", 2), &error), WatermarkResult::kNameTaken);
   EXPECT_NE(error.find("a watermark named \"Draft\" exists already"), std::string::npos) << error;
   EXPECT_EQ(korvo_test::ReadFile(WatermarkFile(home)), before);
   EXPECT_EQ(List(), (std::vector<std::string>{"Draft", "logo.png"}));
-  WatermarkData loaded;
-  ASSERT_EQ(loadWatermarkData(kWatermarkFileName, "Draft", &loaded), WatermarkResult::kDone);
-  EXPECT_EQ(loaded.xPos, 1);
+  EXPECT_EQ(Load("Draft").xPos, 1);
 }
 
-TEST(WatermarkFile, RenamingMovesTheRecordAndKeepsItsPlaceInTheList) {
+TEST(WatermarkFile, RenamingMovesTheRecordKeepsItsPlaceAndRefusesClashes) {
   korvo_test::ScopedXdgHome home;
-  for (const char* name : {"One", "Two", "Three"}) ASSERT_EQ(addWatermarkData(kWatermarkFileName, Text(name)), WatermarkResult::kDone);
-  ASSERT_EQ(renameWatermarkData(kWatermarkFileName, "Two", Text("Deux", 5)), WatermarkResult::kDone);
+  for (const char* name : {"One", "Two", "Three"}) ASSERT_EQ(addWatermarkData(kFile, Text(name)), WatermarkResult::kDone);
+  ASSERT_EQ(renameWatermarkData(kFile, "Two", Text("Deux", 5)), WatermarkResult::kDone);
   EXPECT_EQ(List(), (std::vector<std::string>{"One", "Deux", "Three"}));
-  WatermarkData loaded;
-  EXPECT_EQ(loadWatermarkData(kWatermarkFileName, "Two", &loaded), WatermarkResult::kNotFound);
-  ASSERT_EQ(loadWatermarkData(kWatermarkFileName, "Deux", &loaded), WatermarkResult::kDone);
-  EXPECT_EQ(loaded, Text("Deux", 5));
+  EXPECT_EQ(LoadStatus("Two"), WatermarkResult::kNotFound);
+  EXPECT_EQ(Load("Deux"), Text("Deux", 5));
 
   // The same name: the record is replaced in place.
-  ASSERT_EQ(renameWatermarkData(kWatermarkFileName, "One", Text("One", 9)), WatermarkResult::kDone);
-  ASSERT_EQ(loadWatermarkData(kWatermarkFileName, "One", &loaded), WatermarkResult::kDone);
-  EXPECT_EQ(loaded.xPos, 9);
+  ASSERT_EQ(renameWatermarkData(kFile, "One", Text("One", 9)), WatermarkResult::kDone);
+  EXPECT_EQ(Load("One").xPos, 9);
   EXPECT_EQ(List(), (std::vector<std::string>{"One", "Deux", "Three"}));
-}
 
-TEST(WatermarkFile, RenamingOntoATakenNameOrFromAMissingOneIsRefused) {
-  korvo_test::ScopedXdgHome home;
-  for (const char* name : {"One", "Two"}) ASSERT_EQ(addWatermarkData(kWatermarkFileName, Text(name)), WatermarkResult::kDone);
+  // Onto a taken name, from a missing one or to no name: refused, the file untouched.
   const std::string before = korvo_test::ReadFile(WatermarkFile(home));
   std::string error;
-  EXPECT_EQ(renameWatermarkData(kWatermarkFileName, "One", Text("Two"), &error), WatermarkResult::kNameTaken);
-  EXPECT_EQ(renameWatermarkData(kWatermarkFileName, "Nine", Text("Ten"), &error), WatermarkResult::kNotFound);
-  EXPECT_EQ(renameWatermarkData(kWatermarkFileName, "One", Text(""), &error), WatermarkResult::kNoName);
+  EXPECT_EQ(renameWatermarkData(kFile, "One", Text("Deux"), &error), WatermarkResult::kNameTaken);
+  EXPECT_EQ(renameWatermarkData(kFile, "Nine", Text("Ten"), &error), WatermarkResult::kNotFound);
+  EXPECT_EQ(renameWatermarkData(kFile, "One", Text(""), &error), WatermarkResult::kNoName);
   EXPECT_EQ(korvo_test::ReadFile(WatermarkFile(home)), before);
 }
 
 TEST(WatermarkFile, ARenameWhoseWriteFailsKeepsTheOldRecord) {
   korvo_test::ScopedXdgHome home;
-  for (const char* name : {"One", "Two"}) ASSERT_EQ(addWatermarkData(kWatermarkFileName, Text(name)), WatermarkResult::kDone);
+  for (const char* name : {"One", "Two"}) ASSERT_EQ(addWatermarkData(kFile, Text(name)), WatermarkResult::kDone);
   const std::string before = korvo_test::ReadFile(WatermarkFile(home));
 
   // The renamed record is larger than the file-size limit leaves room for, so its write fails.
@@ -237,19 +200,18 @@ TEST(WatermarkFile, ARenameWhoseWriteFailsKeepsTheOldRecord) {
     const rlimit limit{before.size() + 1000, before.size() + 1000};
     if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(90);
     std::string error;
-    const WatermarkResult result = renameWatermarkData(kWatermarkFileName, "Two", bigger, &error);
+    const WatermarkResult result = renameWatermarkData(kFile, "Two", bigger, &error);
     ::_exit(result == WatermarkResult::kWriteFailed && error.find("File too large") != std::string::npos ? 0 : 1);
   }
   EXPECT_EQ(WaitFor(child), 0);
   EXPECT_EQ(korvo_test::ReadFile(WatermarkFile(home)), before);
-  WatermarkData loaded;
-  EXPECT_EQ(loadWatermarkData(kWatermarkFileName, "Two", &loaded), WatermarkResult::kDone);
+  EXPECT_EQ(LoadStatus("Two"), WatermarkResult::kDone);
   EXPECT_EQ(List(), (std::vector<std::string>{"One", "Two"}));
 
   // A text the file cannot carry fails the same way, in this process.
   std::string error;
   testing::internal::CaptureStderr();
-  EXPECT_EQ(renameWatermarkData(kWatermarkFileName, "Two", Text("Bad \xC3\x28"), &error), WatermarkResult::kWriteFailed);
+  EXPECT_EQ(renameWatermarkData(kFile, "Two", Text("Bad \xC3\x28"), &error), WatermarkResult::kWriteFailed);
   testing::internal::GetCapturedStderr();
   EXPECT_NE(error.find("UTF-8"), std::string::npos) << error;
   EXPECT_EQ(korvo_test::ReadFile(WatermarkFile(home)), before);
@@ -257,30 +219,27 @@ TEST(WatermarkFile, ARenameWhoseWriteFailsKeepsTheOldRecord) {
 
 TEST(WatermarkFile, RemovingTakesTheRecordAndOnlyTheFirstListedName) {
   korvo_test::ScopedXdgHome home;
-  ASSERT_EQ(saveWatermarkData(kWatermarkFileName, Text("Twice")), WatermarkResult::kDone);
-  ASSERT_EQ(saveWatermarkList(kWatermarkFileName, {"A", "Twice", "B", "Twice"}), WatermarkResult::kDone);
-  ASSERT_EQ(removeWatermarkData(kWatermarkFileName, "Twice"), WatermarkResult::kDone);
+  // From no file: nothing is written.
+  EXPECT_EQ(removeWatermarkData(kFile, "Twice"), WatermarkResult::kNoFile);
+  EXPECT_FALSE(std::filesystem::exists(WatermarkFile(home)));
+  std::vector<std::string> none;
+  EXPECT_EQ(loadWatermarkList(kFile, &none), WatermarkResult::kNoFile);
+
+  ASSERT_EQ(saveWatermarkData(kFile, Text("Twice")), WatermarkResult::kDone);
+  ASSERT_EQ(saveWatermarkList(kFile, {"A", "Twice", "B", "Twice"}), WatermarkResult::kDone);
+  ASSERT_EQ(removeWatermarkData(kFile, "Twice"), WatermarkResult::kDone);
   EXPECT_EQ(List(), (std::vector<std::string>{"A", "B", "Twice"}));
-  WatermarkData loaded;
-  EXPECT_EQ(loadWatermarkData(kWatermarkFileName, "Twice", &loaded), WatermarkResult::kNotFound);
-  ASSERT_EQ(removeWatermarkData(kWatermarkFileName, "Twice"), WatermarkResult::kDone);  // the listed name left
+  EXPECT_EQ(LoadStatus("Twice"), WatermarkResult::kNotFound);
+  ASSERT_EQ(removeWatermarkData(kFile, "Twice"), WatermarkResult::kDone);  // the listed name left
   EXPECT_EQ(List(), (std::vector<std::string>{"A", "B"}));
   const std::string before = korvo_test::ReadFile(WatermarkFile(home));
-  EXPECT_EQ(removeWatermarkData(kWatermarkFileName, "Twice"), WatermarkResult::kNotFound);
+  EXPECT_EQ(removeWatermarkData(kFile, "Twice"), WatermarkResult::kNotFound);
   EXPECT_EQ(korvo_test::ReadFile(WatermarkFile(home)), before);
-}
-
-TEST(WatermarkFile, RemovingFromNoFileWritesNothing) {
-  korvo_test::ScopedXdgHome home;
-  EXPECT_EQ(removeWatermarkData(kWatermarkFileName, "Draft"), WatermarkResult::kNoFile);
-  EXPECT_FALSE(std::filesystem::exists(WatermarkFile(home)));
-  std::vector<std::string> names;
-  EXPECT_EQ(loadWatermarkList(kWatermarkFileName, &names), WatermarkResult::kNoFile);
 }
 
 TEST(WatermarkFile, ACorruptFileSurvivesASaveByteForByte) {
   korvo_test::ScopedXdgHome home;
-  ASSERT_EQ(addWatermarkData(kWatermarkFileName, Text("Mine")), WatermarkResult::kDone);
+  ASSERT_EQ(addWatermarkData(kFile, Text("Mine")), WatermarkResult::kDone);
   const std::string whole = korvo_test::ReadFile(WatermarkFile(home));
   const std::string truncated = whole.substr(0, whole.size() - 40);
   korvo_test::WriteFile(WatermarkFile(home), truncated);
@@ -288,13 +247,13 @@ TEST(WatermarkFile, ACorruptFileSurvivesASaveByteForByte) {
   testing::internal::CaptureStderr();
   std::string error;
   std::vector<std::string> names;
-  EXPECT_EQ(loadWatermarkList(kWatermarkFileName, &names, &error), WatermarkResult::kFileUnreadable);
+  EXPECT_EQ(loadWatermarkList(kFile, &names, &error), WatermarkResult::kFileUnreadable);
   const std::string log = testing::internal::GetCapturedStderr();
   EXPECT_NE(log.find("ERROR: " + WatermarkFile(home) + ": "), std::string::npos) << log;
   EXPECT_NE(error.find("; kept as "), std::string::npos) << error;
 
   // The panel, finding no list, saves afresh: the damaged file stays kept, unchanged.
-  ASSERT_EQ(addWatermarkData(kWatermarkFileName, Text("New")), WatermarkResult::kDone);
+  ASSERT_EQ(addWatermarkData(kFile, Text("New")), WatermarkResult::kDone);
   const auto kept = KeptCopies(home.dir().file("data/Korvo"));
   ASSERT_EQ(kept.size(), 1U);
   EXPECT_EQ(korvo_test::ReadFile(kept[0]), truncated);
@@ -308,7 +267,7 @@ TEST(WatermarkFile, TwoProcessesAddingAtOnceLoseNoWatermark) {
     const pid_t pid = ::fork();
     if (pid == 0) {
       for (int i = 0; i < 25; ++i)
-        if (addWatermarkData(kWatermarkFileName, Text(prefix + std::to_string(i))) != WatermarkResult::kDone)
+        if (addWatermarkData(kFile, Text(prefix + std::to_string(i))) != WatermarkResult::kDone)
           ::_exit(1);
       ::_exit(0);
     }
@@ -317,10 +276,7 @@ TEST(WatermarkFile, TwoProcessesAddingAtOnceLoseNoWatermark) {
   for (pid_t pid : children) EXPECT_EQ(WaitFor(pid), 0);
   const std::vector<std::string> names = List();
   EXPECT_EQ(names.size(), 50U);
-  for (const std::string& name : names) {
-    WatermarkData loaded;
-    EXPECT_EQ(loadWatermarkData(kWatermarkFileName, name, &loaded), WatermarkResult::kDone) << name;
-  }
+  for (const std::string& name : names) EXPECT_EQ(LoadStatus(name), WatermarkResult::kDone) << name;
 }
 
 }  // namespace

@@ -8,34 +8,12 @@
 #include "watermark/watermark_dictionary.h"
 #include "watermark/watermark_file.h"
 #include "watermark/watermark_fonts.h"
+#include "watermark/watermark_test_support.h"
 
 namespace {
 
+using namespace watermark_test;
 using platform::PlistData;
-
-std::string WatermarkFile(const korvo_test::ScopedXdgHome& home) {
-  return home.dir().file("data/Korvo/") + kWatermarkFileName;
-}
-
-WatermarkData Text(const std::string& text) {
-  WatermarkData r;
-  r.isText = true;
-  r.textString = text;
-  return r;
-}
-
-TEST(WatermarkFonts, TheSubsetKeyWrapsThePostScriptName) {
-  EXPECT_EQ(SubsetFontKey("ArialMT"), "KV-ArialMT-KV");
-}
-
-TEST(WatermarkFonts, NothingIsStoredWhenThereIsNoWatermarkFile) {
-  korvo_test::ScopedXdgHome home;
-  std::string error;
-  EXPECT_EQ(storeFontData(kWatermarkFileName, "ArialMT", PlistData{1, 2, 3}, &error), WatermarkResult::kNoFile);
-  EXPECT_FALSE(std::filesystem::exists(WatermarkFile(home)));
-  PlistData data;
-  EXPECT_EQ(loadFontData(kWatermarkFileName, "ArialMT", &data), WatermarkResult::kNoFile);
-}
 
 TEST(WatermarkFonts, StoredProgramsAreAppendedOnLoadAndReplacedOnStore) {
   korvo_test::ScopedXdgHome home;
@@ -53,13 +31,13 @@ TEST(WatermarkFonts, StoredProgramsAreAppendedOnLoadAndReplacedOnStore) {
 
   ASSERT_EQ(storeFontData(kWatermarkFileName, SubsetFontKey("ArialMT"), PlistData{'%', '!', 'P'}), WatermarkResult::kDone);
   data.clear();
+  // Stored under the subset key, found under its literal name.
   ASSERT_EQ(loadFontData(kWatermarkFileName, "KV-ArialMT-KV", &data), WatermarkResult::kDone);
   EXPECT_EQ(data, (PlistData{'%', '!', 'P'}));
   EXPECT_EQ(loadFontData(kWatermarkFileName, "Helvetica", &data), WatermarkResult::kNotFound);
 
   // The watermark itself is untouched by its neighbours.
-  WatermarkData loaded;
-  EXPECT_EQ(loadWatermarkData(kWatermarkFileName, "Draft", &loaded), WatermarkResult::kDone);
+  EXPECT_EQ(LoadStatus("Draft"), WatermarkResult::kDone);
 }
 
 TEST(WatermarkFonts, FontsAndWatermarksNeverTakeEachOthersNames) {
@@ -81,25 +59,26 @@ TEST(WatermarkFonts, FontsAndWatermarksNeverTakeEachOthersNames) {
 
   PlistData data;
   EXPECT_EQ(loadFontData(kWatermarkFileName, "Draft", &data), WatermarkResult::kBadRecord);
-  WatermarkData record;
-  EXPECT_EQ(loadWatermarkData(kWatermarkFileName, "ArialMT", &record), WatermarkResult::kNotFound);
+  EXPECT_EQ(LoadStatus("ArialMT"), WatermarkResult::kNotFound);
 }
 
-TEST(WatermarkFonts, ADamagedFileIsKeptAndGetsNoFont) {
+TEST(WatermarkFonts, NoFileOrADamagedOneGetsNoFontAndADamagedOneIsKept) {
   korvo_test::ScopedXdgHome home;
+  std::string error;
+  EXPECT_EQ(storeFontData(kWatermarkFileName, "ArialMT", PlistData{1, 2, 3}, &error), WatermarkResult::kNoFile);
+  EXPECT_FALSE(std::filesystem::exists(WatermarkFile(home)));
+  PlistData data;
+  EXPECT_EQ(loadFontData(kWatermarkFileName, "ArialMT", &data), WatermarkResult::kNoFile);
+
   ASSERT_TRUE(SharedPreferenceFolder());
   korvo_test::WriteFile(WatermarkFile(home), "<?xml version=\"1.0\"?><plist><dict><key>Draft</key>");
   testing::internal::CaptureStderr();
   EXPECT_EQ(storeFontData(kWatermarkFileName, "ArialMT", PlistData{1}), WatermarkResult::kFileUnreadable);
   testing::internal::GetCapturedStderr();
   EXPECT_FALSE(std::filesystem::exists(WatermarkFile(home)));
-  std::size_t kept = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(home.dir().file("data/Korvo")))
-    if (entry.path().string().find(".damaged-") != std::string::npos) {
-      ++kept;
-      EXPECT_EQ(korvo_test::ReadFile(entry.path().string()), "<?xml version=\"1.0\"?><plist><dict><key>Draft</key>");
-    }
-  EXPECT_EQ(kept, 1U);
+  const auto kept = KeptCopies(home.dir().file("data/Korvo"));
+  ASSERT_EQ(kept.size(), 1U);
+  EXPECT_EQ(korvo_test::ReadFile(kept[0]), "<?xml version=\"1.0\"?><plist><dict><key>Draft</key>");
 }
 
 }  // namespace

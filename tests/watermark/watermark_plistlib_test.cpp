@@ -1,7 +1,7 @@
 // The watermark file against Python's plistlib, in both directions.
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -10,12 +10,11 @@
 #include "watermark/preference_locations.h"
 #include "watermark/watermark_file.h"
 #include "watermark/watermark_fonts.h"
+#include "watermark/watermark_test_support.h"
 
 namespace {
 
-std::string WatermarkFile(const korvo_test::ScopedXdgHome& home) {
-  return home.dir().file("data/Korvo/") + kWatermarkFileName;
-}
+using namespace watermark_test;
 
 std::string Python(const std::string& arguments) {
   std::string output;
@@ -24,8 +23,10 @@ std::string Python(const std::string& arguments) {
   return output;
 }
 
+// First use makes the folder, the three records and their list, value for value and byte for byte.
 TEST(WatermarkPlistlib, TheDefaultWatermarksAreWhatPlistlibWouldWrite) {
   korvo_test::ScopedXdgHome home;
+  ASSERT_FALSE(std::filesystem::exists(home.dir().file("data/Korvo")));
   ASSERT_EQ(CreateDefaultWatermarks(nullptr), WatermarkResult::kDone);
   EXPECT_EQ(Python("defaults-check '" + WatermarkFile(home) + "'"), "values: same\nbytes: same\n");
 }
@@ -37,7 +38,7 @@ TEST(WatermarkPlistlib, PlistlibReadsEveryFieldOfOurRecord) {
   record.textString = "Vertraulich";
   record.fontName = "DejaVuSans";
   record.xOffset = 0.5f;
-  record.yOffset = -0.25f;
+  record.yOffset = -0.1f;  // a 32-bit float goes into the file as the double of the same value
   record.angle = 30;
   record.density = 40;
   record.scale = 100;
@@ -71,7 +72,7 @@ TEST(WatermarkPlistlib, PlistlibReadsEveryFieldOfOurRecord) {
             "wellColorRed float 0.5\n"
             "xOffset float 0.5\n"
             "xPos float 123.5\n"
-            "yOffset float -0.25\n"
+            "yOffset float -0.10000000149011612\n"
             "yPos float 456.25\n");
 }
 
@@ -80,12 +81,7 @@ TEST(WatermarkPlistlib, WeReadAFileOtherToolsWrote) {
   ASSERT_TRUE(SharedPreferenceFolder());
   Python("write '" + WatermarkFile(home) + "'");
 
-  std::vector<std::string> names;
-  ASSERT_EQ(loadWatermarkList(kWatermarkFileName, &names), WatermarkResult::kDone);
-  EXPECT_EQ(names, (std::vector<std::string>{"Hand made", "pic.png"}));
-
-  WatermarkData handMade;
-  ASSERT_EQ(loadWatermarkData(kWatermarkFileName, "Hand made", &handMade), WatermarkResult::kDone);
+  EXPECT_EQ(List(), (std::vector<std::string>{"Hand made", "pic.png"}));
   WatermarkData expected;
   expected.isText = true;
   expected.textString = "Hand made";
@@ -102,10 +98,9 @@ TEST(WatermarkPlistlib, WeReadAFileOtherToolsWrote) {
   expected.wellColorRed = 1.0f;
   expected.wellColorAlpha = 1.0f;
   expected.glyphs = {43, 68, 81};  // three, whatever "glyphCount" says
-  EXPECT_EQ(handMade, expected);
+  EXPECT_EQ(Load("Hand made"), expected);
 
-  WatermarkData picture;
-  ASSERT_EQ(loadWatermarkData(kWatermarkFileName, "pic.png", &picture), WatermarkResult::kDone);
+  const WatermarkData picture = Load("pic.png");
   EXPECT_FALSE(picture.isText);
   EXPECT_EQ(picture.filePath, "/srv/pictures/pic.png");
   EXPECT_EQ(picture.scale, 40);
