@@ -1,8 +1,6 @@
 #include "controls/decimal_text.h"
 
-#include <langinfo.h>
-#include <locale.h>
-
+#include "platform/locale/number_format.h"
 #include "shell/number_text.h"
 
 namespace {
@@ -42,14 +40,10 @@ class Magnitude {
 
 NumberSymbols UserNumberSymbols(std::string_view localeName) {
   NumberSymbols symbols;
-  const std::string name(localeName);
-  locale_t locale = ::newlocale(LC_NUMERIC_MASK, name.c_str(), nullptr);
-  if (locale == nullptr) return symbols;
-  const char* decimal = ::nl_langinfo_l(RADIXCHAR, locale);
-  const char* grouping = ::nl_langinfo_l(THOUSEP, locale);
-  if (decimal != nullptr && *decimal != '\0') symbols.decimalSeparator = decimal;
-  if (grouping != nullptr) symbols.groupingSeparator = grouping;
-  ::freelocale(locale);
+  auto separators = platform::LocaleNumberSeparators(localeName);
+  if (!separators) return symbols;
+  if (!separators->decimal.empty()) symbols.decimalSeparator = separators->decimal;
+  symbols.groupingSeparator = separators->grouping;
   return symbols;
 }
 

@@ -38,6 +38,12 @@ std::unique_ptr<PPDFile> PPDFile::open(const std::string& path) {
   return std::unique_ptr<PPDFile>(new PPDFile(record));
 }
 
+std::unique_ptr<PPDFile> PPDFile::openDescriptor(int fd) {
+  ppd_file_t* record = ppdOpenFd(fd);
+  if (record == nullptr) return nullptr;
+  return std::unique_ptr<PPDFile>(new PPDFile(record));
+}
+
 void PPDFile::Closer::operator()(ppd_file_s* record) const { ppdClose(record); }
 
 namespace ppd_adapter {
@@ -106,12 +112,10 @@ bool ReadsISOLatin5AsCyrillic() {
       close(fds[0]);
       return false;
     }
-    ppd_file_t* record = ppdOpenFd(fds[0]);  // closes the descriptor when done
-    if (record == nullptr) return false;
-    const ppd_choice_t* choice = ppdFindChoice(ppdFindOption(record, "P"), "A");
-    const bool numeroSign = choice != nullptr && std::strcmp(choice->text, "\u2116") == 0;
-    ppdClose(record);
-    return numeroSign;
+    const std::unique_ptr<PPDFile> ppd = PPDFile::openDescriptor(fds[0]);
+    if (!ppd) return false;
+    const ppd_choice_t* choice = ppdFindChoice(ppdFindOption(ppd->record(), "P"), "A");
+    return choice != nullptr && std::strcmp(choice->text, "\u2116") == 0;
   }();
   return cyrillic;
 }

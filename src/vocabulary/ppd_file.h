@@ -10,6 +10,8 @@ class PPDFile {
  public:
   // The description at path; null when the file is missing, unreadable or not a PPD.
   static std::unique_ptr<PPDFile> open(const std::string& path);
+  // The description read from the descriptor, which is closed when done; null when not a PPD.
+  static std::unique_ptr<PPDFile> openDescriptor(int fd);
 
   PPDFile(const PPDFile&) = delete;
   PPDFile& operator=(const PPDFile&) = delete;

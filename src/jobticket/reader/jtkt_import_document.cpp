@@ -12,6 +12,7 @@
 #include "jobticket/reader/jtkt_import_log.h"
 #include "jobticket/reader/jtkt_import_node.h"
 #include "jobticket/reader/jtkt_reader.h"
+#include "platform/xml_handles.h"
 #include "vocabulary/device_profile.h"
 
 using platform::OSStatus;
@@ -19,13 +20,7 @@ using platform::PlistDict;
 
 namespace {
 
-struct DocumentFree {
-  void operator()(xmlDoc* doc) const { xmlFreeDoc(doc); }
-};
-struct ParserFree {
-  void operator()(xmlParserCtxt* parser) const { xmlFreeParserCtxt(parser); }
-};
-using Document = std::unique_ptr<xmlDoc, DocumentFree>;
+using Document = platform::XmlDocPtr;
 
 constexpr const char* kJobTemplatePath = ".jtkt.job-template-attributes";
 constexpr const char* kOperationPath = ".jtkt.jtkt-operation-attributes";
@@ -74,7 +69,7 @@ Document Parse(std::string_view bytes, std::string* why) {
     *why = bytes.empty() ? "the file is empty" : "the file cannot be parsed";
     return nullptr;
   }
-  std::unique_ptr<xmlParserCtxt, ParserFree> parser(
+  platform::XmlParserPtr parser(
       xmlCreateMemoryParserCtxt(bytes.data(), static_cast<int>(bytes.size())));
   if (!parser || parser->sax == nullptr) {
     *why = "the file cannot be parsed";

@@ -4,13 +4,11 @@
 
 #include <cstdint>
 
+#include "platform/glib_handles.h"
+
 namespace platform {
 
 namespace {
-
-struct GObjectUnref {
-  void operator()(GdkPixbuf* p) const { g_object_unref(p); }
-};
 
 // One pixel of gdk-pixbuf's RGB(A) bytes as cairo's premultiplied native-endian ARGB word.
 std::uint32_t PremultipliedARGB(const guchar* pixel, bool hasAlpha) {
@@ -22,11 +20,11 @@ std::uint32_t PremultipliedARGB(const guchar* pixel, bool hasAlpha) {
 }  // namespace
 
 CairoSurface LoadPictureFile(const std::string& path, std::string* error) {
-  GError* gerror = nullptr;
-  std::unique_ptr<GdkPixbuf, GObjectUnref> pixbuf(gdk_pixbuf_new_from_file(path.c_str(), &gerror));
+  GError* failure = nullptr;
+  GObjectPtr<GdkPixbuf> pixbuf(gdk_pixbuf_new_from_file(path.c_str(), &failure));
+  const GErrorPtr why(failure);
   if (!pixbuf) {
-    if (error) *error = path + ": " + (gerror ? gerror->message : "not a picture");
-    if (gerror) g_error_free(gerror);
+    if (error) *error = path + ": " + (why ? why->message : "not a picture");
     return nullptr;
   }
   const int width = gdk_pixbuf_get_width(pixbuf.get());

@@ -6,14 +6,13 @@
 
 #include <memory>
 
+#include "platform/fonts/fontconfig_pattern.h"
+
 namespace platform {
 
 namespace {
 
-struct PatternFree {
-  void operator()(FcPattern* p) const { FcPatternDestroy(p); }
-};
-using Pattern = std::unique_ptr<FcPattern, PatternFree>;
+using Pattern = FcPatternPtr;
 
 std::string PatternString(FcPattern* pattern, const char* object) {
   FcChar8* value = nullptr;

@@ -1,5 +1,6 @@
 #include "platform/locale/number_format.h"
 
+#include <langinfo.h>
 #include <locale.h>
 
 #include <cstdio>
@@ -47,6 +48,15 @@ std::optional<std::string> FormatLocalizedNumber(double value, int fractionDigit
 #pragma GCC diagnostic pop
   text.pop_back();
   return text;
+}
+
+std::optional<NumberSeparators> LocaleNumberSeparators(std::string_view localeName) {
+  const std::string name(localeName);
+  OwnedLocale locale(::newlocale(LC_NUMERIC_MASK, name.c_str(), nullptr));
+  if (!locale) return std::nullopt;
+  const char* decimal = ::nl_langinfo_l(RADIXCHAR, locale.get());
+  const char* grouping = ::nl_langinfo_l(THOUSEP, locale.get());
+  return NumberSeparators{decimal ? decimal : "", grouping ? grouping : ""};
 }
 
 }  // namespace platform

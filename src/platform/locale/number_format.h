@@ -14,4 +14,12 @@ namespace platform {
 std::optional<std::string> FormatLocalizedNumber(double value, int fractionDigits,
                                                  std::string_view localeName = {});
 
+// The decimal separator and the digit-grouping separator (empty when the locale does not group)
+// of localeName, empty meaning the environment's; none when that locale is not installed.
+struct NumberSeparators {
+  std::string decimal;
+  std::string grouping;
+};
+std::optional<NumberSeparators> LocaleNumberSeparators(std::string_view localeName = {});
+
 }  // namespace platform

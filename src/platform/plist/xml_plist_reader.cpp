@@ -11,6 +11,7 @@
 
 #include "platform/plist/plist_builder.h"
 #include "platform/plist/xml_plist.h"
+#include "platform/xml_handles.h"
 
 namespace platform {
 
@@ -18,15 +19,8 @@ namespace {
 
 using plist_reading::PlistBuilder;
 
-struct ParserContextDeleter {
-  void operator()(xmlParserCtxt* context) const { xmlFreeParserCtxt(context); }
-};
-using ParserContextPtr = std::unique_ptr<xmlParserCtxt, ParserContextDeleter>;
-
-struct DocumentDeleter {
-  void operator()(xmlDoc* doc) const { xmlFreeDoc(doc); }
-};
-using DocumentPtr = std::unique_ptr<xmlDoc, DocumentDeleter>;
+using ParserContextPtr = XmlParserPtr;
+using DocumentPtr = XmlDocPtr;
 
 void EnsureLibxmlInitialized() {
   static const bool initialized = [] {

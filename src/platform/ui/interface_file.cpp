@@ -8,15 +8,13 @@
 #include <map>
 
 #include "platform/files/file_io.h"
+#include "platform/xml_handles.h"
 
 namespace platform::ui {
 
 namespace {
 
-struct DocFree {
-  void operator()(xmlDoc* doc) const { xmlFreeDoc(doc); }
-};
-using DocPtr = std::unique_ptr<xmlDoc, DocFree>;
+using DocPtr = XmlDocPtr;
 
 const std::map<std::string, ControlKind, std::less<>>& KindsByName() {
   static const auto* kinds = [] {
@@ -31,11 +29,9 @@ const std::map<std::string, ControlKind, std::less<>>& KindsByName() {
 std::string_view Name(const xmlNode* node) { return reinterpret_cast<const char*>(node->name); }
 
 std::optional<std::string> Attribute(const xmlNode* node, const char* name) {
-  xmlChar* value = xmlGetProp(node, reinterpret_cast<const xmlChar*>(name));
-  if (value == nullptr) return std::nullopt;
-  std::string text(reinterpret_cast<const char*>(value));
-  xmlFree(value);
-  return text;
+  const XmlCharPtr value(xmlGetProp(node, reinterpret_cast<const xmlChar*>(name)));
+  if (!value) return std::nullopt;
+  return std::string(reinterpret_cast<const char*>(value.get()));
 }
 
 // Builds windows and controls from the element tree, stopping at the first fault.

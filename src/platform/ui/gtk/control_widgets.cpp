@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "platform/drawing/cairo_handles.h"
+#include "platform/glib_handles.h"
 #include "platform/ui/gtk/widget_node.h"
 #include "platform/ui/gtk/window_renderer.h"
 
@@ -110,25 +112,23 @@ void OnRowsSelected(GtkListBox* list, gpointer data) {
   WidgetNode& node = NodeOf(data);
   if (node.owner.updating()) return;
   std::set<DataBrowserItemID> rows;
-  GList* selected = gtk_list_box_get_selected_rows(list);
-  for (GList* entry = selected; entry != nullptr; entry = entry->next) {
+  const GListPtr selected(gtk_list_box_get_selected_rows(list));
+  for (GList* entry = selected.get(); entry != nullptr; entry = entry->next) {
     auto* row = static_cast<GtkListBoxRow*>(entry->data);
     rows.insert(static_cast<DataBrowserItemID>(
         reinterpret_cast<std::uintptr_t>(g_object_get_data(G_OBJECT(row), "korvo-row"))));
   }
-  g_list_free(selected);
   node.owner.act(node.control, [&rows](UserDriver& driver, Control& control) { return driver.selectRows(control, rows); });
 }
 
 void DrawImages(GtkDrawingArea*, cairo_t* cr, int, int, gpointer data) {
   WidgetNode& node = NodeOf(data);
   for (const DrawnImage& image : node.images) {
-    cairo_surface_t* surface = cairo_image_surface_create_from_png(image.path.c_str());
-    if (cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS) {
-      cairo_set_source_surface(cr, surface, image.rect.x - node.bounds.x, image.rect.y - node.bounds.y);
+    const CairoSurface surface(cairo_image_surface_create_from_png(image.path.c_str()));
+    if (cairo_surface_status(surface.get()) == CAIRO_STATUS_SUCCESS) {
+      cairo_set_source_surface(cr, surface.get(), image.rect.x - node.bounds.x, image.rect.y - node.bounds.y);
       cairo_paint(cr);
     }
-    cairo_surface_destroy(surface);
   }
 }
 
@@ -401,9 +401,8 @@ void UpdateWidgets(WidgetNode& node, Control& control) {
       GtkTextBuffer* buffer = gtk_text_view_get_buffer(GTK_TEXT_VIEW(node.main));
       GtkTextIter start, end;
       gtk_text_buffer_get_bounds(buffer, &start, &end);
-      char* shown = gtk_text_buffer_get_text(buffer, &start, &end, FALSE);
-      if (control.text() != shown) gtk_text_buffer_set_text(buffer, control.text().c_str(), -1);
-      g_free(shown);
+      const GCharPtr shown(gtk_text_buffer_get_text(buffer, &start, &end, FALSE));
+      if (control.text() != shown.get()) gtk_text_buffer_set_text(buffer, control.text().c_str(), -1);
       gtk_text_view_set_editable(GTK_TEXT_VIEW(node.main), !control.locked());
       break;
     }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 
+#include "platform/glib_handles.h"
 #include "platform/ui/gtk/window_renderer.h"
 #include "platform/ui/window.h"
 
@@ -39,13 +40,8 @@ struct FileState {
 void OnFileResponse(GtkNativeDialog* dialog, int response, gpointer data) {
   auto* state = static_cast<FileState*>(data);
   if (response == GTK_RESPONSE_ACCEPT) {
-    if (GFile* file = gtk_file_chooser_get_file(GTK_FILE_CHOOSER(dialog))) {
-      if (char* path = g_file_get_path(file)) {
-        state->path = path;
-        g_free(path);
-      }
-      g_object_unref(file);
-    }
+    if (GObjectPtr<GFile> file(gtk_file_chooser_get_file(GTK_FILE_CHOOSER(dialog))); file)
+      if (GCharPtr path(g_file_get_path(file.get())); path) state->path = path.get();
   }
   state->answered = true;
 }
@@ -107,24 +103,23 @@ int GtkInteraction::alert(const AlertRequest& request) {
 }
 
 std::optional<std::string> GtkInteraction::chooseFile(const FileRequest& request) {
-  GtkFileChooserNative* chooser = gtk_file_chooser_native_new(
+  GObjectPtr<GtkFileChooserNative> owned(gtk_file_chooser_native_new(
       request.title.c_str(), parent_, request.save ? GTK_FILE_CHOOSER_ACTION_SAVE : GTK_FILE_CHOOSER_ACTION_OPEN,
-      request.save ? "_Save" : "_Open", "_Cancel");
+      request.save ? "_Save" : "_Open", "_Cancel"));
+  GtkFileChooserNative* chooser = owned.get();
   gtk_native_dialog_set_modal(GTK_NATIVE_DIALOG(chooser), TRUE);
   if (request.save && !request.defaultName.empty())
     gtk_file_chooser_set_current_name(GTK_FILE_CHOOSER(chooser), request.defaultName.c_str());
   if (!request.types.empty()) {
-    GtkFileFilter* filter = gtk_file_filter_new();
-    for (const std::string& type : request.types) gtk_file_filter_add_suffix(filter, type.c_str());
-    gtk_file_chooser_add_filter(GTK_FILE_CHOOSER(chooser), filter);
-    g_object_unref(filter);
+    GObjectPtr<GtkFileFilter> filter(gtk_file_filter_new());
+    for (const std::string& type : request.types) gtk_file_filter_add_suffix(filter.get(), type.c_str());
+    gtk_file_chooser_add_filter(GTK_FILE_CHOOSER(chooser), filter.get());
   }
   FileState state;
   g_signal_connect(chooser, "response", G_CALLBACK(OnFileResponse), &state);
   gtk_native_dialog_show(GTK_NATIVE_DIALOG(chooser));
   RunNestedLoop([&] { return state.answered; });
   g_signal_handlers_disconnect_by_data(chooser, &state);
-  g_object_unref(chooser);
   return state.path;
 }
 
@@ -141,7 +136,7 @@ OSStatus GtkInteraction::openHelp(const std::string& book, const std::string& pa
   if (!anchor.empty()) uri += "#" + anchor;
   GError* failure = nullptr;
   const bool opened = g_app_info_launch_default_for_uri(uri.c_str(), nullptr, &failure);
-  if (failure != nullptr) g_error_free(failure);
+  const GErrorPtr ignored(failure);  // the status says it; the reason has nowhere to go
   return opened ? noErr : ioErr;
 }
 

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <unordered_set>
 
+#include "platform/glib_handles.h"
 #include "platform/ui/gtk/widget_node.h"
 
 namespace platform::ui::gtk {
@@ -24,16 +25,15 @@ void InstallCompactStyle() {
   GdkDisplay* display = gdk_display_get_default();
   if (display == nullptr) return;
   installed = true;
-  GtkCssProvider* provider = gtk_css_provider_new();
-  gtk_css_provider_load_from_data(provider,
+  GObjectPtr<GtkCssProvider> provider(gtk_css_provider_new());
+  gtk_css_provider_load_from_data(provider.get(),
                                   ".korvo button, .korvo entry, .korvo menubutton > button {"
                                   " min-height: 0; padding-top: 1px; padding-bottom: 1px; }"
                                   ".korvo checkbutton { min-height: 0; padding: 0; }"
                                   ".korvo button.korvo-picture { min-width: 0; padding-left: 2px; padding-right: 2px; }",
                                   -1);
-  gtk_style_context_add_provider_for_display(display, GTK_STYLE_PROVIDER(provider),
+  gtk_style_context_add_provider_for_display(display, GTK_STYLE_PROVIDER(provider.get()),
                                              GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
-  g_object_unref(provider);
 }
 
 gboolean RefreshAllOnce(gpointer) {

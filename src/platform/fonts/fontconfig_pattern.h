@@ -1,0 +1,14 @@
+#pragma once
+// An owning handle of a fontconfig pattern.
+#include <fontconfig/fontconfig.h>
+
+#include <memory>
+
+namespace platform {
+
+struct FcPatternRelease {
+  void operator()(FcPattern* pattern) const { FcPatternDestroy(pattern); }
+};
+using FcPatternPtr = std::unique_ptr<FcPattern, FcPatternRelease>;
+
+}  // namespace platform
