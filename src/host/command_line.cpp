@@ -1,7 +1,19 @@
 #include "host/command_line.h"
 
+#include <iostream>
 #include <span>
 #include <string_view>
+
+#include "host/export_command.h"
+#include "host/import_command.h"
+#include "host/set_command.h"
+#include "host/show_command.h"
+#include "host/stocks_command.h"
+#include "host/type42_command.h"
+#include "host/watermark_command.h"
+#ifdef KORVO_HAVE_GTK
+#include "host/window/dialog_command.h"
+#endif
 
 namespace korvo_host {
 
@@ -31,44 +43,62 @@ bool Need(bool ok, std::string* error, const char* message) {
   return ok;
 }
 
+int RunDialog([[maybe_unused]] const CommandLine& line) {
+#ifdef KORVO_HAVE_GTK
+  return RunDialogCommand(line, std::cout, std::cerr);
+#else
+  std::cerr << "ERROR: this korvo-pde was built without GTK 4; \"make dialog\" installs it and builds the window\n";
+  return kExitUserError;
+#endif
+}
+
 struct CommandRule {
   std::string_view name;
   const char* usage;  // what follows the name on its usage line
   unsigned takes;
   // False, with the message, when the line lacks what the command cannot work without.
   bool (*complete)(const CommandLine&, std::string* error);
+  int (*run)(const CommandLine&);
 };
 
 constexpr CommandRule kCommands[] = {
     {"show", "[--ppd FILE] [--session FILE] [--bundle DIR]", kTakesNothing,
-     [](const CommandLine&, std::string*) { return true; }},
+     [](const CommandLine&, std::string*) { return true; },
+     [](const CommandLine& l) { return RunShowCommand(l, std::cout, std::cerr); }},
     {"export", "--session FILE -o OUT.xml [--bundle DIR]", kTakesOutput,
      [](const CommandLine& l, std::string* e) {
        return Need(l.sessionPath && l.outputPath, e, "export needs --session FILE and -o FILE");
-     }},
+     },
+     [](const CommandLine& l) { return RunExportCommand(l, std::cerr); }},
     {"set", "--session FILE [--ppd FILE] [--bundle DIR] KEY=VALUE...", kTakesArguments,
      [](const CommandLine& l, std::string* e) {
        return Need(l.sessionPath && !l.arguments.empty(), e, "set needs --session FILE and at least one KEY=VALUE") &&
               HasKeyValues(l, e);
-     }},
+     },
+     [](const CommandLine& l) { return RunSetCommand(l, std::cout, std::cerr); }},
     {"import", "--session FILE IN.xml... [--bundle DIR]", kTakesArguments,
      [](const CommandLine& l, std::string* e) {
        return Need(l.sessionPath && !l.arguments.empty(), e, "import needs --session FILE and at least one job-ticket file");
-     }},
+     },
+     [](const CommandLine& l) { return RunImportCommand(l, std::cout, std::cerr); }},
     {"stocks", "[--uri URI] [--session FILE] [--bundle DIR]", kTakesURI,
      [](const CommandLine& l, std::string* e) {
        return Need(l.deviceURI || l.sessionPath, e, "stocks needs --uri URI or --session FILE");
-     }},
+     },
+     [](const CommandLine& l) { return RunStocksCommand(l, std::cout, std::cerr); }},
     {"type42", "FONT -o OUT.t42 [--bundle DIR]", kTakesArguments | kTakesOutput,
      [](const CommandLine& l, std::string* e) {
        return Need(l.arguments.size() == 1 && l.outputPath, e, "type42 needs one FONT and -o FILE");
-     }},
+     },
+     [](const CommandLine& l) { return RunType42Command(l, std::cerr); }},
     {"watermark", "--session FILE -o OUT.png|OUT.pdf [--bundle DIR]", kTakesOutput,
      [](const CommandLine& l, std::string* e) {
        return Need(l.sessionPath && l.outputPath, e, "watermark needs --session FILE and -o FILE");
-     }},
+     },
+     [](const CommandLine& l) { return RunWatermarkCommand(l, std::cerr); }},
     {"dialog", "[--ppd FILE] [--session FILE] [--bundle DIR] [--layout FILE]", kTakesLayout,
-     [](const CommandLine&, std::string*) { return true; }},
+     [](const CommandLine&, std::string*) { return true; },
+     RunDialog},
 };
 
 const CommandRule* FindCommand(std::string_view name) {
@@ -78,6 +108,11 @@ const CommandRule* FindCommand(std::string_view name) {
 }
 
 }  // namespace
+
+int RunCommandLine(const CommandLine& line) {
+  const CommandRule* rule = FindCommand(line.command);
+  return rule ? rule->run(line) : kExitUsageError;  // a parsed line always names a command
+}
 
 const std::string& UsageText() {
   static const std::string text = [] {

@@ -1,6 +1,6 @@
 #pragma once
-// The host's sub-commands and their arguments, parsed from argv. Parsing only: the work is done
-// by the command functions.
+// The host's sub-commands: their arguments, parsed from argv, and the command function each
+// line runs (the work is done there).
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,5 +27,8 @@ bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std:
 
 // One line for each command.
 const std::string& UsageText();
+
+// Runs the command of a parsed line: its exit status.
+int RunCommandLine(const CommandLine& line);
 
 }  // namespace korvo_host
