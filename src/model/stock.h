@@ -17,6 +17,16 @@
 
 inline constexpr std::int32_t kStockSizeCustom = 75;
 inline constexpr std::int32_t kStockTypeTransparency = 2;
+inline constexpr std::int32_t kStockTypePrePrinted = 3;
+inline constexpr std::int32_t kStockTypePrecutTab = 4;
+inline constexpr std::int32_t kStockTypeFullCutTab = 5;
+inline constexpr std::int32_t kStockTypeOrdered = 6;
+inline constexpr std::int32_t kStockTypeCustom = 7;
+inline constexpr std::int32_t kStockTypeLabels = 9;
+inline constexpr std::int32_t kStockTypeRecycled = 10;
+inline constexpr std::int32_t kStockNotPunched = 1;
+inline constexpr std::int32_t kStockPunched = 2;  // with this many holes:
+inline constexpr std::int32_t kStockPunchedHoleCount = 3;
 inline constexpr std::int32_t kStockColorClear = 6;
 
 class Stock {

@@ -12,8 +12,6 @@ using namespace stock_keys;
 
 namespace {
 
-constexpr std::int32_t kStockTypePrecutTab = 4;
-constexpr std::int32_t kStockTypeOrdered = 6;
 
 void ReadString(const platform::PlistDict& dict, const char* key, std::string& field) {
   if (const std::string* text = FindString(&dict, key)) field = *text;

@@ -7,6 +7,7 @@
 #include "jobticket/reader/jtkt_import_context.h"
 #include "jobticket/reader/jtkt_import_log.h"
 #include "jobticket/reader/jtkt_import_node.h"
+#include "model/stock.h"
 #include "model/stock_keys.h"
 #include "vocabulary/device_profile.h"
 #include "vocabulary/ppd_bridge.h"
@@ -18,14 +19,6 @@ using platform::PlistValue;
 
 namespace {
 
-constexpr std::int32_t kCustomStockSize = 75;
-constexpr std::int32_t kNamedTypeOrdered = 6;
-constexpr std::int32_t kNamedType = 7;
-constexpr std::int32_t kRecycledType = 10;
-constexpr std::int32_t kPrePrintedType = 3;
-constexpr std::int32_t kNotPunched = 1;
-constexpr std::int32_t kPunched = 2;
-constexpr std::int32_t kPunchedHoleCount = 3;
 constexpr std::int32_t kMaximumModulus = 254;
 // Hundredths of a millimetre in a point.
 constexpr double kHmmPerPoint = 3.5277777777777777 * 10;
@@ -94,7 +87,7 @@ void JTKTImportStockSize(const PlistDict*, const JTKTImportFeatureContext& conte
   if (within(*x, minWidth, maxWidth) && within(*y, minLength, maxLength)) {
     Put(context, true, stock_keys::kWidthKey, PlistValue(*x));
     Put(context, true, stock_keys::kLengthKey, PlistValue(*y));
-    Put(context, true, stock_keys::kSizeKey, PlistValue(kCustomStockSize));
+    Put(context, true, stock_keys::kSizeKey, PlistValue(kStockSizeCustom));
     return;
   }
   JTKTImportError("%s: a paper of %d by %d hundredths of a millimetre is beyond the printer's limits",
@@ -114,7 +107,7 @@ void JTKTImportStockType(const PlistDict* feature, const JTKTImportFeatureContex
       std::string keyword = *value->asString();
       fromFile = JTKTConvertKeyword(JTKTMediaTypeMap, kJTKTKeywordToValue, &keyword, &type);
     } else if (value && std::string_view(syntaxClass) == kKFSNameClass && value->asString() != nullptr) {
-      type = kNamedType;
+      type = kStockTypeCustom;
       customType = *value->asString();
       fromFile = true;
     }
@@ -126,15 +119,15 @@ void JTKTImportStockType(const PlistDict* feature, const JTKTImportFeatureContex
                      JTKTFileName(context).c_str(), xmlGetLineNo(count), *sets, kMaximumModulus);
       } else if (sets) {
         modulus = *sets;
-        if (type == kNamedType) type = kNamedTypeOrdered;
+        if (type == kStockTypeCustom) type = kStockTypeOrdered;
         fromFile = true;
       }
     }
   } else if (Media(context, "media-recycled") != nullptr) {
-    type = kRecycledType;
+    type = kStockTypeRecycled;
     fromFile = true;
   } else if (Media(context, "media-pre-printed") != nullptr) {
-    type = kPrePrintedType;
+    type = kStockTypePrePrinted;
     fromFile = true;
   }
   Put(context, fromFile, stock_keys::kTypeKey, PlistValue(type));
@@ -150,8 +143,8 @@ void JTKTImportStockDescription(const PlistDict*, const JTKTImportFeatureContext
 void JTKTImportStockPunch(const PlistDict*, const JTKTImportFeatureContext& context) {
   const std::optional<std::int32_t> holes = JTKTImportNodeInteger(Media(context, "media-hole-count"), JTKTFileName(context));
   std::int32_t punched = kPrinterDefault;
-  if (holes == 0) punched = kNotPunched;
-  if (holes == kPunchedHoleCount) punched = kPunched;
+  if (holes == 0) punched = kStockNotPunched;
+  if (holes == kStockPunchedHoleCount) punched = kStockPunched;
   Put(context, holes.has_value(), stock_keys::kPunchedKey, PlistValue(punched));
 }
 

@@ -6,9 +6,6 @@
 namespace {
 
 constexpr std::int32_t kStockSourcePostFuserInserter = 10;
-constexpr std::int32_t kStockNotPunched = 1;
-constexpr std::int32_t kStockPunched = 2;
-constexpr std::int32_t kStockPunchedHoles = 3;
 
 bool Unset(std::int32_t field) { return field == kJTktUnset; }
 
@@ -53,7 +50,7 @@ void FillMediaWeight(_MEDIADATA* record, const Stock& stock) {
 void FillMediaPunched(_MEDIADATA* record, const Stock& stock) {
   if (!Unset(record->holeCount)) return;
   if (stock.punched() == kStockNotPunched) record->holeCount = 0;
-  if (stock.punched() == kStockPunched) record->holeCount = kStockPunchedHoles;
+  if (stock.punched() == kStockPunched) record->holeCount = kStockPunchedHoleCount;
 }
 
 void FillMediaDescription(_MEDIADATA* record, const Stock& stock) {

@@ -19,12 +19,14 @@ void ResetOffset(FinishingState& f) {
 
 bool IsBookletFold(std::int32_t fold) { return fold == kFoldBiFoldMultipleInside || fold == kFoldBookletFoldStaple; }
 
-// Coil punch: paper neither label stock (9) nor transparency of 80..216 gsm.
-constexpr std::int32_t kStockTypeLabels = 9;
+// Coil punch: paper neither label stock nor transparency of 80..216 gsm.
 constexpr std::int32_t kCoilMinimumWeight = 80;
 constexpr std::int32_t kCoilMaximumWeight = 216;
-// Stock types square fold and trimming cannot take: labels, transparency, tabs, ordered stock.
-bool RulesOutSquareFold(std::int32_t type) { return type == 9 || type == 2 || type == 4 || type == 5; }
+// Stock types square fold and trimming cannot take: labels, transparency, pre-cut and full-cut tabs.
+bool RulesOutSquareFold(std::int32_t type) {
+  return type == kStockTypeLabels || type == kStockTypeTransparency || type == kStockTypePrecutTab ||
+         type == kStockTypeFullCutTab;
+}
 
 }  // namespace
 
