@@ -14,6 +14,7 @@
 #include "platform/plist/xml_plist.h"
 #include "platform/ticket/ticket.h"
 #include "shell/client_information.h"
+#include "model/client_information_keys.h"
 
 namespace {
 

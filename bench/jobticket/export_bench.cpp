@@ -14,7 +14,6 @@
 #include <vector>
 
 #include "jobticket/writer/jtkt_writer.h"
-#include "jobticket/writer/jtkt_ticket_keys.h"
 #include "model/job_level_stock.h"
 #include "model/special_pages_ticket.h"
 #include "shell/client_information.h"

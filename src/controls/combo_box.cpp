@@ -8,7 +8,7 @@
 #include "controls/decimal_text.h"
 #include "vocabulary/input_history.h"
 #include "platform/locale/utf8_text.h"
-#include "shell/count_digits.h"
+#include "kit/count_digits.h"
 
 namespace {
 

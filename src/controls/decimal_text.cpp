@@ -1,7 +1,7 @@
 #include "controls/decimal_text.h"
 
 #include "platform/locale/number_format.h"
-#include "shell/number_text.h"
+#include "kit/number_text.h"
 
 namespace {
 

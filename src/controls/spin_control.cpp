@@ -7,8 +7,8 @@
 
 #include "controls/decimal_text.h"
 #include "platform/ui/interaction.h"
-#include "shell/control_helpers.h"
-#include "shell/input_limiting.h"
+#include "kit/control_helpers.h"
+#include "kit/input_limiting.h"
 
 namespace {
 

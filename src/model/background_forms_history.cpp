@@ -2,9 +2,9 @@
 #include <algorithm>
 
 #include "model/background_forms_options.h"
-#include "watermark/preference_locations.h"
-#include "watermark/shared_preferences.h"
-#include "watermark/user_preferences.h"
+#include "kit/preference_locations.h"
+#include "kit/shared_preferences.h"
+#include "kit/user_preferences.h"
 
 namespace {
 

@@ -15,4 +15,7 @@ inline constexpr const char* kOutputColorKey = "OutputColor";
 inline constexpr const char* kHalftoneScreenKey = "HalftoneScreen";
 inline constexpr const char* kLightenDarkenKey = "LightenDarken";
 
+// The highlight-colour dictionary of an exception page.
+inline constexpr const char* kHighlightColorOptionsPageKey = "HighlightColorOptionsPage";
+
 }  // namespace special_page_keys

@@ -7,12 +7,12 @@
 #include "model/special_page.h"
 #include "model/special_page_list.h"
 #include "platform/ticket/ticket.h"
+#include "model/ticket_clients.h"
 
 inline constexpr const char* kFrontCoverKey = "com.korvo.print.SpecialPages.FrontCover";
 inline constexpr const char* kBackCoverKey = "com.korvo.print.SpecialPages.BackCover";
 inline constexpr const char* kInsertListKey = "com.korvo.print.SpecialPages.InsertList";
 inline constexpr const char* kExceptionListKey = "com.korvo.print.SpecialPages.ExceptionList";
-inline constexpr const char* kSpecialPagesClientID = "com.korvo.print";
 
 struct SpecialPages {
   std::optional<Cover> frontCover;

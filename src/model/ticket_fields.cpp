@@ -1,6 +1,6 @@
 #include "model/ticket_fields.h"
 
-#include "shell/dictionary_helpers.h"
+#include "kit/dictionary_helpers.h"
 
 void PutInteger(platform::PlistDict& dict, const char* key, std::int32_t value) {
   dict.insert_or_assign(key, platform::PlistValue(value));

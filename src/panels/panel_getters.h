@@ -1,6 +1,8 @@
 #pragma once
 // The getters of the six panels, in tab order. Each stores a newly allocated panel record.
-#include "shell/shell_context.h"
+#include <memory>
+
+#include "kit/panel_interface.h"
 
 platform::OSStatus GetPaperOutputPanelInterface(std::unique_ptr<PanelInterface>* out);
 platform::OSStatus GetSpecialPagesPanelInterface(std::unique_ptr<PanelInterface>* out);

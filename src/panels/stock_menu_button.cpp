@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "model/stock_summary.h"
-#include "shell/control_helpers.h"
+#include "kit/control_helpers.h"
 #include "vocabulary/setting_map.h"
 #include "vocabulary/setting_map_menus.h"
 

@@ -4,12 +4,12 @@
 #include <cstdint>
 #include <string>
 
+#include "kit/current_session.h"
+#include "kit/panel_interface.h"
+#include "kit/plugin_bundle.h"
 #include "platform/bundle/bundle.h"
 #include "platform/plugin/pde_interface.h"
-#include "shell/current_session.h"
 
-inline constexpr const char* kKorvoBundleIdentifier = "com.korvo.print.pde.korvofeatures.runnel_kkp50_cs";
-inline constexpr const char* kShellKind = "com.korvo.print.pde.korvofeatureskind";
 inline constexpr platform::OSType kShellCreator = platform::FourCharCode("pde ");
 inline constexpr std::uint32_t kShellMaxWidth = 540;
 inline constexpr std::uint32_t kShellMaxHeight = 491;
@@ -35,6 +35,3 @@ platform::OSStatus PDESync(platform::PMPrintSession session, bool reinitialize);
 // Leaves the visible panel (it writes the ticket), has every other panel re-read the ticket, and
 // shows the panel with tab index `index`.
 void selectPanel(std::int32_t index, struct PDEShellContext* context);
-
-// The plug-in's bundle (null when it cannot be found).
-platform::Bundle* GetPDEBundle();

@@ -1,6 +1,6 @@
 #include "shell/product_hooks.h"
 
-#include "shell/current_session.h"
+#include "kit/current_session.h"
 
 platform::OSStatus KorvoPDEProlog() { return platform::noErr; }
 

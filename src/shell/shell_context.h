@@ -11,12 +11,8 @@
 #include "platform/ui/control.h"
 #include "platform/ui/event.h"
 #include "platform/ui/window.h"
+#include "kit/panel_interface.h"
 #include "shell/image_loader.h"
-
-// The panels' records use the dialog's ten-slot layout with the three header slots left null.
-using PanelInterface = platform::PlugInIntfVTable;
-// A panel getter stores a newly allocated record in its out-argument and returns 0.
-using PanelInterfaceGetter = platform::OSStatus (*)(std::unique_ptr<PanelInterface>* out);
 
 // One loaded panel, in load order.
 struct PanelSlot {

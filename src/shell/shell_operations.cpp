@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "shell/job_ticket_entry_points.h"
 #include "shell/panel_table.h"
 #include "shell/pde_shell.h"
 #include "shell/printer_description.h"
@@ -18,16 +19,9 @@ std::int32_t gSelectedPanelIndex = 0;
 
 namespace {
 
-platform::Bundle* gBundle = nullptr;
-
 PDEShellContext* AsShell(platform::PMPDEContext context) { return static_cast<PDEShellContext*>(context); }
 
 }  // namespace
-
-platform::Bundle* GetPDEBundle() {
-  if (gBundle == nullptr) gBundle = platform::Bundle::withIdentifier(kKorvoBundleIdentifier);
-  return gBundle;
-}
 
 OSStatus PDEShellPrologue(platform::PMPDEContext* context, platform::OSType* creator, std::string* kind,
                           std::string* title, std::uint32_t* maxH, std::uint32_t* maxV) {
@@ -44,6 +38,7 @@ OSStatus PDEShellPrologue(platform::PMPDEContext* context, platform::OSType* cre
   if (maxH) *maxH = kShellMaxWidth;
   if (maxV) *maxV = kShellMaxHeight;
   LoadBuiltInPanels(*shell);
+  InstallJobTicketService(ShellJobTicketService());
   gContext = shell.release();  // owned by the dialog until Terminate
   *context = gContext;
   return status;
@@ -132,7 +127,10 @@ OSStatus PDEShellTerminate(platform::PMPDEContext context, OSStatus terminateSta
   RemoveShellControls(*shell);
   // The worker ends with the dialog, and nothing it fetched reaches the next dialog.
   EndPrinterStockWorker();
-  if (gContext == shell.get()) gContext = nullptr;
+  if (gContext == shell.get()) {
+    gContext = nullptr;
+    InstallJobTicketService({});
+  }
   shell.reset();
   UnloadPrinterFeatures();
   return status;

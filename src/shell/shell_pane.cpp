@@ -6,7 +6,7 @@
 #include "platform/ui/interface_file.h"
 #include "shell/pde_shell.h"
 #include "shell/shell_controls.h"
-#include "shell/shell_services.h"
+#include "kit/dialog_services.h"
 #include "stocklibrary/printer_stock_library.h"
 
 using platform::OSStatus;

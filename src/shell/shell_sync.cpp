@@ -4,7 +4,7 @@
 #include "shell/pde_shell.h"
 #include "shell/product_hooks.h"
 #include "shell/shell_context.h"
-#include "shell/ticket_access.h"
+#include "kit/ticket_access.h"
 
 using platform::OSStatus;
 

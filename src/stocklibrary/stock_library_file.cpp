@@ -2,8 +2,8 @@
 #include "stocklibrary/stock_library_file.h"
 
 #include "stocklibrary/stock_library_keys.h"
-#include "watermark/shared_preferences.h"
-#include "watermark/user_preferences.h"
+#include "kit/shared_preferences.h"
+#include "kit/user_preferences.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 // The user's preference file that holds the library and the recently chosen stocks is named
 // where every preference file is (kStockLibraryPreferencesFileName, preference_locations.h).
-#include "watermark/preference_locations.h"
+#include "kit/preference_locations.h"
 
 // The file's keys owned here: UUID -> entry dictionary, and the recent choices (UUID strings).
 inline constexpr const char* kStockListKey = "com.korvo.print.StockLibrary.StockList";

@@ -7,7 +7,7 @@
 
 #include "platform/files/folders.h"
 #include "platform/files/preference_file.h"
-#include "watermark/preference_locations.h"
+#include "kit/preference_locations.h"
 
 std::string InputHistoryFilePath() {
   return platform::UserPreferencesFolder() + "/" + kInputHistoryPreferencesFileName;

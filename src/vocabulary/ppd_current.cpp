@@ -9,7 +9,7 @@
 // inside the adapter.
 #include <memory>
 
-#include "shell/current_session.h"
+#include "kit/current_session.h"
 #include "vocabulary/ppd_adapter.h"
 #include "vocabulary/ppd_bridge.h"
 

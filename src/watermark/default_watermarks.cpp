@@ -3,7 +3,7 @@
 #include <set>
 
 #include "platform/bundle/bundle.h"
-#include "watermark/preference_locations.h"
+#include "kit/preference_locations.h"
 #include "watermark/watermark_dictionary.h"
 #include "watermark/watermark_file_access.h"
 

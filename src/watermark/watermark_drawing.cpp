@@ -2,7 +2,7 @@
 
 #include "platform/drawing/font_face.h"
 #include "platform/drawing/picture_file.h"
-#include "watermark/preference_locations.h"
+#include "kit/preference_locations.h"
 #include "watermark/text_line_layout.h"
 #include "watermark/watermark_file.h"
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "watermark/preference_locations.h"
+#include "kit/preference_locations.h"
 #include "watermark/watermark_dictionary.h"
 
 using platform::PreferenceFileStatus;

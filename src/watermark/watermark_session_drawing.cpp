@@ -4,11 +4,12 @@
 #include <string>
 
 #include "platform/files/file_io.h"
-#include "shell/current_session.h"
-#include "watermark/preference_locations.h"
+#include "kit/current_session.h"
+#include "kit/preference_locations.h"
 #include "watermark/watermark_file.h"
 #include "watermark/watermark_preview.h"
-#include "watermark/watermark_ticket_keys.h"
+#include "model/booklet_watermark_keys.h"
+#include "model/platform_keys.h"
 
 namespace {
 
@@ -33,12 +34,12 @@ PageSize SessionPageSize(const platform::PrintSession& session) {
   const platform::Ticket* format = session.ticket(platform::kPDE_PMPageFormatRef);
   if (format == nullptr) return kUSLetter;
   const platform::Ticket* paper = format->subTicket(platform::kPMPaperInfoTicket);
-  const platform::PlistValue* rect = paper ? paper->get(kUnadjustedPaperRectKey) : nullptr;
+  const platform::PlistValue* rect = paper ? paper->get(kPMUnadjustedPaperRectKey) : nullptr;
   const platform::PlistArray* corners = rect ? rect->asArray() : nullptr;
   if (corners == nullptr || corners->size() != 4) return kUSLetter;
   PageSize size{Number((*corners)[3]) - Number((*corners)[1]), Number((*corners)[2]) - Number((*corners)[0])};
   if (!(size.width >= 1 && size.height >= 1)) return kUSLetter;
-  const platform::PlistValue* orientation = format->get(kOrientationKey);
+  const platform::PlistValue* orientation = format->get(kPMOrientationKey);
   const std::int64_t* turn = orientation ? orientation->asInteger() : nullptr;
   if (turn && (*turn == kLandscape || *turn == kReverseLandscape)) std::swap(size.width, size.height);
   return size;

@@ -5,10 +5,11 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "jobticket/writer/jtkt_ticket_keys.h"
 #include "jtkt_test_support.h"
 #include "platform/ticket/print_session.h"
 #include "support/test_support.h"
+#include "model/image_options_keys.h"
+#include "model/job_notes_keys.h"
 
 namespace {
 

@@ -8,13 +8,13 @@
 #include <filesystem>
 
 #include "jobticket/writer/jtkt_export.h"
-#include "jobticket/writer/jtkt_ticket_keys.h"
 #include "jtkt_test_support.h"
 #include "platform/ticket/print_session.h"
 #include "shell/client_information.h"
-#include "shell/current_session.h"
-#include "shell/shell_context.h"
 #include "support/test_support.h"
+#include "model/client_information_keys.h"
+#include "model/job_notes_keys.h"
+#include "model/platform_keys.h"
 
 namespace {
 
@@ -100,56 +100,10 @@ TEST(JTktExport, FailuresSayWhyInOneLineAndLeaveNoFile) {
   ::chmod(locked.c_str(), 0755);
 }
 
-// The export command as the Advanced panel runs it, on a shell with no panels loaded.
-class JTktExportCommand : public ::testing::Test {
- protected:
-  void SetUp() override {
-    shell.session = &session;
-    gContext = &shell;
-    SetCurrentPrintSession(&session);
-  }
-  void TearDown() override {
-    gContext = nullptr;
-    SetCurrentPrintSession(nullptr);
-  }
-  PDEShellContext shell;
-  platform::PrintSession session;
-  korvo_test::TempDir dir;
-};
-
-TEST_F(JTktExportCommand, SyncRunsFirstSoTheShellsOptionsAreInTheFile) {
-  platform::Ticket& settings = *session.ticket(platform::kPDE_PMPrintSettingsRef);
-  settings.set(kJobNotesJobNameKey, "From the panels", "K");
-  settings.set(kJobNotesSenderNameKey, "Ana", "K");
-  ASSERT_FALSE(settings.contains(kJTKTOptionsKey));
-  ASSERT_EQ(JTKTExportToFileAtPath(dir.file("job.xml").c_str()), platform::noErr);
-  EXPECT_TRUE(settings.contains(kJTKTOptionsKey));  // stored by the Sync
-  const std::string written = korvo_test::ReadFile(dir.file("job.xml"));
-  EXPECT_NE(written.find(">From the panels</job-name>"), std::string::npos) << written;
-  EXPECT_EQ(jtkt_test::XmllintComplaint(written), "");
-}
-
-TEST_F(JTktExportCommand, AFailedSyncWritesNothing) {
-  gContext = nullptr;
-  testing::internal::CaptureStderr();
-  EXPECT_EQ(JTKTExportToFileAtPath(dir.file("job.xml").c_str()), platform::kPMInvalidPrintSession);
-  EXPECT_EQ(Lines(testing::internal::GetCapturedStderr()), 1);
-  EXPECT_FALSE(fs::exists(dir.file("job.xml")));
-}
-
-TEST_F(JTktExportCommand, NoCurrentSessionWritesNothing) {
-  SetCurrentPrintSession(nullptr);
-  testing::internal::CaptureStderr();
-  EXPECT_NE(JTKTExportToFileAtPath(dir.file("job.xml").c_str()), platform::noErr);
-  EXPECT_EQ(Lines(testing::internal::GetCapturedStderr()), 1);
-  EXPECT_FALSE(fs::exists(dir.file("job.xml")));
-}
-
 TEST(JTktExportArguments, NoPathIsRefused) {
   testing::internal::CaptureStderr();
-  EXPECT_EQ(JTKTExportToFileAtPath(nullptr), platform::paramErr);
   EXPECT_EQ(JTKTExportTicketToFile(nullptr, ""), platform::paramErr);
-  EXPECT_EQ(Lines(testing::internal::GetCapturedStderr()), 2);
+  EXPECT_EQ(Lines(testing::internal::GetCapturedStderr()), 1);
 }
 
 }  // namespace

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "jobticket/writer/jtkt_finishing.h"
-#include "jobticket/writer/jtkt_ticket_keys.h"
 #include "jtkt_test_support.h"
 #include "platform/status.h"
 #include "vocabulary/printer_default.h"
+#include "model/paper_output_keys.h"
 
 namespace {
 

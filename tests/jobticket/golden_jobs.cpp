@@ -6,13 +6,17 @@
 #include "jobticket/writer/jtkt_finishing.h"
 #include "jobticket/writer/jtkt_job_attributes.h"
 #include "jobticket/writer/jtkt_special_pages.h"
-#include "jobticket/writer/jtkt_ticket_keys.h"
 #include "jtkt_test_support.h"
 #include "model/full_color_options.h"
 #include "model/image_shift_options.h"
 #include "model/job_level_stock.h"
 #include "model/special_pages_ticket.h"
 #include "shell/client_information.h"
+#include "model/advanced_keys.h"
+#include "model/client_information_keys.h"
+#include "model/image_options_keys.h"
+#include "model/job_notes_keys.h"
+#include "model/paper_output_keys.h"
 
 namespace jtkt_test {
 

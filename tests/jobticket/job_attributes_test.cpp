@@ -6,7 +6,6 @@
 #include "jobticket/writer/jtkt_finishing.h"
 #include "jobticket/writer/jtkt_job_attributes.h"
 #include "jobticket/writer/jtkt_special_pages.h"
-#include "jobticket/writer/jtkt_ticket_keys.h"
 #include "jtkt_test_support.h"
 #include "model/background_forms_options.h"
 #include "model/full_color_options.h"
@@ -15,6 +14,10 @@
 #include "platform/status.h"
 #include "support/test_support.h"
 #include "vocabulary/printer_default.h"
+#include "model/image_options_keys.h"
+#include "model/job_notes_keys.h"
+#include "model/paper_output_keys.h"
+#include "model/platform_keys.h"
 
 namespace {
 

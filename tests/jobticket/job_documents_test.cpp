@@ -7,7 +7,6 @@
 
 #include "jobticket/writer/jtkt_export.h"
 #include "jobticket/writer/jtkt_media.h"
-#include "jobticket/writer/jtkt_ticket_keys.h"
 #include "golden_jobs.h"
 #include "jtkt_test_support.h"
 #include "model/job_level_stock.h"
@@ -15,6 +14,11 @@
 #include "platform/locale/utf8_text.h"
 #include "shell/client_information.h"
 #include "vocabulary/printer_default.h"
+#include "model/advanced_keys.h"
+#include "model/client_information_keys.h"
+#include "model/image_options_keys.h"
+#include "model/job_notes_keys.h"
+#include "model/paper_output_keys.h"
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include "jobticket/writer/jtkt_frame.h"
 #include "shell/client_information.h"
 #include "support/test_support.h"
+#include "model/client_information_keys.h"
 
 namespace jtkt_test {
 

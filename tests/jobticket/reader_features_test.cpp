@@ -10,16 +10,18 @@
 #include "jobticket/reader/jtkt_reader.h"
 #include "jobticket/writer/jtkt_finishing.h"
 #include "jobticket/writer/jtkt_job_attributes.h"
-#include "jobticket/writer/jtkt_ticket_keys.h"
 #include "model/background_forms_options.h"
 #include "model/job_level_stock.h"
 #include "model/special_pages_ticket.h"
 #include "platform/ui/scripted_interaction.h"
 #include "reader_test_support.h"
-#include "shell/current_session.h"
+#include "kit/current_session.h"
+#include "kit/job_ticket_service.h"
 #include "support/test_support.h"
 #include "jtkt_test_support.h"
 #include "vocabulary/printer_default.h"
+#include "model/job_notes_keys.h"
+#include "model/paper_output_keys.h"
 
 namespace {
 
@@ -213,27 +215,29 @@ TEST_F(ReaderFeatures, MergeStoresEveryEntryUnderTheImportClient) {
   EXPECT_EQ(JTKTImportMergeIntoJobTicket(nullptr, &some), platform::paramErr);
   EXPECT_EQ(JTKTImportMergeIntoJobTicket(&session, nullptr), platform::paramErr);
   EXPECT_EQ(JTKTImportMergeIntoJobTicket(&session, &none), platform::noErr);
-  // Merged; without a dialog the panels' re-read reports that it has no session of its own.
-  EXPECT_EQ(JTKTImportMergeIntoJobTicket(&session, &some), platform::kPMInvalidPrintSession);
+  EXPECT_EQ(JTKTImportMergeIntoJobTicket(&session, &some), platform::noErr);
   EXPECT_EQ(session.ticket(platform::kPDE_PMPrintSettingsRef)->getInteger(kFinishingDuplexKey), 3);
 }
 
-TEST_F(ReaderFeatures, TheImportCommandImportsTheChosenFileAndNothingWhenCancelled) {
-  korvo_test::TempDir dir;
-  const std::string file = dir.file("job.xml");
-  korvo_test::WriteFile(file, jtkt_test::Golden("plain_job.xml"));
-  platform::PrintSession session;
-  SetCurrentPrintSession(&session);
+TEST_F(ReaderFeatures, TheImportCommandHandsTheChosenFileToTheDialogAndNothingWhenCancelled) {
+  static std::vector<std::string> imported;
+  imported.clear();
+  JobTicketService service;
+  service.importPaths = [](const char* const* paths, int count, JobTicketSummaryProc, void*) {
+    imported.assign(paths, paths + count);
+    return platform::noErr;
+  };
+  InstallJobTicketService(service);
   platform::ui::ScriptedInteraction chooser;
   platform::ui::SetInteraction(&chooser);
   chooser.onFile(std::nullopt);
   EXPECT_EQ(RunModalJTKTImportDialog(), platform::noErr);
-  EXPECT_TRUE(session.ticket(platform::kPDE_PMPrintSettingsRef)->items().empty());
-  chooser.onFile(file);
-  RunModalJTKTImportDialog();  // the panels' re-read has no dialog here; the merge has happened
-  EXPECT_EQ(*session.ticket(platform::kPDE_PMPrintSettingsRef)->getString(kJobNotesJobNameKey), "Spring catalogue");
+  EXPECT_TRUE(imported.empty());
+  chooser.onFile("/jobs/spring.xml");
+  EXPECT_EQ(RunModalJTKTImportDialog(), platform::noErr);
+  EXPECT_EQ(imported, std::vector<std::string>{"/jobs/spring.xml"});
   platform::ui::SetInteraction(nullptr);
-  SetCurrentPrintSession(nullptr);
+  InstallJobTicketService({});
 }
 
 }  // namespace

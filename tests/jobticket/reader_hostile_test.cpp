@@ -8,7 +8,6 @@
 #include "jobticket/reader/jtkt_reader.h"
 #include "jobticket/writer/jtkt_finishing.h"
 #include "jobticket/writer/jtkt_job_attributes.h"
-#include "jobticket/writer/jtkt_ticket_keys.h"
 #include "jtkt_test_support.h"
 #include "model/image_shift_options.h"
 #include "model/job_level_stock.h"
@@ -16,6 +15,10 @@
 #include "reader_test_support.h"
 #include "support/test_support.h"
 #include "vocabulary/printer_default.h"
+#include "model/advanced_keys.h"
+#include "model/image_options_keys.h"
+#include "model/job_notes_keys.h"
+#include "model/paper_output_keys.h"
 
 namespace {
 

@@ -4,7 +4,6 @@
 #include "jobticket/writer/jtkt_export.h"
 #include "jobticket/writer/jtkt_image_shift.h"
 #include "jobticket/writer/jtkt_special_pages.h"
-#include "jobticket/writer/jtkt_ticket_keys.h"
 #include "golden_jobs.h"
 #include "jtkt_test_support.h"
 #include "model/image_shift_options.h"
@@ -12,6 +11,8 @@
 #include "model/special_pages_ticket.h"
 #include "platform/status.h"
 #include "shell/client_information.h"
+#include "model/client_information_keys.h"
+#include "model/paper_output_keys.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "model/background_forms_options.h"
 #include "support/test_support.h"
-#include "watermark/preference_locations.h"
+#include "kit/preference_locations.h"
 
 namespace {
 

@@ -9,6 +9,7 @@
 #include "shell/pde_shell.h"
 #include "shell/recording_panels.h"
 #include "shell/shell_context.h"
+#include "model/client_information_keys.h"
 
 namespace {
 

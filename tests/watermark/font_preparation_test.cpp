@@ -3,7 +3,7 @@
 
 #include "support/test_support.h"
 #include "watermark/font_preparation.h"
-#include "watermark/preference_locations.h"
+#include "kit/preference_locations.h"
 #include "watermark/watermark_file.h"
 #include "watermark/watermark_fonts.h"
 

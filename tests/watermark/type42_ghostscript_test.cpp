@@ -9,7 +9,7 @@
 #include "platform/drawing/font_face.h"
 #include "support/test_support.h"
 #include "watermark/font_preparation.h"
-#include "watermark/preference_locations.h"
+#include "kit/preference_locations.h"
 #include "watermark/type42_test_support.h"
 #include "watermark/watermark_drawing.h"
 #include "watermark/watermark_file.h"

@@ -11,7 +11,7 @@
 #include "platform/drawing/cairo_handles.h"
 #include "platform/fonts/font_catalog.h"
 #include "support/test_support.h"
-#include "watermark/preference_locations.h"
+#include "kit/preference_locations.h"
 #include "watermark/watermark_file.h"
 #include "watermark/watermark_preview.h"
 #include "watermark/watermark_test_support.h"

@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "support/test_support.h"
-#include "watermark/preference_locations.h"
+#include "kit/preference_locations.h"
 #include "watermark/watermark_dictionary.h"
 #include "watermark/watermark_file.h"
 #include "watermark/watermark_fonts.h"

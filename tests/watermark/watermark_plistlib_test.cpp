@@ -7,7 +7,7 @@
 
 #include "support/test_support.h"
 #include "watermark/default_watermarks.h"
-#include "watermark/preference_locations.h"
+#include "kit/preference_locations.h"
 #include "watermark/watermark_file.h"
 #include "watermark/watermark_fonts.h"
 #include "watermark/watermark_test_support.h"

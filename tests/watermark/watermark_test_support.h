@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "support/test_support.h"
-#include "watermark/preference_locations.h"
+#include "kit/preference_locations.h"
 #include "watermark/watermark_file.h"
 
 namespace watermark_test {

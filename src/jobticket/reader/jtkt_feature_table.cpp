@@ -5,16 +5,18 @@
 #include <map>
 
 #include "jobticket/reader/jtkt_import_context.h"
-#include "jobticket/reader/jtkt_import_keys.h"
 #include "jobticket/writer/jtkt_color.h"
 #include "jobticket/writer/jtkt_finishing.h"
 #include "jobticket/writer/jtkt_job_attributes.h"
-#include "jobticket/writer/jtkt_ticket_keys.h"
 #include "model/background_forms_keys.h"
 #include "model/image_shift_options.h"
 #include "model/special_page_keys.h"
 #include "model/stock_keys.h"
 #include "vocabulary/device_profile.h"
+#include "model/advanced_keys.h"
+#include "model/image_options_keys.h"
+#include "model/job_notes_keys.h"
+#include "model/paper_output_keys.h"
 
 using platform::PlistDict;
 using platform::PlistValue;
@@ -139,7 +141,7 @@ void StoreImplied(Also also, const JTKTImportFeatureContext& context) {
     case Also::Nothing: break;
     case Also::SavedJobNameGiven: JTKTStore(context, T::JobType, kUseJobNameMember, PlistValue(false)); break;
     case Also::SubsetsEnabled: JTKTStore(context, T::Ticket, kFinishingOffsetEnableSubsetKey, PlistValue(1)); break;
-    case Also::FormsJob: JTKTStore(context, T::JobType, kJobTypeMember, PlistValue(kJobTypeBackgroundForms)); break;
+    case Also::FormsJob: JTKTStore(context, T::JobType, kJobTypeMember, PlistValue(kJobTypeBackgroundForm)); break;
     // Merging with an existing form means something only with the form's name.
     case Also::ExistingForm:
       JTKTStore(context, T::BackgroundForms, background_forms_keys::kUseExistingFormKey, PlistValue(background_forms_keys::kMergeWithExistingForm));

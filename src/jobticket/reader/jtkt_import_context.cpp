@@ -1,6 +1,7 @@
 #include "jobticket/reader/jtkt_import_context.h"
 
-#include "jobticket/reader/jtkt_import_keys.h"
+#include "model/image_options_keys.h"
+#include "model/special_page_keys.h"
 #include "jobticket/writer/jtkt_color.h"
 #include "jobticket/writer/jtkt_job_attributes.h"
 #include "model/background_forms_options.h"
@@ -45,7 +46,7 @@ PlistDict* JTKTTargetDictionary(const JTKTImportFeatureContext& context, JTKTTar
     case JTKTTarget::ColorCast:
       return ChildDictionary(ChildDictionary(t, page ? special_page_keys::kFullColorOptionsPageKey : kFullColorOptionsKey), full_color_keys::kColorCastKey);
     case JTKTTarget::Highlight:
-      return ChildDictionary(t, page ? kPageHighlightColorMember : kHighlightColorOptionsJobKey);
+      return ChildDictionary(t, page ? special_page_keys::kHighlightColorOptionsPageKey : kHighlightColorOptionsJobKey);
     case JTKTTarget::ImageShift:
       return ChildDictionary(t, page ? kImageShiftOptionsPageKey : kImageShiftOptionsJobKey);
     case JTKTTarget::BackgroundForms: return ChildDictionary(t, kBackgroundFormsOptionsKey);

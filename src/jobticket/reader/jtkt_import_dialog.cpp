@@ -1,13 +1,14 @@
 // The Import button of the Advanced panel: the file chooser, then the import of the chosen file.
 #include "jobticket/reader/jtkt_reader.h"
 #include "platform/ui/interaction.h"
-#include "shell/current_session.h"
+#include "kit/job_ticket_service.h"
 
 platform::OSStatus RunModalJTKTImportDialog() {
   // Every file is offered: a job ticket has no fixed name extension.
   const std::optional<std::string> chosen = platform::ui::ChooseFile(platform::ui::FileRequest{});
   if (!chosen) return platform::noErr;  // cancelled: nothing imported, the panels left alone
-  return JTKTImportFilePaths({*chosen}, GetCurrentPrintSession());
+  const char* paths[] = {chosen->c_str()};
+  return ImportJobTicketsIntoDialog(paths, 1, nullptr, nullptr);
 }
 
 platform::OSStatus JTKTImportFilePaths(const std::vector<std::string>& paths, platform::PrintSession* session) {

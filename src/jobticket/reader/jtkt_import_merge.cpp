@@ -1,8 +1,6 @@
-// The end of an import: the import dictionary into the print-settings ticket, and the panels
-// brought up to date.
+// The end of an import: the import dictionary into the print-settings ticket.
 #include "jobticket/reader/jtkt_reader.h"
-#include "shell/pde_shell.h"
-#include "shell/ticket_access.h"
+#include "kit/ticket_access.h"
 
 void JTKTMergeIntoTicket(platform::Ticket& ticket, const platform::PlistDict& dictionary) {
   for (const auto& [key, value] : dictionary)
@@ -17,5 +15,5 @@ platform::OSStatus JTKTImportMergeIntoJobTicket(platform::PrintSession* session,
       printSettings == nullptr)
     return platform::noErr;
   JTKTMergeIntoTicket(*printSettings, *dictionary);
-  return PDESync(session, true);
+  return platform::noErr;
 }

@@ -14,11 +14,11 @@
 #include "platform/plist/plist_value.h"
 #include "platform/status.h"
 #include "platform/ticket/print_session.h"
+#include "kit/job_ticket_service.h"
+#include "model/ticket_clients.h"
 
 // A file that cannot be parsed, or is not a job ticket.
 inline constexpr platform::OSStatus kJTKTUnreadableFile = -208;
-// The client identifier of every ticket entry an import writes.
-inline constexpr const char* kJTKTImportClient = "KORVO";
 // No job ticket is anywhere near this size; a larger file is refused before it is parsed.
 inline constexpr std::size_t kJTKTMaxFileBytes = 16u << 20;
 
@@ -44,25 +44,16 @@ void ComputeFinishingOptionKey(platform::PlistDict* dictionary);
 // ticket's value of that key whole.
 void JTKTMergeIntoTicket(platform::Ticket& ticket, const platform::PlistDict& dictionary);
 
-// Merges dictionary into the session's print-settings ticket and has every panel re-read the
-// ticket (the shell's Sync with re-initialise true): its status; paramErr without a session or
-// dictionary; noErr, changing nothing, for an empty dictionary or a session without the ticket.
+// Merges dictionary into the session's print-settings ticket; the dialog's import then has every
+// panel re-read the ticket. paramErr without a session or dictionary; otherwise noErr, changing
+// nothing for an empty dictionary or a session without the ticket.
 platform::OSStatus JTKTImportMergeIntoJobTicket(platform::PrintSession* session, const platform::PlistDict* dictionary);
 
 // Reads every file at paths (JTKTImportFiles) and merges the result into the session's ticket
 // (JTKTImportMergeIntoJobTicket): the status of the first that fails.
 platform::OSStatus JTKTImportFilePaths(const std::vector<std::string>& paths, platform::PrintSession* session);
 
-// The Import command: the platform's file chooser, offering every file; the chosen file is
-// imported into the current session. noErr when the user cancels (nothing changes, no re-sync).
+// The Import command: the platform's file chooser, offering every file; the chosen file goes to
+// the dialog's import (ImportJobTicketsIntoDialog). noErr when the user cancels (nothing changes,
+// no re-sync).
 platform::OSStatus RunModalJTKTImportDialog();
-
-// Receives the summary text of what an import brought.
-using JTKTSummaryProc = void (*)(void* refCon, const char* text);
-
-// The import command, with the files already chosen: reads the count files at paths into one
-// import dictionary, merges it into the current print session's ticket, re-syncs the panels and
-// hands the summary of the imported settings to summary (when given). Nothing is merged unless
-// every file was read; the status says why.
-extern "C" JTKT_EXPORT platform::OSStatus JTKTImportFilesAtPaths(const char* const* paths, int count,
-                                                                 JTKTSummaryProc summary, void* refCon);

@@ -1,7 +1,6 @@
 #include "jobticket/reader/jtkt_summary.h"
 
 #include "jobticket/writer/jtkt_job_attributes.h"
-#include "jobticket/writer/jtkt_ticket_keys.h"
 #include "model/image_shift_options.h"
 #include "model/job_level_stock.h"
 #include "model/stock_keys.h"
@@ -9,6 +8,9 @@
 #include "shell/pde_shell.h"
 #include "vocabulary/setting_map.h"
 #include "vocabulary/setting_map_operations.h"
+#include "model/advanced_keys.h"
+#include "model/job_notes_keys.h"
+#include "model/paper_output_keys.h"
 
 using platform::PlistDict;
 

@@ -6,9 +6,9 @@
 
 #include "jobticket/writer/jtkt_commands.h"
 #include "jobticket/writer/jtkt_escape.h"
-#include "jobticket/writer/jtkt_ticket_keys.h"
 #include "jobticket/writer/jtkt_ticket_read.h"
 #include "model/ticket_fields.h"
+#include "model/advanced_keys.h"
 
 namespace {
 

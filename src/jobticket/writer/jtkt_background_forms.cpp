@@ -1,12 +1,13 @@
 // Background forms: save the job as a form on the printer, or merge it with a form there.
 #include "jobticket/writer/jtkt_fragment.h"
 #include "jobticket/writer/jtkt_job_attributes.h"
-#include "jobticket/writer/jtkt_ticket_keys.h"
 #include "jobticket/writer/jtkt_ticket_read.h"
 #include "model/background_forms_keys.h"
 #include "model/background_forms_options.h"
 #include "platform/status.h"
 #include "vocabulary/printer_default.h"
+#include "model/paper_output_keys.h"
+#include "model/platform_keys.h"
 
 namespace {
 
@@ -109,7 +110,7 @@ void WriteJTKTBackgroundForms(const PlistDict* ticket) {
   const std::int32_t storedJobType = JTktSetting(jobType, kJobTypeJobTypeKey).value_or(0);
   if (jobType != nullptr) JTktDebug("DEBUG: ******** jobType = %ld\n", static_cast<long>(storedJobType));
   // Forms options outlive a change of job type in the dialog; only a forms job sends them.
-  if (storedJobType != kStoredJobTypeBackgroundForms) return;
+  if (storedJobType != kJobTypeBackgroundForm) return;
   _BGFORMSDATA forms;
   FillBGFormsData(&forms, dict, ticket);
   WriteJTktBackgroundForms(&jtkt_ofp.context, &forms);

@@ -9,10 +9,7 @@
 #include "jobticket/writer/jtkt_page_data.h"
 #include "model/full_color_options.h"
 #include "platform/plist/plist_value.h"
-
-// Ticket keys of this family that no model class owns.
-inline constexpr const char* kHalftoneScreenKey = "com.korvo.print.HalftoneScreen";
-inline constexpr const char* kHighlightColorOptionsJobKey = "com.korvo.print.HighlightColorOptionsJob";
+#include "model/image_options_keys.h"
 
 // "Not set" in the highlight-colour record.
 inline constexpr std::int32_t kJTktHighlightUnset = -1;

@@ -4,8 +4,11 @@
 #include <optional>
 
 #include "jobticket/writer/jtkt_commands.h"
-#include "jobticket/writer/jtkt_ticket_keys.h"
 #include "jobticket/writer/jtkt_ticket_read.h"
+#include "model/advanced_keys.h"
+#include "model/image_options_keys.h"
+#include "model/paper_output_keys.h"
+#include "model/platform_keys.h"
 
 namespace {
 

@@ -9,9 +9,6 @@
 #include "jobticket/writer/jtkt_driver.h"
 #include "platform/files/file_io.h"
 #include "platform/ticket/print_session.h"
-#include "shell/current_session.h"
-#include "shell/pde_shell.h"
-#include "shell/ticket_access.h"
 
 namespace {
 
@@ -24,10 +21,6 @@ struct BufferFree {
   void operator()(char* bytes) const { std::free(bytes); }
 };
 
-void LogExportError(const std::string& path, const std::string& reason) {
-  std::fprintf(stderr, "ERROR: cannot export the job ticket to %s: %s\n", path.c_str(), reason.c_str());
-}
-
 // fnfErr when the file's folder is not there to write in, ioErr for every other failure.
 platform::OSStatus WriteFailureStatus(const std::string& path) {
   std::error_code ec;
@@ -37,6 +30,10 @@ platform::OSStatus WriteFailureStatus(const std::string& path) {
 }
 
 }  // namespace
+
+void LogExportError(const std::string& path, const std::string& reason) {
+  std::fprintf(stderr, "ERROR: cannot export the job ticket to %s: %s\n", path.c_str(), reason.c_str());
+}
 
 platform::PlistDict JTKTCopyKorvoItems(const platform::Ticket& ticket) {
   platform::PlistDict items;
@@ -80,20 +77,4 @@ platform::OSStatus JTKTExportTicketToFile(const platform::Ticket* printSettings,
     return WriteFailureStatus(path);
   }
   return platform::noErr;
-}
-
-platform::OSStatus JTKTExportToFileAtPath(const char* path) {
-  if (path == nullptr) {
-    LogExportError("", "no file name was given");
-    return platform::paramErr;
-  }
-  platform::PrintSession* session = GetCurrentPrintSession();
-  const platform::OSStatus synced = PDESync(session, false);
-  if (synced != platform::noErr) {
-    LogExportError(path, "the panels could not store their settings (status " + std::to_string(synced) + ")");
-    return synced;
-  }
-  platform::Ticket* printSettings = nullptr;
-  GetTicketFromSession(session, platform::kPDE_PMPrintSettingsRef, &printSettings);
-  return JTKTExportTicketToFile(printSettings, path);
 }

@@ -1,6 +1,6 @@
 #pragma once
-// Export of the current print settings as a job-ticket file: what the Advanced panel's export
-// command does once the user has chosen where the file goes.
+// Export of print settings as a job-ticket file: the document, and its file written whole or not
+// at all. The dialog's export command (the shell's) runs the panels' Sync first.
 #include <optional>
 #include <string>
 
@@ -16,14 +16,12 @@ platform::PlistDict JTKTCopyKorvoItems(const platform::Ticket& ticket);
 // stream could be had.
 std::optional<std::string> JTKTWriteDocument(const platform::PlistDict& dictionary, int coverMode);
 
+// The one "ERROR:" line of a failed export, naming the file and the reason.
+void LogExportError(const std::string& path, const std::string& reason);
+
 // Writes the document of the print-settings ticket's "com.korvo" items to path: first whole into
 // memory, then through a temporary file in path's folder renamed over path, so that a failure
 // leaves no file and never half a file. noErr; or one "ERROR:" line on standard error naming the
 // file and kPMInvalidTicket (no ticket), fnfErr (no such folder), ioErr (any other failure to
 // write) or paramErr (no path).
 platform::OSStatus JTKTExportTicketToFile(const platform::Ticket* printSettings, const std::string& path);
-
-// The export command: has every panel store its values in the ticket (the shell's Sync with
-// re-initialise false), then writes the current session's print settings to path as
-// JTKTExportTicketToFile does. A failing Sync is returned at once and nothing is written.
-extern "C" JTKT_EXPORT platform::OSStatus JTKTExportToFileAtPath(const char* path);

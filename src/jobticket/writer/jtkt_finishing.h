@@ -11,23 +11,7 @@
 
 #include "jobticket/writer/jtkt_context.h"
 #include "platform/plist/plist_value.h"
-
-// The finishing keys of the print-settings ticket.
-inline constexpr const char* kFinishingOptionsKey = "com.korvo.print.FinishingOptions";
-inline constexpr const char* kFinishingCoilPunchValueKey = "com.korvo.print.FinishingCoilPunchValue";
-inline constexpr const char* kFinishingSquareFoldValueKey = "com.korvo.print.FinishingSquareFoldValue";
-inline constexpr const char* kFinishingTrimLengthValueKey = "com.korvo.print.FinishingTrimLengthValue";
-inline constexpr const char* kFinishingZFoldValueKey = "com.korvo.print.FinishingZFoldValue";
-inline constexpr const char* kFinishingStaple1ValueKey = "com.korvo.print.FinishingStaple1Value";
-inline constexpr const char* kFinishingStaple2ValueKey = "com.korvo.print.FinishingStaple2Value";
-inline constexpr const char* kFinishingStapleCenterValueKey = "com.korvo.print.FinishingStapleCenterValue";
-inline constexpr const char* kFinishingHolePunchValueKey = "com.korvo.print.FinishingHolePunchValue";
-inline constexpr const char* kFinishingFoldValueKey = "com.korvo.print.FinishingFoldValue";
-inline constexpr const char* kFinishingBindValueKey = "com.korvo.print.FinishingBindValue";
-inline constexpr const char* kBookletFoldStapleKey = "com.korvo.print.BookletFoldStaple";
-inline constexpr const char* kFinishingSlipSheetKey = "com.korvo.print.FinishingSlipSheet";
-inline constexpr const char* kFinishingCustomKey = "com.korvo.print.FinishingCustom";
-inline constexpr const char* kFinishingHolePunchOptionsKey = "com.korvo.print.FinishingHolePunchOptions";
+#include "model/paper_output_keys.h"
 
 // "Not set" in the record's integer fields.
 inline constexpr std::int32_t kJTktFinishingUnset = -1;

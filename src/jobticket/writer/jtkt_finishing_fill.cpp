@@ -5,6 +5,7 @@
 #include "jobticket/writer/jtkt_commands.h"
 #include "jobticket/writer/jtkt_finishing.h"
 #include "jobticket/writer/jtkt_ticket_read.h"
+#include "model/paper_output_codes.h"
 
 namespace {
 
@@ -74,46 +75,46 @@ void ConvertFinishingOption(const PlistDict* ticket, const Stored& s, JTktFinish
   const auto punch = [&] { Convert(kPunchConversion, s.holePunchValue, r.nHolePunchOptions); };
   const auto zFold = [&] { Convert(kZFoldConversion, s.foldOptions, r.nFoldOptions); };
   switch (s.finishingOptions) {
-    case 0:
+    case kFinishingPrinterDefault:
       if (s.bookletValue == 7) r.nFoldOptions = 10;
       if (s.bookletValue == 8) r.nStapleOptions = kBookletStaple;
       break;
-    case 1: r.nFoldOptions = 9; break;
-    case 3: r.nFoldOptions = 15; break;
-    case 4: case 9: case 25: staple(); break;
-    case 14:
-      if (s.bindValue == 15) r.nFoldOptions = 13;
-      if (s.bindValue == 16) r.nFoldOptions = 14;
+    case kFinishingNone: r.nFoldOptions = 9; break;
+    case kFinishingSignatureBooklet: r.nFoldOptions = 15; break;
+    case kFinishingOneStaple: case kFinishingTwoStaples: case kFinishingCenterStaple: staple(); break;
+    case kFinishingBind:
+      if (s.bindValue == kBindLeftTop) r.nFoldOptions = 13;
+      if (s.bindValue == kBindRightBottom) r.nFoldOptions = 14;
       break;
-    case 18:
-      if (s.simpleFoldValue == 19) r.nFoldOptions = 11;
-      if (s.simpleFoldValue == 20) r.nFoldOptions = 12;
+    case kFinishingFold:
+      if (s.simpleFoldValue == kFoldCTriFold) r.nFoldOptions = 11;
+      if (s.simpleFoldValue == kFoldZTriFold) r.nFoldOptions = 12;
       break;
-    case 22:
+    case kFinishingCustom:
       if (const std::string* name = JTktString(ticket, kFinishingCustomKey)) r.templateName = *name;
       break;
-    case 24: case 40:
+    case kFinishingBooklet: case kFinishingAdvancedFold:
       Convert(kBookletFoldConversion, s.simpleFoldValue, r.nFoldOptions);
-      if (s.simpleFoldValue == 53) r.nStapleOptions = kBookletStaple;
+      if (s.simpleFoldValue == kFoldBookletFoldStaple) r.nStapleOptions = kBookletStaple;
       break;
-    case 30: Convert(kPunchChoiceConversion, s.holePunchValue, r.nHolePunchOptions); break;
-    case 32: r.nHolePunchOptions = 31; break;
-    case 33: r.nHolePunchOptions = 32; break;
-    case 34: r.nHolePunchOptions = 33; break;
-    case 35: r.nHolePunchOptions = 34; break;
-    case 36: zFold(); break;
-    case 49: punch(); staple(); break;
-    case 50: zFold(); punch(); staple(); break;
-    case 51: zFold(); staple(); break;
-    case 52: zFold(); punch(); break;
-    case 58: r.coilPunch = s.coil; break;
+    case kFinishingHolePunch: Convert(kPunchChoiceConversion, s.holePunchValue, r.nHolePunchOptions); break;
+    case kHolePunchFirst: r.nHolePunchOptions = 31; break;
+    case kHolePunchFirst + 1: r.nHolePunchOptions = 32; break;
+    case kHolePunchFirst + 2: r.nHolePunchOptions = 33; break;
+    case kHolePunchFirst + 3: r.nHolePunchOptions = 34; break;
+    case kFinishingZFoldHalfSheet: zFold(); break;
+    case kFinishingStaplePunch: punch(); staple(); break;
+    case kFinishingStaplePunchZFold: zFold(); punch(); staple(); break;
+    case kFinishingStapleZFold: zFold(); staple(); break;
+    case kFinishingPunchZFold: zFold(); punch(); break;
+    case kFinishingCoilPunch: r.coilPunch = s.coil; break;
     default: break;
   }
 }
 
 bool TakesHoleCount(std::int32_t finishingOptions) {
   switch (finishingOptions) {
-    case 30: case 32: case 33: case 34: case 35: case 49: case 50: case 52: return true;
+    case kFinishingHolePunch: case kHolePunchFirst: case kHolePunchFirst + 1: case kHolePunchFirst + 2: case kHolePunchFirst + 3: case kFinishingStaplePunch: case kFinishingStaplePunchZFold: case kFinishingPunchZFold: return true;
     default: return false;
   }
 }

@@ -5,9 +5,10 @@
 #include <string_view>
 
 #include "jobticket/writer/jtkt_fragment.h"
-#include "jobticket/writer/jtkt_ticket_keys.h"
 #include "jobticket/writer/jtkt_ticket_read.h"
 #include "platform/status.h"
+#include "model/job_notes_keys.h"
+#include "model/platform_keys.h"
 
 namespace {
 

@@ -9,23 +9,9 @@
 
 #include "jobticket/writer/jtkt_context.h"
 #include "platform/plist/plist_value.h"
-
-// Ticket keys of these attributes.
-inline constexpr const char* kJobNotesMessageKey = "com.korvo.print.JobNotesMessage";
-inline constexpr const char* kJobNotesRecipientKey = "com.korvo.print.JobNotesRecipient";
-inline constexpr const char* kJobNotesSheetMessageKey = "com.korvo.print.JobNotesSheetMessage";
-inline constexpr const char* kJobNotesAdditionalInfoKey = "com.korvo.print.JobNotesAdditionalInfo";
-inline constexpr const char* kJobTypeKey = "com.korvo.print.JobType";
-// Members of the job-type dictionary.
-inline constexpr const char* kJobTypeJobTypeKey = "JobType";
-inline constexpr const char* kJobTypeSaveDispositionKey = "SaveDisposition";
-inline constexpr const char* kJobTypeMediaTypeKey = "MediaType";
-inline constexpr const char* kJobTypeUseJobNameKey = "UseJobName";
-inline constexpr const char* kJobTypeSavedJobNameKey = "SavedJobName";
-inline constexpr const char* kJobTypeSavedJobLocationKey = "SavedJobLocation";
-
-// Stored job types of the job-type dictionary.
-inline constexpr std::int32_t kStoredJobTypeBackgroundForms = 9;
+#include "model/job_notes_keys.h"
+#include "model/paper_output_codes.h"
+#include "model/paper_output_keys.h"
 
 // The job-notes record: UTF-8 texts as the ticket holds them (escaped when written), each absent
 // when the ticket has none.

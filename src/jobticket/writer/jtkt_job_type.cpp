@@ -3,9 +3,10 @@
 
 #include "jobticket/writer/jtkt_fragment.h"
 #include "jobticket/writer/jtkt_job_attributes.h"
-#include "jobticket/writer/jtkt_ticket_keys.h"
 #include "jobticket/writer/jtkt_ticket_read.h"
 #include "platform/status.h"
+#include "model/paper_output_keys.h"
+#include "model/platform_keys.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ std::int32_t FillJobType(const PlistDict* dict) {
       return JTktSetting(dict, kJobTypeSaveDispositionKey) == kStoredPrintAndSave ? kJTktJobPrintAndSave
                                                                                   : kJTktJobSaveOnly;
     case kStoredProof: return kJTktJobPrintAndSave;
-    case kStoredJobTypeBackgroundForms: return kJTktJobNoElement;
+    case kJobTypeBackgroundForm: return kJTktJobNoElement;
     default: return kJTktJobNone;
   }
 }

@@ -9,13 +9,7 @@
 #include "jobticket/writer/jtkt_media.h"
 #include "jobticket/writer/jtkt_page_data.h"
 #include "platform/plist/plist_value.h"
-
-// Ticket keys of the special pages that no model class owns.
-inline constexpr const char* kBookletLayoutKey = "com.korvo.print.BookletLayout";
-inline constexpr const char* kBookletForceNewSizeKey = "com.korvo.print.BookletForceNewSize";
-inline constexpr const char* kPadBackCoverKey = "com.korvo.print.PadBackCover";
-inline constexpr const char* kPadLevelStockKey = "com.korvo.print.PadLevelStock";
-inline constexpr const char* kPagesPerPadsKey = "com.korvo.print.PagesPerPads";
+#include "model/paper_output_keys.h"
 
 // Kinds of WriteJTktSpecialPagesStart and WriteJTktSpecialPagesEnd.
 inline constexpr int kJTktPageOverrides = 0;

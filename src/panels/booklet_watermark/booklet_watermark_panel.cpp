@@ -1,10 +1,15 @@
+// The Booklet/Watermark panel: so far only its place in the shell, its title and an empty context;
+// its controls and ticket entries come with the panel's own work.
 #include "panels/panel_getters.h"
-#include "panels/titled_panel.h"
+#include "panels/panel_skeleton.h"
 
 namespace {
-constexpr char kTitleKey[] = "BookletWatermark";
+
+struct BookletWatermarkPanel {
+  using Context = PanelContext;
+  static constexpr const char* kTitleKey = "BookletWatermark";
+};
+
 }  // namespace
 
-platform::OSStatus GetBookletWatermarkPanelInterface(std::unique_ptr<PanelInterface>* out) {
-  return TitledPanel<kTitleKey>::Get(out);
-}
+platform::OSStatus GetBookletWatermarkPanelInterface(std::unique_ptr<PanelInterface>* out) { return PanelSkeleton<BookletWatermarkPanel>::Get(out); }

@@ -8,8 +8,8 @@
 #include "panels/paper_output/finishing_dialogs.h"
 #include "panels/paper_output/finishing_features.h"
 #include "platform/ui/interaction.h"
-#include "shell/control_helpers.h"
-#include "shell/shell_services.h"
+#include "kit/control_helpers.h"
+#include "kit/dialog_services.h"
 
 namespace ui = platform::ui;
 

@@ -4,7 +4,7 @@
 #include "panels/paper_output/finishing_dialogs.h"
 #include "panels/paper_output/finishing_texts.h"
 #include "panels/paper_output/paper_output_pictures.h"
-#include "shell/control_helpers.h"
+#include "kit/control_helpers.h"
 
 namespace ui = platform::ui;
 

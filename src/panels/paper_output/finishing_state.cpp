@@ -1,7 +1,7 @@
 #include <cmath>
 
 #include "panels/paper_output/paper_output_state.h"
-#include "panels/paper_output/paper_output_keys.h"
+#include "model/paper_output_keys.h"
 
 namespace {
 constexpr double kMillimetresPerInch = 25.4;
@@ -16,7 +16,7 @@ std::int32_t TrimLengthMillimetres(const FinishingState& f) {
 }
 
 std::int32_t JobTypeOf(const PaperOutputContext& context) {
-  const platform::PlistValue* value = platform::PlistDictFind(context.jobType, paper_output_keys::kJobTypeValue);
+  const platform::PlistValue* value = platform::PlistDictFind(context.jobType, kJobTypeJobTypeKey);
   if (value == nullptr || value->asInteger() == nullptr) return kJobTypeNormal;
   return static_cast<std::int32_t>(*value->asInteger());
 }

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "panels/paper_output/finishing_texts.h"
-#include "shell/control_helpers.h"
+#include "kit/control_helpers.h"
 
 namespace {
 

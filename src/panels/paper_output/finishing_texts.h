@@ -5,6 +5,8 @@
 #include <optional>
 #include <string_view>
 
+#include "model/paper_output_codes.h"
+
 // One staple 5..8.
 std::optional<std::string_view> OneStaplePositionKey(std::int32_t value);
 // Two staples 10..13, centre staple 26..29, hole punch 32..35: the same four edges.
@@ -15,8 +17,3 @@ std::optional<std::string_view> FoldKey(std::int32_t fold);
 std::optional<std::string_view> OffsetKey(std::int32_t offset);
 // Hole punch holes codes 3, 4, 5: "2 Hole Punch" ...
 std::optional<std::string_view> HolePunchKey(std::int32_t holesCode);
-
-inline constexpr std::int32_t kTwoStaplesFirst = 10;
-inline constexpr std::int32_t kCenterStapleFirst = 26;
-inline constexpr std::int32_t kHolePunchFirst = 32;
-inline constexpr std::int32_t kOneStapleFirst = 5;

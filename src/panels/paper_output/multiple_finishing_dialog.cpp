@@ -4,7 +4,7 @@
 #include "panels/paper_output/finishing_dialogs.h"
 #include "panels/paper_output/finishing_features.h"
 #include "panels/paper_output/finishing_texts.h"
-#include "shell/control_helpers.h"
+#include "kit/control_helpers.h"
 #include "vocabulary/setting_map_menus.h"
 
 namespace ui = platform::ui;

@@ -3,12 +3,14 @@
 #include "panels/paper_output/finishing_menu.h"
 #include "panels/paper_output/finishing_rules.h"
 #include "panels/paper_output/finishing_summary.h"
-#include "panels/paper_output/paper_output_keys.h"
+#include "model/paper_output_keys.h"
 #include "panels/paper_output/paper_output_panel.h"
 #include "panels/paper_output/paper_output_pictures.h"
 #include "panels/stock_menu_button.h"
-#include "shell/control_helpers.h"
+#include "kit/control_helpers.h"
 #include "vocabulary/setting_map_menus.h"
+#include "model/platform_keys.h"
+#include "model/ticket_clients.h"
 
 namespace ui = platform::ui;
 
@@ -53,13 +55,13 @@ bool TakeControlChange(ui::Control* hit, PaperOutputContext& context) {
   PaperOutputControls& c = context.controls;
   if (hit == nullptr) return false;
   if (hit == c.jobTypePopup) {
-    context.jobType[paper_output_keys::kJobTypeValue] = ChosenValue(*hit, kJobTypeNormal);
+    context.jobType[kJobTypeJobTypeKey] = ChosenValue(*hit, kJobTypeNormal);
   } else if (hit == c.duplexPopup) {
     context.duplex = ChosenValue(*hit, context.duplex);
     // The platform's own duplex setting follows at once, so the dialog's other panes agree.
     if (context.session != nullptr && context.duplex >= 1 && context.duplex <= 3)
       context.session->ensureTicket(platform::kPDE_PMPrintSettingsRef)
-          .set(paper_output_keys::kPMDuplexing, context.duplex, paper_output_keys::kPrintingManagerClient);
+          .set(kPMDuplexingKey, context.duplex, kPrintingManagerClientID);
   } else if (hit == c.colorPopup) {
     context.outputColor = ChosenValue(*hit, context.outputColor);
   } else if (hit == c.destinationPopup) {

@@ -3,11 +3,12 @@
 #include <cstdio>
 
 #include "panels/paper_output/finishing_menu.h"
-#include "panels/paper_output/paper_output_keys.h"
+#include "model/paper_output_keys.h"
+#include "vocabulary/ppd_main_keywords.h"
 #include "panels/paper_output/paper_output_panel.h"
 #include "panels/stock_menu_button.h"
 #include "platform/ui/interface_file.h"
-#include "shell/control_helpers.h"
+#include "kit/control_helpers.h"
 #include "vocabulary/ppd_bridge.h"
 #include "vocabulary/setting_map.h"
 #include "vocabulary/setting_map_menus.h"
@@ -26,7 +27,7 @@ void FillDestinations(const platform::Bundle* bundle, ui::Control& popup) {
   ui::Menu& menu = popup.menu();
   menu.clear();
   menu.append(ui::MenuItem(bundle->localizedString("PrinterDefault"), 0, kPrinterDefault));
-  for (const PPDOfferedChoice& choice : PPDCopyOfferedChoices(PPDGetCurrent(), paper_output_keys::kPPDOutputBin, true))
+  for (const PPDOfferedChoice& choice : PPDCopyOfferedChoices(PPDGetCurrent(), kPPDOutputBin, true))
     if (choice.ticketValue != kPrinterDefault) menu.append(ui::MenuItem(choice.text, 0, choice.ticketValue));
   popup.setMinimum(1);
   popup.setMaximum(menu.count());

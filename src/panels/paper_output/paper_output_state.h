@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/background_forms_options.h"
+#include "model/paper_output_codes.h"
 #include "model/stock.h"
 #include "platform/bundle/bundle.h"
 #include "platform/plist/plist_value.h"
@@ -18,59 +19,6 @@
 #include "stocklibrary/stock_library_list.h"
 #include "stocklibrary/stock_library_order.h"
 #include "vocabulary/printer_default.h"
-
-// Finishing codes ("com.korvo.print.FinishingOptions").
-enum FinishingCode : std::int32_t {
-  kFinishingPrinterDefault = 0,
-  kFinishingNone = 1,
-  kFinishingSignatureBooklet = 3,
-  kFinishingOneStaple = 4,
-  kFinishingTwoStaples = 9,
-  kFinishingBind = 14,
-  kFinishingFold = 18,
-  kFinishingCustom = 22,
-  kFinishingBooklet = 24,
-  kFinishingCenterStaple = 25,
-  kFinishingHolePunch = 30,
-  kFinishingZFoldHalfSheet = 36,
-  kFinishingAdvancedFold = 40,
-  kFinishingStaplePunch = 49,
-  kFinishingStaplePunchZFold = 50,
-  kFinishingStapleZFold = 51,
-  kFinishingPunchZFold = 52,
-  kFinishingCoilPunch = 58,
-};
-
-// Fold codes of the fold field.
-inline constexpr std::int32_t kFoldCTriFold = 19;
-inline constexpr std::int32_t kFoldZTriFold = 20;
-inline constexpr std::int32_t kFoldZHalfSheet = 36;
-inline constexpr std::int32_t kFoldBiFoldSingleInside = 41;
-inline constexpr std::int32_t kFoldBiFoldMultipleInside = 43;  // the booklet fold
-inline constexpr std::int32_t kFoldZFoldOutside = 48;
-inline constexpr std::int32_t kFoldBookletFoldStaple = 53;
-
-inline constexpr std::int32_t kZFoldLeftBind = 38;
-inline constexpr std::int32_t kZFoldRightBind = 39;
-inline constexpr std::int32_t kBindLeftTop = 15;
-inline constexpr std::int32_t kBindRightBottom = 16;
-inline constexpr std::int32_t kCoilLeftTop = 255;
-inline constexpr std::int32_t kCoilRightBottom = 257;
-inline constexpr std::int32_t kStapleNone = 1;  // the staple fields' "none", as fold commands set it
-inline constexpr std::int32_t kSlipSheetsOn = 2;
-inline constexpr std::int32_t kSquareFoldNormal = 64;
-inline constexpr std::int32_t kTrimUnitMillimetres = 68;
-inline constexpr std::int32_t kTrimUnitInches = 69;
-inline constexpr std::int32_t kOffsetPrinterDefault = 1;
-inline constexpr std::int32_t kDefaultOutputDestination = 19;
-inline constexpr std::int32_t kDefaultOutputColor = 2;
-inline constexpr std::int32_t kDefaultGutter = 24;
-inline constexpr std::int32_t kDuplexLongEdge = 2;
-inline constexpr std::int32_t kDuplexShortEdge = 3;
-
-inline constexpr std::int32_t kJobTypeNormal = 1;
-inline constexpr std::int32_t kJobTypeSavedJob = 3;
-inline constexpr std::int32_t kJobTypeBackgroundForm = 9;
 
 // Everything a finishing dialog edits: copied in when a dialog opens and copied back on OK, so
 // that Cancel cannot leave half a change behind.
@@ -189,9 +137,6 @@ struct PaperOutputContext {
   std::unique_ptr<platform::ui::Window> interfaceWindow;  // what is left of "Paper_Output" after Open
   std::vector<platform::ui::EventHandlerRef> handlers;
 };
-
-// The panel's context while the dialog lives, for the dialogs that edit it (null otherwise).
-extern PaperOutputContext* gPaperOutputContext;
 
 // The job type dictionary's job type (1 when absent).
 std::int32_t JobTypeOf(const PaperOutputContext& context);

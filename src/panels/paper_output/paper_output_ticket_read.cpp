@@ -5,11 +5,12 @@
 #include "model/background_forms_options.h"
 #include "model/job_level_stock.h"
 #include "model/special_pages_ticket.h"
-#include "panels/paper_output/paper_output_keys.h"
+#include "model/paper_output_keys.h"
+#include "vocabulary/ppd_main_keywords.h"
 #include "panels/paper_output/paper_output_ticket.h"
 #include "vocabulary/ppd_bridge.h"
+#include "model/platform_keys.h"
 
-namespace keys = paper_output_keys;
 using platform::Ticket;
 
 namespace {
@@ -27,40 +28,40 @@ std::int32_t Int32Or(const Ticket& t, const char* key, std::int32_t fallback) {
 
 // The job type dictionary as the ticket has it, or the one a new job starts with.
 platform::PlistDict ReadJobType(const Ticket& t, const std::string& jobName) {
-  if (const platform::PlistDict* dict = t.getDictionary(keys::kJobType)) return *dict;
+  if (const platform::PlistDict* dict = t.getDictionary(kJobTypeKey)) return *dict;
   platform::PlistDict created;
-  created[keys::kMediaType] = kPrinterDefault;
-  created[keys::kJobTypeValue] = kJobTypeNormal;
-  created[keys::kUseJobName] = true;
-  created[keys::kSavedJobName] = jobName;
-  created[keys::kSavedJobLocation] = keys::kDefaultSavedJobLocation;
+  created[kJobTypeMediaTypeKey] = kPrinterDefault;
+  created[kJobTypeJobTypeKey] = kJobTypeNormal;
+  created[kJobTypeUseJobNameKey] = true;
+  created[kJobTypeSavedJobNameKey] = jobName;
+  created[kJobTypeSavedJobLocationKey] = kDefaultSavedJobLocation;
   return created;
 }
 
 void ReadFinishing(FinishingState& f, const Ticket& t) {
-  f.code = Int32Or(t, keys::kFinishingOptions, kFinishingPrinterDefault);
-  f.offset = Int32Or(t, keys::kOffset, kOffsetPrinterDefault);
-  f.offsetSubsets = Int32Or(t, keys::kOffsetEnableSubset, 0);
-  if (f.offsetSubsets != 0) f.pagesPerSubset = Int32Or(t, keys::kOffsetPagesPerSubset, 1);
-  f.slipSheets = Int32Or(t, keys::kSlipSheet, 0);
-  f.fold = Int32Or(t, keys::kFoldValue, 0);
-  f.zFold = Int32Or(t, keys::kZFoldValue, 0);
-  f.holePunchValue = Int32Or(t, keys::kHolePunchValue, 0);
-  f.holePunchOptions = Int32Or(t, keys::kHolePunchOptions, 0);
-  f.staple1 = Int32Or(t, keys::kStaple1Value, 0);
-  f.staple2 = Int32Or(t, keys::kStaple2Value, 0);
-  f.stapleCenter = Int32Or(t, keys::kStapleCenterValue, 0);
-  f.bind = Int32Or(t, keys::kBindValue, 0);
-  const std::string* custom = t.getString(keys::kCustom);
+  f.code = Int32Or(t, kFinishingOptionsKey, kFinishingPrinterDefault);
+  f.offset = Int32Or(t, kFinishingOffsetKey, kOffsetPrinterDefault);
+  f.offsetSubsets = Int32Or(t, kFinishingOffsetEnableSubsetKey, 0);
+  if (f.offsetSubsets != 0) f.pagesPerSubset = Int32Or(t, kFinishingOffsetPagesPerSubsetKey, 1);
+  f.slipSheets = Int32Or(t, kFinishingSlipSheetKey, 0);
+  f.fold = Int32Or(t, kFinishingFoldValueKey, 0);
+  f.zFold = Int32Or(t, kFinishingZFoldValueKey, 0);
+  f.holePunchValue = Int32Or(t, kFinishingHolePunchValueKey, 0);
+  f.holePunchOptions = Int32Or(t, kFinishingHolePunchOptionsKey, 0);
+  f.staple1 = Int32Or(t, kFinishingStaple1ValueKey, 0);
+  f.staple2 = Int32Or(t, kFinishingStaple2ValueKey, 0);
+  f.stapleCenter = Int32Or(t, kFinishingStapleCenterValueKey, 0);
+  f.bind = Int32Or(t, kFinishingBindValueKey, 0);
+  const std::string* custom = t.getString(kFinishingCustomKey);
   f.custom = custom ? *custom : std::string();
   // The coil side is read back like every other finishing field.
-  f.coil = Int32Or(t, keys::kCoilPunchValue, 0);
-  const std::optional<std::int32_t> square = Int32(t, keys::kSquareFoldValue);
+  f.coil = Int32Or(t, kFinishingCoilPunchValueKey, 0);
+  const std::optional<std::int32_t> square = Int32(t, kFinishingSquareFoldValueKey);
   f.squareFoldOn = square && *square != -1;
   f.squareFoldValue = f.squareFoldOn ? *square : kSquareFoldNormal;
   // The ticket keeps whole millimetres; the unit the user typed in stays with the panel while
   // the value it holds is still the one the ticket has.
-  const std::optional<std::int32_t> trim = Int32(t, keys::kTrimLengthValue);
+  const std::optional<std::int32_t> trim = Int32(t, kFinishingTrimLengthValueKey);
   const bool trimOn = trim && *trim != -1;
   if (!trimOn) {
     f.trimOn = false;
@@ -72,34 +73,34 @@ void ReadFinishing(FinishingState& f, const Ticket& t) {
 }
 
 void ReadPads(PaperOutputContext& c, const Ticket& t) {
-  const platform::PlistValue* enable = platform::PlistDictFind(c.jobType, keys::kPadEnable);
+  const platform::PlistValue* enable = platform::PlistDictFind(c.jobType, kJobTypePadEnableKey);
   c.pads.on = enable && enable->asBoolean() && *enable->asBoolean();
   c.padStock = Stock();
   DefaultStock(c.padStock, kJobContextJob);
   if (!c.pads.on) return;
-  if (const platform::PlistDict* stock = t.getDictionary(keys::kPadLevelStock)) c.padStock.fromTicket(stock);
-  c.pads.numberOfPads = Int32Or(t, keys::kNoOfPads, kPrinterDefault);
-  c.pads.pagesPerPad = Int32Or(t, keys::kPagesPerPads, kPrinterDefault);
-  const std::string* back = t.getString(keys::kPadBackCover);
+  if (const platform::PlistDict* stock = t.getDictionary(kPadLevelStockKey)) c.padStock.fromTicket(stock);
+  c.pads.numberOfPads = Int32Or(t, kNoOfPadsKey, kPrinterDefault);
+  c.pads.pagesPerPad = Int32Or(t, kPagesPerPadsKey, kPrinterDefault);
+  const std::string* back = t.getString(kPadBackCoverKey);
   c.pads.backCover = back ? *back : std::string();
 }
 
 void ReadBooklet(PaperOutputContext& c, const Ticket& t) {
-  c.booklet.on = t.getBoolean(keys::kBookletLayout).value_or(false);
+  c.booklet.on = t.getBoolean(kBookletLayoutKey).value_or(false);
   if (c.booklet.on) {
-    if (std::optional<std::int32_t> outlines = Int32(t, keys::kBookletDrawOutlines)) c.booklet.outlines = outlines;
+    if (std::optional<std::int32_t> outlines = Int32(t, kBookletDrawOutlinesKey)) c.booklet.outlines = outlines;
   }
-  c.bookletFlagRead = t.getBoolean(keys::kBookletForceNewSize).value_or(false);
+  c.bookletFlagRead = t.getBoolean(kBookletForceNewSizeKey).value_or(false);
   c.booklet.newSize = c.bookletFlagRead ? c.jobStock.size() : kPrinterDefault;
-  c.booklet.gutter = Int32Or(t, keys::kGutter, kDefaultGutter);
-  c.booklet.creep = Int32Or(t, keys::kCreep, 0);
+  c.booklet.gutter = Int32Or(t, kGutterKey, kDefaultGutter);
+  c.booklet.creep = Int32Or(t, kCreepKey, 0);
 }
 
 // The two-sided value a ticket without the panel's own entry starts with.
 std::int32_t DefaultDuplex(const Ticket& t) {
-  if (std::optional<std::int32_t> platformValue = Int32(t, keys::kPMDuplexing)) return *platformValue;
+  if (std::optional<std::int32_t> platformValue = Int32(t, kPMDuplexingKey)) return *platformValue;
   std::int32_t value = 1;
-  if (PPDGetTicketValueForChoiceOrDefault(PPDGetCurrent(), &t, keys::kPPDDuplex, value) && value >= 1) return value;
+  if (PPDGetTicketValueForChoiceOrDefault(PPDGetCurrent(), &t, kPPDDuplex, value) && value >= 1) return value;
   return 1;
 }
 
@@ -119,19 +120,19 @@ bool SpecialPagesExist(const Ticket& settings) {
 
 void FollowPlatformDuplexing(PaperOutputContext& c, const Ticket& settings) {
   if (c.booklet.on) return;
-  if (std::optional<std::int32_t> value = Int32(settings, keys::kPMDuplexing); value && *value >= 1 && *value <= 3)
+  if (std::optional<std::int32_t> value = Int32(settings, kPMDuplexingKey); value && *value >= 1 && *value <= 3)
     c.duplex = *value;
 }
 
 void ReadPaperOutputTicket(PaperOutputContext& c, const platform::PrintSession& session) {
   if (const Ticket* format = session.ticket(platform::kPDE_PMPageFormatRef))
-    c.orientation = Int32(*format, keys::kPMOrientation).value_or(1);
+    c.orientation = Int32(*format, kPMOrientationKey).value_or(1);
   const Ticket* found = session.ticket(platform::kPDE_PMPrintSettingsRef);
   if (found == nullptr) return;
   const Ticket& t = *found;
   c.jobStock = ReadJobLevelStock(t);
-  c.outputDestination = Int32Or(t, keys::kOutputDestination, kDefaultOutputDestination);
-  c.outputColor = Int32Or(t, keys::kOutputColor, kDefaultOutputColor);
+  c.outputDestination = Int32Or(t, kFinishingOutputDestinationKey, kDefaultOutputDestination);
+  c.outputColor = Int32Or(t, kFinishingOutputColorKey, kDefaultOutputColor);
   c.jobType = ReadJobType(t, c.jobName);
   if (const platform::PlistDict* forms = t.getDictionary(kBackgroundFormsOptionsKey))
     c.backgroundForms.fromTicket(*forms);
@@ -139,7 +140,7 @@ void ReadPaperOutputTicket(PaperOutputContext& c, const platform::PrintSession& 
   if (c.booklet.on) {
     c.duplex = kDuplexLongEdge;  // what the pop-up shows while booklet decides
   } else {
-    c.duplex = Int32Or(t, keys::kFinishingDuplex, DefaultDuplex(t));
+    c.duplex = Int32Or(t, kFinishingDuplexKey, DefaultDuplex(t));
   }
   ReadFinishing(c.finishing, t);
   ReadPads(c, t);

@@ -1,16 +1,18 @@
 // Writing the panel's entries into the print-settings ticket.
 #include "model/background_forms_options.h"
 #include "model/job_level_stock.h"
-#include "panels/paper_output/paper_output_keys.h"
+#include "model/paper_output_keys.h"
+#include "vocabulary/ppd_main_keywords.h"
 #include "panels/paper_output/paper_output_ticket.h"
 #include "vocabulary/ppd_bridge.h"
+#include "model/platform_keys.h"
+#include "model/ticket_clients.h"
 
-namespace keys = paper_output_keys;
 using platform::Ticket;
 
 namespace {
 
-void Put(Ticket& t, const char* key, platform::PlistValue value) { t.set(key, std::move(value), keys::kClient); }
+void Put(Ticket& t, const char* key, platform::PlistValue value) { t.set(key, std::move(value), kSpecialPagesClientID); }
 
 // Keeps the printer description's choice for a main keyword in step with a ticket value; a value
 // the keyword's map does not hold leaves the stored choice alone.
@@ -21,74 +23,74 @@ void SetPPDChoice(Ticket& t, const char* mainKeyword, std::int32_t value) {
 void WriteFinishing(const FinishingState& f, Ticket& t) {
   // "Printer Default" leaves the finishing to the printer: no entry at all.
   if (f.code == kFinishingPrinterDefault) {
-    t.remove(keys::kFinishingOptions);
+    t.remove(kFinishingOptionsKey);
   } else {
-    Put(t, keys::kFinishingOptions, f.code);
+    Put(t, kFinishingOptionsKey, f.code);
   }
-  Put(t, keys::kOffset, f.offset);
-  Put(t, keys::kOffsetEnableSubset, f.offsetSubsets);
-  if (f.offsetSubsets != 0) Put(t, keys::kOffsetPagesPerSubset, f.pagesPerSubset);
-  Put(t, keys::kSlipSheet, f.slipSheets);
-  Put(t, keys::kFoldValue, f.fold);
-  Put(t, keys::kZFoldValue, f.zFold);
-  Put(t, keys::kHolePunchValue, f.holePunchValue);
-  Put(t, keys::kHolePunchOptions, f.holePunchOptions);
-  Put(t, keys::kStaple1Value, f.staple1);
-  Put(t, keys::kStaple2Value, f.staple2);
-  Put(t, keys::kStapleCenterValue, f.stapleCenter);
-  Put(t, keys::kBindValue, f.bind);
-  Put(t, keys::kCustom, f.custom);
-  Put(t, keys::kCoilPunchValue, f.coil);
-  Put(t, keys::kSquareFoldValue, f.squareFoldOn ? f.squareFoldValue : -1);
-  Put(t, keys::kTrimLengthValue, f.trimOn ? TrimLengthMillimetres(f) : -1);
+  Put(t, kFinishingOffsetKey, f.offset);
+  Put(t, kFinishingOffsetEnableSubsetKey, f.offsetSubsets);
+  if (f.offsetSubsets != 0) Put(t, kFinishingOffsetPagesPerSubsetKey, f.pagesPerSubset);
+  Put(t, kFinishingSlipSheetKey, f.slipSheets);
+  Put(t, kFinishingFoldValueKey, f.fold);
+  Put(t, kFinishingZFoldValueKey, f.zFold);
+  Put(t, kFinishingHolePunchValueKey, f.holePunchValue);
+  Put(t, kFinishingHolePunchOptionsKey, f.holePunchOptions);
+  Put(t, kFinishingStaple1ValueKey, f.staple1);
+  Put(t, kFinishingStaple2ValueKey, f.staple2);
+  Put(t, kFinishingStapleCenterValueKey, f.stapleCenter);
+  Put(t, kFinishingBindValueKey, f.bind);
+  Put(t, kFinishingCustomKey, f.custom);
+  Put(t, kFinishingCoilPunchValueKey, f.coil);
+  Put(t, kFinishingSquareFoldValueKey, f.squareFoldOn ? f.squareFoldValue : -1);
+  Put(t, kFinishingTrimLengthValueKey, f.trimOn ? TrimLengthMillimetres(f) : -1);
 }
 
 void WriteJobType(PaperOutputContext& c, Ticket& t) {
   platform::PlistDict& d = c.jobType;
   const std::int32_t jobType = JobTypeOf(c);
-  d[keys::kJobTypeValue] = jobType;
-  if (jobType != kJobTypeSavedJob) d.erase(keys::kSaveDisposition);
-  const platform::PlistValue* useJobName = platform::PlistDictFind(d, keys::kUseJobName);
+  d[kJobTypeJobTypeKey] = jobType;
+  if (jobType != kJobTypeSavedJob) d.erase(kJobTypeSaveDispositionKey);
+  const platform::PlistValue* useJobName = platform::PlistDictFind(d, kJobTypeUseJobNameKey);
   const bool usesJobName = useJobName == nullptr || useJobName->asBoolean() == nullptr || *useJobName->asBoolean();
   platform::PlistDict written = d;
-  if (usesJobName) written.erase(keys::kSavedJobName);
-  written[keys::kPadEnable] = c.pads.on;
-  Put(t, keys::kJobType, std::move(written));
+  if (usesJobName) written.erase(kJobTypeSavedJobNameKey);
+  written[kJobTypePadEnableKey] = c.pads.on;
+  Put(t, kJobTypeKey, std::move(written));
   if (jobType == kJobTypeBackgroundForm) Put(t, kBackgroundFormsOptionsKey, c.backgroundForms.asTicket());
 }
 
 void WritePads(const PaperOutputContext& c, Ticket& t) {
   if (!c.pads.on) return;
-  Put(t, keys::kPadLevelStock, c.padStock.asTicket());
-  Put(t, keys::kNoOfPads, c.pads.numberOfPads);
-  Put(t, keys::kPagesPerPads, c.pads.pagesPerPad);
-  Put(t, keys::kPadBackCover, c.pads.backCover);
-  t.set(keys::kPMCopyCollate, false, keys::kPrintingManagerClient);
+  Put(t, kPadLevelStockKey, c.padStock.asTicket());
+  Put(t, kNoOfPadsKey, c.pads.numberOfPads);
+  Put(t, kPagesPerPadsKey, c.pads.pagesPerPad);
+  Put(t, kPadBackCoverKey, c.pads.backCover);
+  t.set(kPMCopyCollateKey, false, kPrintingManagerClientID);
 }
 
 // The booklet entries. "Size" in the job stock belongs to the booklet only while booklet is on,
 // or when the ticket said the booklet had put it there; otherwise it is someone else's size.
 void WriteBooklet(PaperOutputContext& c, Ticket& t) {
-  Put(t, keys::kBookletLayout, c.booklet.on);
-  if (c.booklet.on && c.booklet.outlines) Put(t, keys::kBookletDrawOutlines, *c.booklet.outlines);
-  Put(t, keys::kGutter, c.booklet.gutter);
-  Put(t, keys::kCreep, c.booklet.creep);
+  Put(t, kBookletLayoutKey, c.booklet.on);
+  if (c.booklet.on && c.booklet.outlines) Put(t, kBookletDrawOutlinesKey, *c.booklet.outlines);
+  Put(t, kGutterKey, c.booklet.gutter);
+  Put(t, kCreepKey, c.booklet.creep);
   if (!c.booklet.on && !c.bookletFlagRead) return;
   const bool forced = c.booklet.on && c.booklet.newSize != kPrinterDefault;
   c.jobStock.setSize(forced ? c.booklet.newSize : kPrinterDefault);
-  Put(t, keys::kBookletForceNewSize, forced);
+  Put(t, kBookletForceNewSizeKey, forced);
   c.bookletFlagRead = forced;
 }
 
 void WriteDuplex(const PaperOutputContext& c, Ticket& t) {
   if (c.booklet.on) {
-    Put(t, keys::kFinishingDuplex, kDuplexShortEdge);
-    t.set(keys::kPMDuplexing, kDuplexLongEdge, keys::kPrintingManagerClient);
-    SetPPDChoice(t, keys::kPPDDuplex, kDuplexLongEdge);
+    Put(t, kFinishingDuplexKey, kDuplexShortEdge);
+    t.set(kPMDuplexingKey, kDuplexLongEdge, kPrintingManagerClientID);
+    SetPPDChoice(t, kPPDDuplex, kDuplexLongEdge);
     return;
   }
-  Put(t, keys::kFinishingDuplex, c.duplex);
-  SetPPDChoice(t, keys::kPPDDuplex, c.duplex);
+  Put(t, kFinishingDuplexKey, c.duplex);
+  SetPPDChoice(t, kPPDDuplex, c.duplex);
 }
 
 }  // namespace
@@ -98,14 +100,14 @@ void WritePaperOutputTicket(PaperOutputContext& c, Ticket& t) {
     WriteBooklet(c, t);
     WriteDuplex(c, t);
   }
-  WriteJobLevelStock(t, c.jobStock, keys::kClient);
+  WriteJobLevelStock(t, c.jobStock, kSpecialPagesClientID);
   if (c.outputDestination == kPrinterDefault) {
-    t.remove(keys::kOutputDestination);
+    t.remove(kFinishingOutputDestinationKey);
   } else {
-    Put(t, keys::kOutputDestination, c.outputDestination);
-    SetPPDChoice(t, keys::kPPDOutputBin, c.outputDestination);
+    Put(t, kFinishingOutputDestinationKey, c.outputDestination);
+    SetPPDChoice(t, kPPDOutputBin, c.outputDestination);
   }
-  Put(t, keys::kOutputColor, c.outputColor);
+  Put(t, kFinishingOutputColorKey, c.outputColor);
   WriteJobType(c, t);
   WriteFinishing(c.finishing, t);
   WritePads(c, t);

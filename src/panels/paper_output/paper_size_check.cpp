@@ -3,10 +3,10 @@
 #include <array>
 #include <string_view>
 
-#include "panels/paper_output/paper_output_keys.h"
+#include "model/paper_output_keys.h"
 #include "platform/ui/interaction.h"
+#include "model/platform_keys.h"
 
-namespace keys = paper_output_keys;
 
 namespace {
 
@@ -33,13 +33,13 @@ bool NameContainsAny(const std::string& name, std::initializer_list<std::string_
 
 std::string PaperName(const platform::PrintSession* session) {
   const platform::Ticket* paper = PaperTicket(session);
-  const std::string* name = paper ? paper->getString(keys::kPMPaperName) : nullptr;
+  const std::string* name = paper ? paper->getString(kPMPaperNameKey) : nullptr;
   return name ? *name : std::string();
 }
 
 std::optional<double> PaperHeightPoints(const platform::PrintSession* session) {
   const platform::Ticket* paper = PaperTicket(session);
-  const platform::PlistArray* rect = paper ? paper->getArray(keys::kPMUnadjustedPaperRect) : nullptr;
+  const platform::PlistArray* rect = paper ? paper->getArray(kPMUnadjustedPaperRectKey) : nullptr;
   if (rect == nullptr || rect->size() != 4) return std::nullopt;
   double edges[4];
   for (std::size_t i = 0; i < 4; ++i) {

@@ -10,7 +10,7 @@
 #include "panels/paper_output/finishing_dialogs.h"
 #include "panels/paper_output/paper_size_check.h"
 #include "platform/ui/interaction.h"
-#include "shell/shell_services.h"
+#include "kit/dialog_services.h"
 #include "vocabulary/setting_map_menus.h"
 
 namespace ui = platform::ui;

@@ -1,0 +1,8 @@
+#pragma once
+// The print dialog's own ticket entries that the plug-in reads or keeps in step with its own.
+inline constexpr const char* kPMDuplexingKey = "com.apple.print.PrintSettings.PMDuplexing";
+inline constexpr const char* kPMCopyCollateKey = "com.apple.print.PrintSettings.PMCopyCollate";
+inline constexpr const char* kPMJobNameKey = "com.apple.print.JobInfo.PMJobName";
+inline constexpr const char* kPMOrientationKey = "com.apple.print.PageFormat.PMOrientation";
+inline constexpr const char* kPMPaperNameKey = "com.apple.print.PaperInfo.PMPaperName";
+inline constexpr const char* kPMUnadjustedPaperRectKey = "com.apple.print.PaperInfo.PMUnadjustedPaperRect";

@@ -1,0 +1,119 @@
+#pragma once
+// The one adapter between a panel and the shell: it turns a panel type into the record of the
+// dialog's seven operations, with the guards every operation needs, so that a panel itself only
+// says what is its own. A panel type names:
+//   Context                the panel's context record, default-made by Prologue, with the members
+//                          `title` (std::string), `bundle` (platform::Bundle*), `pane` and `session`
+//   kTitleKey              the localisation key of its title in the panel pop-up
+// and, where it has them (each may be left out; the panel then does nothing there):
+//   Prologue(ctx)                     defaults of a new context
+//   Initialize(ctx)                   once the pane and the session are known, before the first read
+//   ReadTicket(ctx, session)          the context from the session's tickets (Sync, re-initialise)
+//   WriteTicket(ctx, settings)        the context into the print-settings ticket (Sync)
+//   ShowValues(ctx)                   the controls brought in line with the context after a read
+//   Open(ctx) -> OSStatus, Close(ctx) its controls, made and taken down
+//   Summary(ctx, titles, values)      its lines of the dialog's summary
+#include <memory>
+#include <string>
+
+#include "kit/panel_interface.h"
+#include "kit/plugin_bundle.h"
+#include "kit/ticket_access.h"
+#include "platform/plugin/pde_interface.h"
+#include "platform/status.h"
+#include "platform/ticket/print_session.h"
+
+// The members every panel context has, for a panel with nothing more of its own.
+struct PanelContext {
+  std::string title;
+  platform::Bundle* bundle = nullptr;
+  platform::ControlRef pane = nullptr;
+  platform::PrintSession* session = nullptr;
+};
+
+template <class Panel>
+struct PanelSkeleton {
+  using Context = typename Panel::Context;
+
+  static Context* AsContext(platform::PMPDEContext context) { return static_cast<Context*>(context); }
+
+  static platform::OSStatus Prologue(platform::PMPDEContext* context, platform::OSType* creator, std::string* kind,
+                                     std::string* title, std::uint32_t* maxH, std::uint32_t* maxV) {
+    if (context == nullptr) return platform::paramErr;
+    auto panel = std::make_unique<Context>();
+    panel->bundle = GetPDEBundle();
+    panel->title = panel->bundle ? panel->bundle->localizedString(Panel::kTitleKey) : std::string(Panel::kTitleKey);
+    if constexpr (requires { Panel::Prologue(*panel); }) Panel::Prologue(*panel);
+    if (creator) *creator = kPanelCreator;
+    if (kind) *kind = kShellKind;
+    if (title) *title = panel->title;
+    if (maxH) *maxH = 0;  // panels take the size the shell gives them
+    if (maxV) *maxV = 0;
+    *context = panel.release();  // the dialog holds it until Terminate
+    return platform::noErr;
+  }
+
+  static platform::OSStatus Initialize(platform::PMPDEContext context, platform::PMPDEFlags*, platform::PMPDERef,
+                                       platform::ControlRef pane, platform::PMPrintSession session) {
+    Context* panel = AsContext(context);
+    if (panel == nullptr || session == nullptr) return platform::kPMInvalidPDEContext;
+    panel->pane = pane;
+    panel->session = session;
+    if constexpr (requires { Panel::Initialize(*panel); }) Panel::Initialize(*panel);
+    return Sync(context, session, true);
+  }
+
+  // Re-initialise reads the ticket into the context and shows it; otherwise the context is
+  // written into the ticket. A session without a print-settings ticket is left alone.
+  static platform::OSStatus Sync(platform::PMPDEContext context, platform::PMPrintSession session, bool reinitialize) {
+    Context* panel = AsContext(context);
+    if (panel == nullptr || session == nullptr) return platform::kPMInvalidPrintSession;
+    platform::Ticket* settings = nullptr;
+    if (platform::OSStatus status = GetTicketFromSession(session, platform::kPDE_PMPrintSettingsRef, &settings);
+        status != platform::noErr || settings == nullptr)
+      return status;
+    if (reinitialize) {
+      if constexpr (requires { Panel::ReadTicket(*panel, *session); }) Panel::ReadTicket(*panel, *session);
+      if constexpr (requires { Panel::ShowValues(*panel); }) Panel::ShowValues(*panel);
+    } else {
+      if constexpr (requires { Panel::WriteTicket(*panel, *settings); }) Panel::WriteTicket(*panel, *settings);
+    }
+    return platform::noErr;
+  }
+
+  static platform::OSStatus GetSummaryText(platform::PMPDEContext context, platform::SummaryArray* titles,
+                                           platform::SummaryArray* values) {
+    Context* panel = AsContext(context);
+    if (panel == nullptr) return platform::kPMInvalidPDEContext;
+    if constexpr (requires { Panel::Summary(*panel, titles, values); }) Panel::Summary(*panel, titles, values);
+    return platform::noErr;
+  }
+
+  static platform::OSStatus Open(platform::PMPDEContext context) {
+    Context* panel = AsContext(context);
+    if (panel == nullptr) return platform::kPMInvalidPDEContext;
+    if constexpr (requires { Panel::Open(*panel); }) return Panel::Open(*panel);
+    return platform::noErr;
+  }
+
+  static platform::OSStatus Close(platform::PMPDEContext context) {
+    Context* panel = AsContext(context);
+    if (panel == nullptr) return platform::kPMInvalidPDEContext;
+    if constexpr (requires { Panel::Close(*panel); }) Panel::Close(*panel);
+    return platform::noErr;
+  }
+
+  static platform::OSStatus Terminate(platform::PMPDEContext context, platform::OSStatus) {
+    if (context == nullptr) return platform::kPMInvalidPDEContext;
+    std::unique_ptr<Context> owned(AsContext(context));  // its handlers and controls go with it
+    return platform::noErr;
+  }
+
+  // The panel's getter: a new record of the seven operations.
+  static platform::OSStatus Get(std::unique_ptr<PanelInterface>* out) {
+    if (out == nullptr) return platform::paramErr;
+    *out = std::make_unique<PanelInterface>(PanelInterface{nullptr, nullptr, nullptr, Prologue, Initialize, Sync,
+                                                           GetSummaryText, Open, Close, Terminate});
+    return platform::noErr;
+  }
+};

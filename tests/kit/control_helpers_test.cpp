@@ -1,0 +1,122 @@
+// The helpers on controls: localised labels with their arguments, the summary view, sizing to a
+// label, and pictures drawn centred into controls.
+#include "kit/control_helpers.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/test_support.h"
+
+namespace {
+
+using namespace platform::ui;
+
+// A bundle with a fresh identifier (bundles stay registered for the process), an English table
+// and a picture whose PNG header says it is 16 by 10.
+platform::Bundle* MakeBundle(const korvo_test::TempDir& dir) {
+  const std::string path = dir.file("Helpers.plugin");
+  std::filesystem::create_directories(path + "/Contents/Resources/en.lproj");
+  korvo_test::WriteFile(path + "/Contents/Info.plist",
+                        "<?xml version=\"1.0\"?>\n<plist version=\"1.0\"><dict><key>CFBundleIdentifier</key><string>"
+                        "test.helpers." + std::filesystem::path(dir.path()).filename().string() +
+                            "</string></dict></plist>\n");
+  korvo_test::WriteFile(path + "/Contents/Resources/en.lproj/Localizable.po",
+                        "msgid \"Pages\"\nmsgstr \"Page %d of %@\"\n\nmsgid \"Swapped\"\nmsgstr \"%2$@ before %1$@\"\n");
+  korvo_test::WriteFile(path + "/Contents/Resources/Arrow.png", std::string("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR\0\0\0\x10\0\0\0\x0A", 24));
+  korvo_test::WriteFile(path + "/Contents/Resources/Broken.png", "not a picture");
+  auto bundle = platform::Bundle::open(path);
+  return bundle ? *bundle : nullptr;
+}
+
+class ControlHelpers : public ::testing::Test {
+ protected:
+  ControlHelpers() : bundle(MakeBundle(dir)), window("Dialog", Rect{0, 0, 400, 300}) {}
+  Control* Add(ControlKind kind, Rect bounds = {}) {
+    return window.content().embed(std::make_unique<Control>(kind, ControlID{1, ++lastId}, bounds));
+  }
+  korvo_test::TempDir dir;
+  platform::Bundle* bundle;
+  Window window;
+  int lastId = 0;
+};
+
+TEST(FormatLocalizedText, FillsDirectivesAndNeverReadsArgumentsAsAFormat) {
+  EXPECT_EQ(FormatLocalizedText("Page %d of %@, 100%%", {std::int64_t{3}, std::string("%d%@")}), "Page 3 of %d%@, 100%");
+  EXPECT_EQ(FormatLocalizedText("%2$@ before %1$@", {std::int64_t{7}, std::string("A")}), "A before 7");
+  // What cannot be filled is kept as written.
+  EXPECT_EQ(FormatLocalizedText("%@ and %@; %d; %x", {std::string("one")}), "one and %@; %d; %x");
+}
+
+TEST_F(ControlHelpers, LabelsAndTitlesAreLocalisedFormattedAndRedrawn) {
+  ASSERT_NE(bundle, nullptr);
+  Control* label = Add(ControlKind::StaticText);
+  int drawn = 0;
+  auto counter = label->installHandler({{kEventClassControl, kEventControlDraw}}, [&](Event&) { return ++drawn, platform::noErr; });
+  EXPECT_EQ(SetLocalizedStaticText(bundle, "Pages", label, {std::int64_t{2}, std::string("5")}), platform::noErr);
+  EXPECT_EQ(label->text(), "Page 2 of 5");
+  EXPECT_EQ(drawn, 1);
+  SetLocalizedControlTitle(bundle, "No Such Key", label);
+  EXPECT_EQ(label->title(), "STRING NOT FOUND");
+  EXPECT_EQ(SetLocalizedStaticText(nullptr, "Pages", label), platform::paramErr);
+  EXPECT_EQ(SetLocalizedStaticText(bundle, nullptr, label), platform::paramErr);
+  EXPECT_EQ(label->text(), "Page 2 of 5");
+
+  SetLocalizedWindowTitle(bundle, "Swapped", &window, {std::string("x"), std::string("y")});
+  EXPECT_EQ(window.title(), "y before x");
+  Menu menu;
+  menu.append(MenuItem("one"));
+  EXPECT_EQ(SetLocalizedMenuTitle(bundle, "Pages", &menu, 1, {std::int64_t{1}, std::int64_t{9}}), platform::noErr);
+  EXPECT_EQ(menu.item(1)->text, "Page 1 of 9");
+  EXPECT_EQ(SetLocalizedMenuTitle(bundle, "Pages", &menu, 2), platform::paramErr);
+}
+
+TEST_F(ControlHelpers, TheSummaryViewTakesNewTextAndStaysReadOnly) {
+  Control* summary = Add(ControlKind::TextView);
+  EXPECT_EQ(UpdateSummaryTextView(summary, "Paper: Letter"), platform::noErr);
+  EXPECT_EQ(UpdateSummaryTextView(summary, nullptr), platform::paramErr);
+  EXPECT_EQ(summary->text(), "Paper: Letter");
+  EXPECT_TRUE(summary->locked());
+}
+
+TEST_F(ControlHelpers, BestRectsFollowTheLabelAndKeepThePlace) {
+  Control* box = Add(ControlKind::CheckBox, Rect{30, 40, 5, 5});
+  box->setTitle("Collate");
+  SetControlBestRect(box);
+  const int narrow = box->bounds().width;
+  box->setTitle("Collate every set");
+  SetControlBestRect(box);
+  EXPECT_GT(box->bounds().width, narrow);
+  EXPECT_EQ(box->bounds().x, 30);
+  EXPECT_EQ(box->bounds().y, 40);
+}
+
+TEST_F(ControlHelpers, PicturesAreDrawnCentredUnscaledOnAnErasedBackground) {
+  Control* picture = Add(ControlKind::Picture, Rect{5, 5, 40, 30});
+  const std::string arrow = bundle->resourcesPath() + "/Arrow.png";
+  EXPECT_EQ(DrawImage(bundle, "Arrow.png", picture, false), platform::noErr);
+  picture->setBounds(Rect{0, 0, 10, 6});  // smaller than the picture, which overhangs it
+  DrawImage(bundle, "Arrow.png", picture, true);
+  EXPECT_EQ(ImagesDrawnIn(*picture), (std::vector<DrawnImage>{{arrow, {17, 15, 16, 10}}, {arrow, {-3, -2, 16, 10}}}));
+  EXPECT_EQ(DrawImage(bundle, "Broken.png", picture, true), platform::ioErr);
+  EXPECT_EQ(ImagesDrawnIn(*picture).size(), 2u);
+  EXPECT_EQ(DrawImage(bundle, "Gone.png", picture, false), platform::fnfErr);
+  EXPECT_TRUE(ImagesDrawnIn(*picture).empty());
+}
+
+TEST_F(ControlHelpers, AnIconDrawsThePictureNamedOnItWheneverItIsDrawn) {
+  Control* icon = Add(ControlKind::Picture, Rect{0, 0, 16, 10});
+  ASSERT_EQ(InitializeIcon(bundle, icon), platform::noErr);
+  icon->setPicture("Arrow.png");
+  DrawControl(*icon);
+  DrawControl(*icon);
+  ASSERT_EQ(ImagesDrawnIn(*icon).size(), 1u);
+  EXPECT_EQ(ImagesDrawnIn(*icon)[0].rect, (Rect{0, 0, 16, 10}));
+  icon->setPicture("Gone.png");
+  icon->setVisible(false);
+  DrawControl(*icon);  // a hidden control is not drawn
+  EXPECT_EQ(ImagesDrawnIn(*icon).size(), 1u);
+  EXPECT_EQ(InitializeIcon(bundle, nullptr), platform::paramErr);
+}
+
+}  // namespace

@@ -1,0 +1,55 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/ui/scripted_interaction.h"
+#include "kit/dialog_services.h"
+#include "support/test_support.h"
+
+namespace {
+
+namespace ui = platform::ui;
+
+TEST(ShellServices, TabControlShowsOnlyTheCurrentTabsPane) {
+  ui::Control tabs(ui::ControlKind::TabControl, {}, {});
+  tabs.setMaximum(3);
+  ui::Control* panes[3];
+  for (int i = 0; i < 3; ++i)
+    panes[i] = tabs.embed(std::make_unique<ui::Control>(ui::ControlKind::UserPane, ui::ControlID{1, i}, ui::Rect{}));
+  tabs.setValue(2);
+  UpdateTabControl(tabs, 3, panes);
+  EXPECT_FALSE(panes[0]->visible());
+  EXPECT_TRUE(panes[1]->visible() && panes[1]->enabled() && panes[1]->active());
+  EXPECT_FALSE(panes[2]->enabled());
+}
+
+TEST(ShellServices, HelpNeedsTheBundlesHelpBook) {
+  ui::ScriptedInteraction script;
+  EXPECT_EQ(DisplayHelp(nullptr, "", ""), platform::paramErr);
+  auto bundle = platform::Bundle::open(korvo_test::BundlePath());
+  ASSERT_TRUE(bundle);
+  EXPECT_EQ(DisplayHelp(*bundle, "special_pages/db_add_inserts_d.html", ""), platform::noErr);
+  EXPECT_EQ(script.log().back(), "help: Korvo Printer Help special_pages/db_add_inserts_d.html#");
+
+  korvo_test::TempDir dir;
+  std::filesystem::create_directories(dir.file("NoBook.plugin/Contents"));
+  korvo_test::WriteFile(dir.file("NoBook.plugin/Contents/Info.plist"),
+                        "<plist version=\"1.0\"><dict><key>CFBundleIdentifier</key><string>test.nobook</string>"
+                        "<key>CFBundleHelpBookName</key><integer>3</integer></dict></plist>");
+  auto noBook = platform::Bundle::open(dir.file("NoBook.plugin"));
+  ASSERT_TRUE(noBook) << noBook.error();
+  EXPECT_EQ(DisplayHelp(*noBook, "", "anchor"), platform::paramErr);
+}
+
+TEST(ShellServices, EmbedAndShowMovesTheControl) {
+  ui::Window window("W", ui::Rect{0, 0, 10, 10});
+  ui::Control* a = window.content().embed(std::make_unique<ui::Control>(ui::ControlKind::UserPane, ui::ControlID{1, 1}, ui::Rect{}));
+  ui::Control* b = window.content().embed(std::make_unique<ui::Control>(ui::ControlKind::PushButton, ui::ControlID{1, 2}, ui::Rect{}));
+  b->setVisible(false);
+  EXPECT_EQ(EmbedAndShowControl(b, a), platform::noErr);
+  EXPECT_EQ(b->parent(), a);
+  EXPECT_TRUE(b->isReallyVisible());
+  EXPECT_EQ(EmbedAndShowControl(nullptr, a), platform::paramErr);
+}
+
+}  // namespace

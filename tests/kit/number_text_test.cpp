@@ -1,0 +1,52 @@
+#include "kit/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+namespace {
+
+class NumberText : public testing::Test {
+ protected:
+  static void SetUpTestSuite() { ::setenv("LOCPATH", KORVO_LOCALE_DIR, 0); }
+};
+
+std::optional<std::string> InLocale(std::int32_t value, int decimals, const char* locale) {
+  return CreateLocalizedCFStringFromNumberWithDecimalsInLocale(value, decimals, locale);
+}
+
+TEST_F(NumberText, ScalesByTheDecimalsInTheLocalesForm) {
+  EXPECT_EQ(InLocale(850, 2, "en_US.UTF-8"), "8.50");
+  EXPECT_EQ(InLocale(850, 2, "de_DE.UTF-8"), "8,50");
+  EXPECT_EQ(InLocale(5, 1, "en_US.UTF-8"), "0.5");
+  EXPECT_EQ(InLocale(123456, 2, "en_US.UTF-8"), "1,234.56");
+  EXPECT_EQ(InLocale(123456, 2, "de_DE.UTF-8"), "1.234,56");
+  EXPECT_EQ(InLocale(-7, 2, "en_US.UTF-8"), "-0.07");
+  EXPECT_EQ(InLocale(2159, 1, "en_US.UTF-8"), "215.9");
+  EXPECT_EQ(InLocale(1234567, 0, "en_US.UTF-8"), "1,234,567");
+  EXPECT_EQ(InLocale(-2147483647 - 1, 0, "de_DE.UTF-8"), "-2.147.483.648");
+}
+
+TEST_F(NumberText, FollowsTheUsersLocale) {
+  const char* old = std::getenv("LC_ALL");
+  std::string saved = old ? old : "";
+  ::setenv("LC_ALL", "de_DE.UTF-8", 1);
+  std::optional<std::string> german = CreateLocalizedCFStringFromNumberWithDecimals(850, 2);
+  ::setenv("LC_ALL", "en_US.UTF-8", 1);
+  std::optional<std::string> english = CreateLocalizedCFStringFromNumberWithDecimals(850, 2);
+  ::setenv("LC_ALL", "zz_ZZ.UTF-8", 1);  // named, but not installed here
+  std::optional<std::string> missing = CreateLocalizedCFStringFromNumberWithDecimals(850, 2);
+  if (old) ::setenv("LC_ALL", saved.c_str(), 1); else ::unsetenv("LC_ALL");
+  EXPECT_EQ(german, "8,50");
+  EXPECT_EQ(english, "8.50");
+  EXPECT_EQ(missing, "8.50");
+}
+
+TEST_F(NumberText, GivesNothingWithoutALocale) {
+  EXPECT_EQ(InLocale(850, 2, "zz_ZZ.UTF-8"), std::nullopt);
+  EXPECT_EQ(InLocale(850, -1, "en_US.UTF-8"), std::nullopt);
+}
+
+}  // namespace

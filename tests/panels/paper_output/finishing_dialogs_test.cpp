@@ -1,0 +1,345 @@
+// Every finishing dialog, opened from the finishing menu and answered as a user would: what OK
+// stores, that Cancel changes nothing, and the papers and lengths each refuses.
+#include <gtest/gtest.h>
+
+#include "panels/paper_output/finishing_dialogs.h"
+#include "panels/paper_output/paper_output_test_support.h"
+#include "platform/ui/scripted_interaction.h"
+#include "kit/control_helpers.h"
+
+namespace {
+
+namespace ui = platform::ui;
+using korvo_test::PluginDialog;
+
+// The reachable control with that title (a radio button, check box or push button), or null.
+ui::Control* Titled(ui::Control& root, const std::string& title) {
+  if (root.title() == title && root.kind() != ui::ControlKind::UserPane) return &root;
+  for (const auto& child : root.children())
+    if (ui::Control* found = Titled(*child, title)) return found;
+  return nullptr;
+}
+
+// A modal step that clicks the controls titled so, in order, then presses Return (OK).
+ui::ScriptedInteraction::ModalStep Click(std::vector<std::string> titles, bool ok = true) {
+  return [titles, ok](ui::Window& window, ui::UserDriver& user) {
+    for (const std::string& title : titles) {
+      ui::Control* control = Titled(window.content(), title);
+      ASSERT_NE(control, nullptr) << title << " in " << window.title();
+      EXPECT_EQ(user.click(*control), platform::noErr) << title;
+    }
+    ok ? user.pressReturn(window) : user.pressEscape(window);
+  };
+}
+
+ui::ScriptedInteraction::ModalStep Cancel() { return Click({}, false); }
+
+ui::Control& Find(ui::Window& window, std::int32_t id) { return *window.find({kFinishingSignature, id}); }
+
+class FinishingDialogs : public ::testing::Test {
+ protected:
+  korvo_test::ScopedXdgHome home;
+  platform::PrintSession session = korvo_test::SessionOn(korvo_test::FinishersPPDPath());
+  ui::ScriptedInteraction script;
+  PluginDialog dialog{session};
+  FinishingState& f() { return dialog.panel().finishing; }
+  // Opens the menu item with the script as it is, and expects every step used.
+  void Choose(const std::string& item) {
+    EXPECT_EQ(dialog.choose("Finishing", item), platform::noErr) << item;
+    EXPECT_TRUE(script.scriptUsedUp()) << item;
+  }
+  // Cancel on the item's dialog changes nothing.
+  void ExpectCancelKeeps(const std::string& item) {
+    f().staple2 = 12;
+    f().code = kFinishingTwoStaples;
+    f().squareFoldOn = true;
+    const FinishingState before = f();
+    script.onModal(Cancel());
+    Choose(item);
+    EXPECT_EQ(f(), before) << item;
+  }
+};
+
+TEST_F(FinishingDialogs, CancelChangesNothingInAnyDialog) {
+  for (const char* item : {"1 Staple...", "2 Staples...", "Center Staple...", "Bind...", "2 Hole Punch...",
+                           "Fold...", "Z Fold Half Sheet...", "Multiple Finishing...", "Custom...",
+                           "Offset/Subset...", "Coil Punch..."})
+    ExpectCancelKeeps(item);
+}
+
+TEST_F(FinishingDialogs, OneStapleStoresTheCornerAndClearsTheRest) {
+  f().staple2 = 10;
+  f().holePunchValue = 32;
+  f().squareFoldOn = true;
+  script.onModal(Click({"Portrait - Bottom Right or Landscape - Bottom Left"}));
+  Choose("1 Staple...");
+  EXPECT_EQ(f().staple1, 8);
+  EXPECT_EQ(f().code, 4);
+  EXPECT_EQ(f().staple2, 0);
+  EXPECT_EQ(f().holePunchValue, 0);
+  EXPECT_FALSE(f().squareFoldOn);
+  EXPECT_EQ(script.log().front(), "modal: 1 Staple");
+  // The finishing picture shows the corner.
+  const std::vector<DrawnImage> drawn =
+      ImagesDrawnIn(*dialog.window().content().find({platform::FourCharCode("PpOu"), 33}));
+  ASSERT_EQ(drawn.size(), 1u);
+  EXPECT_TRUE(drawn[0].path.ends_with("/ProductionFinishing_1St_BRBL.png")) << drawn[0].path;
+}
+
+TEST_F(FinishingDialogs, TwoStaplesCenterStapleAndBindStoreTheirEdge) {
+  script.onModal(Click({"Portrait - Top or Landscape - Right"}));
+  Choose("2 Staples...");
+  EXPECT_EQ(f().staple2, 11);
+  EXPECT_EQ(f().code, 9);
+  script.onModal(Click({"Portrait - Right or Landscape - Bottom"}));
+  Choose("Center Staple...");
+  EXPECT_EQ(f().stapleCenter, 29);
+  EXPECT_EQ(f().staple2, 0);
+  EXPECT_EQ(f().code, 25);
+  script.onModal(Click({"Portrait - Right or Landscape - Bottom"}));
+  Choose("Bind...");
+  EXPECT_EQ(f().bind, 16);
+  EXPECT_EQ(f().stapleCenter, 0);
+  EXPECT_EQ(f().code, 14);
+}
+
+TEST_F(FinishingDialogs, FourHolePunchStoresHolesCodeFive) {
+  script.onModal(Click({"Portrait - Bottom or Landscape - Left"}));
+  Choose("4 Hole Punch...");
+  EXPECT_EQ(f().holePunchValue, 34);
+  EXPECT_EQ(f().holePunchOptions, 5);
+  EXPECT_EQ(f().code, 30);
+}
+
+TEST_F(FinishingDialogs, TheTriFoldDialogSetsCode18) {
+  f().staple1 = 5;
+  script.onModal(Click({"Z Tri-Fold"}));
+  EXPECT_EQ(RunModalFoldFinishingDialog(&dialog.panel()), platform::noErr);
+  EXPECT_EQ(f().fold, 20);
+  EXPECT_EQ(f().code, 18);
+  EXPECT_EQ(f().staple1, 0);
+  script.onModal(Cancel());
+  RunModalFoldFinishingDialog(&dialog.panel());
+  EXPECT_EQ(f().fold, 20);
+}
+
+TEST_F(FinishingDialogs, AdvancedFoldTakesTheSquareFoldMadeInItOnlyOnOK) {
+  f().offsetSubsets = 1;
+  f().offset = 4;
+  f().staple1 = 5;
+  // The square fold dialog opens from inside the fold dialog; its step runs while the fold
+  // dialog's step waits, and the fold dialog's OK follows.
+  script.onModal(Click({"Bi-Fold Multiple, Print Inside", "Square Fold"}));
+  script.onModal(Click({"Square Fold", "Less Square"}));
+  Choose("Fold...");
+  EXPECT_EQ(f().code, 40);
+  EXPECT_EQ(f().fold, 43);
+  EXPECT_EQ(f().staple1, 0);
+  EXPECT_TRUE(f().squareFoldOn);
+  EXPECT_EQ(f().squareFoldValue, 66);
+  EXPECT_EQ(f().offsetSubsets, 0);  // an advanced fold takes offset subsets off
+  EXPECT_EQ(f().offset, 1);
+  // A square fold set and then the fold dialog cancelled: nothing taken over.
+  script.onModal(Click({"Square Fold"}, false));
+  script.onModal(Click({"Normal"}));
+  Choose("Fold...");
+  EXPECT_EQ(f().squareFoldValue, 66);
+}
+
+TEST_F(FinishingDialogs, ACOrZFoldCannotBeSquareFolded) {
+  script.onModal([](ui::Window& window, ui::UserDriver& user) {
+    user.click(*Titled(window.content(), "C Fold, Print Inside"));
+    EXPECT_EQ(user.click(*Titled(window.content(), "Square Fold")), ui::kUserCannotReachErr);
+    EXPECT_EQ(user.click(*Titled(window.content(), "Trim Outside Edge")), ui::kUserCannotReachErr);
+    user.pressReturn(window);
+  });
+  Choose("Fold...");
+  EXPECT_EQ(f().fold, 45);
+  EXPECT_FALSE(f().squareFoldOn);
+}
+
+TEST_F(FinishingDialogs, CancellingSquareFoldLeavesItAsItWas) {
+  FinishingState state;
+  state.squareFoldOn = true;
+  state.squareFoldValue = 62;
+  script.onModal(Click({"Less Square", "Square Fold"}, false));
+  EXPECT_EQ(RunModalSquareFoldDialog(dialog.panel().bundle, &session, &state), platform::noErr);
+  EXPECT_TRUE(state.squareFoldOn);
+  EXPECT_EQ(state.squareFoldValue, 62);
+}
+
+TEST_F(FinishingDialogs, SquareFoldAndTrimRefuseAPaperTheTrimmerCannotTake) {
+  platform::PrintSession a5 = korvo_test::SessionOn(korvo_test::FinishersPPDPath(), "iso-a5", 595);
+  FinishingState state;
+  EXPECT_NE(RunModalSquareFoldDialog(dialog.panel().bundle, &a5, &state), platform::noErr);
+  EXPECT_NE(RunModalTrimOutsideEdgeDialog(dialog.panel().bundle, &a5, &state), platform::noErr);
+  ASSERT_EQ(script.alerts().size(), 2u);
+  EXPECT_EQ(script.alerts()[0].title, "Square fold is not available for this paper size");
+  EXPECT_TRUE(script.alerts()[0].message.ends_with("310 x 432mm, and 328 x 453mm."));
+  EXPECT_EQ(script.alerts()[1].title, "Trimming is not available for this paper size");
+  EXPECT_EQ(script.alerts()[0].level, ui::AlertLevel::Caution);
+  EXPECT_EQ(state, FinishingState());
+}
+
+// Types text into the trim dialog's length field in place of what it holds, then presses Return.
+ui::ScriptedInteraction::ModalStep TypeLength(std::string text, int unitItem = 1) {
+  return [text, unitItem](ui::Window& window, ui::UserDriver& user) {
+    ui::Control& field = Find(window, 9);
+    user.chooseItem(Find(window, 10), unitItem);
+    user.select(field, {0, field.text().size()});
+    user.type(field, text);
+    user.pressReturn(window);
+  };
+}
+
+TEST_F(FinishingDialogs, TrimAcceptsOnlyLengthsWithinTheSheet) {
+  FinishingState state;
+  script.onModal([](ui::Window& window, ui::UserDriver& user) { user.click(Find(window, 1)); });
+  for (const char* refused : {"119.60", "137.80"}) script.onModal(TypeLength(refused));
+  script.onModal(TypeLength("4.70", 2));
+  script.onModal(TypeLength("137.70"));
+  EXPECT_EQ(RunModalTrimOutsideEdgeDialog(dialog.panel().bundle, &session, &state), platform::noErr);
+  ASSERT_EQ(script.alerts().size(), 3u);
+  EXPECT_EQ(script.alerts()[0].title, "Invalid trimmed length");
+  EXPECT_EQ(script.alerts()[0].message, "119.70 - 137.70");
+  EXPECT_EQ(script.alerts()[2].message, "4.71 - 5.42");
+  EXPECT_TRUE(state.trimOn);
+  EXPECT_DOUBLE_EQ(state.trimLength, 137.70);
+  EXPECT_EQ(state.trimUnit, kTrimUnitMillimetres);
+
+  FinishingState lower;
+  script.onModal([](ui::Window& window, ui::UserDriver& user) { user.click(Find(window, 1)); });
+  script.onModal(TypeLength("119.70"));
+  RunModalTrimOutsideEdgeDialog(dialog.panel().bundle, &session, &lower);
+  EXPECT_DOUBLE_EQ(lower.trimLength, 119.70);
+  EXPECT_EQ(script.alerts().size(), 3u);
+}
+
+TEST_F(FinishingDialogs, ZFoldHalfSheetBindsOnTheChosenSide) {
+  f().staple1 = 5;
+  f().trimOn = true;
+  script.onModal([](ui::Window& window, ui::UserDriver& user) {
+    user.chooseItem(Find(window, 16), 2);
+    user.pressReturn(window);
+  });
+  Choose("Z Fold Half Sheet...");
+  EXPECT_EQ(f().zFold, 39);
+  EXPECT_EQ(f().code, 36);
+  EXPECT_EQ(f().staple1, 0);
+  EXPECT_FALSE(f().trimOn);
+}
+
+TEST_F(FinishingDialogs, CoilPunchTakesOnlyA4AndLetter) {
+  script.onModal(Click({"Portrait Right or Landscape Bottom"}));
+  f().trimOn = true;
+  Choose("Coil Punch...");
+  EXPECT_EQ(f().coil, 257);
+  EXPECT_EQ(f().code, 58);
+  EXPECT_FALSE(f().trimOn);
+
+  platform::PrintSession a5 = korvo_test::SessionOn(korvo_test::FinishersPPDPath(), "iso-a5", 595);
+  dialog.panel().session = &a5;
+  EXPECT_NE(RunModalCoilPunchFinishingDialog(&dialog.panel()), platform::noErr);
+  dialog.panel().session = &session;
+  ASSERT_EQ(script.alerts().size(), 1u);
+  EXPECT_TRUE(script.alerts()[0].message.ends_with("A4 and Letter."));
+}
+
+TEST_F(FinishingDialogs, CustomTextIsKeptAsTypedAndCutAtThirtyCharacters) {
+  script.onModal([](ui::Window& window, ui::UserDriver& user) {
+    user.type(Find(window, 17), "Glue %@ and %d then 100% STRING more text");
+    user.pressReturn(window);
+  });
+  Choose("Custom...");
+  EXPECT_EQ(f().code, 22);
+  EXPECT_EQ(f().custom, "Glue %@ and %d then 100% STRIN");
+  EXPECT_EQ(dialog.window().content().find({platform::FourCharCode("PpOu"), 32})->text().substr(0, 38),
+            "Custom: Glue %@ and %d then 100% STRIN");
+}
+
+TEST_F(FinishingDialogs, OffsetWithSubsetsStoresThePagesPerSubset) {
+  script.onModal([](ui::Window& window, ui::UserDriver& user) {
+    EXPECT_FALSE(Find(window, 21).enabled());
+    EXPECT_EQ(Find(window, 21).text(), "0");
+    user.chooseItem(Find(window, 18), 4);
+    user.click(Find(window, 19));
+    ui::Control& field = Find(window, 21);
+    user.select(field, {0, field.text().size()});
+    user.type(field, "12");
+    user.pressReturn(window);
+  });
+  Choose("Offset/Subset...");
+  EXPECT_EQ(f().offset, 4);
+  EXPECT_EQ(f().offsetSubsets, 1);
+  EXPECT_EQ(f().pagesPerSubset, 12);
+  EXPECT_TRUE(korvo_test::ItemNumber(dialog.named("Finishing").menu(), "Offset/Subset...") > 0);
+}
+
+TEST_F(FinishingDialogs, OffsetAfterABookletFoldGivesUpTheFold) {
+  f().code = kFinishingBooklet;
+  f().fold = 43;
+  f().squareFoldOn = true;
+  script.onModal(Click({}));
+  Choose("Offset/Subset...");
+  EXPECT_EQ(f().code, 0);
+  EXPECT_EQ(f().fold, 1);
+  EXPECT_FALSE(f().squareFoldOn);
+}
+
+TEST_F(FinishingDialogs, MultipleFinishingSharesOneEdge) {
+  f().zFold = 39;
+  auto choose = [](ui::Control& popup, const std::string& text, ui::UserDriver& user) {
+    EXPECT_EQ(user.chooseItem(popup, korvo_test::ItemNumber(popup.menu(), text)), platform::noErr) << text;
+  };
+  auto step = [&](bool zFold) {
+    return [choose, zFold](ui::Window& window, ui::UserDriver& user) {
+      choose(Find(window, 11), "2 Staples", user);
+      choose(Find(window, 12), "Portrait - Top or Landscape - Right", user);
+      choose(Find(window, 13), "3 Hole Punch", user);
+      if (zFold && Find(window, 15).value() == 0) user.click(Find(window, 15));
+      user.pressReturn(window);
+    };
+  };
+  script.onModal(step(false));
+  Choose("Multiple Finishing...");
+  EXPECT_EQ(f().code, 49);
+  EXPECT_EQ(f().staple2, 11);
+  EXPECT_EQ(f().holePunchValue, 33);
+  EXPECT_EQ(f().holePunchOptions, 4);
+  script.onModal(step(true));
+  Choose("Multiple Finishing...");
+  EXPECT_EQ(f().code, 50);
+  EXPECT_EQ(f().zFold, 39);  // the top edge is neither left nor right
+  // A z-fold without a side of its own binds on the left rather than on no side at all.
+  f().zFold = 0;
+  script.onModal(step(true));
+  Choose("Multiple Finishing...");
+  EXPECT_EQ(f().zFold, 38);
+}
+
+TEST(FinishingDialogsElsewhere, OneStapleWithoutTheBottomRightCornerOffersThree) {
+  korvo_test::ScopedXdgHome home;
+  ui::ScriptedInteraction script;
+  korvo_test::TempDir dir;
+  std::string ppd = korvo_test::ReadFile(korvo_test::FinishersPPDPath());
+  ppd.replace(ppd.find("*DefaultOption1: CSS"), 20, "*DefaultOption1: HCSCSS\n*Option1 HCSCSS/Both: \"\"");
+  korvo_test::WriteFile(dir.file("hcscss.ppd"), ppd);
+  platform::PrintSession other = korvo_test::SessionOn(dir.file("hcscss.ppd"));
+  other.ticket(platform::kPDE_PMPrintSettingsRef)->set("com.korvo.print.FinishingStaple1Value", 8, "K");
+  std::size_t options = 0;
+  std::int32_t chosen = 0;
+  script.onModal([&](ui::Window& window, ui::UserDriver& user) {
+    options = Find(window, 1).children().size();
+    chosen = Find(window, 1).value();
+    user.pressReturn(window);
+  });
+  {
+    PluginDialog dialog(other);
+    EXPECT_EQ(dialog.choose("Finishing", "1 Staple..."), platform::noErr);
+    EXPECT_EQ(dialog.panel().finishing.staple1, 5);
+  }
+  EXPECT_EQ(options, 3u);
+  EXPECT_EQ(chosen, 1);
+}
+
+}  // namespace

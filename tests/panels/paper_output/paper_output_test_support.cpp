@@ -1,0 +1,106 @@
+#include "panels/paper_output/paper_output_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "platform/bundle/bundle.h"
+#include "platform/plugin/plugin_abi.h"
+#include "shell/pde_shell.h"
+#include "shell/shell_context.h"
+
+extern "C" void* KorvoPDEPluginFactory(void* allocator, const platform::PluginUUID* typeID);
+
+namespace korvo_test {
+
+namespace {
+constexpr std::int32_t kPaperOutputTabIndex = 1;
+}  // namespace
+
+namespace ui = platform::ui;
+
+std::string FinishersPPDPath() { return DataPath("panels/finishers.ppd"); }
+
+platform::PrintSession SessionOn(const std::string& ppdPath, const std::string& paperName, double paperHeight) {
+  platform::PrintSession session;
+  session.printer().ppdPath = ppdPath;
+  platform::Ticket& paper = session.ensureTicket(platform::kPDE_PMPageFormatRef).ensureSubTicket(platform::kPMPaperInfoTicket);
+  paper.set("com.apple.print.PaperInfo.PMPaperName", paperName, "com.apple.print");
+  paper.set("com.apple.print.PaperInfo.PMUnadjustedPaperRect",
+            platform::PlistArray{0.0, 0.0, paperHeight, 612.0}, "com.apple.print");
+  session.ensureTicket(platform::kPDE_PMPrintSettingsRef);
+  return session;
+}
+
+PluginDialog::PluginDialog(platform::PrintSession& session, bool open) : session_(session) {
+  auto bundle = platform::Bundle::open(BundlePath());
+  EXPECT_TRUE(bundle) << bundle.error();
+  pane_ = window_.content().embed(std::make_unique<ui::Control>(ui::ControlKind::UserPane, ui::ControlID{1, 1},
+                                                                ui::Rect{0, 0, 540, 491}));
+  const auto type = *platform::PluginUUID::parse(platform::kPDEPlugInTypeUUID);
+  instance_ = KorvoPDEPluginFactory(nullptr, &type);
+  auto** unknown = static_cast<platform::IUnknownVTbl**>(instance_);
+  void* pde = nullptr;
+  (*unknown)->QueryInterface(instance_, *platform::PluginUUID::parse(platform::kDialogExtensionIntfIID), &pde);
+  interface_ = static_cast<platform::PlugInIntf*>(pde);
+  platform::OSType creator = 0;
+  std::string kind, title;
+  std::uint32_t maxH = 0, maxV = 0;
+  interface_->vtable->Prologue(&context_, &creator, &kind, &title, &maxH, &maxV);
+  platform::PMPDEFlags flags = 0;
+  EXPECT_EQ(interface_->vtable->Initialize(context_, &flags, nullptr, pane_, &session_), platform::noErr);
+  if (open) {
+    EXPECT_EQ(this->open(), platform::noErr);
+  }
+}
+
+PluginDialog::~PluginDialog() {
+  interface_->vtable->Close(context_);
+  interface_->vtable->Terminate(context_, platform::noErr);
+  interface_->vtable->Release(&interface_);
+  (*static_cast<platform::IUnknownVTbl**>(instance_))->Release(instance_);
+}
+
+platform::OSStatus PluginDialog::open() { return interface_->vtable->Open(context_); }
+platform::OSStatus PluginDialog::close() { return interface_->vtable->Close(context_); }
+platform::OSStatus PluginDialog::sync(bool reinitialize) {
+  return interface_->vtable->Sync(context_, &session_, reinitialize);
+}
+
+ui::Control& PluginDialog::named(const std::string& name) {
+  ui::Control* found = window_.content().findNamed(name);
+  if (found == nullptr) {
+    ADD_FAILURE() << "no control named " << name;
+    static ui::Control none(ui::ControlKind::UserPane, {}, {});
+    return none;
+  }
+  return *found;
+}
+
+int ItemNumber(const ui::Menu& menu, const std::string& text) {
+  for (int i = 1; i <= menu.count(); ++i)
+    if (menu.item(i)->text == text) return i;
+  return 0;
+}
+
+platform::OSStatus PluginDialog::choose(const std::string& controlName, const std::string& text,
+                                        const std::string& subText) {
+  ui::Control& control = named(controlName);
+  const int item = ItemNumber(control.menu(), text);
+  if (item == 0) return ui::kUserCannotReachErr;
+  int sub = 0;
+  if (!subText.empty()) {
+    const ui::MenuItem* parent = control.menu().item(item);
+    sub = parent->submenu ? ItemNumber(*parent->submenu, subText) : 0;
+    if (sub == 0) return ui::kUserCannotReachErr;
+  }
+  return user_.chooseItem(control, item, sub);
+}
+
+PaperOutputContext& PluginDialog::panel() {
+  for (PanelSlot& slot : gContext->panels)
+    if (slot.tabIndex == kPaperOutputTabIndex) return *static_cast<PaperOutputContext*>(slot.context);
+  std::abort();  // the shell always loads Paper/Output first
+}
+
+}  // namespace korvo_test
