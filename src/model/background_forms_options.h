@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "model/ticket_field_table.h"
 #include "platform/plist/plist_value.h"
 #include "platform/status.h"
 
@@ -75,6 +76,9 @@ class BackgroundFormsOptions {
   platform::OSStatus saveHistory() const;
 
  private:
+  // The rows of the background-forms dictionary, which asTicket and fromTicket both walk.
+  static ticket_fields::Table<BackgroundFormsOptions> ticketFields();
+
   std::int32_t useExistingForm_ = 1;
   std::int32_t cyclePages_ = 2;
   std::int32_t inches_ = 1;

@@ -1,52 +1,45 @@
 // The background-forms dictionary under "com.korvo.print.BackgroundFormsOptions".
 #include "model/background_forms_keys.h"
 #include "model/background_forms_options.h"
-#include "model/ticket_fields.h"
+#include "model/ticket_field_table.h"
 
 using namespace background_forms_keys;
+using namespace ticket_fields;
 
 namespace {
 
-
-// The field's default, replaced by the dictionary's value when it is one the field can hold.
-template <class Accept>
-std::int32_t Read(const platform::PlistDict& dict, const char* key, std::int32_t fallback, Accept accept) {
-  std::int32_t value = fallback;
-  if (ReadInteger(&dict, key, value) && accept(value)) return value;
-  return fallback;
-}
-
 bool IsFlag(std::int32_t v) { return v == 0 || v == 1; }
+bool IsFormChoice(std::int32_t v) { return v == 1 || v == kMergeWithExistingForm; }
+// The dialog's three page choices store 1, 0, or a page number from 2 up.
+bool IsCyclePages(std::int32_t v) { return v >= 0 && v <= kMaxCyclePages; }
+bool IsPagesFrom(std::int32_t v) { return v >= 1 && v <= 3; }
 
 }  // namespace
 
-platform::PlistDict BackgroundFormsOptions::asTicket() const {
-  platform::PlistDict dict;
-  PutInteger(dict, kUseExistingFormKey, useExistingForm_);
-  if (useExistingForm_ == kMergeWithExistingForm && mergeWith_)
-    dict.insert_or_assign(kMergeWithStringKey, platform::PlistValue(*mergeWith_));
-  PutInteger(dict, kCyclePagesKey, cyclePages_);
-  PutInteger(dict, kInchesKey, inches_);
-  PutInteger(dict, kXOffsetKey, xOffset_);
-  PutInteger(dict, kYOffsetKey, yOffset_);
-  PutInteger(dict, kUseDocumentNameKey, useDocumentName_);
-  PutInteger(dict, kApplyPagesFromKey, applyPagesFrom_);
-  if (newForm_) dict.insert_or_assign(kNewFormStringKey, platform::PlistValue(*newForm_));
-  return dict;
+// Every field is written, and read back as its default unless the dictionary holds a value the
+// field can hold: reading replaces the whole state.
+Table<BackgroundFormsOptions> BackgroundFormsOptions::ticketFields() {
+  using R = BackgroundFormsOptions;
+  static constexpr Field<R> kFields[] = {
+      {kUseExistingFormKey, Int32<R>{.field = &R::useExistingForm_, .accept = IsFormChoice, .reset = 1}},
+      // The name of the form to merge with means something only while merging.
+      {.key = kMergeWithStringKey,
+       .kind = OptionalText<R>{.field = &R::mergeWith_, .reset = true},
+       .writeWhen = [](const R& o) { return o.useExistingForm_ == kMergeWithExistingForm; }},
+      {kCyclePagesKey, Int32<R>{.field = &R::cyclePages_, .accept = IsCyclePages, .reset = 2}},
+      {kInchesKey, Int32<R>{.field = &R::inches_, .accept = IsFlag, .reset = 1}},
+      {kXOffsetKey, Int32<R>{.field = &R::xOffset_, .reset = 0}},
+      {kYOffsetKey, Int32<R>{.field = &R::yOffset_, .reset = 0}},
+      {kUseDocumentNameKey, Int32<R>{.field = &R::useDocumentName_, .accept = IsFlag, .reset = 1}},
+      {kApplyPagesFromKey, Int32<R>{.field = &R::applyPagesFrom_, .accept = IsPagesFrom, .reset = 1}},
+      {kNewFormStringKey, OptionalText<R>{.field = &R::newForm_, .reset = true}},
+  };
+  return kFields;
 }
 
+platform::PlistDict BackgroundFormsOptions::asTicket() const { return WriteFields(*this, ticketFields()); }
+
 void BackgroundFormsOptions::fromTicket(const platform::PlistDict& dict) {
-  useExistingForm_ = Read(dict, kUseExistingFormKey, 1, [](std::int32_t v) { return v == 1 || v == 2; });
-  // The dialog's three page choices store 1, 0, or a page number from 2 up.
-  cyclePages_ = Read(dict, kCyclePagesKey, 2, [](std::int32_t v) { return v >= 0 && v <= kMaxCyclePages; });
-  inches_ = Read(dict, kInchesKey, 1, IsFlag);
-  xOffset_ = Read(dict, kXOffsetKey, 0, [](std::int32_t) { return true; });
-  yOffset_ = Read(dict, kYOffsetKey, 0, [](std::int32_t) { return true; });
-  useDocumentName_ = Read(dict, kUseDocumentNameKey, 1, IsFlag);
-  applyPagesFrom_ = Read(dict, kApplyPagesFromKey, 1, [](std::int32_t v) { return v >= 1 && v <= 3; });
-  newForm_.reset();
-  mergeWith_.reset();
-  if (const std::string* name = FindString(&dict, kNewFormStringKey)) newForm_ = *name;
-  if (const std::string* name = FindString(&dict, kMergeWithStringKey)) mergeWith_ = *name;
+  ReadFields(*this, ticketFields(), &dict);
   loadHistory();
 }

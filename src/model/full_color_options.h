@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "model/ticket_field_table.h"
 #include "platform/plist/plist_value.h"
 #include "platform/status.h"
 #include "vocabulary/printer_default.h"
@@ -95,6 +96,9 @@ class FullColorOptions {
   void fromTicket(const platform::PlistDict* dictionary);
 
  private:
+  // The rows of the full-colour dictionary, which asTicket and fromTicket both walk.
+  static ticket_fields::Table<FullColorOptions> ticketFields();
+
   std::int32_t lightness_ = kPrinterDefault;
   std::int32_t contrast_ = kPrinterDefault;
   std::int32_t saturation_ = kPrinterDefault;

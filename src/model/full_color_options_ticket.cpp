@@ -2,114 +2,91 @@
 // and inside each exception page.
 #include "model/full_color_keys.h"
 #include "model/full_color_options.h"
-#include "model/ticket_fields.h"
+#include "model/ticket_field_table.h"
 
 using namespace full_color_keys;
+using namespace ticket_fields;
 
 namespace {
 
+using R = FullColorOptions;
 constexpr std::int32_t kTrappingOn = 1;
 
 // A custom profile is written as its name; a custom index without a name (which the setters
 // never make, but a caller of the copy constructor might) is written as the index, never as null.
-void PutProfile(platform::PlistDict& dict, const char* key, const FullColorOptions::Profile& profile,
-                std::int32_t customIndex) {
-  if (profile.index == kPrinterDefault) return;
+bool PutProfile(platform::PlistDict& dict, const char* key, const R::Profile& profile, std::int32_t customIndex) {
+  if (profile.index == kPrinterDefault) return false;
   if (profile.index == customIndex && profile.name)
     dict.insert_or_assign(key, platform::PlistValue(*profile.name));
   else
     PutInteger(dict, key, profile.index);
-}
-
-void PutName(platform::PlistDict& dict, const char* key, const std::optional<std::string>& name) {
-  if (name) dict.insert_or_assign(key, platform::PlistValue(*name));
+  return true;
 }
 
 // A number is the index (the stored name stays); a string that fits is a custom profile.
 // Anything else is ignored.
-void ReadProfile(const platform::PlistDict* dict, const char* key, FullColorOptions::Profile& profile,
-                 std::int32_t customIndex) {
-  if (ReadInteger(dict, key, profile.index)) return;
-  if (const std::string* name = FindString(dict, key); name && IsValidProfileName(*name)) {
-    profile.index = customIndex;
-    profile.name = *name;
-  }
+bool ReadProfile(const platform::PlistDict& dict, const char* key, R::Profile& profile, std::int32_t customIndex) {
+  if (ReadInteger(&dict, key, profile.index)) return true;
+  const std::string* name = FindString(&dict, key);
+  if (name == nullptr || !IsValidProfileName(*name)) return false;
+  profile.index = customIndex;
+  profile.name = *name;
+  return true;
 }
 
-void ReadName(const platform::PlistDict* dict, const char* key, std::optional<std::string>& field) {
-  if (const std::string* name = FindString(dict, key); name && IsValidProfileName(*name)) field = *name;
-}
-
-// An adjustment is taken only within the limits the dialog enforces.
-void ReadAdjustment(const platform::PlistDict* dict, const char* key, std::int32_t& field) {
-  std::int32_t value = field;
-  if (ReadInteger(dict, key, value) && IsValidColorAdjustment(value)) field = value;
+template <R::Profile R::*Member, std::int32_t CustomIndex>
+constexpr Custom<R> ProfileField() {
+  return {[](const R& o, platform::PlistDict& dict, const char* key) { return PutProfile(dict, key, o.*Member, CustomIndex); },
+          [](R& o, const platform::PlistDict& dict, const char* key) { return ReadProfile(dict, key, o.*Member, CustomIndex); }};
 }
 
 }  // namespace
 
-platform::PlistDict FullColorOptions::asTicket() const {
-  platform::PlistDict dict;
-  PutIntegerIfSet(dict, kLightnessKey, lightness_);
-  PutIntegerIfSet(dict, kContrastKey, contrast_);
-  PutIntegerIfSet(dict, kSaturationKey, saturation_);
-  if (cyanRed_ != kPrinterDefault && magentaGreen_ != kPrinterDefault && yellowBlue_ != kPrinterDefault) {
-    platform::PlistDict cast;
-    PutInteger(cast, kCyanRedKey, cyanRed_);
-    PutInteger(cast, kMagentaGreenKey, magentaGreen_);
-    PutInteger(cast, kYellowBlueKey, yellowBlue_);
-    dict.insert_or_assign(kColorCastKey, std::move(cast));
-  }
-  if (trapping_ != kPrinterDefault) {
-    PutInteger(dict, kTrappingKey, trapping_);
-    if (trapping_ == kTrappingOn) {
-      PutIntegerIfSet(dict, kTrappingFastKey, trappingFast_);
-      PutIntegerIfSet(dict, kTrappingSlowKey, trappingSlow_);
-    }
-  }
-  PutIntegerIfSet(dict, kBlackOverprintKey, blackOverprint_);
-  PutName(dict, kTRCKey, trc_);
-  PutProfile(dict, kRGBImagesKey, rgbImages_, kCustomRGBProfileIndex);
-  PutProfile(dict, kRGBTextAndGraphicsKey, rgbTextAndGraphics_, kCustomRGBProfileIndex);
-  PutProfile(dict, kCMYKImagesKey, cmykImages_, kCustomCMYKProfileIndex);
-  PutProfile(dict, kCMYKTextAndGraphicsKey, cmykTextAndGraphics_, kCustomCMYKProfileIndex);
-  PutName(dict, kGrayImagesKey, grayImages_);
-  PutName(dict, kGrayTextAndGraphicsKey, grayTextAndGraphics_);
-  PutProfile(dict, kDestinationKey, destination_, kCustomDestinationProfileIndex);
-  PutIntegerIfSet(dict, kImageRenderingKey, imageRendering_);
-  PutIntegerIfSet(dict, kTextRenderingKey, textRendering_);
-  PutIntegerIfSet(dict, kGraphicRenderingKey, graphicRendering_);
-  return dict;
+Table<R> FullColorOptions::ticketFields() {
+  // An adjustment is taken only within the limits the dialog enforces.
+  constexpr auto Adjustment = [](std::int32_t R::*member) {
+    return Int32IfSet<R>{.field = member, .accept = IsValidColorAdjustment};
+  };
+  // Trapping and its distances travel together: without "FCTrapping" none of them is set, and the
+  // distances are written only while trapping is on.
+  constexpr auto TrappingDistance = [](std::int32_t R::*member) {
+    return Int32IfSet<R>{.field = member, .accept = IsValidTrappingDistance, .reset = kPrinterDefault};
+  };
+  constexpr auto TrappingOn = [](const R& o) { return o.trapping_ == kTrappingOn; };
+  // The three casts are stored together or not at all.
+  static constexpr Field<R> kColorCast[] = {
+      {kCyanRedKey, Int32<R>{.field = &R::cyanRed_, .accept = IsValidColorAdjustment}},
+      {kMagentaGreenKey, Int32<R>{.field = &R::magentaGreen_, .accept = IsValidColorAdjustment}},
+      {kYellowBlueKey, Int32<R>{.field = &R::yellowBlue_, .accept = IsValidColorAdjustment}},
+  };
+  static constexpr Field<R> kFields[] = {
+      {kLightnessKey, Adjustment(&R::lightness_)},
+      {kContrastKey, Adjustment(&R::contrast_)},
+      {kSaturationKey, Adjustment(&R::saturation_)},
+      {.key = kColorCastKey,
+       .kind = Nested<R>{kColorCast},
+       .writeWhen = [](const R& o) {
+         return o.cyanRed_ != kPrinterDefault && o.magentaGreen_ != kPrinterDefault && o.yellowBlue_ != kPrinterDefault;
+       }},
+      {kTrappingKey, Int32IfSet<R>{.field = &R::trapping_, .reset = kPrinterDefault}},
+      {.key = kTrappingFastKey, .kind = TrappingDistance(&R::trappingFast_), .after = kTrappingKey, .writeWhen = TrappingOn},
+      {.key = kTrappingSlowKey, .kind = TrappingDistance(&R::trappingSlow_), .after = kTrappingKey, .writeWhen = TrappingOn},
+      {kBlackOverprintKey, Int32IfSet<R>{&R::blackOverprint_}},
+      {kTRCKey, OptionalText<R>{.field = &R::trc_, .accept = IsValidProfileName}},
+      {kRGBImagesKey, ProfileField<&R::rgbImages_, kCustomRGBProfileIndex>()},
+      {kRGBTextAndGraphicsKey, ProfileField<&R::rgbTextAndGraphics_, kCustomRGBProfileIndex>()},
+      {kCMYKImagesKey, ProfileField<&R::cmykImages_, kCustomCMYKProfileIndex>()},
+      {kCMYKTextAndGraphicsKey, ProfileField<&R::cmykTextAndGraphics_, kCustomCMYKProfileIndex>()},
+      {kDestinationKey, ProfileField<&R::destination_, kCustomDestinationProfileIndex>()},
+      {kGrayImagesKey, OptionalText<R>{.field = &R::grayImages_, .accept = IsValidProfileName}},
+      {kGrayTextAndGraphicsKey, OptionalText<R>{.field = &R::grayTextAndGraphics_, .accept = IsValidProfileName}},
+      {kImageRenderingKey, Int32IfSet<R>{&R::imageRendering_}},
+      {kTextRenderingKey, Int32IfSet<R>{&R::textRendering_}},
+      {kGraphicRenderingKey, Int32IfSet<R>{&R::graphicRendering_}},
+  };
+  return kFields;
 }
 
-void FullColorOptions::fromTicket(const platform::PlistDict* dict) {
-  if (dict == nullptr) return;
-  ReadAdjustment(dict, kLightnessKey, lightness_);
-  ReadAdjustment(dict, kContrastKey, contrast_);
-  ReadAdjustment(dict, kSaturationKey, saturation_);
-  if (const platform::PlistValue* cast = platform::PlistDictFind(*dict, kColorCastKey)) {
-    const platform::PlistDict* castDict = cast->asDictionary();
-    ReadAdjustment(castDict, kCyanRedKey, cyanRed_);
-    ReadAdjustment(castDict, kMagentaGreenKey, magentaGreen_);
-    ReadAdjustment(castDict, kYellowBlueKey, yellowBlue_);
-  }
-  // Trapping and its distances travel together: without "FCTrapping" none of them is set.
-  trapping_ = trappingFast_ = trappingSlow_ = kPrinterDefault;
-  if (ReadInteger(dict, kTrappingKey, trapping_)) {
-    std::int32_t fast = kPrinterDefault, slow = kPrinterDefault;
-    if (ReadInteger(dict, kTrappingFastKey, fast) && IsValidTrappingDistance(fast)) trappingFast_ = fast;
-    if (ReadInteger(dict, kTrappingSlowKey, slow) && IsValidTrappingDistance(slow)) trappingSlow_ = slow;
-  }
-  ReadInteger(dict, kBlackOverprintKey, blackOverprint_);
-  ReadName(dict, kTRCKey, trc_);
-  ReadProfile(dict, kRGBImagesKey, rgbImages_, kCustomRGBProfileIndex);
-  ReadProfile(dict, kRGBTextAndGraphicsKey, rgbTextAndGraphics_, kCustomRGBProfileIndex);
-  ReadProfile(dict, kCMYKImagesKey, cmykImages_, kCustomCMYKProfileIndex);
-  ReadProfile(dict, kCMYKTextAndGraphicsKey, cmykTextAndGraphics_, kCustomCMYKProfileIndex);
-  ReadProfile(dict, kDestinationKey, destination_, kCustomDestinationProfileIndex);
-  ReadName(dict, kGrayImagesKey, grayImages_);
-  ReadName(dict, kGrayTextAndGraphicsKey, grayTextAndGraphics_);
-  ReadInteger(dict, kImageRenderingKey, imageRendering_);
-  ReadInteger(dict, kTextRenderingKey, textRendering_);
-  ReadInteger(dict, kGraphicRenderingKey, graphicRendering_);
-}
+platform::PlistDict FullColorOptions::asTicket() const { return WriteFields(*this, ticketFields()); }
+
+void FullColorOptions::fromTicket(const platform::PlistDict* dict) { ReadFields(*this, ticketFields(), dict); }

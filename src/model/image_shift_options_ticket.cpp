@@ -4,17 +4,13 @@
 #include <cmath>
 
 #include "model/image_shift_options.h"
-#include "model/ticket_fields.h"
+#include "model/ticket_field_table.h"
+
+using namespace ticket_fields;
 
 namespace {
 
-constexpr const char* kOptionKey = kImageShiftOptionKey;
-constexpr const char* kInchesKey = kImageShiftInchesKey;
-constexpr const char* kFullPrecisionKey = kImageShiftFullPrecisionKey;
-constexpr const char* kX1Key = kImageShiftX1Key;
-constexpr const char* kY1Key = kImageShiftY1Key;
-constexpr const char* kX2Key = kImageShiftX2Key;
-constexpr const char* kY2Key = kImageShiftY2Key;
+using R = ImageShiftOptions;
 
 bool IsKnownOption(std::int32_t option) {
   return option == kImageShiftPrinterDefault || (option >= kImageShiftIndependent && option <= kImageShiftTandemBoth);
@@ -28,43 +24,70 @@ std::int64_t ToFullPrecision(std::int32_t value, bool inches) {
 // Back to the user's unit, rounded to nearest like the way in, so a value never drifts.
 double FromFullPrecision(std::int32_t value, bool inches) { return inches ? value / 25.4 : value / 10.0; }
 
-// A shift from the ticket: converted when stored at full precision, and 0 (no shift) when it lies
-// outside the range of its unit.
-std::int32_t ReadShift(const platform::PlistDict& dict, const char* key, bool fullPrecision, bool inches,
-                       std::int32_t limit) {
-  std::int32_t stored = 0;
-  if (!ReadInteger(&dict, key, stored)) return 0;
-  double value = fullPrecision ? FromFullPrecision(stored, inches) : stored;
-  double rounded = std::round(value);
-  return std::fabs(rounded) <= limit ? static_cast<std::int32_t>(rounded) : 0;
+bool IsFullPrecision(const platform::PlistDict& dict) {
+  const platform::PlistValue* precision = platform::PlistDictFind(dict, kImageShiftFullPrecisionKey);
+  return precision != nullptr && precision->asBoolean() != nullptr && *precision->asBoolean();
 }
+
+// The unit travels as an integer flag; without one the shifts are in inches.
+constexpr Custom<R> kInchesField = {
+    [](const R& o, platform::PlistDict& dict, const char* key) {
+      PutInteger(dict, key, o.inches ? 1 : 0);
+      return true;
+    },
+    [](R& o, const platform::PlistDict& dict, const char* key) {
+      std::int32_t flag = 1;
+      const bool taken = ReadInteger(&dict, key, flag);
+      o.inches = flag != 0;
+      return taken;
+    }};
+
+// Not a field but how the shifts below are stored: always written, and read by each shift.
+constexpr Custom<R> kFullPrecisionField = {
+    [](const R&, platform::PlistDict& dict, const char* key) {
+      dict.insert_or_assign(key, platform::PlistValue(true));
+      return true;
+    },
+    [](R&, const platform::PlistDict& dict, const char*) { return IsFullPrecision(dict); }};
+
+// A shift, written at full precision. Read back converted when stored at full precision, and 0
+// (no shift) when absent or outside the range of its unit; the unit is read before it.
+template <std::int32_t R::*Shift, bool Horizontal>
+constexpr Custom<R> ShiftField() {
+  return {[](const R& o, platform::PlistDict& dict, const char* key) {
+            dict.insert_or_assign(key, platform::PlistValue(ToFullPrecision(o.*Shift, o.inches)));
+            return true;
+          },
+          [](R& o, const platform::PlistDict& dict, const char* key) {
+            o.*Shift = 0;
+            std::int32_t stored = 0;
+            if (!ReadInteger(&dict, key, stored)) return false;
+            const double value = IsFullPrecision(dict) ? FromFullPrecision(stored, o.inches) : stored;
+            const double rounded = std::round(value);
+            if (std::fabs(rounded) > (Horizontal ? o.maxX() : o.maxY())) return false;
+            o.*Shift = static_cast<std::int32_t>(rounded);
+            return true;
+          }};
+}
+
+constexpr Field<R> kFields[] = {
+    {kImageShiftOptionKey, Int32<R>{.field = &R::option, .accept = IsKnownOption, .reset = kImageShiftPrinterDefault}},
+    {kImageShiftInchesKey, kInchesField},
+    {kImageShiftFullPrecisionKey, kFullPrecisionField},
+    {kImageShiftX1Key, ShiftField<&R::x1, true>()},
+    {kImageShiftY1Key, ShiftField<&R::y1, false>()},
+    {kImageShiftX2Key, ShiftField<&R::x2, true>()},
+    {kImageShiftY2Key, ShiftField<&R::y2, false>()},
+};
 
 }  // namespace
 
 std::optional<platform::PlistDict> ImageShiftOptions::asTicket() const {
   if (!valid || option == kImageShiftPrinterDefault) return std::nullopt;
-  platform::PlistDict dict;
-  PutInteger(dict, kOptionKey, option);
-  PutInteger(dict, kInchesKey, inches ? 1 : 0);
-  dict.insert_or_assign(kFullPrecisionKey, platform::PlistValue(true));
-  dict.insert_or_assign(kX1Key, platform::PlistValue(ToFullPrecision(x1, inches)));
-  dict.insert_or_assign(kY1Key, platform::PlistValue(ToFullPrecision(y1, inches)));
-  dict.insert_or_assign(kX2Key, platform::PlistValue(ToFullPrecision(x2, inches)));
-  dict.insert_or_assign(kY2Key, platform::PlistValue(ToFullPrecision(y2, inches)));
-  return dict;
+  return WriteFields<R>(*this, kFields);
 }
 
 void ImageShiftOptions::fromTicket(const platform::PlistDict& dict) {
-  option = kImageShiftPrinterDefault;
-  if (std::int32_t stored = 0; ReadInteger(&dict, kOptionKey, stored) && IsKnownOption(stored)) option = stored;
-  std::int32_t inchesFlag = 1;
-  ReadInteger(&dict, kInchesKey, inchesFlag);
-  inches = inchesFlag != 0;
-  const platform::PlistValue* precision = platform::PlistDictFind(dict, kFullPrecisionKey);
-  const bool fullPrecision = precision != nullptr && precision->asBoolean() != nullptr && *precision->asBoolean();
-  x1 = ReadShift(dict, kX1Key, fullPrecision, inches, maxX());
-  y1 = ReadShift(dict, kY1Key, fullPrecision, inches, maxY());
-  x2 = ReadShift(dict, kX2Key, fullPrecision, inches, maxX());
-  y2 = ReadShift(dict, kY2Key, fullPrecision, inches, maxY());
+  ReadFields<R>(*this, kFields, &dict);
   valid = true;
 }

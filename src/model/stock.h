@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "model/ticket_field_table.h"
 #include "platform/plist/plist_value.h"
 #include "vocabulary/job_context.h"
 #include "vocabulary/printer_default.h"
@@ -95,6 +96,9 @@ class Stock {
   friend bool operator==(const Stock& a, const Stock& b);
 
  private:
+  // The rows of the stock dictionary, which asTicket and fromTicket both walk.
+  static ticket_fields::Table<Stock> ticketFields();
+
   std::int32_t size_ = kPrinterDefault;
   std::int32_t width_ = kPrinterDefault;   // hundredths of a millimetre, only for size 75
   std::int32_t length_ = kPrinterDefault;  // feed direction, likewise
