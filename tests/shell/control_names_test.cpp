@@ -19,7 +19,7 @@ std::string Attribute(const xmlNode* node, const char* name) {
 void CollectNames(const xmlNode* node, const std::string& where, Places& places) {
   for (const xmlNode* child = node->children; child != nullptr; child = child->next) {
     if (child->type != XML_ELEMENT_NODE) continue;
-    if (std::string name = Attribute(child, "name"); !name.empty() && xmlStrEqual(child->name, BAD_CAST "control"))
+    if (std::string name = Attribute(child, "name"); !name.empty() && std::string_view(reinterpret_cast<const char*>(child->name)) == "control")
       places[name].push_back(where);
     CollectNames(child, where, places);
   }
