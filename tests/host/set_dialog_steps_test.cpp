@@ -97,6 +97,25 @@ TEST_F(SetDialogSteps, CancelInEveryFinishingDialogLeavesTheSessionByteIdentical
   EXPECT_NE(korvo_test::ReadFile(session), before);
 }
 
+TEST_F(SetDialogSteps, DialogFieldsAreTypedIntoByNameAndARefusedKeystrokeEndsSet) {
+  WriteLetterSession(session);
+  showOn("");
+  std::string err;
+  EXPECT_EQ(set("Finishing=Offset/Subset...>Offset Subsets>PagesPerSubset=1x", &err), 1);
+  EXPECT_EQ(err, "ERROR: Finishing=Offset/Subset...>Offset Subsets>PagesPerSubset=1x: a keystroke was refused\n");
+  EXPECT_EQ(korvo_test::ReadFile(session), before);
+  std::string out;
+  ASSERT_EQ(RunPde("set --session " + session +
+                       " 'Finishing=Offset/Subset...>Offset Each Subset>Offset Subsets>PagesPerSubset=12'"
+                       " 'Finishing=Custom...>CustomFinishing=Glue'",
+                   &out),
+            0)
+      << out;
+  for (const char* line : {"com.korvo.print.FinishingOffset = 4\n", "com.korvo.print.FinishingOffsetPagesPerSubset = 12\n",
+                           "com.korvo.print.FinishingCustom = \"Glue\"\n"})
+    EXPECT_NE(out.find(line), std::string::npos) << line << out;
+}
+
 TEST_F(SetDialogSteps, CancelInTheSamplePrintersTwoStaplesDialogPassesCmp) {
   showOn("");
   korvo_test::WriteFile(dir.file("before.plist"), before);
