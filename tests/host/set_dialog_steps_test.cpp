@@ -124,16 +124,6 @@ TEST_F(SetDialogSteps, CancelInTheSamplePrintersTwoStaplesDialogPassesCmp) {
   EXPECT_EQ(korvo_test::RunCommand("cmp " + session + " " + dir.file("before.plist"), &out), 0) << out;
 }
 
-TEST_F(SetDialogSteps, TheChosenPositionIsAppliedOnlyWhenTheStepsEndWithoutCancel) {
-  showOn("");
-  std::string err;
-  ASSERT_EQ(set("Finishing=2 Staples...>Portrait - Top or Landscape - Right", &err), 0) << err;
-  EXPECT_NE(korvo_test::ReadFile(session), before);
-  const std::string applied = korvo_test::ReadFile(session);
-  ASSERT_EQ(set("Finishing=2 Staples...>Portrait - Left or Landscape - Top>Cancel", &err), 0) << err;
-  EXPECT_EQ(korvo_test::ReadFile(session), applied);
-}
-
 TEST_F(SetDialogSteps, APanelComesToTheFrontByItsTitle) {
   showOn("");
   std::string err;
