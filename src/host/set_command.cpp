@@ -11,7 +11,8 @@ namespace {
 
 namespace ui = platform::ui;
 
-// Makes one choice; false after one "ERROR:" line naming the setting.
+// Makes one choice and answers what it opens; false after one "ERROR:" line naming the setting.
+// Note alerts are told on err, one line each, and the choice goes on.
 bool Apply(PrintDialog& pde, const std::string& setting, std::ostream& err) {
   const std::size_t equals = setting.find('=');
   const std::string key = setting.substr(0, equals), value = setting.substr(equals + 1);
@@ -19,16 +20,18 @@ bool Apply(PrintDialog& pde, const std::string& setting, std::ostream& err) {
   ui::UserDriver user;
   const platform::OSStatus status =
       ui::ChooseByLabels(pde.window().content(), user, key, ui::SplitLabelPath(value), &answers);
+  for (const std::string& note : answers.notes()) err << "NOTE: " << setting << ": " << note << "\n";
   if (status == ui::kNoSuchLabelErr) {
     err << "ERROR: " << setting << ": no setting " << key << " offering \"" << value << "\"\n";
   } else if (status != platform::noErr) {
     err << "ERROR: " << setting << ": not available now\n";
-  } else if (!answers.alerts().empty()) {
-    err << "ERROR: " << setting << ": " << answers.alerts().front() << "\n";
-  } else if (!answers.unmatched().empty()) {
-    err << "ERROR: " << setting << ": the dialog has no \"" << answers.unmatched().front() << "\"\n";
-  } else if (!answers.allAnswered()) {
-    err << "ERROR: " << setting << ": opens no dialog to answer\n";
+  } else if (answers.refusal()) {
+    err << "ERROR: " << setting << ": " << *answers.refusal() << "\n";
+  } else if (!answers.unusedSteps().empty()) {
+    err << "ERROR: " << setting << ": "
+        << (answers.dialogShown() ? "no dialog left to answer \"" + answers.unusedSteps().front() + "\""
+                                  : std::string("opens no dialog to answer"))
+        << "\n";
   } else {
     return true;
   }

@@ -99,7 +99,13 @@ OSStatus ShowShellPane(PDEShellContext& shell) {
   if (shell.panelPopup != nullptr) {
     ui::Menu& menu = shell.panelPopup->menu();
     menu.clear();
-    for (const PanelSlot& panel : shell.panels) menu.append(ui::MenuItem(panel.title));
+    std::vector<ui::ControlID> panes;
+    for (const PanelSlot& panel : shell.panels) {
+      menu.append(ui::MenuItem(panel.title));
+      panes.push_back(ui::ControlID{kPanelPaneSignature, panel.tabIndex});
+    }
+    // A person (or korvo-pde set) looking for a control in a hidden panel finds the item to choose.
+    shell.panelPopup->setPanesShown(std::move(panes));
     shell.panelPopup->setMinimum(1);
     shell.panelPopup->setMaximum(menu.count());
   }

@@ -1,65 +1,226 @@
-// Choices by name and label: the control named so, the item reading so, the dialog answered by
-// the labels that are left.
+// Choices by name and label on every kind of control a person sets, the panes brought to the
+// front on the way, and the dialogs and alerts answered by the steps that are left.
 #include <gtest/gtest.h>
 
+#include "platform/files/file_io.h"
+#include "platform/ui/interface_file.h"
 #include "platform/ui/user_choice.h"
 
 namespace {
 
 namespace ui = platform::ui;
+using platform::FourCharCode;
+using platform::noErr;
 
-TEST(UserChoice, SplitsPathsAtTheMarker) {
-  EXPECT_EQ(ui::SplitLabelPath("A>B>C"), (std::vector<std::string>{"A", "B", "C"}));
-  EXPECT_EQ(ui::SplitLabelPath("Two-Sided (Long Edge)"), (std::vector<std::string>{"Two-Sided (Long Edge)"}));
+std::unique_ptr<ui::Window> Load(const char* name) {
+  auto bytes = platform::ReadFileBytes(std::string(KORVO_TEST_DATA_DIR) + "/platform/choices.interface.xml");
+  auto window = ui::CreateWindowFromInterfaceText(*bytes, "choices", name, nullptr);
+  return window ? window.take() : nullptr;
 }
 
-TEST(UserChoice, ChoosesItemsAndSubitemsByTheirTextAndAnswersTheDialogThatOpens) {
-  ui::Window window("W", {0, 0, 200, 200});
-  ui::Control* popup = window.content().embed(std::make_unique<ui::Control>(ui::ControlKind::PopupButton, ui::ControlID{1, 1}, ui::Rect{}));
-  popup->setName("Colour");
-  popup->menu().append(ui::MenuItem("Red"));
-  popup->menu().append(ui::MenuItem("Blue"));
-  popup->setMinimum(1);
-  popup->setMaximum(2);
-  ui::Control* button = window.content().embed(std::make_unique<ui::Control>(ui::ControlKind::MenuButton, ui::ControlID{1, 2}, ui::Rect{}));
-  button->setName("Actions");
-  auto submenu = std::make_shared<ui::Menu>();
-  submenu->append(ui::MenuItem("Open...", platform::FourCharCode("open")));
-  ui::MenuItem parent("File");
-  parent.submenu = submenu;
-  button->menu().append(parent);
-
-  // The dialog the command opens: a check box and OK.
-  ui::Window dialog("D", {0, 0, 100, 100});
-  ui::Control* box = dialog.content().embed(std::make_unique<ui::Control>(ui::ControlKind::CheckBox, ui::ControlID{2, 1}, ui::Rect{}));
-  box->setTitle("Twice");
-  box->setMaximum(1);
-  ui::Control* ok = dialog.content().embed(std::make_unique<ui::Control>(ui::ControlKind::PushButton, ui::ControlID{2, 2}, ui::Rect{}));
-  ok->setCommand(platform::FourCharCode("ok  "));
-  dialog.setDefaultButton(ok);
-  ui::EventHandlerRef quit = dialog.installHandler({{ui::kEventClassCommand, ui::kEventCommandProcess}}, [&](ui::Event&) {
-    ui::QuitAppModalLoopForWindow(dialog, 1);
-    return platform::noErr;
+ui::EventHandlerRef OnCommand(ui::EventTarget& target, std::function<bool(platform::OSType)> handle) {
+  return target.installHandler({{ui::kEventClassCommand, ui::kEventCommandProcess}}, [handle](ui::Event& e) {
+    return handle(e.command) ? noErr : platform::eventNotHandledErr;
   });
-  int dialogResult = 0;
-  ui::EventHandlerRef opener = window.installHandler({{ui::kEventClassCommand, ui::kEventCommandProcess}}, [&](ui::Event&) {
-    dialogResult = ui::RunAppModalLoopForWindow(dialog);
-    return platform::noErr;
-  });
+}
 
+// The test window, with the handlers a program would install: the tab control and the panel
+// pop-up show their panes, the Copies field takes digits only, "Open..." runs the dialog, whose
+// OK takes a width up to 100 and whose buttons open a nested dialog and an alert.
+class Choices : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(main && dialog && nested);
+    handlers.push_back(main->find({FourCharCode("Test"), 15})->installHandler(
+        {{ui::kEventClassControl, ui::kEventControlHit}}, [](ui::Event& e) {
+          for (std::size_t i = 0; i < e.control->children().size(); ++i)
+            e.control->children()[i]->setVisible(static_cast<int>(i) + 1 == e.control->value());
+          return noErr;
+        }));
+    ui::Control& panel = *main->content().findNamed("Panel");
+    panel.setPanesShown({{FourCharCode("Test"), 161}, {FourCharCode("Test"), 162}});
+    handlers.push_back(panel.installHandler({{ui::kEventClassControl, ui::kEventControlHit}}, [this](ui::Event& e) {
+      main->find({FourCharCode("Test"), 161})->setVisible(e.control->value() == 1);
+      main->find({FourCharCode("Test"), 162})->setVisible(e.control->value() == 2);
+      return noErr;
+    }));
+    handlers.push_back(main->content().findNamed("Copies")->installHandler(
+        {{ui::kEventClassTextInput, ui::kEventTextInputUnicodeForKeyEvent}}, [](ui::Event& e) {
+          if (e.text.size() == 1 && e.text[0] >= '0' && e.text[0] <= '9') return platform::eventNotHandledErr;
+          ui::Beep();
+          return noErr;
+        }));
+    ui::DataBrowser& stocks = main->content().findNamed("Stocks")->dataBrowser();
+    stocks.setItems({1, 2, 3});
+    stocks.setDataCallback([](ui::DataBrowserItemID item, ui::DataBrowserPropertyID property) {
+      static const char* names[] = {"Plain", "Glossy", "Card"};
+      return property == 1 ? std::string(names[item - 1]) : std::string("A4");
+    });
+    handlers.push_back(OnCommand(*main, [this](platform::OSType command) {
+      if (command == FourCharCode("open")) dialogResult = ui::RunAppModalLoopForWindow(*dialog);
+      if (command == FourCharCode("aply")) ++applied;
+      return true;
+    }));
+    handlers.push_back(OnCommand(*dialog, [this](platform::OSType command) {
+      if (command == FourCharCode("ok  ") && dialog->content().findNamed("Width")->text().size() <= 2)
+        ui::QuitAppModalLoopForWindow(*dialog, 1);
+      if (command == FourCharCode("not!")) ui::QuitAppModalLoopForWindow(*dialog, 2);
+      if (command == FourCharCode("more")) nestedResult = ui::RunAppModalLoopForWindow(*nested);
+      if (command == FourCharCode("warn"))
+        alertAnswer = ui::RunStandardAlert({alertLevel, "Careful", "Really?", {"Go on", "Stop"}});
+      return true;
+    }));
+    handlers.push_back(OnCommand(*nested, [this](platform::OSType command) {
+      ui::QuitAppModalLoopForWindow(*nested, command == FourCharCode("ok  ") ? 1 : 2);
+      return true;
+    }));
+  }
+
+  platform::OSStatus choose(std::string_view name, std::string_view path) {
+    return ui::ChooseByLabels(main->content(), user, name, ui::SplitLabelPath(path), &answers);
+  }
+  ui::Control& named(std::string_view name) { return *main->content().findNamed(name); }
+  ui::Control& in(ui::Window& window, std::int32_t id) { return *window.find({window.content().children()[0]->id().signature, id}); }
+
+  std::unique_ptr<ui::Window> main = Load("Main"), dialog = Load("Dialog"), nested = Load("Nested");
+  std::vector<ui::EventHandlerRef> handlers;
   ui::LabelAnswers answers;
   ui::UserDriver user;
-  EXPECT_EQ(ui::ChooseByLabels(window.content(), user, "Colour", {"Blue"}, &answers), platform::noErr);
-  EXPECT_EQ(popup->value(), 2);
-  EXPECT_EQ(ui::ChooseByLabels(window.content(), user, "Colour", {"Green"}, &answers), ui::kNoSuchLabelErr);
-  EXPECT_EQ(ui::ChooseByLabels(window.content(), user, "Size", {"Blue"}, &answers), ui::kNoSuchLabelErr);
-  EXPECT_EQ(ui::ChooseByLabels(window.content(), user, "Actions", {"File", "Open...", "Twice"}, &answers), platform::noErr);
+  int dialogResult = 0, nestedResult = 0, alertAnswer = 0, applied = 0;
+  ui::AlertLevel alertLevel = ui::AlertLevel::Caution;
+};
+
+TEST_F(Choices, ButtonsCheckBoxesAndRadioGroups) {
+  EXPECT_EQ(choose("Apply", "click"), noErr);
+  EXPECT_EQ(choose("Apply", "Apply"), noErr);
+  EXPECT_EQ(choose("Apply", "Push"), ui::kNoSuchLabelErr);
+  EXPECT_EQ(applied, 2);
+  EXPECT_EQ(choose("Twice", "on"), noErr);
+  EXPECT_EQ(choose("Twice", "on"), noErr);  // already on: no second click
+  EXPECT_EQ(named("Twice").value(), 1);
+  EXPECT_EQ(choose("Twice", "yes"), ui::kNoSuchLabelErr);
+  EXPECT_EQ(choose("Size", "Large"), noErr);
+  EXPECT_EQ(named("Size").value(), 2);
+  EXPECT_EQ(choose("Size", "Huge"), ui::kNoSuchLabelErr);
+  EXPECT_EQ(choose("Nothing", "on"), ui::kNoSuchLabelErr);
+  EXPECT_EQ(choose("Caption", "Other"), ui::kNoSuchLabelErr);  // static text is read, not set
+}
+
+TEST_F(Choices, PopUpsAndMenuButtonsWithSubmenus) {
+  EXPECT_EQ(choose("Colour", "Blue"), noErr);
+  EXPECT_EQ(named("Colour").value(), 2);
+  EXPECT_EQ(choose("Colour", "Green"), ui::kNoSuchLabelErr);
+  EXPECT_EQ(choose("Actions", "File"), ui::kNoSuchLabelErr);  // the submenu item is missing
+  EXPECT_EQ(choose("Actions", "Later"), ui::kUserCannotReachErr);
+  EXPECT_EQ(choose("Actions", "File>Open...>Cancel"), noErr);
+  EXPECT_EQ(dialogResult, 2);
+}
+
+TEST_F(Choices, FieldsTextViewsAndComboBoxesTakeTypedText) {
+  EXPECT_EQ(choose("Title", "Final"), noErr);
+  EXPECT_EQ(named("Title").text(), "Final");
+  EXPECT_EQ(choose("Notes", "new notes"), noErr);
+  EXPECT_EQ(named("Notes").text(), "new notes");
+  EXPECT_EQ(choose("Summary", "x"), ui::kUserCannotReachErr);  // a locked text view
+  EXPECT_EQ(choose("Font", "Sans"), noErr);
+  EXPECT_EQ(named("Font").text(), "Sans");
+  EXPECT_EQ(choose("Font", "Mono"), noErr);
+  EXPECT_EQ(named("Font").text(), "Mono");
+  // A numeric field: digits go in; a letter is refused with a beep, which is the refusal.
+  EXPECT_EQ(choose("Copies", "12"), noErr);
+  EXPECT_EQ(named("Copies").text(), "12");
+  EXPECT_FALSE(answers.refusal());
+  EXPECT_EQ(choose("Copies", "3x"), noErr);
+  EXPECT_EQ(answers.refusal(), "a keystroke was refused");
+}
+
+TEST_F(Choices, ListRowsByACellsTextSlidersAndArrows) {
+  ui::DataBrowser& stocks = named("Stocks").dataBrowser();
+  EXPECT_EQ(choose("Stocks", "Glossy"), noErr);
+  EXPECT_EQ(stocks.selection(), (std::set<ui::DataBrowserItemID>{2}));
+  EXPECT_EQ(choose("Stocks", "Plain,Card"), ui::kNoSuchLabelErr);  // one row at a time
+  stocks.setMultipleSelection(true);
+  EXPECT_EQ(choose("Stocks", "Plain,Card"), noErr);
+  EXPECT_EQ(stocks.selection(), (std::set<ui::DataBrowserItemID>{1, 3}));
+  EXPECT_EQ(choose("Stocks", "Vellum"), ui::kNoSuchLabelErr);
+  EXPECT_EQ(choose("Darkness", "80"), noErr);
+  EXPECT_EQ(named("Darkness").value(), 80);
+  EXPECT_EQ(choose("Darkness", "101"), ui::kNoSuchLabelErr);
+  EXPECT_EQ(choose("Darkness", "dark"), ui::kNoSuchLabelErr);
+  int ups = 0;
+  ui::EventHandlerRef arrows = named("Step").installHandler({{ui::kEventClassControl, ui::kEventControlHit}}, [&](ui::Event& e) {
+    ups += e.part == ui::kControlUpButtonPart ? 1 : 0;
+    return noErr;
+  });
+  EXPECT_EQ(choose("Step", "up"), noErr);
+  EXPECT_EQ(choose("Step", "sideways"), ui::kNoSuchLabelErr);
+  EXPECT_EQ(ups, 1);
+}
+
+TEST_F(Choices, TabsAndHiddenPanesComeToTheFrontFirst) {
+  EXPECT_EQ(choose("Sections", "Extras"), noErr);
+  EXPECT_EQ(named("Sections").value(), 2);
+  EXPECT_EQ(choose("Sections", "General"), noErr);
+  EXPECT_FALSE(named("Bleed").isReallyVisible());
+  EXPECT_EQ(choose("Bleed", "on"), noErr);  // in the hidden tab: the tab is chosen first
+  EXPECT_EQ(named("Sections").value(), 2);
+  EXPECT_EQ(named("Bleed").value(), 1);
+  EXPECT_EQ(choose("Remark", "seen"), noErr);  // in a pane the Panel pop-up shows
+  EXPECT_EQ(named("Panel").value(), 2);
+  EXPECT_EQ(named("Remark").text(), "seen");
+  EXPECT_EQ(choose("Panel", "First"), noErr);
+  EXPECT_FALSE(named("Remark").isReallyVisible());
+  named("Panel").setPanesShown({});  // nothing shows its pane any more
+  EXPECT_EQ(choose("Remark", "again"), ui::kUserCannotReachErr);
+}
+
+TEST_F(Choices, DialogStepsActByNameAndTitleAndReturnOnlyWhenTheyEnd) {
+  EXPECT_EQ(choose("Actions", "File>Open...>Width=42>Right"), noErr);
+  EXPECT_EQ(dialogResult, 1);  // the steps ended, Return pressed OK
+  EXPECT_EQ(in(*dialog, 1).text(), "42");
+  EXPECT_EQ(in(*dialog, 2).value(), 2);
+  EXPECT_FALSE(answers.refusal());
+  // Cancel cancels: no Return after it, and an OK reaching the closed dialog changes nothing.
+  EXPECT_EQ(choose("Actions", "File>Open...>Left>Cancel"), noErr);
+  EXPECT_EQ(dialogResult, 2);
+  ui::QuitAppModalLoopForWindow(*dialog, 1);
+  EXPECT_EQ(dialog->modalResult(), 2);
+  // Nested dialogs take the steps in order; the outer one gets Return when they end.
+  EXPECT_EQ(choose("Actions", "File>Open...>More...>Deep>Cancel"), noErr);
+  EXPECT_EQ(nestedResult, 2);
+  EXPECT_EQ(in(*nested, 1).value(), 1);
   EXPECT_EQ(dialogResult, 1);
-  EXPECT_EQ(box->value(), 1);
-  EXPECT_TRUE(answers.allAnswered());
-  EXPECT_TRUE(answers.unmatched().empty());
-  EXPECT_EQ(ui::ChooseByLabels(window.content(), user, "Actions", {"File", "Open...", "Thrice"}, &answers), platform::noErr);
-  EXPECT_EQ(answers.unmatched(), (std::vector<std::string>{"Thrice"}));
+  EXPECT_FALSE(answers.refusal());
+  EXPECT_TRUE(answers.unusedSteps().empty());
+}
+
+TEST_F(Choices, RefusalsCancelTheDialogAndSayWhy) {
+  EXPECT_EQ(choose("Actions", "File>Open...>Width=123"), noErr);  // OK refused: the width is too long
+  EXPECT_EQ(dialogResult, 2);
+  EXPECT_EQ(answers.refusal(), "the dialog \"Options\" did not take OK");
+  ui::LabelAnswers fresh;
+  EXPECT_EQ(ui::ChooseByLabels(main->content(), user, "Actions", {"File", "Open...", "Nowhere", "Right"}, &fresh), noErr);
+  EXPECT_EQ(dialogResult, 2);
+  EXPECT_EQ(fresh.refusal(), "the dialog has no \"Nowhere\"");
+  EXPECT_EQ(in(*dialog, 2).value(), 1);  // the steps after the refusal were not taken
+}
+
+TEST_F(Choices, AlertsTakeTheirButtonByTitleAndOnlyNotesGoOn) {
+  EXPECT_EQ(choose("Actions", "File>Open...>Warn>Stop"), noErr);
+  EXPECT_EQ(alertAnswer, 2);
+  EXPECT_EQ(dialogResult, 1);
+  EXPECT_FALSE(answers.refusal());
+  alertLevel = ui::AlertLevel::Note;
+  EXPECT_EQ(choose("Actions", "File>Open...>Warn"), noErr);
+  EXPECT_EQ(alertAnswer, 1);
+  EXPECT_EQ(dialogResult, 1);
+  EXPECT_EQ(answers.notes(), (std::vector<std::string>{"Careful: Really?"}));
+  EXPECT_FALSE(answers.refusal());
+  alertLevel = ui::AlertLevel::Stop;
+  EXPECT_EQ(choose("Actions", "File>Open...>Warn"), noErr);
+  EXPECT_EQ(alertAnswer, 2);  // the cancelling button, never taken for a yes
+  EXPECT_EQ(dialogResult, 2);
+  EXPECT_EQ(answers.refusal(), "Careful: Really?");
 }
 
 }  // namespace

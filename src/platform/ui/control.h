@@ -133,6 +133,12 @@ class Control : public EventTarget {
 
   DataBrowser& dataBrowser();  // meaningful for DataBrowser controls
 
+  // A pop-up that switches panes (a chooser of panels): the pane each of its items brings to the
+  // front, by item number from 1; empty for any other control. Tab controls need none: their
+  // panes are their children.
+  const std::vector<ControlID>& panesShown() const { return panesShown_; }
+  void setPanesShown(std::vector<ControlID> panes) { panesShown_ = std::move(panes); }
+
   EventTarget* nextTarget() const override;
 
  private:
@@ -154,6 +160,7 @@ class Control : public EventTarget {
   std::string picture_;
   std::map<std::pair<OSType, OSType>, std::any> properties_;
   std::unique_ptr<DataBrowser> dataBrowser_;
+  std::vector<ControlID> panesShown_;
 };
 
 }  // namespace platform::ui

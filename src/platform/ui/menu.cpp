@@ -59,4 +59,12 @@ int Menu::findCommand(OSType command) const {
   return 0;
 }
 
+int Menu::findText(std::string_view text) const {
+  for (int n = 1; n <= count(); ++n) {
+    const MenuItem& item = items_[static_cast<size_t>(n - 1)];
+    if (!item.separator && item.text == text) return n;
+  }
+  return 0;
+}
+
 }  // namespace platform::ui

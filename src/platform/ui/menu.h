@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/four_char_code.h"
@@ -52,6 +53,8 @@ class Menu {
   // The first item, from the top, with that reference value or command; 0 when none.
   int findRefValue(std::int32_t value) const;
   int findCommand(OSType command) const;
+  // The first item, from the top, reading text (never a separator); 0 when none.
+  int findText(std::string_view text) const;
 
   // An opaque tag naming what the menu was built from (for example the setting map).
   const void* tag() const { return tag_; }

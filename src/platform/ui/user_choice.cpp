@@ -1,98 +1,140 @@
 #include "platform/ui/user_choice.h"
 
+#include <algorithm>
+#include <charconv>
+#include <set>
+
+#include "platform/locale/utf8_text.h"
+
 namespace platform::ui {
 
 namespace {
 
-int ItemWithText(const Menu& menu, std::string_view text) {
-  for (int i = 1; i <= menu.count(); ++i)
-    if (!menu.item(i)->separator && menu.item(i)->text == text) return i;
-  return 0;
+std::vector<std::string> SplitAt(std::string_view text, char marker) {
+  std::vector<std::string> parts;
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t end = text.find(marker, start);
+    parts.emplace_back(text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
+    if (end == std::string_view::npos) return parts;
+    start = end + 1;
+  }
 }
 
-// The first control, depth first, with that title or a pop-up offering an item with that text.
-Control* Labelled(Control& root, std::string_view label) {
-  if (root.kind() != ControlKind::UserPane && root.kind() != ControlKind::RadioGroup && root.title() == label)
-    return &root;
-  if (root.kind() == ControlKind::PopupButton && root.menuIfAny() && ItemWithText(*root.menuIfAny(), label) != 0)
-    return &root;
-  for (const auto& child : root.children())
-    if (Control* found = Labelled(*child, label)) return found;
-  return nullptr;
+// How many labels the choice itself takes: two for a menu item and its submenu item, else one.
+std::size_t LabelsTaken(Control& control, const std::vector<std::string>& labels) {
+  if (control.kind() != ControlKind::PopupButton && control.kind() != ControlKind::MenuButton) return 1;
+  const MenuItem* item = control.menu().item(control.menu().findText(labels[0]));
+  return item != nullptr && item->submenu ? 2 : 1;
 }
 
-OSStatus ActOnLabel(Control& root, UserDriver& user, std::string_view label) {
-  Control* control = Labelled(root, label);
-  if (control == nullptr) return kNoSuchLabelErr;
-  if (control->kind() == ControlKind::PopupButton && control->title() != label)
-    return user.chooseItem(*control, ItemWithText(control->menu(), label));
-  return user.click(*control);
+OSStatus ChooseMenuItem(Control& control, UserDriver& user, const std::vector<std::string>& labels) {
+  const int item = control.menu().findText(labels[0]);
+  if (item == 0) return kNoSuchLabelErr;
+  int subItem = 0;
+  if (const auto& submenu = control.menu().item(item)->submenu) {
+    if (labels.size() < 2 || (subItem = submenu->findText(labels[1])) == 0) return kNoSuchLabelErr;
+  }
+  return user.chooseItem(control, item, subItem);
+}
+
+// Replaces the whole text, as a person selecting it all and typing would.
+OSStatus Retype(Control& field, UserDriver& user, std::string_view text) {
+  OSStatus status = user.select(field, {0, UTF16Length(field.text())});
+  return status == noErr ? user.type(field, text) : status;
+}
+
+OSStatus ChooseRadio(Control& group, UserDriver& user, std::string_view title) {
+  for (const auto& button : group.children())
+    if (button->kind() == ControlKind::RadioButton && button->title() == title) return user.click(*button);
+  return kNoSuchLabelErr;
+}
+
+OSStatus ChooseTab(Control& tabs, UserDriver& user, std::string_view title) {
+  const auto& panes = tabs.children();
+  for (std::size_t i = 0; i < panes.size(); ++i)
+    if (panes[i]->title() == title) return user.chooseTab(tabs, static_cast<int>(i) + 1);
+  return kNoSuchLabelErr;
+}
+
+// The rows with a cell reading text.
+std::set<DataBrowserItemID> RowsReading(const DataBrowser& browser, std::string_view text) {
+  std::set<DataBrowserItemID> rows;
+  for (DataBrowserItemID item : browser.items())
+    for (const DataBrowserColumn& column : browser.columns())
+      if (browser.cellText(item, column.property) == text) rows.insert(item);
+  return rows;
+}
+
+OSStatus ChooseRows(Control& list, UserDriver& user, std::string_view text) {
+  DataBrowser& browser = list.dataBrowser();
+  std::set<DataBrowserItemID> rows = RowsReading(browser, text);
+  if (rows.empty() && browser.multipleSelection()) {
+    for (const std::string& part : SplitAt(text, ',')) {
+      std::set<DataBrowserItemID> found = RowsReading(browser, part);
+      if (found.empty()) return kNoSuchLabelErr;
+      rows.insert(found.begin(), found.end());
+    }
+  }
+  if (rows.empty() || (rows.size() > 1 && !browser.multipleSelection())) return kNoSuchLabelErr;
+  return user.selectRows(list, std::move(rows));
+}
+
+OSStatus Drag(Control& slider, UserDriver& user, std::string_view text) {
+  std::int32_t value = 0;
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc() || end != text.data() + text.size() || value < slider.minimum() || value > slider.maximum())
+    return kNoSuchLabelErr;
+  return user.drag(slider, value);
+}
+
+OSStatus Act(Control& control, UserDriver& user, const std::vector<std::string>& labels) {
+  const std::string& label = labels[0];
+  switch (control.kind()) {
+    case ControlKind::PushButton:
+      return label == "click" || label == control.title() ? user.click(control) : kNoSuchLabelErr;
+    case ControlKind::CheckBox:
+      if (label != "on" && label != "off") return kNoSuchLabelErr;
+      return (control.value() != 0) == (label == "on") ? noErr : user.click(control);
+    case ControlKind::RadioButton:
+      return label == "on" || label == "click" || label == control.title() ? user.click(control) : kNoSuchLabelErr;
+    case ControlKind::RadioGroup: return ChooseRadio(control, user, label);
+    case ControlKind::PopupButton:
+    case ControlKind::MenuButton: return ChooseMenuItem(control, user, labels);
+    case ControlKind::ComboBox:
+      if (const int item = control.menuIfAny() ? control.menu().findText(label) : 0; item != 0)
+        return user.chooseItem(control, item);
+      return Retype(control, user, label);
+    case ControlKind::EditText:
+    case ControlKind::TextView: return Retype(control, user, label);
+    case ControlKind::DataBrowser: return ChooseRows(control, user, label);
+    case ControlKind::TabControl: return ChooseTab(control, user, label);
+    case ControlKind::Slider: return Drag(control, user, label);
+    case ControlKind::LittleArrows:
+      return label == "up" || label == "down" ? user.pressArrow(control, label == "up") : kNoSuchLabelErr;
+    default: return kNoSuchLabelErr;
+  }
 }
 
 }  // namespace
 
-std::vector<std::string> SplitLabelPath(std::string_view path) {
-  std::vector<std::string> labels;
-  std::size_t start = 0;
-  while (true) {
-    const std::size_t end = path.find('>', start);
-    labels.emplace_back(path.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
-    if (end == std::string_view::npos) return labels;
-    start = end + 1;
-  }
+std::vector<std::string> SplitLabelPath(std::string_view path) { return SplitAt(path, '>'); }
+
+OSStatus ChooseLabel(Control& control, UserDriver& user, std::string_view label) {
+  return Act(control, user, {std::string(label)});
 }
 
 OSStatus ChooseByLabels(Control& root, UserDriver& user, std::string_view name, const std::vector<std::string>& labels,
                         LabelAnswers* answers) {
   Control* control = root.findNamed(name);
   if (control == nullptr || labels.empty()) return kNoSuchLabelErr;
-  auto passOn = [&](std::size_t used) {
-    if (answers != nullptr && labels.size() > used)
-      answers->answerNextDialog(std::vector<std::string>(labels.begin() + static_cast<std::ptrdiff_t>(used), labels.end()));
-  };
-  switch (control->kind()) {
-    case ControlKind::PopupButton:
-    case ControlKind::MenuButton: {
-      const int item = ItemWithText(control->menu(), labels[0]);
-      if (item == 0) return kNoSuchLabelErr;
-      int subItem = 0;
-      if (const auto& submenu = control->menu().item(item)->submenu) {
-        if (labels.size() < 2 || (subItem = ItemWithText(*submenu, labels[1])) == 0) return kNoSuchLabelErr;
-      }
-      passOn(subItem != 0 ? 2 : 1);
-      return user.chooseItem(*control, item, subItem);
-    }
-    case ControlKind::CheckBox:
-      if (labels[0] != "on" && labels[0] != "off") return kNoSuchLabelErr;
-      passOn(1);
-      return (control->value() != 0) == (labels[0] == "on") ? noErr : user.click(*control);
-    case ControlKind::EditText: {
-      OSStatus status = user.select(*control, {0, control->text().size()});
-      return status == noErr ? user.type(*control, labels[0]) : status;
-    }
-    default:
-      return kNoSuchLabelErr;
-  }
-}
-
-int LabelAnswers::runModal(Window& window) {
-  if (pending_.empty()) {
-    driver_.pressEscape(window);
-  } else {
-    std::vector<std::string> labels = std::move(pending_.front());
-    pending_.pop_front();
-    for (const std::string& label : labels)
-      if (ActOnLabel(window.content(), driver_, label) != noErr) unmatched_.push_back(label);
-    driver_.pressReturn(window);
-  }
-  // A dialog that refused its OK (a value out of range) is cancelled rather than left waiting.
-  if (!window.modalResult()) driver_.pressEscape(window);
-  return window.modalResult().value_or(kModalNobodyAnswered);
-}
-
-int LabelAnswers::alert(const AlertRequest& request) {
-  alerts_.push_back(request.title + ": " + request.message);
-  return 1;
+  if (OSStatus shown = user.bringToFront(*control); shown != noErr) return shown;
+  // The steps go first: the dialog the choice opens runs before the choice returns.
+  const std::size_t taken = LabelsTaken(*control, labels);
+  if (answers != nullptr)
+    answers->answerWith(std::vector<std::string>(labels.begin() + static_cast<std::ptrdiff_t>(std::min(taken, labels.size())),
+                                                 labels.end()));
+  return Act(*control, user, labels);
 }
 
 }  // namespace platform::ui

@@ -3,64 +3,44 @@
 // called TwoSided, the item reading One-Sided". Front ends that take settings as text (a command
 // line, a script) act through these, so that every choice goes through the same events as a
 // click would.
-#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/status.h"
-#include "platform/ui/interaction.h"
+#include "platform/ui/label_answers.h"
 #include "platform/ui/user_driver.h"
 #include "platform/ui/window.h"
 
 namespace platform::ui {
 
-// No control has that name, or it has no item, check box state or button with that label.
+// No control has that name, or it has no item, state, tab, row or button with that label.
 inline constexpr OSStatus kNoSuchLabelErr = -30598;
 
 // Splits "A>B>C" into its labels.
 std::vector<std::string> SplitLabelPath(std::string_view path);
 
-// Acts on the control named `name` within root:
-// - a pop-up: chooses the item whose text is labels[0];
-// - a menu button: chooses the item labels[0] and, when that item has a submenu, its item
-//   labels[1];
-// - a check box: "on" or "off" clicks it when it is not so already;
-// - an edit field: replaces its text with labels[0] as typed keystrokes.
-// The labels left over are handed to answers (when given) before acting, for the dialog the
-// choice opens. kNoSuchLabelErr when the control or a label is not there; kUserCannotReachErr
+// Acts on the control named `name` within root (found in hidden panes too, which are brought to
+// the front first, see UserDriver::bringToFront), by its kind:
+// - push button: "click" or its title clicks it;
+// - check box: "on" or "off" clicks it when it is not so already; a radio button: "on", "click"
+//   or its title chooses it;
+// - radio group: the radio button with that title is chosen;
+// - pop-up: the item with that text; menu button: the item labels[0] and, when that item has a
+//   submenu, its item labels[1];
+// - edit field (numeric fields too: their handlers refuse what is not a number), multi-line text
+//   view: the text replaces the old one, typed keystroke by keystroke;
+// - combo box: its list item with that text, else the text typed;
+// - list view: the row with a cell reading so; in a list that takes several rows, "A,B" chooses
+//   the rows reading A and B when no row reads "A,B" itself;
+// - tab control: the tab with that title; slider: the number (within its minimum and maximum);
+//   little arrows: "up" or "down".
+// The labels left over are handed to answers (when given) as the steps of the dialogs and alerts
+// the choice opens. kNoSuchLabelErr when the control or a label is not there; kUserCannotReachErr
 // when a person could not act on it.
-class LabelAnswers;
 OSStatus ChooseByLabels(Control& root, UserDriver& user, std::string_view name, const std::vector<std::string>& labels,
                         LabelAnswers* answers);
-
-// Answers each modal dialog with the next list of labels: clicks the control titled with each
-// label (or chooses the pop-up item reading so), then presses Return; a dialog without a list is
-// cancelled with Escape. Alerts are answered with their first button and kept for the caller.
-class LabelAnswers : public Interaction {
- public:
-  LabelAnswers() { SetInteraction(this); }
-  ~LabelAnswers() override { SetInteraction(nullptr); }
-  LabelAnswers(const LabelAnswers&) = delete;
-  LabelAnswers& operator=(const LabelAnswers&) = delete;
-
-  void answerNextDialog(std::vector<std::string> labels) { pending_.push_back(std::move(labels)); }
-  // The labels no dialog could be found for, and the alerts shown, as "<title>: <message>".
-  const std::vector<std::string>& unmatched() const { return unmatched_; }
-  const std::vector<std::string>& alerts() const { return alerts_; }
-  bool allAnswered() const { return pending_.empty(); }
-
-  int runModal(Window& window) override;
-  int alert(const AlertRequest& request) override;
-  std::optional<std::string> chooseFile(const FileRequest&) override { return std::nullopt; }
-  void beep() override {}
-  OSStatus openHelp(const std::string&, const std::string&, const std::string&) override { return noErr; }
-
- private:
-  UserDriver driver_;
-  std::deque<std::vector<std::string>> pending_;
-  std::vector<std::string> unmatched_;
-  std::vector<std::string> alerts_;
-};
+// The same choice, by one label, on a control already found (a step "Name=value" in a dialog).
+OSStatus ChooseLabel(Control& control, UserDriver& user, std::string_view label);
 
 }  // namespace platform::ui

@@ -1,5 +1,8 @@
 #include "platform/ui/user_driver.h"
 
+#include <utility>
+#include <vector>
+
 #include "platform/locale/utf8_text.h"
 
 namespace platform::ui {
@@ -50,6 +53,16 @@ std::size_t SequenceBytes(unsigned char lead) {
   if (lead >= 0xE0) return 3;
   if (lead >= 0xC0) return 2;
   return 1;
+}
+
+// The pop-up within root, and its item, that brings the pane with that identity to the front.
+std::pair<Control*, int> PaneChooser(Control& root, ControlID pane) {
+  const std::vector<ControlID>& panes = root.panesShown();
+  for (std::size_t i = 0; i < panes.size(); ++i)
+    if (panes[i] == pane) return {&root, static_cast<int>(i) + 1};
+  for (const auto& child : root.children())
+    if (auto found = PaneChooser(*child, pane); found.first != nullptr) return found;
+  return {nullptr, 0};
 }
 
 }  // namespace
@@ -172,6 +185,32 @@ OSStatus UserDriver::selectRows(Control& browser, std::set<DataBrowserItemID> ro
   if (!Reachable(browser) || browser.kind() != ControlKind::DataBrowser) return kUserCannotReachErr;
   browser.dataBrowser().userSelect(std::move(rows));
   return noErr;
+}
+
+OSStatus UserDriver::chooseTab(Control& tabs, int tab) {
+  if (!Reachable(tabs) || tabs.kind() != ControlKind::TabControl || tab < 1 ||
+      tab > static_cast<int>(tabs.children().size()))
+    return kUserCannotReachErr;
+  tabs.setValue(tab);
+  return click(tabs);
+}
+
+OSStatus UserDriver::bringToFront(Control& control) {
+  std::vector<Control*> around;  // the control and its ancestors, outermost last
+  for (Control* c = &control; c != nullptr; c = c->parent()) around.push_back(c);
+  for (auto it = around.rbegin(); it != around.rend(); ++it) {
+    Control& pane = **it;
+    if (pane.visible()) continue;
+    Control* parent = pane.parent();
+    if (parent != nullptr && parent->kind() == ControlKind::TabControl) {
+      const auto& panes = parent->children();
+      for (std::size_t i = 0; i < panes.size(); ++i)
+        if (panes[i].get() == &pane) chooseTab(*parent, static_cast<int>(i) + 1);
+    } else if (auto [chooser, item] = PaneChooser(*around.back(), pane.id()); chooser != nullptr) {
+      chooseItem(*chooser, item);
+    }
+  }
+  return control.isReallyVisible() ? noErr : kUserCannotReachErr;
 }
 
 OSStatus UserDriver::pressReturn(Window& window) {

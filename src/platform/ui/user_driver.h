@@ -38,6 +38,12 @@ class UserDriver {
   OSStatus drag(Control& slider, std::int32_t value);
   // Data browsers: the user's selection (its callback runs when it changed).
   OSStatus selectRows(Control& browser, std::set<DataBrowserItemID> rows);
+  // Tab controls: shows the tab-th pane (from 1), then the hit event tells the handlers.
+  OSStatus chooseTab(Control& tabs, int tab);
+  // Brings a control in a hidden pane to the front as a person would: for each hidden pane around
+  // it, outermost first, chooses its tab or the item of the pop-up that shows it (see
+  // Control::panesShown). kUserCannotReachErr when the control is still hidden after that.
+  OSStatus bringToFront(Control& control);
   // The window's default or cancel button, as Return or Escape would.
   OSStatus pressReturn(Window& window);
   OSStatus pressEscape(Window& window);

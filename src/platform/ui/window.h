@@ -42,8 +42,12 @@ class Window : public EventTarget {
   // Delivers every posted event through the handler chain; answers how many.
   int deliverPostedEvents();
 
-  // Modal state: a loop runs until quitModal is called (by a handler of the window).
-  void quitModal(int result) { modalResult_ = result; }
+  // Modal state: a loop runs until quitModal is called (by a handler of the window). The first
+  // call ends the loop and its result stands: a click that reaches the window after that (an OK
+  // after Cancel) cannot turn it into another answer. resetModal starts a new loop.
+  void quitModal(int result) {
+    if (!modalResult_) modalResult_ = result;
+  }
   std::optional<int> modalResult() const { return modalResult_; }
   void resetModal() { modalResult_.reset(); }
 

@@ -1,0 +1,139 @@
+// korvo-pde set in the finishing dialogs: Cancel changes nothing in any of them, a refused step
+// leaves the session file as it was, and a panel is brought to the front by its title.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+#include "host/dialog_session.h"
+#include "host/korvo_pde_runner.h"
+#include "support/test_support.h"
+
+namespace {
+
+using host_test::RunPde;
+
+// A Korvo printer with every finisher installed, so that every finishing dialog is offered.
+std::string AllFinishersPPD() { return korvo_test::DataPath("panels/finishers.ppd"); }
+
+// Writes a session on that printer with Letter paper (the paper coil punching and trimming need).
+void WriteLetterSession(const std::string& path) {
+  platform::PrintSession session;
+  session.printer().ppdPath = AllFinishersPPD();
+  platform::Ticket& paper = session.ensureTicket(platform::kPDE_PMPageFormatRef).ensureSubTicket(platform::kPMPaperInfoTicket);
+  paper.set("com.apple.print.PaperInfo.PMPaperName", std::string("na-letter"), "com.apple.print");
+  paper.set("com.apple.print.PaperInfo.PMUnadjustedPaperRect", platform::PlistArray{0.0, 0.0, 792.0, 612.0},
+            "com.apple.print");
+  ASSERT_TRUE(session.save(path));
+}
+
+// The finishing menu's items that open a dialog, as the session's printer offers them.
+std::vector<std::string> FinishingDialogItems(const std::string& sessionPath) {
+  korvo_host::CommandLine line;
+  platform::Result<platform::PrintSession> loaded = platform::PrintSession::load(sessionPath);
+  if (!loaded) return {};
+  platform::PrintSession session = loaded.take();
+  std::ostringstream err;
+  std::unique_ptr<korvo_host::PrintDialog> dialog =
+      korvo_host::OpenDialogOnSession(line, korvo_test::BundlePath(), session, err);
+  std::vector<std::string> items;
+  if (!dialog) return items;
+  if (platform::ui::Control* finishing = dialog->window().content().findNamed("Finishing"))
+    for (const platform::ui::MenuItem& item : finishing->menu().items())
+      if (item.enabled && !item.separator && item.text.ends_with("...")) items.push_back(item.text);
+  dialog->close();
+  dialog->terminate();
+  return items;
+}
+
+class SetDialogSteps : public ::testing::Test {
+ protected:
+  // A session written by show, as the dialog leaves it, for the printer of ppd (or the sample).
+  void showOn(const std::string& ppd) {
+    std::string out;
+    ASSERT_EQ(RunPde("show " + (ppd.empty() ? "" : "--ppd " + ppd) + " --session " + session + " >/dev/null", &out), 0);
+    before = korvo_test::ReadFile(session);
+  }
+  // Runs set with one setting: its exit status, its stderr in *err.
+  int set(const std::string& setting, std::string* err) {
+    return RunPde("set --session " + session + " '" + setting + "' 2>&1 >/dev/null", err);
+  }
+
+  korvo_test::ScopedXdgHome home;
+  korvo_test::TempDir dir;
+  std::string session = dir.file("s.plist");
+  std::string before;
+};
+
+TEST_F(SetDialogSteps, CancelInEveryFinishingDialogLeavesTheSessionByteIdentical) {
+  WriteLetterSession(session);
+  showOn("");
+  std::vector<std::string> dialogs = FinishingDialogItems(session);
+  ASSERT_GE(dialogs.size(), 10u);
+  ASSERT_NE(std::find(dialogs.begin(), dialogs.end(), "Fold..."), dialogs.end());
+  // The dialogs the fold dialog opens, each cancelled and then the fold dialog too.
+  dialogs.push_back("Fold...>Square Fold>Cancel");
+  dialogs.push_back("Fold...>Trim Outside Edge>Cancel");
+  for (const std::string& dialog : dialogs) {
+    SCOPED_TRACE(dialog);
+    std::string err;
+    EXPECT_EQ(set("Finishing=" + dialog + ">Cancel", &err), 0) << err;
+    EXPECT_EQ(korvo_test::ReadFile(session), before);
+    EXPECT_EQ(set("Finishing=" + dialog + ">No Such Step", &err), 1);
+    EXPECT_TRUE(err.starts_with("ERROR: Finishing=" + dialog + ">No Such Step: ")) << err;
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    EXPECT_EQ(korvo_test::ReadFile(session), before);
+  }
+  // An OK the trim dialog refuses (no length typed): its caution alert ends set, nothing saved.
+  std::string err;
+  EXPECT_EQ(set("Finishing=Fold...>Trim Outside Edge>Trim Outside Edge>OK", &err), 1);
+  EXPECT_TRUE(err.starts_with("ERROR: Finishing=Fold...>Trim Outside Edge>Trim Outside Edge>OK: Invalid trimmed length"))
+      << err;
+  EXPECT_EQ(korvo_test::ReadFile(session), before);
+  // A step applied in a nested dialog is kept when the steps end without Cancel.
+  std::string out;
+  ASSERT_EQ(RunPde("set --session " + session + " 'Finishing=Fold...>Square Fold>Square Fold>OK'", &out), 0) << out;
+  EXPECT_NE(out.find("com.korvo.print.FinishingSquareFoldValue = 64\n"), std::string::npos) << out;
+  EXPECT_NE(korvo_test::ReadFile(session), before);
+}
+
+TEST_F(SetDialogSteps, DialogFieldsAreTypedIntoByNameAndARefusedKeystrokeEndsSet) {
+  WriteLetterSession(session);
+  showOn("");
+  std::string err;
+  EXPECT_EQ(set("Finishing=Offset/Subset...>Offset Subsets>PagesPerSubset=1x", &err), 1);
+  EXPECT_EQ(err, "ERROR: Finishing=Offset/Subset...>Offset Subsets>PagesPerSubset=1x: a keystroke was refused\n");
+  EXPECT_EQ(korvo_test::ReadFile(session), before);
+  std::string out;
+  ASSERT_EQ(RunPde("set --session " + session +
+                       " 'Finishing=Offset/Subset...>Offset Each Subset>Offset Subsets>PagesPerSubset=12'"
+                       " 'Finishing=Custom...>CustomFinishing=Glue'",
+                   &out),
+            0)
+      << out;
+  for (const char* line : {"com.korvo.print.FinishingOffset = 4\n", "com.korvo.print.FinishingOffsetPagesPerSubset = 12\n",
+                           "com.korvo.print.FinishingCustom = \"Glue\"\n"})
+    EXPECT_NE(out.find(line), std::string::npos) << line << out;
+}
+
+TEST_F(SetDialogSteps, CancelInTheSamplePrintersTwoStaplesDialogPassesCmp) {
+  showOn("");
+  korvo_test::WriteFile(dir.file("before.plist"), before);
+  std::string out;
+  EXPECT_EQ(set("Finishing=2 Staples...>Cancel", &out), 0) << out;
+  EXPECT_EQ(korvo_test::RunCommand("cmp " + session + " " + dir.file("before.plist"), &out), 0) << out;
+}
+
+TEST_F(SetDialogSteps, APanelComesToTheFrontByItsTitle) {
+  showOn("");
+  std::string err;
+  EXPECT_EQ(set("Panel=Job Notes", &err), 0) << err;
+  // A Paper/Output control is reached from another panel: its panel comes to the front first.
+  std::string out;
+  ASSERT_EQ(RunPde("set --session " + session + " 'Panel=Job Notes' 'TwoSided=Two-Sided (Long Edge)'", &out), 0);
+  EXPECT_NE(out.find("com.apple.print.PrintSettings.PMDuplexing = 2\n"), std::string::npos) << out;
+  EXPECT_EQ(set("Panel=Nowhere", &err), 1);
+  EXPECT_NE(err.find("no setting Panel offering \"Nowhere\""), std::string::npos) << err;
+}
+
+}  // namespace
