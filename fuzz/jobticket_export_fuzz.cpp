@@ -11,10 +11,10 @@
 #include <string_view>
 
 #include "jobticket/writer/jtkt_export.h"
+#include "model/client_information_keys.h"
 #include "platform/plist/xml_plist.h"
 #include "platform/ticket/ticket.h"
 #include "shell/client_information.h"
-#include "model/client_information_keys.h"
 
 namespace {
 

@@ -8,14 +8,14 @@
 #include <vector>
 
 #include "jobticket/writer/jtkt_export.h"
-#include "model/job_level_stock.h"
-#include "model/special_pages_ticket.h"
-#include "shell/client_information.h"
 #include "model/advanced_keys.h"
 #include "model/client_information_keys.h"
 #include "model/image_options_keys.h"
+#include "model/job_level_stock.h"
 #include "model/job_notes_keys.h"
 #include "model/paper_output_keys.h"
+#include "model/special_pages_ticket.h"
+#include "shell/client_information.h"
 
 namespace {
 

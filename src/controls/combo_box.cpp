@@ -6,9 +6,9 @@
 #include <utility>
 
 #include "controls/decimal_text.h"
-#include "vocabulary/input_history.h"
-#include "platform/locale/utf8_text.h"
 #include "kit/count_digits.h"
+#include "platform/locale/utf8_text.h"
+#include "vocabulary/input_history.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <string>
 #include <variant>
 
+#include "kit/input_limiting.h"
 #include "platform/bundle/bundle.h"
 #include "platform/four_char_code.h"
 #include "platform/status.h"
 #include "platform/ui/control.h"
-#include "kit/input_limiting.h"
 #include "vocabulary/setting_map.h"
 
 enum class KComboKind : std::int32_t { kNumeric = 1, kText = 2 };

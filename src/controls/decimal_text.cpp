@@ -1,7 +1,7 @@
 #include "controls/decimal_text.h"
 
-#include "platform/locale/number_format.h"
 #include "kit/number_text.h"
+#include "platform/locale/number_format.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "controls/decimal_text.h"
-#include "platform/ui/interaction.h"
 #include "kit/control_helpers.h"
 #include "kit/input_limiting.h"
+#include "platform/ui/interaction.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "platform/files/folders.h"
 #include "kit/preference_locations.h"
+#include "platform/files/folders.h"
 
 namespace {
 

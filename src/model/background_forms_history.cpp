@@ -1,10 +1,10 @@
 // The two form-name histories, kept in the user's "com.korvo.print.backgroundforms".
 #include <algorithm>
 
-#include "model/background_forms_options.h"
 #include "kit/preference_locations.h"
 #include "kit/shared_preferences.h"
 #include "kit/user_preferences.h"
+#include "model/background_forms_options.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The image-shift summary shown beside the Image Options controls and in exception pages.
-#include "model/image_shift_options.h"
 #include "kit/number_text.h"
+#include "model/image_shift_options.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 
 #include "model/special_page.h"
 #include "model/special_page_list.h"
-#include "platform/ticket/ticket.h"
 #include "model/ticket_clients.h"
+#include "platform/ticket/ticket.h"
 
 inline constexpr const char* kFrontCoverKey = "com.korvo.print.SpecialPages.FrontCover";
 inline constexpr const char* kBackCoverKey = "com.korvo.print.SpecialPages.BackCover";

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "model/stock_summary.h"
 #include "kit/control_helpers.h"
+#include "model/stock_summary.h"
 #include "vocabulary/setting_map.h"
 #include "vocabulary/setting_map_menus.h"
 

@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "kit/panel_interface.h"
 #include "platform/bundle/bundle.h"
 #include "platform/plugin/pde_interface.h"
 #include "platform/ui/control.h"
 #include "platform/ui/event.h"
 #include "platform/ui/window.h"
-#include "kit/panel_interface.h"
 #include "shell/image_loader.h"
 
 // One loaded panel, in load order.

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "kit/dialog_services.h"
 #include "platform/ui/interface_file.h"
 #include "shell/pde_shell.h"
 #include "shell/shell_controls.h"
-#include "kit/dialog_services.h"
 #include "stocklibrary/printer_stock_library.h"
 
 using platform::OSStatus;

@@ -1,10 +1,10 @@
 // Sync: every panel writes (or re-reads) the ticket, the visible panel last so that its values
 // win where two panels write the same key; then the shell adds the client entries.
+#include "kit/ticket_access.h"
 #include "shell/client_information.h"
 #include "shell/pde_shell.h"
 #include "shell/product_hooks.h"
 #include "shell/shell_context.h"
-#include "kit/ticket_access.h"
 
 using platform::OSStatus;
 

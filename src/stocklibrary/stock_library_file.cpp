@@ -1,9 +1,9 @@
 // Reading and writing one key of the stock library file.
 #include "stocklibrary/stock_library_file.h"
 
-#include "stocklibrary/stock_library_keys.h"
 #include "kit/shared_preferences.h"
 #include "kit/user_preferences.h"
+#include "stocklibrary/stock_library_keys.h"
 
 namespace {
 

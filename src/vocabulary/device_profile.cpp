@@ -2,9 +2,9 @@
 
 #include <memory>
 
+#include "kit/plugin_bundle.h"
 #include "platform/bundle/bundle.h"
 #include "platform/plist/xml_plist.h"
-#include "shell/pde_shell.h"
 
 using platform::PlistArray;
 using platform::PlistDict;

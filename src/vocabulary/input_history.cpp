@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <string>
 
+#include "kit/preference_locations.h"
 #include "platform/files/folders.h"
 #include "platform/files/preference_file.h"
-#include "kit/preference_locations.h"
 
 std::string InputHistoryFilePath() {
   return platform::UserPreferencesFolder() + "/" + kInputHistoryPreferencesFileName;

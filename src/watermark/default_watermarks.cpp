@@ -2,8 +2,8 @@
 
 #include <set>
 
-#include "platform/bundle/bundle.h"
 #include "kit/preference_locations.h"
+#include "platform/bundle/bundle.h"
 #include "watermark/watermark_dictionary.h"
 #include "watermark/watermark_file_access.h"
 

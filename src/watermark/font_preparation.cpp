@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
+#include "kit/preference_locations.h"
 #include "platform/fonts/font_catalog.h"
 #include "platform/fonts/font_subset.h"
-#include "kit/preference_locations.h"
 #include "watermark/type42_font_file.h"
 #include "watermark/type42_names.h"
 #include "watermark/watermark_file.h"

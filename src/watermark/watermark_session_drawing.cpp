@@ -3,13 +3,13 @@
 #include <iostream>
 #include <string>
 
-#include "platform/files/file_io.h"
 #include "kit/current_session.h"
 #include "kit/preference_locations.h"
-#include "watermark/watermark_file.h"
-#include "watermark/watermark_preview.h"
 #include "model/booklet_watermark_keys.h"
 #include "model/platform_keys.h"
+#include "platform/files/file_io.h"
+#include "watermark/watermark_file.h"
+#include "watermark/watermark_preview.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 
 #include "jobticket/writer/jtkt_commands.h"
 #include "jtkt_test_support.h"
-#include "vocabulary/printer_default.h"
 #include "model/advanced_keys.h"
 #include "model/image_options_keys.h"
 #include "model/paper_output_keys.h"
 #include "model/platform_keys.h"
+#include "vocabulary/printer_default.h"
 
 namespace {
 

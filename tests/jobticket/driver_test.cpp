@@ -5,12 +5,12 @@
 #include "jobticket/writer/jtkt_finishing.h"
 #include "jobticket/writer/jtkt_job_attributes.h"
 #include "jtkt_test_support.h"
-#include "model/special_pages_ticket.h"
-#include "shell/client_information.h"
 #include "model/client_information_keys.h"
 #include "model/job_notes_keys.h"
 #include "model/paper_output_keys.h"
 #include "model/platform_keys.h"
+#include "model/special_pages_ticket.h"
+#include "shell/client_information.h"
 
 namespace {
 

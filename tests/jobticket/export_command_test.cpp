@@ -6,10 +6,10 @@
 #include <filesystem>
 
 #include "jtkt_test_support.h"
-#include "platform/ticket/print_session.h"
-#include "support/test_support.h"
 #include "model/image_options_keys.h"
 #include "model/job_notes_keys.h"
+#include "platform/ticket/print_session.h"
+#include "support/test_support.h"
 
 namespace {
 

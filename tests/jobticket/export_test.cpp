@@ -9,12 +9,12 @@
 
 #include "jobticket/writer/jtkt_export.h"
 #include "jtkt_test_support.h"
-#include "platform/ticket/print_session.h"
-#include "shell/client_information.h"
-#include "support/test_support.h"
 #include "model/client_information_keys.h"
 #include "model/job_notes_keys.h"
 #include "model/platform_keys.h"
+#include "platform/ticket/print_session.h"
+#include "shell/client_information.h"
+#include "support/test_support.h"
 
 namespace {
 

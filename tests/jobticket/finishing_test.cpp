@@ -4,9 +4,9 @@
 
 #include "jobticket/writer/jtkt_finishing.h"
 #include "jtkt_test_support.h"
+#include "model/paper_output_keys.h"
 #include "platform/status.h"
 #include "vocabulary/printer_default.h"
-#include "model/paper_output_keys.h"
 
 namespace {
 

@@ -7,16 +7,16 @@
 #include "jobticket/writer/jtkt_job_attributes.h"
 #include "jobticket/writer/jtkt_special_pages.h"
 #include "jtkt_test_support.h"
-#include "model/full_color_options.h"
-#include "model/image_shift_options.h"
-#include "model/job_level_stock.h"
-#include "model/special_pages_ticket.h"
-#include "shell/client_information.h"
 #include "model/advanced_keys.h"
 #include "model/client_information_keys.h"
+#include "model/full_color_options.h"
 #include "model/image_options_keys.h"
+#include "model/image_shift_options.h"
+#include "model/job_level_stock.h"
 #include "model/job_notes_keys.h"
 #include "model/paper_output_keys.h"
+#include "model/special_pages_ticket.h"
+#include "shell/client_information.h"
 
 namespace jtkt_test {
 

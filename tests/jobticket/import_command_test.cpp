@@ -4,11 +4,11 @@
 
 #include "jobticket/writer/jtkt_job_attributes.h"
 #include "jtkt_test_support.h"
+#include "model/image_options_keys.h"
 #include "model/job_level_stock.h"
+#include "model/job_notes_keys.h"
 #include "platform/ticket/print_session.h"
 #include "support/test_support.h"
-#include "model/image_options_keys.h"
-#include "model/job_notes_keys.h"
 
 namespace {
 

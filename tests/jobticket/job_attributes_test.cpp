@@ -9,15 +9,15 @@
 #include "jtkt_test_support.h"
 #include "model/background_forms_options.h"
 #include "model/full_color_options.h"
+#include "model/image_options_keys.h"
 #include "model/image_shift_options.h"
+#include "model/job_notes_keys.h"
+#include "model/paper_output_keys.h"
+#include "model/platform_keys.h"
 #include "model/special_pages_ticket.h"
 #include "platform/status.h"
 #include "support/test_support.h"
 #include "vocabulary/printer_default.h"
-#include "model/image_options_keys.h"
-#include "model/job_notes_keys.h"
-#include "model/paper_output_keys.h"
-#include "model/platform_keys.h"
 
 namespace {
 

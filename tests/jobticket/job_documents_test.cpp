@@ -5,20 +5,20 @@
 #include <clocale>
 #include <string>
 
+#include "golden_jobs.h"
 #include "jobticket/writer/jtkt_export.h"
 #include "jobticket/writer/jtkt_media.h"
-#include "golden_jobs.h"
 #include "jtkt_test_support.h"
+#include "model/advanced_keys.h"
+#include "model/client_information_keys.h"
+#include "model/image_options_keys.h"
 #include "model/job_level_stock.h"
+#include "model/job_notes_keys.h"
+#include "model/paper_output_keys.h"
 #include "model/special_pages_ticket.h"
 #include "platform/locale/utf8_text.h"
 #include "shell/client_information.h"
 #include "vocabulary/printer_default.h"
-#include "model/advanced_keys.h"
-#include "model/client_information_keys.h"
-#include "model/image_options_keys.h"
-#include "model/job_notes_keys.h"
-#include "model/paper_output_keys.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 
 #include "jobticket/writer/jtkt_export.h"
 #include "jobticket/writer/jtkt_frame.h"
+#include "model/client_information_keys.h"
 #include "shell/client_information.h"
 #include "support/test_support.h"
-#include "model/client_information_keys.h"
 
 namespace jtkt_test {
 

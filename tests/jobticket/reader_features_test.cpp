@@ -10,18 +10,18 @@
 #include "jobticket/reader/jtkt_reader.h"
 #include "jobticket/writer/jtkt_finishing.h"
 #include "jobticket/writer/jtkt_job_attributes.h"
+#include "jtkt_test_support.h"
+#include "kit/current_session.h"
+#include "kit/job_ticket_service.h"
 #include "model/background_forms_options.h"
 #include "model/job_level_stock.h"
+#include "model/job_notes_keys.h"
+#include "model/paper_output_keys.h"
 #include "model/special_pages_ticket.h"
 #include "platform/ui/scripted_interaction.h"
 #include "reader_test_support.h"
-#include "kit/current_session.h"
-#include "kit/job_ticket_service.h"
 #include "support/test_support.h"
-#include "jtkt_test_support.h"
 #include "vocabulary/printer_default.h"
-#include "model/job_notes_keys.h"
-#include "model/paper_output_keys.h"
 
 namespace {
 

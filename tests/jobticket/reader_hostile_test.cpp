@@ -9,16 +9,16 @@
 #include "jobticket/writer/jtkt_finishing.h"
 #include "jobticket/writer/jtkt_job_attributes.h"
 #include "jtkt_test_support.h"
+#include "model/advanced_keys.h"
+#include "model/image_options_keys.h"
 #include "model/image_shift_options.h"
 #include "model/job_level_stock.h"
+#include "model/job_notes_keys.h"
+#include "model/paper_output_keys.h"
 #include "model/special_pages_ticket.h"
 #include "reader_test_support.h"
 #include "support/test_support.h"
 #include "vocabulary/printer_default.h"
-#include "model/advanced_keys.h"
-#include "model/image_options_keys.h"
-#include "model/job_notes_keys.h"
-#include "model/paper_output_keys.h"
 
 namespace {
 

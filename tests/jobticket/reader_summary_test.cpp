@@ -4,11 +4,11 @@
 #include "jobticket/reader/jtkt_summary.h"
 #include "jobticket/writer/jtkt_finishing.h"
 #include "model/job_level_stock.h"
+#include "model/job_notes_keys.h"
+#include "model/paper_output_keys.h"
 #include "platform/bundle/bundle.h"
 #include "support/test_support.h"
 #include "vocabulary/printer_default.h"
-#include "model/job_notes_keys.h"
-#include "model/paper_output_keys.h"
 
 namespace {
 

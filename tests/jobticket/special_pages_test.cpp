@@ -1,18 +1,18 @@
 // Special pages: covers, inserts, exception ranges and pads, and the job-level image shift.
 #include <gtest/gtest.h>
 
+#include "golden_jobs.h"
 #include "jobticket/writer/jtkt_export.h"
 #include "jobticket/writer/jtkt_image_shift.h"
 #include "jobticket/writer/jtkt_special_pages.h"
-#include "golden_jobs.h"
 #include "jtkt_test_support.h"
+#include "model/client_information_keys.h"
 #include "model/image_shift_options.h"
 #include "model/job_level_stock.h"
+#include "model/paper_output_keys.h"
 #include "model/special_pages_ticket.h"
 #include "platform/status.h"
 #include "shell/client_information.h"
-#include "model/client_information_keys.h"
-#include "model/paper_output_keys.h"
 
 namespace {
 

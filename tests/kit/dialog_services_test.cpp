@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "platform/ui/scripted_interaction.h"
 #include "kit/dialog_services.h"
+#include "platform/ui/scripted_interaction.h"
 #include "support/test_support.h"
 
 namespace {

@@ -6,11 +6,11 @@
 #include <optional>
 #include <string>
 
-#include "platform/plist/xml_plist.h"
-#include "support/test_support.h"
 #include "kit/preference_locations.h"
 #include "kit/shared_preferences.h"
 #include "kit/user_preferences.h"
+#include "platform/plist/xml_plist.h"
+#include "support/test_support.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
+#include "kit/preference_locations.h"
 #include "model/background_forms_options.h"
 #include "support/test_support.h"
-#include "kit/preference_locations.h"
 
 namespace {
 

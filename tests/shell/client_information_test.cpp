@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "shell/client_information.h"
 #include "model/client_information_keys.h"
+#include "shell/client_information.h"
 
 namespace {
 

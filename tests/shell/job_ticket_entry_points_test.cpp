@@ -13,8 +13,8 @@
 #include "model/job_notes_keys.h"
 #include "shell/recording_panels.h"
 #include "shell/shell_context.h"
-#include "vocabulary/device_profile.h"
 #include "support/test_support.h"
+#include "vocabulary/device_profile.h"
 
 namespace {
 

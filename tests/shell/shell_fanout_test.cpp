@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "model/client_information_keys.h"
 #include "shell/client_information.h"
 #include "shell/panel_table.h"
 #include "shell/pde_shell.h"
 #include "shell/recording_panels.h"
 #include "shell/shell_context.h"
-#include "model/client_information_keys.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "kit/current_session.h"
 #include "platform/ui/scripted_interaction.h"
 #include "platform/ui/user_driver.h"
-#include "kit/current_session.h"
 #include "shell/panel_table.h"
 #include "shell/pde_shell.h"
 #include "shell/recording_panels.h"

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "platform/ticket/print_session.h"
 #include "kit/current_session.h"
+#include "platform/ticket/print_session.h"
 #include "support/test_support.h"
 #include "vocabulary/installable_options.h"
 #include "vocabulary/ppd_bridge.h"

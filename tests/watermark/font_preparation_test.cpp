@@ -1,9 +1,9 @@
 // The font of a text watermark converted and kept beside it for printing.
 #include <gtest/gtest.h>
 
+#include "kit/preference_locations.h"
 #include "support/test_support.h"
 #include "watermark/font_preparation.h"
-#include "kit/preference_locations.h"
 #include "watermark/watermark_file.h"
 #include "watermark/watermark_fonts.h"
 

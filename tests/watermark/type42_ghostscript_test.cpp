@@ -6,10 +6,10 @@
 #include <cmath>
 #include <sstream>
 
+#include "kit/preference_locations.h"
 #include "platform/drawing/font_face.h"
 #include "support/test_support.h"
 #include "watermark/font_preparation.h"
-#include "kit/preference_locations.h"
 #include "watermark/type42_test_support.h"
 #include "watermark/watermark_drawing.h"
 #include "watermark/watermark_file.h"

@@ -8,10 +8,10 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+#include "kit/preference_locations.h"
 #include "platform/drawing/cairo_handles.h"
 #include "platform/fonts/font_catalog.h"
 #include "support/test_support.h"
-#include "kit/preference_locations.h"
 #include "watermark/watermark_file.h"
 #include "watermark/watermark_preview.h"
 #include "watermark/watermark_test_support.h"

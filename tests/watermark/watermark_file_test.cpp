@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "kit/preference_locations.h"
 #include "platform/files/preference_file.h"
 #include "platform/plist/xml_plist.h"
 #include "support/test_support.h"
-#include "kit/preference_locations.h"
 #include "watermark/watermark_dictionary.h"
 #include "watermark/watermark_file.h"
 #include "watermark/watermark_test_support.h"

@@ -3,8 +3,8 @@
 
 #include <filesystem>
 
-#include "support/test_support.h"
 #include "kit/preference_locations.h"
+#include "support/test_support.h"
 #include "watermark/watermark_dictionary.h"
 #include "watermark/watermark_file.h"
 #include "watermark/watermark_fonts.h"

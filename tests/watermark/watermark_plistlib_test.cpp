@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "kit/preference_locations.h"
 #include "support/test_support.h"
 #include "watermark/default_watermarks.h"
-#include "kit/preference_locations.h"
 #include "watermark/watermark_file.h"
 #include "watermark/watermark_fonts.h"
 #include "watermark/watermark_test_support.h"

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "support/test_support.h"
 #include "kit/preference_locations.h"
+#include "support/test_support.h"
 #include "watermark/watermark_file.h"
 
 namespace watermark_test {

@@ -6,9 +6,9 @@
 #include "jobticket/reader/jtkt_import_context.h"
 #include "jobticket/reader/jtkt_import_node.h"
 #include "jobticket/writer/jtkt_finishing.h"
+#include "model/paper_output_keys.h"
 #include "vocabulary/device_profile.h"
 #include "vocabulary/printer_default.h"
-#include "model/paper_output_keys.h"
 
 using platform::PlistDict;
 using platform::PlistValue;

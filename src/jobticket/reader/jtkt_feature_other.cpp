@@ -1,9 +1,9 @@
 // Resolution and toner saver, which the file spells in forms of their own.
 #include "jobticket/reader/jtkt_import_context.h"
 #include "jobticket/reader/jtkt_import_node.h"
+#include "model/image_options_keys.h"
 #include "vocabulary/device_profile.h"
 #include "vocabulary/printer_default.h"
-#include "model/image_options_keys.h"
 
 using platform::PlistDict;
 using platform::PlistValue;

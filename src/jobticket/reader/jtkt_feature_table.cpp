@@ -8,15 +8,15 @@
 #include "jobticket/writer/jtkt_color.h"
 #include "jobticket/writer/jtkt_finishing.h"
 #include "jobticket/writer/jtkt_job_attributes.h"
+#include "model/advanced_keys.h"
 #include "model/background_forms_keys.h"
+#include "model/image_options_keys.h"
 #include "model/image_shift_options.h"
+#include "model/job_notes_keys.h"
+#include "model/paper_output_keys.h"
 #include "model/special_page_keys.h"
 #include "model/stock_keys.h"
 #include "vocabulary/device_profile.h"
-#include "model/advanced_keys.h"
-#include "model/image_options_keys.h"
-#include "model/job_notes_keys.h"
-#include "model/paper_output_keys.h"
 
 using platform::PlistDict;
 using platform::PlistValue;

@@ -1,12 +1,11 @@
 #include "jobticket/reader/jtkt_import_context.h"
 
-#include "model/image_options_keys.h"
-#include "model/special_page_keys.h"
 #include "jobticket/writer/jtkt_color.h"
 #include "jobticket/writer/jtkt_job_attributes.h"
 #include "model/background_forms_options.h"
 #include "model/full_color_keys.h"
 #include "model/full_color_options.h"
+#include "model/image_options_keys.h"
 #include "model/image_shift_options.h"
 #include "model/job_level_stock.h"
 #include "model/special_page_keys.h"

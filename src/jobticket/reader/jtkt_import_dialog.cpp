@@ -1,7 +1,7 @@
 // The Import button of the Advanced panel: the file chooser, then the import of the chosen file.
 #include "jobticket/reader/jtkt_reader.h"
-#include "platform/ui/interaction.h"
 #include "kit/job_ticket_service.h"
+#include "platform/ui/interaction.h"
 
 platform::OSStatus RunModalJTKTImportDialog() {
   // Every file is offered: a job ticket has no fixed name extension.

@@ -11,11 +11,11 @@
 #include <vector>
 
 #include "jobticket/writer/jtkt_context.h"
+#include "kit/job_ticket_service.h"
+#include "model/ticket_clients.h"
 #include "platform/plist/plist_value.h"
 #include "platform/status.h"
 #include "platform/ticket/print_session.h"
-#include "kit/job_ticket_service.h"
-#include "model/ticket_clients.h"
 
 // A file that cannot be parsed, or is not a job ticket.
 inline constexpr platform::OSStatus kJTKTUnreadableFile = -208;

@@ -1,16 +1,16 @@
 #include "jobticket/reader/jtkt_summary.h"
 
 #include "jobticket/writer/jtkt_job_attributes.h"
+#include "kit/plugin_bundle.h"
+#include "model/advanced_keys.h"
 #include "model/image_shift_options.h"
 #include "model/job_level_stock.h"
-#include "model/stock_keys.h"
-#include "model/ticket_fields.h"
-#include "shell/pde_shell.h"
-#include "vocabulary/setting_map.h"
-#include "vocabulary/setting_map_operations.h"
-#include "model/advanced_keys.h"
 #include "model/job_notes_keys.h"
 #include "model/paper_output_keys.h"
+#include "model/stock_keys.h"
+#include "model/ticket_fields.h"
+#include "vocabulary/setting_map.h"
+#include "vocabulary/setting_map_operations.h"
 
 using platform::PlistDict;
 

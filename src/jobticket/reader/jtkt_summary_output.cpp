@@ -2,9 +2,9 @@
 // output location.
 #include "jobticket/reader/jtkt_summary.h"
 #include "jobticket/writer/jtkt_finishing.h"
+#include "model/paper_output_keys.h"
 #include "model/ticket_fields.h"
 #include "vocabulary/printer_default.h"
-#include "model/paper_output_keys.h"
 
 using platform::PlistDict;
 using namespace jtkt_summary;

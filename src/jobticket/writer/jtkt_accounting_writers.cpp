@@ -7,8 +7,8 @@
 #include "jobticket/writer/jtkt_commands.h"
 #include "jobticket/writer/jtkt_escape.h"
 #include "jobticket/writer/jtkt_ticket_read.h"
-#include "model/ticket_fields.h"
 #include "model/advanced_keys.h"
+#include "model/ticket_fields.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include "jobticket/writer/jtkt_ticket_read.h"
 #include "model/background_forms_keys.h"
 #include "model/background_forms_options.h"
-#include "platform/status.h"
-#include "vocabulary/printer_default.h"
 #include "model/paper_output_keys.h"
 #include "model/platform_keys.h"
+#include "platform/status.h"
+#include "vocabulary/printer_default.h"
 
 namespace {
 

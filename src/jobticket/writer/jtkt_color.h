@@ -8,8 +8,8 @@
 #include "jobticket/writer/jtkt_context.h"
 #include "jobticket/writer/jtkt_page_data.h"
 #include "model/full_color_options.h"
-#include "platform/plist/plist_value.h"
 #include "model/image_options_keys.h"
+#include "platform/plist/plist_value.h"
 
 // "Not set" in the highlight-colour record.
 inline constexpr std::int32_t kJTktHighlightUnset = -1;

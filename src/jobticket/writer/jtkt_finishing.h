@@ -10,8 +10,8 @@
 #include <string>
 
 #include "jobticket/writer/jtkt_context.h"
-#include "platform/plist/plist_value.h"
 #include "model/paper_output_keys.h"
+#include "platform/plist/plist_value.h"
 
 // "Not set" in the record's integer fields.
 inline constexpr std::int32_t kJTktFinishingUnset = -1;

@@ -6,9 +6,9 @@
 
 #include "jobticket/writer/jtkt_fragment.h"
 #include "jobticket/writer/jtkt_ticket_read.h"
-#include "platform/status.h"
 #include "model/job_notes_keys.h"
 #include "model/platform_keys.h"
+#include "platform/status.h"
 
 namespace {
 

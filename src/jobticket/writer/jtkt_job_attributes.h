@@ -8,10 +8,10 @@
 #include <string>
 
 #include "jobticket/writer/jtkt_context.h"
-#include "platform/plist/plist_value.h"
 #include "model/job_notes_keys.h"
 #include "model/paper_output_codes.h"
 #include "model/paper_output_keys.h"
+#include "platform/plist/plist_value.h"
 
 // The job-notes record: UTF-8 texts as the ticket holds them (escaped when written), each absent
 // when the ticket has none.

@@ -4,9 +4,9 @@
 #include "jobticket/writer/jtkt_fragment.h"
 #include "jobticket/writer/jtkt_job_attributes.h"
 #include "jobticket/writer/jtkt_ticket_read.h"
-#include "platform/status.h"
 #include "model/paper_output_keys.h"
 #include "model/platform_keys.h"
+#include "platform/status.h"
 
 namespace {
 

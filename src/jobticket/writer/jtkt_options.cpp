@@ -1,9 +1,9 @@
 #include "jobticket/writer/jtkt_options.h"
 
 #include "jobticket/writer/jtkt_ticket_read.h"
-#include "model/special_pages_ticket.h"
 #include "model/client_information_keys.h"
 #include "model/paper_output_keys.h"
+#include "model/special_pages_ticket.h"
 
 std::optional<JTktOptions> ReadJTktOptions(const platform::PlistDict* ticket) {
   const platform::PlistDict* options = JTktDictionary(ticket, kJTKTOptionsKey);

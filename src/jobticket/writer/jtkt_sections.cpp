@@ -20,8 +20,8 @@
 #include "jobticket/writer/jtkt_special_pages.h"
 #include "jobticket/writer/jtkt_ticket_read.h"
 #include "model/full_color_options.h"
-#include "model/image_shift_options.h"
 #include "model/image_options_keys.h"
+#include "model/image_shift_options.h"
 #include "model/paper_output_keys.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include "jobticket/writer/jtkt_context.h"
 #include "jobticket/writer/jtkt_media.h"
 #include "jobticket/writer/jtkt_page_data.h"
-#include "platform/plist/plist_value.h"
 #include "model/paper_output_keys.h"
+#include "platform/plist/plist_value.h"
 
 // Kinds of WriteJTktSpecialPagesStart and WriteJTktSpecialPagesEnd.
 inline constexpr int kJTktPageOverrides = 0;

@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <array>
 
+#include "kit/control_helpers.h"
+#include "kit/dialog_services.h"
 #include "panels/modal_dialog.h"
 #include "panels/paper_output/finishing_dialog_template.h"
 #include "panels/paper_output/finishing_dialogs.h"
 #include "panels/paper_output/finishing_features.h"
 #include "platform/ui/interaction.h"
-#include "kit/control_helpers.h"
-#include "kit/dialog_services.h"
 
 namespace ui = platform::ui;
 

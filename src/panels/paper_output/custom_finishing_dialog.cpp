@@ -1,7 +1,7 @@
 // "Custom...": a finishing the printer's operator reads as text, at most 30 characters.
+#include "kit/input_limiting.h"
 #include "panels/modal_dialog.h"
 #include "panels/paper_output/finishing_dialogs.h"
-#include "kit/input_limiting.h"
 
 namespace ui = platform::ui;
 

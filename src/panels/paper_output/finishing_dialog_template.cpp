@@ -1,10 +1,10 @@
 #include "panels/paper_output/finishing_dialog_template.h"
 
+#include "kit/control_helpers.h"
 #include "panels/modal_dialog.h"
 #include "panels/paper_output/finishing_dialogs.h"
 #include "panels/paper_output/finishing_texts.h"
 #include "panels/paper_output/paper_output_pictures.h"
-#include "kit/control_helpers.h"
 
 namespace ui = platform::ui;
 

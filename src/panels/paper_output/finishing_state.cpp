@@ -1,7 +1,7 @@
 #include <cmath>
 
-#include "panels/paper_output/paper_output_state.h"
 #include "model/paper_output_keys.h"
+#include "panels/paper_output/paper_output_state.h"
 
 namespace {
 constexpr double kMillimetresPerInch = 25.4;

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "panels/paper_output/finishing_texts.h"
 #include "kit/control_helpers.h"
+#include "panels/paper_output/finishing_texts.h"
 
 namespace {
 

@@ -1,16 +1,16 @@
 // The panel's controls and the context kept in step: SyncToUI shows the context, the event
 // handler takes what the user does into it.
+#include "kit/control_helpers.h"
+#include "model/paper_output_keys.h"
+#include "model/platform_keys.h"
+#include "model/ticket_clients.h"
 #include "panels/paper_output/finishing_menu.h"
 #include "panels/paper_output/finishing_rules.h"
 #include "panels/paper_output/finishing_summary.h"
-#include "model/paper_output_keys.h"
 #include "panels/paper_output/paper_output_panel.h"
 #include "panels/paper_output/paper_output_pictures.h"
 #include "panels/stock_menu_button.h"
-#include "kit/control_helpers.h"
 #include "vocabulary/setting_map_menus.h"
-#include "model/platform_keys.h"
-#include "model/ticket_clients.h"
 
 namespace ui = platform::ui;
 

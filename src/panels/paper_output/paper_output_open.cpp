@@ -2,14 +2,14 @@
 // the menus and pop-ups filled, and one handler for everything the user does on it.
 #include <cstdio>
 
-#include "panels/paper_output/finishing_menu.h"
+#include "kit/control_helpers.h"
 #include "model/paper_output_keys.h"
-#include "vocabulary/ppd_main_keywords.h"
+#include "panels/paper_output/finishing_menu.h"
 #include "panels/paper_output/paper_output_panel.h"
 #include "panels/stock_menu_button.h"
 #include "platform/ui/interface_file.h"
-#include "kit/control_helpers.h"
 #include "vocabulary/ppd_bridge.h"
+#include "vocabulary/ppd_main_keywords.h"
 #include "vocabulary/setting_map.h"
 #include "vocabulary/setting_map_menus.h"
 

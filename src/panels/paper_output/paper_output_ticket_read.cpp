@@ -4,12 +4,12 @@
 
 #include "model/background_forms_options.h"
 #include "model/job_level_stock.h"
-#include "model/special_pages_ticket.h"
 #include "model/paper_output_keys.h"
-#include "vocabulary/ppd_main_keywords.h"
+#include "model/platform_keys.h"
+#include "model/special_pages_ticket.h"
 #include "panels/paper_output/paper_output_ticket.h"
 #include "vocabulary/ppd_bridge.h"
-#include "model/platform_keys.h"
+#include "vocabulary/ppd_main_keywords.h"
 
 using platform::Ticket;
 

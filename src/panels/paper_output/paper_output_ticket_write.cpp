@@ -2,11 +2,11 @@
 #include "model/background_forms_options.h"
 #include "model/job_level_stock.h"
 #include "model/paper_output_keys.h"
-#include "vocabulary/ppd_main_keywords.h"
-#include "panels/paper_output/paper_output_ticket.h"
-#include "vocabulary/ppd_bridge.h"
 #include "model/platform_keys.h"
 #include "model/ticket_clients.h"
+#include "panels/paper_output/paper_output_ticket.h"
+#include "vocabulary/ppd_bridge.h"
+#include "vocabulary/ppd_main_keywords.h"
 
 using platform::Ticket;
 

@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "model/paper_output_keys.h"
-#include "platform/ui/interaction.h"
 #include "model/platform_keys.h"
+#include "platform/ui/interaction.h"
 
 
 namespace {

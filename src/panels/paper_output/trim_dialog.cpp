@@ -6,11 +6,11 @@
 #include <cstdio>
 
 #include "controls/decimal_text.h"
+#include "kit/dialog_services.h"
 #include "panels/modal_dialog.h"
 #include "panels/paper_output/finishing_dialogs.h"
 #include "panels/paper_output/paper_size_check.h"
 #include "platform/ui/interaction.h"
-#include "kit/dialog_services.h"
 #include "vocabulary/setting_map_menus.h"
 
 namespace ui = platform::ui;

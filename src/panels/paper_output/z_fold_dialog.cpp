@@ -1,7 +1,7 @@
 // "Z Fold Half Sheet...": which edge the z-folded half sheet binds on.
+#include "kit/control_helpers.h"
 #include "panels/modal_dialog.h"
 #include "panels/paper_output/finishing_dialogs.h"
-#include "kit/control_helpers.h"
 #include "vocabulary/setting_map.h"
 #include "vocabulary/setting_map_menus.h"
 

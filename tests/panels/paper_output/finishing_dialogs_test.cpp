@@ -2,10 +2,10 @@
 // stores, that Cancel changes nothing, and the papers and lengths each refuses.
 #include <gtest/gtest.h>
 
+#include "kit/control_helpers.h"
 #include "panels/paper_output/finishing_dialogs.h"
 #include "panels/paper_output/paper_output_test_support.h"
 #include "platform/ui/scripted_interaction.h"
-#include "kit/control_helpers.h"
 
 namespace {
 

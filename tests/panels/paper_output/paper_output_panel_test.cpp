@@ -2,11 +2,11 @@
 // rules between its choices.
 #include <gtest/gtest.h>
 
-#include "panels/paper_output/finishing_rules.h"
 #include "model/paper_output_keys.h"
+#include "model/platform_keys.h"
+#include "panels/paper_output/finishing_rules.h"
 #include "panels/paper_output/paper_output_test_support.h"
 #include "platform/ui/scripted_interaction.h"
-#include "model/platform_keys.h"
 
 namespace {
 

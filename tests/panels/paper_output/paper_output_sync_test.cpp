@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "model/paper_output_keys.h"
-#include "panels/paper_output/paper_output_test_support.h"
 #include "model/platform_keys.h"
+#include "panels/paper_output/paper_output_test_support.h"
 
 namespace {
 

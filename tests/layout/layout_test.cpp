@@ -1,0 +1,67 @@
+// The house rules of the source tree: dependencies point down the README's layer table, and every
+// ticket key is declared once.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "layout/source_tree.h"
+
+namespace {
+
+using layout_test::SourceFile;
+
+std::string Readme() {
+  std::ifstream in(std::string(KORVO_SOURCE_DIR) + "/README.md");
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+constexpr const char* kSmallTable = R"(| Folder | What it holds | May include |
+|---|---|---|
+| `src/platform/` | the platform | |
+| `src/model/` | records | `src/platform/` |
+| `src/shell/` | the shell | `src/model/` `src/platform/` |
+)";
+
+TEST(Layers, EveryIncludeUnderSrcPointsDownTheReadmesTable) {
+  const layout_test::LayerTable table = layout_test::ParseLayerTable(Readme());
+  ASSERT_GE(table.size(), 10u) << "the README's layout section lost its layer table";
+  const std::vector<std::string> violations =
+      layout_test::LayerViolations(table, layout_test::ReadSourceTree(KORVO_SOURCE_DIR));
+  EXPECT_TRUE(violations.empty()) << ::testing::PrintToString(violations);
+}
+
+TEST(Layers, AnUpwardIncludeOrAFolderWithoutARowIsReported) {
+  const layout_test::LayerTable table = layout_test::ParseLayerTable(kSmallTable);
+  const std::vector<SourceFile> files = {
+      {"src/shell/shell.cpp", "", {"model/stock.h", "platform/ticket.h", "<vector>"}},
+      {"src/model/stock.h", "", {"platform/ticket.h"}},
+      {"src/model/stock.cpp", "", {"model/stock.h", "shell/shell.h", "cups/ppd.h"}},
+      {"src/platform/ticket.h", "", {}},
+      {"src/shell/shell.h", "", {}},
+      {"src/extra/thing.h", "", {}},
+  };
+  EXPECT_EQ(layout_test::LayerViolations(table, files),
+            (std::vector<std::string>{"src/model/stock.cpp: includes shell/shell.h, which src/model/ may not include",
+                                      "src/extra/thing.h: no row of the layer table holds it"}));
+}
+
+TEST(TicketKeys, EachKeyIsDeclaredOnceUnderSrc) {
+  const std::vector<std::string> duplicates =
+      layout_test::DuplicateKeyDeclarations(layout_test::ReadSourceTree(KORVO_SOURCE_DIR));
+  EXPECT_TRUE(duplicates.empty()) << ::testing::PrintToString(duplicates);
+}
+
+TEST(TicketKeys, ASecondDeclarationOfAKeyIsReported) {
+  const std::vector<SourceFile> files = {
+      {"src/model/a_keys.h", "inline constexpr const char* kA = \"com.korvo.print.Gutter\";\n", {}},
+      {"src/panels/p.h", "// \"com.korvo.print.Gutter\" is quoted in a comment\n"
+                         "inline constexpr const char* kGutter = \"com.korvo.print.Gutter\";\n", {}},
+  };
+  EXPECT_EQ(layout_test::DuplicateKeyDeclarations(files),
+            std::vector<std::string>{"com.korvo.print.Gutter: src/model/a_keys.h src/panels/p.h"});
+}
+
+}  // namespace
