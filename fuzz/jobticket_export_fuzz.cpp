@@ -14,7 +14,6 @@
 #include "model/client_information_keys.h"
 #include "platform/plist/xml_plist.h"
 #include "platform/ticket/ticket.h"
-#include "shell/client_information.h"
 
 namespace {
 

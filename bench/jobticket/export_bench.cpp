@@ -17,7 +17,6 @@
 #include "jobticket/writer/jtkt_writer.h"
 #include "model/job_level_stock.h"
 #include "model/special_pages_ticket.h"
-#include "shell/client_information.h"
 #include "support/keep_freed_memory.h"
 #include "support/recording_reporter.h"
 

@@ -15,7 +15,6 @@
 #include "model/job_notes_keys.h"
 #include "model/paper_output_keys.h"
 #include "model/special_pages_ticket.h"
-#include "shell/client_information.h"
 
 namespace {
 
