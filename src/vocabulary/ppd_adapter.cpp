@@ -9,6 +9,8 @@
 
 #include <cstring>
 
+#include "platform/files/file_io.h"
+
 namespace {
 
 std::string CopyField(const char* text) { return text != nullptr ? std::string(text) : std::string(); }
@@ -32,7 +34,7 @@ ppd_adapter::Option CopyOption(const ppd_option_t& option) {
 }  // namespace
 
 std::unique_ptr<PPDFile> PPDFile::open(const std::string& path) {
-  if (path.empty()) return nullptr;
+  if (path.empty() || platform::CheckInputFile(path, kMaxPrinterDescriptionBytes)) return nullptr;
   ppd_file_t* record = ppdOpenFile(path.c_str());
   if (record == nullptr) return nullptr;
   return std::unique_ptr<PPDFile>(new PPDFile(record));

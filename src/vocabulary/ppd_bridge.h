@@ -84,7 +84,8 @@ struct PPDOfferedChoice {
 // honourConstraints the description's marks are first reset to its defaults and every choice
 // that a constraint rules out against a marked choice of another option is left out. A choice
 // that MainKeywordMap does not know is left out too, with the line
-// "Skipped unrecognized choice in PPD: <choice>" on standard error. Empty when an argument is
+// "Skipped unrecognized choice in PPD: <choice>" on standard error (for the first five; one line
+// then counts the rest). Empty when an argument is
 // missing or the option does not exist.
 std::vector<PPDOfferedChoice> PPDCopyOfferedChoices(PPDFile* ppd, std::string_view mainKeyword,
                                                     bool honourConstraints);

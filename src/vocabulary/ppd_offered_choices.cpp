@@ -11,6 +11,8 @@
 
 namespace {
 
+constexpr std::size_t kUnrecognizedChoicesNamed = 5;
+
 bool EqualIgnoringCase(const std::string& a, const std::string& b) { return strcasecmp(a.c_str(), b.c_str()) == 0; }
 
 // "None" and "False" are the choices that switch an option off; a constraint naming an option
@@ -57,15 +59,21 @@ std::vector<PPDOfferedChoice> PPDCopyOfferedChoices(PPDFile* ppd, std::string_vi
   const KeywordMapRow* map = KeywordMapForMainKeyword(mainKeyword);
   const std::optional<std::string> encoding = ppd_adapter::LanguageEncoding(*ppd);
 
+  std::size_t unrecognized = 0;
   for (const ppd_adapter::Choice& choice : option->choices) {
     if (honourConstraints && RuledOut(constraints, choice.keyword)) continue;
     // Only a choice that no row lists is unrecognised; -1 is the value of a listed one.
     const std::optional<std::int32_t> value = KeywordMapValueForKeyword(map, choice.keyword);
     if (!value) {
-      std::fprintf(stderr, "Skipped unrecognized choice in PPD: %s\n", choice.keyword.c_str());
+      // A few lines name the choices; a description full of them must not flood the log.
+      if (++unrecognized <= kUnrecognizedChoicesNamed)
+        std::fprintf(stderr, "Skipped unrecognized choice in PPD: %s\n", choice.keyword.c_str());
       continue;
     }
     offered.push_back({choice.keyword, PPDTextToUTF8(choice.text, encoding), *value});
   }
+  if (unrecognized > kUnrecognizedChoicesNamed)
+    std::fprintf(stderr, "Skipped %zu more unrecognized choices of %s in PPD\n", unrecognized - kUnrecognizedChoicesNamed,
+                 option->keyword.c_str());
   return offered;
 }

@@ -32,9 +32,13 @@ platform::OSStatus KorvoType42FromFontFile(const char* fontPath, const char* out
     std::cerr << "ERROR: the Type 42 conversion needs a font file and an output file\n";
     return platform::paramErr;
   }
-  if (!std::filesystem::is_regular_file(fontPath)) {
+  if (!std::filesystem::exists(fontPath)) {
     std::cerr << "ERROR: " << fontPath << ": there is no such font file\n";
     return platform::fnfErr;
+  }
+  if (std::optional<std::string> refused = platform::CheckInputFile(fontPath)) {  // a FIFO, a folder...
+    std::cerr << "ERROR: " << *refused << "\n";
+    return platform::ioErr;
   }
   std::string program, error;
   if (ConvertFontFileToType42(fontPath, Type42NameForFontFile(fontPath), &program, &error, &std::cerr) !=

@@ -1,5 +1,6 @@
 // korvo-pde type42 and korvo-pde watermark, run as a user runs them.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -38,6 +39,9 @@ TEST(Type42Command, AHostileFontIsRefusedAndNothingIsWritten) {
   EXPECT_EQ(RunPde("type42 " + font + " 2>&1", &err), 2);
   EXPECT_EQ(RunPde("type42 /nonexistent.ttf -o " + dir.file("x.t42") + " 2>&1", &err), 1);
   EXPECT_EQ(err, "ERROR: /nonexistent.ttf: there is no such font file\n");
+  ASSERT_EQ(::mkfifo(dir.file("fifo.ttf").c_str(), 0600), 0);  // nobody writes it: reading would hang
+  EXPECT_EQ(RunPde("type42 " + dir.file("fifo.ttf") + " -o " + dir.file("x.t42") + " 2>&1", &err), 1);
+  EXPECT_EQ(err, "ERROR: " + dir.file("fifo.ttf") + " is a FIFO, not a file\n");
 }
 
 // A session naming the watermark "Draft", kept in the shared watermark file.

@@ -1,8 +1,15 @@
 // Whole-file reads and atomic writes.
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
+#include <thread>
 
 #include "platform/files/file_io.h"
 #include "support/test_support.h"
@@ -84,6 +91,114 @@ TEST(FileIo, ReadsFilesLargerThanOneBuffer) {
   ASSERT_TRUE(WriteFileAtomically(dir.file("big"), big));
   EXPECT_EQ(*ReadFileBytes(dir.file("big")), big);
 }
+
+// Paths that are not plain files: streams written as streams, links followed, the rest refused.
+namespace special {
+
+using korvo_test::ReadFile;
+
+bool IsRoot() { return ::geteuid() == 0; }
+
+TEST(FileIoSpecialPaths, InputsThatAreNotFilesOrAreTooLargeAreRefusedWithoutWaiting) {
+  korvo_test::TempDir dir;
+  ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
+  auto fifo = ReadFileBytes(dir.file("fifo"));  // no writer: a blocking open would hang here
+  ASSERT_FALSE(fifo);
+  EXPECT_NE(fifo.error().find("is a FIFO, not a file"), std::string::npos) << fifo.error();
+  auto folder = ReadFileBytes(dir.path());
+  ASSERT_FALSE(folder);
+  EXPECT_NE(folder.error().find("is a folder"), std::string::npos) << folder.error();
+  korvo_test::WriteFile(dir.file("eleven"), "eleven byte");
+  EXPECT_TRUE(ReadFileBytes(dir.file("eleven"), 11));
+  auto big = ReadFileBytes(dir.file("eleven"), 10);
+  ASSERT_FALSE(big);
+  EXPECT_NE(big.error().find("is larger than 10 bytes"), std::string::npos) << big.error();
+  EXPECT_EQ(CheckInputFile(dir.file("eleven")), std::nullopt);
+}
+
+TEST(FileIoSpecialPaths, ALinkedFileIsUpdatedAndTheLinksStay) {
+  korvo_test::TempDir dir;
+  korvo_test::WriteFile(dir.file("real"), "old");
+  ASSERT_EQ(::symlink("real", dir.file("soft").c_str()), 0);
+  ASSERT_EQ(::link(dir.file("real").c_str(), dir.file("hard").c_str()), 0);
+  ASSERT_TRUE(WriteFileAtomically(dir.file("soft"), "through the symbolic link"));
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.file("soft")));
+  EXPECT_EQ(ReadFile(dir.file("hard")), "through the symbolic link");
+  ASSERT_TRUE(WriteFileAtomically(dir.file("hard"), "through the hard link"));
+  EXPECT_EQ(ReadFile(dir.file("real")), "through the hard link");
+  EXPECT_EQ(EntriesIn(dir.path()), 3U);
+  // A link to a file not made yet makes the file where the link points.
+  ASSERT_EQ(::symlink("later", dir.file("dangling").c_str()), 0);
+  ASSERT_TRUE(WriteFileAtomically(dir.file("dangling"), "made"));
+  EXPECT_EQ(ReadFile(dir.file("later")), "made");
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.file("dangling")));
+}
+
+TEST(FileIoSpecialPaths, StreamsAreWrittenInPlaceAndStayWhatTheyAre) {
+  korvo_test::TempDir dir;
+  ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
+  std::string received;
+  std::thread reader([&] { received = ReadFile(dir.file("fifo")); });  // opens the reading end, waits for EOF
+  ASSERT_TRUE(WriteFileAtomically(dir.file("fifo"), "down the pipe"));
+  reader.join();
+  EXPECT_EQ(received, "down the pipe");
+  EXPECT_TRUE(std::filesystem::is_fifo(dir.file("fifo")));
+  if (!IsRoot()) GTEST_SKIP() << "a device node needs root to be made";
+  ASSERT_EQ(::mknod(dir.file("null").c_str(), S_IFCHR | 0666, makedev(1, 3)), 0);
+  ASSERT_TRUE(WriteFileAtomically(dir.file("null"), "into the void"));
+  EXPECT_TRUE(std::filesystem::is_character_file(dir.file("null")));
+}
+
+TEST(FileIoSpecialPaths, ReadOnlyFilesAndSocketsAreRefused) {
+  korvo_test::TempDir dir;
+  std::string error;
+  const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  const std::string socketPath = dir.file("sock");
+  ASSERT_LT(socketPath.size(), sizeof address.sun_path);
+  std::memcpy(address.sun_path, socketPath.c_str(), socketPath.size() + 1);
+  ASSERT_EQ(::bind(sock, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+  EXPECT_FALSE(WriteFileAtomically(socketPath, "x", &error));
+  EXPECT_NE(error.find("is a socket, not a file"), std::string::npos) << error;
+  ::close(sock);
+  // Root may write any file: the refusal is tried as an unprivileged user, in a child.
+  korvo_test::WriteFile(dir.file("locked"), "kept");
+  ASSERT_EQ(::chmod(dir.file("locked").c_str(), 0444), 0);
+  ASSERT_EQ(::chmod(dir.path().c_str(), 0777), 0);
+  const pid_t child = ::fork();
+  if (child == 0) {
+    if (IsRoot() && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(77);
+    std::string message;
+    const bool refused = !WriteFileAtomically(dir.file("locked"), "x", &message);
+    ::_exit(refused && message.find("Permission denied") != std::string::npos ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  if (WEXITSTATUS(status) == 77) GTEST_SKIP() << "no unprivileged user to try it as";
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_EQ(ReadFile(dir.file("locked")), "kept");
+}
+
+TEST(FileIoSpecialPaths, NewFilesHonourTheUmaskAndADeadWritersTemporaryIsCleanedUp) {
+  korvo_test::TempDir dir;
+  const mode_t old = ::umask(077);
+  ASSERT_TRUE(WriteFileAtomically(dir.file("private"), "x"));
+  ::umask(old);
+  EXPECT_EQ(ModeOf(dir.file("private")), 0600U);
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(0);
+  ASSERT_EQ(::waitpid(child, nullptr, 0), child);  // a writer that is gone
+  const std::string stale = dir.file("private.tmp." + std::to_string(child) + ".42");
+  const std::string live = dir.file("private.tmp." + std::to_string(::getpid()) + ".7");
+  korvo_test::WriteFile(stale, "left by a killed writer");
+  korvo_test::WriteFile(live, "another writer's, still running");
+  ASSERT_TRUE(WriteFileAtomically(dir.file("private"), "y"));
+  EXPECT_FALSE(std::filesystem::exists(stale));
+  EXPECT_TRUE(std::filesystem::exists(live));
+}
+
+}  // namespace special
 
 }  // namespace
 }  // namespace platform

@@ -1,7 +1,6 @@
 // Reading one job-ticket file: a safe parse, the check that it is a job ticket, and the
 // conversion of every importable feature into the import dictionary.
 #include <cstdio>
-#include <fstream>
 #include <memory>
 #include <sstream>
 
@@ -12,6 +11,7 @@
 #include "jobticket/reader/jtkt_import_log.h"
 #include "jobticket/reader/jtkt_import_node.h"
 #include "jobticket/reader/jtkt_reader.h"
+#include "platform/files/file_io.h"
 #include "platform/xml_handles.h"
 #include "vocabulary/device_profile.h"
 
@@ -146,18 +146,12 @@ OSStatus JTKTImportDocument(std::string_view bytes, const std::string& name, Pli
 
 OSStatus JTKTImportFileAtPath(const char* path, PlistDict* dictionary) {
   if (path == nullptr || dictionary == nullptr) return platform::paramErr;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return Refuse(path, "the file cannot be opened");
-  in.seekg(0, std::ios::end);
-  const std::streamoff size = in.tellg();
-  if (size < 0) return Refuse(path, "the file cannot be read");
-  if (static_cast<std::size_t>(size) > kJTKTMaxFileBytes)
-    return Refuse(path, "the file is " + std::to_string(size) + " bytes, more than a job ticket can be (" +
-                            std::to_string(kJTKTMaxFileBytes) + ")");
-  in.seekg(0);
-  std::string bytes(static_cast<std::size_t>(size), '\0');
-  if (!in.read(bytes.data(), size)) return Refuse(path, "the file cannot be read");
-  return JTKTImportDocument(bytes, path, dictionary);
+  const platform::Result<std::string> bytes = platform::ReadFileBytes(path, kJTKTMaxFileBytes);
+  if (!bytes) {  // the message names the file and what is wrong with it
+    JTKTImportError("%s; nothing was imported", bytes.error().c_str());
+    return kJTKTUnreadableFile;
+  }
+  return JTKTImportDocument(*bytes, path, dictionary);
 }
 
 OSStatus JTKTImportFiles(const std::vector<std::string>& paths, PlistDict* dictionary) {

@@ -6,7 +6,8 @@
 
 #include <cerrno>
 #include <cstring>
-#include <vector>
+
+#include "platform/files/file_kind.h"
 
 namespace platform {
 
@@ -16,70 +17,52 @@ std::string Reason(const std::string& path, const char* what) {
   return std::string(what) + " " + path + ": " + std::strerror(errno);
 }
 
+// A descriptor closed when it goes out of scope.
+struct Descriptor {
+  int fd = -1;
+  ~Descriptor() {
+    if (fd >= 0) ::close(fd);
+  }
+};
+
+// Opens path for reading without blocking and checks what it is; the message when it is not a
+// regular file of at most maxBytes.
+std::optional<std::string> OpenInput(const std::string& path, std::size_t maxBytes, Descriptor& file) {
+  file.fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  if (file.fd < 0) return Reason(path, "cannot open");
+  struct stat st {};
+  if (::fstat(file.fd, &st) != 0) return Reason(path, "cannot examine");
+  if (!S_ISREG(st.st_mode)) return path + " " + DescribeFileKind(st.st_mode) + ", not a file";
+  if (static_cast<std::uintmax_t>(st.st_size) > maxBytes) return path + " is larger than " + DescribeSize(maxBytes);
+  // Reads of a regular file never wait; blocking mode keeps the read loop plain.
+  ::fcntl(file.fd, F_SETFL, ::fcntl(file.fd, F_GETFL) & ~O_NONBLOCK);
+  return std::nullopt;
+}
+
 }  // namespace
 
-Result<std::string> ReadFileBytes(const std::string& path) {
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return Result<std::string>::fail(Reason(path, "cannot open"));
+std::optional<std::string> CheckInputFile(const std::string& path, std::size_t maxBytes) {
+  Descriptor file;
+  return OpenInput(path, maxBytes, file);
+}
+
+Result<std::string> ReadFileBytes(const std::string& path, std::size_t maxBytes) {
+  Descriptor file;
+  if (std::optional<std::string> refused = OpenInput(path, maxBytes, file)) return Result<std::string>::fail(*refused);
   std::string bytes;
   char buffer[65536];
   for (;;) {
-    ssize_t n = ::read(fd, buffer, sizeof buffer);
+    ssize_t n = ::read(file.fd, buffer, sizeof buffer);
     if (n == 0) break;
     if (n < 0) {
       if (errno == EINTR) continue;
-      std::string message = Reason(path, "cannot read");
-      ::close(fd);
-      return Result<std::string>::fail(message);
+      return Result<std::string>::fail(Reason(path, "cannot read"));
     }
     bytes.append(buffer, static_cast<size_t>(n));
+    // A file that grows while it is read (or a /proc file that claims no size) is still capped.
+    if (bytes.size() > maxBytes) return Result<std::string>::fail(path + " is larger than " + DescribeSize(maxBytes));
   }
-  ::close(fd);
   return Result<std::string>::ok(std::move(bytes));
-}
-
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
-  std::string pattern = path + ".tmp.XXXXXX";
-  std::vector<char> name(pattern.begin(), pattern.end());
-  name.push_back('\0');
-  int fd = ::mkstemp(name.data());
-  if (fd < 0) {
-    if (error) *error = Reason(path, "cannot create a temporary file for");
-    return false;
-  }
-  auto fail = [&](const char* what) {
-    if (error) *error = Reason(path, what);
-    ::close(fd);
-    ::unlink(name.data());
-    return false;
-  };
-  const char* p = bytes.data();
-  size_t left = bytes.size();
-  while (left > 0) {
-    ssize_t n = ::write(fd, p, left);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return fail("cannot write");
-    }
-    p += n;
-    left -= static_cast<size_t>(n);
-  }
-  // Keep the mode of the file being replaced, else the usual mode of a new file.
-  struct stat st {};
-  mode_t mode = (::stat(path.c_str(), &st) == 0) ? (st.st_mode & 07777) : 0644;
-  if (::fchmod(fd, mode) != 0) return fail("cannot set the mode of");
-  if (::fsync(fd) != 0) return fail("cannot flush");
-  if (::close(fd) != 0) {
-    if (error) *error = Reason(path, "cannot close");
-    ::unlink(name.data());
-    return false;
-  }
-  if (::rename(name.data(), path.c_str()) != 0) {
-    if (error) *error = Reason(path, "cannot replace");
-    ::unlink(name.data());
-    return false;
-  }
-  return true;
 }
 
 }  // namespace platform

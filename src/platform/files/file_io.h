@@ -1,6 +1,11 @@
 #pragma once
-// Whole-file reads and crash-safe whole-file writes. Every file this system writes goes through
-// WriteFileAtomically, so a crash or a full disk never leaves half a file where the user's was.
+// Whole-file reads and crash-safe whole-file writes. Every file this system reads or writes goes
+// through here, so that a FIFO, a device or a folder given as a path is refused (or, as an
+// output, written as the stream it is), and a crash or a full disk never leaves half a file where
+// the user's was.
+#include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -8,12 +13,29 @@
 
 namespace platform {
 
-// The bytes of the file, or a message naming the file and the reason.
-Result<std::string> ReadFileBytes(const std::string& path);
+inline constexpr std::size_t kNoSizeLimit = SIZE_MAX;
 
-// Writes bytes to a temporary file in the same folder, flushes it and renames it over path.
-// On failure the old file (if any) is untouched, the temporary is removed, and error (when
-// given) receives a message naming the file.
+// None when path names a regular file of at most maxBytes that can be opened for reading; else a
+// message naming the file and what is wrong with it ("is a FIFO, not a file", "is larger than
+// 16 MB"). The file is opened without blocking, so a FIFO with no writer cannot hang the caller.
+std::optional<std::string> CheckInputFile(const std::string& path, std::size_t maxBytes = kNoSizeLimit);
+
+// The bytes of the file, after the checks of CheckInputFile; or a message naming the file and the
+// reason.
+Result<std::string> ReadFileBytes(const std::string& path, std::size_t maxBytes = kNoSizeLimit);
+
+// Writes bytes to path as an output should be written:
+// - "-" is standard output;
+// - a symbolic link is followed, and its target written (the link stays a link);
+// - a regular file, or a path that does not exist, is replaced whole: the bytes go to a temporary
+//   file in the same folder, which is flushed and renamed over the file. The file keeps its mode;
+//   a new file gets 0666 less the umask. A file the user may not write is refused. A file with
+//   other hard links is rewritten in place, so that every name keeps seeing it;
+// - a character device or a FIFO (a terminal, /dev/null, a pipe) is written in place;
+// - a folder, a socket or a block device is refused.
+// On failure the old file (if any) is untouched, nothing is left behind, and error (when given)
+// receives a message naming the file. Temporary files that a killed writer left beside the file
+// are removed on the way.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error = nullptr);
 
 }  // namespace platform

@@ -6,6 +6,7 @@
 // that is not well-formed, has an unknown element, an integer out of range, entity
 // declarations, or (for the typed readers) the wrong root kind yields a clear message and no
 // value. Writing sorts dictionary keys, so the same value always gives the same bytes.
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,8 @@
 namespace platform {
 
 Result<PlistValue> ReadXMLPlist(std::string_view bytes);
+// No session or preference file comes near this size; a larger one is refused unread.
+inline constexpr std::size_t kMaxPropertyListFileBytes = 16u << 20;
 Result<PlistValue> ReadXMLPlistFile(const std::string& path);
 // As ReadXMLPlistFile, but the root must be a dictionary.
 Result<PlistDict> ReadXMLPlistDictionaryFile(const std::string& path);

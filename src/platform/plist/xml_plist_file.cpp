@@ -5,7 +5,7 @@
 namespace platform {
 
 Result<PlistValue> ReadXMLPlistFile(const std::string& path) {
-  auto bytes = ReadFileBytes(path);  // its message already names the file
+  auto bytes = ReadFileBytes(path, kMaxPropertyListFileBytes);  // its message already names the file
   if (!bytes) return Result<PlistValue>::fail(bytes.error());
   auto value = ReadXMLPlist(*bytes);
   if (!value) return Result<PlistValue>::fail(path + ": " + value.error());
