@@ -7,6 +7,7 @@
 #include "kit/preference_locations.h"
 #include "model/booklet_watermark_keys.h"
 #include "model/platform_keys.h"
+#include "platform/drawing/picture_file.h"
 #include "platform/files/file_io.h"
 #include "watermark/watermark_file.h"
 #include "watermark/watermark_preview.h"
@@ -57,6 +58,12 @@ platform::OSStatus KorvoWatermarkToFileAtPath(const char* path) {
     if (loadWatermarkData(kWatermarkFileName, *name, &record, &error) != WatermarkResult::kDone)
       return Fail(platform::fnfErr, "watermark \"" + *name + "\" (" + kWatermarkNameTicketKey + "): " + error);
     record.isText = !record.textString.empty();
+  }
+  // A picture that cannot be had would leave the page blank; say so and write nothing.
+  if (!record.isText && !record.filePath.empty()) {
+    std::string error;
+    if (!platform::LoadPictureFile(record.filePath, &error))
+      return Fail(platform::ioErr, "the watermark picture " + error + "; nothing was drawn");
   }
   const PageSize page = SessionPageSize(*session);
   std::string bytes;

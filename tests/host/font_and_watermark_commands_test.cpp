@@ -103,4 +103,18 @@ TEST_F(WatermarkCommand, AWatermarkThatIsNotSavedIsAnError) {
   EXPECT_FALSE(std::filesystem::exists(home_.dir().file("w.png")));
 }
 
+TEST_F(WatermarkCommand, APictureThatCannotBeHadIsAnErrorAndNothingIsWritten) {
+  std::string out;
+  const std::string picture = home_.dir().file("torn.png");
+  korvo_test::WriteFile(picture, std::string("\x89PNG\r\n\x1a\n", 8) + "torn off here");
+  ASSERT_EQ(RunPython("w={\"filename\":\"torn.png\",\"filePath\":sys.argv[2],\"scale\":100}; "
+                      "plistlib.dump({\"WatermarkListEntries\":[\"Draft\"],\"Draft\":w}, open(sys.argv[1],\"wb\"))",
+                      watermarks_ + " " + picture, &out),
+            0)
+      << out;
+  EXPECT_EQ(RunPde("watermark --session " + session_ + " -o " + home_.dir().file("w.png") + " 2>&1", &out), 1);
+  EXPECT_EQ(out, "ERROR: the watermark picture " + picture + ": not a picture that can be read; nothing was drawn\n");
+  EXPECT_FALSE(std::filesystem::exists(home_.dir().file("w.png")));
+}
+
 }  // namespace

@@ -3,7 +3,10 @@
 #include <gdk-pixbuf/gdk-pixbuf.h>
 
 #include <cstdint>
+#include <optional>
+#include <string>
 
+#include "platform/files/file_io.h"
 #include "platform/glib_handles.h"
 
 namespace platform {
@@ -20,6 +23,17 @@ std::uint32_t PremultipliedARGB(const guchar* pixel, bool hasAlpha) {
 }  // namespace
 
 CairoSurface LoadPictureFile(const std::string& path, std::string* error) {
+  auto refuse = [&](std::string message) {
+    if (error) *error = std::move(message);
+    return nullptr;
+  };
+  if (std::optional<std::string> refused = CheckInputFile(path)) return refuse(*refused);
+  int headerWidth = 0, headerHeight = 0;
+  if (gdk_pixbuf_get_file_info(path.c_str(), &headerWidth, &headerHeight) == nullptr)
+    return refuse(path + ": not a picture that can be read");
+  if (std::int64_t{headerWidth} * headerHeight > kMaxPicturePixels)
+    return refuse(path + ": a picture of " + std::to_string(headerWidth) + " by " + std::to_string(headerHeight) +
+                  " pixels is larger than 50 megapixels");
   GError* failure = nullptr;
   GObjectPtr<GdkPixbuf> pixbuf(gdk_pixbuf_new_from_file(path.c_str(), &failure));
   const GErrorPtr why(failure);
