@@ -6,6 +6,7 @@
 #include "jobticket/reader/jtkt_import_context.h"
 #include "jobticket/reader/jtkt_import_node.h"
 #include "jobticket/writer/jtkt_finishing.h"
+#include "model/paper_output_codes.h"
 #include "model/paper_output_keys.h"
 #include "vocabulary/device_profile.h"
 #include "vocabulary/printer_default.h"
@@ -14,9 +15,6 @@ using platform::PlistDict;
 using platform::PlistValue;
 
 namespace {
-
-constexpr std::int32_t kFinishingOptionCustom = 22;
-constexpr std::int32_t kFinishingOptionSBM = 3;
 
 // One keyword name of a finishing feature: which of the feature's keys it sets, and to what.
 struct FinishingValue {
@@ -61,8 +59,9 @@ bool EachValue(const PlistDict* feature, const JTKTImportFeatureContext& context
     if (element->type != XML_ELEMENT_NODE) continue;
     any = true;
     const char* syntaxClass = JTKTImportGetNodeSyntax(element);
-    const std::optional<PlistValue> name = JTKTImportNodeValue(
-        element, syntaxClass, KFSGetFeatureSyntax(feature, syntaxClass), JTKTFileName(context));
+    const std::optional<PlistValue> name =
+        JTKTImportNodeValue(element, syntaxClass, KFSGetFeatureSyntax(feature, syntaxClass), JTKTFileName(context),
+                            JTKTUnknownKeyword::Ignore);
     if (name && name->asString() != nullptr && std::string_view(syntaxClass) == kKFSKeywordClass)
       take(std::string_view(*name->asString()));
   }
@@ -76,17 +75,22 @@ void Put(const JTKTImportFeatureContext& context, bool fromFile, const char* key
     JTKTStoreDefault(context, JTKTTarget::Ticket, key, PlistValue(value));
 }
 
+// The features that read the finishing set whole rather than by position.
+bool IsWholeSetFeature(std::string_view id) {
+  return id == "FinishingCustom" || id == "FinishingNone" || id == "FinishingSBM";
+}
+
 }  // namespace
 
 void JTKTImportFinishing(std::string_view id, const PlistDict* feature, const JTKTImportFeatureContext& context) {
-  if (id == "FinishingCustom" || id == "FinishingNone" || id == "FinishingSBM") {
+  if (IsWholeSetFeature(id)) {
     const bool custom = id == "FinishingCustom";
     EachValue(feature, context, ".finishings.value", [&](std::string_view keyword) {
       if (custom) {
         JTKTStore(context, JTKTTarget::Ticket, kFinishingCustomKey, PlistValue(""));
-        JTKTStore(context, JTKTTarget::Ticket, kFinishingOptionsKey, PlistValue(kFinishingOptionCustom));
+        JTKTStore(context, JTKTTarget::Ticket, kFinishingOptionsKey, PlistValue(std::int32_t{kFinishingCustom}));
       } else if (keyword == "SBM") {
-        JTKTStore(context, JTKTTarget::Ticket, kFinishingOptionsKey, PlistValue(kFinishingOptionSBM));
+        JTKTStore(context, JTKTTarget::Ticket, kFinishingOptionsKey, PlistValue(std::int32_t{kFinishingSignatureBooklet}));
       }
     });
     return;
@@ -118,4 +122,40 @@ void JTKTImportOffset(const PlistDict* feature, const JTKTImportFeatureContext& 
     if (keyword == "Subset") offset = offset == 3 || offset == 5 ? 5 : 4;
   });
   Put(context, read, kFinishingOffsetKey, offset);
+}
+
+bool JTKTIsFinishingFeature(std::string_view id) {
+  if (IsWholeSetFeature(id)) return true;
+  for (const FinishingFeature& f : kFinishingFeatures)
+    if (f.id == id) return true;
+  return false;
+}
+
+void JTKTReportUnknownSetValues(const JTKTFeatureList& features, const JTKTImportFeatureContext& context) {
+  struct Set {
+    std::string_view path;
+    bool (*readBy)(std::string_view id);
+  };
+  static constexpr Set kSets[] = {{".finishings.value", JTKTIsFinishingFeature},
+                                  {".job-offset.value", [](std::string_view id) { return id == "Offset"; }}};
+  for (const Set& set : kSets) {
+    for (xmlNodePtr element = JTKTImportGetNode(context.node, set.path); element != nullptr; element = element->next) {
+      if (element->type != XML_ELEMENT_NODE) continue;
+      const char* syntaxClass = JTKTImportGetNodeSyntax(element);
+      if (std::string_view(syntaxClass) != kKFSKeywordClass) continue;  // numbers and names say so as they are read
+      bool known = false;
+      for (const PlistDict* feature : features) {
+        const PlistValue* id = feature ? platform::PlistDictFind(*feature, kKFSIDKey) : nullptr;
+        if (id == nullptr || id->asString() == nullptr || !set.readBy(*id->asString())) continue;
+        known = JTKTImportNodeValue(element, syntaxClass, KFSGetFeatureSyntax(feature, syntaxClass),
+                                    JTKTFileName(context), JTKTUnknownKeyword::Ignore)
+                    .has_value();
+        if (known) break;
+      }
+      if (!known) {
+        const std::optional<std::string> text = JTKTImportNodeText(element);
+        JTKTImportLogValueError(JTKTFileName(context), element, text.value_or(""), "is not a value the printer knows");
+      }
+    }
+  }
 }

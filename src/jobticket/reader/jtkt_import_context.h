@@ -72,3 +72,7 @@ void JTKTImportCover(bool front, const JTKTImportFeatureContext& context);
 
 // The finishing features: each reads every value of the file's finishing set.
 bool JTKTIsFinishingFeature(std::string_view id);
+
+// One "ERROR:" line for each value of the finishing and offset sets that none of the features
+// reading the set knows, once they all have read it.
+void JTKTReportUnknownSetValues(const JTKTFeatureList& features, const JTKTImportFeatureContext& context);

@@ -132,6 +132,7 @@ OSStatus JTKTImportDocument(std::string_view bytes, const std::string& name, Pli
   context.fileName = &name;
   context.features = &features;
   ConvertFeatures(features, context);
+  JTKTReportUnknownSetValues(features, context);
 
   JTKTFeatureList operation;
   for (const char* id : kOperationFeatures)

@@ -66,9 +66,17 @@ std::string Quoted(std::string_view text) {
   return quoted;
 }
 
-void LogValueError(const std::string& fileName, xmlNodePtr element, std::string_view text, const char* why) {
+}  // namespace
+
+void JTKTImportLogValueError(const std::string& fileName, xmlNodePtr element, std::string_view text, const char* why) {
   JTKTImportError("%s: line %ld: <%s> \"%s\" %s; the setting is not imported", fileName.c_str(),
                xmlGetLineNo(element), reinterpret_cast<const char*>(element->name), Quoted(text).c_str(), why);
+}
+
+namespace {
+
+void LogValueError(const std::string& fileName, xmlNodePtr element, std::string_view text, const char* why) {
+  JTKTImportLogValueError(fileName, element, text, why);
 }
 
 // The text as a decimal number: digits with an optional sign, at most 18 of them (so that the
@@ -191,10 +199,16 @@ std::optional<std::int32_t> JTKTImportNodeInteger(xmlNodePtr element, const std:
 }
 
 std::optional<PlistValue> JTKTImportNodeValue(xmlNodePtr element, std::string_view syntaxClass,
-                                              const PlistDict* classDictionary, const std::string& fileName) {
+                                              const PlistDict* classDictionary, const std::string& fileName,
+                                              JTKTUnknownKeyword unknown) {
   const std::optional<std::string> text = JTKTImportNodeText(element);
   if (!text) return std::nullopt;
-  if (syntaxClass == kKFSKeywordClass) return KeywordValue(*text, classDictionary);
+  if (syntaxClass == kKFSKeywordClass) {
+    std::optional<PlistValue> keyword = KeywordValue(*text, classDictionary);
+    if (!keyword && unknown == JTKTUnknownKeyword::Report)
+      LogValueError(fileName, element, *text, "is not a value the printer knows");
+    return keyword;
+  }
   if (syntaxClass == kKFSNumberClass) {
     const std::optional<std::int32_t> number = JTKTImportNodeInteger(element, fileName);
     if (!number) return std::nullopt;

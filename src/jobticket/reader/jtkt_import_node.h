@@ -36,8 +36,15 @@ std::optional<std::int32_t> JTKTImportNodeInteger(xmlNodePtr element, const std:
 // The element's value through the feature's dictionary for its class: for "Keyword" the name of
 // the keyword whose "JTKTValue" is the text; for "Number" the number, within the class's
 // "Minimum" and "Maximum"; for "Name" the text, within the class's "CharacterSet" and "Length".
-// None when the value does not convert; a number or name out of the permitted range is also
-// named in one "ERROR:" line.
+// None when the value does not convert; a number or name out of the permitted range, and a
+// keyword none of the class's keywords spells, is also named in one "ERROR:" line. A member of a
+// set that several features read asks not to have its keyword reported (Ignore): what one
+// feature does not know may be another's, and the set is checked whole once all have read it.
+enum class JTKTUnknownKeyword { Report, Ignore };
 std::optional<platform::PlistValue> JTKTImportNodeValue(xmlNodePtr element, std::string_view syntaxClass,
                                                         const platform::PlistDict* classDictionary,
-                                                        const std::string& fileName);
+                                                        const std::string& fileName,
+                                                        JTKTUnknownKeyword unknown = JTKTUnknownKeyword::Report);
+
+// One "ERROR:" line naming the element and its text, and why the setting is not imported.
+void JTKTImportLogValueError(const std::string& fileName, xmlNodePtr element, std::string_view text, const char* why);
