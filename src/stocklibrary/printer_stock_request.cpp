@@ -62,6 +62,15 @@ class HangUp {
   std::jthread watch_;  // last: it starts once fired_ is there
 };
 
+// Sends the request once and reads its reply: null when the answer is no IPP reply. libcups' own
+// cupsDoRequest sends the request again for as long as the server answers with a redirect, which
+// a misbehaving server can make last for ever; the printer is asked once.
+IppPtr SendOnce(http_t* http, IppPtr request, const std::string& resource) {
+  const http_status_t sent = cupsSendRequest(http, request.get(), resource.c_str(), ippLength(request.get()));
+  if (sent != HTTP_STATUS_CONTINUE && sent != HTTP_STATUS_OK) return nullptr;
+  return IppPtr(cupsGetResponse(http, resource.c_str()));
+}
+
 }  // namespace
 
 IppPtr NewMediaColDatabaseRequest(const std::string& printerURI) {
@@ -95,7 +104,12 @@ platform::OSStatus RetrievePrinterStockLibrary(const std::string& printerURI, st
   }
   // Declared after the connection, so that it is gone before the connection is closed.
   const HangUp hangUp(httpGetFd(http.get()), stop);
-  IppPtr reply(cupsDoRequest(http.get(), NewMediaColDatabaseRequest(printerURI).release(), address->resource.c_str()));
+  IppPtr reply = SendOnce(http.get(), NewMediaColDatabaseRequest(printerURI), address->resource);
+  if (!reply && httpGetStatus(http.get()) >= HTTP_STATUS_MULTIPLE_CHOICES && !hangUp.fired()) {
+    error = printerURI + ": the printer answered HTTP " + std::to_string(httpGetStatus(http.get())) + " (" +
+            httpStatus(httpGetStatus(http.get())) + ") instead of a reply; it is not asked again";
+    return kPrinterStockRefused;
+  }
   if (!reply) {
     error = printerURI + ": no answer from the printer (" +
             (hangUp.fired() ? "none within " + std::to_string(static_cast<int>(kPrinterReplyTimeoutSeconds)) +

@@ -3,12 +3,16 @@
 #include <gtest/gtest.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
+#include <sys/time.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
+#include <thread>
 
 #include "platform/tasks/run_loop.h"
 #include "stocklibrary/printer_stock_library.h"
+#include "stocklibrary/printer_stock_request.h"
 #include "support/ipp_test_printer.h"
 
 namespace {
@@ -212,6 +216,7 @@ class SilentServer {
     port_ = ntohs(address.sin_port);
   }
   ~SilentServer() { ::close(fd_); }
+  int fd() const { return fd_; }
   std::string uri() const { return "ipp://127.0.0.1:" + std::to_string(port_) + "/ipp/print"; }
 
  private:
@@ -252,6 +257,52 @@ TEST(PrinterStockWorker, NoWorkerForAFileOrAppleTalkPrinter) {
   EXPECT_FALSE(StartPrinterStockWorker(kBundle, "file:///dev/null", &events.window));
   EXPECT_FALSE(StartPrinterStockWorker(kBundle, "pap://zone/printer", &events.window));
   EXPECT_EQ(gPrinterStockBiDiStatus, kPrinterStockNoWorker);
+}
+
+// A server that answers every request with a redirect to itself, and counts the requests.
+class RedirectingServer {
+ public:
+  RedirectingServer() : silent_(), thread_([this](std::stop_token stop) { serve(stop); }) {}
+  ~RedirectingServer() {
+    thread_.request_stop();
+    ::shutdown(silent_.fd(), SHUT_RDWR);
+  }
+  std::string uri() const { return silent_.uri(); }
+  int requests() const { return requests_; }
+
+ private:
+  void serve(std::stop_token stop) {
+    while (!stop.stop_requested()) {
+      const int client = ::accept(silent_.fd(), nullptr, nullptr);
+      if (client < 0) return;
+      // The whole request: read until the client stops sending and waits for the answer.
+      timeval wait{0, 200000};
+      ::setsockopt(client, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
+      char buffer[4096];
+      while (::recv(client, buffer, sizeof buffer, 0) > 0) {
+      }
+      ++requests_;
+      const std::string answer = "HTTP/1.1 301 Moved Permanently\r\nLocation: " + uri() +
+                                 "\r\nContent-Length: 0\r\n\r\n";
+      ::send(client, answer.data(), answer.size(), MSG_NOSIGNAL);
+      ::close(client);
+    }
+  }
+  SilentServer silent_;
+  std::atomic<int> requests_{0};
+  std::jthread thread_;
+};
+
+TEST(PrinterStockRequest, ARedirectingServerIsAskedOnceAndNamedInTheError) {
+  RedirectingServer server;
+  std::vector<Stock> stocks;
+  std::string error;
+  const auto start = Clock::now();
+  EXPECT_NE(RetrievePrinterStockLibrary(server.uri(), stocks, error, {}), platform::noErr);
+  EXPECT_LT(Clock::now() - start, std::chrono::seconds(15));
+  EXPECT_LE(server.requests(), 3);
+  EXPECT_NE(error.find("HTTP 301"), std::string::npos) << error;
+  EXPECT_TRUE(stocks.empty());
 }
 
 }  // namespace
