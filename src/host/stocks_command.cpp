@@ -1,9 +1,12 @@
 #include "host/stocks_command.h"
 
+#include "stocklibrary/printer_address.h"
+
 #include <chrono>
 
 #include "host/dialog_session.h"
 #include "host/host_paths.h"
+#include "platform/system/uri_text.h"
 #include "platform/tasks/run_loop.h"
 #include "stocklibrary/printer_stock_status.h"
 
@@ -56,10 +59,10 @@ int RunStocksCommand(const CommandLine& line, std::ostream& out, std::ostream& e
       err << "ERROR: " << report.error << "\n";
       return kExitUserError;
     case kPrinterStockNoWorker:
-      err << "ERROR: " << uri << ": not the address of a printer that can be asked for its stocks\n";
+      err << "ERROR: " << platform::URIForMessages(uri) << ": not the address of a printer that can be asked for its stocks\n";
       return kExitUserError;
     default:
-      err << "ERROR: " << uri << ": the printer did not answer in time\n";
+      err << "ERROR: " << platform::URIForMessages(uri) << ": the printer did not answer in time\n";
       return kExitUserError;
   }
 }
