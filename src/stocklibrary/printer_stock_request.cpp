@@ -2,7 +2,10 @@
 #include "stocklibrary/printer_stock_request.h"
 
 #include <cups/cups.h>
+#include <netdb.h>
+#include <poll.h>
 #include <sys/socket.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
@@ -62,6 +65,37 @@ class HangUp {
   std::jthread watch_;  // last: it starts once fired_ is there
 };
 
+// Why a connection to host:port cannot be made, as the system says it: libcups reports every
+// failure alike ("Host is down"), so after its attempt failed one plain connection is tried.
+std::string ConnectionFailure(const std::string& host, int port) {
+  addrinfo hints{};
+  hints.ai_socktype = SOCK_STREAM;
+  addrinfo* found = nullptr;
+  if (const int failed = ::getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &found); failed != 0)
+    return ::gai_strerror(failed);
+  std::string reason = "no address";
+  for (const addrinfo* a = found; a != nullptr; a = a->ai_next) {
+    const int fd = ::socket(a->ai_family, a->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, a->ai_protocol);
+    if (fd < 0) continue;
+    int error = 0;
+    if (::connect(fd, a->ai_addr, a->ai_addrlen) != 0) {
+      error = errno;
+      pollfd wait{fd, POLLOUT, 0};
+      if (error == EINPROGRESS) {
+        socklen_t size = sizeof error;
+        error = ::poll(&wait, 1, kPrinterConnectTimeoutMs) == 1 && ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &size) == 0
+                    ? error
+                    : ETIMEDOUT;
+      }
+    }
+    ::close(fd);
+    reason = error != 0 ? std::strerror(error) : "the connection was made only on a second try";
+    if (error == 0) break;
+  }
+  ::freeaddrinfo(found);
+  return reason;
+}
+
 // Sends the request once and reads its reply: null when the answer is no IPP reply. libcups' own
 // cupsDoRequest sends the request again for as long as the server answers with a redirect, which
 // a misbehaving server can make last for ever; the printer is asked once.
@@ -93,13 +127,11 @@ platform::OSStatus RetrievePrinterStockLibrary(const std::string& printerURI, st
     error = printerURI + ": not a printer address";
     return kPrinterStockUnreachable;
   }
-  errno = 0;
   const http_encryption_t encryption = address->encrypted ? HTTP_ENCRYPTION_ALWAYS : cupsEncryption();
   HttpPtr http(httpConnect2(address->host.c_str(), address->port, nullptr, AF_UNSPEC, encryption, 1,
                             kPrinterConnectTimeoutMs, nullptr));
   if (!http) {
-    const int why = errno;
-    error = printerURI + ": cannot connect to the printer (" + (why != 0 ? std::strerror(why) : "no address") + ")";
+    error = printerURI + ": cannot connect to the printer (" + ConnectionFailure(address->host, address->port) + ")";
     return kPrinterStockUnreachable;
   }
   // Declared after the connection, so that it is gone before the connection is closed.
@@ -111,11 +143,11 @@ platform::OSStatus RetrievePrinterStockLibrary(const std::string& printerURI, st
     return kPrinterStockRefused;
   }
   if (!reply) {
-    error = printerURI + ": no answer from the printer (" +
-            (hangUp.fired() ? "none within " + std::to_string(static_cast<int>(kPrinterReplyTimeoutSeconds)) +
-                                  " seconds, or stopped"
-                            : std::string(cupsLastErrorString())) +
-            ")";
+    error = printerURI + (hangUp.fired() ? ": no answer from the printer within " +
+                                               std::to_string(static_cast<int>(kPrinterReplyTimeoutSeconds)) +
+                                               " seconds, or the dialog stopped asking"
+                                         : ": the printer's answer could not be read as an IPP reply (" +
+                                               std::string(cupsLastErrorString()) + ")");
     return kPrinterStockNoAnswer;
   }
   const ipp_status_t status = ippGetStatusCode(reply.get());

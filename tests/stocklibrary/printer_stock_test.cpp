@@ -259,11 +259,12 @@ TEST(PrinterStockWorker, NoWorkerForAFileOrAppleTalkPrinter) {
   EXPECT_EQ(gPrinterStockBiDiStatus, kPrinterStockNoWorker);
 }
 
-// A server that answers every request with a redirect to itself, and counts the requests.
-class RedirectingServer {
+// A server that answers every request with the same bytes, and counts the requests.
+class AnsweringServer {
  public:
-  RedirectingServer() : silent_(), thread_([this](std::stop_token stop) { serve(stop); }) {}
-  ~RedirectingServer() {
+  explicit AnsweringServer(std::string answer)
+      : answer_(std::move(answer)), thread_([this](std::stop_token stop) { serve(stop); }) {}
+  ~AnsweringServer() {
     thread_.request_stop();
     ::shutdown(silent_.fd(), SHUT_RDWR);
   }
@@ -282,19 +283,19 @@ class RedirectingServer {
       while (::recv(client, buffer, sizeof buffer, 0) > 0) {
       }
       ++requests_;
-      const std::string answer = "HTTP/1.1 301 Moved Permanently\r\nLocation: " + uri() +
-                                 "\r\nContent-Length: 0\r\n\r\n";
-      ::send(client, answer.data(), answer.size(), MSG_NOSIGNAL);
+      ::send(client, answer_.data(), answer_.size(), MSG_NOSIGNAL);
       ::close(client);
     }
   }
   SilentServer silent_;
+  std::string answer_;
   std::atomic<int> requests_{0};
   std::jthread thread_;
 };
 
 TEST(PrinterStockRequest, ARedirectingServerIsAskedOnceAndNamedInTheError) {
-  RedirectingServer server;
+  // Every answer sends the client to the address it already asked.
+  AnsweringServer server("HTTP/1.1 301 Moved Permanently\r\nLocation: /ipp/print\r\nContent-Length: 0\r\n\r\n");
   std::vector<Stock> stocks;
   std::string error;
   const auto start = Clock::now();
@@ -303,6 +304,17 @@ TEST(PrinterStockRequest, ARedirectingServerIsAskedOnceAndNamedInTheError) {
   EXPECT_LE(server.requests(), 3);
   EXPECT_NE(error.find("HTTP 301"), std::string::npos) << error;
   EXPECT_TRUE(stocks.empty());
+}
+
+TEST(PrinterStockRequest, ARefusedConnectionAndAGarbledReplySayWhatHappened) {
+  std::vector<Stock> stocks;
+  std::string error;
+  const std::string closed = "ipp://127.0.0.1:" + std::to_string(korvo_test::FreeLoopbackPort()) + "/ipp/print";
+  EXPECT_EQ(RetrievePrinterStockLibrary(closed, stocks, error, {}), kPrinterStockUnreachable);
+  EXPECT_NE(error.find("(Connection refused)"), std::string::npos) << error;
+  AnsweringServer garbled("HTTP/1.1 200 OK\r\nContent-Type: application/ipp\r\nContent-Length: 8\r\n\r\nGARBAGE!");
+  EXPECT_EQ(RetrievePrinterStockLibrary(garbled.uri(), stocks, error, {}), kPrinterStockNoAnswer);
+  EXPECT_NE(error.find("could not be read as an IPP reply"), std::string::npos) << error;
 }
 
 }  // namespace
