@@ -11,6 +11,7 @@
 #include "host/stocks_command.h"
 #include "host/type42_command.h"
 #include "host/watermark_command.h"
+#include "platform/files/preference_file.h"
 #ifdef KORVO_HAVE_GTK
 #include "host/window/dialog_command.h"
 #endif
@@ -111,7 +112,11 @@ const CommandRule* FindCommand(std::string_view name) {
 
 int RunCommandLine(const CommandLine& line) {
   const CommandRule* rule = FindCommand(line.command);
-  return rule ? rule->run(line) : kExitUsageError;  // a parsed line always names a command
+  if (rule == nullptr) return kExitUsageError;  // a parsed line always names a command
+  const unsigned failedBefore = platform::PreferenceWritesFailed();
+  const int status = rule->run(line);
+  // A preference the command changed and could not keep has said why; the command has failed.
+  return status == kExitOK && platform::PreferenceWritesFailed() != failedBefore ? kExitUserError : status;
 }
 
 const std::string& UsageText() {

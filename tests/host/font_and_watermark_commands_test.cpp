@@ -117,4 +117,12 @@ TEST_F(WatermarkCommand, APictureThatCannotBeHadIsAnErrorAndNothingIsWritten) {
   EXPECT_FALSE(std::filesystem::exists(home_.dir().file("w.png")));
 }
 
+TEST_F(WatermarkCommand, AWatermarkFileThatCannotBeWrittenFailsTheCommand) {
+  // The drawing keeps the text's glyphs with the record; a lock that cannot be had keeps them out.
+  ASSERT_TRUE(std::filesystem::create_directory(watermarks_ + ".lock"));
+  std::string out;
+  EXPECT_EQ(RunPde("watermark --session " + session_ + " -o " + home_.dir().file("w.png") + " 2>&1", &out), 1);
+  EXPECT_NE(out.find("ERROR: " + watermarks_), std::string::npos) << out;
+}
+
 }  // namespace

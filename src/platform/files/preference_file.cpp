@@ -1,5 +1,7 @@
 #include "platform/files/preference_file.h"
 
+#include <atomic>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -159,8 +161,15 @@ PreferenceFileContents ReadPreferenceFile(const std::string& path, DamagedPrefer
   return ReadLocked(path);  // looks again: another writer may have dealt with the file meanwhile
 }
 
+namespace {
+std::atomic<unsigned> gFailedWrites{0};
+}  // namespace
+
+unsigned PreferenceWritesFailed() { return gFailedWrites.load(); }
+
 bool UpdatePreferenceFile(const std::string& path, const PreferenceFileChange& change, std::string* error) {
   auto fail = [&](std::string message, bool reported) {
+    ++gFailedWrites;
     if (!reported) Report(message);
     if (error) *error = std::move(message);
     return false;

@@ -74,6 +74,10 @@ bool UpdatePreferenceFile(const std::string& path, const PreferenceFileChange& c
 
 // Replaces the file's content with dictionary, under the lock and with the same care for the
 // file that is there as UpdatePreferenceFile.
+// How many preference writes of this process have failed so far (each said why in its "ERROR:"
+// line): a program ends with a failure status when a setting the user made was not kept.
+unsigned PreferenceWritesFailed();
+
 bool WritePreferenceFile(const std::string& path, const PlistDict& dictionary, std::string* error = nullptr);
 
 }  // namespace platform
