@@ -1,10 +1,13 @@
 #include "host/import_command.h"
 
 #include "host/dialog_session.h"
+#include "host/session_file.h"
 
 namespace korvo_host {
 
 int RunImportCommand(const CommandLine& line, std::ostream& out, std::ostream& err) {
+  const std::optional<SessionFileLock> lock = LockSessionFile(line, err);
+  if (!lock) return kExitUserError;
   platform::PrintSession session;
   std::unique_ptr<PrintDialog> dialog = OpenDialogOnSessionFile(line, &session, err);
   if (!dialog) return kExitUserError;

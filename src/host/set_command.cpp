@@ -41,6 +41,8 @@ bool Apply(PrintDialog& pde, const std::string& setting, std::ostream& err) {
 }  // namespace
 
 int RunSetCommand(const CommandLine& line, std::ostream& out, std::ostream& err) {
+  const std::optional<SessionFileLock> lock = LockSessionFile(line, err);
+  if (!lock) return kExitUserError;
   auto session = OpenSessionFile(line, err);
   if (!session) return kExitUserError;
   std::unique_ptr<PrintDialog> dialog =

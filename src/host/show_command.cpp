@@ -11,6 +11,8 @@ namespace korvo_host {
 
 int RunShowCommand(const CommandLine& line, std::ostream& out, std::ostream& err) {
   std::string bundlePath = line.bundlePath.value_or(DefaultBundlePath());
+  const std::optional<SessionFileLock> lock = LockSessionFile(line, err);
+  if (!lock) return kExitUserError;
   auto session = OpenSessionFile(line, err);
   if (!session) return kExitUserError;
 

@@ -65,4 +65,20 @@ TEST_F(SetCommand, AChoiceThatCannotBeMadeLeavesTheSessionAlone) {
   EXPECT_NE(err.find("is not KEY=VALUE"), std::string::npos) << err;
 }
 
+TEST_F(SetCommand, TwoCommandsOnOneSessionAtOnceBothKeepTheirChange) {
+  const std::string pde = std::string(KORVO_BIN_DIR) + "/korvo-pde";
+  for (int round = 0; round < 20; ++round) {
+    std::string out;
+    ASSERT_EQ(korvo_test::RunCommand("rm -f " + session + " && " + pde + " show --session " + session + " >/dev/null", &out), 0);
+    ASSERT_EQ(korvo_test::RunCommand("(" + pde + " set --session " + session + " OutputColor=Grayscale >/dev/null & " +
+                                         pde + " set --session " + session + " \"TwoSided=Two-Sided (Short Edge)\" >/dev/null & wait)",
+                                     &out, true),
+              0)
+        << out;
+    ASSERT_EQ(RunPde("show --session " + session, &out), 0);
+    ASSERT_NE(out.find("com.korvo.print.FinishingOutputColor = 1\n"), std::string::npos) << "round " << round << "\n" << out;
+    ASSERT_NE(out.find("com.korvo.print.FinishingDuplex = 3\n"), std::string::npos) << "round " << round << "\n" << out;
+  }
+}
+
 }  // namespace
