@@ -27,6 +27,7 @@ struct WidgetNode {
   GtkWidget* main = nullptr;   // the widget that shows the control's own content
   GtkWidget* entry = nullptr;  // the text field of a combo box
   GtkWidget* area = nullptr;   // draws the pictures recorded on the control
+  GtkWidget* header = nullptr; // the column titles of a list view
   std::vector<DrawnImage> images;
   std::string pictureName;  // the picture file a picture control shows now
   Rect bounds;
