@@ -31,6 +31,7 @@ void InstallCompactStyle() {
   gtk_css_provider_load_from_data(provider.get(),
                                   ".korvo button, .korvo entry, .korvo menubutton > button {"
                                   " min-height: 0; padding-top: 1px; padding-bottom: 1px; }"
+                                  ".korvo button { padding-left: 6px; padding-right: 6px; }"
                                   ".korvo checkbutton { min-height: 0; padding: 0; }"
                                   ".korvo button.korvo-picture { min-width: 0; padding-left: 2px; padding-right: 2px; }",
                                   -1);
