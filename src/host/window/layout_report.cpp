@@ -31,6 +31,10 @@ void ReportControl(const ui::gtk::WindowRenderer& renderer, const ui::Control& c
     out << "control " << sign << ' ' << control.id().id << ' ' << ui::ControlKindName(control.kind()) << ' '
         << *place << ' ' << node << ' ' << (!title ? "-" : title->fits ? "fits" : "clipped") << ' '
         << (title ? title->text : std::string()) << '\n';
+    int column = 0;
+    for (const auto& heading : renderer.listColumnsOf(control))
+      out << "column " << sign << ' ' << control.id().id << ' ' << ++column << ' ' << heading.place << ' '
+          << heading.title << '\n';
     for (const auto& row : renderer.listRowsOf(control)) {
       out << "row " << sign << ' ' << control.id().id << ' ' << row.item << ' ' << row.place << ' ';
       for (std::size_t i = 0; i < row.cells.size(); ++i) out << (i > 0 ? "\t" : "") << row.cells[i];

@@ -1,8 +1,8 @@
 #pragma once
 // Where everything of the windows on screen is, as a text file rewritten while they are up: the
-// dialog's window, each modal dialog and alert open over it, their controls, the rows of their
-// list views and the items of an open menu. Scripts and tests that click the windows with a
-// synthetic pointer read it to know where to click.
+// dialog's window, each modal dialog and alert open over it, their controls, the column titles
+// and rows of their list views and the items of an open menu. Scripts and tests that click the
+// windows with a synthetic pointer read it to know where to click.
 #include <string>
 
 namespace korvo_host {
@@ -16,6 +16,7 @@ namespace korvo_host {
 //                                          the last number); FIT: "fits", or "clipped" when the
 //                                          title is wider (or taller) than the control, or "-"
 //                                          for a control without a title
+//   column SIGN ID K X Y W H TITLE         the title of a list view's column K
 //   row SIGN ID ITEM X Y W H CELLS         a list view's row, its cells' texts separated by tabs
 //   item N SUB X Y W H TEXT                an item of the open menu (SUB 0 for a top-level item)
 //   button N ANSWER X Y W H TITLE          a button of alert N (the first button answers 1)

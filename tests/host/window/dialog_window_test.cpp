@@ -3,8 +3,6 @@
 // kept under the build folder.
 #ifdef KORVO_HAVE_GTK
 #include <gtest/gtest.h>
-#include <poll.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -12,6 +10,7 @@
 
 #include "host/window/child_process.h"
 #include "host/window/layout_file.h"
+#include "host/window/virtual_display.h"
 #include "platform/ticket/print_session.h"
 #include "support/test_support.h"
 
@@ -23,30 +22,14 @@ using korvo_test::Place;
 using korvo_test::ReadLayout;
 using korvo_test::WaitUntil;
 
-bool Have(const char* program) {
-  return korvo_test::RunCommand(std::string("command -v ") + program + " >/dev/null 2>&1", nullptr) == 0;
-}
-
 class DialogWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     for (const char* program : {"Xvfb", "xdotool", "convert", "import"})
-      if (!Have(program)) GTEST_SKIP() << program << " is not installed (scripts/setup.sh installs it)";
-    int fds[2];
-    ASSERT_EQ(pipe(fds), 0);
-    // Xvfb picks a free display and tells its number through the pipe.
-    xserver_ = std::make_unique<ChildProcess>(
-        std::vector<std::string>{"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "800x640x24",
-                                 "-nolisten", "tcp"},
-        std::vector<std::pair<std::string, std::string>>{}, dir_.path() + "/xvfb.log", fds[1]);
-    close(fds[1]);
-    std::string number;
-    pollfd wait{fds[0], POLLIN, 0};
-    char c = 0;
-    while (poll(&wait, 1, 10000) > 0 && read(fds[0], &c, 1) == 1 && c != '\n') number += c;
-    close(fds[0]);
-    ASSERT_FALSE(number.empty()) << korvo_test::ReadFile(dir_.path() + "/xvfb.log");
-    display_ = ":" + number;
+      if (!korvo_test::HaveProgram(program)) GTEST_SKIP() << program << " is not installed (scripts/setup.sh installs it)";
+    xserver_ = std::make_unique<korvo_test::VirtualDisplay>(dir_.path() + "/xvfb.log");
+    display_ = xserver_->name();
+    ASSERT_FALSE(display_.empty()) << korvo_test::ReadFile(dir_.path() + "/xvfb.log");
   }
 
   void startDialog() {
@@ -115,7 +98,7 @@ class DialogWindowTest : public ::testing::Test {
   }
 
   korvo_test::TempDir dir_;
-  std::unique_ptr<ChildProcess> xserver_;
+  std::unique_ptr<korvo_test::VirtualDisplay> xserver_;
   std::unique_ptr<ChildProcess> dialog_;
   std::string display_;
 };

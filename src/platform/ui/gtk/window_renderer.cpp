@@ -237,6 +237,17 @@ std::vector<WindowRenderer::ListRow> WindowRenderer::listRowsOf(const Control& c
   return rows;
 }
 
+std::vector<WindowRenderer::ListColumn> WindowRenderer::listColumnsOf(const Control& control) const {
+  std::vector<ListColumn> columns;
+  auto found = nodes_.find(&control);
+  if (found == nodes_.end() || found->second->header == nullptr || !control.isReallyVisible()) return columns;
+  for (GtkWidget* title = gtk_widget_get_first_child(found->second->header); title != nullptr;
+       title = gtk_widget_get_next_sibling(title))
+    if (std::optional<Rect> place = ScreenPlaceOf(title); place && GTK_IS_LABEL(title))
+      columns.push_back({gtk_label_get_text(GTK_LABEL(title)), *place});
+  return columns;
+}
+
 std::vector<WindowRenderer::OpenMenuItem> WindowRenderer::openMenuItems() const {
   std::vector<OpenMenuItem> items;
   if (openPopover_ == nullptr || !gtk_widget_get_mapped(openPopover_)) return items;

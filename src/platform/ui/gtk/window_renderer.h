@@ -54,6 +54,12 @@ class WindowRenderer {
     Rect place;
   };
   std::vector<ListRow> listRowsOf(const Control& control) const;
+  // The column titles a list view shows above its rows, in order, with their places as above.
+  struct ListColumn {
+    std::string title;
+    Rect place;
+  };
+  std::vector<ListColumn> listColumnsOf(const Control& control) const;
   // The items of the menu now open in the window, with their places as above; empty when none is.
   struct OpenMenuItem {
     int item = 0, subItem = 0;
