@@ -5,6 +5,8 @@
 #include <gtk/gtk.h>
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -73,6 +75,7 @@ class GtkToolkitTest : public ::testing::Test {
           setenv("GSK_RENDERER", "cairo", 1);
           setenv("GTK_A11Y", "none", 1);
           setenv("NO_AT_BRIDGE", "1", 1);
+          alarm(60);  // a body that waits forever fails rather than hangs
           if (!gtk_init_check()) std::_Exit(2);
           body();
           std::_Exit(0);
