@@ -9,12 +9,16 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 #include "host/window/child_process.h"
+#include "host/window/layout_file.h"
 #include "host/window/layout_report.h"
 #include "host/window/virtual_display.h"
+#include "platform/bundle/bundle.h"
 #include "platform/four_char_code.h"
+#include "platform/ui/interface_file.h"
 #include "platform/ui/gtk/gtk_interaction.h"
 #include "platform/ui/gtk/window_renderer.h"
 #include "platform/ui/user_driver.h"
@@ -196,6 +200,40 @@ TEST_F(GtkToolkitTest, ClipboardIsTheDisplaysSharedWithOtherPrograms) {
   });
   EXPECT_EQ(korvo_test::ReadFile(file("pasted.txt")), "Stapling: 1 Staple\nPaper: Blue");
   EXPECT_EQ(korvo_test::ReadFile(file("ours.txt")), "from another program");
+}
+
+TEST_F(GtkToolkitTest, EveryWindowOfTheInterfaceDescriptionsHasRoomForItsTitles) {
+  // Every window as its description lays it out, in the bundle's language. The Paper/Output
+  // panel is left to the window test: its groups are stacked by the program, and the controls
+  // the program adds to dialogs are checked where that test opens them.
+  std::vector<std::pair<std::string, std::string>> windows;
+  for (const char* name : {"PDE_Shell", "Finishing"}) {
+    const std::string xml = korvo_test::ReadFile(std::string(KORVO_SOURCE_DIR) + "/resources/" + name + ".interface.xml");
+    const std::regex window("<window name=\"([^\"]+)\"");
+    for (auto m = std::sregex_iterator(xml.begin(), xml.end(), window); m != std::sregex_iterator(); ++m)
+      windows.emplace_back(name, (*m)[1]);
+  }
+  ASSERT_EQ(windows.size(), 10u);
+  RunWithGtk([&] {
+    auto bundle = platform::Bundle::open(KORVO_BUNDLE_DIR);
+    if (!bundle) return;
+    for (const auto& [name, windowName] : windows) {
+      auto window = ui::CreateWindowFromInterface(**bundle, name, windowName);
+      if (!window) continue;
+      ui::gtk::WindowRenderer renderer(**window, {(*bundle)->resourcesPath()});
+      gtk_window_present(renderer.gtkWindow());
+      PumpUntil(10, [&] { return renderer.windowPlace() && renderer.placeOf(*(*window)->content().children().front()); });
+      PumpUntil(0.2, [] { return false; });  // the labels' own layout follows the window's
+      korvo_host::WriteLayoutReport(file(name + "-" + windowName + ".txt"));
+    }
+  });
+  for (const auto& [name, windowName] : windows) {
+    const std::string path = file(name + "-" + windowName + ".txt");
+    const korvo_test::Layout layout = korvo_test::ReadLayout(path);
+    EXPECT_FALSE(layout.controls.empty()) << name << " " << windowName << " was not shown";
+    EXPECT_EQ(korvo_test::LayoutFaults(layout, "0"), std::vector<std::string>{})
+        << name << " " << windowName << "\n" << korvo_test::ReadFile(path);
+  }
 }
 
 }  // namespace
