@@ -139,8 +139,8 @@ bool ParseHabit(int argc, const char* const argv[], CommandLine* out, std::strin
   CommandLine line;
   if (first == "--help" || first == "-h" || first == "help") {
     line.request = CommandLine::Request::Help;
-    if (first == "help" && argc > 2) line.command = argv[2];
-    if (argc > (first == "help" ? 3 : 2)) {
+    if (argc > 2) line.command = argv[2];
+    if (argc > 3) {
       *error = std::string(first) + " takes at most one command name";
       return false;
     }

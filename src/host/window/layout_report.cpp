@@ -17,6 +17,12 @@ std::ostream& operator<<(std::ostream& out, const ui::Rect& place) {
   return out << place.x << ' ' << place.y << ' ' << place.width << ' ' << place.height;
 }
 
+// A text on one line of the report: line breaks and tabs become spaces.
+std::string OneLine(std::string text) {
+  std::replace_if(text.begin(), text.end(), [](char c) { return c == '\n' || c == '\r' || c == '\t'; }, ' ');
+  return text;
+}
+
 std::string SignatureText(const ui::Control& control) {
   std::string sign = platform::FourCharCodeText(control.id().signature);
   std::replace(sign.begin(), sign.end(), ' ', '_');
@@ -30,14 +36,14 @@ void ReportControl(const ui::gtk::WindowRenderer& renderer, const ui::Control& c
     const auto title = renderer.titleOf(control);
     out << "control " << sign << ' ' << control.id().id << ' ' << ui::ControlKindName(control.kind()) << ' '
         << *place << ' ' << node << ' ' << (!title ? "-" : title->fits ? "fits" : "clipped") << ' '
-        << (title ? title->text : std::string()) << '\n';
+        << (title ? OneLine(title->text) : std::string()) << '\n';
     int column = 0;
     for (const auto& heading : renderer.listColumnsOf(control))
       out << "column " << sign << ' ' << control.id().id << ' ' << ++column << ' ' << heading.place << ' '
-          << heading.title << '\n';
+          << OneLine(heading.title) << '\n';
     for (const auto& row : renderer.listRowsOf(control)) {
       out << "row " << sign << ' ' << control.id().id << ' ' << row.item << ' ' << row.place << ' ';
-      for (std::size_t i = 0; i < row.cells.size(); ++i) out << (i > 0 ? "\t" : "") << row.cells[i];
+      for (std::size_t i = 0; i < row.cells.size(); ++i) out << (i > 0 ? "\t" : "") << OneLine(row.cells[i]);
       out << '\n';
     }
   }
@@ -54,16 +60,16 @@ bool WriteLayoutReport(const std::string& path) {
   for (const ui::gtk::WindowRenderer* renderer : ui::gtk::WindowRenderer::All()) {
     const std::string window = std::to_string(number++);
     if (std::optional<ui::Rect> place = renderer->windowPlace())
-      out << "window " << window << ' ' << *place << ' ' << renderer->window().title() << '\n';
+      out << "window " << window << ' ' << *place << ' ' << OneLine(renderer->window().title()) << '\n';
     ReportControl(*renderer, renderer->window().content(), window, out);
     for (const auto& item : renderer->openMenuItems())
-      out << "item " << item.item << ' ' << item.subItem << ' ' << item.place << ' ' << item.text << '\n';
+      out << "item " << item.item << ' ' << item.subItem << ' ' << item.place << ' ' << OneLine(item.text) << '\n';
   }
   for (const ui::gtk::AlertShown& alert : ui::gtk::OpenAlerts()) {
     const int window = number++;
-    out << "window " << window << ' ' << alert.place << ' ' << alert.title << '\n';
+    out << "window " << window << ' ' << alert.place << ' ' << OneLine(alert.title) << '\n';
     for (const auto& button : alert.buttons)
-      out << "button " << window << ' ' << button.answer << ' ' << button.place << ' ' << button.title << '\n';
+      out << "button " << window << ' ' << button.answer << ' ' << button.place << ' ' << OneLine(button.title) << '\n';
   }
   return platform::WriteFileAtomically(path, out.str());
 }

@@ -20,7 +20,8 @@ namespace korvo_host {
 //   row SIGN ID ITEM X Y W H CELLS         a list view's row, its cells' texts separated by tabs
 //   item N SUB X Y W H TEXT                an item of the open menu (SUB 0 for a top-level item)
 //   button N ANSWER X Y W H TITLE          a button of alert N (the first button answers 1)
-// Signatures with spaces are shown with '_'. False when the file cannot be written.
+// Signatures with spaces are shown with '_'; line breaks and tabs inside texts as spaces. False
+// when the file cannot be written.
 bool WriteLayoutReport(const std::string& path);
 
 }  // namespace korvo_host

@@ -55,6 +55,8 @@ void OnFileResponse(GtkNativeDialog* dialog, int response, gpointer data) {
   state->answered = true;
 }
 
+constexpr guint kClipboardPatienceMs = 5000;
+
 struct ClipboardRead {
   bool done = false;
   std::optional<std::string> text;
@@ -192,10 +194,20 @@ void GtkInteraction::setClipboardText(const std::string& text) {
 std::optional<std::string> GtkInteraction::clipboardText() {
   GdkDisplay* display = gdk_display_get_default();
   if (display == nullptr) return Interaction::clipboardText();
-  // Another program may own the clipboard: its answer comes through the main loop.
+  // Another program may own the clipboard: its answer comes through the main loop, and one that
+  // never answers is given up on rather than waited for.
   ClipboardRead read;
-  gdk_clipboard_read_text_async(gdk_display_get_clipboard(display), nullptr, OnClipboardText, &read);
+  const GObjectPtr<GCancellable> cancel(g_cancellable_new());
+  const guint timeout = g_timeout_add(
+      kClipboardPatienceMs,
+      [](gpointer data) -> gboolean {
+        g_cancellable_cancel(G_CANCELLABLE(data));
+        return G_SOURCE_REMOVE;
+      },
+      cancel.get());
+  gdk_clipboard_read_text_async(gdk_display_get_clipboard(display), cancel.get(), OnClipboardText, &read);
   RunNestedLoop([&] { return read.done; });
+  if (!g_cancellable_is_cancelled(cancel.get())) g_source_remove(timeout);
   return read.text;
 }
 
