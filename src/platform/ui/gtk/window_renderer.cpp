@@ -6,7 +6,6 @@
 
 #include "platform/glib_handles.h"
 #include "platform/ui/gtk/screen_place.h"
-#include "platform/ui/gtk/title_fit.h"
 #include "platform/ui/gtk/widget_node.h"
 
 namespace platform::ui::gtk {
@@ -196,7 +195,7 @@ std::optional<Rect> WindowRenderer::placeOf(const Control& control) const {
   return ScreenPlaceOf(found->second->outer);
 }
 
-std::optional<WindowRenderer::TitleShown> WindowRenderer::titleOf(const Control& control) const {
+std::optional<TitleFit> WindowRenderer::titleOf(const Control& control) const {
   auto found = nodes_.find(&control);
   if (found == nodes_.end() || !control.isReallyVisible() || found->second->main == nullptr) return std::nullopt;
   switch (control.kind()) {
@@ -211,20 +210,20 @@ std::optional<WindowRenderer::TitleShown> WindowRenderer::titleOf(const Control&
     default:
       return std::nullopt;
   }
-  std::optional<TitleFit> fit = MeasureTitle(found->second->main);
-  if (!fit) return std::nullopt;
-  return TitleShown{std::move(fit->text), fit->fits};
+  return MeasureTitle(found->second->main);
 }
 
 std::vector<WindowRenderer::ListRow> WindowRenderer::listRowsOf(const Control& control) const {
   std::vector<ListRow> rows;
   auto found = nodes_.find(&control);
   if (found == nodes_.end() || control.kind() != ControlKind::DataBrowser || !control.isReallyVisible()) return rows;
+  const std::optional<Rect> list = ScreenPlaceOf(found->second->outer);
+  if (!list) return rows;
   for (GtkWidget* row = gtk_widget_get_first_child(found->second->main); row != nullptr;
        row = gtk_widget_get_next_sibling(row)) {
     if (!GTK_IS_LIST_BOX_ROW(row)) continue;
     std::optional<Rect> place = ScreenPlaceOf(row);
-    if (!place) continue;
+    if (!place || place->y + place->height <= list->y || place->y >= list->y + list->height) continue;
     ListRow entry;
     entry.item = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(g_object_get_data(G_OBJECT(row), "korvo-row")));
     entry.place = *place;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/ui/control.h"
+#include "platform/ui/gtk/title_fit.h"
 #include "platform/ui/user_driver.h"
 #include "platform/ui/window.h"
 
@@ -42,12 +43,9 @@ class WindowRenderer {
   std::optional<Rect> placeOf(const Control& control) const;
   // The title a control's widget shows and whether Pango found room for all of it; none for a
   // control without a title or not on screen.
-  struct TitleShown {
-    std::string text;
-    bool fits = true;
-  };
-  std::optional<TitleShown> titleOf(const Control& control) const;
-  // The rows a list view shows, in order, with their places as above and their cells' texts.
+  std::optional<TitleFit> titleOf(const Control& control) const;
+  // The rows a list view shows, in order, with their places as above and their cells' texts; rows
+  // scrolled out of sight are left out.
   struct ListRow {
     std::uint32_t item = 0;
     std::vector<std::string> cells;
