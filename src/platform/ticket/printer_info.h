@@ -11,7 +11,6 @@ namespace platform {
 // The printer's make and model ("*NickName", else "*ModelName") and its maker ("*Manufacturer").
 inline constexpr const char* kPMMakeAndModelNameKey = "com.apple.print.PrinterInfo.PMMakeAndModelName";
 inline constexpr const char* kPMManufacturerKey = "com.apple.print.PrinterInfo.PMManufacturer";
-inline constexpr const char* kPrintSystemClient = "com.apple.print";
 
 struct PrinterDescriptionNames {
   std::string manufacturer;  // *Manufacturer
