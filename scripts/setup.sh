@@ -17,7 +17,7 @@ packages=(
   ghostscript lcdf-typetools poppler-utils  # draw our Type 42 fonts and PDFs; a reference converter
   cups-ipp-utils dbus-daemon          # ippeveprinter and ipptool: a real IPP printer on loopback
   libgtk-4-dev                        # the dialog window (optional to build, tested when present)
-  xvfb xdotool imagemagick            # the window's tests: a virtual display, clicks, screenshots
+  xvfb xdotool imagemagick xclip      # the window's tests: a virtual display, clicks, screenshots, the clipboard
 )
 
 missing=()

@@ -1,16 +1,19 @@
 #include "host/command_line.h"
 
+#include <algorithm>
 #include <iostream>
 #include <span>
 #include <string_view>
 
 #include "host/export_command.h"
+#include "host/host_paths.h"
 #include "host/import_command.h"
 #include "host/set_command.h"
 #include "host/show_command.h"
 #include "host/stocks_command.h"
 #include "host/type42_command.h"
 #include "host/watermark_command.h"
+#include "platform/bundle/bundle.h"
 #include "platform/files/preference_file.h"
 #ifdef KORVO_HAVE_GTK
 #include "host/window/dialog_command.h"
@@ -108,9 +111,70 @@ const CommandRule* FindCommand(std::string_view name) {
   return nullptr;
 }
 
+std::string UsageLine(const CommandRule& rule, bool first) {
+  return std::string(first ? "usage: " : "       ") + "korvo-pde " + std::string(rule.name) + " " + rule.usage + "\n";
+}
+
+// The version is the plug-in bundle's, as its Info.plist gives it, so the program and the
+// plug-in it loads can never claim different ones.
+int PrintVersion(const CommandLine& line) {
+  const std::string bundlePath = line.bundlePath.value_or(DefaultBundlePath());
+  auto bundle = platform::Bundle::open(bundlePath);
+  if (!bundle) {
+    std::cerr << "ERROR: " << bundle.error() << "\n";
+    return kExitUserError;
+  }
+  const auto found = (*bundle)->infoDictionary().find("CFBundleShortVersionString");
+  const std::string* version = found == (*bundle)->infoDictionary().end() ? nullptr : found->second.asString();
+  if (version == nullptr || version->empty()) {
+    std::cerr << "ERROR: " << bundlePath << "/Contents/Info.plist has no CFBundleShortVersionString\n";
+    return kExitUserError;
+  }
+  std::cout << "korvo-pde " << *version << "\n";
+  return kExitOK;
+}
+
+// "help", "--help", "-h" and "--version" are no commands; they say how to use the others.
+bool ParseHabit(int argc, const char* const argv[], CommandLine* out, std::string* error) {
+  const std::string_view first = argv[1];
+  CommandLine line;
+  if (first == "--help" || first == "-h" || first == "help") {
+    line.request = CommandLine::Request::Help;
+    if (argc > 2) line.command = argv[2];
+    if (argc > 3) {
+      *error = std::string(first) + " takes at most one command name";
+      return false;
+    }
+    if (!line.command.empty() && FindCommand(line.command) == nullptr) {
+      *error = "no help for \"" + line.command + "\": not a command";
+      return false;
+    }
+  } else {
+    line.request = CommandLine::Request::Version;
+    for (int i = 2; i < argc; ++i) {
+      if (std::string_view(argv[i]) != "--bundle" || i + 1 >= argc) {
+        *error = "--version takes only --bundle DIR";
+        return false;
+      }
+      line.bundlePath = argv[++i];
+    }
+  }
+  *out = std::move(line);
+  return true;
+}
+
 }  // namespace
 
 int RunCommandLine(const CommandLine& line) {
+  switch (line.request) {
+    case CommandLine::Request::Help:
+      std::cout << (line.command.empty() ? UsageText() : CommandUsage(line.command));
+      return kExitOK;
+    case CommandLine::Request::Version:
+      return PrintVersion(line);
+    case CommandLine::Request::Run:
+      break;
+  }
   const CommandRule* rule = FindCommand(line.command);
   if (rule == nullptr) return kExitUsageError;  // a parsed line always names a command
   const unsigned failedBefore = platform::PreferenceWritesFailed();
@@ -122,12 +186,16 @@ int RunCommandLine(const CommandLine& line) {
 const std::string& UsageText() {
   static const std::string text = [] {
     std::string usage;
-    for (const CommandRule& rule : kCommands)
-      usage += std::string(usage.empty() ? "usage: " : "       ") + "korvo-pde " + std::string(rule.name) + " " +
-               rule.usage + "\n";
+    for (const CommandRule& rule : kCommands) usage += UsageLine(rule, usage.empty());
+    usage += "       korvo-pde help [COMMAND] | COMMAND --help | --help | --version\n";
     return usage;
   }();
   return text;
+}
+
+std::string CommandUsage(std::string_view command) {
+  const CommandRule* rule = FindCommand(command);
+  return rule ? UsageLine(*rule, true) : std::string();
 }
 
 bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std::string* error) {
@@ -135,14 +203,23 @@ bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std:
     *error = "no command given";
     return false;
   }
+  const std::string_view first = argv[1];
+  if (first == "--help" || first == "-h" || first == "help" || first == "--version")
+    return ParseHabit(argc, argv, out, error);
   CommandLine line;
   line.command = argv[1];
   const CommandRule* rule = FindCommand(line.command);
   if (rule == nullptr) {
-    *error = "unknown command \"" + line.command + "\"";
+    *error = first.starts_with("-") ? "unknown option " + line.command : "unknown command \"" + line.command + "\"";
     return false;
   }
   const std::span<const char* const> args(argv + 2, static_cast<std::size_t>(argc - 2));
+  // "CMD --help" asks for the command's usage, whatever else the line holds.
+  if (std::find(args.begin(), args.end(), std::string_view("--help")) != args.end()) {
+    out->request = CommandLine::Request::Help;
+    out->command = line.command;
+    return true;
+  }
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view arg = args[i];
     std::optional<std::string>* slot = arg == "--ppd"       ? &line.ppdPath

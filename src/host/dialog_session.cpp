@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "host/host_paths.h"
+#include "platform/ticket/printer_info.h"
 
 namespace korvo_host {
 
@@ -24,10 +25,16 @@ std::unique_ptr<PrintDialog> OpenDialogOnSession(const CommandLine& line, const 
   if (line.ppdPath) printer.ppdPath = *line.ppdPath;
   if (printer.ppdPath.empty()) printer.ppdPath = SamplePPDPath(bundlePath);
   if (printer.name.empty()) printer.name = std::filesystem::path(printer.ppdPath).stem().string();
-  if (::access(printer.ppdPath.c_str(), R_OK) != 0) {
+  auto names = ::access(printer.ppdPath.c_str(), R_OK) == 0
+                   ? platform::ReadPrinterDescriptionNames(printer.ppdPath)
+                   : platform::Result<platform::PrinterDescriptionNames>::fail("");
+  if (!names) {
     err << "ERROR: cannot read the printer description " << printer.ppdPath << "\n";
     return nullptr;
   }
+  // As the print system does when a dialog opens on a printer: the printer-info ticket says
+  // which printer it is.
+  platform::FillPrinterInfoTicket(*names, session.ensureTicket(platform::kPDE_PMPrinterInfoRef));
   auto dialog = PrintDialog::load(bundlePath);
   if (!dialog) {
     err << "ERROR: " << dialog.error() << "\n";

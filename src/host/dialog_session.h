@@ -18,7 +18,7 @@ namespace korvo_host {
 std::optional<platform::PrintSession> OpenSessionFile(const CommandLine& line, std::ostream& err);
 
 // Sets the session's printer description (--ppd, else the one the session names, else the
-// bundled sample printer), loads the plug-in and runs Prologue, Initialize and Open. None, after
+// bundled sample printer) and fills the printer-info ticket from it, loads the plug-in and runs Prologue, Initialize and Open. None, after
 // one "ERROR:" line on err, when the description cannot be read, the plug-in cannot be loaded or
 // the printer is not Korvo's.
 std::unique_ptr<PrintDialog> OpenDialogOnSession(const CommandLine& line, const std::string& bundlePath,

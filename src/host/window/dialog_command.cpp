@@ -16,9 +16,9 @@ namespace {
 namespace ui = platform::ui;
 
 // Every tenth of a second: what the worker tasks sent to the main run loop is handled, events the
-// extension posted are delivered, the windows follow, and the layout report is rewritten.
+// extension posted are delivered, the windows follow, and the layout report is rewritten (also
+// while a modal dialog or an alert waits in its own loop, so scripts can click inside it).
 struct Pump {
-  ui::gtk::WindowRenderer* renderer;
   std::optional<std::string> layoutPath;
 };
 
@@ -28,7 +28,7 @@ gboolean PumpOnce(gpointer data) {
   for (ui::gtk::WindowRenderer* renderer : ui::gtk::WindowRenderer::All())
     delivered += renderer->window().deliverPostedEvents();
   if (delivered > 0) ui::gtk::WindowRenderer::RefreshAll();
-  if (pump->layoutPath) WriteLayoutReport(*pump->renderer, *pump->layoutPath);
+  if (pump->layoutPath) WriteLayoutReport(*pump->layoutPath);
   return G_SOURCE_CONTINUE;
 }
 
@@ -52,7 +52,7 @@ int RunDialogCommand(const CommandLine& line, std::ostream& out, std::ostream& e
     ui::gtk::WindowRenderer renderer(dialog->window(), pictureFolders);
     ui::gtk::GtkInteraction interaction(renderer.gtkWindow(), pictureFolders);
     ui::SetInteraction(&interaction);
-    Pump pump{&renderer, line.layoutPath};
+    Pump pump{line.layoutPath};
     const guint pumpSource = g_timeout_add(100, PumpOnce, &pump);
     gtk_window_present(renderer.gtkWindow());
     while (!buttons.finished()) g_main_context_iteration(nullptr, TRUE);

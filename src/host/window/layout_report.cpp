@@ -5,30 +5,72 @@
 
 #include "platform/files/file_io.h"
 #include "platform/four_char_code.h"
+#include "platform/ui/gtk/gtk_interaction.h"
+#include "platform/ui/gtk/window_renderer.h"
 
 namespace korvo_host {
 namespace {
 
 namespace ui = platform::ui;
 
-void ReportControl(const ui::gtk::WindowRenderer& renderer, const ui::Control& control, std::ostringstream& out) {
+std::ostream& operator<<(std::ostream& out, const ui::Rect& place) {
+  return out << place.x << ' ' << place.y << ' ' << place.width << ' ' << place.height;
+}
+
+// A text on one line of the report: line breaks and tabs become spaces.
+std::string OneLine(std::string text) {
+  std::replace_if(text.begin(), text.end(), [](char c) { return c == '\n' || c == '\r' || c == '\t'; }, ' ');
+  return text;
+}
+
+std::string SignatureText(const ui::Control& control) {
+  std::string sign = platform::FourCharCodeText(control.id().signature);
+  std::replace(sign.begin(), sign.end(), ' ', '_');
+  return sign;
+}
+
+void ReportControl(const ui::gtk::WindowRenderer& renderer, const ui::Control& control, const std::string& node,
+                   std::ostringstream& out) {
+  const std::string sign = SignatureText(control);
   if (std::optional<ui::Rect> place = renderer.placeOf(control)) {
-    std::string sign = platform::FourCharCodeText(control.id().signature);
-    std::replace(sign.begin(), sign.end(), ' ', '_');
+    const auto title = renderer.titleOf(control);
     out << "control " << sign << ' ' << control.id().id << ' ' << ui::ControlKindName(control.kind()) << ' '
-        << place->x << ' ' << place->y << ' ' << place->width << ' ' << place->height << '\n';
+        << *place << ' ' << node << ' ' << (!title ? "-" : title->fits ? "fits" : "clipped") << ' '
+        << (title ? OneLine(title->text) : std::string()) << '\n';
+    int column = 0;
+    for (const auto& heading : renderer.listColumnsOf(control))
+      out << "column " << sign << ' ' << control.id().id << ' ' << ++column << ' ' << heading.place << ' '
+          << OneLine(heading.title) << '\n';
+    for (const auto& row : renderer.listRowsOf(control)) {
+      out << "row " << sign << ' ' << control.id().id << ' ' << row.item << ' ' << row.place << ' ';
+      for (std::size_t i = 0; i < row.cells.size(); ++i) out << (i > 0 ? "\t" : "") << OneLine(row.cells[i]);
+      out << '\n';
+    }
   }
-  for (const std::unique_ptr<ui::Control>& child : control.children()) ReportControl(renderer, *child, out);
+  int place = 0;
+  for (const std::unique_ptr<ui::Control>& child : control.children())
+    ReportControl(renderer, *child, node + "." + std::to_string(++place), out);
 }
 
 }  // namespace
 
-bool WriteLayoutReport(const ui::gtk::WindowRenderer& renderer, const std::string& path) {
+bool WriteLayoutReport(const std::string& path) {
   std::ostringstream out;
-  ReportControl(renderer, renderer.window().content(), out);
-  for (const auto& item : renderer.openMenuItems())
-    out << "item " << item.item << ' ' << item.subItem << ' ' << item.place.x << ' ' << item.place.y << ' '
-        << item.place.width << ' ' << item.place.height << ' ' << item.text << '\n';
+  int number = 0;
+  for (const ui::gtk::WindowRenderer* renderer : ui::gtk::WindowRenderer::All()) {
+    const std::string window = std::to_string(number++);
+    if (std::optional<ui::Rect> place = renderer->windowPlace())
+      out << "window " << window << ' ' << *place << ' ' << OneLine(renderer->window().title()) << '\n';
+    ReportControl(*renderer, renderer->window().content(), window, out);
+    for (const auto& item : renderer->openMenuItems())
+      out << "item " << item.item << ' ' << item.subItem << ' ' << item.place << ' ' << OneLine(item.text) << '\n';
+  }
+  for (const ui::gtk::AlertShown& alert : ui::gtk::OpenAlerts()) {
+    const int window = number++;
+    out << "window " << window << ' ' << alert.place << ' ' << OneLine(alert.title) << '\n';
+    for (const auto& button : alert.buttons)
+      out << "button " << window << ' ' << button.answer << ' ' << button.place << ' ' << OneLine(button.title) << '\n';
+  }
   return platform::WriteFileAtomically(path, out.str());
 }
 

@@ -1,15 +1,27 @@
 #pragma once
-// Where everything of a window is on screen, as a text file rewritten while the window is up:
-// one line per control shown and one per item of an open menu. Scripts and tests that click
-// the window with a synthetic pointer read it to know where to click.
+// Where everything of the windows on screen is, as a text file rewritten while they are up: the
+// dialog's window, each modal dialog and alert open over it, their controls, the column titles
+// and rows of their list views and the items of an open menu. Scripts and tests that click the
+// windows with a synthetic pointer read it to know where to click.
 #include <string>
-
-#include "platform/ui/gtk/window_renderer.h"
 
 namespace korvo_host {
 
-// Lines "control SIGN ID KIND X Y W H" and "item N SUB X Y W H TEXT", in the coordinates of the
-// window's X surface (signatures with spaces shown with '_'). False when the file cannot be written.
-bool WriteLayoutReport(const platform::ui::gtk::WindowRenderer& renderer, const std::string& path);
+// Lines, all places "X Y W H" in screen coordinates:
+//   window N X Y W H TITLE                 N: 0 the dialog's window, then each dialog and alert
+//                                          over it in the order they opened
+//   control SIGN ID KIND X Y W H NODE FIT TITLE
+//                                          NODE: "N.i.j...", the window and the control's place
+//                                          among its siblings at each level (siblings share all but
+//                                          the last number); FIT: "fits", or "clipped" when the
+//                                          title is wider (or taller) than the control, or "-"
+//                                          for a control without a title
+//   column SIGN ID K X Y W H TITLE         the title of a list view's column K
+//   row SIGN ID ITEM X Y W H CELLS         a list view's row, its cells' texts separated by tabs
+//   item N SUB X Y W H TEXT                an item of the open menu (SUB 0 for a top-level item)
+//   button N ANSWER X Y W H TITLE          a button of alert N (the first button answers 1)
+// Signatures with spaces are shown with '_'; line breaks and tabs inside texts as spaces. False
+// when the file cannot be written.
+bool WriteLayoutReport(const std::string& path);
 
 }  // namespace korvo_host

@@ -85,7 +85,7 @@ Ticket& Ticket::ensureSubTicket(std::string_view name) {
 PlistDict& Ticket::ppdDict() {
   auto it = items_.find(kPMPPDDictKey);
   if (it == items_.end() || it->second.value.asDictionary() == nullptr) {
-    set(kPMPPDDictKey, PlistDict{}, "com.apple.print");
+    set(kPMPPDDictKey, PlistDict{}, kPrintSystemClient);
     it = items_.find(kPMPPDDictKey);
   }
   return *it->second.value.asDictionary();

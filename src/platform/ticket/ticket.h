@@ -14,6 +14,8 @@ namespace platform {
 
 // Key under which a ticket keeps its printer-description dictionary (main keyword to choice).
 inline constexpr const char* kPMPPDDictKey = "com.apple.print.ticket.PPDDict";
+// The client name of what the print system itself writes into tickets.
+inline constexpr const char* kPrintSystemClient = "com.apple.print";
 
 class Ticket {
  public:
@@ -51,7 +53,7 @@ class Ticket {
   Ticket& ensureSubTicket(std::string_view name);
   const std::map<std::string, std::unique_ptr<Ticket>, std::less<>>& subTickets() const { return subTickets_; }
 
-  // The printer-description dictionary, created empty (client "com.apple.print") when absent.
+  // The printer-description dictionary, created empty (client kPrintSystemClient) when absent.
   PlistDict& ppdDict();
   const PlistDict* ppdDict() const { return getDictionary(kPMPPDDictKey); }
 

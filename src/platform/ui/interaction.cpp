@@ -49,5 +49,7 @@ void Beep() { gInteraction->beep(); }
 OSStatus OpenHelpBook(const std::string& book, const std::string& page, const std::string& anchor) {
   return gInteraction->openHelp(book, page, anchor);
 }
+void SetClipboardText(const std::string& text) { gInteraction->setClipboardText(text); }
+std::optional<std::string> ClipboardText() { return gInteraction->clipboardText(); }
 
 }  // namespace platform::ui

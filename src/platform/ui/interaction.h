@@ -1,7 +1,7 @@
 #pragma once
-// What needs a person: modal dialogs, alerts, file choosers, the beep and the help book. The
-// toolkit hands each to the current Interaction: a scripted one in tests, a real window's in the
-// renderer, or, by default, nobody (dialogs end cancelled and say so on stderr).
+// What needs a person: modal dialogs, alerts, file choosers, the beep, the help book and the
+// clipboard. The toolkit hands each to the current Interaction: a scripted one in tests, a real
+// window's in the renderer, or, by default, nobody (dialogs end cancelled and say so on stderr).
 #include <optional>
 #include <string>
 #include <vector>
@@ -43,6 +43,14 @@ class Interaction {
   virtual std::optional<std::string> chooseFile(const FileRequest& request) = 0;
   virtual void beep() = 0;
   virtual OSStatus openHelp(const std::string& book, const std::string& page, const std::string& anchor) = 0;
+  // The clipboard's text: what Copy puts there and Paste takes. Without a window system it is
+  // kept here, so copying works (and can be checked) wherever the toolkit runs.
+  virtual void setClipboardText(const std::string& text) { clipboard_ = text; }
+  // None when the clipboard holds no text.
+  virtual std::optional<std::string> clipboardText() { return clipboard_; }
+
+ private:
+  std::optional<std::string> clipboard_;
 };
 
 Interaction& CurrentInteraction();
@@ -56,5 +64,7 @@ int RunStandardAlert(const AlertRequest& request);
 std::optional<std::string> ChooseFile(const FileRequest& request);
 void Beep();
 OSStatus OpenHelpBook(const std::string& book, const std::string& page, const std::string& anchor);
+void SetClipboardText(const std::string& text);
+std::optional<std::string> ClipboardText();
 
 }  // namespace platform::ui

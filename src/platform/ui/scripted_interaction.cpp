@@ -47,4 +47,9 @@ OSStatus ScriptedInteraction::openHelp(const std::string& book, const std::strin
   return noErr;
 }
 
+void ScriptedInteraction::setClipboardText(const std::string& text) {
+  log_.push_back("copy: " + text);
+  Interaction::setClipboardText(text);
+}
+
 }  // namespace platform::ui

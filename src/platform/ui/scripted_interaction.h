@@ -1,6 +1,7 @@
 #pragma once
 // An Interaction that answers from a script, in order, and records what was shown: the dialogs
-// run, the alerts with their texts, the files asked for, the beeps and the help pages opened.
+// run, the alerts with their texts, the files asked for, the beeps, the help pages opened and the
+// texts copied.
 // Tests install it to click through dialogs as a user would.
 #include <deque>
 #include <functional>
@@ -28,7 +29,7 @@ class ScriptedInteraction : public Interaction {
   void onFile(std::optional<std::string> path) { fileAnswers_.push_back(std::move(path)); }
 
   // One line per thing shown: "modal: <title>", "alert: <title> | <message>",
-  // "file: <title>", "beep", "help: <book> <page>#<anchor>".
+  // "file: <title>", "beep", "help: <book> <page>#<anchor>", "copy: <text>".
   const std::vector<std::string>& log() const { return log_; }
   int beeps() const { return beeps_; }
   const std::vector<AlertRequest>& alerts() const { return alerts_; }
@@ -39,6 +40,7 @@ class ScriptedInteraction : public Interaction {
   std::optional<std::string> chooseFile(const FileRequest& request) override;
   void beep() override;
   OSStatus openHelp(const std::string& book, const std::string& page, const std::string& anchor) override;
+  void setClipboardText(const std::string& text) override;
 
  private:
   UserDriver driver_;

@@ -3,78 +3,33 @@
 // kept under the build folder.
 #ifdef KORVO_HAVE_GTK
 #include <gtest/gtest.h>
-#include <poll.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <sstream>
 
 #include "host/window/child_process.h"
+#include "host/window/layout_file.h"
+#include "host/window/virtual_display.h"
 #include "platform/ticket/print_session.h"
 #include "support/test_support.h"
 
 namespace {
 
 using korvo_test::ChildProcess;
+using korvo_test::Layout;
+using korvo_test::Place;
+using korvo_test::ReadLayout;
 using korvo_test::WaitUntil;
-
-struct Place {
-  int x = 0, y = 0, width = 0, height = 0;
-  int centreX() const { return x + width / 2; }
-  int centreY() const { return y + height / 2; }
-};
-
-// The places the layout report gives: "SIGN/ID" for controls, "item N" for open menu items.
-std::map<std::string, Place> ReadLayout(const std::string& path) {
-  std::map<std::string, Place> places;
-  std::ifstream in(path);
-  std::string line;
-  while (std::getline(in, line)) {
-    std::istringstream fields(line);
-    std::string what, a, b;
-    Place place;
-    if (!(fields >> what >> a >> b)) continue;
-    if (what == "control") {
-      std::string kind;
-      if (fields >> kind >> place.x >> place.y >> place.width >> place.height) places[a + "/" + b] = place;
-    } else if (what == "item" && b == "0") {
-      if (fields >> place.x >> place.y >> place.width >> place.height) {
-        places["item " + a] = place;
-        std::string text;
-        std::getline(fields >> std::ws, text);
-        places["item " + text] = place;
-      }
-    }
-  }
-  return places;
-}
-
-bool Have(const char* program) {
-  return korvo_test::RunCommand(std::string("command -v ") + program + " >/dev/null 2>&1", nullptr) == 0;
-}
 
 class DialogWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     for (const char* program : {"Xvfb", "xdotool", "convert", "import"})
-      if (!Have(program)) GTEST_SKIP() << program << " is not installed (scripts/setup.sh installs it)";
-    int fds[2];
-    ASSERT_EQ(pipe(fds), 0);
-    // Xvfb picks a free display and tells its number through the pipe.
-    xserver_ = std::make_unique<ChildProcess>(
-        std::vector<std::string>{"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "800x640x24",
-                                 "-nolisten", "tcp"},
-        std::vector<std::pair<std::string, std::string>>{}, dir_.path() + "/xvfb.log", fds[1]);
-    close(fds[1]);
-    std::string number;
-    pollfd wait{fds[0], POLLIN, 0};
-    char c = 0;
-    while (poll(&wait, 1, 10000) > 0 && read(fds[0], &c, 1) == 1 && c != '\n') number += c;
-    close(fds[0]);
-    ASSERT_FALSE(number.empty()) << korvo_test::ReadFile(dir_.path() + "/xvfb.log");
-    display_ = ":" + number;
+      if (!korvo_test::HaveProgram(program)) GTEST_SKIP() << program << " is not installed (scripts/setup.sh installs it)";
+    xserver_ = std::make_unique<korvo_test::VirtualDisplay>(dir_.path() + "/xvfb.log");
+    display_ = xserver_->name();
+    ASSERT_FALSE(display_.empty()) << korvo_test::ReadFile(dir_.path() + "/xvfb.log");
   }
 
   void startDialog() {
@@ -96,13 +51,24 @@ class DialogWindowTest : public ::testing::Test {
   std::string layout() const { return dir_.path() + "/layout.txt"; }
 
   // Waits for the layout report to show what is wanted.
-  std::map<std::string, Place> waitForLayout(const std::string& wanted) {
-    std::map<std::string, Place> places;
+  std::map<std::string, Place> waitForLayout(const std::string& wanted) { return waitForWindows(wanted).places; }
+  Layout waitForWindows(const std::string& wanted) {
+    Layout read;
     WaitUntil(20, [&] {
-      places = ReadLayout(layout());
-      return places.count(wanted) != 0 && places[wanted].width > 0;
+      read = ReadLayout(layout());
+      return read.has(wanted);
     });
-    return places;
+    return read;
+  }
+
+  // Chooses an item of the pop-up or menu button at place, as a person would.
+  void chooseItem(const Place& place, const std::string& item) {
+    click(place);
+    ASSERT_TRUE(waitForLayout("item " + item).count("item " + item)) << korvo_test::ReadFile(layout());
+    // The menu takes the pointer once it is on screen, a moment after its items are placed.
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    click(ReadLayout(layout()).places["item " + item]);
+    WaitUntil(10, [&] { return ReadLayout(layout()).places.count("item " + item) == 0; });
   }
 
   void click(const Place& place) {
@@ -132,7 +98,7 @@ class DialogWindowTest : public ::testing::Test {
   }
 
   korvo_test::TempDir dir_;
-  std::unique_ptr<ChildProcess> xserver_;
+  std::unique_ptr<korvo_test::VirtualDisplay> xserver_;
   std::unique_ptr<ChildProcess> dialog_;
   std::string display_;
 };
@@ -176,13 +142,7 @@ TEST_F(DialogWindowTest, ShowsTheShellWhereItsDescriptionPutsItAndSavesWhatIsCli
   EXPECT_GT(Contrast(shot, colour), 0.05) << "nothing is drawn where the output colour pop-up is";
 
   // Choose another output colour, as a person would.
-  click(colour);
-  places = waitForLayout("item Grayscale");
-  ASSERT_TRUE(places.count("item Grayscale")) << korvo_test::ReadFile(layout());
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
-  places = ReadLayout(layout());
-  click(places["item Grayscale"]);
-  WaitUntil(10, [&] { return ReadLayout(layout()).count("item Grayscale") == 0; });
+  chooseItem(colour, "Grayscale");
 
   // Open the panel pop-up and choose the second panel.
   click(popup);
@@ -190,7 +150,7 @@ TEST_F(DialogWindowTest, ShowsTheShellWhereItsDescriptionPutsItAndSavesWhatIsCli
   ASSERT_TRUE(places.count("item 2")) << korvo_test::ReadFile(layout());
   // The menu takes the pointer once it is on screen, a moment after its items are placed.
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
-  places = ReadLayout(layout());
+  places = ReadLayout(layout()).places;
   screenshot("dialog-window-menu.png");
   click(places["item 2"]);
   places = waitForLayout("Kpnl/2");
@@ -229,6 +189,48 @@ TEST_F(DialogWindowTest, CancelSavesNothing) {
   click(places["PDlg/3"]);
   ASSERT_EQ(dialog_->waitForExit(20), std::optional<int>(0));
   EXPECT_FALSE(std::filesystem::exists(session()));
+}
+
+TEST_F(DialogWindowTest, OneStapleDialogIsClickedThroughItsLayoutAndEveryTitleFits) {
+  startDialog();
+  Layout shown = waitForWindows("PpOu/30");
+  ASSERT_TRUE(shown.has("PpOu/30")) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
+  EXPECT_EQ(korvo_test::LayoutFaults(shown, "0"), std::vector<std::string>{}) << korvo_test::ReadFile(layout());
+
+  // The finishing menu's "1 Staple..." opens its dialog over the window; its controls are listed
+  // as window 1.
+  chooseItem(shown.places["PpOu/30"], "1 Staple...");
+  shown = waitForWindows("Fnsh/101");
+  ASSERT_TRUE(shown.has("Fnsh/101")) << korvo_test::ReadFile(layout());
+  EXPECT_EQ(shown.windowTitles["1"], "1 Staple");
+  EXPECT_EQ(korvo_test::LayoutFaults(shown, "1"), std::vector<std::string>{}) << korvo_test::ReadFile(layout());
+  screenshot("dialog-window-one-staple.png");
+
+  // The second position, then OK; the dialog goes and Save keeps the choice.
+  click(shown.places["Fnsh/101"]);
+  click(shown.places["Fnsh/2"]);
+  ASSERT_TRUE(WaitUntil(10, [&] { return !ReadLayout(layout()).has("Fnsh/2"); })) << korvo_test::ReadFile(layout());
+  click(shown.places["PDlg/2"]);
+  ASSERT_EQ(dialog_->waitForExit(20), std::optional<int>(0)) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
+
+  // The ticket holds what korvo-pde set holds after the same choice.
+  const std::string other = dir_.path() + "/set.plist";
+  std::string out;
+  ASSERT_EQ(korvo_test::RunCommand(std::string(KORVO_BIN_DIR) + "/korvo-pde set --session " + other +
+                                       " \"Finishing=1 Staple...>Portrait - Bottom Left or Landscape - Top Left\"",
+                                   &out, true),
+            0)
+      << out;
+  auto saved = platform::PrintSession::load(session());
+  auto expected = platform::PrintSession::load(other);
+  ASSERT_TRUE(saved && expected);
+  const char* stapleKey = "com.korvo.print.FinishingStaple1Value";
+  const platform::PlistValue* chosen = saved->ticket(platform::kPDE_PMPrintSettingsRef)->get(stapleKey);
+  const platform::PlistValue* wanted = expected->ticket(platform::kPDE_PMPrintSettingsRef)->get(stapleKey);
+  ASSERT_NE(chosen, nullptr);
+  ASSERT_NE(wanted, nullptr);
+  EXPECT_EQ(*chosen, *wanted);
+  EXPECT_NE(*chosen, platform::PlistValue(0)) << "no staple position was saved";
 }
 
 }  // namespace

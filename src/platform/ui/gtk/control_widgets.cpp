@@ -2,17 +2,24 @@
 // the control.
 #include <cairo.h>
 
+#include <algorithm>
 #include <string>
 
 #include "platform/drawing/cairo_handles.h"
 #include "platform/glib_handles.h"
+#include "platform/ui/gtk/title_fit.h"
 #include "platform/ui/gtk/widget_node.h"
 #include "platform/ui/gtk/window_renderer.h"
 
 namespace platform::ui::gtk {
 namespace {
 
+// Between the cells of a list row, and between the column titles above them.
+constexpr int kCellSpacing = 6;
+
 WidgetNode& NodeOf(gpointer data) { return *static_cast<WidgetNode*>(data); }
+
+void UpdateContent(WidgetNode& node, Control& control);
 
 void OnClicked(GtkButton*, gpointer data) {
   WidgetNode& node = NodeOf(data);
@@ -108,9 +115,35 @@ void OnTabClicked(GtkButton* button, gpointer data) {
   });
 }
 
+// A press or keystroke in a list: the selection change that follows is the person's. GTK also
+// selects the first row when the list merely takes the keyboard focus; that is nobody's choice,
+// and the next refresh puts back the selection the list holds.
+void OnListPressed(GtkGestureClick*, int, double, double, gpointer data) { NodeOf(data).userInput = true; }
+gboolean OnListKey(GtkEventControllerKey*, guint, guint, GdkModifierType, gpointer data) {
+  NodeOf(data).userInput = true;
+  return FALSE;
+}
+
+void WatchListInput(WidgetNode& node) {
+  GtkEventController* click = GTK_EVENT_CONTROLLER(gtk_gesture_click_new());
+  GtkEventController* keys = gtk_event_controller_key_new();
+  g_signal_connect(click, "pressed", G_CALLBACK(OnListPressed), &node);
+  g_signal_connect(keys, "key-pressed", G_CALLBACK(OnListKey), &node);
+  for (GtkEventController* controller : {click, keys}) {
+    gtk_event_controller_set_propagation_phase(controller, GTK_PHASE_CAPTURE);
+    gtk_widget_add_controller(node.main, controller);  // the widget owns it
+    node.signalSources.push_back(G_OBJECT(controller));
+  }
+}
+
 void OnRowsSelected(GtkListBox* list, gpointer data) {
   WidgetNode& node = NodeOf(data);
   if (node.owner.updating()) return;
+  if (!node.userInput) {
+    WindowRenderer::ScheduleRefreshAll();
+    return;
+  }
+  node.userInput = false;
   std::set<DataBrowserItemID> rows;
   const GListPtr selected(gtk_list_box_get_selected_rows(list));
   for (GList* entry = selected.get(); entry != nullptr; entry = entry->next) {
@@ -262,12 +295,21 @@ void CreateWidgets(WidgetNode& node) {
       g_signal_connect(node.main, "value-changed", G_CALLBACK(OnSliderMoved), &node);
       node.outer = node.main;
       break;
-    case ControlKind::DataBrowser:
+    case ControlKind::DataBrowser: {
+      // The column titles above the rows, which scroll beneath them.
+      node.outer = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);
+      node.header = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, kCellSpacing);
+      gtk_widget_add_css_class(node.header, "korvo-column-titles");
       node.main = gtk_list_box_new();
       g_signal_connect(node.main, "selected-rows-changed", G_CALLBACK(OnRowsSelected), &node);
-      node.outer = gtk_scrolled_window_new();
-      gtk_scrolled_window_set_child(GTK_SCROLLED_WINDOW(node.outer), node.main);
+      WatchListInput(node);
+      GtkWidget* scroller = gtk_scrolled_window_new();
+      gtk_widget_set_vexpand(scroller, TRUE);
+      gtk_scrolled_window_set_child(GTK_SCROLLED_WINDOW(scroller), node.main);
+      gtk_box_append(GTK_BOX(node.outer), node.header);
+      gtk_box_append(GTK_BOX(node.outer), scroller);
       break;
+    }
   }
   g_object_ref_sink(node.outer);
 }
@@ -306,28 +348,86 @@ void UpdateTabs(WidgetNode& node, const Control& control) {
     gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(w), ++tab == control.value());
 }
 
+// A cell of the list: as wide as its column says (the last one takes what is left), its text
+// cut short rather than widening the row.
+GtkWidget* MakeCell(const std::string& text, const DataBrowserColumn& column, bool last) {
+  GtkWidget* cell = gtk_label_new(text.c_str());
+  gtk_label_set_xalign(GTK_LABEL(cell), 0.0f);
+  gtk_label_set_ellipsize(GTK_LABEL(cell), PANGO_ELLIPSIZE_END);
+  gtk_widget_set_size_request(cell, std::max(column.width, 1), -1);
+  if (last) gtk_widget_set_hexpand(cell, TRUE);
+  return cell;
+}
+
+void UpdateColumnTitles(WidgetNode& node, const DataBrowser& browser) {
+  while (GtkWidget* title = gtk_widget_get_first_child(node.header)) gtk_box_remove(GTK_BOX(node.header), title);
+  const std::vector<DataBrowserColumn>& columns = browser.columns();
+  for (std::size_t i = 0; i < columns.size(); ++i) {
+    GtkWidget* title = MakeCell(columns[i].title, columns[i], i + 1 == columns.size());
+    gtk_widget_add_css_class(title, "heading");
+    gtk_box_append(GTK_BOX(node.header), title);
+  }
+  gtk_widget_set_visible(node.header, std::any_of(columns.begin(), columns.end(),
+                                                  [](const DataBrowserColumn& c) { return !c.title.empty(); }));
+}
+
+// Everything the list shows, as one text: the rows are made again only when it changes, so a
+// refresh neither loses the scroll position nor moves the keyboard focus.
+std::string ListContent(const DataBrowser& browser) {
+  std::string content;
+  for (const DataBrowserColumn& column : browser.columns())
+    content += column.title + '\x1f' + std::to_string(column.width) + '\x1e';
+  for (DataBrowserItemID item : browser.items()) {
+    content += std::to_string(item);
+    for (const DataBrowserColumn& column : browser.columns()) content += '\x1f' + browser.cellText(item, column.property);
+    content += '\x1e';
+  }
+  return content;
+}
+
 void UpdateRows(WidgetNode& node, Control& control) {
   DataBrowser& browser = control.dataBrowser();
-  gtk_list_box_set_selection_mode(GTK_LIST_BOX(node.main),
-                                  browser.multipleSelection() ? GTK_SELECTION_MULTIPLE : GTK_SELECTION_SINGLE);
-  while (GtkWidget* row = gtk_widget_get_first_child(node.main)) gtk_list_box_remove(GTK_LIST_BOX(node.main), row);
-  for (DataBrowserItemID item : browser.items()) {
-    GtkWidget* cells = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 12);
-    for (const DataBrowserColumn& column : browser.columns()) {
-      GtkWidget* cell = gtk_label_new(browser.cellText(item, column.property).c_str());
-      gtk_label_set_xalign(GTK_LABEL(cell), 0.0f);
-      gtk_box_append(GTK_BOX(cells), cell);
+  GtkListBox* list = GTK_LIST_BOX(node.main);
+  gtk_list_box_set_selection_mode(list, browser.multipleSelection() ? GTK_SELECTION_MULTIPLE : GTK_SELECTION_SINGLE);
+  if (std::string content = ListContent(browser); content != node.listContent) {
+    node.listContent = std::move(content);
+    UpdateColumnTitles(node, browser);
+    while (GtkWidget* row = gtk_widget_get_first_child(node.main)) gtk_list_box_remove(list, row);
+    const std::vector<DataBrowserColumn>& columns = browser.columns();
+    for (DataBrowserItemID item : browser.items()) {
+      GtkWidget* cells = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, kCellSpacing);
+      for (std::size_t i = 0; i < columns.size(); ++i)
+        gtk_box_append(GTK_BOX(cells),
+                       MakeCell(browser.cellText(item, columns[i].property), columns[i], i + 1 == columns.size()));
+      gtk_list_box_append(list, cells);
+      GtkListBoxRow* row = GTK_LIST_BOX_ROW(gtk_widget_get_last_child(node.main));
+      g_object_set_data(G_OBJECT(row), "korvo-row", reinterpret_cast<gpointer>(static_cast<std::uintptr_t>(item)));
     }
-    gtk_list_box_append(GTK_LIST_BOX(node.main), cells);
-    GtkListBoxRow* row = GTK_LIST_BOX_ROW(gtk_widget_get_last_child(node.main));
-    g_object_set_data(G_OBJECT(row), "korvo-row", reinterpret_cast<gpointer>(static_cast<std::uintptr_t>(item)));
-    if (browser.selection().count(item) != 0) gtk_list_box_select_row(GTK_LIST_BOX(node.main), row);
+  }
+  // The selection the browser holds, row by row.
+  for (GtkWidget* w = gtk_widget_get_first_child(node.main); w != nullptr; w = gtk_widget_get_next_sibling(w)) {
+    if (!GTK_IS_LIST_BOX_ROW(w)) continue;
+    GtkListBoxRow* row = GTK_LIST_BOX_ROW(w);
+    const auto item = static_cast<DataBrowserItemID>(reinterpret_cast<std::uintptr_t>(g_object_get_data(G_OBJECT(row), "korvo-row")));
+    const bool chosen = browser.selection().count(item) != 0;
+    if (chosen != static_cast<bool>(gtk_list_box_row_is_selected(row))) {
+      if (chosen) gtk_list_box_select_row(list, row);
+      else gtk_list_box_unselect_row(list, row);
+    }
   }
 }
 
 }  // namespace
 
 void UpdateWidgets(WidgetNode& node, Control& control) {
+  UpdateContent(node, control);
+  // A title too long for its control is cut short inside it, never drawn over its neighbours.
+  if (node.main != nullptr && node.kind != ControlKind::TabControl) KeepTitleInside(node.main);
+}
+
+namespace {
+
+void UpdateContent(WidgetNode& node, Control& control) {
   switch (node.kind) {
     case ControlKind::UserPane:
     case ControlKind::RadioGroup:
@@ -418,5 +518,7 @@ void UpdateWidgets(WidgetNode& node, Control& control) {
       break;
   }
 }
+
+}  // namespace
 
 }  // namespace platform::ui::gtk

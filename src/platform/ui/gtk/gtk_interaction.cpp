@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "platform/glib_handles.h"
+#include "platform/ui/gtk/screen_place.h"
 #include "platform/ui/gtk/window_renderer.h"
 #include "platform/ui/window.h"
 
@@ -19,7 +20,15 @@ void RunNestedLoop(Done done) {
 
 struct AlertState {
   int chosen = 0;
+  std::string title;
+  GtkWidget* window = nullptr;
+  std::vector<std::pair<std::string, GtkWidget*>> buttons;  // in answer order
 };
+
+std::vector<const AlertState*>& AlertsOpen() {
+  static std::vector<const AlertState*> alerts;
+  return alerts;
+}
 
 void OnAlertButton(GtkButton* button, gpointer data) {
   static_cast<AlertState*>(data)->chosen = GPOINTER_TO_INT(g_object_get_data(G_OBJECT(button), "korvo-button"));
@@ -46,7 +55,38 @@ void OnFileResponse(GtkNativeDialog* dialog, int response, gpointer data) {
   state->answered = true;
 }
 
+constexpr guint kClipboardPatienceMs = 5000;
+
+struct ClipboardRead {
+  bool done = false;
+  std::optional<std::string> text;
+};
+
+void OnClipboardText(GObject* clipboard, GAsyncResult* result, gpointer data) {
+  auto* read = static_cast<ClipboardRead*>(data);
+  GError* failure = nullptr;
+  // No text on the clipboard (or another kind of content) is an answer too: none.
+  const GCharPtr text(gdk_clipboard_read_text_finish(GDK_CLIPBOARD(clipboard), result, &failure));
+  const GErrorPtr ignored(failure);
+  if (text) read->text = text.get();
+  read->done = true;
+}
+
 }  // namespace
+
+std::vector<AlertShown> OpenAlerts() {
+  std::vector<AlertShown> shown;
+  for (const AlertState* state : AlertsOpen()) {
+    std::optional<Rect> place = ScreenPlaceOf(state->window);
+    if (!place) continue;
+    AlertShown alert{state->title, *place, {}};
+    for (std::size_t i = 0; i < state->buttons.size(); ++i)
+      if (std::optional<Rect> button = ScreenPlaceOf(state->buttons[i].second))
+        alert.buttons.push_back({static_cast<int>(i) + 1, state->buttons[i].first, *button});
+    shown.push_back(std::move(alert));
+  }
+  return shown;
+}
 
 GtkInteraction::GtkInteraction(GtkWindow* parent, std::vector<std::string> pictureFolders)
     : parent_(parent), pictureFolders_(std::move(pictureFolders)) {}
@@ -81,6 +121,8 @@ int GtkInteraction::alert(const AlertRequest& request) {
     gtk_box_append(GTK_BOX(box), message);
   }
   AlertState state;
+  state.title = request.title;
+  state.window = window;
   std::vector<std::string> buttons = request.buttons.empty() ? std::vector<std::string>{"OK"} : request.buttons;
   GtkWidget* row = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 8);
   gtk_widget_set_halign(row, GTK_ALIGN_END);
@@ -90,13 +132,16 @@ int GtkInteraction::alert(const AlertRequest& request) {
     g_object_set_data(G_OBJECT(button), "korvo-button", GINT_TO_POINTER(static_cast<int>(i) + 1));
     g_signal_connect(button, "clicked", G_CALLBACK(OnAlertButton), &state);
     gtk_box_append(GTK_BOX(row), button);
+    state.buttons.insert(state.buttons.begin(), {buttons[i], button});
     if (i == 0) gtk_window_set_default_widget(GTK_WINDOW(window), button);
   }
   gtk_box_append(GTK_BOX(box), row);
   gtk_window_set_child(GTK_WINDOW(window), box);
   g_signal_connect(window, "close-request", G_CALLBACK(OnAlertClosed), &state);
   gtk_window_present(GTK_WINDOW(window));
+  AlertsOpen().push_back(&state);
   RunNestedLoop([&] { return state.chosen != 0; });
+  std::erase(AlertsOpen(), &state);
   g_signal_handlers_disconnect_by_data(window, &state);
   gtk_window_destroy(GTK_WINDOW(window));
   return state.chosen < 0 ? static_cast<int>(buttons.size()) : state.chosen;
@@ -138,6 +183,32 @@ OSStatus GtkInteraction::openHelp(const std::string& book, const std::string& pa
   const bool opened = g_app_info_launch_default_for_uri(uri.c_str(), nullptr, &failure);
   const GErrorPtr ignored(failure);  // the status says it; the reason has nowhere to go
   return opened ? noErr : ioErr;
+}
+
+void GtkInteraction::setClipboardText(const std::string& text) {
+  GdkDisplay* display = gdk_display_get_default();
+  if (display == nullptr) return Interaction::setClipboardText(text);
+  gdk_clipboard_set_text(gdk_display_get_clipboard(display), text.c_str());
+}
+
+std::optional<std::string> GtkInteraction::clipboardText() {
+  GdkDisplay* display = gdk_display_get_default();
+  if (display == nullptr) return Interaction::clipboardText();
+  // Another program may own the clipboard: its answer comes through the main loop, and one that
+  // never answers is given up on rather than waited for.
+  ClipboardRead read;
+  const GObjectPtr<GCancellable> cancel(g_cancellable_new());
+  const guint timeout = g_timeout_add(
+      kClipboardPatienceMs,
+      [](gpointer data) -> gboolean {
+        g_cancellable_cancel(G_CANCELLABLE(data));
+        return G_SOURCE_REMOVE;
+      },
+      cancel.get());
+  gdk_clipboard_read_text_async(gdk_display_get_clipboard(display), cancel.get(), OnClipboardText, &read);
+  RunNestedLoop([&] { return read.done; });
+  if (!g_cancellable_is_cancelled(cancel.get())) g_source_remove(timeout);
+  return read.text;
 }
 
 }  // namespace platform::ui::gtk

@@ -12,6 +12,7 @@ WidgetNode::~WidgetNode() {
   // Signals of the widgets point at this node: they must not outlive it.
   for (GtkWidget* widget : {outer, main, entry, area})
     if (widget != nullptr) g_signal_handlers_disconnect_by_data(widget, this);
+  for (GObject* source : signalSources) g_signal_handlers_disconnect_by_data(source, this);
   if (main != nullptr && GTK_IS_TEXT_VIEW(main))
     g_signal_handlers_disconnect_by_data(gtk_text_view_get_buffer(GTK_TEXT_VIEW(main)), this);
   if (main != nullptr && GTK_IS_MENU_BUTTON(main))

@@ -27,8 +27,12 @@ struct WidgetNode {
   GtkWidget* main = nullptr;   // the widget that shows the control's own content
   GtkWidget* entry = nullptr;  // the text field of a combo box
   GtkWidget* area = nullptr;   // draws the pictures recorded on the control
+  GtkWidget* header = nullptr; // the column titles of a list view
   std::vector<DrawnImage> images;
   std::string pictureName;  // the picture file a picture control shows now
+  std::string listContent;  // the columns and rows a list view shows now
+  bool userInput = false;   // a press or key in a list view, not yet followed by a selection
+  std::vector<GObject*> signalSources;  // other objects whose signals point at the node
   Rect bounds;
   bool seen = false;
   bool placed = false;

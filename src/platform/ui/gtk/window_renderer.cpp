@@ -5,6 +5,7 @@
 #include <unordered_set>
 
 #include "platform/glib_handles.h"
+#include "platform/ui/gtk/screen_place.h"
 #include "platform/ui/gtk/widget_node.h"
 
 namespace platform::ui::gtk {
@@ -29,6 +30,7 @@ void InstallCompactStyle() {
   gtk_css_provider_load_from_data(provider.get(),
                                   ".korvo button, .korvo entry, .korvo menubutton > button {"
                                   " min-height: 0; padding-top: 1px; padding-bottom: 1px; }"
+                                  ".korvo button { padding-left: 6px; padding-right: 6px; }"
                                   ".korvo checkbutton { min-height: 0; padding: 0; }"
                                   ".korvo button.korvo-picture { min-width: 0; padding-left: 2px; padding-right: 2px; }",
                                   -1);
@@ -183,43 +185,83 @@ void WindowRenderer::groupRadioButtons(const Control& group) {
   }
 }
 
+std::optional<Rect> WindowRenderer::windowPlace() const { return ScreenPlaceOf(GTK_WIDGET(gtkWindow_)); }
+
 std::optional<Rect> WindowRenderer::placeOf(const Control& control) const {
   auto found = nodes_.find(&control);
   if (found == nodes_.end() || !control.isReallyVisible()) return std::nullopt;
-  GtkWidget* widget = found->second->outer;
   // Until the window has been laid out, every place would read as the origin.
-  if (!gtk_widget_get_mapped(widget) || gtk_widget_get_width(rootFixed_) == 0) return std::nullopt;
-  graphene_rect_t box;
-  if (!gtk_widget_compute_bounds(widget, GTK_WIDGET(gtkWindow_), &box)) return std::nullopt;
-  double dx = 0, dy = 0;
-  gtk_native_get_surface_transform(GTK_NATIVE(gtkWindow_), &dx, &dy);
-  return Rect{static_cast<int>(box.origin.x + dx), static_cast<int>(box.origin.y + dy), static_cast<int>(box.size.width),
-              static_cast<int>(box.size.height)};
+  if (gtk_widget_get_width(rootFixed_) == 0) return std::nullopt;
+  return ScreenPlaceOf(found->second->outer);
+}
+
+std::optional<TitleFit> WindowRenderer::titleOf(const Control& control) const {
+  auto found = nodes_.find(&control);
+  if (found == nodes_.end() || !control.isReallyVisible() || found->second->main == nullptr) return std::nullopt;
+  switch (control.kind()) {
+    case ControlKind::PushButton:
+    case ControlKind::CheckBox:
+    case ControlKind::RadioButton:
+    case ControlKind::PopupButton:
+    case ControlKind::MenuButton:
+    case ControlKind::GroupBox:
+    case ControlKind::StaticText:
+      break;
+    default:
+      return std::nullopt;
+  }
+  return MeasureTitle(found->second->main);
+}
+
+std::vector<WindowRenderer::ListRow> WindowRenderer::listRowsOf(const Control& control) const {
+  std::vector<ListRow> rows;
+  auto found = nodes_.find(&control);
+  if (found == nodes_.end() || control.kind() != ControlKind::DataBrowser || !control.isReallyVisible()) return rows;
+  const std::optional<Rect> list = ScreenPlaceOf(found->second->outer);
+  if (!list) return rows;
+  for (GtkWidget* row = gtk_widget_get_first_child(found->second->main); row != nullptr;
+       row = gtk_widget_get_next_sibling(row)) {
+    if (!GTK_IS_LIST_BOX_ROW(row)) continue;
+    std::optional<Rect> place = ScreenPlaceOf(row);
+    if (!place || place->y + place->height <= list->y || place->y >= list->y + list->height) continue;
+    ListRow entry;
+    entry.item = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(g_object_get_data(G_OBJECT(row), "korvo-row")));
+    entry.place = *place;
+    GtkWidget* cells = gtk_list_box_row_get_child(GTK_LIST_BOX_ROW(row));
+    for (GtkWidget* cell = cells ? gtk_widget_get_first_child(cells) : nullptr; cell != nullptr;
+         cell = gtk_widget_get_next_sibling(cell))
+      if (GTK_IS_LABEL(cell)) entry.cells.emplace_back(gtk_label_get_text(GTK_LABEL(cell)));
+    rows.push_back(std::move(entry));
+  }
+  return rows;
+}
+
+std::vector<WindowRenderer::ListColumn> WindowRenderer::listColumnsOf(const Control& control) const {
+  std::vector<ListColumn> columns;
+  auto found = nodes_.find(&control);
+  if (found == nodes_.end() || found->second->header == nullptr || !control.isReallyVisible()) return columns;
+  for (GtkWidget* title = gtk_widget_get_first_child(found->second->header); title != nullptr;
+       title = gtk_widget_get_next_sibling(title))
+    if (std::optional<Rect> place = ScreenPlaceOf(title); place && GTK_IS_LABEL(title))
+      columns.push_back({gtk_label_get_text(GTK_LABEL(title)), *place});
+  return columns;
 }
 
 std::vector<WindowRenderer::OpenMenuItem> WindowRenderer::openMenuItems() const {
   std::vector<OpenMenuItem> items;
   if (openPopover_ == nullptr || !gtk_widget_get_mapped(openPopover_)) return items;
-  GdkSurface* surface = gtk_native_get_surface(GTK_NATIVE(openPopover_));
-  if (surface == nullptr || !GDK_IS_POPUP(surface)) return items;
-  // The popover's surface lies relative to the window's surface.
-  const int surfaceX = gdk_popup_get_position_x(GDK_POPUP(surface));
-  const int surfaceY = gdk_popup_get_position_y(GDK_POPUP(surface));
-  double dx = 0, dy = 0;
-  gtk_native_get_surface_transform(GTK_NATIVE(openPopover_), &dx, &dy);
   auto* box = static_cast<GtkWidget*>(g_object_get_data(G_OBJECT(openPopover_), kMenuItemsKey));
   for (GtkWidget* child = box ? gtk_widget_get_first_child(box) : nullptr; child != nullptr;
        child = gtk_widget_get_next_sibling(child)) {
     if (!GTK_IS_BUTTON(child)) continue;
-    graphene_rect_t bounds;
-    if (!gtk_widget_compute_bounds(child, openPopover_, &bounds)) continue;
+    std::optional<Rect> place = ScreenPlaceOf(child);
+    if (!place) continue;
     OpenMenuItem item;
     item.item = GPOINTER_TO_INT(g_object_get_data(G_OBJECT(child), "korvo-item"));
     item.subItem = GPOINTER_TO_INT(g_object_get_data(G_OBJECT(child), "korvo-subitem"));
     const char* label = gtk_button_get_label(GTK_BUTTON(child));
     item.text = label ? label : "";
-    item.place = Rect{surfaceX + static_cast<int>(bounds.origin.x + dx), surfaceY + static_cast<int>(bounds.origin.y + dy),
-                      static_cast<int>(bounds.size.width), static_cast<int>(bounds.size.height)};
+    item.place = *place;
     items.push_back(std::move(item));
   }
   return items;

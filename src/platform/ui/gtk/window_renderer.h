@@ -5,6 +5,7 @@
 // the tests perform (UserDriver), so the code behind the controls cannot tell the two apart.
 #include <gtk/gtk.h>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "platform/ui/control.h"
+#include "platform/ui/gtk/title_fit.h"
 #include "platform/ui/user_driver.h"
 #include "platform/ui/window.h"
 
@@ -34,9 +36,28 @@ class WindowRenderer {
   // that are gone, and brings every title, value, text and state up to date.
   void refresh();
 
-  // Where a control's widget lies, in the coordinates of the window's X surface; none when the
-  // control has no widget or is not on screen.
+  // Where the window lies on the screen; none until it is shown.
+  std::optional<Rect> windowPlace() const;
+  // Where a control's widget lies on the screen; none when the control has no widget or is not
+  // on screen.
   std::optional<Rect> placeOf(const Control& control) const;
+  // The title a control's widget shows and whether Pango found room for all of it; none for a
+  // control without a title or not on screen.
+  std::optional<TitleFit> titleOf(const Control& control) const;
+  // The rows a list view shows, in order, with their places as above and their cells' texts; rows
+  // scrolled out of sight are left out.
+  struct ListRow {
+    std::uint32_t item = 0;
+    std::vector<std::string> cells;
+    Rect place;
+  };
+  std::vector<ListRow> listRowsOf(const Control& control) const;
+  // The column titles a list view shows above its rows, in order, with their places as above.
+  struct ListColumn {
+    std::string title;
+    Rect place;
+  };
+  std::vector<ListColumn> listColumnsOf(const Control& control) const;
   // The items of the menu now open in the window, with their places as above; empty when none is.
   struct OpenMenuItem {
     int item = 0, subItem = 0;

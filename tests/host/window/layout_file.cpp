@@ -1,0 +1,70 @@
+#include "host/window/layout_file.h"
+
+#include <fstream>
+#include <sstream>
+
+namespace korvo_test {
+namespace {
+
+bool Overlap(const Place& a, const Place& b) {
+  return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
+}
+
+std::string Parent(const std::string& node) { return node.substr(0, node.rfind('.')); }
+std::string Window(const std::string& node) { return node.substr(0, node.find('.')); }
+
+std::string Rest(std::istringstream& fields) {
+  std::string text;
+  std::getline(fields >> std::ws, text);
+  return text;
+}
+
+}  // namespace
+
+Layout ReadLayout(const std::string& path) {
+  Layout layout;
+  std::ifstream in(path);
+  std::string line;
+  while (std::getline(in, line)) {
+    std::istringstream fields(line);
+    std::string what, a, b;
+    Place place;
+    if (!(fields >> what >> a)) continue;
+    if (what == "window") {
+      if (fields >> place.x >> place.y >> place.width >> place.height) layout.windowTitles[a] = Rest(fields);
+    } else if (what == "control") {
+      ControlLine control;
+      control.name = a;
+      if (fields >> b >> control.kind >> place.x >> place.y >> place.width >> place.height >> control.node >> control.fit) {
+        control.name += "/" + b;
+        control.place = place;
+        control.title = Rest(fields);
+        layout.places[control.name] = place;
+        layout.controls.push_back(std::move(control));
+      }
+    } else if (what == "item" && fields >> b && b == "0") {
+      if (fields >> place.x >> place.y >> place.width >> place.height) {
+        layout.places["item " + a] = place;
+        layout.places["item " + Rest(fields)] = place;
+      }
+    } else if (what == "button" && fields >> b) {
+      if (fields >> place.x >> place.y >> place.width >> place.height) layout.places["button " + a + " " + Rest(fields)] = place;
+    }
+  }
+  return layout;
+}
+
+std::vector<std::string> LayoutFaults(const Layout& layout, const std::string& window) {
+  std::vector<std::string> faults;
+  const std::vector<ControlLine>& controls = layout.controls;
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    if (Window(controls[i].node) != window) continue;
+    if (controls[i].fit == "clipped") faults.push_back(controls[i].name + " cuts its title \"" + controls[i].title + "\"");
+    for (std::size_t k = i + 1; k < controls.size(); ++k)
+      if (Parent(controls[k].node) == Parent(controls[i].node) && Overlap(controls[i].place, controls[k].place))
+        faults.push_back(controls[i].name + " overlaps " + controls[k].name);
+  }
+  return faults;
+}
+
+}  // namespace korvo_test
