@@ -25,11 +25,10 @@ std::unique_ptr<PrintDialog> OpenDialogOnSession(const CommandLine& line, const 
   if (line.ppdPath) printer.ppdPath = *line.ppdPath;
   if (printer.ppdPath.empty()) printer.ppdPath = SamplePPDPath(bundlePath);
   if (printer.name.empty()) printer.name = std::filesystem::path(printer.ppdPath).stem().string();
-  auto names = ::access(printer.ppdPath.c_str(), R_OK) == 0
-                   ? platform::ReadPrinterDescriptionNames(printer.ppdPath)
-                   : platform::Result<platform::PrinterDescriptionNames>::fail("");
+  // Read first, so that a FIFO, a device or an oversized file is named as what it is.
+  auto names = platform::ReadPrinterDescriptionNames(printer.ppdPath);
   if (!names) {
-    err << "ERROR: cannot read the printer description " << printer.ppdPath << "\n";
+    err << "ERROR: " << names.error() << "\n";
     return nullptr;
   }
   // As the print system does when a dialog opens on a printer: the printer-info ticket says

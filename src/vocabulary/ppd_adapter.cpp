@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "platform/files/file_io.h"
+#include "platform/ticket/printer_info.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ ppd_adapter::Option CopyOption(const ppd_option_t& option) {
 }  // namespace
 
 std::unique_ptr<PPDFile> PPDFile::open(const std::string& path) {
-  if (path.empty() || platform::CheckInputFile(path, kMaxPrinterDescriptionBytes)) return nullptr;
+  if (path.empty() || platform::CheckInputFile(path, platform::kMaxPrinterDescriptionBytes)) return nullptr;
   ppd_file_t* record = ppdOpenFile(path.c_str());
   if (record == nullptr) return nullptr;
   return std::unique_ptr<PPDFile>(new PPDFile(record));

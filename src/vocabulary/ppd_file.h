@@ -1,20 +1,15 @@
 #pragma once
 // An opened printer description (PPD file). The record itself is libcups'; only the PPD adapter
 // looks inside it, so this header needs none of libcups' declarations.
-#include <cstddef>
 #include <memory>
 #include <string>
 
 struct ppd_file_s;
 
-// No real printer description comes near this size, and libcups takes time that grows with the
-// square of the options; a larger file is refused before libcups reads it.
-inline constexpr std::size_t kMaxPrinterDescriptionBytes = 4u << 20;
-
 class PPDFile {
  public:
   // The description at path; null when the file is missing, unreadable, not a regular file, larger
-  // than kMaxPrinterDescriptionBytes or not a PPD.
+  // than platform::kMaxPrinterDescriptionBytes or not a PPD.
   static std::unique_ptr<PPDFile> open(const std::string& path);
   // The description read from the descriptor, which is closed when done; null when not a PPD.
   static std::unique_ptr<PPDFile> openDescriptor(int fd);

@@ -62,6 +62,26 @@ TEST(ShowCommand, ForeignPrinterOrUnreadableSessionExitsWithOneClearLineAndOverw
   EXPECT_EQ(korvo_test::ReadFile(session), "<plist><dict><key>oops");
 }
 
+TEST(ShowCommand, FifosAndOversizedFilesAreRefusedAtOnceNamingTheFile) {
+  korvo_test::TempDir dir;
+  const std::string fifo = dir.file("fifo");
+  ASSERT_EQ(korvo_test::RunCommand("mkfifo " + fifo, nullptr), 0);
+  std::string err;
+  // Nobody writes the FIFO: reading it would wait for ever, so each run is bounded.
+  EXPECT_EQ(RunPde("show --session " + fifo + " 2>&1 >/dev/null", &err), 1);
+  EXPECT_EQ(err, "ERROR: " + fifo + " is a FIFO, not a file\n");
+  EXPECT_EQ(RunPde("show --ppd " + fifo + " 2>&1 >/dev/null", &err), 1);
+  EXPECT_EQ(err, "ERROR: cannot read the printer description: " + fifo + " is a FIFO, not a file\n");
+  const std::string big = dir.file("big.ppd");
+  korvo_test::WriteFile(big, "*PPD-Adobe: \"4.3\"\n" + std::string(5 << 20, '\n'));
+  EXPECT_EQ(RunPde("show --ppd " + big + " 2>&1 >/dev/null", &err), 1);
+  EXPECT_EQ(err, "ERROR: cannot read the printer description: " + big + " is larger than 4 MB\n");
+  const std::string session = dir.file("huge.plist");
+  korvo_test::WriteFile(session, std::string(17 << 20, ' '));
+  EXPECT_EQ(RunPde("show --session " + session + " 2>&1 >/dev/null", &err), 1);
+  EXPECT_EQ(err, "ERROR: " + session + " is larger than 16 MB\n");
+}
+
 TEST(ShowCommand, BadArgumentsAreUsageErrors) {
   std::string err;
   EXPECT_EQ(RunPde("2>&1", &err), 2);

@@ -1,6 +1,8 @@
 #include "platform/ticket/printer_info.h"
 
-#include <fstream>
+#include "platform/files/file_io.h"
+
+#include <sstream>
 #include <optional>
 #include <string_view>
 
@@ -52,9 +54,10 @@ void SetOrRemove(Ticket& ticket, const char* key, const std::string& value) {
 }  // namespace
 
 Result<PrinterDescriptionNames> ReadPrinterDescriptionNames(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return Result<PrinterDescriptionNames>::fail("cannot read the printer description " + path);
+  const Result<std::string> bytes = ReadFileBytes(path, kMaxPrinterDescriptionBytes);
+  if (!bytes) return Result<PrinterDescriptionNames>::fail("cannot read the printer description: " + bytes.error());
   PrinterDescriptionNames names;
+  std::istringstream in(*bytes);
   std::string line;
   while (std::getline(in, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();

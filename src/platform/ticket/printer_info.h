@@ -1,12 +1,17 @@
 #pragma once
 // The printer-info ticket as the print system fills it: what the printer is, read from the
 // main keywords of its printer description (PPD) when a session is pointed at a printer.
+#include <cstddef>
 #include <string>
 
 #include "platform/result.h"
 #include "platform/ticket/ticket.h"
 
 namespace platform {
+
+// No real printer description comes near this size, and libcups takes time that grows with the
+// square of its options; a larger file is refused before anything reads it.
+inline constexpr std::size_t kMaxPrinterDescriptionBytes = 4u << 20;
 
 // The printer's make and model ("*NickName", else "*ModelName") and its maker ("*Manufacturer").
 inline constexpr const char* kPMMakeAndModelNameKey = "com.apple.print.PrinterInfo.PMMakeAndModelName";
