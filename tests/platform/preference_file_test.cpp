@@ -144,6 +144,19 @@ TEST(PreferenceFile, AFolderInThePlaceOfTheFileIsNeitherMovedNorWrittenOver) {
   EXPECT_TRUE(NamesStartingWith(home.dir().file("config"), "prefs.plist.damaged").empty());
 }
 
+TEST(PreferenceFile, AFileOverTheCapIsLeftAloneUnreadAndNeverWrittenOver) {
+  korvo_test::ScopedXdgHome home;
+  const std::string path = home.dir().file("prefs.plist");
+  korvo_test::WriteFile(path, std::string(kMaxPropertyListFileBytes + 1, ' '));
+  testing::internal::CaptureStderr();
+  const PreferenceFileContents contents = ReadPreferenceFile(path);
+  EXPECT_FALSE(WritePreferenceFile(path, PlistDict{{"k", 1}}));
+  testing::internal::GetCapturedStderr();
+  EXPECT_EQ(contents.status, PreferenceFileStatus::kUnreadable);
+  EXPECT_NE(contents.error.find("is larger than 16 MB"), std::string::npos) << contents.error;
+  EXPECT_EQ(std::filesystem::file_size(path), kMaxPropertyListFileBytes + 1);
+}
+
 // Runs body in a child process without root's power to read every file, and returns its exit
 // status (or 100 + the signal that ended it).
 template <class Body>

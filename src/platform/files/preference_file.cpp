@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "platform/files/damaged_file.h"
+#include "platform/files/file_kind.h"
 #include "platform/files/preference_lock.h"
 #include "platform/plist/xml_plist.h"
 
@@ -63,6 +64,9 @@ Finding Examine(const std::string& path) {
   struct stat st {};
   if (::fstat(fd, &st) != 0) return Unreadable(std::string("cannot be examined: ") + std::strerror(errno));
   if (!S_ISREG(st.st_mode)) return Unreadable("is not a regular file");
+  // No preference file comes near the cap; a larger one is left alone rather than read into memory.
+  const std::string tooLarge = "is larger than " + DescribeSize(kMaxPropertyListFileBytes);
+  if (static_cast<std::uintmax_t>(st.st_size) > kMaxPropertyListFileBytes) return Unreadable(tooLarge);
 
   std::string bytes;
   char buffer[65536];
@@ -74,6 +78,7 @@ Finding Examine(const std::string& path) {
       return Unreadable(std::string("cannot be read: ") + std::strerror(errno));
     }
     bytes.append(buffer, static_cast<std::size_t>(n));
+    if (bytes.size() > kMaxPropertyListFileBytes) return Unreadable(tooLarge);
   }
 
   auto value = ReadXMLPlist(bytes);
