@@ -70,6 +70,17 @@ TEST_F(ReaderHostile, FilesThatAreNotJobTicketsAreRefusedWholeAndNamed) {
   EXPECT_EQ(jtkt_test::ImportErrors("", &dictionary), "ERROR: hostile.xml: the file is empty; nothing was imported\n");
 }
 
+TEST_F(ReaderHostile, ATenMegabyteCommentInAFileUnderTheCapIsNoError) {
+  const std::string document = jtkt_test::Golden("plain_job.xml");
+  const std::size_t root = document.find("<jtkt");
+  ASSERT_NE(root, std::string::npos);
+  const std::string commented =
+      document.substr(0, root) + "<!-- " + std::string(10 << 20, 'x') + " -->\n" + document.substr(root);
+  PlistDict dictionary;
+  EXPECT_EQ(jtkt_test::ImportErrors(commented, &dictionary), "");
+  EXPECT_EQ(*At(dictionary, kJobNotesJobNameKey), PlistValue("Spring catalogue"));
+}
+
 TEST_F(ReaderHostile, AFiftyMegabyteFileIsRefusedBeforeItIsRead) {
   korvo_test::TempDir dir;
   const std::string path = dir.file("huge.xml");
