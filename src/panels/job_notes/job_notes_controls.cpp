@@ -45,7 +45,9 @@ void JobNotesSyncToUI(JobNotesContext& context) {
   ShowText(c.bannerMessage, context.bannerMessage);
   ShowText(c.jobStartMessage, context.jobStartMessage);
   ShowText(c.additionalInfo, context.additionalInfo);
-  if (c.jobName != nullptr && c.jobName->window() != nullptr) c.jobName->window()->setFocus(c.jobName);
+  // Only while the panel is in front: a panel behind must not take the focus from the one shown.
+  if (c.jobName != nullptr && c.jobName->window() != nullptr && c.jobName->isReallyVisible())
+    c.jobName->window()->setFocus(c.jobName);
 }
 
 void JobNotesSyncFromUI(JobNotesContext& context) {

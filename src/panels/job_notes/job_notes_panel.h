@@ -9,7 +9,8 @@
 platform::OSStatus OpenJobNotesControls(JobNotesContext& context);
 
 // Context to controls: each name combo shows its special entry while its flag is set, else the
-// name; the message fields show their texts; the job-name combo takes the keyboard focus.
+// name; the message fields show their texts; the job-name combo takes the keyboard focus while the panel
+// is in front.
 void JobNotesSyncToUI(JobNotesContext& context);
 
 // Controls to context: the messages, and for each combo either the typed text (its flag off) or,
