@@ -190,4 +190,23 @@ TEST_F(JobNotesPanel, PreferencesOKKeepsWhatWasTypedAndCancelChangesNothing) {
   EXPECT_TRUE(person.scriptUsedUp());
 }
 
+TEST_F(JobNotesPanel, MarkupInTheMessagesAndTheRecipientIsEscapedInTheExportedTicket) {
+  const std::string sessionFile = home.dir().file("session.plist"), xml = home.dir().file("j.xml");
+  {
+    PluginDialog dialog(session);
+    Retype(dialog, "Recipient", "R&D <print room>");
+    Retype(dialog, "BannerMessage", "a > b");
+    Retype(dialog, "AdditionalInfo", "<&>");
+    ASSERT_EQ(dialog.sync(false), platform::noErr);
+  }
+  ASSERT_TRUE(session.save(sessionFile));
+  std::string out;
+  ASSERT_EQ(host_test::RunPde("export --session " + sessionFile + " -o " + xml, &out, true), 0) << out;
+  const std::string exported = korvo_test::ReadFile(xml);
+  for (const char* text : {">R&amp;D &lt;print room&gt;</job-recipient-name>", ">a &gt; b</job-sheet-message>",
+                           ">&lt;&amp;&gt;</job-accounting-data>"})
+    EXPECT_NE(exported.find(text), std::string::npos) << text << "\n" << exported;
+  EXPECT_EQ(korvo_test::RunCommand("xmllint --noout " + xml + " 2>&1", &out), 0) << out;
+}
+
 }  // namespace
