@@ -104,8 +104,14 @@ platform::OSStatus BuildControls(JobNotesContext& context) {
   EmbedAndShowControl(content, context.pane);
   for (std::int32_t i = 0; i < 6; ++i) {
     ui::Control* label = content->find(Id(100 + i));
+    if (label == nullptr) continue;
     SetLocalizedStaticText(bundle, kLabelKeys[i], label);
+    // Sized to its text, but never below the column the description gives: the size is only an
+    // estimate of the real font's, and a label cut short wraps.
+    const ui::Rect described = label->bounds();
     SetControlBestRect(label);
+    const ui::Rect best = label->bounds();
+    label->setBounds({best.x, best.y, std::max(best.width, described.width), std::max(best.height, described.height)});
   }
   JobNotesControls& c = context.controls;
   for (const NameCombo& combo : kNameCombos) {

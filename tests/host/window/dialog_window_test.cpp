@@ -249,6 +249,8 @@ TEST_F(DialogWindowTest, JobNotesTakesWhatIsTypedAndSaveWritesIt) {
   const Place jobName = places["Kshl/2001"];
   click({jobName.x, jobName.y, jobName.width / 2, jobName.height});
   const std::string type = "DISPLAY=" + display_ + " xdotool type --delay 20 ";
+  // The field shows the special entry: select it all first, as a person would, and type over it.
+  ASSERT_EQ(korvo_test::RunCommand("DISPLAY=" + display_ + " xdotool key ctrl+a", nullptr), 0);
   ASSERT_EQ(korvo_test::RunCommand(type + "'Quarterly report'", nullptr), 0);
   click(places["Kshl/2004"]);
   ASSERT_EQ(korvo_test::RunCommand(type + "'For Sam'", nullptr), 0);
