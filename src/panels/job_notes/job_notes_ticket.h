@@ -6,8 +6,9 @@
 #include "panels/job_notes/job_notes_state.h"
 #include "platform/ticket/ticket.h"
 
-// Reads the three flags (true when absent), the three messages (empty when absent) and the three
-// names; a name is taken only when its flag says it was typed, else it is empty.
+// Reads the three flags (when absent, true unless the ticket holds that name), the three messages
+// (empty when absent) and the three names; a name is taken only when its flag says it was typed,
+// else it is empty.
 void ReadJobNotesTicket(JobNotesContext& context, const platform::Ticket& settings);
 
 // Writes the messages (an empty one removes its entry), the three flags, and each name: the typed

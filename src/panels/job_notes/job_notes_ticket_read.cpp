@@ -15,12 +15,18 @@ std::string NameOf(const platform::Ticket& settings, const char* key, bool notTy
   return notTyped ? std::string() : TextOf(settings, key);
 }
 
+// The flag; when it is missing, a name is typed only if the ticket holds one: an imported job
+// ticket brings names without flags, and they must survive the next write.
+bool NotTyped(const platform::Ticket& settings, const char* flagKey, const char* nameKey) {
+  return settings.getBoolean(flagKey).value_or(settings.getString(nameKey) == nullptr);
+}
+
 }  // namespace
 
 void ReadJobNotesTicket(JobNotesContext& context, const platform::Ticket& settings) {
-  context.useJobName = settings.getBoolean(kJobNotesUseJobNameKey).value_or(true);
-  context.senderUsesLoginName = settings.getBoolean(kJobNotesSenderUseLoginNameKey).value_or(true);
-  context.recipientUsesLoginName = settings.getBoolean(kJobNotesRecipientUseLoginNameKey).value_or(true);
+  context.useJobName = NotTyped(settings, kJobNotesUseJobNameKey, kJobNotesJobNameKey);
+  context.senderUsesLoginName = NotTyped(settings, kJobNotesSenderUseLoginNameKey, kJobNotesSenderNameKey);
+  context.recipientUsesLoginName = NotTyped(settings, kJobNotesRecipientUseLoginNameKey, kJobNotesRecipientKey);
   context.jobStartMessage = TextOf(settings, kJobNotesMessageKey);
   context.bannerMessage = TextOf(settings, kJobNotesSheetMessageKey);
   context.additionalInfo = TextOf(settings, kJobNotesAdditionalInfoKey);

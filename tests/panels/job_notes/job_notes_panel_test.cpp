@@ -92,9 +92,11 @@ TEST_F(JobNotesPanel, ATicketShowsANameOnlyWhenItsFlagSaysItWasTyped) {
   settings().set(kJobNotesJobNameKey, "Last week's name", "com.korvo.printingmanager");
   settings().set(kJobNotesSenderUseLoginNameKey, false, "com.korvo.printingmanager");
   settings().set(kJobNotesSenderNameKey, "Kim", "com.korvo.printingmanager");
+  settings().set(kJobNotesRecipientKey, "Imported", "KORVO");  // a job ticket's name comes without a flag
   PluginDialog dialog(session);
   EXPECT_EQ(dialog.named("JobName").text(), "Use Document Name");
   EXPECT_EQ(dialog.named("Sender").text(), "Kim");
+  EXPECT_EQ(dialog.named("Recipient").text(), "Imported");
 }
 
 TEST_F(JobNotesPanel, EarlierNamesAreOfferedNewestFirstAtMostTenWithoutSpecialEntries) {
