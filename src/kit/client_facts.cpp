@@ -7,6 +7,8 @@ ClientFacts CurrentClientFacts() {
   return ClientFacts{platform::ConsoleUserName(), platform::ComputerName(), platform::PrimaryIPv4Address()};
 }
 
+std::optional<std::string> CurrentConsoleUserName() { return platform::ConsoleUserName(); }
+
 bool IsWritableComputerName(std::string_view name) {
   size_t i = 0;
   while (i < name.size()) {

@@ -14,6 +14,9 @@ struct ClientFacts {
 
 ClientFacts CurrentClientFacts();
 
+// The console user's name alone; none when the system tells none.
+std::optional<std::string> CurrentConsoleUserName();
+
 // True when every character of the UTF-8 text lies in U+0020..U+00FE (and the text is valid
 // UTF-8): the controller shows the computer name in a Latin-1 field.
 bool IsWritableComputerName(std::string_view name);

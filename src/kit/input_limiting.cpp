@@ -65,9 +65,15 @@ void NotifyLength(ui::Control& field, const InputLimits& limits) {
     Notify(field, ui::kEventInputLongEnough);
 }
 
+// A Return typed into a multi-line text view enters a line break: a character that takes room.
+bool IsLineBreakInTextView(const ui::Control& field, const std::string& typed) {
+  return field.kind() == ui::ControlKind::TextView && (typed == "\n" || typed == "\r");
+}
+
 // Answers noErr to drop the typed text, eventNotHandledErr to let it go into the field.
 platform::OSStatus CheckTypedText(const ui::Control& field, const InputLimits& limits, const std::string& typed) {
-  if (IsControlText(typed)) return platform::eventNotHandledErr;
+  const bool lineBreak = IsLineBreakInTextView(field, typed);
+  if (IsControlText(typed) && !lineBreak) return platform::eventNotHandledErr;
   if (limits.maximumLength >= 1) {
     // The typed text replaces the selection, so the selected units make room for it.
     const std::size_t after = platform::UTF16Length(field.text()) + platform::UTF16Length(typed) -
@@ -77,7 +83,7 @@ platform::OSStatus CheckTypedText(const ui::Control& field, const InputLimits& l
       return platform::noErr;
     }
   }
-  if (limits.allowed && !limits.allowed->containsAll(typed)) {
+  if (limits.allowed && !lineBreak && !limits.allowed->containsAll(typed)) {
     ui::Beep();
     return platform::noErr;
   }

@@ -43,7 +43,8 @@ inline constexpr platform::OSType kInputLimitsTag = platform::FourCharCode("ilim
 // limit of that kind; a null set allows any character. The field keeps the set (shared with the
 // caller) until it is disposed or limited again; limiting again replaces every earlier limit, so
 // a call without a set lifts an earlier one. A field without a minimum counts as having the
-// minimum 1 for its notifications. A choice from a combo box's list counts as long enough.
+// minimum 1 for its notifications. A choice from a combo box's list counts as long enough. In a
+// multi-line text view a typed line break counts against the maximum like any character.
 // paramErr for a null field.
 platform::OSStatus LimitInputLengthAndCharacters(platform::ui::Control* field, int minimumLength, int maximumLength,
                                                  std::shared_ptr<const CharacterSet> allowedCharacters);

@@ -48,6 +48,7 @@ TEST_F(ExportCommand, TheSessionsSettingsReachTheFile) {
   ASSERT_TRUE(loaded) << loaded.error();
   platform::Ticket& settings = *loaded->ticket(platform::kPDE_PMPrintSettingsRef);
   settings.set(kJobNotesJobNameKey, "Menu <spring> & summer", "com.korvo.print");
+  settings.set(kJobNotesUseJobNameKey, false, "com.korvo.print");  // a typed name, not the document's
   settings.set(kJobNotesSenderNameKey, "Chef", "com.korvo.print");
   settings.set(kResolutionKey, 4, "com.korvo.print");
   ASSERT_TRUE(loaded->save(session));

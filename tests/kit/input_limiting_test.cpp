@@ -94,4 +94,15 @@ TEST_F(InputLimiting, TheFieldKeepsItsSetUntilLimitedAgainOrDisposed) {
   EXPECT_EQ(LimitInputLengthAndCharacters(nullptr, 0, 1, nullptr), platform::paramErr);
 }
 
+TEST_F(InputLimiting, ALineBreakInAMultiLineViewTakesRoomLikeAnyCharacter) {
+  Control* view = window.content().embed(std::make_unique<Control>(ControlKind::TextView, ControlID{1, 3}, Rect{}));
+  LimitInputLengthAndCharacters(view, 0, 4, Digits());
+  user.type(*view, "12\n3\r");  // the line feed fits and needs no place in the set; the Return does not fit
+  EXPECT_EQ(view->text(), "12\n3");
+  EXPECT_EQ(person.beeps(), 1);
+  LimitInputLengthAndCharacters(field, 0, 1, Digits());
+  user.type(*field, "7\r");  // in a one-line field Return is a key, never text that takes room
+  EXPECT_EQ(person.beeps(), 1);
+}
+
 }  // namespace

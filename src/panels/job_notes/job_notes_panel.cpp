@@ -1,15 +1,36 @@
-// The Job Notes panel: so far only its place in the shell, its title and an empty context;
-// its controls and ticket entries come with the panel's own work.
+// The Job Notes panel's seven operations, as the shell calls them through the panel skeleton.
+#include "kit/client_facts.h"
+#include "panels/job_notes/job_notes_panel.h"
+#include "panels/job_notes/job_notes_preferences.h"
+#include "panels/job_notes/job_notes_ticket.h"
 #include "panels/panel_getters.h"
 #include "panels/panel_skeleton.h"
 
 namespace {
 
 struct JobNotesPanel {
-  using Context = PanelContext;
+  using Context = JobNotesContext;
   static constexpr const char* kTitleKey = "JobNotes";
+
+  static void Initialize(Context& panel) { panel.preferences = LoadJobNotesPreferences(); }
+
+  static void ReadTicket(Context& panel, const platform::PrintSession& session) {
+    if (const platform::Ticket* settings = session.ticket(platform::kPDE_PMPrintSettingsRef))
+      ReadJobNotesTicket(panel, *settings);
+  }
+  static void ShowValues(Context& panel) { JobNotesSyncToUI(panel); }
+
+  static void WriteTicket(Context& panel, platform::Ticket& settings) {
+    JobNotesSyncFromUI(panel);
+    WriteJobNotesTicket(panel, settings, CurrentConsoleUserName());
+  }
+
+  static platform::OSStatus Open(Context& panel) { return OpenJobNotesControls(panel); }
+  static void Terminate(Context& panel) { FinalizeJobNotesControls(panel); }
 };
 
 }  // namespace
 
-platform::OSStatus GetJobNotesPanelInterface(std::unique_ptr<PanelInterface>* out) { return PanelSkeleton<JobNotesPanel>::Get(out); }
+platform::OSStatus GetJobNotesPanelInterface(std::unique_ptr<PanelInterface>* out) {
+  return PanelSkeleton<JobNotesPanel>::Get(out);
+}

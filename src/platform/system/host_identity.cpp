@@ -7,7 +7,9 @@
 
 namespace platform {
 
-std::optional<std::string> ConsoleUserName() {
+namespace {
+
+std::optional<std::string> AccountDatabaseUserName() {
   long suggested = ::sysconf(_SC_GETPW_R_SIZE_MAX);
   std::vector<char> buffer(suggested > 0 ? static_cast<std::size_t>(suggested) : 16384);
   passwd entry{};
@@ -18,6 +20,18 @@ std::optional<std::string> ConsoleUserName() {
   }
   return std::string(found->pw_name);
 }
+
+ConsoleUserSource gConsoleUserSource = AccountDatabaseUserName;
+
+}  // namespace
+
+std::optional<std::string> ConsoleUserName() { return gConsoleUserSource(); }
+
+ScopedConsoleUserSource::ScopedConsoleUserSource(ConsoleUserSource source) : previous_(gConsoleUserSource) {
+  gConsoleUserSource = source != nullptr ? source : AccountDatabaseUserName;
+}
+
+ScopedConsoleUserSource::~ScopedConsoleUserSource() { gConsoleUserSource = previous_; }
 
 std::optional<std::string> ComputerName() {
   // HOST_NAME_MAX is 64 on Linux; the extra room and the forced terminator cover a truncated

@@ -9,6 +9,23 @@ namespace platform {
 // entry for the user.
 std::optional<std::string> ConsoleUserName();
 
+// Where ConsoleUserName gets its answer: the account database, unless a scripted source stands
+// in for it (a machine where nobody is logged in on the console cannot be had on demand).
+using ConsoleUserSource = std::optional<std::string> (*)();
+
+// Makes ConsoleUserName answer from source for the life of the object, then restores the
+// source before it.
+class ScopedConsoleUserSource {
+ public:
+  explicit ScopedConsoleUserSource(ConsoleUserSource source);
+  ~ScopedConsoleUserSource();
+  ScopedConsoleUserSource(const ScopedConsoleUserSource&) = delete;
+  ScopedConsoleUserSource& operator=(const ScopedConsoleUserSource&) = delete;
+
+ private:
+  ConsoleUserSource previous_;
+};
+
 // The machine's host name; none when it cannot be had or is empty.
 std::optional<std::string> ComputerName();
 

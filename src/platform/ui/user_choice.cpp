@@ -41,7 +41,8 @@ OSStatus ChooseMenuItem(Control& control, UserDriver& user, const std::vector<st
 // Replaces the whole text, as a person selecting it all and typing would.
 OSStatus Retype(Control& field, UserDriver& user, std::string_view text) {
   OSStatus status = user.select(field, {0, UTF16Length(field.text())});
-  return status == noErr ? user.type(field, text) : status;
+  // An empty value is the old text selected and deleted: typing nothing would leave it there.
+  return status == noErr ? user.type(field, text.empty() ? std::string_view("\b") : text) : status;
 }
 
 OSStatus ChooseRadio(Control& group, UserDriver& user, std::string_view title) {

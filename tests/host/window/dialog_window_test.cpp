@@ -233,5 +233,42 @@ TEST_F(DialogWindowTest, OneStapleDialogIsClickedThroughItsLayoutAndEveryTitleFi
   EXPECT_NE(*chosen, platform::PlistValue(0)) << "no staple position was saved";
 }
 
+TEST_F(DialogWindowTest, JobNotesTakesWhatIsTypedAndSaveWritesIt) {
+  startDialog();
+  std::map<std::string, Place> places = waitForLayout("Kshl/2");
+  ASSERT_TRUE(places.count("Kshl/2")) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
+  click(places["Kshl/2"]);
+  places = waitForLayout("item Job Notes");
+  ASSERT_TRUE(places.count("item Job Notes")) << korvo_test::ReadFile(layout());
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  places = ReadLayout(layout()).places;
+  click(places["item Job Notes"]);
+  places = waitForLayout("Kshl/2004");
+  ASSERT_TRUE(places.count("Kshl/2001")) << korvo_test::ReadFile(layout());
+  screenshot("dialog-window-job-notes.png");
+
+  // The job name's field is the left part of its combo box; the banner message is a text view.
+  const Place jobName = places["Kshl/2001"];
+  click({jobName.x, jobName.y, jobName.width / 2, jobName.height});
+  const std::string type = "DISPLAY=" + display_ + " xdotool type --delay 20 ";
+  // The field shows the special entry: select it all first, as a person would, and type over it.
+  ASSERT_EQ(korvo_test::RunCommand("DISPLAY=" + display_ + " xdotool key ctrl+a", nullptr), 0);
+  ASSERT_EQ(korvo_test::RunCommand(type + "'Quarterly report'", nullptr), 0);
+  click(places["Kshl/2004"]);
+  ASSERT_EQ(korvo_test::RunCommand(type + "'For Sam'", nullptr), 0);
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  click(places["PDlg/2"]);
+  ASSERT_EQ(dialog_->waitForExit(20), std::optional<int>(0)) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
+  auto saved = platform::PrintSession::load(session());
+  ASSERT_TRUE(saved) << saved.error();
+  const platform::Ticket* settings = saved->ticket(platform::kPDE_PMPrintSettingsRef);
+  ASSERT_NE(settings, nullptr);
+  const std::string* name = settings->getString("com.korvo.print.JobNotesJobName");
+  const std::string* banner = settings->getString("com.korvo.print.JobNotesSheetMessage");
+  EXPECT_EQ(name ? *name : "(absent)", "Quarterly report");
+  EXPECT_EQ(settings->getBoolean("com.korvo.print.JobNotesUseJobName"), false);
+  EXPECT_EQ(banner ? *banner : "(absent)", "For Sam");
+}
+
 }  // namespace
 #endif

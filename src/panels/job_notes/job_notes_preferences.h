@@ -1,0 +1,16 @@
+#pragma once
+// The job-notes preference file ("com.korvo.print.jobnotes.plist") and the dialog that edits it.
+#include "panels/job_notes/job_notes_state.h"
+#include "platform/status.h"
+
+// The stored preferences; each one missing, or not a number, is on.
+JobNotesPreferences LoadJobNotesPreferences();
+
+// Stores the three preferences as 1 or 0, keeping whatever else the file holds. False, after an
+// "ERROR:" line naming the file, when it could not be written.
+bool SaveJobNotesPreferences(const JobNotesPreferences& preferences);
+
+// The preferences dialog on a copy of the context's preferences: OK stores them in the file and
+// in the context, Cancel changes nothing. True for OK; kDialogNotLoadedErr in status when the
+// dialog could not be loaded.
+bool RunModalJobNotesPreferencesDialog(JobNotesContext& context, platform::OSStatus* status = nullptr);

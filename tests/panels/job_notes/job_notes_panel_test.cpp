@@ -1,0 +1,214 @@
+// The Job Notes panel driven as a user drives it: names typed or left to the system, the
+// histories offered the next time, the message fields' limits and Return, and the preferences.
+#include <gtest/gtest.h>
+
+#include "host/korvo_pde_runner.h"
+#include "kit/preference_locations.h"
+#include "kit/user_preferences.h"
+#include "model/job_notes_keys.h"
+#include "panels/paper_output/paper_output_test_support.h"
+#include "platform/system/host_identity.h"
+#include "platform/ui/scripted_interaction.h"
+
+namespace {
+
+namespace ui = platform::ui;
+using korvo_test::ItemNumber;
+using korvo_test::PluginDialog;
+
+ui::Control* Titled(ui::Control& root, const std::string& title) {
+  if (root.title() == title) return &root;
+  for (const auto& child : root.children())
+    if (ui::Control* found = Titled(*child, title)) return found;
+  return nullptr;
+}
+
+std::optional<std::string> Pat() { return "pat"; }
+std::optional<std::string> Nobody() { return std::nullopt; }
+
+class JobNotesPanel : public ::testing::Test {
+ protected:
+  korvo_test::ScopedXdgHome home;
+  ui::ScriptedInteraction person;
+  platform::ScopedConsoleUserSource consoleUser{Pat};
+  platform::PrintSession session = korvo_test::SessionOn(korvo_test::SamplePPDPath());
+  platform::Ticket& settings() { return *session.ticket(platform::kPDE_PMPrintSettingsRef); }
+  std::string Text(const char* key) {
+    const std::string* text = settings().getString(key);
+    return text ? *text : "(absent)";
+  }
+  // The control brought to the front through the panel pop-up, as a person reaches it.
+  static ui::Control& Front(PluginDialog& dialog, const char* name) {
+    ui::Control& control = dialog.named(name);
+    EXPECT_EQ(dialog.user().bringToFront(control), platform::noErr) << name;
+    return control;
+  }
+  static void Retype(PluginDialog& dialog, const char* name, const std::string& text) {
+    ui::Control& field = Front(dialog, name);
+    dialog.user().select(field, {0, field.text().size()});
+    dialog.user().type(field, text.empty() ? "\b" : text);
+  }
+  static void Choose(PluginDialog& dialog, const char* name, const std::string& item) {
+    ui::Control& combo = Front(dialog, name);
+    ASSERT_EQ(dialog.user().chooseItem(combo, ItemNumber(combo.menu(), item)), platform::noErr) << item;
+  }
+  static std::vector<std::string> Items(PluginDialog& dialog, const char* name) {
+    std::vector<std::string> items;
+    for (const ui::MenuItem& item : dialog.named(name).menu().items()) items.push_back(item.text);
+    return items;
+  }
+};
+
+TEST_F(JobNotesPanel, NamesAreWrittenAsTypedOrAsTheConsoleUserAndNeverEmpty) {
+  PluginDialog dialog(session);
+  Retype(dialog, "JobName", "Quarterly report");
+  Choose(dialog, "Sender", "Use Login Name");
+  ASSERT_EQ(dialog.sync(false), platform::noErr);
+  EXPECT_EQ(Text(kJobNotesJobNameKey), "Quarterly report");
+  EXPECT_EQ(settings().getBoolean(kJobNotesUseJobNameKey), false);
+  EXPECT_EQ(Text(kJobNotesSenderNameKey), "pat");
+  EXPECT_EQ(settings().getBoolean(kJobNotesSenderUseLoginNameKey), true);
+  EXPECT_EQ(Text(kJobNotesRecipientKey), "pat");  // left as it was: the special entry
+
+  platform::ScopedConsoleUserSource nobody(Nobody);
+  ASSERT_EQ(dialog.sync(false), platform::noErr);
+  EXPECT_EQ(Text(kJobNotesJobNameKey), "Quarterly report");
+  EXPECT_EQ(settings().get(kJobNotesSenderNameKey), nullptr);
+  EXPECT_EQ(settings().get(kJobNotesRecipientKey), nullptr);
+  EXPECT_EQ(settings().getBoolean(kJobNotesSenderUseLoginNameKey), true);
+  EXPECT_EQ(settings().getBoolean(kJobNotesRecipientUseLoginNameKey), true);
+}
+
+TEST_F(JobNotesPanel, ATicketShowsANameOnlyWhenItsFlagSaysItWasTyped) {
+  {
+    PluginDialog dialog(session);
+    EXPECT_EQ(dialog.named("JobName").text(), "Use Document Name");
+    EXPECT_EQ(dialog.named("Sender").text(), "Use Login Name");
+    EXPECT_EQ(dialog.named("Recipient").text(), "Use Login Name");
+    for (const char* field : {"BannerMessage", "JobStartMessage", "AdditionalInfo"})
+      EXPECT_EQ(dialog.named(field).text(), "") << field;
+  }
+  settings().set(kJobNotesUseJobNameKey, true, "com.korvo.printingmanager");
+  settings().set(kJobNotesJobNameKey, "Last week's name", "com.korvo.printingmanager");
+  settings().set(kJobNotesSenderUseLoginNameKey, false, "com.korvo.printingmanager");
+  settings().set(kJobNotesSenderNameKey, "Kim", "com.korvo.printingmanager");
+  settings().set(kJobNotesRecipientKey, "Imported", "KORVO");  // a job ticket's name comes without a flag
+  PluginDialog dialog(session);
+  EXPECT_EQ(dialog.named("JobName").text(), "Use Document Name");
+  EXPECT_EQ(dialog.named("Sender").text(), "Kim");
+  EXPECT_EQ(dialog.named("Recipient").text(), "Imported");
+}
+
+TEST_F(JobNotesPanel, EarlierNamesAreOfferedNewestFirstAtMostTenWithoutSpecialEntries) {
+  platform::PlistArray older;
+  for (int i = 1; i <= 10; ++i) older.push_back("name " + std::to_string(i));
+  ASSERT_TRUE(WriteUserPreferences(kInputHistoryPreferencesFileName, {{kJobNotesJobNameHistoryKey, older}}));
+  {
+    PluginDialog dialog(session);
+    Retype(dialog, "JobName", "Quarterly report");
+    Choose(dialog, "Sender", "Use Login Name");
+    Retype(dialog, "Recipient", "Print room");
+  }  // Terminate saves the histories
+  PluginDialog dialog(session);
+  const std::vector<std::string> jobNames = Items(dialog, "JobName");
+  ASSERT_EQ(jobNames.size(), 11u);
+  EXPECT_EQ(jobNames[0], "Use Document Name");
+  EXPECT_EQ(jobNames[1], "Quarterly report");
+  EXPECT_EQ(jobNames[10], "name 9");
+  EXPECT_EQ(Items(dialog, "Sender"), std::vector<std::string>{"Use Login Name"});
+  EXPECT_EQ(Items(dialog, "Recipient"), (std::vector<std::string>{"Use Login Name", "Print room"}));
+  std::string out;
+  ASSERT_EQ(host_test::RunPython("d = plistlib.load(open(sys.argv[1], \"rb\")); "
+                                 "print(d[\"jobNotesJobName\"][0], len(d[\"jobNotesJobName\"]), "
+                                 "d.get(\"jobNotesSenderName\", []), d[\"jobNotesRecipientName\"])",
+                                 *UserPreferenceFilePath(kInputHistoryPreferencesFileName), &out),
+            0)
+      << out;
+  EXPECT_EQ(out, "Quarterly report 10 [] ['Print room']\n");
+}
+
+TEST_F(JobNotesPanel, MessagesStopAtTheirLimitsAndReturnBreaksTheLineAtTheCaret) {
+  PluginDialog dialog(session);
+  ui::UserDriver& user = dialog.user();
+  ui::Control& banner = Front(dialog, "BannerMessage");
+  user.paste(banner, std::string(999, 'a'));
+  user.type(banner, "bc");  // the 1000th goes in, the 1001st beeps
+  EXPECT_EQ(banner.text(), std::string(999, 'a') + "b");
+  EXPECT_EQ(person.beeps(), 1);
+  user.select(banner, {500, 0});
+  user.type(banner, "\r");  // a line break takes room too
+  EXPECT_EQ(banner.text(), std::string(999, 'a') + "b");
+  EXPECT_EQ(person.beeps(), 2);
+  ui::Control& info = dialog.named("AdditionalInfo");
+  user.paste(info, std::string(255, 'i'));
+  user.type(info, "j");
+  EXPECT_EQ(info.text(), std::string(255, 'i'));
+  EXPECT_EQ(person.beeps(), 3);
+
+  ui::Control& start = dialog.named("JobStartMessage");
+  user.type(start, "Load A4 XX staple");
+  user.select(start, {7, 4});  // " XX " gives way to one line feed
+  user.type(start, "\r");
+  EXPECT_EQ(start.text(), "Load A4\nstaple");
+  ASSERT_EQ(dialog.sync(false), platform::noErr);
+  EXPECT_EQ(Text(kJobNotesMessageKey), "Load A4\nstaple");
+  Retype(dialog, "JobStartMessage", "");
+  ASSERT_EQ(dialog.sync(false), platform::noErr);
+  EXPECT_EQ(settings().get(kJobNotesMessageKey), nullptr);
+  EXPECT_EQ(person.beeps(), 3);
+}
+
+TEST_F(JobNotesPanel, PreferencesOKKeepsWhatWasTypedAndCancelChangesNothing) {
+  const std::string prefs = *UserPreferenceFilePath(kJobNotesPreferencesFileName);
+  const std::string sessionFile = home.dir().file("session.plist");
+  PluginDialog dialog(session);
+  Retype(dialog, "JobStartMessage", "Draft");
+  Retype(dialog, "JobName", "Typed, not yet synced");
+  person.onModal([](ui::Window& window, ui::UserDriver& user) {
+    user.click(*Titled(window.content(), "Use Login Name as Sender Name"));
+    user.pressReturn(window);
+  });
+  ASSERT_EQ(dialog.user().click(Front(dialog, "JobNotesPreferences")), platform::noErr);
+  EXPECT_EQ(dialog.named("JobStartMessage").text(), "Draft");
+  EXPECT_EQ(dialog.named("JobName").text(), "Typed, not yet synced");
+  std::string out;
+  ASSERT_EQ(host_test::RunPython("print(sorted(plistlib.load(open(sys.argv[1], \"rb\")).items()))", prefs, &out), 0);
+  EXPECT_EQ(out,
+            "[('useDocumentNameAsJobName', 1), ('useLoginNameAsRecipientName', 1), ('useLoginNameAsSenderName', 0)]\n");
+
+  ASSERT_EQ(dialog.sync(false), platform::noErr);
+  ASSERT_TRUE(session.save(sessionFile));
+  const std::string prefsBefore = korvo_test::ReadFile(prefs), sessionBefore = korvo_test::ReadFile(sessionFile);
+  person.onModal([](ui::Window& window, ui::UserDriver& user) {
+    for (const char* box : {"Use Document Name as Job Name", "Use Login Name as Sender Name"})
+      user.click(*Titled(window.content(), box));
+    user.pressEscape(window);
+  });
+  ASSERT_EQ(dialog.user().click(dialog.named("JobNotesPreferences")), platform::noErr);
+  ASSERT_EQ(dialog.sync(false), platform::noErr);
+  ASSERT_TRUE(session.save(sessionFile));
+  EXPECT_EQ(korvo_test::ReadFile(prefs), prefsBefore);
+  EXPECT_EQ(korvo_test::ReadFile(sessionFile), sessionBefore);
+  EXPECT_TRUE(person.scriptUsedUp());
+}
+
+TEST_F(JobNotesPanel, MarkupInTheMessagesAndTheRecipientIsEscapedInTheExportedTicket) {
+  const std::string sessionFile = home.dir().file("session.plist"), xml = home.dir().file("j.xml");
+  {
+    PluginDialog dialog(session);
+    Retype(dialog, "Recipient", "R&D <print room>");
+    Retype(dialog, "BannerMessage", "a > b");
+    Retype(dialog, "AdditionalInfo", "<&>");
+    ASSERT_EQ(dialog.sync(false), platform::noErr);
+  }
+  ASSERT_TRUE(session.save(sessionFile));
+  std::string out;
+  ASSERT_EQ(host_test::RunPde("export --session " + sessionFile + " -o " + xml, &out, true), 0) << out;
+  const std::string exported = korvo_test::ReadFile(xml);
+  for (const char* text : {">R&amp;D &lt;print room&gt;</job-recipient-name>", ">a &gt; b</job-sheet-message>",
+                           ">&lt;&amp;&gt;</job-accounting-data>"})
+    EXPECT_NE(exported.find(text), std::string::npos) << text << "\n" << exported;
+  EXPECT_EQ(korvo_test::RunCommand("xmllint --noout " + xml + " 2>&1", &out), 0) << out;
+}
+
+}  // namespace
