@@ -13,16 +13,23 @@ namespace ui = platform::ui;
 
 // Makes one choice and answers what it opens; false after one "ERROR:" line naming the setting.
 // Note alerts are told on err, one line each, and the choice goes on.
-bool Apply(PrintDialog& pde, const std::string& setting, std::ostream& err) {
-  const std::size_t equals = setting.find('=');
-  const std::string key = setting.substr(0, equals), value = setting.substr(equals + 1);
+// The setting as messages name it: a long value (a pasted message, say) cut short.
+std::string Named(const std::string& setting) {
+  constexpr std::size_t kShown = 72;
+  return setting.size() <= kShown ? setting : setting.substr(0, kShown) + "...";
+}
+
+bool Apply(PrintDialog& pde, const std::string& fullSetting, std::ostream& err) {
+  const std::size_t equals = fullSetting.find('=');
+  const std::string key = fullSetting.substr(0, equals), value = fullSetting.substr(equals + 1);
+  const std::string setting = Named(fullSetting);
   ui::LabelAnswers answers;
   ui::UserDriver user;
   const platform::OSStatus status =
       ui::ChooseByLabels(pde.window().content(), user, key, ui::SplitLabelPath(value), &answers);
   for (const std::string& note : answers.notes()) err << "NOTE: " << setting << ": " << note << "\n";
   if (status == ui::kNoSuchLabelErr) {
-    err << "ERROR: " << setting << ": no setting " << key << " offering \"" << value << "\"\n";
+    err << "ERROR: " << setting << ": no setting " << key << " offering \"" << Named(value) << "\"\n";
   } else if (status != platform::noErr) {
     err << "ERROR: " << setting << ": not available now\n";
   } else if (answers.refusal()) {
