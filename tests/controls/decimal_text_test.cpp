@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "controls/controls_test_support.h"
-
 namespace {
 
 const NumberSymbols kEnglish{".", ","};
@@ -27,16 +25,6 @@ TEST(DecimalText, RefusesWhatIsNoNumberOrPast32Bits) {
   EXPECT_EQ(ParseDecimalText("-21474836.48", 2, kEnglish), -2147483647 - 1);
   EXPECT_EQ(ParseDecimalText("21474836.475", 2, kEnglish), std::nullopt);  // rounds past the top
   EXPECT_EQ(ParseDecimalText("0000000000000000000001", 0, kEnglish), 1);
-}
-
-TEST(DecimalText, FollowsTheUsersLocale) {
-  {
-    controls_test::ScopedLocale german("de_DE.UTF-8");
-    EXPECT_EQ(UserNumberSymbols().decimalSeparator, ",");
-    EXPECT_EQ(FormatDecimalText(850, 2), "8,50");
-  }
-  controls_test::ScopedLocale english("en_US.UTF-8");
-  EXPECT_EQ(FormatDecimalText(850, 2), "8.50");
 }
 
 }  // namespace

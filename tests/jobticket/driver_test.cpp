@@ -89,15 +89,6 @@ TEST(JTktDriver, SelectedSpecialPagesFrameTheDocumentOnlyWhenPresent) {
   EXPECT_TRUE(Document(exceptions).ends_with("</jtkt>"));
 }
 
-TEST(JTktDriver, PadsAreNeverWrittenOutsideADocument) {
-  PlistDict ticket = WithOptions({{kJTKTOptionCoversKey, true}});
-  ticket[kNoOfPadsKey] = 4;
-  const std::string document = Document(ticket);
-  EXPECT_TRUE(document.starts_with("<?xml")) << document;
-  EXPECT_TRUE(document.ends_with("</jtkt>"));
-  EXPECT_EQ(jtkt_test::XmllintComplaint(document), "");
-}
-
 TEST(JTktDriver, TheProcessWideStreamIsPutBack) {
   jtkt_test::MemoryStream before, target;
   JTktOutputRedirect outer(before.get());

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "support/test_support.h"
+
 namespace {
 
 class NumberText : public testing::Test {
@@ -30,18 +32,13 @@ TEST_F(NumberText, ScalesByTheDecimalsInTheLocalesForm) {
 }
 
 TEST_F(NumberText, FollowsTheUsersLocale) {
-  const char* old = std::getenv("LC_ALL");
-  std::string saved = old ? old : "";
-  ::setenv("LC_ALL", "de_DE.UTF-8", 1);
-  std::optional<std::string> german = CreateLocalizedCFStringFromNumberWithDecimals(850, 2);
-  ::setenv("LC_ALL", "en_US.UTF-8", 1);
-  std::optional<std::string> english = CreateLocalizedCFStringFromNumberWithDecimals(850, 2);
-  ::setenv("LC_ALL", "zz_ZZ.UTF-8", 1);  // named, but not installed here
-  std::optional<std::string> missing = CreateLocalizedCFStringFromNumberWithDecimals(850, 2);
-  if (old) ::setenv("LC_ALL", saved.c_str(), 1); else ::unsetenv("LC_ALL");
-  EXPECT_EQ(german, "8,50");
-  EXPECT_EQ(english, "8.50");
-  EXPECT_EQ(missing, "8.50");
+  const auto in = [](const char* locale) {
+    korvo_test::ScopedEnv lcAll("LC_ALL", locale);
+    return CreateLocalizedCFStringFromNumberWithDecimals(850, 2);
+  };
+  EXPECT_EQ(in("de_DE.UTF-8"), "8,50");
+  EXPECT_EQ(in("en_US.UTF-8"), "8.50");
+  EXPECT_EQ(in("zz_ZZ.UTF-8"), "8.50");  // named, but not installed here
 }
 
 TEST_F(NumberText, GivesNothingWithoutALocale) {

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "model/image_shift_options.h"
 #include "support/test_support.h"
 
@@ -108,7 +106,7 @@ TEST(ImageShift, ChangingTheUnitConvertsAndStaysInRange) {
 TEST(ImageShift, SummaryShowsBothSidesOrTheDefault) {
   auto bundle = platform::Bundle::open(korvo_test::BundlePath());
   ASSERT_TRUE(bundle) << bundle.error();
-  ::setenv("LC_ALL", "en_US.UTF-8", 1);
+  korvo_test::ScopedEnv english("LC_ALL", "en_US.UTF-8");
   ImageShiftOptions o;
   EXPECT_EQ(GenerateImageShiftSummary(*bundle, &o, kJobContextJob), "Printer Default");
   EXPECT_EQ(GenerateImageShiftSummary(*bundle, &o, kJobContextException), "Use Job Setting");
@@ -120,7 +118,6 @@ TEST(ImageShift, SummaryShowsBothSidesOrTheDefault) {
   o.setInches(false);
   EXPECT_EQ(GenerateImageShiftSummary(*bundle, &o, kJobContextJob),
             "Side 1: X: 38.1 mm, Y: -1.3 mm\nSide 2: X: 0.0 mm, Y: 0.0 mm");
-  ::unsetenv("LC_ALL");
   EXPECT_FALSE(GenerateImageShiftSummary(nullptr, &o, kJobContextJob));
 }
 
