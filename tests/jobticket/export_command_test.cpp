@@ -43,6 +43,18 @@ TEST_F(ExportCommand, TheSamplePrintersDefaultSessionGivesAWellFormedFile) {
   EXPECT_EQ(korvo_test::ReadFile(session), before);  // export saves nothing
 }
 
+TEST_F(ExportCommand, StandardOutputAndALinkToItGetTheSameDocument) {
+  std::string file, piped, linked;
+  ASSERT_EQ(Export("--session " + session + " -o " + dir.file("job.xml"), &file), 0) << file;
+  ASSERT_EQ(korvo_test::RunCommand(Program() + " export --session " + session + " -o -", &piped), 0);
+  EXPECT_EQ(piped, korvo_test::ReadFile(dir.file("job.xml")));
+  // A link to the process's own standard output is followed, and stays a link.
+  ASSERT_EQ(korvo_test::RunCommand("ln -s /proc/self/fd/1 " + dir.file("out"), nullptr), 0);
+  ASSERT_EQ(korvo_test::RunCommand(Program() + " export --session " + session + " -o " + dir.file("out"), &linked), 0);
+  EXPECT_EQ(linked, piped);
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.file("out")));
+}
+
 TEST_F(ExportCommand, TheSessionsSettingsReachTheFile) {
   auto loaded = platform::PrintSession::load(session);
   ASSERT_TRUE(loaded) << loaded.error();
