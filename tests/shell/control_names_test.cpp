@@ -26,7 +26,7 @@ void CollectNames(const xmlNode* node, const std::string& where, Places& places)
 }
 
 // Every name of every namespace, by namespace: "dialog" for the shell's window and the panels'
-// windows (named "Panel"), "<file>/<window>" for the rest.
+// windows (named "Panel", and the Advanced panel's "Advanced"), "<file>/<window>" for the rest.
 std::map<std::string, Places> NamesOfAllDescriptions(const std::filesystem::path& resources) {
   std::map<std::string, Places> spaces;
   for (const auto& entry : std::filesystem::directory_iterator(resources)) {
@@ -38,7 +38,8 @@ std::map<std::string, Places> NamesOfAllDescriptions(const std::filesystem::path
     for (const xmlNode* window = xmlDocGetRootElement(doc.get())->children; window; window = window->next) {
       if (window->type != XML_ELEMENT_NODE) continue;
       const std::string name = Attribute(window, "name");
-      const bool shown = file == "PDE_Shell.interface.xml" || name == "Panel";
+      const bool shown = file == "PDE_Shell.interface.xml" || name == "Panel" ||
+                         (file == "AdvancedPanel.interface.xml" && name == "Advanced");
       CollectNames(window, file + "/" + name, spaces[shown ? "dialog" : file + "/" + name]);
     }
   }
