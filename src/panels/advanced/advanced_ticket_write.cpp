@@ -22,24 +22,30 @@ std::int32_t PageNumber(const std::string& text) {
   return static_cast<std::int32_t>(std::strtol(text.c_str(), nullptr, 10));
 }
 
+// The job's stock dictionary with the forced size in it: kept under the client that wrote it,
+// and left alone when nothing in it changes.
+void PutJobStock(Ticket& t, const platform::PlistDict* found, platform::PlistDict stock) {
+  if (found != nullptr && *found == stock) return;
+  const std::string* owner = t.clientOf(kJobLevelStockKey);
+  t.set(kJobLevelStockKey, std::move(stock), owner ? std::string(*owner) : std::string(kPrintingManagerClientID));
+}
+
 // The forced size lives in the job's stock dictionary, next to what Paper/Output keeps there.
 void WriteForcedSize(const AdvancedContext& c, Ticket& t) {
   const platform::PlistDict* found = t.getDictionary(kJobLevelStockKey);
+  platform::PlistDict stock = found ? *found : platform::PlistDict{};
   if (c.forceNewSize < 2) {
     Put(t, kBookletForceNewSizeKey, false);
     if (found == nullptr) return;
-    platform::PlistDict stock = *found;
     for (const char* key : {stock_keys::kSizeKey, stock_keys::kWidthKey, stock_keys::kLengthKey}) stock.erase(key);
-    Put(t, kJobLevelStockKey, std::move(stock));
-    return;
+  } else {
+    stock[stock_keys::kSizeKey] = c.forceNewSize;
+    if (c.forceNewSize == kStockSizeCustom) {
+      stock[stock_keys::kWidthKey] = c.customWidth;
+      stock[stock_keys::kLengthKey] = c.customLength;
+    }
   }
-  platform::PlistDict stock = found ? *found : platform::PlistDict{};
-  stock[stock_keys::kSizeKey] = c.forceNewSize;
-  if (c.forceNewSize == kStockSizeCustom) {
-    stock[stock_keys::kWidthKey] = c.customWidth;
-    stock[stock_keys::kLengthKey] = c.customLength;
-  }
-  Put(t, kJobLevelStockKey, std::move(stock));
+  PutJobStock(t, found, std::move(stock));
 }
 
 }  // namespace

