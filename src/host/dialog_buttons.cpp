@@ -13,6 +13,7 @@ namespace ui = platform::ui;
 
 constexpr platform::OSType kOKCommand = platform::FourCharCode("ok  ");
 constexpr platform::OSType kCancelCommand = platform::FourCharCode("not!");
+constexpr int kExportMode = 1;  // the summary window's export form
 constexpr platform::OSType kExportCommand = platform::FourCharCode("PDex");
 // Save runs once the extension has seen the OK press: it is posted, and handled when delivered.
 constexpr std::uint32_t kSavePosted = platform::FourCharCode("PDsv");
@@ -106,6 +107,7 @@ void DialogButtons::exportJobTicket() {
   if (!path) return;
   // The file holds the settings as they stand in the panels, not as they were last saved.
   dialog_.sync(false);
+  if (!confirmExport()) return;
   platform::Result<platform::OSStatus> exported = dialog_.exportJobTicket(*path);
   if (!exported) {
     err_ << "ERROR: " << exported.error() << "\n";
@@ -115,6 +117,19 @@ void DialogButtons::exportJobTicket() {
   } else {
     ShowAlert(ui::AlertLevel::Note, "The job ticket was exported.", *path);
   }
+}
+
+// The summary of what the file will hold; the file is written only when the user goes on.
+bool DialogButtons::confirmExport() {
+  platform::PlistDict settings;
+  if (const platform::Ticket* ticket = session_.ticket(platform::kPDE_PMPrintSettingsRef))
+    for (const auto& [key, item] : ticket->items()) settings.emplace(key, item.value);
+  platform::Result<platform::OSStatus> shown = dialog_.showJobTicketSummary(settings, kExportMode, "");
+  if (!shown) {
+    err_ << "ERROR: " << shown.error() << "\n";
+    return false;
+  }
+  return *shown == platform::noErr;
 }
 
 }  // namespace korvo_host

@@ -33,6 +33,7 @@ class DialogButtons {
   platform::OSStatus handle(platform::ui::Event& event);
   void save();
   void exportJobTicket();
+  bool confirmExport();
 
   PrintDialog& dialog_;
   platform::PrintSession& session_;

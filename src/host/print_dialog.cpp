@@ -13,6 +13,8 @@ using PathProc = platform::OSStatus (*)(const char* path);
 constexpr const char* kImportSymbol = "JTKTImportFilesAtPaths";
 using SummaryProc = void (*)(void* refCon, const char* text);
 using ImportProc = platform::OSStatus (*)(const char* const* paths, int count, SummaryProc summary, void* refCon);
+constexpr const char* kSummarySymbol = "DisplayJTKTImportExportSummary";
+using SummaryWindowProc = platform::OSStatus (*)(const platform::PlistDict* settings, std::int32_t mode, const char* name);
 
 
 }  // namespace
@@ -105,6 +107,14 @@ platform::Result<platform::OSStatus> PrintDialog::exportJobTicket(const std::str
 
 platform::Result<platform::OSStatus> PrintDialog::drawWatermark(const std::string& path) const {
   return callPathEntry(kWatermarkSymbol, "watermark drawing", path);
+}
+
+platform::Result<platform::OSStatus> PrintDialog::showJobTicketSummary(const platform::PlistDict& settings, int mode,
+                                                                     const std::string& name) const {
+  using R = platform::Result<platform::OSStatus>;
+  void* address = module_->symbol(kSummarySymbol);
+  if (address == nullptr) return R::fail(bundle().path() + ": the plug-in has no job-ticket summary");
+  return R::ok(reinterpret_cast<SummaryWindowProc>(address)(&settings, mode, name.c_str()));
 }
 
 platform::Result<platform::OSStatus> PrintDialog::importJobTickets(const std::vector<std::string>& paths,

@@ -39,6 +39,12 @@ class PrintDialog {
   platform::Result<platform::OSStatus> importJobTickets(const std::vector<std::string>& paths,
                                                         std::string* summary) const;
 
+  // Shows the plug-in's summary window of the settings (print-settings keys) for an export (mode
+  // 1) or an import (mode 0, of the file name): 0 when the user goes on, -1 when the user
+  // cancels, another status when the window cannot be shown; a message when the module has none.
+  platform::Result<platform::OSStatus> showJobTicketSummary(const platform::PlistDict& settings, int mode,
+                                                            const std::string& name) const;
+
   // Where the plug-in's fetch of the printer's stock library stands: its status word, one line
   // per stock and the reason of a failure; a message when the module offers no such report.
   struct StockReport {

@@ -15,3 +15,7 @@ inline constexpr const char* kPagesToPrintToKey = "com.korvo.print.PagesToPrintT
 inline constexpr const char* kAccountingOnKey = "com.korvo.Act.jtkt.On";
 inline constexpr const char* kAccountingUserIDKey = "com.korvo.Act.jtkt.UID";
 inline constexpr const char* kAccountingAccountIDKey = "com.korvo.Act.jtkt.AID";
+
+// The Advanced panel's own choices. The booklet image order is 1 right to left, 2 left to right.
+inline constexpr const char* kAdvancedBookletLayoutOrderKey = "com.korvo.print.AdvancedBookletLayoutOrderStr";
+inline constexpr const char* kEmitJTKTKey = "com.korvo.print.EmitJTKT";

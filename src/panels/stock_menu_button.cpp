@@ -3,7 +3,9 @@
 #include <memory>
 
 #include "kit/control_helpers.h"
+#include "kit/plugin_bundle.h"
 #include "model/stock_summary.h"
+#include "panels/custom_stock_dialogs.h"
 #include "vocabulary/setting_map.h"
 #include "vocabulary/setting_map_menus.h"
 
@@ -13,11 +15,31 @@ namespace {
 
 // Values whose choice opens a set-up dialog that comes with a later part of the plug-in.
 bool OpensLaterDialog(platform::OSType command, std::int32_t value) {
-  if (command == kStockSizeCommand) return value == kStockSizeCustom;
   if (command == kStockColorCommand) return value == 10;
   if (command == kStockTypeCommand) return value == 4 || value == 52 || value == 6 || value == 54 || value == 7;
-  if (command == kStockWeightCommand) return value == 1;
   return false;
+}
+
+constexpr std::int32_t kCustomWeightItem = 1;
+
+// "Custom..." sizes and weights ask for their numbers; true when the user gave them.
+bool AskCustomSize(Stock& stock) {
+  std::int32_t width = stock.width(), length = stock.length();
+  bool confirmed = false;
+  RunModalCustomStockSizeDialog(GetPDEBundle(), &width, &length, &confirmed);
+  if (confirmed) {
+    stock.setWidth(width);
+    stock.setLength(length);
+  }
+  return confirmed;
+}
+
+bool AskCustomWeight(Stock& stock) {
+  std::int32_t weight = stock.weight();
+  bool confirmed = false;
+  RunModalCustomStockWeightDialog(GetPDEBundle(), &weight, &confirmed);
+  if (confirmed) stock.setWeight(weight);
+  return confirmed;
 }
 
 void AppendSubmenu(const platform::Bundle* bundle, ui::Menu& menu, const char* titleKey, const SettingMap* map,
@@ -59,6 +81,7 @@ bool ApplyStockMenuChoice(const ui::Event& event, Stock& stock) {
   const std::int32_t value = *item->refValue;
   switch (event.command) {
     case kStockSizeCommand:
+      if (value == kStockSizeCustom && !AskCustomSize(stock)) return false;
       stock.setSource(kPrinterDefault);
       stock.setSize(value);
       stock.setCustomName({});
@@ -76,6 +99,7 @@ bool ApplyStockMenuChoice(const ui::Event& event, Stock& stock) {
       stock.setCustomName({});
       return true;
     case kStockWeightCommand:
+      if (value == kCustomWeightItem) return AskCustomWeight(stock);
       stock.setWeight(value);
       return true;
     default:

@@ -19,8 +19,9 @@ inline constexpr platform::OSType kStockWeightCommand = platform::FourCharCode("
 inline constexpr platform::OSType kStockAdvancedCommand = platform::FourCharCode("SAdv");
 
 // Fills the button's menu for a stock of that context. The items whose dialogs are not part of
-// the plug-in yet (the stock library, the advanced selection, the custom size, colour, type and
-// weight set-ups, the tab and ordered stock set-ups) are there but disabled.
+// the plug-in yet (the stock library, the advanced selection, the custom colour and type set-ups,
+// the tab and ordered stock set-ups) are there but disabled; "Custom..." sizes and weights open
+// the custom size and weight dialogs.
 void BuildStockMenu(const platform::Bundle* bundle, platform::ui::Menu& menu, JobContext context);
 
 // What a command event from the stock menu does to the stock: true when the stock changed, false

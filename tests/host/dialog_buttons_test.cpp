@@ -79,10 +79,24 @@ TEST_F(DialogButtonsTest, CancelEndsWithoutSaving) {
 TEST_F(DialogButtonsTest, ExportWritesTheJobTicketToTheChosenFile) {
   korvo_host::DialogButtons buttons(*dialog_, session_, std::nullopt, out_, err_);
   const std::string path = dir_.file("ticket.xml");
-  script_.onFile(path);
-  script_.onAlert(1);
   ui::Control* exportButton = window().find(korvo_host::kExportButtonID);
   ASSERT_NE(exportButton, nullptr);
+
+  // The summary comes first; cancelling it writes nothing.
+  std::string summary;
+  script_.onFile(path);
+  script_.onModal([&](ui::Window& shown, ui::UserDriver& user) {
+    summary = shown.find({platform::FourCharCode("Kshl"), 6003})->text();
+    user.pressEscape(shown);
+  });
+  ASSERT_EQ(user_.click(*exportButton), platform::noErr);
+  EXPECT_TRUE(summary.starts_with("Job Notes\n") && summary.find("\nJob Setup\n") != std::string::npos) << summary;
+  EXPECT_FALSE(std::filesystem::exists(path));
+  EXPECT_TRUE(script_.alerts().empty());
+
+  script_.onFile(path);
+  script_.onModal([](ui::Window& shown, ui::UserDriver& user) { user.pressReturn(shown); });
+  script_.onAlert(1);
   ASSERT_EQ(user_.click(*exportButton), platform::noErr);
   std::string check;
   EXPECT_EQ(korvo_test::RunCommand("xmllint --noout " + path, &check, true), 0) << check;

@@ -70,7 +70,8 @@ TEST(PluginEntry, ModuleExportsTheFactoryTheJobTicketWriterAndReaderTheMapsAndNo
   const std::set<std::string> named = {"KorvoPDEPluginFactory",  "JTKTExportToFileAtPath",
                                        "JTKTImportFilesAtPaths", "KorvoPrinterStockReport",
                                        "KorvoType42FromFontFile", "KorvoWatermarkToFileAtPath",
-                                       "FinishMap1",             "JobFormatMap2"};
+                                       "FinishMap1",             "JobFormatMap2",
+                                       "DisplayJTKTImportExportSummary"};
   for (const std::string& required : named) EXPECT_TRUE(ours.count(required)) << required;
   for (const char* required : {"WriteJTktHeader", "WriteJTktMedia", "DuplexMap", "CompleteStockSizeMap"})
     EXPECT_TRUE(ours.count(required)) << required;

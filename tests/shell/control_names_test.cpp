@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <map>
+#include <set>
 
 #include "platform/xml_handles.h"
 
@@ -25,8 +26,16 @@ void CollectNames(const xmlNode* node, const std::string& where, Places& places)
   }
 }
 
+// The windows the panels show in the dialog's pane, by their description file and window name;
+// every other window is a dialog of its own.
+const std::set<std::pair<std::string, std::string>> kPanelWindows = {
+    {"Paper_Output.interface.xml", "Panel"},
+    {"JobNotes.interface.xml", "JobNotesEnhanced"},
+    {"AdvancedPanel.interface.xml", "Advanced"},
+};
+
 // Every name of every namespace, by namespace: "dialog" for the shell's window and the panels'
-// windows (named "Panel", or the name their panel gives), "<file>/<window>" for the rest.
+// windows (kPanelWindows), "<file>/<window>" for the rest.
 std::map<std::string, Places> NamesOfAllDescriptions(const std::filesystem::path& resources) {
   std::map<std::string, Places> spaces;
   for (const auto& entry : std::filesystem::directory_iterator(resources)) {
@@ -38,7 +47,7 @@ std::map<std::string, Places> NamesOfAllDescriptions(const std::filesystem::path
     for (const xmlNode* window = xmlDocGetRootElement(doc.get())->children; window; window = window->next) {
       if (window->type != XML_ELEMENT_NODE) continue;
       const std::string name = Attribute(window, "name");
-      const bool shown = file == "PDE_Shell.interface.xml" || name == "Panel" || name == "JobNotesEnhanced";
+      const bool shown = file == "PDE_Shell.interface.xml" || kPanelWindows.contains({file, name});
       CollectNames(window, file + "/" + name, spaces[shown ? "dialog" : file + "/" + name]);
     }
   }

@@ -1,15 +1,32 @@
-// The Advanced panel: so far only its place in the shell, its title and an empty context;
-// its controls and ticket entries come with the panel's own work.
+// The Advanced panel's seven operations, as the shell calls them through the panel skeleton.
+#include "panels/advanced/advanced_panel.h"
+
+#include <memory>
+
+#include "panels/advanced/advanced_ticket.h"
 #include "panels/panel_getters.h"
 #include "panels/panel_skeleton.h"
 
 namespace {
 
 struct AdvancedPanel {
-  using Context = PanelContext;
+  using Context = AdvancedContext;
   static constexpr const char* kTitleKey = "Advanced";
+
+  static void ReadTicket(Context& panel, const platform::PrintSession& session) {
+    if (const platform::Ticket* settings = session.ticket(platform::kPDE_PMPrintSettingsRef))
+      ReadAdvancedTicket(panel, *settings);
+  }
+  static void WriteTicket(Context& panel, platform::Ticket& settings) {
+    SyncFromUI(panel);
+    WriteAdvancedTicket(panel, settings);
+  }
+  static void ShowValues(Context& panel) { SyncToUI(panel); }
+  static platform::OSStatus Open(Context& panel) { return OpenAdvancedControls(panel); }
 };
 
 }  // namespace
 
-platform::OSStatus GetAdvancedPanelInterface(std::unique_ptr<PanelInterface>* out) { return PanelSkeleton<AdvancedPanel>::Get(out); }
+platform::OSStatus GetAdvancedPanelInterface(std::unique_ptr<PanelInterface>* out) {
+  return PanelSkeleton<AdvancedPanel>::Get(out);
+}

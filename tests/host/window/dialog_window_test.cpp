@@ -270,5 +270,28 @@ TEST_F(DialogWindowTest, JobNotesTakesWhatIsTypedAndSaveWritesIt) {
   EXPECT_EQ(banner ? *banner : "(absent)", "For Sam");
 }
 
+// The Advanced panel in the window: Send Job Ticket turned off and saved is what the session keeps.
+TEST_F(DialogWindowTest, SendJobTicketTurnedOffInTheAdvancedPanelIsSaved) {
+  startDialog();
+  std::map<std::string, Place> places = waitForLayout("Kshl/2");
+  ASSERT_TRUE(places.count("Kshl/2")) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
+  click(places["Kshl/2"]);
+  places = waitForLayout("item Advanced");
+  ASSERT_TRUE(places.count("item Advanced")) << korvo_test::ReadFile(layout());
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  places = ReadLayout(layout()).places;
+  click(places["item Advanced"]);
+  places = waitForLayout("KPDE/640");
+  ASSERT_TRUE(places.count("KPDE/640")) << korvo_test::ReadFile(layout());
+  screenshot("dialog-window-advanced.png");
+  click(places["KPDE/640"]);
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  click(places["PDlg/2"]);
+  ASSERT_EQ(dialog_->waitForExit(20), std::optional<int>(0)) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
+  auto saved = platform::PrintSession::load(session());
+  ASSERT_TRUE(saved) << saved.error();
+  EXPECT_EQ(saved->ticket(platform::kPDE_PMPrintSettingsRef)->getInteger("com.korvo.print.EmitJTKT"), 0);
+}
+
 }  // namespace
 #endif

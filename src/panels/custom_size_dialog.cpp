@@ -1,0 +1,159 @@
+// "Custom Size Setup": the width and length of a custom paper in the user's units, within the
+// printer's custom-size limits. A field the user leaves alone gives back exactly what it was
+// given, so opening and confirming never moves a size.
+#include <algorithm>
+#include <optional>
+
+#include "controls/spin_control.h"
+#include "kit/control_helpers.h"
+#include "kit/dialog_services.h"
+#include "panels/custom_size_units.h"
+#include "panels/custom_stock_dialogs.h"
+#include "panels/modal_dialog.h"
+#include "platform/ui/interaction.h"
+#include "vocabulary/ppd_bridge.h"
+#include "vocabulary/printer_default.h"
+
+namespace ui = platform::ui;
+
+namespace {
+
+constexpr platform::OSType kSignature = platform::FourCharCode("CuSz");
+constexpr ui::ControlID kWidthFieldID{kSignature, 1};
+constexpr ui::ControlID kWidthArrowsID{kSignature, 2};
+constexpr ui::ControlID kLengthFieldID{kSignature, 3};
+constexpr ui::ControlID kLengthArrowsID{kSignature, 4};
+constexpr ui::ControlID kUnitsID{kSignature, 5};
+constexpr ui::ControlID kPreviewID{kSignature, 8};
+constexpr ui::ControlID kDefaultsID{kSignature, 9};
+constexpr ui::ControlID kHelpID{kSignature, 10};
+constexpr const char* kHelpPage = "paper_output/paper/db_new_custom_size_dm.htm";
+// Where the preview keeps the paper it drew (a ui::Rect; absent when it drew nothing).
+constexpr platform::OSType kPreviewTag = platform::FourCharCode("prvw");
+
+// One dimension: its arrows, its limits in points, and the stored value it still shows untouched.
+struct Dimension {
+  ui::Control* arrows = nullptr;
+  float minimumPoints = 0, maximumPoints = 0;
+  std::optional<std::int32_t> kept;
+
+  bool untouched(CustomSizeUnits units) const {
+    return kept && SpinControlIsInputValid(arrows) && arrows->value() == FieldValueOfDimension(*kept, units);
+  }
+  // Limits and decimals first, so that a value in the new units is never held by the old bounds.
+  void show(CustomSizeUnits units, std::int32_t value) {
+    const FieldLimits limits = FieldLimitsInUnits(minimumPoints, maximumPoints, units);
+    arrows->setMinimum(limits.minimum);
+    arrows->setMaximum(limits.maximum);
+    SetSpinControlDecimals(*arrows, DecimalsOfUnits(units));
+    SetSpinControlValue(arrows, std::clamp(value, limits.minimum, limits.maximum));
+  }
+  void showStored(CustomSizeUnits units, std::int32_t stored) {
+    kept = stored;
+    show(units, FieldValueOfDimension(stored, units));
+  }
+  void changeUnits(CustomSizeUnits from, CustomSizeUnits to) {
+    if (untouched(from)) return showStored(to, *kept);
+    const std::int32_t value = ConvertFieldValue(arrows->value(), from, to);
+    kept.reset();
+    show(to, value);
+  }
+  std::int32_t stored(CustomSizeUnits units) const {
+    return untouched(units) ? *kept : DimensionOfFieldValue(arrows->value(), units);
+  }
+};
+
+void ShowUnits(ui::Control& group, CustomSizeUnits units) {
+  group.setValue(units);
+  for (std::size_t i = 0; i < group.children().size(); ++i)
+    group.children()[i]->setValue(static_cast<std::int32_t>(i) + 1 == units ? 1 : 0);
+}
+
+void ShowInvalidSizeNotice(const platform::Bundle* bundle) {
+  ui::AlertRequest alert;
+  alert.level = ui::AlertLevel::Caution;
+  alert.title = bundle->localizedString("Invalid Paper Size Header");
+  alert.message = bundle->localizedString("Invalid Paper Size Message");
+  alert.buttons = {bundle->localizedString("OK")};
+  ui::RunStandardAlert(alert);
+}
+
+// The paper as the preview draws it, kept on the preview for a renderer or a test to read.
+void DrawPreview(ui::Control& preview, const Dimension& width, const Dimension& length) {
+  const std::optional<ui::Rect> paper =
+      CustomSizePreviewRect(preview.bounds(), width.arrows->value(), length.arrows->value(),
+                            width.arrows->maximum(), length.arrows->maximum());
+  if (paper)
+    preview.setProperty(kDrawingCreator, kPreviewTag, *paper);
+  else
+    preview.setProperty(kDrawingCreator, kPreviewTag, std::any());
+}
+
+}  // namespace
+
+platform::OSStatus RunModalCustomStockSizeDialog(const platform::Bundle* bundle, std::int32_t* width,
+                                                 std::int32_t* length, bool* confirmed) {
+  if (width == nullptr || length == nullptr || confirmed == nullptr) return platform::paramErr;
+  *confirmed = false;
+  std::unique_ptr<ui::Window> window = LoadDialogWindow(bundle, "CustomStockSize", "Custom");
+  if (!window) return kDialogNotLoadedErr;
+  ui::Control* widthField = window->find(kWidthFieldID);
+  ui::Control* lengthField = window->find(kLengthFieldID);
+  ui::Control* units = window->find(kUnitsID);
+  ui::Control* preview = window->find(kPreviewID);
+  Dimension w, l;
+  w.arrows = window->find(kWidthArrowsID);
+  l.arrows = window->find(kLengthArrowsID);
+  if (!widthField || !lengthField || !units || !preview || !w.arrows || !l.arrows) return kDialogNotLoadedErr;
+  GetMediaLimits(w.minimumPoints, l.minimumPoints, w.maximumPoints, l.maximumPoints);
+  const CustomSizeDefaults defaults = CustomSizeDefaultsForLocale();
+  if (gCurrentUnits == kUnitsNotChosen) gCurrentUnits = defaults.units;
+  SetLocalizedWindowTitle(bundle, "Custom Size Setup", window.get());
+  for (auto [arrows, field] : {std::pair{w.arrows, widthField}, std::pair{l.arrows, lengthField}}) {
+    SetSpinControlField(*arrows, *field);
+    SetSpinControlRedrawControl(*arrows, *preview);
+    CreateSpinControl(arrows);
+  }
+  ui::EventHandlerRef draw = preview->installHandler({{ui::kEventClassControl, ui::kEventControlDraw}}, [&](ui::Event&) {
+    DrawPreview(*preview, w, l);
+    return platform::noErr;
+  });
+  ShowUnits(*units, gCurrentUnits);
+  w.showStored(gCurrentUnits, *width == kPrinterDefault ? defaults.width : *width);
+  l.showStored(gCurrentUnits, *length == kPrinterDefault ? defaults.length : *length);
+
+  ui::EventHandlerRef unitChange = units->installHandler({{ui::kEventClassControl, ui::kEventControlHit}}, [&](ui::Event&) {
+    const auto chosen = units->value() == kUnitsInches ? kUnitsInches : kUnitsMillimetres;
+    if (chosen == gCurrentUnits) return platform::noErr;
+    w.changeUnits(gCurrentUnits, chosen);
+    l.changeUnits(gCurrentUnits, chosen);
+    gCurrentUnits = chosen;
+    return platform::noErr;
+  });
+  ui::EventHandlerRef defaultsButton;
+  if (ui::Control* button = window->find(kDefaultsID))
+    defaultsButton = button->installHandler({{ui::kEventClassControl, ui::kEventControlHit}}, [&](ui::Event&) {
+      gCurrentUnits = defaults.units;
+      ShowUnits(*units, gCurrentUnits);
+      w.showStored(gCurrentUnits, defaults.width);
+      l.showStored(gCurrentUnits, defaults.length);
+      return platform::noErr;
+    });
+  ui::EventHandlerRef help;
+  if (ui::Control* button = window->find(kHelpID))
+    help = button->installHandler({{ui::kEventClassControl, ui::kEventControlHit}}, [bundle](ui::Event&) {
+      DisplayHelp(bundle, kHelpPage, "");
+      return platform::noErr;
+    });
+  auto accept = [&] {
+    if (SpinControlIsInputValid(w.arrows) && SpinControlIsInputValid(l.arrows)) return true;
+    ShowInvalidSizeNotice(bundle);
+    for (Dimension* d : {&w, &l}) SetSpinControlValue(d->arrows, d->arrows->value());  // the nearest valid sizes
+    return false;
+  };
+  if (!RunModalOKCancel(*window, accept)) return platform::noErr;
+  *width = w.stored(gCurrentUnits);
+  *length = l.stored(gCurrentUnits);
+  *confirmed = true;
+  return platform::noErr;
+}

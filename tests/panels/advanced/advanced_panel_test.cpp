@@ -1,0 +1,178 @@
+// The Advanced panel clicked through as a user would: its pop-ups and check boxes, what they store
+// in the ticket and read back, and the forced paper size it shares with Paper/Output.
+#include <gtest/gtest.h>
+
+#include "model/advanced_keys.h"
+#include "model/job_level_stock.h"
+#include "model/paper_output_keys.h"
+#include "panels/advanced/advanced_ticket.h"
+#include "panels/paper_output/paper_output_test_support.h"
+#include "platform/ticket/printer_info.h"
+#include "platform/ui/scripted_interaction.h"
+
+namespace {
+
+namespace ui = platform::ui;
+using korvo_test::PluginDialog;
+
+class AdvancedPanel : public ::testing::Test {
+ protected:
+  korvo_test::ScopedXdgHome home;
+  platform::PrintSession session = korvo_test::SessionOn(korvo_test::SamplePPDPath());
+  platform::Ticket& settings() { return *session.ticket(platform::kPDE_PMPrintSettingsRef); }
+  std::int64_t Integer(const char* key) { return settings().getInteger(key).value_or(-99); }
+  const platform::PlistDict& JobStock() {
+    static const platform::PlistDict none;
+    const platform::PlistDict* stock = settings().getDictionary(kJobLevelStockKey);
+    return stock ? *stock : none;
+  }
+  static std::optional<std::int64_t> Member(const platform::PlistDict& dict, const char* key) {
+    const platform::PlistValue* v = platform::PlistDictFind(dict, key);
+    return v && v->asInteger() ? std::optional(*v->asInteger()) : std::nullopt;
+  }
+  // Brings the Advanced panel to the front, as a person does with the panel pop-up.
+  static void ShowAdvanced(PluginDialog& dialog) { ASSERT_EQ(dialog.choose("Panel", "Advanced"), platform::noErr); }
+  static std::string Shown(PluginDialog& dialog, const char* name) {
+    ui::Control& popup = dialog.named(name);
+    const ui::MenuItem* item = popup.menu().item(popup.value());
+    return item ? item->text : "";
+  }
+};
+
+TEST_F(AdvancedPanel, ATicketWithoutItsEntriesReadsTheDefaults) {
+  PluginDialog dialog(session);
+  ShowAdvanced(dialog);
+  EXPECT_EQ(Shown(dialog, "BookletImageOrder"), "Left to Right");
+  EXPECT_EQ(Shown(dialog, "Rotate"), "Printer Default");
+  EXPECT_EQ(Shown(dialog, "OPISubstitution"), "Printer Default");
+  EXPECT_EQ(Shown(dialog, "OPIPrescan"), "Printer Default");
+  EXPECT_EQ(Shown(dialog, "ForceNewSize"), "Off");
+  EXPECT_EQ(dialog.named("SendJobTicket").value(), 1);
+  EXPECT_EQ(dialog.named("PagesToPrint").value(), 0);
+  EXPECT_FALSE(dialog.named("PagesFrom").enabled());
+  ASSERT_EQ(dialog.sync(false), platform::noErr);
+  EXPECT_EQ(Integer(kAdvancedBookletLayoutOrderKey), 2);
+  EXPECT_EQ(Integer(kAdvancedRotateImage180Key), 0);
+  EXPECT_EQ(Integer(kEmitJTKTKey), 1);
+  EXPECT_EQ(Integer(kOPISubsitutionKey), 1);
+  EXPECT_EQ(Integer(kOPIPrescanKey), 1);
+  EXPECT_EQ(Integer(kPagesToPrintSelectedKey), 0);
+  EXPECT_EQ(Integer(kPagesToPrintFromKey), 0);
+}
+
+TEST_F(AdvancedPanel, ChoicesAreStoredAndReadBack) {
+  {
+    PluginDialog dialog(session);
+    ShowAdvanced(dialog);
+    ASSERT_EQ(dialog.choose("Rotate", "On"), platform::noErr);
+    ASSERT_EQ(dialog.choose("BookletImageOrder", "Right to Left"), platform::noErr);
+    ASSERT_EQ(dialog.choose("OPIPrescan", "Gather"), platform::noErr);
+    ASSERT_EQ(dialog.user().click(dialog.named("SendJobTicket")), platform::noErr);
+    ASSERT_EQ(dialog.user().click(dialog.named("PagesToPrint")), platform::noErr);
+    EXPECT_TRUE(dialog.named("PagesFrom").enabled());
+    ASSERT_EQ(dialog.user().type(dialog.named("PagesFrom"), "12"), platform::noErr);
+    ASSERT_EQ(dialog.sync(false), platform::noErr);
+  }
+  EXPECT_EQ(Integer(kAdvancedRotateImage180Key), 2);
+  EXPECT_EQ(Integer(kAdvancedBookletLayoutOrderKey), 1);
+  EXPECT_EQ(Integer(kOPIPrescanKey), 4);
+  EXPECT_EQ(Integer(kEmitJTKTKey), 0);
+  EXPECT_EQ(Integer(kPagesToPrintSelectedKey), 1);
+  EXPECT_EQ(Integer(kPagesToPrintFromKey), 12);
+  EXPECT_EQ(Integer(kPagesToPrintToKey), 0);  // an empty field
+
+  PluginDialog again(session);
+  ShowAdvanced(again);
+  EXPECT_EQ(Shown(again, "Rotate"), "On");
+  EXPECT_EQ(Shown(again, "BookletImageOrder"), "Right to Left");
+  EXPECT_EQ(again.named("PagesFrom").text(), "12");
+  EXPECT_EQ(again.named("PagesTo").text(), "");  // 0 leaves the field as it was
+  ASSERT_EQ(again.sync(false), platform::noErr);
+  EXPECT_EQ(Integer(kAdvancedRotateImage180Key), 2);
+  EXPECT_EQ(Integer(kOPIPrescanKey), 4);
+}
+
+TEST_F(AdvancedPanel, ForceOffTakesTheSizeOutOfTheJobStock) {
+  settings().set(kJobLevelStockKey, platform::PlistDict{{"Size", 75}, {"Width", 20000}, {"Length", 30000}, {"Color", 3}},
+                 "com.korvo.print");
+  PluginDialog dialog(session);
+  ShowAdvanced(dialog);
+  EXPECT_EQ(Shown(dialog, "ForceNewSize"), "Custom...");
+  ASSERT_EQ(dialog.choose("ForceNewSize", "Off"), platform::noErr);
+  ASSERT_EQ(dialog.sync(false), platform::noErr);
+  EXPECT_FALSE(Member(JobStock(), "Size"));
+  EXPECT_FALSE(Member(JobStock(), "Width"));
+  EXPECT_FALSE(Member(JobStock(), "Length"));
+  EXPECT_EQ(Member(JobStock(), "Color"), 3);
+  EXPECT_EQ(settings().getBoolean(kBookletForceNewSizeKey), false);
+}
+
+TEST(AdvancedTicket, AForcedSizeMakesTheJobStockWhenTheTicketHasNone) {
+  AdvancedContext context;
+  context.forceNewSize = 4;
+  platform::Ticket settings;
+  WriteAdvancedTicket(context, settings);
+  const platform::PlistDict* stock = settings.getDictionary(kJobLevelStockKey);
+  ASSERT_NE(stock, nullptr);
+  EXPECT_EQ(*stock, (platform::PlistDict{{"Size", 4}}));
+}
+
+// Paper/Output's booklet puts its new size in the same "Size"; whichever panel is in front
+// writes last, and neither loses it.
+TEST_F(AdvancedPanel, TheBookletSizeSurvivesASyncWithEitherPanelInFront) {
+  for (const char* front : {"Paper/Output", "Advanced"}) {
+    settings().set(kJobLevelStockKey, platform::PlistDict{{"Size", 5}}, "com.korvo.print");
+    settings().set(kBookletLayoutKey, true, "com.korvo.print");
+    settings().set(kBookletForceNewSizeKey, true, "com.korvo.print");
+    PluginDialog dialog(session);
+    ASSERT_EQ(dialog.choose("Panel", front), platform::noErr);
+    ASSERT_EQ(dialog.sync(false), platform::noErr);
+    EXPECT_EQ(Member(JobStock(), "Size"), 5) << front;
+    EXPECT_EQ(settings().getBoolean(kBookletForceNewSizeKey), true) << front;
+  }
+}
+
+TEST_F(AdvancedPanel, ACustomForcedSizeIsAskedForAndCancelPutsThePopupBack) {
+  ui::ScriptedInteraction script;
+  PluginDialog dialog(session);
+  ShowAdvanced(dialog);
+  ASSERT_EQ(dialog.choose("ForceNewSize", "A3 (297 x 420 mm)"), platform::noErr);
+  script.onModal([](ui::Window& window, ui::UserDriver& user) { user.pressEscape(window); });
+  ASSERT_EQ(dialog.choose("ForceNewSize", "Custom..."), platform::noErr);
+  EXPECT_EQ(Shown(dialog, "ForceNewSize"), "A3 (297 x 420 mm)");
+
+  script.onModal([](ui::Window& window, ui::UserDriver& user) {
+    user.click(*window.content().findNamed("Units")->children().front());  // Inches
+    for (auto [name, text] : {std::pair{"Width", "8.50"}, std::pair{"Length", "11.00"}}) {
+      ui::Control& field = *window.content().findNamed(name);
+      user.select(field, {0, field.text().size()});
+      user.type(field, text);
+    }
+    user.pressReturn(window);
+  });
+  ASSERT_EQ(dialog.choose("ForceNewSize", "Custom..."), platform::noErr);
+  ASSERT_EQ(dialog.sync(false), platform::noErr);
+  EXPECT_EQ(Member(JobStock(), "Size"), 75);
+  EXPECT_EQ(Member(JobStock(), "Width"), 21590);
+  EXPECT_EQ(Member(JobStock(), "Length"), 27940);
+}
+
+TEST_F(AdvancedPanel, TheAboutBoxNamesThePrinterWithoutTheMakersWord) {
+  session.ensureTicket(platform::kPDE_PMPrinterInfoRef)
+      .set(platform::kPMMakeAndModelNameKey, "Korvo Prexan 5000", "com.apple.print");
+  ui::ScriptedInteraction script;
+  std::string printer, version;
+  script.onModal([&](ui::Window& window, ui::UserDriver& user) {
+    printer = window.content().find({platform::FourCharCode("KPDE"), 501})->text();
+    version = window.content().find({platform::FourCharCode("KPDE"), 502})->text();
+    user.pressReturn(window);
+  });
+  PluginDialog dialog(session);
+  ShowAdvanced(dialog);
+  ASSERT_EQ(dialog.user().click(dialog.named("About")), platform::noErr);
+  EXPECT_EQ(printer, "Prexan 5000");
+  EXPECT_EQ(version, "Driver Version 1.0 (1.0.0)");
+  EXPECT_TRUE(script.scriptUsedUp());
+}
+
+}  // namespace

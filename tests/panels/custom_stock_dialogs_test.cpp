@@ -1,0 +1,149 @@
+// The custom size and weight dialogs answered as a user would: units, limits, the numbers they
+// give back, and what they refuse.
+#include <gtest/gtest.h>
+
+#include "controls/spin_control.h"
+#include "panels/custom_size_units.h"
+#include "panels/custom_stock_dialogs.h"
+#include "platform/bundle/bundle.h"
+#include "platform/ui/scripted_interaction.h"
+#include "platform/ui/window.h"
+#include "support/test_support.h"
+#include "vocabulary/printer_default.h"
+
+namespace {
+
+namespace ui = platform::ui;
+
+void TypeOver(ui::UserDriver& user, ui::Control& field, const std::string& text) {
+  user.select(field, {0, field.text().size()});
+  user.type(field, text);
+}
+
+ui::Control& Named(ui::Window& window, const char* name) { return *window.content().findNamed(name); }
+
+class CustomStockDialogs : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    auto opened = platform::Bundle::open(korvo_test::BundlePath());
+    ASSERT_TRUE(opened);
+    bundle = *opened;
+    gCurrentUnits = kUnitsNotChosen;
+  }
+  // Runs the size dialog with the steps; the fields' texts as the dialog opened.
+  std::pair<std::string, std::string> RunSize(std::function<void(ui::Window&, ui::UserDriver&)> steps) {
+    std::pair<std::string, std::string> opened;
+    script.onModal([&](ui::Window& window, ui::UserDriver& user) {
+      opened = {Named(window, "Width").text(), Named(window, "Length").text()};
+      steps(window, user);
+    });
+    EXPECT_EQ(RunModalCustomStockSizeDialog(bundle, &width, &length, &confirmed), platform::noErr);
+    return opened;
+  }
+  ui::ScriptedInteraction script;
+  platform::Bundle* bundle = nullptr;
+  std::int32_t width = kPrinterDefault, length = kPrinterDefault;
+  bool confirmed = false;
+};
+
+TEST_F(CustomStockDialogs, AUSLocaleOpensInInchesAtLetter) {
+  korvo_test::ScopedEnv locale("LC_ALL", "en_US.UTF-8");
+  const auto opened = RunSize([](ui::Window& w, ui::UserDriver& user) { user.pressReturn(w); });
+  EXPECT_EQ(opened, (std::pair<std::string, std::string>("8.50", "11.00")));
+  EXPECT_EQ(gCurrentUnits, kUnitsInches);
+  EXPECT_TRUE(confirmed);
+  EXPECT_EQ(width, 21590);
+  EXPECT_EQ(length, 27940);
+}
+
+TEST_F(CustomStockDialogs, ASizeConfirmedUntouchedDoesNotDrift) {
+  gCurrentUnits = kUnitsInches;
+  width = 21000, length = 29700;
+  const auto opened = RunSize([](ui::Window& w, ui::UserDriver& user) { user.pressReturn(w); });
+  EXPECT_EQ(opened, (std::pair<std::string, std::string>("8.27", "11.69")));  // nearest, not truncated
+  EXPECT_EQ(width, 21000);
+  EXPECT_EQ(length, 29700);
+}
+
+TEST_F(CustomStockDialogs, InchesTypedThenMillimetresChosenGiveTheExactSize) {
+  gCurrentUnits = kUnitsInches;
+  std::string shown;
+  RunSize([&](ui::Window& w, ui::UserDriver& user) {
+    TypeOver(user, Named(w, "Width"), "8.50");
+    user.click(*Named(w, "Units").children().back());  // Millimeters
+    shown = Named(w, "Width").text();
+    user.pressReturn(w);
+  });
+  EXPECT_EQ(shown, "215.9");
+  EXPECT_EQ(gCurrentUnits, kUnitsMillimetres);
+  EXPECT_EQ(width, 21590);
+}
+
+TEST_F(CustomStockDialogs, WithoutAPrinterTheLimitsAreSixToTwelveInches) {
+  gCurrentUnits = kUnitsMillimetres;
+  std::pair<std::int32_t, std::int32_t> limits;
+  RunSize([&](ui::Window& w, ui::UserDriver& user) {
+    ui::Control* arrows = SpinControlGetRelatedArrows(&Named(w, "Width"));
+    limits = {arrows->minimum(), arrows->maximum()};
+    user.pressEscape(w);
+  });
+  EXPECT_EQ(limits, std::make_pair(1524, 3048));
+  EXPECT_FALSE(confirmed);
+  EXPECT_EQ(width, kPrinterDefault);  // Cancel changes nothing
+}
+
+TEST_F(CustomStockDialogs, ASizeBelowTheMinimumIsRefusedWithTheNotice) {
+  gCurrentUnits = kUnitsInches;
+  width = 21590, length = 27940;
+  bool stayedOpen = false;
+  RunSize([&](ui::Window& w, ui::UserDriver& user) {
+    TypeOver(user, Named(w, "Width"), "5.00");
+    user.pressReturn(w);
+    stayedOpen = !w.modalResult().has_value();
+    EXPECT_EQ(Named(w, "Width").text(), "6.00");
+    user.pressEscape(w);
+  });
+  EXPECT_TRUE(stayedOpen);
+  ASSERT_EQ(script.alerts().size(), 1u);
+  EXPECT_EQ(script.alerts()[0].title, "Invalid paper size");
+  EXPECT_EQ(width, 21590);
+}
+
+TEST(CustomSizePreview, ScalesInsideTheAreaAndDrawsNothingWithoutLimits) {
+  const ui::Rect area{0, 0, 140, 100};
+  EXPECT_FALSE(CustomSizePreviewRect(area, 850, 1100, 0, 0));
+  const std::optional<ui::Rect> paper = CustomSizePreviewRect(area, 1200, 1200, 1200, 1200);
+  ASSERT_TRUE(paper);
+  EXPECT_EQ(*paper, (ui::Rect{20, 0, 100, 100}));  // the smaller ratio: height
+}
+
+TEST_F(CustomStockDialogs, AWeightBelowSixtyCannotBeConfirmed) {
+  std::int32_t weight = kPrinterDefault;
+  std::string opened, afterRefusal;
+  bool stayedOpen = false;
+  script.onModal([&](ui::Window& w, ui::UserDriver& user) {
+    opened = Named(w, "Weight").text();
+    TypeOver(user, Named(w, "Weight"), "59");
+    user.pressReturn(w);
+    stayedOpen = !w.modalResult().has_value();
+    afterRefusal = Named(w, "Weight").text();
+    user.pressEscape(w);
+  });
+  ASSERT_EQ(RunModalCustomStockWeightDialog(bundle, &weight, &confirmed), platform::noErr);
+  EXPECT_EQ(opened, "90");
+  EXPECT_TRUE(stayedOpen);
+  EXPECT_EQ(afterRefusal, "60");
+  EXPECT_EQ(script.beeps(), 1);
+  EXPECT_FALSE(confirmed);
+  EXPECT_EQ(weight, kPrinterDefault);
+
+  script.onModal([&](ui::Window& w, ui::UserDriver& user) {
+    TypeOver(user, Named(w, "Weight"), "120");
+    user.pressReturn(w);
+  });
+  ASSERT_EQ(RunModalCustomStockWeightDialog(bundle, &weight, &confirmed), platform::noErr);
+  EXPECT_EQ(weight, 120);
+  EXPECT_EQ(RunModalCustomStockWeightDialog(bundle, nullptr, &confirmed), platform::paramErr);
+}
+
+}  // namespace
