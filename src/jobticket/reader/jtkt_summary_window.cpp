@@ -79,6 +79,12 @@ platform::OSStatus DisplayJTKTImportExportSummary(const platform::PlistDict* set
         ui::QuitAppModalLoopForWindow(*window, confirmed ? 1 : 2);
         return platform::noErr;
       });
+  // Copy All has no command of its own: a click puts the whole summary on the clipboard.
+  copyAll->setEnabled(true);
+  ui::EventHandlerRef copying = copyAll->installHandler({{ui::kEventClassControl, ui::kEventControlHit}}, [&](ui::Event&) {
+    ui::SetClipboardText(text->text());
+    return platform::noErr;
+  });
   ui::RunAppModalLoopForWindow(*window);
   return confirmed ? platform::noErr : kSummaryCancelled;
 }
