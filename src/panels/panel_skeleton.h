@@ -13,6 +13,7 @@
 //   ShowValues(ctx)                   the controls brought in line with the context after a read
 //   Open(ctx) -> OSStatus, Close(ctx) its controls, made and taken down
 //   Summary(ctx, titles, values)      its lines of the dialog's summary
+//   Terminate(ctx)                    what it keeps for the next dialog, before the context goes
 #include <memory>
 #include <string>
 
@@ -106,6 +107,7 @@ struct PanelSkeleton {
   static platform::OSStatus Terminate(platform::PMPDEContext context, platform::OSStatus) {
     if (context == nullptr) return platform::kPMInvalidPDEContext;
     std::unique_ptr<Context> owned(AsContext(context));  // its handlers and controls go with it
+    if constexpr (requires { Panel::Terminate(*owned); }) Panel::Terminate(*owned);
     return platform::noErr;
   }
 
