@@ -53,13 +53,7 @@ void ShowSummary(ui::Control* view, const std::optional<std::string>& text) {
 }  // namespace
 
 void StoreImageOptionsControls(ImageOptionsContext& context) {
-  if (!context.opened) return;
-  ImageOptionsControls& c = context.controls;
-  context.antialiasing = ChosenValue(c.antialiasingPopup, context.antialiasing);
-  context.resolution = ChosenValue(c.resolutionPopup, context.resolution);
-  context.halftone = c.halftonePopup ? ChosenValue(c.halftonePopup, context.halftone) : kPrinterDefault;
-  if (c.curveCombo) StoreCurve(*c.curveCombo, context.color);
-  if (c.mirrorBox) context.invert.mirror = c.mirrorBox->value() != 0;
+  if (context.opened && context.controls.curveCombo) StoreCurve(*context.controls.curveCombo, context.color);
 }
 
 void ShowImageOptions(ImageOptionsContext& context) {
@@ -86,14 +80,25 @@ platform::OSStatus ImageOptionsEventHandler(ui::Event& event, ImageOptionsContex
   ImageOptionsControls& c = context.controls;
   ui::Control* hit = event.control;
   if (hit == nullptr) return platform::eventNotHandledErr;
-  StoreImageOptionsControls(context);
-  if (hit == c.colorSetupButton) {
+  // Only the control the user changed is taken: a pop-up that cannot show a value the ticket
+  // holds (a resolution the menu does not offer) must not turn it into its first row.
+  if (hit == c.antialiasingPopup) {
+    context.antialiasing = ChosenValue(hit, context.antialiasing);
+  } else if (hit == c.resolutionPopup) {
+    context.resolution = ChosenValue(hit, context.resolution);
+  } else if (hit == c.halftonePopup) {
+    context.halftone = ChosenValue(hit, context.halftone);
+  } else if (hit == c.mirrorBox) {
+    context.invert.mirror = hit->value() != 0;
+  } else if (hit == c.colorSetupButton) {
+    StoreImageOptionsControls(context);  // the curve typed so far stays the dialog's
     RunModalColorSetupDialog(context.bundle, &context.color, kJobContextJob);
   } else if (hit == c.imageShiftButton) {
     RunModalImageShiftDialog(context.bundle, context.session, &context.imageShift, kJobContextJob);
-  } else if (hit != c.antialiasingPopup && hit != c.resolutionPopup && hit != c.halftonePopup && hit != c.mirrorBox) {
+  } else {
     return platform::eventNotHandledErr;
   }
+  StoreImageOptionsControls(context);
   ShowImageOptions(context);
   return platform::noErr;
 }

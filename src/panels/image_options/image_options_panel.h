@@ -26,7 +26,8 @@ void CloseImageOptionsControls(ImageOptionsContext& context);
 // Keeps the curve typed in the input history and lets the combo box go.
 void FinalizeImageOptionsControls(ImageOptionsContext& context);
 
-// The controls' values into the context (every Sync that writes starts here).
+// The curve typed in the combo box into the context (every Sync that writes starts here); the
+// pop-ups and the check box reach the context as the user changes them.
 void StoreImageOptionsControls(ImageOptionsContext& context);
 // Summaries, pop-ups, combo box, check box and pictures as the context says.
 void ShowImageOptions(ImageOptionsContext& context);

@@ -60,17 +60,25 @@ TEST_F(ColorSetupDialog, OneValuePerTabReachesTheTicketAndComesBack) {
             "Lightness: 10\nTrapping: On\nCMYK Images Profile: Commercial CMYK\nText Rendering: Perceptual");
 }
 
-TEST_F(ColorSetupDialog, ACheckedPrinterDefaultStoresTheSentinelWhateverTheSliderShows) {
+TEST_F(ColorSetupDialog, PrinterDefaultBoxesStoreTheSentinelWhateverTheSliderShowsAndWidthsFollowTrapping) {
   script.onModal([](ui::Window& window, ui::UserDriver& user) {
     korvo_test::ActOn(window, user, {{"LightnessDefault", "off"}, {"LightnessSlider", "40"}});
     EXPECT_EQ(window.content().findNamed("Lightness")->text(), "40");  // the field follows its slider
     korvo_test::ActOn(window, user, {{"LightnessDefault", "on"}});
     EXPECT_FALSE(window.content().findNamed("LightnessSlider")->enabled());
+    // The trapping widths are in play only while trapping is on.
+    EXPECT_FALSE(window.content().findNamed("TrappingWidthDefault")->enabled());
+    korvo_test::ActOn(window, user, {{"Trapping", "On"}, {"TrappingWidthDefault", "off"}, {"TrappingWidth", "7"}});
+    EXPECT_TRUE(window.content().findNamed("TrappingWidth")->enabled());
+    EXPECT_FALSE(window.content().findNamed("TrappingHeight")->enabled());  // its own box is still set
     user.pressReturn(window);
   });
   Run();
-  EXPECT_FALSE(Written().contains(keys::kLightnessKey));
-  EXPECT_EQ(panel().controls.colorSummary->text(), "Printer Default");
+  const platform::PlistDict d = Written();
+  EXPECT_FALSE(d.contains(keys::kLightnessKey));
+  EXPECT_FALSE(d.contains(keys::kTrappingFastKey));
+  EXPECT_EQ(Integer(d, keys::kTrappingSlowKey), 7);
+  EXPECT_EQ(panel().controls.colorSummary->text(), "Trapping: On\nTrapping Width: 7");
 }
 
 TEST_F(ColorSetupDialog, SameRenderingMovesTheThreeIntentsTogether) {

@@ -84,9 +84,16 @@ TEST_F(ImageOptionsPanel, PrinterDefaultRemovesWhatWasChosenBefore) {
   EXPECT_EQ(panel().imageShift.option, kImageShiftPrinterDefault);
 }
 
-TEST_F(ImageOptionsPanel, ATicketWithoutResolutionGetsTheSentinelBack) {
+TEST_F(ImageOptionsPanel, ResolutionIsAlwaysWrittenAndAValueTheMenuLacksSurvivesOtherChoices) {
+  {
+    PluginDialog dialog(session);
+    EXPECT_EQ(Written(dialog, kResolutionKey), kPrinterDefault);
+  }
+  settings().set(kResolutionKey, 4, "K");  // 1200 dpi: the sample's menu does not offer it
   PluginDialog dialog(session);
-  EXPECT_EQ(Written(dialog, kResolutionKey), kPrinterDefault);
+  ASSERT_EQ(Set(dialog, "Halftone", "150 Dot"), platform::noErr);
+  EXPECT_EQ(Written(dialog, kResolutionKey), 4);
+  EXPECT_EQ(panel().controls.resolutionPicture->picture(), "ImageOptions_Resolution_1200.png");
 }
 
 TEST_F(ImageOptionsPanel, TheCurveComboNamesAndClearsTheCurveAndRemembersIt) {
