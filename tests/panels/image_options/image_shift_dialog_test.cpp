@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "model/job_level_stock.h"
+#include "panels/image_options/image_shift_dialog.h"
+#include "panels/modal_dialog.h"
 #include "model/paper_output_keys.h"
 #include "model/platform_keys.h"
 #include "model/ticket_clients.h"
@@ -132,6 +134,24 @@ TEST_F(ImageShiftDialog, CancelAndDefaultsThenCancelLeaveTheRecordAsItWas) {
   script.onModal(Act({{"Defaults", "click"}}, korvo_test::Then::kCancel));
   Run();
   EXPECT_EQ(shift(), before);
+}
+
+TEST_F(ImageShiftDialog, TheBackgroundFormsFormShiftsSide1Only) {
+  auto bundle = platform::Bundle::open(korvo_test::BundlePath());
+  ASSERT_TRUE(bundle);
+  ImageShiftOptions options;
+  script.onModal([](ui::Window& window, ui::UserDriver& user) {
+    EXPECT_EQ(window.content().findNamed("Option"), nullptr);
+    EXPECT_EQ(window.content().findNamed("X2"), nullptr);
+    ActOn(window, user, {{"Units", "Millimeters"}, {"Y1", "-2.5"}});
+    user.pressReturn(window);
+  });
+  bool accepted = false;
+  EXPECT_EQ(RunModalImageShiftBackgroundFormsDialog(*bundle, &options, &accepted), platform::noErr);
+  EXPECT_TRUE(accepted);
+  EXPECT_FALSE(options.inches);
+  EXPECT_EQ(options.y1, -25);
+  EXPECT_EQ(RunModalImageShiftBackgroundFormsDialog(nullptr, &options), kDialogNotLoadedErr);
 }
 
 }  // namespace
