@@ -4,11 +4,11 @@
 #include "panels/image_options/color_setup_dialog.h"
 
 #include <array>
-#include <vector>
 
 #include "controls/spin_control.h"
 #include "kit/control_helpers.h"
 #include "kit/dialog_services.h"
+#include "panels/image_options/color_setup_controls.h"
 #include "panels/modal_dialog.h"
 #include "platform/ui/interaction.h"
 #include "vocabulary/setting_map.h"
@@ -26,29 +26,8 @@ constexpr std::int32_t kColorCastBox = 149, kSameRenderingBox = 405;
 constexpr std::int32_t kTrappingOn = 1;
 constexpr std::array<std::int32_t, 3> kRenderingPopups = {402, 403, 404};
 constexpr std::array<std::int32_t, 2> kLinkPictures = {406, 407};
-
-// A value set by a field with arrows, a slider mirroring it when there is one, and the
-// printer-default check box that takes it out of play.
-struct Adjustment {
-  ui::Control* slider = nullptr;
-  ui::Control* field = nullptr;
-  ui::Control* arrows = nullptr;
-  ui::Control* box = nullptr;
-};
-
-struct ProfilePopup {
-  ProfilePopup(std::int32_t popupID, const SettingMap* popupMap, std::int32_t custom)
-      : id(popupID), map(popupMap), customIndex(custom) {}
-  std::int32_t id;
-  const SettingMap* map;
-  std::int32_t customIndex;
-  ui::Control* popup = nullptr;
-  std::optional<std::string> name;
-  std::int32_t shown = kPrinterDefault;  // what the pop-up goes back to when the name is not given
-};
-
-enum AdjustmentIndex { kLightness, kContrast, kSaturation, kCyanRed, kMagentaGreen, kYellowBlue, kTrapHeight, kTrapWidth };
-enum ProfileIndex { kRGBImages, kRGBText, kCMYKImages, kCMYKText, kGrayImages, kGrayText, kDestination };
+// Each adjustment's group: slider at base + 1, field + 2, arrows + 3, check box + 4.
+constexpr std::array<std::int32_t, 8> kAdjustmentBases = {110, 120, 130, 150, 160, 170, 220, 230};
 
 class ColorSetupDialog {
  public:
@@ -56,13 +35,13 @@ class ColorSetupDialog {
       : bundle_(bundle), window_(window), context_(context) {}
 
   bool load() {
-    constexpr std::array<std::int32_t, 8> bases = {110, 120, 130, 150, 160, 170, 220, 230};
-    for (std::size_t i = 0; i < bases.size(); ++i) {
-      Adjustment& a = adjustments_[i];
-      a.slider = find(bases[i] + 1);
-      a.field = find(bases[i] + 2);
-      a.arrows = find(bases[i] + 3);
-      a.box = find(i >= kCyanRed && i <= kYellowBlue ? kColorCastBox : bases[i] + 4);
+    for (std::size_t i = 0; i < kAdjustmentBases.size(); ++i) {
+      ColorAdjustmentControls& a = c_.adjustments[i];
+      const std::int32_t base = kAdjustmentBases[i];
+      a.slider = find(base + 1);
+      a.field = find(base + 2);
+      a.arrows = find(base + 3);
+      a.box = find(i >= kCyanRed && i <= kYellowBlue ? kColorCastBox : base + 4);
       if (!a.field || !a.arrows || !a.box) return false;
       SetSpinControlField(*a.arrows, *a.field);
       if (a.slider) {
@@ -71,16 +50,16 @@ class ColorSetupDialog {
       }
       CreateSpinControl(a.arrows);
     }
-    for (ProfilePopup& p : profiles_)
+    for (ProfilePopup& p : c_.profiles)
       if ((p.popup = find(p.id)) == nullptr) return false;
     for (std::size_t i = 0; i < kRenderingPopups.size(); ++i)
-      if ((rendering_[i] = find(kRenderingPopups[i])) == nullptr) return false;
-    trapping_ = find(kTrappingPopup);
-    overprint_ = find(kBlackOverprintPopup);
+      if ((c_.rendering[i] = find(kRenderingPopups[i])) == nullptr) return false;
+    c_.trapping = find(kTrappingPopup);
+    c_.overprint = find(kBlackOverprintPopup);
     same_ = find(kSameRenderingBox);
     tabs_ = find(kTabs);
     for (int i = 0; i < kTabCount; ++i) panes_[static_cast<std::size_t>(i)] = find(kFirstTabPane + i);
-    if (!trapping_ || !overprint_ || !same_ || !tabs_) return false;
+    if (!c_.trapping || !c_.overprint || !same_ || !tabs_) return false;
     fillMenus();
     return true;
   }
@@ -91,82 +70,16 @@ class ColorSetupDialog {
     UpdateTabControl(*tabs_, kTabCount, panes_.data());
   }
 
-  // The controls as the options say (RestoreUIValuesFromData).
-  void show(const FullColorOptions& o) {
-    std::int32_t v[8];
-    o.lightness(&v[kLightness]);
-    o.contrast(&v[kContrast]);
-    o.saturation(&v[kSaturation]);
-    o.colorCast(&v[kCyanRed], &v[kMagentaGreen], &v[kYellowBlue]);
-    o.trappingAdjustment(&v[kTrapWidth], &v[kTrapHeight]);
-    for (std::size_t i = 0; i < adjustments_.size(); ++i) {
-      Adjustment& a = adjustments_[i];
-      a.box->setValue(v[i] == kPrinterDefault ? 1 : 0);
-      SetSpinControlValue(a.arrows, v[i] == kPrinterDefault ? 0 : v[i]);
-    }
-    if (v[kCyanRed] == kPrinterDefault || v[kMagentaGreen] == kPrinterDefault || v[kYellowBlue] == kPrinterDefault)
-      adjustments_[kCyanRed].box->setValue(1);
-    std::int32_t value = kPrinterDefault;
-    o.trapping(&value);
-    select(*trapping_, value);
-    o.blackOverprint(&value);
-    select(*overprint_, value);
-    auto profile = [&](ProfilePopup& p, platform::OSStatus (FullColorOptions::*get)(std::int32_t*, std::optional<std::string>*) const) {
-      std::optional<std::string> name;
-      (o.*get)(&value, &name);
-      p.name = name;
-      p.shown = select(*p.popup, value);
-    };
-    profile(profiles_[kRGBImages], &FullColorOptions::rgbImagesProfile);
-    profile(profiles_[kRGBText], &FullColorOptions::rgbTextAndGraphicsProfile);
-    profile(profiles_[kCMYKImages], &FullColorOptions::cmykImagesProfile);
-    profile(profiles_[kCMYKText], &FullColorOptions::cmykTextAndGraphicsProfile);
-    profile(profiles_[kDestination], &FullColorOptions::destinationProfile);
-    for (auto [index, get] : {std::pair{kGrayImages, &FullColorOptions::grayImagesProfile},
-                              std::pair{kGrayText, &FullColorOptions::grayTextAndGraphicsProfile}}) {
-      ProfilePopup& p = profiles_[index];
-      (o.*get)(&p.name);
-      p.shown = select(*p.popup, p.name ? p.customIndex : kPrinterDefault);
-    }
-    o.imageObjectRendering(&value);
-    select(*rendering_[0], value);
-    o.textObjectRendering(&value);
-    select(*rendering_[1], value);
-    o.graphicObjectRendering(&value);
-    select(*rendering_[2], value);
+  void show(const FullColorOptions& options) {
+    ShowColorOptions(c_, options);
     enable();
   }
-
-  // The options with what the controls hold (SaveUIValuesToData); what the dialog does not show
-  // (the tone curve) stays as it was.
-  FullColorOptions collect(FullColorOptions o) const {
-    o.setLightness(adjusted(kLightness));
-    o.setContrast(adjusted(kContrast));
-    o.setSaturation(adjusted(kSaturation));
-    o.setColorCast(adjusted(kCyanRed), adjusted(kMagentaGreen), adjusted(kYellowBlue));
-    o.setTrapping(chosen(*trapping_));
-    o.setTrappingAdjustment(adjusted(kTrapWidth), adjusted(kTrapHeight));
-    o.setBlackOverprint(chosen(*overprint_));
-    o.setRGBImagesProfile(chosen(*profiles_[kRGBImages].popup), profiles_[kRGBImages].name);
-    o.setRGBTextAndGraphicsProfile(chosen(*profiles_[kRGBText].popup), profiles_[kRGBText].name);
-    o.setCMYKImagesProfile(chosen(*profiles_[kCMYKImages].popup), profiles_[kCMYKImages].name);
-    o.setCMYKTextAndGraphicsProfile(chosen(*profiles_[kCMYKText].popup), profiles_[kCMYKText].name);
-    o.setDestinationProfile(chosen(*profiles_[kDestination].popup), profiles_[kDestination].name);
-    for (auto [index, set] : {std::pair{kGrayImages, &FullColorOptions::setGrayImagesProfile},
-                              std::pair{kGrayText, &FullColorOptions::setGrayTextAndGraphicsProfile}}) {
-      const ProfilePopup& p = profiles_[index];
-      (o.*set)(chosen(*p.popup) == p.customIndex ? p.name : std::nullopt);
-    }
-    o.setImageObjectRendering(chosen(*rendering_[0]));
-    o.setTextObjectRendering(chosen(*rendering_[1]));
-    o.setGraphicObjectRendering(chosen(*rendering_[2]));
-    return o;
-  }
+  FullColorOptions collect(const FullColorOptions& options) const { return CollectColorOptions(c_, options); }
 
   // OK is taken only when every field in play holds what was typed; otherwise its tab comes to
   // the front, the field shows the value its arrows were held at, and the dialog stays.
   bool acceptOK() {
-    for (Adjustment& a : adjustments_) {
+    for (ColorAdjustmentControls& a : c_.adjustments) {
       if (!a.arrows->enabled() || SpinControlIsInputValid(a.arrows)) continue;
       showTabOf(*a.arrows);
       ui::Beep();
@@ -187,43 +100,33 @@ class ColorSetupDialog {
   }
 
   void fillMenus() {
-    for (ProfilePopup& p : profiles_) PopulatePopupButtonFromMap(bundle_, *p.popup, p.map, context_, 0);
-    for (ui::Control* popup : rendering_) PopulatePopupButtonFromMap(bundle_, *popup, ObjectRenderingMap, context_, 0);
-    PopulatePopupButtonFromMap(bundle_, *trapping_, TrappingMap, context_, 0);
-    PopulatePopupButtonFromMap(bundle_, *overprint_, BlackOverprintMap, context_, 0);
+    for (ProfilePopup& p : c_.profiles) PopulatePopupButtonFromMap(bundle_, *p.popup, p.map, context_, 0);
+    for (ui::Control* popup : c_.rendering) PopulatePopupButtonFromMap(bundle_, *popup, ObjectRenderingMap, context_, 0);
+    PopulatePopupButtonFromMap(bundle_, *c_.trapping, TrappingMap, context_, 0);
+    PopulatePopupButtonFromMap(bundle_, *c_.overprint, BlackOverprintMap, context_, 0);
     const char* defaultKey = context_ == kJobContextJob ? "PrinterDefault" : "UseJobSetting";
-    for (Adjustment& a : adjustments_) SetLocalizedControlTitle(bundle_, defaultKey, a.box);
+    for (ColorAdjustmentControls& a : c_.adjustments) SetLocalizedControlTitle(bundle_, defaultKey, a.box);
   }
 
-  // Selects the row of value (the printer-default row when there is none) and answers the value
-  // shown.
-  static std::int32_t select(ui::Control& popup, std::int32_t value) {
-    if (!SetPopupButtonToTicketValue(popup, value)) SetPopupButtonToTicketValue(popup, kPrinterDefault);
-    return chosen(popup);
-  }
-  static std::int32_t chosen(const ui::Control& popup) { return GetPopupButtonTicketValue(popup).value_or(kPrinterDefault); }
-
-  std::int32_t adjusted(std::size_t i) const {
-    const Adjustment& a = adjustments_[i];
-    return a.box->value() != 0 ? kPrinterDefault : a.arrows->value();
-  }
-
+  // The trapping widths are in play only while trapping is on; a set check box takes its
+  // slider and field out of play; the link pictures show while the intents move together.
   void enable() {
-    const bool trappingOn = chosen(*trapping_) == kTrappingOn;
-    for (std::size_t i = 0; i < adjustments_.size(); ++i) {
-      Adjustment& a = adjustments_[i];
+    const bool trappingOn = ChosenPopupValue(*c_.trapping) == kTrappingOn;
+    for (std::size_t i = 0; i < c_.adjustments.size(); ++i) {
+      ColorAdjustmentControls& a = c_.adjustments[i];
       const bool inPlay = i < kTrapHeight || trappingOn;
       a.box->setEnabled(inPlay);
       const bool on = inPlay && a.box->value() == 0;
-      for (ui::Control* c : {a.slider, a.field, a.arrows})
-        if (c) c->setEnabled(on);
+      for (ui::Control* control : {a.slider, a.field, a.arrows})
+        if (control) control->setEnabled(on);
     }
     for (std::int32_t id : kLinkPictures)
       if (ui::Control* link = find(id)) link->setVisible(same_->value() != 0);
   }
 
+  // The custom row asks for the profile's name; without one the pop-up goes back.
   void chooseProfile(ProfilePopup& p) {
-    const std::int32_t value = chosen(*p.popup);
+    const std::int32_t value = ChosenPopupValue(*p.popup);
     if (value == p.customIndex) {
       std::optional<std::string> name = AskCustomProfileName(bundle_, p.name);
       if (!name) {
@@ -236,21 +139,20 @@ class ColorSetupDialog {
   }
 
   platform::OSStatus handle(ui::Event& e) {
-    ui::Control* c = e.control;
-    if (c == nullptr) return platform::eventNotHandledErr;
-    if (c == tabs_) {
+    ui::Control* hit = e.control;
+    if (hit == nullptr) return platform::eventNotHandledErr;
+    if (hit == tabs_) {
       UpdateTabControl(*tabs_, kTabCount, panes_.data());
-    } else if (c == find(kDefaultsButton)) {
-      for (ProfilePopup& p : profiles_) p.name.reset();
+    } else if (hit == find(kDefaultsButton)) {
       show(FullColorOptions{});
-    } else if (c == find(kHelpButton)) {
+    } else if (hit == find(kHelpButton)) {
       DisplayHelp(bundle_, kHelpPage, "");
     } else {
-      for (ProfilePopup& p : profiles_)
-        if (c == p.popup) chooseProfile(p);
-      for (ui::Control* popup : rendering_)
-        if (c == popup && same_->value() != 0)
-          for (ui::Control* other : rendering_) SetPopupButtonToTicketValue(*other, chosen(*popup));
+      for (ProfilePopup& p : c_.profiles)
+        if (hit == p.popup) chooseProfile(p);
+      for (ui::Control* popup : c_.rendering)
+        if (hit == popup && same_->value() != 0)
+          for (ui::Control* other : c_.rendering) SetPopupButtonToTicketValue(*other, ChosenPopupValue(*popup));
       enable();  // check boxes, trapping and same rendering change what is in play
     }
     return platform::eventNotHandledErr;
@@ -259,18 +161,8 @@ class ColorSetupDialog {
   const platform::Bundle* bundle_;
   ui::Window& window_;
   JobContext context_;
-  std::array<Adjustment, 8> adjustments_{};
-  std::array<ProfilePopup, 7> profiles_{{{301, RGBSourceProfileMap, kCustomRGBProfileIndex},
-                                         {302, RGBSourceProfileMap, kCustomRGBProfileIndex},
-                                         {311, CMYKSourceProfileMap, kCustomCMYKProfileIndex},
-                                         {312, CMYKSourceProfileMap, kCustomCMYKProfileIndex},
-                                         {321, GraySourceProfileMap, 1},
-                                         {322, GraySourceProfileMap, 1},
-                                         {401, DestinationProfileMap, kCustomDestinationProfileIndex}}};
-  std::array<ui::Control*, 3> rendering_{};
+  ColorSetupControls c_;
   std::array<ui::Control*, kTabCount> panes_{};
-  ui::Control* trapping_ = nullptr;
-  ui::Control* overprint_ = nullptr;
   ui::Control* same_ = nullptr;
   ui::Control* tabs_ = nullptr;
   ui::EventHandlerRef handler_;
