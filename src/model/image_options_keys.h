@@ -8,3 +8,11 @@ inline constexpr const char* kHighlightColorOptionsJobKey = "com.korvo.print.Hig
 inline constexpr const char* kLightenDarkenKey = "com.korvo.print.LightenDarken";
 inline constexpr const char* kTonerSaverKey = "com.korvo.print.TonerSaver";
 inline constexpr const char* kInkwellEmulationKey = "com.korvo.print.InkwellEmulation";
+
+// The mirror and negative flags of the Image Options panel: a dictionary of two integers, 1 or 0.
+inline constexpr const char* kInvertImageOptionsKey = "com.korvo.print.InvertImageOptions";
+inline constexpr const char* kNegativeImageKey = "NegativeImage";
+inline constexpr const char* kMirrorImageKey = "MirrorImage";
+
+// The curve names the user typed in earlier jobs, in the input-history file.
+inline constexpr const char* kTRCInputHistoryKey = "TRCInputHistory";

@@ -13,7 +13,7 @@
 //   ShowValues(ctx)                   the controls brought in line with the context after a read
 //   Open(ctx) -> OSStatus, Close(ctx) its controls, made and taken down
 //   Summary(ctx, titles, values)      its lines of the dialog's summary
-//   Terminate(ctx)                    last words before the context goes (histories saved ...)
+//   Terminate(ctx)                    what it keeps for the next dialog, before the context goes
 #include <memory>
 #include <string>
 

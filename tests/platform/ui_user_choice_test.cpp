@@ -192,6 +192,12 @@ TEST_F(Choices, DialogStepsActByNameAndTitleAndReturnOnlyWhenTheyEnd) {
   EXPECT_EQ(dialogResult, 1);
   EXPECT_FALSE(answers.refusal());
   EXPECT_TRUE(answers.unusedSteps().empty());
+  // A push button given its dialog's first step in place of "click" is clicked, the steps follow.
+  EXPECT_EQ(choose("OpenDialog", "Width=7>Left"), noErr);
+  EXPECT_EQ(dialogResult, 1);
+  EXPECT_EQ(in(*dialog, 1).text(), "7");
+  EXPECT_EQ(in(*dialog, 2).value(), 1);
+  EXPECT_TRUE(answers.unusedSteps().empty());
 }
 
 TEST_F(Choices, RefusalsCancelTheDialogAndSayWhy) {

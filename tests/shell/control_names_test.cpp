@@ -32,6 +32,7 @@ const std::set<std::pair<std::string, std::string>> kPanelWindows = {
     {"Paper_Output.interface.xml", "Panel"},
     {"JobNotes.interface.xml", "JobNotesEnhanced"},
     {"AdvancedPanel.interface.xml", "Advanced"},
+    {"ImageOptionsPanel.interface.xml", "Panel"},
 };
 
 // Every name of every namespace, by namespace: "dialog" for the shell's window and the panels'

@@ -1,15 +1,34 @@
-// The Image Options panel: so far only its place in the shell, its title and an empty context;
-// its controls and ticket entries come with the panel's own work.
+// The Image Options panel's seven operations, as the shell calls them through the panel skeleton.
+#include "panels/image_options/image_options_panel.h"
+
 #include "panels/panel_getters.h"
 #include "panels/panel_skeleton.h"
 
 namespace {
 
 struct ImageOptionsPanel {
-  using Context = PanelContext;
+  using Context = ImageOptionsContext;
   static constexpr const char* kTitleKey = "ImageOptions";
+
+  static void Initialize(Context& panel) {
+    panel.invert = InvertImageOptions{};
+    panel.imageShift = ImageShiftOptions{};
+  }
+  static void ReadTicket(Context& panel, const platform::PrintSession& session) {
+    ReadImageOptionsTicket(panel, session);
+  }
+  static void WriteTicket(Context& panel, platform::Ticket& settings) {
+    StoreImageOptionsControls(panel);
+    WriteImageOptionsTicket(panel, settings);
+  }
+  static void ShowValues(Context& panel) { ShowImageOptions(panel); }
+  static platform::OSStatus Open(Context& panel) { return OpenImageOptionsControls(panel); }
+  static void Close(Context& panel) { CloseImageOptionsControls(panel); }
+  static void Terminate(Context& panel) { FinalizeImageOptionsControls(panel); }
 };
 
 }  // namespace
 
-platform::OSStatus GetImageOptionsPanelInterface(std::unique_ptr<PanelInterface>* out) { return PanelSkeleton<ImageOptionsPanel>::Get(out); }
+platform::OSStatus GetImageOptionsPanelInterface(std::unique_ptr<PanelInterface>* out) {
+  return PanelSkeleton<ImageOptionsPanel>::Get(out);
+}

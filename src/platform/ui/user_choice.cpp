@@ -22,7 +22,14 @@ std::vector<std::string> SplitAt(std::string_view text, char marker) {
 }
 
 // How many labels the choice itself takes: two for a menu item and its submenu item, else one.
+// A push button that opens a dialog may be given that dialog's first step ("Name=value") in
+// place of "click": the button is clicked and every label is a step.
+bool IsDialogStep(const Control& control, const std::string& label) {
+  return control.kind() == ControlKind::PushButton && label.find('=') != std::string::npos && label != control.title();
+}
+
 std::size_t LabelsTaken(Control& control, const std::vector<std::string>& labels) {
+  if (IsDialogStep(control, labels[0])) return 0;
   if (control.kind() != ControlKind::PopupButton && control.kind() != ControlKind::MenuButton) return 1;
   const MenuItem* item = control.menu().item(control.menu().findText(labels[0]));
   return item != nullptr && item->submenu ? 2 : 1;
@@ -93,7 +100,8 @@ OSStatus Act(Control& control, UserDriver& user, const std::vector<std::string>&
   const std::string& label = labels[0];
   switch (control.kind()) {
     case ControlKind::PushButton:
-      return label == "click" || label == control.title() ? user.click(control) : kNoSuchLabelErr;
+      return label == "click" || label == control.title() || IsDialogStep(control, label) ? user.click(control)
+                                                                                          : kNoSuchLabelErr;
     case ControlKind::CheckBox:
       if (label != "on" && label != "off") return kNoSuchLabelErr;
       return (control.value() != 0) == (label == "on") ? noErr : user.click(control);

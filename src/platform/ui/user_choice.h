@@ -22,7 +22,8 @@ std::vector<std::string> SplitLabelPath(std::string_view path);
 
 // Acts on the control named `name` within root (found in hidden panes too, which are brought to
 // the front first, see UserDriver::bringToFront), by its kind:
-// - push button: "click" or its title clicks it;
+// - push button: "click" or its title clicks it; so does a first label "Name=value", which is then
+//   the first step of the dialog the button opens;
 // - check box: "on" or "off" clicks it when it is not so already; a radio button: "on", "click"
 //   or its title chooses it;
 // - radio group: the radio button with that title is chosen;

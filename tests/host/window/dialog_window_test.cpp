@@ -182,6 +182,37 @@ TEST_F(DialogWindowTest, ShowsTheShellWhereItsDescriptionPutsItAndSavesWhatIsCli
   EXPECT_EQ(*chosen, *wanted);
 }
 
+TEST_F(DialogWindowTest, AHalftoneChosenOnImageOptionsIsSaved) {
+  startDialog();
+  std::map<std::string, Place> places = waitForLayout("Kshl/2");
+  ASSERT_TRUE(places.count("Kshl/2")) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
+  // Image Options is the third panel of the panel pop-up.
+  click(places["Kshl/2"]);
+  places = waitForLayout("item 3");
+  ASSERT_TRUE(places.count("item 3")) << korvo_test::ReadFile(layout());
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  places = ReadLayout(layout()).places;
+  click(places["item 3"]);
+  places = waitForLayout("KPDE/1602");
+  ASSERT_TRUE(places.count("KPDE/1602")) << "the halftone pop-up is not shown; layout:\n" << korvo_test::ReadFile(layout());
+  click(places["KPDE/1602"]);
+  places = waitForLayout("item 600 Dot");
+  ASSERT_TRUE(places.count("item 600 Dot")) << korvo_test::ReadFile(layout());
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  places = ReadLayout(layout()).places;
+  click(places["item 600 Dot"]);
+  WaitUntil(10, [&] { return ReadLayout(layout()).places.count("item 600 Dot") == 0; });
+  screenshot("dialog-window-image-options.png");
+
+  click(places["PDlg/2"]);
+  ASSERT_EQ(dialog_->waitForExit(20), std::optional<int>(0)) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
+  auto saved = platform::PrintSession::load(session());
+  ASSERT_TRUE(saved) << saved.error();
+  const platform::Ticket* settings = saved->ticket(platform::kPDE_PMPrintSettingsRef);
+  ASSERT_NE(settings, nullptr);
+  EXPECT_EQ(settings->getInteger("com.korvo.print.HalftoneScreen"), 12);
+}
+
 TEST_F(DialogWindowTest, CancelSavesNothing) {
   startDialog();
   std::map<std::string, Place> places = waitForLayout("PDlg/3");

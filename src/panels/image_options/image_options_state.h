@@ -1,0 +1,65 @@
+#pragma once
+// The Image Options panel's context record: the colour options, anti-aliasing, resolution,
+// halftone, mirror and image shift of the job, and the panel's controls once it is opened.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/full_color_options.h"
+#include "model/image_shift_options.h"
+#include "platform/bundle/bundle.h"
+#include "platform/ticket/print_session.h"
+#include "platform/ui/control.h"
+#include "platform/ui/event.h"
+#include "platform/ui/window.h"
+#include "vocabulary/printer_default.h"
+
+struct InvertImageOptions {
+  bool valid = true;
+  bool negative = false;
+  bool mirror = false;
+};
+
+// The controls of the opened panel (null until the first Open; the colour summary also while
+// the panel is closed).
+struct ImageOptionsControls {
+  platform::ui::Control* colorSummary = nullptr;
+  platform::ui::Control* colorPicture = nullptr;
+  platform::ui::Control* colorSetupButton = nullptr;
+  platform::ui::Control* antialiasingPopup = nullptr;
+  platform::ui::Control* antialiasingPicture = nullptr;
+  platform::ui::Control* resolutionPopup = nullptr;  // only when the description has it
+  platform::ui::Control* resolutionPicture = nullptr;
+  platform::ui::Control* halftonePopup = nullptr;
+  platform::ui::Control* halftonePicture = nullptr;
+  platform::ui::Control* curveCombo = nullptr;
+  platform::ui::Control* mirrorBox = nullptr;
+  platform::ui::Control* invertPicture = nullptr;
+  platform::ui::Control* imageShiftSummary = nullptr;
+  platform::ui::Control* imageShiftPicture = nullptr;
+  platform::ui::Control* imageShiftButton = nullptr;
+};
+
+struct ImageOptionsContext {
+  std::string title;
+  platform::Bundle* bundle = nullptr;
+  platform::ui::Control* pane = nullptr;      // the shell's pane for this panel
+  platform::PrintSession* session = nullptr;  // the dialog's; borrowed
+
+  FullColorOptions color;
+  std::int32_t antialiasing = kPrinterDefault;
+  std::int32_t resolution = kPrinterDefault;
+  std::int32_t halftone = kPrinterDefault;
+  InvertImageOptions invert;
+  ImageShiftOptions imageShift;
+
+  bool opened = false;
+  ImageOptionsControls controls;
+  // Where the colour summary view goes back when Open makes it again after a Close.
+  platform::ui::Control* colorSummaryParent = nullptr;
+  platform::ui::ControlID colorSummaryID;
+  platform::ui::Rect colorSummaryBounds;
+  std::unique_ptr<platform::ui::Window> interfaceWindow;  // what is left of the description after Open
+  std::vector<platform::ui::EventHandlerRef> handlers;
+};
