@@ -1,0 +1,21 @@
+#pragma once
+// The Booklet/Watermark panel's operations beyond the dialog's seven: the saved watermarks'
+// names, opening its controls, bringing them in line with the context, and their events.
+#include <string>
+#include <vector>
+
+#include "panels/booklet_watermark/booklet_watermark_state.h"
+#include "platform/status.h"
+#include "platform/ui/event.h"
+
+// The names of the saved watermarks, in menu order. A user without a watermark file (or with a
+// damaged one, which the store keeps aside) is given the default watermarks first; a list whose
+// first watermark cannot be loaded loses that name. Empty when the store cannot be reached.
+std::vector<std::string> LoadSavedWatermarkNames(const platform::Bundle* bundle);
+
+// Loads the interface description at the first Open and wires its controls.
+platform::OSStatus OpenBookletWatermarkControls(BookletWatermarkContext& context);
+// Pop-ups, check marks and enabled states as the context says.
+void BookletWatermarkSyncToUI(BookletWatermarkContext& context);
+// What the panel's controls do; eventNotHandledErr for the rest.
+platform::OSStatus BookletWatermarkEventHandler(platform::ui::Event& event, BookletWatermarkContext& context);
