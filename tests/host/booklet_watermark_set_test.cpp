@@ -31,6 +31,25 @@ TEST_F(BookletWatermarkSet, BookletOffInALaterRunGivesTheOneSidedJobBackAndKeeps
   EXPECT_FALSE(Has(out, "BookletDuplexBefore")) << out;
 }
 
+TEST_F(BookletWatermarkSet, BookletCreationInPaperOutputAndBookletOffHere) {
+  std::string out;
+  ASSERT_EQ(RunPde("set --session " + session + " TwoSided=One-Sided", &out), 0) << out;
+  const std::string oneSided = korvo_test::ReadFile(session);
+  ASSERT_EQ(RunPde("set --session " + session + " 'Finishing=Booklet Creation...>Booklet Fold>Gutter=30>Cancel'", &out),
+            0)
+      << out;
+  EXPECT_EQ(korvo_test::ReadFile(session), oneSided);  // Cancel changes nothing
+  ASSERT_EQ(RunPde("set --session " + session + " 'Finishing=Booklet Creation...>Booklet Fold'", &out), 0) << out;
+  ASSERT_EQ(RunPde("show --session " + session, &out), 0) << out;
+  for (const char* line : {"com.korvo.print.BookletLayout = true\n", "com.korvo.print.FinishingOptions = 24\n",
+                           "com.korvo.print.FinishingFoldValue = 43\n", "com.korvo.print.FinishingDuplex = 3\n"})
+    EXPECT_TRUE(Has(out, line)) << line << out;
+  ASSERT_EQ(RunPde("set --session " + session + " BookletLayout=Disabled", &out), 0) << out;
+  ASSERT_EQ(RunPde("show --session " + session, &out), 0) << out;
+  EXPECT_TRUE(Has(out, "com.korvo.print.FinishingDuplex = 1\n")) << out;
+  EXPECT_TRUE(Has(out, "com.apple.print.PrintSettings.PMDuplexing = 1\n")) << out;
+}
+
 TEST_F(BookletWatermarkSet, ASavedWatermarkIsSetShownAndDrawn) {
   std::string out;
   ASSERT_EQ(RunPde("set --session " + session + " Watermark=Confidential 'Watermark=Options>Over Page Content'", &out),
