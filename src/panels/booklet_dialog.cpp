@@ -98,17 +98,15 @@ void Localize(const platform::Bundle* bundle, ui::Window& window) {
     if (ui::Control* text = window.find(Id(label.id))) SetLocalizedStaticText(bundle, label.key, text);
 }
 
-}  // namespace
-
-platform::OSStatus RunModalBookletCreationDialog(const platform::Bundle* bundle, const platform::PrintSession* session,
-                                                 bool staplesChosen, BookletParameters* parameters) {
+platform::OSStatus RunBookletDialog(const platform::Bundle* bundle, const platform::PrintSession* session,
+                                    bool staplesChosen, const char* titleKey, BookletParameters* parameters) {
   if (parameters == nullptr) return platform::paramErr;
   std::unique_ptr<ui::Window> window = LoadDialogWindow(bundle, "BookletCreation", "BookletCreation");
   if (!window) return kDialogNotLoadedErr;
   BookletControls c{window->find(Id(1630)), window->find(Id(1631)), window->find(Id(1605)), window->find(Id(1607)),
                     window->find(Id(1612)), window->find(Id(1613)), window->find(Id(1616)), window->find(Id(1617))};
   if (!c.Found() || c.finishing->children().size() != 3 || c.layout->children().size() != 2) return kDialogNotLoadedErr;
-  SetLocalizedWindowTitle(bundle, "Booklet Creation", window.get());
+  SetLocalizedWindowTitle(bundle, titleKey, window.get());
   Localize(bundle, *window);
   PopulatePopupButtonFromMap(bundle, *c.newSize, StockSizeMap, kJobContextJob, 0);
   if (ui::MenuItem* first = c.newSize->menu().item(1)) first->text = bundle ? bundle->localizedString("Off") : "Off";
@@ -135,4 +133,16 @@ platform::OSStatus RunModalBookletCreationDialog(const platform::Bundle* bundle,
   if (!confirmed) return ui::userCanceledErr;
   *parameters = Read(c);
   return platform::noErr;
+}
+
+}  // namespace
+
+platform::OSStatus RunModalBookletCreationDialog(const platform::Bundle* bundle, const platform::PrintSession* session,
+                                                 bool staplesChosen, BookletParameters* parameters) {
+  return RunBookletDialog(bundle, session, staplesChosen, "Booklet Creation", parameters);
+}
+
+platform::OSStatus RunModalBookletOptionsDialog(const platform::Bundle* bundle, const platform::PrintSession* session,
+                                                BookletParameters* parameters) {
+  return RunBookletDialog(bundle, session, false, "Booklet Options Title", parameters);
 }

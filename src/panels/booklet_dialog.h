@@ -25,3 +25,8 @@ struct BookletParameters {
 // status when the dialog cannot be loaded.
 platform::OSStatus RunModalBookletCreationDialog(const platform::Bundle* bundle, const platform::PrintSession* session,
                                                  bool staplesChosen, BookletParameters* parameters);
+
+// The options form, as the Booklet/Watermark panel opens it: the same choices under the title
+// "Booklet Options Title", without the staple rule.
+platform::OSStatus RunModalBookletOptionsDialog(const platform::Bundle* bundle, const platform::PrintSession* session,
+                                                BookletParameters* parameters);

@@ -3,6 +3,7 @@
 #include "model/booklet_layout_rules.h"
 #include "model/paper_output_keys.h"
 #include "model/ticket_clients.h"
+#include "panels/booklet_dialog.h"
 #include "panels/booklet_watermark/booklet_watermark_panel.h"
 #include "vocabulary/setting_map.h"
 #include "vocabulary/setting_map_menus.h"
@@ -61,6 +62,24 @@ void TakeBookletChoice(BookletWatermarkContext& c, bool on) {
   PutBookletDuplex(settings, on);
 }
 
+// "Booklet Options...": the booklet dialog on the panel's booklet values; Cancel changes nothing.
+void RunBookletOptions(BookletWatermarkContext& c) {
+  BookletParameters p;
+  p.fold = c.fold.value_or(1);
+  p.layoutOn = c.bookletOn;
+  p.outlines = c.outlines;
+  p.newSize = c.forcedSize;
+  p.gutter = c.gutter;
+  p.creep = c.creep;
+  if (RunModalBookletOptionsDialog(c.bundle, c.session, &p) != platform::noErr) return;
+  if (p.fold != c.fold.value_or(1)) c.fold = p.fold;
+  c.outlines = p.outlines;
+  c.forcedSize = p.newSize;
+  c.gutter = p.gutter;
+  c.creep = p.creep;
+  if (p.layoutOn != c.bookletOn) TakeBookletChoice(c, p.layoutOn);
+}
+
 bool TakeWatermarkCommand(BookletWatermarkContext& c, const ui::Event& e) {
   switch (e.command) {
     case kNoWatermarkCommand: c.watermark.clear(); return true;
@@ -86,7 +105,7 @@ void BookletWatermarkSyncToUI(BookletWatermarkContext& context) {
   c.bookletPopup->setEnabled(context.bookletAvailable);
   SetPopupButtonToTicketValue(*c.outlinesPopup, context.outlines);
   c.outlinesPopup->setEnabled(context.bookletAvailable && context.bookletOn);
-  c.optionsButton->setEnabled(false);  // the booklet dialog comes with later work
+  c.optionsButton->setEnabled(context.bookletAvailable && context.bookletOn);
   FillWatermarkMenu(context, c.watermarkPopup->menu());
   c.watermarkPopup->setMaximum(c.watermarkPopup->menu().count());
   c.watermarkPopup->setValue(WatermarkItem(context, c.watermarkPopup->menu()));
@@ -98,6 +117,9 @@ platform::OSStatus BookletWatermarkEventHandler(ui::Event& event, BookletWaterma
   if (event.eventClass == ui::kEventClassControl && event.kind == ui::kEventControlHit) {
     if (event.control != nullptr && event.control == c.bookletPopup) {
       TakeBookletChoice(context, GetPopupButtonTicketValue(*c.bookletPopup) == kBookletLayoutOn);
+      handled = true;
+    } else if (event.control != nullptr && event.control == c.optionsButton) {
+      RunBookletOptions(context);
       handled = true;
     } else if (event.control != nullptr && event.control == c.outlinesPopup) {
       context.outlines = GetPopupButtonTicketValue(*c.outlinesPopup).value_or(context.outlines);

@@ -12,7 +12,8 @@ struct BookletWatermarkPanel {
   using Context = BookletWatermarkContext;
   static constexpr const char* kTitleKey = "BookletWatermark";
 
-  static void Initialize(Context& panel) { panel.watermarks = LoadSavedWatermarkNames(panel.bundle); }
+  // A user without a watermark file is given the default watermarks.
+  static void Initialize(Context& panel) { panel.watermarks = LoadSavedWatermarkNames(panel.bundle, true); }
 
   static void ReadTicket(Context& panel, const platform::PrintSession& session) {
     if (const platform::Ticket* settings = session.ticket(platform::kPDE_PMPrintSettingsRef))

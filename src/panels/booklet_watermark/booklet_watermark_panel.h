@@ -8,10 +8,11 @@
 #include "platform/status.h"
 #include "platform/ui/event.h"
 
-// The names of the saved watermarks, in menu order. A user without a watermark file (or with a
-// damaged one, which the store keeps aside) is given the default watermarks first; a list whose
-// first watermark cannot be loaded loses that name. Empty when the store cannot be reached.
-std::vector<std::string> LoadSavedWatermarkNames(const platform::Bundle* bundle);
+// The names of the saved watermarks, in menu order. With makeDefaults, a user without a watermark
+// file is given the default watermarks first (a damaged file has been kept aside by the store, so
+// it counts as none the next time). A list whose first watermark cannot be loaded loses that name.
+// Empty when there is no list or the store cannot be reached.
+std::vector<std::string> LoadSavedWatermarkNames(const platform::Bundle* bundle, bool makeDefaults);
 
 // Loads the interface description at the first Open and wires its controls.
 platform::OSStatus OpenBookletWatermarkControls(BookletWatermarkContext& context);

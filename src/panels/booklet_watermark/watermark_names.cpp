@@ -6,15 +6,14 @@
 #include "watermark/default_watermarks.h"
 #include "watermark/watermark_file.h"
 
-std::vector<std::string> LoadSavedWatermarkNames(const platform::Bundle* bundle) {
+std::vector<std::string> LoadSavedWatermarkNames(const platform::Bundle* bundle, bool makeDefaults) {
   std::vector<std::string> names;
   std::string error;
   WatermarkResult result = loadWatermarkList(kWatermarkFileName, &names, &error);
-  if (result == WatermarkResult::kNoFile || result == WatermarkResult::kNotFound ||
-      result == WatermarkResult::kFileUnreadable) {
-    if (CreateDefaultWatermarks(bundle, &error) == WatermarkResult::kDone)
-      result = loadWatermarkList(kWatermarkFileName, &names, &error);
-  }
+  if (result == WatermarkResult::kNoFile && makeDefaults &&
+      CreateDefaultWatermarks(bundle, &error) == WatermarkResult::kDone)
+    result = loadWatermarkList(kWatermarkFileName, &names, &error);
+  if (result == WatermarkResult::kNoFile || result == WatermarkResult::kNotFound) return {};
   if (result != WatermarkResult::kDone) {
     std::fprintf(stderr, "ERROR: the saved watermarks cannot be listed: %s\n", error.c_str());
     return {};

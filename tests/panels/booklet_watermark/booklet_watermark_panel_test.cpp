@@ -9,6 +9,7 @@
 #include "model/special_pages_ticket.h"
 #include "panels/paper_output/finishing_rules.h"
 #include "panels/paper_output/paper_output_test_support.h"
+#include "platform/ui/scripted_interaction.h"
 
 namespace {
 
@@ -148,6 +149,33 @@ TEST_F(BookletWatermarkPanel, AnOldSubsetFontNameGoesWithItsWatermark) {
   dialog.sync(false);
   EXPECT_FALSE(settings().contains(kWatermarkNameTicketKey));
   EXPECT_FALSE(settings().contains(kWatermarkSubsetFontTicketKey));
+}
+
+TEST_F(BookletWatermarkPanel, BookletOptionsEditTheBookletAndCancelChangesNothing) {
+  platform::ui::ScriptedInteraction script;
+  PluginDialog dialog(session);
+  ShowBookletPanel(dialog);
+  EXPECT_FALSE(dialog.named("BookletOptions").enabled());  // only while booklet is on
+  ASSERT_EQ(dialog.choose("BookletLayout", "Enabled"), platform::noErr);
+  dialog.sync(false);
+  const platform::Ticket before = settings();
+  auto answer = [&](bool ok) {
+    script.onModal([ok](platform::ui::Window& window, platform::ui::UserDriver& user) {
+      EXPECT_EQ(window.title(), "Booklet Options");
+      platform::ui::Control* gutter = window.content().findNamed("Gutter");
+      ASSERT_NE(gutter, nullptr);
+      EXPECT_EQ(user.select(*gutter, {0, 10}), platform::noErr);
+      EXPECT_EQ(user.type(*gutter, "36"), platform::noErr);
+      ok ? user.pressReturn(window) : user.pressEscape(window);
+    });
+    EXPECT_EQ(dialog.user().click(dialog.named("BookletOptions")), platform::noErr);
+    EXPECT_TRUE(script.scriptUsedUp());
+    dialog.sync(false);
+  };
+  answer(false);
+  EXPECT_EQ(settings(), before);
+  answer(true);
+  EXPECT_EQ(Integer(kGutterKey), 36);
 }
 
 }  // namespace
