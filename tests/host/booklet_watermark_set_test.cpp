@@ -55,8 +55,10 @@ TEST_F(BookletWatermarkSet, ASavedWatermarkIsSetShownAndDrawn) {
   ASSERT_EQ(RunPde("set --session " + session + " Watermark=Confidential 'Watermark=Options>Over Page Content'", &out),
             0)
       << out;
+  // The preview drew it, so its font travels as a subset of the glyphs it uses.
   for (const char* line : {"com.korvo.print.watermark.Watermark = \"Confidential\"\n",
-                           "com.korvo.print.watermark.Option = 3\n", "com.korvo.print.watermark.FirstPageOnly = 0\n"})
+                           "com.korvo.print.watermark.Option = 3\n", "com.korvo.print.watermark.FirstPageOnly = 0\n",
+                           "com.korvo.print.watermark.SubsetFontName = \"KV-ArialMT-KV\"\n"})
     EXPECT_TRUE(Has(out, line)) << line << out;
   const std::string picture = dir.file("w.png");
   ASSERT_EQ(RunPde("watermark --session " + session + " -o " + picture, &out, true), 0) << out;

@@ -109,6 +109,7 @@ void BookletWatermarkSyncToUI(BookletWatermarkContext& context) {
   FillWatermarkMenu(context, c.watermarkPopup->menu());
   c.watermarkPopup->setMaximum(c.watermarkPopup->menu().count());
   c.watermarkPopup->setValue(WatermarkItem(context, c.watermarkPopup->menu()));
+  ShowWatermarkPreview(context);
 }
 
 platform::OSStatus BookletWatermarkEventHandler(ui::Event& event, BookletWatermarkContext& context) {

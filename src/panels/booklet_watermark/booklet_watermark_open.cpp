@@ -25,6 +25,7 @@ constexpr ControlSlot kControlSlots[] = {
     {6003, &BookletWatermarkControls::outlinesPopup},
     {6005, &BookletWatermarkControls::optionsButton},
     {6006, &BookletWatermarkControls::watermarkPopup},
+    {6008, &BookletWatermarkControls::preview},
 };
 
 constexpr struct {

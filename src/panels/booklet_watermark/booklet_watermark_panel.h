@@ -16,6 +16,10 @@ std::vector<std::string> LoadSavedWatermarkNames(const platform::Bundle* bundle,
 
 // Loads the interface description at the first Open and wires its controls.
 platform::OSStatus OpenBookletWatermarkControls(BookletWatermarkContext& context);
+// Draws the chosen watermark on the session's page into the preview, fitted and centred, when it
+// is not the one shown already; no watermark leaves the preview empty. Drawing a text watermark
+// keeps its glyphs with the saved record, so that its font can travel as a subset.
+void ShowWatermarkPreview(BookletWatermarkContext& context);
 // Pop-ups, check marks and enabled states as the context says.
 void BookletWatermarkSyncToUI(BookletWatermarkContext& context);
 // What the panel's controls do; eventNotHandledErr for the rest.

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/bundle/bundle.h"
+#include "platform/files/private_temporary_file.h"
 #include "platform/four_char_code.h"
 #include "platform/ticket/print_session.h"
 #include "platform/ui/control.h"
@@ -34,6 +35,7 @@ struct BookletWatermarkControls {
   platform::ui::Control* outlinesPopup = nullptr;
   platform::ui::Control* optionsButton = nullptr;
   platform::ui::Control* watermarkPopup = nullptr;
+  platform::ui::Control* preview = nullptr;
 };
 
 struct BookletWatermarkContext {
@@ -61,5 +63,8 @@ struct BookletWatermarkContext {
   bool opened = false;
   BookletWatermarkControls controls;
   std::unique_ptr<platform::ui::Window> interfaceWindow;  // what is left of "Panel" after Open
+  // The preview's picture, drawn for the watermark named previewOf and shown by file name.
+  std::unique_ptr<platform::PrivateTemporaryFile> previewFile;
+  std::string previewOf;
   std::vector<platform::ui::EventHandlerRef> handlers;
 };

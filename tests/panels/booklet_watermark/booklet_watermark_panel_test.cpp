@@ -3,13 +3,17 @@
 // saved watermarks and its options, and what the ticket keeps of them.
 #include <gtest/gtest.h>
 
+#include "kit/preference_locations.h"
 #include "model/booklet_watermark_keys.h"
 #include "model/paper_output_keys.h"
 #include "model/platform_keys.h"
 #include "model/special_pages_ticket.h"
 #include "panels/paper_output/finishing_rules.h"
 #include "panels/paper_output/paper_output_test_support.h"
+#include "platform/ui/drawn_images.h"
 #include "platform/ui/scripted_interaction.h"
+#include "watermark/default_watermarks.h"
+#include "watermark/watermark_file.h"
 
 namespace {
 
@@ -116,6 +120,16 @@ TEST_F(BookletWatermarkPanel, TheWatermarkMenuListsTheSavedWatermarksAndItsOptio
   EXPECT_EQ(*settings().getString(kWatermarkNameTicketKey), "Confidential");
   EXPECT_EQ(Integer(kWatermarkOptionTicketKey), 3);
   EXPECT_EQ(Integer(kWatermarkFirstPageOnlyTicketKey), 1);
+
+  // The preview shows the page drawn with it, fitted and centred; no watermark empties it.
+  platform::ui::Control& preview = *dialog.window().content().find({platform::FourCharCode("KPDE"), 6008});
+  const std::vector<platform::ui::DrawnImage> drawn = platform::ui::ImagesDrawnIn(preview);
+  ASSERT_EQ(drawn.size(), 1u);
+  EXPECT_EQ(korvo_test::ReadFile(drawn[0].path).substr(0, 4), "\x89PNG");
+  EXPECT_EQ(drawn[0].rect.height, preview.bounds().height);
+  EXPECT_LT(drawn[0].rect.width, preview.bounds().width);
+  ASSERT_EQ(dialog.choose("Watermark", "No Watermark"), platform::noErr);
+  EXPECT_TRUE(platform::ui::ImagesDrawnIn(preview).empty());
 }
 
 TEST_F(BookletWatermarkPanel, ANameIsFoundIgnoringCaseAndAnUnknownOneIsDropped) {
@@ -136,15 +150,23 @@ TEST_F(BookletWatermarkPanel, ANameIsFoundIgnoringCaseAndAnUnknownOneIsDropped) 
 // A subset font name belongs to the watermark it was made for: with no watermark, or one whose
 // font travels whole, an old name would send the print path after a font that is not there.
 TEST_F(BookletWatermarkPanel, AnOldSubsetFontNameGoesWithItsWatermark) {
+  WatermarkData logo;  // a picture watermark: its font is no font at all
+  logo.filename = "logo.png";
+  logo.filePath = korvo_test::DataPath("../../resources/JobType_Fax.png");
+  logo.scale = 100;
+  ASSERT_EQ(CreateDefaultWatermarks(nullptr), WatermarkResult::kDone);
+  ASSERT_EQ(addWatermarkData(kWatermarkFileName, logo), WatermarkResult::kDone);
   Set(kWatermarkNameTicketKey, "Draft");
   Set(kWatermarkSubsetFontTicketKey, "KV-Old-KV");
   PluginDialog dialog(session);
-  ASSERT_EQ(dialog.choose("Panel", "Booklet/Watermark"), platform::noErr);
-  ASSERT_EQ(dialog.choose("Watermark", "Copy"), platform::noErr);  // never drawn: the whole font
+  ShowBookletPanel(dialog);
+  ASSERT_EQ(dialog.choose("Watermark", "logo.png"), platform::noErr);
   dialog.sync(false);
-  EXPECT_EQ(*settings().getString(kWatermarkNameTicketKey), "Copy");
+  EXPECT_EQ(*settings().getString(kWatermarkNameTicketKey), "logo.png");
   EXPECT_FALSE(settings().contains(kWatermarkSubsetFontTicketKey));
-  Set(kWatermarkSubsetFontTicketKey, "KV-Old-KV");
+  ASSERT_EQ(dialog.choose("Watermark", "Copy"), platform::noErr);  // drawn by the preview: a subset of its own
+  dialog.sync(false);
+  EXPECT_EQ(*settings().getString(kWatermarkSubsetFontTicketKey), "KV-ArialMT-KV");
   ASSERT_EQ(dialog.choose("Watermark", "No Watermark"), platform::noErr);
   dialog.sync(false);
   EXPECT_FALSE(settings().contains(kWatermarkNameTicketKey));
