@@ -1,12 +1,15 @@
 // The panel's controls and its context kept in step: SyncToUI shows the context, the handler
 // takes what the user does into it.
+#include "kit/preference_locations.h"
 #include "model/booklet_layout_rules.h"
 #include "model/paper_output_keys.h"
 #include "model/ticket_clients.h"
 #include "panels/booklet_dialog.h"
 #include "panels/booklet_watermark/booklet_watermark_panel.h"
+#include "platform/ui/interaction.h"
 #include "vocabulary/setting_map.h"
 #include "vocabulary/setting_map_menus.h"
+#include "watermark/watermark_file.h"
 
 namespace ui = platform::ui;
 
@@ -15,6 +18,7 @@ namespace {
 constexpr platform::OSType kNoWatermarkCommand = platform::FourCharCode("KWmX");
 constexpr platform::OSType kSavedWatermarkCommand = platform::FourCharCode("KWmW");
 constexpr platform::OSType kOptionsCommand = platform::FourCharCode("KWmO");
+constexpr platform::OSType kDeleteCommand = platform::FourCharCode("KWmD");
 constexpr platform::OSType kBehindCommand = platform::FourCharCode("KWmB");
 constexpr platform::OSType kBlendedCommand = platform::FourCharCode("KWmL");
 constexpr platform::OSType kOverCommand = platform::FourCharCode("KWmF");
@@ -39,8 +43,10 @@ void FillWatermarkMenu(const BookletWatermarkContext& c, ui::Menu& menu) {
     ui::MenuItem& item = *menu.item(i);
     if (item.command == kOptionsCommand) {
       item.submenu = options;
+    } else if (item.command == kDeleteCommand) {
+      item.enabled = !c.watermark.empty();
     } else if (item.refValue && *item.refValue < 0 && !item.separator) {
-      item.enabled = false;  // New..., Edit..., Delete: the editor comes with later work
+      item.enabled = false;  // New..., Edit...: the watermark editor comes with later work
     }
   }
   for (const std::string& name : c.watermarks) menu.append(ui::MenuItem(name, kSavedWatermarkCommand));
@@ -80,8 +86,30 @@ void RunBookletOptions(BookletWatermarkContext& c) {
   if (p.layoutOn != c.bookletOn) TakeBookletChoice(c, p.layoutOn);
 }
 
+std::string Localized(const BookletWatermarkContext& c, const char* key) {
+  return c.bundle ? c.bundle->localizedString(key) : std::string(key);
+}
+
+// "Delete", once the user has said yes: the chosen watermark leaves the file and the menu, and no
+// watermark is chosen. A file that cannot be changed says so and keeps everything as it was.
+void DeleteChosenWatermark(BookletWatermarkContext& c) {
+  if (c.watermark.empty()) return;
+  ui::AlertRequest ask{ui::AlertLevel::Caution, Localized(c, "Delete Watermark Header"),
+                       Localized(c, "Delete Watermark Message"),
+                       {Localized(c, "No Command"), Localized(c, "Yes Command")}};  // keeping it is the default
+  if (ui::RunStandardAlert(ask) != 2) return;
+  std::string error;
+  if (removeWatermarkData(kWatermarkFileName, c.watermark, &error) != WatermarkResult::kDone) {
+    ui::RunStandardAlert({ui::AlertLevel::Stop, Localized(c, "Watermark Not Deleted"), error, {Localized(c, "OK")}});
+    return;
+  }
+  c.watermarks = LoadSavedWatermarkNames(c.bundle, false);
+  c.watermark.clear();
+}
+
 bool TakeWatermarkCommand(BookletWatermarkContext& c, const ui::Event& e) {
   switch (e.command) {
+    case kDeleteCommand: DeleteChosenWatermark(c); return true;
     case kNoWatermarkCommand: c.watermark.clear(); return true;
     case kSavedWatermarkCommand:
       if (e.menu == nullptr || e.menu->item(e.menuItem) == nullptr) return false;

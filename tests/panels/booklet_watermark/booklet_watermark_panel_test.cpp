@@ -200,4 +200,29 @@ TEST_F(BookletWatermarkPanel, BookletOptionsEditTheBookletAndCancelChangesNothin
   EXPECT_EQ(Integer(kGutterKey), 36);
 }
 
+TEST_F(BookletWatermarkPanel, DeleteAsksFirstAndTakesTheWatermarkOutOfTheFileAndTheMenu) {
+  platform::ui::ScriptedInteraction script;
+  Set(kWatermarkNameTicketKey, "Draft");
+  PluginDialog dialog(session);
+  ShowBookletPanel(dialog);
+  const std::string path = std::string(std::getenv("XDG_DATA_HOME")) + "/Korvo/" + kWatermarkFileName;
+  const std::string file = korvo_test::ReadFile(path);
+  ASSERT_NE(file.find("<string>Draft</string>"), std::string::npos);
+  script.onAlert(1);  // Keep
+  ASSERT_EQ(dialog.choose("Watermark", "Delete"), platform::noErr);
+  EXPECT_EQ(korvo_test::ReadFile(path), file);
+  EXPECT_EQ(dialog.named("Watermark").selectedItem()->text, "Draft");
+  script.onAlert(2);  // Delete
+  ASSERT_EQ(dialog.choose("Watermark", "Delete"), platform::noErr);
+  EXPECT_TRUE(script.scriptUsedUp());
+  std::vector<std::string> names;
+  ASSERT_EQ(loadWatermarkList(kWatermarkFileName, &names), WatermarkResult::kDone);
+  EXPECT_EQ(names, (std::vector<std::string>{"Confidential", "Copy"}));
+  EXPECT_EQ(dialog.named("Watermark").menu().findText("Draft"), 0);
+  EXPECT_EQ(dialog.named("Watermark").selectedItem()->text, "No Watermark");
+  EXPECT_FALSE(dialog.named("Watermark").menu().item(6)->enabled);  // nothing left to delete
+  dialog.sync(false);
+  EXPECT_FALSE(settings().contains(kWatermarkNameTicketKey));
+}
+
 }  // namespace
