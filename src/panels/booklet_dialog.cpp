@@ -33,8 +33,10 @@ struct BookletControls {
   ui::Control* gutterArrows = nullptr;
   ui::Control* creepField = nullptr;
   ui::Control* creepArrows = nullptr;
+  ui::Control* picture = nullptr;
   bool Found() const {
-    return finishing && layout && outlines && newSize && gutterField && gutterArrows && creepField && creepArrows;
+    return finishing && layout && outlines && newSize && gutterField && gutterArrows && creepField && creepArrows &&
+           picture;
   }
 };
 
@@ -62,6 +64,8 @@ void Show(const BookletControls& c, const BookletParameters& p, bool bookletAllo
   SetSpinControlValue(c.creepArrows, p.creep);
   for (ui::Control* control : {c.outlines, c.newSize, c.gutterField, c.gutterArrows, c.creepField, c.creepArrows})
     control->setEnabled(p.layoutOn);
+  c.picture->setPicture(BookletPicture(p.fold, p.layoutOn, p.outlines));
+  DrawControl(*c.picture);
 }
 
 BookletParameters Read(const BookletControls& c) {
@@ -104,10 +108,12 @@ platform::OSStatus RunBookletDialog(const platform::Bundle* bundle, const platfo
   std::unique_ptr<ui::Window> window = LoadDialogWindow(bundle, "BookletCreation", "BookletCreation");
   if (!window) return kDialogNotLoadedErr;
   BookletControls c{window->find(Id(1630)), window->find(Id(1631)), window->find(Id(1605)), window->find(Id(1607)),
-                    window->find(Id(1612)), window->find(Id(1613)), window->find(Id(1616)), window->find(Id(1617))};
+                    window->find(Id(1612)), window->find(Id(1613)), window->find(Id(1616)), window->find(Id(1617)),
+                    window->find(Id(1608))};
   if (!c.Found() || c.finishing->children().size() != 3 || c.layout->children().size() != 2) return kDialogNotLoadedErr;
   SetLocalizedWindowTitle(bundle, titleKey, window.get());
   Localize(bundle, *window);
+  InitializeIcon(bundle, c.picture);
   PopulatePopupButtonFromMap(bundle, *c.newSize, StockSizeMap, kJobContextJob, 0);
   if (ui::MenuItem* first = c.newSize->menu().item(1)) first->text = bundle ? bundle->localizedString("Off") : "Off";
   SetUpSpin(bundle, *window, *c.gutterField, *c.gutterArrows, 0, 1614, "Gutter Range Label");
@@ -122,11 +128,13 @@ platform::OSStatus RunBookletDialog(const platform::Bundle* bundle, const platfo
         Show(c, edited, bookletAllowed);
         return platform::noErr;
       });
-  ui::EventHandlerRef layoutHit = c.layout->installHandler({{ui::kEventClassControl, ui::kEventControlHit}}, [&](ui::Event&) {
+  auto follow = [&](ui::Event&) {
     edited = Read(c);
     Show(c, edited, bookletAllowed);
     return platform::noErr;
-  });
+  };
+  ui::EventHandlerRef layoutHit = c.layout->installHandler({{ui::kEventClassControl, ui::kEventControlHit}}, follow);
+  ui::EventHandlerRef outlinesHit = c.outlines->installHandler({{ui::kEventClassControl, ui::kEventControlHit}}, follow);
   const bool confirmed = RunModalOKCancel(*window, [&] {
     return SpinControlIsInputValid(c.gutterArrows) && SpinControlIsInputValid(c.creepArrows);
   });
@@ -136,6 +144,12 @@ platform::OSStatus RunBookletDialog(const platform::Bundle* bundle, const platfo
 }
 
 }  // namespace
+
+std::string BookletPicture(std::int32_t fold, bool layoutOn, std::int32_t outlines) {
+  const char* folding = fold == 43 ? "-Fold" : fold == 53 ? "-Fold-Staple" : "";
+  if (!layoutOn) return std::string("BookletCreation_") + (*folding ? folding + 1 : "None") + ".png";
+  return std::string("BookletCreation_Booklet") + folding + (outlines == 2 ? "-Outlines" : "") + ".png";
+}
 
 platform::OSStatus RunModalBookletCreationDialog(const platform::Bundle* bundle, const platform::PrintSession* session,
                                                  bool staplesChosen, BookletParameters* parameters) {

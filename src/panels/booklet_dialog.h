@@ -3,6 +3,7 @@
 // with its outlines, a forced paper size, gutter and creep. Paper/Output opens its creation form
 // from "Booklet Creation..."; it edits a copy of the parameters and gives them back only on OK.
 #include <cstdint>
+#include <string>
 
 #include "platform/bundle/bundle.h"
 #include "platform/status.h"
@@ -18,6 +19,10 @@ struct BookletParameters {
   std::int32_t creep = 0;       // tenths of a millimetre, 0 to 10
   friend bool operator==(const BookletParameters&, const BookletParameters&) = default;
 };
+
+// The picture of a booklet choice: the fold (43, 53 or none), whether layout is on, and with it
+// whether outlines (2) are drawn.
+std::string BookletPicture(std::int32_t fold, bool layoutOn, std::int32_t outlines);
 
 // The creation form. While staplesChosen (the job has staples of its own) the booklet choices
 // are disabled, as they are while the session's ticket holds inserts or exceptions. noErr after

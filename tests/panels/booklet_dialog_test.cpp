@@ -29,14 +29,17 @@ class BookletDialog : public ::testing::Test {
   platform::Ticket& settings() { return *session.ticket(platform::kPDE_PMPrintSettingsRef); }
 
   // Clicks the radio button titled so, types the gutter, then presses Return or Escape.
+  std::string picture;  // what the dialog's picture showed after the click
+
   void Answer(const std::string& radio, const std::string& gutter, bool ok, bool* radioEnabled = nullptr) {
-    script.onModal([=](ui::Window& window, ui::UserDriver& user) {
+    script.onModal([=, this](ui::Window& window, ui::UserDriver& user) {
       ui::Control* button = Titled(window.content(), radio);
       ASSERT_NE(button, nullptr) << radio;
       if (radioEnabled) *radioEnabled = button->enabled();
       if (button->enabled()) {
         EXPECT_EQ(user.click(*button), platform::noErr);
       }
+      picture = window.find({platform::FourCharCode("KPDE"), 1608})->picture();
       if (!gutter.empty()) {
         ui::Control* field = window.content().findNamed("Gutter");
         ASSERT_NE(field, nullptr);
@@ -62,6 +65,7 @@ TEST_F(BookletDialog, BookletFoldMakesABookletAndCancelChangesNothing) {
   EXPECT_EQ(dialog.panel().booklet.gutter, 24);
 
   Answer("Booklet Fold", "30", true);
+  EXPECT_EQ(picture, "BookletCreation_Booklet-Fold.png");
   EXPECT_TRUE(dialog.panel().booklet.on);
   EXPECT_EQ(dialog.panel().booklet.gutter, 30);
   dialog.sync(false);

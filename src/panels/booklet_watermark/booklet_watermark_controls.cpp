@@ -1,5 +1,6 @@
 // The panel's controls and its context kept in step: SyncToUI shows the context, the handler
 // takes what the user does into it.
+#include "kit/control_helpers.h"
 #include "kit/preference_locations.h"
 #include "model/booklet_layout_rules.h"
 #include "model/paper_output_keys.h"
@@ -134,6 +135,8 @@ void BookletWatermarkSyncToUI(BookletWatermarkContext& context) {
   SetPopupButtonToTicketValue(*c.outlinesPopup, context.outlines);
   c.outlinesPopup->setEnabled(context.bookletAvailable && context.bookletOn);
   c.optionsButton->setEnabled(context.bookletAvailable && context.bookletOn);
+  c.bookletPicture->setPicture(BookletPicture(context.fold.value_or(1), context.bookletOn, context.outlines));
+  DrawControl(*c.bookletPicture);
   FillWatermarkMenu(context, c.watermarkPopup->menu());
   c.watermarkPopup->setMaximum(c.watermarkPopup->menu().count());
   c.watermarkPopup->setValue(WatermarkItem(context, c.watermarkPopup->menu()));

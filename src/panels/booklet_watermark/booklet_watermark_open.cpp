@@ -23,6 +23,7 @@ struct ControlSlot {
 constexpr ControlSlot kControlSlots[] = {
     {6002, &BookletWatermarkControls::bookletPopup},
     {6003, &BookletWatermarkControls::outlinesPopup},
+    {6004, &BookletWatermarkControls::bookletPicture},
     {6005, &BookletWatermarkControls::optionsButton},
     {6006, &BookletWatermarkControls::watermarkPopup},
     {6008, &BookletWatermarkControls::preview},
@@ -56,6 +57,7 @@ platform::OSStatus BuildControls(BookletWatermarkContext& context) {
   PopulatePopupButtonFromMap(bundle, *c.bookletPopup, EnabledDisabledMap, kJobContextJob, 0);
   PopulatePopupButtonFromMap(bundle, *c.outlinesPopup, PageBordersMap, kJobContextJob, 0);
   SetLocalizedControlTitle(bundle, "Booklet Options... Title", c.optionsButton);
+  InitializeIcon(bundle, c.bookletPicture);
   BookletWatermarkContext* owner = &context;
   context.handlers.push_back(context.pane->installHandler(
       {{ui::kEventClassControl, ui::kEventControlHit}, {ui::kEventClassCommand, ui::kEventCommandProcess}},

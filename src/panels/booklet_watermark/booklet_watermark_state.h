@@ -33,6 +33,7 @@ inline constexpr std::int32_t kWatermarkOver = 3;
 struct BookletWatermarkControls {
   platform::ui::Control* bookletPopup = nullptr;
   platform::ui::Control* outlinesPopup = nullptr;
+  platform::ui::Control* bookletPicture = nullptr;
   platform::ui::Control* optionsButton = nullptr;
   platform::ui::Control* watermarkPopup = nullptr;
   platform::ui::Control* preview = nullptr;

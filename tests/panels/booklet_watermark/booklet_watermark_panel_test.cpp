@@ -72,6 +72,8 @@ TEST_F(BookletWatermarkPanel, BookletOnHereOffInPaperOutputGivesTheUsersChoiceBa
   EXPECT_FALSE(dialog.named("BookletOutlines").enabled());
   ASSERT_EQ(dialog.choose("BookletLayout", "Enabled"), platform::noErr);
   ASSERT_EQ(dialog.choose("BookletOutlines", "Draw Page Borders"), platform::noErr);
+  EXPECT_EQ(dialog.window().content().find({platform::FourCharCode("KPDE"), 6004})->picture(),
+            "BookletCreation_Booklet-Outlines.png");
   dialog.sync(false);
   dialog.sync(false);  // a second Sync does not remember the 3 it wrote
   ExpectDuplex(3);
