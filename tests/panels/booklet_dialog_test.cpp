@@ -78,6 +78,16 @@ TEST_F(BookletDialog, BookletFoldMakesABookletAndCancelChangesNothing) {
   EXPECT_TRUE(menu.item(menu.findText("Booklet Creation..."))->checked);
 }
 
+TEST_F(BookletDialog, InsertsBehindAnEmptyExceptionListRuleBookletOut) {
+  settings().set("com.korvo.print.SpecialPages.ExceptionList", platform::PlistArray{}, "com.korvo.print");
+  settings().set("com.korvo.print.SpecialPages.InsertList", platform::PlistArray{platform::PlistDict{{"Page", 3}}},
+                 "com.korvo.print");
+  bool enabled = true;
+  Answer("Booklet Fold", "", true, &enabled);
+  EXPECT_FALSE(enabled);
+  EXPECT_FALSE(dialog.panel().booklet.on);
+}
+
 TEST_F(BookletDialog, AJobWithItsOwnStaplesCannotBecomeABooklet) {
   dialog.panel().finishing.staple1 = 5;
   dialog.panel().finishing.code = kFinishingOneStaple;

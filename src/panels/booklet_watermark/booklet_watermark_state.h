@@ -21,10 +21,9 @@ inline constexpr platform::OSType kBookletWatermarkSignature = platform::FourCha
 inline constexpr const char* kBookletWatermarkInterfaceName = "BookletWatermarkPanel";
 inline constexpr const char* kBookletWatermarkWindowName = "Panel";
 
-// The booklet pop-up's values (EnabledDisabledMap) and the outlines value that draws them.
+// The booklet pop-up's values (EnabledDisabledMap).
 inline constexpr std::int32_t kBookletLayoutOn = 1;
 inline constexpr std::int32_t kBookletLayoutOff = 2;
-inline constexpr std::int32_t kBookletOutlinesDrawn = 2;
 // The watermark's layer (WatermarkOptionsMap): behind, blended with, over the page content.
 inline constexpr std::int32_t kWatermarkBehind = 1;
 inline constexpr std::int32_t kWatermarkBlended = 2;

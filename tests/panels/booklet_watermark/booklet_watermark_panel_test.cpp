@@ -94,7 +94,9 @@ TEST_F(BookletWatermarkPanel, BookletOnHereOffInPaperOutputGivesTheUsersChoiceBa
   ExpectDuplex(1);  // the user's later choice is not overridden
 }
 
+// An empty exception list does not hide the inserts: each list counts on its own.
 TEST_F(BookletWatermarkPanel, SpecialPagesLeaveBookletAlone) {
+  Set(kExceptionListKey, platform::PlistArray{});
   Set(kInsertListKey, platform::PlistArray{platform::PlistDict{{"Page", 3}}});
   Set(kBookletLayoutKey, false);
   PluginDialog dialog(session);
