@@ -119,6 +119,8 @@ TEST_F(WatermarkCommand, APictureThatCannotBeHadIsAnErrorAndNothingIsWritten) {
 
 TEST_F(WatermarkCommand, AWatermarkFileThatCannotBeWrittenFailsTheCommand) {
   // The drawing keeps the text's glyphs with the record; a lock that cannot be had keeps them out.
+  // (The set-up's show gave the user the default watermarks, which left the lock file.)
+  std::filesystem::remove(watermarks_ + ".lock");
   ASSERT_TRUE(std::filesystem::create_directory(watermarks_ + ".lock"));
   std::string out;
   EXPECT_EQ(RunPde("watermark --session " + session_ + " -o " + home_.dir().file("w.png") + " 2>&1", &out), 1);

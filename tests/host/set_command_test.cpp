@@ -45,7 +45,7 @@ TEST_F(SetCommand, AChoiceThatCannotBeMadeLeavesTheSessionAlone) {
   const std::pair<const char*, const char*> refused[] = {
       {"Colour=Blue", "no setting Colour"},
       {"'Paper=Color>Mauve'", "offering \"Color>Mauve\""},
-      {"'Finishing=Booklet Creation...'", "not available now"},
+      {"'Finishing=Pads...'", "not available now"},
       {"'Finishing=2 Staples...>Portrait - Nowhere'", "the dialog has no \"Portrait - Nowhere\""},
       {"'Finishing=None>Extra'", "opens no dialog to answer"},
   };

@@ -33,6 +33,7 @@ const std::set<std::pair<std::string, std::string>> kPanelWindows = {
     {"JobNotes.interface.xml", "JobNotesEnhanced"},
     {"AdvancedPanel.interface.xml", "Advanced"},
     {"ImageOptionsPanel.interface.xml", "Panel"},
+    {"BookletWatermarkPanel.interface.xml", "Panel"},
 };
 
 // Every name of every namespace, by namespace: "dialog" for the shell's window and the panels'

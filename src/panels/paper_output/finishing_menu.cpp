@@ -1,5 +1,6 @@
 #include "panels/paper_output/finishing_menu.h"
 
+#include "panels/booklet_dialog.h"
 #include "panels/paper_output/finishing_dialogs.h"
 #include "panels/paper_output/finishing_features.h"
 #include "panels/paper_output/finishing_rules.h"
@@ -56,6 +57,33 @@ void BindOnInstalledSide(FinishingState& f) {
   f.holePunchValue = 0;
   f.zFold = f.fold = 0;
   SquareFoldAndTrimOff(f);
+}
+
+bool StapleChosen(std::int32_t value) { return value > kStapleNone; }
+
+// "Booklet Creation...": the booklet dialog on the panel's booklet values; OK hands its
+// results to the booklet rules, Cancel changes nothing.
+void RunBookletCreation(PaperOutputContext& c) {
+  const FinishingState& f = c.finishing;
+  BookletParameters p;
+  p.fold = f.code == kFinishingBooklet && (f.fold == kFoldBiFoldMultipleInside || f.fold == kFoldBookletFoldStaple)
+               ? f.fold
+               : 1;
+  p.layoutOn = c.booklet.on;
+  p.outlines = c.booklet.outlines.value_or(1);
+  p.newSize = c.booklet.newSize;
+  p.gutter = c.booklet.gutter;
+  p.creep = c.booklet.creep;
+  const bool staples = StapleChosen(f.staple1) || StapleChosen(f.staple2) || StapleChosen(f.stapleCenter);
+  if (RunModalBookletCreationDialog(c.bundle, c.session, staples, &p) != platform::noErr) return;
+  BookletSettings settings = c.booklet;
+  settings.on = p.layoutOn;
+  if (p.layoutOn) settings.outlines = p.outlines;
+  settings.newSize = p.newSize;
+  settings.gutter = p.gutter;
+  settings.creep = p.creep;
+  settings.fold = p.fold;
+  ApplyBookletSettings(c, settings);
 }
 
 }  // namespace
@@ -116,10 +144,9 @@ void UpdateFinishingMenu(const PaperOutputContext& c, ui::Menu& menu) {
         item.enabled = c.coilPunchAllowed;
         if (!item.enabled) item.checked = false;
         break;
-      // The pad printing and booklet dialogs come with their own panels' work; until then the
-      // items show the state but cannot be chosen.
-      case kFinishingPadsCommand:
-      case kFinishingBookletCommand: item.enabled = false; break;
+      // The pad printing dialog comes with its own panel's work; until then the item shows the
+      // state but cannot be chosen.
+      case kFinishingPadsCommand: item.enabled = false; break;
       default: break;
     }
   }
@@ -163,6 +190,7 @@ bool HandleFinishingCommand(PaperOutputContext& c, const ui::Event& event) {
       AfterOffsetDialog(f);
       break;
     case kFinishingCoilPunchCommand: RunModalCoilPunchFinishingDialog(&c); break;
+    case kFinishingBookletCommand: RunBookletCreation(c); break;
     case kFinishingFoldCodeCommand:
       if (ref) ApplyFoldCommand(c, *ref);
       break;

@@ -1,5 +1,8 @@
 #include "panels/paper_output/finishing_rules.h"
 
+#include "model/booklet_layout_rules.h"
+#include "model/paper_output_keys.h"
+#include "model/ticket_clients.h"
 #include "panels/paper_output/finishing_features.h"
 
 namespace {
@@ -58,7 +61,6 @@ void ApplyFoldCommand(PaperOutputContext& c, std::int32_t foldCode) {
   f.staple1 = f.staple2 = f.stapleCenter = kStapleNone;
   f.holePunchValue = kStapleNone;
   f.fold = foldCode;
-  if (c.booklet.on) c.duplex = kDuplexLongEdge;
 }
 
 void RemoveStaples(PaperOutputContext& c) {
@@ -68,7 +70,6 @@ void RemoveStaples(PaperOutputContext& c) {
     f.code = kFinishingPrinterDefault;
     f.fold = 1;
   }
-  if (c.booklet.on) c.duplex = kDuplexLongEdge;
 }
 
 void AfterOffsetDialog(FinishingState& f) {
@@ -91,14 +92,21 @@ void AfterCoilPunchDialog(FinishingState& f) {
 void SetBookletLayout(PaperOutputContext& c, bool on) {
   if (on == c.booklet.on) return;
   c.booklet.on = on;
+  // The session's ticket follows at once, so that the other panels agree.
+  platform::Ticket* settings = c.session ? c.session->ticket(platform::kPDE_PMPrintSettingsRef) : nullptr;
   if (on) {
-    c.duplexBeforeBooklet = c.duplex;
-    c.duplex = kDuplexLongEdge;
     c.pads.on = false;
+    FinishingState& f = c.finishing;
+    f.staple1 = f.staple2 = f.stapleCenter = kStapleNone;
+    if (settings) {
+      settings->set(kBookletLayoutKey, true, kSpecialPagesClientID);
+      PutBookletDuplexOn(*settings);
+    }
     return;
   }
-  if (c.duplexBeforeBooklet) c.duplex = *c.duplexBeforeBooklet;
-  c.duplexBeforeBooklet.reset();
+  if (settings == nullptr) return;
+  settings->set(kBookletLayoutKey, false, kSpecialPagesClientID);
+  if (std::optional<std::int32_t> restored = GiveBackDuplexAfterBooklet(*settings)) c.duplex = *restored;
 }
 
 void ApplyBookletSettings(PaperOutputContext& c, const BookletSettings& settings) {

@@ -36,7 +36,7 @@ void ShowFinishing(PaperOutputContext& context) {
 void ShowDuplex(PaperOutputContext& context) {
   PaperOutputControls& c = context.controls;
   if (c.duplexPopup == nullptr) return;
-  SetPopupButtonToTicketValue(*c.duplexPopup, context.booklet.on ? kDuplexLongEdge : context.duplex);
+  SetPopupButtonToTicketValue(*c.duplexPopup, context.booklet.on ? kDuplexShortEdge : context.duplex);
   c.duplexPopup->setEnabled(!context.booklet.on);
   ShowPicture(c.duplexPicture, DuplexPicture(context.booklet.on, context.duplex));
 }

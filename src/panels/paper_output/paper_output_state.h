@@ -116,7 +116,6 @@ struct PaperOutputContext {
   BookletSettings booklet;
   bool bookletFlagRead = false;  // "BookletForceNewSize" was true in the ticket last read
   std::int32_t duplex = 1;
-  std::optional<std::int32_t> duplexBeforeBooklet;
   FinishingState finishing;
   PadSettings pads;
   std::int32_t orientation = 1;

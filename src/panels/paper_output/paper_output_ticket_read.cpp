@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "model/background_forms_options.h"
+#include "model/booklet_watermark_keys.h"
 #include "model/job_level_stock.h"
 #include "model/paper_output_keys.h"
 #include "model/platform_keys.h"
@@ -138,7 +139,8 @@ void ReadPaperOutputTicket(PaperOutputContext& c, const platform::PrintSession& 
     c.backgroundForms.fromTicket(*forms);
   ReadBooklet(c, t);
   if (c.booklet.on) {
-    c.duplex = kDuplexLongEdge;  // what the pop-up shows while booklet decides
+    // The job's own choice, given back when booklet goes off; the pop-up shows 3 meanwhile.
+    c.duplex = Int32(t, kBookletDuplexBeforeKey).value_or(1);
   } else {
     c.duplex = Int32Or(t, kFinishingDuplexKey, DefaultDuplex(t));
   }

@@ -1,5 +1,6 @@
 // Writing the panel's entries into the print-settings ticket.
 #include "model/background_forms_options.h"
+#include "model/booklet_layout_rules.h"
 #include "model/job_level_stock.h"
 #include "model/paper_output_keys.h"
 #include "model/platform_keys.h"
@@ -82,13 +83,12 @@ void WriteBooklet(PaperOutputContext& c, Ticket& t) {
   c.bookletFlagRead = forced;
 }
 
-void WriteDuplex(const PaperOutputContext& c, Ticket& t) {
+void WriteDuplex(PaperOutputContext& c, Ticket& t) {
   if (c.booklet.on) {
-    Put(t, kFinishingDuplexKey, kDuplexShortEdge);
-    t.set(kPMDuplexingKey, kDuplexLongEdge, kPrintingManagerClientID);
-    SetPPDChoice(t, kPPDDuplex, kDuplexLongEdge);
+    PutBookletDuplexOn(t);
     return;
   }
+  if (std::optional<std::int32_t> restored = GiveBackDuplexAfterBooklet(t)) c.duplex = *restored;
   Put(t, kFinishingDuplexKey, c.duplex);
   SetPPDChoice(t, kPPDDuplex, c.duplex);
 }

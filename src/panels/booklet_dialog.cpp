@@ -1,0 +1,162 @@
+// The booklet dialog's creation form. The two radio groups move together: a booklet fold turns
+// layout on, "None" turns it off; the layout's own controls follow whether it is on.
+#include "panels/booklet_dialog.h"
+
+#include "controls/spin_control.h"
+#include "kit/control_helpers.h"
+#include "model/special_pages_ticket.h"
+#include "panels/modal_dialog.h"
+#include "platform/ui/interaction.h"
+#include "vocabulary/setting_map.h"
+#include "vocabulary/setting_map_menus.h"
+
+namespace ui = platform::ui;
+
+namespace {
+
+constexpr platform::OSType kSignature = platform::FourCharCode("KPDE");
+constexpr std::int32_t kFoldValues[] = {1, 43, 53};  // the finishing group's buttons, in order
+
+ui::ControlID Id(std::int32_t id) { return {kSignature, id}; }
+
+void ChooseOptionButton(ui::Control& group, std::size_t place) {
+  for (std::size_t i = 0; i < group.children().size(); ++i) group.children()[i]->setValue(i == place ? 1 : 0);
+  group.setValue(static_cast<std::int32_t>(place) + 1);
+}
+
+struct BookletControls {
+  ui::Control* finishing = nullptr;  // radio groups
+  ui::Control* layout = nullptr;
+  ui::Control* outlines = nullptr;
+  ui::Control* newSize = nullptr;
+  ui::Control* gutterField = nullptr;
+  ui::Control* gutterArrows = nullptr;
+  ui::Control* creepField = nullptr;
+  ui::Control* creepArrows = nullptr;
+  ui::Control* picture = nullptr;
+  bool Found() const {
+    return finishing && layout && outlines && newSize && gutterField && gutterArrows && creepField && creepArrows &&
+           picture;
+  }
+};
+
+// Booklet pages come from the whole document: an exception list with pages, or without one an
+// insert list with pages, rules booklet out. Either list counts on its own.
+bool SpecialPagesRuleBookletOut(const platform::PrintSession* session) {
+  const platform::Ticket* t = session ? session->ticket(platform::kPDE_PMPrintSettingsRef) : nullptr;
+  if (t == nullptr) return false;
+  for (const char* key : {kExceptionListKey, kInsertListKey})
+    if (const platform::PlistArray* list = t->getArray(key); list && !list->empty()) return true;
+  return false;
+}
+
+void Show(const BookletControls& c, const BookletParameters& p, bool bookletAllowed) {
+  std::int32_t place = 1;
+  for (std::int32_t i = 0; i < 3; ++i)
+    if (kFoldValues[i] == p.fold) place = i + 1;
+  ChooseOptionButton(*c.finishing, static_cast<std::size_t>(place - 1));
+  ChooseOptionButton(*c.layout, p.layoutOn ? 1 : 0);
+  for (int i = 2; i <= 3; ++i) c.finishing->children()[static_cast<std::size_t>(i - 1)]->setEnabled(bookletAllowed);
+  c.layout->children()[1]->setEnabled(bookletAllowed);
+  c.outlines->setValue(p.outlines == 2 ? 1 : 0);
+  SetPopupButtonToTicketValue(*c.newSize, p.newSize);
+  SetSpinControlValue(c.gutterArrows, p.gutter);
+  SetSpinControlValue(c.creepArrows, p.creep);
+  for (ui::Control* control : {c.outlines, c.newSize, c.gutterField, c.gutterArrows, c.creepField, c.creepArrows})
+    control->setEnabled(p.layoutOn);
+  c.picture->setPicture(BookletPicture(p.fold, p.layoutOn, p.outlines));
+  DrawControl(*c.picture);
+}
+
+BookletParameters Read(const BookletControls& c) {
+  BookletParameters p;
+  const std::int32_t place = c.finishing->value();
+  p.fold = place >= 1 && place <= 3 ? kFoldValues[place - 1] : 1;
+  p.layoutOn = c.layout->value() == 2;
+  p.outlines = c.outlines->value() != 0 ? 2 : 1;
+  p.newSize = GetPopupButtonTicketValue(*c.newSize).value_or(kPrinterDefault);
+  p.gutter = c.gutterArrows->value();
+  p.creep = c.creepArrows->value();
+  return p;
+}
+
+void SetUpSpin(const platform::Bundle* bundle, ui::Window& window, ui::Control& field, ui::Control& arrows,
+               std::uint32_t decimals, std::int32_t rangeLabel, const char* rangeKey) {
+  SetSpinControlField(arrows, field);
+  SetSpinControlDecimals(arrows, decimals);
+  CreateSpinControl(&arrows);
+  auto shown = [decimals](std::int32_t v) {
+    return decimals == 0 ? std::to_string(v) : std::to_string(v / 10) + "." + std::to_string(v % 10);
+  };
+  if (ui::Control* label = window.find(Id(rangeLabel)))
+    SetLocalizedStaticText(bundle, rangeKey, label, {shown(arrows.minimum()), shown(arrows.maximum())});
+}
+
+void Localize(const platform::Bundle* bundle, ui::Window& window) {
+  constexpr struct {
+    std::int32_t id;
+    const char* key;
+  } kLabels[] = {{1609, "Booklet Finishing:"}, {1610, "Booklet Layout:"}, {1606, "Fit to New Size Label"},
+                 {1611, "Gutter Label"},       {1615, "Creep Label"}};
+  for (const auto& label : kLabels)
+    if (ui::Control* text = window.find(Id(label.id))) SetLocalizedStaticText(bundle, label.key, text);
+}
+
+platform::OSStatus RunBookletDialog(const platform::Bundle* bundle, const platform::PrintSession* session,
+                                    bool staplesChosen, const char* titleKey, BookletParameters* parameters) {
+  if (parameters == nullptr) return platform::paramErr;
+  std::unique_ptr<ui::Window> window = LoadDialogWindow(bundle, "BookletCreation", "BookletCreation");
+  if (!window) return kDialogNotLoadedErr;
+  BookletControls c{window->find(Id(1630)), window->find(Id(1631)), window->find(Id(1605)), window->find(Id(1607)),
+                    window->find(Id(1612)), window->find(Id(1613)), window->find(Id(1616)), window->find(Id(1617)),
+                    window->find(Id(1608))};
+  if (!c.Found() || c.finishing->children().size() != 3 || c.layout->children().size() != 2) return kDialogNotLoadedErr;
+  SetLocalizedWindowTitle(bundle, titleKey, window.get());
+  Localize(bundle, *window);
+  InitializeIcon(bundle, c.picture);
+  PopulatePopupButtonFromMap(bundle, *c.newSize, StockSizeMap, kJobContextJob, 0);
+  if (ui::MenuItem* first = c.newSize->menu().item(1)) first->text = bundle ? bundle->localizedString("Off") : "Off";
+  SetUpSpin(bundle, *window, *c.gutterField, *c.gutterArrows, 0, 1614, "Gutter Range Label");
+  SetUpSpin(bundle, *window, *c.creepField, *c.creepArrows, 1, 1618, "Creep Range Label");
+  const bool bookletAllowed = !staplesChosen && !SpecialPagesRuleBookletOut(session);
+  BookletParameters edited = *parameters;
+  Show(c, edited, bookletAllowed);
+  ui::EventHandlerRef finishingHit =
+      c.finishing->installHandler({{ui::kEventClassControl, ui::kEventControlHit}}, [&](ui::Event&) {
+        edited = Read(c);
+        edited.layoutOn = edited.fold != 1;  // a booklet fold is a booklet; "None" is none
+        Show(c, edited, bookletAllowed);
+        return platform::noErr;
+      });
+  auto follow = [&](ui::Event&) {
+    edited = Read(c);
+    Show(c, edited, bookletAllowed);
+    return platform::noErr;
+  };
+  ui::EventHandlerRef layoutHit = c.layout->installHandler({{ui::kEventClassControl, ui::kEventControlHit}}, follow);
+  ui::EventHandlerRef outlinesHit = c.outlines->installHandler({{ui::kEventClassControl, ui::kEventControlHit}}, follow);
+  const bool confirmed = RunModalOKCancel(*window, [&] {
+    return SpinControlIsInputValid(c.gutterArrows) && SpinControlIsInputValid(c.creepArrows);
+  });
+  if (!confirmed) return ui::userCanceledErr;
+  *parameters = Read(c);
+  return platform::noErr;
+}
+
+}  // namespace
+
+std::string BookletPicture(std::int32_t fold, bool layoutOn, std::int32_t outlines) {
+  const char* folding = fold == 43 ? "-Fold" : fold == 53 ? "-Fold-Staple" : "";
+  if (!layoutOn) return std::string("BookletCreation_") + (*folding ? folding + 1 : "None") + ".png";
+  return std::string("BookletCreation_Booklet") + folding + (outlines == 2 ? "-Outlines" : "") + ".png";
+}
+
+platform::OSStatus RunModalBookletCreationDialog(const platform::Bundle* bundle, const platform::PrintSession* session,
+                                                 bool staplesChosen, BookletParameters* parameters) {
+  return RunBookletDialog(bundle, session, staplesChosen, "Booklet Creation", parameters);
+}
+
+platform::OSStatus RunModalBookletOptionsDialog(const platform::Bundle* bundle, const platform::PrintSession* session,
+                                                BookletParameters* parameters) {
+  return RunBookletDialog(bundle, session, false, "Booklet Options Title", parameters);
+}

@@ -1,0 +1,65 @@
+// Reading the panel's entries. A key that is absent, or holds a value of the wrong kind, gives its
+// field the default, so a damaged ticket cannot put a field out of range.
+#include <limits>
+
+#include "model/booklet_watermark_keys.h"
+#include "model/job_level_stock.h"
+#include "model/paper_output_keys.h"
+#include "model/special_pages_ticket.h"
+#include "model/text_compare.h"
+#include "panels/booklet_watermark/booklet_watermark_ticket.h"
+
+using platform::Ticket;
+
+namespace {
+
+std::optional<std::int32_t> Int32(const Ticket& t, const char* key) {
+  std::optional<std::int64_t> v = t.getInteger(key);
+  if (!v || *v < std::numeric_limits<std::int32_t>::min() || *v > std::numeric_limits<std::int32_t>::max())
+    return std::nullopt;
+  return static_cast<std::int32_t>(*v);
+}
+
+// Booklet pages are laid out from the whole document; inserts, exceptions or covers (any list
+// with an element, each counted on its own) would be laid out twice.
+bool HoldsSpecialPages(const Ticket& t) {
+  for (const char* key : {kExceptionListKey, kInsertListKey, kFrontCoverKey, kBackCoverKey}) {
+    if (const platform::PlistArray* list = t.getArray(key); list && !list->empty()) return true;
+    if (const platform::PlistDict* cover = t.getDictionary(key); cover && !cover->empty()) return true;
+  }
+  return false;
+}
+
+void ReadBooklet(BookletWatermarkContext& c, const Ticket& t) {
+  c.bookletAvailable = !HoldsSpecialPages(t);
+  c.fold = Int32(t, kFinishingFoldValueKey);
+  c.bookletOn = t.getBoolean(kBookletLayoutKey).value_or(false);
+  c.forcedSizeRead = t.getBoolean(kBookletForceNewSizeKey).value_or(false);
+  c.forcedSize = kPrinterDefault;
+  if (!c.bookletOn) return;
+  c.outlines = Int32(t, kBookletDrawOutlinesKey).value_or(1);
+  c.gutter = Int32(t, kGutterKey).value_or(24);
+  c.creep = Int32(t, kCreepKey).value_or(0);
+  if (c.forcedSizeRead) c.forcedSize = ReadJobLevelStock(t).size();
+}
+
+void ReadWatermark(BookletWatermarkContext& c, const Ticket& t) {
+  c.watermark.clear();
+  if (const std::string* name = t.getString(kWatermarkNameTicketKey)) {
+    for (const std::string& saved : c.watermarks)
+      if (EqualIgnoringCase(saved, *name)) {
+        c.watermark = saved;
+        break;
+      }
+  }
+  c.firstPageOnly = Int32(t, kWatermarkFirstPageOnlyTicketKey).value_or(0) != 0;
+  const std::int32_t layer = Int32(t, kWatermarkOptionTicketKey).value_or(kWatermarkBlended);
+  c.layer = layer >= kWatermarkBehind && layer <= kWatermarkOver ? layer : kWatermarkBlended;
+}
+
+}  // namespace
+
+void ReadBookletWatermarkTicket(BookletWatermarkContext& c, const Ticket& settings) {
+  ReadBooklet(c, settings);
+  ReadWatermark(c, settings);
+}

@@ -1,0 +1,85 @@
+// Writing the panel's entries. Booklet layout follows the rules every panel shares
+// (model/booklet_layout_rules.h); the watermark's font is prepared for the print path each time
+// the watermark is written.
+#include "model/booklet_layout_rules.h"
+#include "model/booklet_watermark_keys.h"
+#include "model/job_level_stock.h"
+#include "model/paper_output_codes.h"
+#include "model/paper_output_keys.h"
+#include "model/ticket_clients.h"
+#include "panels/booklet_watermark/booklet_watermark_ticket.h"
+#include "watermark/font_preparation.h"
+
+using platform::Ticket;
+
+namespace {
+
+void Put(Ticket& t, const char* key, platform::PlistValue value) {
+  t.set(key, std::move(value), kPrintingManagerClientID);
+}
+
+// The booklet entries Paper/Output writes too, in the same name, so that the session file is the
+// same whichever panel wrote last.
+void PutShared(Ticket& t, const char* key, platform::PlistValue value) {
+  t.set(key, std::move(value), kSpecialPagesClientID);
+}
+
+bool IsBookletFold(std::int32_t fold) { return fold == kFoldBiFoldMultipleInside || fold == kFoldBookletFoldStaple; }
+
+// The job stock's "Size" is the booklet's only while booklet is on, or when the ticket said the
+// booklet had put it there; otherwise it is someone else's size and stays.
+void WriteForcedSize(BookletWatermarkContext& c, Ticket& t) {
+  if (!t.getDictionary(kJobLevelStockKey) || (!c.bookletOn && !c.forcedSizeRead)) return;
+  const bool forced = c.bookletOn && c.forcedSize != kPrinterDefault;
+  Stock stock = ReadJobLevelStock(t);
+  stock.setSize(forced ? c.forcedSize : kPrinterDefault);
+  WriteJobLevelStock(t, stock, kSpecialPagesClientID);
+  PutShared(t, kBookletForceNewSizeKey, forced);
+  c.forcedSizeRead = forced;
+}
+
+void WriteBooklet(BookletWatermarkContext& c, Ticket& t) {
+  if (!c.bookletAvailable) return;
+  PutShared(t, kBookletLayoutKey, c.bookletOn);
+  if (c.bookletOn) {
+    PutBookletDuplexOn(t);
+    PutBookletStaplesOff(t);
+    PutShared(t, kBookletDrawOutlinesKey, c.outlines);
+    PutShared(t, kGutterKey, c.gutter);
+    PutShared(t, kCreepKey, c.creep);
+  } else {
+    GiveBackDuplexAfterBooklet(t);
+  }
+  WriteForcedSize(c, t);
+  if (!c.fold) return;
+  PutShared(t, kFinishingFoldValueKey, *c.fold);
+  if (IsBookletFold(*c.fold)) {
+    PutShared(t, kFinishingOptionsKey, static_cast<std::int32_t>(kFinishingBooklet));
+  } else if (t.getInteger(kFinishingOptionsKey) == std::int64_t{kFinishingBooklet}) {
+    PutShared(t, kFinishingOptionsKey, 0);  // a booklet without its fold is no booklet finishing
+  }
+}
+
+void WriteWatermark(const BookletWatermarkContext& c, Ticket& t) {
+  if (c.watermark.empty()) {
+    t.remove(kWatermarkNameTicketKey);
+    t.remove(kWatermarkSubsetFontTicketKey);  // a name left behind would belong to no watermark
+    return;
+  }
+  Put(t, kWatermarkNameTicketKey, c.watermark);
+  std::string subset;
+  if (convertFont(c.watermark, &subset) == WatermarkResult::kDone && !subset.empty()) {
+    Put(t, kWatermarkSubsetFontTicketKey, subset);
+  } else {
+    t.remove(kWatermarkSubsetFontTicketKey);  // a picture, the whole font, or no font at all
+  }
+  Put(t, kWatermarkOptionTicketKey, c.layer);
+  Put(t, kWatermarkFirstPageOnlyTicketKey, c.firstPageOnly ? 1 : 0);
+}
+
+}  // namespace
+
+void WriteBookletWatermarkTicket(BookletWatermarkContext& c, Ticket& settings) {
+  WriteBooklet(c, settings);
+  WriteWatermark(c, settings);
+}

@@ -1,0 +1,25 @@
+// The saved watermarks' names as the panel's menu lists them.
+#include <cstdio>
+
+#include "kit/preference_locations.h"
+#include "panels/booklet_watermark/booklet_watermark_panel.h"
+#include "watermark/default_watermarks.h"
+#include "watermark/watermark_file.h"
+
+std::vector<std::string> LoadSavedWatermarkNames(const platform::Bundle* bundle, bool makeDefaults) {
+  std::vector<std::string> names;
+  std::string error;
+  WatermarkResult result = loadWatermarkList(kWatermarkFileName, &names, &error);
+  if (result == WatermarkResult::kNoFile && makeDefaults &&
+      CreateDefaultWatermarks(bundle, &error) == WatermarkResult::kDone)
+    result = loadWatermarkList(kWatermarkFileName, &names, &error);
+  if (result == WatermarkResult::kNoFile || result == WatermarkResult::kNotFound) return {};
+  if (result != WatermarkResult::kDone) {
+    std::fprintf(stderr, "ERROR: the saved watermarks cannot be listed: %s\n", error.c_str());
+    return {};
+  }
+  WatermarkData first;
+  if (!names.empty() && loadWatermarkData(kWatermarkFileName, names.front(), &first) != WatermarkResult::kDone)
+    names.erase(names.begin());
+  return names;
+}

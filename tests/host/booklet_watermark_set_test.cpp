@@ -1,0 +1,73 @@
+// The Booklet/Watermark panel through korvo-pde as a print room uses it: booklet on and off in two
+// runs gives a one-sided job back its one side, and a saved watermark with its options is set,
+// shown and drawn.
+#include <gtest/gtest.h>
+
+#include "host/korvo_pde_runner.h"
+#include "support/test_support.h"
+
+namespace {
+
+using host_test::RunPde;
+
+class BookletWatermarkSet : public ::testing::Test {
+ protected:
+  korvo_test::ScopedXdgHome home;
+  korvo_test::TempDir dir;
+  std::string session = dir.file("s.plist");
+  static bool Has(const std::string& text, const std::string& line) { return text.find(line) != std::string::npos; }
+};
+
+TEST_F(BookletWatermarkSet, BookletOffInALaterRunGivesTheOneSidedJobBackAndKeepsIt) {
+  std::string out;
+  ASSERT_EQ(RunPde("set --session " + session + " TwoSided=One-Sided BookletLayout=Enabled", &out), 0) << out;
+  EXPECT_TRUE(Has(out, "com.korvo.print.FinishingDuplex = 3\n")) << out;
+  EXPECT_TRUE(Has(out, "com.apple.print.PrintSettings.PMDuplexing = 3\n")) << out;
+  ASSERT_EQ(RunPde("set --session " + session + " BookletLayout=Disabled", &out), 0) << out;
+  ASSERT_EQ(RunPde("show --session " + session, &out), 0) << out;
+  EXPECT_TRUE(Has(out, "com.korvo.print.BookletLayout = false\n")) << out;
+  EXPECT_TRUE(Has(out, "com.korvo.print.FinishingDuplex = 1\n")) << out;
+  EXPECT_TRUE(Has(out, "com.apple.print.PrintSettings.PMDuplexing = 1\n")) << out;
+  EXPECT_FALSE(Has(out, "BookletDuplexBefore")) << out;
+}
+
+TEST_F(BookletWatermarkSet, BookletCreationInPaperOutputAndBookletOffHere) {
+  std::string out;
+  ASSERT_EQ(RunPde("set --session " + session + " TwoSided=One-Sided", &out), 0) << out;
+  const std::string oneSided = korvo_test::ReadFile(session);
+  ASSERT_EQ(RunPde("set --session " + session + " 'Finishing=Booklet Creation...>Booklet Fold>Gutter=30>Cancel'", &out),
+            0)
+      << out;
+  EXPECT_EQ(korvo_test::ReadFile(session), oneSided);  // Cancel changes nothing
+  ASSERT_EQ(RunPde("set --session " + session + " 'Finishing=Booklet Creation...>Booklet Fold'", &out), 0) << out;
+  ASSERT_EQ(RunPde("show --session " + session, &out), 0) << out;
+  for (const char* line : {"com.korvo.print.BookletLayout = true\n", "com.korvo.print.FinishingOptions = 24\n",
+                           "com.korvo.print.FinishingFoldValue = 43\n", "com.korvo.print.FinishingDuplex = 3\n"})
+    EXPECT_TRUE(Has(out, line)) << line << out;
+  ASSERT_EQ(RunPde("set --session " + session + " BookletLayout=Disabled", &out), 0) << out;
+  ASSERT_EQ(RunPde("show --session " + session, &out), 0) << out;
+  EXPECT_TRUE(Has(out, "com.korvo.print.FinishingDuplex = 1\n")) << out;
+  EXPECT_TRUE(Has(out, "com.apple.print.PrintSettings.PMDuplexing = 1\n")) << out;
+}
+
+TEST_F(BookletWatermarkSet, ASavedWatermarkIsSetShownAndDrawn) {
+  std::string out;
+  ASSERT_EQ(RunPde("set --session " + session + " Watermark=Confidential 'Watermark=Options>Over Page Content'", &out),
+            0)
+      << out;
+  // The preview drew it, so its font travels as a subset of the glyphs it uses.
+  for (const char* line : {"com.korvo.print.watermark.Watermark = \"Confidential\"\n",
+                           "com.korvo.print.watermark.Option = 3\n", "com.korvo.print.watermark.FirstPageOnly = 0\n",
+                           "com.korvo.print.watermark.SubsetFontName = \"KV-ArialMT-KV\"\n"})
+    EXPECT_TRUE(Has(out, line)) << line << out;
+  const std::string picture = dir.file("w.png");
+  ASSERT_EQ(RunPde("watermark --session " + session + " -o " + picture, &out, true), 0) << out;
+  EXPECT_EQ(korvo_test::ReadFile(picture).substr(1, 3), "PNG");
+
+  const std::string before = korvo_test::ReadFile(session);
+  EXPECT_EQ(RunPde("set --session " + session + " 'Watermark=Nothing Saved' 2>&1 >/dev/null", &out), 1);
+  EXPECT_EQ(out.rfind("ERROR: ", 0), 0u) << out;
+  EXPECT_EQ(korvo_test::ReadFile(session), before);
+}
+
+}  // namespace
