@@ -6,6 +6,7 @@
 #include "kit/input_limiting.h"
 #include "kit/number_text.h"
 #include "panels/advanced/advanced_panel.h"
+#include "panels/panel_groups.h"
 #include "platform/ui/interface_file.h"
 #include "vocabulary/setting_map.h"
 #include "vocabulary/setting_map_menus.h"
@@ -85,18 +86,10 @@ ui::Control* TakeGroup(AdvancedContext& context, std::int32_t group) {
 
 platform::OSStatus BuildControls(AdvancedContext& context) {
   const platform::Bundle* bundle = context.bundle;
-  auto loaded = ui::CreateWindowFromInterface(*bundle, kAdvancedInterfaceName, kAdvancedWindowName);
-  if (!loaded) return platform::kPMInvalidPDEContext;  // the loader has said why
-  context.interfaceWindow = loaded.take();
-  int y = 0;
-  for (std::int32_t group : kStackedGroups) {
-    ui::Control* found = TakeGroup(context, group);
-    if (found == nullptr) return platform::kPMInvalidPDEContext;
-    const ui::Rect bounds = found->bounds();
-    found->setBounds({bounds.x, y, bounds.width, bounds.height});
-    y += bounds.height;
-    context.pane->embed(*found);
-  }
+  const PanelGroups groups{kAdvancedInterfaceName, kAdvancedWindowName, kAdvancedSignature, kStackedGroups};
+  if (platform::OSStatus status = StackPanelGroups(*bundle, groups, *context.pane, &context.interfaceWindow);
+      status != platform::noErr)
+    return status;
   ui::Control* about = TakeGroup(context, kAboutGroup);
   if (about == nullptr) return platform::kPMInvalidPDEContext;
   const ui::Rect pane = context.pane->bounds(), box = about->bounds();

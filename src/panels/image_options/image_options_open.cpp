@@ -7,6 +7,7 @@
 #include "kit/control_helpers.h"
 #include "model/image_options_keys.h"
 #include "panels/image_options/image_options_panel.h"
+#include "panels/panel_groups.h"
 #include "platform/ui/interface_file.h"
 #include "vocabulary/setting_map.h"
 #include "vocabulary/setting_map_menus.h"
@@ -62,24 +63,6 @@ void PlaceMirrorBox(ui::Control& pane, ui::Control& mirrorBox) {
   placeholder->parent()->detach(*placeholder);
 }
 
-platform::OSStatus StackGroups(ImageOptionsContext& context) {
-  int y = 0;
-  for (std::int32_t group : kGroups) {
-    ui::Control* found = context.interfaceWindow->find(Id(group));
-    if (found == nullptr) {
-      if (group == kOptionalGroup) continue;
-      std::fprintf(stderr, "!! %s: window %s has no group %d\n", kImageOptionsInterfaceName, kImageOptionsWindowName,
-                   static_cast<int>(group));
-      return platform::kPMInvalidPDEContext;
-    }
-    const ui::Rect bounds = found->bounds();
-    found->setBounds({bounds.x, y, bounds.width, bounds.height});
-    y += bounds.height;
-    context.pane->embed(*found);
-  }
-  return platform::noErr;
-}
-
 platform::OSStatus InitializeCurveCombo(ImageOptionsContext& context) {
   KComboOptions options;
   options.kind = KComboKind::kText;
@@ -100,10 +83,11 @@ platform::OSStatus InitializeCurveCombo(ImageOptionsContext& context) {
 
 platform::OSStatus BuildControls(ImageOptionsContext& context) {
   const platform::Bundle* bundle = context.bundle;
-  auto loaded = ui::CreateWindowFromInterface(*bundle, kImageOptionsInterfaceName, kImageOptionsWindowName);
-  if (!loaded) return platform::kPMInvalidPDEContext;  // the loader has said why
-  context.interfaceWindow = loaded.take();
-  if (platform::OSStatus status = StackGroups(context); status != platform::noErr) return status;
+  const PanelGroups groups{kImageOptionsInterfaceName, kImageOptionsWindowName, kImageOptionsSignature, kGroups,
+                           kOptionalGroup};
+  if (platform::OSStatus status = StackPanelGroups(*bundle, groups, *context.pane, &context.interfaceWindow);
+      status != platform::noErr)
+    return status;
   ImageOptionsControls& c = context.controls;
   if (!FindControls(*context.pane, c)) return platform::kPMInvalidPDEContext;
   PlaceMirrorBox(*context.pane, *c.mirrorBox);

@@ -6,6 +6,7 @@
 #include "model/paper_output_keys.h"
 #include "panels/paper_output/finishing_menu.h"
 #include "panels/paper_output/paper_output_panel.h"
+#include "panels/panel_groups.h"
 #include "panels/stock_menu_button.h"
 #include "platform/ui/interface_file.h"
 #include "vocabulary/ppd_bridge.h"
@@ -66,22 +67,10 @@ ui::Control* MakeSummaryView(const SummaryViewPlace& place) {
 
 platform::OSStatus BuildControls(PaperOutputContext& context) {
   const platform::Bundle* bundle = context.bundle;
-  auto loaded = ui::CreateWindowFromInterface(*bundle, kPaperOutputInterfaceName, kPaperOutputWindowName);
-  if (!loaded) return platform::kPMInvalidPDEContext;  // the loader has said why
-  context.interfaceWindow = loaded.take();
-  int y = 0;
-  for (std::int32_t group : kGroups) {
-    ui::Control* found = context.interfaceWindow->find(Id(group));
-    if (found == nullptr) {
-      std::fprintf(stderr, "!! %s: window %s has no group %d\n", kPaperOutputInterfaceName, kPaperOutputWindowName,
-                   static_cast<int>(group));
-      return platform::kPMInvalidPDEContext;
-    }
-    ui::Rect bounds = found->bounds();
-    found->setBounds({bounds.x, y, bounds.width, bounds.height});
-    y += bounds.height;
-    context.pane->embed(*found);
-  }
+  const PanelGroups groups{kPaperOutputInterfaceName, kPaperOutputWindowName, kPaperOutputSignature, kGroups};
+  if (platform::OSStatus status = StackPanelGroups(*bundle, groups, *context.pane, &context.interfaceWindow);
+      status != platform::noErr)
+    return status;
   PaperOutputControls& c = context.controls;
   if (!FindControls(*context.pane, c)) return platform::kPMInvalidPDEContext;
   context.paperSummaryPlace = PlaceOf(*c.paperSummary);
