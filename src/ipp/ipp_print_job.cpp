@@ -4,6 +4,7 @@
 #include <cups/cups.h>
 
 #include <filesystem>
+#include <string_view>
 
 #include "ipp/ipp_job_template.h"
 #include "ipp/ipp_supported.h"
@@ -39,6 +40,18 @@ IppPtr NewSupportedRequest(const std::string& printerURI, ipp_t* job) {
   return request;
 }
 
+// The printer's URI as the user gave it (ipp or ipps, so that the job's URI comes back in that
+// scheme) without its user information; the stock library's HTTP form for the other schemes.
+std::string PrinterURIWithoutUser(const std::string& deviceURI, const PrinterAddress& address) {
+  const std::string_view scheme = std::string_view(deviceURI).substr(0, deviceURI.find(':'));
+  if (scheme != "ipp" && scheme != "ipps") return PrinterURIForAddress(address);
+  char uri[HTTP_MAX_URI];
+  if (httpAssembleURI(HTTP_URI_CODING_ALL, uri, sizeof uri, std::string(scheme).c_str(), nullptr, address.host.c_str(),
+                      address.port, address.resource.c_str()) != HTTP_URI_STATUS_OK)
+    return PrinterURIForAddress(address);
+  return uri;
+}
+
 }  // namespace
 
 platform::OSStatus IppPrintDocument(const std::string& deviceURI, const platform::PlistDict& ticket,
@@ -54,7 +67,7 @@ platform::OSStatus IppPrintDocument(const std::string& deviceURI, const platform
     outcome->error = document.error();
     return platform::fnfErr;
   }
-  const std::string printerURI = PrinterURIForAddress(*address);
+  const std::string printerURI = PrinterURIWithoutUser(deviceURI, *address);
   const platform::IppMessagePtr job(ippNew());
   AddIppJobTemplate(job.get(), &ticket);
 

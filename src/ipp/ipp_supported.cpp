@@ -110,8 +110,11 @@ bool ValueSupported(ipp_attribute_t* supported, ipp_attribute_t* attribute, int 
       // An integer beside a name or text is the longest one the printer takes.
       return ippGetString(attribute, i, nullptr) != nullptr &&
              std::strlen(ippGetString(attribute, i, nullptr)) <= static_cast<std::size_t>(ippGetInteger(supported, 0));
-    case IPP_TAG_KEYWORD: case IPP_TAG_NAME: case IPP_TAG_MIMETYPE: case IPP_TAG_URISCHEME: case IPP_TAG_TEXT:
-      if (tag == IPP_TAG_URI) return true;  // save-location-supported lists schemes and folders, not every place
+    case IPP_TAG_URISCHEME: {
+      const std::string_view uri = ippGetString(attribute, i, nullptr) ? ippGetString(attribute, i, nullptr) : "";
+      return ListsString(supported, std::string(uri.substr(0, uri.find(':'))).c_str());
+    }
+    case IPP_TAG_KEYWORD: case IPP_TAG_NAME: case IPP_TAG_MIMETYPE: case IPP_TAG_URI: case IPP_TAG_TEXT:
       return ListsString(supported, ippGetString(attribute, i, nullptr));
     case IPP_TAG_BEGIN_COLLECTION:
       return tag == IPP_TAG_BEGIN_COLLECTION && SizeSupported(supported, ippGetCollection(attribute, i));
@@ -197,6 +200,10 @@ class Filter {
         ippSetRange(out, &added, ippGetCount(added), lower, upper);
         return added;
       }
+      case IPP_TAG_BEGIN_COLLECTION:
+        if (added == nullptr) return ippAddCollection(out, group, name, ippGetCollection(attribute, i));
+        ippSetCollection(out, &added, ippGetCount(added), ippGetCollection(attribute, i));
+        return added;
       case IPP_TAG_BOOLEAN:
         if (added == nullptr) return ippAddBoolean(out, group, name, static_cast<char>(ippGetBoolean(attribute, i)));
         ippSetBoolean(out, &added, ippGetCount(added), ippGetBoolean(attribute, i));
