@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "ipp/ipp_job_template.h"
+#include "jobticket/writer/jtkt_special_pages.h"
 #include "jobticket/writer/jtkt_ticket_read.h"
 #include "model/image_shift_options.h"
 #include "model/special_pages_ticket.h"
@@ -24,10 +25,12 @@ void AddMediaCol(ipp_t* col, const Stock& stock) {
     ippAddCollection(col, IPP_TAG_ZERO, "media-col", mediaCol.get());
 }
 
-void AddCover(ipp_t* request, const PlistDict* ticket, const char* key, const char* attribute) {
+// The front cover of a booklet that forces a new size takes the job's size, as in the job ticket.
+void AddCover(ipp_t* request, const PlistDict* ticket, const char* key, const char* attribute, bool booklet) {
   const PlistDict* dictionary = JTktDictionary(ticket, key);
   if (request == nullptr || dictionary == nullptr) return;
-  const Cover cover(*dictionary);
+  Cover cover(*dictionary);
+  if (booklet) TakeJobSizeForBooklet(ticket, cover.stock());
   const std::int32_t sides = cover.sidesImaged();
   if (sides < 1 || sides > 4) return;
   const platform::IppMessagePtr col(ippNew());
@@ -55,8 +58,8 @@ void AddCollections(ipp_t* request, const char* name, const std::vector<platform
 }  // namespace
 
 void AddIppCovers(ipp_t* request, const PlistDict* ticket) {
-  AddCover(request, ticket, kFrontCoverKey, "cover-front");
-  AddCover(request, ticket, kBackCoverKey, "cover-back");
+  AddCover(request, ticket, kFrontCoverKey, "cover-front", true);
+  AddCover(request, ticket, kBackCoverKey, "cover-back", false);
 }
 
 void AddIppInserts(ipp_t* request, const PlistDict* ticket) {

@@ -5,6 +5,7 @@
 #include "ipp/ipp_job_template.h"
 #include "ipp_test_support.h"
 #include "model/job_level_stock.h"
+#include "model/paper_output_keys.h"
 #include "model/special_pages_ticket.h"
 
 namespace {
@@ -36,6 +37,17 @@ TEST(IppSpecialPages, CoversInsertsAndOverrides) {
   EXPECT_EQ(ipp_test::FamilyText(AddIppOverrides, ticket),
             "overrides={pages=2-3 sides=two-sided-long-edge x-side1-image-shift=500 x-side2-image-shift=50 "
             "y-side1-image-shift=-200},{pages=8-8}\n");
+}
+
+TEST(IppSpecialPages, ABookletForcingANewSizePrintsItsFrontCoverOnTheJobsSize) {
+  const PlistDict ticket{{kBookletLayoutKey, true},
+                         {kBookletForceNewSizeKey, true},
+                         {kJobLevelStockKey, PlistDict{{"Size", 75}, {"Width", 20000}, {"Length", 30000}}},
+                         {kFrontCoverKey, PlistDict{{"SidesImaged", 4}, {"Stock", PlistDict{{"Size", 4}}}}},
+                         {kBackCoverKey, PlistDict{{"SidesImaged", 4}, {"Stock", PlistDict{{"Size", 4}}}}}};
+  EXPECT_EQ(ipp_test::FamilyText(AddIppCovers, ticket),
+            "cover-front={cover-type=print-both media-col={media-size={x-dimension=20000 y-dimension=30000}}}\n"
+            "cover-back={cover-type=print-both media-col={media-size={x-dimension=21000 y-dimension=29700}}}\n");
 }
 
 TEST(IppJobTemplate, APrinterDefaultTicketSendsNoAttribute) {
