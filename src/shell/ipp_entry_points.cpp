@@ -71,11 +71,12 @@ platform::OSStatus KorvoIppPrintJob(const char* deviceURI, const char* documentP
   if (!settings) return status;
   IppPrintOutcome outcome;
   status = IppPrintDocument(deviceURI, *settings, documentPath, &outcome);
-  for (const std::string& line : outcome.warnings) *warnings += line + "\n";
+  // A job that failed left nothing out: it was not printed at all, which the one error line says.
   if (status != platform::noErr) {
     std::fprintf(stderr, "ERROR: %s\n", outcome.error.c_str());
     return status;
   }
+  for (const std::string& line : outcome.warnings) *warnings += line + "\n";
   *jobURI = outcome.jobURI;
   return platform::noErr;
 }

@@ -18,8 +18,8 @@ extern "C" __attribute__((visibility("default"))) platform::OSStatus KorvoIppTes
 
 // Prints the PDF document at documentPath on the printer at deviceURI with the current session's
 // print settings, leaving out what the printer does not support: noErr with the job's URI in
-// *jobURI; one "WARNING: ..." line in *warnings for each setting left out (also on failure). A
-// failure status after one "ERROR:" line on stderr naming the printer (never its password) or
+// *jobURI and one "WARNING: ..." line in *warnings for each setting left out; or a failure
+// status (no warnings: nothing was printed) after one "ERROR:" line on stderr naming the printer (never its password) or
 // the document.
 extern "C" __attribute__((visibility("default"))) platform::OSStatus KorvoIppPrintJob(const char* deviceURI,
                                                                                      const char* documentPath,
