@@ -154,6 +154,26 @@ TEST_F(IppCommands, APrinterWithoutProductionAttributesGetsAWarningPerSettingLef
             "WARNING: Banner Message: the printer does not support job-sheet-message; it is not sent\n"
             "WARNING: Recipient: the printer does not support job-recipient-name; it is not sent\n"
             "WARNING: Saved Job: the printer does not support job-save-disposition; it is not sent\n");
+
+  // A held job too: the printer lists no job-hold-until-supported.
+  const std::string held = Session(false);
+  ASSERT_EQ(host_test::RunPython("d = plistlib.load(open(sys.argv[1], \"rb\")); "
+                                 "d[\"PMPrintSettingsTicket\"][\"Items\"][\"com.korvo.print.JobType\"][\"JobType\"] = 2; "
+                                 "plistlib.dump(d, open(sys.argv[1], \"wb\"))",
+                                 held, &out),
+            0)
+      << out;
+  std::string error;
+  const auto idle = korvo_test::IppTestPrinter::startWith("", "application/pdf", &error);  // the other still prints
+  ASSERT_TRUE(idle) << error;
+  ASSERT_EQ(RunPde("print --session " + held + " --uri " + idle->uri() + " " +
+                       korvo_test::DataPath("host/one_page.pdf") + " 2>" + dir_.file("err"),
+                   &out),
+            0);
+  korvo_test::RunCommand("cat " + dir_.file("err"), &err);
+  EXPECT_NE(err.find("WARNING: Hold Job: the printer does not support job-hold-until; it is not sent\n"),
+            std::string::npos)
+      << err;
 }
 
 // The recipient is no printer default: the dialog fills it with the login name unless told not to.
