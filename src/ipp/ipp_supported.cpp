@@ -142,13 +142,15 @@ class Filter {
  public:
   Filter(ipp_t* printer, std::vector<std::string>* warnings) : printer_(printer), warnings_(warnings) {}
 
-  // Copies what the printer supports of attribute into out (as a member when group is zero).
+  // Copies what the printer supports of attribute into out (as a member when group is zero):
+  // a collection member by member when its "-supported" lists member names, else value by value.
   void copy(ipp_t* out, ipp_tag_t group, ipp_attribute_t* attribute, const std::string& path,
             ipp_attribute_t* supported, bool required) {
     const std::string name = ippGetName(attribute);
-    if (supported == nullptr) {
-      if (required) warn(path, "the printer does not support " + path);
-      if (required) return;
+    // A job attribute needs its "-supported"; a member the collection lists stands without one.
+    if (supported == nullptr && required) {
+      warn(path, "the printer does not support " + path);
+      return;
     }
     ipp_attribute_t* added = nullptr;
     for (int i = 0; i < ippGetCount(attribute); ++i) {

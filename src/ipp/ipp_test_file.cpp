@@ -35,7 +35,6 @@ void AppendValue(std::string& out, ipp_attribute_t* attribute, int i, const std:
       return;
     }
     case IPP_TAG_BEGIN_COLLECTION: {
-      // ipp_t* of a const attribute: libcups' getter takes it non-const.
       AppendCollection(out, ippGetCollection(attribute, i), indent);
       return;
     }
