@@ -8,6 +8,8 @@
 #include "host/export_command.h"
 #include "host/host_paths.h"
 #include "host/import_command.h"
+#include "host/ipp_command.h"
+#include "host/print_command.h"
 #include "host/set_command.h"
 #include "host/show_command.h"
 #include "host/stocks_command.h"
@@ -100,6 +102,15 @@ constexpr CommandRule kCommands[] = {
        return Need(l.sessionPath && l.outputPath, e, "watermark needs --session FILE and -o FILE");
      },
      [](const CommandLine& l) { return RunWatermarkCommand(l, std::cerr); }},
+    {"ipp", "--session FILE [-o job.test] [--bundle DIR]", kTakesOutput,
+     [](const CommandLine& l, std::string* e) { return Need(l.sessionPath.has_value(), e, "ipp needs --session FILE"); },
+     [](const CommandLine& l) { return RunIppCommand(l, std::cerr); }},
+    {"print", "--session FILE --uri URI DOC.pdf [--bundle DIR]", kTakesURI | kTakesArguments,
+     [](const CommandLine& l, std::string* e) {
+       return Need(l.sessionPath && l.deviceURI && l.arguments.size() == 1, e,
+                   "print needs --session FILE, --uri URI and one DOC.pdf");
+     },
+     [](const CommandLine& l) { return RunPrintCommand(l, std::cout, std::cerr); }},
     {"dialog", "[--ppd FILE] [--session FILE] [--bundle DIR] [--layout FILE]", kTakesLayout,
      [](const CommandLine&, std::string*) { return true; },
      RunDialog},

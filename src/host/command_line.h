@@ -16,14 +16,14 @@ struct CommandLine {
   // What the line asks for: a command to run, or the usual habits of a command-line tool.
   enum class Request { Run, Help, Version };
   Request request = Request::Run;
-  // "show", "export", "set", "import", "stocks", "type42", "watermark", "dialog"; for Help the
+  // "show", "export", "set", "import", "stocks", "type42", "watermark", "ipp", "print", "dialog"; for Help the
   // command whose usage is wanted, or empty for all of them
   std::string command;
   std::optional<std::string> ppdPath;     // --ppd FILE
   std::optional<std::string> sessionPath; // --session FILE
   std::optional<std::string> bundlePath;  // --bundle DIR (tests and packagers)
   std::optional<std::string> outputPath;  // -o FILE
-  std::optional<std::string> deviceURI;   // --uri URI (stocks)
+  std::optional<std::string> deviceURI;   // --uri URI (stocks, print)
   std::optional<std::string> layoutPath;  // dialog --layout FILE: where the window's controls are
   std::vector<std::string> arguments;     // the rest, in order
 };

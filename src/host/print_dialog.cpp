@@ -1,5 +1,6 @@
 #include "host/print_dialog.h"
 
+#include "shell/ipp_entry_points.h"
 #include "stocklibrary/printer_stock_report.h"
 
 namespace korvo_host {
@@ -115,6 +116,19 @@ platform::Result<platform::OSStatus> PrintDialog::showJobTicketSummary(const pla
   void* address = module_->symbol(kSummarySymbol);
   if (address == nullptr) return R::fail(bundle().path() + ": the plug-in has no job-ticket summary");
   return R::ok(reinterpret_cast<SummaryWindowProc>(address)(&settings, mode, name.c_str()));
+}
+
+platform::Result<platform::OSStatus> PrintDialog::writeIppTestFile(const std::string& path) const {
+  return callPathEntry(kIppTestFileSymbol, "IPP test file", path);
+}
+
+platform::Result<platform::OSStatus> PrintDialog::printDocument(const std::string& deviceURI,
+                                                               const std::string& documentPath, std::string* jobURI,
+                                                               std::string* warnings) const {
+  using R = platform::Result<platform::OSStatus>;
+  void* address = module_->symbol(kIppPrintJobSymbol);
+  if (address == nullptr) return R::fail(bundle().path() + ": the plug-in has no IPP printing");
+  return R::ok(reinterpret_cast<IppPrintJobProc>(address)(deviceURI.c_str(), documentPath.c_str(), jobURI, warnings));
 }
 
 platform::Result<platform::OSStatus> PrintDialog::importJobTickets(const std::vector<std::string>& paths,

@@ -58,6 +58,16 @@ class PrintDialog {
   // module offers no such drawing.
   platform::Result<platform::OSStatus> drawWatermark(const std::string& path) const;
 
+  // Has the plug-in write the session's settings as an ipptool test file to path ("-": standard
+  // output): the plug-in's status, or a message when the module offers no such file.
+  platform::Result<platform::OSStatus> writeIppTestFile(const std::string& path) const;
+
+  // Has the plug-in print the PDF at documentPath on the printer at deviceURI with the session's
+  // settings: the plug-in's status (which has told on stderr what went wrong), the job's URI and
+  // the warning lines of settings left out; or a message when the module offers no printing.
+  platform::Result<platform::OSStatus> printDocument(const std::string& deviceURI, const std::string& documentPath,
+                                                     std::string* jobURI, std::string* warnings) const;
+
   const std::string& title() const { return title_; }
   // The dialog's window: the extension's pane (given to Initialize) and the OK and Cancel buttons.
   platform::ui::Window& window() { return *window_; }

@@ -15,6 +15,7 @@
 #include <thread>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 
 #include "stocklibrary/media_col_stocks.h"
 #include "stocklibrary/printer_address.h"
@@ -99,9 +100,12 @@ std::string ConnectionFailure(const std::string& host, int port) {
 // Sends the request once and reads its reply: null when the answer is no IPP reply. libcups' own
 // cupsDoRequest sends the request again for as long as the server answers with a redirect, which
 // a misbehaving server can make last for ever; the printer is asked once.
-IppPtr SendOnce(http_t* http, IppPtr request, const std::string& resource) {
-  const http_status_t sent = cupsSendRequest(http, request.get(), resource.c_str(), ippLength(request.get()));
+IppPtr SendOnce(http_t* http, const IppPtr& request, const std::string& resource, std::string_view document) {
+  const http_status_t sent =
+      cupsSendRequest(http, request.get(), resource.c_str(), ippLength(request.get()) + document.size());
   if (sent != HTTP_STATUS_CONTINUE && sent != HTTP_STATUS_OK) return nullptr;
+  if (!document.empty() && cupsWriteRequestData(http, document.data(), document.size()) != HTTP_STATUS_CONTINUE)
+    return nullptr;
   return IppPtr(cupsGetResponse(http, resource.c_str()));
 }
 
@@ -120,8 +124,8 @@ IppPtr NewMediaColDatabaseRequest(const std::string& printerURI) {
   return request;
 }
 
-platform::OSStatus RetrievePrinterStockLibrary(const std::string& printerURI, std::vector<Stock>& stocks,
-                                               std::string& error, std::stop_token stop) {
+platform::OSStatus ExchangeWithPrinter(const std::string& printerURI, const IppPtr& request, std::string_view document,
+                                       IppPtr& reply, std::string& error, std::stop_token stop) {
   const std::optional<PrinterAddress> address = PrinterAddressFromDeviceURI(printerURI);
   if (!address) {
     error = printerURI + ": not a printer address";
@@ -136,13 +140,13 @@ platform::OSStatus RetrievePrinterStockLibrary(const std::string& printerURI, st
   }
   // Declared after the connection, so that it is gone before the connection is closed.
   const HangUp hangUp(httpGetFd(http.get()), stop);
-  IppPtr reply = SendOnce(http.get(), NewMediaColDatabaseRequest(printerURI), address->resource);
-  if (!reply && httpGetStatus(http.get()) >= HTTP_STATUS_MULTIPLE_CHOICES && !hangUp.fired()) {
+  IppPtr answer = SendOnce(http.get(), request, address->resource, document);
+  if (!answer && httpGetStatus(http.get()) >= HTTP_STATUS_MULTIPLE_CHOICES && !hangUp.fired()) {
     error = printerURI + ": the printer answered HTTP " + std::to_string(httpGetStatus(http.get())) + " (" +
             httpStatus(httpGetStatus(http.get())) + ") instead of a reply; it is not asked again";
     return kPrinterStockRefused;
   }
-  if (!reply) {
+  if (!answer) {
     error = printerURI + (hangUp.fired() ? ": no answer from the printer within " +
                                                std::to_string(static_cast<int>(kPrinterReplyTimeoutSeconds)) +
                                                " seconds, or the dialog stopped asking"
@@ -150,11 +154,25 @@ platform::OSStatus RetrievePrinterStockLibrary(const std::string& printerURI, st
                                                std::string(cupsLastErrorString()) + ")");
     return kPrinterStockNoAnswer;
   }
-  const ipp_status_t status = ippGetStatusCode(reply.get());
+  const ipp_status_t status = ippGetStatusCode(answer.get());
   if (status >= kFirstErrorStatus) {
-    error = printerURI + ": the printer refused the request (" + ippErrorString(status) + ")";
+    const char* message = nullptr;
+    if (ipp_attribute_t* text = ippFindAttribute(answer.get(), "status-message", IPP_TAG_TEXT))
+      message = ippGetString(text, 0, nullptr);
+    error = printerURI + ": the printer refused the request (" + ippErrorString(status) +
+            (message != nullptr && *message != '\0' ? std::string(": ") + message : std::string()) + ")";
     return kPrinterStockRefused;
   }
+  reply = std::move(answer);
+  return platform::noErr;
+}
+
+platform::OSStatus RetrievePrinterStockLibrary(const std::string& printerURI, std::vector<Stock>& stocks,
+                                               std::string& error, std::stop_token stop) {
+  IppPtr reply;
+  const platform::OSStatus exchanged =
+      ExchangeWithPrinter(printerURI, NewMediaColDatabaseRequest(printerURI), {}, reply, error, stop);
+  if (exchanged != platform::noErr) return exchanged;
   std::vector<Stock> answered;
   int refused = 0;
   std::string why;

@@ -6,6 +6,7 @@
 #include <memory>
 #include <stop_token>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/stock.h"
@@ -28,6 +29,13 @@ using IppPtr = std::unique_ptr<ipp_t, IppDeleter>;
 // The request for printerURI (see printer_address.h), request id 1, every attribute in the
 // operation group.
 IppPtr NewMediaColDatabaseRequest(const std::string& printerURI);
+
+// Sends request (followed by the document's bytes, when there are any) once to the printer at
+// printerURI (see printer_address.h) within the time-outs above, and reads its reply. noErr and
+// the reply; or a failure status with the reason in error (naming the printer), reply untouched.
+// An IPP error status (0x0400 and up) is a failure: kPrinterStockRefused.
+platform::OSStatus ExchangeWithPrinter(const std::string& printerURI, const IppPtr& request, std::string_view document,
+                                       IppPtr& reply, std::string& error, std::stop_token stop = {});
 
 // Sends the request to the printer at printerURI and turns its reply into stocks. noErr and the
 // stocks; or a failure status with the reason in error (naming the printer), stocks untouched.

@@ -96,6 +96,19 @@ int FreeLoopbackPort() {
 }
 
 std::unique_ptr<IppTestPrinter> IppTestPrinter::start(const std::vector<MediaCol>& database, std::string* error) {
+  std::string conf;
+  if (database.empty()) {
+    conf = "ATTR no-value media-col-database\n";
+  } else {
+    conf = "ATTR collection media-col-database ";
+    for (std::size_t i = 0; i < database.size(); ++i) conf += (i ? "," : "") + database[i].text;
+    conf += "\n";
+  }
+  return startWith(conf, "", error);
+}
+
+std::unique_ptr<IppTestPrinter> IppTestPrinter::startWith(const std::string& attributes, const std::string& formats,
+                                                          std::string* error) {
   std::unique_ptr<IppTestPrinter> printer(new IppTestPrinter);
   char folder[] = "/tmp/korvo-ipp-XXXXXX";
   if (::mkdtemp(folder) == nullptr) {
@@ -121,19 +134,18 @@ std::unique_ptr<IppTestPrinter> IppTestPrinter::start(const std::vector<MediaCol
     return nullptr;
   }
 
-  std::ofstream conf(printer->folder_ + "/media.conf");
-  if (database.empty()) {
-    conf << "ATTR no-value media-col-database\n";
-  } else {
-    conf << "ATTR collection media-col-database ";
-    for (std::size_t i = 0; i < database.size(); ++i) conf << (i ? "," : "") << database[i].text;
-    conf << "\n";
+  std::vector<std::string> attributesArguments{"-f", formats};
+  if (!attributes.empty()) {
+    std::ofstream(printer->folder_ + "/media.conf") << attributes;
+    attributesArguments = {"-a", printer->folder_ + "/media.conf"};
   }
-  conf.close();
   std::filesystem::create_directory(printer->folder_ + "/spool");
   printer->port_ = FreeLoopbackPort();
-  printer->printer_ = Spawn({"ippeveprinter", "-r", "off", "-p", std::to_string(printer->port_), "-n", "localhost",
-                             "-d", printer->folder_ + "/spool", "-a", printer->folder_ + "/media.conf", "KorvoTest"},
+  std::vector<std::string> argv{"ippeveprinter", "-r", "off", "-p", std::to_string(printer->port_), "-n", "localhost",
+                                "-d", printer->folder_ + "/spool"};
+  argv.insert(argv.end(), attributesArguments.begin(), attributesArguments.end());
+  argv.push_back("KorvoTest");
+  printer->printer_ = Spawn(argv,
                             log, {"DBUS_SYSTEM_BUS_ADDRESS=" + busAddress, "DBUS_SESSION_BUS_ADDRESS=" + busAddress}, -1);
   for (int i = 0; i < 250 && !Accepts(printer->port_); ++i) {
     if (::waitpid(printer->printer_, nullptr, WNOHANG) == printer->printer_) {

@@ -25,6 +25,10 @@ class IppTestPrinter {
   // Starts a printer holding the given collections (none: a media-col-database of no value).
   // Null, with the reason in error, when a program is missing or the printer does not come up.
   static std::unique_ptr<IppTestPrinter> start(const std::vector<MediaCol>& database, std::string* error);
+  // Starts a printer with the attributes file's text (ippeveprinter -a), or, when it is empty,
+  // with the document formats alone (-f, comma-separated).
+  static std::unique_ptr<IppTestPrinter> startWith(const std::string& attributes, const std::string& formats,
+                                                   std::string* error);
   ~IppTestPrinter();
   IppTestPrinter(const IppTestPrinter&) = delete;
   IppTestPrinter& operator=(const IppTestPrinter&) = delete;

@@ -24,7 +24,18 @@ int CoverType(const Cover& cover, int coverMode) {
   return coverMode != 0 && type != kCoverPrintBoth ? kCoverPrintNone : type;
 }
 
-// A booklet that forces a new size prints its cover on the job's paper size.
+void WriteCover(const PlistDict* ticket, const char* key, int which, int coverMode, bool booklet) {
+  const PlistDict* dictionary = JTktDictionary(ticket, key);
+  if (dictionary == nullptr) return;
+  Cover cover(*dictionary);
+  if (booklet) TakeJobSizeForBooklet(ticket, cover.stock());
+  _MEDIADATA media;
+  FillMediaData(&media, cover.stock());
+  WriteJTktCovers(&jtkt_ofp.context, which, CoverType(cover, coverMode), &media);
+}
+
+}  // namespace
+
 void TakeJobSizeForBooklet(const PlistDict* ticket, Stock& coverStock) {
   if (JTktBoolean(ticket, kBookletLayoutKey) != true || JTktBoolean(ticket, kBookletForceNewSizeKey) != true) return;
   const PlistDict* jobStockDictionary = JTktDictionary(ticket, kJobLevelStockKey);
@@ -37,18 +48,6 @@ void TakeJobSizeForBooklet(const PlistDict* ticket, Stock& coverStock) {
     coverStock.setLength(jobStock.length());
   }
 }
-
-void WriteCover(const PlistDict* ticket, const char* key, int which, int coverMode, bool booklet) {
-  const PlistDict* dictionary = JTktDictionary(ticket, key);
-  if (dictionary == nullptr) return;
-  Cover cover(*dictionary);
-  if (booklet) TakeJobSizeForBooklet(ticket, cover.stock());
-  _MEDIADATA media;
-  FillMediaData(&media, cover.stock());
-  WriteJTktCovers(&jtkt_ofp.context, which, CoverType(cover, coverMode), &media);
-}
-
-}  // namespace
 
 int WriteJTktSpecialPagesStart(const JTktWriteContext* ctx, int kind) {
   if (!JTktCanWrite(ctx)) return platform::paramErr;

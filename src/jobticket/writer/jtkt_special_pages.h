@@ -41,6 +41,10 @@ JTKT_EXPORT int WriteJTktPads(const JTktWriteContext* ctx, const char* padType, 
 // The exception range's sides from its plex: 1 one-sided 0, 2 long edge 1, 3 short edge 2, else -1.
 void FillPageSidesImaged(_PAGEDATA* pageRecord, std::int32_t plex);
 
+// A booklet that forces a new size prints its front cover on the job's paper size: the job
+// stock's size (and custom dimensions) into coverStock; nothing otherwise.
+void TakeJobSizeForBooklet(const platform::PlistDict* ticket, Stock& coverStock);
+
 // Ticket writers, default context; each writes nothing when the ticket lacks its page.
 // coverMode non-zero keeps the front cover's print-none and print-both only.
 void WriteJTKTFrontCover(const platform::PlistDict* ticket, int coverMode);

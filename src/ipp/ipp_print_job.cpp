@@ -1,0 +1,97 @@
+// Get-Printer-Attributes for the "-supported" attributes, then Print-Job.
+#include "ipp/ipp_print_job.h"
+
+#include <cups/cups.h>
+
+#include <filesystem>
+#include <string_view>
+
+#include "ipp/ipp_job_template.h"
+#include "ipp/ipp_supported.h"
+#include "platform/files/file_io.h"
+#include "platform/system/uri_text.h"
+#include "stocklibrary/printer_address.h"
+#include "stocklibrary/printer_stock_request.h"
+
+namespace {
+
+constexpr const char* kDocumentFormat = "application/pdf";
+
+IppPtr NewRequest(ipp_op_t operation, const std::string& printerURI) {
+  IppPtr request(ippNew());
+  ippSetOperation(request.get(), operation);
+  ippSetRequestId(request.get(), operation == IPP_OP_PRINT_JOB ? 2 : 1);
+  ipp_t* r = request.get();
+  ippAddString(r, IPP_TAG_OPERATION, IPP_TAG_CHARSET, "attributes-charset", nullptr, "utf-8");
+  ippAddString(r, IPP_TAG_OPERATION, IPP_TAG_LANGUAGE, "attributes-natural-language", nullptr, "en");
+  ippAddString(r, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, printerURI.c_str());
+  ippAddString(r, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+  return request;
+}
+
+IppPtr NewSupportedRequest(const std::string& printerURI, ipp_t* job) {
+  IppPtr request = NewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES, printerURI);
+  std::vector<std::string> names = IppSupportedNamesFor(job);
+  names.insert(names.begin(), "document-format-supported");
+  std::vector<const char*> values;
+  for (const std::string& name : names) values.push_back(name.c_str());
+  ippAddStrings(request.get(), IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                static_cast<int>(values.size()), nullptr, values.data());
+  return request;
+}
+
+// The printer's URI as the user gave it (ipp or ipps, so that the job's URI comes back in that
+// scheme) without its user information; the stock library's HTTP form for the other schemes.
+std::string PrinterURIWithoutUser(const std::string& deviceURI, const PrinterAddress& address) {
+  const std::string_view scheme = std::string_view(deviceURI).substr(0, deviceURI.find(':'));
+  if (scheme != "ipp" && scheme != "ipps") return PrinterURIForAddress(address);
+  char uri[HTTP_MAX_URI];
+  if (httpAssembleURI(HTTP_URI_CODING_ALL, uri, sizeof uri, std::string(scheme).c_str(), nullptr, address.host.c_str(),
+                      address.port, address.resource.c_str()) != HTTP_URI_STATUS_OK)
+    return PrinterURIForAddress(address);
+  return uri;
+}
+
+}  // namespace
+
+platform::OSStatus IppPrintDocument(const std::string& deviceURI, const platform::PlistDict& ticket,
+                                    const std::string& documentPath, IppPrintOutcome* outcome) {
+  if (outcome == nullptr) return platform::paramErr;
+  const std::optional<PrinterAddress> address = PrinterAddressFromDeviceURI(deviceURI);
+  if (!address) {
+    outcome->error = platform::URIForMessages(deviceURI) + ": not the address of an IPP printer";
+    return kPrinterStockUnreachable;
+  }
+  platform::Result<std::string> document = platform::ReadFileBytes(documentPath);
+  if (!document) {
+    outcome->error = document.error();
+    return platform::fnfErr;
+  }
+  const std::string printerURI = PrinterURIWithoutUser(deviceURI, *address);
+  const platform::IppMessagePtr job(ippNew());
+  AddIppJobTemplate(job.get(), &ticket);
+
+  IppPtr printer;
+  if (platform::OSStatus status =
+          ExchangeWithPrinter(printerURI, NewSupportedRequest(printerURI, job.get()), {}, printer, outcome->error);
+      status != platform::noErr)
+    return status;
+  const platform::IppMessagePtr kept = IppKeepSupported(job.get(), printer.get(), &outcome->warnings);
+
+  IppPtr request = NewRequest(IPP_OP_PRINT_JOB, printerURI);
+  const std::string jobName = std::filesystem::path(documentPath).filename().string();
+  ippAddString(request.get(), IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr, IppName(jobName).c_str());
+  ippAddString(request.get(), IPP_TAG_OPERATION, IPP_TAG_MIMETYPE, "document-format", nullptr, kDocumentFormat);
+  ippCopyAttributes(request.get(), kept.get(), 0, nullptr, nullptr);
+  IppPtr reply;
+  if (platform::OSStatus status = ExchangeWithPrinter(printerURI, request, *document, reply, outcome->error);
+      status != platform::noErr)
+    return status;
+  ipp_attribute_t* jobURI = ippFindAttribute(reply.get(), "job-uri", IPP_TAG_URI);
+  if (jobURI == nullptr) {
+    outcome->error = printerURI + ": the printer's reply names no job-uri";
+    return kPrinterStockRefused;
+  }
+  outcome->jobURI = ippGetString(jobURI, 0, nullptr);
+  return platform::noErr;
+}

@@ -1,0 +1,18 @@
+#pragma once
+// Owning handles of what libcups' IPP API hands out, released by its own free functions.
+#include <cups/cups.h>
+#include <cups/ipp.h>
+
+#include <memory>
+
+namespace platform {
+
+struct IppFree {
+  void operator()(ipp_t* ipp) const { ippDelete(ipp); }
+  void operator()(http_t* http) const { httpClose(http); }
+};
+
+using IppMessagePtr = std::unique_ptr<ipp_t, IppFree>;
+using HttpConnectionPtr = std::unique_ptr<http_t, IppFree>;
+
+}  // namespace platform

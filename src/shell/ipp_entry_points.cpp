@@ -1,0 +1,82 @@
+#include "shell/ipp_entry_points.h"
+
+#include <cstdio>
+
+#include "ipp/ipp_job_template.h"
+#include "ipp/ipp_print_job.h"
+#include "ipp/ipp_test_file.h"
+#include "kit/current_session.h"
+#include "kit/ticket_access.h"
+#include "platform/files/file_io.h"
+#include "shell/pde_shell.h"
+
+namespace {
+
+void LogIppError(const std::string& what, const std::string& reason) {
+  std::fprintf(stderr, "ERROR: %s: %s\n", what.c_str(), reason.c_str());
+}
+
+// The current session's print settings, after the panels stored theirs; none after an "ERROR:"
+// line.
+std::optional<platform::PlistDict> SyncedPrintSettings(const std::string& what, platform::OSStatus* status) {
+  platform::PrintSession* session = GetCurrentPrintSession();
+  if (session == nullptr) {
+    LogIppError(what, "there is no print session");
+    *status = platform::kPMInvalidPrintSession;
+    return std::nullopt;
+  }
+  *status = PDESync(session, false);
+  if (*status != platform::noErr) {
+    LogIppError(what, "the panels could not store their settings (status " + std::to_string(*status) + ")");
+    return std::nullopt;
+  }
+  platform::Ticket* printSettings = nullptr;
+  GetTicketFromSession(session, platform::kPDE_PMPrintSettingsRef, &printSettings);
+  platform::PlistDict items;
+  if (printSettings != nullptr)
+    for (const auto& [key, item] : printSettings->items()) items.emplace(key, item.value);
+  return items;
+}
+
+}  // namespace
+
+platform::OSStatus KorvoIppTestToFileAtPath(const char* path) {
+  if (path == nullptr || *path == '\0') {
+    LogIppError("cannot write the IPP test file", "no file name was given");
+    return platform::paramErr;
+  }
+  const std::string what = std::string("cannot write the IPP test file ") + path;
+  platform::OSStatus status = platform::noErr;
+  const std::optional<platform::PlistDict> settings = SyncedPrintSettings(what, &status);
+  if (!settings) return status;
+  const platform::IppMessagePtr job(ippNew());
+  AddIppJobTemplate(job.get(), &*settings);
+  std::string error;
+  if (!platform::WriteFileAtomically(path, IppToolPrintJobTest(job.get()), &error)) {
+    LogIppError(what, error);
+    return platform::ioErr;
+  }
+  return platform::noErr;
+}
+
+platform::OSStatus KorvoIppPrintJob(const char* deviceURI, const char* documentPath, std::string* jobURI,
+                                    std::string* warnings) {
+  if (deviceURI == nullptr || documentPath == nullptr || jobURI == nullptr || warnings == nullptr) {
+    LogIppError("cannot print", "no printer or document was given");
+    return platform::paramErr;
+  }
+  platform::OSStatus status = platform::noErr;
+  const std::optional<platform::PlistDict> settings =
+      SyncedPrintSettings(std::string("cannot print ") + documentPath, &status);
+  if (!settings) return status;
+  IppPrintOutcome outcome;
+  status = IppPrintDocument(deviceURI, *settings, documentPath, &outcome);
+  // A job that failed left nothing out: it was not printed at all, which the one error line says.
+  if (status != platform::noErr) {
+    std::fprintf(stderr, "ERROR: %s\n", outcome.error.c_str());
+    return status;
+  }
+  for (const std::string& line : outcome.warnings) *warnings += line + "\n";
+  *jobURI = outcome.jobURI;
+  return platform::noErr;
+}

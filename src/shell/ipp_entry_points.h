@@ -1,0 +1,27 @@
+#pragma once
+// The job's settings as standard IPP job attributes, exported for the host: each entry runs the
+// shell's Sync first, so what is sent is what the panels show.
+#include <string>
+
+#include "platform/status.h"
+
+// Names the host finds the entry points by.
+inline constexpr const char* kIppTestFileSymbol = "KorvoIppTestToFileAtPath";
+inline constexpr const char* kIppPrintJobSymbol = "KorvoIppPrintJob";
+using IppPrintJobProc = platform::OSStatus (*)(const char* deviceURI, const char* documentPath, std::string* jobURI,
+                                               std::string* warnings);
+
+// Writes the ipptool test file of the current session's print settings to path (as every -o
+// file is written: "-" is standard output). noErr; or the failure status after one "ERROR:" line
+// naming path.
+extern "C" __attribute__((visibility("default"))) platform::OSStatus KorvoIppTestToFileAtPath(const char* path);
+
+// Prints the PDF document at documentPath on the printer at deviceURI with the current session's
+// print settings, leaving out what the printer does not support: noErr with the job's URI in
+// *jobURI and one "WARNING: ..." line in *warnings for each setting left out; or a failure
+// status (no warnings: nothing was printed) after one "ERROR:" line on stderr naming the printer (never its password) or
+// the document.
+extern "C" __attribute__((visibility("default"))) platform::OSStatus KorvoIppPrintJob(const char* deviceURI,
+                                                                                     const char* documentPath,
+                                                                                     std::string* jobURI,
+                                                                                     std::string* warnings);
