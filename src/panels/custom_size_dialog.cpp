@@ -10,6 +10,7 @@
 #include "panels/custom_size_units.h"
 #include "panels/custom_stock_dialogs.h"
 #include "panels/modal_dialog.h"
+#include "platform/ui/drawn_images.h"
 #include "platform/ui/interaction.h"
 #include "vocabulary/ppd_bridge.h"
 #include "vocabulary/printer_default.h"
@@ -28,8 +29,6 @@ constexpr ui::ControlID kPreviewID{kSignature, 8};
 constexpr ui::ControlID kDefaultsID{kSignature, 9};
 constexpr ui::ControlID kHelpID{kSignature, 10};
 constexpr const char* kHelpPage = "paper_output/paper/db_new_custom_size_dm.htm";
-// Where the preview keeps the paper it drew (a ui::Rect; absent when it drew nothing).
-constexpr platform::OSType kPreviewTag = platform::FourCharCode("prvw");
 
 // One dimension: its arrows, its limits in points, and the stored value it still shows untouched.
 struct Dimension {
@@ -78,15 +77,12 @@ void ShowInvalidSizeNotice(const platform::Bundle* bundle) {
   ui::RunStandardAlert(alert);
 }
 
-// The paper as the preview draws it, kept on the preview for a renderer or a test to read.
+// The paper as the preview draws it: a sheet, or nothing without limits to scale by.
 void DrawPreview(ui::Control& preview, const Dimension& width, const Dimension& length) {
   const std::optional<ui::Rect> paper =
       CustomSizePreviewRect(preview.bounds(), width.arrows->value(), length.arrows->value(),
                             width.arrows->maximum(), length.arrows->maximum());
-  if (paper)
-    preview.setProperty(kDrawingCreator, kPreviewTag, *paper);
-  else
-    preview.setProperty(kDrawingCreator, kPreviewTag, std::any());
+  ui::SetDrawnSheets(preview, paper ? std::vector<ui::DrawnSheet>{{*paper}} : std::vector<ui::DrawnSheet>{});
 }
 
 }  // namespace

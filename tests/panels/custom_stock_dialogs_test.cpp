@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "controls/spin_control.h"
+#include "kit/control_helpers.h"
 #include "panels/custom_size_units.h"
 #include "panels/custom_stock_dialogs.h"
 #include "platform/bundle/bundle.h"
+#include "platform/ui/drawn_images.h"
 #include "platform/ui/scripted_interaction.h"
 #include "platform/ui/window.h"
 #include "support/test_support.h"
@@ -35,6 +37,10 @@ class CustomStockDialogs : public ::testing::Test {
     std::pair<std::string, std::string> opened;
     script.onModal([&](ui::Window& window, ui::UserDriver& user) {
       opened = {Named(window, "Width").text(), Named(window, "Length").text()};
+      if (ui::Control* area = window.find({platform::FourCharCode("CuSz"), 8})) {
+        DrawControl(*area);
+        preview = ui::SheetsDrawnIn(*area);
+      }
       steps(window, user);
     });
     EXPECT_EQ(RunModalCustomStockSizeDialog(bundle, &width, &length, &confirmed), platform::noErr);
@@ -44,6 +50,7 @@ class CustomStockDialogs : public ::testing::Test {
   platform::Bundle* bundle = nullptr;
   std::int32_t width = kPrinterDefault, length = kPrinterDefault;
   bool confirmed = false;
+  std::vector<ui::DrawnSheet> preview;  // what the preview drew as the dialog opened
 };
 
 TEST_F(CustomStockDialogs, AUSLocaleOpensInInchesAtLetter) {
@@ -51,6 +58,7 @@ TEST_F(CustomStockDialogs, AUSLocaleOpensInInchesAtLetter) {
   const auto opened = RunSize([](ui::Window& w, ui::UserDriver& user) { user.pressReturn(w); });
   EXPECT_EQ(opened, (std::pair<std::string, std::string>("8.50", "11.00")));
   EXPECT_EQ(gCurrentUnits, kUnitsInches);
+  EXPECT_EQ(preview.size(), 1u);  // the preview drew the sheet for a renderer to show
   EXPECT_TRUE(confirmed);
   EXPECT_EQ(width, 21590);
   EXPECT_EQ(length, 27940);

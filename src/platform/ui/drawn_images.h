@@ -1,6 +1,6 @@
 #pragma once
 // What a control's drawing put on it. The toolkit has no pixels of its own: a control's draw
-// handlers record the pictures they draw, and a renderer for a real window (or a test) reads them.
+// handlers record the pictures and sheets they draw, and a renderer for a real window (or a test) reads them.
 #include <string>
 #include <vector>
 
@@ -16,9 +16,20 @@ struct DrawnImage {
   friend bool operator==(const DrawnImage&, const DrawnImage&) = default;
 };
 
+// A sheet of paper drawn into a control, as a preview shows a size: white, outlined, at rect (in
+// the same coordinates as a picture's).
+struct DrawnSheet {
+  Rect rect;
+  friend bool operator==(const DrawnSheet&, const DrawnSheet&) = default;
+};
+
 // The pictures on the control since its area was last erased, in drawing order.
 std::vector<DrawnImage> ImagesDrawnIn(const Control& control);
 // Replaces them; an empty list erases the control's area.
 void SetDrawnImages(Control& control, std::vector<DrawnImage> images);
+
+// The sheets on the control, drawn above its pictures; an empty list erases them.
+std::vector<DrawnSheet> SheetsDrawnIn(const Control& control);
+void SetDrawnSheets(Control& control, std::vector<DrawnSheet> sheets);
 
 }  // namespace platform::ui

@@ -163,6 +163,15 @@ void DrawImages(GtkDrawingArea*, cairo_t* cr, int, int, gpointer data) {
       cairo_paint(cr);
     }
   }
+  for (const DrawnSheet& sheet : node.sheets) {
+    cairo_rectangle(cr, sheet.rect.x - node.bounds.x + 0.5, sheet.rect.y - node.bounds.y + 0.5, sheet.rect.width - 1,
+                    sheet.rect.height - 1);
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    cairo_fill_preserve(cr);
+    cairo_set_source_rgb(cr, 0, 0, 0);
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+  }
 }
 
 GtkWidget* PictureOf(WidgetNode& node, const Control& control) {
@@ -442,6 +451,7 @@ void UpdateContent(WidgetNode& node, Control& control) {
       draw.control = &control;
       SendEventToEventTarget(draw, &control);
       node.images = ImagesDrawnIn(control);
+      node.sheets = SheetsDrawnIn(control);
       // A picture control shows the file it names now; the panels change it as choices change.
       if (node.kind == ControlKind::Picture && control.picture() != node.pictureName) {
         node.pictureName = control.picture();

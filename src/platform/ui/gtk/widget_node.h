@@ -29,6 +29,7 @@ struct WidgetNode {
   GtkWidget* area = nullptr;   // draws the pictures recorded on the control
   GtkWidget* header = nullptr; // the column titles of a list view
   std::vector<DrawnImage> images;
+  std::vector<DrawnSheet> sheets;
   std::string pictureName;  // the picture file a picture control shows now
   std::string listContent;  // the columns and rows a list view shows now
   bool userInput = false;   // a press or key in a list view, not yet followed by a selection
