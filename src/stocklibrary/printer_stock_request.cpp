@@ -24,10 +24,7 @@ namespace {
 
 constexpr ipp_status_t kFirstErrorStatus = IPP_STATUS_ERROR_BAD_REQUEST;  // 0x0400
 
-struct HttpCloser {
-  void operator()(http_t* http) const { httpClose(http); }
-};
-using HttpPtr = std::unique_ptr<http_t, HttpCloser>;
+using HttpPtr = platform::HttpConnectionPtr;
 
 // Shuts the connection's socket when the reply is late or the task is asked to stop, whichever
 // comes first, so that the read under way fails at once. The socket is shut, not closed: the

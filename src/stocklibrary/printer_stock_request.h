@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/stock.h"
+#include "platform/ipp_handles.h"
 #include "platform/status.h"
 
 inline constexpr platform::OSStatus kPrinterStockUnreachable = -3264;  // no connection could be made
@@ -21,10 +22,7 @@ inline constexpr platform::OSStatus kPrinterStockRefused = -3266;      // an IPP
 inline constexpr int kPrinterConnectTimeoutMs = 5000;
 inline constexpr double kPrinterReplyTimeoutSeconds = 10.0;
 
-struct IppDeleter {
-  void operator()(ipp_t* ipp) const { ippDelete(ipp); }
-};
-using IppPtr = std::unique_ptr<ipp_t, IppDeleter>;
+using IppPtr = platform::IppMessagePtr;
 
 // The request for printerURI (see printer_address.h), request id 1, every attribute in the
 // operation group.
