@@ -37,3 +37,12 @@ void WriteSpecialPages(platform::Ticket& ticket, const SpecialPages& pages, std:
   WriteOrRemove(ticket, kInsertListKey, list(pages.inserts), client);
   WriteOrRemove(ticket, kExceptionListKey, list(pages.exceptions), client);
 }
+
+bool TicketHoldsSpecialPages(const platform::Ticket& ticket, bool withCovers) {
+  for (const char* key : {kExceptionListKey, kInsertListKey})
+    if (const platform::PlistArray* list = ticket.getArray(key); list && !list->empty()) return true;
+  if (!withCovers) return false;
+  for (const char* key : {kFrontCoverKey, kBackCoverKey})
+    if (const platform::PlistDict* cover = ticket.getDictionary(key); cover && !cover->empty()) return true;
+  return false;
+}

@@ -22,5 +22,10 @@ struct SpecialPages {
 };
 
 SpecialPages ReadSpecialPages(const platform::Ticket& ticket);
+
+// True when the ticket holds a page of the exception or insert list (each list counted on its
+// own); with covers too when withCovers (a cover dictionary that is not empty). Booklet layout is
+// ruled out by these: its pages come from the whole document.
+bool TicketHoldsSpecialPages(const platform::Ticket& ticket, bool withCovers = true);
 void WriteSpecialPages(platform::Ticket& ticket, const SpecialPages& pages,
                        std::string_view client = kSpecialPagesClientID);

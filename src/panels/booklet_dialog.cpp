@@ -45,9 +45,7 @@ struct BookletControls {
 bool SpecialPagesRuleBookletOut(const platform::PrintSession* session) {
   const platform::Ticket* t = session ? session->ticket(platform::kPDE_PMPrintSettingsRef) : nullptr;
   if (t == nullptr) return false;
-  for (const char* key : {kExceptionListKey, kInsertListKey})
-    if (const platform::PlistArray* list = t->getArray(key); list && !list->empty()) return true;
-  return false;
+  return TicketHoldsSpecialPages(*t, false);
 }
 
 void Show(const BookletControls& c, const BookletParameters& p, bool bookletAllowed) {

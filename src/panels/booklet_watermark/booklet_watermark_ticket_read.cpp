@@ -20,18 +20,8 @@ std::optional<std::int32_t> Int32(const Ticket& t, const char* key) {
   return static_cast<std::int32_t>(*v);
 }
 
-// Booklet pages are laid out from the whole document; inserts, exceptions or covers (any list
-// with an element, each counted on its own) would be laid out twice.
-bool HoldsSpecialPages(const Ticket& t) {
-  for (const char* key : {kExceptionListKey, kInsertListKey, kFrontCoverKey, kBackCoverKey}) {
-    if (const platform::PlistArray* list = t.getArray(key); list && !list->empty()) return true;
-    if (const platform::PlistDict* cover = t.getDictionary(key); cover && !cover->empty()) return true;
-  }
-  return false;
-}
-
 void ReadBooklet(BookletWatermarkContext& c, const Ticket& t) {
-  c.bookletAvailable = !HoldsSpecialPages(t);
+  c.bookletAvailable = !TicketHoldsSpecialPages(t);
   c.fold = Int32(t, kFinishingFoldValueKey);
   c.bookletOn = t.getBoolean(kBookletLayoutKey).value_or(false);
   c.forcedSizeRead = t.getBoolean(kBookletForceNewSizeKey).value_or(false);

@@ -17,5 +17,3 @@ void WritePaperOutputTicket(PaperOutputContext& context, platform::Ticket& setti
 // setting when the ticket has one.
 void FollowPlatformDuplexing(PaperOutputContext& context, const platform::Ticket& settings);
 
-// True when any special-page list or cover in the ticket holds something.
-bool SpecialPagesExist(const platform::Ticket& settings);

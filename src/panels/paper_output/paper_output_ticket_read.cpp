@@ -105,19 +105,7 @@ std::int32_t DefaultDuplex(const Ticket& t) {
   return 1;
 }
 
-bool ListHoldsSomething(const Ticket& t, const char* key) {
-  if (const platform::PlistArray* list = t.getArray(key)) return !list->empty();
-  if (const platform::PlistDict* cover = t.getDictionary(key)) return !cover->empty();
-  return false;
-}
-
 }  // namespace
-
-bool SpecialPagesExist(const Ticket& settings) {
-  for (const char* key : {kExceptionListKey, kInsertListKey, kFrontCoverKey, kBackCoverKey})
-    if (ListHoldsSomething(settings, key)) return true;
-  return false;
-}
 
 void FollowPlatformDuplexing(PaperOutputContext& c, const Ticket& settings) {
   if (c.booklet.on) return;
@@ -146,6 +134,6 @@ void ReadPaperOutputTicket(PaperOutputContext& c, const platform::PrintSession& 
   }
   ReadFinishing(c.finishing, t);
   ReadPads(c, t);
-  c.specialPagesExist = SpecialPagesExist(t);
+  c.specialPagesExist = TicketHoldsSpecialPages(t);
   if (c.specialPagesExist) c.pads.on = false;
 }
