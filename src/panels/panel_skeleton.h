@@ -2,8 +2,8 @@
 // The one adapter between a panel and the shell: it turns a panel type into the record of the
 // dialog's seven operations, with the guards every operation needs, so that a panel itself only
 // says what is its own. A panel type names:
-//   Context                the panel's context record, default-made by Prologue, with the members
-//                          `title` (std::string), `bundle` (platform::Bundle*), `pane` and `session`
+//   Context                the panel's context record, default-made by Prologue, built on
+//                          PanelContext (its title, bundle, pane and session)
 //   kTitleKey              the localisation key of its title in the panel pop-up
 // and, where it has them (each may be left out; the panel then does nothing there):
 //   Prologue(ctx)                     defaults of a new context
@@ -20,17 +20,10 @@
 #include "kit/panel_interface.h"
 #include "kit/plugin_bundle.h"
 #include "kit/ticket_access.h"
+#include "panels/panel_context.h"
 #include "platform/plugin/pde_interface.h"
 #include "platform/status.h"
 #include "platform/ticket/print_session.h"
-
-// The members every panel context has, for a panel with nothing more of its own.
-struct PanelContext {
-  std::string title;
-  platform::Bundle* bundle = nullptr;
-  platform::ControlRef pane = nullptr;
-  platform::PrintSession* session = nullptr;
-};
 
 template <class Panel>
 struct PanelSkeleton {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "panels/panel_context.h"
 #include "platform/bundle/bundle.h"
 #include "platform/four_char_code.h"
 #include "platform/ticket/print_session.h"
@@ -41,12 +42,7 @@ struct AdvancedControls {
   std::vector<platform::ui::Control*> pageRange;
 };
 
-struct AdvancedContext {
-  std::string title;
-  platform::Bundle* bundle = nullptr;
-  platform::ui::Control* pane = nullptr;      // the shell's pane for this panel
-  platform::PrintSession* session = nullptr;  // the dialog's; borrowed
-
+struct AdvancedContext : PanelContext {
   std::int32_t bookletOrder = kBookletOrderLeftToRight;
   // Menu positions counted from 1; position 1 is always the printer's default.
   std::int32_t rotatePosition = 1;

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "model/advanced_keys.h"
+#include "kit/ticket_access.h"
 #include "model/job_level_stock.h"
 #include "model/stock.h"
 #include "model/stock_keys.h"
@@ -16,11 +17,7 @@ bool IsInt32(std::int64_t v) {
   return v >= std::numeric_limits<std::int32_t>::min() && v <= std::numeric_limits<std::int32_t>::max();
 }
 
-std::optional<std::int32_t> Int32(const Ticket& t, const char* key) {
-  std::optional<std::int64_t> v = t.getInteger(key);
-  if (!v || !IsInt32(*v)) return std::nullopt;
-  return static_cast<std::int32_t>(*v);
-}
+std::optional<std::int32_t> Int32(const Ticket& t, const char* key) { return GetTicketInt32(t, key); }
 
 std::optional<std::int32_t> Member(const platform::PlistDict& dict, const char* key) {
   const platform::PlistValue* value = platform::PlistDictFind(dict, key);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "panels/panel_context.h"
 #include "platform/bundle/bundle.h"
 #include "platform/files/private_temporary_file.h"
 #include "platform/four_char_code.h"
@@ -38,12 +39,7 @@ struct BookletWatermarkControls {
   platform::ui::Control* preview = nullptr;
 };
 
-struct BookletWatermarkContext {
-  std::string title;
-  platform::Bundle* bundle = nullptr;
-  platform::ui::Control* pane = nullptr;      // the shell's pane for this panel
-  platform::PrintSession* session = nullptr;  // the dialog's; borrowed
-
+struct BookletWatermarkContext : PanelContext {
   // Booklet. The pop-up is inactive while the job has special pages: booklet is then left alone.
   bool bookletAvailable = true;
   bool bookletOn = false;

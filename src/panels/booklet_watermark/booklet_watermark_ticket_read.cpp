@@ -1,8 +1,8 @@
 // Reading the panel's entries. A key that is absent, or holds a value of the wrong kind, gives its
 // field the default, so a damaged ticket cannot put a field out of range.
-#include <limits>
 
 #include "model/booklet_watermark_keys.h"
+#include "kit/ticket_access.h"
 #include "model/job_level_stock.h"
 #include "model/paper_output_keys.h"
 #include "model/special_pages_ticket.h"
@@ -13,12 +13,7 @@ using platform::Ticket;
 
 namespace {
 
-std::optional<std::int32_t> Int32(const Ticket& t, const char* key) {
-  std::optional<std::int64_t> v = t.getInteger(key);
-  if (!v || *v < std::numeric_limits<std::int32_t>::min() || *v > std::numeric_limits<std::int32_t>::max())
-    return std::nullopt;
-  return static_cast<std::int32_t>(*v);
-}
+std::optional<std::int32_t> Int32(const Ticket& t, const char* key) { return GetTicketInt32(t, key); }
 
 void ReadBooklet(BookletWatermarkContext& c, const Ticket& t) {
   c.bookletAvailable = !TicketHoldsSpecialPages(t);

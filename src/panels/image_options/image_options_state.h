@@ -8,6 +8,7 @@
 
 #include "model/full_color_options.h"
 #include "model/image_shift_options.h"
+#include "panels/panel_context.h"
 #include "platform/bundle/bundle.h"
 #include "platform/ticket/print_session.h"
 #include "platform/ui/control.h"
@@ -41,12 +42,7 @@ struct ImageOptionsControls {
   platform::ui::Control* imageShiftButton = nullptr;
 };
 
-struct ImageOptionsContext {
-  std::string title;
-  platform::Bundle* bundle = nullptr;
-  platform::ui::Control* pane = nullptr;      // the shell's pane for this panel
-  platform::PrintSession* session = nullptr;  // the dialog's; borrowed
-
+struct ImageOptionsContext : PanelContext {
   FullColorOptions color;
   std::int32_t antialiasing = kPrinterDefault;
   std::int32_t resolution = kPrinterDefault;

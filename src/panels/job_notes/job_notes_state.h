@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "panels/panel_context.h"
 #include "platform/bundle/bundle.h"
 #include "platform/four_char_code.h"
 #include "platform/ticket/print_session.h"
@@ -37,12 +38,7 @@ struct JobNotesControls {
   platform::ui::Control* preferencesButton = nullptr;
 };
 
-struct JobNotesContext {
-  std::string title;
-  platform::Bundle* bundle = nullptr;
-  platform::ui::Control* pane = nullptr;      // the shell's pane for this panel
-  platform::PrintSession* session = nullptr;  // the dialog's; borrowed
-
+struct JobNotesContext : PanelContext {
   std::string jobName, senderName, recipientName;
   std::string bannerMessage, jobStartMessage, additionalInfo;
   // True while the name is not typed: the job's own name, or the login name, stands for it.

@@ -11,6 +11,7 @@
 #include "model/background_forms_options.h"
 #include "model/paper_output_codes.h"
 #include "model/stock.h"
+#include "panels/panel_context.h"
 #include "platform/bundle/bundle.h"
 #include "platform/plist/plist_value.h"
 #include "platform/ticket/print_session.h"
@@ -100,11 +101,7 @@ struct SummaryViewPlace {
   platform::ui::Rect bounds;
 };
 
-struct PaperOutputContext {
-  platform::Bundle* bundle = nullptr;
-  platform::PrintSession* session = nullptr;  // the dialog's; borrowed
-  platform::ui::Control* pane = nullptr;      // the shell's pane for this panel
-  std::string title;
+struct PaperOutputContext : PanelContext {
   std::string jobName;
 
   Stock jobStock;

@@ -1,8 +1,8 @@
 // Reading the panel's entries. Each absent key gives its field the default; a key whose value is
 // of the wrong kind counts as absent, so a damaged ticket cannot put a field out of range.
-#include <limits>
 
 #include "model/background_forms_options.h"
+#include "kit/ticket_access.h"
 #include "model/booklet_watermark_keys.h"
 #include "model/job_level_stock.h"
 #include "model/paper_output_keys.h"
@@ -16,12 +16,7 @@ using platform::Ticket;
 
 namespace {
 
-std::optional<std::int32_t> Int32(const Ticket& t, const char* key) {
-  std::optional<std::int64_t> v = t.getInteger(key);
-  if (!v || *v < std::numeric_limits<std::int32_t>::min() || *v > std::numeric_limits<std::int32_t>::max())
-    return std::nullopt;
-  return static_cast<std::int32_t>(*v);
-}
+std::optional<std::int32_t> Int32(const Ticket& t, const char* key) { return GetTicketInt32(t, key); }
 
 std::int32_t Int32Or(const Ticket& t, const char* key, std::int32_t fallback) {
   return Int32(t, key).value_or(fallback);
