@@ -97,6 +97,7 @@ class DialogWindowTest : public ::testing::Test {
     return std::stod(out);
   }
 
+  korvo_test::ScopedXdgHome home_;  // the dialog's preference files stay out of the user's folders
   korvo_test::TempDir dir_;
   std::unique_ptr<korvo_test::VirtualDisplay> xserver_;
   std::unique_ptr<ChildProcess> dialog_;
@@ -322,6 +323,30 @@ TEST_F(DialogWindowTest, SendJobTicketTurnedOffInTheAdvancedPanelIsSaved) {
   auto saved = platform::PrintSession::load(session());
   ASSERT_TRUE(saved) << saved.error();
   EXPECT_EQ(saved->ticket(platform::kPDE_PMPrintSettingsRef)->getInteger("com.korvo.print.EmitJTKT"), 0);
+}
+
+// Booklet/Watermark in the window: a saved watermark chosen from its pop-up is previewed (the
+// preview is not blank) and saved with the job.
+TEST_F(DialogWindowTest, AWatermarkChosenOnBookletWatermarkIsPreviewedAndSaved) {
+  startDialog();
+  std::map<std::string, Place> places = waitForLayout("Kshl/2");
+  ASSERT_TRUE(places.count("Kshl/2")) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
+  chooseItem(places["Kshl/2"], "Booklet/Watermark");
+  places = waitForLayout("KPDE/6006");
+  ASSERT_TRUE(places.count("KPDE/6006") && places.count("KPDE/6008")) << korvo_test::ReadFile(layout());
+  chooseItem(places["KPDE/6006"], "Draft");
+  const Place preview = places["KPDE/6008"];
+  std::string shot;
+  EXPECT_TRUE(WaitUntil(10, [&] {
+    shot = screenshot("dialog-window-watermark.png");
+    return Contrast(shot, preview) > 0.02;
+  })) << "the watermark preview looks blank";
+  click(places["PDlg/2"]);
+  ASSERT_EQ(dialog_->waitForExit(20), std::optional<int>(0)) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
+  auto saved = platform::PrintSession::load(session());
+  ASSERT_TRUE(saved) << saved.error();
+  const std::string* name = saved->ticket(platform::kPDE_PMPrintSettingsRef)->getString("com.korvo.print.watermark.Watermark");
+  EXPECT_EQ(name ? *name : "(absent)", "Draft");
 }
 
 }  // namespace

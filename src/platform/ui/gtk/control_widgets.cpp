@@ -158,10 +158,17 @@ void DrawImages(GtkDrawingArea*, cairo_t* cr, int, int, gpointer data) {
   WidgetNode& node = NodeOf(data);
   for (const DrawnImage& image : node.images) {
     const CairoSurface surface(cairo_image_surface_create_from_png(image.path.c_str()));
-    if (cairo_surface_status(surface.get()) == CAIRO_STATUS_SUCCESS) {
-      cairo_set_source_surface(cr, surface.get(), image.rect.x - node.bounds.x, image.rect.y - node.bounds.y);
-      cairo_paint(cr);
-    }
+    if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS) continue;
+    // The picture fills the rectangle it was drawn into (a page shown small in a preview).
+    const int width = cairo_image_surface_get_width(surface.get());
+    const int height = cairo_image_surface_get_height(surface.get());
+    cairo_save(cr);
+    cairo_translate(cr, image.rect.x - node.bounds.x, image.rect.y - node.bounds.y);
+    if (width > 0 && height > 0 && image.rect.width > 0 && image.rect.height > 0)
+      cairo_scale(cr, static_cast<double>(image.rect.width) / width, static_cast<double>(image.rect.height) / height);
+    cairo_set_source_surface(cr, surface.get(), 0, 0);
+    cairo_paint(cr);
+    cairo_restore(cr);
   }
   for (const DrawnSheet& sheet : node.sheets) {
     cairo_rectangle(cr, sheet.rect.x - node.bounds.x + 0.5, sheet.rect.y - node.bounds.y + 0.5, sheet.rect.width - 1,
