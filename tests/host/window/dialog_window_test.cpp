@@ -187,13 +187,7 @@ TEST_F(DialogWindowTest, AHalftoneChosenOnImageOptionsIsSaved) {
   startDialog();
   std::map<std::string, Place> places = waitForLayout("Kshl/2");
   ASSERT_TRUE(places.count("Kshl/2")) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
-  // Image Options is the third panel of the panel pop-up.
-  click(places["Kshl/2"]);
-  places = waitForLayout("item 3");
-  ASSERT_TRUE(places.count("item 3")) << korvo_test::ReadFile(layout());
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
-  places = ReadLayout(layout()).places;
-  click(places["item 3"]);
+  chooseItem(places["Kshl/2"], "Image Options");
   places = waitForLayout("KPDE/1602");
   ASSERT_TRUE(places.count("KPDE/1602")) << "the halftone pop-up is not shown; layout:\n" << korvo_test::ReadFile(layout());
   click(places["KPDE/1602"]);
@@ -269,12 +263,7 @@ TEST_F(DialogWindowTest, JobNotesTakesWhatIsTypedAndSaveWritesIt) {
   startDialog();
   std::map<std::string, Place> places = waitForLayout("Kshl/2");
   ASSERT_TRUE(places.count("Kshl/2")) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
-  click(places["Kshl/2"]);
-  places = waitForLayout("item Job Notes");
-  ASSERT_TRUE(places.count("item Job Notes")) << korvo_test::ReadFile(layout());
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
-  places = ReadLayout(layout()).places;
-  click(places["item Job Notes"]);
+  chooseItem(places["Kshl/2"], "Job Notes");
   places = waitForLayout("Kshl/2004");
   ASSERT_TRUE(places.count("Kshl/2001")) << korvo_test::ReadFile(layout());
   screenshot("dialog-window-job-notes.png");
@@ -307,12 +296,7 @@ TEST_F(DialogWindowTest, SendJobTicketTurnedOffInTheAdvancedPanelIsSaved) {
   startDialog();
   std::map<std::string, Place> places = waitForLayout("Kshl/2");
   ASSERT_TRUE(places.count("Kshl/2")) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
-  click(places["Kshl/2"]);
-  places = waitForLayout("item Advanced");
-  ASSERT_TRUE(places.count("item Advanced")) << korvo_test::ReadFile(layout());
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
-  places = ReadLayout(layout()).places;
-  click(places["item Advanced"]);
+  chooseItem(places["Kshl/2"], "Advanced");
   places = waitForLayout("KPDE/640");
   ASSERT_TRUE(places.count("KPDE/640")) << korvo_test::ReadFile(layout());
   screenshot("dialog-window-advanced.png");
