@@ -1,5 +1,7 @@
 #include "host/command_line.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <iostream>
 #include <span>
@@ -17,9 +19,6 @@
 #include "host/watermark_command.h"
 #include "platform/bundle/bundle.h"
 #include "platform/files/preference_file.h"
-#ifdef KORVO_HAVE_GTK
-#include "host/window/dialog_command.h"
-#endif
 
 namespace korvo_host {
 
@@ -49,13 +48,21 @@ bool Need(bool ok, std::string* error, const char* message) {
   return ok;
 }
 
-int RunDialog([[maybe_unused]] const CommandLine& line) {
-#ifdef KORVO_HAVE_GTK
-  return RunDialogCommand(line, std::cout, std::cerr);
-#else
-  std::cerr << "ERROR: this korvo-pde was built without GTK 4; \"make dialog\" installs it and builds the window\n";
+// The window is a program of its own, so that only this command loads GTK: it takes over this
+// process with the same line.
+int RunDialog(const CommandLine& line) {
+  std::vector<std::string> arguments = {WindowProgramPath(), "dialog"};
+  for (const auto& [option, value] : {std::pair{"--ppd", line.ppdPath}, std::pair{"--session", line.sessionPath},
+                                      std::pair{"--bundle", line.bundlePath}, std::pair{"--layout", line.layoutPath}})
+    if (value) arguments.insert(arguments.end(), {option, *value});
+  std::vector<char*> argv;
+  for (std::string& argument : arguments) argv.push_back(argument.data());
+  argv.push_back(nullptr);
+  std::cout.flush();
+  ::execv(argv[0], argv.data());
+  std::cerr << "ERROR: this korvo-pde has no window (" << arguments[0]
+            << " is missing); \"make dialog\" installs GTK 4 and builds it\n";
   return kExitUserError;
-#endif
 }
 
 struct CommandRule {

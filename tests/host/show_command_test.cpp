@@ -82,6 +82,19 @@ TEST(ShowCommand, FifosAndOversizedFilesAreRefusedAtOnceNamingTheFile) {
   EXPECT_EQ(err, "ERROR: " + session + " is larger than 16 MB\n");
 }
 
+TEST(ShowCommand, CommandsOtherThanTheWindowNeitherLoadGtkNorNeedADisplay) {
+  korvo_test::TempDir dir;
+  std::string log;
+  // The dynamic loader names every library it starts; GTK must not be among them.
+  ASSERT_EQ(RunPde("show --session " + dir.file("s.plist") + " 2>&1 >/dev/null", &log), 0);  // warm the session
+  ASSERT_EQ(korvo_test::RunCommand("env -u DISPLAY -u WAYLAND_DISPLAY LD_DEBUG=libs " + std::string(KORVO_BIN_DIR) +
+                                       "/korvo-pde show --session " + dir.file("s.plist") + " 2>&1 >/dev/null",
+                                   &log),
+            0);
+  EXPECT_NE(log.find("calling init"), std::string::npos) << "LD_DEBUG said nothing";
+  EXPECT_EQ(log.find("libgtk"), std::string::npos) << "korvo-pde show loaded GTK";
+}
+
 TEST(ShowCommand, BadArgumentsAreUsageErrors) {
   std::string err;
   EXPECT_EQ(RunPde("2>&1", &err), 2);
