@@ -71,6 +71,15 @@ class DialogWindowTest : public ::testing::Test {
     WaitUntil(10, [&] { return ReadLayout(layout()).places.count("item " + item) == 0; });
   }
 
+  // Clicks Save, waits for the dialog to end well, and reads back the session it saved.
+  void saveAndReload(const Place& save, std::optional<platform::PrintSession>* saved) {
+    click(save);
+    ASSERT_EQ(dialog_->waitForExit(20), std::optional<int>(0)) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
+    auto loaded = platform::PrintSession::load(session());
+    ASSERT_TRUE(loaded) << loaded.error();
+    *saved = loaded.take();
+  }
+
   void click(const Place& place) {
     const std::string command = "DISPLAY=" + display_ + " xdotool mousemove --sync " + std::to_string(place.centreX()) +
                                 " " + std::to_string(place.centreY()) + " click 1";
@@ -158,10 +167,8 @@ TEST_F(DialogWindowTest, ShowsTheShellWhereItsDescriptionPutsItAndSavesWhatIsCli
   EXPECT_TRUE(places.count("Kpnl/2")) << "the second panel is not shown; layout:\n" << korvo_test::ReadFile(layout());
   EXPECT_FALSE(places.count("Kpnl/1")) << "the first panel is still shown";
 
-  click(places["PDlg/2"]);
-  ASSERT_EQ(dialog_->waitForExit(20), std::optional<int>(0)) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
-  auto saved = platform::PrintSession::load(session());
-  ASSERT_TRUE(saved) << saved.error();
+  std::optional<platform::PrintSession> saved;
+  ASSERT_NO_FATAL_FAILURE(saveAndReload(places["PDlg/2"], &saved));
   const platform::Ticket* settings = saved->ticket(platform::kPDE_PMPrintSettingsRef);
   ASSERT_NE(settings, nullptr);
 
@@ -199,10 +206,8 @@ TEST_F(DialogWindowTest, AHalftoneChosenOnImageOptionsIsSaved) {
   WaitUntil(10, [&] { return ReadLayout(layout()).places.count("item 600 Dot") == 0; });
   screenshot("dialog-window-image-options.png");
 
-  click(places["PDlg/2"]);
-  ASSERT_EQ(dialog_->waitForExit(20), std::optional<int>(0)) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
-  auto saved = platform::PrintSession::load(session());
-  ASSERT_TRUE(saved) << saved.error();
+  std::optional<platform::PrintSession> saved;
+  ASSERT_NO_FATAL_FAILURE(saveAndReload(places["PDlg/2"], &saved));
   const platform::Ticket* settings = saved->ticket(platform::kPDE_PMPrintSettingsRef);
   ASSERT_NE(settings, nullptr);
   EXPECT_EQ(settings->getInteger("com.korvo.print.HalftoneScreen"), 12);
@@ -278,10 +283,8 @@ TEST_F(DialogWindowTest, JobNotesTakesWhatIsTypedAndSaveWritesIt) {
   click(places["Kshl/2004"]);
   ASSERT_EQ(korvo_test::RunCommand(type + "'For Sam'", nullptr), 0);
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
-  click(places["PDlg/2"]);
-  ASSERT_EQ(dialog_->waitForExit(20), std::optional<int>(0)) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
-  auto saved = platform::PrintSession::load(session());
-  ASSERT_TRUE(saved) << saved.error();
+  std::optional<platform::PrintSession> saved;
+  ASSERT_NO_FATAL_FAILURE(saveAndReload(places["PDlg/2"], &saved));
   const platform::Ticket* settings = saved->ticket(platform::kPDE_PMPrintSettingsRef);
   ASSERT_NE(settings, nullptr);
   const std::string* name = settings->getString("com.korvo.print.JobNotesJobName");
@@ -302,10 +305,8 @@ TEST_F(DialogWindowTest, SendJobTicketTurnedOffInTheAdvancedPanelIsSaved) {
   screenshot("dialog-window-advanced.png");
   click(places["KPDE/640"]);
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
-  click(places["PDlg/2"]);
-  ASSERT_EQ(dialog_->waitForExit(20), std::optional<int>(0)) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
-  auto saved = platform::PrintSession::load(session());
-  ASSERT_TRUE(saved) << saved.error();
+  std::optional<platform::PrintSession> saved;
+  ASSERT_NO_FATAL_FAILURE(saveAndReload(places["PDlg/2"], &saved));
   EXPECT_EQ(saved->ticket(platform::kPDE_PMPrintSettingsRef)->getInteger("com.korvo.print.EmitJTKT"), 0);
 }
 
@@ -325,10 +326,8 @@ TEST_F(DialogWindowTest, AWatermarkChosenOnBookletWatermarkIsPreviewedAndSaved) 
     shot = screenshot("dialog-window-watermark.png");
     return Contrast(shot, preview) > 0.02;
   })) << "the watermark preview looks blank";
-  click(places["PDlg/2"]);
-  ASSERT_EQ(dialog_->waitForExit(20), std::optional<int>(0)) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
-  auto saved = platform::PrintSession::load(session());
-  ASSERT_TRUE(saved) << saved.error();
+  std::optional<platform::PrintSession> saved;
+  ASSERT_NO_FATAL_FAILURE(saveAndReload(places["PDlg/2"], &saved));
   const std::string* name = saved->ticket(platform::kPDE_PMPrintSettingsRef)->getString("com.korvo.print.watermark.Watermark");
   EXPECT_EQ(name ? *name : "(absent)", "Draft");
 }
