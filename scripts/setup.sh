@@ -18,6 +18,8 @@ packages=(
   cups-ipp-utils dbus-daemon          # ippeveprinter and ipptool: a real IPP printer on loopback
   libgtk-4-dev                        # the dialog window (optional to build, tested when present)
   xvfb xdotool imagemagick xclip      # the window's tests: a virtual display, clicks, screenshots, the clipboard
+  ccache                              # the three builds share compiled objects between runs
+  hyperfine                           # make bench: whole programs timed against their yardsticks
 )
 
 missing=()

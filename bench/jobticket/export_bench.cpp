@@ -96,14 +96,18 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "the heavy job could not be built or written\n");
     return 1;
   }
-  std::printf("export document: %zu bytes; special-page media document: %zu bytes (%d inserts, %d exception pages)\n",
-              ExportedDocument().size(), MediaDocument().size(), kInserts, kExceptionPages);
+  std::printf("export document: %zu bytes; special-page media document: %zu bytes (%d inserts, %d exception pages); "
+              "large job: %zu bytes (%d exception pages)\n",
+              ExportedDocument().size(), MediaDocument().size(), kInserts, kExceptionPages,
+              LargeExportedDocument().size(), kLargeJobExceptionPages);
   korvo_bench::RecordingReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   reporter.printRatio("export / bare libxml2 parse of its file", "BM_ExportHeavyJob", "BM_BareLibxml2ParseOfExport");
   reporter.printRatio("special-page media / bare libxml2 parse of it", "BM_WriteSpecialPageMedia",
                       "BM_BareLibxml2ParseOfMedia");
   reporter.printRatio("import / bare libxml2 parse of the same file", "BM_ImportHeavyJob", "BM_BareLibxml2ParseOfExport");
+  reporter.printRatio("import of the large job / bare libxml2 parse of it", "BM_ImportLargeJob",
+                      "BM_BareLibxml2ParseOfLargeJob");
   benchmark::Shutdown();
   return 0;
 }

@@ -34,41 +34,53 @@ Stock PaperOf(int i) {
 
 }  // namespace
 
+namespace {
+
+platform::Ticket JobWith(int exceptionPages) {
+  platform::Ticket t;
+  t.set(kJTKTOptionsKey, platform::PlistDict{{kJTKTOptionAllKey, true}}, "K");
+  t.set(kJobNotesJobNameKey, "Catalogue with tabs", "K");
+  t.set(kJobNotesSenderNameKey, "Benchmark", "K");
+  for (const char* key : {kFinishingDuplexKey, kResolutionKey, kOPIPrescanKey, kAntialiasingKey, kOutputOrderKey})
+    t.set(key, 2, "K");
+  WriteJobLevelStock(t, PaperOf(0), "K");
+  SpecialPages pages;
+  std::vector<Insert> inserts(kInserts);
+  std::vector<ExceptionPage> ranges(static_cast<std::size_t>(exceptionPages));
+  std::vector<const SpecialPage*> insertPointers, rangePointers;
+  for (int i = 0; i < kInserts; ++i) {
+    inserts[static_cast<std::size_t>(i)].setStartPage(i * 10 + 1);
+    inserts[static_cast<std::size_t>(i)].stock() = PaperOf(i);
+    insertPointers.push_back(&inserts[static_cast<std::size_t>(i)]);
+  }
+  for (int i = 0; i < exceptionPages; ++i) {
+    ExceptionPage& range = ranges[static_cast<std::size_t>(i)];
+    range.setStartPage(i * 3 + 1);
+    range.setEndPage(i * 3 + 2);
+    range.stock() = PaperOf(i);
+    rangePointers.push_back(&range);
+  }
+  pages.inserts.add(insertPointers);
+  pages.exceptions.add(rangePointers);
+  WriteSpecialPages(t, pages);
+  return t;
+}
+
+}  // namespace
+
 const platform::Ticket& HeavyJob() {
-  static const platform::Ticket ticket = [] {
-    platform::Ticket t;
-    t.set(kJTKTOptionsKey, platform::PlistDict{{kJTKTOptionAllKey, true}}, "K");
-    t.set(kJobNotesJobNameKey, "Catalogue with tabs", "K");
-    t.set(kJobNotesSenderNameKey, "Benchmark", "K");
-    for (const char* key : {kFinishingDuplexKey, kResolutionKey, kOPIPrescanKey, kAntialiasingKey, kOutputOrderKey})
-      t.set(key, 2, "K");
-    WriteJobLevelStock(t, PaperOf(0), "K");
-    SpecialPages pages;
-    std::vector<Insert> inserts(kInserts);
-    std::vector<ExceptionPage> ranges(kExceptionPages);
-    std::vector<const SpecialPage*> insertPointers, rangePointers;
-    for (int i = 0; i < kInserts; ++i) {
-      inserts[static_cast<std::size_t>(i)].setStartPage(i * 10 + 1);
-      inserts[static_cast<std::size_t>(i)].stock() = PaperOf(i);
-      insertPointers.push_back(&inserts[static_cast<std::size_t>(i)]);
-    }
-    for (int i = 0; i < kExceptionPages; ++i) {
-      ExceptionPage& range = ranges[static_cast<std::size_t>(i)];
-      range.setStartPage(i * 3 + 1);
-      range.setEndPage(i * 3 + 2);
-      range.stock() = PaperOf(i);
-      rangePointers.push_back(&range);
-    }
-    pages.inserts.add(insertPointers);
-    pages.exceptions.add(rangePointers);
-    WriteSpecialPages(t, pages);
-    return t;
-  }();
+  static const platform::Ticket ticket = JobWith(kExceptionPages);
   return ticket;
 }
 
 const std::string& ExportedDocument() {
   static const std::string document = JTKTWriteDocument(JTKTCopyKorvoItems(HeavyJob()), 0).value_or("");
+  return document;
+}
+
+const std::string& LargeExportedDocument() {
+  static const std::string document =
+      JTKTWriteDocument(JTKTCopyKorvoItems(JobWith(kLargeJobExceptionPages)), 0).value_or("");
   return document;
 }
 

@@ -18,8 +18,7 @@ namespace {
 
 // Parse, conversion of every importable feature of the job and of each special page, and the
 // finishing option: everything but the merge into the ticket.
-void BM_ImportHeavyJob(benchmark::State& state) {
-  const std::string& bytes = ExportedDocument();
+void Import(benchmark::State& state, const std::string& bytes) {
   for (auto _ : state) {
     platform::PlistDict imported;
     if (JTKTImportDocument(bytes, "heavy.xml", &imported) != platform::noErr) state.SkipWithError("import failed");
@@ -27,6 +26,14 @@ void BM_ImportHeavyJob(benchmark::State& state) {
   }
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));
 }
+
+void BM_ImportHeavyJob(benchmark::State& state) { Import(state, ExportedDocument()); }
 BENCHMARK(BM_ImportHeavyJob)->Unit(benchmark::kMicrosecond);
+
+void BM_ImportLargeJob(benchmark::State& state) { Import(state, LargeExportedDocument()); }
+BENCHMARK(BM_ImportLargeJob)->Unit(benchmark::kMillisecond);
+
+void BM_BareLibxml2ParseOfLargeJob(benchmark::State& state) { BareParse(state, LargeExportedDocument()); }
+BENCHMARK(BM_BareLibxml2ParseOfLargeJob)->Unit(benchmark::kMillisecond);
 
 }  // namespace

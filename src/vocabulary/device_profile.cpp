@@ -12,7 +12,41 @@ using platform::PlistValue;
 
 namespace {
 
-std::unique_ptr<const PlistDict> gDeviceProfile;
+std::shared_ptr<const PlistDict> gDeviceProfile;
+// Initialize asked for the bundle's profile, which is parsed when something first looks in it:
+// only the job-ticket reader does, and most dialogs never import a file.
+bool gBundleProfileWanted = false;
+
+std::shared_ptr<const PlistDict> ReadProfile(const std::string& path) {
+  platform::Result<PlistDict> read = platform::ReadXMLPlistDictionaryFile(path);
+  if (!read) return nullptr;
+  return std::make_shared<const PlistDict>(read.take());
+}
+
+// The bundle's profile, parsed once and kept for the life of the process: it is part of the
+// installed plug-in and does not change under a running dialog, while a dialog initializes again
+// every time the user picks a printer.
+std::shared_ptr<const PlistDict> BundleProfile() {
+  static std::string loadedPath;
+  static std::shared_ptr<const PlistDict> loaded;
+  platform::Bundle* bundle = GetPDEBundle();
+  if (bundle == nullptr) return nullptr;
+  std::optional<std::string> path = bundle->resourcePath(kDeviceProfileResource);
+  if (!path) return nullptr;
+  if (!loaded || loadedPath != *path) {
+    loaded = ReadProfile(*path);
+    loadedPath = *path;
+  }
+  return loaded;
+}
+
+const PlistDict* Profile() {
+  if (!gDeviceProfile && gBundleProfileWanted) {
+    gBundleProfileWanted = false;
+    gDeviceProfile = BundleProfile();
+  }
+  return gDeviceProfile.get();
+}
 
 const PlistDict* DictionaryAt(const PlistDict* dict, std::string_view key) {
   if (dict == nullptr) return nullptr;
@@ -20,7 +54,7 @@ const PlistDict* DictionaryAt(const PlistDict* dict, std::string_view key) {
   return value != nullptr ? value->asDictionary() : nullptr;
 }
 
-const PlistDict* Features() { return DictionaryAt(gDeviceProfile.get(), kKFSFeaturesKey); }
+const PlistDict* Features() { return DictionaryAt(Profile(), kKFSFeaturesKey); }
 
 // True when the dictionary's "Properties" hold property, with a value equal to *value if given.
 bool HasProperty(const PlistDict& dict, const std::string& property, const PlistValue* value) {
@@ -33,23 +67,21 @@ bool HasProperty(const PlistDict& dict, const std::string& property, const Plist
 }  // namespace
 
 void KFSInitialize() {
-  if (gDeviceProfile) return;
-  platform::Bundle* bundle = GetPDEBundle();
-  if (bundle == nullptr) return;
-  if (std::optional<std::string> path = bundle->resourcePath(kDeviceProfileResource)) KFSInitializeFromFile(*path);
+  if (!gDeviceProfile) gBundleProfileWanted = true;
 }
 
 bool KFSInitializeFromFile(const std::string& path) {
-  gDeviceProfile.reset();
-  platform::Result<PlistDict> read = platform::ReadXMLPlistDictionaryFile(path);
-  if (!read) return false;
-  gDeviceProfile = std::make_unique<const PlistDict>(read.take());
-  return true;
+  gBundleProfileWanted = false;
+  gDeviceProfile = ReadProfile(path);
+  return gDeviceProfile != nullptr;
 }
 
-void KFSFinalize() { gDeviceProfile.reset(); }
+void KFSFinalize() {
+  gBundleProfileWanted = false;
+  gDeviceProfile.reset();
+}
 
-const PlistDict* KFSGetProfile() { return gDeviceProfile.get(); }
+const PlistDict* KFSGetProfile() { return Profile(); }
 
 const PlistDict* KFSGetFeature(const std::string& name) { return DictionaryAt(Features(), name); }
 

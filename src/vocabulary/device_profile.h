@@ -3,7 +3,8 @@
 // which says feature by feature what the printer family understands (its properties, and the
 // keywords, names and numbers its values may take). The job-ticket reader is driven by it.
 //
-// The profile is loaded once per dialog and is immutable while loaded. No function reports an
+// The profile is loaded by each dialog's Initialize and is immutable while loaded; the bundle's
+// profile is parsed only once per process. No function reports an
 // error: with no profile, or a missing feature, class or key, lookups answer none, false or an
 // empty array.
 #include <optional>
@@ -29,8 +30,9 @@ inline constexpr const char* kKFSKeywordClass = "Keyword";
 inline constexpr const char* kKFSNameClass = "Name";
 inline constexpr const char* kKFSNumberClass = "Number";
 
-// Loads the profile from the plug-in bundle's resources unless one is loaded. A missing or
-// unreadable resource leaves no profile.
+// Loads the profile from the plug-in bundle's resources unless one is loaded. The file is parsed
+// when a look-up first needs it, once per process. A missing or unreadable resource leaves no
+// profile.
 void KFSInitialize();
 // Loads the profile from a property-list file (tests, benchmarks and fuzzers use their own);
 // false, and no profile, when the file cannot be read as a dictionary.

@@ -50,16 +50,14 @@ bool LoadInstallableOptions(PPDFile* ppd, const _InstalledFeatureMap* features) 
   featureMap = features;
   ppd_adapter::MarkDefaults(*ppd);
   installableOptionsDict.emplace();
-  for (const ppd_adapter::Group& group : ppd_adapter::Groups(*ppd)) {
-    if (group.name != kInstallableOptionsGroup) continue;
-    for (const ppd_adapter::Option& option : group.options) {
+  if (std::optional<ppd_adapter::Group> group = ppd_adapter::FindGroup(*ppd, kInstallableOptionsGroup)) {
+    for (const ppd_adapter::Option& option : group->options) {
       for (const ppd_adapter::Choice& choice : option.choices) {
         if (!choice.marked) continue;
         installableOptionsDict->insert_or_assign(option.keyword, choice.keyword);
         break;
       }
     }
-    break;
   }
   return !installableOptionsDict->empty();
 }

@@ -65,16 +65,27 @@ std::optional<std::string> MarkedChoice(const PPDFile& ppd, std::string_view opt
   return CopyField(choice->choice);
 }
 
+namespace {
+Group CopyGroup(const ppd_group_t& group) {
+  Group copy{CopyField(group.name), {}};
+  for (int o = 0; o < group.num_options; ++o) copy.options.push_back(CopyOption(group.options[o]));
+  return copy;
+}
+}  // namespace
+
 std::vector<Group> Groups(const PPDFile& ppd) {
   std::vector<Group> groups;
   const ppd_file_t* record = ppd.record();
-  for (int g = 0; g < record->num_groups; ++g) {
-    const ppd_group_t& group = record->groups[g];
-    Group copy{CopyField(group.name), {}};
-    for (int o = 0; o < group.num_options; ++o) copy.options.push_back(CopyOption(group.options[o]));
-    groups.push_back(std::move(copy));
-  }
+  for (int g = 0; g < record->num_groups; ++g) groups.push_back(CopyGroup(record->groups[g]));
   return groups;
+}
+
+std::optional<Group> FindGroup(const PPDFile& ppd, std::string_view name) {
+  const ppd_file_t* record = ppd.record();
+  for (int g = 0; g < record->num_groups; ++g) {
+    if (CopyField(record->groups[g].name) == name) return CopyGroup(record->groups[g]);
+  }
+  return std::nullopt;
 }
 
 std::vector<Constraint> Constraints(const PPDFile& ppd) {

@@ -47,6 +47,8 @@ std::optional<Option> FindOption(const PPDFile& ppd, std::string_view keyword);
 std::optional<std::string> MarkedChoice(const PPDFile& ppd, std::string_view optionKeyword);
 // The top-level groups, in the file's order.
 std::vector<Group> Groups(const PPDFile& ppd);
+// The first top-level group of that name, or none; copies that group only.
+std::optional<Group> FindGroup(const PPDFile& ppd, std::string_view name);
 std::vector<Constraint> Constraints(const PPDFile& ppd);
 CustomSizeLimits CustomLimits(const PPDFile& ppd);
 std::optional<std::string> Manufacturer(const PPDFile& ppd);

@@ -72,12 +72,17 @@ using PreferenceFileChange = std::function<PreferenceChange(PlistDict& dictionar
 // write fails; error then holds the reason, naming the file.
 bool UpdatePreferenceFile(const std::string& path, const PreferenceFileChange& change, std::string* error = nullptr);
 
-// Replaces the file's content with dictionary, under the lock and with the same care for the
-// file that is there as UpdatePreferenceFile.
+// How many times this process has parsed a preference file. A sound file is parsed once and then
+// answered from memory for as long as it stays the same file with the same size, modification and
+// change times; any other file is examined afresh on every read.
+unsigned PreferenceFilesParsed();
+
 // How many preference writes of this process have failed so far (each said why in its "ERROR:"
 // line): a program ends with a failure status when a setting the user made was not kept.
 unsigned PreferenceWritesFailed();
 
+// Replaces the file's content with dictionary, under the lock and with the same care for the
+// file that is there as UpdatePreferenceFile.
 bool WritePreferenceFile(const std::string& path, const PlistDict& dictionary, std::string* error = nullptr);
 
 }  // namespace platform

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# The start-up and import figures beside their yardsticks, one row each, with the goal the ratio
+# should stay within. Whole programs are timed with hyperfine (user + system time, both programs
+# in one run, so a busy machine slows both); in-process figures come from the benchmark programs'
+# own ratio lines. Usage: bench/table.sh <release build folder>
+set -euo pipefail
+build=${1:?usage: bench/table.sh <release build folder>}
+bin=$build/bin
+ppd=$build/lib/KorvoFeatures.plugin/Contents/Resources/KorvoSample.ppd
+font=/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+rows=()
+# add_row <what> <ours / yardstick> <ratio> <goal>
+add_row() { rows+=("$(printf '| %-56s | %-19s | %-6s | %-7s |' "$1" "$2" "$3" "$4")"); }
+
+# Mean CPU time (user + system) of each command, from one hyperfine run that alternates them.
+cpu_ratio() {
+  hyperfine -N --warmup 5 --runs "${RUNS:-40}" --style none --export-json "$work/run.json" "$1" "$2" > /dev/null 2>&1 ||
+    { echo "hyperfine could not run: $1 / $2" >&2; exit 1; }
+  python3 - "$work/run.json" <<'EOF'
+import json, sys
+r = json.load(open(sys.argv[1]))["results"]
+cpu = [x["user"] + x["system"] for x in r]
+print(f"{cpu[0] * 1000:.1f} ms / {cpu[1] * 1000:.1f} ms|{cpu[0] / cpu[1]:.2f}x")
+EOF
+}
+
+# The ratio a benchmark program printed for label ("<label> = 1.23x (CPU time)").
+bench_ratio() {
+  grep -F "$2 = " "$1" | sed 's/.* = \([0-9.]*x\).*/\1/'
+}
+
+"$bin/korvo-pde" show --session "$work/s.plist" > /dev/null
+show=$(cpu_ratio "$bin/korvo-pde show --session $work/s.plist" "cupstestppd -q $ppd")
+add_row "korvo-pde show / cupstestppd -q, whole process" "${show%%|*}" "${show##*|}" "<= 2x"
+
+type42=$(cpu_ratio "$bin/korvo-pde type42 $font -o $work/a.t42" "ttftotype42 $font $work/b.t42")
+add_row "korvo-pde type42 / ttftotype42, whole process" "${type42%%|*}" "${type42##*|}" "<= 1x"
+
+"$bin/shell_bench" > "$work/shell.txt" 2>&1
+add_row "shell Prologue+Initialize+Terminate / ppdOpenFile+marks" "shell_bench" \
+  "$(bench_ratio "$work/shell.txt" "shell Initialize / bare ppdOpenFile + ppdMarkDefaults")" "<= 1.3x"
+
+"$bin/jobticket_bench" --benchmark_filter='Import|BareLibxml2ParseOf(Export|LargeJob)' > "$work/jobticket.txt" 2>&1
+add_row "import of the 2.6 MB heavy job / bare libxml2 parse" "jobticket_bench" \
+  "$(bench_ratio "$work/jobticket.txt" "import / bare libxml2 parse of the same file")" "<= 1.3x"
+add_row "import of the 10,000-range job / bare libxml2 parse" "jobticket_bench" \
+  "$(bench_ratio "$work/jobticket.txt" "import of the large job / bare libxml2 parse of it")" "<= 1.3x"
+
+printf '| %-56s | %-19s | %-6s | %-7s |\n' "what" "CPU, ours / theirs" "ratio" "goal"
+printf '|%s|%s|%s|%s|\n' "$(printf -- '-%.0s' {1..58})" "$(printf -- '-%.0s' {1..21})" "$(printf -- '-%.0s' {1..8})" \
+  "$(printf -- '-%.0s' {1..9})"
+printf '%s\n' "${rows[@]}"
