@@ -80,9 +80,14 @@ void WriteType42CharStrings(const std::vector<std::string>& glyphNames, std::str
   o += "/CharStrings " + std::to_string(glyphNames.size()) + " dict dup begin\n";
   o += "/.notdef 0 def\n";
   std::unordered_set<std::string_view> written{kNotdef};
+  written.reserve(glyphNames.size());
   for (std::size_t glyph = 1; glyph < glyphNames.size(); ++glyph) {
     if (!written.insert(glyphNames[glyph]).second) continue;
-    o += "/" + glyphNames[glyph] + " " + std::to_string(glyph) + " def\n";
+    o += '/';
+    o += glyphNames[glyph];
+    o += ' ';
+    o += std::to_string(glyph);
+    o += " def\n";
   }
   o += "end readonly def\n";
   o += "FontName currentdict end definefont pop\n";

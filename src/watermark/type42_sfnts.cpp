@@ -92,11 +92,25 @@ bool WriteSfnts(const Type42FontBytes& font, std::string* out) {
       end = *(after - 1);
     }
     text += '<';
-    for (std::size_t p = start; p < end; ++p) {
-      const char pair[2] = {kHex[bytes[p] >> 4], kHex[bytes[p] & 0xF]};
-      text.append(pair, 2);
-      if ((p + 2 * string) % 30 == 29) text += '\n';
+    // A line break after every thirty bytes, counted across the strings, each string shifting the
+    // count by two, as the files written so far have it.
+    const std::size_t written = text.size();
+    text.resize(written + 2 * (end - start) + (end - start) / 30 * 2 + 2);
+    char* at = text.data() + written;
+    std::size_t column = (start + 2 * string) % 30;
+    for (std::size_t p = start; p < end;) {
+      const std::size_t run = std::min(end - p, 30 - column);
+      for (const std::size_t stop = p + run; p < stop; ++p) {
+        *at++ = kHex[bytes[p] >> 4];
+        *at++ = kHex[bytes[p] & 0xF];
+      }
+      column += run;
+      if (column == 30) {
+        *at++ = '\n';
+        column = 0;
+      }
     }
+    text.resize(static_cast<std::size_t>(at - text.data()));
     text += "00>";
     start = end;
   }

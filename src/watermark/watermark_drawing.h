@@ -1,6 +1,6 @@
 #pragma once
 // Drawing a watermark record on a page: the rotated line of text, or the picture.
-#include <cairo.h>
+#include "platform/drawing/drawing_libraries.h"
 
 #include "watermark/watermark_data.h"
 

@@ -1,6 +1,5 @@
 #include "watermark/watermark_preview.h"
 
-#include <cairo-pdf.h>
 
 #include "platform/drawing/cairo_handles.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 // Owning handles of cairo objects, released by cairo's own destroy functions.
-#include <cairo.h>
+#include "platform/drawing/drawing_libraries.h"
 
 #include <memory>
 

@@ -1,7 +1,6 @@
 #include "platform/drawing/font_face.h"
 
-#include <cairo-ft.h>
-#include <fontconfig/fontconfig.h>
+#include "platform/drawing/drawing_libraries.h"
 
 #include "platform/fonts/fontconfig_pattern.h"
 

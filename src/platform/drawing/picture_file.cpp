@@ -1,17 +1,25 @@
 #include "platform/drawing/picture_file.h"
 
-#include <gdk-pixbuf/gdk-pixbuf.h>
-
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
+#include "platform/drawing/drawing_libraries.h"
 #include "platform/files/file_io.h"
-#include "platform/glib_handles.h"
 
 namespace platform {
 
 namespace {
+
+// Owners of what gdk-pixbuf hands out. Not glib_handles.h's: its calls are bound when linked, and
+// this file's only when a picture is first read.
+struct PixbufUnref {
+  void operator()(GdkPixbuf* pixbuf) const { g_object_unref(pixbuf); }
+};
+struct ErrorFree {
+  void operator()(GError* error) const { g_error_free(error); }
+};
 
 // One pixel of gdk-pixbuf's RGB(A) bytes as cairo's premultiplied native-endian ARGB word.
 std::uint32_t PremultipliedARGB(const guchar* pixel, bool hasAlpha) {
@@ -35,8 +43,8 @@ CairoSurface LoadPictureFile(const std::string& path, std::string* error) {
     return refuse(path + ": a picture of " + std::to_string(headerWidth) + " by " + std::to_string(headerHeight) +
                   " pixels is larger than 50 megapixels");
   GError* failure = nullptr;
-  GObjectPtr<GdkPixbuf> pixbuf(gdk_pixbuf_new_from_file(path.c_str(), &failure));
-  const GErrorPtr why(failure);
+  std::unique_ptr<GdkPixbuf, PixbufUnref> pixbuf(gdk_pixbuf_new_from_file(path.c_str(), &failure));
+  const std::unique_ptr<GError, ErrorFree> why(failure);
   if (!pixbuf) {
     if (error) *error = path + ": " + (why ? why->message : "not a picture");
     return nullptr;

@@ -1,8 +1,6 @@
 #include "platform/fonts/font_catalog.h"
 
-#include <fontconfig/fontconfig.h>
-#include <ft2build.h>
-#include FT_FREETYPE_H
+#include "platform/drawing/drawing_libraries.h"
 
 #include <memory>
 
@@ -46,10 +44,12 @@ std::optional<FontFile> FindFontByPostScriptName(std::string_view postScriptName
 std::optional<std::string> FontFilePostScriptName(const std::string& path) {
   FT_Library library = nullptr;
   if (FT_Init_FreeType(&library) != 0) return std::nullopt;
-  std::unique_ptr<FT_LibraryRec_, decltype(&FT_Done_FreeType)> libraryOwner(library, &FT_Done_FreeType);
+  const auto doneLibrary = [](FT_Library owned) { FT_Done_FreeType(owned); };
+  std::unique_ptr<FT_LibraryRec_, decltype(doneLibrary)> libraryOwner(library, doneLibrary);
   FT_Face face = nullptr;
   if (FT_New_Face(library, path.c_str(), 0, &face) != 0) return std::nullopt;
-  std::unique_ptr<FT_FaceRec_, decltype(&FT_Done_Face)> faceOwner(face, &FT_Done_Face);
+  const auto doneFace = [](FT_Face owned) { FT_Done_Face(owned); };
+  std::unique_ptr<FT_FaceRec_, decltype(doneFace)> faceOwner(face, doneFace);
   const char* name = FT_Get_Postscript_Name(face);
   if (name == nullptr) return std::nullopt;
   return std::string(name);

@@ -1,7 +1,6 @@
 #include "platform/fonts/font_subset.h"
 
-#include <hb-subset.h>
-#include <hb.h>
+#include "platform/drawing/drawing_libraries.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
 #pragma once
 // An owning handle of a fontconfig pattern.
-#include <fontconfig/fontconfig.h>
+#include "platform/drawing/drawing_libraries.h"
 
 #include <memory>
 
