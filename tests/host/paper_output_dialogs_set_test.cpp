@@ -98,35 +98,46 @@ TEST_F(PaperOutputDialogsSet, ACustomColorIsNamedAndACancelledOneChangesNothing)
   ExpectRefused("Paper=Color>Custom Color...>CustomColor=");
 }
 
-TEST_F(PaperOutputDialogsSet, APaperAddedToTheLibraryIsChosenInANewSession) {
+TEST_F(PaperOutputDialogsSet, ALibraryPaperIsAddedChosenEditedReplacedAndDeletedAndOtherKeysSurvive) {
+  const std::string library = home.dir().file("config/com.korvo.print.stocklibrary");
+  // The entries, "count name weight ...", and the dialog settings someone else keeps in the file.
+  auto entries = [&] {
+    std::string out;
+    EXPECT_EQ(host_test::RunPython("d = plistlib.load(open(sys.argv[1], \"rb\")); "
+                                   "e = d[\"com.korvo.print.StockLibrary.StockList\"].values(); "
+                                   "print(len(e), *[s[\"Stock\"][\"CustomName\"] + \" \" + "
+                                   "str(s[\"Stock\"].get(\"Weight\")) for s in e], "
+                                   "d[\"com.korvo.print.StockLibrary.SelectedRow\"])",
+                                   library, &out),
+              0)
+        << out;
+    return out;
+  };
   std::string out;
-  ASSERT_EQ(Set("Paper=Stock Library...>Add...>PaperName=Gloss 120>PaperWeight=120>SidesCoated=Both Sides Coated>OK>Cancel",
+  ASSERT_EQ(host_test::RunPython("plistlib.dump({\"com.korvo.print.StockLibrary.SelectedRow\": 3}, "
+                                 "open(sys.argv[1], \"wb\"))",
+                                 library, &out),
+            0)
+      << out;
+  ASSERT_EQ(Set("Paper=Stock Library...>Add...>PaperName=Gloss 120>PaperWeight=120>SidesCoated=Both Sides Coated>OK>"
+                "Cancel",
                 &out),
             0)
       << out;
-  const std::string library = home.dir().file("config/com.korvo.print.stocklibrary");
-  ASSERT_EQ(host_test::RunPython("d = plistlib.load(open(sys.argv[1], \"rb\")); "
-                                 "e = list(d[\"com.korvo.print.StockLibrary.StockList\"].values()); "
-                                 "print(len(e), e[0][\"Stock\"][\"CustomName\"], e[0][\"Stock\"][\"Weight\"])",
-                                 library, &out),
-            0)
-      << out;
-  EXPECT_EQ(out, "1 Gloss 120 120\n");
+  EXPECT_EQ(entries(), "1 Gloss 120 120 3\n");
 
-  std::remove(session.c_str());
-  ASSERT_EQ(Set("Paper=Stock Library...>Gloss 120", &out), 0) << out;
+  ASSERT_EQ(Set("Paper=Stock Library...>Gloss 120", &out), 0) << out;  // a new session
   EXPECT_TRUE(Has(out, "\"CustomName\" = \"Gloss 120\"")) << out;
-  // A second paper of the same name in another case asks first; Replace leaves one entry.
+  ASSERT_EQ(Set("Paper=Stock Library...>Gloss 120>Edit...>PaperWeight=140>OK>Cancel", &out), 0) << out;
+  EXPECT_EQ(entries(), "1 Gloss 120 140 3\n");
+  // Another paper of the name in another case asks first; Replace leaves one entry of it.
   ExpectRefused("Paper=Stock Library...>Add...>PaperName=GLOSS 120>OK");
-  ASSERT_EQ(Set("Paper=Stock Library...>Add...>PaperName=GLOSS 120>PaperWeight=140>OK>Replace>Cancel", &out), 0)
+  ASSERT_EQ(Set("Paper=Stock Library...>Add...>PaperName=GLOSS 120>PaperWeight=250>OK>Replace>Cancel", &out), 0)
       << out;
-  ASSERT_EQ(host_test::RunPython("d = plistlib.load(open(sys.argv[1], \"rb\")); "
-                                 "e = list(d[\"com.korvo.print.StockLibrary.StockList\"].values()); "
-                                 "print(len(e), e[0][\"Stock\"][\"Weight\"])",
-                                 library, &out),
-            0)
-      << out;
-  EXPECT_EQ(out, "1 140\n");
+  EXPECT_EQ(entries(), "1 GLOSS 120 250 3\n");
+  ASSERT_EQ(Set("Paper=Stock Library...>GLOSS 120>Delete>Cancel>Cancel", &out), 0) << out;  // kept
+  ASSERT_EQ(Set("Paper=Stock Library...>GLOSS 120>Delete>Delete>Cancel", &out), 0) << out;
+  EXPECT_EQ(entries(), "0 3\n");
 }
 
 }  // namespace
