@@ -57,10 +57,15 @@ TEST_F(PaperOutputDialogsSet, ASecureSavedJobIsShownAndExportedAndAMismatchChang
   EXPECT_TRUE(Has(xml, "print-save")) << xml;
   EXPECT_TRUE(Has(xml, ">Report</save-name>")) << xml;
 
-  // Cancel in the set-up, reached through its button, changes nothing.
+  // Cancel in the set-up, reached through its button, changes nothing; nor does cancelling the
+  // set-up that choosing the job type opens.
   const std::string before = korvo_test::ReadFile(session);
   ASSERT_EQ(Set("JobTypeSetup=click>SecureJob=off>Cancel", &out), 0) << out;
   EXPECT_EQ(korvo_test::ReadFile(session), before);
+  ASSERT_EQ(Set("JobType=Normal Print", &out), 0) << out;
+  const std::string normal = korvo_test::ReadFile(session);
+  ASSERT_EQ(Set("JobType=Saved Job>Cancel", &out), 0) << out;
+  EXPECT_EQ(korvo_test::ReadFile(session), normal);
 }
 
 TEST_F(PaperOutputDialogsSet, PadsAreSetWithTheirNoteAndTooManyPadsChangeNothing) {
@@ -96,6 +101,10 @@ TEST_F(PaperOutputDialogsSet, ACustomColorIsNamedAndACancelledOneChangesNothing)
   ASSERT_EQ(Set("Paper=Type>Custom Type...>CustomType=Kraft>Cancel", &out), 0) << out;
   EXPECT_EQ(korvo_test::ReadFile(session), before);
   ExpectRefused("Paper=Color>Custom Color...>CustomColor=");
+  for (const char* cancelled : {"Paper=Stock Library...>Cancel", "Paper=Advanced Paper Selection...>Grain=Long Grain>Cancel"}) {
+    ASSERT_EQ(Set(cancelled, &out), 0) << out;
+    EXPECT_EQ(korvo_test::ReadFile(session), before) << cancelled;
+  }
 }
 
 TEST_F(PaperOutputDialogsSet, ALibraryPaperIsAddedChosenEditedReplacedAndDeletedAndOtherKeysSurvive) {

@@ -26,9 +26,11 @@ void ShowPicture(ui::Control* control, const std::string& picture) {
 // The job types whose Setup button opens a dialog.
 bool SetupDialogAvailable(std::int32_t jobType) { return jobType == kJobTypeSavedJob; }
 
-// Setup: the set-up dialog of the job type.
-void RunJobTypeSetup(PaperOutputContext& context) {
-  if (JobTypeOf(context) == kJobTypeSavedJob) RunModalSavedJobDialog(&context);
+// Setup: the set-up dialog of the job type; false when the user cancelled it.
+bool RunJobTypeSetup(PaperOutputContext& context) {
+  bool confirmed = true;
+  if (JobTypeOf(context) == kJobTypeSavedJob) RunModalSavedJobDialog(&context, &confirmed);
+  return confirmed;
 }
 
 void ShowFinishing(PaperOutputContext& context) {
@@ -60,9 +62,11 @@ bool TakeControlChange(ui::Control* hit, PaperOutputContext& context) {
   PaperOutputControls& c = context.controls;
   if (hit == nullptr) return false;
   if (hit == c.jobTypePopup) {
+    const std::int32_t previous = JobTypeOf(context);
     context.jobType[kJobTypeJobTypeKey] = ChosenValue(*hit, kJobTypeNormal);
-    // A job type with a set-up asks for it at once.
-    if (SetupDialogAvailable(JobTypeOf(context))) RunJobTypeSetup(context);
+    // A job type with a set-up asks for it at once; cancelling it keeps the job type there was.
+    if (SetupDialogAvailable(JobTypeOf(context)) && !RunJobTypeSetup(context))
+      context.jobType[kJobTypeJobTypeKey] = previous;
   } else if (hit == c.duplexPopup) {
     context.duplex = ChosenValue(*hit, context.duplex);
     // The platform's own duplex setting follows at once, so the dialog's other panes agree.

@@ -155,8 +155,9 @@ void FillSaveOptions(const platform::Bundle* bundle, ui::Control& group) {
 
 }  // namespace
 
-platform::OSStatus RunModalSavedJobDialog(PaperOutputContext* context) {
+platform::OSStatus RunModalSavedJobDialog(PaperOutputContext* context, bool* confirmed) {
   if (context == nullptr) return platform::paramErr;
+  if (confirmed != nullptr) *confirmed = false;
   const platform::Bundle* bundle = context->bundle;
   std::unique_ptr<ui::Window> window = LoadDialogWindow(bundle, "SavedJob", "withFormat");
   if (!window) return kDialogNotLoadedErr;
@@ -192,5 +193,6 @@ platform::OSStatus RunModalSavedJobDialog(PaperOutputContext* context) {
   KComboBoxFinalize(c.jobName, ok);
   KComboBoxFinalize(c.folder, ok);
   if (ok) WriteSavedJobSettings(taken, context->jobType);
+  if (confirmed != nullptr) *confirmed = ok;
   return platform::noErr;
 }

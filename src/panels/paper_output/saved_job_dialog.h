@@ -5,6 +5,6 @@
 #include "platform/status.h"
 
 // Shows the panel's saved-job values; on OK puts every one of them into the job type dictionary,
-// on Cancel changes nothing. paramErr without context; kDialogNotLoadedErr when the interface
-// description cannot be loaded.
-platform::OSStatus RunModalSavedJobDialog(PaperOutputContext* context);
+// on Cancel changes nothing; *confirmed (when given) tells which. paramErr without context;
+// kDialogNotLoadedErr when the interface description cannot be loaded (not confirmed).
+platform::OSStatus RunModalSavedJobDialog(PaperOutputContext* context, bool* confirmed = nullptr);

@@ -110,12 +110,4 @@ TEST_F(PadPrintingDialog, DisabledAndOKKeepsPadsOffAndCancelKeepsThemOn) {
   EXPECT_EQ(pads().backCover, "No Back Cover");
 }
 
-TEST(PadBackCover, TheWritersWordsInAnyCaseAndPrinterDefaultForTheRest) {
-  EXPECT_EQ(PadBackCoverChoice("blank back cover"), 3);
-  EXPECT_EQ(PadBackCoverChoice("No Back Cover"), 2);
-  EXPECT_EQ(PadBackCoverChoice("Sin tapa"), 1);
-  EXPECT_STREQ(PadBackCoverText(3), "Blank Back Cover");
-  EXPECT_STREQ(PadBackCoverText(0), "Printer Default");
-}
-
 }  // namespace
