@@ -87,7 +87,8 @@ void ShowStock(Form& f) {
 
 void FillPopups(Form& f) {
   for (const AttributePopup& p : kPopups)
-    if (ui::Control* popup = f.window.find(Id(p.id))) PopulatePopupButtonFromMap(f.bundle, *popup, p.map, f.context, p.command);
+    if (ui::Control* popup = f.window.find(Id(p.id)))
+      PopulatePopupButtonFromMap(f.bundle, *popup, p.map, f.context, p.command);
   if (f.context == kJobContextJob)
     for (std::int32_t id : {kSizePopup, kSizeLabel})
       if (ui::Control* control = f.window.find(Id(id))) {
@@ -186,7 +187,8 @@ platform::OSStatus RunStockSelection(const platform::Bundle* bundle, JobContext 
       });
   const std::string openedName = stock->customName();
   bool agreed = false;
-  const bool ok = RunModalOKCancel(*window, [&] { return named == nullptr || AcceptName(f, *named, openedName, agreed); });
+  const bool ok =
+      RunModalOKCancel(*window, [&] { return named == nullptr || AcceptName(f, *named, openedName, agreed); });
   if (named != nullptr) {
     // The name and comment go back as shown, an emptied comment too.
     f.stock.setCustomName(f.name->text());

@@ -170,7 +170,8 @@ void DeleteSelected(Library& l) {
   ui::AlertRequest alert;
   alert.level = ui::AlertLevel::Caution;
   alert.title = l.bundle->localizedString("Delete Named Paper Header");
-  alert.message = FormatLocalizedText(l.bundle->localizedString("Delete Named Paper Message"), {NameOf(EntryOf(l, *uuid))});
+  alert.message =
+      FormatLocalizedText(l.bundle->localizedString("Delete Named Paper Message"), {NameOf(EntryOf(l, *uuid))});
   alert.buttons = {l.bundle->localizedString("Delete"), l.bundle->localizedString("Cancel")};
   if (ui::RunStandardAlert(alert) != 1) return;
   l.list.remove(*uuid);

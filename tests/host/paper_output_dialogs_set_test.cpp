@@ -101,7 +101,8 @@ TEST_F(PaperOutputDialogsSet, ACustomColorIsNamedAndACancelledOneChangesNothing)
   ASSERT_EQ(Set("Paper=Type>Custom Type...>CustomType=Kraft>Cancel", &out), 0) << out;
   EXPECT_EQ(korvo_test::ReadFile(session), before);
   ExpectRefused("Paper=Color>Custom Color...>CustomColor=");
-  for (const char* cancelled : {"Paper=Stock Library...>Cancel", "Paper=Advanced Paper Selection...>Grain=Long Grain>Cancel"}) {
+  for (const char* cancelled :
+       {"Paper=Stock Library...>Cancel", "Paper=Advanced Paper Selection...>Grain=Long Grain>Cancel"}) {
     ASSERT_EQ(Set(cancelled, &out), 0) << out;
     EXPECT_EQ(korvo_test::ReadFile(session), before) << cancelled;
   }

@@ -97,7 +97,8 @@ constexpr CountRule kPagesRule{kMaximumPagesPerPad, "PagesPerPadErrorString", "I
                                "InvaldPagesPerPadDetailedError"};
 
 // The count the field gives (1 with its box set), or none after the alert that refuses it.
-std::optional<std::int32_t> CheckedCount(const platform::Bundle* bundle, const CountControls& c, const CountRule& rule) {
+std::optional<std::int32_t> CheckedCount(const platform::Bundle* bundle, const CountControls& c,
+                                         const CountRule& rule) {
   if (c.box->value() != 0) return 1;
   const std::optional<long> count = CountIn(*c.field);
   if (!count || *count < 1) {

@@ -17,7 +17,8 @@ namespace ui = platform::ui;
 
 std::vector<std::string> Column(ui::Control& list, ui::DataBrowserPropertyID column) {
   std::vector<std::string> cells;
-  for (ui::DataBrowserItemID item : list.dataBrowser().items()) cells.push_back(list.dataBrowser().cellText(item, column));
+  for (ui::DataBrowserItemID item : list.dataBrowser().items())
+    cells.push_back(list.dataBrowser().cellText(item, column));
   return cells;
 }
 
