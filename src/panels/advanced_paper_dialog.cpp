@@ -111,9 +111,10 @@ platform::OSStatus HandleCommand(Form& f, ui::Event& e) {
     ResetToDefaults(f);
     return platform::noErr;
   }
-  if (!ApplyStockMenuChoice(e, f.stock)) return platform::eventNotHandledErr;
+  // A set-up cancelled from a pop-up leaves the pop-up showing the stock as it still is.
+  const bool changed = ApplyStockMenuChoice(e, f.stock);
   ShowStock(f);
-  return platform::noErr;
+  return changed ? platform::noErr : platform::eventNotHandledErr;
 }
 
 // The named paper form's OK: a name the library holds asks first. False keeps the dialog open.

@@ -20,7 +20,7 @@ platform::OSStatus RunModalCustomStockSizeDialog(const platform::Bundle* bundle,
 platform::OSStatus RunModalCustomStockWeightDialog(const platform::Bundle* bundle, std::int32_t* weight,
                                                    bool* confirmed);
 
-// The custom colour and custom type set-ups answer what ended them.
+// The custom colour, custom type and description set-ups answer what ended them.
 inline constexpr std::int16_t kStockSetupOK = 1;
 inline constexpr std::int16_t kStockSetupCancel = 2;
 
@@ -31,3 +31,5 @@ inline constexpr std::int16_t kStockSetupCancel = 2;
 platform::OSStatus RunModalCustomStockColorSetup(const platform::Bundle* bundle, Stock* stock, std::int16_t* result);
 // The same for the name of a custom paper type (the stock's custom type).
 platform::OSStatus RunModalCustomStockTypeSetup(const platform::Bundle* bundle, Stock* stock, std::int16_t* result);
+// The paper's description (at most 255 characters, may be emptied): the same on the description.
+platform::OSStatus RunModalStockDescriptionSetup(const platform::Bundle* bundle, Stock* stock, std::int16_t* result);

@@ -13,7 +13,6 @@ constexpr platform::OSType kSignature = platform::FourCharCode("KPDE");
 constexpr ui::ControlID kPictureID{kSignature, 20151};
 constexpr ui::ControlID kOKID{kSignature, 1};
 constexpr ui::ControlID kHelpID{kSignature, 3};
-constexpr int kMaximumLength = 30;
 }  // namespace
 
 platform::OSStatus RunModalCustomStockTextSetup(const platform::Bundle* bundle, const CustomStockTextSetup& setup,
@@ -25,8 +24,8 @@ platform::OSStatus RunModalCustomStockTextSetup(const platform::Bundle* bundle, 
   ui::Control* ok = window ? window->find(kOKID) : nullptr;
   if (field == nullptr || ok == nullptr) return kDialogNotLoadedErr;
   field->setText(*text);
-  LimitInputLengthAndCharacters(field, 0, kMaximumLength, nullptr);
-  ok->setEnabled(!text->empty());
+  LimitInputLengthAndCharacters(field, 0, setup.maximumLength, nullptr);
+  ok->setEnabled(!setup.needsText || !text->empty());
   window->setFocus(field);
   if (ui::Control* picture = window->find(kPictureID)) InitializeIcon(bundle, picture);
   ui::EventHandlerRef handler = window->installHandler(
@@ -35,7 +34,7 @@ platform::OSStatus RunModalCustomStockTextSetup(const platform::Bundle* bundle, 
        {ui::kEventClassControl, ui::kEventControlHit}},
       [&](ui::Event& e) {
         if (e.eventClass == ui::kEventClassKPDE) {
-          ok->setEnabled(e.kind == ui::kEventInputLongEnough);
+          ok->setEnabled(!setup.needsText || e.kind == ui::kEventInputLongEnough);
           return platform::noErr;
         }
         if (e.control != nullptr && e.control == window->find(kHelpID)) DisplayHelp(bundle, setup.helpPage, "");

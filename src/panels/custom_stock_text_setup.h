@@ -1,6 +1,6 @@
 #pragma once
-// What the custom colour and custom type set-ups share: one name field of at most 30 characters,
-// whose OK waits for a name, and a picture.
+// What the custom colour, custom type and description set-ups share: one text field (at most 30
+// characters, OK waiting for a name, for the colour and type), and a picture.
 #include <cstdint>
 #include <string>
 
@@ -12,6 +12,8 @@ struct CustomStockTextSetup {
   const char* interfaceName;  // also the window's name
   platform::ui::ControlID field;
   const char* helpPage;
+  int maximumLength = 30;
+  bool needsText = true;  // OK only while the field is not empty
 };
 
 // Runs the set-up on text: on OK text becomes the field's and *result is 1; otherwise *result is

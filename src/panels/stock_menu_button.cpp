@@ -149,10 +149,16 @@ bool ApplyStockMenuChoice(const ui::Event& event, Stock& stock) {
     case kStockCoatingTypeCommand: stock.setCoatingType(value); return true;
     case kStockGrainCommand: stock.setGrain(value); return true;
     case kStockFinishCommand: stock.setFinish(value); return true;
-    case kStockDescriptionCommand:
-      // The first item takes the description away; the second keeps the one the stock has.
-      if (value == kPrinterDefault) stock.setDescription({});
-      return true;
+    case kStockDescriptionCommand: {
+      // The first item takes the description away; the second asks for it.
+      if (value == kPrinterDefault) {
+        stock.setDescription({});
+        return true;
+      }
+      std::int16_t result = kStockSetupCancel;
+      RunModalStockDescriptionSetup(GetPDEBundle(), &stock, &result);
+      return result == kStockSetupOK;
+    }
     default:
       return false;
   }

@@ -93,7 +93,7 @@ TEST_F(PaperOutputDialogsSet, PadsAreSetWithTheirNoteAndTooManyPadsChangeNothing
   EXPECT_EQ(korvo_test::ReadFile(session), before);
 }
 
-TEST_F(PaperOutputDialogsSet, ACustomColorIsNamedAndACancelledOneChangesNothing) {
+TEST_F(PaperOutputDialogsSet, ACustomColorADescriptionAndCoatingAreSetAndCancelledSetUpsChangeNothing) {
   std::string out;
   ASSERT_EQ(Set("Paper=Color>Custom Color...>CustomColor=Sky", &out), 0) << out;
   EXPECT_TRUE(Has(out, "\"Color\" = 10") && Has(out, "\"CustomColor\" = \"Sky\"")) << out;
@@ -101,10 +101,17 @@ TEST_F(PaperOutputDialogsSet, ACustomColorIsNamedAndACancelledOneChangesNothing)
   ASSERT_EQ(Set("Paper=Type>Custom Type...>CustomType=Kraft>Cancel", &out), 0) << out;
   EXPECT_EQ(korvo_test::ReadFile(session), before);
   ExpectRefused("Paper=Color>Custom Color...>CustomColor=");
+  ASSERT_EQ(Set("Paper=Advanced Paper Selection...>Description=Custom...>PaperDescription=Recycled 30%>OK>"
+                "SidesCoated=Both Sides Coated>CoatingType=Matte",
+                &out),
+            0)
+      << out;
+  EXPECT_TRUE(Has(out, "\"Description\" = \"Recycled 30%\"") && Has(out, "\"SidesCoated\" = 3")) << out;
+  const std::string described = korvo_test::ReadFile(session);
   for (const char* cancelled :
        {"Paper=Stock Library...>Cancel", "Paper=Advanced Paper Selection...>Grain=Long Grain>Cancel"}) {
     ASSERT_EQ(Set(cancelled, &out), 0) << out;
-    EXPECT_EQ(korvo_test::ReadFile(session), before) << cancelled;
+    EXPECT_EQ(korvo_test::ReadFile(session), described) << cancelled;
   }
 }
 
