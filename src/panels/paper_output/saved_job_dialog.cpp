@@ -189,7 +189,8 @@ platform::OSStatus RunModalSavedJobDialog(PaperOutputContext* context, bool* con
         return platform::eventNotHandledErr;
       });
   const bool ok = RunModalOKCancel(*window, [&] { return AcceptValues(bundle, c); });
-  const SavedJobSettings taken = Taken(c);  // before the combo boxes let go of their state
+  SavedJobSettings taken = Taken(c);  // before the combo boxes let go of their state
+  taken.otherLocation = ReadSavedJobSettings(context->jobType).otherLocation;
   KComboBoxFinalize(c.jobName, ok);
   KComboBoxFinalize(c.folder, ok);
   if (ok) WriteSavedJobSettings(taken, context->jobType);

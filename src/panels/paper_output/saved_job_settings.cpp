@@ -79,8 +79,10 @@ SavedJobSettings ReadSavedJobSettings(const PlistDict& d) {
   if (const PlistValue* use = platform::PlistDictFind(d, kJobTypeUseJobNameKey); use && use->asBoolean())
     s.useJobName = *use->asBoolean();
   if (const std::string* name = StringIn(d, kJobTypeSavedJobNameKey)) s.jobName = *name;
-  if (const std::string* location = StringIn(d, kJobTypeSavedJobLocationKey))
+  if (const std::string* location = StringIn(d, kJobTypeSavedJobLocationKey)) {
     s.folder = FolderOfSavedJobLocation(*location);
+    if (s.folder.empty() && *location != kDefaultSavedJobLocation) s.otherLocation = *location;
+  }
   if (std::optional<std::int32_t> format = Int32In(d, kJobTypeMediaTypeKey)) s.format = *format;
   if (const std::string* passcode = StringIn(d, kJobTypeSecurePrintPasswordKey)) {
     s.secure = true;
@@ -93,7 +95,8 @@ void WriteSavedJobSettings(const SavedJobSettings& s, PlistDict& d) {
   d[kJobTypeSaveDispositionKey] = s.saveOption;
   d[kJobTypeUseJobNameKey] = s.useJobName;
   d[kJobTypeSavedJobNameKey] = s.jobName;
-  d[kJobTypeSavedJobLocationKey] = SavedJobLocationOfFolder(s.folder);
+  d[kJobTypeSavedJobLocationKey] =
+      s.folder.empty() && !s.otherLocation.empty() ? s.otherLocation : SavedJobLocationOfFolder(s.folder);
   d[kJobTypeMediaTypeKey] = s.format;
   if (s.secure) {
     d[kJobTypeSecurePrintPasswordKey] = s.passcode;

@@ -21,6 +21,9 @@ struct SavedJobSettings {
   std::int32_t format = kPrinterDefault;
   bool secure = false;
   std::string passcode;
+  // A location that is no folder under the default one (from an imported job ticket): kept as it
+  // is while the folder stays the public one, since the dialog cannot show it.
+  std::string otherLocation;
   friend bool operator==(const SavedJobSettings&, const SavedJobSettings&) = default;
 };
 

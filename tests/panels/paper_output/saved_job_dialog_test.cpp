@@ -56,7 +56,7 @@ TEST_F(SavedJobDialog, EveryValueSurvivesOKAndIsShownOnReopening) {
   script.onModal(Fill("4821", "4821"));
   ASSERT_EQ(dialog.choose("JobType", "Saved Job"), platform::noErr);
   ASSERT_TRUE(script.scriptUsedUp());
-  const SavedJobSettings expected{kSaveAndPrint, false, "Report", "Q3 reports", 4, true, "4821"};
+  const SavedJobSettings expected{kSaveAndPrint, false, "Report", "Q3 reports", 4, true, "4821", ""};
   EXPECT_EQ(stored(), expected);
   EXPECT_EQ(*dialog.panel().jobType[kJobTypeSavedJobLocationKey].asString(), "file:///job-repository/Q3%20reports/");
 
@@ -137,6 +137,14 @@ TEST(SavedJobLocation, AFolderIsPercentEncodedUnderTheDefaultAndReadBack) {
   EXPECT_EQ(FolderOfSavedJobLocation("file:///job-repository/"), "");
   EXPECT_EQ(FolderOfSavedJobLocation("file:///elsewhere/a/"), "");
   EXPECT_EQ(FolderOfSavedJobLocation("file:///job-repository/a/b/"), "");
+  // A location the dialog cannot show as a folder survives until a folder is chosen.
+  platform::PlistDict d{{kJobTypeSavedJobLocationKey, "file:///elsewhere/a/"}};
+  SavedJobSettings s = ReadSavedJobSettings(d);
+  WriteSavedJobSettings(s, d);
+  EXPECT_EQ(*d[kJobTypeSavedJobLocationKey].asString(), "file:///elsewhere/a/");
+  s.folder = "b";
+  WriteSavedJobSettings(s, d);
+  EXPECT_EQ(*d[kJobTypeSavedJobLocationKey].asString(), "file:///job-repository/b/");
 }
 
 }  // namespace
