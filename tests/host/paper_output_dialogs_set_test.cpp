@@ -66,8 +66,8 @@ TEST_F(PaperOutputDialogsSet, ASecureSavedJobIsShownAndExportedAndAMismatchChang
   const std::string normal = korvo_test::ReadFile(session);
   ASSERT_EQ(Set("JobType=Saved Job>Cancel", &out), 0) << out;
   EXPECT_EQ(korvo_test::ReadFile(session), normal);
-  // A secure job without a passcode gets one, printed as a note.
-  ASSERT_EQ(RunPde("set --session " + session + " 'JobType=Saved Job>SecureJob=on' 2>&1 >/dev/null", &out), 0) << out;
+  // A secure job whose passcode is emptied gets a new one, printed as a note.
+  ASSERT_EQ(RunPde("set --session " + session + " 'JobType=Saved Job>Passcode=' 2>&1 >/dev/null", &out), 0) << out;
   EXPECT_TRUE(out.starts_with("NOTE: ") && Has(out, "Your passcode is ")) << out;
 }
 
