@@ -1,6 +1,6 @@
 // The stock library from the job's paper menu: the papers the job uses marked in use, the
-// printer's papers (from a real IPP printer) shown beside the user's once its worker reports, and
-// a chosen paper that must be repaired losing its library name.
+// printer's papers (from a real IPP printer) shown beside the user's once its worker reports, a
+// chosen paper that must be repaired losing its library name, and the sort by recent use.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -67,6 +67,15 @@ TEST(StockLibraryDialog, MarksTheJobsPaperInUseShowsThePrintersAndRepairsAChoice
   // The ordered type is beyond the editors: it goes back to the printer's, and the name with it.
   EXPECT_EQ(dialog.panel().jobStock.type(), kPrinterDefault);
   EXPECT_EQ(dialog.panel().jobStock.customName(), "");
+
+  // The paper chosen last comes first when the list is sorted by recent use.
+  script.onModal([&](ui::Window& w, ui::UserDriver& user) {
+    user.chooseItem(*w.content().findNamed("SortBy"), 2);
+    names = Column(*w.content().findNamed("NamedPapers"), 1);
+    user.pressEscape(w);
+  });
+  ASSERT_EQ(dialog.choose("Paper", "Stock Library..."), platform::noErr);
+  EXPECT_EQ(names, (std::vector<std::string>{"Tabs", "Blue 90"}));
 }
 
 }  // namespace
