@@ -100,6 +100,12 @@ CharacterSet CharacterSet::FromCharacters(std::string_view utf8) {
 
 CharacterSet CharacterSet::DecimalDigits() { return FromCharacters("0123456789"); }
 
+CharacterSet CharacterSet::AllExcept(std::string_view utf8) {
+  CharacterSet set = FromCharacters(utf8);
+  set.excluding_ = true;
+  return set;
+}
+
 void CharacterSet::addCharacters(std::string_view utf8) {
   ForEachCharacter(utf8, [this](char32_t c) {
     if (c != kNoCharacter) characters_.insert(c);

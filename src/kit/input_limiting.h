@@ -19,16 +19,20 @@ class CharacterSet {
   // The characters of text (UTF-8).
   static CharacterSet FromCharacters(std::string_view utf8);
   static CharacterSet DecimalDigits();
+  // Every character except those of text (UTF-8): a field that takes anything but a separator.
+  static CharacterSet AllExcept(std::string_view utf8);
 
+  // Adds characters (to those left out, for a set made by AllExcept).
   void addCharacters(std::string_view utf8);
-  bool contains(char32_t character) const { return characters_.count(character) != 0; }
+  bool contains(char32_t character) const { return (characters_.count(character) != 0) != excluding_; }
   // True when every character of text (UTF-8) lies in the set; a byte that starts no well-formed
   // sequence lies in no set.
   bool containsAll(std::string_view utf8) const;
-  bool empty() const { return characters_.empty(); }
+  bool empty() const { return characters_.empty() && !excluding_; }
 
  private:
   std::set<char32_t> characters_;
+  bool excluding_ = false;  // characters_ lists what the set leaves out
 };
 
 // True when every character of typed text is a control character (an arrow key, delete, return

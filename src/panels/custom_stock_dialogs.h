@@ -1,9 +1,10 @@
 #pragma once
-// The two small dialogs that ask for a custom paper: its size (from a paper menu's "Custom..."
-// or the Advanced panel's forced size) and its weight. Each edits copies of the numbers and gives
-// them back only on OK; Cancel changes nothing.
+// The small dialogs that ask for a custom paper: its size (from a paper menu's "Custom..."
+// or the Advanced panel's forced size), its weight, and the names of a custom colour and type.
+// Each edits copies of the values and gives them back only on OK; Cancel changes nothing.
 #include <cstdint>
 
+#include "model/stock.h"
 #include "platform/bundle/bundle.h"
 #include "platform/status.h"
 
@@ -18,3 +19,17 @@ platform::OSStatus RunModalCustomStockSizeDialog(const platform::Bundle* bundle,
 // refused: a beep, the field shows the nearest weight, the dialog stays open.
 platform::OSStatus RunModalCustomStockWeightDialog(const platform::Bundle* bundle, std::int32_t* weight,
                                                    bool* confirmed);
+
+// The custom colour, custom type and description set-ups answer what ended them.
+inline constexpr std::int16_t kStockSetupOK = 1;
+inline constexpr std::int16_t kStockSetupCancel = 2;
+
+// The name of a custom colour (at most 30 characters; OK only while the field is not empty): on
+// OK the stock's custom colour becomes the text and *result is kStockSetupOK; otherwise the stock
+// is unchanged and *result is kStockSetupCancel, also when the interface description cannot be
+// loaded (kDialogNotLoadedErr). paramErr without stock or result.
+platform::OSStatus RunModalCustomStockColorSetup(const platform::Bundle* bundle, Stock* stock, std::int16_t* result);
+// The same for the name of a custom paper type (the stock's custom type).
+platform::OSStatus RunModalCustomStockTypeSetup(const platform::Bundle* bundle, Stock* stock, std::int16_t* result);
+// The paper's description (at most 255 characters, may be emptied): the same on the description.
+platform::OSStatus RunModalStockDescriptionSetup(const platform::Bundle* bundle, Stock* stock, std::int16_t* result);

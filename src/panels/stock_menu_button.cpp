@@ -3,9 +3,12 @@
 #include <memory>
 
 #include "kit/control_helpers.h"
+#include "kit/current_session.h"
 #include "kit/plugin_bundle.h"
 #include "model/stock_summary.h"
+#include "panels/advanced_paper_dialog.h"
 #include "panels/custom_stock_dialogs.h"
+#include "panels/stock_library_dialog.h"
 #include "vocabulary/setting_map.h"
 #include "vocabulary/setting_map_menus.h"
 
@@ -13,14 +16,27 @@ namespace ui = platform::ui;
 
 namespace {
 
-// Values whose choice opens a set-up dialog that comes with a later part of the plug-in.
+// Values whose choice opens a set-up dialog the plug-in does not have: the tab and ordered stocks.
 bool OpensLaterDialog(platform::OSType command, std::int32_t value) {
-  if (command == kStockColorCommand) return value == 10;
-  if (command == kStockTypeCommand) return value == 4 || value == 52 || value == 6 || value == 54 || value == 7;
+  if (command == kStockTypeCommand) return value == 4 || value == 52 || value == 6 || value == 54;
   return false;
 }
 
 constexpr std::int32_t kCustomWeightItem = 1;
+constexpr std::int32_t kCustomColorItem = 10;
+
+// The custom colour and type set-ups: true when the user named one.
+bool AskCustomColor(Stock& stock) {
+  std::int16_t result = kStockSetupCancel;
+  RunModalCustomStockColorSetup(GetPDEBundle(), &stock, &result);
+  return result == kStockSetupOK;
+}
+
+bool AskCustomType(Stock& stock) {
+  std::int16_t result = kStockSetupCancel;
+  RunModalCustomStockTypeSetup(GetPDEBundle(), &stock, &result);
+  return result == kStockSetupOK;
+}
 
 // "Custom..." sizes and weights ask for their numbers; true when the user gave them.
 bool AskCustomSize(Stock& stock) {
@@ -42,6 +58,24 @@ bool AskCustomWeight(Stock& stock) {
   return confirmed;
 }
 
+// "Stock Library...": a named paper chosen from the library replaces the stock. The library
+// starts from the stock's own name, or from a new paper when it has none.
+bool ChooseFromLibrary(Stock& stock, JobContext context) {
+  Stock edited;
+  if (stock.customName().empty()) {
+    DefaultStock(edited, context);
+  } else {
+    edited = stock;
+  }
+  const std::vector<Stock> used = StocksTheSessionUses(GetCurrentPrintSession());
+  std::vector<const Stock*> inUse{&stock};
+  for (const Stock& s : used) inUse.push_back(&s);
+  bool chosen = false;
+  RunModalStockLibraryDialog(GetPDEBundle(), context, inUse, &edited, &chosen);
+  if (chosen) stock = edited;
+  return chosen;
+}
+
 void AppendSubmenu(const platform::Bundle* bundle, ui::Menu& menu, const char* titleKey, const SettingMap* map,
                    JobContext context, platform::OSType command) {
   auto submenu = std::make_shared<ui::Menu>();
@@ -60,18 +94,15 @@ void AppendSubmenu(const platform::Bundle* bundle, ui::Menu& menu, const char* t
 void BuildStockMenu(const platform::Bundle* bundle, ui::Menu& menu, JobContext context) {
   menu.clear();
   if (bundle == nullptr) return;
-  ui::MenuItem library(bundle->localizedString("SetupStockLibrary"), kStockLibraryCommand);
-  library.enabled = false;
-  menu.append(std::move(library));
+  // The library and advanced items carry the context their dialogs open in.
+  menu.append(ui::MenuItem(bundle->localizedString("SetupStockLibrary"), kStockLibraryCommand, context));
   menu.appendSeparator();
   if (context != kJobContextJob) AppendSubmenu(bundle, menu, "OtherSize", StockSizeMap, context, kStockSizeCommand);
   AppendSubmenu(bundle, menu, "OtherColor", StockColorMap, context, kStockColorCommand);
   AppendSubmenu(bundle, menu, "OtherType", StockTypeMap, context, kStockTypeCommand);
   AppendSubmenu(bundle, menu, "OtherWeight", WeightMap, context, kStockWeightCommand);
   menu.appendSeparator();
-  ui::MenuItem advanced(bundle->localizedString("StockAdvanced..."), kStockAdvancedCommand);
-  advanced.enabled = false;
-  menu.append(std::move(advanced));
+  menu.append(ui::MenuItem(bundle->localizedString("StockAdvanced..."), kStockAdvancedCommand, context));
 }
 
 bool ApplyStockMenuChoice(const ui::Event& event, Stock& stock) {
@@ -88,12 +119,17 @@ bool ApplyStockMenuChoice(const ui::Event& event, Stock& stock) {
       stock.setCustomNameOnly(false);
       return true;
     case kStockColorCommand:
+      if (value == kCustomColorItem) {
+        if (!AskCustomColor(stock)) return false;
+      } else {
+        stock.setCustomColor({});
+      }
       stock.setSource(kPrinterDefault);
-      stock.setCustomColor({});
       stock.setColor(value);
       stock.setCustomName({});
       return true;
     case kStockTypeCommand:
+      if (value == kStockTypeCustom && !AskCustomType(stock)) return false;
       stock.setSource(kPrinterDefault);
       stock.setType(value);
       stock.setCustomName({});
@@ -102,6 +138,27 @@ bool ApplyStockMenuChoice(const ui::Event& event, Stock& stock) {
       if (value == kCustomWeightItem) return AskCustomWeight(stock);
       stock.setWeight(value);
       return true;
+    case kStockLibraryCommand: return ChooseFromLibrary(stock, static_cast<JobContext>(value));
+    case kStockAdvancedCommand: {
+      bool confirmed = false;
+      RunModalAdvancedStockSelection(GetPDEBundle(), static_cast<JobContext>(value), &stock, &confirmed);
+      return confirmed;
+    }
+    case kStockPunchedCommand: stock.setPunched(value); return true;
+    case kStockSidesCoatedCommand: stock.setSidesCoated(value); return true;
+    case kStockCoatingTypeCommand: stock.setCoatingType(value); return true;
+    case kStockGrainCommand: stock.setGrain(value); return true;
+    case kStockFinishCommand: stock.setFinish(value); return true;
+    case kStockDescriptionCommand: {
+      // The first item takes the description away; the second asks for it.
+      if (value == kPrinterDefault) {
+        stock.setDescription({});
+        return true;
+      }
+      std::int16_t result = kStockSetupCancel;
+      RunModalStockDescriptionSetup(GetPDEBundle(), &stock, &result);
+      return result == kStockSetupOK;
+    }
     default:
       return false;
   }

@@ -17,11 +17,16 @@ inline constexpr platform::OSType kStockColorCommand = platform::FourCharCode("S
 inline constexpr platform::OSType kStockTypeCommand = platform::FourCharCode("STyp");
 inline constexpr platform::OSType kStockWeightCommand = platform::FourCharCode("SWgt");
 inline constexpr platform::OSType kStockAdvancedCommand = platform::FourCharCode("SAdv");
+// The pop-ups of the advanced paper selection send these; each item carries its value.
+inline constexpr platform::OSType kStockPunchedCommand = platform::FourCharCode("Spun");
+inline constexpr platform::OSType kStockDescriptionCommand = platform::FourCharCode("Sdsc");
+inline constexpr platform::OSType kStockSidesCoatedCommand = platform::FourCharCode("Scoa");
+inline constexpr platform::OSType kStockCoatingTypeCommand = platform::FourCharCode("Scty");
+inline constexpr platform::OSType kStockGrainCommand = platform::FourCharCode("Sgrn");
+inline constexpr platform::OSType kStockFinishCommand = platform::FourCharCode("Sfin");
 
-// Fills the button's menu for a stock of that context. The items whose dialogs are not part of
-// the plug-in yet (the stock library, the advanced selection, the custom colour and type set-ups,
-// the tab and ordered stock set-ups) are there but disabled; "Custom..." sizes and weights open
-// the custom size and weight dialogs.
+// Fills the button's menu for a stock of that context: the stock library, the size, colour, type
+// and weight submenus ("Custom..." items open their dialogs) and the advanced paper selection.
 void BuildStockMenu(const platform::Bundle* bundle, platform::ui::Menu& menu, JobContext context);
 
 // What a command event from the stock menu does to the stock: true when the stock changed, false

@@ -67,7 +67,8 @@ platform::OSStatus SendMessageToThread(std::int32_t id, platform::MessageData da
 // library: nothing of one dialog's printer reaches the next dialog. For the shell's Terminate.
 void EndPrinterStockWorker();
 
-// A 4-byte token for a window that wants the answers to its own messages (and its removal).
+// A 4-byte token for a window that wants the answers to its own messages (and its removal). A
+// registered window also hears the results no token asked for, such as the first retrieval's.
 platform::MessageData RegisterPrinterStockWindow(platform::ui::Window* window);
 void UnregisterPrinterStockWindow(platform::ui::Window* window);
 

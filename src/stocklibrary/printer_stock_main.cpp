@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <map>
+#include <vector>
 
 #include "platform/system/new_uuid.h"
 #include "platform/tasks/worker_task.h"
@@ -59,9 +60,17 @@ ui::Window* WindowFor(const platform::MessageData& data) {
 
 void SendStatusEvent(std::uint32_t kind, const platform::MessageData& data) {
   ui::Window* window = WindowFor(data);
-  if (window == nullptr) return;
-  ui::Event event(ui::kEventClassKPDE, kind);
-  ui::SendEventToEventTarget(event, window);
+  std::vector<ui::Window*> targets;
+  if (window != nullptr) targets.push_back(window);
+  // What no window asked for by its token (the retrieval the spawn started) also reaches every
+  // window waiting for the printer's stocks: one opened before the worker could take messages.
+  if (data.size() != sizeof(std::uint32_t))
+    for (const auto& [token, registered] : Main().windows)
+      if (registered != window) targets.push_back(registered);
+  for (ui::Window* target : targets) {
+    ui::Event event(ui::kEventClassKPDE, kind);
+    ui::SendEventToEventTarget(event, target);
+  }
 }
 
 std::optional<platform::MessageData> MainThreadResponseHandler(std::uint32_t generation,

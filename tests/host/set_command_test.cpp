@@ -45,7 +45,8 @@ TEST_F(SetCommand, AChoiceThatCannotBeMadeLeavesTheSessionAlone) {
   const std::pair<const char*, const char*> refused[] = {
       {"Colour=Blue", "no setting Colour"},
       {"'Paper=Color>Mauve'", "offering \"Color>Mauve\""},
-      {"'Finishing=Pads...'", "not available now"},
+      {"JobTypeSetup=click", "not available now"},  // Normal Print has no set-up
+      {"'Finishing=Pads...>Enabled>NumberOfPads=1x'", "a keystroke was refused"},
       {"'Finishing=2 Staples...>Portrait - Nowhere'", "the dialog has no \"Portrait - Nowhere\""},
       {"'Finishing=None>Extra'", "opens no dialog to answer"},
   };

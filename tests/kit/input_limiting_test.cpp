@@ -60,6 +60,16 @@ TEST_F(InputLimiting, CharactersOutsideTheSetBeepAndAreDropped) {
   EXPECT_EQ(person.beeps(), 3);
 }
 
+TEST_F(InputLimiting, AFieldThatTakesAllButSomeCharactersBeepsOnlyAtThose) {
+  LimitInputLengthAndCharacters(field, 0, 0, std::make_shared<CharacterSet>(CharacterSet::AllExcept("|/")));
+  user.type(*field, "Q3|re\xC3\xA9/x");
+  user.paste(*field, "a|b");
+  EXPECT_EQ(field->text(), "Q3re\xC3\xA9x");
+  EXPECT_EQ(person.beeps(), 3);
+  EXPECT_FALSE(CharacterSet::AllExcept("|").containsAll("\xFF"));  // a broken byte is in no set
+  EXPECT_FALSE(CharacterSet::AllExcept("").empty());
+}
+
 TEST_F(InputLimiting, TheFieldSaysWhetherItsTextIsEmptyTooShortOrLongEnough) {
   LimitInputLengthAndCharacters(field, 3, 0, nullptr);
   user.type(*field, "abc\b\b\b\b");  // the last delete changes nothing and says nothing

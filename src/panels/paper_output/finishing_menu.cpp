@@ -4,6 +4,7 @@
 #include "panels/paper_output/finishing_dialogs.h"
 #include "panels/paper_output/finishing_features.h"
 #include "panels/paper_output/finishing_rules.h"
+#include "panels/paper_output/pad_printing_dialog.h"
 
 namespace ui = platform::ui;
 
@@ -144,9 +145,8 @@ void UpdateFinishingMenu(const PaperOutputContext& c, ui::Menu& menu) {
         item.enabled = c.coilPunchAllowed;
         if (!item.enabled) item.checked = false;
         break;
-      // The pad printing dialog comes with its own panel's work; until then the item shows the
-      // state but cannot be chosen.
-      case kFinishingPadsCommand: item.enabled = false; break;
+      // Pads exclude booklets and special pages.
+      case kFinishingPadsCommand: item.enabled = !c.booklet.on && !c.specialPagesExist; break;
       default: break;
     }
   }
@@ -190,6 +190,7 @@ bool HandleFinishingCommand(PaperOutputContext& c, const ui::Event& event) {
       AfterOffsetDialog(f);
       break;
     case kFinishingCoilPunchCommand: RunModalCoilPunchFinishingDialog(&c); break;
+    case kFinishingPadsCommand: RunModalPadPrintingDialog(&c); break;
     case kFinishingBookletCommand: RunBookletCreation(c); break;
     case kFinishingFoldCodeCommand:
       if (ref) ApplyFoldCommand(c, *ref);

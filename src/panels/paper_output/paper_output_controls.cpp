@@ -9,6 +9,7 @@
 #include "panels/paper_output/finishing_summary.h"
 #include "panels/paper_output/paper_output_panel.h"
 #include "panels/paper_output/paper_output_pictures.h"
+#include "panels/paper_output/saved_job_dialog.h"
 #include "panels/stock_menu_button.h"
 #include "vocabulary/setting_map_menus.h"
 
@@ -22,9 +23,15 @@ void ShowPicture(ui::Control* control, const std::string& picture) {
   DrawControl(*control);
 }
 
-// The job types whose Setup button opens a dialog. Their dialogs come with later work, so the
-// button stays disabled until they exist.
-bool SetupDialogAvailable(std::int32_t /*jobType*/) { return false; }
+// The job types whose Setup button opens a dialog.
+bool SetupDialogAvailable(std::int32_t jobType) { return jobType == kJobTypeSavedJob; }
+
+// Setup: the set-up dialog of the job type; false when the user cancelled it.
+bool RunJobTypeSetup(PaperOutputContext& context) {
+  bool confirmed = true;
+  if (JobTypeOf(context) == kJobTypeSavedJob) RunModalSavedJobDialog(&context, &confirmed);
+  return confirmed;
+}
 
 void ShowFinishing(PaperOutputContext& context) {
   PaperOutputControls& c = context.controls;
@@ -47,7 +54,7 @@ std::int32_t ChosenValue(const ui::Control& popup, std::int32_t fallback) {
 
 bool IsStockCommand(platform::OSType command) {
   return command == kStockSizeCommand || command == kStockColorCommand || command == kStockTypeCommand ||
-         command == kStockWeightCommand;
+         command == kStockWeightCommand || command == kStockLibraryCommand || command == kStockAdvancedCommand;
 }
 
 // A control of the panel changed: its value goes into the context.
@@ -55,7 +62,11 @@ bool TakeControlChange(ui::Control* hit, PaperOutputContext& context) {
   PaperOutputControls& c = context.controls;
   if (hit == nullptr) return false;
   if (hit == c.jobTypePopup) {
+    const std::int32_t previous = JobTypeOf(context);
     context.jobType[kJobTypeJobTypeKey] = ChosenValue(*hit, kJobTypeNormal);
+    // A job type with a set-up asks for it at once; cancelling it keeps the job type there was.
+    if (SetupDialogAvailable(JobTypeOf(context)) && !RunJobTypeSetup(context))
+      context.jobType[kJobTypeJobTypeKey] = previous;
   } else if (hit == c.duplexPopup) {
     context.duplex = ChosenValue(*hit, context.duplex);
     // The platform's own duplex setting follows at once, so the dialog's other panes agree.
@@ -66,8 +77,10 @@ bool TakeControlChange(ui::Control* hit, PaperOutputContext& context) {
     context.outputColor = ChosenValue(*hit, context.outputColor);
   } else if (hit == c.destinationPopup) {
     context.outputDestination = ChosenValue(*hit, context.outputDestination);
+  } else if (hit == c.setupButton) {
+    RunJobTypeSetup(context);
   } else {
-    return hit == c.setupButton;  // no job type has its set-up dialog yet
+    return false;
   }
   return true;
 }

@@ -7,7 +7,15 @@ namespace platform::ui {
 
 namespace {
 
-// The first control, depth first, titled label, or a pop-up or tab control offering it; only
+bool ListHasRowReading(Control& list, std::string_view label) {
+  const DataBrowser& browser = list.dataBrowser();
+  for (DataBrowserItemID item : browser.items())
+    for (const DataBrowserColumn& column : browser.columns())
+      if (browser.cellText(item, column.property) == label) return true;
+  return false;
+}
+
+// The first control, depth first, titled label, or a pop-up, tab control or list offering it; only
 // controls a person sees now when `shown`.
 Control* Labelled(Control& root, std::string_view label, bool shown) {
   if (shown && !root.visible()) return nullptr;
@@ -16,6 +24,7 @@ Control* Labelled(Control& root, std::string_view label, bool shown) {
       root.title() == label)
     return &root;
   if (kind == ControlKind::PopupButton && root.menuIfAny() && root.menuIfAny()->findText(label) != 0) return &root;
+  if (kind == ControlKind::DataBrowser && ListHasRowReading(root, label)) return &root;
   if (kind == ControlKind::TabControl)
     for (const auto& pane : root.children())
       if (pane->title() == label) return &root;

@@ -4,8 +4,8 @@
 //
 // The steps are used in order, by whichever dialog or alert is in front:
 // - in a dialog, "Name=value" acts on the dialog's control of that name (see ChooseByLabels);
-//   any other step clicks the control with that title, or chooses the pop-up item or tab reading
-//   so ("Cancel" and "OK" press Escape and Return when no control is titled so);
+//   any other step clicks the control with that title, or chooses the pop-up item, tab or list row
+//   reading so ("Cancel" and "OK" press Escape and Return when no control is titled so);
 // - a step that opens another dialog or an alert is followed by that one's steps;
 // - an alert takes the step naming one of its buttons;
 // - a dialog still open when its steps run out gets Return (its default button).

@@ -332,5 +332,56 @@ TEST_F(DialogWindowTest, AWatermarkChosenOnBookletWatermarkIsPreviewedAndSaved) 
   EXPECT_EQ(name ? *name : "(absent)", "Draft");
 }
 
+// The saved-job set-up and the pad printing dialog in the window: each opens over the print
+// dialog with every title in place, OK takes what was clicked and typed, and Save keeps it.
+TEST_F(DialogWindowTest, SavedJobAndPadsAreAnsweredInTheirDialogsAndSaved) {
+  startDialog();
+  Layout shown = waitForWindows("PpOu/2");
+  ASSERT_TRUE(shown.has("PpOu/2")) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
+  const Place finishing = shown.places["PpOu/30"], save = shown.places["PDlg/2"];
+  chooseItem(shown.places["PpOu/2"], "Saved Job");
+  shown = waitForWindows("KPDE/2013");
+  ASSERT_TRUE(shown.has("KPDE/2013")) << korvo_test::ReadFile(layout());
+  EXPECT_EQ(shown.windowTitles["1"], "Saved Job");
+  EXPECT_EQ(korvo_test::LayoutFaults(shown, "1"), std::vector<std::string>{}) << korvo_test::ReadFile(layout());
+  screenshot("dialog-window-saved-job.png");
+  click(shown.places["KPDE/2021"]);  // Save and Print
+  click(shown.places["KPDE/2013"]);  // OK
+  ASSERT_TRUE(WaitUntil(10, [&] { return !ReadLayout(layout()).has("KPDE/2013"); })) << korvo_test::ReadFile(layout());
+
+  chooseItem(finishing, "Pads...");
+  shown = waitForWindows("KPDE/2116");
+  ASSERT_TRUE(shown.has("KPDE/2116")) << korvo_test::ReadFile(layout());
+  EXPECT_EQ(korvo_test::LayoutFaults(shown, "1"), std::vector<std::string>{}) << korvo_test::ReadFile(layout());
+  chooseItem(shown.places["KPDE/2101"], "Enabled");
+  const std::string type = "DISPLAY=" + display_ + " xdotool type --delay 20 ";
+  click(shown.places["KPDE/2103"]);
+  ASSERT_EQ(korvo_test::RunCommand(type + "10", nullptr), 0);
+  click(shown.places["KPDE/2107"]);
+  ASSERT_EQ(korvo_test::RunCommand(type + "50", nullptr), 0);
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  screenshot("dialog-window-pads.png");
+  click(shown.places["KPDE/2116"]);  // OK: the pages in all pads are noted in an alert
+  std::string noted;
+  ASSERT_TRUE(WaitUntil(10, [&] {
+    for (const auto& [name, place] : ReadLayout(layout()).places)
+      if (name.starts_with("button ") && name.ends_with(" OK")) noted = name;
+    return !noted.empty();
+  })) << korvo_test::ReadFile(layout());
+  click(ReadLayout(layout()).places[noted]);
+  ASSERT_TRUE(WaitUntil(10, [&] { return !ReadLayout(layout()).has("KPDE/2116"); })) << korvo_test::ReadFile(layout());
+
+  std::optional<platform::PrintSession> saved;
+  ASSERT_NO_FATAL_FAILURE(saveAndReload(save, &saved));
+  const platform::Ticket* settings = saved->ticket(platform::kPDE_PMPrintSettingsRef);
+  ASSERT_NE(settings, nullptr);
+  const platform::PlistDict* jobType = settings->getDictionary("com.korvo.print.JobType");
+  ASSERT_NE(jobType, nullptr);
+  EXPECT_EQ(*platform::PlistDictFind(*jobType, "JobType"), platform::PlistValue(3));
+  EXPECT_EQ(*platform::PlistDictFind(*jobType, "SaveDisposition"), platform::PlistValue(2));
+  EXPECT_EQ(settings->getInteger("com.korvo.print.NoOfPads"), 10);
+  EXPECT_EQ(settings->getInteger("com.korvo.print.PagesPerPads"), 50);
+}
+
 }  // namespace
 #endif

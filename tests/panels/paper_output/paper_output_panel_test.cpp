@@ -5,6 +5,7 @@
 #include "model/paper_output_keys.h"
 #include "model/platform_keys.h"
 #include "panels/paper_output/finishing_rules.h"
+#include "panels/paper_output/finishing_menu.h"
 #include "panels/paper_output/paper_output_test_support.h"
 #include "platform/ui/scripted_interaction.h"
 
@@ -61,14 +62,21 @@ TEST_F(PaperOutputPanel, TheFinishingMenuOffersWhatThePrinterHas) {
                                              "Booklet Creation..."}));
 }
 
-TEST_F(PaperOutputPanel, DialogsOfLaterWorkArePresentButCannotBeChosen) {
+TEST_F(PaperOutputPanel, PadsAndTheStockDialogsAreOfferedPadsNeverWithABookletOrSpecialPages) {
   PluginDialog dialog(session);
   ui::Control& finishing = dialog.named("Finishing");
-  EXPECT_FALSE(Item(finishing, "Pads...").enabled);
+  EXPECT_TRUE(Item(finishing, "Pads...").enabled);
   ui::Control& paper = dialog.named("Paper");
-  EXPECT_FALSE(Item(paper, "Stock Library...").enabled);
-  EXPECT_FALSE(Item(paper, "Advanced Paper Selection...").enabled);
-  EXPECT_FALSE(dialog.window().content().find({platform::FourCharCode("PpOu"), 3})->enabled());  // Setup
+  EXPECT_TRUE(Item(paper, "Stock Library...").enabled);
+  EXPECT_TRUE(Item(paper, "Advanced Paper Selection...").enabled);
+  EXPECT_FALSE(dialog.window().content().find({platform::FourCharCode("PpOu"), 3})->enabled());  // no set-up
+  dialog.panel().booklet.on = true;
+  UpdateFinishingMenu(dialog.panel(), finishing.menu());
+  EXPECT_FALSE(Item(finishing, "Pads...").enabled);
+  dialog.panel().booklet.on = false;
+  dialog.panel().specialPagesExist = true;
+  UpdateFinishingMenu(dialog.panel(), finishing.menu());
+  EXPECT_FALSE(Item(finishing, "Pads...").enabled);
 }
 
 TEST_F(PaperOutputPanel, ChoosingAPaperChangesTheSummaryAndTheTicket) {

@@ -1,0 +1,28 @@
+#pragma once
+// One dialog that edits every attribute of a paper at once, in two forms: the advanced paper
+// selection of a stock menu, and the named paper form with which the stock library adds and
+// edits its papers (a name, a name-only flag and a comment, and no name taken twice unasked).
+#include "model/stock.h"
+#include "platform/bundle/bundle.h"
+#include "platform/status.h"
+#include "stocklibrary/stock_library_list.h"
+#include "vocabulary/job_context.h"
+
+// The advanced paper selection on a copy of the stock; on OK the stock becomes the copy and
+// *confirmed is true. paramErr without stock or confirmed; kDialogNotLoadedErr when the interface
+// description cannot be loaded (nothing changes).
+platform::OSStatus RunModalAdvancedStockSelection(const platform::Bundle* bundle, JobContext context, Stock* stock,
+                                                  bool* confirmed);
+
+struct NamedPaperRequest {
+  bool editing = false;             // the stock is a named paper of the library, under its name
+  bool skipDuplicateCheck = false;  // the caller will not store the paper by its name
+  const StockLibraryList* library = nullptr;  // whose names count as taken
+};
+
+// The named paper form: as above, and the stock's custom name, name-only flag and comment. A
+// name the library holds in any letter case asks whether to replace that paper; *replace tells
+// the caller the user agreed (or kept the edited paper's own name).
+platform::OSStatus RunModalNamedPaperStockSelection(const platform::Bundle* bundle, JobContext context,
+                                                    const NamedPaperRequest& request, Stock* stock, bool* confirmed,
+                                                    bool* replace);

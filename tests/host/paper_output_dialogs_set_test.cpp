@@ -1,0 +1,163 @@
+// The Paper/Output panel's saved job, pads, paper set-ups and stock library through korvo-pde set,
+// as a print room types them: what show and export then hold, and a refused choice that leaves
+// the session file byte for byte as it was.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "host/korvo_pde_runner.h"
+#include "support/test_support.h"
+
+namespace {
+
+using host_test::RunPde;
+
+class PaperOutputDialogsSet : public ::testing::Test {
+ protected:
+  korvo_test::ScopedXdgHome home;
+  korvo_test::TempDir dir;
+  std::string session = dir.file("s.plist");
+  static bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+  int Set(const std::string& steps, std::string* out, bool mergeStderr = false) {
+    return RunPde("set --session " + session + " '" + steps + "'", out, mergeStderr);
+  }
+  std::string Export() {
+    std::string out;
+    const std::string xml = dir.file("j.xml");
+    EXPECT_EQ(RunPde("export --session " + session + " -o " + xml, &out), 0) << out;
+    EXPECT_EQ(korvo_test::RunCommand("xmllint --noout " + xml + " 2>&1", &out), 0) << out;
+    return korvo_test::ReadFile(xml);
+  }
+  // A refused choice: one ERROR line, exit 1, the session file as it was.
+  void ExpectRefused(const std::string& steps) {
+    const std::string before = korvo_test::ReadFile(session);
+    std::string err;
+    EXPECT_EQ(Set(steps, &err, true), 1) << steps;
+    EXPECT_TRUE(err.starts_with("ERROR: ")) << err;
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    EXPECT_EQ(korvo_test::ReadFile(session), before) << steps;
+  }
+};
+
+TEST_F(PaperOutputDialogsSet, ASecureSavedJobIsShownAndExportedAndAMismatchChangesNothing) {
+  std::string out;
+  ASSERT_EQ(RunPde("show --session " + session, &out), 0) << out;
+  ExpectRefused("JobType=Saved Job>Save and Print>SavedJobName=Report>SecureJob=on>Passcode=4821>"
+                "ConfirmPasscode=4822");
+  ASSERT_EQ(Set("JobType=Saved Job>Save and Print>SavedJobName=Report>SecureJob=on>Passcode=4821>"
+                "ConfirmPasscode=4821",
+                &out),
+            0)
+      << out;
+  EXPECT_FALSE(Has(out, "Values restored.")) << out;
+  for (const char* member : {"\"JobType\" = 3", "\"SaveDisposition\" = 2", "\"SavedJobName\" = \"Report\"",
+                             "\"SecurePrintPassword\" = \"4821\"", "\"UseJobName\" = false"})
+    EXPECT_TRUE(Has(out, member)) << member << "\n" << out;
+  const std::string xml = Export();
+  EXPECT_TRUE(Has(xml, "print-save")) << xml;
+  EXPECT_TRUE(Has(xml, ">Report</save-name>")) << xml;
+
+  // Cancel in the set-up, reached through its button, changes nothing; nor does cancelling the
+  // set-up that choosing the job type opens.
+  const std::string before = korvo_test::ReadFile(session);
+  ASSERT_EQ(Set("JobTypeSetup=click>SecureJob=off>Cancel", &out), 0) << out;
+  EXPECT_EQ(korvo_test::ReadFile(session), before);
+  ASSERT_EQ(Set("JobType=Normal Print", &out), 0) << out;
+  const std::string normal = korvo_test::ReadFile(session);
+  ASSERT_EQ(Set("JobType=Saved Job>Cancel", &out), 0) << out;
+  EXPECT_EQ(korvo_test::ReadFile(session), normal);
+  // A secure job whose passcode is emptied gets a new one, printed as a note.
+  ASSERT_EQ(RunPde("set --session " + session + " 'JobType=Saved Job>Passcode=' 2>&1 >/dev/null", &out), 0) << out;
+  EXPECT_TRUE(out.starts_with("NOTE: ") && Has(out, "Your passcode is ")) << out;
+}
+
+TEST_F(PaperOutputDialogsSet, PadsAreSetWithTheirNoteAndTooManyPadsChangeNothing) {
+  std::string out, err;
+  ASSERT_EQ(RunPde("show --session " + session, &out), 0) << out;
+  ExpectRefused("Finishing=Pads...>Enabled>NumberOfPads=501>PagesPerPad=50");
+  ASSERT_EQ(RunPde("set --session " + session +
+                       " 'Finishing=Pads...>Enabled>NumberOfPads=10>PagesPerPad=50>Blank Back Cover' 2>" +
+                       dir.file("err"),
+                   &out),
+            0)
+      << out;
+  err = korvo_test::ReadFile(dir.file("err"));
+  EXPECT_TRUE(err.starts_with("NOTE: ") && Has(err, "500")) << err;
+  for (const char* line : {"com.korvo.print.NoOfPads = 10\n", "com.korvo.print.PagesPerPads = 50\n",
+                           "com.korvo.print.PadBackCover = \"Blank Back Cover\"\n",
+                           "com.apple.print.PrintSettings.PMCopyCollate = false\n"})
+    EXPECT_TRUE(Has(out, line)) << line << out;
+  const std::string xml = Export();
+  EXPECT_TRUE(Has(xml, "<pad-printing syntax=\"collection\">")) << xml;
+  EXPECT_TRUE(Has(xml, "pads-single-back-cover")) << xml;
+
+  const std::string before = korvo_test::ReadFile(session);
+  ASSERT_EQ(Set("Finishing=Pads...>Disabled>Cancel", &out), 0) << out;
+  EXPECT_EQ(korvo_test::ReadFile(session), before);
+}
+
+TEST_F(PaperOutputDialogsSet, ACustomColorADescriptionAndCoatingAreSetAndCancelledSetUpsChangeNothing) {
+  std::string out;
+  ASSERT_EQ(Set("Paper=Color>Custom Color...>CustomColor=Sky", &out), 0) << out;
+  EXPECT_TRUE(Has(out, "\"Color\" = 10") && Has(out, "\"CustomColor\" = \"Sky\"")) << out;
+  const std::string before = korvo_test::ReadFile(session);
+  ASSERT_EQ(Set("Paper=Type>Custom Type...>CustomType=Kraft>Cancel", &out), 0) << out;
+  EXPECT_EQ(korvo_test::ReadFile(session), before);
+  ExpectRefused("Paper=Color>Custom Color...>CustomColor=");
+  ASSERT_EQ(Set("Paper=Advanced Paper Selection...>Description=Custom...>PaperDescription=Recycled 30%>OK>"
+                "SidesCoated=Both Sides Coated>CoatingType=Matte",
+                &out),
+            0)
+      << out;
+  EXPECT_TRUE(Has(out, "\"Description\" = \"Recycled 30%\"") && Has(out, "\"SidesCoated\" = 3")) << out;
+  const std::string described = korvo_test::ReadFile(session);
+  for (const char* cancelled :
+       {"Paper=Stock Library...>Cancel", "Paper=Advanced Paper Selection...>Grain=Long Grain>Cancel"}) {
+    ASSERT_EQ(Set(cancelled, &out), 0) << out;
+    EXPECT_EQ(korvo_test::ReadFile(session), described) << cancelled;
+  }
+}
+
+TEST_F(PaperOutputDialogsSet, ALibraryPaperIsAddedChosenEditedReplacedAndDeletedAndOtherKeysSurvive) {
+  const std::string library = home.dir().file("config/com.korvo.print.stocklibrary");
+  // The entries, "count name weight ...", and the dialog settings someone else keeps in the file.
+  auto entries = [&] {
+    std::string out;
+    EXPECT_EQ(host_test::RunPython("d = plistlib.load(open(sys.argv[1], \"rb\")); "
+                                   "e = d[\"com.korvo.print.StockLibrary.StockList\"].values(); "
+                                   "print(len(e), *[s[\"Stock\"][\"CustomName\"] + \" \" + "
+                                   "str(s[\"Stock\"].get(\"Weight\")) for s in e], "
+                                   "d[\"com.korvo.print.StockLibrary.SelectedRow\"])",
+                                   library, &out),
+              0)
+        << out;
+    return out;
+  };
+  std::string out;
+  ASSERT_EQ(host_test::RunPython("plistlib.dump({\"com.korvo.print.StockLibrary.SelectedRow\": 3}, "
+                                 "open(sys.argv[1], \"wb\"))",
+                                 library, &out),
+            0)
+      << out;
+  ASSERT_EQ(Set("Paper=Stock Library...>Add...>PaperName=Gloss 120>PaperWeight=120>SidesCoated=Both Sides Coated>OK>"
+                "Cancel",
+                &out),
+            0)
+      << out;
+  EXPECT_EQ(entries(), "1 Gloss 120 120 3\n");
+
+  ASSERT_EQ(Set("Paper=Stock Library...>Gloss 120", &out), 0) << out;  // a new session
+  EXPECT_TRUE(Has(out, "\"CustomName\" = \"Gloss 120\"")) << out;
+  ASSERT_EQ(Set("Paper=Stock Library...>Gloss 120>Edit...>PaperWeight=140>OK>Cancel", &out), 0) << out;
+  EXPECT_EQ(entries(), "1 Gloss 120 140 3\n");
+  // Another paper of the name in another case asks first; Replace leaves one entry of it.
+  ExpectRefused("Paper=Stock Library...>Add...>PaperName=GLOSS 120>OK");
+  ASSERT_EQ(Set("Paper=Stock Library...>Add...>PaperName=GLOSS 120>PaperWeight=250>OK>Replace>Cancel", &out), 0)
+      << out;
+  EXPECT_EQ(entries(), "1 GLOSS 120 250 3\n");
+  ASSERT_EQ(Set("Paper=Stock Library...>GLOSS 120>Delete>Cancel>Cancel", &out), 0) << out;  // kept
+  ASSERT_EQ(Set("Paper=Stock Library...>GLOSS 120>Delete>Delete>Cancel", &out), 0) << out;
+  EXPECT_EQ(entries(), "0 3\n");
+}
+
+}  // namespace

@@ -1,0 +1,81 @@
+// The stock library from the job's paper menu: the papers the job uses marked in use, the
+// printer's papers (from a real IPP printer) shown beside the user's once its worker reports, a
+// chosen paper that must be repaired losing its library name, and the sort by recent use.
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "panels/paper_output/paper_output_test_support.h"
+#include "platform/tasks/run_loop.h"
+#include "platform/ui/scripted_interaction.h"
+#include "stocklibrary/stock_library_list.h"
+#include "support/ipp_test_printer.h"
+
+namespace {
+
+namespace ui = platform::ui;
+
+std::vector<std::string> Column(ui::Control& list, ui::DataBrowserPropertyID column) {
+  std::vector<std::string> cells;
+  for (ui::DataBrowserItemID item : list.dataBrowser().items())
+    cells.push_back(list.dataBrowser().cellText(item, column));
+  return cells;
+}
+
+TEST(StockLibraryDialog, MarksTheJobsPaperInUseShowsThePrintersAndRepairsAChoice) {
+  korvo_test::ScopedXdgHome home;
+  std::string error;
+  auto printer = korvo_test::IppTestPrinter::start(
+      {korvo_test::MakeMediaCol("a4-glossy", 21000, 29700, "photographic-glossy", "", 200)}, &error);
+  ASSERT_TRUE(printer) << error;
+  Stock blue, tab;
+  blue.setCustomName("Blue 90");
+  blue.setColor(2);
+  blue.setWeight(90);
+  tab.setCustomName("Tabs");
+  tab.setType(6);  // ordered: no editor offers it
+  {
+    StockLibraryList library;
+    for (const Stock* s : {&blue, &tab}) {
+      StockLibrary entry;
+      entry.setStock(*s);
+      library.add(&entry);
+    }
+  }
+  platform::PrintSession session = korvo_test::SessionOn(korvo_test::FinishersPPDPath());
+  session.printer().deviceURI = printer->uri();
+  ui::ScriptedInteraction script;
+  korvo_test::PluginDialog dialog(session);
+  dialog.panel().jobStock = blue;
+
+  std::vector<std::string> names, statuses, printers;
+  script.onModal([&](ui::Window& w, ui::UserDriver& user) {
+    ui::Control& mine = *w.content().findNamed("NamedPapers");
+    ui::Control& theirs = *w.content().findNamed("PrinterPapers");
+    platform::RunLoop::main().runUntil(std::chrono::steady_clock::now() + std::chrono::seconds(15),
+                                       [&] { return !theirs.dataBrowser().items().empty(); });
+    names = Column(mine, 1);
+    statuses = Column(mine, 2);
+    printers = Column(theirs, 1);
+    user.selectRows(mine, {2});  // "Tabs"
+    user.pressReturn(w);
+  });
+  ASSERT_EQ(dialog.choose("Paper", "Stock Library..."), platform::noErr);
+  EXPECT_EQ(names, (std::vector<std::string>{"Blue 90", "Tabs"}));
+  EXPECT_EQ(statuses, (std::vector<std::string>{"In Use", "Unsupported Values"}));
+  EXPECT_EQ(printers, std::vector<std::string>{"a4-glossy"});
+  // The ordered type is beyond the editors: it goes back to the printer's, and the name with it.
+  EXPECT_EQ(dialog.panel().jobStock.type(), kPrinterDefault);
+  EXPECT_EQ(dialog.panel().jobStock.customName(), "");
+
+  // The paper chosen last comes first when the list is sorted by recent use.
+  script.onModal([&](ui::Window& w, ui::UserDriver& user) {
+    user.chooseItem(*w.content().findNamed("SortBy"), 2);
+    names = Column(*w.content().findNamed("NamedPapers"), 1);
+    user.pressEscape(w);
+  });
+  ASSERT_EQ(dialog.choose("Paper", "Stock Library..."), platform::noErr);
+  EXPECT_EQ(names, (std::vector<std::string>{"Tabs", "Blue 90"}));
+}
+
+}  // namespace
