@@ -19,6 +19,8 @@ namespace {
 constexpr platform::OSType kNoWatermarkCommand = platform::FourCharCode("KWmX");
 constexpr platform::OSType kSavedWatermarkCommand = platform::FourCharCode("KWmW");
 constexpr platform::OSType kOptionsCommand = platform::FourCharCode("KWmO");
+constexpr platform::OSType kNewCommand = platform::FourCharCode("KWmN");
+constexpr platform::OSType kEditCommand = platform::FourCharCode("KWmE");
 constexpr platform::OSType kDeleteCommand = platform::FourCharCode("KWmD");
 constexpr platform::OSType kBehindCommand = platform::FourCharCode("KWmB");
 constexpr platform::OSType kBlendedCommand = platform::FourCharCode("KWmL");
@@ -29,7 +31,7 @@ constexpr std::int32_t kAllPagesValue = 4;
 constexpr std::int32_t kFirstPageValue = 5;
 
 // The watermark menu: "No Watermark", the Options submenu with the layer and page choices checked,
-// the editing items, then the saved watermarks. The editing items wait for the watermark editor.
+// the editing items (Edit... and Delete only with a watermark chosen), then the saved watermarks.
 void FillWatermarkMenu(const BookletWatermarkContext& c, ui::Menu& menu) {
   menu.clear();
   PopulateMenuFromMap(c.bundle, menu, WatermarkMap, kJobContextJob, 0);
@@ -44,10 +46,8 @@ void FillWatermarkMenu(const BookletWatermarkContext& c, ui::Menu& menu) {
     ui::MenuItem& item = *menu.item(i);
     if (item.command == kOptionsCommand) {
       item.submenu = options;
-    } else if (item.command == kDeleteCommand) {
+    } else if (item.command == kDeleteCommand || item.command == kEditCommand) {
       item.enabled = !c.watermark.empty();
-    } else if (item.refValue && *item.refValue < 0 && !item.separator) {
-      item.enabled = false;  // New..., Edit...: the watermark editor comes with later work
     }
   }
   for (const std::string& name : c.watermarks) menu.append(ui::MenuItem(name, kSavedWatermarkCommand));
@@ -110,6 +110,8 @@ void DeleteChosenWatermark(BookletWatermarkContext& c) {
 
 bool TakeWatermarkCommand(BookletWatermarkContext& c, const ui::Event& e) {
   switch (e.command) {
+    case kNewCommand: NewWatermark(c); return true;
+    case kEditCommand: EditChosenWatermark(c); return true;
     case kDeleteCommand: DeleteChosenWatermark(c); return true;
     case kNoWatermarkCommand: c.watermark.clear(); return true;
     case kSavedWatermarkCommand:
