@@ -70,4 +70,29 @@ TEST_F(BookletWatermarkSet, ASavedWatermarkIsSetShownAndDrawn) {
   EXPECT_EQ(korvo_test::ReadFile(session), before);
 }
 
+// The name typed is "Confidential" in other letters: the editor's OK is refused with an alert no
+// step answers, so set ends with one ERROR line and neither file changes.
+TEST_F(BookletWatermarkSet, ANewWatermarkWithATakenNameChangesNoFile) {
+  std::string out;
+  ASSERT_EQ(RunPde("set --session " + session + " Watermark=Draft", &out), 0) << out;
+  const std::string watermarks = std::string(std::getenv("XDG_DATA_HOME")) + "/Korvo/com.korvo.printing.watermarks.plist";
+  const std::string savedWatermarks = korvo_test::ReadFile(watermarks), saved = korvo_test::ReadFile(session);
+  EXPECT_EQ(RunPde("set --session " + session + " 'Watermark=New...>Text=confidential' 2>&1 >/dev/null", &out), 1);
+  EXPECT_EQ(out.rfind("ERROR: ", 0), 0u) << out;
+  EXPECT_EQ(out.find('\n'), out.size() - 1) << out;  // one line
+  EXPECT_EQ(korvo_test::ReadFile(watermarks), savedWatermarks);
+  EXPECT_EQ(korvo_test::ReadFile(session), saved);
+}
+
+TEST_F(BookletWatermarkSet, AFormToMergeWithIsExportedForAnyJob) {
+  std::string out;
+  ASSERT_EQ(RunPde("set --session " + session + " 'BackgroundForm=Setup...>FormName=Letterhead'", &out), 0) << out;
+  const std::string xml = dir.file("job.xml");
+  ASSERT_EQ(RunPde("export --session " + session + " -o " + xml, &out), 0) << out;
+  const std::string written = korvo_test::ReadFile(xml);
+  EXPECT_TRUE(Has(written, "<form-name syntax=\"name\" xml:space=\"preserve\">Letterhead</form-name>")) << written;
+  EXPECT_FALSE(Has(written, "<form-save")) << written;  // a normal job is not saved as a form
+  EXPECT_EQ(korvo_test::RunCommand("xmllint --noout " + xml + " 2>&1", &out), 0) << out;
+}
+
 }  // namespace

@@ -1,9 +1,13 @@
 // The panel's controls and the context kept in step: SyncToUI shows the context, the event
 // handler takes what the user does into it.
+#include <cstdio>
+
 #include "kit/control_helpers.h"
+#include "model/paper_output_codes.h"
 #include "model/paper_output_keys.h"
 #include "model/platform_keys.h"
 #include "model/ticket_clients.h"
+#include "panels/background_forms/background_form_dialogs.h"
 #include "panels/paper_output/finishing_menu.h"
 #include "panels/paper_output/finishing_rules.h"
 #include "panels/paper_output/finishing_summary.h"
@@ -22,9 +26,18 @@ void ShowPicture(ui::Control* control, const std::string& picture) {
   DrawControl(*control);
 }
 
-// The job types whose Setup button opens a dialog. Their dialogs come with later work, so the
-// button stays disabled until they exist.
-bool SetupDialogAvailable(std::int32_t /*jobType*/) { return false; }
+// The job types whose Setup button opens a dialog; for the others it stays disabled.
+bool SetupDialogAvailable(std::int32_t jobType) { return jobType == kJobTypeBackgroundForm; }
+
+// The Setup button: the chosen job type's set-up dialog. Its OK keeps the form names it was given
+// in the history.
+void RunJobTypeSetup(PaperOutputContext& context) {
+  if (JobTypeOf(context) != kJobTypeBackgroundForm) return;
+  bool confirmed = false;
+  RunModalSavedBackgroundFormDialog(context.bundle, &context.backgroundForms, nullptr, &confirmed);
+  if (confirmed && context.backgroundForms.saveHistory() != platform::noErr)
+    std::fprintf(stderr, "ERROR: the background forms' history could not be saved\n");
+}
 
 void ShowFinishing(PaperOutputContext& context) {
   PaperOutputControls& c = context.controls;
@@ -66,8 +79,10 @@ bool TakeControlChange(ui::Control* hit, PaperOutputContext& context) {
     context.outputColor = ChosenValue(*hit, context.outputColor);
   } else if (hit == c.destinationPopup) {
     context.outputDestination = ChosenValue(*hit, context.outputDestination);
+  } else if (hit == c.setupButton) {
+    RunJobTypeSetup(context);
   } else {
-    return hit == c.setupButton;  // no job type has its set-up dialog yet
+    return false;
   }
   return true;
 }
