@@ -28,7 +28,7 @@ class BackgroundFormDialogs : public ::testing::Test {
   }
   static void Retype(ui::UserDriver& user, ui::Window& window, const char* name, const std::string& text) {
     ui::Control& field = Named(window, name);
-    EXPECT_EQ(user.select(field, {0, static_cast<std::int32_t>(field.text().size())}), platform::noErr);
+    EXPECT_EQ(user.select(field, {0, field.text().size()}), platform::noErr);
     EXPECT_EQ(user.type(field, text), platform::noErr);
   }
   static std::string HistoryFile() { return UserPreferenceFilePath("com.korvo.print.backgroundforms").value_or(""); }
@@ -124,7 +124,7 @@ TEST_F(BackgroundFormDialogs, SavedFormKeepsItsSetupOnlyOnItsOwnOK) {
   auto run = [&](bool outerOK) {
     script.onModal([](ui::Window& window, ui::UserDriver& user) {
       EXPECT_EQ(window.title(), "Saved Background Form");
-      Retype(user, window, "SavedFormName", "");
+      Retype(user, window, "SavedFormName", "\b");
       EXPECT_FALSE(window.content().find({platform::FourCharCode("KPDE"), 1})->enabled());
       EXPECT_EQ(user.type(Named(window, "SavedFormName"), "Invoice"), platform::noErr);
       EXPECT_EQ(user.click(Named(window, "FormSetup")), platform::noErr);

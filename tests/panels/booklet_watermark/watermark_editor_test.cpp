@@ -31,7 +31,7 @@ class WatermarkEditor : public ::testing::Test {
   }
   static void Retype(ui::UserDriver& user, ui::Window& window, const char* name, const std::string& text) {
     ui::Control& field = Field(window, name);
-    EXPECT_EQ(user.select(field, {0, static_cast<std::int32_t>(field.text().size())}), platform::noErr);
+    EXPECT_EQ(user.select(field, {0, field.text().size()}), platform::noErr);
     EXPECT_EQ(user.type(field, text), platform::noErr);
   }
   static std::string PreviewBytes(ui::Window& window) {
