@@ -95,4 +95,17 @@ TEST_F(BookletWatermarkSet, AFormToMergeWithIsExportedForAnyJob) {
   EXPECT_EQ(korvo_test::RunCommand("xmllint --noout " + xml + " 2>&1", &out), 0) << out;
 }
 
+TEST_F(BookletWatermarkSet, TheEditorAndTheFormSetupCancelledChangeNothing) {
+  std::string out;
+  ASSERT_EQ(RunPde("set --session " + session + " Watermark=Copy", &out), 0) << out;
+  const std::string watermarks = std::string(std::getenv("XDG_DATA_HOME")) + "/Korvo/com.korvo.printing.watermarks.plist";
+  const std::string savedWatermarks = korvo_test::ReadFile(watermarks), saved = korvo_test::ReadFile(session);
+  for (const char* choice : {"'Watermark=New...>Text=Proof>Angle=10>Cancel'", "'Watermark=Edit...>Text=Copy 2>Cancel'",
+                             "'BackgroundForm=Setup...>FormName=Letterhead>Cancel'"}) {
+    ASSERT_EQ(RunPde("set --session " + session + " " + choice, &out), 0) << choice << out;
+    EXPECT_EQ(korvo_test::ReadFile(session), saved) << choice;
+    EXPECT_EQ(korvo_test::ReadFile(watermarks), savedWatermarks) << choice;
+  }
+}
+
 }  // namespace

@@ -140,4 +140,26 @@ TEST_F(WatermarkEditor, ThePreviewFollowsTheAngleAndFilesNothingUntilOK) {
   EXPECT_EQ(dialog.named("Watermark").selectedItem()->text, "Sketch");
 }
 
+TEST_F(WatermarkEditor, APictureIsFiledUnderItsFileName) {
+  const std::string picture = korvo_test::DataPath("../../resources/JobType_Fax.png");
+  PluginDialog dialog(session);
+  ASSERT_EQ(dialog.choose("Panel", "Booklet/Watermark"), platform::noErr);
+  script.onModal([&picture](ui::Window& window, ui::UserDriver& user) {
+    const std::string blank = PreviewBytes(window);
+    EXPECT_EQ(user.click(*Field(window, "WatermarkKind").children()[1]), platform::noErr);
+    EXPECT_FALSE(Field(window, "Text").isReallyEnabled());
+    EXPECT_EQ(user.type(Field(window, "PictureFile"), picture), platform::noErr);
+    Retype(user, window, "Scale", "50");
+    EXPECT_NE(PreviewBytes(window), blank);
+    user.pressReturn(window);
+  });
+  ASSERT_EQ(dialog.choose("Watermark", "New..."), platform::noErr);
+  EXPECT_EQ(Names().back(), "JobType_Fax.png");
+  WatermarkData record;
+  ASSERT_EQ(loadWatermarkData(kWatermarkFileName, "JobType_Fax.png", &record), WatermarkResult::kDone);
+  EXPECT_EQ(record.filePath, picture);
+  EXPECT_EQ(record.scale, 50);
+  EXPECT_TRUE(record.textString.empty());
+}
+
 }  // namespace
