@@ -104,7 +104,7 @@ void WriteForms(const BookletWatermarkContext& c, Ticket& t) {
   }
   platform::PlistDict dictionary = forms.asTicket();
   if (c.formsFullPrecision) dictionary[background_forms_keys::kFullPrecisionKey] = true;
-  Put(t, kBackgroundFormsOptionsKey, std::move(dictionary));
+  PutShared(t, kBackgroundFormsOptionsKey, std::move(dictionary));  // Paper/Output writes it too
 }
 
 }  // namespace

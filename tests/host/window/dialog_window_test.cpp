@@ -332,5 +332,36 @@ TEST_F(DialogWindowTest, AWatermarkChosenOnBookletWatermarkIsPreviewedAndSaved) 
   EXPECT_EQ(name ? *name : "(absent)", "Draft");
 }
 
+// The watermark editor in the window: laid out without a cut title or an overlap, its preview
+// drawing the text typed, and its OK filing the watermark the job is saved with.
+TEST_F(DialogWindowTest, AWatermarkMadeInTheEditorIsPreviewedAndSaved) {
+  startDialog();
+  std::map<std::string, Place> places = waitForLayout("Kshl/2");
+  ASSERT_TRUE(places.count("Kshl/2")) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
+  chooseItem(places["Kshl/2"], "Booklet/Watermark");
+  places = waitForLayout("KPDE/6006");
+  ASSERT_TRUE(places.count("KPDE/6006")) << korvo_test::ReadFile(layout());
+  chooseItem(places["KPDE/6006"], "New...");
+  Layout shown = waitForWindows("KWEd/4");
+  ASSERT_TRUE(shown.has("KWEd/4")) << korvo_test::ReadFile(layout());
+  EXPECT_EQ(shown.windowTitles["1"], "Watermark Editor");
+  EXPECT_EQ(korvo_test::LayoutFaults(shown, "1"), std::vector<std::string>{}) << korvo_test::ReadFile(layout());
+  // The preview is a blank page until there is text; then the text, light as density 25 draws it.
+  const double blank = Contrast(screenshot("dialog-window-watermark-editor-blank.png"), shown.places["KWEd/24"]);
+  click(shown.places["KWEd/4"]);
+  ASSERT_EQ(korvo_test::RunCommand("DISPLAY=" + display_ + " xdotool type --delay 20 'Proof'", nullptr), 0);
+  double drawn = blank;
+  EXPECT_TRUE(WaitUntil(10, [&] {
+    drawn = Contrast(screenshot("dialog-window-watermark-editor.png"), shown.places["KWEd/24"]);
+    return drawn > blank + 0.005;
+  })) << "the editor's preview did not draw the text: " << blank << " then " << drawn;
+  click(shown.places["KWEd/25"]);
+  ASSERT_TRUE(WaitUntil(10, [&] { return !ReadLayout(layout()).has("KWEd/25"); })) << korvo_test::ReadFile(layout());
+  std::optional<platform::PrintSession> saved;
+  ASSERT_NO_FATAL_FAILURE(saveAndReload(places["PDlg/2"], &saved));
+  const std::string* name = saved->ticket(platform::kPDE_PMPrintSettingsRef)->getString("com.korvo.print.watermark.Watermark");
+  EXPECT_EQ(name ? *name : "(absent)", "Proof");
+}
+
 }  // namespace
 #endif
