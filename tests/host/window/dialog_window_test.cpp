@@ -363,5 +363,27 @@ TEST_F(DialogWindowTest, AWatermarkMadeInTheEditorIsPreviewedAndSaved) {
   EXPECT_EQ(name ? *name : "(absent)", "Proof");
 }
 
+// "Booklet Creation..." in the window: its dialog laid out without a fault, Booklet Fold and OK,
+// and Save keeps a folded booklet.
+TEST_F(DialogWindowTest, BookletCreationInTheWindowMakesABooklet) {
+  startDialog();
+  Layout shown = waitForWindows("PpOu/30");
+  ASSERT_TRUE(shown.has("PpOu/30")) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
+  chooseItem(shown.places["PpOu/30"], "Booklet Creation...");
+  Layout booklet = waitForWindows("KPDE/1601");
+  ASSERT_TRUE(booklet.has("KPDE/1601")) << korvo_test::ReadFile(layout());
+  EXPECT_EQ(booklet.windowTitles["1"], "Booklet Creation");
+  EXPECT_EQ(korvo_test::LayoutFaults(booklet, "1"), std::vector<std::string>{}) << korvo_test::ReadFile(layout());
+  click(booklet.places["KPDE/1601"]);
+  screenshot("dialog-window-booklet-creation.png");
+  click(booklet.places["KPDE/1"]);
+  ASSERT_TRUE(WaitUntil(10, [&] { return !ReadLayout(layout()).has("KPDE/1601"); })) << korvo_test::ReadFile(layout());
+  std::optional<platform::PrintSession> saved;
+  ASSERT_NO_FATAL_FAILURE(saveAndReload(shown.places["PDlg/2"], &saved));
+  const platform::Ticket* settings = saved->ticket(platform::kPDE_PMPrintSettingsRef);
+  EXPECT_EQ(settings->getBoolean("com.korvo.print.BookletLayout"), true);
+  EXPECT_EQ(settings->getInteger("com.korvo.print.FinishingFoldValue"), 43);
+}
+
 }  // namespace
 #endif
