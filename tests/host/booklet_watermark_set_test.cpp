@@ -97,15 +97,30 @@ TEST_F(BookletWatermarkSet, AFormToMergeWithIsExportedForAnyJob) {
 
 TEST_F(BookletWatermarkSet, TheEditorAndTheFormSetupCancelledChangeNothing) {
   std::string out;
-  ASSERT_EQ(RunPde("set --session " + session + " Watermark=Copy", &out), 0) << out;
+  ASSERT_EQ(RunPde("set --session " + session + " Watermark=Copy 'JobType=Background Form'", &out), 0) << out;
   const std::string watermarks = std::string(std::getenv("XDG_DATA_HOME")) + "/Korvo/com.korvo.printing.watermarks.plist";
   const std::string savedWatermarks = korvo_test::ReadFile(watermarks), saved = korvo_test::ReadFile(session);
   for (const char* choice : {"'Watermark=New...>Text=Proof>Angle=10>Cancel'", "'Watermark=Edit...>Text=Copy 2>Cancel'",
-                             "'BackgroundForm=Setup...>FormName=Letterhead>Cancel'"}) {
+                             "'BackgroundForm=Setup...>FormName=Letterhead>Cancel'",
+                             "'JobTypeSetup=SavedFormName=Invoice>FormSetup=click>FormName=Cover>OK>Cancel'"}) {
     ASSERT_EQ(RunPde("set --session " + session + " " + choice, &out), 0) << choice << out;
     EXPECT_EQ(korvo_test::ReadFile(session), saved) << choice;
     EXPECT_EQ(korvo_test::ReadFile(watermarks), savedWatermarks) << choice;
   }
+}
+
+// What the editor files is a property list the print path's own tools read.
+TEST_F(BookletWatermarkSet, ANewWatermarkIsReadByPlistlib) {
+  std::string out;
+  ASSERT_EQ(RunPde("set --session " + session + " 'Watermark=New...>Text=Proof>Angle=30>Density=40'", &out), 0) << out;
+  EXPECT_TRUE(Has(out, "com.korvo.print.watermark.Watermark = \"Proof\"\n")) << out;
+  const std::string watermarks = std::string(std::getenv("XDG_DATA_HOME")) + "/Korvo/com.korvo.printing.watermarks.plist";
+  ASSERT_EQ(korvo_test::RunCommand("python3 -c 'import plistlib,sys; d=plistlib.load(open(sys.argv[1],\"rb\")); "
+                                   "print(d[\"WatermarkListEntries\"][-1], d[\"Proof\"][\"angle\"], d[\"Proof\"][\"density\"])' " +
+                                       watermarks,
+                                   &out),
+            0);
+  EXPECT_EQ(out, "Proof 30 40\n");
 }
 
 }  // namespace
