@@ -21,7 +21,7 @@ platform::OSStatus RunModalBackgroundFormSetupDialog(const platform::Bundle* bun
                                                      bool* fullPrecision, bool* confirmed);
 
 // Runs window "SavedForm" on *options: the name of the form being saved, or the job's own name
-// (the list's special entry). OK needs a name; a typed one becomes the new-form name (first in
+// (the list's special entry). OK and Setup... need a name; a typed one becomes the new-form name (first in
 // the new-forms history), the special entry sets use-document-name with no new-form name. Its
 // Setup... runs the set-up on a copy kept only when this dialog ends with OK. Status and
 // arguments as above.

@@ -75,7 +75,7 @@ class SetupDialog {
     edited_.existingFormsArray(&names);
     std::optional<std::string> merge;
     edited_.mergeWithString(&merge);
-    name_.emplace(bundle_, *combo_, *ok_, nullptr, names, KComboValue(merge.value_or("")));
+    name_.emplace(bundle_, *combo_, std::vector<ui::Control*>{ok_}, nullptr, names, KComboValue(merge.value_or("")));
     std::int32_t apply = kThroughoutJob, cycle = 0, inches = 1, x = 0, y = 0;
     edited_.applyPagesFrom(&apply);
     edited_.cyclePages(&cycle);

@@ -1,6 +1,7 @@
 #include "panels/background_forms/form_name_field.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "model/background_forms_options.h"
 
@@ -10,9 +11,9 @@ namespace {
 constexpr int kFormNameCharacters = 255;
 }
 
-FormNameField::FormNameField(const platform::Bundle* bundle, ui::Control& combo, ui::Control& ok, const SettingMap* map,
-                             const std::vector<std::string>& names, const KComboValue& shown)
-    : combo_(combo), ok_(ok) {
+FormNameField::FormNameField(const platform::Bundle* bundle, ui::Control& combo, std::vector<ui::Control*> needName,
+                             const SettingMap* map, const std::vector<std::string>& names, const KComboValue& shown)
+    : combo_(combo), needName_(std::move(needName)) {
   KComboOptions options;
   options.bundle = bundle;
   options.map = map;
@@ -28,10 +29,10 @@ FormNameField::FormNameField(const platform::Bundle* bundle, ui::Control& combo,
                                     {ui::kEventClassComboBox, ui::kEventComboBoxListItemSelected},
                                     {ui::kEventClassTextField, ui::kEventTextDidChange}},
                                    [this](ui::Event&) {
-                                     enableOK();
+                                     enableWhileNamed();
                                      return platform::eventNotHandledErr;
                                    });
-  enableOK();
+  enableWhileNamed();
 }
 
 FormNameField::~FormNameField() { KComboBoxFinalize(&combo_, false); }
@@ -43,7 +44,9 @@ std::optional<KComboValue> FormNameField::value() const {
   return value;
 }
 
-void FormNameField::enableOK() { ok_.setEnabled(!combo_.text().empty()); }
+void FormNameField::enableWhileNamed() {
+  for (ui::Control* control : needName_) control->setEnabled(!combo_.text().empty());
+}
 
 std::vector<std::string> FormNamesWithFirst(std::vector<std::string> names, const std::string& name) {
   names.erase(std::remove(names.begin(), names.end(), name), names.end());

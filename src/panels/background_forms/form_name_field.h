@@ -1,6 +1,7 @@
 #pragma once
 // The form-name combo box both background-form dialogs open with: up to 255 characters, the
-// names used before offered in its list, and OK enabled only while it holds a name.
+// names used before offered in its list, and OK (with whatever else needs a name) enabled only
+// while it holds one.
 #include <string>
 #include <vector>
 
@@ -10,9 +11,10 @@
 class FormNameField {
  public:
   // Sets the combo up (special entries from map, may be null), lists names after them, shows
-  // shown, and keeps ok enabled while the field is not empty.
-  FormNameField(const platform::Bundle* bundle, platform::ui::Control& combo, platform::ui::Control& ok,
-                const SettingMap* map, const std::vector<std::string>& names, const KComboValue& shown);
+  // shown, and keeps the controls needing a name (OK first) enabled while the field is not empty.
+  FormNameField(const platform::Bundle* bundle, platform::ui::Control& combo,
+                std::vector<platform::ui::Control*> needName, const SettingMap* map,
+                const std::vector<std::string>& names, const KComboValue& shown);
   ~FormNameField();
   FormNameField(const FormNameField&) = delete;
   FormNameField& operator=(const FormNameField&) = delete;
@@ -21,10 +23,10 @@ class FormNameField {
   std::optional<KComboValue> value() const;
 
  private:
-  void enableOK();
+  void enableWhileNamed();
 
   platform::ui::Control& combo_;
-  platform::ui::Control& ok_;
+  std::vector<platform::ui::Control*> needName_;
   platform::ui::EventHandlerRef handler_;
 };
 

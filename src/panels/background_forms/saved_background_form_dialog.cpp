@@ -43,7 +43,8 @@ platform::OSStatus RunModalSavedBackgroundFormDialog(const platform::Bundle* bun
   std::vector<std::string> names;
   edited.newFormsArray(&names);
   const KComboValue shown = useDocumentName == 1 ? KComboValue(kFormUsesJobNameValue) : KComboValue(newName.value_or(""));
-  FormNameField name(bundle, *combo, *ok, BackgroundFormsMap, names, shown);
+  // The set-up belongs to a form being saved: it waits for the form's name, as OK does.
+  FormNameField name(bundle, *combo, {ok, setup}, BackgroundFormsMap, names, shown);
 
   ui::EventHandlerRef handler = window->installHandler({{ui::kEventClassControl, ui::kEventControlHit}}, [&](ui::Event& e) {
     if (e.control == setup) {

@@ -126,6 +126,7 @@ TEST_F(BackgroundFormDialogs, SavedFormKeepsItsSetupOnlyOnItsOwnOK) {
       EXPECT_EQ(window.title(), "Saved Background Form");
       Retype(user, window, "SavedFormName", "\b");
       EXPECT_FALSE(window.content().find({platform::FourCharCode("KPDE"), 1})->enabled());
+      EXPECT_FALSE(Named(window, "FormSetup").enabled());  // a set-up belongs to a named form
       EXPECT_EQ(user.type(Named(window, "SavedFormName"), "Invoice"), platform::noErr);
       EXPECT_EQ(user.click(Named(window, "FormSetup")), platform::noErr);
     });
