@@ -385,5 +385,33 @@ TEST_F(DialogWindowTest, BookletCreationInTheWindowMakesABooklet) {
   EXPECT_EQ(settings->getInteger("com.korvo.print.FinishingFoldValue"), 43);
 }
 
+// The background-form set-up in the window: laid out without a fault, OK waiting for a name, and
+// the form named there saved with the job.
+TEST_F(DialogWindowTest, AFormSetUpInTheWindowIsSaved) {
+  startDialog();
+  std::map<std::string, Place> places = waitForLayout("Kshl/2");
+  ASSERT_TRUE(places.count("Kshl/2")) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
+  chooseItem(places["Kshl/2"], "Booklet/Watermark");
+  places = waitForLayout("KPDE/6007");
+  ASSERT_TRUE(places.count("KPDE/6007")) << korvo_test::ReadFile(layout());
+  chooseItem(places["KPDE/6007"], "Setup...");
+  Layout setup = waitForWindows("KPDE/2003");
+  ASSERT_TRUE(setup.has("KPDE/2003")) << korvo_test::ReadFile(layout());
+  EXPECT_EQ(korvo_test::LayoutFaults(setup, "1"), std::vector<std::string>{}) << korvo_test::ReadFile(layout());
+  const Place name = setup.places["KPDE/2003"];
+  click({name.x, name.y, name.width / 2, name.height});
+  ASSERT_EQ(korvo_test::RunCommand("DISPLAY=" + display_ + " xdotool type --delay 20 'Letterhead'", nullptr), 0);
+  screenshot("dialog-window-form-setup.png");
+  click(setup.places["KPDE/1"]);
+  ASSERT_TRUE(WaitUntil(10, [&] { return !ReadLayout(layout()).has("KPDE/2003"); })) << korvo_test::ReadFile(layout());
+  std::optional<platform::PrintSession> saved;
+  ASSERT_NO_FATAL_FAILURE(saveAndReload(places["PDlg/2"], &saved));
+  const platform::PlistDict* forms =
+      saved->ticket(platform::kPDE_PMPrintSettingsRef)->getDictionary("com.korvo.print.BackgroundFormsOptions");
+  ASSERT_NE(forms, nullptr);
+  const platform::PlistValue* merged = platform::PlistDictFind(*forms, "MergeWithString");
+  EXPECT_EQ(merged && merged->asString() ? *merged->asString() : "(absent)", "Letterhead");
+}
+
 }  // namespace
 #endif
