@@ -154,4 +154,20 @@ TEST_F(BackgroundFormDialogs, SavedFormKeepsItsSetupOnlyOnItsOwnOK) {
   EXPECT_NE(History().find("<string>Letterhead</string>"), std::string::npos) << History();
 }
 
+TEST_F(BackgroundFormDialogs, OnceThenRepeatFromPageOneCannotBeConfirmed) {
+  PluginDialog dialog(session);
+  ASSERT_EQ(dialog.choose("Panel", "Booklet/Watermark"), platform::noErr);
+  script.onModal([](ui::Window& window, ui::UserDriver& user) {
+    EXPECT_EQ(user.type(Named(window, "FormName"), "Letterhead"), platform::noErr);
+    EXPECT_EQ(user.chooseItem(Named(window, "ApplyFormPages"), 3), platform::noErr);
+    Retype(user, window, "FromFormPage", "1");
+    user.pressReturn(window);
+    EXPECT_FALSE(window.modalResult());  // the first repeated page is 2 at the least
+    user.pressEscape(window);
+  });
+  ASSERT_EQ(dialog.choose("BackgroundForm", "Setup..."), platform::noErr);
+  EXPECT_GT(script.beeps(), 0);
+  EXPECT_EQ(Forms(dialog), nullptr);
+}
+
 }  // namespace

@@ -52,6 +52,8 @@ TEST_F(WatermarkEditor, NewFilesTheWatermarkOnOKAndChoosesIt) {
     EXPECT_EQ(window.title(), "Watermark Editor");
     EXPECT_EQ(user.type(Field(window, "Text"), "Proof"), platform::noErr);
     Retype(user, window, "Angle", "30");
+    Retype(user, window, "XOffset", "9");
+    EXPECT_EQ(Field(window, "XOffset").text(), "4.25");  // half a Letter page, no further
     Retype(user, window, "XOffset", "1.00");
     // Millimetres convert the offset the field holds; the record keeps inches.
     EXPECT_EQ(user.click(*Field(window, "Units").children()[1]), platform::noErr);
