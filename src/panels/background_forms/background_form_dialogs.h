@@ -7,6 +7,7 @@
 #include "model/background_forms_options.h"
 #include "platform/bundle/bundle.h"
 #include "platform/status.h"
+#include "platform/ticket/print_session.h"
 
 inline constexpr const char* kBackgroundFormsInterfaceName = "BackgroundForms";
 
@@ -27,3 +28,8 @@ platform::OSStatus RunModalBackgroundFormSetupDialog(const platform::Bundle* bun
 // arguments as above.
 platform::OSStatus RunModalSavedBackgroundFormDialog(const platform::Bundle* bundle, BackgroundFormsOptions* options,
                                                      bool* fullPrecision, bool* confirmed);
+
+// Whether the offsets of options, as read from the session's print settings, are the exact ones
+// stored there under "FullPrecision" (thousandths of a millimetre): the ticket says so and still
+// holds the same unit and offsets. What a dialog opened on those options is to be told.
+bool BackgroundFormOffsetsAreExact(const platform::PrintSession* session, const BackgroundFormsOptions& options);

@@ -33,8 +33,8 @@ bool SetupDialogAvailable(std::int32_t jobType) { return jobType == kJobTypeBack
 // in the history.
 void RunJobTypeSetup(PaperOutputContext& context) {
   if (JobTypeOf(context) != kJobTypeBackgroundForm) return;
-  bool confirmed = false;
-  RunModalSavedBackgroundFormDialog(context.bundle, &context.backgroundForms, nullptr, &confirmed);
+  bool confirmed = false, exact = BackgroundFormOffsetsAreExact(context.session, context.backgroundForms);
+  RunModalSavedBackgroundFormDialog(context.bundle, &context.backgroundForms, &exact, &confirmed);
   if (confirmed && context.backgroundForms.saveHistory() != platform::noErr)
     std::fprintf(stderr, "ERROR: the background forms' history could not be saved\n");
 }

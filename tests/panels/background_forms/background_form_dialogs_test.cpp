@@ -113,6 +113,28 @@ TEST_F(BackgroundFormDialogs, UntouchedOffsetsKeepTheirFullPrecision) {
   EXPECT_EQ(*platform::PlistDictFind(*forms, keys::kFullPrecisionKey)->asBoolean(), true);
 }
 
+// Paper/Output's set-up is told the same about the options it read.
+TEST_F(BackgroundFormDialogs, PaperOutputsSetupShowsExactOffsetsInTheUnit) {
+  platform::Ticket& settings = session.ensureTicket(platform::kPDE_PMPrintSettingsRef);
+  settings.set(kBackgroundFormsOptionsKey,
+               platform::PlistDict{{keys::kInchesKey, 0}, {keys::kXOffsetKey, 2500}, {keys::kFullPrecisionKey, true}},
+               "com.korvo.print");
+  settings.set("com.korvo.print.JobType", platform::PlistDict{{"JobType", 9}}, "com.korvo.print");
+  PluginDialog dialog(session);
+  script.onModal([](ui::Window& window, ui::UserDriver& user) { EXPECT_EQ(user.click(Named(window, "FormSetup")), platform::noErr); });
+  script.onModal([](ui::Window& window, ui::UserDriver& user) {
+    EXPECT_EQ(Named(window, "FormXShift").text(), "2.5");  // 2500 thousandths, shown in millimetres
+    EXPECT_EQ(user.type(Named(window, "FormName"), "Letterhead"), platform::noErr);
+    user.pressReturn(window);
+  });
+  script.onModal([](ui::Window& window, ui::UserDriver& user) { user.pressReturn(window); });
+  ASSERT_EQ(dialog.user().click(dialog.named("JobTypeSetup")), platform::noErr);
+  EXPECT_TRUE(script.scriptUsedUp());
+  std::int32_t x = 0;
+  dialog.panel().backgroundForms.xOffset(&x);
+  EXPECT_EQ(x, 2500);  // untouched: still exact
+}
+
 // The saved form's Setup... edits a copy: its OK followed by the outer Cancel changes nothing, the
 // history file included; the outer OK keeps both names.
 TEST_F(BackgroundFormDialogs, SavedFormKeepsItsSetupOnlyOnItsOwnOK) {
