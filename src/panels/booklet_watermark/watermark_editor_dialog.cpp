@@ -10,6 +10,7 @@
 #include "kit/control_helpers.h"
 #include "panels/booklet_watermark/watermark_editor_fields.h"
 #include "panels/modal_dialog.h"
+#include "platform/drawing/picture_file.h"
 #include "platform/files/private_temporary_file.h"
 #include "platform/ui/drawn_images.h"
 #include "platform/ui/interaction.h"
@@ -45,8 +46,8 @@ class WatermarkEditor {
     drawPreview();
   }
 
-  // OK: a text the file cannot hold is said so, never cut; otherwise the store files it or says
-  // why not, and the editor stays open.
+  // OK: a text the file cannot hold, or a picture that cannot be read, is said so, never cut or
+  // filed; otherwise the store files it or says why not, and the editor stays open.
   bool accept(const WatermarkStore& store) {
     if (!WatermarkFieldsValid(c_)) {
       ui::Beep();
@@ -59,6 +60,13 @@ class WatermarkEditor {
       return false;
     }
     edited_.isText = !edited_.textString.empty();
+    std::string why;
+    if (!edited_.isText && !edited_.filePath.empty() && !platform::LoadPictureFile(edited_.filePath, &why)) {
+      // A picture the print path could not draw is no watermark: said now, not found blank later.
+      ui::RunStandardAlert({ui::AlertLevel::Stop, Localized(bundle_, "Watermark Not Saved"), why,
+                            {Localized(bundle_, "OK")}});
+      return false;
+    }
     return !store || store(edited_);
   }
 
