@@ -7,8 +7,8 @@
 #include "kit/dialog_services.h"
 #include "model/special_pages_ticket.h"
 #include "panels/modal_dialog.h"
+#include "panels/paper_output/finishing_features.h"
 #include "platform/ui/interaction.h"
-#include "vocabulary/installable_options.h"
 #include "vocabulary/setting_map.h"
 #include "vocabulary/setting_map_menus.h"
 
@@ -179,8 +179,7 @@ platform::OSStatus RunModalBookletCreationDialog(const platform::Bundle* bundle,
 platform::OSStatus RunModalBookletOptionsDialog(const platform::Bundle* bundle, const platform::PrintSession* session,
                                                 BookletParameters* parameters) {
   // Booklet finishing is offered only where the printer can fold booklets.
-  const bool folds = getInstalledFeature("BookletFoldKey") || getInstalledFeature("BiFoldMultiple") ||
-                     getInstalledFeature("BiFoldStapleMultiple");
+  const bool folds = AnyFinishingFeatureInstalled({"BookletFoldKey", "BiFoldMultiple", "BiFoldStapleMultiple"});
   return RunBookletDialog(bundle, session, false, folds ? "BookletFinishingOptions" : "BookletOptions",
                           "Booklet Options Title", parameters);
 }

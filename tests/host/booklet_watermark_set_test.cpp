@@ -123,4 +123,14 @@ TEST_F(BookletWatermarkSet, ANewWatermarkIsReadByPlistlib) {
   EXPECT_EQ(out, "Proof 30 40\n");
 }
 
+// The sample printer folds no booklets: its booklet options are the layout's alone.
+TEST_F(BookletWatermarkSet, BookletOptionsOnAPrinterWithoutFoldingOfferTheLayoutAlone) {
+  std::string out;
+  ASSERT_EQ(RunPde("set --session " + session + " BookletLayout=Enabled 'BookletOptions=click>Gutter=40'", &out), 0)
+      << out;
+  EXPECT_TRUE(Has(out, "com.korvo.print.Gutter = 40\n")) << out;
+  EXPECT_EQ(RunPde("set --session " + session + " 'BookletOptions=click>Booklet Fold' 2>&1 >/dev/null", &out), 1);
+  EXPECT_NE(out.find("Booklet Fold"), std::string::npos) << out;
+}
+
 }  // namespace

@@ -116,12 +116,14 @@ TEST_F(BookletDialog, CancelLeavesTheStapleItemsAsTheyWere) {
   EXPECT_EQ(stapleItems(), std::vector<bool>(before.size(), false));  // a booklet takes no staples
 }
 
-// The panel's options form: square fold and trim stay hidden, Help opens the booklet page.
+// The panel's options form, on a printer that folds booklets: the finishing choices with the
+// layout's; square fold and trim stay hidden, Help opens the booklet page.
 TEST_F(BookletDialog, TheOptionsFormHidesSquareFoldAndTrimAndHasHelp) {
   ASSERT_EQ(dialog.choose("Panel", "Booklet/Watermark"), platform::noErr);
   ASSERT_EQ(dialog.choose("BookletLayout", "Enabled"), platform::noErr);
   script.onModal([](ui::Window& window, ui::UserDriver& user) {
     EXPECT_EQ(window.title(), "Booklet Options");
+    EXPECT_NE(Titled(window.content(), "Booklet Fold"), nullptr);
     for (std::int32_t id : {1621, 1622, 1623, 1624})
       EXPECT_FALSE(window.find({platform::FourCharCode("KPDE"), id})->isReallyVisible()) << id;
     EXPECT_EQ(user.click(*window.content().findNamed("BookletHelp")), platform::noErr);
