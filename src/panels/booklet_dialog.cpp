@@ -4,8 +4,10 @@
 
 #include "controls/spin_control.h"
 #include "kit/control_helpers.h"
+#include "kit/dialog_services.h"
 #include "model/special_pages_ticket.h"
 #include "panels/modal_dialog.h"
+#include "panels/paper_output/finishing_features.h"
 #include "platform/ui/interaction.h"
 #include "vocabulary/setting_map.h"
 #include "vocabulary/setting_map_menus.h"
@@ -16,6 +18,10 @@ namespace {
 
 constexpr platform::OSType kSignature = platform::FourCharCode("KPDE");
 constexpr std::int32_t kFoldValues[] = {1, 43, 53};  // the finishing group's buttons, in order
+constexpr std::int32_t kHelpButton = 1625;
+constexpr const char* kHelpPage = "Paper_Output/Finishing/db_booklet_creation_d.htm";
+// Square fold and trim have dialogs of their own; the booklet dialog's copies stay hidden.
+constexpr std::int32_t kHiddenControls[] = {1621, 1622, 1623, 1624};
 
 ui::ControlID Id(std::int32_t id) { return {kSignature, id}; }
 
@@ -25,7 +31,7 @@ void ChooseOptionButton(ui::Control& group, std::size_t place) {
 }
 
 struct BookletControls {
-  ui::Control* finishing = nullptr;  // radio groups
+  ui::Control* finishing = nullptr;  // radio groups; the plain options form has no finishing
   ui::Control* layout = nullptr;
   ui::Control* outlines = nullptr;
   ui::Control* newSize = nullptr;
@@ -35,8 +41,8 @@ struct BookletControls {
   ui::Control* creepArrows = nullptr;
   ui::Control* picture = nullptr;
   bool Found() const {
-    return finishing && layout && outlines && newSize && gutterField && gutterArrows && creepField && creepArrows &&
-           picture;
+    return (finishing == nullptr || finishing->children().size() == 3) && layout && layout->children().size() == 2 &&
+           outlines && newSize && gutterField && gutterArrows && creepField && creepArrows && picture;
   }
 };
 
@@ -52,9 +58,11 @@ void Show(const BookletControls& c, const BookletParameters& p, bool bookletAllo
   std::int32_t place = 1;
   for (std::int32_t i = 0; i < 3; ++i)
     if (kFoldValues[i] == p.fold) place = i + 1;
-  ChooseOptionButton(*c.finishing, static_cast<std::size_t>(place - 1));
+  if (c.finishing != nullptr) {
+    ChooseOptionButton(*c.finishing, static_cast<std::size_t>(place - 1));
+    for (int i = 2; i <= 3; ++i) c.finishing->children()[static_cast<std::size_t>(i - 1)]->setEnabled(bookletAllowed);
+  }
   ChooseOptionButton(*c.layout, p.layoutOn ? 1 : 0);
-  for (int i = 2; i <= 3; ++i) c.finishing->children()[static_cast<std::size_t>(i - 1)]->setEnabled(bookletAllowed);
   c.layout->children()[1]->setEnabled(bookletAllowed);
   c.outlines->setValue(p.outlines == 2 ? 1 : 0);
   SetPopupButtonToTicketValue(*c.newSize, p.newSize);
@@ -66,10 +74,14 @@ void Show(const BookletControls& c, const BookletParameters& p, bool bookletAllo
   DrawControl(*c.picture);
 }
 
-BookletParameters Read(const BookletControls& c) {
+// The parameters as the controls show them; without finishing choices the fold stays shown's.
+BookletParameters Read(const BookletControls& c, const BookletParameters& shown) {
   BookletParameters p;
-  const std::int32_t place = c.finishing->value();
-  p.fold = place >= 1 && place <= 3 ? kFoldValues[place - 1] : 1;
+  p.fold = shown.fold;
+  if (c.finishing != nullptr) {
+    const std::int32_t place = c.finishing->value();
+    p.fold = place >= 1 && place <= 3 ? kFoldValues[place - 1] : 1;
+  }
   p.layoutOn = c.layout->value() == 2;
   p.outlines = c.outlines->value() != 0 ? 2 : 1;
   p.newSize = GetPopupButtonTicketValue(*c.newSize).value_or(kPrinterDefault);
@@ -101,14 +113,17 @@ void Localize(const platform::Bundle* bundle, ui::Window& window) {
 }
 
 platform::OSStatus RunBookletDialog(const platform::Bundle* bundle, const platform::PrintSession* session,
-                                    bool staplesChosen, const char* titleKey, BookletParameters* parameters) {
+                                    bool staplesChosen, const char* windowName, const char* titleKey,
+                                    BookletParameters* parameters) {
   if (parameters == nullptr) return platform::paramErr;
-  std::unique_ptr<ui::Window> window = LoadDialogWindow(bundle, "BookletCreation", "BookletCreation");
+  std::unique_ptr<ui::Window> window = LoadDialogWindow(bundle, "BookletCreation", windowName);
   if (!window) return kDialogNotLoadedErr;
   BookletControls c{window->find(Id(1630)), window->find(Id(1631)), window->find(Id(1605)), window->find(Id(1607)),
                     window->find(Id(1612)), window->find(Id(1613)), window->find(Id(1616)), window->find(Id(1617)),
                     window->find(Id(1608))};
-  if (!c.Found() || c.finishing->children().size() != 3 || c.layout->children().size() != 2) return kDialogNotLoadedErr;
+  if (!c.Found()) return kDialogNotLoadedErr;
+  for (std::int32_t id : kHiddenControls)
+    if (ui::Control* hidden = window->find(Id(id))) hidden->setVisible(false);
   SetLocalizedWindowTitle(bundle, titleKey, window.get());
   Localize(bundle, *window);
   InitializeIcon(bundle, c.picture);
@@ -119,15 +134,22 @@ platform::OSStatus RunBookletDialog(const platform::Bundle* bundle, const platfo
   const bool bookletAllowed = !staplesChosen && !SpecialPagesRuleBookletOut(session);
   BookletParameters edited = *parameters;
   Show(c, edited, bookletAllowed);
-  ui::EventHandlerRef finishingHit =
-      c.finishing->installHandler({{ui::kEventClassControl, ui::kEventControlHit}}, [&](ui::Event&) {
-        edited = Read(c);
-        edited.layoutOn = edited.fold != 1;  // a booklet fold is a booklet; "None" is none
-        Show(c, edited, bookletAllowed);
-        return platform::noErr;
-      });
+  ui::EventHandlerRef finishingHit;
+  if (c.finishing != nullptr)
+    finishingHit = c.finishing->installHandler({{ui::kEventClassControl, ui::kEventControlHit}}, [&](ui::Event&) {
+      edited = Read(c, edited);
+      edited.layoutOn = edited.fold != 1;  // a booklet fold is a booklet; "None" is none
+      Show(c, edited, bookletAllowed);
+      return platform::noErr;
+    });
+  ui::EventHandlerRef help;
+  if (ui::Control* button = window->find(Id(kHelpButton)))
+    help = button->installHandler({{ui::kEventClassControl, ui::kEventControlHit}}, [bundle](ui::Event&) {
+      DisplayHelp(bundle, kHelpPage, "");
+      return platform::noErr;
+    });
   auto follow = [&](ui::Event&) {
-    edited = Read(c);
+    edited = Read(c, edited);
     Show(c, edited, bookletAllowed);
     return platform::noErr;
   };
@@ -137,7 +159,7 @@ platform::OSStatus RunBookletDialog(const platform::Bundle* bundle, const platfo
     return SpinControlIsInputValid(c.gutterArrows) && SpinControlIsInputValid(c.creepArrows);
   });
   if (!confirmed) return ui::userCanceledErr;
-  *parameters = Read(c);
+  *parameters = Read(c, edited);
   return platform::noErr;
 }
 
@@ -151,10 +173,13 @@ std::string BookletPicture(std::int32_t fold, bool layoutOn, std::int32_t outlin
 
 platform::OSStatus RunModalBookletCreationDialog(const platform::Bundle* bundle, const platform::PrintSession* session,
                                                  bool staplesChosen, BookletParameters* parameters) {
-  return RunBookletDialog(bundle, session, staplesChosen, "Booklet Creation", parameters);
+  return RunBookletDialog(bundle, session, staplesChosen, "BookletCreation", "Booklet Creation", parameters);
 }
 
 platform::OSStatus RunModalBookletOptionsDialog(const platform::Bundle* bundle, const platform::PrintSession* session,
                                                 BookletParameters* parameters) {
-  return RunBookletDialog(bundle, session, false, "Booklet Options Title", parameters);
+  // Booklet finishing is offered only where the printer can fold booklets.
+  const bool folds = AnyFinishingFeatureInstalled({"BookletFoldKey", "BiFoldMultiple", "BiFoldStapleMultiple"});
+  return RunBookletDialog(bundle, session, false, folds ? "BookletFinishingOptions" : "BookletOptions",
+                          "Booklet Options Title", parameters);
 }

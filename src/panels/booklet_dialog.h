@@ -31,7 +31,8 @@ std::string BookletPicture(std::int32_t fold, bool layoutOn, std::int32_t outlin
 platform::OSStatus RunModalBookletCreationDialog(const platform::Bundle* bundle, const platform::PrintSession* session,
                                                  bool staplesChosen, BookletParameters* parameters);
 
-// The options form, as the Booklet/Watermark panel opens it: the same choices under the title
-// "Booklet Options Title", without the staple rule.
+// The options form, as the Booklet/Watermark panel opens it, under the title "Booklet Options
+// Title" and without the staple rule: the same choices where the printer folds booklets, else
+// the layout's alone (the fold stays as given).
 platform::OSStatus RunModalBookletOptionsDialog(const platform::Bundle* bundle, const platform::PrintSession* session,
                                                 BookletParameters* parameters);

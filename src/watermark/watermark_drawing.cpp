@@ -29,7 +29,7 @@ void DrawTextWatermark(const WatermarkCanvas& context, const PageRect& page, Wat
   record->xPos = originX;
   record->yPos = originY;
   // Drawing reports nothing; a record that cannot be saved keeps its glyphs in memory only.
-  saveWatermarkData(kWatermarkFileName, *record);
+  if (context.filing == GlyphFiling::kSaveWithRecord) saveWatermarkData(kWatermarkFileName, *record);
 }
 
 void DrawPictureWatermark(const WatermarkCanvas& context, const PageRect& page, const WatermarkData& record) {

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "kit/preference_locations.h"
+#include "model/text_compare.h"
 #include "watermark/watermark_dictionary.h"
 #include "watermark/watermark_file_access.h"
 
@@ -37,6 +38,18 @@ PlistArray::iterator FindName(PlistArray& list, std::string_view name) {
 // platform layer has said it for file faults, so only record faults are reported here.
 void ReportBadRecord(std::string_view fileName, const std::string& message) {
   std::fputs(("ERROR: " + std::string(fileName) + ": " + message + "\n").c_str(), stderr);
+}
+
+// The ticket finds a watermark by its name ignoring case, so two names that differ only in case
+// would be one watermark to the print path: a new name is taken when another watermark's name
+// (other than except, the one being renamed) reads the same.
+WatermarkResult CheckNameFreeIgnoringCase(const PlistDict& root, const std::string& name, std::string_view except,
+                                          std::string* why) {
+  for (const auto& [key, value] : root) {
+    if (value.asDictionary() == nullptr || key == except || !EqualIgnoringCase(key, name)) continue;
+    return Answer(WatermarkResult::kNameTaken, why, "a watermark named \"" + key + "\" exists already");
+  }
+  return WatermarkResult::kDone;
 }
 
 }  // namespace
@@ -118,6 +131,8 @@ WatermarkResult addWatermarkData(std::string_view fileName, const WatermarkData&
       fileName,
       [&](PlistDict& root, PreferenceFileStatus, std::string* why) {
         if (WatermarkResult free = CheckNameFree(root, name, true, why); free != WatermarkResult::kDone) return free;
+        if (WatermarkResult free = CheckNameFreeIgnoringCase(root, name, {}, why); free != WatermarkResult::kDone)
+          return free;
         PlistArray* list = nullptr;
         if (WatermarkResult found = FindList(root, &list, why); found != WatermarkResult::kDone) return found;
         root[name] = WatermarkDataToDictionary(record);
@@ -144,6 +159,8 @@ WatermarkResult renameWatermarkData(std::string_view fileName, std::string_view 
           return Answer(WatermarkResult::kNotFound, why, "there is no watermark named \"" + std::string(oldName) + "\"");
         const bool sameName = newName == oldName;
         if (WatermarkResult free = CheckNameFree(root, newName, !sameName, why); free != WatermarkResult::kDone)
+          return free;
+        if (WatermarkResult free = CheckNameFreeIgnoringCase(root, newName, oldName, why); free != WatermarkResult::kDone)
           return free;
         PlistArray* list = nullptr;
         if (WatermarkResult found = FindList(root, &list, why); found != WatermarkResult::kDone) return found;

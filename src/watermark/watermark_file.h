@@ -39,14 +39,16 @@ WatermarkResult loadWatermarkData(std::string_view fileName, std::string_view na
 WatermarkResult saveWatermarkData(std::string_view fileName, const WatermarkData& record, std::string* error = nullptr);
 
 // Adds a new watermark: stores the record and appends its name to the list, in one write. Refused
-// as saveWatermarkData, and with kNameTaken when a watermark of that name exists already.
+// as saveWatermarkData, and with kNameTaken when a watermark of that name exists already, its
+// letter case aside (the ticket names watermarks ignoring case).
 WatermarkResult addWatermarkData(std::string_view fileName, const WatermarkData& record, std::string* error = nullptr);
 
 // Files the record named oldName under the record's own name: the new record is stored before the
 // old one is removed, and the name takes the old one's place in the list, all in one write, so that
 // a failure leaves the old record and the list as they were. Renaming to the same name replaces the
-// record. kNotFound when there is no record oldName; kNameTaken when another watermark (or a font
-// program) has the new name; the refusals of saveWatermarkData.
+// record, and so may a change of its letter case. kNotFound when there is no record oldName;
+// kNameTaken when another watermark (case aside) or a font program has the new name; the
+// refusals of saveWatermarkData.
 WatermarkResult renameWatermarkData(std::string_view fileName, std::string_view oldName, const WatermarkData& record,
                                     std::string* error = nullptr);
 

@@ -27,17 +27,18 @@ bool UsablePage(double width, double height) {
 
 }  // namespace
 
-void DrawWatermarkLayer(cairo_t* cr, double width, double height, WatermarkData* record, double alpha) {
+void DrawWatermarkLayer(cairo_t* cr, double width, double height, WatermarkData* record, double alpha,
+                        GlyphFiling filing) {
   cairo_push_group(cr);
-  DrawWatermark(WatermarkCanvas{cr, height}, PageRect{0, 0, width, height}, record);
+  DrawWatermark(WatermarkCanvas{cr, height, filing}, PageRect{0, 0, width, height}, record);
   cairo_pop_group_to_source(cr);
   cairo_paint_with_alpha(cr, alpha);
 }
 
-void PaintWatermarkPage(cairo_t* cr, double width, double height, WatermarkData* record) {
+void PaintWatermarkPage(cairo_t* cr, double width, double height, WatermarkData* record, GlyphFiling filing) {
   cairo_set_source_rgb(cr, 1, 1, 1);
   cairo_paint(cr);
-  DrawWatermarkLayer(cr, width, height, record, record->textString.empty() ? 1.0 : record->density / 100.0);
+  DrawWatermarkLayer(cr, width, height, record, record->textString.empty() ? 1.0 : record->density / 100.0, filing);
 }
 
 platform::OSStatus RenderPDFPage(MemoryConsumer* sink, double width, double height,
@@ -62,13 +63,14 @@ platform::OSStatus RenderWatermarkPreview(WatermarkData* record, double width, d
   return status;
 }
 
-std::optional<std::string> RenderWatermarkPicture(WatermarkData* record, double width, double height) {
+std::optional<std::string> RenderWatermarkPicture(WatermarkData* record, double width, double height,
+                                                  GlyphFiling filing) {
   if (record == nullptr || !UsablePage(width, height) || width > kPictureSideLimit || height > kPictureSideLimit)
     return std::nullopt;
   platform::CairoSurface image(cairo_image_surface_create(
       CAIRO_FORMAT_ARGB32, static_cast<int>(std::ceil(width)), static_cast<int>(std::ceil(height))));
   platform::CairoContext cr(cairo_create(image.get()));
-  PaintWatermarkPage(cr.get(), width, height, record);
+  PaintWatermarkPage(cr.get(), width, height, record, filing);
   if (cairo_status(cr.get()) != CAIRO_STATUS_SUCCESS) return std::nullopt;
   cr.reset();
   std::string png;

@@ -10,11 +10,13 @@
 #include "watermark/watermark_drawing.h"
 
 // Draws the record over the page as one layer of the given opacity.
-void DrawWatermarkLayer(cairo_t* cr, double width, double height, WatermarkData* record, double alpha);
+void DrawWatermarkLayer(cairo_t* cr, double width, double height, WatermarkData* record, double alpha,
+                        GlyphFiling filing = GlyphFiling::kSaveWithRecord);
 
 // Fills the page white and draws the record on it at its opacity (density percent for a text
 // watermark, whole for a picture).
-void PaintWatermarkPage(cairo_t* cr, double width, double height, WatermarkData* record);
+void PaintWatermarkPage(cairo_t* cr, double width, double height, WatermarkData* record,
+                        GlyphFiling filing = GlyphFiling::kSaveWithRecord);
 
 // A one-page PDF of width x height points, painted by paint (in cairo's device space: y down,
 // a unit a point), written into sink. noErr; paramErr for a missing sink or an empty page; ioErr
@@ -28,5 +30,7 @@ platform::OSStatus RenderPDFPage(MemoryConsumer* sink, double width, double heig
 // made or the sink could not grow.
 platform::OSStatus RenderWatermarkPreview(WatermarkData* record, double width, double height, MemoryConsumer* sink);
 
-// The page as a PNG picture of one pixel a point; none when it cannot be made.
-std::optional<std::string> RenderWatermarkPicture(WatermarkData* record, double width, double height);
+// The page as a PNG picture of one pixel a point; none when it cannot be made. The watermark
+// editor draws with kKeepInMemory, so that its preview leaves the file alone.
+std::optional<std::string> RenderWatermarkPicture(WatermarkData* record, double width, double height,
+                                                  GlyphFiling filing = GlyphFiling::kSaveWithRecord);

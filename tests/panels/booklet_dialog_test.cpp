@@ -98,4 +98,44 @@ TEST_F(BookletDialog, AJobWithItsOwnStaplesCannotBecomeABooklet) {
   EXPECT_EQ(dialog.panel().finishing.staple1, 5);
 }
 
+// The staple items follow the booklet the panel holds, not what the dialog showed before Cancel.
+TEST_F(BookletDialog, CancelLeavesTheStapleItemsAsTheyWere) {
+  auto stapleItems = [this] {
+    std::vector<bool> enabled;
+    const ui::Menu& menu = dialog.named("Finishing").menu();
+    for (const char* item : {"1 Staple...", "2 Staples..."})
+      if (int at = menu.findText(item)) enabled.push_back(menu.item(at)->enabled);
+    return enabled;
+  };
+  const std::vector<bool> before = stapleItems();
+  ASSERT_FALSE(before.empty());
+  EXPECT_EQ(before, std::vector<bool>(before.size(), true));
+  Answer("Booklet Fold", "", false);
+  EXPECT_EQ(stapleItems(), before);
+  Answer("Booklet Fold", "", true);
+  EXPECT_EQ(stapleItems(), std::vector<bool>(before.size(), false));  // a booklet takes no staples
+}
+
+// The panel's options form, on a printer that folds booklets: the finishing choices with the
+// layout's; square fold and trim stay hidden, Help opens the booklet page.
+TEST_F(BookletDialog, TheOptionsFormHidesSquareFoldAndTrimAndHasHelp) {
+  ASSERT_EQ(dialog.choose("Panel", "Booklet/Watermark"), platform::noErr);
+  ASSERT_EQ(dialog.choose("BookletLayout", "Enabled"), platform::noErr);
+  script.onModal([](ui::Window& window, ui::UserDriver& user) {
+    EXPECT_EQ(window.title(), "Booklet Options");
+    EXPECT_NE(Titled(window.content(), "Booklet Fold"), nullptr);
+    for (std::int32_t id : {1621, 1622, 1623, 1624})
+      EXPECT_FALSE(window.find({platform::FourCharCode("KPDE"), id})->isReallyVisible()) << id;
+    EXPECT_EQ(user.click(*window.content().findNamed("BookletHelp")), platform::noErr);
+    user.pressEscape(window);
+  });
+  EXPECT_EQ(dialog.user().click(dialog.named("BookletOptions")), platform::noErr);
+  EXPECT_TRUE(script.scriptUsedUp());
+  EXPECT_NE(std::find_if(script.log().begin(), script.log().end(),
+                         [](const std::string& line) {
+                           return line.find("Paper_Output/Finishing/db_booklet_creation_d.htm") != std::string::npos;
+                         }),
+            script.log().end());
+}
+
 }  // namespace

@@ -186,6 +186,20 @@ TEST(WatermarkFile, RenamingMovesTheRecordKeepsItsPlaceAndRefusesClashes) {
   EXPECT_EQ(korvo_test::ReadFile(WatermarkFile(home)), before);
 }
 
+// The ticket finds a watermark by name ignoring case: two names that read the same would be one.
+TEST(WatermarkFile, ANameTakenInOtherLetterCaseIsRefusedButAWatermarkMayChangeItsOwnCase) {
+  korvo_test::ScopedXdgHome home;
+  for (const char* name : {"Draft", "Copy"}) ASSERT_EQ(addWatermarkData(kFile, Text(name)), WatermarkResult::kDone);
+  const std::string before = korvo_test::ReadFile(WatermarkFile(home));
+  std::string error;
+  EXPECT_EQ(addWatermarkData(kFile, Text("DRAFT"), &error), WatermarkResult::kNameTaken);
+  EXPECT_NE(error.find("a watermark named \"Draft\" exists already"), std::string::npos) << error;
+  EXPECT_EQ(renameWatermarkData(kFile, "Draft", Text("copy"), &error), WatermarkResult::kNameTaken);
+  EXPECT_EQ(korvo_test::ReadFile(WatermarkFile(home)), before);
+  ASSERT_EQ(renameWatermarkData(kFile, "Draft", Text("DRAFT")), WatermarkResult::kDone);
+  EXPECT_EQ(List(), (std::vector<std::string>{"DRAFT", "Copy"}));
+}
+
 TEST(WatermarkFile, ARenameWhoseWriteFailsKeepsTheOldRecord) {
   korvo_test::ScopedXdgHome home;
   for (const char* name : {"One", "Two"}) ASSERT_EQ(addWatermarkData(kFile, Text(name)), WatermarkResult::kDone);

@@ -109,9 +109,16 @@ void WriteJTKTBackgroundForms(const PlistDict* ticket) {
   const PlistDict* jobType = JTktDictionary(ticket, kJobTypeKey);
   const std::int32_t storedJobType = JTktSetting(jobType, kJobTypeJobTypeKey).value_or(0);
   if (jobType != nullptr) JTktDebug("DEBUG: ******** jobType = %ld\n", static_cast<long>(storedJobType));
-  // Forms options outlive a change of job type in the dialog; only a forms job sends them.
-  if (storedJobType != kJobTypeBackgroundForm) return;
   _BGFORMSDATA forms;
   FillBGFormsData(&forms, dict, ticket);
+  // Forms options outlive a change of job type in the dialog: only a forms job saves itself as a
+  // form, but any job may be printed over a form it chose to merge with.
+  if (storedJobType != kJobTypeBackgroundForm) {
+    forms.newFormName.reset();
+    const bool merges = JTktSetting(dict, background_forms_keys::kUseExistingFormKey) ==
+                        background_forms_keys::kMergeWithExistingForm;
+    if (!merges || (forms.existingFormName && forms.existingFormName->empty())) forms.existingFormName.reset();
+    if (!forms.existingFormName) return;
+  }
   WriteJTktBackgroundForms(&jtkt_ofp.context, &forms);
 }

@@ -1,10 +1,15 @@
 // The panel's controls and its context kept in step: SyncToUI shows the context, the handler
 // takes what the user does into it.
+#include <algorithm>
+#include <cstdio>
+
 #include "kit/control_helpers.h"
 #include "kit/preference_locations.h"
 #include "model/booklet_layout_rules.h"
 #include "model/paper_output_keys.h"
 #include "model/ticket_clients.h"
+#include "model/text_compare.h"
+#include "panels/background_forms/background_form_dialogs.h"
 #include "panels/booklet_dialog.h"
 #include "panels/booklet_watermark/booklet_watermark_panel.h"
 #include "platform/ui/interaction.h"
@@ -19,17 +24,22 @@ namespace {
 constexpr platform::OSType kNoWatermarkCommand = platform::FourCharCode("KWmX");
 constexpr platform::OSType kSavedWatermarkCommand = platform::FourCharCode("KWmW");
 constexpr platform::OSType kOptionsCommand = platform::FourCharCode("KWmO");
+constexpr platform::OSType kNewCommand = platform::FourCharCode("KWmN");
+constexpr platform::OSType kEditCommand = platform::FourCharCode("KWmE");
 constexpr platform::OSType kDeleteCommand = platform::FourCharCode("KWmD");
 constexpr platform::OSType kBehindCommand = platform::FourCharCode("KWmB");
 constexpr platform::OSType kBlendedCommand = platform::FourCharCode("KWmL");
 constexpr platform::OSType kOverCommand = platform::FourCharCode("KWmF");
 constexpr platform::OSType kAllPagesCommand = platform::FourCharCode("KWmA");
 constexpr platform::OSType kFirstPageCommand = platform::FourCharCode("KWm1");
+constexpr platform::OSType kNoFormCommand = platform::FourCharCode("BfCn");
+constexpr platform::OSType kFormSetupCommand = platform::FourCharCode("BfCs");
+constexpr platform::OSType kExistingFormCommand = platform::FourCharCode("BfCe");
 constexpr std::int32_t kAllPagesValue = 4;
 constexpr std::int32_t kFirstPageValue = 5;
 
 // The watermark menu: "No Watermark", the Options submenu with the layer and page choices checked,
-// the editing items, then the saved watermarks. The editing items wait for the watermark editor.
+// the editing items (Edit... and Delete only with a watermark chosen), then the saved watermarks.
 void FillWatermarkMenu(const BookletWatermarkContext& c, ui::Menu& menu) {
   menu.clear();
   PopulateMenuFromMap(c.bundle, menu, WatermarkMap, kJobContextJob, 0);
@@ -44,10 +54,8 @@ void FillWatermarkMenu(const BookletWatermarkContext& c, ui::Menu& menu) {
     ui::MenuItem& item = *menu.item(i);
     if (item.command == kOptionsCommand) {
       item.submenu = options;
-    } else if (item.command == kDeleteCommand) {
+    } else if (item.command == kDeleteCommand || item.command == kEditCommand) {
       item.enabled = !c.watermark.empty();
-    } else if (item.refValue && *item.refValue < 0 && !item.separator) {
-      item.enabled = false;  // New..., Edit...: the watermark editor comes with later work
     }
   }
   for (const std::string& name : c.watermarks) menu.append(ui::MenuItem(name, kSavedWatermarkCommand));
@@ -58,6 +66,66 @@ int WatermarkItem(const BookletWatermarkContext& c, const ui::Menu& menu) {
     for (int i = 1; i <= menu.count(); ++i)
       if (menu.item(i)->command == kSavedWatermarkCommand && menu.item(i)->text == c.watermark) return i;
   return 1;  // "No Watermark"
+}
+
+// The form merged with the job, when there is one.
+std::optional<std::string> MergedForm(const BookletWatermarkContext& c) {
+  std::int32_t useExisting = 1;
+  std::optional<std::string> name;
+  c.forms.useExistingForm(&useExisting);
+  c.forms.mergeWithString(&name);
+  if (useExisting != 2 || !name || name->empty()) return std::nullopt;
+  return name;
+}
+
+// The background-form pop-up: "None", "Setup...", then the forms merged with before (the merged
+// one among them, also when the history has lost it); the merged one chosen and checked.
+void ShowFormsPopup(const BookletWatermarkContext& c, ui::Control& popup) {
+  ui::Menu& menu = popup.menu();
+  menu.clear();
+  PopulateMenuFromMap(c.bundle, menu, BookletWatermarkBackgroundFormsMap, kJobContextJob, 0);
+  std::vector<std::string> names;
+  c.forms.existingFormsArray(&names);
+  const std::optional<std::string> merged = MergedForm(c);
+  if (merged && std::none_of(names.begin(), names.end(), [&](const std::string& n) { return EqualIgnoringCase(n, *merged); }))
+    names.insert(names.begin(), *merged);
+  int chosen = 1;
+  for (const std::string& name : names) {
+    const int item = menu.append(ui::MenuItem(name, kExistingFormCommand));
+    if (merged && chosen == 1 && EqualIgnoringCase(name, *merged)) chosen = item;
+  }
+  for (int i = 1; i <= menu.count(); ++i) menu.item(i)->checked = i == chosen;
+  popup.setMaximum(menu.count());
+  popup.setValue(chosen);
+}
+
+// "Setup...": the set-up dialog on the options; its OK merges with the form named there and
+// keeps the name in the history.
+void RunFormSetup(BookletWatermarkContext& c) {
+  bool confirmed = false;
+  if (RunModalBackgroundFormSetupDialog(c.bundle, &c.forms, &c.formsFullPrecision, &confirmed) != platform::noErr ||
+      !confirmed)
+    return;
+  c.formsChosen = true;
+  if (c.forms.saveHistory() != platform::noErr)
+    std::fprintf(stderr, "ERROR: the background forms' history could not be saved\n");
+}
+
+bool TakeFormsCommand(BookletWatermarkContext& c, const ui::Event& e) {
+  switch (e.command) {
+    case kNoFormCommand:
+      c.forms.setMergeWithString(std::nullopt);
+      c.formsChosen = true;
+      return true;
+    case kFormSetupCommand: RunFormSetup(c); return true;
+    case kExistingFormCommand:
+      if (e.menu == nullptr || e.menu->item(e.menuItem) == nullptr) return false;
+      c.forms.setMergeWithString(e.menu->item(e.menuItem)->text);
+      c.forms.setUseExistingForm(2);
+      c.formsChosen = true;
+      return true;
+    default: return false;
+  }
 }
 
 // Turning booklet on or off reaches the ticket at once, so that the other panels agree.
@@ -110,6 +178,8 @@ void DeleteChosenWatermark(BookletWatermarkContext& c) {
 
 bool TakeWatermarkCommand(BookletWatermarkContext& c, const ui::Event& e) {
   switch (e.command) {
+    case kNewCommand: NewWatermark(c); return true;
+    case kEditCommand: EditChosenWatermark(c); return true;
     case kDeleteCommand: DeleteChosenWatermark(c); return true;
     case kNoWatermarkCommand: c.watermark.clear(); return true;
     case kSavedWatermarkCommand:
@@ -141,6 +211,7 @@ void BookletWatermarkSyncToUI(BookletWatermarkContext& context) {
   c.watermarkPopup->setMaximum(c.watermarkPopup->menu().count());
   c.watermarkPopup->setValue(WatermarkItem(context, c.watermarkPopup->menu()));
   ShowWatermarkPreview(context);
+  ShowFormsPopup(context, *c.formsPopup);
 }
 
 platform::OSStatus BookletWatermarkEventHandler(ui::Event& event, BookletWatermarkContext& context) {
@@ -159,7 +230,7 @@ platform::OSStatus BookletWatermarkEventHandler(ui::Event& event, BookletWaterma
     }
     // The watermark pop-up's items are told apart by their commands, which follow the hit.
   } else if (event.eventClass == ui::kEventClassCommand && event.kind == ui::kEventCommandProcess) {
-    handled = TakeWatermarkCommand(context, event);
+    handled = TakeWatermarkCommand(context, event) || TakeFormsCommand(context, event);
   }
   if (!handled) return platform::eventNotHandledErr;
   BookletWatermarkSyncToUI(context);

@@ -27,12 +27,14 @@ constexpr ControlSlot kControlSlots[] = {
     {6005, &BookletWatermarkControls::optionsButton},
     {6006, &BookletWatermarkControls::watermarkPopup},
     {6008, &BookletWatermarkControls::preview},
+    {6007, &BookletWatermarkControls::formsPopup},
 };
 
 constexpr struct {
   std::int32_t id;
   const char* key;
-} kLabels[] = {{6010, "Booklet Layout:"}, {6011, "Booklet Outlines:"}, {6012, "Watermark Title"}};
+} kLabels[] = {{6010, "Booklet Layout:"}, {6011, "Booklet Outlines:"}, {6012, "Watermark Title"},
+               {6013, "Background Forms Title"}};
 
 bool FindControls(ui::Control& content, BookletWatermarkControls& c) {
   bool all = true;

@@ -14,6 +14,12 @@
 // Empty when there is no list or the store cannot be reached.
 std::vector<std::string> LoadSavedWatermarkNames(const platform::Bundle* bundle, bool makeDefaults);
 
+// New... and Edit... of the watermark pop-up: the watermark editor on a new record or the chosen
+// one; its OK files the record (a taken name or a failed write is refused with an alert, nothing
+// changed) and chooses it, Cancel changes nothing.
+void NewWatermark(BookletWatermarkContext& context);
+void EditChosenWatermark(BookletWatermarkContext& context);
+
 // Loads the interface description at the first Open and wires its controls.
 platform::OSStatus OpenBookletWatermarkControls(BookletWatermarkContext& context);
 // Draws the chosen watermark on the session's page into the preview, fitted and centred, when it

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "model/background_forms_options.h"
 #include "panels/panel_context.h"
 #include "platform/bundle/bundle.h"
 #include "platform/files/private_temporary_file.h"
@@ -37,6 +38,7 @@ struct BookletWatermarkControls {
   platform::ui::Control* optionsButton = nullptr;
   platform::ui::Control* watermarkPopup = nullptr;
   platform::ui::Control* preview = nullptr;
+  platform::ui::Control* formsPopup = nullptr;
 };
 
 struct BookletWatermarkContext : PanelContext {
@@ -55,6 +57,13 @@ struct BookletWatermarkContext : PanelContext {
   std::int32_t layer = kWatermarkBlended;
   bool firstPageOnly = false;
   std::vector<std::string> watermarks;  // the saved watermarks, in menu order
+
+  // Background forms: the form to merge with. The options reach the ticket only when it held them
+  // or the user chose in the pop-up; offsets an importer stored in thousandths of a millimetre
+  // stay so ("FullPrecision") until the user sets them anew.
+  BackgroundFormsOptions forms;
+  bool formsChosen = false;
+  bool formsFullPrecision = false;
 
   bool opened = false;
   BookletWatermarkControls controls;

@@ -1,6 +1,7 @@
 // Reading the panel's entries. A key that is absent, or holds a value of the wrong kind, gives its
 // field the default, so a damaged ticket cannot put a field out of range.
 
+#include "model/background_forms_keys.h"
 #include "model/booklet_watermark_keys.h"
 #include "kit/ticket_access.h"
 #include "model/job_level_stock.h"
@@ -42,9 +43,23 @@ void ReadWatermark(BookletWatermarkContext& c, const Ticket& t) {
   c.layer = layer >= kWatermarkBehind && layer <= kWatermarkOver ? layer : kWatermarkBlended;
 }
 
+void ReadForms(BookletWatermarkContext& c, const Ticket& t) {
+  const platform::PlistDict* forms = t.getDictionary(kBackgroundFormsOptionsKey);
+  c.formsChosen = forms != nullptr;
+  c.formsFullPrecision = false;
+  if (forms == nullptr) {
+    c.forms = BackgroundFormsOptions();
+    return;
+  }
+  c.forms.fromTicket(*forms);
+  const platform::PlistValue* precision = platform::PlistDictFind(*forms, background_forms_keys::kFullPrecisionKey);
+  c.formsFullPrecision = precision != nullptr && precision->asBoolean() != nullptr && *precision->asBoolean();
+}
+
 }  // namespace
 
 void ReadBookletWatermarkTicket(BookletWatermarkContext& c, const Ticket& settings) {
   ReadBooklet(c, settings);
   ReadWatermark(c, settings);
+  ReadForms(c, settings);
 }

@@ -1,6 +1,7 @@
 // Writing the panel's entries. Booklet layout follows the rules every panel shares
 // (model/booklet_layout_rules.h); the watermark's font is prepared for the print path each time
 // the watermark is written.
+#include "model/background_forms_keys.h"
 #include "model/booklet_layout_rules.h"
 #include "model/booklet_watermark_keys.h"
 #include "model/job_level_stock.h"
@@ -77,9 +78,39 @@ void WriteWatermark(const BookletWatermarkContext& c, Ticket& t) {
   Put(t, kWatermarkFirstPageOnlyTicketKey, c.firstPageOnly ? 1 : 0);
 }
 
+// The forms options. The name a form job is saved under is Paper/Output's: a merge keeps the one
+// the ticket holds for a forms job and drops it for any other.
+void WriteForms(const BookletWatermarkContext& c, Ticket& t) {
+  if (!c.formsChosen) return;
+  BackgroundFormsOptions forms = c.forms;
+  std::int32_t useExisting = 1;
+  forms.useExistingForm(&useExisting);
+  if (useExisting == background_forms_keys::kMergeWithExistingForm) {
+    const platform::PlistDict* jobType = t.getDictionary(kJobTypeKey);
+    const platform::PlistValue* type = jobType ? platform::PlistDictFind(*jobType, kJobTypeJobTypeKey) : nullptr;
+    const platform::PlistDict* stored = t.getDictionary(kBackgroundFormsOptionsKey);
+    if (type && type->asInteger() && *type->asInteger() == kJobTypeBackgroundForm && stored) {
+      const BackgroundFormsOptions saved(*stored);
+      std::optional<std::string> name;
+      std::int32_t useDocumentName = 1;
+      saved.newFormString(&name);
+      saved.useDocumentName(&useDocumentName);
+      forms.setNewFormString(name);
+      forms.setUseDocumentName(useDocumentName);
+    } else {
+      forms.setNewFormString(std::nullopt);
+      forms.setUseDocumentName(1);
+    }
+  }
+  platform::PlistDict dictionary = forms.asTicket();
+  if (c.formsFullPrecision) dictionary[background_forms_keys::kFullPrecisionKey] = true;
+  PutShared(t, kBackgroundFormsOptionsKey, std::move(dictionary));  // Paper/Output writes it too
+}
+
 }  // namespace
 
 void WriteBookletWatermarkTicket(BookletWatermarkContext& c, Ticket& settings) {
   WriteBooklet(c, settings);
   WriteWatermark(c, settings);
+  WriteForms(c, settings);
 }

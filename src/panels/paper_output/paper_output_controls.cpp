@@ -1,9 +1,13 @@
 // The panel's controls and the context kept in step: SyncToUI shows the context, the event
 // handler takes what the user does into it.
+#include <cstdio>
+
 #include "kit/control_helpers.h"
+#include "model/paper_output_codes.h"
 #include "model/paper_output_keys.h"
 #include "model/platform_keys.h"
 #include "model/ticket_clients.h"
+#include "panels/background_forms/background_form_dialogs.h"
 #include "panels/paper_output/finishing_menu.h"
 #include "panels/paper_output/finishing_rules.h"
 #include "panels/paper_output/finishing_summary.h"
@@ -23,13 +27,24 @@ void ShowPicture(ui::Control* control, const std::string& picture) {
   DrawControl(*control);
 }
 
-// The job types whose Setup button opens a dialog.
-bool SetupDialogAvailable(std::int32_t jobType) { return jobType == kJobTypeSavedJob; }
+// The job types whose Setup button opens a dialog; for the others it stays disabled.
+bool SetupDialogAvailable(std::int32_t jobType) {
+  return jobType == kJobTypeSavedJob || jobType == kJobTypeBackgroundForm;
+}
 
-// Setup: the set-up dialog of the job type; false when the user cancelled it.
+// Setup: the set-up dialog of the job type; false when the user cancelled it. The background
+// form's OK keeps the form names it was given in the history.
 bool RunJobTypeSetup(PaperOutputContext& context) {
   bool confirmed = true;
-  if (JobTypeOf(context) == kJobTypeSavedJob) RunModalSavedJobDialog(&context, &confirmed);
+  const std::int32_t jobType = JobTypeOf(context);
+  if (jobType == kJobTypeSavedJob) {
+    RunModalSavedJobDialog(&context, &confirmed);
+  } else if (jobType == kJobTypeBackgroundForm) {
+    bool exact = BackgroundFormOffsetsAreExact(context.session, context.backgroundForms);
+    RunModalSavedBackgroundFormDialog(context.bundle, &context.backgroundForms, &exact, &confirmed);
+    if (confirmed && context.backgroundForms.saveHistory() != platform::noErr)
+      std::fprintf(stderr, "ERROR: the background forms' history could not be saved\n");
+  }
   return confirmed;
 }
 

@@ -383,5 +383,86 @@ TEST_F(DialogWindowTest, SavedJobAndPadsAreAnsweredInTheirDialogsAndSaved) {
   EXPECT_EQ(settings->getInteger("com.korvo.print.PagesPerPads"), 50);
 }
 
+// The watermark editor in the window: laid out without a cut title or an overlap, its preview
+// drawing the text typed, and its OK filing the watermark the job is saved with.
+TEST_F(DialogWindowTest, AWatermarkMadeInTheEditorIsPreviewedAndSaved) {
+  startDialog();
+  std::map<std::string, Place> places = waitForLayout("Kshl/2");
+  ASSERT_TRUE(places.count("Kshl/2")) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
+  chooseItem(places["Kshl/2"], "Booklet/Watermark");
+  places = waitForLayout("KPDE/6006");
+  ASSERT_TRUE(places.count("KPDE/6006")) << korvo_test::ReadFile(layout());
+  chooseItem(places["KPDE/6006"], "New...");
+  Layout shown = waitForWindows("KWEd/4");
+  ASSERT_TRUE(shown.has("KWEd/4")) << korvo_test::ReadFile(layout());
+  EXPECT_EQ(shown.windowTitles["1"], "Watermark Editor");
+  EXPECT_EQ(korvo_test::LayoutFaults(shown, "1"), std::vector<std::string>{}) << korvo_test::ReadFile(layout());
+  // The preview is a blank page until there is text; then the text, light as density 25 draws it.
+  const double blank = Contrast(screenshot("dialog-window-watermark-editor-blank.png"), shown.places["KWEd/24"]);
+  click(shown.places["KWEd/4"]);
+  ASSERT_EQ(korvo_test::RunCommand("DISPLAY=" + display_ + " xdotool type --delay 20 'Proof'", nullptr), 0);
+  double drawn = blank;
+  EXPECT_TRUE(WaitUntil(10, [&] {
+    drawn = Contrast(screenshot("dialog-window-watermark-editor.png"), shown.places["KWEd/24"]);
+    return drawn > blank + 0.005;
+  })) << "the editor's preview did not draw the text: " << blank << " then " << drawn;
+  click(shown.places["KWEd/25"]);
+  ASSERT_TRUE(WaitUntil(10, [&] { return !ReadLayout(layout()).has("KWEd/25"); })) << korvo_test::ReadFile(layout());
+  std::optional<platform::PrintSession> saved;
+  ASSERT_NO_FATAL_FAILURE(saveAndReload(places["PDlg/2"], &saved));
+  const std::string* name = saved->ticket(platform::kPDE_PMPrintSettingsRef)->getString("com.korvo.print.watermark.Watermark");
+  EXPECT_EQ(name ? *name : "(absent)", "Proof");
+}
+
+// "Booklet Creation..." in the window: its dialog laid out without a fault, Booklet Fold and OK,
+// and Save keeps a folded booklet.
+TEST_F(DialogWindowTest, BookletCreationInTheWindowMakesABooklet) {
+  startDialog();
+  Layout shown = waitForWindows("PpOu/30");
+  ASSERT_TRUE(shown.has("PpOu/30")) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
+  chooseItem(shown.places["PpOu/30"], "Booklet Creation...");
+  Layout booklet = waitForWindows("KPDE/1601");
+  ASSERT_TRUE(booklet.has("KPDE/1601")) << korvo_test::ReadFile(layout());
+  EXPECT_EQ(booklet.windowTitles["1"], "Booklet Creation");
+  EXPECT_EQ(korvo_test::LayoutFaults(booklet, "1"), std::vector<std::string>{}) << korvo_test::ReadFile(layout());
+  click(booklet.places["KPDE/1601"]);
+  screenshot("dialog-window-booklet-creation.png");
+  click(booklet.places["KPDE/1"]);
+  ASSERT_TRUE(WaitUntil(10, [&] { return !ReadLayout(layout()).has("KPDE/1601"); })) << korvo_test::ReadFile(layout());
+  std::optional<platform::PrintSession> saved;
+  ASSERT_NO_FATAL_FAILURE(saveAndReload(shown.places["PDlg/2"], &saved));
+  const platform::Ticket* settings = saved->ticket(platform::kPDE_PMPrintSettingsRef);
+  EXPECT_EQ(settings->getBoolean("com.korvo.print.BookletLayout"), true);
+  EXPECT_EQ(settings->getInteger("com.korvo.print.FinishingFoldValue"), 43);
+}
+
+// The background-form set-up in the window: laid out without a fault, OK waiting for a name, and
+// the form named there saved with the job.
+TEST_F(DialogWindowTest, AFormSetUpInTheWindowIsSaved) {
+  startDialog();
+  std::map<std::string, Place> places = waitForLayout("Kshl/2");
+  ASSERT_TRUE(places.count("Kshl/2")) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
+  chooseItem(places["Kshl/2"], "Booklet/Watermark");
+  places = waitForLayout("KPDE/6007");
+  ASSERT_TRUE(places.count("KPDE/6007")) << korvo_test::ReadFile(layout());
+  chooseItem(places["KPDE/6007"], "Setup...");
+  Layout setup = waitForWindows("KPDE/2003");
+  ASSERT_TRUE(setup.has("KPDE/2003")) << korvo_test::ReadFile(layout());
+  EXPECT_EQ(korvo_test::LayoutFaults(setup, "1"), std::vector<std::string>{}) << korvo_test::ReadFile(layout());
+  const Place name = setup.places["KPDE/2003"];
+  click({name.x, name.y, name.width / 2, name.height});
+  ASSERT_EQ(korvo_test::RunCommand("DISPLAY=" + display_ + " xdotool type --delay 20 'Letterhead'", nullptr), 0);
+  screenshot("dialog-window-form-setup.png");
+  click(setup.places["KPDE/1"]);
+  ASSERT_TRUE(WaitUntil(10, [&] { return !ReadLayout(layout()).has("KPDE/2003"); })) << korvo_test::ReadFile(layout());
+  std::optional<platform::PrintSession> saved;
+  ASSERT_NO_FATAL_FAILURE(saveAndReload(places["PDlg/2"], &saved));
+  const platform::PlistDict* forms =
+      saved->ticket(platform::kPDE_PMPrintSettingsRef)->getDictionary("com.korvo.print.BackgroundFormsOptions");
+  ASSERT_NE(forms, nullptr);
+  const platform::PlistValue* merged = platform::PlistDictFind(*forms, "MergeWithString");
+  EXPECT_EQ(merged && merged->asString() ? *merged->asString() : "(absent)", "Letterhead");
+}
+
 }  // namespace
 #endif

@@ -1,0 +1,34 @@
+#pragma once
+// The form-name combo box both background-form dialogs open with: up to 255 characters, the
+// names used before offered in its list, and OK (with whatever else needs a name) enabled only
+// while it holds one.
+#include <string>
+#include <vector>
+
+#include "controls/combo_box.h"
+#include "platform/ui/window.h"
+
+class FormNameField {
+ public:
+  // Sets the combo up (special entries from map, may be null), lists names after them, shows
+  // shown, and keeps the controls needing a name (OK first) enabled while the field is not empty.
+  FormNameField(const platform::Bundle* bundle, platform::ui::Control& combo,
+                std::vector<platform::ui::Control*> needName, const SettingMap* map,
+                const std::vector<std::string>& names, const KComboValue& shown);
+  ~FormNameField();
+  FormNameField(const FormNameField&) = delete;
+  FormNameField& operator=(const FormNameField&) = delete;
+
+  // What the field holds: a special entry's value, a typed name, or none when it is empty.
+  std::optional<KComboValue> value() const;
+
+ private:
+  void enableWhileNamed();
+
+  platform::ui::Control& combo_;
+  std::vector<platform::ui::Control*> needName_;
+  platform::ui::EventHandlerRef handler_;
+};
+
+// names with name put first, once, and no more than kMaxFormNameHistory of them.
+std::vector<std::string> FormNamesWithFirst(std::vector<std::string> names, const std::string& name);

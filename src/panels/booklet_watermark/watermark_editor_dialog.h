@@ -1,0 +1,24 @@
+#pragma once
+// The watermark editor: a line of text (font, size, colour, angle, density, offsets from the page
+// centre) or a picture (its file and scale), shown on the page as it will print. It edits a copy
+// of the record; only a confirmed OK files it, through the store the caller gives.
+#include <functional>
+
+#include "platform/bundle/bundle.h"
+#include "platform/status.h"
+#include "watermark/watermark_data.h"
+
+// Files the record the user confirmed, in one write. False after an alert saying why: the editor
+// then stays open and nothing has changed.
+using WatermarkStore = std::function<bool(const WatermarkData&)>;
+
+inline constexpr int kWatermarkEditorOK = 1;
+inline constexpr int kWatermarkEditorCancelled = 2;
+
+// Runs window "Editor" of "WatermarkEditor" titled by titleKey on *record, whose page size limits
+// the offsets to half the page either way. After OK (store agreed) *record is what was filed and
+// *result kWatermarkEditorOK; after Cancel both say so and *record is unchanged. The preview draws
+// the record being edited without filing it. paramErr without record or result;
+// kDialogNotLoadedErr when the window cannot be loaded.
+platform::OSStatus RunModalWatermarkEditorDialog(const platform::Bundle* bundle, WatermarkData* record,
+                                                 const char* titleKey, const WatermarkStore& store, int* result);

@@ -1,0 +1,201 @@
+// The background-form dialogs as a user reaches them: the set-up from the Booklet/Watermark
+// panel's pop-up, the saved form from Paper/Output's Setup for a Background Form job. What OK
+// stores, what Cancel leaves (the ticket and the history file), and offsets kept exact.
+#include <gtest/gtest.h>
+
+#include "kit/preference_locations.h"
+#include "model/background_forms_keys.h"
+#include "model/background_forms_options.h"
+#include "panels/paper_output/paper_output_test_support.h"
+#include "platform/ui/scripted_interaction.h"
+
+namespace {
+
+namespace ui = platform::ui;
+namespace keys = background_forms_keys;
+using korvo_test::PluginDialog;
+
+class BackgroundFormDialogs : public ::testing::Test {
+ protected:
+  korvo_test::ScopedXdgHome home;
+  platform::PrintSession session = korvo_test::SessionOn(korvo_test::FinishersPPDPath());
+  ui::ScriptedInteraction script;
+
+  static ui::Control& Named(ui::Window& window, const char* name) {
+    ui::Control* control = window.content().findNamed(name);
+    EXPECT_NE(control, nullptr) << name;
+    return *control;
+  }
+  static void Retype(ui::UserDriver& user, ui::Window& window, const char* name, const std::string& text) {
+    ui::Control& field = Named(window, name);
+    EXPECT_EQ(user.select(field, {0, field.text().size()}), platform::noErr);
+    EXPECT_EQ(user.type(field, text), platform::noErr);
+  }
+  static std::string HistoryFile() { return UserPreferenceFilePath("com.korvo.print.backgroundforms").value_or(""); }
+  static std::string History() {
+    return std::filesystem::exists(HistoryFile()) ? korvo_test::ReadFile(HistoryFile()) : std::string("(none)");
+  }
+  const platform::PlistDict* Forms(PluginDialog& dialog) {
+    dialog.sync(false);
+    return dialog.settings().getDictionary(kBackgroundFormsOptionsKey);
+  }
+  static std::int64_t Int(const platform::PlistDict& d, const char* key) {
+    const platform::PlistValue* v = platform::PlistDictFind(d, key);
+    return v && v->asInteger() ? *v->asInteger() : -1;
+  }
+};
+
+TEST_F(BackgroundFormDialogs, SetupNeedsANameAndItsOKMergesWithTheForm) {
+  PluginDialog dialog(session);
+  ASSERT_EQ(dialog.choose("Panel", "Booklet/Watermark"), platform::noErr);
+  const std::string history = History();
+  auto fill = [](ui::Window& window, ui::UserDriver& user) {
+    ui::Control* ok = window.content().find({platform::FourCharCode("KPDE"), 1});
+    EXPECT_FALSE(ok->enabled());  // no name yet
+    EXPECT_EQ(user.type(Named(window, "FormName"), "Letterhead"), platform::noErr);
+    EXPECT_TRUE(ok->enabled());
+    EXPECT_FALSE(Named(window, "FromFormPage").isReallyEnabled());
+    EXPECT_EQ(user.chooseItem(Named(window, "ApplyFormPages"), 3), platform::noErr);
+    Retype(user, window, "FromFormPage", "5");
+    Retype(user, window, "FormXShift", "1.00");
+    EXPECT_EQ(user.click(*Named(window, "Units").children()[1]), platform::noErr);  // millimetres
+    EXPECT_EQ(Named(window, "FormXShift").text(), "25.4");
+  };
+  script.onModal([&](ui::Window& window, ui::UserDriver& user) {
+    fill(window, user);
+    user.pressEscape(window);
+  });
+  ASSERT_EQ(dialog.choose("BackgroundForm", "Setup..."), platform::noErr);
+  EXPECT_EQ(Forms(dialog), nullptr);  // Cancel: the ticket never heard of forms
+  EXPECT_EQ(History(), history);
+
+  script.onModal([&](ui::Window& window, ui::UserDriver& user) {
+    fill(window, user);
+    user.pressReturn(window);
+  });
+  ASSERT_EQ(dialog.choose("BackgroundForm", "Setup..."), platform::noErr);
+  EXPECT_TRUE(script.scriptUsedUp());
+  EXPECT_EQ(dialog.named("BackgroundForm").selectedItem()->text, "Letterhead");
+  const platform::PlistDict* forms = Forms(dialog);
+  ASSERT_NE(forms, nullptr);
+  EXPECT_EQ(Int(*forms, keys::kUseExistingFormKey), 2);
+  EXPECT_EQ(*platform::PlistDictFind(*forms, keys::kMergeWithStringKey)->asString(), "Letterhead");
+  EXPECT_EQ(Int(*forms, keys::kCyclePagesKey), 5);
+  EXPECT_EQ(Int(*forms, keys::kApplyPagesFromKey), 3);
+  EXPECT_EQ(Int(*forms, keys::kInchesKey), 0);
+  EXPECT_EQ(Int(*forms, keys::kXOffsetKey), 254);
+  EXPECT_NE(History().find("<string>Letterhead</string>"), std::string::npos) << History();
+  ASSERT_EQ(dialog.choose("BackgroundForm", "None"), platform::noErr);
+  EXPECT_EQ(platform::PlistDictFind(*Forms(dialog), keys::kMergeWithStringKey), nullptr);
+}
+
+// Offsets an importer stored in thousandths of a millimetre are shown in the unit and kept as they
+// are by an OK that leaves them alone, so a later export does not multiply them again.
+TEST_F(BackgroundFormDialogs, UntouchedOffsetsKeepTheirFullPrecision) {
+  session.ensureTicket(platform::kPDE_PMPrintSettingsRef)
+      .set(kBackgroundFormsOptionsKey,
+           platform::PlistDict{{keys::kInchesKey, 1}, {keys::kXOffsetKey, 2540}, {keys::kYOffsetKey, -1270},
+                               {keys::kFullPrecisionKey, true}},
+           "com.korvo.print");
+  PluginDialog dialog(session);
+  ASSERT_EQ(dialog.choose("Panel", "Booklet/Watermark"), platform::noErr);
+  script.onModal([](ui::Window& window, ui::UserDriver& user) {
+    EXPECT_EQ(Named(window, "FormXShift").text(), "0.10");
+    EXPECT_EQ(Named(window, "FormYShift").text(), "-0.05");
+    EXPECT_EQ(user.type(Named(window, "FormName"), "Letterhead"), platform::noErr);
+    user.pressReturn(window);
+  });
+  ASSERT_EQ(dialog.choose("BackgroundForm", "Setup..."), platform::noErr);
+  const platform::PlistDict* forms = Forms(dialog);
+  ASSERT_NE(forms, nullptr);
+  EXPECT_EQ(Int(*forms, keys::kXOffsetKey), 2540);
+  EXPECT_EQ(Int(*forms, keys::kYOffsetKey), -1270);
+  EXPECT_EQ(*platform::PlistDictFind(*forms, keys::kFullPrecisionKey)->asBoolean(), true);
+}
+
+// Paper/Output's set-up is told the same about the options it read.
+TEST_F(BackgroundFormDialogs, PaperOutputsSetupShowsExactOffsetsInTheUnit) {
+  platform::Ticket& settings = session.ensureTicket(platform::kPDE_PMPrintSettingsRef);
+  settings.set(kBackgroundFormsOptionsKey,
+               platform::PlistDict{{keys::kInchesKey, 0}, {keys::kXOffsetKey, 2500}, {keys::kFullPrecisionKey, true}},
+               "com.korvo.print");
+  settings.set("com.korvo.print.JobType", platform::PlistDict{{"JobType", 9}}, "com.korvo.print");
+  PluginDialog dialog(session);
+  script.onModal([](ui::Window& window, ui::UserDriver& user) { EXPECT_EQ(user.click(Named(window, "FormSetup")), platform::noErr); });
+  script.onModal([](ui::Window& window, ui::UserDriver& user) {
+    EXPECT_EQ(Named(window, "FormXShift").text(), "2.5");  // 2500 thousandths, shown in millimetres
+    EXPECT_EQ(user.type(Named(window, "FormName"), "Letterhead"), platform::noErr);
+    user.pressReturn(window);
+  });
+  script.onModal([](ui::Window& window, ui::UserDriver& user) { user.pressReturn(window); });
+  ASSERT_EQ(dialog.user().click(dialog.named("JobTypeSetup")), platform::noErr);
+  EXPECT_TRUE(script.scriptUsedUp());
+  std::int32_t x = 0;
+  dialog.panel().backgroundForms.xOffset(&x);
+  EXPECT_EQ(x, 2500);  // untouched: still exact
+}
+
+// The saved form's Setup... edits a copy: its OK followed by the outer Cancel changes nothing, the
+// history file included; the outer OK keeps both names.
+TEST_F(BackgroundFormDialogs, SavedFormKeepsItsSetupOnlyOnItsOwnOK) {
+  PluginDialog dialog(session);
+  // Choosing the job type presses Setup at once.
+  script.onModal([](ui::Window& window, ui::UserDriver& user) {
+    EXPECT_EQ(user.type(Named(window, "SavedFormName"), "Quote"), platform::noErr);
+    user.pressReturn(window);
+  });
+  ASSERT_EQ(dialog.choose("JobType", "Background Form"), platform::noErr);
+  EXPECT_TRUE(script.scriptUsedUp());
+  dialog.sync(false);
+  const platform::Ticket before = dialog.settings();
+  const std::string history = History();
+  auto run = [&](bool outerOK) {
+    script.onModal([](ui::Window& window, ui::UserDriver& user) {
+      EXPECT_EQ(window.title(), "Saved Background Form");
+      Retype(user, window, "SavedFormName", "\b");
+      EXPECT_FALSE(window.content().find({platform::FourCharCode("KPDE"), 1})->enabled());
+      EXPECT_FALSE(Named(window, "FormSetup").enabled());  // a set-up belongs to a named form
+      EXPECT_EQ(user.type(Named(window, "SavedFormName"), "Invoice"), platform::noErr);
+      EXPECT_EQ(user.click(Named(window, "FormSetup")), platform::noErr);
+    });
+    script.onModal([](ui::Window& window, ui::UserDriver& user) {
+      EXPECT_EQ(user.type(Named(window, "FormName"), "Letterhead"), platform::noErr);
+      user.pressReturn(window);
+    });
+    script.onModal([outerOK](ui::Window& window, ui::UserDriver& user) {
+      outerOK ? user.pressReturn(window) : user.pressEscape(window);
+    });
+    ASSERT_EQ(dialog.user().click(dialog.named("JobTypeSetup")), platform::noErr);
+    EXPECT_TRUE(script.scriptUsedUp());
+    dialog.sync(false);
+  };
+  run(false);
+  EXPECT_EQ(dialog.settings(), before);
+  EXPECT_EQ(History(), history);
+  run(true);
+  const platform::PlistDict* forms = dialog.settings().getDictionary(kBackgroundFormsOptionsKey);
+  ASSERT_NE(forms, nullptr);
+  EXPECT_EQ(*platform::PlistDictFind(*forms, keys::kNewFormStringKey)->asString(), "Invoice");
+  EXPECT_EQ(Int(*forms, keys::kUseDocumentNameKey), 0);
+  EXPECT_EQ(*platform::PlistDictFind(*forms, keys::kMergeWithStringKey)->asString(), "Letterhead");
+  EXPECT_NE(History().find("<string>Invoice</string>"), std::string::npos) << History();
+  EXPECT_NE(History().find("<string>Letterhead</string>"), std::string::npos) << History();
+}
+
+TEST_F(BackgroundFormDialogs, OnceThenRepeatFromPageOneCannotBeConfirmed) {
+  PluginDialog dialog(session);
+  ASSERT_EQ(dialog.choose("Panel", "Booklet/Watermark"), platform::noErr);
+  script.onModal([](ui::Window& window, ui::UserDriver& user) {
+    EXPECT_EQ(user.type(Named(window, "FormName"), "Letterhead"), platform::noErr);
+    EXPECT_EQ(user.chooseItem(Named(window, "ApplyFormPages"), 3), platform::noErr);
+    Retype(user, window, "FromFormPage", "1");
+    user.pressReturn(window);
+    EXPECT_FALSE(window.modalResult());  // the first repeated page is 2 at the least
+    user.pressEscape(window);
+  });
+  ASSERT_EQ(dialog.choose("BackgroundForm", "Setup..."), platform::noErr);
+  EXPECT_GT(script.beeps(), 0);
+  EXPECT_EQ(Forms(dialog), nullptr);
+}
+
+}  // namespace

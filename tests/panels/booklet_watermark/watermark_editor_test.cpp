@@ -1,0 +1,178 @@
+// The watermark editor opened from the panel's pop-up, clicked through as a user would: what OK
+// files, what a refusal or Cancel leaves untouched (the watermark file compared byte for byte),
+// and the preview drawn from the fields.
+#include <gtest/gtest.h>
+
+#include "kit/preference_locations.h"
+#include "model/booklet_watermark_keys.h"
+#include "panels/paper_output/paper_output_test_support.h"
+#include "platform/ui/drawn_images.h"
+#include "platform/ui/scripted_interaction.h"
+#include "watermark/watermark_file.h"
+
+namespace {
+
+namespace ui = platform::ui;
+using korvo_test::PluginDialog;
+
+class WatermarkEditor : public ::testing::Test {
+ protected:
+  korvo_test::ScopedXdgHome home;  // the default watermarks are made at the first Open
+  platform::PrintSession session = korvo_test::SessionOn(korvo_test::FinishersPPDPath());
+  ui::ScriptedInteraction script;
+
+  static std::string WatermarkFile() {
+    return std::string(std::getenv("XDG_DATA_HOME")) + "/Korvo/" + kWatermarkFileName;
+  }
+  static ui::Control& Field(ui::Window& window, const char* name) {
+    ui::Control* control = window.content().findNamed(name);
+    EXPECT_NE(control, nullptr) << name;
+    return *control;
+  }
+  static void Retype(ui::UserDriver& user, ui::Window& window, const char* name, const std::string& text) {
+    ui::Control& field = Field(window, name);
+    EXPECT_EQ(user.select(field, {0, field.text().size()}), platform::noErr);
+    EXPECT_EQ(user.type(field, text), platform::noErr);
+  }
+  static std::string PreviewBytes(ui::Window& window) {
+    const auto drawn = ui::ImagesDrawnIn(*window.content().find({platform::FourCharCode("KWEd"), 24}));
+    return drawn.size() == 1 ? korvo_test::ReadFile(drawn[0].path) : std::string();
+  }
+  static std::vector<std::string> Names() {
+    std::vector<std::string> names;
+    EXPECT_EQ(loadWatermarkList(kWatermarkFileName, &names), WatermarkResult::kDone);
+    return names;
+  }
+};
+
+TEST_F(WatermarkEditor, NewFilesTheWatermarkOnOKAndChoosesIt) {
+  PluginDialog dialog(session);
+  ASSERT_EQ(dialog.choose("Panel", "Booklet/Watermark"), platform::noErr);
+  script.onModal([](ui::Window& window, ui::UserDriver& user) {
+    EXPECT_EQ(window.title(), "Watermark Editor");
+    EXPECT_EQ(user.type(Field(window, "Text"), "Proof"), platform::noErr);
+    Retype(user, window, "Angle", "30");
+    Retype(user, window, "XOffset", "9");
+    EXPECT_EQ(Field(window, "XOffset").text(), "4.25");  // half a Letter page, no further
+    Retype(user, window, "XOffset", "1.00");
+    // Millimetres convert the offset the field holds; the record keeps inches.
+    EXPECT_EQ(user.click(*Field(window, "Units").children()[1]), platform::noErr);
+    EXPECT_EQ(Field(window, "XOffset").text(), "25.4");
+    user.pressReturn(window);
+  });
+  ASSERT_EQ(dialog.choose("Watermark", "New..."), platform::noErr);
+  EXPECT_TRUE(script.scriptUsedUp());
+  EXPECT_EQ(Names(), (std::vector<std::string>{"Draft", "Confidential", "Copy", "Proof"}));
+  EXPECT_EQ(dialog.named("Watermark").selectedItem()->text, "Proof");
+  WatermarkData proof;
+  ASSERT_EQ(loadWatermarkData(kWatermarkFileName, "Proof", &proof), WatermarkResult::kDone);
+  EXPECT_EQ(proof.angle, 30);
+  EXPECT_EQ(proof.density, 25);
+  EXPECT_EQ(proof.units, 1);
+  EXPECT_FLOAT_EQ(proof.xOffset, 1.0f);
+  EXPECT_EQ(proof.fontName, "ArialMT");
+  dialog.sync(false);
+  EXPECT_EQ(*dialog.settings().getString(kWatermarkNameTicketKey), "Proof");
+}
+
+// A name another watermark has, in any letter case, would be one watermark to the ticket; a text
+// longer than the file's field is said so, not cut. Either way the editor stays open and Cancel
+// leaves the file as it was.
+TEST_F(WatermarkEditor, ATakenNameOrAnOverlongTextIsRefusedAndNothingChanges) {
+  PluginDialog dialog(session);
+  ASSERT_EQ(dialog.choose("Panel", "Booklet/Watermark"), platform::noErr);
+  ASSERT_EQ(dialog.choose("Watermark", "Draft"), platform::noErr);
+  const std::string before = korvo_test::ReadFile(WatermarkFile());
+  const std::string overlong(512, 'x');
+  for (const std::string& text : {std::string("confidential"), overlong}) {
+    script.onModal([&text](ui::Window& window, ui::UserDriver& user) {
+      EXPECT_EQ(user.type(Field(window, "Text"), text), platform::noErr);
+      user.pressReturn(window);
+      EXPECT_FALSE(window.modalResult());  // refused: still open
+    });
+    script.onModal([](ui::Window& window, ui::UserDriver& user) { user.pressEscape(window); });
+    ASSERT_EQ(dialog.choose("Watermark", "New..."), platform::noErr);
+    EXPECT_TRUE(script.scriptUsedUp());
+  }
+  ASSERT_EQ(script.alerts().size(), 2u);
+  EXPECT_EQ(script.alerts()[0].title, "The watermark could not be saved.");
+  EXPECT_NE(script.alerts()[0].message.find("\"Confidential\" exists already"), std::string::npos);
+  EXPECT_EQ(script.alerts()[1].title, "The watermark text is too long.");
+
+  // Renaming Draft to another's name in other case is refused the same way.
+  script.onModal([](ui::Window& window, ui::UserDriver& user) {
+    Retype(user, window, "Text", "COPY");
+    user.pressReturn(window);
+    user.pressEscape(window);
+  });
+  ASSERT_EQ(dialog.choose("Watermark", "Edit..."), platform::noErr);
+  EXPECT_EQ(script.alerts().size(), 3u);
+  EXPECT_EQ(korvo_test::ReadFile(WatermarkFile()), before);
+  EXPECT_EQ(dialog.named("Watermark").selectedItem()->text, "Draft");
+}
+
+// The editor's preview follows the fields but files nothing: Cancel after it leaves the file
+// byte-identical. Edit's OK renames the watermark in its place.
+TEST_F(WatermarkEditor, ThePreviewFollowsTheAngleAndFilesNothingUntilOK) {
+  PluginDialog dialog(session);
+  ASSERT_EQ(dialog.choose("Panel", "Booklet/Watermark"), platform::noErr);
+  ASSERT_EQ(dialog.choose("Watermark", "Draft"), platform::noErr);  // the panel's drawing files its glyphs
+  const std::string before = korvo_test::ReadFile(WatermarkFile());
+  std::string at45, at10;
+  script.onModal([&](ui::Window& window, ui::UserDriver& user) {
+    EXPECT_EQ(window.title(), "Edit Watermark");
+    at45 = PreviewBytes(window);
+    Retype(user, window, "Angle", "10");
+    Retype(user, window, "Text", "Draft Two");
+    at10 = PreviewBytes(window);
+    user.pressEscape(window);
+  });
+  ASSERT_EQ(dialog.choose("Watermark", "Edit..."), platform::noErr);
+  EXPECT_EQ(at45.substr(0, 4), "\x89PNG");
+  EXPECT_FALSE(at10.empty());
+  EXPECT_NE(at45, at10);
+  EXPECT_EQ(korvo_test::ReadFile(WatermarkFile()), before);
+
+  script.onModal([](ui::Window& window, ui::UserDriver& user) {
+    Retype(user, window, "Text", "Sketch");
+    user.pressReturn(window);
+  });
+  ASSERT_EQ(dialog.choose("Watermark", "Edit..."), platform::noErr);
+  EXPECT_EQ(Names(), (std::vector<std::string>{"Sketch", "Confidential", "Copy"}));
+  EXPECT_EQ(dialog.named("Watermark").selectedItem()->text, "Sketch");
+}
+
+TEST_F(WatermarkEditor, APictureIsFiledUnderItsFileName) {
+  const std::string picture = korvo_test::DataPath("../../resources/JobType_Fax.png");
+  PluginDialog dialog(session);
+  ASSERT_EQ(dialog.choose("Panel", "Booklet/Watermark"), platform::noErr);
+  // A file that is no picture is refused with its reason.
+  script.onModal([](ui::Window& window, ui::UserDriver& user) {
+    EXPECT_EQ(user.click(*Field(window, "WatermarkKind").children()[1]), platform::noErr);
+    EXPECT_EQ(user.type(Field(window, "PictureFile"), korvo_test::DataPath("../../README.md")), platform::noErr);
+    user.pressReturn(window);
+    EXPECT_FALSE(window.modalResult());
+    user.pressEscape(window);
+  });
+  ASSERT_EQ(dialog.choose("Watermark", "New..."), platform::noErr);
+  ASSERT_EQ(script.alerts().size(), 1u);
+  EXPECT_NE(script.alerts()[0].message.find("README.md"), std::string::npos) << script.alerts()[0].message;
+  script.onModal([&picture](ui::Window& window, ui::UserDriver& user) {
+    const std::string blank = PreviewBytes(window);
+    EXPECT_EQ(user.click(*Field(window, "WatermarkKind").children()[1]), platform::noErr);
+    EXPECT_FALSE(Field(window, "Text").isReallyEnabled());
+    EXPECT_EQ(user.type(Field(window, "PictureFile"), picture), platform::noErr);
+    Retype(user, window, "Scale", "50");
+    EXPECT_NE(PreviewBytes(window), blank);
+    user.pressReturn(window);
+  });
+  ASSERT_EQ(dialog.choose("Watermark", "New..."), platform::noErr);
+  EXPECT_EQ(Names().back(), "JobType_Fax.png");
+  WatermarkData record;
+  ASSERT_EQ(loadWatermarkData(kWatermarkFileName, "JobType_Fax.png", &record), WatermarkResult::kDone);
+  EXPECT_EQ(record.filePath, picture);
+  EXPECT_EQ(record.scale, 50);
+  EXPECT_TRUE(record.textString.empty());
+}
+
+}  // namespace
