@@ -1,13 +1,11 @@
 // What the reader stores for the settings the writer spells in forms of its own, beyond the bytes
-// the round trip checks: the unit of image shifts, pads and their job type, accounting without
-// identifiers, an insert opening the job, and the ticket's highlight group apart from the job's.
+// the round trip checks: the unit of image shifts, pads and their job type, and the ticket's
+// highlight group apart from the job's.
 #include <gtest/gtest.h>
 
 #include "jtkt_test_support.h"
-#include "model/advanced_keys.h"
 #include "model/image_shift_options.h"
 #include "model/paper_output_keys.h"
-#include "model/special_pages_ticket.h"
 #include "reader_test_support.h"
 
 namespace {
@@ -36,7 +34,7 @@ TEST_F(ReaderSettings, ImageShiftsComeBackInTheUnitTheyLeftIn) {
   EXPECT_EQ(*Member(Import(Shift(150)), kImageShiftOptionsJobKey, kImageShiftFullPrecisionKey), PlistValue(true));
 }
 
-TEST_F(ReaderSettings, PadsAccountingAndInsertsAsTheWriterSendsThem) {
+TEST_F(ReaderSettings, PadsAndTheirJobType) {
   const std::string pads = "<pad-printing syntax=\"collection\"><cover-back-pad syntax=\"collection\">"
                            "<media syntax=\"keyword\">post-fuser-inserter</media></cover-back-pad>"
                            "<pad-printing-type syntax=\"keyword\">pads-single-back-cover</pad-printing-type></pad-printing>";
@@ -48,19 +46,6 @@ TEST_F(ReaderSettings, PadsAccountingAndInsertsAsTheWriterSendsThem) {
   EXPECT_EQ(platform::PlistDictFind(alone, kJobTypeKey), nullptr);
   const PlistDict held = Import("<job-hold-until syntax=\"keyword\">indefinite</job-hold-until>" + pads);
   EXPECT_EQ(*Member(held, kJobTypeKey, kJobTypePadEnableKey), PlistValue(true));
-
-  const PlistDict accounting = Import("<job-accounting-user-id syntax=\"name\" xml:space=\"preserve\"></job-accounting-user-id>"
-                                      "<job-account-id syntax=\"name\" xml:space=\"preserve\">A&amp;B</job-account-id>");
-  EXPECT_EQ(*platform::PlistDictFind(accounting, kAccountingOnKey), PlistValue(3));
-  EXPECT_EQ(platform::PlistDictFind(accounting, kAccountingUserIDKey), nullptr);
-  EXPECT_EQ(*platform::PlistDictFind(accounting, kAccountingAccountIDKey), PlistValue("A&B"));
-
-  const PlistDict inserts = Import("<insert-sheet syntax=\"1setOf\"><value syntax=\"collection\">"
-                                   "<insert-after-page-number syntax=\"integer\">0</insert-after-page-number>"
-                                   "<insert-count syntax=\"integer\">2</insert-count></value></insert-sheet>");
-  const platform::PlistArray& list = *platform::PlistDictFind(inserts, kInsertListKey)->asArray();
-  ASSERT_EQ(list.size(), 1u);
-  EXPECT_EQ(*platform::PlistDictFind(*list[0].asDictionary(), "StartPage"), PlistValue(0));
 }
 
 TEST_F(ReaderSettings, TwoHighlightGroupsGoBackToTheTicketAndTheJob) {
