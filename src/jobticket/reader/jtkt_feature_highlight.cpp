@@ -19,7 +19,7 @@ namespace {
 
 enum Part { kColorant, kMapColor, kMismatch, kAlgorithm, kPartCount };
 
-struct PartSpec {
+struct PartRow {
   const char* feature;
   const char* key;
   const JTKTKeywordMap* table;
@@ -30,7 +30,7 @@ struct PartSpec {
   const char* componentPrefix; // "HighlightColorPrinting" + "RGB", "R", ...
 };
 
-constexpr PartSpec kParts[kPartCount] = {
+constexpr PartRow kParts[kPartCount] = {
     {"HighlightPrintingColor", "HiglightPrintingColor", JTKTHighlightPrintingColorMap, "highlight-colorant",
      "highlight-colorant-color", "highlight-colorant-color-custom-col", "HighlightKorvoPrintingColor",
      "HighlightColorPrinting"},
@@ -66,9 +66,9 @@ std::vector<Group> Groups(xmlNodePtr first, bool* firstBeforeShift) {
     if (e->type != XML_ELEMENT_NODE) continue;
     if (Named(e, "x-side1-image-shift")) shiftSeen = true;
     for (int part = 0; part < kPartCount; ++part) {
-      const PartSpec& spec = kParts[part];
-      const bool custom = Named(e, spec.customElement);
-      if (!custom && !Named(e, spec.keywordElement) && !Named(e, spec.nameElement)) continue;
+      const PartRow& row = kParts[part];
+      const bool custom = Named(e, row.customElement);
+      if (!custom && !Named(e, row.keywordElement) && !Named(e, row.nameElement)) continue;
       // The keyword "other" after a custom colour's components belongs to them.
       const bool sameColour = part == last && !custom && !groups.empty() && groups.back().custom[part] != nullptr &&
                               groups.back().keyword[part] == nullptr;
@@ -88,8 +88,8 @@ std::optional<std::int32_t> Integer(xmlNodePtr parent, const char* path, const J
   return parent ? JTKTImportNodeInteger(JTKTImportGetNode(parent->children, path), JTKTFileName(context)) : std::nullopt;
 }
 
-void StoreComponents(xmlNodePtr custom, const PartSpec& spec, PlistDict& target, const JTKTImportFeatureContext& context) {
-  const std::string prefix = spec.componentPrefix;
+void StoreComponents(xmlNodePtr custom, const PartRow& row, PlistDict& target, const JTKTImportFeatureContext& context) {
+  const std::string prefix = row.componentPrefix;
   const bool rgb = JTKTImportGetNode(custom->children, ".color-srgb-col") != nullptr;
   target[prefix + "RGB"] = PlistValue(rgb ? 1 : 0);
   const char* const members[3][2] = {{"red", "hue"}, {"green", "saturation"}, {"blue", "value"}};
@@ -104,18 +104,18 @@ void StoreComponents(xmlNodePtr custom, const PartSpec& spec, PlistDict& target,
 
 // Stores one part of a group; false when nothing of it could be read.
 bool StorePart(int part, const Group& group, PlistDict& target, const JTKTImportFeatureContext& context) {
-  const PartSpec& spec = kParts[part];
+  const PartRow& row = kParts[part];
   xmlNodePtr element = group.keyword[part];
   if (element == nullptr) return false;
-  const PlistDict* feature = KFSGetFeature(spec.feature);
+  const PlistDict* feature = KFSGetFeature(row.feature);
   const char* syntaxClass = JTKTImportGetNodeSyntax(element);
-  if (std::string_view(syntaxClass) == kKFSNameClass && spec.numberKey != nullptr) {
+  if (std::string_view(syntaxClass) == kKFSNameClass && row.numberKey != nullptr) {
     const std::optional<std::string> text = JTKTImportNodeText(element);
     if (!text || !text->starts_with(kKorvoColorPrefix)) return false;
     const std::string digits = text->substr(std::string_view(kKorvoColorPrefix).size());
     if (digits.empty() || digits.size() > 9 || digits.find_first_not_of("0123456789") != std::string::npos) return false;
-    target[spec.key] = PlistValue(kKorvoCustomColor);
-    target[spec.numberKey] = PlistValue(std::stoi(digits));
+    target[row.key] = PlistValue(kKorvoCustomColor);
+    target[row.numberKey] = PlistValue(std::stoi(digits));
     return true;
   }
   const std::optional<PlistValue> name =
@@ -123,9 +123,9 @@ bool StorePart(int part, const Group& group, PlistDict& target, const JTKTImport
   if (!name || name->asString() == nullptr || std::string_view(syntaxClass) != kKFSKeywordClass) return false;
   std::string keyword = *name->asString();
   std::int32_t value = 0;
-  if (!JTKTConvertKeyword(spec.table, kJTKTKeywordToValue, &keyword, &value)) return false;
-  target[spec.key] = PlistValue(value);
-  if (group.custom[part] != nullptr) StoreComponents(group.custom[part], spec, target, context);
+  if (!JTKTConvertKeyword(row.table, kJTKTKeywordToValue, &keyword, &value)) return false;
+  target[row.key] = PlistValue(value);
+  if (group.custom[part] != nullptr) StoreComponents(group.custom[part], row, target, context);
   return true;
 }
 
