@@ -56,7 +56,7 @@ void JTKTImportPageRanges(const PlistDict* feature, const JTKTImportFeatureConte
 
 void JTKTImportPads(const PlistDict* feature, const JTKTImportFeatureContext& context) {
   xmlNodePtr pad = JTKTImportGetNode(context.node, ".pad-printing");
-  if (pad == nullptr) return;
+  if (pad == nullptr || context.dictionary == nullptr) return;
   // A pad type the printer does not know is kept as no type, which the writer writes as none.
   std::string backCover;
   if (const std::optional<PlistValue> type = Value(feature, context, JTKTImportGetNode(pad->children, ".pad-printing-type"));

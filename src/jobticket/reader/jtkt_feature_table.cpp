@@ -184,12 +184,13 @@ void StoreImplied(Also also, const JTKTImportFeatureContext& context) {
 }
 
 // Stock colour 14 is sent as the name "other" and 15 to 21 as "custom1" to "custom7"; any other
-// name is the user's own colour (10), kept in "CustomColor".
-void StoreColorOfName(const OneToOneRow& row, const JTKTImportFeatureContext& context) {
+// name is the user's own colour (10), kept in "CustomColor". A name refused as read is no colour.
+void StoreColorOfName(const OneToOneRow& row, const JTKTImportFeatureContext& context, bool read) {
   xmlNodePtr element = JTKTImportGetNode(context.node, row.path);
   if (element == nullptr || std::string_view(JTKTImportGetNodeSyntax(element)) != kKFSNameClass) return;
   // An empty name is the user's own colour with no name given.
   const std::string name = JTKTImportNodeText(element).value_or("");
+  if (!read && !name.empty()) return;
   if (name.empty()) JTKTStore(context, row.target, stock_keys::kCustomColorKey, PlistValue(name));
   std::int32_t color = kStockColorCustom;
   if (name == "other") color = kStockColorOther;
@@ -206,7 +207,7 @@ void ImportOneToOne(const OneToOneRow& row, const PlistDict* feature, const JTKT
   bool read = convert(row.path);
   if (!read && row.otherPath != nullptr) read = convert(row.otherPath);
   if (read) StoreImplied(row.also, context);
-  if (row.also == Also::ColorName) StoreColorOfName(row, context);
+  if (row.also == Also::ColorName) StoreColorOfName(row, context, read);
   // A saved job the file names without a format asks for none: the printer's default.
   if (!read && row.also == Also::SaveFormat && JTKTImportGetNode(context.node, ".job-save-disposition.save-info.value"))
     JTKTStore(context, T::JobType, kJobTypeMediaTypeKey, PlistValue(kPrinterDefault));
