@@ -2,7 +2,8 @@
 // highlight keys, then the job's highlight dictionary, each in the order printing colour,
 // mapping colour, mismatch action, mapping algorithm. A group is read back into the place it was
 // written from: with two groups the first is the ticket's; a lone group written before the job's
-// image shift is the ticket's too; any other lone group is the dictionary's.
+// image shift is the ticket's too; any other lone group is the dictionary's. Inside a page, its
+// group is the page's own.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -137,7 +138,10 @@ void JTKTImportHighlight(const JTKTImportFeatureContext& context) {
   const std::vector<Group> groups = Groups(context.node, &firstBeforeShift);
   const Group* ticketGroup = nullptr;
   const Group* jobGroup = nullptr;
-  if (groups.size() >= 2) {
+  if (JTKTAtPageScope(context)) {
+    // A page has one group of its own, kept in its highlight dictionary.
+    jobGroup = groups.empty() ? nullptr : &groups[0];
+  } else if (groups.size() >= 2) {
     ticketGroup = &groups[0];
     jobGroup = &groups[1];
   } else if (groups.size() == 1) {
@@ -146,9 +150,9 @@ void JTKTImportHighlight(const JTKTImportFeatureContext& context) {
   if (ticketGroup != nullptr)
     for (int part = 0; part < kPartCount; ++part) StorePart(part, *ticketGroup, *context.dictionary, context);
   // The dictionary takes each part the file gives; a part it lacks is the profile's default.
-  PlistDict* highlight = JTKTTargetDictionary(context, JTKTTarget::Highlight);
   for (int part = 0; part < kPartCount; ++part) {
-    if (jobGroup != nullptr && StorePart(part, *jobGroup, *highlight, context)) continue;
+    if (jobGroup != nullptr && StorePart(part, *jobGroup, *JTKTTargetDictionary(context, JTKTTarget::Highlight), context))
+      continue;
     const PlistDict* feature = KFSGetFeature(kParts[part].feature);
     std::string syntaxClass;
     PlistValue fallback;

@@ -246,7 +246,7 @@ constexpr OwnRow kOwnRows[] = {
 bool IsJobOnly(Own conversion) {
   switch (conversion) {
     case Own::Finishing: case Own::FinishingTemplate: case Own::BookletMaking: case Own::Offset: case Own::Accounting:
-    case Own::PageRanges: case Own::Pads: case Own::Highlight: case Own::PageExceptions: case Own::PageInserts: case Own::CoverFront:
+    case Own::PageRanges: case Own::Pads: case Own::PageExceptions: case Own::PageInserts: case Own::CoverFront:
     case Own::CoverBack:
       return true;
     default: return false;
