@@ -14,10 +14,6 @@ using platform::PlistValue;
 
 namespace {
 
-// Accounting is on when the accounting component stores this value.
-constexpr std::int32_t kAccountingEnabled = 3;
-constexpr const char* kNoBackCover = "No Back Cover";
-constexpr const char* kBlankBackCover = "Blank Back Cover";
 // A pad job whose count the file does not carry prints one pad.
 constexpr std::int32_t kPadsWhenNotGiven = 1;
 
@@ -40,7 +36,7 @@ void JTKTImportAccounting(const PlistDict* feature, const JTKTImportFeatureConte
   xmlNodePtr account = JTKTImportGetNode(context.node, ".job-account-id");
   if (user == nullptr && account == nullptr) return;
   // The writer names both identifiers whenever accounting is on, empty ones too.
-  JTKTStore(context, JTKTTarget::Ticket, kAccountingOnKey, PlistValue(kAccountingEnabled));
+  JTKTStore(context, JTKTTarget::Ticket, kAccountingOnKey, PlistValue(kAccountingOnValue));
   StoreName(feature, context, user, kAccountingUserIDKey);
   StoreName(feature, context, account, kAccountingAccountIDKey);
 }
@@ -61,7 +57,7 @@ void JTKTImportPads(const PlistDict* feature, const JTKTImportFeatureContext& co
   std::string backCover;
   if (const std::optional<PlistValue> type = Value(feature, context, JTKTImportGetNode(pad->children, ".pad-printing-type"));
       type && type->asString() != nullptr)
-    backCover = *type->asString() == "NoBackCover" ? kNoBackCover : kBlankBackCover;
+    backCover = *type->asString() == "NoBackCover" ? kPadNoBackCover : kPadBlankBackCover;
   JTKTStore(context, JTKTTarget::Ticket, kPadBackCoverKey, PlistValue(backCover));
   if (const std::optional<PlistValue> sheets = Value(feature, context, JTKTImportGetNode(pad->children, ".number-of-sheets-per-pad"));
       sheets && sheets->asInteger() != nullptr)

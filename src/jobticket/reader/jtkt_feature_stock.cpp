@@ -20,10 +20,7 @@ using platform::PlistValue;
 namespace {
 
 constexpr std::int32_t kMaximumModulus = 254;
-constexpr std::int32_t kStockTypeLetterhead = 14;
-constexpr std::int32_t kStockTypeSystemDefault = 23;
 constexpr const char* kLetterHead = "letter-head";
-constexpr std::int32_t kStockSourcePostFuserInserter = 10;
 // Hundredths of a millimetre in a point.
 constexpr double kHmmPerPoint = 3.5277777777777777 * 10;
 

@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr std::int32_t kStockSourcePostFuserInserter = 10;
-
 bool Unset(std::int32_t field) { return field == kJTktUnset; }
 
 }  // namespace
