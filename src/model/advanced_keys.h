@@ -15,6 +15,8 @@ inline constexpr const char* kPagesToPrintToKey = "com.korvo.print.PagesToPrintT
 inline constexpr const char* kAccountingOnKey = "com.korvo.Act.jtkt.On";
 inline constexpr const char* kAccountingUserIDKey = "com.korvo.Act.jtkt.UID";
 inline constexpr const char* kAccountingAccountIDKey = "com.korvo.Act.jtkt.AID";
+// The value of kAccountingOnKey while accounting is on.
+inline constexpr int kAccountingOnValue = 3;
 
 // The Advanced panel's own choices. The booklet image order is 1 right to left, 2 left to right.
 inline constexpr const char* kAdvancedBookletLayoutOrderKey = "com.korvo.print.AdvancedBookletLayoutOrderStr";

@@ -40,6 +40,9 @@ inline constexpr const char* kPadLevelStockKey = "com.korvo.print.PadLevelStock"
 inline constexpr const char* kNoOfPadsKey = "com.korvo.print.NoOfPads";
 inline constexpr const char* kPagesPerPadsKey = "com.korvo.print.PagesPerPads";
 inline constexpr const char* kPadBackCoverKey = "com.korvo.print.PadBackCover";
+// The pad types kPadBackCoverKey holds, as the menu words them.
+inline constexpr const char* kPadNoBackCover = "No Back Cover";
+inline constexpr const char* kPadBlankBackCover = "Blank Back Cover";
 
 // Members of the job type dictionary.
 inline constexpr const char* kJobTypeJobTypeKey = "JobType";

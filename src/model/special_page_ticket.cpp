@@ -74,11 +74,15 @@ ExceptionPage::ExceptionPage(const platform::PlistDict& dict) : SpecialPage(dict
   if (const platform::PlistDict* shift = FindDictionary(dict, kImageShiftOptionsPageKey)) imageShift_.fromTicket(*shift);
   ReadChecked(dict, kEndPageKey, endPage_, InRange(0, INT32_MAX));
   colorOptions_.fromTicket(FindDictionary(dict, kFullColorOptionsPageKey));
-  ReadChecked(dict, kHalftoneScreenKey, halftoneScreen_, OneOf({6, 7, 8, 11, 12, 14}));
+  // Any screen the printer has a word for (a job ticket may name more than the menu offers).
+  ReadChecked(dict, kHalftoneScreenKey, halftoneScreen_, [](std::int32_t v) {
+    return v == kPrinterDefault || (v >= 1 && v <= 47) || v == 51;
+  });
   ReadChecked(dict, kAntialiasingKey, antialiasing_, OneOf({1, 2}));
   ReadChecked(dict, kOutputColorKey, outputColor_, OneOf({1, 2}));
   ReadChecked(dict, kSidesImagedKey, plex_, OneOf({1, 2, 3}));
-  ReadChecked(dict, kLightenDarkenKey, lightenDarken_, OneOf({-5, -4, -3, -2, -1, 0, 1, 2, 3, 4, 5}));
+  // The printer takes any darkness step, beyond the menu's -5 to 5 too.
+  ReadChecked(dict, kLightenDarkenKey, lightenDarken_, [](std::int32_t) { return true; });
 }
 
 platform::PlistDict ExceptionPage::asTicket() const {

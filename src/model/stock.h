@@ -25,6 +25,10 @@ inline constexpr std::int32_t kStockTypeOrdered = 6;
 inline constexpr std::int32_t kStockTypeCustom = 7;
 inline constexpr std::int32_t kStockTypeLabels = 9;
 inline constexpr std::int32_t kStockTypeRecycled = 10;
+inline constexpr std::int32_t kStockTypeLetterhead = 14;
+inline constexpr std::int32_t kStockTypeSystemDefault = 23;
+// The paper source of the post-fuser inserter.
+inline constexpr std::int32_t kStockSourcePostFuserInserter = 10;
 inline constexpr std::int32_t kStockNotPunched = 1;
 inline constexpr std::int32_t kStockPunched = 2;  // with this many holes:
 inline constexpr std::int32_t kStockPunchedHoleCount = 3;

@@ -128,7 +128,7 @@ TEST_F(ReaderHostile, OutOfRangeNumbersAreDroppedOneByOneWithAnError) {
   for (const char* what : {"<media-order-count> 300 is out of range", "<media-weight-metric> \"5000\" is out of range",
                            "<adjust-bw-darkness-value> \"99999999999\" is out of range",
                            "<value> \"0\" is out of range", "<x-side2-image-shift> \"-2147483649\" is out of range",
-                           "an insert needs a page number and a count of at least 1",
+                           "an insert needs a page number of at least 0 and a count of at least 1",
                            "the page range is not 1 <= lower <= upper"})
     EXPECT_NE(err.find(what), std::string::npos) << what << "\n" << err;
   EXPECT_EQ(Count(err, "ERROR: hostile.xml: line "), 7) << err;

@@ -25,8 +25,7 @@ std::string FrontCover(const PlistDict& ticket, int coverMode) {
   return WrittenByDefaultOutput([&] { WriteJTKTFrontCover(&ticket, coverMode); });
 }
 
-// Covers of every kind (the cover model takes only sides 1 to 4; anything else is its default,
-// blank), inserts with their defaults, exception ranges (ranges no list could hold are left out,
+// Covers of every kind (sides other than 1 to 4 are no cover), inserts with their defaults, exception ranges (ranges no list could hold are left out,
 // and with them the whole set), pads and the job's image shift with nothing set.
 TEST(JTktSpecialPages, EachPartMatchesTheGoldenFile) {
   const auto front = [](PlistDict cover) { return PlistDict{{kFrontCoverKey, std::move(cover)}}; };

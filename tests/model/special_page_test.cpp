@@ -50,13 +50,16 @@ TEST(SpecialPage, ExceptionRangeWritesOnlyWhatIsSet) {
   EXPECT_EQ(back.halftoneScreen(), 14);
 }
 
+// A screen the printer has no word for (48) is ignored; one the menu lacks but the printer names
+// (9, "300-lpi") is kept, and so is any darkness step.
 TEST(SpecialPage, ValuesNoMenuHoldsAreIgnored) {
-  PlistDict dict{{"StartPage", 1},     {"EndPage", 2},     {"SidesImaged", 9},  {"HalftoneScreen", 9},
+  PlistDict dict{{"StartPage", 1},     {"EndPage", 2},     {"SidesImaged", 9},  {"HalftoneScreen", 48},
                  {"LightenDarken", 6}, {"Antialiasing", "on"}, {"OutputColor", 2}};
   ExceptionPage page(dict);
   EXPECT_EQ(page.plex(), kPrinterDefault);
   EXPECT_EQ(page.halftoneScreen(), kPrinterDefault);
-  EXPECT_EQ(page.lightenDarken(), kPrinterDefault);
+  EXPECT_EQ(page.lightenDarken(), 6);
+  EXPECT_EQ(ExceptionPage(PlistDict{{"StartPage", 1}, {"EndPage", 2}, {"HalftoneScreen", 9}}).halftoneScreen(), 9);
   EXPECT_EQ(page.antialiasing(), kPrinterDefault);
   EXPECT_EQ(page.outputColor(), 2);
   EXPECT_EQ(Insert(PlistDict{{"Quantity", 0}}).quantity(), 1);

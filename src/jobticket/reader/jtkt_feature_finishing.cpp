@@ -28,6 +28,10 @@ struct FinishingFeature {
   const char* keys[3];
   const FinishingValue* values;
   std::size_t count;
+  // The finishing option a value of this feature stands for on its own (0: none), and whether a
+  // feature the file does not give still stores its default.
+  std::int32_t option = 0;
+  bool defaultWhenAbsent = true;
 };
 
 constexpr FinishingValue kStaples[] = {
@@ -41,6 +45,7 @@ constexpr FinishingValue kFolds[] = {
 constexpr FinishingValue kPunchLocations[] = {{"Left", 0, 32}, {"Top", 0, 33}, {"Bottom", 0, 34}, {"Right", 0, 35}};
 constexpr FinishingValue kPunchCounts[] = {{"Two", 0, 3}, {"Three", 0, 4}, {"Four", 0, 5}};
 constexpr FinishingValue kBinds[] = {{"Left", 0, 15}, {"Right", 0, 16}};
+constexpr FinishingValue kCoilPunches[] = {{"Coil255", 0, 255}, {"Coil257", 0, 257}};
 
 constexpr FinishingFeature kFinishingFeatures[] = {
     {"FinishingStaple", {kFinishingStaple1ValueKey, kFinishingStaple2ValueKey, kFinishingStapleCenterValueKey},
@@ -49,6 +54,8 @@ constexpr FinishingFeature kFinishingFeatures[] = {
     {"FinishingPunchLocation", {kFinishingHolePunchValueKey, nullptr, nullptr}, kPunchLocations, std::size(kPunchLocations)},
     {"FinishingPunchCount", {kFinishingHolePunchOptionsKey, nullptr, nullptr}, kPunchCounts, std::size(kPunchCounts)},
     {"FinishingBind", {kFinishingBindValueKey, nullptr, nullptr}, kBinds, std::size(kBinds)},
+    {"FinishingCoilPunch", {kFinishingCoilPunchValueKey, nullptr, nullptr}, kCoilPunches, std::size(kCoilPunches),
+     kFinishingCoilPunch, false},
 };
 
 // Calls take(keyword name) for each value of the set at path that converts through the feature.
@@ -89,6 +96,8 @@ void JTKTImportFinishing(std::string_view id, const PlistDict* feature, const JT
       if (custom) {
         JTKTStore(context, JTKTTarget::Ticket, kFinishingCustomKey, PlistValue(""));
         JTKTStore(context, JTKTTarget::Ticket, kFinishingOptionsKey, PlistValue(std::int32_t{kFinishingCustom}));
+      } else if (keyword == "None") {
+        JTKTStore(context, JTKTTarget::Ticket, kFinishingOptionsKey, PlistValue(std::int32_t{kFinishingNone}));
       } else if (keyword == "SBM") {
         JTKTStore(context, JTKTTarget::Ticket, kFinishingOptionsKey, PlistValue(std::int32_t{kFinishingSignatureBooklet}));
       }
@@ -107,7 +116,8 @@ void JTKTImportFinishing(std::string_view id, const PlistDict* feature, const JT
       }
     });
     for (int slot = 0; slot < 3; ++slot)
-      if (f.keys[slot] != nullptr) Put(context, read[slot], f.keys[slot], values[slot]);
+      if (f.keys[slot] != nullptr && (read[slot] || f.defaultWhenAbsent)) Put(context, read[slot], f.keys[slot], values[slot]);
+    if (f.option != 0 && read[0]) JTKTStore(context, JTKTTarget::Ticket, kFinishingOptionsKey, PlistValue(f.option));
   }
 }
 

@@ -10,10 +10,13 @@ const JTKTKeywordMap JTKTHighlightMappingAlgorithmMap[] = {
 const JTKTKeywordMap JTKTHighlightMappingColorMap[] = {
     {"PrinterDefault", kPrinterDefault}, {"Red", 1}, {"Green", 2}, {"Blue", 3}, {"Cyan", 4}, {"Magenta", 5},
     {"Yellow", 6}, {"Cardinal", 7}, {"RoyalBlue", 8}, {"Black", 9}, {"Ruby", 10}, {"Violet", 11}, {"Brown", 12},
-    {"Custom", 13}, {nullptr, 0}};
+    {"Custom", 13}, {"UseLoaded", 14}, {nullptr, 0}};
 const JTKTKeywordMap JTKTHighlightPrintingColorMap[] = {
     {"PrinterDefault", kPrinterDefault}, {"Red", 1}, {"Green", 2}, {"Blue", 3}, {"RoyalBlue", 8},
-    {"UseLoaded", 14}, {nullptr, 0}};
+    {"UseLoaded", 14},
+    // Every other colour the writer names.
+    {"Cyan", 4}, {"Magenta", 5}, {"Yellow", 6}, {"Cardinal", 7}, {"Ruby", 10}, {"Violet", 11}, {"Brown", 12},
+    {"Custom", 13}, {nullptr, 0}};
 const JTKTKeywordMap JTKTDarknessEmulationMap[] = {{"PrinterDefault", 1}, {"Disabled", 2}, {"Enabled", 3}, {nullptr, 0}};
 const JTKTKeywordMap JTKTOutputOrderMap[] = {{"PrinterDefault", 1}, {"FaceUp", 4}, {"FaceUpReverse", 3},
                                              {"FaceDown", 2}, {"FaceDownReverse", 5}, {nullptr, 0}};
@@ -26,7 +29,7 @@ const JTKTKeywordMap JTKTDestinationProfileMap[] = {
     {"PrinterDefault", kPrinterDefault}, {"SystemSpecified", 1}, {nullptr, 0}};
 const JTKTKeywordMap JTKTRGBSourceProfileMap[] = {
     {"PrinterDefault", kPrinterDefault}, {"KorvoRGB", 1}, {"KorvoRGBGamma1", 2}, {"AdobeRGB", 6}, {"sRGB", 4},
-    {nullptr, 0}};
+    {"Smpte240m", 3}, {nullptr, 0}};
 const JTKTKeywordMap JTKTCMYKSourceProfileMap[] = {
     {"PrinterDefault", kPrinterDefault}, {"Commercial", 14}, {"FOGRAGlossCoated", 4}, {"FOGRAMatteCoated", 5},
     {"FOGRAUncoated", 6}, {"FOGRAWebOffset", 12}, {"FOGRAPlus", 13}, {"JapanColor2001Plus", 7},

@@ -15,15 +15,8 @@ using platform::PlistValue;
 
 namespace {
 
-// Runs every feature inside one page's element.
-void ImportPage(const JTKTImportFeatureContext& job, xmlNodePtr pageElement, JobContext scope, PlistDict& page) {
-  JTKTImportFeatureContext context = job;
-  context.node = pageElement->children;
-  context.dictionary = &page;
-  context.scope = scope;
-  if (context.features == nullptr) return;
-  for (const PlistDict* feature : *context.features) JTKTImportFeature(feature, context);
-}
+// Any value outside the four printed-sides choices is written as no cover.
+constexpr std::int32_t kCoverSidesNoCover = 0;
 
 void LogPageError(const JTKTImportFeatureContext& context, xmlNodePtr element, const char* what) {
   JTKTImportError("%s: line %ld: %s; the page is not imported", JTKTFileName(context).c_str(), xmlGetLineNo(element),
@@ -42,7 +35,7 @@ void ImportPageSet(const JTKTImportFeatureContext& context, const char* path, Jo
     if (element->type != XML_ELEMENT_NODE) continue;
     std::optional<PlistDict> page = describe(element);
     if (!page) continue;
-    ImportPage(context, element, scope, *page);
+    JTKTImportPageElement(context, element, scope, *page);
     pages.emplace_back(std::move(*page));
   }
   if (first != nullptr)
@@ -56,6 +49,15 @@ std::optional<std::int32_t> Integer(const JTKTImportFeatureContext& context, xml
 }
 
 }  // namespace
+
+void JTKTImportPageElement(const JTKTImportFeatureContext& job, xmlNodePtr pageElement, JobContext scope, PlistDict& page) {
+  JTKTImportFeatureContext context = job;
+  context.node = pageElement->children;
+  context.dictionary = &page;
+  context.scope = scope;
+  if (context.features == nullptr) return;
+  for (const PlistDict* feature : *context.features) JTKTImportFeature(feature, context);
+}
 
 void JTKTImportPageExceptions(const JTKTImportFeatureContext& context) {
   ImportPageSet(context, ".page-overrides.value", kJobContextException, kExceptionListKey,
@@ -77,8 +79,9 @@ void JTKTImportPageInserts(const JTKTImportFeatureContext& context) {
                   const std::optional<std::int32_t> after = Integer(context, element, ".insert-after-page-number");
                   const std::optional<std::int32_t> count = Integer(context, element, ".insert-count");
                   if (!after || !count) return std::nullopt;
-                  if (*after < 1 || *count < 1) {
-                    LogPageError(context, element, "an insert needs a page number and a count of at least 1");
+                  // Page 0 is before the first page: an insert there opens the job.
+                  if (*after < 0 || *count < 1) {
+                    LogPageError(context, element, "an insert needs a page number of at least 0 and a count of at least 1");
                     return std::nullopt;
                   }
                   return PlistDict{{special_page_keys::kStartPageKey, *after}, {special_page_keys::kQuantityKey, *count}};
@@ -93,10 +96,11 @@ void JTKTImportCover(bool front, const JTKTImportFeatureContext& context) {
   PlistValue& slot = (*context.dictionary)[front ? kFrontCoverKey : kBackCoverKey];
   if (slot.asDictionary() == nullptr) slot = PlistDict{};
   PlistDict& page = *slot.asDictionary();
-  ImportPage(context, element, kJobContextCover, page);
+  JTKTImportPageElement(context, element, kJobContextCover, page);
   if (xmlNodePtr type = JTKTImportGetNode(element->children, ".cover-type")) {
     const std::optional<std::string> text = JTKTImportNodeText(type);
     std::int32_t sides = 1;
+    if (text == "no-cover") sides = kCoverSidesNoCover;
     if (text == "print-front") sides = 2;
     if (text == "print-back") sides = 3;
     if (text == "print-both") sides = 4;

@@ -20,6 +20,7 @@ using platform::PlistValue;
 namespace {
 
 constexpr std::int32_t kMaximumModulus = 254;
+constexpr const char* kLetterHead = "letter-head";
 // Hundredths of a millimetre in a point.
 constexpr double kHmmPerPoint = 3.5277777777777777 * 10;
 
@@ -110,6 +111,10 @@ void JTKTImportStockType(const PlistDict* feature, const JTKTImportFeatureContex
       type = kStockTypeCustom;
       customType = *value->asString();
       fromFile = true;
+    } else if (std::string_view(syntaxClass) == kKFSNameClass && !JTKTImportNodeText(element)) {
+      // A custom type the user gave no name.
+      type = kStockTypeCustom;
+      fromFile = true;
     }
     xmlNodePtr count = Media(context, "media-order-count");
     if (count != nullptr && std::string_view(JTKTImportGetNodeSyntax(count)) == kKFSNumberClass) {
@@ -123,11 +128,19 @@ void JTKTImportStockType(const PlistDict* feature, const JTKTImportFeatureContex
         fromFile = true;
       }
     }
+  } else if (xmlNodePtr count = Media(context, "media-order-count")) {
+    // Sets without a named type: the system-default type, which the writer names no further.
+    if (const std::optional<std::int32_t> sets = JTKTImportNodeInteger(count, JTKTFileName(context));
+        sets && *sets >= 1 && *sets <= kMaximumModulus) {
+      type = kStockTypeSystemDefault;
+      modulus = *sets;
+      fromFile = true;
+    }
   } else if (Media(context, "media-recycled") != nullptr) {
     type = kStockTypeRecycled;
     fromFile = true;
-  } else if (Media(context, "media-pre-printed") != nullptr) {
-    type = kStockTypePrePrinted;
+  } else if (xmlNodePtr printed = Media(context, "media-pre-printed")) {
+    type = JTKTImportNodeText(printed) == kLetterHead ? kStockTypeLetterhead : kStockTypePrePrinted;
     fromFile = true;
   }
   Put(context, fromFile, stock_keys::kTypeKey, PlistValue(type));
@@ -164,4 +177,25 @@ void JTKTImportStockCoating(const PlistDict*, const JTKTImportFeatureContext& co
   const bool fromFile = front.has_value() || back.has_value();
   Put(context, fromFile, stock_keys::kSidesCoatedKey, PlistValue(sides));
   Put(context, fromFile, stock_keys::kCoatingTypeKey, PlistValue(type));
+}
+
+// Paper fed from the post-fuser inserter is named by its source alone.
+void JTKTImportStockSource(const PlistDict* feature, const JTKTImportFeatureContext& context) {
+  xmlNodePtr element = JTKTImportGetNode(context.node, ".media");
+  if (element == nullptr) return;
+  const char* syntaxClass = JTKTImportGetNodeSyntax(element);
+  const std::optional<PlistValue> value = JTKTImportNodeValue(element, syntaxClass, KFSGetFeatureSyntax(feature, syntaxClass), JTKTFileName(context));
+  if (value && value->asString() != nullptr && *value->asString() == "PostFuserInserter")
+    JTKTStore(context, JTKTTarget::Stock, stock_keys::kSourceKey, PlistValue(kStockSourcePostFuserInserter));
+}
+
+// A stock known by its library name alone.
+void JTKTImportStockMediaKey(const PlistDict* feature, const JTKTImportFeatureContext& context) {
+  xmlNodePtr element = Media(context, "media-key");
+  if (element == nullptr) return;
+  const char* syntaxClass = JTKTImportGetNodeSyntax(element);
+  const std::optional<PlistValue> name = JTKTImportNodeValue(element, syntaxClass, KFSGetFeatureSyntax(feature, syntaxClass), JTKTFileName(context));
+  if (!name || name->asString() == nullptr) return;
+  JTKTStore(context, JTKTTarget::Stock, stock_keys::kCustomNameKey, *name);
+  JTKTStore(context, JTKTTarget::Stock, stock_keys::kCustomNameOnlyKey, PlistValue(true));
 }

@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <iterator>
 #include <map>
+#include <optional>
+#include <string>
 
 #include "jobticket/reader/jtkt_import_context.h"
+#include "jobticket/reader/jtkt_import_node.h"
 #include "jobticket/writer/jtkt_color.h"
 #include "jobticket/writer/jtkt_finishing.h"
 #include "jobticket/writer/jtkt_job_attributes.h"
@@ -17,6 +20,7 @@
 #include "model/special_page_keys.h"
 #include "model/stock_keys.h"
 #include "vocabulary/device_profile.h"
+#include "vocabulary/printer_default.h"
 
 using platform::PlistDict;
 using platform::PlistValue;
@@ -34,7 +38,8 @@ struct Keys {
 };
 
 // What a value read from the file (not a profile default) also sets.
-enum class Also { Nothing, SavedJobNameGiven, SubsetsEnabled, FormsJob, ExistingForm, FormShift, ImageShift };
+enum class Also { Nothing, SavedJobNameGiven, SubsetsEnabled, FormsJob, ExistingForm, FormShift, ImageShift, ColorName,
+                  SaveFormat };
 
 struct OneToOneRow {
   const char* id;
@@ -49,6 +54,8 @@ struct OneToOneRow {
 };
 
 constexpr const char* kJobTypeMember = "JobType";
+constexpr std::int32_t kStockColorCustom = 10;
+constexpr std::int32_t kStockColorOther = 14;
 constexpr const char* kUseJobNameMember = "UseJobName";
 
 // The saved-job elements, inside the save disposition's first save-info value.
@@ -60,14 +67,16 @@ const OneToOneRow kOneToOneRows[] = {
     {"Duplex", ".sides", T::Ticket, {kFinishingDuplexKey, special_page_keys::kSidesImagedKey}, JTKTSidesMap, {}, {}},
     {"OutputDestination", ".output-bin", T::Ticket, {kFinishingOutputDestinationKey}, JTKTOutputDestinationMap, {}, {}},
     {"StockWeight", ".media-col.media-weight-metric", T::Stock, {stock_keys::kWeightKey}, JTKTMediaWeightMetricMap, {stock_keys::kWeightKey}, {}},
-    {"StockColor", ".media-col.media-color", T::Stock, {stock_keys::kColorKey}, JTKTMediaColorMap, {}, {stock_keys::kCustomColorKey}},
+    {"StockColor", ".media-col.media-color", T::Stock, {stock_keys::kColorKey}, JTKTMediaColorMap, {}, {stock_keys::kCustomColorKey},
+     Also::ColorName},
     {"StockGrain", ".media-col.media-grain", T::Stock, {stock_keys::kGrainKey}, JTKTMediaGrainMap, {}, {}},
     {"StockFinish", ".media-col.media-tooth", T::Stock, {stock_keys::kFinishKey}, JTKTMediaFinishMap, {}, {}},
     {"SaveJob", ".job-save-disposition.save-disposition", T::JobType, {kJobTypeMember}, JTKTJobTypeMap, {}, {}},
     // The writer puts a held job's element beside the others, not inside a save disposition.
     {"HoldJob", ".job-save-disposition.job-hold-until", T::JobType, {kJobTypeMember}, JTKTJobTypeMap, {}, {},
      Also::Nothing, ".job-hold-until"},
-    {"SaveJobFormat", SAVE_INFO "save-document-format", T::JobType, {kJobTypeMediaTypeKey}, JTKTSaveFormatMap, {}, {}},
+    {"SaveJobFormat", SAVE_INFO "save-document-format", T::JobType, {kJobTypeMediaTypeKey}, JTKTSaveFormatMap, {}, {},
+     Also::SaveFormat},
     {"SaveJobLocation", SAVE_INFO "save-location", T::JobType, {}, nullptr, {}, {kJobTypeSavedJobLocationKey}},
     {"SaveJobName", SAVE_INFO "save-name", T::JobType, {}, nullptr, {}, {kJobTypeSavedJobNameKey}, Also::SavedJobNameGiven},
     {"SlipSheets", ".separator-sheets.separator-sheets-type", T::Ticket, {kFinishingSlipSheetKey}, JTKTSlipSheetMap, {}, {}},
@@ -91,10 +100,6 @@ const OneToOneRow kOneToOneRows[] = {
     {"AdditionalNotes", ".job-accounting-data", T::Ticket, {}, nullptr, {}, {kJobNotesAdditionalInfoKey}},
     {"JobName", ".job-name", T::Ticket, {}, nullptr, {}, {kJobNotesJobNameKey}},
     {"SenderName", ".requesting-user-name", T::Ticket, {}, nullptr, {}, {kJobNotesSenderNameKey}},
-    {"HighlightPrintingColor", ".highlight-colorant", T::Highlight, {"HiglightPrintingColor"}, JTKTHighlightPrintingColorMap, {}, {}},
-    {"HighlightMappingColor", ".highlight-map-color", T::Highlight, {"HighlightMappingColor"}, JTKTHighlightMappingColorMap, {}, {}},
-    {"HighlightMappingAlgorithm", ".highlight-map", T::Highlight, {"HighlightMappingAlgorithm"}, JTKTHighlightMappingAlgorithmMap, {}, {}},
-    {"HighlightMismatchAction", ".highlight-colorant-mismatch", T::Highlight, {"HighlightMismatchAction"}, JTKTHighlightMismatchMap, {}, {}},
     {"ColorTRC", ".trc.trc-name", T::FullColor, {}, nullptr, {}, {"FCTRC"}},
     {"ColorOutputGraphicRendering", ".rendering-intent-graphics", T::FullColor, {"GraphicRendering"}, JTKTRenderingIntentMap, {}, {}},
     {"ColorOutputImageRendering", ".rendering-intent-images", T::FullColor, {"ImageRendering"}, JTKTRenderingIntentMap, {}, {}},
@@ -136,23 +141,62 @@ const OneToOneRow kOneToOneRows[] = {
 #undef SAVE_INFO
 #undef FORMS_COL
 
+// The file gives shifts in hundredths of a millimetre. Tenths of a millimetre always make whole
+// tens of them; hundredths of an inch seldom do, all four at once. So the unit the shifts left
+// in is told by their last digits, and the dialog shows them in it again.
+void StoreImageShiftUnit(const JTKTImportFeatureContext& context) {
+  PlistDict* shift = JTKTTargetDictionary(context, T::ImageShift);
+  if (shift == nullptr) return;
+  bool tenths = true;
+  for (const char* key : {kImageShiftX1Key, kImageShiftY1Key, kImageShiftX2Key, kImageShiftY2Key}) {
+    const PlistValue* value = platform::PlistDictFind(*shift, key);
+    if (value != nullptr && value->asInteger() != nullptr && *value->asInteger() % 10 != 0) tenths = false;
+  }
+  (*shift)[kImageShiftInchesKey] = PlistValue(tenths ? 0 : 1);
+}
+
 void StoreImplied(Also also, const JTKTImportFeatureContext& context) {
   switch (also) {
     case Also::Nothing: break;
     case Also::SavedJobNameGiven: JTKTStore(context, T::JobType, kUseJobNameMember, PlistValue(false)); break;
     case Also::SubsetsEnabled: JTKTStore(context, T::Ticket, kFinishingOffsetEnableSubsetKey, PlistValue(1)); break;
-    case Also::FormsJob: JTKTStore(context, T::JobType, kJobTypeMember, PlistValue(kJobTypeBackgroundForm)); break;
-    // Merging with an existing form means something only with the form's name.
+    case Also::FormsJob:
+      JTKTStore(context, T::JobType, kJobTypeMember, PlistValue(kJobTypeBackgroundForm));
+      // The file names the form; whether that name was the document's is not said, so it is
+      // kept as the name given.
+      JTKTStore(context, T::BackgroundForms, background_forms_keys::kUseDocumentNameKey, PlistValue(0));
+      break;
+    // Merging with an existing form means something only with the form's name; only a forms job
+    // sends one.
     case Also::ExistingForm:
       JTKTStore(context, T::BackgroundForms, background_forms_keys::kUseExistingFormKey, PlistValue(background_forms_keys::kMergeWithExistingForm));
+      JTKTStore(context, T::JobType, kJobTypeMember, PlistValue(kJobTypeBackgroundForm));
       break;
     // The file's offsets are thousandths of a millimetre already.
     case Also::FormShift: JTKTStore(context, T::BackgroundForms, background_forms_keys::kFullPrecisionKey, PlistValue(true)); break;
     case Also::ImageShift:
       JTKTStore(context, T::ImageShift, kImageShiftFullPrecisionKey, PlistValue(true));
       JTKTStore(context, T::ImageShift, kImageShiftOptionKey, PlistValue(1));
+      StoreImageShiftUnit(context);
       break;
+    case Also::ColorName: case Also::SaveFormat: break;
   }
+}
+
+// Stock colour 14 is sent as the name "other" and 15 to 21 as "custom1" to "custom7"; any other
+// name is the user's own colour (10), kept in "CustomColor". A name refused as read is no colour.
+void StoreColorOfName(const OneToOneRow& row, const JTKTImportFeatureContext& context, bool read) {
+  xmlNodePtr element = JTKTImportGetNode(context.node, row.path);
+  if (element == nullptr || std::string_view(JTKTImportGetNodeSyntax(element)) != kKFSNameClass) return;
+  // An empty name is the user's own colour with no name given.
+  const std::string name = JTKTImportNodeText(element).value_or("");
+  if (!read && !name.empty()) return;
+  if (name.empty()) JTKTStore(context, row.target, stock_keys::kCustomColorKey, PlistValue(name));
+  std::int32_t color = kStockColorCustom;
+  if (name == "other") color = kStockColorOther;
+  for (std::int32_t n = 1; n <= 7; ++n)
+    if (name == "custom" + std::to_string(n)) color = kStockColorOther + n;
+  JTKTStore(context, row.target, stock_keys::kColorKey, PlistValue(color));
 }
 
 void ImportOneToOne(const OneToOneRow& row, const PlistDict* feature, const JTKTImportFeatureContext& context) {
@@ -163,11 +207,16 @@ void ImportOneToOne(const OneToOneRow& row, const PlistDict* feature, const JTKT
   bool read = convert(row.path);
   if (!read && row.otherPath != nullptr) read = convert(row.otherPath);
   if (read) StoreImplied(row.also, context);
+  if (row.also == Also::ColorName) StoreColorOfName(row, context, read);
+  // A saved job the file names without a format asks for none: the printer's default.
+  if (!read && row.also == Also::SaveFormat && JTKTImportGetNode(context.node, ".job-save-disposition.save-info.value"))
+    JTKTStore(context, T::JobType, kJobTypeMediaTypeKey, PlistValue(kPrinterDefault));
 }
 
 // The features with conversions of their own, in the order they are converted.
-enum class Own { StockSize, StockType, StockDescription, StockPunch, StockCoating, Finishing, Offset, Resolution,
-                 TonerSaver, PageExceptions, PageInserts, CoverFront, CoverBack };
+enum class Own { StockSize, StockType, StockDescription, StockPunch, StockCoating, StockSource, StockMediaKey,
+                 Finishing, FinishingTemplate, BookletMaking, Offset, Resolution, TonerSaver, Accounting, PageRanges,
+                 Pads, Highlight, ReadWithHighlight, PageExceptions, PageInserts, CoverFront, CoverBack };
 struct OwnRow {
   const char* id;
   Own conversion;
@@ -175,19 +224,29 @@ struct OwnRow {
 constexpr OwnRow kOwnRows[] = {
     {"StockSize", Own::StockSize},         {"StockType", Own::StockType},
     {"StockDescription", Own::StockDescription}, {"StockPunch", Own::StockPunch},
-    {"StockCoating", Own::StockCoating},   {"FinishingStaple", Own::Finishing},
+    {"StockCoating", Own::StockCoating},   {"StockSource", Own::StockSource},
+    {"StockMediaKey", Own::StockMediaKey}, {"FinishingStaple", Own::Finishing},
     {"FinishingFold", Own::Finishing},     {"FinishingPunchLocation", Own::Finishing},
     {"FinishingPunchCount", Own::Finishing}, {"FinishingBind", Own::Finishing},
     {"FinishingCustom", Own::Finishing},   {"FinishingNone", Own::Finishing},
-    {"FinishingSBM", Own::Finishing},      {"Offset", Own::Offset},
+    {"FinishingSBM", Own::Finishing},      {"FinishingCoilPunch", Own::Finishing},
+    {"FinishingTemplate", Own::FinishingTemplate}, {"BookletMaking", Own::BookletMaking},
+    {"Offset", Own::Offset},
     {"Resolution", Own::Resolution},       {"TonerSaver", Own::TonerSaver},
+    {"Accounting", Own::Accounting},       {"PageRanges", Own::PageRanges},
+    {"PadPrinting", Own::Pads},
+    // The four highlight features are read together, as the groups the writer sends.
+    {"HighlightPrintingColor", Own::Highlight},
+    {"HighlightMappingColor", Own::ReadWithHighlight}, {"HighlightMappingAlgorithm", Own::ReadWithHighlight},
+    {"HighlightMismatchAction", Own::ReadWithHighlight},
     {"PageExceptions", Own::PageExceptions}, {"PageInserts", Own::PageInserts},
     {"CoverFront", Own::CoverFront},       {"CoverBack", Own::CoverBack},
 };
 
 bool IsJobOnly(Own conversion) {
   switch (conversion) {
-    case Own::Finishing: case Own::Offset: case Own::PageExceptions: case Own::PageInserts: case Own::CoverFront:
+    case Own::Finishing: case Own::FinishingTemplate: case Own::BookletMaking: case Own::Offset: case Own::Accounting:
+    case Own::PageRanges: case Own::Pads: case Own::PageExceptions: case Own::PageInserts: case Own::CoverFront:
     case Own::CoverBack:
       return true;
     default: return false;
@@ -204,7 +263,16 @@ void ImportOwn(const OwnRow& row, const PlistDict* feature, JTKTImportFeatureCon
     case Own::StockDescription: JTKTImportStockDescription(feature, context); break;
     case Own::StockPunch: JTKTImportStockPunch(feature, context); break;
     case Own::StockCoating: JTKTImportStockCoating(feature, context); break;
+    case Own::StockSource: JTKTImportStockSource(feature, context); break;
+    case Own::StockMediaKey: JTKTImportStockMediaKey(feature, context); break;
     case Own::Finishing: JTKTImportFinishing(row.id, feature, context); break;
+    case Own::FinishingTemplate: JTKTImportFinishingTemplate(feature, context); break;
+    case Own::BookletMaking: JTKTImportBookletMaking(feature, context); break;
+    case Own::Accounting: JTKTImportAccounting(feature, context); break;
+    case Own::PageRanges: JTKTImportPageRanges(feature, context); break;
+    case Own::Pads: JTKTImportPads(feature, context); break;
+    case Own::Highlight: JTKTImportHighlight(context); break;
+    case Own::ReadWithHighlight: break;
     case Own::Offset: JTKTImportOffset(feature, context); break;
     case Own::Resolution: JTKTImportResolution(feature, context); break;
     case Own::TonerSaver: JTKTImportTonerSaver(feature, context); break;

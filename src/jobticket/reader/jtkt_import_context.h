@@ -69,6 +69,19 @@ void JTKTImportTonerSaver(const platform::PlistDict* feature, const JTKTImportFe
 void JTKTImportPageExceptions(const JTKTImportFeatureContext& context);
 void JTKTImportPageInserts(const JTKTImportFeatureContext& context);
 void JTKTImportCover(bool front, const JTKTImportFeatureContext& context);
+void JTKTImportStockSource(const platform::PlistDict* feature, const JTKTImportFeatureContext& context);
+void JTKTImportStockMediaKey(const platform::PlistDict* feature, const JTKTImportFeatureContext& context);
+void JTKTImportAccounting(const platform::PlistDict* feature, const JTKTImportFeatureContext& context);
+void JTKTImportPageRanges(const platform::PlistDict* feature, const JTKTImportFeatureContext& context);
+void JTKTImportPads(const platform::PlistDict* feature, const JTKTImportFeatureContext& context);
+void JTKTImportFinishingTemplate(const platform::PlistDict* feature, const JTKTImportFeatureContext& context);
+void JTKTImportBookletMaking(const platform::PlistDict* feature, const JTKTImportFeatureContext& context);
+void JTKTImportHighlight(const JTKTImportFeatureContext& context);
+
+// Runs every importable feature inside one element (a special page, a pad's back cover) into
+// page, at scope.
+void JTKTImportPageElement(const JTKTImportFeatureContext& job, xmlNodePtr pageElement, JobContext scope,
+                           platform::PlistDict& page);
 
 // The finishing features: each reads every value of the file's finishing set.
 bool JTKTIsFinishingFeature(std::string_view id);

@@ -14,8 +14,6 @@ namespace {
 
 // The controller keeps an identifier in 79 bytes.
 constexpr std::size_t kAccountingIdentifierBytes = 79;
-// Accounting is on when the accounting component stores this value.
-constexpr std::int32_t kAccountingEnabled = 3;
 
 std::string Identifier(const platform::PlistDict* ticket, const char* key) {
   const std::string* text = JTktString(ticket, key);
@@ -34,7 +32,7 @@ void WriteJTKTAccounting(const platform::PlistDict* ticket) {
   std::int32_t on = 0;
   ReadInteger(ticket, kAccountingOnKey, on);
   JTktDebug("DEBUG: Found accounting key: %ld\n", static_cast<long>(on));
-  if (on != kAccountingEnabled) return;
+  if (on != kAccountingOnValue) return;
   JTktDebug("DEBUG: Accounting is enabled\n");
   const std::string userId = Identifier(ticket, kAccountingUserIDKey);
   const std::string accountId = Identifier(ticket, kAccountingAccountIDKey);

@@ -5,6 +5,7 @@
 #include "jobticket/writer/jtkt_special_pages.h"
 #include "jobticket/writer/jtkt_ticket_read.h"
 #include "model/job_level_stock.h"
+#include "model/special_page_keys.h"
 #include "model/special_pages_ticket.h"
 #include "platform/status.h"
 
@@ -16,10 +17,13 @@ constexpr std::string_view kCoverTypes[] = {"no-cover", "print-none", "print-fro
 constexpr int kCoverPrintNone = 1;
 constexpr int kCoverPrintBoth = 4;
 
-// A cover's sides (1 blank or pre-printed to 4 both sides) are the cover types 1 to 4. In cover
-// mode only print-none and print-both remain.
-int CoverType(const Cover& cover, int coverMode) {
-  const std::int32_t sides = cover.sidesImaged();
+// A cover's sides (1 blank or pre-printed to 4 both sides) are the cover types 1 to 4; any other
+// stored value is no cover. Read from the dictionary itself: the Cover record keeps only the
+// menu's four values. In cover mode only print-none and print-both remain.
+int CoverType(const PlistDict& dictionary, int coverMode) {
+  std::int32_t sides = 1;
+  if (JTktHas(&dictionary, special_page_keys::kSidesImagedKey))
+    sides = JTktSetting(&dictionary, special_page_keys::kSidesImagedKey).value_or(0);
   const int type = sides >= 1 && sides <= 4 ? static_cast<int>(sides) : 0;
   return coverMode != 0 && type != kCoverPrintBoth ? kCoverPrintNone : type;
 }
@@ -30,8 +34,8 @@ void WriteCover(const PlistDict* ticket, const char* key, int which, int coverMo
   Cover cover(*dictionary);
   if (booklet) TakeJobSizeForBooklet(ticket, cover.stock());
   _MEDIADATA media;
-  FillMediaData(&media, cover.stock());
-  WriteJTktCovers(&jtkt_ofp.context, which, CoverType(cover, coverMode), &media);
+  FillMediaData(&media, cover.stock(), JTktDictionary(dictionary, special_page_keys::kStockKey));
+  WriteJTktCovers(&jtkt_ofp.context, which, CoverType(*dictionary, coverMode), &media);
 }
 
 }  // namespace
@@ -112,7 +116,7 @@ void WriteJTKTInserts(const PlistDict* ticket) {
     started = true;
     const Insert insert(*dictionary);
     _MEDIADATA media;
-    FillMediaData(&media, insert.stock());
+    FillMediaData(&media, insert.stock(), JTktDictionary(dictionary, special_page_keys::kStockKey));
     WriteJTktInserts(&jtkt_ofp.context, insert.startPage(), insert.quantity(), &media);
   }
   if (started) WriteJTktSpecialPagesEnd(&jtkt_ofp.context, kJTktInsertSheets);

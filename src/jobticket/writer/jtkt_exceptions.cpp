@@ -6,6 +6,7 @@
 #include "jobticket/writer/jtkt_image_shift.h"
 #include "jobticket/writer/jtkt_special_pages.h"
 #include "jobticket/writer/jtkt_ticket_read.h"
+#include "model/special_page_keys.h"
 #include "model/special_pages_ticket.h"
 #include "platform/status.h"
 
@@ -93,7 +94,7 @@ void WriteJTKTExceptions(const PlistDict* ticket) {
     _PAGEDATA page;
     FillPageRecord(page, *range, *dictionary);
     _MEDIADATA media;
-    FillMediaData(&media, range->stock());
+    FillMediaData(&media, range->stock(), JTktDictionary(dictionary, special_page_keys::kStockKey));
     WriteJTktPageExceptions(&jtkt_ofp.context, &page, &media);
     FinalizePageData(&page);
   }

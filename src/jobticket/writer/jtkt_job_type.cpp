@@ -36,7 +36,10 @@ std::int32_t FillJobType(const PlistDict* dict) {
   }
 }
 
+// A missing format is single-page TIFF; the printer-default sentinel (the panel's default) asks
+// for no format at all.
 std::int32_t FillMimeMediaType(const PlistDict* dict) {
+  if (JTktHas(dict, kJobTypeMediaTypeKey) && !JTktSetting(dict, kJobTypeMediaTypeKey)) return -1;
   const std::int32_t stored = JTktSetting(dict, kJobTypeMediaTypeKey).value_or(1);
   return stored >= 1 && stored <= 5 ? stored - 1 : -1;
 }

@@ -78,11 +78,16 @@ extern int Orientation;
 void FillMediaData(_MEDIADATA* record, const platform::PlistDict* stock, int coverFlag);
 // The same from a Stock, for callers that hold one (a cover given the job's size, say).
 void FillMediaData(_MEDIADATA* record, const Stock& stock);
+// The same, with the dictionary the Stock was read from (may be null) for what the Stock does not
+// keep: the order count of every type, the dimensions of a size no row knows, and a
+// "CustomNameOnly" that is present but false.
+void FillMediaData(_MEDIADATA* record, const Stock& stock, const platform::PlistDict* dictionary);
 
 // The conversions FillMediaData runs, each for its own fields. The single-property ones set a
 // field only while it is still not set, so what the type implies wins over the stock's own value.
 void FillMediaSource(_MEDIADATA* record, const Stock& stock);
 void FillMediaSize(_MEDIADATA* record, const Stock& stock);
+void FillMediaSize(_MEDIADATA* record, const Stock& stock, const platform::PlistDict* dictionary);
 void FillMediaColor(_MEDIADATA* record, const Stock& stock);
 void FillMediaType(_MEDIADATA* record, const Stock& stock);
 void FillMediaWeight(_MEDIADATA* record, const Stock& stock);

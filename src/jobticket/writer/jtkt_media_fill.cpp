@@ -2,10 +2,9 @@
 #include "jobticket/writer/jtkt_media.h"
 #include "jobticket/writer/jtkt_ticket_read.h"
 #include "model/job_level_stock.h"
+#include "model/stock_keys.h"
 
 namespace {
-
-constexpr std::int32_t kStockSourcePostFuserInserter = 10;
 
 bool Unset(std::int32_t field) { return field == kJTktUnset; }
 
@@ -13,24 +12,31 @@ bool Unset(std::int32_t field) { return field == kJTktUnset; }
 
 void FillMediaData(_MEDIADATA* record, const platform::PlistDict* stock, int) {
   if (record == nullptr) return;
-  FillMediaData(record, Stock(stock));
+  FillMediaData(record, Stock(stock), stock);
 }
 
-void FillMediaData(_MEDIADATA* record, const Stock& stock) {
+void FillMediaData(_MEDIADATA* record, const Stock& stock) { FillMediaData(record, stock, nullptr); }
+
+void FillMediaData(_MEDIADATA* record, const Stock& stock, const platform::PlistDict* dictionary) {
   if (record == nullptr) return;
   *record = _MEDIADATA{};
   // Paper from the post-fuser inserter is named by where it comes from; nothing else about it
   // reaches the printer. Paper from any other source is described like all paper.
   FillMediaSource(record, stock);
   if (!Unset(record->source)) return;
-  // A stock known only by its library name is sent as that name and nothing more.
-  if (stock.customNameOnly()) {
-    if (!stock.customName().empty()) record->mediaKey = stock.customName();
+  // A stock known only by its library name is sent as that name and nothing more. A dictionary
+  // that speaks of the name at all (even to say false) describes no paper of its own.
+  if (stock.customNameOnly() || JTktHas(dictionary, stock_keys::kCustomNameOnlyKey)) {
+    if (stock.customNameOnly() && !stock.customName().empty()) record->mediaKey = stock.customName();
     return;
   }
-  FillMediaSize(record, stock);
+  FillMediaSize(record, stock, dictionary);
   FillMediaColor(record, stock);
   FillMediaType(record, stock);
+  // The record keeps a modulus only for the types whose sets it knows; the order count belongs to
+  // every type the printer counts in sets, so it is taken from the dictionary itself.
+  if (const std::optional<std::int32_t> modulus = JTktSetting(dictionary, stock_keys::kModulusKey))
+    record->orderCount = *modulus;
   FillMediaWeight(record, stock);
   FillMediaPunched(record, stock);
   FillMediaDescription(record, stock);

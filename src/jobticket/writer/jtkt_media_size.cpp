@@ -1,6 +1,8 @@
 // The stock's size as media dimensions: from the size table, from the stock's own dimensions for
 // a custom size, or, for a stock that names no size, from the page geometry a host set.
 #include "jobticket/writer/jtkt_media.h"
+#include "jobticket/writer/jtkt_ticket_read.h"
+#include "model/stock_keys.h"
 #include "model/stock_sizes.h"
 #include "vocabulary/setting_map.h"
 
@@ -37,13 +39,18 @@ void FillFromPageGeometry(_MEDIADATA* record) {
 
 }  // namespace
 
-void FillMediaSize(_MEDIADATA* record, const Stock& stock) {
+void FillMediaSize(_MEDIADATA* record, const Stock& stock) { FillMediaSize(record, stock, nullptr); }
+
+void FillMediaSize(_MEDIADATA* record, const Stock& stock, const platform::PlistDict* dictionary) {
   std::int32_t width = 0;
   std::int32_t length = 0;
   // The printer-default size is no row to look up: the stock's own dimensions, if any, apply.
+  // The record keeps them only beside the custom size; a size no row knows has them too.
   const bool found = stock.size() != kPrinterDefault && GetStockDimensionsForSize(stock.size(), width, length);
-  if (!found || width == 0) width = stock.width();
-  if (length == 0) length = stock.length();
+  if (!found || width == 0)
+    width = stock.width() != kPrinterDefault ? stock.width() : JTktSetting(dictionary, stock_keys::kWidthKey).value_or(0);
+  if (length == 0)
+    length = stock.length() != kPrinterDefault ? stock.length() : JTktSetting(dictionary, stock_keys::kLengthKey).value_or(0);
   if (IsDimension(width) && IsDimension(length)) {
     record->xDimension = static_cast<std::uint32_t>(width);
     record->yDimension = static_cast<std::uint32_t>(length);

@@ -4,20 +4,14 @@
 #include "jobticket/writer/jtkt_fragment.h"
 #include "jobticket/writer/jtkt_special_pages.h"
 #include "jobticket/writer/jtkt_ticket_read.h"
+#include "model/paper_output_keys.h"
 #include "platform/status.h"
-
-namespace {
-
-constexpr const char* kNoBackCover = "No Back Cover";
-constexpr const char* kBlankBackCover = "Blank Back Cover";
-
-}  // namespace
 
 int WriteJTktPads(const JTktWriteContext* ctx, const char* padType, std::int32_t sheetsPerPad, const _MEDIADATA* media) {
   if (!JTktCanWrite(ctx) || media == nullptr) return platform::paramErr;
   // The pad types are stored as the menu's words, in whatever case the producer chose.
-  const bool noCover = padType != nullptr && strcasecmp(padType, kNoBackCover) == 0;
-  const bool blankCover = padType != nullptr && strcasecmp(padType, kBlankBackCover) == 0;
+  const bool noCover = padType != nullptr && strcasecmp(padType, kPadNoBackCover) == 0;
+  const bool blankCover = padType != nullptr && strcasecmp(padType, kPadBlankBackCover) == 0;
   JTktFragment().text("\t<pad-printing syntax=\"collection\">\n").writeTo(*ctx);
   if (blankCover) {
     JTktFragment().text("\t\t<cover-back-pad syntax=\"collection\">\n").writeTo(*ctx);

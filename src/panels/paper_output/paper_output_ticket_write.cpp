@@ -1,4 +1,5 @@
 // Writing the panel's entries into the print-settings ticket.
+#include "model/background_forms_keys.h"
 #include "model/background_forms_options.h"
 #include "model/booklet_layout_rules.h"
 #include "model/job_level_stock.h"
@@ -46,6 +47,25 @@ void WriteFinishing(const FinishingState& f, Ticket& t) {
   Put(t, kFinishingTrimLengthValueKey, f.trimOn ? TrimLengthMillimetres(f) : -1);
 }
 
+// The forms dictionary to store. Offsets that an import stored in hundredths of a millimetre
+// ("FullPrecision") keep that mark while they are the ones the ticket holds; offsets the user set
+// are in the dialog's units and lose it.
+platform::PlistDict FormsKeepingPrecision(const BackgroundFormsOptions& forms, const Ticket& t) {
+  using namespace background_forms_keys;
+  platform::PlistDict written = forms.asTicket();
+  const platform::PlistDict* before = t.getDictionary(kBackgroundFormsOptionsKey);
+  if (before == nullptr) return written;
+  const platform::PlistValue* precise = platform::PlistDictFind(*before, kFullPrecisionKey);
+  if (precise == nullptr || precise->asBoolean() == nullptr || !*precise->asBoolean()) return written;
+  const auto same = [&](const char* key) {
+    const platform::PlistValue* a = platform::PlistDictFind(*before, key);
+    const platform::PlistValue* b = platform::PlistDictFind(written, key);
+    return a != nullptr && b != nullptr && *a == *b;
+  };
+  if (same(kXOffsetKey) && same(kYOffsetKey)) written.insert_or_assign(kFullPrecisionKey, true);
+  return written;
+}
+
 void WriteJobType(PaperOutputContext& c, Ticket& t) {
   platform::PlistDict& d = c.jobType;
   const std::int32_t jobType = JobTypeOf(c);
@@ -57,7 +77,7 @@ void WriteJobType(PaperOutputContext& c, Ticket& t) {
   if (usesJobName) written.erase(kJobTypeSavedJobNameKey);
   written[kJobTypePadEnableKey] = c.pads.on;
   Put(t, kJobTypeKey, std::move(written));
-  if (jobType == kJobTypeBackgroundForm) Put(t, kBackgroundFormsOptionsKey, c.backgroundForms.asTicket());
+  if (jobType == kJobTypeBackgroundForm) Put(t, kBackgroundFormsOptionsKey, FormsKeepingPrecision(c.backgroundForms, t));
 }
 
 void WritePads(const PaperOutputContext& c, Ticket& t) {
