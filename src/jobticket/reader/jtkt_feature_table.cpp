@@ -166,11 +166,10 @@ void StoreImplied(Also also, const JTKTImportFeatureContext& context) {
       // kept as the name given.
       JTKTStore(context, T::BackgroundForms, background_forms_keys::kUseDocumentNameKey, PlistValue(0));
       break;
-    // Merging with an existing form means something only with the form's name; only a forms job
-    // sends one.
+    // A form's name is sent for any job that merges with the form, so it says nothing of the job's
+    // type: a held or saved job merging with a form keeps its own type.
     case Also::ExistingForm:
       JTKTStore(context, T::BackgroundForms, background_forms_keys::kUseExistingFormKey, PlistValue(background_forms_keys::kMergeWithExistingForm));
-      JTKTStore(context, T::JobType, kJobTypeMember, PlistValue(kJobTypeBackgroundForm));
       break;
     // The file's offsets are thousandths of a millimetre already.
     case Also::FormShift: JTKTStore(context, T::BackgroundForms, background_forms_keys::kFullPrecisionKey, PlistValue(true)); break;
