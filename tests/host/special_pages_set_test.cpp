@@ -61,8 +61,9 @@ TEST_F(SpecialPagesSet, CoversInsertsAndARangeReachTheSessionAndTheJobTicket) {
   EXPECT_NE(xml.find("Insert"), std::string::npos) << xml;
 }
 
-TEST_F(SpecialPagesSet, InsertPagesBeyondTheCapEndSetWithTheFileUnchanged) {
-  for (const char* pages : {"AddInserts=Pages=7-", "AddInserts=Pages=1-9999999", "AddInserts=Pages=5-3"}) {
+TEST_F(SpecialPagesSet, PagesBeyondTheCapOrBeforePageOneEndSetWithTheFileUnchanged) {
+  for (const char* pages : {"AddInserts=Pages=7-", "AddInserts=Pages=1-9999999", "AddInserts=Pages=5-3",
+                            "AddExceptions=Pages=0-4"}) {
     std::string err;
     EXPECT_EQ(set(session, {pages}, &err, true), 1) << pages;
     EXPECT_TRUE(err.starts_with(std::string("ERROR: ") + pages + ": ")) << err;

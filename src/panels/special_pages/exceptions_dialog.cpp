@@ -28,7 +28,8 @@ constexpr std::int32_t kHelpButton = 3, kDefaultsButton = 4, kTabs = 100, kFirst
 constexpr std::int32_t kPagesField = 12, kPaperSummary = 16, kPaperMenu = 17;
 constexpr std::int32_t kPlexPopup = 20, kPlexPicture = 21, kImageShiftSummary = 22, kImageShiftButton = 23;
 constexpr std::int32_t kColorSummary = 30, kColorButton = 31, kHalftonePopup = 32, kAntialiasingPopup = 33,
-                       kOutputColorPopup = 34, kOutputColorPicture = 35, kCurveCombo = 36;
+                       kOutputColorPopup = 34, kOutputColorPicture = 35, kCurveCombo = 36, kLightenDarkenPopup = 42;
+constexpr std::int32_t kLightest = -5, kDarkest = 5;
 constexpr int kCurveHistoryCount = 10, kCurveMaximumLength = 30;
 
 std::string PlexPicture(std::int32_t plex) {
@@ -48,6 +49,23 @@ std::string OutputColorPicture(std::int32_t color) {
   }
 }
 
+// Lighten/darken from lightest (-5) to darkest (5), under the row that leaves it to the job.
+void FillLightenDarken(const platform::Bundle* bundle, ui::Control& popup) {
+  ui::Menu& menu = popup.menu();
+  menu.clear();
+  menu.append(ui::MenuItem(bundle->localizedString("UseJobSetting"), 0, kPrinterDefault));
+  for (std::int32_t step = kLightest; step <= kDarkest; ++step) {
+    const char* key = step == kLightest ? "Lighten Darken Lightest"
+                      : step == 0       ? "Lighten Darken Normal"
+                      : step == kDarkest ? "Lighten Darken Darkest"
+                                         : nullptr;
+    menu.append(ui::MenuItem(key ? FormatLocalizedText(bundle->localizedString(key), {std::int64_t{step}}) : std::to_string(step),
+                             0, step));
+  }
+  popup.setMinimum(1);
+  popup.setMaximum(menu.count());
+}
+
 // Each pop-up and the field of the range it edits.
 struct RangePopup {
   std::int32_t id;
@@ -60,6 +78,7 @@ const RangePopup kPopups[] = {
     {kHalftonePopup, HalftoneScreenMap, &ExceptionPage::halftoneScreen, &ExceptionPage::setHalftoneScreen},
     {kAntialiasingPopup, AntialiasingMap, &ExceptionPage::antialiasing, &ExceptionPage::setAntialiasing},
     {kOutputColorPopup, OutputColorMap, &ExceptionPage::outputColor, &ExceptionPage::setOutputColor},
+    {kLightenDarkenPopup, nullptr, &ExceptionPage::lightenDarken, &ExceptionPage::setLightenDarken},
 };
 
 class ExceptionsDialog {
@@ -78,7 +97,10 @@ class ExceptionsDialog {
     for (const RangePopup& p : kPopups) {
       ui::Control* popup = FindDialogControl(window_, p.id);
       if (popup == nullptr) return false;
-      PopulatePopupButtonFromMap(bundle_, *popup, p.map, kJobContextException, 0);
+      if (p.map != nullptr)
+        PopulatePopupButtonFromMap(bundle_, *popup, p.map, kJobContextException, 0);
+      else
+        FillLightenDarken(bundle_, *popup);
     }
     SetLocalizedWindowTitle(bundle_, edited_ ? "Edit Exceptions Title" : "Add Exceptions Title", &window_);
     LimitToPageRangeCharacters(pages_);

@@ -52,6 +52,12 @@ void SetUpList(SpecialPagesContext& context) {
     return SpecialPageCellText(owner->bundle, owner->rows[item - 1], column);
   });
   browser.setSelectionCallback([owner](const std::set<ui::DataBrowserItemID>&) { ShowSpecialPages(*owner); });
+  // The pane may go with the shell's before the panel ends; then there is nothing left to reach.
+  context.handlers.push_back(context.controls.list->installHandler(
+      {{ui::kEventClassControl, ui::kEventControlDispose}}, [owner](ui::Event&) {
+        owner->controls = {};
+        return platform::eventNotHandledErr;
+      }));
 }
 
 platform::OSStatus BuildControls(SpecialPagesContext& context) {
@@ -80,6 +86,13 @@ platform::OSStatus BuildControls(SpecialPagesContext& context) {
 }
 
 }  // namespace
+
+void FinalizeSpecialPagesControls(SpecialPagesContext& context) {
+  if (context.controls.list == nullptr) return;
+  ui::DataBrowser& browser = context.controls.list->dataBrowser();
+  browser.setDataCallback({});
+  browser.setSelectionCallback({});
+}
 
 platform::OSStatus OpenSpecialPagesControls(SpecialPagesContext& context) {
   if (context.pane == nullptr || context.bundle == nullptr) return platform::kPMInvalidPDEContext;

@@ -17,6 +17,7 @@ struct SpecialPagesPanel {
   static void WriteTicket(Context& panel, platform::Ticket& settings) { WriteSpecialPagesTicket(panel, settings); }
   static void ShowValues(Context& panel) { ShowSpecialPages(panel); }
   static platform::OSStatus Open(Context& panel) { return OpenSpecialPagesControls(panel); }
+  static void Terminate(Context& panel) { FinalizeSpecialPagesControls(panel); }
 };
 
 }  // namespace

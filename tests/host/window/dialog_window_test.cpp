@@ -332,5 +332,38 @@ TEST_F(DialogWindowTest, AWatermarkChosenOnBookletWatermarkIsPreviewedAndSaved) 
   EXPECT_EQ(name ? *name : "(absent)", "Draft");
 }
 
+// The Special Pages panel in the window: inserts typed into the inserts dialog are saved.
+TEST_F(DialogWindowTest, InsertsTypedInTheInsertsDialogAreSaved) {
+  startDialog();
+  std::map<std::string, Place> places = waitForLayout("Kshl/2");
+  ASSERT_TRUE(places.count("Kshl/2")) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
+  chooseItem(places["Kshl/2"], "Special Pages");
+  Layout shown = waitForWindows("KPDE/200");
+  ASSERT_TRUE(shown.has("KPDE/200")) << "the Add Inserts button is not shown; layout:\n" << korvo_test::ReadFile(layout());
+  EXPECT_EQ(korvo_test::LayoutFaults(shown, "0"), std::vector<std::string>{}) << korvo_test::ReadFile(layout());
+
+  click(shown.places["KPDE/200"]);
+  shown = waitForWindows("SpPg/12");
+  ASSERT_TRUE(shown.has("SpPg/12")) << korvo_test::ReadFile(layout());
+  EXPECT_EQ(korvo_test::LayoutFaults(shown, "1"), std::vector<std::string>{}) << korvo_test::ReadFile(layout());
+  click(shown.places["SpPg/12"]);
+  ASSERT_EQ(korvo_test::RunCommand("DISPLAY=" + display_ + " xdotool type --delay 20 '3,5'", nullptr), 0);
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  screenshot("dialog-window-inserts.png");
+  click(shown.places["SpPg/1"]);
+  ASSERT_TRUE(WaitUntil(10, [&] { return !ReadLayout(layout()).has("SpPg/12"); })) << korvo_test::ReadFile(layout());
+
+  std::optional<platform::PrintSession> saved;
+  ASSERT_NO_FATAL_FAILURE(saveAndReload(shown.places["PDlg/2"], &saved));
+  const platform::Ticket* settings = saved->ticket(platform::kPDE_PMPrintSettingsRef);
+  ASSERT_NE(settings, nullptr);
+  const platform::PlistArray* inserts = settings->getArray("com.korvo.print.SpecialPages.InsertList");
+  ASSERT_NE(inserts, nullptr);
+  ASSERT_EQ(inserts->size(), 2u);
+  const platform::PlistDict* second = (*inserts)[1].asDictionary();
+  ASSERT_NE(second, nullptr);
+  EXPECT_EQ(*second->at("StartPage").asInteger(), 5);
+}
+
 }  // namespace
 #endif

@@ -143,6 +143,12 @@ TEST_F(SpecialPagesPanel, CoverOptionsKeepWhatExistsAndSameCoversFollowTheFront)
   Click(dialog, "AddCovers");
   EXPECT_EQ(panel().pages.frontCover->sidesImaged(), 2);
   EXPECT_TRUE(*panel().pages.frontCover == *panel().pages.backCover);
+
+  // Undo brings back the covers as they were before the dialog.
+  Click(dialog, "UndoSpecialPages");
+  EXPECT_EQ(panel().pages.frontCover->stock(), front);
+  EXPECT_EQ(panel().pages.frontCover->sidesImaged(), 1);
+  EXPECT_FALSE(*panel().pages.frontCover == *panel().pages.backCover);
 }
 
 TEST_F(SpecialPagesPanel, AForcedBookletSizeIsInTheTicketAfterOneSync) {
