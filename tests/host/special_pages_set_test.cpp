@@ -57,8 +57,10 @@ TEST_F(SpecialPagesSet, CoversInsertsAndARangeReachTheSessionAndTheJobTicket) {
   const std::string ticket = dir.file("job.xml");
   ASSERT_EQ(RunPde("export --session " + session + " -o " + ticket, &out), 0) << out;
   const std::string xml = korvo_test::ReadFile(ticket);
-  EXPECT_NE(xml.find("Cover"), std::string::npos) << xml;
-  EXPECT_NE(xml.find("Insert"), std::string::npos) << xml;
+  ExpectIn(xml, {"<cover-front ", "<cover-back ", "<insert-after-page-number syntax=\"integer\">3<",
+                 "<insert-after-page-number syntax=\"integer\">5<", "<lower-bound syntax=\"integer\">2<",
+                 "<upper-bound syntax=\"integer\">4<", "<sides syntax=\"keyword\">two-sided-long-edge<"});
+  EXPECT_EQ(korvo_test::RunCommand("xmllint --noout " + ticket, &out, true), 0) << out;
 }
 
 TEST_F(SpecialPagesSet, PagesBeyondTheCapOrBeforePageOneEndSetWithTheFileUnchanged) {

@@ -68,10 +68,11 @@ bool Confirm(const platform::Bundle* bundle, const char* messageKey) {
   return ui::RunStandardAlert(alert) == 2;
 }
 
-void DeleteSelected(SpecialPagesContext& context) {
+// Each command answers whether pages went or were replaced (the selection then goes too).
+bool DeleteSelected(SpecialPagesContext& context) {
   const std::vector<const SpecialPage*> selected = SelectedPages(context);
   TakeSpecialPagesSnapshot(context);
-  if (!Confirm(context.bundle, "Delete Selected Special Pages")) return;
+  if (!Confirm(context.bundle, "Delete Selected Special Pages")) return false;
   SpecialPages& pages = context.pages;
   for (const SpecialPage* page : selected) {
     if (pages.frontCover && page == &*pages.frontCover) {
@@ -83,21 +84,24 @@ void DeleteSelected(SpecialPagesContext& context) {
       pages.exceptions.remove(page);
     }
   }
+  return true;
 }
 
-void DeleteAll(SpecialPagesContext& context) {
+bool DeleteAll(SpecialPagesContext& context) {
   TakeSpecialPagesSnapshot(context);
-  if (!Confirm(context.bundle, "Delete All Special Pages")) return;
+  if (!Confirm(context.bundle, "Delete All Special Pages")) return false;
   context.pages = SpecialPages{};
+  return true;
 }
 
-void Undo(SpecialPagesContext& context) {
-  if (!context.undo) return;
+bool Undo(SpecialPagesContext& context) {
+  if (!context.undo) return false;
   context.pages = std::move(*context.undo);
   context.undo.reset();
+  return true;
 }
 
-void Move(SpecialPagesContext& context, bool up) {
+bool Move(SpecialPagesContext& context, bool up) {
   TakeSpecialPagesSnapshot(context);
   for (const SpecialPage* page : SelectedPages(context))
     if (const auto* insert = dynamic_cast<const Insert*>(page)) {
@@ -106,20 +110,21 @@ void Move(SpecialPagesContext& context, bool up) {
       else
         context.pages.inserts.demote(insert);
     }
+  return false;  // the moved inserts are the same pages
 }
 
-void Edit(SpecialPagesContext& context) {
+bool Edit(SpecialPagesContext& context) {
   const std::vector<const SpecialPage*> selected = SelectedPages(context);
   const SpecialPageRow* row = selected.size() == 1 ? RowOf(context, selected.front()) : nullptr;
-  if (row == nullptr) return;
+  if (row == nullptr) return false;
   switch (row->kind) {
     case SpecialPageKind::kFrontCover:
-    case SpecialPageKind::kBackCover: RunModalCoversDialog(context, true); break;
-    case SpecialPageKind::kInsert: RunModalInsertsDialog(context, static_cast<const Insert*>(row->page)); break;
+    case SpecialPageKind::kBackCover: return RunModalCoversDialog(context, true);
+    case SpecialPageKind::kInsert: return RunModalInsertsDialog(context, static_cast<const Insert*>(row->page));
     case SpecialPageKind::kException:
-      RunModalExceptionsDialog(context, static_cast<const ExceptionPage*>(row->page));
-      break;
+      return RunModalExceptionsDialog(context, static_cast<const ExceptionPage*>(row->page));
   }
+  return false;
 }
 
 }  // namespace
@@ -134,28 +139,29 @@ platform::OSStatus SpecialPagesEventHandler(ui::Event& event, SpecialPagesContex
   ui::Control* hit = event.control;
   if (hit == nullptr) return platform::eventNotHandledErr;
   std::vector<const SpecialPage*> keep = SelectedPages(context);
+  bool replaced = false;
   if (hit == c.addCovers) {
-    RunModalCoversDialog(context, false);
+    replaced = RunModalCoversDialog(context, false);
   } else if (hit == c.addInserts) {
-    RunModalInsertsDialog(context, nullptr);
+    replaced = RunModalInsertsDialog(context, nullptr);
   } else if (hit == c.addExceptions) {
     // N-up leaves no place for exception pages: the button only goes out.
-    if (!context.nUp) RunModalExceptionsDialog(context, nullptr);
+    if (!context.nUp) replaced = RunModalExceptionsDialog(context, nullptr);
   } else if (hit == c.edit) {
-    Edit(context);
+    replaced = Edit(context);
   } else if (hit == c.remove) {
-    DeleteSelected(context);
+    replaced = DeleteSelected(context);
   } else if (hit == c.removeAll) {
-    DeleteAll(context);
+    replaced = DeleteAll(context);
   } else if (hit == c.undo) {
-    Undo(context);
+    replaced = Undo(context);
   } else if (hit == c.moveUp || hit == c.moveDown) {
-    Move(context, hit == c.moveUp);
+    replaced = Move(context, hit == c.moveUp);
   } else {
     return platform::eventNotHandledErr;
   }
-  // Pages that are gone or were replaced drop out of the selection; moved ones keep it.
-  if (hit != c.moveUp && hit != c.moveDown) keep.clear();
+  // The rows again; the pages chosen before stay chosen unless pages went or were replaced.
+  if (replaced) keep.clear();
   ShowRows(context, keep);
   EnableButtons(context);
   return platform::noErr;

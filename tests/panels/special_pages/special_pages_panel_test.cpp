@@ -47,6 +47,20 @@ class SpecialPagesPanel : public ::testing::Test {
     for (ui::DataBrowserItemID item : list.items()) cells.push_back(list.cellText(item, column));
     return cells;
   }
+  // The named steps, then the paper menu's item and subitem, then OK.
+  static ui::ScriptedInteraction::ModalStep ActThenPaper(korvo_test::NamedSteps steps, std::string menu,
+                                                         std::string item, std::string subItem) {
+    return [=](ui::Window& window, ui::UserDriver& user) {
+      korvo_test::ActOn(window, user, steps);
+      ui::Control* button = window.content().findNamed(menu);
+      ASSERT_NE(button, nullptr) << menu;
+      const int number = korvo_test::ItemNumber(button->menu(), item);
+      ASSERT_NE(number, 0) << item;
+      const int sub = korvo_test::ItemNumber(*button->menu().item(number)->submenu, subItem);
+      EXPECT_EQ(user.chooseItem(*button, number, sub), platform::noErr) << subItem;
+      user.pressReturn(window);
+    };
+  }
   static bool Enabled(ui::Control* SpecialPagesControls::*button) { return (panel().controls.*button)->enabled(); }
 };
 
@@ -129,7 +143,7 @@ TEST_F(SpecialPagesPanel, MovingFollowsTheInsertListAndNUpTakesTheAddButtonsAway
 
 TEST_F(SpecialPagesPanel, CoverOptionsKeepWhatExistsAndSameCoversFollowTheFront) {
   PluginDialog dialog(session);
-  script.onModal(Act({{"CoverOption", "Front Cover Only"}, {"FrontCoverPaper", "Color>Blue"}}));
+  script.onModal(ActThenPaper({{"CoverOption", "Front Cover Only"}}, "FrontCoverPaper", "Color", "Blue"));
   Click(dialog, "AddCovers");
   const Stock front = panel().pages.frontCover->stock();
   EXPECT_NE(front.color(), kPrinterDefault);
@@ -138,8 +152,8 @@ TEST_F(SpecialPagesPanel, CoverOptionsKeepWhatExistsAndSameCoversFollowTheFront)
   ASSERT_TRUE(panel().pages.frontCover && panel().pages.backCover);
   EXPECT_EQ(panel().pages.frontCover->stock(), front);  // the front kept its paper
 
-  script.onModal(Act({{"CoverOption", "Same Covers"}, {"FrontCoverSides", "Print on Side 1"},
-                      {"FrontCoverPaper", "Color>Yellow"}}));
+  script.onModal(ActThenPaper({{"CoverOption", "Same Covers"}, {"FrontCoverSides", "Print on Side 1"}},
+                              "FrontCoverPaper", "Color", "Yellow"));
   Click(dialog, "AddCovers");
   EXPECT_EQ(panel().pages.frontCover->sidesImaged(), 2);
   EXPECT_TRUE(*panel().pages.frontCover == *panel().pages.backCover);
@@ -152,6 +166,7 @@ TEST_F(SpecialPagesPanel, CoverOptionsKeepWhatExistsAndSameCoversFollowTheFront)
 }
 
 TEST_F(SpecialPagesPanel, AForcedBookletSizeIsInTheTicketAfterOneSync) {
+  settings().set(kBookletLayoutKey, true, "K");
   settings().set(kBookletForceNewSizeKey, true, "K");
   settings().set("com.korvo.print.JobLevelStock", platform::PlistDict{{"Size", 5}}, "K");
   PluginDialog dialog(session);
