@@ -352,6 +352,8 @@ TEST_F(DialogWindowTest, InsertsTypedInTheInsertsDialogAreSaved) {
   screenshot("dialog-window-inserts.png");
   click(shown.places["SpPg/1"]);
   ASSERT_TRUE(WaitUntil(10, [&] { return !ReadLayout(layout()).has("SpPg/12"); })) << korvo_test::ReadFile(layout());
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  screenshot("dialog-window-special-pages.png");
 
   std::optional<platform::PrintSession> saved;
   ASSERT_NO_FATAL_FAILURE(saveAndReload(shown.places["PDlg/2"], &saved));
