@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <tuple>
 
 #include "host/window/child_process.h"
 #include "host/window/layout_file.h"
@@ -341,6 +342,18 @@ TEST_F(DialogWindowTest, InsertsTypedInTheInsertsDialogAreSaved) {
   Layout shown = waitForWindows("KPDE/200");
   ASSERT_TRUE(shown.has("KPDE/200")) << "the Add Inserts button is not shown; layout:\n" << korvo_test::ReadFile(layout());
   EXPECT_EQ(korvo_test::LayoutFaults(shown, "0"), std::vector<std::string>{}) << korvo_test::ReadFile(layout());
+
+  // The covers and exceptions dialogs fit their titles too; Cancel takes each away.
+  for (const auto& [button, control, picture] :
+       {std::tuple{"KPDE/100", "SpPg/10", "dialog-window-covers.png"}, {"KPDE/300", "SpPg/100", "dialog-window-exceptions.png"}}) {
+    click(shown.places[button]);
+    Layout dialog = waitForWindows(control);
+    ASSERT_TRUE(dialog.has(control)) << korvo_test::ReadFile(layout());
+    EXPECT_EQ(korvo_test::LayoutFaults(dialog, "1"), std::vector<std::string>{}) << korvo_test::ReadFile(layout());
+    screenshot(picture);
+    click(dialog.places["SpPg/2"]);
+    ASSERT_TRUE(WaitUntil(10, [&] { return !ReadLayout(layout()).has(control); })) << korvo_test::ReadFile(layout());
+  }
 
   click(shown.places["KPDE/200"]);
   shown = waitForWindows("SpPg/12");
