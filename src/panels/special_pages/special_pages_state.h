@@ -1,7 +1,8 @@
 #pragma once
 // The Special Pages panel's context record: the covers, inserts and exception ranges of the job,
-// one undo snapshot of them, the job's paper (the default of new special pages), what the ticket
-// says of n-up and booklet layout, and the panel's controls once it is opened.
+// one undo snapshot of them, the job's paper (whose size an exception range's image shift starts
+// from; new pages leave their paper to the job), what the ticket says of n-up and booklet layout,
+// and the panel's controls once it is opened.
 #include <memory>
 #include <optional>
 #include <vector>
