@@ -6,3 +6,6 @@ inline constexpr const char* kPMJobNameKey = "com.apple.print.JobInfo.PMJobName"
 inline constexpr const char* kPMOrientationKey = "com.apple.print.PageFormat.PMOrientation";
 inline constexpr const char* kPMPaperNameKey = "com.apple.print.PaperInfo.PMPaperName";
 inline constexpr const char* kPMUnadjustedPaperRectKey = "com.apple.print.PaperInfo.PMUnadjustedPaperRect";
+
+// Read by the Special Pages panel: n-up layout leaves no room for inserts or exception pages.
+inline constexpr const char* kPMLayoutNUpKey = "com.apple.print.PrintSettings.PMLayoutNUp";

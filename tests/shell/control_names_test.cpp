@@ -34,6 +34,7 @@ const std::set<std::pair<std::string, std::string>> kPanelWindows = {
     {"AdvancedPanel.interface.xml", "Advanced"},
     {"ImageOptionsPanel.interface.xml", "Panel"},
     {"BookletWatermarkPanel.interface.xml", "Panel"},
+    {"SpecialPages.interface.xml", "SpecialPages"},
 };
 
 // Every name of every namespace, by namespace: "dialog" for the shell's window and the panels'

@@ -1,15 +1,27 @@
-// The Special Pages panel: so far only its place in the shell, its title and an empty context;
-// its controls and ticket entries come with the panel's own work.
+// The Special Pages panel's seven operations, as the shell calls them through the panel skeleton.
+#include "panels/special_pages/special_pages_panel.h"
+
 #include "panels/panel_getters.h"
 #include "panels/panel_skeleton.h"
 
 namespace {
 
 struct SpecialPagesPanel {
-  using Context = PanelContext;
-  static constexpr const char* kTitleKey = "SpecialPages";
+  using Context = SpecialPagesContext;
+  static constexpr const char* kTitleKey = "SpecialPagesTitle";
+
+  static void ReadTicket(Context& panel, const platform::PrintSession& session) {
+    if (const platform::Ticket* settings = session.ticket(platform::kPDE_PMPrintSettingsRef))
+      ReadSpecialPagesTicket(panel, *settings);
+  }
+  static void WriteTicket(Context& panel, platform::Ticket& settings) { WriteSpecialPagesTicket(panel, settings); }
+  static void ShowValues(Context& panel) { ShowSpecialPages(panel); }
+  static platform::OSStatus Open(Context& panel) { return OpenSpecialPagesControls(panel); }
+  static void Terminate(Context& panel) { FinalizeSpecialPagesControls(panel); }
 };
 
 }  // namespace
 
-platform::OSStatus GetSpecialPagesPanelInterface(std::unique_ptr<PanelInterface>* out) { return PanelSkeleton<SpecialPagesPanel>::Get(out); }
+platform::OSStatus GetSpecialPagesPanelInterface(std::unique_ptr<PanelInterface>* out) {
+  return PanelSkeleton<SpecialPagesPanel>::Get(out);
+}

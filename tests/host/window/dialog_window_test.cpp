@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <tuple>
 
 #include "host/window/child_process.h"
 #include "host/window/layout_file.h"
@@ -462,6 +463,64 @@ TEST_F(DialogWindowTest, AFormSetUpInTheWindowIsSaved) {
   ASSERT_NE(forms, nullptr);
   const platform::PlistValue* merged = platform::PlistDictFind(*forms, "MergeWithString");
   EXPECT_EQ(merged && merged->asString() ? *merged->asString() : "(absent)", "Letterhead");
+}
+
+// The layout once window N shows what is wanted with every title whole and no sibling overlapping
+// another (a slow machine reports a window before it has placed all of it), or as it is after 20 s.
+Layout WaitForSettledWindow(const std::string& path, const std::string& wanted, const std::string& window) {
+  Layout read;
+  WaitUntil(20, [&] {
+    read = ReadLayout(path);
+    return read.has(wanted) && korvo_test::LayoutFaults(read, window).empty();
+  });
+  return read;
+}
+
+// The Special Pages panel in the window: inserts typed into the inserts dialog are saved.
+TEST_F(DialogWindowTest, InsertsTypedInTheInsertsDialogAreSaved) {
+  startDialog();
+  std::map<std::string, Place> places = waitForLayout("Kshl/2");
+  ASSERT_TRUE(places.count("Kshl/2")) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
+  chooseItem(places["Kshl/2"], "Special Pages");
+  Layout shown = WaitForSettledWindow(layout(), "KPDE/1700", "0");
+  ASSERT_TRUE(shown.has("KPDE/200")) << "the Add Inserts button is not shown; layout:\n" << korvo_test::ReadFile(layout());
+  EXPECT_EQ(korvo_test::LayoutFaults(shown, "0"), std::vector<std::string>{}) << korvo_test::ReadFile(layout());
+
+  // The covers and exceptions dialogs fit their titles too; Cancel takes each away.
+  for (const auto& [button, control, picture] :
+       {std::tuple{"KPDE/100", "SpPg/10", "dialog-window-covers.png"}, {"KPDE/300", "SpPg/100", "dialog-window-exceptions.png"}}) {
+    click(shown.places[button]);
+    Layout dialog = WaitForSettledWindow(layout(), control, "1");
+    ASSERT_TRUE(dialog.has(control)) << korvo_test::ReadFile(layout());
+    EXPECT_EQ(korvo_test::LayoutFaults(dialog, "1"), std::vector<std::string>{}) << korvo_test::ReadFile(layout());
+    screenshot(picture);
+    click(dialog.places["SpPg/2"]);
+    ASSERT_TRUE(WaitUntil(10, [&] { return !ReadLayout(layout()).has(control); })) << korvo_test::ReadFile(layout());
+  }
+
+  click(shown.places["KPDE/200"]);
+  shown = WaitForSettledWindow(layout(), "SpPg/12", "1");
+  ASSERT_TRUE(shown.has("SpPg/12")) << korvo_test::ReadFile(layout());
+  EXPECT_EQ(korvo_test::LayoutFaults(shown, "1"), std::vector<std::string>{}) << korvo_test::ReadFile(layout());
+  click(shown.places["SpPg/12"]);
+  ASSERT_EQ(korvo_test::RunCommand("DISPLAY=" + display_ + " xdotool type --delay 20 '3,5'", nullptr), 0);
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  screenshot("dialog-window-inserts.png");
+  click(shown.places["SpPg/1"]);
+  ASSERT_TRUE(WaitUntil(10, [&] { return !ReadLayout(layout()).has("SpPg/12"); })) << korvo_test::ReadFile(layout());
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  screenshot("dialog-window-special-pages.png");
+
+  std::optional<platform::PrintSession> saved;
+  ASSERT_NO_FATAL_FAILURE(saveAndReload(shown.places["PDlg/2"], &saved));
+  const platform::Ticket* settings = saved->ticket(platform::kPDE_PMPrintSettingsRef);
+  ASSERT_NE(settings, nullptr);
+  const platform::PlistArray* inserts = settings->getArray("com.korvo.print.SpecialPages.InsertList");
+  ASSERT_NE(inserts, nullptr);
+  ASSERT_EQ(inserts->size(), 2u);
+  const platform::PlistDict* second = (*inserts)[1].asDictionary();
+  ASSERT_NE(second, nullptr);
+  EXPECT_EQ(*second->at("StartPage").asInteger(), 5);
 }
 
 }  // namespace

@@ -1,0 +1,53 @@
+#include "panels/special_pages/special_page_dialog_parts.h"
+
+#include <string>
+
+#include "kit/dialog_services.h"
+#include "kit/input_limiting.h"
+#include "panels/stock_menu_button.h"
+
+namespace ui = platform::ui;
+
+namespace {
+constexpr int kPageFieldLength = 255;
+}  // namespace
+
+ui::Control* FindDialogControl(ui::Window& window, std::int32_t id) {
+  return window.find({kSpecialPageDialogSignature, id});
+}
+
+PaperChooser::PaperChooser(const platform::Bundle* bundle, ui::Control* summary, ui::Control* menuButton,
+                           JobContext context)
+    : bundle_(bundle), summary_(summary), menuButton_(menuButton), context_(context) {
+  if (menuButton_ != nullptr) BuildStockMenu(bundle_, menuButton_->menu(), context_);
+}
+
+bool PaperChooser::handle(const ui::Event& event, Stock& stock) const {
+  if (event.eventClass != ui::kEventClassCommand) return false;
+  const platform::OSType c = event.command;
+  if (c != kStockSizeCommand && c != kStockColorCommand && c != kStockTypeCommand && c != kStockWeightCommand)
+    return false;
+  ApplyStockMenuChoice(event, stock);
+  show(&stock);
+  return true;
+}
+
+void PaperChooser::show(const Stock* stock) const { ShowStockSummary(bundle_, summary_, stock, context_); }
+
+void PaperChooser::setEnabled(bool on) const {
+  if (menuButton_ != nullptr) menuButton_->setEnabled(on);
+}
+
+void LimitToPageRangeCharacters(ui::Control* field) {
+  LimitInputLengthAndCharacters(field, 0, kPageFieldLength,
+                                std::make_shared<const CharacterSet>(CharacterSet::FromCharacters("0123456789, -")));
+}
+
+ui::EventHandlerRef InstallHelpButton(const platform::Bundle* bundle, ui::Control* button, std::string_view page) {
+  if (button == nullptr) return {};
+  return button->installHandler({{ui::kEventClassControl, ui::kEventControlHit}},
+                                [bundle, page = std::string(page)](ui::Event&) {
+                                  DisplayHelp(bundle, page, "");
+                                  return platform::noErr;
+                                });
+}

@@ -1,0 +1,44 @@
+#pragma once
+// The Special Pages panel's operations beyond the dialog's seven: its ticket entries, its
+// controls, its dialogs and the alerts of typed page numbers.
+#include "panels/special_pages/special_pages_state.h"
+#include "platform/status.h"
+#include "platform/ticket/print_session.h"
+#include "platform/ticket/ticket.h"
+
+// The lists and covers from the ticket (covers by the cover rules below), the job's paper when
+// the ticket holds one, n-up and booklet layout.
+void ReadSpecialPagesTicket(SpecialPagesContext& context, const platform::Ticket& settings);
+// The lists and covers into the ticket; the pad count goes whenever a special page exists.
+void WriteSpecialPagesTicket(SpecialPagesContext& context, platform::Ticket& settings);
+
+// The covers from the ticket: with a forced booklet size the front cover takes the job's paper
+// size; with booklet layout the back cover is a copy of the front.
+void ReadCoversFromTicket(const platform::Ticket& settings, SpecialPages& pages);
+// With a forced booklet size a front cover without a size first takes the job's, so the ticket
+// holds the size at once; then both covers are written (an absent one removed).
+void PrepareCoversForTicket(const platform::Ticket& settings, SpecialPages& pages);
+
+// The job's paper size (when it has one) for the cover; false, after an "ERROR:" line, when the
+// ticket holds no job paper.
+bool TakeJobPaperSize(const platform::Ticket& settings, Cover& cover);
+
+// Loads the interface at the first Open and wires its controls: noErr; kPMInvalidPDEContext when
+// it cannot be loaded, and for every later Open (which refreshes the add buttons all the same).
+platform::OSStatus OpenSpecialPagesControls(SpecialPagesContext& context);
+// Lets the list's cells and selection no longer reach the context, which is about to go.
+void FinalizeSpecialPagesControls(SpecialPagesContext& context);
+// The rows again, the selection kept where its pages still are, and every button's enabling.
+void ShowSpecialPages(SpecialPagesContext& context);
+// The buttons of the panel; eventNotHandledErr for everything else.
+platform::OSStatus SpecialPagesEventHandler(platform::ui::Event& event, SpecialPagesContext& context);
+
+// The dialogs: each edits copies and changes the context only on OK (snapshot first). True for
+// OK; *status (when given) kDialogNotLoadedErr when the dialog cannot be loaded.
+bool RunModalCoversDialog(SpecialPagesContext& context, bool editing, platform::OSStatus* status = nullptr);
+bool RunModalInsertsDialog(SpecialPagesContext& context, const Insert* edited, platform::OSStatus* status = nullptr);
+bool RunModalExceptionsDialog(SpecialPagesContext& context, const ExceptionPage* edited,
+                              platform::OSStatus* status = nullptr);
+
+// The alert for a page-range answer (special_pages_codes.h); nothing for noErr or another code.
+void ShowPageRangeAlert(const platform::Bundle* bundle, platform::OSStatus code);

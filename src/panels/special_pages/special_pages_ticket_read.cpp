@@ -1,0 +1,53 @@
+// The panel's values from the print-settings ticket.
+#include <cstdio>
+
+#include "model/job_level_stock.h"
+#include "model/paper_output_keys.h"
+#include "model/platform_keys.h"
+#include "panels/special_pages/special_pages_panel.h"
+
+namespace {
+
+// A yes/no entry as the dialog stores it: a boolean, or a number other than 0.
+bool IsOn(const platform::Ticket& settings, const char* key) {
+  if (std::optional<bool> on = settings.getBoolean(key)) return *on;
+  if (std::optional<std::int64_t> number = settings.getInteger(key)) return *number != 0;
+  return false;
+}
+
+}  // namespace
+
+bool TakeJobPaperSize(const platform::Ticket& settings, Cover& cover) {
+  if (settings.getDictionary(kJobLevelStockKey) == nullptr) {
+    std::fprintf(stderr, "ERROR: %s: a forced booklet size needs the job's paper (%s)\n", kFrontCoverKey,
+                 kJobLevelStockKey);
+    return false;
+  }
+  const std::int32_t size = ReadJobLevelStock(settings).size();
+  if (size != kPrinterDefault) cover.stock().setSize(size);
+  return true;
+}
+
+void ReadSpecialPagesTicket(SpecialPagesContext& context, const platform::Ticket& settings) {
+  SpecialPages read = ReadSpecialPages(settings);
+  context.pages.inserts = std::move(read.inserts);
+  context.pages.exceptions = std::move(read.exceptions);
+  if (settings.contains(kJobLevelStockKey)) context.jobStock = ReadJobLevelStock(settings);
+  ReadCoversFromTicket(settings, context.pages);
+  context.nUp = IsOn(settings, kPMLayoutNUpKey);
+  context.bookletLayout = IsOn(settings, kBookletLayoutKey);
+}
+
+void ReadCoversFromTicket(const platform::Ticket& settings, SpecialPages& pages) {
+  pages.frontCover.reset();
+  pages.backCover.reset();
+  if (const platform::PlistDict* front = settings.getDictionary(kFrontCoverKey)) pages.frontCover.emplace(*front);
+  if (pages.frontCover && settings.getBoolean(kBookletForceNewSizeKey).value_or(false)) {
+    TakeJobPaperSize(settings, *pages.frontCover);
+  }
+  if (settings.getBoolean(kBookletLayoutKey).value_or(false)) {
+    pages.backCover = pages.frontCover;
+  } else if (const platform::PlistDict* back = settings.getDictionary(kBackCoverKey)) {
+    pages.backCover.emplace(*back);
+  }
+}
