@@ -198,8 +198,8 @@ TEST_F(ReaderFeatures, LaterFilesReplaceWhatTheyGiveAndDefaultsNeverReplaceAnyth
   // The conversions run in one fixed order, the special pages last.
   const JTKTFeatureList features = JTKTImportableFeatures();
   ASSERT_GE(features.size(), 4u);
-  EXPECT_EQ(features.front()->at("ID"), PlistValue("OutputColor"));
-  EXPECT_EQ(features.back()->at("ID"), PlistValue("CoverBack"));
+  EXPECT_EQ(features.front().feature->at("ID"), PlistValue("OutputColor"));
+  EXPECT_EQ(features.back().feature->at("ID"), PlistValue("CoverBack"));
 }
 
 TEST_F(ReaderFeatures, MergeStoresEveryEntryUnderTheImportClient) {

@@ -154,7 +154,8 @@ void JTKTReportUnknownSetValues(const JTKTFeatureList& features, const JTKTImpor
       const char* syntaxClass = JTKTImportGetNodeSyntax(element);
       if (std::string_view(syntaxClass) != kKFSKeywordClass) continue;  // numbers and names say so as they are read
       bool known = false;
-      for (const PlistDict* feature : features) {
+      for (const JTKTImportable& importable : features) {
+        const PlistDict* feature = importable.feature;
         const PlistValue* id = feature ? platform::PlistDictFind(*feature, kKFSIDKey) : nullptr;
         if (id == nullptr || id->asString() == nullptr || !set.readBy(*id->asString())) continue;
         known = JTKTImportNodeValue(element, syntaxClass, KFSGetFeatureSyntax(feature, syntaxClass),

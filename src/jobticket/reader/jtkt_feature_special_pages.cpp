@@ -56,7 +56,12 @@ void JTKTImportPageElement(const JTKTImportFeatureContext& job, xmlNodePtr pageE
   context.dictionary = &page;
   context.scope = scope;
   if (context.features == nullptr) return;
-  for (const PlistDict* feature : *context.features) JTKTImportFeature(feature, context);
+  std::vector<std::string_view> children;
+  for (xmlNodePtr child = pageElement->children; child != nullptr; child = child->next)
+    if (child->type == XML_ELEMENT_NODE && child->name != nullptr)
+      children.emplace_back(reinterpret_cast<const char*>(child->name));
+  for (const JTKTImportable& importable : *context.features)
+    if (JTKTFeatureMayReadPage(importable, children)) JTKTImportFeature(importable, context);
 }
 
 void JTKTImportPageExceptions(const JTKTImportFeatureContext& context) {

@@ -307,33 +307,52 @@ JTKTFeatureList JTKTImportableFeatures() {
   const PlistDict* profile = KFSGetProfile();
   const PlistValue* features = profile ? platform::PlistDictFind(*profile, kKFSFeaturesKey) : nullptr;
   if (features == nullptr || features->asDictionary() == nullptr) return {};
-  const auto& order = ConversionOrder();
   for (const auto& [name, value] : *features->asDictionary()) {
     const PlistDict* feature = value.asDictionary();
     if (feature == nullptr) continue;
     const PlistValue* jtkt = KFSGetFeatureProperty(feature, "JTKT");
     if (jtkt == nullptr || *jtkt != kTrue) continue;
-    const std::string* id = FeatureID(*feature);
-    const auto at = id != nullptr ? order.find(*id) : order.end();
-    ranked.emplace_back(at != order.end() ? at->second : order.size(), feature);
+    const JTKTImportable importable = JTKTImportableFeature(feature);
+    ranked.emplace_back(importable.conversion == JTKTNoConversion ? ConversionOrder().size() : importable.conversion,
+                        feature);
   }
   // Stable: features the reader does not convert keep the profile's (sorted) order at the end.
   std::stable_sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
   JTKTFeatureList list;
-  for (const auto& entry : ranked) list.push_back(entry.second);
+  for (const auto& [rank, feature] : ranked)
+    list.push_back({feature, rank < ConversionOrder().size() ? rank : JTKTNoConversion});
   return list;
 }
 
-void JTKTImportFeature(const PlistDict* feature, JTKTImportFeatureContext& context) {
-  if (feature == nullptr) return;
-  const std::string* id = FeatureID(*feature);
-  if (id == nullptr) return;
+JTKTImportable JTKTImportableFeature(const PlistDict* feature) {
+  const std::string* id = feature != nullptr ? FeatureID(*feature) : nullptr;
+  if (id == nullptr) return {feature, JTKTNoConversion};
   const auto& order = ConversionOrder();
   const auto at = order.find(*id);
-  if (at == order.end()) return;
+  return {feature, at != order.end() ? at->second : JTKTNoConversion};
+}
+
+void JTKTImportFeature(const JTKTImportable& importable, JTKTImportFeatureContext& context) {
+  if (importable.feature == nullptr || importable.conversion == JTKTNoConversion) return;
   constexpr std::size_t kOneToOneCount = std::size(kOneToOneRows);
-  if (at->second < kOneToOneCount)
-    ImportOneToOne(kOneToOneRows[at->second], feature, context);
+  if (importable.conversion < kOneToOneCount)
+    ImportOneToOne(kOneToOneRows[importable.conversion], importable.feature, context);
   else
-    ImportOwn(kOwnRows[at->second - kOneToOneCount], feature, context);
+    ImportOwn(kOwnRows[importable.conversion - kOneToOneCount], importable.feature, context);
+}
+
+bool JTKTFeatureMayReadPage(const JTKTImportable& importable, const std::vector<std::string_view>& children) {
+  if (importable.feature == nullptr || importable.conversion == JTKTNoConversion) return false;
+  // The conversions of their own look where they will; the generic ones only at their paths.
+  if (importable.conversion >= std::size(kOneToOneRows)) return true;
+  const OneToOneRow& row = kOneToOneRows[importable.conversion];
+  if (row.also == Also::SaveFormat) return true;
+  const auto present = [&children](const char* path) {
+    if (path == nullptr) return false;
+    std::string_view first(path);
+    if (first.starts_with('.')) first.remove_prefix(1);
+    first = first.substr(0, first.find('.'));
+    return std::find(children.begin(), children.end(), first) != children.end();
+  };
+  return present(row.path) || present(row.otherPath);
 }

@@ -11,8 +11,16 @@
 #include "platform/plist/plist_value.h"
 #include "vocabulary/job_context.h"
 
+// An importable feature of the profile and the reader's conversion of it, looked up once per
+// file rather than again for each of its special pages.
+struct JTKTImportable {
+  const platform::PlistDict* feature = nullptr;
+  std::size_t conversion = 0;  // the reader's conversion; JTKTNoConversion when it has none
+};
+inline constexpr std::size_t JTKTNoConversion = static_cast<std::size_t>(-1);
+
 // The importable features of the profile, in the order they are converted.
-using JTKTFeatureList = std::vector<const platform::PlistDict*>;
+using JTKTFeatureList = std::vector<JTKTImportable>;
 
 struct JTKTImportFeatureContext {
   xmlDocPtr document = nullptr;
@@ -46,8 +54,16 @@ void JTKTStoreDefault(const JTKTImportFeatureContext& context, JTKTTarget target
 // which the profile's dictionary is enumerated.
 JTKTFeatureList JTKTImportableFeatures();
 
-// Converts one feature of the profile: dispatches on its "ID".
-void JTKTImportFeature(const platform::PlistDict* feature, JTKTImportFeatureContext& context);
+// The feature with the reader's conversion of its "ID".
+JTKTImportable JTKTImportableFeature(const platform::PlistDict* feature);
+
+// Converts one feature.
+void JTKTImportFeature(const JTKTImportable& importable, JTKTImportFeatureContext& context);
+
+// False when, read inside an element whose child elements are named in children, the feature
+// can find nothing to read: a page holds a handful of the many features, and a page's unset
+// settings are the job's, so a feature without its element does nothing there.
+bool JTKTFeatureMayReadPage(const JTKTImportable& importable, const std::vector<std::string_view>& children);
 
 // The generic conversion: the value of the element at path, through the feature's syntax, stored
 // under the keyword, number or name key (each may be null); else the feature's profile default.

@@ -108,7 +108,7 @@ Document Parse(std::string_view bytes, std::string* why) {
 }
 
 void ConvertFeatures(const JTKTFeatureList& features, JTKTImportFeatureContext& context) {
-  for (const PlistDict* feature : features) JTKTImportFeature(feature, context);
+  for (const JTKTImportable& importable : features) JTKTImportFeature(importable, context);
 }
 
 }  // namespace
@@ -138,7 +138,7 @@ OSStatus JTKTImportDocument(std::string_view bytes, const std::string& name, Pli
 
   JTKTFeatureList operation;
   for (const char* id : kOperationFeatures)
-    if (const PlistDict* feature = KFSGetFeature(id)) operation.push_back(feature);
+    if (const PlistDict* feature = KFSGetFeature(id)) operation.push_back(JTKTImportableFeature(feature));
   if (xmlNodePtr operationGroup = JTKTImportGetNode(root, kOperationPath)) context.node = operationGroup->children;
   ConvertFeatures(operation, context);
 
