@@ -11,7 +11,7 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo "-DCMAKE_CXX_FLAGS_RELWITHDEBIN
 # looked for when a recipe runs, since setup may have just installed it.
 LAUNCHER = $$(command -v ccache > /dev/null && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 
-.PHONY: all setup build run dialog test sanitize fuzz bench clean
+.PHONY: all setup build run dialog test install sanitize fuzz bench clean
 
 all: build
 
@@ -31,6 +31,12 @@ dialog: build
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# The program, its window, the plug-in bundle and the manual page under PREFIX (bin/, lib/,
+# share/man/man1/): make install PREFIX="$PWD/stage" && stage/bin/korvo-pde show
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix "$(PREFIX)"
 
 # The tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: setup

@@ -20,6 +20,7 @@ packages=(
   xvfb xdotool imagemagick xclip      # the window's tests: a virtual display, clicks, screenshots, the clipboard
   ccache                              # the three builds share compiled objects between runs
   hyperfine                           # make bench: whole programs timed against their yardsticks
+  groff-base man-db                   # the manual page: groff checks it, man shows it
 )
 
 missing=()

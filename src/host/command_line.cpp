@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "host/export_command.h"
+#include "host/help_page_command.h"
 #include "host/host_paths.h"
 #include "host/import_command.h"
 #include "host/ipp_command.h"
@@ -121,6 +122,11 @@ constexpr CommandRule kCommands[] = {
     {"dialog", "[--ppd FILE] [--session FILE] [--bundle DIR] [--layout FILE]", kTakesLayout,
      [](const CommandLine&, std::string*) { return true; },
      RunDialog},
+    {"help-page", "PAGE [--bundle DIR]", kTakesArguments,
+     [](const CommandLine& l, std::string* e) {
+       return Need(l.arguments.size() == 1, e, "help-page needs one PAGE, such as paper_output/finishing/db_folding_d.htm");
+     },
+     [](const CommandLine& l) { return RunHelpPageCommand(l, std::cout, std::cerr); }},
 };
 
 const CommandRule* FindCommand(std::string_view name) {

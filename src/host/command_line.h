@@ -16,8 +16,8 @@ struct CommandLine {
   // What the line asks for: a command to run, or the usual habits of a command-line tool.
   enum class Request { Run, Help, Version };
   Request request = Request::Run;
-  // "show", "export", "set", "import", "stocks", "type42", "watermark", "ipp", "print", "dialog"; for Help the
-  // command whose usage is wanted, or empty for all of them
+  // "show", "export", "set", "import", "stocks", "type42", "watermark", "ipp", "print", "dialog",
+  // "help-page"; for Help the command whose usage is wanted, or empty for all of them
   std::string command;
   std::optional<std::string> ppdPath;     // --ppd FILE
   std::optional<std::string> sessionPath; // --session FILE

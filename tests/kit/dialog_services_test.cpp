@@ -30,6 +30,13 @@ TEST(ShellServices, HelpNeedsTheBundlesHelpBook) {
   ASSERT_TRUE(bundle);
   EXPECT_EQ(DisplayHelp(*bundle, "special_pages/db_add_inserts_d.html", ""), platform::noErr);
   EXPECT_EQ(script.log().back(), "help: Korvo Printer Help special_pages/db_add_inserts_d.html#");
+  // A page the book lacks opens nothing and says so.
+  const std::size_t opened = script.log().size();
+  EXPECT_EQ(DisplayHelp(*bundle, "paper_output/no_such_page.htm", ""), platform::fnfErr);
+  EXPECT_EQ(script.log().size(), opened);
+  // The book was written for a file system that ignores letter case, and so are its page paths.
+  EXPECT_EQ(DisplayHelp(*bundle, "Paper_Output/Finishing/db_booklet_creation_d.htm", ""), platform::noErr);
+  EXPECT_EQ(script.log().back(), "help: Korvo Printer Help Paper_Output/Finishing/db_booklet_creation_d.htm#");
 
   korvo_test::TempDir dir;
   std::filesystem::create_directories(dir.file("NoBook.plugin/Contents"));

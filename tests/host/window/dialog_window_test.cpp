@@ -523,5 +523,38 @@ TEST_F(DialogWindowTest, InsertsTypedInTheInsertsDialogAreSaved) {
   EXPECT_EQ(*second->at("StartPage").asInteger(), 5);
 }
 
+// Help in the window opens the dialog's page in the user's browser, through the desktop's handler
+// for web pages: here a stand-in browser that writes down the address it is given.
+TEST_F(DialogWindowTest, HelpInTheFoldDialogOpensItsPageInTheBrowser) {
+  const std::string opened = dir_.path() + "/browser.txt", browser = dir_.path() + "/browser.sh";
+  korvo_test::WriteFile(browser, "#!/bin/sh\necho \"$1\" > '" + opened + "'\n");
+  std::filesystem::permissions(browser, std::filesystem::perms::owner_all);
+  std::filesystem::create_directories(home_.dir().file("data/applications"));
+  korvo_test::WriteFile(home_.dir().file("data/applications/korvo-test-browser.desktop"),
+                        "[Desktop Entry]\nType=Application\nName=Test Browser\nExec=" + browser +
+                            " %u\nMimeType=text/html;\nNoDisplay=true\n");
+  korvo_test::WriteFile(home_.dir().file("config/mimeapps.list"),
+                        "[Default Applications]\ntext/html=korvo-test-browser.desktop\n");
+  platform::PrintSession folding;  // a printer with a folding unit: its finishing menu offers Fold...
+  folding.printer().ppdPath = korvo_test::DataPath("panels/finishers.ppd");
+  ASSERT_TRUE(folding.save(session()));
+  startDialog();
+  Layout shown = waitForWindows("PpOu/30");
+  ASSERT_TRUE(shown.has("PpOu/30")) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
+  chooseItem(shown.places["PpOu/30"], "Fold...");
+  Layout fold = waitForWindows("Fnsh/6");
+  ASSERT_TRUE(fold.has("Fnsh/6")) << korvo_test::ReadFile(layout());
+  click(fold.places["Fnsh/6"]);
+  ASSERT_TRUE(WaitUntil(20, [&] { return !korvo_test::ReadFile(opened).empty(); }))
+      << korvo_test::ReadFile(dir_.path() + "/dialog.log");
+  // The desktop hands a browser a local page as its path or as its file: address.
+  std::string page = korvo_test::ReadFile(opened);
+  if (page.starts_with("file://")) page.erase(0, 7);
+  EXPECT_EQ(page, std::filesystem::canonical(korvo_test::BundlePath()).string() +
+                      "/Contents/Resources/KorvoHelp/paper_output/finishing/db_folding_d.htm\n");
+  click(fold.places["Fnsh/3"]);  // Cancel: the fold dialog goes and the window is left as it was
+  ASSERT_TRUE(WaitUntil(10, [&] { return !ReadLayout(layout()).has("Fnsh/6"); })) << korvo_test::ReadFile(layout());
+}
+
 }  // namespace
 #endif

@@ -1,9 +1,10 @@
 #include "platform/ui/gtk/gtk_interaction.h"
 
-#include <filesystem>
+#include <cstdio>
 #include <memory>
 #include <optional>
 
+#include "platform/bundle/help_book.h"
 #include "platform/glib_handles.h"
 #include "platform/ui/gtk/screen_place.h"
 #include "platform/ui/gtk/window_renderer.h"
@@ -70,6 +71,31 @@ void OnClipboardText(GObject* clipboard, GAsyncResult* result, gpointer data) {
   const GErrorPtr ignored(failure);
   if (text) read->text = text.get();
   read->done = true;
+}
+
+// Says on stderr why the help page did not open; data owns a copy of its address.
+void OnHelpLaunched(GObject* source, GAsyncResult* result, gpointer data) {
+  const GCharPtr uri(static_cast<char*>(data));
+  GError* failure = nullptr;
+#if GTK_CHECK_VERSION(4, 10, 0)
+  const bool opened = gtk_uri_launcher_launch_finish(GTK_URI_LAUNCHER(source), result, &failure);
+#else
+  const bool opened = gtk_show_uri_full_finish(source ? GTK_WINDOW(source) : nullptr, result, &failure);
+#endif
+  const GErrorPtr reason(failure);
+  if (!opened)
+    std::fprintf(stderr, "ERROR: could not open the help page %s: %s\n", uri.get(),
+                 reason ? reason->message : "no program opens it");
+}
+
+// Hands the address to the desktop's URI launcher, for the window parent.
+void LaunchHelpPage(GtkWindow* parent, const std::string& uri) {
+#if GTK_CHECK_VERSION(4, 10, 0)
+  const GObjectPtr<GtkUriLauncher> launcher(gtk_uri_launcher_new(uri.c_str()));
+  gtk_uri_launcher_launch(launcher.get(), parent, nullptr, OnHelpLaunched, g_strdup(uri.c_str()));
+#else
+  gtk_show_uri_full(parent, uri.c_str(), GDK_CURRENT_TIME, nullptr, OnHelpLaunched, g_strdup(uri.c_str()));
+#endif
 }
 
 }  // namespace
@@ -173,16 +199,20 @@ void GtkInteraction::beep() {
 }
 
 OSStatus GtkInteraction::openHelp(const std::string& book, const std::string& page, const std::string& anchor) {
-  // The help book is a folder of HTML pages; the page opens in the user's browser.
-  std::filesystem::path path = std::filesystem::path(book) / page;
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) return fnfErr;
-  std::string uri = "file://" + std::filesystem::absolute(path, error).string();
-  if (!anchor.empty()) uri += "#" + anchor;
+  // The help book is a folder of HTML pages; the page opens in the user's browser, through the
+  // desktop's handler for its address. Whether the browser came up is known only later, so a
+  // failure then is said on stderr.
+  const std::optional<HelpBook> registered = RegisteredHelpBook(book);
+  const std::optional<std::string> file = registered ? FindHelpPage(*registered, page) : std::nullopt;
+  if (!file) return fnfErr;
   GError* failure = nullptr;
-  const bool opened = g_app_info_launch_default_for_uri(uri.c_str(), nullptr, &failure);
-  const GErrorPtr ignored(failure);  // the status says it; the reason has nowhere to go
-  return opened ? noErr : ioErr;
+  GCharPtr address(g_filename_to_uri(file->c_str(), nullptr, &failure));
+  const GErrorPtr reason(failure);
+  if (!address) return ioErr;
+  std::string uri = address.get();
+  if (!anchor.empty()) uri += "#" + anchor;
+  LaunchHelpPage(parent_, uri);
+  return noErr;
 }
 
 void GtkInteraction::setClipboardText(const std::string& text) {
