@@ -63,6 +63,20 @@ TEST_F(SpecialPagesSet, CoversInsertsAndARangeReachTheSessionAndTheJobTicket) {
   EXPECT_EQ(korvo_test::RunCommand("xmllint --noout " + ticket, &out, true), 0) << out;
 }
 
+// A paper chosen in a dialog's paper menu: the step after the menu item names its submenu's item.
+TEST_F(SpecialPagesSet, ADialogsPaperMenuTakesTheSubmenuItemAsTheNextStep) {
+  std::string out;
+  ASSERT_EQ(set(session, {"AddCovers=CoverOption=Front Cover Only>FrontCoverPaper=Color>Blue",
+                          "AddInserts=Pages=3>InsertPaper=Color>Green"},
+                &out),
+            0)
+      << out;
+  ExpectIn(out, {"com.korvo.print.SpecialPages.FrontCover = {\"SidesImaged\" = 1; \"StartPage\" = 0; \"Stock\" = {\"Color\" = 2;",
+                 "com.korvo.print.SpecialPages.InsertList = ({\"Quantity\" = 1; \"StartPage\" = 3; \"Stock\" = {\"Color\" = 4;"});
+  EXPECT_EQ(set(session, {"AddInserts=Pages=4>InsertPaper=Color>Plaid"}, &out, true), 1);
+  EXPECT_NE(out.find("ERROR: "), std::string::npos) << out;
+}
+
 TEST_F(SpecialPagesSet, PagesBeyondTheCapOrBeforePageOneEndSetWithTheFileUnchanged) {
   for (const char* pages : {"AddInserts=Pages=7-", "AddInserts=Pages=1-9999999", "AddInserts=Pages=5-3",
                             "AddExceptions=Pages=0-4"}) {

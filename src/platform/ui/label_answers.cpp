@@ -48,7 +48,14 @@ bool LabelAnswers::takeStep(Window& window, const std::string& step) {
   if (const std::size_t equals = step.find('='); equals != std::string::npos) {
     if (Control* named = content.findNamed(std::string_view(step).substr(0, equals))) {
       if (driver_.bringToFront(*named) != noErr) return false;
-      return ChooseLabel(*named, driver_, std::string_view(step).substr(equals + 1)) == noErr;
+      const std::string_view value = std::string_view(step).substr(equals + 1);
+      // A menu item with a submenu takes the next step as the submenu's item: "Paper=Color>Blue".
+      if (LabelOpensSubmenu(*named, value) && !steps_.empty()) {
+        const std::string subLabel = std::move(steps_.front());
+        steps_.pop_front();
+        return ChooseSubmenuLabel(*named, driver_, value, subLabel) == noErr;
+      }
+      return ChooseLabel(*named, driver_, value) == noErr;
     }
   }
   Control* control = Labelled(content, step, true);

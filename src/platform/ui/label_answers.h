@@ -4,6 +4,7 @@
 //
 // The steps are used in order, by whichever dialog or alert is in front:
 // - in a dialog, "Name=value" acts on the dialog's control of that name (see ChooseByLabels);
+//   when value is a menu item with a submenu, the next step is the submenu's item;
 //   any other step clicks the control with that title, or chooses the pop-up item, tab or list row
 //   reading so ("Cancel" and "OK" press Escape and Return when no control is titled so);
 // - a step that opens another dialog or an alert is followed by that one's steps;

@@ -133,6 +133,15 @@ OSStatus ChooseLabel(Control& control, UserDriver& user, std::string_view label)
   return Act(control, user, {std::string(label)});
 }
 
+OSStatus ChooseSubmenuLabel(Control& control, UserDriver& user, std::string_view label, std::string_view subLabel) {
+  return Act(control, user, {std::string(label), std::string(subLabel)});
+}
+
+bool LabelOpensSubmenu(Control& control, std::string_view label) {
+  if (control.kind() != ControlKind::PopupButton && control.kind() != ControlKind::MenuButton) return false;
+  return LabelsTaken(control, {std::string(label)}) == 2;
+}
+
 OSStatus ChooseByLabels(Control& root, UserDriver& user, std::string_view name, const std::vector<std::string>& labels,
                         LabelAnswers* answers) {
   Control* control = root.findNamed(name);

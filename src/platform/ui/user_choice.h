@@ -43,5 +43,9 @@ OSStatus ChooseByLabels(Control& root, UserDriver& user, std::string_view name, 
                         LabelAnswers* answers);
 // The same choice, by one label, on a control already found (a step "Name=value" in a dialog).
 OSStatus ChooseLabel(Control& control, UserDriver& user, std::string_view label);
+// The same with a pop-up's or menu button's item and the item of its submenu.
+OSStatus ChooseSubmenuLabel(Control& control, UserDriver& user, std::string_view label, std::string_view subLabel);
+// True when label is an item of the control's menu that opens a submenu.
+bool LabelOpensSubmenu(Control& control, std::string_view label);
 
 }  // namespace platform::ui
