@@ -83,7 +83,7 @@ void KFSFinalize() {
 
 const PlistDict* KFSGetProfile() { return Profile(); }
 
-const PlistDict* KFSGetFeature(const std::string& name) { return DictionaryAt(Features(), name); }
+const PlistDict* KFSGetFeature(std::string_view name) { return DictionaryAt(Features(), name); }
 
 PlistArray KFSGetFeaturesWithProperty(const std::string& property) {
   return KFSGetFeaturesWithPropertyAndValue(property, nullptr);
@@ -100,11 +100,11 @@ PlistArray KFSGetFeaturesWithPropertyAndValue(const std::string& property, const
   return found;
 }
 
-const PlistDict* KFSGetFeatureSyntax(const PlistDict* feature, const std::string& syntaxClass) {
+const PlistDict* KFSGetFeatureSyntax(const PlistDict* feature, std::string_view syntaxClass) {
   return DictionaryAt(DictionaryAt(feature, kKFSSyntaxKey), syntaxClass);
 }
 
-const PlistValue* KFSGetFeatureProperty(const PlistDict* feature, const std::string& property) {
+const PlistValue* KFSGetFeatureProperty(const PlistDict* feature, std::string_view property) {
   const PlistDict* properties = DictionaryAt(feature, kKFSPropertiesKey);
   return properties != nullptr ? platform::PlistDictFind(*properties, property) : nullptr;
 }

@@ -9,6 +9,7 @@
 // empty array.
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/plist/plist_value.h"
 
@@ -43,16 +44,16 @@ void KFSFinalize();
 const platform::PlistDict* KFSGetProfile();
 
 // The feature dictionary of that name, or null.
-const platform::PlistDict* KFSGetFeature(const std::string& name);
+const platform::PlistDict* KFSGetFeature(std::string_view name);
 // The features whose "Properties" hold property (whatever its value), in the profile's order.
 platform::PlistArray KFSGetFeaturesWithProperty(const std::string& property);
 // The features whose "Properties" hold property with a value equal to *value; every feature with
 // the property when value is null.
 platform::PlistArray KFSGetFeaturesWithPropertyAndValue(const std::string& property, const platform::PlistValue* value);
 // feature["Syntax"][syntaxClass], or null.
-const platform::PlistDict* KFSGetFeatureSyntax(const platform::PlistDict* feature, const std::string& syntaxClass);
+const platform::PlistDict* KFSGetFeatureSyntax(const platform::PlistDict* feature, std::string_view syntaxClass);
 // feature["Properties"][property], or null.
-const platform::PlistValue* KFSGetFeatureProperty(const platform::PlistDict* feature, const std::string& property);
+const platform::PlistValue* KFSGetFeatureProperty(const platform::PlistDict* feature, std::string_view property);
 // The keyword dictionaries of the feature's "Keyword" class whose "Properties" hold property with
 // a value equal to value; empty without a keyword class.
 platform::PlistArray KFSGetKeywordsWithPropertyAndValue(const platform::PlistDict* feature,

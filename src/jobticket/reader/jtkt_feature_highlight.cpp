@@ -153,6 +153,7 @@ void JTKTImportHighlight(const JTKTImportFeatureContext& context) {
   for (int part = 0; part < kPartCount; ++part) {
     if (jobGroup != nullptr && StorePart(part, *jobGroup, *JTKTTargetDictionary(context, JTKTTarget::Highlight), context))
       continue;
+    if (JTKTAtPageScope(context)) continue;  // a page's unset part is the job's, so no default
     const PlistDict* feature = KFSGetFeature(kParts[part].feature);
     std::string syntaxClass;
     PlistValue fallback;

@@ -53,7 +53,7 @@ bool StoreFromFile(const PlistDict* feature, const JTKTImportFeatureContext& con
   if (element == nullptr) return false;
   element = SetMember(element);
   std::string_view syntaxClass = JTKTImportGetNodeSyntax(element);
-  const PlistDict* classDictionary = KFSGetFeatureSyntax(feature, std::string(syntaxClass));
+  const PlistDict* classDictionary = KFSGetFeatureSyntax(feature, syntaxClass);
   if (classDictionary == nullptr) return false;
   std::optional<PlistValue> value = JTKTImportNodeValue(element, syntaxClass, classDictionary, JTKTFileName(context));
   if (!value) return false;
