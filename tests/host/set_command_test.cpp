@@ -68,7 +68,8 @@ TEST_F(SetCommand, AChoiceThatCannotBeMadeLeavesTheSessionAlone) {
 
 TEST_F(SetCommand, TwoCommandsOnOneSessionAtOnceBothKeepTheirChange) {
   const std::string pde = std::string(KORVO_BIN_DIR) + "/korvo-pde";
-  for (int round = 0; round < 20; ++round) {
+  // The session's lock makes the second writer wait; a few rounds vary which one comes first.
+  for (int round = 0; round < 6; ++round) {
     std::string out;
     ASSERT_EQ(korvo_test::RunCommand("rm -f " + session + " && " + pde + " show --session " + session + " >/dev/null", &out), 0);
     ASSERT_EQ(korvo_test::RunCommand("(" + pde + " set --session " + session + " OutputColor=Grayscale >/dev/null & " +

@@ -74,18 +74,22 @@ TEST_F(SetDialogSteps, CancelInEveryFinishingDialogLeavesTheSessionByteIdentical
   // The dialogs the fold dialog opens, each cancelled and then the fold dialog too.
   dialogs.push_back("Fold...>Square Fold>Cancel");
   dialogs.push_back("Fold...>Trim Outside Edge>Cancel");
-  for (const std::string& dialog : dialogs) {
+  // Every dialog cancelled in one run: one process start instead of one per dialog, which the
+  // sanitizer build pays dearly for.
+  std::string cancelAll = "set --session " + session;
+  for (const std::string& dialog : dialogs) cancelAll += " 'Finishing=" + dialog + ">Cancel'";
+  std::string err;
+  EXPECT_EQ(RunPde(cancelAll + " 2>&1 >/dev/null", &err), 0) << err;
+  EXPECT_EQ(korvo_test::ReadFile(session), before);
+  // A step a dialog does not have: one ERROR line, nothing saved; a plain and a nested dialog.
+  for (const std::string& dialog : {dialogs.front(), std::string("Fold...>Square Fold")}) {
     SCOPED_TRACE(dialog);
-    std::string err;
-    EXPECT_EQ(set("Finishing=" + dialog + ">Cancel", &err), 0) << err;
-    EXPECT_EQ(korvo_test::ReadFile(session), before);
     EXPECT_EQ(set("Finishing=" + dialog + ">No Such Step", &err), 1);
     EXPECT_TRUE(err.starts_with("ERROR: Finishing=" + dialog + ">No Such Step: ")) << err;
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
     EXPECT_EQ(korvo_test::ReadFile(session), before);
   }
   // An OK the trim dialog refuses (no length typed): its caution alert ends set, nothing saved.
-  std::string err;
   EXPECT_EQ(set("Finishing=Fold...>Trim Outside Edge>Trim Outside Edge>OK", &err), 1);
   EXPECT_TRUE(err.starts_with("ERROR: Finishing=Fold...>Trim Outside Edge>Trim Outside Edge>OK: Invalid trimmed length"))
       << err;
