@@ -7,24 +7,14 @@
 #include "model/platform_keys.h"
 #include "panels/paper_output/pad_printing_dialog.h"
 #include "panels/paper_output/paper_output_test_support.h"
-#include "platform/locale/utf8_text.h"
 #include "platform/ui/scripted_interaction.h"
 
 namespace {
 
 namespace ui = platform::ui;
+using korvo_test::In;
 using korvo_test::PluginDialog;
-
-ui::Control& In(ui::Window& window, const char* name) {
-  ui::Control* control = window.content().findNamed(name);
-  EXPECT_NE(control, nullptr) << name;
-  return *control;
-}
-
-void Retype(ui::UserDriver& user, ui::Control& field, const std::string& text) {
-  user.select(field, {0, platform::UTF16Length(field.text())});
-  user.type(field, text.empty() ? "\b" : text);
-}
+using korvo_test::Retype;
 
 // Pads on (or off), the two counts and a back cover, then Return.
 ui::ScriptedInteraction::ModalStep Fill(bool on, std::string pads, std::string pages, int backCover = 3) {

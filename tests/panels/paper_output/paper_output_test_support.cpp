@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "platform/bundle/bundle.h"
+#include "platform/locale/utf8_text.h"
 #include "platform/plugin/plugin_abi.h"
 #include "shell/pde_shell.h"
 #include "shell/shell_context.h"
@@ -75,6 +76,17 @@ ui::Control& PluginDialog::named(const std::string& name) {
     return none;
   }
   return *found;
+}
+
+platform::ui::Control& In(platform::ui::Window& window, const char* name) {
+  platform::ui::Control* control = window.content().findNamed(name);
+  EXPECT_NE(control, nullptr) << name;
+  return *control;
+}
+
+void Retype(platform::ui::UserDriver& user, platform::ui::Control& field, const std::string& text) {
+  user.select(field, {0, platform::UTF16Length(field.text())});
+  user.type(field, text.empty() ? "\b" : text);
 }
 
 int ItemNumber(const ui::Menu& menu, const std::string& text) {

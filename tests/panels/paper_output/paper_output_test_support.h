@@ -47,6 +47,11 @@ class PluginDialog {
   platform::ui::UserDriver user_;
 };
 
+// The control of a dialog's window with that name (fails the test when there is none).
+platform::ui::Control& In(platform::ui::Window& window, const char* name);
+// Replaces a field's whole text, as a person selecting it all and typing would.
+void Retype(platform::ui::UserDriver& user, platform::ui::Control& field, const std::string& text);
+
 // The number (1-based) of the item with that text in a menu; 0 when none.
 int ItemNumber(const platform::ui::Menu& menu, const std::string& text);
 

@@ -9,25 +9,15 @@
 #include "panels/paper_output/paper_output_panel.h"
 #include "panels/paper_output/paper_output_test_support.h"
 #include "panels/paper_output/saved_job_settings.h"
-#include "platform/locale/utf8_text.h"
 #include "platform/ui/scripted_interaction.h"
 #include "vocabulary/setting_map_menus.h"
 
 namespace {
 
 namespace ui = platform::ui;
+using korvo_test::In;
 using korvo_test::PluginDialog;
-
-ui::Control& In(ui::Window& window, const char* name) {
-  ui::Control* control = window.content().findNamed(name);
-  EXPECT_NE(control, nullptr) << name;
-  return *control;
-}
-
-void Retype(ui::UserDriver& user, ui::Control& field, const std::string& text) {
-  user.select(field, {0, platform::UTF16Length(field.text())});
-  user.type(field, text.empty() ? "\b" : text);
-}
+using korvo_test::Retype;
 
 // Fills the dialog as a user would, then presses Return.
 ui::ScriptedInteraction::ModalStep Fill(std::string passcode, std::string confirmation) {
