@@ -9,12 +9,11 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <map>
-#include <mutex>
 #include <utility>
 
 #include "platform/files/damaged_file.h"
 #include "platform/files/file_kind.h"
+#include "platform/files/parsed_file_cache.h"
 #include "platform/files/preference_lock.h"
 #include "platform/plist/xml_plist.h"
 
@@ -52,55 +51,10 @@ std::string WithArticle(const char* noun) {
   return std::string(vowel ? "an " : "a ") + noun;
 }
 
-// The sound files read lately, by path, with what identifies their content: a dialog's Initialize
-// reads the same few files each time a printer is picked, and they rarely change. Our writers
-// replace a file by a rename (a new inode), and any other change to the content moves the change
-// time, which no program can set back; only a file read whole and sound is kept.
-struct FileIdentity {
-  dev_t device = 0;
-  ino_t inode = 0;
-  off_t size = 0;
-  timespec modified{};
-  timespec changed{};
-  bool operator==(const FileIdentity& o) const {
-    return device == o.device && inode == o.inode && size == o.size && modified.tv_sec == o.modified.tv_sec &&
-           modified.tv_nsec == o.modified.tv_nsec && changed.tv_sec == o.changed.tv_sec &&
-           changed.tv_nsec == o.changed.tv_nsec;
-  }
-};
-
-struct ReadFile {
-  FileIdentity identity;
-  PlistDict dictionary;
-};
-
-class SoundFileCache {
- public:
-  bool find(const std::string& path, const FileIdentity& identity, PlistDict* dictionary) {
-    std::lock_guard lock(mutex_);
-    auto found = files_.find(path);
-    if (found == files_.end() || !(found->second.identity == identity)) return false;
-    *dictionary = found->second.dictionary;
-    return true;
-  }
-  void keep(const std::string& path, const FileIdentity& identity, const PlistDict& dictionary) {
-    std::lock_guard lock(mutex_);
-    if (files_.size() >= kMaxFiles) files_.clear();  // a dialog reads a handful; this only bounds memory
-    files_[path] = ReadFile{identity, dictionary};
-  }
-  void forget(const std::string& path) {
-    std::lock_guard lock(mutex_);
-    files_.erase(path);
-  }
-
- private:
-  static constexpr std::size_t kMaxFiles = 32;
-  std::mutex mutex_;
-  std::map<std::string, ReadFile> files_;
-};
-
-SoundFileCache& Cache() {
-  static SoundFileCache cache;
+// A dialog's Initialize reads the same few files each time a printer is picked, and they rarely
+// change: a sound one is kept, and answered again while it is the same file.
+ParsedFileCache& SoundFiles() {
+  static ParsedFileCache cache;
   return cache;
 }
 
@@ -123,9 +77,10 @@ Finding Examine(const std::string& path) {
   // No preference file comes near the cap; a larger one is left alone rather than read into memory.
   const std::string tooLarge = "is larger than " + DescribeSize(kMaxPropertyListFileBytes);
   if (static_cast<std::uintmax_t>(st.st_size) > kMaxPropertyListFileBytes) return Unreadable(tooLarge);
-  const FileIdentity identity{st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim};
-  if (Finding cached{Finding::Kind::kSound, {}, {}}; Cache().find(path, identity, &cached.dictionary)) return cached;
-  Cache().forget(path);
+  const FileIdentity identity = FileIdentity::Of(st);
+  if (Finding cached{Finding::Kind::kSound, {}, {}}; SoundFiles().find(path, identity, &cached.dictionary))
+    return cached;
+  SoundFiles().forget(path);
 
   std::string bytes;
   char buffer[65536];
@@ -148,7 +103,7 @@ Finding Examine(const std::string& path) {
     return Damaged("the root is " + WithArticle(PlistKindName(value->kind())) + ", not a dictionary");
   // Bytes read after a change that kept the size would be caught by the change time; a file
   // growing while it is read is read again next time.
-  if (static_cast<off_t>(bytes.size()) == st.st_size) Cache().keep(path, identity, *dictionary);
+  if (static_cast<off_t>(bytes.size()) == st.st_size) SoundFiles().keep(path, identity, *dictionary);
   return {Finding::Kind::kSound, std::move(*dictionary), {}};
 }
 
