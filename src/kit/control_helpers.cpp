@@ -128,6 +128,12 @@ void DrawControl(ui::Control& control) {
   control.callHandlers(draw);
 }
 
+void ShowPicture(ui::Control* picture, const std::string& file) {
+  if (picture == nullptr) return;
+  picture->setPicture(file);
+  DrawControl(*picture);
+}
+
 platform::OSStatus SetLocalizedStaticText(const platform::Bundle* bundle, const char* key, ui::Control* control,
                                           const FormatArguments& arguments) {
   std::optional<std::string> text = LocalizedText(bundle, key, arguments);

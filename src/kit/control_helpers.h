@@ -47,6 +47,10 @@ platform::OSStatus UpdateSummaryTextView(platform::ui::Control* textView, const 
 // control that is not really visible is not drawn.
 void DrawControl(platform::ui::Control& control);
 
+// Shows the picture file (none for an empty name) in a picture control and draws it again;
+// nothing for a null control.
+void ShowPicture(platform::ui::Control* picture, const std::string& file);
+
 // Resizes a control, keeping its place, to the size its label needs. Until a renderer measures
 // text with the real font, the measure is an estimate for the dialog's 13-point system font: 7
 // pixels a UTF-16 unit and 16 a line, plus what each kind of control draws beside its text (the

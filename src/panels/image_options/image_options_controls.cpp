@@ -13,12 +13,6 @@ namespace ui = platform::ui;
 
 namespace {
 
-void ShowPicture(ui::Control* control, const std::string& picture) {
-  if (control == nullptr) return;
-  control->setPicture(picture);
-  DrawControl(*control);
-}
-
 void ShowPopup(ui::Control* popup, std::int32_t value) {
   if (popup != nullptr) SetPopupButtonToTicketValue(*popup, value);
 }

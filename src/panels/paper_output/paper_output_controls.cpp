@@ -21,12 +21,6 @@ namespace ui = platform::ui;
 
 namespace {
 
-void ShowPicture(ui::Control* control, const std::string& picture) {
-  if (control == nullptr) return;
-  control->setPicture(picture);
-  DrawControl(*control);
-}
-
 // The job types whose Setup button opens a dialog; for the others it stays disabled.
 bool SetupDialogAvailable(std::int32_t jobType) {
   return jobType == kJobTypeSavedJob || jobType == kJobTypeBackgroundForm;

@@ -32,12 +32,6 @@ std::string PictureOf(const char* const (&table)[N], std::int32_t value) {
   return value >= 1 && value <= static_cast<std::int32_t>(N) ? table[value - 1] : "";
 }
 
-void ShowPicture(ui::Control* picture, const std::string& file) {
-  if (picture == nullptr) return;
-  picture->setPicture(file);
-  DrawControl(*picture);
-}
-
 // One cover's controls: paper summary and menu at base + 1 and + 2, printed sides + 3, paper
 // source + 4, printing picture + 5.
 struct CoverControls {

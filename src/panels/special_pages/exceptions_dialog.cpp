@@ -183,12 +183,7 @@ class ExceptionsDialog {
       range_.colorOptions().setTRC(std::nullopt);
   }
 
-  void showPicture(std::int32_t id, const std::string& file) {
-    if (ui::Control* picture = FindDialogControl(window_, id)) {
-      picture->setPicture(file);
-      DrawControl(*picture);
-    }
-  }
+  void showPicture(std::int32_t id, const std::string& file) { ShowPicture(FindDialogControl(window_, id), file); }
 
   void showText(std::int32_t id, const std::optional<std::string>& text) {
     if (ui::Control* view = FindDialogControl(window_, id); view && text) UpdateSummaryTextView(view, text->c_str());

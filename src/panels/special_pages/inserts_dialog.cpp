@@ -115,10 +115,8 @@ class InsertsDialog {
     const bool before1 = option() == kBeforePage1;
     if (before1) pages_->setText("");
     pages_->setEnabled(!before1);
-    if (ui::Control* picture = FindDialogControl(window_, kOptionPicture)) {
-      picture->setPicture(before1 ? "SpclPgs_InsertsOptions-BeforePage1.png" : "SpclPgs_InsertsOptions-AfterPage(s).png");
-      DrawControl(*picture);
-    }
+    ShowPicture(FindDialogControl(window_, kOptionPicture),
+                before1 ? "SpclPgs_InsertsOptions-BeforePage1.png" : "SpclPgs_InsertsOptions-AfterPage(s).png");
   }
 
   void defaults() {
