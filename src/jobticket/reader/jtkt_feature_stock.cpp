@@ -31,8 +31,11 @@ void Put(const JTKTImportFeatureContext& context, bool fromFile, const char* key
     JTKTStoreDefault(context, JTKTTarget::Stock, key, std::move(value));
 }
 
-xmlNodePtr Media(const JTKTImportFeatureContext& context, const char* member) {
-  return JTKTImportGetNode(context.node, std::string(".media-col.") + member);
+// A member of the stock's collection, by its whole path: written out at each call so that the
+// thousands of pages of a large file build no path strings.
+#define MEDIA_COL ".media-col."
+xmlNodePtr Media(const JTKTImportFeatureContext& context, std::string_view path) {
+  return JTKTImportGetNode(context.node, path);
 }
 
 bool OfferedByMenu(std::int32_t size) {
@@ -53,8 +56,8 @@ std::optional<std::int32_t> SizeForDimensions(std::int32_t x, std::int32_t y) {
 
 // The keyword name of a coating element through the feature "StockCoatingType": the coating type
 // of the table, 0 for a keyword the table lacks (an uncoated side), none when not given.
-std::optional<std::int32_t> Coating(const JTKTImportFeatureContext& context, const char* member) {
-  xmlNodePtr element = Media(context, member);
+std::optional<std::int32_t> Coating(const JTKTImportFeatureContext& context, std::string_view path) {
+  xmlNodePtr element = Media(context, path);
   if (element == nullptr) return std::nullopt;
   const PlistDict* feature = KFSGetFeature("StockCoatingType");
   const char* syntaxClass = JTKTImportGetNodeSyntax(element);
@@ -70,8 +73,8 @@ std::optional<std::int32_t> Coating(const JTKTImportFeatureContext& context, con
 
 void JTKTImportStockSize(const PlistDict*, const JTKTImportFeatureContext& context) {
   const std::string& file = JTKTFileName(context);
-  const std::optional<std::int32_t> x = JTKTImportNodeInteger(Media(context, "media-size.x-dimension"), file);
-  const std::optional<std::int32_t> y = JTKTImportNodeInteger(Media(context, "media-size.y-dimension"), file);
+  const std::optional<std::int32_t> x = JTKTImportNodeInteger(Media(context, MEDIA_COL "media-size.x-dimension"), file);
+  const std::optional<std::int32_t> y = JTKTImportNodeInteger(Media(context, MEDIA_COL "media-size.y-dimension"), file);
   if (!x || !y) {
     Put(context, false, stock_keys::kSizeKey, PlistValue(kPrinterDefault));
     return;
@@ -100,7 +103,7 @@ void JTKTImportStockType(const PlistDict* feature, const JTKTImportFeatureContex
   std::int32_t type = kPrinterDefault, modulus = kPrinterDefault;
   std::string customType;
   bool fromFile = false;
-  if (xmlNodePtr element = Media(context, "media-type")) {
+  if (xmlNodePtr element = Media(context, MEDIA_COL "media-type")) {
     const char* syntaxClass = JTKTImportGetNodeSyntax(element);
     const std::optional<PlistValue> value = JTKTImportNodeValue(
         element, syntaxClass, KFSGetFeatureSyntax(feature, syntaxClass), JTKTFileName(context));
@@ -116,7 +119,7 @@ void JTKTImportStockType(const PlistDict* feature, const JTKTImportFeatureContex
       type = kStockTypeCustom;
       fromFile = true;
     }
-    xmlNodePtr count = Media(context, "media-order-count");
+    xmlNodePtr count = Media(context, MEDIA_COL "media-order-count");
     if (count != nullptr && std::string_view(JTKTImportGetNodeSyntax(count)) == kKFSNumberClass) {
       const std::optional<std::int32_t> sets = JTKTImportNodeInteger(count, JTKTFileName(context));
       if (sets && (*sets < 1 || *sets > kMaximumModulus)) {
@@ -128,7 +131,7 @@ void JTKTImportStockType(const PlistDict* feature, const JTKTImportFeatureContex
         fromFile = true;
       }
     }
-  } else if (xmlNodePtr count = Media(context, "media-order-count")) {
+  } else if (xmlNodePtr count = Media(context, MEDIA_COL "media-order-count")) {
     // Sets without a named type: the system-default type, which the writer names no further.
     if (const std::optional<std::int32_t> sets = JTKTImportNodeInteger(count, JTKTFileName(context));
         sets && *sets >= 1 && *sets <= kMaximumModulus) {
@@ -136,10 +139,10 @@ void JTKTImportStockType(const PlistDict* feature, const JTKTImportFeatureContex
       modulus = *sets;
       fromFile = true;
     }
-  } else if (Media(context, "media-recycled") != nullptr) {
+  } else if (Media(context, MEDIA_COL "media-recycled") != nullptr) {
     type = kStockTypeRecycled;
     fromFile = true;
-  } else if (xmlNodePtr printed = Media(context, "media-pre-printed")) {
+  } else if (xmlNodePtr printed = Media(context, MEDIA_COL "media-pre-printed")) {
     type = JTKTImportNodeText(printed) == kLetterHead ? kStockTypeLetterhead : kStockTypePrePrinted;
     fromFile = true;
   }
@@ -149,12 +152,12 @@ void JTKTImportStockType(const PlistDict* feature, const JTKTImportFeatureContex
 }
 
 void JTKTImportStockDescription(const PlistDict*, const JTKTImportFeatureContext& context) {
-  const std::optional<std::string> text = JTKTImportNodeText(Media(context, "media-description"));
+  const std::optional<std::string> text = JTKTImportNodeText(Media(context, MEDIA_COL "media-description"));
   Put(context, text.has_value(), stock_keys::kDescriptionKey, PlistValue(text.value_or("")));
 }
 
 void JTKTImportStockPunch(const PlistDict*, const JTKTImportFeatureContext& context) {
-  const std::optional<std::int32_t> holes = JTKTImportNodeInteger(Media(context, "media-hole-count"), JTKTFileName(context));
+  const std::optional<std::int32_t> holes = JTKTImportNodeInteger(Media(context, MEDIA_COL "media-hole-count"), JTKTFileName(context));
   std::int32_t punched = kPrinterDefault;
   if (holes == 0) punched = kStockNotPunched;
   if (holes == kStockPunchedHoleCount) punched = kStockPunched;
@@ -164,8 +167,8 @@ void JTKTImportStockPunch(const PlistDict*, const JTKTImportFeatureContext& cont
 // The sides coated as the writer reads them: 1 neither side, 2 the front only, 3 both, 4 the
 // back only. Where both sides are coated with different types, the front's type is kept.
 void JTKTImportStockCoating(const PlistDict*, const JTKTImportFeatureContext& context) {
-  const std::optional<std::int32_t> front = Coating(context, "media-front-coating");
-  const std::optional<std::int32_t> back = Coating(context, "media-back-coating");
+  const std::optional<std::int32_t> front = Coating(context, MEDIA_COL "media-front-coating");
+  const std::optional<std::int32_t> back = Coating(context, MEDIA_COL "media-back-coating");
   std::int32_t sides = kPrinterDefault, type = kPrinterDefault;
   const bool frontCoated = front.value_or(0) != 0, backCoated = back.value_or(0) != 0;
   if (frontCoated && backCoated) sides = 3;
@@ -191,7 +194,7 @@ void JTKTImportStockSource(const PlistDict* feature, const JTKTImportFeatureCont
 
 // A stock known by its library name alone.
 void JTKTImportStockMediaKey(const PlistDict* feature, const JTKTImportFeatureContext& context) {
-  xmlNodePtr element = Media(context, "media-key");
+  xmlNodePtr element = Media(context, MEDIA_COL "media-key");
   if (element == nullptr) return;
   const char* syntaxClass = JTKTImportGetNodeSyntax(element);
   const std::optional<PlistValue> name = JTKTImportNodeValue(element, syntaxClass, KFSGetFeatureSyntax(feature, syntaxClass), JTKTFileName(context));

@@ -1,6 +1,7 @@
 // The features read by the generic conversion: where each one's element is, which dictionary it
 // goes to and under which keys, and what reading it from the file implies beside its own key.
 #include <algorithm>
+#include <array>
 #include <iterator>
 #include <map>
 #include <optional>
@@ -62,7 +63,7 @@ constexpr const char* kUseJobNameMember = "UseJobName";
 #define SAVE_INFO ".job-save-disposition.save-info.value."
 #define FORMS_COL ".forms-col.value."
 
-const OneToOneRow kOneToOneRows[] = {
+constexpr OneToOneRow kOneToOneRows[] = {
     {"OutputColor", ".color-effects-type", T::Ticket, {kFinishingOutputColorKey, special_page_keys::kOutputColorKey}, JTKTColorEffectsMap, {}, {}},
     {"Duplex", ".sides", T::Ticket, {kFinishingDuplexKey, special_page_keys::kSidesImagedKey}, JTKTSidesMap, {}, {}},
     {"OutputDestination", ".output-bin", T::Ticket, {kFinishingOutputDestinationKey}, JTKTOutputDestinationMap, {}, {}},
@@ -341,18 +342,37 @@ void JTKTImportFeature(const JTKTImportable& importable, JTKTImportFeatureContex
     ImportOwn(kOwnRows[importable.conversion - kOneToOneCount], importable.feature, context);
 }
 
+namespace {
+
+// The first element name of a path (".media-col.media-type" gives "media-col"); empty for none.
+constexpr std::string_view FirstElement(const char* path) {
+  if (path == nullptr) return {};
+  std::string_view first(path);
+  if (first.starts_with('.')) first.remove_prefix(1);
+  return first.substr(0, first.find('.'));
+}
+
+// Each generic row's first element names, worked out once: they are asked for once per feature
+// and page, and a large file has thousands of pages.
+struct PageElements {
+  std::string_view path, otherPath;
+};
+constexpr auto kPageElements = [] {
+  std::array<PageElements, std::size(kOneToOneRows)> elements{};
+  for (std::size_t i = 0; i < elements.size(); ++i)
+    elements[i] = {FirstElement(kOneToOneRows[i].path), FirstElement(kOneToOneRows[i].otherPath)};
+  return elements;
+}();
+
+}  // namespace
+
 bool JTKTFeatureMayReadPage(const JTKTImportable& importable, const std::vector<std::string_view>& children) {
   if (importable.feature == nullptr || importable.conversion == JTKTNoConversion) return false;
   // The conversions of their own look where they will; the generic ones only at their paths.
   if (importable.conversion >= std::size(kOneToOneRows)) return true;
-  const OneToOneRow& row = kOneToOneRows[importable.conversion];
-  if (row.also == Also::SaveFormat) return true;
-  const auto present = [&children](const char* path) {
-    if (path == nullptr) return false;
-    std::string_view first(path);
-    if (first.starts_with('.')) first.remove_prefix(1);
-    first = first.substr(0, first.find('.'));
-    return std::find(children.begin(), children.end(), first) != children.end();
-  };
-  return present(row.path) || present(row.otherPath);
+  if (kOneToOneRows[importable.conversion].also == Also::SaveFormat) return true;
+  const PageElements& elements = kPageElements[importable.conversion];
+  for (std::string_view child : children)
+    if (child == elements.path || (!elements.otherPath.empty() && child == elements.otherPath)) return true;
+  return false;
 }

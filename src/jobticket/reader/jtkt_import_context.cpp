@@ -18,10 +18,8 @@ namespace {
 const std::string kNoFileName = "job ticket";
 
 PlistDict* ChildDictionary(PlistDict* dict, const char* key) {
-  if (PlistValue* held = platform::PlistDictFind(*dict, key); held != nullptr && held->asDictionary() != nullptr)
-    return held->asDictionary();
-  PlistValue& slot = (*dict)[key];
-  slot = PlistDict{};
+  PlistValue& slot = platform::PlistDictSlot(*dict, key);
+  if (slot.asDictionary() == nullptr) slot = PlistDict{};
   return slot.asDictionary();
 }
 
@@ -55,7 +53,7 @@ PlistDict* JTKTTargetDictionary(const JTKTImportFeatureContext& context, JTKTTar
 
 void JTKTStore(const JTKTImportFeatureContext& context, JTKTTarget target, const char* key, PlistValue value) {
   if (key == nullptr) return;
-  if (PlistDict* dict = JTKTTargetDictionary(context, target)) (*dict)[key] = std::move(value);
+  if (PlistDict* dict = JTKTTargetDictionary(context, target)) platform::PlistDictSlot(*dict, key) = std::move(value);
 }
 
 void JTKTStoreDefault(const JTKTImportFeatureContext& context, JTKTTarget target, const char* key, PlistValue value) {
@@ -63,5 +61,7 @@ void JTKTStoreDefault(const JTKTImportFeatureContext& context, JTKTTarget target
   // there would say the same thing again, once per page of a file with thousands of them.
   if (key == nullptr || JTKTAtPageScope(context)) return;
   PlistDict* dict = JTKTTargetDictionary(context, target);
-  if (dict != nullptr && platform::PlistDictFind(*dict, key) == nullptr) (*dict)[key] = std::move(value);
+  if (dict == nullptr) return;
+  PlistValue& slot = platform::PlistDictSlot(*dict, key);
+  if (slot.kind() == PlistValue::Kind::None) slot = std::move(value);
 }

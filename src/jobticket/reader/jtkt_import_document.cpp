@@ -77,7 +77,7 @@ Document Parse(std::string_view bytes, std::string* why) {
     *why = "the file cannot be parsed";
     return nullptr;
   }
-  xmlCtxtUseOptions(parser.get(), XML_PARSE_NONET | XML_PARSE_HUGE);
+  xmlCtxtUseOptions(parser.get(), XML_PARSE_NONET | XML_PARSE_HUGE | XML_PARSE_NOBLANKS | XML_PARSE_COMPACT);
   // The same again field by field, whatever process-wide defaults another library has set.
   parser->replaceEntities = 0;
   parser->loadsubset = 0;

@@ -27,4 +27,10 @@ PlistValue* PlistDictFind(PlistDict& dict, std::string_view key) {
   return it == dict.end() ? nullptr : &it->second;
 }
 
+PlistValue& PlistDictSlot(PlistDict& dict, std::string_view key) {
+  auto it = dict.lower_bound(key);
+  if (it == dict.end() || it->first != key) it = dict.emplace_hint(it, std::string(key), PlistValue());
+  return it->second;
+}
+
 }  // namespace platform

@@ -72,5 +72,7 @@ const char* PlistKindName(PlistValue::Kind kind);
 // Dictionary lookup that never inserts: the value under key, or null.
 const PlistValue* PlistDictFind(const PlistDict& dict, std::string_view key);
 PlistValue* PlistDictFind(PlistDict& dict, std::string_view key);
+// The value under key, added empty when absent; the key is copied only then.
+PlistValue& PlistDictSlot(PlistDict& dict, std::string_view key);
 
 }  // namespace platform
