@@ -3,8 +3,6 @@
 // page overrides, saved jobs), built with libcups from the job-ticket writer's records. One
 // function per family adds its attributes to the job group of a request; a setting that holds
 // the printer default, or an empty collection, adds nothing, so the printer's own default holds.
-#include <cups/ipp.h>
-
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -12,6 +10,7 @@
 
 #include "jobticket/writer/jtkt_finishing.h"
 #include "jobticket/writer/jtkt_media.h"
+#include "platform/cups_library.h"
 #include "platform/ipp_handles.h"
 #include "platform/plist/plist_value.h"
 

@@ -1,13 +1,12 @@
 // Get-Printer-Attributes for the "-supported" attributes, then Print-Job.
 #include "ipp/ipp_print_job.h"
 
-#include <cups/cups.h>
-
 #include <filesystem>
 #include <string_view>
 
 #include "ipp/ipp_job_template.h"
 #include "ipp/ipp_supported.h"
+#include "platform/cups_library.h"
 #include "platform/files/file_io.h"
 #include "platform/system/uri_text.h"
 #include "stocklibrary/printer_address.h"

@@ -4,11 +4,10 @@
 // is sent -- a keyword or enum listed, an integer in range, a collection member listed, a size
 // the printer has. Acceptance of a job proves nothing: printers keep unknown attributes and
 // values without a word.
-#include <cups/ipp.h>
-
 #include <string>
 #include <vector>
 
+#include "platform/cups_library.h"
 #include "platform/ipp_handles.h"
 
 // "X-supported" for every attribute and member name X of the job's attributes, once each, sorted.

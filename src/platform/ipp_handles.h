@@ -1,9 +1,8 @@
 #pragma once
 // Owning handles of what libcups' IPP API hands out, released by its own free functions.
-#include <cups/cups.h>
-#include <cups/ipp.h>
-
 #include <memory>
+
+#include "platform/cups_library.h"
 
 namespace platform {
 

@@ -1,11 +1,10 @@
 #pragma once
 // The printer's media collection database, as an IPP reply carries it, turned into stocks.
-#include <cups/ipp.h>
-
 #include <string>
 #include <vector>
 
 #include "model/stock.h"
+#include "platform/cups_library.h"
 
 // One stock per collection value of the reply's "media-col-database" attribute, in answer order;
 // no other attribute is read. A member that is absent is not applied (the stock keeps its

@@ -1,11 +1,10 @@
 // The printer address from a device URI, split by libcups.
 #include "stocklibrary/printer_address.h"
 
-#include <cups/cups.h>
-#include <cups/http.h>
-
 #include <array>
 #include <strings.h>
+
+#include "platform/cups_library.h"
 
 namespace {
 

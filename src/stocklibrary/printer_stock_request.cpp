@@ -1,7 +1,6 @@
 // The request for the printer's media collection database, and its reply.
 #include "stocklibrary/printer_stock_request.h"
 
-#include <cups/cups.h>
 #include <netdb.h>
 #include <poll.h>
 #include <sys/socket.h>
@@ -17,6 +16,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "platform/cups_library.h"
 #include "stocklibrary/media_col_stocks.h"
 #include "stocklibrary/printer_address.h"
 

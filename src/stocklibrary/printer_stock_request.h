@@ -1,8 +1,6 @@
 #pragma once
 // The one IPP request the plug-in sends to a printer: Get-Printer-Attributes for its
 // media-col-database, sent with libcups.
-#include <cups/ipp.h>
-
 #include <memory>
 #include <stop_token>
 #include <string>
@@ -10,6 +8,7 @@
 #include <vector>
 
 #include "model/stock.h"
+#include "platform/cups_library.h"
 #include "platform/ipp_handles.h"
 #include "platform/status.h"
 

@@ -4,11 +4,11 @@
 
 #include "vocabulary/ppd_adapter.h"
 
-#include <cups/ppd.h>
 #include <unistd.h>
 
 #include <cstring>
 
+#include "platform/cups_library.h"
 #include "platform/files/file_io.h"
 #include "platform/ticket/printer_info.h"
 

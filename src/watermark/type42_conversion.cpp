@@ -29,15 +29,17 @@ Type42Result Convert(FontBytes font, std::string_view fontName, const Type42Glyp
   if (ReadU16(parsed->name, 0) != 0)
     return Fail(Type42Result::kRejected, diagnostics, "DEBUG: Malformed TrueType file - name table format is not 0.\n");
 
-  std::string program;
-  program.reserve(font.size() * 2 + font.size() / 15 + std::size_t{16} * glyphNames->size() + 8192);
+  // Written in place, and cut back to what output held when the font cannot be converted whole.
+  const std::size_t mark = output->size();
+  output->reserve(mark + font.size() * 2 + font.size() / 15 + std::size_t{16} * glyphNames->size() + 8192);
   WriteType42Header(*parsed, PostScriptFontName(fontName),
-                    encoding ? NamedEncoding(*encoding, *glyphNames) : Type42Encoding(*parsed, *glyphNames), &program);
-  if (!WriteSfnts(BuildType42FontBytes(*parsed), &program))
+                    encoding ? NamedEncoding(*encoding, *glyphNames) : Type42Encoding(*parsed, *glyphNames), output);
+  if (!WriteSfnts(BuildType42FontBytes(*parsed), output)) {
+    output->resize(mark);
     return Fail(Type42Result::kCannotSplit, diagnostics,
                 "DEBUG: TrueType table too large to cut at a table or glyph boundary; nothing converted.\n");
-  WriteType42CharStrings(*glyphNames, &program);
-  output->append(program);
+  }
+  WriteType42CharStrings(*glyphNames, output);
   return Type42Result::kDone;
 }
 

@@ -1,8 +1,8 @@
 #include "watermark/type42_program.h"
 
 #include <charconv>
-#include <unordered_set>
 
+#include "watermark/glyph_name_set.h"
 #include "watermark/postscript_glyph_tables.h"
 #include "watermark/truetype_cmap.h"
 
@@ -29,8 +29,9 @@ std::string EmUnits(std::int16_t value, std::uint16_t unitsPerEm) {
 
 Type42EncodingVector Type42Encoding(const TrueTypeFont& font, const std::vector<std::string>& glyphNames) {
   Type42EncodingVector encoding;
-  const std::unordered_set<std::string_view> glyphs(glyphNames.begin(), glyphNames.end());
-  std::unordered_set<std::string_view> encoded;
+  GlyphNameSet glyphs(glyphNames.size());
+  for (const std::string& name : glyphNames) glyphs.insert(name);
+  GlyphNameSet encoded(encoding.size() + glyphNames.size());
   for (std::size_t code = 0; code < encoding.size(); ++code) {
     if (glyphs.contains(StandardEncodings[code])) {
       encoding[code] = StandardEncodings[code];
@@ -79,10 +80,10 @@ void WriteType42CharStrings(const std::vector<std::string>& glyphNames, std::str
   std::string& o = *out;
   o += "/CharStrings " + std::to_string(glyphNames.size()) + " dict dup begin\n";
   o += "/.notdef 0 def\n";
-  std::unordered_set<std::string_view> written{kNotdef};
-  written.reserve(glyphNames.size());
+  GlyphNameSet written(glyphNames.size());
+  written.insert(kNotdef);
   for (std::size_t glyph = 1; glyph < glyphNames.size(); ++glyph) {
-    if (!written.insert(glyphNames[glyph]).second) continue;
+    if (!written.insert(glyphNames[glyph])) continue;
     o += '/';
     o += glyphNames[glyph];
     o += ' ';

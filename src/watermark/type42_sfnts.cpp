@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstring>
 
 namespace {
 
@@ -71,50 +72,64 @@ Type42FontBytes BuildType42FontBytes(const TrueTypeFont& font) {
     }
     at += (std::size_t{t.length} + 3) & ~std::size_t{3};
   }
-  std::sort(result.breakPoints.begin(), result.breakPoints.end());
+  // The tables are laid out one after another, so the points come in order unless the font's
+  // glyph offsets do not.
+  if (!std::is_sorted(result.breakPoints.begin(), result.breakPoints.end()))
+    std::sort(result.breakPoints.begin(), result.breakPoints.end());
   result.breakPoints.erase(std::unique(result.breakPoints.begin(), result.breakPoints.end()),
                            result.breakPoints.end());
   return result;
 }
 
+namespace {
+
+// The two hexadecimal digits of every byte value.
+constexpr auto kHexPairs = [] {
+  constexpr char kHex[] = "0123456789ABCDEF";
+  std::array<std::array<char, 2>, 256> pairs{};
+  for (std::size_t b = 0; b < pairs.size(); ++b) pairs[b] = {kHex[b >> 4], kHex[b & 0xF]};
+  return pairs;
+}();
+
+}  // namespace
+
 bool WriteSfnts(const Type42FontBytes& font, std::string* out) {
-  static constexpr char kHex[] = "0123456789ABCDEF";
   const std::vector<std::uint8_t>& bytes = font.bytes;
   const std::size_t length = bytes.size();
-  std::string text = "/sfnts [\n";
-  text.reserve(length * 2 + length / 15 + 64);
+  const std::size_t mark = out->size();
+  out->reserve(mark + length * 2 + length / 15 + 64);
+  out->append("/sfnts [\n");
+  // A line of at most thirty bytes, as hexadecimal, and its line break.
+  char line[2 * 30 + 1];
   std::size_t start = 0;
   for (std::size_t string = 0; start < length; ++string) {
     std::size_t end = length;
     if (length - start >= kSfntsStringLimit) {
       auto after = std::upper_bound(font.breakPoints.begin(), font.breakPoints.end(), start + kSfntsStringLimit);
-      if (after == font.breakPoints.begin() || *(after - 1) <= start) return false;
+      if (after == font.breakPoints.begin() || *(after - 1) <= start) {
+        out->resize(mark);
+        return false;
+      }
       end = *(after - 1);
     }
-    text += '<';
+    *out += '<';
     // A line break after every thirty bytes, counted across the strings, each string shifting the
     // count by two, as the files written so far have it.
-    const std::size_t written = text.size();
-    text.resize(written + 2 * (end - start) + (end - start) / 30 * 2 + 2);
-    char* at = text.data() + written;
     std::size_t column = (start + 2 * string) % 30;
     for (std::size_t p = start; p < end;) {
       const std::size_t run = std::min(end - p, 30 - column);
-      for (const std::size_t stop = p + run; p < stop; ++p) {
-        *at++ = kHex[bytes[p] >> 4];
-        *at++ = kHex[bytes[p] & 0xF];
-      }
+      char* at = line;
+      for (const std::size_t stop = p + run; p < stop; ++p, at += 2) std::memcpy(at, kHexPairs[bytes[p]].data(), 2);
       column += run;
       if (column == 30) {
         *at++ = '\n';
         column = 0;
       }
+      out->append(line, static_cast<std::size_t>(at - line));
     }
-    text.resize(static_cast<std::size_t>(at - text.data()));
-    text += "00>";
+    *out += "00>";
     start = end;
   }
-  text += "] def\n";
-  out->append(text);
+  *out += "] def\n";
   return true;
 }

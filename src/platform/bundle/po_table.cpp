@@ -1,5 +1,6 @@
 #include "platform/bundle/po_table.h"
 
+#include <algorithm>
 #include <set>
 
 #include "platform/locale/utf8_text.h"
@@ -112,15 +113,16 @@ class POParser {
     std::size_t open = text.find_first_not_of(" \t");
     if (open == std::string_view::npos || text[open] != '"') return fail(line_, "a quoted string is missing");
     for (std::size_t i = open + 1; i < text.size(); ++i) {
+      // The plain run up to the next quote or escape, in one piece.
+      const std::size_t special = std::min(text.find_first_of("\"\\", i), text.size());
+      out->append(text.substr(i, special - i));
+      i = special;
+      if (i == text.size()) break;
       char c = text[i];
       if (c == '"') {
         if (text.find_first_not_of(" \t\r", i + 1) != std::string_view::npos)
           return fail(line_, "text after the closing quote");
         return true;
-      }
-      if (c != '\\') {
-        out->push_back(c);
-        continue;
       }
       if (++i == text.size()) break;
       switch (text[i]) {
@@ -139,10 +141,16 @@ class POParser {
     if (!entry_.hasId) return true;
     Entry entry = std::move(entry_);
     entry_ = Entry{};
-    if (!seen_.insert(entry.id).second) return fail(entry.idLine, "duplicate msgid " + Shown(entry.id));
+    if (table_.contains(entry.id) || left_.contains(entry.id))
+      return fail(entry.idLine, "duplicate msgid " + Shown(entry.id));
+    if (!entry.fuzzy && !entry.id.empty() && !entry.str.empty()) {
+      table_.emplace(std::move(entry.id), std::move(entry.str));
+      return true;
+    }
+    // Only the ids left out of the table are kept aside, for the duplicate check.
+    left_.insert(entry.id);
     if (entry.fuzzy) return true;
     if (entry.id.empty()) return checkHeader(entry);
-    if (!entry.str.empty()) table_.emplace(std::move(entry.id), std::move(entry.str));
     return true;
   }
 
@@ -156,7 +164,7 @@ class POParser {
   }
 
   StringTable table_;
-  std::set<std::string, std::less<>> seen_;
+  std::set<std::string, std::less<>> left_;  // the ids met that are not in the table
   Entry entry_;
   Field field_ = Field::None;
   bool nextFuzzy_ = false;

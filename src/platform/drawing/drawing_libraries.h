@@ -3,12 +3,7 @@
 // are loaded when something first draws, reads a picture or looks for a font. Most runs of the
 // plug-in do none of these (a dialog that only shows or sets options, an import, an export), and
 // linking them would make every one of those runs load and relocate some thirty more shared
-// libraries. Code that calls them includes this header after (or instead of) theirs: each call
-// below goes through the function's address, looked up once per call site on first use.
-//
-// Only calls are late-bound; a function's address may not be taken (write a lambda or a
-// functor that calls it). The linker refuses the platform library and the module when a call
-// escapes, since neither links these libraries.
+// libraries. Code that calls them includes this header after (or instead of) theirs.
 #include <cairo-ft.h>
 #include <cairo-pdf.h>
 #include <cairo.h>
@@ -19,28 +14,7 @@
 #include <hb-subset.h>
 #include <hb.h>
 
-namespace platform::drawing_libraries {
-
-enum class Library { kCairo, kFreeType, kFontconfig, kHarfBuzzSubset, kGdkPixbuf };
-
-// The address of the function named in library, loading the library on first use. A library
-// that cannot be loaded, or lacks the function, is a broken installation, like a linked library
-// missing at start-up: one "ERROR:" line names it and the process ends.
-void* FunctionAddress(Library library, const char* name);
-
-template <typename Function>
-Function Bind(Library library, const char* name) {
-  return reinterpret_cast<Function>(FunctionAddress(library, name));
-}
-
-}  // namespace platform::drawing_libraries
-
-#define KORVO_LATE_BOUND(library, function)                                                       \
-  ([] {                                                                                           \
-    static const auto bound = ::platform::drawing_libraries::Bind<decltype(&function)>(           \
-        ::platform::drawing_libraries::Library::library, #function);                              \
-    return bound;                                                                                 \
-  }())
+#include "platform/late_bound_library.h"
 
 #define cairo_clip(...) KORVO_LATE_BOUND(kCairo, cairo_clip)(__VA_ARGS__)
 #define cairo_create(...) KORVO_LATE_BOUND(kCairo, cairo_create)(__VA_ARGS__)

@@ -27,13 +27,15 @@ struct Descriptor {
 
 // Opens path for reading without blocking and checks what it is; the message when it is not a
 // regular file of at most maxBytes.
-std::optional<std::string> OpenInput(const std::string& path, std::size_t maxBytes, Descriptor& file) {
+std::optional<std::string> OpenInput(const std::string& path, std::size_t maxBytes, Descriptor& file,
+                                     std::size_t* size = nullptr) {
   file.fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
   if (file.fd < 0) return Reason(path, "cannot open");
   struct stat st {};
   if (::fstat(file.fd, &st) != 0) return Reason(path, "cannot examine");
   if (!S_ISREG(st.st_mode)) return path + " " + DescribeFileKind(st.st_mode) + ", not a file";
   if (static_cast<std::uintmax_t>(st.st_size) > maxBytes) return path + " is larger than " + DescribeSize(maxBytes);
+  if (size != nullptr) *size = static_cast<std::size_t>(st.st_size);
   // Reads of a regular file never wait; blocking mode keeps the read loop plain.
   ::fcntl(file.fd, F_SETFL, ::fcntl(file.fd, F_GETFL) & ~O_NONBLOCK);
   return std::nullopt;
@@ -48,8 +50,11 @@ std::optional<std::string> CheckInputFile(const std::string& path, std::size_t m
 
 Result<std::string> ReadFileBytes(const std::string& path, std::size_t maxBytes) {
   Descriptor file;
-  if (std::optional<std::string> refused = OpenInput(path, maxBytes, file)) return Result<std::string>::fail(*refused);
+  std::size_t size = 0;
+  if (std::optional<std::string> refused = OpenInput(path, maxBytes, file, &size))
+    return Result<std::string>::fail(*refused);
   std::string bytes;
+  bytes.reserve(size);  // the size it had when opened: the file grows the string only if it grew
   char buffer[65536];
   for (;;) {
     ssize_t n = ::read(file.fd, buffer, sizeof buffer);

@@ -1,5 +1,8 @@
 #include "platform/locale/utf8_text.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace platform {
 
 namespace {
@@ -43,6 +46,14 @@ UTF8Step NextUTF8Step(std::string_view text, std::size_t i) {
 std::optional<std::size_t> FirstInvalidUTF8Offset(std::string_view text) {
   std::size_t i = 0;
   while (i < text.size()) {
+    // Most text is ASCII: eight bytes at a time while none has its high bit set.
+    std::uint64_t eight = 0;
+    while (text.size() - i >= sizeof eight) {
+      std::memcpy(&eight, text.data() + i, sizeof eight);
+      if ((eight & 0x8080808080808080ULL) != 0) break;
+      i += sizeof eight;
+    }
+    if (i == text.size()) break;
     std::size_t length = SequenceLength(text, i);
     if (length == 0) return i;
     i += length;

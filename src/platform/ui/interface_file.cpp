@@ -200,8 +200,11 @@ Result<std::unique_ptr<Window>> Fail(std::string message) {
 Result<std::unique_ptr<Window>> CreateWindowFromInterfaceText(std::string_view xml, std::string_view fileLabel,
                                                               std::string_view windowName, const Bundle* bundle) {
   xmlResetLastError();
+  // Everything is in elements and attributes: the blank text between elements is not kept, and
+  // the tree is only read.
   DocPtr doc(xmlReadMemory(xml.data(), static_cast<int>(xml.size()), nullptr, "UTF-8",
-                           XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING));
+                           XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING | XML_PARSE_NOBLANKS |
+                               XML_PARSE_COMPACT));
   if (!doc) {
     const xmlError* e = xmlGetLastError();
     std::string why;

@@ -1,4 +1,4 @@
-#include "platform/drawing/drawing_libraries.h"
+#include "platform/late_bound_library.h"
 
 #include <dlfcn.h>
 
@@ -8,16 +8,17 @@
 #include <mutex>
 #include <string>
 
-namespace platform::drawing_libraries {
+namespace platform::late_binding {
 
 namespace {
 
 // The libraries' run-time names (their sonames), in the order of Library.
-constexpr std::array<const char*, 5> kLibraryFiles = {"libcairo.so.2", "libfreetype.so.6", "libfontconfig.so.1",
-                                                      "libharfbuzz-subset.so.0", "libgdk_pixbuf-2.0.so.0"};
+constexpr std::array<const char*, 6> kLibraryFiles = {"libcairo.so.2",           "libfreetype.so.6",
+                                                      "libfontconfig.so.1",      "libharfbuzz-subset.so.0",
+                                                      "libgdk_pixbuf-2.0.so.0",  "libcups.so.2"};
 
 [[noreturn]] void BrokenInstallation(const std::string& what) {
-  const std::string line = "ERROR: " + what + "; the drawing libraries are not installed as they should be\n";
+  const std::string line = "ERROR: " + what + "; the system's libraries are not installed as they should be\n";
   std::fputs(line.c_str(), stderr);
   std::abort();
 }
@@ -32,7 +33,9 @@ void* FunctionAddress(Library library, const char* name) {
   std::lock_guard lock(mutex);
   const auto index = static_cast<std::size_t>(library);
   if (handles[index] == nullptr) {
-    handles[index] = ::dlopen(kLibraryFiles[index], RTLD_NOW | RTLD_LOCAL);
+    // Lazily: the libraries a library needs in turn are bound as their functions are first
+    // called, which spares a large share of the loading time of the printing system's libraries.
+    handles[index] = ::dlopen(kLibraryFiles[index], RTLD_LAZY | RTLD_LOCAL);
     if (handles[index] == nullptr) BrokenInstallation(std::string(kLibraryFiles[index]) + ": " + ::dlerror());
   }
   ::dlerror();
@@ -41,4 +44,4 @@ void* FunctionAddress(Library library, const char* name) {
   return address;
 }
 
-}  // namespace platform::drawing_libraries
+}  // namespace platform::late_binding
