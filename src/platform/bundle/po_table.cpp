@@ -1,7 +1,6 @@
 #include "platform/bundle/po_table.h"
 
-#include <algorithm>
-#include <set>
+#include <unordered_set>
 
 #include "platform/locale/utf8_text.h"
 
@@ -114,7 +113,8 @@ class POParser {
     if (open == std::string_view::npos || text[open] != '"') return fail(line_, "a quoted string is missing");
     for (std::size_t i = open + 1; i < text.size(); ++i) {
       // The plain run up to the next quote or escape, in one piece.
-      const std::size_t special = std::min(text.find_first_of("\"\\", i), text.size());
+      std::size_t special = i;
+      while (special < text.size() && text[special] != '"' && text[special] != '\\') ++special;
       out->append(text.substr(i, special - i));
       i = special;
       if (i == text.size()) break;
@@ -164,7 +164,7 @@ class POParser {
   }
 
   StringTable table_;
-  std::set<std::string, std::less<>> left_;  // the ids met that are not in the table
+  std::unordered_set<std::string, StringTableHash, std::equal_to<>> left_;  // the ids met that are not in the table
   Entry entry_;
   Field field_ = Field::None;
   bool nextFuzzy_ = false;

@@ -14,15 +14,21 @@
 // table, so a look-up of such a key finds nothing, as gettext's own catalogues behave.
 // Message contexts (msgctxt) and plural forms are refused: a table looked up by key alone
 // cannot tell their entries apart.
-#include <map>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "platform/result.h"
 
 namespace platform {
 
-using StringTable = std::map<std::string, std::string, std::less<>>;
+// Looked up by any string view, without making a string of the key.
+struct StringTableHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view text) const noexcept { return std::hash<std::string_view>{}(text); }
+};
+using StringTable = std::unordered_map<std::string, std::string, StringTableHash, std::equal_to<>>;
 
 // The translated entries of a PO file's text, or "line N: <what is wrong>" for the first fault.
 Result<StringTable> ParsePOTable(std::string_view text);

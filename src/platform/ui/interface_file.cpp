@@ -5,6 +5,7 @@
 
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <map>
 
 #include "platform/files/file_io.h"
@@ -29,6 +30,16 @@ const std::map<std::string, ControlKind, std::less<>>& KindsByName() {
 std::string_view Name(const xmlNode* node) { return reinterpret_cast<const char*>(node->name); }
 
 std::optional<std::string> Attribute(const xmlNode* node, const char* name) {
+  // A description is refused when it has a DTD, so an attribute is only ever what the element
+  // spells; the usual one-piece value is read in place, without libxml2 making a copy of it.
+  const xmlAttr* attribute = node->properties;
+  while (attribute != nullptr &&
+         (attribute->name == nullptr || std::strcmp(reinterpret_cast<const char*>(attribute->name), name) != 0))
+    attribute = attribute->next;
+  if (attribute == nullptr) return std::nullopt;
+  const xmlNode* text = attribute->children;
+  if (text != nullptr && text->next == nullptr && text->type == XML_TEXT_NODE && text->content != nullptr)
+    return std::string(reinterpret_cast<const char*>(text->content));
   const XmlCharPtr value(xmlGetProp(node, reinterpret_cast<const xmlChar*>(name)));
   if (!value) return std::nullopt;
   return std::string(reinterpret_cast<const char*>(value.get()));
