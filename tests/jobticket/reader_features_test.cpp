@@ -33,11 +33,7 @@ std::string Job(const std::string& body) {
          "</job-template-attributes></jtkt>";
 }
 
-const PlistValue* At(const PlistDict& dict, const std::string& key, const char* member = nullptr) {
-  const PlistValue* value = platform::PlistDictFind(dict, key);
-  if (member == nullptr || value == nullptr || value->asDictionary() == nullptr) return value;
-  return platform::PlistDictFind(*value->asDictionary(), member);
-}
+using jtkt_test::At;
 
 class ReaderFeatures : public jtkt_test::ReaderTest {};
 
