@@ -44,8 +44,8 @@ TEST(JTktFrame, OperationAttributesMatchTheGoldenFile) {
 TEST(JTktFrame, RecipientMissingNamesAndMissingContext) {
   RecordingContext out;
   WriteJTktOpAttrib(out.get(), true, "ignored", "Ops <night>");
-  EXPECT_EQ(out.fragments(), std::vector<std::string>{
-                                 "\t\t<job-recipient-name syntax=\"name\" xml:space=\"preserve\">Ops &lt;night&gt;</job-recipient-name>\n"});
+  EXPECT_EQ(out.fragments(), std::vector<std::string>{"\t\t<job-recipient-name syntax=\"name\" xml:space=\"preserve\">"
+                                                      "Ops &lt;night&gt;</job-recipient-name>\n"});
   const std::string name(100 * 1024, 'n');
   out.clear();
   WriteJTktOpAttrib(out.get(), true, nullptr, name.c_str());

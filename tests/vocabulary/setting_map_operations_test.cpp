@@ -32,7 +32,8 @@ TEST(SettingMapSearch, PositionsValuesAndKeys) {
   EXPECT_EQ(LocalizedKeyForTicketValue(StockDescriptionMap, -1), "Custom...");
   for (std::int32_t value : {0, 1, 2, -1, kPrinterDefault, kPositionMapValue})
     EXPECT_EQ(TicketToUI(SavedJobSaveOptionRadioMap, value), 1) << value;
-  for (int position : {0, 4, -3}) EXPECT_EQ(UIToTicket(DuplexMap, position), std::nullopt) << position;  // 4: e.g. a history entry
+  // Position 4 is past the rows: e.g. a history entry.
+  for (int position : {0, 4, -3}) EXPECT_EQ(UIToTicket(DuplexMap, position), std::nullopt) << position;
   EXPECT_EQ(UIToTicket(nullptr, 1), std::nullopt);
   EXPECT_EQ(UIToTicket(JobNameMap, 1), kUseJobNameValue);
 }
