@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "jobticket/writer/jtkt_color.h"
-#include "golden_jobs.h"
 #include "jtkt_test_support.h"
 #include "model/full_color_options.h"
 #include "platform/status.h"
@@ -73,13 +72,6 @@ TEST(JTktColor, EachFieldMatchesTheGoldenFile) {
   jtkt_test::RecordingContext out;
   WriteJTktHalfTone(out.get(), 27);
   EXPECT_EQ(out.fragments().size(), 1u);  // three lines, one fragment
-}
-
-// A colour-heavy job: every field of the full colour, every source profile of both tables, the
-// halftones and the highlight colours, in one document.
-TEST(JTktColor, ColourHeavyJobMatchesTheGoldenFile) {
-  const PlistDict ticket = jtkt_test::GoldenColorJob();
-  jtkt_test::ExpectGolden(jtkt_test::Document(ticket), "color_job.xml");
 }
 
 TEST(JTktColor, EverySourceProfileAndHalftoneMatchesTheGoldenFile) {

@@ -55,8 +55,8 @@ TEST(JTktCommands, EachCallLogsItsDiagnosticLine) {
   EXPECT_EQ(jtkt_test::DiagnosticsOf([] {}), "");
 }
 
-// Resolution is one fragment, accounting one per identifier, the page range four.
-TEST(JTktJobEmitters, FragmentsPerElement) {
+// Resolution is one fragment, accounting one per identifier, the page range four; no context, no write.
+TEST(JTktJobEmitters, FragmentsPerElementAndNoContextNoWrite) {
   RecordingContext out;
   const JTktResolution resolution{1200, 600, kJTktDotsPerInch};
   WriteJTktResolution(out.get(), &resolution);
@@ -67,9 +67,6 @@ TEST(JTktJobEmitters, FragmentsPerElement) {
   WriteJTktPageRanges(out.get(), 4, 9);
   EXPECT_EQ(out.fragments().size(), 8u);
   EXPECT_EQ(out.fragments()[5], "\t\t\t\t<lower-bound syntax=\"integer\">4</lower-bound>\n");
-}
-
-TEST(JTktJobEmitters, NoContextNoWrite) {
   EXPECT_EQ(WriteJTktCommands(nullptr, 0, 1), platform::paramErr);
   EXPECT_EQ(WriteJTktResolution(nullptr, nullptr), platform::paramErr);
   EXPECT_EQ(WriteJTktAccounting(nullptr, "a", "b"), platform::paramErr);

@@ -45,6 +45,7 @@ TEST(JTktDriver, WholeDocumentPlacesEachFamily) {
   EXPECT_EQ(jtkt_test::XmllintComplaint(document), "");
 }
 
+// The operation attributes need both names; "use job name" takes the platform's, if any.
 TEST(JTktDriver, OperationAttributesNeedBothNames) {
   PlistDict ticket = jtkt_test::WholeDocumentTicket();
   ticket[kJobNotesJobNameKey] = "Brochure";
@@ -52,12 +53,6 @@ TEST(JTktDriver, OperationAttributesNeedBothNames) {
   ticket[kJobNotesSenderNameKey] = "Ana";
   EXPECT_NE(Document(ticket).find("<job-name syntax=\"name\" xml:space=\"preserve\">Brochure</job-name>"),
             std::string::npos);
-}
-
-TEST(JTktDriver, UseJobNameTakesThePlatformsJobName) {
-  PlistDict ticket = jtkt_test::WholeDocumentTicket();
-  ticket[kJobNotesJobNameKey] = "Typed name";
-  ticket[kJobNotesSenderNameKey] = "Ana";
   ticket[kPMJobNameKey] = "document.pdf";
   ticket[kJobNotesUseJobNameKey] = true;
   EXPECT_NE(Document(ticket).find(">document.pdf</job-name>"), std::string::npos);
@@ -89,22 +84,17 @@ TEST(JTktDriver, SelectedSpecialPagesFrameTheDocumentOnlyWhenPresent) {
   EXPECT_TRUE(Document(exceptions).ends_with("</jtkt>"));
 }
 
-TEST(JTktDriver, TheProcessWideStreamIsPutBack) {
-  jtkt_test::MemoryStream before, target;
+TEST(JTktDriver, TheProcessWideStreamIsPutBackAndNullArgumentsWriteNothing) {
+  jtkt_test::MemoryStream before, target, untouched;
   JTktOutputRedirect outer(before.get());
   const PlistDict ticket = jtkt_test::WholeDocumentTicket();
   WriteJTKT(target.get(), &ticket, 0);
   EXPECT_EQ(jtkt_ofp.stream, before.get());
   EXPECT_TRUE(target.bytes().ends_with("</jtkt>"));
-  EXPECT_EQ(before.bytes(), "");
-}
-
-TEST(JTktDriver, NullArgumentsWriteNothing) {
-  jtkt_test::MemoryStream target;
-  const PlistDict ticket = jtkt_test::WholeDocumentTicket();
   WriteJTKT(nullptr, &ticket, 0);
-  WriteJTKT(target.get(), nullptr, 0);
-  EXPECT_EQ(target.bytes(), "");
+  WriteJTKT(untouched.get(), nullptr, 0);
+  EXPECT_EQ(untouched.bytes(), "");
+  EXPECT_EQ(before.bytes(), "");
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 // the file, the session file stays as it was.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 
 #include "jtkt_test_support.h"
@@ -13,10 +12,7 @@
 
 namespace {
 
-std::string Program() { return std::string(KORVO_BIN_DIR) + "/korvo-pde"; }
-
-long Lines(const std::string& text) { return std::count(text.begin(), text.end(), '\n'); }
-
+using jtkt_test::Program;
 class ExportCommand : public ::testing::Test {
  protected:
   // The sample printer's default session, as `show` leaves it.
@@ -31,9 +27,10 @@ class ExportCommand : public ::testing::Test {
   std::string session = dir.file("session.plist");
 };
 
-TEST_F(ExportCommand, TheSamplePrintersDefaultSessionGivesAWellFormedFile) {
+// Standard output and a link to it (followed, and kept a link) get the file's document.
+TEST_F(ExportCommand, TheSamplePrintersDefaultSessionGivesAWellFormedFileOnEveryOutput) {
   const std::string before = korvo_test::ReadFile(session);
-  std::string err;
+  std::string err, piped, linked;
   ASSERT_EQ(Export("--session " + session + " -o " + dir.file("job.xml"), &err), 0) << err;
   EXPECT_EQ(err, "");
   const std::string written = korvo_test::ReadFile(dir.file("job.xml"));
@@ -41,14 +38,8 @@ TEST_F(ExportCommand, TheSamplePrintersDefaultSessionGivesAWellFormedFile) {
   EXPECT_TRUE(written.ends_with("</jtkt>"));
   EXPECT_EQ(jtkt_test::XmllintComplaint(written), "");
   EXPECT_EQ(korvo_test::ReadFile(session), before);  // export saves nothing
-}
-
-TEST_F(ExportCommand, StandardOutputAndALinkToItGetTheSameDocument) {
-  std::string file, piped, linked;
-  ASSERT_EQ(Export("--session " + session + " -o " + dir.file("job.xml"), &file), 0) << file;
   ASSERT_EQ(korvo_test::RunCommand(Program() + " export --session " + session + " -o -", &piped), 0);
-  EXPECT_EQ(piped, korvo_test::ReadFile(dir.file("job.xml")));
-  // A link to the process's own standard output is followed, and stays a link.
+  EXPECT_EQ(piped, written);
   ASSERT_EQ(korvo_test::RunCommand("ln -s /proc/self/fd/1 " + dir.file("out"), nullptr), 0);
   ASSERT_EQ(korvo_test::RunCommand(Program() + " export --session " + session + " -o " + dir.file("out"), &linked), 0);
   EXPECT_EQ(linked, piped);
@@ -85,7 +76,7 @@ TEST_F(ExportCommand, AMissingFolderOrSessionFailsWithOneLineAndNoFile) {
     EXPECT_EQ(Export(c.arguments, &err), 1) << c.arguments;
     EXPECT_TRUE(err.starts_with("ERROR: ")) << err;
     EXPECT_NE(err.find(c.named), std::string::npos) << err;
-    EXPECT_EQ(Lines(err), 1) << err;
+    EXPECT_EQ(jtkt_test::Lines(err), 1) << err;
     EXPECT_FALSE(std::filesystem::exists(c.absent));
   }
 }

@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <filesystem>
 
 #include "jobticket/writer/jtkt_export.h"
@@ -35,32 +34,23 @@ std::vector<std::string> FolderEntries(const std::string& folder) {
   return names;
 }
 
-long Lines(const std::string& text) { return std::count(text.begin(), text.end(), '\n'); }
-
 TEST(JTktExport, WritesTheDocumentOfTheKorvoItems) {
   korvo_test::TempDir dir;
-  const platform::Ticket ticket = KorvoTicket();
+  platform::Ticket ticket = KorvoTicket();
   ASSERT_EQ(JTKTExportTicketToFile(&ticket, dir.file("job.xml")), platform::noErr);
   const std::string written = korvo_test::ReadFile(dir.file("job.xml"));
   EXPECT_EQ(written, jtkt_test::Document(JTKTCopyKorvoItems(ticket)));
   EXPECT_NE(written.find(">Annual report</job-name>"), std::string::npos);
   EXPECT_EQ(jtkt_test::XmllintComplaint(written), "");
   EXPECT_EQ(FolderEntries(dir.path()), std::vector<std::string>{"job.xml"});  // no temporary left
-}
-
-TEST(JTktExport, UseJobNameFindsNoPlatformNameInTheCopy) {
-  korvo_test::TempDir dir;
-  platform::Ticket ticket = KorvoTicket();
+  // "Use job name" finds no platform name in the copy.
   ticket.set(kJobNotesUseJobNameKey, true, "K");
   ASSERT_EQ(JTKTExportTicketToFile(&ticket, dir.file("job.xml")), platform::noErr);
   EXPECT_EQ(korvo_test::ReadFile(dir.file("job.xml")).find("jtkt-operation-attributes"), std::string::npos);
-}
-
-TEST(JTktExport, ATicketWithoutOptionsGivesAnEmptyFile) {
-  korvo_test::TempDir dir;
-  platform::Ticket ticket;
-  ticket.set(kJobNotesJobNameKey, "x", "K");
-  ASSERT_EQ(JTKTExportTicketToFile(&ticket, dir.file("empty.xml")), platform::noErr);
+  // A ticket without options gives an empty file.
+  platform::Ticket bare;
+  bare.set(kJobNotesJobNameKey, "x", "K");
+  ASSERT_EQ(JTKTExportTicketToFile(&bare, dir.file("empty.xml")), platform::noErr);
   EXPECT_TRUE(fs::exists(dir.file("empty.xml")));
   EXPECT_EQ(korvo_test::ReadFile(dir.file("empty.xml")), "");
 }
@@ -84,26 +74,21 @@ TEST(JTktExport, FailuresSayWhyInOneLineAndLeaveNoFile) {
   const Case cases[] = {{nullptr, dir.file("job.xml"), platform::kPMInvalidTicket},
                         {&ticket, dir.file("no-such-folder/job.xml"), platform::fnfErr},
                         {&ticket, readOnly, platform::ioErr},
-                        {&ticket, dir.file("folder.xml"), platform::ioErr}};
+                        {&ticket, dir.file("folder.xml"), platform::ioErr},
+                        {nullptr, "", platform::paramErr}};
   for (const Case& c : cases) {
     testing::internal::CaptureStderr();
     EXPECT_EQ(JTKTExportTicketToFile(c.ticket, c.path), c.status) << c.path;
     const std::string log = testing::internal::GetCapturedStderr();
     EXPECT_TRUE(log.starts_with("ERROR: ")) << log;
     EXPECT_NE(log.find(c.path), std::string::npos) << log;
-    EXPECT_EQ(Lines(log), 1) << log;
+    EXPECT_EQ(jtkt_test::Lines(log), 1) << log;
   }
   EXPECT_FALSE(fs::exists(readOnly));
   EXPECT_TRUE(FolderEntries(locked).empty());
   EXPECT_EQ(FolderEntries(dir.path()).size(), 2u);  // "locked" and "folder.xml", nothing else
   EXPECT_TRUE(fs::is_directory(dir.file("folder.xml")));
   ::chmod(locked.c_str(), 0755);
-}
-
-TEST(JTktExportArguments, NoPathIsRefused) {
-  testing::internal::CaptureStderr();
-  EXPECT_EQ(JTKTExportTicketToFile(nullptr, ""), platform::paramErr);
-  EXPECT_EQ(Lines(testing::internal::GetCapturedStderr()), 1);
 }
 
 }  // namespace

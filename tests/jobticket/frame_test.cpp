@@ -39,33 +39,27 @@ TEST(JTktFrame, OperationAttributesMatchTheGoldenFile) {
   EXPECT_EQ(out.text(), jtkt_test::Golden("frame_operation_attributes.xml"));
 }
 
-TEST(JTktFrame, RecipientOnlyWritesTheUserNameAsRecipient) {
+// Recipient-only writes the user name as recipient; a long one whole, in one fragment; a missing
+// name writes no group; no context, no write.
+TEST(JTktFrame, RecipientMissingNamesAndMissingContext) {
   RecordingContext out;
   WriteJTktOpAttrib(out.get(), true, "ignored", "Ops <night>");
-  EXPECT_EQ(out.text(), "\t\t<job-recipient-name syntax=\"name\" xml:space=\"preserve\">Ops &lt;night&gt;</job-recipient-name>\n");
-}
-
-TEST(JTktFrame, AMissingNameWritesNoGroup) {
-  RecordingContext out;
+  EXPECT_EQ(out.fragments(), std::vector<std::string>{"\t\t<job-recipient-name syntax=\"name\" xml:space=\"preserve\">"
+                                                      "Ops &lt;night&gt;</job-recipient-name>\n"});
+  const std::string name(100 * 1024, 'n');
+  out.clear();
+  WriteJTktOpAttrib(out.get(), true, nullptr, name.c_str());
+  ASSERT_EQ(out.fragments().size(), 1u);
+  EXPECT_NE(out.fragments()[0].find(name + "</job-recipient-name>\n"), std::string::npos);
+  out.clear();
   EXPECT_EQ(WriteJTktOpAttrib(out.get(), false, "job", nullptr), 0);
   EXPECT_EQ(WriteJTktOpAttrib(out.get(), false, nullptr, "user"), 0);
   EXPECT_EQ(WriteJTktOpAttrib(out.get(), true, "job", nullptr), 0);
   EXPECT_TRUE(out.fragments().empty());
-}
-
-TEST(JTktFrame, EmittersRefuseAMissingContext) {
   JTktWriteContext noCallback{nullptr, nullptr};
   EXPECT_EQ(WriteJTktHeader(nullptr, 5), platform::paramErr);
   EXPECT_EQ(WriteJTktTrailer(&noCallback), platform::paramErr);
   EXPECT_EQ(WriteJTktOpAttrib(nullptr, false, "a", "b"), platform::paramErr);
-}
-
-TEST(JTktFrame, ALongNameIsWrittenWholeInOneFragmentWithItsLength) {
-  const std::string name(100 * 1024, 'n');
-  RecordingContext out;
-  WriteJTktOpAttrib(out.get(), true, nullptr, name.c_str());
-  ASSERT_EQ(out.fragments().size(), 1u);
-  EXPECT_NE(out.fragments()[0].find(name + "</job-recipient-name>\n"), std::string::npos);
 }
 
 TEST(JTktFrame, DefaultOutputWritesEveryByteOfTheFragment) {

@@ -12,8 +12,7 @@
 
 namespace {
 
-std::string Program() { return std::string(KORVO_BIN_DIR) + "/korvo-pde"; }
-
+using jtkt_test::Program;
 class ImportCommand : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "jobticket/writer/jtkt_export.h"
@@ -99,5 +100,9 @@ std::string Document(const platform::PlistDict& ticket) { return JTKTWriteDocume
 platform::PlistDict WholeDocumentTicket() {
   return platform::PlistDict{{kJTKTOptionsKey, platform::PlistDict{{kJTKTOptionAllKey, true}}}};
 }
+
+std::string Program() { return std::string(KORVO_BIN_DIR) + "/korvo-pde"; }
+
+long Lines(const std::string& text) { return std::count(text.begin(), text.end(), '\n'); }
 
 }  // namespace jtkt_test

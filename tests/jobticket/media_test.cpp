@@ -12,23 +12,17 @@ namespace {
 using jtkt_test::RecordingContext;
 using platform::PlistDict;
 
-// The media elements of the stock dictionaries, framed as a document.
-std::string MediaDocument(const std::vector<PlistDict>& stocks) {
-  RecordingContext out;
-  for (const PlistDict& stock : stocks) {
-    _MEDIADATA media;
-    FillMediaData(&media, &stock, 0);
-    WriteJTktMedia(out.get(), &media);
-  }
-  return jtkt_test::Framed(out.text());
-}
-
 std::string MediaOf(const PlistDict* stock) {
-  RecordingContext out;
   _MEDIADATA media;
   FillMediaData(&media, stock, 0);
-  WriteJTktMedia(out.get(), &media);
-  return out.text();
+  return jtkt_test::Recorded([&](const JTktWriteContext* out) { WriteJTktMedia(out, &media); });
+}
+
+// The media elements of the stock dictionaries, framed as a document.
+std::string MediaDocument(const std::vector<PlistDict>& stocks) {
+  std::string body;
+  for (const PlistDict& stock : stocks) body += MediaOf(&stock);
+  return jtkt_test::Framed(body);
 }
 
 // The page geometry for the life of the object.

@@ -33,11 +33,7 @@ std::string Job(const std::string& body) {
          "</job-template-attributes></jtkt>";
 }
 
-const PlistValue* At(const PlistDict& dict, const std::string& key, const char* member = nullptr) {
-  const PlistValue* value = platform::PlistDictFind(dict, key);
-  if (member == nullptr || value == nullptr || value->asDictionary() == nullptr) return value;
-  return platform::PlistDictFind(*value->asDictionary(), member);
-}
+using jtkt_test::At;
 
 class ReaderFeatures : public jtkt_test::ReaderTest {};
 
@@ -166,19 +162,6 @@ TEST_F(ReaderFeatures, CoversSavedJobsAndForms) {
   EXPECT_EQ(*At(d, kJobTypeKey, "UseJobName"), PlistValue(false));
   EXPECT_EQ(*At(d, kBackgroundFormsOptionsKey, "CyclePages"), PlistValue(2));
   EXPECT_EQ(At(d, kBackgroundFormsOptionsKey, "UseExistingForm"), nullptr);  // no form name was read
-}
-
-TEST_F(ReaderFeatures, HeldJobsAndFormsAsTheWriterWritesThem) {
-  // A held job's element stands beside the others, not inside a save disposition.
-  const PlistDict held = jtkt_test::Imported(Job("<job-hold-until syntax=\"keyword\">indefinite</job-hold-until>"));
-  EXPECT_EQ(*At(held, kJobTypeKey, "JobType"), PlistValue(2));
-  const PlistDict merged = jtkt_test::Imported(Job(
-      "<forms-col syntax=\"1setOf\"><value syntax=\"collection\"><form-name syntax=\"name\">Letterhead</form-name>"
-      "<forms-x-image-shift syntax=\"integer\">2540</forms-x-image-shift></value></forms-col>"));
-  // Thousandths of a millimetre already: full precision.
-  EXPECT_EQ(*At(merged, kBackgroundFormsOptionsKey),
-            PlistValue(PlistDict{{"MergeWithString", "Letterhead"}, {"UseExistingForm", 2}, {"X1", 2540},
-                                 {"FullPrecision", true}}));
 }
 
 TEST_F(ReaderFeatures, LaterFilesReplaceWhatTheyGiveAndDefaultsNeverReplaceAnything) {

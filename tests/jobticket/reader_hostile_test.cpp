@@ -34,11 +34,7 @@ long Count(const std::string& text, const std::string& what) {
   return n;
 }
 
-const PlistValue* At(const PlistDict& dict, const char* key, const char* member = nullptr) {
-  const PlistValue* value = platform::PlistDictFind(dict, key);
-  if (member == nullptr || value == nullptr || value->asDictionary() == nullptr) return value;
-  return platform::PlistDictFind(*value->asDictionary(), member);
-}
+using jtkt_test::At;
 
 class ReaderHostile : public jtkt_test::ReaderTest {
  protected:

@@ -15,10 +15,7 @@ using platform::PlistValue;
 
 PlistDict Import(const std::string& body) { return jtkt_test::Imported(jtkt_test::Framed(body)); }
 
-const PlistValue* Member(const PlistDict& dict, const char* key, const char* member) {
-  const PlistValue* value = platform::PlistDictFind(dict, key);
-  return value && value->asDictionary() ? platform::PlistDictFind(*value->asDictionary(), member) : nullptr;
-}
+using jtkt_test::At;
 
 std::string Shift(int x1) {
   return "<x-side1-image-shift syntax=\"integer\">" + std::to_string(x1) +
@@ -29,9 +26,9 @@ class ReaderSettings : public jtkt_test::ReaderTest {};
 
 TEST_F(ReaderSettings, ImageShiftsComeBackInTheUnitTheyLeftIn) {
   // 25.4 hundredths of a millimetre to the hundredth of an inch: 1 inch is 2540, 0.01 inch 25.
-  EXPECT_EQ(*Member(Import(Shift(25)), kImageShiftOptionsJobKey, kImageShiftInchesKey), PlistValue(1));
-  EXPECT_EQ(*Member(Import(Shift(150)), kImageShiftOptionsJobKey, kImageShiftInchesKey), PlistValue(0));
-  EXPECT_EQ(*Member(Import(Shift(150)), kImageShiftOptionsJobKey, kImageShiftFullPrecisionKey), PlistValue(true));
+  EXPECT_EQ(*At(Import(Shift(25)), kImageShiftOptionsJobKey, kImageShiftInchesKey), PlistValue(1));
+  EXPECT_EQ(*At(Import(Shift(150)), kImageShiftOptionsJobKey, kImageShiftInchesKey), PlistValue(0));
+  EXPECT_EQ(*At(Import(Shift(150)), kImageShiftOptionsJobKey, kImageShiftFullPrecisionKey), PlistValue(true));
 }
 
 TEST_F(ReaderSettings, PadsAndTheirJobType) {
@@ -39,13 +36,13 @@ TEST_F(ReaderSettings, PadsAndTheirJobType) {
                            "<media syntax=\"keyword\">post-fuser-inserter</media></cover-back-pad>"
                            "<pad-printing-type syntax=\"keyword\">pads-single-back-cover</pad-printing-type></pad-printing>";
   const PlistDict alone = Import(pads);
-  EXPECT_EQ(*platform::PlistDictFind(alone, kPadBackCoverKey), PlistValue("Blank Back Cover"));
-  EXPECT_EQ(*platform::PlistDictFind(alone, kPadLevelStockKey), PlistValue(PlistDict{{"Source", 10}}));
+  EXPECT_EQ(*At(alone, kPadBackCoverKey), PlistValue("Blank Back Cover"));
+  EXPECT_EQ(*At(alone, kPadLevelStockKey), PlistValue(PlistDict{{"Source", 10}}));
   // The count is not in the file; the pads are on in a job type the file names, and only there.
-  EXPECT_EQ(*platform::PlistDictFind(alone, kNoOfPadsKey), PlistValue(1));
-  EXPECT_EQ(platform::PlistDictFind(alone, kJobTypeKey), nullptr);
+  EXPECT_EQ(*At(alone, kNoOfPadsKey), PlistValue(1));
+  EXPECT_EQ(At(alone, kJobTypeKey), nullptr);
   const PlistDict held = Import("<job-hold-until syntax=\"keyword\">indefinite</job-hold-until>" + pads);
-  EXPECT_EQ(*Member(held, kJobTypeKey, kJobTypePadEnableKey), PlistValue(true));
+  EXPECT_EQ(*At(held, kJobTypeKey, kJobTypePadEnableKey), PlistValue(true));
 }
 
 TEST_F(ReaderSettings, TwoHighlightGroupsGoBackToTheTicketAndTheJob) {
@@ -57,15 +54,15 @@ TEST_F(ReaderSettings, TwoHighlightGroupsGoBackToTheTicketAndTheJob) {
                              "<color-srgb-blue syntax=\"integer\">2</color-srgb-blue></color-srgb-col>"
                              "</highlight-colorant-color-custom-col><highlight-colorant syntax=\"keyword\">other</highlight-colorant>";
   const PlistDict both = Import(group1 + group2);
-  EXPECT_EQ(*platform::PlistDictFind(both, "HiglightPrintingColor"), PlistValue(4));
-  EXPECT_EQ(*platform::PlistDictFind(both, "HighlightMappingAlgorithm"), PlistValue(2));
+  EXPECT_EQ(*At(both, "HiglightPrintingColor"), PlistValue(4));
+  EXPECT_EQ(*At(both, "HighlightMappingAlgorithm"), PlistValue(2));
   const char* job = "com.korvo.print.HighlightColorOptionsJob";
-  EXPECT_EQ(*Member(both, job, "HiglightPrintingColor"), PlistValue(13));
-  EXPECT_EQ(*Member(both, job, "HighlightColorPrintingRGB"), PlistValue(1));
-  EXPECT_EQ(*Member(both, job, "HighlightColorPrintingG"), PlistValue(1));
+  EXPECT_EQ(*At(both, job, "HiglightPrintingColor"), PlistValue(13));
+  EXPECT_EQ(*At(both, job, "HighlightColorPrintingRGB"), PlistValue(1));
+  EXPECT_EQ(*At(both, job, "HighlightColorPrintingG"), PlistValue(1));
   // A lone group is the job's, unless it came before the job's image shift.
-  EXPECT_EQ(*Member(Import(group1), job, "HiglightPrintingColor"), PlistValue(4));
-  EXPECT_EQ(*platform::PlistDictFind(Import(group1 + Shift(25)), "HiglightPrintingColor"), PlistValue(4));
+  EXPECT_EQ(*At(Import(group1), job, "HiglightPrintingColor"), PlistValue(4));
+  EXPECT_EQ(*At(Import(group1 + Shift(25)), "HiglightPrintingColor"), PlistValue(4));
 }
 
 }  // namespace

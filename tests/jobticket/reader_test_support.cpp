@@ -57,6 +57,12 @@ std::vector<std::string> Differences(const PlistDict& original, const PlistDict&
   return out;
 }
 
+const PlistValue* At(const PlistDict& dict, const std::string& key, const char* member) {
+  const PlistValue* value = platform::PlistDictFind(dict, key);
+  if (member == nullptr || value == nullptr || value->asDictionary() == nullptr) return value;
+  return platform::PlistDictFind(*value->asDictionary(), member);
+}
+
 std::string ImportErrors(const std::string& bytes, PlistDict* dictionary, int* status) {
   testing::internal::CaptureStderr();
   const platform::OSStatus result = JTKTImportDocument(bytes, "hostile.xml", dictionary);

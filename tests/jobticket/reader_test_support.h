@@ -29,6 +29,9 @@ std::string ReExported(const platform::PlistDict& dictionary);
 std::vector<std::string> Differences(const platform::PlistDict& original, const platform::PlistDict& imported,
                                      const std::string& prefix = "");
 
+// The value under key, or under member of the dictionary under key; null when absent.
+const platform::PlistValue* At(const platform::PlistDict& dict, const std::string& key, const char* member = nullptr);
+
 // What the import of bytes writes on standard error.
 std::string ImportErrors(const std::string& bytes, platform::PlistDict* dictionary, int* status = nullptr);
 

@@ -11,8 +11,7 @@
 
 namespace {
 
-std::string Program() { return std::string(KORVO_BIN_DIR) + "/korvo-pde"; }
-
+using jtkt_test::Program;
 class RoundTripCommand : public ::testing::Test {
  protected:
   void Run(const std::string& arguments) {

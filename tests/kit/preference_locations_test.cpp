@@ -17,16 +17,6 @@ namespace {
 using platform::PlistDict;
 using platform::PreferenceFileStatus;
 
-TEST(PreferenceLocations, TheFileNamesAreTheSystemsOwn) {
-  EXPECT_STREQ(kSharedPreferenceFolderName, "Korvo");
-  EXPECT_STREQ(kWatermarkFileName, "com.korvo.printing.watermarks.plist");
-  EXPECT_STREQ(kSiteDefaultsFileName, "KorvoFeatures.plist");
-  EXPECT_STREQ(kJobNotesPreferencesFileName, "com.korvo.print.jobnotes.plist");
-  EXPECT_STREQ(kBackgroundFormsPreferencesFileName, "com.korvo.print.backgroundforms");
-  EXPECT_STREQ(kStockLibraryPreferencesFileName, "com.korvo.print.stocklibrary");
-  EXPECT_STREQ(kInputHistoryPreferencesFileName, "com.korvo.print.inputhistory.plist");
-}
-
 TEST(PreferenceLocations, OnlyPlainFileNamesAreAcceptedAndTheSharedFolderIsMadeForThem) {
   korvo_test::ScopedXdgHome home;
   const std::string folder = home.dir().file("data/Korvo");

@@ -77,35 +77,6 @@ TEST(FullColorOptions, DictionaryWritesOnlyWhatIsSet) {
   EXPECT_EQ(written.at("FCColorCast"), PlistValue(PlistDict{{"FCCyanRed", 5}, {"FCMagentaGreen", 6}, {"FCYellowBlue", 7}}));
 }
 
-TEST(FullColorOptions, RoundTripKeepsEveryField) {
-  FullColorOptions o;
-  o.setLightness(10);
-  o.setContrast(-20);
-  o.setSaturation(30);
-  o.setColorCast(-1, 0, 1);
-  o.setTrapping(1);
-  o.setTrappingAdjustment(20, 0);
-  o.setBlackOverprint(2);
-  o.setTRC("Press curve");
-  o.setRGBImagesProfile(4, std::nullopt);
-  o.setRGBTextAndGraphicsProfile(kCustomRGBProfileIndex, "Text RGB");
-  o.setCMYKImagesProfile(kCustomCMYKProfileIndex, "ISO Coated");
-  o.setCMYKTextAndGraphicsProfile(2, std::nullopt);
-  o.setGrayImagesProfile("Dot Gain 20%");
-  o.setGrayTextAndGraphicsProfile("Dot Gain 15%");
-  o.setDestinationProfile(kCustomDestinationProfileIndex, "Press 7");
-  o.setImageObjectRendering(4);
-  o.setTextObjectRendering(5);
-  o.setGraphicObjectRendering(6);
-  PlistDict dict = o.asTicket();
-  FullColorOptions back(&dict);
-  EXPECT_EQ(back, o);
-  auto copy = o.clone();
-  copy->setLightness(11);
-  EXPECT_EQ(o, back);
-  EXPECT_FALSE(*copy == o);
-}
-
 TEST(FullColorOptions, ReadingAProfileTakesANumberAsIndexAndAStringAsCustomName) {
   PlistDict dict{{"RGBImagesProfile", "My RGB"}, {"CMYKImagesProfile", 14}, {"DestinationProfile", true}};
   FullColorOptions o(&dict);

@@ -36,24 +36,20 @@ TEST(StockSizes, DimensionsFindTheFirstFittingRow) {
 }
 
 TEST(StockSizes, SizesGiveTheirRowsDimensions) {
-  std::int32_t w = 1;
-  std::int32_t l = 1;
-  EXPECT_TRUE(GetStockDimensionsForSize(204, w, l));
-  EXPECT_EQ(w, 21600);
-  EXPECT_EQ(l, 27900);
-  EXPECT_TRUE(GetStockDimensionsForSize(kPrinterDefault, w, l));
-  EXPECT_EQ(w, kPrinterDefault);
-  EXPECT_EQ(l, kPrinterDefault);
-  EXPECT_TRUE(GetStockDimensionsForSize(75, w, l));
-  EXPECT_EQ(w, 0);
-  EXPECT_EQ(l, 0);
-  w = l = 5;
-  EXPECT_FALSE(GetStockDimensionsForSize(9999, w, l));
-  EXPECT_EQ(w, 0);
-  EXPECT_EQ(l, 0);
-  w = l = 5;
-  EXPECT_FALSE(GetStockDimensionsForSize(0, w, l));  // the end row is no size
-  EXPECT_EQ(w, 0);
+  const struct {
+    std::int32_t size;
+    bool found;
+    std::int32_t width, length;
+  } cases[] = {{204, true, 21600, 27900},
+               {kPrinterDefault, true, kPrinterDefault, kPrinterDefault},
+               {75, true, 0, 0},
+               {9999, false, 0, 0},
+               {0, false, 0, 0}};  // the end row is no size
+  for (const auto& c : cases) {
+    std::int32_t w = 5, l = 5;
+    EXPECT_EQ(GetStockDimensionsForSize(c.size, w, l), c.found) << c.size;
+    EXPECT_EQ(std::pair(w, l), std::pair(c.width, c.length)) << c.size;
+  }
 }
 
 // A table with rows after its end row: nothing past the end may ever be read.

@@ -24,20 +24,16 @@ TEST(StockTicket, OnlyWhatIsSetIsWrittenAndTheTypeAlways) {
   EXPECT_EQ(s.asTicket(), (PlistDict{{"Size", 4}, {"Type", kPrinterDefault}}));
 }
 
+// A named size beside dimensions, a custom size without them, a yellow transparency: read as written.
 TEST(StockTicket, ReaderKeepsTheCouplingsOut) {
-  const PlistDict sized{{"Size", 4}, {"Width", 21000}, {"Length", 29700}};
-  const Stock a4(&sized);
-  EXPECT_EQ(a4.size(), 4);
-  EXPECT_EQ(a4.width(), kPrinterDefault);
-  EXPECT_EQ(a4.length(), kPrinterDefault);
-
-  const PlistDict custom{{"Size", 75}};
-  const Stock c(&custom);
-  EXPECT_EQ(c.size(), 75);
-  EXPECT_EQ(c.width(), kPrinterDefault);
-  EXPECT_EQ(c.length(), kPrinterDefault);
-
-  const PlistDict yellowFilm{{"Type", 2}, {"Color", 3}};
+  const PlistDict sized{{"Size", 4}, {"Width", 21000}, {"Length", 29700}}, custom{{"Size", 75}},
+      yellowFilm{{"Type", 2}, {"Color", 3}};
+  for (const auto& [dict, size] : {std::pair{&sized, 4}, std::pair{&custom, 75}}) {
+    const Stock s(dict);
+    EXPECT_EQ(s.size(), size);
+    EXPECT_EQ(s.width(), kPrinterDefault);
+    EXPECT_EQ(s.length(), kPrinterDefault);
+  }
   const Stock y(&yellowFilm);
   EXPECT_EQ(y.type(), 2);
   EXPECT_EQ(y.color(), 3);

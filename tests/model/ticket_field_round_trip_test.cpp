@@ -21,29 +21,37 @@ TEST(TicketFieldRoundTrip, StockWithEveryFieldSet) {
   EXPECT_EQ(back.asTicket(), dict);  // the texts too, to the letter case
 }
 
+// Each profile once by index and once by a custom name.
 TEST(TicketFieldRoundTrip, FullColorWithEveryFieldSet) {
-  FullColorOptions o;
-  o.setLightness(-100);
-  o.setContrast(100);
-  o.setSaturation(-5);
-  o.setColorCast(7, -8, 9);
-  o.setTrapping(1);
-  o.setTrappingAdjustment(3, 17);
-  o.setBlackOverprint(1);
-  o.setTRC("Curve");
-  o.setRGBImagesProfile(kCustomRGBProfileIndex, "Camera RGB");
-  o.setRGBTextAndGraphicsProfile(2, std::nullopt);
-  o.setCMYKImagesProfile(1, std::nullopt);
-  o.setCMYKTextAndGraphicsProfile(kCustomCMYKProfileIndex, "Uncoated");
-  o.setGrayImagesProfile("Gray 1");
-  o.setGrayTextAndGraphicsProfile("Gray 2");
-  o.setDestinationProfile(1, std::nullopt);
-  o.setImageObjectRendering(1);
-  o.setTextObjectRendering(2);
-  o.setGraphicObjectRendering(3);
-  const PlistDict dict = o.asTicket();
-  EXPECT_EQ(dict.size(), 19u);  // every key, the colour cast holding three more
-  EXPECT_EQ(FullColorOptions(&dict), o);
+  for (const bool custom : {false, true}) {
+    FullColorOptions o;
+    o.setLightness(-100);
+    o.setContrast(100);
+    o.setSaturation(-5);
+    o.setColorCast(7, -8, 9);
+    o.setTrapping(1);
+    o.setTrappingAdjustment(3, 17);
+    o.setBlackOverprint(1);
+    o.setTRC("Curve");
+    const auto name = [](bool named, const char* text) { return named ? std::optional<std::string>(text) : std::nullopt; };
+    o.setRGBImagesProfile(custom ? kCustomRGBProfileIndex : 4, name(custom, "Camera RGB"));
+    o.setRGBTextAndGraphicsProfile(custom ? 2 : kCustomRGBProfileIndex, name(!custom, "Text RGB"));
+    o.setCMYKImagesProfile(custom ? kCustomCMYKProfileIndex : 1, name(custom, "ISO Coated"));
+    o.setCMYKTextAndGraphicsProfile(custom ? 2 : kCustomCMYKProfileIndex, name(!custom, "Uncoated"));
+    o.setGrayImagesProfile("Gray 1");
+    o.setGrayTextAndGraphicsProfile("Gray 2");
+    o.setDestinationProfile(custom ? kCustomDestinationProfileIndex : 1, name(custom, "Press 7"));
+    o.setImageObjectRendering(1);
+    o.setTextObjectRendering(2);
+    o.setGraphicObjectRendering(3);
+    const PlistDict dict = o.asTicket();
+    EXPECT_EQ(dict.size(), 19u);  // every key, the colour cast holding three more
+    EXPECT_EQ(FullColorOptions(&dict), o) << custom;
+    auto copy = o.clone();  // a clone is equal and apart
+    EXPECT_EQ(*copy, o);
+    copy->setLightness(11);
+    EXPECT_FALSE(*copy == o);
+  }
 }
 
 TEST(TicketFieldRoundTrip, BackgroundFormsWithEveryFieldSet) {

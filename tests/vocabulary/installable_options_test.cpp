@@ -16,7 +16,8 @@ TEST_F(InstallableOptionsTest, LoadsTheMarkedChoiceOfEveryOption) {
   EXPECT_FALSE(getInstallableOptionValue("Duplex", choice));  // not in the group
 }
 
-TEST_F(InstallableOptionsTest, StaplingDependsOnTheFinisher) {
+TEST_F(InstallableOptionsTest, StaplingAndTrayValuesFollowTheFinisher) {
+  std::int32_t value = 0;
   ASSERT_TRUE(LoadWithOption1("CSS"));
   EXPECT_TRUE(getInstalledFeature("1StapleBR"));
   EXPECT_FALSE(getInstalledFeature("SimpleCatchTray2Key"));
@@ -25,10 +26,7 @@ TEST_F(InstallableOptionsTest, StaplingDependsOnTheFinisher) {
   ASSERT_TRUE(LoadWithOption1("HCSCSS"));
   EXPECT_FALSE(getInstalledFeature("1StapleBR"));
   EXPECT_TRUE(getInstalledFeature("1StapleBL"));
-}
-
-TEST_F(InstallableOptionsTest, TrayValuesFollowTheFinisher) {
-  std::int32_t value = 0;
+  UnloadInstallableOptions();
   ASSERT_TRUE(LoadWithOption1("HCSHCS"));
   EXPECT_TRUE(getInstallableOptionTicketValue("SimpleCatchTrayKey", value));
   EXPECT_EQ(value, 8);

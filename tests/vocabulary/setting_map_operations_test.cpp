@@ -10,7 +10,9 @@
 #include "vocabulary/setting_map_menus.h"
 #include "vocabulary/setting_map_operations.h"
 
-TEST(SettingMapSearch, PositionsAndValues) {
+// Positions count from 1 and include the printer-default row; negative values are values; a
+// catch-all row answers for every value past it.
+TEST(SettingMapSearch, PositionsValuesAndKeys) {
   EXPECT_EQ(TicketToUI(DuplexMap, 3), 3);
   EXPECT_EQ(UIToTicket(DuplexMap, 3), 3);
   EXPECT_EQ(TicketToUI(ResolutionMap, 5), std::nullopt);
@@ -18,19 +20,6 @@ TEST(SettingMapSearch, PositionsAndValues) {
   EXPECT_EQ(TicketToUI(ResolutionMap, kPrinterDefault), 1);
   EXPECT_EQ(LocalizedKeyForTicketValue(CompleteStockTypeMap, 52), "StockTypePrecutEmbossedTab");
   EXPECT_EQ(TicketToUI(nullptr, 1), std::nullopt);
-}
-
-TEST(SettingMapSearch, CatchAllRowAnswersForEveryValuePastIt) {
-  EXPECT_EQ(TicketToUI(StockDescriptionMap, 42), 2);
-  EXPECT_EQ(TicketToUI(StockDescriptionMap, kPrinterDefault), 1);
-  EXPECT_EQ(LocalizedKeyForTicketValue(StockDescriptionMap, -1), "Custom...");
-  for (std::int32_t value : {0, 1, 2, -1, kPrinterDefault, kPositionMapValue}) {
-    EXPECT_EQ(TicketToUI(SavedJobSaveOptionRadioMap, value), 1) << value;
-  }
-}
-
-// Negative values are values: the search answers them like any other.
-TEST(SettingMapSearch, NegativeValuesAreFound) {
   EXPECT_EQ(TicketToUI(WatermarkMap, -7), 4);
   EXPECT_EQ(LocalizedKeyForTicketValue(WatermarkStringMap, -2), "DraftWatermark");
   EXPECT_EQ(UIToTicket(WatermarkMap, 6), -9);
@@ -38,26 +27,24 @@ TEST(SettingMapSearch, NegativeValuesAreFound) {
   EXPECT_EQ(TicketToUI(lightness, -1), 1);
   EXPECT_EQ(UIToTicket(lightness, 1), -1);
   EXPECT_EQ(TicketToUI(lightness, 4), std::nullopt);
-}
-
-TEST(SettingMapSearch, PositionsOutsideTheMapFindNothing) {
-  EXPECT_EQ(UIToTicket(DuplexMap, 0), std::nullopt);
-  EXPECT_EQ(UIToTicket(DuplexMap, 4), std::nullopt);  // e.g. a history entry after the rows
-  EXPECT_EQ(UIToTicket(DuplexMap, -3), std::nullopt);
+  EXPECT_EQ(TicketToUI(StockDescriptionMap, 42), 2);
+  EXPECT_EQ(TicketToUI(StockDescriptionMap, kPrinterDefault), 1);
+  EXPECT_EQ(LocalizedKeyForTicketValue(StockDescriptionMap, -1), "Custom...");
+  for (std::int32_t value : {0, 1, 2, -1, kPrinterDefault, kPositionMapValue})
+    EXPECT_EQ(TicketToUI(SavedJobSaveOptionRadioMap, value), 1) << value;
+  // Position 4 is past the rows: e.g. a history entry.
+  for (int position : {0, 4, -3}) EXPECT_EQ(UIToTicket(DuplexMap, position), std::nullopt) << position;
   EXPECT_EQ(UIToTicket(nullptr, 1), std::nullopt);
   EXPECT_EQ(UIToTicket(JobNameMap, 1), kUseJobNameValue);
 }
 
-TEST(SettingMapSearch, PaperSizeKeys) {
+TEST(SettingMapSearch, PaperSizeKeysAndThePrinterDefaultRowByContext) {
   EXPECT_EQ(LocalizedKeyForPaperSizeTicketValue(CompleteStockSizeMap, 75), "Custom");
   EXPECT_EQ(LocalizedKeyForPaperSizeTicketValue(CompleteStockSizeMap, 9999), std::nullopt);
   EXPECT_EQ(LocalizedKeyForPaperSizeTicketValue(CompleteStockSizeMap, 43), "Postcard (4 x 6\")");
   EXPECT_EQ(LocalizedKeyForPaperSizeTicketValue(CompleteStockSizeMap, 7), "StockSize223x297");
   EXPECT_EQ(LocalizedKeyForTicketValue(StockSizeMap, 7), "223x297StockSize");  // each table's own key
   EXPECT_EQ(LocalizedKeyForPaperSizeTicketValue(nullptr, 75), std::nullopt);
-}
-
-TEST(SettingMapSearch, PrinterDefaultRowReadsByContext) {
   EXPECT_EQ(LabelKeyInContext("PrinterDefault", kPrinterDefault, kJobContextJob), "PrinterDefault");
   EXPECT_EQ(LabelKeyInContext("PrinterDefault", kPrinterDefault, kJobContextCover), "UseJobSetting");
   EXPECT_EQ(LabelKeyInContext("PrinterDefault", kPrinterDefault, kJobContextException), "UseJobSetting");

@@ -3,22 +3,17 @@
 
 #include <cmath>
 #include <set>
+#include <string>
+#include <tuple>
 
 #include "vocabulary/setting_map.h"
 
 TEST(StockSizeTable, MendedRows) {
-  const PaperSizeSettingMap& size225 = CompleteStockSizeMap[38];
-  EXPECT_STREQ(size225.labelKey, "StockSize225x297");
-  EXPECT_EQ(size225.value, 203);
-  EXPECT_EQ(size225.widthHmm, 22500);
-  EXPECT_EQ(size225.heightHmm, 29700);
-  EXPECT_EQ(size225.widthPt, 638);
-  const PaperSizeSettingMap& governmentLetter = CompleteStockSizeMap[11];
-  EXPECT_STREQ(governmentLetter.labelKey, "StockSizeGovernmentLetter");
-  EXPECT_EQ(governmentLetter.value, 83);
-  EXPECT_EQ(governmentLetter.widthPt, 576);
-  EXPECT_EQ(governmentLetter.heightPt, 756);
-  EXPECT_EQ(governmentLetter.heightHmm, 26700);
+  const auto row = [](const PaperSizeSettingMap& r) {
+    return std::tuple(std::string(r.labelKey), r.value, r.widthHmm, r.heightHmm, r.widthPt, r.heightPt);
+  };
+  EXPECT_EQ(row(CompleteStockSizeMap[38]), std::tuple("StockSize225x297", 203, 22500, 29700, 638, 842));
+  EXPECT_EQ(row(CompleteStockSizeMap[11]), std::tuple("StockSizeGovernmentLetter", 83, 20300, 26700, 576, 756));
 }
 
 // Both unit columns describe the same paper: within two points of each other, except for the
