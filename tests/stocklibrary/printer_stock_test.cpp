@@ -240,18 +240,6 @@ TEST(PrinterStockWorker, EndingTheDialogWhileTheWorkerWaitsIsQuick) {
   EXPECT_EQ(events.results, 0);
 }
 
-TEST(PrinterStockWorker, AnUnreachablePrinterFailsQuickly) {
-  EventWindow events;
-  const int port = korvo_test::FreeLoopbackPort();
-  ASSERT_TRUE(StartPrinterStockWorker(kBundle, "ipp://127.0.0.1:" + std::to_string(port) + "/", &events.window));
-  const auto start = Clock::now();
-  ASSERT_TRUE(PumpUntilSettled());
-  EXPECT_LT(Clock::now() - start, std::chrono::seconds(7));
-  EXPECT_EQ(gPrinterStockBiDiStatus, kPrinterStockFailed);
-  EXPECT_FALSE(gPrinterStockListParams);
-  EndPrinterStockWorker();
-}
-
 TEST(PrinterStockWorker, NoWorkerForAFileOrAppleTalkPrinter) {
   EventWindow events;
   EXPECT_FALSE(StartPrinterStockWorker(kBundle, "file:///dev/null", &events.window));
