@@ -48,9 +48,14 @@ std::vector<DamagedSample> DamagedSamples() {
   };
 }
 
-TEST(PreferenceFile, AMissingFileIsNormalAndAWrittenFileReadsBackWithTheWritersBytes) {
+// A fresh preference folder for each test, and the file path the tests read and write.
+class PreferenceFile : public ::testing::Test {
+ protected:
   korvo_test::ScopedXdgHome home;
   const std::string folder = home.dir().file("config"), path = folder + "/prefs.plist";
+};
+
+TEST_F(PreferenceFile, AMissingFileIsNormalAndAWrittenFileReadsBackWithTheWritersBytes) {
   testing::internal::CaptureStderr();
   PreferenceFileContents contents = ReadPreferenceFile(path);
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
@@ -69,12 +74,9 @@ TEST(PreferenceFile, AMissingFileIsNormalAndAWrittenFileReadsBackWithTheWritersB
   EXPECT_EQ(NamesStartingWith(folder), (std::vector<std::string>{"prefs.plist", "prefs.plist.lock"}));
 }
 
-TEST(PreferenceFile, ADamagedFileIsKeptAsideByteForByteWithOneErrorLine) {
+TEST_F(PreferenceFile, ADamagedFileIsKeptAsideByteForByteWithOneErrorLine) {
   for (const DamagedSample& sample : DamagedSamples()) {
     SCOPED_TRACE(sample.what);
-    korvo_test::ScopedXdgHome home;
-    const std::string folder = home.dir().file("config");
-    const std::string path = folder + "/prefs.plist";
     korvo_test::WriteFile(path, sample.bytes);
 
     testing::internal::CaptureStderr();
@@ -94,10 +96,7 @@ TEST(PreferenceFile, ADamagedFileIsKeptAsideByteForByteWithOneErrorLine) {
   }
 }
 
-TEST(PreferenceFile, KeepingAsideNeverReplacesAnEarlierKeptCopy) {
-  korvo_test::ScopedXdgHome home;
-  const std::string folder = home.dir().file("config");
-  const std::string path = folder + "/prefs.plist";
+TEST_F(PreferenceFile, KeepingAsideNeverReplacesAnEarlierKeptCopy) {
   // Copies already kept under this second's name and the next: the new one must not land on them.
   const std::time_t now = std::time(nullptr);
   for (std::time_t t : {now, now + 1}) korvo_test::WriteFile(DamagedFileName(path, t), "earlier copy");
@@ -112,9 +111,7 @@ TEST(PreferenceFile, KeepingAsideNeverReplacesAnEarlierKeptCopy) {
   EXPECT_EQ(NamesStartingWith(folder, "prefs.plist.damaged-").size(), 3U);
 }
 
-TEST(PreferenceFile, AFolderInThePlaceOfTheFileIsNeitherMovedNorWrittenOver) {
-  korvo_test::ScopedXdgHome home;
-  const std::string path = home.dir().file("config/prefs.plist");
+TEST_F(PreferenceFile, AFolderInThePlaceOfTheFileIsNeitherMovedNorWrittenOver) {
   std::filesystem::create_directories(path + "/inside");
   testing::internal::CaptureStderr();
   PreferenceFileContents contents = ReadPreferenceFile(path);
@@ -133,9 +130,7 @@ TEST(PreferenceFile, AFolderInThePlaceOfTheFileIsNeitherMovedNorWrittenOver) {
   EXPECT_TRUE(NamesStartingWith(home.dir().file("config"), "prefs.plist.damaged").empty());
 }
 
-TEST(PreferenceFile, AFileOverTheCapIsLeftAloneUnreadAndNeverWrittenOver) {
-  korvo_test::ScopedXdgHome home;
-  const std::string path = home.dir().file("prefs.plist");
+TEST_F(PreferenceFile, AFileOverTheCapIsLeftAloneUnreadAndNeverWrittenOver) {
   korvo_test::WriteFile(path, std::string(kMaxPropertyListFileBytes + 1, ' '));
   testing::internal::CaptureStderr();
   const PreferenceFileContents contents = ReadPreferenceFile(path);
@@ -161,10 +156,7 @@ int RunUnprivileged(Body body) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : 100 + WTERMSIG(status);
 }
 
-TEST(PreferenceFile, AFileWeMayNotReadIsReportedAndNeverReplaced) {
-  korvo_test::ScopedXdgHome home;
-  const std::string folder = home.dir().file("config");
-  const std::string path = folder + "/prefs.plist";
+TEST_F(PreferenceFile, AFileWeMayNotReadIsReportedAndNeverReplaced) {
   const std::string original = Bytes(PlistDict{{"Saved", "by its owner"}});
   korvo_test::WriteFile(path, original);
   // The folder is open to everyone, so only our own rule can stop the file from being replaced.
@@ -191,9 +183,7 @@ TEST(PreferenceFile, AFileWeMayNotReadIsReportedAndNeverReplaced) {
   EXPECT_TRUE(std::filesystem::exists(folder + "/other.plist"));
 }
 
-TEST(PreferenceFile, AnUpdateChangesOneKeyAndKeepsTheRestAndOneThatLeavesTheFileWritesNothing) {
-  korvo_test::ScopedXdgHome home;
-  const std::string path = home.dir().file("config/prefs.plist");
+TEST_F(PreferenceFile, AnUpdateChangesOneKeyAndKeepsTheRestAndOneThatLeavesTheFileWritesNothing) {
   std::vector<PreferenceFileStatus> seen;
   EXPECT_TRUE(UpdatePreferenceFile(path, [&](PlistDict& dict, PreferenceFileStatus status) {
     seen.push_back(status);
@@ -219,10 +209,7 @@ TEST(PreferenceFile, AnUpdateChangesOneKeyAndKeepsTheRestAndOneThatLeavesTheFile
   EXPECT_EQ(ReadPreferenceFile(path).dictionary, (PlistDict{{"Keep", "me"}, {"Count", 2}}));
 }
 
-TEST(PreferenceFile, AnUpdateOfADamagedFileKeepsItAndStartsAfresh) {
-  korvo_test::ScopedXdgHome home;
-  const std::string folder = home.dir().file("config");
-  const std::string path = folder + "/prefs.plist";
+TEST_F(PreferenceFile, AnUpdateOfADamagedFileKeepsItAndStartsAfresh) {
   korvo_test::WriteFile(path, "<plist version=\"1.0\"><dict><key>Half</key><str");
   PreferenceFileStatus seen = PreferenceFileStatus::kRead;
   testing::internal::CaptureStderr();

@@ -26,18 +26,9 @@ struct Ink {
 };
 
 platform::CairoSurface Decode(const std::string& png) {
-  struct Reader {
-    const std::string* bytes;
-    std::size_t at;
-  } reader{&png, 0};
-  auto read = [](void* closure, unsigned char* data, unsigned int length) {
-    auto* r = static_cast<Reader*>(closure);
-    if (r->bytes->size() - r->at < length) return CAIRO_STATUS_READ_ERROR;
-    std::copy_n(r->bytes->data() + r->at, length, data);
-    r->at += length;
-    return CAIRO_STATUS_SUCCESS;
-  };
-  return platform::CairoSurface(cairo_image_surface_create_from_png_stream(read, &reader));
+  korvo_test::TempDir dir;
+  korvo_test::WriteFile(dir.file("picture.png"), png);
+  return platform::CairoSurface(cairo_image_surface_create_from_png(dir.file("picture.png").c_str()));
 }
 
 Ink Measure(const std::string& png) {
