@@ -2,21 +2,12 @@
 // ticket key is declared once.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "layout/source_tree.h"
+#include "support/test_support.h"
 
 namespace {
 
 using layout_test::SourceFile;
-
-std::string Readme() {
-  std::ifstream in(std::string(KORVO_SOURCE_DIR) + "/README.md");
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 constexpr const char* kSmallTable = R"(| Folder | What it holds | May include |
 |---|---|---|
@@ -26,7 +17,8 @@ constexpr const char* kSmallTable = R"(| Folder | What it holds | May include |
 )";
 
 TEST(Layers, EveryIncludeUnderSrcPointsDownTheReadmesTable) {
-  const layout_test::LayerTable table = layout_test::ParseLayerTable(Readme());
+  const layout_test::LayerTable table =
+      layout_test::ParseLayerTable(korvo_test::ReadFile(std::string(KORVO_SOURCE_DIR) + "/README.md"));
   ASSERT_GE(table.size(), 10u) << "the README's layout section lost its layer table";
   const std::vector<std::string> violations =
       layout_test::LayerViolations(table, layout_test::ReadSourceTree(KORVO_SOURCE_DIR));

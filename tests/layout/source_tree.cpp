@@ -2,22 +2,16 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <regex>
 #include <sstream>
+
+#include "support/test_support.h"
 
 namespace layout_test {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string Slurp(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
 
 // The longest folder of the table that holds path; empty when none does.
 std::string RowOf(const LayerTable& table, const std::string& path) {
@@ -35,7 +29,7 @@ std::vector<SourceFile> ReadSourceTree(const std::string& root) {
   for (const auto& entry : fs::recursive_directory_iterator(fs::path(root) / "src")) {
     const std::string extension = entry.path().extension().string();
     if (!entry.is_regular_file() || (extension != ".h" && extension != ".cpp")) continue;
-    SourceFile file{fs::relative(entry.path(), root).generic_string(), Slurp(entry.path()), {}};
+    SourceFile file{fs::relative(entry.path(), root).generic_string(), korvo_test::ReadFile(entry.path().string()), {}};
     std::istringstream lines(file.text);
     std::smatch match;
     for (std::string line; std::getline(lines, line);)

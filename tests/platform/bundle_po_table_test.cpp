@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/bundle/po_table.h"
+#include "support/test_support.h"
 
 namespace {
 
@@ -75,5 +76,14 @@ TEST(POTable, RefusesWhatALookUpByKeyCannotServe) {
 }
 
 TEST(POTable, EmptyTextIsAnEmptyTable) { EXPECT_TRUE(Parsed("# only a comment\n\n").empty()); }
+
+// The table the bundle ships passes the gettext tools' own checker and our reader.
+TEST(POTable, TheShippedEnglishTablePassesMsgfmtAndOurReader) {
+  const std::string table = std::string(KORVO_SOURCE_DIR) + "/resources/en.lproj/Localizable.po";
+  EXPECT_FALSE(Parsed(korvo_test::ReadFile(table)).empty());
+  std::string output;
+  if (korvo_test::RunCommand("command -v msgfmt", &output) != 0) GTEST_SKIP() << "msgfmt (package gettext) is not installed";
+  EXPECT_EQ(korvo_test::RunCommand("msgfmt --check -o /dev/null '" + table + "'", &output, true), 0) << output;
+}
 
 }  // namespace

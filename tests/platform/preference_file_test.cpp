@@ -19,19 +19,12 @@
 namespace platform {
 namespace {
 
-std::vector<std::string> Listing(const std::string& folder) {
+// The names in folder that start with prefix (all of them for an empty prefix), sorted.
+std::vector<std::string> NamesStartingWith(const std::string& folder, const std::string& prefix = "") {
   std::vector<std::string> names;
   for (const auto& entry : std::filesystem::directory_iterator(folder))
-    names.push_back(entry.path().filename().string());
+    if (entry.path().filename().string().starts_with(prefix)) names.push_back(entry.path().filename().string());
   std::sort(names.begin(), names.end());
-  return names;
-}
-
-// The names in folder that start with prefix.
-std::vector<std::string> NamesStartingWith(const std::string& folder, const std::string& prefix) {
-  std::vector<std::string> names;
-  for (const auto& name : Listing(folder))
-    if (name.rfind(prefix, 0) == 0) names.push_back(name);
   return names;
 }
 
@@ -55,37 +48,35 @@ std::vector<DamagedSample> DamagedSamples() {
   };
 }
 
-TEST(PreferenceFile, AMissingFileIsNormalAndLeavesNothingBehind) {
+// A fresh preference folder for each test, and the file path the tests read and write.
+class PreferenceFile : public ::testing::Test {
+ protected:
   korvo_test::ScopedXdgHome home;
-  const std::string folder = home.dir().file("config");
+  const std::string folder = home.dir().file("config"), path = folder + "/prefs.plist";
+};
+
+TEST_F(PreferenceFile, AMissingFileIsNormalAndAWrittenFileReadsBackWithTheWritersBytes) {
   testing::internal::CaptureStderr();
-  PreferenceFileContents contents = ReadPreferenceFile(folder + "/prefs.plist");
+  PreferenceFileContents contents = ReadPreferenceFile(path);
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
   EXPECT_EQ(contents.status, PreferenceFileStatus::kMissing);
   EXPECT_TRUE(contents.dictionary.empty());
   EXPECT_TRUE(contents.mayBeWritten());
-  EXPECT_TRUE(Listing(folder).empty());  // a read makes no lock file
-}
+  EXPECT_TRUE(NamesStartingWith(folder).empty());  // a read makes no lock file
 
-TEST(PreferenceFile, WrittenFileReadsBackWithTheWritersBytes) {
-  korvo_test::ScopedXdgHome home;
-  const std::string path = home.dir().file("config/prefs.plist");
   const PlistDict dict{{"Name", "Grüße"}, {"Copies", 3}, {"List", PlistArray{"a", "b"}}, {"Blob", PlistData{0, 255}}};
   std::string error;
   ASSERT_TRUE(WritePreferenceFile(path, dict, &error)) << error;
   EXPECT_EQ(korvo_test::ReadFile(path), Bytes(dict));
-  PreferenceFileContents contents = ReadPreferenceFile(path);
+  contents = ReadPreferenceFile(path);
   EXPECT_EQ(contents.status, PreferenceFileStatus::kRead);
   EXPECT_EQ(contents.dictionary, dict);
-  EXPECT_EQ(Listing(home.dir().file("config")), (std::vector<std::string>{"prefs.plist", "prefs.plist.lock"}));
+  EXPECT_EQ(NamesStartingWith(folder), (std::vector<std::string>{"prefs.plist", "prefs.plist.lock"}));
 }
 
-TEST(PreferenceFile, ADamagedFileIsKeptAsideByteForByteWithOneErrorLine) {
+TEST_F(PreferenceFile, ADamagedFileIsKeptAsideByteForByteWithOneErrorLine) {
   for (const DamagedSample& sample : DamagedSamples()) {
     SCOPED_TRACE(sample.what);
-    korvo_test::ScopedXdgHome home;
-    const std::string folder = home.dir().file("config");
-    const std::string path = folder + "/prefs.plist";
     korvo_test::WriteFile(path, sample.bytes);
 
     testing::internal::CaptureStderr();
@@ -105,10 +96,7 @@ TEST(PreferenceFile, ADamagedFileIsKeptAsideByteForByteWithOneErrorLine) {
   }
 }
 
-TEST(PreferenceFile, KeepingAsideNeverReplacesAnEarlierKeptCopy) {
-  korvo_test::ScopedXdgHome home;
-  const std::string folder = home.dir().file("config");
-  const std::string path = folder + "/prefs.plist";
+TEST_F(PreferenceFile, KeepingAsideNeverReplacesAnEarlierKeptCopy) {
   // Copies already kept under this second's name and the next: the new one must not land on them.
   const std::time_t now = std::time(nullptr);
   for (std::time_t t : {now, now + 1}) korvo_test::WriteFile(DamagedFileName(path, t), "earlier copy");
@@ -123,9 +111,7 @@ TEST(PreferenceFile, KeepingAsideNeverReplacesAnEarlierKeptCopy) {
   EXPECT_EQ(NamesStartingWith(folder, "prefs.plist.damaged-").size(), 3U);
 }
 
-TEST(PreferenceFile, AFolderInThePlaceOfTheFileIsNeitherMovedNorWrittenOver) {
-  korvo_test::ScopedXdgHome home;
-  const std::string path = home.dir().file("config/prefs.plist");
+TEST_F(PreferenceFile, AFolderInThePlaceOfTheFileIsNeitherMovedNorWrittenOver) {
   std::filesystem::create_directories(path + "/inside");
   testing::internal::CaptureStderr();
   PreferenceFileContents contents = ReadPreferenceFile(path);
@@ -144,9 +130,7 @@ TEST(PreferenceFile, AFolderInThePlaceOfTheFileIsNeitherMovedNorWrittenOver) {
   EXPECT_TRUE(NamesStartingWith(home.dir().file("config"), "prefs.plist.damaged").empty());
 }
 
-TEST(PreferenceFile, AFileOverTheCapIsLeftAloneUnreadAndNeverWrittenOver) {
-  korvo_test::ScopedXdgHome home;
-  const std::string path = home.dir().file("prefs.plist");
+TEST_F(PreferenceFile, AFileOverTheCapIsLeftAloneUnreadAndNeverWrittenOver) {
   korvo_test::WriteFile(path, std::string(kMaxPropertyListFileBytes + 1, ' '));
   testing::internal::CaptureStderr();
   const PreferenceFileContents contents = ReadPreferenceFile(path);
@@ -172,10 +156,7 @@ int RunUnprivileged(Body body) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : 100 + WTERMSIG(status);
 }
 
-TEST(PreferenceFile, AFileWeMayNotReadIsReportedAndNeverReplaced) {
-  korvo_test::ScopedXdgHome home;
-  const std::string folder = home.dir().file("config");
-  const std::string path = folder + "/prefs.plist";
+TEST_F(PreferenceFile, AFileWeMayNotReadIsReportedAndNeverReplaced) {
   const std::string original = Bytes(PlistDict{{"Saved", "by its owner"}});
   korvo_test::WriteFile(path, original);
   // The folder is open to everyone, so only our own rule can stop the file from being replaced.
@@ -202,45 +183,33 @@ TEST(PreferenceFile, AFileWeMayNotReadIsReportedAndNeverReplaced) {
   EXPECT_TRUE(std::filesystem::exists(folder + "/other.plist"));
 }
 
-TEST(PreferenceFile, UpdateChangesOneKeyAndKeepsTheRest) {
-  korvo_test::ScopedXdgHome home;
-  const std::string path = home.dir().file("config/prefs.plist");
-  ASSERT_TRUE(WritePreferenceFile(path, PlistDict{{"Keep", "me"}, {"Count", 1}}));
+TEST_F(PreferenceFile, AnUpdateChangesOneKeyAndKeepsTheRestAndOneThatLeavesTheFileWritesNothing) {
   std::vector<PreferenceFileStatus> seen;
+  EXPECT_TRUE(UpdatePreferenceFile(path, [&](PlistDict& dict, PreferenceFileStatus status) {
+    seen.push_back(status);
+    dict["Ignored"] = 1;
+    return PreferenceChange::kLeave;
+  }));
+  EXPECT_FALSE(std::filesystem::exists(path));
+
+  const std::string foreign = "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>Keep</key><string>me</string>"
+                              "<key>Count</key><integer>1</integer></dict></plist>";
+  korvo_test::WriteFile(path, foreign);
+  EXPECT_TRUE(UpdatePreferenceFile(path, [](PlistDict& dict, PreferenceFileStatus) {
+    dict.clear();
+    return PreferenceChange::kLeave;
+  }));
+  EXPECT_EQ(korvo_test::ReadFile(path), foreign);
   ASSERT_TRUE(UpdatePreferenceFile(path, [&](PlistDict& dict, PreferenceFileStatus status) {
     seen.push_back(status);
     dict["Count"] = *PlistDictFind(dict, "Count")->asInteger() + 1;
     return PreferenceChange::kWrite;
   }));
-  EXPECT_EQ(seen, std::vector<PreferenceFileStatus>{PreferenceFileStatus::kRead});
+  EXPECT_EQ(seen, (std::vector<PreferenceFileStatus>{PreferenceFileStatus::kMissing, PreferenceFileStatus::kRead}));
   EXPECT_EQ(ReadPreferenceFile(path).dictionary, (PlistDict{{"Keep", "me"}, {"Count", 2}}));
 }
 
-TEST(PreferenceFile, AnUpdateThatLeavesTheFileWritesNothing) {
-  korvo_test::ScopedXdgHome home;
-  const std::string path = home.dir().file("config/prefs.plist");
-  PreferenceFileStatus seen = PreferenceFileStatus::kRead;
-  EXPECT_TRUE(UpdatePreferenceFile(path, [&](PlistDict& dict, PreferenceFileStatus status) {
-    seen = status;
-    dict["Ignored"] = 1;
-    return PreferenceChange::kLeave;
-  }));
-  EXPECT_EQ(seen, PreferenceFileStatus::kMissing);
-  EXPECT_FALSE(std::filesystem::exists(path));
-
-  korvo_test::WriteFile(path, "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>a</key><true/></dict></plist>");
-  EXPECT_TRUE(UpdatePreferenceFile(path, [](PlistDict& dict, PreferenceFileStatus) {
-    dict.clear();
-    return PreferenceChange::kLeave;
-  }));
-  EXPECT_EQ(korvo_test::ReadFile(path),
-            "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>a</key><true/></dict></plist>");
-}
-
-TEST(PreferenceFile, AnUpdateOfADamagedFileKeepsItAndStartsAfresh) {
-  korvo_test::ScopedXdgHome home;
-  const std::string folder = home.dir().file("config");
-  const std::string path = folder + "/prefs.plist";
+TEST_F(PreferenceFile, AnUpdateOfADamagedFileKeepsItAndStartsAfresh) {
   korvo_test::WriteFile(path, "<plist version=\"1.0\"><dict><key>Half</key><str");
   PreferenceFileStatus seen = PreferenceFileStatus::kRead;
   testing::internal::CaptureStderr();

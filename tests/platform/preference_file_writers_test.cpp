@@ -74,36 +74,6 @@ TEST(PreferenceFileWriters, TwoProcessesUpdatingAtOnceLoseNoUpdate) {
   EXPECT_TRUE(TemporaryFiles(home.dir().file("data")).empty());
 }
 
-TEST(PreferenceFileWriters, AnUpdateWaitsForTheWriterHoldingTheLock) {
-  korvo_test::ScopedXdgHome home;
-  const std::string path = home.dir().file("data/shared.plist");
-  int ready[2];
-  ASSERT_EQ(::pipe(ready), 0);
-  const pid_t holder = StartChild([&] {
-    auto lock = PreferenceFileLock::acquire(path);
-    if (!lock) return 1;
-    if (::write(ready[1], "x", 1) != 1) return 2;
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    return WriteXMLPlistFile(path, PlistDict{{"holder", 1}}) ? 0 : 3;
-  });
-  ::close(ready[1]);  // a child that dies before signalling then ends the read instead of hanging it
-  char byte = 0;
-  const bool holding = ::read(ready[0], &byte, 1) == 1;
-  ::close(ready[0]);
-  if (!holding) WaitFor(holder);
-  ASSERT_TRUE(holding);
-
-  PreferenceFileStatus seen = PreferenceFileStatus::kMissing;
-  ASSERT_TRUE(UpdatePreferenceFile(path, [&](PlistDict& dict, PreferenceFileStatus status) {
-    seen = status;
-    dict["waiter"] = 2;
-    return PreferenceChange::kWrite;
-  }));
-  EXPECT_EQ(WaitFor(holder), 0);
-  EXPECT_EQ(seen, PreferenceFileStatus::kRead);  // it read the holder's file, not the missing one
-  EXPECT_EQ(ReadPreferenceFile(path).dictionary, (PlistDict{{"holder", 1}, {"waiter", 2}}));
-}
-
 TEST(PreferenceFileWriters, ALockHeldTooLongIsReportedNotIgnored) {
   korvo_test::ScopedXdgHome home;
   const std::string path = home.dir().file("data/shared.plist");

@@ -1,6 +1,7 @@
 // The handler chain and the user driver: what a click, a choice or a keystroke causes.
 #include <gtest/gtest.h>
 
+#include "platform/ui/interaction.h"
 #include "platform/ui/scripted_interaction.h"
 #include "platform/ui/user_driver.h"
 #include "platform/ui/window.h"
@@ -107,6 +108,30 @@ TEST_F(UiEvents, TypingGoesThroughHandlersKeyByKeyAndEditsTheSelection) {
   EXPECT_EQ(field->text(), "aZ");
 }
 
+// The text-did-change event follows the field's own editing only, with the text as it now is.
+TEST_F(UiEvents, TextDidChangeFollowsTheFieldsOwnEditingOnly) {
+  std::vector<std::string> texts;
+  auto seen = field->installHandler({{kEventClassTextField, kEventTextDidChange}}, [&](Event& e) {
+    texts.push_back(e.control->text());
+    return platform::eventNotHandledErr;
+  });
+  auto dropDigits = field->installHandler({{kEventClassTextInput, kEventTextInputUnicodeForKeyEvent}}, [](Event& e) {
+    return (e.text >= "0" && e.text <= "9") ? platform::noErr : platform::eventNotHandledErr;
+  });
+  user.type(*field, "\ba1b\b");  // the first delete finds nothing; the digit is taken
+  user.paste(*field, "xyz");
+  field->setText("set by the program");
+  EXPECT_EQ(texts, (std::vector<std::string>{"a", "ab", "a", "axyz"}));
+}
+
+TEST_F(UiEvents, TextViewsTakeTypingUnlessLocked) {
+  Control* notes = pane->embed(std::make_unique<Control>(ControlKind::TextView, ControlID{1, 8}, Rect{}));
+  EXPECT_EQ(user.type(*notes, "two\nlines"), platform::noErr);
+  notes->setLocked(true);
+  EXPECT_EQ(user.type(*notes, "more"), kUserCannotReachErr);
+  EXPECT_EQ(notes->text(), "two\nlines");
+}
+
 TEST_F(UiEvents, FocusMovesWithEvents) {
   Control* other = pane->embed(std::make_unique<Control>(ControlKind::EditText, ControlID{1, 9}, Rect{}));
   std::vector<std::int32_t> parts;
@@ -119,7 +144,7 @@ TEST_F(UiEvents, FocusMovesWithEvents) {
   EXPECT_EQ(parts, (std::vector<std::int32_t>{kControlFocusNextPart, kControlFocusNoPart, 100 + kControlFocusNextPart}));
 }
 
-TEST_F(UiEvents, ScriptedModalLoopsEndWhenAHandlerQuitsOrTheScriptRunsOut) {
+TEST_F(UiEvents, ScriptedModalLoopsAlertsAndCopiesAreAnsweredAndLogged) {
   ScriptedInteraction script;
   window.setTitle("Pads");
   auto quit = window.installHandler({{kEventClassCommand, kEventCommandProcess}}, [&](Event& e) {
@@ -137,8 +162,13 @@ TEST_F(UiEvents, ScriptedModalLoopsEndWhenAHandlerQuitsOrTheScriptRunsOut) {
   script.onAlert(2);
   EXPECT_EQ(RunStandardAlert({AlertLevel::Stop, "Invalid Pages Title", "Invalid Page Ranges", {"OK", "Cancel"}}), 2);
   Beep();
-  EXPECT_EQ(script.log().back(), "beep");
-  EXPECT_EQ(script.log()[3], "alert: Invalid Pages Title | Invalid Page Ranges");
+  EXPECT_EQ(ClipboardText(), std::nullopt);
+  SetClipboardText("first");
+  SetClipboardText("Stapling: 1 Staple\nPaper: Blue");
+  EXPECT_EQ(ClipboardText(), "Stapling: 1 Staple\nPaper: Blue");
+  EXPECT_EQ(std::vector<std::string>(script.log().begin() + 3, script.log().end()),
+            (std::vector<std::string>{"alert: Invalid Pages Title | Invalid Page Ranges", "beep", "copy: first",
+                                      "copy: Stapling: 1 Staple\nPaper: Blue"}));
 }
 
 TEST_F(UiEvents, PostedEventsWaitForTheRunLoop) {

@@ -165,15 +165,6 @@ TEST_F(ManyStocksPrinter, FiveHundredStocksInAnswerOrder) {
   EXPECT_EQ(gPrinterStockLibraryList->stockList().size(), 500u);
 }
 
-TEST_F(ManyStocksPrinter, APrinterWithoutMediaFinishesWithAnEmptyList) {
-  ASSERT_TRUE(empty_);
-  ASSERT_TRUE(StartPrinterStockWorker(kBundle, empty_->uri(), &events_.window));
-  ASSERT_TRUE(PumpUntilSettled());
-  EXPECT_EQ(gPrinterStockBiDiStatus, kPrinterStockFinished) << gPrinterStockLastError;
-  ASSERT_TRUE(gPrinterStockListParams);
-  EXPECT_TRUE(gPrinterStockListParams->empty());
-}
-
 TEST_F(ManyStocksPrinter, AnErrorStatusIsAFailureNotAnEmptySuccess) {
   ASSERT_TRUE(empty_);
   const std::string wrongQueue = "ipp://127.0.0.1:" + std::to_string(empty_->port()) + "/ipp/nothing";
@@ -197,6 +188,7 @@ TEST_F(ManyStocksPrinter, ANewWorkerDropsWhatTheOldOneHadToSay) {
   platform::RunLoop::main().runPending();
   EXPECT_EQ(events_.results, 0);
   EXPECT_EQ(second.results, 1);
+  EXPECT_EQ(gPrinterStockBiDiStatus, kPrinterStockFinished) << gPrinterStockLastError;  // a printer without media
   ASSERT_TRUE(gPrinterStockListParams);
   EXPECT_TRUE(gPrinterStockListParams->empty());
 }
@@ -238,18 +230,6 @@ TEST(PrinterStockWorker, EndingTheDialogWhileTheWorkerWaitsIsQuick) {
   EXPECT_EQ(gPrinterStockBiDiStatus, kPrinterStockNoWorker);
   platform::RunLoop::main().runPending();
   EXPECT_EQ(events.results, 0);
-}
-
-TEST(PrinterStockWorker, AnUnreachablePrinterFailsQuickly) {
-  EventWindow events;
-  const int port = korvo_test::FreeLoopbackPort();
-  ASSERT_TRUE(StartPrinterStockWorker(kBundle, "ipp://127.0.0.1:" + std::to_string(port) + "/", &events.window));
-  const auto start = Clock::now();
-  ASSERT_TRUE(PumpUntilSettled());
-  EXPECT_LT(Clock::now() - start, std::chrono::seconds(7));
-  EXPECT_EQ(gPrinterStockBiDiStatus, kPrinterStockFailed);
-  EXPECT_FALSE(gPrinterStockListParams);
-  EndPrinterStockWorker();
 }
 
 TEST(PrinterStockWorker, NoWorkerForAFileOrAppleTalkPrinter) {

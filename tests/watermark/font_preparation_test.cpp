@@ -9,37 +9,26 @@
 
 namespace {
 
-WatermarkData Record(const std::string& text, const std::string& font) {
-  WatermarkData r;
-  r.isText = true;
-  r.textString = text;
-  r.fontName = font;
-  r.fontSize = 72;
-  return r;
-}
-
-TEST(FontPreparation, TheWholeFontIsStoredUnderItsPostScriptName) {
+// A font the system lacks (ArialMT) is stood in for by fontconfig's choice, under the name asked for.
+TEST(FontPreparation, TheWholeFontIsStoredUnderItsPostScriptNameEvenFromASubstitute) {
   korvo_test::ScopedXdgHome home;
-  ASSERT_EQ(saveWatermarkData(kWatermarkFileName, Record("Draft", "DejaVuSans")), WatermarkResult::kDone);
-  std::string subset = "old", error;
-  ASSERT_EQ(convertFont("Draft", &subset, &error), WatermarkResult::kDone) << error;
-  EXPECT_EQ(subset, "");
-  platform::PlistData program;
-  ASSERT_EQ(loadFontData(kWatermarkFileName, "DejaVuSans", &program), WatermarkResult::kDone);
-  const std::string text(program.begin(), program.end());
-  EXPECT_TRUE(text.starts_with("%!PS-TrueTypeFont-")) << text.substr(0, 40);
-  EXPECT_NE(text.find("/FontName /DejaVuSans def\n"), std::string::npos);
-}
-
-// A font the system lacks is stood in for by fontconfig's choice, under the name asked for.
-TEST(FontPreparation, AMissingFontIsConvertedFromItsSubstitute) {
-  korvo_test::ScopedXdgHome home;
-  ASSERT_EQ(saveWatermarkData(kWatermarkFileName, Record("Copy", "ArialMT")), WatermarkResult::kDone);
-  std::string subset, error;
-  ASSERT_EQ(convertFont("Copy", &subset, &error), WatermarkResult::kDone) << error;
-  platform::PlistData program;
-  ASSERT_EQ(loadFontData(kWatermarkFileName, "ArialMT", &program), WatermarkResult::kDone);
-  EXPECT_NE(std::string(program.begin(), program.end()).find("/FontName /ArialMT def\n"), std::string::npos);
+  for (const char* font : {"DejaVuSans", "ArialMT"}) {
+    SCOPED_TRACE(font);
+    WatermarkData record;
+    record.isText = true;
+    record.textString = std::string("Draft ") + font;
+    record.fontName = font;
+    record.fontSize = 72;
+    ASSERT_EQ(saveWatermarkData(kWatermarkFileName, record), WatermarkResult::kDone);
+    std::string subset = "old", error;
+    ASSERT_EQ(convertFont(record.textString, &subset, &error), WatermarkResult::kDone) << error;
+    EXPECT_EQ(subset, "");
+    platform::PlistData program;
+    ASSERT_EQ(loadFontData(kWatermarkFileName, font, &program), WatermarkResult::kDone);
+    const std::string text(program.begin(), program.end());
+    EXPECT_TRUE(text.starts_with("%!PS-TrueTypeFont-")) << text.substr(0, 40);
+    EXPECT_NE(text.find(std::string("/FontName /") + font + " def\n"), std::string::npos);
+  }
 }
 
 TEST(FontPreparation, PicturesAndUnknownWatermarksStoreNothing) {

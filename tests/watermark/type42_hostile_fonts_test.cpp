@@ -1,7 +1,9 @@
 // Broken and hostile fonts are refused whole: one "DEBUG:" line, no output, nothing read out of
-// bounds (the sanitizer build runs these too).
+// bounds (the sanitizer build runs these too). The fuzzer's seed corpus, with every input it ever
+// found failing, is replayed here as well.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 
 #include "support/test_support.h"
@@ -61,6 +63,24 @@ TEST(Type42HostileBytes, EveryCutOfARealFontIsRefusedOrConverted) {
     const Type42Result result = convertTTFtoPS42(FontBytes(font.data(), length), "Cut", &program, &diagnostics);
     EXPECT_EQ(result == Type42Result::kDone, !program.empty()) << length;
   }
+}
+
+TEST(Type42FuzzCorpus, EverySeedIsConvertedOrRefusedCleanly) {
+  const std::string corpus = std::string(KORVO_SOURCE_DIR) + "/fuzz/corpus/type42";
+  int seeds = 0, converted = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(corpus)) {
+    SCOPED_TRACE(entry.path().string());
+    const std::vector<std::uint8_t> font = ReadBytes(entry.path().string());
+    std::string program;
+    std::ostringstream diagnostics;
+    const Type42Result result = convertTTFtoPS42(Bytes(font), "Seed", &program, &diagnostics);
+    EXPECT_EQ(result == Type42Result::kDone, !program.empty());
+    EXPECT_EQ(result == Type42Result::kDone, diagnostics.str().empty()) << diagnostics.str();
+    converted += result == Type42Result::kDone;
+    ++seeds;
+  }
+  EXPECT_GE(seeds, 10);
+  EXPECT_GE(converted, 2);
 }
 
 }  // namespace
