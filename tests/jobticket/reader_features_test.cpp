@@ -112,6 +112,7 @@ TEST_F(ReaderFeatures, JobOffsetCombinesItsValuesInOrder) {
                kFinishingOffsetKey);
   };
   EXPECT_EQ(offset("offset-set", "offset-subset"), PlistValue(5));
+  EXPECT_EQ(offset("offset-subset", "offset-set"), PlistValue(5));  // either order
   EXPECT_EQ(offset("offset-subset", "none"), PlistValue(2));
   const PlistDict subset = jtkt_test::Imported(
       Job("<pages-per-subset syntax=\"1setOf\"><value syntax=\"integer\">7</value></pages-per-subset>"));

@@ -67,6 +67,9 @@ TEST(POTable, NamesTheLineOfTheFirstFault) {
 
 TEST(POTable, RefusesWhatALookUpByKeyCannotServe) {
   EXPECT_EQ(ErrorOf("msgid \"a\"\nmsgstr \"1\"\n\nmsgid \"a\"\nmsgstr \"\"\n"), "line 4: duplicate msgid \"a\"");
+  // An entry the table leaves out (untranslated, fuzzy) still takes its id.
+  EXPECT_EQ(ErrorOf("msgid \"a\"\nmsgstr \"\"\nmsgid \"a\"\nmsgstr \"1\"\n"), "line 3: duplicate msgid \"a\"");
+  EXPECT_EQ(ErrorOf("#, fuzzy\nmsgid \"a\"\nmsgstr \"1\"\nmsgid \"a\"\nmsgstr \"2\"\n"), "line 4: duplicate msgid \"a\"");
   EXPECT_EQ(ErrorOf("msgctxt \"menu\"\nmsgid \"a\"\nmsgstr \"b\"\n"),
             "line 1: message contexts (msgctxt) are not supported");
   EXPECT_EQ(ErrorOf("msgid \"a\"\nmsgid_plural \"as\"\nmsgstr[0] \"b\"\n"), "line 2: plural forms are not supported");

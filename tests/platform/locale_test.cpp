@@ -17,7 +17,9 @@ TEST(UTF8Text, FindsTheFirstBadByteAndConvertsLatin1) {
       {"ab\xC0\x80", 2},       {"\xE0\x80\xAF", 0},  // overlong NUL, overlong slash
       {"x\xED\xA0\x80", 1},    {"\xF4\x90\x80\x80", 0},  // surrogate, past U+10FFFF
       {"ok\xE2\x82", 2},       {"\x80", 0},  // cut short, lone continuation
-      {"\xC3\xA9\xFF", 2}};
+      {"\xC3\xA9\xFF", 2},
+      // past the eight-byte ASCII steps: the bad byte in the middle of a step, and at a step's end
+      {"0123456789ab\xFF", 12}, {"01234567\xC3\xA9 0123456789\x80", 21}};
   for (const auto& [text, offset] : bad) EXPECT_EQ(FirstInvalidUTF8Offset(text), offset) << text;
   EXPECT_EQ(Latin1ToUTF8("Caf\xE9 \xFF"), "Caf\xC3\xA9 \xC3\xBF");
   EXPECT_TRUE(IsValidUTF8(Latin1ToUTF8("\x80\x9F\xA0")));
