@@ -56,6 +56,23 @@ TEST(InterfaceFile, BuildsTheNamedWindowWithItsTree) {
   EXPECT_EQ(popup->window(), &w);
 }
 
+TEST(InterfaceFile, ReferencesInValuesAreDecodedAndFaultsNameTheElementsLine) {
+  auto window = CreateWindowFromInterfaceText(
+      "<interface><window name='Dialog' title='R&amp;D &#x41;&#10;&lt;b&gt; &quot;q&quot;' width='1' height='1'/>"
+      "</interface>",
+      "R.interface.xml", "Dialog", nullptr);
+  ASSERT_TRUE(window) << window.error();
+  EXPECT_EQ((*window)->title(), "R&D A\n<b> \"q\"");
+  testing::internal::CaptureStderr();
+  auto bad = CreateWindowFromInterfaceText(
+      "<interface>\n<window name='Dialog' width='1' height='1'>\n\n<control kind='popup'\n id='x'/>"
+      "</window></interface>",
+      "R.interface.xml", "Dialog", nullptr);
+  testing::internal::GetCapturedStderr();
+  ASSERT_FALSE(bad);
+  EXPECT_EQ(bad.error(), "R.interface.xml: line 5: <control>: attribute id is not an integer: \"x\"");
+}
+
 TEST(InterfaceFile, FaultsAreNamedOnOneLineAndNothingIsBuilt) {
   struct Case {
     const char* xml;

@@ -1,12 +1,12 @@
 #include "platform/ui/interface_file.h"
 
 #include <libxml/parser.h>
-#include <libxml/tree.h>
+#include <libxml/parserInternals.h>
 
 #include <charconv>
 #include <cstdio>
-#include <cstring>
 #include <map>
+#include <vector>
 
 #include "platform/files/file_io.h"
 #include "platform/xml_handles.h"
@@ -15,7 +15,54 @@ namespace platform::ui {
 
 namespace {
 
-using DocPtr = XmlDocPtr;
+// An element of a description as the parse met it. The parse builds only these, not libxml2's
+// tree: a dialog's descriptions are read each time it opens, and a tree node per attribute
+// value cost more than the rest of the reading.
+struct Element {
+  std::string name;
+  std::vector<std::pair<std::string, std::string>> attributes;
+  std::vector<Element> children;
+  long line = 0;
+};
+
+struct ParseState {
+  Element document;               // the root element is its only child
+  std::vector<Element*> open{&document};
+  bool doctype = false;
+};
+
+ParseState& StateOf(void* parser) { return *static_cast<ParseState*>(static_cast<xmlParserCtxt*>(parser)->_private); }
+
+void OnStartElement(void* parser, const xmlChar* localName, const xmlChar*, const xmlChar*, int, const xmlChar**,
+                    int attributeCount, int, const xmlChar** attributes) {
+  ParseState& state = StateOf(parser);
+  Element& element = state.open.back()->children.emplace_back();
+  element.name = reinterpret_cast<const char*>(localName);
+  element.line = xmlSAX2GetLineNumber(parser);
+  element.attributes.reserve(static_cast<std::size_t>(attributeCount));
+  // Five pointers an attribute: local name, prefix, URI, and the value's first and end.
+  for (int i = 0; i < attributeCount; ++i) {
+    const xmlChar* const* attribute = attributes + 5 * i;
+    element.attributes.emplace_back(
+        reinterpret_cast<const char*>(attribute[0]),
+        std::string(reinterpret_cast<const char*>(attribute[3]), reinterpret_cast<const char*>(attribute[4])));
+  }
+  state.open.push_back(&element);
+}
+
+void OnEndElement(void* parser, const xmlChar*, const xmlChar*, const xmlChar*) {
+  ParseState& state = StateOf(parser);
+  if (state.open.size() > 1) state.open.pop_back();
+}
+
+// A DOCTYPE stops the parse before anything it declares is read, so no entity of one is ever
+// expanded or fetched.
+void OnDoctype(void* parser, const xmlChar*, const xmlChar*, const xmlChar*) {
+  StateOf(parser).doctype = true;
+  xmlStopParser(static_cast<xmlParserCtxt*>(parser));
+}
+
+void IgnoreError(void*, xmlErrorPtr) {}
 
 const std::map<std::string, ControlKind, std::less<>>& KindsByName() {
   static const auto* kinds = [] {
@@ -27,22 +74,15 @@ const std::map<std::string, ControlKind, std::less<>>& KindsByName() {
   return *kinds;
 }
 
-std::string_view Name(const xmlNode* node) { return reinterpret_cast<const char*>(node->name); }
+const std::string* Attribute(const Element& element, std::string_view name) {
+  for (const auto& [attributeName, value] : element.attributes)
+    if (attributeName == name) return &value;
+  return nullptr;
+}
 
-std::optional<std::string> Attribute(const xmlNode* node, const char* name) {
-  // A description is refused when it has a DTD, so an attribute is only ever what the element
-  // spells; the usual one-piece value is read in place, without libxml2 making a copy of it.
-  const xmlAttr* attribute = node->properties;
-  while (attribute != nullptr &&
-         (attribute->name == nullptr || std::strcmp(reinterpret_cast<const char*>(attribute->name), name) != 0))
-    attribute = attribute->next;
-  if (attribute == nullptr) return std::nullopt;
-  const xmlNode* text = attribute->children;
-  if (text != nullptr && text->next == nullptr && text->type == XML_TEXT_NODE && text->content != nullptr)
-    return std::string(reinterpret_cast<const char*>(text->content));
-  const XmlCharPtr value(xmlGetProp(node, reinterpret_cast<const xmlChar*>(name)));
-  if (!value) return std::nullopt;
-  return std::string(reinterpret_cast<const char*>(value.get()));
+std::optional<std::string> AttributeText(const Element& element, std::string_view name) {
+  const std::string* value = Attribute(element, name);
+  return value != nullptr ? std::optional<std::string>(*value) : std::nullopt;
 }
 
 // Builds windows and controls from the element tree, stopping at the first fault.
@@ -51,15 +91,13 @@ class Builder {
   Builder(std::string_view file, const Bundle* bundle) : file_(file), bundle_(bundle) {}
   const std::string& error() const { return error_; }
 
-  bool fail(const xmlNode* node, const std::string& why) {
-    if (error_.empty())
-      error_ = std::string(file_) + ": line " + std::to_string(node ? xmlGetLineNo(node) : 0) + ": <" +
-               (node ? std::string(Name(node)) : std::string("?")) + ">: " + why;
+  bool fail(const Element& node, const std::string& why) {
+    if (error_.empty()) error_ = std::string(file_) + ": line " + std::to_string(node.line) + ": <" + node.name + ">: " + why;
     return false;
   }
 
-  std::optional<int> integer(const xmlNode* node, const char* name, int fallback) {
-    auto text = Attribute(node, name);
+  std::optional<int> integer(const Element& node, const char* name, int fallback) {
+    const std::string* text = Attribute(node, name);
     if (!text) return fallback;
     int value = 0;
     auto [end, ec] = std::from_chars(text->data(), text->data() + text->size(), value);
@@ -70,8 +108,8 @@ class Builder {
     return value;
   }
 
-  std::optional<bool> flag(const xmlNode* node, const char* name, bool fallback) {
-    auto text = Attribute(node, name);
+  std::optional<bool> flag(const Element& node, const char* name, bool fallback) {
+    const std::string* text = Attribute(node, name);
     if (!text) return fallback;
     if (*text == "true") return true;
     if (*text == "false") return false;
@@ -79,8 +117,8 @@ class Builder {
     return std::nullopt;
   }
 
-  std::optional<OSType> code(const xmlNode* node, const char* name) {
-    auto text = Attribute(node, name);
+  std::optional<OSType> code(const Element& node, const char* name) {
+    const std::string* text = Attribute(node, name);
     if (!text) return OSType{0};
     auto value = ParseFourCharCode(*text);
     if (!value) fail(node, std::string("attribute ") + name + " must be four characters");
@@ -88,15 +126,14 @@ class Builder {
   }
 
   // The text of `plain`, or the localisation of `key` when that is given instead.
-  std::string text(const xmlNode* node, const char* plain, const char* key) {
-    if (auto k = Attribute(node, key)) return bundle_ ? bundle_->localizedString(*k) : *k;
-    return Attribute(node, plain).value_or("");
+  std::string text(const Element& node, const char* plain, const char* key) {
+    if (const std::string* k = Attribute(node, key)) return bundle_ ? bundle_->localizedString(*k) : *k;
+    return AttributeText(node, plain).value_or("");
   }
 
-  bool menu(const xmlNode* node, Menu& menu) {
-    for (const xmlNode* child = node->children; child; child = child->next) {
-      if (child->type != XML_ELEMENT_NODE) continue;
-      if (Name(child) != "item") return fail(child, "a menu holds only <item> elements");
+  bool menu(const Element& node, Menu& menu) {
+    for (const Element& child : node.children) {
+      if (child.name != "item") return fail(child, "a menu holds only <item> elements");
       auto separator = flag(child, "separator", false);
       if (!separator) return false;
       if (*separator) {
@@ -117,9 +154,8 @@ class Builder {
         if (!ref) return false;
         item.refValue = *ref;
       }
-      for (const xmlNode* sub = child->children; sub; sub = sub->next) {
-        if (sub->type != XML_ELEMENT_NODE) continue;
-        if (Name(sub) != "menu") return fail(sub, "an item holds only a submenu");
+      for (const Element& sub : child.children) {
+        if (sub.name != "menu") return fail(sub, "an item holds only a submenu");
         item.submenu = std::make_shared<Menu>();
         if (!this->menu(sub, *item.submenu)) return false;
       }
@@ -128,8 +164,8 @@ class Builder {
     return true;
   }
 
-  bool control(const xmlNode* node, Control& parent, Window& window) {
-    auto kindName = Attribute(node, "kind");
+  bool control(const Element& node, Control& parent, Window& window) {
+    const std::string* kindName = Attribute(node, "kind");
     if (!kindName) return fail(node, "a control needs a kind");
     auto kind = KindsByName().find(*kindName);
     if (kind == KindsByName().end()) return fail(node, "unknown control kind \"" + *kindName + "\"");
@@ -149,7 +185,7 @@ class Builder {
     auto owned = std::make_unique<Control>(kind->second, ControlID{*signature, *id}, Rect{*x, *y, *width, *height});
     Control& c = *parent.embed(std::move(owned));
     c.setTitle(text(node, "title", "title-key"));
-    c.setName(Attribute(node, "name").value_or(""));
+    c.setName(AttributeText(node, "name").value_or(""));
     c.setText(text(node, "text", "text-key"));
     c.setMinimum(*minimum);
     c.setMaximum(*maximum);
@@ -158,16 +194,15 @@ class Builder {
     c.setEnabled(*enabled);
     c.setLocked(*locked);
     c.setCommand(*command);
-    c.setPicture(Attribute(node, "picture").value_or(""));
+    c.setPicture(AttributeText(node, "picture").value_or(""));
     if (*isDefault) window.setDefaultButton(&c);
     if (*isCancel) window.setCancelButton(&c);
-    for (const xmlNode* child = node->children; child; child = child->next) {
-      if (child->type != XML_ELEMENT_NODE) continue;
-      if (Name(child) == "control") {
+    for (const Element& child : node.children) {
+      if (child.name == "control") {
         if (!control(child, c, window)) return false;
-      } else if (Name(child) == "menu") {
+      } else if (child.name == "menu") {
         if (!menu(child, c.menu())) return false;
-      } else if (Name(child) == "column") {
+      } else if (child.name == "column") {
         auto property = integer(child, "property", 0), columnWidth = integer(child, "width", 0);
         if (!property || !columnWidth) return false;
         c.dataBrowser().columns().push_back(
@@ -179,14 +214,13 @@ class Builder {
     return true;
   }
 
-  std::unique_ptr<Window> window(const xmlNode* node) {
+  std::unique_ptr<Window> window(const Element& node) {
     auto width = integer(node, "width", 0), height = integer(node, "height", 0);
     if (!width || !height) return nullptr;
-    auto window = std::make_unique<Window>(Attribute(node, "name").value_or(""), Rect{0, 0, *width, *height});
+    auto window = std::make_unique<Window>(AttributeText(node, "name").value_or(""), Rect{0, 0, *width, *height});
     window->setTitle(text(node, "title", "title-key"));
-    for (const xmlNode* child = node->children; child; child = child->next) {
-      if (child->type != XML_ELEMENT_NODE) continue;
-      if (Name(child) != "control") {
+    for (const Element& child : node.children) {
+      if (child.name != "control") {
         fail(child, "a window holds only <control> elements");
         return nullptr;
       }
@@ -210,36 +244,51 @@ Result<std::unique_ptr<Window>> Fail(std::string message) {
 
 Result<std::unique_ptr<Window>> CreateWindowFromInterfaceText(std::string_view xml, std::string_view fileLabel,
                                                               std::string_view windowName, const Bundle* bundle) {
-  xmlResetLastError();
-  // Everything is in elements and attributes: the blank text between elements is not kept, and
-  // the tree is only read.
-  DocPtr doc(xmlReadMemory(xml.data(), static_cast<int>(xml.size()), nullptr, "UTF-8",
-                           XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING | XML_PARSE_NOBLANKS |
-                               XML_PARSE_COMPACT));
-  if (!doc) {
-    const xmlError* e = xmlGetLastError();
+  static const bool initialized = (xmlInitParser(), true);
+  (void)initialized;
+  const std::string label(fileLabel);
+  if (xml.size() > static_cast<std::size_t>(INT32_MAX)) return Fail(label + ": not a well-formed interface description");
+  XmlParserPtr parser(xmlCreateMemoryParserCtxt(xml.data(), static_cast<int>(xml.size())));
+  if (!parser || parser->sax == nullptr) return Fail(label + ": not a well-formed interface description");
+  xmlCtxtUseOptions(parser.get(), XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
+  // Character references and the five predefined entities come decoded in attribute values;
+  // no other entity can exist, since a DOCTYPE stops the parse.
+  parser->replaceEntities = 1;
+  parser->loadsubset = 0;
+  parser->validate = 0;
+  ParseState state;
+  parser->_private = &state;
+  xmlSAXHandler handler{};
+  handler.initialized = XML_SAX2_MAGIC;
+  handler.startElementNs = OnStartElement;
+  handler.endElementNs = OnEndElement;
+  handler.internalSubset = OnDoctype;
+  handler.serror = IgnoreError;
+  *parser->sax = handler;
+  xmlParseDocument(parser.get());
+  if (state.doctype) return Fail(label + ": an interface description may not have a DOCTYPE");
+  if (!parser->wellFormed || state.document.children.empty()) {
+    const xmlError* e = xmlCtxtGetLastError(parser.get());
     std::string why;
     if (e != nullptr && e->message != nullptr) {
       why = e->message;
       while (!why.empty() && (why.back() == '\n' || why.back() == ' ')) why.pop_back();
       why = " (line " + std::to_string(e->line) + ": " + why + ")";
     }
-    return Fail(std::string(fileLabel) + ": not a well-formed interface description" + why);
+    return Fail(label + ": not a well-formed interface description" + why);
   }
-  if (doc->intSubset != nullptr || doc->extSubset != nullptr)
-    return Fail(std::string(fileLabel) + ": an interface description may not have a DOCTYPE");
-  const xmlNode* root = xmlDocGetRootElement(doc.get());
-  if (root == nullptr || Name(root) != "interface")
-    return Fail(std::string(fileLabel) + ": the root element must be <interface>");
+  const Element& root = state.document.children.front();
+  if (root.name != "interface") return Fail(label + ": the root element must be <interface>");
   Builder builder(fileLabel, bundle);
-  for (const xmlNode* node = root->children; node; node = node->next) {
-    if (node->type != XML_ELEMENT_NODE || Name(node) != "window") continue;
-    if (Attribute(node, "name") != std::string(windowName)) continue;
+  for (const Element& node : root.children) {
+    if (node.name != "window") continue;
+    const std::string* name = Attribute(node, "name");
+    if (name == nullptr || *name != windowName) continue;
     auto window = builder.window(node);
     if (!window) return Fail(builder.error());
     return Result<std::unique_ptr<Window>>::ok(std::move(window));
   }
-  return Fail(std::string(fileLabel) + ": no <window name=\"" + std::string(windowName) + "\">");
+  return Fail(label + ": no <window name=\"" + std::string(windowName) + "\">");
 }
 
 Result<std::unique_ptr<Window>> CreateWindowFromInterface(const Bundle& bundle, std::string_view name,
