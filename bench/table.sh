@@ -10,6 +10,10 @@ ppd=$build/lib/KorvoFeatures.plugin/Contents/Resources/KorvoSample.ppd
 font=/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# A new user's home: what the dialog reads and keeps (watermarks, histories, stocks) is then the
+# same on every machine, not whatever earlier runs left in the real one.
+export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
+mkdir -p "$HOME"
 
 rows=()
 # add_row <what> <ours / yardstick> <ratio> <goal>

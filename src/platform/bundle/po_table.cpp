@@ -28,6 +28,7 @@ class POParser {
  public:
   Result<StringTable> parse(std::string_view text) {
     if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) text.remove_prefix(kByteOrderMark.size());
+    table_.reserve(text.size() / 64);  // about one entry in every few lines
     if (auto bad = FirstInvalidUTF8Offset(text)) {
       std::size_t line = 1;
       for (std::size_t i = 0; i < *bad; ++i) line += text[i] == '\n' ? 1U : 0U;
@@ -141,12 +142,14 @@ class POParser {
     if (!entry_.hasId) return true;
     Entry entry = std::move(entry_);
     entry_ = Entry{};
-    if (table_.contains(entry.id) || left_.contains(entry.id))
-      return fail(entry.idLine, "duplicate msgid " + Shown(entry.id));
+    const bool leftOutBefore = !left_.empty() && left_.contains(entry.id);
     if (!entry.fuzzy && !entry.id.empty() && !entry.str.empty()) {
-      table_.emplace(std::move(entry.id), std::move(entry.str));
+      const std::size_t line = entry.idLine;
+      auto [at, inserted] = table_.try_emplace(std::move(entry.id), std::move(entry.str));
+      if (!inserted || leftOutBefore) return fail(line, "duplicate msgid " + Shown(at->first));
       return true;
     }
+    if (leftOutBefore || table_.contains(entry.id)) return fail(entry.idLine, "duplicate msgid " + Shown(entry.id));
     // Only the ids left out of the table are kept aside, for the duplicate check.
     left_.insert(entry.id);
     if (entry.fuzzy) return true;
