@@ -1,68 +1,15 @@
 #include "platform/ui/interface_file.h"
 
-#include <libxml/parser.h>
-#include <libxml/parserInternals.h>
-
 #include <charconv>
 #include <cstdio>
 #include <map>
-#include <vector>
 
 #include "platform/files/file_io.h"
-#include "platform/xml_handles.h"
+#include "platform/ui/interface_elements.h"
 
 namespace platform::ui {
 
 namespace {
-
-// An element of a description as the parse met it. The parse builds only these, not libxml2's
-// tree: a dialog's descriptions are read each time it opens, and a tree node per attribute
-// value cost more than the rest of the reading.
-struct Element {
-  std::string name;
-  std::vector<std::pair<std::string, std::string>> attributes;
-  std::vector<Element> children;
-  long line = 0;
-};
-
-struct ParseState {
-  Element document;               // the root element is its only child
-  std::vector<Element*> open{&document};
-  bool doctype = false;
-};
-
-ParseState& StateOf(void* parser) { return *static_cast<ParseState*>(static_cast<xmlParserCtxt*>(parser)->_private); }
-
-void OnStartElement(void* parser, const xmlChar* localName, const xmlChar*, const xmlChar*, int, const xmlChar**,
-                    int attributeCount, int, const xmlChar** attributes) {
-  ParseState& state = StateOf(parser);
-  Element& element = state.open.back()->children.emplace_back();
-  element.name = reinterpret_cast<const char*>(localName);
-  element.line = xmlSAX2GetLineNumber(parser);
-  element.attributes.reserve(static_cast<std::size_t>(attributeCount));
-  // Five pointers an attribute: local name, prefix, URI, and the value's first and end.
-  for (int i = 0; i < attributeCount; ++i) {
-    const xmlChar* const* attribute = attributes + 5 * i;
-    element.attributes.emplace_back(
-        reinterpret_cast<const char*>(attribute[0]),
-        std::string(reinterpret_cast<const char*>(attribute[3]), reinterpret_cast<const char*>(attribute[4])));
-  }
-  state.open.push_back(&element);
-}
-
-void OnEndElement(void* parser, const xmlChar*, const xmlChar*, const xmlChar*) {
-  ParseState& state = StateOf(parser);
-  if (state.open.size() > 1) state.open.pop_back();
-}
-
-// A DOCTYPE stops the parse before anything it declares is read, so no entity of one is ever
-// expanded or fetched.
-void OnDoctype(void* parser, const xmlChar*, const xmlChar*, const xmlChar*) {
-  StateOf(parser).doctype = true;
-  xmlStopParser(static_cast<xmlParserCtxt*>(parser));
-}
-
-void IgnoreError(void*, xmlErrorPtr) {}
 
 const std::map<std::string, ControlKind, std::less<>>& KindsByName() {
   static const auto* kinds = [] {
@@ -74,30 +21,19 @@ const std::map<std::string, ControlKind, std::less<>>& KindsByName() {
   return *kinds;
 }
 
-const std::string* Attribute(const Element& element, std::string_view name) {
-  for (const auto& [attributeName, value] : element.attributes)
-    if (attributeName == name) return &value;
-  return nullptr;
-}
-
-std::optional<std::string> AttributeText(const Element& element, std::string_view name) {
-  const std::string* value = Attribute(element, name);
-  return value != nullptr ? std::optional<std::string>(*value) : std::nullopt;
-}
-
 // Builds windows and controls from the element tree, stopping at the first fault.
 class Builder {
  public:
   Builder(std::string_view file, const Bundle* bundle) : file_(file), bundle_(bundle) {}
   const std::string& error() const { return error_; }
 
-  bool fail(const Element& node, const std::string& why) {
+  bool fail(const InterfaceElement& node, const std::string& why) {
     if (error_.empty()) error_ = std::string(file_) + ": line " + std::to_string(node.line) + ": <" + node.name + ">: " + why;
     return false;
   }
 
-  std::optional<int> integer(const Element& node, const char* name, int fallback) {
-    const std::string* text = Attribute(node, name);
+  std::optional<int> integer(const InterfaceElement& node, const char* name, int fallback) {
+    const std::string* text = node.attribute(name);
     if (!text) return fallback;
     int value = 0;
     auto [end, ec] = std::from_chars(text->data(), text->data() + text->size(), value);
@@ -108,8 +44,8 @@ class Builder {
     return value;
   }
 
-  std::optional<bool> flag(const Element& node, const char* name, bool fallback) {
-    const std::string* text = Attribute(node, name);
+  std::optional<bool> flag(const InterfaceElement& node, const char* name, bool fallback) {
+    const std::string* text = node.attribute(name);
     if (!text) return fallback;
     if (*text == "true") return true;
     if (*text == "false") return false;
@@ -117,8 +53,8 @@ class Builder {
     return std::nullopt;
   }
 
-  std::optional<OSType> code(const Element& node, const char* name) {
-    const std::string* text = Attribute(node, name);
+  std::optional<OSType> code(const InterfaceElement& node, const char* name) {
+    const std::string* text = node.attribute(name);
     if (!text) return OSType{0};
     auto value = ParseFourCharCode(*text);
     if (!value) fail(node, std::string("attribute ") + name + " must be four characters");
@@ -126,13 +62,13 @@ class Builder {
   }
 
   // The text of `plain`, or the localisation of `key` when that is given instead.
-  std::string text(const Element& node, const char* plain, const char* key) {
-    if (const std::string* k = Attribute(node, key)) return bundle_ ? bundle_->localizedString(*k) : *k;
-    return AttributeText(node, plain).value_or("");
+  std::string text(const InterfaceElement& node, const char* plain, const char* key) {
+    if (const std::string* k = node.attribute(key)) return bundle_ ? bundle_->localizedString(*k) : *k;
+    return node.attributeText(plain).value_or("");
   }
 
-  bool menu(const Element& node, Menu& menu) {
-    for (const Element& child : node.children) {
+  bool menu(const InterfaceElement& node, Menu& menu) {
+    for (const InterfaceElement& child : node.children) {
       if (child.name != "item") return fail(child, "a menu holds only <item> elements");
       auto separator = flag(child, "separator", false);
       if (!separator) return false;
@@ -149,12 +85,12 @@ class Builder {
       item.command = *command;
       item.checked = *checked;
       item.enabled = *enabled;
-      if (Attribute(child, "ref")) {
+      if (child.attribute("ref")) {
         auto ref = integer(child, "ref", 0);
         if (!ref) return false;
         item.refValue = *ref;
       }
-      for (const Element& sub : child.children) {
+      for (const InterfaceElement& sub : child.children) {
         if (sub.name != "menu") return fail(sub, "an item holds only a submenu");
         item.submenu = std::make_shared<Menu>();
         if (!this->menu(sub, *item.submenu)) return false;
@@ -164,8 +100,8 @@ class Builder {
     return true;
   }
 
-  bool control(const Element& node, Control& parent, Window& window) {
-    const std::string* kindName = Attribute(node, "kind");
+  bool control(const InterfaceElement& node, Control& parent, Window& window) {
+    const std::string* kindName = node.attribute("kind");
     if (!kindName) return fail(node, "a control needs a kind");
     auto kind = KindsByName().find(*kindName);
     if (kind == KindsByName().end()) return fail(node, "unknown control kind \"" + *kindName + "\"");
@@ -185,7 +121,7 @@ class Builder {
     auto owned = std::make_unique<Control>(kind->second, ControlID{*signature, *id}, Rect{*x, *y, *width, *height});
     Control& c = *parent.embed(std::move(owned));
     c.setTitle(text(node, "title", "title-key"));
-    c.setName(AttributeText(node, "name").value_or(""));
+    c.setName(node.attributeText("name").value_or(""));
     c.setText(text(node, "text", "text-key"));
     c.setMinimum(*minimum);
     c.setMaximum(*maximum);
@@ -194,10 +130,10 @@ class Builder {
     c.setEnabled(*enabled);
     c.setLocked(*locked);
     c.setCommand(*command);
-    c.setPicture(AttributeText(node, "picture").value_or(""));
+    c.setPicture(node.attributeText("picture").value_or(""));
     if (*isDefault) window.setDefaultButton(&c);
     if (*isCancel) window.setCancelButton(&c);
-    for (const Element& child : node.children) {
+    for (const InterfaceElement& child : node.children) {
       if (child.name == "control") {
         if (!control(child, c, window)) return false;
       } else if (child.name == "menu") {
@@ -214,12 +150,12 @@ class Builder {
     return true;
   }
 
-  std::unique_ptr<Window> window(const Element& node) {
+  std::unique_ptr<Window> window(const InterfaceElement& node) {
     auto width = integer(node, "width", 0), height = integer(node, "height", 0);
     if (!width || !height) return nullptr;
-    auto window = std::make_unique<Window>(AttributeText(node, "name").value_or(""), Rect{0, 0, *width, *height});
+    auto window = std::make_unique<Window>(node.attributeText("name").value_or(""), Rect{0, 0, *width, *height});
     window->setTitle(text(node, "title", "title-key"));
-    for (const Element& child : node.children) {
+    for (const InterfaceElement& child : node.children) {
       if (child.name != "control") {
         fail(child, "a window holds only <control> elements");
         return nullptr;
@@ -244,51 +180,18 @@ Result<std::unique_ptr<Window>> Fail(std::string message) {
 
 Result<std::unique_ptr<Window>> CreateWindowFromInterfaceText(std::string_view xml, std::string_view fileLabel,
                                                               std::string_view windowName, const Bundle* bundle) {
-  static const bool initialized = (xmlInitParser(), true);
-  (void)initialized;
-  const std::string label(fileLabel);
-  if (xml.size() > static_cast<std::size_t>(INT32_MAX)) return Fail(label + ": not a well-formed interface description");
-  XmlParserPtr parser(xmlCreateMemoryParserCtxt(xml.data(), static_cast<int>(xml.size())));
-  if (!parser || parser->sax == nullptr) return Fail(label + ": not a well-formed interface description");
-  xmlCtxtUseOptions(parser.get(), XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
-  // Character references and the five predefined entities come decoded in attribute values;
-  // no other entity can exist, since a DOCTYPE stops the parse.
-  parser->replaceEntities = 1;
-  parser->loadsubset = 0;
-  parser->validate = 0;
-  ParseState state;
-  parser->_private = &state;
-  xmlSAXHandler handler{};
-  handler.initialized = XML_SAX2_MAGIC;
-  handler.startElementNs = OnStartElement;
-  handler.endElementNs = OnEndElement;
-  handler.internalSubset = OnDoctype;
-  handler.serror = IgnoreError;
-  *parser->sax = handler;
-  xmlParseDocument(parser.get());
-  if (state.doctype) return Fail(label + ": an interface description may not have a DOCTYPE");
-  if (!parser->wellFormed || state.document.children.empty()) {
-    const xmlError* e = xmlCtxtGetLastError(parser.get());
-    std::string why;
-    if (e != nullptr && e->message != nullptr) {
-      why = e->message;
-      while (!why.empty() && (why.back() == '\n' || why.back() == ' ')) why.pop_back();
-      why = " (line " + std::to_string(e->line) + ": " + why + ")";
-    }
-    return Fail(label + ": not a well-formed interface description" + why);
-  }
-  const Element& root = state.document.children.front();
-  if (root.name != "interface") return Fail(label + ": the root element must be <interface>");
+  Result<InterfaceElement> root = ReadInterfaceElements(xml, fileLabel);
+  if (!root) return Fail(root.error());
   Builder builder(fileLabel, bundle);
-  for (const Element& node : root.children) {
+  for (const InterfaceElement& node : root->children) {
     if (node.name != "window") continue;
-    const std::string* name = Attribute(node, "name");
+    const std::string* name = node.attribute("name");
     if (name == nullptr || *name != windowName) continue;
     auto window = builder.window(node);
     if (!window) return Fail(builder.error());
     return Result<std::unique_ptr<Window>>::ok(std::move(window));
   }
-  return Fail(label + ": no <window name=\"" + std::string(windowName) + "\">");
+  return Fail(std::string(fileLabel) + ": no <window name=\"" + std::string(windowName) + "\">");
 }
 
 Result<std::unique_ptr<Window>> CreateWindowFromInterface(const Bundle& bundle, std::string_view name,
