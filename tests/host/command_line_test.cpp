@@ -43,7 +43,7 @@ TEST(CommandLine, VersionIsTheBundlesShortVersionString) {
 }
 
 TEST(CommandLine, UnknownOptionOrCommandExitsTwoWithTheUsageOnStderr) {
-  for (const char* line : {"--frobnicate", "show --frobnicate", "help nosuch", "nosuch", ""}) {
+  for (const char* line : {"--frobnicate", "show --frobnicate", "show --ppd", "help nosuch", "nosuch", ""}) {
     std::string out, err;
     EXPECT_EQ(RunPde(std::string(line) + " 2>/dev/null", &out), 2) << line;
     EXPECT_EQ(out, "") << line;

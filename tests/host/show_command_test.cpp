@@ -112,12 +112,4 @@ TEST(ShowCommand, OnlyTheCommandsThatDrawLoadTheDrawingLibrariesAndNoneLoadsGtk)
   EXPECT_EQ(korvo_test::ReadFile(dir.file("w.png")).substr(1, 3), "PNG");
 }
 
-TEST(ShowCommand, BadArgumentsAreUsageErrors) {
-  std::string err;
-  EXPECT_EQ(RunPde("2>&1", &err), 2);
-  EXPECT_EQ(RunPde("show --ppd 2>&1", &err), 2);
-  EXPECT_EQ(RunPde("frobnicate 2>&1", &err), 2);
-  EXPECT_NE(err.find("usage:"), std::string::npos);
-}
-
 }  // namespace
