@@ -10,19 +10,15 @@
 #include "platform/ui/drawn_images.h"
 #include "platform/ui/scripted_interaction.h"
 #include "platform/ui/window.h"
-#include "support/test_support.h"
+#include "panels/paper_output/paper_output_test_support.h"
 #include "vocabulary/printer_default.h"
 
 namespace {
 
 namespace ui = platform::ui;
 
-void TypeOver(ui::UserDriver& user, ui::Control& field, const std::string& text) {
-  user.select(field, {0, field.text().size()});
-  user.type(field, text);
-}
-
-ui::Control& Named(ui::Window& window, const char* name) { return *window.content().findNamed(name); }
+using korvo_test::In;
+using korvo_test::Retype;
 
 class CustomStockDialogs : public ::testing::Test {
  protected:
@@ -36,7 +32,7 @@ class CustomStockDialogs : public ::testing::Test {
   std::pair<std::string, std::string> RunSize(std::function<void(ui::Window&, ui::UserDriver&)> steps) {
     std::pair<std::string, std::string> opened;
     script.onModal([&](ui::Window& window, ui::UserDriver& user) {
-      opened = {Named(window, "Width").text(), Named(window, "Length").text()};
+      opened = {In(window, "Width").text(), In(window, "Length").text()};
       if (ui::Control* area = window.find({platform::FourCharCode("CuSz"), 8})) {
         DrawControl(*area);
         preview = ui::SheetsDrawnIn(*area);
@@ -77,9 +73,9 @@ TEST_F(CustomStockDialogs, InchesTypedThenMillimetresChosenGiveTheExactSize) {
   gCurrentUnits = kUnitsInches;
   std::string shown;
   RunSize([&](ui::Window& w, ui::UserDriver& user) {
-    TypeOver(user, Named(w, "Width"), "8.50");
-    user.click(*Named(w, "Units").children().back());  // Millimeters
-    shown = Named(w, "Width").text();
+    Retype(user, In(w, "Width"), "8.50");
+    user.click(*In(w, "Units").children().back());  // Millimeters
+    shown = In(w, "Width").text();
     user.pressReturn(w);
   });
   EXPECT_EQ(shown, "215.9");
@@ -91,7 +87,7 @@ TEST_F(CustomStockDialogs, WithoutAPrinterTheLimitsAreSixToTwelveInches) {
   gCurrentUnits = kUnitsMillimetres;
   std::pair<std::int32_t, std::int32_t> limits;
   RunSize([&](ui::Window& w, ui::UserDriver& user) {
-    ui::Control* arrows = SpinControlGetRelatedArrows(&Named(w, "Width"));
+    ui::Control* arrows = SpinControlGetRelatedArrows(&In(w, "Width"));
     limits = {arrows->minimum(), arrows->maximum()};
     user.pressEscape(w);
   });
@@ -105,10 +101,10 @@ TEST_F(CustomStockDialogs, ASizeBelowTheMinimumIsRefusedWithTheNotice) {
   width = 21590, length = 27940;
   bool stayedOpen = false;
   RunSize([&](ui::Window& w, ui::UserDriver& user) {
-    TypeOver(user, Named(w, "Width"), "5.00");
+    Retype(user, In(w, "Width"), "5.00");
     user.pressReturn(w);
     stayedOpen = !w.modalResult().has_value();
-    EXPECT_EQ(Named(w, "Width").text(), "6.00");
+    EXPECT_EQ(In(w, "Width").text(), "6.00");
     user.pressEscape(w);
   });
   EXPECT_TRUE(stayedOpen);
@@ -130,11 +126,11 @@ TEST_F(CustomStockDialogs, AWeightBelowSixtyCannotBeConfirmed) {
   std::string opened, afterRefusal;
   bool stayedOpen = false;
   script.onModal([&](ui::Window& w, ui::UserDriver& user) {
-    opened = Named(w, "Weight").text();
-    TypeOver(user, Named(w, "Weight"), "59");
+    opened = In(w, "Weight").text();
+    Retype(user, In(w, "Weight"), "59");
     user.pressReturn(w);
     stayedOpen = !w.modalResult().has_value();
-    afterRefusal = Named(w, "Weight").text();
+    afterRefusal = In(w, "Weight").text();
     user.pressEscape(w);
   });
   ASSERT_EQ(RunModalCustomStockWeightDialog(bundle, &weight, &confirmed), platform::noErr);
@@ -146,7 +142,7 @@ TEST_F(CustomStockDialogs, AWeightBelowSixtyCannotBeConfirmed) {
   EXPECT_EQ(weight, kPrinterDefault);
 
   script.onModal([&](ui::Window& w, ui::UserDriver& user) {
-    TypeOver(user, Named(w, "Weight"), "120");
+    Retype(user, In(w, "Weight"), "120");
     user.pressReturn(w);
   });
   ASSERT_EQ(RunModalCustomStockWeightDialog(bundle, &weight, &confirmed), platform::noErr);

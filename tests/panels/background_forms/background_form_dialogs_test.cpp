@@ -13,7 +13,9 @@ namespace {
 
 namespace ui = platform::ui;
 namespace keys = background_forms_keys;
+using korvo_test::In;
 using korvo_test::PluginDialog;
+using korvo_test::Retype;
 
 class BackgroundFormDialogs : public ::testing::Test {
  protected:
@@ -21,16 +23,6 @@ class BackgroundFormDialogs : public ::testing::Test {
   platform::PrintSession session = korvo_test::SessionOn(korvo_test::FinishersPPDPath());
   ui::ScriptedInteraction script;
 
-  static ui::Control& Named(ui::Window& window, const char* name) {
-    ui::Control* control = window.content().findNamed(name);
-    EXPECT_NE(control, nullptr) << name;
-    return *control;
-  }
-  static void Retype(ui::UserDriver& user, ui::Window& window, const char* name, const std::string& text) {
-    ui::Control& field = Named(window, name);
-    EXPECT_EQ(user.select(field, {0, field.text().size()}), platform::noErr);
-    EXPECT_EQ(user.type(field, text), platform::noErr);
-  }
   static std::string HistoryFile() { return UserPreferenceFilePath("com.korvo.print.backgroundforms").value_or(""); }
   static std::string History() {
     return std::filesystem::exists(HistoryFile()) ? korvo_test::ReadFile(HistoryFile()) : std::string("(none)");
@@ -52,14 +44,14 @@ TEST_F(BackgroundFormDialogs, SetupNeedsANameAndItsOKMergesWithTheForm) {
   auto fill = [](ui::Window& window, ui::UserDriver& user) {
     ui::Control* ok = window.content().find({platform::FourCharCode("KPDE"), 1});
     EXPECT_FALSE(ok->enabled());  // no name yet
-    EXPECT_EQ(user.type(Named(window, "FormName"), "Letterhead"), platform::noErr);
+    EXPECT_EQ(user.type(In(window, "FormName"), "Letterhead"), platform::noErr);
     EXPECT_TRUE(ok->enabled());
-    EXPECT_FALSE(Named(window, "FromFormPage").isReallyEnabled());
-    EXPECT_EQ(user.chooseItem(Named(window, "ApplyFormPages"), 3), platform::noErr);
-    Retype(user, window, "FromFormPage", "5");
-    Retype(user, window, "FormXShift", "1.00");
-    EXPECT_EQ(user.click(*Named(window, "Units").children()[1]), platform::noErr);  // millimetres
-    EXPECT_EQ(Named(window, "FormXShift").text(), "25.4");
+    EXPECT_FALSE(In(window, "FromFormPage").isReallyEnabled());
+    EXPECT_EQ(user.chooseItem(In(window, "ApplyFormPages"), 3), platform::noErr);
+    Retype(user, In(window, "FromFormPage"), "5");
+    Retype(user, In(window, "FormXShift"), "1.00");
+    EXPECT_EQ(user.click(*In(window, "Units").children()[1]), platform::noErr);  // millimetres
+    EXPECT_EQ(In(window, "FormXShift").text(), "25.4");
   };
   script.onModal([&](ui::Window& window, ui::UserDriver& user) {
     fill(window, user);
@@ -100,9 +92,9 @@ TEST_F(BackgroundFormDialogs, UntouchedOffsetsKeepTheirFullPrecision) {
   PluginDialog dialog(session);
   ASSERT_EQ(dialog.choose("Panel", "Booklet/Watermark"), platform::noErr);
   script.onModal([](ui::Window& window, ui::UserDriver& user) {
-    EXPECT_EQ(Named(window, "FormXShift").text(), "0.10");
-    EXPECT_EQ(Named(window, "FormYShift").text(), "-0.05");
-    EXPECT_EQ(user.type(Named(window, "FormName"), "Letterhead"), platform::noErr);
+    EXPECT_EQ(In(window, "FormXShift").text(), "0.10");
+    EXPECT_EQ(In(window, "FormYShift").text(), "-0.05");
+    EXPECT_EQ(user.type(In(window, "FormName"), "Letterhead"), platform::noErr);
     user.pressReturn(window);
   });
   ASSERT_EQ(dialog.choose("BackgroundForm", "Setup..."), platform::noErr);
@@ -121,10 +113,10 @@ TEST_F(BackgroundFormDialogs, PaperOutputsSetupShowsExactOffsetsInTheUnit) {
                "com.korvo.print");
   settings.set("com.korvo.print.JobType", platform::PlistDict{{"JobType", 9}}, "com.korvo.print");
   PluginDialog dialog(session);
-  script.onModal([](ui::Window& window, ui::UserDriver& user) { EXPECT_EQ(user.click(Named(window, "FormSetup")), platform::noErr); });
+  script.onModal([](ui::Window& window, ui::UserDriver& user) { EXPECT_EQ(user.click(In(window, "FormSetup")), platform::noErr); });
   script.onModal([](ui::Window& window, ui::UserDriver& user) {
-    EXPECT_EQ(Named(window, "FormXShift").text(), "2.5");  // 2500 thousandths, shown in millimetres
-    EXPECT_EQ(user.type(Named(window, "FormName"), "Letterhead"), platform::noErr);
+    EXPECT_EQ(In(window, "FormXShift").text(), "2.5");  // 2500 thousandths, shown in millimetres
+    EXPECT_EQ(user.type(In(window, "FormName"), "Letterhead"), platform::noErr);
     user.pressReturn(window);
   });
   script.onModal([](ui::Window& window, ui::UserDriver& user) { user.pressReturn(window); });
@@ -141,7 +133,7 @@ TEST_F(BackgroundFormDialogs, SavedFormKeepsItsSetupOnlyOnItsOwnOK) {
   PluginDialog dialog(session);
   // Choosing the job type presses Setup at once.
   script.onModal([](ui::Window& window, ui::UserDriver& user) {
-    EXPECT_EQ(user.type(Named(window, "SavedFormName"), "Quote"), platform::noErr);
+    EXPECT_EQ(user.type(In(window, "SavedFormName"), "Quote"), platform::noErr);
     user.pressReturn(window);
   });
   ASSERT_EQ(dialog.choose("JobType", "Background Form"), platform::noErr);
@@ -152,14 +144,14 @@ TEST_F(BackgroundFormDialogs, SavedFormKeepsItsSetupOnlyOnItsOwnOK) {
   auto run = [&](bool outerOK) {
     script.onModal([](ui::Window& window, ui::UserDriver& user) {
       EXPECT_EQ(window.title(), "Saved Background Form");
-      Retype(user, window, "SavedFormName", "\b");
+      Retype(user, In(window, "SavedFormName"), "");
       EXPECT_FALSE(window.content().find({platform::FourCharCode("KPDE"), 1})->enabled());
-      EXPECT_FALSE(Named(window, "FormSetup").enabled());  // a set-up belongs to a named form
-      EXPECT_EQ(user.type(Named(window, "SavedFormName"), "Invoice"), platform::noErr);
-      EXPECT_EQ(user.click(Named(window, "FormSetup")), platform::noErr);
+      EXPECT_FALSE(In(window, "FormSetup").enabled());  // a set-up belongs to a named form
+      EXPECT_EQ(user.type(In(window, "SavedFormName"), "Invoice"), platform::noErr);
+      EXPECT_EQ(user.click(In(window, "FormSetup")), platform::noErr);
     });
     script.onModal([](ui::Window& window, ui::UserDriver& user) {
-      EXPECT_EQ(user.type(Named(window, "FormName"), "Letterhead"), platform::noErr);
+      EXPECT_EQ(user.type(In(window, "FormName"), "Letterhead"), platform::noErr);
       user.pressReturn(window);
     });
     script.onModal([outerOK](ui::Window& window, ui::UserDriver& user) {
@@ -186,9 +178,9 @@ TEST_F(BackgroundFormDialogs, OnceThenRepeatFromPageOneCannotBeConfirmed) {
   PluginDialog dialog(session);
   ASSERT_EQ(dialog.choose("Panel", "Booklet/Watermark"), platform::noErr);
   script.onModal([](ui::Window& window, ui::UserDriver& user) {
-    EXPECT_EQ(user.type(Named(window, "FormName"), "Letterhead"), platform::noErr);
-    EXPECT_EQ(user.chooseItem(Named(window, "ApplyFormPages"), 3), platform::noErr);
-    Retype(user, window, "FromFormPage", "1");
+    EXPECT_EQ(user.type(In(window, "FormName"), "Letterhead"), platform::noErr);
+    EXPECT_EQ(user.chooseItem(In(window, "ApplyFormPages"), 3), platform::noErr);
+    Retype(user, In(window, "FromFormPage"), "1");
     user.pressReturn(window);
     EXPECT_FALSE(window.modalResult());  // the first repeated page is 2 at the least
     user.pressEscape(window);
