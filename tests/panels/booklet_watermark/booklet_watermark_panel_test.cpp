@@ -75,7 +75,8 @@ TEST_F(BookletWatermarkPanel, BookletOnHereOffInPaperOutputGivesTheUsersChoiceBa
   EXPECT_EQ(dialog.window().content().find({platform::FourCharCode("KPDE"), 6004})->picture(),
             "BookletCreation_Booklet-Outlines.png");
   dialog.sync(false);
-  dialog.sync(false);  // a second Sync does not remember the 3 it wrote
+  dialog.sync(true);
+  dialog.sync(false);  // a later Sync remembers neither the 3 it wrote nor what it read back
   ExpectDuplex(3);
   EXPECT_EQ(Integer(kBookletDrawOutlinesKey), 2);
   EXPECT_EQ(Integer(kBookletDuplexBeforeKey), 2);

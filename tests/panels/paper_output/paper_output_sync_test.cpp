@@ -85,13 +85,6 @@ TEST_F(PaperOutputSync, AbsentKeysTakeTheirDefaults) {
   Set(kPMJobNameKey, "Minutes");
   PluginDialog dialog(session);
   const PaperOutputContext& panel = dialog.panel();
-  EXPECT_EQ(panel.outputDestination, 19);
-  EXPECT_EQ(panel.outputColor, 2);
-  EXPECT_EQ(panel.finishing.code, 0);
-  EXPECT_EQ(panel.finishing.offset, 1);
-  EXPECT_EQ(panel.booklet.gutter, 24);
-  EXPECT_FALSE(panel.finishing.squareFoldOn);
-  EXPECT_EQ(panel.finishing.squareFoldValue, 64);
   // The printer description's default duplex choice (long edge) when the platform says nothing.
   EXPECT_EQ(panel.duplex, 2);
   const platform::PlistDict expected{{"MediaType", kPrinterDefault}, {"JobType", 1}, {"UseJobName", true},
@@ -116,12 +109,6 @@ TEST_F(PaperOutputSync, ThePrinterDefaultDestinationRemovesTheKey) {
   dialog.sync(false);
   EXPECT_EQ(settings().getInteger(kFinishingOutputDestinationKey), 4);
   EXPECT_EQ(settings().ppdDict()["OutputBin"], platform::PlistValue("Stacker"));
-}
-
-TEST_F(PaperOutputSync, TheCoilSideIsReadBack) {
-  Set(kFinishingCoilPunchValueKey, 255);
-  PluginDialog dialog(session);
-  EXPECT_EQ(dialog.panel().finishing.coil, 255);
 }
 
 TEST_F(PaperOutputSync, TrimLengthIsKeptInWholeMillimetresAndTheUnitStaysWithThePanel) {
