@@ -12,21 +12,11 @@ namespace {
 
 namespace ui = platform::ui;
 using korvo_test::PluginDialog;
+using korvo_test::Titled;
 
-ui::Control* Titled(ui::Control& root, const std::string& title) {
-  if (root.title() == title && root.kind() == ui::ControlKind::RadioButton) return &root;
-  for (const auto& child : root.children())
-    if (ui::Control* found = Titled(*child, title)) return found;
-  return nullptr;
-}
-
-class BookletDialog : public ::testing::Test {
+class BookletDialog : public korvo_test::DialogTest {
  protected:
-  korvo_test::ScopedXdgHome home;
-  platform::PrintSession session = korvo_test::SessionOn(korvo_test::FinishersPPDPath());
-  ui::ScriptedInteraction script;
   PluginDialog dialog{session};
-  platform::Ticket& settings() { return *session.ticket(platform::kPDE_PMPrintSettingsRef); }
 
   std::string picture;  // what the dialog's picture showed after the click
 

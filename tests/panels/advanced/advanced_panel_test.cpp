@@ -15,11 +15,9 @@ namespace {
 namespace ui = platform::ui;
 using korvo_test::PluginDialog;
 
-class AdvancedPanel : public ::testing::Test {
+class AdvancedPanel : public korvo_test::DialogTest {
  protected:
-  korvo_test::ScopedXdgHome home;
-  platform::PrintSession session = korvo_test::SessionOn(korvo_test::SamplePPDPath());
-  platform::Ticket& settings() { return *session.ticket(platform::kPDE_PMPrintSettingsRef); }
+  AdvancedPanel() : DialogTest(korvo_test::SamplePPDPath()) {}
   std::int64_t Integer(const char* key) { return settings().getInteger(key).value_or(-99); }
   const platform::PlistDict& JobStock() {
     static const platform::PlistDict none;
@@ -134,7 +132,6 @@ TEST_F(AdvancedPanel, TheBookletSizeSurvivesASyncWithEitherPanelInFront) {
 
 // The size a custom paper OK gives is korvo-pde set's to check.
 TEST_F(AdvancedPanel, CancellingACustomForcedSizePutsThePopupBack) {
-  ui::ScriptedInteraction script;
   PluginDialog dialog(session);
   ShowAdvanced(dialog);
   ASSERT_EQ(dialog.choose("ForceNewSize", "A3 (297 x 420 mm)"), platform::noErr);
@@ -146,7 +143,6 @@ TEST_F(AdvancedPanel, CancellingACustomForcedSizePutsThePopupBack) {
 TEST_F(AdvancedPanel, TheAboutBoxNamesThePrinterWithoutTheMakersWord) {
   session.ensureTicket(platform::kPDE_PMPrinterInfoRef)
       .set(platform::kPMMakeAndModelNameKey, "Korvo Prexan 5000", "com.apple.print");
-  ui::ScriptedInteraction script;
   std::string printer, version;
   script.onModal([&](ui::Window& window, ui::UserDriver& user) {
     printer = window.content().find({platform::FourCharCode("KPDE"), 501})->text();

@@ -17,11 +17,8 @@ using korvo_test::In;
 using korvo_test::PluginDialog;
 using korvo_test::Retype;
 
-class BackgroundFormDialogs : public ::testing::Test {
+class BackgroundFormDialogs : public korvo_test::DialogTest {
  protected:
-  korvo_test::ScopedXdgHome home;
-  platform::PrintSession session = korvo_test::SessionOn(korvo_test::FinishersPPDPath());
-  ui::ScriptedInteraction script;
 
   static std::string HistoryFile() { return UserPreferenceFilePath("com.korvo.print.backgroundforms").value_or(""); }
   static std::string History() {

@@ -19,12 +19,8 @@ namespace {
 
 using korvo_test::PluginDialog;
 
-class BookletWatermarkPanel : public ::testing::Test {
+class BookletWatermarkPanel : public korvo_test::DialogTest {
  protected:
-  korvo_test::ScopedXdgHome home;  // a user without a watermark file: the defaults are made
-  platform::PrintSession session = korvo_test::SessionOn(korvo_test::FinishersPPDPath());
-  platform::Ticket& settings() { return *session.ticket(platform::kPDE_PMPrintSettingsRef); }
-  void Set(const char* key, platform::PlistValue value) { settings().set(key, std::move(value), "com.korvo.print"); }
   std::optional<std::int64_t> Integer(const char* key) { return settings().getInteger(key); }
 
   static void ShowBookletPanel(PluginDialog& dialog) {
@@ -179,7 +175,6 @@ TEST_F(BookletWatermarkPanel, AnOldSubsetFontNameGoesWithItsWatermark) {
 }
 
 TEST_F(BookletWatermarkPanel, BookletOptionsEditTheBookletAndCancelChangesNothing) {
-  platform::ui::ScriptedInteraction script;
   PluginDialog dialog(session);
   ShowBookletPanel(dialog);
   EXPECT_FALSE(dialog.named("BookletOptions").enabled());  // only while booklet is on
@@ -206,7 +201,6 @@ TEST_F(BookletWatermarkPanel, BookletOptionsEditTheBookletAndCancelChangesNothin
 }
 
 TEST_F(BookletWatermarkPanel, DeleteAsksFirstAndTakesTheWatermarkOutOfTheFileAndTheMenu) {
-  platform::ui::ScriptedInteraction script;
   Set(kWatermarkNameTicketKey, "Draft");
   PluginDialog dialog(session);
   ShowBookletPanel(dialog);

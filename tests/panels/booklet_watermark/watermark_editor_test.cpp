@@ -17,11 +17,8 @@ using korvo_test::In;
 using korvo_test::PluginDialog;
 using korvo_test::Retype;
 
-class WatermarkEditor : public ::testing::Test {
+class WatermarkEditor : public korvo_test::DialogTest {
  protected:
-  korvo_test::ScopedXdgHome home;  // the default watermarks are made at the first Open
-  platform::PrintSession session = korvo_test::SessionOn(korvo_test::FinishersPPDPath());
-  ui::ScriptedInteraction script;
 
   static std::string WatermarkFile() {
     return std::string(std::getenv("XDG_DATA_HOME")) + "/Korvo/" + kWatermarkFileName;

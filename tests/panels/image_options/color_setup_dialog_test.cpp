@@ -14,11 +14,9 @@ namespace ui = platform::ui;
 namespace keys = full_color_keys;
 using korvo_test::Act;
 
-class ColorSetupDialog : public ::testing::Test {
+class ColorSetupDialog : public korvo_test::DialogTest {
  protected:
-  korvo_test::ScopedXdgHome home;
-  platform::PrintSession session = korvo_test::SessionOn(korvo_test::SamplePPDPath());
-  ui::ScriptedInteraction script;
+  ColorSetupDialog() : DialogTest(korvo_test::SamplePPDPath()) {}
   korvo_test::PluginDialog dialog{session};
   ImageOptionsContext& panel() { return korvo_test::ImageOptionsPanelContext(); }
 

@@ -12,11 +12,9 @@ namespace {
 namespace ui = platform::ui;
 using korvo_test::PluginDialog;
 
-class ImageOptionsPanel : public ::testing::Test {
+class ImageOptionsPanel : public korvo_test::DialogTest {
  protected:
-  korvo_test::ScopedXdgHome home;
-  platform::PrintSession session = korvo_test::SessionOn(korvo_test::SamplePPDPath());
-  platform::Ticket& settings() { return *session.ticket(platform::kPDE_PMPrintSettingsRef); }
+  ImageOptionsPanel() : DialogTest(korvo_test::SamplePPDPath()) {}
   ImageOptionsContext& panel() { return korvo_test::ImageOptionsPanelContext(); }
 
   std::optional<std::int64_t> Written(PluginDialog& dialog, const char* key) {
@@ -58,7 +56,6 @@ TEST_F(ImageOptionsPanel, PrinterDefaultRemovesWhatWasChosenBefore) {
   settings().set(kHalftoneScreenKey, 12, "K");
   settings().set(kAntialiasingKey, 2, "K");
   settings().set(kImageShiftOptionsJobKey, platform::PlistDict{{"Option", 1}, {"X1", 2540}, {"FullPrecision", true}}, "K");
-  ui::ScriptedInteraction script;
   PluginDialog dialog(session);
   EXPECT_EQ(panel().halftone, 12);
   EXPECT_EQ(panel().imageShift.x1, 100);

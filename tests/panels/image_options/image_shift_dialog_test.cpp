@@ -21,11 +21,9 @@ using korvo_test::ActOn;
 using korvo_test::In;
 ui::Control& Arrows(ui::Window& window, std::int32_t id) { return *window.find({platform::FourCharCode("KPDE"), id}); }
 
-class ImageShiftDialog : public ::testing::Test {
+class ImageShiftDialog : public korvo_test::DialogTest {
  protected:
-  korvo_test::ScopedXdgHome home;
-  platform::PrintSession session = korvo_test::SessionOn(korvo_test::SamplePPDPath());
-  ui::ScriptedInteraction script;
+  ImageShiftDialog() : DialogTest(korvo_test::SamplePPDPath()) {}
   std::unique_ptr<korvo_test::PluginDialog> dialog;
   ImageShiftOptions& shift() { return korvo_test::ImageOptionsPanelContext().imageShift; }
 

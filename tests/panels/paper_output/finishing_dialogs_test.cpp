@@ -11,14 +11,7 @@ namespace {
 
 namespace ui = platform::ui;
 using korvo_test::PluginDialog;
-
-// The reachable control with that title (a radio button, check box or push button), or null.
-ui::Control* Titled(ui::Control& root, const std::string& title) {
-  if (root.title() == title && root.kind() != ui::ControlKind::UserPane) return &root;
-  for (const auto& child : root.children())
-    if (ui::Control* found = Titled(*child, title)) return found;
-  return nullptr;
-}
+using korvo_test::Titled;
 
 // A modal step that clicks the controls titled so, in order, then presses Return (OK).
 ui::ScriptedInteraction::ModalStep Click(std::vector<std::string> titles, bool ok = true) {
@@ -36,11 +29,8 @@ ui::ScriptedInteraction::ModalStep Cancel() { return Click({}, false); }
 
 ui::Control& Find(ui::Window& window, std::int32_t id) { return *window.find({kFinishingSignature, id}); }
 
-class FinishingDialogs : public ::testing::Test {
+class FinishingDialogs : public korvo_test::DialogTest {
  protected:
-  korvo_test::ScopedXdgHome home;
-  platform::PrintSession session = korvo_test::SessionOn(korvo_test::FinishersPPDPath());
-  ui::ScriptedInteraction script;
   PluginDialog dialog{session};
   FinishingState& f() { return dialog.panel().finishing; }
   // Opens the menu item with the script as it is, and expects every step used.

@@ -31,11 +31,8 @@ ui::ScriptedInteraction::ModalStep Escape() {
   return [](ui::Window& w, ui::UserDriver& user) { user.pressEscape(w); };
 }
 
-class PadPrintingDialog : public ::testing::Test {
+class PadPrintingDialog : public korvo_test::DialogTest {
  protected:
-  korvo_test::ScopedXdgHome home;
-  platform::PrintSession session = korvo_test::SessionOn(korvo_test::FinishersPPDPath());
-  ui::ScriptedInteraction script;
   PluginDialog dialog{session};
   PadSettings& pads() { return dialog.panel().pads; }
   void ChoosePads() { ASSERT_EQ(dialog.choose("Finishing", "Pads..."), platform::noErr); }

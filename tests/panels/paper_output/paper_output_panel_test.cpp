@@ -15,12 +15,8 @@ namespace ui = platform::ui;
 using korvo_test::ItemNumber;
 using korvo_test::PluginDialog;
 
-class PaperOutputPanel : public ::testing::Test {
+class PaperOutputPanel : public korvo_test::DialogTest {
  protected:
-  korvo_test::ScopedXdgHome home;
-  platform::PrintSession session = korvo_test::SessionOn(korvo_test::FinishersPPDPath());
-  platform::Ticket& settings() { return *session.ticket(platform::kPDE_PMPrintSettingsRef); }
-  void Set(const char* key, platform::PlistValue value) { settings().set(key, std::move(value), "com.korvo.print"); }
   static const ui::MenuItem& Item(ui::Control& control, const std::string& text) {
     const int n = ItemNumber(control.menu(), text);
     EXPECT_NE(n, 0) << text;

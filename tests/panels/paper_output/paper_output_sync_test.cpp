@@ -10,13 +10,9 @@ namespace {
 
 using korvo_test::PluginDialog;
 
-class PaperOutputSync : public ::testing::Test {
+class PaperOutputSync : public korvo_test::DialogTest {
  protected:
-  korvo_test::ScopedXdgHome home;
   korvo_test::TempDir dir;
-  platform::PrintSession session = korvo_test::SessionOn(korvo_test::FinishersPPDPath());
-  platform::Ticket& settings() { return *session.ticket(platform::kPDE_PMPrintSettingsRef); }
-  void Set(const char* key, platform::PlistValue value) { settings().set(key, std::move(value), "com.korvo.print"); }
 };
 
 // A ticket in which every entry of the panel holds something other than its default.

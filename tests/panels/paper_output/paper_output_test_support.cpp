@@ -84,6 +84,13 @@ platform::ui::Control& In(platform::ui::Window& window, const char* name) {
   return *control;
 }
 
+platform::ui::Control* Titled(platform::ui::Control& root, const std::string& title) {
+  if (root.title() == title && root.kind() != ui::ControlKind::UserPane) return &root;
+  for (const auto& child : root.children())
+    if (ui::Control* found = Titled(*child, title)) return found;
+  return nullptr;
+}
+
 void Retype(platform::ui::UserDriver& user, platform::ui::Control& field, const std::string& text) {
   user.select(field, {0, platform::UTF16Length(field.text())});
   user.type(field, text.empty() ? "\b" : text);

@@ -21,12 +21,9 @@ using korvo_test::PluginDialog;
 
 constexpr std::int32_t kSpecialPagesTabIndex = 2;
 
-class SpecialPagesPanel : public ::testing::Test {
+class SpecialPagesPanel : public korvo_test::DialogTest {
  protected:
-  korvo_test::ScopedXdgHome home;
-  platform::PrintSession session = korvo_test::SessionOn(korvo_test::SamplePPDPath());
-  ui::ScriptedInteraction script;
-  platform::Ticket& settings() { return *session.ticket(platform::kPDE_PMPrintSettingsRef); }
+  SpecialPagesPanel() : DialogTest(korvo_test::SamplePPDPath()) {}
 
   static SpecialPagesContext& panel() {
     for (PanelSlot& slot : gContext->panels)
