@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "kit/preference_locations.h"
-#include "model/booklet_watermark_keys.h"
 #include "panels/paper_output/paper_output_test_support.h"
 #include "platform/ui/drawn_images.h"
 #include "platform/ui/scripted_interaction.h"
@@ -60,8 +59,6 @@ TEST_F(WatermarkEditor, NewFilesTheWatermarkOnOKAndChoosesIt) {
   EXPECT_EQ(proof.units, 1);
   EXPECT_FLOAT_EQ(proof.xOffset, 1.0f);
   EXPECT_EQ(proof.fontName, "ArialMT");
-  dialog.sync(false);
-  EXPECT_EQ(*dialog.settings().getString(kWatermarkNameTicketKey), "Proof");
 }
 
 // A name another watermark has, in any letter case, would be one watermark to the ticket; a text
