@@ -10,12 +10,7 @@ namespace {
 
 using host_test::RunSet;
 
-class AdvancedSet : public ::testing::Test {
- protected:
-  korvo_test::ScopedXdgHome home;
-  korvo_test::TempDir dir;
-  std::string session = dir.file("job.plist");
-};
+class AdvancedSet : public host_test::SessionTest {};
 
 TEST_F(AdvancedSet, ThePrintRoomsChoicesReachTheSessionAndTheJobTicket) {
   std::string out;

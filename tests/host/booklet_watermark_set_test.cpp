@@ -13,11 +13,8 @@ using host_test::Has;
 using host_test::RunPde;
 using host_test::RunSet;
 
-class BookletWatermarkSet : public ::testing::Test {
+class BookletWatermarkSet : public host_test::SessionTest {
  protected:
-  korvo_test::ScopedXdgHome home;
-  korvo_test::TempDir dir;
-  std::string session = dir.file("s.plist");
   std::string watermarks = home.dir().file("data/Korvo/com.korvo.printing.watermarks.plist");
 };
 

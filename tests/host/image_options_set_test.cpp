@@ -11,15 +11,12 @@ namespace {
 using host_test::ExpectHas;
 using host_test::RunSet;
 
-class ImageOptionsSet : public ::testing::Test {
+class ImageOptionsSet : public host_test::SessionTest {
  protected:
   void SetUp() override { ASSERT_EQ(RunSet(session, kChoices, &out), 0) << out; }
   static inline const std::vector<std::string> kChoices = {
       "Halftone=600 Dot", "AntiAliasing=On", "MirrorImage=on", "ColorSetup=LightnessDefault=off>Lightness=10>Trapping=On",
       "ImageShiftSetup=Option=Independent>X1=0.50"};
-  korvo_test::ScopedXdgHome home;
-  korvo_test::TempDir dir;
-  std::string session = dir.file("job.plist");
   std::string out;  // what the set-up's set printed
 };
 

@@ -13,12 +13,7 @@ using host_test::Has;
 using host_test::RunPde;
 using host_test::RunSet;
 
-class JobNotesSet : public ::testing::Test {
- protected:
-  korvo_test::ScopedXdgHome home;
-  korvo_test::TempDir dir;
-  std::string session = dir.file("s.plist");
-};
+class JobNotesSet : public host_test::SessionTest {};
 
 TEST_F(JobNotesSet, NamesAndAMessageAreSetShownAndExported) {
   std::string login, out;

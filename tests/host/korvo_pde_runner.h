@@ -23,6 +23,14 @@ inline int RunPython(const std::string& script, const std::string& arguments, st
   return korvo_test::RunCommand("python3 -c 'import plistlib, sys, os; " + script + "' " + arguments, output, true);
 }
 
+// A test of korvo-pde on a session file of its own, with the user's folders in a folder of its own.
+class SessionTest : public ::testing::Test {
+ protected:
+  korvo_test::ScopedXdgHome home;
+  korvo_test::TempDir dir;
+  std::string session = dir.file("job.plist");
+};
+
 // Runs korvo-pde set on the session with each setting quoted: its exit status; what it printed on
 // stdout, or with stderrOnly only what it printed on stderr, in *out.
 inline int RunSet(const std::string& session, const std::vector<std::string>& settings, std::string* out,

@@ -12,11 +12,8 @@ using host_test::ExpectHas;
 using host_test::Has;
 using host_test::RunPde;
 
-class PaperOutputDialogsSet : public ::testing::Test {
+class PaperOutputDialogsSet : public host_test::SessionTest {
  protected:
-  korvo_test::ScopedXdgHome home;
-  korvo_test::TempDir dir;
-  std::string session = dir.file("s.plist");
   int Set(const std::string& steps, std::string* out) { return host_test::RunSet(session, {steps}, out); }
   // The job ticket export writes, once xmllint has accepted it.
   std::string Export() {

@@ -9,12 +9,7 @@ namespace {
 
 using host_test::RunPde;
 
-class SetCommand : public ::testing::Test {
- protected:
-  korvo_test::ScopedXdgHome home;
-  korvo_test::TempDir dir;
-  std::string session = dir.file("job.plist");
-};
+class SetCommand : public host_test::SessionTest {};
 
 TEST_F(SetCommand, ChangesAPaperAndAFinishingAndShowSeesThem) {
   std::string out;

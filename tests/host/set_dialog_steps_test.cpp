@@ -46,7 +46,7 @@ std::vector<std::string> FinishingDialogItems(const std::string& sessionPath) {
   return items;
 }
 
-class SetDialogSteps : public ::testing::Test {
+class SetDialogSteps : public host_test::SessionTest {
  protected:
   // A session written by show, as the dialog leaves it, for the printer of ppd (or the sample).
   void showOn(const std::string& ppd) {
@@ -59,9 +59,6 @@ class SetDialogSteps : public ::testing::Test {
     return RunPde("set --session " + session + " '" + setting + "' 2>&1 >/dev/null", err);
   }
 
-  korvo_test::ScopedXdgHome home;
-  korvo_test::TempDir dir;
-  std::string session = dir.file("s.plist");
   std::string before;
 };
 

@@ -14,7 +14,7 @@ namespace {
 using host_test::ExpectHas;
 using host_test::RunSet;
 
-class SpecialPagesSet : public ::testing::Test {
+class SpecialPagesSet : public host_test::SessionTest {
  protected:
   void SetUp() override { ASSERT_EQ(RunSet(session, kPages, &listed), 0) << listed; }
   // The ticket lines of the special pages, as show lists them.
@@ -28,9 +28,6 @@ class SpecialPagesSet : public ::testing::Test {
   static inline const std::vector<std::string> kPages = {"AddCovers=CoverOption=Different Covers",
                                                           "AddInserts=Pages=3,5>Quantity=2",
                                                           "AddExceptions=Pages=2-4>TwoSided=Two-Sided"};
-  korvo_test::ScopedXdgHome home;
-  korvo_test::TempDir dir;
-  std::string session = dir.file("job.plist");
   std::string listed;  // what the set-up's set printed
 };
 

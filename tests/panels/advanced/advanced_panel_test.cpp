@@ -24,10 +24,6 @@ class AdvancedPanel : public korvo_test::DialogTest {
     const platform::PlistDict* stock = settings().getDictionary(kJobLevelStockKey);
     return stock ? *stock : none;
   }
-  static std::optional<std::int64_t> Member(const platform::PlistDict& dict, const char* key) {
-    const platform::PlistValue* v = platform::PlistDictFind(dict, key);
-    return v && v->asInteger() ? std::optional(*v->asInteger()) : std::nullopt;
-  }
   // Brings the Advanced panel to the front, as a person does with the panel pop-up.
   static void ShowAdvanced(PluginDialog& dialog) { ASSERT_EQ(dialog.choose("Panel", "Advanced"), platform::noErr); }
   static std::string Shown(PluginDialog& dialog, const char* name) {
@@ -98,10 +94,10 @@ TEST_F(AdvancedPanel, ForceOffTakesTheSizeOutOfTheJobStock) {
   EXPECT_EQ(Shown(dialog, "ForceNewSize"), "Custom...");
   ASSERT_EQ(dialog.choose("ForceNewSize", "Off"), platform::noErr);
   ASSERT_EQ(dialog.sync(false), platform::noErr);
-  EXPECT_FALSE(Member(JobStock(), "Size"));
-  EXPECT_FALSE(Member(JobStock(), "Width"));
-  EXPECT_FALSE(Member(JobStock(), "Length"));
-  EXPECT_EQ(Member(JobStock(), "Color"), 3);
+  EXPECT_FALSE(korvo_test::IntegerIn(JobStock(), "Size"));
+  EXPECT_FALSE(korvo_test::IntegerIn(JobStock(), "Width"));
+  EXPECT_FALSE(korvo_test::IntegerIn(JobStock(), "Length"));
+  EXPECT_EQ(korvo_test::IntegerIn(JobStock(), "Color"), 3);
   EXPECT_EQ(settings().getBoolean(kBookletForceNewSizeKey), false);
 }
 
@@ -125,7 +121,7 @@ TEST_F(AdvancedPanel, TheBookletSizeSurvivesASyncWithEitherPanelInFront) {
     PluginDialog dialog(session);
     ASSERT_EQ(dialog.choose("Panel", front), platform::noErr);
     ASSERT_EQ(dialog.sync(false), platform::noErr);
-    EXPECT_EQ(Member(JobStock(), "Size"), 5) << front;
+    EXPECT_EQ(korvo_test::IntegerIn(JobStock(), "Size"), 5) << front;
     EXPECT_EQ(settings().getBoolean(kBookletForceNewSizeKey), true) << front;
   }
 }

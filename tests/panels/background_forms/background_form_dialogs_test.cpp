@@ -14,6 +14,7 @@ namespace {
 namespace ui = platform::ui;
 namespace keys = background_forms_keys;
 using korvo_test::In;
+using korvo_test::IntegerIn;
 using korvo_test::PluginDialog;
 using korvo_test::Retype;
 
@@ -27,10 +28,6 @@ class BackgroundFormDialogs : public korvo_test::DialogTest {
   const platform::PlistDict* Forms(PluginDialog& dialog) {
     dialog.sync(false);
     return dialog.settings().getDictionary(kBackgroundFormsOptionsKey);
-  }
-  static std::int64_t Int(const platform::PlistDict& d, const char* key) {
-    const platform::PlistValue* v = platform::PlistDictFind(d, key);
-    return v && v->asInteger() ? *v->asInteger() : -1;
   }
 };
 
@@ -67,12 +64,12 @@ TEST_F(BackgroundFormDialogs, SetupNeedsANameAndItsOKMergesWithTheForm) {
   EXPECT_EQ(dialog.named("BackgroundForm").selectedItem()->text, "Letterhead");
   const platform::PlistDict* forms = Forms(dialog);
   ASSERT_NE(forms, nullptr);
-  EXPECT_EQ(Int(*forms, keys::kUseExistingFormKey), 2);
+  EXPECT_EQ(IntegerIn(*forms, keys::kUseExistingFormKey), 2);
   EXPECT_EQ(*platform::PlistDictFind(*forms, keys::kMergeWithStringKey)->asString(), "Letterhead");
-  EXPECT_EQ(Int(*forms, keys::kCyclePagesKey), 5);
-  EXPECT_EQ(Int(*forms, keys::kApplyPagesFromKey), 3);
-  EXPECT_EQ(Int(*forms, keys::kInchesKey), 0);
-  EXPECT_EQ(Int(*forms, keys::kXOffsetKey), 254);
+  EXPECT_EQ(IntegerIn(*forms, keys::kCyclePagesKey), 5);
+  EXPECT_EQ(IntegerIn(*forms, keys::kApplyPagesFromKey), 3);
+  EXPECT_EQ(IntegerIn(*forms, keys::kInchesKey), 0);
+  EXPECT_EQ(IntegerIn(*forms, keys::kXOffsetKey), 254);
   EXPECT_NE(History().find("<string>Letterhead</string>"), std::string::npos) << History();
   ASSERT_EQ(dialog.choose("BackgroundForm", "None"), platform::noErr);
   EXPECT_EQ(platform::PlistDictFind(*Forms(dialog), keys::kMergeWithStringKey), nullptr);
@@ -97,8 +94,8 @@ TEST_F(BackgroundFormDialogs, UntouchedOffsetsKeepTheirFullPrecision) {
   ASSERT_EQ(dialog.choose("BackgroundForm", "Setup..."), platform::noErr);
   const platform::PlistDict* forms = Forms(dialog);
   ASSERT_NE(forms, nullptr);
-  EXPECT_EQ(Int(*forms, keys::kXOffsetKey), 2540);
-  EXPECT_EQ(Int(*forms, keys::kYOffsetKey), -1270);
+  EXPECT_EQ(IntegerIn(*forms, keys::kXOffsetKey), 2540);
+  EXPECT_EQ(IntegerIn(*forms, keys::kYOffsetKey), -1270);
   EXPECT_EQ(*platform::PlistDictFind(*forms, keys::kFullPrecisionKey)->asBoolean(), true);
 }
 
@@ -165,7 +162,7 @@ TEST_F(BackgroundFormDialogs, SavedFormKeepsItsSetupOnlyOnItsOwnOK) {
   const platform::PlistDict* forms = dialog.settings().getDictionary(kBackgroundFormsOptionsKey);
   ASSERT_NE(forms, nullptr);
   EXPECT_EQ(*platform::PlistDictFind(*forms, keys::kNewFormStringKey)->asString(), "Invoice");
-  EXPECT_EQ(Int(*forms, keys::kUseDocumentNameKey), 0);
+  EXPECT_EQ(IntegerIn(*forms, keys::kUseDocumentNameKey), 0);
   EXPECT_EQ(*platform::PlistDictFind(*forms, keys::kMergeWithStringKey)->asString(), "Letterhead");
   EXPECT_NE(History().find("<string>Invoice</string>"), std::string::npos) << History();
   EXPECT_NE(History().find("<string>Letterhead</string>"), std::string::npos) << History();

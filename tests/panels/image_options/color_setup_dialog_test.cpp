@@ -13,6 +13,7 @@ namespace {
 namespace ui = platform::ui;
 namespace keys = full_color_keys;
 using korvo_test::Act;
+using korvo_test::IntegerIn;
 
 class ColorSetupDialog : public korvo_test::DialogTest {
  protected:
@@ -33,10 +34,6 @@ class ColorSetupDialog : public korvo_test::DialogTest {
     const platform::PlistDict* dict = dialog.settings().getDictionary(kFullColorOptionsKey);
     return dict ? *dict : platform::PlistDict{};
   }
-  static std::int64_t Integer(const platform::PlistDict& d, const char* key) {
-    const platform::PlistValue* v = platform::PlistDictFind(d, key);
-    return v && v->asInteger() ? *v->asInteger() : -1;
-  }
 };
 
 TEST_F(ColorSetupDialog, OneValuePerTabReachesTheTicketAndComesBack) {
@@ -44,10 +41,10 @@ TEST_F(ColorSetupDialog, OneValuePerTabReachesTheTicketAndComesBack) {
                       {"CMYKImagesProfile", "Commercial CMYK"}, {"TextRendering", "Perceptual"}}));
   Run();
   const platform::PlistDict d = Written();
-  EXPECT_EQ(Integer(d, keys::kLightnessKey), 10);
-  EXPECT_EQ(Integer(d, keys::kTrappingKey), 1);
-  EXPECT_EQ(Integer(d, keys::kCMYKImagesKey), 14);
-  EXPECT_EQ(Integer(d, keys::kTextRenderingKey), 4);
+  EXPECT_EQ(IntegerIn(d, keys::kLightnessKey), 10);
+  EXPECT_EQ(IntegerIn(d, keys::kTrappingKey), 1);
+  EXPECT_EQ(IntegerIn(d, keys::kCMYKImagesKey), 14);
+  EXPECT_EQ(IntegerIn(d, keys::kTextRenderingKey), 4);
   EXPECT_EQ(d.size(), 4u);
   panel().color = FullColorOptions{};
   dialog.sync(true);
@@ -75,7 +72,7 @@ TEST_F(ColorSetupDialog, PrinterDefaultBoxesStoreTheSentinelWhateverTheSliderSho
   const platform::PlistDict d = Written();
   EXPECT_FALSE(d.contains(keys::kLightnessKey));
   EXPECT_FALSE(d.contains(keys::kTrappingFastKey));
-  EXPECT_EQ(Integer(d, keys::kTrappingSlowKey), 7);
+  EXPECT_EQ(IntegerIn(d, keys::kTrappingSlowKey), 7);
   EXPECT_EQ(panel().controls.colorSummary->text(), "Trapping: On\nTrapping Width: 7");
 }
 
@@ -83,9 +80,9 @@ TEST_F(ColorSetupDialog, SameRenderingMovesTheThreeIntentsTogether) {
   script.onModal(Act({{"SameRendering", "on"}, {"TextRendering", "Perceptual"}}));
   Run();
   const platform::PlistDict d = Written();
-  EXPECT_EQ(Integer(d, keys::kImageRenderingKey), 4);
-  EXPECT_EQ(Integer(d, keys::kTextRenderingKey), 4);
-  EXPECT_EQ(Integer(d, keys::kGraphicRenderingKey), 4);
+  EXPECT_EQ(IntegerIn(d, keys::kImageRenderingKey), 4);
+  EXPECT_EQ(IntegerIn(d, keys::kTextRenderingKey), 4);
+  EXPECT_EQ(IntegerIn(d, keys::kGraphicRenderingKey), 4);
 }
 
 TEST_F(ColorSetupDialog, ACustomProfileIsWrittenAsItsNameAndANameNotGivenPutsThePopupBack) {
@@ -102,7 +99,7 @@ TEST_F(ColorSetupDialog, ACustomProfileIsWrittenAsItsNameAndANameNotGivenPutsThe
   Run();
   const platform::PlistDict d = Written();
   EXPECT_EQ(*platform::PlistDictFind(d, keys::kRGBImagesKey)->asString(), "Studio RGB");
-  EXPECT_EQ(Integer(d, keys::kCMYKImagesKey), 1);
+  EXPECT_EQ(IntegerIn(d, keys::kCMYKImagesKey), 1);
   EXPECT_FALSE(d.contains(keys::kDestinationKey));
 }
 

@@ -35,9 +35,7 @@ class JobNotesPanel : public korvo_test::DialogTest {
     return control;
   }
   static void Retype(PluginDialog& dialog, const char* name, const std::string& text) {
-    ui::Control& field = Front(dialog, name);
-    dialog.user().select(field, {0, field.text().size()});
-    dialog.user().type(field, text.empty() ? "\b" : text);
+    korvo_test::Retype(dialog.user(), Front(dialog, name), text);
   }
   static void Choose(PluginDialog& dialog, const char* name, const std::string& item) {
     ui::Control& combo = Front(dialog, name);

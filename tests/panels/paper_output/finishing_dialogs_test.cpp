@@ -170,10 +170,8 @@ TEST_F(FinishingDialogs, SquareFoldAndTrimRefuseAPaperTheTrimmerCannotTake) {
 // Types text into the trim dialog's length field in place of what it holds, then presses Return.
 ui::ScriptedInteraction::ModalStep TypeLength(std::string text, int unitItem = 1) {
   return [text, unitItem](ui::Window& window, ui::UserDriver& user) {
-    ui::Control& field = Find(window, 9);
     user.chooseItem(Find(window, 10), unitItem);
-    user.select(field, {0, field.text().size()});
-    user.type(field, text);
+    korvo_test::Retype(user, Find(window, 9), text);
     user.pressReturn(window);
   };
 }
@@ -249,9 +247,7 @@ TEST_F(FinishingDialogs, OffsetWithSubsetsStoresThePagesPerSubset) {
     EXPECT_EQ(Find(window, 21).text(), "0");
     user.chooseItem(Find(window, 18), 4);
     user.click(Find(window, 19));
-    ui::Control& field = Find(window, 21);
-    user.select(field, {0, field.text().size()});
-    user.type(field, "12");
+    korvo_test::Retype(user, Find(window, 21), "12");
     user.pressReturn(window);
   });
   Choose("Offset/Subset...");

@@ -96,6 +96,11 @@ void Retype(platform::ui::UserDriver& user, platform::ui::Control& field, const 
   user.type(field, text.empty() ? "\b" : text);
 }
 
+std::optional<std::int64_t> IntegerIn(const platform::PlistDict& dict, const char* key) {
+  const platform::PlistValue* value = platform::PlistDictFind(dict, key);
+  return value && value->asInteger() ? std::optional(*value->asInteger()) : std::nullopt;
+}
+
 int ItemNumber(const ui::Menu& menu, const std::string& text) {
   for (int i = 1; i <= menu.count(); ++i)
     if (menu.item(i)->text == text) return i;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "panels/paper_output/paper_output_state.h"
@@ -56,6 +57,9 @@ platform::ui::Control& In(platform::ui::Window& window, const char* name);
 platform::ui::Control* Titled(platform::ui::Control& root, const std::string& title);
 // Replaces a field's whole text, as a person selecting it all and typing would.
 void Retype(platform::ui::UserDriver& user, platform::ui::Control& field, const std::string& text);
+
+// The integer under key in a dictionary the panel wrote; none when it is absent or no integer.
+std::optional<std::int64_t> IntegerIn(const platform::PlistDict& dict, const char* key);
 
 // The number (1-based) of the item with that text in a menu; 0 when none.
 int ItemNumber(const platform::ui::Menu& menu, const std::string& text);
