@@ -20,7 +20,6 @@ using korvo_test::Retype;
 
 class BackgroundFormDialogs : public korvo_test::DialogTest {
  protected:
-
   static std::string HistoryFile() { return UserPreferenceFilePath("com.korvo.print.backgroundforms").value_or(""); }
   static std::string History() {
     return std::filesystem::exists(HistoryFile()) ? korvo_test::ReadFile(HistoryFile()) : std::string("(none)");

@@ -18,7 +18,6 @@ using korvo_test::Retype;
 
 class WatermarkEditor : public korvo_test::DialogTest {
  protected:
-
   static std::string WatermarkFile() {
     return std::string(std::getenv("XDG_DATA_HOME")) + "/Korvo/" + kWatermarkFileName;
   }
