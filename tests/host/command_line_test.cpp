@@ -1,6 +1,10 @@
 // korvo-pde's command-line habits, run as a user runs them: help and version on stdout with
-// status 0, a usage error on stderr with status 2.
+// status 0, a usage error on stderr with status 2; the help pages' files; and the manual page,
+// korvo-pde.1, as man and groff read it: no warnings, and the usage --help prints.
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
 
 #include "host/korvo_pde_runner.h"
 #include "support/test_support.h"
@@ -43,7 +47,7 @@ TEST(CommandLine, VersionIsTheBundlesShortVersionString) {
 }
 
 TEST(CommandLine, UnknownOptionOrCommandExitsTwoWithTheUsageOnStderr) {
-  for (const char* line : {"--frobnicate", "show --frobnicate", "help nosuch", "nosuch", ""}) {
+  for (const char* line : {"--frobnicate", "show --frobnicate", "show --ppd", "help nosuch", "nosuch", ""}) {
     std::string out, err;
     EXPECT_EQ(RunPde(std::string(line) + " 2>/dev/null", &out), 2) << line;
     EXPECT_EQ(out, "") << line;
@@ -51,6 +55,60 @@ TEST(CommandLine, UnknownOptionOrCommandExitsTwoWithTheUsageOnStderr) {
     EXPECT_EQ(err.rfind("korvo-pde: ", 0), 0u) << line << "\n" << err;
     EXPECT_NE(err.find("usage: korvo-pde show"), std::string::npos) << line << "\n" << err;
   }
+}
+
+TEST(HelpPageCommand, PrintsTheFileOfThePageAHelpButtonOpens) {
+  std::string output;
+  ASSERT_EQ(RunPde("help-page paper_output/finishing/db_folding_d.htm", &output), 0) << output;
+  ASSERT_FALSE(output.empty());
+  ASSERT_EQ(output.back(), '\n');
+  const std::string path = output.substr(0, output.size() - 1);
+  EXPECT_EQ(path, std::filesystem::canonical(korvo_test::BundlePath()).string() +
+                      "/Contents/Resources/KorvoHelp/paper_output/finishing/db_folding_d.htm");
+  EXPECT_NE(korvo_test::ReadFile(path).find("<h1>Fold</h1>"), std::string::npos);
+}
+
+TEST(HelpPageCommand, AMissingPageIsOneErrorAndAMissingArgumentAUsageError) {
+  std::string output;
+  EXPECT_EQ(RunPde("help-page paper_output/no_such_page.htm", &output, true), 1);
+  EXPECT_EQ(output, "ERROR: the help book \"Korvo Printer Help\" has no page \"paper_output/no_such_page.htm\" (in " +
+                        std::filesystem::canonical(korvo_test::BundlePath()).string() +
+                        "/Contents/Resources/KorvoHelp)\n");
+  EXPECT_EQ(RunPde("help-page ../Info.plist 2>/dev/null", &output), 1);
+  EXPECT_EQ(output, "");
+  EXPECT_EQ(RunPde("help-page 2>/dev/null", &output), 2);
+}
+
+const std::string kManualPage = std::string(KORVO_SOURCE_DIR) + "/korvo-pde.1";
+
+// Runs of spaces as one: how wide a line is set is the formatter's business.
+std::string OneSpaced(const std::string& text) {
+  std::string out;
+  for (char c : text)
+    if (c != ' ' || (!out.empty() && out.back() != ' ')) out += c;
+  return out;
+}
+
+TEST(ManualPage, GroffReadsItWithoutAWarning) {
+  std::string output;
+  EXPECT_EQ(korvo_test::RunCommand("groff -man -ww -z '" + kManualPage + "'", &output, true), 0);
+  EXPECT_EQ(output, "");
+}
+
+TEST(ManualPage, EveryUsageLineOfHelpIsInItsSynopsis) {
+  std::string usage, manual;
+  ASSERT_EQ(host_test::RunPde("--help", &usage), 0);
+  // Set as plain text on lines too long to wrap, as a terminal shows it but never folded.
+  ASSERT_EQ(korvo_test::RunCommand("groff -man -Tascii -rLL=250n -P-cbou '" + kManualPage + "'", &manual), 0);
+  manual = OneSpaced(manual);
+  std::istringstream lines(usage);
+  int commands = 0;
+  for (std::string line; std::getline(lines, line);) {
+    line = OneSpaced(line.substr(line.find("korvo-pde")));
+    EXPECT_NE(manual.find(line), std::string::npos) << "the manual page lacks: " << line;
+    ++commands;
+  }
+  EXPECT_GE(commands, 12);  // show ... dialog, help-page, and the help line
 }
 
 }  // namespace

@@ -67,15 +67,7 @@ TEST_F(DialogButtonsTest, SaveIntoAFolderThatIsNotThereSaysSoAndKeepsTheDialogOp
   EXPECT_EQ(script_.alerts()[0].title, "The settings could not be saved.");
 }
 
-TEST_F(DialogButtonsTest, CancelEndsWithoutSaving) {
-  const std::string path = dir_.file("session.plist");
-  korvo_host::DialogButtons buttons(*dialog_, session_, path, out_, err_);
-  user_.click(*window().cancelButton());
-  window().deliverPostedEvents();
-  EXPECT_TRUE(buttons.finished());
-  EXPECT_FALSE(std::filesystem::exists(path));
-}
-
+// Cancel ending without saving is clicked in the real window (host/window/dialog_window_test).
 TEST_F(DialogButtonsTest, ExportWritesTheJobTicketToTheChosenFile) {
   korvo_host::DialogButtons buttons(*dialog_, session_, std::nullopt, out_, err_);
   const std::string path = dir_.file("ticket.xml");

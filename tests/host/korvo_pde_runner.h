@@ -1,6 +1,12 @@
 #pragma once
-// korvo-pde and Python's plistlib, run as a user runs them from a shell.
+// korvo-pde and Python's plistlib, run as a user runs them from a shell, and what the host tests
+// ask of their output.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "support/test_support.h"
 
@@ -15,6 +21,59 @@ inline int RunPde(const std::string& arguments, std::string* output, bool mergeS
 // stdout and stderr end up in output.
 inline int RunPython(const std::string& script, const std::string& arguments, std::string* output) {
   return korvo_test::RunCommand("python3 -c 'import plistlib, sys, os; " + script + "' " + arguments, output, true);
+}
+
+// A test of korvo-pde on a session file of its own, with the user's folders in a folder of its own.
+class SessionTest : public ::testing::Test {
+ protected:
+  korvo_test::ScopedXdgHome home;
+  korvo_test::TempDir dir;
+  std::string session = dir.file("job.plist");
+};
+
+// Runs korvo-pde set on the session with each setting quoted: its exit status; what it printed on
+// stdout, or with stderrOnly only what it printed on stderr, in *out.
+inline int RunSet(const std::string& session, const std::vector<std::string>& settings, std::string* out,
+                  bool stderrOnly = false) {
+  std::string line = "set --session " + session;
+  for (const std::string& s : settings) line += " '" + s + "'";
+  return RunPde(line + (stderrOnly ? " 2>&1 >/dev/null" : ""), out);
+}
+
+inline bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+// Every part is somewhere in text.
+inline void ExpectHas(const std::string& text, std::initializer_list<std::string> parts) {
+  for (const std::string& part : parts) EXPECT_TRUE(Has(text, part)) << part << " not in\n" << text;
+}
+
+// An error as korvo-pde reports one: a single line that starts "ERROR: ".
+inline ::testing::AssertionResult IsOneErrorLine(const std::string& err) {
+  if (err.starts_with("ERROR: ") && std::count(err.begin(), err.end(), '\n') == 1)
+    return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "not one ERROR line:\n" << err;
+}
+
+// A choice set refuses: exit status 1, one ERROR line (answered), and the session file as it was.
+inline std::string ExpectRefused(const std::string& session, const std::vector<std::string>& settings) {
+  const std::string before = korvo_test::ReadFile(session);
+  std::string err;
+  EXPECT_EQ(RunSet(session, settings, &err, true), 1) << settings.back();
+  EXPECT_TRUE(IsOneErrorLine(err)) << settings.back();
+  EXPECT_EQ(korvo_test::ReadFile(session), before) << settings.back();
+  return err;
+}
+
+// Exports the session's job ticket, imports it into a fresh session and answers what show lists
+// of that one.
+inline std::string ShowAfterExportAndImport(const std::string& session, const korvo_test::TempDir& dir) {
+  const std::string ticket = dir.file("round-trip.xml"), fresh = dir.file("round-trip.plist");
+  std::string out;
+  EXPECT_EQ(RunPde("export --session " + session + " -o " + ticket, &out), 0) << out;
+  EXPECT_EQ(RunPde("show --session " + fresh + " >/dev/null", &out), 0) << out;
+  EXPECT_EQ(RunPde("import --session " + fresh + " " + ticket + " >/dev/null", &out), 0) << out;
+  EXPECT_EQ(RunPde("show --session " + fresh, &out), 0) << out;
+  return out;
 }
 
 }  // namespace host_test

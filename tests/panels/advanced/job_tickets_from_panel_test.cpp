@@ -12,12 +12,10 @@ namespace {
 namespace ui = platform::ui;
 using korvo_test::PluginDialog;
 
-class JobTicketsFromThePanel : public ::testing::Test {
+class JobTicketsFromThePanel : public korvo_test::DialogTest {
  protected:
-  korvo_test::ScopedXdgHome home;
+  JobTicketsFromThePanel() : DialogTest(korvo_test::SamplePPDPath()) {}
   korvo_test::TempDir dir;
-  ui::ScriptedInteraction script;
-  platform::PrintSession session = korvo_test::SessionOn(korvo_test::SamplePPDPath());
 
   static void ShowAdvanced(PluginDialog& dialog) { ASSERT_EQ(dialog.choose("Panel", "Advanced"), platform::noErr); }
   // The session as its file holds it.

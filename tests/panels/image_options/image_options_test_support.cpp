@@ -30,6 +30,8 @@ void ActOn(ui::Window& window, ui::UserDriver& user, const NamedSteps& steps) {
   }
 }
 
+void ActOn(PluginDialog& dialog, const NamedSteps& steps) { ActOn(dialog.window(), dialog.user(), steps); }
+
 ui::ScriptedInteraction::ModalStep Act(NamedSteps steps, Then then) {
   return [steps, then](ui::Window& window, ui::UserDriver& user) {
     ActOn(window, user, steps);

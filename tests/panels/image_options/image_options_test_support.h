@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "panels/image_options/image_options_state.h"
+#include "panels/paper_output/paper_output_test_support.h"
 #include "platform/ui/scripted_interaction.h"
 
 namespace korvo_test {
@@ -20,5 +21,7 @@ enum class Then { kOK, kCancel, kStay };
 platform::ui::ScriptedInteraction::ModalStep Act(NamedSteps steps, Then then = Then::kOK);
 // Runs steps on the dialog in front without ending it.
 void ActOn(platform::ui::Window& window, platform::ui::UserDriver& user, const NamedSteps& steps);
+// Runs steps on the print dialog's controls, each panel brought to the front first.
+void ActOn(PluginDialog& dialog, const NamedSteps& steps);
 
 }  // namespace korvo_test

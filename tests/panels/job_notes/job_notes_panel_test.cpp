@@ -15,24 +15,15 @@ namespace {
 namespace ui = platform::ui;
 using korvo_test::ItemNumber;
 using korvo_test::PluginDialog;
-
-ui::Control* Titled(ui::Control& root, const std::string& title) {
-  if (root.title() == title) return &root;
-  for (const auto& child : root.children())
-    if (ui::Control* found = Titled(*child, title)) return found;
-  return nullptr;
-}
+using korvo_test::Titled;
 
 std::optional<std::string> Pat() { return "pat"; }
 std::optional<std::string> Nobody() { return std::nullopt; }
 
-class JobNotesPanel : public ::testing::Test {
+class JobNotesPanel : public korvo_test::DialogTest {
  protected:
-  korvo_test::ScopedXdgHome home;
-  ui::ScriptedInteraction person;
+  JobNotesPanel() : DialogTest(korvo_test::SamplePPDPath()) {}
   platform::ScopedConsoleUserSource consoleUser{Pat};
-  platform::PrintSession session = korvo_test::SessionOn(korvo_test::SamplePPDPath());
-  platform::Ticket& settings() { return *session.ticket(platform::kPDE_PMPrintSettingsRef); }
   std::string Text(const char* key) {
     const std::string* text = settings().getString(key);
     return text ? *text : "(absent)";
@@ -44,9 +35,7 @@ class JobNotesPanel : public ::testing::Test {
     return control;
   }
   static void Retype(PluginDialog& dialog, const char* name, const std::string& text) {
-    ui::Control& field = Front(dialog, name);
-    dialog.user().select(field, {0, field.text().size()});
-    dialog.user().type(field, text.empty() ? "\b" : text);
+    korvo_test::Retype(dialog.user(), Front(dialog, name), text);
   }
   static void Choose(PluginDialog& dialog, const char* name, const std::string& item) {
     ui::Control& combo = Front(dialog, name);
@@ -134,16 +123,16 @@ TEST_F(JobNotesPanel, MessagesStopAtTheirLimitsAndReturnBreaksTheLineAtTheCaret)
   user.paste(banner, std::string(999, 'a'));
   user.type(banner, "bc");  // the 1000th goes in, the 1001st beeps
   EXPECT_EQ(banner.text(), std::string(999, 'a') + "b");
-  EXPECT_EQ(person.beeps(), 1);
+  EXPECT_EQ(script.beeps(), 1);
   user.select(banner, {500, 0});
   user.type(banner, "\r");  // a line break takes room too
   EXPECT_EQ(banner.text(), std::string(999, 'a') + "b");
-  EXPECT_EQ(person.beeps(), 2);
+  EXPECT_EQ(script.beeps(), 2);
   ui::Control& info = dialog.named("AdditionalInfo");
   user.paste(info, std::string(255, 'i'));
   user.type(info, "j");
   EXPECT_EQ(info.text(), std::string(255, 'i'));
-  EXPECT_EQ(person.beeps(), 3);
+  EXPECT_EQ(script.beeps(), 3);
 
   ui::Control& start = dialog.named("JobStartMessage");
   user.type(start, "Load A4 XX staple");
@@ -155,7 +144,7 @@ TEST_F(JobNotesPanel, MessagesStopAtTheirLimitsAndReturnBreaksTheLineAtTheCaret)
   Retype(dialog, "JobStartMessage", "");
   ASSERT_EQ(dialog.sync(false), platform::noErr);
   EXPECT_EQ(settings().get(kJobNotesMessageKey), nullptr);
-  EXPECT_EQ(person.beeps(), 3);
+  EXPECT_EQ(script.beeps(), 3);
 }
 
 TEST_F(JobNotesPanel, PreferencesOKKeepsWhatWasTypedAndCancelChangesNothing) {
@@ -164,7 +153,7 @@ TEST_F(JobNotesPanel, PreferencesOKKeepsWhatWasTypedAndCancelChangesNothing) {
   PluginDialog dialog(session);
   Retype(dialog, "JobStartMessage", "Draft");
   Retype(dialog, "JobName", "Typed, not yet synced");
-  person.onModal([](ui::Window& window, ui::UserDriver& user) {
+  script.onModal([](ui::Window& window, ui::UserDriver& user) {
     user.click(*Titled(window.content(), "Use Login Name as Sender Name"));
     user.pressReturn(window);
   });
@@ -179,7 +168,7 @@ TEST_F(JobNotesPanel, PreferencesOKKeepsWhatWasTypedAndCancelChangesNothing) {
   ASSERT_EQ(dialog.sync(false), platform::noErr);
   ASSERT_TRUE(session.save(sessionFile));
   const std::string prefsBefore = korvo_test::ReadFile(prefs), sessionBefore = korvo_test::ReadFile(sessionFile);
-  person.onModal([](ui::Window& window, ui::UserDriver& user) {
+  script.onModal([](ui::Window& window, ui::UserDriver& user) {
     for (const char* box : {"Use Document Name as Job Name", "Use Login Name as Sender Name"})
       user.click(*Titled(window.content(), box));
     user.pressEscape(window);
@@ -189,7 +178,7 @@ TEST_F(JobNotesPanel, PreferencesOKKeepsWhatWasTypedAndCancelChangesNothing) {
   ASSERT_TRUE(session.save(sessionFile));
   EXPECT_EQ(korvo_test::ReadFile(prefs), prefsBefore);
   EXPECT_EQ(korvo_test::ReadFile(sessionFile), sessionBefore);
-  EXPECT_TRUE(person.scriptUsedUp());
+  EXPECT_TRUE(script.scriptUsedUp());
 }
 
 TEST_F(JobNotesPanel, MarkupInTheMessagesAndTheRecipientIsEscapedInTheExportedTicket) {

@@ -11,14 +11,7 @@ namespace {
 
 namespace ui = platform::ui;
 using korvo_test::PluginDialog;
-
-// The reachable control with that title (a radio button, check box or push button), or null.
-ui::Control* Titled(ui::Control& root, const std::string& title) {
-  if (root.title() == title && root.kind() != ui::ControlKind::UserPane) return &root;
-  for (const auto& child : root.children())
-    if (ui::Control* found = Titled(*child, title)) return found;
-  return nullptr;
-}
+using korvo_test::Titled;
 
 // A modal step that clicks the controls titled so, in order, then presses Return (OK).
 ui::ScriptedInteraction::ModalStep Click(std::vector<std::string> titles, bool ok = true) {
@@ -36,11 +29,8 @@ ui::ScriptedInteraction::ModalStep Cancel() { return Click({}, false); }
 
 ui::Control& Find(ui::Window& window, std::int32_t id) { return *window.find({kFinishingSignature, id}); }
 
-class FinishingDialogs : public ::testing::Test {
+class FinishingDialogs : public korvo_test::DialogTest {
  protected:
-  korvo_test::ScopedXdgHome home;
-  platform::PrintSession session = korvo_test::SessionOn(korvo_test::FinishersPPDPath());
-  ui::ScriptedInteraction script;
   PluginDialog dialog{session};
   FinishingState& f() { return dialog.panel().finishing; }
   // Opens the menu item with the script as it is, and expects every step used.
@@ -65,62 +55,58 @@ TEST_F(FinishingDialogs, CancelChangesNothingInAnyDialog) {
                            "Fold...", "Z Fold Half Sheet...", "Multiple Finishing...", "Custom...",
                            "Offset/Subset...", "Coil Punch..."})
     ExpectCancelKeeps(item);
-}
-
-TEST_F(FinishingDialogs, OneStapleStoresTheCornerAndClearsTheRest) {
-  f().staple2 = 10;
-  f().holePunchValue = 32;
-  f().squareFoldOn = true;
-  script.onModal(Click({"Portrait - Bottom Right or Landscape - Bottom Left"}));
-  Choose("1 Staple...");
-  EXPECT_EQ(f().staple1, 8);
-  EXPECT_EQ(f().code, 4);
-  EXPECT_EQ(f().staple2, 0);
-  EXPECT_EQ(f().holePunchValue, 0);
-  EXPECT_FALSE(f().squareFoldOn);
-  EXPECT_EQ(script.log().front(), "modal: 1 Staple");
-  // The finishing picture shows the corner.
-  const std::vector<DrawnImage> drawn =
-      ImagesDrawnIn(*dialog.window().content().find({platform::FourCharCode("PpOu"), 33}));
-  ASSERT_EQ(drawn.size(), 1u);
-  EXPECT_TRUE(drawn[0].path.ends_with("/ProductionFinishing_1St_BRBL.png")) << drawn[0].path;
-}
-
-TEST_F(FinishingDialogs, TwoStaplesCenterStapleAndBindStoreTheirEdge) {
-  script.onModal(Click({"Portrait - Top or Landscape - Right"}));
-  Choose("2 Staples...");
-  EXPECT_EQ(f().staple2, 11);
-  EXPECT_EQ(f().code, 9);
-  script.onModal(Click({"Portrait - Right or Landscape - Bottom"}));
-  Choose("Center Staple...");
-  EXPECT_EQ(f().stapleCenter, 29);
-  EXPECT_EQ(f().staple2, 0);
-  EXPECT_EQ(f().code, 25);
-  script.onModal(Click({"Portrait - Right or Landscape - Bottom"}));
-  Choose("Bind...");
-  EXPECT_EQ(f().bind, 16);
-  EXPECT_EQ(f().stapleCenter, 0);
-  EXPECT_EQ(f().code, 14);
-}
-
-TEST_F(FinishingDialogs, FourHolePunchStoresHolesCodeFive) {
-  script.onModal(Click({"Portrait - Bottom or Landscape - Left"}));
-  Choose("4 Hole Punch...");
-  EXPECT_EQ(f().holePunchValue, 34);
-  EXPECT_EQ(f().holePunchOptions, 5);
-  EXPECT_EQ(f().code, 30);
-}
-
-TEST_F(FinishingDialogs, TheTriFoldDialogSetsCode18) {
-  f().staple1 = 5;
-  script.onModal(Click({"Z Tri-Fold"}));
-  EXPECT_EQ(RunModalFoldFinishingDialog(&dialog.panel()), platform::noErr);
-  EXPECT_EQ(f().fold, 20);
-  EXPECT_EQ(f().code, 18);
-  EXPECT_EQ(f().staple1, 0);
+  const FinishingState before = f();  // the plain fold dialog of printers without the advanced fold
   script.onModal(Cancel());
-  RunModalFoldFinishingDialog(&dialog.panel());
-  EXPECT_EQ(f().fold, 20);
+  EXPECT_EQ(RunModalFoldFinishingDialog(&dialog.panel()), platform::noErr);
+  EXPECT_EQ(f(), before);
+}
+
+// Every dialog that picks one position keeps only its own finishing: staples, punches, binding,
+// folds, square fold and trimming chosen before are cleared.
+TEST_F(FinishingDialogs, EachPositionDialogStoresItsPositionAndClearsEveryOtherFinishing) {
+  using Field = std::int32_t FinishingState::*;
+  const Field positions[] = {&FinishingState::staple1, &FinishingState::staple2,        &FinishingState::stapleCenter,
+                             &FinishingState::bind,    &FinishingState::holePunchValue, &FinishingState::fold,
+                             &FinishingState::zFold};
+  const struct {
+    const char* item;  // null: the plain fold dialog, which this printer's menu offers as the advanced one
+    const char* position;
+    Field field;
+    std::int32_t value, code;
+    const char* picture;  // what the panel's finishing picture then shows, when checked
+  } cases[] = {
+      {"1 Staple...", "Portrait - Bottom Right or Landscape - Bottom Left", &FinishingState::staple1, 8, 4,
+       "/ProductionFinishing_1St_BRBL.png"},
+      {"2 Staples...", "Portrait - Top or Landscape - Right", &FinishingState::staple2, 11, 9, nullptr},
+      {"Center Staple...", "Portrait - Right or Landscape - Bottom", &FinishingState::stapleCenter, 29, 25, nullptr},
+      {"Bind...", "Portrait - Right or Landscape - Bottom", &FinishingState::bind, 16, 14, nullptr},
+      {"4 Hole Punch...", "Portrait - Bottom or Landscape - Left", &FinishingState::holePunchValue, 34, 30, nullptr},
+      {nullptr, "Z Tri-Fold", &FinishingState::fold, 20, 18, nullptr},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.position);
+    std::int32_t dirty = 5;
+    for (Field field : positions) f().*field = dirty++;
+    f().squareFoldOn = f().trimOn = true;
+    script.onModal(Click({c.position}));
+    if (c.item != nullptr) {
+      Choose(c.item);
+    } else {
+      EXPECT_EQ(RunModalFoldFinishingDialog(&dialog.panel()), platform::noErr);
+    }
+    EXPECT_EQ(f().code, c.code);
+    for (Field field : positions) EXPECT_EQ(f().*field, field == c.field ? c.value : 0);
+    EXPECT_FALSE(f().squareFoldOn || f().trimOn);
+    if (c.field == &FinishingState::holePunchValue) {
+      EXPECT_EQ(f().holePunchOptions, 5);
+    }
+    if (c.picture != nullptr) {
+      const std::vector<DrawnImage> drawn =
+          ImagesDrawnIn(*dialog.window().content().find({platform::FourCharCode("PpOu"), 33}));
+      ASSERT_EQ(drawn.size(), 1u);
+      EXPECT_TRUE(drawn[0].path.ends_with(c.picture)) << drawn[0].path;
+    }
+  }
 }
 
 TEST_F(FinishingDialogs, AdvancedFoldTakesTheSquareFoldMadeInItOnlyOnOK) {
@@ -184,10 +170,8 @@ TEST_F(FinishingDialogs, SquareFoldAndTrimRefuseAPaperTheTrimmerCannotTake) {
 // Types text into the trim dialog's length field in place of what it holds, then presses Return.
 ui::ScriptedInteraction::ModalStep TypeLength(std::string text, int unitItem = 1) {
   return [text, unitItem](ui::Window& window, ui::UserDriver& user) {
-    ui::Control& field = Find(window, 9);
     user.chooseItem(Find(window, 10), unitItem);
-    user.select(field, {0, field.text().size()});
-    user.type(field, text);
+    korvo_test::Retype(user, Find(window, 9), text);
     user.pressReturn(window);
   };
 }
@@ -263,16 +247,13 @@ TEST_F(FinishingDialogs, OffsetWithSubsetsStoresThePagesPerSubset) {
     EXPECT_EQ(Find(window, 21).text(), "0");
     user.chooseItem(Find(window, 18), 4);
     user.click(Find(window, 19));
-    ui::Control& field = Find(window, 21);
-    user.select(field, {0, field.text().size()});
-    user.type(field, "12");
+    korvo_test::Retype(user, Find(window, 21), "12");
     user.pressReturn(window);
   });
   Choose("Offset/Subset...");
   EXPECT_EQ(f().offset, 4);
   EXPECT_EQ(f().offsetSubsets, 1);
   EXPECT_EQ(f().pagesPerSubset, 12);
-  EXPECT_TRUE(korvo_test::ItemNumber(dialog.named("Finishing").menu(), "Offset/Subset...") > 0);
 }
 
 TEST_F(FinishingDialogs, OffsetAfterABookletFoldGivesUpTheFold) {

@@ -4,7 +4,6 @@
 
 #include "model/paper_output_keys.h"
 #include "model/platform_keys.h"
-#include "panels/paper_output/finishing_rules.h"
 #include "panels/paper_output/finishing_menu.h"
 #include "panels/paper_output/paper_output_test_support.h"
 #include "platform/ui/scripted_interaction.h"
@@ -15,12 +14,8 @@ namespace ui = platform::ui;
 using korvo_test::ItemNumber;
 using korvo_test::PluginDialog;
 
-class PaperOutputPanel : public ::testing::Test {
+class PaperOutputPanel : public korvo_test::DialogTest {
  protected:
-  korvo_test::ScopedXdgHome home;
-  platform::PrintSession session = korvo_test::SessionOn(korvo_test::FinishersPPDPath());
-  platform::Ticket& settings() { return *session.ticket(platform::kPDE_PMPrintSettingsRef); }
-  void Set(const char* key, platform::PlistValue value) { settings().set(key, std::move(value), "com.korvo.print"); }
   static const ui::MenuItem& Item(ui::Control& control, const std::string& text) {
     const int n = ItemNumber(control.menu(), text);
     EXPECT_NE(n, 0) << text;
@@ -34,13 +29,6 @@ class PaperOutputPanel : public ::testing::Test {
     return dialog.window().content().find({platform::FourCharCode("PpOu"), 11})->text();
   }
 };
-
-TEST_F(PaperOutputPanel, TheFinishingSummaryOfAJobWithoutFinishing) {
-  PluginDialog dialog(session);
-  EXPECT_EQ(FinishingSummary(dialog), "Printer Default\nOffset: Printer Default");
-  EXPECT_TRUE(Item(dialog.named("Finishing"), "Printer Default").checked);
-  EXPECT_EQ(PaperSummary(dialog), "Color: Printer Default\nType: Printer Default\nWeight: Printer Default");
-}
 
 TEST_F(PaperOutputPanel, TheFinishingMenuOffersWhatThePrinterHas) {
   {
@@ -79,53 +67,21 @@ TEST_F(PaperOutputPanel, PadsAndTheStockDialogsAreOfferedPadsNeverWithABookletOr
   EXPECT_FALSE(Item(finishing, "Pads...").enabled);
 }
 
-TEST_F(PaperOutputPanel, ChoosingAPaperChangesTheSummaryAndTheTicket) {
+TEST_F(PaperOutputPanel, APaperTwoSidedAndColourChangeTheSummaryAndTheTicket) {
   PluginDialog dialog(session);
   ASSERT_EQ(dialog.choose("Paper", "Color", "Blue"), platform::noErr);
   ASSERT_EQ(dialog.choose("Paper", "Weight", "120"), platform::noErr);
   EXPECT_EQ(PaperSummary(dialog), "Color: Blue\nType: Printer Default\nWeight: 120 gsm");
-  dialog.sync(false);
-  const platform::PlistDict& stock = *settings().getDictionary("com.korvo.print.JobLevelStock");
-  EXPECT_EQ(*platform::PlistDictFind(stock, "Color"), platform::PlistValue(2));
-  EXPECT_EQ(*platform::PlistDictFind(stock, "Weight"), platform::PlistValue(120));
-}
-
-TEST_F(PaperOutputPanel, TwoSidedAndColourGoToTheTicket) {
-  PluginDialog dialog(session);
   ASSERT_EQ(dialog.choose("TwoSided", "Two-Sided (Short Edge)"), platform::noErr);
   EXPECT_EQ(settings().getInteger(kPMDuplexingKey), 3);  // at once
   ASSERT_EQ(dialog.choose("OutputColor", "Grayscale"), platform::noErr);
   dialog.sync(false);
+  const platform::PlistDict& stock = *settings().getDictionary("com.korvo.print.JobLevelStock");
+  EXPECT_EQ(*platform::PlistDictFind(stock, "Color"), platform::PlistValue(2));
+  EXPECT_EQ(*platform::PlistDictFind(stock, "Weight"), platform::PlistValue(120));
   EXPECT_EQ(settings().getInteger(kFinishingDuplexKey), 3);
   EXPECT_EQ(settings().ppdDict()["Duplex"], platform::PlistValue("DuplexTumble"));
   EXPECT_EQ(settings().getInteger(kFinishingOutputColorKey), 1);
-}
-
-TEST_F(PaperOutputPanel, BookletForcesTwoSidedAndGivesTheUsersChoiceBackOnce) {
-  PluginDialog dialog(session);
-  ASSERT_EQ(dialog.choose("TwoSided", "One-Sided"), platform::noErr);
-  PaperOutputContext& panel = dialog.panel();
-  BookletSettings booklet = panel.booklet;
-  booklet.on = true;
-  ApplyBookletSettings(panel, booklet);
-  dialog.sync(false);
-  dialog.sync(true);  // a Sync never rewrites what was remembered
-  ui::Control& twoSided = dialog.named("TwoSided");
-  EXPECT_FALSE(twoSided.enabled());
-  EXPECT_EQ(twoSided.selectedItem()->text, "Two-Sided (Short Edge)");
-  EXPECT_FALSE(Item(dialog.named("Finishing"), "1 Staple...").enabled);
-  EXPECT_FALSE(Item(dialog.named("Finishing"), "2 Staples...").enabled);
-  EXPECT_EQ(settings().getInteger(kFinishingDuplexKey), 3);
-  EXPECT_EQ(settings().getInteger(kPMDuplexingKey), 3);
-  EXPECT_EQ(settings().getBoolean(kBookletLayoutKey), true);
-  booklet.on = false;
-  ApplyBookletSettings(panel, booklet);
-  EXPECT_EQ(panel.duplex, 1);
-  dialog.sync(false);
-  dialog.sync(true);
-  dialog.sync(false);  // given back once: later Syncs keep it
-  EXPECT_EQ(settings().getInteger(kFinishingDuplexKey), 1);
-  EXPECT_EQ(settings().getInteger(kPMDuplexingKey), 1);
 }
 
 TEST_F(PaperOutputPanel, NoneAfterASquareFoldedTrimmedBookletWritesMinusOne) {
@@ -189,8 +145,11 @@ TEST_F(PaperOutputPanel, AHeavyPaperRulesTheCoilPunchOut) {
   EXPECT_EQ(dialog.panel().finishing.code, 0);
 }
 
-TEST_F(PaperOutputPanel, CloseDisposesTheSummariesAndOpenMakesThemAgain) {
+TEST_F(PaperOutputPanel, TheSummariesOfAJobWithoutFinishingAreMadeAgainAtEveryOpen) {
   PluginDialog dialog(session);
+  EXPECT_EQ(FinishingSummary(dialog), "Printer Default\nOffset: Printer Default");
+  EXPECT_TRUE(Item(dialog.named("Finishing"), "Printer Default").checked);
+  EXPECT_EQ(PaperSummary(dialog), "Color: Printer Default\nType: Printer Default\nWeight: Printer Default");
   const ui::ControlID summaryID{platform::FourCharCode("PpOu"), 32};
   const ui::Rect bounds = dialog.window().content().find(summaryID)->bounds();
   dialog.close();

@@ -84,9 +84,21 @@ platform::ui::Control& In(platform::ui::Window& window, const char* name) {
   return *control;
 }
 
+platform::ui::Control* Titled(platform::ui::Control& root, const std::string& title) {
+  if (root.title() == title && root.kind() != ui::ControlKind::UserPane) return &root;
+  for (const auto& child : root.children())
+    if (ui::Control* found = Titled(*child, title)) return found;
+  return nullptr;
+}
+
 void Retype(platform::ui::UserDriver& user, platform::ui::Control& field, const std::string& text) {
   user.select(field, {0, platform::UTF16Length(field.text())});
   user.type(field, text.empty() ? "\b" : text);
+}
+
+std::optional<std::int64_t> IntegerIn(const platform::PlistDict& dict, const char* key) {
+  const platform::PlistValue* value = platform::PlistDictFind(dict, key);
+  return value && value->asInteger() ? std::optional(*value->asInteger()) : std::nullopt;
 }
 
 int ItemNumber(const ui::Menu& menu, const std::string& text) {

@@ -1,12 +1,16 @@
 #pragma once
 // The print dialog as the panel tests need it: the plug-in made through its real factory, its
 // seven operations on a session, and the Paper/Output panel's controls found by their names.
+#include <gtest/gtest.h>
+
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "panels/paper_output/paper_output_state.h"
 #include "platform/plugin/pde_interface.h"
 #include "platform/ticket/print_session.h"
+#include "platform/ui/scripted_interaction.h"
 #include "platform/ui/user_driver.h"
 #include "platform/ui/window.h"
 #include "support/test_support.h"
@@ -49,8 +53,13 @@ class PluginDialog {
 
 // The control of a dialog's window with that name (fails the test when there is none).
 platform::ui::Control& In(platform::ui::Window& window, const char* name);
+// The control titled so within root (a radio button, check box or push button), or null.
+platform::ui::Control* Titled(platform::ui::Control& root, const std::string& title);
 // Replaces a field's whole text, as a person selecting it all and typing would.
 void Retype(platform::ui::UserDriver& user, platform::ui::Control& field, const std::string& text);
+
+// The integer under key in a dictionary the panel wrote; none when it is absent or no integer.
+std::optional<std::int64_t> IntegerIn(const platform::PlistDict& dict, const char* key);
 
 // The number (1-based) of the item with that text in a menu; 0 when none.
 int ItemNumber(const platform::ui::Menu& menu, const std::string& text);
@@ -58,5 +67,19 @@ int ItemNumber(const platform::ui::Menu& menu, const std::string& text);
 // A session on the given printer, with the paper named and sized as the page format says.
 platform::PrintSession SessionOn(const std::string& ppdPath, const std::string& paperName = "na-letter",
                                  double paperHeight = 792);
+
+// A test of the print dialog: the user's folders of its own, a session on a printer (the one with
+// every finisher unless the fixture names another) and a script for the dialogs that open.
+class DialogTest : public ::testing::Test {
+ protected:
+  explicit DialogTest(const std::string& ppdPath = FinishersPPDPath()) : session(SessionOn(ppdPath)) {}
+  platform::Ticket& settings() { return *session.ticket(platform::kPDE_PMPrintSettingsRef); }
+  // Stores a value in the print settings, as an earlier dialog would have.
+  void Set(const char* key, platform::PlistValue value) { settings().set(key, std::move(value), "com.korvo.print"); }
+
+  ScopedXdgHome home;
+  platform::PrintSession session;
+  platform::ui::ScriptedInteraction script;
+};
 
 }  // namespace korvo_test

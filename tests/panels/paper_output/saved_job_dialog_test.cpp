@@ -33,11 +33,8 @@ ui::ScriptedInteraction::ModalStep Fill(std::string passcode, std::string confir
   };
 }
 
-class SavedJobDialog : public ::testing::Test {
+class SavedJobDialog : public korvo_test::DialogTest {
  protected:
-  korvo_test::ScopedXdgHome home;
-  platform::PrintSession session = korvo_test::SessionOn(korvo_test::FinishersPPDPath());
-  ui::ScriptedInteraction script;
   PluginDialog dialog{session};
   SavedJobSettings stored() { return ReadSavedJobSettings(dialog.panel().jobType); }
 };

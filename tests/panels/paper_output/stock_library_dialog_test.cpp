@@ -1,13 +1,16 @@
 // The stock library from the job's paper menu: the papers the job uses marked in use, the
 // printer's papers (from a real IPP printer) shown beside the user's once its worker reports, a
-// chosen paper that must be repaired losing its library name, and the sort by recent use.
+// chosen paper that must be repaired losing its library name, and the sort by recent use; the
+// user's library held by the panel from Initialize to Terminate and never rewritten unchanged.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <chrono>
 
 #include "panels/paper_output/paper_output_test_support.h"
 #include "platform/tasks/run_loop.h"
 #include "platform/ui/scripted_interaction.h"
+#include "stocklibrary/stock_library_keys.h"
 #include "stocklibrary/stock_library_list.h"
 #include "support/ipp_test_printer.h"
 
@@ -76,6 +79,36 @@ TEST(StockLibraryDialog, MarksTheJobsPaperInUseShowsThePrintersAndRepairsAChoice
   });
   ASSERT_EQ(dialog.choose("Paper", "Stock Library..."), platform::noErr);
   EXPECT_EQ(names, (std::vector<std::string>{"Tabs", "Blue 90"}));
+}
+
+TEST(PaperOutputStockLibrary, TheUsersLibraryIsReadAtInitializeAndLeftAsItWas) {
+  korvo_test::ScopedXdgHome home;
+  const std::string file = home.dir().path() + "/config/" + kStockLibraryPreferencesFileName;
+  std::string uuid;
+  {
+    StockLibraryList library;
+    StockLibrary entry;
+    Stock card;
+    card.setCustomName("Blue Card");
+    entry.setStock(card);
+    uuid = library.add(&entry);
+    StockLibraryOrderList order;
+    order.updateOrderList(uuid);
+  }
+  struct stat before {};
+  ASSERT_EQ(::stat(file.c_str(), &before), 0);
+  platform::PrintSession session = korvo_test::SessionOn(korvo_test::SamplePPDPath());
+  {
+    korvo_test::PluginDialog dialog(session, false);
+    ASSERT_TRUE(dialog.panel().stockLibrary && dialog.panel().stockLibraryOrder);
+    EXPECT_TRUE(dialog.panel().stockLibrary->stockList().contains(uuid));
+    EXPECT_EQ(dialog.panel().stockLibraryOrder->stockOrderList(), std::vector<std::string>{uuid});
+    EXPECT_EQ(dialog.sync(true), platform::noErr);  // a re-read keeps the lists it has
+    EXPECT_TRUE(dialog.panel().stockLibrary->stockList().contains(uuid));
+  }
+  struct stat after {};
+  ASSERT_EQ(::stat(file.c_str(), &after), 0);
+  EXPECT_EQ(before.st_ino, after.st_ino) << "an unchanged library is never rewritten";
 }
 
 }  // namespace
