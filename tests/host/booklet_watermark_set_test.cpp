@@ -41,6 +41,16 @@ TEST_F(BookletWatermarkSet, BookletOffInALaterRunGivesTheOneSidedJobBackAndKeeps
   }
 }
 
+// A run in between that changes something else reads the booklet's ticket back and writes it
+// again: the side it keeps for booklet off must still be the job's own, not the booklet's.
+TEST_F(BookletWatermarkSet, TheJobsOwnSidesSurviveARunInBetween) {
+  std::string out;
+  ASSERT_EQ(RunSet(session, {"TwoSided=Two-Sided (Long Edge)", "BookletLayout=Enabled"}, &out), 0) << out;
+  ASSERT_EQ(RunSet(session, {"Recipient=Print room"}, &out), 0) << out;
+  ASSERT_EQ(RunSet(session, {"BookletLayout=Disabled"}, &out), 0) << out;
+  ExpectHas(out, {"com.korvo.print.BookletLayout = false\n", "com.korvo.print.FinishingDuplex = 2\n"});
+}
+
 TEST_F(BookletWatermarkSet, ASavedWatermarkIsSetShownAndDrawn) {
   std::string out;
   ASSERT_EQ(RunSet(session, {"Watermark=Confidential", "Watermark=Options>Over Page Content"}, &out), 0) << out;
