@@ -40,7 +40,9 @@ TEST_F(JobNotesSet, NamesAndAMessageAreSetShownAndExported) {
 
 TEST_F(JobNotesSet, AnEmptyMessageRemovesItsEntryAndATooLongOneChangesNothing) {
   std::string out;
-  ASSERT_EQ(RunSet(session, {"JobStartMessage=Load A4", "BannerMessage=For Sam"}, &out), 0) << out;
+  // "\>" types a ">" where a plain one would begin another step.
+  ASSERT_EQ(RunSet(session, {"JobStartMessage=Load A4 \\> A3", "BannerMessage=For Sam"}, &out), 0) << out;
+  EXPECT_TRUE(Has(out, "com.korvo.print.JobNotesMessage = \"Load A4 > A3\"\n")) << out;
   ASSERT_EQ(RunSet(session, {"JobStartMessage="}, &out), 0) << out;
   EXPECT_FALSE(Has(out, "JobNotesMessage")) << out;
   EXPECT_TRUE(Has(out, "com.korvo.print.JobNotesSheetMessage = \"For Sam\"\n")) << out;

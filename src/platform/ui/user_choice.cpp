@@ -127,7 +127,20 @@ OSStatus Act(Control& control, UserDriver& user, const std::vector<std::string>&
 
 }  // namespace
 
-std::vector<std::string> SplitLabelPath(std::string_view path) { return SplitAt(path, '>'); }
+std::vector<std::string> SplitLabelPath(std::string_view path) {
+  std::vector<std::string> labels(1);
+  for (std::size_t i = 0; i < path.size(); ++i) {
+    if (path[i] == '\\' && i + 1 < path.size() && path[i + 1] == '>') {
+      labels.back() += '>';
+      ++i;
+    } else if (path[i] == '>') {
+      labels.emplace_back();
+    } else {
+      labels.back() += path[i];
+    }
+  }
+  return labels;
+}
 
 OSStatus ChooseLabel(Control& control, UserDriver& user, std::string_view label) {
   return Act(control, user, {std::string(label)});

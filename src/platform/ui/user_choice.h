@@ -17,7 +17,7 @@ namespace platform::ui {
 // No control has that name, or it has no item, state, tab, row or button with that label.
 inline constexpr OSStatus kNoSuchLabelErr = -30598;
 
-// Splits "A>B>C" into its labels.
+// Splits "A>B>C" into its labels; "\>" is a ">" within a label ("Message=a \> b").
 std::vector<std::string> SplitLabelPath(std::string_view path);
 
 // Acts on the control named `name` within root (found in hidden panes too, which are brought to
