@@ -19,16 +19,27 @@ rows=()
 # add_row <what> <ours / yardstick> <ratio> <goal>
 add_row() { rows+=("$(printf '| %-56s | %-19s | %-6s | %-7s |' "$1" "$2" "$3" "$4")"); }
 
-# Mean CPU time (user + system) of each command, from one hyperfine run that alternates them.
+# CPU time (user + system) of each command, and their ratio. A shared machine drifts while one
+# command is timed after the other, so the pair is timed in several short rounds, one after the
+# other within each round; the figures are the medians over the rounds.
 cpu_ratio() {
-  hyperfine -N --warmup 5 --runs "${RUNS:-40}" --style none --export-json "$work/run.json" "$1" "$2" > /dev/null 2>&1 ||
-    { echo "hyperfine could not run: $1 / $2" >&2; exit 1; }
-  python3 - "$work/run.json" <<'EOF'
-import json, sys
-r = json.load(open(sys.argv[1]))["results"]
-cpu = [x["user"] + x["system"] for x in r]
-print(f"{cpu[0] * 1000:.1f} ms / {cpu[1] * 1000:.1f} ms|{cpu[0] / cpu[1]:.2f}x")
+  local round
+  for round in $(seq "${ROUNDS:-5}"); do
+    hyperfine -N --warmup 3 --runs "${RUNS:-15}" --style none --export-json "$work/run$round.json" "$1" "$2" \
+      > /dev/null 2>&1 || { echo "hyperfine could not run: $1 / $2" >&2; exit 1; }
+  done
+  python3 - "$work"/run*.json <<'EOF'
+import json, statistics, sys
+pairs = []
+for name in sys.argv[1:]:
+    r = json.load(open(name))["results"]
+    pairs.append([x["user"] + x["system"] for x in r])
+ours = statistics.median(p[0] for p in pairs)
+theirs = statistics.median(p[1] for p in pairs)
+ratio = statistics.median(p[0] / p[1] for p in pairs)
+print(f"{ours * 1000:.1f} ms / {theirs * 1000:.1f} ms|{ratio:.2f}x")
 EOF
+  rm -f "$work"/run*.json
 }
 
 # The ratio a benchmark program printed for label ("<label> = 1.23x (CPU time)").

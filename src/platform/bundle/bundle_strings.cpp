@@ -1,4 +1,5 @@
 // Look-ups in a bundle's localisation tables.
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <vector>
@@ -49,11 +50,25 @@ StringTable LoadTable(const std::string& file) {
 
 const StringTable& TableFor(const Bundle& bundle, const Bundle::Impl& impl, const std::string& language,
                             std::string_view table) {
-  std::string name = language + ".lproj/" + std::string(table) + ".po";
+  // Every text a dialog shows is looked up here: the name is put together without allocating
+  // when it is short, as it always is.
+  char buffer[128];
+  std::string longName;
+  std::string_view name;
+  const std::size_t length = language.size() + 7 + table.size() + 3;
+  if (length <= sizeof buffer) {
+    char* at = buffer;
+    for (std::string_view part : {std::string_view(language), std::string_view(".lproj/"), table, std::string_view(".po")})
+      at = std::copy(part.begin(), part.end(), at);
+    name = std::string_view(buffer, length);
+  } else {
+    longName = language + ".lproj/" + std::string(table) + ".po";
+    name = longName;
+  }
   auto found = impl.tables.find(name);
   if (found == impl.tables.end()) {
-    StringTable loaded = LoadTable(bundle.resourcesPath() + "/" + name);
-    found = impl.tables.emplace(std::move(name), std::move(loaded)).first;
+    StringTable loaded = LoadTable(bundle.resourcesPath() + "/" + std::string(name));
+    found = impl.tables.emplace(std::string(name), std::move(loaded)).first;
   }
   return found->second;
 }

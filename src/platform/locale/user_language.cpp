@@ -1,6 +1,10 @@
 #include "platform/locale/user_language.h"
 
+#include <unistd.h>
+
 #include <cstdlib>
+#include <cstring>
+#include <iterator>
 
 namespace platform {
 
@@ -27,8 +31,20 @@ std::optional<std::string> LanguageFromLocaleName(std::string_view name) {
 }
 
 std::optional<std::string> UserLanguage() {
-  for (const char* variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
-    const char* value = std::getenv(variable);
+  // One pass over the environment finds all four; looking each up on its own walked it four
+  // times, once for every text a dialog shows.
+  constexpr std::string_view kVariables[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
+  const char* values[std::size(kVariables)] = {};
+  for (char** entry = environ; entry != nullptr && *entry != nullptr; ++entry) {
+    const char* text = *entry;
+    if (text[0] != 'L') continue;  // and never measure the long values of the others
+    for (std::size_t i = 0; i < std::size(kVariables); ++i) {
+      const std::string_view name = kVariables[i];
+      if (values[i] == nullptr && std::strncmp(text, name.data(), name.size()) == 0 && text[name.size()] == '=')
+        values[i] = text + name.size() + 1;
+    }
+  }
+  for (const char* value : values) {
     if (value == nullptr || *value == '\0') continue;
     if (auto language = LanguageFromLocaleName(value)) return language;
   }
