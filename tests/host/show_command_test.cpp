@@ -1,6 +1,8 @@
 // korvo-pde show, run as a user runs it.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 
 #include "host/korvo_pde_runner.h"
@@ -132,6 +134,33 @@ TEST(ShowCommand, OnlyTheCommandsThatDrawLoadTheDrawingLibrariesAndNoneLoadsGtk)
   EXPECT_NE(log.find("libcairo"), std::string::npos) << "drawing a watermark did not load cairo";
   EXPECT_EQ(log.find("libgtk"), std::string::npos);
   EXPECT_EQ(korvo_test::ReadFile(dir.file("w.png")).substr(1, 3), "PNG");
+
+  // A font conversion talks to no printer, so the printing system's libraries stay unloaded; a
+  // dialog on a printer loads them when it first reads the PPD.
+  const std::string font = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+  log = LibrariesLoadedBy("type42 " + font + " -o " + dir.file("f.t42"));
+  EXPECT_EQ(log.find("libcups"), std::string::npos) << "korvo-pde type42 loaded libcups";
+  EXPECT_EQ(korvo_test::ReadFile(dir.file("f.t42")).rfind("%!PS-TrueTypeFont", 0), 0u);
+  EXPECT_NE(LibrariesLoadedBy("show --session " + dir.file("s.plist")).find("libcups"), std::string::npos);
+}
+
+// A run that leaves the session as it was does not replace its file; one that changes it does.
+TEST(ShowCommand, AnUnchangedSessionIsNotWrittenAgain) {
+  korvo_test::ScopedXdgHome home;
+  korvo_test::TempDir dir;
+  const std::string session = dir.file("s.plist");
+  std::string out;
+  ASSERT_EQ(RunPde("show --session " + session, &out), 0) << out;
+  struct stat before {};
+  ASSERT_EQ(::stat(session.c_str(), &before), 0);
+  ASSERT_EQ(RunPde("show --session " + session, &out), 0) << out;
+  struct stat after {};
+  ASSERT_EQ(::stat(session.c_str(), &after), 0);
+  EXPECT_EQ(after.st_ino, before.st_ino) << "the unchanged session was replaced";
+  ASSERT_EQ(host_test::RunSet(session, {"Recipient=Print room"}, &out), 0) << out;
+  ASSERT_EQ(::stat(session.c_str(), &after), 0);
+  EXPECT_NE(after.st_ino, before.st_ino) << "the changed session was not written";
+  EXPECT_NE(korvo_test::ReadFile(session).find("Print room"), std::string::npos);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "platform/ticket/print_session.h"
 
+#include "platform/files/file_io.h"
 #include "platform/plist/xml_plist.h"
 
 namespace platform {
@@ -88,7 +89,18 @@ Result<PrintSession> PrintSession::load(const std::string& path) {
 }
 
 bool PrintSession::save(const std::string& path, std::string* error) const {
-  return WriteXMLPlistFile(path, toPlist(), error);
+  auto bytes = WriteXMLPlist(toPlist());
+  if (!bytes) {
+    if (error) *error = path + ": " + bytes.error();
+    return false;
+  }
+  // A session that comes back as it was is not written again: the file already holds these
+  // bytes, and a script that shows or sets the same session for every job need not replace it.
+  if (path != "-") {
+    const Result<std::string> current = ReadFileBytes(path, bytes->size());
+    if (current && *current == *bytes) return true;
+  }
+  return WriteFileAtomically(path, *bytes, error);
 }
 
 }  // namespace platform
