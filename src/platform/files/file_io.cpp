@@ -36,8 +36,7 @@ std::optional<std::string> OpenInput(const std::string& path, std::size_t maxByt
   if (!S_ISREG(st.st_mode)) return path + " " + DescribeFileKind(st.st_mode) + ", not a file";
   if (static_cast<std::uintmax_t>(st.st_size) > maxBytes) return path + " is larger than " + DescribeSize(maxBytes);
   if (size != nullptr) *size = static_cast<std::size_t>(st.st_size);
-  // Reads of a regular file never wait; blocking mode keeps the read loop plain.
-  ::fcntl(file.fd, F_SETFL, ::fcntl(file.fd, F_GETFL) & ~O_NONBLOCK);
+  // O_NONBLOCK may stay: it changes nothing for reads of a regular file, which never wait.
   return std::nullopt;
 }
 

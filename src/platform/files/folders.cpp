@@ -53,6 +53,8 @@ bool CreateFolderWithParents(const std::string& path, std::string* error) {
     return false;
   }
   fs::path target(path);
+  // Nearly always the folder is there already: one look settles it.
+  if (fs::is_directory(target, ec)) return true;
   // Create from the outermost missing folder inwards so that each new one gets the private mode.
   std::vector<fs::path> missing;
   for (fs::path p = target; !p.empty() && !fs::exists(p, ec); p = p.parent_path()) {
