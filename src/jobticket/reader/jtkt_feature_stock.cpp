@@ -157,7 +157,8 @@ void JTKTImportStockDescription(const PlistDict*, const JTKTImportFeatureContext
 }
 
 void JTKTImportStockPunch(const PlistDict*, const JTKTImportFeatureContext& context) {
-  const std::optional<std::int32_t> holes = JTKTImportNodeInteger(Media(context, MEDIA_COL "media-hole-count"), JTKTFileName(context));
+  const std::optional<std::int32_t> holes =
+      JTKTImportNodeInteger(Media(context, MEDIA_COL "media-hole-count"), JTKTFileName(context));
   std::int32_t punched = kPrinterDefault;
   if (holes == 0) punched = kStockNotPunched;
   if (holes == kStockPunchedHoleCount) punched = kStockPunched;

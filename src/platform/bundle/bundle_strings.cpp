@@ -58,8 +58,8 @@ const StringTable& TableFor(const Bundle& bundle, const Bundle::Impl& impl, cons
   const std::size_t length = language.size() + 7 + table.size() + 3;
   if (length <= sizeof buffer) {
     char* at = buffer;
-    for (std::string_view part : {std::string_view(language), std::string_view(".lproj/"), table, std::string_view(".po")})
-      at = std::copy(part.begin(), part.end(), at);
+    const std::string_view parts[] = {language, ".lproj/", table, ".po"};
+    for (std::string_view part : parts) at = std::copy(part.begin(), part.end(), at);
     name = std::string_view(buffer, length);
   } else {
     longName = language + ".lproj/" + std::string(table) + ".po";

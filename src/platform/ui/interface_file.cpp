@@ -28,7 +28,8 @@ class Builder {
   const std::string& error() const { return error_; }
 
   bool fail(const InterfaceElement& node, const std::string& why) {
-    if (error_.empty()) error_ = std::string(file_) + ": line " + std::to_string(node.line) + ": <" + node.name + ">: " + why;
+    if (error_.empty())
+      error_ = std::string(file_) + ": line " + std::to_string(node.line) + ": <" + node.name + ">: " + why;
     return false;
   }
 
