@@ -54,10 +54,10 @@ WatermarkResult CheckNameFreeIgnoringCase(const PlistDict& root, const std::stri
 
 }  // namespace
 
-WatermarkResult loadWatermarkList(std::string_view fileName, std::vector<std::string>* names, std::string* error) {
-  names->clear();
-  PlistDict root;
-  if (WatermarkResult read = ReadWatermarkFile(fileName, &root, error); read != WatermarkResult::kDone) return read;
+namespace {
+
+// The names of the list in root, as loadWatermarkList answers them.
+WatermarkResult ListIn(PlistDict& root, std::vector<std::string>* names, std::string* error) {
   PlistArray* list = nullptr;
   if (WatermarkResult found = FindList(root, &list, error); found != WatermarkResult::kDone) return found;
   if (list == nullptr) return Answer(WatermarkResult::kNotFound, error, "the file has no watermark list");
@@ -71,6 +71,46 @@ WatermarkResult loadWatermarkList(std::string_view fileName, std::vector<std::st
     loaded.push_back(*name);
   }
   *names = std::move(loaded);
+  return WatermarkResult::kDone;
+}
+
+// The record filed under name in root, as loadWatermarkData answers it (record already cleared).
+WatermarkResult RecordIn(const PlistDict& root, std::string_view fileName, std::string_view name,
+                         WatermarkData* record, std::string* error) {
+  const PlistValue* entry = platform::PlistDictFind(root, name);
+  if (entry == nullptr || entry->asData() != nullptr)
+    return Answer(WatermarkResult::kNotFound, error, "there is no watermark named \"" + std::string(name) + "\"");
+  const PlistDict* stored = entry->asDictionary();
+  auto loaded = stored != nullptr ? WatermarkDataFromDictionary(*stored)
+                                  : platform::Result<WatermarkData>::fail(
+                                        std::string("it is ") + platform::PlistKindName(entry->kind()) + ", not a dictionary");
+  if (!loaded) {
+    std::string message = "watermark \"" + std::string(name) + "\" cannot be read: " + loaded.error();
+    ReportBadRecord(fileName, message);
+    return Answer(WatermarkResult::kBadRecord, error, std::move(message));
+  }
+  *record = loaded.take();
+  return WatermarkResult::kDone;
+}
+
+}  // namespace
+
+WatermarkResult loadWatermarkList(std::string_view fileName, std::vector<std::string>* names, std::string* error) {
+  names->clear();
+  PlistDict root;
+  if (WatermarkResult read = ReadWatermarkFile(fileName, &root, error); read != WatermarkResult::kDone) return read;
+  return ListIn(root, names, error);
+}
+
+WatermarkResult loadUsableWatermarkList(std::string_view fileName, std::vector<std::string>* names,
+                                        std::string* error) {
+  names->clear();
+  PlistDict root;
+  if (WatermarkResult read = ReadWatermarkFile(fileName, &root, error); read != WatermarkResult::kDone) return read;
+  if (WatermarkResult listed = ListIn(root, names, error); listed != WatermarkResult::kDone) return listed;
+  WatermarkData first;
+  if (!names->empty() && RecordIn(root, fileName, names->front(), &first, nullptr) != WatermarkResult::kDone)
+    names->erase(names->begin());
   return WatermarkResult::kDone;
 }
 
@@ -93,19 +133,9 @@ WatermarkResult loadWatermarkData(std::string_view fileName, std::string_view na
 
   PlistDict root;
   if (WatermarkResult read = ReadWatermarkFile(fileName, &root, error); read != WatermarkResult::kDone) return read;
-  const PlistValue* entry = platform::PlistDictFind(root, name);
-  if (entry == nullptr || entry->asData() != nullptr)
-    return Answer(WatermarkResult::kNotFound, error, "there is no watermark named \"" + std::string(name) + "\"");
-  const PlistDict* stored = entry->asDictionary();
-  auto loaded = stored != nullptr ? WatermarkDataFromDictionary(*stored)
-                                  : platform::Result<WatermarkData>::fail(
-                                        std::string("it is ") + platform::PlistKindName(entry->kind()) + ", not a dictionary");
-  if (!loaded) {
-    std::string message = "watermark \"" + std::string(name) + "\" cannot be read: " + loaded.error();
-    ReportBadRecord(fileName, message);
-    return Answer(WatermarkResult::kBadRecord, error, std::move(message));
-  }
-  *record = loaded.take();
+  // RecordIn fills the record only from a record that reads whole: on failure it stays cleared.
+  if (WatermarkResult found = RecordIn(root, fileName, name, record, error); found != WatermarkResult::kDone)
+    return found;
   record->pageWidth = pageWidth;
   record->pageHeight = pageHeight;
   return WatermarkResult::kDone;

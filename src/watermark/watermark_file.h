@@ -17,9 +17,15 @@
 
 // The names in menu order, in *names (cleared first). kDone when the file has a list; kNotFound
 // when it has none; kBadRecord when the list is not an array of strings; kNoFile, kNoFolder or
-// kFileUnreadable otherwise. The Booklet/Watermark panel fills its list from *names.
+// kFileUnreadable otherwise.
 WatermarkResult loadWatermarkList(std::string_view fileName, std::vector<std::string>* names,
                                   std::string* error = nullptr);
+
+// The names as loadWatermarkList answers them, less the first when its record does not read whole
+// (as loadWatermarkData would answer it): the list the Booklet/Watermark panel offers, from one
+// reading of the file.
+WatermarkResult loadUsableWatermarkList(std::string_view fileName, std::vector<std::string>* names,
+                                        std::string* error = nullptr);
 
 // Stores names as the list, starting a new file when there is none (or the old one was damaged).
 WatermarkResult saveWatermarkList(std::string_view fileName, const std::vector<std::string>& names,

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -118,6 +119,23 @@ TEST(WatermarkFile, ARecordWithAWrongValueIsUnreadableAndLeavesTheRecordCleared)
     EXPECT_NE(error.find(std::string("watermark \"") + name + "\" cannot be read"), std::string::npos) << error;
     EXPECT_EQ(log, std::string("ERROR: ") + kFile + ": " + error + "\n");
   }
+}
+
+// The list the panel offers leaves out a first watermark whose record does not read, once reported.
+TEST(WatermarkFile, TheUsableListLeavesOutAnUnreadableFirstRecord) {
+  korvo_test::ScopedXdgHome home;
+  ASSERT_EQ(addWatermarkData(kFile, Text("First")), WatermarkResult::kDone);
+  ASSERT_EQ(addWatermarkData(kFile, Text("Second")), WatermarkResult::kDone);
+  std::vector<std::string> names;
+  ASSERT_EQ(loadUsableWatermarkList(kFile, &names), WatermarkResult::kDone);
+  EXPECT_EQ(names, (std::vector<std::string>{"First", "Second"}));
+  Edit(home, [](PlistDict& root) { root["First"] = "not a record"; });
+  testing::internal::CaptureStderr();
+  ASSERT_EQ(loadUsableWatermarkList(kFile, &names), WatermarkResult::kDone);
+  const std::string log = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(names, (std::vector<std::string>{"Second"}));
+  EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 1) << log;
+  EXPECT_NE(log.find("watermark \"First\" cannot be read"), std::string::npos) << log;
 }
 
 TEST(WatermarkFile, RecordsThatCannotBeStoredAreRefusedAndNothingIsWritten) {

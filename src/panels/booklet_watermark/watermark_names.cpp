@@ -9,17 +9,14 @@
 std::vector<std::string> LoadSavedWatermarkNames(const platform::Bundle* bundle, bool makeDefaults) {
   std::vector<std::string> names;
   std::string error;
-  WatermarkResult result = loadWatermarkList(kWatermarkFileName, &names, &error);
+  WatermarkResult result = loadUsableWatermarkList(kWatermarkFileName, &names, &error);
   if (result == WatermarkResult::kNoFile && makeDefaults &&
       CreateDefaultWatermarks(bundle, &error) == WatermarkResult::kDone)
-    result = loadWatermarkList(kWatermarkFileName, &names, &error);
+    result = loadUsableWatermarkList(kWatermarkFileName, &names, &error);
   if (result == WatermarkResult::kNoFile || result == WatermarkResult::kNotFound) return {};
   if (result != WatermarkResult::kDone) {
     std::fprintf(stderr, "ERROR: the saved watermarks cannot be listed: %s\n", error.c_str());
     return {};
   }
-  WatermarkData first;
-  if (!names.empty() && loadWatermarkData(kWatermarkFileName, names.front(), &first) != WatermarkResult::kDone)
-    names.erase(names.begin());
   return names;
 }
