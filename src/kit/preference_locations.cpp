@@ -43,6 +43,12 @@ std::optional<std::string> CopyPreferenceFileURL(std::string_view fileName, std:
   return FileIn(SharedPreferenceFolder(error), fileName, error);
 }
 
+std::optional<std::string> SharedPreferenceFilePath(std::string_view fileName, std::string* error) {
+  auto support = Absolute(platform::LocalApplicationSupportFolder(), "application support", error);
+  if (!support) return std::nullopt;
+  return FileIn(*support + "/" + kSharedPreferenceFolderName, fileName, error);
+}
+
 std::optional<std::string> UserPreferenceFilePath(std::string_view fileName, std::string* error) {
   return FileIn(Absolute(platform::UserPreferencesFolder(), "preferences", error), fileName, error);
 }

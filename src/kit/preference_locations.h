@@ -31,6 +31,11 @@ std::optional<std::string> SharedPreferenceFolder(std::string* error = nullptr);
 // "." or "..", or holding a "/").
 std::optional<std::string> CopyPreferenceFileURL(std::string_view fileName, std::string* error = nullptr);
 
+// The same path for reading: the folder is not created, since a file in a folder that is not
+// there is simply missing. None when the application-support folder cannot be found or the name
+// is not a plain one.
+std::optional<std::string> SharedPreferenceFilePath(std::string_view fileName, std::string* error = nullptr);
+
 // The path of the named file in the user's preferences folder; the folder is not created here.
 // None, and a message in error, when the folder cannot be found or the name is not a plain one.
 std::optional<std::string> UserPreferenceFilePath(std::string_view fileName, std::string* error = nullptr);

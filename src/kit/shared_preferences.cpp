@@ -18,7 +18,7 @@ platform::PreferenceFileContents Unavailable(std::string message) {
 
 platform::PreferenceFileContents CopyXMLData(std::string_view fileName) {
   std::string error;
-  auto path = CopyPreferenceFileURL(fileName, &error);
+  auto path = SharedPreferenceFilePath(fileName, &error);
   if (!path) return Unavailable(error);
   const bool onlyRead = fileName == kSiteDefaultsFileName;
   return platform::ReadPreferenceFile(*path, onlyRead ? platform::DamagedPreferenceFile::kLeaveInPlace

@@ -11,7 +11,7 @@ using platform::PreferenceFileStatus;
 WatermarkResult ReadWatermarkFile(std::string_view fileName, platform::PlistDict* dictionary, std::string* error) {
   dictionary->clear();
   std::string why;
-  auto path = CopyPreferenceFileURL(fileName, &why);
+  auto path = SharedPreferenceFilePath(fileName, &why);
   if (!path) return Answer(WatermarkResult::kNoFolder, error, why);
   platform::PreferenceFileContents contents = platform::ReadPreferenceFile(*path);
   switch (contents.status) {

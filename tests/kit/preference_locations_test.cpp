@@ -74,7 +74,9 @@ TEST(UserPreferences, ADamagedFileIsKeptAsideAndDefaultsFollow) {
 TEST(SiteDefaults, AreReadAndADamagedFileIsLeftWhereItIs) {
   korvo_test::ScopedXdgHome home;
   EXPECT_EQ(CopySiteDefaults().status, PreferenceFileStatus::kMissing);
+  EXPECT_FALSE(std::filesystem::exists(home.dir().file("data/Korvo")));  // a read creates no folder
   const std::string path = home.dir().file("data/Korvo/") + kSiteDefaultsFileName;
+  std::filesystem::create_directories(home.dir().file("data/Korvo"));
   ASSERT_TRUE(platform::WriteXMLPlistFile(path, PlistDict{{"Stock", "Plain"}}));
   platform::PreferenceFileContents site = CopySiteDefaults();
   EXPECT_EQ(site.status, PreferenceFileStatus::kRead);
