@@ -33,23 +33,31 @@ platform::PlistArray Merge(const BackgroundFormsOptions::Names& ours, const Back
 
 }  // namespace
 
-platform::OSStatus BackgroundFormsOptions::loadHistory() {
-  existingForms_.clear();
-  newForms_.clear();
+BackgroundFormsOptions::Histories BackgroundFormsOptions::ReadHistories() {
   platform::PreferenceFileContents file = ReadUserPreferences(kBackgroundFormsPreferencesFileName);
   if (!file.wasRead()) file = CopySiteDefaults();
-  newForms_ = NamesOf(file.dictionary, kNewFormsArrayKey);
-  existingForms_ = NamesOf(file.dictionary, kExistingFormsArrayKey);
+  return {NamesOf(file.dictionary, kExistingFormsArrayKey), NamesOf(file.dictionary, kNewFormsArrayKey)};
+}
+
+BackgroundFormsOptions::Histories& BackgroundFormsOptions::histories() const {
+  if (!histories_) histories_ = ReadHistories();
+  return *histories_;
+}
+
+platform::OSStatus BackgroundFormsOptions::loadHistory() {
+  histories_ = ReadHistories();
   return platform::noErr;
 }
 
 platform::OSStatus BackgroundFormsOptions::saveHistory() const {
+  // Read before the file is locked for the update, as they would have been on opening.
+  const Histories& ours = histories();
   bool saved = UpdateUserPreferences(kBackgroundFormsPreferencesFileName,
-                                     [this](platform::PlistDict& dict, platform::PreferenceFileStatus) {
+                                     [&ours](platform::PlistDict& dict, platform::PreferenceFileStatus) {
                                        dict.insert_or_assign(kExistingFormsArrayKey,
-                                                             Merge(existingForms_, NamesOf(dict, kExistingFormsArrayKey)));
+                                                             Merge(ours.existing, NamesOf(dict, kExistingFormsArrayKey)));
                                        dict.insert_or_assign(kNewFormsArrayKey,
-                                                             Merge(newForms_, NamesOf(dict, kNewFormsArrayKey)));
+                                                             Merge(ours.created, NamesOf(dict, kNewFormsArrayKey)));
                                        return platform::PreferenceChange::kWrite;
                                      });
   return saved ? platform::noErr : platform::ioErr;

@@ -21,7 +21,7 @@ OSStatus Set(T& field, T value) {
 
 }  // namespace
 
-BackgroundFormsOptions::BackgroundFormsOptions() { loadHistory(); }
+BackgroundFormsOptions::BackgroundFormsOptions() = default;
 
 BackgroundFormsOptions::BackgroundFormsOptions(const platform::PlistDict& dictionary) { fromTicket(dictionary); }
 
@@ -34,8 +34,13 @@ BackgroundFormsOptions::BackgroundFormsOptions(const BackgroundFormsOptions& oth
       useDocumentName_(other.useDocumentName_),
       applyPagesFrom_(other.applyPagesFrom_),
       mergeWith_(other.mergeWith_),
-      newForm_(other.newForm_) {
-  loadHistory();
+      newForm_(other.newForm_) {}
+
+bool operator==(const BackgroundFormsOptions& a, const BackgroundFormsOptions& b) {
+  return a.useExistingForm_ == b.useExistingForm_ && a.cyclePages_ == b.cyclePages_ && a.inches_ == b.inches_ &&
+         a.xOffset_ == b.xOffset_ && a.yOffset_ == b.yOffset_ && a.useDocumentName_ == b.useDocumentName_ &&
+         a.applyPagesFrom_ == b.applyPagesFrom_ && a.mergeWith_ == b.mergeWith_ && a.newForm_ == b.newForm_ &&
+         a.histories() == b.histories();
 }
 
 OSStatus BackgroundFormsOptions::useExistingForm(std::int32_t* v) const { return Get(useExistingForm_, v); }
@@ -45,8 +50,8 @@ OSStatus BackgroundFormsOptions::xOffset(std::int32_t* v) const { return Get(xOf
 OSStatus BackgroundFormsOptions::yOffset(std::int32_t* v) const { return Get(yOffset_, v); }
 OSStatus BackgroundFormsOptions::useDocumentName(std::int32_t* v) const { return Get(useDocumentName_, v); }
 OSStatus BackgroundFormsOptions::applyPagesFrom(std::int32_t* v) const { return Get(applyPagesFrom_, v); }
-OSStatus BackgroundFormsOptions::existingFormsArray(Names* v) const { return Get(existingForms_, v); }
-OSStatus BackgroundFormsOptions::newFormsArray(Names* v) const { return Get(newForms_, v); }
+OSStatus BackgroundFormsOptions::existingFormsArray(Names* v) const { return Get(histories().existing, v); }
+OSStatus BackgroundFormsOptions::newFormsArray(Names* v) const { return Get(histories().created, v); }
 OSStatus BackgroundFormsOptions::mergeWithString(std::optional<std::string>* v) const { return Get(mergeWith_, v); }
 OSStatus BackgroundFormsOptions::newFormString(std::optional<std::string>* v) const { return Get(newForm_, v); }
 
@@ -56,8 +61,8 @@ OSStatus BackgroundFormsOptions::setXOffset(std::int32_t v) { return Set(xOffset
 OSStatus BackgroundFormsOptions::setYOffset(std::int32_t v) { return Set(yOffset_, v); }
 OSStatus BackgroundFormsOptions::setUseDocumentName(std::int32_t v) { return Set(useDocumentName_, v); }
 OSStatus BackgroundFormsOptions::setApplyPagesFrom(std::int32_t v) { return Set(applyPagesFrom_, v); }
-OSStatus BackgroundFormsOptions::setExistingFormsArray(Names v) { return Set(existingForms_, std::move(v)); }
-OSStatus BackgroundFormsOptions::setNewFormsArray(Names v) { return Set(newForms_, std::move(v)); }
+OSStatus BackgroundFormsOptions::setExistingFormsArray(Names v) { return Set(histories().existing, std::move(v)); }
+OSStatus BackgroundFormsOptions::setNewFormsArray(Names v) { return Set(histories().created, std::move(v)); }
 OSStatus BackgroundFormsOptions::setMergeWithString(std::optional<std::string> v) { return Set(mergeWith_, std::move(v)); }
 OSStatus BackgroundFormsOptions::setNewFormString(std::optional<std::string> v) { return Set(newForm_, std::move(v)); }
 

@@ -22,18 +22,19 @@ class BackgroundFormsOptions {
  public:
   using Names = std::vector<std::string>;
 
-  // The defaults, with the histories loaded from the user's preferences.
+  // The defaults; the histories are read from the user's preferences when first asked for.
   BackgroundFormsOptions();
   // The defaults, then the dictionary (see fromTicket).
   explicit BackgroundFormsOptions(const platform::PlistDict& dictionary);
-  // Every field copied; the histories are then the stored ones.
+  // Every field copied; the histories are then the stored ones (read when first asked for).
   BackgroundFormsOptions(const BackgroundFormsOptions& other);
   // Every field copied, histories included; nothing is reloaded.
   BackgroundFormsOptions& operator=(const BackgroundFormsOptions& other) = default;
   ~BackgroundFormsOptions() = default;  // the histories are saved by saveHistory, on OK
 
   std::unique_ptr<BackgroundFormsOptions> clone() const { return std::make_unique<BackgroundFormsOptions>(*this); }
-  friend bool operator==(const BackgroundFormsOptions&, const BackgroundFormsOptions&) = default;
+  // Every field, the histories as they read.
+  friend bool operator==(const BackgroundFormsOptions& a, const BackgroundFormsOptions& b);
 
   // Getters: noErr, or paramErr without a place for the result.
   platform::OSStatus useExistingForm(std::int32_t* value) const;
@@ -64,11 +65,13 @@ class BackgroundFormsOptions {
   // The background-forms dictionary (the histories are not part of it).
   platform::PlistDict asTicket() const;
   // Replaces the whole state: each field its default, then the dictionary's value when present
-  // and one the field can hold; the form names dropped and taken anew; the histories reloaded.
+  // and one the field can hold; the form names dropped and taken anew; the histories read again
+  // when next asked for.
   void fromTicket(const platform::PlistDict& dictionary);
 
   // The histories from "com.korvo.print.backgroundforms", or from the site's defaults when the
-  // user's file cannot be read; empty (never absent) when neither holds them.
+  // user's file cannot be read; empty (never absent) when neither holds them. Read now; the
+  // getters read them when first asked for, since most dialogs never show them.
   platform::OSStatus loadHistory();
   // Merges the histories into the user's file under its lock: ours first, then the names the
   // file holds that ours lack, at most kMaxFormNameHistory each. A file that cannot be read is
@@ -86,8 +89,15 @@ class BackgroundFormsOptions {
   std::int32_t yOffset_ = 0;
   std::int32_t useDocumentName_ = 1;
   std::int32_t applyPagesFrom_ = 1;
-  Names existingForms_;
-  Names newForms_;
+  struct Histories {
+    Names existing;
+    Names created;
+    friend bool operator==(const Histories&, const Histories&) = default;
+  };
+  static Histories ReadHistories();
+  Histories& histories() const;  // read when first asked for
+
+  mutable std::optional<Histories> histories_;
   std::optional<std::string> mergeWith_;
   std::optional<std::string> newForm_;
 };

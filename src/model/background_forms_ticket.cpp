@@ -41,5 +41,5 @@ platform::PlistDict BackgroundFormsOptions::asTicket() const { return WriteField
 
 void BackgroundFormsOptions::fromTicket(const platform::PlistDict& dict) {
   ReadFields(*this, ticketFields(), &dict);
-  loadHistory();
+  histories_.reset();
 }
