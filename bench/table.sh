@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The start-up and import figures beside their yardsticks, one row each, with the goal the ratio
-# should stay within. Whole programs are timed with hyperfine (user + system time, both programs
-# in one run, so a busy machine slows both); in-process figures come from the benchmark programs'
-# own ratio lines. Usage: bench/table.sh <release build folder>
+# should stay within: whole programs timed with hyperfine (user + system time), in-process figures
+# from the benchmark programs, each compared by medians (see below). Usage:
+# bench/table.sh <release build folder>
 set -euo pipefail
 build=${1:?usage: bench/table.sh <release build folder>}
 bin=$build/bin
@@ -52,7 +52,7 @@ add_row "korvo-pde type42 / ttftotype42, whole process" "${type42%%|*}" "${type4
 # The in-process pairs: each benchmark alone in a process of its own, so that neither finds the
 # heap as the other left it, repeated, and compared by the medians of their CPU times.
 bench_cpu() {
-  "$1" --benchmark_filter="^$2\$" --benchmark_repetitions="${REPETITIONS:-5}" --benchmark_min_time="$3" \
+  "$1" --benchmark_filter="^$2\$" --benchmark_repetitions="${REPETITIONS:-7}" --benchmark_min_time="$3" \
     --benchmark_out="$work/bench.json" --benchmark_out_format=json > /dev/null 2>&1 ||
     { echo "$1 could not run $2" >&2; exit 1; }
   python3 - "$work/bench.json" <<'EOF'
