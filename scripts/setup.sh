@@ -16,6 +16,7 @@ packages=(
   fonts-dejavu-core fonts-dejavu-extra fonts-liberation  # real TrueType fonts for the tests
   ghostscript lcdf-typetools poppler-utils  # draw our Type 42 fonts and PDFs; a reference converter
   cups-ipp-utils dbus-daemon          # ippeveprinter and ipptool: a real IPP printer on loopback
+  cups-daemon util-linux iproute2     # a private cupsd with a Korvo queue, in a namespace of its own
   libgtk-4-dev                        # the dialog window (optional to build, tested when present)
   xvfb xdotool imagemagick xclip      # the window's tests: a virtual display, clicks, screenshots, the clipboard
   ccache                              # the three builds share compiled objects between runs
