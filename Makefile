@@ -58,6 +58,8 @@ bench: setup
 	@for b in build-release/bin/*_bench; do echo "== $$b"; $$b; done
 	@echo "== start-up and import against their yardsticks"
 	@bench/table.sh build-release
+	@echo "== submission to the printer through a Korvo queue against a raw queue"
+	@bench/queue_bench.sh build-release
 
 clean:
 	rm -rf build build-asan build-fuzz build-release

@@ -32,6 +32,7 @@ enum Takes : unsigned {
   kTakesOutput = 2,     // -o FILE
   kTakesURI = 4,        // --uri URI
   kTakesLayout = 8,     // --layout FILE
+  kTakesQueue = 16,     // --queue NAME
 };
 
 bool HasKeyValues(const CommandLine& line, std::string* error) {
@@ -113,10 +114,11 @@ constexpr CommandRule kCommands[] = {
     {"ipp", "--session FILE [-o job.test] [--bundle DIR]", kTakesOutput,
      [](const CommandLine& l, std::string* e) { return Need(l.sessionPath.has_value(), e, "ipp needs --session FILE"); },
      [](const CommandLine& l) { return RunIppCommand(l, std::cerr); }},
-    {"print", "--session FILE --uri URI DOC.pdf [--bundle DIR]", kTakesURI | kTakesArguments,
+    {"print", "--session FILE (--uri URI | --queue NAME) DOC.pdf [--bundle DIR]",
+     kTakesURI | kTakesQueue | kTakesArguments,
      [](const CommandLine& l, std::string* e) {
-       return Need(l.sessionPath && l.deviceURI && l.arguments.size() == 1, e,
-                   "print needs --session FILE, --uri URI and one DOC.pdf");
+       return Need(l.sessionPath && (l.deviceURI.has_value() != l.queue.has_value()) && l.arguments.size() == 1, e,
+                   "print needs --session FILE, either --uri URI or --queue NAME, and one DOC.pdf");
      },
      [](const CommandLine& l) { return RunPrintCommand(l, std::cout, std::cerr); }},
     {"dialog", "[--ppd FILE] [--session FILE] [--bundle DIR] [--layout FILE]", kTakesLayout,
@@ -250,6 +252,7 @@ bool ParseCommandLine(int argc, const char* const argv[], CommandLine* out, std:
                                        : arg == "--session" ? &line.sessionPath
                                        : arg == "--bundle"  ? &line.bundlePath
                                        : arg == "--uri" && (rule->takes & kTakesURI)       ? &line.deviceURI
+                                       : arg == "--queue" && (rule->takes & kTakesQueue)   ? &line.queue
                                        : arg == "--layout" && (rule->takes & kTakesLayout) ? &line.layoutPath
                                        : arg == "-o" && (rule->takes & kTakesOutput)       ? &line.outputPath
                                                                                            : nullptr;

@@ -24,6 +24,7 @@ struct CommandLine {
   std::optional<std::string> bundlePath;  // --bundle DIR (tests and packagers)
   std::optional<std::string> outputPath;  // -o FILE
   std::optional<std::string> deviceURI;   // --uri URI (stocks, print)
+  std::optional<std::string> queue;       // --queue NAME (print): a CUPS queue
   std::optional<std::string> layoutPath;  // dialog --layout FILE: where the window's controls are
   std::vector<std::string> arguments;     // the rest, in order
 };

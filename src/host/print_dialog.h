@@ -67,6 +67,9 @@ class PrintDialog {
   // the warning lines of settings left out; or a message when the module offers no printing.
   platform::Result<platform::OSStatus> printDocument(const std::string& deviceURI, const std::string& documentPath,
                                                      std::string* jobURI, std::string* warnings) const;
+  // The same through the CUPS queue named queue: the request id instead of the job's URI.
+  platform::Result<platform::OSStatus> printDocumentToQueue(const std::string& queue, const std::string& documentPath,
+                                                            std::string* requestId, std::string* warnings) const;
 
   const std::string& title() const { return title_; }
   // The dialog's window: the extension's pane (given to Initialize) and the OK and Cancel buttons.

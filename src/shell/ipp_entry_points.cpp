@@ -4,6 +4,9 @@
 
 #include "ipp/ipp_job_template.h"
 #include "ipp/ipp_print_job.h"
+#include "ipp/ipp_queue_job.h"
+#include "jobticket/writer/jtkt_export.h"
+#include "model/advanced_keys.h"
 #include "ipp/ipp_test_file.h"
 #include "kit/current_session.h"
 #include "kit/ticket_access.h"
@@ -16,26 +19,38 @@ void LogIppError(const std::string& what, const std::string& reason) {
   std::fprintf(stderr, "ERROR: %s: %s\n", what.c_str(), reason.c_str());
 }
 
-// The current session's print settings, after the panels stored theirs; none after an "ERROR:"
-// line.
-std::optional<platform::PlistDict> SyncedPrintSettings(const std::string& what, platform::OSStatus* status) {
+// The current session's print-settings ticket, after the panels stored theirs (null when the
+// session has none); false after an "ERROR:" line.
+bool SyncPrintSettings(const std::string& what, platform::OSStatus* status, platform::Ticket** printSettings) {
   platform::PrintSession* session = GetCurrentPrintSession();
   if (session == nullptr) {
     LogIppError(what, "there is no print session");
     *status = platform::kPMInvalidPrintSession;
-    return std::nullopt;
+    return false;
   }
   *status = PDESync(session, false);
   if (*status != platform::noErr) {
     LogIppError(what, "the panels could not store their settings (status " + std::to_string(*status) + ")");
-    return std::nullopt;
+    return false;
   }
-  platform::Ticket* printSettings = nullptr;
-  GetTicketFromSession(session, platform::kPDE_PMPrintSettingsRef, &printSettings);
+  GetTicketFromSession(session, platform::kPDE_PMPrintSettingsRef, printSettings);
+  return true;
+}
+
+// The ticket's values by key (none for no ticket).
+platform::PlistDict ItemsOf(const platform::Ticket* printSettings) {
   platform::PlistDict items;
   if (printSettings != nullptr)
     for (const auto& [key, item] : printSettings->items()) items.emplace(key, item.value);
   return items;
+}
+
+// The current session's print settings, after the panels stored theirs; none after an "ERROR:"
+// line.
+std::optional<platform::PlistDict> SyncedPrintSettings(const std::string& what, platform::OSStatus* status) {
+  platform::Ticket* printSettings = nullptr;
+  if (!SyncPrintSettings(what, status, &printSettings)) return std::nullopt;
+  return ItemsOf(printSettings);
 }
 
 }  // namespace
@@ -78,5 +93,31 @@ platform::OSStatus KorvoIppPrintJob(const char* deviceURI, const char* documentP
   }
   for (const std::string& line : outcome.warnings) *warnings += line + "\n";
   *jobURI = outcome.jobURI;
+  return platform::noErr;
+}
+
+platform::OSStatus KorvoIppPrintJobToQueue(const char* queue, const char* documentPath, std::string* requestId,
+                                           std::string* warnings) {
+  if (queue == nullptr || documentPath == nullptr || requestId == nullptr || warnings == nullptr) {
+    LogIppError("cannot print", "no queue or document was given");
+    return platform::paramErr;
+  }
+  platform::OSStatus status = platform::noErr;
+  platform::Ticket* printSettings = nullptr;
+  if (!SyncPrintSettings(std::string("cannot print ") + documentPath, &status, &printSettings)) return status;
+  std::string jobTicket;
+  if (printSettings != nullptr) {
+    // "Send Job Ticket" is on unless the Advanced panel stored it off.
+    if (GetTicketInt32(*printSettings, kEmitJTKTKey).value_or(1) != 0)
+      jobTicket = JTKTWriteDocument(JTKTCopyKorvoItems(*printSettings), 0).value_or(std::string());
+  }
+  IppQueueOutcome outcome;
+  status = IppPrintToQueue(queue, ItemsOf(printSettings), jobTicket, documentPath, &outcome);
+  if (status != platform::noErr) {
+    std::fprintf(stderr, "ERROR: %s\n", outcome.error.c_str());
+    return status;
+  }
+  for (const std::string& line : outcome.warnings) *warnings += line + "\n";
+  *requestId = outcome.requestId;
   return platform::noErr;
 }

@@ -8,7 +8,10 @@
 // Names the host finds the entry points by.
 inline constexpr const char* kIppTestFileSymbol = "KorvoIppTestToFileAtPath";
 inline constexpr const char* kIppPrintJobSymbol = "KorvoIppPrintJob";
+inline constexpr const char* kIppQueueJobSymbol = "KorvoIppPrintJobToQueue";
 using IppPrintJobProc = platform::OSStatus (*)(const char* deviceURI, const char* documentPath, std::string* jobURI,
+                                               std::string* warnings);
+using IppQueueJobProc = platform::OSStatus (*)(const char* queue, const char* documentPath, std::string* requestId,
                                                std::string* warnings);
 
 // Writes the ipptool test file of the current session's print settings to path (as every -o
@@ -25,3 +28,14 @@ extern "C" __attribute__((visibility("default"))) platform::OSStatus KorvoIppPri
                                                                                      const char* documentPath,
                                                                                      std::string* jobURI,
                                                                                      std::string* warnings);
+
+// Prints the PDF document at documentPath through the CUPS queue named queue with the current
+// session's print settings as typed IPP attributes, leaving out what the printer behind the queue
+// does not support, and with the job ticket when "Send Job Ticket" is on: noErr with the request
+// id ("QUEUE-N") in *requestId and one "WARNING: ..." line in *warnings for each setting left
+// out; or a failure status after one "ERROR:" line on stderr naming the queue, the printer or
+// the document.
+extern "C" __attribute__((visibility("default"))) platform::OSStatus KorvoIppPrintJobToQueue(const char* queue,
+                                                                                            const char* documentPath,
+                                                                                            std::string* requestId,
+                                                                                            std::string* warnings);

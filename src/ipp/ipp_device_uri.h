@@ -1,0 +1,11 @@
+#pragma once
+// The printer behind a queue's device URI. A Korvo queue's is korvo://HOST[:PORT]/PATH, the IPP
+// printer at that address (korvos://... over TLS); a queue of CUPS' own ipp backend has the
+// printer's ipp:// or ipps:// URI itself. The port is IPP's own (631) when the URI names none.
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The printer's IPP URI (ipp://HOST:PORT/PATH, or ipps://), without the user information a
+// device URI may carry; none for a URI of another scheme or without a host.
+std::optional<std::string> IppPrinterURIForDevice(std::string_view deviceURI);

@@ -1,0 +1,143 @@
+// The queue's printer asked for its "-supported" attributes, then Print-Job to the queue.
+#include "ipp/ipp_queue_job.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#include "ipp/ipp_device_uri.h"
+#include "ipp/ipp_job_template.h"
+#include "ipp/ipp_job_ticket.h"
+#include "ipp/ipp_supported.h"
+#include "platform/cups_library.h"
+#include "platform/files/file_io.h"
+#include "platform/files/unique_fd.h"
+#include "platform/system/uri_text.h"
+#include "stocklibrary/printer_stock_request.h"
+
+namespace {
+
+constexpr std::size_t kChunkBytes = 64 * 1024;
+
+void AddOperationAttributes(ipp_t* request, const std::string& printerURI) {
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_CHARSET, "attributes-charset", nullptr, "utf-8");
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_LANGUAGE, "attributes-natural-language", nullptr, "en");
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, printerURI.c_str());
+  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+}
+
+// The printer behind the queue, or none with the reason.
+std::optional<std::string> QueuePrinterURI(const std::string& queue, std::string* error) {
+  const platform::CupsDestPtr dest(cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.c_str(), nullptr));
+  if (!dest) {
+    *error = "there is no queue " + queue + " on the CUPS server " + cupsServer() + " (" + cupsLastErrorString() + ")";
+    return std::nullopt;
+  }
+  const char* device = cupsGetOption("device-uri", dest->num_options, dest->options);
+  std::optional<std::string> printerURI = IppPrinterURIForDevice(device ? device : "");
+  if (!printerURI)
+    *error = "the queue " + queue + " sends its jobs to " + (device ? platform::URIForMessages(device) : "no device") +
+             ", which is no IPP printer";
+  return printerURI;
+}
+
+// The job's attributes the queue's printer supports, after one warning line for each left out.
+platform::OSStatus KeepSupported(const std::string& printerURI, ipp_t* job, platform::IppMessagePtr* kept,
+                                 IppQueueOutcome* outcome) {
+  IppPtr request(ippNew());
+  ippSetOperation(request.get(), IPP_OP_GET_PRINTER_ATTRIBUTES);
+  ippSetRequestId(request.get(), 1);
+  AddOperationAttributes(request.get(), printerURI);
+  std::vector<std::string> names = IppSupportedNamesFor(job);
+  std::vector<const char*> values;
+  for (const std::string& name : names) values.push_back(name.c_str());
+  if (!values.empty())
+    ippAddStrings(request.get(), IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                  static_cast<int>(values.size()), nullptr, values.data());
+  IppPtr printer;
+  if (platform::OSStatus status = ExchangeWithPrinter(printerURI, request, {}, printer, outcome->error);
+      status != platform::noErr)
+    return status;
+  *kept = IppKeepSupported(job, printer.get(), &outcome->warnings);
+  return platform::noErr;
+}
+
+// Sends the request and then the document's bytes, chunk by chunk, to the scheduler: its reply,
+// or null with the reason. A document that cannot be read to its end is never sent as if it were
+// whole: the connection is closed before the request ends, and cupsd drops what it had.
+IppPtr SendStreamed(const IppPtr& request, const std::string& resource, int document, std::string* error) {
+  const std::string server = cupsServer();
+  const platform::HttpConnectionPtr http(
+      httpConnect2(server.c_str(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, kPrinterConnectTimeoutMs, nullptr));
+  if (!http) {
+    *error = "cannot connect to the CUPS server " + server;
+    return nullptr;
+  }
+  const http_status_t sent = cupsSendRequest(http.get(), request.get(), resource.c_str(), CUPS_LENGTH_VARIABLE);
+  if (sent != HTTP_STATUS_CONTINUE && sent != HTTP_STATUS_OK) {
+    *error = "the CUPS server " + server + " did not take the job (" + cupsLastErrorString() + ")";
+    return nullptr;
+  }
+  char chunk[kChunkBytes];
+  ssize_t n = 0;
+  while ((n = ::read(document, chunk, sizeof chunk)) > 0)
+    if (cupsWriteRequestData(http.get(), chunk, static_cast<std::size_t>(n)) != HTTP_STATUS_CONTINUE) break;
+  if (n < 0) {
+    *error = std::string("the document could not be read to its end (") + std::strerror(errno) + "); nothing was printed";
+    return nullptr;
+  }
+  IppPtr reply(cupsGetResponse(http.get(), resource.c_str()));
+  if (!reply) *error = "the CUPS server " + server + " gave no reply (" + cupsLastErrorString() + ")";
+  return reply;
+}
+
+}  // namespace
+
+platform::OSStatus IppPrintToQueue(const std::string& queue, const platform::PlistDict& settings,
+                                   const std::string& jobTicket, const std::string& documentPath,
+                                   IppQueueOutcome* outcome) {
+  if (outcome == nullptr) return platform::paramErr;
+  if (std::optional<std::string> bad = platform::CheckInputFile(documentPath)) {
+    outcome->error = *bad;
+    return platform::fnfErr;
+  }
+  const platform::UniqueFd document(::open(documentPath.c_str(), O_RDONLY | O_CLOEXEC));
+  if (!document) {
+    outcome->error = documentPath + ": " + std::strerror(errno);
+    return platform::fnfErr;
+  }
+  const std::optional<std::string> printerURI = QueuePrinterURI(queue, &outcome->error);
+  if (!printerURI) return kPrinterStockUnreachable;
+  const platform::IppMessagePtr job(ippNew());
+  AddIppJobTemplate(job.get(), &settings);
+  platform::IppMessagePtr kept;
+  if (platform::OSStatus status = KeepSupported(*printerURI, job.get(), &kept, outcome); status != platform::noErr)
+    return status;
+
+  IppPtr request(ippNew());
+  ippSetOperation(request.get(), IPP_OP_PRINT_JOB);
+  ippSetRequestId(request.get(), 2);
+  AddOperationAttributes(request.get(), "ipp://localhost/printers/" + queue);
+  const std::string jobName = std::filesystem::path(documentPath).filename().string();
+  ippAddString(request.get(), IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr, IppName(jobName).c_str());
+  ippAddString(request.get(), IPP_TAG_OPERATION, IPP_TAG_MIMETYPE, "document-format", nullptr, "application/pdf");
+  ippCopyAttributes(request.get(), kept.get(), 0, nullptr, nullptr);
+  AddIppJobTicket(request.get(), jobTicket);
+  IppPtr reply = SendStreamed(request, "/printers/" + queue, document.get(), &outcome->error);
+  if (!reply) return kPrinterStockNoAnswer;
+  if (const ipp_status_t status = ippGetStatusCode(reply.get()); status >= IPP_STATUS_ERROR_BAD_REQUEST) {
+    outcome->error = "the queue " + queue + " refused the job (" + ippErrorString(status) + ": " +
+                     cupsLastErrorString() + ")";
+    return kPrinterStockRefused;
+  }
+  ipp_attribute_t* id = ippFindAttribute(reply.get(), "job-id", IPP_TAG_INTEGER);
+  if (id == nullptr) {
+    outcome->error = "the queue " + queue + " named no job id in its reply";
+    return kPrinterStockRefused;
+  }
+  outcome->requestId = queue + "-" + std::to_string(ippGetInteger(id, 0));
+  return platform::noErr;
+}

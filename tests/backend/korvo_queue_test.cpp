@@ -1,0 +1,109 @@
+// A Korvo queue on a private cupsd (tests/support/private_cups.sh) in front of a production
+// printer that takes job tickets: what a job given to the queue -- by lp with the printer's
+// options, or by korvo-pde with a session's settings -- is when it reaches the printer.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "host/korvo_pde_runner.h"
+#include "support/private_cups.h"
+#include "support/test_support.h"
+
+namespace {
+
+using host_test::ExpectHas;
+
+class KorvoQueue : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    std::string conf = korvo_test::ReadFile(korvo_test::DataPath("host/ipp_production_printer.conf"));
+    conf.replace(0, conf.find('\n'),
+                 "ATTR mimeMediaType document-format-supported application/pdf,application/vnd.korvo-jtkt+xml");
+    std::string error;
+    cups_ = korvo_test::PrivateCups::start(conf, "application/pdf", &error).release();
+    ASSERT_NE(cups_, nullptr) << error;
+  }
+  static void TearDownTestSuite() {
+    delete cups_;
+    cups_ = nullptr;
+  }
+  void SetUp() override { ASSERT_NE(cups_, nullptr); }
+
+  // A copy of the one-page test document named name, so that the printer's job is known by it.
+  std::string Document(const std::string& name) {
+    const std::string path = dir_.file(name);
+    std::filesystem::copy_file(korvo_test::DataPath("host/one_page.pdf"), path);
+    return path;
+  }
+
+  // korvo-pde with the user's folders of this test, in the print system's namespace.
+  int Pde(const std::string& arguments, std::string* out) {
+    return cups_->run("XDG_CONFIG_HOME=" + dir_.file("config") + " XDG_DATA_HOME=" + dir_.file("data") + " " +
+                          KORVO_BIN_DIR + "/korvo-pde " + arguments,
+                      out);
+  }
+
+  // The session of every setting korvo-pde sends, its finishing a template the printer has.
+  std::string FullSession() {
+    const std::string session = dir_.file("full.plist");
+    std::string out;
+    EXPECT_EQ(Pde("show --session " + session, &out), 0) << out;
+    EXPECT_EQ(korvo_test::RunCommand("python3 " + korvo_test::DataPath("host/ipp_full_session.py") + " " + session +
+                                         " && python3 " + korvo_test::DataPath("backend/template_finishing.py") + " " +
+                                         session,
+                                     &out, true),
+              0)
+        << out;
+    return session;
+  }
+
+  static korvo_test::PrivateCups* cups_;
+  korvo_test::TempDir dir_;
+};
+
+korvo_test::PrivateCups* KorvoQueue::cups_ = nullptr;
+
+TEST_F(KorvoQueue, WithoutArgumentsTheBackendPrintsItsDiscoveryLine) {
+  std::string out;
+  ASSERT_EQ(korvo_test::RunCommand(std::string(KORVO_BIN_DIR) + "/korvo", &out), 0);
+  // What cups-deviced reads of each backend for lpinfo -v: class, scheme, make and model, info.
+  EXPECT_EQ(out, "network korvo \"Unknown\" \"Korvo production printer (IPP)\"\n");
+}
+
+TEST_F(KorvoQueue, AStapleOptionOfLpReachesThePrinterAsAStapleFinishing) {
+  std::string out;
+  ASSERT_EQ(cups_->run("lp -d Korvo -o StapleLocation=SinglePortrait " + Document("stapled.pdf"), &out), 0) << out;
+  const std::string job = cups_->printerJob("stapled.pdf");
+  ExpectHas(job, {"finishings (enum) = staple-top-left"});
+}
+
+TEST_F(KorvoQueue, KorvoPdeSendsEverySettingTheDocumentAndTheTicket) {
+  const std::string session = FullSession();
+  const std::string document = Document("full.pdf");
+  std::string out;
+  ASSERT_EQ(Pde("print --session " + session + " --queue Korvo " + document, &out), 0) << out;
+  EXPECT_TRUE(out.starts_with("request id is Korvo-")) << out;
+  const std::string job = cups_->printerJob("full.pdf");
+  ExpectHas(job, {"media-col (collection) = {media-size={x-dimension=21000 y-dimension=29700} media-type=stationery",
+                  "cover-front (collection) = {cover-type=print-front",
+                  "insert-sheet (collection) = {insert-after-page-number=2 insert-count=1",
+                  "overrides (collection) = {pages=2-3 sides=one-sided",
+                  "finishings-col (collection) = {finishing-template=Ring & Wire}",
+                  "job-account-id (nameWithoutLanguage) = acct-9",
+                  "job-message-to-operator (textWithoutLanguage) = Say \\\"hi\\\", {now}"});
+  // The document as it was, byte for byte, and the ticket as the module exports it.
+  EXPECT_EQ(cups_->spoolFile("full.pdf"), korvo_test::ReadFile(document));
+  ASSERT_EQ(Pde("export --session " + session + " -o " + dir_.file("ticket.xml"), &out), 0) << out;
+  EXPECT_EQ(cups_->spoolFile("full.pdf (job ticket)"), korvo_test::ReadFile(dir_.file("ticket.xml")));
+}
+
+TEST_F(KorvoQueue, AnAttributeThePrinterLacksIsAWarningInTheLogAndTheJobPrints) {
+  std::string out;
+  // The production printer has no output bins.
+  ASSERT_EQ(cups_->run("lp -d Korvo -o OutputBin=Stacker " + Document("binned.pdf"), &out), 0) << out;
+  EXPECT_NE(cups_->printerJob("binned.pdf"), "");
+  EXPECT_NE(cups_->errorLog().find("] output-bin: the printer does not support output-bin; it is not sent\n"),
+            std::string::npos);
+}
+
+}  // namespace
