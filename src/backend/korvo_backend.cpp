@@ -12,11 +12,11 @@
 #include <string_view>
 #include <vector>
 
-#include "ipp/ipp_device_uri.h"
+#include "backend/pending_send.h"
 #include "backend/scheduler_job.h"
+#include "ipp/ipp_device_uri.h"
 #include "ipp/ipp_job_ticket.h"
 #include "ipp/ipp_ppd_options.h"
-#include "backend/pending_send.h"
 #include "platform/files/unique_fd.h"
 #include "platform/system/uri_text.h"
 #include "stocklibrary/printer_stock_request.h"
@@ -75,7 +75,8 @@ std::optional<bool> PrinterTakesTickets(const std::string& printerURI, std::stri
   if (ExchangeWithPrinter(printerURI, request, {}, reply, *error) != platform::noErr) return std::nullopt;
   ipp_attribute_t* formats = ippFindAttribute(reply.get(), "document-format-supported", IPP_TAG_MIMETYPE);
   for (int i = 0; formats != nullptr && i < ippGetCount(formats); ++i)
-    if (const char* format = ippGetString(formats, i, nullptr); format && std::strcmp(format, kJobTicketDocumentFormat) == 0)
+    if (const char* format = ippGetString(formats, i, nullptr);
+        format && std::strcmp(format, kJobTicketDocumentFormat) == 0)
       return true;
   return false;
 }
@@ -86,16 +87,17 @@ void SendTicket(const std::string& printerURI, const std::string& ticket, const 
   std::string error;
   const std::optional<bool> takes = PrinterTakesTickets(printerURI, &error);
   if (!takes || !*takes) {
-    std::fprintf(err, "WARNING: %s takes no job ticket (%s is not among its document formats%s); the job printed "
-                      "with its attributes only\n",
+    std::fprintf(err,
+                 "WARNING: %s takes no job ticket (%s is not among its document formats%s); the job printed "
+                 "with its attributes only\n",
                  printerURI.c_str(), kJobTicketDocumentFormat, takes ? "" : (", " + error).c_str());
     return;
   }
   const platform::UniqueFd document = TicketDocument(ticket);
   const platform::IppMessagePtr none(ippNew());
   IppPrintOutcome outcome;
-  if (!document || IppSendJob(printerURI, none.get(), document.get(), kJobTicketDocumentFormat, job.title + " (job ticket)",
-                              &outcome) != platform::noErr) {
+  if (!document || IppSendJob(printerURI, none.get(), document.get(), kJobTicketDocumentFormat,
+                              job.title + " (job ticket)", &outcome) != platform::noErr) {
     std::fprintf(err, "WARNING: the job ticket did not reach the printer: %s\n",
                  document ? outcome.error.c_str() : std::strerror(errno));
     return;
@@ -130,8 +132,9 @@ int PrintJob(const std::string& printerURI, const BackendJob& job, std::FILE* er
   const char* format = std::getenv("CONTENT_TYPE");
   std::fputs("STATE: +connecting-to-device\n", err);
   IppPrintOutcome outcome;
-  const platform::OSStatus status = IppSendJob(printerURI, attributes.get(), document.get(),
-                                               format && *format ? format : kDefaultDocumentFormat, job.title, &outcome);
+  const platform::OSStatus status =
+      IppSendJob(printerURI, attributes.get(), document.get(), format && *format ? format : kDefaultDocumentFormat,
+                 job.title, &outcome);
   std::fputs("STATE: -connecting-to-device\n", err);
   for (const std::string& line : outcome.warnings) std::fprintf(err, "%s\n", line.c_str());
   if (status != platform::noErr) {
@@ -141,7 +144,8 @@ int PrintJob(const std::string& printerURI, const BackendJob& job, std::FILE* er
                                                                                  : CUPS_BACKEND_FAILED;
   }
   std::fprintf(err, "INFO: the printer took the job as %s\n", outcome.jobURI.c_str());
-  if (const std::string ticket = IppJobTicket(schedulerJob.get()); !ticket.empty()) SendTicket(printerURI, ticket, job, err);
+  if (const std::string ticket = IppJobTicket(schedulerJob.get()); !ticket.empty())
+    SendTicket(printerURI, ticket, job, err);
   return CUPS_BACKEND_OK;
 }
 

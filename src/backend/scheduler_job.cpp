@@ -13,14 +13,38 @@ namespace {
 
 // What goes on to the printer, sorted: the registered Job Template and production attributes
 // the Korvo settings make. (The job ticket's pieces travel on in a document of their own.)
-constexpr std::string_view kForwarded[] = {
-    "cover-back", "cover-front", "feed-orientation", "finishings", "finishings-col", "insert-sheet",
-    "job-account-id", "job-accounting-user-id", "job-error-sheet", "job-message-to-operator",
-    "job-recipient-name", "job-save-disposition", "job-sheet-message", "media-col",
-    "multiple-document-handling", "orientation-requested", "output-bin", "overrides", "page-delivery",
-    "page-ranges", "pages-per-subset", "presentation-direction-number-up", "print-color-mode", "print-quality",
-    "print-scaling", "printer-resolution", "separator-sheets", "sides", "x-side1-image-shift",
-    "x-side2-image-shift", "y-side1-image-shift", "y-side2-image-shift"};
+constexpr std::string_view kForwarded[] = {"cover-back",
+                                           "cover-front",
+                                           "feed-orientation",
+                                           "finishings",
+                                           "finishings-col",
+                                           "insert-sheet",
+                                           "job-account-id",
+                                           "job-accounting-user-id",
+                                           "job-error-sheet",
+                                           "job-message-to-operator",
+                                           "job-recipient-name",
+                                           "job-save-disposition",
+                                           "job-sheet-message",
+                                           "media-col",
+                                           "multiple-document-handling",
+                                           "orientation-requested",
+                                           "output-bin",
+                                           "overrides",
+                                           "page-delivery",
+                                           "page-ranges",
+                                           "pages-per-subset",
+                                           "presentation-direction-number-up",
+                                           "print-color-mode",
+                                           "print-quality",
+                                           "print-scaling",
+                                           "printer-resolution",
+                                           "separator-sheets",
+                                           "sides",
+                                           "x-side1-image-shift",
+                                           "x-side2-image-shift",
+                                           "y-side1-image-shift",
+                                           "y-side2-image-shift"};
 static_assert(std::is_sorted(std::begin(kForwarded), std::end(kForwarded)));
 
 // A request to the scheduler about the object at uri (a job-uri or a printer-uri).
@@ -78,13 +102,15 @@ platform::OSStatus ReadSchedulerJob(int jobId, platform::IppMessagePtr* job, std
 
 platform::IppMessagePtr IppJobTemplateOfSchedulerJob(ipp_t* job, ipp_t* queueDefaults) {
   platform::IppMessagePtr forwarded(ippNew());
-  for (ipp_attribute_t* a = job == nullptr ? nullptr : ippFirstAttribute(job); a != nullptr; a = ippNextAttribute(job)) {
+  for (ipp_attribute_t* a = job == nullptr ? nullptr : ippFirstAttribute(job); a != nullptr;
+       a = ippNextAttribute(job)) {
     const char* name = ippGetName(a);
     if (name == nullptr || ippGetGroupTag(a) != IPP_TAG_JOB ||
         !std::binary_search(std::begin(kForwarded), std::end(kForwarded), std::string_view(name)))
       continue;
     ipp_attribute_t* fallback =
-        queueDefaults ? ippFindAttribute(queueDefaults, (std::string(name) + "-default").c_str(), IPP_TAG_ZERO) : nullptr;
+        queueDefaults ? ippFindAttribute(queueDefaults, (std::string(name) + "-default").c_str(), IPP_TAG_ZERO)
+                      : nullptr;
     if (fallback == nullptr || !SameValues(a, fallback)) ippCopyAttribute(forwarded.get(), a, 0);
   }
   return forwarded;

@@ -28,8 +28,8 @@ constexpr std::int32_t kPunchAnyHoles = 2;
 
 // Output bins of OutputBinMap's values that IPP has a keyword for.
 constexpr std::pair<std::int32_t, const char*> kOutputBins[] = {
-    {2, "top"}, {3, "side"}, {4, "stacker"}, {5, "top"}, {6, "bottom"}, {11, "middle"}, {16, "stacker-1"},
-    {17, "stacker-2"}, {18, "top"}, {28, "center"}, {29, "bottom"}};
+    {2, "top"},        {3, "side"},       {4, "stacker"}, {5, "top"},     {6, "bottom"}, {11, "middle"},
+    {16, "stacker-1"}, {17, "stacker-2"}, {18, "top"},    {28, "center"}, {29, "bottom"}};
 constexpr const char* kSides[] = {"one-sided", "two-sided-long-edge", "two-sided-short-edge"};  // PPDDuplexMap 1 to 3
 
 // What the options say, as the ticket values the panels keep.
@@ -80,9 +80,10 @@ Chosen Read(const std::vector<PPDOption>& options, std::vector<std::string>* war
 // paper size or type IPP has no word for) is named in a warning.
 void PutStock(const Chosen& c, const std::vector<PPDOption>& options, platform::PlistDict& ticket,
               std::vector<std::string>* warnings) {
-  const std::pair<const char*, std::optional<std::int32_t> Chosen::*> fields[] = {
-      {"PageSize", &Chosen::size}, {"MediaType", &Chosen::type}, {"MediaColor", &Chosen::color},
-      {"MediaWeight", &Chosen::weight}};
+  const std::pair<const char*, std::optional<std::int32_t> Chosen::*> fields[] = {{"PageSize", &Chosen::size},
+                                                                                  {"MediaType", &Chosen::type},
+                                                                                  {"MediaColor", &Chosen::color},
+                                                                                  {"MediaWeight", &Chosen::weight}};
   const auto stockOf = [](const Chosen& chosen) {
     Stock stock;
     if (chosen.size) stock.setSize(*chosen.size);
@@ -129,8 +130,10 @@ void PutFinishing(const Chosen& c, const std::vector<PPDOption>& options, platfo
     put(kFinishingHolePunchValueKey, kHolePunchFirst);
     if (punch != kPunchAnyHoles) put(kFinishingHolePunchOptionsKey, punch);
   }
-  if (fold == kFoldZHalfSheet) put(kFinishingZFoldValueKey, kZFoldLeftBind);
-  else if (fold != kChoiceNone) put(kFinishingFoldValueKey, fold);
+  if (fold == kFoldZHalfSheet)
+    put(kFinishingZFoldValueKey, kZFoldLeftBind);
+  else if (fold != kChoiceNone)
+    put(kFinishingFoldValueKey, fold);
   const bool booklet = fold == kFoldBiFoldMultipleInside || fold == kFoldBookletFoldStaple;
   std::int32_t code = kFinishingPrinterDefault;
   if (fold == kFoldZHalfSheet)
@@ -169,7 +172,8 @@ void AddMediaSource(ipp_t* job, std::int32_t slot) {
 
 }  // namespace
 
-platform::IppMessagePtr NewIppFromPPDOptions(const std::vector<PPDOption>& options, std::vector<std::string>* warnings) {
+platform::IppMessagePtr NewIppFromPPDOptions(const std::vector<PPDOption>& options,
+                                             std::vector<std::string>* warnings) {
   const Chosen c = Read(options, warnings);
   platform::PlistDict ticket;
   PutStock(c, options, ticket, warnings);
@@ -183,7 +187,8 @@ platform::IppMessagePtr NewIppFromPPDOptions(const std::vector<PPDOption>& optio
     const char* keyword = nullptr;
     for (const auto& [value, word] : kOutputBins)
       if (value == *c.bin) keyword = word;
-    if (keyword != nullptr) AddKeyword(job.get(), "output-bin", keyword);
+    if (keyword != nullptr)
+      AddKeyword(job.get(), "output-bin", keyword);
     else
       for (const PPDOption& option : options)
         if (option.first == "OutputBin") Warn(warnings, option, "is no output bin IPP names");

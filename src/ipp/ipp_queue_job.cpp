@@ -70,8 +70,8 @@ platform::OSStatus KeepSupported(const std::string& printerURI, ipp_t* job, plat
 // whole: the connection is closed before the request ends, and cupsd drops what it had.
 IppPtr SendStreamed(const IppPtr& request, const std::string& resource, int document, std::string* error) {
   const std::string server = cupsServer();
-  const platform::HttpConnectionPtr http(
-      httpConnect2(server.c_str(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, kPrinterConnectTimeoutMs, nullptr));
+  const platform::HttpConnectionPtr http(httpConnect2(server.c_str(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(),
+                                                      1, kPrinterConnectTimeoutMs, nullptr));
   if (!http) {
     *error = "cannot connect to the CUPS server " + server;
     return nullptr;
@@ -86,7 +86,8 @@ IppPtr SendStreamed(const IppPtr& request, const std::string& resource, int docu
   while ((n = ::read(document, chunk, sizeof chunk)) > 0)
     if (cupsWriteRequestData(http.get(), chunk, static_cast<std::size_t>(n)) != HTTP_STATUS_CONTINUE) break;
   if (n < 0) {
-    *error = std::string("the document could not be read to its end (") + std::strerror(errno) + "); nothing was printed";
+    *error =
+        std::string("the document could not be read to its end (") + std::strerror(errno) + "); nothing was printed";
     return nullptr;
   }
   IppPtr reply(cupsGetResponse(http.get(), resource.c_str()));
@@ -129,8 +130,8 @@ platform::OSStatus IppPrintToQueue(const std::string& queue, const platform::Pli
   IppPtr reply = SendStreamed(request, "/printers/" + queue, document.get(), &outcome->error);
   if (!reply) return kPrinterStockNoAnswer;
   if (const ipp_status_t status = ippGetStatusCode(reply.get()); status >= IPP_STATUS_ERROR_BAD_REQUEST) {
-    outcome->error = "the queue " + queue + " refused the job (" + ippErrorString(status) + ": " +
-                     cupsLastErrorString() + ")";
+    outcome->error =
+        "the queue " + queue + " refused the job (" + ippErrorString(status) + ": " + cupsLastErrorString() + ")";
     return kPrinterStockRefused;
   }
   ipp_attribute_t* id = ippFindAttribute(reply.get(), "job-id", IPP_TAG_INTEGER);

@@ -50,8 +50,9 @@ TEST_F(KorvoQueueOnAPlainPrinter, TheJobPrintsWithItsAttributesAndOneWarningForT
   EXPECT_EQ(cups_->spoolFile("plain.pdf"), korvo_test::ReadFile(korvo_test::DataPath("host/one_page.pdf")));
   const std::string log = cups_->errorLog();
   // One warning line of the job in the log.
-  const std::string warning = "] ipp://127.0.0.1:8631/ipp/print takes no job ticket "
-                              "(application/vnd.korvo-jtkt+xml is not among its document formats)";
+  const std::string warning =
+      "] ipp://127.0.0.1:8631/ipp/print takes no job ticket "
+      "(application/vnd.korvo-jtkt+xml is not among its document formats)";
   ASSERT_NE(log.find(warning), std::string::npos) << log;
   EXPECT_EQ(log.find(warning), log.rfind(warning));
 }

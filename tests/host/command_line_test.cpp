@@ -47,7 +47,8 @@ TEST(CommandLine, VersionIsTheBundlesShortVersionString) {
 }
 
 TEST(CommandLine, UnknownOptionOrCommandExitsTwoWithTheUsageOnStderr) {
-  for (const char* line : {"--frobnicate", "show --frobnicate", "show --ppd", "help nosuch", "nosuch", ""}) {
+  for (const char* line : {"--frobnicate", "show --frobnicate", "show --ppd", "help nosuch", "nosuch", "",
+                           "show --queue Korvo", "print --session s.plist --uri ipp://h/ --queue Korvo d.pdf"}) {
     std::string out, err;
     EXPECT_EQ(RunPde(std::string(line) + " 2>/dev/null", &out), 2) << line;
     EXPECT_EQ(out, "") << line;

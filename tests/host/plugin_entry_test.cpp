@@ -70,7 +70,7 @@ TEST(PluginEntry, ModuleExportsTheFactoryTheJobTicketWriterAndReaderTheMapsAndNo
   const std::set<std::string> named = {"KorvoPDEPluginFactory",  "JTKTExportToFileAtPath",
                                        "JTKTImportFilesAtPaths", "KorvoPrinterStockReport",
                                        "KorvoType42FromFontFile", "KorvoWatermarkToFileAtPath",
-                                       "KorvoIppTestToFileAtPath", "KorvoIppPrintJob",
+                                       "KorvoIppTestToFileAtPath", "KorvoIppPrintJob", "KorvoIppPrintJobToQueue",
                                        "FinishMap1",             "JobFormatMap2",
                                        "DisplayJTKTImportExportSummary"};
   for (const std::string& required : named) EXPECT_TRUE(ours.count(required)) << required;

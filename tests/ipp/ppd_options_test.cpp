@@ -26,7 +26,8 @@ TEST(IppPPDOptions, EachOptionBecomesItsAttribute) {
       {{{"StapleLocation", "SinglePortrait"}}, "finishings=staple-top-left\n"},
       {{{"StapleLocation", "DualLandscape"}}, "finishings=staple-dual-left\n"},
       {{{"KVPunch", "3HolePunch"}}, "finishings=punch-triple-left\n"},
-      {{{"KVPunch", "2HolePunch"}, {"StapleLocation", "SinglePortrait"}}, "finishings=staple-top-left,punch-dual-left\n"},
+      {{{"KVPunch", "2HolePunch"}, {"StapleLocation", "SinglePortrait"}},
+       "finishings=staple-top-left,punch-dual-left\n"},
       {{{"KVFold", "C"}}, "finishings=fold-letter\n"},
       {{{"KVFold", "Z"}}, "finishings=fold-z\n"},
       {{{"KVFold", "BiFold"}}, "finishings=fold-half\n"},
@@ -43,8 +44,12 @@ TEST(IppPPDOptions, EachOptionBecomesItsAttribute) {
       {{{"OutputBin", "Stacker"}}, "output-bin=stacker\n"},
       {{{"KVColorMode", "Grayscale"}}, "print-color-mode=monochrome\n"},
       // What leaves the setting to the printer, and what is not a Korvo option, send nothing.
-      {{{"StapleLocation", "None"}, {"KVPunch", "None"}, {"InputSlot", "Auto"}, {"OutputBin", "Auto"},
-        {"job-sheets", "none"}, {"Resolution", "600x600dpi"}},
+      {{{"StapleLocation", "None"},
+        {"KVPunch", "None"},
+        {"InputSlot", "Auto"},
+        {"OutputBin", "Auto"},
+        {"job-sheets", "none"},
+        {"Resolution", "600x600dpi"}},
        ""},
   };
   for (const Case& c : cases) {
@@ -56,13 +61,18 @@ TEST(IppPPDOptions, EachOptionBecomesItsAttribute) {
 
 TEST(IppPPDOptions, WhatIppCannotSayIsNamedInAWarning) {
   std::vector<std::string> warnings;
-  EXPECT_EQ(Sent({{"StapleLocation", "MultipleStaples"}, {"KVFold", "C"}, {"OutputBin", "Booklet"},
-                  {"MediaColor", "Mauve"}, {"KVPunch", "2HolePunch"}},
+  EXPECT_EQ(Sent({{"StapleLocation", "MultipleStaples"},
+                  {"KVFold", "C"},
+                  {"OutputBin", "Booklet"},
+                  {"MediaColor", "Mauve"},
+                  {"KVPunch", "2HolePunch"}},
                  &warnings),
             "finishings=punch-dual-left\n");
   ASSERT_EQ(warnings.size(), 4u);
-  EXPECT_EQ(warnings[0], "WARNING: the printer option MediaColor=Mauve is no choice of the printer description; it is not sent");
-  EXPECT_EQ(warnings[1], "WARNING: the printer option StapleLocation=MultipleStaples has no IPP finishing; it is not sent");
+  EXPECT_EQ(warnings[0],
+            "WARNING: the printer option MediaColor=Mauve is no choice of the printer description; it is not sent");
+  EXPECT_EQ(warnings[1],
+            "WARNING: the printer option StapleLocation=MultipleStaples has no IPP finishing; it is not sent");
   EXPECT_EQ(warnings[2], "WARNING: the printer option KVFold=C cannot go with a staple or a punch; it is not sent");
   EXPECT_EQ(warnings[3], "WARNING: the printer option OutputBin=Booklet is no output bin IPP names; it is not sent");
 }

@@ -19,9 +19,9 @@ namespace {
 
 // The programs the print system needs, with the Debian package of each.
 constexpr std::pair<const char*, const char*> kPrograms[] = {
-    {"cupsd", "cups-daemon"},         {"lpadmin", "cups-client"}, {"ippeveprinter", "cups-ipp-utils"},
-    {"ipptool", "cups-ipp-utils"},    {"dbus-daemon", "dbus-daemon"}, {"unshare", "util-linux"},
-    {"setpriv", "util-linux"},        {"nsenter", "util-linux"},  {"ip", "iproute2"}};
+    {"cupsd", "cups-daemon"},      {"lpadmin", "cups-client"},     {"ippeveprinter", "cups-ipp-utils"},
+    {"ipptool", "cups-ipp-utils"}, {"dbus-daemon", "dbus-daemon"}, {"unshare", "util-linux"},
+    {"setpriv", "util-linux"},     {"nsenter", "util-linux"},      {"ip", "iproute2"}};
 
 std::string Quoted(const std::string& text) {
   std::string quoted = "'";
@@ -68,8 +68,8 @@ std::unique_ptr<PrivateCups> PrivateCups::start(const std::string& attributes, c
   if (cups->pid_ == 0) {
     ::prctl(PR_SET_PDEATHSIG, SIGKILL);
     if (FILE* out = std::freopen(log.c_str(), "w", stdout)) ::dup2(::fileno(out), 2);
-    ::execl(script.c_str(), script.c_str(), cups->base_.c_str(), backend.c_str(), ppd.c_str(), conf.c_str(), formats.c_str(),
-            static_cast<char*>(nullptr));
+    ::execl(script.c_str(), script.c_str(), cups->base_.c_str(), backend.c_str(), ppd.c_str(), conf.c_str(),
+            formats.c_str(), static_cast<char*>(nullptr));
     ::_exit(127);
   }
   for (int i = 0; i < 500 && !std::filesystem::exists(cups->base_ + "/ready"); ++i) {
@@ -138,8 +138,7 @@ std::string PrivateCups::spoolFile(const std::string& name) const {
   if (at == std::string::npos) return {};
   const std::string prefix = job.substr(at + key.size(), job.find('\n', at) - at - key.size()) + "-";
   for (const auto& entry : std::filesystem::directory_iterator(spool()))
-    if (const std::string file = entry.path().filename().string();
-        file.starts_with(prefix) && !file.ends_with(".prn"))
+    if (const std::string file = entry.path().filename().string(); file.starts_with(prefix) && !file.ends_with(".prn"))
       return ReadFile(entry.path().string());
   return {};
 }

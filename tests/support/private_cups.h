@@ -4,10 +4,10 @@
 // backend, the sample printer description) and "Raw" (the stock ipp backend) in front of
 // ippeveprinter. Commands run in its network namespace with CUPS_SERVER pointing at it. Started
 // by the test, stopped by process id when the object goes, and with the test process if it dies.
+#include <sys/types.h>
+
 #include <memory>
 #include <string>
-
-#include <sys/types.h>
 
 namespace korvo_test {
 
