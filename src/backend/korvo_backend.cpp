@@ -122,6 +122,8 @@ int PrintJob(const std::string& printerURI, const BackendJob& job, std::FILE* er
   if (job.copies > 1 && ippFindAttribute(attributes.get(), "copies", IPP_TAG_ZERO) == nullptr)
     ippAddInteger(attributes.get(), IPP_TAG_JOB, IPP_TAG_INTEGER, "copies", job.copies);
   for (const std::string& line : warnings) std::fprintf(err, "%s\n", line.c_str());
+  for (ipp_attribute_t* a = ippFirstAttribute(attributes.get()); a != nullptr; a = ippNextAttribute(attributes.get()))
+    std::fprintf(err, "DEBUG: the job's %s goes to the printer\n", ippGetName(a));
 
   const platform::UniqueFd document = OpenDocument(job);
   if (!document) {

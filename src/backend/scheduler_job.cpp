@@ -87,9 +87,12 @@ platform::OSStatus ReadSchedulerJob(int jobId, platform::IppMessagePtr* job, std
   platform::IppMessagePtr request =
       NewSchedulerRequest(IPP_OP_GET_JOB_ATTRIBUTES, "job-uri", "ipp://localhost/jobs/" + std::to_string(jobId));
   ipp_t* r = request.get();
-  // cupsd's "all" leaves out the attributes it does not know, such as the job ticket's.
-  const char* requested[] = {"all", kIppJobTicketAttribute};
-  ippAddStrings(r, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr, requested);
+  // cupsd's "all" leaves out the attributes it does not count as the job's own (the job ticket's,
+  // job-accounting-user-id, job-sheet-message), so each is asked for by name as well.
+  std::vector<const char*> requested = {"all", kIppJobTicketAttribute};
+  for (std::string_view name : kForwarded) requested.push_back(name.data());
+  ippAddStrings(r, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", static_cast<int>(requested.size()),
+                nullptr, requested.data());
   // cupsDoRequest takes the request and releases it.
   platform::IppMessagePtr reply(cupsDoRequest(CUPS_HTTP_DEFAULT, request.release(), "/jobs/"));
   if (!reply || ippGetStatusCode(reply.get()) >= IPP_STATUS_ERROR_BAD_REQUEST) {

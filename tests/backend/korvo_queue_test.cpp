@@ -77,6 +77,20 @@ TEST_F(KorvoQueue, AStapleOptionOfLpReachesThePrinterAsAStapleFinishing) {
   ExpectHas(job, {"finishings (enum) = staple-top-left"});
 }
 
+TEST_F(KorvoQueue, PaperTrayAndSidesOptionsOfLpReachThePrinterAsTheirAttributes) {
+  std::string out;
+  ASSERT_EQ(cups_->run("lp -d Korvo -o PageSize=A4 -o MediaColor=Blue -o InputSlot=Tray2 -o Duplex=DuplexNoTumble "
+                       "-o KVPunch=2HolePunch " +
+                           Document("paper.pdf"),
+                       &out),
+            0)
+      << out;
+  ExpectHas(cups_->printerJob("paper.pdf"),
+            {"media-col (collection) = {media-size={x-dimension=21000 y-dimension=29700} media-color=blue "
+             "media-source=tray-2}",
+             "sides (keyword) = two-sided-long-edge", "finishings (enum) = punch-dual-left"});
+}
+
 TEST_F(KorvoQueue, KorvoPdeSendsEverySettingTheDocumentAndTheTicket) {
   const std::string session = FullSession();
   const std::string document = Document("full.pdf");
@@ -84,13 +98,23 @@ TEST_F(KorvoQueue, KorvoPdeSendsEverySettingTheDocumentAndTheTicket) {
   ASSERT_EQ(Pde("print --session " + session + " --queue Korvo " + document, &out), 0) << out;
   EXPECT_TRUE(out.starts_with("request id is Korvo-")) << out;
   const std::string job = cups_->printerJob("full.pdf");
-  ExpectHas(job, {"media-col (collection) = {media-size={x-dimension=21000 y-dimension=29700} media-type=stationery",
-                  "cover-front (collection) = {cover-type=print-front",
-                  "insert-sheet (collection) = {insert-after-page-number=2 insert-count=1",
-                  "overrides (collection) = {pages=2-3 sides=one-sided",
+  ExpectHas(job, {"media-col (collection) = {media-size={x-dimension=21000 y-dimension=29700} media-type=stationery "
+                  "media-color=green media-weight-metric=90 media-front-coating=glossy media-back-coating=glossy "
+                  "media-tooth=fine media-grain=y-direction media-info=Bright \\\"white\\\" {FSC}\nline two}",
+                  "cover-front (collection) = {cover-type=print-front media-col={media-size={x-dimension=21000 "
+                  "y-dimension=29700} media-weight-metric=250}}",
+                  "cover-back (collection) = {cover-type=print-none",
+                  "insert-sheet (collection) = {insert-after-page-number=2 insert-count=1 media-col={media-size={"
+                  "x-dimension=21000 y-dimension=29700} media-color=yellow}}",
+                  "overrides (collection) = {pages=2-3 sides=one-sided media-col=",
                   "finishings-col (collection) = {finishing-template=Ring & Wire}",
-                  "job-account-id (nameWithoutLanguage) = acct-9",
-                  "job-message-to-operator (textWithoutLanguage) = Say \\\"hi\\\", {now}"});
+                  "separator-sheets (collection) = {separator-sheets-type=slip-sheets}",
+                  "page-delivery (keyword) = same-order-face-down", "x-side1-image-shift (integer) = 200",
+                  "job-accounting-user-id (nameWithoutLanguage) = u1", "job-account-id (nameWithoutLanguage) = acct-9",
+                  "job-message-to-operator (textWithoutLanguage) = Say \\\"hi\\\", {now}\n$HOME \\\\ ok",
+                  "job-sheet-message (textWithoutLanguage) = Banner {1}",
+                  "job-recipient-name (nameWithoutLanguage) = Ann",
+                  "job-save-disposition (collection) = {save-disposition=print-save save-info={"});
   // The document as it was, byte for byte, and the ticket as the module exports it.
   EXPECT_EQ(cups_->spoolFile("full.pdf"), korvo_test::ReadFile(document));
   ASSERT_EQ(Pde("export --session " + session + " -o " + dir_.file("ticket.xml"), &out), 0) << out;
