@@ -63,14 +63,9 @@ platform::UniqueFd TicketDocument(const std::string& ticket) {
 
 // Whether the printer lists the ticket's document format; none when it cannot be asked.
 std::optional<bool> PrinterTakesTickets(const std::string& printerURI, std::string* error) {
-  IppPtr request(ippNew());
-  ippSetOperation(request.get(), IPP_OP_GET_PRINTER_ATTRIBUTES);
-  ippSetRequestId(request.get(), 1);
-  ipp_t* r = request.get();
-  ippAddString(r, IPP_TAG_OPERATION, IPP_TAG_CHARSET, "attributes-charset", nullptr, "utf-8");
-  ippAddString(r, IPP_TAG_OPERATION, IPP_TAG_LANGUAGE, "attributes-natural-language", nullptr, "en");
-  ippAddString(r, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, printerURI.c_str());
-  ippAddString(r, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, "document-format-supported");
+  IppPtr request = NewIppPrinterRequest(IPP_OP_GET_PRINTER_ATTRIBUTES, printerURI);
+  ippAddString(request.get(), IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+               "document-format-supported");
   IppPtr reply;
   if (ExchangeWithPrinter(printerURI, request, {}, reply, *error) != platform::noErr) return std::nullopt;
   ipp_attribute_t* formats = ippFindAttribute(reply.get(), "document-format-supported", IPP_TAG_MIMETYPE);

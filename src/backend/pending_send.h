@@ -3,6 +3,7 @@
 // attributes checked and sent with Print-Job.
 #include <unistd.h>
 
+#include "ipp/ipp_device_uri.h"
 #include "ipp/ipp_job_template.h"
 #include "ipp/ipp_print_job.h"
 #include "ipp/ipp_supported.h"
@@ -11,16 +12,7 @@
 inline platform::OSStatus IppSendJob(const std::string& printerURI, ipp_t* jobAttributes, int documentFd,
                                      const std::string& documentFormat, const std::string& jobName,
                                      IppPrintOutcome* outcome) {
-  auto request = [&](ipp_op_t op) {
-    IppPtr r(ippNew());
-    ippSetOperation(r.get(), op);
-    ippSetRequestId(r.get(), 1);
-    ippAddString(r.get(), IPP_TAG_OPERATION, IPP_TAG_CHARSET, "attributes-charset", nullptr, "utf-8");
-    ippAddString(r.get(), IPP_TAG_OPERATION, IPP_TAG_LANGUAGE, "attributes-natural-language", nullptr, "en");
-    ippAddString(r.get(), IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, printerURI.c_str());
-    ippAddString(r.get(), IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
-    return r;
-  };
+  const auto request = [&](ipp_op_t op) { return NewIppPrinterRequest(op, printerURI); };
   IppPtr ask = request(IPP_OP_GET_PRINTER_ATTRIBUTES);
   std::vector<std::string> names = IppSupportedNamesFor(jobAttributes);
   names.push_back("document-format-supported");

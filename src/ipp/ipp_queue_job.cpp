@@ -22,13 +22,6 @@ namespace {
 
 constexpr std::size_t kChunkBytes = 64 * 1024;
 
-void AddOperationAttributes(ipp_t* request, const std::string& printerURI) {
-  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_CHARSET, "attributes-charset", nullptr, "utf-8");
-  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_LANGUAGE, "attributes-natural-language", nullptr, "en");
-  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, printerURI.c_str());
-  ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
-}
-
 // The printer behind the queue, or none with the reason.
 std::optional<std::string> QueuePrinterURI(const std::string& queue, std::string* error) {
   const platform::CupsDestPtr dest(cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.c_str(), nullptr));
@@ -47,10 +40,7 @@ std::optional<std::string> QueuePrinterURI(const std::string& queue, std::string
 // The job's attributes the queue's printer supports, after one warning line for each left out.
 platform::OSStatus KeepSupported(const std::string& printerURI, ipp_t* job, platform::IppMessagePtr* kept,
                                  IppQueueOutcome* outcome) {
-  IppPtr request(ippNew());
-  ippSetOperation(request.get(), IPP_OP_GET_PRINTER_ATTRIBUTES);
-  ippSetRequestId(request.get(), 1);
-  AddOperationAttributes(request.get(), printerURI);
+  IppPtr request = NewIppPrinterRequest(IPP_OP_GET_PRINTER_ATTRIBUTES, printerURI);
   std::vector<std::string> names = IppSupportedNamesFor(job);
   std::vector<const char*> values;
   for (const std::string& name : names) values.push_back(name.c_str());
@@ -118,10 +108,7 @@ platform::OSStatus IppPrintToQueue(const std::string& queue, const platform::Pli
   if (platform::OSStatus status = KeepSupported(*printerURI, job.get(), &kept, outcome); status != platform::noErr)
     return status;
 
-  IppPtr request(ippNew());
-  ippSetOperation(request.get(), IPP_OP_PRINT_JOB);
-  ippSetRequestId(request.get(), 2);
-  AddOperationAttributes(request.get(), "ipp://localhost/printers/" + queue);
+  IppPtr request = NewIppPrinterRequest(IPP_OP_PRINT_JOB, "ipp://localhost/printers/" + queue);
   const std::string jobName = std::filesystem::path(documentPath).filename().string();
   ippAddString(request.get(), IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr, IppName(jobName).c_str());
   ippAddString(request.get(), IPP_TAG_OPERATION, IPP_TAG_MIMETYPE, "document-format", nullptr, "application/pdf");

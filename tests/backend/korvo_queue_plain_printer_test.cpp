@@ -3,49 +3,25 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <filesystem>
 #include <thread>
 
+#include "backend/queue_test.h"
 #include "host/korvo_pde_runner.h"
-#include "support/private_cups.h"
-#include "support/test_support.h"
 
 namespace {
 
 using host_test::ExpectHas;
 
-class KorvoQueueOnAPlainPrinter : public ::testing::Test {
+class KorvoQueueOnAPlainPrinter : public backend_test::QueueTest {
  protected:
-  static void SetUpTestSuite() {
-    std::string error;
-    cups_ = korvo_test::PrivateCups::start("", "application/pdf", &error).release();
-    ASSERT_NE(cups_, nullptr) << error;
-  }
-  static void TearDownTestSuite() {
-    delete cups_;
-    cups_ = nullptr;
-  }
-  void SetUp() override { ASSERT_NE(cups_, nullptr); }
-
-  std::string Document(const std::string& name) {
-    const std::string path = dir_.file(name);
-    std::filesystem::copy_file(korvo_test::DataPath("host/one_page.pdf"), path);
-    return path;
-  }
-
-  static korvo_test::PrivateCups* cups_;
-  korvo_test::TempDir dir_;
+  static void SetUpTestSuite() { Start(""); }
 };
 
-korvo_test::PrivateCups* KorvoQueueOnAPlainPrinter::cups_ = nullptr;
-
 TEST_F(KorvoQueueOnAPlainPrinter, TheJobPrintsWithItsAttributesAndOneWarningForTheTicket) {
-  const std::string env = "XDG_CONFIG_HOME=" + dir_.file("config") + " XDG_DATA_HOME=" + dir_.file("data") + " ";
-  const std::string pde = env + KORVO_BIN_DIR + "/korvo-pde ";
   const std::string session = dir_.file("job.plist");
   std::string out;
-  ASSERT_EQ(cups_->run(pde + "show --session " + session + " > /dev/null", &out), 0) << out;
-  ASSERT_EQ(cups_->run(pde + "print --session " + session + " --queue Korvo " + Document("plain.pdf"), &out), 0) << out;
+  ASSERT_EQ(Pde("show --session " + session + " > /dev/null", &out), 0) << out;
+  ASSERT_EQ(Pde("print --session " + session + " --queue Korvo " + Document("plain.pdf"), &out), 0) << out;
   EXPECT_NE(cups_->printerJob("plain.pdf"), "");
   EXPECT_EQ(cups_->spoolFile("plain.pdf"), korvo_test::ReadFile(korvo_test::DataPath("host/one_page.pdf")));
   const std::string log = cups_->errorLog();

@@ -3,44 +3,20 @@
 // options, or by korvo-pde with a session's settings -- is when it reaches the printer.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
+#include "backend/queue_test.h"
 #include "host/korvo_pde_runner.h"
-#include "support/private_cups.h"
-#include "support/test_support.h"
 
 namespace {
 
 using host_test::ExpectHas;
 
-class KorvoQueue : public ::testing::Test {
+class KorvoQueue : public backend_test::QueueTest {
  protected:
   static void SetUpTestSuite() {
     std::string conf = korvo_test::ReadFile(korvo_test::DataPath("host/ipp_production_printer.conf"));
     conf.replace(0, conf.find('\n'),
                  "ATTR mimeMediaType document-format-supported application/pdf,application/vnd.korvo-jtkt+xml");
-    std::string error;
-    cups_ = korvo_test::PrivateCups::start(conf, "application/pdf", &error).release();
-    ASSERT_NE(cups_, nullptr) << error;
-  }
-  static void TearDownTestSuite() {
-    delete cups_;
-    cups_ = nullptr;
-  }
-  void SetUp() override { ASSERT_NE(cups_, nullptr); }
-
-  // A copy of the one-page test document named name, so that the printer's job is known by it.
-  std::string Document(const std::string& name) {
-    const std::string path = dir_.file(name);
-    std::filesystem::copy_file(korvo_test::DataPath("host/one_page.pdf"), path);
-    return path;
-  }
-
-  // korvo-pde with the user's folders of this test, in the print system's namespace.
-  int Pde(const std::string& arguments, std::string* out) {
-    return cups_->run("XDG_CONFIG_HOME=" + dir_.file("config") + " XDG_DATA_HOME=" + dir_.file("data") + " " +
-                          KORVO_BIN_DIR + "/korvo-pde " + arguments,
-                      out);
+    Start(conf);
   }
 
   // The session of every setting korvo-pde sends, its finishing a template the printer has.
@@ -56,12 +32,7 @@ class KorvoQueue : public ::testing::Test {
         << out;
     return session;
   }
-
-  static korvo_test::PrivateCups* cups_;
-  korvo_test::TempDir dir_;
 };
-
-korvo_test::PrivateCups* KorvoQueue::cups_ = nullptr;
 
 TEST_F(KorvoQueue, WithoutArgumentsTheBackendPrintsItsDiscoveryLine) {
   std::string out;
