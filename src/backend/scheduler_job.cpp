@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ipp/ipp_device_uri.h"
 #include "ipp/ipp_job_ticket.h"
 #include "platform/cups_library.h"
 
@@ -47,19 +48,6 @@ constexpr std::string_view kForwarded[] = {"cover-back",
                                            "y-side2-image-shift"};
 static_assert(std::is_sorted(std::begin(kForwarded), std::end(kForwarded)));
 
-// A request to the scheduler about the object at uri (a job-uri or a printer-uri).
-platform::IppMessagePtr NewSchedulerRequest(ipp_op_t operation, const char* uriName, const std::string& uri) {
-  platform::IppMessagePtr request(ippNew());
-  ippSetOperation(request.get(), operation);
-  ippSetRequestId(request.get(), 1);
-  ipp_t* r = request.get();
-  ippAddString(r, IPP_TAG_OPERATION, IPP_TAG_CHARSET, "attributes-charset", nullptr, "utf-8");
-  ippAddString(r, IPP_TAG_OPERATION, IPP_TAG_LANGUAGE, "attributes-natural-language", nullptr, "en");
-  ippAddString(r, IPP_TAG_OPERATION, IPP_TAG_URI, uriName, nullptr, uri.c_str());
-  ippAddString(r, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
-  return request;
-}
-
 bool SameValues(ipp_attribute_t* a, ipp_attribute_t* b) {
   char left[4096], right[4096];
   return ippGetValueTag(a) == ippGetValueTag(b) && ippAttributeString(a, left, sizeof left) < sizeof left &&
@@ -71,7 +59,7 @@ bool SameValues(ipp_attribute_t* a, ipp_attribute_t* b) {
 platform::IppMessagePtr ReadQueueDefaults(const std::string& queue) {
   if (queue.empty()) return nullptr;
   platform::IppMessagePtr request =
-      NewSchedulerRequest(IPP_OP_GET_PRINTER_ATTRIBUTES, "printer-uri", "ipp://localhost/printers/" + queue);
+      NewIppPrinterRequest(IPP_OP_GET_PRINTER_ATTRIBUTES, "ipp://localhost/printers/" + queue);
   std::vector<std::string> names;
   for (std::string_view name : kForwarded) names.push_back(std::string(name) + "-default");
   std::vector<const char*> values;
@@ -85,7 +73,7 @@ platform::IppMessagePtr ReadQueueDefaults(const std::string& queue) {
 
 platform::OSStatus ReadSchedulerJob(int jobId, platform::IppMessagePtr* job, std::string* error) {
   platform::IppMessagePtr request =
-      NewSchedulerRequest(IPP_OP_GET_JOB_ATTRIBUTES, "job-uri", "ipp://localhost/jobs/" + std::to_string(jobId));
+      NewIppPrinterRequest(IPP_OP_GET_JOB_ATTRIBUTES, "ipp://localhost/jobs/" + std::to_string(jobId), "job-uri");
   ipp_t* r = request.get();
   // cupsd's "all" leaves out the attributes it does not count as the job's own (the job ticket's,
   // job-accounting-user-id, job-sheet-message), so each is asked for by name as well.

@@ -29,14 +29,15 @@ std::optional<std::string> IppPrinterURIForDevice(std::string_view deviceURI) {
   return std::string(printerURI);
 }
 
-platform::IppMessagePtr NewIppPrinterRequest(ipp_op_t operation, const std::string& printerURI) {
+platform::IppMessagePtr NewIppPrinterRequest(ipp_op_t operation, const std::string& printerURI,
+                                             const char* uriAttribute) {
   platform::IppMessagePtr request(ippNew());
   ippSetOperation(request.get(), operation);
   ippSetRequestId(request.get(), 1);
   ipp_t* r = request.get();
   ippAddString(r, IPP_TAG_OPERATION, IPP_TAG_CHARSET, "attributes-charset", nullptr, "utf-8");
   ippAddString(r, IPP_TAG_OPERATION, IPP_TAG_LANGUAGE, "attributes-natural-language", nullptr, "en");
-  ippAddString(r, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, printerURI.c_str());
+  ippAddString(r, IPP_TAG_OPERATION, IPP_TAG_URI, uriAttribute, nullptr, printerURI.c_str());
   ippAddString(r, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
   return request;
 }

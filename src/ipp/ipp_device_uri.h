@@ -14,5 +14,7 @@
 std::optional<std::string> IppPrinterURIForDevice(std::string_view deviceURI);
 
 // A request of operation to the printer (or queue) at printerURI, request id 1: the operation
-// group's charset, language, printer-uri and the user's name.
-platform::IppMessagePtr NewIppPrinterRequest(ipp_op_t operation, const std::string& printerURI);
+// group's charset, language, printer-uri (or the URI attribute named, such as "job-uri") and the
+// user's name.
+platform::IppMessagePtr NewIppPrinterRequest(ipp_op_t operation, const std::string& printerURI,
+                                             const char* uriAttribute = "printer-uri");
