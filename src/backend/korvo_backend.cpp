@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "backend/pending_send.h"
+#include "backend/printer_job_send.h"
 #include "backend/scheduler_job.h"
 #include "ipp/ipp_device_uri.h"
 #include "ipp/ipp_job_ticket.h"

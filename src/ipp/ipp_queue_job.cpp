@@ -11,6 +11,7 @@
 #include "ipp/ipp_device_uri.h"
 #include "ipp/ipp_job_template.h"
 #include "ipp/ipp_job_ticket.h"
+#include "ipp/ipp_streamed_request.h"
 #include "ipp/ipp_supported.h"
 #include "platform/cups_library.h"
 #include "platform/files/file_io.h"
@@ -19,8 +20,6 @@
 #include "stocklibrary/printer_stock_request.h"
 
 namespace {
-
-constexpr std::size_t kChunkBytes = 64 * 1024;
 
 // The printer behind the queue, or none with the reason.
 std::optional<std::string> QueuePrinterURI(const std::string& queue, std::string* error) {
@@ -55,36 +54,6 @@ platform::OSStatus KeepSupported(const std::string& printerURI, ipp_t* job, plat
   return platform::noErr;
 }
 
-// Sends the request and then the document's bytes, chunk by chunk, to the scheduler: its reply,
-// or null with the reason. A document that cannot be read to its end is never sent as if it were
-// whole: the connection is closed before the request ends, and cupsd drops what it had.
-IppPtr SendStreamed(const IppPtr& request, const std::string& resource, int document, std::string* error) {
-  const std::string server = cupsServer();
-  const platform::HttpConnectionPtr http(httpConnect2(server.c_str(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(),
-                                                      1, kPrinterConnectTimeoutMs, nullptr));
-  if (!http) {
-    *error = "cannot connect to the CUPS server " + server;
-    return nullptr;
-  }
-  const http_status_t sent = cupsSendRequest(http.get(), request.get(), resource.c_str(), CUPS_LENGTH_VARIABLE);
-  if (sent != HTTP_STATUS_CONTINUE && sent != HTTP_STATUS_OK) {
-    *error = "the CUPS server " + server + " did not take the job (" + cupsLastErrorString() + ")";
-    return nullptr;
-  }
-  char chunk[kChunkBytes];
-  ssize_t n = 0;
-  while ((n = ::read(document, chunk, sizeof chunk)) > 0)
-    if (cupsWriteRequestData(http.get(), chunk, static_cast<std::size_t>(n)) != HTTP_STATUS_CONTINUE) break;
-  if (n < 0) {
-    *error =
-        std::string("the document could not be read to its end (") + std::strerror(errno) + "); nothing was printed";
-    return nullptr;
-  }
-  IppPtr reply(cupsGetResponse(http.get(), resource.c_str()));
-  if (!reply) *error = "the CUPS server " + server + " gave no reply (" + cupsLastErrorString() + ")";
-  return reply;
-}
-
 }  // namespace
 
 platform::OSStatus IppPrintToQueue(const std::string& queue, const platform::PlistDict& settings,
@@ -114,8 +83,12 @@ platform::OSStatus IppPrintToQueue(const std::string& queue, const platform::Pli
   ippAddString(request.get(), IPP_TAG_OPERATION, IPP_TAG_MIMETYPE, "document-format", nullptr, "application/pdf");
   ippCopyAttributes(request.get(), kept.get(), 0, nullptr, nullptr);
   AddIppJobTicket(request.get(), jobTicket);
-  IppPtr reply = SendStreamed(request, "/printers/" + queue, document.get(), &outcome->error);
-  if (!reply) return kPrinterStockNoAnswer;
+  const std::string server = cupsServer();
+  IppPtr reply;
+  const IppStreamTarget scheduler{server, ippPort(), false, "/printers/" + queue, "the CUPS server " + server};
+  if (platform::OSStatus status = IppSendStreamed(scheduler, request.get(), document.get(), &reply, &outcome->error);
+      status != platform::noErr)
+    return status;
   if (const ipp_status_t status = ippGetStatusCode(reply.get()); status >= IPP_STATUS_ERROR_BAD_REQUEST) {
     outcome->error =
         "the queue " + queue + " refused the job (" + ippErrorString(status) + ": " + cupsLastErrorString() + ")";

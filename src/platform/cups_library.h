@@ -35,6 +35,7 @@
 #define httpConnect2(...) KORVO_LATE_BOUND(kCups, httpConnect2)(__VA_ARGS__)
 #define httpGetFd(...) KORVO_LATE_BOUND(kCups, httpGetFd)(__VA_ARGS__)
 #define httpGetStatus(...) KORVO_LATE_BOUND(kCups, httpGetStatus)(__VA_ARGS__)
+#define httpSetTimeout(...) KORVO_LATE_BOUND(kCups, httpSetTimeout)(__VA_ARGS__)
 #define httpSeparateURI(...) KORVO_LATE_BOUND(kCups, httpSeparateURI)(__VA_ARGS__)
 #define httpStatus(...) KORVO_LATE_BOUND(kCups, httpStatus)(__VA_ARGS__)
 #define ippAddBoolean(...) KORVO_LATE_BOUND(kCups, ippAddBoolean)(__VA_ARGS__)

@@ -1,12 +1,13 @@
 #pragma once
-// Until the printer exchange sends a job from a descriptor itself: the job read whole, its
-// attributes checked and sent with Print-Job.
-#include <unistd.h>
-
+// Sending a job to a printer from a descriptor: the printer asked for the "-supported"
+// attributes the job needs (what it lacks is left out with a warning), then one streamed
+// Print-Job. (The printer exchange is to offer this itself; until then the backend has its own.)
 #include "ipp/ipp_device_uri.h"
 #include "ipp/ipp_job_template.h"
 #include "ipp/ipp_print_job.h"
+#include "ipp/ipp_streamed_request.h"
 #include "ipp/ipp_supported.h"
+#include "stocklibrary/printer_address.h"
 #include "stocklibrary/printer_stock_request.h"
 
 inline platform::OSStatus IppSendJob(const std::string& printerURI, ipp_t* jobAttributes, int documentFd,
@@ -23,16 +24,23 @@ inline platform::OSStatus IppSendJob(const std::string& printerURI, ipp_t* jobAt
   IppPtr printer;
   if (auto s = ExchangeWithPrinter(printerURI, ask, {}, printer, outcome->error); s != platform::noErr) return s;
   const platform::IppMessagePtr kept = IppKeepSupported(jobAttributes, printer.get(), &outcome->warnings);
-  std::string document;
-  char chunk[65536];
-  ssize_t n;
-  while ((n = ::read(documentFd, chunk, sizeof chunk)) > 0) document.append(chunk, static_cast<std::size_t>(n));
   IppPtr job = request(IPP_OP_PRINT_JOB);
   ippAddString(job.get(), IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr, IppName(jobName).c_str());
   ippAddString(job.get(), IPP_TAG_OPERATION, IPP_TAG_MIMETYPE, "document-format", nullptr, documentFormat.c_str());
   ippCopyAttributes(job.get(), kept.get(), 0, nullptr, nullptr);
+  const std::optional<PrinterAddress> address = PrinterAddressFromDeviceURI(printerURI);
+  if (!address) {
+    outcome->error = printerURI + ": not a printer address";
+    return kPrinterStockUnreachable;
+  }
+  const IppStreamTarget target{address->host, address->port, address->encrypted, address->resource,
+                               "the printer " + printerURI};
   IppPtr reply;
-  if (auto s = ExchangeWithPrinter(printerURI, job, document, reply, outcome->error); s != platform::noErr) return s;
+  if (auto s = IppSendStreamed(target, job.get(), documentFd, &reply, &outcome->error); s != platform::noErr) return s;
+  if (const ipp_status_t status = ippGetStatusCode(reply.get()); status >= IPP_STATUS_ERROR_BAD_REQUEST) {
+    outcome->error = printerURI + ": the printer refused the job (" + ippErrorString(status) + ")";
+    return kPrinterStockRefused;
+  }
   ipp_attribute_t* uri = ippFindAttribute(reply.get(), "job-uri", IPP_TAG_URI);
   outcome->jobURI = uri ? ippGetString(uri, 0, nullptr) : "";
   return platform::noErr;
