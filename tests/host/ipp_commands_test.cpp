@@ -206,7 +206,7 @@ TEST_F(IppCommands, AnUnreachablePrinterARefusedJobOrAMissingDocumentIsOneErrorL
                        korvo_test::DataPath("host/one_page.pdf"),
                    &out, true),
             1);
-  EXPECT_TRUE(out.starts_with("ERROR: " + rasterOnly->uri() + ": the printer refused the request (")) << out;
+  EXPECT_TRUE(out.starts_with("ERROR: " + rasterOnly->uri() + ": the printer refused the Print-Job request (")) << out;
   EXPECT_TRUE(host_test::IsOneErrorLine(out));
   ASSERT_TRUE(production_);
   EXPECT_EQ(RunPde("print --session " + session + " --uri " + production_->uri() + " " + dir_.file("none.pdf"), &out, true),
