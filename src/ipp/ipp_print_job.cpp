@@ -57,6 +57,10 @@ platform::OSStatus IppSendJob(const std::string& deviceURI, ipp_t* jobAttributes
                               const std::string& documentFormat, const std::string& jobName,
                               IppPrintOutcome* outcome) {
   if (outcome == nullptr || jobAttributes == nullptr || documentFd < 0) return platform::paramErr;
+  if (std::optional<std::string> tooLong = IppURITooLong(deviceURI)) {
+    outcome->error = *tooLong;
+    return kPrinterStockUnreachable;
+  }
   const std::optional<PrinterAddress> address = PrinterAddressFromDeviceURI(deviceURI);
   if (!address) {
     outcome->error = platform::URIForMessages(deviceURI) + ": not the address of an IPP printer";

@@ -169,6 +169,10 @@ IppPtr NewMediaColDatabaseRequest(const std::string& printerURI) {
 
 platform::OSStatus ExchangeWithPrinter(const std::string& printerURI, const IppPtr& request, int documentFd,
                                        IppPtr& reply, std::string& error, std::stop_token stop) {
+  if (std::optional<std::string> tooLong = IppURITooLong(printerURI)) {
+    error = *tooLong;
+    return kPrinterStockUnreachable;
+  }
   const std::optional<PrinterAddress> address = PrinterAddressFromDeviceURI(printerURI);
   if (!address) {
     error = printerURI + ": not a printer address";

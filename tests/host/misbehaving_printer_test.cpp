@@ -165,4 +165,39 @@ TEST_F(MisbehavingPrinter, ControlCharactersFromThePrinterAreShownEscapedOnOneLi
   EXPECT_EQ(out, "job-uri = ipp://127.0.0.1/jobs/1\\x1b[2J\\rERROR: forged\\x07\\nline two\n");
 }
 
+TEST_F(MisbehavingPrinter, ACollectionWhosePagesCannotBeSentIsLeftOutWholeAndALongURIIsRefused) {
+  std::string out;
+  ASSERT_EQ(korvo_test::RunCommand("python3 " + korvo_test::DataPath("host/ipp_full_session.py") + " " + session_, &out,
+                                   true),
+            0)
+      << out;
+  const auto printer = Start("no-scoping");
+  ASSERT_TRUE(printer);
+  ASSERT_EQ(Print(*printer, &out), 0) << out;
+  // One line for each collection, none for its other members; neither reaches the printer.
+  EXPECT_TRUE(Has(out, "WARNING: Exception Pages: the printer does not take overrides/pages, so the whole overrides "
+                       "value; it is not sent\n"))
+      << out;
+  EXPECT_TRUE(Has(out, "WARNING: Inserts: the printer does not take insert-sheet/insert-after-page-number, so the "
+                       "whole insert-sheet value; it is not sent\n"))
+      << out;
+  EXPECT_FALSE(Has(out, "overrides/sides")) << out;
+  EXPECT_FALSE(Has(out, "insert-sheet/insert-count")) << out;
+  const std::string received = printer->received();
+  EXPECT_TRUE(Has(received, "\"operation\": 2,")) << received;
+  EXPECT_FALSE(Has(received, "[2, \"overrides")) << received;
+  EXPECT_FALSE(Has(received, "[2, \"insert-sheet")) << received;
+
+  // A URI longer than IPP allows is refused before anything is sent.
+  const auto untouched = Start("no-scoping");
+  ASSERT_TRUE(untouched);
+  EXPECT_EQ(RunPde("print --session " + session_ + " --uri " + untouched->uri() + "/" + std::string(3000, 'x') + " " +
+                       korvo_test::DataPath("host/one_page.pdf") + " 2>&1",
+                   &out),
+            1);
+  EXPECT_TRUE(host_test::IsOneErrorLine(out));
+  EXPECT_TRUE(Has(out, "octets long, longer than the 1023 IPP allows")) << out;
+  EXPECT_EQ(untouched->received(), "");
+}
+
 }  // namespace
