@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "backend/printer_job_send.h"
+#include "ipp/ipp_print_job.h"
 #include "backend/scheduler_job.h"
 #include "ipp/ipp_device_uri.h"
 #include "ipp/ipp_job_ticket.h"

@@ -6,6 +6,7 @@
 
 #include "host/dialog_session.h"
 #include "host/host_paths.h"
+#include "platform/system/message_text.h"
 #include "platform/system/uri_text.h"
 #include "platform/tasks/run_loop.h"
 #include "stocklibrary/printer_stock_status.h"
@@ -29,7 +30,7 @@ int RunStocksCommand(const CommandLine& line, std::ostream& out, std::ostream& e
   if (line.deviceURI) session->printer().deviceURI = *line.deviceURI;
   const std::string uri = session->printer().deviceURI;
   if (uri.empty()) {
-    err << "ERROR: " << line.sessionPath.value_or("the session") << ": no device URI; give one with --uri\n";
+    err << "ERROR: " << platform::OneLineText(line.sessionPath.value_or("the session")) << ": no device URI; give one with --uri\n";
     return kExitUserError;
   }
   std::unique_ptr<PrintDialog> dialog = OpenDialogOnSession(line, bundlePath, *session, err);
@@ -48,7 +49,7 @@ int RunStocksCommand(const CommandLine& line, std::ostream& out, std::ostream& e
   pde.terminate();
 
   if (!failure.empty()) {
-    err << "ERROR: " << failure << "\n";
+    err << "ERROR: " << platform::OneLineText(failure) << "\n";
     return kExitUserError;
   }
   switch (report.status) {
@@ -56,13 +57,13 @@ int RunStocksCommand(const CommandLine& line, std::ostream& out, std::ostream& e
       out << report.lines;
       return kExitOK;
     case kPrinterStockFailed:
-      err << "ERROR: " << report.error << "\n";
+      err << "ERROR: " << platform::OneLineText(report.error) << "\n";
       return kExitUserError;
     case kPrinterStockNoWorker:
-      err << "ERROR: " << platform::URIForMessages(uri) << ": not the address of a printer that can be asked for its stocks\n";
+      err << "ERROR: " << platform::OneLineText(platform::URIForMessages(uri)) << ": not the address of a printer that can be asked for its stocks\n";
       return kExitUserError;
     default:
-      err << "ERROR: " << platform::URIForMessages(uri) << ": the printer did not answer in time\n";
+      err << "ERROR: " << platform::OneLineText(platform::URIForMessages(uri)) << ": the printer did not answer in time\n";
       return kExitUserError;
   }
 }

@@ -1,10 +1,13 @@
 // media-col from a filled media record: the same paper the job ticket describes, in the members
 // IPP registers for it.
 #include <array>
+#include <utility>
 #include <string_view>
 
 #include "ipp/ipp_job_template.h"
 #include "jobticket/writer/jtkt_escape.h"
+#include "vocabulary/printer_default.h"
+#include "vocabulary/setting_map.h"
 
 namespace {
 
@@ -73,11 +76,33 @@ void CoatingMembers(ipp_t* col, const _MEDIADATA& m) {
   Keyword(col, "media-back-coating", back ? coating : "none");
 }
 
+// A dimension of the size table as PWG 5101.1 gives it: exact hundredths of a millimetre. The
+// table's millimetre columns round an inch size to whole millimetres (Letter 21600 x 27900);
+// its points are exact for any size in quarter inches (18 points), and give 21590 x 27940.
+std::int32_t ExactDimension(std::int32_t hmm, std::int32_t points) {
+  constexpr std::int32_t kQuarterInchPoints = 18, kQuarterInchHmm = 635;
+  return points > 0 && points % kQuarterInchPoints == 0 ? points / kQuarterInchPoints * kQuarterInchHmm : hmm;
+}
+
+// The record's size in exact dimensions, when a row of the size table has it (either way round);
+// a size no row has (a custom one) is sent as it stands.
+std::pair<std::int32_t, std::int32_t> ExactSize(std::int32_t x, std::int32_t y) {
+  for (const PaperSizeSettingMap* row = CompleteStockSizeMap; row->value != 0; ++row) {
+    if (row->value == kPrinterDefault) continue;
+    if (row->widthHmm == x && row->heightHmm == y)
+      return {ExactDimension(x, row->widthPt), ExactDimension(y, row->heightPt)};
+    if (row->widthHmm == y && row->heightHmm == x)
+      return {ExactDimension(x, row->heightPt), ExactDimension(y, row->widthPt)};
+  }
+  return {x, y};
+}
+
 void SizeMember(ipp_t* col, const _MEDIADATA& m) {
   if (m.xDimension == 0 || m.yDimension == 0) return;
+  const auto [x, y] = ExactSize(static_cast<std::int32_t>(m.xDimension), static_cast<std::int32_t>(m.yDimension));
   const platform::IppMessagePtr size(ippNew());
-  Integer(size.get(), "x-dimension", static_cast<std::int32_t>(m.xDimension));
-  Integer(size.get(), "y-dimension", static_cast<std::int32_t>(m.yDimension));
+  Integer(size.get(), "x-dimension", x);
+  Integer(size.get(), "y-dimension", y);
   ippAddCollection(col, IPP_TAG_ZERO, "media-size", size.get());
 }
 

@@ -53,44 +53,55 @@ std::string PrinterURIWithoutUser(const std::string& deviceURI, const PrinterAdd
 
 }  // namespace
 
-platform::OSStatus IppPrintDocument(const std::string& deviceURI, const platform::PlistDict& ticket,
-                                    const std::string& documentPath, IppPrintOutcome* outcome) {
-  if (outcome == nullptr) return platform::paramErr;
+platform::OSStatus IppSendJob(const std::string& deviceURI, ipp_t* jobAttributes, int documentFd,
+                              const std::string& documentFormat, const std::string& jobName,
+                              IppPrintOutcome* outcome) {
+  if (outcome == nullptr || jobAttributes == nullptr || documentFd < 0) return platform::paramErr;
+  if (std::optional<std::string> tooLong = IppURITooLong(deviceURI)) {
+    outcome->error = *tooLong;
+    return kPrinterStockUnreachable;
+  }
   const std::optional<PrinterAddress> address = PrinterAddressFromDeviceURI(deviceURI);
   if (!address) {
     outcome->error = platform::URIForMessages(deviceURI) + ": not the address of an IPP printer";
     return kPrinterStockUnreachable;
   }
-  platform::Result<std::string> document = platform::ReadFileBytes(documentPath);
-  if (!document) {
-    outcome->error = document.error();
-    return platform::fnfErr;
-  }
   const std::string printerURI = PrinterURIWithoutUser(deviceURI, *address);
-  const platform::IppMessagePtr job(ippNew());
-  AddIppJobTemplate(job.get(), &ticket);
-
   IppPtr printer;
-  if (platform::OSStatus status =
-          ExchangeWithPrinter(printerURI, NewSupportedRequest(printerURI, job.get()), {}, printer, outcome->error);
+  if (platform::OSStatus status = ExchangeWithPrinter(printerURI, NewSupportedRequest(printerURI, jobAttributes), -1,
+                                                      printer, outcome->error);
       status != platform::noErr)
     return status;
-  const platform::IppMessagePtr kept = IppKeepSupported(job.get(), printer.get(), &outcome->warnings);
+  const platform::IppMessagePtr kept = IppKeepSupported(jobAttributes, printer.get(), &outcome->warnings);
 
   IppPtr request = NewRequest(IPP_OP_PRINT_JOB, printerURI);
-  const std::string jobName = std::filesystem::path(documentPath).filename().string();
   ippAddString(request.get(), IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr, IppName(jobName).c_str());
-  ippAddString(request.get(), IPP_TAG_OPERATION, IPP_TAG_MIMETYPE, "document-format", nullptr, kDocumentFormat);
+  ippAddString(request.get(), IPP_TAG_OPERATION, IPP_TAG_MIMETYPE, "document-format", nullptr, documentFormat.c_str());
   ippCopyAttributes(request.get(), kept.get(), 0, nullptr, nullptr);
   IppPtr reply;
-  if (platform::OSStatus status = ExchangeWithPrinter(printerURI, request, *document, reply, outcome->error);
+  if (platform::OSStatus status = ExchangeWithPrinter(printerURI, request, documentFd, reply, outcome->error);
       status != platform::noErr)
     return status;
   ipp_attribute_t* jobURI = ippFindAttribute(reply.get(), "job-uri", IPP_TAG_URI);
-  if (jobURI == nullptr) {
-    outcome->error = printerURI + ": the printer's reply names no job-uri";
+  const char* uri = jobURI != nullptr ? ippGetString(jobURI, 0, nullptr) : nullptr;
+  if (uri == nullptr || *uri == '\0') {
+    outcome->error = printerURI + ": the printer's reply to the Print-Job request names no job-uri";
     return kPrinterStockRefused;
   }
-  outcome->jobURI = ippGetString(jobURI, 0, nullptr);
+  outcome->jobURI = uri;
   return platform::noErr;
+}
+
+platform::OSStatus IppPrintDocument(const std::string& deviceURI, const platform::PlistDict& ticket,
+                                    const std::string& documentPath, IppPrintOutcome* outcome) {
+  if (outcome == nullptr) return platform::paramErr;
+  platform::FileDescriptor document;
+  if (std::optional<std::string> refused = platform::OpenInputFile(documentPath, document)) {
+    outcome->error = *refused;
+    return platform::fnfErr;
+  }
+  const platform::IppMessagePtr job(ippNew());
+  AddIppJobTemplate(job.get(), &ticket);
+  return IppSendJob(deviceURI, job.get(), document.fd, kDocumentFormat,
+                    std::filesystem::path(documentPath).filename().string(), outcome);
 }

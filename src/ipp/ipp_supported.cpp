@@ -91,12 +91,15 @@ bool ValueSupported(ipp_attribute_t* supported, ipp_attribute_t* attribute, int 
   switch (ippGetValueTag(supported)) {
     case IPP_TAG_BOOLEAN: return ippGetBoolean(supported, 0) != 0;
     case IPP_TAG_RANGE: {
-      if (tag != IPP_TAG_INTEGER) return false;
-      const int value = ippGetInteger(attribute, i);
+      // An integer within a supported range, or a range (pages 2-3) wholly within one.
+      if (tag != IPP_TAG_INTEGER && tag != IPP_TAG_RANGE) return false;
+      int last = 0;
+      const int first = tag == IPP_TAG_RANGE ? ippGetRange(attribute, i, &last) : ippGetInteger(attribute, i);
+      if (tag == IPP_TAG_INTEGER) last = first;
       for (int r = 0; r < ippGetCount(supported); ++r) {
         int upper = 0;
         const int lower = ippGetRange(supported, r, &upper);
-        if (value >= lower && value <= upper) return true;
+        if (first >= lower && last <= upper) return true;
       }
       return false;
     }
@@ -173,8 +176,32 @@ class Filter {
   }
 
  private:
+  // The member that says which pages a collection applies to, for those that have one.
+  static const char* ScopingMember(const std::string& path) {
+    if (path == "overrides") return "pages";
+    if (path == "insert-sheet") return "insert-after-page-number";
+    return nullptr;
+  }
+
+  // True when col's scoping member is one the printer would not be sent.
+  bool scopeLost(ipp_t* col, const char* scope, ipp_attribute_t* memberList) {
+    ipp_attribute_t* member = ippFindAttribute(col, scope, IPP_TAG_ZERO);
+    if (member == nullptr) return false;
+    if (memberList != nullptr && !ListsString(memberList, scope)) return true;
+    ipp_attribute_t* supported = Supported(printer_, scope);
+    for (int i = 0; supported != nullptr && i < ippGetCount(member); ++i)
+      if (!ValueSupported(supported, member, i)) return true;
+    return false;
+  }
+
   platform::IppMessagePtr collection(ipp_t* col, const std::string& path, ipp_attribute_t* memberList) {
     platform::IppMessagePtr kept(ippNew());
+    // Without its pages an exception's paper or an insert would apply to the whole job: the
+    // collection is left out whole.
+    if (const char* scope = ScopingMember(path); scope != nullptr && scopeLost(col, scope, memberList)) {
+      warn(path, "the printer does not take " + path + "/" + scope + ", so the whole " + path + " value");
+      return kept;
+    }
     for (ipp_attribute_t* m = ippFirstAttribute(col); m != nullptr; m = ippNextAttribute(col)) {
       const std::string member = ippGetName(m);
       const std::string memberPath = path + "/" + member;

@@ -11,12 +11,13 @@
 #include "kit/current_session.h"
 #include "kit/ticket_access.h"
 #include "platform/files/file_io.h"
+#include "platform/system/message_text.h"
 #include "shell/pde_shell.h"
 
 namespace {
 
 void LogIppError(const std::string& what, const std::string& reason) {
-  std::fprintf(stderr, "ERROR: %s: %s\n", what.c_str(), reason.c_str());
+  std::fprintf(stderr, "ERROR: %s\n", platform::OneLineText(what + ": " + reason).c_str());
 }
 
 // The current session's print-settings ticket, after the panels stored theirs (null when the
@@ -88,11 +89,12 @@ platform::OSStatus KorvoIppPrintJob(const char* deviceURI, const char* documentP
   status = IppPrintDocument(deviceURI, *settings, documentPath, &outcome);
   // A job that failed left nothing out: it was not printed at all, which the one error line says.
   if (status != platform::noErr) {
-    std::fprintf(stderr, "ERROR: %s\n", outcome.error.c_str());
+    std::fprintf(stderr, "ERROR: %s\n", platform::OneLineText(outcome.error).c_str());
     return status;
   }
-  for (const std::string& line : outcome.warnings) *warnings += line + "\n";
-  *jobURI = outcome.jobURI;
+  // What the printer said, and the ticket's texts the warnings quote, reach a terminal.
+  for (const std::string& line : outcome.warnings) *warnings += platform::OneLineText(line) + "\n";
+  *jobURI = platform::OneLineText(outcome.jobURI);
   return platform::noErr;
 }
 

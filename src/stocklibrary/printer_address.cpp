@@ -58,3 +58,9 @@ std::string PrinterURIForAddress(const PrinterAddress& address) {
     return {};
   return uri.data();
 }
+
+std::optional<std::string> IppURITooLong(std::string_view uri) {
+  if (uri.size() <= kIppURIOctets) return std::nullopt;
+  return "the printer's URI is " + std::to_string(uri.size()) + " octets long, longer than the " +
+         std::to_string(kIppURIOctets) + " IPP allows; nothing is sent";
+}

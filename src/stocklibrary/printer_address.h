@@ -4,6 +4,7 @@
 // the schemes that name an IPP or HTTP endpoint (ipp, ipps, http, https), since the port of any
 // other scheme belongs to another protocol; the user information is never sent on. A URI without
 // a host (file) or of an AppleTalk printer (pap) has no address.
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,6 +17,12 @@ struct PrinterAddress {
 };
 
 std::optional<PrinterAddress> PrinterAddressFromDeviceURI(std::string_view deviceURI);
+
+// IPP bounds a URI at 1023 octets (RFC 8011 5.1.6); a longer one is never sent, nor cut.
+inline constexpr std::size_t kIppURIOctets = 1023;
+
+// None when uri fits IPP; else why it is refused, naming its length and not holding it.
+std::optional<std::string> IppURITooLong(std::string_view uri);
 
 // The printer URI of the request: "http://host:port/resource" ("https://" when encrypted). It is
 // also the address's text form, handed from the main thread to the worker.

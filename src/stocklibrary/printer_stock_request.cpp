@@ -4,21 +4,22 @@
 #include <netdb.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
+#include <algorithm>
 #include <cerrno>
-#include <chrono>
-#include <condition_variable>
-#include <mutex>
-#include <thread>
 #include <cstdio>
 #include <cstring>
-#include <string_view>
+#include <optional>
+#include <vector>
 
 #include "platform/cups_library.h"
+#include "platform/system/message_text.h"
+#include "stocklibrary/http_status_names.h"
 #include "stocklibrary/media_col_stocks.h"
 #include "stocklibrary/printer_address.h"
+#include "stocklibrary/printer_hang_up.h"
 
 namespace {
 
@@ -26,45 +27,18 @@ constexpr ipp_status_t kFirstErrorStatus = IPP_STATUS_ERROR_BAD_REQUEST;  // 0x0
 
 using HttpPtr = platform::HttpConnectionPtr;
 
-// Shuts the connection's socket when the reply is late or the task is asked to stop, whichever
-// comes first, so that the read under way fails at once. The socket is shut, not closed: the
-// descriptor stays the connection's until httpClose. (A libcups time-out callback would bound the
-// wait too, but makes libcups poll before every small read, which more than doubles the time a
-// large reply takes.)
-class HangUp {
- public:
-  HangUp(int fd, std::stop_token stop)
-      : watch_([this, fd, stop](std::stop_token finished) {
-          std::mutex lock;
-          std::condition_variable_any wake;
-          std::stop_callback onStop(stop, [&] {
-            std::lock_guard<std::mutex> guard(lock);
-            wake.notify_all();
-          });
-          std::unique_lock<std::mutex> guard(lock);
-          wake.wait_for(guard, finished, std::chrono::duration<double>(kPrinterReplyTimeoutSeconds),
-                        [&] { return stop.stop_requested(); });
-          if (finished.stop_requested()) return;
-          fired_ = true;
-          ::shutdown(fd, SHUT_RDWR);
-        }) {}
-  ~HangUp() {
-    watch_.request_stop();
-    watch_.join();
-  }
-  HangUp(const HangUp&) = delete;
-  HangUp& operator=(const HangUp&) = delete;
+// A text libcups may hand back as null.
+std::string Text(const char* text) { return text != nullptr ? text : ""; }
 
-  // True once the socket was shut.
-  bool fired() const { return fired_; }
-
- private:
-  std::atomic<bool> fired_{false};
-  std::jthread watch_;  // last: it starts once fired_ is there
-};
+// libcups asks this for a password whenever a printer answers 401: it declines, so nothing is
+// ever prompted for on the terminal or sent (least of all as Basic authentication over plain
+// HTTP), and the request ends with the printer's 401.
+const char* DeclinePassword(const char*, http_t*, const char*, const char*, void*) { return nullptr; }
 
 // Why a connection to host:port cannot be made, as the system says it: libcups reports every
-// failure alike ("Host is down"), so after its attempt failed one plain connection is tried.
+// failure alike ("Host is down"), so after its attempt failed one plain connection is tried. When
+// that one is made, the printer took the connection and then said nothing (a TLS printer that
+// never answers the handshake).
 std::string ConnectionFailure(const std::string& host, int port) {
   addrinfo hints{};
   hints.ai_socktype = SOCK_STREAM;
@@ -87,23 +61,95 @@ std::string ConnectionFailure(const std::string& host, int port) {
       }
     }
     ::close(fd);
-    reason = error != 0 ? std::strerror(error) : "the connection was made only on a second try";
+    reason = error != 0 ? std::strerror(error) : "the printer is not answering";
     if (error == 0) break;
   }
   ::freeaddrinfo(found);
   return reason;
 }
 
-// Sends the request once and reads its reply: null when the answer is no IPP reply. libcups' own
-// cupsDoRequest sends the request again for as long as the server answers with a redirect, which
-// a misbehaving server can make last for ever; the printer is asked once.
-IppPtr SendOnce(http_t* http, const IppPtr& request, const std::string& resource, std::string_view document) {
-  const http_status_t sent =
-      cupsSendRequest(http, request.get(), resource.c_str(), ippLength(request.get()) + document.size());
-  if (sent != HTTP_STATUS_CONTINUE && sent != HTTP_STATUS_OK) return nullptr;
-  if (!document.empty() && cupsWriteRequestData(http, document.data(), document.size()) != HTTP_STATUS_CONTINUE)
-    return nullptr;
-  return IppPtr(cupsGetResponse(http, resource.c_str()));
+// What one sending of a request came to.
+struct Sent {
+  IppPtr answer;                       // null when no IPP reply came
+  http_status_t status = HTTP_STATUS_ERROR;
+  std::string documentError;           // why the document could not be read, when it could not
+};
+
+// The document's bytes after the request, read and sent one part at a time: a regular file with
+// its length in the request's, anything else (a pipe) chunked. Each part the printer takes re-arms
+// the watchdog. False when the request could not be finished.
+bool SendDocument(http_t* http, int fd, std::optional<off_t> size, PrinterHangUp& hangUp, Sent& sent) {
+  std::vector<char> part(kPrinterDocumentChunkBytes);
+  off_t left = size.value_or(0);
+  while (!size || left > 0) {
+    const std::size_t want = size ? std::min(part.size(), static_cast<std::size_t>(left)) : part.size();
+    const ssize_t got = ::read(fd, part.data(), want);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) {
+      sent.documentError = std::strerror(errno);
+      return false;
+    }
+    if (got == 0) {
+      if (!size) break;
+      sent.documentError = "it became shorter while it was sent";
+      return false;
+    }
+    sent.status = cupsWriteRequestData(http, part.data(), static_cast<std::size_t>(got));
+    // The printer may answer before it has the whole document (an error, say): that answer is read.
+    if (sent.status != HTTP_STATUS_CONTINUE) return sent.status != HTTP_STATUS_ERROR;
+    hangUp.progressed();
+    left -= got;
+  }
+  return true;
+}
+
+// Sends the request once and reads its reply. libcups' own cupsDoRequest sends the request again
+// for as long as the server answers with a redirect, which a misbehaving server can make last for
+// ever; the printer is asked once.
+Sent SendOnce(http_t* http, const IppPtr& request, const std::string& resource, int documentFd, PrinterHangUp& hangUp) {
+  Sent sent;
+  std::size_t length = ippLength(request.get());
+  std::optional<off_t> documentSize;
+  if (struct stat file{}; documentFd >= 0 && ::fstat(documentFd, &file) == 0 && S_ISREG(file.st_mode)) {
+    documentSize = file.st_size;
+    length += static_cast<std::size_t>(file.st_size);
+  } else if (documentFd >= 0) {
+    length = 0;  // chunked
+  }
+  sent.status = cupsSendRequest(http, request.get(), resource.c_str(), length);
+  if (sent.status != HTTP_STATUS_CONTINUE && sent.status != HTTP_STATUS_OK) return sent;
+  hangUp.progressed();
+  if (documentFd >= 0 && sent.status == HTTP_STATUS_CONTINUE &&
+      !SendDocument(http, documentFd, documentSize, hangUp, sent))
+    return sent;
+  sent.answer.reset(cupsGetResponse(http, resource.c_str()));
+  sent.status = httpGetStatus(http);
+  return sent;
+}
+
+bool AsksForAuthentication(http_status_t status) {
+  return status == HTTP_STATUS_UNAUTHORIZED || status == HTTP_STATUS_CUPS_AUTHORIZATION_CANCELED;
+}
+
+// Why an exchange that brought no IPP reply failed, naming the request (the second of two
+// requests is not blamed on the first's status).
+std::string NoReplyReason(const Sent& sent, const PrinterHangUp& hangUp, http_t* http, const std::string& operation) {
+  if (hangUp.fired())
+    return "the printer did not take or answer the " + operation + " request for " +
+           std::to_string(static_cast<int>(kPrinterReplyTimeoutSeconds)) + " seconds, or the dialog stopped asking";
+  if (AsksForAuthentication(sent.status) || AsksForAuthentication(httpGetStatus(http)))
+    return "the printer asks for authentication for the " + operation +
+           " request, and none is given";
+  if (sent.status >= HTTP_STATUS_MULTIPLE_CHOICES)
+    return "the printer answered the " + operation + " request with " + HttpStatusText(sent.status) +
+           " instead of an IPP reply; it is not asked again";
+  // libcups marks an answer it could not parse with EINVAL, and forgets its HTTP status.
+  const int cause = httpError(http);
+  if (sent.status == HTTP_STATUS_OK || cause == EINVAL)
+    return "the printer's answer to the " + operation + " request could not be read as an IPP reply (" +
+           Text(cupsLastErrorString()) + ")";
+  return "the printer closed the connection without answering the " + operation + " request" +
+         (cause != 0 ? " (" + std::string(std::strerror(cause)) + ")" : std::string());
 }
 
 }  // namespace
@@ -121,13 +167,19 @@ IppPtr NewMediaColDatabaseRequest(const std::string& printerURI) {
   return request;
 }
 
-platform::OSStatus ExchangeWithPrinter(const std::string& printerURI, const IppPtr& request, std::string_view document,
+platform::OSStatus ExchangeWithPrinter(const std::string& printerURI, const IppPtr& request, int documentFd,
                                        IppPtr& reply, std::string& error, std::stop_token stop) {
+  if (std::optional<std::string> tooLong = IppURITooLong(printerURI)) {
+    error = *tooLong;
+    return kPrinterStockUnreachable;
+  }
   const std::optional<PrinterAddress> address = PrinterAddressFromDeviceURI(printerURI);
   if (!address) {
     error = printerURI + ": not a printer address";
     return kPrinterStockUnreachable;
   }
+  cupsSetPasswordCB2(DeclinePassword, nullptr);  // libcups keeps one per thread
+  const std::string operation = Text(ippOpString(ippGetOperation(request.get())));
   const http_encryption_t encryption = address->encrypted ? HTTP_ENCRYPTION_ALWAYS : cupsEncryption();
   HttpPtr http(httpConnect2(address->host.c_str(), address->port, nullptr, AF_UNSPEC, encryption, 1,
                             kPrinterConnectTimeoutMs, nullptr));
@@ -136,31 +188,27 @@ platform::OSStatus ExchangeWithPrinter(const std::string& printerURI, const IppP
     return kPrinterStockUnreachable;
   }
   // Declared after the connection, so that it is gone before the connection is closed.
-  const HangUp hangUp(httpGetFd(http.get()), stop);
-  IppPtr answer = SendOnce(http.get(), request, address->resource, document);
-  if (!answer && httpGetStatus(http.get()) >= HTTP_STATUS_MULTIPLE_CHOICES && !hangUp.fired()) {
-    error = printerURI + ": the printer answered HTTP " + std::to_string(httpGetStatus(http.get())) + " (" +
-            httpStatus(httpGetStatus(http.get())) + ") instead of a reply; it is not asked again";
-    return kPrinterStockRefused;
+  PrinterHangUp hangUp(httpGetFd(http.get()), kPrinterReplyTimeoutSeconds, stop);
+  Sent sent = SendOnce(http.get(), request, address->resource, documentFd, hangUp);
+  if (!sent.documentError.empty()) {
+    error = printerURI + ": the document could not be read for the " + operation + " request (" +
+            sent.documentError + ")";
+    return platform::ioErr;
   }
-  if (!answer) {
-    error = printerURI + (hangUp.fired() ? ": no answer from the printer within " +
-                                               std::to_string(static_cast<int>(kPrinterReplyTimeoutSeconds)) +
-                                               " seconds, or the dialog stopped asking"
-                                         : ": the printer's answer could not be read as an IPP reply (" +
-                                               std::string(cupsLastErrorString()) + ")");
-    return kPrinterStockNoAnswer;
+  if (!sent.answer) {
+    error = printerURI + ": " + NoReplyReason(sent, hangUp, http.get(), operation);
+    return hangUp.fired() || sent.status < HTTP_STATUS_MULTIPLE_CHOICES ? kPrinterStockNoAnswer : kPrinterStockRefused;
   }
-  const ipp_status_t status = ippGetStatusCode(answer.get());
+  const ipp_status_t status = ippGetStatusCode(sent.answer.get());
   if (status >= kFirstErrorStatus) {
-    const char* message = nullptr;
-    if (ipp_attribute_t* text = ippFindAttribute(answer.get(), "status-message", IPP_TAG_TEXT))
-      message = ippGetString(text, 0, nullptr);
-    error = printerURI + ": the printer refused the request (" + ippErrorString(status) +
-            (message != nullptr && *message != '\0' ? std::string(": ") + message : std::string()) + ")";
+    std::string message;
+    if (ipp_attribute_t* text = ippFindAttribute(sent.answer.get(), "status-message", IPP_TAG_TEXT))
+      message = Text(ippGetString(text, 0, nullptr));
+    error = printerURI + ": the printer refused the " + operation + " request (" + Text(ippErrorString(status)) +
+            (message.empty() ? std::string() : ": " + message) + ")";
     return kPrinterStockRefused;
   }
-  reply = std::move(answer);
+  reply = std::move(sent.answer);
   return platform::noErr;
 }
 
@@ -168,7 +216,7 @@ platform::OSStatus RetrievePrinterStockLibrary(const std::string& printerURI, st
                                                std::string& error, std::stop_token stop) {
   IppPtr reply;
   const platform::OSStatus exchanged =
-      ExchangeWithPrinter(printerURI, NewMediaColDatabaseRequest(printerURI), {}, reply, error, stop);
+      ExchangeWithPrinter(printerURI, NewMediaColDatabaseRequest(printerURI), -1, reply, error, stop);
   if (exchanged != platform::noErr) return exchanged;
   std::vector<Stock> answered;
   int refused = 0;
@@ -179,7 +227,7 @@ platform::OSStatus RetrievePrinterStockLibrary(const std::string& printerURI, st
   }
   if (refused > 0)
     std::fprintf(stderr, "ERROR: %s: %d members of media-col-database had the wrong syntax and were not applied\n",
-                 printerURI.c_str(), refused);
+                 platform::OneLineText(printerURI).c_str(), refused);
   stocks = std::move(answered);
   return platform::noErr;
 }

@@ -1,10 +1,10 @@
 #pragma once
 // The one IPP request the plug-in sends to a printer: Get-Printer-Attributes for its
 // media-col-database, sent with libcups.
+#include <cstddef>
 #include <memory>
 #include <stop_token>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "model/stock.h"
@@ -16,10 +16,13 @@ inline constexpr platform::OSStatus kPrinterStockUnreachable = -3264;  // no con
 inline constexpr platform::OSStatus kPrinterStockNoAnswer = -3265;     // no reply, or a transport error
 inline constexpr platform::OSStatus kPrinterStockRefused = -3266;      // an IPP error status, or a bad reply
 
-// How long the request may take: the connection, then the exchange. An unreachable printer fails
-// within the first, a silent one within the second.
+// How long the request may take: the connection, then each wait for the printer to take more of
+// the request or to answer it. An unreachable printer fails within the first, a silent one within
+// the second; a slow one that keeps reading a large document is waited for.
 inline constexpr int kPrinterConnectTimeoutMs = 5000;
 inline constexpr double kPrinterReplyTimeoutSeconds = 10.0;
+// The document is sent in parts of this size, so that memory stays bounded whatever its size.
+inline constexpr std::size_t kPrinterDocumentChunkBytes = 64 * 1024;
 
 using IppPtr = platform::IppMessagePtr;
 
@@ -27,11 +30,14 @@ using IppPtr = platform::IppMessagePtr;
 // operation group.
 IppPtr NewMediaColDatabaseRequest(const std::string& printerURI);
 
-// Sends request (followed by the document's bytes, when there are any) once to the printer at
-// printerURI (see printer_address.h) within the time-outs above, and reads its reply. noErr and
-// the reply; or a failure status with the reason in error (naming the printer), reply untouched.
-// An IPP error status (0x0400 and up) is a failure: kPrinterStockRefused.
-platform::OSStatus ExchangeWithPrinter(const std::string& printerURI, const IppPtr& request, std::string_view document,
+// Sends request once to the printer at printerURI (see printer_address.h), followed by the bytes
+// read from documentFd up to its end when it is not -1 (a regular file with its length, a pipe
+// chunked), within the time-outs above, and reads its reply. noErr and the reply; or a failure
+// status with the reason in error (naming the printer and the request), reply untouched. An IPP
+// error status (0x0400 and up) is a failure: kPrinterStockRefused; so is a printer asking for
+// authentication, which is never given (no password is asked for, none is sent); a document that
+// cannot be read is platform::ioErr.
+platform::OSStatus ExchangeWithPrinter(const std::string& printerURI, const IppPtr& request, int documentFd,
                                        IppPtr& reply, std::string& error, std::stop_token stop = {});
 
 // Sends the request to the printer at printerURI and turns its reply into stocks. noErr and the

@@ -206,12 +206,43 @@ TEST_F(IppCommands, AnUnreachablePrinterARefusedJobOrAMissingDocumentIsOneErrorL
                        korvo_test::DataPath("host/one_page.pdf"),
                    &out, true),
             1);
-  EXPECT_TRUE(out.starts_with("ERROR: " + rasterOnly->uri() + ": the printer refused the request (")) << out;
+  EXPECT_TRUE(out.starts_with("ERROR: " + rasterOnly->uri() + ": the printer refused the Print-Job request (")) << out;
   EXPECT_TRUE(host_test::IsOneErrorLine(out));
   ASSERT_TRUE(production_);
   EXPECT_EQ(RunPde("print --session " + session + " --uri " + production_->uri() + " " + dir_.file("none.pdf"), &out, true),
             1);
   EXPECT_TRUE(host_test::IsOneErrorLine(out));
+}
+
+// Inch sizes go in PWG 5101.1's exact dimensions, which the printer lists; the job ticket keeps its own.
+TEST_F(IppCommands, ALetterJobIsSentInExactDimensions) {
+  ASSERT_TRUE(plain_);
+  const std::string session = Session(false), test = dir_.file("letter.test");
+  std::string out;
+  ASSERT_EQ(host_test::RunPython("d = plistlib.load(open(sys.argv[1], \"rb\")); "
+                                 "d[\"PMPrintSettingsTicket\"][\"Items\"][\"com.korvo.print.JobLevelStock\"] = {\"Size\": 204}; "
+                                 "plistlib.dump(d, open(sys.argv[1], \"wb\"))",
+                                 session, &out),
+            0)
+      << out;
+  ASSERT_EQ(RunPde("ipp --session " + session + " -o " + test, &out, true), 0) << out;
+  EXPECT_TRUE(host_test::Has(korvo_test::ReadFile(test), "MEMBER integer x-dimension 21590\n"));
+  EXPECT_EQ(korvo_test::RunCommand("ipptool -f " + korvo_test::DataPath("host/one_page.pdf") + " -t " + plain_->uri() +
+                                       " " + test,
+                                   &out, true),
+            0)
+      << out;
+  std::string error;
+  const auto idle = korvo_test::IppTestPrinter::startWith("", "application/pdf", &error);  // the other still prints
+  ASSERT_TRUE(idle) << error;
+  ASSERT_EQ(RunPde("print --session " + session + " --uri " + idle->uri() + " " +
+                       korvo_test::DataPath("host/one_page.pdf") + " 2>" + dir_.file("err"),
+                   &out),
+            0)
+      << out;
+  EXPECT_FALSE(host_test::Has(korvo_test::ReadFile(dir_.file("err")), "Paper")) << korvo_test::ReadFile(dir_.file("err"));
+  EXPECT_EQ(RunPde("export --session " + session + " -o " + dir_.file("letter.xml"), &out, true), 0) << out;
+  EXPECT_TRUE(host_test::Has(korvo_test::ReadFile(dir_.file("letter.xml")), ">21600</x-dimension>"));
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ TEST(IppPPDOptions, EachOptionBecomesItsAttribute) {
        "media-weight-metric=120}\n"},
       {{{"InputSlot", "Tray2"}}, "media-col={media-source=tray-2}\n"},
       {{{"PageSize", "Letter"}, {"InputSlot", "Bypass"}},
-       "media-col={media-size={x-dimension=21600 y-dimension=27900} media-source=by-pass-tray}\n"},
+       "media-col={media-size={x-dimension=21590 y-dimension=27940} media-source=by-pass-tray}\n"},
       {{{"Duplex", "DuplexTumble"}}, "sides=two-sided-short-edge\n"},
       {{{"Duplex", "None"}}, "sides=one-sided\n"},
       {{{"OutputBin", "Stacker"}}, "output-bin=stacker\n"},

@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <thread>
 
 namespace korvo_test {
@@ -173,5 +174,46 @@ IppTestPrinter::~IppTestPrinter() {
 std::string IppTestPrinter::uri() const { return "ipp://127.0.0.1:" + std::to_string(port_) + "/ipp/print"; }
 
 void IppTestPrinter::stopPrinter() { Stop(printer_); }
+
+std::unique_ptr<FakePrinter> FakePrinter::start(const std::string& mode, std::string* error, int lifetime, long rate) {
+  std::unique_ptr<FakePrinter> printer(new FakePrinter);
+  char folder[] = "/tmp/korvo-fake-XXXXXX";
+  int pipeFds[2];
+  if (::mkdtemp(folder) == nullptr || ::pipe(pipeFds) != 0) {
+    *error = "cannot make a temporary folder or a pipe";
+    return nullptr;
+  }
+  printer->folder_ = folder;
+  const std::string log = printer->folder_ + "/log.txt";
+  printer->pid_ = Spawn({"python3", std::string(KORVO_SOURCE_DIR) + "/tests/support/fake_printer.py", mode,
+                         printer->folder_ + "/received.jsonl", std::to_string(lifetime), std::to_string(rate)},
+                        log, {}, pipeFds[1]);
+  ::close(pipeFds[1]);
+  std::string port;
+  char c;
+  while (::read(pipeFds[0], &c, 1) == 1 && c != '\n') port += c;
+  ::close(pipeFds[0]);
+  if (port.empty()) {
+    *error = "the fake printer did not start (see " + log + ")";
+    return nullptr;
+  }
+  printer->port_ = std::stoi(port);
+  return printer;
+}
+
+FakePrinter::~FakePrinter() {
+  Stop(pid_);
+  if (!folder_.empty()) {
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
+  }
+}
+
+std::string FakePrinter::uri() const { return "ipp://127.0.0.1:" + std::to_string(port_) + "/ipp/print"; }
+
+std::string FakePrinter::received() const {
+  std::ifstream in(folder_ + "/received.jsonl");
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
 
 }  // namespace korvo_test

@@ -47,6 +47,30 @@ class IppTestPrinter {
   int port_ = 0;
 };
 
+// A printer that misbehaves (tests/support/fake_printer.py, whose modes say how), on a free
+// loopback port, for at most lifetime seconds; stopped by its id when the object goes.
+class FakePrinter {
+ public:
+  // Null, with the reason in error, when it does not come up. rate: bytes a second a slow
+  // reader takes.
+  static std::unique_ptr<FakePrinter> start(const std::string& mode, std::string* error, int lifetime = 60,
+                                            long rate = 1 << 20);
+  ~FakePrinter();
+  FakePrinter(const FakePrinter&) = delete;
+  FakePrinter& operator=(const FakePrinter&) = delete;
+
+  int port() const { return port_; }
+  std::string uri() const;  // ipp://127.0.0.1:PORT/ipp/print
+  // What it received: one JSON line per request (headers, operation, attributes).
+  std::string received() const;
+
+ private:
+  FakePrinter() = default;
+  std::string folder_;
+  pid_t pid_ = -1;
+  int port_ = 0;
+};
+
 // A loopback port that nothing listens on now.
 int FreeLoopbackPort();
 

@@ -17,17 +17,9 @@ std::string Reason(const std::string& path, const char* what) {
   return std::string(what) + " " + path + ": " + std::strerror(errno);
 }
 
-// A descriptor closed when it goes out of scope.
-struct Descriptor {
-  int fd = -1;
-  ~Descriptor() {
-    if (fd >= 0) ::close(fd);
-  }
-};
-
 // Opens path for reading without blocking and checks what it is; the message when it is not a
 // regular file of at most maxBytes.
-std::optional<std::string> OpenInput(const std::string& path, std::size_t maxBytes, Descriptor& file,
+std::optional<std::string> OpenInput(const std::string& path, std::size_t maxBytes, FileDescriptor& file,
                                      std::size_t* size = nullptr) {
   file.fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
   if (file.fd < 0) return Reason(path, "cannot open");
@@ -42,13 +34,21 @@ std::optional<std::string> OpenInput(const std::string& path, std::size_t maxByt
 
 }  // namespace
 
+FileDescriptor::~FileDescriptor() {
+  if (fd >= 0) ::close(fd);
+}
+
 std::optional<std::string> CheckInputFile(const std::string& path, std::size_t maxBytes) {
-  Descriptor file;
+  FileDescriptor file;
+  return OpenInput(path, maxBytes, file);
+}
+
+std::optional<std::string> OpenInputFile(const std::string& path, FileDescriptor& file, std::size_t maxBytes) {
   return OpenInput(path, maxBytes, file);
 }
 
 Result<std::string> ReadFileBytes(const std::string& path, std::size_t maxBytes) {
-  Descriptor file;
+  FileDescriptor file;
   std::size_t size = 0;
   if (std::optional<std::string> refused = OpenInput(path, maxBytes, file, &size))
     return Result<std::string>::fail(*refused);

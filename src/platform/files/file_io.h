@@ -20,6 +20,21 @@ inline constexpr std::size_t kNoSizeLimit = SIZE_MAX;
 // 16 MB"). The file is opened without blocking, so a FIFO with no writer cannot hang the caller.
 std::optional<std::string> CheckInputFile(const std::string& path, std::size_t maxBytes = kNoSizeLimit);
 
+// A descriptor of an opened file, closed when it goes.
+class FileDescriptor {
+ public:
+  FileDescriptor() = default;
+  ~FileDescriptor();
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  int fd = -1;
+};
+
+// Opens the file for reading after the checks of CheckInputFile, for a reader that streams it:
+// none and the descriptor in file; or a message naming the file and the reason.
+std::optional<std::string> OpenInputFile(const std::string& path, FileDescriptor& file,
+                                         std::size_t maxBytes = kNoSizeLimit);
+
 // The bytes of the file, after the checks of CheckInputFile; or a message naming the file and the
 // reason.
 Result<std::string> ReadFileBytes(const std::string& path, std::size_t maxBytes = kNoSizeLimit);
