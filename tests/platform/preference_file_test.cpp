@@ -137,7 +137,7 @@ TEST_F(PreferenceFile, AFileOverTheCapIsLeftAloneUnreadAndNeverWrittenOver) {
   EXPECT_FALSE(WritePreferenceFile(path, PlistDict{{"k", 1}}));
   testing::internal::GetCapturedStderr();
   EXPECT_EQ(contents.status, PreferenceFileStatus::kUnreadable);
-  EXPECT_NE(contents.error.find("is larger than 16 MB"), std::string::npos) << contents.error;
+  EXPECT_NE(contents.error.find("is larger than 64 MB"), std::string::npos) << contents.error;
   EXPECT_EQ(std::filesystem::file_size(path), kMaxPropertyListFileBytes + 1);
 }
 
