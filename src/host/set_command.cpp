@@ -3,6 +3,7 @@
 #include "host/dialog_session.h"
 #include "host/host_paths.h"
 #include "host/session_file.h"
+#include "platform/locale/utf8_text.h"
 #include "platform/ui/user_choice.h"
 
 namespace korvo_host {
@@ -14,9 +15,13 @@ namespace ui = platform::ui;
 // Makes one choice and answers what it opens; false after one "ERROR:" line naming the setting.
 // Note alerts are told on err, one line each, and the choice goes on.
 // The setting as messages name it: a long value (a pasted message, say) cut short.
+// It is cut between characters, so that the line stays valid UTF-8.
 std::string Named(const std::string& setting) {
   constexpr std::size_t kShown = 72;
-  return setting.size() <= kShown ? setting : setting.substr(0, kShown) + "...";
+  if (setting.size() <= kShown) return setting;
+  std::size_t cut = 0;
+  for (std::size_t next = 0; next <= kShown; next += platform::NextUTF8Step(setting, next).length) cut = next;
+  return setting.substr(0, cut) + "...";
 }
 
 bool Apply(PrintDialog& pde, const std::string& fullSetting, std::ostream& err) {
@@ -60,8 +65,10 @@ int RunSetCommand(const CommandLine& line, std::ostream& out, std::ostream& err)
   dialog->sync(false);
   dialog->close();
   dialog->terminate();
+  // The ticket is listed only once it is saved: a listing would tell the user it was.
+  if (!SaveSessionFile(line, *session, err)) return kExitUserError;
   ListPrintSettings(*session, out);
-  return SaveSessionFile(line, *session, err) ? kExitOK : kExitUserError;
+  return kExitOK;
 }
 
 }  // namespace korvo_host

@@ -27,9 +27,11 @@ int RunShowCommand(const CommandLine& line, std::ostream& out, std::ostream& err
   pde.close();
   pde.terminate();
 
+  // Listed only once saved, as set does: a listing would tell the user the session was kept.
+  if (!SaveSessionFile(line, *session, err)) return kExitUserError;
   ListPrintSettings(*session, out);
   for (size_t i = 0; i < panelTitles.size(); ++i) out << "panel " << i + 1 << " = " << panelTitles[i] << "\n";
-  return SaveSessionFile(line, *session, err) ? kExitOK : kExitUserError;
+  return kExitOK;
 }
 
 }  // namespace korvo_host

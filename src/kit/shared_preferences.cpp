@@ -7,7 +7,7 @@
 namespace {
 
 platform::PreferenceFileContents Unavailable(std::string message) {
-  std::fputs(("ERROR: " + message + "\n").c_str(), stderr);
+  platform::ReportPreferenceError(message);
   platform::PreferenceFileContents contents;
   contents.status = platform::PreferenceFileStatus::kUnreadable;
   contents.error = std::move(message);

@@ -7,7 +7,7 @@
 
 namespace {
 
-void Report(const std::string& message) { std::fputs(("ERROR: " + message + "\n").c_str(), stderr); }
+void Report(const std::string& message) { platform::ReportPreferenceError(message); }
 
 // The file's path with its folder in place, or none with the reason reported.
 std::optional<std::string> PathForWriting(std::string_view fileName, std::string* error) {

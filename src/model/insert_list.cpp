@@ -1,3 +1,7 @@
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
 #include "model/special_page_list.h"
 
 InsertList::InsertList(const InsertList& other) : SpecialPageList() {
@@ -5,12 +9,14 @@ InsertList::InsertList(const InsertList& other) : SpecialPageList() {
 }
 
 InsertList::InsertList(const platform::PlistArray& array) {
-  for (const platform::PlistValue& value : array) {
-    if (const platform::PlistDict* dict = value.asDictionary()) {
-      Insert insert(*dict);
-      add({&insert});
-    }
-  }
+  std::vector<Insert> inserts;
+  inserts.reserve(array.size());
+  for (const platform::PlistValue& value : array)
+    if (const platform::PlistDict* dict = value.asDictionary()) inserts.emplace_back(*dict);
+  std::vector<const SpecialPage*> pages;
+  pages.reserve(inserts.size());
+  for (const Insert& insert : inserts) pages.push_back(&insert);
+  add(pages);
 }
 
 Insert* InsertList::pageAtIndex(long index) const { return static_cast<Insert*>(SpecialPageList::pageAtIndex(index)); }
@@ -18,12 +24,27 @@ Insert* InsertList::pageAtIndex(long index) const { return static_cast<Insert*>(
 platform::OSStatus InsertList::add(const std::vector<const SpecialPage*>& pages) {
   for (const SpecialPage* page : pages)
     if (dynamic_cast<const Insert*>(page) == nullptr) return platform::paramErr;
-  for (const SpecialPage* page : pages) {
-    // After every insert with the same start page: inserts at one page keep their order.
-    auto at = pages_.begin();
-    while (at != pages_.end() && (*at)->startPage() <= page->startPage()) ++at;
-    pages_.insert(at, page->clone());
+  // Each new insert goes before the first insert with a later start page, so inserts at one
+  // page keep the order they were added in. Promoted inserts may stand out of order, so the old
+  // ones are keyed by the latest start page up to them: that key never falls, and the new inserts,
+  // sorted stably, merge into the list in one pass instead of a scan each.
+  std::vector<std::unique_ptr<SpecialPage>> added;
+  added.reserve(pages.size());
+  for (const SpecialPage* page : pages) added.push_back(page->clone());
+  std::stable_sort(added.begin(), added.end(), [](const auto& a, const auto& b) {
+    return a->startPage() < b->startPage();
+  });
+  std::vector<std::unique_ptr<SpecialPage>> merged;
+  merged.reserve(pages_.size() + added.size());
+  auto next = added.begin();
+  std::int32_t reach = std::numeric_limits<std::int32_t>::min();
+  for (auto& page : pages_) {
+    reach = std::max(reach, page->startPage());
+    for (; next != added.end() && (*next)->startPage() < reach; ++next) merged.push_back(std::move(*next));
+    merged.push_back(std::move(page));
   }
+  for (; next != added.end(); ++next) merged.push_back(std::move(*next));
+  pages_ = std::move(merged);
   return platform::noErr;
 }
 

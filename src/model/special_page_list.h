@@ -80,5 +80,6 @@ class ExceptionPageList : public SpecialPageList {
   std::unique_ptr<SpecialPageList> clone() const override { return std::make_unique<ExceptionPageList>(*this); }
 
  private:
-  void addRange(const ExceptionPage& range);
+  // Places valid ranges in order, each winning over what was there on the pages it covers.
+  void addRanges(const std::vector<const SpecialPage*>& pages);
 };

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/special_page.h"
+#include "model/special_pages_codes.h"
 #include "model/ticket_fields.h"
 
 using namespace special_page_keys;
@@ -81,8 +82,10 @@ ExceptionPage::ExceptionPage(const platform::PlistDict& dict) : SpecialPage(dict
   ReadChecked(dict, kAntialiasingKey, antialiasing_, OneOf({1, 2}));
   ReadChecked(dict, kOutputColorKey, outputColor_, OneOf({1, 2}));
   ReadChecked(dict, kSidesImagedKey, plex_, OneOf({1, 2, 3}));
-  // The printer takes any darkness step, beyond the menu's -5 to 5 too.
-  ReadChecked(dict, kLightenDarkenKey, lightenDarken_, [](std::int32_t) { return true; });
+  // Only the steps the menu offers: a job ticket carries no others back.
+  ReadChecked(dict, kLightenDarkenKey, lightenDarken_, [](std::int32_t v) {
+    return v == kPrinterDefault || (v >= kLightenDarkenLightest && v <= kLightenDarkenDarkest);
+  });
 }
 
 platform::PlistDict ExceptionPage::asTicket() const {

@@ -22,3 +22,8 @@ inline constexpr std::int32_t kMaximumPageNumber = 9999999;
 inline constexpr int kMaximumPageNumberDigits = 7;
 // The most insert places one typed text may make; "7-" would otherwise mean ten million sheets.
 inline constexpr std::int32_t kMaximumInsertPages = 10000;
+
+// An exception's lighten/darken steps, lightest to darkest (0 normal): what its menu offers and
+// all a range holds, the range the printer accepts in a job ticket too.
+inline constexpr std::int32_t kLightenDarkenLightest = -5;
+inline constexpr std::int32_t kLightenDarkenDarkest = 5;

@@ -3,11 +3,14 @@
 #include <string>
 #include <vector>
 
+#include "jobticket/reader/jtkt_import_log.h"
 #include "jobticket/reader/jtkt_reader.h"
 #include "jobticket/reader/jtkt_summary.h"
 #include "jobticket/writer/jtkt_export.h"
 #include "kit/current_session.h"
 #include "kit/ticket_access.h"
+#include "platform/files/file_io.h"
+#include "platform/plist/xml_plist.h"
 #include "shell/pde_shell.h"
 
 platform::OSStatus JTKTExportToFileAtPath(const char* path) {
@@ -23,6 +26,31 @@ platform::OSStatus JTKTExportToFileAtPath(const char* path) {
   return JTKTExportTicketToFile(printSettings, path);
 }
 
+namespace {
+
+// Why what an import made could not come back, or none: the session as the panels store it (as
+// the next command saves it) and the job ticket an export writes of it must each stay within the
+// size every command reads. The ticket is left as the import made it.
+std::optional<std::string> TooLargeToComeBack(platform::PrintSession* session, platform::Ticket& settings) {
+  const platform::Ticket imported = settings;
+  PDESync(session, false);
+  std::optional<std::string> why;
+  if (auto bytes = platform::WriteXMLPlist(session->toPlist()))
+    if (auto tooLarge = platform::CheckDocumentSize(bytes->size())) why = "the session " + *tooLarge;
+  if (auto document = JTKTWriteDocument(JTKTCopyKorvoItems(settings), 0); document && !why)
+    if (auto tooLarge = platform::CheckDocumentSize(document->size())) why = "its job ticket " + *tooLarge;
+  settings = imported;
+  return why;
+}
+
+std::string Joined(const std::vector<std::string>& files) {
+  std::string names;
+  for (const std::string& file : files) names += (names.empty() ? "" : ", ") + file;
+  return names;
+}
+
+}  // namespace
+
 platform::OSStatus JTKTImportFilesAtPaths(const char* const* paths, int count, JobTicketSummaryProc summary,
                                           void* refCon) {
   if (paths == nullptr || count < 0) return platform::paramErr;
@@ -35,8 +63,19 @@ platform::OSStatus JTKTImportFilesAtPaths(const char* const* paths, int count, J
   }
   platform::PlistDict imported;
   if (platform::OSStatus status = JTKTImportFiles(files, &imported); status != platform::noErr) return status;
+  platform::Ticket* settings = nullptr;
+  GetTicketFromSession(session, platform::kPDE_PMPrintSettingsRef, &settings);
+  const std::optional<platform::Ticket> before = settings ? std::optional<platform::Ticket>(*settings) : std::nullopt;
   platform::OSStatus status = JTKTImportMergeIntoJobTicket(session, &imported);
   if (status == platform::noErr && !imported.empty()) status = PDESync(session, true);
+  if (status == platform::noErr && !imported.empty() && settings != nullptr) {
+    if (const std::optional<std::string> tooLarge = TooLargeToComeBack(session, *settings)) {
+      *settings = *before;
+      PDESync(session, true);
+      JTKTImportError("%s: with these settings %s; nothing is imported", Joined(files).c_str(), tooLarge->c_str());
+      return kJTKTUnreadableFile;
+    }
+  }
   if (summary != nullptr) summary(refCon, JTKTSummaryText(imported).c_str());
   return status;
 }

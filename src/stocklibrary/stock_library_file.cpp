@@ -36,3 +36,20 @@ bool WriteStockLibraryKey(std::string_view key, const platform::PlistValue& valu
     return platform::PreferenceChange::kWrite;
   });
 }
+
+bool UpdateStockLibraryDictionary(std::string_view key, const std::function<void(platform::PlistDict&)>& change,
+                                  platform::PlistDict* result) {
+  platform::PlistDict changed;
+  const bool done =
+      UpdateUserPreferences(kStockLibraryPreferencesFileName, [&](platform::PlistDict& file, platform::PreferenceFileStatus) {
+        auto it = file.find(key);
+        const platform::PlistDict* held = it == file.end() ? nullptr : it->second.asDictionary();
+        changed = held ? *held : platform::PlistDict();
+        change(changed);
+        if (held ? *held == changed : changed.empty()) return platform::PreferenceChange::kLeave;
+        file.insert_or_assign(std::string(key), changed);
+        return platform::PreferenceChange::kWrite;
+      });
+  if (done && result != nullptr) *result = std::move(changed);
+  return done;
+}

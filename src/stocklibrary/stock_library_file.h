@@ -2,6 +2,7 @@
 // The library file, "com.korvo.print.stocklibrary" in the user's preferences folder, shared by
 // the library list, the recent-choices list and the library dialog. Each owner reads and writes
 // only its own key; every other key of the file survives a write untouched.
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -18,3 +19,11 @@ std::optional<platform::PlistValue> ReadStockLibraryKey(std::string_view key);
 // file it could not read. True when the file holds value afterwards; a failure has been reported
 // on standard error.
 bool WriteStockLibraryKey(std::string_view key, const platform::PlistValue& value);
+
+// Changes the dictionary under key as the file holds it under its lock (read, change, write), so
+// that changes other dialogs made since this one read the file are kept: change gets the file's
+// dictionary (an empty one when the key is missing or not a dictionary). The file is written only
+// when the dictionary changed. True, with the dictionary as the file now holds it in *result,
+// when the change was made; a failure has been reported on standard error.
+bool UpdateStockLibraryDictionary(std::string_view key, const std::function<void(platform::PlistDict&)>& change,
+                                  platform::PlistDict* result);

@@ -12,13 +12,12 @@ StockLibraryList::StockLibraryList() { read(); }
 
 StockLibraryList::StockLibraryList(bool memoryOnly) : memoryOnly_(memoryOnly) {}
 
-StockLibraryList::~StockLibraryList() {
-  if (unwritten_) write();
-}
+StockLibraryList::~StockLibraryList() { write(); }
 
 void StockLibraryList::read() {
   entries_.clear();
-  unwritten_ = false;
+  unwritten_.clear();
+  unwrittenStatus_.clear();
   std::optional<platform::PlistValue> list = ReadStockLibraryKey(kStockListKey);
   if (!list) return;
   if (const platform::PlistDict* entries = list->asDictionary()) {
@@ -30,17 +29,34 @@ void StockLibraryList::read() {
 }
 
 void StockLibraryList::write() {
-  if (memoryOnly_) return;
-  if (WriteStockLibraryKey(kStockListKey, entries_)) unwritten_ = false;
-}
-
-void StockLibraryList::changed() {
-  unwritten_ = !memoryOnly_;
-  write();
+  if (memoryOnly_ || (unwritten_.empty() && unwrittenStatus_.empty())) return;
+  const auto apply = [this](platform::PlistDict& entries) {
+    for (const auto& [uuid, status] : unwrittenStatus_) {
+      auto it = entries.find(uuid);
+      if (it == entries.end() || it->second.asDictionary() == nullptr) continue;
+      StockLibrary entry(*it->second.asDictionary());
+      entry.setStatus(status);
+      it->second = entry.asTicket();
+    }
+    for (const auto& [uuid, value] : unwritten_) {
+      if (value)
+        entries.insert_or_assign(uuid, *value);
+      else
+        entries.erase(uuid);
+    }
+  };
+  platform::PlistDict file;
+  if (!UpdateStockLibraryDictionary(kStockListKey, apply, &file)) return;
+  entries_ = std::move(file);
+  unwritten_.clear();
+  unwrittenStatus_.clear();
 }
 
 void StockLibraryList::store(const std::string& uuid, const StockLibrary& entry) {
-  entries_.insert_or_assign(uuid, entry.asTicket());
+  platform::PlistValue value(entry.asTicket());
+  unwrittenStatus_.erase(uuid);
+  if (!memoryOnly_) unwritten_.insert_or_assign(uuid, value);
+  entries_.insert_or_assign(uuid, std::move(value));
 }
 
 std::string StockLibraryList::add(StockLibrary* entry) {
@@ -49,19 +65,21 @@ std::string StockLibraryList::add(StockLibrary* entry) {
   while (entries_.contains(uuid)) uuid = platform::NewUUIDString();
   entry->setUUID(uuid);
   store(uuid, *entry);
-  changed();
+  write();
   return uuid;
 }
 
 void StockLibraryList::update(const std::string& uuid, const StockLibrary* entry) {
   if (entry == nullptr || uuid.empty()) return;
   store(uuid, *entry);
-  changed();
+  write();
 }
 
 void StockLibraryList::remove(const std::string& uuid) {
   if (entries_.erase(uuid) == 0) return;
-  changed();
+  unwrittenStatus_.erase(uuid);
+  if (!memoryOnly_) unwritten_.insert_or_assign(uuid, std::nullopt);
+  write();
 }
 
 void StockLibraryList::replace(const StockLibrary* newEntry) {
@@ -78,7 +96,7 @@ void StockLibraryList::replace(const StockLibrary* newEntry) {
       break;
     }
   }
-  changed();
+  write();
 }
 
 bool StockLibraryList::isDuplicate(const std::string& name) const {
@@ -98,24 +116,32 @@ std::optional<std::string> StockLibraryList::findMatch(const Stock& stock) const
 }
 
 void StockLibraryList::setStatus(const std::string& uuid, std::int32_t status) {
-  auto it = entries_.find(uuid);
-  if (it == entries_.end() || it->second.asDictionary() == nullptr) return;
-  StockLibrary entry(*it->second.asDictionary());
-  entry.setStatus(status);
-  store(uuid, entry);
-  changed();
+  if (changeStatus(uuid, status)) write();
 }
 
 void StockLibraryList::clearStatus() {
   bool any = false;
-  for (auto& [uuid, value] : entries_) {
+  for (const auto& [uuid, value] : entries_) {
     const platform::PlistDict* dictionary = value.asDictionary();
-    if (dictionary == nullptr) continue;
-    StockLibrary entry(*dictionary);
-    if (entry.status() == kStockEntryUnsupportedValues) continue;
-    entry.setStatus(kStockEntryNormal);
-    store(uuid, entry);
-    any = true;
+    if (dictionary == nullptr || StockLibrary(*dictionary).status() == kStockEntryUnsupportedValues) continue;
+    any = changeStatus(uuid, kStockEntryNormal) || any;
   }
-  if (any) changed();
+  if (any) write();
+}
+
+bool StockLibraryList::changeStatus(const std::string& uuid, std::int32_t status) {
+  auto it = entries_.find(uuid);
+  if (it == entries_.end() || it->second.asDictionary() == nullptr) return false;
+  StockLibrary entry(*it->second.asDictionary());
+  if (entry.status() == status) return false;
+  entry.setStatus(status);
+  it->second = entry.asTicket();
+  if (memoryOnly_) return false;
+  // An entry this list wrote goes whole; another's only changes its status, and only while the
+  // file still holds it.
+  if (auto own = unwritten_.find(uuid); own != unwritten_.end())
+    own->second = it->second;
+  else
+    unwrittenStatus_.insert_or_assign(uuid, status);
+  return true;
 }

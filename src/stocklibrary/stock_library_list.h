@@ -2,6 +2,7 @@
 // A set of stock library entries, kept in dictionary form under their UUIDs. The user's library
 // lives in the library file and is written back after every change; the printer's library is a
 // memory-only list that never touches the file.
+#include <map>
 #include <optional>
 #include <string>
 
@@ -25,7 +26,9 @@ class StockLibraryList {
 
   // Replaces the entries by the file's list; an empty list when the file has none.
   void read();
-  // Stores the entries in the file (see stock_library_file.h).
+  // Applies the changes made since the last write to the file's list as it is now, under the
+  // file's lock, so that entries another dialog added or changed meanwhile survive; the entries
+  // then are the file's list. Changes that could not be written are kept for the next write.
   void write();
 
   // Stores the entry under a new UUID (the entry's own is set to it) and answers the UUID.
@@ -50,10 +53,14 @@ class StockLibraryList {
 
  private:
   void setStatus(const std::string& uuid, std::int32_t status);
+  // Gives the entry the status; true when that changed something the file must learn.
+  bool changeStatus(const std::string& uuid, std::int32_t status);
   void store(const std::string& uuid, const StockLibrary& entry);
-  void changed();
 
   platform::PlistDict entries_;
+  // The entries changed since the last write, by UUID: the new dictionary, or none when removed.
+  std::map<std::string, std::optional<platform::PlistValue>> unwritten_;
+  // The entries of others whose status changed since the last write.
+  std::map<std::string, std::int32_t> unwrittenStatus_;
   bool memoryOnly_ = false;
-  bool unwritten_ = false;  // changed since the last write
 };

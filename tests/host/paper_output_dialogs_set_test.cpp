@@ -135,4 +135,22 @@ TEST_F(PaperOutputDialogsSet, ALibraryPaperIsAddedChosenEditedReplacedAndDeleted
   EXPECT_EQ(entries(), "0 3\n");
 }
 
+TEST_F(PaperOutputDialogsSet, EightLibraryAdditionsAtOnceAllSurvive) {
+  const std::string pde = std::string(KORVO_BIN_DIR) + "/korvo-pde";
+  // Each on a session of its own, so that only the library file's lock stands between them.
+  std::string line = "(";
+  for (int i = 1; i <= 8; ++i)
+    line += pde + " set --session " + dir.file("s" + std::to_string(i) + ".plist") +
+            " 'Paper=Stock Library...>Add...>PaperName=Paper " + std::to_string(i) + ">OK>Cancel' >/dev/null & ";
+  std::string out;
+  ASSERT_EQ(korvo_test::RunCommand(line + "wait)", &out, true), 0) << out;
+  ASSERT_EQ(host_test::RunPython("d = plistlib.load(open(sys.argv[1], \"rb\")); "
+                                 "print(*sorted(s[\"Stock\"][\"CustomName\"] for s in "
+                                 "d[\"com.korvo.print.StockLibrary.StockList\"].values()))",
+                                 home.dir().file("config/com.korvo.print.stocklibrary"), &out),
+            0)
+      << out;
+  EXPECT_EQ(out, "Paper 1 Paper 2 Paper 3 Paper 4 Paper 5 Paper 6 Paper 7 Paper 8\n");
+}
+
 }  // namespace

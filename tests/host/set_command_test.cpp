@@ -2,6 +2,8 @@
 // follows, and the session file left alone when a choice cannot be made.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "host/korvo_pde_runner.h"
 #include "support/test_support.h"
 
@@ -72,6 +74,35 @@ TEST_F(SetCommand, TwoCommandsOnOneSessionAtOnceBothKeepTheirChange) {
     ASSERT_NE(out.find("com.korvo.print.FinishingOutputColor = 1\n"), std::string::npos) << "round " << round << "\n" << out;
     ASSERT_NE(out.find("com.korvo.print.FinishingDuplex = 3\n"), std::string::npos) << "round " << round << "\n" << out;
   }
+}
+
+TEST_F(SetCommand, AFailedSaveListsNoTicketAndALongSettingIsCutBetweenCharacters) {
+  // A link to a folder that is not there: the session is new, and cannot be saved.
+  const std::string link = dir.file("link.plist");
+  ASSERT_EQ(korvo_test::RunCommand("ln -s " + dir.file("gone/job.plist") + " " + link, nullptr), 0);
+  std::string out;
+  EXPECT_EQ(RunPde("set --session " + link + " OutputColor=Grayscale 2>/dev/null", &out), 1);
+  EXPECT_EQ(out, "");
+  // "Colour=" and 64 bytes, then characters of two bytes: a cut at 72 bytes would split one.
+  std::string err;
+  std::string value;
+  for (int i = 0; i < 10; ++i) value += "\xC3\xA9";
+  EXPECT_EQ(RunPde("set --session " + session + " 'Colour=" + std::string(64, 'a') + value + "' 2>&1 >/dev/null", &err), 1);
+  EXPECT_TRUE(host_test::IsOneErrorLine(err)) << err;
+  EXPECT_NE(err.find(std::string(64, 'a') + "...:"), std::string::npos) << err;
+}
+
+TEST_F(SetCommand, StoresThatCannotBeReadAreEachNamedOnce) {
+  for (const std::string& file : {home.dir().file("config/com.korvo.print.stocklibrary"),
+                                  home.dir().file("config/com.korvo.print.inputhistory.plist"),
+                                  home.dir().file("config/com.korvo.print.backgroundforms")})
+    ASSERT_EQ(korvo_test::RunCommand("mkdir -p " + file, nullptr), 0);
+  std::string err;
+  ASSERT_EQ(RunPde("set --session " + session + " 'Paper=Stock Library...>Cancel' 2>&1 >/dev/null", &err), 0) << err;
+  // One line for each of the three files, each naming its own.
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 3) << err;
+  for (const char* name : {"stocklibrary:", "inputhistory.plist:", "backgroundforms:"})
+    EXPECT_NE(err.find(name), std::string::npos) << err;
 }
 
 }  // namespace

@@ -77,14 +77,14 @@ TEST_F(ReaderHostile, ATenMegabyteCommentInAFileUnderTheCapIsNoError) {
   EXPECT_EQ(*At(dictionary, kJobNotesJobNameKey), PlistValue("Spring catalogue"));
 }
 
-TEST_F(ReaderHostile, AFiftyMegabyteFileIsRefusedBeforeItIsRead) {
+TEST_F(ReaderHostile, ASixtyFiveMegabyteFileIsRefusedBeforeItIsRead) {
   korvo_test::TempDir dir;
   const std::string path = dir.file("huge.xml");
   {
     std::ofstream out(path, std::ios::binary);
     out << "<jtkt><job-template-attributes><job-sheet-message syntax=\"name\">";
     const std::string block(1 << 20, 'x');
-    for (int i = 0; i < 50; ++i) out << block;
+    for (int i = 0; i < 65; ++i) out << block;
     out << "</job-sheet-message></job-template-attributes></jtkt>";
   }
   PlistDict dictionary = earlier;
@@ -92,7 +92,7 @@ TEST_F(ReaderHostile, AFiftyMegabyteFileIsRefusedBeforeItIsRead) {
   EXPECT_EQ(JTKTImportFileAtPath(path.c_str(), &dictionary), kJTKTUnreadableFile);
   const std::string err = testing::internal::GetCapturedStderr();
   EXPECT_EQ(dictionary, earlier);
-  EXPECT_EQ(err, "ERROR: " + path + " is larger than 16 MB; nothing was imported\n");
+  EXPECT_EQ(err, "ERROR: " + path + " is larger than 64 MB; nothing was imported\n");
   // A folder is no job ticket either, and says so rather than giving a size.
   testing::internal::CaptureStderr();
   EXPECT_EQ(JTKTImportFileAtPath(dir.path().c_str(), &dictionary), kJTKTUnreadableFile);

@@ -6,6 +6,10 @@
 #include <random>
 
 #include "jtkt_test_support.h"
+#include "model/job_notes_keys.h"
+#include "model/paper_output_keys.h"
+#include "model/special_pages_ticket.h"
+#include "platform/ticket/print_session.h"
 #include "support/test_support.h"
 #include "ticket_generator.h"
 
@@ -93,6 +97,34 @@ TEST_F(RoundTripCommand, BackgroundFormOffsetsKeepTheirPrecision) {
   EXPECT_NE(first.find("<forms-x-image-shift syntax=\"integer\">6350</forms-x-image-shift>"), std::string::npos) << first;
   EXPECT_NE(first.find("<forms-y-image-shift syntax=\"integer\">-254</forms-y-image-shift>"), std::string::npos) << first;
   EXPECT_EQ(second, first);
+}
+
+// What the writer writes, the reader takes: texts past the printer's lengths are written cut to
+// them (counted in characters, however many bytes), a darkness past its steps not at all, and a
+// pad cover paper that says nothing of punching keeps saying nothing.
+TEST_F(RoundTripCommand, TextsStepsAndPadPapersPastWhatTheReaderTakesComeBackAsWritten) {
+  platform::PrintSession made;
+  platform::Ticket& t = made.ensureTicket(platform::kPDE_PMPrintSettingsRef);
+  std::string laughs;
+  for (int i = 0; i < 1100; ++i) laughs += "\xF0\x9F\x98\x80";
+  t.set(kJobNotesMessageKey, laughs, "K");
+  t.set(kJobNotesRecipientKey, std::string(300, 'r'), "K");
+  t.set(kExceptionListKey, platform::PlistArray{platform::PlistDict{{"StartPage", 2}, {"EndPage", 3}, {"LightenDarken", 7}}}, "K");
+  const std::string session = dir.file("made.plist");
+  ASSERT_TRUE(made.save(session));
+  const auto [first, second] = Cycle(session);
+  EXPECT_EQ(second, first);
+  std::string kept;
+  for (int i = 0; i < 1023; ++i) kept += "\xF0\x9F\x98\x80";
+  EXPECT_NE(first.find(">" + kept + "</job-message-to-operator>"), std::string::npos);
+  EXPECT_NE(first.find(">" + std::string(255, 'r') + "</job-recipient-name>"), std::string::npos);
+  EXPECT_EQ(first.find("adjust-bw-darkness-value"), std::string::npos);
+
+  const std::string pads = jtkt_test::Document(platform::PlistDict{
+      {"com.korvo.print.JTKTOptions", platform::PlistDict{{"JTKTOptionAll", true}}}, {kNoOfPadsKey, 1},
+      {kPadBackCoverKey, "Blank Back Cover"}, {kPadLevelStockKey, platform::PlistDict{{"Weight", 120}}}});
+  ASSERT_EQ(pads.find("media-hole-count"), std::string::npos);
+  EXPECT_EQ(Cycle(SessionOf(pads)).first.find("media-hole-count"), std::string::npos);
 }
 
 }  // namespace

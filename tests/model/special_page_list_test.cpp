@@ -1,6 +1,8 @@
 // The two page lists: order, identity, and the cutting of overlapping exception ranges.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <random>
 #include <string>
 
 #include "model/special_page_list.h"
@@ -183,6 +185,53 @@ TEST(InsertList, RemovingWhileWalkingKeepsTheOthersInOrder) {
   EXPECT_EQ(list.pageAtIndex(1), third);  // the same object, not a copy
   EXPECT_FALSE(list.canPromote(list.pageAtIndex(0)));
   EXPECT_FALSE(list.canDemote(list.pageAtIndex(2)));
+}
+
+// Random batches, in any order and overlapping, against a page-by-page model: each page belongs
+// to the last range that covered it, and each run of pages of one range is one range of the list.
+TEST(ExceptionPageList, BatchesInAnyOrderMatchTheLastRangeOnEveryPage) {
+  std::mt19937 random(41);
+  for (int round = 0; round < 200; ++round) {
+    ExceptionPageList list;
+    std::map<int, int> owner;  // page -> the weight of the range that covers it
+    for (int batch = 0; batch < 3; ++batch) {
+      std::vector<ExceptionPage> ranges;
+      for (int i = 0; i < 6; ++i) {
+        const int start = static_cast<int>(random() % 40) + 1;
+        ranges.push_back(Range(start, start + static_cast<int>(random() % 8), 60 + round * 20 + batch * 7 + i));
+      }
+      std::vector<const SpecialPage*> pages;
+      for (const ExceptionPage& r : ranges) {
+        pages.push_back(&r);
+        for (int p = r.startPage(); p <= r.endPage(); ++p) owner[p] = r.stock().weight();
+      }
+      ASSERT_EQ(list.add(pages), platform::noErr);
+    }
+    std::string expected;
+    for (auto at = owner.begin(); at != owner.end();) {
+      auto end = at;
+      while (std::next(end) != owner.end() && std::next(end)->first == end->first + 1 &&
+             std::next(end)->second == at->second)
+        ++end;
+      expected += (expected.empty() ? "" : " ") + std::to_string(at->first) + "-" + std::to_string(end->first);
+      at = std::next(end);
+    }
+    ASSERT_EQ(Ranges(list), expected) << "round " << round;
+    for (long i = 0; i < list.count(); ++i)
+      EXPECT_EQ(list.pageAtIndex(i)->stock().weight(), owner[list.pageAtIndex(i)->startPage()]);
+  }
+}
+
+// Inserts added to a list with promoted (out of order) inserts still go before the first insert
+// with a later start page, as one added at a time would.
+TEST(InsertList, BatchesGoBeforeTheFirstLaterInsertEvenAfterPromotion) {
+  InsertList list;
+  Insert two = MakeInsert(2, 1), five = MakeInsert(5, 1), eight = MakeInsert(8, 1);
+  list.add({&two, &five, &eight});
+  list.promote(list.pageAtIndex(1));  // 5 2 8
+  Insert a = MakeInsert(4, 2), b = MakeInsert(1, 3), c = MakeInsert(5, 4), d = MakeInsert(9, 5), e = MakeInsert(4, 6);
+  ASSERT_EQ(list.add({&a, &b, &c, &d, &e}), platform::noErr);
+  EXPECT_EQ(Pages(list), "1x3 4x2 4x6 5x1 2x1 5x4 8x1 9x5");
 }
 
 }  // namespace

@@ -58,7 +58,8 @@ TEST(SpecialPage, ValuesNoMenuHoldsAreIgnored) {
   ExceptionPage page(dict);
   EXPECT_EQ(page.plex(), kPrinterDefault);
   EXPECT_EQ(page.halftoneScreen(), kPrinterDefault);
-  EXPECT_EQ(page.lightenDarken(), 6);
+  EXPECT_EQ(page.lightenDarken(), kPrinterDefault);  // -5 to 5 only
+  EXPECT_EQ(ExceptionPage(PlistDict{{"StartPage", 1}, {"EndPage", 2}, {"LightenDarken", -5}}).lightenDarken(), -5);
   EXPECT_EQ(ExceptionPage(PlistDict{{"StartPage", 1}, {"EndPage", 2}, {"HalftoneScreen", 9}}).halftoneScreen(), 9);
   EXPECT_EQ(page.antialiasing(), kPrinterDefault);
   EXPECT_EQ(page.outputColor(), 2);

@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "vocabulary/device_profile.h"
+#include "vocabulary/device_profile_limits.h"
 
 using platform::PlistDict;
 using platform::PlistValue;
@@ -99,21 +100,6 @@ std::optional<std::int64_t> ParseDecimal(std::string_view text, bool* fraction) 
     return std::nullopt;
   }
   return value;
-}
-
-std::optional<std::int64_t> Bound(const PlistDict* dict, const char* key) {
-  const PlistValue* v = dict ? platform::PlistDictFind(*dict, key) : nullptr;
-  if (v == nullptr) return std::nullopt;
-  if (const std::int64_t* i = v->asInteger()) return *i;
-  if (const double* d = v->asReal()) return static_cast<std::int64_t>(*d);
-  return std::nullopt;
-}
-
-std::size_t CountCharacters(std::string_view text) {
-  std::size_t count = 0;
-  for (char c : text)
-    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
-  return count;
 }
 
 // True when every character of text (UTF-8) is one of allowed's.
@@ -212,8 +198,8 @@ std::optional<PlistValue> JTKTImportNodeValue(xmlNodePtr element, std::string_vi
   if (syntaxClass == kKFSNumberClass) {
     const std::optional<std::int32_t> number = JTKTImportNodeInteger(element, fileName);
     if (!number) return std::nullopt;
-    const std::optional<std::int64_t> minimum = Bound(classDictionary, kKFSMinimumKey);
-    const std::optional<std::int64_t> maximum = Bound(classDictionary, kKFSMaximumKey);
+    const std::optional<std::int64_t> minimum = KFSClassBound(classDictionary, kKFSMinimumKey);
+    const std::optional<std::int64_t> maximum = KFSClassBound(classDictionary, kKFSMaximumKey);
     if ((minimum && *number < *minimum) || (maximum && *number > *maximum)) {
       LogValueError(fileName, element, *text, "is out of range");
       return std::nullopt;
@@ -226,8 +212,8 @@ std::optional<PlistValue> JTKTImportNodeValue(xmlNodePtr element, std::string_vi
       LogValueError(fileName, element, *text, "uses a character the printer does not accept");
       return std::nullopt;
     }
-    const std::optional<std::int64_t> length = Bound(classDictionary, kKFSLengthKey);
-    if (length && CountCharacters(*text) > static_cast<std::uint64_t>(std::max<std::int64_t>(*length, 0))) {
+    const std::optional<std::int64_t> length = KFSClassBound(classDictionary, kKFSLengthKey);
+    if (length && KFSTextLength(*text) > static_cast<std::uint64_t>(std::max<std::int64_t>(*length, 0))) {
       LogValueError(fileName, element, *text, "is longer than the printer accepts");
       return std::nullopt;
     }

@@ -13,14 +13,16 @@
 #include "jobticket/writer/jtkt_context.h"
 #include "kit/job_ticket_service.h"
 #include "model/ticket_clients.h"
+#include "platform/files/file_io.h"
 #include "platform/plist/plist_value.h"
 #include "platform/status.h"
 #include "platform/ticket/print_session.h"
 
 // A file that cannot be parsed, or is not a job ticket.
 inline constexpr platform::OSStatus kJTKTUnreadableFile = -208;
-// No job ticket is anywhere near this size; a larger file is refused before it is parsed.
-inline constexpr std::size_t kJTKTMaxFileBytes = 16u << 20;
+// A larger file is refused before it is parsed: the one limit of the documents commands hand
+// each other, which the export keeps to as well.
+inline constexpr std::size_t kJTKTMaxFileBytes = platform::kMaxDocumentFileBytes;
 
 // Converts the document in bytes into dictionary (the import dictionary of this run). noErr; or
 // kJTKTUnreadableFile, after one "ERROR:" line naming name, when the bytes are not well-formed

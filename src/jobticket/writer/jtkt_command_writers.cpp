@@ -9,6 +9,7 @@
 #include "model/image_options_keys.h"
 #include "model/paper_output_keys.h"
 #include "model/platform_keys.h"
+#include "vocabulary/device_profile_limits.h"
 
 namespace {
 
@@ -93,7 +94,12 @@ void WriteJTKTPrinterEmulation(const platform::PlistDict* ticket) { WriteStored(
 
 void WriteJTKTOutputOrder(const platform::PlistDict* ticket) { WriteStored(ticket, kOutputOrderKey, kJTktPageDelivery); }
 
-void WriteJTKTLightenDarken(const platform::PlistDict* ticket) { WriteStored(ticket, kLightenDarkenKey, kJTktDarknessValue); }
+// Only a step the reader takes back, by the profile's range.
+void WriteJTKTLightenDarken(const platform::PlistDict* ticket) {
+  const std::optional<std::int32_t> value = JTktSetting(ticket, kLightenDarkenKey);
+  if (value && KFSFeatureNumberInRange("LightenDarken", *value))
+    WriteJTktCommands(DefaultContext(), kJTktDarknessValue, *value);
+}
 
 void WriteJTKTAntiAliasing(const platform::PlistDict* ticket) {
   if (!JTktHas(ticket, kAntialiasingKey)) return;

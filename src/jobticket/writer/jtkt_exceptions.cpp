@@ -9,6 +9,7 @@
 #include "model/special_page_keys.h"
 #include "model/special_pages_ticket.h"
 #include "platform/status.h"
+#include "vocabulary/device_profile_limits.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ void FillPageRecord(_PAGEDATA& page, const ExceptionPage& range, const PlistDict
     page.ySide1 = shift.ySide1;
     page.ySide2 = shift.ySide2;
   }
-  if (range.lightenDarken() != kPrinterDefault) {
+  if (range.lightenDarken() != kPrinterDefault && KFSFeatureNumberInRange("LightenDarken", range.lightenDarken())) {
     page.hasLightenDarken = true;
     page.lightenDarken = range.lightenDarken();
   }

@@ -71,6 +71,11 @@ platform::OSStatus JTKTExportTicketToFile(const platform::Ticket* printSettings,
     LogExportError(path, "no memory for the document");
     return platform::ioErr;
   }
+  if (auto tooLarge = platform::CheckDocumentSize(document->size())) {
+    // Import would refuse the file: better none, and the one line that says why.
+    LogExportError(path, "the job ticket " + *tooLarge + "; nothing is written");
+    return platform::ioErr;
+  }
   std::string error;
   if (!platform::WriteFileAtomically(path, *document, &error)) {
     LogExportError(path, error);

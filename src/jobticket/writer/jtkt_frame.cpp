@@ -9,6 +9,7 @@
 #include "model/job_notes_keys.h"
 #include "model/platform_keys.h"
 #include "platform/status.h"
+#include "vocabulary/device_profile_limits.h"
 
 namespace {
 
@@ -71,5 +72,8 @@ void WriteJTKTJobNameAndUser(const platform::PlistDict* ticket) {
   const std::string* jobName = JTktString(ticket, usePlatformName ? kPMJobNameKey : kJobNotesJobNameKey);
   const std::string* userName = JTktString(ticket, kJobNotesSenderNameKey);
   if (jobName == nullptr || userName == nullptr) return;
-  WriteJTktOpAttrib(&jtkt_ofp.context, false, jobName->c_str(), userName->c_str());
+  // Cut to what the reader takes back, as every text the ticket writers write.
+  const std::string job(KFSCutToFeatureLength("JobName", *jobName));
+  const std::string user(KFSCutToFeatureLength("SenderName", *userName));
+  WriteJTktOpAttrib(&jtkt_ofp.context, false, job.c_str(), user.c_str());
 }

@@ -3,6 +3,7 @@
 #include "jobticket/writer/jtkt_job_attributes.h"
 #include "jobticket/writer/jtkt_ticket_read.h"
 #include "platform/status.h"
+#include "vocabulary/device_profile_limits.h"
 
 namespace {
 
@@ -13,9 +14,10 @@ void LongText(const JTktWriteContext& ctx, std::string_view element, const std::
   JTktFragment().text("</").text(element).text(">\n").writeTo(ctx);
 }
 
-std::optional<std::string> Text(const platform::PlistDict* ticket, const char* key) {
+// The text under key, cut to what the reader takes for the feature.
+std::optional<std::string> Text(const platform::PlistDict* ticket, const char* key, std::string_view feature) {
   const std::string* text = JTktString(ticket, key);
-  return text ? std::optional<std::string>(*text) : std::nullopt;
+  return text ? std::optional<std::string>(KFSCutToFeatureLength(feature, *text)) : std::nullopt;
 }
 
 }  // namespace
@@ -35,7 +37,9 @@ int WriteJTktJobNotes(const JTktWriteContext* ctx, const JTktJobNotes* notes) {
 
 void WriteJTKTJobNotes(const platform::PlistDict* ticket) {
   if (ticket == nullptr) return;
-  const JTktJobNotes notes{Text(ticket, kJobNotesMessageKey), Text(ticket, kJobNotesRecipientKey),
-                           Text(ticket, kJobNotesSheetMessageKey), Text(ticket, kJobNotesAdditionalInfoKey)};
+  const JTktJobNotes notes{Text(ticket, kJobNotesMessageKey, "JobStartMessage"),
+                           Text(ticket, kJobNotesRecipientKey, "RecipientName"),
+                           Text(ticket, kJobNotesSheetMessageKey, "BannerMessage"),
+                           Text(ticket, kJobNotesAdditionalInfoKey, "AdditionalNotes")};
   WriteJTktJobNotes(&jtkt_ofp.context, &notes);
 }

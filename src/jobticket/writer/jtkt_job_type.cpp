@@ -7,6 +7,7 @@
 #include "model/paper_output_keys.h"
 #include "model/platform_keys.h"
 #include "platform/status.h"
+#include "vocabulary/device_profile_limits.h"
 
 namespace {
 
@@ -47,12 +48,12 @@ std::int32_t FillMimeMediaType(const PlistDict* dict) {
 std::optional<std::string> FillSavedJobName(const PlistDict* dict, const PlistDict* ticket) {
   const bool useJobName = JTktBoolean(dict, kJobTypeUseJobNameKey).value_or(false);
   const std::string* name = useJobName ? JTktString(ticket, kPMJobNameKey) : JTktString(dict, kJobTypeSavedJobNameKey);
-  return name ? std::optional<std::string>(*name) : std::nullopt;
+  return name ? std::optional<std::string>(KFSCutToFeatureLength("SaveJobName", *name)) : std::nullopt;
 }
 
 std::string FillSavedJobLocation(const PlistDict* dict) {
   const std::string* location = JTktString(dict, kJobTypeSavedJobLocationKey);
-  return location ? *location : kDefaultSaveLocation;
+  return location ? std::string(KFSCutToFeatureLength("SaveJobLocation", *location)) : kDefaultSaveLocation;
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "jobticket/writer/jtkt_ticket_read.h"
 #include "model/job_level_stock.h"
 #include "model/stock_keys.h"
+#include "vocabulary/device_profile_limits.h"
 
 namespace {
 
@@ -27,7 +28,8 @@ void FillMediaData(_MEDIADATA* record, const Stock& stock, const platform::Plist
   // A stock known only by its library name is sent as that name and nothing more. A dictionary
   // that speaks of the name at all (even to say false) describes no paper of its own.
   if (stock.customNameOnly() || JTktHas(dictionary, stock_keys::kCustomNameOnlyKey)) {
-    if (stock.customNameOnly() && !stock.customName().empty()) record->mediaKey = stock.customName();
+    if (stock.customNameOnly() && !stock.customName().empty())
+      record->mediaKey = std::string(KFSCutToFeatureLength("StockMediaKey", stock.customName()));
     return;
   }
   FillMediaSize(record, stock, dictionary);
@@ -60,7 +62,8 @@ void FillMediaPunched(_MEDIADATA* record, const Stock& stock) {
 }
 
 void FillMediaDescription(_MEDIADATA* record, const Stock& stock) {
-  if (!record->description && !stock.description().empty()) record->description = stock.description();
+  if (!record->description && !stock.description().empty())
+    record->description = std::string(KFSCutToFeatureLength("StockDescription", stock.description()));
 }
 
 // The stock's finish values are the printer's tooth codes: smooth is fine, regular medium,

@@ -3,6 +3,7 @@
 
 #include "kit/preference_locations.h"
 #include "panels/booklet_watermark/booklet_watermark_panel.h"
+#include "platform/files/preference_file.h"
 #include "watermark/default_watermarks.h"
 #include "watermark/watermark_file.h"
 
@@ -15,7 +16,11 @@ std::vector<std::string> LoadSavedWatermarkNames(const platform::Bundle* bundle,
     result = loadUsableWatermarkList(kWatermarkFileName, &names, &error);
   if (result == WatermarkResult::kNoFile || result == WatermarkResult::kNotFound) return {};
   if (result != WatermarkResult::kDone) {
-    std::fprintf(stderr, "ERROR: the saved watermarks cannot be listed: %s\n", error.c_str());
+    // A file that cannot be read was named when it was read: that line is not repeated.
+    if (result == WatermarkResult::kFileUnreadable)
+      platform::ReportPreferenceError(error);
+    else
+      std::fprintf(stderr, "ERROR: the saved watermarks cannot be listed: %s\n", error.c_str());
     return {};
   }
   return names;

@@ -74,7 +74,12 @@ void ReadPads(PaperOutputContext& c, const Ticket& t) {
   c.padStock = Stock();
   DefaultStock(c.padStock, kJobContextJob);
   if (!c.pads.on) return;
-  if (const platform::PlistDict* stock = t.getDictionary(kPadLevelStockKey)) c.padStock.fromTicket(stock);
+  if (const platform::PlistDict* stock = t.getDictionary(kPadLevelStockKey)) {
+    // A paper the ticket holds is a back cover's: what it leaves out (an imported paper says
+    // nothing of punching) stays unset, as the job ticket had it, rather than the job's default.
+    DefaultStock(c.padStock, kJobContextCover);
+    c.padStock.fromTicket(stock);
+  }
   c.pads.numberOfPads = Int32Or(t, kNoOfPadsKey, kPrinterDefault);
   c.pads.pagesPerPad = Int32Or(t, kPagesPerPadsKey, kPrinterDefault);
   const std::string* back = t.getString(kPadBackCoverKey);

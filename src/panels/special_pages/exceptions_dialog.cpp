@@ -29,7 +29,7 @@ constexpr std::int32_t kPagesField = 12, kPaperSummary = 16, kPaperMenu = 17;
 constexpr std::int32_t kPlexPopup = 20, kPlexPicture = 21, kImageShiftSummary = 22, kImageShiftButton = 23;
 constexpr std::int32_t kColorSummary = 30, kColorButton = 31, kHalftonePopup = 32, kAntialiasingPopup = 33,
                        kOutputColorPopup = 34, kOutputColorPicture = 35, kCurveCombo = 36, kLightenDarkenPopup = 42;
-constexpr std::int32_t kLightest = -5, kDarkest = 5;
+constexpr std::int32_t kLightest = kLightenDarkenLightest, kDarkest = kLightenDarkenDarkest;
 constexpr int kCurveHistoryCount = 10, kCurveMaximumLength = 30;
 
 std::string PlexPicture(std::int32_t plex) {

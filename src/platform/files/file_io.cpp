@@ -70,3 +70,12 @@ Result<std::string> ReadFileBytes(const std::string& path, std::size_t maxBytes)
 }
 
 }  // namespace platform
+
+namespace platform {
+
+std::optional<std::string> CheckDocumentSize(std::size_t bytes) {
+  if (bytes <= kMaxDocumentFileBytes) return std::nullopt;
+  return "would be larger than " + DescribeSize(kMaxDocumentFileBytes) + ", more than any command reads back";
+}
+
+}  // namespace platform

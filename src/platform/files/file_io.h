@@ -15,6 +15,16 @@ namespace platform {
 
 inline constexpr std::size_t kNoSizeLimit = SIZE_MAX;
 
+// The one limit of the documents the commands hand each other: a session, preference or
+// job-ticket file larger than this is refused unread, so none is ever written larger either. It
+// leaves room for the largest jobs a print room sends (100,000 special pages), and an import
+// that would make a session or a job ticket past it is refused before anything is kept.
+inline constexpr std::size_t kMaxDocumentFileBytes = 64u << 20;
+
+// None when a document of that many bytes may be written; else why not, to follow the name of
+// what was to be written: "would be larger than 64 MB, more than any command reads back".
+std::optional<std::string> CheckDocumentSize(std::size_t bytes);
+
 // None when path names a regular file of at most maxBytes that can be opened for reading; else a
 // message naming the file and what is wrong with it ("is a FIFO, not a file", "is larger than
 // 16 MB"). The file is opened without blocking, so a FIFO with no writer cannot hang the caller.

@@ -9,6 +9,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <mutex>
+#include <set>
 #include <utility>
 
 #include "platform/files/damaged_file.h"
@@ -107,10 +109,7 @@ Finding Examine(const std::string& path) {
   return {Finding::Kind::kSound, std::move(*dictionary), {}};
 }
 
-void Report(const std::string& message) {
-  const std::string line = "ERROR: " + message + "\n";
-  std::fputs(line.c_str(), stderr);  // one call, so that lines of two threads do not mix
-}
+void Report(const std::string& message) { ReportPreferenceError(message); }
 
 PreferenceFileContents Refused(PreferenceFileStatus status, std::string message) {
   Report(message);
@@ -187,6 +186,18 @@ PreferenceFileContents ReadPreferenceFile(const std::string& path, DamagedPrefer
 namespace {
 std::atomic<unsigned> gFailedWrites{0};
 }  // namespace
+
+bool ReportPreferenceError(const std::string& message) {
+  static std::mutex lock;
+  static std::set<std::string> reported;
+  {
+    const std::lock_guard<std::mutex> held(lock);
+    if (!reported.insert(message).second) return false;
+  }
+  const std::string line = "ERROR: " + message + "\n";
+  std::fputs(line.c_str(), stderr);  // one call, so that lines of two threads do not mix
+  return true;
+}
 
 unsigned PreferenceWritesFailed() { return gFailedWrites.load(); }
 

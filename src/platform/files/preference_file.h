@@ -85,4 +85,9 @@ unsigned PreferenceWritesFailed();
 // file that is there as UpdatePreferenceFile.
 bool WritePreferenceFile(const std::string& path, const PlistDict& dictionary, std::string* error = nullptr);
 
+// Writes "ERROR: " and message as one line on standard error, unless this process has written
+// that line already: one command reads a store several times (each panel, each dialog), and a
+// file that cannot be read is one cause, told once. True when the line was written.
+bool ReportPreferenceError(const std::string& message);
+
 }  // namespace platform

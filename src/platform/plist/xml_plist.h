@@ -10,21 +10,23 @@
 #include <string>
 #include <string_view>
 
+#include "platform/files/file_io.h"
 #include "platform/plist/plist_value.h"
 #include "platform/result.h"
 
 namespace platform {
 
 Result<PlistValue> ReadXMLPlist(std::string_view bytes);
-// No session or preference file comes near this size; a larger one is refused unread.
-inline constexpr std::size_t kMaxPropertyListFileBytes = 16u << 20;
+// A larger session or preference file is refused unread (see kMaxDocumentFileBytes).
+inline constexpr std::size_t kMaxPropertyListFileBytes = kMaxDocumentFileBytes;
 Result<PlistValue> ReadXMLPlistFile(const std::string& path);
 // As ReadXMLPlistFile, but the root must be a dictionary.
 Result<PlistDict> ReadXMLPlistDictionaryFile(const std::string& path);
 
 // The document, or a message when the value holds a Kind::None anywhere.
 Result<std::string> WriteXMLPlist(const PlistValue& value);
-// Writes through a temporary file and a rename; false and a message naming the file on failure.
+// Writes through a temporary file and a rename; false and a message naming the file on failure,
+// a document larger than kMaxPropertyListFileBytes included (nothing is written then).
 bool WriteXMLPlistFile(const std::string& path, const PlistValue& value, std::string* error = nullptr);
 
 }  // namespace platform

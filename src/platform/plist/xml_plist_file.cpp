@@ -30,6 +30,10 @@ bool WriteXMLPlistFile(const std::string& path, const PlistValue& value, std::st
     if (error) *error = path + ": " + bytes.error();
     return false;
   }
+  if (auto tooLarge = CheckDocumentSize(bytes->size())) {
+    if (error) *error = path + " " + *tooLarge;
+    return false;
+  }
   return WriteFileAtomically(path, *bytes, error);
 }
 

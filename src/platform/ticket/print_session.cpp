@@ -94,6 +94,10 @@ bool PrintSession::save(const std::string& path, std::string* error) const {
     if (error) *error = path + ": " + bytes.error();
     return false;
   }
+  if (auto tooLarge = CheckDocumentSize(bytes->size())) {
+    if (error) *error = path + ": the session " + *tooLarge + "; the file is left as it was";
+    return false;
+  }
   // A session that comes back as it was is not written again: the file already holds these
   // bytes, and a script that shows or sets the same session for every job need not replace it.
   if (path != "-") {
