@@ -5,6 +5,7 @@
 
 #include "kit/dialog_services.h"
 #include "platform/ui/interface_file.h"
+#include "platform/ui/standard_commands.h"
 #include "shell/pde_shell.h"
 #include "shell/shell_controls.h"
 #include "stocklibrary/printer_stock_library.h"
@@ -152,7 +153,7 @@ OSStatus pdeShellEventHandler(ui::Event& event, PDEShellContext& shell) {
   }
   if (event.eventClass == ui::kEventClassCommand && event.kind == ui::kEventCommandProcess) {
     switch (event.command) {
-      case kHelpCommand:
+      case ui::kHelpCommand:
         DisplayHelp(shell.bundle, "", "");
         return platform::noErr;
       case kNextPanelCommand:
