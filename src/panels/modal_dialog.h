@@ -71,6 +71,21 @@ DialogAnswer<Record> RunDialog(const platform::Bundle* bundle, const DialogWindo
   return {platform::noErr, std::move(record)};
 }
 
+// The wiring of a dialog kept as an object for the run: the handler its install() puts on the
+// window, and whichever of accept(), defaults(), collect() and helpPage() it has.
+template <class Dialog>
+DialogWiring WireDialog(std::shared_ptr<Dialog> dialog) {
+  Dialog& d = *dialog;
+  DialogWiring wiring;
+  wiring.handlers.push_back(d.install());
+  if constexpr (requires { d.accept(); }) wiring.acceptOK = [&d] { return d.accept(); };
+  if constexpr (requires { d.defaults(); }) wiring.defaults = [&d] { d.defaults(); };
+  if constexpr (requires { d.collect(); }) wiring.collect = [&d] { d.collect(); };
+  if constexpr (requires { d.helpPage(); }) wiring.helpPage = [&d] { return d.helpPage(); };
+  wiring.state = std::move(dialog);
+  return wiring;
+}
+
 // The record the dialog answered, put into `into` after OK; true then, false after Cancel or
 // when the dialog could not be shown.
 template <class Record>

@@ -181,11 +181,6 @@ DialogAnswer<BackgroundFormsEdit> RunModalBackgroundFormSetupDialog(const platfo
                      auto dialog = std::make_shared<SetupDialog>(bundle, window, edited);
                      if (!dialog->load()) return std::nullopt;
                      dialog->fill();
-                     DialogWiring wiring;
-                     wiring.state = dialog;
-                     wiring.handlers.push_back(dialog->install());
-                     wiring.acceptOK = [&d = *dialog] { return d.accept(); };
-                     wiring.collect = [&d = *dialog] { d.collect(); };
-                     return wiring;
+                     return WireDialog(std::move(dialog));
                    });
 }

@@ -188,10 +188,6 @@ DialogAnswer<SpecialPages> RunModalCoversDialog(const SpecialPagesContext& conte
                    [&](ui::Window& window, SpecialPages& pages) -> std::optional<DialogWiring> {
                      auto dialog = std::make_shared<CoversDialog>(context, window, pages);
                      if (!dialog->load(editing)) return std::nullopt;
-                     DialogWiring wiring;
-                     wiring.state = dialog;
-                     wiring.handlers.push_back(dialog->install());
-                     wiring.defaults = [&d = *dialog] { d.defaults(); };
-                     return wiring;
+                     return WireDialog(std::move(dialog));
                    });
 }

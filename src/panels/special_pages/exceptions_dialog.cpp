@@ -168,7 +168,7 @@ class ExceptionsDialog {
   }
 
   // The curve typed is kept in the history.
-  void finish() { KComboBoxFinalize(curve_, true); }
+  void collect() { KComboBoxFinalize(curve_, true); }
 
   // The help page of the tab in front.
   std::string_view helpPage() const { return kHelpPages[tabs_->value() == 2 ? 1 : 0]; }
@@ -267,13 +267,6 @@ DialogAnswer<SpecialPages> RunModalExceptionsDialog(const SpecialPagesContext& c
     auto dialog = std::make_shared<ExceptionsDialog>(context, window, pages, same);
     if (!dialog->load()) return std::nullopt;
     dialog->fill();
-    DialogWiring wiring;
-    wiring.state = dialog;
-    wiring.handlers.push_back(dialog->install());
-    wiring.acceptOK = [&d = *dialog] { return d.accept(); };
-    wiring.defaults = [&d = *dialog] { d.defaults(); };
-    wiring.helpPage = [&d = *dialog] { return d.helpPage(); };
-    wiring.collect = [&d = *dialog] { d.finish(); };
-    return wiring;
+    return WireDialog(std::move(dialog));
   });
 }

@@ -149,11 +149,6 @@ DialogAnswer<SpecialPages> RunModalInsertsDialog(const SpecialPagesContext& cont
                      auto dialog = std::make_shared<InsertsDialog>(context, window, pages, same);
                      if (!dialog->load()) return std::nullopt;
                      dialog->fill();
-                     DialogWiring wiring;
-                     wiring.state = dialog;
-                     wiring.handlers.push_back(dialog->install());
-                     wiring.acceptOK = [&d = *dialog] { return d.accept(); };
-                     wiring.defaults = [&d = *dialog] { d.defaults(); };
-                     return wiring;
+                     return WireDialog(std::move(dialog));
                    });
 }
