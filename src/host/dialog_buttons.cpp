@@ -5,14 +5,13 @@
 #include "host/command_line.h"
 #include "platform/plist/plist_description.h"
 #include "platform/ui/interaction.h"
+#include "platform/ui/standard_commands.h"
 
 namespace korvo_host {
 namespace {
 
 namespace ui = platform::ui;
 
-constexpr platform::OSType kOKCommand = platform::FourCharCode("ok  ");
-constexpr platform::OSType kCancelCommand = platform::FourCharCode("not!");
 constexpr int kExportMode = 1;  // the summary window's export form
 constexpr platform::OSType kExportCommand = platform::FourCharCode("PDex");
 // Save runs once the extension has seen the OK press: it is posted, and handled when delivered.
@@ -60,11 +59,11 @@ platform::OSStatus DialogButtons::handle(ui::Event& event) {
     return platform::noErr;
   }
   switch (event.command) {
-    case kOKCommand:
+    case ui::kOKCommand:
       dialog_.window().postEvent(ui::Event(ui::kEventClassKPDE, kSavePosted));
       // The extension may want to see the press too.
       return platform::eventNotHandledErr;
-    case kCancelCommand:
+    case ui::kCancelCommand:
       finished_ = true;
       exitStatus_ = kExitOK;
       return platform::eventNotHandledErr;

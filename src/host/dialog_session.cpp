@@ -41,8 +41,10 @@ std::unique_ptr<PrintDialog> OpenDialogOnSession(const CommandLine& line, const 
   }
   std::unique_ptr<PrintDialog> pde = dialog.take();
   pde->prologue();
-  if (pde->initialize(session) != platform::noErr) {
-    err << "ERROR: " << printer.ppdPath << ": not a Korvo printer description; the Korvo features do not apply\n";
+  if (const platform::OSStatus status = pde->initialize(session); status != platform::noErr) {
+    // A bundle missing a file of its own has named it; only a refusal is the printer's.
+    if (status != platform::fnfErr)
+      err << "ERROR: " << printer.ppdPath << ": not a Korvo printer description; the Korvo features do not apply\n";
     return nullptr;
   }
   pde->open();

@@ -1,5 +1,6 @@
 #include "host/print_dialog.h"
 
+#include "platform/ui/standard_commands.h"
 #include "shell/ipp_entry_points.h"
 #include "stocklibrary/printer_stock_report.h"
 
@@ -33,8 +34,6 @@ platform::Result<std::unique_ptr<PrintDialog>> PrintDialog::load(const std::stri
 
 namespace {
 constexpr platform::OSType kDialogSignature = platform::FourCharCode("PDlg");
-constexpr platform::OSType kOKCommand = platform::FourCharCode("ok  ");
-constexpr platform::OSType kCancelCommand = platform::FourCharCode("not!");
 }  // namespace
 
 // The print dialog's own window: the extension's pane above the OK and Cancel buttons.
@@ -53,11 +52,11 @@ PrintDialog::PrintDialog(std::unique_ptr<platform::PluginModule> module, platfor
   Control* ok = content.embed(std::make_unique<Control>(ControlKind::PushButton, platform::ui::ControlID{kDialogSignature, 2},
                                                         platform::ui::Rect{460, 520, 90, 24}));
   ok->setTitle("Print");
-  ok->setCommand(kOKCommand);
+  ok->setCommand(platform::ui::kOKCommand);
   Control* cancel = content.embed(std::make_unique<Control>(
       ControlKind::PushButton, platform::ui::ControlID{kDialogSignature, 3}, platform::ui::Rect{360, 520, 90, 24}));
   cancel->setTitle("Cancel");
-  cancel->setCommand(kCancelCommand);
+  cancel->setCommand(platform::ui::kCancelCommand);
   window_->setDefaultButton(ok);
   window_->setCancelButton(cancel);
 }

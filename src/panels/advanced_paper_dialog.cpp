@@ -4,9 +4,7 @@
 
 #include "controls/combo_box.h"
 #include "kit/control_helpers.h"
-#include "kit/dialog_services.h"
 #include "model/text_compare.h"
-#include "panels/modal_dialog.h"
 #include "panels/stock_menu_button.h"
 #include "platform/ui/interaction.h"
 #include "vocabulary/setting_map.h"
@@ -18,11 +16,10 @@ namespace {
 
 constexpr platform::OSType kSignature = platform::FourCharCode("KPDE");
 constexpr ui::ControlID Id(std::int32_t id) { return {kSignature, id}; }
-constexpr platform::OSType kDefaultsCommand = platform::FourCharCode("rvrt");
 constexpr std::int32_t kSizePopup = 22001, kSizeLabel = 22008, kColorPopup = 22002, kDescriptionPopup = 22007;
 constexpr std::int32_t kSidesCoatedPopup = 22022, kCoatingPopup = 22024;
 constexpr std::int32_t kNameCombo = 22060, kNameOnlyBox = 22061, kCommentField = 22062, kAttributes = 22066;
-constexpr std::int32_t kNoticeArea = 22030, kHelpButton = 3;
+constexpr std::int32_t kNoticeArea = 22030;
 constexpr std::int32_t kUncoated = 1;
 constexpr int kNameLength = 255;
 constexpr const char* kHelpPage = "paper_output/paper/db_adv_paper_select_d.htm";
@@ -51,7 +48,7 @@ struct Form {
   const platform::Bundle* bundle;
   ui::Window& window;
   JobContext context;
-  Stock stock;
+  Stock& stock;
   ui::Control* name = nullptr;
   ui::Control* comment = nullptr;
   ui::Control* nameOnly = nullptr;
@@ -107,10 +104,6 @@ void ResetToDefaults(Form& f) {
 }
 
 platform::OSStatus HandleCommand(Form& f, ui::Event& e) {
-  if (e.command == kDefaultsCommand) {
-    ResetToDefaults(f);
-    return platform::noErr;
-  }
   // A set-up cancelled from a pop-up leaves the pop-up showing the stock as it still is.
   const bool changed = ApplyStockMenuChoice(e, f.stock);
   ShowStock(f);
@@ -136,84 +129,81 @@ bool AcceptName(const Form& f, const NamedPaperRequest& request, const std::stri
   return replace;
 }
 
-platform::OSStatus RunStockSelection(const platform::Bundle* bundle, JobContext context, const NamedPaperRequest* named,
-                                     Stock* stock, bool* confirmed, bool* replace) {
-  if (stock == nullptr || confirmed == nullptr) return platform::paramErr;
-  *confirmed = false;
-  std::unique_ptr<ui::Window> window = LoadDialogWindow(
-      bundle, "AdvancedStockSelection", named ? "StockLibraryStockSelection" : "AdvancedStockSelection");
-  if (!window) return kDialogNotLoadedErr;
-  Form f{bundle, *window, context, *stock};
-  if (named != nullptr) {
-    f.name = window->find(Id(kNameCombo));
-    f.comment = window->find(Id(kCommentField));
-    f.nameOnly = window->find(Id(kNameOnlyBox));
-    if (f.name == nullptr || f.comment == nullptr || f.nameOnly == nullptr) return kDialogNotLoadedErr;
-    SetLocalizedWindowTitle(bundle, named->editing ? "Edit Named Paper" : "Add Named Paper", window.get());
-    KComboOptions options;
-    options.bundle = bundle;
-    options.historyKey = "savedStockNames";
-    options.maximumHistoryCount = 10;
-    options.maximumLength = kNameLength;
-    KComboBoxInitializeWithMapAndHistory(f.name, options);
-    f.name->setText(stock->customName());
-    LimitInputLengthAndCharacters(f.comment, 0, kNameLength, nullptr);
-    if (window->defaultButton()) window->defaultButton()->setEnabled(named->editing || !stock->customName().empty());
-    window->setFocus(f.name);
-  } else if (ui::Control* notice = window->find(Id(kNoticeArea))) {
-    notice->setVisible(false);
-  }
-  FillPopups(f);
-  ShowStock(f);
-  ui::Control* help = window->find(Id(kHelpButton));
-  ui::EventHandlerRef handler = window->installHandler(
-      {{ui::kEventClassCommand, ui::kEventCommandProcess},
-       {ui::kEventClassControl, ui::kEventControlHit},
-       {ui::kEventClassKPDE, ui::kEventInputEmpty},
-       {ui::kEventClassKPDE, ui::kEventInputLongEnough}},
-      [&](ui::Event& e) -> platform::OSStatus {
-        if (e.eventClass == ui::kEventClassCommand) return HandleCommand(f, e);
-        if (e.eventClass == ui::kEventClassKPDE) {
-          if (e.control == f.name && f.window.defaultButton())
-            f.window.defaultButton()->setEnabled(e.kind == ui::kEventInputLongEnough);
+DialogAnswer<NamedPaper> RunStockSelection(const platform::Bundle* bundle, JobContext context,
+                                           const NamedPaperRequest* named, Stock stock) {
+  const DialogWindowSpec spec{"AdvancedStockSelection",
+                              named ? "StockLibraryStockSelection" : "AdvancedStockSelection", kHelpPage};
+  const std::string openedName = stock.customName();
+  return RunDialog(bundle, spec, NamedPaper{std::move(stock)},
+                   [&](ui::Window& window, NamedPaper& edited) -> std::optional<DialogWiring> {
+    auto form = std::make_shared<Form>(Form{bundle, window, context, edited.stock});
+    Form& f = *form;
+    if (named != nullptr) {
+      f.name = window.find(Id(kNameCombo));
+      f.comment = window.find(Id(kCommentField));
+      f.nameOnly = window.find(Id(kNameOnlyBox));
+      if (f.name == nullptr || f.comment == nullptr || f.nameOnly == nullptr) return std::nullopt;
+      SetLocalizedWindowTitle(bundle, named->editing ? "Edit Named Paper" : "Add Named Paper", &window);
+      KComboOptions options;
+      options.bundle = bundle;
+      options.historyKey = "savedStockNames";
+      options.maximumHistoryCount = 10;
+      options.maximumLength = kNameLength;
+      KComboBoxInitializeWithMapAndHistory(f.name, options);
+      f.name->setText(openedName);
+      LimitInputLengthAndCharacters(f.comment, 0, kNameLength, nullptr);
+      if (window.defaultButton()) window.defaultButton()->setEnabled(named->editing || !openedName.empty());
+      window.setFocus(f.name);
+    } else if (ui::Control* notice = window.find(Id(kNoticeArea))) {
+      notice->setVisible(false);
+    }
+    FillPopups(f);
+    ShowStock(f);
+    DialogWiring wiring;
+    wiring.state = form;
+    wiring.handlers.push_back(window.installHandler(
+        {{ui::kEventClassCommand, ui::kEventCommandProcess},
+         {ui::kEventClassControl, ui::kEventControlHit},
+         {ui::kEventClassKPDE, ui::kEventInputEmpty},
+         {ui::kEventClassKPDE, ui::kEventInputLongEnough}},
+        [&f](ui::Event& e) -> platform::OSStatus {
+          if (e.eventClass == ui::kEventClassCommand) return HandleCommand(f, e);
+          if (e.eventClass == ui::kEventClassKPDE) {
+            if (e.control == f.name && f.window.defaultButton())
+              f.window.defaultButton()->setEnabled(e.kind == ui::kEventInputLongEnough);
+            return platform::eventNotHandledErr;
+          }
+          if (f.nameOnly != nullptr && e.control == f.nameOnly) {
+            f.stock.setCustomNameOnly(f.nameOnly->value() != 0);
+            ShowStock(f);
+          }
           return platform::eventNotHandledErr;
-        }
-        if (f.nameOnly != nullptr && e.control == f.nameOnly) {
-          f.stock.setCustomNameOnly(f.nameOnly->value() != 0);
-          ShowStock(f);
-        } else if (help != nullptr && e.control == help) {
-          DisplayHelp(bundle, kHelpPage, "");
-        }
-        return platform::eventNotHandledErr;
-      });
-  const std::string openedName = stock->customName();
-  bool agreed = false;
-  const bool ok =
-      RunModalOKCancel(*window, [&] { return named == nullptr || AcceptName(f, *named, openedName, agreed); });
-  if (named != nullptr) {
-    // The name and comment go back as shown, an emptied comment too.
-    f.stock.setCustomName(f.name->text());
-    f.stock.setComment(f.comment->text());
-    KComboBoxFinalize(f.name, ok);
-  }
-  if (!ok) return platform::noErr;
-  *stock = f.stock;
-  *confirmed = true;
-  if (replace != nullptr) *replace = agreed;
-  return platform::noErr;
+        }));
+    wiring.defaults = [&f] { ResetToDefaults(f); };
+    if (named != nullptr) {
+      wiring.acceptOK = [&f, &edited, named, openedName] {
+        return AcceptName(f, *named, openedName, edited.replace);
+      };
+      // The name and comment go back as shown, an emptied comment too.
+      wiring.collect = [&f] {
+        f.stock.setCustomName(f.name->text());
+        f.stock.setComment(f.comment->text());
+        KComboBoxFinalize(f.name, true);
+      };
+    }
+    return wiring;
+  });
 }
 
 }  // namespace
 
-platform::OSStatus RunModalAdvancedStockSelection(const platform::Bundle* bundle, JobContext context, Stock* stock,
-                                                  bool* confirmed) {
-  return RunStockSelection(bundle, context, nullptr, stock, confirmed, nullptr);
+DialogAnswer<Stock> RunModalAdvancedStockSelection(const platform::Bundle* bundle, JobContext context, Stock stock) {
+  DialogAnswer<NamedPaper> answer = RunStockSelection(bundle, context, nullptr, std::move(stock));
+  if (!answer.record) return {answer.status, std::nullopt};
+  return {platform::noErr, std::move(answer.record->stock)};
 }
 
-platform::OSStatus RunModalNamedPaperStockSelection(const platform::Bundle* bundle, JobContext context,
-                                                    const NamedPaperRequest& request, Stock* stock, bool* confirmed,
-                                                    bool* replace) {
-  if (replace == nullptr) return platform::paramErr;
-  *replace = false;
-  return RunStockSelection(bundle, context, &request, stock, confirmed, replace);
+DialogAnswer<NamedPaper> RunModalNamedPaperStockSelection(const platform::Bundle* bundle, JobContext context,
+                                                          const NamedPaperRequest& request, Stock stock) {
+  return RunStockSelection(bundle, context, &request, std::move(stock));
 }

@@ -4,15 +4,12 @@
 // edits its papers (a name, a name-only flag and a comment, and no name taken twice unasked).
 #include "model/stock.h"
 #include "platform/bundle/bundle.h"
-#include "platform/status.h"
+#include "panels/modal_dialog.h"
 #include "stocklibrary/stock_library_list.h"
 #include "vocabulary/job_context.h"
 
-// The advanced paper selection on a copy of the stock; on OK the stock becomes the copy and
-// *confirmed is true. paramErr without stock or confirmed; kDialogNotLoadedErr when the interface
-// description cannot be loaded (nothing changes).
-platform::OSStatus RunModalAdvancedStockSelection(const platform::Bundle* bundle, JobContext context, Stock* stock,
-                                                  bool* confirmed);
+// The advanced paper selection on the stock: on OK the stock as edited.
+DialogAnswer<Stock> RunModalAdvancedStockSelection(const platform::Bundle* bundle, JobContext context, Stock stock);
 
 struct NamedPaperRequest {
   bool editing = false;             // the stock is a named paper of the library, under its name
@@ -20,9 +17,14 @@ struct NamedPaperRequest {
   const StockLibraryList* library = nullptr;  // whose names count as taken
 };
 
+// The named paper form's answer: the paper, and whether it replaces the library's paper of its
+// name (the user agreed, or kept the edited paper's own name).
+struct NamedPaper {
+  Stock stock;
+  bool replace = false;
+};
+
 // The named paper form: as above, and the stock's custom name, name-only flag and comment. A
-// name the library holds in any letter case asks whether to replace that paper; *replace tells
-// the caller the user agreed (or kept the edited paper's own name).
-platform::OSStatus RunModalNamedPaperStockSelection(const platform::Bundle* bundle, JobContext context,
-                                                    const NamedPaperRequest& request, Stock* stock, bool* confirmed,
-                                                    bool* replace);
+// name the library holds in any letter case asks whether to replace that paper.
+DialogAnswer<NamedPaper> RunModalNamedPaperStockSelection(const platform::Bundle* bundle, JobContext context,
+                                                          const NamedPaperRequest& request, Stock stock);

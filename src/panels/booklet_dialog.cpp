@@ -2,11 +2,11 @@
 // layout on, "None" turns it off; the layout's own controls follow whether it is on.
 #include "panels/booklet_dialog.h"
 
+#include <memory>
+
 #include "controls/spin_control.h"
 #include "kit/control_helpers.h"
-#include "kit/dialog_services.h"
 #include "model/special_pages_ticket.h"
-#include "panels/modal_dialog.h"
 #include "panels/paper_output/finishing_features.h"
 #include "platform/ui/interaction.h"
 #include "vocabulary/setting_map.h"
@@ -18,7 +18,6 @@ namespace {
 
 constexpr platform::OSType kSignature = platform::FourCharCode("KPDE");
 constexpr std::int32_t kFoldValues[] = {1, 43, 53};  // the finishing group's buttons, in order
-constexpr std::int32_t kHelpButton = 1625;
 constexpr const char* kHelpPage = "Paper_Output/Finishing/db_booklet_creation_d.htm";
 // Square fold and trim have dialogs of their own; the booklet dialog's copies stay hidden.
 constexpr std::int32_t kHiddenControls[] = {1621, 1622, 1623, 1624};
@@ -112,55 +111,51 @@ void Localize(const platform::Bundle* bundle, ui::Window& window) {
     if (ui::Control* text = window.find(Id(label.id))) SetLocalizedStaticText(bundle, label.key, text);
 }
 
-platform::OSStatus RunBookletDialog(const platform::Bundle* bundle, const platform::PrintSession* session,
-                                    bool staplesChosen, const char* windowName, const char* titleKey,
-                                    BookletParameters* parameters) {
-  if (parameters == nullptr) return platform::paramErr;
-  std::unique_ptr<ui::Window> window = LoadDialogWindow(bundle, "BookletCreation", windowName);
-  if (!window) return kDialogNotLoadedErr;
-  BookletControls c{window->find(Id(1630)), window->find(Id(1631)), window->find(Id(1605)), window->find(Id(1607)),
-                    window->find(Id(1612)), window->find(Id(1613)), window->find(Id(1616)), window->find(Id(1617)),
-                    window->find(Id(1608))};
-  if (!c.Found()) return kDialogNotLoadedErr;
-  for (std::int32_t id : kHiddenControls)
-    if (ui::Control* hidden = window->find(Id(id))) hidden->setVisible(false);
-  SetLocalizedWindowTitle(bundle, titleKey, window.get());
-  Localize(bundle, *window);
-  InitializeIcon(bundle, c.picture);
-  PopulatePopupButtonFromMap(bundle, *c.newSize, StockSizeMap, kJobContextJob, 0);
-  if (ui::MenuItem* first = c.newSize->menu().item(1)) first->text = bundle ? bundle->localizedString("Off") : "Off";
-  SetUpSpin(bundle, *window, *c.gutterField, *c.gutterArrows, 0, 1614, "Gutter Range Label");
-  SetUpSpin(bundle, *window, *c.creepField, *c.creepArrows, 1, 1618, "Creep Range Label");
+DialogAnswer<BookletParameters> RunBookletDialog(const platform::Bundle* bundle, const platform::PrintSession* session,
+                                                bool staplesChosen, const char* windowName, const char* titleKey,
+                                                BookletParameters parameters) {
   const bool bookletAllowed = !staplesChosen && !SpecialPagesRuleBookletOut(session);
-  BookletParameters edited = *parameters;
-  Show(c, edited, bookletAllowed);
-  ui::EventHandlerRef finishingHit;
-  if (c.finishing != nullptr)
-    finishingHit = c.finishing->installHandler({{ui::kEventClassControl, ui::kEventControlHit}}, [&](ui::Event&) {
+  return RunDialog(bundle, {"BookletCreation", windowName, kHelpPage}, parameters,
+                   [&](ui::Window& window, BookletParameters& edited) -> std::optional<DialogWiring> {
+    auto controls = std::make_shared<BookletControls>(BookletControls{
+        window.find(Id(1630)), window.find(Id(1631)), window.find(Id(1605)), window.find(Id(1607)),
+        window.find(Id(1612)), window.find(Id(1613)), window.find(Id(1616)), window.find(Id(1617)),
+        window.find(Id(1608))});
+    const BookletControls& c = *controls;
+    if (!c.Found()) return std::nullopt;
+    for (std::int32_t id : kHiddenControls)
+      if (ui::Control* hidden = window.find(Id(id))) hidden->setVisible(false);
+    SetLocalizedWindowTitle(bundle, titleKey, &window);
+    Localize(bundle, window);
+    InitializeIcon(bundle, c.picture);
+    PopulatePopupButtonFromMap(bundle, *c.newSize, StockSizeMap, kJobContextJob, 0);
+    if (ui::MenuItem* first = c.newSize->menu().item(1)) first->text = bundle ? bundle->localizedString("Off") : "Off";
+    SetUpSpin(bundle, window, *c.gutterField, *c.gutterArrows, 0, 1614, "Gutter Range Label");
+    SetUpSpin(bundle, window, *c.creepField, *c.creepArrows, 1, 1618, "Creep Range Label");
+    Show(c, edited, bookletAllowed);
+    DialogWiring wiring;
+    wiring.state = controls;
+    if (c.finishing != nullptr)
+      wiring.handlers.push_back(c.finishing->installHandler(
+          {{ui::kEventClassControl, ui::kEventControlHit}}, [&c, &edited, bookletAllowed](ui::Event&) {
+            edited = Read(c, edited);
+            edited.layoutOn = edited.fold != 1;  // a booklet fold is a booklet; "None" is none
+            Show(c, edited, bookletAllowed);
+            return platform::noErr;
+          }));
+    auto follow = [&c, &edited, bookletAllowed](ui::Event&) {
       edited = Read(c, edited);
-      edited.layoutOn = edited.fold != 1;  // a booklet fold is a booklet; "None" is none
       Show(c, edited, bookletAllowed);
       return platform::noErr;
-    });
-  ui::EventHandlerRef help;
-  if (ui::Control* button = window->find(Id(kHelpButton)))
-    help = button->installHandler({{ui::kEventClassControl, ui::kEventControlHit}}, [bundle](ui::Event&) {
-      DisplayHelp(bundle, kHelpPage, "");
-      return platform::noErr;
-    });
-  auto follow = [&](ui::Event&) {
-    edited = Read(c, edited);
-    Show(c, edited, bookletAllowed);
-    return platform::noErr;
-  };
-  ui::EventHandlerRef layoutHit = c.layout->installHandler({{ui::kEventClassControl, ui::kEventControlHit}}, follow);
-  ui::EventHandlerRef outlinesHit = c.outlines->installHandler({{ui::kEventClassControl, ui::kEventControlHit}}, follow);
-  const bool confirmed = RunModalOKCancel(*window, [&] {
-    return SpinControlIsInputValid(c.gutterArrows) && SpinControlIsInputValid(c.creepArrows);
+    };
+    wiring.handlers.push_back(c.layout->installHandler({{ui::kEventClassControl, ui::kEventControlHit}}, follow));
+    wiring.handlers.push_back(c.outlines->installHandler({{ui::kEventClassControl, ui::kEventControlHit}}, follow));
+    wiring.acceptOK = [&c] {
+      return SpinControlIsInputValid(c.gutterArrows) && SpinControlIsInputValid(c.creepArrows);
+    };
+    wiring.collect = [&c, &edited] { edited = Read(c, edited); };
+    return wiring;
   });
-  if (!confirmed) return ui::userCanceledErr;
-  *parameters = Read(c, edited);
-  return platform::noErr;
 }
 
 }  // namespace
@@ -171,13 +166,15 @@ std::string BookletPicture(std::int32_t fold, bool layoutOn, std::int32_t outlin
   return std::string("BookletCreation_Booklet") + folding + (outlines == 2 ? "-Outlines" : "") + ".png";
 }
 
-platform::OSStatus RunModalBookletCreationDialog(const platform::Bundle* bundle, const platform::PrintSession* session,
-                                                 bool staplesChosen, BookletParameters* parameters) {
+DialogAnswer<BookletParameters> RunModalBookletCreationDialog(const platform::Bundle* bundle,
+                                                             const platform::PrintSession* session, bool staplesChosen,
+                                                             const BookletParameters& parameters) {
   return RunBookletDialog(bundle, session, staplesChosen, "BookletCreation", "Booklet Creation", parameters);
 }
 
-platform::OSStatus RunModalBookletOptionsDialog(const platform::Bundle* bundle, const platform::PrintSession* session,
-                                                BookletParameters* parameters) {
+DialogAnswer<BookletParameters> RunModalBookletOptionsDialog(const platform::Bundle* bundle,
+                                                            const platform::PrintSession* session,
+                                                            const BookletParameters& parameters) {
   // Booklet finishing is offered only where the printer can fold booklets.
   const bool folds = AnyFinishingFeatureInstalled({"BookletFoldKey", "BiFoldMultiple", "BiFoldStapleMultiple"});
   return RunBookletDialog(bundle, session, false, folds ? "BookletFinishingOptions" : "BookletOptions",

@@ -1,12 +1,12 @@
 #pragma once
 // The booklet dialog: how a job is finished (fold, fold and staple) and laid out as a booklet,
 // with its outlines, a forced paper size, gutter and creep. Paper/Output opens its creation form
-// from "Booklet Creation..."; it edits a copy of the parameters and gives them back only on OK.
+// from "Booklet Creation..."; it answers the parameters as edited on OK and none on Cancel.
 #include <cstdint>
 #include <string>
 
 #include "platform/bundle/bundle.h"
-#include "platform/status.h"
+#include "panels/modal_dialog.h"
 #include "platform/ticket/print_session.h"
 #include "vocabulary/printer_default.h"
 
@@ -25,14 +25,15 @@ struct BookletParameters {
 std::string BookletPicture(std::int32_t fold, bool layoutOn, std::int32_t outlines);
 
 // The creation form. While staplesChosen (the job has staples of its own) the booklet choices
-// are disabled, as they are while the session's ticket holds inserts or exceptions. noErr after
-// OK with *parameters replaced, userCanceledErr after Cancel with them unchanged; the loader's
-// status when the dialog cannot be loaded.
-platform::OSStatus RunModalBookletCreationDialog(const platform::Bundle* bundle, const platform::PrintSession* session,
-                                                 bool staplesChosen, BookletParameters* parameters);
+// are disabled, as they are while the session's ticket holds inserts or exceptions. On OK the
+// parameters as edited.
+DialogAnswer<BookletParameters> RunModalBookletCreationDialog(const platform::Bundle* bundle,
+                                                             const platform::PrintSession* session, bool staplesChosen,
+                                                             const BookletParameters& parameters);
 
 // The options form, as the Booklet/Watermark panel opens it, under the title "Booklet Options
 // Title" and without the staple rule: the same choices where the printer folds booklets, else
 // the layout's alone (the fold stays as given).
-platform::OSStatus RunModalBookletOptionsDialog(const platform::Bundle* bundle, const platform::PrintSession* session,
-                                                BookletParameters* parameters);
+DialogAnswer<BookletParameters> RunModalBookletOptionsDialog(const platform::Bundle* bundle,
+                                                            const platform::PrintSession* session,
+                                                            const BookletParameters& parameters);

@@ -2,11 +2,12 @@
 // printer's custom-size limits. A field the user leaves alone gives back exactly what it was
 // given, so opening and confirming never moves a size.
 #include <algorithm>
+#include <memory>
 #include <optional>
+#include <utility>
 
 #include "controls/spin_control.h"
 #include "kit/control_helpers.h"
-#include "kit/dialog_services.h"
 #include "panels/custom_size_units.h"
 #include "panels/custom_stock_dialogs.h"
 #include "panels/modal_dialog.h"
@@ -26,8 +27,6 @@ constexpr ui::ControlID kLengthFieldID{kSignature, 3};
 constexpr ui::ControlID kLengthArrowsID{kSignature, 4};
 constexpr ui::ControlID kUnitsID{kSignature, 5};
 constexpr ui::ControlID kPreviewID{kSignature, 8};
-constexpr ui::ControlID kDefaultsID{kSignature, 9};
-constexpr ui::ControlID kHelpID{kSignature, 10};
 constexpr const char* kHelpPage = "paper_output/paper/db_new_custom_size_dm.htm";
 
 // One dimension: its arrows, its limits in points, and the stored value it still shows untouched.
@@ -87,69 +86,62 @@ void DrawPreview(ui::Control& preview, const Dimension& width, const Dimension& 
 
 }  // namespace
 
-platform::OSStatus RunModalCustomStockSizeDialog(const platform::Bundle* bundle, std::int32_t* width,
-                                                 std::int32_t* length, bool* confirmed) {
-  if (width == nullptr || length == nullptr || confirmed == nullptr) return platform::paramErr;
-  *confirmed = false;
-  std::unique_ptr<ui::Window> window = LoadDialogWindow(bundle, "CustomStockSize", "Custom");
-  if (!window) return kDialogNotLoadedErr;
-  ui::Control* widthField = window->find(kWidthFieldID);
-  ui::Control* lengthField = window->find(kLengthFieldID);
-  ui::Control* units = window->find(kUnitsID);
-  ui::Control* preview = window->find(kPreviewID);
-  Dimension w, l;
-  w.arrows = window->find(kWidthArrowsID);
-  l.arrows = window->find(kLengthArrowsID);
-  if (!widthField || !lengthField || !units || !preview || !w.arrows || !l.arrows) return kDialogNotLoadedErr;
-  GetMediaLimits(w.minimumPoints, l.minimumPoints, w.maximumPoints, l.maximumPoints);
-  const CustomSizeDefaults defaults = CustomSizeDefaultsForLocale();
-  if (gCurrentUnits == kUnitsNotChosen) gCurrentUnits = defaults.units;
-  SetLocalizedWindowTitle(bundle, "Custom Size Setup", window.get());
-  for (auto [arrows, field] : {std::pair{w.arrows, widthField}, std::pair{l.arrows, lengthField}}) {
-    SetSpinControlField(*arrows, *field);
-    SetSpinControlRedrawControl(*arrows, *preview);
-    CreateSpinControl(arrows);
-  }
-  ui::EventHandlerRef draw = preview->installHandler({{ui::kEventClassControl, ui::kEventControlDraw}}, [&](ui::Event&) {
-    DrawPreview(*preview, w, l);
-    return platform::noErr;
-  });
-  ShowUnits(*units, gCurrentUnits);
-  w.showStored(gCurrentUnits, *width == kPrinterDefault ? defaults.width : *width);
-  l.showStored(gCurrentUnits, *length == kPrinterDefault ? defaults.length : *length);
+DialogAnswer<CustomSize> RunModalCustomStockSizeDialog(const platform::Bundle* bundle, CustomSize size) {
+  return RunDialog(bundle, {"CustomStockSize", "Custom", kHelpPage}, size,
+                   [bundle](ui::Window& window, CustomSize& edited) -> std::optional<DialogWiring> {
+    ui::Control* widthField = window.find(kWidthFieldID);
+    ui::Control* lengthField = window.find(kLengthFieldID);
+    ui::Control* units = window.find(kUnitsID);
+    ui::Control* preview = window.find(kPreviewID);
+    auto dimensions = std::make_shared<std::pair<Dimension, Dimension>>();
+    Dimension& w = dimensions->first;
+    Dimension& l = dimensions->second;
+    w.arrows = window.find(kWidthArrowsID);
+    l.arrows = window.find(kLengthArrowsID);
+    if (!widthField || !lengthField || !units || !preview || !w.arrows || !l.arrows) return std::nullopt;
+    GetMediaLimits(w.minimumPoints, l.minimumPoints, w.maximumPoints, l.maximumPoints);
+    const CustomSizeDefaults defaults = CustomSizeDefaultsForLocale();
+    if (gCurrentUnits == kUnitsNotChosen) gCurrentUnits = defaults.units;
+    SetLocalizedWindowTitle(bundle, "Custom Size Setup", &window);
+    for (auto [arrows, field] : {std::pair{w.arrows, widthField}, std::pair{l.arrows, lengthField}}) {
+      SetSpinControlField(*arrows, *field);
+      SetSpinControlRedrawControl(*arrows, *preview);
+      CreateSpinControl(arrows);
+    }
+    ShowUnits(*units, gCurrentUnits);
+    w.showStored(gCurrentUnits, edited.width == kPrinterDefault ? defaults.width : edited.width);
+    l.showStored(gCurrentUnits, edited.length == kPrinterDefault ? defaults.length : edited.length);
 
-  ui::EventHandlerRef unitChange = units->installHandler({{ui::kEventClassControl, ui::kEventControlHit}}, [&](ui::Event&) {
-    const auto chosen = units->value() == kUnitsInches ? kUnitsInches : kUnitsMillimetres;
-    if (chosen == gCurrentUnits) return platform::noErr;
-    w.changeUnits(gCurrentUnits, chosen);
-    l.changeUnits(gCurrentUnits, chosen);
-    gCurrentUnits = chosen;
-    return platform::noErr;
-  });
-  ui::EventHandlerRef defaultsButton;
-  if (ui::Control* button = window->find(kDefaultsID))
-    defaultsButton = button->installHandler({{ui::kEventClassControl, ui::kEventControlHit}}, [&](ui::Event&) {
+    DialogWiring wiring;
+    wiring.state = dimensions;
+    wiring.handlers.push_back(preview->installHandler({{ui::kEventClassControl, ui::kEventControlDraw}}, [=, &w, &l](ui::Event&) {
+      DrawPreview(*preview, w, l);
+      return platform::noErr;
+    }));
+    wiring.handlers.push_back(units->installHandler({{ui::kEventClassControl, ui::kEventControlHit}}, [=, &w, &l](ui::Event&) {
+      const auto chosen = units->value() == kUnitsInches ? kUnitsInches : kUnitsMillimetres;
+      if (chosen == gCurrentUnits) return platform::noErr;
+      w.changeUnits(gCurrentUnits, chosen);
+      l.changeUnits(gCurrentUnits, chosen);
+      gCurrentUnits = chosen;
+      return platform::noErr;
+    }));
+    wiring.defaults = [=, &w, &l] {
       gCurrentUnits = defaults.units;
       ShowUnits(*units, gCurrentUnits);
       w.showStored(gCurrentUnits, defaults.width);
       l.showStored(gCurrentUnits, defaults.length);
-      return platform::noErr;
-    });
-  ui::EventHandlerRef help;
-  if (ui::Control* button = window->find(kHelpID))
-    help = button->installHandler({{ui::kEventClassControl, ui::kEventControlHit}}, [bundle](ui::Event&) {
-      DisplayHelp(bundle, kHelpPage, "");
-      return platform::noErr;
-    });
-  auto accept = [&] {
-    if (SpinControlIsInputValid(w.arrows) && SpinControlIsInputValid(l.arrows)) return true;
-    ShowInvalidSizeNotice(bundle);
-    for (Dimension* d : {&w, &l}) SetSpinControlValue(d->arrows, d->arrows->value());  // the nearest valid sizes
-    return false;
-  };
-  if (!RunModalOKCancel(*window, accept)) return platform::noErr;
-  *width = w.stored(gCurrentUnits);
-  *length = l.stored(gCurrentUnits);
-  *confirmed = true;
-  return platform::noErr;
+    };
+    wiring.acceptOK = [=, &w, &l] {
+      if (SpinControlIsInputValid(w.arrows) && SpinControlIsInputValid(l.arrows)) return true;
+      ShowInvalidSizeNotice(bundle);
+      for (Dimension* d : {&w, &l}) SetSpinControlValue(d->arrows, d->arrows->value());  // the nearest valid sizes
+      return false;
+    };
+    wiring.collect = [&edited, &w, &l] {
+      edited.width = w.stored(gCurrentUnits);
+      edited.length = l.stored(gCurrentUnits);
+    };
+    return wiring;
+  });
 }

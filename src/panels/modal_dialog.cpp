@@ -1,7 +1,9 @@
 #include "panels/modal_dialog.h"
 
+#include "kit/dialog_services.h"
 #include "platform/ui/interaction.h"
 #include "platform/ui/interface_file.h"
+#include "platform/ui/standard_commands.h"
 
 namespace ui = platform::ui;
 
@@ -18,18 +20,28 @@ std::unique_ptr<ui::Window> LoadDialogWindow(const platform::Bundle* bundle, std
   return window.take();
 }
 
-bool RunModalOKCancel(ui::Window& window, const std::function<bool()>& acceptOK) {
+bool RunModalDialog(const platform::Bundle* bundle, ui::Window& window, std::string_view helpPage,
+                    const DialogWiring& wiring) {
   ui::EventHandlerRef handler = window.installHandler(
       {{ui::kEventClassCommand, ui::kEventCommandProcess}}, [&](ui::Event& e) {
-        if (e.command == kDialogOKButtonCommand) {
-          if (!acceptOK || acceptOK()) ui::QuitAppModalLoopForWindow(window, kResultOK);
-          return platform::noErr;
+        switch (e.command) {
+          case ui::kOKCommand:
+            if (!wiring.acceptOK || wiring.acceptOK()) ui::QuitAppModalLoopForWindow(window, kResultOK);
+            return platform::noErr;
+          case ui::kCancelCommand:
+            ui::QuitAppModalLoopForWindow(window, kResultCancel);
+            return platform::noErr;
+          case ui::kHelpCommand:
+            if (!wiring.helpPage && helpPage.empty()) return platform::eventNotHandledErr;
+            DisplayHelp(bundle, wiring.helpPage ? wiring.helpPage() : helpPage, "");
+            return platform::noErr;
+          case ui::kDefaultsCommand:
+            if (!wiring.defaults) return platform::eventNotHandledErr;
+            wiring.defaults();
+            return platform::noErr;
+          default:
+            return platform::eventNotHandledErr;
         }
-        if (e.command == kDialogCancelButtonCommand) {
-          ui::QuitAppModalLoopForWindow(window, kResultCancel);
-          return platform::noErr;
-        }
-        return platform::eventNotHandledErr;
       });
   return ui::RunAppModalLoopForWindow(window) == kResultOK;
 }

@@ -1,15 +1,25 @@
 #pragma once
 // What every panel's context record holds first: its title, the plug-in's bundle, the pane the
-// shell made for it and the dialog's print session. The panel skeleton fills them in.
+// shell made for it and the dialog's print session, which the panel skeleton fills in; and, once
+// the first Open has built the panel's controls, what is left of its interface description and
+// the handlers on them.
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/bundle/bundle.h"
 #include "platform/ticket/print_session.h"
 #include "platform/ui/control.h"
+#include "platform/ui/event.h"
+#include "platform/ui/window.h"
 
 struct PanelContext {
   std::string title;
   platform::Bundle* bundle = nullptr;
   platform::ui::Control* pane = nullptr;      // the shell's pane for this panel
   platform::PrintSession* session = nullptr;  // the dialog's; borrowed
+
+  bool opened = false;  // the first Open built the controls; later Opens show them again
+  std::unique_ptr<platform::ui::Window> interfaceWindow;  // what is left of the description after Open
+  std::vector<platform::ui::EventHandlerRef> handlers;
 };

@@ -8,7 +8,8 @@
 // and, where it has them (each may be left out; the panel then does nothing there):
 //   Prologue(ctx)                     defaults of a new context
 //   Initialize(ctx)                   once the pane and the session are known, before the first read
-//   ReadTicket(ctx, session)          the context from the session's tickets (Sync, re-initialise)
+//   ReadTicket(ctx, session, settings) the context from the session's tickets, the print-settings
+//                                     one looked up (Sync, re-initialise)
 //   WriteTicket(ctx, settings)        the context into the print-settings ticket (Sync)
 //   ShowValues(ctx)                   the controls brought in line with the context after a read
 //   Open(ctx) -> OSStatus, Close(ctx) its controls, made and taken down
@@ -67,7 +68,8 @@ struct PanelSkeleton {
         status != platform::noErr || settings == nullptr)
       return status;
     if (reinitialize) {
-      if constexpr (requires { Panel::ReadTicket(*panel, *session); }) Panel::ReadTicket(*panel, *session);
+      if constexpr (requires { Panel::ReadTicket(*panel, *session, *settings); })
+        Panel::ReadTicket(*panel, *session, *settings);
       if constexpr (requires { Panel::ShowValues(*panel); }) Panel::ShowValues(*panel);
     } else {
       if constexpr (requires { Panel::WriteTicket(*panel, *settings); }) Panel::WriteTicket(*panel, *settings);

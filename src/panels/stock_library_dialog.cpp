@@ -6,13 +6,13 @@
 #include <strings.h>
 
 #include <algorithm>
+#include <memory>
 
 #include "kit/control_helpers.h"
 #include "model/job_level_stock.h"
 #include "model/special_pages_ticket.h"
 #include "model/text_compare.h"
 #include "panels/advanced_paper_dialog.h"
-#include "panels/modal_dialog.h"
 #include "platform/ui/interaction.h"
 #include "stocklibrary/printer_stock_library.h"
 #include "stocklibrary/stock_in_use.h"
@@ -44,6 +44,12 @@ struct Library {
   StockLibraryList list;  // the user's, read from the file
   StockLibraryOrderList order;
   std::vector<std::string> rows;  // row item i + 1 shows the entry rows[i]
+};
+
+// The dialog's library, its window signed up for the printer's papers while it lives.
+struct OpenLibrary {
+  Library library;
+  ~OpenLibrary() { UnregisterPrinterStockWindow(&library.window); }
 };
 
 StockLibrary EntryOf(const Library& l, const std::string& uuid) {
@@ -157,10 +163,9 @@ void AddOrEdit(Library& l, bool editing) {
   NamedPaperRequest request;
   request.editing = editing;
   request.library = &l.list;
-  bool confirmed = false, replace = false;
-  RunModalNamedPaperStockSelection(l.bundle, l.context, request, &stock, &confirmed, &replace);
-  if (!confirmed) return;
-  StorePaper(l, edited, stock, replace);
+  DialogAnswer<NamedPaper> answer = RunModalNamedPaperStockSelection(l.bundle, l.context, request, stock);
+  if (!answer.record) return;
+  StorePaper(l, edited, answer.record->stock, answer.record->replace);
   ShowPapers(l, edited);
 }
 
@@ -215,42 +220,44 @@ std::vector<Stock> StocksTheSessionUses(const platform::PrintSession* session) {
   return stocks;
 }
 
-platform::OSStatus RunModalStockLibraryDialog(const platform::Bundle* bundle, JobContext context,
-                                              const std::vector<const Stock*>& stocksInUse, Stock* stock,
-                                              bool* chosen) {
-  if (stock == nullptr || chosen == nullptr) return platform::paramErr;
-  *chosen = false;
-  std::unique_ptr<ui::Window> window = LoadDialogWindow(bundle, "StockLibrary", "StockLibrary");
-  ui::Control* papers = window ? window->find(kPapersID) : nullptr;
-  ui::Control* printerPapers = window ? window->find(kPrinterPapersID) : nullptr;
-  ui::Control* sort = window ? window->find(kSortID) : nullptr;
-  if (papers == nullptr || printerPapers == nullptr || sort == nullptr) return kDialogNotLoadedErr;
-  Library l{bundle, context, *window, *papers, *printerPapers, *sort, {}, {}, {}};
-  MarkStocksInUse(l.list, stocksInUse);
-  papers->dataBrowser().setDataCallback([&l](ui::DataBrowserItemID item, ui::DataBrowserPropertyID column) {
-    if (item < 1 || item > l.rows.size()) return std::string();
-    const StockLibrary entry = EntryOf(l, l.rows[item - 1]);
-    if (column == kNameColumn) return NameOf(entry);
-    if (column == kStatusColumn) return StatusText(l.bundle, entry.status());
-    return column == kCommentColumn ? entry.stock().comment() : std::string();
+DialogAnswer<Stock> RunModalStockLibraryDialog(const platform::Bundle* bundle, JobContext context,
+                                               const std::vector<const Stock*>& stocksInUse) {
+  return RunDialog(bundle, {"StockLibrary", "StockLibrary", {}}, Stock(),
+                   [&](ui::Window& window, Stock& chosen) -> std::optional<DialogWiring> {
+    ui::Control* papers = window.find(kPapersID);
+    ui::Control* printerPapers = window.find(kPrinterPapersID);
+    ui::Control* sort = window.find(kSortID);
+    if (papers == nullptr || printerPapers == nullptr || sort == nullptr) return std::nullopt;
+    auto open = std::shared_ptr<OpenLibrary>(
+        new OpenLibrary{Library{bundle, context, window, *papers, *printerPapers, *sort, {}, {}, {}}});
+    Library& l = open->library;
+    MarkStocksInUse(l.list, stocksInUse);
+    papers->dataBrowser().setDataCallback([&l](ui::DataBrowserItemID item, ui::DataBrowserPropertyID column) {
+      if (item < 1 || item > l.rows.size()) return std::string();
+      const StockLibrary entry = EntryOf(l, l.rows[item - 1]);
+      if (column == kNameColumn) return NameOf(entry);
+      if (column == kStatusColumn) return StatusText(l.bundle, entry.status());
+      return column == kCommentColumn ? entry.stock().comment() : std::string();
+    });
+    papers->dataBrowser().setSelectionCallback([&l](const std::set<ui::DataBrowserItemID>&) { EnableButtons(l); });
+    ShowPapers(l, std::nullopt);
+    ShowPrinterPapers(l);
+    // The printer's papers as the worker has them now, and again whenever it reports, until the
+    // dialog is gone.
+    const platform::MessageData token = RegisterPrinterStockWindow(&window);
+    SendMessageToThread(kReportStatusMessage, token);
+    DialogWiring wiring;
+    wiring.state = open;
+    wiring.handlers.push_back(window.installHandler(
+        {{ui::kEventClassControl, ui::kEventControlHit}, {ui::kEventClassKPDE, kEventPrinterStockResults}},
+        [&l](ui::Event& e) { return HandleEvent(l, e); }));
+    wiring.acceptOK = [&l] { return Selected(l).has_value(); };
+    wiring.collect = [&l, &chosen] {
+      const std::string uuid = *Selected(l);
+      chosen = EntryOf(l, uuid).stock();
+      RepairLibraryStock(chosen);
+      l.order.updateOrderList(uuid);
+    };
+    return wiring;
   });
-  papers->dataBrowser().setSelectionCallback([&l](const std::set<ui::DataBrowserItemID>&) { EnableButtons(l); });
-  ShowPapers(l, std::nullopt);
-  ShowPrinterPapers(l);
-  // The printer's papers as the worker has them now, and again whenever it reports.
-  const platform::MessageData token = RegisterPrinterStockWindow(window.get());
-  SendMessageToThread(kReportStatusMessage, token);
-  ui::EventHandlerRef handler = window->installHandler(
-      {{ui::kEventClassControl, ui::kEventControlHit}, {ui::kEventClassKPDE, kEventPrinterStockResults}},
-      [&l](ui::Event& e) { return HandleEvent(l, e); });
-  const bool ok = RunModalOKCancel(*window, [&l] { return Selected(l).has_value(); });
-  UnregisterPrinterStockWindow(window.get());
-  const std::optional<std::string> uuid = Selected(l);
-  if (!ok || !uuid) return platform::noErr;
-  Stock picked = EntryOf(l, *uuid).stock();
-  RepairLibraryStock(picked);
-  l.order.updateOrderList(*uuid);
-  *stock = picked;
-  *chosen = true;
-  return platform::noErr;
 }

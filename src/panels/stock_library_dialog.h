@@ -5,7 +5,7 @@
 
 #include "model/stock.h"
 #include "platform/bundle/bundle.h"
-#include "platform/status.h"
+#include "panels/modal_dialog.h"
 #include "platform/ticket/print_session.h"
 #include "vocabulary/job_context.h"
 
@@ -14,9 +14,7 @@
 std::vector<Stock> StocksTheSessionUses(const platform::PrintSession* session);
 
 // Marks the library's papers equal to stocksInUse (in that order) as in use, and shows the
-// library. Changes to the library are kept at once. On Choose the stock becomes the chosen named
-// paper (made to fit the stock editors) and *chosen is true; on Cancel the stock is unchanged.
-// paramErr without stock or chosen; kDialogNotLoadedErr when the description cannot be loaded.
-platform::OSStatus RunModalStockLibraryDialog(const platform::Bundle* bundle, JobContext context,
-                                              const std::vector<const Stock*>& stocksInUse, Stock* stock,
-                                              bool* chosen);
+// library. Changes to the library are kept at once. On Choose the chosen named paper, made to fit
+// the stock editors.
+DialogAnswer<Stock> RunModalStockLibraryDialog(const platform::Bundle* bundle, JobContext context,
+                                               const std::vector<const Stock*>& stocksInUse);

@@ -25,55 +25,28 @@ bool OpensLaterDialog(platform::OSType command, std::int32_t value) {
 constexpr std::int32_t kCustomWeightItem = 1;
 constexpr std::int32_t kCustomColorItem = 10;
 
-// The custom colour and type set-ups: true when the user named one.
-bool AskCustomColor(Stock& stock) {
-  std::int16_t result = kStockSetupCancel;
-  RunModalCustomStockColorSetup(GetPDEBundle(), &stock, &result);
-  return result == kStockSetupOK;
-}
-
-bool AskCustomType(Stock& stock) {
-  std::int16_t result = kStockSetupCancel;
-  RunModalCustomStockTypeSetup(GetPDEBundle(), &stock, &result);
-  return result == kStockSetupOK;
-}
-
 // "Custom..." sizes and weights ask for their numbers; true when the user gave them.
 bool AskCustomSize(Stock& stock) {
-  std::int32_t width = stock.width(), length = stock.length();
-  bool confirmed = false;
-  RunModalCustomStockSizeDialog(GetPDEBundle(), &width, &length, &confirmed);
-  if (confirmed) {
-    stock.setWidth(width);
-    stock.setLength(length);
-  }
-  return confirmed;
+  CustomSize size{stock.width(), stock.length()};
+  if (!TakeAnswer(RunModalCustomStockSizeDialog(GetPDEBundle(), size), size)) return false;
+  stock.setWidth(size.width);
+  stock.setLength(size.length);
+  return true;
 }
 
 bool AskCustomWeight(Stock& stock) {
   std::int32_t weight = stock.weight();
-  bool confirmed = false;
-  RunModalCustomStockWeightDialog(GetPDEBundle(), &weight, &confirmed);
-  if (confirmed) stock.setWeight(weight);
-  return confirmed;
+  if (!TakeAnswer(RunModalCustomStockWeightDialog(GetPDEBundle(), weight), weight)) return false;
+  stock.setWeight(weight);
+  return true;
 }
 
-// "Stock Library...": a named paper chosen from the library replaces the stock. The library
-// starts from the stock's own name, or from a new paper when it has none.
+// "Stock Library...": a named paper chosen from the library replaces the stock.
 bool ChooseFromLibrary(Stock& stock, JobContext context) {
-  Stock edited;
-  if (stock.customName().empty()) {
-    DefaultStock(edited, context);
-  } else {
-    edited = stock;
-  }
   const std::vector<Stock> used = StocksTheSessionUses(GetCurrentPrintSession());
   std::vector<const Stock*> inUse{&stock};
   for (const Stock& s : used) inUse.push_back(&s);
-  bool chosen = false;
-  RunModalStockLibraryDialog(GetPDEBundle(), context, inUse, &edited, &chosen);
-  if (chosen) stock = edited;
-  return chosen;
+  return TakeAnswer(RunModalStockLibraryDialog(GetPDEBundle(), context, inUse), stock);
 }
 
 void AppendSubmenu(const platform::Bundle* bundle, ui::Menu& menu, const char* titleKey, const SettingMap* map,
@@ -120,7 +93,7 @@ bool ApplyStockMenuChoice(const ui::Event& event, Stock& stock) {
       return true;
     case kStockColorCommand:
       if (value == kCustomColorItem) {
-        if (!AskCustomColor(stock)) return false;
+        if (!TakeAnswer(RunModalCustomStockColorSetup(GetPDEBundle(), stock), stock)) return false;
       } else {
         stock.setCustomColor({});
       }
@@ -129,7 +102,8 @@ bool ApplyStockMenuChoice(const ui::Event& event, Stock& stock) {
       stock.setCustomName({});
       return true;
     case kStockTypeCommand:
-      if (value == kStockTypeCustom && !AskCustomType(stock)) return false;
+      if (value == kStockTypeCustom && !TakeAnswer(RunModalCustomStockTypeSetup(GetPDEBundle(), stock), stock))
+        return false;
       stock.setSource(kPrinterDefault);
       stock.setType(value);
       stock.setCustomName({});
@@ -139,11 +113,8 @@ bool ApplyStockMenuChoice(const ui::Event& event, Stock& stock) {
       stock.setWeight(value);
       return true;
     case kStockLibraryCommand: return ChooseFromLibrary(stock, static_cast<JobContext>(value));
-    case kStockAdvancedCommand: {
-      bool confirmed = false;
-      RunModalAdvancedStockSelection(GetPDEBundle(), static_cast<JobContext>(value), &stock, &confirmed);
-      return confirmed;
-    }
+    case kStockAdvancedCommand:
+      return TakeAnswer(RunModalAdvancedStockSelection(GetPDEBundle(), static_cast<JobContext>(value), stock), stock);
     case kStockPunchedCommand: stock.setPunched(value); return true;
     case kStockSidesCoatedCommand: stock.setSidesCoated(value); return true;
     case kStockCoatingTypeCommand: stock.setCoatingType(value); return true;
@@ -155,9 +126,7 @@ bool ApplyStockMenuChoice(const ui::Event& event, Stock& stock) {
         stock.setDescription({});
         return true;
       }
-      std::int16_t result = kStockSetupCancel;
-      RunModalStockDescriptionSetup(GetPDEBundle(), &stock, &result);
-      return result == kStockSetupOK;
+      return TakeAnswer(RunModalStockDescriptionSetup(GetPDEBundle(), stock), stock);
     }
     default:
       return false;

@@ -18,8 +18,6 @@ inline constexpr platform::OSType kPanelPaneSignature = platform::FourCharCode("
 
 inline constexpr platform::OSType kPreviousPanelCommand = platform::FourCharCode("Kprv");
 inline constexpr platform::OSType kNextPanelCommand = platform::FourCharCode("Knxt");
-inline constexpr platform::OSType kHelpCommand = platform::FourCharCode("ahlp");
-inline constexpr platform::OSType kDialogOKCommand = platform::FourCharCode("ok  ");
 
 inline constexpr const char* kPreviousButtonPicture = "ButtonGraphic_MacUp.png";
 inline constexpr const char* kNextButtonPicture = "ButtonGraphic_MacDown.png";

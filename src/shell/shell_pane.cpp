@@ -5,6 +5,7 @@
 
 #include "kit/dialog_services.h"
 #include "platform/ui/interface_file.h"
+#include "platform/ui/standard_commands.h"
 #include "shell/pde_shell.h"
 #include "shell/shell_controls.h"
 #include "stocklibrary/printer_stock_library.h"
@@ -14,15 +15,20 @@ namespace ui = platform::ui;
 
 namespace {
 
-// Loads the shell's window from its description; the two failures keep their own message.
+// Loads the shell's window from its description; the two failures keep their own message, and a
+// bundle without the description names the file it lacks.
 std::unique_ptr<ui::Window> LoadShellWindow(const platform::Bundle& bundle) {
-  if (!bundle.resourcePath(std::string(kShellInterfaceName) + ".interface.xml")) {
+  const std::string file = std::string(kShellInterfaceName) + ".interface.xml";
+  if (!bundle.resourcePath(file)) {
     std::fputs("Initialize()::CreateNibReferenceWithCFBundle() failed.\n", stderr);
+    std::fprintf(stderr, "ERROR: %s/%s: the bundle has no shell interface description\n",
+                 bundle.resourcesPath().c_str(), file.c_str());
     return nullptr;
   }
   auto window = ui::CreateWindowFromInterface(bundle, kShellInterfaceName, kShellWindowName);
   if (!window) {
     std::fputs("Initialize()::CreateWindowFromNib() failed.\n", stderr);
+    std::fprintf(stderr, "ERROR: %s: the shell interface description cannot be read\n", bundle.resourcePath(file)->c_str());
     return nullptr;
   }
   return window.take();
@@ -66,7 +72,7 @@ OSStatus CreatePanelPanes(PDEShellContext& shell) {
   }
   if (shell.bundle == nullptr) return platform::kPMInvalidPDEContext;
   std::unique_ptr<ui::Window> shellWindow = LoadShellWindow(*shell.bundle);
-  if (!shellWindow) return platform::kPMInvalidPDEContext;
+  if (!shellWindow) return platform::fnfErr;  // not the printer's fault: the loader has said why
   ui::Control* container = shellWindow->find(kPanelContainerID);
   const ui::Rect bounds = container ? container->bounds() : ui::Rect{};
   for (PanelSlot& panel : shell.panels) {
@@ -152,7 +158,7 @@ OSStatus pdeShellEventHandler(ui::Event& event, PDEShellContext& shell) {
   }
   if (event.eventClass == ui::kEventClassCommand && event.kind == ui::kEventCommandProcess) {
     switch (event.command) {
-      case kHelpCommand:
+      case ui::kHelpCommand:
         DisplayHelp(shell.bundle, "", "");
         return platform::noErr;
       case kNextPanelCommand:

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "host/korvo_pde_runner.h"
 #include "support/test_support.h"
@@ -162,6 +163,18 @@ TEST(ShowCommand, AnUnchangedSessionIsNotWrittenAgain) {
   ASSERT_EQ(::stat(session.c_str(), &after), 0);
   EXPECT_NE(after.st_ino, before.st_ino) << "the changed session was not written";
   EXPECT_NE(korvo_test::ReadFile(session).find("Print room"), std::string::npos);
+}
+
+TEST(ShowCommand, ABundleWithoutItsShellDescriptionNamesTheMissingFileNotThePrinter) {
+  korvo_test::TempDir dir;
+  const std::filesystem::path copy = std::filesystem::path(dir.path()) / "Copy.plugin";
+  std::filesystem::copy(korvo_test::BundlePath(), copy, std::filesystem::copy_options::recursive);
+  std::filesystem::remove(copy / "Contents/Resources/PDE_Shell.interface.xml");
+  std::string err;
+  EXPECT_EQ(RunPde("show --bundle " + copy.string() + " 2>&1 >/dev/null", &err), 1);
+  EXPECT_NE(err.find("ERROR: " + (copy / "Contents/Resources/PDE_Shell.interface.xml").string()), std::string::npos)
+      << err;
+  EXPECT_EQ(err.find("not a Korvo printer"), std::string::npos) << err;
 }
 
 }  // namespace

@@ -31,7 +31,16 @@ class AdvancedPaperDialog : public ::testing::Test {
   ui::ScriptedInteraction script;
   platform::Bundle* bundle = nullptr;
   Stock stock;
-  bool confirmed = false, replace = false;
+  bool replace = false;
+
+  // The named paper form on the stock: true after OK, the stock and replace then as answered.
+  bool Named(const NamedPaperRequest& request, JobContext context) {
+    DialogAnswer<NamedPaper> answer = RunModalNamedPaperStockSelection(bundle, context, request, stock);
+    if (!answer.record) return false;
+    stock = answer.record->stock;
+    replace = answer.record->replace;
+    return true;
+  }
 };
 
 TEST_F(AdvancedPaperDialog, SizeIsJobLevelOffAndCoatingFollowsCoatedSides) {
@@ -46,8 +55,7 @@ TEST_F(AdvancedPaperDialog, SizeIsJobLevelOffAndCoatingFollowsCoatedSides) {
     Choose(user, In(w, "Grain"), "Long Grain");
     user.pressReturn(w);
   });
-  ASSERT_EQ(RunModalAdvancedStockSelection(bundle, kJobContextJob, &stock, &confirmed), platform::noErr);
-  EXPECT_TRUE(confirmed);
+  ASSERT_TRUE(TakeAnswer(RunModalAdvancedStockSelection(bundle, kJobContextJob, stock), stock));
   EXPECT_EQ(stock.sidesCoated(), 3);
   EXPECT_EQ(stock.grain(), 1);
 }
@@ -66,8 +74,7 @@ TEST_F(AdvancedPaperDialog, DefaultsResetsEveryAttributeAndTheCommentButNotTheNa
   });
   NamedPaperRequest request;
   request.editing = true;
-  ASSERT_EQ(RunModalNamedPaperStockSelection(bundle, kJobContextCover, request, &stock, &confirmed, &replace),
-            platform::noErr);
+  ASSERT_TRUE(Named(request, kJobContextCover));
   Stock expected;
   DefaultStock(expected, kJobContextCover);
   expected.setCustomName("Gloss 120");
@@ -91,9 +98,8 @@ TEST_F(AdvancedPaperDialog, ANameTakenInAnotherCaseAsksAndTheEditedPapersOwnName
   });
   script.onAlert(2);
   script.onAlert(1);
-  ASSERT_EQ(RunModalNamedPaperStockSelection(bundle, kJobContextJob, request, &stock, &confirmed, &replace),
-            platform::noErr);
-  EXPECT_TRUE(confirmed && replace);
+  ASSERT_TRUE(Named(request, kJobContextJob));
+  EXPECT_TRUE(replace);
   EXPECT_EQ(script.alerts().size(), 2u);
 
   request.editing = true;
@@ -102,9 +108,8 @@ TEST_F(AdvancedPaperDialog, ANameTakenInAnotherCaseAsksAndTheEditedPapersOwnName
     user.type(In(w, "PaperName"), "gloss 120");
     user.pressReturn(w);
   });
-  ASSERT_EQ(RunModalNamedPaperStockSelection(bundle, kJobContextJob, request, &stock, &confirmed, &replace),
-            platform::noErr);
-  EXPECT_TRUE(confirmed && replace);
+  ASSERT_TRUE(Named(request, kJobContextJob));
+  EXPECT_TRUE(replace);
   EXPECT_EQ(script.alerts().size(), 2u);  // no new question
   EXPECT_EQ(stock.customName(), "gloss 120");
 }

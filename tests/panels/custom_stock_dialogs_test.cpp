@@ -43,7 +43,10 @@ class CustomStockDialogs : public ::testing::Test {
       }
       steps(window, user);
     });
-    EXPECT_EQ(RunModalCustomStockSizeDialog(bundle, &width, &length, &confirmed), platform::noErr);
+    CustomSize size{width, length};
+    confirmed = TakeAnswer(RunModalCustomStockSizeDialog(bundle, size), size);
+    width = size.width;
+    length = size.length;
     return opened;
   }
   ui::ScriptedInteraction script;
@@ -52,7 +55,6 @@ class CustomStockDialogs : public ::testing::Test {
   bool confirmed = false;
   std::vector<ui::DrawnSheet> preview;  // what the preview drew as the dialog opened
   Stock stock;  // what the colour and type set-ups edit
-  std::int16_t result = 0;
 };
 
 TEST_F(CustomStockDialogs, AUSLocaleOpensInInchesAtLetter) {
@@ -139,7 +141,7 @@ TEST_F(CustomStockDialogs, AWeightBelowSixtyCannotBeConfirmed) {
     afterRefusal = In(w, "Weight").text();
     user.pressEscape(w);
   });
-  ASSERT_EQ(RunModalCustomStockWeightDialog(bundle, &weight, &confirmed), platform::noErr);
+  confirmed = TakeAnswer(RunModalCustomStockWeightDialog(bundle, weight), weight);
   EXPECT_EQ(opened, "90");
   EXPECT_TRUE(stayedOpen);
   EXPECT_EQ(afterRefusal, "60");
@@ -151,9 +153,8 @@ TEST_F(CustomStockDialogs, AWeightBelowSixtyCannotBeConfirmed) {
     Retype(user, In(w, "Weight"), "120");
     user.pressReturn(w);
   });
-  ASSERT_EQ(RunModalCustomStockWeightDialog(bundle, &weight, &confirmed), platform::noErr);
+  ASSERT_TRUE(TakeAnswer(RunModalCustomStockWeightDialog(bundle, weight), weight));
   EXPECT_EQ(weight, 120);
-  EXPECT_EQ(RunModalCustomStockWeightDialog(bundle, nullptr, &confirmed), platform::paramErr);
 }
 
 TEST_F(CustomStockDialogs, AnEmptyNameDisablesOKAndOneCharacterEnablesIt) {
@@ -170,11 +171,10 @@ TEST_F(CustomStockDialogs, AnEmptyNameDisablesOKAndOneCharacterEnablesIt) {
     user.type(field, "ea");
     user.pressReturn(w);
   });
-  ASSERT_EQ(RunModalCustomStockColorSetup(bundle, &stock, &result), platform::noErr);
+  ASSERT_TRUE(TakeAnswer(RunModalCustomStockColorSetup(bundle, stock), stock));
   EXPECT_TRUE(okAtOpening);
   EXPECT_FALSE(okWhileEmpty);
   EXPECT_TRUE(okAfterOne);
-  EXPECT_EQ(result, kStockSetupOK);
   EXPECT_EQ(stock.customColor(), "Sea");
 }
 
@@ -185,8 +185,7 @@ TEST_F(CustomStockDialogs, ANewTypeOpensWithOKDisabledAndCancelKeepsTheStock) {
     user.type(*w.content().findNamed("CustomType"), "ed");
     user.pressEscape(w);
   });
-  ASSERT_EQ(RunModalCustomStockTypeSetup(bundle, &stock, &result), platform::noErr);
-  EXPECT_EQ(result, kStockSetupCancel);
+  EXPECT_FALSE(TakeAnswer(RunModalCustomStockTypeSetup(bundle, stock), stock));
   EXPECT_EQ(stock, before);
 
   Stock fresh;
@@ -196,8 +195,7 @@ TEST_F(CustomStockDialogs, ANewTypeOpensWithOKDisabledAndCancelKeepsTheStock) {
     EXPECT_FALSE(w.modalResult());
     user.pressEscape(w);
   });
-  RunModalCustomStockTypeSetup(bundle, &fresh, &result);
-  EXPECT_EQ(result, kStockSetupCancel);
+  EXPECT_FALSE(RunModalCustomStockTypeSetup(bundle, fresh).record);
 }
 
 TEST_F(CustomStockDialogs, WithoutItsInterfaceDescriptionASetUpAnswersCancel) {
@@ -214,11 +212,10 @@ TEST_F(CustomStockDialogs, WithoutItsInterfaceDescriptionASetUpAnswersCancel) {
   korvo_test::WriteFile(info, plist);
   auto damaged = platform::Bundle::open(copy.string());
   ASSERT_TRUE(damaged);
-  result = kStockSetupOK;
   stock.setCustomColor("Sky");
-  EXPECT_EQ(RunModalCustomStockColorSetup(*damaged, &stock, &result), kDialogNotLoadedErr);
-  EXPECT_EQ(result, kStockSetupCancel);
-  EXPECT_EQ(stock.customColor(), "Sky");
+  const DialogAnswer<Stock> answer = RunModalCustomStockColorSetup(*damaged, stock);
+  EXPECT_EQ(answer.status, kDialogNotLoadedErr);
+  EXPECT_FALSE(answer.record);
   EXPECT_TRUE(script.log().empty());
 }
 

@@ -7,6 +7,7 @@
 
 #include "kit/current_session.h"
 #include "platform/ui/scripted_interaction.h"
+#include "platform/ui/standard_commands.h"
 #include "platform/ui/user_driver.h"
 #include "shell/panel_table.h"
 #include "shell/pde_shell.h"
@@ -89,11 +90,11 @@ TEST_F(ShellPane, ChoosingTheVisiblePanelDoesNothingAndLeavingAPanelWritesItFirs
 TEST_F(ShellPane, HelpCommandOpensTheBookAndTheDialogsOKIsLeftToTheDialog) {
   ui::ScriptedInteraction script;
   ui::Event help(ui::kEventClassCommand, ui::kEventCommandProcess);
-  help.command = kHelpCommand;
+  help.command = platform::ui::kHelpCommand;
   EXPECT_EQ(ui::SendEventToEventTarget(help, &window), platform::noErr);
   EXPECT_EQ(script.log(), (std::vector<std::string>{"help: Korvo Printer Help #"}));
   ui::Event ok(ui::kEventClassCommand, ui::kEventCommandProcess);
-  ok.command = kDialogOKCommand;
+  ok.command = platform::ui::kOKCommand;
   EXPECT_EQ(ui::SendEventToEventTarget(ok, &window), platform::eventNotHandledErr);
   ui::Event nextCommand(ui::kEventClassCommand, ui::kEventCommandProcess);
   nextCommand.command = kNextPanelCommand;

@@ -7,6 +7,7 @@
 #include "platform/four_char_code.h"
 #include "platform/ui/interaction.h"
 #include "platform/ui/interface_file.h"
+#include "platform/ui/standard_commands.h"
 
 namespace ui = platform::ui;
 
@@ -17,8 +18,6 @@ constexpr ui::ControlID kConfirmID{kSignature, 1};
 constexpr ui::ControlID kCancelID{kSignature, 2};
 constexpr ui::ControlID kCopyAllID{kSignature, 6002};
 constexpr ui::ControlID kTextID{kSignature, 6003};
-constexpr platform::OSType kConfirmCommand = platform::FourCharCode("ok  ");
-constexpr platform::OSType kCancelCommand = platform::FourCharCode("not!");
 constexpr platform::OSStatus kSummaryCancelled = -1;
 constexpr int kEdge = 20;
 constexpr int kGap = 8;
@@ -74,8 +73,8 @@ platform::OSStatus DisplayJTKTImportExportSummary(const platform::PlistDict* set
   bool confirmed = false;
   ui::EventHandlerRef handler = window->installHandler(
       {{ui::kEventClassCommand, ui::kEventCommandProcess}}, [&](ui::Event& e) {
-        if (e.command == kConfirmCommand) confirmed = true;
-        if (e.command != kConfirmCommand && e.command != kCancelCommand) return platform::eventNotHandledErr;
+        if (e.command == ui::kOKCommand) confirmed = true;
+        if (e.command != ui::kOKCommand && e.command != ui::kCancelCommand) return platform::eventNotHandledErr;
         ui::QuitAppModalLoopForWindow(*window, confirmed ? 1 : 2);
         return platform::noErr;
       });

@@ -18,7 +18,6 @@ constexpr ui::ControlID kPictureID{kAdvancedSignature, 506};
 constexpr ui::ControlID kPrinterTextID{kAdvancedSignature, 501};
 constexpr ui::ControlID kVersionTextID{kAdvancedSignature, 502};
 constexpr ui::ControlID kNoticeTextID{kAdvancedSignature, 503};
-constexpr platform::OSType kCloseCommand = platform::FourCharCode("CLOS");
 constexpr std::string_view kMakerWord = "Korvo ";
 
 // "Korvo Prexan 5000" reads "Prexan 5000": the maker's name is on the box already.
@@ -39,32 +38,27 @@ std::string InfoString(const platform::Bundle& bundle, const char* key) {
 
 platform::OSStatus RunModalAboutBox(const AdvancedContext& context) {
   const platform::Bundle* bundle = context.bundle;
-  std::unique_ptr<ui::Window> window = LoadDialogWindow(bundle, "NewAboutPanel", "About");
-  ui::Control* picture = window ? window->find(kPictureID) : nullptr;
-  ui::Control* printer = window ? window->find(kPrinterTextID) : nullptr;
-  ui::Control* version = window ? window->find(kVersionTextID) : nullptr;
-  ui::Control* notice = window ? window->find(kNoticeTextID) : nullptr;
-  if (!picture || !printer || !version || !notice) return kDialogNotLoadedErr;
-  SetLocalizedWindowTitle(bundle, "About", window.get());
-  picture->setPicture("Brand_About.png");
-  InitializeIcon(bundle, picture);
-  const platform::Ticket* info = context.session ? context.session->ticket(platform::kPDE_PMPrinterInfoRef) : nullptr;
-  const std::string* makeAndModel = info ? info->getString(platform::kPMMakeAndModelNameKey) : nullptr;
-  if (makeAndModel != nullptr)
-    printer->setText(PrinterName(*makeAndModel));
-  else
-    std::fprintf(stderr, "ERROR: Could not find kPMMakeAndModelNameKey in PMTicket\t. File:%s\t Line:%d\n", __FILE__,
-                 __LINE__);
-  version->setText(FormatLocalizedText("%@ %@ (%@)", {bundle->localizedString("DriverVersion"),
-                                                      InfoString(*bundle, "CFBundleShortVersionString"),
-                                                      InfoString(*bundle, "CFBundleVersion")}));
-  SetLocalizedStaticText(bundle, "KorvoTrademarkNotice", notice);
-  ui::EventHandlerRef close = window->installHandler({{ui::kEventClassCommand, ui::kEventCommandProcess}},
-                                                     [&](ui::Event& e) {
-                                                       if (e.command != kCloseCommand) return platform::eventNotHandledErr;
-                                                       ui::QuitAppModalLoopForWindow(*window, 1);
-                                                       return platform::noErr;
-                                                     });
-  ui::RunAppModalLoopForWindow(*window);
-  return platform::noErr;
+  // Nothing to edit: the box shows what it knows until OK.
+  return RunDialog(bundle, {"NewAboutPanel", "About", {}}, true, [&](ui::Window& window, bool&) -> std::optional<DialogWiring> {
+    ui::Control* picture = window.find(kPictureID);
+    ui::Control* printer = window.find(kPrinterTextID);
+    ui::Control* version = window.find(kVersionTextID);
+    ui::Control* notice = window.find(kNoticeTextID);
+    if (!picture || !printer || !version || !notice) return std::nullopt;
+    SetLocalizedWindowTitle(bundle, "About", &window);
+    picture->setPicture("Brand_About.png");
+    InitializeIcon(bundle, picture);
+    const platform::Ticket* info = context.session ? context.session->ticket(platform::kPDE_PMPrinterInfoRef) : nullptr;
+    const std::string* makeAndModel = info ? info->getString(platform::kPMMakeAndModelNameKey) : nullptr;
+    if (makeAndModel != nullptr)
+      printer->setText(PrinterName(*makeAndModel));
+    else
+      std::fprintf(stderr, "ERROR: Could not find kPMMakeAndModelNameKey in PMTicket\t. File:%s\t Line:%d\n", __FILE__,
+                   __LINE__);
+    version->setText(FormatLocalizedText("%@ %@ (%@)", {bundle->localizedString("DriverVersion"),
+                                                        InfoString(*bundle, "CFBundleShortVersionString"),
+                                                        InfoString(*bundle, "CFBundleVersion")}));
+    SetLocalizedStaticText(bundle, "KorvoTrademarkNotice", notice);
+    return DialogWiring{};
+  }).status;
 }

@@ -44,13 +44,11 @@ void TakeForcedSize(AdvancedContext& context, std::int32_t chosen) {
     context.forceNewSize = chosen;
     return;
   }
-  std::int32_t width = context.customWidth, length = context.customLength;
-  bool confirmed = false;
-  RunModalCustomStockSizeDialog(context.bundle, &width, &length, &confirmed);
-  if (!confirmed) return;
+  CustomSize size{context.customWidth, context.customLength};
+  if (!TakeAnswer(RunModalCustomStockSizeDialog(context.bundle, size), size)) return;
   context.forceNewSize = chosen;
-  context.customWidth = width;
-  context.customLength = length;
+  context.customWidth = size.width;
+  context.customLength = size.length;
 }
 
 bool TakeControlChange(ui::Control* hit, AdvancedContext& context) {

@@ -13,9 +13,8 @@ struct AdvancedPanel {
   using Context = AdvancedContext;
   static constexpr const char* kTitleKey = "Advanced";
 
-  static void ReadTicket(Context& panel, const platform::PrintSession& session) {
-    if (const platform::Ticket* settings = session.ticket(platform::kPDE_PMPrintSettingsRef))
-      ReadAdvancedTicket(panel, *settings);
+  static void ReadTicket(Context& panel, const platform::PrintSession&, const platform::Ticket& settings) {
+    ReadAdvancedTicket(panel, settings);
   }
   static void WriteTicket(Context& panel, platform::Ticket& settings) {
     SyncFromUI(panel);

@@ -59,8 +59,5 @@ struct AdvancedContext : PanelContext {
   std::int32_t customWidth = kPrinterDefault;
   std::int32_t customLength = kPrinterDefault;
 
-  bool opened = false;
   AdvancedControls controls;
-  std::unique_ptr<platform::ui::Window> interfaceWindow;  // what is left of "AdvancedPanel" after Open
-  std::vector<platform::ui::EventHandlerRef> handlers;
 };

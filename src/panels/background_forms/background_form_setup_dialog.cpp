@@ -2,14 +2,13 @@
 // the offset of its image in the unit the user picks. Offsets an importer stored in thousandths of
 // a millimetre are shown in the unit and kept exact while the user leaves them alone.
 #include <cmath>
+#include <memory>
 #include <optional>
 
 #include "controls/spin_control.h"
 #include "kit/control_helpers.h"
-#include "kit/dialog_services.h"
 #include "panels/background_forms/background_form_dialogs.h"
 #include "panels/background_forms/form_name_field.h"
-#include "panels/modal_dialog.h"
 #include "platform/ui/interaction.h"
 #include "vocabulary/setting_map_menus.h"
 
@@ -47,11 +46,8 @@ struct Offset {
 
 class SetupDialog {
  public:
-  SetupDialog(const platform::Bundle* bundle, ui::Window& window, const BackgroundFormsOptions& options,
-              bool fullPrecision)
-      : bundle_(bundle), window_(window), edited_(options), fullPrecision_(fullPrecision) {
-    edited_ = options;  // the caller's histories as they are, not as the file has them
-  }
+  SetupDialog(const platform::Bundle* bundle, ui::Window& window, BackgroundFormsEdit& edited)
+      : bundle_(bundle), window_(window), edited_(edited.options), fullPrecision_(edited.fullPrecision) {}
 
   bool load() {
     combo_ = Find(window_, 2003);
@@ -99,11 +95,10 @@ class SetupDialog {
     enableFromPage();
   }
 
-  void install() {
-    handler_ = window_.installHandler({{ui::kEventClassControl, ui::kEventControlHit}}, [this](ui::Event& e) {
+  ui::EventHandlerRef install() {
+    return window_.installHandler({{ui::kEventClassControl, ui::kEventControlHit}}, [this](ui::Event& e) {
       if (e.control == apply_) enableFromPage();
       if (e.control != nullptr && (e.control == units_ || e.control->parent() == units_)) changeUnits();
-      if (e.control == Find(window_, 2021)) DisplayHelp(bundle_, kHelpPage, "");
       return platform::eventNotHandledErr;
     });
   }
@@ -123,8 +118,8 @@ class SetupDialog {
     return true;
   }
 
-  // The options as confirmed; *fullPrecision cleared when the offsets were stored anew.
-  const BackgroundFormsOptions& result(bool* fullPrecision) {
+  // The options as confirmed; the precision flag cleared when the offsets were stored anew.
+  void collect() {
     const std::optional<KComboValue> value = name_->value();
     const std::string name = value && std::holds_alternative<std::string>(*value) ? std::get<std::string>(*value) : "";
     edited_.setMergeWithString(name);
@@ -142,9 +137,8 @@ class SetupDialog {
       edited_.setInches(inches_ ? 1 : 0);
       edited_.setXOffset(x_.arrows->value());
       edited_.setYOffset(y_.arrows->value());
-      if (fullPrecision) *fullPrecision = false;
+      fullPrecision_ = false;
     }
-    return edited_;
   }
 
  private:
@@ -169,30 +163,24 @@ class SetupDialog {
 
   const platform::Bundle* bundle_;
   ui::Window& window_;
-  BackgroundFormsOptions edited_;
-  bool fullPrecision_;
+  BackgroundFormsOptions& edited_;
+  bool& fullPrecision_;
   ui::Control *combo_ = nullptr, *apply_ = nullptr, *fromPage_ = nullptr, *units_ = nullptr, *ok_ = nullptr;
   Offset x_, y_;
   bool inches_ = true, unitsChanged_ = false;
   std::int32_t shownX_ = 0, shownY_ = 0;
   std::optional<FormNameField> name_;
-  ui::EventHandlerRef handler_;
 };
 
 }  // namespace
 
-platform::OSStatus RunModalBackgroundFormSetupDialog(const platform::Bundle* bundle, BackgroundFormsOptions* options,
-                                                     bool* fullPrecision, bool* confirmed) {
-  if (options == nullptr || confirmed == nullptr) return platform::paramErr;
-  *confirmed = false;
-  std::unique_ptr<ui::Window> window = LoadDialogWindow(bundle, kBackgroundFormsInterfaceName, "Advanced");
-  if (!window) return kDialogNotLoadedErr;
-  SetupDialog dialog(bundle, *window, *options, fullPrecision != nullptr && *fullPrecision);
-  if (!dialog.load()) return kDialogNotLoadedErr;
-  dialog.fill();
-  dialog.install();
-  if (!RunModalOKCancel(*window, [&] { return dialog.accept(); })) return platform::noErr;
-  *options = dialog.result(fullPrecision);
-  *confirmed = true;
-  return platform::noErr;
+DialogAnswer<BackgroundFormsEdit> RunModalBackgroundFormSetupDialog(const platform::Bundle* bundle,
+                                                                    const BackgroundFormsEdit& forms) {
+  return RunDialog(bundle, {kBackgroundFormsInterfaceName, "Advanced", kHelpPage}, forms,
+                   [bundle](ui::Window& window, BackgroundFormsEdit& edited) -> std::optional<DialogWiring> {
+                     auto dialog = std::make_shared<SetupDialog>(bundle, window, edited);
+                     if (!dialog->load()) return std::nullopt;
+                     dialog->fill();
+                     return WireDialog(std::move(dialog));
+                   });
 }

@@ -102,10 +102,11 @@ void ShowFormsPopup(const BookletWatermarkContext& c, ui::Control& popup) {
 // "Setup...": the set-up dialog on the options; its OK merges with the form named there and
 // keeps the name in the history.
 void RunFormSetup(BookletWatermarkContext& c) {
-  bool confirmed = false;
-  if (RunModalBackgroundFormSetupDialog(c.bundle, &c.forms, &c.formsFullPrecision, &confirmed) != platform::noErr ||
-      !confirmed)
-    return;
+  DialogAnswer<BackgroundFormsEdit> answer =
+      RunModalBackgroundFormSetupDialog(c.bundle, BackgroundFormsEdit(c.forms, c.formsFullPrecision));
+  if (!answer.record) return;
+  c.forms = answer.record->options;
+  c.formsFullPrecision = answer.record->fullPrecision;
   c.formsChosen = true;
   if (c.forms.saveHistory() != platform::noErr)
     std::fprintf(stderr, "ERROR: the background forms' history could not be saved\n");
@@ -146,7 +147,7 @@ void RunBookletOptions(BookletWatermarkContext& c) {
   p.newSize = c.forcedSize;
   p.gutter = c.gutter;
   p.creep = c.creep;
-  if (RunModalBookletOptionsDialog(c.bundle, c.session, &p) != platform::noErr) return;
+  if (!TakeAnswer(RunModalBookletOptionsDialog(c.bundle, c.session, p), p)) return;
   if (p.fold != c.fold.value_or(1)) c.fold = p.fold;
   c.outlines = p.outlines;
   c.forcedSize = p.newSize;

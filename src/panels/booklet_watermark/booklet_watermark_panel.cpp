@@ -15,9 +15,8 @@ struct BookletWatermarkPanel {
   // A user without a watermark file is given the default watermarks.
   static void Initialize(Context& panel) { panel.watermarks = LoadSavedWatermarkNames(panel.bundle, true); }
 
-  static void ReadTicket(Context& panel, const platform::PrintSession& session) {
-    if (const platform::Ticket* settings = session.ticket(platform::kPDE_PMPrintSettingsRef))
-      ReadBookletWatermarkTicket(panel, *settings);
+  static void ReadTicket(Context& panel, const platform::PrintSession&, const platform::Ticket& settings) {
+    ReadBookletWatermarkTicket(panel, settings);
   }
   static void ShowValues(Context& panel) { BookletWatermarkSyncToUI(panel); }
   // A panel never opened has shown nothing the user could change: the ticket keeps what it has.

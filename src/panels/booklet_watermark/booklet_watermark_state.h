@@ -65,11 +65,8 @@ struct BookletWatermarkContext : PanelContext {
   bool formsChosen = false;
   bool formsFullPrecision = false;
 
-  bool opened = false;
   BookletWatermarkControls controls;
-  std::unique_ptr<platform::ui::Window> interfaceWindow;  // what is left of "Panel" after Open
   // The preview's picture, drawn for the watermark named previewOf and shown by file name.
   std::unique_ptr<platform::PrivateTemporaryFile> previewFile;
   std::string previewOf;
-  std::vector<platform::ui::EventHandlerRef> handlers;
 };

@@ -33,10 +33,7 @@ void ShowOnSessionPage(const BookletWatermarkContext& c, WatermarkData& record) 
 // Runs the editor; on OK the panel lists the saved watermarks anew and chooses the one filed.
 void RunEditor(BookletWatermarkContext& c, WatermarkData record, const char* titleKey, const WatermarkStore& store) {
   ShowOnSessionPage(c, record);
-  int result = kWatermarkEditorCancelled;
-  if (RunModalWatermarkEditorDialog(c.bundle, &record, titleKey, store, &result) != platform::noErr ||
-      result != kWatermarkEditorOK)
-    return;
+  if (!TakeAnswer(RunModalWatermarkEditorDialog(c.bundle, record, titleKey, store), record)) return;
   c.watermarks = LoadSavedWatermarkNames(c.bundle, false);
   c.watermark = WatermarkName(record);
   c.previewOf.clear();  // the same name may now stand for another drawing

@@ -9,7 +9,6 @@
 #include "controls/spin_control.h"
 #include "kit/control_helpers.h"
 #include "panels/booklet_watermark/watermark_editor_fields.h"
-#include "panels/modal_dialog.h"
 #include "platform/drawing/picture_file.h"
 #include "platform/files/private_temporary_file.h"
 #include "platform/ui/drawn_images.h"
@@ -30,16 +29,16 @@ class WatermarkEditor {
 
   bool load(ui::Window& window) { return FindWatermarkEditorControls(window, &c_); }
 
-  void install(ui::Window& window) {
+  void install(ui::Window& window, std::vector<ui::EventHandlerRef>& handlers) {
     ShowWatermarkRecord(bundle_, c_, edited_);
     shownUnits_ = edited_.units == kWatermarkUnitsMillimetres ? kWatermarkUnitsMillimetres : kWatermarkUnitsInches;
-    handlers_.push_back(window.installHandler(
+    handlers.push_back(window.installHandler(
         {{ui::kEventClassControl, ui::kEventControlHit}, {ui::kEventClassTextField, ui::kEventTextDidChange}},
         [this](ui::Event& e) { return changed(e); }));
     // The spin fields' own handlers take their typing; their arrows then redraw the preview.
     for (ui::Control* arrows : {c_.sizeArrows, c_.angleArrows, c_.densityArrows, c_.xArrows, c_.yArrows, c_.scaleArrows})
       SetSpinControlRedrawControl(*arrows, *c_.preview);
-    handlers_.push_back(c_.preview->installHandler({{ui::kEventClassControl, ui::kEventControlDraw}}, [this](ui::Event&) {
+    handlers.push_back(c_.preview->installHandler({{ui::kEventClassControl, ui::kEventControlDraw}}, [this](ui::Event&) {
       drawPreview();
       return platform::noErr;
     }));
@@ -123,24 +122,23 @@ class WatermarkEditor {
   WatermarkEditorControls c_;
   std::int32_t shownUnits_ = 0;
   std::unique_ptr<platform::PrivateTemporaryFile> file_;
-  std::vector<ui::EventHandlerRef> handlers_;
   bool drawing_ = false;
 };
 
 }  // namespace
 
-platform::OSStatus RunModalWatermarkEditorDialog(const platform::Bundle* bundle, WatermarkData* record,
-                                                 const char* titleKey, const WatermarkStore& store, int* result) {
-  if (record == nullptr || result == nullptr) return platform::paramErr;
-  *result = kWatermarkEditorCancelled;
-  std::unique_ptr<ui::Window> window = LoadDialogWindow(bundle, "WatermarkEditor", "Editor");
-  if (!window) return kDialogNotLoadedErr;
-  WatermarkEditor editor(bundle, *record);
-  if (!editor.load(*window)) return kDialogNotLoadedErr;
-  SetLocalizedWindowTitle(bundle, titleKey, window.get());
-  editor.install(*window);
-  if (!RunModalOKCancel(*window, [&] { return editor.accept(store); })) return platform::noErr;
-  *record = editor.edited();
-  *result = kWatermarkEditorOK;
-  return platform::noErr;
+DialogAnswer<WatermarkData> RunModalWatermarkEditorDialog(const platform::Bundle* bundle, const WatermarkData& record,
+                                                          const char* titleKey, const WatermarkStore& store) {
+  return RunDialog(bundle, {"WatermarkEditor", "Editor", {}}, record,
+                   [&](ui::Window& window, WatermarkData& filed) -> std::optional<DialogWiring> {
+                     auto editor = std::make_shared<WatermarkEditor>(bundle, filed);
+                     if (!editor->load(window)) return std::nullopt;
+                     SetLocalizedWindowTitle(bundle, titleKey, &window);
+                     DialogWiring wiring;
+                     wiring.state = editor;
+                     editor->install(window, wiring.handlers);
+                     wiring.acceptOK = [&e = *editor, &store] { return e.accept(store); };
+                     wiring.collect = [&e = *editor, &filed] { filed = e.edited(); };
+                     return wiring;
+                   });
 }

@@ -5,20 +5,15 @@
 #include <functional>
 
 #include "platform/bundle/bundle.h"
-#include "platform/status.h"
+#include "panels/modal_dialog.h"
 #include "watermark/watermark_data.h"
 
 // Files the record the user confirmed, in one write. False after an alert saying why: the editor
 // then stays open and nothing has changed.
 using WatermarkStore = std::function<bool(const WatermarkData&)>;
 
-inline constexpr int kWatermarkEditorOK = 1;
-inline constexpr int kWatermarkEditorCancelled = 2;
-
-// Runs window "Editor" of "WatermarkEditor" titled by titleKey on *record, whose page size limits
-// the offsets to half the page either way. After OK (store agreed) *record is what was filed and
-// *result kWatermarkEditorOK; after Cancel both say so and *record is unchanged. The preview draws
-// the record being edited without filing it. paramErr without record or result;
-// kDialogNotLoadedErr when the window cannot be loaded.
-platform::OSStatus RunModalWatermarkEditorDialog(const platform::Bundle* bundle, WatermarkData* record,
-                                                 const char* titleKey, const WatermarkStore& store, int* result);
+// Runs window "Editor" of "WatermarkEditor" titled by titleKey on the record, whose page size
+// limits the offsets to half the page either way. After OK (store agreed) the record as filed.
+// The preview draws the record being edited without filing it.
+DialogAnswer<WatermarkData> RunModalWatermarkEditorDialog(const platform::Bundle* bundle, const WatermarkData& record,
+                                                          const char* titleKey, const WatermarkStore& store);

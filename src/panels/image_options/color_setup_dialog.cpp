@@ -4,12 +4,12 @@
 #include "panels/image_options/color_setup_dialog.h"
 
 #include <array>
+#include <memory>
 
 #include "controls/spin_control.h"
 #include "kit/control_helpers.h"
 #include "kit/dialog_services.h"
 #include "panels/image_options/color_setup_controls.h"
-#include "panels/modal_dialog.h"
 #include "platform/ui/interaction.h"
 #include "vocabulary/setting_map.h"
 #include "vocabulary/setting_map_menus.h"
@@ -20,7 +20,6 @@ namespace {
 
 constexpr const char* kHelpPage = "image_options/color_window_d.htm";
 constexpr std::int32_t kTabs = 100, kFirstTabPane = 101, kTabCount = 4;
-constexpr std::int32_t kHelpButton = 3, kDefaultsButton = 4;
 constexpr std::int32_t kTrappingPopup = 201, kBlackOverprintPopup = 241;
 constexpr std::int32_t kColorCastBox = 149, kSameRenderingBox = 405;
 constexpr std::int32_t kTrappingOn = 1;
@@ -64,10 +63,10 @@ class ColorSetupDialog {
     return true;
   }
 
-  void install() {
-    handler_ = window_.installHandler({{ui::kEventClassControl, ui::kEventControlHit}},
-                                      [this](ui::Event& e) { return handle(e); });
+  ui::EventHandlerRef install() {
     UpdateTabControl(*tabs_, kTabCount, panes_.data());
+    return window_.installHandler({{ui::kEventClassControl, ui::kEventControlHit}},
+                                  [this](ui::Event& e) { return handle(e); });
   }
 
   void show(const FullColorOptions& options) {
@@ -143,10 +142,6 @@ class ColorSetupDialog {
     if (hit == nullptr) return platform::eventNotHandledErr;
     if (hit == tabs_) {
       UpdateTabControl(*tabs_, kTabCount, panes_.data());
-    } else if (hit == find(kDefaultsButton)) {
-      show(FullColorOptions{});
-    } else if (hit == find(kHelpButton)) {
-      DisplayHelp(bundle_, kHelpPage, "");
     } else {
       for (ProfilePopup& p : c_.profiles)
         if (hit == p.popup) chooseProfile(p);
@@ -165,23 +160,23 @@ class ColorSetupDialog {
   std::array<ui::Control*, kTabCount> panes_{};
   ui::Control* same_ = nullptr;
   ui::Control* tabs_ = nullptr;
-  ui::EventHandlerRef handler_;
 };
 
 }  // namespace
 
-platform::OSStatus RunModalColorSetupDialog(const platform::Bundle* bundle, FullColorOptions* options,
-                                            JobContext context, bool* accepted) {
-  if (accepted) *accepted = false;
-  if (options == nullptr) return platform::paramErr;
-  std::unique_ptr<ui::Window> window = LoadDialogWindow(bundle, kColorSetupInterfaceName, "ColorSetup");
-  if (window == nullptr) return kDialogNotLoadedErr;
-  ColorSetupDialog dialog(bundle, *window, context);
-  if (!dialog.load()) return kDialogNotLoadedErr;
-  dialog.show(*options);
-  dialog.install();
-  if (!RunModalOKCancel(*window, [&] { return dialog.acceptOK(); })) return platform::noErr;
-  *options = dialog.collect(*options);
-  if (accepted) *accepted = true;
-  return platform::noErr;
+DialogAnswer<FullColorOptions> RunModalColorSetupDialog(const platform::Bundle* bundle, const FullColorOptions& options,
+                                                        JobContext context) {
+  return RunDialog(bundle, {kColorSetupInterfaceName, "ColorSetup", kHelpPage}, options,
+                   [&](ui::Window& window, FullColorOptions& edited) -> std::optional<DialogWiring> {
+                     auto dialog = std::make_shared<ColorSetupDialog>(bundle, window, context);
+                     if (!dialog->load()) return std::nullopt;
+                     dialog->show(edited);
+                     DialogWiring wiring;
+                     wiring.state = dialog;
+                     wiring.handlers.push_back(dialog->install());
+                     wiring.acceptOK = [&d = *dialog] { return d.acceptOK(); };
+                     wiring.defaults = [&d = *dialog] { d.show(FullColorOptions{}); };
+                     wiring.collect = [&d = *dialog, &edited] { edited = d.collect(edited); };
+                     return wiring;
+                   });
 }

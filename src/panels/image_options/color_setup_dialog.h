@@ -1,26 +1,23 @@
 #pragma once
 // The colour set-up dialog: colour adjustments, trapping and black overprint, source and
 // destination profiles and rendering intents of one full-colour options object, for the job
-// (Image Options panel) or an exception page range. It edits a copy; OK copies it back, Cancel
-// leaves the object as it was.
+// (Image Options panel) or an exception page range. It answers the options as edited on OK.
 #include <optional>
 #include <string>
 
 #include "model/full_color_options.h"
 #include "platform/bundle/bundle.h"
 #include "platform/four_char_code.h"
-#include "platform/status.h"
+#include "panels/modal_dialog.h"
 #include "vocabulary/job_context.h"
 
 inline constexpr const char* kColorSetupInterfaceName = "ColorSetupDialog";
 inline constexpr platform::OSType kColorSetupSignature = platform::FourCharCode("ClrS");
 
-// Runs window "ColorSetup" on *options. The printer-default rows and check boxes read
-// "PrinterDefault" for the job and "UseJobSetting" elsewhere. *accepted (when given) tells whether
-// the user pressed OK. paramErr without options; the loader's status when the dialog cannot be
-// loaded.
-platform::OSStatus RunModalColorSetupDialog(const platform::Bundle* bundle, FullColorOptions* options,
-                                            JobContext context, bool* accepted = nullptr);
+// Runs window "ColorSetup" on the options. The printer-default rows and check boxes read
+// "PrinterDefault" for the job and "UseJobSetting" elsewhere.
+DialogAnswer<FullColorOptions> RunModalColorSetupDialog(const platform::Bundle* bundle, const FullColorOptions& options,
+                                                        JobContext context);
 
 // Asks for a custom profile's name ("CustomProfileName": one field of at most 255 characters),
 // showing `current` first. None when the user cancels or leaves the name empty.

@@ -86,9 +86,10 @@ platform::OSStatus ImageOptionsEventHandler(ui::Event& event, ImageOptionsContex
     context.invert.mirror = hit->value() != 0;
   } else if (hit == c.colorSetupButton) {
     StoreImageOptionsControls(context);  // the curve typed so far stays the dialog's
-    RunModalColorSetupDialog(context.bundle, &context.color, kJobContextJob);
+    TakeAnswer(RunModalColorSetupDialog(context.bundle, context.color, kJobContextJob), context.color);
   } else if (hit == c.imageShiftButton) {
-    RunModalImageShiftDialog(context.bundle, context.session, &context.imageShift, kJobContextJob);
+    TakeAnswer(RunModalImageShiftDialog(context.bundle, context.session, context.imageShift, kJobContextJob),
+               context.imageShift);
   } else {
     return platform::eventNotHandledErr;
   }

@@ -14,8 +14,8 @@ struct ImageOptionsPanel {
     panel.invert = InvertImageOptions{};
     panel.imageShift = ImageShiftOptions{};
   }
-  static void ReadTicket(Context& panel, const platform::PrintSession& session) {
-    ReadImageOptionsTicket(panel, session);
+  static void ReadTicket(Context& panel, const platform::PrintSession&, const platform::Ticket& settings) {
+    ReadImageOptionsTicket(panel, settings);
   }
   static void WriteTicket(Context& panel, platform::Ticket& settings) {
     StoreImageOptionsControls(panel);

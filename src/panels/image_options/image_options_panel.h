@@ -13,7 +13,7 @@ inline constexpr platform::OSType kImageOptionsSignature = platform::FourCharCod
 
 // The context from the session's tickets: each entry, or its default when absent; the image
 // shift's paper size from the job's stock and its plex from the finishing duplex.
-void ReadImageOptionsTicket(ImageOptionsContext& context, const platform::PrintSession& session);
+void ReadImageOptionsTicket(ImageOptionsContext& context, const platform::Ticket& settings);
 // The context into the print-settings ticket. A choice left to the printer removes its entry,
 // except resolution, which is always written.
 void WriteImageOptionsTicket(const ImageOptionsContext& context, platform::Ticket& settings);

@@ -50,12 +50,9 @@ struct ImageOptionsContext : PanelContext {
   InvertImageOptions invert;
   ImageShiftOptions imageShift;
 
-  bool opened = false;
   ImageOptionsControls controls;
   // Where the colour summary view goes back when Open makes it again after a Close.
   platform::ui::Control* colorSummaryParent = nullptr;
   platform::ui::ControlID colorSummaryID;
   platform::ui::Rect colorSummaryBounds;
-  std::unique_ptr<platform::ui::Window> interfaceWindow;  // what is left of the description after Open
-  std::vector<platform::ui::EventHandlerRef> handlers;
 };

@@ -22,10 +22,7 @@ bool FlagIn(const platform::PlistDict* dict, const char* key) {
 
 }  // namespace
 
-void ReadImageOptionsTicket(ImageOptionsContext& c, const platform::PrintSession& session) {
-  const platform::Ticket* settings = session.ticket(platform::kPDE_PMPrintSettingsRef);
-  if (settings == nullptr) return;
-  const platform::Ticket& t = *settings;
+void ReadImageOptionsTicket(ImageOptionsContext& c, const platform::Ticket& t) {
   c.color = FullColorOptions(t.getDictionary(kFullColorOptionsKey));
   c.antialiasing = IntegerOr(t, kAntialiasingKey, kPrinterDefault);
   c.resolution = IntegerOr(t, kResolutionKey, kPrinterDefault);

@@ -4,12 +4,12 @@
 #include "panels/image_options/image_shift_dialog.h"
 
 #include <array>
+#include <memory>
+#include <utility>
 
 #include "controls/spin_control.h"
-#include "kit/dialog_services.h"
 #include "model/platform_keys.h"
 #include "panels/image_options/image_options_panel.h"
-#include "panels/modal_dialog.h"
 #include "platform/ui/interaction.h"
 #include "vocabulary/setting_map.h"
 #include "vocabulary/setting_map_labels.h"
@@ -21,7 +21,6 @@ namespace {
 
 constexpr const char* kHelpPage = "image_options/db_image_shift_d.htm";
 constexpr std::int32_t kPaperSizeText = 962, kPlexText = 966, kOptionPopup = 964, kUnitsGroup = 983;
-constexpr std::int32_t kHelpButton = 990, kDefaultsButton = 991;
 constexpr std::int32_t kInchesChoice = 1, kMillimetresChoice = 2;
 constexpr std::int32_t kPlatformDuplexNone = 4;  // counted as one-sided
 
@@ -56,12 +55,12 @@ class ImageShiftDialog {
     return true;
   }
 
-  void install() {
-    handlers_.push_back(window_.installHandler(
+  ui::EventHandlerRef install() {
+    return window_.installHandler(
         {{ui::kEventClassControl, ui::kEventControlHit},
          {ui::kEventClassTextField, ui::kEventTextDidChange},
          {ui::kEventClassControl, ui::kEventControlSetFocusPart}},
-        [this](ui::Event& e) { return handle(e); }));
+        [this](ui::Event& e) { return handle(e); });
   }
 
   // Everything the record says, shown.
@@ -104,7 +103,14 @@ class ImageShiftDialog {
     return true;
   }
 
-  void help() { DisplayHelp(bundle_, kHelpPage, ""); }
+  void defaults() {
+    ImageShiftOptions fresh;
+    fresh.paperSize = kPrinterDefault;
+    fresh.plex = record_.plex;
+    fresh.option = option_ != nullptr ? kImageShiftPrinterDefault : record_.option;
+    record_ = fresh;
+    fill();
+  }
 
  private:
   platform::OSStatus handle(ui::Event& e) {
@@ -120,10 +126,6 @@ class ImageShiftDialog {
         takeValues();
         record_.setInches(units_->value() == kInchesChoice);
         showUnitAndValues();
-      } else if (c == Find(window_, kDefaultsButton)) {
-        defaults();
-      } else if (c == Find(window_, kHelpButton)) {
-        help();
       } else if (isArrows(c)) {
         followSide1();
       }
@@ -180,15 +182,6 @@ class ImageShiftDialog {
     }
   }
 
-  void defaults() {
-    ImageShiftOptions fresh;
-    fresh.paperSize = kPrinterDefault;
-    fresh.plex = record_.plex;
-    fresh.option = option_ != nullptr ? kImageShiftPrinterDefault : record_.option;
-    record_ = fresh;
-    fill();
-  }
-
   const platform::Bundle* bundle_;
   ui::Window& window_;
   ImageShiftOptions record_;
@@ -196,29 +189,34 @@ class ImageShiftDialog {
   ui::Control* option_ = nullptr;
   ui::Control* units_ = nullptr;
   std::array<ShiftField, 4> fields_{};
-  std::vector<ui::EventHandlerRef> handlers_;
 };
 
-platform::OSStatus Run(const platform::Bundle* bundle, const char* windowName, ImageShiftOptions record,
-                       JobContext context, ImageShiftOptions* options, bool* accepted) {
-  if (accepted) *accepted = false;
-  std::unique_ptr<ui::Window> window = LoadDialogWindow(bundle, kImageShiftInterfaceName, windowName);
-  if (window == nullptr) return kDialogNotLoadedErr;
-  ImageShiftDialog dialog(bundle, *window, std::move(record), context);
-  if (!dialog.load()) return kDialogNotLoadedErr;
-  dialog.fill();
-  dialog.install();
-  if (!RunModalOKCancel(*window, [&] { return dialog.acceptOK(); })) return platform::noErr;
-  const ImageShiftOptions& chosen = dialog.collect();
-  options->valid = true;
-  options->option = chosen.option;
-  options->inches = chosen.inches;
-  options->x1 = chosen.x1;
-  options->y1 = chosen.y1;
-  options->x2 = chosen.x2;
-  options->y2 = chosen.y2;
-  if (accepted) *accepted = true;
-  return platform::noErr;
+// The dialog on a copy of the record prepared for it; on OK the given options with the option,
+// unit and four values the dialog chose.
+DialogAnswer<ImageShiftOptions> Run(const platform::Bundle* bundle, const char* windowName, ImageShiftOptions record,
+                                    JobContext context, ImageShiftOptions options) {
+  return RunDialog(bundle, {kImageShiftInterfaceName, windowName, kHelpPage}, std::move(options),
+                   [&](ui::Window& window, ImageShiftOptions& chosen) -> std::optional<DialogWiring> {
+                     auto dialog = std::make_shared<ImageShiftDialog>(bundle, window, std::move(record), context);
+                     if (!dialog->load()) return std::nullopt;
+                     dialog->fill();
+                     DialogWiring wiring;
+                     wiring.state = dialog;
+                     wiring.handlers.push_back(dialog->install());
+                     wiring.acceptOK = [&d = *dialog] { return d.acceptOK(); };
+                     wiring.defaults = [&d = *dialog] { d.defaults(); };
+                     wiring.collect = [&d = *dialog, &chosen] {
+                       const ImageShiftOptions& shown = d.collect();
+                       chosen.valid = true;
+                       chosen.option = shown.option;
+                       chosen.inches = shown.inches;
+                       chosen.x1 = shown.x1;
+                       chosen.y1 = shown.y1;
+                       chosen.x2 = shown.x2;
+                       chosen.y2 = shown.y2;
+                     };
+                     return wiring;
+                   });
 }
 
 // The platform's duplex setting as a plex: none (4) and no setting count as one-sided.
@@ -231,19 +229,9 @@ std::int32_t PlexFromSession(platform::PrintSession* session) {
 
 }  // namespace
 
-platform::OSStatus RunModalImageShiftDialog(const platform::Bundle* bundle, platform::PrintSession* session,
-                                            ImageShiftOptions* options, JobContext context, bool* accepted) {
-  if (options == nullptr) return platform::paramErr;
-  ImageShiftOptions copy = *options;
+DialogAnswer<ImageShiftOptions> RunModalImageShiftDialog(const platform::Bundle* bundle, platform::PrintSession* session,
+                                                         const ImageShiftOptions& options, JobContext context) {
+  ImageShiftOptions copy = options;
   if (copy.plex == kPrinterDefault) copy.plex = PlexFromSession(session);
-  return Run(bundle, "ImageShift", copy, context, options, accepted);
-}
-
-platform::OSStatus RunModalImageShiftBackgroundFormsDialog(const platform::Bundle* bundle, ImageShiftOptions* options,
-                                                           bool* accepted) {
-  if (options == nullptr) return platform::paramErr;
-  ImageShiftOptions copy = *options;
-  copy.plex = 1;
-  copy.option = kImageShiftIndependent;
-  return Run(bundle, "ImageShiftBackgroundForms", copy, kJobContextJob, options, accepted);
+  return Run(bundle, "ImageShift", std::move(copy), context, options);
 }

@@ -77,7 +77,10 @@ platform::OSStatus MessageKeyHandler(ui::Event& e) {
 platform::OSStatus PaneHitHandler(ui::Event& e, JobNotesContext& context) {
   if (e.control == nullptr || e.control != context.controls.preferencesButton) return platform::eventNotHandledErr;
   JobNotesSyncFromUI(context);
-  if (RunModalJobNotesPreferencesDialog(context)) JobNotesSyncToUI(context);
+  if (!TakeAnswer(RunModalJobNotesPreferencesDialog(context.bundle, context.preferences), context.preferences))
+    return platform::noErr;
+  SaveJobNotesPreferences(context.preferences);  // a file that cannot be written has been named; the choice holds
+  JobNotesSyncToUI(context);
   return platform::noErr;
 }
 

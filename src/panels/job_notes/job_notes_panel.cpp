@@ -14,9 +14,8 @@ struct JobNotesPanel {
 
   static void Initialize(Context& panel) { panel.preferences = LoadJobNotesPreferences(); }
 
-  static void ReadTicket(Context& panel, const platform::PrintSession& session) {
-    if (const platform::Ticket* settings = session.ticket(platform::kPDE_PMPrintSettingsRef))
-      ReadJobNotesTicket(panel, *settings);
+  static void ReadTicket(Context& panel, const platform::PrintSession&, const platform::Ticket& settings) {
+    ReadJobNotesTicket(panel, settings);
   }
   static void ShowValues(Context& panel) { JobNotesSyncToUI(panel); }
 

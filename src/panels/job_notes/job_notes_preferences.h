@@ -1,7 +1,7 @@
 #pragma once
 // The job-notes preference file ("com.korvo.print.jobnotes.plist") and the dialog that edits it.
 #include "panels/job_notes/job_notes_state.h"
-#include "platform/status.h"
+#include "panels/modal_dialog.h"
 
 // The stored preferences; each one missing, or not a number, is on.
 JobNotesPreferences LoadJobNotesPreferences();
@@ -10,7 +10,6 @@ JobNotesPreferences LoadJobNotesPreferences();
 // "ERROR:" line naming the file, when it could not be written.
 bool SaveJobNotesPreferences(const JobNotesPreferences& preferences);
 
-// The preferences dialog on a copy of the context's preferences: OK stores them in the file and
-// in the context, Cancel changes nothing. True for OK; kDialogNotLoadedErr in status when the
-// dialog could not be loaded.
-bool RunModalJobNotesPreferencesDialog(JobNotesContext& context, platform::OSStatus* status = nullptr);
+// The preferences dialog: on OK the preferences as its check boxes show them.
+DialogAnswer<JobNotesPreferences> RunModalJobNotesPreferencesDialog(const platform::Bundle* bundle,
+                                                                   const JobNotesPreferences& preferences);

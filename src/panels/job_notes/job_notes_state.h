@@ -48,8 +48,5 @@ struct JobNotesContext : PanelContext {
 
   JobNotesPreferences preferences;
 
-  bool opened = false;
   JobNotesControls controls;
-  std::unique_ptr<platform::ui::Window> interfaceWindow;  // what is left of "JobNotesEnhanced" after Open
-  std::vector<platform::ui::EventHandlerRef> handlers;
 };

@@ -1,5 +1,4 @@
 // The coil punch dialog: which edge the coil goes along. Only A4 and Letter sheets take it.
-#include "panels/modal_dialog.h"
 #include "panels/paper_output/finishing_dialog_template.h"
 #include "panels/paper_output/finishing_dialogs.h"
 #include "panels/paper_output/finishing_rules.h"
@@ -12,21 +11,23 @@ namespace {
 constexpr ui::ControlID kSideGroupID{kFinishingSignature, 1};
 }  // namespace
 
-platform::OSStatus RunModalCoilPunchFinishingDialog(PaperOutputContext* context) {
-  if (context == nullptr) return platform::paramErr;
-  if (!PaperTakesCoilPunch(context->session)) {
+DialogAnswer<FinishingState> RunModalCoilPunchFinishingDialog(const PaperOutputContext& context) {
+  if (!PaperTakesCoilPunch(context.session)) {
     const std::string detail =
-        context->bundle ? context->bundle->localizedString("CoilPunchPaperSizeErrorDetailedError") : "";
-    dispalyInvalidInputAlert(context->bundle, "CoilPunchPaperSizeError", detail + "A4 and Letter.");
-    return ui::userCanceledErr;
+        context.bundle ? context.bundle->localizedString("CoilPunchPaperSizeErrorDetailedError") : "";
+    dispalyInvalidInputAlert(context.bundle, "CoilPunchPaperSizeError", detail + "A4 and Letter.");
+    return {ui::userCanceledErr, std::nullopt};
   }
-  std::unique_ptr<ui::Window> window = LoadDialogWindow(context->bundle, kFinishingInterfaceName, "CoilPunch");
-  ui::Control* group = window ? window->find(kSideGroupID) : nullptr;
-  if (group == nullptr || group->children().size() != 2) return kDialogNotLoadedErr;
-  const bool right = context->finishing.code == kFinishingCoilPunch && context->finishing.coil == kCoilRightBottom;
-  ChooseOptionButton(*group, right ? 1 : 0);
-  if (!RunModalOKCancel(*window)) return platform::noErr;
-  context->finishing.coil = group->value() == 2 ? kCoilRightBottom : kCoilLeftTop;
-  AfterCoilPunchDialog(context->finishing);
-  return platform::noErr;
+  return RunDialog(context.bundle, {kFinishingInterfaceName, "CoilPunch", {}}, context.finishing,
+                   [](ui::Window& window, FinishingState& f) -> std::optional<DialogWiring> {
+                     ui::Control* group = window.find(kSideGroupID);
+                     if (group == nullptr || group->children().size() != 2) return std::nullopt;
+                     ChooseOptionButton(*group, f.code == kFinishingCoilPunch && f.coil == kCoilRightBottom ? 1 : 0);
+                     DialogWiring wiring;
+                     wiring.collect = [group, &f] {
+                       f.coil = group->value() == 2 ? kCoilRightBottom : kCoilLeftTop;
+                       AfterCoilPunchDialog(f);
+                     };
+                     return wiring;
+                   });
 }

@@ -1,7 +1,6 @@
 #include "panels/paper_output/finishing_dialog_template.h"
 
 #include "kit/control_helpers.h"
-#include "panels/modal_dialog.h"
 #include "panels/paper_output/finishing_dialogs.h"
 #include "panels/paper_output/finishing_texts.h"
 #include "panels/paper_output/paper_output_pictures.h"
@@ -54,28 +53,23 @@ std::size_t PlaceOfValue(const std::vector<FinishingOption>& options, std::int32
   return 0;
 }
 
-std::unique_ptr<ui::Window> CreateFinishingDialog(const platform::Bundle* bundle, const char* titleKey,
-                                                  const std::vector<FinishingOption>& options) {
-  std::unique_ptr<ui::Window> window = LoadDialogWindow(bundle, kFinishingInterfaceName, "Template");
-  if (!window) return nullptr;
-  SetLocalizedWindowTitle(bundle, titleKey, window.get());
-  ui::Control* group = window->find(kOptionGroupID);
-  if (group == nullptr) return nullptr;
-  AddOptionButtons(bundle, *group, window->find(kPictureAreaID), options);
-  return window;
-}
-
-platform::OSStatus RunModalPositionDialog(const platform::Bundle* bundle, const char* titleKey,
-                                          const std::vector<FinishingOption>& options, std::int32_t current,
-                                          std::optional<std::int32_t>* chosen) {
-  std::unique_ptr<ui::Window> window = CreateFinishingDialog(bundle, titleKey, options);
-  if (!window || options.empty()) return kDialogNotLoadedErr;
-  ui::Control& group = *window->find(kOptionGroupID);
-  ChooseOptionButton(group, PlaceOfValue(options, current));
-  if (!RunModalOKCancel(*window)) return platform::noErr;
-  const std::int32_t place = group.value() - 1;
-  if (place >= 0 && static_cast<std::size_t>(place) < options.size()) *chosen = options[static_cast<std::size_t>(place)].value;
-  return platform::noErr;
+DialogAnswer<std::int32_t> RunModalPositionDialog(const platform::Bundle* bundle, const char* titleKey,
+                                                  const std::vector<FinishingOption>& options, std::int32_t current) {
+  return RunDialog(bundle, {kFinishingInterfaceName, "Template", {}}, current,
+                   [&](ui::Window& window, std::int32_t& chosen) -> std::optional<DialogWiring> {
+                     SetLocalizedWindowTitle(bundle, titleKey, &window);
+                     ui::Control* group = window.find(kOptionGroupID);
+                     if (group == nullptr || options.empty()) return std::nullopt;
+                     AddOptionButtons(bundle, *group, window.find(kPictureAreaID), options);
+                     ChooseOptionButton(*group, PlaceOfValue(options, current));
+                     DialogWiring wiring;
+                     wiring.collect = [group, &options, &chosen] {
+                       const std::int32_t place = group->value() - 1;
+                       if (place >= 0 && static_cast<std::size_t>(place) < options.size())
+                         chosen = options[static_cast<std::size_t>(place)].value;
+                     };
+                     return wiring;
+                   });
 }
 
 std::vector<FinishingOption> EdgeOptions(std::string_view picturePrefix, std::int32_t first) {
@@ -86,28 +80,13 @@ std::vector<FinishingOption> EdgeOptions(std::string_view picturePrefix, std::in
   return options;
 }
 
-void ClearExclusiveFinishings(FinishingState& f, KeptFinishing kept) {
-  if (kept != KeptFinishing::OneStaple) f.staple1 = 0;
-  if (kept != KeptFinishing::TwoStaples) f.staple2 = 0;
-  if (kept != KeptFinishing::CenterStaple) f.stapleCenter = 0;
-  if (kept != KeptFinishing::HolePunch) f.holePunchValue = 0;
-  if (kept != KeptFinishing::Bind) f.bind = 0;
-  if (kept != KeptFinishing::Fold) f.fold = 0;
+void ClearExclusiveFinishings(FinishingState& f, PositionFinishing kept) {
+  if (kept != PositionFinishing::OneStaple) f.staple1 = 0;
+  if (kept != PositionFinishing::TwoStaples) f.staple2 = 0;
+  if (kept != PositionFinishing::CenterStaple) f.stapleCenter = 0;
+  if (kept != PositionFinishing::HolePunch) f.holePunchValue = 0;
+  if (kept != PositionFinishing::Bind) f.bind = 0;
+  if (kept != PositionFinishing::Fold) f.fold = 0;
   f.zFold = 0;
   SquareFoldAndTrimOff(f);
-}
-
-platform::OSStatus RunPositionFinishing(PaperOutputContext& context, const char* titleKey,
-                                        const std::vector<FinishingOption>& options,
-                                        std::int32_t FinishingState::*field, std::int32_t code, KeptFinishing kept,
-                                        bool* chosen) {
-  FinishingState& f = context.finishing;
-  std::optional<std::int32_t> value;
-  const platform::OSStatus status = RunModalPositionDialog(context.bundle, titleKey, options, f.*field, &value);
-  if (chosen != nullptr) *chosen = value.has_value();
-  if (status != platform::noErr || !value) return status;
-  f.*field = *value;
-  f.code = code;
-  ClearExclusiveFinishings(f, kept);
-  return platform::noErr;
 }

@@ -2,11 +2,11 @@
 // The generic position dialog: a window title, one radio button and one picture per option,
 // exactly one option chosen, OK and Cancel.
 #include <cstdint>
-#include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
+#include "panels/modal_dialog.h"
+#include "panels/paper_output/finishing_dialogs.h"
 #include "panels/paper_output/paper_output_state.h"
 #include "platform/ui/window.h"
 
@@ -24,30 +24,14 @@ void ChooseOptionButton(platform::ui::Control& group, std::size_t place);
 // The 0-based place of the option whose value is value; 0 when none holds it.
 std::size_t PlaceOfValue(const std::vector<FinishingOption>& options, std::int32_t value);
 
-// The dialog from "Finishing", window "Template", with the options in order; null when the
-// description cannot be loaded.
-std::unique_ptr<platform::ui::Window> CreateFinishingDialog(const platform::Bundle* bundle, const char* titleKey,
-                                                            const std::vector<FinishingOption>& options);
-
-// Shows the dialog with the option of `current` chosen (the first when none holds it). On OK
-// *chosen is the chosen option's value; on Cancel it stays empty. noErr, or the loader's status.
-platform::OSStatus RunModalPositionDialog(const platform::Bundle* bundle, const char* titleKey,
-                                          const std::vector<FinishingOption>& options, std::int32_t current,
-                                          std::optional<std::int32_t>* chosen);
+// Shows the dialog from "Finishing", window "Template", with the options in order and the option
+// of `current` chosen (the first when none holds it): on OK the chosen option's value.
+DialogAnswer<std::int32_t> RunModalPositionDialog(const platform::Bundle* bundle, const char* titleKey,
+                                                  const std::vector<FinishingOption>& options, std::int32_t current);
 
 // The four options of an edge kind (pictures "2St", "CtSt", "2Hp" ...), values first..first+3.
 std::vector<FinishingOption> EdgeOptions(std::string_view picturePrefix, std::int32_t first);
 
-// Which fields a finishing leaves alone when its dialog's OK clears the others.
-enum class KeptFinishing { OneStaple, TwoStaples, CenterStaple, HolePunch, Bind, Fold };
 // Clears the staple, centre-staple, hole-punch, z-fold, fold and bind fields except the kept
 // one, and turns square fold and trimming off: none of them goes with a position finishing.
-void ClearExclusiveFinishings(FinishingState& finishing, KeptFinishing kept);
-
-// A position dialog on one field of the finishing state: on OK the field takes the chosen value,
-// the finishing code becomes `code` and the finishings that cannot go with it are cleared. noErr
-// for a dialog that was shown (chosen tells whether it ended with OK), or the loader's status.
-platform::OSStatus RunPositionFinishing(PaperOutputContext& context, const char* titleKey,
-                                        const std::vector<FinishingOption>& options,
-                                        std::int32_t FinishingState::*field, std::int32_t code, KeptFinishing kept,
-                                        bool* chosen = nullptr);
+void ClearExclusiveFinishings(FinishingState& finishing, PositionFinishing kept);

@@ -60,6 +60,10 @@ void BindOnInstalledSide(FinishingState& f) {
   SquareFoldAndTrimOff(f);
 }
 
+void TakePosition(PaperOutputContext& c, PositionFinishing finishing, std::int32_t holesCode = 0) {
+  TakeAnswer(RunModalPositionFinishingDialog(c, finishing, holesCode), c.finishing);
+}
+
 bool StapleChosen(std::int32_t value) { return value > kStapleNone; }
 
 // "Booklet Creation...": the booklet dialog on the panel's booklet values; OK hands its
@@ -76,7 +80,7 @@ void RunBookletCreation(PaperOutputContext& c) {
   p.gutter = c.booklet.gutter;
   p.creep = c.booklet.creep;
   const bool staples = StapleChosen(f.staple1) || StapleChosen(f.staple2) || StapleChosen(f.stapleCenter);
-  if (RunModalBookletCreationDialog(c.bundle, c.session, staples, &p) != platform::noErr) return;
+  if (!TakeAnswer(RunModalBookletCreationDialog(c.bundle, c.session, staples, p), p)) return;
   BookletSettings settings = c.booklet;
   settings.on = p.layoutOn;
   if (p.layoutOn) settings.outlines = p.outlines;
@@ -161,36 +165,41 @@ bool HandleFinishingCommand(PaperOutputContext& c, const ui::Event& event) {
     case kFinishingNoneCommand: ChooseNoFinishing(f); break;
     case kFinishingSignatureCommand: ChooseSignatureBooklet(f); break;
     case kFinishingSlipSheetsCommand: ToggleSlipSheets(c); break;
-    case kFinishingOneStapleCommand: RunModal1StapleFinishingDialog(&c); break;
-    case kFinishingTwoStaplesCommand: RunModal2StaplesFinishingDialog(&c); break;
-    case kFinishingCenterStapleCommand: RunModalCenterStapleFinishingDialog(&c); break;
+    case kFinishingOneStapleCommand: TakePosition(c, PositionFinishing::OneStaple); break;
+    case kFinishingTwoStaplesCommand: TakePosition(c, PositionFinishing::TwoStaples); break;
+    case kFinishingCenterStapleCommand: TakePosition(c, PositionFinishing::CenterStaple); break;
     case kFinishingBindCommand:
       if (BothBindSides()) {
-        RunModalBindFinishingDialog(&c);
+        TakePosition(c, PositionFinishing::Bind);
       } else {
         BindOnInstalledSide(f);
       }
       break;
     case kFinishingHolePunchCommand:
-      if (ref) RunModalHolePunchFinishingDialog(*ref, &c);
+      if (ref) TakePosition(c, PositionFinishing::HolePunch, *ref);
       break;
     case kFinishingFoldCommand:
       if (AnyAdvancedFoldInstalled()) {
-        RunModalAdvancedFoldFinishingDialog(&c);
+        TakeAnswer(RunModalAdvancedFoldFinishingDialog(c), f);
         AfterAdvancedFoldDialog(f);
       } else {
-        RunModalFoldFinishingDialog(&c);
+        TakePosition(c, PositionFinishing::Fold);
       }
       break;
-    case kFinishingZFoldCommand: RunModalZFoldFinishingDialog(&c); break;
-    case kFinishingCustomCommand: RunModalCustomFinishingDialog(&c); break;
-    case kFinishingMultipleCommand: RunModalMultipleFinishingDialog(&c); break;
+    case kFinishingZFoldCommand: TakeAnswer(RunModalZFoldFinishingDialog(c), f); break;
+    case kFinishingCustomCommand: TakeAnswer(RunModalCustomFinishingDialog(c), f); break;
+    case kFinishingMultipleCommand: TakeAnswer(RunModalMultipleFinishingDialog(c), f); break;
     case kFinishingOffsetCommand:
-      RunModalOffsetFinishingDialog(&c);
+      TakeAnswer(RunModalOffsetFinishingDialog(c), f);
       AfterOffsetDialog(f);
       break;
-    case kFinishingCoilPunchCommand: RunModalCoilPunchFinishingDialog(&c); break;
-    case kFinishingPadsCommand: RunModalPadPrintingDialog(&c); break;
+    case kFinishingCoilPunchCommand: TakeAnswer(RunModalCoilPunchFinishingDialog(c), f); break;
+    case kFinishingPadsCommand:
+      if (PadPrinting pads; TakeAnswer(RunModalPadPrintingDialog(c), pads)) {
+        c.pads = std::move(pads.pads);
+        c.padStock = std::move(pads.paper);
+      }
+      break;
     case kFinishingBookletCommand: RunBookletCreation(c); break;
     case kFinishingFoldCodeCommand:
       if (ref) ApplyFoldCommand(c, *ref);

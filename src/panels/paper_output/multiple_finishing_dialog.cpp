@@ -1,7 +1,6 @@
 // "Multiple Finishing...": staples, hole punch and z-fold half sheet together. Staples and punch
 // share one edge, and a z-fold binds on that edge when it is the left or the right one.
 #include "kit/control_helpers.h"
-#include "panels/modal_dialog.h"
 #include "panels/paper_output/finishing_dialogs.h"
 #include "panels/paper_output/finishing_features.h"
 #include "panels/paper_output/finishing_texts.h"
@@ -94,17 +93,16 @@ void Apply(const Choice& c, FinishingState& f) {
 
 }  // namespace
 
-platform::OSStatus RunModalMultipleFinishingDialog(PaperOutputContext* context) {
-  if (context == nullptr) return platform::paramErr;
-  const platform::Bundle* bundle = context->bundle;
-  std::unique_ptr<ui::Window> window = LoadDialogWindow(bundle, kFinishingInterfaceName, "Multiple");
-  ui::Control* stapling = window ? window->find(kStaplingID) : nullptr;
-  ui::Control* stapleAt = window ? window->find(kStapleLocationID) : nullptr;
-  ui::Control* punch = window ? window->find(kPunchID) : nullptr;
-  ui::Control* punchAt = window ? window->find(kPunchLocationID) : nullptr;
-  ui::Control* zFold = window ? window->find(kZFoldBoxID) : nullptr;
-  if (!stapling || !stapleAt || !punch || !punchAt || !zFold || bundle == nullptr) return kDialogNotLoadedErr;
-  const FinishingState& f = context->finishing;
+DialogAnswer<FinishingState> RunModalMultipleFinishingDialog(const PaperOutputContext& context) {
+  const platform::Bundle* bundle = context.bundle;
+  return RunDialog(bundle, {kFinishingInterfaceName, "Multiple", {}}, context.finishing,
+                   [bundle](ui::Window& window, FinishingState& f) -> std::optional<DialogWiring> {
+  ui::Control* stapling = window.find(kStaplingID);
+  ui::Control* stapleAt = window.find(kStapleLocationID);
+  ui::Control* punch = window.find(kPunchID);
+  ui::Control* punchAt = window.find(kPunchLocationID);
+  ui::Control* zFold = window.find(kZFoldBoxID);
+  if (!stapling || !stapleAt || !punch || !punchAt || !zFold || bundle == nullptr) return std::nullopt;
 
   AddItem(bundle, stapling->menu(), "None", kNothing);
   if (kOneStapleFeatures.any()) AddItem(bundle, stapling->menu(), "1 Staple", kFinishingOneStaple);
@@ -131,34 +129,36 @@ platform::OSStatus RunModalMultipleFinishingDialog(PaperOutputContext* context) 
 
   const bool zFoldInstalled = AnyFinishingFeatureInstalled({kFeatureZFoldHalfLeft, kFeatureZFoldHalfRight});
   zFold->setVisible(zFoldInstalled);
-  if (ui::Control* label = window->find(kZFoldLabelID)) label->setVisible(zFoldInstalled);
+  if (ui::Control* label = window.find(kZFoldLabelID)) label->setVisible(zFoldInstalled);
   const std::int32_t code = f.code;
   zFold->setValue(zFoldInstalled && (code == 36 || code == 50 || code == 51 || code == 52) ? 1 : 0);
 
   auto value = [](const ui::Control& popup) { return GetPopupButtonTicketValue(popup).value_or(kNothing); };
-  auto follow = [&] {
+  auto follow = [=] {
     // A punch along the staples' edge follows them; its own location counts only otherwise.
     punchAt->setEnabled(value(*punch) != kNothing && !PunchEdgeOf(value(*stapleAt)));
   };
   follow();
-  std::vector<ui::EventHandlerRef> handlers;
-  handlers.push_back(stapling->installHandler({{ui::kEventClassControl, ui::kEventControlHit}}, [&](ui::Event&) {
+  DialogWiring wiring;
+  wiring.handlers.push_back(stapling->installHandler({{ui::kEventClassControl, ui::kEventControlHit}}, [=](ui::Event&) {
     FillStapleLocations(bundle, *stapleAt, value(*stapling), kNothing);
     follow();
     return platform::noErr;
   }));
   for (ui::Control* popup : {stapleAt, punch})
-    handlers.push_back(popup->installHandler({{ui::kEventClassControl, ui::kEventControlHit}}, [&](ui::Event&) {
+    wiring.handlers.push_back(popup->installHandler({{ui::kEventClassControl, ui::kEventControlHit}}, [=](ui::Event&) {
       follow();
       return platform::noErr;
     }));
-  if (!RunModalOKCancel(*window)) return platform::noErr;
-  Choice choice;
-  choice.stapleKind = value(*stapling);
-  choice.stapleLocation = choice.stapleKind != kNothing ? value(*stapleAt) : kNothing;
-  choice.holes = value(*punch);
-  choice.punchLocation = value(*punchAt);
-  choice.zFold = zFoldInstalled && zFold->value() != 0;
-  Apply(choice, context->finishing);
-  return platform::noErr;
+  wiring.collect = [=, &f] {
+    Choice choice;
+    choice.stapleKind = value(*stapling);
+    choice.stapleLocation = choice.stapleKind != kNothing ? value(*stapleAt) : kNothing;
+    choice.holes = value(*punch);
+    choice.punchLocation = value(*punchAt);
+    choice.zFold = zFoldInstalled && zFold->value() != 0;
+    Apply(choice, f);
+  };
+  return wiring;
+  });
 }

@@ -5,11 +5,10 @@
 #include <strings.h>
 
 #include <cstdlib>
+#include <memory>
 
 #include "kit/control_helpers.h"
-#include "kit/dialog_services.h"
 #include "kit/input_limiting.h"
-#include "panels/modal_dialog.h"
 #include "panels/stock_menu_button.h"
 #include "platform/ui/interaction.h"
 #include "vocabulary/setting_map_menus.h"
@@ -30,7 +29,6 @@ constexpr ui::ControlID kBackCoverID{kSignature, 2111};
 constexpr ui::ControlID kPaperSummaryID{kSignature, 2112};
 constexpr ui::ControlID kPaperButtonID{kSignature, 2113};
 constexpr ui::ControlID kLogoID{kSignature, 2114};
-constexpr ui::ControlID kHelpID{kSignature, 2115};
 constexpr std::int32_t kBlankBackCover = 3;
 constexpr int kCountDigits = 9;
 constexpr const char* kBackCoverTexts[] = {"Printer Default", "No Back Cover", "Blank Back Cover"};
@@ -124,73 +122,72 @@ const char* PadBackCoverText(std::int32_t choice) {
   return choice >= 1 && choice <= 3 ? kBackCoverTexts[choice - 1] : kBackCoverTexts[0];
 }
 
-platform::OSStatus RunModalPadPrintingDialog(PaperOutputContext* context) {
-  if (context == nullptr) return platform::paramErr;
-  const platform::Bundle* bundle = context->bundle;
-  std::unique_ptr<ui::Window> window = LoadDialogWindow(bundle, "PadPrint", "PadPrint");
-  if (!window) return kDialogNotLoadedErr;
-  Controls c{window->find(kPadsPopupID),
-             {window->find(kNumberFieldID), window->find(kNumberArrowsID), window->find(kNumberBoxID)},
-             {window->find(kPagesFieldID), window->find(kPagesArrowsID), window->find(kPagesBoxID)},
-             window->find(kBackCoverID),
-             window->find(kPaperSummaryID),
-             window->find(kPaperButtonID)};
-  for (ui::Control* control : {c.pads, c.number.field, c.number.arrows, c.number.box, c.pages.field, c.pages.arrows,
-                               c.pages.box, c.backCover, c.summary, c.paperButton})
-    if (control == nullptr) return kDialogNotLoadedErr;
-  PadSettings pads = context->pads;
-  Stock paper = context->padStock;
-  for (ui::Control* field : {c.number.field, c.pages.field})
-    LimitInputLengthAndCharacters(field, 0, kCountDigits,
-                                  std::make_shared<const CharacterSet>(CharacterSet::DecimalDigits()));
-  BuildStockMenu(bundle, c.paperButton->menu(), kJobContextJob);
-  if (ui::Control* logo = window->find(kLogoID)) {
-    logo->setPicture(bundle->localizedString("PadPrint_Logo"));
-    InitializeIcon(bundle, logo);
-  }
-  c.pads->setValue(pads.on ? kPadsEnabledItem : kPadsDisabledItem);
-  ShowCount(c.number, pads.numberBoxChecked, pads.numberOfPads);
-  ShowCount(c.pages, pads.pagesBoxChecked, pads.pagesPerPad);
-  c.backCover->setValue(PadBackCoverChoice(pads.backCover));
-  ShowStockSummary(bundle, c.summary, &paper, kJobContextJob);
-  EnableControls(c);
+DialogAnswer<PadPrinting> RunModalPadPrintingDialog(const PaperOutputContext& context) {
+  const platform::Bundle* bundle = context.bundle;
+  return RunDialog(bundle, {"PadPrint", "PadPrint", kHelpPage}, PadPrinting{context.pads, context.padStock},
+                   [bundle](ui::Window& window, PadPrinting& edited) -> std::optional<DialogWiring> {
+    auto controls = std::make_shared<Controls>(Controls{
+        window.find(kPadsPopupID),
+        {window.find(kNumberFieldID), window.find(kNumberArrowsID), window.find(kNumberBoxID)},
+        {window.find(kPagesFieldID), window.find(kPagesArrowsID), window.find(kPagesBoxID)},
+        window.find(kBackCoverID),
+        window.find(kPaperSummaryID),
+        window.find(kPaperButtonID)});
+    Controls& c = *controls;
+    for (ui::Control* control : {c.pads, c.number.field, c.number.arrows, c.number.box, c.pages.field, c.pages.arrows,
+                                 c.pages.box, c.backCover, c.summary, c.paperButton})
+      if (control == nullptr) return std::nullopt;
+    PadSettings& pads = edited.pads;
+    Stock& paper = edited.paper;
+    for (ui::Control* field : {c.number.field, c.pages.field})
+      LimitInputLengthAndCharacters(field, 0, kCountDigits,
+                                    std::make_shared<const CharacterSet>(CharacterSet::DecimalDigits()));
+    BuildStockMenu(bundle, c.paperButton->menu(), kJobContextJob);
+    if (ui::Control* logo = window.find(kLogoID)) {
+      logo->setPicture(bundle->localizedString("PadPrint_Logo"));
+      InitializeIcon(bundle, logo);
+    }
+    c.pads->setValue(pads.on ? kPadsEnabledItem : kPadsDisabledItem);
+    ShowCount(c.number, pads.numberBoxChecked, pads.numberOfPads);
+    ShowCount(c.pages, pads.pagesBoxChecked, pads.pagesPerPad);
+    c.backCover->setValue(PadBackCoverChoice(pads.backCover));
+    ShowStockSummary(bundle, c.summary, &paper, kJobContextJob);
+    EnableControls(c);
 
-  ui::Control* help = window->find(kHelpID);
-  ui::EventHandlerRef changes = window->installHandler(
-      {{ui::kEventClassControl, ui::kEventControlHit}, {ui::kEventClassCommand, ui::kEventCommandProcess}},
-      [&](ui::Event& e) {
-        if (e.eventClass == ui::kEventClassCommand) {
-          if (!ApplyStockMenuChoice(e, paper)) return platform::eventNotHandledErr;
-          ShowStockSummary(bundle, c.summary, &paper, kJobContextJob);
-          return platform::noErr;
-        }
-        for (CountControls* count : {&c.number, &c.pages}) {
-          if (e.control == count->arrows) StepCount(*count, e.part);
-          if (e.control == count->box && count->box->value() != 0) count->field->setText("1");
-        }
-        if (help != nullptr && e.control == help) DisplayHelp(bundle, kHelpPage, "");
-        EnableControls(c);
-        return platform::eventNotHandledErr;
-      });
-  auto accept = [&] {
-    pads.on = c.pads->value() == kPadsEnabledItem;
-    if (!pads.on) return true;
-    const std::optional<std::int32_t> number = CheckedCount(bundle, c.number, kNumberRule);
-    if (!number) return false;
-    const std::optional<std::int32_t> pages = CheckedCount(bundle, c.pages, kPagesRule);
-    if (!pages) return false;
-    pads.numberOfPads = *number;
-    pads.pagesPerPad = *pages;
-    pads.numberBoxChecked = c.number.box->value() != 0;
-    pads.pagesBoxChecked = c.pages.box->value() != 0;
-    pads.backCover = PadBackCoverText(c.backCover->value());
-    const std::int64_t total = std::int64_t{*number} * *pages;
-    Alert(bundle, ui::AlertLevel::Note, "Pad Printing",
-          FormatLocalizedText(bundle->localizedString("PadEnabledAlert"), {total}));
-    return true;
-  };
-  if (!RunModalOKCancel(*window, accept)) return platform::noErr;
-  context->pads = pads;
-  context->padStock = paper;
-  return platform::noErr;
+    DialogWiring wiring;
+    wiring.state = controls;
+    wiring.handlers.push_back(window.installHandler(
+        {{ui::kEventClassControl, ui::kEventControlHit}, {ui::kEventClassCommand, ui::kEventCommandProcess}},
+        [bundle, &c, &paper](ui::Event& e) {
+          if (e.eventClass == ui::kEventClassCommand) {
+            if (!ApplyStockMenuChoice(e, paper)) return platform::eventNotHandledErr;
+            ShowStockSummary(bundle, c.summary, &paper, kJobContextJob);
+            return platform::noErr;
+          }
+          for (CountControls* count : {&c.number, &c.pages}) {
+            if (e.control == count->arrows) StepCount(*count, e.part);
+            if (e.control == count->box && count->box->value() != 0) count->field->setText("1");
+          }
+          EnableControls(c);
+          return platform::eventNotHandledErr;
+        }));
+    wiring.acceptOK = [bundle, &c, &pads] {
+      pads.on = c.pads->value() == kPadsEnabledItem;
+      if (!pads.on) return true;
+      const std::optional<std::int32_t> number = CheckedCount(bundle, c.number, kNumberRule);
+      if (!number) return false;
+      const std::optional<std::int32_t> pages = CheckedCount(bundle, c.pages, kPagesRule);
+      if (!pages) return false;
+      pads.numberOfPads = *number;
+      pads.pagesPerPad = *pages;
+      pads.numberBoxChecked = c.number.box->value() != 0;
+      pads.pagesBoxChecked = c.pages.box->value() != 0;
+      pads.backCover = PadBackCoverText(c.backCover->value());
+      const std::int64_t total = std::int64_t{*number} * *pages;
+      Alert(bundle, ui::AlertLevel::Note, "Pad Printing",
+            FormatLocalizedText(bundle->localizedString("PadEnabledAlert"), {total}));
+      return true;
+    };
+    return wiring;
+  });
 }

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "panels/paper_output/paper_output_state.h"
-#include "platform/status.h"
+#include "panels/modal_dialog.h"
 
 inline constexpr std::int32_t kPadsDisabledItem = 1;
 inline constexpr std::int32_t kPadsEnabledItem = 2;
@@ -17,7 +17,12 @@ inline constexpr std::int32_t kMaximumPagesPerPad = 65500;
 std::int32_t PadBackCoverChoice(const std::string& stored);
 const char* PadBackCoverText(std::int32_t choice);
 
-// Shows the panel's pad values and pad paper; on OK the panel takes the dialog's values and its
-// enabled state (after the count checks and the pads-total note), on Cancel nothing changes.
-// paramErr without context; kDialogNotLoadedErr when the interface description cannot be loaded.
-platform::OSStatus RunModalPadPrintingDialog(PaperOutputContext* context);
+// What the dialog edits: the pad values and the pad paper.
+struct PadPrinting {
+  PadSettings pads;
+  Stock paper;
+};
+
+// Shows the panel's pad values and pad paper; on OK the dialog's values and its enabled state
+// (after the count checks and the pads-total note).
+DialogAnswer<PadPrinting> RunModalPadPrintingDialog(const PaperOutputContext& context);

@@ -32,10 +32,16 @@ bool RunJobTypeSetup(PaperOutputContext& context) {
   bool confirmed = true;
   const std::int32_t jobType = JobTypeOf(context);
   if (jobType == kJobTypeSavedJob) {
-    RunModalSavedJobDialog(&context, &confirmed);
+    DialogAnswer<SavedJobSettings> saved =
+        RunModalSavedJobDialog(context.bundle, ReadSavedJobSettings(context.jobType));
+    confirmed = saved.record.has_value();
+    if (confirmed) WriteSavedJobSettings(*saved.record, context.jobType);
   } else if (jobType == kJobTypeBackgroundForm) {
-    bool exact = BackgroundFormOffsetsAreExact(context.session, context.backgroundForms);
-    RunModalSavedBackgroundFormDialog(context.bundle, &context.backgroundForms, &exact, &confirmed);
+    const bool exact = BackgroundFormOffsetsAreExact(context.session, context.backgroundForms);
+    DialogAnswer<BackgroundFormsEdit> answer =
+        RunModalSavedBackgroundFormDialog(context.bundle, BackgroundFormsEdit(context.backgroundForms, exact));
+    confirmed = answer.record.has_value();
+    if (confirmed) context.backgroundForms = answer.record->options;
     if (confirmed && context.backgroundForms.saveHistory() != platform::noErr)
       std::fprintf(stderr, "ERROR: the background forms' history could not be saved\n");
   }

@@ -29,10 +29,9 @@ struct PaperOutputPanel {
   }
 
   // Every Sync first lets two-sided printing follow the platform's duplex setting.
-  static void ReadTicket(Context& panel, const platform::PrintSession& session) {
-    if (const platform::Ticket* settings = session.ticket(platform::kPDE_PMPrintSettingsRef))
-      FollowPlatformDuplexing(panel, *settings);
-    ReadPaperOutputTicket(panel, session);
+  static void ReadTicket(Context& panel, const platform::PrintSession& session, const platform::Ticket& settings) {
+    FollowPlatformDuplexing(panel, settings);
+    ReadPaperOutputTicket(panel, session, settings);
     ApplyStockDependentOptions(panel);
   }
   static void WriteTicket(Context& panel, platform::Ticket& settings) {

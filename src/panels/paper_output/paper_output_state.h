@@ -127,11 +127,8 @@ struct PaperOutputContext : PanelContext {
   std::unique_ptr<StockLibraryList> stockLibrary;
   std::unique_ptr<StockLibraryOrderList> stockLibraryOrder;
 
-  bool opened = false;
   PaperOutputControls controls;
   SummaryViewPlace paperSummaryPlace, finishingSummaryPlace;
-  std::unique_ptr<platform::ui::Window> interfaceWindow;  // what is left of "Paper_Output" after Open
-  std::vector<platform::ui::EventHandlerRef> handlers;
 };
 
 // The job type dictionary's job type (1 when absent).

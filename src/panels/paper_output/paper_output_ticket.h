@@ -7,7 +7,8 @@
 
 // Reads every field from the session's tickets (orientation from the page format); a key that is
 // absent, or holds a value of the wrong kind, gives the field its default.
-void ReadPaperOutputTicket(PaperOutputContext& context, const platform::PrintSession& session);
+void ReadPaperOutputTicket(PaperOutputContext& context, const platform::PrintSession& session,
+                           const platform::Ticket& settings);
 
 // Writes every field into the print-settings ticket. The booklet fields and two-sided printing
 // are written only once the panel has been opened.

@@ -113,12 +113,9 @@ void FollowPlatformDuplexing(PaperOutputContext& c, const Ticket& settings) {
     c.duplex = *value;
 }
 
-void ReadPaperOutputTicket(PaperOutputContext& c, const platform::PrintSession& session) {
+void ReadPaperOutputTicket(PaperOutputContext& c, const platform::PrintSession& session, const Ticket& t) {
   if (const Ticket* format = session.ticket(platform::kPDE_PMPageFormatRef))
     c.orientation = Int32(*format, kPMOrientationKey).value_or(1);
-  const Ticket* found = session.ticket(platform::kPDE_PMPrintSettingsRef);
-  if (found == nullptr) return;
-  const Ticket& t = *found;
   c.jobStock = ReadJobLevelStock(t);
   c.outputDestination = Int32Or(t, kFinishingOutputDestinationKey, kDefaultOutputDestination);
   c.outputColor = Int32Or(t, kFinishingOutputColorKey, kDefaultOutputColor);

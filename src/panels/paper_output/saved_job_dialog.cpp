@@ -2,10 +2,10 @@
 // job format with its picture, and a secure job's passcode with its confirmation.
 #include "panels/paper_output/saved_job_dialog.h"
 
+#include <utility>
+
 #include "controls/combo_box.h"
 #include "kit/control_helpers.h"
-#include "kit/dialog_services.h"
-#include "panels/modal_dialog.h"
 #include "panels/paper_output/saved_job_settings.h"
 #include "platform/locale/utf8_text.h"
 #include "platform/ui/interaction.h"
@@ -26,7 +26,6 @@ constexpr ui::ControlID kConfirmID{kSignature, 2007};
 constexpr ui::ControlID kFolderID{kSignature, 2009};
 constexpr ui::ControlID kPasscodeLabelID{kSignature, 2010};
 constexpr ui::ControlID kConfirmLabelID{kSignature, 2011};
-constexpr ui::ControlID kHelpID{kSignature, 2012};
 constexpr ui::ControlID kFormatPictureID{kSignature, 2018};
 constexpr platform::OSType kJobFormatCommand = platform::FourCharCode("Kjbf");
 constexpr int kNameLength = 255;
@@ -155,45 +154,42 @@ void FillSaveOptions(const platform::Bundle* bundle, ui::Control& group) {
 
 }  // namespace
 
-platform::OSStatus RunModalSavedJobDialog(PaperOutputContext* context, bool* confirmed) {
-  if (context == nullptr) return platform::paramErr;
-  if (confirmed != nullptr) *confirmed = false;
-  const platform::Bundle* bundle = context->bundle;
-  std::unique_ptr<ui::Window> window = LoadDialogWindow(bundle, "SavedJob", "withFormat");
-  if (!window) return kDialogNotLoadedErr;
-  const Controls c{window->find(kSaveOptionID), window->find(kJobNameID), window->find(kFolderID),
-                   window->find(kFormatID),     window->find(kFormatPictureID), window->find(kSecureID),
-                   window->find(kPasscodeID),   window->find(kConfirmID)};
-  for (ui::Control* control : {c.saveOption, c.jobName, c.folder, c.format, c.picture, c.secure, c.passcode, c.confirm})
-    if (control == nullptr) return kDialogNotLoadedErr;
-  FillSaveOptions(bundle, *c.saveOption);
-  InitializeCombo(bundle, c.jobName, JobNameMap, "savedJobNames", "|");
-  InitializeCombo(bundle, c.folder, FolderNameMap, "savedJobFolders", "|/");
-  LimitInputLengthAndCharacters(c.passcode, 0, kPasscodeMaximumLength,
-                                std::make_shared<const CharacterSet>(CharacterSet::DecimalDigits()));
-  LimitInputLengthAndCharacters(c.confirm, 0, kPasscodeMaximumLength,
-                                std::make_shared<const CharacterSet>(CharacterSet::DecimalDigits()));
-  PopulatePopupButtonFromMap(bundle, *c.format, JobFormatMap, kJobContextJob, kJobFormatCommand);
-  Show(bundle, ReadSavedJobSettings(context->jobType), c);
-  EnablePasscode(*window, c);
-  window->setFocus(c.jobName);
-
-  ui::Window& w = *window;
-  ui::EventHandlerRef changes = window->installHandler(
-      {{ui::kEventClassControl, ui::kEventControlHit}, {ui::kEventClassTextField, ui::kEventTextDidChange}},
-      [&](ui::Event& e) {
-        if (e.control == c.format) ShowFormatPicture(c);
-        if (e.control != nullptr && e.control == w.find(kHelpID)) DisplayHelp(bundle, kHelpPage, "");
-        if (e.control == c.secure && c.secure->value() != 0) w.setFocus(c.passcode);
-        EnablePasscode(w, c);
-        return platform::eventNotHandledErr;
-      });
-  const bool ok = RunModalOKCancel(*window, [&] { return AcceptValues(bundle, c); });
-  SavedJobSettings taken = Taken(c);  // before the combo boxes let go of their state
-  taken.otherLocation = ReadSavedJobSettings(context->jobType).otherLocation;
-  KComboBoxFinalize(c.jobName, ok);
-  KComboBoxFinalize(c.folder, ok);
-  if (ok) WriteSavedJobSettings(taken, context->jobType);
-  if (confirmed != nullptr) *confirmed = ok;
-  return platform::noErr;
+DialogAnswer<SavedJobSettings> RunModalSavedJobDialog(const platform::Bundle* bundle, SavedJobSettings settings) {
+  return RunDialog(bundle, {"SavedJob", "withFormat", kHelpPage}, std::move(settings),
+                   [bundle](ui::Window& w, SavedJobSettings& edited) -> std::optional<DialogWiring> {
+    const Controls c{w.find(kSaveOptionID), w.find(kJobNameID),  w.find(kFolderID),
+                     w.find(kFormatID),     w.find(kFormatPictureID), w.find(kSecureID),
+                     w.find(kPasscodeID),   w.find(kConfirmID)};
+    for (ui::Control* control : {c.saveOption, c.jobName, c.folder, c.format, c.picture, c.secure, c.passcode, c.confirm})
+      if (control == nullptr) return std::nullopt;
+    FillSaveOptions(bundle, *c.saveOption);
+    InitializeCombo(bundle, c.jobName, JobNameMap, "savedJobNames", "|");
+    InitializeCombo(bundle, c.folder, FolderNameMap, "savedJobFolders", "|/");
+    LimitInputLengthAndCharacters(c.passcode, 0, kPasscodeMaximumLength,
+                                  std::make_shared<const CharacterSet>(CharacterSet::DecimalDigits()));
+    LimitInputLengthAndCharacters(c.confirm, 0, kPasscodeMaximumLength,
+                                  std::make_shared<const CharacterSet>(CharacterSet::DecimalDigits()));
+    PopulatePopupButtonFromMap(bundle, *c.format, JobFormatMap, kJobContextJob, kJobFormatCommand);
+    Show(bundle, edited, c);
+    EnablePasscode(w, c);
+    w.setFocus(c.jobName);
+    DialogWiring wiring;
+    wiring.handlers.push_back(w.installHandler(
+        {{ui::kEventClassControl, ui::kEventControlHit}, {ui::kEventClassTextField, ui::kEventTextDidChange}},
+        [&w, c](ui::Event& e) {
+          if (e.control == c.format) ShowFormatPicture(c);
+          if (e.control == c.secure && c.secure->value() != 0) w.setFocus(c.passcode);
+          EnablePasscode(w, c);
+          return platform::eventNotHandledErr;
+        }));
+    wiring.acceptOK = [bundle, c] { return AcceptValues(bundle, c); };
+    wiring.collect = [c, &edited] {
+      SavedJobSettings taken = Taken(c);  // before the combo boxes let go of their state
+      taken.otherLocation = edited.otherLocation;
+      KComboBoxFinalize(c.jobName, true);
+      KComboBoxFinalize(c.folder, true);
+      edited = std::move(taken);
+    };
+    return wiring;
+  });
 }

@@ -1,8 +1,8 @@
 // The square fold dialog: square fold on or off and how square, in five steps. Only papers the
 // trimmer takes can have it; Cancel leaves everything as it was.
 #include <string>
+#include <utility>
 
-#include "panels/modal_dialog.h"
 #include "panels/paper_output/finishing_dialog_template.h"
 #include "panels/paper_output/finishing_dialogs.h"
 #include "panels/paper_output/paper_size_check.h"
@@ -30,27 +30,31 @@ std::size_t LevelPlace(std::int32_t level) {
 
 }  // namespace
 
-platform::OSStatus RunModalSquareFoldDialog(const platform::Bundle* bundle, const platform::PrintSession* session,
-                                            FinishingState* finishing) {
-  if (finishing == nullptr) return platform::paramErr;
+DialogAnswer<FinishingState> RunModalSquareFoldDialog(const platform::Bundle* bundle,
+                                                      const platform::PrintSession* session, FinishingState finishing) {
   if (!checkForSupportedPaperSize(session)) {
     const std::string detail = bundle ? bundle->localizedString("SquareFoldPaperSizeErrorDetailedError") : "";
     dispalyInvalidInputAlert(bundle, "SquareFoldPaperSizeError", detail + kSupportedSizes);
-    return platform::ui::userCanceledErr;
+    return {ui::userCanceledErr, std::nullopt};
   }
-  std::unique_ptr<ui::Window> window = LoadDialogWindow(bundle, kFinishingInterfaceName, "SquareFold");
-  ui::Control* onBox = window ? window->find(kOnBoxID) : nullptr;
-  ui::Control* levels = window ? window->find(kLevelGroupID) : nullptr;
-  if (onBox == nullptr || levels == nullptr) return kDialogNotLoadedErr;
-  onBox->setValue(finishing->squareFoldOn ? 1 : 0);
-  ChooseOptionButton(*levels, LevelPlace(finishing->squareFoldValue));
-  levels->setEnabled(finishing->squareFoldOn);
-  ui::EventHandlerRef follow = onBox->installHandler({{ui::kEventClassControl, ui::kEventControlHit}}, [&](ui::Event&) {
-    levels->setEnabled(onBox->value() != 0);
-    return platform::noErr;
-  });
-  if (!RunModalOKCancel(*window)) return platform::noErr;
-  finishing->squareFoldOn = onBox->value() != 0;
-  finishing->squareFoldValue = kFirstLevel + levels->value() - 1;
-  return platform::noErr;
+  return RunDialog(bundle, {kFinishingInterfaceName, "SquareFold", {}}, std::move(finishing),
+                   [](ui::Window& window, FinishingState& f) -> std::optional<DialogWiring> {
+                     ui::Control* onBox = window.find(kOnBoxID);
+                     ui::Control* levels = window.find(kLevelGroupID);
+                     if (onBox == nullptr || levels == nullptr) return std::nullopt;
+                     onBox->setValue(f.squareFoldOn ? 1 : 0);
+                     ChooseOptionButton(*levels, LevelPlace(f.squareFoldValue));
+                     levels->setEnabled(f.squareFoldOn);
+                     DialogWiring wiring;
+                     wiring.handlers.push_back(onBox->installHandler(
+                         {{ui::kEventClassControl, ui::kEventControlHit}}, [onBox, levels](ui::Event&) {
+                           levels->setEnabled(onBox->value() != 0);
+                           return platform::noErr;
+                         }));
+                     wiring.collect = [onBox, levels, &f] {
+                       f.squareFoldOn = onBox->value() != 0;
+                       f.squareFoldValue = kFirstLevel + levels->value() - 1;
+                     };
+                     return wiring;
+                   });
 }

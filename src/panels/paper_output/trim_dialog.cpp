@@ -4,10 +4,10 @@
 
 #include <cmath>
 #include <cstdio>
+#include <memory>
+#include <utility>
 
 #include "controls/decimal_text.h"
-#include "kit/dialog_services.h"
-#include "panels/modal_dialog.h"
 #include "panels/paper_output/finishing_dialogs.h"
 #include "panels/paper_output/paper_size_check.h"
 #include "platform/ui/interaction.h"
@@ -20,7 +20,6 @@ namespace {
 constexpr ui::ControlID kOnBoxID{kFinishingSignature, 1};
 constexpr ui::ControlID kLengthFieldID{kFinishingSignature, 9};
 constexpr ui::ControlID kUnitPopupID{kFinishingSignature, 10};
-constexpr ui::ControlID kHelpButtonID{kFinishingSignature, 6};
 constexpr const char* kTrimHelpPage = "paper_output/finishing/db_trim_outside_edge_d.htm";
 constexpr int kDecimals = 2;
 
@@ -38,44 +37,42 @@ std::string RangeText(const TrimLimits& limits) {
 
 }  // namespace
 
-platform::OSStatus RunModalTrimOutsideEdgeDialog(const platform::Bundle* bundle, const platform::PrintSession* session,
-                                                 FinishingState* finishing) {
-  if (finishing == nullptr) return platform::paramErr;
+DialogAnswer<FinishingState> RunModalTrimOutsideEdgeDialog(const platform::Bundle* bundle,
+                                                           const platform::PrintSession* session,
+                                                           FinishingState finishing) {
   const std::optional<double> height = PaperHeightPoints(session);
   if (!checkForSupportedPaperSize(session) || !height) {
     const std::string detail = bundle ? bundle->localizedString("TrimPaperSizeErrorDetailedError") : "";
     dispalyInvalidInputAlert(bundle, "TrimPaperSizeError", detail);
-    return ui::userCanceledErr;
+    return {ui::userCanceledErr, std::nullopt};
   }
   const TrimLimits limits = TrimLimitsForHeight(*height);
-  std::unique_ptr<ui::Window> window = LoadDialogWindow(bundle, kFinishingInterfaceName, "TrimOutsideEdge");
-  ui::Control* onBox = window ? window->find(kOnBoxID) : nullptr;
-  ui::Control* field = window ? window->find(kLengthFieldID) : nullptr;
-  ui::Control* units = window ? window->find(kUnitPopupID) : nullptr;
-  if (onBox == nullptr || field == nullptr || units == nullptr) return kDialogNotLoadedErr;
-  onBox->setValue(finishing->trimOn ? 1 : 0);
-  field->setText(FormatDecimalText(static_cast<std::int32_t>(std::lround(finishing->trimLength * 100)), kDecimals));
-  SetPopupButtonToTicketValue(*units, finishing->trimUnit);
-  ui::EventHandlerRef help;
-  if (ui::Control* helpButton = window->find(kHelpButtonID))
-    help = helpButton->installHandler({{ui::kEventClassControl, ui::kEventControlHit}}, [bundle](ui::Event&) {
-      DisplayHelp(bundle, kTrimHelpPage, "");
-      return platform::noErr;
-    });
-  std::optional<double> length;
-  auto accept = [&] {
-    if (onBox->value() == 0) return true;
-    const std::int32_t unit = GetPopupButtonTicketValue(*units).value_or(kTrimUnitMillimetres);
-    length = ReadLength(*field);
-    if (length && ValidateInputValues(*length, unit, limits)) return true;
-    dispalyInvalidInputAlert(bundle, "Invalid trimmed length", RangeText(TrimLimitsInUnit(limits, unit)));
-    return false;
-  };
-  if (!RunModalOKCancel(*window, accept)) return platform::noErr;
-  finishing->trimOn = onBox->value() != 0;
-  if (finishing->trimOn) {
-    finishing->trimLength = *length;
-    finishing->trimUnit = GetPopupButtonTicketValue(*units).value_or(kTrimUnitMillimetres);
-  }
-  return platform::noErr;
+  return RunDialog(bundle, {kFinishingInterfaceName, "TrimOutsideEdge", kTrimHelpPage}, std::move(finishing),
+                   [&](ui::Window& window, FinishingState& f) -> std::optional<DialogWiring> {
+    ui::Control* onBox = window.find(kOnBoxID);
+    ui::Control* field = window.find(kLengthFieldID);
+    ui::Control* units = window.find(kUnitPopupID);
+    if (onBox == nullptr || field == nullptr || units == nullptr) return std::nullopt;
+    onBox->setValue(f.trimOn ? 1 : 0);
+    field->setText(FormatDecimalText(static_cast<std::int32_t>(std::lround(f.trimLength * 100)), kDecimals));
+    SetPopupButtonToTicketValue(*units, f.trimUnit);
+    auto length = std::make_shared<std::optional<double>>();
+    DialogWiring wiring;
+    wiring.acceptOK = [=] {
+      if (onBox->value() == 0) return true;
+      const std::int32_t unit = GetPopupButtonTicketValue(*units).value_or(kTrimUnitMillimetres);
+      *length = ReadLength(*field);
+      if (*length && ValidateInputValues(**length, unit, limits)) return true;
+      dispalyInvalidInputAlert(bundle, "Invalid trimmed length", RangeText(TrimLimitsInUnit(limits, unit)));
+      return false;
+    };
+    wiring.collect = [=, &f] {
+      f.trimOn = onBox->value() != 0;
+      if (f.trimOn) {
+        f.trimLength = **length;
+        f.trimUnit = GetPopupButtonTicketValue(*units).value_or(kTrimUnitMillimetres);
+      }
+    };
+    return wiring;
+  });
 }

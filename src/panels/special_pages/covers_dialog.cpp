@@ -1,10 +1,10 @@
 // The covers dialog, on copies of the two covers: the cover option makes or removes covers
 // (a cover that exists is kept), Same Covers keeps the back a copy of the front through every
-// change, and OK takes the snapshot and then commits both.
+// change; OK answers both.
 #include <array>
+#include <memory>
 
 #include "kit/control_helpers.h"
-#include "panels/modal_dialog.h"
 #include "panels/special_pages/special_page_dialog_parts.h"
 #include "panels/special_pages/special_pages_panel.h"
 #include "vocabulary/ppd_bridge.h"
@@ -16,7 +16,7 @@ namespace ui = platform::ui;
 namespace {
 
 constexpr const char* kHelpPage = "special_pages/db_add_covers_d.html";
-constexpr std::int32_t kHelpButton = 3, kDefaultsButton = 4, kOptionPopup = 10, kOptionPicture = 11;
+constexpr std::int32_t kOptionPopup = 10, kOptionPicture = 11;
 enum CoverOption : std::int32_t { kNoCovers = 1, kFrontOnly = 2, kBackOnly = 3, kSameCovers = 4, kDifferentCovers = 5 };
 constexpr std::int32_t kBlankOrPreprinted = 1;
 
@@ -35,7 +35,7 @@ std::string PictureOf(const char* const (&table)[N], std::int32_t value) {
 // One cover's controls: paper summary and menu at base + 1 and + 2, printed sides + 3, paper
 // source + 4, printing picture + 5.
 struct CoverControls {
-  CoverControls(SpecialPagesContext& context, ui::Window& window, std::int32_t base, const char* sourceKeyword)
+  CoverControls(const SpecialPagesContext& context, ui::Window& window, std::int32_t base, const char* sourceKeyword)
       : paper(context.bundle, FindDialogControl(window, base + 1), FindDialogControl(window, base + 2),
               kJobContextCover),
         sides(FindDialogControl(window, base + 3)), source(FindDialogControl(window, base + 4)),
@@ -104,10 +104,9 @@ struct CoverControls {
 
 class CoversDialog {
  public:
-  CoversDialog(SpecialPagesContext& context, ui::Window& window)
+  CoversDialog(const SpecialPagesContext& context, ui::Window& window, SpecialPages& pages)
       : context_(context), window_(window), front_(context, window, 20, "KVFrontCoverSheet"),
-        back_(context, window, 30, "KVBackCoverSheet"), frontCover_(context.pages.frontCover),
-        backCover_(context.pages.backCover) {}
+        back_(context, window, 30, "KVBackCoverSheet"), frontCover_(pages.frontCover), backCover_(pages.backCover) {}
 
   bool load(bool editing) {
     option_ = FindDialogControl(window_, kOptionPopup);
@@ -124,17 +123,16 @@ class CoversDialog {
     return true;
   }
 
-  void install() {
-    handlers_.push_back(window_.installHandler(
+  ui::EventHandlerRef install() {
+    return window_.installHandler(
         {{ui::kEventClassControl, ui::kEventControlHit}, {ui::kEventClassCommand, ui::kEventCommandProcess}},
-        [this](ui::Event& e) { return handle(e); }));
-    handlers_.push_back(InstallHelpButton(context_.bundle, FindDialogControl(window_, kHelpButton), kHelpPage));
+        [this](ui::Event& e) { return handle(e); });
   }
 
-  void commit() {
-    TakeSpecialPagesSnapshot(context_);
-    context_.pages.frontCover = frontCover_;
-    context_.pages.backCover = backCover_;
+  void defaults() {
+    SetPopupButtonToTicketValue(*option_, kNoCovers);
+    choose(kNoCovers);
+    show();
   }
 
  private:
@@ -167,9 +165,6 @@ class CoversDialog {
     } else if (back_.take(e, backCover_)) {
     } else if (e.eventClass == ui::kEventClassControl && e.control == option_) {
       choose(option());
-    } else if (e.eventClass == ui::kEventClassControl && e.control == FindDialogControl(window_, kDefaultsButton)) {
-      SetPopupButtonToTicketValue(*option_, kNoCovers);
-      choose(kNoCovers);
     } else {
       return platform::eventNotHandledErr;
     }
@@ -177,28 +172,22 @@ class CoversDialog {
     return e.eventClass == ui::kEventClassCommand ? platform::noErr : platform::eventNotHandledErr;
   }
 
-  SpecialPagesContext& context_;
+  const SpecialPagesContext& context_;
   ui::Window& window_;
   CoverControls front_, back_;
-  std::optional<Cover> frontCover_, backCover_;
+  std::optional<Cover>& frontCover_;  // the dialog's copies
+  std::optional<Cover>& backCover_;
   ui::Control* option_ = nullptr;
-  std::vector<ui::EventHandlerRef> handlers_;
 };
 
 }  // namespace
 
-bool RunModalCoversDialog(SpecialPagesContext& context, bool editing, platform::OSStatus* status) {
-  if (status) *status = platform::noErr;
-  std::unique_ptr<ui::Window> window = LoadDialogWindow(context.bundle, kSpecialPageDialogsInterfaceName, "Covers");
-  CoversDialog* dialog = nullptr;
-  std::optional<CoversDialog> owned;
-  if (window != nullptr) dialog = &owned.emplace(context, *window);
-  if (dialog == nullptr || !dialog->load(editing)) {
-    if (status) *status = kDialogNotLoadedErr;
-    return false;
-  }
-  dialog->install();
-  if (!RunModalOKCancel(*window)) return false;
-  dialog->commit();
-  return true;
+DialogAnswer<SpecialPages> RunModalCoversDialog(const SpecialPagesContext& context, bool editing) {
+  return RunDialog(context.bundle, {kSpecialPageDialogsInterfaceName, "Covers", kHelpPage},
+                   CopySpecialPages(context.pages),
+                   [&](ui::Window& window, SpecialPages& pages) -> std::optional<DialogWiring> {
+                     auto dialog = std::make_shared<CoversDialog>(context, window, pages);
+                     if (!dialog->load(editing)) return std::nullopt;
+                     return WireDialog(std::move(dialog));
+                   });
 }

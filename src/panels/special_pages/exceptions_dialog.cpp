@@ -2,6 +2,7 @@
 // image shift on one tab, its colour and image quality on the other. Nothing reaches the list
 // before OK; OK makes one range per range typed, each a copy of the clone.
 #include <array>
+#include <memory>
 
 #include "controls/combo_box.h"
 #include "kit/control_helpers.h"
@@ -12,7 +13,6 @@
 #include "model/special_pages_codes.h"
 #include "panels/image_options/color_setup_dialog.h"
 #include "panels/image_options/image_shift_dialog.h"
-#include "panels/modal_dialog.h"
 #include "panels/special_pages/special_page_dialog_parts.h"
 #include "panels/special_pages/special_pages_panel.h"
 #include "vocabulary/setting_map.h"
@@ -24,7 +24,7 @@ namespace {
 
 constexpr const char* kHelpPages[] = {"special_pages/tab_add_exceptions_paper_output_d.htm",
                                       "special_pages/tab_add_exceptions_image_options_d.htm"};
-constexpr std::int32_t kHelpButton = 3, kDefaultsButton = 4, kTabs = 100, kFirstTabPane = 101, kTabCount = 2;
+constexpr std::int32_t kTabs = 100, kFirstTabPane = 101, kTabCount = 2;
 constexpr std::int32_t kPagesField = 12, kPaperSummary = 16, kPaperMenu = 17;
 constexpr std::int32_t kPlexPopup = 20, kPlexPicture = 21, kImageShiftSummary = 22, kImageShiftButton = 23;
 constexpr std::int32_t kColorSummary = 30, kColorButton = 31, kHalftonePopup = 32, kAntialiasingPopup = 33,
@@ -83,8 +83,9 @@ const RangePopup kPopups[] = {
 
 class ExceptionsDialog {
  public:
-  ExceptionsDialog(SpecialPagesContext& context, ui::Window& window, const ExceptionPage* edited)
-      : context_(context), bundle_(context.bundle), window_(window), edited_(edited),
+  ExceptionsDialog(const SpecialPagesContext& context, ui::Window& window, SpecialPages& pages,
+                   const ExceptionPage* edited)
+      : context_(context), bundle_(context.bundle), window_(window), list_(pages.exceptions), edited_(edited),
         paper_(context.bundle, FindDialogControl(window, kPaperSummary), FindDialogControl(window, kPaperMenu),
                kJobContextException) {}
 
@@ -132,15 +133,15 @@ class ExceptionsDialog {
     show();
   }
 
-  void install() {
-    handlers_.push_back(window_.installHandler(
-        {{ui::kEventClassControl, ui::kEventControlHit}, {ui::kEventClassCommand, ui::kEventCommandProcess}},
-        [this](ui::Event& e) { return handle(e); }));
+  ui::EventHandlerRef install() {
     UpdateTabControl(*tabs_, kTabCount, panes_.data());
+    return window_.installHandler(
+        {{ui::kEventClassControl, ui::kEventControlHit}, {ui::kEventClassCommand, ui::kEventCommandProcess}},
+        [this](ui::Event& e) { return handle(e); });
   }
 
-  // The ranges typed, each a copy of the clone, into the list (snapshot first); false, after an
-  // alert, for pages that cannot be had or a list that refuses them.
+  // The ranges typed, each a copy of the clone, into the dialog's list; false, after an alert,
+  // for pages that cannot be had or a list that refuses them.
   bool accept() {
     takeCurve();
     std::vector<PageRange> ranges;
@@ -158,18 +159,30 @@ class ExceptionsDialog {
       made[i].setEndPage(ranges[i].first + ranges[i].count - 1);
       added.push_back(&made[i]);
     }
-    SpecialPages before = CopySpecialPages(context_.pages);
-    status = edited_ ? context_.pages.exceptions.update(edited_, added) : context_.pages.exceptions.add(added);
+    status = edited_ ? list_.update(edited_, added) : list_.add(added);
     if (status != platform::noErr) {
       ShowPageRangeAlert(bundle_, kInvalidPageNumbersErr);
       return false;
     }
-    context_.undo.emplace(std::move(before));
-    ShowSpecialPages(context_);
     return true;
   }
 
-  void finish(bool accepted) { KComboBoxFinalize(curve_, accepted); }
+  // The curve typed is kept in the history.
+  void collect() { KComboBoxFinalize(curve_, true); }
+
+  // The help page of the tab in front.
+  std::string_view helpPage() const { return kHelpPages[tabs_->value() == 2 ? 1 : 0]; }
+
+  void defaults() {
+    DefaultStock(range_.stock(), kJobContextException);
+    pages_->setText("");
+    range_.setPlex(kPrinterDefault);
+    range_.imageShift().option = kPrinterDefault;
+    range_.setHalftoneScreen(kPrinterDefault);
+    range_.setAntialiasing(kPrinterDefault);
+    range_.setOutputColor(kPrinterDefault);
+    show();
+  }
 
  private:
   // The curve combo box: a typed name becomes the curve, the special entry clears it, an empty
@@ -206,17 +219,7 @@ class ExceptionsDialog {
                       : context_.jobStock                     ? context_.jobStock->size()
                                                               : kPrinterDefault;
     shift.plex = range_.plex();
-    RunModalImageShiftDialog(bundle_, context_.session, &shift, kJobContextException);
-  }
-
-  void defaults() {
-    DefaultStock(range_.stock(), kJobContextException);
-    pages_->setText("");
-    range_.setPlex(kPrinterDefault);
-    range_.imageShift().option = kPrinterDefault;
-    range_.setHalftoneScreen(kPrinterDefault);
-    range_.setAntialiasing(kPrinterDefault);
-    range_.setOutputColor(kPrinterDefault);
+    TakeAnswer(RunModalImageShiftDialog(bundle_, context_.session, shift, kJobContextException), shift);
   }
 
   platform::OSStatus handle(ui::Event& e) {
@@ -228,47 +231,42 @@ class ExceptionsDialog {
         (range_.*p.set)(GetPopupButtonTicketValue(*hit).value_or(kPrinterDefault));
     if (hit == tabs_) {
       UpdateTabControl(*tabs_, kTabCount, panes_.data());
-    } else if (hit == FindDialogControl(window_, kDefaultsButton)) {
-      defaults();
-    } else if (hit == FindDialogControl(window_, kHelpButton)) {
-      DisplayHelp(bundle_, kHelpPages[tabs_->value() == 2 ? 1 : 0], "");
     } else if (hit == FindDialogControl(window_, kImageShiftButton)) {
       setUpImageShift();
     } else if (hit == FindDialogControl(window_, kColorButton)) {
       takeCurve();
-      RunModalColorSetupDialog(bundle_, &range_.colorOptions(), kJobContextException);
+      TakeAnswer(RunModalColorSetupDialog(bundle_, range_.colorOptions(), kJobContextException),
+                 range_.colorOptions());
     }
     show();
     return platform::eventNotHandledErr;
   }
 
-  SpecialPagesContext& context_;
+  const SpecialPagesContext& context_;
   const platform::Bundle* bundle_;
   ui::Window& window_;
-  const ExceptionPage* edited_;
+  ExceptionPageList& list_;     // the dialog's copy of the list
+  const ExceptionPage* edited_;  // in that copy
   PaperChooser paper_;
   ExceptionPage range_;
   ui::Control* pages_ = nullptr;
   ui::Control* tabs_ = nullptr;
   ui::Control* curve_ = nullptr;
   std::array<ui::Control*, kTabCount> panes_{};
-  std::vector<ui::EventHandlerRef> handlers_;
 };
 
 }  // namespace
 
-bool RunModalExceptionsDialog(SpecialPagesContext& context, const ExceptionPage* edited, platform::OSStatus* status) {
-  if (status) *status = platform::noErr;
-  std::unique_ptr<ui::Window> window = LoadDialogWindow(context.bundle, kSpecialPageDialogsInterfaceName, "Exceptions");
-  std::optional<ExceptionsDialog> dialog;
-  if (window != nullptr) dialog.emplace(context, *window, edited);
-  if (!dialog || !dialog->load()) {
-    if (status) *status = kDialogNotLoadedErr;
-    return false;
-  }
-  dialog->fill();
-  dialog->install();
-  const bool accepted = RunModalOKCancel(*window, [&] { return dialog->accept(); });
-  dialog->finish(accepted);
-  return accepted;
+DialogAnswer<SpecialPages> RunModalExceptionsDialog(const SpecialPagesContext& context,
+                                                    const ExceptionPage* edited) {
+  const long place = edited ? context.pages.exceptions.indexOfPage(edited) : -1;
+  return RunDialog(context.bundle, {kSpecialPageDialogsInterfaceName, "Exceptions", kHelpPages[0]},
+                   CopySpecialPages(context.pages),
+                   [&](ui::Window& window, SpecialPages& pages) -> std::optional<DialogWiring> {
+    const auto* same = place >= 0 ? static_cast<const ExceptionPage*>(pages.exceptions.pageAtIndex(place)) : nullptr;
+    auto dialog = std::make_shared<ExceptionsDialog>(context, window, pages, same);
+    if (!dialog->load()) return std::nullopt;
+    dialog->fill();
+    return WireDialog(std::move(dialog));
+  });
 }

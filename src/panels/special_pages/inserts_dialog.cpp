@@ -1,13 +1,13 @@
 // The inserts dialog: where the sheets go (after the pages typed, or before page 1), how many at
 // each place, and their paper, on a template insert. OK makes one insert per page typed; typed
 // pages the list cannot take, or too many of them, keep the dialog open behind an alert.
+#include <memory>
 #include <string>
 
 #include "controls/spin_control.h"
 #include "kit/control_helpers.h"
 #include "model/page_ranges.h"
 #include "model/special_pages_codes.h"
-#include "panels/modal_dialog.h"
 #include "panels/special_pages/special_page_dialog_parts.h"
 #include "panels/special_pages/special_pages_panel.h"
 #include "platform/ui/interaction.h"
@@ -18,7 +18,7 @@ namespace ui = platform::ui;
 namespace {
 
 constexpr const char* kHelpPage = "special_pages/db_add_inserts_d.html";
-constexpr std::int32_t kHelpButton = 3, kDefaultsButton = 4, kOptionPopup = 10, kOptionPicture = 11;
+constexpr std::int32_t kOptionPopup = 10, kOptionPicture = 11;
 constexpr std::int32_t kPagesField = 12, kQuantityField = 14, kQuantityArrows = 15, kPaperSummary = 16,
                        kPaperMenu = 17;
 constexpr std::int32_t kAfterPages = 1, kBeforePage1 = 2;
@@ -26,8 +26,8 @@ constexpr std::int32_t kMaximumQuantity = 9999999;
 
 class InsertsDialog {
  public:
-  InsertsDialog(SpecialPagesContext& context, ui::Window& window, const Insert* edited)
-      : context_(context), window_(window), edited_(edited),
+  InsertsDialog(const SpecialPagesContext& context, ui::Window& window, SpecialPages& pages, const Insert* edited)
+      : context_(context), window_(window), list_(pages.inserts), edited_(edited),
         paper_(context.bundle, FindDialogControl(window, kPaperSummary), FindDialogControl(window, kPaperMenu),
                kJobContextInsert) {}
 
@@ -57,15 +57,14 @@ class InsertsDialog {
     }
   }
 
-  void install() {
-    handlers_.push_back(window_.installHandler(
+  ui::EventHandlerRef install() {
+    return window_.installHandler(
         {{ui::kEventClassControl, ui::kEventControlHit}, {ui::kEventClassCommand, ui::kEventCommandProcess}},
-        [this](ui::Event& e) { return handle(e); }));
-    handlers_.push_back(InstallHelpButton(context_.bundle, FindDialogControl(window_, kHelpButton), kHelpPage));
+        [this](ui::Event& e) { return handle(e); });
   }
 
-  // The inserts typed go into the list (snapshot first); false, after an alert, when the pages
-  // cannot be had or the list refuses them.
+  // The inserts typed go into the dialog's list; false, after an alert, when the pages cannot be
+  // had or the list refuses them.
   bool accept() {
     if (!SpinControlIsInputValid(quantity_)) {
       ui::Beep();
@@ -87,16 +86,18 @@ class InsertsDialog {
       made[i].setQuantity(quantity_->value());
       added.push_back(&made[i]);
     }
-    SpecialPages before = CopySpecialPages(context_.pages);
-    const platform::OSStatus status = edited_ ? context_.pages.inserts.update(edited_, added)
-                                              : context_.pages.inserts.add(added);
+    const platform::OSStatus status = edited_ ? list_.update(edited_, added) : list_.add(added);
     if (status != platform::noErr) {
       ShowPageRangeAlert(context_.bundle, kInvalidPageNumbersErr);
       return false;
     }
-    context_.undo.emplace(std::move(before));
-    ShowSpecialPages(context_);
     return true;
+  }
+
+  void defaults() {
+    insert_ = Insert{};
+    DefaultStock(insert_.stock(), kJobContextInsert);
+    show(kAfterPages, "");
   }
 
  private:
@@ -119,46 +120,35 @@ class InsertsDialog {
                 before1 ? "SpclPgs_InsertsOptions-BeforePage1.png" : "SpclPgs_InsertsOptions-AfterPage(s).png");
   }
 
-  void defaults() {
-    insert_ = Insert{};
-    DefaultStock(insert_.stock(), kJobContextInsert);
-    show(kAfterPages, "");
-  }
-
   platform::OSStatus handle(ui::Event& e) {
     if (paper_.handle(e, insert_.stock())) return platform::noErr;
     if (e.eventClass != ui::kEventClassControl || e.control == nullptr) return platform::eventNotHandledErr;
     if (e.control == option_) showOption();
-    if (e.control == FindDialogControl(window_, kDefaultsButton)) defaults();
     return platform::eventNotHandledErr;
   }
 
-  SpecialPagesContext& context_;
+  const SpecialPagesContext& context_;
   ui::Window& window_;
-  const Insert* edited_;
+  InsertList& list_;  // the dialog's copy of the list
+  const Insert* edited_;    // in that copy
   PaperChooser paper_;
   Insert insert_;
   ui::Control* option_ = nullptr;
   ui::Control* pages_ = nullptr;
   ui::Control* quantity_ = nullptr;
-  std::vector<ui::EventHandlerRef> handlers_;
 };
 
 }  // namespace
 
-bool RunModalInsertsDialog(SpecialPagesContext& context, const Insert* edited, platform::OSStatus* status) {
-  if (status) *status = platform::noErr;
-  std::unique_ptr<ui::Window> window = LoadDialogWindow(context.bundle, kSpecialPageDialogsInterfaceName, "Inserts");
-  if (window == nullptr) {
-    if (status) *status = kDialogNotLoadedErr;
-    return false;
-  }
-  InsertsDialog dialog(context, *window, edited);
-  if (!dialog.load()) {
-    if (status) *status = kDialogNotLoadedErr;
-    return false;
-  }
-  dialog.fill();
-  dialog.install();
-  return RunModalOKCancel(*window, [&] { return dialog.accept(); });
+DialogAnswer<SpecialPages> RunModalInsertsDialog(const SpecialPagesContext& context, const Insert* edited) {
+  const long place = edited ? context.pages.inserts.indexOfPage(edited) : -1;
+  return RunDialog(context.bundle, {kSpecialPageDialogsInterfaceName, "Inserts", kHelpPage},
+                   CopySpecialPages(context.pages),
+                   [&](ui::Window& window, SpecialPages& pages) -> std::optional<DialogWiring> {
+                     const auto* same = place >= 0 ? static_cast<const Insert*>(pages.inserts.pageAtIndex(place)) : nullptr;
+                     auto dialog = std::make_shared<InsertsDialog>(context, window, pages, same);
+                     if (!dialog->load()) return std::nullopt;
+                     dialog->fill();
+                     return WireDialog(std::move(dialog));
+                   });
 }

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "kit/dialog_services.h"
 #include "kit/input_limiting.h"
 #include "panels/stock_menu_button.h"
 
@@ -41,13 +40,4 @@ void PaperChooser::setEnabled(bool on) const {
 void LimitToPageRangeCharacters(ui::Control* field) {
   LimitInputLengthAndCharacters(field, 0, kPageFieldLength,
                                 std::make_shared<const CharacterSet>(CharacterSet::FromCharacters("0123456789, -")));
-}
-
-ui::EventHandlerRef InstallHelpButton(const platform::Bundle* bundle, ui::Control* button, std::string_view page) {
-  if (button == nullptr) return {};
-  return button->installHandler({{ui::kEventClassControl, ui::kEventControlHit}},
-                                [bundle, page = std::string(page)](ui::Event&) {
-                                  DisplayHelp(bundle, page, "");
-                                  return platform::noErr;
-                                });
 }

@@ -1,6 +1,6 @@
 #pragma once
 // What the three special-page dialogs share: their windows, the paper summary with its stock
-// menu, the page field that takes only page-range characters, and the help button.
+// menu, and the page field that takes only page-range characters.
 #include <memory>
 #include <string_view>
 
@@ -40,7 +40,3 @@ class PaperChooser {
 
 // Limits the field to the characters of page ranges ("0123456789, -").
 void LimitToPageRangeCharacters(platform::ui::Control* field);
-
-// Makes the button open the help page; the handler goes with the returned reference.
-platform::ui::EventHandlerRef InstallHelpButton(const platform::Bundle* bundle, platform::ui::Control* button,
-                                                std::string_view page);

@@ -113,16 +113,25 @@ bool Move(SpecialPagesContext& context, bool up) {
   return false;  // the moved inserts are the same pages
 }
 
+// A dialog's pages, after its OK, become the context's; the pages before are the undo snapshot.
+bool TakePages(SpecialPagesContext& context, DialogAnswer<SpecialPages>&& answer) {
+  if (!answer.record) return false;
+  TakeSpecialPagesSnapshot(context);
+  context.pages = std::move(*answer.record);
+  return true;
+}
+
 bool Edit(SpecialPagesContext& context) {
   const std::vector<const SpecialPage*> selected = SelectedPages(context);
   const SpecialPageRow* row = selected.size() == 1 ? RowOf(context, selected.front()) : nullptr;
   if (row == nullptr) return false;
   switch (row->kind) {
     case SpecialPageKind::kFrontCover:
-    case SpecialPageKind::kBackCover: return RunModalCoversDialog(context, true);
-    case SpecialPageKind::kInsert: return RunModalInsertsDialog(context, static_cast<const Insert*>(row->page));
+    case SpecialPageKind::kBackCover: return TakePages(context, RunModalCoversDialog(context, true));
+    case SpecialPageKind::kInsert:
+      return TakePages(context, RunModalInsertsDialog(context, static_cast<const Insert*>(row->page)));
     case SpecialPageKind::kException:
-      return RunModalExceptionsDialog(context, static_cast<const ExceptionPage*>(row->page));
+      return TakePages(context, RunModalExceptionsDialog(context, static_cast<const ExceptionPage*>(row->page)));
   }
   return false;
 }
@@ -141,12 +150,12 @@ platform::OSStatus SpecialPagesEventHandler(ui::Event& event, SpecialPagesContex
   std::vector<const SpecialPage*> keep = SelectedPages(context);
   bool replaced = false;
   if (hit == c.addCovers) {
-    replaced = RunModalCoversDialog(context, false);
+    replaced = TakePages(context, RunModalCoversDialog(context, false));
   } else if (hit == c.addInserts) {
-    replaced = RunModalInsertsDialog(context, nullptr);
+    replaced = TakePages(context, RunModalInsertsDialog(context, nullptr));
   } else if (hit == c.addExceptions) {
     // N-up leaves no place for exception pages: the button only goes out.
-    if (!context.nUp) replaced = RunModalExceptionsDialog(context, nullptr);
+    if (!context.nUp) replaced = TakePages(context, RunModalExceptionsDialog(context, nullptr));
   } else if (hit == c.edit) {
     replaced = Edit(context);
   } else if (hit == c.remove) {

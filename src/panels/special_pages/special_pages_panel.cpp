@@ -10,9 +10,8 @@ struct SpecialPagesPanel {
   using Context = SpecialPagesContext;
   static constexpr const char* kTitleKey = "SpecialPagesTitle";
 
-  static void ReadTicket(Context& panel, const platform::PrintSession& session) {
-    if (const platform::Ticket* settings = session.ticket(platform::kPDE_PMPrintSettingsRef))
-      ReadSpecialPagesTicket(panel, *settings);
+  static void ReadTicket(Context& panel, const platform::PrintSession&, const platform::Ticket& settings) {
+    ReadSpecialPagesTicket(panel, settings);
   }
   static void WriteTicket(Context& panel, platform::Ticket& settings) { WriteSpecialPagesTicket(panel, settings); }
   static void ShowValues(Context& panel) { ShowSpecialPages(panel); }

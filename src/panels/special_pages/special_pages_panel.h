@@ -1,6 +1,7 @@
 #pragma once
 // The Special Pages panel's operations beyond the dialog's seven: its ticket entries, its
 // controls, its dialogs and the alerts of typed page numbers.
+#include "panels/modal_dialog.h"
 #include "panels/special_pages/special_pages_state.h"
 #include "platform/status.h"
 #include "platform/ticket/print_session.h"
@@ -33,12 +34,13 @@ void ShowSpecialPages(SpecialPagesContext& context);
 // The buttons of the panel; eventNotHandledErr for everything else.
 platform::OSStatus SpecialPagesEventHandler(platform::ui::Event& event, SpecialPagesContext& context);
 
-// The dialogs: each edits copies and changes the context only on OK (snapshot first). True for
-// OK; *status (when given) kDialogNotLoadedErr when the dialog cannot be loaded.
-bool RunModalCoversDialog(SpecialPagesContext& context, bool editing, platform::OSStatus* status = nullptr);
-bool RunModalInsertsDialog(SpecialPagesContext& context, const Insert* edited, platform::OSStatus* status = nullptr);
-bool RunModalExceptionsDialog(SpecialPagesContext& context, const ExceptionPage* edited,
-                              platform::OSStatus* status = nullptr);
+// The dialogs, each on a copy of the context's pages: on OK the pages with the covers, inserts or
+// exception ranges as the dialog made them (edited: a page of the context's own lists, or null
+// to add).
+DialogAnswer<SpecialPages> RunModalCoversDialog(const SpecialPagesContext& context, bool editing);
+DialogAnswer<SpecialPages> RunModalInsertsDialog(const SpecialPagesContext& context, const Insert* edited);
+DialogAnswer<SpecialPages> RunModalExceptionsDialog(const SpecialPagesContext& context,
+                                                    const ExceptionPage* edited);
 
 // The alert for a page-range answer (special_pages_codes.h); nothing for noErr or another code.
 void ShowPageRangeAlert(const platform::Bundle* bundle, platform::OSStatus code);

@@ -48,10 +48,7 @@ struct SpecialPagesContext : PanelContext {
   bool bookletLayout = false;
 
   std::vector<SpecialPageRow> rows;  // as the list shows them; item i + 1 is rows[i]
-  bool opened = false;
   SpecialPagesControls controls;
-  std::unique_ptr<platform::ui::Window> interfaceWindow;
-  std::vector<platform::ui::EventHandlerRef> handlers;
 };
 
 // A deep copy: the lists hold clones of the pages.

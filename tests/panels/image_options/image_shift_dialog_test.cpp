@@ -120,22 +120,4 @@ TEST_F(ImageShiftDialog, NamesTheJobStocksSizeFromTheTicket) {
   EXPECT_EQ(shown, (*bundle)->localizedString("LegalStockSize"));
 }
 
-TEST_F(ImageShiftDialog, TheBackgroundFormsFormShiftsSide1Only) {
-  auto bundle = platform::Bundle::open(korvo_test::BundlePath());
-  ASSERT_TRUE(bundle);
-  ImageShiftOptions options;
-  script.onModal([](ui::Window& window, ui::UserDriver& user) {
-    EXPECT_EQ(window.content().findNamed("Option"), nullptr);
-    EXPECT_EQ(window.content().findNamed("X2"), nullptr);
-    ActOn(window, user, {{"Units", "Millimeters"}, {"Y1", "-2.5"}});
-    user.pressReturn(window);
-  });
-  bool accepted = false;
-  EXPECT_EQ(RunModalImageShiftBackgroundFormsDialog(*bundle, &options, &accepted), platform::noErr);
-  EXPECT_TRUE(accepted);
-  EXPECT_FALSE(options.inches);
-  EXPECT_EQ(options.y1, -25);
-  EXPECT_EQ(RunModalImageShiftBackgroundFormsDialog(nullptr, &options), kDialogNotLoadedErr);
-}
-
 }  // namespace

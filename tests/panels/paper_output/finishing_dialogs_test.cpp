@@ -57,7 +57,7 @@ TEST_F(FinishingDialogs, CancelChangesNothingInAnyDialog) {
     ExpectCancelKeeps(item);
   const FinishingState before = f();  // the plain fold dialog of printers without the advanced fold
   script.onModal(Cancel());
-  EXPECT_EQ(RunModalFoldFinishingDialog(&dialog.panel()), platform::noErr);
+  EXPECT_FALSE(RunModalPositionFinishingDialog(dialog.panel(), PositionFinishing::Fold).record);
   EXPECT_EQ(f(), before);
 }
 
@@ -92,7 +92,7 @@ TEST_F(FinishingDialogs, EachPositionDialogStoresItsPositionAndClearsEveryOtherF
     if (c.item != nullptr) {
       Choose(c.item);
     } else {
-      EXPECT_EQ(RunModalFoldFinishingDialog(&dialog.panel()), platform::noErr);
+      EXPECT_TRUE(TakeAnswer(RunModalPositionFinishingDialog(dialog.panel(), PositionFinishing::Fold), f()));
     }
     EXPECT_EQ(f().code, c.code);
     for (Field field : positions) EXPECT_EQ(f().*field, field == c.field ? c.value : 0);
@@ -149,7 +149,7 @@ TEST_F(FinishingDialogs, CancellingSquareFoldLeavesItAsItWas) {
   state.squareFoldOn = true;
   state.squareFoldValue = 62;
   script.onModal(Click({"Less Square", "Square Fold"}, false));
-  EXPECT_EQ(RunModalSquareFoldDialog(dialog.panel().bundle, &session, &state), platform::noErr);
+  EXPECT_FALSE(TakeAnswer(RunModalSquareFoldDialog(dialog.panel().bundle, &session, state), state));
   EXPECT_TRUE(state.squareFoldOn);
   EXPECT_EQ(state.squareFoldValue, 62);
 }
@@ -157,8 +157,8 @@ TEST_F(FinishingDialogs, CancellingSquareFoldLeavesItAsItWas) {
 TEST_F(FinishingDialogs, SquareFoldAndTrimRefuseAPaperTheTrimmerCannotTake) {
   platform::PrintSession a5 = korvo_test::SessionOn(korvo_test::FinishersPPDPath(), "iso-a5", 595);
   FinishingState state;
-  EXPECT_NE(RunModalSquareFoldDialog(dialog.panel().bundle, &a5, &state), platform::noErr);
-  EXPECT_NE(RunModalTrimOutsideEdgeDialog(dialog.panel().bundle, &a5, &state), platform::noErr);
+  EXPECT_EQ(RunModalSquareFoldDialog(dialog.panel().bundle, &a5, state).status, ui::userCanceledErr);
+  EXPECT_EQ(RunModalTrimOutsideEdgeDialog(dialog.panel().bundle, &a5, state).status, ui::userCanceledErr);
   ASSERT_EQ(script.alerts().size(), 2u);
   EXPECT_EQ(script.alerts()[0].title, "Square fold is not available for this paper size");
   EXPECT_TRUE(script.alerts()[0].message.ends_with("310 x 432mm, and 328 x 453mm."));
@@ -182,7 +182,7 @@ TEST_F(FinishingDialogs, TrimAcceptsOnlyLengthsWithinTheSheet) {
   for (const char* refused : {"119.60", "137.80"}) script.onModal(TypeLength(refused));
   script.onModal(TypeLength("4.70", 2));
   script.onModal(TypeLength("137.70"));
-  EXPECT_EQ(RunModalTrimOutsideEdgeDialog(dialog.panel().bundle, &session, &state), platform::noErr);
+  EXPECT_TRUE(TakeAnswer(RunModalTrimOutsideEdgeDialog(dialog.panel().bundle, &session, state), state));
   ASSERT_EQ(script.alerts().size(), 3u);
   EXPECT_EQ(script.alerts()[0].title, "Invalid trimmed length");
   EXPECT_EQ(script.alerts()[0].message, "119.70 - 137.70");
@@ -194,7 +194,7 @@ TEST_F(FinishingDialogs, TrimAcceptsOnlyLengthsWithinTheSheet) {
   FinishingState lower;
   script.onModal([](ui::Window& window, ui::UserDriver& user) { user.click(Find(window, 1)); });
   script.onModal(TypeLength("119.70"));
-  RunModalTrimOutsideEdgeDialog(dialog.panel().bundle, &session, &lower);
+  TakeAnswer(RunModalTrimOutsideEdgeDialog(dialog.panel().bundle, &session, lower), lower);
   EXPECT_DOUBLE_EQ(lower.trimLength, 119.70);
   EXPECT_EQ(script.alerts().size(), 3u);
 }
@@ -223,7 +223,7 @@ TEST_F(FinishingDialogs, CoilPunchTakesOnlyA4AndLetter) {
 
   platform::PrintSession a5 = korvo_test::SessionOn(korvo_test::FinishersPPDPath(), "iso-a5", 595);
   dialog.panel().session = &a5;
-  EXPECT_NE(RunModalCoilPunchFinishingDialog(&dialog.panel()), platform::noErr);
+  EXPECT_EQ(RunModalCoilPunchFinishingDialog(dialog.panel()).status, ui::userCanceledErr);
   dialog.panel().session = &session;
   ASSERT_EQ(script.alerts().size(), 1u);
   EXPECT_TRUE(script.alerts()[0].message.ends_with("A4 and Letter."));

@@ -1,0 +1,88 @@
+// The position finishings, each a row of one table: the generic position dialog on one field of
+// the finishing state, with its title, its options and the finishing code its OK sets.
+#include <array>
+#include <string>
+
+#include "panels/paper_output/finishing_dialog_template.h"
+#include "panels/paper_output/finishing_dialogs.h"
+#include "panels/paper_output/finishing_features.h"
+#include "panels/paper_output/finishing_texts.h"
+#include "panels/paper_output/paper_output_pictures.h"
+
+namespace {
+
+// "1 Staple...": one staple at a corner. The bottom-right corner is offered only where the
+// stapler can reach it.
+std::vector<FinishingOption> OneStapleOptions(std::int32_t) {
+  std::vector<FinishingOption> options;
+  for (std::int32_t i = 0; i < 4; ++i) {
+    if (i == 3 && !FinishingFeatureInstalled(kFeatureOneStapleBR)) break;
+    options.push_back({std::string(*OneStaplePositionKey(kOneStapleFirst + i)),
+                       PositionPicture("1St", static_cast<std::size_t>(i)), kOneStapleFirst + i});
+  }
+  return options;
+}
+
+// "2 Staples...": two staples along one edge.
+std::vector<FinishingOption> TwoStaplesOptions(std::int32_t) { return EdgeOptions("2St", kTwoStaplesFirst); }
+
+// "Center Staple...": staples down the middle of one edge.
+std::vector<FinishingOption> CenterStapleOptions(std::int32_t) { return EdgeOptions("CtSt", kCenterStapleFirst); }
+
+// "2 Hole Punch...", "3 Hole Punch...", "4 Hole Punch...": the edge the holes go along; the
+// number of holes comes with the menu item.
+std::vector<FinishingOption> HolePunchOptions(std::int32_t holesCode) {
+  return EdgeOptions(std::to_string(holesCode - 1) + "Hp", kHolePunchFirst);
+}
+
+// "Bind...": the edge the binding goes along.
+std::vector<FinishingOption> BindOptions(std::int32_t) {
+  return {{"Portrait - Left or Landscape - Top", PositionPicture("Bnd", 0), kBindLeftTop},
+          {"Portrait - Right or Landscape - Bottom", PositionPicture("Bnd", 3), kBindRightBottom}};
+}
+
+// The tri-fold dialog: a C or a Z tri-fold (finishing code 18).
+std::vector<FinishingOption> FoldOptions(std::int32_t) {
+  return {{"C Tri-Fold", "ProductionFinishing_C_Fold.png", kFoldCTriFold},
+          {"Z Tri-Fold", "ProductionFinishing_Z_Fold.png", kFoldZTriFold}};
+}
+
+struct PositionFinishingRow {
+  PositionFinishing finishing;
+  const char* titleKey;  // none: the hole punch's, by its number of holes
+  std::vector<FinishingOption> (*options)(std::int32_t holesCode);
+  std::int32_t FinishingState::*field;
+  std::int32_t code;
+};
+
+constexpr std::array<PositionFinishingRow, 6> kPositionFinishings = {{
+    {PositionFinishing::OneStaple, "1 Staple", OneStapleOptions, &FinishingState::staple1, kFinishingOneStaple},
+    {PositionFinishing::TwoStaples, "2 Staples", TwoStaplesOptions, &FinishingState::staple2, kFinishingTwoStaples},
+    {PositionFinishing::CenterStaple, "Center Staple", CenterStapleOptions, &FinishingState::stapleCenter,
+     kFinishingCenterStaple},
+    {PositionFinishing::HolePunch, nullptr, HolePunchOptions, &FinishingState::holePunchValue, kFinishingHolePunch},
+    {PositionFinishing::Bind, "Bind", BindOptions, &FinishingState::bind, kFinishingBind},
+    {PositionFinishing::Fold, "Fold", FoldOptions, &FinishingState::fold, kFinishingFold},
+}};
+
+}  // namespace
+
+DialogAnswer<FinishingState> RunModalPositionFinishingDialog(const PaperOutputContext& context,
+                                                             PositionFinishing finishing, std::int32_t holesCode) {
+  const PositionFinishingRow& row = kPositionFinishings[static_cast<std::size_t>(finishing)];
+  std::string title = row.titleKey ? row.titleKey : "";
+  if (finishing == PositionFinishing::HolePunch) {
+    const std::optional<std::string_view> key = HolePunchKey(holesCode);
+    if (!key) return {platform::paramErr, std::nullopt};
+    title = *key;
+  }
+  FinishingState f = context.finishing;
+  const DialogAnswer<std::int32_t> value =
+      RunModalPositionDialog(context.bundle, title.c_str(), row.options(holesCode), f.*row.field);
+  if (!value.record) return {value.status, std::nullopt};
+  f.*row.field = *value.record;
+  f.code = row.code;
+  if (finishing == PositionFinishing::HolePunch) f.holePunchOptions = holesCode;
+  ClearExclusiveFinishings(f, finishing);
+  return {platform::noErr, std::move(f)};
+}

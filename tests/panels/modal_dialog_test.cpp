@@ -1,0 +1,61 @@
+// The dialog template as every dialog runs on it: Help opens the dialog's page, Defaults runs the
+// dialog's own defaults, OK answers the edited record, Cancel answers none, and a window that
+// cannot be loaded says so.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "panels/modal_dialog.h"
+#include "platform/bundle/bundle.h"
+#include "platform/ui/scripted_interaction.h"
+#include "platform/ui/window.h"
+#include "support/test_support.h"
+
+namespace {
+
+namespace ui = platform::ui;
+
+TEST(ModalDialog, HelpDefaultsOKAndCancelAreTheTemplates) {
+  korvo_test::ScopedXdgHome home;
+  auto bundle = platform::Bundle::open(korvo_test::BundlePath());
+  ASSERT_TRUE(bundle);
+  ui::ScriptedInteraction script;
+  const DialogWindowSpec spec{"CustomStockSize", "Custom", "paper_output/paper/db_new_custom_size_dm.htm"};
+  // The size dialog's window edits a text: Defaults puts "reset" in the record, OK adds "+ok".
+  auto wire = [](ui::Window&, std::string& edited) -> std::optional<DialogWiring> {
+    DialogWiring wiring;
+    wiring.defaults = [&edited] { edited = "reset"; };
+    wiring.collect = [&edited] { edited += "+ok"; };
+    return wiring;
+  };
+  auto click = [](std::int32_t id) {  // then Return
+    return [id](ui::Window& w, ui::UserDriver& user) {
+      user.click(*w.find({platform::FourCharCode("CuSz"), id}));
+      user.pressReturn(w);
+    };
+  };
+  script.onModal(click(10));  // Help
+  script.onModal(click(9));   // Defaults
+  script.onModal([](ui::Window& w, ui::UserDriver& user) { user.pressEscape(w); });
+  const DialogAnswer<std::string> helped = RunDialog(*bundle, spec, std::string("kept"), wire);
+  EXPECT_EQ(helped.record, "kept+ok");
+  const std::vector<std::string> log = script.log();
+  EXPECT_EQ(std::count_if(log.begin(), log.end(),
+                          [](const std::string& line) {
+                            return line.starts_with("help: ") &&
+                                   line.ends_with(" paper_output/paper/db_new_custom_size_dm.htm#");
+                          }),
+            1);
+  EXPECT_EQ(RunDialog(*bundle, spec, std::string("kept"), wire).record, "reset+ok");
+  const DialogAnswer<std::string> cancelled = RunDialog(*bundle, spec, std::string("kept"), wire);
+  EXPECT_EQ(cancelled.status, platform::noErr);
+  EXPECT_FALSE(cancelled.record);
+
+  const DialogAnswer<std::string> missing = RunDialog(*bundle, {"CustomStockSize", "NoSuchWindow", {}}, std::string(), wire);
+  EXPECT_EQ(missing.status, kDialogNotLoadedErr);
+  EXPECT_FALSE(missing.record);
+}
+
+}  // namespace
