@@ -1,6 +1,8 @@
 // Get-Printer-Attributes for the "-supported" attributes, then Print-Job.
 #include "ipp/ipp_print_job.h"
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <string_view>
 
@@ -42,13 +44,12 @@ IppPtr NewSupportedRequest(const std::string& printerURI, ipp_t* job) {
 // The printer's URI as the user gave it (ipp or ipps, so that the job's URI comes back in that
 // scheme) without its user information; the stock library's HTTP form for the other schemes.
 std::string PrinterURIWithoutUser(const std::string& deviceURI, const PrinterAddress& address) {
-  const std::string_view scheme = std::string_view(deviceURI).substr(0, deviceURI.find(':'));
+  // Schemes are compared, and sent, in lower case (RFC 3986 3.1): "IPP://" is ipp.
+  std::string scheme = deviceURI.substr(0, deviceURI.find(':'));
+  std::transform(scheme.begin(), scheme.end(), scheme.begin(), [](unsigned char c) { return std::tolower(c); });
   if (scheme != "ipp" && scheme != "ipps") return PrinterURIForAddress(address);
-  char uri[HTTP_MAX_URI];
-  if (httpAssembleURI(HTTP_URI_CODING_ALL, uri, sizeof uri, std::string(scheme).c_str(), nullptr, address.host.c_str(),
-                      address.port, address.resource.c_str()) != HTTP_URI_STATUS_OK)
-    return PrinterURIForAddress(address);
-  return uri;
+  const std::string uri = PrinterURIForAddress(address, scheme);
+  return uri.empty() ? PrinterURIForAddress(address) : uri;
 }
 
 }  // namespace

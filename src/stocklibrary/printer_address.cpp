@@ -32,7 +32,9 @@ std::optional<PrinterAddress> PrinterAddressFromDeviceURI(std::string_view devic
   std::array<char, 32> scheme{};
   std::array<char, HTTP_MAX_URI> user{}, host{}, resource{};
   int port = 0;
-  const http_uri_status_t status = httpSeparateURI(HTTP_URI_CODING_ALL, uri.c_str(), scheme.data(), scheme.size(),
+  // Nothing is decoded: the path goes to the printer as it was written (%2F stays %2F, %00 cuts
+  // nothing), and the host's brackets of an IPv6 literal come back when the URI is put together.
+  const http_uri_status_t status = httpSeparateURI(HTTP_URI_CODING_NONE, uri.c_str(), scheme.data(), scheme.size(),
                                                    user.data(), static_cast<int>(user.size()), host.data(),
                                                    static_cast<int>(host.size()), &port, resource.data(),
                                                    static_cast<int>(resource.size()));
@@ -51,10 +53,16 @@ std::optional<PrinterAddress> PrinterAddressFromDeviceURI(std::string_view devic
 }
 
 std::string PrinterURIForAddress(const PrinterAddress& address) {
+  return PrinterURIForAddress(address, address.encrypted ? "https" : "http");
+}
+
+std::string PrinterURIForAddress(const PrinterAddress& address, const std::string& scheme) {
+  // Nothing is encoded, so an IPv6 literal gets its brackets here.
+  const std::string host =
+      address.host.find(':') != std::string::npos && address.host[0] != '[' ? "[" + address.host + "]" : address.host;
   std::array<char, HTTP_MAX_URI> uri{};
-  if (httpAssembleURI(HTTP_URI_CODING_ALL, uri.data(), static_cast<int>(uri.size()),
-                      address.encrypted ? "https" : "http", nullptr, address.host.c_str(), address.port,
-                      address.resource.c_str()) < HTTP_URI_STATUS_OK)
+  if (httpAssembleURI(HTTP_URI_CODING_NONE, uri.data(), static_cast<int>(uri.size()), scheme.c_str(), nullptr,
+                      host.c_str(), address.port, address.resource.c_str()) < HTTP_URI_STATUS_OK)
     return {};
   return uri.data();
 }

@@ -27,3 +27,5 @@ std::optional<std::string> IppURITooLong(std::string_view uri);
 // The printer URI of the request: "http://host:port/resource" ("https://" when encrypted). It is
 // also the address's text form, handed from the main thread to the worker.
 std::string PrinterURIForAddress(const PrinterAddress& address);
+// The same in the given scheme (lower case).
+std::string PrinterURIForAddress(const PrinterAddress& address, const std::string& scheme);

@@ -35,4 +35,10 @@ TEST(PrinterAddress, NoAddressWithoutAHostOrForAppleTalk) {
   EXPECT_EQ(PrinterURI("ipp:///ipp/print"), "(none)");
 }
 
+// Scheme and host in any case, an IPv6 literal in its brackets, the path exactly as written.
+TEST(PrinterAddress, TheURIIsKeptAsWritten) {
+  EXPECT_EQ(PrinterURI("IPP://[::ffff:127.0.0.1]:8631/ipp/a%2Fb%00c"), "http://[::ffff:127.0.0.1]:8631/ipp/a%2Fb%00c");
+  EXPECT_EQ(PrinterURI("IPPS://Printer.Example:443/q%20r"), "https://Printer.Example:443/q%20r");
+}
+
 }  // namespace
