@@ -131,10 +131,10 @@ bool AcceptName(const Form& f, const NamedPaperRequest& request, const std::stri
 
 DialogAnswer<NamedPaper> RunStockSelection(const platform::Bundle* bundle, JobContext context,
                                            const NamedPaperRequest* named, Stock stock) {
-  const DialogWindowSpec spec{"AdvancedStockSelection",
+  const DialogWindowNames names{"AdvancedStockSelection",
                               named ? "StockLibraryStockSelection" : "AdvancedStockSelection", kHelpPage};
   const std::string openedName = stock.customName();
-  return RunDialog(bundle, spec, NamedPaper{std::move(stock)},
+  return RunDialog(bundle, names, NamedPaper{std::move(stock)},
                    [&](ui::Window& window, NamedPaper& edited) -> std::optional<DialogWiring> {
     auto form = std::make_shared<Form>(Form{bundle, window, context, edited.stock});
     Form& f = *form;

@@ -33,8 +33,8 @@ DialogAnswer<Stock> RunOnStock(const platform::Bundle* bundle, const CustomStock
 
 DialogAnswer<std::string> RunModalCustomStockTextSetup(const platform::Bundle* bundle,
                                                        const CustomStockTextSetup& setup, std::string text) {
-  const DialogWindowSpec spec{setup.interfaceName, setup.interfaceName, setup.helpPage};
-  return RunDialog(bundle, spec, std::move(text),
+  const DialogWindowNames names{setup.interfaceName, setup.interfaceName, setup.helpPage};
+  return RunDialog(bundle, names, std::move(text),
                    [&](ui::Window& window, std::string& edited) -> std::optional<DialogWiring> {
                      ui::Control* field = window.find(setup.field);
                      ui::Control* ok = window.find(kOKID);

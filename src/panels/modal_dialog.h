@@ -20,7 +20,7 @@ inline constexpr platform::OSStatus kDialogNotLoadedErr = -9530;
 
 // Where a dialog's window comes from, and the page of the help book its Help button opens (none
 // for a dialog without Help).
-struct DialogWindowSpec {
+struct DialogWindowNames {
   std::string_view interfaceName;
   std::string_view windowName;
   std::string_view helpPage;
@@ -60,13 +60,13 @@ bool RunModalDialog(const platform::Bundle* bundle, platform::ui::Window& window
 // controls to the copy of the record (nullopt when the window lacks a control it needs), runs it,
 // and answers the record as the dialog left it after OK.
 template <class Record, class Wire>
-DialogAnswer<Record> RunDialog(const platform::Bundle* bundle, const DialogWindowSpec& spec, Record record,
+DialogAnswer<Record> RunDialog(const platform::Bundle* bundle, const DialogWindowNames& names, Record record,
                                Wire&& wire) {
-  std::unique_ptr<platform::ui::Window> window = LoadDialogWindow(bundle, spec.interfaceName, spec.windowName);
+  std::unique_ptr<platform::ui::Window> window = LoadDialogWindow(bundle, names.interfaceName, names.windowName);
   if (window == nullptr) return {kDialogNotLoadedErr, std::nullopt};
   std::optional<DialogWiring> wiring = std::forward<Wire>(wire)(*window, record);
   if (!wiring) return {kDialogNotLoadedErr, std::nullopt};
-  if (!RunModalDialog(bundle, *window, spec.helpPage, *wiring)) return {};
+  if (!RunModalDialog(bundle, *window, names.helpPage, *wiring)) return {};
   if (wiring->collect) wiring->collect();
   return {platform::noErr, std::move(record)};
 }

@@ -22,7 +22,7 @@ TEST(ModalDialog, HelpDefaultsOKAndCancelAreTheTemplates) {
   auto bundle = platform::Bundle::open(korvo_test::BundlePath());
   ASSERT_TRUE(bundle);
   ui::ScriptedInteraction script;
-  const DialogWindowSpec spec{"CustomStockSize", "Custom", "paper_output/paper/db_new_custom_size_dm.htm"};
+  const DialogWindowNames names{"CustomStockSize", "Custom", "paper_output/paper/db_new_custom_size_dm.htm"};
   // The size dialog's window edits a text: Defaults puts "reset" in the record, OK adds "+ok".
   auto wire = [](ui::Window&, std::string& edited) -> std::optional<DialogWiring> {
     DialogWiring wiring;
@@ -39,7 +39,7 @@ TEST(ModalDialog, HelpDefaultsOKAndCancelAreTheTemplates) {
   script.onModal(click(10));  // Help
   script.onModal(click(9));   // Defaults
   script.onModal([](ui::Window& w, ui::UserDriver& user) { user.pressEscape(w); });
-  const DialogAnswer<std::string> helped = RunDialog(*bundle, spec, std::string("kept"), wire);
+  const DialogAnswer<std::string> helped = RunDialog(*bundle, names, std::string("kept"), wire);
   EXPECT_EQ(helped.record, "kept+ok");
   const std::vector<std::string> log = script.log();
   EXPECT_EQ(std::count_if(log.begin(), log.end(),
@@ -48,8 +48,8 @@ TEST(ModalDialog, HelpDefaultsOKAndCancelAreTheTemplates) {
                                    line.ends_with(" paper_output/paper/db_new_custom_size_dm.htm#");
                           }),
             1);
-  EXPECT_EQ(RunDialog(*bundle, spec, std::string("kept"), wire).record, "reset+ok");
-  const DialogAnswer<std::string> cancelled = RunDialog(*bundle, spec, std::string("kept"), wire);
+  EXPECT_EQ(RunDialog(*bundle, names, std::string("kept"), wire).record, "reset+ok");
+  const DialogAnswer<std::string> cancelled = RunDialog(*bundle, names, std::string("kept"), wire);
   EXPECT_EQ(cancelled.status, platform::noErr);
   EXPECT_FALSE(cancelled.record);
 
