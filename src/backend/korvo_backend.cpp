@@ -5,11 +5,14 @@
 #include <fcntl.h>
 #include <sys/mman.h>
 
+#include <algorithm>
 #include <charconv>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "ipp/ipp_print_job.h"
@@ -24,6 +27,11 @@
 namespace {
 
 constexpr const char* kDefaultDocumentFormat = "application/pdf";
+// How the ticket waits for a printer busy with the job's document: pauses that double up to the
+// longest, for at most the whole wait.
+constexpr double kTicketFirstPauseSeconds = 0.25;
+constexpr double kTicketLongestPauseSeconds = 5;
+constexpr double kTicketBusyWaitSeconds = 600;
 
 struct BackendJob {
   int id = 0;
@@ -89,12 +97,30 @@ void SendTicket(const std::string& printerURI, const std::string& ticket, const 
     return;
   }
   const platform::UniqueFd document = TicketDocument(ticket);
+  if (!document) {
+    std::fprintf(err, "WARNING: the job ticket did not reach the printer: %s\n", std::strerror(errno));
+    return;
+  }
   const platform::IppMessagePtr none(ippNew());
   IppPrintOutcome outcome;
-  if (!document || IppSendJob(printerURI, none.get(), document.get(), kJobTicketDocumentFormat,
-                              job.title + " (job ticket)", &outcome) != platform::noErr) {
+  // A printer that prints one job at a time is busy with the document just sent; the ticket is
+  // sent again once it is free, for as long as a long document may take to print.
+  platform::OSStatus status = platform::noErr;
+  double waited = 0;
+  for (double pause = kTicketFirstPauseSeconds;; pause = std::min(pause * 2, kTicketLongestPauseSeconds)) {
+    outcome = IppPrintOutcome();
+    status = ::lseek(document.get(), 0, SEEK_SET) == 0
+                 ? IppSendJob(printerURI, none.get(), document.get(), kJobTicketDocumentFormat,
+                              job.title + " (job ticket)", &outcome)
+                 : platform::ioErr;
+    if (status != kPrinterStockBusy || waited >= kTicketBusyWaitSeconds) break;
+    if (waited == 0) std::fputs("INFO: the printer is busy; the job ticket waits for it\n", err);
+    std::this_thread::sleep_for(std::chrono::duration<double>(pause));
+    waited += pause;
+  }
+  if (status != platform::noErr) {
     std::fprintf(err, "WARNING: the job ticket did not reach the printer: %s\n",
-                 document ? outcome.error.c_str() : std::strerror(errno));
+                 status == platform::ioErr && outcome.error.empty() ? std::strerror(errno) : outcome.error.c_str());
     return;
   }
   std::fprintf(err, "INFO: the job ticket went to the printer as %s\n", outcome.jobURI.c_str());
@@ -136,9 +162,10 @@ int PrintJob(const std::string& printerURI, const BackendJob& job, std::FILE* er
   for (const std::string& line : outcome.warnings) std::fprintf(err, "%s\n", line.c_str());
   if (status != platform::noErr) {
     std::fprintf(err, "ERROR: %s\n", outcome.error.c_str());
-    // A printer that is off, or too busy to answer, takes the job later.
-    return status == kPrinterStockUnreachable || status == kPrinterStockNoAnswer ? CUPS_BACKEND_RETRY
-                                                                                 : CUPS_BACKEND_FAILED;
+    // A printer that is off, busy, or too slow to answer, takes the job later.
+    return status == kPrinterStockUnreachable || status == kPrinterStockNoAnswer || status == kPrinterStockBusy
+               ? CUPS_BACKEND_RETRY
+               : CUPS_BACKEND_FAILED;
   }
   std::fprintf(err, "INFO: the printer took the job as %s\n", outcome.jobURI.c_str());
   if (const std::string ticket = IppJobTicket(schedulerJob.get()); !ticket.empty())

@@ -152,6 +152,12 @@ std::string NoReplyReason(const Sent& sent, const PrinterHangUp& hangUp, http_t*
          (cause != 0 ? " (" + std::string(std::strerror(cause)) + ")" : std::string());
 }
 
+// A refusal for now only: the printer is printing another job, is paused, or is going down.
+bool IsBusy(ipp_status_t status) {
+  return status == IPP_STATUS_ERROR_BUSY || status == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE ||
+         status == IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS;
+}
+
 }  // namespace
 
 IppPtr NewMediaColDatabaseRequest(const std::string& printerURI) {
@@ -206,7 +212,7 @@ platform::OSStatus ExchangeWithPrinter(const std::string& printerURI, const IppP
       message = Text(ippGetString(text, 0, nullptr));
     error = printerURI + ": the printer refused the " + operation + " request (" + Text(ippErrorString(status)) +
             (message.empty() ? std::string() : ": " + message) + ")";
-    return kPrinterStockRefused;
+    return IsBusy(status) ? kPrinterStockBusy : kPrinterStockRefused;
   }
   reply = std::move(sent.answer);
   return platform::noErr;

@@ -15,6 +15,8 @@
 inline constexpr platform::OSStatus kPrinterStockUnreachable = -3264;  // no connection could be made
 inline constexpr platform::OSStatus kPrinterStockNoAnswer = -3265;     // no reply, or a transport error
 inline constexpr platform::OSStatus kPrinterStockRefused = -3266;      // an IPP error status, or a bad reply
+// The printer is busy, or takes no jobs for now: the same request may succeed later.
+inline constexpr platform::OSStatus kPrinterStockBusy = -3267;
 
 // How long the request may take: the connection, then each wait for the printer to take more of
 // the request or to answer it. An unreachable printer fails within the first, a silent one within
@@ -34,7 +36,8 @@ IppPtr NewMediaColDatabaseRequest(const std::string& printerURI);
 // read from documentFd up to its end when it is not -1 (a regular file with its length, a pipe
 // chunked), within the time-outs above, and reads its reply. noErr and the reply; or a failure
 // status with the reason in error (naming the printer and the request), reply untouched. An IPP
-// error status (0x0400 and up) is a failure: kPrinterStockRefused; so is a printer asking for
+// error status (0x0400 and up) is a failure: kPrinterStockRefused, or kPrinterStockBusy for a
+// printer that is busy, unavailable or not accepting jobs for now; so is a printer asking for
 // authentication, which is never given (no password is asked for, none is sent); a document that
 // cannot be read is platform::ioErr.
 platform::OSStatus ExchangeWithPrinter(const std::string& printerURI, const IppPtr& request, int documentFd,

@@ -90,6 +90,8 @@ TEST_F(KorvoQueue, KorvoPdeSendsEverySettingTheDocumentAndTheTicket) {
   EXPECT_EQ(cups_->spoolFile("full.pdf"), korvo_test::ReadFile(document));
   ASSERT_EQ(Pde("export --session " + session + " -o " + dir_.file("ticket.xml"), &out), 0) << out;
   EXPECT_EQ(cups_->spoolFile("full.pdf (job ticket)"), korvo_test::ReadFile(dir_.file("ticket.xml")));
+  // The printer was still printing the document when the ticket came: the ticket waited for it.
+  EXPECT_NE(cups_->errorLog().find("] the printer is busy; the job ticket waits for it\n"), std::string::npos);
 }
 
 TEST_F(KorvoQueue, AnAttributeThePrinterLacksIsAWarningInTheLogAndTheJobPrints) {

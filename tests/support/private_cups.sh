@@ -87,11 +87,14 @@ dbus-daemon --session --address=unix:path="$base"/bus.sock --nofork --nopidfile 
 children+=($!)
 for _ in $(seq 500); do [ -S "$base"/bus.sock ] && break; sleep 0.01; done
 export DBUS_SYSTEM_BUS_ADDRESS=unix:path="$base"/bus.sock DBUS_SESSION_BUS_ADDRESS=unix:path="$base"/bus.sock
-# -k keeps every job for Get-Job-Attributes; -c makes "printing" instant.
-# An attributes file names the document formats itself.
+# -k keeps every job for Get-Job-Attributes; -c makes "printing" take a moment, in which the
+# printer, like many, refuses a second job as busy. An attributes file names the document formats
+# itself.
+printf '#!/bin/sh\nsleep 0.3\n' > "$base"/print-command
+chmod +x "$base"/print-command
 given=(-f "$formats")
 [ -n "$attributes" ] && given=(-a "$attributes")
-ippeveprinter -r off -n localhost -p $PRINTER_PORT -k -c /bin/true -d "$base"/spool "${given[@]}" KorvoTest \
+ippeveprinter -r off -n localhost -p $PRINTER_PORT -k -c "$base"/print-command -d "$base"/spool "${given[@]}" KorvoTest \
   > "$base"/log/printer_log 2>&1 &
 children+=($!)
 cupsd -f -c "$base"/conf/cupsd.conf -s "$base"/conf/cups-files.conf > "$base"/log/cupsd_out 2>&1 &
