@@ -60,6 +60,10 @@ int RunStocksCommand(const CommandLine& line, std::ostream& out, std::ostream& e
       err << "ERROR: " << platform::OneLineText(report.error) << "\n";
       return kExitUserError;
     case kPrinterStockNoWorker:
+      if (std::optional<std::string> tooLong = IppURITooLong(uri)) {
+        err << "ERROR: " << *tooLong << "\n";
+        return kExitUserError;
+      }
       err << "ERROR: " << platform::OneLineText(platform::URIForMessages(uri)) << ": not the address of a printer that can be asked for its stocks\n";
       return kExitUserError;
     default:

@@ -11,6 +11,7 @@
 #include "model/image_shift_options.h"
 #include "model/job_notes_keys.h"
 #include "model/paper_output_keys.h"
+#include "stocklibrary/printer_address.h"
 
 namespace {
 
@@ -79,4 +80,15 @@ void AddIppJobDisposition(ipp_t* request, const platform::PlistDict* ticket) {
                job.jobType == kJTktJobSaveOnly ? "save-only" : "print-save");
   ippAddCollection(disposition.get(), IPP_TAG_ZERO, "save-info", info.get());
   ippAddCollection(request, IPP_TAG_JOB, "job-save-disposition", disposition.get());
+}
+
+std::optional<std::string> IppJobTemplateRefusal(const platform::PlistDict* ticket) {
+  const platform::PlistDict* dictionary = JTktDictionary(ticket, kJobTypeKey);
+  if (dictionary == nullptr) return std::nullopt;
+  _JOBDATA job;
+  FillJobTypeData(&job, dictionary, ticket);
+  if (job.jobType != kJTktJobSaveOnly && job.jobType != kJTktJobPrintAndSave) return std::nullopt;
+  // The location as the user typed it: the writer's cut form would save the job elsewhere.
+  const std::string* location = JTktString(dictionary, kJobTypeSavedJobLocationKey);
+  return location ? IppURITooLong(*location, "the saved job's location") : std::nullopt;
 }

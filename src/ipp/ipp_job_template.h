@@ -4,6 +4,7 @@
 // function per family adds its attributes to the job group of a request; a setting that holds
 // the printer default, or an empty collection, adds nothing, so the printer's own default holds.
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,3 +47,8 @@ void AddIppImageShiftMembers(ipp_t* col, ipp_tag_t group, const platform::PlistD
 
 // Every family above, in that order.
 void AddIppJobTemplate(ipp_t* request, const platform::PlistDict* ticket);
+
+// None when IPP can carry every setting of the ticket; else why the job is refused before
+// anything is sent or written: a saved job's location longer than IPP's URIs, which cutting would
+// send somewhere else.
+std::optional<std::string> IppJobTemplateRefusal(const platform::PlistDict* ticket);

@@ -96,6 +96,10 @@ platform::OSStatus IppSendJob(const std::string& deviceURI, ipp_t* jobAttributes
 platform::OSStatus IppPrintDocument(const std::string& deviceURI, const platform::PlistDict& ticket,
                                     const std::string& documentPath, IppPrintOutcome* outcome) {
   if (outcome == nullptr) return platform::paramErr;
+  if (std::optional<std::string> refused = IppJobTemplateRefusal(&ticket)) {
+    outcome->error = *refused;
+    return platform::paramErr;
+  }
   platform::FileDescriptor document;
   if (std::optional<std::string> refused = platform::OpenInputFile(documentPath, document)) {
     outcome->error = *refused;

@@ -60,6 +60,10 @@ platform::OSStatus IppPrintToQueue(const std::string& queue, const platform::Pli
                                    const std::string& jobTicket, const std::string& documentPath,
                                    IppQueueOutcome* outcome) {
   if (outcome == nullptr) return platform::paramErr;
+  if (std::optional<std::string> refused = IppJobTemplateRefusal(&settings)) {
+    outcome->error = *refused;
+    return platform::paramErr;
+  }
   if (std::optional<std::string> bad = platform::CheckInputFile(documentPath)) {
     outcome->error = *bad;
     return platform::fnfErr;

@@ -65,6 +65,10 @@ platform::OSStatus KorvoIppTestToFileAtPath(const char* path) {
   platform::OSStatus status = platform::noErr;
   const std::optional<platform::PlistDict> settings = SyncedPrintSettings(what, &status);
   if (!settings) return status;
+  if (std::optional<std::string> refused = IppJobTemplateRefusal(&*settings)) {
+    LogIppError(what, *refused);
+    return platform::paramErr;
+  }
   const platform::IppMessagePtr job(ippNew());
   AddIppJobTemplate(job.get(), &*settings);
   std::string error;

@@ -67,8 +67,3 @@ std::string PrinterURIForAddress(const PrinterAddress& address, const std::strin
   return uri.data();
 }
 
-std::optional<std::string> IppURITooLong(std::string_view uri) {
-  if (uri.size() <= kIppURIOctets) return std::nullopt;
-  return "the printer's URI is " + std::to_string(uri.size()) + " octets long, longer than the " +
-         std::to_string(kIppURIOctets) + " IPP allows; nothing is sent";
-}

@@ -21,8 +21,14 @@ std::optional<PrinterAddress> PrinterAddressFromDeviceURI(std::string_view devic
 // IPP bounds a URI at 1023 octets (RFC 8011 5.1.6); a longer one is never sent, nor cut.
 inline constexpr std::size_t kIppURIOctets = 1023;
 
-// None when uri fits IPP; else why it is refused, naming its length and not holding it.
-std::optional<std::string> IppURITooLong(std::string_view uri);
+// None when uri fits IPP; else why it is refused, naming whose URI it is (the printer's unless
+// said) and its length, and not holding it.
+// Inline: the host checks a URI before any module is asked about it.
+inline std::optional<std::string> IppURITooLong(std::string_view uri, std::string_view whose = "the printer's URI") {
+  if (uri.size() <= kIppURIOctets) return std::nullopt;
+  return std::string(whose) + " is " + std::to_string(uri.size()) + " octets long, longer than the " +
+         std::to_string(kIppURIOctets) + " IPP allows; nothing is sent";
+}
 
 // The printer URI of the request: "http://host:port/resource" ("https://" when encrypted). It is
 // also the address's text form, handed from the main thread to the worker.
