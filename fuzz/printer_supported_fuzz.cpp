@@ -13,22 +13,9 @@
 #include "model/job_level_stock.h"
 #include "model/job_notes_keys.h"
 #include "model/paper_output_keys.h"
+#include "platform/ipp_bytes.h"
 
 namespace {
-
-struct Buffer {
-  const std::uint8_t* data;
-  std::size_t left;
-};
-
-ssize_t Read(void* context, ipp_uchar_t* into, size_t wanted) {
-  auto* buffer = static_cast<Buffer*>(context);
-  const std::size_t n = wanted < buffer->left ? wanted : buffer->left;
-  std::memcpy(into, buffer->data, n);
-  buffer->data += n;
-  buffer->left -= n;
-  return static_cast<ssize_t>(n);
-}
 
 int Count(ipp_t* message) {
   int n = 0;
@@ -53,9 +40,8 @@ platform::IppMessagePtr Job() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  Buffer buffer{data, size};
-  platform::IppMessagePtr printer(ippNew());
-  if (ippReadIO(&buffer, Read, 1, nullptr, printer.get()) != IPP_STATE_DATA) return 0;
+  const platform::IppMessagePtr printer = platform::ReadIppMessage({reinterpret_cast<const char*>(data), size});
+  if (!printer) return 0;
   static platform::IppMessagePtr job = Job();
   std::vector<std::string> warnings;
   platform::IppMessagePtr kept = IppKeepSupported(job.get(), printer.get(), &warnings);

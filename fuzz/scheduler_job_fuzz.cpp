@@ -12,23 +12,9 @@
 #include "backend/scheduler_job.h"
 #include "ipp/ipp_job_ticket.h"
 #include "ipp/ipp_ppd_options.h"
-#include "platform/ipp_handles.h"
+#include "platform/ipp_bytes.h"
 
 namespace {
-
-struct Buffer {
-  const std::uint8_t* data;
-  std::size_t left;
-};
-
-ssize_t Read(void* context, ipp_uchar_t* into, size_t wanted) {
-  auto* buffer = static_cast<Buffer*>(context);
-  const std::size_t n = wanted < buffer->left ? wanted : buffer->left;
-  std::memcpy(into, buffer->data, n);
-  buffer->data += n;
-  buffer->left -= n;
-  return static_cast<ssize_t>(n);
-}
 
 void Fail(const char* why) {
   std::fprintf(stderr, "scheduler_job_fuzz: %s\n", why);
@@ -49,10 +35,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const std::string& warning : warnings)
     if (warning.empty()) Fail("an empty warning");
 
-  Buffer buffer{data + optionsSize, size - optionsSize};
-  if (newline) buffer = {newline + 1, size - optionsSize - 1};
-  platform::IppMessagePtr job(ippNew());
-  if (ippReadIO(&buffer, Read, 1, nullptr, job.get()) != IPP_STATE_DATA) return 0;
+  const std::size_t skip = newline ? optionsSize + 1 : optionsSize;
+  const platform::IppMessagePtr job =
+      platform::ReadIppMessage({reinterpret_cast<const char*>(data) + skip, size - skip});
+  if (!job) return 0;
   const platform::IppMessagePtr forwarded = IppJobTemplateOfSchedulerJob(job.get(), job.get());
   for (ipp_attribute_t* a = ippFirstAttribute(forwarded.get()); a != nullptr; a = ippNextAttribute(forwarded.get()))
     if (ippGetGroupTag(a) != IPP_TAG_JOB) Fail("forwarded an attribute of another group");

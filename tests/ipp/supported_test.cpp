@@ -8,6 +8,7 @@
 #include "ipp/ipp_job_template.h"
 #include "ipp/ipp_supported.h"
 #include "ipp_test_support.h"
+#include "platform/ipp_bytes.h"
 #include "model/job_level_stock.h"
 #include "model/paper_output_keys.h"
 #include "support/test_support.h"
@@ -75,24 +76,6 @@ TEST(IppSupported, EverySupportedAttributeIsAskedForByName) {
                                       "y-dimension-supported"}));
 }
 
-platform::IppMessagePtr Read(const std::string& bytes) {
-  platform::IppMessagePtr message(ippNew());
-  std::size_t at = 0;
-  struct Source {
-    const std::string* bytes;
-    std::size_t* at;
-  } source{&bytes, &at};
-  const auto read = [](void* context, ipp_uchar_t* into, size_t wanted) -> ssize_t {
-    auto* s = static_cast<Source*>(context);
-    const std::size_t n = std::min(wanted, s->bytes->size() - *s->at);
-    std::copy_n(s->bytes->data() + *s->at, n, into);
-    *s->at += n;
-    return static_cast<ssize_t>(n);
-  };
-  if (ippReadIO(&source, read, 1, nullptr, message.get()) != IPP_STATE_DATA) return nullptr;
-  return message;
-}
-
 int Count(ipp_t* message) {
   int n = 0;
   for (ipp_attribute_t* a = ippFirstAttribute(message); a != nullptr; a = ippNextAttribute(message)) ++n;
@@ -112,7 +95,7 @@ TEST(IppSupportedCorpus, EverySeedKeepsNoMoreThanTheJobAndNamesWhatItDrops) {
   int seeds = 0;
   for (const auto& entry : std::filesystem::directory_iterator(corpus)) {
     SCOPED_TRACE(entry.path().string());
-    platform::IppMessagePtr printer = Read(korvo_test::ReadFile(entry.path().string()));
+    platform::IppMessagePtr printer = platform::ReadIppMessage(korvo_test::ReadFile(entry.path().string()));
     ASSERT_TRUE(printer);
     std::vector<std::string> warnings;
     platform::IppMessagePtr kept = IppKeepSupported(job.get(), printer.get(), &warnings);
