@@ -87,6 +87,25 @@ TEST_F(MisbehavingPrinter, ACutConnectionIsOneErrorLineNamingTheRequestCut) {
   EXPECT_TRUE(Has(received, "\"operation\": 2,")) << received;
 }
 
+// A TLS printer that takes the connection and then never speaks hangs in the handshake: it is
+// reported as not answering, within the usual time-outs.
+TEST_F(MisbehavingPrinter, ASilentTLSPrinterIsReportedAsNotAnswering) {
+  const auto printer = Start("silent");
+  ASSERT_TRUE(printer);
+  std::string uri = printer->uri();
+  uri.replace(0, 3, "ipps");
+  std::string out;
+  const Clock::time_point start = Clock::now();
+  EXPECT_EQ(RunPde("print --session " + session_ + " --uri " + uri + " " + korvo_test::DataPath("host/one_page.pdf") +
+                       " 2>&1",
+                   &out),
+            1);
+  EXPECT_LT(Clock::now() - start, std::chrono::seconds(30));
+  EXPECT_TRUE(host_test::IsOneErrorLine(out)) << out;
+  EXPECT_TRUE(Has(out, "(the printer is not answering)")) << out;
+  EXPECT_FALSE(Has(out, "second try")) << out;
+}
+
 TEST_F(MisbehavingPrinter, APrinterAskingForAPasswordIsNeverGivenOneNorPromptsForIt) {
   const auto printer = Start("unauthorized");
   ASSERT_TRUE(printer);
