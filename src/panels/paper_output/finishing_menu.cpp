@@ -44,7 +44,9 @@ bool ItemOfCode(const ui::MenuItem& item, const FinishingState& f) {
     case kFinishingHolePunchCommand: return f.code == kFinishingHolePunch && item.refValue == f.holePunchOptions;
     case kFinishingZFoldCommand: return f.code == kFinishingZFoldHalfSheet;
     case kFinishingFoldCommand: return f.code == kFinishingFold || f.code == kFinishingAdvancedFold;
-    case kFinishingMultipleCommand: return Among(f.code, {49, 50, 51, 52});
+    case kFinishingMultipleCommand:
+      return Among(f.code,
+                   {kFinishingStaplePunch, kFinishingStaplePunchZFold, kFinishingStapleZFold, kFinishingPunchZFold});
     case kFinishingCoilPunchCommand: return f.code == kFinishingCoilPunch;
     default: return false;
   }
