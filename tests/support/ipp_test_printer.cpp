@@ -57,6 +57,20 @@ pid_t Spawn(const std::vector<std::string>& argv, const std::string& log, const 
   ::_exit(127);
 }
 
+// Spawns argv as Spawn does and reads the first line the child writes on its descriptor 3
+// (empty when it wrote none before ending or closing it); the child's process id in *pid.
+std::string SpawnForFirstLine(const std::vector<std::string>& argv, const std::string& log, pid_t* pid) {
+  int pipeFds[2];
+  if (::pipe(pipeFds) != 0) return {};
+  *pid = Spawn(argv, log, {}, pipeFds[1]);
+  ::close(pipeFds[1]);
+  std::string line;
+  char c;
+  while (::read(pipeFds[0], &c, 1) == 1 && c != '\n') line += c;
+  ::close(pipeFds[0]);
+  return line;
+}
+
 void Stop(pid_t& pid) {
   if (pid <= 0) return;
   ::kill(pid, SIGTERM);
@@ -119,17 +133,8 @@ std::unique_ptr<IppTestPrinter> IppTestPrinter::startWith(const std::string& att
   printer->folder_ = folder;
   const std::string log = printer->folder_ + "/log.txt";
 
-  int pipeFds[2];
-  if (::pipe(pipeFds) != 0) {
-    *error = "cannot make a pipe";
-    return nullptr;
-  }
-  printer->bus_ = Spawn({"dbus-daemon", "--session", "--nofork", "--print-address=3"}, log, {}, pipeFds[1]);
-  ::close(pipeFds[1]);
-  std::string busAddress;
-  char c;
-  while (::read(pipeFds[0], &c, 1) == 1 && c != '\n') busAddress += c;
-  ::close(pipeFds[0]);
+  const std::string busAddress =
+      SpawnForFirstLine({"dbus-daemon", "--session", "--nofork", "--print-address=3"}, log, &printer->bus_);
   if (busAddress.empty()) {
     *error = "dbus-daemon did not start (see " + log + ")";
     return nullptr;
@@ -178,21 +183,16 @@ void IppTestPrinter::stopPrinter() { Stop(printer_); }
 std::unique_ptr<FakePrinter> FakePrinter::start(const std::string& mode, std::string* error, int lifetime, long rate) {
   std::unique_ptr<FakePrinter> printer(new FakePrinter);
   char folder[] = "/tmp/korvo-fake-XXXXXX";
-  int pipeFds[2];
-  if (::mkdtemp(folder) == nullptr || ::pipe(pipeFds) != 0) {
-    *error = "cannot make a temporary folder or a pipe";
+  if (::mkdtemp(folder) == nullptr) {
+    *error = "cannot make a temporary folder";
     return nullptr;
   }
   printer->folder_ = folder;
   const std::string log = printer->folder_ + "/log.txt";
-  printer->pid_ = Spawn({"python3", std::string(KORVO_SOURCE_DIR) + "/tests/support/fake_printer.py", mode,
+  const std::string port =
+      SpawnForFirstLine({"python3", std::string(KORVO_SOURCE_DIR) + "/tests/support/fake_printer.py", mode,
                          printer->folder_ + "/received.jsonl", std::to_string(lifetime), std::to_string(rate)},
-                        log, {}, pipeFds[1]);
-  ::close(pipeFds[1]);
-  std::string port;
-  char c;
-  while (::read(pipeFds[0], &c, 1) == 1 && c != '\n') port += c;
-  ::close(pipeFds[0]);
+                        log, &printer->pid_);
   if (port.empty()) {
     *error = "the fake printer did not start (see " + log + ")";
     return nullptr;
