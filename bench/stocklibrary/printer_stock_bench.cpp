@@ -42,13 +42,14 @@ STATUS successful-ok
 // stocks are in, the worker ended.
 void BM_FetchStocksThroughWorker(benchmark::State& state) {
   platform::ui::Window window("Print", platform::ui::Rect{0, 0, 10, 10});
+  PrinterStockLibrary library;
   for (auto _ : state) {
-    StartPrinterStockWorker("com.korvo.bench", gPrinter->uri(), &window);
-    platform::RunLoop::main().runUntil(std::chrono::steady_clock::now() + std::chrono::seconds(10), [] {
-      return gPrinterStockBiDiStatus == kPrinterStockFinished || gPrinterStockBiDiStatus == kPrinterStockFailed;
+    StartPrinterStockWorker(library, "com.korvo.bench", gPrinter->uri(), &window);
+    platform::RunLoop::main().runUntil(std::chrono::steady_clock::now() + std::chrono::seconds(10), [&library] {
+      return library.biDiStatus == kPrinterStockFinished || library.biDiStatus == kPrinterStockFailed;
     });
-    if (!gPrinterStockListParams || gPrinterStockListParams->size() != kStocks) state.SkipWithError("fetch failed");
-    EndPrinterStockWorker();
+    if (!library.listParams || library.listParams->size() != kStocks) state.SkipWithError("fetch failed");
+    EndPrinterStockWorker(library);
   }
 }
 BENCHMARK(BM_FetchStocksThroughWorker)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -2,17 +2,11 @@
 
 #include "platform/status.h"
 
-namespace {
-JobTicketService gService;  // the installed dialog's; empty outside a dialog
-}  // namespace
-
-void InstallJobTicketService(const JobTicketService& service) { gService = service; }
-
-platform::OSStatus ExportJobTicketFromDialog(const char* path) {
-  return gService.exportToPath ? gService.exportToPath(path) : platform::kPMInvalidPDEContext;
+platform::OSStatus ExportJobTicketFromDialog(const JobTicketService& service, const char* path) {
+  return service.exportToPath ? service.exportToPath(service.dialog, path) : platform::kPMInvalidPDEContext;
 }
 
-platform::OSStatus ImportJobTicketsIntoDialog(const char* const* paths, int count, JobTicketSummaryProc summary,
-                                              void* refCon) {
-  return gService.importPaths ? gService.importPaths(paths, count, summary, refCon) : platform::kPMInvalidPDEContext;
+platform::OSStatus ImportJobTicketsIntoDialog(const JobTicketService& service, const char* const* paths, int count,
+                                              JobTicketSummaryProc summary, void* refCon) {
+  return service.importPaths ? service.importPaths(service.dialog, paths, count, summary, refCon) : platform::kPMInvalidPDEContext;
 }

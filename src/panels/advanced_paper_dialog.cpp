@@ -49,6 +49,7 @@ struct Form {
   ui::Window& window;
   JobContext context;
   Stock& stock;
+  DialogState* dialog;
   ui::Control* name = nullptr;
   ui::Control* comment = nullptr;
   ui::Control* nameOnly = nullptr;
@@ -105,7 +106,7 @@ void ResetToDefaults(Form& f) {
 
 platform::OSStatus HandleCommand(Form& f, ui::Event& e) {
   // A set-up cancelled from a pop-up leaves the pop-up showing the stock as it still is.
-  const bool changed = ApplyStockMenuChoice(e, f.stock);
+  const bool changed = ApplyStockMenuChoice(e, f.stock, f.dialog);
   ShowStock(f);
   return changed ? platform::noErr : platform::eventNotHandledErr;
 }
@@ -130,13 +131,13 @@ bool AcceptName(const Form& f, const NamedPaperRequest& request, const std::stri
 }
 
 DialogAnswer<NamedPaper> RunStockSelection(const platform::Bundle* bundle, JobContext context,
-                                           const NamedPaperRequest* named, Stock stock) {
+                                           const NamedPaperRequest* named, Stock stock, DialogState* dialog) {
   const DialogWindowNames names{"AdvancedStockSelection",
                               named ? "StockLibraryStockSelection" : "AdvancedStockSelection", kHelpPage};
   const std::string openedName = stock.customName();
   return RunDialog(bundle, names, NamedPaper{std::move(stock)},
                    [&](ui::Window& window, NamedPaper& edited) -> std::optional<DialogWiring> {
-    auto form = std::make_shared<Form>(Form{bundle, window, context, edited.stock});
+    auto form = std::make_shared<Form>(Form{bundle, window, context, edited.stock, dialog});
     Form& f = *form;
     if (named != nullptr) {
       f.name = window.find(Id(kNameCombo));
@@ -197,13 +198,14 @@ DialogAnswer<NamedPaper> RunStockSelection(const platform::Bundle* bundle, JobCo
 
 }  // namespace
 
-DialogAnswer<Stock> RunModalAdvancedStockSelection(const platform::Bundle* bundle, JobContext context, Stock stock) {
-  DialogAnswer<NamedPaper> answer = RunStockSelection(bundle, context, nullptr, std::move(stock));
+DialogAnswer<Stock> RunModalAdvancedStockSelection(const platform::Bundle* bundle, JobContext context, Stock stock,
+                                                   DialogState* dialog) {
+  DialogAnswer<NamedPaper> answer = RunStockSelection(bundle, context, nullptr, std::move(stock), dialog);
   if (!answer.record) return {answer.status, std::nullopt};
   return {platform::noErr, std::move(answer.record->stock)};
 }
 
 DialogAnswer<NamedPaper> RunModalNamedPaperStockSelection(const platform::Bundle* bundle, JobContext context,
                                                           const NamedPaperRequest& request, Stock stock) {
-  return RunStockSelection(bundle, context, &request, std::move(stock));
+  return RunStockSelection(bundle, context, &request, std::move(stock), request.dialog);
 }

@@ -3,18 +3,22 @@
 // selection of a stock menu, and the named paper form with which the stock library adds and
 // edits its papers (a name, a name-only flag and a comment, and no name taken twice unasked).
 #include "model/stock.h"
-#include "platform/bundle/bundle.h"
+#include "panels/dialog_state.h"
 #include "panels/modal_dialog.h"
+#include "platform/bundle/bundle.h"
 #include "stocklibrary/stock_library_list.h"
 #include "vocabulary/job_context.h"
 
-// The advanced paper selection on the stock: on OK the stock as edited.
-DialogAnswer<Stock> RunModalAdvancedStockSelection(const platform::Bundle* bundle, JobContext context, Stock stock);
+// The advanced paper selection on the stock: on OK the stock as edited. The dialog's state (null
+// without a shell) is what the form's own stock menus work with.
+DialogAnswer<Stock> RunModalAdvancedStockSelection(const platform::Bundle* bundle, JobContext context, Stock stock,
+                                                   DialogState* dialog = nullptr);
 
 struct NamedPaperRequest {
   bool editing = false;             // the stock is a named paper of the library, under its name
   bool skipDuplicateCheck = false;  // the caller will not store the paper by its name
   const StockLibraryList* library = nullptr;  // whose names count as taken
+  DialogState* dialog = nullptr;              // the shell's, for the form's stock menus
 };
 
 // The named paper form's answer: the paper, and whether it replaces the library's paper of its

@@ -86,31 +86,33 @@ void DrawPreview(ui::Control& preview, const Dimension& width, const Dimension& 
 
 }  // namespace
 
-DialogAnswer<CustomSize> RunModalCustomStockSizeDialog(const platform::Bundle* bundle, CustomSize size) {
+DialogAnswer<CustomSize> RunModalCustomStockSizeDialog(const platform::Bundle* bundle, CustomSize size,
+                                                       CustomSizeUnits& units) {
+  CustomSizeUnits* current = &units;  // the units the user chooses stay chosen, even after Cancel
   return RunDialog(bundle, {"CustomStockSize", "Custom", kHelpPage}, size,
-                   [bundle](ui::Window& window, CustomSize& edited) -> std::optional<DialogWiring> {
+                   [bundle, current](ui::Window& window, CustomSize& edited) -> std::optional<DialogWiring> {
     ui::Control* widthField = window.find(kWidthFieldID);
     ui::Control* lengthField = window.find(kLengthFieldID);
-    ui::Control* units = window.find(kUnitsID);
+    ui::Control* unitsPopup = window.find(kUnitsID);
     ui::Control* preview = window.find(kPreviewID);
     auto dimensions = std::make_shared<std::pair<Dimension, Dimension>>();
     Dimension& w = dimensions->first;
     Dimension& l = dimensions->second;
     w.arrows = window.find(kWidthArrowsID);
     l.arrows = window.find(kLengthArrowsID);
-    if (!widthField || !lengthField || !units || !preview || !w.arrows || !l.arrows) return std::nullopt;
+    if (!widthField || !lengthField || !unitsPopup || !preview || !w.arrows || !l.arrows) return std::nullopt;
     GetMediaLimits(w.minimumPoints, l.minimumPoints, w.maximumPoints, l.maximumPoints);
     const CustomSizeDefaults defaults = CustomSizeDefaultsForLocale();
-    if (gCurrentUnits == kUnitsNotChosen) gCurrentUnits = defaults.units;
+    if (*current == kUnitsNotChosen) *current = defaults.units;
     SetLocalizedWindowTitle(bundle, "Custom Size Setup", &window);
     for (auto [arrows, field] : {std::pair{w.arrows, widthField}, std::pair{l.arrows, lengthField}}) {
       SetSpinControlField(*arrows, *field);
       SetSpinControlRedrawControl(*arrows, *preview);
       CreateSpinControl(arrows);
     }
-    ShowUnits(*units, gCurrentUnits);
-    w.showStored(gCurrentUnits, edited.width == kPrinterDefault ? defaults.width : edited.width);
-    l.showStored(gCurrentUnits, edited.length == kPrinterDefault ? defaults.length : edited.length);
+    ShowUnits(*unitsPopup, *current);
+    w.showStored(*current, edited.width == kPrinterDefault ? defaults.width : edited.width);
+    l.showStored(*current, edited.length == kPrinterDefault ? defaults.length : edited.length);
 
     DialogWiring wiring;
     wiring.state = dimensions;
@@ -118,19 +120,19 @@ DialogAnswer<CustomSize> RunModalCustomStockSizeDialog(const platform::Bundle* b
       DrawPreview(*preview, w, l);
       return platform::noErr;
     }));
-    wiring.handlers.push_back(units->installHandler({{ui::kEventClassControl, ui::kEventControlHit}}, [=, &w, &l](ui::Event&) {
-      const auto chosen = units->value() == kUnitsInches ? kUnitsInches : kUnitsMillimetres;
-      if (chosen == gCurrentUnits) return platform::noErr;
-      w.changeUnits(gCurrentUnits, chosen);
-      l.changeUnits(gCurrentUnits, chosen);
-      gCurrentUnits = chosen;
+    wiring.handlers.push_back(unitsPopup->installHandler({{ui::kEventClassControl, ui::kEventControlHit}}, [=, &w, &l](ui::Event&) {
+      const auto chosen = unitsPopup->value() == kUnitsInches ? kUnitsInches : kUnitsMillimetres;
+      if (chosen == *current) return platform::noErr;
+      w.changeUnits(*current, chosen);
+      l.changeUnits(*current, chosen);
+      *current = chosen;
       return platform::noErr;
     }));
     wiring.defaults = [=, &w, &l] {
-      gCurrentUnits = defaults.units;
-      ShowUnits(*units, gCurrentUnits);
-      w.showStored(gCurrentUnits, defaults.width);
-      l.showStored(gCurrentUnits, defaults.length);
+      *current = defaults.units;
+      ShowUnits(*unitsPopup, *current);
+      w.showStored(*current, defaults.width);
+      l.showStored(*current, defaults.length);
     };
     wiring.acceptOK = [=, &w, &l] {
       if (SpinControlIsInputValid(w.arrows) && SpinControlIsInputValid(l.arrows)) return true;
@@ -138,9 +140,9 @@ DialogAnswer<CustomSize> RunModalCustomStockSizeDialog(const platform::Bundle* b
       for (Dimension* d : {&w, &l}) SetSpinControlValue(d->arrows, d->arrows->value());  // the nearest valid sizes
       return false;
     };
-    wiring.collect = [&edited, &w, &l] {
-      edited.width = w.stored(gCurrentUnits);
-      edited.length = l.stored(gCurrentUnits);
+    wiring.collect = [&edited, &w, &l, current] {
+      edited.width = w.stored(*current);
+      edited.length = l.stored(*current);
     };
     return wiring;
   });

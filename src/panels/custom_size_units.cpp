@@ -5,7 +5,6 @@
 
 #include "platform/locale/measurement_system.h"
 
-CustomSizeUnits gCurrentUnits = kUnitsNotChosen;
 
 namespace {
 

@@ -9,9 +9,6 @@
 
 enum CustomSizeUnits : std::int32_t { kUnitsNotChosen = 0, kUnitsInches = 1, kUnitsMillimetres = 2 };
 
-// The units of the last custom size dialog, for the next; kUnitsNotChosen until one has run.
-extern CustomSizeUnits gCurrentUnits;
-
 // The locale's units and paper: inches and 21590 by 27940 where it measures in U.S. units,
 // millimetres and 21000 by 29700 elsewhere.
 struct CustomSizeDefaults {

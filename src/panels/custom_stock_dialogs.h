@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "model/stock.h"
+#include "panels/custom_size_units.h"
 #include "platform/bundle/bundle.h"
 #include "panels/modal_dialog.h"
 
@@ -14,8 +15,10 @@ struct CustomSize {
   std::int32_t length = 0;
 };
 
-// The size as the user set it.
-DialogAnswer<CustomSize> RunModalCustomStockSizeDialog(const platform::Bundle* bundle, CustomSize size);
+// The size as the user set it. units: those of the dialog's last custom size, shown first (the
+// locale's when not chosen yet) and left as the user last chose them.
+DialogAnswer<CustomSize> RunModalCustomStockSizeDialog(const platform::Bundle* bundle, CustomSize size,
+                                                       CustomSizeUnits& units);
 
 // A weight in grams per square metre from 60 to 300 (kPrinterDefault when not set, shown as 90).
 // An OK while the field holds no weight in range is refused: a beep, the field shows the nearest

@@ -48,10 +48,12 @@ struct PanelSkeleton {
     return platform::noErr;
   }
 
-  static platform::OSStatus Initialize(platform::PMPDEContext context, platform::PMPDEFlags*, platform::PMPDERef,
+  // The shell hands its DialogState as the reference.
+  static platform::OSStatus Initialize(platform::PMPDEContext context, platform::PMPDEFlags*, platform::PMPDERef ref,
                                        platform::ControlRef pane, platform::PMPrintSession session) {
     Context* panel = AsContext(context);
     if (panel == nullptr || session == nullptr) return platform::kPMInvalidPDEContext;
+    panel->dialog = static_cast<DialogState*>(ref);
     panel->pane = pane;
     panel->session = session;
     if constexpr (requires { Panel::Initialize(*panel); }) Panel::Initialize(*panel);

@@ -37,6 +37,7 @@ bool LessIgnoringCase(const std::string& a, const std::string& b) { return strca
 struct Library {
   const platform::Bundle* bundle;
   JobContext context;
+  DialogState* dialog;  // whose printer's papers are shown; null without a shell
   ui::Window& window;
   ui::Control& papers;
   ui::Control& printerPapers;
@@ -49,7 +50,9 @@ struct Library {
 // The dialog's library, its window signed up for the printer's papers while it lives.
 struct OpenLibrary {
   Library library;
-  ~OpenLibrary() { UnregisterPrinterStockWindow(&library.window); }
+  ~OpenLibrary() {
+    if (library.dialog) UnregisterPrinterStockWindow(library.dialog->printerStock, &library.window);
+  }
 };
 
 StockLibrary EntryOf(const Library& l, const std::string& uuid) {
@@ -115,8 +118,8 @@ void ShowPapers(Library& l, const std::optional<std::string>& keep) {
 
 void ShowPrinterPapers(Library& l) {
   std::vector<std::string> names;
-  if (gPrinterStockLibraryList)
-    for (const auto& [uuid, value] : gPrinterStockLibraryList->stockList())
+  if (l.dialog && l.dialog->printerStock.libraryList)
+    for (const auto& [uuid, value] : l.dialog->printerStock.libraryList->stockList())
       if (const platform::PlistDict* dict = value.asDictionary()) names.push_back(NameOf(StockLibrary(*dict)));
   std::sort(names.begin(), names.end(), LessIgnoringCase);
   ui::DataBrowser& browser = l.printerPapers.dataBrowser();
@@ -163,6 +166,7 @@ void AddOrEdit(Library& l, bool editing) {
   NamedPaperRequest request;
   request.editing = editing;
   request.library = &l.list;
+  request.dialog = l.dialog;
   DialogAnswer<NamedPaper> answer = RunModalNamedPaperStockSelection(l.bundle, l.context, request, stock);
   if (!answer.record) return;
   StorePaper(l, edited, answer.record->stock, answer.record->replace);
@@ -186,7 +190,7 @@ void DeleteSelected(Library& l) {
 
 platform::OSStatus HandleEvent(Library& l, ui::Event& e) {
   if (e.eventClass == ui::kEventClassKPDE) {
-    RebuildPrinterStockLibrary();
+    if (l.dialog) RebuildPrinterStockLibrary(l.dialog->printerStock);
     ShowPrinterPapers(l);
     return platform::noErr;
   }
@@ -221,7 +225,7 @@ std::vector<Stock> StocksTheSessionUses(const platform::PrintSession* session) {
 }
 
 DialogAnswer<Stock> RunModalStockLibraryDialog(const platform::Bundle* bundle, JobContext context,
-                                               const std::vector<const Stock*>& stocksInUse) {
+                                               const std::vector<const Stock*>& stocksInUse, DialogState* dialog) {
   return RunDialog(bundle, {"StockLibrary", "StockLibrary", {}}, Stock(),
                    [&](ui::Window& window, Stock& chosen) -> std::optional<DialogWiring> {
     ui::Control* papers = window.find(kPapersID);
@@ -229,7 +233,7 @@ DialogAnswer<Stock> RunModalStockLibraryDialog(const platform::Bundle* bundle, J
     ui::Control* sort = window.find(kSortID);
     if (papers == nullptr || printerPapers == nullptr || sort == nullptr) return std::nullopt;
     auto open = std::shared_ptr<OpenLibrary>(
-        new OpenLibrary{Library{bundle, context, window, *papers, *printerPapers, *sort, {}, {}, {}}});
+        new OpenLibrary{Library{bundle, context, dialog, window, *papers, *printerPapers, *sort, {}, {}, {}}});
     Library& l = open->library;
     MarkStocksInUse(l.list, stocksInUse);
     papers->dataBrowser().setDataCallback([&l](ui::DataBrowserItemID item, ui::DataBrowserPropertyID column) {
@@ -244,8 +248,10 @@ DialogAnswer<Stock> RunModalStockLibraryDialog(const platform::Bundle* bundle, J
     ShowPrinterPapers(l);
     // The printer's papers as the worker has them now, and again whenever it reports, until the
     // dialog is gone.
-    const platform::MessageData token = RegisterPrinterStockWindow(&window);
-    SendMessageToThread(kReportStatusMessage, token);
+    if (dialog) {
+      const platform::MessageData token = RegisterPrinterStockWindow(dialog->printerStock, &window);
+      SendMessageToThread(dialog->printerStock, kReportStatusMessage, token);
+    }
     DialogWiring wiring;
     wiring.state = open;
     wiring.handlers.push_back(window.installHandler(

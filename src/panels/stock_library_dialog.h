@@ -4,8 +4,9 @@
 #include <vector>
 
 #include "model/stock.h"
-#include "platform/bundle/bundle.h"
+#include "panels/dialog_state.h"
 #include "panels/modal_dialog.h"
+#include "platform/bundle/bundle.h"
 #include "platform/ticket/print_session.h"
 #include "vocabulary/job_context.h"
 
@@ -15,6 +16,6 @@ std::vector<Stock> StocksTheSessionUses(const platform::PrintSession* session);
 
 // Marks the library's papers equal to stocksInUse (in that order) as in use, and shows the
 // library. Changes to the library are kept at once. On Choose the chosen named paper, made to fit
-// the stock editors.
+// the stock editors. The printer's papers are the dialog's (none without one).
 DialogAnswer<Stock> RunModalStockLibraryDialog(const platform::Bundle* bundle, JobContext context,
-                                               const std::vector<const Stock*>& stocksInUse);
+                                               const std::vector<const Stock*>& stocksInUse, DialogState* dialog);

@@ -26,9 +26,11 @@ constexpr std::int32_t kCustomWeightItem = 1;
 constexpr std::int32_t kCustomColorItem = 10;
 
 // "Custom..." sizes and weights ask for their numbers; true when the user gave them.
-bool AskCustomSize(Stock& stock) {
+bool AskCustomSize(Stock& stock, DialogState* dialog) {
   CustomSize size{stock.width(), stock.length()};
-  if (!TakeAnswer(RunModalCustomStockSizeDialog(GetPDEBundle(), size), size)) return false;
+  CustomSizeUnits unitsWithoutDialog = kUnitsNotChosen;
+  CustomSizeUnits& units = dialog ? dialog->customSizeUnits : unitsWithoutDialog;
+  if (!TakeAnswer(RunModalCustomStockSizeDialog(GetPDEBundle(), size, units), size)) return false;
   stock.setWidth(size.width);
   stock.setLength(size.length);
   return true;
@@ -42,11 +44,11 @@ bool AskCustomWeight(Stock& stock) {
 }
 
 // "Stock Library...": a named paper chosen from the library replaces the stock.
-bool ChooseFromLibrary(Stock& stock, JobContext context) {
+bool ChooseFromLibrary(Stock& stock, JobContext context, DialogState* dialog) {
   const std::vector<Stock> used = StocksTheSessionUses(GetCurrentPrintSession());
   std::vector<const Stock*> inUse{&stock};
   for (const Stock& s : used) inUse.push_back(&s);
-  return TakeAnswer(RunModalStockLibraryDialog(GetPDEBundle(), context, inUse), stock);
+  return TakeAnswer(RunModalStockLibraryDialog(GetPDEBundle(), context, inUse, dialog), stock);
 }
 
 void AppendSubmenu(const platform::Bundle* bundle, ui::Menu& menu, const char* titleKey, const SettingMap* map,
@@ -78,14 +80,14 @@ void BuildStockMenu(const platform::Bundle* bundle, ui::Menu& menu, JobContext c
   menu.append(ui::MenuItem(bundle->localizedString("StockAdvanced..."), kStockAdvancedCommand, context));
 }
 
-bool ApplyStockMenuChoice(const ui::Event& event, Stock& stock) {
+bool ApplyStockMenuChoice(const ui::Event& event, Stock& stock, DialogState* dialog) {
   if (event.eventClass != ui::kEventClassCommand || event.menu == nullptr) return false;
   const ui::MenuItem* item = event.menu->item(event.menuItem);
   if (item == nullptr || !item->refValue || OpensLaterDialog(event.command, *item->refValue)) return false;
   const std::int32_t value = *item->refValue;
   switch (event.command) {
     case kStockSizeCommand:
-      if (value == kStockSizeCustom && !AskCustomSize(stock)) return false;
+      if (value == kStockSizeCustom && !AskCustomSize(stock, dialog)) return false;
       stock.setSource(kPrinterDefault);
       stock.setSize(value);
       stock.setCustomName({});
@@ -112,9 +114,10 @@ bool ApplyStockMenuChoice(const ui::Event& event, Stock& stock) {
       if (value == kCustomWeightItem) return AskCustomWeight(stock);
       stock.setWeight(value);
       return true;
-    case kStockLibraryCommand: return ChooseFromLibrary(stock, static_cast<JobContext>(value));
+    case kStockLibraryCommand: return ChooseFromLibrary(stock, static_cast<JobContext>(value), dialog);
     case kStockAdvancedCommand:
-      return TakeAnswer(RunModalAdvancedStockSelection(GetPDEBundle(), static_cast<JobContext>(value), stock), stock);
+      return TakeAnswer(RunModalAdvancedStockSelection(GetPDEBundle(), static_cast<JobContext>(value), stock, dialog),
+                        stock);
     case kStockPunchedCommand: stock.setPunched(value); return true;
     case kStockSidesCoatedCommand: stock.setSidesCoated(value); return true;
     case kStockCoatingTypeCommand: stock.setCoatingType(value); return true;

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "model/stock.h"
+#include "panels/dialog_state.h"
 #include "platform/bundle/bundle.h"
 #include "platform/four_char_code.h"
 #include "platform/ui/control.h"
@@ -30,8 +31,9 @@ inline constexpr platform::OSType kStockFinishCommand = platform::FourCharCode("
 void BuildStockMenu(const platform::Bundle* bundle, platform::ui::Menu& menu, JobContext context);
 
 // What a command event from the stock menu does to the stock: true when the stock changed, false
-// for any other event or an item that changes nothing.
-bool ApplyStockMenuChoice(const platform::ui::Event& event, Stock& stock);
+// for any other event or an item that changes nothing. The dialog's state (null without a shell)
+// gives the printer's library and the custom size's units.
+bool ApplyStockMenuChoice(const platform::ui::Event& event, Stock& stock, DialogState* dialog);
 
 // The stock's summary lines in the view: paramErr without bundle or view; an empty text without a
 // stock; "PrinterDefault" (job) or "UseJobSetting" when the stock has nothing to say.

@@ -12,11 +12,14 @@
 #include "platform/files/file_io.h"
 #include "platform/plist/xml_plist.h"
 #include "shell/pde_shell.h"
+#include "shell/shell_context.h"
 
-platform::OSStatus JTKTExportToFileAtPath(const char* path) {
+namespace {
+
+platform::OSStatus ExportForShell(PDEShellContext* shell, const char* path) {
   if (path == nullptr) return JTKTExportTicketToFile(nullptr, "");  // says why and answers paramErr
   platform::PrintSession* session = GetCurrentPrintSession();
-  const platform::OSStatus synced = PDESync(session, false);
+  const platform::OSStatus synced = PDEShellSync(shell, session, false);
   if (synced != platform::noErr) {
     LogExportError(path, "the panels could not store their settings (status " + std::to_string(synced) + ")");
     return synced;
@@ -26,14 +29,13 @@ platform::OSStatus JTKTExportToFileAtPath(const char* path) {
   return JTKTExportTicketToFile(printSettings, path);
 }
 
-namespace {
-
 // Why what an import made could not come back, or none: the session as the panels store it (as
 // the next command saves it) and the job ticket an export writes of it must each stay within the
 // size every command reads. The ticket is left as the import made it.
-std::optional<std::string> TooLargeToComeBack(platform::PrintSession* session, platform::Ticket& settings) {
+std::optional<std::string> TooLargeToComeBack(PDEShellContext* shell, platform::PrintSession* session,
+                                              platform::Ticket& settings) {
   const platform::Ticket imported = settings;
-  PDESync(session, false);
+  PDEShellSync(shell, session, false);
   std::optional<std::string> why;
   if (auto bytes = platform::WriteXMLPlist(session->toPlist()))
     if (auto tooLarge = platform::CheckDocumentSize(bytes->size())) why = "the session " + *tooLarge;
@@ -49,10 +51,8 @@ std::string Joined(const std::vector<std::string>& files) {
   return names;
 }
 
-}  // namespace
-
-platform::OSStatus JTKTImportFilesAtPaths(const char* const* paths, int count, JobTicketSummaryProc summary,
-                                          void* refCon) {
+platform::OSStatus ImportForShell(PDEShellContext* shell, const char* const* paths, int count,
+                                  JobTicketSummaryProc summary, void* refCon) {
   if (paths == nullptr || count < 0) return platform::paramErr;
   platform::PrintSession* session = GetCurrentPrintSession();
   if (session == nullptr) return platform::kPMInvalidPrintSession;
@@ -67,11 +67,11 @@ platform::OSStatus JTKTImportFilesAtPaths(const char* const* paths, int count, J
   GetTicketFromSession(session, platform::kPDE_PMPrintSettingsRef, &settings);
   const std::optional<platform::Ticket> before = settings ? std::optional<platform::Ticket>(*settings) : std::nullopt;
   platform::OSStatus status = JTKTImportMergeIntoJobTicket(session, &imported);
-  if (status == platform::noErr && !imported.empty()) status = PDESync(session, true);
+  if (status == platform::noErr && !imported.empty()) status = PDEShellSync(shell, session, true);
   if (status == platform::noErr && !imported.empty() && settings != nullptr) {
-    if (const std::optional<std::string> tooLarge = TooLargeToComeBack(session, *settings)) {
+    if (const std::optional<std::string> tooLarge = TooLargeToComeBack(shell, session, *settings)) {
       *settings = *before;
-      PDESync(session, true);
+      PDEShellSync(shell, session, true);
       JTKTImportError("%s: with these settings %s; nothing is imported", Joined(files).c_str(), tooLarge->c_str());
       return kJTKTUnreadableFile;
     }
@@ -80,7 +80,20 @@ platform::OSStatus JTKTImportFilesAtPaths(const char* const* paths, int count, J
   return status;
 }
 
-const JobTicketService& ShellJobTicketService() {
-  static const JobTicketService service{JTKTExportToFileAtPath, JTKTImportFilesAtPaths};
-  return service;
+PDEShellContext* AsShell(void* dialog) { return static_cast<PDEShellContext*>(dialog); }
+
+}  // namespace
+
+platform::OSStatus JTKTExportToFileAtPath(const char* path) { return ExportForShell(CurrentShellContext(), path); }
+
+platform::OSStatus JTKTImportFilesAtPaths(const char* const* paths, int count, JobTicketSummaryProc summary,
+                                          void* refCon) {
+  return ImportForShell(CurrentShellContext(), paths, count, summary, refCon);
+}
+
+JobTicketService ShellJobTicketService(PDEShellContext& shell) {
+  return {&shell, [](void* dialog, const char* path) { return ExportForShell(AsShell(dialog), path); },
+          [](void* dialog, const char* const* paths, int count, JobTicketSummaryProc summary, void* refCon) {
+            return ImportForShell(AsShell(dialog), paths, count, summary, refCon);
+          }};
 }

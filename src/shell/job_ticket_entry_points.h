@@ -6,6 +6,7 @@
 #include "kit/job_ticket_service.h"
 #include "platform/status.h"
 
+// Both work on the dialog now running (CurrentShellContext).
 // The export command: has every panel store its values in the ticket (the shell's Sync with
 // re-initialise false), then writes the current session's print settings to path as
 // JTKTExportTicketToFile does. A failing Sync is returned at once and nothing is written.
@@ -18,5 +19,7 @@ extern "C" JTKT_EXPORT platform::OSStatus JTKTExportToFileAtPath(const char* pat
 extern "C" JTKT_EXPORT platform::OSStatus JTKTImportFilesAtPaths(const char* const* paths, int count,
                                                                  JobTicketSummaryProc summary, void* refCon);
 
-// The two as the kit's service.
-const JobTicketService& ShellJobTicketService();
+struct PDEShellContext;
+
+// The two as the kit's service, for the dialog of that shell context.
+JobTicketService ShellJobTicketService(PDEShellContext& shell);

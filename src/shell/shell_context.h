@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "kit/panel_interface.h"
+#include "panels/dialog_state.h"
 #include "platform/bundle/bundle.h"
 #include "platform/plugin/pde_interface.h"
 #include "platform/ui/control.h"
@@ -43,7 +44,14 @@ struct PDEShellContext {
   platform::ui::Control* switchingContainer = nullptr;
   platform::ui::Control* panelContainer = nullptr;
   bool shellPaneLoaded = false;
+  // The tab index of the panel last selected (0 before the first); set only by selectPanel.
+  std::int32_t lastTabIndex = 0;
+  // The panel to show when the shell is opened again; 0 = none yet. A new dialog starts at none,
+  // so nothing of an earlier dialog's choice of panel reaches it.
+  std::int32_t selectedPanelIndex = 0;
   std::unique_ptr<ImageLoader> imageLoader;  // made at the first Open
+  // What the shell shares with its panels (each panel's Initialize gets it as its reference).
+  DialogState dialog;
   // Handlers: Initialize's on the dialog window, Open's on the dialog window (removed at each
   // Close) and on the shell pane.
   platform::ui::EventHandlerRef initializeHandler;
@@ -53,9 +61,7 @@ struct PDEShellContext {
   std::int16_t panelCount() const { return static_cast<std::int16_t>(panels.size()); }
 };
 
-// The one shell context of the dialog (null outside Prologue..Terminate).
-extern PDEShellContext* gContext;
-// The tab index of the panel last selected; set only by selectPanel.
-extern std::int32_t lastTabIndex;
-// The panel to show when the shell is opened again; 0 = none yet. Reset by Prologue.
-extern std::int32_t gSelectedPanelIndex;
+// The shell context of the dialog now running (null outside Prologue..Terminate): how the
+// module's entry points that the print dialog calls without a context (PDESync, the job-ticket
+// export and import) find it. The context itself holds everything of the dialog.
+PDEShellContext* CurrentShellContext();

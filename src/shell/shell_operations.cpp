@@ -10,18 +10,19 @@
 #include "shell/shell_context.h"
 #include "shell/shell_pane.h"
 #include "stocklibrary/printer_stock_library.h"
+#include "stocklibrary/printer_stock_report.h"
 
 using platform::OSStatus;
 
-PDEShellContext* gContext = nullptr;
-std::int32_t lastTabIndex = 0;
-std::int32_t gSelectedPanelIndex = 0;
-
 namespace {
+
+PDEShellContext* gCurrentShell = nullptr;  // set by Prologue, cleared by that dialog's Terminate
 
 PDEShellContext* AsShell(platform::PMPDEContext context) { return static_cast<PDEShellContext*>(context); }
 
 }  // namespace
+
+PDEShellContext* CurrentShellContext() { return gCurrentShell; }
 
 OSStatus PDEShellPrologue(platform::PMPDEContext* context, platform::OSType* creator, std::string* kind,
                           std::string* title, std::uint32_t* maxH, std::uint32_t* maxV) {
@@ -29,7 +30,6 @@ OSStatus PDEShellPrologue(platform::PMPDEContext* context, platform::OSType* cre
   if (context == nullptr) return platform::kPMInvalidPDEContext;
   auto shell = std::make_unique<PDEShellContext>();
   shell->bundle = GetPDEBundle();
-  gSelectedPanelIndex = 0;
   if (shell->bundle != nullptr && shell->bundle->hasLocalizedString("PDE Shell"))
     shell->title = shell->bundle->localizedString("PDE Shell");
   if (creator) *creator = kShellCreator;
@@ -38,13 +38,13 @@ OSStatus PDEShellPrologue(platform::PMPDEContext* context, platform::OSType* cre
   if (maxH) *maxH = kShellMaxWidth;
   if (maxV) *maxV = kShellMaxHeight;
   LoadBuiltInPanels(*shell);
-  InstallJobTicketService(ShellJobTicketService());
-  gContext = shell.release();  // owned by the dialog until Terminate
-  *context = gContext;
+  shell->dialog.jobTickets = ShellJobTicketService(*shell);
+  gCurrentShell = shell.release();  // owned by the dialog until Terminate
+  *context = gCurrentShell;
   return status;
 }
 
-OSStatus PDEShellInitialize(platform::PMPDEContext context, platform::PMPDEFlags* flags, platform::PMPDERef ref,
+OSStatus PDEShellInitialize(platform::PMPDEContext context, platform::PMPDEFlags* flags, platform::PMPDERef,
                             platform::ControlRef parentUserPane, platform::PMPrintSession session) {
   OSStatus status = KorvoPDEInitialize(session);
   PDEShellContext* shell = AsShell(context);
@@ -61,7 +61,7 @@ OSStatus PDEShellInitialize(platform::PMPDEContext context, platform::PMPDEFlags
   }
   for (PanelSlot& panel : shell->panels) {
     if (panel.interface.Initialize != nullptr)
-      panel.interface.Initialize(panel.context, flags, ref, panel.pane, session);
+      panel.interface.Initialize(panel.context, flags, &shell->dialog, panel.pane, session);
   }
   status = PDEShellSync(shell, session, true);
   return status;
@@ -93,14 +93,15 @@ OSStatus PDEShellOpen(platform::PMPDEContext context) {
   if (!shell->openedOnce) {
     shell->openedOnce = true;
     if (shell->session != nullptr)
-      StartPrinterStockWorker(kKorvoBundleIdentifier, shell->session->printer().deviceURI, shell->dialogWindow);
+      StartPrinterStockWorker(shell->dialog.printerStock, kKorvoBundleIdentifier, shell->session->printer().deviceURI,
+                              shell->dialogWindow);
     if (OSStatus paneStatus = ShowShellPane(*shell); paneStatus != platform::noErr) return paneStatus;
   }
   for (PanelSlot& panel : shell->panels)
     if (panel.interface.Open != nullptr) panel.interface.Open(panel.context);
-  if (gSelectedPanelIndex == 0) gSelectedPanelIndex = 1;
-  selectPanel(gSelectedPanelIndex, shell);
-  if (shell->panelPopup != nullptr) shell->panelPopup->setValue(gSelectedPanelIndex);
+  if (shell->selectedPanelIndex == 0) shell->selectedPanelIndex = 1;
+  selectPanel(shell->selectedPanelIndex, shell);
+  if (shell->panelPopup != nullptr) shell->panelPopup->setValue(shell->selectedPanelIndex);
   return status;
 }
 
@@ -110,7 +111,7 @@ OSStatus PDEShellClose(platform::PMPDEContext context) {
   if (shell == nullptr) return platform::kPMInvalidPDEContext;
   for (PanelSlot& panel : shell->panels)
     if (panel.interface.Close != nullptr) panel.interface.Close(panel.context);
-  if (gPrinterStockBiDiStatus != kPrinterStockNoWorker) MyRemoveThread();
+  if (shell->dialog.printerStock.biDiStatus != kPrinterStockNoWorker) MyRemoveThread(shell->dialog.printerStock);
   shell->openHandler.remove();
   return status;
 }
@@ -126,12 +127,14 @@ OSStatus PDEShellTerminate(platform::PMPDEContext context, OSStatus terminateSta
   // The panes and the shell pane leave the dialog's window with the code that handles them.
   RemoveShellControls(*shell);
   // The worker ends with the dialog, and nothing it fetched reaches the next dialog.
-  EndPrinterStockWorker();
-  if (gContext == shell.get()) {
-    gContext = nullptr;
-    InstallJobTicketService({});
-  }
+  EndPrinterStockWorker(shell->dialog.printerStock);
+  if (gCurrentShell == shell.get()) gCurrentShell = nullptr;
   shell.reset();
   UnloadPrinterFeatures();
   return status;
+}
+
+OSStatus KorvoPrinterStockReport(std::int32_t* status, std::string* lines, std::string* error) {
+  PDEShellContext* shell = CurrentShellContext();
+  return ReportPrinterStockLibrary(shell ? &shell->dialog.printerStock : nullptr, status, lines, error);
 }

@@ -49,7 +49,7 @@ void ShowPicture(ui::Control* button, const char* picture, const ImageLoader& lo
 void SelectByStep(PDEShellContext& shell, int step) {
   const int count = shell.panelCount();
   if (count == 0) return;
-  int index = lastTabIndex + step;
+  int index = shell.lastTabIndex + step;
   if (index > count) index = 1;
   if (index < 1) index = count;
   selectPanel(index, &shell);
@@ -149,11 +149,11 @@ OSStatus pdeShellEventHandler(ui::Event& event, PDEShellContext& shell) {
     if (hit == nullptr || (hit != shell.panelPopup && hit != shell.previousButton && hit != shell.nextButton))
       return platform::eventNotHandledErr;
     if (hit == shell.panelPopup) {
-      if (hit->value() != lastTabIndex) selectPanel(hit->value(), &shell);
+      if (hit->value() != shell.lastTabIndex) selectPanel(hit->value(), &shell);
     } else {
       SelectByStep(shell, hit == shell.nextButton ? 1 : -1);
     }
-    if (shell.panelPopup != nullptr) shell.panelPopup->setValue(lastTabIndex);
+    if (shell.panelPopup != nullptr) shell.panelPopup->setValue(shell.lastTabIndex);
     return platform::noErr;
   }
   if (event.eventClass == ui::kEventClassCommand && event.kind == ui::kEventCommandProcess) {
@@ -164,7 +164,7 @@ OSStatus pdeShellEventHandler(ui::Event& event, PDEShellContext& shell) {
       case kNextPanelCommand:
       case kPreviousPanelCommand:
         SelectByStep(shell, event.command == kNextPanelCommand ? 1 : -1);
-        if (shell.panelPopup != nullptr) shell.panelPopup->setValue(lastTabIndex);
+        if (shell.panelPopup != nullptr) shell.panelPopup->setValue(shell.lastTabIndex);
         return platform::noErr;
       default:
         return platform::eventNotHandledErr;  // the dialog's OK and everything else
@@ -172,7 +172,7 @@ OSStatus pdeShellEventHandler(ui::Event& event, PDEShellContext& shell) {
   }
   if (event.eventClass == ui::kEventClassMenu && event.kind == ui::kEventMenuEnableItems) return platform::noErr;
   if (event.eventClass == ui::kEventClassKPDE && event.kind == kEventPrinterStockResults) {
-    RebuildPrinterStockLibrary();
+    RebuildPrinterStockLibrary(shell.dialog.printerStock);
     return platform::noErr;
   }
   return platform::eventNotHandledErr;

@@ -14,7 +14,7 @@ OSStatus PDEShellSync(platform::PMPDEContext context, platform::PMPrintSession s
   if (shell == nullptr || session == nullptr) return platform::kPMInvalidPrintSession;
   PanelSlot* visible = nullptr;
   for (PanelSlot& panel : shell->panels) {
-    if (panel.tabIndex == lastTabIndex) {
+    if (panel.tabIndex == shell->lastTabIndex) {
       visible = &panel;
       continue;
     }
@@ -33,7 +33,7 @@ OSStatus PDEShellSync(platform::PMPDEContext context, platform::PMPrintSession s
 }
 
 OSStatus PDESync(platform::PMPrintSession, bool reinitialize) {
-  return PDEShellSync(gContext, GetCurrentPrintSession(), reinitialize);
+  return PDEShellSync(CurrentShellContext(), GetCurrentPrintSession(), reinitialize);
 }
 
 void selectPanel(std::int32_t index, PDEShellContext* shell) {
@@ -41,19 +41,19 @@ void selectPanel(std::int32_t index, PDEShellContext* shell) {
   platform::PrintSession* session = shell->session;
   PanelSlot* leaving = nullptr;
   for (PanelSlot& panel : shell->panels)
-    if (panel.tabIndex == lastTabIndex) leaving = &panel;
+    if (panel.tabIndex == shell->lastTabIndex) leaving = &panel;
   if (leaving != nullptr && leaving->interface.Sync != nullptr) leaving->interface.Sync(leaving->context, session, false);
   if (shell->switchingContainer != nullptr) shell->switchingContainer->setVisible(false);
   for (PanelSlot& panel : shell->panels) {
     if (&panel != leaving && panel.interface.Sync != nullptr) panel.interface.Sync(panel.context, session, true);
     const bool shown = panel.tabIndex == index;
-    if (shown) gSelectedPanelIndex = index;
+    if (shown) shell->selectedPanelIndex = index;
     if (panel.pane != nullptr) {
       panel.pane->setActive(shown);
       panel.pane->setVisible(shown);
       panel.pane->setEnabled(shown);
     }
   }
-  lastTabIndex = index;
+  shell->lastTabIndex = index;
   if (shell->switchingContainer != nullptr) shell->switchingContainer->setVisible(true);
 }

@@ -4,7 +4,8 @@
 // messages (its request, and its result handed over in the message that announces it).
 //
 // The main thread's side: start the worker (MySpawnThread), talk to it (SendMessageToThread),
-// ask it to end (MyRemoveThread) and, when the dialog goes away, wait for it (EndPrinterStockWorker).
+// ask it to end (MyRemoveThread) and, when the dialog goes away, wait for it (EndPrinterStockWorker),
+// each on the dialog's PrinterStockLibrary.
 // Results arrive on the main run loop (platform/tasks/run_loop.h), which the host pumps; each
 // one updates the status word and sends the window the stock-library status event.
 #include <cstdint>
@@ -21,15 +22,6 @@
 #include "platform/ui/window.h"
 #include "stocklibrary/printer_stock_status.h"
 #include "stocklibrary/stock_library_list.h"
-
-// Where the retrieval stands (printer_stock_status.h).
-extern std::int32_t gPrinterStockBiDiStatus;
-// The stocks of the last successful retrieval, in answer order; none before the first.
-extern std::optional<std::vector<Stock>> gPrinterStockListParams;
-// Why the last retrieval failed (naming the printer); empty after a success.
-extern std::string gPrinterStockLastError;
-// The printer's library: a memory-only list rebuilt from the retrieved stocks.
-extern std::unique_ptr<StockLibraryList> gPrinterStockLibraryList;
 
 // The messages between the main thread and the worker.
 enum PrinterStockMessage : std::int32_t {
@@ -50,33 +42,56 @@ enum PrinterStockMessage : std::int32_t {
 inline constexpr platform::OSType kEventPrinterStockResults = platform::FourCharCode("KbdC");
 inline constexpr platform::OSType kEventPrinterStockWake = platform::FourCharCode("KBpC");
 
+// One dialog's printer stock library: the retrieval's status word and results, and the
+// connection to its worker. The dialog owns it (the shell context holds it from Prologue to
+// Terminate); everything here belongs to the main thread. Ending it ends its worker.
+class PrinterStockLibrary {
+ public:
+  PrinterStockLibrary();
+  ~PrinterStockLibrary();
+  PrinterStockLibrary(const PrinterStockLibrary&) = delete;
+  PrinterStockLibrary& operator=(const PrinterStockLibrary&) = delete;
+
+  // Where the retrieval stands (printer_stock_status.h).
+  std::int32_t biDiStatus = kPrinterStockNoWorker;
+  // The stocks of the last successful retrieval, in answer order; none before the first.
+  std::optional<std::vector<Stock>> listParams;
+  // Why the last retrieval failed (naming the printer); empty after a success.
+  std::string lastError;
+  // The printer's library: a memory-only list rebuilt from the retrieved stocks.
+  std::unique_ptr<StockLibraryList> libraryList;
+
+  struct Connection;  // the port the worker answers to, the worker and the windows it tells
+  std::unique_ptr<Connection> connection;
+};
+
 // Starts the worker for the printer at printerURI (PrinterURIForAddress), whose events go to
-// window. A worker of an earlier dialog still alive is ended first. noErr, or the failure to
-// create the main thread's port.
-platform::OSStatus MySpawnThread(std::string_view bundleIdentifier, const std::string& printerURI,
-                                 platform::ui::Window* window);
+// window. A worker the library still has is ended first. noErr, or the failure to create the
+// main thread's port.
+platform::OSStatus MySpawnThread(PrinterStockLibrary& library, std::string_view bundleIdentifier,
+                                 const std::string& printerURI, platform::ui::Window* window);
 
 // Asks the worker to end (201), when there is one.
-void MyRemoveThread();
+void MyRemoveThread(PrinterStockLibrary& library);
 
 // Sends a message to the worker, when there is one. The data may carry a window token
 // (RegisterPrinterStockWindow) to which the answer's event goes instead of the spawn window.
-platform::OSStatus SendMessageToThread(std::int32_t id, platform::MessageData data = {});
+platform::OSStatus SendMessageToThread(PrinterStockLibrary& library, std::int32_t id, platform::MessageData data = {});
 
 // Ends the worker and waits for it, drops whatever it still had to say, and forgets the printer's
 // library: nothing of one dialog's printer reaches the next dialog. For the shell's Terminate.
-void EndPrinterStockWorker();
+void EndPrinterStockWorker(PrinterStockLibrary& library);
 
 // A 4-byte token for a window that wants the answers to its own messages (and its removal). A
 // registered window also hears the results no token asked for, such as the first retrieval's.
-platform::MessageData RegisterPrinterStockWindow(platform::ui::Window* window);
-void UnregisterPrinterStockWindow(platform::ui::Window* window);
+platform::MessageData RegisterPrinterStockWindow(PrinterStockLibrary& library, platform::ui::Window* window);
+void UnregisterPrinterStockWindow(PrinterStockLibrary& library, platform::ui::Window* window);
 
-// Rebuilds gPrinterStockLibraryList from the retrieved stocks when the last retrieval finished:
-// one entry per stock, in answer order, named by its custom name.
-void RebuildPrinterStockLibrary();
+// Rebuilds the library list from the retrieved stocks when the last retrieval finished: one
+// entry per stock, in answer order, named by its custom name.
+void RebuildPrinterStockLibrary(PrinterStockLibrary& library);
 
 // Starts the worker for the session's device URI when it names a printer address: the shell's
 // first Open. False (and no worker) for a URI without one.
-bool StartPrinterStockWorker(std::string_view bundleIdentifier, std::string_view deviceURI,
-                             platform::ui::Window* window);
+bool StartPrinterStockWorker(PrinterStockLibrary& library, std::string_view bundleIdentifier,
+                             std::string_view deviceURI, platform::ui::Window* window);

@@ -13,20 +13,11 @@
 #include "stocklibrary/printer_stock_library.h"
 #include "stocklibrary/printer_stock_worker.h"
 
-std::int32_t gPrinterStockBiDiStatus = kPrinterStockNoWorker;
-std::optional<std::vector<Stock>> gPrinterStockListParams;
-std::string gPrinterStockLastError;
-std::unique_ptr<StockLibraryList> gPrinterStockLibraryList;
-
-namespace {
-
 namespace ui = platform::ui;
-
-constexpr std::size_t kMaxAddressBytes = 1023;
 
 // The spawn parameters and the connection to the worker. Each worker has a generation; anything
 // that comes from a worker of another generation is dropped.
-struct MainSide {
+struct PrinterStockLibrary::Connection {
   std::unique_ptr<platform::LocalMessagePort> port;
   std::unique_ptr<platform::WorkerTask> task;
   std::string workerPort;  // empty until the worker has announced itself
@@ -37,9 +28,16 @@ struct MainSide {
   std::uint32_t nextToken = 1;
 };
 
-MainSide& Main() {
-  static MainSide side;
-  return side;
+PrinterStockLibrary::PrinterStockLibrary() = default;
+PrinterStockLibrary::~PrinterStockLibrary() { EndPrinterStockWorker(*this); }
+
+namespace {
+
+constexpr std::size_t kMaxAddressBytes = 1023;
+
+PrinterStockLibrary::Connection& Main(PrinterStockLibrary& library) {
+  if (!library.connection) library.connection = std::make_unique<PrinterStockLibrary::Connection>();
+  return *library.connection;
 }
 
 platform::MessageData TokenBytes(std::uint32_t token) {
@@ -49,23 +47,24 @@ platform::MessageData TokenBytes(std::uint32_t token) {
 }
 
 // The window of the token in data, else the spawn window.
-ui::Window* WindowFor(const platform::MessageData& data) {
+ui::Window* WindowFor(const PrinterStockLibrary::Connection& side, const platform::MessageData& data) {
   if (data.size() == sizeof(std::uint32_t)) {
     std::uint32_t token = 0;
     std::memcpy(&token, data.data(), sizeof token);
-    if (auto it = Main().windows.find(token); it != Main().windows.end()) return it->second;
+    if (auto it = side.windows.find(token); it != side.windows.end()) return it->second;
   }
-  return Main().window;
+  return side.window;
 }
 
-void SendStatusEvent(std::uint32_t kind, const platform::MessageData& data) {
-  ui::Window* window = WindowFor(data);
+void SendStatusEvent(const PrinterStockLibrary::Connection& side, std::uint32_t kind,
+                     const platform::MessageData& data) {
+  ui::Window* window = WindowFor(side, data);
   std::vector<ui::Window*> targets;
   if (window != nullptr) targets.push_back(window);
   // What no window asked for by its token (the retrieval the spawn started) also reaches every
   // window waiting for the printer's stocks: one opened before the worker could take messages.
   if (data.size() != sizeof(std::uint32_t))
-    for (const auto& [token, registered] : Main().windows)
+    for (const auto& [token, registered] : side.windows)
       if (registered != window) targets.push_back(registered);
   for (ui::Window* target : targets) {
     ui::Event event(ui::kEventClassKPDE, kind);
@@ -73,42 +72,42 @@ void SendStatusEvent(std::uint32_t kind, const platform::MessageData& data) {
   }
 }
 
-std::optional<platform::MessageData> MainThreadResponseHandler(std::uint32_t generation,
+std::optional<platform::MessageData> MainThreadResponseHandler(PrinterStockLibrary& library, std::uint32_t generation,
                                                                platform::PortMessage& message) {
-  MainSide& side = Main();
+  PrinterStockLibrary::Connection& side = Main(library);
   if (generation != side.generation) return std::nullopt;  // an earlier dialog's worker
   switch (message.id) {
     case kWorkerReadyMessage:
       side.workerPort.assign(message.data.begin(), message.data.end());
       if (platform::SendPortMessage(side.workerPort, {kRetrieveMessage, {}, {}}) == platform::PortSendStatus::kSent)
-        gPrinterStockBiDiStatus = kPrinterStockRetrieving;
+        library.biDiStatus = kPrinterStockRetrieving;
       break;
     case kAddressRequestMessage: {
       const std::size_t n = std::min(side.printerURI.size(), kMaxAddressBytes);
       return platform::MessageData(side.printerURI.begin(), side.printerURI.begin() + static_cast<std::ptrdiff_t>(n));
     }
     case kRetrievalFailedMessage:
-      if (auto* reason = std::any_cast<std::string>(&message.attachment)) gPrinterStockLastError = std::move(*reason);
-      gPrinterStockBiDiStatus = kPrinterStockFailed;
-      SendStatusEvent(kEventPrinterStockResults, message.data);
+      if (auto* reason = std::any_cast<std::string>(&message.attachment)) library.lastError = std::move(*reason);
+      library.biDiStatus = kPrinterStockFailed;
+      SendStatusEvent(side, kEventPrinterStockResults, message.data);
       break;
     case kRetrievalFinishedMessage:
       // A new result replaces the list; a finish without one (205, 206) keeps the list there is.
       if (auto* stocks = std::any_cast<std::vector<Stock>>(&message.attachment)) {
-        gPrinterStockListParams = std::move(*stocks);
-        gPrinterStockLastError.clear();
+        library.listParams = std::move(*stocks);
+        library.lastError.clear();
       }
-      gPrinterStockBiDiStatus = gPrinterStockListParams ? kPrinterStockFinished : kPrinterStockFailed;
-      SendStatusEvent(kEventPrinterStockResults, message.data);
+      library.biDiStatus = library.listParams ? kPrinterStockFinished : kPrinterStockFailed;
+      SendStatusEvent(side, kEventPrinterStockResults, message.data);
       break;
     case kStatusRequestMessage: {
-      SendStatusEvent(kEventPrinterStockWake, message.data);
-      platform::MessageData word(sizeof gPrinterStockBiDiStatus);
-      std::memcpy(word.data(), &gPrinterStockBiDiStatus, sizeof gPrinterStockBiDiStatus);
+      SendStatusEvent(side, kEventPrinterStockWake, message.data);
+      platform::MessageData word(sizeof library.biDiStatus);
+      std::memcpy(word.data(), &library.biDiStatus, sizeof library.biDiStatus);
       return word;
     }
     case kWakeMessage:
-      SendStatusEvent(kEventPrinterStockWake, message.data);
+      SendStatusEvent(side, kEventPrinterStockWake, message.data);
       break;
     default:
       break;
@@ -118,39 +117,40 @@ std::optional<platform::MessageData> MainThreadResponseHandler(std::uint32_t gen
 
 }  // namespace
 
-platform::OSStatus MySpawnThread(std::string_view bundleIdentifier, const std::string& printerURI,
-                                 ui::Window* window) {
-  EndPrinterStockWorker();
-  MainSide& side = Main();
+platform::OSStatus MySpawnThread(PrinterStockLibrary& library, std::string_view bundleIdentifier,
+                                 const std::string& printerURI, ui::Window* window) {
+  EndPrinterStockWorker(library);
+  PrinterStockLibrary::Connection& side = Main(library);
   side.printerURI = printerURI;
   side.window = window;
   const std::uint32_t generation = ++side.generation;
   const std::string name = std::string(bundleIdentifier) + ".MainThread-" + std::to_string(::getpid()) + "-" +
                            platform::NewUUIDString();
   side.port = platform::LocalMessagePort::create(name, platform::RunLoop::main(),
-                                                 [generation](platform::PortMessage& message) {
-                                                   return MainThreadResponseHandler(generation, message);
+                                                 [&library, generation](platform::PortMessage& message) {
+                                                   return MainThreadResponseHandler(library, generation, message);
                                                  });
   if (!side.port) return platform::kPMInvalidPDEContext;
   // From here a worker is started: the retrieval it will ask for is as good as under way.
-  gPrinterStockBiDiStatus = kPrinterStockRetrieving;
+  library.biDiStatus = kPrinterStockRetrieving;
   side.task = std::make_unique<platform::WorkerTask>(
       [name](std::stop_token stop) { ServerThreadEntryPoint(name, std::move(stop)); });
   return platform::noErr;
 }
 
-void MyRemoveThread() { SendMessageToThread(kEndWorkerMessage); }
+void MyRemoveThread(PrinterStockLibrary& library) { SendMessageToThread(library, kEndWorkerMessage); }
 
-platform::OSStatus SendMessageToThread(std::int32_t id, platform::MessageData data) {
-  const std::string& worker = Main().workerPort;
+platform::OSStatus SendMessageToThread(PrinterStockLibrary& library, std::int32_t id, platform::MessageData data) {
+  if (!library.connection) return platform::noErr;
+  const std::string& worker = library.connection->workerPort;
   if (!worker.empty()) platform::SendPortMessage(worker, {id, std::move(data), {}});
   return platform::noErr;
 }
 
-void EndPrinterStockWorker() {
-  MainSide& side = Main();
+void EndPrinterStockWorker(PrinterStockLibrary& library) {
+  PrinterStockLibrary::Connection& side = Main(library);
   side.port.reset();  // drops what the worker still had to say and answers its open requests
-  MyRemoveThread();
+  MyRemoveThread(library);
   if (side.task) side.task->stopAndJoin();
   side.task.reset();
   side.workerPort.clear();
@@ -158,37 +158,38 @@ void EndPrinterStockWorker() {
   side.window = nullptr;
   side.windows.clear();
   ++side.generation;
-  gPrinterStockBiDiStatus = kPrinterStockNoWorker;
-  gPrinterStockListParams.reset();
-  gPrinterStockLastError.clear();
-  gPrinterStockLibraryList.reset();
+  library.biDiStatus = kPrinterStockNoWorker;
+  library.listParams.reset();
+  library.lastError.clear();
+  library.libraryList.reset();
 }
 
-platform::MessageData RegisterPrinterStockWindow(ui::Window* window) {
-  MainSide& side = Main();
+platform::MessageData RegisterPrinterStockWindow(PrinterStockLibrary& library, ui::Window* window) {
+  PrinterStockLibrary::Connection& side = Main(library);
   const std::uint32_t token = side.nextToken++;
   side.windows[token] = window;
   return TokenBytes(token);
 }
 
-void UnregisterPrinterStockWindow(ui::Window* window) {
-  std::erase_if(Main().windows, [window](const auto& entry) { return entry.second == window; });
+void UnregisterPrinterStockWindow(PrinterStockLibrary& library, ui::Window* window) {
+  std::erase_if(Main(library).windows, [window](const auto& entry) { return entry.second == window; });
 }
 
-void RebuildPrinterStockLibrary() {
-  if (gPrinterStockBiDiStatus != kPrinterStockFinished || !gPrinterStockListParams) return;
-  auto library = std::make_unique<StockLibraryList>(true);
-  for (const Stock& stock : *gPrinterStockListParams) {
+void RebuildPrinterStockLibrary(PrinterStockLibrary& library) {
+  if (library.biDiStatus != kPrinterStockFinished || !library.listParams) return;
+  auto rebuilt = std::make_unique<StockLibraryList>(true);
+  for (const Stock& stock : *library.listParams) {
     StockLibrary entry;
     entry.setStock(stock);
     entry.setName(stock.customName());
-    library->add(&entry);
+    rebuilt->add(&entry);
   }
-  gPrinterStockLibraryList = std::move(library);
+  library.libraryList = std::move(rebuilt);
 }
 
-bool StartPrinterStockWorker(std::string_view bundleIdentifier, std::string_view deviceURI, ui::Window* window) {
+bool StartPrinterStockWorker(PrinterStockLibrary& library, std::string_view bundleIdentifier, std::string_view deviceURI,
+                             ui::Window* window) {
   const std::optional<PrinterAddress> address = PrinterAddressFromDeviceURI(deviceURI);
   if (!address) return false;
-  return MySpawnThread(bundleIdentifier, PrinterURIForAddress(*address), window) == platform::noErr;
+  return MySpawnThread(library, bundleIdentifier, PrinterURIForAddress(*address), window) == platform::noErr;
 }

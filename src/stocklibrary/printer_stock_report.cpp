@@ -8,12 +8,15 @@ static std::string StockLine(const Stock& stock) {
   return platform::PlistDescription(stock.customName()) + " = " + platform::PlistDescription(stock.asTicket()) + "\n";
 }
 
-platform::OSStatus KorvoPrinterStockReport(std::int32_t* status, std::string* lines, std::string* error) {
+platform::OSStatus ReportPrinterStockLibrary(const PrinterStockLibrary* library, std::int32_t* status,
+                                             std::string* lines, std::string* error) {
   if (status == nullptr || lines == nullptr || error == nullptr) return platform::paramErr;
-  *status = gPrinterStockBiDiStatus;
+  *status = library ? library->biDiStatus : kPrinterStockNoWorker;
   lines->clear();
-  if (gPrinterStockListParams)
-    for (const Stock& stock : *gPrinterStockListParams) *lines += StockLine(stock);
-  *error = gPrinterStockLastError;
+  error->clear();
+  if (library == nullptr) return platform::noErr;
+  if (library->listParams)
+    for (const Stock& stock : *library->listParams) *lines += StockLine(stock);
+  *error = library->lastError;
   return platform::noErr;
 }

@@ -6,10 +6,18 @@
 
 #include "platform/status.h"
 
+class PrinterStockLibrary;
+
 inline constexpr const char* kPrinterStockReportSymbol = "KorvoPrinterStockReport";
 using PrinterStockReportProc = platform::OSStatus (*)(std::int32_t* status, std::string* lines, std::string* error);
 
-// status: gPrinterStockBiDiStatus (printer_stock_status.h). lines: one line per retrieved stock, in answer order:
-// "<name> = <stock dictionary>", the name quoted. error: why the last retrieval failed.
+// The report of the dialog now running (the module defines it where it knows that dialog).
+// status: the library's status word (printer_stock_status.h). lines: one line per retrieved
+// stock, in answer order: "<name> = <stock dictionary>", the name quoted. error: why the last
+// retrieval failed. Without a dialog: no worker, no lines, no error.
 extern "C" __attribute__((visibility("default"))) platform::OSStatus KorvoPrinterStockReport(
     std::int32_t* status, std::string* lines, std::string* error);
+
+// The same of one library (null: a dialog without one).
+platform::OSStatus ReportPrinterStockLibrary(const PrinterStockLibrary* library, std::int32_t* status,
+                                             std::string* lines, std::string* error);

@@ -207,21 +207,19 @@ TEST_F(ReaderFeatures, TheImportCommandHandsTheChosenFileToTheDialogAndNothingWh
   static std::vector<std::string> imported;
   imported.clear();
   JobTicketService service;
-  service.importPaths = [](const char* const* paths, int count, JobTicketSummaryProc, void*) {
+  service.importPaths = [](void*, const char* const* paths, int count, JobTicketSummaryProc, void*) {
     imported.assign(paths, paths + count);
     return platform::noErr;
   };
-  InstallJobTicketService(service);
   platform::ui::ScriptedInteraction chooser;
   platform::ui::SetInteraction(&chooser);
   chooser.onFile(std::nullopt);
-  EXPECT_EQ(RunModalJTKTImportDialog(), platform::noErr);
+  EXPECT_EQ(RunModalJTKTImportDialog(service), platform::noErr);
   EXPECT_TRUE(imported.empty());
   chooser.onFile("/jobs/spring.xml");
-  EXPECT_EQ(RunModalJTKTImportDialog(), platform::noErr);
+  EXPECT_EQ(RunModalJTKTImportDialog(service), platform::noErr);
   EXPECT_EQ(imported, std::vector<std::string>{"/jobs/spring.xml"});
   platform::ui::SetInteraction(nullptr);
-  InstallJobTicketService({});
 }
 
 }  // namespace

@@ -30,7 +30,6 @@ class CustomStockDialogs : public ::testing::Test {
     auto opened = platform::Bundle::open(korvo_test::BundlePath());
     ASSERT_TRUE(opened);
     bundle = *opened;
-    gCurrentUnits = kUnitsNotChosen;
   }
   // Runs the size dialog with the steps; the fields' texts as the dialog opened.
   std::pair<std::string, std::string> RunSize(std::function<void(ui::Window&, ui::UserDriver&)> steps) {
@@ -44,7 +43,7 @@ class CustomStockDialogs : public ::testing::Test {
       steps(window, user);
     });
     CustomSize size{width, length};
-    confirmed = TakeAnswer(RunModalCustomStockSizeDialog(bundle, size), size);
+    confirmed = TakeAnswer(RunModalCustomStockSizeDialog(bundle, size, units), size);
     width = size.width;
     length = size.length;
     return opened;
@@ -53,6 +52,7 @@ class CustomStockDialogs : public ::testing::Test {
   platform::Bundle* bundle = nullptr;
   std::int32_t width = kPrinterDefault, length = kPrinterDefault;
   bool confirmed = false;
+  CustomSizeUnits units = kUnitsNotChosen;  // the dialog's, kept between its custom size dialogs
   std::vector<ui::DrawnSheet> preview;  // what the preview drew as the dialog opened
   Stock stock;  // what the colour and type set-ups edit
 };
@@ -61,7 +61,7 @@ TEST_F(CustomStockDialogs, AUSLocaleOpensInInchesAtLetter) {
   korvo_test::ScopedEnv locale("LC_ALL", "en_US.UTF-8");
   const auto opened = RunSize([](ui::Window& w, ui::UserDriver& user) { user.pressReturn(w); });
   EXPECT_EQ(opened, (std::pair<std::string, std::string>("8.50", "11.00")));
-  EXPECT_EQ(gCurrentUnits, kUnitsInches);
+  EXPECT_EQ(units, kUnitsInches);
   EXPECT_EQ(preview.size(), 1u);  // the preview drew the sheet for a renderer to show
   EXPECT_TRUE(confirmed);
   EXPECT_EQ(width, 21590);
@@ -69,7 +69,7 @@ TEST_F(CustomStockDialogs, AUSLocaleOpensInInchesAtLetter) {
 }
 
 TEST_F(CustomStockDialogs, ASizeConfirmedUntouchedDoesNotDrift) {
-  gCurrentUnits = kUnitsInches;
+  units = kUnitsInches;
   width = 21000, length = 29700;
   const auto opened = RunSize([](ui::Window& w, ui::UserDriver& user) { user.pressReturn(w); });
   EXPECT_EQ(opened, (std::pair<std::string, std::string>("8.27", "11.69")));  // nearest, not truncated
@@ -78,7 +78,7 @@ TEST_F(CustomStockDialogs, ASizeConfirmedUntouchedDoesNotDrift) {
 }
 
 TEST_F(CustomStockDialogs, InchesTypedThenMillimetresChosenGiveTheExactSize) {
-  gCurrentUnits = kUnitsInches;
+  units = kUnitsInches;
   std::string shown;
   RunSize([&](ui::Window& w, ui::UserDriver& user) {
     Retype(user, In(w, "Width"), "8.50");
@@ -87,12 +87,12 @@ TEST_F(CustomStockDialogs, InchesTypedThenMillimetresChosenGiveTheExactSize) {
     user.pressReturn(w);
   });
   EXPECT_EQ(shown, "215.9");
-  EXPECT_EQ(gCurrentUnits, kUnitsMillimetres);
+  EXPECT_EQ(units, kUnitsMillimetres);
   EXPECT_EQ(width, 21590);
 }
 
 TEST_F(CustomStockDialogs, WithoutAPrinterTheLimitsAreSixToTwelveInches) {
-  gCurrentUnits = kUnitsMillimetres;
+  units = kUnitsMillimetres;
   std::pair<std::int32_t, std::int32_t> limits;
   RunSize([&](ui::Window& w, ui::UserDriver& user) {
     ui::Control* arrows = SpinControlGetRelatedArrows(&In(w, "Width"));
@@ -105,7 +105,7 @@ TEST_F(CustomStockDialogs, WithoutAPrinterTheLimitsAreSixToTwelveInches) {
 }
 
 TEST_F(CustomStockDialogs, ASizeBelowTheMinimumIsRefusedWithTheNotice) {
-  gCurrentUnits = kUnitsInches;
+  units = kUnitsInches;
   width = 21590, length = 27940;
   bool stayedOpen = false;
   RunSize([&](ui::Window& w, ui::UserDriver& user) {

@@ -30,19 +30,17 @@ class JobTicketEntryPoints : public ::testing::Test {
     shell_test::gPanelCalls.clear();
     LoadPanels(shell, shell_test::kSixPanels, shell_test::LookupRecording);
     shell.session = &session;
-    gContext = &shell;
+    shell.dialog.jobTickets = ShellJobTicketService(shell);
     SetCurrentPrintSession(&session);
-    InstallJobTicketService(ShellJobTicketService());
     // What an import reads is the device profile's to say.
     ASSERT_TRUE(KFSInitializeFromFile(std::string(KORVO_SOURCE_DIR) + "/resources/Device Profile.plist"));
   }
   void TearDown() override {
     KFSFinalize();
-    InstallJobTicketService({});
-    gContext = nullptr;
     SetCurrentPrintSession(nullptr);
   }
   platform::Ticket& settings() { return *session.ticket(platform::kPDE_PMPrintSettingsRef); }
+  const JobTicketService& service() const { return shell.dialog.jobTickets; }
 
   PDEShellContext shell;
   platform::PrintSession session;
@@ -53,15 +51,15 @@ TEST_F(JobTicketEntryPoints, ExportSyncsFirstSoThePanelsAndTheShellsOptionsAreIn
   settings().set(kJobNotesJobNameKey, "From the panels", "K");
   settings().set(kJobNotesSenderNameKey, "Ana", "K");
   ASSERT_FALSE(settings().contains(kJTKTOptionsKey));
-  ASSERT_EQ(ExportJobTicketFromDialog(dir.file("job.xml").c_str()), platform::noErr);
+  ASSERT_EQ(ExportJobTicketFromDialog(service(), dir.file("job.xml").c_str()), platform::noErr);
   EXPECT_EQ(shell_test::SyncCalls().size(), 6u);
   EXPECT_TRUE(settings().contains(kJTKTOptionsKey));  // stored by the Sync
   const std::string written = korvo_test::ReadFile(dir.file("job.xml"));
   EXPECT_NE(written.find(">From the panels</job-name>"), std::string::npos) << written;
 }
 
+// The exported entry points work on the dialog now running; there is none here.
 TEST_F(JobTicketEntryPoints, AFailedSyncOrNoSessionWritesNothing) {
-  gContext = nullptr;
   testing::internal::CaptureStderr();
   EXPECT_EQ(JTKTExportToFileAtPath(dir.file("job.xml").c_str()), platform::kPMInvalidPrintSession);
   SetCurrentPrintSession(nullptr);
@@ -76,7 +74,7 @@ TEST_F(JobTicketEntryPoints, ImportMergesThenEveryPanelRereadsAndTheSummaryFollo
   const char* paths[] = {file.c_str()};
   std::string summary;
   const auto keep = [](void* refCon, const char* text) { *static_cast<std::string*>(refCon) = text; };
-  ASSERT_EQ(ImportJobTicketsIntoDialog(paths, 1, keep, &summary), platform::noErr);
+  ASSERT_EQ(ImportJobTicketsIntoDialog(service(), paths, 1, keep, &summary), platform::noErr);
   ASSERT_NE(settings().getString(kJobNotesJobNameKey), nullptr);
   EXPECT_EQ(*settings().getString(kJobNotesJobNameKey), "Spring catalogue");
   const std::vector<std::string> syncs = shell_test::SyncCalls();
@@ -92,15 +90,15 @@ TEST_F(JobTicketEntryPoints, AFileThatIsNotAJobTicketMergesNothingAndRereadsNoth
   const std::string file = dir.file("bad.xml");
   const char* paths[] = {file.c_str()};
   testing::internal::CaptureStderr();
-  EXPECT_NE(ImportJobTicketsIntoDialog(paths, 1, nullptr, nullptr), platform::noErr);
+  EXPECT_NE(ImportJobTicketsIntoDialog(service(), paths, 1, nullptr, nullptr), platform::noErr);
   EXPECT_EQ(Lines(testing::internal::GetCapturedStderr()), 1);
   EXPECT_TRUE(settings().items().empty());
   EXPECT_TRUE(shell_test::SyncCalls().empty());
 }
 
 TEST(JobTicketService, WithoutADialogThereIsNoExportOrImport) {
-  EXPECT_EQ(ExportJobTicketFromDialog("/tmp/never.xml"), platform::kPMInvalidPDEContext);
-  EXPECT_EQ(ImportJobTicketsIntoDialog(nullptr, 0, nullptr, nullptr), platform::kPMInvalidPDEContext);
+  EXPECT_EQ(ExportJobTicketFromDialog({}, "/tmp/never.xml"), platform::kPMInvalidPDEContext);
+  EXPECT_EQ(ImportJobTicketsIntoDialog({}, nullptr, 0, nullptr, nullptr), platform::kPMInvalidPDEContext);
 }
 
 }  // namespace

@@ -18,7 +18,6 @@ using namespace shell_test;
 class ShellFanOut : public ::testing::Test {
  protected:
   void SetUp() override {
-    lastTabIndex = 0;
     LoadPanels(shell, kSixPanels, LookupRecording);
     shell.session = &session;
     gPanelCalls.clear();
@@ -46,7 +45,7 @@ TEST_F(ShellFanOut, PanelsGetTabIndicesInLoadOrderAndFailingOnesAreSkipped) {
 }
 
 TEST_F(ShellFanOut, VisiblePanelSyncsLastSoItsValueWins) {
-  lastTabIndex = 3;
+  shell.lastTabIndex = 3;
   ASSERT_EQ(PDEShellSync(&shell, &session, false), platform::noErr);
   EXPECT_EQ(SyncCalls(), (std::vector<std::string>{"Sync1:write", "Sync2:write", "Sync4:write", "Sync5:write",
                                                    "Sync6:write", "Sync3:write"}));
@@ -70,19 +69,33 @@ TEST_F(ShellFanOut, OnlyAWritingSyncAddsControllerAndJobTicketOptions) {
 }
 
 TEST_F(ShellFanOut, OpeningShowsTheFirstPanelThenTheLastOneShown) {
-  gSelectedPanelIndex = 0;
   ASSERT_EQ(PDEShellOpen(&shell), platform::noErr);
   EXPECT_EQ(gPanelCalls[0], "Open1");
   EXPECT_EQ(gPanelCalls[5], "Open6");
-  EXPECT_EQ(lastTabIndex, 1);
+  EXPECT_EQ(shell.lastTabIndex, 1);
   EXPECT_TRUE(shell.openedOnce);
   selectPanel(4, &shell);
   PDEShellClose(&shell);
   gPanelCalls.clear();
   PDEShellOpen(&shell);
-  EXPECT_EQ(lastTabIndex, 4);
+  EXPECT_EQ(shell.lastTabIndex, 4);
   // The panel left on reopening is the one shown before: it writes first.
   EXPECT_EQ(SyncCalls().front(), "Sync4:write");
+}
+
+// The panel last shown is the dialog's own: a second dialog in the same process opens on its
+// first panel and writes nothing of a panel it never showed.
+TEST_F(ShellFanOut, ANewDialogKeepsNothingOfTheLastOnesPanel) {
+  ASSERT_EQ(PDEShellOpen(&shell), platform::noErr);
+  selectPanel(4, &shell);
+  PDEShellClose(&shell);
+  PDEShellContext next;
+  LoadPanels(next, kSixPanels, LookupRecording);
+  next.session = &session;
+  gPanelCalls.clear();
+  ASSERT_EQ(PDEShellOpen(&next), platform::noErr);
+  EXPECT_EQ(next.lastTabIndex, 1);
+  for (const std::string& call : SyncCalls()) EXPECT_FALSE(call.ends_with(":write")) << call;
 }
 
 TEST_F(ShellFanOut, NoContextOrSessionIsRefused) {

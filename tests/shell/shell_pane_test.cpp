@@ -31,8 +31,6 @@ class ShellPane : public ::testing::Test {
     pane = window.content().embed(std::make_unique<ui::Control>(ui::ControlKind::UserPane, ui::ControlID{9, 1},
                                                                 ui::Rect{0, 0, 600, 500}));
     session.printer().ppdPath = korvo_test::SamplePPDPath();
-    lastTabIndex = 0;
-    gSelectedPanelIndex = 0;
     ASSERT_EQ(PDEShellInitialize(&shell, nullptr, nullptr, pane, &session), platform::noErr);
     ASSERT_EQ(PDEShellOpen(&shell), platform::noErr);
     popup = window.find(kPanelPopupID);
@@ -82,8 +80,8 @@ TEST_F(ShellPane, ChoosingTheVisiblePanelDoesNothingAndLeavingAPanelWritesItFirs
   EXPECT_EQ(SyncCalls(), (std::vector<std::string>{"Sync1:write", "Sync2:read", "Sync3:read", "Sync4:read",
                                                    "Sync5:read", "Sync6:read"}));
   EXPECT_EQ(VisiblePane(), 3);
-  EXPECT_EQ(lastTabIndex, 3);
-  EXPECT_EQ(gSelectedPanelIndex, 3);
+  EXPECT_EQ(shell.lastTabIndex, 3);
+  EXPECT_EQ(shell.selectedPanelIndex, 3);
   EXPECT_EQ(session.ticket(platform::kPDE_PMPrintSettingsRef)->getInteger("test.SharedKey"), 1);
 }
 

@@ -27,12 +27,12 @@ constexpr const char* kBundle = "com.korvo.test";
 
 // A window that counts the status events it receives.
 struct EventWindow {
-  EventWindow() {
+  explicit EventWindow(PrinterStockLibrary& library) {
     handler = window.installHandler({{ui::kEventClassKPDE, kEventPrinterStockResults},
                                      {ui::kEventClassKPDE, kEventPrinterStockWake}},
-                                    [this](ui::Event& e) {
+                                    [this, &library](ui::Event& e) {
                                       ++(e.kind == kEventPrinterStockResults ? results : wakes);
-                                      RebuildPrinterStockLibrary();
+                                      RebuildPrinterStockLibrary(library);
                                       return platform::noErr;
                                     });
   }
@@ -41,12 +41,12 @@ struct EventWindow {
   int results = 0, wakes = 0;
 };
 
-bool Settled() {
-  return gPrinterStockBiDiStatus == kPrinterStockFailed || gPrinterStockBiDiStatus == kPrinterStockFinished;
+// Pumps the main run loop until the library's retrieval settles (or 15 s pass).
+bool PumpUntilSettled(const PrinterStockLibrary& lib) {
+  return platform::RunLoop::main().runUntil(Clock::now() + std::chrono::seconds(15), [&lib] {
+    return lib.biDiStatus == kPrinterStockFailed || lib.biDiStatus == kPrinterStockFinished;
+  });
 }
-
-// Pumps the main run loop until the retrieval settles (or 15 s pass).
-bool PumpUntilSettled() { return platform::RunLoop::main().runUntil(Clock::now() + std::chrono::seconds(15), Settled); }
 
 // One printer per suite: it is started once and stopped when the suite ends, whatever happened.
 class PrinterStockTest : public ::testing::Test {
@@ -57,8 +57,9 @@ class PrinterStockTest : public ::testing::Test {
     EXPECT_TRUE(printer) << error;
     return printer;
   }
-  void TearDown() override { EndPrinterStockWorker(); }
-  EventWindow events_;
+  void TearDown() override { EndPrinterStockWorker(lib); }
+  PrinterStockLibrary lib;  // the dialog's
+  EventWindow events_{lib};
 };
 
 class MixedPrinter : public PrinterStockTest {
@@ -86,11 +87,11 @@ class MixedPrinter : public PrinterStockTest {
 
 TEST_F(MixedPrinter, EveryMemberGivenIsAppliedAndNoOtherAndRangesAreRefused) {
   ASSERT_TRUE(printer_);
-  ASSERT_TRUE(StartPrinterStockWorker(kBundle, printer_->uri(), &events_.window));
-  ASSERT_TRUE(PumpUntilSettled());
-  ASSERT_EQ(gPrinterStockBiDiStatus, kPrinterStockFinished) << gPrinterStockLastError;
-  ASSERT_TRUE(gPrinterStockListParams);
-  const std::vector<Stock>& stocks = *gPrinterStockListParams;
+  ASSERT_TRUE(StartPrinterStockWorker(lib, kBundle, printer_->uri(), &events_.window));
+  ASSERT_TRUE(PumpUntilSettled(lib));
+  ASSERT_EQ(lib.biDiStatus, kPrinterStockFinished) << lib.lastError;
+  ASSERT_TRUE(lib.listParams);
+  const std::vector<Stock>& stocks = *lib.listParams;
   ASSERT_EQ(stocks.size(), 4u);
 
   // Each stock as a ticket: the members the printer gave and nothing else. Letter is matched
@@ -109,32 +110,32 @@ TEST_F(MixedPrinter, EveryMemberGivenIsAppliedAndNoOtherAndRangesAreRefused) {
 
   // The shell's event rebuilt the printer's library: one entry per stock, named by it.
   EXPECT_EQ(events_.results, 1);
-  ASSERT_TRUE(gPrinterStockLibraryList);
-  EXPECT_TRUE(gPrinterStockLibraryList->memoryOnly());
-  EXPECT_EQ(gPrinterStockLibraryList->stockList().size(), 4u);
-  EXPECT_TRUE(gPrinterStockLibraryList->isDuplicate("FILM"));
+  ASSERT_TRUE(lib.libraryList);
+  EXPECT_TRUE(lib.libraryList->memoryOnly());
+  EXPECT_EQ(lib.libraryList->stockList().size(), 4u);
+  EXPECT_TRUE(lib.libraryList->isDuplicate("FILM"));
 }
 
 TEST_F(MixedPrinter, AServerStoppedMidTestFailsAndKeepsThePreviousList) {
   ASSERT_TRUE(printer_);
-  ASSERT_TRUE(StartPrinterStockWorker(kBundle, printer_->uri(), &events_.window));
-  ASSERT_TRUE(PumpUntilSettled());
-  ASSERT_EQ(gPrinterStockBiDiStatus, kPrinterStockFinished);
+  ASSERT_TRUE(StartPrinterStockWorker(lib, kBundle, printer_->uri(), &events_.window));
+  ASSERT_TRUE(PumpUntilSettled(lib));
+  ASSERT_EQ(lib.biDiStatus, kPrinterStockFinished);
 
   // The dialog asks for the current result (206): answered after asking the status (207).
-  SendMessageToThread(kReportStatusMessage);
+  SendMessageToThread(lib, kReportStatusMessage);
   platform::RunLoop::main().runUntil(Clock::now() + std::chrono::seconds(5), [&] { return events_.results == 2; });
   EXPECT_EQ(events_.results, 2);
   EXPECT_EQ(events_.wakes, 1);
 
   printer_->stopPrinter();
-  gPrinterStockBiDiStatus = kPrinterStockRetrieving;
-  SendMessageToThread(kRetrieveMessage);  // the dialog's retry
-  ASSERT_TRUE(PumpUntilSettled());
-  EXPECT_EQ(gPrinterStockBiDiStatus, kPrinterStockFailed);
-  EXPECT_NE(gPrinterStockLastError.find(printer_->uri().substr(6, 15)), std::string::npos) << gPrinterStockLastError;
-  ASSERT_TRUE(gPrinterStockListParams);
-  EXPECT_EQ(gPrinterStockListParams->size(), 4u);
+  lib.biDiStatus = kPrinterStockRetrieving;
+  SendMessageToThread(lib, kRetrieveMessage);  // the dialog's retry
+  ASSERT_TRUE(PumpUntilSettled(lib));
+  EXPECT_EQ(lib.biDiStatus, kPrinterStockFailed);
+  EXPECT_NE(lib.lastError.find(printer_->uri().substr(6, 15)), std::string::npos) << lib.lastError;
+  ASSERT_TRUE(lib.listParams);
+  EXPECT_EQ(lib.listParams->size(), 4u);
   printer_.reset();  // the printer was stopped: start afresh for any later test
   printer_ = StartPrinter({MakeMediaCol("a4", 21000, 29700)});
 }
@@ -157,40 +158,40 @@ class ManyStocksPrinter : public PrinterStockTest {
 
 TEST_F(ManyStocksPrinter, FiveHundredStocksInAnswerOrder) {
   ASSERT_TRUE(printer_);
-  ASSERT_TRUE(StartPrinterStockWorker(kBundle, printer_->uri(), &events_.window));
-  ASSERT_TRUE(PumpUntilSettled());
-  ASSERT_EQ(gPrinterStockBiDiStatus, kPrinterStockFinished) << gPrinterStockLastError;
-  ASSERT_EQ(gPrinterStockListParams->size(), 500u);
-  for (int i = 0; i < 500; ++i) EXPECT_EQ((*gPrinterStockListParams)[static_cast<std::size_t>(i)].customName(), "stock-" + std::to_string(i));
-  EXPECT_EQ(gPrinterStockLibraryList->stockList().size(), 500u);
+  ASSERT_TRUE(StartPrinterStockWorker(lib, kBundle, printer_->uri(), &events_.window));
+  ASSERT_TRUE(PumpUntilSettled(lib));
+  ASSERT_EQ(lib.biDiStatus, kPrinterStockFinished) << lib.lastError;
+  ASSERT_EQ(lib.listParams->size(), 500u);
+  for (int i = 0; i < 500; ++i) EXPECT_EQ((*lib.listParams)[static_cast<std::size_t>(i)].customName(), "stock-" + std::to_string(i));
+  EXPECT_EQ(lib.libraryList->stockList().size(), 500u);
 }
 
 TEST_F(ManyStocksPrinter, AnErrorStatusIsAFailureNotAnEmptySuccess) {
   ASSERT_TRUE(empty_);
   const std::string wrongQueue = "ipp://127.0.0.1:" + std::to_string(empty_->port()) + "/ipp/nothing";
-  ASSERT_TRUE(StartPrinterStockWorker(kBundle, wrongQueue, &events_.window));
-  ASSERT_TRUE(PumpUntilSettled());
-  EXPECT_EQ(gPrinterStockBiDiStatus, kPrinterStockFailed);
-  EXPECT_FALSE(gPrinterStockListParams);
-  EXPECT_NE(gPrinterStockLastError.find("not-found"), std::string::npos) << gPrinterStockLastError;
-  EXPECT_FALSE(gPrinterStockLibraryList);
+  ASSERT_TRUE(StartPrinterStockWorker(lib, kBundle, wrongQueue, &events_.window));
+  ASSERT_TRUE(PumpUntilSettled(lib));
+  EXPECT_EQ(lib.biDiStatus, kPrinterStockFailed);
+  EXPECT_FALSE(lib.listParams);
+  EXPECT_NE(lib.lastError.find("not-found"), std::string::npos) << lib.lastError;
+  EXPECT_FALSE(lib.libraryList);
   EXPECT_EQ(events_.results, 1);
 }
 
 TEST_F(ManyStocksPrinter, ANewWorkerDropsWhatTheOldOneHadToSay) {
   ASSERT_TRUE(printer_ && empty_);
-  ASSERT_TRUE(StartPrinterStockWorker(kBundle, printer_->uri(), &events_.window));
+  ASSERT_TRUE(StartPrinterStockWorker(lib, kBundle, printer_->uri(), &events_.window));
   // The first worker's answer may already be on its way; a second dialog starts before it lands.
   std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  EventWindow second;
-  ASSERT_TRUE(StartPrinterStockWorker(kBundle, empty_->uri(), &second.window));
-  ASSERT_TRUE(PumpUntilSettled());
+  EventWindow second{lib};
+  ASSERT_TRUE(StartPrinterStockWorker(lib, kBundle, empty_->uri(), &second.window));
+  ASSERT_TRUE(PumpUntilSettled(lib));
   platform::RunLoop::main().runPending();
   EXPECT_EQ(events_.results, 0);
   EXPECT_EQ(second.results, 1);
-  EXPECT_EQ(gPrinterStockBiDiStatus, kPrinterStockFinished) << gPrinterStockLastError;  // a printer without media
-  ASSERT_TRUE(gPrinterStockListParams);
-  EXPECT_TRUE(gPrinterStockListParams->empty());
+  EXPECT_EQ(lib.biDiStatus, kPrinterStockFinished) << lib.lastError;  // a printer without media
+  ASSERT_TRUE(lib.listParams);
+  EXPECT_TRUE(lib.listParams->empty());
 }
 
 // A server that accepts the connection and never answers.
@@ -218,25 +219,27 @@ class SilentServer {
 
 TEST(PrinterStockWorker, EndingTheDialogWhileTheWorkerWaitsIsQuick) {
   SilentServer silent;
-  EventWindow events;
-  ASSERT_TRUE(StartPrinterStockWorker(kBundle, silent.uri(), &events.window));
+  PrinterStockLibrary lib;
+  EventWindow events{lib};
+  ASSERT_TRUE(StartPrinterStockWorker(lib, kBundle, silent.uri(), &events.window));
   // Let the worker announce itself and start its request, which will not be answered.
   platform::RunLoop::main().runUntil(Clock::now() + std::chrono::milliseconds(500));
-  EXPECT_EQ(gPrinterStockBiDiStatus, kPrinterStockRetrieving);
-  MyRemoveThread();  // Close
+  EXPECT_EQ(lib.biDiStatus, kPrinterStockRetrieving);
+  MyRemoveThread(lib);  // Close
   const auto start = Clock::now();
-  EndPrinterStockWorker();  // Terminate: joins the worker
+  EndPrinterStockWorker(lib);  // Terminate: joins the worker
   EXPECT_LT(Clock::now() - start, std::chrono::seconds(2));
-  EXPECT_EQ(gPrinterStockBiDiStatus, kPrinterStockNoWorker);
+  EXPECT_EQ(lib.biDiStatus, kPrinterStockNoWorker);
   platform::RunLoop::main().runPending();
   EXPECT_EQ(events.results, 0);
 }
 
 TEST(PrinterStockWorker, NoWorkerForAFileOrAppleTalkPrinter) {
-  EventWindow events;
-  EXPECT_FALSE(StartPrinterStockWorker(kBundle, "file:///dev/null", &events.window));
-  EXPECT_FALSE(StartPrinterStockWorker(kBundle, "pap://zone/printer", &events.window));
-  EXPECT_EQ(gPrinterStockBiDiStatus, kPrinterStockNoWorker);
+  PrinterStockLibrary lib;
+  EventWindow events{lib};
+  EXPECT_FALSE(StartPrinterStockWorker(lib, kBundle, "file:///dev/null", &events.window));
+  EXPECT_FALSE(StartPrinterStockWorker(lib, kBundle, "pap://zone/printer", &events.window));
+  EXPECT_EQ(lib.biDiStatus, kPrinterStockNoWorker);
 }
 
 // A server that answers every request with the same bytes, and counts the requests.

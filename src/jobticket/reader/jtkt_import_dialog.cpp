@@ -3,13 +3,13 @@
 #include "kit/job_ticket_service.h"
 #include "platform/ui/interaction.h"
 
-platform::OSStatus RunModalJTKTImportDialog(std::string* chosenPath) {
+platform::OSStatus RunModalJTKTImportDialog(const JobTicketService& service, std::string* chosenPath) {
   // Every file is offered: a job ticket has no fixed name extension.
   const std::optional<std::string> chosen = platform::ui::ChooseFile(platform::ui::FileRequest{});
   if (!chosen) return platform::noErr;  // cancelled: nothing imported, the panels left alone
   if (chosenPath != nullptr) *chosenPath = *chosen;
   const char* paths[] = {chosen->c_str()};
-  return ImportJobTicketsIntoDialog(paths, 1, nullptr, nullptr);
+  return ImportJobTicketsIntoDialog(service, paths, 1, nullptr, nullptr);
 }
 
 platform::OSStatus JTKTImportFilePaths(const std::vector<std::string>& paths, platform::PrintSession* session) {

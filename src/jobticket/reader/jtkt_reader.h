@@ -58,4 +58,4 @@ platform::OSStatus JTKTImportFilePaths(const std::vector<std::string>& paths, pl
 // The Import command: the platform's file chooser, offering every file; the chosen file goes to
 // the dialog's import (ImportJobTicketsIntoDialog). noErr when the user cancels (nothing changes,
 // no re-sync). The chosen path goes to *chosenPath when given.
-platform::OSStatus RunModalJTKTImportDialog(std::string* chosenPath = nullptr);
+platform::OSStatus RunModalJTKTImportDialog(const JobTicketService& service, std::string* chosenPath = nullptr);

@@ -3,12 +3,12 @@
 #include "kit/job_ticket_service.h"
 #include "platform/ui/interaction.h"
 
-platform::OSStatus RunModalJTKTExportDialog(std::string* chosenPath) {
+platform::OSStatus RunModalJTKTExportDialog(const JobTicketService& service, std::string* chosenPath) {
   platform::ui::FileRequest request;
   request.save = true;
   request.defaultName = "JobTicket.xml";
   const std::optional<std::string> chosen = platform::ui::ChooseFile(request);
   if (!chosen) return platform::noErr;  // cancelled: nothing written
   if (chosenPath != nullptr) *chosenPath = *chosen;
-  return ExportJobTicketFromDialog(chosen->c_str());
+  return ExportJobTicketFromDialog(service, chosen->c_str());
 }

@@ -27,14 +27,20 @@ void ShowJobTicketFailure(const platform::Bundle* bundle, const char* titleKey, 
   ui::RunStandardAlert(alert);
 }
 
+// The dialog's export and import; none for a panel run without a shell.
+const JobTicketService& JobTickets(const AdvancedContext& context) {
+  static const JobTicketService none;
+  return context.dialog ? context.dialog->jobTickets : none;
+}
+
 void RunImport(AdvancedContext& context) {
   std::string path;
-  if (RunModalJTKTImportDialog(&path) != platform::noErr) ShowJobTicketFailure(context.bundle, "JobTicketImportFailed", path);
+  if (RunModalJTKTImportDialog(JobTickets(context), &path) != platform::noErr) ShowJobTicketFailure(context.bundle, "JobTicketImportFailed", path);
 }
 
 void RunExport(AdvancedContext& context) {
   std::string path;
-  if (RunModalJTKTExportDialog(&path) != platform::noErr) ShowJobTicketFailure(context.bundle, "JobTicketExportFailed", path);
+  if (RunModalJTKTExportDialog(JobTickets(context), &path) != platform::noErr) ShowJobTicketFailure(context.bundle, "JobTicketExportFailed", path);
 }
 
 // A new forced size; the custom size asks for its dimensions, and a cancelled dialog puts the
@@ -45,7 +51,9 @@ void TakeForcedSize(AdvancedContext& context, std::int32_t chosen) {
     return;
   }
   CustomSize size{context.customWidth, context.customLength};
-  if (!TakeAnswer(RunModalCustomStockSizeDialog(context.bundle, size), size)) return;
+  CustomSizeUnits unitsWithoutDialog = kUnitsNotChosen;
+  CustomSizeUnits& units = context.dialog ? context.dialog->customSizeUnits : unitsWithoutDialog;
+  if (!TakeAnswer(RunModalCustomStockSizeDialog(context.bundle, size, units), size)) return;
   context.forceNewSize = chosen;
   context.customWidth = size.width;
   context.customLength = size.length;

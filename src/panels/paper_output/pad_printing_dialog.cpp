@@ -124,8 +124,9 @@ const char* PadBackCoverText(std::int32_t choice) {
 
 DialogAnswer<PadPrinting> RunModalPadPrintingDialog(const PaperOutputContext& context) {
   const platform::Bundle* bundle = context.bundle;
+  DialogState* dialog = context.dialog;
   return RunDialog(bundle, {"PadPrint", "PadPrint", kHelpPage}, PadPrinting{context.pads, context.padStock},
-                   [bundle](ui::Window& window, PadPrinting& edited) -> std::optional<DialogWiring> {
+                   [bundle, dialog](ui::Window& window, PadPrinting& edited) -> std::optional<DialogWiring> {
     auto controls = std::make_shared<Controls>(Controls{
         window.find(kPadsPopupID),
         {window.find(kNumberFieldID), window.find(kNumberArrowsID), window.find(kNumberBoxID)},
@@ -158,9 +159,9 @@ DialogAnswer<PadPrinting> RunModalPadPrintingDialog(const PaperOutputContext& co
     wiring.state = controls;
     wiring.handlers.push_back(window.installHandler(
         {{ui::kEventClassControl, ui::kEventControlHit}, {ui::kEventClassCommand, ui::kEventCommandProcess}},
-        [bundle, &c, &paper](ui::Event& e) {
+        [bundle, dialog, &c, &paper](ui::Event& e) {
           if (e.eventClass == ui::kEventClassCommand) {
-            if (!ApplyStockMenuChoice(e, paper)) return platform::eventNotHandledErr;
+            if (!ApplyStockMenuChoice(e, paper, dialog)) return platform::eventNotHandledErr;
             ShowStockSummary(bundle, c.summary, &paper, kJobContextJob);
             return platform::noErr;
           }

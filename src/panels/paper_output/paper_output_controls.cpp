@@ -124,7 +124,7 @@ platform::OSStatus PaperOutputEventHandler(ui::Event& event, PaperOutputContext&
   } else if (event.eventClass == ui::kEventClassCommand && event.kind == ui::kEventCommandProcess) {
     if (IsStockCommand(event.command)) {
       handled = true;
-      ApplyStockMenuChoice(event, context.jobStock);
+      ApplyStockMenuChoice(event, context.jobStock, context.dialog);
     } else {
       handled = HandleFinishingCommand(context, event);
     }

@@ -36,7 +36,7 @@ std::string PictureOf(const char* const (&table)[N], std::int32_t value) {
 // source + 4, printing picture + 5.
 struct CoverControls {
   CoverControls(const SpecialPagesContext& context, ui::Window& window, std::int32_t base, const char* sourceKeyword)
-      : paper(context.bundle, FindDialogControl(window, base + 1), FindDialogControl(window, base + 2),
+      : paper(context, FindDialogControl(window, base + 1), FindDialogControl(window, base + 2),
               kJobContextCover),
         sides(FindDialogControl(window, base + 3)), source(FindDialogControl(window, base + 4)),
         picture(FindDialogControl(window, base + 5)), keyword(sourceKeyword) {}

@@ -86,7 +86,7 @@ class ExceptionsDialog {
   ExceptionsDialog(const SpecialPagesContext& context, ui::Window& window, SpecialPages& pages,
                    const ExceptionPage* edited)
       : context_(context), bundle_(context.bundle), window_(window), list_(pages.exceptions), edited_(edited),
-        paper_(context.bundle, FindDialogControl(window, kPaperSummary), FindDialogControl(window, kPaperMenu),
+        paper_(context, FindDialogControl(window, kPaperSummary), FindDialogControl(window, kPaperMenu),
                kJobContextException) {}
 
   bool load() {

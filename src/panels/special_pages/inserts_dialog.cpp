@@ -28,7 +28,7 @@ class InsertsDialog {
  public:
   InsertsDialog(const SpecialPagesContext& context, ui::Window& window, SpecialPages& pages, const Insert* edited)
       : context_(context), window_(window), list_(pages.inserts), edited_(edited),
-        paper_(context.bundle, FindDialogControl(window, kPaperSummary), FindDialogControl(window, kPaperMenu),
+        paper_(context, FindDialogControl(window, kPaperSummary), FindDialogControl(window, kPaperMenu),
                kJobContextInsert) {}
 
   bool load() {

@@ -15,9 +15,9 @@ ui::Control* FindDialogControl(ui::Window& window, std::int32_t id) {
   return window.find({kSpecialPageDialogSignature, id});
 }
 
-PaperChooser::PaperChooser(const platform::Bundle* bundle, ui::Control* summary, ui::Control* menuButton,
+PaperChooser::PaperChooser(const PanelContext& panel, ui::Control* summary, ui::Control* menuButton,
                            JobContext context)
-    : bundle_(bundle), summary_(summary), menuButton_(menuButton), context_(context) {
+    : bundle_(panel.bundle), dialog_(panel.dialog), summary_(summary), menuButton_(menuButton), context_(context) {
   if (menuButton_ != nullptr) BuildStockMenu(bundle_, menuButton_->menu(), context_);
 }
 
@@ -26,7 +26,7 @@ bool PaperChooser::handle(const ui::Event& event, Stock& stock) const {
   const platform::OSType c = event.command;
   if (c != kStockSizeCommand && c != kStockColorCommand && c != kStockTypeCommand && c != kStockWeightCommand)
     return false;
-  ApplyStockMenuChoice(event, stock);
+  ApplyStockMenuChoice(event, stock, dialog_);
   show(&stock);
   return true;
 }

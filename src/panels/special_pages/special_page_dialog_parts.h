@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "model/stock.h"
+#include "panels/panel_context.h"
 #include "platform/bundle/bundle.h"
 #include "platform/four_char_code.h"
 #include "platform/ui/control.h"
@@ -22,8 +23,9 @@ platform::ui::Control* FindDialogControl(platform::ui::Window& window, std::int3
 // dialog owns.
 class PaperChooser {
  public:
-  // The menu is built for the context; either control may be missing.
-  PaperChooser(const platform::Bundle* bundle, platform::ui::Control* summary, platform::ui::Control* menuButton,
+  // The menu is built for the context; either control may be missing. The panel gives the
+  // bundle and the dialog's state its stock menu works with.
+  PaperChooser(const PanelContext& panel, platform::ui::Control* summary, platform::ui::Control* menuButton,
                JobContext context);
   // A command of the stock menu applied to stock, the summary shown again: true when it was one.
   bool handle(const platform::ui::Event& event, Stock& stock) const;
@@ -33,6 +35,7 @@ class PaperChooser {
 
  private:
   const platform::Bundle* bundle_;
+  DialogState* dialog_;
   platform::ui::Control* summary_;
   platform::ui::Control* menuButton_;
   JobContext context_;

@@ -16,7 +16,7 @@ constexpr std::int32_t kImageOptionsTabIndex = 3;
 }  // namespace
 
 ImageOptionsContext& ImageOptionsPanelContext() {
-  for (PanelSlot& slot : gContext->panels)
+  for (PanelSlot& slot : CurrentShellContext()->panels)
     if (slot.tabIndex == kImageOptionsTabIndex) return *static_cast<ImageOptionsContext*>(slot.context);
   std::abort();  // the shell always loads Image Options third
 }

@@ -122,7 +122,7 @@ platform::OSStatus PluginDialog::choose(const std::string& controlName, const st
 }
 
 PaperOutputContext& PluginDialog::panel() {
-  for (PanelSlot& slot : gContext->panels)
+  for (PanelSlot& slot : CurrentShellContext()->panels)
     if (slot.tabIndex == kPaperOutputTabIndex) return *static_cast<PaperOutputContext*>(slot.context);
   std::abort();  // the shell always loads Paper/Output first
 }

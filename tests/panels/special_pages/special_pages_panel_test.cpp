@@ -26,7 +26,7 @@ class SpecialPagesPanel : public korvo_test::DialogTest {
   SpecialPagesPanel() : DialogTest(korvo_test::SamplePPDPath()) {}
 
   static SpecialPagesContext& panel() {
-    for (PanelSlot& slot : gContext->panels)
+    for (PanelSlot& slot : CurrentShellContext()->panels)
       if (slot.tabIndex == kSpecialPagesTabIndex) return *static_cast<SpecialPagesContext*>(slot.context);
     std::abort();  // the shell always loads Special Pages second
   }

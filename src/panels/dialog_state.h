@@ -1,0 +1,17 @@
+#pragma once
+// What one print dialog's shell shares with every panel of it and the dialogs they open: the
+// shell's context owns it from Prologue to Terminate and hands it to each panel's Initialize as
+// the extension's reference, and the panel keeps it in its context. Nothing of it outlives the
+// dialog, so nothing of one dialog reaches the next.
+#include "kit/job_ticket_service.h"
+#include "panels/custom_size_units.h"
+#include "stocklibrary/printer_stock_library.h"
+
+struct DialogState {
+  // The printer's stock library, retrieved by a worker from the first Open.
+  PrinterStockLibrary printerStock;
+  // The dialog's job-ticket export and import (the shell's, with its Sync around the file work).
+  JobTicketService jobTickets;
+  // The units of the last custom size dialog, for the next; kUnitsNotChosen until one has run.
+  CustomSizeUnits customSizeUnits = kUnitsNotChosen;
+};
