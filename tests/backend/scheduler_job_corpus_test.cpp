@@ -2,8 +2,6 @@
 // cupsd gives the backend: the options line, then the Get-Job-Attributes reply.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "backend/scheduler_job.h"
 #include "ipp/ipp_job_ticket.h"
 #include "ipp/ipp_ppd_options.h"
@@ -13,11 +11,7 @@
 namespace {
 
 TEST(SchedulerJobCorpus, EverySeedForwardsOnlyJobAttributesAndSaysWhatItLeavesOut) {
-  int seeds = 0;
-  for (const auto& entry :
-       std::filesystem::directory_iterator(std::string(KORVO_SOURCE_DIR) + "/fuzz/corpus/scheduler_job")) {
-    SCOPED_TRACE(entry.path().string());
-    const std::string bytes = korvo_test::ReadFile(entry.path().string());
+  const int seeds = korvo_test::ReplayFuzzCorpus("scheduler_job", [](const std::string& bytes) {
     const std::size_t newline = bytes.find('\n');
     const platform::CupsOptions parsed(bytes.substr(0, newline).c_str());
     std::vector<PPDOption> options;
@@ -25,16 +19,15 @@ TEST(SchedulerJobCorpus, EverySeedForwardsOnlyJobAttributesAndSaysWhatItLeavesOu
     std::vector<std::string> warnings;
     const platform::IppMessagePtr fromOptions = NewIppFromPPDOptions(options, &warnings);
     for (const std::string& warning : warnings) EXPECT_TRUE(warning.starts_with("WARNING: ")) << warning;
-    ++seeds;
     const platform::IppMessagePtr job =
         platform::ReadIppMessage(newline == std::string::npos ? std::string() : bytes.substr(newline + 1));
-    if (!job) continue;
+    if (!job) return;
     const platform::IppMessagePtr forwarded = IppJobTemplateOfSchedulerJob(job.get(), job.get());
     for (ipp_attribute_t* a = ippFirstAttribute(forwarded.get()); a != nullptr; a = ippNextAttribute(forwarded.get()))
       EXPECT_EQ(ippGetGroupTag(a), IPP_TAG_JOB) << ippGetName(a);
     IppAddMissingAttributes(forwarded.get(), fromOptions.get());
     (void)IppJobTicket(job.get());
-  }
+  });
   EXPECT_GE(seeds, 2);
 }
 

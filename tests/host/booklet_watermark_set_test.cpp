@@ -85,19 +85,6 @@ TEST_F(BookletWatermarkSet, AFormToMergeWithIsExportedForAnyJob) {
   EXPECT_EQ(korvo_test::RunCommand("xmllint --noout " + xml + " 2>&1", &out), 0) << out;
 }
 
-TEST_F(BookletWatermarkSet, TheEditorAndTheFormSetupCancelledChangeNothing) {
-  std::string out;
-  ASSERT_EQ(RunSet(session, {"Watermark=Copy", "JobType=Background Form"}, &out), 0) << out;
-  const std::string savedWatermarks = korvo_test::ReadFile(watermarks), saved = korvo_test::ReadFile(session);
-  for (const char* choice : {"Watermark=New...>Text=Proof>Angle=10>Cancel", "Watermark=Edit...>Text=Copy 2>Cancel",
-                             "BackgroundForm=Setup...>FormName=Letterhead>Cancel",
-                             "JobTypeSetup=SavedFormName=Invoice>FormSetup=click>FormName=Cover>OK>Cancel"}) {
-    ASSERT_EQ(RunSet(session, {choice}, &out), 0) << choice << out;
-    EXPECT_EQ(korvo_test::ReadFile(session), saved) << choice;
-    EXPECT_EQ(korvo_test::ReadFile(watermarks), savedWatermarks) << choice;
-  }
-}
-
 // What the editor files is a property list the print path's own tools read.
 TEST_F(BookletWatermarkSet, ANewWatermarkIsReadByPlistlib) {
   std::string out;

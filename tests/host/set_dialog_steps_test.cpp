@@ -1,5 +1,5 @@
-// korvo-pde set in the finishing dialogs: Cancel changes nothing in any of them, a refused step
-// leaves the session file as it was, and a panel is brought to the front by its title.
+// korvo-pde set in the dialogs: Cancel changes nothing in any of them, a refused step leaves the
+// session file as it was, and a panel is brought to the front by its title.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -96,6 +96,40 @@ TEST_F(SetDialogSteps, CancelInEveryFinishingDialogLeavesTheSessionByteIdentical
   ASSERT_EQ(RunPde("set --session " + session + " 'Finishing=Fold...>Square Fold>Square Fold>OK'", &out), 0) << out;
   EXPECT_NE(out.find("com.korvo.print.FinishingSquareFoldValue = 64\n"), std::string::npos) << out;
   EXPECT_NE(korvo_test::ReadFile(session), before);
+}
+
+// The other panels' dialogs, over a session that gives each something to show: Cancel, and
+// Defaults then Cancel, leave the session and the watermarks file byte for byte as they were.
+TEST_F(SetDialogSteps, CancelInTheOtherPanelsDialogsChangesNothing) {
+  std::string out;
+  ASSERT_EQ(host_test::RunSet(session,
+                              {"ColorSetup=LightnessDefault=off>Lightness=10", "ImageShiftSetup=Option=Independent>X1=0.50",
+                               "AddCovers=CoverOption=Different Covers", "AddInserts=Pages=3,5>Quantity=2",
+                               "AddExceptions=Pages=2-4>TwoSided=Two-Sided", "Watermark=Copy", "JobType=Background Form"},
+                              &out),
+            0)
+      << out;
+  const std::string watermarks = home.dir().file("data/Korvo/com.korvo.printing.watermarks.plist");
+  const std::string saved = korvo_test::ReadFile(session), savedWatermarks = korvo_test::ReadFile(watermarks);
+  ASSERT_FALSE(savedWatermarks.empty());
+  EXPECT_EQ(host_test::RunSet(session,
+                              {"ColorSetup=Lightness=30>Cancel", "ColorSetup=click>Defaults>Cancel",
+                               "ImageShiftSetup=X1=1.00>Cancel", "ImageShiftSetup=click>Defaults>Cancel",
+                               "AddCovers=CoverOption=No Covers>Cancel", "AddCovers=click>Defaults>Cancel",
+                               "AddInserts=Pages=9>Quantity=3>Cancel",
+                               "AddExceptions=Pages=8>Halftone=600 Dot>OutputColor=Grayscale>Cancel", "SpecialPages=2-4",
+                               "EditSpecialPage=TwoSided=One-Sided>AntiAliasing=On>Defaults>Cancel", "SpecialPages=Front",
+                               "EditSpecialPage=FrontCoverSides=Print on Side 1>Cancel",
+                               "Watermark=New...>Text=Proof>Angle=10>Cancel", "Watermark=Edit...>Text=Copy 2>Cancel",
+                               "BackgroundForm=Setup...>FormName=Letterhead>Cancel",
+                               "JobTypeSetup=SavedFormName=Invoice>FormSetup=click>FormName=Cover>OK>Cancel",
+                               "ForceNewSize=Custom...>Cancel", "Paper=Type>Custom Type...>CustomType=Kraft>Cancel",
+                               "Paper=Stock Library...>Cancel", "Paper=Advanced Paper Selection...>Grain=Long Grain>Cancel"},
+                              &out),
+            0)
+      << out;
+  EXPECT_EQ(korvo_test::ReadFile(session), saved);
+  EXPECT_EQ(korvo_test::ReadFile(watermarks), savedWatermarks);
 }
 
 TEST_F(SetDialogSteps, DialogFieldsAreTypedIntoByNameAndARefusedKeystrokeEndsSet) {

@@ -3,8 +3,6 @@
 // fuzzer's seed corpus (with every input it ever found failing) is replayed as printers' answers.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "ipp/ipp_job_template.h"
 #include "ipp/ipp_supported.h"
 #include "ipp_test_support.h"
@@ -91,11 +89,8 @@ TEST(IppSupportedCorpus, EverySeedKeepsNoMoreThanTheJobAndNamesWhatItDrops) {
   platform::IppMessagePtr job(ippNew());
   AddIppJobTemplate(job.get(), &ticket);
   ASSERT_GT(Count(job.get()), 0);
-  const std::string corpus = std::string(KORVO_SOURCE_DIR) + "/fuzz/corpus/printer_supported";
-  int seeds = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(corpus)) {
-    SCOPED_TRACE(entry.path().string());
-    platform::IppMessagePtr printer = platform::ReadIppMessage(korvo_test::ReadFile(entry.path().string()));
+  const int seeds = korvo_test::ReplayFuzzCorpus("printer_supported", [&job](const std::string& bytes) {
+    platform::IppMessagePtr printer = platform::ReadIppMessage(bytes);
     ASSERT_TRUE(printer);
     std::vector<std::string> warnings;
     platform::IppMessagePtr kept = IppKeepSupported(job.get(), printer.get(), &warnings);
@@ -104,8 +99,7 @@ TEST(IppSupportedCorpus, EverySeedKeepsNoMoreThanTheJobAndNamesWhatItDrops) {
     // Whatever a printer leaves out is said.
     EXPECT_TRUE(Count(kept.get()) == Count(job.get()) || !warnings.empty());
     for (const std::string& warning : warnings) EXPECT_TRUE(warning.starts_with("WARNING: ")) << warning;
-    ++seeds;
-  }
+  });
   EXPECT_GE(seeds, 6);
 }
 

@@ -64,11 +64,6 @@ TEST_F(ControlHelpers, LabelsAndTitlesAreLocalisedFormattedAndRedrawn) {
 
   SetLocalizedWindowTitle(bundle, "Swapped", &window, {std::string("x"), std::string("y")});
   EXPECT_EQ(window.title(), "y before x");
-  Menu menu;
-  menu.append(MenuItem("one"));
-  EXPECT_EQ(SetLocalizedMenuTitle(bundle, "Pages", &menu, 1, {std::int64_t{1}, std::int64_t{9}}), platform::noErr);
-  EXPECT_EQ(menu.item(1)->text, "Page 1 of 9");
-  EXPECT_EQ(SetLocalizedMenuTitle(bundle, "Pages", &menu, 2), platform::paramErr);
 }
 
 TEST_F(ControlHelpers, TheSummaryViewTakesNewTextAndStaysReadOnly) {

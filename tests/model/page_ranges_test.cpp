@@ -2,8 +2,6 @@
 // fuzzer's seeds replayed.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "model/page_ranges.h"
 #include "model/special_pages_codes.h"
 #include "support/test_support.h"
@@ -47,21 +45,15 @@ TEST(PageRanges, SinglePagesExpandRangesAndStopAtTheCapBeforeMakingAny) {
 }
 
 TEST(PageRanges, EveryFuzzSeedGetsACodeOrRangesWithinTheLimit) {
-  const std::filesystem::path corpus = std::filesystem::path(KORVO_SOURCE_DIR) / "fuzz/corpus/page_ranges";
-  int seeds = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(corpus)) {
-    const std::string text = korvo_test::ReadFile(entry.path().string());
+  const int seeds = korvo_test::ReplayFuzzCorpus("page_ranges", [](const std::string& text) {
     std::vector<PageRange> ranges;
     const platform::OSStatus status = ParsePageRanges(text, &ranges);
     EXPECT_TRUE(status == platform::noErr || status == kPageNumberLimitErr || status == kInvalidPageRangesErr ||
-                status == kInvalidRangeOrderErr)
-        << entry.path();
-    EXPECT_EQ(status == platform::noErr, !ranges.empty()) << entry.path();
+                status == kInvalidRangeOrderErr);
+    EXPECT_EQ(status == platform::noErr, !ranges.empty());
     for (const PageRange& r : ranges)
-      EXPECT_TRUE(r.first >= 0 && r.count >= 1 && std::int64_t{r.first} + r.count - 1 <= kMaximumPageNumber)
-          << entry.path();
-    ++seeds;
-  }
+      EXPECT_TRUE(r.first >= 0 && r.count >= 1 && std::int64_t{r.first} + r.count - 1 <= kMaximumPageNumber);
+  });
   EXPECT_GE(seeds, 15);
 }
 

@@ -1,5 +1,6 @@
 #include "support/test_support.h"
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -70,5 +71,15 @@ void WriteFile(const std::string& path, const std::string& bytes) {
 std::string DataPath(const std::string& name) { return std::string(KORVO_TEST_DATA_DIR) + "/" + name; }
 std::string BundlePath() { return KORVO_BUNDLE_DIR; }
 std::string SamplePPDPath() { return std::string(KORVO_BUNDLE_DIR) + "/Contents/Resources/KorvoSample.ppd"; }
+
+int ReplayFuzzCorpus(const std::string& target, const std::function<void(const std::string& bytes)>& replay) {
+  int seeds = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(std::string(KORVO_SOURCE_DIR) + "/fuzz/corpus/" + target)) {
+    SCOPED_TRACE(entry.path().string());
+    replay(ReadFile(entry.path().string()));
+    ++seeds;
+  }
+  return seeds;
+}
 
 }  // namespace korvo_test

@@ -1,5 +1,6 @@
 #pragma once
 // Helpers shared by the test programs: temporary folders, the built bundle, running programs.
+#include <functional>
 #include <string>
 
 namespace korvo_test {
@@ -62,5 +63,9 @@ void WriteFile(const std::string& path, const std::string& bytes);
 std::string DataPath(const std::string& name);        // tests/data/<name>
 std::string BundlePath();                              // the built plug-in bundle
 std::string SamplePPDPath();                           // the bundled sample Korvo printer
+
+// Hands replay the bytes of every seed in fuzz/corpus/<target>, each under a trace naming its
+// file; answers how many seeds there were.
+int ReplayFuzzCorpus(const std::string& target, const std::function<void(const std::string& bytes)>& replay);
 
 }  // namespace korvo_test

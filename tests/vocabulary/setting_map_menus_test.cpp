@@ -1,5 +1,5 @@
-// Menus and pop-ups filled from setting maps with the plug-in's own string table, the input
-// history inserted among their items, and localised labels for summaries.
+// Menus and pop-ups filled from setting maps with the plug-in's own string table, and localised
+// labels for summaries.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -9,7 +9,6 @@
 
 #include "platform/bundle/bundle.h"
 #include "support/test_support.h"
-#include "vocabulary/input_history.h"
 #include "vocabulary/setting_map_labels.h"
 #include "vocabulary/setting_map_menus.h"
 
@@ -110,60 +109,4 @@ TEST(MapMenus, LocalizedLabelsForSummaries) {
             "Use Job Setting");
   EXPECT_EQ(CopyLocalizedLabelForPaperSizeTicketValue(bundle, CompleteStockSizeMap, 9999, kJobContextJob),
             std::nullopt);
-}
-
-class InputHistoryMenus : public ::testing::Test {
- protected:
-  // Writes the history file with Python's plistlib, as another program of the user would.
-  void WriteHistoryWithPlistlib() {
-    const std::string script =
-        "import plistlib,sys; plistlib.dump({'existingForms': ['Form A', 'Form B'], 'empty': [],"
-        " 'mixed': [7, 'Seven'], 'notAList': 'Form C'}, open(sys.argv[1], 'wb'))";
-    std::string output;
-    ASSERT_EQ(korvo_test::RunCommand("python3 -c \"" + script + "\" '" + InputHistoryFilePath() + "'", &output, true),
-              0)
-        << output;
-  }
-  void Fill(std::string_view key, std::size_t insertPosition) {
-    PopulatePopupButtonFromMapAndHistory(PlugInBundle(), popup_, BookletWatermarkBackgroundFormsMap, kJobContextJob,
-                                         key, insertPosition, platform::FourCharCode("BfCe"), 0);
-  }
-  korvo_test::ScopedXdgHome home_;
-  Control popup_ = Popup();
-};
-
-TEST_F(InputHistoryMenus, EntriesGoAfterTheInsertPosition) {
-  WriteHistoryWithPlistlib();
-  Fill("existingForms", 3);
-  EXPECT_EQ(Texts(popup_.menu()), (Strings{"None", "-", "Setup...", "Form A", "Form B"}));
-  EXPECT_EQ(popup_.maximum(), 5);
-  EXPECT_EQ(Facts(popup_.menu(), 3), (ItemFacts{"Form A", platform::FourCharCode("BfCe"), std::nullopt, false}));
-  popup_.setValue(4);
-  EXPECT_EQ(GetPopupButtonTicketValue(popup_), std::nullopt);  // a history entry has no value
-  Fill("existingForms", 1);
-  EXPECT_EQ(Texts(popup_.menu()), (Strings{"None", "Form A", "Form B", "-", "Setup..."}));
-  Fill("existingForms", 50);  // past the end: after the last item
-  EXPECT_EQ(Texts(popup_.menu()), (Strings{"None", "-", "Setup...", "Form A", "Form B"}));
-  Fill("mixed", 0);  // only strings are offered
-  EXPECT_EQ(Texts(popup_.menu()), (Strings{"Seven", "None", "-", "Setup..."}));
-}
-
-TEST_F(InputHistoryMenus, NoEntriesWithoutAFileKeyOrList) {
-  Fill("existingForms", 3);  // no file yet
-  EXPECT_EQ(popup_.maximum(), 3);
-  WriteHistoryWithPlistlib();
-  for (std::string_view key : {"", "empty", "notAList", "noSuchKey"}) {
-    Fill(key, 3);
-    EXPECT_EQ(popup_.maximum(), 3) << key;
-  }
-}
-
-TEST_F(InputHistoryMenus, UnreadableFileIsReportedOnce) {
-  korvo_test::WriteFile(InputHistoryFilePath(), "<plist version=\"1.0\"><dict><key>x</key>");
-  testing::internal::CaptureStderr();
-  Fill("existingForms", 3);
-  const std::string messages = testing::internal::GetCapturedStderr();
-  EXPECT_EQ(popup_.maximum(), 3);
-  EXPECT_EQ(messages.rfind("ERROR: " + InputHistoryFilePath() + ": ", 0), 0u) << messages;
-  EXPECT_EQ(messages.find('\n'), messages.size() - 1) << messages;
 }

@@ -3,7 +3,6 @@
 // found failing, is replayed here as well.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <sstream>
 
 #include "support/test_support.h"
@@ -66,19 +65,16 @@ TEST(Type42HostileBytes, EveryCutOfARealFontIsRefusedOrConverted) {
 }
 
 TEST(Type42FuzzCorpus, EverySeedIsConvertedOrRefusedCleanly) {
-  const std::string corpus = std::string(KORVO_SOURCE_DIR) + "/fuzz/corpus/type42";
-  int seeds = 0, converted = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(corpus)) {
-    SCOPED_TRACE(entry.path().string());
-    const std::vector<std::uint8_t> font = ReadBytes(entry.path().string());
+  int converted = 0;
+  const int seeds = korvo_test::ReplayFuzzCorpus("type42", [&converted](const std::string& bytes) {
+    const std::vector<std::uint8_t> font(bytes.begin(), bytes.end());
     std::string program;
     std::ostringstream diagnostics;
     const Type42Result result = convertTTFtoPS42(Bytes(font), "Seed", &program, &diagnostics);
     EXPECT_EQ(result == Type42Result::kDone, !program.empty());
     EXPECT_EQ(result == Type42Result::kDone, diagnostics.str().empty()) << diagnostics.str();
     converted += result == Type42Result::kDone;
-    ++seeds;
-  }
+  });
   EXPECT_GE(seeds, 10);
   EXPECT_GE(converted, 2);
 }
