@@ -11,7 +11,7 @@
 namespace {
 
 using jtkt_test::RecordingContext;
-using jtkt_test::WrittenByDefaultOutput;
+using jtkt_test::WrittenThrough;
 using platform::PlistDict;
 
 // Full-colour fields alone and together (codes outside their tables, the custom indices as
@@ -45,11 +45,11 @@ TEST(JTktColor, EachFieldMatchesTheGoldenFile) {
       {{"HiglightPrintingColor", kPrinterDefault}, {"HighlightMappingColor", 16}, {"HighlightMismatchAction", 0},
        {"HighlightMappingAlgorithm", 6}}};
   const std::vector<PlistDict> halftone{{{kHalftoneScreenKey, "fine"}}, {{kHalftoneScreenKey, 51}}};
-  std::string body = WrittenByDefaultOutput([&] {
-    for (const PlistDict& dictionary : fullColor) WriteJTKTFullColor(&dictionary);
-    for (const PlistDict& dictionary : highlight) WriteJTKTHighlightColor(&dictionary);
-    WriteJTKTHighlightColor(nullptr);
-    for (const PlistDict& ticket : halftone) WriteJTKTHalftone(&ticket);
+  std::string body = WrittenThrough([&](const JTktWriter& w) {
+    for (const PlistDict& dictionary : fullColor) WriteJTKTFullColor(w, &dictionary);
+    for (const PlistDict& dictionary : highlight) WriteJTKTHighlightColor(w, &dictionary);
+    WriteJTKTHighlightColor(w, nullptr);
+    for (const PlistDict& ticket : halftone) WriteJTKTHalftone(w, &ticket);
   });
   body += jtkt_test::Recorded([](const JTktWriteContext* out) {
     _PAGEDATA record;

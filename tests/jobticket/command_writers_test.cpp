@@ -13,7 +13,7 @@
 namespace {
 
 using platform::PlistDict;
-using Writer = void (*)(const PlistDict*);
+using Writer = void (*)(const JTktWriter&, const PlistDict*);
 constexpr std::int32_t kSentinel = kPrinterDefault;
 
 // One writer per ticket; the commented cases write nothing.
@@ -59,8 +59,8 @@ std::vector<std::pair<Writer, PlistDict>> Cases() {
 }
 
 TEST(JTktCommandWriters, EveryConversionMatchesTheGoldenFile) {
-  const std::string body = jtkt_test::WrittenByDefaultOutput([] {
-    for (const auto& [writer, ticket] : Cases()) writer(&ticket);
+  const std::string body = jtkt_test::WrittenThrough([](const JTktWriter& w) {
+    for (const auto& [writer, ticket] : Cases()) writer(w, &ticket);
   });
   jtkt_test::ExpectGolden(jtkt_test::Framed(body), "command_writers.xml");
 }
@@ -68,11 +68,11 @@ TEST(JTktCommandWriters, EveryConversionMatchesTheGoldenFile) {
 TEST(JTktCommandWriters, SentinelWrongKindsAndNoTicketWriteNothing) {
   const PlistDict odd{{kLightenDarkenKey, kSentinel}, {kOutputOrderKey, kSentinel}, {kFinishingOutputColorKey, "2"},
                       {kInkwellEmulationKey, 1.5}, {kAntialiasingKey, kSentinel}, {kTonerSaverKey, 1}};
-  const std::string written = jtkt_test::WrittenByDefaultOutput([&] {
+  const std::string written = jtkt_test::WrittenThrough([&](const JTktWriter& w) {
     for (Writer writer : {WriteJTKTLightenDarken, WriteJTKTOutputOrder, WriteJTKTOutputColor, WriteJTKTPrinterEmulation,
                           WriteJTKTAntiAliasing, WriteJTKTTonerSaver})
-      writer(&odd);
-    for (const auto& [writer, ticket] : Cases()) writer(nullptr);
+      writer(w, &odd);
+    for (const auto& [writer, ticket] : Cases()) writer(w, nullptr);
   });
   EXPECT_EQ(written, "");
 }
@@ -81,10 +81,8 @@ TEST(JTktCommandWriters, AccountingTellsWhatItDecides) {
   const PlistDict on{{kAccountingOnKey, 3}, {kAccountingUserIDKey, "ana"}, {kAccountingAccountIDKey, "7"}};
   const PlistDict off = One(kAccountingOnKey, 2);
   const PlistDict none;
-  const std::string log = jtkt_test::DiagnosticsOf([&] {
-    jtkt_test::WrittenByDefaultOutput([&] {
-      for (const PlistDict* ticket : {&on, &off, &none}) WriteJTKTAccounting(ticket);
-    });
+  const std::string log = jtkt_test::DiagnosticsOf([&](const JTktWriter& w) {
+    for (const PlistDict* ticket : {&on, &off, &none}) WriteJTKTAccounting(w, ticket);
   });
   EXPECT_EQ(log,
             "DEBUG: Ticket is valid\nDEBUG: Found accounting key: 3\nDEBUG: Accounting is enabled\n"

@@ -47,12 +47,14 @@ TEST(JTktCommands, ThePrinterDefaultIsNeverSent) {
 
 TEST(JTktCommands, EachCallLogsItsDiagnosticLine) {
   RecordingContext out;
-  const std::string log = jtkt_test::DiagnosticsOf([&] {
-    WriteJTktCommands(out.get(), kJTktSides, 1);
-    WriteJTktCommands(out.get(), 15, 1);
+  const std::string log = jtkt_test::DiagnosticsOf([&](const JTktWriter& w) {
+    JTktWriteContext logged = *out.get();
+    logged.diagnostics = w.context.diagnostics;
+    WriteJTktCommands(&logged, kJTktSides, 1);
+    WriteJTktCommands(&logged, 15, 1);
   });
   EXPECT_EQ(log, "DEBUG: in WriteJTktCommands funcion \nDEBUG: in WriteJTktCommands funcion \n");
-  EXPECT_EQ(jtkt_test::DiagnosticsOf([] {}), "");
+  EXPECT_EQ(jtkt_test::DiagnosticsOf([](const JTktWriter&) {}), "");
 }
 
 // Resolution is one fragment, accounting one per identifier, the page range four; no context, no write.

@@ -11,11 +11,11 @@
 namespace {
 
 using jtkt_test::RecordingContext;
-using jtkt_test::WrittenByDefaultOutput;
+using jtkt_test::WrittenThrough;
 using platform::PlistDict;
 
 std::string Finishing(const PlistDict& ticket) {
-  return WrittenByDefaultOutput([&] { WriteJTKTFinishing(&ticket); });
+  return WrittenThrough([&](const JTktWriter& w) { WriteJTKTFinishing(w, &ticket); });
 }
 
 // Square fold and trim "off", as the Paper/Output panel stores them.
@@ -130,9 +130,12 @@ TEST(JTktFinishing, RecordsWriteEachLineAsItsOwnFragmentAndNoEmptySet) {
 }
 
 TEST(JTktFinishing, SlipSheetsAreLoggedAndNoTicketWritesNothing) {
-  const std::string log = jtkt_test::DiagnosticsOf([] { Finishing({{kFinishingSlipSheetKey, 2}}); });
+  const std::string log = jtkt_test::DiagnosticsOf([](const JTktWriter& w) {
+    const PlistDict ticket{{kFinishingSlipSheetKey, 2}};
+    WriteJTKTFinishing(w, &ticket);
+  });
   EXPECT_NE(log.find("DEBUG: ************** SLIPSHEET ON ****************\n"), std::string::npos);
-  EXPECT_EQ(WrittenByDefaultOutput([] { WriteJTKTFinishing(nullptr); }), "");
+  EXPECT_EQ(WrittenThrough([](const JTktWriter& w) { WriteJTKTFinishing(w, nullptr); }), "");
 }
 
 }  // namespace

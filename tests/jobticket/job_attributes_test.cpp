@@ -22,7 +22,7 @@
 namespace {
 
 using jtkt_test::RecordingContext;
-using jtkt_test::WrittenByDefaultOutput;
+using jtkt_test::WrittenThrough;
 using platform::PlistArray;
 using platform::PlistDict;
 
@@ -50,11 +50,11 @@ TEST(JTktJobAttributes, NotesJobTypesAndFormsMatchTheGoldenFile) {
   const std::vector<PlistDict> forms{{{kBackgroundFormsOptionsKey, options}, {kJobTypeKey, PlistDict{{"JobType", 9}}}},
                                      {{kBackgroundFormsOptionsKey, options}, {kJobTypeKey, PlistDict{{"JobType", 3}}}},
                                      {{kBackgroundFormsOptionsKey, options}}};
-  std::string body = WrittenByDefaultOutput([&] {
-    WriteJTKTJobNotes(&notes);
-    WriteJTKTJobNotes(&notNotes);
-    for (const PlistDict& ticket : jobTypes) WriteJTKTJobType(&ticket);
-    for (const PlistDict& ticket : forms) WriteJTKTBackgroundForms(&ticket);
+  std::string body = WrittenThrough([&](const JTktWriter& w) {
+    WriteJTKTJobNotes(w, &notes);
+    WriteJTKTJobNotes(w, &notNotes);
+    for (const PlistDict& ticket : jobTypes) WriteJTKTJobType(w, &ticket);
+    for (const PlistDict& ticket : forms) WriteJTKTBackgroundForms(w, &ticket);
   });
   body += jtkt_test::Recorded([](const JTktWriteContext* out) {
     _JOBDATA job;
@@ -67,15 +67,15 @@ TEST(JTktJobAttributes, NotesJobTypesAndFormsMatchTheGoldenFile) {
 TEST(JTktJobAttributes, ALongNoteIsWrittenWholeAndFormsAreLogged) {
   const std::string longNote(100 * 1024, 'n');
   const PlistDict ticket{{kJobNotesSheetMessageKey, longNote}};
-  EXPECT_NE(WrittenByDefaultOutput([&] { WriteJTKTJobNotes(&ticket); }).find(">" + longNote + "</job-sheet-message>\n"),
+  EXPECT_NE(WrittenThrough([&](const JTktWriter& w) { WriteJTKTJobNotes(w, &ticket); }).find(">" + longNote + "</job-sheet-message>\n"),
             std::string::npos);
   JTktJobNotes notes;
   EXPECT_EQ(WriteJTktJobNotes(nullptr, &notes), platform::paramErr);
   korvo_test::ScopedXdgHome home;
-  const std::string log = jtkt_test::DiagnosticsOf([] {
+  const std::string log = jtkt_test::DiagnosticsOf([](const JTktWriter& w) {
     const PlistDict forms{{kBackgroundFormsOptionsKey, PlistDict{{"NewFormString", "Letterhead"}}},
                           {kJobTypeKey, PlistDict{{"JobType", 3}}}};
-    WrittenByDefaultOutput([&] { WriteJTKTBackgroundForms(&forms); });
+    WriteJTKTBackgroundForms(w, &forms);
   });
   EXPECT_EQ(log, "DEBUG: ******* WriteJTKTBackgroundForms\nDEBUG: ******* WriteJTKTBackgroundForms: valid ticket\n"
                  "DEBUG: ******* WriteJTKTBackgroundForms: valid bg options ticket\nDEBUG: ******** jobType = 3\n");

@@ -39,21 +39,15 @@ std::string MemoryStream::bytes() {
   return std::string(buffer_, size_);
 }
 
-std::string WrittenByDefaultOutput(const std::function<void()>& write) {
+std::string WrittenThrough(const std::function<void(const JTktWriter&)>& write) {
   MemoryStream memory;
-  {
-    JTktOutputRedirect redirect(memory.get());
-    write();
-  }
+  write(JTktStreamWriter(memory.get()));
   return memory.bytes();
 }
 
-std::string DiagnosticsOf(const std::function<void()>& write) {
-  MemoryStream memory;
-  {
-    JTktDiagnosticsRedirect redirect(memory.get());
-    write();
-  }
+std::string DiagnosticsOf(const std::function<void(const JTktWriter&)>& write) {
+  MemoryStream output, memory;
+  write(JTktStreamWriter(output.get(), memory.get()));
   return memory.bytes();
 }
 

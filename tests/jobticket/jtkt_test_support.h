@@ -43,11 +43,11 @@ class MemoryStream {
   std::FILE* stream_ = nullptr;
 };
 
-// What the ticket writers write through the default output while `write` runs.
-std::string WrittenByDefaultOutput(const std::function<void()>& write);
+// What the ticket writers write through a writer over a memory stream.
+std::string WrittenThrough(const std::function<void(const JTktWriter&)>& write);
 
-// What the ticket writers log to the diagnostics stream while `write` runs.
-std::string DiagnosticsOf(const std::function<void()>& write);
+// What the ticket writers log to that writer's diagnostics stream.
+std::string DiagnosticsOf(const std::function<void(const JTktWriter&)>& write);
 
 // The document frame (version-5 header, job-template start, body, job-template end, trailer).
 std::string Framed(const std::string& body);

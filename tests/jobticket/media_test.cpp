@@ -12,9 +12,9 @@ namespace {
 using jtkt_test::RecordingContext;
 using platform::PlistDict;
 
-std::string MediaOf(const PlistDict* stock) {
+std::string MediaOf(const PlistDict* stock, const JTktPageGeometry& page = {}) {
   _MEDIADATA media;
-  FillMediaData(&media, stock, 0);
+  FillMediaData(&media, stock, 0, page);
   return jtkt_test::Recorded([&](const JTktWriteContext* out) { WriteJTktMedia(out, &media); });
 }
 
@@ -25,19 +25,6 @@ std::string MediaDocument(const std::vector<PlistDict>& stocks) {
   return jtkt_test::Framed(body);
 }
 
-// The page geometry for the life of the object.
-class PageGeometry {
- public:
-  PageGeometry(float width, float length, int orientation) {
-    PageWidth = width;
-    PageLength = length;
-    Orientation = orientation;
-  }
-  ~PageGeometry() {
-    PageWidth = PageLength = 0;
-    Orientation = 0;
-  }
-};
 
 TEST(JTktMedia, EveryStockTypeMatchesTheGoldenFile) {
   std::vector<PlistDict> stocks{{}};
@@ -94,8 +81,7 @@ TEST(JTktMedia, PageGeometryNamesTheSizeOfAStockWithout) {
       {600, 800, 0, nullptr},  // no size of the table
   };
   for (const Case& c : cases) {
-    PageGeometry geometry(c.width, c.length, c.orientation);
-    const std::string media = MediaOf(nullptr);
+    const std::string media = MediaOf(nullptr, {c.width, c.length, c.orientation});
     if (c.size) EXPECT_NE(media.find(c.size), std::string::npos) << media;
     else EXPECT_EQ(media.find("media-size"), std::string::npos) << media;
   }

@@ -17,12 +17,12 @@
 namespace {
 
 using jtkt_test::RecordingContext;
-using jtkt_test::WrittenByDefaultOutput;
+using jtkt_test::WrittenThrough;
 using platform::PlistArray;
 using platform::PlistDict;
 
 std::string FrontCover(const PlistDict& ticket, int coverMode) {
-  return WrittenByDefaultOutput([&] { WriteJTKTFrontCover(&ticket, coverMode); });
+  return WrittenThrough([&](const JTktWriter& w) { WriteJTKTFrontCover(w, &ticket, coverMode); });
 }
 
 // Covers of every kind (sides other than 1 to 4 are no cover), inserts with their defaults, exception ranges (ranges no list could hold are left out,
@@ -51,13 +51,13 @@ TEST(JTktSpecialPages, EachPartMatchesTheGoldenFile) {
       {{kExceptionListKey, PlistArray{PlistDict{{"EndPage", 7}}, PlistDict{{"StartPage", 9}, {"EndPage", 2}}}}},
       {{kNoOfPadsKey, 3}},
       {}};
-  body += WrittenByDefaultOutput([&] {
+  body += WrittenThrough([&](const JTktWriter& w) {
     for (const PlistDict& ticket : tickets) {
-      WriteJTKTInserts(&ticket);
-      WriteJTKTExceptions(&ticket);
-      WriteJTKTPad(&ticket);
+      WriteJTKTInserts(w, &ticket);
+      WriteJTKTExceptions(w, &ticket);
+      WriteJTKTPad(w, &ticket);
     }
-    WriteJTKTImageShift(&tickets.back());
+    WriteJTKTImageShift(w, &tickets.back());
   });
   jtkt_test::ExpectGolden(jtkt_test::Framed(body), "special_pages_parts.xml");
   jtkt_test::RecordingContext out;

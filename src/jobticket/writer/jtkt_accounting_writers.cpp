@@ -22,29 +22,29 @@ std::string Identifier(const platform::PlistDict* ticket, const char* key) {
 
 }  // namespace
 
-void WriteJTKTAccounting(const platform::PlistDict* ticket) {
+void WriteJTKTAccounting(const JTktWriter& writer, const platform::PlistDict* ticket) {
   if (ticket == nullptr) return;
-  JTktDebug("DEBUG: Ticket is valid\n");
+  JTktDebug(&writer.context, "DEBUG: Ticket is valid\n");
   if (!JTktHas(ticket, kAccountingOnKey)) {
-    JTktDebug("DEBUG: No accounting ticket present\n");
+    JTktDebug(&writer.context, "DEBUG: No accounting ticket present\n");
     return;
   }
   std::int32_t on = 0;
   ReadInteger(ticket, kAccountingOnKey, on);
-  JTktDebug("DEBUG: Found accounting key: %ld\n", static_cast<long>(on));
+  JTktDebug(&writer.context, "DEBUG: Found accounting key: %ld\n", static_cast<long>(on));
   if (on != kAccountingOnValue) return;
-  JTktDebug("DEBUG: Accounting is enabled\n");
+  JTktDebug(&writer.context, "DEBUG: Accounting is enabled\n");
   const std::string userId = Identifier(ticket, kAccountingUserIDKey);
   const std::string accountId = Identifier(ticket, kAccountingAccountIDKey);
-  JTktDebug("DEBUG: user id %s, acct id %s\n", userId.c_str(), accountId.c_str());
-  WriteJTktAccounting(&jtkt_ofp.context, userId.c_str(), accountId.c_str());
+  JTktDebug(&writer.context, "DEBUG: user id %s, acct id %s\n", userId.c_str(), accountId.c_str());
+  WriteJTktAccounting(&writer.context, userId.c_str(), accountId.c_str());
 }
 
-void WriteJTKTPagesToPrint(const platform::PlistDict* ticket) {
+void WriteJTKTPagesToPrint(const JTktWriter& writer, const platform::PlistDict* ticket) {
   if (JTktSetting(ticket, kPagesToPrintSelectedKey) != 1) return;
   long from = JTktSetting(ticket, kPagesToPrintFromKey).value_or(0);
   long to = JTktSetting(ticket, kPagesToPrintToKey).value_or(0);
   if (from <= 0 || to <= 0) return;
   if (from > to) std::swap(from, to);
-  WriteJTktPageRanges(&jtkt_ofp.context, from, to);
+  WriteJTktPageRanges(&writer.context, from, to);
 }

@@ -99,16 +99,16 @@ int WriteJTktBackgroundForms(const JTktWriteContext* ctx, const _BGFORMSDATA* fo
   return platform::noErr;
 }
 
-void WriteJTKTBackgroundForms(const PlistDict* ticket) {
-  JTktDebug("DEBUG: ******* WriteJTKTBackgroundForms\n");
+void WriteJTKTBackgroundForms(const JTktWriter& writer, const PlistDict* ticket) {
+  JTktDebug(&writer.context, "DEBUG: ******* WriteJTKTBackgroundForms\n");
   if (ticket == nullptr) return;
-  JTktDebug("DEBUG: ******* WriteJTKTBackgroundForms: valid ticket\n");
+  JTktDebug(&writer.context, "DEBUG: ******* WriteJTKTBackgroundForms: valid ticket\n");
   const PlistDict* dict = JTktDictionary(ticket, kBackgroundFormsOptionsKey);
   if (dict == nullptr) return;
-  JTktDebug("DEBUG: ******* WriteJTKTBackgroundForms: valid bg options ticket\n");
+  JTktDebug(&writer.context, "DEBUG: ******* WriteJTKTBackgroundForms: valid bg options ticket\n");
   const PlistDict* jobType = JTktDictionary(ticket, kJobTypeKey);
   const std::int32_t storedJobType = JTktSetting(jobType, kJobTypeJobTypeKey).value_or(0);
-  if (jobType != nullptr) JTktDebug("DEBUG: ******** jobType = %ld\n", static_cast<long>(storedJobType));
+  if (jobType != nullptr) JTktDebug(&writer.context, "DEBUG: ******** jobType = %ld\n", static_cast<long>(storedJobType));
   _BGFORMSDATA forms;
   FillBGFormsData(&forms, dict, ticket);
   // Forms options outlive a change of job type in the dialog: only a forms job saves itself as a
@@ -120,5 +120,5 @@ void WriteJTKTBackgroundForms(const PlistDict* ticket) {
     if (!merges || (forms.existingFormName && forms.existingFormName->empty())) forms.existingFormName.reset();
     if (!forms.existingFormName) return;
   }
-  WriteJTktBackgroundForms(&jtkt_ofp.context, &forms);
+  WriteJTktBackgroundForms(&writer.context, &forms);
 }

@@ -63,9 +63,9 @@ void FillFullColorOptions(_PAGEDATA* pageRecord, const platform::PlistDict* dict
 // The same from the options an exception range holds.
 void FillFullColorOptions(_PAGEDATA* pageRecord, const FullColorOptions& options);
 
-// Ticket writers, default context.
-void WriteJTKTFullColor(const platform::PlistDict* fullColorDictionary);
-void WriteJTKTHalftone(const platform::PlistDict* ticket);
+// Ticket writers, through the writer they are given.
+void WriteJTKTFullColor(const JTktWriter& writer, const platform::PlistDict* fullColorDictionary);
+void WriteJTKTHalftone(const JTktWriter& writer, const platform::PlistDict* ticket);
 // The highlight-colour record of a dictionary (the ticket itself, or its job highlight options).
 JTktHighlightColor FillHighlightColor(const platform::PlistDict* dictionary);
-void WriteJTKTHighlightColor(const platform::PlistDict* dictionary);
+void WriteJTKTHighlightColor(const JTktWriter& writer, const platform::PlistDict* dictionary);

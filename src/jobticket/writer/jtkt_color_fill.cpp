@@ -68,9 +68,9 @@ void FillFullColorOptions(_PAGEDATA* pageRecord, const FullColorOptions& options
   options.graphicObjectRendering(&c.graphicsRendering);
 }
 
-void WriteJTKTFullColor(const platform::PlistDict* fullColorDictionary) {
+void WriteJTKTFullColor(const JTktWriter& writer, const platform::PlistDict* fullColorDictionary) {
   if (fullColorDictionary == nullptr) return;
   _PAGEDATA record;
   FillFullColorOptions(&record, fullColorDictionary);
-  WriteJTktFullColor(&jtkt_ofp.context, &record);
+  WriteJTktFullColor(&writer.context, &record);
 }

@@ -1,5 +1,5 @@
 // The ticket writers of the job-level commands: each reads its own setting, converts the stored
-// number to the command's value and writes it with the default context. The printer-default
+// number to the command's value and writes it through the writer it is given. The printer-default
 // sentinel is answered as "not set" by JTktSetting, before any conversion sees it.
 #include <optional>
 
@@ -13,18 +13,16 @@
 
 namespace {
 
-const JTktWriteContext* DefaultContext() { return &jtkt_ofp.context; }
-
 // Writes command with the stored value as it is.
-void WriteStored(const platform::PlistDict* ticket, const char* key, int command) {
-  if (std::optional<std::int32_t> value = JTktSetting(ticket, key)) WriteJTktCommands(DefaultContext(), command, *value);
+void WriteStored(const JTktWriter& writer, const platform::PlistDict* ticket, const char* key, int command) {
+  if (std::optional<std::int32_t> value = JTktSetting(ticket, key)) WriteJTktCommands(&writer.context, command, *value);
 }
 
 // Popup positions count from 1, and the first rows of these menus send nothing: position 2
 // is the command's value 0.
-void WritePosition(const platform::PlistDict* ticket, const char* key, int command) {
+void WritePosition(const JTktWriter& writer, const platform::PlistDict* ticket, const char* key, int command) {
   std::optional<std::int32_t> position = JTktSetting(ticket, key);
-  if (position && *position >= 2) WriteJTktCommands(DefaultContext(), command, *position - 2);
+  if (position && *position >= 2) WriteJTktCommands(&writer.context, command, *position - 2);
 }
 
 struct Destination {
@@ -38,34 +36,34 @@ constexpr Destination kDestinations[] = {{1, 0},  {2, 1},  {3, 1},   {18, 1},  {
 
 }  // namespace
 
-void WriteJTKTDuplex(const platform::PlistDict* ticket) {
+void WriteJTKTDuplex(const JTktWriter& writer, const platform::PlistDict* ticket) {
   if (ticket == nullptr) return;
   const char* key = JTktHas(ticket, kFinishingDuplexKey) ? kFinishingDuplexKey : kPMDuplexingKey;
   const std::int32_t stored = JTktSetting(ticket, key).value_or(0);
-  WriteJTktCommands(DefaultContext(), kJTktSides, stored == 2 ? 1 : stored == 3 ? 2 : 0);
+  WriteJTktCommands(&writer.context, kJTktSides, stored == 2 ? 1 : stored == 3 ? 2 : 0);
 }
 
-void WriteJTKTOutputDestination(const platform::PlistDict* ticket) {
+void WriteJTKTOutputDestination(const JTktWriter& writer, const platform::PlistDict* ticket) {
   const std::optional<std::int32_t> stored = JTktSetting(ticket, kFinishingOutputDestinationKey);
   if (!stored) return;
   for (const Destination& row : kDestinations) {
     if (row.stored == *stored) {
-      WriteJTktCommands(DefaultContext(), kJTktOutputBin, row.bin);
+      WriteJTktCommands(&writer.context, kJTktOutputBin, row.bin);
       return;
     }
   }
 }
 
-void WriteJTKTOffset(const platform::PlistDict* ticket) {
+void WriteJTKTOffset(const JTktWriter& writer, const platform::PlistDict* ticket) {
   if (!JTktHas(ticket, kFinishingOffsetKey)) return;
   const std::optional<std::int32_t> offset = JTktSetting(ticket, kFinishingOffsetKey);
-  if (offset && *offset >= 2 && *offset <= 5) WriteJTktCommands(DefaultContext(), kJTktJobOffset, *offset - 2);
+  if (offset && *offset >= 2 && *offset <= 5) WriteJTktCommands(&writer.context, kJTktJobOffset, *offset - 2);
   if (JTktSetting(ticket, kFinishingOffsetEnableSubsetKey).value_or(0) != 0)
-    WriteJTktCommands(DefaultContext(), kJTktPagesPerSubset,
+    WriteJTktCommands(&writer.context, kJTktPagesPerSubset,
                       JTktSetting(ticket, kFinishingOffsetPagesPerSubsetKey).value_or(0));
 }
 
-void WriteJTKTResolution(const platform::PlistDict* ticket) {
+void WriteJTKTResolution(const JTktWriter& writer, const platform::PlistDict* ticket) {
   const std::optional<std::int32_t> stored = JTktSetting(ticket, kResolutionKey);
   if (!stored) return;
   JTktResolution resolution{0, 0, kJTktDotsPerInch};
@@ -79,43 +77,43 @@ void WriteJTKTResolution(const platform::PlistDict* ticket) {
     case 4: resolution.crossFeed = resolution.feedDirection = 1200; break;
     default: return;
   }
-  WriteJTktResolution(DefaultContext(), &resolution);
+  WriteJTktResolution(&writer.context, &resolution);
 }
 
-void WriteJTKTOutputColor(const platform::PlistDict* ticket) { WriteStored(ticket, kFinishingOutputColorKey, kJTktColorEffects); }
+void WriteJTKTOutputColor(const JTktWriter& writer, const platform::PlistDict* ticket) { WriteStored(writer, ticket, kFinishingOutputColorKey, kJTktColorEffects); }
 
-void WriteJTKTImageRotation(const platform::PlistDict* ticket) {
+void WriteJTKTImageRotation(const JTktWriter& writer, const platform::PlistDict* ticket) {
   const std::optional<std::int32_t> stored = JTktSetting(ticket, kAdvancedRotateImage180Key);
-  if (stored == 1) WriteJTktCommands(DefaultContext(), kJTktPageRotation, 1);  // "Off": upright
-  if (stored == 2) WriteJTktCommands(DefaultContext(), kJTktPageRotation, 0);  // "On": turned
+  if (stored == 1) WriteJTktCommands(&writer.context, kJTktPageRotation, 1);  // "Off": upright
+  if (stored == 2) WriteJTktCommands(&writer.context, kJTktPageRotation, 0);  // "On": turned
 }
 
-void WriteJTKTPrinterEmulation(const platform::PlistDict* ticket) { WriteStored(ticket, kInkwellEmulationKey, kJTktDarknessMode); }
+void WriteJTKTPrinterEmulation(const JTktWriter& writer, const platform::PlistDict* ticket) { WriteStored(writer, ticket, kInkwellEmulationKey, kJTktDarknessMode); }
 
-void WriteJTKTOutputOrder(const platform::PlistDict* ticket) { WriteStored(ticket, kOutputOrderKey, kJTktPageDelivery); }
+void WriteJTKTOutputOrder(const JTktWriter& writer, const platform::PlistDict* ticket) { WriteStored(writer, ticket, kOutputOrderKey, kJTktPageDelivery); }
 
 // Only a step the reader takes back, by the profile's range.
-void WriteJTKTLightenDarken(const platform::PlistDict* ticket) {
+void WriteJTKTLightenDarken(const JTktWriter& writer, const platform::PlistDict* ticket) {
   const std::optional<std::int32_t> value = JTktSetting(ticket, kLightenDarkenKey);
   if (value && KFSFeatureNumberInRange("LightenDarken", *value))
-    WriteJTktCommands(DefaultContext(), kJTktDarknessValue, *value);
+    WriteJTktCommands(&writer.context, kJTktDarknessValue, *value);
 }
 
-void WriteJTKTAntiAliasing(const platform::PlistDict* ticket) {
+void WriteJTKTAntiAliasing(const JTktWriter& writer, const platform::PlistDict* ticket) {
   if (!JTktHas(ticket, kAntialiasingKey)) return;
   const platform::PlistValue* value = platform::PlistDictFind(*ticket, kAntialiasingKey);
   // A value that is not a number asks for value 0, which the element does not know.
   if (!value->isNumber()) {
-    WriteJTktCommands(DefaultContext(), kJTktAntiAliasing, 0);
+    WriteJTktCommands(&writer.context, kJTktAntiAliasing, 0);
     return;
   }
-  WriteStored(ticket, kAntialiasingKey, kJTktAntiAliasing);
+  WriteStored(writer, ticket, kAntialiasingKey, kJTktAntiAliasing);
 }
 
-void WriteJTKTOPIPreScan(const platform::PlistDict* ticket) { WritePosition(ticket, kOPIPrescanKey, kJTktOPIPreScan); }
+void WriteJTKTOPIPreScan(const JTktWriter& writer, const platform::PlistDict* ticket) { WritePosition(writer, ticket, kOPIPrescanKey, kJTktOPIPreScan); }
 
-void WriteJTKTOPISubsitution(const platform::PlistDict* ticket) { WritePosition(ticket, kOPISubsitutionKey, kJTktOPIInsertion); }
+void WriteJTKTOPISubsitution(const JTktWriter& writer, const platform::PlistDict* ticket) { WritePosition(writer, ticket, kOPISubsitutionKey, kJTktOPIInsertion); }
 
-void WriteJTKTTonerSaver(const platform::PlistDict* ticket) {
-  if (std::optional<bool> on = JTktBoolean(ticket, kTonerSaverKey)) WriteJTktCommands(DefaultContext(), kJTktTonerSaver, *on ? 1 : 0);
+void WriteJTKTTonerSaver(const JTktWriter& writer, const platform::PlistDict* ticket) {
+  if (std::optional<bool> on = JTktBoolean(ticket, kTonerSaverKey)) WriteJTktCommands(&writer.context, kJTktTonerSaver, *on ? 1 : 0);
 }

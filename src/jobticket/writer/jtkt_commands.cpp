@@ -63,7 +63,7 @@ void BuildCommand(JTktFragment& fragment, const JTktCommandRow& row, std::int32_
 }  // namespace
 
 int WriteJTktCommands(const JTktWriteContext* ctx, int command, std::int32_t value) {
-  JTktDebug("DEBUG: in WriteJTktCommands funcion \n");
+  JTktDebug(ctx, "DEBUG: in WriteJTktCommands funcion \n");
   if (!JTktCanWrite(ctx)) return platform::paramErr;
   const JTktCommandRow& row = JTktCommandRowFor(command);
   JTktFragment fragment;

@@ -64,20 +64,20 @@ JTKT_EXPORT int WriteJTktAccounting(const JTktWriteContext* ctx, const char* use
 JTKT_EXPORT int WriteJTktPageRanges(const JTktWriteContext* ctx, long lower, long upper);
 }
 
-// Ticket writers, each for its own keys, with the default context; nothing when the ticket is
+// Ticket writers, each for its own keys, through the writer it is given; nothing when the ticket is
 // null or lacks the key, or the value is the printer default or outside the conversion.
-void WriteJTKTDuplex(const platform::PlistDict* ticket);  // "sides" always, one-sided by default
-void WriteJTKTOutputDestination(const platform::PlistDict* ticket);
-void WriteJTKTOffset(const platform::PlistDict* ticket);  // job offset, then pages per subset
-void WriteJTKTResolution(const platform::PlistDict* ticket);
-void WriteJTKTOutputColor(const platform::PlistDict* ticket);
-void WriteJTKTImageRotation(const platform::PlistDict* ticket);
-void WriteJTKTPrinterEmulation(const platform::PlistDict* ticket);
-void WriteJTKTOutputOrder(const platform::PlistDict* ticket);
-void WriteJTKTLightenDarken(const platform::PlistDict* ticket);
-void WriteJTKTAntiAliasing(const platform::PlistDict* ticket);
-void WriteJTKTOPIPreScan(const platform::PlistDict* ticket);
-void WriteJTKTOPISubsitution(const platform::PlistDict* ticket);
-void WriteJTKTTonerSaver(const platform::PlistDict* ticket);
-void WriteJTKTAccounting(const platform::PlistDict* ticket);
-void WriteJTKTPagesToPrint(const platform::PlistDict* ticket);
+void WriteJTKTDuplex(const JTktWriter& writer, const platform::PlistDict* ticket);  // "sides" always, one-sided by default
+void WriteJTKTOutputDestination(const JTktWriter& writer, const platform::PlistDict* ticket);
+void WriteJTKTOffset(const JTktWriter& writer, const platform::PlistDict* ticket);  // job offset, then pages per subset
+void WriteJTKTResolution(const JTktWriter& writer, const platform::PlistDict* ticket);
+void WriteJTKTOutputColor(const JTktWriter& writer, const platform::PlistDict* ticket);
+void WriteJTKTImageRotation(const JTktWriter& writer, const platform::PlistDict* ticket);
+void WriteJTKTPrinterEmulation(const JTktWriter& writer, const platform::PlistDict* ticket);
+void WriteJTKTOutputOrder(const JTktWriter& writer, const platform::PlistDict* ticket);
+void WriteJTKTLightenDarken(const JTktWriter& writer, const platform::PlistDict* ticket);
+void WriteJTKTAntiAliasing(const JTktWriter& writer, const platform::PlistDict* ticket);
+void WriteJTKTOPIPreScan(const JTktWriter& writer, const platform::PlistDict* ticket);
+void WriteJTKTOPISubsitution(const JTktWriter& writer, const platform::PlistDict* ticket);
+void WriteJTKTTonerSaver(const JTktWriter& writer, const platform::PlistDict* ticket);
+void WriteJTKTAccounting(const JTktWriter& writer, const platform::PlistDict* ticket);
+void WriteJTKTPagesToPrint(const JTktWriter& writer, const platform::PlistDict* ticket);

@@ -1,21 +1,24 @@
-// The default output block and its stream callback.
+// The stream callback and the diagnostics line.
 #include "jobticket/writer/jtkt_context.h"
 
 #include <cstdarg>
 
-JTktDefaultOutput jtkt_ofp = {stdout, {nullptr, DevWriteJtkt}, nullptr};
-
-int DevWriteJtkt(void*, const char* text, std::size_t length) {
+int DevWriteJtkt(void* refCon, const char* text, std::size_t length) {
   if (length == 0) return 0;
-  if (text == nullptr || jtkt_ofp.stream == nullptr) return EOF;
+  auto* stream = static_cast<std::FILE*>(refCon);
+  if (text == nullptr || stream == nullptr) return EOF;
   // fwrite, not fputs: the length is the fragment's, whatever bytes it holds.
-  return std::fwrite(text, 1, length, jtkt_ofp.stream) == length ? 0 : EOF;
+  return std::fwrite(text, 1, length, stream) == length ? 0 : EOF;
 }
 
-void JTktDebug(const char* format, ...) {
-  if (jtkt_ofp.diagnostics == nullptr) return;
+JTktWriter JTktStreamWriter(std::FILE* stream, std::FILE* diagnostics) {
+  return JTktWriter{{stream, DevWriteJtkt, diagnostics}, {}};
+}
+
+void JTktDebug(const JTktWriteContext* ctx, const char* format, ...) {
+  if (ctx == nullptr || ctx->diagnostics == nullptr) return;
   va_list arguments;
   va_start(arguments, format);
-  std::vfprintf(jtkt_ofp.diagnostics, format, arguments);
+  std::vfprintf(ctx->diagnostics, format, arguments);
   va_end(arguments);
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The writer context through which every job-ticket fragment passes, and the process-wide
-// default output that the ticket writers use. An emitter builds one fragment at a time and
+// The writer context through which every job-ticket fragment passes, and the writer object a
+// document is written with. An emitter builds one fragment at a time and
 // hands it whole to the context's callback; the callback decides where the bytes go.
 #include <cstddef>
 #include <cstdio>
@@ -13,53 +13,38 @@
 // emitters do not read it.
 using JTktWriteProc = int (*)(void* refCon, const char* text, std::size_t length);
 
+// Where the fragments go, and where the writer's "DEBUG:" lines go (nowhere while null, which
+// keeps a dialog's or a host's standard error clean; point it at stderr to follow what the
+// ticket writers decide).
 struct JTktWriteContext {
   void* refCon;
   JTktWriteProc write;
+  std::FILE* diagnostics = nullptr;
 };
 
-// The default output: the stream the default context writes to (standard output until a
-// document is written elsewhere), the context itself, and where the writer's "DEBUG:" lines
-// go (nowhere while null, which keeps a dialog's or a host's standard error clean; point it at
-// stderr to follow what the ticket writers decide).
-struct JTktDefaultOutput {
-  std::FILE* stream;
+// The page geometry a host linking the writer may give, for a stock that names no size:
+// PostScript points, and 0 or 2 portrait, 1 or 3 landscape. The print dialog leaves it at 0.
+struct JTktPageGeometry {
+  float width = 0;
+  float length = 0;
+  int orientation = 0;
+};
+
+// What one document is written with: the context its fragments go through and the page
+// geometry. The document writer makes one per document and hands it to every ticket writer.
+struct JTktWriter {
   JTktWriteContext context;
-  std::FILE* diagnostics;
+  JTktPageGeometry page;
 };
 
-extern JTktDefaultOutput jtkt_ofp;
-
-// Writes the fragment to the default output's stream, all `length` bytes of it (a fragment is
-// never cut at an inner NUL or at a buffer size). 0 when every byte was accepted, EOF when not;
-// refCon is not used.
+// Writes the fragment to the stream refCon holds, all `length` bytes of it (a fragment is never
+// cut at an inner NUL or at a buffer size). 0 when every byte was accepted, EOF when not.
 int DevWriteJtkt(void* refCon, const char* text, std::size_t length);
 
-// Points the default output's stream at `stream` for the life of the object and puts back the
-// stream it found, so that the process-wide stream never outlives a file that was closed.
-class JTktOutputRedirect {
- public:
-  explicit JTktOutputRedirect(std::FILE* stream) : saved_(jtkt_ofp.stream) { jtkt_ofp.stream = stream; }
-  ~JTktOutputRedirect() { jtkt_ofp.stream = saved_; }
-  JTktOutputRedirect(const JTktOutputRedirect&) = delete;
-  JTktOutputRedirect& operator=(const JTktOutputRedirect&) = delete;
+// A writer whose fragments go to stream through DevWriteJtkt, its diagnostics to diagnostics.
+JTktWriter JTktStreamWriter(std::FILE* stream, std::FILE* diagnostics = nullptr);
 
- private:
-  std::FILE* saved_;
-};
-
-// The same for the diagnostics stream.
-class JTktDiagnosticsRedirect {
- public:
-  explicit JTktDiagnosticsRedirect(std::FILE* stream) : saved_(jtkt_ofp.diagnostics) { jtkt_ofp.diagnostics = stream; }
-  ~JTktDiagnosticsRedirect() { jtkt_ofp.diagnostics = saved_; }
-  JTktDiagnosticsRedirect(const JTktDiagnosticsRedirect&) = delete;
-  JTktDiagnosticsRedirect& operator=(const JTktDiagnosticsRedirect&) = delete;
-
- private:
-  std::FILE* saved_;
-};
-
-// Writes a diagnostic line, format and arguments as printf, to the diagnostics stream if there is
-// one. The formats carry their own "DEBUG: " and line feed, so each line reads as it always has.
-void JTktDebug(const char* format, ...) __attribute__((format(printf, 1, 2)));
+// Writes a diagnostic line, format and arguments as printf, to the context's diagnostics stream
+// if it has one. The formats carry their own "DEBUG: " and line feed, so each line reads as it
+// always has.
+void JTktDebug(const JTktWriteContext* ctx, const char* format, ...) __attribute__((format(printf, 2, 3)));

@@ -28,14 +28,14 @@ int CoverType(const PlistDict& dictionary, int coverMode) {
   return coverMode != 0 && type != kCoverPrintBoth ? kCoverPrintNone : type;
 }
 
-void WriteCover(const PlistDict* ticket, const char* key, int which, int coverMode, bool booklet) {
+void WriteCover(const JTktWriter& writer, const PlistDict* ticket, const char* key, int which, int coverMode, bool booklet) {
   const PlistDict* dictionary = JTktDictionary(ticket, key);
   if (dictionary == nullptr) return;
   Cover cover(*dictionary);
   if (booklet) TakeJobSizeForBooklet(ticket, cover.stock());
   _MEDIADATA media;
-  FillMediaData(&media, cover.stock(), JTktDictionary(dictionary, special_page_keys::kStockKey));
-  WriteJTktCovers(&jtkt_ofp.context, which, CoverType(*dictionary, coverMode), &media);
+  FillMediaData(&media, cover.stock(), JTktDictionary(dictionary, special_page_keys::kStockKey), writer.page);
+  WriteJTktCovers(&writer.context, which, CoverType(*dictionary, coverMode), &media);
 }
 
 }  // namespace
@@ -97,14 +97,14 @@ int WriteJTktInserts(const JTktWriteContext* ctx, std::int32_t afterPage, std::i
   return platform::noErr;
 }
 
-void WriteJTKTFrontCover(const PlistDict* ticket, int coverMode) {
-  WriteCover(ticket, kFrontCoverKey, kJTktFrontCover, coverMode, true);
+void WriteJTKTFrontCover(const JTktWriter& writer, const PlistDict* ticket, int coverMode) {
+  WriteCover(writer, ticket, kFrontCoverKey, kJTktFrontCover, coverMode, true);
 }
 
-void WriteJTKTBackCover(const PlistDict* ticket) { WriteCover(ticket, kBackCoverKey, kJTktBackCover, 0, false); }
+void WriteJTKTBackCover(const JTktWriter& writer, const PlistDict* ticket) { WriteCover(writer, ticket, kBackCoverKey, kJTktBackCover, 0, false); }
 
 // Inserts in the ticket's order, each read as the model reads one insert.
-void WriteJTKTInserts(const PlistDict* ticket) {
+void WriteJTKTInserts(const JTktWriter& writer, const PlistDict* ticket) {
   if (!JTktHas(ticket, kInsertListKey)) return;
   const platform::PlistArray* list = platform::PlistDictFind(*ticket, kInsertListKey)->asArray();
   if (list == nullptr) return;
@@ -112,12 +112,12 @@ void WriteJTKTInserts(const PlistDict* ticket) {
   for (const platform::PlistValue& entry : *list) {
     const PlistDict* dictionary = entry.asDictionary();
     if (dictionary == nullptr) continue;
-    if (!started) WriteJTktSpecialPagesStart(&jtkt_ofp.context, kJTktInsertSheets);
+    if (!started) WriteJTktSpecialPagesStart(&writer.context, kJTktInsertSheets);
     started = true;
     const Insert insert(*dictionary);
     _MEDIADATA media;
-    FillMediaData(&media, insert.stock(), JTktDictionary(dictionary, special_page_keys::kStockKey));
-    WriteJTktInserts(&jtkt_ofp.context, insert.startPage(), insert.quantity(), &media);
+    FillMediaData(&media, insert.stock(), JTktDictionary(dictionary, special_page_keys::kStockKey), writer.page);
+    WriteJTktInserts(&writer.context, insert.startPage(), insert.quantity(), &media);
   }
-  if (started) WriteJTktSpecialPagesEnd(&jtkt_ofp.context, kJTktInsertSheets);
+  if (started) WriteJTktSpecialPagesEnd(&writer.context, kJTktInsertSheets);
 }

@@ -6,18 +6,22 @@
 #include "jobticket/writer/jtkt_sections.h"
 
 void WriteJTKT(std::FILE* stream, const platform::PlistDict* ticket, int coverMode) {
-  if (stream == nullptr || ticket == nullptr) return;
+  if (stream == nullptr) return;
+  WriteJTKT(JTktStreamWriter(stream), ticket, coverMode);
+}
+
+void WriteJTKT(const JTktWriter& writer, const platform::PlistDict* ticket, int coverMode) {
+  if (ticket == nullptr) return;
   const std::optional<JTktOptions> options = ReadJTktOptions(ticket);
   if (!options) return;
-  JTktOutputRedirect redirect(stream);
-  const JTktWriteContext* ctx = &jtkt_ofp.context;
+  const JTktWriteContext* ctx = &writer.context;
   const bool frame = JTktWritesFrame(*options, *ticket);
 
   if (frame) WriteJTktHeader(ctx, kJTktCurrentDTDVersion);
-  if (options->all) WriteJTKTJobNameAndUser(ticket);
+  if (options->all) WriteJTKTJobNameAndUser(writer, ticket);
   if (frame) WriteJTktJobAttribStart(ctx);
   for (const JTktSection& section : JTktSections()) {
-    if (JTktSelects(section.selector, *options)) section.write(ticket, coverMode);
+    if (JTktSelects(section.selector, *options)) section.write(writer, ticket, coverMode);
   }
   if (frame) {
     WriteJTktJobAttribEnd(ctx);

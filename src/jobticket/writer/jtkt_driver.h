@@ -3,12 +3,14 @@
 // a print-settings dictionary.
 #include <cstdio>
 
+#include "jobticket/writer/jtkt_context.h"
 #include "platform/plist/plist_value.h"
 
-// Writes the document for ticket to stream through the default output: nothing at all when the
-// ticket holds no options dictionary; else the frame (see JTktWritesFrame), the operation
-// attributes (whole document only) and every section the options select, in document order.
-// coverMode non-zero keeps only the front cover and its print-none and print-both types. The
-// default output's stream is put back as it was before the call returns. Null arguments write
+// Writes the document for ticket through writer: nothing at all when the ticket holds no
+// options dictionary; else the frame (see JTktWritesFrame), the operation attributes (whole
+// document only) and every section the options select, in document order. coverMode non-zero
+// keeps only the front cover and its print-none and print-both types. A null ticket writes
 // nothing.
+void WriteJTKT(const JTktWriter& writer, const platform::PlistDict* ticket, int coverMode);
+// The same to stream, with no page geometry and no diagnostics. A null stream writes nothing.
 void WriteJTKT(std::FILE* stream, const platform::PlistDict* ticket, int coverMode);

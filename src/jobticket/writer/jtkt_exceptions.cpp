@@ -80,7 +80,7 @@ int WriteJTktPageExceptions(const JTktWriteContext* ctx, const _PAGEDATA* page, 
 
 // Ranges in the ticket's order. A range no list could hold (no start page, or an end before its
 // start) is left out, as the Special Pages panel leaves it out.
-void WriteJTKTExceptions(const PlistDict* ticket) {
+void WriteJTKTExceptions(const JTktWriter& writer, const PlistDict* ticket) {
   if (!JTktHas(ticket, kExceptionListKey)) return;
   const platform::PlistArray* list = platform::PlistDictFind(*ticket, kExceptionListKey)->asArray();
   if (list == nullptr) return;
@@ -90,14 +90,14 @@ void WriteJTKTExceptions(const PlistDict* ticket) {
     if (dictionary == nullptr) continue;
     const std::unique_ptr<ExceptionPage> range = ExceptionPageFromTicket(*dictionary);
     if (!range) continue;
-    if (!started) WriteJTktSpecialPagesStart(&jtkt_ofp.context, kJTktPageOverrides);
+    if (!started) WriteJTktSpecialPagesStart(&writer.context, kJTktPageOverrides);
     started = true;
     _PAGEDATA page;
     FillPageRecord(page, *range, *dictionary);
     _MEDIADATA media;
-    FillMediaData(&media, range->stock(), JTktDictionary(dictionary, special_page_keys::kStockKey));
-    WriteJTktPageExceptions(&jtkt_ofp.context, &page, &media);
+    FillMediaData(&media, range->stock(), JTktDictionary(dictionary, special_page_keys::kStockKey), writer.page);
+    WriteJTktPageExceptions(&writer.context, &page, &media);
     FinalizePageData(&page);
   }
-  if (started) WriteJTktSpecialPagesEnd(&jtkt_ofp.context, kJTktPageOverrides);
+  if (started) WriteJTktSpecialPagesEnd(&writer.context, kJTktPageOverrides);
 }

@@ -36,9 +36,9 @@ extern "C" JTKT_EXPORT int WriteJTktFinishing(const JTktWriteContext* ctx, const
 
 // The record of the ticket's finishing keys. Every setting holding the printer default counts as
 // not stored; a missing square fold or trim means none (-1), never 0.
-JTktFinishing FillFinishingData(const platform::PlistDict* ticket);
+JTktFinishing FillFinishingData(const platform::PlistDict* ticket, const JTktWriteContext* ctx = nullptr);
 
-// The finishing of the ticket, with the default context: the slip sheets when they are on, the
+// The finishing of the ticket, through the writer it is given: the slip sheets when they are on, the
 // finishing elements of FillFinishingData, then the offset (WriteJTKTOffset). Nothing for a null
 // ticket.
-void WriteJTKTFinishing(const platform::PlistDict* ticket);
+void WriteJTKTFinishing(const JTktWriter& writer, const platform::PlistDict* ticket);

@@ -91,11 +91,11 @@ void WriteTemplate(Lines& out, const std::string& name) {
 // The staple, fold, punch and hole-count enums, in that order. The hole count belongs to the
 // punch and is written only with it. A set of codes none of which has an enum would be an empty
 // 1setOf, which the format does not allow, so it is left out whole.
-void WriteEnumSet(Lines& out, const JTktFinishing& record) {
+void WriteEnumSet(const JTktWriteContext* ctx, Lines& out, const JTktFinishing& record) {
   if (record.nStapleOptions == kJTktFinishingUnset && record.nFoldOptions == kJTktFinishingUnset &&
       record.nHolePunchOptions == kJTktFinishingUnset)
     return;
-  JTktDebug("DEBUG: WriteJTktFinishing: nStapleOptions = %d, nFoldOptions = %d, nHolePunchOptions = %d, "
+  JTktDebug(ctx, "DEBUG: WriteJTktFinishing: nStapleOptions = %d, nFoldOptions = %d, nHolePunchOptions = %d, "
             "nHolePunchNumHoles = %d\n",
             record.nStapleOptions, record.nFoldOptions, record.nHolePunchOptions, record.nHolePunchNumHoles);
   std::optional<std::int32_t> values[4] = {EnumFor(kStapleEnums, record.nStapleOptions),
@@ -146,7 +146,7 @@ int WriteJTktFinishing(const JTktWriteContext* ctx, const JTktFinishing* record)
   if (record->templateName)
     WriteTemplate(out, *record->templateName);
   else
-    WriteEnumSet(out, *record);
+    WriteEnumSet(ctx, out, *record);
   WriteBookletMaking(out, *record);
   return platform::noErr;
 }

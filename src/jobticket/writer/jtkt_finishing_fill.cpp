@@ -121,10 +121,10 @@ bool TakesHoleCount(std::int32_t finishingOptions) {
 
 }  // namespace
 
-JTktFinishing FillFinishingData(const PlistDict* ticket) {
+JTktFinishing FillFinishingData(const PlistDict* ticket, const JTktWriteContext* ctx) {
   JTktFinishing record;
   const Stored s = ReadStored(ticket);
-  JTktDebug("DEBUG: ******* finishingOptions = %ld, foldOptions = %ld, stapleValue = %ld, holePunchValue = %ld, "
+  JTktDebug(ctx, "DEBUG: ******* finishingOptions = %ld, foldOptions = %ld, stapleValue = %ld, holePunchValue = %ld, "
             "simpleFoldValue = %ld, bindValue = %ld, bookletValue = %ld\n",
             static_cast<long>(s.finishingOptions), static_cast<long>(s.foldOptions), static_cast<long>(s.stapleValue),
             static_cast<long>(s.holePunchValue), static_cast<long>(s.simpleFoldValue), static_cast<long>(s.bindValue),
@@ -142,17 +142,17 @@ JTktFinishing FillFinishingData(const PlistDict* ticket) {
   return record;
 }
 
-void WriteJTKTFinishing(const PlistDict* ticket) {
+void WriteJTKTFinishing(const JTktWriter& writer, const PlistDict* ticket) {
   if (ticket == nullptr) return;
-  const JTktWriteContext* ctx = &jtkt_ofp.context;
+  const JTktWriteContext* ctx = &writer.context;
   if (JTktHas(ticket, kFinishingSlipSheetKey)) {
-    JTktDebug("DEBUG: ************ SLIPSHEET ************\n");
+    JTktDebug(ctx, "DEBUG: ************ SLIPSHEET ************\n");
     if (JTktSetting(ticket, kFinishingSlipSheetKey) == kSlipSheetOn) {
-      JTktDebug("DEBUG: ************** SLIPSHEET ON ****************\n");
+      JTktDebug(ctx, "DEBUG: ************** SLIPSHEET ON ****************\n");
       WriteJTktCommands(ctx, kJTktSeparatorSheets, kSlipSheetOn);
     }
   }
-  const JTktFinishing record = FillFinishingData(ticket);
+  const JTktFinishing record = FillFinishingData(ticket, ctx);
   WriteJTktFinishing(ctx, &record);
-  WriteJTKTOffset(ticket);
+  WriteJTKTOffset(writer, ticket);
 }

@@ -67,7 +67,7 @@ int WriteJTktOpAttrib(const JTktWriteContext* ctx, bool recipientOnly, const cha
   return platform::noErr;
 }
 
-void WriteJTKTJobNameAndUser(const platform::PlistDict* ticket) {
+void WriteJTKTJobNameAndUser(const JTktWriter& writer, const platform::PlistDict* ticket) {
   const bool usePlatformName = JTktBoolean(ticket, kJobNotesUseJobNameKey).value_or(false);
   const std::string* jobName = JTktString(ticket, usePlatformName ? kPMJobNameKey : kJobNotesJobNameKey);
   const std::string* userName = JTktString(ticket, kJobNotesSenderNameKey);
@@ -75,5 +75,5 @@ void WriteJTKTJobNameAndUser(const platform::PlistDict* ticket) {
   // Cut to what the reader takes back, as every text the ticket writers write.
   const std::string job(KFSCutToFeatureLength("JobName", *jobName));
   const std::string user(KFSCutToFeatureLength("SenderName", *userName));
-  WriteJTktOpAttrib(&jtkt_ofp.context, false, job.c_str(), user.c_str());
+  WriteJTktOpAttrib(&writer.context, false, job.c_str(), user.c_str());
 }

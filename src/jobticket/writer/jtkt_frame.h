@@ -31,4 +31,4 @@ JTKT_EXPORT int WriteJTktOpAttrib(const JTktWriteContext* ctx, bool recipientOnl
 // The operation-attributes group from the ticket: the job name ("com.korvo.print.JobNotesJobName",
 // or the platform's job name when "com.korvo.print.JobNotesUseJobName" is true) and the sender
 // ("com.korvo.print.JobNotesSenderName"); nothing unless both are there. Default context.
-void WriteJTKTJobNameAndUser(const platform::PlistDict* ticket);
+void WriteJTKTJobNameAndUser(const JTktWriter& writer, const platform::PlistDict* ticket);

@@ -46,9 +46,9 @@ int WriteJTktHalfTone(const JTktWriteContext* ctx, std::int32_t value) {
   return platform::noErr;
 }
 
-void WriteJTKTHalftone(const platform::PlistDict* ticket) {
+void WriteJTKTHalftone(const JTktWriter& writer, const platform::PlistDict* ticket) {
   if (!JTktHas(ticket, kHalftoneScreenKey)) return;
   // A value that is not a number asks for 0, which has no screen; the printer default is sent as
   // nothing at all, before the table is asked.
-  WriteJTktHalfTone(&jtkt_ofp.context, JTktSetting(ticket, kHalftoneScreenKey).value_or(0));
+  WriteJTktHalfTone(&writer.context, JTktSetting(ticket, kHalftoneScreenKey).value_or(0));
 }

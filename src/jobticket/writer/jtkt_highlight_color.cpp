@@ -187,8 +187,8 @@ int WriteJTktHLC(const JTktWriteContext* ctx, const JTktHighlightColor* record) 
   return platform::noErr;
 }
 
-void WriteJTKTHighlightColor(const PlistDict* dictionary) {
+void WriteJTKTHighlightColor(const JTktWriter& writer, const PlistDict* dictionary) {
   if (dictionary == nullptr) return;
   const JTktHighlightColor record = FillHighlightColor(dictionary);
-  WriteJTktHLC(&jtkt_ofp.context, &record);
+  WriteJTktHLC(&writer.context, &record);
 }

@@ -45,9 +45,9 @@ int WriteJTktImageShift(const JTktWriteContext* ctx, std::int64_t xSide1, std::i
   return platform::noErr;
 }
 
-void WriteJTKTImageShift(const platform::PlistDict* imageShiftDictionary) {
+void WriteJTKTImageShift(const JTktWriter& writer, const platform::PlistDict* imageShiftDictionary) {
   if (imageShiftDictionary == nullptr) return;
   _ImageShiftSelections shift;
   FillImageShift(imageShiftDictionary, &shift);
-  WriteJTktImageShift(&jtkt_ofp.context, shift.xSide1, shift.xSide2, shift.ySide1, shift.ySide2);
+  WriteJTktImageShift(&writer.context, shift.xSide1, shift.xSide2, shift.ySide1, shift.ySide2);
 }

@@ -33,4 +33,4 @@ void FillImageShift(const platform::PlistDict* dictionary, _ImageShiftSelections
 
 // The image shift of a dictionary (the job's "com.korvo.print.ImageShiftOptionsJob"), default
 // context; nothing for a null dictionary.
-void WriteJTKTImageShift(const platform::PlistDict* imageShiftDictionary);
+void WriteJTKTImageShift(const JTktWriter& writer, const platform::PlistDict* imageShiftDictionary);

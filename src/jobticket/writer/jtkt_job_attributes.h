@@ -64,8 +64,8 @@ void FillBGFormsData(_BGFORMSDATA* forms, const platform::PlistDict* formsDictio
 void FinalizeJobTypeData(_JOBDATA* job);
 void FinalizeBGFormsTypeData(_BGFORMSDATA* forms);
 
-// Ticket writers, default context.
-void WriteJTKTJobNotes(const platform::PlistDict* ticket);
-void WriteJTKTJobType(const platform::PlistDict* ticket);  // nothing without "com.korvo.print.JobType"
+// Ticket writers, through the writer they are given.
+void WriteJTKTJobNotes(const JTktWriter& writer, const platform::PlistDict* ticket);
+void WriteJTKTJobType(const JTktWriter& writer, const platform::PlistDict* ticket);  // nothing without "com.korvo.print.JobType"
 // Only for a background-forms job (job type 9): the forms belong to it and to no other job.
-void WriteJTKTBackgroundForms(const platform::PlistDict* ticket);
+void WriteJTKTBackgroundForms(const JTktWriter& writer, const platform::PlistDict* ticket);

@@ -35,11 +35,11 @@ int WriteJTktJobNotes(const JTktWriteContext* ctx, const JTktJobNotes* notes) {
   return platform::noErr;
 }
 
-void WriteJTKTJobNotes(const platform::PlistDict* ticket) {
+void WriteJTKTJobNotes(const JTktWriter& writer, const platform::PlistDict* ticket) {
   if (ticket == nullptr) return;
   const JTktJobNotes notes{Text(ticket, kJobNotesMessageKey, "JobStartMessage"),
                            Text(ticket, kJobNotesRecipientKey, "RecipientName"),
                            Text(ticket, kJobNotesSheetMessageKey, "BannerMessage"),
                            Text(ticket, kJobNotesAdditionalInfoKey, "AdditionalNotes")};
-  WriteJTktJobNotes(&jtkt_ofp.context, &notes);
+  WriteJTktJobNotes(&writer.context, &notes);
 }

@@ -109,10 +109,10 @@ int WriteJTktJobTypes(const JTktWriteContext* ctx, const _JOBDATA* job) {
 
 // Like every section, the job type is written only when the ticket holds it; a job whose
 // dialog never stored a job type asks for nothing, not for "none".
-void WriteJTKTJobType(const PlistDict* ticket) {
+void WriteJTKTJobType(const JTktWriter& writer, const PlistDict* ticket) {
   const PlistDict* dict = JTktDictionary(ticket, kJobTypeKey);
   if (dict == nullptr) return;
   _JOBDATA job;
   FillJobTypeData(&job, dict, ticket);
-  WriteJTktJobTypes(&jtkt_ofp.context, &job);
+  WriteJTktJobTypes(&writer.context, &job);
 }

@@ -67,27 +67,24 @@ struct _MEDIADATA {
   std::int32_t source = kJTktUnset;   // 0: fed from the post-fuser inserter
 };
 
-// The page geometry a host linking the writer may set, for a stock that names no size:
-// PostScript points, and 0 or 2 portrait, 1 or 3 landscape. The print dialog leaves them at 0.
-extern float PageWidth;
-extern float PageLength;
-extern int Orientation;
-
 // Fills the record from a stock dictionary (null: a stock with every field not set); coverFlag
-// is accepted for callers that pass one and does not change the result.
-void FillMediaData(_MEDIADATA* record, const platform::PlistDict* stock, int coverFlag);
+// is accepted for callers that pass one and does not change the result. page sizes a stock that
+// names no size (see JTktPageGeometry); the print dialog has none to give.
+void FillMediaData(_MEDIADATA* record, const platform::PlistDict* stock, int coverFlag, const JTktPageGeometry& page = {});
 // The same from a Stock, for callers that hold one (a cover given the job's size, say).
 void FillMediaData(_MEDIADATA* record, const Stock& stock);
 // The same, with the dictionary the Stock was read from (may be null) for what the Stock does not
 // keep: the order count of every type, the dimensions of a size no row knows, and a
 // "CustomNameOnly" that is present but false.
-void FillMediaData(_MEDIADATA* record, const Stock& stock, const platform::PlistDict* dictionary);
+void FillMediaData(_MEDIADATA* record, const Stock& stock, const platform::PlistDict* dictionary,
+                   const JTktPageGeometry& page = {});
 
 // The conversions FillMediaData runs, each for its own fields. The single-property ones set a
 // field only while it is still not set, so what the type implies wins over the stock's own value.
 void FillMediaSource(_MEDIADATA* record, const Stock& stock);
 void FillMediaSize(_MEDIADATA* record, const Stock& stock);
-void FillMediaSize(_MEDIADATA* record, const Stock& stock, const platform::PlistDict* dictionary);
+void FillMediaSize(_MEDIADATA* record, const Stock& stock, const platform::PlistDict* dictionary,
+                   const JTktPageGeometry& page = {});
 void FillMediaColor(_MEDIADATA* record, const Stock& stock);
 void FillMediaType(_MEDIADATA* record, const Stock& stock);
 void FillMediaWeight(_MEDIADATA* record, const Stock& stock);
@@ -102,5 +99,5 @@ void FillMediaCoating(_MEDIADATA* record, const Stock& stock);
 extern "C" JTKT_EXPORT int WriteJTktMedia(const JTktWriteContext* ctx, const _MEDIADATA* record);
 
 // The job's paper: the media element of "com.korvo.print.JobLevelStock" (a stock with nothing
-// set when the key is missing), with the default context.
-void WriteJTKTJobLevelStock(const platform::PlistDict* ticket);
+// set when the key is missing), through the writer it is given.
+void WriteJTKTJobLevelStock(const JTktWriter& writer, const platform::PlistDict* ticket);

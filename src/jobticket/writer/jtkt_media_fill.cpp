@@ -11,14 +11,15 @@ bool Unset(std::int32_t field) { return field == kJTktUnset; }
 
 }  // namespace
 
-void FillMediaData(_MEDIADATA* record, const platform::PlistDict* stock, int) {
+void FillMediaData(_MEDIADATA* record, const platform::PlistDict* stock, int, const JTktPageGeometry& page) {
   if (record == nullptr) return;
-  FillMediaData(record, Stock(stock), stock);
+  FillMediaData(record, Stock(stock), stock, page);
 }
 
 void FillMediaData(_MEDIADATA* record, const Stock& stock) { FillMediaData(record, stock, nullptr); }
 
-void FillMediaData(_MEDIADATA* record, const Stock& stock, const platform::PlistDict* dictionary) {
+void FillMediaData(_MEDIADATA* record, const Stock& stock, const platform::PlistDict* dictionary,
+                   const JTktPageGeometry& page) {
   if (record == nullptr) return;
   *record = _MEDIADATA{};
   // Paper from the post-fuser inserter is named by where it comes from; nothing else about it
@@ -32,7 +33,7 @@ void FillMediaData(_MEDIADATA* record, const Stock& stock, const platform::Plist
       record->mediaKey = std::string(KFSCutToFeatureLength("StockMediaKey", stock.customName()));
     return;
   }
-  FillMediaSize(record, stock, dictionary);
+  FillMediaSize(record, stock, dictionary, page);
   FillMediaColor(record, stock);
   FillMediaType(record, stock);
   // The record keeps a modulus only for the types whose sets it knows; the order count belongs to
@@ -83,9 +84,9 @@ void FillMediaCoating(_MEDIADATA* record, const Stock& stock) {
   if (Unset(record->coatingKind)) record->coatingKind = stock.coatingType();
 }
 
-void WriteJTKTJobLevelStock(const platform::PlistDict* ticket) {
+void WriteJTKTJobLevelStock(const JTktWriter& writer, const platform::PlistDict* ticket) {
   if (ticket == nullptr) return;
   _MEDIADATA media;
-  FillMediaData(&media, JTktDictionary(ticket, kJobLevelStockKey), 0);
-  WriteJTktMedia(&jtkt_ofp.context, &media);
+  FillMediaData(&media, JTktDictionary(ticket, kJobLevelStockKey), 0, writer.page);
+  WriteJTktMedia(&writer.context, &media);
 }

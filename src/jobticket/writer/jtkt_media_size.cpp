@@ -6,10 +6,6 @@
 #include "model/stock_sizes.h"
 #include "vocabulary/setting_map.h"
 
-float PageWidth = 0;
-float PageLength = 0;
-int Orientation = 0;
-
 namespace {
 
 // A dimension the record can carry: a length, not the sentinel or a negative number.
@@ -24,11 +20,11 @@ const PaperSizeSettingMap* RowForPoints(float width, float length) {
   return nullptr;
 }
 
-void FillFromPageGeometry(_MEDIADATA* record) {
-  const bool portrait = Orientation == 0 || Orientation == 2;
-  const bool landscape = Orientation == 1 || Orientation == 3;
-  const float width = portrait ? PageWidth : landscape ? PageLength : 0;
-  const float length = portrait ? PageLength : landscape ? PageWidth : 0;
+void FillFromPageGeometry(_MEDIADATA* record, const JTktPageGeometry& page) {
+  const bool portrait = page.orientation == 0 || page.orientation == 2;
+  const bool landscape = page.orientation == 1 || page.orientation == 3;
+  const float width = portrait ? page.width : landscape ? page.length : 0;
+  const float length = portrait ? page.length : landscape ? page.width : 0;
   const PaperSizeSettingMap* row = RowForPoints(width, length);
   if (row == nullptr || !IsDimension(row->widthHmm) || !IsDimension(row->heightHmm)) return;
   const auto rowWidth = static_cast<std::uint32_t>(row->widthHmm);
@@ -41,7 +37,8 @@ void FillFromPageGeometry(_MEDIADATA* record) {
 
 void FillMediaSize(_MEDIADATA* record, const Stock& stock) { FillMediaSize(record, stock, nullptr); }
 
-void FillMediaSize(_MEDIADATA* record, const Stock& stock, const platform::PlistDict* dictionary) {
+void FillMediaSize(_MEDIADATA* record, const Stock& stock, const platform::PlistDict* dictionary,
+                   const JTktPageGeometry& page) {
   std::int32_t width = 0;
   std::int32_t length = 0;
   // The printer-default size is no row to look up: the stock's own dimensions, if any, apply.
@@ -58,5 +55,5 @@ void FillMediaSize(_MEDIADATA* record, const Stock& stock, const platform::Plist
   }
   record->xDimension = 0;
   record->yDimension = 0;
-  FillFromPageGeometry(record);
+  FillFromPageGeometry(record, page);
 }

@@ -28,11 +28,11 @@ int WriteJTktPads(const JTktWriteContext* ctx, const char* padType, std::int32_t
   return platform::noErr;
 }
 
-void WriteJTKTPad(const platform::PlistDict* ticket) {
+void WriteJTKTPad(const JTktWriter& writer, const platform::PlistDict* ticket) {
   const std::string* padBackCover = JTktString(ticket, kPadBackCoverKey);
   if (padBackCover == nullptr) return;
   _MEDIADATA media;
-  FillMediaData(&media, JTktDictionary(ticket, kPadLevelStockKey), 0);
+  FillMediaData(&media, JTktDictionary(ticket, kPadLevelStockKey), 0, writer.page);
   const std::int32_t sheetsPerPad = JTktSetting(ticket, kPagesPerPadsKey).value_or(0);
-  WriteJTktPads(&jtkt_ofp.context, padBackCover->c_str(), sheetsPerPad, &media);
+  WriteJTktPads(&writer.context, padBackCover->c_str(), sheetsPerPad, &media);
 }

@@ -30,48 +30,48 @@ using platform::PlistDict;
 using Select = JTktSelector;
 
 // The writers that look in the ticket for a dictionary, or a key, before they run.
-void BackCoverUnlessCoverMode(const PlistDict* t, int coverMode) {
-  if (coverMode == 0) WriteJTKTBackCover(t);
+void BackCoverUnlessCoverMode(const JTktWriter& w, const PlistDict* t, int coverMode) {
+  if (coverMode == 0) WriteJTKTBackCover(w, t);
 }
-void PadsWhenCounted(const PlistDict* t, int) {
-  if (JTktHas(t, kNoOfPadsKey)) WriteJTKTPad(t);
+void PadsWhenCounted(const JTktWriter& w, const PlistDict* t, int) {
+  if (JTktHas(t, kNoOfPadsKey)) WriteJTKTPad(w, t);
 }
-void JobImageShift(const PlistDict* t, int) { WriteJTKTImageShift(JTktDictionary(t, kImageShiftOptionsJobKey)); }
-void JobHighlightColor(const PlistDict* t, int) {
-  WriteJTKTHighlightColor(JTktDictionary(t, kHighlightColorOptionsJobKey));
+void JobImageShift(const JTktWriter& w, const PlistDict* t, int) { WriteJTKTImageShift(w, JTktDictionary(t, kImageShiftOptionsJobKey)); }
+void JobHighlightColor(const JTktWriter& w, const PlistDict* t, int) {
+  WriteJTKTHighlightColor(w, JTktDictionary(t, kHighlightColorOptionsJobKey));
 }
-void JobFullColor(const PlistDict* t, int) { WriteJTKTFullColor(JTktDictionary(t, kFullColorOptionsKey)); }
+void JobFullColor(const JTktWriter& w, const PlistDict* t, int) { WriteJTKTFullColor(w, JTktDictionary(t, kFullColorOptionsKey)); }
 
 constexpr std::array kSections = {
-    JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTJobLevelStock(t); }},
-    JTktSection{Select::AllOrCovers, [](const PlistDict* t, int coverMode) { WriteJTKTFrontCover(t, coverMode); }},
+    JTktSection{Select::All, [](const JTktWriter& w, const PlistDict* t, int) { WriteJTKTJobLevelStock(w, t); }},
+    JTktSection{Select::AllOrCovers, [](const JTktWriter& w, const PlistDict* t, int coverMode) { WriteJTKTFrontCover(w, t, coverMode); }},
     JTktSection{Select::AllOrCovers, BackCoverUnlessCoverMode},
     JTktSection{Select::Always, PadsWhenCounted},
-    JTktSection{Select::AllOrInserts, [](const PlistDict* t, int) { WriteJTKTInserts(t); }},
-    JTktSection{Select::AllOrExceptions, [](const PlistDict* t, int) { WriteJTKTExceptions(t); }},
-    JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTFinishing(t); }},
-    JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTJobNotes(t); }},
-    JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTJobType(t); }},
-    JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTDuplex(t); }},
-    JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTOutputDestination(t); }},
-    JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTResolution(t); }},
-    JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTHighlightColor(t); }},
+    JTktSection{Select::AllOrInserts, [](const JTktWriter& w, const PlistDict* t, int) { WriteJTKTInserts(w, t); }},
+    JTktSection{Select::AllOrExceptions, [](const JTktWriter& w, const PlistDict* t, int) { WriteJTKTExceptions(w, t); }},
+    JTktSection{Select::All, [](const JTktWriter& w, const PlistDict* t, int) { WriteJTKTFinishing(w, t); }},
+    JTktSection{Select::All, [](const JTktWriter& w, const PlistDict* t, int) { WriteJTKTJobNotes(w, t); }},
+    JTktSection{Select::All, [](const JTktWriter& w, const PlistDict* t, int) { WriteJTKTJobType(w, t); }},
+    JTktSection{Select::All, [](const JTktWriter& w, const PlistDict* t, int) { WriteJTKTDuplex(w, t); }},
+    JTktSection{Select::All, [](const JTktWriter& w, const PlistDict* t, int) { WriteJTKTOutputDestination(w, t); }},
+    JTktSection{Select::All, [](const JTktWriter& w, const PlistDict* t, int) { WriteJTKTResolution(w, t); }},
+    JTktSection{Select::All, [](const JTktWriter& w, const PlistDict* t, int) { WriteJTKTHighlightColor(w, t); }},
     JTktSection{Select::All, JobImageShift},
     JTktSection{Select::All, JobHighlightColor},
     JTktSection{Select::All, JobFullColor},
-    JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTOPISubsitution(t); }},
-    JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTOPIPreScan(t); }},
-    JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTAntiAliasing(t); }},
-    JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTHalftone(t); }},
-    JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTLightenDarken(t); }},
-    JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTTonerSaver(t); }},
-    JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTOutputOrder(t); }},
-    JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTPrinterEmulation(t); }},
-    JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTImageRotation(t); }},
-    JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTOutputColor(t); }},
-    JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTBackgroundForms(t); }},
-    JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTAccounting(t); }},
-    JTktSection{Select::All, [](const PlistDict* t, int) { WriteJTKTPagesToPrint(t); }},
+    JTktSection{Select::All, [](const JTktWriter& w, const PlistDict* t, int) { WriteJTKTOPISubsitution(w, t); }},
+    JTktSection{Select::All, [](const JTktWriter& w, const PlistDict* t, int) { WriteJTKTOPIPreScan(w, t); }},
+    JTktSection{Select::All, [](const JTktWriter& w, const PlistDict* t, int) { WriteJTKTAntiAliasing(w, t); }},
+    JTktSection{Select::All, [](const JTktWriter& w, const PlistDict* t, int) { WriteJTKTHalftone(w, t); }},
+    JTktSection{Select::All, [](const JTktWriter& w, const PlistDict* t, int) { WriteJTKTLightenDarken(w, t); }},
+    JTktSection{Select::All, [](const JTktWriter& w, const PlistDict* t, int) { WriteJTKTTonerSaver(w, t); }},
+    JTktSection{Select::All, [](const JTktWriter& w, const PlistDict* t, int) { WriteJTKTOutputOrder(w, t); }},
+    JTktSection{Select::All, [](const JTktWriter& w, const PlistDict* t, int) { WriteJTKTPrinterEmulation(w, t); }},
+    JTktSection{Select::All, [](const JTktWriter& w, const PlistDict* t, int) { WriteJTKTImageRotation(w, t); }},
+    JTktSection{Select::All, [](const JTktWriter& w, const PlistDict* t, int) { WriteJTKTOutputColor(w, t); }},
+    JTktSection{Select::All, [](const JTktWriter& w, const PlistDict* t, int) { WriteJTKTBackgroundForms(w, t); }},
+    JTktSection{Select::All, [](const JTktWriter& w, const PlistDict* t, int) { WriteJTKTAccounting(w, t); }},
+    JTktSection{Select::All, [](const JTktWriter& w, const PlistDict* t, int) { WriteJTKTPagesToPrint(w, t); }},
 };
 
 }  // namespace

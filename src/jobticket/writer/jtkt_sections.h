@@ -5,6 +5,7 @@
 // order.
 #include <span>
 
+#include "jobticket/writer/jtkt_context.h"
 #include "jobticket/writer/jtkt_options.h"
 #include "platform/plist/plist_value.h"
 
@@ -17,8 +18,9 @@ enum class JTktSelector {
   Always,           // whatever the options (the pads)
 };
 
-// A section writer: the ticket dictionary and the cover mode the document was asked for.
-using JTktSectionWriter = void (*)(const platform::PlistDict* ticket, int coverMode);
+// A section writer: the document's writer, the ticket dictionary and the cover mode the document
+// was asked for.
+using JTktSectionWriter = void (*)(const JTktWriter& writer, const platform::PlistDict* ticket, int coverMode);
 
 struct JTktSection {
   JTktSelector selector;

@@ -45,10 +45,10 @@ void FillPageSidesImaged(_PAGEDATA* pageRecord, std::int32_t plex);
 // stock's size (and custom dimensions) into coverStock; nothing otherwise.
 void TakeJobSizeForBooklet(const platform::PlistDict* ticket, Stock& coverStock);
 
-// Ticket writers, default context; each writes nothing when the ticket lacks its page.
+// Ticket writers, through the writer they are given; each writes nothing when the ticket lacks its page.
 // coverMode non-zero keeps the front cover's print-none and print-both only.
-void WriteJTKTFrontCover(const platform::PlistDict* ticket, int coverMode);
-void WriteJTKTBackCover(const platform::PlistDict* ticket);
-void WriteJTKTPad(const platform::PlistDict* ticket);
-void WriteJTKTInserts(const platform::PlistDict* ticket);
-void WriteJTKTExceptions(const platform::PlistDict* ticket);
+void WriteJTKTFrontCover(const JTktWriter& writer, const platform::PlistDict* ticket, int coverMode);
+void WriteJTKTBackCover(const JTktWriter& writer, const platform::PlistDict* ticket);
+void WriteJTKTPad(const JTktWriter& writer, const platform::PlistDict* ticket);
+void WriteJTKTInserts(const JTktWriter& writer, const platform::PlistDict* ticket);
+void WriteJTKTExceptions(const JTktWriter& writer, const platform::PlistDict* ticket);

@@ -4,9 +4,10 @@
 // Two layers: emitters (WriteJTkt...) know the XML text and nothing of the ticket; each takes a
 // writer context and plain values or a filled record and writes complete fragments through the
 // context. Ticket writers (WriteJTKT...) read a print-settings dictionary, convert its values
-// (directly or through the Fill... routines into records) and call the emitters with the
-// default context, jtkt_ofp. WriteJTKT orders them into a document; JTKTExportTicketToFile
-// writes a ticket's document to a file (the dialog's export, in the shell, syncs the panels first).
+// (directly or through the Fill... routines into records) and call the emitters through the
+// document's writer object (JTktWriter), which WriteJTKT makes for one document and hands to
+// each ticket writer in document order; JTKTExportTicketToFile writes a ticket's document to a
+// file (the dialog's export, in the shell, syncs the panels first).
 //
 // Every text from the ticket is escaped by the emitters, so whatever a ticket holds, the
 // document is well-formed XML. The output depends on the ticket alone: no clock, no random
