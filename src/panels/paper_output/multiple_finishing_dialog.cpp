@@ -105,9 +105,9 @@ DialogAnswer<FinishingState> RunModalMultipleFinishingDialog(const PaperOutputCo
   if (!stapling || !stapleAt || !punch || !punchAt || !zFold || bundle == nullptr) return std::nullopt;
 
   AddItem(bundle, stapling->menu(), "None", kNothing);
-  if (kOneStapleFeatures.any()) AddItem(bundle, stapling->menu(), "1 Staple", kFinishingOneStaple);
-  if (kTwoStaplesFeatures.any()) AddItem(bundle, stapling->menu(), "2 Staples", kFinishingTwoStaples);
-  if (kCenterStapleFeatures.any()) AddItem(bundle, stapling->menu(), "Center Staple", kFinishingCenterStaple);
+  if (StapleKindInstalled(StapleKind::OneStaple)) AddItem(bundle, stapling->menu(), "1 Staple", kFinishingOneStaple);
+  if (StapleKindInstalled(StapleKind::TwoStaples)) AddItem(bundle, stapling->menu(), "2 Staples", kFinishingTwoStaples);
+  if (StapleKindInstalled(StapleKind::CenterStaple)) AddItem(bundle, stapling->menu(), "Center Staple", kFinishingCenterStaple);
   const std::int32_t currentKind = OneStaplePositionKey(f.staple1)                          ? kFinishingOneStaple
                                    : EdgePositionKey(f.staple2, kTwoStaplesFirst)           ? kFinishingTwoStaples
                                    : EdgePositionKey(f.stapleCenter, kCenterStapleFirst) ? kFinishingCenterStaple
