@@ -1,4 +1,4 @@
-#include "panels/paper_output/finishing_features.h"
+#include "panels/paper_output/finishing/finishing_features.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "panels/paper_output/finishing_texts.h"
+#include "panels/paper_output/finishing/finishing_texts.h"
 
 #include <array>
 

@@ -1,9 +1,9 @@
-#include "panels/paper_output/finishing_menu.h"
+#include "panels/paper_output/finishing/finishing_menu.h"
 
 #include "panels/booklet_dialog.h"
-#include "panels/paper_output/finishing_dialogs.h"
-#include "panels/paper_output/finishing_features.h"
-#include "panels/paper_output/finishing_rules.h"
+#include "panels/paper_output/finishing/finishing_dialogs.h"
+#include "panels/paper_output/finishing/finishing_features.h"
+#include "panels/paper_output/finishing/finishing_rules.h"
 #include "panels/paper_output/pad_printing_dialog.h"
 
 namespace ui = platform::ui;

@@ -3,10 +3,10 @@
 #include <array>
 #include <string>
 
-#include "panels/paper_output/finishing_dialog_template.h"
-#include "panels/paper_output/finishing_dialogs.h"
-#include "panels/paper_output/finishing_features.h"
-#include "panels/paper_output/finishing_texts.h"
+#include "panels/paper_output/finishing/finishing_dialog_template.h"
+#include "panels/paper_output/finishing/finishing_dialogs.h"
+#include "panels/paper_output/finishing/finishing_features.h"
+#include "panels/paper_output/finishing/finishing_texts.h"
 #include "panels/paper_output/paper_output_pictures.h"
 
 namespace {

@@ -1,9 +1,9 @@
 // "Multiple Finishing...": staples, hole punch and z-fold half sheet together. Staples and punch
 // share one edge, and a z-fold binds on that edge when it is the left or the right one.
 #include "kit/control_helpers.h"
-#include "panels/paper_output/finishing_dialogs.h"
-#include "panels/paper_output/finishing_features.h"
-#include "panels/paper_output/finishing_texts.h"
+#include "panels/paper_output/finishing/finishing_dialogs.h"
+#include "panels/paper_output/finishing/finishing_features.h"
+#include "panels/paper_output/finishing/finishing_texts.h"
 #include "vocabulary/setting_map_menus.h"
 
 namespace ui = platform::ui;
