@@ -9,6 +9,7 @@
 #include "ipp/ipp_job_template.h"
 #include "jobticket/writer/jtkt_ticket_read.h"
 #include "model/advanced_keys.h"
+#include "model/finishing_positions.h"
 #include "model/paper_output_codes.h"
 #include "model/paper_output_keys.h"
 
@@ -19,10 +20,6 @@ struct CodeEnum {
   int value;
 };
 
-// Staple codes of the record: one staple, two staples (dual), centre staples (triple), and the
-// booklet fold with staples (saddle-stitch).
-constexpr CodeEnum kStapleEnums[] = {{0, 20},  {1, 22},  {2, 21},  {20, 23}, {3, 28}, {4, 29}, {5, 31},
-                                     {6, 30},  {16, 32}, {17, 33}, {19, 34}, {18, 35}, {7, 8}};
 // Fold codes: none; bind left and right; signature booklet; bi-fold (the booklet folds too),
 // C fold, Z fold, Z fold half sheet.
 constexpr CodeEnum kFoldEnums[] = {{9, 3},   {13, 50}, {14, 52}, {15, 13}, {10, 93}, {21, 93}, {22, 93},
@@ -39,6 +36,13 @@ constexpr int kFinishingsPunchDualLeft = 74;
 std::optional<int> EnumFor(std::span<const CodeEnum> table, std::int32_t code) {
   for (const CodeEnum& row : table)
     if (row.code == code) return row.value;
+  return std::nullopt;
+}
+
+// A staple position's record code, or the booklet fold with staples (saddle-stitch).
+std::optional<int> StapleEnum(std::int32_t code) {
+  if (code == kStapleRecordBooklet) return kStapleBookletIppEnum;
+  if (const StaplePosition* position = StaplePositionOfRecord(code)) return position->finishingsEnum;
   return std::nullopt;
 }
 
@@ -80,7 +84,7 @@ void AddPageDelivery(ipp_t* request, const platform::PlistDict* ticket) {
 
 std::vector<int> IppFinishingsValues(const JTktFinishing& record) {
   std::vector<int> values;
-  if (std::optional<int> staple = EnumFor(kStapleEnums, record.nStapleOptions)) values.push_back(*staple);
+  if (std::optional<int> staple = StapleEnum(record.nStapleOptions)) values.push_back(*staple);
   if (std::optional<int> fold = EnumFor(kFoldEnums, record.nFoldOptions)) values.push_back(*fold);
   if (std::optional<int> punch = PunchEnum(record.nHolePunchOptions, record.nHolePunchNumHoles)) values.push_back(*punch);
   return values;

@@ -1,11 +1,13 @@
 // The finishing features and the job offset: each reads every value of the file's set (the first
 // value element and its following siblings) and keeps the last value of each of its own keys.
+#include <array>
 #include <optional>
 #include <string_view>
 
 #include "jobticket/reader/jtkt_import_context.h"
 #include "jobticket/reader/jtkt_import_node.h"
 #include "jobticket/writer/jtkt_finishing.h"
+#include "model/finishing_positions.h"
 #include "model/paper_output_codes.h"
 #include "model/paper_output_keys.h"
 #include "vocabulary/device_profile.h"
@@ -34,10 +36,15 @@ struct FinishingFeature {
   bool defaultWhenAbsent = true;
 };
 
-constexpr FinishingValue kStaples[] = {
-    {"1StapleTopLeft", 0, 5},    {"1StapleBottomLeft", 0, 6}, {"1StapleTopRight", 0, 7}, {"1StapleBottomRight", 0, 8},
-    {"2StaplesLeft", 1, 10},     {"2StaplesTop", 1, 11},      {"2StaplesBottom", 1, 12}, {"2StaplesRight", 1, 13},
-    {"1StapleLeft", 2, 26},      {"1StapleTop", 2, 27},       {"1StapleBottom", 2, 28},  {"1StapleRight", 2, 29}};
+// A staple position sets the key of its kind (the kinds are in key order).
+constexpr auto kStaples = [] {
+  std::array<FinishingValue, std::size(kStaplePositions)> values{};
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    const StaplePosition& p = kStaplePositions[i];
+    values[i] = {p.keyword, static_cast<int>(p.kind), p.stored};
+  }
+  return values;
+}();
 constexpr FinishingValue kFolds[] = {
     {"BiFoldSingleInside", 0, 41}, {"BiFoldSingleOutside", 0, 42}, {"BiFoldMultiple", 0, 43},
     {"BiFoldMultipleAndStaple", 0, 53}, {"CFoldInside", 0, 45}, {"CFoldOutside", 0, 46}, {"ZFoldInside", 0, 47},
@@ -49,7 +56,7 @@ constexpr FinishingValue kCoilPunches[] = {{"Coil255", 0, 255}, {"Coil257", 0, 2
 
 constexpr FinishingFeature kFinishingFeatures[] = {
     {"FinishingStaple", {kFinishingStaple1ValueKey, kFinishingStaple2ValueKey, kFinishingStapleCenterValueKey},
-     kStaples, std::size(kStaples)},
+     kStaples.data(), kStaples.size()},
     {"FinishingFold", {kFinishingFoldValueKey, kFinishingZFoldValueKey, nullptr}, kFolds, std::size(kFolds)},
     {"FinishingPunchLocation", {kFinishingHolePunchValueKey, nullptr, nullptr}, kPunchLocations, std::size(kPunchLocations)},
     {"FinishingPunchCount", {kFinishingHolePunchOptionsKey, nullptr, nullptr}, kPunchCounts, std::size(kPunchCounts)},

@@ -4,6 +4,7 @@
 
 #include "jobticket/writer/jtkt_finishing.h"
 #include "jobticket/writer/jtkt_fragment.h"
+#include "model/finishing_positions.h"
 #include "platform/status.h"
 
 namespace {
@@ -13,8 +14,6 @@ struct CodeEnum {
   std::int32_t value;
 };
 
-constexpr CodeEnum kStapleEnums[] = {{0, 20},  {1, 22},  {2, 21},  {3, 28},  {4, 29},  {5, 31},  {6, 30},
-                                     {7, 110}, {16, 32}, {17, 33}, {18, 35}, {19, 34}, {20, 23}};
 constexpr CodeEnum kFoldEnums[] = {{9, 3},     {10, 111},  {23, 111},  {11, 1000}, {27, 1000}, {12, 1001},
                                    {29, 1001}, {13, 50},   {14, 52},   {15, 13},   {21, 1003}, {22, 1004},
                                    {24, 110},  {25, 1011}, {26, 1008}, {28, 1005}, {30, 1012}};
@@ -30,7 +29,12 @@ std::optional<std::int32_t> EnumFor(const CodeEnum (&table)[N], std::int32_t cod
   return std::nullopt;
 }
 
-constexpr std::int32_t kStapleBooklet = 7;
+std::optional<std::int32_t> StapleEnum(std::int32_t code) {
+  if (code == kStapleRecordBooklet) return kStapleBookletTicketEnum;
+  if (const StaplePosition* position = StaplePositionOfRecord(code)) return position->finishingsEnum;
+  return std::nullopt;
+}
+
 constexpr std::int32_t kFoldBookletNoStaple = 23;
 
 struct SquareFold {
@@ -98,7 +102,7 @@ void WriteEnumSet(const JTktWriteContext* ctx, Lines& out, const JTktFinishing& 
   JTktDebug(ctx, "DEBUG: WriteJTktFinishing: nStapleOptions = %d, nFoldOptions = %d, nHolePunchOptions = %d, "
             "nHolePunchNumHoles = %d\n",
             record.nStapleOptions, record.nFoldOptions, record.nHolePunchOptions, record.nHolePunchNumHoles);
-  std::optional<std::int32_t> values[4] = {EnumFor(kStapleEnums, record.nStapleOptions),
+  std::optional<std::int32_t> values[4] = {StapleEnum(record.nStapleOptions),
                                            EnumFor(kFoldEnums, record.nFoldOptions), std::nullopt, std::nullopt};
   if (record.nHolePunchOptions != kJTktFinishingUnset) {
     values[2] = EnumFor(kPunchEnums, record.nHolePunchOptions);
@@ -125,11 +129,11 @@ void WriteBookletMaking(Lines& out, const JTktFinishing& record) {
     case kFoldBookletNoStaple: WriteBookletFoldType(out, "short-edge-n-sheet-convex"); break;
     default: break;
   }
-  if (record.nStapleOptions == kStapleBooklet) WriteBookletFoldType(out, "short-edge-n-sheet-convex");
+  if (record.nStapleOptions == kStapleRecordBooklet) WriteBookletFoldType(out, "short-edge-n-sheet-convex");
   for (const SquareFold& row : kSquareFolds)
     if (row.code == record.squareFold) out.keyword("booklet-square-fold-type", row.keyword);
   if (record.nFoldOptions == kFoldBookletNoStaple) out.keyword("booklet-staple-type", "none");
-  if (record.nStapleOptions == kStapleBooklet) out.keyword("booklet-staple-type", "standard");
+  if (record.nStapleOptions == kStapleRecordBooklet) out.keyword("booklet-staple-type", "standard");
   const bool trim = record.trimWidth != kJTktFinishingUnset;
   out.keyword("booklet-trim-type", trim ? "trim-width" : "none");
   out.integer("booklet-trim-width", trim ? record.trimWidth : 0);
@@ -139,7 +143,7 @@ void WriteBookletMaking(Lines& out, const JTktFinishing& record) {
 
 }  // namespace
 
-int WriteJTktFinishing(const JTktWriteContext* ctx, const JTktFinishing* record) {
+int EmitJTktFinishing(const JTktWriteContext* ctx, const JTktFinishing* record) {
   if (!JTktCanWrite(ctx) || record == nullptr) return platform::paramErr;
   Lines out(*ctx);
   WriteCoilPunch(out, *record);

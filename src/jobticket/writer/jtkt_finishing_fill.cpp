@@ -5,6 +5,7 @@
 #include "jobticket/writer/jtkt_commands.h"
 #include "jobticket/writer/jtkt_finishing.h"
 #include "jobticket/writer/jtkt_ticket_read.h"
+#include "model/finishing_positions.h"
 #include "model/paper_output_codes.h"
 
 namespace {
@@ -22,8 +23,6 @@ void Convert(const Conversion (&table)[N], std::int32_t stored, std::int32_t& fi
     if (row.stored == stored) field = row.code;
 }
 
-constexpr Conversion kStapleConversion[] = {{5, 0},   {6, 2},   {7, 1},   {8, 20},  {10, 3},  {11, 4},
-                                            {12, 5},  {13, 6},  {26, 16}, {27, 17}, {28, 18}, {29, 19}};
 constexpr Conversion kPunchConversion[] = {{32, 31}, {33, 32}, {34, 33}, {35, 34}, {49, 38}};
 // The punch choices of the plain hole-punch option, which has no coil punch.
 constexpr Conversion kPunchChoiceConversion[] = {{32, 31}, {33, 32}, {34, 33}, {35, 34}};
@@ -34,7 +33,6 @@ constexpr Conversion kHoleCountConversion[] = {{3, 35}, {4, 36}, {5, 37}};
 
 constexpr std::int32_t kSlipSheetOn = 2;
 constexpr std::int32_t kDefaultHoleCount = 36;
-constexpr std::int32_t kBookletStaple = 7;
 
 // The values the conversion reads, each 0 when its key is missing or holds the printer default.
 struct Stored {
@@ -71,13 +69,15 @@ Stored ReadStored(const PlistDict* ticket) {
 }
 
 void ConvertFinishingOption(const PlistDict* ticket, const Stored& s, JTktFinishing& r) {
-  const auto staple = [&] { Convert(kStapleConversion, s.stapleValue, r.nStapleOptions); };
+  const auto staple = [&] {
+    if (const StaplePosition* position = StaplePositionStored(s.stapleValue)) r.nStapleOptions = position->recordCode;
+  };
   const auto punch = [&] { Convert(kPunchConversion, s.holePunchValue, r.nHolePunchOptions); };
   const auto zFold = [&] { Convert(kZFoldConversion, s.foldOptions, r.nFoldOptions); };
   switch (s.finishingOptions) {
     case kFinishingPrinterDefault:
       if (s.bookletValue == 7) r.nFoldOptions = 10;
-      if (s.bookletValue == 8) r.nStapleOptions = kBookletStaple;
+      if (s.bookletValue == 8) r.nStapleOptions = kStapleRecordBooklet;
       break;
     case kFinishingNone: r.nFoldOptions = 9; break;
     case kFinishingSignatureBooklet: r.nFoldOptions = 15; break;
@@ -95,7 +95,7 @@ void ConvertFinishingOption(const PlistDict* ticket, const Stored& s, JTktFinish
       break;
     case kFinishingBooklet: case kFinishingAdvancedFold:
       Convert(kBookletFoldConversion, s.simpleFoldValue, r.nFoldOptions);
-      if (s.simpleFoldValue == kFoldBookletFoldStaple) r.nStapleOptions = kBookletStaple;
+      if (s.simpleFoldValue == kFoldBookletFoldStaple) r.nStapleOptions = kStapleRecordBooklet;
       break;
     case kFinishingHolePunch: Convert(kPunchChoiceConversion, s.holePunchValue, r.nHolePunchOptions); break;
     case kHolePunchFirst: r.nHolePunchOptions = 31; break;
@@ -153,6 +153,6 @@ void WriteJTKTFinishing(const JTktWriter& writer, const PlistDict* ticket) {
     }
   }
   const JTktFinishing record = FillFinishingData(ticket, ctx);
-  WriteJTktFinishing(ctx, &record);
+  EmitJTktFinishing(ctx, &record);
   WriteJTKTOffset(writer, ticket);
 }

@@ -4,7 +4,7 @@
 
 #include "kit/control_helpers.h"
 #include "model/paper_output_keys.h"
-#include "panels/paper_output/finishing_menu.h"
+#include "panels/paper_output/finishing/finishing_menu.h"
 #include "panels/paper_output/paper_output_panel.h"
 #include "panels/panel_groups.h"
 #include "panels/stock_menu_button.h"

@@ -6,7 +6,7 @@
 #include "model/platform_keys.h"
 #include "panels/panel_getters.h"
 #include "panels/panel_skeleton.h"
-#include "panels/paper_output/finishing_rules.h"
+#include "panels/paper_output/finishing/finishing_rules.h"
 #include "panels/paper_output/paper_output_ticket.h"
 
 namespace {

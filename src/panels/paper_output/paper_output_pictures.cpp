@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "panels/paper_output/finishing_texts.h"
+#include "panels/paper_output/finishing/finishing_texts.h"
 
 namespace {
 

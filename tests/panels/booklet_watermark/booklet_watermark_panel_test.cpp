@@ -8,7 +8,7 @@
 #include "model/paper_output_keys.h"
 #include "model/platform_keys.h"
 #include "model/special_pages_ticket.h"
-#include "panels/paper_output/finishing_rules.h"
+#include "panels/paper_output/finishing/finishing_rules.h"
 #include "panels/paper_output/paper_output_test_support.h"
 #include "platform/ui/drawn_images.h"
 #include "platform/ui/scripted_interaction.h"

@@ -4,7 +4,7 @@
 
 #include "model/paper_output_keys.h"
 #include "model/platform_keys.h"
-#include "panels/paper_output/finishing_menu.h"
+#include "panels/paper_output/finishing/finishing_menu.h"
 #include "panels/paper_output/paper_output_test_support.h"
 #include "platform/ui/scripted_interaction.h"
 

@@ -1,4 +1,4 @@
-#include "panels/paper_output/finishing_features.h"
+#include "panels/paper_output/finishing/finishing_features.h"
 
 #include <string>
 
@@ -31,9 +31,11 @@ bool PositionFeatures::any() const {
   return false;
 }
 
-const PositionFeatures kOneStapleFeatures{{"1StapleTL", "1StapleBL", "1StapleTR", "1StapleBR"}};
-const PositionFeatures kTwoStaplesFeatures{{"2StaplesL", "2StaplesT", "2StaplesB", "2StaplesR"}};
-const PositionFeatures kCenterStapleFeatures{{"CenterStapleL", "CenterStapleT", "CenterStapleB", "CenterStapleR"}};
+bool StapleKindInstalled(StapleKind kind) {
+  for (const StaplePosition& p : kStaplePositions)
+    if (p.kind == kind && FinishingFeatureInstalled(p.feature)) return true;
+  return false;
+}
 
 const PositionFeatures& HolePunchFeatures(std::int32_t holesCode) {
   static const PositionFeatures kTwo{{"2HolePunchL", "2HolePunchT", "2HolePunchB", "2HolePunchR"}};

@@ -1,10 +1,10 @@
-#include "panels/paper_output/finishing_summary.h"
+#include "panels/paper_output/finishing/finishing_summary.h"
 
 #include <cstdio>
 #include <vector>
 
 #include "kit/control_helpers.h"
-#include "panels/paper_output/finishing_texts.h"
+#include "panels/paper_output/finishing/finishing_texts.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <memory>
 
 #include "kit/control_helpers.h"
-#include "panels/paper_output/finishing_dialog_template.h"
-#include "panels/paper_output/finishing_dialogs.h"
-#include "panels/paper_output/finishing_features.h"
+#include "panels/paper_output/finishing/finishing_dialog_template.h"
+#include "panels/paper_output/finishing/finishing_dialogs.h"
+#include "panels/paper_output/finishing/finishing_features.h"
 #include "platform/ui/interaction.h"
 
 namespace ui = platform::ui;

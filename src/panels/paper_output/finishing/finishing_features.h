@@ -6,21 +6,22 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "model/finishing_positions.h"
+
 bool FinishingFeatureInstalled(std::string_view name);
 bool AnyFinishingFeatureInstalled(std::initializer_list<std::string_view> names);
 
-// The installable features behind the four positions of each kind, in option order.
+// True when the printer offers at least one position of the staple kind.
+bool StapleKindInstalled(StapleKind kind);
+
+// The installable features behind the four hole punch positions, in option order.
 struct PositionFeatures {
   std::string_view names[4];
   bool any() const;
 };
-extern const PositionFeatures kOneStapleFeatures;     // 5 6 7 8
-extern const PositionFeatures kTwoStaplesFeatures;    // 10 11 12 13
-extern const PositionFeatures kCenterStapleFeatures;  // 26 27 28 29
 // Hole punch of 2, 3 and 4 holes, positions 32 33 34 35.
 const PositionFeatures& HolePunchFeatures(std::int32_t holesCode);
 
-inline constexpr std::string_view kFeatureOneStapleBR = "1StapleBR";
 inline constexpr std::string_view kFeatureBindLeft = "BindLeft";
 inline constexpr std::string_view kFeatureBindRight = "BindRight";
 inline constexpr std::string_view kFeatureZFoldHalfLeft = "ZFoldHalfLeft";

@@ -1,5 +1,5 @@
 #include "panels/paper_output/paper_output_state.h"
-#include "panels/paper_output/trim_dialog.h"
+#include "panels/paper_output/finishing/trim_dialog.h"
 
 namespace {
 constexpr double kMillimetresPerPoint = 0.352777778;

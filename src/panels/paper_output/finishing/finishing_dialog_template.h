@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "panels/modal_dialog.h"
-#include "panels/paper_output/finishing_dialogs.h"
+#include "panels/paper_output/finishing/finishing_dialogs.h"
 #include "panels/paper_output/paper_output_state.h"
 #include "platform/ui/window.h"
 

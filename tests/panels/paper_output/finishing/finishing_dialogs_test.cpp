@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "kit/control_helpers.h"
-#include "panels/paper_output/finishing_dialogs.h"
+#include "panels/paper_output/finishing/finishing_dialogs.h"
 #include "panels/paper_output/paper_output_test_support.h"
 #include "platform/ui/scripted_interaction.h"
 

@@ -1,15 +1,11 @@
-#include "panels/paper_output/finishing_texts.h"
+#include "panels/paper_output/finishing/finishing_texts.h"
 
 #include <array>
 
+#include "model/finishing_positions.h"
+
 namespace {
 
-constexpr std::array<std::string_view, 4> kOneStaplePositions = {
-    "Portrait - Top Left or Landscape - Top Right", "Portrait - Bottom Left or Landscape - Top Left",
-    "Portrait - Top Right or Landscape - Bottom Right", "Portrait - Bottom Right or Landscape - Bottom Left"};
-constexpr std::array<std::string_view, 4> kEdgePositions = {
-    "Portrait - Left or Landscape - Top", "Portrait - Top or Landscape - Right", "Portrait - Bottom or Landscape - Left",
-    "Portrait - Right or Landscape - Bottom"};
 constexpr std::array<std::string_view, 5> kOffsets = {"PrinterDefault", "None", "OffsetEachSet", "OffsetEachSubset",
                                                       "OffsetEachSetSubset"};
 constexpr std::array<std::string_view, 8> kAdvancedFolds = {
@@ -27,10 +23,13 @@ std::optional<std::string_view> Pick(const std::array<std::string_view, N>& text
 }  // namespace
 
 std::optional<std::string_view> OneStaplePositionKey(std::int32_t value) {
-  return Pick(kOneStaplePositions, value, kOneStapleFirst);
+  const StaplePosition* position = StaplePositionStored(value);
+  if (position == nullptr || position->kind != StapleKind::OneStaple) return std::nullopt;
+  return position->texts.choice;
 }
 std::optional<std::string_view> EdgePositionKey(std::int32_t value, std::int32_t first) {
-  return Pick(kEdgePositions, value, first);
+  if (value < first || value - first >= static_cast<std::int32_t>(std::size(kEdgeTexts))) return std::nullopt;
+  return kEdgeTexts[value - first].choice;
 }
 std::optional<std::string_view> OffsetKey(std::int32_t offset) { return Pick(kOffsets, offset, 1); }
 std::optional<std::string_view> HolePunchKey(std::int32_t holesCode) { return Pick(kHolePunches, holesCode, 3); }

@@ -1,6 +1,6 @@
 // "Z Fold Half Sheet...": which edge the z-folded half sheet binds on.
 #include "kit/control_helpers.h"
-#include "panels/paper_output/finishing_dialogs.h"
+#include "panels/paper_output/finishing/finishing_dialogs.h"
 #include "vocabulary/setting_map.h"
 #include "vocabulary/setting_map_menus.h"
 

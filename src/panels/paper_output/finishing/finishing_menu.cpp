@@ -1,9 +1,9 @@
-#include "panels/paper_output/finishing_menu.h"
+#include "panels/paper_output/finishing/finishing_menu.h"
 
 #include "panels/booklet_dialog.h"
-#include "panels/paper_output/finishing_dialogs.h"
-#include "panels/paper_output/finishing_features.h"
-#include "panels/paper_output/finishing_rules.h"
+#include "panels/paper_output/finishing/finishing_dialogs.h"
+#include "panels/paper_output/finishing/finishing_features.h"
+#include "panels/paper_output/finishing/finishing_rules.h"
 #include "panels/paper_output/pad_printing_dialog.h"
 
 namespace ui = platform::ui;
@@ -99,12 +99,14 @@ void BuildFinishingMenu(const PaperOutputContext& c, ui::Menu& menu) {
   menu.clear();
   Add(c, menu, "Printer Default", kFinishingPrinterDefaultCommand);
   Add(c, menu, "None", kFinishingNoneCommand);
-  const bool staples = kOneStapleFeatures.any(), twoStaples = kTwoStaplesFeatures.any();
+  const bool staples = StapleKindInstalled(StapleKind::OneStaple);
+  const bool twoStaples = StapleKindInstalled(StapleKind::TwoStaples);
+  const bool centerStaple = StapleKindInstalled(StapleKind::CenterStaple);
   const bool punch = HolePunchFeatures(3).any() || HolePunchFeatures(4).any() || HolePunchFeatures(5).any();
   const bool zFold = AnyFinishingFeatureInstalled({kFeatureZFoldHalfLeft, kFeatureZFoldHalfRight});
   if (staples) Add(c, menu, "1 Staple...", kFinishingOneStapleCommand);
   if (twoStaples) Add(c, menu, "2 Staples...", kFinishingTwoStaplesCommand);
-  if (kCenterStapleFeatures.any()) Add(c, menu, "Center Staple...", kFinishingCenterStapleCommand);
+  if (centerStaple) Add(c, menu, "Center Staple...", kFinishingCenterStapleCommand);
   if (BothBindSides()) {
     Add(c, menu, "Bind...", kFinishingBindCommand);
   } else if (AnyFinishingFeatureInstalled({kFeatureBindLeft, kFeatureBindRight})) {
@@ -115,7 +117,7 @@ void BuildFinishingMenu(const PaperOutputContext& c, ui::Menu& menu) {
     if (HolePunchFeatures(holes).any()) Add(c, menu, punchKeys[holes - 3], kFinishingHolePunchCommand, holes);
   if (FoldInstalled()) Add(c, menu, "Fold...", kFinishingFoldCommand);
   if (zFold) Add(c, menu, "Z Fold Half Sheet...", kFinishingZFoldCommand);
-  const int groups = (staples || twoStaples || kCenterStapleFeatures.any() ? 1 : 0) + (punch ? 1 : 0) + (zFold ? 1 : 0);
+  const int groups = (staples || twoStaples || centerStaple ? 1 : 0) + (punch ? 1 : 0) + (zFold ? 1 : 0);
   if (groups >= 2) Add(c, menu, "Multiple Finishing...", kFinishingMultipleCommand);
   if (FinishingFeatureInstalled(kFeatureSignatureBooklet)) Add(c, menu, "SignatureBooklet", kFinishingSignatureCommand);
   if (FinishingFeatureInstalled(kFeatureCustom)) Add(c, menu, "Custom...", kFinishingCustomCommand);

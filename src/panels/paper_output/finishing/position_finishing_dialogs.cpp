@@ -3,31 +3,31 @@
 #include <array>
 #include <string>
 
-#include "panels/paper_output/finishing_dialog_template.h"
-#include "panels/paper_output/finishing_dialogs.h"
-#include "panels/paper_output/finishing_features.h"
-#include "panels/paper_output/finishing_texts.h"
+#include "panels/paper_output/finishing/finishing_dialog_template.h"
+#include "panels/paper_output/finishing/finishing_dialogs.h"
+#include "panels/paper_output/finishing/finishing_features.h"
+#include "panels/paper_output/finishing/finishing_texts.h"
 #include "panels/paper_output/paper_output_pictures.h"
 
 namespace {
 
-// "1 Staple...": one staple at a corner. The bottom-right corner is offered only where the
+// The positions of a staple kind in table order: "1 Staple..." a corner, "2 Staples..." and
+// "Center Staple..." an edge. The one staple's bottom-right corner is offered only where the
 // stapler can reach it.
-std::vector<FinishingOption> OneStapleOptions(std::int32_t) {
+std::vector<FinishingOption> StapleOptions(StapleKind kind, std::string_view picturePrefix) {
   std::vector<FinishingOption> options;
-  for (std::int32_t i = 0; i < 4; ++i) {
-    if (i == 3 && !FinishingFeatureInstalled(kFeatureOneStapleBR)) break;
-    options.push_back({std::string(*OneStaplePositionKey(kOneStapleFirst + i)),
-                       PositionPicture("1St", static_cast<std::size_t>(i)), kOneStapleFirst + i});
+  for (const StaplePosition& p : kStaplePositions) {
+    if (p.kind != kind) continue;
+    if (&p.texts == &kCornerTexts[3] && !FinishingFeatureInstalled(p.feature)) continue;
+    options.push_back({p.texts.choice, PositionPicture(picturePrefix, options.size()), p.stored});
   }
   return options;
 }
-
-// "2 Staples...": two staples along one edge.
-std::vector<FinishingOption> TwoStaplesOptions(std::int32_t) { return EdgeOptions("2St", kTwoStaplesFirst); }
-
-// "Center Staple...": staples down the middle of one edge.
-std::vector<FinishingOption> CenterStapleOptions(std::int32_t) { return EdgeOptions("CtSt", kCenterStapleFirst); }
+std::vector<FinishingOption> OneStapleOptions(std::int32_t) { return StapleOptions(StapleKind::OneStaple, "1St"); }
+std::vector<FinishingOption> TwoStaplesOptions(std::int32_t) { return StapleOptions(StapleKind::TwoStaples, "2St"); }
+std::vector<FinishingOption> CenterStapleOptions(std::int32_t) {
+  return StapleOptions(StapleKind::CenterStaple, "CtSt");
+}
 
 // "2 Hole Punch...", "3 Hole Punch...", "4 Hole Punch...": the edge the holes go along; the
 // number of holes comes with the menu item.
@@ -56,10 +56,12 @@ struct PositionFinishingRow {
 };
 
 constexpr std::array<PositionFinishingRow, 6> kPositionFinishings = {{
-    {PositionFinishing::OneStaple, "1 Staple", OneStapleOptions, &FinishingState::staple1, kFinishingOneStaple},
-    {PositionFinishing::TwoStaples, "2 Staples", TwoStaplesOptions, &FinishingState::staple2, kFinishingTwoStaples},
-    {PositionFinishing::CenterStaple, "Center Staple", CenterStapleOptions, &FinishingState::stapleCenter,
-     kFinishingCenterStaple},
+    {PositionFinishing::OneStaple, FactsOf(StapleKind::OneStaple).label, OneStapleOptions,
+     &FinishingState::staple1, kFinishingOneStaple},
+    {PositionFinishing::TwoStaples, FactsOf(StapleKind::TwoStaples).label, TwoStaplesOptions,
+     &FinishingState::staple2, kFinishingTwoStaples},
+    {PositionFinishing::CenterStaple, FactsOf(StapleKind::CenterStaple).label, CenterStapleOptions,
+     &FinishingState::stapleCenter, kFinishingCenterStaple},
     {PositionFinishing::HolePunch, nullptr, HolePunchOptions, &FinishingState::holePunchValue, kFinishingHolePunch},
     {PositionFinishing::Bind, "Bind", BindOptions, &FinishingState::bind, kFinishingBind},
     {PositionFinishing::Fold, "Fold", FoldOptions, &FinishingState::fold, kFinishingFold},

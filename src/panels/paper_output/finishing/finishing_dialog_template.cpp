@@ -1,8 +1,8 @@
-#include "panels/paper_output/finishing_dialog_template.h"
+#include "panels/paper_output/finishing/finishing_dialog_template.h"
 
 #include "kit/control_helpers.h"
-#include "panels/paper_output/finishing_dialogs.h"
-#include "panels/paper_output/finishing_texts.h"
+#include "panels/paper_output/finishing/finishing_dialogs.h"
+#include "panels/paper_output/finishing/finishing_texts.h"
 #include "panels/paper_output/paper_output_pictures.h"
 
 namespace ui = platform::ui;

@@ -3,8 +3,8 @@
 #include <string>
 #include <utility>
 
-#include "panels/paper_output/finishing_dialog_template.h"
-#include "panels/paper_output/finishing_dialogs.h"
+#include "panels/paper_output/finishing/finishing_dialog_template.h"
+#include "panels/paper_output/finishing/finishing_dialogs.h"
 #include "panels/paper_output/paper_size_check.h"
 #include "platform/ui/interaction.h"
 

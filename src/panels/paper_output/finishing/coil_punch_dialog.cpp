@@ -1,7 +1,7 @@
 // The coil punch dialog: which edge the coil goes along. Only A4 and Letter sheets take it.
-#include "panels/paper_output/finishing_dialog_template.h"
-#include "panels/paper_output/finishing_dialogs.h"
-#include "panels/paper_output/finishing_rules.h"
+#include "panels/paper_output/finishing/finishing_dialog_template.h"
+#include "panels/paper_output/finishing/finishing_dialogs.h"
+#include "panels/paper_output/finishing/finishing_rules.h"
 #include "panels/paper_output/paper_size_check.h"
 #include "platform/ui/interaction.h"
 

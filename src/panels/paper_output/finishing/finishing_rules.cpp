@@ -1,9 +1,9 @@
-#include "panels/paper_output/finishing_rules.h"
+#include "panels/paper_output/finishing/finishing_rules.h"
 
 #include "model/booklet_layout_rules.h"
 #include "model/paper_output_keys.h"
 #include "model/ticket_clients.h"
-#include "panels/paper_output/finishing_features.h"
+#include "panels/paper_output/finishing/finishing_features.h"
 
 namespace {
 

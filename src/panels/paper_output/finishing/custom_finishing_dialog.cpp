@@ -1,6 +1,6 @@
 // "Custom...": a finishing the printer's operator reads as text, at most 30 characters.
 #include "kit/input_limiting.h"
-#include "panels/paper_output/finishing_dialogs.h"
+#include "panels/paper_output/finishing/finishing_dialogs.h"
 
 namespace ui = platform::ui;
 

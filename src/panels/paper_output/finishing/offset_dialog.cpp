@@ -2,7 +2,7 @@
 #include <memory>
 
 #include "controls/spin_control.h"
-#include "panels/paper_output/finishing_dialogs.h"
+#include "panels/paper_output/finishing/finishing_dialogs.h"
 #include "vocabulary/setting_map_menus.h"
 
 namespace ui = platform::ui;

@@ -1,6 +1,6 @@
 // "TrimOutsideEdge": trimming on or off and the trimmed length in millimetres or inches. An
 // out-of-range length keeps the dialog open with the user's text.
-#include "panels/paper_output/trim_dialog.h"
+#include "panels/paper_output/finishing/trim_dialog.h"
 
 #include <cmath>
 #include <cstdio>
@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "controls/decimal_text.h"
-#include "panels/paper_output/finishing_dialogs.h"
+#include "panels/paper_output/finishing/finishing_dialogs.h"
 #include "panels/paper_output/paper_size_check.h"
 #include "platform/ui/interaction.h"
 #include "vocabulary/setting_map_menus.h"

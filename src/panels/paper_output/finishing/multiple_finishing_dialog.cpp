@@ -1,9 +1,9 @@
 // "Multiple Finishing...": staples, hole punch and z-fold half sheet together. Staples and punch
 // share one edge, and a z-fold binds on that edge when it is the left or the right one.
 #include "kit/control_helpers.h"
-#include "panels/paper_output/finishing_dialogs.h"
-#include "panels/paper_output/finishing_features.h"
-#include "panels/paper_output/finishing_texts.h"
+#include "panels/paper_output/finishing/finishing_dialogs.h"
+#include "panels/paper_output/finishing/finishing_features.h"
+#include "panels/paper_output/finishing/finishing_texts.h"
 #include "vocabulary/setting_map_menus.h"
 
 namespace ui = platform::ui;
@@ -105,9 +105,9 @@ DialogAnswer<FinishingState> RunModalMultipleFinishingDialog(const PaperOutputCo
   if (!stapling || !stapleAt || !punch || !punchAt || !zFold || bundle == nullptr) return std::nullopt;
 
   AddItem(bundle, stapling->menu(), "None", kNothing);
-  if (kOneStapleFeatures.any()) AddItem(bundle, stapling->menu(), "1 Staple", kFinishingOneStaple);
-  if (kTwoStaplesFeatures.any()) AddItem(bundle, stapling->menu(), "2 Staples", kFinishingTwoStaples);
-  if (kCenterStapleFeatures.any()) AddItem(bundle, stapling->menu(), "Center Staple", kFinishingCenterStaple);
+  if (StapleKindInstalled(StapleKind::OneStaple)) AddItem(bundle, stapling->menu(), "1 Staple", kFinishingOneStaple);
+  if (StapleKindInstalled(StapleKind::TwoStaples)) AddItem(bundle, stapling->menu(), "2 Staples", kFinishingTwoStaples);
+  if (StapleKindInstalled(StapleKind::CenterStaple)) AddItem(bundle, stapling->menu(), "Center Staple", kFinishingCenterStaple);
   const std::int32_t currentKind = OneStaplePositionKey(f.staple1)                          ? kFinishingOneStaple
                                    : EdgePositionKey(f.staple2, kTwoStaplesFirst)           ? kFinishingTwoStaples
                                    : EdgePositionKey(f.stapleCenter, kCenterStapleFirst) ? kFinishingCenterStaple
