@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "kit/input_history.h"
 #include "platform/bundle/bundle.h"
 #include "support/test_support.h"
-#include "vocabulary/input_history.h"
 #include "vocabulary/setting_map_labels.h"
 #include "vocabulary/setting_map_menus.h"
 

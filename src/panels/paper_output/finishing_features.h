@@ -3,11 +3,9 @@
 // option of the printer description by the feature's name whose choice is not "off". The menu,
 // the dialogs and the stock-dependent rules all ask here.
 #include <cstdint>
-#include <initializer_list>
 #include <string_view>
 
-bool FinishingFeatureInstalled(std::string_view name);
-bool AnyFinishingFeatureInstalled(std::initializer_list<std::string_view> names);
+#include "vocabulary/installable_options.h"
 
 // The installable features behind the four positions of each kind, in option order.
 struct PositionFeatures {

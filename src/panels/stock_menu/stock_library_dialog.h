@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "model/stock.h"
-#include "platform/bundle/bundle.h"
 #include "panels/modal_dialog.h"
+#include "platform/bundle/bundle.h"
 #include "platform/ticket/print_session.h"
 #include "vocabulary/job_context.h"
 

@@ -5,8 +5,8 @@
 #include <cstdint>
 
 #include "model/stock.h"
-#include "platform/bundle/bundle.h"
 #include "panels/modal_dialog.h"
+#include "platform/bundle/bundle.h"
 
 // A custom paper's width and length in hundredths of a millimetre, kPrinterDefault when not set.
 struct CustomSize {

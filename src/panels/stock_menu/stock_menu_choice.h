@@ -1,15 +1,12 @@
 #pragma once
-// The stock menu button that sits beside every stock summary (the job's paper, covers, inserts,
-// exceptions, pads): its menu of size, colour, type and weight, what a choice does to the stock,
-// and the summary view it refreshes.
+// What a choice from a stock's menus does to the stock: the commands the stock menu and the
+// advanced paper selection's pop-ups send, and the change each attribute's item makes (its
+// "Custom..." items ask for their values first).
 #include <cstdint>
 
 #include "model/stock.h"
-#include "platform/bundle/bundle.h"
 #include "platform/four_char_code.h"
-#include "platform/ui/control.h"
 #include "platform/ui/event.h"
-#include "vocabulary/job_context.h"
 
 inline constexpr platform::OSType kStockLibraryCommand = platform::FourCharCode("SLib");
 inline constexpr platform::OSType kStockSizeCommand = platform::FourCharCode("SSiz");
@@ -25,15 +22,11 @@ inline constexpr platform::OSType kStockCoatingTypeCommand = platform::FourCharC
 inline constexpr platform::OSType kStockGrainCommand = platform::FourCharCode("Sgrn");
 inline constexpr platform::OSType kStockFinishCommand = platform::FourCharCode("Sfin");
 
-// Fills the button's menu for a stock of that context: the stock library, the size, colour, type
-// and weight submenus ("Custom..." items open their dialogs) and the advanced paper selection.
-void BuildStockMenu(const platform::Bundle* bundle, platform::ui::Menu& menu, JobContext context);
+// What an attribute command (size, colour, type, weight and the advanced selection's pop-ups) does
+// to the stock: true when the stock changed, false for any other event or an item that changes
+// nothing.
+bool ApplyStockAttributeChoice(const platform::ui::Event& event, Stock& stock);
 
-// What a command event from the stock menu does to the stock: true when the stock changed, false
-// for any other event or an item that changes nothing.
-bool ApplyStockMenuChoice(const platform::ui::Event& event, Stock& stock);
-
-// The stock's summary lines in the view: paramErr without bundle or view; an empty text without a
-// stock; "PrinterDefault" (job) or "UseJobSetting" when the stock has nothing to say.
-platform::OSStatus ShowStockSummary(const platform::Bundle* bundle, platform::ui::Control* view, const Stock* stock,
-                                    JobContext context);
+// Values whose choice opens a set-up dialog the plug-in does not have: the tab and ordered stocks.
+// Their items are shown disabled and choosing one changes nothing.
+bool StockMenuItemOpensLaterDialog(platform::OSType command, std::int32_t value);

@@ -3,8 +3,8 @@
 // selection of a stock menu, and the named paper form with which the stock library adds and
 // edits its papers (a name, a name-only flag and a comment, and no name taken twice unasked).
 #include "model/stock.h"
-#include "platform/bundle/bundle.h"
 #include "panels/modal_dialog.h"
+#include "platform/bundle/bundle.h"
 #include "stocklibrary/stock_library_list.h"
 #include "vocabulary/job_context.h"
 
