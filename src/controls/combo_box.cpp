@@ -7,8 +7,8 @@
 
 #include "controls/decimal_text.h"
 #include "kit/count_digits.h"
+#include "kit/input_history.h"
 #include "platform/locale/utf8_text.h"
-#include "vocabulary/input_history.h"
 
 namespace {
 

@@ -19,7 +19,7 @@
 #include "host/type42_command.h"
 #include "host/watermark_command.h"
 #include "platform/bundle/bundle.h"
-#include "platform/files/preference_file.h"
+#include "platform/preferences/preference_file.h"
 
 namespace korvo_host {
 

@@ -5,7 +5,7 @@
 #include <ostream>
 
 #include "host/command_line.h"
-#include "platform/files/preference_lock.h"
+#include "platform/preferences/preference_lock.h"
 #include "platform/ticket/print_session.h"
 
 namespace korvo_host {

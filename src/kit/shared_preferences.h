@@ -4,7 +4,7 @@
 // damaged defaults file is reported and left where the site's administrator put it.
 #include <string_view>
 
-#include "platform/files/preference_file.h"
+#include "platform/preferences/preference_file.h"
 
 // The shared file's root dictionary (empty unless the status is kRead). When the shared folder
 // cannot be had the status is kUnreadable and error says why; every other status and message is

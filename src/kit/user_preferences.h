@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/files/preference_file.h"
+#include "platform/preferences/preference_file.h"
 
 // The file's root dictionary and what was found; when the preferences folder cannot be found the
 // status is kUnreadable and error says why.

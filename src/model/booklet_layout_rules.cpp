@@ -31,7 +31,7 @@ std::int32_t CurrentDuplex(const Ticket& t) {
 }
 
 void PutDuplex(Ticket& t, std::int32_t value) {
-  t.set(kFinishingDuplexKey, value, kSpecialPagesClientID);
+  t.set(kFinishingDuplexKey, value, kPanelsClientID);
   t.set(kPMDuplexingKey, value, kPrintingManagerClientID);
   if (const char* choice = PPDChoiceForTicketValue(kPPDDuplex, value)) PPDSetCurrentChoice(&t, kPPDDuplex, choice);
 }
@@ -40,7 +40,7 @@ void PutDuplex(Ticket& t, std::int32_t value) {
 
 void PutBookletDuplexOn(Ticket& settings) {
   if (!DuplexValue(settings, kBookletDuplexBeforeKey))
-    settings.set(kBookletDuplexBeforeKey, CurrentDuplex(settings), kSpecialPagesClientID);
+    settings.set(kBookletDuplexBeforeKey, CurrentDuplex(settings), kPanelsClientID);
   PutDuplex(settings, kDuplexShortEdge);
 }
 
@@ -53,5 +53,5 @@ std::optional<std::int32_t> GiveBackDuplexAfterBooklet(Ticket& settings) {
 
 void PutBookletStaplesOff(Ticket& settings) {
   for (const char* key : {kFinishingStaple1ValueKey, kFinishingStaple2ValueKey, kFinishingStapleCenterValueKey})
-    settings.set(key, kStapleNone, kSpecialPagesClientID);
+    settings.set(key, kStapleNone, kPanelsClientID);
 }

@@ -28,4 +28,4 @@ SpecialPages ReadSpecialPages(const platform::Ticket& ticket);
 // ruled out by these: its pages come from the whole document.
 bool TicketHoldsSpecialPages(const platform::Ticket& ticket, bool withCovers = true);
 void WriteSpecialPages(platform::Ticket& ticket, const SpecialPages& pages,
-                       std::string_view client = kSpecialPagesClientID);
+                       std::string_view client = kPanelsClientID);

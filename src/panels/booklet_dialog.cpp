@@ -7,8 +7,8 @@
 #include "controls/spin_control.h"
 #include "kit/control_helpers.h"
 #include "model/special_pages_ticket.h"
-#include "panels/paper_output/finishing/finishing_features.h"
 #include "platform/ui/interaction.h"
+#include "vocabulary/installable_options.h"
 #include "vocabulary/setting_map.h"
 #include "vocabulary/setting_map_menus.h"
 

@@ -4,8 +4,12 @@
 // the extension's reference, and the panel keeps it in its context. Nothing of it outlives the
 // dialog, so nothing of one dialog reaches the next.
 #include "kit/job_ticket_service.h"
-#include "panels/custom_size_units.h"
+#include <cstdint>
+
 #include "stocklibrary/printer_stock_library.h"
+
+// The units a custom size dialog shows its fields in.
+enum CustomSizeUnits : std::int32_t { kUnitsNotChosen = 0, kUnitsInches = 1, kUnitsMillimetres = 2 };
 
 struct DialogState {
   // The printer's stock library, retrieved by a worker from the first Open.

@@ -4,6 +4,7 @@
 // Loaded once per dialog by the shell for the maker's printers and unloaded at its end; the
 // loaded state is process-wide.
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,6 +27,11 @@ bool getInstallableOptionValue(std::string_view optionKeyword, std::string& choi
 // True when some row of the feature table for featureName needs no option, or needs the choice
 // that its option has loaded; false otherwise, also for names the table does not hold.
 bool getInstalledFeature(std::string_view featureName);
+
+// A finishing feature the printer can do: a row of the feature table as above, or an installable
+// option by the feature's name whose choice is not "off" ("False", "None", "NotInstalled").
+bool FinishingFeatureInstalled(std::string_view name);
+bool AnyFinishingFeatureInstalled(std::initializer_list<std::string_view> names);
 
 // Sets value to the ticket value of the first row, in table order, for featureName whose
 // condition holds; false when none does.

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "vocabulary/input_history.h"
+#include "kit/input_history.h"
 #include "vocabulary/setting_map_operations.h"
 
 namespace {

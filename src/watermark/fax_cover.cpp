@@ -1,7 +1,7 @@
 #include "watermark/fax_cover.h"
 
 #include "platform/drawing/cairo_handles.h"
-#include "platform/drawing/font_face.h"
+#include "platform/fonts/font_face.h"
 #include "watermark/watermark_preview.h"
 
 namespace {

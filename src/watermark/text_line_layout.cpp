@@ -3,7 +3,7 @@
 #include <numbers>
 #include <string>
 
-#include "platform/drawing/font_face.h"
+#include "platform/fonts/font_face.h"
 
 namespace {
 

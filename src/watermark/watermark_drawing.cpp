@@ -1,8 +1,8 @@
 #include "watermark/watermark_drawing.h"
 
 #include "kit/preference_locations.h"
-#include "platform/drawing/font_face.h"
 #include "platform/drawing/picture_file.h"
+#include "platform/fonts/font_face.h"
 #include "watermark/text_line_layout.h"
 #include "watermark/watermark_file.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/files/preference_file.h"
+#include "platform/preferences/preference_file.h"
 #include "watermark/watermark_data.h"
 #include "watermark/watermark_result.h"
 

@@ -9,13 +9,13 @@
 #include <filesystem>
 
 #include "controls/controls_test_support.h"
+#include "kit/input_history.h"
 #include "platform/files/folders.h"
-#include "platform/files/preference_file.h"
+#include "platform/preferences/preference_file.h"
 #include "platform/ui/scripted_interaction.h"
 #include "platform/ui/user_driver.h"
 #include "platform/ui/window.h"
 #include "support/test_support.h"
-#include "vocabulary/input_history.h"
 
 namespace {
 

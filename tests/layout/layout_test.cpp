@@ -1,5 +1,6 @@
-// The house rules of the source tree: dependencies point down the README's layer table, and every
-// ticket key is declared once.
+// The house rules of the source tree: dependencies point down the README's layer table, the folders
+// of the panels and of the platform include one another without loops, and every ticket key is
+// declared once.
 #include <gtest/gtest.h>
 
 #include "layout/source_tree.h"
@@ -38,6 +39,25 @@ TEST(Layers, AnUpwardIncludeOrAFolderWithoutARowIsReported) {
   EXPECT_EQ(layout_test::LayerViolations(table, files),
             (std::vector<std::string>{"src/model/stock.cpp: includes shell/shell.h, which src/model/ may not include",
                                       "src/extra/thing.h: no row of the layer table holds it"}));
+}
+
+TEST(Layers, NoFolderOfThePanelsOrThePlatformIncludesItsWayBackToItself) {
+  const std::vector<SourceFile> files = layout_test::ReadSourceTree(KORVO_SOURCE_DIR);
+  for (const char* root : {"src/panels/", "src/platform/"})
+    EXPECT_TRUE(layout_test::FolderLoops(root, files).empty())
+        << root << ": " << ::testing::PrintToString(layout_test::FolderLoops(root, files));
+}
+
+TEST(Layers, AFolderLoopIsReportedAndAnIncludeDownIsNot) {
+  const std::vector<SourceFile> files = {
+      {"src/platform/drawing/face.h", "", {"platform/fonts/catalog.h", "platform/result.h"}},
+      {"src/platform/fonts/catalog.cpp", "", {"platform/drawing/libraries.h", "model/stock.h"}},
+      {"src/platform/ui/menu.h", "", {"platform/result.h"}},
+      {"src/platform/result.h", "", {}},
+  };
+  EXPECT_EQ(layout_test::FolderLoops("src/platform/", files),
+            std::vector<std::string>{"src/platform/drawing -> src/platform/fonts -> src/platform/drawing"});
+  EXPECT_TRUE(layout_test::FolderLoops("src/platform/", {files[0], files[2], files[3]}).empty());
 }
 
 TEST(TicketKeys, EachKeyIsDeclaredOnceUnderSrc) {

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <regex>
+#include <set>
 #include <sstream>
 
 #include "support/test_support.h"
@@ -81,6 +83,45 @@ std::vector<std::string> LayerViolations(const LayerTable& table, const std::vec
     }
   }
   return violations;
+}
+
+std::vector<std::string> FolderLoops(const std::string& root, const std::vector<SourceFile>& files) {
+  // A folder below a room of root (a panel's finishing/) belongs to that room.
+  const auto folderOf = [&root](const std::string& path) {
+    const std::string below = path.substr(root.size());
+    const std::size_t slash = below.find('/');
+    return slash == std::string::npos ? root.substr(0, root.size() - 1) : root + below.substr(0, slash);
+  };
+  std::map<std::string, std::set<std::string>> reaches;
+  for (const SourceFile& file : files) {
+    if (!file.path.starts_with(root)) continue;
+    for (const std::string& include : file.includes) {
+      const std::string target = "src/" + include;
+      if (!target.starts_with(root)) continue;
+      if (folderOf(target) != folderOf(file.path)) reaches[folderOf(file.path)].insert(folderOf(target));
+    }
+  }
+  // A depth-first walk: an edge back to a folder still on the path closes a loop.
+  std::vector<std::string> loops, path;
+  std::set<std::string> done;
+  const std::function<void(const std::string&)> walk = [&](const std::string& folder) {
+    path.push_back(folder);
+    for (const std::string& next : reaches[folder]) {
+      const auto onPath = std::find(path.begin(), path.end(), next);
+      if (onPath != path.end()) {
+        std::string loop;
+        for (auto it = onPath; it != path.end(); ++it) loop += *it + " -> ";
+        loops.push_back(loop + next);
+      } else if (!done.contains(next)) {
+        walk(next);
+      }
+    }
+    path.pop_back();
+    done.insert(folder);
+  };
+  for (const auto& [folder, targets] : reaches)
+    if (!done.contains(folder)) walk(folder);
+  return loops;
 }
 
 std::vector<std::string> DuplicateKeyDeclarations(const std::vector<SourceFile>& files) {

@@ -25,6 +25,12 @@ LayerTable ParseLayerTable(const std::string& readme);
 // is reported too.
 std::vector<std::string> LayerViolations(const LayerTable& table, const std::vector<SourceFile>& files);
 
+// The include loops between the folders under root ("src/panels/"): a folder reaches another when
+// one of its files includes one of the other's; the files of a folder's own subfolders count as
+// its own. Each loop is "a -> b -> a", from the first folder
+// (in path order) at which it closes; none when the folders form a graph without cycles.
+std::vector<std::string> FolderLoops(const std::string& root, const std::vector<SourceFile>& files);
+
 // "key: file, file" for each ticket key that more than one declaration under src/ spells.
 std::vector<std::string> DuplicateKeyDeclarations(const std::vector<SourceFile>& files);
 

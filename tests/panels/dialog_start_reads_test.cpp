@@ -6,7 +6,7 @@
 
 #include "kit/preference_locations.h"
 #include "panels/paper_output/paper_output_test_support.h"
-#include "platform/files/preference_file.h"
+#include "platform/preferences/preference_file.h"
 
 namespace {
 

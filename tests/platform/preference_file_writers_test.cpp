@@ -12,9 +12,9 @@
 #include <thread>
 #include <vector>
 
-#include "platform/files/preference_file.h"
-#include "platform/files/preference_lock.h"
 #include "platform/plist/xml_plist.h"
+#include "platform/preferences/preference_file.h"
+#include "platform/preferences/preference_lock.h"
 #include "support/test_support.h"
 
 namespace platform {

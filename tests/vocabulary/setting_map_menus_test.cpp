@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "kit/input_history.h"
 #include "platform/bundle/bundle.h"
 #include "support/test_support.h"
 #include "vocabulary/setting_map_labels.h"

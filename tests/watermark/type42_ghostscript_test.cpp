@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "kit/preference_locations.h"
-#include "platform/drawing/font_face.h"
+#include "platform/fonts/font_face.h"
 #include "support/test_support.h"
 #include "watermark/font_preparation.h"
 #include "watermark/type42_test_support.h"

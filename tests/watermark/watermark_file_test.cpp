@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "kit/preference_locations.h"
-#include "platform/files/preference_file.h"
 #include "platform/plist/xml_plist.h"
+#include "platform/preferences/preference_file.h"
 #include "support/test_support.h"
 #include "watermark/watermark_dictionary.h"
 #include "watermark/watermark_file.h"

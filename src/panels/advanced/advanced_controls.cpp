@@ -5,7 +5,7 @@
 #include "kit/control_helpers.h"
 #include "model/stock.h"
 #include "panels/advanced/advanced_panel.h"
-#include "panels/custom_stock_dialogs.h"
+#include "panels/stock_menu/custom_stock_dialogs.h"
 #include "platform/ui/interaction.h"
 #include "vocabulary/setting_map_menus.h"
 

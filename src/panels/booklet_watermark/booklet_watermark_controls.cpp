@@ -7,8 +7,8 @@
 #include "kit/preference_locations.h"
 #include "model/booklet_layout_rules.h"
 #include "model/paper_output_keys.h"
-#include "model/ticket_clients.h"
 #include "model/text_compare.h"
+#include "model/ticket_clients.h"
 #include "panels/background_forms/background_form_dialogs.h"
 #include "panels/booklet_dialog.h"
 #include "panels/booklet_watermark/booklet_watermark_panel.h"
@@ -134,7 +134,7 @@ void TakeBookletChoice(BookletWatermarkContext& c, bool on) {
   c.bookletOn = on;
   if (c.session == nullptr) return;
   platform::Ticket& settings = c.session->ensureTicket(platform::kPDE_PMPrintSettingsRef);
-  settings.set(kBookletLayoutKey, on, kSpecialPagesClientID);
+  settings.set(kBookletLayoutKey, on, kPanelsClientID);
   PutBookletDuplex(settings, on);
 }
 

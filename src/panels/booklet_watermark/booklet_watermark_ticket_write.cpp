@@ -22,7 +22,7 @@ void Put(Ticket& t, const char* key, platform::PlistValue value) {
 // The booklet entries Paper/Output writes too, in the same name, so that the session file is the
 // same whichever panel wrote last.
 void PutShared(Ticket& t, const char* key, platform::PlistValue value) {
-  t.set(key, std::move(value), kSpecialPagesClientID);
+  t.set(key, std::move(value), kPanelsClientID);
 }
 
 bool IsBookletFold(std::int32_t fold) { return fold == kFoldBiFoldMultipleInside || fold == kFoldBookletFoldStaple; }
@@ -34,7 +34,7 @@ void WriteForcedSize(BookletWatermarkContext& c, Ticket& t) {
   const bool forced = c.bookletOn && c.forcedSize != kPrinterDefault;
   Stock stock = ReadJobLevelStock(t);
   stock.setSize(forced ? c.forcedSize : kPrinterDefault);
-  WriteJobLevelStock(t, stock, kSpecialPagesClientID);
+  WriteJobLevelStock(t, stock, kPanelsClientID);
   PutShared(t, kBookletForceNewSizeKey, forced);
   c.forcedSizeRead = forced;
 }

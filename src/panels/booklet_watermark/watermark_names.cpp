@@ -3,7 +3,7 @@
 
 #include "kit/preference_locations.h"
 #include "panels/booklet_watermark/booklet_watermark_panel.h"
-#include "platform/files/preference_file.h"
+#include "platform/preferences/preference_file.h"
 #include "watermark/default_watermarks.h"
 #include "watermark/watermark_file.h"
 

@@ -9,7 +9,7 @@
 
 #include "kit/control_helpers.h"
 #include "kit/input_limiting.h"
-#include "panels/stock_menu_button.h"
+#include "panels/stock_menu/stock_menu_button.h"
 #include "platform/ui/interaction.h"
 #include "vocabulary/setting_map_menus.h"
 

@@ -14,7 +14,7 @@
 #include "panels/paper_output/paper_output_panel.h"
 #include "panels/paper_output/paper_output_pictures.h"
 #include "panels/paper_output/saved_job_dialog.h"
-#include "panels/stock_menu_button.h"
+#include "panels/stock_menu/stock_menu_button.h"
 #include "vocabulary/setting_map_menus.h"
 
 namespace ui = platform::ui;

@@ -4,10 +4,10 @@
 
 #include "kit/control_helpers.h"
 #include "model/paper_output_keys.h"
+#include "panels/panel_groups.h"
 #include "panels/paper_output/finishing/finishing_menu.h"
 #include "panels/paper_output/paper_output_panel.h"
-#include "panels/panel_groups.h"
-#include "panels/stock_menu_button.h"
+#include "panels/stock_menu/stock_menu_button.h"
 #include "platform/ui/interface_file.h"
 #include "vocabulary/ppd_bridge.h"
 #include "vocabulary/ppd_main_keywords.h"

@@ -14,7 +14,7 @@ using platform::Ticket;
 
 namespace {
 
-void Put(Ticket& t, const char* key, platform::PlistValue value) { t.set(key, std::move(value), kSpecialPagesClientID); }
+void Put(Ticket& t, const char* key, platform::PlistValue value) { t.set(key, std::move(value), kPanelsClientID); }
 
 // Keeps the printer description's choice for a main keyword in step with a ticket value; a value
 // the keyword's map does not hold leaves the stored choice alone.
@@ -120,7 +120,7 @@ void WritePaperOutputTicket(PaperOutputContext& c, Ticket& t) {
     WriteBooklet(c, t);
     WriteDuplex(c, t);
   }
-  WriteJobLevelStock(t, c.jobStock, kSpecialPagesClientID);
+  WriteJobLevelStock(t, c.jobStock, kPanelsClientID);
   if (c.outputDestination == kPrinterDefault) {
     t.remove(kFinishingOutputDestinationKey);
   } else {

@@ -66,7 +66,7 @@ bool PaperTakesCoilPunch(const platform::PrintSession* session) {
   return NameContainsAny(PaperName(session), {"iso-a4", "na-letter"});
 }
 
-void dispalyInvalidInputAlert(const platform::Bundle* bundle, const char* titleKey, const std::string& text) {
+void DisplayInvalidInputAlert(const platform::Bundle* bundle, const char* titleKey, const std::string& text) {
   platform::ui::AlertRequest alert;
   alert.level = platform::ui::AlertLevel::Caution;
   alert.title = bundle ? bundle->localizedString(titleKey) : std::string(titleKey);

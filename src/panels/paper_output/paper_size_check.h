@@ -20,4 +20,4 @@ bool PaperTakesCoilPunch(const platform::PrintSession* session);
 
 // A caution alert with one OK button: the localised title and the text as given (already
 // localised and assembled by the caller).
-void dispalyInvalidInputAlert(const platform::Bundle* bundle, const char* titleKey, const std::string& text);
+void DisplayInvalidInputAlert(const platform::Bundle* bundle, const char* titleKey, const std::string& text);

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "kit/input_limiting.h"
-#include "panels/stock_menu_button.h"
+#include "panels/stock_menu/stock_menu_button.h"
 
 namespace ui = platform::ui;
 

@@ -4,12 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "model/job_level_stock.h"
-#include "panels/image_options/image_shift_dialog.h"
-#include "panels/modal_dialog.h"
 #include "model/paper_output_keys.h"
 #include "model/platform_keys.h"
 #include "model/ticket_clients.h"
 #include "panels/image_options/image_options_test_support.h"
+#include "panels/image_options/image_shift_dialog.h"
+#include "panels/modal_dialog.h"
 #include "panels/paper_output/paper_output_test_support.h"
 
 namespace {
@@ -107,7 +107,7 @@ TEST_F(ImageShiftDialog, UnitsSwitchBothWaysAndTheLargestShiftStaysInRange) {
 TEST_F(ImageShiftDialog, NamesTheJobStocksSizeFromTheTicket) {
   Stock legal;
   legal.setSize(2);
-  WriteJobLevelStock(session.ensureTicket(platform::kPDE_PMPrintSettingsRef), legal, kSpecialPagesClientID);
+  WriteJobLevelStock(session.ensureTicket(platform::kPDE_PMPrintSettingsRef), legal, kPanelsClientID);
   Open();
   std::string shown;
   script.onModal([&shown](ui::Window& window, ui::UserDriver& user) {

@@ -15,7 +15,7 @@ DialogAnswer<FinishingState> RunModalCoilPunchFinishingDialog(const PaperOutputC
   if (!PaperTakesCoilPunch(context.session)) {
     const std::string detail =
         context.bundle ? context.bundle->localizedString("CoilPunchPaperSizeErrorDetailedError") : "";
-    dispalyInvalidInputAlert(context.bundle, "CoilPunchPaperSizeError", detail + "A4 and Letter.");
+    DisplayInvalidInputAlert(context.bundle, "CoilPunchPaperSizeError", detail + "A4 and Letter.");
     return {ui::userCanceledErr, std::nullopt};
   }
   return RunDialog(context.bundle, {kFinishingInterfaceName, "CoilPunch", {}}, context.finishing,

@@ -1,29 +1,6 @@
 #include "panels/paper_output/finishing/finishing_features.h"
 
-#include <string>
-
 #include "vocabulary/installable_options.h"
-
-namespace {
-
-// Choices of a printer-description option that say the hardware is not there.
-bool MeansNotInstalled(std::string_view choice) {
-  return choice == "False" || choice == "None" || choice == "NotInstalled";
-}
-
-}  // namespace
-
-bool FinishingFeatureInstalled(std::string_view name) {
-  if (getInstalledFeature(name)) return true;
-  std::string choice;
-  return getInstallableOptionValue(name, choice) && !MeansNotInstalled(choice);
-}
-
-bool AnyFinishingFeatureInstalled(std::initializer_list<std::string_view> names) {
-  for (std::string_view name : names)
-    if (FinishingFeatureInstalled(name)) return true;
-  return false;
-}
 
 bool PositionFeatures::any() const {
   for (std::string_view name : names)

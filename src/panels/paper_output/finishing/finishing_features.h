@@ -3,13 +3,10 @@
 // option of the printer description by the feature's name whose choice is not "off". The menu,
 // the dialogs and the stock-dependent rules all ask here.
 #include <cstdint>
-#include <initializer_list>
 #include <string_view>
 
 #include "model/finishing_positions.h"
-
-bool FinishingFeatureInstalled(std::string_view name);
-bool AnyFinishingFeatureInstalled(std::initializer_list<std::string_view> names);
+#include "vocabulary/installable_options.h"
 
 // True when the printer offers at least one position of the staple kind.
 bool StapleKindInstalled(StapleKind kind);

@@ -99,13 +99,13 @@ void SetBookletLayout(PaperOutputContext& c, bool on) {
     FinishingState& f = c.finishing;
     f.staple1 = f.staple2 = f.stapleCenter = kStapleNone;
     if (settings) {
-      settings->set(kBookletLayoutKey, true, kSpecialPagesClientID);
+      settings->set(kBookletLayoutKey, true, kPanelsClientID);
       PutBookletDuplexOn(*settings);
     }
     return;
   }
   if (settings == nullptr) return;
-  settings->set(kBookletLayoutKey, false, kSpecialPagesClientID);
+  settings->set(kBookletLayoutKey, false, kPanelsClientID);
   if (std::optional<std::int32_t> restored = GiveBackDuplexAfterBooklet(*settings)) c.duplex = *restored;
 }
 

@@ -34,7 +34,7 @@ DialogAnswer<FinishingState> RunModalSquareFoldDialog(const platform::Bundle* bu
                                                       const platform::PrintSession* session, FinishingState finishing) {
   if (!checkForSupportedPaperSize(session)) {
     const std::string detail = bundle ? bundle->localizedString("SquareFoldPaperSizeErrorDetailedError") : "";
-    dispalyInvalidInputAlert(bundle, "SquareFoldPaperSizeError", detail + kSupportedSizes);
+    DisplayInvalidInputAlert(bundle, "SquareFoldPaperSizeError", detail + kSupportedSizes);
     return {ui::userCanceledErr, std::nullopt};
   }
   return RunDialog(bundle, {kFinishingInterfaceName, "SquareFold", {}}, std::move(finishing),

@@ -43,7 +43,7 @@ DialogAnswer<FinishingState> RunModalTrimOutsideEdgeDialog(const platform::Bundl
   const std::optional<double> height = PaperHeightPoints(session);
   if (!checkForSupportedPaperSize(session) || !height) {
     const std::string detail = bundle ? bundle->localizedString("TrimPaperSizeErrorDetailedError") : "";
-    dispalyInvalidInputAlert(bundle, "TrimPaperSizeError", detail);
+    DisplayInvalidInputAlert(bundle, "TrimPaperSizeError", detail);
     return {ui::userCanceledErr, std::nullopt};
   }
   const TrimLimits limits = TrimLimitsForHeight(*height);
@@ -63,7 +63,7 @@ DialogAnswer<FinishingState> RunModalTrimOutsideEdgeDialog(const platform::Bundl
       const std::int32_t unit = GetPopupButtonTicketValue(*units).value_or(kTrimUnitMillimetres);
       *length = ReadLength(*field);
       if (*length && ValidateInputValues(**length, unit, limits)) return true;
-      dispalyInvalidInputAlert(bundle, "Invalid trimmed length", RangeText(TrimLimitsInUnit(limits, unit)));
+      DisplayInvalidInputAlert(bundle, "Invalid trimmed length", RangeText(TrimLimitsInUnit(limits, unit)));
       return false;
     };
     wiring.collect = [=, &f] {

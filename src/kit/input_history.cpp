@@ -1,5 +1,5 @@
 // Reading and extending the input-history file.
-#include "vocabulary/input_history.h"
+#include "kit/input_history.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -7,7 +7,7 @@
 
 #include "kit/preference_locations.h"
 #include "platform/files/folders.h"
-#include "platform/files/preference_file.h"
+#include "platform/preferences/preference_file.h"
 
 std::string InputHistoryFilePath() {
   return platform::UserPreferencesFolder() + "/" + kInputHistoryPreferencesFileName;

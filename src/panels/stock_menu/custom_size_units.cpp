@@ -1,4 +1,4 @@
-#include "panels/custom_size_units.h"
+#include "panels/stock_menu/custom_size_units.h"
 
 #include <algorithm>
 #include <cmath>

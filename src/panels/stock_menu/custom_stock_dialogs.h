@@ -5,9 +5,9 @@
 #include <cstdint>
 
 #include "model/stock.h"
-#include "panels/custom_size_units.h"
-#include "platform/bundle/bundle.h"
+#include "panels/stock_menu/custom_size_units.h"
 #include "panels/modal_dialog.h"
+#include "platform/bundle/bundle.h"
 
 // A custom paper's width and length in hundredths of a millimetre, kPrinterDefault when not set.
 struct CustomSize {

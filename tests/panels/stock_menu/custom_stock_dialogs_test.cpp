@@ -7,14 +7,14 @@
 
 #include "controls/spin_control.h"
 #include "kit/control_helpers.h"
-#include "panels/custom_size_units.h"
-#include "panels/custom_stock_dialogs.h"
 #include "panels/modal_dialog.h"
+#include "panels/paper_output/paper_output_test_support.h"
+#include "panels/stock_menu/custom_size_units.h"
+#include "panels/stock_menu/custom_stock_dialogs.h"
 #include "platform/bundle/bundle.h"
 #include "platform/ui/drawn_images.h"
 #include "platform/ui/scripted_interaction.h"
 #include "platform/ui/window.h"
-#include "panels/paper_output/paper_output_test_support.h"
 #include "vocabulary/printer_default.h"
 
 namespace {

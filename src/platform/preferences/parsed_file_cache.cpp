@@ -1,4 +1,4 @@
-#include "platform/files/parsed_file_cache.h"
+#include "platform/preferences/parsed_file_cache.h"
 
 namespace platform {
 

@@ -1,4 +1,4 @@
-#include "platform/files/preference_file.h"
+#include "platform/preferences/preference_file.h"
 
 #include <atomic>
 
@@ -15,9 +15,9 @@
 
 #include "platform/files/damaged_file.h"
 #include "platform/files/file_kind.h"
-#include "platform/files/parsed_file_cache.h"
-#include "platform/files/preference_lock.h"
 #include "platform/plist/xml_plist.h"
+#include "platform/preferences/parsed_file_cache.h"
+#include "platform/preferences/preference_lock.h"
 
 namespace platform {
 

@@ -1,7 +1,7 @@
 // "Custom Weight": a paper weight in grams per square metre, 60 to 300.
 #include "controls/spin_control.h"
-#include "panels/custom_stock_dialogs.h"
 #include "panels/modal_dialog.h"
+#include "panels/stock_menu/custom_stock_dialogs.h"
 #include "platform/ui/interaction.h"
 #include "vocabulary/printer_default.h"
 

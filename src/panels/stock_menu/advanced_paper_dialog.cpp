@@ -1,11 +1,11 @@
 // "Advanced Paper Selection" and the named paper form: a pop-up per attribute of the paper, each
 // choice made through the stock menu's own handler on a copy of the stock.
-#include "panels/advanced_paper_dialog.h"
+#include "panels/stock_menu/advanced_paper_dialog.h"
 
 #include "controls/combo_box.h"
 #include "kit/control_helpers.h"
 #include "model/text_compare.h"
-#include "panels/stock_menu_button.h"
+#include "panels/stock_menu/stock_menu_choice.h"
 #include "platform/ui/interaction.h"
 #include "vocabulary/setting_map.h"
 #include "vocabulary/setting_map_menus.h"
@@ -106,7 +106,7 @@ void ResetToDefaults(Form& f) {
 
 platform::OSStatus HandleCommand(Form& f, ui::Event& e) {
   // A set-up cancelled from a pop-up leaves the pop-up showing the stock as it still is.
-  const bool changed = ApplyStockMenuChoice(e, f.stock, f.dialog);
+  const bool changed = ApplyStockAttributeChoice(e, f.stock, f.dialog);
   ShowStock(f);
   return changed ? platform::noErr : platform::eventNotHandledErr;
 }

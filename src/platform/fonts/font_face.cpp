@@ -1,4 +1,4 @@
-#include "platform/drawing/font_face.h"
+#include "platform/fonts/font_face.h"
 
 #include "platform/drawing/drawing_libraries.h"
 

@@ -1,8 +1,8 @@
-#include "panels/custom_stock_text_setup.h"
+#include "panels/stock_menu/custom_stock_text_setup.h"
 
 #include "kit/control_helpers.h"
 #include "kit/input_limiting.h"
-#include "panels/custom_stock_dialogs.h"
+#include "panels/stock_menu/custom_stock_dialogs.h"
 
 namespace ui = platform::ui;
 

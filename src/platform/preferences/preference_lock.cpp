@@ -1,4 +1,4 @@
-#include "platform/files/preference_lock.h"
+#include "platform/preferences/preference_lock.h"
 
 #include <fcntl.h>
 #include <sys/file.h>

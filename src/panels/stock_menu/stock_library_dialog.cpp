@@ -1,7 +1,7 @@
 // "Stock Library": the named papers in a list sorted by name or by recent use, with Add...,
 // Edit... (the named paper form), Delete (after asking) and Choose; the printer's papers in a
 // second list, refilled whenever the printer's stock worker reports.
-#include "panels/stock_library_dialog.h"
+#include "panels/stock_menu/stock_library_dialog.h"
 
 #include <strings.h>
 
@@ -12,7 +12,7 @@
 #include "model/job_level_stock.h"
 #include "model/special_pages_ticket.h"
 #include "model/text_compare.h"
-#include "panels/advanced_paper_dialog.h"
+#include "panels/stock_menu/advanced_paper_dialog.h"
 #include "platform/ui/interaction.h"
 #include "stocklibrary/printer_stock_library.h"
 #include "stocklibrary/stock_in_use.h"

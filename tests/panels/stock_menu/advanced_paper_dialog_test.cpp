@@ -3,10 +3,10 @@
 // every attribute and the comment, and a name the library has asking before it is taken.
 #include <gtest/gtest.h>
 
-#include "panels/advanced_paper_dialog.h"
+#include "panels/paper_output/paper_output_test_support.h"
+#include "panels/stock_menu/advanced_paper_dialog.h"
 #include "platform/bundle/bundle.h"
 #include "platform/ui/scripted_interaction.h"
-#include "panels/paper_output/paper_output_test_support.h"
 #include "vocabulary/setting_map_menus.h"
 
 namespace {

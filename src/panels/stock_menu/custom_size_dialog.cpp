@@ -8,9 +8,9 @@
 
 #include "controls/spin_control.h"
 #include "kit/control_helpers.h"
-#include "panels/custom_size_units.h"
-#include "panels/custom_stock_dialogs.h"
 #include "panels/modal_dialog.h"
+#include "panels/stock_menu/custom_size_units.h"
+#include "panels/stock_menu/custom_stock_dialogs.h"
 #include "platform/ui/drawn_images.h"
 #include "platform/ui/interaction.h"
 #include "vocabulary/ppd_bridge.h"

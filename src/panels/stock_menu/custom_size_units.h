@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <optional>
 
+#include "panels/dialog_state.h"
 #include "platform/ui/control.h"
 
-enum CustomSizeUnits : std::int32_t { kUnitsNotChosen = 0, kUnitsInches = 1, kUnitsMillimetres = 2 };
 
 // The locale's units and paper: inches and 21590 by 27940 where it measures in U.S. units,
 // millimetres and 21000 by 29700 elsewhere.
