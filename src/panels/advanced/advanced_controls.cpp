@@ -51,9 +51,7 @@ void TakeForcedSize(AdvancedContext& context, std::int32_t chosen) {
     return;
   }
   CustomSize size{context.customWidth, context.customLength};
-  CustomSizeUnits unitsWithoutDialog = kUnitsNotChosen;
-  CustomSizeUnits& units = context.dialog ? context.dialog->customSizeUnits : unitsWithoutDialog;
-  if (!TakeAnswer(RunModalCustomStockSizeDialog(context.bundle, size, units), size)) return;
+  if (!TakeAnswer(RunModalCustomStockSizeDialog(context.bundle, size, context.dialog), size)) return;
   context.forceNewSize = chosen;
   context.customWidth = size.width;
   context.customLength = size.length;

@@ -87,8 +87,10 @@ void DrawPreview(ui::Control& preview, const Dimension& width, const Dimension& 
 }  // namespace
 
 DialogAnswer<CustomSize> RunModalCustomStockSizeDialog(const platform::Bundle* bundle, CustomSize size,
-                                                       CustomSizeUnits& units) {
-  CustomSizeUnits* current = &units;  // the units the user chooses stay chosen, even after Cancel
+                                                       DialogState* dialog) {
+  CustomSizeUnits unitsWithoutDialog = kUnitsNotChosen;
+  // The units the user chooses stay chosen, even after Cancel.
+  CustomSizeUnits* current = dialog ? &dialog->customSizeUnits : &unitsWithoutDialog;
   return RunDialog(bundle, {"CustomStockSize", "Custom", kHelpPage}, size,
                    [bundle, current](ui::Window& window, CustomSize& edited) -> std::optional<DialogWiring> {
     ui::Control* widthField = window.find(kWidthFieldID);

@@ -15,10 +15,10 @@ struct CustomSize {
   std::int32_t length = 0;
 };
 
-// The size as the user set it. units: those of the dialog's last custom size, shown first (the
-// locale's when not chosen yet) and left as the user last chose them.
+// The size as the user set it. The print dialog's units of its last custom size are shown first
+// (the locale's when not chosen yet, or without a dialog) and kept as the user last chose them.
 DialogAnswer<CustomSize> RunModalCustomStockSizeDialog(const platform::Bundle* bundle, CustomSize size,
-                                                       CustomSizeUnits& units);
+                                                       DialogState* dialog);
 
 // A weight in grams per square metre from 60 to 300 (kPrinterDefault when not set, shown as 90).
 // An OK while the field holds no weight in range is refused: a beep, the field shows the nearest

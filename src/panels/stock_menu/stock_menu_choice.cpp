@@ -15,9 +15,7 @@ constexpr std::int32_t kCustomColorItem = 10;
 // "Custom..." sizes and weights ask for their numbers; true when the user gave them.
 bool AskCustomSize(Stock& stock, DialogState* dialog) {
   CustomSize size{stock.width(), stock.length()};
-  CustomSizeUnits unitsWithoutDialog = kUnitsNotChosen;
-  CustomSizeUnits& units = dialog ? dialog->customSizeUnits : unitsWithoutDialog;
-  if (!TakeAnswer(RunModalCustomStockSizeDialog(GetPDEBundle(), size, units), size)) return false;
+  if (!TakeAnswer(RunModalCustomStockSizeDialog(GetPDEBundle(), size, dialog), size)) return false;
   stock.setWidth(size.width);
   stock.setLength(size.length);
   return true;

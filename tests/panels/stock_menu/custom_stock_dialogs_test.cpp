@@ -43,7 +43,7 @@ class CustomStockDialogs : public ::testing::Test {
       steps(window, user);
     });
     CustomSize size{width, length};
-    confirmed = TakeAnswer(RunModalCustomStockSizeDialog(bundle, size, units), size);
+    confirmed = TakeAnswer(RunModalCustomStockSizeDialog(bundle, size, &dialog), size);
     width = size.width;
     length = size.length;
     return opened;
@@ -52,7 +52,8 @@ class CustomStockDialogs : public ::testing::Test {
   platform::Bundle* bundle = nullptr;
   std::int32_t width = kPrinterDefault, length = kPrinterDefault;
   bool confirmed = false;
-  CustomSizeUnits units = kUnitsNotChosen;  // the dialog's, kept between its custom size dialogs
+  DialogState dialog;  // the print dialog's, whose units are kept between its custom size dialogs
+  CustomSizeUnits& units = dialog.customSizeUnits;
   std::vector<ui::DrawnSheet> preview;  // what the preview drew as the dialog opened
   Stock stock;  // what the colour and type set-ups edit
 };
