@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/status.h"
+#include "platform/module_export.h"
 
 // Names the host finds the entry points by.
 inline constexpr const char* kIppTestFileSymbol = "KorvoIppTestToFileAtPath";
@@ -17,14 +18,14 @@ using IppQueueJobProc = platform::OSStatus (*)(const char* queue, const char* do
 // Writes the ipptool test file of the current session's print settings to path (as every -o
 // file is written: "-" is standard output). noErr; or the failure status after one "ERROR:" line
 // naming path.
-extern "C" __attribute__((visibility("default"))) platform::OSStatus KorvoIppTestToFileAtPath(const char* path);
+extern "C" KORVO_EXPORT platform::OSStatus KorvoIppTestToFileAtPath(const char* path);
 
 // Prints the PDF document at documentPath on the printer at deviceURI with the current session's
 // print settings, leaving out what the printer does not support: noErr with the job's URI in
 // *jobURI and one "WARNING: ..." line in *warnings for each setting left out; or a failure
 // status (no warnings: nothing was printed) after one "ERROR:" line on stderr naming the printer (never its password) or
 // the document.
-extern "C" __attribute__((visibility("default"))) platform::OSStatus KorvoIppPrintJob(const char* deviceURI,
+extern "C" KORVO_EXPORT platform::OSStatus KorvoIppPrintJob(const char* deviceURI,
                                                                                      const char* documentPath,
                                                                                      std::string* jobURI,
                                                                                      std::string* warnings);
@@ -35,7 +36,7 @@ extern "C" __attribute__((visibility("default"))) platform::OSStatus KorvoIppPri
 // id ("QUEUE-N") in *requestId and one "WARNING: ..." line in *warnings for each setting left
 // out; or a failure status after one "ERROR:" line on stderr naming the queue, the printer or
 // the document.
-extern "C" __attribute__((visibility("default"))) platform::OSStatus KorvoIppPrintJobToQueue(const char* queue,
+extern "C" KORVO_EXPORT platform::OSStatus KorvoIppPrintJobToQueue(const char* queue,
                                                                                             const char* documentPath,
                                                                                             std::string* requestId,
                                                                                             std::string* warnings);

@@ -10,13 +10,13 @@
 // The export command: has every panel store its values in the ticket (the shell's Sync with
 // re-initialise false), then writes the current session's print settings to path as
 // JTKTExportTicketToFile does. A failing Sync is returned at once and nothing is written.
-extern "C" JTKT_EXPORT platform::OSStatus JTKTExportToFileAtPath(const char* path);
+extern "C" KORVO_EXPORT platform::OSStatus JTKTExportToFileAtPath(const char* path);
 
 // The import command, with the files already chosen: reads the count files at paths into one
 // import dictionary, merges it into the current print session's ticket, has every panel re-read
 // the ticket and hands the summary of the imported settings to summary (when given). Nothing is
 // merged unless every file was read; the status says why.
-extern "C" JTKT_EXPORT platform::OSStatus JTKTImportFilesAtPaths(const char* const* paths, int count,
+extern "C" KORVO_EXPORT platform::OSStatus JTKTImportFilesAtPaths(const char* const* paths, int count,
                                                                  JobTicketSummaryProc summary, void* refCon);
 
 struct PDEShellContext;

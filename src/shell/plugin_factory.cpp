@@ -2,6 +2,7 @@
 // dialog-extension interface object whose table leads to the shell's operations.
 #include <memory>
 
+#include "platform/module_export.h"
 #include "platform/plugin/pde_interface.h"
 #include "platform/plugin/plugin_abi.h"
 #include "shell/pde_shell.h"
@@ -82,7 +83,7 @@ const platform::IUnknownVTbl kInstanceTable = {nullptr, InstanceQueryInterface, 
 
 }  // namespace
 
-extern "C" __attribute__((visibility("default"))) void* KorvoPDEPluginFactory(void* /*allocator*/,
+extern "C" KORVO_EXPORT void* KorvoPDEPluginFactory(void* /*allocator*/,
                                                                               const PluginUUID* typeID) {
   if (typeID == nullptr || *typeID != *PluginUUID::parse(platform::kPDEPlugInTypeUUID)) return nullptr;
   auto instance = std::make_unique<PlugInInstance>(

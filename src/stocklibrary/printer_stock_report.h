@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/status.h"
+#include "platform/module_export.h"
 
 class PrinterStockLibrary;
 
@@ -15,7 +16,7 @@ using PrinterStockReportProc = platform::OSStatus (*)(std::int32_t* status, std:
 // status: the library's status word (printer_stock_status.h). lines: one line per retrieved
 // stock, in answer order: "<name> = <stock dictionary>", the name quoted. error: why the last
 // retrieval failed. Without a dialog: no worker, no lines, no error.
-extern "C" __attribute__((visibility("default"))) platform::OSStatus KorvoPrinterStockReport(
+extern "C" KORVO_EXPORT platform::OSStatus KorvoPrinterStockReport(
     std::int32_t* status, std::string* lines, std::string* error);
 
 // The same of one library (null: a dialog without one).

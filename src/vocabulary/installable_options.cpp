@@ -37,13 +37,6 @@ const _InstalledFeatureMap* FirstHoldingRow(std::string_view featureName,
 
 }  // namespace
 
-std::size_t CountInstalledFeatureMap(const _InstalledFeatureMap* map) {
-  std::size_t count = 0;
-  if (map == nullptr) return count;
-  while (map[count].featureName != nullptr) ++count;
-  return count;
-}
-
 bool LoadInstallableOptions(PPDFile* ppd, const _InstalledFeatureMap* features) {
   if (installableOptionsDict || featureMap != nullptr) return false;
   if (ppd == nullptr || features == nullptr) return false;

@@ -14,6 +14,3 @@ struct _InstalledFeatureMap {
 };
 
 extern const _InstalledFeatureMap InstalledFeatures[];
-
-// Rows before the end row; 0 for a null table.
-std::size_t CountInstalledFeatureMap(const _InstalledFeatureMap* map);

@@ -9,13 +9,6 @@ std::size_t CountKeywordMap(const KeywordMapRow* map) {
   return count;
 }
 
-std::size_t CountMainKeywordMap(const MainKeywordMapRow* map) {
-  std::size_t count = 0;
-  if (map == nullptr) return count;
-  while (map[count].mainKeyword != nullptr) ++count;
-  return count;
-}
-
 const KeywordMapRow* KeywordMapForMainKeyword(std::string_view mainKeyword) {
   for (const MainKeywordMapRow* row = MainKeywordMap; row->mainKeyword != nullptr; ++row) {
     if (mainKeyword == row->mainKeyword) return row->map;

@@ -50,7 +50,6 @@ extern const MainKeywordMapRow MainKeywordMap[];
 
 // Rows before the end row; 0 for a null map.
 std::size_t CountKeywordMap(const KeywordMapRow* map);
-std::size_t CountMainKeywordMap(const MainKeywordMapRow* map);
 
 // The keyword map that MainKeywordMap gives for a main keyword, or null when it names none.
 const KeywordMapRow* KeywordMapForMainKeyword(std::string_view mainKeyword);

@@ -13,6 +13,7 @@
 #include <cstdint>
 
 #include "platform/four_char_code.h"
+#include "platform/module_export.h"
 #include "vocabulary/printer_default.h"
 
 // One row of a setting map. A map ends with a row whose labelKey is null and value 0.
@@ -53,96 +54,95 @@ inline constexpr std::int32_t kPositionMapValue = FourCharCodeValue("Kujn");
 
 // The maps are visible from the plug-in module by their names, for other components that fill
 // menus or read settings the way the panels do.
-#define KORVO_EXPORTED_MAP __attribute__((visibility("default")))
 
 // The stock size table, every row of the paper library in menu order.
-KORVO_EXPORTED_MAP extern const PaperSizeSettingMap CompleteStockSizeMap[];
+KORVO_EXPORT extern const PaperSizeSettingMap CompleteStockSizeMap[];
 
 // Booklet/Watermark panel: booklet, page borders, watermark menus.
-KORVO_EXPORTED_MAP extern const SettingMap BookletWatermarkBackgroundFormsMap[];
-KORVO_EXPORTED_MAP extern const SettingMap PageBordersMap[];
-KORVO_EXPORTED_MAP extern const SettingMap EnabledDisabledMap[];
-KORVO_EXPORTED_MAP extern const SettingMap WatermarkOptionsMap[];
-KORVO_EXPORTED_MAP extern const SettingMap WatermarkMap[];
-KORVO_EXPORTED_MAP extern const SettingMap WatermarkStringMap[];
+KORVO_EXPORT extern const SettingMap BookletWatermarkBackgroundFormsMap[];
+KORVO_EXPORT extern const SettingMap PageBordersMap[];
+KORVO_EXPORT extern const SettingMap EnabledDisabledMap[];
+KORVO_EXPORT extern const SettingMap WatermarkOptionsMap[];
+KORVO_EXPORT extern const SettingMap WatermarkMap[];
+KORVO_EXPORT extern const SettingMap WatermarkStringMap[];
 
 // Paper stocks: size, type, colour, weight and the other stock attributes, covers.
-KORVO_EXPORTED_MAP extern const SettingMap StockDescriptionMap[];
-KORVO_EXPORTED_MAP extern const SettingMap StockSizeMap[];
-KORVO_EXPORTED_MAP extern const SettingMap CompleteStockTypeMap[];
-KORVO_EXPORTED_MAP extern const SettingMap StockTypeMap[];
-KORVO_EXPORTED_MAP extern const SettingMap CompleteStockColorMap[];
-KORVO_EXPORTED_MAP extern const SettingMap StockColorMap[];
-KORVO_EXPORTED_MAP extern const SettingMap WeightMap[];
-KORVO_EXPORTED_MAP extern const SettingMap StockPunchedMap[];
-KORVO_EXPORTED_MAP extern const SettingMap GrainMap[];
-KORVO_EXPORTED_MAP extern const SettingMap GrainCompensationMap[];
-KORVO_EXPORTED_MAP extern const SettingMap FinishMap1[];
-KORVO_EXPORTED_MAP extern const SettingMap FinishMap[];
-KORVO_EXPORTED_MAP extern const SettingMap CoatingTypeMap[];
-KORVO_EXPORTED_MAP extern const SettingMap SidesCoatedMap[];
-KORVO_EXPORTED_MAP extern const SettingMap StockLibraryMap[];
-KORVO_EXPORTED_MAP extern const SettingMap CoverSidesImagedMap[];
-KORVO_EXPORTED_MAP extern const SettingMap CoverSidesDuplexImagedMap[];
-KORVO_EXPORTED_MAP extern const SettingMap CoverSidesSimplexImagedMap[];
+KORVO_EXPORT extern const SettingMap StockDescriptionMap[];
+KORVO_EXPORT extern const SettingMap StockSizeMap[];
+KORVO_EXPORT extern const SettingMap CompleteStockTypeMap[];
+KORVO_EXPORT extern const SettingMap StockTypeMap[];
+KORVO_EXPORT extern const SettingMap CompleteStockColorMap[];
+KORVO_EXPORT extern const SettingMap StockColorMap[];
+KORVO_EXPORT extern const SettingMap WeightMap[];
+KORVO_EXPORT extern const SettingMap StockPunchedMap[];
+KORVO_EXPORT extern const SettingMap GrainMap[];
+KORVO_EXPORT extern const SettingMap GrainCompensationMap[];
+KORVO_EXPORT extern const SettingMap FinishMap1[];
+KORVO_EXPORT extern const SettingMap FinishMap[];
+KORVO_EXPORT extern const SettingMap CoatingTypeMap[];
+KORVO_EXPORT extern const SettingMap SidesCoatedMap[];
+KORVO_EXPORT extern const SettingMap StockLibraryMap[];
+KORVO_EXPORT extern const SettingMap CoverSidesImagedMap[];
+KORVO_EXPORT extern const SettingMap CoverSidesDuplexImagedMap[];
+KORVO_EXPORT extern const SettingMap CoverSidesSimplexImagedMap[];
 
 // Job and output: two-sided printing, job type and format, output destinations, punching and stapling.
-KORVO_EXPORTED_MAP extern const SettingMap DuplexMap[];
-KORVO_EXPORTED_MAP extern const SettingMap PlexMap[];
-KORVO_EXPORTED_MAP extern const SettingMap JobTypeMap[];
-KORVO_EXPORTED_MAP extern const SettingMap JobFormatMap[];
-KORVO_EXPORTED_MAP extern const SettingMap JobFormatMap2[];
-KORVO_EXPORTED_MAP extern const SettingMap OutputDestHCSS_BKMap[];
-KORVO_EXPORTED_MAP extern const SettingMap OutputDestHCSSMap[];
-KORVO_EXPORTED_MAP extern const SettingMap OutputDestLCSSMap[];
-KORVO_EXPORTED_MAP extern const SettingMap OutputDestOCTMap[];
-KORVO_EXPORTED_MAP extern const SettingMap PunchMap[];
-KORVO_EXPORTED_MAP extern const SettingMap PunchNoneMap[];
-KORVO_EXPORTED_MAP extern const SettingMap OutputStapleHCSSMap[];
-KORVO_EXPORTED_MAP extern const SettingMap OutputStapleLCSSMap[];
-KORVO_EXPORTED_MAP extern const SettingMap OutputStapleOCTMap[];
+KORVO_EXPORT extern const SettingMap DuplexMap[];
+KORVO_EXPORT extern const SettingMap PlexMap[];
+KORVO_EXPORT extern const SettingMap JobTypeMap[];
+KORVO_EXPORT extern const SettingMap JobFormatMap[];
+KORVO_EXPORT extern const SettingMap JobFormatMap2[];
+KORVO_EXPORT extern const SettingMap OutputDestHCSS_BKMap[];
+KORVO_EXPORT extern const SettingMap OutputDestHCSSMap[];
+KORVO_EXPORT extern const SettingMap OutputDestLCSSMap[];
+KORVO_EXPORT extern const SettingMap OutputDestOCTMap[];
+KORVO_EXPORT extern const SettingMap PunchMap[];
+KORVO_EXPORT extern const SettingMap PunchNoneMap[];
+KORVO_EXPORT extern const SettingMap OutputStapleHCSSMap[];
+KORVO_EXPORT extern const SettingMap OutputStapleLCSSMap[];
+KORVO_EXPORT extern const SettingMap OutputStapleOCTMap[];
 
 // Image options: resolution, anti-aliasing, halftone, tone curve and image shift.
-KORVO_EXPORTED_MAP extern const SettingMap ResolutionMap[];
-KORVO_EXPORTED_MAP extern const SettingMap AntialiasingMap[];
-KORVO_EXPORTED_MAP extern const SettingMap HalftoneScreenMap[];
-KORVO_EXPORTED_MAP extern const SettingMap TRCMap[];
-KORVO_EXPORTED_MAP extern const SettingMap ImageShiftOptions2SidedMap[];
-KORVO_EXPORTED_MAP extern const SettingMap ImageShiftOptions1SidedMap[];
+KORVO_EXPORT extern const SettingMap ResolutionMap[];
+KORVO_EXPORT extern const SettingMap AntialiasingMap[];
+KORVO_EXPORT extern const SettingMap HalftoneScreenMap[];
+KORVO_EXPORT extern const SettingMap TRCMap[];
+KORVO_EXPORT extern const SettingMap ImageShiftOptions2SidedMap[];
+KORVO_EXPORT extern const SettingMap ImageShiftOptions1SidedMap[];
 
 // Colour set-up: output colour, rendering, profiles, overprint and trapping.
-KORVO_EXPORTED_MAP extern const SettingMap OutputColorMap[];
-KORVO_EXPORTED_MAP extern const SettingMap ObjectRenderingMap[];
-KORVO_EXPORTED_MAP extern const SettingMap DestinationProfileMap[];
-KORVO_EXPORTED_MAP extern const SettingMap GraySourceProfileMap[];
-KORVO_EXPORTED_MAP extern const SettingMap CMYKSourceProfileMap[];
-KORVO_EXPORTED_MAP extern const SettingMap RGBSourceProfileMap[];
-KORVO_EXPORTED_MAP extern const SettingMap BlackOverprintMap[];
-KORVO_EXPORTED_MAP extern const SettingMap TrappingMap[];
+KORVO_EXPORT extern const SettingMap OutputColorMap[];
+KORVO_EXPORT extern const SettingMap ObjectRenderingMap[];
+KORVO_EXPORT extern const SettingMap DestinationProfileMap[];
+KORVO_EXPORT extern const SettingMap GraySourceProfileMap[];
+KORVO_EXPORT extern const SettingMap CMYKSourceProfileMap[];
+KORVO_EXPORT extern const SettingMap RGBSourceProfileMap[];
+KORVO_EXPORT extern const SettingMap BlackOverprintMap[];
+KORVO_EXPORT extern const SettingMap TrappingMap[];
 
 // Highlight colour.
-KORVO_EXPORTED_MAP extern const SettingMap HighlightMismatchColorMap[];
-KORVO_EXPORTED_MAP extern const SettingMap HighlightMappingAlgorithmMap[];
-KORVO_EXPORTED_MAP extern const SettingMap HighlightMappingColorMap[];
-KORVO_EXPORTED_MAP extern const SettingMap HighlightPrintingColorMap[];
+KORVO_EXPORT extern const SettingMap HighlightMismatchColorMap[];
+KORVO_EXPORT extern const SettingMap HighlightMappingAlgorithmMap[];
+KORVO_EXPORT extern const SettingMap HighlightMappingColorMap[];
+KORVO_EXPORT extern const SettingMap HighlightPrintingColorMap[];
 
 // Position maps: the panel stores the position of the chosen item, never the value column.
-KORVO_EXPORTED_MAP extern const SettingMap OnOffMap[];
-KORVO_EXPORTED_MAP extern const SettingMap OPIPrescanMap[];
-KORVO_EXPORTED_MAP extern const SettingMap OPISubsitutionMap[];
-KORVO_EXPORTED_MAP extern const SettingMap PrinterEmulationMap[];
-KORVO_EXPORTED_MAP extern const SettingMap OutputOptionsMap[];
-KORVO_EXPORTED_MAP extern const SettingMap RotateImageMap[];
-KORVO_EXPORTED_MAP extern const SettingMap BookletLayoutOrderMap[];
-KORVO_EXPORTED_MAP extern const SettingMap SavedJobSaveOptionRadioMap[];
-KORVO_EXPORTED_MAP extern const SettingMap NamedPaperPaperListMap[];
-KORVO_EXPORTED_MAP extern const SettingMap HolePunchOptionsMap[];
-KORVO_EXPORTED_MAP extern const SettingMap ComplexBookletFoldMap[];
-KORVO_EXPORTED_MAP extern const SettingMap ComplexFoldMap[];
-KORVO_EXPORTED_MAP extern const SettingMap ZFoldMap[];
+KORVO_EXPORT extern const SettingMap OnOffMap[];
+KORVO_EXPORT extern const SettingMap OPIPrescanMap[];
+KORVO_EXPORT extern const SettingMap OPISubsitutionMap[];
+KORVO_EXPORT extern const SettingMap PrinterEmulationMap[];
+KORVO_EXPORT extern const SettingMap OutputOptionsMap[];
+KORVO_EXPORT extern const SettingMap RotateImageMap[];
+KORVO_EXPORT extern const SettingMap BookletLayoutOrderMap[];
+KORVO_EXPORT extern const SettingMap SavedJobSaveOptionRadioMap[];
+KORVO_EXPORT extern const SettingMap NamedPaperPaperListMap[];
+KORVO_EXPORT extern const SettingMap HolePunchOptionsMap[];
+KORVO_EXPORT extern const SettingMap ComplexBookletFoldMap[];
+KORVO_EXPORT extern const SettingMap ComplexFoldMap[];
+KORVO_EXPORT extern const SettingMap ZFoldMap[];
 
 // Special entries of the combo boxes with input history; each value a four-character code.
-KORVO_EXPORTED_MAP extern const SettingMap LoginNameMap[];
-KORVO_EXPORTED_MAP extern const SettingMap JobNameMap[];
-KORVO_EXPORTED_MAP extern const SettingMap FolderNameMap[];
-KORVO_EXPORTED_MAP extern const SettingMap BackgroundFormsMap[];
+KORVO_EXPORT extern const SettingMap LoginNameMap[];
+KORVO_EXPORT extern const SettingMap JobNameMap[];
+KORVO_EXPORT extern const SettingMap FolderNameMap[];
+KORVO_EXPORT extern const SettingMap BackgroundFormsMap[];

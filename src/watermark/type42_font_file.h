@@ -4,10 +4,10 @@
 #include <string>
 #include <string_view>
 
+#include "platform/module_export.h"
 #include "platform/status.h"
 #include "watermark/type42_conversion.h"
 
-#define KORVO_TYPE42_EXPORT __attribute__((visibility("default")))
 
 // The name a font file's program gets: the PostScript name in the font, else the file's name
 // without folder and extension.
@@ -22,4 +22,4 @@ Type42Result ConvertFontFileToType42(const std::string& fontPath, std::string_vi
 // Converts the font file at fontPath and writes the program to outPath whole or not at all.
 // noErr; paramErr for a missing path; fnfErr when the font cannot be read; ioErr when the font is
 // refused or the program cannot be written, after one "ERROR:" line on standard error.
-extern "C" KORVO_TYPE42_EXPORT platform::OSStatus KorvoType42FromFontFile(const char* fontPath, const char* outPath);
+extern "C" KORVO_EXPORT platform::OSStatus KorvoType42FromFontFile(const char* fontPath, const char* outPath);

@@ -1,10 +1,10 @@
 #pragma once
 // The drawing of the current session's watermark into a file: what korvo-pde's watermark command
 // asks of the plug-in.
+#include "platform/module_export.h"
 #include "platform/status.h"
 #include "platform/ticket/print_session.h"
 
-#define KORVO_WATERMARK_EXPORT __attribute__((visibility("default")))
 
 struct PageSize {
   double width = 0, height = 0;
@@ -20,4 +20,4 @@ PageSize SessionPageSize(const platform::PrintSession& session);
 // session that names no watermark gives a blank page. noErr; paramErr without a path or session;
 // fnfErr when the named watermark cannot be loaded; ioErr when the drawing cannot be made or
 // written; each failure after one "ERROR:" line on standard error.
-extern "C" KORVO_WATERMARK_EXPORT platform::OSStatus KorvoWatermarkToFileAtPath(const char* path);
+extern "C" KORVO_EXPORT platform::OSStatus KorvoWatermarkToFileAtPath(const char* path);

@@ -74,7 +74,7 @@ TEST(PluginEntry, ModuleExportsTheFactoryTheJobTicketWriterAndReaderTheMapsAndNo
                                        "FinishMap1",             "JobFormatMap2",
                                        "DisplayJTKTImportExportSummary"};
   for (const std::string& required : named) EXPECT_TRUE(ours.count(required)) << required;
-  for (const char* required : {"WriteJTktHeader", "WriteJTktMedia", "DuplexMap", "CompleteStockSizeMap"})
+  for (const char* required : {"WriteJTktHeader", "WriteJTktMedia", "WriteJTktFinishing", "DuplexMap", "CompleteStockSizeMap"})
     EXPECT_TRUE(ours.count(required)) << required;
   for (const std::string& name : ours)
     EXPECT_TRUE(named.count(name) || name.starts_with("WriteJTkt") || name.ends_with("Map"))

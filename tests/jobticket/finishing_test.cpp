@@ -110,22 +110,22 @@ TEST(JTktFinishing, RecordsWriteEachLineAsItsOwnFragmentAndNoEmptySet) {
   record.nStapleOptions = 0;
   record.trimWidth = 5;
   RecordingContext out;
-  EmitJTktFinishing(out.get(), &record);
+  WriteJTktFinishing(out.get(), &record);
   ASSERT_EQ(out.fragments().size(), 10u);
   for (const std::string& fragment : out.fragments()) EXPECT_EQ(fragment.find('\n'), fragment.size() - 1) << fragment;
-  EXPECT_EQ(EmitJTktFinishing(nullptr, &record), platform::paramErr);
-  EXPECT_EQ(EmitJTktFinishing(out.get(), nullptr), platform::paramErr);
+  EXPECT_EQ(WriteJTktFinishing(nullptr, &record), platform::paramErr);
+  EXPECT_EQ(WriteJTktFinishing(out.get(), nullptr), platform::paramErr);
   // Codes without an enum write no empty set; a hole count beside them still does.
   JTktFinishing codes;
   codes.nStapleOptions = 8;
   codes.nFoldOptions = 99;
   out.clear();
-  EXPECT_EQ(EmitJTktFinishing(out.get(), &codes), platform::noErr);
+  EXPECT_EQ(WriteJTktFinishing(out.get(), &codes), platform::noErr);
   EXPECT_EQ(out.text(), "");
   codes.nHolePunchOptions = 31;
   codes.nHolePunchNumHoles = 40;
   out.clear();
-  EmitJTktFinishing(out.get(), &codes);
+  WriteJTktFinishing(out.get(), &codes);
   EXPECT_EQ(out.text(), "\t\t<finishings syntax=\"1setOf\">\n\t\t\t<value syntax=\"enum\">93</value>\n\t\t</finishings>\n");
 }
 

@@ -11,10 +11,3 @@ platform::OSStatus RunModalJTKTImportDialog(const JobTicketService& service, std
   const char* paths[] = {chosen->c_str()};
   return ImportJobTicketsIntoDialog(service, paths, 1, nullptr, nullptr);
 }
-
-platform::OSStatus JTKTImportFilePaths(const std::vector<std::string>& paths, platform::PrintSession* session) {
-  if (session == nullptr) return platform::kPMInvalidPrintSession;
-  platform::PlistDict imported;
-  if (platform::OSStatus status = JTKTImportFiles(paths, &imported); status != platform::noErr) return status;
-  return JTKTImportMergeIntoJobTicket(session, &imported);
-}

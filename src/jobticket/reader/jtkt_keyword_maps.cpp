@@ -17,12 +17,6 @@ bool JTKTConvertKeyword(const JTKTKeywordMap* table, int direction, std::string*
   return false;
 }
 
-std::size_t JTKTCountKeywordMap(const JTKTKeywordMap* table) {
-  std::size_t rows = 0;
-  while (table != nullptr && table[rows].keyword != nullptr) ++rows;
-  return rows;
-}
-
 const JTKTKeywordMap JTKTSidesMap[] = {
     {"PrinterDefault", kPrinterDefault}, {"Simplex", 1}, {"DuplexLong", 2}, {"DuplexShort", 3}, {nullptr, 0}};
 // "PrinterDefault" is the profile's default: a file without the element asks for no colour mode.

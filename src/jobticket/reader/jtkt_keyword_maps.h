@@ -19,9 +19,6 @@ inline constexpr int kJTKTKeywordToValue = 2;
 // a row matched; false for a null table or argument, no match, or any other direction.
 bool JTKTConvertKeyword(const JTKTKeywordMap* table, int direction, std::string* keyword, std::int32_t* value);
 
-// Rows before the end row.
-std::size_t JTKTCountKeywordMap(const JTKTKeywordMap* table);
-
 extern const JTKTKeywordMap JTKTSidesMap[];
 extern const JTKTKeywordMap JTKTColorEffectsMap[];
 extern const JTKTKeywordMap JTKTOutputDestinationMap[];

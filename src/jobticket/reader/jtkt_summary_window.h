@@ -11,5 +11,5 @@
 // titled for the mode (the import's title names name), and waits for the user: 0 when the user
 // confirms, -1 when the user cancels, or the status of a window that cannot be loaded (nothing
 // is shown then). paramErr without settings.
-extern "C" JTKT_EXPORT platform::OSStatus DisplayJTKTImportExportSummary(const platform::PlistDict* settings,
+extern "C" KORVO_EXPORT platform::OSStatus DisplayJTKTImportExportSummary(const platform::PlistDict* settings,
                                                                          JTKTImportExportMode mode, const char* name);

@@ -37,24 +37,24 @@ struct JTktHighlightColor {
 
 extern "C" {
 // The set colour fields of the record, in document order. 0, or paramErr without context or record.
-JTKT_EXPORT int WriteJTktFullColor(const JTktWriteContext* ctx, const _PAGEDATA* pageRecord);
+KORVO_EXPORT int WriteJTktFullColor(const JTktWriteContext* ctx, const _PAGEDATA* pageRecord);
 // The tone-curve collection holding name (UTF-8, escaped here); nothing for a null name.
-JTKT_EXPORT int WriteJTktTRC(const JTktWriteContext* ctx, const char* name);
+KORVO_EXPORT int WriteJTktTRC(const JTktWriteContext* ctx, const char* name);
 // A source profile: code 0 writes profileName as a name element; other codes a keyword or a fixed
 // profile name of their table; a code outside it, or code 0 without a name, writes nothing.
-JTKT_EXPORT int WriteJTktRGBSource(const JTktWriteContext* ctx, std::int32_t code, const char* elementName,
+KORVO_EXPORT int WriteJTktRGBSource(const JTktWriteContext* ctx, std::int32_t code, const char* elementName,
                                    const char* profileName);
-JTKT_EXPORT int WriteJTktCMYKSource(const JTktWriteContext* ctx, std::int32_t code, const char* elementName,
+KORVO_EXPORT int WriteJTktCMYKSource(const JTktWriteContext* ctx, std::int32_t code, const char* elementName,
                                     const char* profileName);
-JTKT_EXPORT int WriteJTktGraySource(const JTktWriteContext* ctx, const char* elementName, const char* profileName);
+KORVO_EXPORT int WriteJTktGraySource(const JTktWriteContext* ctx, const char* elementName, const char* profileName);
 // systemSpecified non-zero: the "system-specified" keyword; zero: profileName as a name element.
-JTKT_EXPORT int WriteJTktColorDestination(const JTktWriteContext* ctx, int systemSpecified, const char* elementName,
+KORVO_EXPORT int WriteJTktColorDestination(const JTktWriteContext* ctx, int systemSpecified, const char* elementName,
                                           const char* profileName);
 // The three halftone lines of a stored halftone value, in one fragment (empty for a value the
 // table does not list, the printer default included).
-JTKT_EXPORT int WriteJTktHalfTone(const JTktWriteContext* ctx, std::int32_t value);
+KORVO_EXPORT int WriteJTktHalfTone(const JTktWriteContext* ctx, std::int32_t value);
 // The highlight-colour elements of the record.
-JTKT_EXPORT int WriteJTktHLC(const JTktWriteContext* ctx, const JTktHighlightColor* record);
+KORVO_EXPORT int WriteJTktHLC(const JTktWriteContext* ctx, const JTktHighlightColor* record);
 }
 
 // Sets every colour field of the record to not set, then fills them from a full-colour

@@ -54,14 +54,14 @@ extern "C" {
 // One element for the command and value, in one write (an empty fragment when the command or the
 // value is not one the element knows, or the value is kPrinterDefault, which is never sent).
 // Writes "DEBUG: in WriteJTktCommands funcion \n" to the diagnostics stream first.
-JTKT_EXPORT int WriteJTktCommands(const JTktWriteContext* ctx, int command, std::int32_t value);
+KORVO_EXPORT int WriteJTktCommands(const JTktWriteContext* ctx, int command, std::int32_t value);
 // The printer-resolution collection, in one fragment.
-JTKT_EXPORT int WriteJTktResolution(const JTktWriteContext* ctx, const JTktResolution* resolution);
+KORVO_EXPORT int WriteJTktResolution(const JTktWriteContext* ctx, const JTktResolution* resolution);
 // The accounting user and account identifiers (UTF-8, escaped here), one fragment each; a null
 // identifier writes no element.
-JTKT_EXPORT int WriteJTktAccounting(const JTktWriteContext* ctx, const char* userId, const char* accountId);
+KORVO_EXPORT int WriteJTktAccounting(const JTktWriteContext* ctx, const char* userId, const char* accountId);
 // The page range to print, in four fragments.
-JTKT_EXPORT int WriteJTktPageRanges(const JTktWriteContext* ctx, long lower, long upper);
+KORVO_EXPORT int WriteJTktPageRanges(const JTktWriteContext* ctx, long lower, long upper);
 }
 
 // Ticket writers, each for its own keys, through the writer it is given; nothing when the ticket is

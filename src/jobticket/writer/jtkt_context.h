@@ -6,7 +6,7 @@
 #include <cstdio>
 
 // Entry points that other components find in the plug-in module by name.
-#define JTKT_EXPORT __attribute__((visibility("default")))
+#include "platform/module_export.h"
 
 // The output callback: refCon as the context holds it, the fragment's bytes (NUL-terminated)
 // and its length in bytes without the NUL. Its result is the callback's own business; the

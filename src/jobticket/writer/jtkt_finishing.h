@@ -1,7 +1,7 @@
 #pragma once
 // Finishing: stapling, folding, hole punching, binding, booklet making with its square fold and
 // trim, custom finishing templates and coil punching. WriteJTKTFinishing reduces the ticket's
-// finishing keys to a JTktFinishing record of printer codes; EmitJTktFinishing turns the record
+// finishing keys to a JTktFinishing record of printer codes; WriteJTktFinishing turns the record
 // into a "finishings" set of enum values and, for templates and booklets, "finishings-col"
 // collections. The slip sheets and the offset that finishing also sends are job-level commands
 // (jtkt_commands.h).
@@ -32,7 +32,7 @@ struct JTktFinishing {
 // the template collection, or else the set of staple, fold and punch enums; then, when a square
 // fold or a trim is set, the booklet-making collection. Codes without an enum write no line, and
 // a set that would hold no value is not written. 0, or paramErr without a context or record.
-extern "C" JTKT_EXPORT int EmitJTktFinishing(const JTktWriteContext* ctx, const JTktFinishing* record);
+extern "C" KORVO_EXPORT int WriteJTktFinishing(const JTktWriteContext* ctx, const JTktFinishing* record);
 
 // The record of the ticket's finishing keys. Every setting holding the printer default counts as
 // not stored; a missing square fold or trim means none (-1), never 0.

@@ -143,7 +143,7 @@ void WriteBookletMaking(Lines& out, const JTktFinishing& record) {
 
 }  // namespace
 
-int EmitJTktFinishing(const JTktWriteContext* ctx, const JTktFinishing* record) {
+int WriteJTktFinishing(const JTktWriteContext* ctx, const JTktFinishing* record) {
   if (!JTktCanWrite(ctx) || record == nullptr) return platform::paramErr;
   Lines out(*ctx);
   WriteCoilPunch(out, *record);

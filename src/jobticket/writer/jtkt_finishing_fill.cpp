@@ -153,6 +153,6 @@ void WriteJTKTFinishing(const JTktWriter& writer, const PlistDict* ticket) {
     }
   }
   const JTktFinishing record = FillFinishingData(ticket, ctx);
-  EmitJTktFinishing(ctx, &record);
+  WriteJTktFinishing(ctx, &record);
   WriteJTKTOffset(writer, ticket);
 }

@@ -17,14 +17,14 @@ inline constexpr int kJTktCurrentDTDVersion = 5;
 
 extern "C" {
 // The XML declaration, the document-type line and the root start tag, as one fragment.
-JTKT_EXPORT int WriteJTktHeader(const JTktWriteContext* ctx, int dtdVersion);
-JTKT_EXPORT int WriteJTktJobAttribStart(const JTktWriteContext* ctx);
-JTKT_EXPORT int WriteJTktJobAttribEnd(const JTktWriteContext* ctx);
-JTKT_EXPORT int WriteJTktTrailer(const JTktWriteContext* ctx);
+KORVO_EXPORT int WriteJTktHeader(const JTktWriteContext* ctx, int dtdVersion);
+KORVO_EXPORT int WriteJTktJobAttribStart(const JTktWriteContext* ctx);
+KORVO_EXPORT int WriteJTktJobAttribEnd(const JTktWriteContext* ctx);
+KORVO_EXPORT int WriteJTktTrailer(const JTktWriteContext* ctx);
 // recipientOnly false: the operation-attributes group with both names (UTF-8; both required,
 // a null one writes nothing). recipientOnly true: only the job-recipient-name line, filled with
 // userName (jobName is not used). Names are escaped here, so callers pass them as they are.
-JTKT_EXPORT int WriteJTktOpAttrib(const JTktWriteContext* ctx, bool recipientOnly, const char* jobName,
+KORVO_EXPORT int WriteJTktOpAttrib(const JTktWriteContext* ctx, bool recipientOnly, const char* jobName,
                                   const char* userName);
 }
 

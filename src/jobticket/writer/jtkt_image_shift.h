@@ -21,7 +21,7 @@ struct _ImageShiftSelections {
 
 extern "C" {
 // The four shifts in two fragments (x side 1 and 2, then y side 1 and 2), zeros included.
-JTKT_EXPORT int WriteJTktImageShift(const JTktWriteContext* ctx, std::int64_t xSide1, std::int64_t xSide2,
+KORVO_EXPORT int WriteJTktImageShift(const JTktWriteContext* ctx, std::int64_t xSide1, std::int64_t xSide2,
                                     std::int64_t ySide1, std::int64_t ySide2);
 }
 

@@ -49,12 +49,12 @@ struct _BGFORMSDATA {
 extern "C" {
 // Each present text of the record, in the order operator message, recipient, sheet message,
 // accounting data. 0, or paramErr without a context or record.
-JTKT_EXPORT int WriteJTktJobNotes(const JTktWriteContext* ctx, const JTktJobNotes* notes);
+KORVO_EXPORT int WriteJTktJobNotes(const JTktWriteContext* ctx, const JTktJobNotes* notes);
 // The hold line, or the save-disposition collection; nothing for kJTktJobNoElement or an unknown code.
-JTKT_EXPORT int WriteJTktJobTypes(const JTktWriteContext* ctx, const _JOBDATA* job);
+KORVO_EXPORT int WriteJTktJobTypes(const JTktWriteContext* ctx, const _JOBDATA* job);
 // The form-save collection when there is a new form's name, the forms collection when there is
 // an existing form's name; names are cut at 255 bytes (never inside a character) and escaped.
-JTKT_EXPORT int WriteJTktBackgroundForms(const JTktWriteContext* ctx, const _BGFORMSDATA* forms);
+KORVO_EXPORT int WriteJTktBackgroundForms(const JTktWriteContext* ctx, const _BGFORMSDATA* forms);
 }
 
 // Fill routines. Each reads its dictionary (a missing one is empty) and the ticket's job name.

@@ -96,7 +96,7 @@ void FillMediaCoating(_MEDIADATA* record, const Stock& stock);
 
 // The media element of the record. Members whose field is not set, or holds a code the printer's
 // vocabulary has no word for, are left out. 0, or paramErr without a context or record.
-extern "C" JTKT_EXPORT int WriteJTktMedia(const JTktWriteContext* ctx, const _MEDIADATA* record);
+extern "C" KORVO_EXPORT int WriteJTktMedia(const JTktWriteContext* ctx, const _MEDIADATA* record);
 
 // The job's paper: the media element of "com.korvo.print.JobLevelStock" (a stock with nothing
 // set when the key is missing), through the writer it is given.

@@ -22,19 +22,19 @@ inline constexpr int kJTktBackCover = 1;
 extern "C" {
 // The start and end of the page-overrides (kind 0) or insert-sheet (kind 1) set; other kinds
 // write nothing.
-JTKT_EXPORT int WriteJTktSpecialPagesStart(const JTktWriteContext* ctx, int kind);
-JTKT_EXPORT int WriteJTktSpecialPagesEnd(const JTktWriteContext* ctx, int kind);
+KORVO_EXPORT int WriteJTktSpecialPagesStart(const JTktWriteContext* ctx, int kind);
+KORVO_EXPORT int WriteJTktSpecialPagesEnd(const JTktWriteContext* ctx, int kind);
 // One cover (which 0 front, 1 back) with its type line and media; another `which` writes nothing.
-JTKT_EXPORT int WriteJTktCovers(const JTktWriteContext* ctx, int which, int coverType, const _MEDIADATA* media);
+KORVO_EXPORT int WriteJTktCovers(const JTktWriteContext* ctx, int which, int coverType, const _MEDIADATA* media);
 // One insert: after which page, how many sheets, and its media.
-JTKT_EXPORT int WriteJTktInserts(const JTktWriteContext* ctx, std::int32_t afterPage, std::int32_t count,
+KORVO_EXPORT int WriteJTktInserts(const JTktWriteContext* ctx, std::int32_t afterPage, std::int32_t count,
                                  const _MEDIADATA* media);
 // One exception range: its documents and pages, sides, darkness, image shift, media and colour.
-JTKT_EXPORT int WriteJTktPageExceptions(const JTktWriteContext* ctx, const _PAGEDATA* pageRecord,
+KORVO_EXPORT int WriteJTktPageExceptions(const JTktWriteContext* ctx, const _PAGEDATA* pageRecord,
                                         const _MEDIADATA* media);
 // Pad printing: padType "No Back Cover" or "Blank Back Cover" (any case) names the pad type;
 // the blank back cover also gets its media. Other types write the sheets per pad alone.
-JTKT_EXPORT int WriteJTktPads(const JTktWriteContext* ctx, const char* padType, std::int32_t sheetsPerPad,
+KORVO_EXPORT int WriteJTktPads(const JTktWriteContext* ctx, const char* padType, std::int32_t sheetsPerPad,
                               const _MEDIADATA* media);
 }
 
