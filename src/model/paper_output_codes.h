@@ -28,6 +28,7 @@ enum FinishingCode : std::int32_t {
 };
 
 // Fold codes of the fold field.
+inline constexpr std::int32_t kFoldNone = 1;
 inline constexpr std::int32_t kFoldCTriFold = 19;
 inline constexpr std::int32_t kFoldZTriFold = 20;
 inline constexpr std::int32_t kFoldZHalfSheet = 36;
