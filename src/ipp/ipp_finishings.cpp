@@ -30,10 +30,10 @@ std::optional<int> PunchEnum(std::int32_t edgeCode, std::int32_t holesCode) {
   return count->ippFirst + edge->ippPlace;
 }
 
-// The job offset stored 3 to 5 shifts sets, subsets or both; 2 is none.
+// Whether the job offset shifts sets, subsets or both.
 bool OffsetOn(const platform::PlistDict* ticket) {
   const std::optional<std::int32_t> offset = JTktSetting(ticket, kFinishingOffsetKey);
-  return offset && *offset >= 3 && *offset <= 5;
+  return offset == kOffsetSets || offset == kOffsetSubsets || offset == kOffsetSetsAndSubsets;
 }
 
 void AddSlipSheets(ipp_t* request, const platform::PlistDict* ticket) {

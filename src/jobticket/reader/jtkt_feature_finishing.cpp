@@ -152,15 +152,17 @@ void JTKTImportFinishing(std::string_view id, const PlistDict* feature, const JT
   }
 }
 
-// The job offset: 2 none, 3 offset sets, 4 offset subsets, 5 both.
+// The job offset: none, offset sets, offset subsets, or both when the file names sets and subsets.
 void JTKTImportOffset(const PlistDict* feature, const JTKTImportFeatureContext& context) {
   std::int32_t offset = kPrinterDefault;
   bool read = false;
   EachValue(feature, context, ".job-offset.value", [&](std::string_view keyword) {
     read = true;
-    if (keyword == "None") offset = 2;
-    if (keyword == "Set") offset = offset == 4 || offset == 5 ? 5 : 3;
-    if (keyword == "Subset") offset = offset == 3 || offset == 5 ? 5 : 4;
+    if (keyword == "None") offset = kOffsetNone;
+    if (keyword == "Set")
+      offset = offset == kOffsetSubsets || offset == kOffsetSetsAndSubsets ? kOffsetSetsAndSubsets : kOffsetSets;
+    if (keyword == "Subset")
+      offset = offset == kOffsetSets || offset == kOffsetSetsAndSubsets ? kOffsetSetsAndSubsets : kOffsetSubsets;
   });
   Put(context, read, kFinishingOffsetKey, offset);
 }

@@ -6,6 +6,7 @@
 
 namespace {
 
+// In code order from the printer default.
 constexpr std::array<std::string_view, 5> kOffsets = {"PrinterDefault", "None", "OffsetEachSet", "OffsetEachSubset",
                                                       "OffsetEachSetSubset"};
 
@@ -27,7 +28,7 @@ std::optional<std::string_view> EdgePositionKey(std::int32_t value, std::int32_t
   if (value < first || value - first >= static_cast<std::int32_t>(std::size(kEdgeTexts))) return std::nullopt;
   return kEdgeTexts[value - first].choice;
 }
-std::optional<std::string_view> OffsetKey(std::int32_t offset) { return Pick(kOffsets, offset, 1); }
+std::optional<std::string_view> OffsetKey(std::int32_t offset) { return Pick(kOffsets, offset, kOffsetPrinterDefault); }
 std::optional<std::string_view> HolePunchKey(std::int32_t holesCode) {
   const HolePunchCount* count = RowWith(kHolePunchCounts, &HolePunchCount::holesCode, holesCode);
   if (count == nullptr) return std::nullopt;
