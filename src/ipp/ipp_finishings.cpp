@@ -2,62 +2,38 @@
 // job-ticket writer's finishing record and commands. Only registered enum values go out: the
 // ticket's own punch enums (which IANA gives to folds) and its private values never do.
 #include <optional>
-#include <span>
 #include <utility>
 #include <vector>
 
 #include "ipp/ipp_job_template.h"
 #include "jobticket/writer/jtkt_ticket_read.h"
 #include "model/advanced_keys.h"
-#include "model/finishing_positions.h"
+#include "model/finishing_folds.h"
 #include "model/paper_output_codes.h"
 #include "model/paper_output_keys.h"
 
 namespace {
 
-struct CodeEnum {
-  std::int32_t code;
-  int value;
-};
-
-// Fold codes: none; bind left and right; signature booklet; bi-fold (the booklet folds too),
-// C fold, Z fold, Z fold half sheet.
-constexpr CodeEnum kFoldEnums[] = {{9, 3},   {13, 50}, {14, 52}, {15, 13}, {10, 93}, {21, 93}, {22, 93},
-                                   {23, 93}, {24, 93}, {11, 96}, {27, 96}, {28, 96}, {12, 100}, {29, 100},
-                                   {30, 100}, {25, 94}, {26, 94}};
 // The output order stored by the Advanced panel: the page-delivery keywords the job ticket uses.
 constexpr std::pair<std::int32_t, const char*> kPageDelivery[] = {{2, "same-order-face-down"},
                                                                   {3, "reverse-order-face-up"},
                                                                   {4, "same-order-face-up"},
                                                                   {5, "reverse-order-face-down"}};
 constexpr int kFinishingsJogOffset = 14;
-constexpr int kFinishingsPunchDualLeft = 74;
+constexpr int kFinishingsNone = 3;
 
-std::optional<int> EnumFor(std::span<const CodeEnum> table, std::int32_t code) {
-  for (const CodeEnum& row : table)
-    if (row.code == code) return row.value;
-  return std::nullopt;
-}
-
-// A staple position's record code, or the booklet fold with staples (saddle-stitch).
-std::optional<int> StapleEnum(std::int32_t code) {
-  if (code == kStapleRecordBooklet) return kStapleBookletIppEnum;
-  if (const StaplePosition* position = StaplePositionOfRecord(code)) return position->finishingsEnum;
-  return std::nullopt;
-}
-
-// Punch: the record's edge (31 left, 32 top, 33 bottom, 34 right) and hole count (35 to 37: 2,
-// 3 or 4 holes) pick one of punch-dual-left (74) ... punch-quad-bottom (85), four edges a count.
+// Punch: the record's edge and hole count pick one of punch-dual-left ... punch-quad-bottom.
 std::optional<int> PunchEnum(std::int32_t edgeCode, std::int32_t holesCode) {
-  constexpr int kEdgeOffsets[] = {0, 1, 3, 2};  // left, top, bottom, right in IANA's left, top, right, bottom
-  if (edgeCode < 31 || edgeCode > 34 || holesCode < 35 || holesCode > 37) return std::nullopt;
-  return kFinishingsPunchDualLeft + 4 * (holesCode - 35) + kEdgeOffsets[edgeCode - 31];
+  const HolePunchEdge* edge = RowWith(kHolePunchEdges, &HolePunchEdge::recordCode, edgeCode);
+  const HolePunchCount* count = RowWith(kHolePunchCounts, &HolePunchCount::recordCode, holesCode);
+  if (edge == nullptr || count == nullptr) return std::nullopt;
+  return count->ippFirst + edge->ippPlace;
 }
 
-// The job offset stored 3 to 5 shifts sets, subsets or both; 2 is none.
+// Whether the job offset shifts sets, subsets or both.
 bool OffsetOn(const platform::PlistDict* ticket) {
   const std::optional<std::int32_t> offset = JTktSetting(ticket, kFinishingOffsetKey);
-  return offset && *offset >= 3 && *offset <= 5;
+  return offset == kOffsetSets || offset == kOffsetSubsets || offset == kOffsetSetsAndSubsets;
 }
 
 void AddSlipSheets(ipp_t* request, const platform::PlistDict* ticket) {
@@ -84,8 +60,9 @@ void AddPageDelivery(ipp_t* request, const platform::PlistDict* ticket) {
 
 std::vector<int> IppFinishingsValues(const JTktFinishing& record) {
   std::vector<int> values;
-  if (std::optional<int> staple = StapleEnum(record.nStapleOptions)) values.push_back(*staple);
-  if (std::optional<int> fold = EnumFor(kFoldEnums, record.nFoldOptions)) values.push_back(*fold);
+  if (std::optional<int> staple = StapleFinishingsEnum(record.nStapleOptions, FinishingsFor::Ipp))
+    values.push_back(*staple);
+  if (std::optional<int> fold = FoldFinishingsEnum(record.nFoldOptions, FinishingsFor::Ipp)) values.push_back(*fold);
   if (std::optional<int> punch = PunchEnum(record.nHolePunchOptions, record.nHolePunchNumHoles)) values.push_back(*punch);
   return values;
 }
@@ -103,8 +80,8 @@ void AddIppFinishings(ipp_t* request, const platform::PlistDict* ticket) {
     values = IppFinishingsValues(record);
   }
   if (OffsetOn(ticket)) values.push_back(kFinishingsJogOffset);
-  // "none" (3) says nothing more when another finishing is there too.
-  if (values.size() > 1) std::erase(values, 3);
+  // "none" says nothing more when another finishing is there too.
+  if (values.size() > 1) std::erase(values, kFinishingsNone);
   if (!values.empty())
     ippAddIntegers(request, IPP_TAG_JOB, IPP_TAG_ENUM, "finishings", static_cast<int>(values.size()), values.data());
   AddSlipSheets(request, ticket);

@@ -28,6 +28,7 @@ enum FinishingCode : std::int32_t {
 };
 
 // Fold codes of the fold field.
+inline constexpr std::int32_t kFoldNone = 1;
 inline constexpr std::int32_t kFoldCTriFold = 19;
 inline constexpr std::int32_t kFoldZTriFold = 20;
 inline constexpr std::int32_t kFoldZHalfSheet = 36;
@@ -47,7 +48,12 @@ inline constexpr std::int32_t kSlipSheetsOn = 2;
 inline constexpr std::int32_t kSquareFoldNormal = 64;
 inline constexpr std::int32_t kTrimUnitMillimetres = 68;
 inline constexpr std::int32_t kTrimUnitInches = 69;
+// The job offset: the printer's default, none, or shifting each set, each subset or both.
 inline constexpr std::int32_t kOffsetPrinterDefault = 1;
+inline constexpr std::int32_t kOffsetNone = 2;
+inline constexpr std::int32_t kOffsetSets = 3;
+inline constexpr std::int32_t kOffsetSubsets = 4;
+inline constexpr std::int32_t kOffsetSetsAndSubsets = 5;
 inline constexpr std::int32_t kDefaultOutputDestination = 19;
 inline constexpr std::int32_t kDefaultOutputColor = 2;
 inline constexpr std::int32_t kDefaultGutter = 24;

@@ -6,6 +6,7 @@
 
 #include "controls/spin_control.h"
 #include "kit/control_helpers.h"
+#include "model/paper_output_codes.h"
 #include "model/special_pages_ticket.h"
 #include "platform/ui/interaction.h"
 #include "vocabulary/installable_options.h"
@@ -17,7 +18,8 @@ namespace ui = platform::ui;
 namespace {
 
 constexpr platform::OSType kSignature = platform::FourCharCode("KPDE");
-constexpr std::int32_t kFoldValues[] = {1, 43, 53};  // the finishing group's buttons, in order
+// The finishing group's buttons, in order.
+constexpr std::int32_t kFoldValues[] = {kFoldNone, kFoldBiFoldMultipleInside, kFoldBookletFoldStaple};
 constexpr const char* kHelpPage = "Paper_Output/Finishing/db_booklet_creation_d.htm";
 // Square fold and trim have dialogs of their own; the booklet dialog's copies stay hidden.
 constexpr std::int32_t kHiddenControls[] = {1621, 1622, 1623, 1624};
@@ -79,7 +81,7 @@ BookletParameters Read(const BookletControls& c, const BookletParameters& shown)
   p.fold = shown.fold;
   if (c.finishing != nullptr) {
     const std::int32_t place = c.finishing->value();
-    p.fold = place >= 1 && place <= 3 ? kFoldValues[place - 1] : 1;
+    p.fold = place >= 1 && place <= 3 ? kFoldValues[place - 1] : kFoldNone;
   }
   p.layoutOn = c.layout->value() == 2;
   p.outlines = c.outlines->value() != 0 ? 2 : 1;
@@ -139,7 +141,7 @@ DialogAnswer<BookletParameters> RunBookletDialog(const platform::Bundle* bundle,
       wiring.handlers.push_back(c.finishing->installHandler(
           {{ui::kEventClassControl, ui::kEventControlHit}}, [&c, &edited, bookletAllowed](ui::Event&) {
             edited = Read(c, edited);
-            edited.layoutOn = edited.fold != 1;  // a booklet fold is a booklet; "None" is none
+            edited.layoutOn = edited.fold != kFoldNone;  // a booklet fold is a booklet; "None" is none
             Show(c, edited, bookletAllowed);
             return platform::noErr;
           }));
@@ -161,7 +163,9 @@ DialogAnswer<BookletParameters> RunBookletDialog(const platform::Bundle* bundle,
 }  // namespace
 
 std::string BookletPicture(std::int32_t fold, bool layoutOn, std::int32_t outlines) {
-  const char* folding = fold == 43 ? "-Fold" : fold == 53 ? "-Fold-Staple" : "";
+  const char* folding = fold == kFoldBiFoldMultipleInside ? "-Fold"
+                        : fold == kFoldBookletFoldStaple  ? "-Fold-Staple"
+                                                          : "";
   if (!layoutOn) return std::string("BookletCreation_") + (*folding ? folding + 1 : "None") + ".png";
   return std::string("BookletCreation_Booklet") + folding + (outlines == 2 ? "-Outlines" : "") + ".png";
 }

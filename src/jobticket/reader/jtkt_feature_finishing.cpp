@@ -7,7 +7,7 @@
 #include "jobticket/reader/jtkt_import_context.h"
 #include "jobticket/reader/jtkt_import_node.h"
 #include "jobticket/writer/jtkt_finishing.h"
-#include "model/finishing_positions.h"
+#include "model/finishing_folds.h"
 #include "model/paper_output_codes.h"
 #include "model/paper_output_keys.h"
 #include "vocabulary/device_profile.h"
@@ -36,32 +36,56 @@ struct FinishingFeature {
   bool defaultWhenAbsent = true;
 };
 
+// The values of a table's rows that an imported ticket names, each setting the slot slotOf gives.
+template <std::size_t Count, class Row, std::size_t N, class Slot>
+constexpr std::array<FinishingValue, Count> ValuesOf(const Row (&rows)[N], std::int32_t Row::*value, Slot slotOf) {
+  std::array<FinishingValue, Count> values{};
+  std::size_t n = 0;
+  for (const Row& row : rows)
+    if (!row.keyword.empty()) values[n++] = {row.keyword, slotOf(row), row.*value};
+  return values;
+}
+template <class Row, std::size_t N>
+constexpr std::size_t NamedRows(const Row (&rows)[N]) {
+  std::size_t n = 0;
+  for (const Row& row : rows)
+    if (!row.keyword.empty()) ++n;
+  return n;
+}
+constexpr auto FirstSlot = [](const auto&) { return 0; };
+
 // A staple position sets the key of its kind (the kinds are in key order).
-constexpr auto kStaples = [] {
-  std::array<FinishingValue, std::size(kStaplePositions)> values{};
-  for (std::size_t i = 0; i < values.size(); ++i) {
-    const StaplePosition& p = kStaplePositions[i];
-    values[i] = {p.keyword, static_cast<int>(p.kind), p.stored};
-  }
+constexpr auto kStaples = ValuesOf<std::size(kStaplePositions)>(
+    kStaplePositions, &StaplePosition::stored, [](const StaplePosition& p) { return static_cast<int>(p.kind); });
+// The folds set the fold key, the z-fold half sheet's sides the z-fold key.
+constexpr auto kFoldKeyValues = [] {
+  constexpr auto folds = ValuesOf<NamedRows(kFolds)>(kFolds, &FoldFacts::stored, FirstSlot);
+  constexpr auto sides = ValuesOf<NamedRows(kZFoldSides)>(kZFoldSides, &ZFoldSide::stored, [](const auto&) { return 1; });
+  std::array<FinishingValue, folds.size() + sides.size()> values{};
+  std::size_t n = 0;
+  for (const FinishingValue& v : folds) values[n++] = v;
+  for (const FinishingValue& v : sides) values[n++] = v;
   return values;
 }();
-constexpr FinishingValue kFolds[] = {
-    {"BiFoldSingleInside", 0, 41}, {"BiFoldSingleOutside", 0, 42}, {"BiFoldMultiple", 0, 43},
-    {"BiFoldMultipleAndStaple", 0, 53}, {"CFoldInside", 0, 45}, {"CFoldOutside", 0, 46}, {"ZFoldInside", 0, 47},
-    {"ZFoldOutside", 0, 48}, {"ZFoldHalfLeft", 1, 38}, {"ZFoldHalfRight", 1, 39}};
-constexpr FinishingValue kPunchLocations[] = {{"Left", 0, 32}, {"Top", 0, 33}, {"Bottom", 0, 34}, {"Right", 0, 35}};
-constexpr FinishingValue kPunchCounts[] = {{"Two", 0, 3}, {"Three", 0, 4}, {"Four", 0, 5}};
-constexpr FinishingValue kBinds[] = {{"Left", 0, 15}, {"Right", 0, 16}};
-constexpr FinishingValue kCoilPunches[] = {{"Coil255", 0, 255}, {"Coil257", 0, 257}};
+constexpr auto kPunchLocations =
+    ValuesOf<std::size(kHolePunchEdges)>(kHolePunchEdges, &HolePunchEdge::stored, FirstSlot);
+constexpr auto kPunchCounts =
+    ValuesOf<std::size(kHolePunchCounts)>(kHolePunchCounts, &HolePunchCount::holesCode, FirstSlot);
+constexpr auto kBinds = ValuesOf<std::size(kBindPositions)>(kBindPositions, &BindPosition::stored, FirstSlot);
+constexpr auto kCoilPunches =
+    ValuesOf<std::size(kCoilPunchPositions)>(kCoilPunchPositions, &CoilPunchPosition::stored, FirstSlot);
 
 constexpr FinishingFeature kFinishingFeatures[] = {
     {"FinishingStaple", {kFinishingStaple1ValueKey, kFinishingStaple2ValueKey, kFinishingStapleCenterValueKey},
      kStaples.data(), kStaples.size()},
-    {"FinishingFold", {kFinishingFoldValueKey, kFinishingZFoldValueKey, nullptr}, kFolds, std::size(kFolds)},
-    {"FinishingPunchLocation", {kFinishingHolePunchValueKey, nullptr, nullptr}, kPunchLocations, std::size(kPunchLocations)},
-    {"FinishingPunchCount", {kFinishingHolePunchOptionsKey, nullptr, nullptr}, kPunchCounts, std::size(kPunchCounts)},
-    {"FinishingBind", {kFinishingBindValueKey, nullptr, nullptr}, kBinds, std::size(kBinds)},
-    {"FinishingCoilPunch", {kFinishingCoilPunchValueKey, nullptr, nullptr}, kCoilPunches, std::size(kCoilPunches),
+    {"FinishingFold", {kFinishingFoldValueKey, kFinishingZFoldValueKey, nullptr}, kFoldKeyValues.data(),
+     kFoldKeyValues.size()},
+    {"FinishingPunchLocation", {kFinishingHolePunchValueKey, nullptr, nullptr}, kPunchLocations.data(),
+     kPunchLocations.size()},
+    {"FinishingPunchCount", {kFinishingHolePunchOptionsKey, nullptr, nullptr}, kPunchCounts.data(),
+     kPunchCounts.size()},
+    {"FinishingBind", {kFinishingBindValueKey, nullptr, nullptr}, kBinds.data(), kBinds.size()},
+    {"FinishingCoilPunch", {kFinishingCoilPunchValueKey, nullptr, nullptr}, kCoilPunches.data(), kCoilPunches.size(),
      kFinishingCoilPunch, false},
 };
 
@@ -128,15 +152,17 @@ void JTKTImportFinishing(std::string_view id, const PlistDict* feature, const JT
   }
 }
 
-// The job offset: 2 none, 3 offset sets, 4 offset subsets, 5 both.
+// The job offset: none, offset sets, offset subsets, or both when the file names sets and subsets.
 void JTKTImportOffset(const PlistDict* feature, const JTKTImportFeatureContext& context) {
   std::int32_t offset = kPrinterDefault;
   bool read = false;
   EachValue(feature, context, ".job-offset.value", [&](std::string_view keyword) {
     read = true;
-    if (keyword == "None") offset = 2;
-    if (keyword == "Set") offset = offset == 4 || offset == 5 ? 5 : 3;
-    if (keyword == "Subset") offset = offset == 3 || offset == 5 ? 5 : 4;
+    if (keyword == "None") offset = kOffsetNone;
+    if (keyword == "Set")
+      offset = offset == kOffsetSubsets || offset == kOffsetSetsAndSubsets ? kOffsetSetsAndSubsets : kOffsetSets;
+    if (keyword == "Subset")
+      offset = offset == kOffsetSets || offset == kOffsetSetsAndSubsets ? kOffsetSetsAndSubsets : kOffsetSubsets;
   });
   Put(context, read, kFinishingOffsetKey, offset);
 }

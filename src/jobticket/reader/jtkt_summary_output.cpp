@@ -2,7 +2,7 @@
 // output location.
 #include "jobticket/reader/jtkt_summary.h"
 #include "jobticket/writer/jtkt_finishing.h"
-#include "model/finishing_positions.h"
+#include "model/finishing_folds.h"
 #include "model/paper_output_keys.h"
 #include "model/ticket_fields.h"
 #include "vocabulary/printer_default.h"
@@ -37,7 +37,13 @@ std::int32_t StapleValue(const PlistDict* settings) {
 }
 
 void ZFoldLine(std::int32_t zFold, JTKTSummaryLines* lines) {
-  LabelFor(zFold, {{kZFoldLeftBind, "ZFoldLeftBind"}, {kZFoldRightBind, "ZFoldRightBind"}}, lines);
+  if (const ZFoldSide* side = RowWith(kZFoldSides, &ZFoldSide::stored, zFold)) Single(lines, side->summaryKey);
+}
+
+// The fold's line when it is of the kinds the finishing option takes.
+template <class Kinds>
+void FoldLine(std::int32_t fold, Kinds kinds, JTKTSummaryLines* lines) {
+  if (const FoldFacts* facts = FoldOf(fold); facts != nullptr && kinds(facts->kind)) Single(lines, facts->summaryKey);
 }
 
 void addFinishing(const PlistDict* settings, std::int32_t option, JTKTSummaryLines* lines) {
@@ -52,24 +58,21 @@ void addFinishing(const PlistDict* settings, std::int32_t option, JTKTSummaryLin
     case kFinishingSignatureBooklet: Single(lines, "SignatureBookletMaker"); break;
     case kFinishingOneStaple: case kFinishingTwoStaples: case kFinishingCenterStaple: addStaple(staple, lines); break;
     case kFinishingBind:
-      if (bind == kBindLeftTop) PositionLine("Bind", kEdgeTexts[0], lines);
-      if (bind == kBindRightBottom) PositionLine("Bind", kEdgeTexts[3], lines);
+      if (const BindPosition* position = RowWith(kBindPositions, &BindPosition::stored, bind))
+        PositionLine("Bind", position->texts, lines);
       break;
-    case kFinishingFold: LabelFor(fold, {{kFoldCTriFold, "FoldCFold"}, {kFoldZTriFold, "FoldZFold"}}, lines); break;
+    case kFinishingFold: FoldLine(fold, [](FoldKind kind) { return kind == FoldKind::TriFold; }, lines); break;
     case kFinishingCustom:
       if (const std::string* name = FindString(settings, kFinishingCustomKey)) lines->push_back("\t\t\t" + *name);
       break;
-    case kFinishingBooklet: LabelFor(booklet, {{7, "BookletFold"}, {8, "BookletFoldStaple"}}, lines); break;
+    case kFinishingBooklet:
+      LabelFor(booklet, {{kBookletFoldOnly, "BookletFold"}, {kBookletFoldAndStaple, "BookletFoldStaple"}}, lines);
+      break;
     case kFinishingHolePunch: addHolePunch(holePunch, lines); break;
     case kHolePunchFirst: case kHolePunchFirst + 1: case kHolePunchFirst + 2: case kHolePunchFirst + 3:
       addHolePunch(option, lines); break;
     case kFinishingZFoldHalfSheet: ZFoldLine(zFold, lines); break;
-    case kFinishingAdvancedFold:
-      LabelFor(fold, {{41, "BiFoldSingleInside"}, {42, "BiFoldSingleOutside"}, {43, "BiFoldMultipleInside"},
-                      {44, "BiFoldMultipleOutside"}, {45, "CTriFoldInside"}, {46, "CTriFoldOutside"},
-                      {47, "ZTriFoldInside"}, {48, "ZTriFoldOutside"}},
-               lines);
-      break;
+    case kFinishingAdvancedFold: FoldLine(fold, IsAdvancedFold, lines); break;
     case kFinishingStaplePunch: addHolePunch(holePunch, lines); addStaple(staple, lines); break;
     case kFinishingStaplePunchZFold: ZFoldLine(zFold, lines); addHolePunch(holePunch, lines); addStaple(staple, lines); break;
     case kFinishingStapleZFold: ZFoldLine(zFold, lines); addStaple(staple, lines); break;
@@ -86,9 +89,8 @@ void addStaple(std::int32_t stapleValue, JTKTSummaryLines* lines) {
 }
 
 void addHolePunch(std::int32_t holePunchValue, JTKTSummaryLines* lines) {
-  const std::int32_t edge = holePunchValue - kHolePunchFirst;
-  if (lines != nullptr && edge >= 0 && edge < static_cast<std::int32_t>(std::size(kEdgeTexts)))
-    PositionLine("HolePunch", kEdgeTexts[edge], lines);
+  const HolePunchEdge* edge = RowWith(kHolePunchEdges, &HolePunchEdge::stored, holePunchValue);
+  if (lines != nullptr && edge != nullptr) PositionLine("HolePunch", edge->texts, lines);
 }
 
 void addOutputLocation(const PlistDict* settings, JTKTSummaryLines* lines) {

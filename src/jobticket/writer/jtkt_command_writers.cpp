@@ -7,6 +7,7 @@
 #include "jobticket/writer/jtkt_ticket_read.h"
 #include "model/advanced_keys.h"
 #include "model/image_options_keys.h"
+#include "model/paper_output_codes.h"
 #include "model/paper_output_keys.h"
 #include "model/platform_keys.h"
 #include "vocabulary/device_profile_limits.h"
@@ -57,7 +58,9 @@ void WriteJTKTOutputDestination(const JTktWriter& writer, const platform::PlistD
 void WriteJTKTOffset(const JTktWriter& writer, const platform::PlistDict* ticket) {
   if (!JTktHas(ticket, kFinishingOffsetKey)) return;
   const std::optional<std::int32_t> offset = JTktSetting(ticket, kFinishingOffsetKey);
-  if (offset && *offset >= 2 && *offset <= 5) WriteJTktCommands(&writer.context, kJTktJobOffset, *offset - 2);
+  // The command numbers the offsets from none.
+  if (offset && *offset >= kOffsetNone && *offset <= kOffsetSetsAndSubsets)
+    WriteJTktCommands(&writer.context, kJTktJobOffset, *offset - kOffsetNone);
   if (JTktSetting(ticket, kFinishingOffsetEnableSubsetKey).value_or(0) != 0)
     WriteJTktCommands(&writer.context, kJTktPagesPerSubset,
                       JTktSetting(ticket, kFinishingOffsetPagesPerSubsetKey).value_or(0));

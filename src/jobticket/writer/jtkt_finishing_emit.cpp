@@ -4,45 +4,18 @@
 
 #include "jobticket/writer/jtkt_finishing.h"
 #include "jobticket/writer/jtkt_fragment.h"
-#include "model/finishing_positions.h"
+#include "model/finishing_folds.h"
 #include "platform/status.h"
 
 namespace {
 
-struct CodeEnum {
-  std::int32_t code;
-  std::int32_t value;
-};
+constexpr FinishingsFor kTo = FinishingsFor::JobTicket;
 
-constexpr CodeEnum kFoldEnums[] = {{9, 3},     {10, 111},  {23, 111},  {11, 1000}, {27, 1000}, {12, 1001},
-                                   {29, 1001}, {13, 50},   {14, 52},   {15, 13},   {21, 1003}, {22, 1004},
-                                   {24, 110},  {25, 1011}, {26, 1008}, {28, 1005}, {30, 1012}};
-constexpr CodeEnum kPunchEnums[] = {{31, 93}, {32, 94}, {33, 96}, {34, 95}};
-constexpr CodeEnum kHoleCountEnums[] = {{35, 90}, {36, 91}, {37, 92}};
-constexpr CodeEnum kCoilPunchEnums[] = {{255, 254}, {257, 256}};
-
-// The enum of code in its table; none for a code the table does not list (the not-set -1 too).
-template <std::size_t N>
-std::optional<std::int32_t> EnumFor(const CodeEnum (&table)[N], std::int32_t code) {
-  for (const CodeEnum& row : table)
-    if (row.code == code) return row.value;
+template <class Row, std::size_t N, class Field>
+std::optional<std::int32_t> TicketEnumOf(const Row (&rows)[N], Field Row::*field, std::int32_t code) {
+  if (const Row* row = RowWith(rows, field, code)) return row->ticketEnum;
   return std::nullopt;
 }
-
-std::optional<std::int32_t> StapleEnum(std::int32_t code) {
-  if (code == kStapleRecordBooklet) return kStapleBookletTicketEnum;
-  if (const StaplePosition* position = StaplePositionOfRecord(code)) return position->finishingsEnum;
-  return std::nullopt;
-}
-
-constexpr std::int32_t kFoldBookletNoStaple = 23;
-
-struct SquareFold {
-  std::int32_t code;
-  std::string_view keyword;
-};
-constexpr SquareFold kSquareFolds[] = {{-1, "none"},  {62, "high-2"}, {63, "high-1"},
-                                       {64, "normal"}, {65, "low-1"},  {66, "low-2"}};
 
 constexpr std::string_view kSetStart = "\t\t<finishings syntax=\"1setOf\">\n";
 constexpr std::string_view kSetEnd = "\t\t</finishings>\n";
@@ -75,7 +48,8 @@ class Lines {
 };
 
 void WriteCoilPunch(Lines& out, const JTktFinishing& record) {
-  const std::optional<std::int32_t> coil = EnumFor(kCoilPunchEnums, record.coilPunch);
+  const std::optional<std::int32_t> coil =
+      TicketEnumOf(kCoilPunchPositions, &CoilPunchPosition::stored, record.coilPunch);
   if (!coil) return;
   out.line(kSetStart);
   out.value(*coil);
@@ -102,11 +76,11 @@ void WriteEnumSet(const JTktWriteContext* ctx, Lines& out, const JTktFinishing& 
   JTktDebug(ctx, "DEBUG: WriteJTktFinishing: nStapleOptions = %d, nFoldOptions = %d, nHolePunchOptions = %d, "
             "nHolePunchNumHoles = %d\n",
             record.nStapleOptions, record.nFoldOptions, record.nHolePunchOptions, record.nHolePunchNumHoles);
-  std::optional<std::int32_t> values[4] = {StapleEnum(record.nStapleOptions),
-                                           EnumFor(kFoldEnums, record.nFoldOptions), std::nullopt, std::nullopt};
+  std::optional<std::int32_t> values[4] = {StapleFinishingsEnum(record.nStapleOptions, kTo),
+                                           FoldFinishingsEnum(record.nFoldOptions, kTo), std::nullopt, std::nullopt};
   if (record.nHolePunchOptions != kJTktFinishingUnset) {
-    values[2] = EnumFor(kPunchEnums, record.nHolePunchOptions);
-    values[3] = EnumFor(kHoleCountEnums, record.nHolePunchNumHoles);
+    values[2] = TicketEnumOf(kHolePunchEdges, &HolePunchEdge::recordCode, record.nHolePunchOptions);
+    values[3] = TicketEnumOf(kHolePunchCounts, &HolePunchCount::recordCode, record.nHolePunchNumHoles);
   }
   bool any = false;
   for (const auto& value : values) any = any || value.has_value();
@@ -123,16 +97,14 @@ void WriteBookletMaking(Lines& out, const JTktFinishing& record) {
   if (record.squareFold == kJTktFinishingUnset && record.trimWidth == kJTktFinishingUnset) return;
   out.line(kCollectionStart);
   out.line("\t\t\t<booklet-making syntax=\"collection\">\n");
-  switch (record.nFoldOptions) {
-    case 21: WriteBookletFoldType(out, "short-edge-single-sheet-concave"); break;
-    case 22: WriteBookletFoldType(out, "short-edge-single-sheet-convex"); break;
-    case kFoldBookletNoStaple: WriteBookletFoldType(out, "short-edge-n-sheet-convex"); break;
-    default: break;
-  }
+  if (const FoldRecord* fold = RowWith(kFoldRecords, &FoldRecord::code, record.nFoldOptions);
+      fold != nullptr && !fold->bookletFoldType.empty())
+    WriteBookletFoldType(out, fold->bookletFoldType);
   if (record.nStapleOptions == kStapleRecordBooklet) WriteBookletFoldType(out, "short-edge-n-sheet-convex");
-  for (const SquareFold& row : kSquareFolds)
-    if (row.code == record.squareFold) out.keyword("booklet-square-fold-type", row.keyword);
-  if (record.nFoldOptions == kFoldBookletNoStaple) out.keyword("booklet-staple-type", "none");
+  if (record.squareFold == kJTktFinishingUnset) out.keyword("booklet-square-fold-type", "none");
+  if (const SquareFoldLevel* level = RowWith(kSquareFoldLevels, &SquareFoldLevel::stored, record.squareFold))
+    out.keyword("booklet-square-fold-type", level->keyword);
+  if (record.nFoldOptions == kFoldRecordBookletNoStaple) out.keyword("booklet-staple-type", "none");
   if (record.nStapleOptions == kStapleRecordBooklet) out.keyword("booklet-staple-type", "standard");
   const bool trim = record.trimWidth != kJTktFinishingUnset;
   out.keyword("booklet-trim-type", trim ? "trim-width" : "none");

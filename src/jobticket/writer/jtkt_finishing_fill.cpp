@@ -5,34 +5,26 @@
 #include "jobticket/writer/jtkt_commands.h"
 #include "jobticket/writer/jtkt_finishing.h"
 #include "jobticket/writer/jtkt_ticket_read.h"
-#include "model/finishing_positions.h"
+#include "model/finishing_folds.h"
 #include "model/paper_output_codes.h"
 
 namespace {
 
 using platform::PlistDict;
 
-struct Conversion {
-  std::int32_t stored;
-  std::int32_t code;
-};
-
-template <std::size_t N>
-void Convert(const Conversion (&table)[N], std::int32_t stored, std::int32_t& field) {
-  for (const Conversion& row : table)
-    if (row.stored == stored) field = row.code;
+// The record's punch code of a stored punch value; the plain hole-punch option has no other.
+std::optional<std::int32_t> PunchRecord(std::int32_t stored, bool withOther) {
+  if (withOther && stored == kHolePunchStoredOther) return kHolePunchRecordOther;
+  if (const HolePunchEdge* edge = RowWith(kHolePunchEdges, &HolePunchEdge::stored, stored)) return edge->recordCode;
+  return std::nullopt;
 }
 
-constexpr Conversion kPunchConversion[] = {{32, 31}, {33, 32}, {34, 33}, {35, 34}, {49, 38}};
-// The punch choices of the plain hole-punch option, which has no coil punch.
-constexpr Conversion kPunchChoiceConversion[] = {{32, 31}, {33, 32}, {34, 33}, {35, 34}};
-constexpr Conversion kBookletFoldConversion[] = {{41, 21}, {42, 22}, {43, 23}, {44, 24},
-                                                 {45, 27}, {46, 28}, {47, 29}, {48, 30}};
-constexpr Conversion kZFoldConversion[] = {{38, 25}, {39, 26}};
-constexpr Conversion kHoleCountConversion[] = {{3, 35}, {4, 36}, {5, 37}};
-
-constexpr std::int32_t kSlipSheetOn = 2;
-constexpr std::int32_t kDefaultHoleCount = 36;
+// The record's fold code of a stored fold of the given kinds.
+template <class Kinds>
+void ConvertFold(std::int32_t stored, Kinds kinds, std::int32_t& field) {
+  if (const FoldFacts* fold = FoldOf(stored); fold != nullptr && fold->recordCode != kFoldNoRecord && kinds(fold->kind))
+    field = fold->recordCode;
+}
 
 // The values the conversion reads, each 0 when its key is missing or holds the printer default.
 struct Stored {
@@ -72,36 +64,38 @@ void ConvertFinishingOption(const PlistDict* ticket, const Stored& s, JTktFinish
   const auto staple = [&] {
     if (const StaplePosition* position = StaplePositionStored(s.stapleValue)) r.nStapleOptions = position->recordCode;
   };
-  const auto punch = [&] { Convert(kPunchConversion, s.holePunchValue, r.nHolePunchOptions); };
-  const auto zFold = [&] { Convert(kZFoldConversion, s.foldOptions, r.nFoldOptions); };
+  const auto punch = [&] { r.nHolePunchOptions = PunchRecord(s.holePunchValue, true).value_or(r.nHolePunchOptions); };
+  const auto zFold = [&] {
+    if (const ZFoldSide* side = RowWith(kZFoldSides, &ZFoldSide::stored, s.foldOptions)) r.nFoldOptions = side->recordCode;
+  };
   switch (s.finishingOptions) {
     case kFinishingPrinterDefault:
-      if (s.bookletValue == 7) r.nFoldOptions = 10;
-      if (s.bookletValue == 8) r.nStapleOptions = kStapleRecordBooklet;
+      if (s.bookletValue == kBookletFoldOnly) r.nFoldOptions = kFoldRecordBookletFold;
+      if (s.bookletValue == kBookletFoldAndStaple) r.nStapleOptions = kStapleRecordBooklet;
       break;
-    case kFinishingNone: r.nFoldOptions = 9; break;
-    case kFinishingSignatureBooklet: r.nFoldOptions = 15; break;
+    case kFinishingNone: r.nFoldOptions = kFoldRecordNone; break;
+    case kFinishingSignatureBooklet: r.nFoldOptions = kFoldRecordSignatureBooklet; break;
     case kFinishingOneStaple: case kFinishingTwoStaples: case kFinishingCenterStaple: staple(); break;
     case kFinishingBind:
-      if (s.bindValue == kBindLeftTop) r.nFoldOptions = 13;
-      if (s.bindValue == kBindRightBottom) r.nFoldOptions = 14;
+      if (const BindPosition* bind = RowWith(kBindPositions, &BindPosition::stored, s.bindValue))
+        r.nFoldOptions = bind->recordCode;
       break;
     case kFinishingFold:
-      if (s.simpleFoldValue == kFoldCTriFold) r.nFoldOptions = 11;
-      if (s.simpleFoldValue == kFoldZTriFold) r.nFoldOptions = 12;
+      ConvertFold(s.simpleFoldValue, [](FoldKind kind) { return kind == FoldKind::TriFold; }, r.nFoldOptions);
       break;
     case kFinishingCustom:
       if (const std::string* name = JTktString(ticket, kFinishingCustomKey)) r.templateName = *name;
       break;
     case kFinishingBooklet: case kFinishingAdvancedFold:
-      Convert(kBookletFoldConversion, s.simpleFoldValue, r.nFoldOptions);
+      ConvertFold(s.simpleFoldValue, IsAdvancedFold, r.nFoldOptions);
       if (s.simpleFoldValue == kFoldBookletFoldStaple) r.nStapleOptions = kStapleRecordBooklet;
       break;
-    case kFinishingHolePunch: Convert(kPunchChoiceConversion, s.holePunchValue, r.nHolePunchOptions); break;
-    case kHolePunchFirst: r.nHolePunchOptions = 31; break;
-    case kHolePunchFirst + 1: r.nHolePunchOptions = 32; break;
-    case kHolePunchFirst + 2: r.nHolePunchOptions = 33; break;
-    case kHolePunchFirst + 3: r.nHolePunchOptions = 34; break;
+    case kFinishingHolePunch:
+      r.nHolePunchOptions = PunchRecord(s.holePunchValue, false).value_or(r.nHolePunchOptions);
+      break;
+    case kHolePunchFirst: case kHolePunchFirst + 1: case kHolePunchFirst + 2: case kHolePunchFirst + 3:
+      r.nHolePunchOptions = *PunchRecord(s.finishingOptions, false);
+      break;
     case kFinishingZFoldHalfSheet: zFold(); break;
     case kFinishingStaplePunch: punch(); staple(); break;
     case kFinishingStaplePunchZFold: zFold(); punch(); staple(); break;
@@ -135,9 +129,10 @@ JTktFinishing FillFinishingData(const PlistDict* ticket, const JTktWriteContext*
   ConvertFinishingOption(ticket, s, record);
   if (TakesHoleCount(s.finishingOptions)) {
     if (!JTktHas(ticket, kFinishingHolePunchOptionsKey))
-      record.nHolePunchNumHoles = kDefaultHoleCount;
+      record.nHolePunchNumHoles = kHolePunchDefaultCount.recordCode;
     else if (std::optional<std::int32_t> holes = JTktSetting(ticket, kFinishingHolePunchOptionsKey))
-      Convert(kHoleCountConversion, *holes, record.nHolePunchNumHoles);
+      if (const HolePunchCount* count = RowWith(kHolePunchCounts, &HolePunchCount::holesCode, *holes))
+        record.nHolePunchNumHoles = count->recordCode;
   }
   return record;
 }
@@ -147,9 +142,9 @@ void WriteJTKTFinishing(const JTktWriter& writer, const PlistDict* ticket) {
   const JTktWriteContext* ctx = &writer.context;
   if (JTktHas(ticket, kFinishingSlipSheetKey)) {
     JTktDebug(ctx, "DEBUG: ************ SLIPSHEET ************\n");
-    if (JTktSetting(ticket, kFinishingSlipSheetKey) == kSlipSheetOn) {
+    if (JTktSetting(ticket, kFinishingSlipSheetKey) == kSlipSheetsOn) {
       JTktDebug(ctx, "DEBUG: ************** SLIPSHEET ON ****************\n");
-      WriteJTktCommands(ctx, kJTktSeparatorSheets, kSlipSheetOn);
+      WriteJTktCommands(ctx, kJTktSeparatorSheets, kSlipSheetsOn);
     }
   }
   const JTktFinishing record = FillFinishingData(ticket, ctx);

@@ -1,7 +1,6 @@
 // "Fold...": the folds the printer's folder offers. A bi-fold can be square-folded and trimmed;
 // the square fold and trim settings made from here are taken over only on OK.
 #include <algorithm>
-#include <array>
 #include <memory>
 
 #include "kit/control_helpers.h"
@@ -21,35 +20,28 @@ constexpr platform::OSType kSquareFoldCommand = platform::FourCharCode("SqFd");
 constexpr platform::OSType kTrimCommand = platform::FourCharCode("Trim");
 constexpr const char* kFoldHelpPage = "paper_output/finishing/db_folding_d.htm";
 
-struct AdvancedFold {
-  const char* titleKey;
-  std::string_view feature;
-  std::int32_t fold;
-};
-constexpr std::array<AdvancedFold, 7> kAdvancedFolds = {{
-    {"Bi Fold Single Inside Option", "BiFoldSingleInside", 41},
-    {"Bi Fold Single Outside Option", "BiFoldSingleOutside", 42},
-    {"Bi Fold Multiple Inside Option", "BiFoldMultiple", 43},
-    {"C Fold Inside Option", "CFoldSingleInside", 45},
-    {"C Fold Outside Option", "CFoldSingleOutside", 46},
-    {"Z Fold Inside Option", "ZFoldSingleInside", 47},
-    {"Z Fold Outside Option", "ZFoldSingleOutside", 48},
-}};
+bool IsBiFold(std::int32_t fold) {
+  const FoldFacts* facts = FoldOf(fold);
+  return facts != nullptr && facts->kind == FoldKind::BiFold;
+}
 
-bool IsBiFold(std::int32_t fold) { return fold >= 41 && fold <= 44; }
+// The folds of the dialog: those of its kinds that the printer offers, in table order.
+bool Offered(const FoldFacts& fold) {
+  return IsAdvancedFold(fold.kind) && !fold.feature.empty() && FinishingFeatureInstalled(fold.feature);
+}
 
 }  // namespace
 
 bool AnyAdvancedFoldInstalled() {
-  for (const AdvancedFold& option : kAdvancedFolds)
-    if (FinishingFeatureInstalled(option.feature)) return true;
+  for (const FoldFacts& fold : kFolds)
+    if (Offered(fold)) return true;
   return false;
 }
 
 DialogAnswer<FinishingState> RunModalAdvancedFoldFinishingDialog(const PaperOutputContext& context) {
   auto options = std::make_shared<std::vector<FinishingOption>>();
-  for (const AdvancedFold& option : kAdvancedFolds)
-    if (FinishingFeatureInstalled(option.feature)) options->push_back({option.titleKey, {}, option.fold});
+  for (const FoldFacts& fold : kFolds)
+    if (Offered(fold)) options->push_back({fold.dialogLabel, {}, fold.stored});
   if (options->empty()) return {platform::paramErr, std::nullopt};
   return RunDialog(context.bundle, {kFinishingInterfaceName, "AdvancedFold", kFoldHelpPage}, context.finishing,
                    [&](ui::Window& window, FinishingState& working) -> std::optional<DialogWiring> {

@@ -1,4 +1,5 @@
 // The coil punch dialog: which edge the coil goes along. Only A4 and Letter sheets take it.
+#include "model/finishing_positions.h"
 #include "panels/paper_output/finishing/finishing_dialog_template.h"
 #include "panels/paper_output/finishing/finishing_dialogs.h"
 #include "panels/paper_output/finishing/finishing_rules.h"
@@ -22,10 +23,14 @@ DialogAnswer<FinishingState> RunModalCoilPunchFinishingDialog(const PaperOutputC
                    [](ui::Window& window, FinishingState& f) -> std::optional<DialogWiring> {
                      ui::Control* group = window.find(kSideGroupID);
                      if (group == nullptr || group->children().size() != 2) return std::nullopt;
-                     ChooseOptionButton(*group, f.code == kFinishingCoilPunch && f.coil == kCoilRightBottom ? 1 : 0);
+                     const CoilPunchPosition* current =
+                         RowWith(kCoilPunchPositions, &CoilPunchPosition::stored, f.coil);
+                     ChooseOptionButton(*group, f.code == kFinishingCoilPunch && current != nullptr
+                                                    ? static_cast<std::size_t>(current - kCoilPunchPositions)
+                                                    : 0);
                      DialogWiring wiring;
                      wiring.collect = [group, &f] {
-                       f.coil = group->value() == 2 ? kCoilRightBottom : kCoilLeftTop;
+                       f.coil = kCoilPunchPositions[group->value() == 2 ? 1 : 0].stored;
                        AfterCoilPunchDialog(f);
                      };
                      return wiring;

@@ -2,8 +2,6 @@
 
 #include "kit/control_helpers.h"
 #include "panels/paper_output/finishing/finishing_dialogs.h"
-#include "panels/paper_output/finishing/finishing_texts.h"
-#include "panels/paper_output/paper_output_pictures.h"
 
 namespace ui = platform::ui;
 
@@ -70,14 +68,6 @@ DialogAnswer<std::int32_t> RunModalPositionDialog(const platform::Bundle* bundle
                      };
                      return wiring;
                    });
-}
-
-std::vector<FinishingOption> EdgeOptions(std::string_view picturePrefix, std::int32_t first) {
-  std::vector<FinishingOption> options;
-  for (std::int32_t i = 0; i < 4; ++i)
-    options.push_back({std::string(*EdgePositionKey(first + i, first)),
-                       PositionPicture(picturePrefix, static_cast<std::size_t>(i)), first + i});
-  return options;
 }
 
 void ClearExclusiveFinishings(FinishingState& f, PositionFinishing kept) {

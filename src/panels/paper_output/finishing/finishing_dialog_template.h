@@ -29,9 +29,6 @@ std::size_t PlaceOfValue(const std::vector<FinishingOption>& options, std::int32
 DialogAnswer<std::int32_t> RunModalPositionDialog(const platform::Bundle* bundle, const char* titleKey,
                                                   const std::vector<FinishingOption>& options, std::int32_t current);
 
-// The four options of an edge kind (pictures "2St", "CtSt", "2Hp" ...), values first..first+3.
-std::vector<FinishingOption> EdgeOptions(std::string_view picturePrefix, std::int32_t first);
-
 // Clears the staple, centre-staple, hole-punch, z-fold, fold and bind fields except the kept
 // one, and turns square fold and trimming off: none of them goes with a position finishing.
 void ClearExclusiveFinishings(FinishingState& finishing, PositionFinishing kept);

@@ -15,13 +15,7 @@ void Add(const PaperOutputContext& c, ui::Menu& menu, const char* key, platform:
   menu.append(ui::MenuItem(c.bundle ? c.bundle->localizedString(key) : std::string(key), command, ref));
 }
 
-bool BothBindSides() {
-  return FinishingFeatureInstalled(kFeatureBindLeft) && FinishingFeatureInstalled(kFeatureBindRight);
-}
-
-bool FoldInstalled() {
-  return AnyAdvancedFoldInstalled() || AnyFinishingFeatureInstalled({kFeatureCTriFold, kFeatureZTriFold});
-}
+bool BothBindSides() { return AllRowsInstalled(kBindPositions); }
 
 bool Among(std::int32_t code, std::initializer_list<std::int32_t> codes) {
   for (std::int32_t c : codes)
@@ -54,7 +48,7 @@ bool ItemOfCode(const ui::MenuItem& item, const FinishingState& f) {
 
 // "Bind" without a dialog: the one side the binder has.
 void BindOnInstalledSide(FinishingState& f) {
-  f.bind = FinishingFeatureInstalled(kFeatureBindLeft) ? kBindLeftTop : kBindRightBottom;
+  f.bind = FinishingFeatureInstalled(kBindPositions[0].feature) ? kBindPositions[0].stored : kBindPositions[1].stored;
   f.code = kFinishingBind;
   f.staple1 = f.staple2 = f.stapleCenter = 0;
   f.holePunchValue = 0;
@@ -75,7 +69,7 @@ void RunBookletCreation(PaperOutputContext& c) {
   BookletParameters p;
   p.fold = f.code == kFinishingBooklet && (f.fold == kFoldBiFoldMultipleInside || f.fold == kFoldBookletFoldStaple)
                ? f.fold
-               : 1;
+               : kFoldNone;
   p.layoutOn = c.booklet.on;
   p.outlines = c.booklet.outlines.value_or(1);
   p.newSize = c.booklet.newSize;
@@ -102,20 +96,20 @@ void BuildFinishingMenu(const PaperOutputContext& c, ui::Menu& menu) {
   const bool staples = StapleKindInstalled(StapleKind::OneStaple);
   const bool twoStaples = StapleKindInstalled(StapleKind::TwoStaples);
   const bool centerStaple = StapleKindInstalled(StapleKind::CenterStaple);
-  const bool punch = HolePunchFeatures(3).any() || HolePunchFeatures(4).any() || HolePunchFeatures(5).any();
-  const bool zFold = AnyFinishingFeatureInstalled({kFeatureZFoldHalfLeft, kFeatureZFoldHalfRight});
+  bool punch = false;
+  for (const HolePunchCount& count : kHolePunchCounts) punch = punch || HolePunchCountInstalled(count);
+  const bool zFold = AnyRowInstalled(kZFoldSides);
   if (staples) Add(c, menu, "1 Staple...", kFinishingOneStapleCommand);
   if (twoStaples) Add(c, menu, "2 Staples...", kFinishingTwoStaplesCommand);
   if (centerStaple) Add(c, menu, "Center Staple...", kFinishingCenterStapleCommand);
   if (BothBindSides()) {
     Add(c, menu, "Bind...", kFinishingBindCommand);
-  } else if (AnyFinishingFeatureInstalled({kFeatureBindLeft, kFeatureBindRight})) {
+  } else if (AnyRowInstalled(kBindPositions)) {
     Add(c, menu, "Bind", kFinishingBindCommand);
   }
-  const char* punchKeys[] = {"2 Hole Punch...", "3 Hole Punch...", "4 Hole Punch..."};
-  for (std::int32_t holes = 3; holes <= 5; ++holes)
-    if (HolePunchFeatures(holes).any()) Add(c, menu, punchKeys[holes - 3], kFinishingHolePunchCommand, holes);
-  if (FoldInstalled()) Add(c, menu, "Fold...", kFinishingFoldCommand);
+  for (const HolePunchCount& count : kHolePunchCounts)
+    if (HolePunchCountInstalled(count)) Add(c, menu, count.menuLabel, kFinishingHolePunchCommand, count.holesCode);
+  if (AnyRowInstalled(kFolds)) Add(c, menu, "Fold...", kFinishingFoldCommand);
   if (zFold) Add(c, menu, "Z Fold Half Sheet...", kFinishingZFoldCommand);
   const int groups = (staples || twoStaples || centerStaple ? 1 : 0) + (punch ? 1 : 0) + (zFold ? 1 : 0);
   if (groups >= 2) Add(c, menu, "Multiple Finishing...", kFinishingMultipleCommand);

@@ -68,14 +68,14 @@ void RemoveStaples(PaperOutputContext& c) {
   f.staple1 = f.staple2 = f.stapleCenter = kStapleNone;
   if (f.code == kFinishingBooklet) {
     f.code = kFinishingPrinterDefault;
-    f.fold = 1;
+    f.fold = kFoldNone;
   }
 }
 
 void AfterOffsetDialog(FinishingState& f) {
   if (f.code != kFinishingBooklet && f.code != kFinishingAdvancedFold) return;
   f.code = kFinishingPrinterDefault;
-  f.fold = 1;
+  f.fold = kFoldNone;
   SquareFoldAndTrimOff(f);
 }
 
@@ -84,7 +84,7 @@ void AfterAdvancedFoldDialog(FinishingState& f) {
 }
 
 void AfterCoilPunchDialog(FinishingState& f) {
-  if (f.coil != kCoilLeftTop && f.coil != kCoilRightBottom) return;
+  if (RowWith(kCoilPunchPositions, &CoilPunchPosition::stored, f.coil) == nullptr) return;
   f.code = kFinishingCoilPunch;
   SquareFoldAndTrimOff(f);
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "kit/control_helpers.h"
+#include "model/finishing_folds.h"
 #include "panels/paper_output/finishing/finishing_texts.h"
 
 namespace {
@@ -42,9 +43,10 @@ struct Positioned {
 };
 
 std::optional<Positioned> StapleOf(const FinishingState& f) {
-  if (auto p = OneStaplePositionKey(f.staple1)) return Positioned{"1 Staple", *p};
-  if (auto p = EdgePositionKey(f.staple2, kTwoStaplesFirst)) return Positioned{"2 Staples", *p};
-  if (auto p = EdgePositionKey(f.stapleCenter, kCenterStapleFirst)) return Positioned{"Center Staple", *p};
+  if (auto p = OneStaplePositionKey(f.staple1)) return Positioned{FactsOf(StapleKind::OneStaple).label, *p};
+  if (auto p = EdgePositionKey(f.staple2, kTwoStaplesFirst)) return Positioned{FactsOf(StapleKind::TwoStaples).label, *p};
+  if (auto p = EdgePositionKey(f.stapleCenter, kCenterStapleFirst))
+    return Positioned{FactsOf(StapleKind::CenterStaple).label, *p};
   return std::nullopt;
 }
 
@@ -64,8 +66,7 @@ void AddCodeLines(Lines& lines, const FinishingState& f) {
     case kFinishingNone: lines.addKey("None"); break;
     case kFinishingSignatureBooklet: lines.addKey("SignatureBooklet"); break;
     case kFinishingBind:
-      if (f.bind == kBindLeftTop) lines.addKey("BindLT");
-      if (f.bind == kBindRightBottom) lines.addKey("BindRB");
+      if (const BindPosition* bind = RowWith(kBindPositions, &BindPosition::stored, f.bind)) lines.addKey(bind->summaryKey);
       break;
     case kFinishingCustom: lines.add(lines.text("CustomFinishing") + f.custom); break;
     case kFinishingFold:
@@ -77,14 +78,17 @@ void AddCodeLines(Lines& lines, const FinishingState& f) {
       if (f.fold == kFoldBookletFoldStaple) lines.addKey("Booklet FoldStaple");
       break;
     case kFinishingCoilPunch:
-      if (f.coil == kCoilLeftTop) lines.addKey("CoilPunchLT");
-      if (f.coil == kCoilRightBottom) lines.addKey("CoilPunchRB");
+      if (const CoilPunchPosition* coil = RowWith(kCoilPunchPositions, &CoilPunchPosition::stored, f.coil))
+        lines.addKey(coil->summaryKey);
       break;
     default: break;
   }
   std::optional<Positioned> staple, punch;
-  if (Among(f.code, {4, 9, 25, 49, 50, 51})) staple = StapleOf(f);
-  if (Among(f.code, {30, 49, 50, 52})) punch = PunchOf(f);
+  if (Among(f.code, {kFinishingOneStaple, kFinishingTwoStaples, kFinishingCenterStaple, kFinishingStaplePunch,
+                     kFinishingStaplePunchZFold, kFinishingStapleZFold}))
+    staple = StapleOf(f);
+  if (Among(f.code, {kFinishingHolePunch, kFinishingStaplePunch, kFinishingStaplePunchZFold, kFinishingPunchZFold}))
+    punch = PunchOf(f);
   if (staple && punch && staple->position == punch->position) {
     lines.add(FormatLocalizedText(lines.text("%@, %@"), {lines.text(staple->name), lines.text(punch->name)}) +
               lines.text(":") + lines.text(staple->position));
@@ -92,10 +96,8 @@ void AddCodeLines(Lines& lines, const FinishingState& f) {
     if (staple) AddPositioned(lines, *staple);
     if (punch) AddPositioned(lines, *punch);
   }
-  if (Among(f.code, {36, 50, 51, 52})) {
-    if (f.zFold == kZFoldLeftBind) lines.addKey("ZFoldLeftBind");
-    if (f.zFold == kZFoldRightBind) lines.addKey("ZFoldRightBind");
-  }
+  if (Among(f.code, {kFinishingZFoldHalfSheet, kFinishingStaplePunchZFold, kFinishingStapleZFold, kFinishingPunchZFold}))
+    if (const ZFoldSide* side = RowWith(kZFoldSides, &ZFoldSide::stored, f.zFold)) lines.addKey(side->summaryKey);
 }
 
 void AddPadLine(Lines& lines, const PadSettings& pads) {
@@ -113,14 +115,12 @@ void AddPadLine(Lines& lines, const PadSettings& pads) {
 
 void AddSquareFoldLine(Lines& lines, const FinishingState& f) {
   const std::string label = lines.text("SquareFold");
-  switch (f.squareFoldValue) {
-    case 62: lines.addFormat("%@: %@", {label, lines.text("MoreSquare")}); break;
-    case 64: lines.addFormat("%@: %@", {label, lines.text("Normal")}); break;
-    case 66: lines.addFormat("%@: %@", {label, lines.text("LessSquare")}); break;
-    case 63: lines.addFormat("%@: %d", {label, std::int64_t{1}}); break;
-    case 65: lines.addFormat("%@: %d", {label, std::int64_t{-1}}); break;
-    default: break;
-  }
+  const SquareFoldLevel* level = RowWith(kSquareFoldLevels, &SquareFoldLevel::stored, f.squareFoldValue);
+  if (level == nullptr) return;
+  if (level->summaryKey != nullptr)
+    lines.addFormat("%@: %@", {label, lines.text(level->summaryKey)});
+  else
+    lines.addFormat("%@: %d", {label, level->summaryStep});
 }
 
 }  // namespace

@@ -2,16 +2,13 @@
 
 #include <array>
 
-#include "model/finishing_positions.h"
+#include "model/finishing_folds.h"
 
 namespace {
 
+// In code order from the printer default.
 constexpr std::array<std::string_view, 5> kOffsets = {"PrinterDefault", "None", "OffsetEachSet", "OffsetEachSubset",
                                                       "OffsetEachSetSubset"};
-constexpr std::array<std::string_view, 8> kAdvancedFolds = {
-    "BiFoldSingleInside", "BiFoldSingleOutside", "BiFoldMultipleInside", "BiFoldMultipleOutside",
-    "CTriFoldInside",     "CTriFoldOutside",     "ZTriFoldInside",       "ZTriFoldOutside"};
-constexpr std::array<std::string_view, 3> kHolePunches = {"2 Hole Punch", "3 Hole Punch", "4 Hole Punch"};
 
 template <std::size_t N>
 std::optional<std::string_view> Pick(const std::array<std::string_view, N>& texts, std::int32_t value,
@@ -31,14 +28,15 @@ std::optional<std::string_view> EdgePositionKey(std::int32_t value, std::int32_t
   if (value < first || value - first >= static_cast<std::int32_t>(std::size(kEdgeTexts))) return std::nullopt;
   return kEdgeTexts[value - first].choice;
 }
-std::optional<std::string_view> OffsetKey(std::int32_t offset) { return Pick(kOffsets, offset, 1); }
-std::optional<std::string_view> HolePunchKey(std::int32_t holesCode) { return Pick(kHolePunches, holesCode, 3); }
+std::optional<std::string_view> OffsetKey(std::int32_t offset) { return Pick(kOffsets, offset, kOffsetPrinterDefault); }
+std::optional<std::string_view> HolePunchKey(std::int32_t holesCode) {
+  const HolePunchCount* count = RowWith(kHolePunchCounts, &HolePunchCount::holesCode, holesCode);
+  if (count == nullptr) return std::nullopt;
+  return count->label;
+}
 
 std::optional<std::string_view> FoldKey(std::int32_t fold) {
-  switch (fold) {
-    case 19: return "FoldCFold";
-    case 20: return "FoldZFold";
-    case 36: return "Z Fold Half Sheet";
-    default: return Pick(kAdvancedFolds, fold, 41);
-  }
+  const FoldFacts* facts = FoldOf(fold);
+  if (facts == nullptr || facts->summaryKey == nullptr) return std::nullopt;
+  return facts->summaryKey;
 }

@@ -11,7 +11,7 @@
 std::optional<std::string_view> OneStaplePositionKey(std::int32_t value);
 // Two staples 10..13, centre staple 26..29, hole punch 32..35: the same four edges.
 std::optional<std::string_view> EdgePositionKey(std::int32_t value, std::int32_t first);
-// Fold codes 19, 20, 36 and 41..48.
+// The folds the summaries name (every fold but the booklet fold with staples).
 std::optional<std::string_view> FoldKey(std::int32_t fold);
 // Offset 1..5.
 std::optional<std::string_view> OffsetKey(std::int32_t offset);

@@ -31,12 +31,8 @@ void Finish(ui::Control& popup, std::int32_t current) {
 // The staple locations of a staple kind (finishing code 4, 9 or 25).
 void FillStapleLocations(const platform::Bundle* bundle, ui::Control& popup, std::int32_t kind, std::int32_t current) {
   popup.menu().clear();
-  for (std::int32_t i = 0; i < 4; ++i) {
-    if (kind == kFinishingOneStaple) AddItem(bundle, popup.menu(), *OneStaplePositionKey(kOneStapleFirst + i), kOneStapleFirst + i);
-    if (kind == kFinishingTwoStaples) AddItem(bundle, popup.menu(), *EdgePositionKey(kTwoStaplesFirst + i, kTwoStaplesFirst), kTwoStaplesFirst + i);
-    if (kind == kFinishingCenterStaple)
-      AddItem(bundle, popup.menu(), *EdgePositionKey(kCenterStapleFirst + i, kCenterStapleFirst), kCenterStapleFirst + i);
-  }
+  for (const StaplePosition& p : kStaplePositions)
+    if (FactsOf(p.kind).finishingCode == kind) AddItem(bundle, popup.menu(), p.texts.choice, p.stored);
   popup.setEnabled(popup.menu().count() > 0);
   Finish(popup, current);
 }
@@ -51,11 +47,18 @@ struct Choice {
 
 // The punch position that shares the edge of a two-staple or centre-staple location.
 std::optional<std::int32_t> PunchEdgeOf(std::int32_t stapleLocation) {
-  if (stapleLocation >= kTwoStaplesFirst && stapleLocation < kTwoStaplesFirst + 4)
-    return kHolePunchFirst + stapleLocation - kTwoStaplesFirst;
-  if (stapleLocation >= kCenterStapleFirst && stapleLocation < kCenterStapleFirst + 4)
-    return kHolePunchFirst + stapleLocation - kCenterStapleFirst;
+  const StaplePosition* staple = StaplePositionStored(stapleLocation);
+  if (staple == nullptr || staple->kind == StapleKind::OneStaple) return std::nullopt;
+  for (const HolePunchEdge& edge : kHolePunchEdges)
+    if (&edge.texts == &staple->texts) return edge.stored;
   return std::nullopt;
+}
+
+// True when the staple location or the punch position lies on the side.
+bool OnSide(std::int32_t stapleLocation, std::int32_t punchPosition, BindSide side) {
+  const StaplePosition* staple = StaplePositionStored(stapleLocation);
+  const HolePunchEdge* punch = RowWith(kHolePunchEdges, &HolePunchEdge::stored, punchPosition);
+  return (staple != nullptr && staple->texts.side == side) || (punch != nullptr && punch->texts.side == side);
 }
 
 std::int32_t CodeFor(const Choice& c) {
@@ -79,11 +82,10 @@ void Apply(const Choice& c, FinishingState& f) {
     f.holePunchValue = 0;
   }
   if (c.zFold) {
-    const std::int32_t s = c.stapleLocation, p = f.holePunchValue;
-    if (s == 5 || s == 6 || s == 10 || s == 26 || p == kHolePunchFirst) f.zFold = kZFoldLeftBind;
-    if (s == 7 || s == 8 || s == 13 || s == 29 || p == kHolePunchFirst + 3) f.zFold = kZFoldRightBind;
+    for (const ZFoldSide& side : kZFoldSides)
+      if (OnSide(c.stapleLocation, f.holePunchValue, side.side)) f.zFold = side.stored;
     // A z-fold always binds on a side: the one it had, else the left.
-    if (f.zFold != kZFoldLeftBind && f.zFold != kZFoldRightBind) f.zFold = kZFoldLeftBind;
+    if (RowWith(kZFoldSides, &ZFoldSide::stored, f.zFold) == nullptr) f.zFold = kZFoldLeftBind;
   }
   f.code = CodeFor(c);
   f.fold = 0;
@@ -105,9 +107,8 @@ DialogAnswer<FinishingState> RunModalMultipleFinishingDialog(const PaperOutputCo
   if (!stapling || !stapleAt || !punch || !punchAt || !zFold || bundle == nullptr) return std::nullopt;
 
   AddItem(bundle, stapling->menu(), "None", kNothing);
-  if (StapleKindInstalled(StapleKind::OneStaple)) AddItem(bundle, stapling->menu(), "1 Staple", kFinishingOneStaple);
-  if (StapleKindInstalled(StapleKind::TwoStaples)) AddItem(bundle, stapling->menu(), "2 Staples", kFinishingTwoStaples);
-  if (StapleKindInstalled(StapleKind::CenterStaple)) AddItem(bundle, stapling->menu(), "Center Staple", kFinishingCenterStaple);
+  for (StapleKind kind : {StapleKind::OneStaple, StapleKind::TwoStaples, StapleKind::CenterStaple})
+    if (StapleKindInstalled(kind)) AddItem(bundle, stapling->menu(), FactsOf(kind).label, FactsOf(kind).finishingCode);
   const std::int32_t currentKind = OneStaplePositionKey(f.staple1)                          ? kFinishingOneStaple
                                    : EdgePositionKey(f.staple2, kTwoStaplesFirst)           ? kFinishingTwoStaples
                                    : EdgePositionKey(f.stapleCenter, kCenterStapleFirst) ? kFinishingCenterStaple
@@ -119,19 +120,20 @@ DialogAnswer<FinishingState> RunModalMultipleFinishingDialog(const PaperOutputCo
   FillStapleLocations(bundle, *stapleAt, currentKind, currentLocation);
 
   AddItem(bundle, punch->menu(), "None", kNothing);
-  for (std::int32_t holes = 3; holes <= 5; ++holes)
-    if (HolePunchFeatures(holes).any()) AddItem(bundle, punch->menu(), *HolePunchKey(holes), holes);
+  for (const HolePunchCount& count : kHolePunchCounts)
+    if (HolePunchCountInstalled(count)) AddItem(bundle, punch->menu(), count.label, count.holesCode);
   const bool punched = EdgePositionKey(f.holePunchValue, kHolePunchFirst).has_value();
   Finish(*punch, punched ? f.holePunchOptions : kNothing);
-  for (std::int32_t i = 0; i < 4; ++i)
-    AddItem(bundle, punchAt->menu(), *EdgePositionKey(kHolePunchFirst + i, kHolePunchFirst), kHolePunchFirst + i);
+  for (const HolePunchEdge& edge : kHolePunchEdges) AddItem(bundle, punchAt->menu(), edge.texts.choice, edge.stored);
   Finish(*punchAt, f.holePunchValue);
 
-  const bool zFoldInstalled = AnyFinishingFeatureInstalled({kFeatureZFoldHalfLeft, kFeatureZFoldHalfRight});
+  const bool zFoldInstalled = AnyRowInstalled(kZFoldSides);
   zFold->setVisible(zFoldInstalled);
   if (ui::Control* label = window.find(kZFoldLabelID)) label->setVisible(zFoldInstalled);
   const std::int32_t code = f.code;
-  zFold->setValue(zFoldInstalled && (code == 36 || code == 50 || code == 51 || code == 52) ? 1 : 0);
+  const bool zFolded = code == kFinishingZFoldHalfSheet || code == kFinishingStaplePunchZFold ||
+                       code == kFinishingStapleZFold || code == kFinishingPunchZFold;
+  zFold->setValue(zFoldInstalled && zFolded ? 1 : 0);
 
   auto value = [](const ui::Control& popup) { return GetPopupButtonTicketValue(popup).value_or(kNothing); };
   auto follow = [=] {

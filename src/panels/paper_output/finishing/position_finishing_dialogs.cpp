@@ -32,19 +32,28 @@ std::vector<FinishingOption> CenterStapleOptions(std::int32_t) {
 // "2 Hole Punch...", "3 Hole Punch...", "4 Hole Punch...": the edge the holes go along; the
 // number of holes comes with the menu item.
 std::vector<FinishingOption> HolePunchOptions(std::int32_t holesCode) {
-  return EdgeOptions(std::to_string(holesCode - 1) + "Hp", kHolePunchFirst);
+  std::vector<FinishingOption> options;
+  const HolePunchCount* count = RowWith(kHolePunchCounts, &HolePunchCount::holesCode, holesCode);
+  if (count == nullptr) return options;
+  for (const HolePunchEdge& edge : kHolePunchEdges)
+    options.push_back({edge.texts.choice, PositionPicture(count->picturePrefix, EdgePlace(edge.texts)), edge.stored});
+  return options;
 }
 
 // "Bind...": the edge the binding goes along.
 std::vector<FinishingOption> BindOptions(std::int32_t) {
-  return {{"Portrait - Left or Landscape - Top", PositionPicture("Bnd", 0), kBindLeftTop},
-          {"Portrait - Right or Landscape - Bottom", PositionPicture("Bnd", 3), kBindRightBottom}};
+  std::vector<FinishingOption> options;
+  for (const BindPosition& bind : kBindPositions)
+    options.push_back({bind.texts.choice, PositionPicture("Bnd", EdgePlace(bind.texts)), bind.stored});
+  return options;
 }
 
 // The tri-fold dialog: a C or a Z tri-fold (finishing code 18).
 std::vector<FinishingOption> FoldOptions(std::int32_t) {
-  return {{"C Tri-Fold", "ProductionFinishing_C_Fold.png", kFoldCTriFold},
-          {"Z Tri-Fold", "ProductionFinishing_Z_Fold.png", kFoldZTriFold}};
+  std::vector<FinishingOption> options;
+  for (const FoldFacts& fold : kFolds)
+    if (fold.kind == FoldKind::TriFold) options.push_back({fold.dialogLabel, fold.picture, fold.stored});
+  return options;
 }
 
 struct PositionFinishingRow {

@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "model/finishing_folds.h"
 #include "panels/paper_output/finishing/finishing_dialog_template.h"
 #include "panels/paper_output/finishing/finishing_dialogs.h"
 #include "panels/paper_output/paper_size_check.h"
@@ -14,7 +15,6 @@ namespace {
 
 constexpr ui::ControlID kOnBoxID{kFinishingSignature, 1};
 constexpr ui::ControlID kLevelGroupID{kFinishingSignature, 7};
-constexpr std::int32_t kFirstLevel = 62;  // "MoreSquare"; 66 is "LessSquare"
 
 // The sizes the trimmer takes, as the alert lists them.
 constexpr const char* kSupportedSizes =
@@ -23,9 +23,11 @@ constexpr const char* kSupportedSizes =
     "x 364), Oversized A4 (223 x 297mm), SRA3 (320 x 450), 8K (267 x 388mm), 8K (270 x 390mm), 215 x 315mm, 226 x "
     "310mm, 310 x 432mm, and 328 x 453mm.";
 
-// The level's place among the five steps; the middle ("Normal") for any other value.
+// The level's place among the steps; that of "Normal" for any other value.
 std::size_t LevelPlace(std::int32_t level) {
-  return level >= kFirstLevel && level < kFirstLevel + 5 ? static_cast<std::size_t>(level - kFirstLevel) : 2;
+  const SquareFoldLevel* row = RowWith(kSquareFoldLevels, &SquareFoldLevel::stored, level);
+  if (row == nullptr) row = RowWith(kSquareFoldLevels, &SquareFoldLevel::stored, kSquareFoldNormal);
+  return static_cast<std::size_t>(row - kSquareFoldLevels);
 }
 
 }  // namespace
@@ -53,7 +55,8 @@ DialogAnswer<FinishingState> RunModalSquareFoldDialog(const platform::Bundle* bu
                          }));
                      wiring.collect = [onBox, levels, &f] {
                        f.squareFoldOn = onBox->value() != 0;
-                       f.squareFoldValue = kFirstLevel + levels->value() - 1;
+                       // The levels' values follow one another in step order.
+                       f.squareFoldValue = kSquareFoldLevels[0].stored + levels->value() - 1;
                      };
                      return wiring;
                    });
