@@ -54,8 +54,3 @@ platform::OSStatus JTKTImportMergeIntoJobTicket(platform::PrintSession* session,
 // Reads every file at paths (JTKTImportFiles) and merges the result into the session's ticket
 // (JTKTImportMergeIntoJobTicket): the status of the first that fails.
 platform::OSStatus JTKTImportFilePaths(const std::vector<std::string>& paths, platform::PrintSession* session);
-
-// The Import command: the platform's file chooser, offering every file; the chosen file goes to
-// the dialog's import (ImportJobTicketsIntoDialog). noErr when the user cancels (nothing changes,
-// no re-sync). The chosen path goes to *chosenPath when given.
-platform::OSStatus RunModalJTKTImportDialog(const JobTicketService& service, std::string* chosenPath = nullptr);
