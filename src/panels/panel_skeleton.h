@@ -12,7 +12,11 @@
 //                                     one looked up (Sync, re-initialise)
 //   WriteTicket(ctx, settings)        the context into the print-settings ticket (Sync)
 //   ShowValues(ctx)                   the controls brought in line with the context after a read
-//   Open(ctx) -> OSStatus, Close(ctx) its controls, made and taken down
+//   Build(ctx) -> OSStatus            its controls, made by the first Open (and by each Open after
+//                                     a build that failed); the values are shown after it
+//   Rebuild(ctx)                      what Close took down, made again by a later Open
+//   Close(ctx)                        what the panel takes down when the dialog hides it
+//   kOpenRule                         how Opens that build nothing answer (PanelOpenRule)
 //   Summary(ctx, titles, values)      its lines of the dialog's summary
 //   Terminate(ctx)                    what it keeps for the next dialog, before the context goes
 #include <memory>
@@ -25,6 +29,14 @@
 #include "platform/plugin/pde_interface.h"
 #include "platform/status.h"
 #include "platform/ticket/print_session.h"
+
+// How a panel answers the Opens that do not build it; a panel without kOpenRule takes these.
+struct PanelOpenRule {
+  platform::OSStatus withoutPane = platform::noErr;  // no pane or no bundle to build on
+  bool reportsFailedBuild = true;                     // a failed build answers its status, else noErr
+  bool showsAgain = true;                             // a later Open rebuilds and shows the values
+  platform::OSStatus laterOpen = platform::noErr;     // what a later Open answers
+};
 
 template <class Panel>
 struct PanelSkeleton {
@@ -87,10 +99,31 @@ struct PanelSkeleton {
     return platform::noErr;
   }
 
+  static constexpr PanelOpenRule OpenRule() {
+    if constexpr (requires { Panel::kOpenRule; }) return Panel::kOpenRule;
+    return {};
+  }
+
+  // The first Open builds, later Opens rebuild: the one place that keeps the opened flag.
   static platform::OSStatus Open(platform::PMPDEContext context) {
     Context* panel = AsContext(context);
     if (panel == nullptr) return platform::kPMInvalidPDEContext;
-    if constexpr (requires { Panel::Open(*panel); }) return Panel::Open(*panel);
+    if constexpr (requires { Panel::Build(*panel); }) {
+      constexpr PanelOpenRule rule = OpenRule();
+      if (panel->pane == nullptr || panel->bundle == nullptr) return rule.withoutPane;
+      platform::OSStatus status = platform::noErr;
+      if (!panel->opened) {
+        if (status = Panel::Build(*panel); status != platform::noErr)
+          return rule.reportsFailedBuild ? status : platform::noErr;
+        panel->opened = true;
+      } else {
+        if (!rule.showsAgain) return rule.laterOpen;
+        if constexpr (requires { Panel::Rebuild(*panel); }) Panel::Rebuild(*panel);
+        status = rule.laterOpen;
+      }
+      if constexpr (requires { Panel::ShowValues(*panel); }) Panel::ShowValues(*panel);
+      return status;
+    }
     return platform::noErr;
   }
 

@@ -12,13 +12,11 @@
 #include "jobticket/writer/jtkt_job_attributes.h"
 #include "jtkt_test_support.h"
 #include "kit/current_session.h"
-#include "kit/job_ticket_service.h"
 #include "model/background_forms_options.h"
 #include "model/job_level_stock.h"
 #include "model/job_notes_keys.h"
 #include "model/paper_output_keys.h"
 #include "model/special_pages_ticket.h"
-#include "platform/ui/scripted_interaction.h"
 #include "reader_test_support.h"
 #include "support/test_support.h"
 #include "vocabulary/printer_default.h"
@@ -201,25 +199,6 @@ TEST_F(ReaderFeatures, MergeStoresEveryEntryUnderTheImportClient) {
   EXPECT_EQ(JTKTImportMergeIntoJobTicket(&session, &none), platform::noErr);
   EXPECT_EQ(JTKTImportMergeIntoJobTicket(&session, &some), platform::noErr);
   EXPECT_EQ(session.ticket(platform::kPDE_PMPrintSettingsRef)->getInteger(kFinishingDuplexKey), 3);
-}
-
-TEST_F(ReaderFeatures, TheImportCommandHandsTheChosenFileToTheDialogAndNothingWhenCancelled) {
-  static std::vector<std::string> imported;
-  imported.clear();
-  JobTicketService service;
-  service.importPaths = [](void*, const char* const* paths, int count, JobTicketSummaryProc, void*) {
-    imported.assign(paths, paths + count);
-    return platform::noErr;
-  };
-  platform::ui::ScriptedInteraction chooser;
-  platform::ui::SetInteraction(&chooser);
-  chooser.onFile(std::nullopt);
-  EXPECT_EQ(RunModalJTKTImportDialog(service), platform::noErr);
-  EXPECT_TRUE(imported.empty());
-  chooser.onFile("/jobs/spring.xml");
-  EXPECT_EQ(RunModalJTKTImportDialog(service), platform::noErr);
-  EXPECT_EQ(imported, std::vector<std::string>{"/jobs/spring.xml"});
-  platform::ui::SetInteraction(nullptr);
 }
 
 }  // namespace

@@ -2,13 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "jobticket/reader/jtkt_summary.h"
-#include "jobticket/reader/jtkt_summary_window.h"
 #include "jobticket/writer/jtkt_finishing.h"
 #include "model/job_level_stock.h"
 #include "model/job_notes_keys.h"
 #include "model/paper_output_keys.h"
 #include "platform/bundle/bundle.h"
-#include "platform/ui/scripted_interaction.h"
 #include "support/test_support.h"
 #include "vocabulary/printer_default.h"
 
@@ -63,22 +61,6 @@ TEST_F(ReaderSummary, FinishingLinesFollowTheOptionAndEveryStapleKey) {
   const JTKTSummaryLines output = Lines({{kFinishingSlipSheetKey, 2}, {kFinishingOutputDestinationKey, 4}});
   EXPECT_EQ(output[5], "\t\tSlip Sheets: On");
   EXPECT_EQ(output[6], "\t\tOutput Location: " + L("StackerTray"));
-}
-
-TEST_F(ReaderSummary, CopyAllCopiesExactlyTheShownTextAndCancelConfirmsNothing) {
-  const PlistDict settings{{kJobNotesJobNameKey, platform::PlistValue("Quarterly report")}};
-  platform::ui::ScriptedInteraction script;
-  platform::ui::SetInteraction(&script);
-  std::string shown;
-  script.onModal([&](platform::ui::Window& window, platform::ui::UserDriver& user) {
-    shown = window.find({platform::FourCharCode("Kshl"), 6003})->text();
-    user.click(*window.find({platform::FourCharCode("Kshl"), 6002}));
-    user.pressEscape(window);
-  });
-  EXPECT_EQ(DisplayJTKTImportExportSummary(&settings, kJTKTExportMode, nullptr), -1);
-  platform::ui::SetInteraction(nullptr);
-  ASSERT_NE(shown.find("Quarterly report"), std::string::npos) << shown;
-  EXPECT_EQ(script.log(), (std::vector<std::string>{"modal: Export Korvo Job Ticket", "copy: " + shown}));
 }
 
 }  // namespace

@@ -51,7 +51,3 @@ void JTKTMergeIntoTicket(platform::Ticket& ticket, const platform::PlistDict& di
 // nothing for an empty dictionary or a session without the ticket.
 platform::OSStatus JTKTImportMergeIntoJobTicket(platform::PrintSession* session, const platform::PlistDict* dictionary);
 
-// The Import command: the platform's file chooser, offering every file; the chosen file goes to
-// the dialog's import (ImportJobTicketsIntoDialog). noErr when the user cancels (nothing changes,
-// no re-sync). The chosen path goes to *chosenPath when given.
-platform::OSStatus RunModalJTKTImportDialog(const JobTicketService& service, std::string* chosenPath = nullptr);

@@ -1,10 +1,10 @@
 // The panel's controls and the context kept in step: SyncToUI shows the context, the event
 // handler takes what the user does into it, and the job-ticket buttons run their dialogs.
-#include "jobticket/reader/jtkt_reader.h"
 #include "jobticket/writer/jtkt_export_dialog.h"
 #include "kit/control_helpers.h"
 #include "model/stock.h"
 #include "panels/advanced/advanced_panel.h"
+#include "panels/advanced/job_ticket_import_dialog.h"
 #include "panels/stock_menu/custom_stock_dialogs.h"
 #include "platform/ui/interaction.h"
 #include "vocabulary/setting_map_menus.h"

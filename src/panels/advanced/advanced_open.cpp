@@ -84,7 +84,9 @@ ui::Control* TakeGroup(AdvancedContext& context, std::int32_t group) {
   return found;
 }
 
-platform::OSStatus BuildControls(AdvancedContext& context) {
+}  // namespace
+
+platform::OSStatus BuildAdvancedControls(AdvancedContext& context) {
   const platform::Bundle* bundle = context.bundle;
   const PanelGroups groups{kAdvancedInterfaceName, kAdvancedWindowName, kAdvancedSignature, kStackedGroups};
   if (platform::OSStatus status = StackPanelGroups(*bundle, groups, *context.pane, &context.interfaceWindow);
@@ -109,16 +111,5 @@ platform::OSStatus BuildControls(AdvancedContext& context) {
   context.handlers.push_back(context.pane->installHandler(
       {{ui::kEventClassControl, ui::kEventControlHit}, {ui::kEventClassCommand, ui::kEventCommandProcess}},
       [owner](ui::Event& e) { return AdvancedEventHandler(e, *owner); }));
-  return platform::noErr;
-}
-
-}  // namespace
-
-platform::OSStatus OpenAdvancedControls(AdvancedContext& context) {
-  if (context.opened) return platform::kPMInvalidPDEContext;  // the panel is built once
-  if (context.pane == nullptr || context.bundle == nullptr) return platform::noErr;  // nothing to show on
-  if (platform::OSStatus status = BuildControls(context); status != platform::noErr) return status;
-  context.opened = true;
-  SyncToUI(context);
   return platform::noErr;
 }

@@ -21,7 +21,9 @@ struct AdvancedPanel {
     WriteAdvancedTicket(panel, settings);
   }
   static void ShowValues(Context& panel) { SyncToUI(panel); }
-  static platform::OSStatus Open(Context& panel) { return OpenAdvancedControls(panel); }
+  // The panel is built once: a later Open shows nothing again and answers as a bad context.
+  static constexpr PanelOpenRule kOpenRule{.showsAgain = false, .laterOpen = platform::kPMInvalidPDEContext};
+  static platform::OSStatus Build(Context& panel) { return BuildAdvancedControls(panel); }
 };
 
 }  // namespace

@@ -10,9 +10,9 @@ inline constexpr const char* kAdvancedWindowName = "Advanced";
 // Every item of the force-new-size pop-up carries this command.
 inline constexpr platform::OSType kForceNewSizeCommand = platform::FourCharCode("KfpS");
 
-// Loads the interface at the first Open and wires its controls; a second Open answers
-// kPMInvalidPDEContext, as does an interface that cannot be loaded (after the loader's message).
-platform::OSStatus OpenAdvancedControls(AdvancedContext& context);
+// Loads the interface and wires its controls; kPMInvalidPDEContext when it cannot be loaded
+// (after the loader's message).
+platform::OSStatus BuildAdvancedControls(AdvancedContext& context);
 // Pop-ups, check boxes, fields and their enabling as the context says.
 void SyncToUI(AdvancedContext& context);
 // The page fields' text into the context.

@@ -42,7 +42,9 @@ bool FindControls(ui::Control& content, BookletWatermarkControls& c) {
   return all;
 }
 
-platform::OSStatus BuildControls(BookletWatermarkContext& context) {
+}  // namespace
+
+platform::OSStatus BuildBookletWatermarkControls(BookletWatermarkContext& context) {
   const platform::Bundle* bundle = context.bundle;
   auto loaded = ui::CreateWindowFromInterface(*bundle, kBookletWatermarkInterfaceName, kBookletWatermarkWindowName);
   if (!loaded) return platform::kPMInvalidPDEContext;  // the loader has said why
@@ -64,17 +66,5 @@ platform::OSStatus BuildControls(BookletWatermarkContext& context) {
   context.handlers.push_back(context.pane->installHandler(
       {{ui::kEventClassControl, ui::kEventControlHit}, {ui::kEventClassCommand, ui::kEventCommandProcess}},
       [owner](ui::Event& e) { return BookletWatermarkEventHandler(e, *owner); }));
-  return platform::noErr;
-}
-
-}  // namespace
-
-platform::OSStatus OpenBookletWatermarkControls(BookletWatermarkContext& context) {
-  if (context.pane == nullptr || context.bundle == nullptr) return platform::noErr;  // nothing to show on
-  if (!context.opened) {
-    if (platform::OSStatus status = BuildControls(context); status != platform::noErr) return status;
-    context.opened = true;
-  }
-  BookletWatermarkSyncToUI(context);
   return platform::noErr;
 }

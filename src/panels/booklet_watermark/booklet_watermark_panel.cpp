@@ -24,7 +24,7 @@ struct BookletWatermarkPanel {
     if (panel.opened) WriteBookletWatermarkTicket(panel, settings);
   }
 
-  static platform::OSStatus Open(Context& panel) { return OpenBookletWatermarkControls(panel); }
+  static platform::OSStatus Build(Context& panel) { return BuildBookletWatermarkControls(panel); }
 };
 
 }  // namespace

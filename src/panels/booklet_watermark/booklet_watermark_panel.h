@@ -20,8 +20,9 @@ std::vector<std::string> LoadSavedWatermarkNames(const platform::Bundle* bundle,
 void NewWatermark(BookletWatermarkContext& context);
 void EditChosenWatermark(BookletWatermarkContext& context);
 
-// Loads the interface description at the first Open and wires its controls.
-platform::OSStatus OpenBookletWatermarkControls(BookletWatermarkContext& context);
+// Loads the interface description and wires its controls: kPMInvalidPDEContext when it cannot
+// be loaded or lacks a control.
+platform::OSStatus BuildBookletWatermarkControls(BookletWatermarkContext& context);
 // Draws the chosen watermark on the session's page into the preview, fitted and centred, when it
 // is not the one shown already; no watermark leaves the preview empty. Drawing a text watermark
 // keeps its glyphs with the saved record, so that its font can travel as a subset.

@@ -8,6 +8,7 @@
 #include "model/image_options_keys.h"
 #include "panels/image_options/image_options_panel.h"
 #include "panels/panel_groups.h"
+#include "panels/summary_view.h"
 #include "platform/ui/interface_file.h"
 #include "vocabulary/setting_map.h"
 #include "vocabulary/setting_map_menus.h"
@@ -81,7 +82,9 @@ platform::OSStatus InitializeCurveCombo(ImageOptionsContext& context) {
   return KComboBoxInitializeWithMapAndHistory(combo, options);
 }
 
-platform::OSStatus BuildControls(ImageOptionsContext& context) {
+}  // namespace
+
+platform::OSStatus BuildImageOptionsControls(ImageOptionsContext& context) {
   const platform::Bundle* bundle = context.bundle;
   const PanelGroups groups{kImageOptionsInterfaceName, kImageOptionsWindowName, kImageOptionsSignature, kGroups,
                            kOptionalGroup};
@@ -91,9 +94,7 @@ platform::OSStatus BuildControls(ImageOptionsContext& context) {
   ImageOptionsControls& c = context.controls;
   if (!FindControls(*context.pane, c)) return platform::kPMInvalidPDEContext;
   PlaceMirrorBox(*context.pane, *c.mirrorBox);
-  context.colorSummaryParent = c.colorSummary->parent();
-  context.colorSummaryID = c.colorSummary->id();
-  context.colorSummaryBounds = c.colorSummary->bounds();
+  context.colorSummaryPlace = PlaceOfSummaryView(*c.colorSummary);
   PopulatePopupButtonFromMap(bundle, *c.antialiasingPopup, AntialiasingMap, kJobContextJob, 0);
   if (c.resolutionPopup) PopulatePopupButtonFromMap(bundle, *c.resolutionPopup, ResolutionMap, kJobContextJob, 0);
   PopulatePopupButtonFromMap(bundle, *c.halftonePopup, HalftoneScreenMap, kJobContextJob, 0);
@@ -108,28 +109,11 @@ platform::OSStatus BuildControls(ImageOptionsContext& context) {
   return platform::noErr;
 }
 
-}  // namespace
-
-platform::OSStatus OpenImageOptionsControls(ImageOptionsContext& context) {
-  if (context.pane == nullptr || context.bundle == nullptr) return platform::noErr;  // nothing to show on
-  if (!context.opened) {
-    if (platform::OSStatus status = BuildControls(context); status != platform::noErr) return status;
-    context.opened = true;
-  } else if (context.controls.colorSummary == nullptr && context.colorSummaryParent != nullptr) {
-    auto view = std::make_unique<ui::Control>(ui::ControlKind::TextView, context.colorSummaryID,
-                                              context.colorSummaryBounds);
-    view->setLocked(true);
-    context.controls.colorSummary = context.colorSummaryParent->embed(std::move(view));
-  }
-  ShowImageOptions(context);
-  return platform::noErr;
+void RebuildImageOptionsControls(ImageOptionsContext& context) {
+  MakeSummaryViewAgain(context.colorSummaryPlace, context.controls.colorSummary);
 }
 
-void CloseImageOptionsControls(ImageOptionsContext& context) {
-  ui::Control*& view = context.controls.colorSummary;
-  if (view != nullptr && view->parent() != nullptr) view->parent()->detach(*view);
-  view = nullptr;
-}
+void CloseImageOptionsControls(ImageOptionsContext& context) { TakeDownSummaryView(context.controls.colorSummary); }
 
 void FinalizeImageOptionsControls(ImageOptionsContext& context) {
   if (context.controls.curveCombo != nullptr) KComboBoxFinalize(context.controls.curveCombo, true);

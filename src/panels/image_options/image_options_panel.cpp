@@ -22,7 +22,8 @@ struct ImageOptionsPanel {
     WriteImageOptionsTicket(panel, settings);
   }
   static void ShowValues(Context& panel) { ShowImageOptions(panel); }
-  static platform::OSStatus Open(Context& panel) { return OpenImageOptionsControls(panel); }
+  static platform::OSStatus Build(Context& panel) { return BuildImageOptionsControls(panel); }
+  static void Rebuild(Context& panel) { RebuildImageOptionsControls(panel); }
   static void Close(Context& panel) { CloseImageOptionsControls(panel); }
   static void Terminate(Context& panel) { FinalizeImageOptionsControls(panel); }
 };

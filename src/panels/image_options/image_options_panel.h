@@ -18,9 +18,10 @@ void ReadImageOptionsTicket(ImageOptionsContext& context, const platform::Ticket
 // except resolution, which is always written.
 void WriteImageOptionsTicket(const ImageOptionsContext& context, platform::Ticket& settings);
 
-// Loads the interface at the first Open and wires its controls; later Opens make the colour
-// summary view again. The loader's status when the interface cannot be loaded.
-platform::OSStatus OpenImageOptionsControls(ImageOptionsContext& context);
+// Loads the interface and wires its controls: the loader's status when it cannot be loaded.
+platform::OSStatus BuildImageOptionsControls(ImageOptionsContext& context);
+// Makes the colour summary view again, where Close took it from.
+void RebuildImageOptionsControls(ImageOptionsContext& context);
 // Disposes the colour summary view, keeping its place.
 void CloseImageOptionsControls(ImageOptionsContext& context);
 // Keeps the curve typed in the input history and lets the combo box go.

@@ -9,6 +9,7 @@
 #include "model/full_color_options.h"
 #include "model/image_shift_options.h"
 #include "panels/panel_context.h"
+#include "panels/summary_view.h"
 #include "platform/bundle/bundle.h"
 #include "platform/ticket/print_session.h"
 #include "platform/ui/control.h"
@@ -51,8 +52,5 @@ struct ImageOptionsContext : PanelContext {
   ImageShiftOptions imageShift;
 
   ImageOptionsControls controls;
-  // Where the colour summary view goes back when Open makes it again after a Close.
-  platform::ui::Control* colorSummaryParent = nullptr;
-  platform::ui::ControlID colorSummaryID;
-  platform::ui::Rect colorSummaryBounds;
+  SummaryViewPlace colorSummaryPlace;
 };

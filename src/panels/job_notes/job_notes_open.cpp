@@ -93,15 +93,17 @@ bool FindControls(ui::Control& content, JobNotesControls& c) {
   return all;
 }
 
-platform::OSStatus BuildControls(JobNotesContext& context) {
+}  // namespace
+
+platform::OSStatus BuildJobNotesControls(JobNotesContext& context) {
   const platform::Bundle* bundle = context.bundle;
   auto loaded = ui::CreateWindowFromInterface(*bundle, kJobNotesInterfaceName, kJobNotesWindowName);
-  if (!loaded) return platform::noErr;  // the loader has said why; the panel stays empty
+  if (!loaded) return platform::kPMInvalidPDEContext;  // the loader has said why
   context.interfaceWindow = loaded.take();
   ui::Control* content = context.interfaceWindow->find(Id(kContentPaneID));
   if (content == nullptr || !FindControls(*content, context.controls)) {
     context.controls = {};
-    return platform::noErr;
+    return platform::kPMInvalidPDEContext;
   }
   CenterIn(*content, *context.pane);
   EmbedAndShowControl(content, context.pane);
@@ -134,8 +136,6 @@ platform::OSStatus BuildControls(JobNotesContext& context) {
       area->setPicture(icon.picture);
       InitializeIcon(bundle, area);
     }
-  context.opened = true;
-  JobNotesSyncToUI(context);
   // Installed after the input limits, so that they run first and see Return before the limits.
   for (const MessageField& field : kMessageFields)
     context.handlers.push_back((c.*field.member)->installHandler(
@@ -144,11 +144,4 @@ platform::OSStatus BuildControls(JobNotesContext& context) {
   context.handlers.push_back(content->installHandler({{ui::kEventClassControl, ui::kEventControlHit}},
                                                      [owner](ui::Event& e) { return PaneHitHandler(e, *owner); }));
   return platform::noErr;
-}
-
-}  // namespace
-
-platform::OSStatus OpenJobNotesControls(JobNotesContext& context) {
-  if (context.opened || context.pane == nullptr || context.bundle == nullptr) return platform::noErr;
-  return BuildControls(context);
 }

@@ -24,7 +24,9 @@ struct JobNotesPanel {
     WriteJobNotesTicket(panel, settings, CurrentConsoleUserName());
   }
 
-  static platform::OSStatus Open(Context& panel) { return OpenJobNotesControls(panel); }
+  // An empty panel is no failure; the controls, once built, stay as the user left them.
+  static constexpr PanelOpenRule kOpenRule{.reportsFailedBuild = false, .showsAgain = false};
+  static platform::OSStatus Build(Context& panel) { return BuildJobNotesControls(panel); }
   static void Terminate(Context& panel) { FinalizeJobNotesControls(panel); }
 };
 

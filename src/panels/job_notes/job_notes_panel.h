@@ -4,9 +4,9 @@
 #include "panels/job_notes/job_notes_state.h"
 #include "platform/status.h"
 
-// Builds the controls on the first call and shows the context in them; later calls do nothing.
-// A panel whose interface description cannot be loaded stays empty, and that is no failure.
-platform::OSStatus OpenJobNotesControls(JobNotesContext& context);
+// Loads the interface and wires its controls: kPMInvalidPDEContext when it cannot be loaded or
+// lacks a control (the panel then stays empty).
+platform::OSStatus BuildJobNotesControls(JobNotesContext& context);
 
 // Context to controls: each name combo shows its special entry while its flag is set, else the
 // name; the message fields show their texts; the job-name combo takes the keyboard focus while the panel

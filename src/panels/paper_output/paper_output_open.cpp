@@ -5,6 +5,7 @@
 #include "kit/control_helpers.h"
 #include "model/paper_output_keys.h"
 #include "panels/panel_groups.h"
+#include "panels/summary_view.h"
 #include "panels/paper_output/finishing/finishing_menu.h"
 #include "panels/paper_output/paper_output_panel.h"
 #include "panels/stock_menu/stock_menu_button.h"
@@ -56,16 +57,9 @@ bool FindControls(ui::Control& pane, PaperOutputControls& c) {
   return all;
 }
 
-SummaryViewPlace PlaceOf(const ui::Control& view) { return {view.parent(), view.id(), view.bounds()}; }
+}  // namespace
 
-ui::Control* MakeSummaryView(const SummaryViewPlace& place) {
-  if (place.parent == nullptr) return nullptr;
-  auto view = std::make_unique<ui::Control>(ui::ControlKind::TextView, place.id, place.bounds);
-  view->setLocked(true);
-  return place.parent->embed(std::move(view));
-}
-
-platform::OSStatus BuildControls(PaperOutputContext& context) {
+platform::OSStatus BuildPaperOutputControls(PaperOutputContext& context) {
   const platform::Bundle* bundle = context.bundle;
   const PanelGroups groups{kPaperOutputInterfaceName, kPaperOutputWindowName, kPaperOutputSignature, kGroups};
   if (platform::OSStatus status = StackPanelGroups(*bundle, groups, *context.pane, &context.interfaceWindow);
@@ -73,8 +67,8 @@ platform::OSStatus BuildControls(PaperOutputContext& context) {
     return status;
   PaperOutputControls& c = context.controls;
   if (!FindControls(*context.pane, c)) return platform::kPMInvalidPDEContext;
-  context.paperSummaryPlace = PlaceOf(*c.paperSummary);
-  context.finishingSummaryPlace = PlaceOf(*c.finishingSummary);
+  context.paperSummaryPlace = PlaceOfSummaryView(*c.paperSummary);
+  context.finishingSummaryPlace = PlaceOfSummaryView(*c.finishingSummary);
   PopulatePopupButtonFromMap(bundle, *c.jobTypePopup, JobTypeMap, kJobContextJob, 0);
   PopulatePopupButtonFromMap(bundle, *c.duplexPopup, DuplexMap, kJobContextJob, 0);
   PopulatePopupButtonFromMap(bundle, *c.colorPopup, OutputColorMap, kJobContextJob, 0);
@@ -90,25 +84,12 @@ platform::OSStatus BuildControls(PaperOutputContext& context) {
   return platform::noErr;
 }
 
-}  // namespace
-
-platform::OSStatus OpenPaperOutputControls(PaperOutputContext& context) {
-  if (context.pane == nullptr || context.bundle == nullptr) return platform::noErr;  // nothing to show on
-  if (!context.opened) {
-    if (platform::OSStatus status = BuildControls(context); status != platform::noErr) return status;
-    context.opened = true;
-  } else {
-    if (context.controls.paperSummary == nullptr) context.controls.paperSummary = MakeSummaryView(context.paperSummaryPlace);
-    if (context.controls.finishingSummary == nullptr)
-      context.controls.finishingSummary = MakeSummaryView(context.finishingSummaryPlace);
-  }
-  SyncToUI(context);
-  return platform::noErr;
+void RebuildPaperOutputControls(PaperOutputContext& context) {
+  MakeSummaryViewAgain(context.paperSummaryPlace, context.controls.paperSummary);
+  MakeSummaryViewAgain(context.finishingSummaryPlace, context.controls.finishingSummary);
 }
 
 void ClosePaperOutputControls(PaperOutputContext& context) {
-  for (ui::Control** view : {&context.controls.paperSummary, &context.controls.finishingSummary}) {
-    if (*view != nullptr && (*view)->parent() != nullptr) (*view)->parent()->detach(**view);
-    *view = nullptr;
-  }
+  TakeDownSummaryView(context.controls.paperSummary);
+  TakeDownSummaryView(context.controls.finishingSummary);
 }

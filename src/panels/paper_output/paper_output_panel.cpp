@@ -40,7 +40,8 @@ struct PaperOutputPanel {
   }
   static void ShowValues(Context& panel) { SyncToUI(panel); }
 
-  static platform::OSStatus Open(Context& panel) { return OpenPaperOutputControls(panel); }
+  static platform::OSStatus Build(Context& panel) { return BuildPaperOutputControls(panel); }
+  static void Rebuild(Context& panel) { RebuildPaperOutputControls(panel); }
   static void Close(Context& panel) { ClosePaperOutputControls(panel); }
 };
 

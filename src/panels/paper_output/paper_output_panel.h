@@ -9,9 +9,10 @@ inline constexpr const char* kPaperOutputInterfaceName = "Paper_Output";
 inline constexpr const char* kPaperOutputWindowName = "Panel";
 inline constexpr platform::OSType kPaperOutputSignature = platform::FourCharCode("PpOu");
 
-// Loads the interface at the first Open and wires its controls; later Opens make the summary
-// views again. The loader's status when the interface cannot be loaded.
-platform::OSStatus OpenPaperOutputControls(PaperOutputContext& context);
+// Loads the interface and wires its controls: the loader's status when it cannot be loaded.
+platform::OSStatus BuildPaperOutputControls(PaperOutputContext& context);
+// Makes the two summary views again, where Close took them from.
+void RebuildPaperOutputControls(PaperOutputContext& context);
 // Disposes the two summary views, keeping their places.
 void ClosePaperOutputControls(PaperOutputContext& context);
 // Pop-ups, menus, summaries and pictures as the context says.

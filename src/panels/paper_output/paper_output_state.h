@@ -12,6 +12,7 @@
 #include "model/paper_output_codes.h"
 #include "model/stock.h"
 #include "panels/panel_context.h"
+#include "panels/summary_view.h"
 #include "platform/bundle/bundle.h"
 #include "platform/plist/plist_value.h"
 #include "platform/ticket/print_session.h"
@@ -91,14 +92,6 @@ struct PaperOutputControls {
   platform::ui::Control* finishingSummary = nullptr;
   platform::ui::Control* finishingPicture = nullptr;
   platform::ui::Control* destinationPopup = nullptr;
-};
-
-// Where a summary text view lives while the panel is closed: Close disposes the view and Open
-// makes it again in the same place.
-struct SummaryViewPlace {
-  platform::ui::Control* parent = nullptr;
-  platform::ui::ControlID id;
-  platform::ui::Rect bounds;
 };
 
 struct PaperOutputContext : PanelContext {

@@ -60,7 +60,9 @@ void SetUpList(SpecialPagesContext& context) {
       }));
 }
 
-platform::OSStatus BuildControls(SpecialPagesContext& context) {
+}  // namespace
+
+platform::OSStatus BuildSpecialPagesControls(SpecialPagesContext& context) {
   const platform::Bundle* bundle = context.bundle;
   auto loaded = ui::CreateWindowFromInterface(*bundle, kSpecialPagesInterfaceName, kSpecialPagesWindowName);
   if (!loaded) return Fail("Failed to create window from nib.");
@@ -85,22 +87,9 @@ platform::OSStatus BuildControls(SpecialPagesContext& context) {
   return platform::noErr;
 }
 
-}  // namespace
-
 void FinalizeSpecialPagesControls(SpecialPagesContext& context) {
   if (context.controls.list == nullptr) return;
   ui::DataBrowser& browser = context.controls.list->dataBrowser();
   browser.setDataCallback({});
   browser.setSelectionCallback({});
-}
-
-platform::OSStatus OpenSpecialPagesControls(SpecialPagesContext& context) {
-  if (context.pane == nullptr || context.bundle == nullptr) return platform::kPMInvalidPDEContext;
-  platform::OSStatus status = platform::kPMInvalidPDEContext;  // a second Open has nothing to build
-  if (!context.opened) {
-    status = BuildControls(context);
-    context.opened = status == platform::noErr;
-  }
-  ShowSpecialPages(context);
-  return status;
 }

@@ -15,7 +15,11 @@ struct SpecialPagesPanel {
   }
   static void WriteTicket(Context& panel, platform::Ticket& settings) { WriteSpecialPagesTicket(panel, settings); }
   static void ShowValues(Context& panel) { ShowSpecialPages(panel); }
-  static platform::OSStatus Open(Context& panel) { return OpenSpecialPagesControls(panel); }
+  // Without a pane there is no panel; a later Open refreshes the buttons but answers as a bad
+  // context, there being nothing left to build.
+  static constexpr PanelOpenRule kOpenRule{.withoutPane = platform::kPMInvalidPDEContext,
+                                           .laterOpen = platform::kPMInvalidPDEContext};
+  static platform::OSStatus Build(Context& panel) { return BuildSpecialPagesControls(panel); }
   static void Terminate(Context& panel) { FinalizeSpecialPagesControls(panel); }
 };
 

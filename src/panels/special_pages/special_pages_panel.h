@@ -24,9 +24,9 @@ void PrepareCoversForTicket(const platform::Ticket& settings, SpecialPages& page
 // ticket holds no job paper.
 bool TakeJobPaperSize(const platform::Ticket& settings, Cover& cover);
 
-// Loads the interface at the first Open and wires its controls: noErr; kPMInvalidPDEContext when
-// it cannot be loaded, and for every later Open (which refreshes the add buttons all the same).
-platform::OSStatus OpenSpecialPagesControls(SpecialPagesContext& context);
+// Loads the interface and wires its controls: noErr; kPMInvalidPDEContext when it cannot be
+// loaded (after its "!!" line).
+platform::OSStatus BuildSpecialPagesControls(SpecialPagesContext& context);
 // Lets the list's cells and selection no longer reach the context, which is about to go.
 void FinalizeSpecialPagesControls(SpecialPagesContext& context);
 // The rows again, the selection kept where its pages still are, and every button's enabling.

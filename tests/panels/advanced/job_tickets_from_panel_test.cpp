@@ -1,6 +1,6 @@
 // The Advanced panel's Import... and Export... buttons: a job ticket written from one dialog and
-// read into another brings the settings across; a file that cannot be written or read is named
-// in one alert and changes nothing.
+// read into another brings the settings across; a cancelled choice changes nothing, and a file
+// that cannot be written or read is named in one alert and changes nothing.
 #include <gtest/gtest.h>
 
 #include "model/advanced_keys.h"
@@ -54,11 +54,15 @@ TEST_F(JobTicketsFromThePanel, AnExportedTicketImportedIntoAFreshDialogBringsThe
         << key;
 }
 
-TEST_F(JobTicketsFromThePanel, AFileThatCannotBeWrittenOrReadIsNamedAndChangesNothing) {
+TEST_F(JobTicketsFromThePanel, ACancelledChoiceOrAFileThatCannotBeWrittenOrReadChangesNothing) {
   PluginDialog dialog(session);
   ShowAdvanced(dialog);
   ASSERT_EQ(dialog.sync(false), platform::noErr);
   const std::string before = SessionBytes(session);
+
+  script.onFile(std::nullopt);
+  ASSERT_EQ(dialog.user().click(dialog.named("ImportJobTicket")), platform::noErr);
+  EXPECT_TRUE(script.alerts().empty());
 
   const std::string missing = dir.file("no such folder/job.xml");
   script.onFile(missing);

@@ -1,6 +1,7 @@
 // The Import button of the Advanced panel: the file chooser, then the import of the chosen file.
+#include "panels/advanced/job_ticket_import_dialog.h"
+
 #include "jobticket/reader/jtkt_reader.h"
-#include "kit/job_ticket_service.h"
 #include "platform/ui/interaction.h"
 
 platform::OSStatus RunModalJTKTImportDialog(const JobTicketService& service, std::string* chosenPath) {

@@ -1,13 +1,13 @@
-#include "jobticket/reader/jtkt_summary_window.h"
+#include "panels/advanced/job_ticket_summary_window.h"
 
 #include <algorithm>
+#include <variant>
 
 #include "kit/control_helpers.h"
 #include "kit/plugin_bundle.h"
+#include "panels/modal_dialog.h"
 #include "platform/four_char_code.h"
 #include "platform/ui/interaction.h"
-#include "platform/ui/interface_file.h"
-#include "platform/ui/standard_commands.h"
 
 namespace ui = platform::ui;
 
@@ -46,6 +46,9 @@ void LayOutButtons(ui::Window& window, ui::Control& confirm, ui::Control& cancel
   copyAll.setBounds(all);
 }
 
+// The window edits nothing: its answer says only whether the user went on.
+using SummaryChoice = std::monostate;
+
 }  // namespace
 
 platform::OSStatus DisplayJTKTImportExportSummary(const platform::PlistDict* settings, JTKTImportExportMode mode,
@@ -53,37 +56,32 @@ platform::OSStatus DisplayJTKTImportExportSummary(const platform::PlistDict* set
   if (settings == nullptr) return platform::paramErr;
   const platform::Bundle* bundle = GetPDEBundle();
   if (bundle == nullptr) return platform::kPMInvalidPDEContext;
-  auto loaded = ui::CreateWindowFromInterface(*bundle, "JTKTSummary", "Summary");
-  if (!loaded) return platform::fnfErr;  // the loader has said why
-  std::unique_ptr<ui::Window> window = loaded.take();
-  ui::Control* confirm = window->find(kConfirmID);
-  ui::Control* cancel = window->find(kCancelID);
-  ui::Control* copyAll = window->find(kCopyAllID);
-  ui::Control* text = window->find(kTextID);
-  if (!confirm || !cancel || !copyAll || !text) return platform::fnfErr;
-  const bool importing = mode == kJTKTImportMode;
-  if (importing)
-    SetLocalizedWindowTitle(bundle, "Import Korvo Job Ticket", window.get(), {std::string(name ? name : "")});
-  else
-    SetLocalizedWindowTitle(bundle, "Export Korvo Job Ticket", window.get());
-  SetLocalizedControlTitle(bundle, importing ? "Import" : "Export...", confirm);
-  LayOutButtons(*window, *confirm, *cancel, *copyAll);
-  UpdateSummaryTextView(text, JTKTSummaryText(*settings).c_str());
-
-  bool confirmed = false;
-  ui::EventHandlerRef handler = window->installHandler(
-      {{ui::kEventClassCommand, ui::kEventCommandProcess}}, [&](ui::Event& e) {
-        if (e.command == ui::kOKCommand) confirmed = true;
-        if (e.command != ui::kOKCommand && e.command != ui::kCancelCommand) return platform::eventNotHandledErr;
-        ui::QuitAppModalLoopForWindow(*window, confirmed ? 1 : 2);
-        return platform::noErr;
+  const DialogWindowNames names{"JTKTSummary", "Summary", ""};
+  const DialogAnswer<SummaryChoice> answer =
+      RunDialog(bundle, names, SummaryChoice{}, [&](ui::Window& window, SummaryChoice&) -> std::optional<DialogWiring> {
+        ui::Control* confirm = window.find(kConfirmID);
+        ui::Control* cancel = window.find(kCancelID);
+        ui::Control* copyAll = window.find(kCopyAllID);
+        ui::Control* text = window.find(kTextID);
+        if (!confirm || !cancel || !copyAll || !text) return std::nullopt;
+        const bool importing = mode == kJTKTImportMode;
+        if (importing)
+          SetLocalizedWindowTitle(bundle, "Import Korvo Job Ticket", &window, {std::string(name ? name : "")});
+        else
+          SetLocalizedWindowTitle(bundle, "Export Korvo Job Ticket", &window);
+        SetLocalizedControlTitle(bundle, importing ? "Import" : "Export...", confirm);
+        LayOutButtons(window, *confirm, *cancel, *copyAll);
+        UpdateSummaryTextView(text, JTKTSummaryText(*settings).c_str());
+        // Copy All has no command of its own: a click puts the whole summary on the clipboard.
+        copyAll->setEnabled(true);
+        DialogWiring wiring;
+        wiring.handlers.push_back(copyAll->installHandler({{ui::kEventClassControl, ui::kEventControlHit}},
+                                                          [text](ui::Event&) {
+                                                            ui::SetClipboardText(text->text());
+                                                            return platform::noErr;
+                                                          }));
+        return wiring;
       });
-  // Copy All has no command of its own: a click puts the whole summary on the clipboard.
-  copyAll->setEnabled(true);
-  ui::EventHandlerRef copying = copyAll->installHandler({{ui::kEventClassControl, ui::kEventControlHit}}, [&](ui::Event&) {
-    ui::SetClipboardText(text->text());
-    return platform::noErr;
-  });
-  ui::RunAppModalLoopForWindow(*window);
-  return confirmed ? platform::noErr : kSummaryCancelled;
+  if (answer.status != platform::noErr) return platform::fnfErr;  // the loader has said why
+  return answer.record ? platform::noErr : kSummaryCancelled;
 }
