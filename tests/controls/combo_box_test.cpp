@@ -107,28 +107,6 @@ TEST_F(ComboBox, ReportsTheSpecialValueTheTextOrNothing) {
   EXPECT_FALSE(std::filesystem::exists(InputHistoryFilePath()));
 }
 
-TEST_F(ComboBox, ANumericFieldTakesDigitsWithinItsValuesAndRemembersNumbers) {
-  options.kind = KComboKind::kNumeric;
-  options.map = nullptr;
-  options.maximumHistoryCount = 5;
-  options.minimumValue = 1;
-  options.maximumValue = 250;
-  WriteHistory({PlistValue(300), PlistValue(12), "7", PlistValue(0), PlistValue(250)});
-  KComboBoxInitializeWithMapAndHistory(combo, options);
-  EXPECT_EQ(ListTexts(), (std::vector<std::string>{"12", "250"}));
-  user.type(*combo, "0x1234");  // the letter beeps, and so does every digit past the three of 250
-  EXPECT_EQ(combo->text(), "012");
-  EXPECT_EQ(person.beeps(), 3);
-  user.select(*combo, {0, 100});
-  user.type(*combo, "0");
-  KComboValue value;
-  ASSERT_EQ(KComboBoxCopyValue(combo, &value), platform::noErr);
-  EXPECT_EQ(value, KComboValue(1));
-  EXPECT_EQ(combo->text(), "1");
-  ASSERT_EQ(TypeAndSave("42"), platform::noErr);
-  EXPECT_EQ(SavedFile()["UserName"], PlistValue(PlistArray{42, 300, 12, "7", 0}));
-}
-
 TEST_F(ComboBox, RemembersOnlyNewEntriesFirstAndKeepsTheMaximum) {
   options.maximumHistoryCount = 4;
   std::filesystem::remove_all(home.dir().file("config"));  // a user without preferences yet

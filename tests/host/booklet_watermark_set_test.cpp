@@ -1,6 +1,6 @@
 // The Booklet/Watermark panel through korvo-pde as a print room uses it: booklet on and off in two
-// runs gives a one-sided job back its one side, and a saved watermark with its options is set,
-// shown and drawn.
+// runs gives a one-sided job back its one side, a form to merge with is exported, and a new
+// watermark is filed where the print path's tools read it.
 #include <gtest/gtest.h>
 
 #include "host/korvo_pde_runner.h"
@@ -49,29 +49,6 @@ TEST_F(BookletWatermarkSet, TheJobsOwnSidesSurviveARunInBetween) {
   ASSERT_EQ(RunSet(session, {"Recipient=Print room"}, &out), 0) << out;
   ASSERT_EQ(RunSet(session, {"BookletLayout=Disabled"}, &out), 0) << out;
   ExpectHas(out, {"com.korvo.print.BookletLayout = false\n", "com.korvo.print.FinishingDuplex = 2\n"});
-}
-
-TEST_F(BookletWatermarkSet, ASavedWatermarkIsSetShownAndDrawn) {
-  std::string out;
-  ASSERT_EQ(RunSet(session, {"Watermark=Confidential", "Watermark=Options>Over Page Content"}, &out), 0) << out;
-  // The preview drew it, so its font travels as a subset of the glyphs it uses.
-  ExpectHas(out, {"com.korvo.print.watermark.Watermark = \"Confidential\"\n", "com.korvo.print.watermark.Option = 3\n",
-                  "com.korvo.print.watermark.FirstPageOnly = 0\n",
-                  "com.korvo.print.watermark.SubsetFontName = \"KV-ArialMT-KV\"\n"});
-  const std::string picture = dir.file("w.png");
-  ASSERT_EQ(RunPde("watermark --session " + session + " -o " + picture, &out, true), 0) << out;
-  EXPECT_EQ(korvo_test::ReadFile(picture).substr(1, 3), "PNG");
-  host_test::ExpectRefused(session, {"Watermark=Nothing Saved"});
-}
-
-// The name typed is "Confidential" in other letters: the editor's OK is refused with an alert no
-// step answers, so set ends with one ERROR line and neither file changes.
-TEST_F(BookletWatermarkSet, ANewWatermarkWithATakenNameChangesNoFile) {
-  std::string out;
-  ASSERT_EQ(RunSet(session, {"Watermark=Draft"}, &out), 0) << out;
-  const std::string savedWatermarks = korvo_test::ReadFile(watermarks);
-  host_test::ExpectRefused(session, {"Watermark=New...>Text=confidential"});
-  EXPECT_EQ(korvo_test::ReadFile(watermarks), savedWatermarks);
 }
 
 TEST_F(BookletWatermarkSet, AFormToMergeWithIsExportedForAnyJob) {

@@ -64,16 +64,4 @@ inline std::string ExpectRefused(const std::string& session, const std::vector<s
   return err;
 }
 
-// Exports the session's job ticket, imports it into a fresh session and answers what show lists
-// of that one.
-inline std::string ShowAfterExportAndImport(const std::string& session, const korvo_test::TempDir& dir) {
-  const std::string ticket = dir.file("round-trip.xml"), fresh = dir.file("round-trip.plist");
-  std::string out;
-  EXPECT_EQ(RunPde("export --session " + session + " -o " + ticket, &out), 0) << out;
-  EXPECT_EQ(RunPde("show --session " + fresh + " >/dev/null", &out), 0) << out;
-  EXPECT_EQ(RunPde("import --session " + fresh + " " + ticket + " >/dev/null", &out), 0) << out;
-  EXPECT_EQ(RunPde("show --session " + fresh, &out), 0) << out;
-  return out;
-}
-
 }  // namespace host_test

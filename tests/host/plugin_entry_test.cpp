@@ -7,7 +7,6 @@
 
 #include "host/print_dialog.h"
 #include "platform/plugin/plugin_host.h"
-#include "platform/ui/user_driver.h"
 #include "support/test_support.h"
 
 namespace {
@@ -105,46 +104,6 @@ TEST_F(DialogOnPrinter, ForeignPrinterIsRefusedAndTheTicketStaysUntouched) {
     EXPECT_EQ(dialog->terminate(), platform::noErr);
     EXPECT_EQ(fresh, before);
   }
-}
-
-// The shell pane as a user meets it through the real plug-in: six panes, one shown, the buttons
-// wrapping around, and nothing of the shell left in the dialog after Terminate.
-TEST(ShellThroughThePlugin, PanelsSwitchAndWrapAsAUserClicks) {
-  namespace ui = platform::ui;
-  platform::PrintSession session;
-  session.printer().ppdPath = korvo_test::SamplePPDPath();
-  auto loaded = korvo_host::PrintDialog::load(korvo_test::BundlePath());
-  ASSERT_TRUE(loaded) << loaded.error();
-  korvo_host::PrintDialog& dialog = **loaded;
-  ASSERT_EQ(dialog.prologue(), platform::noErr);
-  ASSERT_EQ(dialog.initialize(session), platform::noErr);
-  ASSERT_EQ(dialog.open(), platform::noErr);
-  ui::Window& window = dialog.window();
-  const platform::OSType shell = platform::FourCharCode("Kshl");
-  auto visible = [&] {
-    int shown = 0;
-    for (int i = 1; i <= 6; ++i) {
-      ui::Control* pane = window.find({platform::FourCharCode("Kpnl"), i});
-      if (pane != nullptr && pane->isReallyVisible()) shown = shown ? -1 : i;
-    }
-    return shown;
-  };
-  ui::UserDriver user;
-  ui::Control* popup = window.find({shell, 2});
-  ui::Control* previous = window.find({shell, 3});
-  ui::Control* next = window.find({shell, 4});
-  ASSERT_TRUE(popup && previous && next);
-  EXPECT_EQ(visible(), 1);
-  EXPECT_EQ(user.click(*previous), platform::noErr);
-  EXPECT_EQ(visible(), 6);
-  EXPECT_EQ(user.click(*next), platform::noErr);
-  EXPECT_EQ(visible(), 1);
-  EXPECT_EQ(user.chooseItem(*popup, 4), platform::noErr);
-  EXPECT_EQ(visible(), 4);
-  EXPECT_EQ(popup->value(), 4);
-  dialog.close();
-  dialog.terminate();
-  EXPECT_EQ(window.find({shell, 1}), nullptr);
 }
 
 }  // namespace

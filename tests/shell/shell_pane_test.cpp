@@ -58,7 +58,7 @@ class ShellPane : public ::testing::Test {
   ui::UserDriver user;
 };
 
-TEST_F(ShellPane, SixPanesOneShownAndThePopupListsTheTitles) {
+TEST_F(ShellPane, SixPanesOneShownThePopupListsTheTitlesAndTheButtonsWrap) {
   ASSERT_EQ(popup->menu().count(), 6);
   EXPECT_EQ(popup->menu().item(4)->text, "Panel 4");
   EXPECT_EQ(popup->value(), 1);
@@ -68,11 +68,13 @@ TEST_F(ShellPane, SixPanesOneShownAndThePopupListsTheTitles) {
   EXPECT_EQ(shellPane->parent(), pane);
   EXPECT_EQ(shellPane->bounds().x, 30);
   EXPECT_EQ(window.find({kPanelPaneSignature, 6})->parent(), window.find(kPanelContainerID));
-  EXPECT_TRUE(window.find(kNextButtonID)->isReallyVisible());
+  // The previous and next buttons wrap around.
+  EXPECT_EQ(user.click(*window.find(kPreviousButtonID)), platform::noErr);
+  EXPECT_EQ(VisiblePane(), 6);
+  EXPECT_EQ(user.click(*window.find(kNextButtonID)), platform::noErr);
+  EXPECT_EQ(VisiblePane(), 1);
 }
 
-// Wrapping with the previous and next buttons is clicked through the real plug-in in
-// plugin_entry_test (host).
 TEST_F(ShellPane, ChoosingTheVisiblePanelDoesNothingAndLeavingAPanelWritesItFirstThenOthersReread) {
   user.chooseItem(*popup, 1);
   EXPECT_TRUE(SyncCalls().empty());

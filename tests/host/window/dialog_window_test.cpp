@@ -248,14 +248,6 @@ TEST_F(DialogWindowTest, ChoicesOnImageOptionsJobNotesAndAdvancedAreSaved) {
   EXPECT_EQ(settings.getInteger("com.korvo.print.EmitJTKT"), 0);
 }
 
-TEST_F(DialogWindowTest, CancelSavesNothing) {
-  Layout shown = start("PDlg/3");
-  ASSERT_TRUE(shown.has("PDlg/3"));
-  click(shown.places["PDlg/3"]);
-  ASSERT_EQ(dialog_->waitForExit(20), std::optional<int>(0));
-  EXPECT_FALSE(std::filesystem::exists(session()));
-}
-
 // Booklet/Watermark in the window: a saved watermark chosen from its pop-up is previewed (the
 // preview is not blank); the editor, laid out without a fault, previews the text typed and files
 // the watermark; the background-form set-up, laid out without a fault, waits for a name. Save
@@ -309,7 +301,9 @@ TEST_F(DialogWindowTest, WatermarksAndAFormMadeOnBookletWatermarkArePreviewedAnd
 // Paper/Output's dialogs in the window: the saved-job set-up, the pad printing dialog and the
 // finishing menu's "1 Staple..." each open over the print dialog with every title in place, OK
 // takes what was clicked and typed, and Save keeps it (the staple as korvo-pde set keeps it).
-TEST_F(DialogWindowTest, SavedJobPadsAndOneStapleAreAnsweredInTheirDialogsAndSaved) {
+// (On the sample printer: a printer with every finisher has a finishing menu taller than the
+// display.)
+TEST_F(DialogWindowTest, SavedJobPadsOneStapleAndBookletCreationAreAnsweredInTheirDialogs) {
   Layout shown = start("PpOu/30");
   ASSERT_TRUE(shown.has("PpOu/2") && shown.has("PpOu/30"));
   expectFits(shown, "0");
@@ -355,6 +349,16 @@ TEST_F(DialogWindowTest, SavedJobPadsAndOneStapleAreAnsweredInTheirDialogsAndSav
   click(dialog.places["Fnsh/2"]);
   waitGone("Fnsh/2");
 
+  // "Booklet Creation..." fits its titles as well; its Cancel keeps the staple.
+  chooseItem(shown.places["PpOu/30"], "Booklet Creation...");
+  dialog = waitFor("KPDE/1601");
+  ASSERT_TRUE(dialog.has("KPDE/1601"));
+  EXPECT_EQ(dialog.windowTitles["1"], "Booklet Creation");
+  expectFits(dialog, "1");
+  screenshot("dialog-window-booklet-creation.png");
+  click(dialog.places["KPDE/2"]);
+  waitGone("KPDE/1601");
+
   const platform::Ticket settings = save(shown.places["PDlg/2"]);
   const platform::PlistDict* jobType = settings.getDictionary("com.korvo.print.JobType");
   ASSERT_NE(jobType, nullptr);
@@ -365,26 +369,6 @@ TEST_F(DialogWindowTest, SavedJobPadsAndOneStapleAreAnsweredInTheirDialogsAndSav
   const char* key = "com.korvo.print.FinishingStaple1Value";
   EXPECT_EQ(Value(settings, key), setStores("Finishing=1 Staple...>Portrait - Bottom Left or Landscape - Top Left", key));
   EXPECT_NE(Value(settings, key), platform::PlistValue(0)) << "no staple position was saved";
-}
-
-// "Booklet Creation..." in the window: its dialog laid out without a fault, Booklet Fold and OK,
-// and Save keeps a folded booklet. (On the sample printer: a printer with every finisher has a
-// finishing menu taller than the display.)
-TEST_F(DialogWindowTest, BookletCreationInTheWindowMakesABooklet) {
-  Layout shown = start("PpOu/30");
-  ASSERT_TRUE(shown.has("PpOu/30"));
-  chooseItem(shown.places["PpOu/30"], "Booklet Creation...");
-  Layout booklet = waitFor("KPDE/1601");
-  ASSERT_TRUE(booklet.has("KPDE/1601"));
-  EXPECT_EQ(booklet.windowTitles["1"], "Booklet Creation");
-  expectFits(booklet, "1");
-  click(booklet.places["KPDE/1601"]);
-  screenshot("dialog-window-booklet-creation.png");
-  click(booklet.places["KPDE/1"]);
-  waitGone("KPDE/1601");
-  const platform::Ticket settings = save(shown.places["PDlg/2"]);
-  EXPECT_EQ(settings.getBoolean("com.korvo.print.BookletLayout"), true);
-  EXPECT_EQ(settings.getInteger("com.korvo.print.FinishingFoldValue"), 43);
 }
 
 // The Special Pages panel in the window, laid out without a fault, and its three dialogs: the
@@ -429,8 +413,9 @@ TEST_F(DialogWindowTest, InsertsTypedInTheInsertsDialogAreSaved) {
 }
 
 // Help in the window opens the dialog's page in the user's browser, through the desktop's handler
-// for web pages: here a stand-in browser that writes down the address it is given.
-TEST_F(DialogWindowTest, HelpInTheFoldDialogOpensItsPageInTheBrowser) {
+// for web pages: here a stand-in browser that writes down the address it is given. Cancel then
+// ends the dialog without saving.
+TEST_F(DialogWindowTest, HelpInTheFoldDialogOpensItsPageInTheBrowserAndCancelSavesNothing) {
   const std::string opened = dir_.path() + "/browser.txt", browser = dir_.path() + "/browser.sh";
   korvo_test::WriteFile(browser, "#!/bin/sh\necho \"$1\" > '" + opened + "'\n");
   std::filesystem::permissions(browser, std::filesystem::perms::owner_all);
@@ -443,6 +428,7 @@ TEST_F(DialogWindowTest, HelpInTheFoldDialogOpensItsPageInTheBrowser) {
   platform::PrintSession folding;  // a printer with a folding unit: its finishing menu offers Fold...
   folding.printer().ppdPath = korvo_test::DataPath("panels/finishers.ppd");
   ASSERT_TRUE(folding.save(session()));
+  const std::string saved = korvo_test::ReadFile(session());
   Layout shown = start("PpOu/30");
   ASSERT_TRUE(shown.has("PpOu/30"));
   chooseItem(shown.places["PpOu/30"], "Fold...");
@@ -458,6 +444,10 @@ TEST_F(DialogWindowTest, HelpInTheFoldDialogOpensItsPageInTheBrowser) {
                       "/Contents/Resources/KorvoHelp/paper_output/finishing/db_folding_d.htm\n");
   click(fold.places["Fnsh/3"]);  // Cancel: the fold dialog goes and the window is left as it was
   waitGone("Fnsh/6");
+  // Cancel in the window ends the dialog and saves nothing.
+  click(shown.places["PDlg/3"]);
+  ASSERT_EQ(dialog_->waitForExit(20), std::optional<int>(0));
+  EXPECT_EQ(korvo_test::ReadFile(session()), saved);
 }
 
 }  // namespace

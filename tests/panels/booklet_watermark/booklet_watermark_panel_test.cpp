@@ -106,9 +106,7 @@ TEST_F(BookletWatermarkPanel, TheWatermarkMenuListsTheSavedWatermarksAndItsOptio
   PluginDialog dialog(session);
   ShowBookletPanel(dialog);
   platform::ui::Control& popup = dialog.named("Watermark");
-  std::vector<std::string> texts;
-  for (int i = 1; i <= popup.menu().count(); ++i) texts.push_back(popup.menu().item(i)->text);
-  EXPECT_EQ(texts, (std::vector<std::string>{"No Watermark", "", "Options", "New...", "Edit...", "Delete", "Draft",
+  EXPECT_EQ(korvo_test::MenuTexts(popup.menu()), (std::vector<std::string>{"No Watermark", "-", "Options", "New...", "Edit...", "Delete", "Draft",
                                              "Confidential", "Copy"}));
   ASSERT_EQ(dialog.choose("Watermark", "Confidential"), platform::noErr);
   ASSERT_EQ(dialog.choose("Watermark", "Options", "Over Page Content"), platform::noErr);

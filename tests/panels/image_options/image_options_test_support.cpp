@@ -2,24 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "platform/ui/user_choice.h"
-#include "shell/shell_context.h"
 
 namespace korvo_test {
 
 namespace ui = platform::ui;
 
-namespace {
-constexpr std::int32_t kImageOptionsTabIndex = 3;
-}  // namespace
-
-ImageOptionsContext& ImageOptionsPanelContext() {
-  for (PanelSlot& slot : CurrentShellContext()->panels)
-    if (slot.tabIndex == kImageOptionsTabIndex) return *static_cast<ImageOptionsContext*>(slot.context);
-  std::abort();  // the shell always loads Image Options third
-}
+ImageOptionsContext& ImageOptionsPanelContext() { return PanelContext<ImageOptionsContext>(3); }
 
 void ActOn(ui::Window& window, ui::UserDriver& user, const NamedSteps& steps) {
   for (const auto& [name, value] : steps) {

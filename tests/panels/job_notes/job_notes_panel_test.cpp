@@ -42,9 +42,7 @@ class JobNotesPanel : public korvo_test::DialogTest {
     ASSERT_EQ(dialog.user().chooseItem(combo, ItemNumber(combo.menu(), item)), platform::noErr) << item;
   }
   static std::vector<std::string> Items(PluginDialog& dialog, const char* name) {
-    std::vector<std::string> items;
-    for (const ui::MenuItem& item : dialog.named(name).menu().items()) items.push_back(item.text);
-    return items;
+    return korvo_test::MenuTexts(dialog.named(name).menu());
   }
 };
 

@@ -33,9 +33,7 @@ class PaperOutputPanel : public korvo_test::DialogTest {
 TEST_F(PaperOutputPanel, TheFinishingMenuOffersWhatThePrinterHas) {
   {
     PluginDialog dialog(session);
-    std::vector<std::string> items;
-    for (const ui::MenuItem& item : dialog.named("Finishing").menu().items()) items.push_back(item.separator ? "-" : item.text);
-    EXPECT_EQ(items, (std::vector<std::string>{
+    EXPECT_EQ(korvo_test::MenuTexts(dialog.named("Finishing").menu()), (std::vector<std::string>{
                          "Printer Default", "None", "1 Staple...", "2 Staples...", "Center Staple...", "Bind...",
                          "2 Hole Punch...", "3 Hole Punch...", "4 Hole Punch...", "Fold...", "Z Fold Half Sheet...",
                          "Multiple Finishing...", "Signature Booklet", "Custom...", "Coil Punch...", "-",
@@ -43,9 +41,7 @@ TEST_F(PaperOutputPanel, TheFinishingMenuOffersWhatThePrinterHas) {
   }
   platform::PrintSession sample = korvo_test::SessionOn(korvo_test::SamplePPDPath());
   PluginDialog dialog(sample);
-  std::vector<std::string> items;
-  for (const ui::MenuItem& item : dialog.named("Finishing").menu().items()) items.push_back(item.separator ? "-" : item.text);
-  EXPECT_EQ(items, (std::vector<std::string>{"Printer Default", "None", "1 Staple...", "2 Staples...", "-",
+  EXPECT_EQ(korvo_test::MenuTexts(dialog.named("Finishing").menu()), (std::vector<std::string>{"Printer Default", "None", "1 Staple...", "2 Staples...", "-",
                                              "Slip Sheets", "Offset/Subset...", "Pads...", "-",
                                              "Booklet Creation..."}));
 }

@@ -14,10 +14,6 @@ extern "C" void* KorvoPDEPluginFactory(void* allocator, const platform::PluginUU
 
 namespace korvo_test {
 
-namespace {
-constexpr std::int32_t kPaperOutputTabIndex = 1;
-}  // namespace
-
 namespace ui = platform::ui;
 
 std::string FinishersPPDPath() { return DataPath("panels/finishers.ppd"); }
@@ -107,6 +103,24 @@ int ItemNumber(const ui::Menu& menu, const std::string& text) {
   return 0;
 }
 
+std::vector<std::string> MenuTexts(const ui::Menu& menu) {
+  std::vector<std::string> texts;
+  for (const ui::MenuItem& item : menu.items()) texts.push_back(item.separator ? "-" : item.text);
+  return texts;
+}
+
+std::vector<std::string> ColumnTexts(ui::Control& list, ui::DataBrowserPropertyID column) {
+  std::vector<std::string> cells;
+  for (ui::DataBrowserItemID item : list.dataBrowser().items()) cells.push_back(list.dataBrowser().cellText(item, column));
+  return cells;
+}
+
+void* PanelContextAt(std::int32_t tabIndex) {
+  for (PanelSlot& slot : CurrentShellContext()->panels)
+    if (slot.tabIndex == tabIndex) return slot.context;
+  std::abort();  // the shell loads all six panels
+}
+
 platform::OSStatus PluginDialog::choose(const std::string& controlName, const std::string& text,
                                         const std::string& subText) {
   ui::Control& control = named(controlName);
@@ -121,10 +135,6 @@ platform::OSStatus PluginDialog::choose(const std::string& controlName, const st
   return user_.chooseItem(control, item, sub);
 }
 
-PaperOutputContext& PluginDialog::panel() {
-  for (PanelSlot& slot : CurrentShellContext()->panels)
-    if (slot.tabIndex == kPaperOutputTabIndex) return *static_cast<PaperOutputContext*>(slot.context);
-  std::abort();  // the shell always loads Paper/Output first
-}
+PaperOutputContext& PluginDialog::panel() { return PanelContext<PaperOutputContext>(1); }
 
 }  // namespace korvo_test

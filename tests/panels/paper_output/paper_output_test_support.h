@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "panels/paper_output/paper_output_state.h"
 #include "platform/plugin/pde_interface.h"
@@ -63,6 +64,18 @@ std::optional<std::int64_t> IntegerIn(const platform::PlistDict& dict, const cha
 
 // The number (1-based) of the item with that text in a menu; 0 when none.
 int ItemNumber(const platform::ui::Menu& menu, const std::string& text);
+// The texts of a menu's items, "-" for a separator.
+std::vector<std::string> MenuTexts(const platform::ui::Menu& menu);
+// The cells of one column of a list, row by row.
+std::vector<std::string> ColumnTexts(platform::ui::Control& list, platform::ui::DataBrowserPropertyID column);
+
+// The context of the panel at that tab (1 Paper/Output, 2 Special Pages, 3 Image Options) in the
+// plug-in the test has made.
+void* PanelContextAt(std::int32_t tabIndex);
+template <typename Context>
+Context& PanelContext(std::int32_t tabIndex) {
+  return *static_cast<Context*>(PanelContextAt(tabIndex));
+}
 
 // A session on the given printer, with the paper named and sized as the page format says.
 platform::PrintSession SessionOn(const std::string& ppdPath, const std::string& paperName = "na-letter",

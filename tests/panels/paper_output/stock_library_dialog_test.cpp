@@ -18,12 +18,7 @@ namespace {
 
 namespace ui = platform::ui;
 
-std::vector<std::string> Column(ui::Control& list, ui::DataBrowserPropertyID column) {
-  std::vector<std::string> cells;
-  for (ui::DataBrowserItemID item : list.dataBrowser().items())
-    cells.push_back(list.dataBrowser().cellText(item, column));
-  return cells;
-}
+using korvo_test::ColumnTexts;
 
 TEST(StockLibraryDialog, MarksTheJobsPaperInUseShowsThePrintersAndRepairsAChoice) {
   korvo_test::ScopedXdgHome home;
@@ -57,9 +52,9 @@ TEST(StockLibraryDialog, MarksTheJobsPaperInUseShowsThePrintersAndRepairsAChoice
     ui::Control& theirs = *w.content().findNamed("PrinterPapers");
     platform::RunLoop::main().runUntil(std::chrono::steady_clock::now() + std::chrono::seconds(15),
                                        [&] { return !theirs.dataBrowser().items().empty(); });
-    names = Column(mine, 1);
-    statuses = Column(mine, 2);
-    printers = Column(theirs, 1);
+    names = ColumnTexts(mine, 1);
+    statuses = ColumnTexts(mine, 2);
+    printers = ColumnTexts(theirs, 1);
     user.selectRows(mine, {2});  // "Tabs"
     user.pressReturn(w);
   });
@@ -74,7 +69,7 @@ TEST(StockLibraryDialog, MarksTheJobsPaperInUseShowsThePrintersAndRepairsAChoice
   // The paper chosen last comes first when the list is sorted by recent use.
   script.onModal([&](ui::Window& w, ui::UserDriver& user) {
     user.chooseItem(*w.content().findNamed("SortBy"), 2);
-    names = Column(*w.content().findNamed("NamedPapers"), 1);
+    names = ColumnTexts(*w.content().findNamed("NamedPapers"), 1);
     user.pressEscape(w);
   });
   ASSERT_EQ(dialog.choose("Paper", "Stock Library..."), platform::noErr);

@@ -3,15 +3,12 @@
 // inserts; n-up; the cover rules of the covers dialog.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "model/paper_output_keys.h"
 #include "model/platform_keys.h"
 #include "model/special_pages_ticket.h"
 #include "panels/image_options/image_options_test_support.h"
 #include "panels/paper_output/paper_output_test_support.h"
 #include "panels/special_pages/special_page_rows.h"
-#include "shell/shell_context.h"
 
 namespace {
 
@@ -19,24 +16,14 @@ namespace ui = platform::ui;
 using korvo_test::Act;
 using korvo_test::PluginDialog;
 
-constexpr std::int32_t kSpecialPagesTabIndex = 2;
-
 class SpecialPagesPanel : public korvo_test::DialogTest {
  protected:
   SpecialPagesPanel() : DialogTest(korvo_test::SamplePPDPath()) {}
 
-  static SpecialPagesContext& panel() {
-    for (PanelSlot& slot : CurrentShellContext()->panels)
-      if (slot.tabIndex == kSpecialPagesTabIndex) return *static_cast<SpecialPagesContext*>(slot.context);
-    std::abort();  // the shell always loads Special Pages second
-  }
+  static SpecialPagesContext& panel() { return korvo_test::PanelContext<SpecialPagesContext>(2); }
   static void Click(PluginDialog& dialog, const std::string& name) { korvo_test::ActOn(dialog, {{name, "click"}}); }
-  // The list's cells of one column, row by row.
   static std::vector<std::string> Column(ui::DataBrowserPropertyID column) {
-    std::vector<std::string> cells;
-    const ui::DataBrowser& list = panel().controls.list->dataBrowser();
-    for (ui::DataBrowserItemID item : list.items()) cells.push_back(list.cellText(item, column));
-    return cells;
+    return korvo_test::ColumnTexts(*panel().controls.list, column);
   }
   // The named steps, then the paper menu's item and subitem, then OK.
   static ui::ScriptedInteraction::ModalStep ActThenPaper(korvo_test::NamedSteps steps, std::string menu,

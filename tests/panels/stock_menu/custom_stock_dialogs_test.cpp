@@ -1,9 +1,7 @@
 // The custom size and weight dialogs and the custom colour and type set-ups answered as a user
 // would: units, limits, the numbers they give back, what they refuse; a set-up's OK waits for a
-// name, the name goes into the stock only on OK, and a set-up that cannot be shown answers Cancel.
+// name, and the name goes into the stock only on OK.
 #include <gtest/gtest.h>
-
-#include <filesystem>
 
 #include "controls/spin_control.h"
 #include "kit/control_helpers.h"
@@ -197,27 +195,6 @@ TEST_F(CustomStockDialogs, ANewTypeOpensWithOKDisabledAndCancelKeepsTheStock) {
     user.pressEscape(w);
   });
   EXPECT_FALSE(RunModalCustomStockTypeSetup(bundle, fresh).record);
-}
-
-TEST_F(CustomStockDialogs, WithoutItsInterfaceDescriptionASetUpAnswersCancel) {
-  korvo_test::TempDir dir;
-  const std::filesystem::path copy = std::filesystem::path(dir.path()) / "Copy.plugin";
-  std::filesystem::copy(korvo_test::BundlePath(), copy, std::filesystem::copy_options::recursive);
-  std::filesystem::remove(copy / "Contents/Resources/CustomStockColorSetup.interface.xml");
-  // A bundle of its own name: bundles are known by their identifiers.
-  const std::string info = (copy / "Contents/Info.plist").string();
-  std::string plist = korvo_test::ReadFile(info);
-  const std::string identifier = "com.korvo.print.pde.korvofeatures";
-  ASSERT_NE(plist.find(identifier), std::string::npos);
-  plist.replace(plist.find(identifier), identifier.size(), "com.korvo.test.damaged");
-  korvo_test::WriteFile(info, plist);
-  auto damaged = platform::Bundle::open(copy.string());
-  ASSERT_TRUE(damaged);
-  stock.setCustomColor("Sky");
-  const DialogAnswer<Stock> answer = RunModalCustomStockColorSetup(*damaged, stock);
-  EXPECT_EQ(answer.status, kDialogNotLoadedErr);
-  EXPECT_FALSE(answer.record);
-  EXPECT_TRUE(script.log().empty());
 }
 
 }  // namespace
