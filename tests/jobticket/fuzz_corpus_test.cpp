@@ -1,9 +1,7 @@
-// The export and import fuzzers' seed corpora (and every input they ever found failing, kept
-// there) replayed as ordinary tests: each ticket's document is accepted by xmllint, and each file
-// is imported or refused whole.
+// The job-ticket fuzzers' seed corpora (and every input they ever found failing, kept there)
+// replayed as ordinary tests: each ticket's document is accepted by xmllint and comes back byte
+// for byte, and each file is imported or refused whole.
 #include <gtest/gtest.h>
-
-#include <filesystem>
 
 #include "jobticket/reader/jtkt_import_log.h"
 #include "jobticket/reader/jtkt_reader.h"
@@ -13,42 +11,45 @@
 #include "reader_test_support.h"
 #include "shell/client_information.h"
 #include "support/test_support.h"
+#include "ticket_byte_choice.h"
+#include "ticket_generator.h"
 
 namespace {
 
-const std::filesystem::path kCorpora = std::filesystem::path(KORVO_SOURCE_DIR) / "fuzz/corpus";
+class JTktFuzzCorpus : public jtkt_test::ReaderTest {};
 
-TEST(JTktFuzzCorpus, EverySeedExportsAWellFormedDocument) {
-  int seeds = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(kCorpora / "jobticket_export")) {
-    SCOPED_TRACE(entry.path().string());
-    auto value = platform::ReadXMLPlistFile(entry.path().string());
+TEST(JTktExportFuzzCorpus, EverySeedGivesAWellFormedDocument) {
+  const int seeds = korvo_test::ReplayFuzzCorpus("jobticket_export", [](const std::string& bytes) {
+    auto value = platform::ReadXMLPlist(bytes);
     ASSERT_TRUE(value && value->asDictionary()) << (value ? "not a dictionary" : value.error());
     platform::Ticket ticket;
     for (const auto& [key, item] : *value->asDictionary()) ticket.set(key, item, "K");
     const std::string document = jtkt_test::Document(JTKTCopyKorvoItems(ticket));
     ASSERT_FALSE(document.empty());
     EXPECT_EQ(jtkt_test::XmllintComplaint(document), "");
-    ++seeds;
-  }
+  });
   EXPECT_GE(seeds, 5);
 }
 
-class ReaderFuzzCorpus : public jtkt_test::ReaderTest {};
-
-TEST_F(ReaderFuzzCorpus, EverySeedIsImportedOrRefusedWhole) {
+TEST_F(JTktFuzzCorpus, EveryImportSeedIsImportedOrRefusedWhole) {
   const platform::PlistDict earlier{{"com.korvo.print.FinishingDuplex", 2}};
-  int seeds = 0;
   JTKTSetImportErrorStream(nullptr);
-  for (const auto& entry : std::filesystem::directory_iterator(kCorpora / "jobticket_import")) {
+  const int seeds = korvo_test::ReplayFuzzCorpus("jobticket_import", [&](const std::string& bytes) {
     platform::PlistDict dictionary = earlier;
-    const platform::OSStatus status =
-        JTKTImportDocument(korvo_test::ReadFile(entry.path().string()), entry.path().filename(), &dictionary);
-    EXPECT_TRUE(status == platform::noErr || (status == kJTKTUnreadableFile && dictionary == earlier))
-        << entry.path();
-    ++seeds;
-  }
+    const platform::OSStatus status = JTKTImportDocument(bytes, "seed.xml", &dictionary);
+    EXPECT_TRUE(status == platform::noErr || (status == kJTKTUnreadableFile && dictionary == earlier));
+  });
   JTKTSetImportErrorStream(stderr);
+  EXPECT_GE(seeds, 8);
+}
+
+TEST_F(JTktFuzzCorpus, EveryRoundTripSeedComesBackByteForByte) {
+  const int seeds = korvo_test::ReplayFuzzCorpus("jobticket_round_trip", [](const std::string& bytes) {
+    const platform::PlistDict ticket = jtkt_test::GenerateTicket(
+        jtkt_test::ByteChoice(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+    const std::string first = jtkt_test::Document(ticket);
+    EXPECT_EQ(jtkt_test::ReExported(jtkt_test::Imported(first, "seed.xml")), first);
+  });
   EXPECT_GE(seeds, 8);
 }
 

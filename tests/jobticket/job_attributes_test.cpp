@@ -1,20 +1,11 @@
-// Job notes, the job type and background forms; and a hostile ticket through every family of
-// this writer.
+// Job notes, the job type and background forms.
 #include <gtest/gtest.h>
 
-#include "jobticket/writer/jtkt_color.h"
-#include "jobticket/writer/jtkt_finishing.h"
 #include "jobticket/writer/jtkt_job_attributes.h"
-#include "jobticket/writer/jtkt_special_pages.h"
 #include "jtkt_test_support.h"
 #include "model/background_forms_options.h"
-#include "model/full_color_options.h"
-#include "model/image_options_keys.h"
-#include "model/image_shift_options.h"
 #include "model/job_notes_keys.h"
-#include "model/paper_output_keys.h"
 #include "model/platform_keys.h"
-#include "model/special_pages_ticket.h"
 #include "platform/status.h"
 #include "support/test_support.h"
 #include "vocabulary/printer_default.h"
@@ -103,45 +94,6 @@ TEST(JTktBackgroundForms, UnitsDocumentNameAndLongNames) {
   WriteJTktBackgroundForms(out.get(), &forms);
   EXPECT_NE(out.text().find(">" + std::string(254, 'g') + "</form-name>"), std::string::npos);
   EXPECT_EQ(jtkt_test::XmllintComplaint(jtkt_test::Framed(out.text())), "");
-}
-
-// Names with the XML specials, control characters and broken UTF-8, the sentinel and codes out of
-// range in every key these families read: the document stays well-formed and sends no sentinel.
-TEST(JTktJobAttributes, HostileTicketStillGivesAWellFormedDocument) {
-  korvo_test::ScopedXdgHome home;
-  const std::string nasty = std::string("<&\"'>\x01\x1F\xC3\x28\xED\xA0\x80", 12) + std::string(100 * 1024, 'x');
-  PlistDict ticket = jtkt_test::WholeDocumentTicket();
-  for (const char* key : {kFinishingOptionsKey, kFinishingSquareFoldValueKey, kFinishingTrimLengthValueKey,
-                          kFinishingStaple1ValueKey, kFinishingHolePunchOptionsKey, kHalftoneScreenKey})
-    ticket.insert_or_assign(key, kPrinterDefault);
-  ticket.insert_or_assign(kFinishingCustomKey, nasty);
-  ticket.insert_or_assign(kJobNotesMessageKey, nasty);
-  ticket.insert_or_assign(kJobNotesRecipientKey, nasty);
-  ticket.insert_or_assign(kJobNotesSheetMessageKey, nasty);
-  ticket.insert_or_assign(kJobNotesAdditionalInfoKey, nasty);
-  ticket.insert_or_assign(kJobTypeKey, PlistDict{{"JobType", 9}, {"SavedJobName", nasty}});
-  ticket.insert_or_assign(kBackgroundFormsOptionsKey,
-                          PlistDict{{"UseDocumentName", 0}, {"NewFormString", nasty}, {"MergeWithString", nasty},
-                                    {"X1", kPrinterDefault}});
-  ticket.insert_or_assign(kFullColorOptionsKey, PlistDict{{"FCTRC", nasty.substr(0, 200)}, {"RGBImagesProfile", 99},
-                                                          {"DestinationProfile", kPrinterDefault}, {"FCLightness", 900}});
-  ticket.insert_or_assign("HiglightPrintingColor", 99);
-  ticket.insert_or_assign("HighlightMappingColor", kPrinterDefault);
-  ticket.insert_or_assign(kFrontCoverKey, PlistDict{{"SidesImaged", kPrinterDefault}, {"Stock", PlistDict{{"Description", nasty}}}});
-  ticket.insert_or_assign(kInsertListKey, PlistArray{PlistDict{{"StartPage", kPrinterDefault}, {"Quantity", -4}}});
-  ticket.insert_or_assign(kExceptionListKey,
-                          PlistArray{PlistDict{{"StartPage", 1}, {"EndPage", 2}, {"SidesImaged", 44}, {"HalftoneScreen", 48},
-                                               {"com.korvo.print.ImageShiftOptionsPage", PlistDict{{"X1", "left"}}}}});
-  ticket.insert_or_assign(kNoOfPadsKey, 1);
-  ticket.insert_or_assign(kPadBackCoverKey, nasty);
-  ticket.insert_or_assign(kImageShiftOptionsJobKey, PlistDict{{"X1", kPrinterDefault}, {"Inches", kPrinterDefault}});
-  const std::string document = jtkt_test::Document(ticket);
-  EXPECT_EQ(jtkt_test::XmllintComplaint(document), "");
-  EXPECT_EQ(document.find("-2147483648"), std::string::npos);
-  EXPECT_NE(document.find("<form-save-name"), std::string::npos);
-  EXPECT_NE(document.find("<job-message-to-operator"), std::string::npos);
-  EXPECT_EQ(document.find("booklet-making"), std::string::npos);
-  EXPECT_EQ(document.rfind("</jtkt>"), document.size() - 7);
 }
 
 }  // namespace

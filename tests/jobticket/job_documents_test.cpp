@@ -10,14 +10,18 @@
 #include "jobticket/writer/jtkt_media.h"
 #include "jtkt_test_support.h"
 #include "model/advanced_keys.h"
+#include "model/background_forms_options.h"
+#include "model/full_color_options.h"
 #include "model/client_information_keys.h"
 #include "model/image_options_keys.h"
 #include "model/job_level_stock.h"
 #include "model/job_notes_keys.h"
+#include "model/image_shift_options.h"
 #include "model/paper_output_keys.h"
 #include "model/special_pages_ticket.h"
 #include "platform/locale/utf8_text.h"
 #include "shell/client_information.h"
+#include "support/test_support.h"
 #include "vocabulary/printer_default.h"
 
 namespace {
@@ -86,7 +90,10 @@ std::string HostileText(std::size_t length) {
   return text;
 }
 
+// Names with the XML specials, control characters and broken UTF-8, the sentinel and codes out of
+// range in every key the writer reads: the document stays well-formed and sends no sentinel.
 TEST(JTktJobDocuments, AHostileTicketStillGivesAWellFormedDocument) {
+  korvo_test::ScopedXdgHome home;
   platform::Ticket ticket = jtkt_test::GoldenPlainJob();
   ticket.set(kJobNotesJobNameKey, HostileText(100 * 1024), kClient);
   ticket.set(kJobNotesSenderNameKey, HostileText(64), kClient);
@@ -97,12 +104,39 @@ TEST(JTktJobDocuments, AHostileTicketStillGivesAWellFormedDocument) {
                        {"Description", HostileText(100 * 1024)}, {"SidesCoated", 9}, {"kCoatingType", 99},
                        {"Finish", 77}, {"kGrain", -5}, {"Punched", 42}, {"Size", 75}, {"Width", -1}, {"Length", 1}},
              kClient);
+  const std::string nasty = std::string("<&\"'>\x01\x1F\xC3\x28\xED\xA0\x80", 12) + std::string(100 * 1024, 'x');
+  for (const char* key : {kFinishingOptionsKey, kFinishingSquareFoldValueKey, kFinishingTrimLengthValueKey,
+                          kFinishingStaple1ValueKey, kFinishingHolePunchOptionsKey, kHalftoneScreenKey})
+    ticket.set(key, kPrinterDefault, kClient);
+  for (const char* key : {kFinishingCustomKey, kJobNotesMessageKey, kJobNotesRecipientKey, kJobNotesSheetMessageKey,
+                          kJobNotesAdditionalInfoKey, kPadBackCoverKey})
+    ticket.set(key, nasty, kClient);
+  ticket.set(kJobTypeKey, PlistDict{{"JobType", 9}, {"SavedJobName", nasty}}, kClient);
+  ticket.set(kBackgroundFormsOptionsKey,
+             PlistDict{{"UseDocumentName", 0}, {"NewFormString", nasty}, {"MergeWithString", nasty}, {"X1", kPrinterDefault}},
+             kClient);
+  ticket.set(kFullColorOptionsKey, PlistDict{{"FCTRC", nasty.substr(0, 200)}, {"RGBImagesProfile", 99},
+                                             {"DestinationProfile", kPrinterDefault}, {"FCLightness", 900}}, kClient);
+  ticket.set("HiglightPrintingColor", 99, kClient);
+  ticket.set("HighlightMappingColor", kPrinterDefault, kClient);
+  ticket.set(kFrontCoverKey, PlistDict{{"SidesImaged", kPrinterDefault}, {"Stock", PlistDict{{"Description", nasty}}}}, kClient);
+  ticket.set(kInsertListKey, platform::PlistArray{PlistDict{{"StartPage", kPrinterDefault}, {"Quantity", -4}}}, kClient);
+  ticket.set(kExceptionListKey,
+             platform::PlistArray{PlistDict{{"StartPage", 1}, {"EndPage", 2}, {"SidesImaged", 44}, {"HalftoneScreen", 48},
+                                            {"com.korvo.print.ImageShiftOptionsPage", PlistDict{{"X1", "left"}}}}},
+             kClient);
+  ticket.set(kNoOfPadsKey, 1, kClient);
+  ticket.set(kImageShiftOptionsJobKey, PlistDict{{"X1", kPrinterDefault}, {"Inches", kPrinterDefault}}, kClient);
   const std::string document = Export(ticket);
   EXPECT_EQ(jtkt_test::XmllintComplaint(document), "");
   EXPECT_TRUE(platform::IsValidUTF8(document));
   EXPECT_NE(document.find("&lt;&amp;&quot;&apos;&gt;]]&gt;"), std::string::npos);
   for (char c : document) EXPECT_FALSE(static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n') << int(c);
   EXPECT_TRUE(document.ends_with("</jtkt>"));
+  EXPECT_EQ(document.find("-2147483648"), std::string::npos);
+  EXPECT_EQ(document.find("booklet-making"), std::string::npos);
+  for (const char* present : {"<form-save-name", "<job-message-to-operator"})
+    EXPECT_NE(document.find(present), std::string::npos) << present;
   EXPECT_GT(document.size(), 200u * 1024);  // both long texts are there whole
   for (const char* absent : {"media-front-coating", "media-tooth", "media-grain", "media-hole-count", "media-size"})
     EXPECT_EQ(document.find(absent), std::string::npos) << absent;

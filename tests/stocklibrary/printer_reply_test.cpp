@@ -17,19 +17,17 @@ bool Read(const std::string& name, std::vector<Stock>& stocks, std::string& erro
 }
 
 TEST(PrinterReply, EverySeedReadsOrIsRefusedWithAReason) {
-  int seeds = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(kCorpus)) {
+  const int seeds = korvo_test::ReplayFuzzCorpus("printer_reply", [](const std::string& bytes) {
     std::vector<Stock> stocks;
     std::string error;
-    if (!Read(entry.path().filename().string(), stocks, error)) {
-      EXPECT_FALSE(error.empty()) << entry.path();
+    if (!StocksFromReplyBytes(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), stocks, &error)) {
+      EXPECT_FALSE(error.empty());
     }
     for (const Stock& stock : stocks) {
       const platform::PlistDict ticket = stock.asTicket();
-      EXPECT_EQ(Stock(&ticket).asTicket(), ticket) << entry.path();
+      EXPECT_EQ(Stock(&ticket).asTicket(), ticket);
     }
-    ++seeds;
-  }
+  });
   EXPECT_GE(seeds, 5);
 }
 

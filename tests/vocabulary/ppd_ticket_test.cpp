@@ -53,6 +53,7 @@ TEST_F(TicketChoices, KeywordsAndTicketValues) {
   EXPECT_EQ(PPDTicketValueForChoice("MediaType", "Plastic"), std::nullopt);
   EXPECT_EQ(PPDTicketValueForChoice("Option1", "CSS"), std::nullopt);
   EXPECT_EQ(PPDTicketValueForChoice("", "CSS"), std::nullopt);
+  EXPECT_EQ(PPDTicketValueForChoice("mediatype", "CardStock"), std::nullopt);  // the keyword's case counts
   EXPECT_EQ(PPDTicketValueForChoice("MediaType", ""), std::nullopt);
   EXPECT_STREQ(PPDChoiceForTicketValue("MediaType", 43), "CardStock");
   EXPECT_STREQ(PPDChoiceForTicketValue("KVBackCoverSheet", 100), "Bypass");
