@@ -124,17 +124,6 @@ void SetSpinControlDecimals(ui::Control& arrows, std::uint32_t decimals) {
   arrows.setProperty(kSpinCreator, kSpinDecimalsTag, decimals);
 }
 
-void SetSpinControlIncrement(ui::Control& arrows, std::int32_t step) {
-  arrows.setProperty(kSpinCreator, kSpinIncrementTag, step);
-}
-
-void SetSpinControlUnitSign(ui::Control& arrows, SpinUnitSign sign) {
-  arrows.removeProperty(kSpinCreator, kSpinAngleTag);
-  arrows.removeProperty(kSpinCreator, kSpinPercentTag);
-  if (sign == SpinUnitSign::kAngle) arrows.setProperty(kSpinCreator, kSpinAngleTag, true);
-  if (sign == SpinUnitSign::kPercent) arrows.setProperty(kSpinCreator, kSpinPercentTag, true);
-}
-
 platform::OSStatus CreateSpinControl(ui::Control* arrows) {
   if (arrows == nullptr) return platform::paramErr;
   KeepHandler(*arrows, kSpinActionTag,

@@ -43,9 +43,6 @@ void SetSpinControlField(platform::ui::Control& arrows, platform::ui::Control& f
 void SetSpinControlMirror(platform::ui::Control& arrows, platform::ui::Control& mirror);
 void SetSpinControlRedrawControl(platform::ui::Control& arrows, const platform::ui::Control& redrawn);
 void SetSpinControlDecimals(platform::ui::Control& arrows, std::uint32_t decimals);
-void SetSpinControlIncrement(platform::ui::Control& arrows, std::int32_t step);
-enum class SpinUnitSign { kNone, kAngle, kPercent };
-void SetSpinControlUnitSign(platform::ui::Control& arrows, SpinUnitSign sign);
 
 // Makes the arrows step their value and the field named by "edit" take typed numbers. The
 // arrows' stepping is set up in any case; paramErr for null arrows, kControlPropertyNotFoundErr

@@ -1,4 +1,4 @@
-// The memory sink of the preview PDF.
+// The memory sink and source of the preview PDF.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -36,6 +36,26 @@ TEST(MemoryConsumer, AnEmptyBlockGrowsToCoverTheWrite) {
   EXPECT_EQ(MemoryConsumerPutBytes(&sink, bytes.data(), bytes.size()), 1000u);
   EXPECT_GE(sink.blockSize, 1001u);
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(sink.block.get()), sink.position), bytes);
+}
+
+TEST(MemoryProvider, NeverReadsPastWhatWasWritten) {
+  MemoryConsumer sink;
+  ASSERT_EQ(CreateMemoryConsumer(64, &sink), platform::noErr);
+  ASSERT_EQ(MemoryConsumerPutBytes(&sink, "hello world", 11), 11u);
+  MemoryProvider source = MemoryProviderFromConsumer(sink);
+  char buffer[64] = {};
+  EXPECT_EQ(MemoryProviderGetBytes(&source, buffer, 5), 5u);
+  EXPECT_EQ(MemoryProviderSkipBytes(&source, 1), 1u);
+  EXPECT_EQ(MemoryProviderGetBytes(&source, buffer, 64), 5u);
+  EXPECT_EQ(std::string(buffer, 5), "world");
+  EXPECT_EQ(MemoryProviderGetBytes(&source, buffer, 64), 0u);
+  EXPECT_EQ(MemoryProviderSkipBytes(&source, 100), 0u);
+  MemoryProviderRewind(&source);
+  EXPECT_EQ(MemoryProviderSkipBytes(&source, 100), 11u);
+  MemoryProviderReleaseInfo(&source);
+  EXPECT_EQ(MemoryProviderGetBytes(&source, buffer, 4), 0u);  // no block: nothing reported
+  MemoryConsumerReleaseInfo(&sink);
+  EXPECT_EQ(sink.blockSize, 0u);
 }
 
 }  // namespace
