@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "ipp/ipp_job_template.h"
-#include "jobticket/writer/jtkt_ticket_read.h"
+#include "jobticket/writer/jtkt_writer.h"
 #include "model/advanced_keys.h"
 #include "model/finishing_folds.h"
 #include "model/paper_output_codes.h"

@@ -4,9 +4,7 @@
 #include <utility>
 
 #include "ipp/ipp_job_template.h"
-#include "jobticket/writer/jtkt_image_shift.h"
-#include "jobticket/writer/jtkt_job_attributes.h"
-#include "jobticket/writer/jtkt_ticket_read.h"
+#include "jobticket/writer/jtkt_writer.h"
 #include "model/advanced_keys.h"
 #include "model/image_shift_options.h"
 #include "model/job_notes_keys.h"

@@ -1,6 +1,6 @@
 // The job template of a ticket: every family, in one order.
 #include "ipp/ipp_job_template.h"
-#include "jobticket/writer/jtkt_ticket_read.h"
+#include "jobticket/writer/jtkt_writer.h"
 #include "model/job_level_stock.h"
 
 void AddIppJobMedia(ipp_t* request, const platform::PlistDict* ticket) {

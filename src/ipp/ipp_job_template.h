@@ -9,8 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "jobticket/writer/jtkt_finishing.h"
-#include "jobticket/writer/jtkt_media.h"
+#include "jobticket/writer/jtkt_writer.h"
 #include "platform/cups_library.h"
 #include "platform/ipp_handles.h"
 #include "platform/plist/plist_value.h"

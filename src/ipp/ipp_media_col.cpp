@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "ipp/ipp_job_template.h"
-#include "jobticket/writer/jtkt_escape.h"
+#include "jobticket/writer/jtkt_writer.h"
 #include "vocabulary/printer_default.h"
 #include "vocabulary/setting_map.h"
 

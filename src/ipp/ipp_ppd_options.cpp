@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "ipp/ipp_job_template.h"
-#include "jobticket/writer/jtkt_media.h"
+#include "jobticket/writer/jtkt_writer.h"
 #include "model/job_level_stock.h"
 #include "model/paper_output_codes.h"
 #include "model/paper_output_keys.h"

@@ -3,8 +3,7 @@
 #include <memory>
 
 #include "ipp/ipp_job_template.h"
-#include "jobticket/writer/jtkt_special_pages.h"
-#include "jobticket/writer/jtkt_ticket_read.h"
+#include "jobticket/writer/jtkt_writer.h"
 #include "model/image_shift_options.h"
 #include "model/special_pages_ticket.h"
 

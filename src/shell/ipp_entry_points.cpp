@@ -5,7 +5,7 @@
 #include "ipp/ipp_job_template.h"
 #include "ipp/ipp_print_job.h"
 #include "ipp/ipp_queue_job.h"
-#include "jobticket/writer/jtkt_export.h"
+#include "jobticket/writer/jtkt_writer.h"
 #include "model/advanced_keys.h"
 #include "ipp/ipp_test_file.h"
 #include "kit/current_session.h"

@@ -3,10 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "jobticket/reader/jtkt_import_log.h"
 #include "jobticket/reader/jtkt_reader.h"
-#include "jobticket/reader/jtkt_summary.h"
-#include "jobticket/writer/jtkt_export.h"
+#include "jobticket/writer/jtkt_writer.h"
 #include "kit/current_session.h"
 #include "kit/ticket_access.h"
 #include "platform/files/file_io.h"

@@ -2,7 +2,7 @@
 // The dialog's job-ticket export and import, exported for the print path and the host: each runs
 // the shell's Sync around the file work, so the file and the panels agree. The shell installs
 // them as the kit's job-ticket service for the panels.
-#include "jobticket/writer/jtkt_context.h"
+#include "jobticket/writer/jtkt_writer.h"
 #include "kit/job_ticket_service.h"
 #include "platform/status.h"
 

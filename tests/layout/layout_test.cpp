@@ -48,6 +48,22 @@ TEST(Layers, NoFolderOfThePanelsOrThePlatformIncludesItsWayBackToItself) {
         << root << ": " << ::testing::PrintToString(layout_test::FolderLoops(root, files));
 }
 
+// The job-ticket writer and reader are read by the rest of the tree through one header each; the
+// two may use each other's parts, the records being shared.
+TEST(Layers, OtherSubsystemsReachTheJobTicketThroughItsPublicHeaders) {
+  const std::vector<SourceFile> files = layout_test::ReadSourceTree(KORVO_SOURCE_DIR);
+  for (const char* header : {"jobticket/writer/jtkt_writer.h", "jobticket/reader/jtkt_reader.h"}) {
+    const std::vector<std::string> found = layout_test::PrivateIncludes(header, "jobticket/", files);
+    EXPECT_TRUE(found.empty()) << ::testing::PrintToString(found);
+  }
+  const std::vector<SourceFile> planted = {
+      {"src/ipp/ipp_media.cpp", "", {"jobticket/writer/jtkt_media.h", "jobticket/writer/jtkt_writer.h"}},
+      {"src/jobticket/reader/feature.cpp", "", {"jobticket/writer/jtkt_media.h"}}};
+  EXPECT_EQ(layout_test::PrivateIncludes("jobticket/writer/jtkt_writer.h", "jobticket/", planted),
+            std::vector<std::string>{
+                "src/ipp/ipp_media.cpp: includes jobticket/writer/jtkt_media.h, not jobticket/writer/jtkt_writer.h"});
+}
+
 TEST(Layers, AFolderLoopIsReportedAndAnIncludeDownIsNot) {
   const std::vector<SourceFile> files = {
       {"src/platform/drawing/face.h", "", {"platform/fonts/catalog.h", "platform/result.h"}},

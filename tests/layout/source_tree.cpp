@@ -124,6 +124,19 @@ std::vector<std::string> FolderLoops(const std::string& root, const std::vector<
   return loops;
 }
 
+std::vector<std::string> PrivateIncludes(const std::string& publicHeader, const std::string& subsystem,
+                                         const std::vector<SourceFile>& files) {
+  const std::string folder = publicHeader.substr(0, publicHeader.rfind('/') + 1);
+  std::vector<std::string> found;
+  for (const SourceFile& file : files) {
+    if (file.path.starts_with("src/" + subsystem)) continue;
+    for (const std::string& include : file.includes)
+      if (include.starts_with(folder) && include != publicHeader)
+        found.push_back(file.path + ": includes " + include + ", not " + publicHeader);
+  }
+  return found;
+}
+
 std::vector<std::string> DuplicateKeyDeclarations(const std::vector<SourceFile>& files) {
   static const std::regex declaration(R"re(constexpr[^=;]*=\s*"(com\.[a-z]+\.print\.[^"]+)")re");
   std::map<std::string, std::vector<std::string>> declaredIn;

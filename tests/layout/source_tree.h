@@ -31,6 +31,11 @@ std::vector<std::string> LayerViolations(const LayerTable& table, const std::vec
 // (in path order) at which it closes; none when the folders form a graph without cycles.
 std::vector<std::string> FolderLoops(const std::string& root, const std::vector<SourceFile>& files);
 
+// "file: includes X, not subsystem's public header" for each file outside the subsystem's folder
+// (the folder of its public header, "src/jobticket/writer/") that includes another of its headers.
+std::vector<std::string> PrivateIncludes(const std::string& publicHeader, const std::string& subsystem,
+                                         const std::vector<SourceFile>& files);
+
 // "key: file, file" for each ticket key that more than one declaration under src/ spells.
 std::vector<std::string> DuplicateKeyDeclarations(const std::vector<SourceFile>& files);
 

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "jobticket/reader/jtkt_import_log.h"
+#include "jobticket/reader/jtkt_summary.h"
 #include "jobticket/writer/jtkt_context.h"
 #include "kit/job_ticket_service.h"
 #include "model/ticket_clients.h"

@@ -25,3 +25,4 @@
 #include "jobticket/writer/jtkt_media.h"
 #include "jobticket/writer/jtkt_options.h"
 #include "jobticket/writer/jtkt_special_pages.h"
+#include "jobticket/writer/jtkt_ticket_read.h"

@@ -1,6 +1,6 @@
 // The panel's controls and the context kept in step: SyncToUI shows the context, the event
 // handler takes what the user does into it, and the job-ticket buttons run their dialogs.
-#include "jobticket/writer/jtkt_export_dialog.h"
+#include "panels/advanced/job_ticket_export_dialog.h"
 #include "kit/control_helpers.h"
 #include "model/stock.h"
 #include "panels/advanced/advanced_panel.h"

@@ -2,8 +2,8 @@
 // The window that shows the summary of a set of job-ticket settings before they are imported or
 // exported, and lets the user go on or cancel. The import and export flows do not open it
 // themselves; the dialog around them does.
-#include "jobticket/reader/jtkt_summary.h"
-#include "jobticket/writer/jtkt_context.h"
+#include "jobticket/reader/jtkt_reader.h"
+#include "jobticket/writer/jtkt_writer.h"
 #include "platform/plist/plist_value.h"
 #include "platform/status.h"
 

@@ -1,4 +1,4 @@
-#include "jobticket/writer/jtkt_export_dialog.h"
+#include "panels/advanced/job_ticket_export_dialog.h"
 
 #include "kit/job_ticket_service.h"
 #include "platform/ui/interaction.h"

@@ -1,5 +1,5 @@
 #pragma once
-// The Export command of the Advanced panel: where to save, then the dialog's export.
+// The Advanced panel's Export... button: the save chooser in front of the dialog's export.
 #include <string>
 
 #include "kit/job_ticket_service.h"
