@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "model/finishing_folds.h"
+#include "model/finishing_positions.h"
 #include "panels/paper_output/finishing/finishing_texts.h"
 
 namespace {
@@ -57,10 +59,10 @@ std::string FinishingPicture(const FinishingState& f) {
   if (InRange(f.staple2, kTwoStaplesFirst)) return PositionPicture("2St", Place(f.staple2, kTwoStaplesFirst));
   if (InRange(f.stapleCenter, kCenterStapleFirst))
     return PositionPicture("CtSt", Place(f.stapleCenter, kCenterStapleFirst));
-  if (InRange(f.holePunchValue, kHolePunchFirst) && f.holePunchOptions >= 3 && f.holePunchOptions <= 5)
-    return PositionPicture(std::to_string(f.holePunchOptions - 1) + "Hp", Place(f.holePunchValue, kHolePunchFirst));
-  if (f.zFold == kZFoldLeftBind) return Finishing("ZFold_Half_Left");
-  if (f.zFold == kZFoldRightBind) return Finishing("ZFold_Half_Right");
+  if (const HolePunchCount* holes = RowWith(kHolePunchCounts, &HolePunchCount::holesCode, f.holePunchOptions);
+      holes != nullptr && InRange(f.holePunchValue, kHolePunchFirst))
+    return PositionPicture(holes->picturePrefix, Place(f.holePunchValue, kHolePunchFirst));
+  if (const ZFoldSide* side = RowWith(kZFoldSides, &ZFoldSide::stored, f.zFold)) return Finishing(side->picture);
   switch (f.code) {
     case kFinishingBooklet: return Finishing("Bklt_Fold");
     case kFinishingCustom: return Finishing("Custom");
