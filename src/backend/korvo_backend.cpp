@@ -15,14 +15,11 @@
 #include <thread>
 #include <vector>
 
-#include "ipp/ipp_print_job.h"
+#include "ipp/ipp.h"
 #include "backend/scheduler_job.h"
-#include "ipp/ipp_device_uri.h"
-#include "ipp/ipp_job_ticket.h"
-#include "ipp/ipp_ppd_options.h"
 #include "platform/files/unique_fd.h"
 #include "platform/system/uri_text.h"
-#include "stocklibrary/printer_stock_request.h"
+#include "stocklibrary/stock_library.h"
 
 namespace {
 

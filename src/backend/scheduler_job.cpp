@@ -6,8 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ipp/ipp_device_uri.h"
-#include "ipp/ipp_job_ticket.h"
+#include "ipp/ipp.h"
 #include "platform/cups_library.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include "platform/ui/standard_commands.h"
 #include "shell/ipp_entry_points.h"
-#include "stocklibrary/printer_stock_report.h"
+#include "stocklibrary/stock_library.h"
 
 namespace korvo_host {
 

@@ -1,6 +1,6 @@
 #include "host/stocks_command.h"
 
-#include "stocklibrary/printer_address.h"
+#include "stocklibrary/stock_library.h"
 
 #include <chrono>
 
@@ -9,7 +9,6 @@
 #include "platform/system/message_text.h"
 #include "platform/system/uri_text.h"
 #include "platform/tasks/run_loop.h"
-#include "stocklibrary/printer_stock_status.h"
 
 namespace korvo_host {
 

@@ -9,7 +9,7 @@
 #include "model/image_shift_options.h"
 #include "model/job_notes_keys.h"
 #include "model/paper_output_keys.h"
-#include "stocklibrary/printer_address.h"
+#include "stocklibrary/stock_library.h"
 
 namespace {
 

@@ -11,8 +11,7 @@
 #include "platform/cups_library.h"
 #include "platform/files/file_io.h"
 #include "platform/system/uri_text.h"
-#include "stocklibrary/printer_address.h"
-#include "stocklibrary/printer_stock_request.h"
+#include "stocklibrary/stock_library.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include "platform/files/file_io.h"
 #include "platform/files/unique_fd.h"
 #include "platform/system/uri_text.h"
-#include "stocklibrary/printer_stock_request.h"
+#include "stocklibrary/stock_library.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "platform/cups_library.h"
-#include "stocklibrary/printer_stock_request.h"
+#include "stocklibrary/stock_library.h"
 
 namespace {
 

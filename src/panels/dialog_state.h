@@ -6,7 +6,7 @@
 #include "kit/job_ticket_service.h"
 #include <cstdint>
 
-#include "stocklibrary/printer_stock_library.h"
+#include "stocklibrary/stock_library.h"
 
 // The units a custom size dialog shows its fields in.
 enum CustomSizeUnits : std::int32_t { kUnitsNotChosen = 0, kUnitsInches = 1, kUnitsMillimetres = 2 };

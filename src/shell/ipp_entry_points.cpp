@@ -2,12 +2,9 @@
 
 #include <cstdio>
 
-#include "ipp/ipp_job_template.h"
-#include "ipp/ipp_print_job.h"
-#include "ipp/ipp_queue_job.h"
+#include "ipp/ipp.h"
 #include "jobticket/writer/jtkt_writer.h"
 #include "model/advanced_keys.h"
-#include "ipp/ipp_test_file.h"
 #include "kit/current_session.h"
 #include "kit/ticket_access.h"
 #include "platform/files/file_io.h"

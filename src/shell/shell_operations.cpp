@@ -9,8 +9,7 @@
 #include "shell/product_hooks.h"
 #include "shell/shell_context.h"
 #include "shell/shell_pane.h"
-#include "stocklibrary/printer_stock_library.h"
-#include "stocklibrary/printer_stock_report.h"
+#include "stocklibrary/stock_library.h"
 
 using platform::OSStatus;
 

@@ -8,7 +8,7 @@
 #include "platform/ui/standard_commands.h"
 #include "shell/pde_shell.h"
 #include "shell/shell_controls.h"
-#include "stocklibrary/printer_stock_library.h"
+#include "stocklibrary/stock_library.h"
 
 using platform::OSStatus;
 namespace ui = platform::ui;

@@ -15,7 +15,7 @@
 #include "platform/ui/interaction.h"
 #include "vocabulary/setting_map.h"
 #include "vocabulary/setting_map_menus.h"
-#include "watermark/watermark_file.h"
+#include "watermark/watermark.h"
 
 namespace ui = platform::ui;
 

@@ -9,7 +9,7 @@
 #include "model/paper_output_keys.h"
 #include "model/ticket_clients.h"
 #include "panels/booklet_watermark/booklet_watermark_ticket.h"
-#include "watermark/font_preparation.h"
+#include "watermark/watermark.h"
 
 using platform::Ticket;
 

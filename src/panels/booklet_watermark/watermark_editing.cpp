@@ -6,9 +6,7 @@
 #include "panels/booklet_watermark/booklet_watermark_panel.h"
 #include "panels/booklet_watermark/watermark_editor_dialog.h"
 #include "platform/ui/interaction.h"
-#include "watermark/default_watermarks.h"
-#include "watermark/watermark_file.h"
-#include "watermark/watermark_session_drawing.h"
+#include "watermark/watermark.h"
 
 namespace ui = platform::ui;
 

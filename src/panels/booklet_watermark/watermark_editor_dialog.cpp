@@ -13,7 +13,7 @@
 #include "platform/files/private_temporary_file.h"
 #include "platform/ui/drawn_images.h"
 #include "platform/ui/interaction.h"
-#include "watermark/watermark_preview.h"
+#include "watermark/watermark.h"
 
 namespace ui = platform::ui;
 

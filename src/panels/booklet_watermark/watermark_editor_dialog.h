@@ -6,7 +6,7 @@
 
 #include "platform/bundle/bundle.h"
 #include "panels/modal_dialog.h"
-#include "watermark/watermark_data.h"
+#include "watermark/watermark.h"
 
 // Files the record the user confirmed, in one write. False after an alert saying why: the editor
 // then stays open and nothing has changed.

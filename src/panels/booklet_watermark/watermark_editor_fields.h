@@ -5,7 +5,7 @@
 
 #include "platform/bundle/bundle.h"
 #include "platform/ui/window.h"
-#include "watermark/watermark_data.h"
+#include "watermark/watermark.h"
 
 // The offsets' units, as the record keeps them.
 inline constexpr std::int32_t kWatermarkUnitsInches = 0;

@@ -4,8 +4,7 @@
 #include "kit/preference_locations.h"
 #include "panels/booklet_watermark/booklet_watermark_panel.h"
 #include "platform/preferences/preference_file.h"
-#include "watermark/default_watermarks.h"
-#include "watermark/watermark_file.h"
+#include "watermark/watermark.h"
 
 std::vector<std::string> LoadSavedWatermarkNames(const platform::Bundle* bundle, bool makeDefaults) {
   std::vector<std::string> names;

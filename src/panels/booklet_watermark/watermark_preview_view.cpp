@@ -6,9 +6,7 @@
 #include "kit/preference_locations.h"
 #include "panels/booklet_watermark/booklet_watermark_panel.h"
 #include "platform/ui/drawn_images.h"
-#include "watermark/watermark_file.h"
-#include "watermark/watermark_preview.h"
-#include "watermark/watermark_session_drawing.h"
+#include "watermark/watermark.h"
 
 namespace ui = platform::ui;
 

@@ -18,8 +18,7 @@
 #include "platform/ticket/print_session.h"
 #include "platform/ui/control.h"
 #include "platform/ui/window.h"
-#include "stocklibrary/stock_library_list.h"
-#include "stocklibrary/stock_library_order.h"
+#include "stocklibrary/stock_library.h"
 #include "vocabulary/printer_default.h"
 
 // Everything a finishing dialog edits: copied in when a dialog opens and copied back on OK, so

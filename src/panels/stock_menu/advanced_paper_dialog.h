@@ -6,7 +6,7 @@
 #include "panels/dialog_state.h"
 #include "panels/modal_dialog.h"
 #include "platform/bundle/bundle.h"
-#include "stocklibrary/stock_library_list.h"
+#include "stocklibrary/stock_library.h"
 #include "vocabulary/job_context.h"
 
 // The advanced paper selection on the stock: on OK the stock as edited. The dialog's state (null

@@ -14,9 +14,7 @@
 #include "model/text_compare.h"
 #include "panels/stock_menu/advanced_paper_dialog.h"
 #include "platform/ui/interaction.h"
-#include "stocklibrary/printer_stock_library.h"
-#include "stocklibrary/stock_in_use.h"
-#include "stocklibrary/stock_library_order.h"
+#include "stocklibrary/stock_library.h"
 
 namespace ui = platform::ui;
 
