@@ -126,3 +126,5 @@ inline constexpr SquareFoldLevel kSquareFoldLevels[] = {{62, "high-2", "MoreSqua
 // The booklet fold-and-staple key's values: a booklet fold alone, or with staples.
 inline constexpr std::int32_t kBookletFoldOnly = 7;
 inline constexpr std::int32_t kBookletFoldAndStaple = 8;
+// Any one of these installed features lets the printer fold booklets.
+inline constexpr std::string_view kBookletFoldFeatures[] = {"BookletFoldKey", "BiFoldMultiple", "BiFoldStapleMultiple"};

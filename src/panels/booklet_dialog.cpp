@@ -6,6 +6,7 @@
 
 #include "controls/spin_control.h"
 #include "kit/control_helpers.h"
+#include "model/finishing_folds.h"
 #include "model/paper_output_codes.h"
 #include "model/special_pages_ticket.h"
 #include "platform/ui/interaction.h"
@@ -180,7 +181,7 @@ DialogAnswer<BookletParameters> RunModalBookletOptionsDialog(const platform::Bun
                                                             const platform::PrintSession* session,
                                                             const BookletParameters& parameters) {
   // Booklet finishing is offered only where the printer can fold booklets.
-  const bool folds = AnyFinishingFeatureInstalled({"BookletFoldKey", "BiFoldMultiple", "BiFoldStapleMultiple"});
+  const bool folds = AnyFinishingFeatureInstalled(kBookletFoldFeatures);
   return RunBookletDialog(bundle, session, false, folds ? "BookletFinishingOptions" : "BookletOptions",
                           "Booklet Options Title", parameters);
 }

@@ -1,6 +1,8 @@
 // Reading and writing one key of the stock library file.
 #include "stocklibrary/stock_library_file.h"
 
+#include <type_traits>
+
 #include "kit/shared_preferences.h"
 #include "kit/user_preferences.h"
 #include "stocklibrary/stock_library_keys.h"
@@ -37,14 +39,24 @@ bool WriteStockLibraryKey(std::string_view key, const platform::PlistValue& valu
   });
 }
 
-bool UpdateStockLibraryDictionary(std::string_view key, const std::function<void(platform::PlistDict&)>& change,
-                                  platform::PlistDict* result) {
-  platform::PlistDict changed;
+namespace {
+
+// The dictionary or array under key, changed as the file holds it under its lock.
+template <typename Container>
+bool UpdateStockLibraryContainer(std::string_view key, const std::function<void(Container&)>& change,
+                                 Container* result) {
+  Container changed;
   const bool done =
       UpdateUserPreferences(kStockLibraryPreferencesFileName, [&](platform::PlistDict& file, platform::PreferenceFileStatus) {
         auto it = file.find(key);
-        const platform::PlistDict* held = it == file.end() ? nullptr : it->second.asDictionary();
-        changed = held ? *held : platform::PlistDict();
+        const Container* held = nullptr;
+        if (it != file.end()) {
+          if constexpr (std::is_same_v<Container, platform::PlistDict>)
+            held = it->second.asDictionary();
+          else
+            held = it->second.asArray();
+        }
+        changed = held ? *held : Container();
         change(changed);
         if (held ? *held == changed : changed.empty()) return platform::PreferenceChange::kLeave;
         file.insert_or_assign(std::string(key), changed);
@@ -52,4 +64,16 @@ bool UpdateStockLibraryDictionary(std::string_view key, const std::function<void
       });
   if (done && result != nullptr) *result = std::move(changed);
   return done;
+}
+
+}  // namespace
+
+bool UpdateStockLibraryDictionary(std::string_view key, const std::function<void(platform::PlistDict&)>& change,
+                                  platform::PlistDict* result) {
+  return UpdateStockLibraryContainer(key, change, result);
+}
+
+bool UpdateStockLibraryArray(std::string_view key, const std::function<void(platform::PlistArray&)>& change,
+                             platform::PlistArray* result) {
+  return UpdateStockLibraryContainer(key, change, result);
 }

@@ -27,3 +27,6 @@ bool WriteStockLibraryKey(std::string_view key, const platform::PlistValue& valu
 // when the change was made; a failure has been reported on standard error.
 bool UpdateStockLibraryDictionary(std::string_view key, const std::function<void(platform::PlistDict&)>& change,
                                   platform::PlistDict* result);
+// The same for the array under key.
+bool UpdateStockLibraryArray(std::string_view key, const std::function<void(platform::PlistArray&)>& change,
+                             platform::PlistArray* result);

@@ -27,15 +27,33 @@ void StockLibraryOrderList::write() {
   if (WriteStockLibraryKey(kStockMenuListKey, array)) unwritten_ = false;
 }
 
+void StockLibraryOrderList::change(const std::function<void(std::vector<std::string>&)>& edit) {
+  edit(order_);
+  // A list emptied but not yet written replaces the file's as a whole.
+  if (unwritten_) return write();
+  platform::PlistArray file;
+  const auto apply = [&](platform::PlistArray& list) {
+    std::vector<std::string> uuids;
+    for (const platform::PlistValue& item : list)
+      if (const std::string* uuid = item.asString()) uuids.push_back(*uuid);
+    edit(uuids);
+    list.assign(uuids.begin(), uuids.end());
+  };
+  if (!UpdateStockLibraryArray(kStockMenuListKey, apply, &file)) return;
+  order_.clear();
+  for (const platform::PlistValue& item : file)
+    if (const std::string* uuid = item.asString()) order_.push_back(*uuid);
+}
+
 void StockLibraryOrderList::updateOrderList(const std::string& uuid) {
   if (uuid.empty()) return;
-  std::erase(order_, uuid);
-  order_.insert(order_.begin(), uuid);
-  if (order_.size() > kStockOrderListLimit) order_.resize(kStockOrderListLimit);
-  write();
+  change([&](std::vector<std::string>& order) {
+    std::erase(order, uuid);
+    order.insert(order.begin(), uuid);
+    if (order.size() > kStockOrderListLimit) order.resize(kStockOrderListLimit);
+  });
 }
 
 void StockLibraryOrderList::remove(const std::string& uuid) {
-  std::erase(order_, uuid);
-  write();
+  change([&](std::vector<std::string>& order) { std::erase(order, uuid); });
 }

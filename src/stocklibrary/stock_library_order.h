@@ -1,6 +1,8 @@
 #pragma once
 // The library stocks chosen most recently, for the stock menus: UUIDs, most recent first, at
-// most 25, without duplicates. Read when made; written after every change.
+// most 25, without duplicates. Read when made; every change is applied to the file's list as it
+// is under the file's lock, so that stocks another dialog chose meanwhile stay in it.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,7 +22,8 @@ class StockLibraryOrderList {
 
   // The file's list (its strings, in order); empty when the file has none.
   void read();
-  // Stores the list; the file is written only when it holds something else.
+  // Stores the list as it stands, replacing the file's; the file is written only when it holds
+  // something else.
   void write();
   // Moves uuid to the front (adding it), keeping at most 25; an empty uuid does nothing.
   void updateOrderList(const std::string& uuid);
@@ -32,6 +35,10 @@ class StockLibraryOrderList {
   }
 
  private:
+  // Makes the change here and to the file's list under its lock; the list then is the file's.
+  // Where the file could not be written the change is kept here only.
+  void change(const std::function<void(std::vector<std::string>&)>& edit);
+
   std::vector<std::string> order_;
   bool unwritten_ = false;
 };

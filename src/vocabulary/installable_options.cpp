@@ -102,7 +102,7 @@ bool FinishingFeatureInstalled(std::string_view name) {
   return getInstallableOptionValue(name, choice) && !MeansNotInstalled(choice);
 }
 
-bool AnyFinishingFeatureInstalled(std::initializer_list<std::string_view> names) {
+bool AnyFinishingFeatureInstalled(std::span<const std::string_view> names) {
   for (std::string_view name : names)
     if (FinishingFeatureInstalled(name)) return true;
   return false;

@@ -4,7 +4,7 @@
 // Loaded once per dialog by the shell for the maker's printers and unloaded at its end; the
 // loaded state is process-wide.
 #include <cstdint>
-#include <initializer_list>
+#include <span>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,7 +31,7 @@ bool getInstalledFeature(std::string_view featureName);
 // A finishing feature the printer can do: a row of the feature table as above, or an installable
 // option by the feature's name whose choice is not "off" ("False", "None", "NotInstalled").
 bool FinishingFeatureInstalled(std::string_view name);
-bool AnyFinishingFeatureInstalled(std::initializer_list<std::string_view> names);
+bool AnyFinishingFeatureInstalled(std::span<const std::string_view> names);
 
 // Sets value to the ticket value of the first row, in table order, for featureName whose
 // condition holds; false when none does.

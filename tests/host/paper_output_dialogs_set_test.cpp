@@ -147,6 +147,20 @@ TEST_F(PaperOutputDialogsSet, EightLibraryAdditionsAtOnceAllSurvive) {
             0)
       << out;
   EXPECT_EQ(out, "Paper 1 Paper 2 Paper 3 Paper 4 Paper 5 Paper 6 Paper 7 Paper 8\n");
+
+  // Eight choices at once: each paper joins the stock menus' recent list, none replaces another's.
+  line = "(";
+  for (int i = 1; i <= 8; ++i)
+    line += pde + " set --session " + dir.file("s" + std::to_string(i) + ".plist") +
+            " 'Paper=Stock Library...>Paper " + std::to_string(i) + "' >/dev/null & ";
+  ASSERT_EQ(korvo_test::RunCommand(line + "wait)", &out, true), 0) << out;
+  ASSERT_EQ(host_test::RunPython("d = plistlib.load(open(sys.argv[1], \"rb\")); l = d[\"com.korvo.print.StockLibrary.StockList\"]; "
+                                 "print(*sorted(l[u][\"Stock\"][\"CustomName\"] for u in "
+                                 "d[\"com.korvo.print.StockLibrary.StockMenuList\"]))",
+                                 home.dir().file("config/com.korvo.print.stocklibrary"), &out),
+            0)
+      << out;
+  EXPECT_EQ(out, "Paper 1 Paper 2 Paper 3 Paper 4 Paper 5 Paper 6 Paper 7 Paper 8\n");
 }
 
 }  // namespace
