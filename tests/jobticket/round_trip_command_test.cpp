@@ -6,6 +6,7 @@
 #include <random>
 
 #include "jtkt_test_support.h"
+#include "model/job_level_stock.h"
 #include "model/job_notes_keys.h"
 #include "model/paper_output_keys.h"
 #include "model/special_pages_ticket.h"
@@ -107,6 +108,11 @@ TEST_F(RoundTripCommand, TextsStepsAndPadPapersPastWhatTheReaderTakesComeBackAsW
   t.set(kJobNotesMessageKey, laughs, "K");
   t.set(kJobNotesRecipientKey, std::string(300, 'r'), "K");
   t.set(kExceptionListKey, platform::PlistArray{platform::PlistDict{{"StartPage", 2}, {"EndPage", 3}, {"LightenDarken", 7}}}, "K");
+  t.set(kJobLevelStockKey,
+        platform::PlistDict{{"Type", 7}, {"CustomType", std::string(40, 't')}, {"Color", 10}, {"CustomColor", std::string(40, 'c')}},
+        "K");
+  t.set(kFinishingOptionsKey, 22, "K");
+  t.set(kFinishingCustomKey, std::string(300, 'f'), "K");
   const std::string session = dir.file("made.plist");
   ASSERT_TRUE(made.save(session));
   const auto [first, second] = Cycle(session);
@@ -116,6 +122,8 @@ TEST_F(RoundTripCommand, TextsStepsAndPadPapersPastWhatTheReaderTakesComeBackAsW
   EXPECT_NE(first.find(">" + kept + "</job-message-to-operator>"), std::string::npos);
   EXPECT_NE(first.find(">" + std::string(255, 'r') + "</job-recipient-name>"), std::string::npos);
   EXPECT_EQ(first.find("adjust-bw-darkness-value"), std::string::npos);
+  for (const std::string& name : {std::string(30, 't'), std::string(30, 'c'), std::string(255, 'f')})
+    EXPECT_NE(first.find(">" + name + "<"), std::string::npos) << name.substr(0, 1) << " is not cut to its length";
 
   const std::string pads = jtkt_test::Document(platform::PlistDict{
       {"com.korvo.print.JTKTOptions", platform::PlistDict{{"JTKTOptionAll", true}}}, {kNoOfPadsKey, 1},

@@ -7,6 +7,7 @@
 #include "jobticket/writer/jtkt_ticket_read.h"
 #include "model/finishing_folds.h"
 #include "model/paper_output_codes.h"
+#include "vocabulary/device_profile_limits.h"
 
 namespace {
 
@@ -84,7 +85,8 @@ void ConvertFinishingOption(const PlistDict* ticket, const Stored& s, JTktFinish
       ConvertFold(s.simpleFoldValue, [](FoldKind kind) { return kind == FoldKind::TriFold; }, r.nFoldOptions);
       break;
     case kFinishingCustom:
-      if (const std::string* name = JTktString(ticket, kFinishingCustomKey)) r.templateName = *name;
+      if (const std::string* name = JTktString(ticket, kFinishingCustomKey))
+        r.templateName = std::string(KFSCutToFeatureLength("FinishingTemplate", *name));
       break;
     case kFinishingBooklet: case kFinishingAdvancedFold:
       ConvertFold(s.simpleFoldValue, IsAdvancedFold, r.nFoldOptions);
