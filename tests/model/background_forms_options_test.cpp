@@ -36,6 +36,23 @@ TEST_F(BackgroundForms, DefaultDictionaryAndTheMergeNameRule) {
   EXPECT_TRUE(none.empty());  // no history file: empty, never absent
 }
 
+// A field written but not read (or read under another key) fails here.
+TEST_F(BackgroundForms, EveryFieldSetComesBackWhole) {
+  BackgroundFormsOptions o;
+  o.setUseExistingForm(2);
+  o.setMergeWithString("Letterhead");
+  o.setNewFormString("Invoice");
+  o.setCyclePages(5, false);
+  o.setInches(0);
+  o.setXOffset(-30);
+  o.setYOffset(45);
+  o.setUseDocumentName(0);
+  o.setApplyPagesFrom(3);
+  const PlistDict dict = o.asTicket();
+  EXPECT_EQ(dict.size(), 9u);
+  EXPECT_EQ(BackgroundFormsOptions(dict), o);
+}
+
 TEST_F(BackgroundForms, ReadingReplacesTheWholeStateAndRefusesImpossibleValues) {
   BackgroundFormsOptions o;
   o.setNewFormString("Old");

@@ -27,27 +27,7 @@ TEST(StockSession, PlistlibAndWeReadTheStockWeSaved) {
   int status = -1;
   const std::string output = RunScript("dump '" + dir.file("session.plist") + "'", &status);
   ASSERT_EQ(status, 0) << output;
-  EXPECT_EQ(output,
-            "Color int 10\n"
-            "CustomColor string Sea Green\n"
-            "CustomComment string keep dry\n"
-            "CustomName string Dividers 5-set\n"
-            "CustomNameOnly bool true\n"
-            "CustomType string Ordered Dividers\n"
-            "Description string Heavy card, Grüße\n"
-            "Finish int 3\n"
-            "Length int 30000\n"
-            "Modulus int 5\n"
-            "Punched int 2\n"
-            "SidesCoated int 2\n"
-            "Size int 75\n"
-            "Source int 3\n"
-            "Type int 6\n"
-            "Weight int 163\n"
-            "Width int 20000\n"
-            "kCoatingType int 4\n"
-            "kGrain int 2\n"
-            "client KORVO\n");
+  EXPECT_EQ(output, korvo_test::ReadFile(korvo_test::DataPath("model/stock_session.dump")));
 
   // And we read back what we saved.
   auto loaded = platform::PrintSession::load(dir.file("session.plist"));

@@ -57,9 +57,9 @@ TEST(Type42Program, NotdefIsDefinedOnceAndGlyphsGetTheirNames) {
   EXPECT_EQ(program.find("%%VMUsage"), std::string::npos);  // the font gives no maximum
 }
 
-// Every name of DejaVu Sans is the one FreeType reads from the font (FreeType is the reference),
-// except the two names the Macintosh table keeps in the print path's form.
-TEST(Type42Program, GlyphNamesAgreeWithTheFontsPostTable) {
+// Every glyph of DejaVu Sans gets a valid PostScript name, .notdef once (that the names lead to the
+// right glyphs, Ghostscript's drawing shows).
+TEST(Type42Program, GlyphNamesAreValidAndOnePerGlyph) {
   const std::vector<std::uint8_t> bytes = ReadBytes(kDejaVuSans);
   std::string why;
   auto font = ReadTrueTypeFont(Bytes(bytes), &why);
