@@ -1,5 +1,6 @@
 // The watermark record's dictionary read back whole or not at all (the keys and kinds written are
-// checked by plistlib in watermark_plistlib_test).
+// checked by plistlib in watermark_plistlib_test, and so is a glyph count that disagrees with the
+// glyphs).
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -52,20 +53,6 @@ TEST(WatermarkDictionary, RoundTripsARecordExceptWhatIsNotStored) {
   ASSERT_TRUE(back) << back.error();
   record.pageWidth = record.pageHeight = 0;
   EXPECT_EQ(*back, record);
-}
-
-TEST(WatermarkDictionary, TheGlyphCountIsTheDataNotTheStoredNumber) {
-  PlistDict dict = WatermarkDataToDictionary(FullRecord());
-  dict["glyphCount"] = 1000;  // disagrees with the four glyphs of the data
-  auto record = WatermarkDataFromDictionary(dict);
-  ASSERT_TRUE(record) << record.error();
-  EXPECT_EQ(record->glyphCount(), 4);
-  EXPECT_EQ(record->glyphs, FullRecord().glyphs);
-
-  dict.erase("glyphs");
-  record = WatermarkDataFromDictionary(dict);
-  ASSERT_TRUE(record) << record.error();
-  EXPECT_EQ(record->glyphCount(), 0);
 }
 
 TEST(WatermarkDictionary, AWrongValueMakesTheWholeRecordUnreadable) {
