@@ -41,19 +41,6 @@ std::string Pages(const InsertList& list) {
   return out;
 }
 
-TEST(InsertList, KeepsStartPageOrderAndAddingOrderWithinAPage) {
-  InsertList list;
-  Insert a = MakeInsert(3, 1), b = MakeInsert(1, 2), c = MakeInsert(3, 3);
-  ASSERT_EQ(list.add({&a, &b, &c}), platform::noErr);
-  EXPECT_EQ(Pages(list), "1x2 3x1 3x3");
-  EXPECT_EQ(list.indexOfPage(&a), -1);  // the list holds clones
-  EXPECT_EQ(list.pageAtIndex(3), nullptr);
-  EXPECT_EQ(list.pageAtIndex(-1), nullptr);
-  ExceptionPage wrongKind = Range(1, 2);
-  EXPECT_EQ(list.add({&wrongKind}), platform::paramErr);
-  EXPECT_EQ(list.count(), 3);
-}
-
 TEST(InsertList, PromoteAndDemoteStopAtInsertsBeforePageOne) {
   InsertList list;
   Insert zero = MakeInsert(0), two = MakeInsert(2), five = MakeInsert(5);
@@ -193,8 +180,8 @@ TEST(ExceptionPageList, BatchesInAnyOrderMatchTheLastRangeOnEveryPage) {
   }
 }
 
-// Inserts added to a list with promoted (out of order) inserts still go before the first insert
-// with a later start page, as one added at a time would.
+// Inserts go before the first insert with a later start page, in the order they were added, even
+// when a promotion has put the list out of order; the list holds clones of what it is given.
 TEST(InsertList, BatchesGoBeforeTheFirstLaterInsertEvenAfterPromotion) {
   InsertList list;
   Insert two = MakeInsert(2, 1), five = MakeInsert(5, 1), eight = MakeInsert(8, 1);
@@ -203,6 +190,12 @@ TEST(InsertList, BatchesGoBeforeTheFirstLaterInsertEvenAfterPromotion) {
   Insert a = MakeInsert(4, 2), b = MakeInsert(1, 3), c = MakeInsert(5, 4), d = MakeInsert(9, 5), e = MakeInsert(4, 6);
   ASSERT_EQ(list.add({&a, &b, &c, &d, &e}), platform::noErr);
   EXPECT_EQ(Pages(list), "1x3 4x2 4x6 5x1 2x1 5x4 8x1 9x5");
+  EXPECT_EQ(list.indexOfPage(&a), -1);
+  EXPECT_EQ(list.pageAtIndex(8), nullptr);
+  EXPECT_EQ(list.pageAtIndex(-1), nullptr);
+  ExceptionPage wrongKind = Range(1, 2);
+  EXPECT_EQ(list.add({&wrongKind}), platform::paramErr);
+  EXPECT_EQ(list.count(), 8);
 }
 
 }  // namespace
