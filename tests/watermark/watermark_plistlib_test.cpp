@@ -33,24 +33,10 @@ TEST(WatermarkPlistlib, TheDefaultWatermarksAreWhatPlistlibWouldWrite) {
 
 TEST(WatermarkPlistlib, PlistlibReadsEveryFieldOfOurRecord) {
   korvo_test::ScopedXdgHome home;
-  WatermarkData record;
-  record.isText = true;
-  record.textString = "Vertraulich";
-  record.fontName = "DejaVuSans";
-  record.xOffset = 0.5f;
-  record.yOffset = -0.1f;  // a 32-bit float goes into the file as the double of the same value
-  record.angle = 30;
-  record.density = 40;
-  record.scale = 100;
-  record.units = 1;
-  record.fontSize = 60;
-  record.wellColorRed = record.fontColorRed = 0.5f;
-  record.wellColorAlpha = record.fontColorAlpha = 1.0f;
-  record.xPos = 123.5;
-  record.yPos = 456.25;
-  record.glyphs = {57, 72, 85, 0xABCD};
+  // Its yOffset, a 32-bit float, goes into the file as the double of the same value.
+  const WatermarkData record = FullRecord();
   ASSERT_EQ(saveWatermarkData(kWatermarkFileName, record), WatermarkResult::kDone);
-  EXPECT_EQ(Python("describe '" + WatermarkFile(home) + "' Vertraulich"),
+  EXPECT_EQ(Python("describe '" + WatermarkFile(home) + "' '" + record.textString + "'"),
             korvo_test::ReadFile(korvo_test::DataPath("watermark/record.describe")));
 }
 
