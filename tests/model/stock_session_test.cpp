@@ -11,10 +11,13 @@
 
 namespace {
 
-std::string RunScript(const std::string& arguments, int* status) {
+// What the plistlib script answers to arguments (a test failure when it fails).
+std::string Plistlib(const std::string& arguments) {
   std::string output;
-  *status = korvo_test::RunCommand(
-      "python3 '" + korvo_test::DataPath("model/stock_session.py") + "' " + arguments, &output, true);
+  EXPECT_EQ(korvo_test::RunCommand("python3 '" + korvo_test::DataPath("model/stock_session.py") + "' " + arguments,
+                                   &output, true),
+            0)
+      << output;
   return output;
 }
 
@@ -24,10 +27,8 @@ TEST(StockSession, PlistlibAndWeReadTheStockWeSaved) {
   WriteJobLevelStock(*session.ticket(platform::kPDE_PMPrintSettingsRef), stock_test::EveryFieldSet(), "KORVO");
   ASSERT_TRUE(session.save(dir.file("session.plist")));
 
-  int status = -1;
-  const std::string output = RunScript("dump '" + dir.file("session.plist") + "'", &status);
-  ASSERT_EQ(status, 0) << output;
-  EXPECT_EQ(output, korvo_test::ReadFile(korvo_test::DataPath("model/stock_session.dump")));
+  EXPECT_EQ(Plistlib("dump '" + dir.file("session.plist") + "'"),
+            korvo_test::ReadFile(korvo_test::DataPath("model/stock_session.dump")));
 
   // And we read back what we saved.
   auto loaded = platform::PrintSession::load(dir.file("session.plist"));
@@ -38,9 +39,7 @@ TEST(StockSession, PlistlibAndWeReadTheStockWeSaved) {
 
 TEST(StockSession, WeReadTheStockPlistlibWrote) {
   korvo_test::TempDir dir;
-  int status = -1;
-  const std::string output = RunScript("write '" + dir.file("session.plist") + "'", &status);
-  ASSERT_EQ(status, 0) << output;
+  Plistlib("write '" + dir.file("session.plist") + "'");
   auto loaded = platform::PrintSession::load(dir.file("session.plist"));
   ASSERT_TRUE(loaded) << loaded.error();
   const Stock s = ReadJobLevelStock(*loaded->ticket(platform::kPDE_PMPrintSettingsRef));
