@@ -72,7 +72,8 @@ TEST(ImageShift, SideTwoFollowsSideOneAsTheOptionSays) {
   const struct {
     ImageShiftOption option;
     std::int32_t x2, y2;
-  } cases[] = {{kImageShiftMirrorXTandemY, -30, -12}, {kImageShiftTandemY, 7, -12}, {kImageShiftMirrorBothAlias, -30, 12}};
+  } cases[] = {
+      {kImageShiftMirrorXTandemY, -30, -12}, {kImageShiftTandemY, 7, -12}, {kImageShiftMirrorBothAlias, -30, 12}};
   for (const auto& c : cases) {
     ImageShiftOptions o;
     o.x1 = 30, o.y1 = -12, o.x2 = 7, o.y2 = 8;

@@ -61,7 +61,8 @@ TEST(InsertList, PromoteAndDemoteStopAtInsertsBeforePageOne) {
   EXPECT_FALSE(list.canDemote(&stranger));
 }
 
-// Which range wins each page, over many overlapping batches, is BatchesInAnyOrderMatchTheLastRangeOnEveryPage's.
+// Which range wins each page, over many overlapping batches, is checked page by page in
+// BatchesInAnyOrderMatchTheLastRangeOnEveryPage.
 TEST(ExceptionPageList, CutRangesKeepTheirOwnSettings) {
   ExceptionPageList list;
   ExceptionPage old = Range(1, 10, 90);

@@ -21,8 +21,8 @@ using namespace watermark_test;
 TEST(DefaultWatermarks, TextsComeFromTheBundlesTable) {
   korvo_test::ScopedXdgHome home;
   const platform::Bundle* bundle = korvo_test::BundleWithStrings(
-      home.dir(), "msgid \"DraftWatermark\"\nmsgstr \"Entwurf\"\nmsgid \"ConfidentialWatermark\"\nmsgstr \"Vertraulich\"\n"
-                  "msgid \"CopyWatermark\"\nmsgstr \"Kopie\"\n");
+      home.dir(), "msgid \"DraftWatermark\"\nmsgstr \"Entwurf\"\n"
+                  "msgid \"ConfidentialWatermark\"\nmsgstr \"Vertraulich\"\nmsgid \"CopyWatermark\"\nmsgstr \"Kopie\"\n");
   ASSERT_NE(bundle, nullptr);
   ASSERT_EQ(CreateDefaultWatermarks(bundle), WatermarkResult::kDone);
   EXPECT_EQ(List(), (std::vector<std::string>{"Entwurf", "Vertraulich", "Kopie"}));
@@ -32,7 +32,8 @@ TEST(DefaultWatermarks, TextsComeFromTheBundlesTable) {
 TEST(DefaultWatermarks, TheFirstRecordThatCannotBeStoredIsReportedAndNothingIsWritten) {
   korvo_test::ScopedXdgHome home;
   const platform::Bundle* tooLong = korvo_test::BundleWithStrings(
-      home.dir(), "msgid \"ConfidentialWatermark\"\nmsgstr \"" + std::string(600, 'C') + "\"\nmsgid \"CopyWatermark\"\nmsgstr \"\"\n");
+      home.dir(),
+      "msgid \"ConfidentialWatermark\"\nmsgstr \"" + std::string(600, 'C') + "\"\nmsgid \"CopyWatermark\"\nmsgstr \"\"\n");
   ASSERT_NE(tooLong, nullptr);
   std::string error;
   EXPECT_EQ(CreateDefaultWatermarks(tooLong, &error), WatermarkResult::kFieldTooLong);
