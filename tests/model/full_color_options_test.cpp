@@ -1,13 +1,16 @@
+// The full-colour record: its limits, its dictionary both ways, and its summary.
 #include <gtest/gtest.h>
 
 #include "model/full_color_options.h"
+#include "model/full_color_summary.h"
+#include "support/test_support.h"
 
 namespace {
 
 using platform::PlistDict;
 using platform::PlistValue;
 
-TEST(FullColorOptions, SettersRefuseOutOfRangeValuesAndChangeNothing) {
+TEST(FullColorOptions, SettersAndGettersRefuseWhatCannotBeAndChangeNothing) {
   FullColorOptions o;
   EXPECT_EQ(o.setLightness(101), platform::paramErr);
   EXPECT_EQ(o.setLightness(-101), platform::paramErr);
@@ -29,29 +32,13 @@ TEST(FullColorOptions, SettersRefuseOutOfRangeValuesAndChangeNothing) {
   for (int i = 0; i < 255; ++i) accents += "\xC3\xA9";
   EXPECT_EQ(o.setRGBImagesProfile(kCustomRGBProfileIndex, accents), platform::noErr);
   EXPECT_EQ(o.setGrayImagesProfile(std::string(256, 'g')), platform::paramErr);
-}
 
-TEST(FullColorOptions, GettersNeedAPlaceForTheResultAndMissingTrappingResetsBothDistances) {
-  FullColorOptions o;
   EXPECT_EQ(o.lightness(nullptr), platform::paramErr);
   EXPECT_EQ(o.colorCast(nullptr, nullptr, nullptr), platform::paramErr);
-  std::int32_t slow = 0;
+  std::int32_t index = 0, slow = 0;
+  EXPECT_EQ(o.cmykImagesProfile(&index, nullptr), platform::paramErr);
   EXPECT_EQ(o.trappingAdjustment(&slow, nullptr), platform::noErr);
   EXPECT_EQ(slow, kPrinterDefault);
-  std::int32_t index = 0;
-  EXPECT_EQ(o.cmykImagesProfile(&index, nullptr), platform::paramErr);
-
-  // A ticket without trapping resets trapping and both distances.
-  o.setTrapping(1);
-  o.setTrappingAdjustment(4, 5);
-  PlistDict none;
-  o.fromTicket(&none);
-  std::int32_t trapping = 0, fast = 0;
-  o.trapping(&trapping);
-  o.trappingAdjustment(&slow, &fast);
-  EXPECT_EQ(trapping, kPrinterDefault);
-  EXPECT_EQ(slow, kPrinterDefault);
-  EXPECT_EQ(fast, kPrinterDefault);
 }
 
 TEST(FullColorOptions, DictionaryWritesOnlyWhatIsSet) {
@@ -77,47 +64,88 @@ TEST(FullColorOptions, DictionaryWritesOnlyWhatIsSet) {
   EXPECT_EQ(written.at("FCColorCast"), PlistValue(PlistDict{{"FCCyanRed", 5}, {"FCMagentaGreen", 6}, {"FCYellowBlue", 7}}));
 }
 
-TEST(FullColorOptions, ReadingAProfileTakesANumberAsIndexAndAStringAsCustomName) {
-  PlistDict dict{{"RGBImagesProfile", "My RGB"}, {"CMYKImagesProfile", 14}, {"DestinationProfile", true}};
-  FullColorOptions o(&dict);
-  std::int32_t index = 0;
-  std::optional<std::string> name;
-  o.rgbImagesProfile(&index, &name);
-  EXPECT_EQ(index, kCustomRGBProfileIndex);
-  EXPECT_EQ(name, "My RGB");
-  o.cmykImagesProfile(&index, &name);
-  EXPECT_EQ(index, 14);
-  o.destinationProfile(&index, &name);  // a boolean is no profile at all
-  EXPECT_EQ(index, kPrinterDefault);
+// Every field comes back from the record's own dictionary: a field written but not read (or read
+// under another key) fails here. Each profile once by index and once by a custom name.
+TEST(FullColorOptions, EveryFieldSetComesBackWhole) {
+  for (const bool custom : {false, true}) {
+    FullColorOptions o;
+    o.setLightness(-100);
+    o.setContrast(100);
+    o.setSaturation(-5);
+    o.setColorCast(7, -8, 9);
+    o.setTrapping(1);
+    o.setTrappingAdjustment(3, 17);
+    o.setBlackOverprint(1);
+    o.setTRC("Curve");
+    const auto name = [](bool named, const char* text) { return named ? std::optional<std::string>(text) : std::nullopt; };
+    o.setRGBImagesProfile(custom ? kCustomRGBProfileIndex : 4, name(custom, "Camera RGB"));
+    o.setRGBTextAndGraphicsProfile(custom ? 2 : kCustomRGBProfileIndex, name(!custom, "Text RGB"));
+    o.setCMYKImagesProfile(custom ? kCustomCMYKProfileIndex : 1, name(custom, "ISO Coated"));
+    o.setCMYKTextAndGraphicsProfile(custom ? 2 : kCustomCMYKProfileIndex, name(!custom, "Uncoated"));
+    o.setGrayImagesProfile("Gray 1");
+    o.setGrayTextAndGraphicsProfile("Gray 2");
+    o.setDestinationProfile(custom ? kCustomDestinationProfileIndex : 1, name(custom, "Press 7"));
+    o.setImageObjectRendering(1);
+    o.setTextObjectRendering(2);
+    o.setGraphicObjectRendering(3);
+    const PlistDict dict = o.asTicket();
+    EXPECT_EQ(dict.size(), 19u);  // every key, the colour cast holding three more
+    EXPECT_EQ(FullColorOptions(&dict), o) << custom;
+    auto copy = o.clone();  // a clone is equal and apart
+    EXPECT_EQ(*copy, o);
+    copy->setLightness(11);
+    EXPECT_FALSE(*copy == o);
+  }
 }
 
-TEST(FullColorOptions, OutOfRangeOrWrongKindValuesFromATicketKeepTheField) {
+// Out of range, or of the wrong kind, a value read keeps the field; a ticket without trapping
+// resets trapping and both distances.
+TEST(FullColorOptions, ReadingKeepsFieldsAgainstWrongValuesAndResetsAMissingTrapping) {
   FullColorOptions o;
   o.setLightness(5);
   o.setContrast(6);
-  PlistDict dict{{"FCLightness", 150},
-                 {"FCContrast", "7"},
-                 {"FCSaturation", 2.5},
-                 {"FCColorCast", PlistDict{{"FCCyanRed", -101}, {"FCMagentaGreen", 9}}},
-                 {"FCTrapping", 1},
-                 {"FCTrappingSlowDirection", 99},
-                 {"GrayImagesProfile", std::string(300, 'g')}};
+  const PlistDict dict{{"FCLightness", 150},
+                       {"FCContrast", "7"},
+                       {"FCSaturation", 2.5},
+                       {"FCColorCast", PlistDict{{"FCCyanRed", -101}, {"FCMagentaGreen", 9}}},
+                       {"FCTrapping", 1},
+                       {"FCTrappingSlowDirection", 99},
+                       {"GrayImagesProfile", std::string(300, 'g')},
+                       {"DestinationProfile", true}};  // a boolean is no profile at all
   o.fromTicket(&dict);
-  std::int32_t v = 0, c = 0, m = 0, slow = 0;
-  o.lightness(&v);
-  EXPECT_EQ(v, 5);
-  o.contrast(&v);
-  EXPECT_EQ(v, 6);
-  o.saturation(&v);
-  EXPECT_EQ(v, kPrinterDefault);
-  o.colorCast(&c, &m, nullptr);
-  EXPECT_EQ(c, kPrinterDefault);
-  EXPECT_EQ(m, 9);
-  o.trappingAdjustment(&slow, nullptr);
-  EXPECT_EQ(slow, kPrinterDefault);
-  std::optional<std::string> gray;
-  o.grayImagesProfile(&gray);
-  EXPECT_FALSE(gray);
+  FullColorOptions expected;
+  expected.setLightness(5);
+  expected.setContrast(6);
+  expected.setColorCast(kPrinterDefault, 9, kPrinterDefault);
+  expected.setTrapping(1);
+  EXPECT_EQ(o, expected);
+
+  o.setTrappingAdjustment(4, 5);
+  const PlistDict none;
+  o.fromTicket(&none);
+  expected.setTrapping(kPrinterDefault);
+  EXPECT_EQ(o, expected);
+}
+
+// One line per choice that is set, custom profiles by their own names, and the printer-default or
+// job-setting wording when nothing is set.
+TEST(FullColorSummary, NamesEachSetChoiceInTheDialogsOrder) {
+  auto bundle = platform::Bundle::open(korvo_test::BundlePath());
+  ASSERT_TRUE(bundle);
+  FullColorOptions o;
+  EXPECT_EQ(GenerateFullColorSummary(*bundle, &o, kJobContextJob), "Printer Default");
+  EXPECT_EQ(GenerateFullColorSummary(*bundle, &o, kJobContextException), (*bundle)->localizedString("UseJobSetting"));
+  o.setContrast(-5);
+  o.setColorCast(1, 2, kPrinterDefault);  // a cast with a value missing is not shown
+  o.setTrapping(1);
+  o.setTrappingAdjustment(3, kPrinterDefault);
+  o.setRGBImagesProfile(kCustomRGBProfileIndex, "Studio RGB");
+  o.setGrayTextAndGraphicsProfile("Neutral");
+  o.setGraphicObjectRendering(2);
+  EXPECT_EQ(GenerateFullColorSummary(*bundle, &o, kJobContextJob),
+            "Contrast: -5\nTrapping: On\nTrapping Width: 3\nRGB Images Profile: Studio RGB\n"
+            "Gray Text and Graphics Profile: Neutral\nGraphic Rendering: Relative Colorimetric");
+  EXPECT_EQ(GenerateFullColorSummary(nullptr, &o, kJobContextJob), std::nullopt);
 }
 
 }  // namespace

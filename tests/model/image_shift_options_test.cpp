@@ -41,6 +41,16 @@ TEST(ImageShift, ValuesTravelInHundredthsOfAMillimetreAndComeBackExactly) {
   EXPECT_TRUE(old.inches);
   EXPECT_EQ(old.x1, 250);
   EXPECT_EQ(Read({{"Option", 1}, {"Inches", 0}, {"X1", 250}}).x1, 250);
+
+  // Every field, in millimetres, read into a record that was not valid.
+  ImageShiftOptions every;
+  every.option = kImageShiftMirrorYTandemX;
+  every.inches = false;
+  every.x1 = -4880, every.y1 = 3200, every.x2 = 12, every.y2 = -7;
+  ImageShiftOptions invalid;
+  invalid.valid = false;
+  invalid.fromTicket(*every.asTicket());
+  EXPECT_EQ(invalid, every);
 }
 
 TEST(ImageShift, OutOfRangeValuesAndUnknownOptionsFallBackToDefaultsAndDefaultsWriteNothing) {
@@ -59,32 +69,25 @@ TEST(ImageShift, OutOfRangeValuesAndUnknownOptionsFallBackToDefaultsAndDefaultsW
 }
 
 TEST(ImageShift, SideTwoFollowsSideOneAsTheOptionSays) {
-  ImageShiftOptions o;
-  o.x1 = 30;
-  o.y1 = -12;
-  o.x2 = 7;
-  o.y2 = 8;
-  o.option = kImageShiftMirrorXTandemY;
-  o.applyOption();
-  EXPECT_EQ(o.x2, -30);
-  EXPECT_EQ(o.y2, -12);
-  o.x2 = 7;
-  o.option = kImageShiftTandemY;  // X2 stays as entered
-  o.applyOption();
-  EXPECT_EQ(o.x2, 7);
-  EXPECT_EQ(o.y2, -12);
-  o.option = kImageShiftMirrorBothAlias;
-  o.applyOption();
-  EXPECT_EQ(o.x2, -30);
-  EXPECT_EQ(o.y2, 12);
-
-  EXPECT_FALSE(EditableImageShiftFields(kImageShiftPrinterDefault, 2).side1);
-  ImageShiftEditableFields oneSided = EditableImageShiftFields(kImageShiftIndependent, 1);
-  EXPECT_TRUE(oneSided.side1);
-  EXPECT_FALSE(oneSided.x2);
-  ImageShiftEditableFields mirrorX = EditableImageShiftFields(kImageShiftMirrorX, 2);
-  EXPECT_FALSE(mirrorX.x2);
-  EXPECT_TRUE(mirrorX.y2);
+  const struct {
+    ImageShiftOption option;
+    std::int32_t x2, y2;
+  } cases[] = {
+      {kImageShiftMirrorXTandemY, -30, -12}, {kImageShiftTandemY, 7, -12}, {kImageShiftMirrorBothAlias, -30, 12}};
+  for (const auto& c : cases) {
+    ImageShiftOptions o;
+    o.x1 = 30, o.y1 = -12, o.x2 = 7, o.y2 = 8;
+    o.option = c.option;
+    o.applyOption();
+    EXPECT_EQ(std::pair(o.x2, o.y2), std::pair(c.x2, c.y2)) << c.option;  // an X2 that no option ties stays
+  }
+  const auto editable = [](ImageShiftOption option, std::int32_t plex) {
+    const ImageShiftEditableFields f = EditableImageShiftFields(option, plex);
+    return std::vector{f.side1, f.x2, f.y2};
+  };
+  EXPECT_EQ(editable(kImageShiftPrinterDefault, 2), std::vector({false, false, false}));
+  EXPECT_EQ(editable(kImageShiftIndependent, 1), std::vector({true, false, false}));
+  EXPECT_EQ(editable(kImageShiftMirrorX, 2), std::vector({true, false, true}));
 }
 
 TEST(ImageShift, ChangingTheUnitConvertsAndStaysInRange) {

@@ -1,11 +1,15 @@
+// The stock's dictionary, and the job's stock in the ticket and the session file.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <limits>
+#include <string>
 
 #include "model/job_level_stock.h"
 #include "model/stock.h"
 #include "model/stock_test_support.h"
+#include "platform/ticket/print_session.h"
+#include "support/test_support.h"
 
 namespace {
 
@@ -13,7 +17,7 @@ using platform::PlistArray;
 using platform::PlistDict;
 using platform::PlistValue;
 
-// Every field under its key and kind is checked through plistlib in stock_session_test.
+// Every field under its key and kind is checked through plistlib in StockSession below.
 TEST(StockTicket, OnlyWhatIsSetIsWrittenAndTheTypeAlways) {
   EXPECT_EQ(Stock().asTicket(), (PlistDict{{"Type", PlistValue(std::int64_t{-2147483648})}}));
   // A named size writes no dimensions, an uncoated stock no coating type.
@@ -24,19 +28,14 @@ TEST(StockTicket, OnlyWhatIsSetIsWrittenAndTheTypeAlways) {
   EXPECT_EQ(s.asTicket(), (PlistDict{{"Size", 4}, {"Type", kPrinterDefault}}));
 }
 
-// A named size beside dimensions, a custom size without them, a yellow transparency: read as written.
+// A named size beside dimensions, a custom size without them: read as written (and a yellow
+// transparency too, in StockCopy).
 TEST(StockTicket, ReaderKeepsTheCouplingsOut) {
-  const PlistDict sized{{"Size", 4}, {"Width", 21000}, {"Length", 29700}}, custom{{"Size", 75}},
-      yellowFilm{{"Type", 2}, {"Color", 3}};
+  const PlistDict sized{{"Size", 4}, {"Width", 21000}, {"Length", 29700}}, custom{{"Size", 75}};
   for (const auto& [dict, size] : {std::pair{&sized, 4}, std::pair{&custom, 75}}) {
     const Stock s(dict);
-    EXPECT_EQ(s.size(), size);
-    EXPECT_EQ(s.width(), kPrinterDefault);
-    EXPECT_EQ(s.length(), kPrinterDefault);
+    EXPECT_EQ(std::vector({s.size(), s.width(), s.length()}), std::vector({size, kPrinterDefault, kPrinterDefault}));
   }
-  const Stock y(&yellowFilm);
-  EXPECT_EQ(y.type(), 2);
-  EXPECT_EQ(y.color(), 3);
 }
 
 TEST(StockTicket, ModulusOnlyBesideTabsAndOrderedStocksCoatingTypeOnlyBesideSidesCoated) {
@@ -53,30 +52,14 @@ TEST(StockTicket, ModulusOnlyBesideTabsAndOrderedStocksCoatingTypeOnlyBesideSide
   EXPECT_EQ(ordered.modulus(), 7);
 
   // The coating type needs sides coated.
-  const PlistDict alone{{"kCoatingType", 5}};
-  EXPECT_EQ(Stock(&alone).coatingType(), 1);
-  const PlistDict both{{"SidesCoated", 3}, {"kCoatingType", 5}};
-  EXPECT_EQ(Stock(&both).coatingType(), 5);
-  const PlistDict badSides{{"SidesCoated", "3"}, {"kCoatingType", 5}};
-  EXPECT_EQ(Stock(&badSides).coatingType(), 1);
+  const PlistDict alone{{"kCoatingType", 5}}, both{{"SidesCoated", 3}, {"kCoatingType", 5}},
+      badSides{{"SidesCoated", "3"}, {"kCoatingType", 5}};
+  EXPECT_EQ(std::vector({Stock(&alone).coatingType(), Stock(&both).coatingType(), Stock(&badSides).coatingType()}),
+            std::vector({1, 5, 1}));
 }
 
-TEST(StockTicket, AbsentKeysLeaveFieldsAsTheyWere) {
-  Stock s = stock_test::EveryFieldSet();
-  const PlistDict before = s.asTicket();
-  const PlistDict empty;
-  s.fromTicket(&empty);
-  s.fromTicket(nullptr);
-  EXPECT_EQ(s.asTicket(), before);
-  EXPECT_TRUE(s.customNameOnly());
-  EXPECT_EQ(Stock(nullptr).asTicket(), Stock().asTicket());
-  const PlistDict no{{"CustomNameOnly", false}};
-  s.fromTicket(&no);
-  EXPECT_FALSE(s.customNameOnly());
-}
-
-// Every kind of wrong value, under every integer key: the field keeps its value and no other
-// field moves.
+// Every kind of wrong value, under every integer key, or no key at all: the field keeps its value
+// and no other field moves.
 TEST(StockTicket, WrongValuesLeaveTheFieldAlone) {
   const PlistValue wrong[] = {PlistValue("12"), PlistValue(2.5), PlistValue(true),
                               PlistValue(std::int64_t{1} << 32), PlistValue(std::int64_t{-2147483649}),
@@ -84,6 +67,12 @@ TEST(StockTicket, WrongValuesLeaveTheFieldAlone) {
   const char* integerKeys[] = {"Size", "Type", "Color", "Weight", "Punched", "SidesCoated", "Finish",
                                "kGrain", "Source"};
   const Stock base = stock_test::EveryFieldSet();
+  Stock absent = base;
+  const PlistDict empty;
+  absent.fromTicket(&empty);
+  absent.fromTicket(nullptr);
+  EXPECT_TRUE(absent == base);
+  EXPECT_EQ(Stock(nullptr).asTicket(), Stock().asTicket());
   for (const char* key : integerKeys) {
     for (const PlistValue& value : wrong) {
       Stock s = base;
@@ -106,6 +95,9 @@ TEST(StockTicket, WrongValuesLeaveTheFieldAlone) {
                         {"CustomName", PlistArray{}}, {"CustomComment", 1.0}, {"CustomNameOnly", 0}};
   s.fromTicket(&texts);
   EXPECT_EQ(s.asTicket(), base.asTicket());
+  const PlistDict no{{"CustomNameOnly", false}};
+  s.fromTicket(&no);
+  EXPECT_FALSE(s.customNameOnly());
 }
 
 TEST(StockTicket, WholeRealsAndBoundaryIntegersAreTaken) {
@@ -118,30 +110,54 @@ TEST(StockTicket, WholeRealsAndBoundaryIntegersAreTaken) {
   EXPECT_EQ(s.source(), 0);
 }
 
-TEST(StockTicket, RoundTripThroughThePrintSettingsTicketInEveryContext) {
-  for (JobContext context : {kJobContextJob, kJobContextCover, kJobContextInsert, kJobContextException}) {
-    Stock s;
-    DefaultStock(s, context);
-    s.setSize(4);
-    s.setColor(3);
-    s.setType(4);
-    s.setModulus(5);
-    s.setWeight(120);
-    s.setDescription("Context " + std::to_string(context));
-    platform::Ticket ticket;
-    WriteJobLevelStock(ticket, s, "com.korvo.print");
-    ASSERT_NE(ticket.getDictionary(kJobLevelStockKey), nullptr);
-    EXPECT_EQ(*ticket.clientOf(kJobLevelStockKey), "com.korvo.print");
-    const Stock back = ReadJobLevelStock(ticket);
-    EXPECT_TRUE(back == s) << context;
-    EXPECT_EQ(back.asTicket(), s.asTicket()) << context;
-    EXPECT_EQ(back.punched(), context == kJobContextJob ? 1 : kPrinterDefault);
-  }
-  // A ticket without one, or with one of the wrong kind, gives the default.
+// The job's stock written and read back is checked through the session file in StockSession below.
+TEST(StockTicket, AJobLevelStockOfTheWrongKindOrNoneReadsAsTheDefault) {
   platform::Ticket ticket;
   EXPECT_TRUE(ReadJobLevelStock(ticket) == Stock());
   ticket.set(kJobLevelStockKey, "not a dictionary", "K");
   EXPECT_TRUE(ReadJobLevelStock(ticket) == Stock());
+}
+
+// The job's stock through the session file, checked by Python's plistlib in both directions.
+// What the plistlib script answers to arguments (a test failure when it fails).
+std::string Plistlib(const std::string& arguments) {
+  std::string output;
+  EXPECT_EQ(korvo_test::RunCommand("python3 '" + korvo_test::DataPath("model/stock_session.py") + "' " + arguments,
+                                   &output, true),
+            0)
+      << output;
+  return output;
+}
+
+TEST(StockSession, PlistlibAndWeReadTheStockWeSaved) {
+  korvo_test::TempDir dir;
+  platform::PrintSession session;
+  WriteJobLevelStock(*session.ticket(platform::kPDE_PMPrintSettingsRef), stock_test::EveryFieldSet(), "KORVO");
+  ASSERT_TRUE(session.save(dir.file("session.plist")));
+
+  EXPECT_EQ(Plistlib("dump '" + dir.file("session.plist") + "'"),
+            korvo_test::ReadFile(korvo_test::DataPath("model/stock_session.dump")));
+
+  // And we read back what we saved.
+  auto loaded = platform::PrintSession::load(dir.file("session.plist"));
+  ASSERT_TRUE(loaded) << loaded.error();
+  const Stock back = ReadJobLevelStock(*loaded->ticket(platform::kPDE_PMPrintSettingsRef));
+  EXPECT_EQ(back.asTicket(), stock_test::EveryFieldSet().asTicket());
+}
+
+TEST(StockSession, WeReadTheStockPlistlibWrote) {
+  korvo_test::TempDir dir;
+  Plistlib("write '" + dir.file("session.plist") + "'");
+  auto loaded = platform::PrintSession::load(dir.file("session.plist"));
+  ASSERT_TRUE(loaded) << loaded.error();
+  const Stock s = ReadJobLevelStock(*loaded->ticket(platform::kPDE_PMPrintSettingsRef));
+  EXPECT_EQ(s.asTicket(), (platform::PlistDict{
+                              {"Size", 75}, {"Width", 22900}, {"Length", 30500}, {"Type", 4}, {"Modulus", 5},
+                              {"Color", 10}, {"CustomColor", "Lachs"},
+                              {"Weight", 120},  // written as the real 120.0
+                              {"Punched", 2}, {"Description", "Trennblätter, 5 Lagen"}, {"SidesCoated", 3},
+                              {"kCoatingType", 5}, {"Finish", 1}, {"kGrain", 2}, {"CustomName", "Register A–E"},
+                              {"CustomNameOnly", true}, {"CustomComment", "from plistlib"}, {"Source", 10}}));
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
-// The device feature profile: loading, lookups, defaults, and the device picture of the
-// installed finisher.
+// The device feature profile: loading, lookups and defaults.
 #include <gtest/gtest.h>
 
 #include "platform/plist/xml_plist.h"
@@ -79,18 +78,6 @@ TEST_F(DeviceProfile, DefaultsComeFromTheKeywordThenTheNameThenTheNumber) {
   EXPECT_EQ(value, PlistValue(3));
   EXPECT_FALSE(KFSGetFeatureDefaultValue(KFSGetFeature("Bare"), &syntaxClass, &value));
   EXPECT_FALSE(KFSGetFeatureDefaultValue(nullptr, &syntaxClass, &value));
-}
-
-using DevicePicture = Option1Test;
-
-TEST_F(DevicePicture, NamesThePictureOfTheInstalledFinisher) {
-  EXPECT_EQ(CopyDeviceMimicFilename(), std::nullopt);  // no options loaded
-  ASSERT_TRUE(LoadWithOption1("StdFinisher"));
-  ASSERT_TRUE(CopyDeviceMimicFilename().has_value());
-  EXPECT_TRUE(CopyDeviceMimicFilename()->ends_with(" Standard.gif"));
-  UnloadInstallableOptions();
-  ASSERT_TRUE(LoadWithOption1("HCSCSS"));
-  EXPECT_TRUE(CopyDeviceMimicFilename()->ends_with(" HCS+HCSS.gif"));
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+#include <array>
+
 #include "ppd_test_support.h"
 
 using CurrentDescription = CurrentPPDTest;
@@ -22,26 +24,21 @@ TEST_F(CurrentDescription, NoneWithoutAReadableDescription) {
   EXPECT_EQ(UsePPD(""), nullptr);
   SetCurrentPrintSession(nullptr);
   EXPECT_EQ(PPDGetCurrent(), nullptr);
-  EXPECT_EQ(PPDGetEncoding(nullptr), PPDEncoding::MacRoman);
   EXPECT_EQ(PPDCopyChoiceText(nullptr, "Duplex", "None"), std::nullopt);
   EXPECT_EQ(PPDCopyDefaultChoice(nullptr, "Duplex"), std::nullopt);
   EXPECT_TRUE(PPDCopyOfferedChoices(nullptr, "Duplex", true).empty());
 }
 
 TEST_F(CurrentDescription, MediaLimitsComeFromTheCustomPageSize) {
-  float minWidth = 0, minLength = 0, maxWidth = 0, maxLength = 0;
+  const auto limits = [] {
+    std::array<float, 4> l{};
+    GetMediaLimits(l[0], l[1], l[2], l[3]);
+    return l;
+  };
   UsePPD("");
-  GetMediaLimits(minWidth, minLength, maxWidth, maxLength);
-  EXPECT_EQ(minWidth, 432.0f);
-  EXPECT_EQ(minLength, 432.0f);
-  EXPECT_EQ(maxWidth, 864.0f);
-  EXPECT_EQ(maxLength, 864.0f);
+  EXPECT_EQ(limits(), (std::array<float, 4>{432, 432, 864, 864}));
   ASSERT_NE(UsePPD(korvo_test::SamplePPDPath()), nullptr);
-  GetMediaLimits(minWidth, minLength, maxWidth, maxLength);
-  EXPECT_EQ(minWidth, 283.0f);
-  EXPECT_EQ(minLength, 420.0f);
-  EXPECT_EQ(maxWidth, 936.0f);
-  EXPECT_EQ(maxLength, 1368.0f);
+  EXPECT_EQ(limits(), (std::array<float, 4>{283, 420, 936, 1368}));
 }
 
 TEST_F(CurrentDescription, ChoicesAndDefaults) {
@@ -56,26 +53,30 @@ TEST_F(CurrentDescription, ChoicesAndDefaults) {
   EXPECT_EQ(PPDCopyDefaultChoice(ppd, "NoSuchOption"), std::nullopt);
 }
 
-// Texts come out as UTF-8 whatever the file's LanguageEncoding.
+// Texts come out as UTF-8 whatever the file's LanguageEncoding; MacRoman when it names none we know.
 TEST_F(CurrentDescription, TextsAreDecodedFromTheDeclaredEncoding) {
-  struct Case {
-    const char* file;
-    PPDEncoding encoding;
-    const char *option, *choice, *text;
-  };
   const std::string quality = "Qualit\u00e9 sup\u00e9rieure";
-  const Case cases[] = {
-      {"latin1_text.ppd", PPDEncoding::ISOLatin1, "JCLPrintQuality", "HighQuality", quality.c_str()},
-      {"shift_jis_text.ppd", PPDEncoding::ShiftJIS, "KVColorMode", "Color", "\u30ab\u30e9\u30fc"},
-      {"shift_jis_text.ppd", PPDEncoding::ShiftJIS, "KVColorMode", "Grayscale", "\u767d\u9ed2"},
-      {"latin5_text.ppd", PPDEncoding::ISOLatin5, "MediaType", "Standard", "D\u00fcz ka\u011f\u0131t"},
-      {"utf8_without_hyphen.ppd", PPDEncoding::UTF8, "JCLPrintQuality", "HighQuality", quality.c_str()},
-      {"unknown_encoding.ppd", PPDEncoding::MacRoman, "JCLPrintQuality", "HighQuality", quality.c_str()},
+  const struct {
+    const char *file, *option, *choice;
+    std::string text;
+  } cases[] = {
+      {"latin1_text.ppd", "JCLPrintQuality", "HighQuality", quality},
+      {"shift_jis_text.ppd", "KVColorMode", "Color", "\u30ab\u30e9\u30fc"},
+      {"shift_jis_text.ppd", "KVColorMode", "Grayscale", "\u767d\u9ed2"},
+      {"latin5_text.ppd", "MediaType", "Standard", "D\u00fcz ka\u011f\u0131t"},
+      {"utf8_without_hyphen.ppd", "JCLPrintQuality", "HighQuality", quality},
+      {"unknown_encoding.ppd", "JCLPrintQuality", "HighQuality", quality},
   };
-  for (const Case& c : cases) {
-    PPDFile* ppd = UseTestPPD(c.file);
-    EXPECT_EQ(PPDGetEncoding(ppd), c.encoding) << c.file;
-    EXPECT_EQ(PPDCopyChoiceText(ppd, c.option, c.choice), c.text) << c.file;
-  }
-  EXPECT_EQ(PPDGetEncoding(UseTestPPD("no_encoding.ppd")), PPDEncoding::MacRoman);
+  for (const auto& c : cases) EXPECT_EQ(PPDCopyChoiceText(UseTestPPD(c.file), c.option, c.choice), c.text) << c.file;
+}
+
+// The sample printer's description is what an installed queue would carry, so CUPS' own checker
+// must accept it.
+TEST(SamplePrinterDescription, PassesCupsTestPPD) {
+  const std::string path = korvo_test::SamplePPDPath();
+  ASSERT_FALSE(korvo_test::ReadFile(path).empty()) << path;
+  std::string output;
+  const int status = korvo_test::RunCommand("cupstestppd -W translations '" + path + "'", &output, true);
+  EXPECT_EQ(status, 0) << output;
+  EXPECT_NE(output.find(": PASS"), std::string::npos) << output;
 }

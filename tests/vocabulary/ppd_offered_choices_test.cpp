@@ -32,14 +32,6 @@ TEST_F(OfferedChoices, ConstraintsAgainstMarkedChoicesRuleChoicesOut) {
   EXPECT_EQ(Keywords(PPDCopyOfferedChoices(ppd, "StapleLocation", true)), Strings{"None"});
   // "Z" is constrained only against Labels, "C" only against a stapler that is off.
   EXPECT_EQ(Keywords(PPDCopyOfferedChoices(ppd, "KVFold", true)), (Strings{"None", "C", "Z"}));
-}
-
-TEST_F(OfferedChoices, CarryTextAndTicketValue) {
-  PPDFile* ppd = UseTestPPD("constraints.ppd");
-  const std::vector<PPDOfferedChoice> choices = PPDCopyOfferedChoices(ppd, "MediaType", true);
-  ASSERT_EQ(choices.size(), 3u);
-  EXPECT_EQ(choices[1], (PPDOfferedChoice{"Transparency", "Transparency", 2}));
-  EXPECT_EQ(choices[2], (PPDOfferedChoice{"Labels", "Labels", 9}));
   EXPECT_TRUE(PPDCopyOfferedChoices(ppd, "NoSuchOption", true).empty());
 }
 
@@ -56,7 +48,7 @@ TEST_F(OfferedChoices, UnrecognizedChoicesAreSkippedAndNamed) {
   EXPECT_EQ(messages,
             "Skipped unrecognized choice in PPD: Plastic\n"
             "Skipped unrecognized choice in PPD: A\n");
-  // "Lighten1" is listed with the value -1, which is a value like any other.
+  // "Lighten1" is listed with its text and the value -1, which is a value like any other.
   ASSERT_EQ(lightness.size(), 2u);
   EXPECT_EQ(lightness[0], (PPDOfferedChoice{"Lighten1", "Lighter", -1}));
   EXPECT_EQ(lightness[1].keyword, "Normal");
@@ -85,6 +77,4 @@ TEST_F(OfferedChoices, SamplePrinterChoicesRoundTrip) {
   }
   EXPECT_EQ(optionsSeen, 29u);
   EXPECT_EQ(Keywords(PPDCopyOfferedChoices(ppd, "PageSize", false)).back(), "Custom");
-  EXPECT_EQ(Keywords(PPDCopyOfferedChoices(ppd, "KVImageQuality", false)),
-            (Strings{"Lighten4", "Lighten2", "Lighten1", "Normal", "Darken2", "Darken4"}));
 }

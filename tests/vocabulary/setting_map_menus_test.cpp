@@ -24,12 +24,6 @@ using platform::ui::Control;
 using platform::ui::ControlKind;
 using platform::ui::Menu;
 
-std::vector<std::string> Texts(const Menu& menu) {
-  std::vector<std::string> texts;
-  for (const platform::ui::MenuItem& item : menu.items()) texts.push_back(item.separator ? "-" : item.text);
-  return texts;
-}
-
 // An item as text, command, value and separator flag, for whole-item comparisons.
 struct ItemFacts {
   std::string text;
@@ -45,8 +39,6 @@ ItemFacts Facts(const Menu& menu, std::size_t index) {
 }
 
 Control Popup() { return Control(ControlKind::PopupButton, {}, {}); }
-
-using Strings = std::vector<std::string>;
 
 }  // namespace
 
@@ -79,7 +71,7 @@ TEST(MapMenus, PrinterDefaultRowReadsByContextAndMissingKeysShowSo) {
   const SettingMap unknown[] = {{"NoSuchLabelKey", 1}, {nullptr, 0}};
   Menu menu;
   PopulateMenuFromMap(PlugInBundle(), menu, unknown, kJobContextJob, 0);
-  EXPECT_EQ(Texts(menu), Strings{"STRING NOT FOUND"});
+  EXPECT_EQ(Facts(menu, 0), (ItemFacts{"STRING NOT FOUND", 0, 1, false}));
 }
 
 TEST(MapMenus, PopupSelectionByTicketValue) {

@@ -1,7 +1,10 @@
 // Searches over the setting maps: positions, values, label keys, the catch-all rule and rows
 // that the printer's installable options hide or show.
+#include <cmath>
 #include <optional>
+#include <set>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -14,28 +17,20 @@
 // catch-all row answers for every value past it.
 TEST(SettingMapSearch, PositionsValuesAndKeys) {
   EXPECT_EQ(TicketToUI(DuplexMap, 3), 3);
-  EXPECT_EQ(UIToTicket(DuplexMap, 3), 3);
   EXPECT_EQ(TicketToUI(ResolutionMap, 5), std::nullopt);
   EXPECT_EQ(LocalizedKeyForTicketValue(ResolutionMap, 5), std::nullopt);
   EXPECT_EQ(TicketToUI(ResolutionMap, kPrinterDefault), 1);
-  EXPECT_EQ(LocalizedKeyForTicketValue(CompleteStockTypeMap, 52), "StockTypePrecutEmbossedTab");
   EXPECT_EQ(TicketToUI(nullptr, 1), std::nullopt);
   EXPECT_EQ(TicketToUI(WatermarkMap, -7), 4);
   EXPECT_EQ(LocalizedKeyForTicketValue(WatermarkStringMap, -2), "DraftWatermark");
-  EXPECT_EQ(UIToTicket(WatermarkMap, 6), -9);
   const SettingMap lightness[] = {{"Lighten1", -1}, {"Normal", 5}, {nullptr, 0}};
   EXPECT_EQ(TicketToUI(lightness, -1), 1);
-  EXPECT_EQ(UIToTicket(lightness, 1), -1);
   EXPECT_EQ(TicketToUI(lightness, 4), std::nullopt);
   EXPECT_EQ(TicketToUI(StockDescriptionMap, 42), 2);
   EXPECT_EQ(TicketToUI(StockDescriptionMap, kPrinterDefault), 1);
   EXPECT_EQ(LocalizedKeyForTicketValue(StockDescriptionMap, -1), "Custom...");
   for (std::int32_t value : {0, 1, 2, -1, kPrinterDefault, kPositionMapValue})
     EXPECT_EQ(TicketToUI(SavedJobSaveOptionRadioMap, value), 1) << value;
-  // Position 4 is past the rows: e.g. a history entry.
-  for (int position : {0, 4, -3}) EXPECT_EQ(UIToTicket(DuplexMap, position), std::nullopt) << position;
-  EXPECT_EQ(UIToTicket(nullptr, 1), std::nullopt);
-  EXPECT_EQ(UIToTicket(JobNameMap, 1), kUseJobNameValue);
 }
 
 TEST(SettingMapSearch, PaperSizeKeysAndThePrinterDefaultRowByContext) {
@@ -76,6 +71,7 @@ using FeatureConditionTest = Option1Test;
 
 TEST_F(FeatureConditionTest, RowsFollowEveryFinisherConfiguration) {
   using Values = std::vector<std::int32_t>;
+  EXPECT_EQ(ShownValues(), (Values{1, 4}));  // nothing loaded: nothing installed
   const std::vector<std::pair<std::string, Values>> expected = {
       {"HCS", {1, 4}},    {"CSS", {1, 2, 4}},    {"HCSHCS", {1, 3}},
       {"HCSCSS", {1, 3}}, {"DFA", {1, 4}},       {"HCSDFA", {1, 4}},
@@ -88,13 +84,9 @@ TEST_F(FeatureConditionTest, RowsFollowEveryFinisherConfiguration) {
   // Hidden rows still count as positions (HCSDFA hides rows 2 and 3).
   EXPECT_EQ(TicketToUI(kFinisherMap, 4), 4);
   EXPECT_EQ(TicketToUI(kFinisherMap, 3), std::nullopt);
-  EXPECT_EQ(UIToTicket(kFinisherMap, 3), 3);
-}
-
-TEST_F(FeatureConditionTest, SamplePrinterAndNoOptions) {
-  EXPECT_EQ(ShownValues(), (std::vector<std::int32_t>{1, 4}));  // nothing loaded: nothing installed
+  UnloadInstallableOptions();
   ASSERT_TRUE(LoadInstallableOptions(UsePPD(korvo_test::SamplePPDPath()), InstalledFeatures));
-  EXPECT_EQ(ShownValues(), (std::vector<std::int32_t>{1, 2, 4}));  // its default finisher, CSS
+  EXPECT_EQ(ShownValues(), (Values{1, 2, 4}));  // the sample printer's default finisher, CSS
 }
 
 TEST_F(FeatureConditionTest, MenusSkipRowsWhoseConditionFails) {
@@ -108,5 +100,28 @@ TEST_F(FeatureConditionTest, MenusSkipRowsWhoseConditionFails) {
     Values shown;
     for (const platform::ui::MenuItem& item : menu.items()) shown.push_back(item.refValue);
     EXPECT_EQ(shown, values) << choice;
+  }
+}
+
+// The paper-size table: the rows that were mended, and the paper library's two unit columns.
+TEST(StockSizeTable, MendedRows) {
+  const auto row = [](const PaperSizeSettingMap& r) {
+    return std::tuple(std::string(r.labelKey), r.value, r.widthHmm, r.heightHmm, r.widthPt, r.heightPt);
+  };
+  EXPECT_EQ(row(CompleteStockSizeMap[38]), std::tuple("StockSize225x297", 203, 22500, 29700, 638, 842));
+  EXPECT_EQ(row(CompleteStockSizeMap[11]), std::tuple("StockSizeGovernmentLetter", 83, 20300, 26700, 576, 756));
+}
+
+// Both unit columns describe the same paper: within two points of each other, except for the
+// rows whose figures were kept as the paper library has them (noted beside each).
+TEST(StockSizeTable, UnitColumnsAgree) {
+  const std::set<std::int32_t> keptAsGiven = {
+      79, 78,  // 8.5 x 13.5": 340 mm is 13.39", the points say 13.5"
+      77,      // No. 9 envelope: 98 mm wide, 297 points (4.125") wide
+  };
+  for (const PaperSizeSettingMap* row = CompleteStockSizeMap + 1; row->labelKey != nullptr; ++row) {
+    if (keptAsGiven.count(row->value) != 0) continue;
+    EXPECT_LE(std::abs(row->widthHmm * 72.0 / 2540.0 - row->widthPt), 2.0) << row->labelKey;
+    EXPECT_LE(std::abs(row->heightHmm * 72.0 / 2540.0 - row->heightPt), 2.0) << row->labelKey;
   }
 }

@@ -142,7 +142,7 @@ std::string InkBox(const std::string& fontFile, const std::string& fontName, con
   return at == std::string::npos ? output : output.substr(at, output.find('\n', at) - at);
 }
 
-TEST(Type42Ghostscript, InkBoxIsTtftotype42s) {
+TEST(Type42Ghostscript, InkBoxIsTtftotype42sAndTheTinyFontDraws) {
   korvo_test::TempDir dir;
   std::string output;
   ASSERT_EQ(korvo_test::RunCommand(std::string("ttftotype42 ") + kDejaVuSans + " " + dir.file("theirs.t42"), &output,
@@ -154,10 +154,7 @@ TEST(Type42Ghostscript, InkBoxIsTtftotype42s) {
   const std::string theirs = InkBox(dir.file("theirs.t42"), "DejaVuSans", dir);
   EXPECT_TRUE(ours.starts_with("%%HiResBoundingBox: ")) << ours;
   EXPECT_EQ(ours, theirs);
-}
-
-TEST(Type42Ghostscript, TheTinyTestFontLoadsAndDraws) {
-  korvo_test::TempDir dir;
+  // The tiny test font loads and draws too.
   korvo_test::WriteFile(dir.file("tiny.t42"), Convert(korvo_test::DataPath("watermark/fonts/tiny.ttf"), "Tiny"));
   const std::string box = InkBox(dir.file("tiny.t42"), "Tiny", dir);
   EXPECT_TRUE(box.starts_with("%%HiResBoundingBox: ")) << box;

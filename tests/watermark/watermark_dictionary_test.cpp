@@ -1,5 +1,6 @@
 // The watermark record's dictionary read back whole or not at all (the keys and kinds written are
-// checked by plistlib in watermark_plistlib_test).
+// checked by plistlib in watermark_plistlib_test, and so is a glyph count that disagrees with the
+// glyphs).
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "watermark/watermark_dictionary.h"
+#include "watermark/watermark_test_support.h"
 
 namespace {
 
@@ -15,34 +17,7 @@ using platform::PlistArray;
 using platform::PlistData;
 using platform::PlistDict;
 using platform::PlistValue;
-
-WatermarkData FullRecord() {
-  WatermarkData r;
-  r.textString = "Entwurf – Grüße";
-  r.filename = "logo.png";
-  r.filePath = "/home/user/Pictures/logo.png";
-  r.fontName = "Helvetica-Bold";
-  r.xOffset = 1.25f;
-  r.yOffset = -0.1f;
-  r.fontColorRed = 0.75f;
-  r.fontColorGreen = 0.5f;
-  r.fontColorBlue = 1.0f;
-  r.fontColorAlpha = 0.3f;
-  r.wellColorRed = 0.2f;
-  r.wellColorGreen = 0.4f;
-  r.wellColorBlue = 0.6f;
-  r.wellColorAlpha = 0.8f;
-  r.angle = -30;
-  r.density = 25;
-  r.scale = 150;
-  r.units = 1;
-  r.fontSize = 96;
-  r.isText = true;
-  r.xPos = 280.627441;
-  r.yPos = 311.049927;
-  r.glyphs = {0x0027, 0x0055, 0xFFFF, 0x0100};
-  return r;
-}
+using watermark_test::FullRecord;
 
 TEST(WatermarkDictionary, RoundTripsARecordExceptWhatIsNotStored) {
   WatermarkData record = FullRecord();
@@ -52,20 +27,6 @@ TEST(WatermarkDictionary, RoundTripsARecordExceptWhatIsNotStored) {
   ASSERT_TRUE(back) << back.error();
   record.pageWidth = record.pageHeight = 0;
   EXPECT_EQ(*back, record);
-}
-
-TEST(WatermarkDictionary, TheGlyphCountIsTheDataNotTheStoredNumber) {
-  PlistDict dict = WatermarkDataToDictionary(FullRecord());
-  dict["glyphCount"] = 1000;  // disagrees with the four glyphs of the data
-  auto record = WatermarkDataFromDictionary(dict);
-  ASSERT_TRUE(record) << record.error();
-  EXPECT_EQ(record->glyphCount(), 4);
-  EXPECT_EQ(record->glyphs, FullRecord().glyphs);
-
-  dict.erase("glyphs");
-  record = WatermarkDataFromDictionary(dict);
-  ASSERT_TRUE(record) << record.error();
-  EXPECT_EQ(record->glyphCount(), 0);
 }
 
 TEST(WatermarkDictionary, AWrongValueMakesTheWholeRecordUnreadable) {

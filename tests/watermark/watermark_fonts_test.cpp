@@ -1,10 +1,11 @@
-// Font programs kept beside the watermarks.
+// Font programs kept beside the watermarks, and the fonts of text watermarks prepared for printing.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "kit/preference_locations.h"
 #include "support/test_support.h"
+#include "watermark/font_preparation.h"
 #include "watermark/watermark_dictionary.h"
 #include "watermark/watermark_file.h"
 #include "watermark/watermark_fonts.h"
@@ -15,7 +16,7 @@ namespace {
 using namespace watermark_test;
 using platform::PlistData;
 
-TEST(WatermarkFonts, StoredProgramsAreAppendedOnLoadAndReplacedOnStore) {
+TEST(WatermarkFonts, StoredProgramsLoadBackWholeAndAreReplacedOnStore) {
   korvo_test::ScopedXdgHome home;
   ASSERT_EQ(addWatermarkData(kWatermarkFileName, Text("Draft")), WatermarkResult::kDone);
   PlistData type42(70000);
@@ -23,11 +24,9 @@ TEST(WatermarkFonts, StoredProgramsAreAppendedOnLoadAndReplacedOnStore) {
   ASSERT_EQ(storeFontData(kWatermarkFileName, "ArialMT", type42), WatermarkResult::kDone);
   ASSERT_EQ(storeFontData(kWatermarkFileName, SubsetFontKey("ArialMT"), PlistData{'%', '!'}), WatermarkResult::kDone);
 
-  PlistData data{0xEE};
+  PlistData data;
   ASSERT_EQ(loadFontData(kWatermarkFileName, "ArialMT", &data), WatermarkResult::kDone);
-  ASSERT_EQ(data.size(), 70001U);
-  EXPECT_EQ(data[0], 0xEE);
-  EXPECT_TRUE(std::equal(type42.begin(), type42.end(), data.begin() + 1));
+  EXPECT_EQ(data, type42);
 
   ASSERT_EQ(storeFontData(kWatermarkFileName, SubsetFontKey("ArialMT"), PlistData{'%', '!', 'P'}), WatermarkResult::kDone);
   data.clear();
@@ -62,23 +61,47 @@ TEST(WatermarkFonts, FontsAndWatermarksNeverTakeEachOthersNames) {
   EXPECT_EQ(LoadStatus("ArialMT"), WatermarkResult::kNotFound);
 }
 
-TEST(WatermarkFonts, NoFileOrADamagedOneGetsNoFontAndADamagedOneIsKept) {
+// A damaged file is kept aside by every writer alike: WatermarkFile.ACorruptFileSurvivesASaveByteForByte.
+TEST(WatermarkFonts, WithoutAFileNoFontIsStoredAndNoneIsMade) {
   korvo_test::ScopedXdgHome home;
-  std::string error;
-  EXPECT_EQ(storeFontData(kWatermarkFileName, "ArialMT", PlistData{1, 2, 3}, &error), WatermarkResult::kNoFile);
+  EXPECT_EQ(storeFontData(kWatermarkFileName, "ArialMT", PlistData{1, 2, 3}), WatermarkResult::kNoFile);
   EXPECT_FALSE(std::filesystem::exists(WatermarkFile(home)));
   PlistData data;
   EXPECT_EQ(loadFontData(kWatermarkFileName, "ArialMT", &data), WatermarkResult::kNoFile);
+}
 
-  ASSERT_TRUE(SharedPreferenceFolder());
-  korvo_test::WriteFile(WatermarkFile(home), "<?xml version=\"1.0\"?><plist><dict><key>Draft</key>");
-  testing::internal::CaptureStderr();
-  EXPECT_EQ(storeFontData(kWatermarkFileName, "ArialMT", PlistData{1}), WatermarkResult::kFileUnreadable);
-  testing::internal::GetCapturedStderr();
-  EXPECT_FALSE(std::filesystem::exists(WatermarkFile(home)));
-  const auto kept = KeptCopies(home.dir().file("data/Korvo"));
-  ASSERT_EQ(kept.size(), 1U);
-  EXPECT_EQ(korvo_test::ReadFile(kept[0]), "<?xml version=\"1.0\"?><plist><dict><key>Draft</key>");
+// The font of a text watermark converted and kept beside it for printing. A font the system lacks
+// (ArialMT) is stood in for by fontconfig's choice, under the name asked for.
+TEST(FontPreparation, TheWholeFontIsStoredUnderItsPostScriptNameEvenFromASubstitute) {
+  korvo_test::ScopedXdgHome home;
+  for (const char* font : {"DejaVuSans", "ArialMT"}) {
+    SCOPED_TRACE(font);
+    WatermarkData record = Text(std::string("Draft ") + font);
+    record.fontName = font;
+    ASSERT_EQ(saveWatermarkData(kWatermarkFileName, record), WatermarkResult::kDone);
+    std::string subset = "old", error;
+    ASSERT_EQ(convertFont(record.textString, &subset, &error), WatermarkResult::kDone) << error;
+    EXPECT_EQ(subset, "");
+    PlistData program;
+    ASSERT_EQ(loadFontData(kWatermarkFileName, font, &program), WatermarkResult::kDone);
+    const std::string text(program.begin(), program.end());
+    EXPECT_TRUE(text.starts_with("%!PS-TrueTypeFont-")) << text.substr(0, 40);
+    EXPECT_NE(text.find(std::string("/FontName /") + font + " def\n"), std::string::npos);
+  }
+}
+
+TEST(FontPreparation, PicturesAndUnknownWatermarksStoreNothing) {
+  korvo_test::ScopedXdgHome home;
+  WatermarkData picture;
+  picture.filename = "logo.png";
+  ASSERT_EQ(saveWatermarkData(kWatermarkFileName, picture), WatermarkResult::kDone);
+  std::string subset;
+  EXPECT_EQ(convertFont("logo.png", &subset), WatermarkResult::kDone);
+  EXPECT_EQ(convertFont("", &subset), WatermarkResult::kDone);
+  EXPECT_EQ(convertFont("Nothing", &subset), WatermarkResult::kNotFound);
+  PlistData program;
+  EXPECT_EQ(loadFontData(kWatermarkFileName, "logo.png", &program), WatermarkResult::kBadRecord);
+  EXPECT_TRUE(program.empty());
 }
 
 }  // namespace

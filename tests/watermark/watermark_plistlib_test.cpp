@@ -33,47 +33,11 @@ TEST(WatermarkPlistlib, TheDefaultWatermarksAreWhatPlistlibWouldWrite) {
 
 TEST(WatermarkPlistlib, PlistlibReadsEveryFieldOfOurRecord) {
   korvo_test::ScopedXdgHome home;
-  WatermarkData record;
-  record.isText = true;
-  record.textString = "Vertraulich";
-  record.fontName = "DejaVuSans";
-  record.xOffset = 0.5f;
-  record.yOffset = -0.1f;  // a 32-bit float goes into the file as the double of the same value
-  record.angle = 30;
-  record.density = 40;
-  record.scale = 100;
-  record.units = 1;
-  record.fontSize = 60;
-  record.wellColorRed = record.fontColorRed = 0.5f;
-  record.wellColorAlpha = record.fontColorAlpha = 1.0f;
-  record.xPos = 123.5;
-  record.yPos = 456.25;
-  record.glyphs = {57, 72, 85, 0xABCD};
+  // Its yOffset, a 32-bit float, goes into the file as the double of the same value.
+  const WatermarkData record = FullRecord();
   ASSERT_EQ(saveWatermarkData(kWatermarkFileName, record), WatermarkResult::kDone);
-  EXPECT_EQ(Python("describe '" + WatermarkFile(home) + "' Vertraulich"),
-            "angle int 30\n"
-            "density int 40\n"
-            "filePath str \n"
-            "filename str \n"
-            "fontColorAlpha float 1.0\n"
-            "fontColorBlue float 0.0\n"
-            "fontColorGreen float 0.0\n"
-            "fontColorRed float 0.5\n"
-            "fontName str DejaVuSans\n"
-            "fontSize int 60\n"
-            "glyphCount int 4\n"
-            "glyphs bytes [57, 72, 85, 43981]\n"
-            "scale int 100\n"
-            "textString str Vertraulich\n"
-            "units int 1\n"
-            "wellColorAlpha float 1.0\n"
-            "wellColorBlue float 0.0\n"
-            "wellColorGreen float 0.0\n"
-            "wellColorRed float 0.5\n"
-            "xOffset float 0.5\n"
-            "xPos float 123.5\n"
-            "yOffset float -0.10000000149011612\n"
-            "yPos float 456.25\n");
+  EXPECT_EQ(Python("describe '" + WatermarkFile(home) + "' '" + record.textString + "'"),
+            korvo_test::ReadFile(korvo_test::DataPath("watermark/record.describe")));
 }
 
 TEST(WatermarkPlistlib, WeReadAFileOtherToolsWrote) {

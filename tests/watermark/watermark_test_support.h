@@ -28,6 +28,35 @@ inline WatermarkData Text(const std::string& text, double xPos = 10) {
   return r;
 }
 
+// A text record with every field set to a value other than its default.
+inline WatermarkData FullRecord() {
+  WatermarkData r;
+  r.textString = "Entwurf – Grüße";
+  r.filename = "logo.png";
+  r.filePath = "/home/user/Pictures/logo.png";
+  r.fontName = "Helvetica-Bold";
+  r.xOffset = 1.25f;
+  r.yOffset = -0.1f;
+  r.fontColorRed = 0.75f;
+  r.fontColorGreen = 0.5f;
+  r.fontColorBlue = 1.0f;
+  r.fontColorAlpha = 0.3f;
+  r.wellColorRed = 0.2f;
+  r.wellColorGreen = 0.4f;
+  r.wellColorBlue = 0.6f;
+  r.wellColorAlpha = 0.8f;
+  r.angle = -30;
+  r.density = 25;
+  r.scale = 150;
+  r.units = 1;
+  r.fontSize = 96;
+  r.isText = true;
+  r.xPos = 280.627441;
+  r.yPos = 311.049927;
+  r.glyphs = {0x0027, 0x0055, 0xFFFF, 0x0100};
+  return r;
+}
+
 // The names the watermark file lists (a test failure when it cannot be read).
 inline std::vector<std::string> List() {
   std::vector<std::string> names;
