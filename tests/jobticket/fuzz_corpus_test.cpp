@@ -8,7 +8,6 @@
 #include "jobticket/writer/jtkt_export.h"
 #include "jtkt_test_support.h"
 #include "platform/plist/xml_plist.h"
-#include "reader_test_support.h"
 #include "shell/client_information.h"
 #include "support/test_support.h"
 #include "ticket_byte_choice.h"

@@ -16,7 +16,6 @@
 #include "model/job_notes_keys.h"
 #include "model/paper_output_keys.h"
 #include "model/special_pages_ticket.h"
-#include "reader_test_support.h"
 #include "support/test_support.h"
 #include "vocabulary/printer_default.h"
 
