@@ -175,4 +175,17 @@ TEST_F(ReaderHostile, ARunWithOneBadFileImportsNothingAndNamesIt) {
   EXPECT_EQ(*At(dictionary, kJobNotesJobNameKey), PlistValue("Spring catalogue"));
 }
 
+// The import fuzzer's seeds (and every input it ever found failing): each is imported or refused
+// whole.
+TEST_F(ReaderHostile, EveryImportSeedIsImportedOrRefusedWhole) {
+  JTKTSetImportErrorStream(nullptr);
+  const int seeds = korvo_test::ReplayFuzzCorpus("jobticket_import", [&](const std::string& bytes) {
+    PlistDict dictionary = earlier;
+    const platform::OSStatus status = JTKTImportDocument(bytes, "seed.xml", &dictionary);
+    EXPECT_TRUE(status == platform::noErr || (status == kJTKTUnreadableFile && dictionary == earlier));
+  });
+  JTKTSetImportErrorStream(stderr);
+  EXPECT_GE(seeds, 8);
+}
+
 }  // namespace

@@ -15,6 +15,7 @@
 #include "model/special_pages_ticket.h"
 #include "platform/plist/plist_description.h"
 #include "support/test_support.h"
+#include "ticket_byte_choice.h"
 #include "ticket_generator.h"
 #include "vocabulary/printer_default.h"
 
@@ -158,6 +159,17 @@ TEST_F(RoundTrip, EveryGeneratedTicketComesBackByteForByte) {
   std::string output;
   EXPECT_EQ(korvo_test::RunCommand("xmllint --noout --nonet" + files, &output, true), 0) << output;
   EXPECT_EQ(output, "");
+}
+
+// The round-trip fuzzer's seeds (and every input it ever found failing) as generated tickets.
+TEST_F(RoundTrip, EveryRoundTripSeedComesBackByteForByte) {
+  const int seeds = korvo_test::ReplayFuzzCorpus("jobticket_round_trip", [](const std::string& bytes) {
+    const platform::PlistDict ticket = jtkt_test::GenerateTicket(
+        jtkt_test::ByteChoice(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+    const std::string first = jtkt_test::Document(ticket);
+    EXPECT_EQ(jtkt_test::ReExported(jtkt_test::Imported(first, "seed.xml")), first);
+  });
+  EXPECT_GE(seeds, 8);
 }
 
 }  // namespace
