@@ -94,23 +94,62 @@ TEST(JTktFrame, DefaultOutputWritesEveryByteOfTheFragment) {
   EXPECT_EQ(memory.bytes(), std::string("ab\0cd", 5));
 }
 
-PlistDict WithOptions(PlistDict options) { return PlistDict{{kJTKTOptionsKey, std::move(options)}}; }
+PlistDict With(PlistDict ticket, std::initializer_list<std::pair<const char*, platform::PlistValue>> values) {
+  for (const auto& [key, value] : values) ticket.insert_or_assign(key, value);
+  return ticket;
+}
 
-TEST(JTktDriver, WithoutOptionsNothingAtAllIsWritten) {
-  PlistDict ticket{{kJobNotesJobNameKey, "job"}, {kJobNotesSenderNameKey, "me"}};
-  EXPECT_EQ(Document(ticket), "");
-  ticket[kJTKTOptionsKey] = "JTKTOptionAll";  // not a dictionary: no options either
-  EXPECT_EQ(Document(ticket), "");
+// Which options give which document: nothing at all without options; the operation attributes
+// need both names, and "use job name" takes the platform's, if any; covers only frame the document
+// without job-level parts, and selected special pages frame it only when present.
+TEST(JTktDriver, EachOptionGivesItsDocument) {
+  struct Case {
+    const char* name;
+    PlistDict ticket;
+    std::vector<std::string> present = {}, absent = {};  // none present: no document at all
+  };
+  const PlistDict names{{kJobNotesJobNameKey, "job"}, {kJobNotesSenderNameKey, "me"}};
+  const PlistDict whole = With(jtkt_test::WholeDocumentTicket(), {{kJobNotesJobNameKey, "Brochure"}});
+  const PlistDict covers = With(names, {{kJTKTOptionsKey, PlistDict{{kJTKTOptionCoversKey, true}}}});
+  const PlistDict inserts{{kJTKTOptionsKey, PlistDict{{kJTKTOptionInsertsKey, true}}}};
+  const PlistDict exceptions{{kJTKTOptionsKey, PlistDict{{kJTKTOptionExceptionsKey, true}}}};
+  const std::string head = Framed("").substr(0, Framed("").find("\t</job-template-attributes>"));
+  const Case cases[] = {
+      {"no options", names},
+      {"options that are no dictionary", With(names, {{kJTKTOptionsKey, "JTKTOptionAll"}})},
+      {"a job name alone", whole, {"</jtkt>"}, {"jtkt-operation-attributes"}},
+      {"both names", With(whole, {{kJobNotesSenderNameKey, "Ana"}}),
+       {"<job-name syntax=\"name\" xml:space=\"preserve\">Brochure</job-name>"}},
+      {"use job name", With(whole, {{kJobNotesSenderNameKey, "Ana"}, {kJobNotesUseJobNameKey, true}, {kPMJobNameKey, "d.pdf"}}),
+       {">d.pdf</job-name>"}},
+      {"use job name without one", With(whole, {{kJobNotesSenderNameKey, "Ana"}, {kJobNotesUseJobNameKey, true}}),
+       {"</jtkt>"}, {"<job-name"}},
+      {"covers without a cover", covers},
+      // Job-level commands belong to whole documents.
+      {"covers", With(covers, {{kFrontCoverKey, PlistDict{{"SidesImaged", 2}}}}),
+       {head, "<cover-front ", "\t</job-template-attributes>\n</jtkt>"}, {"jtkt-operation-attributes", "<sides "}},
+      {"inserts without a list", inserts},
+      {"exceptions without a list", exceptions},
+      {"inserts", With(inserts, {{kInsertListKey, platform::PlistArray{PlistDict{{"StartPage", 3}}}}}), {"</jtkt>"}},
+      {"exceptions", With(exceptions, {{kExceptionListKey, platform::PlistArray{PlistDict{{"StartPage", 1}, {"EndPage", 2}}}}}),
+       {"</jtkt>"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string document = Document(c.ticket);
+    if (c.present.empty()) EXPECT_EQ(document, "");
+    else EXPECT_EQ(jtkt_test::XmllintComplaint(document), "");
+    for (const std::string& text : c.present) EXPECT_NE(document.find(text), std::string::npos) << text << "\n" << document;
+    for (const std::string& text : c.absent) EXPECT_EQ(document.find(text), std::string::npos) << text << "\n" << document;
+  }
 }
 
 // In a whole document the notes come before the job type, the media before the finishing, and
 // both before the job-level commands.
 TEST(JTktDriver, WholeDocumentPlacesEachFamily) {
-  PlistDict ticket = jtkt_test::WholeDocumentTicket();
-  ticket.insert_or_assign(kFinishingOptionsKey, 32);
-  ticket.insert_or_assign(kJobTypeKey, PlistDict{{"JobType", 2}});
-  ticket.insert_or_assign(kJobNotesRecipientKey, "Desk 4");
-  const std::string document = Document(ticket);
+  const std::string document = Document(With(jtkt_test::WholeDocumentTicket(),
+                                             {{kFinishingOptionsKey, 32}, {kJobTypeKey, PlistDict{{"JobType", 2}}},
+                                              {kJobNotesRecipientKey, "Desk 4"}}));
   const auto at = [&](const char* element) { return document.find(element); };
   ASSERT_NE(at("<job-hold-until"), std::string::npos);
   ASSERT_NE(at("<finishings syntax=\"1setOf\">"), std::string::npos);
@@ -118,46 +157,6 @@ TEST(JTktDriver, WholeDocumentPlacesEachFamily) {
   EXPECT_LT(at("<job-hold-until"), at("<sides "));
   EXPECT_LT(at("</media-col>"), at("<finishings syntax=\"1setOf\">"));
   EXPECT_LT(at("<finishings syntax=\"1setOf\">"), at("<sides "));
-  EXPECT_EQ(jtkt_test::XmllintComplaint(document), "");
-}
-
-// The operation attributes need both names; "use job name" takes the platform's, if any.
-TEST(JTktDriver, OperationAttributesNeedBothNames) {
-  PlistDict ticket = jtkt_test::WholeDocumentTicket();
-  ticket[kJobNotesJobNameKey] = "Brochure";
-  EXPECT_EQ(Document(ticket).find("jtkt-operation-attributes"), std::string::npos);
-  ticket[kJobNotesSenderNameKey] = "Ana";
-  EXPECT_NE(Document(ticket).find("<job-name syntax=\"name\" xml:space=\"preserve\">Brochure</job-name>"),
-            std::string::npos);
-  ticket[kPMJobNameKey] = "document.pdf";
-  ticket[kJobNotesUseJobNameKey] = true;
-  EXPECT_NE(Document(ticket).find(">document.pdf</job-name>"), std::string::npos);
-  ticket.erase(kPMJobNameKey);
-  EXPECT_EQ(Document(ticket).find("<job-name"), std::string::npos);
-}
-
-TEST(JTktDriver, CoversOnlyFramesTheDocumentWithoutJobLevelParts) {
-  PlistDict ticket = WithOptions({{kJTKTOptionCoversKey, true}});
-  ticket[kJobNotesJobNameKey] = "job";
-  ticket[kJobNotesSenderNameKey] = "me";
-  EXPECT_EQ(Document(ticket), "");  // no cover in the ticket: nothing
-  ticket[kFrontCoverKey] = PlistDict{{"SidesImaged", 2}};
-  const std::string document = Document(ticket);
-  ASSERT_TRUE(document.starts_with(Framed("").substr(0, Framed("").find("\t</job-template-attributes>"))));
-  EXPECT_TRUE(document.ends_with("\t</job-template-attributes>\n</jtkt>"));
-  EXPECT_EQ(document.find("jtkt-operation-attributes"), std::string::npos);
-  EXPECT_EQ(document.find("<sides "), std::string::npos);  // job-level commands belong to whole documents
-}
-
-TEST(JTktDriver, SelectedSpecialPagesFrameTheDocumentOnlyWhenPresent) {
-  EXPECT_EQ(Document(WithOptions({{kJTKTOptionInsertsKey, true}})), "");
-  EXPECT_EQ(Document(WithOptions({{kJTKTOptionExceptionsKey, true}})), "");
-  PlistDict inserts = WithOptions({{kJTKTOptionInsertsKey, true}});
-  inserts[kInsertListKey] = platform::PlistArray{PlistDict{{"StartPage", 3}}};
-  EXPECT_TRUE(Document(inserts).ends_with("</jtkt>"));
-  PlistDict exceptions = WithOptions({{kJTKTOptionExceptionsKey, true}});
-  exceptions[kExceptionListKey] = platform::PlistArray{PlistDict{{"StartPage", 1}, {"EndPage", 2}}};
-  EXPECT_TRUE(Document(exceptions).ends_with("</jtkt>"));
 }
 
 TEST(JTktDriver, NullArgumentsWriteNothing) {

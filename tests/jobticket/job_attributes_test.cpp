@@ -79,12 +79,6 @@ TEST(JTktBackgroundForms, UnitsDocumentNameAndLongNames) {
   const PlistDict full{{"FullPrecision", true}, {"X1", 1234}, {"Inches", 1}};
   FillBGFormsData(&forms, &full, nullptr);
   EXPECT_EQ(forms.xShift, 1234);
-  // A cut never splits an entity.
-  forms.existingFormName = std::string(254, 'g') + "&";
-  out.clear();
-  WriteJTktBackgroundForms(out.get(), &forms);
-  EXPECT_NE(out.text().find(">" + std::string(254, 'g') + "</form-name>"), std::string::npos);
-  EXPECT_EQ(jtkt_test::XmllintComplaint(jtkt_test::Framed(out.text())), "");
 }
 
 }  // namespace

@@ -98,8 +98,6 @@ platform::PlistDict WholeDocumentTicket() {
   return platform::PlistDict{{kJTKTOptionsKey, platform::PlistDict{{kJTKTOptionAllKey, true}}}};
 }
 
-std::string Program() { return std::string(KORVO_BIN_DIR) + "/korvo-pde"; }
-
 long Lines(const std::string& text) { return std::count(text.begin(), text.end(), '\n'); }
 
 void ReaderTest::SetUp() {

@@ -75,9 +75,6 @@ std::string Document(const platform::PlistDict& ticket);
 // A dictionary holding the options dictionary with "JTKTOptionAll".
 platform::PlistDict WholeDocumentTicket();
 
-// The built korvo-pde.
-std::string Program();
-
 // The number of lines of a text.
 long Lines(const std::string& text);
 

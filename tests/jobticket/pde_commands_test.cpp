@@ -28,8 +28,8 @@ class PdeCommands : public ::testing::Test {
   // Answers korvo-pde's status for the arguments; what it wrote goes to out and err.
   int Pde(const std::string& arguments, std::string* err = nullptr, std::string* out = nullptr) {
     std::string ignored;
-    const int status = korvo_test::RunCommand(jtkt_test::Program() + " " + arguments + " 2>" + dir.file("err.txt"),
-                                              out ? out : &ignored);
+    const std::string program = std::string(KORVO_BIN_DIR) + "/korvo-pde ";
+    const int status = korvo_test::RunCommand(program + arguments + " 2>" + dir.file("err.txt"), out ? out : &ignored);
     if (err) *err = ReadFile(dir.file("err.txt"));
     return status;
   }
@@ -108,7 +108,7 @@ TEST_F(PdeCommands, ExportFailuresSayWhyInOneLineAndLeaveNoFile) {
   EXPECT_FALSE(fs::exists(dir.file("a.xml")));
 }
 
-TEST_F(PdeCommands, ImportedSettingsReachTheSavedSessionTheSummaryAndTheNextExport) {
+TEST_F(PdeCommands, ImportedSettingsReachTheSavedSessionAndTheSummary) {
   const std::string session = NewSession(), file = dir.file("job.xml");
   korvo_test::WriteFile(file, jtkt_test::Golden("plain_job.xml"));
   std::string out, err;
@@ -123,13 +123,6 @@ TEST_F(PdeCommands, ImportedSettingsReachTheSavedSessionTheSummaryAndTheNextExpo
   EXPECT_EQ(*settings.clientOf(kJobNotesSenderNameKey), "KORVO");
   EXPECT_EQ(settings.getInteger(kResolutionKey), 2);
   EXPECT_EQ(settings.getDictionary(kJobLevelStockKey)->at("Weight"), platform::PlistValue(105));
-  Run("export --session " + session + " -o " + dir.file("again.xml"));
-  const std::string again = ReadFile(dir.file("again.xml"));
-  for (const char* line : {"<job-name syntax=\"name\" xml:space=\"preserve\">Spring catalogue</job-name>",
-                           "<media-weight-metric syntax=\"integer\">105</media-weight-metric>",
-                           "<sides syntax=\"keyword\">two-sided-long-edge</sides>",
-                           "<page-delivery syntax=\"keyword\">reverse-order-face-up</page-delivery>"})
-    EXPECT_NE(again.find(line), std::string::npos) << line << "\n" << again;
 }
 
 TEST_F(PdeCommands, ABadImportFileOrBadArgumentsLeaveTheSessionAsItWas) {
@@ -157,7 +150,13 @@ TEST_F(PdeCommands, EverySessionExportsTheSameFileTwice) {
     std::vector<std::string> present = {}, absent = {};
   };
   std::vector<Session> sessions;
-  for (const char* job : {"plain_job.xml", "special_pages_job.xml", "booklet.xml", "color_job.xml"})
+  // The job's importable settings are all in the export of the session that imported it.
+  sessions.push_back({SessionOf(jtkt_test::Golden("plain_job.xml")),
+                      {"<job-name syntax=\"name\" xml:space=\"preserve\">Spring catalogue</job-name>",
+                       "<media-weight-metric syntax=\"integer\">105</media-weight-metric>",
+                       "<sides syntax=\"keyword\">two-sided-long-edge</sides>",
+                       "<page-delivery syntax=\"keyword\">reverse-order-face-up</page-delivery>"}});
+  for (const char* job : {"special_pages_job.xml", "booklet.xml", "color_job.xml"})
     sessions.push_back({SessionOf(jtkt_test::Golden(job))});
   std::mt19937 random(7);
   const jtkt_test::TicketChoice choose = [&](std::uint32_t bound) {

@@ -8,7 +8,6 @@
 
 #include <optional>
 
-#include "jobticket/reader/jtkt_import_context.h"
 #include "jobticket/reader/jtkt_import_node.h"
 #include "jobticket/reader/jtkt_reader.h"
 #include "jobticket/writer/jtkt_finishing.h"
@@ -194,8 +193,8 @@ TEST_F(ReaderFeatures, TheDerivedFinishingOptionFollowsTheValues) {
   }
 }
 
-// Later files replace what they give and defaults never replace anything; the conversions run in
-// one fixed order, the special pages last; the merge stores every entry under the import client.
+// Later files replace what they give and defaults never replace anything; the merge stores every
+// entry under the import client.
 TEST_F(ReaderFeatures, FilesCombineAndMergeIntoTheTicket) {
   PlistDict d;
   ASSERT_EQ(JTKTImportDocument(Framed("<sides syntax=\"keyword\">two-sided-long-edge</sides><media-col><media-color "
@@ -210,10 +209,6 @@ TEST_F(ReaderFeatures, FilesCombineAndMergeIntoTheTicket) {
   EXPECT_EQ(*At(d, kFinishingDuplexKey), PlistValue(2));
   EXPECT_EQ(*At(d, kJobLevelStockKey, "Color"), PlistValue(5));
   EXPECT_EQ(*At(d, kJobLevelStockKey, "Weight"), PlistValue(120));
-  const JTKTFeatureList features = JTKTImportableFeatures();
-  ASSERT_GE(features.size(), 4u);
-  EXPECT_EQ(features.front().feature->at("ID"), PlistValue("OutputColor"));
-  EXPECT_EQ(features.back().feature->at("ID"), PlistValue("CoverBack"));
 
   platform::Ticket ticket;
   ticket.set(kFinishingDuplexKey, 1, "com.korvo.print");
