@@ -1,7 +1,7 @@
 // Whole documents and their frame: the prolog per document-type version, operation attributes,
 // the group tags and the trailer, one write per fragment; which options give which document; export
 // to a file, what is copied from the ticket, and failures that leave no file behind and say so in
-// one line.
+// one line; the export fuzzer's seeds give well-formed documents.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>

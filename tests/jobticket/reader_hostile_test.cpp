@@ -1,5 +1,5 @@
 // Hostile and damaged files: each is refused whole with one clear error, or loses only its bad
-// settings; nothing else of the import changes.
+// settings; nothing else of the import changes. The import fuzzer's seeds are among them.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,7 +1,8 @@
 // Round trips: a document, imported into a fresh ticket and written again, is the same bytes, and
 // the import says nothing is wrong. The golden jobs (their documents are their golden files), the
 // tickets of the emitter goldens, values the writer once dropped or changed, and a few hundred
-// tickets made from the panels' value domains with a fixed seed, all accepted by xmllint.
+// tickets made from the panels' value domains with a fixed seed, all accepted by xmllint; and the
+// round-trip fuzzer's seeds.
 #include <gtest/gtest.h>
 
 #include <map>
