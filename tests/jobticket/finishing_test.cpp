@@ -129,13 +129,4 @@ TEST(JTktFinishing, RecordsWriteEachLineAsItsOwnFragmentAndNoEmptySet) {
   EXPECT_EQ(out.text(), "\t\t<finishings syntax=\"1setOf\">\n\t\t\t<value syntax=\"enum\">93</value>\n\t\t</finishings>\n");
 }
 
-TEST(JTktFinishing, SlipSheetsAreLoggedAndNoTicketWritesNothing) {
-  const std::string log = jtkt_test::DiagnosticsOf([](const JTktWriter& w) {
-    const PlistDict ticket{{kFinishingSlipSheetKey, 2}};
-    WriteJTKTFinishing(w, &ticket);
-  });
-  EXPECT_NE(log.find("DEBUG: ************** SLIPSHEET ON ****************\n"), std::string::npos);
-  EXPECT_EQ(WrittenThrough([](const JTktWriter& w) { WriteJTKTFinishing(w, nullptr); }), "");
-}
-
 }  // namespace

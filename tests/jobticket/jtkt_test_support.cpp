@@ -5,11 +5,14 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "jobticket/reader/jtkt_reader.h"
 #include "jobticket/writer/jtkt_export.h"
 #include "jobticket/writer/jtkt_frame.h"
 #include "model/client_information_keys.h"
+#include "platform/ticket/ticket.h"
 #include "shell/client_information.h"
 #include "support/test_support.h"
+#include "vocabulary/device_profile.h"
 
 namespace jtkt_test {
 
@@ -95,8 +98,38 @@ platform::PlistDict WholeDocumentTicket() {
   return platform::PlistDict{{kJTKTOptionsKey, platform::PlistDict{{kJTKTOptionAllKey, true}}}};
 }
 
-std::string Program() { return std::string(KORVO_BIN_DIR) + "/korvo-pde"; }
-
 long Lines(const std::string& text) { return std::count(text.begin(), text.end(), '\n'); }
+
+void ReaderTest::SetUp() {
+  ASSERT_TRUE(KFSInitializeFromFile(std::string(KORVO_SOURCE_DIR) + "/resources/Device Profile.plist"));
+}
+
+void ReaderTest::TearDown() { KFSFinalize(); }
+
+platform::PlistDict Imported(const std::string& bytes, const std::string& name) {
+  platform::PlistDict dictionary;
+  EXPECT_EQ(JTKTImportDocument(bytes, name, &dictionary), platform::noErr) << name;
+  return dictionary;
+}
+
+std::string ReExported(const platform::PlistDict& dictionary) {
+  platform::Ticket ticket;
+  for (const auto& [key, value] : WholeDocumentTicket()) ticket.set(key, value, "K");
+  JTKTMergeIntoTicket(ticket, dictionary);
+  return Document(JTKTCopyKorvoItems(ticket));
+}
+
+const platform::PlistValue* At(const platform::PlistDict& dict, const std::string& key, const char* member) {
+  const platform::PlistValue* value = platform::PlistDictFind(dict, key);
+  if (member == nullptr || value == nullptr || value->asDictionary() == nullptr) return value;
+  return platform::PlistDictFind(*value->asDictionary(), member);
+}
+
+std::string ImportErrors(const std::string& bytes, platform::PlistDict* dictionary, int* status) {
+  testing::internal::CaptureStderr();
+  const platform::OSStatus result = JTKTImportDocument(bytes, "hostile.xml", dictionary);
+  if (status != nullptr) *status = result;
+  return testing::internal::GetCapturedStderr();
+}
 
 }  // namespace jtkt_test

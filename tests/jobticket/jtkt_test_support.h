@@ -1,6 +1,9 @@
 #pragma once
-// What the job-ticket writer's tests share: a context that records every fragment, the document
-// frame around a family's elements, golden files, and xmllint as the outside judge.
+// What the job-ticket tests share: a context that records every fragment, the document frame
+// around a family's elements, golden files, xmllint as the outside judge; for the reader, the
+// shipped device profile loaded for a test and import of a document's bytes.
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -72,10 +75,27 @@ std::string Document(const platform::PlistDict& ticket);
 // A dictionary holding the options dictionary with "JTKTOptionAll".
 platform::PlistDict WholeDocumentTicket();
 
-// The built korvo-pde.
-std::string Program();
-
 // The number of lines of a text.
 long Lines(const std::string& text);
+
+// Loads resources/"Device Profile.plist" for the test and forgets it afterwards.
+class ReaderTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+};
+
+// The import dictionary of one document (a failing import fails the test).
+platform::PlistDict Imported(const std::string& bytes, const std::string& name = "job.xml");
+
+// The export document of a fresh ticket (the whole-document options) into which dictionary was
+// merged.
+std::string ReExported(const platform::PlistDict& dictionary);
+
+// The value under key, or under member of the dictionary under key; null when absent.
+const platform::PlistValue* At(const platform::PlistDict& dict, const std::string& key, const char* member = nullptr);
+
+// What the import of bytes writes on standard error.
+std::string ImportErrors(const std::string& bytes, platform::PlistDict* dictionary, int* status = nullptr);
 
 }  // namespace jtkt_test

@@ -1,5 +1,5 @@
 // Hostile and damaged files: each is refused whole with one clear error, or loses only its bad
-// settings; nothing else of the import changes.
+// settings; nothing else of the import changes. The import fuzzer's seeds are among them.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,7 +16,6 @@
 #include "model/job_notes_keys.h"
 #include "model/paper_output_keys.h"
 #include "model/special_pages_ticket.h"
-#include "reader_test_support.h"
 #include "support/test_support.h"
 #include "vocabulary/printer_default.h"
 
@@ -174,6 +173,19 @@ TEST_F(ReaderHostile, ARunWithOneBadFileImportsNothingAndNamesIt) {
   EXPECT_EQ(JTKTImportFiles({dir.file("missing.xml")}, &dictionary), kJTKTUnreadableFile);
   EXPECT_EQ(JTKTImportFiles({good}, &dictionary), platform::noErr);
   EXPECT_EQ(*At(dictionary, kJobNotesJobNameKey), PlistValue("Spring catalogue"));
+}
+
+// The import fuzzer's seeds (and every input it ever found failing): each is imported or refused
+// whole.
+TEST_F(ReaderHostile, EveryImportSeedIsImportedOrRefusedWhole) {
+  JTKTSetImportErrorStream(nullptr);
+  const int seeds = korvo_test::ReplayFuzzCorpus("jobticket_import", [&](const std::string& bytes) {
+    PlistDict dictionary = earlier;
+    const platform::OSStatus status = JTKTImportDocument(bytes, "seed.xml", &dictionary);
+    EXPECT_TRUE(status == platform::noErr || (status == kJTKTUnreadableFile && dictionary == earlier));
+  });
+  JTKTSetImportErrorStream(stderr);
+  EXPECT_GE(seeds, 8);
 }
 
 }  // namespace

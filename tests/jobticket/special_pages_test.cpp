@@ -8,7 +8,6 @@
 #include "jtkt_test_support.h"
 #include "model/client_information_keys.h"
 #include "model/image_shift_options.h"
-#include "model/job_level_stock.h"
 #include "model/paper_output_keys.h"
 #include "model/special_pages_ticket.h"
 #include "platform/status.h"
@@ -62,17 +61,6 @@ TEST(JTktSpecialPages, EachPartMatchesTheGoldenFile) {
   jtkt_test::ExpectGolden(jtkt_test::Framed(body), "special_pages_parts.xml");
   jtkt_test::RecordingContext out;
   EXPECT_EQ(WriteJTktCovers(out.get(), 0, 1, nullptr), platform::paramErr);
-}
-
-TEST(JTktCovers, BookletCoverTakesTheJobsSize) {
-  PlistDict ticket{{kFrontCoverKey, PlistDict{{"Stock", PlistDict{{"Size", 6}}}}},
-                   {kJobLevelStockKey, PlistDict{{"Size", 4}}},
-                   {kBookletLayoutKey, true},
-                   {kBookletForceNewSizeKey, true}};
-  PlistDict jobSized{{kFrontCoverKey, PlistDict{{"Stock", PlistDict{{"Size", 4}}}}}};
-  EXPECT_EQ(FrontCover(ticket, 0), FrontCover(jobSized, 0));
-  ticket.insert_or_assign(kBookletForceNewSizeKey, false);
-  EXPECT_NE(FrontCover(ticket, 0), FrontCover(jobSized, 0));
 }
 
 TEST(JTktPads, PadsAloneGetTheDocumentFrame) {

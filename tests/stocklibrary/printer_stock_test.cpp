@@ -234,14 +234,6 @@ TEST(PrinterStockWorker, EndingTheDialogWhileTheWorkerWaitsIsQuick) {
   EXPECT_EQ(events.results, 0);
 }
 
-TEST(PrinterStockWorker, NoWorkerForAFileOrAppleTalkPrinter) {
-  PrinterStockLibrary lib;
-  EventWindow events{lib};
-  EXPECT_FALSE(StartPrinterStockWorker(lib, kBundle, "file:///dev/null", &events.window));
-  EXPECT_FALSE(StartPrinterStockWorker(lib, kBundle, "pap://zone/printer", &events.window));
-  EXPECT_EQ(lib.biDiStatus, kPrinterStockNoWorker);
-}
-
 // A server that answers every request with the same bytes, and counts the requests.
 class AnsweringServer {
  public:
