@@ -1,4 +1,5 @@
-// The shell's fan-out: load order, tab indices, and the rule that the visible panel writes last.
+// The shell's fan-out: load order, tab indices, the rule that the visible panel writes last, and
+// the client facts a writing Sync adds.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -68,21 +69,6 @@ TEST_F(ShellFanOut, OnlyAWritingSyncAddsControllerAndJobTicketOptions) {
   EXPECT_FALSE(ticket.contains(kRotateBooklet180DegreesKey));
 }
 
-TEST_F(ShellFanOut, OpeningShowsTheFirstPanelThenTheLastOneShown) {
-  ASSERT_EQ(PDEShellOpen(&shell), platform::noErr);
-  EXPECT_EQ(gPanelCalls[0], "Open1");
-  EXPECT_EQ(gPanelCalls[5], "Open6");
-  EXPECT_EQ(shell.lastTabIndex, 1);
-  EXPECT_TRUE(shell.openedOnce);
-  selectPanel(4, &shell);
-  PDEShellClose(&shell);
-  gPanelCalls.clear();
-  PDEShellOpen(&shell);
-  EXPECT_EQ(shell.lastTabIndex, 4);
-  // The panel left on reopening is the one shown before: it writes first.
-  EXPECT_EQ(SyncCalls().front(), "Sync4:write");
-}
-
 // The panel last shown is the dialog's own: a second dialog in the same process opens on its
 // first panel and writes nothing of a panel it never showed.
 TEST_F(ShellFanOut, ANewDialogKeepsNothingOfTheLastOnesPanel) {
@@ -107,6 +93,31 @@ TEST_F(ShellFanOut, NoContextOrSessionIsRefused) {
   EXPECT_EQ(PDEShellTerminate(nullptr, 0), platform::kPMInvalidPDEContext);
   EXPECT_EQ(PDEShellGetSummaryText(nullptr, nullptr, nullptr), platform::kPMInvalidPDEContext);
   EXPECT_EQ(PDEShellInitialize(nullptr, nullptr, nullptr, nullptr, &session), platform::kPMInvalidPDEContext);
+}
+
+TEST(ComputerName, OnlyLatin1PrintableCharactersAreWritten) {
+  EXPECT_TRUE(IsWritableComputerName("print-room-3"));
+  EXPECT_TRUE(IsWritableComputerName("Salle d\xC3\xA9part"));   // é U+00E9
+  EXPECT_TRUE(IsWritableComputerName("\xC3\xBE"));              // þ U+00FE, the last allowed
+  EXPECT_FALSE(IsWritableComputerName("\xC3\xBF"));             // ÿ U+00FF
+  EXPECT_FALSE(IsWritableComputerName("\xE5\x8D\xB0\xE5\x88\xB7"));  // 印刷
+  EXPECT_FALSE(IsWritableComputerName("tab\there"));
+  EXPECT_FALSE(IsWritableComputerName("\xC3"));                 // cut sequence
+  EXPECT_FALSE(IsWritableComputerName("\xC1\x81"));             // overlong 'A'
+}
+
+TEST(ClientInformation, MissingFactsRemoveStaleEntries) {
+  platform::Ticket ticket;
+  WriteClientInformation(ticket, ClientFacts{"anna", "press-1", "192.0.2.7"});
+  EXPECT_EQ(*ticket.getString(kClientUserNameKey), "anna");
+  EXPECT_EQ(*ticket.getString(kClientComputerNameKey), "press-1");
+  EXPECT_EQ(*ticket.getString(kClientIPAddressKey), "192.0.2.7");
+
+  WriteClientInformation(ticket, ClientFacts{std::nullopt, "\xE5\x8D\xB0", std::nullopt});
+  EXPECT_FALSE(ticket.contains(kClientUserNameKey));
+  EXPECT_FALSE(ticket.contains(kClientComputerNameKey));
+  EXPECT_FALSE(ticket.contains(kClientIPAddressKey));
+  EXPECT_EQ(*ticket.getString(kControllerFamilyKey), "Prexan");
 }
 
 }  // namespace

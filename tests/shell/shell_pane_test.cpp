@@ -102,10 +102,13 @@ TEST_F(ShellPane, HelpCommandOpensTheBookAndTheDialogsOKIsLeftToTheDialog) {
   EXPECT_EQ(VisiblePane(), 2);
 }
 
+// The panel left on reopening is the one shown before, and it writes first.
 TEST_F(ShellPane, CloseAndReopenReturnToTheLastPanel) {
   user.chooseItem(*popup, 5);
   PDEShellClose(&shell);
+  gPanelCalls.clear();
   PDEShellOpen(&shell);
+  EXPECT_EQ(SyncCalls().front(), "Sync5:write");
   EXPECT_EQ(VisiblePane(), 5);
   EXPECT_EQ(popup->value(), 5);
   EXPECT_EQ(popup->menu().count(), 6);  // refilled, not appended

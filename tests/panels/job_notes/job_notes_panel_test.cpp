@@ -13,7 +13,6 @@
 namespace {
 
 namespace ui = platform::ui;
-using korvo_test::ItemNumber;
 using korvo_test::PluginDialog;
 using korvo_test::Titled;
 
@@ -39,7 +38,7 @@ class JobNotesPanel : public korvo_test::DialogTest {
   }
   static void Choose(PluginDialog& dialog, const char* name, const std::string& item) {
     ui::Control& combo = Front(dialog, name);
-    ASSERT_EQ(dialog.user().chooseItem(combo, ItemNumber(combo.menu(), item)), platform::noErr) << item;
+    ASSERT_EQ(dialog.user().chooseItem(combo, combo.menu().findText(item)), platform::noErr) << item;
   }
   static std::vector<std::string> Items(PluginDialog& dialog, const char* name) {
     return korvo_test::MenuTexts(dialog.named(name).menu());
