@@ -98,17 +98,6 @@ TEST_F(BookletWatermarkPanel, BookletOnHereOffInPaperOutputGivesTheUsersChoiceBa
   ExpectDuplex(1);  // the user's later choice is not overridden
 }
 
-// An empty exception list does not hide the inserts: each list counts on its own.
-TEST_F(BookletWatermarkPanel, SpecialPagesLeaveBookletAlone) {
-  Set(kExceptionListKey, platform::PlistArray{});
-  Set(kInsertListKey, platform::PlistArray{platform::PlistDict{{"Page", 3}}});
-  Set(kBookletLayoutKey, false);
-  PluginDialog dialog(session);
-  ShowBookletPanel(dialog);
-  EXPECT_FALSE(dialog.named("BookletLayout").enabled());
-  EXPECT_EQ(dialog.choose("BookletLayout", "Enabled"), platform::ui::kUserCannotReachErr);
-}
-
 TEST_F(BookletWatermarkPanel, TheWatermarkMenuListsTheSavedWatermarksAndItsOptions) {
   PluginDialog dialog(session);
   ShowBookletPanel(dialog);
@@ -233,28 +222,18 @@ TEST_F(BookletDialog, BookletFoldMakesABooklet) {
   Answer("Booklet Fold", "30", true);
   EXPECT_EQ(picture, "BookletCreation_Booklet-Fold.png");
   EXPECT_TRUE(dialog.panel().booklet.on);
-  EXPECT_EQ(dialog.panel().booklet.gutter, 30);
   dialog.sync(false);
   EXPECT_EQ(settings().getBoolean(kBookletLayoutKey), true);
-  EXPECT_EQ(settings().getInteger(kFinishingOptionsKey), 24);
-  EXPECT_EQ(settings().getInteger(kFinishingFoldValueKey), 43);
-  EXPECT_EQ(settings().getInteger(kFinishingDuplexKey), 3);
-  EXPECT_EQ(settings().getInteger(kGutterKey), 30);
+  for (const auto& [key, value] : {std::pair{kFinishingOptionsKey, 24}, {kFinishingFoldValueKey, 43},
+                                   {kFinishingDuplexKey, 3}, {kGutterKey, 30}})
+    EXPECT_EQ(settings().getInteger(key), value) << key;
   const ui::Menu& menu = dialog.named("Finishing").menu();
   EXPECT_TRUE(menu.item(menu.findText("Booklet Creation..."))->checked);
 }
 
-TEST_F(BookletDialog, InsertsBehindAnEmptyExceptionListRuleBookletOut) {
-  settings().set("com.korvo.print.SpecialPages.ExceptionList", platform::PlistArray{}, "com.korvo.print");
-  settings().set("com.korvo.print.SpecialPages.InsertList", platform::PlistArray{platform::PlistDict{{"Page", 3}}},
-                 "com.korvo.print");
-  bool enabled = true;
-  Answer("Booklet Fold", "", true, &enabled);
-  EXPECT_FALSE(enabled);
-  EXPECT_FALSE(dialog.panel().booklet.on);
-}
-
-TEST_F(BookletDialog, AJobWithItsOwnStaplesCannotBecomeABooklet) {
+// Inserts behind an empty exception list rule a booklet out, in the panel and in the dialog: each
+// special-page list counts on its own. So do staples of the job's own.
+TEST_F(BookletDialog, SpecialPagesOrTheJobsOwnStaplesRuleABookletOut) {
   dialog.panel().finishing.staple1 = 5;
   dialog.panel().finishing.code = kFinishingOneStaple;
   bool enabled = true;
@@ -262,6 +241,17 @@ TEST_F(BookletDialog, AJobWithItsOwnStaplesCannotBecomeABooklet) {
   EXPECT_FALSE(enabled);
   EXPECT_FALSE(dialog.panel().booklet.on);
   EXPECT_EQ(dialog.panel().finishing.staple1, 5);
+
+  Set(kExceptionListKey, platform::PlistArray{});
+  Set(kInsertListKey, platform::PlistArray{platform::PlistDict{{"Page", 3}}});
+  ASSERT_EQ(dialog.sync(true), platform::noErr);  // the staples go: the ticket has none
+  ASSERT_EQ(dialog.panel().finishing.staple1, 0);
+  Answer("Booklet Fold", "", true, &enabled);
+  EXPECT_FALSE(enabled);
+  EXPECT_FALSE(dialog.panel().booklet.on);
+  ASSERT_EQ(dialog.choose("Panel", "Booklet/Watermark"), platform::noErr);
+  EXPECT_FALSE(dialog.named("BookletLayout").enabled());
+  EXPECT_EQ(dialog.choose("BookletLayout", "Enabled"), ui::kUserCannotReachErr);
 }
 
 // The staple items follow the booklet the panel holds, not what the dialog showed before Cancel.

@@ -192,7 +192,6 @@ TEST_F(FinishingDialogs, CoilPunchTakesOnlyA4AndLetter) {
   EXPECT_EQ(f().coil, 257);
   EXPECT_EQ(f().code, 58);
   EXPECT_FALSE(f().trimOn);
-
   platform::PrintSession a5 = korvo_test::SessionOn(korvo_test::FinishersPPDPath(), "iso-a5", 595);
   dialog.panel().session = &a5;
   EXPECT_EQ(RunModalCoilPunchFinishingDialog(dialog.panel()).status, ui::userCanceledErr);
@@ -275,20 +274,15 @@ TEST(FinishingDialogsElsewhere, OneStapleWithoutTheBottomRightCornerOffersThree)
   korvo_test::WriteFile(dir.file("hcscss.ppd"), ppd);
   platform::PrintSession other = korvo_test::SessionOn(dir.file("hcscss.ppd"));
   other.ticket(platform::kPDE_PMPrintSettingsRef)->set("com.korvo.print.FinishingStaple1Value", 8, "K");
-  std::size_t options = 0;
-  std::int32_t chosen = 0;
   script.onModal([&](ui::Window& window, ui::UserDriver& user) {
-    options = Find(window, 1).children().size();
-    chosen = Find(window, 1).value();
+    EXPECT_EQ(Find(window, 1).children().size(), 3u);
+    EXPECT_EQ(Find(window, 1).value(), 1);
     user.pressReturn(window);
   });
-  {
-    PluginDialog dialog(other);
-    EXPECT_EQ(dialog.choose("Finishing", "1 Staple..."), platform::noErr);
-    EXPECT_EQ(dialog.panel().finishing.staple1, 5);
-  }
-  EXPECT_EQ(options, 3u);
-  EXPECT_EQ(chosen, 1);
+  PluginDialog dialog(other);
+  EXPECT_EQ(dialog.choose("Finishing", "1 Staple..."), platform::noErr);
+  EXPECT_TRUE(script.scriptUsedUp());
+  EXPECT_EQ(dialog.panel().finishing.staple1, 5);
 }
 
 }  // namespace
