@@ -1,11 +1,18 @@
 // The Advanced panel clicked through as a user would: its pop-ups and check boxes, what they store
-// in the ticket and read back, and the forced paper size it shares with Paper/Output.
+// in the ticket and read back, and the forced paper size it shares with Paper/Output. Its
+// Import... and Export... buttons: a job ticket written from one dialog and read into another
+// brings the settings across; a cancelled choice changes nothing, and a file that cannot be
+// written or read is named in one alert and changes nothing. The job-ticket summary window: Copy
+// All copies the text shown, Cancel answers -1, the confirm button 0, its title follows the mode.
 #include <gtest/gtest.h>
 
 #include "model/advanced_keys.h"
 #include "model/job_level_stock.h"
+#include "model/job_notes_keys.h"
 #include "model/paper_output_keys.h"
 #include "panels/advanced/advanced_ticket.h"
+#include "panels/advanced/job_ticket_summary_window.h"
+#include "platform/bundle/bundle.h"
 #include "panels/paper_output/paper_output_test_support.h"
 #include "platform/ticket/printer_info.h"
 #include "platform/ui/scripted_interaction.h"
@@ -138,6 +145,73 @@ TEST_F(AdvancedPanel, TheAboutBoxNamesThePrinterWithoutTheMakersWord) {
   EXPECT_EQ(printer, "Prexan 5000");
   EXPECT_EQ(version, "Driver Version 1.0 (1.0.0)");
   EXPECT_TRUE(script.scriptUsedUp());
+}
+
+// A cancelled choice, or a file that cannot be written or read, changes nothing and names the
+// file in one alert; a ticket exported from one dialog and imported into a fresh one brings the
+// choices across, and the panel re-reads them at once.
+TEST_F(AdvancedPanel, JobTicketsAreExportedAndImportedByTheButtons) {
+  korvo_test::TempDir dir;
+  const auto sessionBytes = [&] {
+    EXPECT_TRUE(session.save(dir.file("session.plist")));
+    return korvo_test::ReadFile(dir.file("session.plist"));
+  };
+  const std::string ticket = dir.file("job.xml"), missing = dir.file("no such folder/job.xml"),
+                    notATicket = dir.file("notes.txt");
+  korvo_test::WriteFile(notATicket, "these are not the settings you are looking for\n");
+  {
+    PluginDialog dialog(session);
+    ShowAdvanced(dialog);
+    ASSERT_EQ(dialog.sync(false), platform::noErr);
+    const std::string before = sessionBytes();
+    for (const auto& [button, file] : {std::pair{"ImportJobTicket", std::optional<std::string>()},
+                                       {"ExportJobTicket", missing}, {"ImportJobTicket", notATicket}}) {
+      script.onFile(file);
+      ASSERT_EQ(dialog.user().click(dialog.named(button)), platform::noErr);
+    }
+    ASSERT_EQ(script.alerts().size(), 2u);
+    EXPECT_NE(script.alerts()[0].message.find(missing), std::string::npos);
+    EXPECT_NE(script.alerts()[1].message.find(notATicket), std::string::npos);
+    EXPECT_EQ(sessionBytes(), before);
+
+    korvo_test::ActOn(dialog, {{"Rotate", "On"}, {"OPIPrescan", "Gather"}, {"OPISubstitution", "False"}});
+    script.onFile(ticket);
+    ASSERT_EQ(dialog.user().click(dialog.named("ExportJobTicket")), platform::noErr);
+  }
+  EXPECT_EQ(script.alerts().size(), 2u);
+  EXPECT_NE(korvo_test::ReadFile(ticket).find("<jtkt"), std::string::npos);
+
+  platform::PrintSession fresh = korvo_test::SessionOn(korvo_test::SamplePPDPath());
+  PluginDialog dialog(fresh);
+  ShowAdvanced(dialog);
+  script.onFile(ticket);
+  ASSERT_EQ(dialog.user().click(dialog.named("ImportJobTicket")), platform::noErr);
+  EXPECT_EQ(script.alerts().size(), 2u);
+  EXPECT_EQ(Shown(dialog, "Rotate"), "On");  // the panel has re-read the ticket
+  ASSERT_EQ(dialog.sync(false), platform::noErr);
+  for (const char* key : {kAdvancedRotateImage180Key, kOPIPrescanKey, kOPISubsitutionKey})
+    EXPECT_EQ(dialog.settings().getInteger(key), settings().getInteger(key)) << key;
+}
+
+TEST(JobTicketSummaryWindow, CopyAllCopiesTheShownTextAndTheAnswerFollowsTheButton) {
+  ASSERT_TRUE(platform::Bundle::open(korvo_test::BundlePath()));
+  const platform::PlistDict settings{{kJobNotesJobNameKey, platform::PlistValue("Quarterly report")}};
+  ui::ScriptedInteraction script;
+  ui::SetInteraction(&script);
+  std::string shown;
+  script.onModal([&](ui::Window& window, ui::UserDriver& user) {
+    shown = window.find({platform::FourCharCode("Kshl"), 6003})->text();
+    user.click(*window.find({platform::FourCharCode("Kshl"), 6002}));
+    user.pressEscape(window);
+  });
+  script.onModal([](ui::Window& window, ui::UserDriver& user) { user.pressReturn(window); });
+  EXPECT_EQ(DisplayJTKTImportExportSummary(&settings, kJTKTExportMode, nullptr), -1);
+  EXPECT_EQ(DisplayJTKTImportExportSummary(&settings, kJTKTImportMode, "spring.xml"), platform::noErr);
+  EXPECT_EQ(DisplayJTKTImportExportSummary(nullptr, kJTKTImportMode, nullptr), platform::paramErr);
+  ui::SetInteraction(nullptr);
+  ASSERT_NE(shown.find("Quarterly report"), std::string::npos) << shown;
+  EXPECT_EQ(script.log(), (std::vector<std::string>{"modal: Export Korvo Job Ticket", "copy: " + shown,
+                                                    "modal: Import Korvo Job Ticket spring.xml"}));
 }
 
 }  // namespace

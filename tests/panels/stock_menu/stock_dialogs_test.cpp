@@ -1,10 +1,17 @@
-// The stock menu's dialogs answered as a user would: the custom size and weight dialogs (units,
+// The stock menu's dialogs answered as a user would. The stock library: the papers the job uses
+// marked in use, the printer's papers (from a real IPP printer) shown beside the user's once its
+// worker reports, a chosen paper that must be repaired losing its library name, the sort by
+// recent use; the user's library held by the panel from Initialize to Terminate and never
+// rewritten unchanged. The custom size and weight dialogs (units,
 // limits, the numbers they give back, what they refuse), the custom colour and type set-ups (OK
 // waits for a name, which goes into the stock only on OK), the named paper form and the advanced
 // paper selection (the size not offered for the job's own paper, the coating type following
 // coated sides, Defaults resetting every attribute and the comment, a name the library has asking
 // before it is taken).
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <chrono>
 
 #include "controls/spin_control.h"
 #include "kit/control_helpers.h"
@@ -14,7 +21,11 @@
 #include "panels/stock_menu/custom_size_units.h"
 #include "panels/stock_menu/custom_stock_dialogs.h"
 #include "platform/bundle/bundle.h"
+#include "platform/tasks/run_loop.h"
 #include "platform/ui/drawn_images.h"
+#include "stocklibrary/stock_library_keys.h"
+#include "stocklibrary/stock_library_list.h"
+#include "support/ipp_test_printer.h"
 #include "vocabulary/printer_default.h"
 #include "vocabulary/setting_map_menus.h"
 
@@ -258,6 +269,92 @@ TEST_F(StockDialogs, AdvancedPaperANameTakenInAnotherCaseAsksAndTheEditedPapersO
   EXPECT_TRUE(replace);
   EXPECT_EQ(script.alerts().size(), 2u);  // no new question
   EXPECT_EQ(stock.customName(), "gloss 120");
+}
+
+TEST(StockLibraryDialog, MarksTheJobsPaperInUseShowsThePrintersAndRepairsAChoice) {
+  korvo_test::ScopedXdgHome home;
+  std::string error;
+  auto printer = korvo_test::IppTestPrinter::start(
+      {korvo_test::MakeMediaCol("a4-glossy", 21000, 29700, "photographic-glossy", "", 200)}, &error);
+  ASSERT_TRUE(printer) << error;
+  Stock blue, tab;
+  blue.setCustomName("Blue 90");
+  blue.setColor(2);
+  blue.setWeight(90);
+  tab.setCustomName("Tabs");
+  tab.setType(6);  // ordered: no editor offers it
+  {
+    StockLibraryList library;
+    for (const Stock* s : {&blue, &tab}) {
+      StockLibrary entry;
+      entry.setStock(*s);
+      library.add(&entry);
+    }
+  }
+  platform::PrintSession session = korvo_test::SessionOn(korvo_test::FinishersPPDPath());
+  session.printer().deviceURI = printer->uri();
+  ui::ScriptedInteraction script;
+  korvo_test::PluginDialog dialog(session);
+  dialog.panel().jobStock = blue;
+
+  std::vector<std::string> names, statuses, printers;
+  script.onModal([&](ui::Window& w, ui::UserDriver& user) {
+    ui::Control& mine = *w.content().findNamed("NamedPapers");
+    ui::Control& theirs = *w.content().findNamed("PrinterPapers");
+    platform::RunLoop::main().runUntil(std::chrono::steady_clock::now() + std::chrono::seconds(15),
+                                       [&] { return !theirs.dataBrowser().items().empty(); });
+    names = korvo_test::ColumnTexts(mine, 1);
+    statuses = korvo_test::ColumnTexts(mine, 2);
+    printers = korvo_test::ColumnTexts(theirs, 1);
+    user.selectRows(mine, {2});  // "Tabs"
+    user.pressReturn(w);
+  });
+  ASSERT_EQ(dialog.choose("Paper", "Stock Library..."), platform::noErr);
+  EXPECT_EQ(names, (std::vector<std::string>{"Blue 90", "Tabs"}));
+  EXPECT_EQ(statuses, (std::vector<std::string>{"In Use", "Unsupported Values"}));
+  EXPECT_EQ(printers, std::vector<std::string>{"a4-glossy"});
+  // The ordered type is beyond the editors: it goes back to the printer's, and the name with it.
+  EXPECT_EQ(dialog.panel().jobStock.type(), kPrinterDefault);
+  EXPECT_EQ(dialog.panel().jobStock.customName(), "");
+
+  // The paper chosen last comes first when the list is sorted by recent use.
+  script.onModal([&](ui::Window& w, ui::UserDriver& user) {
+    user.chooseItem(*w.content().findNamed("SortBy"), 2);
+    names = korvo_test::ColumnTexts(*w.content().findNamed("NamedPapers"), 1);
+    user.pressEscape(w);
+  });
+  ASSERT_EQ(dialog.choose("Paper", "Stock Library..."), platform::noErr);
+  EXPECT_EQ(names, (std::vector<std::string>{"Tabs", "Blue 90"}));
+}
+
+TEST(PaperOutputStockLibrary, TheUsersLibraryIsReadAtInitializeAndLeftAsItWas) {
+  korvo_test::ScopedXdgHome home;
+  const std::string file = home.dir().path() + "/config/" + kStockLibraryPreferencesFileName;
+  std::string uuid;
+  {
+    StockLibraryList library;
+    StockLibrary entry;
+    Stock card;
+    card.setCustomName("Blue Card");
+    entry.setStock(card);
+    uuid = library.add(&entry);
+    StockLibraryOrderList order;
+    order.updateOrderList(uuid);
+  }
+  struct stat before {};
+  ASSERT_EQ(::stat(file.c_str(), &before), 0);
+  platform::PrintSession session = korvo_test::SessionOn(korvo_test::SamplePPDPath());
+  {
+    korvo_test::PluginDialog dialog(session, false);
+    ASSERT_TRUE(dialog.panel().stockLibrary && dialog.panel().stockLibraryOrder);
+    EXPECT_TRUE(dialog.panel().stockLibrary->stockList().contains(uuid));
+    EXPECT_EQ(dialog.panel().stockLibraryOrder->stockOrderList(), std::vector<std::string>{uuid});
+    EXPECT_EQ(dialog.sync(true), platform::noErr);  // a re-read keeps the lists it has
+    EXPECT_TRUE(dialog.panel().stockLibrary->stockList().contains(uuid));
+  }
+  struct stat after {};
+  ASSERT_EQ(::stat(file.c_str(), &after), 0);
+  EXPECT_EQ(before.st_ino, after.st_ino) << "an unchanged library is never rewritten";
 }
 
 }  // namespace

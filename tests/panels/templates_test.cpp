@@ -1,6 +1,8 @@
-// The dialog template as every dialog runs on it: Help opens the dialog's page, Defaults runs the
-// dialog's own defaults, OK answers the edited record, Cancel answers none, and a window that
-// cannot be loaded says so.
+// The templates every dialog and panel runs on. The dialog template: Help opens the dialog's
+// page, Defaults runs the dialog's own defaults, OK answers the edited record, Cancel answers none,
+// and a window that cannot be loaded says so. The panel skeleton's Open: the first builds and
+// shows, later ones rebuild and show, or answer as the panel's rule says; a build that failed is
+// tried again at the next Open.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,6 +10,7 @@
 #include <vector>
 
 #include "panels/modal_dialog.h"
+#include "panels/panel_skeleton.h"
 #include "platform/bundle/bundle.h"
 #include "platform/ui/scripted_interaction.h"
 #include "platform/ui/window.h"
@@ -56,6 +59,56 @@ TEST(ModalDialog, HelpDefaultsOKAndCancelAreTheTemplates) {
   const DialogAnswer<std::string> missing = RunDialog(*bundle, {"CustomStockSize", "NoSuchWindow", {}}, std::string(), wire);
   EXPECT_EQ(missing.status, kDialogNotLoadedErr);
   EXPECT_FALSE(missing.record);
+}
+
+
+struct CountingContext : PanelContext {
+  std::string calls;  // b: build, r: rebuild, s: values shown
+  platform::OSStatus buildStatus = platform::noErr;
+};
+
+struct RebuildingPanel {
+  using Context = CountingContext;
+  static constexpr const char* kTitleKey = "Advanced";
+  static platform::OSStatus Build(Context& c) {
+    c.calls += 'b';
+    return c.buildStatus;
+  }
+  static void Rebuild(Context& c) { c.calls += 'r'; }
+  static void ShowValues(Context& c) { c.calls += 's'; }
+};
+
+struct BuiltOncePanel : RebuildingPanel {
+  static constexpr PanelOpenRule kOpenRule{.withoutPane = -1, .reportsFailedBuild = false, .showsAgain = false,
+                                           .laterOpen = platform::kPMInvalidPDEContext};
+};
+
+template <class Panel>
+platform::OSStatus Open(CountingContext& c) {
+  return PanelSkeleton<Panel>::Open(&c);
+}
+
+TEST(PanelSkeleton, TheFirstOpenBuildsAndLaterOnesAnswerByThePanelsRule) {
+  auto bundle = platform::Bundle::open(korvo_test::BundlePath());
+  ASSERT_TRUE(bundle);
+  ui::Control pane(ui::ControlKind::UserPane, {}, {});
+  CountingContext c;
+  c.bundle = *bundle;
+  EXPECT_EQ(Open<RebuildingPanel>(c), platform::noErr);  // no pane: nothing to build on
+  EXPECT_EQ(Open<BuiltOncePanel>(c), -1);
+  EXPECT_EQ(c.calls, "");
+  c.pane = &pane;
+  c.buildStatus = platform::fnfErr;
+  EXPECT_EQ(Open<RebuildingPanel>(c), platform::fnfErr);
+  EXPECT_EQ(Open<BuiltOncePanel>(c), platform::noErr);
+  EXPECT_FALSE(c.opened);
+  c.buildStatus = platform::noErr;
+  EXPECT_EQ(Open<RebuildingPanel>(c), platform::noErr);
+  EXPECT_TRUE(c.opened);
+  EXPECT_EQ(Open<RebuildingPanel>(c), platform::noErr);
+  EXPECT_EQ(Open<BuiltOncePanel>(c), platform::kPMInvalidPDEContext);
+  EXPECT_EQ(c.calls, "bbbsrs");
+  EXPECT_EQ(PanelSkeleton<RebuildingPanel>::Open(nullptr), platform::kPMInvalidPDEContext);
 }
 
 }  // namespace
