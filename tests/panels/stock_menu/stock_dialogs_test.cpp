@@ -180,16 +180,8 @@ TEST_F(StockDialogs, AnEmptyNameDisablesOKAndOneCharacterEnablesIt) {
   EXPECT_EQ(stock.customColor(), "Sea");
 }
 
-TEST_F(StockDialogs, ANewTypeOpensWithOKDisabledAndCancelKeepsTheStock) {
-  stock.setCustomType("Kraft");
-  Stock before = stock;
-  script.onModal([](ui::Window& w, ui::UserDriver& user) {
-    user.type(*w.content().findNamed("CustomType"), "ed");
-    user.pressEscape(w);
-  });
-  EXPECT_FALSE(TakeAnswer(RunModalCustomStockTypeSetup(bundle, stock), stock));
-  EXPECT_EQ(stock, before);
-
+// (Cancel keeping the stock is korvo-pde set's to check, byte for byte.)
+TEST_F(StockDialogs, ANewTypeOpensWithOKDisabled) {
   Stock fresh;
   script.onModal([](ui::Window& w, ui::UserDriver& user) {
     EXPECT_FALSE(w.defaultButton()->enabled());

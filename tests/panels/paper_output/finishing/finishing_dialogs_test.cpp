@@ -121,19 +121,10 @@ TEST_F(FinishingDialogs, AdvancedFoldTakesTheSquareFoldMadeInItOnlyOnOK) {
   EXPECT_FALSE(f().squareFoldOn);
 }
 
-// The square fold and trim dialogs alone: Cancel leaves a square fold as it was, and a paper the
-// trimmer cannot take is refused with its own alert before either opens.
+// A paper the trimmer cannot take is refused with its own alert before either dialog opens.
 TEST_F(FinishingDialogs, SquareFoldAndTrimRefuseAPaperTheTrimmerCannotTake) {
-  FinishingState state;
-  state.squareFoldOn = true;
-  state.squareFoldValue = 62;
-  script.onModal(Click({"Less Square", "Square Fold"}, false));
-  EXPECT_FALSE(TakeAnswer(RunModalSquareFoldDialog(dialog.panel().bundle, &session, state), state));
-  EXPECT_TRUE(state.squareFoldOn);
-  EXPECT_EQ(state.squareFoldValue, 62);
-
   platform::PrintSession a5 = korvo_test::SessionOn(korvo_test::FinishersPPDPath(), "iso-a5", 595);
-  state = FinishingState();
+  FinishingState state;
   EXPECT_EQ(RunModalSquareFoldDialog(dialog.panel().bundle, &a5, state).status, ui::userCanceledErr);
   EXPECT_EQ(RunModalTrimOutsideEdgeDialog(dialog.panel().bundle, &a5, state).status, ui::userCanceledErr);
   ASSERT_EQ(script.alerts().size(), 2u);
