@@ -1,27 +1,95 @@
-// The shell's fan-out: load order, tab indices, the rule that the visible panel writes last, and
+// The shell with six panels that record their calls. Its fan-out: load order, tab indices, the rule that the visible panel writes last, and
 // the client facts a writing Sync adds. The shell pane in the dialog's window, clicked as a user
 // would: the panel pop-up, the previous and next buttons, and what each switch makes the panels do.
+// The dialog's export and import as the print path and the Advanced panel run them: the panels'
+// Sync around the file work, and the kit's service that reaches them from below the shell.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "jobticket/writer/jtkt_export.h"
 
 #include "kit/current_session.h"
 #include "model/client_information_keys.h"
+#include "model/job_notes_keys.h"
 #include "platform/ui/scripted_interaction.h"
 #include "platform/ui/standard_commands.h"
 #include "platform/ui/user_driver.h"
 #include "shell/client_information.h"
+#include "shell/job_ticket_entry_points.h"
 #include "shell/panel_table.h"
 #include "shell/pde_shell.h"
-#include "shell/recording_panels.h"
 #include "shell/shell_context.h"
 #include "shell/shell_controls.h"
 #include "support/test_support.h"
+#include "vocabulary/device_profile.h"
+
+// Panels that record their calls in gPanelCalls as "<op><N>[:read|:write]" and, on a writing
+// Sync, store their number under "test.SharedKey", which every panel writes.
+namespace shell_test {
+
+inline std::vector<std::string> gPanelCalls;
+
+// Panel 99 fails its Prologue.
+template <int N>
+struct RecordingPanel {
+  static platform::OSStatus Prologue(platform::PMPDEContext* context, platform::OSType*, std::string* kind,
+                                     std::string* title, std::uint32_t*, std::uint32_t*) {
+    static int instance = N;
+    *context = &instance;
+    *title = "Panel " + std::to_string(N);
+    *kind = "kind" + std::to_string(N);
+    gPanelCalls.push_back("Prologue" + std::to_string(N));
+    return N == 99 ? platform::kPMInvalidPDEContext : platform::noErr;
+  }
+  static platform::OSStatus Sync(platform::PMPDEContext, platform::PMPrintSession session, bool reinit) {
+    gPanelCalls.push_back("Sync" + std::to_string(N) + (reinit ? ":read" : ":write"));
+    if (!reinit && session != nullptr)
+      session->ticket(platform::kPDE_PMPrintSettingsRef)->set("test.SharedKey", N, "K");
+    return platform::noErr;
+  }
+  static platform::OSStatus Open(platform::PMPDEContext) {
+    gPanelCalls.push_back("Open" + std::to_string(N));
+    return platform::noErr;
+  }
+  static platform::OSStatus Get(std::unique_ptr<PanelInterface>* out) {
+    *out = std::make_unique<PanelInterface>(
+        PanelInterface{nullptr, nullptr, nullptr, Prologue, nullptr, Sync, nullptr, Open, nullptr, nullptr});
+    return platform::noErr;
+  }
+};
+
+// "P1" to "P6" and "Failing"; nothing for any other name.
+inline PanelInterfaceGetter LookupRecording(std::string_view name) {
+  static const std::pair<std::string_view, PanelInterfaceGetter> getters[] = {
+      {"P1", RecordingPanel<1>::Get}, {"P2", RecordingPanel<2>::Get}, {"P3", RecordingPanel<3>::Get},
+      {"P4", RecordingPanel<4>::Get}, {"P5", RecordingPanel<5>::Get}, {"P6", RecordingPanel<6>::Get},
+      {"Failing", RecordingPanel<99>::Get}};
+  for (auto [n, g] : getters)
+    if (n == name) return g;
+  return nullptr;
+}
+
+inline constexpr const char* kSixPanels[] = {"P1", "P2", "P3", "P4", "P5", "P6", ""};
+
+// The Sync calls recorded so far.
+inline std::vector<std::string> SyncCalls() {
+  std::vector<std::string> out;
+  for (const auto& c : gPanelCalls)
+    if (c.starts_with("Sync")) out.push_back(c);
+  return out;
+}
+
+}  // namespace shell_test
 
 namespace {
 
 namespace ui = platform::ui;
+namespace fs = std::filesystem;
 using namespace shell_test;
 
 class ShellFanOut : public ::testing::Test {
@@ -219,6 +287,87 @@ TEST_F(ShellPane, CloseAndReopenReturnToTheLastPanel) {
   EXPECT_EQ(VisiblePane(), 5);
   EXPECT_EQ(popup->value(), 5);
   EXPECT_EQ(popup->menu().count(), 6);  // refilled, not appended
+}
+
+long Lines(const std::string& text) { return std::count(text.begin(), text.end(), '\n'); }
+
+// A shell with six recording panels on a session, as the dialog has it between Initialize and
+// Terminate.
+class JobTicketEntryPoints : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    shell_test::gPanelCalls.clear();
+    LoadPanels(shell, shell_test::kSixPanels, shell_test::LookupRecording);
+    shell.session = &session;
+    shell.dialog.jobTickets = ShellJobTicketService(shell);
+    SetCurrentPrintSession(&session);
+    // What an import reads is the device profile's to say.
+    ASSERT_TRUE(KFSInitializeFromFile(std::string(KORVO_SOURCE_DIR) + "/resources/Device Profile.plist"));
+  }
+  void TearDown() override {
+    KFSFinalize();
+    SetCurrentPrintSession(nullptr);
+  }
+  platform::Ticket& settings() { return *session.ticket(platform::kPDE_PMPrintSettingsRef); }
+  const JobTicketService& service() const { return shell.dialog.jobTickets; }
+
+  PDEShellContext shell;
+  platform::PrintSession session;
+  korvo_test::TempDir dir;
+};
+
+TEST_F(JobTicketEntryPoints, ExportSyncsFirstSoThePanelsAndTheShellsOptionsAreInTheFile) {
+  settings().set(kJobNotesJobNameKey, "From the panels", "K");
+  settings().set(kJobNotesSenderNameKey, "Ana", "K");
+  ASSERT_FALSE(settings().contains(kJTKTOptionsKey));
+  ASSERT_EQ(ExportJobTicketFromDialog(service(), dir.file("job.xml").c_str()), platform::noErr);
+  EXPECT_EQ(shell_test::SyncCalls().size(), 6u);
+  EXPECT_TRUE(settings().contains(kJTKTOptionsKey));  // stored by the Sync
+  const std::string written = korvo_test::ReadFile(dir.file("job.xml"));
+  EXPECT_NE(written.find(">From the panels</job-name>"), std::string::npos) << written;
+}
+
+// The exported entry points work on the dialog now running; there is none here.
+TEST_F(JobTicketEntryPoints, AFailedSyncOrNoSessionWritesNothing) {
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(JTKTExportToFileAtPath(dir.file("job.xml").c_str()), platform::kPMInvalidPrintSession);
+  SetCurrentPrintSession(nullptr);
+  EXPECT_NE(JTKTExportToFileAtPath(dir.file("job.xml").c_str()), platform::noErr);
+  EXPECT_EQ(JTKTExportToFileAtPath(nullptr), platform::paramErr);
+  EXPECT_EQ(Lines(testing::internal::GetCapturedStderr()), 3);
+  EXPECT_FALSE(fs::exists(dir.file("job.xml")));
+}
+
+TEST_F(JobTicketEntryPoints, ImportMergesThenEveryPanelRereadsAndTheSummaryFollows) {
+  const std::string file = korvo_test::DataPath("jobticket/plain_job.xml");
+  const char* paths[] = {file.c_str()};
+  std::string summary;
+  const auto keep = [](void* refCon, const char* text) { *static_cast<std::string*>(refCon) = text; };
+  ASSERT_EQ(ImportJobTicketsIntoDialog(service(), paths, 1, keep, &summary), platform::noErr);
+  ASSERT_NE(settings().getString(kJobNotesJobNameKey), nullptr);
+  EXPECT_EQ(*settings().getString(kJobNotesJobNameKey), "Spring catalogue");
+  const std::vector<std::string> syncs = shell_test::SyncCalls();
+  // Every panel re-reads; then they store once, so that the import can measure what it made.
+  ASSERT_EQ(syncs.size(), 12u);
+  EXPECT_TRUE(std::all_of(syncs.begin(), syncs.begin() + 6, [](const std::string& c) { return c.ends_with(":read"); }));
+  EXPECT_TRUE(std::none_of(syncs.begin() + 6, syncs.end(), [](const std::string& c) { return c.ends_with(":read"); }));
+  EXPECT_NE(summary.find("Spring catalogue"), std::string::npos) << summary;
+}
+
+TEST_F(JobTicketEntryPoints, AFileThatIsNotAJobTicketMergesNothingAndRereadsNothing) {
+  korvo_test::WriteFile(dir.file("bad.xml"), "<not-a-ticket/>");
+  const std::string file = dir.file("bad.xml");
+  const char* paths[] = {file.c_str()};
+  testing::internal::CaptureStderr();
+  EXPECT_NE(ImportJobTicketsIntoDialog(service(), paths, 1, nullptr, nullptr), platform::noErr);
+  EXPECT_EQ(Lines(testing::internal::GetCapturedStderr()), 1);
+  EXPECT_TRUE(settings().items().empty());
+  EXPECT_TRUE(shell_test::SyncCalls().empty());
+}
+
+TEST(JobTicketService, WithoutADialogThereIsNoExportOrImport) {
+  EXPECT_EQ(ExportJobTicketFromDialog({}, "/tmp/never.xml"), platform::kPMInvalidPDEContext);
+  EXPECT_EQ(ImportJobTicketsIntoDialog({}, nullptr, 0, nullptr, nullptr), platform::kPMInvalidPDEContext);
 }
 
 }  // namespace
