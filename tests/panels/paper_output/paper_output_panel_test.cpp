@@ -33,22 +33,22 @@ class PaperOutputPanel : public korvo_test::DialogTest {
 };
 
 TEST_F(PaperOutputPanel, TheFinishingMenuOffersWhatThePrinterHas) {
-  {
-    PluginDialog dialog(session);
-    EXPECT_EQ(korvo_test::MenuTexts(dialog.named("Finishing").menu()), (std::vector<std::string>{
-                         "Printer Default", "None", "1 Staple...", "2 Staples...", "Center Staple...", "Bind...",
-                         "2 Hole Punch...", "3 Hole Punch...", "4 Hole Punch...", "Fold...", "Z Fold Half Sheet...",
-                         "Multiple Finishing...", "Signature Booklet", "Custom...", "Coil Punch...", "-",
-                         "Slip Sheets", "Offset/Subset...", "Pads...", "-", "Booklet Creation..."}));
-  }
+  const auto items = [](platform::PrintSession& on) {
+    PluginDialog dialog(on);
+    return korvo_test::MenuTexts(dialog.named("Finishing").menu());
+  };
+  EXPECT_EQ(items(session), (std::vector<std::string>{
+                                "Printer Default", "None", "1 Staple...", "2 Staples...", "Center Staple...", "Bind...",
+                                "2 Hole Punch...", "3 Hole Punch...", "4 Hole Punch...", "Fold...", "Z Fold Half Sheet...",
+                                "Multiple Finishing...", "Signature Booklet", "Custom...", "Coil Punch...", "-",
+                                "Slip Sheets", "Offset/Subset...", "Pads...", "-", "Booklet Creation..."}));
   platform::PrintSession sample = korvo_test::SessionOn(korvo_test::SamplePPDPath());
-  PluginDialog dialog(sample);
-  EXPECT_EQ(korvo_test::MenuTexts(dialog.named("Finishing").menu()), (std::vector<std::string>{"Printer Default", "None", "1 Staple...", "2 Staples...", "-",
-                                             "Slip Sheets", "Offset/Subset...", "Pads...", "-",
-                                             "Booklet Creation..."}));
+  EXPECT_EQ(items(sample), (std::vector<std::string>{"Printer Default", "None", "1 Staple...", "2 Staples...", "-",
+                                                     "Slip Sheets", "Offset/Subset...", "Pads...", "-",
+                                                     "Booklet Creation..."}));
 }
 
-TEST_F(PaperOutputPanel, PadsAndTheStockDialogsAreOfferedPadsNeverWithABookletOrSpecialPages) {
+TEST_F(PaperOutputPanel, PadsAndTheStockDialogsAreOfferedPadsNeverWithABooklet) {
   PluginDialog dialog(session);
   ui::Control& finishing = dialog.named("Finishing");
   EXPECT_TRUE(Item(finishing, "Pads...").enabled);
@@ -57,10 +57,6 @@ TEST_F(PaperOutputPanel, PadsAndTheStockDialogsAreOfferedPadsNeverWithABookletOr
   EXPECT_TRUE(Item(paper, "Advanced Paper Selection...").enabled);
   EXPECT_FALSE(dialog.window().content().find({platform::FourCharCode("PpOu"), 3})->enabled());  // no set-up
   dialog.panel().booklet.on = true;
-  UpdateFinishingMenu(dialog.panel(), finishing.menu());
-  EXPECT_FALSE(Item(finishing, "Pads...").enabled);
-  dialog.panel().booklet.on = false;
-  dialog.panel().specialPagesExist = true;
   UpdateFinishingMenu(dialog.panel(), finishing.menu());
   EXPECT_FALSE(Item(finishing, "Pads...").enabled);
 }
@@ -258,20 +254,22 @@ TEST_F(PaperOutputPanel, ABookletSizeGoesWhenTheBookletDoesAndNoOtherSize) {
   }
 }
 
+// Any special page turns pads off and takes them out of the menu; an empty list is no page.
 TEST_F(PaperOutputPanel, AnySpecialPageListTurnsPadsOff) {
-  for (const char* key : {"com.korvo.print.SpecialPages.InsertList", "com.korvo.print.SpecialPages.BackCover"}) {
+  const std::pair<const char*, platform::PlistValue> pages[] = {
+      {"com.korvo.print.SpecialPages.InsertList", platform::PlistArray{platform::PlistDict{{"Pages", "2"}}}},
+      {"com.korvo.print.SpecialPages.BackCover", platform::PlistDict{{"Print", 1}}}};
+  for (const auto& [key, value] : pages) {
+    SCOPED_TRACE(key);
     platform::PrintSession s = korvo_test::SessionOn(korvo_test::FinishersPPDPath());
     platform::Ticket& t = *s.ticket(platform::kPDE_PMPrintSettingsRef);
     t.set(kJobTypeKey, platform::PlistDict{{"JobType", 1}, {"PadEnable", true}}, "K");
     t.set("com.korvo.print.SpecialPages.ExceptionList", platform::PlistArray{}, "K");  // first, but empty
-    if (std::string(key).ends_with("List")) {
-      t.set(key, platform::PlistArray{platform::PlistDict{{"Pages", "2"}}}, "K");
-    } else {
-      t.set(key, platform::PlistDict{{"Print", 1}}, "K");
-    }
+    t.set(key, value, "K");
     PluginDialog dialog(s);
-    EXPECT_TRUE(dialog.panel().specialPagesExist) << key;
-    EXPECT_FALSE(dialog.panel().pads.on) << key;
+    EXPECT_TRUE(dialog.panel().specialPagesExist);
+    EXPECT_FALSE(dialog.panel().pads.on);
+    EXPECT_FALSE(Item(dialog.named("Finishing"), "Pads...").enabled);
   }
 }
 
