@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "controls/controls_test_support.h"
 #include "kit/input_history.h"
 #include "platform/files/folders.h"
 #include "platform/preferences/preference_file.h"

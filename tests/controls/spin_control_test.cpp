@@ -1,11 +1,13 @@
 // The numeric field with arrows, driven as a user would: typing, pasting, clicking the arrows and
 // dragging the mirroring slider. The arrows, the text and the slider end up agreeing, and nothing
-// outside the arrows' range is ever stored.
+// outside the arrows' range is ever stored. Under it, numbers typed as the locale writes them,
+// read back into scaled integers.
 #include "controls/spin_control.h"
 
 #include <gtest/gtest.h>
 
-#include "controls/controls_test_support.h"
+#include "controls/decimal_text.h"
+#include "support/test_support.h"
 #include "platform/ui/scripted_interaction.h"
 #include "platform/ui/user_driver.h"
 #include "platform/ui/window.h"
@@ -15,6 +17,14 @@ namespace {
 using namespace platform::ui;
 
 constexpr platform::OSType kSignature = platform::FourCharCode("Kimg");
+
+// The user's locale for the life of a test; the test locales are compiled into the build tree and
+// found through LOCPATH.
+struct ScopedLocale {
+  explicit ScopedLocale(const char* name) : lcAll("LC_ALL", name) {}
+  korvo_test::ScopedEnv locPath{"LOCPATH", KORVO_LOCALE_DIR};
+  korvo_test::ScopedEnv lcAll;
+};
 
 class SpinControl : public ::testing::Test {
  protected:
@@ -45,28 +55,18 @@ class SpinControl : public ::testing::Test {
     user.type(*field, text);
   }
 
-  controls_test::ScopedLocale english{"en_US.UTF-8"};
+  ScopedLocale english{"en_US.UTF-8"};
   ScriptedInteraction person;
   Window window;
   Control *field, *arrows, *slider, *other;
   UserDriver user;
 };
 
-TEST_F(SpinControl, ShowsAndReadsTheValueInTheUsersLocale) {
+// Shown and read in the user's locale (the rounding itself is the parser's, below); text that is
+// no number changes nothing.
+TEST_F(SpinControl, TypedNumbersAreReadInTheUsersLocaleAndTextThatIsNoNumberChangesNothing) {
   EXPECT_EQ(SetSpinControlValue(arrows, 850), platform::noErr);
   ExpectShowing(850, "8.50");
-  controls_test::ScopedLocale german("de_DE.UTF-8");
-  SetSpinControlValue(arrows, 850);
-  EXPECT_EQ(field->text(), "8,50");
-  Retype("1,05");
-  EXPECT_EQ(arrows->value(), 105);
-  EXPECT_EQ(person.beeps(), 0);
-}
-
-TEST_F(SpinControl, TypedDecimalsAreRoundedAndTextThatIsNoNumberChangesNothing) {
-  Retype("1.05");
-  ExpectShowing(105, "1.05");  // not 104, as a float truncated would make it
-  EXPECT_TRUE(SpinControlIsInputValid(arrows));
   Retype("5-");
   EXPECT_EQ(arrows->value(), 500);  // "5" was taken; "5-" was not
   EXPECT_FALSE(SpinControlIsInputValid(arrows));
@@ -81,6 +81,12 @@ TEST_F(SpinControl, TypedDecimalsAreRoundedAndTextThatIsNoNumberChangesNothing) 
   EXPECT_TRUE(SpinControlIsInputValid(arrows));
   Retype("\b");
   EXPECT_EQ(arrows->value(), 0);  // an empty field is 0
+  ScopedLocale german("de_DE.UTF-8");
+  SetSpinControlValue(arrows, 850);
+  EXPECT_EQ(field->text(), "8,50");
+  Retype("1,05");
+  ExpectShowing(105, "1,05");
+  EXPECT_EQ(person.beeps(), 0);
 }
 
 TEST_F(SpinControl, LettersReturnAndArrowsAtTheBoundsBeep) {
@@ -148,6 +154,28 @@ TEST(SpinControlSetUp, ReportsWhatIsMissingAndStillSteps) {
   arrows->setMaximum(10);
   UserDriver().pressArrow(*arrows, true);
   EXPECT_EQ(arrows->value(), 1);
+}
+
+const NumberSymbols kEnglish{".", ","};
+const NumberSymbols kGerman{",", "."};
+
+TEST(DecimalText, RoundsToTheNearestScaledIntegerInTheLocalesForm) {
+  EXPECT_EQ(ParseDecimalText("1.05", 2, kEnglish), 105);  // a float would make 104.99 of it
+  EXPECT_EQ(ParseDecimalText("-1.055", 2, kEnglish), -106);
+  EXPECT_EQ(ParseDecimalText("1.0549", 2, kEnglish), 105);
+  EXPECT_EQ(ParseDecimalText(" .5", 1, kEnglish), 5);
+  EXPECT_EQ(ParseDecimalText("1,234.56", 2, kEnglish), 123456);
+  EXPECT_EQ(ParseDecimalText("1,00,000", 0, kEnglish), 100000);  // grouped in twos, as India does
+  EXPECT_EQ(ParseDecimalText("1.234,5", 1, kGerman), 12345);
+}
+
+TEST(DecimalText, RefusesWhatIsNoNumberOrPast32Bits) {
+  for (const char* text : {"5-", "1.2.3", "--5", "-", ".", "", "1e3", "+5", "1 2", ",5", "1,23", "8,50"})
+    EXPECT_EQ(ParseDecimalText(text, 2, kEnglish), std::nullopt) << text;
+  EXPECT_EQ(ParseDecimalText("1.2.3", 0, kGerman), std::nullopt);
+  EXPECT_EQ(ParseDecimalText("-21474836.48", 2, kEnglish), -2147483647 - 1);
+  EXPECT_EQ(ParseDecimalText("21474836.475", 2, kEnglish), std::nullopt);  // rounds past the top
+  EXPECT_EQ(ParseDecimalText("0000000000000000000001", 0, kEnglish), 1);
 }
 
 }  // namespace

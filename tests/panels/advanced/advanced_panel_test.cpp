@@ -1,11 +1,18 @@
 // The Advanced panel clicked through as a user would: its pop-ups and check boxes, what they store
-// in the ticket and read back, and the forced paper size it shares with Paper/Output.
+// in the ticket and read back, and the forced paper size it shares with Paper/Output. Its
+// Import... and Export... buttons: a job ticket written from one dialog and read into another
+// brings the settings across; a cancelled choice changes nothing, and a file that cannot be
+// written or read is named in one alert and changes nothing. The job-ticket summary window: Copy
+// All copies the text shown, Cancel answers -1, the confirm button 0, its title follows the mode.
 #include <gtest/gtest.h>
 
 #include "model/advanced_keys.h"
 #include "model/job_level_stock.h"
+#include "model/job_notes_keys.h"
 #include "model/paper_output_keys.h"
 #include "panels/advanced/advanced_ticket.h"
+#include "panels/advanced/job_ticket_summary_window.h"
+#include "platform/bundle/bundle.h"
 #include "panels/paper_output/paper_output_test_support.h"
 #include "platform/ticket/printer_info.h"
 #include "platform/ui/scripted_interaction.h"
@@ -36,44 +43,34 @@ class AdvancedPanel : public korvo_test::DialogTest {
 TEST_F(AdvancedPanel, ATicketWithoutItsEntriesReadsTheDefaults) {
   PluginDialog dialog(session);
   ShowAdvanced(dialog);
-  EXPECT_EQ(Shown(dialog, "BookletImageOrder"), "Left to Right");
-  EXPECT_EQ(Shown(dialog, "Rotate"), "Printer Default");
-  EXPECT_EQ(Shown(dialog, "OPISubstitution"), "Printer Default");
-  EXPECT_EQ(Shown(dialog, "OPIPrescan"), "Printer Default");
-  EXPECT_EQ(Shown(dialog, "ForceNewSize"), "Off");
+  for (const auto& [popup, shown] : {std::pair{"BookletImageOrder", "Left to Right"}, {"Rotate", "Printer Default"},
+                                     {"OPISubstitution", "Printer Default"}, {"OPIPrescan", "Printer Default"},
+                                     {"ForceNewSize", "Off"}})
+    EXPECT_EQ(Shown(dialog, popup), shown) << popup;
   EXPECT_EQ(dialog.named("SendJobTicket").value(), 1);
   EXPECT_EQ(dialog.named("PagesToPrint").value(), 0);
   EXPECT_FALSE(dialog.named("PagesFrom").enabled());
   ASSERT_EQ(dialog.sync(false), platform::noErr);
-  EXPECT_EQ(Integer(kAdvancedBookletLayoutOrderKey), 2);
-  EXPECT_EQ(Integer(kAdvancedRotateImage180Key), 0);
-  EXPECT_EQ(Integer(kEmitJTKTKey), 1);
-  EXPECT_EQ(Integer(kOPISubsitutionKey), 1);
-  EXPECT_EQ(Integer(kOPIPrescanKey), 1);
-  EXPECT_EQ(Integer(kPagesToPrintSelectedKey), 0);
-  EXPECT_EQ(Integer(kPagesToPrintFromKey), 0);
+  for (const auto& [key, value] : {std::pair{kAdvancedBookletLayoutOrderKey, 2}, {kAdvancedRotateImage180Key, 0},
+                                   {kEmitJTKTKey, 1}, {kOPISubsitutionKey, 1}, {kOPIPrescanKey, 1},
+                                   {kPagesToPrintSelectedKey, 0}, {kPagesToPrintFromKey, 0}})
+    EXPECT_EQ(Integer(key), value) << key;
 }
 
 TEST_F(AdvancedPanel, ChoicesAreStoredAndReadBack) {
   {
     PluginDialog dialog(session);
     ShowAdvanced(dialog);
-    ASSERT_EQ(dialog.choose("Rotate", "On"), platform::noErr);
-    ASSERT_EQ(dialog.choose("BookletImageOrder", "Right to Left"), platform::noErr);
-    ASSERT_EQ(dialog.choose("OPIPrescan", "Gather"), platform::noErr);
-    ASSERT_EQ(dialog.user().click(dialog.named("SendJobTicket")), platform::noErr);
-    ASSERT_EQ(dialog.user().click(dialog.named("PagesToPrint")), platform::noErr);
+    korvo_test::ActOn(dialog, {{"Rotate", "On"}, {"BookletImageOrder", "Right to Left"}, {"OPIPrescan", "Gather"},
+                               {"SendJobTicket", "off"}, {"PagesToPrint", "on"}});
     EXPECT_TRUE(dialog.named("PagesFrom").enabled());
     ASSERT_EQ(dialog.user().type(dialog.named("PagesFrom"), "12"), platform::noErr);
     ASSERT_EQ(dialog.sync(false), platform::noErr);
   }
-  EXPECT_EQ(Integer(kAdvancedRotateImage180Key), 2);
-  EXPECT_EQ(Integer(kAdvancedBookletLayoutOrderKey), 1);
-  EXPECT_EQ(Integer(kOPIPrescanKey), 4);
-  EXPECT_EQ(Integer(kEmitJTKTKey), 0);
-  EXPECT_EQ(Integer(kPagesToPrintSelectedKey), 1);
-  EXPECT_EQ(Integer(kPagesToPrintFromKey), 12);
-  EXPECT_EQ(Integer(kPagesToPrintToKey), 0);  // an empty field
+  for (const auto& [key, value] : {std::pair{kAdvancedRotateImage180Key, 2}, {kAdvancedBookletLayoutOrderKey, 1},
+                                   {kOPIPrescanKey, 4}, {kEmitJTKTKey, 0}, {kPagesToPrintSelectedKey, 1},
+                                   {kPagesToPrintFromKey, 12}, {kPagesToPrintToKey, 0}})  // To: an empty field
+    EXPECT_EQ(Integer(key), value) << key;
 
   PluginDialog again(session);
   ShowAdvanced(again);
@@ -81,9 +78,6 @@ TEST_F(AdvancedPanel, ChoicesAreStoredAndReadBack) {
   EXPECT_EQ(Shown(again, "BookletImageOrder"), "Right to Left");
   EXPECT_EQ(again.named("PagesFrom").text(), "12");
   EXPECT_EQ(again.named("PagesTo").text(), "");  // 0 leaves the field as it was
-  ASSERT_EQ(again.sync(false), platform::noErr);
-  EXPECT_EQ(Integer(kAdvancedRotateImage180Key), 2);
-  EXPECT_EQ(Integer(kOPIPrescanKey), 4);
 }
 
 TEST_F(AdvancedPanel, ForceOffTakesTheSizeOutOfTheJobStock) {
@@ -151,6 +145,73 @@ TEST_F(AdvancedPanel, TheAboutBoxNamesThePrinterWithoutTheMakersWord) {
   EXPECT_EQ(printer, "Prexan 5000");
   EXPECT_EQ(version, "Driver Version 1.0 (1.0.0)");
   EXPECT_TRUE(script.scriptUsedUp());
+}
+
+// A cancelled choice, or a file that cannot be written or read, changes nothing and names the
+// file in one alert; a ticket exported from one dialog and imported into a fresh one brings the
+// choices across, and the panel re-reads them at once.
+TEST_F(AdvancedPanel, JobTicketsAreExportedAndImportedByTheButtons) {
+  korvo_test::TempDir dir;
+  const auto sessionBytes = [&] {
+    EXPECT_TRUE(session.save(dir.file("session.plist")));
+    return korvo_test::ReadFile(dir.file("session.plist"));
+  };
+  const std::string ticket = dir.file("job.xml"), missing = dir.file("no such folder/job.xml"),
+                    notATicket = dir.file("notes.txt");
+  korvo_test::WriteFile(notATicket, "these are not the settings you are looking for\n");
+  {
+    PluginDialog dialog(session);
+    ShowAdvanced(dialog);
+    ASSERT_EQ(dialog.sync(false), platform::noErr);
+    const std::string before = sessionBytes();
+    for (const auto& [button, file] : {std::pair{"ImportJobTicket", std::optional<std::string>()},
+                                       {"ExportJobTicket", missing}, {"ImportJobTicket", notATicket}}) {
+      script.onFile(file);
+      ASSERT_EQ(dialog.user().click(dialog.named(button)), platform::noErr);
+    }
+    ASSERT_EQ(script.alerts().size(), 2u);
+    EXPECT_NE(script.alerts()[0].message.find(missing), std::string::npos);
+    EXPECT_NE(script.alerts()[1].message.find(notATicket), std::string::npos);
+    EXPECT_EQ(sessionBytes(), before);
+
+    korvo_test::ActOn(dialog, {{"Rotate", "On"}, {"OPIPrescan", "Gather"}, {"OPISubstitution", "False"}});
+    script.onFile(ticket);
+    ASSERT_EQ(dialog.user().click(dialog.named("ExportJobTicket")), platform::noErr);
+  }
+  EXPECT_EQ(script.alerts().size(), 2u);
+  EXPECT_NE(korvo_test::ReadFile(ticket).find("<jtkt"), std::string::npos);
+
+  platform::PrintSession fresh = korvo_test::SessionOn(korvo_test::SamplePPDPath());
+  PluginDialog dialog(fresh);
+  ShowAdvanced(dialog);
+  script.onFile(ticket);
+  ASSERT_EQ(dialog.user().click(dialog.named("ImportJobTicket")), platform::noErr);
+  EXPECT_EQ(script.alerts().size(), 2u);
+  EXPECT_EQ(Shown(dialog, "Rotate"), "On");  // the panel has re-read the ticket
+  ASSERT_EQ(dialog.sync(false), platform::noErr);
+  for (const char* key : {kAdvancedRotateImage180Key, kOPIPrescanKey, kOPISubsitutionKey})
+    EXPECT_EQ(dialog.settings().getInteger(key), settings().getInteger(key)) << key;
+}
+
+TEST(JobTicketSummaryWindow, CopyAllCopiesTheShownTextAndTheAnswerFollowsTheButton) {
+  ASSERT_TRUE(platform::Bundle::open(korvo_test::BundlePath()));
+  const platform::PlistDict settings{{kJobNotesJobNameKey, platform::PlistValue("Quarterly report")}};
+  ui::ScriptedInteraction script;
+  ui::SetInteraction(&script);
+  std::string shown;
+  script.onModal([&](ui::Window& window, ui::UserDriver& user) {
+    shown = window.find({platform::FourCharCode("Kshl"), 6003})->text();
+    user.click(*window.find({platform::FourCharCode("Kshl"), 6002}));
+    user.pressEscape(window);
+  });
+  script.onModal([](ui::Window& window, ui::UserDriver& user) { user.pressReturn(window); });
+  EXPECT_EQ(DisplayJTKTImportExportSummary(&settings, kJTKTExportMode, nullptr), -1);
+  EXPECT_EQ(DisplayJTKTImportExportSummary(&settings, kJTKTImportMode, "spring.xml"), platform::noErr);
+  EXPECT_EQ(DisplayJTKTImportExportSummary(nullptr, kJTKTImportMode, nullptr), platform::paramErr);
+  ui::SetInteraction(nullptr);
+  ASSERT_NE(shown.find("Quarterly report"), std::string::npos) << shown;
+  EXPECT_EQ(script.log(), (std::vector<std::string>{"modal: Export Korvo Job Ticket", "copy: " + shown,
+                                                    "modal: Import Korvo Job Ticket spring.xml"}));
 }
 
 }  // namespace

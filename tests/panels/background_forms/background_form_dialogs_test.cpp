@@ -75,44 +75,37 @@ TEST_F(BackgroundFormDialogs, SetupNeedsANameAndItsOKMergesWithTheForm) {
 }
 
 // Offsets an importer stored in thousandths of a millimetre are shown in the unit and kept as they
-// are by an OK that leaves them alone, so a later export does not multiply them again.
+// are by an OK that leaves them alone, so a later export does not multiply them again: in the
+// panel's set-up and in Paper/Output's, reached through a Background Form job's Setup.
 TEST_F(BackgroundFormDialogs, UntouchedOffsetsKeepTheirFullPrecision) {
-  session.ensureTicket(platform::kPDE_PMPrintSettingsRef)
-      .set(kBackgroundFormsOptionsKey,
-           platform::PlistDict{{keys::kInchesKey, 1}, {keys::kXOffsetKey, 2540}, {keys::kYOffsetKey, -1270},
-                               {keys::kFullPrecisionKey, true}},
-           "com.korvo.print");
+  const auto nameAndOK = [](std::string x, std::string y) {
+    return [=](ui::Window& window, ui::UserDriver& user) {
+      EXPECT_EQ(In(window, "FormXShift").text(), x);
+      EXPECT_EQ(In(window, "FormYShift").text(), y);
+      EXPECT_EQ(user.type(In(window, "FormName"), "Letterhead"), platform::noErr);
+      user.pressReturn(window);
+    };
+  };
+  Set(kBackgroundFormsOptionsKey, platform::PlistDict{{keys::kInchesKey, 1}, {keys::kXOffsetKey, 2540},
+                                                      {keys::kYOffsetKey, -1270}, {keys::kFullPrecisionKey, true}});
+  {
+    PluginDialog dialog(session);
+    ASSERT_EQ(dialog.choose("Panel", "Booklet/Watermark"), platform::noErr);
+    script.onModal(nameAndOK("0.10", "-0.05"));
+    ASSERT_EQ(dialog.choose("BackgroundForm", "Setup..."), platform::noErr);
+    const platform::PlistDict* forms = Forms(dialog);
+    ASSERT_NE(forms, nullptr);
+    EXPECT_EQ(IntegerIn(*forms, keys::kXOffsetKey), 2540);
+    EXPECT_EQ(IntegerIn(*forms, keys::kYOffsetKey), -1270);
+    EXPECT_EQ(*platform::PlistDictFind(*forms, keys::kFullPrecisionKey)->asBoolean(), true);
+  }
+  Set(kBackgroundFormsOptionsKey,
+      platform::PlistDict{{keys::kInchesKey, 0}, {keys::kXOffsetKey, 2500}, {keys::kFullPrecisionKey, true}});
+  Set("com.korvo.print.JobType", platform::PlistDict{{"JobType", 9}});
   PluginDialog dialog(session);
-  ASSERT_EQ(dialog.choose("Panel", "Booklet/Watermark"), platform::noErr);
-  script.onModal([](ui::Window& window, ui::UserDriver& user) {
-    EXPECT_EQ(In(window, "FormXShift").text(), "0.10");
-    EXPECT_EQ(In(window, "FormYShift").text(), "-0.05");
-    EXPECT_EQ(user.type(In(window, "FormName"), "Letterhead"), platform::noErr);
-    user.pressReturn(window);
-  });
-  ASSERT_EQ(dialog.choose("BackgroundForm", "Setup..."), platform::noErr);
-  const platform::PlistDict* forms = Forms(dialog);
-  ASSERT_NE(forms, nullptr);
-  EXPECT_EQ(IntegerIn(*forms, keys::kXOffsetKey), 2540);
-  EXPECT_EQ(IntegerIn(*forms, keys::kYOffsetKey), -1270);
-  EXPECT_EQ(*platform::PlistDictFind(*forms, keys::kFullPrecisionKey)->asBoolean(), true);
-}
-
-// Paper/Output's set-up is told the same about the options it read.
-TEST_F(BackgroundFormDialogs, PaperOutputsSetupShowsExactOffsetsInTheUnit) {
-  platform::Ticket& settings = session.ensureTicket(platform::kPDE_PMPrintSettingsRef);
-  settings.set(kBackgroundFormsOptionsKey,
-               platform::PlistDict{{keys::kInchesKey, 0}, {keys::kXOffsetKey, 2500}, {keys::kFullPrecisionKey, true}},
-               "com.korvo.print");
-  settings.set("com.korvo.print.JobType", platform::PlistDict{{"JobType", 9}}, "com.korvo.print");
-  PluginDialog dialog(session);
-  script.onModal([](ui::Window& window, ui::UserDriver& user) { EXPECT_EQ(user.click(In(window, "FormSetup")), platform::noErr); });
-  script.onModal([](ui::Window& window, ui::UserDriver& user) {
-    EXPECT_EQ(In(window, "FormXShift").text(), "2.5");  // 2500 thousandths, shown in millimetres
-    EXPECT_EQ(user.type(In(window, "FormName"), "Letterhead"), platform::noErr);
-    user.pressReturn(window);
-  });
-  script.onModal([](ui::Window& window, ui::UserDriver& user) { user.pressReturn(window); });
+  script.onModal([](ui::Window& window, ui::UserDriver& user) { user.click(In(window, "FormSetup")); });
+  script.onModal(nameAndOK("2.5", "0.0"));  // 2500 thousandths, shown in millimetres
+  script.onModal(korvo_test::Act({}));
   ASSERT_EQ(dialog.user().click(dialog.named("JobTypeSetup")), platform::noErr);
   EXPECT_TRUE(script.scriptUsedUp());
   std::int32_t x = 0;

@@ -1,7 +1,12 @@
 // The Booklet/Watermark panel clicked through as a user would, beside Paper/Output: booklet
 // layout and two-sided printing whichever panel turns it on or off, the watermark pop-up with the
-// saved watermarks and its options, and what the ticket keeps of them.
+// saved watermarks and its options, and what the ticket keeps of them. The booklet dialog, as
+// Paper/Output's "Booklet Creation..." and as this panel's options: OK hands its choices to the
+// booklet rules, Cancel leaves the staples, and a job with staples of its own cannot become a
+// booklet.
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "kit/preference_locations.h"
 #include "model/booklet_watermark_keys.h"
@@ -17,7 +22,9 @@
 
 namespace {
 
+namespace ui = platform::ui;
 using korvo_test::PluginDialog;
+using korvo_test::Titled;
 
 class BookletWatermarkPanel : public korvo_test::DialogTest {
  protected:
@@ -91,23 +98,12 @@ TEST_F(BookletWatermarkPanel, BookletOnHereOffInPaperOutputGivesTheUsersChoiceBa
   ExpectDuplex(1);  // the user's later choice is not overridden
 }
 
-// An empty exception list does not hide the inserts: each list counts on its own.
-TEST_F(BookletWatermarkPanel, SpecialPagesLeaveBookletAlone) {
-  Set(kExceptionListKey, platform::PlistArray{});
-  Set(kInsertListKey, platform::PlistArray{platform::PlistDict{{"Page", 3}}});
-  Set(kBookletLayoutKey, false);
-  PluginDialog dialog(session);
-  ShowBookletPanel(dialog);
-  EXPECT_FALSE(dialog.named("BookletLayout").enabled());
-  EXPECT_EQ(dialog.choose("BookletLayout", "Enabled"), platform::ui::kUserCannotReachErr);
-}
-
 TEST_F(BookletWatermarkPanel, TheWatermarkMenuListsTheSavedWatermarksAndItsOptions) {
   PluginDialog dialog(session);
   ShowBookletPanel(dialog);
   platform::ui::Control& popup = dialog.named("Watermark");
-  EXPECT_EQ(korvo_test::MenuTexts(popup.menu()), (std::vector<std::string>{"No Watermark", "-", "Options", "New...", "Edit...", "Delete", "Draft",
-                                             "Confidential", "Copy"}));
+  EXPECT_EQ(korvo_test::MenuTexts(popup.menu()), (std::vector<std::string>{"No Watermark", "-", "Options", "New...",
+                                                                            "Edit...", "Delete", "Draft", "Confidential", "Copy"}));
   ASSERT_EQ(dialog.choose("Watermark", "Confidential"), platform::noErr);
   ASSERT_EQ(dialog.choose("Watermark", "Options", "Over Page Content"), platform::noErr);
   ASSERT_EQ(dialog.choose("Watermark", "Options", "Print on First Page Only"), platform::noErr);
@@ -132,18 +128,14 @@ TEST_F(BookletWatermarkPanel, TheWatermarkMenuListsTheSavedWatermarksAndItsOptio
 }
 
 TEST_F(BookletWatermarkPanel, ANameIsFoundIgnoringCaseAndAnUnknownOneIsDropped) {
-  Set(kWatermarkNameTicketKey, "draft");
-  {
+  for (const auto& [stored, shown] : {std::pair{"draft", "Draft"}, {"Deleted Long Ago", "No Watermark"}}) {
+    Set(kWatermarkNameTicketKey, stored);
     PluginDialog dialog(session);
-    EXPECT_EQ(dialog.named("Watermark").selectedItem()->text, "Draft");
+    EXPECT_EQ(dialog.named("Watermark").selectedItem()->text, shown);
     dialog.sync(false);
-    EXPECT_EQ(*settings().getString(kWatermarkNameTicketKey), "Draft");
+    const std::string* written = settings().getString(kWatermarkNameTicketKey);
+    EXPECT_EQ(written ? *written : "No Watermark", shown);
   }
-  Set(kWatermarkNameTicketKey, "Deleted Long Ago");
-  PluginDialog dialog(session);
-  EXPECT_EQ(dialog.named("Watermark").selectedItem()->text, "No Watermark");
-  dialog.sync(false);
-  EXPECT_FALSE(settings().contains(kWatermarkNameTicketKey));
 }
 
 // A subset font name belongs to the watermark it was made for: with no watermark, or one whose
@@ -172,25 +164,6 @@ TEST_F(BookletWatermarkPanel, AnOldSubsetFontNameGoesWithItsWatermark) {
   EXPECT_FALSE(settings().contains(kWatermarkSubsetFontTicketKey));
 }
 
-// What their OK stores is korvo-pde set's to check.
-TEST_F(BookletWatermarkPanel, BookletOptionsAreOfferedWithABookletAndCancelChangesNothing) {
-  PluginDialog dialog(session);
-  ShowBookletPanel(dialog);
-  EXPECT_FALSE(dialog.named("BookletOptions").enabled());  // only while booklet is on
-  ASSERT_EQ(dialog.choose("BookletLayout", "Enabled"), platform::noErr);
-  dialog.sync(false);
-  const platform::Ticket before = settings();
-  script.onModal([](platform::ui::Window& window, platform::ui::UserDriver& user) {
-    EXPECT_EQ(window.title(), "Booklet Options");
-    korvo_test::Retype(user, korvo_test::In(window, "Gutter"), "36");
-    user.pressEscape(window);
-  });
-  EXPECT_EQ(dialog.user().click(dialog.named("BookletOptions")), platform::noErr);
-  EXPECT_TRUE(script.scriptUsedUp());
-  dialog.sync(false);
-  EXPECT_EQ(settings(), before);
-}
-
 TEST_F(BookletWatermarkPanel, DeleteAsksFirstAndTakesTheWatermarkOutOfTheFileAndTheMenu) {
   Set(kWatermarkNameTicketKey, "Draft");
   PluginDialog dialog(session);
@@ -213,6 +186,113 @@ TEST_F(BookletWatermarkPanel, DeleteAsksFirstAndTakesTheWatermarkOutOfTheFileAnd
   EXPECT_FALSE(dialog.named("Watermark").menu().item(6)->enabled);  // nothing left to delete
   dialog.sync(false);
   EXPECT_FALSE(settings().contains(kWatermarkNameTicketKey));
+}
+
+class BookletDialog : public korvo_test::DialogTest {
+ protected:
+  PluginDialog dialog{session};
+
+  std::string picture;  // what the dialog's picture showed after the click
+
+  // Clicks the radio button titled so, types the gutter, then presses Return or Escape.
+  void Answer(const std::string& radio, const std::string& gutter, bool ok, bool* radioEnabled = nullptr) {
+    script.onModal([=, this](ui::Window& window, ui::UserDriver& user) {
+      ui::Control* button = Titled(window.content(), radio);
+      ASSERT_NE(button, nullptr) << radio;
+      if (radioEnabled) *radioEnabled = button->enabled();
+      if (button->enabled()) {
+        EXPECT_EQ(user.click(*button), platform::noErr);
+      }
+      picture = window.find({platform::FourCharCode("KPDE"), 1608})->picture();
+      if (!gutter.empty()) korvo_test::Retype(user, korvo_test::In(window, "Gutter"), gutter);
+      ok ? user.pressReturn(window) : user.pressEscape(window);
+    });
+    EXPECT_EQ(dialog.choose("Finishing", "Booklet Creation..."), platform::noErr);
+    EXPECT_TRUE(script.scriptUsedUp());
+  }
+};
+
+// Cancel, with a fold and a gutter chosen, is korvo-pde set's to check, byte for byte.
+TEST_F(BookletDialog, BookletFoldMakesABooklet) {
+  ASSERT_EQ(dialog.choose("TwoSided", "One-Sided"), platform::noErr);
+  Answer("Booklet Fold", "30", true);
+  EXPECT_EQ(picture, "BookletCreation_Booklet-Fold.png");
+  EXPECT_TRUE(dialog.panel().booklet.on);
+  dialog.sync(false);
+  EXPECT_EQ(settings().getBoolean(kBookletLayoutKey), true);
+  for (const auto& [key, value] : {std::pair{kFinishingOptionsKey, 24}, {kFinishingFoldValueKey, 43},
+                                   {kFinishingDuplexKey, 3}, {kGutterKey, 30}})
+    EXPECT_EQ(settings().getInteger(key), value) << key;
+  const ui::Menu& menu = dialog.named("Finishing").menu();
+  EXPECT_TRUE(menu.item(menu.findText("Booklet Creation..."))->checked);
+}
+
+// Inserts behind an empty exception list rule a booklet out, in the panel and in the dialog: each
+// special-page list counts on its own. So do staples of the job's own.
+TEST_F(BookletDialog, SpecialPagesOrTheJobsOwnStaplesRuleABookletOut) {
+  dialog.panel().finishing.staple1 = 5;
+  dialog.panel().finishing.code = kFinishingOneStaple;
+  bool enabled = true;
+  Answer("Booklet Fold", "", true, &enabled);
+  EXPECT_FALSE(enabled);
+  EXPECT_FALSE(dialog.panel().booklet.on);
+  EXPECT_EQ(dialog.panel().finishing.staple1, 5);
+
+  Set(kExceptionListKey, platform::PlistArray{});
+  Set(kInsertListKey, platform::PlistArray{platform::PlistDict{{"Page", 3}}});
+  ASSERT_EQ(dialog.sync(true), platform::noErr);  // the staples go: the ticket has none
+  ASSERT_EQ(dialog.panel().finishing.staple1, 0);
+  Answer("Booklet Fold", "", true, &enabled);
+  EXPECT_FALSE(enabled);
+  EXPECT_FALSE(dialog.panel().booklet.on);
+  ASSERT_EQ(dialog.choose("Panel", "Booklet/Watermark"), platform::noErr);
+  EXPECT_FALSE(dialog.named("BookletLayout").enabled());
+  EXPECT_EQ(dialog.choose("BookletLayout", "Enabled"), ui::kUserCannotReachErr);
+}
+
+// The staple items follow the booklet the panel holds, not what the dialog showed before Cancel.
+TEST_F(BookletDialog, CancelLeavesTheStapleItemsAsTheyWere) {
+  auto stapleItems = [this] {
+    std::vector<bool> enabled;
+    const ui::Menu& menu = dialog.named("Finishing").menu();
+    for (const char* item : {"1 Staple...", "2 Staples..."})
+      if (int at = menu.findText(item)) enabled.push_back(menu.item(at)->enabled);
+    return enabled;
+  };
+  const std::vector<bool> before = stapleItems();
+  ASSERT_FALSE(before.empty());
+  EXPECT_EQ(before, std::vector<bool>(before.size(), true));
+  Answer("Booklet Fold", "", false);
+  EXPECT_EQ(stapleItems(), before);
+  Answer("Booklet Fold", "", true);
+  EXPECT_EQ(stapleItems(), std::vector<bool>(before.size(), false));  // a booklet takes no staples
+}
+
+// The panel's options form, on a printer that folds booklets: offered only with a booklet, the
+// finishing choices with the layout's; square fold and trim stay hidden, Help opens the booklet
+// page, and Cancel changes nothing. (What its OK stores is korvo-pde set's to check.)
+TEST_F(BookletDialog, TheOptionsFormHidesSquareFoldAndTrimHasHelpAndCancelChangesNothing) {
+  ASSERT_EQ(dialog.choose("Panel", "Booklet/Watermark"), platform::noErr);
+  EXPECT_FALSE(dialog.named("BookletOptions").enabled());
+  ASSERT_EQ(dialog.choose("BookletLayout", "Enabled"), platform::noErr);
+  dialog.sync(false);
+  const platform::Ticket before = settings();
+  script.onModal([](ui::Window& window, ui::UserDriver& user) {
+    EXPECT_EQ(window.title(), "Booklet Options");
+    EXPECT_NE(Titled(window.content(), "Booklet Fold"), nullptr);
+    for (std::int32_t id : {1621, 1622, 1623, 1624})
+      EXPECT_FALSE(window.find({platform::FourCharCode("KPDE"), id})->isReallyVisible()) << id;
+    EXPECT_EQ(user.click(*window.content().findNamed("BookletHelp")), platform::noErr);
+    korvo_test::Retype(user, korvo_test::In(window, "Gutter"), "36");
+    user.pressEscape(window);
+  });
+  EXPECT_EQ(dialog.user().click(dialog.named("BookletOptions")), platform::noErr);
+  EXPECT_TRUE(script.scriptUsedUp());
+  EXPECT_TRUE(std::ranges::any_of(script.log(), [](const std::string& line) {
+    return line.find("Paper_Output/Finishing/db_booklet_creation_d.htm") != std::string::npos;
+  }));
+  dialog.sync(false);
+  EXPECT_EQ(settings(), before);
 }
 
 }  // namespace

@@ -18,6 +18,8 @@ using korvo_test::Retype;
 
 class WatermarkEditor : public korvo_test::DialogTest {
  protected:
+  void SetUp() override { ASSERT_EQ(dialog.choose("Panel", "Booklet/Watermark"), platform::noErr); }
+  PluginDialog dialog{session};
   static std::string WatermarkFile() {
     return std::string(std::getenv("XDG_DATA_HOME")) + "/Korvo/" + kWatermarkFileName;
   }
@@ -33,8 +35,6 @@ class WatermarkEditor : public korvo_test::DialogTest {
 };
 
 TEST_F(WatermarkEditor, NewFilesTheWatermarkOnOKAndChoosesIt) {
-  PluginDialog dialog(session);
-  ASSERT_EQ(dialog.choose("Panel", "Booklet/Watermark"), platform::noErr);
   script.onModal([](ui::Window& window, ui::UserDriver& user) {
     EXPECT_EQ(window.title(), "Watermark Editor");
     EXPECT_EQ(user.type(In(window, "Text"), "Proof"), platform::noErr);
@@ -64,8 +64,6 @@ TEST_F(WatermarkEditor, NewFilesTheWatermarkOnOKAndChoosesIt) {
 // longer than the file's field is said so, not cut. Either way the editor stays open and Cancel
 // leaves the file as it was.
 TEST_F(WatermarkEditor, ATakenNameOrAnOverlongTextIsRefusedAndNothingChanges) {
-  PluginDialog dialog(session);
-  ASSERT_EQ(dialog.choose("Panel", "Booklet/Watermark"), platform::noErr);
   ASSERT_EQ(dialog.choose("Watermark", "Draft"), platform::noErr);
   const std::string before = korvo_test::ReadFile(WatermarkFile());
   const std::string overlong(512, 'x');
@@ -99,8 +97,6 @@ TEST_F(WatermarkEditor, ATakenNameOrAnOverlongTextIsRefusedAndNothingChanges) {
 // The editor's preview follows the fields but files nothing: Cancel after it leaves the file
 // byte-identical. Edit's OK renames the watermark in its place.
 TEST_F(WatermarkEditor, ThePreviewFollowsTheAngleAndFilesNothingUntilOK) {
-  PluginDialog dialog(session);
-  ASSERT_EQ(dialog.choose("Panel", "Booklet/Watermark"), platform::noErr);
   ASSERT_EQ(dialog.choose("Watermark", "Draft"), platform::noErr);  // the panel's drawing files its glyphs
   const std::string before = korvo_test::ReadFile(WatermarkFile());
   std::string at45, at10;
@@ -129,8 +125,6 @@ TEST_F(WatermarkEditor, ThePreviewFollowsTheAngleAndFilesNothingUntilOK) {
 
 TEST_F(WatermarkEditor, APictureIsFiledUnderItsFileName) {
   const std::string picture = korvo_test::DataPath("../../resources/JobType_Fax.png");
-  PluginDialog dialog(session);
-  ASSERT_EQ(dialog.choose("Panel", "Booklet/Watermark"), platform::noErr);
   // A file that is no picture is refused with its reason.
   script.onModal([](ui::Window& window, ui::UserDriver& user) {
     EXPECT_EQ(user.click(*In(window, "WatermarkKind").children()[1]), platform::noErr);

@@ -7,6 +7,7 @@
 #include "platform/bundle/bundle.h"
 #include "platform/locale/utf8_text.h"
 #include "platform/plugin/plugin_abi.h"
+#include "platform/ui/user_choice.h"
 #include "shell/pde_shell.h"
 #include "shell/shell_context.h"
 
@@ -97,12 +98,6 @@ std::optional<std::int64_t> IntegerIn(const platform::PlistDict& dict, const cha
   return value && value->asInteger() ? std::optional(*value->asInteger()) : std::nullopt;
 }
 
-int ItemNumber(const ui::Menu& menu, const std::string& text) {
-  for (int i = 1; i <= menu.count(); ++i)
-    if (menu.item(i)->text == text) return i;
-  return 0;
-}
-
 std::vector<std::string> MenuTexts(const ui::Menu& menu) {
   std::vector<std::string> texts;
   for (const ui::MenuItem& item : menu.items()) texts.push_back(item.separator ? "-" : item.text);
@@ -123,18 +118,29 @@ void* PanelContextAt(std::int32_t tabIndex) {
 
 platform::OSStatus PluginDialog::choose(const std::string& controlName, const std::string& text,
                                         const std::string& subText) {
-  ui::Control& control = named(controlName);
-  const int item = ItemNumber(control.menu(), text);
-  if (item == 0) return ui::kUserCannotReachErr;
-  int sub = 0;
-  if (!subText.empty()) {
-    const ui::MenuItem* parent = control.menu().item(item);
-    sub = parent->submenu ? ItemNumber(*parent->submenu, subText) : 0;
-    if (sub == 0) return ui::kUserCannotReachErr;
-  }
-  return user_.chooseItem(control, item, sub);
+  return subText.empty() ? ui::ChooseLabel(named(controlName), user_, text)
+                         : ui::ChooseSubmenuLabel(named(controlName), user_, text, subText);
 }
 
 PaperOutputContext& PluginDialog::panel() { return PanelContext<PaperOutputContext>(1); }
+
+void ActOn(ui::Window& window, ui::UserDriver& user, const NamedSteps& steps) {
+  for (const auto& [name, value] : steps) {
+    ui::Control* control = window.content().findNamed(name);
+    ASSERT_NE(control, nullptr) << name << " in " << window.title();
+    EXPECT_EQ(user.bringToFront(*control), platform::noErr) << name;
+    EXPECT_EQ(ui::ChooseLabel(*control, user, value), platform::noErr) << name << "=" << value;
+  }
+}
+
+void ActOn(PluginDialog& dialog, const NamedSteps& steps) { ActOn(dialog.window(), dialog.user(), steps); }
+
+ui::ScriptedInteraction::ModalStep Act(NamedSteps steps, Then then) {
+  return [steps, then](ui::Window& window, ui::UserDriver& user) {
+    ActOn(window, user, steps);
+    if (then == Then::kOK) user.pressReturn(window);
+    if (then == Then::kCancel) user.pressEscape(window);
+  };
+}
 
 }  // namespace korvo_test

@@ -1,11 +1,11 @@
 #pragma once
 // The print dialog as the panel tests need it: the plug-in made through its real factory, its
-// seven operations on a session, and the Paper/Output panel's controls found by their names.
+// seven operations on a session, its controls found by their names and acted on by their labels.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "panels/paper_output/paper_output_state.h"
@@ -62,8 +62,6 @@ void Retype(platform::ui::UserDriver& user, platform::ui::Control& field, const 
 // The integer under key in a dictionary the panel wrote; none when it is absent or no integer.
 std::optional<std::int64_t> IntegerIn(const platform::PlistDict& dict, const char* key);
 
-// The number (1-based) of the item with that text in a menu; 0 when none.
-int ItemNumber(const platform::ui::Menu& menu, const std::string& text);
 // The texts of a menu's items, "-" for a separator.
 std::vector<std::string> MenuTexts(const platform::ui::Menu& menu);
 // The cells of one column of a list, row by row.
@@ -80,6 +78,15 @@ Context& PanelContext(std::int32_t tabIndex) {
 // A session on the given printer, with the paper named and sized as the page format says.
 platform::PrintSession SessionOn(const std::string& ppdPath, const std::string& paperName = "na-letter",
                                  double paperHeight = 792);
+
+// Each (name, value) acts on the control of that name (brought to the front first), as korvo-pde
+// set would: on a dialog's window, or on the print dialog's panels.
+using NamedSteps = std::vector<std::pair<std::string, std::string>>;
+void ActOn(platform::ui::Window& window, platform::ui::UserDriver& user, const NamedSteps& steps);
+void ActOn(PluginDialog& dialog, const NamedSteps& steps);
+// A modal step: the named steps, then OK (Return), Cancel (Escape) or nothing more.
+enum class Then { kOK, kCancel, kStay };
+platform::ui::ScriptedInteraction::ModalStep Act(NamedSteps steps, Then then = Then::kOK);
 
 // A test of the print dialog: the user's folders of its own, a session on a printer (the one with
 // every finisher unless the fixture names another) and a script for the dialogs that open.

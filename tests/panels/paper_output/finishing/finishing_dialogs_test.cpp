@@ -87,6 +87,8 @@ TEST_F(FinishingDialogs, EachPositionDialogStoresItsPositionAndClearsEveryOtherF
   }
 }
 
+// A square fold made in the fold dialog is taken only on the fold dialog's OK; a C or Z fold
+// cannot be square folded or trimmed at all.
 TEST_F(FinishingDialogs, AdvancedFoldTakesTheSquareFoldMadeInItOnlyOnOK) {
   f().offsetSubsets = 1;
   f().offset = 4;
@@ -103,14 +105,11 @@ TEST_F(FinishingDialogs, AdvancedFoldTakesTheSquareFoldMadeInItOnlyOnOK) {
   EXPECT_EQ(f().squareFoldValue, 66);
   EXPECT_EQ(f().offsetSubsets, 0);  // an advanced fold takes offset subsets off
   EXPECT_EQ(f().offset, 1);
-  // A square fold set and then the fold dialog cancelled: nothing taken over.
   script.onModal(Click({"Square Fold"}, false));
   script.onModal(Click({"Normal"}));
   Choose("Fold...");
   EXPECT_EQ(f().squareFoldValue, 66);
-}
 
-TEST_F(FinishingDialogs, ACOrZFoldCannotBeSquareFolded) {
   script.onModal([](ui::Window& window, ui::UserDriver& user) {
     user.click(*Titled(window.content(), "C Fold, Print Inside"));
     EXPECT_EQ(user.click(*Titled(window.content(), "Square Fold")), ui::kUserCannotReachErr);
@@ -122,16 +121,7 @@ TEST_F(FinishingDialogs, ACOrZFoldCannotBeSquareFolded) {
   EXPECT_FALSE(f().squareFoldOn);
 }
 
-TEST_F(FinishingDialogs, CancellingSquareFoldLeavesItAsItWas) {
-  FinishingState state;
-  state.squareFoldOn = true;
-  state.squareFoldValue = 62;
-  script.onModal(Click({"Less Square", "Square Fold"}, false));
-  EXPECT_FALSE(TakeAnswer(RunModalSquareFoldDialog(dialog.panel().bundle, &session, state), state));
-  EXPECT_TRUE(state.squareFoldOn);
-  EXPECT_EQ(state.squareFoldValue, 62);
-}
-
+// A paper the trimmer cannot take is refused with its own alert before either dialog opens.
 TEST_F(FinishingDialogs, SquareFoldAndTrimRefuseAPaperTheTrimmerCannotTake) {
   platform::PrintSession a5 = korvo_test::SessionOn(korvo_test::FinishersPPDPath(), "iso-a5", 595);
   FinishingState state;
@@ -155,26 +145,21 @@ ui::ScriptedInteraction::ModalStep TypeLength(std::string text, int unitItem = 1
 }
 
 TEST_F(FinishingDialogs, TrimAcceptsOnlyLengthsWithinTheSheet) {
-  FinishingState state;
-  script.onModal([](ui::Window& window, ui::UserDriver& user) { user.click(Find(window, 1)); });
-  for (const char* refused : {"119.60", "137.80"}) script.onModal(TypeLength(refused));
-  script.onModal(TypeLength("4.70", 2));
-  script.onModal(TypeLength("137.70"));
-  EXPECT_TRUE(TakeAnswer(RunModalTrimOutsideEdgeDialog(dialog.panel().bundle, &session, state), state));
-  ASSERT_EQ(script.alerts().size(), 3u);
+  for (const char* accepted : {"137.70", "119.70"}) {  // the bounds themselves pass
+    FinishingState state;
+    script.onModal([](ui::Window& window, ui::UserDriver& user) { user.click(Find(window, 1)); });
+    for (const char* refused : {"119.60", "137.80"}) script.onModal(TypeLength(refused));
+    script.onModal(TypeLength("4.70", 2));
+    script.onModal(TypeLength(accepted));
+    EXPECT_TRUE(TakeAnswer(RunModalTrimOutsideEdgeDialog(dialog.panel().bundle, &session, state), state));
+    EXPECT_TRUE(state.trimOn);
+    EXPECT_DOUBLE_EQ(state.trimLength, std::stod(accepted));
+    EXPECT_EQ(state.trimUnit, kTrimUnitMillimetres);
+  }
+  ASSERT_EQ(script.alerts().size(), 6u);
   EXPECT_EQ(script.alerts()[0].title, "Invalid trimmed length");
   EXPECT_EQ(script.alerts()[0].message, "119.70 - 137.70");
   EXPECT_EQ(script.alerts()[2].message, "4.71 - 5.42");
-  EXPECT_TRUE(state.trimOn);
-  EXPECT_DOUBLE_EQ(state.trimLength, 137.70);
-  EXPECT_EQ(state.trimUnit, kTrimUnitMillimetres);
-
-  FinishingState lower;
-  script.onModal([](ui::Window& window, ui::UserDriver& user) { user.click(Find(window, 1)); });
-  script.onModal(TypeLength("119.70"));
-  TakeAnswer(RunModalTrimOutsideEdgeDialog(dialog.panel().bundle, &session, lower), lower);
-  EXPECT_DOUBLE_EQ(lower.trimLength, 119.70);
-  EXPECT_EQ(script.alerts().size(), 3u);
 }
 
 TEST_F(FinishingDialogs, ZFoldHalfSheetBindsOnTheChosenSide) {
@@ -198,7 +183,6 @@ TEST_F(FinishingDialogs, CoilPunchTakesOnlyA4AndLetter) {
   EXPECT_EQ(f().coil, 257);
   EXPECT_EQ(f().code, 58);
   EXPECT_FALSE(f().trimOn);
-
   platform::PrintSession a5 = korvo_test::SessionOn(korvo_test::FinishersPPDPath(), "iso-a5", 595);
   dialog.panel().session = &a5;
   EXPECT_EQ(RunModalCoilPunchFinishingDialog(dialog.panel()).status, ui::userCanceledErr);
@@ -219,7 +203,11 @@ TEST_F(FinishingDialogs, CustomTextIsKeptAsTypedAndCutAtThirtyCharacters) {
             "Custom: Glue %@ and %d then 100% STRIN");
 }
 
-TEST_F(FinishingDialogs, OffsetWithSubsetsStoresThePagesPerSubset) {
+// Offset with subsets stores the pages per subset; after a booklet fold it gives up the fold.
+TEST_F(FinishingDialogs, OffsetWithSubsetsStoresThePagesPerSubsetAndGivesUpABookletFold) {
+  f().code = kFinishingBooklet;
+  f().fold = 43;
+  f().squareFoldOn = true;
   script.onModal([](ui::Window& window, ui::UserDriver& user) {
     EXPECT_FALSE(Find(window, 21).enabled());
     EXPECT_EQ(Find(window, 21).text(), "0");
@@ -232,14 +220,6 @@ TEST_F(FinishingDialogs, OffsetWithSubsetsStoresThePagesPerSubset) {
   EXPECT_EQ(f().offset, 4);
   EXPECT_EQ(f().offsetSubsets, 1);
   EXPECT_EQ(f().pagesPerSubset, 12);
-}
-
-TEST_F(FinishingDialogs, OffsetAfterABookletFoldGivesUpTheFold) {
-  f().code = kFinishingBooklet;
-  f().fold = 43;
-  f().squareFoldOn = true;
-  script.onModal(Click({}));
-  Choose("Offset/Subset...");
   EXPECT_EQ(f().code, 0);
   EXPECT_EQ(f().fold, 1);
   EXPECT_FALSE(f().squareFoldOn);
@@ -248,7 +228,7 @@ TEST_F(FinishingDialogs, OffsetAfterABookletFoldGivesUpTheFold) {
 TEST_F(FinishingDialogs, MultipleFinishingSharesOneEdge) {
   f().zFold = 39;
   auto choose = [](ui::Control& popup, const std::string& text, ui::UserDriver& user) {
-    EXPECT_EQ(user.chooseItem(popup, korvo_test::ItemNumber(popup.menu(), text)), platform::noErr) << text;
+    EXPECT_EQ(user.chooseItem(popup, popup.menu().findText(text)), platform::noErr) << text;
   };
   auto step = [&](bool zFold) {
     return [choose, zFold](ui::Window& window, ui::UserDriver& user) {
@@ -285,20 +265,15 @@ TEST(FinishingDialogsElsewhere, OneStapleWithoutTheBottomRightCornerOffersThree)
   korvo_test::WriteFile(dir.file("hcscss.ppd"), ppd);
   platform::PrintSession other = korvo_test::SessionOn(dir.file("hcscss.ppd"));
   other.ticket(platform::kPDE_PMPrintSettingsRef)->set("com.korvo.print.FinishingStaple1Value", 8, "K");
-  std::size_t options = 0;
-  std::int32_t chosen = 0;
   script.onModal([&](ui::Window& window, ui::UserDriver& user) {
-    options = Find(window, 1).children().size();
-    chosen = Find(window, 1).value();
+    EXPECT_EQ(Find(window, 1).children().size(), 3u);
+    EXPECT_EQ(Find(window, 1).value(), 1);
     user.pressReturn(window);
   });
-  {
-    PluginDialog dialog(other);
-    EXPECT_EQ(dialog.choose("Finishing", "1 Staple..."), platform::noErr);
-    EXPECT_EQ(dialog.panel().finishing.staple1, 5);
-  }
-  EXPECT_EQ(options, 3u);
-  EXPECT_EQ(chosen, 1);
+  PluginDialog dialog(other);
+  EXPECT_EQ(dialog.choose("Finishing", "1 Staple..."), platform::noErr);
+  EXPECT_TRUE(script.scriptUsedUp());
+  EXPECT_EQ(dialog.panel().finishing.staple1, 5);
 }
 
 }  // namespace

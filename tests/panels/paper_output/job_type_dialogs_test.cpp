@@ -1,0 +1,204 @@
+// Paper/Output's pad printing and saved-job dialogs as a print room uses them. Pads: the largest
+// counts taken, one more refused with its own alert, the total noted, the panel taking the
+// dialog's state on OK and nothing on Cancel. Saved jobs: every value kept through OK and shown
+// again, a passcode that cannot release the job refused, a made-up passcode that cannot be
+// guessed, and the characters the printer's folders cannot hold refused as they are typed. (What
+// the ticket keeps of pads is korvo-pde set's to check.)
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "model/paper_output_keys.h"
+#include "panels/paper_output/pad_printing_dialog.h"
+#include "panels/paper_output/paper_output_panel.h"
+#include "panels/paper_output/paper_output_test_support.h"
+#include "panels/paper_output/saved_job_settings.h"
+#include "vocabulary/setting_map_menus.h"
+
+namespace {
+
+namespace ui = platform::ui;
+using korvo_test::In;
+using korvo_test::Retype;
+
+// Pads on (or off), the two counts and a back cover, then Return.
+ui::ScriptedInteraction::ModalStep FillPads(bool on, std::string pads, std::string pages, int backCover = 3) {
+  return [=](ui::Window& w, ui::UserDriver& user) {
+    user.chooseItem(In(w, "Pads"), on ? kPadsEnabledItem : kPadsDisabledItem);
+    if (on) {
+      Retype(user, In(w, "NumberOfPads"), pads);
+      Retype(user, In(w, "PagesPerPad"), pages);
+      user.chooseItem(In(w, "BackCover"), backCover);
+    }
+    user.pressReturn(w);
+  };
+}
+
+// Fills the saved-job dialog as a user would, then presses Return.
+ui::ScriptedInteraction::ModalStep FillSavedJob(std::string passcode, std::string confirmation) {
+  return [=](ui::Window& w, ui::UserDriver& user) {
+    user.click(*In(w, "SaveOption").children()[1]);
+    Retype(user, In(w, "SavedJobName"), "Report");
+    Retype(user, In(w, "SavedJobFolder"), "Q3 reports");
+    user.chooseItem(In(w, "JobFormat"), 2);
+    if (In(w, "SecureJob").value() == 0) user.click(In(w, "SecureJob"));
+    Retype(user, In(w, "Passcode"), passcode);
+    if (In(w, "ConfirmPasscode").enabled()) Retype(user, In(w, "ConfirmPasscode"), confirmation);
+    user.pressReturn(w);
+  };
+}
+
+void Escape(ui::Window& w, ui::UserDriver& user) { user.pressEscape(w); }
+
+class JobTypeDialogs : public korvo_test::DialogTest {
+ protected:
+  korvo_test::PluginDialog dialog{session};
+  PadSettings& pads() { return dialog.panel().pads; }
+  void ChoosePads() { ASSERT_EQ(dialog.choose("Finishing", "Pads..."), platform::noErr); }
+  SavedJobSettings stored() { return ReadSavedJobSettings(dialog.panel().jobType); }
+};
+
+TEST_F(JobTypeDialogs, TheLargestPadCountsPassWithTheTotalNoted) {
+  script.onModal(FillPads(true, "500", "65500"));
+  ChoosePads();
+  ASSERT_TRUE(script.scriptUsedUp());
+  EXPECT_TRUE(pads().on);
+  EXPECT_EQ(pads().numberOfPads, 500);
+  EXPECT_EQ(pads().pagesPerPad, 65500);
+  ASSERT_EQ(script.alerts().size(), 1u);
+  EXPECT_EQ(script.alerts()[0].level, ui::AlertLevel::Note);
+  EXPECT_NE(script.alerts()[0].message.find("32750000"), std::string::npos) << script.alerts()[0].message;
+}
+
+TEST_F(JobTypeDialogs, OnePadCountTooManyOrNoneGetsItsAlertAndTheDialogStaysOpen) {
+  const struct {
+    const char *pads, *pages, *header;
+  } cases[] = {{"501", "10", "InvalidPadNumber"},
+               {"10", "65501", "InvaldPagesPerPad"},
+               {"", "10", "NumberOfPadErrorString"},
+               {"0", "10", "NumberOfPadErrorString"},
+               {"10", "", "PagesPerPadErrorString"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.pads) + " " + c.pages);
+    script.onModal(FillPads(true, c.pads, c.pages));
+    script.onModal(Escape);
+    ChoosePads();
+    ASSERT_FALSE(script.alerts().empty());
+    EXPECT_EQ(script.alerts().back().title, dialog.panel().bundle->localizedString(c.header));
+    EXPECT_FALSE(pads().on);
+  }
+}
+
+TEST_F(JobTypeDialogs, PadsDisabledAndOKKeepsThemOffAndCancelKeepsThemOn) {
+  script.onModal(FillPads(false, "", ""));
+  ChoosePads();
+  EXPECT_FALSE(pads().on);
+  EXPECT_TRUE(script.alerts().empty());
+
+  script.onModal(FillPads(true, "10", "50", 2));
+  ChoosePads();
+  ASSERT_TRUE(pads().on);
+  script.onModal([](ui::Window& w, ui::UserDriver& user) {
+    EXPECT_EQ(In(w, "Pads").value(), kPadsEnabledItem);
+    EXPECT_EQ(In(w, "NumberOfPads").text(), "10");
+    EXPECT_FALSE(In(w, "PadPaper").enabled());  // only a blank back cover has a paper
+    user.chooseItem(In(w, "Pads"), kPadsDisabledItem);
+    user.pressEscape(w);
+  });
+  ChoosePads();
+  EXPECT_TRUE(pads().on);
+  EXPECT_EQ(pads().numberOfPads, 10);
+  EXPECT_EQ(pads().backCover, "No Back Cover");
+}
+
+TEST_F(JobTypeDialogs, EverySavedJobValueSurvivesOKAndIsShownOnReopening) {
+  script.onModal(FillSavedJob("4821", "4821"));
+  ASSERT_EQ(dialog.choose("JobType", "Saved Job"), platform::noErr);
+  ASSERT_TRUE(script.scriptUsedUp());
+  const SavedJobSettings expected{kSaveAndPrint, false, "Report", "Q3 reports", 4, true, "4821", ""};
+  EXPECT_EQ(stored(), expected);
+  EXPECT_EQ(*dialog.panel().jobType[kJobTypeSavedJobLocationKey].asString(), "file:///job-repository/Q3%20reports/");
+
+  SavedJobSettings shown;
+  script.onModal([&](ui::Window& w, ui::UserDriver& user) {
+    shown = {In(w, "SaveOption").value(), false, In(w, "SavedJobName").text(), In(w, "SavedJobFolder").text(),
+             GetPopupButtonTicketValue(In(w, "JobFormat")).value_or(0), In(w, "SecureJob").value() != 0,
+             In(w, "Passcode").text(), ""};
+    EXPECT_TRUE(In(w, "ConfirmPasscode").enabled());
+    user.pressEscape(w);
+  });
+  ASSERT_EQ(dialog.user().click(*dialog.window().find({kPaperOutputSignature, 3})), platform::noErr);  // Setup
+  EXPECT_EQ(shown, expected);
+  EXPECT_EQ(stored(), expected);  // Cancel kept it
+  dialog.sync(false);
+  const platform::PlistDict* written = dialog.settings().getDictionary(kJobTypeKey);
+  ASSERT_NE(written, nullptr);
+  EXPECT_EQ(ReadSavedJobSettings(*written), expected);
+}
+
+TEST_F(JobTypeDialogs, AShortOrMismatchedPasscodeGetsTheAlertAndTheDialogStaysOpen) {
+  std::size_t alerts = 0;
+  for (const auto& [passcode, confirmation] : {std::pair{"482", "482"}, std::pair{"4821", "4822"}}) {
+    SCOPED_TRACE(passcode);
+    script.onModal(FillSavedJob(passcode, confirmation));
+    script.onModal(Escape);
+    const SavedJobSettings before = stored();
+    ASSERT_EQ(dialog.choose("JobType", "Saved Job"), platform::noErr);
+    ASSERT_EQ(script.alerts().size(), ++alerts);
+    EXPECT_EQ(script.alerts().back().level, ui::AlertLevel::Caution);
+    EXPECT_EQ(stored(), before);
+    dialog.choose("JobType", "Normal Print");
+  }
+}
+
+TEST_F(JobTypeDialogs, AnEmptyPasscodeIsMadeUpShownAndKept) {
+  script.onModal(FillSavedJob("", ""));
+  ASSERT_EQ(dialog.choose("JobType", "Saved Job"), platform::noErr);
+  ASSERT_EQ(script.alerts().size(), 1u);
+  EXPECT_EQ(script.alerts()[0].level, ui::AlertLevel::Note);
+  const std::string passcode = stored().passcode;
+  ASSERT_EQ(passcode.size(), 4u);
+  EXPECT_NE(script.alerts()[0].message.find(passcode), std::string::npos);
+  // Made up from the system's random source, not the clock: many within one second differ.
+  std::set<std::string> made;
+  for (int i = 0; i < 20; ++i) {
+    const std::string p = GenerateSecurePasscode();
+    EXPECT_TRUE(p.size() == 4 && p >= "1000" && p <= "9999") << p;
+    made.insert(p);
+  }
+  EXPECT_GT(made.size(), 1u);
+}
+
+TEST_F(JobTypeDialogs, TheBarAndInFoldersTheSlashBeepAndDotFoldersAreRefused) {
+  script.onModal([](ui::Window& w, ui::UserDriver& user) {
+    Retype(user, In(w, "SavedJobName"), "A|B");
+    EXPECT_EQ(In(w, "SavedJobName").text(), "AB");
+    Retype(user, In(w, "SavedJobFolder"), "x/y");
+    EXPECT_EQ(In(w, "SavedJobFolder").text(), "xy");
+    Retype(user, In(w, "SavedJobFolder"), "..");
+    user.pressReturn(w);
+    EXPECT_FALSE(w.modalResult());
+    user.pressEscape(w);
+  });
+  ASSERT_EQ(dialog.choose("JobType", "Saved Job"), platform::noErr);
+  EXPECT_EQ(script.beeps(), 2);
+  EXPECT_EQ(script.alerts().size(), 1u);
+}
+
+TEST(SavedJobLocation, AFolderIsPercentEncodedUnderTheDefaultAndReadBack) {
+  EXPECT_EQ(SavedJobLocationOfFolder(""), "file:///job-repository/");
+  EXPECT_EQ(SavedJobLocationOfFolder("Ré 1%"), "file:///job-repository/R%C3%A9%201%25/");
+  EXPECT_EQ(FolderOfSavedJobLocation("file:///job-repository/R%C3%A9%201%25/"), "Ré 1%");
+  for (const char* elsewhere : {"file:///job-repository/", "file:///elsewhere/a/", "file:///job-repository/a/b/"})
+    EXPECT_EQ(FolderOfSavedJobLocation(elsewhere), "") << elsewhere;
+  // A location the dialog cannot show as a folder survives until a folder is chosen.
+  platform::PlistDict d{{kJobTypeSavedJobLocationKey, "file:///elsewhere/a/"}};
+  SavedJobSettings s = ReadSavedJobSettings(d);
+  WriteSavedJobSettings(s, d);
+  EXPECT_EQ(*d[kJobTypeSavedJobLocationKey].asString(), "file:///elsewhere/a/");
+  s.folder = "b";
+  WriteSavedJobSettings(s, d);
+  EXPECT_EQ(*d[kJobTypeSavedJobLocationKey].asString(), "file:///job-repository/b/");
+}
+
+}  // namespace
