@@ -47,6 +47,21 @@ TEST_F(SpecialPagesSet, ADialogsPaperMenuTakesTheSubmenuItemAsTheNextStep) {
   ExpectHas(out, {"com.korvo.print.SpecialPages.FrontCover = {\"SidesImaged\" = 1; \"StartPage\" = 0; \"Stock\" = {\"Color\" = 2;",
                   "com.korvo.print.SpecialPages.InsertList = ({\"Quantity\" = 1; \"StartPage\" = 3; \"Stock\" = {\"Color\" = 4;"});
   host_test::ExpectRefused(other, {"AddInserts=Pages=4>InsertPaper=Color>Plaid"});
+
+  // Each cover's menu changes its own cover; the library and the advanced selection open for the
+  // special page's paper as they do for the job's.
+  const std::string third = dir.file("third.plist");
+  ASSERT_EQ(RunSet(third, {"AddCovers=CoverOption=Different Covers>BackCoverPaper=Color>Green",
+                             "AddInserts=Pages=3>InsertPaper=Advanced Paper Selection...>PaperColor=Blue",
+                             "AddExceptions=Pages=5-6>ExceptionPaper=Advanced Paper Selection...>Grain=Long Grain",
+                             "AddExceptions=Pages=8>ExceptionPaper=Stock Library...>Cancel"},
+                   &out),
+            0)
+      << out;
+  ExpectHas(out, {"com.korvo.print.SpecialPages.FrontCover = {\"SidesImaged\" = 1; \"StartPage\" = 0; \"Stock\" = {\"Type\"",
+                  "com.korvo.print.SpecialPages.BackCover = {\"SidesImaged\" = 1; \"StartPage\" = 0; \"Stock\" = {\"Color\" = 4;",
+                  "com.korvo.print.SpecialPages.InsertList = ({\"Quantity\" = 1; \"StartPage\" = 3; \"Stock\" = {\"Color\" = 2;",
+                  "\"kGrain\" = "});
 }
 
 TEST_F(SpecialPagesSet, PagesBeyondTheCapOrBeforePageOneEndSetWithTheFileUnchanged) {

@@ -67,11 +67,6 @@ std::int32_t ChosenValue(const ui::Control& popup, std::int32_t fallback) {
   return GetPopupButtonTicketValue(popup).value_or(fallback);
 }
 
-bool IsStockCommand(platform::OSType command) {
-  return command == kStockSizeCommand || command == kStockColorCommand || command == kStockTypeCommand ||
-         command == kStockWeightCommand || command == kStockLibraryCommand || command == kStockAdvancedCommand;
-}
-
 // A control of the panel changed: its value goes into the context.
 bool TakeControlChange(ui::Control* hit, PaperOutputContext& context) {
   PaperOutputControls& c = context.controls;
@@ -122,7 +117,7 @@ platform::OSStatus PaperOutputEventHandler(ui::Event& event, PaperOutputContext&
   if (event.eventClass == ui::kEventClassControl && event.kind == ui::kEventControlHit) {
     handled = TakeControlChange(event.control, context);
   } else if (event.eventClass == ui::kEventClassCommand && event.kind == ui::kEventCommandProcess) {
-    if (IsStockCommand(event.command)) {
+    if (IsStockMenuCommand(event.command)) {
       handled = true;
       ApplyStockMenuChoice(event, context.jobStock, context.dialog);
     } else {

@@ -22,10 +22,10 @@ PaperChooser::PaperChooser(const PanelContext& panel, ui::Control* summary, ui::
 }
 
 bool PaperChooser::handle(const ui::Event& event, Stock& stock) const {
-  if (event.eventClass != ui::kEventClassCommand) return false;
-  const platform::OSType c = event.command;
-  if (c != kStockSizeCommand && c != kStockColorCommand && c != kStockTypeCommand && c != kStockWeightCommand)
-    return false;
+  // Each page's paper has a menu of its own: a choice from another one (the other cover's) is not
+  // this page's to take.
+  if (event.eventClass != ui::kEventClassCommand || !IsStockMenuCommand(event.command)) return false;
+  if (menuButton_ == nullptr || event.control != menuButton_) return false;
   ApplyStockMenuChoice(event, stock, dialog_);
   show(&stock);
   return true;

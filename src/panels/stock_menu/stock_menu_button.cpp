@@ -52,6 +52,11 @@ void BuildStockMenu(const platform::Bundle* bundle, ui::Menu& menu, JobContext c
   menu.append(ui::MenuItem(bundle->localizedString("StockAdvanced..."), kStockAdvancedCommand, context));
 }
 
+bool IsStockMenuCommand(platform::OSType command) {
+  return command == kStockSizeCommand || command == kStockColorCommand || command == kStockTypeCommand ||
+         command == kStockWeightCommand || command == kStockLibraryCommand || command == kStockAdvancedCommand;
+}
+
 bool ApplyStockMenuChoice(const ui::Event& event, Stock& stock, DialogState* dialog) {
   if (event.eventClass != ui::kEventClassCommand || event.menu == nullptr) return false;
   const ui::MenuItem* item = event.menu->item(event.menuItem);

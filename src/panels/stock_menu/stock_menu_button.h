@@ -11,6 +11,9 @@
 // and weight submenus ("Custom..." items open their dialogs) and the advanced paper selection.
 void BuildStockMenu(const platform::Bundle* bundle, platform::ui::Menu& menu, JobContext context);
 
+// True for the commands of the stock menu's items.
+bool IsStockMenuCommand(platform::OSType command);
+
 // What a command event from the stock menu does to the stock: true when the stock changed, false
 // for any other event or an item that changes nothing. The dialog's state (null without a shell)
 // gives the printer's library and the custom size's units.
