@@ -74,6 +74,18 @@ TEST_F(PaperOutputDialogsSet, PadsAreSetWithTheirNoteAndTooManyPadsChangeNothing
                   "com.korvo.print.PadBackCover = \"Blank Back Cover\"\n",
                   "com.apple.print.PrintSettings.PMCopyCollate = false\n"});
   ExpectHas(Export(), {"<pad-printing syntax=\"collection\">", "pads-single-back-cover"});
+
+  // Turned off in a later run, pads take their entries with them, whether by Disabled or by
+  // Cancel in the dialog.
+  for (const char* off : {"Finishing=Pads...>Disabled", "Finishing=Pads...>Enabled>NumberOfPads=12>Cancel"}) {
+    SCOPED_TRACE(off);
+    ASSERT_EQ(Set(off, &out), 0) << out;
+    for (const char* key : {"NoOfPads", "PagesPerPads", "PadBackCover", "PadLevelStock", "PMCopyCollate"})
+      EXPECT_FALSE(Has(out, key)) << out;
+    EXPECT_TRUE(Has(out, "\"PadEnable\" = false")) << out;
+    EXPECT_FALSE(Has(Export(), "pad-printing"));
+    ASSERT_EQ(Set("Finishing=Pads...>Enabled>NumberOfPads=10>PagesPerPad=50", &out), 0) << out;
+  }
 }
 
 TEST_F(PaperOutputDialogsSet, ACustomColorADescriptionAndCoatingAreSet) {

@@ -70,7 +70,10 @@ void ReadFinishing(FinishingState& f, const Ticket& t) {
 
 void ReadPads(PaperOutputContext& c, const Ticket& t) {
   const platform::PlistValue* enable = platform::PlistDictFind(c.jobType, kJobTypePadEnableKey);
-  c.pads.on = enable && enable->asBoolean() && *enable->asBoolean();
+  // The pad count is what the job ticket is written from, and turning pads off removes it: a
+  // ticket holding it has pads, also where its job type does not say so (an imported job ticket
+  // that names no job type).
+  c.pads.on = (enable && enable->asBoolean() && *enable->asBoolean()) || t.contains(kNoOfPadsKey);
   c.padStock = Stock();
   DefaultStock(c.padStock, kJobContextJob);
   if (!c.pads.on) return;

@@ -81,7 +81,15 @@ void WriteJobType(PaperOutputContext& c, Ticket& t) {
 }
 
 void WritePads(const PaperOutputContext& c, Ticket& t) {
-  if (!c.pads.on) return;
+  if (!c.pads.on) {
+    // Pads turned off take their entries with them, and the uncollated copies pads asked for; a
+    // ticket that never had pads keeps its collation as it is.
+    bool hadPads = false;
+    for (const char* key : {kPadLevelStockKey, kNoOfPadsKey, kPagesPerPadsKey, kPadBackCoverKey})
+      hadPads = t.remove(key) || hadPads;
+    if (hadPads) t.remove(kPMCopyCollateKey);
+    return;
+  }
   Put(t, kPadLevelStockKey, c.padStock.asTicket());
   Put(t, kNoOfPadsKey, c.pads.numberOfPads);
   Put(t, kPagesPerPadsKey, c.pads.pagesPerPad);

@@ -193,9 +193,13 @@ bool HandleFinishingCommand(PaperOutputContext& c, const ui::Event& event) {
       break;
     case kFinishingCoilPunchCommand: TakeAnswer(RunModalCoilPunchFinishingDialog(c), f); break;
     case kFinishingPadsCommand:
+      // Cancel turns pads off: the dialog is how pads are asked for, and a job left with pads
+      // the operator walked away from would print as pads.
       if (PadPrinting pads; TakeAnswer(RunModalPadPrintingDialog(c), pads)) {
         c.pads = std::move(pads.pads);
         c.padStock = std::move(pads.paper);
+      } else {
+        c.pads.on = false;
       }
       break;
     case kFinishingBookletCommand: RunBookletCreation(c); break;
