@@ -76,8 +76,16 @@ void WriteJobType(PaperOutputContext& c, Ticket& t) {
   platform::PlistDict written = d;
   if (usesJobName) written.erase(kJobTypeSavedJobNameKey);
   written[kJobTypePadEnableKey] = c.pads.on;
+  // A forms job that becomes another job takes its forms options with it, as when the job type
+  // is changed and changed back before they were ever stored.
+  const platform::PlistDict* stored = t.getDictionary(kJobTypeKey);
+  const platform::PlistValue* storedType = stored ? platform::PlistDictFind(*stored, kJobTypeJobTypeKey) : nullptr;
+  const bool wasForms = storedType && storedType->asInteger() && *storedType->asInteger() == kJobTypeBackgroundForm;
   Put(t, kJobTypeKey, std::move(written));
-  if (jobType == kJobTypeBackgroundForm) Put(t, kBackgroundFormsOptionsKey, FormsKeepingPrecision(c.backgroundForms, t));
+  if (jobType == kJobTypeBackgroundForm)
+    Put(t, kBackgroundFormsOptionsKey, FormsKeepingPrecision(c.backgroundForms, t));
+  else if (wasForms)
+    t.remove(kBackgroundFormsOptionsKey);
 }
 
 void WritePads(const PaperOutputContext& c, Ticket& t) {
