@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -43,7 +42,7 @@ inline int RunSet(const std::string& session, const std::vector<std::string>& se
 inline bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 // Every part is somewhere in text.
-inline void ExpectHas(const std::string& text, std::initializer_list<std::string> parts) {
+inline void ExpectHas(const std::string& text, const std::vector<std::string>& parts) {
   for (const std::string& part : parts) EXPECT_TRUE(Has(text, part)) << part << " not in\n" << text;
 }
 
