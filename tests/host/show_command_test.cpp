@@ -89,23 +89,21 @@ TEST(ShowCommand, ForeignPrinterOrUnreadableSessionExitsWithOneClearLineAndOverw
 
 TEST(ShowCommand, FifosAndOversizedFilesAreRefusedAtOnceNamingTheFile) {
   korvo_test::TempDir dir;
-  const std::string fifo = dir.file("fifo");
-  ASSERT_EQ(korvo_test::RunCommand("mkfifo " + fifo, nullptr), 0);
-  std::string err;
+  const std::string fifo = dir.file("fifo"), big = dir.file("big.ppd"), huge = dir.file("huge.plist");
   // Nobody writes the FIFO: reading it would wait for ever, so each run is bounded.
-  EXPECT_EQ(RunPde("show --session " + fifo + " 2>&1 >/dev/null", &err), 1);
-  EXPECT_EQ(err, "ERROR: " + fifo + " is a FIFO, not a file\n");
-  EXPECT_EQ(RunPde("show --ppd " + fifo + " 2>&1 >/dev/null", &err), 1);
-  EXPECT_EQ(err, "ERROR: cannot read the printer description: " + fifo + " is a FIFO, not a file\n");
-  const std::string big = dir.file("big.ppd");
+  ASSERT_EQ(korvo_test::RunCommand("mkfifo " + fifo, nullptr), 0);
   korvo_test::WriteFile(big, "*PPD-Adobe: \"4.3\"\n" + std::string(5 << 20, '\n'));
-  EXPECT_EQ(RunPde("show --ppd " + big + " 2>&1 >/dev/null", &err), 1);
-  EXPECT_EQ(err, "ERROR: cannot read the printer description: " + big + " is larger than 4 MB\n");
-  const std::string session = dir.file("huge.plist");
   // Sparse: the size alone is refused, before a byte is read.
-  ASSERT_EQ(korvo_test::RunCommand("truncate -s 65M " + session, nullptr), 0);
-  EXPECT_EQ(RunPde("show --session " + session + " 2>&1 >/dev/null", &err), 1);
-  EXPECT_EQ(err, "ERROR: " + session + " is larger than 64 MB\n");
+  ASSERT_EQ(korvo_test::RunCommand("truncate -s 65M " + huge, nullptr), 0);
+  const std::string description = "ERROR: cannot read the printer description: ";
+  for (const auto& [arguments, said] : {std::pair{"--session " + fifo, "ERROR: " + fifo + " is a FIFO, not a file\n"},
+                                        {"--ppd " + fifo, description + fifo + " is a FIFO, not a file\n"},
+                                        {"--ppd " + big, description + big + " is larger than 4 MB\n"},
+                                        {"--session " + huge, "ERROR: " + huge + " is larger than 64 MB\n"}}) {
+    std::string err;
+    EXPECT_EQ(RunPde("show " + arguments + " 2>&1 >/dev/null", &err), 1) << arguments;
+    EXPECT_EQ(err, said);
+  }
 }
 
 // What the dynamic loader started for one run of korvo-pde, with no display.
