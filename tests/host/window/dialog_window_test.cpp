@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <tuple>
 
 #include "host/window/child_process.h"
 #include "host/window/layout_file.h"
@@ -266,97 +265,46 @@ TEST_F(DialogWindowTest, WatermarksAndAFormMadeOnBookletWatermarkArePreviewedAnd
   EXPECT_EQ(merged && merged->asString() ? *merged->asString() : "(absent)", "Letterhead");
 }
 
-// Paper/Output's dialogs in the window: the saved-job set-up, the pad printing dialog and the
-// finishing menu's "1 Staple..." each open over the print dialog with every title in place, OK
-// takes what was clicked and typed, and Save keeps it.
-// (On the sample printer: a printer with every finisher has a finishing menu taller than the
-// display.)
-TEST_F(DialogWindowTest, SavedJobPadsOneStapleAndBookletCreationAreAnsweredInTheirDialogs) {
+// Paper/Output's and Special Pages' dialogs each open over the print dialog with every title whole
+// and no control on another, and Cancel takes each away ("1 Staple..." lists its controls as
+// window 1; the sample printer's finishing menu fits the display, one with every finisher does
+// not). Inserts typed into the inserts dialog are saved; what the other dialogs store is the
+// panels' tests' and korvo-pde set's.
+TEST_F(DialogWindowTest, EveryDialogFitsItsTitlesAndInsertsTypedInTheInsertsDialogAreSaved) {
   Layout shown = start("PpOu/30");
   ASSERT_TRUE(shown.has("PpOu/2") && shown.has("PpOu/30"));
   expectFits(shown, "0");
-  chooseItem(shown.places["PpOu/2"], "Saved Job");
-  Layout dialog = waitFor("KPDE/2013");
-  ASSERT_TRUE(dialog.has("KPDE/2013"));
-  EXPECT_EQ(dialog.windowTitles["1"], "Saved Job");
-  expectFits(dialog, "1");
-  screenshot("dialog-window-saved-job.png");
-  click(dialog.places["KPDE/2021"]);  // Save and Print
-  click(dialog.places["KPDE/2013"]);  // OK
-  waitGone("KPDE/2013");
+  struct Dialog {
+    const char* opener;  // a pop-up or menu, or a button when item is empty
+    const char* item;
+    const char* control;  // one the dialog shows
+    const char* title;    // of its window, when it has one of its own
+    const char* cancel;
+  };
+  const auto answer = [&](const Layout& panel, const Dialog& d) {
+    SCOPED_TRACE(d.control);
+    if (*d.item) chooseItem(panel.places.at(d.opener), d.item);
+    else click(panel.places.at(d.opener));
+    Layout dialog = waitFor(d.control, "1");
+    ASSERT_TRUE(dialog.has(d.control));
+    EXPECT_TRUE(!*d.title || dialog.windowTitles["1"] == d.title) << dialog.windowTitles["1"];
+    expectFits(dialog, "1");
+    screenshot("dialog-window-" + std::string(d.control).replace(4, 1, "-") + ".png");
+    click(dialog.places[d.cancel]);
+    waitGone(d.control);
+  };
+  for (const Dialog& d : {Dialog{"PpOu/2", "Saved Job", "KPDE/2013", "Saved Job", "KPDE/2014"},
+                          {"PpOu/30", "Pads...", "KPDE/2116", "", "KPDE/2117"},
+                          {"PpOu/30", "1 Staple...", "Fnsh/101", "1 Staple", "Fnsh/3"},
+                          {"PpOu/30", "Booklet Creation...", "KPDE/1601", "Booklet Creation", "KPDE/2"}})
+    answer(shown, d);
 
-  chooseItem(shown.places["PpOu/30"], "Pads...");
-  dialog = waitFor("KPDE/2116");
-  ASSERT_TRUE(dialog.has("KPDE/2116"));
-  expectFits(dialog, "1");
-  chooseItem(dialog.places["KPDE/2101"], "Enabled");
-  click(dialog.places["KPDE/2103"]);
-  type("10");
-  click(dialog.places["KPDE/2107"]);
-  type("50");
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
-  screenshot("dialog-window-pads.png");
-  click(dialog.places["KPDE/2116"]);  // OK: the pages in all pads are noted in an alert
-  std::string noted;
-  ASSERT_TRUE(WaitUntil(10, [&] {
-    for (const auto& [name, place] : ReadLayout(layout()).places)
-      if (name.starts_with("button ") && name.ends_with(" OK")) noted = name;
-    return !noted.empty();
-  })) << korvo_test::ReadFile(layout());
-  click(ReadLayout(layout()).places[noted]);
-  waitGone("KPDE/2116");
-
-  // "1 Staple..." lists its controls as window 1; the second position, then OK.
-  chooseItem(shown.places["PpOu/30"], "1 Staple...");
-  dialog = waitFor("Fnsh/101");
-  ASSERT_TRUE(dialog.has("Fnsh/101"));
-  EXPECT_EQ(dialog.windowTitles["1"], "1 Staple");
-  expectFits(dialog, "1");
-  screenshot("dialog-window-one-staple.png");
-  click(dialog.places["Fnsh/101"]);
-  click(dialog.places["Fnsh/2"]);
-  waitGone("Fnsh/2");
-
-  // "Booklet Creation..." fits its titles as well; its Cancel keeps the staple.
-  chooseItem(shown.places["PpOu/30"], "Booklet Creation...");
-  dialog = waitFor("KPDE/1601");
-  ASSERT_TRUE(dialog.has("KPDE/1601"));
-  EXPECT_EQ(dialog.windowTitles["1"], "Booklet Creation");
-  expectFits(dialog, "1");
-  screenshot("dialog-window-booklet-creation.png");
-  click(dialog.places["KPDE/2"]);
-  waitGone("KPDE/1601");
-
-  const platform::Ticket settings = save(shown.places["PDlg/2"]);
-  const platform::PlistDict* jobType = settings.getDictionary("com.korvo.print.JobType");
-  ASSERT_NE(jobType, nullptr);
-  EXPECT_EQ(*platform::PlistDictFind(*jobType, "JobType"), platform::PlistValue(3));
-  EXPECT_EQ(*platform::PlistDictFind(*jobType, "SaveDisposition"), platform::PlistValue(2));
-  EXPECT_EQ(settings.getInteger("com.korvo.print.NoOfPads"), 10);
-  EXPECT_EQ(settings.getInteger("com.korvo.print.PagesPerPads"), 50);
-  // The second position: Portrait - Bottom Left or Landscape - Top Left.
-  EXPECT_EQ(settings.getInteger("com.korvo.print.FinishingStaple1Value"), 6);
-}
-
-// The Special Pages panel in the window, laid out without a fault, and its three dialogs: the
-// covers and exceptions dialogs fit their titles and Cancel takes each away; inserts typed into
-// the inserts dialog are saved.
-TEST_F(DialogWindowTest, InsertsTypedInTheInsertsDialogAreSaved) {
-  chooseItem(start("Kshl/2").places["Kshl/2"], "Special Pages");
-  Layout shown = waitFor("KPDE/1700", "0");
+  chooseItem(shown.places["Kshl/2"], "Special Pages");
+  shown = waitFor("KPDE/1700", "0");
   ASSERT_TRUE(shown.has("KPDE/200")) << "the Add Inserts button is not shown; layout:\n" << korvo_test::ReadFile(layout());
   expectFits(shown, "0");
-  for (const auto& [button, control, picture] :
-       {std::tuple{"KPDE/100", "SpPg/10", "dialog-window-covers.png"}, {"KPDE/300", "SpPg/100", "dialog-window-exceptions.png"}}) {
-    click(shown.places[button]);
-    Layout dialog = waitFor(control, "1");
-    ASSERT_TRUE(dialog.has(control));
-    expectFits(dialog, "1");
-    screenshot(picture);
-    click(dialog.places["SpPg/2"]);
-    waitGone(control);
-  }
-
+  for (const Dialog& d : {Dialog{"KPDE/100", "", "SpPg/10", "", "SpPg/2"}, {"KPDE/300", "", "SpPg/100", "", "SpPg/2"}})
+    answer(shown, d);
   click(shown.places["KPDE/200"]);
   Layout inserts = waitFor("SpPg/12", "1");
   ASSERT_TRUE(inserts.has("SpPg/12"));
