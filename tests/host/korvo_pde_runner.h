@@ -46,9 +46,9 @@ inline void ExpectHas(const std::string& text, const std::vector<std::string>& p
   for (const std::string& part : parts) EXPECT_TRUE(Has(text, part)) << part << " not in\n" << text;
 }
 
-// An error as korvo-pde reports one: a single line that starts "ERROR: ".
-inline ::testing::AssertionResult IsOneErrorLine(const std::string& err) {
-  if (err.starts_with("ERROR: ") && std::count(err.begin(), err.end(), '\n') == 1)
+// An error as korvo-pde reports one: a single line that starts "ERROR: " (and says said).
+inline ::testing::AssertionResult IsOneErrorLine(const std::string& err, const std::string& said = "") {
+  if (err.starts_with("ERROR: ") && std::count(err.begin(), err.end(), '\n') == 1 && Has(err, said))
     return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure() << "not one ERROR line:\n" << err;
 }

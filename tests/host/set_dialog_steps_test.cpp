@@ -95,7 +95,8 @@ TEST_F(SetDialogSteps, CancelInEveryFinishingDialogLeavesTheSessionByteIdentical
   EXPECT_EQ(korvo_test::ReadFile(session), before);
   ASSERT_EQ(host_test::RunSet(session, {"Finishing=Offset/Subset...>Offset Each Subset>Offset Subsets>PagesPerSubset=12",
                                         "Finishing=Custom...>CustomFinishing=Glue"}, &out), 0) << out;
-  host_test::ExpectHas(out, {"com.korvo.print.FinishingOffset = 4\n", "com.korvo.print.FinishingOffsetPagesPerSubset = 12\n",
+  host_test::ExpectHas(out, {"com.korvo.print.FinishingOffset = 4\n",
+                             "com.korvo.print.FinishingOffsetPagesPerSubset = 12\n",
                              "com.korvo.print.FinishingCustom = \"Glue\"\n"});
 }
 
