@@ -111,6 +111,8 @@ TEST(ShowCommand, OnlyTheCommandsThatDrawLoadTheDrawingLibrariesAndNoneLoadsGtk)
   std::string log;
   ASSERT_EQ(RunPde("show --session " + dir.file("s.plist") + " 2>&1 >/dev/null", &log), 0);  // warm the session
   log = LibrariesLoadedBy("show --session " + dir.file("s.plist"));
+  // A dialog on a printer loads the printing system's libraries when it first reads the PPD.
+  EXPECT_NE(log.find("libcups"), std::string::npos);
   EXPECT_EQ(log.find("libgtk"), std::string::npos) << "korvo-pde show loaded GTK";
   EXPECT_EQ(log.find("libcairo"), std::string::npos) << "korvo-pde show loaded cairo";
   EXPECT_EQ(log.find("libgdk_pixbuf"), std::string::npos) << "korvo-pde show loaded gdk-pixbuf";
@@ -120,15 +122,9 @@ TEST(ShowCommand, OnlyTheCommandsThatDrawLoadTheDrawingLibrariesAndNoneLoadsGtk)
   log = LibrariesLoadedBy("watermark --session " + dir.file("s.plist") + " -o " + dir.file("w.png"));
   EXPECT_NE(log.find("libcairo"), std::string::npos) << "drawing a watermark did not load cairo";
   EXPECT_EQ(log.find("libgtk"), std::string::npos);
-  EXPECT_EQ(korvo_test::ReadFile(dir.file("w.png")).substr(1, 3), "PNG");
-
-  // A font conversion talks to no printer, so the printing system's libraries stay unloaded; a
-  // dialog on a printer loads them when it first reads the PPD.
-  const std::string font = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
-  log = LibrariesLoadedBy("type42 " + font + " -o " + dir.file("f.t42"));
+  // A font conversion talks to no printer, so the printing system's libraries stay unloaded.
+  log = LibrariesLoadedBy("type42 /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf -o " + dir.file("f.t42"));
   EXPECT_EQ(log.find("libcups"), std::string::npos) << "korvo-pde type42 loaded libcups";
-  EXPECT_EQ(korvo_test::ReadFile(dir.file("f.t42")).rfind("%!PS-TrueTypeFont", 0), 0u);
-  EXPECT_NE(LibrariesLoadedBy("show --session " + dir.file("s.plist")).find("libcups"), std::string::npos);
 }
 
 // A run that leaves the session as it was does not replace its file; one that changes it does.
