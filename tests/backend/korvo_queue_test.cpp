@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "backend/queue_test.h"
+#include "host/full_session.h"
 #include "host/korvo_pde_runner.h"
 
 namespace {
@@ -34,13 +35,6 @@ class KorvoQueue : public backend_test::QueueTest {
   }
 };
 
-TEST_F(KorvoQueue, WithoutArgumentsTheBackendPrintsItsDiscoveryLine) {
-  std::string out;
-  ASSERT_EQ(korvo_test::RunCommand(std::string(KORVO_BIN_DIR) + "/korvo", &out), 0);
-  // What cups-deviced reads of each backend for lpinfo -v: class, scheme, make and model, info.
-  EXPECT_EQ(out, "network korvo \"Unknown\" \"Korvo production printer (IPP)\"\n");
-}
-
 TEST_F(KorvoQueue, AStapleOptionOfLpReachesThePrinterAsAStapleFinishing) {
   std::string out;
   ASSERT_EQ(cups_->run("lp -d Korvo -o StapleLocation=SinglePortrait " + Document("stapled.pdf"), &out), 0) << out;
@@ -69,23 +63,10 @@ TEST_F(KorvoQueue, KorvoPdeSendsEverySettingTheDocumentAndTheTicket) {
   ASSERT_EQ(Pde("print --session " + session + " --queue Korvo " + document, &out), 0) << out;
   EXPECT_TRUE(out.starts_with("request id is Korvo-")) << out;
   const std::string job = cups_->printerJob("full.pdf");
-  ExpectHas(job, {"media-col (collection) = {media-size={x-dimension=21000 y-dimension=29700} media-type=stationery "
-                  "media-color=green media-weight-metric=90 media-front-coating=glossy media-back-coating=glossy "
-                  "media-tooth=fine media-grain=y-direction media-info=Bright \\\"white\\\" {FSC}\nline two}",
-                  "cover-front (collection) = {cover-type=print-front media-col={media-size={x-dimension=21000 "
-                  "y-dimension=29700} media-weight-metric=250}}",
-                  "cover-back (collection) = {cover-type=print-none",
-                  "insert-sheet (collection) = {insert-after-page-number=2 insert-count=1 media-col={media-size={"
-                  "x-dimension=21000 y-dimension=29700} media-color=yellow}}",
-                  "overrides (collection) = {pages=2-3 sides=one-sided media-col=",
-                  "finishings-col (collection) = {finishing-template=Ring & Wire}",
-                  "separator-sheets (collection) = {separator-sheets-type=slip-sheets}",
-                  "page-delivery (keyword) = same-order-face-down", "x-side1-image-shift (integer) = 200",
-                  "job-accounting-user-id (nameWithoutLanguage) = u1", "job-account-id (nameWithoutLanguage) = acct-9",
-                  "job-message-to-operator (textWithoutLanguage) = Say \\\"hi\\\", {now}\n$HOME \\\\ ok",
-                  "job-sheet-message (textWithoutLanguage) = Banner {1}",
-                  "job-recipient-name (nameWithoutLanguage) = Ann",
-                  "job-save-disposition (collection) = {save-disposition=print-save save-info={"});
+  // All that a printer of its own is sent, but the finishing, a template here.
+  for (const std::string attribute : host_test::kFullJobAttributes)
+    if (!attribute.starts_with("finishings ")) ExpectHas(job, {attribute});
+  ExpectHas(job, {"finishings-col (collection) = {finishing-template=Ring & Wire}"});
   // The document as it was, byte for byte, and the ticket as the module exports it.
   EXPECT_EQ(cups_->spoolFile("full.pdf"), korvo_test::ReadFile(document));
   ASSERT_EQ(Pde("export --session " + session + " -o " + dir_.file("ticket.xml"), &out), 0) << out;

@@ -12,7 +12,8 @@ namespace {
 using host_test::RunPde;
 using host_test::RunPython;
 
-TEST(Type42Command, ConvertsAFontThatGhostscriptLoads) {
+// What Ghostscript makes of the program is the converter's tests' (tests/watermark).
+TEST(Type42Command, ConvertsAFontQuietly) {
   korvo_test::TempDir dir;
   std::string out;
   ASSERT_EQ(RunPde("type42 /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf -o " + dir.file("d.t42"), &out, true), 0)
@@ -21,11 +22,6 @@ TEST(Type42Command, ConvertsAFontThatGhostscriptLoads) {
   const std::string program = korvo_test::ReadFile(dir.file("d.t42"));
   EXPECT_TRUE(program.starts_with("%!PS-TrueTypeFont-1.0000-2.3700\n"));
   EXPECT_NE(program.find("/FontName /DejaVuSans def\n"), std::string::npos);
-  korvo_test::WriteFile(dir.file("show.ps"), "/DejaVuSans findfont 24 scalefont setfont 10 10 moveto (Korvo) show showpage\n");
-  ASSERT_EQ(korvo_test::RunCommand("gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=bbox " + dir.file("d.t42") + " " +
-                                       dir.file("show.ps"), &out, true), 0)
-      << out;
-  EXPECT_NE(out.find("%%HiResBoundingBox: "), std::string::npos) << out;
 }
 
 TEST(Type42Command, AHostileFontIsRefusedAndNothingIsWritten) {
@@ -65,24 +61,13 @@ class WatermarkCommand : public ::testing::Test {
   std::string watermarks_ = home_.dir().file("data/Korvo/com.korvo.printing.watermarks.plist");
 };
 
+// Where the text is drawn is the drawing's tests' (tests/watermark): here, that each format is
+// written as asked.
 TEST_F(WatermarkCommand, DrawsTheSessionsWatermarkAsPdfAndPng) {
   std::string out;
   ASSERT_EQ(RunPde("watermark --session " + session_ + " -o " + home_.dir().file("w.pdf"), &out, true), 0) << out;
-  ASSERT_EQ(korvo_test::RunCommand("pdftoppm -r 72 -gray -singlefile " + home_.dir().file("w.pdf") + " " +
-                                       home_.dir().file("page"), &out, true), 0)
-      << out;
-  const std::string pgm = korvo_test::ReadFile(home_.dir().file("page.pgm"));
-  ASSERT_GT(pgm.size(), 612u * 792u);
-  int inked = 0, minRow = 1000, maxRow = -1;
-  const std::size_t pixels = pgm.size() - 612u * 792u;
-  for (std::size_t i = 0; i < 612u * 792u; ++i) {
-    if (static_cast<unsigned char>(pgm[pixels + i]) > 128) continue;
-    ++inked;
-    minRow = std::min(minRow, static_cast<int>(i / 612)), maxRow = std::max(maxRow, static_cast<int>(i / 612));
-  }
-  EXPECT_GT(inked, 1000);
-  EXPECT_NEAR((minRow + maxRow + 1) / 2.0, 396, 3);  // the text's ink centred on the page
-
+  ASSERT_EQ(korvo_test::RunCommand("pdfinfo " + home_.dir().file("w.pdf") + " | grep '^Page size'", &out), 0) << out;
+  EXPECT_TRUE(out.find("612 x 792 pts") != std::string::npos) << out;
   ASSERT_EQ(RunPde("watermark --session " + session_ + " -o " + home_.dir().file("w.png"), &out, true), 0) << out;
   const std::string png = korvo_test::ReadFile(home_.dir().file("w.png"));
   ASSERT_GT(png.size(), 24u);

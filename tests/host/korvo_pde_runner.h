@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -43,13 +42,13 @@ inline int RunSet(const std::string& session, const std::vector<std::string>& se
 inline bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 // Every part is somewhere in text.
-inline void ExpectHas(const std::string& text, std::initializer_list<std::string> parts) {
+inline void ExpectHas(const std::string& text, const std::vector<std::string>& parts) {
   for (const std::string& part : parts) EXPECT_TRUE(Has(text, part)) << part << " not in\n" << text;
 }
 
-// An error as korvo-pde reports one: a single line that starts "ERROR: ".
-inline ::testing::AssertionResult IsOneErrorLine(const std::string& err) {
-  if (err.starts_with("ERROR: ") && std::count(err.begin(), err.end(), '\n') == 1)
+// An error as korvo-pde reports one: a single line that starts "ERROR: " (and says said).
+inline ::testing::AssertionResult IsOneErrorLine(const std::string& err, const std::string& said = "") {
+  if (err.starts_with("ERROR: ") && std::count(err.begin(), err.end(), '\n') == 1 && Has(err, said))
     return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure() << "not one ERROR line:\n" << err;
 }

@@ -80,28 +80,18 @@ TEST(PluginEntry, ModuleExportsTheFactoryTheJobTicketWriterAndReaderTheMapsAndNo
         << name << " is visible from the module";
 }
 
-class DialogOnPrinter : public ::testing::Test {
- protected:
-  std::unique_ptr<korvo_host::PrintDialog> Load() {
-    auto dialog = korvo_host::PrintDialog::load(korvo_test::BundlePath());
-    EXPECT_TRUE(dialog) << dialog.error();
-    return dialog ? dialog.take() : nullptr;
-  }
-  platform::PrintSession session;
-};
-
 // A Korvo printer accepted and its ticket synced is what every korvo-pde show run checks.
-TEST_F(DialogOnPrinter, ForeignPrinterIsRefusedAndTheTicketStaysUntouched) {
+TEST(DialogOnPrinter, ForeignPrinterIsRefusedAndTheTicketStaysUntouched) {
   for (const char* ppd : {"host/Foreign.ppd", "host/AlmostKorvo.ppd", "host/does-not-exist.ppd"}) {
     SCOPED_TRACE(ppd);
     platform::PrintSession fresh;
     fresh.printer().ppdPath = korvo_test::DataPath(ppd);
     const platform::PrintSession before = fresh;
-    auto dialog = Load();
-    ASSERT_TRUE(dialog);
-    ASSERT_EQ(dialog->prologue(), platform::noErr);
-    EXPECT_EQ(dialog->initialize(fresh), platform::kPMInvalidPDEContext);
-    EXPECT_EQ(dialog->terminate(), platform::noErr);
+    auto dialog = korvo_host::PrintDialog::load(korvo_test::BundlePath());
+    ASSERT_TRUE(dialog) << dialog.error();
+    ASSERT_EQ((*dialog)->prologue(), platform::noErr);
+    EXPECT_EQ((*dialog)->initialize(fresh), platform::kPMInvalidPDEContext);
+    EXPECT_EQ((*dialog)->terminate(), platform::noErr);
     EXPECT_EQ(fresh, before);
   }
 }

@@ -1,5 +1,5 @@
 // korvo-pde set in the dialogs: Cancel changes nothing in any of them, a refused step leaves the
-// session file as it was, and a panel is brought to the front by its title.
+// session file as it was, and a dialog's fields are typed into by name.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,13 +13,11 @@ namespace {
 
 using host_test::RunPde;
 
-// A Korvo printer with every finisher installed, so that every finishing dialog is offered.
-std::string AllFinishersPPD() { return korvo_test::DataPath("panels/finishers.ppd"); }
-
-// Writes a session on that printer with Letter paper (the paper coil punching and trimming need).
+// Writes a session on a Korvo printer with every finisher installed, so that every finishing
+// dialog is offered, and Letter paper (the paper coil punching and trimming need).
 void WriteLetterSession(const std::string& path) {
   platform::PrintSession session;
-  session.printer().ppdPath = AllFinishersPPD();
+  session.printer().ppdPath = korvo_test::DataPath("panels/finishers.ppd");
   platform::Ticket& paper = session.ensureTicket(platform::kPDE_PMPageFormatRef).ensureSubTicket(platform::kPMPaperInfoTicket);
   paper.set("com.apple.print.PaperInfo.PMPaperName", std::string("na-letter"), "com.apple.print");
   paper.set("com.apple.print.PaperInfo.PMUnadjustedPaperRect", platform::PlistArray{0.0, 0.0, 792.0, 612.0},
@@ -48,27 +46,18 @@ std::vector<std::string> FinishingDialogItems(const std::string& sessionPath) {
 
 class SetDialogSteps : public host_test::SessionTest {
  protected:
-  // A session written by show, as the dialog leaves it, for the printer of ppd (or the sample).
-  void showOn(const std::string& ppd) {
-    std::string out;
-    ASSERT_EQ(RunPde("show " + (ppd.empty() ? "" : "--ppd " + ppd) + " --session " + session + " >/dev/null", &out), 0);
-    before = korvo_test::ReadFile(session);
-  }
   // Runs set with one setting: its exit status, its stderr in *err.
   int set(const std::string& setting, std::string* err) {
     return RunPde("set --session " + session + " '" + setting + "' 2>&1 >/dev/null", err);
   }
-
-  std::string before;
 };
 
-TEST_F(SetDialogSteps, CancelInEveryFinishingDialogLeavesTheSessionByteIdentical) {
+TEST_F(SetDialogSteps, CancelInEveryFinishingDialogLeavesTheSessionByteIdenticalAndFieldsAreTypedByName) {
   WriteLetterSession(session);
-  showOn("");
   // Staples chosen first: Cancel must leave a finishing made before as it was, not reset it.
   std::string err;
   ASSERT_EQ(set("Finishing=2 Staples...>Portrait - Top or Landscape - Right", &err), 0) << err;
-  before = korvo_test::ReadFile(session);
+  std::string before = korvo_test::ReadFile(session);
   std::vector<std::string> dialogs = FinishingDialogItems(session);
   ASSERT_GE(dialogs.size(), 10u);
   ASSERT_NE(std::find(dialogs.begin(), dialogs.end(), "Fold..."), dialogs.end());
@@ -99,6 +88,16 @@ TEST_F(SetDialogSteps, CancelInEveryFinishingDialogLeavesTheSessionByteIdentical
   ASSERT_EQ(RunPde("set --session " + session + " 'Finishing=Fold...>Square Fold>Square Fold>OK'", &out), 0) << out;
   EXPECT_NE(out.find("com.korvo.print.FinishingSquareFoldValue = 64\n"), std::string::npos) << out;
   EXPECT_NE(korvo_test::ReadFile(session), before);
+  // Dialog fields are typed into by name; a keystroke a field refuses ends set.
+  before = korvo_test::ReadFile(session);
+  EXPECT_EQ(set("Finishing=Offset/Subset...>Offset Subsets>PagesPerSubset=1x", &err), 1);
+  EXPECT_EQ(err, "ERROR: Finishing=Offset/Subset...>Offset Subsets>PagesPerSubset=1x: a keystroke was refused\n");
+  EXPECT_EQ(korvo_test::ReadFile(session), before);
+  ASSERT_EQ(host_test::RunSet(session, {"Finishing=Offset/Subset...>Offset Each Subset>Offset Subsets>PagesPerSubset=12",
+                                        "Finishing=Custom...>CustomFinishing=Glue"}, &out), 0) << out;
+  host_test::ExpectHas(out, {"com.korvo.print.FinishingOffset = 4\n",
+                             "com.korvo.print.FinishingOffsetPagesPerSubset = 12\n",
+                             "com.korvo.print.FinishingCustom = \"Glue\"\n"});
 }
 
 // The other panels' dialogs, over a session that gives each something to show: Cancel, and
@@ -127,37 +126,6 @@ TEST_F(SetDialogSteps, CancelInTheOtherPanelsDialogsChangesNothing) {
             0)
       << out;
   EXPECT_EQ(korvo_test::ReadFile(session), saved);
-}
-
-TEST_F(SetDialogSteps, DialogFieldsAreTypedIntoByNameAndARefusedKeystrokeEndsSet) {
-  WriteLetterSession(session);
-  showOn("");
-  std::string err;
-  EXPECT_EQ(set("Finishing=Offset/Subset...>Offset Subsets>PagesPerSubset=1x", &err), 1);
-  EXPECT_EQ(err, "ERROR: Finishing=Offset/Subset...>Offset Subsets>PagesPerSubset=1x: a keystroke was refused\n");
-  EXPECT_EQ(korvo_test::ReadFile(session), before);
-  std::string out;
-  ASSERT_EQ(RunPde("set --session " + session +
-                       " 'Finishing=Offset/Subset...>Offset Each Subset>Offset Subsets>PagesPerSubset=12'"
-                       " 'Finishing=Custom...>CustomFinishing=Glue'",
-                   &out),
-            0)
-      << out;
-  for (const char* line : {"com.korvo.print.FinishingOffset = 4\n", "com.korvo.print.FinishingOffsetPagesPerSubset = 12\n",
-                           "com.korvo.print.FinishingCustom = \"Glue\"\n"})
-    EXPECT_NE(out.find(line), std::string::npos) << line << out;
-}
-
-TEST_F(SetDialogSteps, APanelComesToTheFrontByItsTitle) {
-  showOn("");
-  std::string err;
-  EXPECT_EQ(set("Panel=Job Notes", &err), 0) << err;
-  // A Paper/Output control is reached from another panel: its panel comes to the front first.
-  std::string out;
-  ASSERT_EQ(RunPde("set --session " + session + " 'Panel=Job Notes' 'TwoSided=Two-Sided (Long Edge)'", &out), 0);
-  EXPECT_NE(out.find("com.apple.print.PrintSettings.PMDuplexing = 2\n"), std::string::npos) << out;
-  EXPECT_EQ(set("Panel=Nowhere", &err), 1);
-  EXPECT_NE(err.find("no setting Panel offering \"Nowhere\""), std::string::npos) << err;
 }
 
 }  // namespace

@@ -30,19 +30,11 @@ TEST(ShowCommand, ListsTheSamplePrintersTicketSorted) {
 }
 
 // The session file as Python's plistlib reads it: the printer-info ticket says which printer the
-// dialog opened on, as the print system's would, and a key another program sets survives.
-TEST(ShowCommand, SessionFileIsReadByPlistlibFollowsThePrinterAndIsReusedNextTime) {
+// dialog opened on, as the print system's would (another printer's is PrinterInfoTicket's to
+// check), and a key another program sets survives.
+TEST(ShowCommand, SessionFileIsReadByPlistlibNamesThePrinterAndIsReusedNextTime) {
   korvo_test::TempDir dir;
   const std::string session = dir.file("s.plist");
-  auto printerInfo = [&] {
-    std::string items;
-    EXPECT_EQ(RunPython("i=plistlib.load(open(sys.argv[1],\"rb\"))[\"PMPrinterInfoTicket\"][\"Items\"]; "
-                        "[print(k, \"=\", i[k]) for k in sorted(i)]",
-                        session, &items),
-              0)
-        << items;
-    return items;
-  };
   std::string out, py;
   ASSERT_EQ(RunPde("show --session " + session, &out), 0) << out;
   ASSERT_EQ(RunPython("s=plistlib.load(open(sys.argv[1],\"rb\")); "
@@ -51,9 +43,12 @@ TEST(ShowCommand, SessionFileIsReadByPlistlibFollowsThePrinterAndIsReusedNextTim
                       session, &py), 0)
       << py;
   EXPECT_EQ(py, "Prexan\nTrue\n");
-  EXPECT_EQ(printerInfo(),
-            "com.apple.print.PrinterInfo.PMMakeAndModelName = Korvo KP50 Prexan PS\n"
-            "com.apple.print.PrinterInfo.PMManufacturer = Korvo\n");
+  ASSERT_EQ(RunPython("i=plistlib.load(open(sys.argv[1],\"rb\"))[\"PMPrinterInfoTicket\"][\"Items\"]; "
+                      "[print(k, \"=\", i[k]) for k in sorted(i)]",
+                      session, &py), 0)
+      << py;
+  EXPECT_EQ(py, "com.apple.print.PrinterInfo.PMMakeAndModelName = Korvo KP50 Prexan PS\n"
+                "com.apple.print.PrinterInfo.PMManufacturer = Korvo\n");
 
   // A key set by another program survives the next run.
   ASSERT_EQ(RunPython("p=sys.argv[1]; s=plistlib.load(open(p,\"rb\")); "
@@ -62,14 +57,6 @@ TEST(ShowCommand, SessionFileIsReadByPlistlibFollowsThePrinterAndIsReusedNextTim
       << py;
   ASSERT_EQ(RunPde("show --session " + session, &out), 0) << out;
   EXPECT_NE(out.find("com.korvo.print.Test = 7\n"), std::string::npos) << out;
-
-  // Another printer: a description without a nickname gives its model name.
-  ASSERT_EQ(RunPde("show --session " + session + " --ppd " + korvo_test::DataPath("ppd/installable_options.ppd"), &out),
-            0)
-      << out;
-  EXPECT_EQ(printerInfo(),
-            "com.apple.print.PrinterInfo.PMMakeAndModelName = Korvo Test Installable Options\n"
-            "com.apple.print.PrinterInfo.PMManufacturer = Korvo\n");
 }
 
 TEST(ShowCommand, ForeignPrinterOrUnreadableSessionExitsWithOneClearLineAndOverwritesNothing) {
@@ -89,23 +76,21 @@ TEST(ShowCommand, ForeignPrinterOrUnreadableSessionExitsWithOneClearLineAndOverw
 
 TEST(ShowCommand, FifosAndOversizedFilesAreRefusedAtOnceNamingTheFile) {
   korvo_test::TempDir dir;
-  const std::string fifo = dir.file("fifo");
-  ASSERT_EQ(korvo_test::RunCommand("mkfifo " + fifo, nullptr), 0);
-  std::string err;
+  const std::string fifo = dir.file("fifo"), big = dir.file("big.ppd"), huge = dir.file("huge.plist");
   // Nobody writes the FIFO: reading it would wait for ever, so each run is bounded.
-  EXPECT_EQ(RunPde("show --session " + fifo + " 2>&1 >/dev/null", &err), 1);
-  EXPECT_EQ(err, "ERROR: " + fifo + " is a FIFO, not a file\n");
-  EXPECT_EQ(RunPde("show --ppd " + fifo + " 2>&1 >/dev/null", &err), 1);
-  EXPECT_EQ(err, "ERROR: cannot read the printer description: " + fifo + " is a FIFO, not a file\n");
-  const std::string big = dir.file("big.ppd");
+  ASSERT_EQ(korvo_test::RunCommand("mkfifo " + fifo, nullptr), 0);
   korvo_test::WriteFile(big, "*PPD-Adobe: \"4.3\"\n" + std::string(5 << 20, '\n'));
-  EXPECT_EQ(RunPde("show --ppd " + big + " 2>&1 >/dev/null", &err), 1);
-  EXPECT_EQ(err, "ERROR: cannot read the printer description: " + big + " is larger than 4 MB\n");
-  const std::string session = dir.file("huge.plist");
   // Sparse: the size alone is refused, before a byte is read.
-  ASSERT_EQ(korvo_test::RunCommand("truncate -s 65M " + session, nullptr), 0);
-  EXPECT_EQ(RunPde("show --session " + session + " 2>&1 >/dev/null", &err), 1);
-  EXPECT_EQ(err, "ERROR: " + session + " is larger than 64 MB\n");
+  ASSERT_EQ(korvo_test::RunCommand("truncate -s 65M " + huge, nullptr), 0);
+  const std::string description = "ERROR: cannot read the printer description: ";
+  for (const auto& [arguments, said] : {std::pair{"--session " + fifo, "ERROR: " + fifo + " is a FIFO, not a file\n"},
+                                        {"--ppd " + fifo, description + fifo + " is a FIFO, not a file\n"},
+                                        {"--ppd " + big, description + big + " is larger than 4 MB\n"},
+                                        {"--session " + huge, "ERROR: " + huge + " is larger than 64 MB\n"}}) {
+    std::string err;
+    EXPECT_EQ(RunPde("show " + arguments + " 2>&1 >/dev/null", &err), 1) << arguments;
+    EXPECT_EQ(err, said);
+  }
 }
 
 // What the dynamic loader started for one run of korvo-pde, with no display.
@@ -126,6 +111,8 @@ TEST(ShowCommand, OnlyTheCommandsThatDrawLoadTheDrawingLibrariesAndNoneLoadsGtk)
   std::string log;
   ASSERT_EQ(RunPde("show --session " + dir.file("s.plist") + " 2>&1 >/dev/null", &log), 0);  // warm the session
   log = LibrariesLoadedBy("show --session " + dir.file("s.plist"));
+  // A dialog on a printer loads the printing system's libraries when it first reads the PPD.
+  EXPECT_NE(log.find("libcups"), std::string::npos);
   EXPECT_EQ(log.find("libgtk"), std::string::npos) << "korvo-pde show loaded GTK";
   EXPECT_EQ(log.find("libcairo"), std::string::npos) << "korvo-pde show loaded cairo";
   EXPECT_EQ(log.find("libgdk_pixbuf"), std::string::npos) << "korvo-pde show loaded gdk-pixbuf";
@@ -135,15 +122,9 @@ TEST(ShowCommand, OnlyTheCommandsThatDrawLoadTheDrawingLibrariesAndNoneLoadsGtk)
   log = LibrariesLoadedBy("watermark --session " + dir.file("s.plist") + " -o " + dir.file("w.png"));
   EXPECT_NE(log.find("libcairo"), std::string::npos) << "drawing a watermark did not load cairo";
   EXPECT_EQ(log.find("libgtk"), std::string::npos);
-  EXPECT_EQ(korvo_test::ReadFile(dir.file("w.png")).substr(1, 3), "PNG");
-
-  // A font conversion talks to no printer, so the printing system's libraries stay unloaded; a
-  // dialog on a printer loads them when it first reads the PPD.
-  const std::string font = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
-  log = LibrariesLoadedBy("type42 " + font + " -o " + dir.file("f.t42"));
+  // A font conversion talks to no printer, so the printing system's libraries stay unloaded.
+  log = LibrariesLoadedBy("type42 /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf -o " + dir.file("f.t42"));
   EXPECT_EQ(log.find("libcups"), std::string::npos) << "korvo-pde type42 loaded libcups";
-  EXPECT_EQ(korvo_test::ReadFile(dir.file("f.t42")).rfind("%!PS-TrueTypeFont", 0), 0u);
-  EXPECT_NE(LibrariesLoadedBy("show --session " + dir.file("s.plist")).find("libcups"), std::string::npos);
 }
 
 // A run that leaves the session as it was does not replace its file; one that changes it does.

@@ -17,17 +17,14 @@ constexpr const char* kSmallTable = R"(| Folder | What it holds | May include |
 | `src/shell/` | the shell | `src/model/` `src/platform/` |
 )";
 
-TEST(Layers, EveryIncludeUnderSrcPointsDownTheReadmesTable) {
+TEST(Layers, EveryIncludeUnderSrcPointsDownTheReadmesTableAndAnUpwardOneIsReported) {
   const layout_test::LayerTable table =
       layout_test::ParseLayerTable(korvo_test::ReadFile(std::string(KORVO_SOURCE_DIR) + "/README.md"));
   ASSERT_GE(table.size(), 10u) << "the README's layout section lost its layer table";
   const std::vector<std::string> violations =
       layout_test::LayerViolations(table, layout_test::ReadSourceTree(KORVO_SOURCE_DIR));
   EXPECT_TRUE(violations.empty()) << ::testing::PrintToString(violations);
-}
-
-TEST(Layers, AnUpwardIncludeOrAFolderWithoutARowIsReported) {
-  const layout_test::LayerTable table = layout_test::ParseLayerTable(kSmallTable);
+  // Planted: an upward include and a folder without a row.
   const std::vector<SourceFile> files = {
       {"src/shell/shell.cpp", "", {"model/stock.h", "platform/ticket.h", "<vector>"}},
       {"src/model/stock.h", "", {"platform/ticket.h"}},
@@ -36,16 +33,26 @@ TEST(Layers, AnUpwardIncludeOrAFolderWithoutARowIsReported) {
       {"src/shell/shell.h", "", {}},
       {"src/extra/thing.h", "", {}},
   };
-  EXPECT_EQ(layout_test::LayerViolations(table, files),
+  EXPECT_EQ(layout_test::LayerViolations(layout_test::ParseLayerTable(kSmallTable), files),
             (std::vector<std::string>{"src/model/stock.cpp: includes shell/shell.h, which src/model/ may not include",
                                       "src/extra/thing.h: no row of the layer table holds it"}));
 }
 
-TEST(Layers, NoFolderOfThePanelsOrThePlatformIncludesItsWayBackToItself) {
+TEST(Layers, NoFolderOfThePanelsOrThePlatformIncludesItsWayBackToItselfAndALoopIsReported) {
   const std::vector<SourceFile> files = layout_test::ReadSourceTree(KORVO_SOURCE_DIR);
   for (const char* root : {"src/panels/", "src/platform/"})
     EXPECT_TRUE(layout_test::FolderLoops(root, files).empty())
         << root << ": " << ::testing::PrintToString(layout_test::FolderLoops(root, files));
+  // Planted: a loop is reported, an include down is not.
+  const std::vector<SourceFile> planted = {
+      {"src/platform/drawing/face.h", "", {"platform/fonts/catalog.h", "platform/result.h"}},
+      {"src/platform/fonts/catalog.cpp", "", {"platform/drawing/libraries.h", "model/stock.h"}},
+      {"src/platform/ui/menu.h", "", {"platform/result.h"}},
+      {"src/platform/result.h", "", {}},
+  };
+  EXPECT_EQ(layout_test::FolderLoops("src/platform/", planted),
+            std::vector<std::string>{"src/platform/drawing -> src/platform/fonts -> src/platform/drawing"});
+  EXPECT_TRUE(layout_test::FolderLoops("src/platform/", {planted[0], planted[2], planted[3]}).empty());
 }
 
 // The job-ticket writer and reader are read by the rest of the tree through one header each; the
@@ -72,25 +79,11 @@ TEST(Layers, OtherSubsystemsReachASubsystemThroughItsPublicHeaders) {
                 "src/ipp/ipp_media.cpp: includes jobticket/writer/jtkt_media.h, not jobticket/writer/jtkt_writer.h"});
 }
 
-TEST(Layers, AFolderLoopIsReportedAndAnIncludeDownIsNot) {
-  const std::vector<SourceFile> files = {
-      {"src/platform/drawing/face.h", "", {"platform/fonts/catalog.h", "platform/result.h"}},
-      {"src/platform/fonts/catalog.cpp", "", {"platform/drawing/libraries.h", "model/stock.h"}},
-      {"src/platform/ui/menu.h", "", {"platform/result.h"}},
-      {"src/platform/result.h", "", {}},
-  };
-  EXPECT_EQ(layout_test::FolderLoops("src/platform/", files),
-            std::vector<std::string>{"src/platform/drawing -> src/platform/fonts -> src/platform/drawing"});
-  EXPECT_TRUE(layout_test::FolderLoops("src/platform/", {files[0], files[2], files[3]}).empty());
-}
-
-TEST(TicketKeys, EachKeyIsDeclaredOnceUnderSrc) {
+TEST(TicketKeys, EachKeyIsDeclaredOnceUnderSrcAndASecondDeclarationIsReported) {
   const std::vector<std::string> duplicates =
       layout_test::DuplicateKeyDeclarations(layout_test::ReadSourceTree(KORVO_SOURCE_DIR));
   EXPECT_TRUE(duplicates.empty()) << ::testing::PrintToString(duplicates);
-}
-
-TEST(TicketKeys, ASecondDeclarationOfAKeyIsReported) {
+  // Planted: a second declaration, beside a key quoted in a comment.
   const std::vector<SourceFile> files = {
       {"src/model/a_keys.h", "inline constexpr const char* kA = \"com.korvo.print.Gutter\";\n", {}},
       {"src/panels/p.h", "// \"com.korvo.print.Gutter\" is quoted in a comment\n"

@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <tuple>
 
 #include "host/window/child_process.h"
 #include "host/window/layout_file.h"
@@ -111,25 +110,6 @@ class DialogWindowTest : public ::testing::Test {
     EXPECT_NE(settings, nullptr);
     return settings ? *settings : platform::Ticket();
   }
-  // What korvo-pde set stores under key for the same choice, on a session of its own.
-  platform::PlistValue setStores(const std::string& choice, const char* key) {
-    const std::string other = dir_.path() + "/set.plist";
-    std::string out;
-    EXPECT_EQ(korvo_test::RunCommand(std::string(KORVO_BIN_DIR) + "/korvo-pde set --session " + other + " '" + choice +
-                                         "'",
-                                     &out, true),
-              0)
-        << out;
-    auto expected = platform::PrintSession::load(other);
-    const platform::PlistValue* value = expected ? expected->ticket(platform::kPDE_PMPrintSettingsRef)->get(key) : nullptr;
-    EXPECT_NE(value, nullptr) << key;
-    return value ? *value : platform::PlistValue();
-  }
-  static platform::PlistValue Value(const platform::Ticket& settings, const char* key) {
-    const platform::PlistValue* value = settings.get(key);
-    EXPECT_NE(value, nullptr) << key;
-    return value ? *value : platform::PlistValue();
-  }
   static std::string Text(const platform::Ticket& settings, const char* key) {
     const std::string* text = settings.getString(key);
     return text ? *text : "(absent)";
@@ -162,7 +142,7 @@ class DialogWindowTest : public ::testing::Test {
   std::string display_;
 };
 
-TEST_F(DialogWindowTest, ShowsTheShellWhereItsDescriptionPutsItAndSavesWhatIsClicked) {
+TEST_F(DialogWindowTest, ShowsTheShellWhereItsDescriptionPutsItAndSavesWhatIsClickedAndTyped) {
   Layout shown = start("Kshl/2");
   ASSERT_TRUE(shown.has("Kshl/2") && shown.has("PDlg/2"));
   std::map<std::string, Place>& places = shown.places;
@@ -205,25 +185,12 @@ TEST_F(DialogWindowTest, ShowsTheShellWhereItsDescriptionPutsItAndSavesWhatIsCli
   const Layout second = waitFor("Kpnl/2");
   EXPECT_FALSE(second.places.count("Kpnl/1")) << "the first panel is still shown";
 
-  // The ticket holds what the same choice made through korvo-pde set holds.
-  const char* key = "com.korvo.print.FinishingOutputColor";
-  EXPECT_EQ(Value(save(places["PDlg/2"]), key), setStores("OutputColor=Grayscale", key));
-}
-
-// Choices on three panels in one run: a halftone chosen on Image Options, names typed on Job Notes
-// and Send Job Ticket turned off on Advanced are all saved.
-TEST_F(DialogWindowTest, ChoicesOnImageOptionsJobNotesAndAdvancedAreSaved) {
-  Layout shown = startOnPanel("Image Options", "KPDE/1602");
-  ASSERT_TRUE(shown.has("KPDE/1602"));
-  const Place panels = shown.places["Kshl/2"], saveButton = shown.places["PDlg/2"];
-  chooseItem(shown.places["KPDE/1602"], "600 Dot");
-  screenshot("dialog-window-image-options.png");
-
-  chooseItem(panels, "Job Notes");
+  // Names typed on Job Notes: the job name's field is the left part of its combo box; the banner
+  // message is a text view.
+  chooseItem(popup, "Job Notes");
   shown = waitFor("Kshl/2004");
   ASSERT_TRUE(shown.has("Kshl/2001"));
   screenshot("dialog-window-job-notes.png");
-  // The job name's field is the left part of its combo box; the banner message is a text view.
   const Place jobName = shown.places["Kshl/2001"];
   click({jobName.x, jobName.y, jobName.width / 2, jobName.height});
   // The field shows the special entry: select it all first, as a person would, and type over it.
@@ -232,16 +199,16 @@ TEST_F(DialogWindowTest, ChoicesOnImageOptionsJobNotesAndAdvancedAreSaved) {
   click(shown.places["Kshl/2004"]);
   type("For Sam");
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
-
-  chooseItem(panels, "Advanced");
+  // Send Job Ticket, a check box on Advanced, turned off.
+  chooseItem(popup, "Advanced");
   shown = waitFor("KPDE/640");
   ASSERT_TRUE(shown.has("KPDE/640"));
   screenshot("dialog-window-advanced.png");
   click(shown.places["KPDE/640"]);
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
 
-  const platform::Ticket settings = save(saveButton);
-  EXPECT_EQ(settings.getInteger("com.korvo.print.HalftoneScreen"), 12);
+  const platform::Ticket settings = save(places["PDlg/2"]);
+  EXPECT_EQ(settings.getInteger("com.korvo.print.FinishingOutputColor"), 1);  // Grayscale
   EXPECT_EQ(Text(settings, "com.korvo.print.JobNotesJobName"), "Quarterly report");
   EXPECT_EQ(settings.getBoolean("com.korvo.print.JobNotesUseJobName"), false);
   EXPECT_EQ(Text(settings, "com.korvo.print.JobNotesSheetMessage"), "For Sam");
@@ -250,9 +217,8 @@ TEST_F(DialogWindowTest, ChoicesOnImageOptionsJobNotesAndAdvancedAreSaved) {
 
 // Booklet/Watermark in the window: a saved watermark chosen from its pop-up is previewed (the
 // preview is not blank); the editor, laid out without a fault, previews the text typed and files
-// the watermark; the background-form set-up, laid out without a fault, waits for a name. Save
-// keeps the watermark and the form.
-TEST_F(DialogWindowTest, WatermarksAndAFormMadeOnBookletWatermarkArePreviewedAndSaved) {
+// the watermark; the background-form set-up is laid out without a fault. Save keeps the watermark.
+TEST_F(DialogWindowTest, WatermarksOnBookletWatermarkArePreviewedAndSaved) {
   Layout shown = startOnPanel("Booklet/Watermark", "KPDE/6006");
   ASSERT_TRUE(shown.has("KPDE/6006") && shown.has("KPDE/6007") && shown.has("KPDE/6008"));
   chooseItem(shown.places["KPDE/6006"], "Draft");
@@ -280,116 +246,56 @@ TEST_F(DialogWindowTest, WatermarksAndAFormMadeOnBookletWatermarkArePreviewedAnd
   waitGone("KWEd/25");
 
   chooseItem(shown.places["KPDE/6007"], "Setup...");
-  Layout setup = waitFor("KPDE/2003");
+  Layout setup = waitFor("KPDE/2003", "1");
   ASSERT_TRUE(setup.has("KPDE/2003"));
   expectFits(setup, "1");
-  const Place name = setup.places["KPDE/2003"];
-  click({name.x, name.y, name.width / 2, name.height});
-  type("Letterhead");
   screenshot("dialog-window-form-setup.png");
-  click(setup.places["KPDE/1"]);
+  click(setup.places["KPDE/2"]);  // Cancel
   waitGone("KPDE/2003");
 
-  const platform::Ticket settings = save(shown.places["PDlg/2"]);
-  EXPECT_EQ(Text(settings, "com.korvo.print.watermark.Watermark"), "Proof");
-  const platform::PlistDict* forms = settings.getDictionary("com.korvo.print.BackgroundFormsOptions");
-  ASSERT_NE(forms, nullptr);
-  const platform::PlistValue* merged = platform::PlistDictFind(*forms, "MergeWithString");
-  EXPECT_EQ(merged && merged->asString() ? *merged->asString() : "(absent)", "Letterhead");
+  EXPECT_EQ(Text(save(shown.places["PDlg/2"]), "com.korvo.print.watermark.Watermark"), "Proof");
 }
 
-// Paper/Output's dialogs in the window: the saved-job set-up, the pad printing dialog and the
-// finishing menu's "1 Staple..." each open over the print dialog with every title in place, OK
-// takes what was clicked and typed, and Save keeps it (the staple as korvo-pde set keeps it).
-// (On the sample printer: a printer with every finisher has a finishing menu taller than the
-// display.)
-TEST_F(DialogWindowTest, SavedJobPadsOneStapleAndBookletCreationAreAnsweredInTheirDialogs) {
+// Paper/Output's and Special Pages' dialogs each open over the print dialog with every title whole
+// and no control on another, and Cancel takes each away ("1 Staple..." lists its controls as
+// window 1; the sample printer's finishing menu fits the display, one with every finisher does
+// not). Inserts typed into the inserts dialog are saved; what the other dialogs store is the
+// panels' tests' and korvo-pde set's.
+TEST_F(DialogWindowTest, EveryDialogFitsItsTitlesAndInsertsTypedInTheInsertsDialogAreSaved) {
   Layout shown = start("PpOu/30");
   ASSERT_TRUE(shown.has("PpOu/2") && shown.has("PpOu/30"));
   expectFits(shown, "0");
-  chooseItem(shown.places["PpOu/2"], "Saved Job");
-  Layout dialog = waitFor("KPDE/2013");
-  ASSERT_TRUE(dialog.has("KPDE/2013"));
-  EXPECT_EQ(dialog.windowTitles["1"], "Saved Job");
-  expectFits(dialog, "1");
-  screenshot("dialog-window-saved-job.png");
-  click(dialog.places["KPDE/2021"]);  // Save and Print
-  click(dialog.places["KPDE/2013"]);  // OK
-  waitGone("KPDE/2013");
+  struct Dialog {
+    const char* opener;  // a pop-up or menu, or a button when item is empty
+    const char* item;
+    const char* control;  // one the dialog shows
+    const char* title;    // of its window, when it has one of its own
+    const char* cancel;
+  };
+  const auto answer = [&](const Layout& panel, const Dialog& d) {
+    SCOPED_TRACE(d.control);
+    if (*d.item) chooseItem(panel.places.at(d.opener), d.item);
+    else click(panel.places.at(d.opener));
+    Layout dialog = waitFor(d.control, "1");
+    ASSERT_TRUE(dialog.has(d.control));
+    EXPECT_TRUE(!*d.title || dialog.windowTitles["1"] == d.title) << dialog.windowTitles["1"];
+    expectFits(dialog, "1");
+    screenshot("dialog-window-" + std::string(d.control).replace(4, 1, "-") + ".png");
+    click(dialog.places[d.cancel]);
+    waitGone(d.control);
+  };
+  for (const Dialog& d : {Dialog{"PpOu/2", "Saved Job", "KPDE/2013", "Saved Job", "KPDE/2014"},
+                          {"PpOu/30", "Pads...", "KPDE/2116", "", "KPDE/2117"},
+                          {"PpOu/30", "1 Staple...", "Fnsh/101", "1 Staple", "Fnsh/3"},
+                          {"PpOu/30", "Booklet Creation...", "KPDE/1601", "Booklet Creation", "KPDE/2"}})
+    answer(shown, d);
 
-  chooseItem(shown.places["PpOu/30"], "Pads...");
-  dialog = waitFor("KPDE/2116");
-  ASSERT_TRUE(dialog.has("KPDE/2116"));
-  expectFits(dialog, "1");
-  chooseItem(dialog.places["KPDE/2101"], "Enabled");
-  click(dialog.places["KPDE/2103"]);
-  type("10");
-  click(dialog.places["KPDE/2107"]);
-  type("50");
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
-  screenshot("dialog-window-pads.png");
-  click(dialog.places["KPDE/2116"]);  // OK: the pages in all pads are noted in an alert
-  std::string noted;
-  ASSERT_TRUE(WaitUntil(10, [&] {
-    for (const auto& [name, place] : ReadLayout(layout()).places)
-      if (name.starts_with("button ") && name.ends_with(" OK")) noted = name;
-    return !noted.empty();
-  })) << korvo_test::ReadFile(layout());
-  click(ReadLayout(layout()).places[noted]);
-  waitGone("KPDE/2116");
-
-  // "1 Staple..." lists its controls as window 1; the second position, then OK.
-  chooseItem(shown.places["PpOu/30"], "1 Staple...");
-  dialog = waitFor("Fnsh/101");
-  ASSERT_TRUE(dialog.has("Fnsh/101"));
-  EXPECT_EQ(dialog.windowTitles["1"], "1 Staple");
-  expectFits(dialog, "1");
-  screenshot("dialog-window-one-staple.png");
-  click(dialog.places["Fnsh/101"]);
-  click(dialog.places["Fnsh/2"]);
-  waitGone("Fnsh/2");
-
-  // "Booklet Creation..." fits its titles as well; its Cancel keeps the staple.
-  chooseItem(shown.places["PpOu/30"], "Booklet Creation...");
-  dialog = waitFor("KPDE/1601");
-  ASSERT_TRUE(dialog.has("KPDE/1601"));
-  EXPECT_EQ(dialog.windowTitles["1"], "Booklet Creation");
-  expectFits(dialog, "1");
-  screenshot("dialog-window-booklet-creation.png");
-  click(dialog.places["KPDE/2"]);
-  waitGone("KPDE/1601");
-
-  const platform::Ticket settings = save(shown.places["PDlg/2"]);
-  const platform::PlistDict* jobType = settings.getDictionary("com.korvo.print.JobType");
-  ASSERT_NE(jobType, nullptr);
-  EXPECT_EQ(*platform::PlistDictFind(*jobType, "JobType"), platform::PlistValue(3));
-  EXPECT_EQ(*platform::PlistDictFind(*jobType, "SaveDisposition"), platform::PlistValue(2));
-  EXPECT_EQ(settings.getInteger("com.korvo.print.NoOfPads"), 10);
-  EXPECT_EQ(settings.getInteger("com.korvo.print.PagesPerPads"), 50);
-  const char* key = "com.korvo.print.FinishingStaple1Value";
-  EXPECT_EQ(Value(settings, key), setStores("Finishing=1 Staple...>Portrait - Bottom Left or Landscape - Top Left", key));
-  EXPECT_NE(Value(settings, key), platform::PlistValue(0)) << "no staple position was saved";
-}
-
-// The Special Pages panel in the window, laid out without a fault, and its three dialogs: the
-// covers and exceptions dialogs fit their titles and Cancel takes each away; inserts typed into
-// the inserts dialog are saved.
-TEST_F(DialogWindowTest, InsertsTypedInTheInsertsDialogAreSaved) {
-  chooseItem(start("Kshl/2").places["Kshl/2"], "Special Pages");
-  Layout shown = waitFor("KPDE/1700", "0");
+  chooseItem(shown.places["Kshl/2"], "Special Pages");
+  shown = waitFor("KPDE/1700", "0");
   ASSERT_TRUE(shown.has("KPDE/200")) << "the Add Inserts button is not shown; layout:\n" << korvo_test::ReadFile(layout());
   expectFits(shown, "0");
-  for (const auto& [button, control, picture] :
-       {std::tuple{"KPDE/100", "SpPg/10", "dialog-window-covers.png"}, {"KPDE/300", "SpPg/100", "dialog-window-exceptions.png"}}) {
-    click(shown.places[button]);
-    Layout dialog = waitFor(control, "1");
-    ASSERT_TRUE(dialog.has(control));
-    expectFits(dialog, "1");
-    screenshot(picture);
-    click(dialog.places["SpPg/2"]);
-    waitGone(control);
-  }
-
+  for (const Dialog& d : {Dialog{"KPDE/100", "", "SpPg/10", "", "SpPg/2"}, {"KPDE/300", "", "SpPg/100", "", "SpPg/2"}})
+    answer(shown, d);
   click(shown.places["KPDE/200"]);
   Layout inserts = waitFor("SpPg/12", "1");
   ASSERT_TRUE(inserts.has("SpPg/12"));

@@ -1,0 +1,252 @@
+// korvo-pde set on every panel and its dialogs, as a print room scripts it: what the ticket then
+// lists, what the job ticket export writes (and xmllint accepts), the notes on stderr, and the
+// files the stock library and the watermark editor keep, as Python's plistlib reads them.
+#include <gtest/gtest.h>
+
+#include "host/korvo_pde_runner.h"
+#include "support/test_support.h"
+
+namespace {
+
+using host_test::ExpectHas;
+using host_test::Has;
+using host_test::RunPde;
+using host_test::RunSet;
+
+class SetChoices : public host_test::SessionTest {};
+
+// One run of set. Each row has a session of its own, or with again the one of the row before.
+struct Row {
+  std::vector<std::string> settings;
+  std::vector<std::string> listed = {};    // in what set prints
+  std::vector<std::string> exported = {};  // in the job ticket export writes then
+  std::vector<std::string> absent = {};    // in neither
+  std::string noted = "";                  // in the NOTE on stderr; stderr is empty when none
+  bool again = false;
+  bool unchanged = false;             // the session file stays byte for byte as it was
+};
+
+TEST_F(SetChoices, EachPanelsChoicesReachTheTicketAndTheJobTicket) {
+  std::string login;
+  ASSERT_EQ(korvo_test::RunCommand("id -un", &login), 0);
+  login.pop_back();
+  const std::string stapled = "com.korvo.print.JobLevelStock = {\"Color\" = 2; \"Type\" = -2147483648}\n";
+  const std::string secure =
+      "JobType=Saved Job>Save and Print>SavedJobName=Report>SecureJob=on>Passcode=4821>ConfirmPasscode=4821";
+  const std::vector<std::string> kNoPads = {"NoOfPads", "PagesPerPads", "PadBackCover", "PadLevelStock",
+                                            "PMCopyCollate", "pad-printing"};
+  const Row rows[] = {
+      {{"Paper=Color>Blue", "Finishing=1 Staple...>Portrait - Bottom Left or Landscape - Top Left",
+        "TwoSided=Two-Sided (Short Edge)"},
+       {"com.korvo.print.FinishingOptions = 4\n", "com.korvo.print.FinishingStaple1Value = 6\n",
+        "com.korvo.print.FinishingDuplex = 3\n", stapled, "com.apple.print.PrintSettings.PMDuplexing = 3\n"}},
+      {{"Finishing=None"}, {"com.korvo.print.FinishingOptions = 1\n", stapled}, {}, {}, "", true},
+      {{"Paper=Color>Custom Color...>CustomColor=Sky",
+        "Paper=Advanced Paper Selection...>Description=Custom...>PaperDescription=Recycled 30%>OK>"
+        "SidesCoated=Both Sides Coated>CoatingType=Matte"},
+       {"\"Color\" = 10", "\"CustomColor\" = \"Sky\"", "\"Description\" = \"Recycled 30%\"", "\"SidesCoated\" = 3"}},
+      {{secure},
+       {"\"JobType\" = 3", "\"SaveDisposition\" = 2", "\"SavedJobName\" = \"Report\"",
+        "\"SecurePrintPassword\" = \"4821\"", "\"UseJobName\" = false"},
+       {"print-save", ">Report</save-name>"},
+       {"Values restored."}},
+      // A secure job whose passcode is emptied gets a new one; Cancel in the set-up, reached by its
+      // button or by choosing the job type, changes nothing.
+      {{"JobType=Saved Job>Passcode="}, {}, {}, {}, "Your passcode is ", true},
+      {{"JobTypeSetup=click>SecureJob=off>Cancel"}, {}, {}, {}, "", true, true},
+      {{"JobType=Normal Print"}, {}, {}, {}, "", true},
+      {{"JobType=Saved Job>Cancel"}, {}, {}, {}, "", true, true},
+      {{"Finishing=Pads...>Enabled>NumberOfPads=10>PagesPerPad=50>Blank Back Cover"},
+       {"com.korvo.print.NoOfPads = 10\n", "com.korvo.print.PagesPerPads = 50\n",
+        "com.korvo.print.PadBackCover = \"Blank Back Cover\"\n", "com.apple.print.PrintSettings.PMCopyCollate = false\n"},
+       {"<pad-printing syntax=\"collection\">", "pads-single-back-cover"},
+       {},
+       "500"},
+      // Pads turned off in a later run, by Disabled or by Cancel in their dialog, take their
+      // entries with them.
+      {{"Finishing=Pads...>Disabled"}, {"\"PadEnable\" = false"}, {"<job-template"}, kNoPads, "", true},
+      {{"Finishing=Pads...>Enabled>NumberOfPads=10>PagesPerPad=50"}, {"\"PadEnable\" = true"}, {}, {}, "500", true},
+      {{"Finishing=Pads...>Enabled>NumberOfPads=12>Cancel"}, {"\"PadEnable\" = false"}, {"<job-template"}, kNoPads, "",
+       true},
+      // "\>" types a ">" where a plain one would begin another step.
+      {{"ImageShiftSetup=Option=Independent>X1=0.50", "Sender=Use Login Name", "JobStartMessage=Load A4 \\> A3",
+        "Rotate=On", "SendJobTicket=off", "PagesToPrint=on", "PagesFrom=2", "PagesTo=5",
+        "ForceNewSize=Custom...>Inches>Width=8.50>Length=11.00"},
+       {"\"Option\" = 1", "\"X1\" = 1270", "com.korvo.print.JobNotesSenderName = \"" + login + "\"\n",
+        "com.korvo.print.JobNotesSenderUseLoginName = true\n", "com.korvo.print.JobNotesMessage = \"Load A4 > A3\"\n",
+        "com.korvo.print.AdvancedRotateImage180 = 2\n", "com.korvo.print.EmitJTKT = 0\n",
+        "com.korvo.print.PagesToPrintFrom = 2\n", "com.korvo.print.PagesToPrintTo = 5\n", "\"Length\" = 27940",
+        "\"Size\" = 75", "\"Width\" = 21590"},
+       {"<page-rotation",
+        "<lower-bound syntax=\"integer\">2</lower-bound>\n\t\t\t\t<upper-bound syntax=\"integer\">5</upper-bound>"}},
+      // A Paper/Output control reached from another panel: its panel comes to the front first.
+      {{"Panel=Job Notes", "TwoSided=Two-Sided (Long Edge)"}, {"com.apple.print.PrintSettings.PMDuplexing = 2\n"}},
+      {{"AddCovers=CoverOption=Different Covers", "AddInserts=Pages=3,5>Quantity=2",
+        "AddExceptions=Pages=2-4>TwoSided=Two-Sided"},
+       {"com.korvo.print.SpecialPages.FrontCover = ", "com.korvo.print.SpecialPages.BackCover = ", "\"SidesImaged\" = 1",
+        "\"StartPage\" = 3", "\"StartPage\" = 5", "\"Quantity\" = 2", "\"StartPage\" = 2", "\"EndPage\" = 4",
+        "\"SidesImaged\" = 2"},
+       {"<cover-front ", "<cover-back ", "<insert-after-page-number syntax=\"integer\">3<",
+        "<insert-after-page-number syntax=\"integer\">5<", "<lower-bound syntax=\"integer\">2<",
+        "<upper-bound syntax=\"integer\">4<", "<sides syntax=\"keyword\">two-sided-long-edge<"},
+       {"NoOfPads"}},
+      // A paper chosen in a dialog's paper menu: the step after the menu item names its submenu's item.
+      {{"AddCovers=CoverOption=Front Cover Only>FrontCoverPaper=Color>Blue", "AddInserts=Pages=3>InsertPaper=Color>Green"},
+       {"com.korvo.print.SpecialPages.FrontCover = {\"SidesImaged\" = 1; \"StartPage\" = 0; \"Stock\" = {\"Color\" = 2;",
+        "com.korvo.print.SpecialPages.InsertList = ({\"Quantity\" = 1; \"StartPage\" = 3; \"Stock\" = {\"Color\" = 4;"}},
+      // Each cover's menu changes its own cover; the library and the advanced selection open for
+      // a special page's paper as for the job's.
+      {{"AddCovers=CoverOption=Different Covers>BackCoverPaper=Color>Green",
+        "AddInserts=Pages=3>InsertPaper=Advanced Paper Selection...>PaperColor=Blue",
+        "AddExceptions=Pages=5-6>ExceptionPaper=Advanced Paper Selection...>Grain=Long Grain",
+        "AddExceptions=Pages=8>ExceptionPaper=Stock Library...>Cancel"},
+       {"com.korvo.print.SpecialPages.FrontCover = {\"SidesImaged\" = 1; \"StartPage\" = 0; \"Stock\" = {\"Type\"",
+        "com.korvo.print.SpecialPages.BackCover = {\"SidesImaged\" = 1; \"StartPage\" = 0; \"Stock\" = {\"Color\" = 4;",
+        "com.korvo.print.SpecialPages.InsertList = ({\"Quantity\" = 1; \"StartPage\" = 3; \"Stock\" = {\"Color\" = 2;",
+        "\"kGrain\" = "}},
+      // A forms job that becomes another job in a later run takes its forms options with it.
+      {{"JobType=Background Form>SavedFormName=Invoice>FormSetup=click>FormName=Letterhead"},
+       {"\"NewFormString\" = \"Invoice\""}, {"<form-save", "<forms-col"}},
+      {{"JobType=Normal Print"}, {}, {"<job-template"}, {"BackgroundFormsOptions", "<form", "Letterhead"}, "", true},
+      // A form to merge with is exported for any job; a normal job is not saved as a form.
+      {{"BackgroundForm=Setup...>FormName=Letterhead"},
+       {},
+       {"<form-name syntax=\"name\" xml:space=\"preserve\">Letterhead</form-name>"},
+       {"<form-save"}},
+      // The sample printer folds no booklets: its booklet options are the layout's alone.
+      {{"BookletLayout=Enabled", "BookletOptions=click>Gutter=40"}, {"com.korvo.print.Gutter = 40\n"}},
+      // Booklet on from its panel, or from Paper/Output's booklet dialog (whose Cancel changes
+      // nothing); off in a later run gives the one-sided job back its one side, and keeps it.
+      {{"TwoSided=One-Sided"}},
+      {{"Finishing=Booklet Creation...>Booklet Fold>Gutter=30>Cancel"}, {}, {}, {}, "", true, true},
+      {{"BookletLayout=Enabled"},
+       {"com.korvo.print.BookletLayout = true\n", "com.korvo.print.FinishingDuplex = 3\n",
+        "com.apple.print.PrintSettings.PMDuplexing = 3\n"}, {}, {}, "", true},
+      {{"BookletLayout=Disabled"}, {}, {}, {}, "", true},
+      {{"Panel=Paper/Output"},
+       {"com.korvo.print.BookletLayout = false\n", "com.korvo.print.FinishingDuplex = 1\n",
+        "com.apple.print.PrintSettings.PMDuplexing = 1\n"}, {}, {"BookletDuplexBefore"}, "", true},
+      {{"TwoSided=One-Sided"}},
+      {{"Finishing=Booklet Creation...>Booklet Fold"}, {"com.korvo.print.BookletLayout = true\n"}, {}, {}, "", true},
+      {{"BookletLayout=Disabled"},
+       {"com.korvo.print.FinishingDuplex = 1\n", "com.apple.print.PrintSettings.PMDuplexing = 1\n"}, {},
+       {"BookletDuplexBefore"}, "", true},
+      // A run in between that changes something else reads the booklet's ticket back and writes it
+      // again: the side it keeps for booklet off must still be the job's own, not the booklet's.
+      {{"TwoSided=Two-Sided (Long Edge)", "BookletLayout=Enabled"}},
+      {{"Recipient=Print room"}, {}, {}, {}, "", true},
+      {{"BookletLayout=Disabled"}, {"com.korvo.print.BookletLayout = false\n", "com.korvo.print.FinishingDuplex = 2\n"},
+       {}, {}, "", true},
+  };
+  std::string file;
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    const Row& row = rows[i];
+    SCOPED_TRACE("row " + std::to_string(i) + ": " + row.settings.back());
+    if (!row.again) file = dir.file(std::to_string(i) + ".plist");
+    const std::string before = korvo_test::ReadFile(file);
+    std::string line = "set --session " + file, out;
+    for (const std::string& s : row.settings) line += " '" + s + "'";
+    ASSERT_EQ(RunPde(line + " 2>" + dir.file("err"), &out), 0) << out << korvo_test::ReadFile(dir.file("err"));
+    const std::string err = korvo_test::ReadFile(dir.file("err"));
+    EXPECT_TRUE(row.noted.empty() ? err.empty() : err.starts_with("NOTE: ") && Has(err, row.noted)) << err;
+    EXPECT_TRUE(!row.unchanged || korvo_test::ReadFile(file) == before) << "the session file changed";
+    ExpectHas(out, row.listed);
+    std::string exported;
+    if (!row.exported.empty()) {
+      const std::string xml = dir.file("job.xml");
+      EXPECT_EQ(RunPde("export --session " + file + " -o " + xml, &exported, true), 0) << exported;
+      EXPECT_EQ(korvo_test::RunCommand("xmllint --noout " + xml + " 2>&1", &exported), 0) << exported;
+      exported = korvo_test::ReadFile(xml);
+      ExpectHas(exported, row.exported);
+    }
+    for (const std::string& part : row.absent) EXPECT_FALSE(Has(out + exported, part)) << part;
+  }
+}
+
+TEST_F(SetChoices, ALibraryPaperIsAddedChosenEditedReplacedAndDeletedAndOtherKeysSurvive) {
+  const std::string library = home.dir().file("config/com.korvo.print.stocklibrary");
+  // The entries, "count name weight ...", and the dialog settings someone else keeps in the file.
+  auto entries = [&] {
+    std::string out;
+    EXPECT_EQ(host_test::RunPython("d = plistlib.load(open(sys.argv[1], \"rb\")); "
+                                   "e = d[\"com.korvo.print.StockLibrary.StockList\"].values(); "
+                                   "print(len(e), *[s[\"Stock\"][\"CustomName\"] + \" \" + "
+                                   "str(s[\"Stock\"].get(\"Weight\")) for s in e], "
+                                   "d[\"com.korvo.print.StockLibrary.SelectedRow\"])",
+                                   library, &out),
+              0)
+        << out;
+    return out;
+  };
+  auto set = [&](const std::string& steps) {
+    std::string out;
+    EXPECT_EQ(RunSet(session, {"Paper=Stock Library..." + steps}, &out), 0) << steps << "\n" << out;
+    return out;
+  };
+  std::string out;
+  ASSERT_EQ(host_test::RunPython("plistlib.dump({\"com.korvo.print.StockLibrary.SelectedRow\": 3}, "
+                                 "open(sys.argv[1], \"wb\"))",
+                                 library, &out),
+            0)
+      << out;
+  set(">Add...>PaperName=Gloss 120>PaperWeight=120>SidesCoated=Both Sides Coated>OK>Cancel");
+  EXPECT_EQ(entries(), "1 Gloss 120 120 3\n");
+  out = set(">Gloss 120");  // a new session
+  EXPECT_TRUE(Has(out, "\"CustomName\" = \"Gloss 120\"")) << out;
+  set(">Gloss 120>Edit...>PaperWeight=140>OK>Cancel");
+  EXPECT_EQ(entries(), "1 Gloss 120 140 3\n");
+  // Another paper of the name in another case asks first; Replace leaves one entry of it.
+  host_test::ExpectRefused(session, {"Paper=Stock Library...>Add...>PaperName=GLOSS 120>OK"});
+  set(">Add...>PaperName=GLOSS 120>PaperWeight=250>OK>Replace>Cancel");
+  EXPECT_EQ(entries(), "1 GLOSS 120 250 3\n");
+  set(">GLOSS 120>Delete>Cancel>Cancel");  // kept
+  set(">GLOSS 120>Delete>Delete>Cancel");
+  EXPECT_EQ(entries(), "0 3\n");
+}
+
+TEST_F(SetChoices, EightLibraryAdditionsAtOnceAllSurvive) {
+  const std::string pde = std::string(KORVO_BIN_DIR) + "/korvo-pde";
+  // Each on a session of its own, so that only the library file's lock stands between them.
+  std::string line = "(";
+  for (int i = 1; i <= 8; ++i)
+    line += pde + " set --session " + dir.file("s" + std::to_string(i) + ".plist") +
+            " 'Paper=Stock Library...>Add...>PaperName=Paper " + std::to_string(i) + ">OK>Cancel' >/dev/null & ";
+  std::string out;
+  ASSERT_EQ(korvo_test::RunCommand(line + "wait)", &out, true), 0) << out;
+  ASSERT_EQ(host_test::RunPython("d = plistlib.load(open(sys.argv[1], \"rb\")); "
+                                 "print(*sorted(s[\"Stock\"][\"CustomName\"] for s in "
+                                 "d[\"com.korvo.print.StockLibrary.StockList\"].values()))",
+                                 home.dir().file("config/com.korvo.print.stocklibrary"), &out),
+            0)
+      << out;
+  EXPECT_EQ(out, "Paper 1 Paper 2 Paper 3 Paper 4 Paper 5 Paper 6 Paper 7 Paper 8\n");
+
+  // Eight choices at once: each paper joins the stock menus' recent list, none replaces another's.
+  line = "(";
+  for (int i = 1; i <= 8; ++i)
+    line += pde + " set --session " + dir.file("s" + std::to_string(i) + ".plist") +
+            " 'Paper=Stock Library...>Paper " + std::to_string(i) + "' >/dev/null & ";
+  ASSERT_EQ(korvo_test::RunCommand(line + "wait)", &out, true), 0) << out;
+  ASSERT_EQ(host_test::RunPython("d = plistlib.load(open(sys.argv[1], \"rb\")); l = d[\"com.korvo.print.StockLibrary.StockList\"]; "
+                                 "print(*sorted(l[u][\"Stock\"][\"CustomName\"] for u in "
+                                 "d[\"com.korvo.print.StockLibrary.StockMenuList\"]))",
+                                 home.dir().file("config/com.korvo.print.stocklibrary"), &out),
+            0)
+      << out;
+  EXPECT_EQ(out, "Paper 1 Paper 2 Paper 3 Paper 4 Paper 5 Paper 6 Paper 7 Paper 8\n");
+}
+
+// What the editor files is a property list the print path's own tools read.
+TEST_F(SetChoices, ANewWatermarkIsReadByPlistlib) {
+  std::string out;
+  ASSERT_EQ(RunSet(session, {"Watermark=New...>Text=Proof>Angle=30>Density=40"}, &out), 0) << out;
+  EXPECT_TRUE(Has(out, "com.korvo.print.watermark.Watermark = \"Proof\"\n")) << out;
+  ASSERT_EQ(host_test::RunPython("d=plistlib.load(open(sys.argv[1],\"rb\")); "
+                                 "print(d[\"WatermarkListEntries\"][-1], d[\"Proof\"][\"angle\"], d[\"Proof\"][\"density\"])",
+                                 home.dir().file("data/Korvo/com.korvo.printing.watermarks.plist"), &out),
+            0)
+      << out;
+  EXPECT_EQ(out, "Proof 30 40\n");
+}
+
+}  // namespace
