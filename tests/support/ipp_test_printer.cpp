@@ -1,20 +1,15 @@
 #include "support/ipp_test_printer.h"
 
+#include "support/test_support.h"
+
 #include <arpa/inet.h>
-#include <fcntl.h>
 #include <netinet/in.h>
-#include <signal.h>
-#include <sys/prctl.h>
 #include <sys/socket.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <thread>
 
 namespace korvo_test {
 
@@ -36,27 +31,6 @@ bool Accepts(int port) {
   return ok;
 }
 
-// Starts program with argv, its output in log, extra environment given; the child ends with us.
-// outFd: when not -1, the child's descriptor 3 is this pipe end.
-pid_t Spawn(const std::vector<std::string>& argv, const std::string& log, const std::vector<std::string>& env,
-            int outFd) {
-  std::vector<char*> args;
-  for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-  args.push_back(nullptr);
-  const pid_t pid = ::fork();
-  if (pid != 0) return pid;
-  ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-  const int logFd = ::open(log.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0600);
-  if (logFd >= 0) {
-    ::dup2(logFd, 1);
-    ::dup2(logFd, 2);
-  }
-  if (outFd >= 0) ::dup2(outFd, 3);
-  for (const std::string& e : env) ::putenv(const_cast<char*>(e.c_str()));
-  ::execvp(args[0], args.data());
-  ::_exit(127);
-}
-
 // Spawns argv as Spawn does and reads the first line the child writes on its descriptor 3
 // (empty when it wrote none before ending or closing it); the child's process id in *pid.
 std::string SpawnForFirstLine(const std::vector<std::string>& argv, const std::string& log, pid_t* pid) {
@@ -69,21 +43,6 @@ std::string SpawnForFirstLine(const std::vector<std::string>& argv, const std::s
   while (::read(pipeFds[0], &c, 1) == 1 && c != '\n') line += c;
   ::close(pipeFds[0]);
   return line;
-}
-
-void Stop(pid_t& pid) {
-  if (pid <= 0) return;
-  ::kill(pid, SIGTERM);
-  for (int i = 0; i < 100; ++i) {
-    if (::waitpid(pid, nullptr, WNOHANG) == pid) {
-      pid = -1;
-      return;
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
-  ::kill(pid, SIGKILL);
-  ::waitpid(pid, nullptr, 0);
-  pid = -1;
 }
 
 }  // namespace
@@ -153,14 +112,7 @@ std::unique_ptr<IppTestPrinter> IppTestPrinter::startWith(const std::string& att
   argv.push_back("KorvoTest");
   printer->printer_ = Spawn(argv,
                             log, {"DBUS_SYSTEM_BUS_ADDRESS=" + busAddress, "DBUS_SESSION_BUS_ADDRESS=" + busAddress}, -1);
-  for (int i = 0; i < 250 && !Accepts(printer->port_); ++i) {
-    if (::waitpid(printer->printer_, nullptr, WNOHANG) == printer->printer_) {
-      printer->printer_ = -1;
-      break;
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
-  if (printer->printer_ < 0 || !Accepts(printer->port_)) {
+  if (!WaitForChildReady(printer->printer_, 5, [&] { return Accepts(printer->port_); })) {
     *error = "ippeveprinter did not come up on port " + std::to_string(printer->port_) + " (see " + log + ")";
     return nullptr;
   }
@@ -168,8 +120,8 @@ std::unique_ptr<IppTestPrinter> IppTestPrinter::startWith(const std::string& att
 }
 
 IppTestPrinter::~IppTestPrinter() {
-  Stop(printer_);
-  Stop(bus_);
+  StopChild(printer_);
+  StopChild(bus_);
   if (!folder_.empty()) {
     std::error_code ignored;
     std::filesystem::remove_all(folder_, ignored);
@@ -178,7 +130,7 @@ IppTestPrinter::~IppTestPrinter() {
 
 std::string IppTestPrinter::uri() const { return "ipp://127.0.0.1:" + std::to_string(port_) + "/ipp/print"; }
 
-void IppTestPrinter::stopPrinter() { Stop(printer_); }
+void IppTestPrinter::stopPrinter() { StopChild(printer_); }
 
 std::unique_ptr<FakePrinter> FakePrinter::start(const std::string& mode, std::string* error, int lifetime, long rate) {
   std::unique_ptr<FakePrinter> printer(new FakePrinter);
@@ -202,7 +154,7 @@ std::unique_ptr<FakePrinter> FakePrinter::start(const std::string& mode, std::st
 }
 
 FakePrinter::~FakePrinter() {
-  Stop(pid_);
+  StopChild(pid_);
   if (!folder_.empty()) {
     std::error_code ignored;
     std::filesystem::remove_all(folder_, ignored);

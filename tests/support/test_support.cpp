@@ -1,15 +1,22 @@
 #include "support/test_support.h"
 
+#include <fcntl.h>
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
 namespace korvo_test {
@@ -66,6 +73,89 @@ std::string ReadFile(const std::string& path) {
 void WriteFile(const std::string& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out << bytes;
+}
+
+std::vector<std::string> NamesIn(const std::string& folder, const std::string& part) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    if (entry.path().filename().string().find(part) != std::string::npos) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+std::string MakeBundle(const TempDir& dir, const std::string& name, const std::string& infoBody,
+                       const std::map<std::string, std::string>& resources) {
+  const std::string path = dir.file(name + ".plugin");
+  std::filesystem::create_directories(path + "/Contents/Resources");
+  WriteFile(path + "/Contents/Info.plist", "<?xml version=\"1.0\"?>\n<plist version=\"1.0\"><dict><key>CFBundleIdentifier</key>"
+                                           "<string>test." + name + "." + std::filesystem::path(dir.path()).filename().string() +
+                                           "</string>" + infoBody + "</dict></plist>\n");
+  for (const auto& [file, bytes] : resources) {
+    const std::filesystem::path resource = path + "/Contents/Resources/" + file;
+    std::filesystem::create_directories(resource.parent_path());
+    WriteFile(resource.string(), bytes);
+  }
+  return path;
+}
+
+pid_t StartChild(const std::function<int()>& body) {
+  const pid_t pid = ::fork();
+  if (pid == 0) ::_exit(body());
+  return pid;
+}
+
+int WaitForChild(pid_t pid) {
+  int status = 0;
+  if (::waitpid(pid, &status, 0) != pid) return -1;
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 100 + WTERMSIG(status);
+}
+
+pid_t Spawn(const std::vector<std::string>& argv, const std::string& log, const std::vector<std::string>& env,
+            int outFd) {
+  std::vector<char*> args;
+  for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+  args.push_back(nullptr);
+  const pid_t pid = ::fork();
+  if (pid != 0) return pid;
+  ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+  if (const int logFd = ::open(log.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0600); logFd >= 0) {
+    ::dup2(logFd, 1);
+    ::dup2(logFd, 2);
+  }
+  if (outFd >= 0) ::dup2(outFd, 3);
+  for (const std::string& e : env) ::putenv(const_cast<char*>(e.c_str()));
+  ::execvp(args[0], args.data());
+  ::_exit(127);
+}
+
+bool WaitForChildReady(pid_t& pid, double seconds, const std::function<bool()>& ready) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+  while (!ready()) {
+    if (pid > 0 && ::waitpid(pid, nullptr, WNOHANG) == pid) pid = -1;
+    if (pid <= 0 || std::chrono::steady_clock::now() > end) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  return true;
+}
+
+void StopChild(pid_t& pid) {
+  if (pid <= 0) return;
+  ::kill(pid, SIGTERM);
+  for (int i = 0; i < 100; ++i, std::this_thread::sleep_for(std::chrono::milliseconds(20)))
+    if (::waitpid(pid, nullptr, WNOHANG) == pid) {
+      pid = -1;
+      return;
+    }
+  ::kill(pid, SIGKILL);
+  ::waitpid(pid, nullptr, 0);
+  pid = -1;
+}
+
+int RunUnprivileged(const std::function<int()>& body) {
+  return WaitForChild(StartChild([&] {
+    if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)) return 77;
+    return body();
+  }));
 }
 
 std::string DataPath(const std::string& name) { return std::string(KORVO_TEST_DATA_DIR) + "/" + name; }
