@@ -26,28 +26,13 @@ struct ScopedLanguage {
   ScopedEnv language_, all_, messages_, lang_;
 };
 
-std::string InfoPlist(const std::string& dictBody) {
-  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-         "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
-         "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
-         "<plist version=\"1.0\"><dict>" + dictBody + "</dict></plist>\n";
-}
-
-// A bundle under dir with a fresh identifier (the registry keeps every bundle for the process),
-// the given development region and PO tables by language.
+// A bundle under dir with the given development region and PO tables by language.
 std::string MakeBundle(const korvo_test::TempDir& dir, const std::string& region,
                        const std::map<std::string, std::string>& tables) {
-  std::string path = dir.file("Test.plugin");
-  std::filesystem::create_directories(path + "/Contents/Resources");
-  std::string identifier = "test.bundle." + std::filesystem::path(dir.path()).filename().string();
-  korvo_test::WriteFile(path + "/Contents/Info.plist",
-                        InfoPlist("<key>CFBundleIdentifier</key><string>" + identifier + "</string>"
-                                  "<key>CFBundleDevelopmentRegion</key><string>" + region + "</string>"));
-  for (const auto& [language, po] : tables) {
-    std::filesystem::create_directories(path + "/Contents/Resources/" + language + ".lproj");
-    korvo_test::WriteFile(path + "/Contents/Resources/" + language + ".lproj/Localizable.po", po);
-  }
-  return path;
+  std::map<std::string, std::string> resources;
+  for (const auto& [language, po] : tables) resources[language + ".lproj/Localizable.po"] = po;
+  return korvo_test::MakeBundle(dir, "Test", "<key>CFBundleDevelopmentRegion</key><string>" + region + "</string>",
+                                resources);
 }
 
 Bundle* Opened(const std::string& path) {
@@ -75,21 +60,18 @@ TEST(Bundle, OpensTheBuiltPlugInAndRegistersIt) {
 
 TEST(Bundle, RefusesAFolderWithoutAUsableInfoPlist) {
   korvo_test::TempDir dir;
-  std::string path = dir.file("Bad.plugin");
-  auto missing = Bundle::open(path);
-  ASSERT_FALSE(missing);
-  EXPECT_THAT(missing.error(), HasSubstr(path + "/Contents/Info.plist"));
-
+  const std::string path = dir.file("Bad.plugin"), info = path + "/Contents/Info.plist";
+  const auto errorOf = [&] {
+    auto bundle = Bundle::open(path);
+    EXPECT_FALSE(bundle);
+    return bundle ? std::string() : bundle.error();
+  };
+  EXPECT_THAT(errorOf(), HasSubstr(info));
   std::filesystem::create_directories(path + "/Contents");
-  korvo_test::WriteFile(path + "/Contents/Info.plist", "<plist><dict><key>x</key>");
-  auto malformed = Bundle::open(path);
-  ASSERT_FALSE(malformed);
-  EXPECT_THAT(malformed.error(), HasSubstr("Info.plist"));
-
-  korvo_test::WriteFile(path + "/Contents/Info.plist", InfoPlist("<key>CFBundleIdentifier</key><integer>7</integer>"));
-  auto noIdentifier = Bundle::open(path);
-  ASSERT_FALSE(noIdentifier);
-  EXPECT_THAT(noIdentifier.error(), HasSubstr("\"CFBundleIdentifier\""));
+  korvo_test::WriteFile(info, "<plist><dict><key>x</key>");
+  EXPECT_THAT(errorOf(), HasSubstr("Info.plist"));
+  korvo_test::WriteFile(info, "<plist><dict><key>CFBundleIdentifier</key><integer>7</integer></dict></plist>");
+  EXPECT_THAT(errorOf(), HasSubstr("\"CFBundleIdentifier\""));
 }
 
 TEST(Bundle, LooksInTheUserLanguageThenEnglishThenTheDevelopmentRegion) {
