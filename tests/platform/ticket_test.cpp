@@ -50,15 +50,6 @@ TEST(Ticket, PlistFormIsLosslessAndRejectsWrongKinds) {
   EXPECT_FALSE(Ticket::fromPlist(PlistDict{{"SubTickets", PlistDict{{"s", 1}}}}));
 }
 
-TEST(PrintSession, NewSessionHasTheThreeTicketsAndThePaperSubTicket) {
-  platform::PrintSession s;
-  EXPECT_NE(s.ticket(platform::kPDE_PMPrintSettingsRef), nullptr);
-  EXPECT_NE(s.ticket(platform::kPDE_PMPrinterInfoRef), nullptr);
-  ASSERT_NE(s.ticket(platform::kPDE_PMPageFormatRef), nullptr);
-  EXPECT_NE(s.ticket(platform::kPDE_PMPageFormatRef)->subTicket(platform::kPMPaperInfoTicket), nullptr);
-  EXPECT_EQ(s.ticket("NoSuchTicket"), nullptr);
-}
-
 TEST(PrintSession, SessionFileRoundTripsThroughPythonPlistlib) {
   korvo_test::TempDir dir;
   platform::PrintSession s;
