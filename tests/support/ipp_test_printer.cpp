@@ -1,15 +1,11 @@
 #include "support/ipp_test_printer.h"
 
-#include "support/test_support.h"
-
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace korvo_test {
 
@@ -84,13 +80,7 @@ std::unique_ptr<IppTestPrinter> IppTestPrinter::start(const std::vector<MediaCol
 std::unique_ptr<IppTestPrinter> IppTestPrinter::startWith(const std::string& attributes, const std::string& formats,
                                                           std::string* error) {
   std::unique_ptr<IppTestPrinter> printer(new IppTestPrinter);
-  char folder[] = "/tmp/korvo-ipp-XXXXXX";
-  if (::mkdtemp(folder) == nullptr) {
-    *error = "cannot make a temporary folder";
-    return nullptr;
-  }
-  printer->folder_ = folder;
-  const std::string log = printer->folder_ + "/log.txt";
+  const std::string log = printer->folder_.file("log.txt");
 
   const std::string busAddress =
       SpawnForFirstLine({"dbus-daemon", "--session", "--nofork", "--print-address=3"}, log, &printer->bus_);
@@ -101,17 +91,16 @@ std::unique_ptr<IppTestPrinter> IppTestPrinter::startWith(const std::string& att
 
   std::vector<std::string> attributesArguments{"-f", formats};
   if (!attributes.empty()) {
-    std::ofstream(printer->folder_ + "/media.conf") << attributes;
-    attributesArguments = {"-a", printer->folder_ + "/media.conf"};
+    WriteFile(printer->folder_.file("media.conf"), attributes);
+    attributesArguments = {"-a", printer->folder_.file("media.conf")};
   }
-  std::filesystem::create_directory(printer->folder_ + "/spool");
+  std::filesystem::create_directory(printer->folder_.file("spool"));
   printer->port_ = FreeLoopbackPort();
   std::vector<std::string> argv{"ippeveprinter", "-r", "off", "-p", std::to_string(printer->port_), "-n", "localhost",
-                                "-d", printer->folder_ + "/spool"};
+                                "-d", printer->folder_.file("spool")};
   argv.insert(argv.end(), attributesArguments.begin(), attributesArguments.end());
   argv.push_back("KorvoTest");
-  printer->printer_ = Spawn(argv,
-                            log, {"DBUS_SYSTEM_BUS_ADDRESS=" + busAddress, "DBUS_SESSION_BUS_ADDRESS=" + busAddress}, -1);
+  printer->printer_ = Spawn(argv, log, {"DBUS_SYSTEM_BUS_ADDRESS=" + busAddress, "DBUS_SESSION_BUS_ADDRESS=" + busAddress});
   if (!WaitForChildReady(printer->printer_, 5, [&] { return Accepts(printer->port_); })) {
     *error = "ippeveprinter did not come up on port " + std::to_string(printer->port_) + " (see " + log + ")";
     return nullptr;
@@ -122,10 +111,6 @@ std::unique_ptr<IppTestPrinter> IppTestPrinter::startWith(const std::string& att
 IppTestPrinter::~IppTestPrinter() {
   StopChild(printer_);
   StopChild(bus_);
-  if (!folder_.empty()) {
-    std::error_code ignored;
-    std::filesystem::remove_all(folder_, ignored);
-  }
 }
 
 std::string IppTestPrinter::uri() const { return "ipp://127.0.0.1:" + std::to_string(port_) + "/ipp/print"; }
@@ -134,16 +119,10 @@ void IppTestPrinter::stopPrinter() { StopChild(printer_); }
 
 std::unique_ptr<FakePrinter> FakePrinter::start(const std::string& mode, std::string* error, int lifetime, long rate) {
   std::unique_ptr<FakePrinter> printer(new FakePrinter);
-  char folder[] = "/tmp/korvo-fake-XXXXXX";
-  if (::mkdtemp(folder) == nullptr) {
-    *error = "cannot make a temporary folder";
-    return nullptr;
-  }
-  printer->folder_ = folder;
-  const std::string log = printer->folder_ + "/log.txt";
+  const std::string log = printer->folder_.file("log.txt");
   const std::string port =
       SpawnForFirstLine({"python3", std::string(KORVO_SOURCE_DIR) + "/tests/support/fake_printer.py", mode,
-                         printer->folder_ + "/received.jsonl", std::to_string(lifetime), std::to_string(rate)},
+                         printer->folder_.file("received.jsonl"), std::to_string(lifetime), std::to_string(rate)},
                         log, &printer->pid_);
   if (port.empty()) {
     *error = "the fake printer did not start (see " + log + ")";
@@ -153,19 +132,10 @@ std::unique_ptr<FakePrinter> FakePrinter::start(const std::string& mode, std::st
   return printer;
 }
 
-FakePrinter::~FakePrinter() {
-  StopChild(pid_);
-  if (!folder_.empty()) {
-    std::error_code ignored;
-    std::filesystem::remove_all(folder_, ignored);
-  }
-}
+FakePrinter::~FakePrinter() { StopChild(pid_); }
 
 std::string FakePrinter::uri() const { return "ipp://127.0.0.1:" + std::to_string(port_) + "/ipp/print"; }
 
-std::string FakePrinter::received() const {
-  std::ifstream in(folder_ + "/received.jsonl");
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+std::string FakePrinter::received() const { return ReadFile(folder_.file("received.jsonl")); }
 
 }  // namespace korvo_test

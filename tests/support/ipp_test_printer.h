@@ -9,6 +9,8 @@
 
 #include <sys/types.h>
 
+#include "support/test_support.h"
+
 namespace korvo_test {
 
 // One media collection as ippeveprinter's configuration writes it: "{MEMBER ... MEMBER ...}".
@@ -41,7 +43,7 @@ class IppTestPrinter {
 
  private:
   IppTestPrinter() = default;
-  std::string folder_;
+  TempDir folder_;
   pid_t bus_ = -1;
   pid_t printer_ = -1;
   int port_ = 0;
@@ -66,7 +68,7 @@ class FakePrinter {
 
  private:
   FakePrinter() = default;
-  std::string folder_;
+  TempDir folder_;
   pid_t pid_ = -1;
   int port_ = 0;
 };
