@@ -80,6 +80,10 @@ class Choices : public ::testing::Test {
     return ui::ChooseByLabels(main->content(), user, name, ui::SplitLabelPath(path), &answers);
   }
   ui::Control& named(std::string_view name) { return *main->content().findNamed(name); }
+  // How the dialog ended, its width field and its radio group.
+  std::string options() {
+    return std::to_string(dialogResult) + " " + in(*dialog, 1).text() + " " + std::to_string(in(*dialog, 2).value());
+  }
   ui::Control& in(ui::Window& window, std::int32_t id) { return *window.find({window.content().children()[0]->id().signature, id}); }
 
   std::unique_ptr<ui::Window> main = Load("Main"), dialog = Load("Dialog"), nested = Load("Nested");
@@ -151,10 +155,7 @@ TEST_F(Choices, TabsAndHiddenPanesComeToTheFrontFirst) {
 
 TEST_F(Choices, DialogStepsActByNameAndTitleAndReturnOnlyWhenTheyEnd) {
   EXPECT_EQ(choose("Actions", "File>Open...>Width=42>Right"), noErr);
-  EXPECT_EQ(dialogResult, 1);  // the steps ended, Return pressed OK
-  EXPECT_EQ(in(*dialog, 1).text(), "42");
-  EXPECT_EQ(in(*dialog, 2).value(), 2);
-  EXPECT_FALSE(answers.refusal());
+  EXPECT_EQ(options(), "1 42 2");  // the steps ended, Return pressed OK
   // Cancel cancels: no Return after it, and an OK reaching the closed dialog changes nothing.
   EXPECT_EQ(choose("Actions", "File>Open...>Left>Cancel"), noErr);
   EXPECT_EQ(dialogResult, 2);
@@ -165,14 +166,12 @@ TEST_F(Choices, DialogStepsActByNameAndTitleAndReturnOnlyWhenTheyEnd) {
   EXPECT_EQ(nestedResult, 2);
   EXPECT_EQ(in(*nested, 1).value(), 1);
   EXPECT_EQ(dialogResult, 1);
-  EXPECT_FALSE(answers.refusal());
   EXPECT_TRUE(answers.unusedSteps().empty());
   // A push button given its dialog's first step in place of "click" is clicked, the steps follow.
   EXPECT_EQ(choose("OpenDialog", "Width=7>Left"), noErr);
-  EXPECT_EQ(dialogResult, 1);
-  EXPECT_EQ(in(*dialog, 1).text(), "7");
-  EXPECT_EQ(in(*dialog, 2).value(), 1);
+  EXPECT_EQ(options(), "1 7 1");
   EXPECT_TRUE(answers.unusedSteps().empty());
+  EXPECT_FALSE(answers.refusal());
 }
 
 TEST_F(Choices, RefusalsCancelTheDialogAndSayWhy) {
@@ -181,8 +180,8 @@ TEST_F(Choices, RefusalsCancelTheDialogAndSayWhy) {
   EXPECT_EQ(answers.refusal(), "the dialog \"Options\" did not take OK");
   ui::LabelAnswers fresh;
   EXPECT_EQ(ui::ChooseByLabels(main->content(), user, "Actions", {"File", "Open...", "Nowhere", "Right"}, &fresh), noErr);
-  EXPECT_EQ(dialogResult, 2);
   EXPECT_EQ(fresh.refusal(), "the dialog has no \"Nowhere\"");
+  EXPECT_EQ(dialogResult, 2);
   EXPECT_EQ(in(*dialog, 2).value(), 1);  // the steps after the refusal were not taken
 }
 
