@@ -183,21 +183,20 @@ TEST_F(PreferenceFile, AnUpdateChangesOneKeyAndKeepsTheRestAndOneThatLeavesTheFi
 }
 
 TEST_F(PreferenceFile, AnUpdateOfADamagedFileKeepsItAndStartsAfresh) {
-  korvo_test::WriteFile(path, "<plist version=\"1.0\"><dict><key>Half</key><str");
-  PreferenceFileStatus seen = PreferenceFileStatus::kRead;
+  const std::string damaged = "<plist version=\"1.0\"><dict><key>Half</key><str";
+  korvo_test::WriteFile(path, damaged);
   testing::internal::CaptureStderr();
   ASSERT_TRUE(UpdatePreferenceFile(path, [&](PlistDict& dict, PreferenceFileStatus status) {
-    seen = status;
+    EXPECT_EQ(status, PreferenceFileStatus::kKeptAside);
     EXPECT_TRUE(dict.empty());
     dict["Fresh"] = true;
     return PreferenceChange::kWrite;
   }));
   const std::string log = testing::internal::GetCapturedStderr();
-  EXPECT_EQ(seen, PreferenceFileStatus::kKeptAside);
   EXPECT_EQ(ReadPreferenceFile(path).dictionary, (PlistDict{{"Fresh", true}}));
   const auto kept = NamesIn(folder, "prefs.plist.damaged-");
   ASSERT_EQ(kept.size(), 1U);
-  EXPECT_EQ(korvo_test::ReadFile(folder + "/" + kept[0]), "<plist version=\"1.0\"><dict><key>Half</key><str");
+  EXPECT_EQ(korvo_test::ReadFile(folder + "/" + kept[0]), damaged);
   EXPECT_NE(log.find("; kept as " + folder + "/" + kept[0] + "\n"), std::string::npos) << log;
 }
 
