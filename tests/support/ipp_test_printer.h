@@ -9,8 +9,6 @@
 
 #include <sys/types.h>
 
-#include "support/test_support.h"
-
 namespace korvo_test {
 
 // One media collection as ippeveprinter's configuration writes it: "{MEMBER ... MEMBER ...}".
@@ -43,7 +41,7 @@ class IppTestPrinter {
 
  private:
   IppTestPrinter() = default;
-  TempDir folder_;
+  std::string folder_;
   pid_t bus_ = -1;
   pid_t printer_ = -1;
   int port_ = 0;
@@ -68,7 +66,7 @@ class FakePrinter {
 
  private:
   FakePrinter() = default;
-  TempDir folder_;
+  std::string folder_;
   pid_t pid_ = -1;
   int port_ = 0;
 };

@@ -1,6 +1,7 @@
 #include "support/private_cups.h"
 
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -63,8 +64,22 @@ std::unique_ptr<PrivateCups> PrivateCups::start(const std::string& attributes, c
   const std::string log = cups->base_ + "/start_log";
   const std::string conf = attributes.empty() ? std::string() : cups->base_ + "/printer.conf";
   if (!conf.empty()) WriteFile(conf, attributes);
-  cups->pid_ = Spawn({script, cups->base_, backend, ppd, conf, formats}, log);
-  if (!WaitForChildReady(cups->pid_, 10, [&] { return std::filesystem::exists(cups->base_ + "/ready"); })) {
+  cups->pid_ = ::fork();
+  if (cups->pid_ == 0) {
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (FILE* out = std::freopen(log.c_str(), "w", stdout)) ::dup2(::fileno(out), 2);
+    ::execl(script.c_str(), script.c_str(), cups->base_.c_str(), backend.c_str(), ppd.c_str(), conf.c_str(),
+            formats.c_str(), static_cast<char*>(nullptr));
+    ::_exit(127);
+  }
+  for (int i = 0; i < 500 && !std::filesystem::exists(cups->base_ + "/ready"); ++i) {
+    if (::waitpid(cups->pid_, nullptr, WNOHANG) == cups->pid_) {
+      cups->pid_ = -1;
+      break;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  if (cups->pid_ < 0 || !std::filesystem::exists(cups->base_ + "/ready")) {
     *error = "the private cupsd did not come up: " + ReadFile(log) + ReadFile(cups->base_ + "/log/printer_log");
     return nullptr;
   }
@@ -72,7 +87,7 @@ std::unique_ptr<PrivateCups> PrivateCups::start(const std::string& attributes, c
 }
 
 PrivateCups::~PrivateCups() {
-  if (pid_ > 0) {  // the script stops what it started on SIGTERM, however long that takes
+  if (pid_ > 0) {
     ::kill(pid_, SIGTERM);
     ::waitpid(pid_, nullptr, 0);
   }

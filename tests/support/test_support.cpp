@@ -1,22 +1,17 @@
 #include "support/test_support.h"
 
-#include <fcntl.h>
 #include <grp.h>
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
-#include <thread>
 #include <vector>
 
 namespace korvo_test {
@@ -108,47 +103,6 @@ int WaitForChild(pid_t pid) {
   int status = 0;
   if (::waitpid(pid, &status, 0) != pid) return -1;
   return WIFEXITED(status) ? WEXITSTATUS(status) : 100 + WTERMSIG(status);
-}
-
-pid_t Spawn(const std::vector<std::string>& argv, const std::string& log, const std::vector<std::string>& env,
-            int outFd) {
-  std::vector<char*> args;
-  for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-  args.push_back(nullptr);
-  const pid_t pid = ::fork();
-  if (pid != 0) return pid;
-  ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-  if (const int logFd = ::open(log.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0600); logFd >= 0) {
-    ::dup2(logFd, 1);
-    ::dup2(logFd, 2);
-  }
-  if (outFd >= 0) ::dup2(outFd, 3);
-  for (const std::string& e : env) ::putenv(const_cast<char*>(e.c_str()));
-  ::execvp(args[0], args.data());
-  ::_exit(127);
-}
-
-bool WaitForChildReady(pid_t& pid, double seconds, const std::function<bool()>& ready) {
-  const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-  while (!ready()) {
-    if (pid > 0 && ::waitpid(pid, nullptr, WNOHANG) == pid) pid = -1;
-    if (pid <= 0 || std::chrono::steady_clock::now() > end) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
-  return true;
-}
-
-void StopChild(pid_t& pid) {
-  if (pid <= 0) return;
-  ::kill(pid, SIGTERM);
-  for (int i = 0; i < 100; ++i, std::this_thread::sleep_for(std::chrono::milliseconds(20)))
-    if (::waitpid(pid, nullptr, WNOHANG) == pid) {
-      pid = -1;
-      return;
-    }
-  ::kill(pid, SIGKILL);
-  ::waitpid(pid, nullptr, 0);
-  pid = -1;
 }
 
 int RunUnprivileged(const std::function<int()>& body) {

@@ -76,14 +76,6 @@ std::string MakeBundle(const TempDir& dir, const std::string& name, const std::s
 // status, or 100 + the signal that ended the child.
 pid_t StartChild(const std::function<int()>& body);
 int WaitForChild(pid_t pid);
-// Starts the program argv[0] with its output in log and env added to its environment; it is
-// killed when the test process ends. outFd: when not -1, the child's descriptor 3 is this one.
-pid_t Spawn(const std::vector<std::string>& argv, const std::string& log, const std::vector<std::string>& env = {},
-            int outFd = -1);
-// Waits up to seconds for ready(); false when time runs out or the child ends first (pid is then -1).
-bool WaitForChildReady(pid_t& pid, double seconds, const std::function<bool()>& ready);
-// Stops a child by its id (SIGTERM, SIGKILL two seconds later) and sets pid to -1.
-void StopChild(pid_t& pid);
 // Runs body in a child without root's power to read and write every file (as nobody when run by
 // root): its exit status as WaitForChild gives it, 77 when root could not be given up.
 int RunUnprivileged(const std::function<int()>& body);
