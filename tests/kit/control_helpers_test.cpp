@@ -1,11 +1,11 @@
-// The helpers on controls: localised labels with their arguments, the summary view, sizing to a
-// label, and pictures drawn centred into controls.
+// The helpers on controls and dialogs: localised labels with their arguments, the summary view,
+// sizing to a label, icons drawn centred, tab panes, embedding, and help.
 #include "kit/control_helpers.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
+#include "kit/dialog_services.h"
+#include "platform/ui/scripted_interaction.h"
 #include "support/test_support.h"
 
 namespace {
@@ -15,17 +15,11 @@ using namespace platform::ui;
 // A bundle with a fresh identifier (bundles stay registered for the process), an English table
 // and a picture whose PNG header says it is 16 by 10.
 platform::Bundle* MakeBundle(const korvo_test::TempDir& dir) {
-  const std::string path = dir.file("Helpers.plugin");
-  std::filesystem::create_directories(path + "/Contents/Resources/en.lproj");
-  korvo_test::WriteFile(path + "/Contents/Info.plist",
-                        "<?xml version=\"1.0\"?>\n<plist version=\"1.0\"><dict><key>CFBundleIdentifier</key><string>"
-                        "test.helpers." + std::filesystem::path(dir.path()).filename().string() +
-                            "</string></dict></plist>\n");
-  korvo_test::WriteFile(path + "/Contents/Resources/en.lproj/Localizable.po",
-                        "msgid \"Pages\"\nmsgstr \"Page %d of %@\"\n\nmsgid \"Swapped\"\nmsgstr \"%2$@ before %1$@\"\n");
-  korvo_test::WriteFile(path + "/Contents/Resources/Arrow.png", std::string("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR\0\0\0\x10\0\0\0\x0A", 24));
-  korvo_test::WriteFile(path + "/Contents/Resources/Broken.png", "not a picture");
-  auto bundle = platform::Bundle::open(path);
+  auto bundle = platform::Bundle::open(korvo_test::MakeBundle(
+      dir, "Helpers", "",
+      {{"en.lproj/Localizable.po", "msgid \"Pages\"\nmsgstr \"Page %d of %@\"\n\nmsgid \"Swapped\"\nmsgstr \"%2$@ before %1$@\"\n"},
+       {"Arrow.png", std::string("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR\0\0\0\x10\0\0\0\x0A", 24)},
+       {"Broken.png", "not a picture"}}));
   return bundle ? *bundle : nullptr;
 }
 
@@ -86,32 +80,73 @@ TEST_F(ControlHelpers, BestRectsFollowTheLabelAndKeepThePlace) {
   EXPECT_EQ(box->bounds().y, 40);
 }
 
-TEST_F(ControlHelpers, PicturesAreDrawnCentredUnscaledOnAnErasedBackground) {
-  Control* picture = Add(ControlKind::Picture, Rect{5, 5, 40, 30});
-  const std::string arrow = bundle->resourcesPath() + "/Arrow.png";
-  EXPECT_EQ(DrawImage(bundle, "Arrow.png", picture, false), platform::noErr);
-  picture->setBounds(Rect{0, 0, 10, 6});  // smaller than the picture, which overhangs it
-  DrawImage(bundle, "Arrow.png", picture, true);
-  EXPECT_EQ(ImagesDrawnIn(*picture), (std::vector<DrawnImage>{{arrow, {17, 15, 16, 10}}, {arrow, {-3, -2, 16, 10}}}));
-  EXPECT_EQ(DrawImage(bundle, "Broken.png", picture, true), platform::ioErr);
-  EXPECT_EQ(ImagesDrawnIn(*picture).size(), 2u);
-  EXPECT_EQ(DrawImage(bundle, "Gone.png", picture, false), platform::fnfErr);
-  EXPECT_TRUE(ImagesDrawnIn(*picture).empty());
-}
-
-TEST_F(ControlHelpers, AnIconDrawsThePictureNamedOnItWheneverItIsDrawn) {
-  Control* icon = Add(ControlKind::Picture, Rect{0, 0, 16, 10});
+TEST_F(ControlHelpers, AnIconDrawsItsPictureCentredUnscaledOnAnErasedBackgroundWhenDrawn) {
+  Control* icon = Add(ControlKind::Picture, Rect{5, 5, 40, 30});
   ASSERT_EQ(InitializeIcon(bundle, icon), platform::noErr);
+  const std::string arrow = bundle->resourcesPath() + "/Arrow.png";
   icon->setPicture("Arrow.png");
   DrawControl(*icon);
   DrawControl(*icon);
-  ASSERT_EQ(ImagesDrawnIn(*icon).size(), 1u);
-  EXPECT_EQ(ImagesDrawnIn(*icon)[0].rect, (Rect{0, 0, 16, 10}));
-  icon->setPicture("Gone.png");
+  EXPECT_EQ(ImagesDrawnIn(*icon), (std::vector<DrawnImage>{{arrow, {17, 15, 16, 10}}}));
+  icon->setBounds(Rect{0, 0, 10, 6});  // smaller than the picture, which overhangs it
+  DrawControl(*icon);
+  EXPECT_EQ(ImagesDrawnIn(*icon), (std::vector<DrawnImage>{{arrow, {-3, -2, 16, 10}}}));
+  for (const char* unusable : {"Broken.png", "Gone.png"}) {
+    icon->setPicture(unusable);
+    DrawControl(*icon);
+    EXPECT_TRUE(ImagesDrawnIn(*icon).empty()) << unusable;
+  }
+  icon->setPicture("Arrow.png");
   icon->setVisible(false);
   DrawControl(*icon);  // a hidden control is not drawn
-  EXPECT_EQ(ImagesDrawnIn(*icon).size(), 1u);
+  EXPECT_TRUE(ImagesDrawnIn(*icon).empty());
   EXPECT_EQ(InitializeIcon(bundle, nullptr), platform::paramErr);
+}
+
+namespace ui = platform::ui;
+
+TEST(ShellServices, TabControlShowsOnlyTheCurrentTabsPane) {
+  ui::Control tabs(ui::ControlKind::TabControl, {}, {});
+  tabs.setMaximum(3);
+  ui::Control* panes[3];
+  for (int i = 0; i < 3; ++i)
+    panes[i] = tabs.embed(std::make_unique<ui::Control>(ui::ControlKind::UserPane, ui::ControlID{1, i}, ui::Rect{}));
+  tabs.setValue(2);
+  UpdateTabControl(tabs, 3, panes);
+  EXPECT_FALSE(panes[0]->visible());
+  EXPECT_TRUE(panes[1]->visible() && panes[1]->enabled() && panes[1]->active());
+  EXPECT_FALSE(panes[2]->enabled());
+}
+
+TEST(ShellServices, HelpNeedsTheBundlesHelpBook) {
+  ui::ScriptedInteraction script;
+  EXPECT_EQ(DisplayHelp(nullptr, "", ""), platform::paramErr);
+  auto bundle = platform::Bundle::open(korvo_test::BundlePath());
+  ASSERT_TRUE(bundle);
+  EXPECT_EQ(DisplayHelp(*bundle, "special_pages/db_add_inserts_d.html", ""), platform::noErr);
+  EXPECT_EQ(script.log().back(), "help: Korvo Printer Help special_pages/db_add_inserts_d.html#");
+  // A page the book lacks opens nothing and says so (pages are found letter case aside in
+  // bundle_help_book_test).
+  const std::size_t opened = script.log().size();
+  EXPECT_EQ(DisplayHelp(*bundle, "paper_output/no_such_page.htm", ""), platform::fnfErr);
+  EXPECT_EQ(script.log().size(), opened);
+
+  korvo_test::TempDir dir;
+  auto noBook = platform::Bundle::open(
+      korvo_test::MakeBundle(dir, "NoBook", "<key>CFBundleHelpBookName</key><integer>3</integer>"));
+  ASSERT_TRUE(noBook) << noBook.error();
+  EXPECT_EQ(DisplayHelp(*noBook, "", "anchor"), platform::paramErr);
+}
+
+TEST(ShellServices, EmbedAndShowMovesTheControl) {
+  ui::Window window("W", ui::Rect{0, 0, 10, 10});
+  ui::Control* a = window.content().embed(std::make_unique<ui::Control>(ui::ControlKind::UserPane, ui::ControlID{1, 1}, ui::Rect{}));
+  ui::Control* b = window.content().embed(std::make_unique<ui::Control>(ui::ControlKind::PushButton, ui::ControlID{1, 2}, ui::Rect{}));
+  b->setVisible(false);
+  EXPECT_EQ(EmbedAndShowControl(b, a), platform::noErr);
+  EXPECT_EQ(b->parent(), a);
+  EXPECT_TRUE(b->isReallyVisible());
+  EXPECT_EQ(EmbedAndShowControl(nullptr, a), platform::paramErr);
 }
 
 }  // namespace

@@ -1,8 +1,12 @@
+// Numbers as text: in the user's locale, and how many digits they take.
+#include "kit/count_digits.h"
 #include "kit/number_text.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdlib>
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -44,6 +48,16 @@ TEST_F(NumberText, FollowsTheUsersLocale) {
 TEST_F(NumberText, GivesNothingWithoutALocale) {
   EXPECT_EQ(InLocale(850, 2, "zz_ZZ.UTF-8"), std::nullopt);
   EXPECT_EQ(InLocale(850, -1, "en_US.UTF-8"), std::nullopt);
+}
+
+TEST(CountDigits, CountsAroundPowersOfTenIgnoringTheSign) {
+  constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+  constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+  // 999999999999999 is one a double logarithm rounds up to 15.0.
+  for (auto [value, digits] : {std::pair<std::int64_t, int>{0, 1}, {9, 1}, {10, 2}, {99, 2}, {1000, 4},
+                               {999999999999999LL, 15}, {1000000000000000LL, 16}, {-1, 1}, {-999, 3},
+                               {-2147483648LL, 10}, {kMax, 19}, {kMin, 19}})
+    EXPECT_EQ(CountDigits(value), digits) << value;
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+// Bundles: opening, localised strings by the user's language, and the help book's pages.
 #include "platform/bundle/bundle.h"
 
 #include <gmock/gmock.h>
@@ -10,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/bundle/help_book.h"
 #include "support/test_support.h"
 
 namespace {
@@ -26,28 +28,13 @@ struct ScopedLanguage {
   ScopedEnv language_, all_, messages_, lang_;
 };
 
-std::string InfoPlist(const std::string& dictBody) {
-  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-         "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
-         "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
-         "<plist version=\"1.0\"><dict>" + dictBody + "</dict></plist>\n";
-}
-
-// A bundle under dir with a fresh identifier (the registry keeps every bundle for the process),
-// the given development region and PO tables by language.
+// A bundle under dir with the given development region and PO tables by language.
 std::string MakeBundle(const korvo_test::TempDir& dir, const std::string& region,
                        const std::map<std::string, std::string>& tables) {
-  std::string path = dir.file("Test.plugin");
-  std::filesystem::create_directories(path + "/Contents/Resources");
-  std::string identifier = "test.bundle." + std::filesystem::path(dir.path()).filename().string();
-  korvo_test::WriteFile(path + "/Contents/Info.plist",
-                        InfoPlist("<key>CFBundleIdentifier</key><string>" + identifier + "</string>"
-                                  "<key>CFBundleDevelopmentRegion</key><string>" + region + "</string>"));
-  for (const auto& [language, po] : tables) {
-    std::filesystem::create_directories(path + "/Contents/Resources/" + language + ".lproj");
-    korvo_test::WriteFile(path + "/Contents/Resources/" + language + ".lproj/Localizable.po", po);
-  }
-  return path;
+  std::map<std::string, std::string> resources;
+  for (const auto& [language, po] : tables) resources[language + ".lproj/Localizable.po"] = po;
+  return korvo_test::MakeBundle(dir, "Test", "<key>CFBundleDevelopmentRegion</key><string>" + region + "</string>",
+                                resources);
 }
 
 Bundle* Opened(const std::string& path) {
@@ -56,40 +43,32 @@ Bundle* Opened(const std::string& path) {
   return bundle ? *bundle : nullptr;
 }
 
-TEST(Bundle, OpensTheBuiltPlugInAndRegistersIt) {
-  ScopedLanguage english("en_US.UTF-8");
+// The built plug-in's strings and resources are what every panel test reads.
+TEST(Bundle, OpensTheBuiltPlugInOnceAndFindsItByIdentifier) {
   Bundle* bundle = Opened(korvo_test::BundlePath());
   ASSERT_NE(bundle, nullptr);
-  EXPECT_EQ(bundle->identifier(), "com.korvo.print.pde.korvofeatures.runnel_kkp50_cs");
-  EXPECT_EQ(Bundle::withIdentifier(bundle->identifier()), bundle);
+  EXPECT_EQ(Bundle::withIdentifier("com.korvo.print.pde.korvofeatures.runnel_kkp50_cs"), bundle);
   EXPECT_EQ(Opened(korvo_test::BundlePath() + "/"), bundle);
   EXPECT_EQ(bundle->executablePath(), korvo_test::BundlePath() + "/Contents/MacOS/korvo-features.so");
-  EXPECT_EQ(bundle->resourcePath("en.lproj/Localizable.po"),
-            korvo_test::BundlePath() + "/Contents/Resources/en.lproj/Localizable.po");
   EXPECT_EQ(bundle->resourcePath("no such file"), std::nullopt);
-  EXPECT_EQ(bundle->localizedString("PDE Shell"), "Korvo Features");
-  EXPECT_EQ(bundle->localizedString("No such key"), "STRING NOT FOUND");
   EXPECT_EQ(bundle->localizedString("No such key", "fallback"), "fallback");
   EXPECT_EQ(Bundle::withIdentifier("no.such.bundle"), nullptr);
 }
 
 TEST(Bundle, RefusesAFolderWithoutAUsableInfoPlist) {
   korvo_test::TempDir dir;
-  std::string path = dir.file("Bad.plugin");
-  auto missing = Bundle::open(path);
-  ASSERT_FALSE(missing);
-  EXPECT_THAT(missing.error(), HasSubstr(path + "/Contents/Info.plist"));
-
+  const std::string path = dir.file("Bad.plugin"), info = path + "/Contents/Info.plist";
+  const auto errorOf = [&] {
+    auto bundle = Bundle::open(path);
+    EXPECT_FALSE(bundle);
+    return bundle ? std::string() : bundle.error();
+  };
+  EXPECT_THAT(errorOf(), HasSubstr(info));
   std::filesystem::create_directories(path + "/Contents");
-  korvo_test::WriteFile(path + "/Contents/Info.plist", "<plist><dict><key>x</key>");
-  auto malformed = Bundle::open(path);
-  ASSERT_FALSE(malformed);
-  EXPECT_THAT(malformed.error(), HasSubstr("Info.plist"));
-
-  korvo_test::WriteFile(path + "/Contents/Info.plist", InfoPlist("<key>CFBundleIdentifier</key><integer>7</integer>"));
-  auto noIdentifier = Bundle::open(path);
-  ASSERT_FALSE(noIdentifier);
-  EXPECT_THAT(noIdentifier.error(), HasSubstr("\"CFBundleIdentifier\""));
+  korvo_test::WriteFile(info, "<plist><dict><key>x</key>");
+  EXPECT_THAT(errorOf(), HasSubstr("Info.plist"));
+  korvo_test::WriteFile(info, "<plist><dict><key>CFBundleIdentifier</key><integer>7</integer></dict></plist>");
+  EXPECT_THAT(errorOf(), HasSubstr("\"CFBundleIdentifier\""));
 }
 
 TEST(Bundle, LooksInTheUserLanguageThenEnglishThenTheDevelopmentRegion) {
@@ -149,6 +128,34 @@ TEST(Bundle, ReadsATableOnceAndServesItFromManyThreads) {
   // Later changes to the file are not seen: the table was read once.
   korvo_test::WriteFile(path + "/Contents/Resources/en.lproj/Localizable.po", "msgid \"Top Tray\"\nmsgstr \"X\"\n");
   EXPECT_EQ(bundle->localizedString("Top Tray"), "Upper Tray");
+}
+
+TEST(HelpBook, PagesAreFoundLetterCaseAsideAndNeverOutsideTheBook) {
+  // A book holding paper_output/finishing/fold.htm and index.html, and beside it a file no page may reach.
+  korvo_test::TempDir dir;
+  std::filesystem::create_directories(dir.file("Book/paper_output/finishing"));
+  korvo_test::WriteFile(dir.file("Book/paper_output/finishing/fold.htm"), "<p>fold</p>");
+  korvo_test::WriteFile(dir.file("Book/index.html"), "<p>start</p>");
+  korvo_test::WriteFile(dir.file("secret.txt"), "not a page");
+  const platform::HelpBook book{"Test Help", dir.file("Book")};
+  EXPECT_EQ(platform::FindHelpPage(book, "paper_output/finishing/fold.htm"), dir.file("Book/paper_output/finishing/fold.htm"));
+  EXPECT_EQ(platform::FindHelpPage(book, "Paper_Output/Finishing/FOLD.htm"), dir.file("Book/paper_output/finishing/fold.htm"));
+  EXPECT_EQ(platform::FindHelpPage(book, ""), dir.file("Book/index.html"));
+  EXPECT_FALSE(platform::FindHelpPage(book, "paper_output/finishing/pads.htm"));
+  EXPECT_FALSE(platform::FindHelpPage(book, "paper_output/finishing"));  // a folder is no page
+  EXPECT_FALSE(platform::FindHelpPage(book, "../secret.txt"));
+  EXPECT_FALSE(platform::FindHelpPage(book, "paper_output/../../secret.txt"));
+  EXPECT_FALSE(platform::FindHelpPage(book, dir.file("secret.txt")));
+}
+
+// The bundle's own book is checked end to end by korvo-pde help-page.
+TEST(HelpBook, ARegisteredBookIsFoundByNameTheLaterFolderWinning) {
+  EXPECT_FALSE(platform::RegisteredHelpBook("No Such Help"));
+  korvo_test::TempDir dir;
+  platform::RegisterHelpBook(platform::HelpBook{"Registered Help", dir.path()});
+  platform::RegisterHelpBook(platform::HelpBook{"Registered Help", dir.file("Book")});
+  ASSERT_TRUE(platform::RegisteredHelpBook("Registered Help"));
+  EXPECT_EQ(platform::RegisteredHelpBook("Registered Help")->folder, dir.file("Book"));
 }
 
 }  // namespace

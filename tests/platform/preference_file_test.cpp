@@ -1,15 +1,10 @@
 // Preference files: reading, the keeping of damaged files, refusing to write over files that
 // cannot be read, and read-modify-write updates.
-#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <algorithm>
 #include <ctime>
 #include <filesystem>
-#include <vector>
 
 #include "platform/files/damaged_file.h"
 #include "platform/plist/xml_plist.h"
@@ -19,14 +14,7 @@
 namespace platform {
 namespace {
 
-// The names in folder that start with prefix (all of them for an empty prefix), sorted.
-std::vector<std::string> NamesStartingWith(const std::string& folder, const std::string& prefix = "") {
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder))
-    if (entry.path().filename().string().starts_with(prefix)) names.push_back(entry.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
+using korvo_test::NamesIn;
 
 std::string Bytes(const PlistDict& dict) { return *WriteXMLPlist(PlistValue(dict)); }
 
@@ -62,7 +50,7 @@ TEST_F(PreferenceFile, AMissingFileIsNormalAndAWrittenFileReadsBackWithTheWriter
   EXPECT_EQ(contents.status, PreferenceFileStatus::kMissing);
   EXPECT_TRUE(contents.dictionary.empty());
   EXPECT_TRUE(contents.mayBeWritten());
-  EXPECT_TRUE(NamesStartingWith(folder).empty());  // a read makes no lock file
+  EXPECT_TRUE(NamesIn(folder).empty());  // a read makes no lock file
 
   const PlistDict dict{{"Name", "Grüße"}, {"Copies", 3}, {"List", PlistArray{"a", "b"}}, {"Blob", PlistData{0, 255}}};
   std::string error;
@@ -71,7 +59,7 @@ TEST_F(PreferenceFile, AMissingFileIsNormalAndAWrittenFileReadsBackWithTheWriter
   contents = ReadPreferenceFile(path);
   EXPECT_EQ(contents.status, PreferenceFileStatus::kRead);
   EXPECT_EQ(contents.dictionary, dict);
-  EXPECT_EQ(NamesStartingWith(folder), (std::vector<std::string>{"prefs.plist", "prefs.plist.lock"}));
+  EXPECT_EQ(NamesIn(folder), (std::vector<std::string>{"prefs.plist", "prefs.plist.lock"}));
 }
 
 TEST_F(PreferenceFile, ADamagedFileIsKeptAsideByteForByteWithOneErrorLine) {
@@ -108,7 +96,7 @@ TEST_F(PreferenceFile, KeepingAsideNeverReplacesAnEarlierKeptCopy) {
   ASSERT_EQ(contents.status, PreferenceFileStatus::kKeptAside);
   EXPECT_EQ(korvo_test::ReadFile(contents.keptAs), "damaged again");
   for (std::time_t t : {now, now + 1}) EXPECT_EQ(korvo_test::ReadFile(DamagedFileName(path, t)), "earlier copy");
-  EXPECT_EQ(NamesStartingWith(folder, "prefs.plist.damaged-").size(), 3U);
+  EXPECT_EQ(NamesIn(folder, "prefs.plist.damaged-").size(), 3U);
 }
 
 TEST_F(PreferenceFile, AFolderInThePlaceOfTheFileIsNeitherMovedNorWrittenOver) {
@@ -127,7 +115,7 @@ TEST_F(PreferenceFile, AFolderInThePlaceOfTheFileIsNeitherMovedNorWrittenOver) {
   EXPECT_EQ(error, contents.error);
   EXPECT_EQ(log, "ERROR: " + error + "\n");  // one cause, one line, however often it is met
   EXPECT_TRUE(std::filesystem::is_directory(path + "/inside"));
-  EXPECT_TRUE(NamesStartingWith(home.dir().file("config"), "prefs.plist.damaged").empty());
+  EXPECT_TRUE(NamesIn(home.dir().file("config"), "prefs.plist.damaged").empty());
 }
 
 TEST_F(PreferenceFile, AFileOverTheCapIsLeftAloneUnreadAndNeverWrittenOver) {
@@ -141,21 +129,6 @@ TEST_F(PreferenceFile, AFileOverTheCapIsLeftAloneUnreadAndNeverWrittenOver) {
   EXPECT_EQ(std::filesystem::file_size(path), kMaxPropertyListFileBytes + 1);
 }
 
-// Runs body in a child process without root's power to read every file, and returns its exit
-// status (or 100 + the signal that ended it).
-template <class Body>
-int RunUnprivileged(Body body) {
-  const pid_t pid = ::fork();
-  if (pid == 0) {
-    if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
-      ::_exit(90);
-    ::_exit(body());
-  }
-  int status = 0;
-  ::waitpid(pid, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : 100 + WTERMSIG(status);
-}
-
 TEST_F(PreferenceFile, AFileWeMayNotReadIsReportedAndNeverReplaced) {
   const std::string original = Bytes(PlistDict{{"Saved", "by its owner"}});
   korvo_test::WriteFile(path, original);
@@ -164,7 +137,7 @@ TEST_F(PreferenceFile, AFileWeMayNotReadIsReportedAndNeverReplaced) {
   ASSERT_EQ(::chmod(folder.c_str(), 0777), 0);
   ASSERT_EQ(::chmod(path.c_str(), 0000), 0);
 
-  const int result = RunUnprivileged([&] {
+  const int result = korvo_test::RunUnprivileged([&] {
     PreferenceFileContents contents = ReadPreferenceFile(path);
     if (contents.status != PreferenceFileStatus::kUnreadable || contents.mayBeWritten()) return 1;
     if (contents.error.find("Permission denied") == std::string::npos) return 2;
@@ -179,7 +152,7 @@ TEST_F(PreferenceFile, AFileWeMayNotReadIsReportedAndNeverReplaced) {
   EXPECT_EQ(result, 0);
   ASSERT_EQ(::chmod(path.c_str(), 0644), 0);
   EXPECT_EQ(korvo_test::ReadFile(path), original);
-  EXPECT_TRUE(NamesStartingWith(folder, "prefs.plist.damaged").empty());
+  EXPECT_TRUE(NamesIn(folder, "prefs.plist.damaged").empty());
   EXPECT_TRUE(std::filesystem::exists(folder + "/other.plist"));
 }
 
@@ -210,21 +183,20 @@ TEST_F(PreferenceFile, AnUpdateChangesOneKeyAndKeepsTheRestAndOneThatLeavesTheFi
 }
 
 TEST_F(PreferenceFile, AnUpdateOfADamagedFileKeepsItAndStartsAfresh) {
-  korvo_test::WriteFile(path, "<plist version=\"1.0\"><dict><key>Half</key><str");
-  PreferenceFileStatus seen = PreferenceFileStatus::kRead;
+  const std::string damaged = "<plist version=\"1.0\"><dict><key>Half</key><str";
+  korvo_test::WriteFile(path, damaged);
   testing::internal::CaptureStderr();
   ASSERT_TRUE(UpdatePreferenceFile(path, [&](PlistDict& dict, PreferenceFileStatus status) {
-    seen = status;
+    EXPECT_EQ(status, PreferenceFileStatus::kKeptAside);
     EXPECT_TRUE(dict.empty());
     dict["Fresh"] = true;
     return PreferenceChange::kWrite;
   }));
   const std::string log = testing::internal::GetCapturedStderr();
-  EXPECT_EQ(seen, PreferenceFileStatus::kKeptAside);
   EXPECT_EQ(ReadPreferenceFile(path).dictionary, (PlistDict{{"Fresh", true}}));
-  const auto kept = NamesStartingWith(folder, "prefs.plist.damaged-");
+  const auto kept = NamesIn(folder, "prefs.plist.damaged-");
   ASSERT_EQ(kept.size(), 1U);
-  EXPECT_EQ(korvo_test::ReadFile(folder + "/" + kept[0]), "<plist version=\"1.0\"><dict><key>Half</key><str");
+  EXPECT_EQ(korvo_test::ReadFile(folder + "/" + kept[0]), damaged);
   EXPECT_NE(log.find("; kept as " + folder + "/" + kept[0] + "\n"), std::string::npos) << log;
 }
 

@@ -1,7 +1,10 @@
+// Tickets, print sessions and their files, and the printer-info ticket filled from a printer
+// description's main keywords.
 #include <gtest/gtest.h>
 
 #include "platform/plist/xml_plist.h"
 #include "platform/ticket/print_session.h"
+#include "platform/ticket/printer_info.h"
 #include "support/test_support.h"
 
 namespace {
@@ -34,29 +37,12 @@ TEST(Ticket, CopiesAreDeepAndPPDDictionaryIsCreatedOnDemand) {
   EXPECT_FALSE(t == copy);
 }
 
-TEST(Ticket, PlistFormIsLosslessAndRejectsWrongKinds) {
-  Ticket t;
-  t.set("a", PlistDict{{"x", 1.5}, {"y", platform::PlistArray{true, "s"}}}, "K");
-  t.set("b", "text", "com.korvo.print");
-  t.ensureSubTicket("com.apple.print.PaperInfoTicket").set("c", 7, "X");
-  auto back = Ticket::fromPlist(t.toPlist());
-  ASSERT_TRUE(back) << back.error();
-  EXPECT_TRUE(*back == t);
-  EXPECT_EQ(*back->clientOf("b"), "com.korvo.print");
-
+// The plist form coming back whole is the session file's round trip below.
+TEST(Ticket, APlistFormOfTheWrongKindsIsRefused) {
   EXPECT_FALSE(Ticket::fromPlist(PlistValue(3)));
   EXPECT_FALSE(Ticket::fromPlist(PlistDict{{"Items", "not a dictionary"}}));
   EXPECT_FALSE(Ticket::fromPlist(PlistDict{{"Items", PlistDict{{"k", 1}}}, {"Clients", PlistDict{{"k", 2}}}}));
   EXPECT_FALSE(Ticket::fromPlist(PlistDict{{"SubTickets", PlistDict{{"s", 1}}}}));
-}
-
-TEST(PrintSession, NewSessionHasTheThreeTicketsAndThePaperSubTicket) {
-  platform::PrintSession s;
-  EXPECT_NE(s.ticket(platform::kPDE_PMPrintSettingsRef), nullptr);
-  EXPECT_NE(s.ticket(platform::kPDE_PMPrinterInfoRef), nullptr);
-  ASSERT_NE(s.ticket(platform::kPDE_PMPageFormatRef), nullptr);
-  EXPECT_NE(s.ticket(platform::kPDE_PMPageFormatRef)->subTicket(platform::kPMPaperInfoTicket), nullptr);
-  EXPECT_EQ(s.ticket("NoSuchTicket"), nullptr);
 }
 
 TEST(PrintSession, SessionFileRoundTripsThroughPythonPlistlib) {
@@ -104,6 +90,33 @@ TEST(PrintSession, MalformedSessionFilesAreRefusedWithTheFileNamed) {
   EXPECT_NE(loaded.error().find("bad.plist"), std::string::npos);
   EXPECT_NE(loaded.error().find("Printer"), std::string::npos);
   EXPECT_FALSE(platform::PrintSession::load(dir.file("missing.plist")));
+}
+
+TEST(PrinterInfoTicket, NamesComeFromTheMainKeywordsAndFollowThePrinter) {
+  korvo_test::TempDir dir;
+  // CRLF lines, a Latin-1 name, a translation string and no nickname.
+  const std::string first = dir.file("first.ppd");
+  korvo_test::WriteFile(first, "*PPD-Adobe: \"4.3\"\r\n*Manufacturer: \"K\xf6rvo\"\r\n*ModelName: \"K\xf6rvo KP9\"\r\n"
+                               "*ModelNameX/Other: \"not this\"\r\n");
+  auto names = platform::ReadPrinterDescriptionNames(first);
+  ASSERT_TRUE(names) << names.error();
+  platform::Ticket info;
+  platform::FillPrinterInfoTicket(*names, info);
+  ASSERT_NE(info.getString(platform::kPMMakeAndModelNameKey), nullptr);
+  EXPECT_EQ(*info.getString(platform::kPMMakeAndModelNameKey), "K\u00f6rvo KP9");
+  EXPECT_EQ(*info.getString(platform::kPMManufacturerKey), "K\u00f6rvo");
+  EXPECT_EQ(*info.clientOf(platform::kPMManufacturerKey), platform::kPrintSystemClient);
+
+  // The nickname wins over the model name; a printer without a manufacturer leaves none behind.
+  const std::string second = dir.file("second.ppd");
+  korvo_test::WriteFile(second, "*ModelName: \"Model\"\n*NickName: \"Make Model PS\"\n");
+  names = platform::ReadPrinterDescriptionNames(second);
+  ASSERT_TRUE(names);
+  platform::FillPrinterInfoTicket(*names, info);
+  EXPECT_EQ(*info.getString(platform::kPMMakeAndModelNameKey), "Make Model PS");
+  EXPECT_FALSE(info.contains(platform::kPMManufacturerKey));
+
+  EXPECT_FALSE(platform::ReadPrinterDescriptionNames(dir.file("missing.ppd")));
 }
 
 }  // namespace

@@ -80,6 +80,10 @@ class Choices : public ::testing::Test {
     return ui::ChooseByLabels(main->content(), user, name, ui::SplitLabelPath(path), &answers);
   }
   ui::Control& named(std::string_view name) { return *main->content().findNamed(name); }
+  // How the dialog ended, its width field and its radio group.
+  std::string options() {
+    return std::to_string(dialogResult) + " " + in(*dialog, 1).text() + " " + std::to_string(in(*dialog, 2).value());
+  }
   ui::Control& in(ui::Window& window, std::int32_t id) { return *window.find({window.content().children()[0]->id().signature, id}); }
 
   std::unique_ptr<ui::Window> main = Load("Main"), dialog = Load("Dialog"), nested = Load("Nested");
@@ -90,71 +94,46 @@ class Choices : public ::testing::Test {
   ui::AlertLevel alertLevel = ui::AlertLevel::Caution;
 };
 
-TEST_F(Choices, ButtonsCheckBoxesAndRadioGroups) {
-  EXPECT_EQ(choose("Apply", "click"), noErr);
-  EXPECT_EQ(choose("Apply", "Apply"), noErr);
-  EXPECT_EQ(choose("Apply", "Push"), ui::kNoSuchLabelErr);
-  EXPECT_EQ(applied, 2);
-  EXPECT_EQ(choose("Twice", "on"), noErr);
-  EXPECT_EQ(choose("Twice", "on"), noErr);  // already on: no second click
-  EXPECT_EQ(named("Twice").value(), 1);
-  EXPECT_EQ(choose("Twice", "yes"), ui::kNoSuchLabelErr);
-  EXPECT_EQ(choose("Size", "Large"), noErr);
-  EXPECT_EQ(named("Size").value(), 2);
-  EXPECT_EQ(choose("Size", "Huge"), ui::kNoSuchLabelErr);
-  EXPECT_EQ(choose("Nothing", "on"), ui::kNoSuchLabelErr);
-  EXPECT_EQ(choose("Caption", "Other"), ui::kNoSuchLabelErr);  // static text is read, not set
-}
-
-TEST_F(Choices, PopUpsAndMenuButtonsWithSubmenus) {
-  EXPECT_EQ(choose("Colour", "Blue"), noErr);
-  EXPECT_EQ(named("Colour").value(), 2);
-  EXPECT_EQ(choose("Colour", "Green"), ui::kNoSuchLabelErr);
-  EXPECT_EQ(choose("Actions", "File"), ui::kNoSuchLabelErr);  // the submenu item is missing
-  EXPECT_EQ(choose("Actions", "Later"), ui::kUserCannotReachErr);
-  EXPECT_EQ(choose("Actions", "File>Open...>Cancel"), noErr);
-  EXPECT_EQ(dialogResult, 2);
-}
-
-TEST_F(Choices, FieldsTextViewsAndComboBoxesTakeTypedText) {
-  EXPECT_EQ(choose("Title", "Final"), noErr);
-  EXPECT_EQ(named("Title").text(), "Final");
-  EXPECT_EQ(choose("Notes", "new notes"), noErr);
-  EXPECT_EQ(named("Notes").text(), "new notes");
-  EXPECT_EQ(choose("Summary", "x"), ui::kUserCannotReachErr);  // a locked text view
-  EXPECT_EQ(choose("Font", "Sans"), noErr);
-  EXPECT_EQ(named("Font").text(), "Sans");
-  EXPECT_EQ(choose("Font", "Mono"), noErr);
-  EXPECT_EQ(named("Font").text(), "Mono");
-  // A numeric field: digits go in; a letter is refused with a beep, which is the refusal.
-  EXPECT_EQ(choose("Copies", "12"), noErr);
-  EXPECT_EQ(named("Copies").text(), "12");
-  EXPECT_FALSE(answers.refusal());
-  EXPECT_EQ(choose("Copies", "3x"), noErr);
-  EXPECT_EQ(answers.refusal(), "a keystroke was refused");
-}
-
-TEST_F(Choices, ListRowsByACellsTextSlidersAndArrows) {
-  ui::DataBrowser& stocks = named("Stocks").dataBrowser();
-  EXPECT_EQ(choose("Stocks", "Glossy"), noErr);
-  EXPECT_EQ(stocks.selection(), (std::set<ui::DataBrowserItemID>{2}));
-  EXPECT_EQ(choose("Stocks", "Plain,Card"), ui::kNoSuchLabelErr);  // one row at a time
-  stocks.setMultipleSelection(true);
-  EXPECT_EQ(choose("Stocks", "Plain,Card"), noErr);
-  EXPECT_EQ(stocks.selection(), (std::set<ui::DataBrowserItemID>{1, 3}));
-  EXPECT_EQ(choose("Stocks", "Vellum"), ui::kNoSuchLabelErr);
-  EXPECT_EQ(choose("Darkness", "80"), noErr);
-  EXPECT_EQ(named("Darkness").value(), 80);
-  EXPECT_EQ(choose("Darkness", "101"), ui::kNoSuchLabelErr);
-  EXPECT_EQ(choose("Darkness", "dark"), ui::kNoSuchLabelErr);
+TEST_F(Choices, EveryKindOfControlTakesWhatAPersonCanSetThereAndNothingElse) {
   int ups = 0;
   ui::EventHandlerRef arrows = named("Step").installHandler({{ui::kEventClassControl, ui::kEventControlHit}}, [&](ui::Event& e) {
     ups += e.part == ui::kControlUpButtonPart ? 1 : 0;
     return noErr;
   });
-  EXPECT_EQ(choose("Step", "up"), noErr);
-  EXPECT_EQ(choose("Step", "sideways"), ui::kNoSuchLabelErr);
+  const struct {
+    const char* name;
+    const char* path;
+    platform::OSStatus status;
+  } rows[] = {
+      {"Apply", "click", noErr}, {"Apply", "Apply", noErr}, {"Apply", "Push", ui::kNoSuchLabelErr},
+      {"Twice", "on", noErr}, {"Twice", "on", noErr},  // already on: no second click
+      {"Twice", "yes", ui::kNoSuchLabelErr}, {"Size", "Large", noErr}, {"Size", "Huge", ui::kNoSuchLabelErr},
+      {"Nothing", "on", ui::kNoSuchLabelErr}, {"Caption", "Other", ui::kNoSuchLabelErr},  // static text is read, not set
+      {"Colour", "Blue", noErr}, {"Colour", "Green", ui::kNoSuchLabelErr},
+      {"Actions", "File", ui::kNoSuchLabelErr},  // the submenu item is missing
+      {"Actions", "Later", ui::kUserCannotReachErr}, {"Title", "Final", noErr}, {"Notes", "new notes", noErr},
+      {"Summary", "x", ui::kUserCannotReachErr},  // a locked text view
+      {"Font", "Sans", noErr}, {"Font", "Mono", noErr}, {"Copies", "12", noErr},
+      {"Stocks", "Glossy", noErr}, {"Stocks", "Plain,Card", ui::kNoSuchLabelErr},  // one row at a time
+      {"Stocks", "Vellum", ui::kNoSuchLabelErr}, {"Darkness", "80", noErr}, {"Darkness", "101", ui::kNoSuchLabelErr},
+      {"Darkness", "dark", ui::kNoSuchLabelErr}, {"Step", "up", noErr}, {"Step", "sideways", ui::kNoSuchLabelErr}};
+  for (const auto& row : rows) EXPECT_EQ(choose(row.name, row.path), row.status) << row.name << "=" << row.path;
+  EXPECT_EQ(applied, 2);
+  EXPECT_EQ(named("Twice").value(), 1);
+  EXPECT_EQ(named("Size").value(), 2);
+  EXPECT_EQ(named("Colour").value(), 2);
+  EXPECT_EQ(named("Title").text() + "|" + named("Notes").text() + "|" + named("Font").text() + "|" + named("Copies").text(),
+            "Final|new notes|Mono|12");
+  EXPECT_EQ(named("Stocks").dataBrowser().selection(), (std::set<ui::DataBrowserItemID>{2}));
+  EXPECT_EQ(named("Darkness").value(), 80);
   EXPECT_EQ(ups, 1);
+  EXPECT_FALSE(answers.refusal());
+  // A list that takes several rows; a digit field refusing a letter with a beep, which is the refusal.
+  named("Stocks").dataBrowser().setMultipleSelection(true);
+  EXPECT_EQ(choose("Stocks", "Plain,Card"), noErr);
+  EXPECT_EQ(named("Stocks").dataBrowser().selection(), (std::set<ui::DataBrowserItemID>{1, 3}));
+  EXPECT_EQ(choose("Copies", "3x"), noErr);
+  EXPECT_EQ(answers.refusal(), "a keystroke was refused");
 }
 
 TEST_F(Choices, TabsAndHiddenPanesComeToTheFrontFirst) {
@@ -176,10 +155,7 @@ TEST_F(Choices, TabsAndHiddenPanesComeToTheFrontFirst) {
 
 TEST_F(Choices, DialogStepsActByNameAndTitleAndReturnOnlyWhenTheyEnd) {
   EXPECT_EQ(choose("Actions", "File>Open...>Width=42>Right"), noErr);
-  EXPECT_EQ(dialogResult, 1);  // the steps ended, Return pressed OK
-  EXPECT_EQ(in(*dialog, 1).text(), "42");
-  EXPECT_EQ(in(*dialog, 2).value(), 2);
-  EXPECT_FALSE(answers.refusal());
+  EXPECT_EQ(options(), "1 42 2");  // the steps ended, Return pressed OK
   // Cancel cancels: no Return after it, and an OK reaching the closed dialog changes nothing.
   EXPECT_EQ(choose("Actions", "File>Open...>Left>Cancel"), noErr);
   EXPECT_EQ(dialogResult, 2);
@@ -190,14 +166,12 @@ TEST_F(Choices, DialogStepsActByNameAndTitleAndReturnOnlyWhenTheyEnd) {
   EXPECT_EQ(nestedResult, 2);
   EXPECT_EQ(in(*nested, 1).value(), 1);
   EXPECT_EQ(dialogResult, 1);
-  EXPECT_FALSE(answers.refusal());
   EXPECT_TRUE(answers.unusedSteps().empty());
   // A push button given its dialog's first step in place of "click" is clicked, the steps follow.
   EXPECT_EQ(choose("OpenDialog", "Width=7>Left"), noErr);
-  EXPECT_EQ(dialogResult, 1);
-  EXPECT_EQ(in(*dialog, 1).text(), "7");
-  EXPECT_EQ(in(*dialog, 2).value(), 1);
+  EXPECT_EQ(options(), "1 7 1");
   EXPECT_TRUE(answers.unusedSteps().empty());
+  EXPECT_FALSE(answers.refusal());
 }
 
 TEST_F(Choices, RefusalsCancelTheDialogAndSayWhy) {
@@ -206,27 +180,32 @@ TEST_F(Choices, RefusalsCancelTheDialogAndSayWhy) {
   EXPECT_EQ(answers.refusal(), "the dialog \"Options\" did not take OK");
   ui::LabelAnswers fresh;
   EXPECT_EQ(ui::ChooseByLabels(main->content(), user, "Actions", {"File", "Open...", "Nowhere", "Right"}, &fresh), noErr);
-  EXPECT_EQ(dialogResult, 2);
   EXPECT_EQ(fresh.refusal(), "the dialog has no \"Nowhere\"");
+  EXPECT_EQ(dialogResult, 2);
   EXPECT_EQ(in(*dialog, 2).value(), 1);  // the steps after the refusal were not taken
 }
 
 TEST_F(Choices, AlertsTakeTheirButtonByTitleAndOnlyNotesGoOn) {
-  EXPECT_EQ(choose("Actions", "File>Open...>Warn>Stop"), noErr);
-  EXPECT_EQ(alertAnswer, 2);
-  EXPECT_EQ(dialogResult, 1);
-  EXPECT_FALSE(answers.refusal());
-  alertLevel = ui::AlertLevel::Note;
-  EXPECT_EQ(choose("Actions", "File>Open...>Warn"), noErr);
-  EXPECT_EQ(alertAnswer, 1);
-  EXPECT_EQ(dialogResult, 1);
-  EXPECT_EQ(answers.notes(), (std::vector<std::string>{"Careful: Really?"}));
-  EXPECT_FALSE(answers.refusal());
-  alertLevel = ui::AlertLevel::Stop;
-  EXPECT_EQ(choose("Actions", "File>Open...>Warn"), noErr);
-  EXPECT_EQ(alertAnswer, 2);  // the cancelling button, never taken for a yes
-  EXPECT_EQ(dialogResult, 2);
-  EXPECT_EQ(answers.refusal(), "Careful: Really?");
+  const struct {
+    ui::AlertLevel level;
+    const char* steps;
+    int answer, result;
+    std::vector<std::string> notes;
+    std::optional<std::string> refusal;
+  } rows[] = {{ui::AlertLevel::Caution, "File>Open...>Warn>Stop", 2, 1, {}, std::nullopt},
+              {ui::AlertLevel::Note, "File>Open...>Warn", 1, 1, {"Careful: Really?"}, std::nullopt},
+              // the cancelling button, never taken for a yes
+              {ui::AlertLevel::Stop, "File>Open...>Warn", 2, 2, {}, "Careful: Really?"}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.steps);
+    alertLevel = row.level;
+    ui::LabelAnswers fresh;
+    EXPECT_EQ(ui::ChooseByLabels(main->content(), user, "Actions", ui::SplitLabelPath(row.steps), &fresh), noErr);
+    EXPECT_EQ(alertAnswer, row.answer);
+    EXPECT_EQ(dialogResult, row.result);
+    EXPECT_EQ(fresh.notes(), row.notes);
+    EXPECT_EQ(fresh.refusal(), row.refusal);
+  }
 }
 
 }  // namespace

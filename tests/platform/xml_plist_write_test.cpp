@@ -1,10 +1,12 @@
-// The exact bytes we write, and the values we refuse to write.
+// The bytes we write, the values we refuse to write, and property-list files: messages name the
+// file, and a failed write loses nothing.
 #include <gtest/gtest.h>
 
 #include <limits>
 #include <vector>
 
 #include "platform/plist/xml_plist.h"
+#include "support/test_support.h"
 
 namespace platform {
 namespace {
@@ -22,31 +24,7 @@ std::string WrittenBody(const PlistValue& value) {
   return written ? Body(*written) : std::string();
 }
 
-TEST(XmlPlistWrite, SmallDocumentExactBytesWithSortedKeys) {
-  PlistDict dict{{"b", 1.5}, {"a", "x & <y>"}, {"n", -42}, {"t", true}, {"f", false},
-                 {"d", PlistData{1, 2, 3}}, {"when", PlistDate{946684800}},
-                 {"list", PlistArray{PlistDict{}, PlistArray{}, "z"}}};
-  auto written = WriteXMLPlist(dict);
-  ASSERT_TRUE(written) << written.error();
-  EXPECT_EQ(*written,
-            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-            "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
-            "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
-            "<plist version=\"1.0\">\n"
-            "<dict>\n"
-            "\t<key>a</key>\n\t<string>x &amp; &lt;y&gt;</string>\n"
-            "\t<key>b</key>\n\t<real>1.5</real>\n"
-            "\t<key>d</key>\n\t<data>\n\tAQID\n\t</data>\n"
-            "\t<key>f</key>\n\t<false/>\n"
-            "\t<key>list</key>\n\t<array>\n\t\t<dict/>\n\t\t<array/>\n\t\t<string>z</string>\n\t</array>\n"
-            "\t<key>n</key>\n\t<integer>-42</integer>\n"
-            "\t<key>t</key>\n\t<true/>\n"
-            "\t<key>when</key>\n\t<date>2000-01-01T00:00:00Z</date>\n"
-            "</dict>\n"
-            "</plist>\n");
-}
-
-// Reals and data lines are compared byte for byte with plistlib's own in xml_plist_interop_test.
+// Whole documents are compared byte for byte with plistlib's own in xml_plist_interop_test.
 TEST(XmlPlistWrite, CarriageReturnSurvivesAsACharacterReference) {
   EXPECT_EQ(WrittenBody("a\r\nb\tc"), "<string>a&#13;\nb\tc</string>\n");
   auto back = ReadXMLPlist(*WriteXMLPlist("a\r\nb\r"));
@@ -99,6 +77,47 @@ TEST(XmlPlistWrite, NestingIsLimitedToWhatTheReaderAccepts) {
   auto deeper = WriteXMLPlist(Nested(201));
   ASSERT_FALSE(deeper);
   EXPECT_NE(deeper.error().find("nest deeper than 200"), std::string::npos) << deeper.error();
+}
+
+TEST(XmlPlistFile, WritesReadsAndAFailedWriteLeavesNothingBehindAndTheOldFileUntouched) {
+  korvo_test::TempDir dir;
+  const std::string path = dir.file("keep.plist");
+  const PlistDict dict{{"Name", "Korvo"}, {"Copies", 3}};
+  std::string error;
+  ASSERT_TRUE(WriteXMLPlistFile(path, dict, &error)) << error;
+  EXPECT_EQ(*ReadXMLPlistDictionaryFile(path), dict);
+  const std::string before = korvo_test::ReadFile(path);
+  EXPECT_EQ(before, *WriteXMLPlist(dict));
+
+  EXPECT_FALSE(WriteXMLPlistFile(path, PlistDict{{"new", PlistValue()}}, &error));
+  EXPECT_EQ(error.rfind(path + ": cannot write the property list", 0), 0U) << error;
+  EXPECT_EQ(korvo_test::ReadFile(path), before);
+  EXPECT_FALSE(WriteXMLPlistFile(dir.file("no/such/folder/a.plist"), PlistDict{}, &error));
+  EXPECT_NE(error.find(dir.file("no/such/folder/a.plist")), std::string::npos) << error;
+  EXPECT_EQ(korvo_test::NamesIn(dir.path()).size(), 1U);
+}
+
+TEST(XmlPlistFile, ReadErrorsNameTheFile) {
+  korvo_test::TempDir dir;
+  auto missing = ReadXMLPlistFile(dir.file("missing.plist"));
+  ASSERT_FALSE(missing);
+  EXPECT_NE(missing.error().find(dir.file("missing.plist")), std::string::npos) << missing.error();
+
+  korvo_test::WriteFile(dir.file("bad.plist"), "<plist>\n<dict>\n</plist>\n");
+  auto bad = ReadXMLPlistFile(dir.file("bad.plist"));
+  ASSERT_FALSE(bad);
+  EXPECT_EQ(bad.error().rfind(dir.file("bad.plist") + ": line 3: ", 0), 0U) << bad.error();
+  EXPECT_EQ(ReadXMLPlistDictionaryFile(dir.file("bad.plist")).error(), bad.error());
+
+  const std::pair<PlistValue, const char*> roots[] = {{PlistArray{1}, "root is an array, expected a dictionary"},
+                                                      {"text", "root is a string, expected a dictionary"},
+                                                      {7, "root is an integer, expected a dictionary"}};
+  for (const auto& [value, message] : roots) {
+    ASSERT_TRUE(WriteXMLPlistFile(dir.file("root.plist"), value));
+    auto read = ReadXMLPlistDictionaryFile(dir.file("root.plist"));
+    ASSERT_FALSE(read);
+    EXPECT_EQ(read.error(), dir.file("root.plist") + ": " + message);
+  }
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
 #include "support/test_support.h"
 
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -66,6 +68,48 @@ std::string ReadFile(const std::string& path) {
 void WriteFile(const std::string& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out << bytes;
+}
+
+std::vector<std::string> NamesIn(const std::string& folder, const std::string& part) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    if (entry.path().filename().string().find(part) != std::string::npos) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+std::string MakeBundle(const TempDir& dir, const std::string& name, const std::string& infoBody,
+                       const std::map<std::string, std::string>& resources) {
+  const std::string path = dir.file(name + ".plugin");
+  std::filesystem::create_directories(path + "/Contents/Resources");
+  WriteFile(path + "/Contents/Info.plist", "<?xml version=\"1.0\"?>\n<plist version=\"1.0\"><dict><key>CFBundleIdentifier</key>"
+                                           "<string>test." + name + "." + std::filesystem::path(dir.path()).filename().string() +
+                                           "</string>" + infoBody + "</dict></plist>\n");
+  for (const auto& [file, bytes] : resources) {
+    const std::filesystem::path resource = path + "/Contents/Resources/" + file;
+    std::filesystem::create_directories(resource.parent_path());
+    WriteFile(resource.string(), bytes);
+  }
+  return path;
+}
+
+pid_t StartChild(const std::function<int()>& body) {
+  const pid_t pid = ::fork();
+  if (pid == 0) ::_exit(body());
+  return pid;
+}
+
+int WaitForChild(pid_t pid) {
+  int status = 0;
+  if (::waitpid(pid, &status, 0) != pid) return -1;
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 100 + WTERMSIG(status);
+}
+
+int RunUnprivileged(const std::function<int()>& body) {
+  return WaitForChild(StartChild([&] {
+    if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)) return 77;
+    return body();
+  }));
 }
 
 std::string DataPath(const std::string& name) { return std::string(KORVO_TEST_DATA_DIR) + "/" + name; }

@@ -1,7 +1,11 @@
 #pragma once
 // Helpers shared by the test programs: temporary folders, the built bundle, running programs.
+#include <sys/types.h>
+
 #include <functional>
+#include <map>
 #include <string>
+#include <vector>
 
 namespace korvo_test {
 
@@ -58,6 +62,23 @@ int RunCommand(const std::string& command, std::string* output, bool mergeStderr
 // Whole-file helpers for tests.
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
+
+// The names of the entries in folder that hold part (every entry for an empty part), sorted.
+std::vector<std::string> NamesIn(const std::string& folder, const std::string& part = "");
+
+// A plug-in bundle dir/<name>.plugin whose Info.plist holds a fresh CFBundleIdentifier (the
+// registry keeps every bundle for the process) and then infoBody; resources maps paths under
+// Contents/Resources to their bytes. Answers the bundle's path.
+std::string MakeBundle(const TempDir& dir, const std::string& name, const std::string& infoBody = "",
+                       const std::map<std::string, std::string>& resources = {});
+
+// A child process running body and exiting with what it answers; WaitForChild gives that exit
+// status, or 100 + the signal that ended the child.
+pid_t StartChild(const std::function<int()>& body);
+int WaitForChild(pid_t pid);
+// Runs body in a child without root's power to read and write every file (as nobody when run by
+// root): its exit status as WaitForChild gives it, 77 when root could not be given up.
+int RunUnprivileged(const std::function<int()>& body);
 
 // Paths into the source tree and the build tree.
 std::string DataPath(const std::string& name);        // tests/data/<name>
