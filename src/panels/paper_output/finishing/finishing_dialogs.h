@@ -30,7 +30,8 @@ DialogAnswer<FinishingState> RunModalCustomFinishingDialog(const PaperOutputCont
 DialogAnswer<FinishingState> RunModalOffsetFinishingDialog(const PaperOutputContext& context);
 DialogAnswer<FinishingState> RunModalMultipleFinishingDialog(const PaperOutputContext& context);
 // Square fold and trim edit the finishing state they are given (the advanced fold dialog's copy,
-// or the panel's own).
+// or the panel's own). Cancel in square fold answers that state with square fold off at the
+// normal level: leaving the dialog unconfirmed means no square fold.
 DialogAnswer<FinishingState> RunModalSquareFoldDialog(const platform::Bundle* bundle,
                                                       const platform::PrintSession* session, FinishingState finishing);
 DialogAnswer<FinishingState> RunModalTrimOutsideEdgeDialog(const platform::Bundle* bundle,

@@ -81,11 +81,11 @@ void Apply(const Choice& c, FinishingState& f) {
   } else {
     f.holePunchValue = 0;
   }
+  // The bind side follows the shared edge; on the top edge, or with nothing on an edge, the z-fold
+  // keeps the side it had.
   if (c.zFold) {
     for (const ZFoldSide& side : kZFoldSides)
       if (OnSide(c.stapleLocation, f.holePunchValue, side.side)) f.zFold = side.stored;
-    // A z-fold always binds on a side: the one it had, else the left.
-    if (RowWith(kZFoldSides, &ZFoldSide::stored, f.zFold) == nullptr) f.zFold = kZFoldLeftBind;
   }
   f.code = CodeFor(c);
   f.fold = 0;

@@ -1,5 +1,5 @@
 // The square fold dialog: square fold on or off and how square, in five steps. Only papers the
-// trimmer takes can have it; Cancel leaves everything as it was.
+// trimmer takes can have it; Cancel turns it off.
 #include <string>
 #include <utility>
 
@@ -39,7 +39,7 @@ DialogAnswer<FinishingState> RunModalSquareFoldDialog(const platform::Bundle* bu
     DisplayInvalidInputAlert(bundle, "SquareFoldPaperSizeError", detail + kSupportedSizes);
     return {ui::userCanceledErr, std::nullopt};
   }
-  return RunDialog(bundle, {kFinishingInterfaceName, "SquareFold", {}}, std::move(finishing),
+  DialogAnswer<FinishingState> answer = RunDialog(bundle, {kFinishingInterfaceName, "SquareFold", {}}, finishing,
                    [](ui::Window& window, FinishingState& f) -> std::optional<DialogWiring> {
                      ui::Control* onBox = window.find(kOnBoxID);
                      ui::Control* levels = window.find(kLevelGroupID);
@@ -60,4 +60,10 @@ DialogAnswer<FinishingState> RunModalSquareFoldDialog(const platform::Bundle* bu
                      };
                      return wiring;
                    });
+  if (!answer.record && answer.status == platform::noErr) {  // Cancel, not a window that failed
+    finishing.squareFoldOn = false;
+    finishing.squareFoldValue = kSquareFoldNormal;
+    answer.record = std::move(finishing);
+  }
+  return answer;
 }

@@ -109,6 +109,12 @@ TEST_F(FinishingDialogs, AdvancedFoldTakesTheSquareFoldMadeInItOnlyOnOK) {
   script.onModal(Click({"Normal"}));
   Choose("Fold...");
   EXPECT_EQ(f().squareFoldValue, 66);
+  // Cancel in the square fold dialog turns square fold off at the normal level.
+  script.onModal(Click({"Square Fold"}));
+  script.onModal(Click({}, false));
+  Choose("Fold...");
+  EXPECT_FALSE(f().squareFoldOn);
+  EXPECT_EQ(f().squareFoldValue, 64);
 
   script.onModal([](ui::Window& window, ui::UserDriver& user) {
     user.click(*Titled(window.content(), "C Fold, Print Inside"));
@@ -249,11 +255,11 @@ TEST_F(FinishingDialogs, MultipleFinishingSharesOneEdge) {
   Choose("Multiple Finishing...");
   EXPECT_EQ(f().code, 50);
   EXPECT_EQ(f().zFold, 39);  // the top edge is neither left nor right
-  // A z-fold without a side of its own binds on the left rather than on no side at all.
+  // Nor does it give a z-fold that had no side one.
   f().zFold = 0;
   script.onModal(step(true));
   Choose("Multiple Finishing...");
-  EXPECT_EQ(f().zFold, 38);
+  EXPECT_EQ(f().zFold, 0);
 }
 
 TEST(FinishingDialogsElsewhere, OneStapleWithoutTheBottomRightCornerOffersThree) {
