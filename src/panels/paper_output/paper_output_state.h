@@ -53,7 +53,7 @@ inline void SquareFoldAndTrimOff(FinishingState& f) {
   f.trimOn = false;
 }
 
-// The trimmed length in whole millimetres, as the ticket keeps it.
+// The trimmed length in whole millimetres, as the ticket keeps it: cut, as typed decimals are.
 std::int32_t TrimLengthMillimetres(const FinishingState& f);
 double TrimLengthInMillimetres(const FinishingState& f);
 

@@ -12,7 +12,8 @@ double TrimLengthInMillimetres(const FinishingState& f) {
 }
 
 std::int32_t TrimLengthMillimetres(const FinishingState& f) {
-  return static_cast<std::int32_t>(std::lround(TrimLengthInMillimetres(f)));
+  // A hair above the length, so that inches converted to a whole millimetre are not cut below it.
+  return static_cast<std::int32_t>(std::trunc(TrimLengthInMillimetres(f) + 1e-9));
 }
 
 std::int32_t JobTypeOf(const PaperOutputContext& context) {

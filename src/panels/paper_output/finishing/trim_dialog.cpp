@@ -71,6 +71,13 @@ DialogAnswer<FinishingState> RunModalTrimOutsideEdgeDialog(const platform::Bundl
       if (f.trimOn) {
         f.trimLength = **length;
         f.trimUnit = GetPopupButtonTicketValue(*units).value_or(kTrimUnitMillimetres);
+        // The ticket keeps whole millimetres, cut: a length just above the lowest limit would be
+        // cut below it and refused when the dialog opens on it again, so it becomes the lowest
+        // whole millimetre the limits accept.
+        if (const std::int32_t lowest = LowestWholeMillimetres(limits); TrimLengthMillimetres(f) < lowest) {
+          f.trimLength = lowest;
+          f.trimUnit = kTrimUnitMillimetres;
+        }
       }
     };
     return wiring;

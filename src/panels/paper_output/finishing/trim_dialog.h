@@ -16,3 +16,5 @@ TrimLimits TrimLimitsForHeight(double heightPoints);
 TrimLimits TrimLimitsInUnit(const TrimLimits& millimetres, std::int32_t unit);
 // True when length (in unit) lies within the limits, with 0.01 of tolerance either way.
 bool ValidateInputValues(double length, std::int32_t unit, const TrimLimits& millimetres);
+// The smallest whole number of millimetres the limits accept.
+std::int32_t LowestWholeMillimetres(const TrimLimits& millimetres);

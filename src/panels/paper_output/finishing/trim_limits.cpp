@@ -1,3 +1,5 @@
+#include <cmath>
+
 #include "panels/paper_output/paper_output_state.h"
 #include "panels/paper_output/finishing/trim_dialog.h"
 
@@ -15,6 +17,10 @@ TrimLimits TrimLimitsForHeight(double heightPoints) {
 TrimLimits TrimLimitsInUnit(const TrimLimits& mm, std::int32_t unit) {
   if (unit == kTrimUnitMillimetres) return mm;
   return {mm.minimum / kMillimetresPerInch, mm.maximum / kMillimetresPerInch};
+}
+
+std::int32_t LowestWholeMillimetres(const TrimLimits& millimetres) {
+  return static_cast<std::int32_t>(std::ceil(millimetres.minimum - kTolerance));
 }
 
 bool ValidateInputValues(double length, std::int32_t unit, const TrimLimits& millimetres) {

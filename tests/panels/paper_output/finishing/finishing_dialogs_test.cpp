@@ -151,16 +151,27 @@ ui::ScriptedInteraction::ModalStep TypeLength(std::string text, int unitItem = 1
 }
 
 TEST_F(FinishingDialogs, TrimAcceptsOnlyLengthsWithinTheSheet) {
-  for (const char* accepted : {"137.70", "119.70"}) {  // the bounds themselves pass
+  // The bounds themselves pass. The ticket keeps whole millimetres, cut; one that would fall
+  // below the range is the range's first, so the dialog accepts again what the ticket holds.
+  const struct {
+    const char* typed;
+    double kept;
+    std::int32_t whole;
+  } bounds[] = {{"137.70", 137.70, 137}, {"119.70", 120, 120}};
+  for (const auto& bound : bounds) {
     FinishingState state;
     script.onModal([](ui::Window& window, ui::UserDriver& user) { user.click(Find(window, 1)); });
     for (const char* refused : {"119.60", "137.80"}) script.onModal(TypeLength(refused));
     script.onModal(TypeLength("4.70", 2));
-    script.onModal(TypeLength(accepted));
+    script.onModal(TypeLength(bound.typed));
     EXPECT_TRUE(TakeAnswer(RunModalTrimOutsideEdgeDialog(dialog.panel().bundle, &session, state), state));
     EXPECT_TRUE(state.trimOn);
-    EXPECT_DOUBLE_EQ(state.trimLength, std::stod(accepted));
+    EXPECT_DOUBLE_EQ(state.trimLength, bound.kept);
     EXPECT_EQ(state.trimUnit, kTrimUnitMillimetres);
+    EXPECT_EQ(TrimLengthMillimetres(state), bound.whole);
+    state.trimLength = bound.whole;  // as a later run reads it from the ticket
+    script.onModal([](ui::Window& window, ui::UserDriver& user) { user.pressReturn(window); });
+    EXPECT_TRUE(TakeAnswer(RunModalTrimOutsideEdgeDialog(dialog.panel().bundle, &session, state), state));
   }
   ASSERT_EQ(script.alerts().size(), 6u);
   EXPECT_EQ(script.alerts()[0].title, "Invalid trimmed length");
