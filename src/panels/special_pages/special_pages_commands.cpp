@@ -40,6 +40,23 @@ void ShowRows(SpecialPagesContext& context, const std::vector<const SpecialPage*
   list->dataBrowser().setSelection(std::move(selection));
 }
 
+// The selected inserts in the order they move: down, the last goes first, so that each makes
+// room for the one before it and a block of inserts moves together.
+std::vector<const Insert*> InsertsToMove(const SpecialPagesContext& context, bool up) {
+  std::vector<const Insert*> inserts;
+  for (const SpecialPage* page : SelectedPages(context))
+    if (const auto* insert = dynamic_cast<const Insert*>(page)) inserts.push_back(insert);
+  if (!up) std::reverse(inserts.begin(), inserts.end());
+  return inserts;
+}
+
+// True when the selected inserts can move: the one in front can.
+bool CanMove(const SpecialPagesContext& context, bool up) {
+  const std::vector<const Insert*> inserts = InsertsToMove(context, up);
+  const InsertList& list = context.pages.inserts;
+  return !inserts.empty() && (up ? list.canPromote(inserts.front()) : list.canDemote(inserts.front()));
+}
+
 void Enable(ui::Control* control, bool on) {
   if (control != nullptr) control->setEnabled(on);
 }
@@ -54,9 +71,8 @@ void EnableButtons(SpecialPagesContext& context) {
   Enable(c.remove, !selected.empty());
   Enable(c.removeAll, !context.rows.empty());
   Enable(c.undo, context.undo.has_value());
-  const auto* last = selected.empty() ? nullptr : dynamic_cast<const Insert*>(selected.back());
-  Enable(c.moveUp, last != nullptr && context.pages.inserts.canPromote(last));
-  Enable(c.moveDown, last != nullptr && context.pages.inserts.canDemote(last));
+  Enable(c.moveUp, CanMove(context, true));
+  Enable(c.moveDown, CanMove(context, false));
 }
 
 bool Confirm(const platform::Bundle* bundle, const char* messageKey) {
@@ -102,14 +118,14 @@ bool Undo(SpecialPagesContext& context) {
 }
 
 bool Move(SpecialPagesContext& context, bool up) {
+  if (!CanMove(context, up)) return false;  // nothing moves, nothing to undo
   TakeSpecialPagesSnapshot(context);
-  for (const SpecialPage* page : SelectedPages(context))
-    if (const auto* insert = dynamic_cast<const Insert*>(page)) {
-      if (up)
-        context.pages.inserts.promote(insert);
-      else
-        context.pages.inserts.demote(insert);
-    }
+  for (const Insert* insert : InsertsToMove(context, up)) {
+    if (up)
+      context.pages.inserts.promote(insert);
+    else
+      context.pages.inserts.demote(insert);
+  }
   return false;  // the moved inserts are the same pages
 }
 

@@ -82,6 +82,16 @@ TEST_F(SpecialPagesPanel, MovingFollowsTheInsertListAndNUpTakesTheAddButtonsAway
   Click(dialog, "MoveSpecialPageUp");
   EXPECT_EQ(Column(kPagesColumn), (std::vector<std::string>{"5", "2"}));
   EXPECT_TRUE(Enabled(&SpecialPagesControls::moveDown));  // the moved insert stays selected
+  // Several inserts move down together, the last first; where the block cannot move, nothing
+  // moves and there is nothing to undo.
+  script.onModal(Act({{"Pages", "9"}}));
+  Click(dialog, "AddInserts");
+  korvo_test::ActOn(dialog, {{"SpecialPages", "5,2"}});
+  Click(dialog, "MoveSpecialPageDown");
+  EXPECT_EQ(Column(kPagesColumn), (std::vector<std::string>{"9", "5", "2"}));
+  EXPECT_FALSE(Enabled(&SpecialPagesControls::moveDown));
+  Click(dialog, "UndoSpecialPages");
+  EXPECT_EQ(Column(kPagesColumn), (std::vector<std::string>{"5", "2", "9"}));
 
   settings().set(kPMLayoutNUpKey, true, "com.apple.print");
   dialog.sync(true);
