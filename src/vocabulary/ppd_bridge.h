@@ -44,7 +44,7 @@ std::optional<std::string> PPDCopyChoiceText(const PPDFile* ppd, std::string_vie
 std::optional<std::string> PPDCopyDefaultChoice(const PPDFile* ppd, std::string_view mainKeyword);
 
 // The current description's custom page-size limits in PostScript points; 432, 432, 864, 864
-// when there is no current description.
+// when there is no current description or it gives no custom page size.
 void GetMediaLimits(float& minWidth, float& minLength, float& maxWidth, float& maxLength);
 
 // --- The ticket's PPD dictionary ---

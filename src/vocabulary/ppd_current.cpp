@@ -35,12 +35,15 @@ void PPDCloseCurrent() { gCurrentPPD.reset(); }
 
 void GetMediaLimits(float& minWidth, float& minLength, float& maxWidth, float& maxLength) {
   const PPDFile* ppd = PPDGetCurrent();
-  if (ppd == nullptr) {
+  const ppd_adapter::CustomSizeLimits limits = ppd ? ppd_adapter::CustomLimits(*ppd) : ppd_adapter::CustomSizeLimits{};
+  // A description that gives no custom page size (its limits 0 by 0, or a range that holds no
+  // size) gives the same limits as no description: every size typed would be refused otherwise.
+  if (!(limits.maxWidth > 0 && limits.maxLength > 0 && limits.minWidth <= limits.maxWidth &&
+        limits.minLength <= limits.maxLength)) {
     minWidth = minLength = kDefaultMinMediaSize;
     maxWidth = maxLength = kDefaultMaxMediaSize;
     return;
   }
-  const ppd_adapter::CustomSizeLimits limits = ppd_adapter::CustomLimits(*ppd);
   minWidth = limits.minWidth;
   minLength = limits.minLength;
   maxWidth = limits.maxWidth;

@@ -39,6 +39,9 @@ TEST_F(CurrentDescription, MediaLimitsComeFromTheCustomPageSize) {
   EXPECT_EQ(limits(), (std::array<float, 4>{432, 432, 864, 864}));
   ASSERT_NE(UsePPD(korvo_test::SamplePPDPath()), nullptr);
   EXPECT_EQ(limits(), (std::array<float, 4>{283, 420, 936, 1368}));
+  // A description without a custom page size gives the same limits as none, not 0 by 0.
+  ASSERT_NE(UseTestPPD("constraints.ppd"), nullptr);
+  EXPECT_EQ(limits(), (std::array<float, 4>{432, 432, 864, 864}));
 }
 
 TEST_F(CurrentDescription, ChoicesAndDefaults) {
