@@ -204,36 +204,31 @@ TEST_F(SetChoices, ALibraryPaperIsAddedChosenEditedReplacedAndDeletedAndOtherKey
   EXPECT_EQ(entries(), "0 3\n");
 }
 
-TEST_F(SetChoices, EightLibraryAdditionsAtOnceAllSurvive) {
+TEST_F(SetChoices, EightLibraryAdditionsAndChoicesAtOnceAllSurvive) {
   const std::string pde = std::string(KORVO_BIN_DIR) + "/korvo-pde";
-  // Each on a session of its own, so that only the library file's lock stands between them.
-  std::string line = "(";
-  for (int i = 1; i <= 8; ++i)
-    line += pde + " set --session " + dir.file("s" + std::to_string(i) + ".plist") +
-            " 'Paper=Stock Library...>Add...>PaperName=Paper " + std::to_string(i) + ">OK>Cancel' >/dev/null & ";
-  std::string out;
-  ASSERT_EQ(korvo_test::RunCommand(line + "wait)", &out, true), 0) << out;
-  ASSERT_EQ(host_test::RunPython("d = plistlib.load(open(sys.argv[1], \"rb\")); "
-                                 "print(*sorted(s[\"Stock\"][\"CustomName\"] for s in "
-                                 "d[\"com.korvo.print.StockLibrary.StockList\"].values()))",
-                                 home.dir().file("config/com.korvo.print.stocklibrary"), &out),
-            0)
-      << out;
-  EXPECT_EQ(out, "Paper 1 Paper 2 Paper 3 Paper 4 Paper 5 Paper 6 Paper 7 Paper 8\n");
-
-  // Eight choices at once: each paper joins the stock menus' recent list, none replaces another's.
-  line = "(";
-  for (int i = 1; i <= 8; ++i)
-    line += pde + " set --session " + dir.file("s" + std::to_string(i) + ".plist") +
-            " 'Paper=Stock Library...>Paper " + std::to_string(i) + "' >/dev/null & ";
-  ASSERT_EQ(korvo_test::RunCommand(line + "wait)", &out, true), 0) << out;
-  ASSERT_EQ(host_test::RunPython("d = plistlib.load(open(sys.argv[1], \"rb\")); l = d[\"com.korvo.print.StockLibrary.StockList\"]; "
-                                 "print(*sorted(l[u][\"Stock\"][\"CustomName\"] for u in "
-                                 "d[\"com.korvo.print.StockLibrary.StockMenuList\"]))",
-                                 home.dir().file("config/com.korvo.print.stocklibrary"), &out),
-            0)
-      << out;
-  EXPECT_EQ(out, "Paper 1 Paper 2 Paper 3 Paper 4 Paper 5 Paper 6 Paper 7 Paper 8\n");
+  // Eight runs of the steps at once, paper i for run i, each on a session of its own, so that
+  // only the library file's lock stands between them; then the names the papers of the library
+  // list under key have (each entry of the list, or the entry each UUID of the list names).
+  const auto eightAtOnce = [&](const std::string& before, const std::string& after, const std::string& listed) {
+    std::string line = "(", out;
+    for (int i = 1; i <= 8; ++i)
+      line += pde + " set --session " + dir.file("s" + std::to_string(i) + ".plist") + " '" + before +
+              std::to_string(i) + after + "' >/dev/null & ";
+    EXPECT_EQ(korvo_test::RunCommand(line + "wait)", &out, true), 0) << out;
+    EXPECT_EQ(host_test::RunPython("d = plistlib.load(open(sys.argv[1], \"rb\")); "
+                                   "l = d[\"com.korvo.print.StockLibrary.StockList\"]; print(*sorted(" + listed + "))",
+                                   home.dir().file("config/com.korvo.print.stocklibrary"), &out),
+              0);
+    return out;
+  };
+  const std::string all = "Paper 1 Paper 2 Paper 3 Paper 4 Paper 5 Paper 6 Paper 7 Paper 8\n";
+  EXPECT_EQ(eightAtOnce("Paper=Stock Library...>Add...>PaperName=Paper ", ">OK>Cancel",
+                        "s[\"Stock\"][\"CustomName\"] for s in l.values()"),
+            all);
+  // Each paper chosen joins the stock menus' recent list; none replaces another's.
+  EXPECT_EQ(eightAtOnce("Paper=Stock Library...>Paper ", "",
+                        "l[u][\"Stock\"][\"CustomName\"] for u in d[\"com.korvo.print.StockLibrary.StockMenuList\"]"),
+            all);
 }
 
 // What the editor files is a property list the print path's own tools read.
