@@ -35,6 +35,8 @@ TEST_F(SetChoices, EachPanelsChoicesReachTheTicketAndTheJobTicket) {
       "JobType=Saved Job>Save and Print>SavedJobName=Report>SecureJob=on>Passcode=4821>ConfirmPasscode=4821";
   const std::vector<std::string> kNoPads = {"NoOfPads", "PagesPerPads", "PadBackCover", "PadLevelStock",
                                             "PMCopyCollate", "pad-printing"};
+  std::string longPageList = "1";
+  for (int page = 3; page < 400; page += 2) longPageList += "," + std::to_string(page);
   const Row rows[] = {
       {{"Paper=Color>Blue", "Finishing=1 Staple...>Portrait - Bottom Left or Landscape - Top Left",
         "TwoSided=Two-Sided (Short Edge)"},
@@ -104,6 +106,8 @@ TEST_F(SetChoices, EachPanelsChoicesReachTheTicketAndTheJobTicket) {
         "com.korvo.print.SpecialPages.BackCover = {\"SidesImaged\" = 1; \"StartPage\" = 0; \"Stock\" = {\"Color\" = 4;",
         "com.korvo.print.SpecialPages.InsertList = ({\"Quantity\" = 1; \"StartPage\" = 3; \"Stock\" = {\"Color\" = 2;",
         "\"kGrain\" = "}},
+      // A page list is limited in its characters only, not in its length.
+      {{"AddInserts=Pages=" + longPageList}, {"\"StartPage\" = 399"}},
       // A forms job that becomes another job in a later run takes its forms options with it.
       {{"JobType=Background Form>SavedFormName=Invoice>FormSetup=click>FormName=Letterhead"},
        {"\"NewFormString\" = \"Invoice\""}, {"<form-save", "<forms-col"}},

@@ -7,10 +7,6 @@
 
 namespace ui = platform::ui;
 
-namespace {
-constexpr int kPageFieldLength = 255;
-}  // namespace
-
 ui::Control* FindDialogControl(ui::Window& window, std::int32_t id) {
   return window.find({kSpecialPageDialogSignature, id});
 }
@@ -37,7 +33,8 @@ void PaperChooser::setEnabled(bool on) const {
   if (menuButton_ != nullptr) menuButton_->setEnabled(on);
 }
 
+// Only the characters: a list of single pages runs far past any fixed length.
 void LimitToPageRangeCharacters(ui::Control* field) {
-  LimitInputLengthAndCharacters(field, 0, kPageFieldLength,
+  LimitInputLengthAndCharacters(field, 0, 0,
                                 std::make_shared<const CharacterSet>(CharacterSet::FromCharacters("0123456789, -")));
 }
