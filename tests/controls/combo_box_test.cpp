@@ -71,8 +71,12 @@ class ComboBox : public ::testing::Test {
   KComboOptions options;
 };
 
-// (Newest first up to the maximum, and the value reported, are the Job Notes panel's to check.)
-TEST_F(ComboBox, ListsTheSpecialEntriesThenOnlyTheValidHistory) {
+// (The value reported is the Job Notes panel's to check.)
+TEST_F(ComboBox, ListsTheSpecialEntriesThenTheValidHistoryNewestFirstUpToTheMaximum) {
+  WriteHistory({"Erin", "Dan", "Carol", "Bob", "Alice"});
+  ASSERT_EQ(KComboBoxInitializeWithMapAndHistory(combo, options), platform::noErr);
+  EXPECT_EQ(ListTexts(), (std::vector<std::string>{"Use Login Name", "Erin", "Dan", "Carol"}));
+  combo->menu().clear();
   options.minimumLength = 2;
   options.allowedCharacters = std::string("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
   WriteHistory({"Bartholomew", "Al", "B", "O'Hara", PlistValue(42), "Zoe"});
