@@ -63,17 +63,11 @@ PlistDict GoldenSpecialPagesJob() {
                                      PlistDict{{"StartPage", 1}, {"Stock", PlistDict{{"Description", "Tab <A&B>"}}}}});
   ticket.insert_or_assign(
       kExceptionListKey,
-      PlistArray{PlistDict{{"StartPage", 2},
-                           {"EndPage", 3},
-                           {"SidesImaged", 2},
-                           {"LightenDarken", -2},
+      PlistArray{PlistDict{{"StartPage", 2}, {"EndPage", 3}, {"SidesImaged", 2}, {"LightenDarken", -2},
                            {"com.korvo.print.ImageShiftOptionsPage",
                             PlistDict{{"Option", 1}, {"Inches", 0}, {"X1", 50}, {"Y1", -20}, {"X2", 5}, {"Y2", 0}}},
                            {"FullColorOptionsPage", PlistDict{{"FCLightness", 10}, {"CMYKImagesProfile", "Proof & Co"}}},
-                           {"Antialiasing", 2},
-                           {"HalftoneScreen", 14},
-                           {"OutputColor", 1},
-                           {"Stock", PlistDict{{"Size", 6}}}},
+                           {"Antialiasing", 2}, {"HalftoneScreen", 14}, {"OutputColor", 1}, {"Stock", PlistDict{{"Size", 6}}}},
                  PlistDict{{"StartPage", 8}, {"EndPage", 8}}});
   ticket.insert_or_assign(kImageShiftOptionsJobKey,
                           PlistDict{{"Option", 1}, {"Inches", 1}, {"FullPrecision", true}, {"X1", 2540}, {"Y1", -127},
@@ -88,44 +82,28 @@ PlistDict GoldenBookletJob() {
   ticket.insert_or_assign(kBookletForceNewSizeKey, true);
   ticket.insert_or_assign(kFrontCoverKey, PlistDict{{"SidesImaged", 4}, {"Stock", PlistDict{{"Size", 4}, {"Weight", 200}}}});
   ticket.insert_or_assign(kBackCoverKey, PlistDict{{"SidesImaged", 1}});
-  ticket.insert_or_assign("com.korvo.print.FinishingOptions", 24);
-  ticket.insert_or_assign("com.korvo.print.FinishingFoldValue", 53);
-  ticket.insert_or_assign("com.korvo.print.FinishingSquareFoldValue", 64);
-  ticket.insert_or_assign("com.korvo.print.FinishingTrimLengthValue", 120);
+  for (const auto& [key, value] : {std::pair{"FinishingOptions", 24}, {"FinishingFoldValue", 53},
+                                   {"FinishingSquareFoldValue", 64}, {"FinishingTrimLengthValue", 120}})
+    ticket.insert_or_assign(std::string("com.korvo.print.") + key, value);
   return ticket;
 }
 
 PlistDict GoldenColorJob() {
   PlistDict ticket = jtkt_test::WholeDocumentTicket();
-  ticket.insert_or_assign(kFullColorOptionsKey,
-                          PlistDict{{"FCLightness", -10},
-                                    {"FCContrast", 15},
-                                    {"FCSaturation", 100},
-                                    {"FCColorCast", PlistDict{{"FCCyanRed", 5}, {"FCMagentaGreen", -5}, {"FCYellowBlue", 0}}},
-                                    {"FCTrapping", 1},
-                                    {"FCTrappingFastDirection", 2},
-                                    {"FCTrappingSlowDirection", 20},
-                                    {"FCBlackOverprint", 2},
-                                    {"FCTRC", "Press TRC 'A'"},
-                                    {"RGBImagesProfile", 6},
-                                    {"RGBTextAndGraphicsProfile", "My RGB <v2>"},
-                                    {"CMYKImagesProfile", 15},
-                                    {"CMYKTextAndGraphicsProfile", 1},
-                                    {"GrayImagesProfile", "Gray & Gamma 2.2"},
-                                    {"GrayTextAndGraphicsProfile", "Gray Text"},
-                                    {"DestinationProfile", 1},
-                                    {"ImageRendering", 4},
-                                    {"TextRendering", 1},
-                                    {"GraphicRendering", 6}});
-  ticket.insert_or_assign("HiglightPrintingColor", 15);
-  ticket.insert_or_assign("HighlightKorvoPrintingColor", 7);
-  ticket.insert_or_assign("HighlightMappingColor", 13);
-  ticket.insert_or_assign("HighlightColorMappingRGB", 0);
-  ticket.insert_or_assign("HighlightColorMappingH", 120);
-  ticket.insert_or_assign("HighlightColorMappingS", 50);
-  ticket.insert_or_assign("HighlightColorMappingV", 75);
-  ticket.insert_or_assign("HighlightMismatchAction", 3);
-  ticket.insert_or_assign("HighlightMappingAlgorithm", 4);
+  ticket.insert_or_assign(
+      kFullColorOptionsKey,
+      PlistDict{{"FCLightness", -10}, {"FCContrast", 15}, {"FCSaturation", 100},
+                {"FCColorCast", PlistDict{{"FCCyanRed", 5}, {"FCMagentaGreen", -5}, {"FCYellowBlue", 0}}},
+                {"FCTrapping", 1}, {"FCTrappingFastDirection", 2}, {"FCTrappingSlowDirection", 20},
+                {"FCBlackOverprint", 2}, {"FCTRC", "Press TRC 'A'"}, {"RGBImagesProfile", 6},
+                {"RGBTextAndGraphicsProfile", "My RGB <v2>"}, {"CMYKImagesProfile", 15}, {"CMYKTextAndGraphicsProfile", 1},
+                {"GrayImagesProfile", "Gray & Gamma 2.2"}, {"GrayTextAndGraphicsProfile", "Gray Text"},
+                {"DestinationProfile", 1}, {"ImageRendering", 4}, {"TextRendering", 1}, {"GraphicRendering", 6}});
+  for (const auto& [key, value] :
+       {std::pair{"HiglightPrintingColor", 15}, {"HighlightKorvoPrintingColor", 7}, {"HighlightMappingColor", 13},
+        {"HighlightColorMappingRGB", 0}, {"HighlightColorMappingH", 120}, {"HighlightColorMappingS", 50},
+        {"HighlightColorMappingV", 75}, {"HighlightMismatchAction", 3}, {"HighlightMappingAlgorithm", 4}})
+    ticket.insert_or_assign(key, value);
   ticket.insert_or_assign(kHighlightColorOptionsJobKey,
                           PlistDict{{"HiglightPrintingColor", 14}, {"HighlightMappingColor", 15},
                                     {"HighlightKorvoMappingColor", 3}, {"HighlightMismatchAction", 1},

@@ -133,6 +133,8 @@ TEST_F(PdeCommands, ABadImportFileOrBadArgumentsLeaveTheSessionAsItWas) {
   std::string err;
   EXPECT_EQ(Pde("import --session " + session + " " + good + " " + bad, &err), 1);
   EXPECT_EQ(err.rfind("ERROR: " + bad + ": not well-formed XML", 0), 0u) << err;
+  EXPECT_EQ(Pde("import --session " + session + " " + dir.file("missing.xml"), &err), 1);
+  EXPECT_TRUE(err.starts_with("ERROR: cannot open " + dir.file("missing.xml"))) << err;
   EXPECT_EQ(Pde("import --session " + session), 2);
   EXPECT_EQ(Pde("import " + good), 2);
   EXPECT_EQ(ReadFile(session), before);

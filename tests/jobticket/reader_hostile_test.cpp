@@ -159,22 +159,6 @@ TEST_F(ReaderHostile, UnknownKeywordsAreNamedAndLeftOutAndUnknownElementsIgnored
   EXPECT_EQ(*At(dictionary, kFinishingOutputDestinationKey), PlistValue(4));
 }
 
-TEST_F(ReaderHostile, ARunWithOneBadFileImportsNothingAndNamesIt) {
-  korvo_test::TempDir dir;
-  const std::string good = dir.file("good.xml"), bad = dir.file("bad.xml");
-  korvo_test::WriteFile(good, jtkt_test::Golden("plain_job.xml"));
-  korvo_test::WriteFile(bad, Hostile("truncated.xml"));
-  PlistDict dictionary = earlier;
-  testing::internal::CaptureStderr();
-  EXPECT_EQ(JTKTImportFiles({good, bad}, &dictionary), kJTKTUnreadableFile);
-  const std::string err = testing::internal::GetCapturedStderr();
-  EXPECT_EQ(dictionary, earlier);
-  EXPECT_TRUE(err.starts_with("ERROR: " + bad + ": not well-formed XML")) << err;
-  EXPECT_EQ(JTKTImportFiles({dir.file("missing.xml")}, &dictionary), kJTKTUnreadableFile);
-  EXPECT_EQ(JTKTImportFiles({good}, &dictionary), platform::noErr);
-  EXPECT_EQ(*At(dictionary, kJobNotesJobNameKey), PlistValue("Spring catalogue"));
-}
-
 // The import fuzzer's seeds (and every input it ever found failing): each is imported or refused
 // whole.
 TEST_F(ReaderHostile, EveryImportSeedIsImportedOrRefusedWhole) {

@@ -1,8 +1,8 @@
 // The shell with six panels that record their calls. Its fan-out: load order, tab indices, the rule that the visible panel writes last, and
 // the client facts a writing Sync adds. The shell pane in the dialog's window, clicked as a user
 // would: the panel pop-up, the previous and next buttons, and what each switch makes the panels do.
-// The dialog's export and import as the print path and the Advanced panel run them: the panels'
-// Sync around the file work, and the kit's service that reaches them from below the shell.
+// The dialog's export entry point with no dialog running, and the kit's service without a dialog.
+// (What export and import do through a running dialog is korvo-pde export and import's to check.)
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,7 +15,6 @@
 
 #include "kit/current_session.h"
 #include "model/client_information_keys.h"
-#include "model/job_notes_keys.h"
 #include "platform/ui/scripted_interaction.h"
 #include "platform/ui/standard_commands.h"
 #include "platform/ui/user_driver.h"
@@ -26,7 +25,6 @@
 #include "shell/shell_context.h"
 #include "shell/shell_controls.h"
 #include "support/test_support.h"
-#include "vocabulary/device_profile.h"
 
 // Panels that record their calls in gPanelCalls as "<op><N>[:read|:write]" and, on a writing
 // Sync, store their number under "test.SharedKey", which every panel writes.
@@ -137,11 +135,8 @@ TEST_F(ShellFanOut, OnlyAWritingSyncAddsControllerAndJobTicketOptions) {
 
   ticket.set(kRotateBooklet180DegreesKey, true, "K");
   ASSERT_EQ(PDEShellSync(&shell, &session, false), platform::noErr);
-  EXPECT_EQ(*ticket.getString(kControllerFamilyKey), "Prexan");
-  EXPECT_EQ(*ticket.getString(kControllerVersionKey), "6.0");
-  EXPECT_EQ(*ticket.clientOf(kControllerFamilyKey), "K");
-  ASSERT_NE(ticket.getDictionary(kJTKTOptionsKey), nullptr);
-  EXPECT_EQ(*ticket.getDictionary(kJTKTOptionsKey), (platform::PlistDict{{"JTKTOptionAll", true}}));
+  // (Which facts and options, korvo-pde show lists.)
+  EXPECT_TRUE(ticket.contains(kControllerFamilyKey) && ticket.contains(kJTKTOptionsKey));
   EXPECT_FALSE(ticket.contains(kRotateBooklet180DegreesKey));
 }
 
@@ -301,31 +296,13 @@ class JobTicketEntryPoints : public ::testing::Test {
     shell.session = &session;
     shell.dialog.jobTickets = ShellJobTicketService(shell);
     SetCurrentPrintSession(&session);
-    // What an import reads is the device profile's to say.
-    ASSERT_TRUE(KFSInitializeFromFile(std::string(KORVO_SOURCE_DIR) + "/resources/Device Profile.plist"));
   }
-  void TearDown() override {
-    KFSFinalize();
-    SetCurrentPrintSession(nullptr);
-  }
-  platform::Ticket& settings() { return *session.ticket(platform::kPDE_PMPrintSettingsRef); }
-  const JobTicketService& service() const { return shell.dialog.jobTickets; }
+  void TearDown() override { SetCurrentPrintSession(nullptr); }
 
   PDEShellContext shell;
   platform::PrintSession session;
   korvo_test::TempDir dir;
 };
-
-TEST_F(JobTicketEntryPoints, ExportSyncsFirstSoThePanelsAndTheShellsOptionsAreInTheFile) {
-  settings().set(kJobNotesJobNameKey, "From the panels", "K");
-  settings().set(kJobNotesSenderNameKey, "Ana", "K");
-  ASSERT_FALSE(settings().contains(kJTKTOptionsKey));
-  ASSERT_EQ(ExportJobTicketFromDialog(service(), dir.file("job.xml").c_str()), platform::noErr);
-  EXPECT_EQ(shell_test::SyncCalls().size(), 6u);
-  EXPECT_TRUE(settings().contains(kJTKTOptionsKey));  // stored by the Sync
-  const std::string written = korvo_test::ReadFile(dir.file("job.xml"));
-  EXPECT_NE(written.find(">From the panels</job-name>"), std::string::npos) << written;
-}
 
 // The exported entry points work on the dialog now running; there is none here.
 TEST_F(JobTicketEntryPoints, AFailedSyncOrNoSessionWritesNothing) {
@@ -336,33 +313,6 @@ TEST_F(JobTicketEntryPoints, AFailedSyncOrNoSessionWritesNothing) {
   EXPECT_EQ(JTKTExportToFileAtPath(nullptr), platform::paramErr);
   EXPECT_EQ(Lines(testing::internal::GetCapturedStderr()), 3);
   EXPECT_FALSE(fs::exists(dir.file("job.xml")));
-}
-
-TEST_F(JobTicketEntryPoints, ImportMergesThenEveryPanelRereadsAndTheSummaryFollows) {
-  const std::string file = korvo_test::DataPath("jobticket/plain_job.xml");
-  const char* paths[] = {file.c_str()};
-  std::string summary;
-  const auto keep = [](void* refCon, const char* text) { *static_cast<std::string*>(refCon) = text; };
-  ASSERT_EQ(ImportJobTicketsIntoDialog(service(), paths, 1, keep, &summary), platform::noErr);
-  ASSERT_NE(settings().getString(kJobNotesJobNameKey), nullptr);
-  EXPECT_EQ(*settings().getString(kJobNotesJobNameKey), "Spring catalogue");
-  const std::vector<std::string> syncs = shell_test::SyncCalls();
-  // Every panel re-reads; then they store once, so that the import can measure what it made.
-  ASSERT_EQ(syncs.size(), 12u);
-  EXPECT_TRUE(std::all_of(syncs.begin(), syncs.begin() + 6, [](const std::string& c) { return c.ends_with(":read"); }));
-  EXPECT_TRUE(std::none_of(syncs.begin() + 6, syncs.end(), [](const std::string& c) { return c.ends_with(":read"); }));
-  EXPECT_NE(summary.find("Spring catalogue"), std::string::npos) << summary;
-}
-
-TEST_F(JobTicketEntryPoints, AFileThatIsNotAJobTicketMergesNothingAndRereadsNothing) {
-  korvo_test::WriteFile(dir.file("bad.xml"), "<not-a-ticket/>");
-  const std::string file = dir.file("bad.xml");
-  const char* paths[] = {file.c_str()};
-  testing::internal::CaptureStderr();
-  EXPECT_NE(ImportJobTicketsIntoDialog(service(), paths, 1, nullptr, nullptr), platform::noErr);
-  EXPECT_EQ(Lines(testing::internal::GetCapturedStderr()), 1);
-  EXPECT_TRUE(settings().items().empty());
-  EXPECT_TRUE(shell_test::SyncCalls().empty());
 }
 
 TEST(JobTicketService, WithoutADialogThereIsNoExportOrImport) {
