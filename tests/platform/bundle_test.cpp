@@ -43,18 +43,6 @@ Bundle* Opened(const std::string& path) {
   return bundle ? *bundle : nullptr;
 }
 
-// The built plug-in's strings and resources are what every panel test reads.
-TEST(Bundle, OpensTheBuiltPlugInOnceAndFindsItByIdentifier) {
-  Bundle* bundle = Opened(korvo_test::BundlePath());
-  ASSERT_NE(bundle, nullptr);
-  EXPECT_EQ(Bundle::withIdentifier("com.korvo.print.pde.korvofeatures.runnel_kkp50_cs"), bundle);
-  EXPECT_EQ(Opened(korvo_test::BundlePath() + "/"), bundle);
-  EXPECT_EQ(bundle->executablePath(), korvo_test::BundlePath() + "/Contents/MacOS/korvo-features.so");
-  EXPECT_EQ(bundle->resourcePath("no such file"), std::nullopt);
-  EXPECT_EQ(bundle->localizedString("No such key", "fallback"), "fallback");
-  EXPECT_EQ(Bundle::withIdentifier("no.such.bundle"), nullptr);
-}
-
 TEST(Bundle, RefusesAFolderWithoutAUsableInfoPlist) {
   korvo_test::TempDir dir;
   const std::string path = dir.file("Bad.plugin"), info = path + "/Contents/Info.plist";
