@@ -104,13 +104,9 @@ TEST_F(StockLibraryFile, ADamagedFileIsKeptAsideNotReplacedByAnEmptyLibrary) {
   korvo_test::WriteFile(path(), "<?xml version=\"1.0\"?><plist><dict><key>x</key>");
   { StockLibraryList library; }
   EXPECT_FALSE(std::filesystem::exists(path()));  // set aside, and no empty library written
-  int kept = 0;
-  for (const auto& f : std::filesystem::directory_iterator(home_.dir().path() + "/config"))
-    if (f.path().filename().string().starts_with(std::string(kStockLibraryPreferencesFileName) + ".damaged-")) {
-      ++kept;
-      EXPECT_EQ(korvo_test::ReadFile(f.path()), "<?xml version=\"1.0\"?><plist><dict><key>x</key>");
-    }
-  EXPECT_EQ(kept, 1);
+  const auto kept = korvo_test::NamesIn(home_.dir().path() + "/config", std::string(kStockLibraryPreferencesFileName) + ".damaged-");
+  ASSERT_EQ(kept.size(), 1u);
+  EXPECT_EQ(korvo_test::ReadFile(home_.dir().path() + "/config/" + kept[0]), "<?xml version=\"1.0\"?><plist><dict><key>x</key>");
 }
 
 TEST_F(StockLibraryFile, ReplaceMatchesByNameAndNeverAnUnnamedEntry) {

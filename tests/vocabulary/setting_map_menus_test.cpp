@@ -1,6 +1,6 @@
 // Menus and pop-ups filled from setting maps with the plug-in's own string table, and localised
-// labels for summaries. Items, their commands and selection by ticket value are every panel's
-// menus' (tests/panels).
+// labels for summaries. Items, their commands and selection by a ticket value the menu holds are
+// every panel's menus' (tests/panels).
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -39,6 +39,9 @@ TEST(MapMenus, PrinterDefaultRowReadsByContextAndMissingKeysShowSo) {
   PopulatePopupButtonFromMap(PlugInBundle(), popup, StockSizeMap, kJobContextJob, 0);
   EXPECT_EQ(popup.maximum(), 19);  // refilled, not appended
   EXPECT_EQ(popup.menu().items()[0].text, "Printer Default");
+  popup.setValue(2);
+  EXPECT_FALSE(SetPopupButtonToTicketValue(popup, 42));  // a value no row holds: the choice stays
+  EXPECT_EQ(popup.value(), 2);
   const SettingMap unknown[] = {{"NoSuchLabelKey", 1}, {nullptr, 0}};
   Menu menu;
   PopulateMenuFromMap(PlugInBundle(), menu, unknown, kJobContextJob, 0);
