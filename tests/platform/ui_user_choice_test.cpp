@@ -12,16 +12,10 @@ namespace ui = platform::ui;
 using platform::FourCharCode;
 using platform::noErr;
 
-std::unique_ptr<ui::Window> Load(const char* name) {
+std::unique_ptr<ui::Window> LoadMain() {
   auto bytes = platform::ReadFileBytes(std::string(KORVO_TEST_DATA_DIR) + "/platform/choices.interface.xml");
-  auto window = ui::CreateWindowFromInterfaceText(*bytes, "choices", name, nullptr);
+  auto window = ui::CreateWindowFromInterfaceText(*bytes, "choices", "Main", nullptr);
   return window ? window.take() : nullptr;
-}
-
-ui::EventHandlerRef OnCommand(ui::EventTarget& target, std::function<bool(platform::OSType)> handle) {
-  return target.installHandler({{ui::kEventClassCommand, ui::kEventCommandProcess}}, [handle](ui::Event& e) {
-    return handle(e.command) ? noErr : platform::eventNotHandledErr;
-  });
 }
 
 // The test window, with the handlers a program would install: the tab control and the panel
@@ -55,9 +49,9 @@ class Choices : public ::testing::Test {
       static const char* names[] = {"Plain", "Glossy", "Card"};
       return property == 1 ? std::string(names[item - 1]) : std::string("A4");
     });
-    handlers.push_back(OnCommand(*main, [this](platform::OSType command) {
-      applied += command == FourCharCode("aply") ? 1 : 0;
-      return true;
+    handlers.push_back(main->installHandler({{ui::kEventClassCommand, ui::kEventCommandProcess}}, [this](ui::Event& e) {
+      applied += e.command == FourCharCode("aply") ? 1 : 0;
+      return noErr;
     }));
   }
 
@@ -66,7 +60,7 @@ class Choices : public ::testing::Test {
   }
   ui::Control& named(std::string_view name) { return *main->content().findNamed(name); }
 
-  std::unique_ptr<ui::Window> main = Load("Main");
+  std::unique_ptr<ui::Window> main = LoadMain();
   std::vector<ui::EventHandlerRef> handlers;
   ui::LabelAnswers answers;
   ui::UserDriver user;
