@@ -104,9 +104,10 @@ TEST_F(StockLibraryFile, ADamagedFileIsKeptAsideNotReplacedByAnEmptyLibrary) {
   korvo_test::WriteFile(path(), "<?xml version=\"1.0\"?><plist><dict><key>x</key>");
   { StockLibraryList library; }
   EXPECT_FALSE(std::filesystem::exists(path()));  // set aside, and no empty library written
-  const auto kept = korvo_test::NamesIn(home_.dir().path() + "/config", std::string(kStockLibraryPreferencesFileName) + ".damaged-");
+  const std::string folder = home_.dir().path() + "/config/";
+  const auto kept = korvo_test::NamesIn(folder, std::string(kStockLibraryPreferencesFileName) + ".damaged-");
   ASSERT_EQ(kept.size(), 1u);
-  EXPECT_EQ(korvo_test::ReadFile(home_.dir().path() + "/config/" + kept[0]), "<?xml version=\"1.0\"?><plist><dict><key>x</key>");
+  EXPECT_EQ(korvo_test::ReadFile(folder + kept[0]), "<?xml version=\"1.0\"?><plist><dict><key>x</key>");
 }
 
 TEST_F(StockLibraryFile, ReplaceMatchesByNameAndNeverAnUnnamedEntry) {
