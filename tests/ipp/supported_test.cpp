@@ -66,14 +66,6 @@ TEST(IppSupported, OnlyWhatThePrinterListsIsKeptWithAWarningForTheRest) {
   EXPECT_EQ(warnings[3], "WARNING: Image Shift: the printer does not take x-side1-image-shift = 999999; it is not sent");
 }
 
-TEST(IppSupported, EverySupportedAttributeIsAskedForByName) {
-  EXPECT_EQ(IppSupportedNamesFor(Job(21000, 0).get()),
-            (std::vector<std::string>{"finishings-supported", "media-col-supported", "media-color-supported",
-                                      "media-size-supported", "page-delivery-supported",
-                                      "x-dimension-supported", "x-side1-image-shift-supported",
-                                      "y-dimension-supported"}));
-}
-
 int Count(ipp_t* message) {
   int n = 0;
   for (ipp_attribute_t* a = ippFirstAttribute(message); a != nullptr; a = ippNextAttribute(message)) ++n;

@@ -1,5 +1,6 @@
-// The helpers on controls and dialogs: localised labels with their arguments, the summary view,
-// sizing to a label, icons drawn centred, tab panes, embedding, and help.
+// The helpers on controls and dialogs: localised labels with their arguments, icons drawn centred,
+// and help. Summary views, sizing to a label, tab panes and embedding are the panels' own
+// (tests/panels, and the layout check for sizes).
 #include "kit/control_helpers.h"
 
 #include <gtest/gtest.h>
@@ -60,26 +61,6 @@ TEST_F(ControlHelpers, LabelsAndTitlesAreLocalisedFormattedAndRedrawn) {
   EXPECT_EQ(window.title(), "y before x");
 }
 
-TEST_F(ControlHelpers, TheSummaryViewTakesNewTextAndStaysReadOnly) {
-  Control* summary = Add(ControlKind::TextView);
-  EXPECT_EQ(UpdateSummaryTextView(summary, "Paper: Letter"), platform::noErr);
-  EXPECT_EQ(UpdateSummaryTextView(summary, nullptr), platform::paramErr);
-  EXPECT_EQ(summary->text(), "Paper: Letter");
-  EXPECT_TRUE(summary->locked());
-}
-
-TEST_F(ControlHelpers, BestRectsFollowTheLabelAndKeepThePlace) {
-  Control* box = Add(ControlKind::CheckBox, Rect{30, 40, 5, 5});
-  box->setTitle("Collate");
-  SetControlBestRect(box);
-  const int narrow = box->bounds().width;
-  box->setTitle("Collate every set");
-  SetControlBestRect(box);
-  EXPECT_GT(box->bounds().width, narrow);
-  EXPECT_EQ(box->bounds().x, 30);
-  EXPECT_EQ(box->bounds().y, 40);
-}
-
 TEST_F(ControlHelpers, AnIconDrawsItsPictureCentredUnscaledOnAnErasedBackgroundWhenDrawn) {
   Control* icon = Add(ControlKind::Picture, Rect{5, 5, 40, 30});
   ASSERT_EQ(InitializeIcon(bundle, icon), platform::noErr);
@@ -105,19 +86,6 @@ TEST_F(ControlHelpers, AnIconDrawsItsPictureCentredUnscaledOnAnErasedBackgroundW
 
 namespace ui = platform::ui;
 
-TEST(ShellServices, TabControlShowsOnlyTheCurrentTabsPane) {
-  ui::Control tabs(ui::ControlKind::TabControl, {}, {});
-  tabs.setMaximum(3);
-  ui::Control* panes[3];
-  for (int i = 0; i < 3; ++i)
-    panes[i] = tabs.embed(std::make_unique<ui::Control>(ui::ControlKind::UserPane, ui::ControlID{1, i}, ui::Rect{}));
-  tabs.setValue(2);
-  UpdateTabControl(tabs, 3, panes);
-  EXPECT_FALSE(panes[0]->visible());
-  EXPECT_TRUE(panes[1]->visible() && panes[1]->enabled() && panes[1]->active());
-  EXPECT_FALSE(panes[2]->enabled());
-}
-
 TEST(ShellServices, HelpNeedsTheBundlesHelpBook) {
   ui::ScriptedInteraction script;
   EXPECT_EQ(DisplayHelp(nullptr, "", ""), platform::paramErr);
@@ -136,17 +104,6 @@ TEST(ShellServices, HelpNeedsTheBundlesHelpBook) {
       korvo_test::MakeBundle(dir, "NoBook", "<key>CFBundleHelpBookName</key><integer>3</integer>"));
   ASSERT_TRUE(noBook) << noBook.error();
   EXPECT_EQ(DisplayHelp(*noBook, "", "anchor"), platform::paramErr);
-}
-
-TEST(ShellServices, EmbedAndShowMovesTheControl) {
-  ui::Window window("W", ui::Rect{0, 0, 10, 10});
-  ui::Control* a = window.content().embed(std::make_unique<ui::Control>(ui::ControlKind::UserPane, ui::ControlID{1, 1}, ui::Rect{}));
-  ui::Control* b = window.content().embed(std::make_unique<ui::Control>(ui::ControlKind::PushButton, ui::ControlID{1, 2}, ui::Rect{}));
-  b->setVisible(false);
-  EXPECT_EQ(EmbedAndShowControl(b, a), platform::noErr);
-  EXPECT_EQ(b->parent(), a);
-  EXPECT_TRUE(b->isReallyVisible());
-  EXPECT_EQ(EmbedAndShowControl(nullptr, a), platform::paramErr);
 }
 
 }  // namespace

@@ -32,24 +32,6 @@ TEST(PreferenceLocations, OnlyPlainFileNamesAreAcceptedAndTheSharedFolderIsMadeF
   EXPECT_EQ(SharedPreferenceFolder(), folder);
 }
 
-// Reading, damage and locking are the preference file's own (tests/platform); here the files are
-// found in the user's folder, made with it, and updated whole.
-TEST(UserPreferences, MissingIsEmptyWritingMakesTheFolderAndUpdatesKeepTheRest) {
-  korvo_test::ScopedXdgHome home;
-  std::filesystem::remove(home.dir().file("config"));
-  EXPECT_EQ(CopyUserPreferences(kJobNotesPreferencesFileName), PlistDict{});
-  std::string error;
-  ASSERT_TRUE(WriteUserPreferences(kJobNotesPreferencesFileName, PlistDict{{"Keep", 1}}, &error)) << error;
-  EXPECT_TRUE(std::filesystem::is_regular_file(home.dir().file("config/") + kJobNotesPreferencesFileName));
-  ASSERT_TRUE(UpdateUserPreferences(kJobNotesPreferencesFileName, [](PlistDict& dict, PreferenceFileStatus status) {
-    EXPECT_EQ(status, PreferenceFileStatus::kRead);
-    dict["History"] = platform::PlistArray{"a", "b"};
-    return platform::PreferenceChange::kWrite;
-  }));
-  EXPECT_EQ(CopyUserPreferences(kJobNotesPreferencesFileName),
-            (PlistDict{{"Keep", 1}, {"History", platform::PlistArray{"a", "b"}}}));
-}
-
 TEST(SiteDefaults, AreReadAndADamagedFileIsLeftWhereItIs) {
   korvo_test::ScopedXdgHome home;
   EXPECT_EQ(CopySiteDefaults().status, PreferenceFileStatus::kMissing);

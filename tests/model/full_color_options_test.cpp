@@ -1,9 +1,8 @@
-// The full-colour record: its limits, its dictionary both ways, and its summary.
+// The full-colour record: its limits and its dictionary both ways. Its summary is the image
+// options panel's (tests/panels).
 #include <gtest/gtest.h>
 
 #include "model/full_color_options.h"
-#include "model/full_color_summary.h"
-#include "support/test_support.h"
 
 namespace {
 
@@ -125,27 +124,6 @@ TEST(FullColorOptions, ReadingKeepsFieldsAgainstWrongValuesAndResetsAMissingTrap
   o.fromTicket(&none);
   expected.setTrapping(kPrinterDefault);
   EXPECT_EQ(o, expected);
-}
-
-// One line per choice that is set, custom profiles by their own names, and the printer-default or
-// job-setting wording when nothing is set.
-TEST(FullColorSummary, NamesEachSetChoiceInTheDialogsOrder) {
-  auto bundle = platform::Bundle::open(korvo_test::BundlePath());
-  ASSERT_TRUE(bundle);
-  FullColorOptions o;
-  EXPECT_EQ(GenerateFullColorSummary(*bundle, &o, kJobContextJob), "Printer Default");
-  EXPECT_EQ(GenerateFullColorSummary(*bundle, &o, kJobContextException), (*bundle)->localizedString("UseJobSetting"));
-  o.setContrast(-5);
-  o.setColorCast(1, 2, kPrinterDefault);  // a cast with a value missing is not shown
-  o.setTrapping(1);
-  o.setTrappingAdjustment(3, kPrinterDefault);
-  o.setRGBImagesProfile(kCustomRGBProfileIndex, "Studio RGB");
-  o.setGrayTextAndGraphicsProfile("Neutral");
-  o.setGraphicObjectRendering(2);
-  EXPECT_EQ(GenerateFullColorSummary(*bundle, &o, kJobContextJob),
-            "Contrast: -5\nTrapping: On\nTrapping Width: 3\nRGB Images Profile: Studio RGB\n"
-            "Gray Text and Graphics Profile: Neutral\nGraphic Rendering: Relative Colorimetric");
-  EXPECT_EQ(GenerateFullColorSummary(nullptr, &o, kJobContextJob), std::nullopt);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// Bundles: opening, localised strings by the user's language, and the help book's pages.
+// Bundles: opening, localised strings by the user's language, the help book's pages, and the
+// plug-in's identifier.
 #include "platform/bundle/bundle.h"
 
 #include <gmock/gmock.h>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "platform/bundle/help_book.h"
+#include "platform/plugin/plugin_uuid.h"
 #include "support/test_support.h"
 
 namespace {
@@ -41,18 +43,6 @@ Bundle* Opened(const std::string& path) {
   auto bundle = Bundle::open(path);
   EXPECT_TRUE(bundle) << bundle.error();
   return bundle ? *bundle : nullptr;
-}
-
-// The built plug-in's strings and resources are what every panel test reads.
-TEST(Bundle, OpensTheBuiltPlugInOnceAndFindsItByIdentifier) {
-  Bundle* bundle = Opened(korvo_test::BundlePath());
-  ASSERT_NE(bundle, nullptr);
-  EXPECT_EQ(Bundle::withIdentifier("com.korvo.print.pde.korvofeatures.runnel_kkp50_cs"), bundle);
-  EXPECT_EQ(Opened(korvo_test::BundlePath() + "/"), bundle);
-  EXPECT_EQ(bundle->executablePath(), korvo_test::BundlePath() + "/Contents/MacOS/korvo-features.so");
-  EXPECT_EQ(bundle->resourcePath("no such file"), std::nullopt);
-  EXPECT_EQ(bundle->localizedString("No such key", "fallback"), "fallback");
-  EXPECT_EQ(Bundle::withIdentifier("no.such.bundle"), nullptr);
 }
 
 TEST(Bundle, RefusesAFolderWithoutAUsableInfoPlist) {
@@ -156,6 +146,22 @@ TEST(HelpBook, ARegisteredBookIsFoundByNameTheLaterFolderWinning) {
   platform::RegisterHelpBook(platform::HelpBook{"Registered Help", dir.file("Book")});
   ASSERT_TRUE(platform::RegisteredHelpBook("Registered Help"));
   EXPECT_EQ(platform::RegisteredHelpBook("Registered Help")->folder, dir.file("Book"));
+}
+
+TEST(PluginUUID, ParsesEitherCaseAndPrintsUpperCase) {
+  auto id = platform::PluginUUID::parse("bdb091f4-e57f-11d3-b5cc-0050e4603277");
+  ASSERT_TRUE(id);
+  EXPECT_EQ(id->toString(), "BDB091F4-E57F-11D3-B5CC-0050E4603277");
+  EXPECT_EQ(id->bytes[0], 0xBD);
+  EXPECT_EQ(id->bytes[15], 0x77);
+  EXPECT_EQ(*id, *platform::PluginUUID::parse("BDB091F4-E57F-11D3-B5CC-0050E4603277"));
+}
+
+TEST(PluginUUID, RefusesMalformedText) {
+  for (const char* bad : {"", "BDB091F4E57F11D3B5CC0050E4603277", "BDB091F4-E57F-11D3-B5CC-0050E460327",
+                          "BDB091F4-E57F-11D3-B5CC-0050E46032777", "GDB091F4-E57F-11D3-B5CC-0050E4603277",
+                          "BDB091F4-E57F+11D3-B5CC-0050E4603277"})
+    EXPECT_FALSE(platform::PluginUUID::parse(bad)) << bad;
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// Preference files: reading, the keeping of damaged files, refusing to write over files that
-// cannot be read, and read-modify-write updates.
+// Preference files: the keeping of damaged files and refusing to write over files that cannot be
+// read. Reads, writes and updates that keep others' keys are the stock library file's and the
+// watermark file's (tests/stocklibrary, tests/watermark), against plistlib.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -42,25 +43,6 @@ class PreferenceFile : public ::testing::Test {
   korvo_test::ScopedXdgHome home;
   const std::string folder = home.dir().file("config"), path = folder + "/prefs.plist";
 };
-
-TEST_F(PreferenceFile, AMissingFileIsNormalAndAWrittenFileReadsBackWithTheWritersBytes) {
-  testing::internal::CaptureStderr();
-  PreferenceFileContents contents = ReadPreferenceFile(path);
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
-  EXPECT_EQ(contents.status, PreferenceFileStatus::kMissing);
-  EXPECT_TRUE(contents.dictionary.empty());
-  EXPECT_TRUE(contents.mayBeWritten());
-  EXPECT_TRUE(NamesIn(folder).empty());  // a read makes no lock file
-
-  const PlistDict dict{{"Name", "Grüße"}, {"Copies", 3}, {"List", PlistArray{"a", "b"}}, {"Blob", PlistData{0, 255}}};
-  std::string error;
-  ASSERT_TRUE(WritePreferenceFile(path, dict, &error)) << error;
-  EXPECT_EQ(korvo_test::ReadFile(path), Bytes(dict));
-  contents = ReadPreferenceFile(path);
-  EXPECT_EQ(contents.status, PreferenceFileStatus::kRead);
-  EXPECT_EQ(contents.dictionary, dict);
-  EXPECT_EQ(NamesIn(folder), (std::vector<std::string>{"prefs.plist", "prefs.plist.lock"}));
-}
 
 TEST_F(PreferenceFile, ADamagedFileIsKeptAsideByteForByteWithOneErrorLine) {
   for (const DamagedSample& sample : DamagedSamples()) {
@@ -154,50 +136,6 @@ TEST_F(PreferenceFile, AFileWeMayNotReadIsReportedAndNeverReplaced) {
   EXPECT_EQ(korvo_test::ReadFile(path), original);
   EXPECT_TRUE(NamesIn(folder, "prefs.plist.damaged").empty());
   EXPECT_TRUE(std::filesystem::exists(folder + "/other.plist"));
-}
-
-TEST_F(PreferenceFile, AnUpdateChangesOneKeyAndKeepsTheRestAndOneThatLeavesTheFileWritesNothing) {
-  std::vector<PreferenceFileStatus> seen;
-  EXPECT_TRUE(UpdatePreferenceFile(path, [&](PlistDict& dict, PreferenceFileStatus status) {
-    seen.push_back(status);
-    dict["Ignored"] = 1;
-    return PreferenceChange::kLeave;
-  }));
-  EXPECT_FALSE(std::filesystem::exists(path));
-
-  const std::string foreign = "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>Keep</key><string>me</string>"
-                              "<key>Count</key><integer>1</integer></dict></plist>";
-  korvo_test::WriteFile(path, foreign);
-  EXPECT_TRUE(UpdatePreferenceFile(path, [](PlistDict& dict, PreferenceFileStatus) {
-    dict.clear();
-    return PreferenceChange::kLeave;
-  }));
-  EXPECT_EQ(korvo_test::ReadFile(path), foreign);
-  ASSERT_TRUE(UpdatePreferenceFile(path, [&](PlistDict& dict, PreferenceFileStatus status) {
-    seen.push_back(status);
-    dict["Count"] = *PlistDictFind(dict, "Count")->asInteger() + 1;
-    return PreferenceChange::kWrite;
-  }));
-  EXPECT_EQ(seen, (std::vector<PreferenceFileStatus>{PreferenceFileStatus::kMissing, PreferenceFileStatus::kRead}));
-  EXPECT_EQ(ReadPreferenceFile(path).dictionary, (PlistDict{{"Keep", "me"}, {"Count", 2}}));
-}
-
-TEST_F(PreferenceFile, AnUpdateOfADamagedFileKeepsItAndStartsAfresh) {
-  const std::string damaged = "<plist version=\"1.0\"><dict><key>Half</key><str";
-  korvo_test::WriteFile(path, damaged);
-  testing::internal::CaptureStderr();
-  ASSERT_TRUE(UpdatePreferenceFile(path, [&](PlistDict& dict, PreferenceFileStatus status) {
-    EXPECT_EQ(status, PreferenceFileStatus::kKeptAside);
-    EXPECT_TRUE(dict.empty());
-    dict["Fresh"] = true;
-    return PreferenceChange::kWrite;
-  }));
-  const std::string log = testing::internal::GetCapturedStderr();
-  EXPECT_EQ(ReadPreferenceFile(path).dictionary, (PlistDict{{"Fresh", true}}));
-  const auto kept = NamesIn(folder, "prefs.plist.damaged-");
-  ASSERT_EQ(kept.size(), 1U);
-  EXPECT_EQ(korvo_test::ReadFile(folder + "/" + kept[0]), damaged);
-  EXPECT_NE(log.find("; kept as " + folder + "/" + kept[0] + "\n"), std::string::npos) << log;
 }
 
 }  // namespace

@@ -13,30 +13,6 @@ using platform::PlistDict;
 using platform::PlistValue;
 using platform::Ticket;
 
-TEST(Ticket, ReadsIgnoreTheClientAndWritesReplaceWhoeverWrote) {
-  Ticket t;
-  t.set("com.korvo.print.Copies", 3, "K");
-  t.set("com.korvo.print.Copies", 4, "com.korvo.print");
-  EXPECT_EQ(t.getInteger("com.korvo.print.Copies"), 4);
-  EXPECT_EQ(*t.clientOf("com.korvo.print.Copies"), "com.korvo.print");
-  EXPECT_FALSE(t.getString("com.korvo.print.Copies"));  // wrong kind reads as absent
-  EXPECT_TRUE(t.remove("com.korvo.print.Copies"));
-  EXPECT_FALSE(t.remove("com.korvo.print.Copies"));
-  EXPECT_FALSE(t.getInteger("com.korvo.print.Copies"));
-}
-
-TEST(Ticket, CopiesAreDeepAndPPDDictionaryIsCreatedOnDemand) {
-  Ticket t;
-  t.ensureSubTicket("paper").set("width", 612, "K");
-  t.ppdDict()["Duplex"] = "DuplexNoTumble";
-  Ticket copy = t;
-  copy.subTicket("paper")->set("width", 595, "K");
-  EXPECT_EQ(t.subTicket("paper")->getInteger("width"), 612);
-  ASSERT_NE(t.ppdDict(), PlistDict{});
-  EXPECT_EQ(*static_cast<const Ticket&>(t).ppdDict()->at("Duplex").asString(), "DuplexNoTumble");
-  EXPECT_FALSE(t == copy);
-}
-
 // The plist form coming back whole is the session file's round trip below.
 TEST(Ticket, APlistFormOfTheWrongKindsIsRefused) {
   EXPECT_FALSE(Ticket::fromPlist(PlistValue(3)));

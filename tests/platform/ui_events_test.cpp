@@ -19,12 +19,6 @@ class UiEvents : public ::testing::Test {
     button = pane->embed(std::make_unique<Control>(ControlKind::PushButton, ControlID{1, 2}, Rect{}));
     button->setCommand(FourCharCode("OKAY"));
     field = pane->embed(std::make_unique<Control>(ControlKind::EditText, ControlID{1, 3}, Rect{}));
-    popup = pane->embed(std::make_unique<Control>(ControlKind::PopupButton, ControlID{1, 4}, Rect{}));
-    popup->menu().append(MenuItem("One", FourCharCode("ONE "), 1));
-    popup->menu().appendSeparator();
-    popup->menu().append(MenuItem("Three", 0, 3));
-    popup->setMaximum(3);
-    popup->setValue(1);
   }
   EventHandlerRef Record(EventTarget& target, const std::string& name, std::vector<EventTypeSpec> types,
                          OSStatus answer = platform::eventNotHandledErr) {
@@ -38,7 +32,6 @@ class UiEvents : public ::testing::Test {
   Control* pane;
   Control* button;
   Control* field;
-  Control* popup;
   UserDriver user;
   std::vector<std::string> calls;
 };
@@ -57,30 +50,6 @@ TEST_F(UiEvents, HitsBubbleUpToTheButtonsCommandUnlessHandledAndLaterHandlersRun
   }
   ASSERT_EQ(user.click(*button), platform::noErr);
   EXPECT_EQ(calls, (std::vector<std::string>{"late:cntl/1", "pane:cntl/1", "window:cmds/1:OKAY"}));
-}
-
-TEST_F(UiEvents, UsersCannotReachHiddenOrDisabledControls) {
-  auto r = Record(window, "window", {{kEventClassControl, kEventControlHit}});
-  pane->setEnabled(false);
-  EXPECT_EQ(user.click(*button), kUserCannotReachErr);
-  pane->setEnabled(true);
-  button->setVisible(false);
-  EXPECT_EQ(user.click(*button), kUserCannotReachErr);
-  EXPECT_TRUE(calls.empty());
-  EXPECT_EQ(user.chooseItem(*popup, 2), kUserCannotReachErr);  // a separator
-  EXPECT_EQ(user.chooseItem(*popup, 9), kUserCannotReachErr);
-  EXPECT_EQ(popup->value(), 1);
-}
-
-TEST_F(UiEvents, ChoosingAPopupItemSetsItsValueThenSendsHitAndCommand) {
-  auto hit = Record(*popup, "popup", {{kEventClassControl, kEventControlHit}});
-  auto cmd = Record(window, "window", {{kEventClassCommand, kEventCommandProcess}});
-  popup->setValue(3);  // the program's change causes no event
-  EXPECT_TRUE(calls.empty());
-  ASSERT_EQ(user.chooseItem(*popup, 1), platform::noErr);
-  EXPECT_EQ(popup->value(), 1);
-  EXPECT_EQ(popup->selectedItem()->refValue, 1);
-  EXPECT_EQ(calls, (std::vector<std::string>{"popup:cntl/1", "window:cmds/1:ONE "}));
 }
 
 // Typing goes through the handlers key by key; text-did-change follows the field's own editing
@@ -109,18 +78,6 @@ TEST_F(UiEvents, TypingGoesThroughHandlersKeyByKeyEditsTheSelectionAndSaysWhatCh
                                              "a", "aZ", "aZxy"}));
 }
 
-TEST_F(UiEvents, FocusMovesWithEvents) {
-  Control* other = pane->embed(std::make_unique<Control>(ControlKind::EditText, ControlID{1, 9}, Rect{}));
-  std::vector<std::int32_t> parts;
-  auto h = pane->installHandler({{kEventClassControl, kEventControlSetFocusPart}}, [&](Event& e) {
-    parts.push_back(e.control == field ? e.part : 100 + e.part);
-    return platform::eventNotHandledErr;
-  });
-  user.focus(*field);
-  user.focus(*other);
-  EXPECT_EQ(parts, (std::vector<std::int32_t>{kControlFocusNextPart, kControlFocusNoPart, 100 + kControlFocusNextPart}));
-}
-
 // Scripted answers to dialogs are what every dialog test uses; here what is left unanswered.
 TEST_F(UiEvents, AModalLoopNoScriptAnswersEndsAndAlertsAndBeepsAreLogged) {
   ScriptedInteraction script;
@@ -131,16 +88,6 @@ TEST_F(UiEvents, AModalLoopNoScriptAnswersEndsAndAlertsAndBeepsAreLogged) {
   Beep();
   EXPECT_EQ(script.log(), (std::vector<std::string>{"modal: Pads", "modal left unanswered: Pads",
                                                     "alert: Invalid Pages Title | Invalid Page Ranges", "beep"}));
-}
-
-TEST_F(UiEvents, PostedEventsWaitForTheRunLoop) {
-  auto h = Record(window, "window", {{platform::ui::kEventClassKPDE, 7}}, platform::noErr);
-  Event e(kEventClassKPDE, 7);
-  e.payload = 42;
-  window.postEvent(e);
-  EXPECT_TRUE(calls.empty());
-  EXPECT_EQ(window.deliverPostedEvents(), 1);
-  EXPECT_EQ(calls.size(), 1u);
 }
 
 }  // namespace

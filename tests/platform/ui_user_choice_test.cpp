@@ -1,5 +1,5 @@
-// Choices by name and label on every kind of control a person sets, the panes brought to the
-// front on the way, and the dialogs and alerts answered by the steps that are left.
+// Choices by name and label on every kind of control a person sets, and the panes brought to the
+// front on the way. Dialog steps, their refusals and alerts are korvo-pde set's (tests/host).
 #include <gtest/gtest.h>
 
 #include "platform/files/file_io.h"
@@ -12,25 +12,18 @@ namespace ui = platform::ui;
 using platform::FourCharCode;
 using platform::noErr;
 
-std::unique_ptr<ui::Window> Load(const char* name) {
+std::unique_ptr<ui::Window> LoadMain() {
   auto bytes = platform::ReadFileBytes(std::string(KORVO_TEST_DATA_DIR) + "/platform/choices.interface.xml");
-  auto window = ui::CreateWindowFromInterfaceText(*bytes, "choices", name, nullptr);
+  auto window = ui::CreateWindowFromInterfaceText(*bytes, "choices", "Main", nullptr);
   return window ? window.take() : nullptr;
 }
 
-ui::EventHandlerRef OnCommand(ui::EventTarget& target, std::function<bool(platform::OSType)> handle) {
-  return target.installHandler({{ui::kEventClassCommand, ui::kEventCommandProcess}}, [handle](ui::Event& e) {
-    return handle(e.command) ? noErr : platform::eventNotHandledErr;
-  });
-}
-
 // The test window, with the handlers a program would install: the tab control and the panel
-// pop-up show their panes, the Copies field takes digits only, "Open..." runs the dialog, whose
-// OK takes a width up to 100 and whose buttons open a nested dialog and an alert.
+// pop-up show their panes, the Copies field takes digits only.
 class Choices : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(main && dialog && nested);
+    ASSERT_TRUE(main);
     handlers.push_back(main->find({FourCharCode("Test"), 15})->installHandler(
         {{ui::kEventClassControl, ui::kEventControlHit}}, [](ui::Event& e) {
           for (std::size_t i = 0; i < e.control->children().size(); ++i)
@@ -56,23 +49,9 @@ class Choices : public ::testing::Test {
       static const char* names[] = {"Plain", "Glossy", "Card"};
       return property == 1 ? std::string(names[item - 1]) : std::string("A4");
     });
-    handlers.push_back(OnCommand(*main, [this](platform::OSType command) {
-      if (command == FourCharCode("open")) dialogResult = ui::RunAppModalLoopForWindow(*dialog);
-      if (command == FourCharCode("aply")) ++applied;
-      return true;
-    }));
-    handlers.push_back(OnCommand(*dialog, [this](platform::OSType command) {
-      if (command == FourCharCode("ok  ") && dialog->content().findNamed("Width")->text().size() <= 2)
-        ui::QuitAppModalLoopForWindow(*dialog, 1);
-      if (command == FourCharCode("not!")) ui::QuitAppModalLoopForWindow(*dialog, 2);
-      if (command == FourCharCode("more")) nestedResult = ui::RunAppModalLoopForWindow(*nested);
-      if (command == FourCharCode("warn"))
-        alertAnswer = ui::RunStandardAlert({alertLevel, "Careful", "Really?", {"Go on", "Stop"}});
-      return true;
-    }));
-    handlers.push_back(OnCommand(*nested, [this](platform::OSType command) {
-      ui::QuitAppModalLoopForWindow(*nested, command == FourCharCode("ok  ") ? 1 : 2);
-      return true;
+    handlers.push_back(main->installHandler({{ui::kEventClassCommand, ui::kEventCommandProcess}}, [this](ui::Event& e) {
+      applied += e.command == FourCharCode("aply") ? 1 : 0;
+      return noErr;
     }));
   }
 
@@ -80,18 +59,12 @@ class Choices : public ::testing::Test {
     return ui::ChooseByLabels(main->content(), user, name, ui::SplitLabelPath(path), &answers);
   }
   ui::Control& named(std::string_view name) { return *main->content().findNamed(name); }
-  // How the dialog ended, its width field and its radio group.
-  std::string options() {
-    return std::to_string(dialogResult) + " " + in(*dialog, 1).text() + " " + std::to_string(in(*dialog, 2).value());
-  }
-  ui::Control& in(ui::Window& window, std::int32_t id) { return *window.find({window.content().children()[0]->id().signature, id}); }
 
-  std::unique_ptr<ui::Window> main = Load("Main"), dialog = Load("Dialog"), nested = Load("Nested");
+  std::unique_ptr<ui::Window> main = LoadMain();
   std::vector<ui::EventHandlerRef> handlers;
   ui::LabelAnswers answers;
   ui::UserDriver user;
-  int dialogResult = 0, nestedResult = 0, alertAnswer = 0, applied = 0;
-  ui::AlertLevel alertLevel = ui::AlertLevel::Caution;
+  int applied = 0;
 };
 
 TEST_F(Choices, EveryKindOfControlTakesWhatAPersonCanSetThereAndNothingElse) {
@@ -151,61 +124,6 @@ TEST_F(Choices, TabsAndHiddenPanesComeToTheFrontFirst) {
   EXPECT_FALSE(named("Remark").isReallyVisible());
   named("Panel").setPanesShown({});  // nothing shows its pane any more
   EXPECT_EQ(choose("Remark", "again"), ui::kUserCannotReachErr);
-}
-
-TEST_F(Choices, DialogStepsActByNameAndTitleAndReturnOnlyWhenTheyEnd) {
-  EXPECT_EQ(choose("Actions", "File>Open...>Width=42>Right"), noErr);
-  EXPECT_EQ(options(), "1 42 2");  // the steps ended, Return pressed OK
-  // Cancel cancels: no Return after it, and an OK reaching the closed dialog changes nothing.
-  EXPECT_EQ(choose("Actions", "File>Open...>Left>Cancel"), noErr);
-  EXPECT_EQ(dialogResult, 2);
-  ui::QuitAppModalLoopForWindow(*dialog, 1);
-  EXPECT_EQ(dialog->modalResult(), 2);
-  // Nested dialogs take the steps in order; the outer one gets Return when they end.
-  EXPECT_EQ(choose("Actions", "File>Open...>More...>Deep>Cancel"), noErr);
-  EXPECT_EQ(nestedResult, 2);
-  EXPECT_EQ(in(*nested, 1).value(), 1);
-  EXPECT_EQ(dialogResult, 1);
-  EXPECT_TRUE(answers.unusedSteps().empty());
-  // A push button given its dialog's first step in place of "click" is clicked, the steps follow.
-  EXPECT_EQ(choose("OpenDialog", "Width=7>Left"), noErr);
-  EXPECT_EQ(options(), "1 7 1");
-  EXPECT_TRUE(answers.unusedSteps().empty());
-  EXPECT_FALSE(answers.refusal());
-}
-
-TEST_F(Choices, RefusalsCancelTheDialogAndSayWhy) {
-  EXPECT_EQ(choose("Actions", "File>Open...>Width=123"), noErr);  // OK refused: the width is too long
-  EXPECT_EQ(dialogResult, 2);
-  EXPECT_EQ(answers.refusal(), "the dialog \"Options\" did not take OK");
-  ui::LabelAnswers fresh;
-  EXPECT_EQ(ui::ChooseByLabels(main->content(), user, "Actions", {"File", "Open...", "Nowhere", "Right"}, &fresh), noErr);
-  EXPECT_EQ(fresh.refusal(), "the dialog has no \"Nowhere\"");
-  EXPECT_EQ(dialogResult, 2);
-  EXPECT_EQ(in(*dialog, 2).value(), 1);  // the steps after the refusal were not taken
-}
-
-TEST_F(Choices, AlertsTakeTheirButtonByTitleAndOnlyNotesGoOn) {
-  const struct {
-    ui::AlertLevel level;
-    const char* steps;
-    int answer, result;
-    std::vector<std::string> notes;
-    std::optional<std::string> refusal;
-  } rows[] = {{ui::AlertLevel::Caution, "File>Open...>Warn>Stop", 2, 1, {}, std::nullopt},
-              {ui::AlertLevel::Note, "File>Open...>Warn", 1, 1, {"Careful: Really?"}, std::nullopt},
-              // the cancelling button, never taken for a yes
-              {ui::AlertLevel::Stop, "File>Open...>Warn", 2, 2, {}, "Careful: Really?"}};
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.steps);
-    alertLevel = row.level;
-    ui::LabelAnswers fresh;
-    EXPECT_EQ(ui::ChooseByLabels(main->content(), user, "Actions", ui::SplitLabelPath(row.steps), &fresh), noErr);
-    EXPECT_EQ(alertAnswer, row.answer);
-    EXPECT_EQ(dialogResult, row.result);
-    EXPECT_EQ(fresh.notes(), row.notes);
-    EXPECT_EQ(fresh.refusal(), row.refusal);
-  }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <limits>
 #include <vector>
 
+#include "platform/plist/plist_description.h"
 #include "platform/plist/xml_plist.h"
 #include "support/test_support.h"
 
@@ -77,6 +78,14 @@ TEST(XmlPlistWrite, NestingIsLimitedToWhatTheReaderAccepts) {
   auto deeper = WriteXMLPlist(Nested(201));
   ASSERT_FALSE(deeper);
   EXPECT_NE(deeper.error().find("nest deeper than 200"), std::string::npos) << deeper.error();
+}
+
+// The one-line form of a value that messages and korvo-pde show print.
+TEST(PlistDescription, OneLineTextForEveryKind) {
+  const PlistValue v = PlistDict{
+      {"b", PlistArray{1, 2.5, false}}, {"a", "say \"hi\"\n"}, {"d", PlistData{0xAB, 0x01}}, {"t", PlistDate{0}}};
+  EXPECT_EQ(PlistDescription(v),
+            "{\"a\" = \"say \\\"hi\\\"\\n\"; \"b\" = (1, 2.5, false); \"d\" = <ab01>; \"t\" = 1970-01-01T00:00:00Z}");
 }
 
 TEST(XmlPlistFile, WritesReadsAndAFailedWriteLeavesNothingBehindAndTheOldFileUntouched) {

@@ -1,11 +1,11 @@
 // The library file: shared with the library dialog's keys, written only when changed, and never
-// lost to a damaged file.
+// lost to a damaged file. Entries in use, as the library dialog shows them, are the dialog's
+// (tests/panels/stock_menu).
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <filesystem>
 
-#include "stocklibrary/stock_in_use.h"
 #include "stocklibrary/stock_library_keys.h"
 #include "stocklibrary/stock_library_list.h"
 #include "stocklibrary/stock_library_order.h"
@@ -104,13 +104,10 @@ TEST_F(StockLibraryFile, ADamagedFileIsKeptAsideNotReplacedByAnEmptyLibrary) {
   korvo_test::WriteFile(path(), "<?xml version=\"1.0\"?><plist><dict><key>x</key>");
   { StockLibraryList library; }
   EXPECT_FALSE(std::filesystem::exists(path()));  // set aside, and no empty library written
-  int kept = 0;
-  for (const auto& f : std::filesystem::directory_iterator(home_.dir().path() + "/config"))
-    if (f.path().filename().string().starts_with(std::string(kStockLibraryPreferencesFileName) + ".damaged-")) {
-      ++kept;
-      EXPECT_EQ(korvo_test::ReadFile(f.path()), "<?xml version=\"1.0\"?><plist><dict><key>x</key>");
-    }
-  EXPECT_EQ(kept, 1);
+  const std::string folder = home_.dir().path() + "/config/";
+  const auto kept = korvo_test::NamesIn(folder, std::string(kStockLibraryPreferencesFileName) + ".damaged-");
+  ASSERT_EQ(kept.size(), 1u);
+  EXPECT_EQ(korvo_test::ReadFile(folder + kept[0]), "<?xml version=\"1.0\"?><plist><dict><key>x</key>");
 }
 
 TEST_F(StockLibraryFile, ReplaceMatchesByNameAndNeverAnUnnamedEntry) {
@@ -138,29 +135,6 @@ TEST_F(StockLibraryFile, ReplaceMatchesByNameAndNeverAnUnnamedEntry) {
   library.replace(&other);
   EXPECT_FALSE(std::filesystem::exists(path()));
   EXPECT_EQ(library.stockList().size(), 2u);
-}
-
-TEST_F(StockLibraryFile, InUseMarkingAndClearStatus) {
-  StockLibraryList library;
-  StockLibrary plain = EntryOf(Named("Plain"));
-  StockLibrary grained = EntryOf(Named("Grained"));
-  grained.stock().setGrain(1);
-  StockLibrary ordered = EntryOf(Named("Ordered"));
-  ordered.stock().setType(6);
-  const std::string p = library.add(&plain), g = library.add(&grained), o = library.add(&ordered);
-  auto status = [&](const std::string& uuid) {  // as stored
-    return library.stockList().at(uuid).asDictionary()->at(kEntryStatusKey).asInteger()[0];
-  };
-  auto read = [&](const std::string& uuid) { return StockLibrary(*library.stockList().at(uuid).asDictionary()).status(); };
-  EXPECT_EQ(read(g), kStockEntryUnsupportedAttributes);
-  const Stock jobStock = Named("Plain");
-  MarkStocksInUse(library, {&jobStock, nullptr});
-  EXPECT_EQ(status(p), kStockEntryInUse);
-  EXPECT_EQ(status(g), 0);  // stored as 0 ...
-  EXPECT_EQ(read(g), kStockEntryUnsupportedAttributes);  // ... and read as 3
-  EXPECT_EQ(read(o), kStockEntryUnsupportedValues);
-  library.setNotInUse(p);
-  EXPECT_EQ(status(p), 0);
 }
 
 TEST_F(StockLibraryFile, AnUnreadableUserFileFallsBackToTheSiteDefaultsAndIsNotWritten) {
