@@ -205,35 +205,28 @@ TEST_F(SetChoices, ALibraryPaperIsAddedChosenEditedReplacedAndDeletedAndOtherKey
 }
 
 TEST_F(SetChoices, EightLibraryAdditionsAtOnceAllSurvive) {
-  const std::string pde = std::string(KORVO_BIN_DIR) + "/korvo-pde";
-  // Each on a session of its own, so that only the library file's lock stands between them.
-  std::string line = "(";
-  for (int i = 1; i <= 8; ++i)
-    line += pde + " set --session " + dir.file("s" + std::to_string(i) + ".plist") +
-            " 'Paper=Stock Library...>Add...>PaperName=Paper " + std::to_string(i) + ">OK>Cancel' >/dev/null & ";
-  std::string out;
-  ASSERT_EQ(korvo_test::RunCommand(line + "wait)", &out, true), 0) << out;
-  ASSERT_EQ(host_test::RunPython("d = plistlib.load(open(sys.argv[1], \"rb\")); "
-                                 "print(*sorted(s[\"Stock\"][\"CustomName\"] for s in "
-                                 "d[\"com.korvo.print.StockLibrary.StockList\"].values()))",
-                                 home.dir().file("config/com.korvo.print.stocklibrary"), &out),
-            0)
-      << out;
-  EXPECT_EQ(out, "Paper 1 Paper 2 Paper 3 Paper 4 Paper 5 Paper 6 Paper 7 Paper 8\n");
-
+  // Eight runs of set at once, each on a session of its own, so that only the library file's lock
+  // stands between them; then the names the script lists from the library.
+  const auto eightAtOnce = [&](const std::string& steps, const std::string& listed) {
+    std::string line = "(", out;
+    for (int i = 1; i <= 8; ++i)
+      line += std::string(KORVO_BIN_DIR) + "/korvo-pde set --session " + dir.file("s" + std::to_string(i) + ".plist") +
+              " 'Paper=Stock Library..." + steps + std::to_string(i) + (steps.starts_with(">Add") ? ">OK>Cancel" : "") +
+              "' >/dev/null & ";
+    EXPECT_EQ(korvo_test::RunCommand(line + "wait)", &out, true), 0) << out;
+    EXPECT_EQ(host_test::RunPython("d = plistlib.load(open(sys.argv[1], \"rb\")); l = d[\"com.korvo.print.StockLibrary."
+                                   "StockList\"]; print(*sorted(" + listed + "))",
+                                   home.dir().file("config/com.korvo.print.stocklibrary"), &out),
+              0)
+        << out;
+    return out;
+  };
+  const std::string all = "Paper 1 Paper 2 Paper 3 Paper 4 Paper 5 Paper 6 Paper 7 Paper 8\n";
+  EXPECT_EQ(eightAtOnce(">Add...>PaperName=Paper ", "s[\"Stock\"][\"CustomName\"] for s in l.values()"), all);
   // Eight choices at once: each paper joins the stock menus' recent list, none replaces another's.
-  line = "(";
-  for (int i = 1; i <= 8; ++i)
-    line += pde + " set --session " + dir.file("s" + std::to_string(i) + ".plist") +
-            " 'Paper=Stock Library...>Paper " + std::to_string(i) + "' >/dev/null & ";
-  ASSERT_EQ(korvo_test::RunCommand(line + "wait)", &out, true), 0) << out;
-  ASSERT_EQ(host_test::RunPython("d = plistlib.load(open(sys.argv[1], \"rb\")); l = d[\"com.korvo.print.StockLibrary.StockList\"]; "
-                                 "print(*sorted(l[u][\"Stock\"][\"CustomName\"] for u in "
-                                 "d[\"com.korvo.print.StockLibrary.StockMenuList\"]))",
-                                 home.dir().file("config/com.korvo.print.stocklibrary"), &out),
-            0)
-      << out;
-  EXPECT_EQ(out, "Paper 1 Paper 2 Paper 3 Paper 4 Paper 5 Paper 6 Paper 7 Paper 8\n");
+  EXPECT_EQ(eightAtOnce(">Paper ", "l[u][\"Stock\"][\"CustomName\"] for u in d[\"com.korvo.print.StockLibrary."
+                                   "StockMenuList\"]"),
+            all);
 }
 
 // What the editor files is a property list the print path's own tools read.
