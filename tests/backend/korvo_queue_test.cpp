@@ -35,25 +35,18 @@ class KorvoQueue : public backend_test::QueueTest {
   }
 };
 
-TEST_F(KorvoQueue, AStapleOptionOfLpReachesThePrinterAsAStapleFinishing) {
-  std::string out;
-  ASSERT_EQ(cups_->run("lp -d Korvo -o StapleLocation=SinglePortrait " + Document("stapled.pdf"), &out), 0) << out;
-  const std::string job = cups_->printerJob("stapled.pdf");
-  ExpectHas(job, {"finishings (enum) = staple-top-left"});
-}
-
-TEST_F(KorvoQueue, PaperTrayAndSidesOptionsOfLpReachThePrinterAsTheirAttributes) {
-  std::string out;
-  ASSERT_EQ(cups_->run("lp -d Korvo -o PageSize=A4 -o MediaColor=Blue -o InputSlot=Tray2 -o Duplex=DuplexNoTumble "
-                       "-o KVPunch=2HolePunch " +
-                           Document("paper.pdf"),
-                       &out),
-            0)
-      << out;
-  ExpectHas(cups_->printerJob("paper.pdf"),
-            {"media-col (collection) = {media-size={x-dimension=21000 y-dimension=29700} media-color=blue "
-             "media-source=tray-2}",
-             "sides (keyword) = two-sided-long-edge", "finishings (enum) = punch-dual-left"});
+TEST_F(KorvoQueue, OptionsOfLpReachThePrinterAsTheirAttributes) {
+  const std::pair<const char*, std::vector<std::string>> jobs[] = {
+      {"-o StapleLocation=SinglePortrait", {"finishings (enum) = staple-top-left"}},
+      {"-o PageSize=A4 -o MediaColor=Blue -o InputSlot=Tray2 -o Duplex=DuplexNoTumble -o KVPunch=2HolePunch",
+       {"media-col (collection) = {media-size={x-dimension=21000 y-dimension=29700} media-color=blue media-source=tray-2}",
+        "sides (keyword) = two-sided-long-edge", "finishings (enum) = punch-dual-left"}}};
+  for (const auto& [options, attributes] : jobs) {
+    const std::string name = std::string(options).substr(3, 9) + ".pdf";
+    std::string out;
+    ASSERT_EQ(cups_->run("lp -d Korvo " + std::string(options) + " " + Document(name), &out), 0) << out;
+    ExpectHas(cups_->printerJob(name), attributes);
+  }
 }
 
 TEST_F(KorvoQueue, KorvoPdeSendsEverySettingTheDocumentAndTheTicket) {

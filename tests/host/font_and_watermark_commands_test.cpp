@@ -80,26 +80,22 @@ TEST_F(WatermarkCommand, DrawsTheSessionsWatermarkAsPdfAndPng) {
   EXPECT_EQ(out, "5 10\n");
 }
 
-TEST_F(WatermarkCommand, AWatermarkThatIsNotSavedIsAnError) {
-  std::string out;
-  ASSERT_EQ(RunPython("plistlib.dump({}, open(sys.argv[1],\"wb\"))", watermarks_, &out), 0);
-  EXPECT_EQ(RunPde("watermark --session " + session_ + " -o " + home_.dir().file("w.png") + " 2>&1", &out), 1);
-  EXPECT_TRUE(out.starts_with("ERROR: watermark \"Draft\"")) << out;
-  EXPECT_FALSE(std::filesystem::exists(home_.dir().file("w.png")));
-}
-
-TEST_F(WatermarkCommand, APictureThatCannotBeHadIsAnErrorAndNothingIsWritten) {
-  std::string out;
+// A watermark the file does not keep, or a picture that cannot be read: an error, nothing drawn.
+TEST_F(WatermarkCommand, AWatermarkOrAPictureThatCannotBeHadIsAnErrorAndNothingIsWritten) {
   const std::string picture = home_.dir().file("torn.png");
   korvo_test::WriteFile(picture, std::string("\x89PNG\r\n\x1a\n", 8) + "torn off here");
-  ASSERT_EQ(RunPython("w={\"filename\":\"torn.png\",\"filePath\":sys.argv[2],\"scale\":100}; "
-                      "plistlib.dump({\"WatermarkListEntries\":[\"Draft\"],\"Draft\":w}, open(sys.argv[1],\"wb\"))",
-                      watermarks_ + " " + picture, &out),
-            0)
-      << out;
-  EXPECT_EQ(RunPde("watermark --session " + session_ + " -o " + home_.dir().file("w.png") + " 2>&1", &out), 1);
-  EXPECT_EQ(out, "ERROR: the watermark picture " + picture + ": not a picture that can be read; nothing was drawn\n");
-  EXPECT_FALSE(std::filesystem::exists(home_.dir().file("w.png")));
+  for (const auto& [records, said] : {std::pair<std::string, std::string>{"{}", "ERROR: watermark \"Draft\""},
+                                      {"{\"WatermarkListEntries\":[\"Draft\"],\"Draft\":{\"filename\":\"torn.png\","
+                                       "\"filePath\":sys.argv[2],\"scale\":100}}",
+                                       "ERROR: the watermark picture " + picture +
+                                           ": not a picture that can be read; nothing was drawn\n"}}) {
+    std::string out;
+    ASSERT_EQ(RunPython("plistlib.dump(" + records + ", open(sys.argv[1],\"wb\"))", watermarks_ + " " + picture, &out), 0)
+        << out;
+    EXPECT_EQ(RunPde("watermark --session " + session_ + " -o " + home_.dir().file("w.png") + " 2>&1", &out), 1);
+    EXPECT_TRUE(out.starts_with(said)) << out;
+    EXPECT_FALSE(std::filesystem::exists(home_.dir().file("w.png")));
+  }
 }
 
 TEST_F(WatermarkCommand, AWatermarkFileThatCannotBeWrittenFailsTheCommand) {

@@ -22,6 +22,13 @@ inline int RunPython(const std::string& script, const std::string& arguments, st
   return korvo_test::RunCommand("python3 -c 'import plistlib, sys, os; " + script + "' " + arguments, output, true);
 }
 
+// Runs edit, Python, on the session file's print settings items (as d) and saves the file.
+inline int EditSettings(const std::string& session, const std::string& edit, std::string* output) {
+  return RunPython("s = plistlib.load(open(sys.argv[1], \"rb\")); d = s[\"PMPrintSettingsTicket\"][\"Items\"]; " +
+                       edit + "; plistlib.dump(s, open(sys.argv[1], \"wb\"))",
+                   session, output);
+}
+
 // A test of korvo-pde on a session file of its own, with the user's folders in a folder of its own.
 class SessionTest : public ::testing::Test {
  protected:

@@ -5,7 +5,6 @@
 #include <set>
 #include <sstream>
 
-#include "host/print_dialog.h"
 #include "platform/plugin/plugin_host.h"
 #include "support/test_support.h"
 
@@ -78,22 +77,6 @@ TEST(PluginEntry, ModuleExportsTheFactoryTheJobTicketWriterAndReaderTheMapsAndNo
   for (const std::string& name : ours)
     EXPECT_TRUE(named.count(name) || name.starts_with("WriteJTkt") || name.ends_with("Map"))
         << name << " is visible from the module";
-}
-
-// A Korvo printer accepted and its ticket synced is what every korvo-pde show run checks.
-TEST(DialogOnPrinter, ForeignPrinterIsRefusedAndTheTicketStaysUntouched) {
-  for (const char* ppd : {"host/Foreign.ppd", "host/AlmostKorvo.ppd", "host/does-not-exist.ppd"}) {
-    SCOPED_TRACE(ppd);
-    platform::PrintSession fresh;
-    fresh.printer().ppdPath = korvo_test::DataPath(ppd);
-    const platform::PrintSession before = fresh;
-    auto dialog = korvo_host::PrintDialog::load(korvo_test::BundlePath());
-    ASSERT_TRUE(dialog) << dialog.error();
-    ASSERT_EQ((*dialog)->prologue(), platform::noErr);
-    EXPECT_EQ((*dialog)->initialize(fresh), platform::kPMInvalidPDEContext);
-    EXPECT_EQ((*dialog)->terminate(), platform::noErr);
-    EXPECT_EQ(fresh, before);
-  }
 }
 
 }  // namespace

@@ -142,23 +142,12 @@ class DialogWindowTest : public ::testing::Test {
   std::string display_;
 };
 
-TEST_F(DialogWindowTest, ShowsTheShellWhereItsDescriptionPutsItAndSavesWhatIsClickedAndTyped) {
+TEST_F(DialogWindowTest, ShowsTheShellDrawnAndSavesWhatIsClickedAndTyped) {
   Layout shown = start("Kshl/2");
   ASSERT_TRUE(shown.has("Kshl/2") && shown.has("PDlg/2"));
   std::map<std::string, Place>& places = shown.places;
 
-  // The shell pane sits at (10, 10) in the dialog; the panel pop-up at (150, 8) in the pane, at
-  // its described size, with the previous and next buttons beside it.
   const Place popup = places["Kshl/2"];
-  EXPECT_EQ(popup.x, 160);
-  EXPECT_EQ(popup.y, 18);
-  EXPECT_EQ(popup.width, 240);
-  EXPECT_EQ(popup.height, 22);
-  EXPECT_EQ(places["Kshl/3"].x, 408);
-  EXPECT_EQ(places["Kshl/5"].y, 50);
-  EXPECT_EQ(places["PDlg/2"].x, 460);
-  EXPECT_EQ(places["PDlg/2"].y, 520);
-
   // The window is drawn soon after it is shown: look until the pop-up is there.
   std::string shot;
   WaitUntil(10, [&] {
@@ -169,14 +158,9 @@ TEST_F(DialogWindowTest, ShowsTheShellWhereItsDescriptionPutsItAndSavesWhatIsCli
   EXPECT_GT(Contrast(shot, popup), 0.05) << "nothing is drawn where the panel pop-up is";
   EXPECT_GT(Contrast(shot, places["PDlg/2"]), 0.05) << "nothing is drawn where the Save button is";
 
-  // The Paper/Output panel is shown first; its output colour pop-up lies in its group where the
-  // panel's description puts it.
+  // The Paper/Output panel is shown first, with its output colour pop-up.
   ASSERT_TRUE(shown.has("PpOu/24")) << korvo_test::ReadFile(layout());
-  const Place group = places["PpOu/1002"], colour = places["PpOu/24"];
-  EXPECT_EQ(colour.x - group.x, 170);
-  EXPECT_EQ(colour.y - group.y, 64);
-  EXPECT_EQ(colour.width, 200);
-  EXPECT_EQ(colour.height, 22);
+  const Place colour = places["PpOu/24"];
   EXPECT_GT(Contrast(shot, colour), 0.05) << "nothing is drawn where the output colour pop-up is";
 
   // Another output colour, then the second panel, chosen as a person would.
@@ -190,7 +174,6 @@ TEST_F(DialogWindowTest, ShowsTheShellWhereItsDescriptionPutsItAndSavesWhatIsCli
   chooseItem(popup, "Job Notes");
   shown = waitFor("Kshl/2004");
   ASSERT_TRUE(shown.has("Kshl/2001"));
-  screenshot("dialog-window-job-notes.png");
   const Place jobName = shown.places["Kshl/2001"];
   click({jobName.x, jobName.y, jobName.width / 2, jobName.height});
   // The field shows the special entry: select it all first, as a person would, and type over it.
@@ -203,7 +186,6 @@ TEST_F(DialogWindowTest, ShowsTheShellWhereItsDescriptionPutsItAndSavesWhatIsCli
   chooseItem(popup, "Advanced");
   shown = waitFor("KPDE/640");
   ASSERT_TRUE(shown.has("KPDE/640"));
-  screenshot("dialog-window-advanced.png");
   click(shown.places["KPDE/640"]);
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
 
@@ -249,7 +231,6 @@ TEST_F(DialogWindowTest, WatermarksOnBookletWatermarkArePreviewedAndSaved) {
   Layout setup = waitFor("KPDE/2003", "1");
   ASSERT_TRUE(setup.has("KPDE/2003"));
   expectFits(setup, "1");
-  screenshot("dialog-window-form-setup.png");
   click(setup.places["KPDE/2"]);  // Cancel
   waitGone("KPDE/2003");
 
@@ -280,7 +261,6 @@ TEST_F(DialogWindowTest, EveryDialogFitsItsTitlesAndInsertsTypedInTheInsertsDial
     ASSERT_TRUE(dialog.has(d.control));
     EXPECT_TRUE(!*d.title || dialog.windowTitles["1"] == d.title) << dialog.windowTitles["1"];
     expectFits(dialog, "1");
-    screenshot("dialog-window-" + std::string(d.control).replace(4, 1, "-") + ".png");
     click(dialog.places[d.cancel]);
     waitGone(d.control);
   };
@@ -303,11 +283,8 @@ TEST_F(DialogWindowTest, EveryDialogFitsItsTitlesAndInsertsTypedInTheInsertsDial
   click(inserts.places["SpPg/12"]);
   type("3,5");
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
-  screenshot("dialog-window-inserts.png");
   click(inserts.places["SpPg/1"]);
   waitGone("SpPg/12");
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
-  screenshot("dialog-window-special-pages.png");
 
   const platform::Ticket settings = save(shown.places["PDlg/2"]);
   const platform::PlistArray* list = settings.getArray("com.korvo.print.SpecialPages.InsertList");

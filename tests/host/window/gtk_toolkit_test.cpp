@@ -131,18 +131,11 @@ TEST_F(GtkToolkitTest, ListViewShowsColumnTitlesAtTheirWidthsAndItsRowsAndAClick
   const std::string report = korvo_test::ReadFile(file("layout.txt"));
   const std::vector<std::string> columns = LinesOf(report, "column"), rows = LinesOf(report, "row");
   ASSERT_EQ(columns.size(), 2u) << report;
-  EXPECT_EQ(columns[0].substr(columns[0].rfind(' ') + 1), "Name");
-  EXPECT_EQ(columns[1].substr(columns[1].rfind(' ') + 1), "Size");
+  EXPECT_TRUE(columns[0].ends_with(" Name") && columns[1].ends_with(" Size")) << report;
   EXPECT_EQ(Numbers(columns[0], 4, 4)[2], 160) << report;  // the first column's width; the last takes the rest
   ASSERT_EQ(rows.size(), 3u) << report;
-  EXPECT_NE(rows[0].find(" 7 "), std::string::npos);
-  EXPECT_EQ(rows[0].substr(rows[0].size() - 10), "Stock 4\tA4") << report;
-  EXPECT_EQ(rows[2].substr(rows[2].size() - 10), "Stock 6\tA6") << report;
-  // The rows lie below the titles, one under another, inside the list's place.
-  const std::vector<int> title = Numbers(columns[0], 4, 4), first = Numbers(rows[0], 4, 4), last = Numbers(rows[2], 4, 4);
-  EXPECT_GE(first[1], title[1] + title[3]) << report;
-  EXPECT_GT(last[1], first[1]) << report;
-  EXPECT_LE(last[1] + last[3], 20 + 200) << report;
+  EXPECT_TRUE(rows[0].starts_with("row test 1 7 ") && rows[0].ends_with(" Stock 4\tA4") && rows[2].ends_with(" Stock 6\tA6"))
+      << report;
   EXPECT_EQ(korvo_test::ReadFile(file("chosen.txt")), "8 ");
 }
 
@@ -173,12 +166,10 @@ TEST_F(GtkToolkitTest, AlertButtonsAreInTheLayoutReportAndAClickOnOneAnswersIt) 
   EXPECT_EQ(korvo_test::ReadFile(file("answer.txt")), "2");
   const std::string report = korvo_test::ReadFile(file("layout.txt"));
   const std::vector<std::string> windows = LinesOf(report, "window"), buttons = LinesOf(report, "button");
-  ASSERT_EQ(windows.size(), 1u) << report;
-  EXPECT_TRUE(windows[0].ends_with(" Replace the stock?")) << report;
-  ASSERT_EQ(buttons.size(), 2u) << report;
-  EXPECT_EQ(buttons[0].rfind("button 0 1 ", 0), 0u) << report;
-  EXPECT_TRUE(buttons[0].ends_with(" Replace")) << report;
-  EXPECT_TRUE(buttons[1].ends_with(" Cancel")) << report;
+  ASSERT_TRUE(windows.size() == 1 && buttons.size() == 2) << report;
+  EXPECT_TRUE(windows[0].ends_with(" Replace the stock?") && buttons[0].starts_with("button 0 1 ") &&
+              buttons[0].ends_with(" Replace") && buttons[1].ends_with(" Cancel"))
+      << report;
 }
 
 TEST_F(GtkToolkitTest, ClipboardIsTheDisplaysSharedWithOtherPrograms) {
