@@ -123,5 +123,6 @@ struct PaperOutputContext : PanelContext {
   SummaryViewPlace paperSummaryPlace, finishingSummaryPlace;
 };
 
-// The job type dictionary's job type (1 when absent).
+// The job type dictionary's job type (1 when absent): of a dictionary, or of the panel's.
+std::int32_t JobTypeIn(const platform::PlistDict& jobType);
 std::int32_t JobTypeOf(const PaperOutputContext& context);

@@ -79,8 +79,7 @@ void WriteJobType(PaperOutputContext& c, Ticket& t) {
   // A forms job that becomes another job takes its forms options with it, as when the job type
   // is changed and changed back before they were ever stored.
   const platform::PlistDict* stored = t.getDictionary(kJobTypeKey);
-  const platform::PlistValue* storedType = stored ? platform::PlistDictFind(*stored, kJobTypeJobTypeKey) : nullptr;
-  const bool wasForms = storedType && storedType->asInteger() && *storedType->asInteger() == kJobTypeBackgroundForm;
+  const bool wasForms = stored && JobTypeIn(*stored) == kJobTypeBackgroundForm;
   Put(t, kJobTypeKey, std::move(written));
   if (jobType == kJobTypeBackgroundForm)
     Put(t, kBackgroundFormsOptionsKey, FormsKeepingPrecision(c.backgroundForms, t));

@@ -16,8 +16,10 @@ std::int32_t TrimLengthMillimetres(const FinishingState& f) {
   return static_cast<std::int32_t>(std::trunc(TrimLengthInMillimetres(f) + 1e-9));
 }
 
-std::int32_t JobTypeOf(const PaperOutputContext& context) {
-  const platform::PlistValue* value = platform::PlistDictFind(context.jobType, kJobTypeJobTypeKey);
+std::int32_t JobTypeIn(const platform::PlistDict& jobType) {
+  const platform::PlistValue* value = platform::PlistDictFind(jobType, kJobTypeJobTypeKey);
   if (value == nullptr || value->asInteger() == nullptr) return kJobTypeNormal;
   return static_cast<std::int32_t>(*value->asInteger());
 }
+
+std::int32_t JobTypeOf(const PaperOutputContext& context) { return JobTypeIn(context.jobType); }
