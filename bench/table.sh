@@ -79,6 +79,15 @@ heavy=$(bench_pair "$bin/jobticket_bench" BM_ImportHeavyJob BM_BareLibxml2ParseO
 add_row "import of the 2.6 MB heavy job / bare libxml2 parse" "${heavy%%|*}" "${heavy##*|}" "<= 1.3x"
 large=$(bench_pair "$bin/jobticket_bench" BM_ImportLargeJob BM_BareLibxml2ParseOfLargeJob 1)
 add_row "import of the 10,000-range job / bare libxml2 parse" "${large%%|*}" "${large##*|}" "<= 1.3x"
+# Large jobs: show and import cost little more than the parse they stand on and grow as it grows.
+for kind in Ranges Inserts; do
+  pair=$(bench_pair "$bin/host_bench" "BM_Show$kind/10000" "BM_Parse${kind}Session/10000" 0.5)
+  add_row "show of 10,000 $kind / bare parse of the session" "${pair%%|*}" "${pair##*|}" "<= 1.5x"
+  pair=$(bench_pair "$bin/host_bench" "BM_Import$kind/10000" "BM_Parse${kind}Ticket/10000" 0.5)
+  add_row "import of 10,000 $kind / bare parse of the ticket" "${pair%%|*}" "${pair##*|}" "<= 1.5x"
+  pair=$(bench_pair "$bin/host_bench" "BM_Show$kind/100000" "BM_Show$kind/10000" 1)
+  add_row "show of 100,000 $kind / of 10,000" "${pair%%|*}" "${pair##*|}" "<= 12x"
+done
 
 printf '| %-56s | %-19s | %-6s | %-7s |\n' "what" "CPU, ours / theirs" "ratio" "goal"
 printf '|%s|%s|%s|%s|\n' "$(printf -- '-%.0s' {1..58})" "$(printf -- '-%.0s' {1..21})" "$(printf -- '-%.0s' {1..8})" \
