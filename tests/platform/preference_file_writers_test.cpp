@@ -50,8 +50,9 @@ TEST(PreferenceFileWriters, ALockHeldTooLongIsReportedNotIgnored) {
   EXPECT_NE(lock.error().find(PreferenceLockPath(path)), std::string::npos) << lock.error();
   EXPECT_NE(lock.error().find("150 ms"), std::string::npos) << lock.error();
   EXPECT_GE(waited, std::chrono::milliseconds(150));
-  // Once the holder is gone, the lock is free again.
+  // Once the holder is gone, the lock is free again; let go, it leaves no lock file behind.
   EXPECT_TRUE(PreferenceFileLock::acquire(path, std::chrono::milliseconds(0)));
+  EXPECT_EQ(korvo_test::NamesIn(home.dir().file("data"), ".lock"), std::vector<std::string>{});
 }
 
 PlistDict Large() { return PlistDict{{"Font", PlistData(65536, 0x5A)}}; }
