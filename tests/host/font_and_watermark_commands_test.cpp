@@ -117,8 +117,10 @@ TEST_F(WatermarkCommand, AFileTheJobCannotUseWholeIsSaidOnceAndTheJobKeepsDraft)
       {"w=" + draft + "; w[\"filePath\"]=\"p\"*9000; "
        "plistlib.dump({\"WatermarkListEntries\":[\"Draft\"],\"Draft\":w}, open(sys.argv[1],\"wb\"))",
        "\"filePath\" is 9000 bytes long, over its 8191-byte limit"}};
+  const std::string naming = korvo_test::ReadFile(session_);
   for (const auto& [write, said] : files) {
     std::string out, err;
+    korvo_test::WriteFile(session_, naming);
     ASSERT_EQ(RunPython(write, watermarks_, &out), 0) << out;
     ASSERT_EQ(RunPde("show --session " + session_ + " 2>" + home_.dir().file("err"), &out), 0) << out;
     err = korvo_test::ReadFile(home_.dir().file("err"));
@@ -148,6 +150,7 @@ TEST_F(WatermarkCommand, ARefusedSetChangesNoFileAndLeavesNoLockFiles) {
             1);
   EXPECT_TRUE(host_test::IsOneErrorLine(err, "Watermark=Nope")) << err;
   EXPECT_EQ(korvo_test::ReadFile(watermarks_), watermarks);
+  korvo_test::WriteFile(watermarks_, watermarks);  // each case from the same file
   ASSERT_TRUE(std::filesystem::create_directory(watermarks_ + ".lock"));
   for (const char* step : {"Watermark=Delete>Delete", "Watermark=New...>Text=Z1", "Watermark=No Watermark"}) {
     EXPECT_EQ(host_test::RunSet(session_, {"Panel=Booklet/Watermark", "Watermark=Draft", step}, &err, true), 1) << step;
