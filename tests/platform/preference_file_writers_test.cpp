@@ -39,6 +39,8 @@ TEST(PreferenceFileWriters, ALockHeldTooLongIsReportedNotIgnored) {
   const auto start = std::chrono::steady_clock::now();
   auto lock = PreferenceFileLock::acquire(path, std::chrono::milliseconds(150));
   const auto waited = std::chrono::steady_clock::now() - start;
+  // A writer that gave up leaves the holder's lock file where it is.
+  const bool stillThere = std::filesystem::exists(PreferenceLockPath(path));
   if (holding) {
     EXPECT_EQ(::write(tried[1], "x", 1), 1);
   }
@@ -47,6 +49,7 @@ TEST(PreferenceFileWriters, ALockHeldTooLongIsReportedNotIgnored) {
   ::close(tried[1]);
   ASSERT_TRUE(holding);
   ASSERT_FALSE(lock);
+  EXPECT_TRUE(stillThere);
   EXPECT_NE(lock.error().find(PreferenceLockPath(path)), std::string::npos) << lock.error();
   EXPECT_NE(lock.error().find("150 ms"), std::string::npos) << lock.error();
   EXPECT_GE(waited, std::chrono::milliseconds(150));

@@ -65,12 +65,6 @@ ParsedFileCache& SoundFiles() {
 
 std::atomic<unsigned> gParses{0};
 
-std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 Finding Examine(const std::string& path) {
   // O_NONBLOCK keeps a FIFO planted at the path from stalling us; it changes nothing for a file.
   int fd;
@@ -80,7 +74,7 @@ Finding Examine(const std::string& path) {
   if (fd < 0) {
     if (errno == ENOENT) return {};
     const std::string reason = std::string("cannot be opened: ") + std::strerror(errno);
-    if (auto fault = PreferenceFolderFault(FolderOf(path), false)) return {Finding::Kind::kUnreadable, {}, reason, *fault};
+    if (auto fault = PreferenceFolderFault(PreferenceFolderOf(path), false)) return {Finding::Kind::kUnreadable, {}, reason, *fault};
     return Unreadable(reason);
   }
   Descriptor file(fd);
@@ -201,6 +195,17 @@ namespace {
 std::atomic<unsigned> gFailedWrites{0};
 }  // namespace
 
+std::string PreferenceFolderOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string LockRefusal(const std::string& path, const std::string& lockError) {
+  if (auto fault = PreferenceFolderFault(PreferenceFolderOf(path), true)) return *fault;
+  return path + ": " + lockError + "; the file is not written";
+}
+
 std::optional<std::string> PreferenceFolderFault(const std::string& folder, bool forWriting) {
   struct stat st {};
   std::string why;
@@ -249,10 +254,7 @@ bool UpdatePreferenceFile(const std::string& path, const PreferenceFileChange& c
   if (StagedUpdate staged; StagePreferenceUpdate(path, change, &staged))
     return staged.done || fail(std::move(staged.error), staged.reported);
   auto lock = PreferenceFileLock::acquire(path);
-  if (!lock) {
-    if (auto fault = PreferenceFolderFault(FolderOf(path), true)) return fail(*fault, false);
-    return fail(path + ": " + lock.error() + "; the file is not written", false);
-  }
+  if (!lock) return fail(LockRefusal(path, lock.error()), false);
 
   PreferenceFileContents contents = ReadPreferenceFileLocked(path);
   if (!contents.mayBeWritten()) return fail(contents.error, true);

@@ -10,6 +10,13 @@ namespace platform {
 // kept aside).
 PreferenceFileContents ReadPreferenceFileLocked(const std::string& path);
 
+// The folder of path ("." for a bare name).
+std::string PreferenceFolderOf(const std::string& path);
+
+// Why a write was refused when the file's lock could not be had: the folder's fault when that is
+// the cause (one line for all its files), else the lock's own message.
+std::string LockRefusal(const std::string& path, const std::string& lockError);
+
 // Counts a failed preference write (PreferenceWritesFailed) and reports message once.
 void FailPreferenceWrite(const std::string& message, bool reported);
 

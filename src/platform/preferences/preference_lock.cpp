@@ -53,7 +53,7 @@ Result<PreferenceFileLock> PreferenceFileLock::acquire(const std::string& path, 
   for (;;) {
     const int fd = OpenLockFile(lockPath);
     if (fd < 0) return R::fail("cannot open the lock file " + lockPath + ": " + std::strerror(errno));
-    PreferenceFileLock lock(fd, lockPath);  // closes the descriptor on every way out below
+    PreferenceFileLock lock(fd, {});  // closes the descriptor on every way out below
     for (;;) {
       if (::flock(fd, LOCK_EX | LOCK_NB) == 0) break;
       if (errno == EINTR) continue;
@@ -64,8 +64,10 @@ Result<PreferenceFileLock> PreferenceFileLock::acquire(const std::string& path, 
       std::this_thread::sleep_for(pause);
       pause = std::min(pause * 2, std::chrono::microseconds(20000));
     }
-    if (StillInPlace(fd, lockPath)) return R::ok(std::move(lock));
-    lock.lockPath_.clear();  // another writer's file now, or none: it is not ours to remove
+    if (StillInPlace(fd, lockPath)) {
+      lock.lockPath_ = lockPath;  // ours to remove once we let go, and only then
+      return R::ok(std::move(lock));
+    }
   }
 }
 

@@ -45,7 +45,7 @@ class PreferenceFileLock {
   PreferenceFileLock(int fd, std::string lockPath) : fd_(fd), lockPath_(std::move(lockPath)) {}
   void release();
   int fd_ = -1;
-  std::string lockPath_;  // removed on release while it is still the file locked
+  std::string lockPath_;  // set once the lock is held: removed on release while still the file locked
 };
 
 }  // namespace platform

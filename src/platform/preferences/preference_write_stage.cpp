@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <map>
 #include <mutex>
 #include <optional>
 #include <vector>
@@ -26,6 +27,7 @@ struct StagedFile {
 struct PreferenceWriteStage::Files {
   std::recursive_mutex mutex;  // a change may read another staged file
   std::vector<std::unique_ptr<StagedFile>> files;
+  std::map<std::string, std::string> refused;  // path -> why: asked again, refused at once
 
   StagedFile* find(const std::string& path) {
     for (auto& file : files)
@@ -56,7 +58,9 @@ bool StagedPreferenceRead(const std::string& path, PreferenceFileContents* conte
   const StagedFile* file = gStage->find(path);
   if (file == nullptr) return false;
   *contents = PreferenceFileContents{};
-  contents->status = file->changed ? PreferenceFileStatus::kRead : file->found;
+  // A damaged file set aside when the stage took it is not there any more.
+  const bool gone = file->found == PreferenceFileStatus::kKeptAside;
+  contents->status = file->changed ? PreferenceFileStatus::kRead : gone ? PreferenceFileStatus::kMissing : file->found;
   contents->dictionary = file->dictionary;
   return true;
 }
@@ -66,25 +70,26 @@ bool StagePreferenceUpdate(const std::string& path, const PreferenceFileChange& 
   if (gStage == nullptr) return false;
   const std::lock_guard<std::recursive_mutex> held(gStage->mutex);
   StagedFile* file = gStage->find(path);
+  // A lock that another writer kept too long is not waited for again in the same command.
+  if (auto refused = gStage->refused.find(path); file == nullptr && refused != gStage->refused.end()) {
+    outcome->error = refused->second;
+    outcome->reported = true;
+    return true;
+  }
+  auto refuse = [&](std::string why, bool reported) {
+    outcome->error = gStage->refused[path] = std::move(why);
+    outcome->reported = reported;
+    return true;
+  };
   if (file == nullptr) {
     auto lock = PreferenceFileLock::acquire(path);
-    if (!lock) {
-      outcome->error = path + ": " + lock.error() + "; the file is not written";
-      return true;
-    }
+    if (!lock) return refuse(LockRefusal(path, lock.error()), false);
     PreferenceFileContents contents = ReadPreferenceFileLocked(path);
-    if (!contents.mayBeWritten()) {
-      outcome->error = contents.error;
-      outcome->reported = true;
-      return true;
-    }
+    if (!contents.mayBeWritten()) return refuse(contents.error, true);
     std::optional<std::string> before;
     if (contents.wasRead()) {
       auto bytes = ReadFileBytes(path, kMaxPropertyListFileBytes);
-      if (!bytes) {
-        outcome->error = bytes.error() + "; the file is not written";
-        return true;
-      }
+      if (!bytes) return refuse(bytes.error() + "; the file is not written", false);
       before = bytes.take();
     }
     gStage->files.push_back(std::make_unique<StagedFile>(
