@@ -11,6 +11,7 @@
 #include "platform/plist/xml_plist.h"
 #include "platform/preferences/preference_file.h"
 #include "platform/preferences/preference_lock.h"
+#include "platform/preferences/preference_write_stage.h"
 #include "support/test_support.h"
 
 namespace platform {
@@ -84,6 +85,28 @@ TEST(PreferenceFileWriters, AWriterKilledMidWriteLeavesTheOldFileWhole) {
   std::string error;
   EXPECT_TRUE(WritePreferenceFile(path, Large(), &error)) << error;
   EXPECT_EQ(ReadPreferenceFile(path).dictionary, Large());
+}
+
+// A stage's writes reach the files all together or not at all.
+TEST(PreferenceFileWriters, AStageWritesEveryFileOrNone) {
+  korvo_test::ScopedXdgHome home;
+  const std::string kept = home.dir().file("data/kept.plist"), added = home.dir().file("data/added.plist");
+  ASSERT_TRUE(WritePreferenceFile(kept, PlistDict{{"Old", "whole"}}));
+  const std::string before = korvo_test::ReadFile(kept);
+  for (const bool breakSecond : {false, true}) {
+    PreferenceWriteStage stage;
+    ASSERT_TRUE(WritePreferenceFile(kept, PlistDict{{"New", 1}}));
+    ASSERT_TRUE(WritePreferenceFile(added, PlistDict{{"Added", 2}}));
+    EXPECT_EQ(ReadPreferenceFile(kept).dictionary, (PlistDict{{"New", 1}}));  // the stage answers
+    EXPECT_EQ(korvo_test::ReadFile(kept), before);                            // the file waits
+    if (!breakSecond) continue;  // a stage never written changes nothing
+    std::filesystem::create_directory(added);  // the second file can no longer be written
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(stage.write());
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("no preference file is changed"), std::string::npos);
+  }
+  EXPECT_EQ(korvo_test::ReadFile(kept), before);
+  EXPECT_EQ(korvo_test::NamesIn(home.dir().file("data")), (std::vector<std::string>{"added.plist", "kept.plist"}));
 }
 
 }  // namespace
