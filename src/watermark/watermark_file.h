@@ -33,8 +33,9 @@ WatermarkResult saveWatermarkList(std::string_view fileName, const std::vector<s
 
 // Loads the record filed under name. *record is cleared and filled from the stored record
 // (watermark_dictionary.h); a string of it too long to load keeps the content it had in *record,
-// and is reported once on standard error. On any failure *record is cleared. Its page size, which belongs to whoever shows it, is kept. kDone, or kNotFound,
-// kBadRecord (also reported on standard error), kNoFile, kNoFolder, kFileUnreadable.
+// and is reported once on standard error. On any failure *record is cleared. Its page size, which
+// belongs to whoever shows it, is kept. kDone, or kNotFound, kBadRecord (also reported on standard
+// error, once), kNoFile, kNoFolder, kFileUnreadable.
 WatermarkResult loadWatermarkData(std::string_view fileName, std::string_view name, WatermarkData* record,
                                   std::string* error = nullptr);
 

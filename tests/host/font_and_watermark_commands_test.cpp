@@ -81,11 +81,13 @@ TEST_F(WatermarkCommand, DrawsTheSessionsWatermarkAsPdfAndPng) {
   EXPECT_EQ(out, "5 10\n");
 }
 
-// A watermark the file does not keep (its list says there is none), or a picture that cannot be read: an error, nothing drawn.
+// A watermark the file does not keep (its list says there is none), or a picture that cannot be
+// read: an error, nothing drawn.
 TEST_F(WatermarkCommand, AWatermarkOrAPictureThatCannotBeHadIsAnErrorAndNothingIsWritten) {
   const std::string picture = home_.dir().file("torn.png");
   korvo_test::WriteFile(picture, std::string("\x89PNG\r\n\x1a\n", 8) + "torn off here");
-  for (const auto& [records, said] : {std::pair<std::string, std::string>{"{\"WatermarkListEntries\":[]}", "ERROR: watermark \"Draft\""},
+  for (const auto& [records, said] : {std::pair<std::string, std::string>{"{\"WatermarkListEntries\":[]}",
+                                                                           "ERROR: watermark \"Draft\""},
                                       {"{\"WatermarkListEntries\":[\"Draft\"],\"Draft\":{\"filename\":\"torn.png\","
                                        "\"filePath\":sys.argv[2],\"scale\":100}}",
                                        "ERROR: the watermark picture " + picture +
@@ -168,7 +170,8 @@ TEST_F(WatermarkCommand, ARefusedSetChangesNoFileAndLeavesNoLockFiles) {
 TEST_F(WatermarkCommand, TheEditorRefusesWhatCannotPrintInOneLine) {
   const std::string gif = home_.dir().file("empty.png");  // a GIF of no pixels, named .png
   std::string out;
-  ASSERT_EQ(RunPython("import base64; b=bytearray(base64.b64decode(\"R0lGODlhAQABAIAAAAAAAP///ywAAAAAAQABAAACAUwAOw==\")); "
+  ASSERT_EQ(RunPython("import base64; "
+                      "b=bytearray(base64.b64decode(\"R0lGODlhAQABAIAAAAAAAP///ywAAAAAAQABAAACAUwAOw==\")); "
                       "b[6:10]=bytes(4); open(sys.argv[1],\"wb\").write(b)",
                       gif, &out),
             0)

@@ -74,7 +74,8 @@ Finding Examine(const std::string& path) {
   if (fd < 0) {
     if (errno == ENOENT) return {};
     const std::string reason = std::string("cannot be opened: ") + std::strerror(errno);
-    if (auto fault = PreferenceFolderFault(PreferenceFolderOf(path), false)) return {Finding::Kind::kUnreadable, {}, reason, *fault};
+    if (auto fault = PreferenceFolderFault(PreferenceFolderOf(path), false))
+      return {Finding::Kind::kUnreadable, {}, reason, *fault};
     return Unreadable(reason);
   }
   Descriptor file(fd);
