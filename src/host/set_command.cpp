@@ -4,6 +4,8 @@
 #include "host/host_paths.h"
 #include "host/session_file.h"
 #include "platform/locale/utf8_text.h"
+#include "platform/preferences/preference_file.h"
+#include "platform/preferences/preference_write_stage.h"
 #include "platform/ui/user_choice.h"
 
 namespace korvo_host {
@@ -30,10 +32,13 @@ bool Apply(PrintDialog& pde, const std::string& fullSetting, std::ostream& err) 
   const std::string setting = Named(fullSetting);
   ui::LabelAnswers answers;
   ui::UserDriver user;
+  const unsigned failedBefore = platform::PreferenceWritesFailed();
   const platform::OSStatus status =
       ui::ChooseByLabels(pde.window().content(), user, key, ui::SplitLabelPath(value), &answers);
   for (const std::string& note : answers.notes()) err << "NOTE: " << setting << ": " << note << "\n";
-  if (status == ui::kNoSuchLabelErr) {
+  if (platform::PreferenceWritesFailed() != failedBefore) {
+    // The preference file's own line has said why; an alert repeating it would say it twice.
+  } else if (status == ui::kNoSuchLabelErr) {
     err << "ERROR: " << setting << ": no setting " << key << " offering \"" << Named(value) << "\"\n";
   } else if (status != platform::noErr) {
     err << "ERROR: " << setting << ": not available now\n";
@@ -57,6 +62,10 @@ int RunSetCommand(const CommandLine& line, std::ostream& out, std::ostream& err)
   if (!lock) return kExitUserError;
   auto session = OpenSessionFile(line, err);
   if (!session) return kExitUserError;
+  // A refused command changes no file: the preference files are written with the session, or not
+  // at all.
+  platform::PreferenceWriteStage preferences;
+  const unsigned failedBefore = platform::PreferenceWritesFailed();
   std::unique_ptr<PrintDialog> dialog =
       OpenDialogOnSession(line, line.bundlePath.value_or(DefaultBundlePath()), *session, err);
   if (!dialog) return kExitUserError;
@@ -65,8 +74,12 @@ int RunSetCommand(const CommandLine& line, std::ostream& out, std::ostream& err)
   dialog->sync(false);
   dialog->close();
   dialog->terminate();
+  if (platform::PreferenceWritesFailed() != failedBefore || !preferences.write()) return kExitUserError;
   // The ticket is listed only once it is saved: a listing would tell the user it was.
-  if (!SaveSessionFile(line, *session, err)) return kExitUserError;
+  if (!SaveSessionFile(line, *session, err)) {
+    preferences.restore();
+    return kExitUserError;
+  }
   ListPrintSettings(*session, out);
   return kExitOK;
 }

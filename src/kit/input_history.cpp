@@ -43,7 +43,8 @@ platform::OSStatus AddInputHistoryEntry(std::string_view historyKey, const platf
   // A user who never typed into such a field may have no preferences folder yet.
   std::string error;
   if (!platform::CreateFolderWithParents(platform::UserPreferencesFolder(), &error)) {
-    std::fprintf(stderr, "ERROR: %s; the input history is not saved\n", error.c_str());
+    // In the words of the other preference files' writes, so that one cause is told once.
+    platform::ReportFailedPreferenceWrite(error + "; no preference file is written there");
     return platform::ioErr;
   }
   const bool done = platform::UpdatePreferenceFile(

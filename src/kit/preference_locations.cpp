@@ -33,7 +33,8 @@ std::optional<std::string> SharedPreferenceFolder(std::string* error) {
   auto support = Absolute(platform::LocalApplicationSupportFolder(), "application support", error);
   if (!support) return std::nullopt;
   std::string folder = *support + "/" + kSharedPreferenceFolderName;
-  if (!platform::CreateFolderWithParents(folder, error)) return std::nullopt;
+  // The print path of other accounts reads the watermarks here too.
+  if (!platform::CreateFolderWithParents(folder, error, platform::FolderAccess::kReadableByAll)) return std::nullopt;
   return folder;
 }
 

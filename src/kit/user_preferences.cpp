@@ -13,10 +13,20 @@ void Report(const std::string& message) { platform::ReportPreferenceError(messag
 std::optional<std::string> PathForWriting(std::string_view fileName, std::string* error) {
   std::string why;
   auto path = UserPreferenceFilePath(fileName, &why);
-  if (path && !platform::CreateFolderWithParents(platform::UserPreferencesFolder(), &why)) path.reset();
-  if (!path) {
+  if (path) {
+    // A folder that cannot be used is one cause for every file: the same line, told once.
+    if (auto fault = platform::PreferenceFolderFault(platform::UserPreferencesFolder(), true)) {
+      why = *fault;
+      path.reset();
+    } else if (!platform::CreateFolderWithParents(platform::UserPreferencesFolder(), &why)) {
+      why += "; no preference file is written there";
+      path.reset();
+    }
+  } else {
     why = "cannot write the preferences file \"" + std::string(fileName) + "\": " + why;
-    Report(why);
+  }
+  if (!path) {
+    platform::ReportFailedPreferenceWrite(why);
     if (error) *error = why;
   }
   return path;

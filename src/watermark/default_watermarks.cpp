@@ -66,9 +66,13 @@ WatermarkResult CreateDefaultWatermarks(const platform::Bundle* bundle, std::str
         for (const WatermarkData& record : records) {
           if (WatermarkResult free = CheckNameFree(root, record.textString, false, why); free != WatermarkResult::kDone)
             return free;
-          root[record.textString] = WatermarkDataToDictionary(record);
+          // A watermark of that name the file holds already is the user's, and stays as it is.
+          if (!root.contains(record.textString)) root[record.textString] = WatermarkDataToDictionary(record);
           list.emplace_back(record.textString);
         }
+        // The file's other watermarks (a file that lost its list) are listed after the defaults.
+        for (const auto& [name, value] : root)
+          if (value.asDictionary() != nullptr && !names.contains(name)) list.emplace_back(name);
         root[kWatermarkListKey] = std::move(list);
         return WatermarkResult::kDone;
       },

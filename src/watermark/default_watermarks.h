@@ -32,7 +32,8 @@ std::array<WatermarkData, kDefaultWatermarks.size()> DefaultWatermarks(const pla
 
 // Writes the three default watermarks and the list of their names to the watermark file, in one
 // write: either all are there afterwards or the file is as it was. Run when no watermark list is
-// found. kDone, or the first failure: a record that cannot be stored (a translation that is empty,
-// too long, the same as another's, or a font program's name; its message names the key), or the
-// file faults of saveWatermarkData.
+// found: a record the file holds under a default's name is kept, and the file's other records are
+// listed after the defaults, in name order. kDone, or the first failure: a record that cannot be
+// stored (a translation that is empty, too long, the same as another's, or a font program's name;
+// its message names the key), or the file faults of saveWatermarkData.
 WatermarkResult CreateDefaultWatermarks(const platform::Bundle* bundle, std::string* error = nullptr);

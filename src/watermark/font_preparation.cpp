@@ -63,7 +63,9 @@ WatermarkResult convertFont(std::string_view watermarkName, std::string* subsetN
     }
   }
   std::string program, why;
-  if (ConvertFontFileToType42(font->path, record.fontName, &program, &why, &std::cerr) != Type42Result::kDone)
+  if (ConvertFontFileToType42(font->path, record.fontName, &program, &why, &std::cerr) != Type42Result::kDone) {
+    if (why.starts_with("ERROR: ")) why.erase(0, 7);  // the caller says it in a line of its own
     return Answer(WatermarkResult::kFontUnusable, error, why);
+  }
   return Store(record.fontName, program, error);
 }

@@ -117,17 +117,24 @@ PlistDict WatermarkDataToDictionary(const WatermarkData& record) {
   return dict;
 }
 
-platform::Result<WatermarkData> WatermarkDataFromDictionary(const PlistDict& dictionary) {
+platform::Result<WatermarkData> WatermarkDataFromDictionary(const PlistDict& dictionary, const WatermarkData& previous,
+                                                            std::string* note) {
   using R = platform::Result<WatermarkData>;
   WatermarkData record;
+  if (note) note->clear();
   for (const StringField& s : kStrings) {
     const PlistValue* value = platform::PlistDictFind(dictionary, s.key);
     if (value == nullptr) continue;
     const std::string* text = value->asString();
     if (text == nullptr) return Unreadable(s.key, *value, "a string");
-    if (text->size() > s.limit)
-      return R::fail(std::string("\"") + s.key + "\" is " + std::to_string(text->size()) + " bytes long, over its " +
-                     std::to_string(s.limit) + "-byte limit");
+    if (text->size() > s.limit) {
+      // The print path's buffer could not hold it either: the field keeps what it had.
+      record.*(s.field) = previous.*(s.field);
+      if (note && note->empty())
+        *note = std::string("\"") + s.key + "\" is " + std::to_string(text->size()) + " bytes long, over its " +
+                std::to_string(s.limit) + "-byte limit, and is not loaded";
+      continue;
+    }
     record.*(s.field) = *text;
   }
   for (const FloatField& f : kFloats) {

@@ -36,8 +36,9 @@ PlistArray::iterator FindName(PlistArray& list, std::string_view name) {
 
 // A failed file operation must leave what it needs to say on standard error only once: the
 // platform layer has said it for file faults, so only record faults are reported here.
+// One command loads a record several times (the list, the panel, the font): its fault is told once.
 void ReportBadRecord(std::string_view fileName, const std::string& message) {
-  std::fputs(("ERROR: " + std::string(fileName) + ": " + message + "\n").c_str(), stderr);
+  platform::ReportPreferenceError(std::string(fileName) + ": " + message);
 }
 
 // The ticket finds a watermark by its name ignoring case, so two names that differ only in case
@@ -74,14 +75,18 @@ WatermarkResult ListIn(PlistDict& root, std::vector<std::string>* names, std::st
   return WatermarkResult::kDone;
 }
 
-// The record filed under name in root, as loadWatermarkData answers it (record already cleared).
+// The record filed under name in root, as loadWatermarkData answers it: record is cleared, but
+// for the strings too long to load, which keep their previous content.
 WatermarkResult RecordIn(const PlistDict& root, std::string_view fileName, std::string_view name,
                          WatermarkData* record, std::string* error) {
+  const WatermarkData previous = std::move(*record);
+  *record = WatermarkData{};
   const PlistValue* entry = platform::PlistDictFind(root, name);
   if (entry == nullptr || entry->asData() != nullptr)
     return Answer(WatermarkResult::kNotFound, error, "there is no watermark named \"" + std::string(name) + "\"");
   const PlistDict* stored = entry->asDictionary();
-  auto loaded = stored != nullptr ? WatermarkDataFromDictionary(*stored)
+  std::string note;
+  auto loaded = stored != nullptr ? WatermarkDataFromDictionary(*stored, previous, &note)
                                   : platform::Result<WatermarkData>::fail(
                                         std::string("it is ") + platform::PlistKindName(entry->kind()) + ", not a dictionary");
   if (!loaded) {
@@ -89,6 +94,7 @@ WatermarkResult RecordIn(const PlistDict& root, std::string_view fileName, std::
     ReportBadRecord(fileName, message);
     return Answer(WatermarkResult::kBadRecord, error, std::move(message));
   }
+  if (!note.empty()) ReportBadRecord(fileName, "watermark \"" + std::string(name) + "\": " + note);
   *record = loaded.take();
   return WatermarkResult::kDone;
 }
@@ -127,18 +133,15 @@ WatermarkResult saveWatermarkList(std::string_view fileName, const std::vector<s
 WatermarkResult loadWatermarkData(std::string_view fileName, std::string_view name, WatermarkData* record,
                                   std::string* error) {
   const double pageWidth = record->pageWidth, pageHeight = record->pageHeight;
-  *record = WatermarkData{};
-  record->pageWidth = pageWidth;
-  record->pageHeight = pageHeight;
-
   PlistDict root;
-  if (WatermarkResult read = ReadWatermarkFile(fileName, &root, error); read != WatermarkResult::kDone) return read;
-  // RecordIn fills the record only from a record that reads whole: on failure it stays cleared.
-  if (WatermarkResult found = RecordIn(root, fileName, name, record, error); found != WatermarkResult::kDone)
-    return found;
+  WatermarkResult read = ReadWatermarkFile(fileName, &root, error);
+  // RecordIn fills the record only from a record that reads (a string too long to load keeping
+  // its previous content); on any failure it is cleared.
+  if (read == WatermarkResult::kDone) read = RecordIn(root, fileName, name, record, error);
+  if (read != WatermarkResult::kDone) *record = WatermarkData{};
   record->pageWidth = pageWidth;
   record->pageHeight = pageHeight;
-  return WatermarkResult::kDone;
+  return read;
 }
 
 WatermarkResult saveWatermarkData(std::string_view fileName, const WatermarkData& record, std::string* error) {

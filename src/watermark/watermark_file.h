@@ -6,7 +6,7 @@
 // Every operation reads the file anew, and every change is one locked read-modify-write of the
 // whole file (preference_file.h), so two dialogs changing watermarks at once both have their way and
 // a failure leaves the file as it was. A damaged file is kept aside (the operation then answers
-// kFileUnreadable, and the next save makes a fresh file); a file that cannot be read is never
+// kNoFile, as there is none any more, and the next save makes a fresh file); a file that cannot be read is never
 // written over. All take the name of the file in the shared store.
 #include <string>
 #include <string_view>
@@ -31,10 +31,11 @@ WatermarkResult loadUsableWatermarkList(std::string_view fileName, std::vector<s
 WatermarkResult saveWatermarkList(std::string_view fileName, const std::vector<std::string>& names,
                                   std::string* error = nullptr);
 
-// Loads the record filed under name. *record is cleared first and filled only from a record that
-// reads whole (watermark_dictionary.h), so it never mixes two records; on any failure it stays
-// cleared. Its page size, which belongs to whoever shows it, is kept. kDone, or kNotFound,
-// kBadRecord (also reported on standard error), kNoFile, kNoFolder, kFileUnreadable.
+// Loads the record filed under name. *record is cleared and filled from the stored record
+// (watermark_dictionary.h); a string of it too long to load keeps the content it had in *record,
+// and is reported once on standard error. On any failure *record is cleared. Its page size, which
+// belongs to whoever shows it, is kept. kDone, or kNotFound, kBadRecord (also reported on standard
+// error, once), kNoFile, kNoFolder, kFileUnreadable.
 WatermarkResult loadWatermarkData(std::string_view fileName, std::string_view name, WatermarkData* record,
                                   std::string* error = nullptr);
 

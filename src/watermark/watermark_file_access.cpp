@@ -17,7 +17,8 @@ WatermarkResult ReadWatermarkFile(std::string_view fileName, platform::PlistDict
   switch (contents.status) {
     case PreferenceFileStatus::kRead: *dictionary = std::move(contents.dictionary); return WatermarkResult::kDone;
     case PreferenceFileStatus::kMissing: return Answer(WatermarkResult::kNoFile, error, *path + ": there is no such file");
-    case PreferenceFileStatus::kKeptAside:
+    // Once set aside (and said so), the damaged file is no longer there: as for a first use.
+    case PreferenceFileStatus::kKeptAside: return Answer(WatermarkResult::kNoFile, error, contents.error);
     case PreferenceFileStatus::kDamaged:
     case PreferenceFileStatus::kUnreadable: break;
   }

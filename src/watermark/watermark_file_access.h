@@ -9,7 +9,8 @@
 #include "watermark/watermark_result.h"
 
 // Reads the named file of the shared store. kDone and the root dictionary; kNoFile when there is
-// no file; kNoFolder or kFileUnreadable (a damaged file kept aside included) with the reason.
+// no file, or none any more (a damaged file was kept aside); kNoFolder or kFileUnreadable with the
+// reason.
 WatermarkResult ReadWatermarkFile(std::string_view fileName, platform::PlistDict* dictionary, std::string* error);
 
 // A change of the file's root dictionary: kDone to have it written, anything else to leave the

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <sstream>
 
 #include "host/korvo_pde_runner.h"
 #include "support/test_support.h"
@@ -80,11 +81,13 @@ TEST_F(WatermarkCommand, DrawsTheSessionsWatermarkAsPdfAndPng) {
   EXPECT_EQ(out, "5 10\n");
 }
 
-// A watermark the file does not keep, or a picture that cannot be read: an error, nothing drawn.
+// A watermark the file does not keep (its list says there is none), or a picture that cannot be
+// read: an error, nothing drawn.
 TEST_F(WatermarkCommand, AWatermarkOrAPictureThatCannotBeHadIsAnErrorAndNothingIsWritten) {
   const std::string picture = home_.dir().file("torn.png");
   korvo_test::WriteFile(picture, std::string("\x89PNG\r\n\x1a\n", 8) + "torn off here");
-  for (const auto& [records, said] : {std::pair<std::string, std::string>{"{}", "ERROR: watermark \"Draft\""},
+  for (const auto& [records, said] : {std::pair<std::string, std::string>{"{\"WatermarkListEntries\":[]}",
+                                                                           "ERROR: watermark \"Draft\""},
                                       {"{\"WatermarkListEntries\":[\"Draft\"],\"Draft\":{\"filename\":\"torn.png\","
                                        "\"filePath\":sys.argv[2],\"scale\":100}}",
                                        "ERROR: the watermark picture " + picture +
@@ -100,12 +103,102 @@ TEST_F(WatermarkCommand, AWatermarkOrAPictureThatCannotBeHadIsAnErrorAndNothingI
 
 TEST_F(WatermarkCommand, AWatermarkFileThatCannotBeWrittenFailsTheCommand) {
   // The drawing keeps the text's glyphs with the record; a lock that cannot be had keeps them out.
-  // (The set-up's show gave the user the default watermarks, which left the lock file.)
-  std::filesystem::remove(watermarks_ + ".lock");
   ASSERT_TRUE(std::filesystem::create_directory(watermarks_ + ".lock"));
   std::string out;
   EXPECT_EQ(RunPde("watermark --session " + session_ + " -o " + home_.dir().file("w.png") + " 2>&1", &out), 1);
   EXPECT_NE(out.find("ERROR: " + watermarks_), std::string::npos) << out;
+}
+
+// A file the job cannot use whole: said in one line, and the job keeps its watermark.
+TEST_F(WatermarkCommand, AFileTheJobCannotUseWholeIsSaidOnceAndTheJobKeepsDraft) {
+  const std::string draft = "{\"textString\":\"Draft\",\"fontName\":\"DejaVuSans\",\"fontSize\":96}";
+  const std::pair<std::string, std::string> files[] = {
+      {"open(sys.argv[1],\"w\").write(\"torn\")", "; kept as " + watermarks_ + ".damaged-"},
+      {"plistlib.dump({\"Draft\":" + draft + ",\"Mine\":{\"textString\":\"Mine\"}}, open(sys.argv[1],\"wb\"))",
+       "the file had no watermark list"},
+      {"w=" + draft + "; w[\"filePath\"]=\"p\"*9000; "
+       "plistlib.dump({\"WatermarkListEntries\":[\"Draft\"],\"Draft\":w}, open(sys.argv[1],\"wb\"))",
+       "\"filePath\" is 9000 bytes long, over its 8191-byte limit"}};
+  const std::string naming = korvo_test::ReadFile(session_);
+  for (const auto& [write, said] : files) {
+    std::string out, err;
+    korvo_test::WriteFile(session_, naming);
+    ASSERT_EQ(RunPython(write, watermarks_, &out), 0) << out;
+    ASSERT_EQ(RunPde("show --session " + session_ + " 2>" + home_.dir().file("err"), &out), 0) << out;
+    err = korvo_test::ReadFile(home_.dir().file("err"));
+    EXPECT_TRUE(host_test::IsOneErrorLine(err, said)) << err;
+    EXPECT_NE(out.find("com.korvo.print.watermark.Watermark = \"Draft\"\n"), std::string::npos) << out;
+  }
+  // The list came back with the defaults and the watermarks the file held, the user's Draft kept.
+  std::string out;
+  ASSERT_EQ(RunPython("plistlib.dump({\"Draft\":" + draft + ",\"Mine\":{\"textString\":\"Mine\"}}, "
+                      "open(sys.argv[1],\"wb\")); os.system(sys.argv[2]); d=plistlib.load(open(sys.argv[1],\"rb\")); "
+                      "print(d[\"WatermarkListEntries\"], d[\"Draft\"][\"fontName\"])",
+                      watermarks_ + " '" + std::string(KORVO_BIN_DIR) + "/korvo-pde show --session " + session_ +
+                          " >/dev/null 2>&1'",
+                      &out),
+            0)
+      << out;
+  EXPECT_EQ(out, "['Draft', 'Confidential', 'Copy', 'Mine'] DejaVuSans\n");
+}
+
+// A set refused at any step, or a watermark file whose lock cannot be had, changes no file, in one
+// line; a set that goes through leaves no lock file behind.
+TEST_F(WatermarkCommand, ARefusedSetChangesNoFileAndLeavesNoLockFiles) {
+  const std::string session = korvo_test::ReadFile(session_), watermarks = korvo_test::ReadFile(watermarks_);
+  std::string err;
+  EXPECT_EQ(host_test::RunSet(session_, {"Panel=Booklet/Watermark", "Watermark=Delete>Delete", "Watermark=Nope"}, &err,
+                              true),
+            1);
+  EXPECT_TRUE(host_test::IsOneErrorLine(err, "Watermark=Nope")) << err;
+  EXPECT_EQ(korvo_test::ReadFile(watermarks_), watermarks);
+  korvo_test::WriteFile(watermarks_, watermarks);  // each case from the same file
+  ASSERT_TRUE(std::filesystem::create_directory(watermarks_ + ".lock"));
+  for (const char* step : {"Watermark=Delete>Delete", "Watermark=New...>Text=Z1", "Watermark=No Watermark"}) {
+    EXPECT_EQ(host_test::RunSet(session_, {"Panel=Booklet/Watermark", "Watermark=Draft", step}, &err, true), 1) << step;
+    EXPECT_TRUE(host_test::IsOneErrorLine(err, watermarks_ + ".lock")) << step << ": " << err;
+  }
+  EXPECT_EQ(korvo_test::ReadFile(session_), session);
+  EXPECT_EQ(korvo_test::ReadFile(watermarks_), watermarks);
+  std::filesystem::remove(watermarks_ + ".lock");
+  ASSERT_EQ(host_test::RunSet(session_, {"Panel=Booklet/Watermark", "Watermark=New...>Text=Z1"}, &err, true), 0) << err;
+  EXPECT_EQ(korvo_test::NamesIn(home_.dir().file("data/Korvo"), ".lock"), std::vector<std::string>{});
+  EXPECT_EQ(korvo_test::NamesIn(home_.dir().path(), ".lock"), std::vector<std::string>{});
+}
+
+// What the editor cannot file as a printable watermark is one line, and nothing changes.
+TEST_F(WatermarkCommand, TheEditorRefusesWhatCannotPrintInOneLine) {
+  const std::string gif = home_.dir().file("empty.png");  // a GIF of no pixels, named .png
+  std::string out;
+  ASSERT_EQ(RunPython("import base64; "
+                      "b=bytearray(base64.b64decode(\"R0lGODlhAQABAIAAAAAAAP///ywAAAAAAQABAAACAUwAOw==\")); "
+                      "b[6:10]=bytes(4); open(sys.argv[1],\"wb\").write(b)",
+                      gif, &out),
+            0)
+      << out;
+  std::vector<std::pair<std::string, std::string>> refused = {
+      {"Text=", "The watermark has no text."},
+      {"Text=   ", "The watermark has no text."},
+      {"Picture>PictureFile=" + gif, gif + ": not a picture that can be read"}};
+  std::string font;
+  // A font of CFF outlines cannot become Type 42 (where the system has one to stand for Courier).
+  if (korvo_test::RunCommand("fc-match -f '%{fontformat}' :postscriptname=Courier", &font) == 0 && font == "CFF")
+    refused.push_back({"Font=Courier", "no font is stored to print it with"});
+  const std::string session = korvo_test::ReadFile(session_), watermarks = korvo_test::ReadFile(watermarks_);
+  for (const auto& [step, said] : refused) {
+    EXPECT_EQ(RunPde("set --session " + session_ + " Panel=Booklet/Watermark 'Watermark=New...>Text=Z1>" + step +
+                         "' >/dev/null 2>" + home_.dir().file("err"),
+                     &out),
+              1);
+    // The converter's own DEBUG lines aside.
+    std::string err, line;
+    std::istringstream lines(korvo_test::ReadFile(home_.dir().file("err")));
+    while (std::getline(lines, line))
+      if (!line.starts_with("DEBUG: ")) err += line + "\n";
+    EXPECT_TRUE(host_test::IsOneErrorLine(err, said)) << step << ": " << err;
+    EXPECT_EQ(korvo_test::ReadFile(session_), session) << step;
+    EXPECT_EQ(korvo_test::ReadFile(watermarks_), watermarks) << step;
+  }
 }
 
 }  // namespace

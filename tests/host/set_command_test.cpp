@@ -85,7 +85,7 @@ TEST_F(SetCommand, AFailedSaveListsNoTicketAndALongSettingIsCutBetweenCharacters
   EXPECT_NE(err.find(std::string(64, 'a') + "...:"), std::string::npos) << err;
 }
 
-TEST_F(SetCommand, StoresThatCannotBeReadAreEachNamedOnce) {
+TEST_F(SetCommand, StoresThatCannotBeReadAreEachNamedOnceAndAnUnusableFolderInOneLine) {
   for (const std::string& file : {home.dir().file("config/com.korvo.print.stocklibrary"),
                                   home.dir().file("config/com.korvo.print.inputhistory.plist"),
                                   home.dir().file("config/com.korvo.print.backgroundforms")})
@@ -96,6 +96,17 @@ TEST_F(SetCommand, StoresThatCannotBeReadAreEachNamedOnce) {
   EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 3) << err;
   for (const char* name : {"stocklibrary:", "inputhistory.plist:", "backgroundforms:"})
     EXPECT_NE(err.find(name), std::string::npos) << err;
+  // A preferences folder that cannot be used is one cause, for every file and every writer in it:
+  // one line, and a command whose setting could not be kept changes nothing.
+  ASSERT_EQ(korvo_test::RunCommand("rm -r " + home.dir().file("config"), nullptr), 0);
+  korvo_test::WriteFile(home.dir().file("config"), "a file in the folder's place");
+  const std::string line = "ERROR: " + home.dir().file("config") + ": the folder cannot be used";
+  ASSERT_EQ(RunPde("show --session " + session + " 2>&1 >/dev/null", &err), 0) << err;
+  EXPECT_TRUE(host_test::IsOneErrorLine(err, line)) << err;
+  const std::string err2 = host_test::ExpectRefused(
+      session, {"Panel=Job Notes", "JobNotesPreferences=click>Use Login Name as Sender Name>OK",
+                "JobType=Saved Job>Save and Print>SavedJobName=Report>SavedJobFolder=Q3"});
+  EXPECT_TRUE(err2.starts_with(line)) << err2;
 }
 
 }  // namespace

@@ -30,6 +30,10 @@ TEST(PreferenceLocations, OnlyPlainFileNamesAreAcceptedAndTheSharedFolderIsMadeF
   EXPECT_EQ(CopyPreferenceFileURL(kWatermarkFileName), folder + "/" + kWatermarkFileName);
   EXPECT_TRUE(std::filesystem::is_directory(folder));
   EXPECT_EQ(SharedPreferenceFolder(), folder);
+  // The print path of other accounts reads the shared store.
+  struct stat st {};
+  ASSERT_EQ(::stat(folder.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0755U);
 }
 
 TEST(SiteDefaults, AreReadAndADamagedFileIsLeftWhereItIs) {

@@ -136,6 +136,13 @@ TEST(HelpBook, PagesAreFoundLetterCaseAsideAndNeverOutsideTheBook) {
   EXPECT_FALSE(platform::FindHelpPage(book, "../secret.txt"));
   EXPECT_FALSE(platform::FindHelpPage(book, "paper_output/../../secret.txt"));
   EXPECT_FALSE(platform::FindHelpPage(book, dir.file("secret.txt")));
+  // Links planted in the book: to a page of its own it is a page; out of the book, none.
+  std::filesystem::create_symlink("paper_output/finishing/fold.htm", dir.file("Book/fold.htm"));
+  std::filesystem::create_symlink("../secret.txt", dir.file("Book/secret.htm"));
+  std::filesystem::create_directory_symlink("..", dir.file("Book/up"));
+  EXPECT_EQ(platform::FindHelpPage(book, "fold.htm"), dir.file("Book/fold.htm"));
+  EXPECT_FALSE(platform::FindHelpPage(book, "secret.htm"));
+  EXPECT_FALSE(platform::FindHelpPage(book, "up/secret.txt"));
 }
 
 // The bundle's own book is checked end to end by korvo-pde help-page.

@@ -11,6 +11,7 @@
 #include "platform/plist/xml_plist.h"
 #include "platform/preferences/preference_file.h"
 #include "platform/preferences/preference_lock.h"
+#include "platform/preferences/preference_write_stage.h"
 #include "support/test_support.h"
 
 namespace platform {
@@ -39,6 +40,8 @@ TEST(PreferenceFileWriters, ALockHeldTooLongIsReportedNotIgnored) {
   const auto start = std::chrono::steady_clock::now();
   auto lock = PreferenceFileLock::acquire(path, std::chrono::milliseconds(150));
   const auto waited = std::chrono::steady_clock::now() - start;
+  // A writer that gave up leaves the holder's lock file where it is.
+  const bool stillThere = std::filesystem::exists(PreferenceLockPath(path));
   if (holding) {
     EXPECT_EQ(::write(tried[1], "x", 1), 1);
   }
@@ -47,11 +50,13 @@ TEST(PreferenceFileWriters, ALockHeldTooLongIsReportedNotIgnored) {
   ::close(tried[1]);
   ASSERT_TRUE(holding);
   ASSERT_FALSE(lock);
+  EXPECT_TRUE(stillThere);
   EXPECT_NE(lock.error().find(PreferenceLockPath(path)), std::string::npos) << lock.error();
   EXPECT_NE(lock.error().find("150 ms"), std::string::npos) << lock.error();
   EXPECT_GE(waited, std::chrono::milliseconds(150));
-  // Once the holder is gone, the lock is free again.
+  // Once the holder is gone, the lock is free again; let go, it leaves no lock file behind.
   EXPECT_TRUE(PreferenceFileLock::acquire(path, std::chrono::milliseconds(0)));
+  EXPECT_EQ(korvo_test::NamesIn(home.dir().file("data"), ".lock"), std::vector<std::string>{});
 }
 
 PlistDict Large() { return PlistDict{{"Font", PlistData(65536, 0x5A)}}; }
@@ -80,6 +85,28 @@ TEST(PreferenceFileWriters, AWriterKilledMidWriteLeavesTheOldFileWhole) {
   std::string error;
   EXPECT_TRUE(WritePreferenceFile(path, Large(), &error)) << error;
   EXPECT_EQ(ReadPreferenceFile(path).dictionary, Large());
+}
+
+// A stage's writes reach the files all together or not at all.
+TEST(PreferenceFileWriters, AStageWritesEveryFileOrNone) {
+  korvo_test::ScopedXdgHome home;
+  const std::string kept = home.dir().file("data/kept.plist"), added = home.dir().file("data/added.plist");
+  ASSERT_TRUE(WritePreferenceFile(kept, PlistDict{{"Old", "whole"}}));
+  const std::string before = korvo_test::ReadFile(kept);
+  for (const bool breakSecond : {false, true}) {
+    PreferenceWriteStage stage;
+    ASSERT_TRUE(WritePreferenceFile(kept, PlistDict{{"New", 1}}));
+    ASSERT_TRUE(WritePreferenceFile(added, PlistDict{{"Added", 2}}));
+    EXPECT_EQ(ReadPreferenceFile(kept).dictionary, (PlistDict{{"New", 1}}));  // the stage answers
+    EXPECT_EQ(korvo_test::ReadFile(kept), before);                            // the file waits
+    if (!breakSecond) continue;  // a stage never written changes nothing
+    std::filesystem::create_directory(added);  // the second file can no longer be written
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(stage.write());
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("no preference file is changed"), std::string::npos);
+  }
+  EXPECT_EQ(korvo_test::ReadFile(kept), before);
+  EXPECT_EQ(korvo_test::NamesIn(home.dir().file("data")), (std::vector<std::string>{"added.plist", "kept.plist"}));
 }
 
 }  // namespace

@@ -59,23 +59,33 @@ TEST(WatermarkDictionary, AWrongValueMakesTheWholeRecordUnreadable) {
   }
 }
 
-TEST(WatermarkDictionary, StringsOverTheirLimitMakeTheRecordUnreadable) {
+TEST(WatermarkDictionary, AStringOverItsLimitKeepsItsPreviousContentAndTheRestIsLoaded) {
   const struct {
     const char* key;
     std::size_t limit;
-  } fields[] = {{"textString", kWatermarkTextLimit},
-                {"filename", kWatermarkFileNameLimit},
-                {"filePath", kWatermarkFilePathLimit},
-                {"fontName", kWatermarkFontNameLimit}};
+    std::string WatermarkData::*field;
+  } fields[] = {{"textString", kWatermarkTextLimit, &WatermarkData::textString},
+                {"filename", kWatermarkFileNameLimit, &WatermarkData::filename},
+                {"filePath", kWatermarkFilePathLimit, &WatermarkData::filePath},
+                {"fontName", kWatermarkFontNameLimit, &WatermarkData::fontName}};
+  WatermarkData previous;
+  previous.angle = 7;
   for (const auto& f : fields) {
     SCOPED_TRACE(f.key);
+    previous.*(f.field) = "before";
     PlistDict dict = WatermarkDataToDictionary(FullRecord());
     dict[f.key] = std::string(f.limit, 'x');
-    EXPECT_TRUE(WatermarkDataFromDictionary(dict)) << "exactly at the limit fits";
+    std::string note;
+    auto record = WatermarkDataFromDictionary(dict, previous, &note);
+    ASSERT_TRUE(record) << "exactly at the limit fits";
+    EXPECT_EQ((*record).*(f.field), std::string(f.limit, 'x'));
+    EXPECT_EQ(note, "");
     dict[f.key] = std::string(f.limit + 1, 'x');
-    auto record = WatermarkDataFromDictionary(dict);
-    ASSERT_FALSE(record);
-    EXPECT_NE(record.error().find(std::to_string(f.limit) + "-byte limit"), std::string::npos) << record.error();
+    record = WatermarkDataFromDictionary(dict, previous, &note);
+    ASSERT_TRUE(record);
+    EXPECT_EQ((*record).*(f.field), "before");
+    EXPECT_EQ(record->angle, FullRecord().angle);  // every other field is the file's
+    EXPECT_NE(note.find(std::to_string(f.limit) + "-byte limit"), std::string::npos) << note;
   }
 }
 

@@ -221,7 +221,7 @@ TEST(WatermarkFile, ACorruptFileSurvivesASaveByteForByte) {
 
   testing::internal::CaptureStderr();
   std::vector<std::string> names;
-  EXPECT_EQ(loadUsableWatermarkList(kFile, &names), WatermarkResult::kFileUnreadable);
+  EXPECT_EQ(loadUsableWatermarkList(kFile, &names), WatermarkResult::kNoFile);
   testing::internal::GetCapturedStderr();
   // The panel, finding no list, saves afresh: the damaged file stays kept, unchanged.
   ASSERT_EQ(addWatermarkData(kFile, Text("New")), WatermarkResult::kDone);

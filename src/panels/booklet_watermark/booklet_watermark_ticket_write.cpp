@@ -9,6 +9,7 @@
 #include "model/paper_output_keys.h"
 #include "model/ticket_clients.h"
 #include "panels/booklet_watermark/booklet_watermark_ticket.h"
+#include "platform/preferences/preference_file.h"
 #include "watermark/watermark.h"
 
 using platform::Ticket;
@@ -68,12 +69,18 @@ void WriteWatermark(const BookletWatermarkContext& c, Ticket& t) {
     return;
   }
   Put(t, kWatermarkNameTicketKey, c.watermark);
-  std::string subset;
-  if (convertFont(c.watermark, &subset) == WatermarkResult::kDone && !subset.empty()) {
+  std::string subset, error;
+  const WatermarkResult font = convertFont(c.watermark, &subset, &error);
+  if (font == WatermarkResult::kDone && !subset.empty()) {
     Put(t, kWatermarkSubsetFontTicketKey, subset);
   } else {
     t.remove(kWatermarkSubsetFontTicketKey);  // a picture, the whole font, or no font at all
   }
+  // The job would print in whatever the printer has: said, and the command fails. (File faults
+  // have been said where they happened.)
+  if (font == WatermarkResult::kFontUnusable)
+    platform::ReportFailedPreferenceWrite("watermark \"" + c.watermark + "\": " + error +
+                                          "; no font is stored to print it with");
   Put(t, kWatermarkOptionTicketKey, c.layer);
   Put(t, kWatermarkFirstPageOnlyTicketKey, c.firstPageOnly ? 1 : 0);
 }

@@ -58,7 +58,13 @@ class WatermarkEditor {
                             Localized(bundle_, "Watermark Text Too Long Message"), {Localized(bundle_, "OK")}});
       return false;
     }
-    edited_.isText = !edited_.textString.empty();
+    edited_.isText = c_.kind->value() != 2;
+    // A text of blanks would print nothing, and be named by nothing one could tell apart.
+    if (edited_.isText && edited_.textString.find_first_not_of(" \t\n\r\f\v") == std::string::npos) {
+      ui::RunStandardAlert({ui::AlertLevel::Stop, Localized(bundle_, "Watermark Text Empty"),
+                            Localized(bundle_, "Watermark Text Empty Message"), {Localized(bundle_, "OK")}});
+      return false;
+    }
     std::string why;
     if (!edited_.isText && !edited_.filePath.empty() && !platform::LoadPictureFile(edited_.filePath, &why)) {
       // A picture the print path could not draw is no watermark: said now, not found blank later.

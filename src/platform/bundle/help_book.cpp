@@ -58,6 +58,12 @@ std::optional<std::string> FindHelpPage(const HelpBook& book, std::string_view p
   }
   std::error_code error;
   if (!fs::is_regular_file(found, error)) return std::nullopt;
+  // A symbolic link in the book may lead to another of its pages, never out of it.
+  const fs::path root = fs::canonical(book.folder, error);
+  if (error) return std::nullopt;
+  const fs::path target = fs::canonical(found, error);
+  if (error) return std::nullopt;
+  if (std::mismatch(root.begin(), root.end(), target.begin(), target.end()).first != root.end()) return std::nullopt;
   return found.string();
 }
 

@@ -24,7 +24,7 @@ std::optional<HelpBook> BundleHelpBook(const Bundle& bundle);
 // The file of `page` in the book's folder, or none when the book has no such page. Letter case
 // aside: books are written for file systems that ignore it, so "Paper_Output/x.htm" finds
 // "paper_output/x.htm". An empty page is the front page; a path that is absolute or climbs out
-// of the folder ("..") is no page.
+// of the folder (".."), or a symbolic link that leads out of it, is no page.
 std::optional<std::string> FindHelpPage(const HelpBook& book, std::string_view page);
 
 // Remembers the book under its name, so that what opens a book by name (a browser launcher)

@@ -21,6 +21,22 @@ struct ErrorFree {
   void operator()(GError* error) const { g_error_free(error); }
 };
 
+// While it lives, gdk-pixbuf's own warnings are not printed: its loaders meet some damaged files
+// (a GIF of no pixels named .png) with assertion messages on standard error before they give
+// up, and the refusal is ours to say, in one line.
+class QuietLoaders {
+ public:
+  QuietLoaders()
+      : id_(g_log_set_handler("GdkPixbuf", static_cast<GLogLevelFlags>(G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING),
+                              [](const gchar*, GLogLevelFlags, const gchar*, gpointer) {}, nullptr)) {}
+  ~QuietLoaders() { g_log_remove_handler("GdkPixbuf", id_); }
+  QuietLoaders(const QuietLoaders&) = delete;
+  QuietLoaders& operator=(const QuietLoaders&) = delete;
+
+ private:
+  guint id_;
+};
+
 // One pixel of gdk-pixbuf's RGB(A) bytes as cairo's premultiplied native-endian ARGB word.
 std::uint32_t PremultipliedARGB(const guchar* pixel, bool hasAlpha) {
   const std::uint32_t alpha = hasAlpha ? pixel[3] : 255;
@@ -36,6 +52,7 @@ CairoSurface LoadPictureFile(const std::string& path, std::string* error) {
     return nullptr;
   };
   if (std::optional<std::string> refused = CheckInputFile(path)) return refuse(*refused);
+  const QuietLoaders quiet;
   int headerWidth = 0, headerHeight = 0;
   if (gdk_pixbuf_get_file_info(path.c_str(), &headerWidth, &headerHeight) == nullptr)
     return refuse(path + ": not a picture that can be read");

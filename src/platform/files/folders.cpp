@@ -45,7 +45,7 @@ std::string UserPreferencesFolder() { return XdgFolder("XDG_CONFIG_HOME", "/.con
 
 std::string LocalApplicationSupportFolder() { return XdgFolder("XDG_DATA_HOME", "/.local/share"); }
 
-bool CreateFolderWithParents(const std::string& path, std::string* error) {
+bool CreateFolderWithParents(const std::string& path, std::string* error, FolderAccess access) {
   namespace fs = std::filesystem;
   std::error_code ec;
   if (path.empty()) {
@@ -63,7 +63,11 @@ bool CreateFolderWithParents(const std::string& path, std::string* error) {
   }
   for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
     if (fs::create_directory(*it, ec)) {
-      fs::permissions(*it, fs::perms::owner_all, ec);
+      const bool shared = access == FolderAccess::kReadableByAll && *it == target;
+      fs::permissions(*it, shared ? fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                        fs::perms::others_read | fs::perms::others_exec
+                                  : fs::perms::owner_all,
+                      ec);
       ec.clear();
     } else if (ec) {
       if (error) *error = "cannot create folder " + it->string() + ": " + ec.message();

@@ -14,9 +14,16 @@ std::string LocalApplicationSupportFolder();
 // can be had (the folders above then come out relative, under the current folder).
 std::string HomeFolder();
 
-// Creates the folder and every missing parent (mode 0700 for folders created, as the XDG rules
-// ask for the folders they name). True when the folder exists afterwards; otherwise false and
-// error (when given) names the folder and the reason.
-bool CreateFolderWithParents(const std::string& path, std::string* error = nullptr);
+// Who may look into a folder made by CreateFolderWithParents.
+enum class FolderAccess {
+  kPrivate,       // 0700
+  kReadableByAll  // 0755: a store that the print path of other accounts reads
+};
+
+// Creates the folder and every missing parent (mode 0700 for the parents created, as the XDG rules
+// ask for the folders they name; the folder itself as access says). True when the folder exists
+// afterwards; otherwise false and error (when given) names the folder and the reason.
+bool CreateFolderWithParents(const std::string& path, std::string* error = nullptr,
+                             FolderAccess access = FolderAccess::kPrivate);
 
 }  // namespace platform

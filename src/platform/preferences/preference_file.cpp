@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 #include <mutex>
+#include <optional>
 #include <set>
 #include <utility>
 
@@ -17,6 +18,7 @@
 #include "platform/files/file_kind.h"
 #include "platform/plist/xml_plist.h"
 #include "platform/preferences/parsed_file_cache.h"
+#include "platform/preferences/preference_file_locked.h"
 #include "platform/preferences/preference_lock.h"
 
 namespace platform {
@@ -43,10 +45,11 @@ struct Finding {
   Kind kind = Kind::kMissing;
   PlistDict dictionary;
   std::string reason;  // for kDamaged and kUnreadable, without the path
+  std::string folderFault;  // what is wrong with the file's folder, when that is the cause
 };
 
-Finding Unreadable(std::string reason) { return {Finding::Kind::kUnreadable, {}, std::move(reason)}; }
-Finding Damaged(std::string reason) { return {Finding::Kind::kDamaged, {}, std::move(reason)}; }
+Finding Unreadable(std::string reason) { return {Finding::Kind::kUnreadable, {}, std::move(reason), {}}; }
+Finding Damaged(std::string reason) { return {Finding::Kind::kDamaged, {}, std::move(reason), {}}; }
 
 std::string WithArticle(const char* noun) {
   const bool vowel = std::strchr("aeiou", noun[0]) != nullptr;
@@ -70,7 +73,10 @@ Finding Examine(const std::string& path) {
   } while (fd < 0 && errno == EINTR);
   if (fd < 0) {
     if (errno == ENOENT) return {};
-    return Unreadable(std::string("cannot be opened: ") + std::strerror(errno));
+    const std::string reason = std::string("cannot be opened: ") + std::strerror(errno);
+    if (auto fault = PreferenceFolderFault(PreferenceFolderOf(path), false))
+      return {Finding::Kind::kUnreadable, {}, reason, *fault};
+    return Unreadable(reason);
   }
   Descriptor file(fd);
   struct stat st {};
@@ -80,7 +86,7 @@ Finding Examine(const std::string& path) {
   const std::string tooLarge = "is larger than " + DescribeSize(kMaxPropertyListFileBytes);
   if (static_cast<std::uintmax_t>(st.st_size) > kMaxPropertyListFileBytes) return Unreadable(tooLarge);
   const FileIdentity identity = FileIdentity::Of(st);
-  if (Finding cached{Finding::Kind::kSound, {}, {}}; SoundFiles().find(path, identity, &cached.dictionary))
+  if (Finding cached{Finding::Kind::kSound, {}, {}, {}}; SoundFiles().find(path, identity, &cached.dictionary))
     return cached;
   SoundFiles().forget(path);
 
@@ -106,7 +112,7 @@ Finding Examine(const std::string& path) {
   // Bytes read after a change that kept the size would be caught by the change time; a file
   // growing while it is read is read again next time.
   if (static_cast<off_t>(bytes.size()) == st.st_size) SoundFiles().keep(path, identity, *dictionary);
-  return {Finding::Kind::kSound, std::move(*dictionary), {}};
+  return {Finding::Kind::kSound, std::move(*dictionary), {}, {}};
 }
 
 void Report(const std::string& message) { ReportPreferenceError(message); }
@@ -127,6 +133,8 @@ PreferenceFileContents Settled(Finding found) {
 }
 
 PreferenceFileContents UnreadableFile(const std::string& path, const Finding& found) {
+  // One cause for every file of the folder: told once, in the same words for each.
+  if (!found.folderFault.empty()) return Refused(PreferenceFileStatus::kUnreadable, found.folderFault);
   return Refused(PreferenceFileStatus::kUnreadable,
                  path + ": " + found.reason + "; it is left as it is and will not be written over");
 }
@@ -136,9 +144,11 @@ PreferenceFileContents DamagedBeyondKeeping(const std::string& path, const Findi
                                                      "), so it is left as it is and will not be written over");
 }
 
-// Reads the file and settles what to do with it. Called with the file's lock held, so that no
-// writer can put a sound file in place between the look and the rename.
-PreferenceFileContents ReadLocked(const std::string& path) {
+}  // namespace
+
+// Called with the file's lock held, so that no writer can put a sound file in place between the
+// look and the rename.
+PreferenceFileContents ReadPreferenceFileLocked(const std::string& path) {
   Finding found = Examine(path);
   switch (found.kind) {
     case Finding::Kind::kSound:
@@ -154,8 +164,6 @@ PreferenceFileContents ReadLocked(const std::string& path) {
   return contents;
 }
 
-}  // namespace
-
 const char* PreferenceFileStatusName(PreferenceFileStatus status) {
   switch (status) {
     case PreferenceFileStatus::kRead: return "read";
@@ -168,6 +176,7 @@ const char* PreferenceFileStatusName(PreferenceFileStatus status) {
 }
 
 PreferenceFileContents ReadPreferenceFile(const std::string& path, DamagedPreferenceFile damaged) {
+  if (PreferenceFileContents staged; StagedPreferenceRead(path, &staged)) return staged;
   // Writers replace the file by a rename, so a read needs no lock unless it has to move a file.
   Finding found = Examine(path);
   switch (found.kind) {
@@ -180,12 +189,39 @@ PreferenceFileContents ReadPreferenceFile(const std::string& path, DamagedPrefer
     return Refused(PreferenceFileStatus::kDamaged, path + ": " + found.reason + "; it is left as it is");
   auto lock = PreferenceFileLock::acquire(path);
   if (!lock) return DamagedBeyondKeeping(path, found, lock.error());
-  return ReadLocked(path);  // looks again: another writer may have dealt with the file meanwhile
+  return ReadPreferenceFileLocked(path);  // looks again: another writer may have dealt with the file meanwhile
 }
 
 namespace {
 std::atomic<unsigned> gFailedWrites{0};
 }  // namespace
+
+std::string PreferenceFolderOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string LockRefusal(const std::string& path, const std::string& lockError) {
+  if (auto fault = PreferenceFolderFault(PreferenceFolderOf(path), true)) return *fault;
+  return path + ": " + lockError + "; the file is not written";
+}
+
+std::optional<std::string> PreferenceFolderFault(const std::string& folder, bool forWriting) {
+  struct stat st {};
+  std::string why;
+  if (::stat(folder.c_str(), &st) != 0) {
+    if (errno == ENOENT) return std::nullopt;  // made when first written
+    why = std::strerror(errno);
+  } else if (!S_ISDIR(st.st_mode)) {
+    why = "it is not a folder";
+  } else if (::access(folder.c_str(), (forWriting ? W_OK : R_OK) | X_OK) != 0) {
+    why = std::strerror(errno);
+  } else {
+    return std::nullopt;
+  }
+  return folder + ": the folder cannot be used (" + why + "); no preference file in it is read or written";
+}
 
 bool ReportPreferenceError(const std::string& message) {
   static std::mutex lock;
@@ -203,17 +239,25 @@ unsigned PreferenceWritesFailed() { return gFailedWrites.load(); }
 
 unsigned PreferenceFilesParsed() { return gParses.load(); }
 
+void FailPreferenceWrite(const std::string& message, bool reported) {
+  ++gFailedWrites;
+  if (!reported) Report(message);
+}
+
+void ReportFailedPreferenceWrite(const std::string& message) { FailPreferenceWrite(message, false); }
+
 bool UpdatePreferenceFile(const std::string& path, const PreferenceFileChange& change, std::string* error) {
   auto fail = [&](std::string message, bool reported) {
-    ++gFailedWrites;
-    if (!reported) Report(message);
+    FailPreferenceWrite(message, reported);
     if (error) *error = std::move(message);
     return false;
   };
+  if (StagedUpdate staged; StagePreferenceUpdate(path, change, &staged))
+    return staged.done || fail(std::move(staged.error), staged.reported);
   auto lock = PreferenceFileLock::acquire(path);
-  if (!lock) return fail(path + ": " + lock.error() + "; the file is not written", false);
+  if (!lock) return fail(LockRefusal(path, lock.error()), false);
 
-  PreferenceFileContents contents = ReadLocked(path);
+  PreferenceFileContents contents = ReadPreferenceFileLocked(path);
   if (!contents.mayBeWritten()) return fail(contents.error, true);
   if (change(contents.dictionary, contents.status) == PreferenceChange::kLeave) return true;
 

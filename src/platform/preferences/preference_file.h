@@ -18,6 +18,7 @@
 // Every failure is one "ERROR:" line on standard error, written here so that callers need not
 // write their own, and comes back to the caller as a status and a message.
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "platform/plist/plist_value.h"
@@ -77,6 +78,9 @@ bool UpdatePreferenceFile(const std::string& path, const PreferenceFileChange& c
 // change times; any other file is examined afresh on every read.
 unsigned PreferenceFilesParsed();
 
+// While a PreferenceWriteStage is open (preference_write_stage.h), writes are held back in memory
+// until the stage writes them, and reads answer what the stage holds.
+//
 // How many preference writes of this process have failed so far (each said why in its "ERROR:"
 // line): a program ends with a failure status when a setting the user made was not kept.
 unsigned PreferenceWritesFailed();
@@ -84,6 +88,15 @@ unsigned PreferenceWritesFailed();
 // Replaces the file's content with dictionary, under the lock and with the same care for the
 // file that is there as UpdatePreferenceFile.
 bool WritePreferenceFile(const std::string& path, const PlistDict& dictionary, std::string* error = nullptr);
+
+// For a write a preference file needed and did not get (a font program that could not be made,
+// say): counted as a failed write, and message reported as ReportPreferenceError does.
+void ReportFailedPreferenceWrite(const std::string& message);
+
+// None when folder can be read (or, forWriting, written), or is missing and will be made; else the
+// one message for every file of it: "<folder>: the folder cannot be used (<reason>); ...". Reads
+// and writes report it in place of a line for each file.
+std::optional<std::string> PreferenceFolderFault(const std::string& folder, bool forWriting);
 
 // Writes "ERROR: " and message as one line on standard error, unless this process has written
 // that line already: one command reads a store several times (each panel, each dialog), and a

@@ -4,14 +4,19 @@
 //
 // The lock is flock(2) on "<file>.lock" in the file's folder, held for the life of the object.
 // Closing the descriptor releases it, so a writer that dies never leaves the file locked. The
-// lock file is never removed: removing it while another writer waits on it would let the next
-// writer lock a new file of the same name and so run beside the first.
+// holder removes the lock file just before it lets go, so that none is left beside the file; a
+// writer that was waiting on the removed file finds, once it has the lock, that the name no
+// longer leads to it, and starts again on the file now there. Only the holder of the file at the
+// name ever removes it, so two writers never both hold the lock. (The lock is not taken on the
+// preference file itself: writers replace that by a rename, and a missing file has nothing to
+// lock.)
 //
 // A lock taken in one thread must not be taken again by the same thread before it is released
 // (the second acquire waits for the first and then gives up). A child made by fork() while the
 // lock is held shares it; release it before forking.
 #include <chrono>
 #include <string>
+#include <utility>
 
 #include "platform/result.h"
 
@@ -37,8 +42,10 @@ class PreferenceFileLock {
   ~PreferenceFileLock();
 
  private:
-  explicit PreferenceFileLock(int fd) : fd_(fd) {}
+  PreferenceFileLock(int fd, std::string lockPath) : fd_(fd), lockPath_(std::move(lockPath)) {}
+  void release();
   int fd_ = -1;
+  std::string lockPath_;  // set once the lock is held: removed on release while still the file locked
 };
 
 }  // namespace platform
