@@ -113,9 +113,10 @@ TEST_F(SetChoices, EachPanelsChoicesReachTheTicketAndTheJobTicket) {
         "\"kGrain\" = "}},
       // An exception's curve is the job's by the special entry, which reads as its neighbours do.
       {{"AddExceptions=Pages=7>Curve=Use Job Setting"}, {"\"StartPage\" = 7"}, {}, {"Use Job Setting"}},
-      // Of an insert and an exception page whose cells read alike, the second is reached by "#2".
+      // Of an exception page and an insert whose cells read alike, the second (the insert) is
+      // reached by "#2".
       {{"AddInserts=Pages=3", "AddExceptions=Pages=3", "SpecialPages=3#2", "EditSpecialPage=Pages=6"},
-       {"\"EndPage\" = 6", "\"StartPage\" = 3"}},
+       {"\"EndPage\" = 3", "\"Quantity\" = 1; \"StartPage\" = 6"}},
       // A page list is limited in its characters only, not in its length.
       {{"AddInserts=Pages=" + longPageList}, {"\"StartPage\" = 399"}},
       // A forms job that becomes another job in a later run takes its forms options with it.
