@@ -9,6 +9,7 @@
 #include "kit/count_digits.h"
 #include "kit/input_history.h"
 #include "platform/locale/utf8_text.h"
+#include "vocabulary/setting_map_operations.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ void AddSpecialEntries(ui::Control& control, KComboState& state) {
   const KComboOptions& options = state.options;
   if (options.bundle == nullptr || options.map == nullptr) return;
   for (const SettingMap* row = options.map; row->labelKey != nullptr; ++row) {
-    std::string label = options.bundle->localizedString(row->labelKey);
+    std::string label = options.bundle->localizedString(LabelKeyInContext(row->labelKey, row->value, options.context));
     state.valueOfLabel.emplace(label, row->value);
     state.labelOfValue.emplace(row->value, label);
     control.menu().append(ui::MenuItem(std::move(label), 0, row->value));

@@ -12,6 +12,7 @@
 #include "platform/four_char_code.h"
 #include "platform/status.h"
 #include "platform/ui/control.h"
+#include "vocabulary/job_context.h"
 #include "vocabulary/setting_map.h"
 
 enum class KComboKind : std::int32_t { kNumeric = 1, kText = 2 };
@@ -20,6 +21,8 @@ struct KComboOptions {
   KComboKind kind = KComboKind::kText;
   const platform::Bundle* bundle = nullptr;  // where the special entries' labels are looked up
   const SettingMap* map = nullptr;           // the special entries; may be null
+  // Whose setting the field is: outside the job a printer-default entry reads "UseJobSetting".
+  JobContext context = kJobContextJob;
   std::string historyKey;                    // the field's list in the history file; empty for none
   int maximumHistoryCount = 0;               // entries offered and kept; below 1 keeps none
   int minimumLength = 0;                     // below 1: no limit of that kind

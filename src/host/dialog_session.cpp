@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "host/host_paths.h"
+#include "platform/ticket/page_format.h"
 #include "platform/ticket/printer_info.h"
 
 namespace korvo_host {
@@ -34,6 +35,11 @@ std::unique_ptr<PrintDialog> OpenDialogOnSession(const CommandLine& line, const 
   // As the print system does when a dialog opens on a printer: the printer-info ticket says
   // which printer it is.
   platform::FillPrinterInfoTicket(*names, session.ensureTicket(platform::kPDE_PMPrinterInfoRef));
+  // A session that has no paper yet gets the printer's default page size, as a page format made
+  // for the printer has it. A description libcups cannot read is refused below, by the plug-in.
+  platform::Ticket& format = session.ensureTicket(platform::kPDE_PMPageFormatRef);
+  if (!platform::PaperInfoTicketNamesPaper(format))
+    if (auto paper = platform::ReadPaperFormat(printer.ppdPath)) platform::FillPaperInfoTicket(*paper, format);
   auto dialog = PrintDialog::load(bundlePath);
   if (!dialog) {
     err << "ERROR: " << dialog.error() << "\n";

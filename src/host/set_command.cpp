@@ -6,6 +6,7 @@
 #include "platform/locale/utf8_text.h"
 #include "platform/preferences/preference_file.h"
 #include "platform/preferences/preference_write_stage.h"
+#include "platform/ticket/page_format.h"
 #include "platform/ui/user_choice.h"
 
 namespace korvo_host {
@@ -13,6 +14,8 @@ namespace korvo_host {
 namespace {
 
 namespace ui = platform::ui;
+
+constexpr const char* kPageSizeKey = "PageSize";
 
 // Makes one choice and answers what it opens; false after one "ERROR:" line naming the setting.
 // Note alerts are told on err, one line each, and the choice goes on.
@@ -26,10 +29,24 @@ std::string Named(const std::string& setting) {
   return setting.substr(0, cut) + "...";
 }
 
-bool Apply(PrintDialog& pde, const std::string& fullSetting, std::ostream& err) {
+// The paper size is the print dialog's own choice (its page set-up), not a panel's: the page
+// format takes the printer's page size of that name as the print system gives it.
+bool ApplyPageSize(platform::PrintSession& session, const std::string& value, const std::string& setting,
+                   std::ostream& err) {
+  auto paper = platform::ReadPaperFormat(session.printer().ppdPath, value);
+  if (!paper) {
+    err << "ERROR: " << setting << ": " << paper.error() << "\n";
+    return false;
+  }
+  platform::FillPaperInfoTicket(*paper, session.ensureTicket(platform::kPDE_PMPageFormatRef));
+  return true;
+}
+
+bool Apply(PrintDialog& pde, platform::PrintSession& session, const std::string& fullSetting, std::ostream& err) {
   const std::size_t equals = fullSetting.find('=');
   const std::string key = fullSetting.substr(0, equals), value = fullSetting.substr(equals + 1);
   const std::string setting = Named(fullSetting);
+  if (key == kPageSizeKey) return ApplyPageSize(session, value, setting, err);
   ui::LabelAnswers answers;
   ui::UserDriver user;
   const unsigned failedBefore = platform::PreferenceWritesFailed();
@@ -70,7 +87,7 @@ int RunSetCommand(const CommandLine& line, std::ostream& out, std::ostream& err)
       OpenDialogOnSession(line, line.bundlePath.value_or(DefaultBundlePath()), *session, err);
   if (!dialog) return kExitUserError;
   for (const std::string& setting : line.arguments)
-    if (!Apply(*dialog, setting, err)) return kExitUserError;  // the session file stays as it was
+    if (!Apply(*dialog, *session, setting, err)) return kExitUserError;  // the session file stays as it was
   dialog->sync(false);
   dialog->close();
   dialog->terminate();

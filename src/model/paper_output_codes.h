@@ -63,6 +63,10 @@ inline constexpr std::int32_t kDuplexShortEdge = 3;
 inline constexpr std::int32_t kJobTypeNormal = 1;
 inline constexpr std::int32_t kJobTypeSavedJob = 3;
 inline constexpr std::int32_t kJobTypeBackgroundForm = 9;
+// The job types from 4 to 7 (fax, secure, delayed print ...), which only a ticket brings: their
+// Setup button is enabled, with no set-up of its own.
+inline constexpr std::int32_t kJobTypeFirstOtherSetup = 4;
+inline constexpr std::int32_t kJobTypeLastOtherSetup = 7;
 
 // The first position code of each finishing's positions, in the order its dialog shows them.
 inline constexpr std::int32_t kOneStapleFirst = 5;

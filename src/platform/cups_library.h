@@ -92,3 +92,6 @@
 #define ppdMarkDefaults(...) KORVO_LATE_BOUND(kCups, ppdMarkDefaults)(__VA_ARGS__)
 #define ppdOpenFd(...) KORVO_LATE_BOUND(kCups, ppdOpenFd)(__VA_ARGS__)
 #define ppdOpenFile(...) KORVO_LATE_BOUND(kCups, ppdOpenFile)(__VA_ARGS__)
+#define ppdPageSize(...) KORVO_LATE_BOUND(kCups, ppdPageSize)(__VA_ARGS__)
+#define pwgMediaForPPD(...) KORVO_LATE_BOUND(kCups, pwgMediaForPPD)(__VA_ARGS__)
+#define pwgMediaForSize(...) KORVO_LATE_BOUND(kCups, pwgMediaForSize)(__VA_ARGS__)

@@ -78,6 +78,12 @@ void MyRemoveThread(PrinterStockLibrary& library);
 // (RegisterPrinterStockWindow) to which the answer's event goes instead of the spawn window.
 platform::OSStatus SendMessageToThread(PrinterStockLibrary& library, std::int32_t id, platform::MessageData data = {});
 
+// What a window showing the printer's papers asks the worker for, by the status word: nothing
+// without a worker, a new retrieval after a failed one (the status is then a retrieval under
+// way), the outcome of the retrieval under way, or the finished result again. The answer's event
+// goes to the window of token.
+void AskForPrinterStocks(PrinterStockLibrary& library, const platform::MessageData& token);
+
 // Ends the worker and waits for it, drops whatever it still had to say, and forgets the printer's
 // library: nothing of one dialog's printer reaches the next dialog. For the shell's Terminate.
 void EndPrinterStockWorker(PrinterStockLibrary& library);

@@ -147,6 +147,25 @@ platform::OSStatus SendMessageToThread(PrinterStockLibrary& library, std::int32_
   return platform::noErr;
 }
 
+void AskForPrinterStocks(PrinterStockLibrary& library, const platform::MessageData& token) {
+  switch (library.biDiStatus) {
+    case kPrinterStockFailed:
+      if (library.connection && !library.connection->workerPort.empty()) {
+        SendMessageToThread(library, kRetrieveMessage, token);
+        library.biDiStatus = kPrinterStockRetrieving;
+      }
+      break;
+    case kPrinterStockRetrieving:
+      SendMessageToThread(library, kReportStatusMessage, token);
+      break;
+    case kPrinterStockFinished:
+      SendMessageToThread(library, kDelayedFinishedMessage, token);
+      break;
+    default:
+      break;  // no worker: nobody to ask
+  }
+}
+
 void EndPrinterStockWorker(PrinterStockLibrary& library) {
   PrinterStockLibrary::Connection& side = Main(library);
   side.port.reset();  // drops what the worker still had to say and answers its open requests
@@ -189,7 +208,10 @@ void RebuildPrinterStockLibrary(PrinterStockLibrary& library) {
 
 bool StartPrinterStockWorker(PrinterStockLibrary& library, std::string_view bundleIdentifier, std::string_view deviceURI,
                              ui::Window* window) {
-  const std::optional<PrinterAddress> address = PrinterAddressFromDeviceURI(deviceURI);
+  std::optional<PrinterAddress> address = PrinterAddressFromDeviceURI(deviceURI);
   if (!address) return false;
+  // The stock library is the printer's own, asked of the printer itself at its root, whichever
+  // queue path the device URI names.
+  address->resource.clear();
   return MySpawnThread(library, bundleIdentifier, PrinterURIForAddress(*address), window) == platform::noErr;
 }

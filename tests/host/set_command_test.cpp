@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "host/korvo_pde_runner.h"
+#include "platform/ticket/print_session.h"
 #include "support/test_support.h"
 
 namespace {
@@ -50,6 +51,36 @@ TEST_F(SetCommand, AChoiceThatCannotBeMadeLeavesTheSessionAlone) {
   EXPECT_EQ(RunPde("set --session " + session + " 2>&1", &err), 2);
   EXPECT_EQ(RunPde("set --session " + session + " Finishing 2>&1", &err), 2);
   EXPECT_NE(err.find("is not KEY=VALUE"), std::string::npos) << err;
+}
+
+// A held, fax, secure or delayed job a ticket brings has its Setup button enabled; it opens nothing.
+TEST_F(SetCommand, SetupIsEnabledForJobTypesFourToSeven) {
+  for (std::int64_t jobType : {4, 7}) {
+    platform::PrintSession held;
+    held.ensureTicket(platform::kPDE_PMPrintSettingsRef)
+        .set("com.korvo.print.JobType", platform::PlistDict{{"JobType", jobType}}, "K");
+    ASSERT_TRUE(held.save(session));
+    std::string out;
+    ASSERT_EQ(host_test::RunSet(session, {"JobTypeSetup=click"}, &out), 0) << out;
+    EXPECT_TRUE(host_test::Has(out, "\"JobType\" = " + std::to_string(jobType) + ";")) << out;
+  }
+}
+
+// A forced booklet size in a ticket without the job's paper: said once, and the cover kept.
+TEST_F(SetCommand, AForcedBookletSizeWithoutTheJobsPaperIsToldOnce) {
+  platform::PrintSession forced;
+  platform::Ticket& settings = forced.ensureTicket(platform::kPDE_PMPrintSettingsRef);
+  settings.set("com.korvo.print.BookletForceNewSize", true, "K");
+  settings.set("com.korvo.print.SpecialPages.FrontCover",
+               platform::PlistDict{{"SidesImaged", std::int64_t{1}}, {"StartPage", std::int64_t{0}},
+                                   {"Stock", platform::PlistDict{{"Color", std::int64_t{4}}}}},
+               "com.korvo.print");
+  ASSERT_TRUE(forced.save(session));
+  std::string err, out;
+  ASSERT_EQ(RunPde("show --session " + session + " 2>&1 >/dev/null", &err), 0) << err;
+  EXPECT_TRUE(host_test::IsOneErrorLine(err) && host_test::Has(err, "the front cover keeps its own size")) << err;
+  ASSERT_EQ(RunPde("show --session " + session, &out), 0);
+  EXPECT_TRUE(host_test::Has(out, "\"Color\" = 4")) << out;
 }
 
 TEST_F(SetCommand, TwoCommandsOnOneSessionAtOnceBothKeepTheirChange) {

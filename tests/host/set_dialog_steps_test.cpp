@@ -14,14 +14,11 @@ namespace {
 using host_test::RunPde;
 
 // Writes a session on a Korvo printer with every finisher installed, so that every finishing
-// dialog is offered, and Letter paper (the paper coil punching and trimming need).
+// dialog is offered. Its paper is the printer's default, Letter (the paper coil punching and
+// trimming need), which the session gets as a page format made for the printer has it.
 void WriteLetterSession(const std::string& path) {
   platform::PrintSession session;
   session.printer().ppdPath = korvo_test::DataPath("panels/finishers.ppd");
-  platform::Ticket& paper = session.ensureTicket(platform::kPDE_PMPageFormatRef).ensureSubTicket(platform::kPMPaperInfoTicket);
-  paper.set("com.apple.print.PaperInfo.PMPaperName", std::string("na-letter"), "com.apple.print");
-  paper.set("com.apple.print.PaperInfo.PMUnadjustedPaperRect", platform::PlistArray{0.0, 0.0, 792.0, 612.0},
-            "com.apple.print");
   ASSERT_TRUE(session.save(path));
 }
 
@@ -78,6 +75,10 @@ TEST_F(SetDialogSteps, CancelInEveryFinishingDialogLeavesTheSessionByteIdentical
     EXPECT_TRUE(host_test::IsOneErrorLine(err));
     EXPECT_EQ(korvo_test::ReadFile(session), before);
   }
+  // A control the dialog shows but does not take now, as on a panel: the levels without square fold.
+  EXPECT_EQ(set("Finishing=Fold...>Square Fold>Normal", &err), 1);
+  EXPECT_EQ(err, "ERROR: Finishing=Fold...>Square Fold>Normal: \"Normal\" is not available now\n");
+  EXPECT_EQ(korvo_test::ReadFile(session), before);
   // An OK the trim dialog refuses (no length typed): its caution alert ends set, nothing saved.
   EXPECT_EQ(set("Finishing=Fold...>Trim Outside Edge>Trim Outside Edge>OK", &err), 1);
   EXPECT_TRUE(err.starts_with("ERROR: Finishing=Fold...>Trim Outside Edge>Trim Outside Edge>OK: Invalid trimmed length"))
@@ -85,8 +86,10 @@ TEST_F(SetDialogSteps, CancelInEveryFinishingDialogLeavesTheSessionByteIdentical
   EXPECT_EQ(korvo_test::ReadFile(session), before);
   // A step applied in a nested dialog is kept when the steps end without Cancel.
   std::string out;
-  ASSERT_EQ(RunPde("set --session " + session + " 'Finishing=Fold...>Square Fold>Square Fold>OK'", &out), 0) << out;
-  EXPECT_NE(out.find("com.korvo.print.FinishingSquareFoldValue = 64\n"), std::string::npos) << out;
+  // The unlabelled levels are reached by name.
+  ASSERT_EQ(RunPde("set --session " + session + " 'Finishing=Fold...>Square Fold>Square Fold>SlightlyLessSquare=on>OK'",
+                   &out), 0) << out;
+  EXPECT_NE(out.find("com.korvo.print.FinishingSquareFoldValue = 65\n"), std::string::npos) << out;
   EXPECT_NE(korvo_test::ReadFile(session), before);
   // Dialog fields are typed into by name (a keystroke a field refuses is set's refusals' table).
   ASSERT_EQ(host_test::RunSet(session, {"Finishing=Offset/Subset...>Offset Each Subset>Offset Subsets>PagesPerSubset=12",
@@ -94,6 +97,28 @@ TEST_F(SetDialogSteps, CancelInEveryFinishingDialogLeavesTheSessionByteIdentical
   host_test::ExpectHas(out, {"com.korvo.print.FinishingOffset = 4\n",
                              "com.korvo.print.FinishingOffsetPagesPerSubset = 12\n",
                              "com.korvo.print.FinishingCustom = \"Glue\"\n"});
+}
+
+// The paper is the printer's default page size until PageSize chooses another; the finishings
+// that need a paper of their own follow it.
+TEST_F(SetDialogSteps, TheSessionsPaperIsThePrintersDefaultPageSizeUntilPageSizeChangesIt) {
+  WriteLetterSession(session);
+  std::string err, out;
+  ASSERT_EQ(set("Panel=Paper/Output", &err), 0) << err;
+  ASSERT_EQ(korvo_test::RunCommand("python3 -c 'import plistlib,sys; p = plistlib.load(open(sys.argv[1], \"rb\"))"
+                                   "[\"PMPageFormatTicket\"][\"SubTickets\"][\"com.apple.print.PaperInfoTicket\"][\"Items\"];"
+                                   " print(p[\"com.apple.print.PaperInfo.PMPaperName\"],"
+                                   " p[\"com.apple.print.PaperInfo.PMUnadjustedPaperRect\"])' " + session, &out), 0) << out;
+  EXPECT_EQ(out, "na-letter [-12.0, -12.0, 780.0, 600.0]\n");
+  EXPECT_EQ(set("PageSize=A3", &err), 1);
+  EXPECT_TRUE(host_test::IsOneErrorLine(err) && err.find("no page size \"A3\"") != std::string::npos) << err;
+  // On A5 neither square fold nor coil punching is offered; on A4, by its text, both are.
+  for (const char* refused : {"Fold...>Square Fold", "Coil Punch..."}) {
+    EXPECT_EQ(RunPde("set --session " + session + " PageSize=A5 'Finishing=" + std::string(refused) + "' 2>&1 >/dev/null", &err), 1);
+    EXPECT_TRUE(host_test::IsOneErrorLine(err, "paper size")) << err;
+  }
+  ASSERT_EQ(host_test::RunSet(session, {"PageSize=A4", "Finishing=Fold...>Square Fold>Square Fold>OK"}, &out), 0) << out;
+  EXPECT_NE(out.find("com.korvo.print.FinishingSquareFoldValue = 64\n"), std::string::npos) << out;
 }
 
 // The other panels' dialogs, over a session that gives each something to show: Cancel, and

@@ -140,6 +140,28 @@ TEST_F(MixedPrinter, AServerStoppedMidTestFailsAndKeepsThePreviousList) {
   printer_ = StartPrinter({MakeMediaCol("a4", 21000, 29700)});
 }
 
+// The printer is asked at its root whatever queue the device URI names, and a window showing its
+// papers asks by the status: again after a failure, the result again (two seconds on) after a success.
+TEST_F(MixedPrinter, TheRequestGoesToTheRootAndAWindowAsksAgainAfterAFailure) {
+  ASSERT_TRUE(printer_);
+  ASSERT_TRUE(StartPrinterStockWorker(lib, kBundle, "ipp://127.0.0.1:" + std::to_string(printer_->port()) + "/printers/x",
+                                      &events_.window));
+  ASSERT_TRUE(PumpUntilSettled(lib));
+  ASSERT_EQ(lib.biDiStatus, kPrinterStockFinished) << lib.lastError;
+  lib.biDiStatus = kPrinterStockFailed;
+  lib.listParams.reset();
+  AskForPrinterStocks(lib, {});
+  EXPECT_EQ(lib.biDiStatus, kPrinterStockRetrieving);
+  ASSERT_TRUE(PumpUntilSettled(lib));
+  EXPECT_EQ(lib.biDiStatus, kPrinterStockFinished) << lib.lastError;
+  ASSERT_TRUE(lib.listParams);
+  const int results = events_.results;
+  AskForPrinterStocks(lib, {});
+  platform::RunLoop::main().runUntil(Clock::now() + std::chrono::seconds(5), [&] { return events_.results > results; });
+  EXPECT_EQ(events_.results, results + 1);
+  EXPECT_EQ(lib.biDiStatus, kPrinterStockFinished);
+}
+
 class ManyStocksPrinter : public PrinterStockTest {
  protected:
   static void SetUpTestSuite() {
@@ -166,16 +188,16 @@ TEST_F(ManyStocksPrinter, FiveHundredStocksInAnswerOrder) {
   EXPECT_EQ(lib.libraryList->stockList().size(), 500u);
 }
 
+// (The worker asks the printer's root, which answers; the request itself is asked of a queue the
+// printer does not have.)
 TEST_F(ManyStocksPrinter, AnErrorStatusIsAFailureNotAnEmptySuccess) {
   ASSERT_TRUE(empty_);
-  const std::string wrongQueue = "ipp://127.0.0.1:" + std::to_string(empty_->port()) + "/ipp/nothing";
-  ASSERT_TRUE(StartPrinterStockWorker(lib, kBundle, wrongQueue, &events_.window));
-  ASSERT_TRUE(PumpUntilSettled(lib));
-  EXPECT_EQ(lib.biDiStatus, kPrinterStockFailed);
-  EXPECT_FALSE(lib.listParams);
-  EXPECT_NE(lib.lastError.find("not-found"), std::string::npos) << lib.lastError;
-  EXPECT_FALSE(lib.libraryList);
-  EXPECT_EQ(events_.results, 1);
+  const std::string wrongQueue = "http://127.0.0.1:" + std::to_string(empty_->port()) + "/ipp/nothing";
+  std::vector<Stock> stocks;
+  std::string error;
+  EXPECT_NE(RetrievePrinterStockLibrary(wrongQueue, stocks, error, {}), platform::noErr);
+  EXPECT_TRUE(stocks.empty());
+  EXPECT_NE(error.find("not-found"), std::string::npos) << error;
 }
 
 TEST_F(ManyStocksPrinter, ANewWorkerDropsWhatTheOldOneHadToSay) {

@@ -21,9 +21,11 @@ namespace ui = platform::ui;
 
 namespace {
 
-// The job types whose Setup button opens a dialog; for the others it stays disabled.
+// The job types whose Setup button is enabled: the saved job and the background form, which
+// have a set-up dialog, and the held, fax, secure and delayed jobs a ticket may bring, whose
+// Setup does nothing here.
 bool SetupDialogAvailable(std::int32_t jobType) {
-  return jobType == kJobTypeSavedJob || jobType == kJobTypeBackgroundForm;
+  return jobType == kJobTypeSavedJob || jobType == kJobTypeBackgroundForm || (jobType >= kJobTypeFirstOtherSetup && jobType <= kJobTypeLastOtherSetup);
 }
 
 // Setup: the set-up dialog of the job type; false when the user cancelled it. The background

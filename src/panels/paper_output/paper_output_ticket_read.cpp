@@ -119,7 +119,9 @@ void FollowPlatformDuplexing(PaperOutputContext& c, const Ticket& settings) {
 void ReadPaperOutputTicket(PaperOutputContext& c, const platform::PrintSession& session, const Ticket& t) {
   if (const Ticket* format = session.ticket(platform::kPDE_PMPageFormatRef))
     c.orientation = Int32(*format, kPMOrientationKey).value_or(1);
-  c.jobStock = ReadJobLevelStock(t);
+  // A job without a paper of its own asks for the job's defaults: plain, unpunched paper.
+  if (t.getDictionary(kJobLevelStockKey) != nullptr) c.jobStock = ReadJobLevelStock(t);
+  else DefaultStock(c.jobStock, kJobContextJob);
   c.outputDestination = Int32Or(t, kFinishingOutputDestinationKey, kDefaultOutputDestination);
   c.outputColor = Int32Or(t, kFinishingOutputColorKey, kDefaultOutputColor);
   c.jobType = ReadJobType(t, c.jobName);

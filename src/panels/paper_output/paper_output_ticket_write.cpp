@@ -23,12 +23,7 @@ void SetPPDChoice(Ticket& t, const char* mainKeyword, std::int32_t value) {
 }
 
 void WriteFinishing(const FinishingState& f, Ticket& t) {
-  // "Printer Default" leaves the finishing to the printer: no entry at all.
-  if (f.code == kFinishingPrinterDefault) {
-    t.remove(kFinishingOptionsKey);
-  } else {
-    Put(t, kFinishingOptionsKey, f.code);
-  }
+  Put(t, kFinishingOptionsKey, f.code);  // 0 for "Printer Default", which the readers take as no finishing
   Put(t, kFinishingOffsetKey, f.offset);
   Put(t, kFinishingOffsetEnableSubsetKey, f.offsetSubsets);
   if (f.offsetSubsets != 0) Put(t, kFinishingOffsetPagesPerSubsetKey, f.pagesPerSubset);

@@ -2,6 +2,7 @@
 // job format with its picture, and a secure job's passcode with its confirmation.
 #include "panels/paper_output/saved_job_dialog.h"
 
+#include <cstdio>
 #include <utility>
 
 #include "controls/combo_box.h"
@@ -171,6 +172,7 @@ DialogAnswer<SavedJobSettings> RunModalSavedJobDialog(const platform::Bundle* bu
                                   std::make_shared<const CharacterSet>(CharacterSet::DecimalDigits()));
     PopulatePopupButtonFromMap(bundle, *c.format, JobFormatMap, kJobContextJob, kJobFormatCommand);
     Show(bundle, edited, c);
+    std::fputs("Values restored.\n", stderr);  // the console's record that the stored values are shown
     EnablePasscode(w, c);
     w.setFocus(c.jobName);
     DialogWiring wiring;

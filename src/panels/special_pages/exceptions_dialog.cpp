@@ -109,6 +109,7 @@ class ExceptionsDialog {
     options.kind = KComboKind::kText;
     options.bundle = bundle_;
     options.map = TRCMap;
+    options.context = kJobContextException;
     options.historyKey = kTRCInputHistoryKey;
     options.maximumHistoryCount = kCurveHistoryCount;
     options.maximumLength = kCurveMaximumLength;

@@ -14,14 +14,17 @@ void ReadSpecialPagesTicket(SpecialPagesContext& context, const platform::Ticket
 void WriteSpecialPagesTicket(SpecialPagesContext& context, platform::Ticket& settings);
 
 // The covers from the ticket: with a forced booklet size the front cover takes the job's paper
-// size; with booklet layout the back cover is a copy of the front.
-void ReadCoversFromTicket(const platform::Ticket& settings, SpecialPages& pages);
+// size; with booklet layout the back cover is a copy of the front. False when the size was forced
+// but the ticket holds no job paper to take it from: the front cover keeps its own.
+bool ReadCoversFromTicket(const platform::Ticket& settings, SpecialPages& pages);
 // With a forced booklet size a front cover without a size first takes the job's, so the ticket
-// holds the size at once; then both covers are written (an absent one removed).
-void PrepareCoversForTicket(const platform::Ticket& settings, SpecialPages& pages);
+// holds the size at once. False, as above, when there is no job paper.
+bool PrepareCoversForTicket(const platform::Ticket& settings, SpecialPages& pages);
 
-// The job's paper size (when it has one) for the cover; false, after an "ERROR:" line, when the
-// ticket holds no job paper.
+// One "ERROR:" line, the first time in the dialog's life, for a forced booklet size that found
+// no job paper.
+void TellNoJobPaperOnce(SpecialPagesContext& context);
+// The job's paper size (when it has one) for the cover; false when the ticket holds no job paper.
 bool TakeJobPaperSize(const platform::Ticket& settings, Cover& cover);
 
 // Loads the interface and wires its controls: noErr; kPMInvalidPDEContext when it cannot be

@@ -46,6 +46,7 @@ struct SpecialPagesContext : PanelContext {
   std::optional<Stock> jobStock;     // from the ticket, when it holds one
   bool nUp = false;
   bool bookletLayout = false;
+  bool toldNoJobPaper = false;  // a forced booklet size without the job's paper is told once a dialog
 
   std::vector<SpecialPageRow> rows;  // as the list shows them; item i + 1 is rows[i]
   SpecialPagesControls controls;

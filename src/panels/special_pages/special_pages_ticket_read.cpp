@@ -17,12 +17,15 @@ bool IsOn(const platform::Ticket& settings, const char* key) {
 
 }  // namespace
 
+void TellNoJobPaperOnce(SpecialPagesContext& context) {
+  if (context.toldNoJobPaper) return;
+  context.toldNoJobPaper = true;
+  std::fprintf(stderr, "ERROR: %s: a forced booklet size needs the job's paper (%s); the front cover keeps its own size\n",
+               kFrontCoverKey, kJobLevelStockKey);
+}
+
 bool TakeJobPaperSize(const platform::Ticket& settings, Cover& cover) {
-  if (settings.getDictionary(kJobLevelStockKey) == nullptr) {
-    std::fprintf(stderr, "ERROR: %s: a forced booklet size needs the job's paper (%s)\n", kFrontCoverKey,
-                 kJobLevelStockKey);
-    return false;
-  }
+  if (settings.getDictionary(kJobLevelStockKey) == nullptr) return false;
   const std::int32_t size = ReadJobLevelStock(settings).size();
   if (size != kPrinterDefault) cover.stock().setSize(size);
   return true;
@@ -33,21 +36,22 @@ void ReadSpecialPagesTicket(SpecialPagesContext& context, const platform::Ticket
   context.pages.inserts = std::move(read.inserts);
   context.pages.exceptions = std::move(read.exceptions);
   if (settings.contains(kJobLevelStockKey)) context.jobStock = ReadJobLevelStock(settings);
-  ReadCoversFromTicket(settings, context.pages);
+  if (!ReadCoversFromTicket(settings, context.pages)) TellNoJobPaperOnce(context);
   context.nUp = IsOn(settings, kPMLayoutNUpKey);
   context.bookletLayout = IsOn(settings, kBookletLayoutKey);
 }
 
-void ReadCoversFromTicket(const platform::Ticket& settings, SpecialPages& pages) {
+bool ReadCoversFromTicket(const platform::Ticket& settings, SpecialPages& pages) {
   pages.frontCover.reset();
   pages.backCover.reset();
+  bool sized = true;
   if (const platform::PlistDict* front = settings.getDictionary(kFrontCoverKey)) pages.frontCover.emplace(*front);
-  if (pages.frontCover && settings.getBoolean(kBookletForceNewSizeKey).value_or(false)) {
-    TakeJobPaperSize(settings, *pages.frontCover);
-  }
+  if (pages.frontCover && settings.getBoolean(kBookletForceNewSizeKey).value_or(false))
+    sized = TakeJobPaperSize(settings, *pages.frontCover);
   if (settings.getBoolean(kBookletLayoutKey).value_or(false)) {
     pages.backCover = pages.frontCover;
   } else if (const platform::PlistDict* back = settings.getDictionary(kBackCoverKey)) {
     pages.backCover.emplace(*back);
   }
+  return sized;
 }

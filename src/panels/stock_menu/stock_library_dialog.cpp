@@ -248,7 +248,7 @@ DialogAnswer<Stock> RunModalStockLibraryDialog(const platform::Bundle* bundle, J
     // dialog is gone.
     if (dialog) {
       const platform::MessageData token = RegisterPrinterStockWindow(dialog->printerStock, &window);
-      SendMessageToThread(dialog->printerStock, kReportStatusMessage, token);
+      AskForPrinterStocks(dialog->printerStock, token);
     }
     DialogWiring wiring;
     wiring.state = open;

@@ -43,32 +43,32 @@ void LabelAnswers::refuse(std::string why) {
   if (!refusal_) refusal_ = std::move(why);
 }
 
-bool LabelAnswers::takeStep(Window& window, const std::string& step) {
+OSStatus LabelAnswers::takeStep(Window& window, const std::string& step) {
   Control& content = window.content();
   if (const std::size_t equals = step.find('='); equals != std::string::npos) {
     if (Control* named = content.findNamed(std::string_view(step).substr(0, equals))) {
-      if (driver_.bringToFront(*named) != noErr) return false;
+      if (driver_.bringToFront(*named) != noErr) return kNoSuchLabelErr;  // hidden in every pane
       const std::string_view value = std::string_view(step).substr(equals + 1);
       // A menu item with a submenu takes the next step as the submenu's item: "Paper=Color>Blue".
       if (LabelOpensSubmenu(*named, value) && !steps_.empty()) {
         const std::string subLabel = std::move(steps_.front());
         steps_.pop_front();
-        return ChooseSubmenuLabel(*named, driver_, value, subLabel) == noErr;
+        return ChooseSubmenuLabel(*named, driver_, value, subLabel);
       }
-      return ChooseLabel(*named, driver_, value) == noErr;
+      return ChooseLabel(*named, driver_, value);
     }
   }
   Control* control = Labelled(content, step, true);
   if (control == nullptr && (control = Labelled(content, step, false)) != nullptr &&
       driver_.bringToFront(*control) != noErr)
-    return false;
+    return kNoSuchLabelErr;
   if (control == nullptr) {
-    if (step == "Cancel") return driver_.pressEscape(window) == noErr;
-    if (step == "OK") return driver_.pressReturn(window) == noErr;
-    return false;
+    if (step == "Cancel") return driver_.pressEscape(window);
+    if (step == "OK") return driver_.pressReturn(window);
+    return kNoSuchLabelErr;
   }
-  if (control->title() == step) return driver_.click(*control) == noErr;
-  return ChooseLabel(*control, driver_, step) == noErr;
+  if (control->title() == step) return driver_.click(*control);
+  return ChooseLabel(*control, driver_, step);
 }
 
 int LabelAnswers::runModal(Window& window) {
@@ -81,7 +81,11 @@ int LabelAnswers::runModal(Window& window) {
     }
     const std::string step = std::move(steps_.front());
     steps_.pop_front();
-    if (!takeStep(window, step)) refuse("the dialog has no \"" + step + "\"");
+    // As on a panel: what the dialog shows but does not take now is not available now.
+    if (const OSStatus taken = takeStep(window, step); taken == kNoSuchLabelErr)
+      refuse("the dialog has no \"" + step + "\"");
+    else if (taken != noErr)
+      refuse("\"" + step + "\" is not available now");
   }
   // After a refusal every dialog still open is cancelled, so that nothing is applied.
   if (!window.modalResult()) driver_.pressEscape(window);

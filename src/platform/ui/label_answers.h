@@ -34,7 +34,8 @@ class LabelAnswers : public Interaction {
   // Adds the steps for what the next choice opens.
   void answerWith(std::vector<std::string> steps);
 
-  // Why the answering failed, in words ("the dialog has no \"X\"", "Title: message"); none when
+  // Why the answering failed, in words ("the dialog has no \"X\"", "\"X\" is not available now",
+  // "Title: message"); none when
   // nothing was refused.
   const std::optional<std::string>& refusal() const { return refusal_; }
   // The note alerts shown, as "<title>: <message>".
@@ -51,8 +52,9 @@ class LabelAnswers : public Interaction {
 
  private:
   void refuse(std::string why);
-  // Acts on the dialog for one step; false when the dialog has nothing the step names.
-  bool takeStep(Window& window, const std::string& step);
+  // Acts on the dialog for one step: noErr; kNoSuchLabelErr when the dialog has nothing the step
+  // names; another status when what it names cannot be used now (disabled, say).
+  OSStatus takeStep(Window& window, const std::string& step);
 
   UserDriver driver_;
   std::deque<std::string> steps_;

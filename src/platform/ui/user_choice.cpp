@@ -74,12 +74,28 @@ std::set<DataBrowserItemID> RowsReading(const DataBrowser& browser, std::string_
   return rows;
 }
 
+// The rows reading text or, when none does, for "text#N", the Nth row (from 1, in list order)
+// of those reading text: so that one of several rows that read alike can be chosen.
+std::set<DataBrowserItemID> RowsNamed(const DataBrowser& browser, std::string_view text) {
+  std::set<DataBrowserItemID> rows = RowsReading(browser, text);
+  const std::size_t mark = text.rfind('#');
+  if (!rows.empty() || mark == std::string_view::npos) return rows;
+  std::size_t place = 0;
+  const std::string_view digits = text.substr(mark + 1);
+  auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), place);
+  if (ec != std::errc() || end != digits.data() + digits.size() || place == 0) return rows;
+  const std::set<DataBrowserItemID> alike = RowsReading(browser, text.substr(0, mark));
+  for (DataBrowserItemID item : browser.items())
+    if (alike.contains(item) && --place == 0) return {item};
+  return rows;
+}
+
 OSStatus ChooseRows(Control& list, UserDriver& user, std::string_view text) {
   DataBrowser& browser = list.dataBrowser();
-  std::set<DataBrowserItemID> rows = RowsReading(browser, text);
+  std::set<DataBrowserItemID> rows = RowsNamed(browser, text);
   if (rows.empty() && browser.multipleSelection()) {
     for (const std::string& part : SplitAt(text, ',')) {
-      std::set<DataBrowserItemID> found = RowsReading(browser, part);
+      std::set<DataBrowserItemID> found = RowsNamed(browser, part);
       if (found.empty()) return kNoSuchLabelErr;
       rows.insert(found.begin(), found.end());
     }

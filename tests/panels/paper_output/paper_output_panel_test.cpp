@@ -198,7 +198,7 @@ TEST_F(PaperOutputPanel, AbsentKeysTakeTheirDefaults) {
   EXPECT_EQ(settings().getInteger(kFinishingOutputDestinationKey), 19);
   EXPECT_EQ(settings().getInteger(kFinishingSquareFoldValueKey), -1);
   EXPECT_EQ(settings().getInteger(kFinishingTrimLengthValueKey), -1);
-  EXPECT_FALSE(settings().contains(kFinishingOptionsKey));  // the printer decides
+  EXPECT_EQ(settings().getInteger(kFinishingOptionsKey), 0);  // printer default: the printer decides
   EXPECT_FALSE(settings().contains(kNoOfPadsKey));
   EXPECT_EQ(settings().ppdDict()["Duplex"], platform::PlistValue("DuplexNoTumble"));
 }

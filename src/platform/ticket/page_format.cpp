@@ -1,0 +1,78 @@
+// The page format's paper from the printer description, read through libcups as the print
+// system reads it.
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"  // libcups' PPD interface, as ppd_adapter
+
+#include "platform/ticket/page_format.h"
+
+#include <memory>
+
+#include "platform/cups_library.h"
+#include "platform/files/file_io.h"
+#include "platform/ticket/print_session.h"
+#include "platform/ticket/printer_info.h"
+
+namespace platform {
+namespace {
+
+struct PPDCloser {
+  void operator()(ppd_file_t* ppd) const { ppdClose(ppd); }
+};
+using PPDPtr = std::unique_ptr<ppd_file_t, PPDCloser>;
+
+// The keyword of the page size the user named by keyword or by its text; empty when none is so.
+std::string PageSizeKeyword(ppd_file_t* ppd, const std::string& choice) {
+  const ppd_option_t* option = ppdFindOption(ppd, "PageSize");
+  if (option == nullptr) return {};
+  for (int i = 0; i < option->num_choices; ++i)
+    if (choice == option->choices[i].choice) return choice;
+  for (int i = 0; i < option->num_choices; ++i)
+    if (choice == option->choices[i].text) return option->choices[i].choice;
+  return {};
+}
+
+std::string PaperName(const ppd_size_t& size) {
+  const pwg_media_t* media = pwgMediaForPPD(size.name);
+  if (media == nullptr)
+    media = pwgMediaForSize(PWG_FROM_POINTS(size.width), PWG_FROM_POINTS(size.length));
+  if (media != nullptr && media->legacy != nullptr) return media->legacy;
+  if (media != nullptr && media->pwg != nullptr) return media->pwg;
+  return size.name;
+}
+
+}  // namespace
+
+Result<PaperFormat> ReadPaperFormat(const std::string& ppdPath, const std::string& choice) {
+  if (const auto refused = CheckInputFile(ppdPath, kMaxPrinterDescriptionBytes))
+    return Result<PaperFormat>::fail("cannot read the printer description: " + *refused);
+  PPDPtr ppd(ppdOpenFile(ppdPath.c_str()));
+  if (!ppd) return Result<PaperFormat>::fail(ppdPath + ": not a printer description libcups can read");
+  ppdMarkDefaults(ppd.get());
+  std::string keyword;
+  if (!choice.empty() && (keyword = PageSizeKeyword(ppd.get(), choice)).empty())
+    return Result<PaperFormat>::fail(ppdPath + ": the printer has no page size \"" + choice + "\"");
+  const ppd_size_t* size = ppdPageSize(ppd.get(), keyword.empty() ? nullptr : keyword.c_str());
+  if (size == nullptr || size->width <= 0 || size->length <= 0)
+    return Result<PaperFormat>::fail(ppdPath + ": the printer description names no page size");
+  PaperFormat paper;
+  paper.name = PaperName(*size);
+  // PPD imageable areas count from the bottom left corner of the sheet, upwards.
+  paper.rect[0] = -(static_cast<double>(size->length) - size->top);
+  paper.rect[1] = -static_cast<double>(size->left);
+  paper.rect[2] = size->top;
+  paper.rect[3] = static_cast<double>(size->width) - size->left;
+  return Result<PaperFormat>::ok(std::move(paper));
+}
+
+void FillPaperInfoTicket(const PaperFormat& paper, Ticket& pageFormat) {
+  Ticket& info = pageFormat.ensureSubTicket(kPMPaperInfoTicket);
+  info.set(kPMPaperNameKey, PlistValue(paper.name), kPrintSystemClient);
+  info.set(kPMUnadjustedPaperRectKey, PlistValue(PlistArray{paper.rect[0], paper.rect[1], paper.rect[2], paper.rect[3]}),
+           kPrintSystemClient);
+}
+
+bool PaperInfoTicketNamesPaper(const Ticket& pageFormat) {
+  const Ticket* info = pageFormat.subTicket(kPMPaperInfoTicket);
+  return info != nullptr && info->getString(kPMPaperNameKey) != nullptr;
+}
+
+}  // namespace platform
