@@ -69,15 +69,17 @@ TEST_F(BookletWatermarkPanel, TheWatermarkMenuListsTheSavedWatermarksAndItsOptio
   EXPECT_EQ(Integer(kWatermarkOptionTicketKey), 3);
   EXPECT_EQ(Integer(kWatermarkFirstPageOnlyTicketKey), 1);
 
-  // The preview shows the page drawn with it, fitted and centred; no watermark empties it.
+  // The preview shows the page drawn with it, fitted, centred and framed; no watermark empties it.
   platform::ui::Control& preview = *dialog.window().content().find({platform::FourCharCode("KPDE"), 6008});
   const std::vector<platform::ui::DrawnImage> drawn = platform::ui::ImagesDrawnIn(preview);
   ASSERT_EQ(drawn.size(), 1u);
   EXPECT_EQ(korvo_test::ReadFile(drawn[0].path).substr(0, 4), "\x89PNG");
   EXPECT_EQ(drawn[0].rect.height, preview.bounds().height);
   EXPECT_LT(drawn[0].rect.width, preview.bounds().width);
+  EXPECT_EQ(platform::ui::SheetsDrawnIn(preview), (std::vector<platform::ui::DrawnSheet>{{drawn[0].rect, false}}));
   ASSERT_EQ(dialog.choose("Watermark", "No Watermark"), platform::noErr);
   EXPECT_TRUE(platform::ui::ImagesDrawnIn(preview).empty());
+  EXPECT_TRUE(platform::ui::SheetsDrawnIn(preview).empty());
 }
 
 TEST_F(BookletWatermarkPanel, ANameIsFoundIgnoringCaseAndAnUnknownOneIsDropped) {
