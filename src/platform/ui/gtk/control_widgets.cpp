@@ -8,10 +8,10 @@
 
 #include "platform/drawing/cairo_handles.h"
 #include "platform/glib_handles.h"
-#include "platform/ui/text_style.h"
 #include "platform/ui/gtk/title_fit.h"
 #include "platform/ui/gtk/widget_node.h"
 #include "platform/ui/gtk/window_renderer.h"
+#include "platform/ui/text_style.h"
 
 namespace platform::ui::gtk {
 namespace {
