@@ -128,13 +128,14 @@ TEST_F(SetChoices, EachPanelsChoicesReachTheTicketAndTheJobTicket) {
        {"com.korvo.print.Gutter = 40\n", "\"Length\" = 27940", "\"Size\" = 75", "\"Width\" = 21590",
         "com.korvo.print.BookletForceNewSize = true\n"},
        {"<x-dimension syntax=\"integer\">21590<", "<y-dimension syntax=\"integer\">27940<"}},
-      // Covers keep booklet layout as it is, not its options; a booklet's back cover equal to its
-      // front one is the front one's other half.
+      // Covers keep booklet layout from going on, not its options nor its going off; a booklet's
+      // back cover equal to its front one is the front one's other half.
       {{"BookletLayout=Enabled", "AddCovers=CoverOption=Same Covers", "Panel=Booklet/Watermark",
         "BookletOptions=click>Gutter=30"},
        {"com.korvo.print.Gutter = 30\n", "com.korvo.print.SpecialPages.FrontCover = "},
        {"<cover-front "},
        {"com.korvo.print.SpecialPages.BackCover", "<cover-back "}},
+      {{"BookletOptions=click>No Booklet Layout"}, {"com.korvo.print.BookletLayout = false\n"}, {}, {}, "", true},
       // Booklet on from its panel, or from Paper/Output's booklet dialog (whose Cancel changes
       // nothing); off in a later run gives the one-sided job back its one side, and keeps it.
       {{"TwoSided=One-Sided"}},

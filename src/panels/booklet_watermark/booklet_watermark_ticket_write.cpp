@@ -50,10 +50,10 @@ void DropBackCoverOfBooklet(Ticket& t) {
   if (pages.frontCover && pages.backCover && *pages.frontCover == *pages.backCover) t.remove(kBackCoverKey);
 }
 
-// While the job has special pages the pop-up is inactive and booklet layout itself stays as the
-// ticket has it; a booklet the ticket holds still takes its options and its rules.
+// While the job has special pages the pop-up is inactive: booklet layout cannot be turned on, but
+// a booklet the ticket holds still takes its options and its rules, and can be turned off.
 void WriteBooklet(BookletWatermarkContext& c, Ticket& t) {
-  if (c.bookletAvailable) PutShared(t, kBookletLayoutKey, c.bookletOn);
+  if (c.bookletAvailable || !c.bookletOn) PutShared(t, kBookletLayoutKey, c.bookletOn);
   if (c.bookletOn) {
     PutBookletDuplexOn(t);
     PutBookletStaplesOff(t);
