@@ -33,9 +33,11 @@ platform::PlistArray Merge(const BackgroundFormsOptions::Names& ours, const Back
 
 }  // namespace
 
+// The site's defaults stand in only for user preferences that cannot be opened at all (no folder,
+// or one that cannot be read); a user's file that is missing or damaged is simply no history yet.
 BackgroundFormsOptions::Histories BackgroundFormsOptions::ReadHistories() {
   platform::PreferenceFileContents file = ReadUserPreferences(kBackgroundFormsPreferencesFileName);
-  if (!file.wasRead()) file = CopySiteDefaults();
+  if (file.status == platform::PreferenceFileStatus::kUnreadable) file = CopySiteDefaults();
   return {NamesOf(file.dictionary, kExistingFormsArrayKey), NamesOf(file.dictionary, kNewFormsArrayKey)};
 }
 

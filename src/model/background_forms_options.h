@@ -70,8 +70,9 @@ class BackgroundFormsOptions {
   void fromTicket(const platform::PlistDict& dictionary);
 
   // The histories from "com.korvo.print.backgroundforms", or from the site's defaults when the
-  // user's file cannot be read; empty (never absent) when neither holds them. Read now; the
-  // getters read them when first asked for, since most dialogs never show them.
+  // user's preferences cannot be opened at all (a missing or damaged file is no history yet);
+  // empty (never absent) when the file read holds none. Read now; the getters read them when
+  // first asked for, since most dialogs never show them.
   platform::OSStatus loadHistory();
   // Merges the histories into the user's file under its lock: ours first, then the names the
   // file holds that ours lack, at most kMaxFormNameHistory each. A file that cannot be read is

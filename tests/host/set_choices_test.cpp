@@ -86,6 +86,10 @@ TEST_F(SetChoices, EachPanelsChoicesReachTheTicketAndTheJobTicket) {
         "\"Size\" = 75", "\"Width\" = 21590"},
        {"<page-rotation",
         "<lower-bound syntax=\"integer\">2</lower-bound>\n\t\t\t\t<upper-bound syntax=\"integer\">5</upper-bound>"}},
+      // OK in the job notes' preferences shows the ticket's names again, not the one typed.
+      {{"JobName=Report", "JobNotesPreferences=click>OK"}, {"com.korvo.print.JobNotesUseJobName = true\n"}, {}, {"Report"}},
+      // The panel's forms options reach the ticket on every Sync.
+      {{"Panel=Booklet/Watermark"}, {"com.korvo.print.BackgroundFormsOptions = {"}},
       // A Paper/Output control reached from another panel: its panel comes to the front first.
       {{"Panel=Job Notes", "TwoSided=Two-Sided (Long Edge)"}, {"com.apple.print.PrintSettings.PMDuplexing = 2\n"}},
       {{"AddCovers=CoverOption=Different Covers", "AddInserts=Pages=3,5>Quantity=2",
@@ -128,8 +132,21 @@ TEST_F(SetChoices, EachPanelsChoicesReachTheTicketAndTheJobTicket) {
        {},
        {"<form-name syntax=\"name\" xml:space=\"preserve\">Letterhead</form-name>"},
        {"<form-save"}},
-      // The sample printer folds no booklets: its booklet options are the layout's alone.
-      {{"BookletLayout=Enabled", "BookletOptions=click>Gutter=40"}, {"com.korvo.print.Gutter = 40\n"}},
+      // The sample printer folds no booklets: its booklet options are the layout's alone. Their
+      // "Custom..." size asks for its dimensions, as the stock menu's does.
+      {{"Panel=Booklet/Watermark", "BookletLayout=Enabled", "BookletOptions=click>Gutter=40>BookletNewSize=Custom...>Inches>"
+        "Width=8.50>Length=11.00"},
+       {"com.korvo.print.Gutter = 40\n", "\"Length\" = 27940", "\"Size\" = 75", "\"Width\" = 21590",
+        "com.korvo.print.BookletForceNewSize = true\n"},
+       {"<x-dimension syntax=\"integer\">21590<", "<y-dimension syntax=\"integer\">27940<"}},
+      // Covers keep booklet layout from going on, not its options nor its going off; a booklet's
+      // back cover equal to its front one is the front one's other half.
+      {{"BookletLayout=Enabled", "AddCovers=CoverOption=Same Covers", "Panel=Booklet/Watermark",
+        "BookletOptions=click>Gutter=30"},
+       {"com.korvo.print.Gutter = 30\n", "com.korvo.print.SpecialPages.FrontCover = "},
+       {"<cover-front "},
+       {"com.korvo.print.SpecialPages.BackCover", "<cover-back "}},
+      {{"BookletOptions=click>No Booklet Layout"}, {"com.korvo.print.BookletLayout = false\n"}, {}, {}, "", true},
       // Booklet on from its panel, or from Paper/Output's booklet dialog (whose Cancel changes
       // nothing); off in a later run gives the one-sided job back its one side, and keeps it.
       {{"TwoSided=One-Sided"}},
@@ -142,7 +159,8 @@ TEST_F(SetChoices, EachPanelsChoicesReachTheTicketAndTheJobTicket) {
        {"com.korvo.print.BookletLayout = false\n", "com.korvo.print.FinishingDuplex = 1\n",
         "com.apple.print.PrintSettings.PMDuplexing = 1\n"}, {}, {"BookletDuplexBefore"}, "", true},
       {{"TwoSided=One-Sided"}},
-      {{"Finishing=Booklet Creation...>Booklet Fold"}, {"com.korvo.print.BookletLayout = true\n"}, {}, {}, "", true},
+      {{"Finishing=Booklet Creation...>Booklet Fold>BookletNewSize=Custom...>Inches>Width=8.50>Length=11.00"},
+       {"com.korvo.print.BookletLayout = true\n", "\"Width\" = 21590"}, {}, {}, "", true},
       {{"BookletLayout=Disabled"},
        {"com.korvo.print.FinishingDuplex = 1\n", "com.apple.print.PrintSettings.PMDuplexing = 1\n"}, {},
        {"BookletDuplexBefore"}, "", true},
@@ -250,6 +268,30 @@ TEST_F(SetChoices, EightLibraryAdditionsAndChoicesAtOnceAllSurvive) {
   EXPECT_EQ(eightAtOnce("Paper=Stock Library...>Paper ", "",
                         "l[u][\"Stock\"][\"CustomName\"] for u in d[\"com.korvo.print.StockLibrary.StockMenuList\"]"),
             all);
+}
+
+// Each form-name field keeps the names typed in it, ten at most, in the input history, beside the
+// forms options' own histories; the set-up's names are what the panel's pop-up offers.
+TEST_F(SetChoices, TheFormNameFieldsKeepHistoriesOfTheirOwn) {
+  const std::string history = home.dir().file("config/com.korvo.print.inputhistory.plist");
+  std::string out;
+  ASSERT_EQ(host_test::RunPython("os.makedirs(os.path.dirname(sys.argv[1]), exist_ok=True); "
+                                 "plistlib.dump({\"existingForms\": [\"Form %d\" % i for i in range(10)]}, "
+                                 "open(sys.argv[1], \"wb\"))",
+                                 history, &out),
+            0)
+      << out;
+  ASSERT_EQ(RunSet(session, {"BackgroundForm=Setup...>FormName=Letterhead"}, &out), 0) << out;
+  ASSERT_EQ(RunSet(dir.file("2.plist"), {"JobType=Background Form>SavedFormName=Invoice"}, &out), 0) << out;
+  ASSERT_EQ(host_test::RunPython("d = plistlib.load(open(sys.argv[1], \"rb\")); "
+                                 "f = plistlib.load(open(sys.argv[2], \"rb\")); e = d[\"existingForms\"]; "
+                                 "print(e[:2], len(e), d[\"savedForms\"], f[\"ExistingFormsArray\"], f[\"NewFormsArray\"])",
+                                 history + " " + home.dir().file("config/com.korvo.print.backgroundforms"), &out),
+            0)
+      << out;
+  EXPECT_EQ(out, "['Letterhead', 'Form 0'] 10 ['Invoice'] ['Letterhead'] ['Invoice']\n");
+  ASSERT_EQ(RunSet(dir.file("3.plist"), {"BackgroundForm=Form 0"}, &out), 0) << out;
+  EXPECT_TRUE(Has(out, "\"MergeWithString\" = \"Form 0\"")) << out;
 }
 
 // What the editor files is a property list the print path's own tools read.

@@ -118,14 +118,13 @@ TEST_F(SetCommand, AFailedSaveListsNoTicketAndALongSettingIsCutBetweenCharacters
 
 TEST_F(SetCommand, StoresThatCannotBeReadAreEachNamedOnceAndAnUnusableFolderInOneLine) {
   for (const std::string& file : {home.dir().file("config/com.korvo.print.stocklibrary"),
-                                  home.dir().file("config/com.korvo.print.inputhistory.plist"),
-                                  home.dir().file("config/com.korvo.print.backgroundforms")})
+                                  home.dir().file("config/com.korvo.print.inputhistory.plist")})
     ASSERT_EQ(korvo_test::RunCommand("mkdir -p " + file, nullptr), 0);
   std::string err;
   ASSERT_EQ(RunPde("set --session " + session + " 'Paper=Stock Library...>Cancel' 2>&1 >/dev/null", &err), 0) << err;
-  // One line for each of the three files, each naming its own.
-  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 3) << err;
-  for (const char* name : {"stocklibrary:", "inputhistory.plist:", "backgroundforms:"})
+  // One line for each of the two files, each naming its own.
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 2) << err;
+  for (const char* name : {"stocklibrary:", "inputhistory.plist:"})
     EXPECT_NE(err.find(name), std::string::npos) << err;
   // A preferences folder that cannot be used is one cause, for every file and every writer in it:
   // one line, and a command whose setting could not be kept changes nothing.

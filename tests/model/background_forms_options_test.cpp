@@ -104,7 +104,8 @@ TEST_F(BackgroundForms, HistoriesAreSavedOnlyWhenAskedAndMergedWithTheFile) {
   EXPECT_EQ(out, "Form 0\n");
 }
 
-TEST_F(BackgroundForms, ADamagedHistoryFileIsKeptAndTheSiteDefaultsServe) {
+// The site's defaults serve only preferences that cannot be opened at all, not a damaged file.
+TEST_F(BackgroundForms, ADamagedHistoryFileIsKeptAsideAndTheSiteDefaultsServeOnlyAnUnusableFolder) {
   std::filesystem::create_directories(std::filesystem::path(HistoryFile()).parent_path());
   korvo_test::WriteFile(HistoryFile(), "<plist><dict><key>NewFormsArray</key><array><string>Lost");
   std::string siteFolder = home.dir().file("data") + "/Korvo";
@@ -114,10 +115,16 @@ TEST_F(BackgroundForms, ADamagedHistoryFileIsKeptAndTheSiteDefaultsServe) {
                          nullptr);
   testing::internal::CaptureStderr();
   BackgroundFormsOptions o;
-  const Names forms = NewForms(o);  // the histories are read when first asked for
+  EXPECT_EQ(NewForms(o), Names{});  // the histories are read when first asked for
   std::string log = testing::internal::GetCapturedStderr();
-  EXPECT_EQ(forms, (Names{"Site form"}));
   EXPECT_NE(log.find("ERROR: " + HistoryFile()), std::string::npos) << log;  // kept aside as PreferenceFile keeps any
+
+  const std::string notAFolder = home.dir().file("not a folder");
+  korvo_test::WriteFile(notAFolder, "");
+  korvo_test::ScopedEnv config("XDG_CONFIG_HOME", notAFolder.c_str());
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(NewForms(BackgroundFormsOptions()), (Names{"Site form"}));
+  testing::internal::GetCapturedStderr();
 }
 
 }  // namespace

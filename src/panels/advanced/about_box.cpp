@@ -2,6 +2,7 @@
 // the trademark notice. Its only button closes it.
 #include <cstdio>
 #include <string_view>
+#include <utility>
 
 #include "kit/control_helpers.h"
 #include "model/advanced_keys.h"
@@ -9,6 +10,7 @@
 #include "panels/modal_dialog.h"
 #include "platform/ticket/printer_info.h"
 #include "platform/ui/interaction.h"
+#include "platform/ui/text_style.h"
 
 namespace ui = platform::ui;
 
@@ -59,6 +61,9 @@ platform::OSStatus RunModalAboutBox(const AdvancedContext& context) {
                                                         InfoString(*bundle, "CFBundleShortVersionString"),
                                                         InfoString(*bundle, "CFBundleVersion")}));
     SetLocalizedStaticText(bundle, "KorvoTrademarkNotice", notice);
+    // The texts stand on the dark brand picture: white, the printer's name largest.
+    for (auto [text, points] : {std::pair{printer, 20}, {version, 14}, {notice, 12}})
+      ui::SetTextStyle(*text, {points, ui::kWhiteRGB});
     return DialogWiring{};
   }).status;
 }

@@ -2,8 +2,9 @@
 // The background-form dialogs. The set-up chooses a form the printer holds to merge with the job,
 // how its pages apply and the offset of its image; the saved-form dialog names a form being saved
 // (a job of type Background Form) and opens the set-up on its own copy. Each answers the options
-// as edited on OK; neither writes the name histories, which the outermost
-// OK saves (BackgroundFormsOptions::saveHistory), so a Cancel anywhere leaves the file alone.
+// as edited on OK. The form-name field of each lists the names typed there before, its own input
+// history, which that dialog's OK records; the options' name histories are saved by the outermost
+// OK (BackgroundFormsOptions::saveHistory), so a Cancel leaves both files alone.
 #include "model/background_forms_options.h"
 #include "platform/bundle/bundle.h"
 #include "panels/modal_dialog.h"

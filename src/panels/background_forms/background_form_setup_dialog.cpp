@@ -67,11 +67,10 @@ class SetupDialog {
   }
 
   void fill() {
-    std::vector<std::string> names;
-    edited_.existingFormsArray(&names);
     std::optional<std::string> merge;
     edited_.mergeWithString(&merge);
-    name_.emplace(bundle_, *combo_, std::vector<ui::Control*>{ok_}, nullptr, names, KComboValue(merge.value_or("")));
+    name_.emplace(bundle_, *combo_, std::vector<ui::Control*>{ok_}, nullptr, kExistingFormsHistoryKey,
+                  KComboValue(merge.value_or("")));
     std::int32_t apply = kThroughoutJob, cycle = 0, inches = 1, x = 0, y = 0;
     edited_.applyPagesFrom(&apply);
     edited_.cyclePages(&cycle);
@@ -127,6 +126,7 @@ class SetupDialog {
     std::vector<std::string> names;
     edited_.existingFormsArray(&names);
     edited_.setExistingFormsArray(FormNamesWithFirst(std::move(names), name));
+    name_->rememberTypedName();
     const std::int32_t apply = GetPopupButtonTicketValue(*apply_).value_or(kThroughoutJob);
     edited_.setApplyPagesFrom(apply);
     if (apply == kOnceThenRepeat) edited_.setCyclePages(fromPage_->value(), false);

@@ -12,15 +12,15 @@ constexpr int kFormNameCharacters = 255;
 }
 
 FormNameField::FormNameField(const platform::Bundle* bundle, ui::Control& combo, std::vector<ui::Control*> needName,
-                             const SettingMap* map, const std::vector<std::string>& names, const KComboValue& shown)
+                             const SettingMap* map, const char* historyKey, const KComboValue& shown)
     : combo_(combo), needName_(std::move(needName)) {
   KComboOptions options;
   options.bundle = bundle;
   options.map = map;
+  options.historyKey = historyKey;
+  options.maximumHistoryCount = kFormNameHistoryCount;
   options.maximumLength = kFormNameCharacters;
   KComboBoxInitializeWithMapAndHistory(&combo_, options);
-  for (const std::string& name : names)
-    if (!name.empty() && combo_.menu().findText(name) == 0) combo_.menu().append(ui::MenuItem(name));
   KComboBoxSetValue(&combo_, &shown);
   // The field says when it empties or fills (input limiting); a choice from its list fills it.
   handler_ = combo_.installHandler({{ui::kEventClassKPDE, ui::kEventInputEmpty},
@@ -35,7 +35,15 @@ FormNameField::FormNameField(const platform::Bundle* bundle, ui::Control& combo,
   enableWhileNamed();
 }
 
-FormNameField::~FormNameField() { KComboBoxFinalize(&combo_, false); }
+FormNameField::~FormNameField() {
+  if (!finalized_) KComboBoxFinalize(&combo_, false);
+}
+
+void FormNameField::rememberTypedName() {
+  if (finalized_) return;
+  finalized_ = true;
+  KComboBoxFinalize(&combo_, true);  // a file that cannot be written has been named; the name holds
+}
 
 std::optional<KComboValue> FormNameField::value() const {
   KComboValue value;

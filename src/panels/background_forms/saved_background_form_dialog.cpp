@@ -33,13 +33,11 @@ DialogAnswer<BackgroundFormsEdit> RunModalSavedBackgroundFormDialog(const platfo
     edited.options.useDocumentName(&useDocumentName);
     std::optional<std::string> newName;
     edited.options.newFormString(&newName);
-    std::vector<std::string> names;
-    edited.options.newFormsArray(&names);
     const KComboValue shown =
         useDocumentName == 1 ? KComboValue(kFormUsesJobNameValue) : KComboValue(newName.value_or(""));
     // The set-up belongs to a form being saved: it waits for the form's name, as OK does.
     auto name = std::make_shared<FormNameField>(bundle, *combo, std::vector<ui::Control*>{ok, setup},
-                                                BackgroundFormsMap, names, shown);
+                                                BackgroundFormsMap, kSavedFormsHistoryKey, shown);
     DialogWiring wiring;
     wiring.state = name;
     wiring.handlers.push_back(window.installHandler(
@@ -66,6 +64,7 @@ DialogAnswer<BackgroundFormsEdit> RunModalSavedBackgroundFormDialog(const platfo
         options.setNewFormString(std::nullopt);
         options.setUseDocumentName(1);
       }
+      n.rememberTypedName();
     };
     return wiring;
   });

@@ -4,13 +4,15 @@
 #include <cstdio>
 
 #include "kit/control_helpers.h"
+#include "kit/input_history.h"
 #include "kit/preference_locations.h"
 #include "model/booklet_layout_rules.h"
 #include "model/paper_output_keys.h"
 #include "model/text_compare.h"
 #include "model/ticket_clients.h"
 #include "panels/background_forms/background_form_dialogs.h"
-#include "panels/booklet_dialog.h"
+#include "panels/background_forms/form_name_field.h"
+#include "panels/booklet/booklet_dialog.h"
 #include "panels/booklet_watermark/booklet_watermark_panel.h"
 #include "platform/ui/interaction.h"
 #include "vocabulary/setting_map.h"
@@ -78,14 +80,14 @@ std::optional<std::string> MergedForm(const BookletWatermarkContext& c) {
   return name;
 }
 
-// The background-form pop-up: "None", "Setup...", then the forms merged with before (the merged
-// one among them, also when the history has lost it); the merged one chosen and checked.
+// The background-form pop-up: "None", "Setup...", then the forms named in the set-up before (its
+// form-name history; the merged one among them, also when the history has lost it); the merged
+// one chosen and checked.
 void ShowFormsPopup(const BookletWatermarkContext& c, ui::Control& popup) {
   ui::Menu& menu = popup.menu();
   menu.clear();
   PopulateMenuFromMap(c.bundle, menu, BookletWatermarkBackgroundFormsMap, kJobContextJob, 0);
-  std::vector<std::string> names;
-  c.forms.existingFormsArray(&names);
+  std::vector<std::string> names = CopyInputHistoryStrings(kExistingFormsHistoryKey);
   const std::optional<std::string> merged = MergedForm(c);
   if (merged && std::none_of(names.begin(), names.end(), [&](const std::string& n) { return EqualIgnoringCase(n, *merged); }))
     names.insert(names.begin(), *merged);
@@ -107,7 +109,6 @@ void RunFormSetup(BookletWatermarkContext& c) {
   if (!answer.record) return;
   c.forms = answer.record->options;
   c.formsFullPrecision = answer.record->fullPrecision;
-  c.formsChosen = true;
   if (c.forms.saveHistory() != platform::noErr)
     std::fprintf(stderr, "ERROR: the background forms' history could not be saved\n");
 }
@@ -116,14 +117,12 @@ bool TakeFormsCommand(BookletWatermarkContext& c, const ui::Event& e) {
   switch (e.command) {
     case kNoFormCommand:
       c.forms.setMergeWithString(std::nullopt);
-      c.formsChosen = true;
       return true;
     case kFormSetupCommand: RunFormSetup(c); return true;
     case kExistingFormCommand:
       if (e.menu == nullptr || e.menu->item(e.menuItem) == nullptr) return false;
       c.forms.setMergeWithString(e.menu->item(e.menuItem)->text);
       c.forms.setUseExistingForm(2);
-      c.formsChosen = true;
       return true;
     default: return false;
   }
@@ -145,12 +144,16 @@ void RunBookletOptions(BookletWatermarkContext& c) {
   p.layoutOn = c.bookletOn;
   p.outlines = c.outlines;
   p.newSize = c.forcedSize;
+  p.width = c.forcedWidth;
+  p.length = c.forcedLength;
   p.gutter = c.gutter;
   p.creep = c.creep;
-  if (!TakeAnswer(RunModalBookletOptionsDialog(c.bundle, c.session, p), p)) return;
+  if (!TakeAnswer(RunModalBookletOptionsDialog(c.bundle, c.session, p, c.dialog), p)) return;
   if (p.fold != c.fold.value_or(1)) c.fold = p.fold;
   c.outlines = p.outlines;
   c.forcedSize = p.newSize;
+  c.forcedWidth = p.width;
+  c.forcedLength = p.length;
   c.gutter = p.gutter;
   c.creep = p.creep;
   if (p.layoutOn != c.bookletOn) TakeBookletChoice(c, p.layoutOn);
@@ -205,7 +208,7 @@ void BookletWatermarkSyncToUI(BookletWatermarkContext& context) {
   c.bookletPopup->setEnabled(context.bookletAvailable);
   SetPopupButtonToTicketValue(*c.outlinesPopup, context.outlines);
   c.outlinesPopup->setEnabled(context.bookletAvailable && context.bookletOn);
-  c.optionsButton->setEnabled(context.bookletAvailable && context.bookletOn);
+  c.optionsButton->setEnabled(context.bookletOn);  // special pages rule out turning booklet on, not its options
   c.bookletPicture->setPicture(BookletPicture(context.fold.value_or(1), context.bookletOn, context.outlines));
   DrawControl(*c.bookletPicture);
   FillWatermarkMenu(context, c.watermarkPopup->menu());

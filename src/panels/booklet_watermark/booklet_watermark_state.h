@@ -49,6 +49,8 @@ struct BookletWatermarkContext : PanelContext {
   std::int32_t gutter = 24;
   std::int32_t creep = 0;
   std::int32_t forcedSize = kPrinterDefault;
+  std::int32_t forcedWidth = kPrinterDefault;   // a custom forced size's, hundredths of a millimetre
+  std::int32_t forcedLength = kPrinterDefault;
   bool forcedSizeRead = false;        // the ticket said the booklet had put its size in the stock
   std::optional<std::int32_t> fold;   // the ticket's fold value, when it has one
 
@@ -58,11 +60,9 @@ struct BookletWatermarkContext : PanelContext {
   bool firstPageOnly = false;
   std::vector<std::string> watermarks;  // the saved watermarks, in menu order
 
-  // Background forms: the form to merge with. The options reach the ticket only when it held them
-  // or the user chose in the pop-up; offsets an importer stored in thousandths of a millimetre
-  // stay so ("FullPrecision") until the user sets them anew.
+  // Background forms: the form to merge with. Offsets an importer stored in thousandths of a
+  // millimetre stay so ("FullPrecision") until the user sets them anew.
   BackgroundFormsOptions forms;
-  bool formsChosen = false;
   bool formsFullPrecision = false;
 
   BookletWatermarkControls controls;

@@ -7,6 +7,7 @@
 // their defaults. A watermark the saved list does not hold (compared ignoring case) reads as none.
 void ReadBookletWatermarkTicket(BookletWatermarkContext& context, const platform::Ticket& settings);
 
-// Writes them. The booklet entries only while booklet is available; with no watermark chosen,
-// the watermark's name and its subset font name are removed.
+// Writes them. Booklet layout on only while booklet is available (the job has no special pages);
+// a booklet drops a back cover equal to the front one. With no watermark chosen, the
+// watermark's name and its subset font name are removed.
 void WriteBookletWatermarkTicket(BookletWatermarkContext& context, platform::Ticket& settings);

@@ -21,12 +21,17 @@ void ReadBooklet(BookletWatermarkContext& c, const Ticket& t) {
   c.fold = Int32(t, kFinishingFoldValueKey);
   c.bookletOn = t.getBoolean(kBookletLayoutKey).value_or(false);
   c.forcedSizeRead = t.getBoolean(kBookletForceNewSizeKey).value_or(false);
-  c.forcedSize = kPrinterDefault;
+  c.forcedSize = c.forcedWidth = c.forcedLength = kPrinterDefault;
   if (!c.bookletOn) return;
   c.outlines = Int32(t, kBookletDrawOutlinesKey).value_or(1);
   c.gutter = Int32(t, kGutterKey).value_or(24);
   c.creep = Int32(t, kCreepKey).value_or(0);
-  if (c.forcedSizeRead) c.forcedSize = ReadJobLevelStock(t).size();
+  if (!c.forcedSizeRead) return;
+  const Stock stock = ReadJobLevelStock(t);
+  c.forcedSize = stock.size();
+  if (c.forcedSize != kStockSizeCustom) return;
+  c.forcedWidth = stock.width();
+  c.forcedLength = stock.length();
 }
 
 void ReadWatermark(BookletWatermarkContext& c, const Ticket& t) {
@@ -45,7 +50,6 @@ void ReadWatermark(BookletWatermarkContext& c, const Ticket& t) {
 
 void ReadForms(BookletWatermarkContext& c, const Ticket& t) {
   const platform::PlistDict* forms = t.getDictionary(kBackgroundFormsOptionsKey);
-  c.formsChosen = forms != nullptr;
   c.formsFullPrecision = false;
   if (forms == nullptr) {
     c.forms = BackgroundFormsOptions();

@@ -7,6 +7,7 @@
 #include "model/job_level_stock.h"
 #include "model/paper_output_codes.h"
 #include "model/paper_output_keys.h"
+#include "model/special_pages_ticket.h"
 #include "model/ticket_clients.h"
 #include "panels/booklet_watermark/booklet_watermark_ticket.h"
 #include "platform/preferences/preference_file.h"
@@ -35,20 +36,32 @@ void WriteForcedSize(BookletWatermarkContext& c, Ticket& t) {
   const bool forced = c.bookletOn && c.forcedSize != kPrinterDefault;
   Stock stock = ReadJobLevelStock(t);
   stock.setSize(forced ? c.forcedSize : kPrinterDefault);
+  if (forced && c.forcedSize == kStockSizeCustom) {
+    stock.setWidth(c.forcedWidth);
+    stock.setLength(c.forcedLength);
+  }
   WriteJobLevelStock(t, stock, kPanelsClientID);
   PutShared(t, kBookletForceNewSizeKey, forced);
   c.forcedSizeRead = forced;
 }
 
+// A booklet's covers wrap it: a back cover equal to the front one is the front one's other half.
+void DropBackCoverOfBooklet(Ticket& t) {
+  const SpecialPages pages = ReadSpecialPages(t);
+  if (pages.frontCover && pages.backCover && *pages.frontCover == *pages.backCover) t.remove(kBackCoverKey);
+}
+
+// While the job has special pages the pop-up is inactive: booklet layout cannot be turned on, but
+// a booklet the ticket holds still takes its options and its rules, and can be turned off.
 void WriteBooklet(BookletWatermarkContext& c, Ticket& t) {
-  if (!c.bookletAvailable) return;
-  PutShared(t, kBookletLayoutKey, c.bookletOn);
+  if (c.bookletAvailable || !c.bookletOn) PutShared(t, kBookletLayoutKey, c.bookletOn);
   if (c.bookletOn) {
     PutBookletDuplexOn(t);
     PutBookletStaplesOff(t);
     PutShared(t, kBookletDrawOutlinesKey, c.outlines);
     PutShared(t, kGutterKey, c.gutter);
     PutShared(t, kCreepKey, c.creep);
+    DropBackCoverOfBooklet(t);
   } else {
     GiveBackDuplexAfterBooklet(t);
   }
@@ -88,7 +101,6 @@ void WriteWatermark(const BookletWatermarkContext& c, Ticket& t) {
 // The forms options. The name a form job is saved under is Paper/Output's: a merge keeps the one
 // the ticket holds for a forms job and drops it for any other.
 void WriteForms(const BookletWatermarkContext& c, Ticket& t) {
-  if (!c.formsChosen) return;
   BackgroundFormsOptions forms = c.forms;
   std::int32_t useExisting = 1;
   forms.useExistingForm(&useExisting);

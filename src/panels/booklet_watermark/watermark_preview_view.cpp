@@ -38,6 +38,7 @@ void ShowWatermarkPreview(BookletWatermarkContext& c) {
   if (preview == nullptr || c.session == nullptr || c.watermark == c.previewOf) return;
   c.previewOf = c.watermark;
   ui::SetDrawnImages(*preview, {});
+  ui::SetDrawnSheets(*preview, {});
   if (c.watermark.empty()) return;
   PageSize page;
   const std::optional<std::string> picture = DrawnPicture(c, page);
@@ -48,5 +49,7 @@ void ShowWatermarkPreview(BookletWatermarkContext& c) {
     std::fprintf(stderr, "ERROR: the watermark preview cannot be kept: %s\n", error.c_str());
     return;
   }
-  ui::SetDrawnImages(*preview, {{c.previewFile->path(), Fitted(preview->bounds(), page.width, page.height)}});
+  const ui::Rect fitted = Fitted(preview->bounds(), page.width, page.height);
+  ui::SetDrawnImages(*preview, {{c.previewFile->path(), fitted}});
+  ui::SetDrawnSheets(*preview, {{fitted, false}});  // the page's edge, framed in black
 }

@@ -10,6 +10,7 @@
 #include "model/job_notes_keys.h"
 #include "panels/job_notes/job_notes_panel.h"
 #include "panels/job_notes/job_notes_preferences.h"
+#include "panels/job_notes/job_notes_ticket.h"
 #include "platform/ui/interface_file.h"
 #include "vocabulary/setting_map.h"
 
@@ -72,14 +73,17 @@ platform::OSStatus MessageKeyHandler(ui::Event& e) {
   return platform::eventNotHandledErr;
 }
 
-// The preferences button: what is on screen goes into the context first, so that after OK the
-// controls can show it again (the ticket does not hold it yet).
+// The preferences button: what is on screen goes into the context first; after OK the panel
+// reads the ticket again and shows what it holds.
 platform::OSStatus PaneHitHandler(ui::Event& e, JobNotesContext& context) {
   if (e.control == nullptr || e.control != context.controls.preferencesButton) return platform::eventNotHandledErr;
   JobNotesSyncFromUI(context);
   if (!TakeAnswer(RunModalJobNotesPreferencesDialog(context.bundle, context.preferences), context.preferences))
     return platform::noErr;
   SaveJobNotesPreferences(context.preferences);  // a file that cannot be written has been named; the choice holds
+  if (const platform::Ticket* settings =
+          context.session ? context.session->ticket(platform::kPDE_PMPrintSettingsRef) : nullptr)
+    ReadJobNotesTicket(context, *settings);
   JobNotesSyncToUI(context);
   return platform::noErr;
 }

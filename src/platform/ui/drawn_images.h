@@ -16,10 +16,12 @@ struct DrawnImage {
   friend bool operator==(const DrawnImage&, const DrawnImage&) = default;
 };
 
-// A sheet of paper drawn into a control, as a preview shows a size: white, outlined, at rect (in
-// the same coordinates as a picture's).
+// A sheet of paper drawn into a control, as a preview shows a size: white, outlined in black one
+// point wide, at rect (in the same coordinates as a picture's); unfilled, the outline alone frames
+// the picture under it.
 struct DrawnSheet {
   Rect rect;
+  bool filled = true;
   friend bool operator==(const DrawnSheet&, const DrawnSheet&) = default;
 };
 

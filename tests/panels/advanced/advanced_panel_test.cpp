@@ -16,6 +16,7 @@
 #include "panels/paper_output/paper_output_test_support.h"
 #include "platform/ticket/printer_info.h"
 #include "platform/ui/scripted_interaction.h"
+#include "platform/ui/text_style.h"
 
 namespace {
 
@@ -134,9 +135,12 @@ TEST_F(AdvancedPanel, TheAboutBoxNamesThePrinterWithoutTheMakersWord) {
   session.ensureTicket(platform::kPDE_PMPrinterInfoRef)
       .set(platform::kPMMakeAndModelNameKey, "Korvo Prexan 5000", "com.apple.print");
   std::string printer, version;
+  std::vector<ui::TextStyle> styles;
   script.onModal([&](ui::Window& window, ui::UserDriver& user) {
     printer = window.content().find({platform::FourCharCode("KPDE"), 501})->text();
     version = window.content().find({platform::FourCharCode("KPDE"), 502})->text();
+    for (std::int32_t id : {501, 502, 503})  // white, to be read on the dark picture
+      styles.push_back(ui::TextStyleOf(*window.content().find({platform::FourCharCode("KPDE"), id})));
     user.pressReturn(window);
   });
   PluginDialog dialog(session);
@@ -144,6 +148,7 @@ TEST_F(AdvancedPanel, TheAboutBoxNamesThePrinterWithoutTheMakersWord) {
   ASSERT_EQ(dialog.user().click(dialog.named("About")), platform::noErr);
   EXPECT_EQ(printer, "Prexan 5000");
   EXPECT_EQ(version, "Driver Version 1.0 (1.0.0)");
+  EXPECT_EQ(styles, (std::vector<ui::TextStyle>{{20, ui::kWhiteRGB}, {14, ui::kWhiteRGB}, {12, ui::kWhiteRGB}}));
   EXPECT_TRUE(script.scriptUsedUp());
 }
 

@@ -69,15 +69,17 @@ TEST_F(BookletWatermarkPanel, TheWatermarkMenuListsTheSavedWatermarksAndItsOptio
   EXPECT_EQ(Integer(kWatermarkOptionTicketKey), 3);
   EXPECT_EQ(Integer(kWatermarkFirstPageOnlyTicketKey), 1);
 
-  // The preview shows the page drawn with it, fitted and centred; no watermark empties it.
+  // The preview shows the page drawn with it, fitted, centred and framed; no watermark empties it.
   platform::ui::Control& preview = *dialog.window().content().find({platform::FourCharCode("KPDE"), 6008});
   const std::vector<platform::ui::DrawnImage> drawn = platform::ui::ImagesDrawnIn(preview);
   ASSERT_EQ(drawn.size(), 1u);
   EXPECT_EQ(korvo_test::ReadFile(drawn[0].path).substr(0, 4), "\x89PNG");
   EXPECT_EQ(drawn[0].rect.height, preview.bounds().height);
   EXPECT_LT(drawn[0].rect.width, preview.bounds().width);
+  EXPECT_EQ(platform::ui::SheetsDrawnIn(preview), (std::vector<platform::ui::DrawnSheet>{{drawn[0].rect, false}}));
   ASSERT_EQ(dialog.choose("Watermark", "No Watermark"), platform::noErr);
   EXPECT_TRUE(platform::ui::ImagesDrawnIn(preview).empty());
+  EXPECT_TRUE(platform::ui::SheetsDrawnIn(preview).empty());
 }
 
 TEST_F(BookletWatermarkPanel, ANameIsFoundIgnoringCaseAndAnUnknownOneIsDropped) {
@@ -165,10 +167,24 @@ class BookletDialog : public korvo_test::DialogTest {
   }
 };
 
-// Cancel, with a fold and a gutter chosen, is korvo-pde set's to check, byte for byte.
-TEST_F(BookletDialog, BookletFoldMakesABooklet) {
+// Cancel, with a fold and a gutter chosen, is korvo-pde set's to check, byte for byte. The staple
+// items follow the booklet the panel holds, not what the dialog showed before Cancel.
+TEST_F(BookletDialog, BookletFoldMakesABookletAndTakesTheStapleItems) {
+  auto stapleItems = [this] {
+    std::vector<bool> enabled;
+    const ui::Menu& menu = dialog.named("Finishing").menu();
+    for (const char* item : {"1 Staple...", "2 Staples..."})
+      if (int at = menu.findText(item)) enabled.push_back(menu.item(at)->enabled);
+    return enabled;
+  };
+  const std::vector<bool> before = stapleItems();
+  ASSERT_FALSE(before.empty());
+  EXPECT_EQ(before, std::vector<bool>(before.size(), true));
+  Answer("Booklet Fold", "", false);
+  EXPECT_EQ(stapleItems(), before);
   ASSERT_EQ(dialog.choose("TwoSided", "One-Sided"), platform::noErr);
   Answer("Booklet Fold", "30", true);
+  EXPECT_EQ(stapleItems(), std::vector<bool>(before.size(), false));  // a booklet takes no staples
   EXPECT_EQ(picture, "BookletCreation_Booklet-Fold.png");
   EXPECT_TRUE(dialog.panel().booklet.on);
   dialog.sync(false);
@@ -201,24 +217,6 @@ TEST_F(BookletDialog, SpecialPagesOrTheJobsOwnStaplesRuleABookletOut) {
   ASSERT_EQ(dialog.choose("Panel", "Booklet/Watermark"), platform::noErr);
   EXPECT_FALSE(dialog.named("BookletLayout").enabled());
   EXPECT_EQ(dialog.choose("BookletLayout", "Enabled"), ui::kUserCannotReachErr);
-}
-
-// The staple items follow the booklet the panel holds, not what the dialog showed before Cancel.
-TEST_F(BookletDialog, CancelLeavesTheStapleItemsAsTheyWere) {
-  auto stapleItems = [this] {
-    std::vector<bool> enabled;
-    const ui::Menu& menu = dialog.named("Finishing").menu();
-    for (const char* item : {"1 Staple...", "2 Staples..."})
-      if (int at = menu.findText(item)) enabled.push_back(menu.item(at)->enabled);
-    return enabled;
-  };
-  const std::vector<bool> before = stapleItems();
-  ASSERT_FALSE(before.empty());
-  EXPECT_EQ(before, std::vector<bool>(before.size(), true));
-  Answer("Booklet Fold", "", false);
-  EXPECT_EQ(stapleItems(), before);
-  Answer("Booklet Fold", "", true);
-  EXPECT_EQ(stapleItems(), std::vector<bool>(before.size(), false));  // a booklet takes no staples
 }
 
 // The panel's options form, on a printer that folds booklets: offered only with a booklet, the

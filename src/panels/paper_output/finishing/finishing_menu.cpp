@@ -1,6 +1,6 @@
 #include "panels/paper_output/finishing/finishing_menu.h"
 
-#include "panels/booklet_dialog.h"
+#include "panels/booklet/booklet_dialog.h"
 #include "panels/paper_output/finishing/finishing_dialogs.h"
 #include "panels/paper_output/finishing/finishing_features.h"
 #include "panels/paper_output/finishing/finishing_rules.h"
@@ -73,10 +73,17 @@ void RunBookletCreation(PaperOutputContext& c) {
   p.layoutOn = c.booklet.on;
   p.outlines = c.booklet.outlines.value_or(1);
   p.newSize = c.booklet.newSize;
+  p.width = c.jobStock.width();
+  p.length = c.jobStock.length();
   p.gutter = c.booklet.gutter;
   p.creep = c.booklet.creep;
   const bool staples = StapleChosen(f.staple1) || StapleChosen(f.staple2) || StapleChosen(f.stapleCenter);
-  if (!TakeAnswer(RunModalBookletCreationDialog(c.bundle, c.session, staples, p), p)) return;
+  if (!TakeAnswer(RunModalBookletCreationDialog(c.bundle, c.session, staples, p, c.dialog), p)) return;
+  // A custom forced size keeps its dimensions in the job's stock, beside the size the booklet puts there.
+  if (p.layoutOn && p.newSize == kStockSizeCustom) {
+    c.jobStock.setWidth(p.width);
+    c.jobStock.setLength(p.length);
+  }
   BookletSettings settings = c.booklet;
   settings.on = p.layoutOn;
   if (p.layoutOn) settings.outlines = p.outlines;

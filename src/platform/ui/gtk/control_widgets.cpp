@@ -3,6 +3,7 @@
 #include <cairo.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 
 #include "platform/drawing/cairo_handles.h"
@@ -10,6 +11,7 @@
 #include "platform/ui/gtk/title_fit.h"
 #include "platform/ui/gtk/widget_node.h"
 #include "platform/ui/gtk/window_renderer.h"
+#include "platform/ui/text_style.h"
 
 namespace platform::ui::gtk {
 namespace {
@@ -174,7 +176,7 @@ void DrawImages(GtkDrawingArea*, cairo_t* cr, int, int, gpointer data) {
     cairo_rectangle(cr, sheet.rect.x - node.bounds.x + 0.5, sheet.rect.y - node.bounds.y + 0.5, sheet.rect.width - 1,
                     sheet.rect.height - 1);
     cairo_set_source_rgb(cr, 1, 1, 1);
-    cairo_fill_preserve(cr);
+    if (sheet.filled) cairo_fill_preserve(cr);
     cairo_set_source_rgb(cr, 0, 0, 0);
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
@@ -443,6 +445,23 @@ void UpdateWidgets(WidgetNode& node, Control& control) {
 
 namespace {
 
+struct PangoAttrListUnref {
+  void operator()(PangoAttrList* list) const { pango_attr_list_unref(list); }
+};
+using PangoAttrListPtr = std::unique_ptr<PangoAttrList, PangoAttrListUnref>;
+
+// A size or colour of the control's own, over the theme's.
+void ApplyTextStyle(GtkLabel* label, const TextStyle& style) {
+  if (style == TextStyle{}) return;
+  const PangoAttrListPtr attributes(pango_attr_list_new());
+  if (style.points > 0) pango_attr_list_insert(attributes.get(), pango_attr_size_new(style.points * PANGO_SCALE));
+  if (style.rgb) {
+    auto channel = [&](int shift) { return static_cast<guint16>(((*style.rgb >> shift) & 0xFF) * 257); };
+    pango_attr_list_insert(attributes.get(), pango_attr_foreground_new(channel(16), channel(8), channel(0)));
+  }
+  gtk_label_set_attributes(label, attributes.get());
+}
+
 void UpdateContent(WidgetNode& node, Control& control) {
   switch (node.kind) {
     case ControlKind::UserPane:
@@ -510,6 +529,7 @@ void UpdateContent(WidgetNode& node, Control& control) {
       break;
     case ControlKind::StaticText:
       gtk_label_set_text(GTK_LABEL(node.main), control.text().empty() ? control.title().c_str() : control.text().c_str());
+      ApplyTextStyle(GTK_LABEL(node.main), TextStyleOf(control));
       break;
     case ControlKind::EditText:
       SetEditableText(node.main, control);

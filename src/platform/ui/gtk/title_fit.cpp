@@ -14,11 +14,30 @@ GtkLabel* TitleLabelOf(GtkWidget* widget) {
   return nullptr;
 }
 
+namespace {
+
+// How many lines of the label's font (its own size included) the widget's place holds; one at the
+// least. GTK takes lines below 1 for a single line.
+int LinesThatFit(GtkLabel* label, GtkWidget* widget) {
+  int height = 0;
+  gtk_widget_get_size_request(widget, nullptr, &height);
+  const GObjectPtr<PangoLayout> line(gtk_widget_create_pango_layout(GTK_WIDGET(label), "Xg"));
+  if (PangoAttrList* attributes = gtk_label_get_attributes(label)) pango_layout_set_attributes(line.get(), attributes);
+  int lineHeight = 0;
+  pango_layout_get_pixel_size(line.get(), nullptr, &lineHeight);
+  return lineHeight > 0 && height > lineHeight ? height / lineHeight : 1;
+}
+
+}  // namespace
+
 void KeepTitleInside(GtkWidget* widget) {
-  if (GtkLabel* label = TitleLabelOf(widget); label != nullptr && gtk_label_get_ellipsize(label) != PANGO_ELLIPSIZE_END) {
-    gtk_label_set_ellipsize(label, PANGO_ELLIPSIZE_END);
-    // A label that may wrap keeps its lines; only the last one that fits is cut short.
-    if (gtk_label_get_wrap(label)) gtk_label_set_lines(label, -1);
+  GtkLabel* label = TitleLabelOf(widget);
+  if (label == nullptr) return;
+  if (gtk_label_get_ellipsize(label) != PANGO_ELLIPSIZE_END) gtk_label_set_ellipsize(label, PANGO_ELLIPSIZE_END);
+  // A label that may wrap keeps the lines its place holds; only the last of them is cut short.
+  if (gtk_label_get_wrap(label)) {
+    const int lines = LinesThatFit(label, widget);
+    if (gtk_label_get_lines(label) != lines) gtk_label_set_lines(label, lines);
   }
 }
 
@@ -30,6 +49,7 @@ std::optional<TitleFit> MeasureTitle(GtkWidget* widget) {
   const int width = gtk_widget_get_width(GTK_WIDGET(label));
   const int height = gtk_widget_get_height(GTK_WIDGET(label));
   const GObjectPtr<PangoLayout> layout(gtk_widget_create_pango_layout(GTK_WIDGET(label), text));
+  if (PangoAttrList* attributes = gtk_label_get_attributes(label)) pango_layout_set_attributes(layout.get(), attributes);
   const bool wraps = gtk_label_get_wrap(label);
   if (wraps) {
     pango_layout_set_width(layout.get(), width * PANGO_SCALE);

@@ -13,7 +13,8 @@ namespace platform::ui::gtk {
 // widget itself or its first label inside; null when it has none.
 GtkLabel* TitleLabelOf(GtkWidget* widget);
 
-// Lets the widget's title label shrink to the widget's size, ending in an ellipsis.
+// Lets the widget's title label shrink to the widget's size, ending in an ellipsis; a wrapping
+// label keeps as many lines as the widget's height holds.
 void KeepTitleInside(GtkWidget* widget);
 
 struct TitleFit {

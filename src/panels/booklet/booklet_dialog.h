@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/bundle/bundle.h"
+#include "panels/dialog_state.h"
 #include "panels/modal_dialog.h"
 #include "platform/ticket/print_session.h"
 #include "vocabulary/printer_default.h"
@@ -15,6 +16,10 @@ struct BookletParameters {
   bool layoutOn = false;
   std::int32_t outlines = 1;    // 2 draws page outlines
   std::int32_t newSize = kPrinterDefault;  // a stock size, or the printer default for none
+  // The custom new size's width and length (hundredths of a millimetre; kPrinterDefault unset),
+  // asked for by the custom size dialog when "Custom..." is chosen.
+  std::int32_t width = kPrinterDefault;
+  std::int32_t length = kPrinterDefault;
   std::int32_t gutter = 24;     // points, 0 to 216
   std::int32_t creep = 0;       // tenths of a millimetre, 0 to 10
   friend bool operator==(const BookletParameters&, const BookletParameters&) = default;
@@ -26,14 +31,15 @@ std::string BookletPicture(std::int32_t fold, bool layoutOn, std::int32_t outlin
 
 // The creation form. While staplesChosen (the job has staples of its own) the booklet choices
 // are disabled, as they are while the session's ticket holds inserts or exceptions. On OK the
-// parameters as edited.
+// parameters as edited. The dialog's state (null without a shell) keeps the custom size's units.
 DialogAnswer<BookletParameters> RunModalBookletCreationDialog(const platform::Bundle* bundle,
                                                              const platform::PrintSession* session, bool staplesChosen,
-                                                             const BookletParameters& parameters);
+                                                             const BookletParameters& parameters,
+                                                             DialogState* dialog);
 
 // The options form, as the Booklet/Watermark panel opens it, under the title "Booklet Options
 // Title" and without the staple rule: the same choices where the printer folds booklets, else
 // the layout's alone (the fold stays as given).
 DialogAnswer<BookletParameters> RunModalBookletOptionsDialog(const platform::Bundle* bundle,
                                                             const platform::PrintSession* session,
-                                                            const BookletParameters& parameters);
+                                                            const BookletParameters& parameters, DialogState* dialog);

@@ -1,6 +1,6 @@
 // The booklet dialog's creation form. The two radio groups move together: a booklet fold turns
 // layout on, "None" turns it off; the layout's own controls follow whether it is on.
-#include "panels/booklet_dialog.h"
+#include "panels/booklet/booklet_dialog.h"
 
 #include <memory>
 
@@ -9,6 +9,7 @@
 #include "model/finishing_folds.h"
 #include "model/paper_output_codes.h"
 #include "model/special_pages_ticket.h"
+#include "panels/stock_menu/custom_stock_dialogs.h"
 #include "platform/ui/interaction.h"
 #include "vocabulary/installable_options.h"
 #include "vocabulary/setting_map.h"
@@ -87,6 +88,8 @@ BookletParameters Read(const BookletControls& c, const BookletParameters& shown)
   p.layoutOn = c.layout->value() == 2;
   p.outlines = c.outlines->value() != 0 ? 2 : 1;
   p.newSize = GetPopupButtonTicketValue(*c.newSize).value_or(kPrinterDefault);
+  p.width = shown.width;
+  p.length = shown.length;
   p.gutter = c.gutterArrows->value();
   p.creep = c.creepArrows->value();
   return p;
@@ -114,9 +117,22 @@ void Localize(const platform::Bundle* bundle, ui::Window& window) {
     if (ui::Control* text = window.find(Id(label.id))) SetLocalizedStaticText(bundle, label.key, text);
 }
 
+// "Custom..." asks for the size as the stock menu's does; a cancelled size dialog puts the pop-up
+// back to the size before.
+void TakeNewSize(const platform::Bundle* bundle, DialogState* dialog, BookletParameters& edited,
+                 BookletParameters chosen) {
+  if (chosen.newSize == kStockSizeCustom) {
+    CustomSize size{chosen.width, chosen.length};
+    if (!TakeAnswer(RunModalCustomStockSizeDialog(bundle, size, dialog), size)) return;
+    chosen.width = size.width;
+    chosen.length = size.length;
+  }
+  edited = chosen;
+}
+
 DialogAnswer<BookletParameters> RunBookletDialog(const platform::Bundle* bundle, const platform::PrintSession* session,
                                                 bool staplesChosen, const char* windowName, const char* titleKey,
-                                                BookletParameters parameters) {
+                                                BookletParameters parameters, DialogState* dialog) {
   const bool bookletAllowed = !staplesChosen && !SpecialPagesRuleBookletOut(session);
   return RunDialog(bundle, {"BookletCreation", windowName, kHelpPage}, parameters,
                    [&](ui::Window& window, BookletParameters& edited) -> std::optional<DialogWiring> {
@@ -153,6 +169,12 @@ DialogAnswer<BookletParameters> RunBookletDialog(const platform::Bundle* bundle,
     };
     wiring.handlers.push_back(c.layout->installHandler({{ui::kEventClassControl, ui::kEventControlHit}}, follow));
     wiring.handlers.push_back(c.outlines->installHandler({{ui::kEventClassControl, ui::kEventControlHit}}, follow));
+    wiring.handlers.push_back(c.newSize->installHandler(
+        {{ui::kEventClassControl, ui::kEventControlHit}}, [&c, &edited, bundle, dialog, bookletAllowed](ui::Event&) {
+          TakeNewSize(bundle, dialog, edited, Read(c, edited));
+          Show(c, edited, bookletAllowed);
+          return platform::noErr;
+        }));
     wiring.acceptOK = [&c] {
       return SpinControlIsInputValid(c.gutterArrows) && SpinControlIsInputValid(c.creepArrows);
     };
@@ -173,15 +195,16 @@ std::string BookletPicture(std::int32_t fold, bool layoutOn, std::int32_t outlin
 
 DialogAnswer<BookletParameters> RunModalBookletCreationDialog(const platform::Bundle* bundle,
                                                              const platform::PrintSession* session, bool staplesChosen,
-                                                             const BookletParameters& parameters) {
-  return RunBookletDialog(bundle, session, staplesChosen, "BookletCreation", "Booklet Creation", parameters);
+                                                             const BookletParameters& parameters,
+                                                             DialogState* dialog) {
+  return RunBookletDialog(bundle, session, staplesChosen, "BookletCreation", "Booklet Creation", parameters, dialog);
 }
 
 DialogAnswer<BookletParameters> RunModalBookletOptionsDialog(const platform::Bundle* bundle,
                                                             const platform::PrintSession* session,
-                                                            const BookletParameters& parameters) {
+                                                            const BookletParameters& parameters, DialogState* dialog) {
   // Booklet finishing is offered only where the printer can fold booklets.
   const bool folds = AnyFinishingFeatureInstalled(kBookletFoldFeatures);
   return RunBookletDialog(bundle, session, false, folds ? "BookletFinishingOptions" : "BookletOptions",
-                          "Booklet Options Title", parameters);
+                          "Booklet Options Title", parameters, dialog);
 }
