@@ -82,6 +82,7 @@ TEST_F(DialogButtonsTest, ExportWritesTheJobTicketToTheChosenFile) {
     user.pressEscape(shown);
   });
   ASSERT_EQ(user_.click(*exportButton), platform::noErr);
+  EXPECT_EQ(script_.fileRequests().back().defaultName, "");  // the name is the user's to give
   EXPECT_TRUE(summary.starts_with("Job Notes\n") && summary.find("\nJob Setup\n") != std::string::npos) << summary;
   EXPECT_FALSE(std::filesystem::exists(path));
   EXPECT_TRUE(script_.alerts().empty());
