@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 
 #include "host/window/child_process.h"
@@ -19,6 +20,7 @@ namespace {
 using korvo_test::ChildProcess;
 using korvo_test::Layout;
 using korvo_test::Place;
+using korvo_test::ReadFile;
 using korvo_test::ReadLayout;
 using korvo_test::WaitUntil;
 
@@ -209,8 +211,8 @@ TEST_F(DialogWindowTest, ShowsTheShellDrawnAndSavesWhatIsClickedAndTyped) {
 }
 
 // Booklet/Watermark in the window: a saved watermark chosen from its pop-up is previewed (the
-// preview is not blank); the editor, laid out without a fault, previews the text typed and files
-// the watermark. Save keeps the watermark.
+// preview is not blank); the editor previews the text typed and files the watermark. Save keeps
+// the watermark.
 TEST_F(DialogWindowTest, WatermarksOnBookletWatermarkArePreviewedAndSaved) {
   Layout shown = startOnPanel("Booklet/Watermark", "KPDE/6006");
   ASSERT_TRUE(shown.has("KPDE/6006") && shown.has("KPDE/6007") && shown.has("KPDE/6008"));
@@ -224,8 +226,6 @@ TEST_F(DialogWindowTest, WatermarksOnBookletWatermarkArePreviewedAndSaved) {
   chooseItem(shown.places["KPDE/6006"], "New...");
   Layout editor = waitFor("KWEd/4");
   ASSERT_TRUE(editor.has("KWEd/4"));
-  EXPECT_EQ(editor.windowTitles["1"], "Watermark Editor");
-  expectFits(editor, "1");
   // The preview is a blank page until there is text; then the text, light as density 25 draws it.
   const double blank = Contrast(screenshot("dialog-window-watermark-editor-blank.png"), editor.places["KWEd/24"]);
   click(editor.places["KWEd/4"]);
@@ -253,51 +253,43 @@ TEST_F(DialogWindowTest, EveryDialogFitsItsTitlesAndEscapeCancelsEveryDialogAndA
   ASSERT_TRUE(shown.has("PpOu/2") && shown.has("PpOu/30"));
   expectFits(shown, "0");
 
-  chooseItem(shown.places["PpOu/2"], "Saved Job");
-  Layout saved = waitFor("KPDE/2005", "1");
-  EXPECT_EQ(saved.windowTitles["1"], "Saved Job");
-  expectFits(saved, "1");
-  click(saved.places["KPDE/2005"]);
-  EXPECT_TRUE(WaitUntil(10, [&] { return ReadLayout(layout()).focus["1"] == "KPDE/2006"; })) << korvo_test::ReadFile(layout());
-  type("4821");
-  EXPECT_TRUE(WaitUntil(10, [&] { return ReadLayout(layout()).fields["KPDE/2006"] == "\u25cf\u25cf\u25cf\u25cf"; }))
-      << korvo_test::ReadFile(layout());
-  key("Escape");
-  waitGone("KPDE/2005");
-
-  // laidOut: checked for titles cut short and overlaps (the others' faults are known and open).
+  const auto secureJob = [&](const Layout& saved) {
+    click(saved.places.at("KPDE/2005"));
+    EXPECT_TRUE(WaitUntil(10, [&] { return ReadLayout(layout()).focus["1"] == "KPDE/2006"; })) << ReadFile(layout());
+    type("4821");
+    EXPECT_TRUE(WaitUntil(10, [&] { return ReadLayout(layout()).fields["KPDE/2006"] == "\u25cf\u25cf\u25cf\u25cf"; }))
+        << ReadFile(layout());
+  };
+  // laidOut: checked for titles cut short and overlaps, with its panel when it is the panel's first
+  // (the others' faults are known and open).
   struct Dialog {
     const char* opener;   // a pop-up or menu, or a button when item is empty
     const char* item;
     const char* control;  // one the dialog shows, or an alert's button
     const char* title;    // of its window, when it has one of its own
     bool laidOut = true;
+    std::function<void(const Layout&)> inside;  // what is done in it before Escape
   };
-  struct Panel {
-    const char* title;
-    std::vector<Dialog> dialogs;
-    bool laidOut = true;
-  };
-  for (const Panel& panel : {Panel{"Paper/Output",
-                                   {{"PpOu/30", "Pads...", "KPDE/2116", ""},
-                                    {"PpOu/30", "1 Staple...", "Fnsh/101", "1 Staple"},
-                                    {"PpOu/30", "Booklet Creation...", "KPDE/1601", "Booklet Creation"}}},
-                             {"Special Pages",
-                              {{"KPDE/100", "", "SpPg/10", ""}, {"KPDE/200", "", "SpPg/12", ""}, {"KPDE/300", "", "SpPg/100", ""}}},
-                             {"Image Options",
-                              {{"KPDE/1004", "", "ClrS/1", "", false}, {"KPDE/2204", "", "KPDE/972", "", false}},
-                              false},
-                             {"Job Notes", {{"Kshl/2006", "", "Kjnp/3", ""}}},
-                             {"Booklet/Watermark",
-                              {{"KPDE/6006", "New...", "KWEd/25", "Watermark Editor"},
-                               {"KPDE/6007", "Setup...", "KPDE/2003", ""},
-                               {"KPDE/6006", "Delete", "button 1 Keep", "Delete the watermark?"}}},
-                             {"Advanced", {{"KPDE/670", "", "KPDE/506", "", false}}}}) {
-    SCOPED_TRACE(panel.title);
-    chooseItem(shown.places["Kshl/2"], panel.title);
-    const Layout front = waitFor(panel.dialogs.front().opener, panel.laidOut ? "0" : nullptr);
-    if (panel.laidOut) expectFits(front, "0");
-    for (const Dialog& d : panel.dialogs) {
+  const std::vector<std::pair<const char*, std::vector<Dialog>>> panels = {
+      {"Paper/Output",
+       {{"PpOu/2", "Saved Job", "KPDE/2005", "Saved Job", true, secureJob},
+        {"PpOu/30", "Pads...", "KPDE/2116", ""},
+        {"PpOu/30", "1 Staple...", "Fnsh/101", "1 Staple"},
+        {"PpOu/30", "Booklet Creation...", "KPDE/1601", "Booklet Creation"}}},
+      {"Special Pages", {{"KPDE/100", "", "SpPg/10", ""}, {"KPDE/200", "", "SpPg/12", ""}, {"KPDE/300", "", "SpPg/100", ""}}},
+      {"Image Options", {{"KPDE/1004", "", "ClrS/1", "", false}, {"KPDE/2204", "", "KPDE/972", "", false}}},
+      {"Job Notes", {{"Kshl/2006", "", "Kjnp/3", ""}}},
+      {"Booklet/Watermark",
+       {{"KPDE/6006", "New...", "KWEd/25", "Watermark Editor"},
+        {"KPDE/6007", "Setup...", "KPDE/2003", ""},
+        {"KPDE/6006", "Delete", "button 1 Keep", "Delete the watermark?"}}},
+      {"Advanced", {{"KPDE/670", "", "KPDE/506", "", false}}}};
+  for (const auto& [panel, dialogs] : panels) {
+    SCOPED_TRACE(panel);
+    chooseItem(shown.places["Kshl/2"], panel);
+    const Layout front = waitFor(dialogs.front().opener, dialogs.front().laidOut ? "0" : nullptr);
+    if (dialogs.front().laidOut) expectFits(front, "0");
+    for (const Dialog& d : dialogs) {
       SCOPED_TRACE(d.control);
       if (*d.item) chooseItem(front.places.at(d.opener), d.item);
       else click(front.places.at(d.opener));
@@ -305,6 +297,7 @@ TEST_F(DialogWindowTest, EveryDialogFitsItsTitlesAndEscapeCancelsEveryDialogAndA
       ASSERT_TRUE(dialog.has(d.control));
       EXPECT_TRUE(!*d.title || dialog.windowTitles["1"] == d.title) << dialog.windowTitles["1"];
       if (d.laidOut) expectFits(dialog, "1");
+      if (d.inside) d.inside(dialog);
       key("Escape");
       waitGone(d.control);
     }
@@ -324,7 +317,7 @@ TEST_F(DialogWindowTest, ReturnKeepsTheWatermarkInTheDeleteAlertAndPressesOKInAF
   ASSERT_TRUE(waitFor("button 1 Keep").has("button 1 Keep"));
   key("Return");
   waitGone("button 1 Keep");
-  EXPECT_EQ(korvo_test::ReadFile(watermarkFile()), watermarks);
+  EXPECT_TRUE(korvo_test::ReadFile(watermarkFile()) == watermarks) << "the watermark file has changed";
 
   chooseItem(shown.places["Kshl/2"], "Special Pages");
   shown = waitFor("KPDE/200", "0");
@@ -343,11 +336,8 @@ TEST_F(DialogWindowTest, ReturnKeepsTheWatermarkInTheDeleteAlertAndPressesOKInAF
   const platform::Ticket settings = save(shown.places["PDlg/2"]);
   EXPECT_EQ(Text(settings, "com.korvo.print.watermark.Watermark"), "Draft");
   const platform::PlistArray* list = settings.getArray("com.korvo.print.SpecialPages.InsertList");
-  ASSERT_NE(list, nullptr);
-  ASSERT_EQ(list->size(), 2u);
-  const platform::PlistDict* second = (*list)[1].asDictionary();
-  ASSERT_NE(second, nullptr);
-  EXPECT_EQ(*second->at("StartPage").asInteger(), 5);
+  ASSERT_TRUE(list != nullptr && list->size() == 2 && (*list)[1].asDictionary() != nullptr);
+  EXPECT_EQ(*(*list)[1].asDictionary()->at("StartPage").asInteger(), 5);
 }
 
 // Help in the window opens the dialog's page in the user's browser, through the desktop's handler
