@@ -268,7 +268,7 @@ TEST_F(DialogWindowTest, EveryDialogFitsItsTitlesAndEscapeCancelsEveryDialogAndA
     const char* control;  // one the dialog shows, or an alert's button
     const char* title;    // of its window, when it has one of its own
     bool laidOut = true;
-    std::function<void(const Layout&)> inside;  // what is done in it before Escape
+    std::function<void(const Layout&)> inside = nullptr;  // what is done in it before Escape
   };
   const std::vector<std::pair<const char*, std::vector<Dialog>>> panels = {
       {"Paper/Output",
