@@ -244,8 +244,9 @@ TEST_F(DialogWindowTest, WatermarksOnBookletWatermarkArePreviewedAndSaved) {
 // Every panel's dialogs open over the print dialog with every title whole and no control on
 // another ("1 Staple..." lists its controls as window 1; the sample printer's finishing menu fits
 // the display, one with every finisher does not), and Escape cancels each of them, every alert and
-// the export summary (no window manager turns it into a close here): saved afterwards, the session is what it was,
-// byte for byte. Saved Job's Secure Job box moves the keyboard to the passcode, which shows dots.
+// the export summary (no window manager turns it into a close here): saved afterwards, the
+// session is what it was, byte for byte. Saved Job's Secure Job box moves the keyboard to the
+// passcode, which shows dots.
 TEST_F(DialogWindowTest, EveryDialogFitsItsTitlesAndEscapeCancelsEveryDialogAndAlert) {
   const std::string before = dir_.path() + "/before.plist";
   korvo_test::WriteFile(before, sessionWith("Watermark=Draft"));
