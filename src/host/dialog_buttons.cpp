@@ -100,8 +100,7 @@ void DialogButtons::exportJobTicket() {
   ui::FileRequest request;
   request.save = true;
   request.title = "Export Job Ticket";
-  request.defaultName = "JobTicket.xml";
-  request.types = {"xml"};
+  request.types = {"xml"};  // the files listed; as on the Advanced panel, no name is proposed and the one given is kept
   std::optional<std::string> path = ui::ChooseFile(request);
   if (!path) return;
   // The file holds the settings as they stand in the panels, not as they were last saved.

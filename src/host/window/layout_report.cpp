@@ -41,6 +41,8 @@ void ReportControl(const ui::gtk::WindowRenderer& renderer, const ui::Control& c
     for (const auto& heading : renderer.listColumnsOf(control))
       out << "column " << sign << ' ' << control.id().id << ' ' << ++column << ' ' << heading.place << ' '
           << OneLine(heading.title) << '\n';
+    if (std::optional<std::string> shown = renderer.shownTextOf(control))
+      out << "field " << sign << ' ' << control.id().id << ' ' << OneLine(*shown) << '\n';
     for (const auto& row : renderer.listRowsOf(control)) {
       out << "row " << sign << ' ' << control.id().id << ' ' << row.item << ' ' << row.place << ' ';
       for (std::size_t i = 0; i < row.cells.size(); ++i) out << (i > 0 ? "\t" : "") << OneLine(row.cells[i]);
@@ -62,6 +64,8 @@ bool WriteLayoutReport(const std::string& path) {
     if (std::optional<ui::Rect> place = renderer->windowPlace())
       out << "window " << window << ' ' << *place << ' ' << OneLine(renderer->window().title()) << '\n';
     ReportControl(*renderer, renderer->window().content(), window, out);
+    if (const ui::Control* focus = renderer->focusedControl())
+      out << "focus " << window << ' ' << SignatureText(*focus) << ' ' << focus->id().id << '\n';
     for (const auto& item : renderer->openMenuItems())
       out << "item " << item.item << ' ' << item.subItem << ' ' << item.place << ' ' << OneLine(item.text) << '\n';
   }

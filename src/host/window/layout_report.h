@@ -18,6 +18,9 @@ namespace korvo_host {
 //                                          for a control without a title
 //   column SIGN ID K X Y W H TITLE         the title of a list view's column K
 //   row SIGN ID ITEM X Y W H CELLS         a list view's row, its cells' texts separated by tabs
+//   field SIGN ID TEXT                     the text a single-line field shows (a password
+//                                          field's characters as dots)
+//   focus N SIGN ID                        the control with window N's keyboard focus
 //   item N SUB X Y W H TEXT                an item of the open menu (SUB 0 for a top-level item)
 //   button N ANSWER X Y W H TITLE          a button of alert N (the first button answers 1)
 // Signatures with spaces are shown with '_'; line breaks and tabs inside texts as spaces. False

@@ -5,8 +5,7 @@
 
 platform::OSStatus RunModalJTKTExportDialog(const JobTicketService& service, std::string* chosenPath) {
   platform::ui::FileRequest request;
-  request.save = true;
-  request.defaultName = "JobTicket.xml";
+  request.save = true;  // the name is the user's to give, as it stands (no name proposed, no extension added)
   const std::optional<std::string> chosen = platform::ui::ChooseFile(request);
   if (!chosen) return platform::noErr;  // cancelled: nothing written
   if (chosenPath != nullptr) *chosenPath = *chosen;

@@ -169,7 +169,8 @@ void DeleteChosenWatermark(BookletWatermarkContext& c) {
   if (c.watermark.empty()) return;
   ui::AlertRequest ask{ui::AlertLevel::Caution, Localized(c, "Delete Watermark Header"),
                        Localized(c, "Delete Watermark Message"),
-                       {Localized(c, "No Command"), Localized(c, "Yes Command")}};  // keeping it is the default
+                       {Localized(c, "No Command"), Localized(c, "Yes Command")},  // keeping it is the default
+                       1};  // and what Escape answers
   if (ui::RunStandardAlert(ask) != 2) return;
   std::string error;
   if (removeWatermarkData(kWatermarkFileName, c.watermark, &error) != WatermarkResult::kDone) {

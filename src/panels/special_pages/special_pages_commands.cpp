@@ -81,6 +81,7 @@ bool Confirm(const platform::Bundle* bundle, const char* messageKey) {
   alert.title = bundle->localizedString("Delete Special Pages Title");
   alert.message = bundle->localizedString(messageKey);
   alert.buttons = {bundle->localizedString("No Command"), bundle->localizedString("Yes Command")};
+  alert.cancelButton = 1;  // dismissing the question keeps the pages
   return ui::RunStandardAlert(alert) == 2;
 }
 

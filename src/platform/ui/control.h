@@ -114,6 +114,8 @@ class Control : public EventTarget {
   void replaceSelection(const std::string& text);
   bool locked() const { return locked_; }  // a read-only text view
   void setLocked(bool locked) { locked_ = locked; }
+  bool password() const { return password_; }  // an edit field whose text is shown as dots
+  void setPassword(bool password) { password_ = password; }
 
   // The menu of a pop-up, menu button or combo box (created on first use).
   Menu& menu();
@@ -150,7 +152,7 @@ class Control : public EventTarget {
   Control* parent_ = nullptr;
   Window* window_ = nullptr;  // set on the root control of a window
   std::vector<std::unique_ptr<Control>> children_;
-  bool visible_ = true, enabled_ = true, active_ = true, locked_ = false;
+  bool visible_ = true, enabled_ = true, active_ = true, locked_ = false, password_ = false;
   std::string title_;
   std::int32_t value_ = 0, minimum_ = 0, maximum_ = 0;
   std::string text_;

@@ -8,7 +8,7 @@ namespace platform::ui {
 
 namespace {
 
-// Without a person to ask, dialogs end cancelled and alerts with their last (cancel) button,
+// Without a person to ask, dialogs end cancelled and alerts with their cancel answer,
 // each saying so, so that nothing waits forever and nothing is taken for a yes.
 class Nobody : public Interaction {
  public:
@@ -18,7 +18,7 @@ class Nobody : public Interaction {
   }
   int alert(const AlertRequest& request) override {
     std::fprintf(stderr, "!! alert \"%s\": %s\n", request.title.c_str(), request.message.c_str());
-    return request.buttons.empty() ? 1 : static_cast<int>(request.buttons.size());
+    return AlertCancelAnswer(request);
   }
   std::optional<std::string> chooseFile(const FileRequest&) override { return std::nullopt; }
   void beep() override {}
@@ -40,6 +40,11 @@ int RunAppModalLoopForWindow(Window& window) {
   int result = gInteraction->runModal(window);
   window.setVisible(wasVisible);
   return result;
+}
+
+int AlertCancelAnswer(const AlertRequest& request) {
+  const int buttons = request.buttons.empty() ? 1 : static_cast<int>(request.buttons.size());
+  return request.cancelButton >= 1 && request.cancelButton <= buttons ? request.cancelButton : buttons;
 }
 
 void QuitAppModalLoopForWindow(Window& window, int result) { window.quitModal(result); }

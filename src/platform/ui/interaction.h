@@ -23,7 +23,13 @@ struct AlertRequest {
   std::string title;
   std::string message;
   std::vector<std::string> buttons;  // the first is the default button
+  // The answer (from 1) that Escape and the alert's close box give; 0 for the last button. An
+  // alert whose default is its "no" sets it to 1, so that dismissing it never says yes.
+  int cancelButton = 0;
 };
+
+// The answer that dismissing the alert gives.
+int AlertCancelAnswer(const AlertRequest& request);
 
 struct FileRequest {
   bool save = false;  // put-file (save) rather than choose-file (open)

@@ -113,11 +113,11 @@ class Builder {
     auto minimum = integer(node, "minimum", 0), maximum = integer(node, "maximum", 0);
     auto value = integer(node, "value", 0);
     auto visible = flag(node, "visible", true), enabled = flag(node, "enabled", true);
-    auto locked = flag(node, "locked", false);
+    auto locked = flag(node, "locked", false), password = flag(node, "password", false);
     auto isDefault = flag(node, "default", false), isCancel = flag(node, "cancel", false);
     auto command = code(node, "command");
     if (!signature || !id || !x || !y || !width || !height || !minimum || !maximum || !value || !visible ||
-        !enabled || !locked || !isDefault || !isCancel || !command)
+        !enabled || !locked || !password || !isDefault || !isCancel || !command)
       return false;
     auto owned = std::make_unique<Control>(kind->second, ControlID{*signature, *id}, Rect{*x, *y, *width, *height});
     Control& c = *parent.embed(std::move(owned));
@@ -130,6 +130,7 @@ class Builder {
     c.setVisible(*visible);
     c.setEnabled(*enabled);
     c.setLocked(*locked);
+    c.setPassword(*password);
     c.setCommand(*command);
     c.setPicture(node.attributeText("picture").value_or(""));
     if (*isDefault) window.setDefaultButton(&c);

@@ -7,7 +7,7 @@
 //       <control kind="popup" signature="Kshl" id="2" x="10" y="8" width="200" height="20"
 //                title="..." title-key="..." value="1" minimum="0" maximum="3" text="..."
 //                visible="false" enabled="false" command="CLOS" picture="Icon.png"
-//                default="true" cancel="true" locked="true" name="Finishing">
+//                default="true" cancel="true" locked="true" password="true" name="Finishing">
 //         <menu>
 //           <item text="..." text-key="..." command="ABCD" ref="3" checked="true"
 //                 enabled="false"/>

@@ -93,7 +93,7 @@ int LabelAnswers::runModal(Window& window) {
 }
 
 int LabelAnswers::alert(const AlertRequest& request) {
-  const int cancel = request.buttons.empty() ? 1 : static_cast<int>(request.buttons.size());
+  const int cancel = AlertCancelAnswer(request);
   if (refusal_) return cancel;
   if (!steps_.empty()) {
     for (std::size_t i = 0; i < request.buttons.size(); ++i) {

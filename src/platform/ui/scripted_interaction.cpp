@@ -31,6 +31,7 @@ int ScriptedInteraction::alert(const AlertRequest& request) {
 
 std::optional<std::string> ScriptedInteraction::chooseFile(const FileRequest& request) {
   log_.push_back("file: " + request.title);
+  fileRequests_.push_back(request);
   if (fileAnswers_.empty()) return std::nullopt;
   auto answer = std::move(fileAnswers_.front());
   fileAnswers_.pop_front();

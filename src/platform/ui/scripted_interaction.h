@@ -33,6 +33,7 @@ class ScriptedInteraction : public Interaction {
   const std::vector<std::string>& log() const { return log_; }
   int beeps() const { return beeps_; }
   const std::vector<AlertRequest>& alerts() const { return alerts_; }
+  const std::vector<FileRequest>& fileRequests() const { return fileRequests_; }
   bool scriptUsedUp() const { return modalSteps_.empty() && alertAnswers_.empty() && fileAnswers_.empty(); }
 
   int runModal(Window& window) override;
@@ -49,6 +50,7 @@ class ScriptedInteraction : public Interaction {
   std::deque<std::optional<std::string>> fileAnswers_;
   std::vector<std::string> log_;
   std::vector<AlertRequest> alerts_;
+  std::vector<FileRequest> fileRequests_;
   int beeps_ = 0;
 };
 

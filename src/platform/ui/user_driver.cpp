@@ -218,7 +218,9 @@ OSStatus UserDriver::pressReturn(Window& window) {
 }
 
 OSStatus UserDriver::pressEscape(Window& window) {
-  return window.cancelButton() ? click(*window.cancelButton()) : kUserCannotReachErr;
+  // A notice with only its OK button is dismissed by that button.
+  Control* button = window.cancelButton() ? window.cancelButton() : window.defaultButton();
+  return button ? click(*button) : kUserCannotReachErr;
 }
 
 }  // namespace platform::ui

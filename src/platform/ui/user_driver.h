@@ -44,7 +44,8 @@ class UserDriver {
   // it, outermost first, chooses its tab or the item of the pop-up that shows it (see
   // Control::panesShown). kUserCannotReachErr when the control is still hidden after that.
   OSStatus bringToFront(Control& control);
-  // The window's default or cancel button, as Return or Escape would.
+  // The window's default or cancel button, as Return or Escape would (Escape presses the default
+  // button of a window without a cancel button).
   OSStatus pressReturn(Window& window);
   OSStatus pressEscape(Window& window);
 

@@ -14,6 +14,7 @@ Window::~Window() {
 }
 
 void Window::setFocus(Control* control) {
+  ++focusRequests_;
   if (control == focus_) return;
   if (Control* old = focus_) {
     focus_ = nullptr;

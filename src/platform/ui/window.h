@@ -1,6 +1,7 @@
 #pragma once
 // A window: a named root of controls, with its default and cancel buttons, the keyboard focus,
 // custom events posted to it, and the state of a modal loop run on it.
+#include <cstdint>
 #include <deque>
 #include <memory>
 #include <optional>
@@ -30,9 +31,12 @@ class Window : public EventTarget {
   Control* cancelButton() const { return cancelButton_; }
   void setCancelButton(Control* button) { cancelButton_ = button; }
 
-  // Moving the focus tells the control losing it and the one gaining it (focus events).
+  // Moving the focus tells the control losing it and the one gaining it (focus events). Each
+  // call is counted, also one naming the control that has the focus already: a window on screen
+  // puts its keyboard focus there again, wherever a person had moved it since.
   Control* focus() const { return focus_; }
   void setFocus(Control* control);
+  std::uint64_t focusRequests() const { return focusRequests_; }
 
   bool visible() const { return visible_; }
   void setVisible(bool visible) { visible_ = visible; }
@@ -60,6 +64,7 @@ class Window : public EventTarget {
   Control* defaultButton_ = nullptr;
   Control* cancelButton_ = nullptr;
   Control* focus_ = nullptr;
+  std::uint64_t focusRequests_ = 0;
   bool visible_ = false;
   std::deque<Event> posted_;
   std::optional<int> modalResult_;

@@ -27,7 +27,7 @@ Layout ReadLayout(const std::string& path) {
   std::string line;
   while (std::getline(in, line)) {
     std::istringstream fields(line);
-    std::string what, a, b;
+    std::string what, a, b, c;
     Place place;
     if (!(fields >> what >> a)) continue;
     if (what == "window") {
@@ -47,6 +47,10 @@ Layout ReadLayout(const std::string& path) {
         layout.places["item " + a] = place;
         layout.places["item " + Rest(fields)] = place;
       }
+    } else if (what == "field" && fields >> b) {
+      layout.fields[a + "/" + b] = Rest(fields);
+    } else if (what == "focus" && fields >> b >> c) {
+      layout.focus[a] = b + "/" + c;
     } else if (what == "button" && fields >> b) {
       if (fields >> place.x >> place.y >> place.width >> place.height) layout.places["button " + a + " " + Rest(fields)] = place;
     }

@@ -27,6 +27,8 @@ struct Layout {
   // the buttons of alert N.
   std::map<std::string, Place> places;
   std::map<std::string, std::string> windowTitles;  // by window number
+  std::map<std::string, std::string> fields;        // the text shown, by "SIGN/ID"
+  std::map<std::string, std::string> focus;         // "SIGN/ID" by window number
   std::vector<ControlLine> controls;
   bool has(const std::string& name) const { return places.count(name) != 0 && places.at(name).width > 0; }
 };

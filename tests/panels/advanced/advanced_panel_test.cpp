@@ -161,7 +161,7 @@ TEST_F(AdvancedPanel, JobTicketsAreExportedAndImportedByTheButtons) {
     EXPECT_TRUE(session.save(dir.file("session.plist")));
     return korvo_test::ReadFile(dir.file("session.plist"));
   };
-  const std::string ticket = dir.file("job.xml"), missing = dir.file("no such folder/job.xml"),
+  const std::string ticket = dir.file("job ticket"), missing = dir.file("no such folder/job.xml"),
                     notATicket = dir.file("notes.txt");
   korvo_test::WriteFile(notATicket, "these are not the settings you are looking for\n");
   {
@@ -184,6 +184,8 @@ TEST_F(AdvancedPanel, JobTicketsAreExportedAndImportedByTheButtons) {
     ASSERT_EQ(dialog.user().click(dialog.named("ExportJobTicket")), platform::noErr);
   }
   EXPECT_EQ(script.alerts().size(), 2u);
+  // Written under the name given, as it stands: none was proposed, no extension is added.
+  EXPECT_EQ(script.fileRequests().back().defaultName, "");
   EXPECT_NE(korvo_test::ReadFile(ticket).find("<jtkt"), std::string::npos);
 
   platform::PrintSession fresh = korvo_test::SessionOn(korvo_test::SamplePPDPath());

@@ -202,9 +202,19 @@ void MakeContainer(WidgetNode& node, GtkWidget* background) {
   }
 }
 
-GtkWidget* MakeTextField(WidgetNode& node) {
-  GtkWidget* field = gtk_entry_new();
+// Return in a single-line field presses the window's default button, as in every GTK dialog: the
+// key is the window's, never a character of the field (a multi-line text view keeps its Return).
+void OnFieldActivated(GtkWidget*, gpointer data) {
+  WidgetNode& node = NodeOf(data);
+  node.owner.act(node.control, [](UserDriver& driver, Control& control) {
+    return control.window() != nullptr ? driver.pressReturn(*control.window()) : kUserCannotReachErr;
+  });
+}
+
+GtkWidget* MakeTextField(WidgetNode& node, bool password) {
+  GtkWidget* field = password ? gtk_password_entry_new() : gtk_entry_new();
   ConnectEditing(field, node);
+  g_signal_connect(field, "activate", G_CALLBACK(OnFieldActivated), &node);
   return field;
 }
 
@@ -266,7 +276,7 @@ void CreateWidgets(WidgetNode& node) {
       break;
     case ControlKind::ComboBox: {
       node.outer = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 0);
-      node.entry = MakeTextField(node);
+      node.entry = MakeTextField(node, false);
       gtk_widget_set_hexpand(node.entry, TRUE);
       node.main = gtk_menu_button_new();
       gtk_menu_button_set_create_popup_func(
@@ -284,7 +294,7 @@ void CreateWidgets(WidgetNode& node) {
       node.outer = node.main;
       break;
     case ControlKind::EditText:
-      node.main = MakeTextField(node);
+      node.main = MakeTextField(node, control.password());
       node.outer = node.main;
       break;
     case ControlKind::TextView: {

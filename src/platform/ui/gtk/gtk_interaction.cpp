@@ -21,6 +21,7 @@ void RunNestedLoop(Done done) {
 
 struct AlertState {
   int chosen = 0;
+  int cancel = 0;  // the answer of Escape and of the close box
   std::string title;
   GtkWidget* window = nullptr;
   std::vector<std::pair<std::string, GtkWidget*>> buttons;  // in answer order
@@ -36,9 +37,18 @@ void OnAlertButton(GtkButton* button, gpointer data) {
 }
 
 gboolean OnAlertClosed(GtkWindow*, gpointer data) {
-  // Closing the alert answers its last button, the one that cancels.
   auto* state = static_cast<AlertState*>(data);
-  if (state->chosen == 0) state->chosen = -1;
+  if (state->chosen == 0) state->chosen = state->cancel;
+  return TRUE;
+}
+
+// Escape dismisses the alert, and Return that no button took (the focused one takes it) gives
+// the default answer.
+gboolean OnAlertKey(GtkEventControllerKey*, guint key, guint, GdkModifierType, gpointer data) {
+  auto* state = static_cast<AlertState*>(data);
+  if (key == GDK_KEY_Escape) state->chosen = state->cancel;
+  else if (key == GDK_KEY_Return || key == GDK_KEY_KP_Enter || key == GDK_KEY_ISO_Enter) state->chosen = 1;
+  else return FALSE;
   return TRUE;
 }
 
@@ -148,6 +158,7 @@ int GtkInteraction::alert(const AlertRequest& request) {
   }
   AlertState state;
   state.title = request.title;
+  state.cancel = AlertCancelAnswer(request);
   state.window = window;
   std::vector<std::string> buttons = request.buttons.empty() ? std::vector<std::string>{"OK"} : request.buttons;
   GtkWidget* row = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 8);
@@ -159,18 +170,27 @@ int GtkInteraction::alert(const AlertRequest& request) {
     g_signal_connect(button, "clicked", G_CALLBACK(OnAlertButton), &state);
     gtk_box_append(GTK_BOX(row), button);
     state.buttons.insert(state.buttons.begin(), {buttons[i], button});
-    if (i == 0) gtk_window_set_default_widget(GTK_WINDOW(window), button);
+    if (i == 0) {
+      // The default answer has the focus, so Return gives it, and is drawn as the default.
+      gtk_window_set_default_widget(GTK_WINDOW(window), button);
+      gtk_widget_add_css_class(button, "suggested-action");
+    }
   }
   gtk_box_append(GTK_BOX(box), row);
   gtk_window_set_child(GTK_WINDOW(window), box);
+  gtk_window_set_focus(GTK_WINDOW(window), state.buttons.front().second);
   g_signal_connect(window, "close-request", G_CALLBACK(OnAlertClosed), &state);
+  GtkEventController* keys = gtk_event_controller_key_new();
+  g_signal_connect(keys, "key-pressed", G_CALLBACK(OnAlertKey), &state);
+  gtk_widget_add_controller(window, keys);
   gtk_window_present(GTK_WINDOW(window));
   AlertsOpen().push_back(&state);
   RunNestedLoop([&] { return state.chosen != 0; });
   std::erase(AlertsOpen(), &state);
   g_signal_handlers_disconnect_by_data(window, &state);
+  g_signal_handlers_disconnect_by_data(keys, &state);
   gtk_window_destroy(GTK_WINDOW(window));
-  return state.chosen < 0 ? static_cast<int>(buttons.size()) : state.chosen;
+  return state.chosen;
 }
 
 std::optional<std::string> GtkInteraction::chooseFile(const FileRequest& request) {

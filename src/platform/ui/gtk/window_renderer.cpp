@@ -50,18 +50,29 @@ bool TreeContains(const Control& root, const Control& wanted) {
                      [&](const std::unique_ptr<Control>& child) { return TreeContains(*child, wanted); });
 }
 
-// The window's close box acts as its cancel button would; the window itself stays until the
-// code behind it says otherwise.
+// The window's close box acts as Escape does; the window itself stays until the code behind it
+// says otherwise.
 gboolean OnCloseRequest(GtkWindow*, gpointer data) {
-  auto* renderer = static_cast<WindowRenderer*>(data);
-  Window& window = renderer->window();
-  if (window.cancelButton() != nullptr) {
-    renderer->act(window.cancelButton(), [](UserDriver& driver, Control& control) { return driver.click(control); });
-  } else {
-    renderer->driver().pressEscape(window);
-    WindowRenderer::ScheduleRefreshAll();
-  }
+  static_cast<WindowRenderer*>(data)->pressKey(true);
   return TRUE;
+}
+
+// Escape and Return reach the window when the widget with the focus did not take them (an open
+// menu takes Escape, a text view Return), with or without a window manager.
+gboolean OnWindowKey(GtkEventControllerKey*, guint key, guint, GdkModifierType state, gpointer data) {
+  if ((state & (GDK_CONTROL_MASK | GDK_ALT_MASK | GDK_SUPER_MASK)) != 0) return FALSE;
+  const bool escape = key == GDK_KEY_Escape;
+  if (!escape && key != GDK_KEY_Return && key != GDK_KEY_KP_Enter && key != GDK_KEY_ISO_Enter) return FALSE;
+  static_cast<WindowRenderer*>(data)->pressKey(escape);
+  return TRUE;
+}
+
+// Moves the keyboard focus into widget, unless it is there already (a field that gets the focus
+// again would select all its text under the person typing in it).
+void FocusOn(GtkWindow* window, GtkWidget* widget) {
+  GtkWidget* current = gtk_root_get_focus(GTK_ROOT(window));
+  if (current != nullptr && (current == widget || gtk_widget_is_ancestor(current, widget))) return;
+  gtk_widget_grab_focus(widget);
 }
 
 }  // namespace
@@ -83,13 +94,20 @@ WindowRenderer::WindowRenderer(Window& window, std::vector<std::string> pictureF
   gtk_widget_set_size_request(rootFixed_, bounds.width, bounds.height);
   gtk_window_set_child(gtkWindow_, rootFixed_);
   g_signal_connect(gtkWindow_, "close-request", G_CALLBACK(OnCloseRequest), this);
+  keys_ = gtk_event_controller_key_new();
+  g_signal_connect(keys_, "key-pressed", G_CALLBACK(OnWindowKey), this);
+  gtk_widget_add_controller(GTK_WIDGET(gtkWindow_), keys_);
   Registry().push_back(this);
   refresh();
+  // A dialog that asks for no field starts on its default button, so that Return answers it.
+  if (window.focus() == nullptr)
+    if (GtkWidget* button = keyboardWidgetOf(window.defaultButton())) FocusOn(gtkWindow_, button);
 }
 
 WindowRenderer::~WindowRenderer() {
   std::erase(Registry(), this);
   g_signal_handlers_disconnect_by_data(gtkWindow_, this);
+  g_signal_handlers_disconnect_by_data(keys_, this);
   // The window does not hold its default widget: let go of it before the widgets go.
   gtk_window_set_default_widget(gtkWindow_, nullptr);
   gtk_window_destroy(gtkWindow_);
@@ -134,11 +152,41 @@ void WindowRenderer::refresh() {
   // The window does not hold its default widget, so it is set again afterwards.
   gtk_window_set_default_widget(gtkWindow_, nullptr);
   std::erase_if(nodes_, [](const auto& entry) { return !entry.second->seen; });
-  if (window_.defaultButton() != nullptr) {
-    auto found = nodes_.find(window_.defaultButton());
-    if (found != nodes_.end()) gtk_window_set_default_widget(gtkWindow_, found->second->main);
-  }
+  showDefaultButton();
+  applyFocus();
   updating_ = false;
+}
+
+void WindowRenderer::pressKey(bool escape) {
+  if (updating_) return;
+  if (escape) driver_.pressEscape(window_);
+  else driver_.pressReturn(window_);
+  ScheduleRefreshAll();
+}
+
+// The default button is GTK's default widget and drawn as the suggested action.
+void WindowRenderer::showDefaultButton() {
+  GtkWidget* button = keyboardWidgetOf(window_.defaultButton());
+  if (shownDefault_ != window_.defaultButton())
+    if (GtkWidget* old = keyboardWidgetOf(shownDefault_)) gtk_widget_remove_css_class(old, "suggested-action");
+  shownDefault_ = button != nullptr ? window_.defaultButton() : nullptr;
+  if (button == nullptr) return;
+  gtk_window_set_default_widget(gtkWindow_, button);
+  gtk_widget_add_css_class(button, "suggested-action");
+}
+
+// Each focus request of the window moves the keyboard focus to the control it names.
+void WindowRenderer::applyFocus() {
+  if (focusApplied_ == window_.focusRequests()) return;
+  focusApplied_ = window_.focusRequests();
+  if (GtkWidget* widget = keyboardWidgetOf(window_.focus())) FocusOn(gtkWindow_, widget);
+}
+
+GtkWidget* WindowRenderer::keyboardWidgetOf(const Control* control) const {
+  // Looked up first: a control that is gone has no node, and is not touched.
+  auto found = nodes_.find(control);
+  if (found == nodes_.end() || !control->isReallyVisible()) return nullptr;
+  return found->second->entry != nullptr ? found->second->entry : found->second->main;
 }
 
 void WindowRenderer::syncControl(Control& control, Control* parent, GtkWidget* parentFixed) {
@@ -245,6 +293,30 @@ std::vector<WindowRenderer::ListColumn> WindowRenderer::listColumnsOf(const Cont
     if (std::optional<Rect> place = ScreenPlaceOf(title); place && GTK_IS_LABEL(title))
       columns.push_back({gtk_label_get_text(GTK_LABEL(title)), *place});
   return columns;
+}
+
+const Control* WindowRenderer::focusedControl() const {
+  // The innermost control whose widgets hold the focus widget.
+  for (GtkWidget* w = gtk_root_get_focus(GTK_ROOT(gtkWindow_)); w != nullptr; w = gtk_widget_get_parent(w))
+    for (const auto& [control, node] : nodes_)
+      if (node->outer == w || node->main == w || node->entry == w) return control;
+  return nullptr;
+}
+
+std::optional<std::string> WindowRenderer::shownTextOf(const Control& control) const {
+  GtkWidget* field = control.kind() == ControlKind::EditText || control.kind() == ControlKind::ComboBox
+                         ? keyboardWidgetOf(&control)
+                         : nullptr;
+  if (field == nullptr) return std::nullopt;
+  GtkEditable* text = gtk_editable_get_delegate(GTK_EDITABLE(field));
+  const char* shown = gtk_editable_get_text(GTK_EDITABLE(field));
+  if (shown == nullptr) return std::nullopt;
+  if (text == nullptr || !GTK_IS_TEXT(text) || gtk_text_get_visibility(GTK_TEXT(text))) return std::string(shown);
+  char dot[6] = {};
+  const int dotLength = g_unichar_to_utf8(gtk_text_get_invisible_char(GTK_TEXT(text)), dot);
+  std::string dots;
+  for (glong i = g_utf8_strlen(shown, -1); i > 0; --i) dots.append(dot, static_cast<std::size_t>(dotLength));
+  return dots;
 }
 
 std::vector<WindowRenderer::OpenMenuItem> WindowRenderer::openMenuItems() const {

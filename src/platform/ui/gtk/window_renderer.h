@@ -58,6 +58,11 @@ class WindowRenderer {
     Rect place;
   };
   std::vector<ListColumn> listColumnsOf(const Control& control) const;
+  // The control whose widget has the window's keyboard focus; null when none has.
+  const Control* focusedControl() const;
+  // The text a single-line field shows, a password field's characters as its dots; none for
+  // another control or one not on screen.
+  std::optional<std::string> shownTextOf(const Control& control) const;
   // The items of the menu now open in the window, with their places as above; empty when none is.
   struct OpenMenuItem {
     int item = 0, subItem = 0;
@@ -76,6 +81,8 @@ class WindowRenderer {
     ScheduleRefreshAll();
   }
   bool updating() const { return updating_; }
+  // Return or Escape that no widget of the window took: its default or cancel button.
+  void pressKey(bool escape);
   UserDriver& driver() { return driver_; }
   const std::vector<std::string>& pictureFolders() const { return pictureFolders_; }
   std::optional<std::string> picturePath(const std::string& name) const;
@@ -95,6 +102,9 @@ class WindowRenderer {
   bool contains(const Control& control) const;
   void syncControl(Control& control, Control* parent, GtkWidget* parentFixed);
   void groupRadioButtons(const Control& group);
+  void showDefaultButton();
+  void applyFocus();
+  GtkWidget* keyboardWidgetOf(const Control* control) const;
 
   Window& window_;
   std::vector<std::string> pictureFolders_;
@@ -105,6 +115,9 @@ class WindowRenderer {
   std::unordered_map<const Control*, std::unique_ptr<WidgetNode>> nodes_;
   GtkWidget* openPopover_ = nullptr;
   const Control* openMenuControl_ = nullptr;
+  GtkEventController* keys_ = nullptr;  // owned by the window
+  const Control* shownDefault_ = nullptr;  // the button drawn as the default
+  std::uint64_t focusApplied_ = 0;  // the window's focus requests carried out on screen
 };
 
 }  // namespace platform::ui::gtk
