@@ -10,7 +10,8 @@ namespace {
 
 using platform::PlistDict;
 
-// A new stock's defaults are pinned by what it writes to the ticket (stock_ticket_test).
+// A new stock's defaults are pinned by what it writes to the ticket (stock_ticket_test); that a
+// transparency is clear, by the printer's stocks (tests/stocklibrary) and the job's papers' golden file.
 TEST(StockFields, AWidthOrLengthMakesTheSizeCustomAndANamedSizeForgetsThem) {
   Stock s;
   s.setSize(4);
@@ -34,17 +35,6 @@ TEST(StockFields, AWidthOrLengthMakesTheSizeCustomAndANamedSizeForgetsThem) {
   s.setSize(4);
   EXPECT_EQ(s.width(), kPrinterDefault);
   EXPECT_EQ(s.length(), kPrinterDefault);
-}
-
-TEST(StockFields, ATransparencyIsClear) {
-  Stock s;
-  s.setColor(3);
-  s.setType(2);
-  EXPECT_EQ(s.color(), 6);
-  s.setColor(3);  // the colour setter itself keeps no rule
-  EXPECT_EQ(s.color(), 3);
-  s.setType(1);
-  EXPECT_EQ(s.color(), 3);
 }
 
 TEST(StockFields, DefaultStockDependsOnTheContext) {

@@ -1,12 +1,7 @@
 // The printer's stock library fetched from a real IPP printer (ippeveprinter on loopback) by
 // the worker task, with results coming back on the main run loop.
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <sys/time.h>
-#include <unistd.h>
 
-#include <atomic>
 #include <chrono>
 #include <thread>
 
@@ -216,34 +211,13 @@ TEST_F(ManyStocksPrinter, ANewWorkerDropsWhatTheOldOneHadToSay) {
   EXPECT_TRUE(lib.listParams->empty());
 }
 
-// A server that accepts the connection and never answers.
-class SilentServer {
- public:
-  SilentServer() {
-    fd_ = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ::bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    ::listen(fd_, 4);
-    socklen_t size = sizeof address;
-    ::getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &size);
-    port_ = ntohs(address.sin_port);
-  }
-  ~SilentServer() { ::close(fd_); }
-  int fd() const { return fd_; }
-  std::string uri() const { return "ipp://127.0.0.1:" + std::to_string(port_) + "/ipp/print"; }
-
- private:
-  int fd_ = -1;
-  int port_ = 0;
-};
-
 TEST(PrinterStockWorker, EndingTheDialogWhileTheWorkerWaitsIsQuick) {
-  SilentServer silent;
+  std::string error;
+  const auto silent = korvo_test::FakePrinter::start("silent", &error);
+  ASSERT_TRUE(silent) << error;
   PrinterStockLibrary lib;
   EventWindow events{lib};
-  ASSERT_TRUE(StartPrinterStockWorker(lib, kBundle, silent.uri(), &events.window));
+  ASSERT_TRUE(StartPrinterStockWorker(lib, kBundle, silent->uri(), &events.window));
   // Let the worker announce itself and start its request, which will not be answered.
   platform::RunLoop::main().runUntil(Clock::now() + std::chrono::milliseconds(500));
   EXPECT_EQ(lib.biDiStatus, kPrinterStockRetrieving);
@@ -254,64 +228,6 @@ TEST(PrinterStockWorker, EndingTheDialogWhileTheWorkerWaitsIsQuick) {
   EXPECT_EQ(lib.biDiStatus, kPrinterStockNoWorker);
   platform::RunLoop::main().runPending();
   EXPECT_EQ(events.results, 0);
-}
-
-// A server that answers every request with the same bytes, and counts the requests.
-class AnsweringServer {
- public:
-  explicit AnsweringServer(std::string answer)
-      : answer_(std::move(answer)), thread_([this](std::stop_token stop) { serve(stop); }) {}
-  ~AnsweringServer() {
-    thread_.request_stop();
-    ::shutdown(silent_.fd(), SHUT_RDWR);
-  }
-  std::string uri() const { return silent_.uri(); }
-  int requests() const { return requests_; }
-
- private:
-  void serve(std::stop_token stop) {
-    while (!stop.stop_requested()) {
-      const int client = ::accept(silent_.fd(), nullptr, nullptr);
-      if (client < 0) return;
-      // The whole request: read until the client stops sending and waits for the answer.
-      timeval wait{0, 200000};
-      ::setsockopt(client, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
-      char buffer[4096];
-      while (::recv(client, buffer, sizeof buffer, 0) > 0) {
-      }
-      ++requests_;
-      ::send(client, answer_.data(), answer_.size(), MSG_NOSIGNAL);
-      ::close(client);
-    }
-  }
-  SilentServer silent_;
-  std::string answer_;
-  std::atomic<int> requests_{0};
-  std::jthread thread_;
-};
-
-TEST(PrinterStockRequest, ARedirectingServerIsAskedOnceAndNamedInTheError) {
-  // Every answer sends the client to the address it already asked.
-  AnsweringServer server("HTTP/1.1 301 Moved Permanently\r\nLocation: /ipp/print\r\nContent-Length: 0\r\n\r\n");
-  std::vector<Stock> stocks;
-  std::string error;
-  const auto start = Clock::now();
-  EXPECT_NE(RetrievePrinterStockLibrary(server.uri(), stocks, error, {}), platform::noErr);
-  EXPECT_LT(Clock::now() - start, std::chrono::seconds(15));
-  EXPECT_LE(server.requests(), 3);
-  EXPECT_NE(error.find("HTTP 301"), std::string::npos) << error;
-  EXPECT_TRUE(stocks.empty());
-}
-
-TEST(PrinterStockRequest, ARefusedConnectionAndAGarbledReplySayWhatHappened) {
-  std::vector<Stock> stocks;
-  std::string error;
-  const std::string closed = "ipp://127.0.0.1:" + std::to_string(korvo_test::FreeLoopbackPort()) + "/ipp/print";
-  EXPECT_EQ(RetrievePrinterStockLibrary(closed, stocks, error, {}), kPrinterStockUnreachable);
-  EXPECT_NE(error.find("(Connection refused)"), std::string::npos) << error;
-  AnsweringServer garbled("HTTP/1.1 200 OK\r\nContent-Type: application/ipp\r\nContent-Length: 8\r\n\r\nGARBAGE!");
-  EXPECT_EQ(RetrievePrinterStockLibrary(garbled.uri(), stocks, error, {}), kPrinterStockNoAnswer);
-  EXPECT_NE(error.find("could not be read as an IPP reply"), std::string::npos) << error;
 }
 
 }  // namespace

@@ -1,11 +1,13 @@
-// The library file: shared with the library dialog's keys, written only when changed, and never
-// lost to a damaged file. Entries in use, as the library dialog shows them, are the dialog's
-// (tests/panels/stock_menu).
+// The library's entries (their dictionary and the status their stock earns) and its file: shared
+// with the library dialog's keys and written only when changed (a damaged one is set aside as every
+// preference file is, tests/platform/preference_file_test). Entries in use, as the library dialog
+// shows them, are the dialog's (tests/panels/stock_menu).
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <filesystem>
 
+#include "stocklibrary/stock_library_entry.h"
 #include "stocklibrary/stock_library_keys.h"
 #include "stocklibrary/stock_library_list.h"
 #include "stocklibrary/stock_library_order.h"
@@ -99,17 +101,6 @@ TEST_F(StockLibraryFile, IsWrittenOnlyWhenSomethingChanged) {
   EXPECT_EQ(before.st_ino, after.st_ino);  // never renamed over: never rewritten
 }
 
-TEST_F(StockLibraryFile, ADamagedFileIsKeptAsideNotReplacedByAnEmptyLibrary) {
-  std::filesystem::create_directories(home_.dir().path() + "/config");
-  korvo_test::WriteFile(path(), "<?xml version=\"1.0\"?><plist><dict><key>x</key>");
-  { StockLibraryList library; }
-  EXPECT_FALSE(std::filesystem::exists(path()));  // set aside, and no empty library written
-  const std::string folder = home_.dir().path() + "/config/";
-  const auto kept = korvo_test::NamesIn(folder, std::string(kStockLibraryPreferencesFileName) + ".damaged-");
-  ASSERT_EQ(kept.size(), 1u);
-  EXPECT_EQ(korvo_test::ReadFile(folder + kept[0]), "<?xml version=\"1.0\"?><plist><dict><key>x</key>");
-}
-
 TEST_F(StockLibraryFile, ReplaceMatchesByNameAndNeverAnUnnamedEntry) {
   StockLibraryList library;
   StockLibrary unnamed = EntryOf(Named("", 70));
@@ -163,6 +154,72 @@ TEST_F(StockLibraryFile, OrderListKeepsTheRecentTwentyFive) {
   EXPECT_EQ(order.stockOrderList().size(), 25u);
   StockLibraryOrderList reread;
   EXPECT_EQ(reread.stockOrderList(), order.stockOrderList());
+}
+
+StockLibrary EntryWith(const Stock& stock, std::int32_t fileStatus) {
+  StockLibrary entry;
+  entry.setStock(stock);
+  entry.setStatus(fileStatus);
+  return StockLibrary(entry.asTicket());
+}
+
+// Weights from 60 to 300 g/m2 are supported; an in-use mark survives only on a supported stock.
+TEST(StockLibraryEntry, StatusFollowsTheStock) {
+  struct Case {
+    void (*set)(Stock&);
+    std::int32_t fileStatus, status;
+  };
+  const Case cases[] = {
+      {[](Stock& s) { s.setType(6); }, kStockEntryInUse, kStockEntryUnsupportedValues},
+      {[](Stock& s) { s.setType(1); }, kStockEntryInUse, kStockEntryInUse},
+      {[](Stock& s) { s.setWeight(75); }, 0, 0},
+      {[](Stock& s) { s.setWeight(60); }, 0, 0},
+      {[](Stock& s) { s.setWeight(300); }, 0, 0},
+      {[](Stock& s) { s.setWeight(90); }, 0, 0},
+      {[](Stock& s) { s.setWeight(59); }, 0, kStockEntryUnsupportedValues},
+      {[](Stock& s) { s.setWeight(301); }, 0, kStockEntryUnsupportedValues},
+      {[](Stock& s) { s.setFinish(4); }, 0, kStockEntryUnsupportedValues},  // semi-rough
+      {[](Stock& s) { s.setGrain(1); }, 0, kStockEntryUnsupportedAttributes},
+      {[](Stock& s) { s.setGrain(7); }, 0, kStockEntryUnsupportedValues},
+  };
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    Stock stock;
+    cases[i].set(stock);
+    EXPECT_EQ(EntryWith(stock, cases[i].fileStatus).status(), cases[i].status) << "case " << i;
+  }
+}
+
+// A fresh entry writes no name or UUID; a malformed entry dictionary gives the defaults.
+TEST(StockLibraryEntry, AMalformedEntryDictionaryGivesDefaults) {
+  EXPECT_EQ(StockLibrary().asTicket().size(), 2u);
+  platform::PlistDict d;
+  d[kEntryStockKey] = "not a dictionary";
+  d[kEntryStatusKey] = std::int64_t{1} << 40;
+  d[kEntryUUIDKey] = 5;
+  StockLibrary entry(d);
+  EXPECT_EQ(entry.status(), 0);
+  EXPECT_EQ(entry.uuid(), "");
+  EXPECT_TRUE(entry.stock() == Stock());
+}
+
+TEST(StockLibraryEntry, RepairDropsWhatTheEditorsCannotShowAndTheName) {
+  Stock s;
+  s.setType(6);
+  s.setGrain(1);
+  s.setWeight(80);
+  s.setCustomName("Heavy");
+  s.setCustomNameOnly(true);
+  EXPECT_TRUE(RepairLibraryStock(s));
+  EXPECT_EQ(s.type(), kPrinterDefault);
+  EXPECT_EQ(s.grain(), 1);
+  EXPECT_EQ(s.weight(), 80);
+  EXPECT_EQ(s.customName(), "");
+  EXPECT_FALSE(s.customNameOnly());
+
+  Stock fine;
+  fine.setCustomName("Fine");
+  EXPECT_FALSE(RepairLibraryStock(fine));
+  EXPECT_EQ(fine.customName(), "Fine");
 }
 
 }  // namespace

@@ -16,6 +16,8 @@ Modes:
   evil-job-uri      prints, with control characters in its job-uri
   no-scoping        lists overrides and insert-sheet without pages / insert-after-page-number
   silent            accepts connections and never says anything (a TLS printer that hangs)
+  redirect          answers every request with 301 to the address it was asked
+  garbled           answers every request with 200 and bytes that are no IPP reply
 
 usage: fake_printer.py MODE LOG [LIFETIME] [RATE]
 """
@@ -217,7 +219,11 @@ def serve(conn):
     request_id = struct.unpack(">I", body[4:8])[0]
     log({"headers": headers, "operation": op, "attributes": attrs, "bytes": reader.total,
          "seconds": time.monotonic() - started})
-    if op == 0x000B:
+    if MODE == "redirect":
+        send(conn, "301 Moved Permanently", extra="Location: /ipp/print\r\n")
+    elif MODE == "garbled":
+        send(conn, "200 OK", b"GARBAGE!")
+    elif op == 0x000B:
         send(conn, "200 OK", printer_attributes(request_id))
     elif MODE == "close-after-body":
         return
