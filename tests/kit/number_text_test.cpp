@@ -43,11 +43,18 @@ TEST_F(NumberText, FollowsTheUsersLocale) {
   EXPECT_EQ(in("de_DE.UTF-8"), "8,50");
   EXPECT_EQ(in("en_US.UTF-8"), "8.50");
   EXPECT_EQ(in("zz_ZZ.UTF-8"), "8.50");  // named, but not installed here
-}
-
-TEST_F(NumberText, GivesNothingWithoutALocale) {
   EXPECT_EQ(InLocale(850, 2, "zz_ZZ.UTF-8"), std::nullopt);
   EXPECT_EQ(InLocale(850, -1, "en_US.UTF-8"), std::nullopt);
+}
+
+// Cut toward zero, but a real held just under the whole number it stands for is that number.
+TEST(ScaledTowardZero, CutsWhatLiesPastTheLastDigit) {
+  EXPECT_EQ(ScaledTowardZero(21000 / 25.4), 826);
+  EXPECT_EQ(ScaledTowardZero(-1.999), -1);
+  EXPECT_EQ(ScaledTowardZero(0.29f * 100.0), 29);
+  EXPECT_EQ(ScaledTowardZero(-0.29f * 100.0), -29);
+  EXPECT_EQ(ScaledTowardZero(137.7 * 100), 13770);
+  EXPECT_EQ(ScaledTowardZero(1e12), 2147483647);
 }
 
 TEST(CountDigits, CountsAroundPowersOfTenIgnoringTheSign) {

@@ -97,13 +97,13 @@ TEST(FullColorOptions, EveryFieldSetComesBackWhole) {
   }
 }
 
-// Out of range, or of the wrong kind, a value read keeps the field; a ticket without trapping
-// resets trapping and both distances.
-TEST(FullColorOptions, ReadingKeepsFieldsAgainstWrongValuesAndResetsAMissingTrapping) {
+// Numbers are taken as stored, even where the setters refuse them; a value of the wrong kind keeps
+// the field; a ticket without trapping resets trapping and both distances.
+TEST(FullColorOptions, ReadingTakesNumbersUncheckedKeepsWrongKindsAndResetsAMissingTrapping) {
   FullColorOptions o;
-  o.setLightness(5);
   o.setContrast(6);
-  const PlistDict dict{{"FCLightness", 150},
+  o.setSaturation(7);
+  const PlistDict dict{{"FCLightness", 500},
                        {"FCContrast", "7"},
                        {"FCSaturation", 2.5},
                        {"FCColorCast", PlistDict{{"FCCyanRed", -101}, {"FCMagentaGreen", 9}}},
@@ -112,17 +112,24 @@ TEST(FullColorOptions, ReadingKeepsFieldsAgainstWrongValuesAndResetsAMissingTrap
                        {"GrayImagesProfile", std::string(300, 'g')},
                        {"DestinationProfile", true}};  // a boolean is no profile at all
   o.fromTicket(&dict);
-  FullColorOptions expected;
-  expected.setLightness(5);
-  expected.setContrast(6);
-  expected.setColorCast(kPrinterDefault, 9, kPrinterDefault);
-  expected.setTrapping(1);
-  EXPECT_EQ(o, expected);
+  std::int32_t lightness = 0, contrast = 0, saturation = 0, cyanRed = 0, magentaGreen = 0, yellowBlue = 0, slow = 0,
+               fast = 0;
+  o.lightness(&lightness);
+  o.contrast(&contrast);
+  o.saturation(&saturation);
+  o.colorCast(&cyanRed, &magentaGreen, &yellowBlue);
+  o.trappingAdjustment(&slow, &fast);
+  EXPECT_EQ(std::vector({lightness, contrast, saturation, cyanRed, magentaGreen, yellowBlue, slow, fast}),
+            std::vector({500, 6, 7, -101, 9, kPrinterDefault, 99, kPrinterDefault}));
+  EXPECT_EQ(o.asTicket().at("FCLightness"), PlistValue(500));
 
-  o.setTrappingAdjustment(4, 5);
+  FullColorOptions expected;
+  expected.setContrast(6);
+  expected.setSaturation(7);
   const PlistDict none;
   o.fromTicket(&none);
-  expected.setTrapping(kPrinterDefault);
+  o.setLightness(kPrinterDefault);
+  o.setColorCast(kPrinterDefault, kPrinterDefault, kPrinterDefault);
   EXPECT_EQ(o, expected);
 }
 
