@@ -154,7 +154,7 @@ const NumberSymbols kGerman{",", "."};
 
 // What lies past the decimals is cut off, never rounded up, and a binary fraction never takes a
 // typed digit away.
-TEST(DecimalText, CutsTowardZeroAfterTheDecimalsInTheLocalesForm) {
+TEST(DecimalText, CutsTowardZeroAfterTheDecimalsInTheLocalesFormAndRefusesWhatIsNoNumber) {
   EXPECT_EQ(ParseDecimalText("1.15", 2, kEnglish), 115);  // a float would make 114.99 of it
   EXPECT_EQ(ParseDecimalText("1.999", 2, kEnglish), 199);
   EXPECT_EQ(ParseDecimalText("-1.055", 2, kEnglish), -105);
@@ -164,9 +164,7 @@ TEST(DecimalText, CutsTowardZeroAfterTheDecimalsInTheLocalesForm) {
   EXPECT_EQ(ParseDecimalText("1,234.56", 2, kEnglish), 123456);
   EXPECT_EQ(ParseDecimalText("1,00,000", 0, kEnglish), 100000);  // grouped in twos, as India does
   EXPECT_EQ(ParseDecimalText("1.234,5", 1, kGerman), 12345);
-}
-
-TEST(DecimalText, RefusesWhatIsNoNumberOrPast32Bits) {
+  // What is no number, or lies past 32 bits, is nothing.
   for (const char* text : {"5-", "1.2.3", "--5", "-", ".", "", "1e3", "+5", "1 2", ",5", "1,23", "8,50"})
     EXPECT_EQ(ParseDecimalText(text, 2, kEnglish), std::nullopt) << text;
   EXPECT_EQ(ParseDecimalText("1.2.3", 0, kGerman), std::nullopt);

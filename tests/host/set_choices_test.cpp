@@ -253,10 +253,8 @@ TEST_F(SetChoices, StoredNumbersAreCutOrKeptAndADialogOpensOnOneOutOfRange) {
                                     &out),
             0)
       << out;
-  ASSERT_EQ(RunPde("show --session " + session, &out), 0) << out;
-  ExpectHas(out, {"{\"FCLightness\" = 500}", "\"X1\" = 2515;", "\"Y1\" = -2515;"});
   ASSERT_EQ(RunSet(session, {"BookletOptions=click"}, &out), 0) << out;
-  ExpectHas(out, {"com.korvo.print.Gutter = 216\n"});
+  ExpectHas(out, {"com.korvo.print.Gutter = 216\n", "{\"FCLightness\" = 500}", "\"X1\" = 2515;", "\"Y1\" = -2515;"});
 }
 
 // What the editor files is a property list the print path's own tools read.

@@ -14,7 +14,7 @@ ImageShiftOptions Read(const PlistDict& dict) {
   return o;
 }
 
-TEST(ImageShift, ValuesTravelInHundredthsOfAMillimetreAndComeBackExactly) {
+TEST(ImageShift, ValuesTravelInHundredthsOfAMillimetreComeBackCutAndFallBackWhenOutOfRange) {
   ImageShiftOptions o;
   o.option = kImageShiftIndependent;
   o.x1 = 100;  // one inch
@@ -51,16 +51,12 @@ TEST(ImageShift, ValuesTravelInHundredthsOfAMillimetreAndComeBackExactly) {
   invalid.valid = false;
   invalid.fromTicket(*every.asTicket());
   EXPECT_EQ(invalid, every);
-}
 
-TEST(ImageShift, OutOfRangeValuesAndUnknownOptionsFallBackToDefaultsAndDefaultsWriteNothing) {
-  ImageShiftOptions o = Read({{"Option", 77}, {"X1", 1922}, {"Y1", -1260}, {"X2", "5"}, {"Y2", 12}});
-  EXPECT_EQ(o.option, kImageShiftPrinterDefault);
-  EXPECT_EQ(o.x1, 0);
-  EXPECT_EQ(o.y1, 0);
-  EXPECT_EQ(o.x2, 0);
-  EXPECT_EQ(o.y2, 12);
-  EXPECT_TRUE(o.valid);
+  // Out of range, unknown or of the wrong kind: the default.
+  ImageShiftOptions bad = Read({{"Option", 77}, {"X1", 1922}, {"Y1", -1260}, {"X2", "5"}, {"Y2", 12}});
+  EXPECT_EQ(bad.option, kImageShiftPrinterDefault);
+  EXPECT_EQ(std::vector({bad.x1, bad.y1, bad.x2, bad.y2}), std::vector({0, 0, 0, 12}));
+  EXPECT_TRUE(bad.valid);
   // A printer-default or invalid record writes nothing.
   EXPECT_FALSE(ImageShiftOptions().asTicket());
   o.option = kImageShiftTandemBoth;
