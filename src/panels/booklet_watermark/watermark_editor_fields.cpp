@@ -63,8 +63,7 @@ void ShowOffset(ui::Control* arrows, float inches, std::int32_t limit, std::int3
   arrows->setMinimum(-limit);
   arrows->setMaximum(limit);
   SetSpinControlDecimals(*arrows, units == kWatermarkUnitsMillimetres ? 1 : 2);
-  const std::int32_t value = ScaledTowardZero(inches * FieldUnitsPerInch(units));
-  ShowSpinControlValue(arrows, value);
+  ShowSpinControlValue(arrows, ScaledTowardZero(inches * FieldUnitsPerInch(units)));
 }
 
 }  // namespace
