@@ -21,9 +21,6 @@ class Magnitude {
     value_ = value_ * 10 + static_cast<std::uint64_t>(digit);
     if (value_ > kLimit) overflow_ = true;
   }
-  void addOne() {
-    if (!overflow_ && ++value_ > kLimit) overflow_ = true;
-  }
   std::optional<std::int32_t> signedValue(bool negative) const {
     if (overflow_ || value_ > (negative ? kLimit : kLimit - 1)) return std::nullopt;
     const auto magnitude = static_cast<std::int64_t>(value_);
@@ -79,17 +76,14 @@ std::optional<std::int32_t> ParseDecimalText(std::string_view text, int decimals
     }
   }
   if (grouped && group != 3) return std::nullopt;
-  // The fraction: `decimals` digits go into the value, the next one rounds it, the rest are past
-  // the precision of the value.
+  // The fraction: `decimals` digits go into the value; the rest lie past what the value can hold
+  // and are cut off, never rounded up, so that the value is what the user typed as far as the field
+  // shows it (0.55 with one decimal is 5).
   int fractionDigits = 0;
-  bool roundUp = false;
   if (text.starts_with(symbols.decimalSeparator)) {
     text.remove_prefix(symbols.decimalSeparator.size());
     while (!text.empty() && IsDigit(text.front())) {
-      if (fractionDigits < decimals)
-        magnitude.push(text.front() - '0');
-      else if (fractionDigits == decimals)
-        roundUp = text.front() >= '5';
+      if (fractionDigits < decimals) magnitude.push(text.front() - '0');
       ++fractionDigits;
       ++digits;
       text.remove_prefix(1);
@@ -97,6 +91,5 @@ std::optional<std::int32_t> ParseDecimalText(std::string_view text, int decimals
   }
   if (!text.empty() || digits == 0) return std::nullopt;
   for (int i = fractionDigits; i < decimals; ++i) magnitude.push(0);
-  if (roundUp) magnitude.addOne();
   return magnitude.signedValue(negative);
 }

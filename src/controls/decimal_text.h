@@ -19,9 +19,10 @@ NumberSymbols UserNumberSymbols(std::string_view localeName = {});
 // writes it; in the "C" locale's form when the user's cannot be had, so a field is never blank.
 std::string FormatDecimalText(std::int32_t value, int decimals);
 
-// The number text writes, times 10^decimals, rounded to the nearest integer (halves away from
-// zero): "1.05" with 2 decimals is 105. The text is an optional "-", digits grouped or not as the
-// locale groups them, and optionally the decimal separator and more digits; at least one digit,
-// and spaces around it. None when the text is anything else ("5-", "1.2.3"), when
-// decimals is negative, or when the result lies outside the 32-bit range.
+// The number text writes, times 10^decimals, cut toward zero: "1.05" with 2 decimals is 105,
+// "1.999" is 199 and "-0.55" with 1 decimal is -5. The digits themselves are cut, so no binary
+// fraction can take the last one away ("1.15" is 115). The text is an optional "-", digits
+// grouped or not as the locale groups them, and optionally the decimal separator and more digits;
+// at least one digit, and spaces around it. None when the text is anything else ("5-",
+// "1.2.3"), when decimals is negative, or when the result lies outside the 32-bit range.
 std::optional<std::int32_t> ParseDecimalText(std::string_view text, int decimals, const NumberSymbols& symbols);

@@ -170,6 +170,11 @@ platform::OSStatus SetSpinControlValue(ui::Control* arrows, std::int32_t value) 
   return clamped ? platform::paramErr : platform::noErr;
 }
 
+void ShowSpinControlValue(ui::Control* arrows, std::int32_t value) {
+  if (arrows == nullptr) return;
+  SetSpinControlValue(arrows, std::clamp(value, arrows->minimum(), arrows->maximum()));
+}
+
 void SpinControlValidate(ui::Control* field) {
   if (field == nullptr) return;
   ui::Control* arrows = SpinControlGetRelatedArrows(field);
@@ -181,12 +186,9 @@ void SpinControlValidate(ui::Control* field) {
   }
   arrows->setValue(*typed);
   const std::int32_t held = arrows->value();
+  // The text stays the user's, even out of range, until the field loses the focus: replacing it
+  // at once would fight the next keystroke.
   SetValid(*arrows, held == *typed);
-  const bool beyondRecall = (*typed > held && *typed >= 0) || (*typed < held && *typed < 0);
-  if (beyondRecall) {
-    ui::Beep();
-    field->setText(ValueText(*arrows, held));
-  }
   Redraw(*arrows);
   Mirror(*arrows);
 }

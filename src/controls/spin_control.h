@@ -54,14 +54,17 @@ platform::OSStatus CreateSpinControl(platform::ui::Control* arrows);
 // is brought to the nearer bound, and that bound is shown everywhere: paramErr then, else noErr.
 platform::OSStatus SetSpinControlValue(platform::ui::Control* arrows, std::int32_t value);
 
+// Shows a value the dialog was given (from the ticket) rather than one the user entered: held
+// within the arrows' range, without a beep, so that a stored value out of range opens as the
+// nearer bound, which OK then stores.
+void ShowSpinControlValue(platform::ui::Control* arrows, std::int32_t value);
+
 // Takes the field's text into the arrows (run after every change the user makes): an empty field
-// is 0; other text is read as a decimal number in the user's locale, rounded to the arrows'
-// decimals. Text that is no number, or lies outside the 32-bit range, leaves the value as it was
-// and marks the input not valid. A number outside the arrows' range is held at the nearer bound
-// and marked not valid; when no more typing could bring it back (past the bound away from zero:
-// 500 typed for at most 100) the field beeps and shows the bound at once, otherwise (2 typed on
-// the way to 25, for at least 10) the text stays the user's until the field loses the focus.
-// The mirror always shows the arrows' value.
+// is 0; other text is read as a decimal number in the user's locale, cut toward zero after the
+// arrows' decimals (0.55 with one decimal is 5). Text that is no number, or lies outside the
+// 32-bit range, leaves the value as it was and marks the input not valid. A number outside the
+// arrows' range is held at the nearer bound and marked not valid. The text stays as typed until
+// the field loses the focus; the mirror always shows the arrows' value.
 void SpinControlValidate(platform::ui::Control* field);
 
 // One arrow click (part kControlUpButtonPart or kControlDownButtonPart): a step of "incr"

@@ -1,6 +1,8 @@
 #include "kit/number_text.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "platform/locale/number_format.h"
 
@@ -18,4 +20,14 @@ std::optional<std::string> CreateLocalizedCFStringFromNumberWithDecimals(std::in
   // still gets the right number, written the POSIX way, never the unscaled integer.
   if (auto text = CreateLocalizedCFStringFromNumberWithDecimalsInLocale(value, decimals, {})) return text;
   return CreateLocalizedCFStringFromNumberWithDecimalsInLocale(value, decimals, "C");
+}
+
+std::int32_t ScaledTowardZero(double value) {
+  if (std::isnan(value)) return 0;
+  // Single precision is good to about one part in 2^24; a real made from a scaled integer is
+  // never further from it than that, and a true fraction of a field unit never so close.
+  const double hair = std::fabs(value) * 0x1p-20;
+  const double cut = std::trunc(value + (value < 0 ? -hair : hair));
+  return static_cast<std::int32_t>(std::clamp(cut, static_cast<double>(std::numeric_limits<std::int32_t>::min()),
+                                              static_cast<double>(std::numeric_limits<std::int32_t>::max())));
 }

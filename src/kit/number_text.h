@@ -17,3 +17,9 @@ std::optional<std::string> CreateLocalizedCFStringFromNumberWithDecimals(std::in
 // when that locale is not installed.
 std::optional<std::string> CreateLocalizedCFStringFromNumberWithDecimalsInLocale(std::int32_t value, int decimals,
                                                                                  std::string_view localeName);
+
+// A real value in a field's scaled units (hundredths of an inch, tenths of a millimetre) as the
+// field's integer: cut toward zero, as typed decimals are, so that 826.77 is 826. A real that
+// stands for a whole number but is held a hair below it (29 hundredths kept as 0.29f inches, that
+// is 28.9999992) is that number. Held at the bounds of the 32-bit range.
+std::int32_t ScaledTowardZero(double value);

@@ -90,9 +90,9 @@ class FullColorOptions {
   // The full-colour dictionary: only the keys whose values are set (a default object writes an
   // empty dictionary).
   platform::PlistDict asTicket() const;
-  // Lays the keys present in dictionary over the fields (null does nothing). Values outside the
-  // setters' limits, numbers that are no exact 32-bit integers and profile names that are not
-  // strings or are too long are ignored, keeping the field as it was.
+  // Lays the keys present in dictionary over the fields (null does nothing). Numbers are taken
+  // even outside the setters' limits; numbers that are no exact 32-bit integers and profile names
+  // that are not strings or are too long are ignored, keeping the field as it was.
   void fromTicket(const platform::PlistDict* dictionary);
 
  private:

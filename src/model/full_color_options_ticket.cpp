@@ -43,26 +43,24 @@ constexpr Custom<R> ProfileField() {
 }  // namespace
 
 Table<R> FullColorOptions::ticketFields() {
-  // An adjustment is taken only within the limits the dialog enforces.
-  constexpr auto Adjustment = [](std::int32_t R::*member) {
-    return Int32IfSet<R>{.field = member, .accept = IsValidColorAdjustment};
-  };
+  // Numbers are taken as stored, beyond the limits the setters keep too: a ticket may carry what
+  // another writer chose, and reading it must not lose it.
   // Trapping and its distances travel together: without "FCTrapping" none of them is set, and the
   // distances are written only while trapping is on.
   constexpr auto TrappingDistance = [](std::int32_t R::*member) {
-    return Int32IfSet<R>{.field = member, .accept = IsValidTrappingDistance, .reset = kPrinterDefault};
+    return Int32IfSet<R>{.field = member, .reset = kPrinterDefault};
   };
   constexpr auto TrappingOn = [](const R& o) { return o.trapping_ == kTrappingOn; };
   // The three casts are stored together or not at all.
   static constexpr Field<R> kColorCast[] = {
-      {kCyanRedKey, Int32<R>{.field = &R::cyanRed_, .accept = IsValidColorAdjustment}},
-      {kMagentaGreenKey, Int32<R>{.field = &R::magentaGreen_, .accept = IsValidColorAdjustment}},
-      {kYellowBlueKey, Int32<R>{.field = &R::yellowBlue_, .accept = IsValidColorAdjustment}},
+      {kCyanRedKey, Int32<R>{.field = &R::cyanRed_}},
+      {kMagentaGreenKey, Int32<R>{.field = &R::magentaGreen_}},
+      {kYellowBlueKey, Int32<R>{.field = &R::yellowBlue_}},
   };
   static constexpr Field<R> kFields[] = {
-      {kLightnessKey, Adjustment(&R::lightness_)},
-      {kContrastKey, Adjustment(&R::contrast_)},
-      {kSaturationKey, Adjustment(&R::saturation_)},
+      {kLightnessKey, Int32IfSet<R>{&R::lightness_}},
+      {kContrastKey, Int32IfSet<R>{&R::contrast_}},
+      {kSaturationKey, Int32IfSet<R>{&R::saturation_}},
       {.key = kColorCastKey,
        .kind = Nested<R>{kColorCast},
        .writeWhen = [](const R& o) {

@@ -68,7 +68,8 @@ class ImageShiftOptions {
   // default (no shift is sent then).
   std::optional<platform::PlistDict> asTicket() const;
   // Replaces the option, unit and shifts from a dictionary; values converted back from
-  // hundredths of a millimetre are rounded to nearest, and a value outside the range (or an
+  // hundredths of a millimetre are cut toward zero (2539 is 99 hundredths of an inch) unless
+  // asTicket made them from a value, which comes back whole; a value outside the range (or an
   // option no menu holds) falls back to its default. The record becomes valid.
   void fromTicket(const platform::PlistDict& dictionary);
 

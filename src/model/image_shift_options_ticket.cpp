@@ -2,6 +2,7 @@
 // so that a value entered in either unit survives the trip exactly; older writers stored them in
 // the user's own unit, which a dictionary without "FullPrecision" still means.
 #include <cmath>
+#include <cstdlib>
 
 #include "model/image_shift_options.h"
 #include "model/ticket_field_table.h"
@@ -21,8 +22,16 @@ std::int64_t ToFullPrecision(std::int32_t value, bool inches) {
   return inches ? std::llround(value * 25.4) : static_cast<std::int64_t>(value) * 10;
 }
 
-// Back to the user's unit, rounded to nearest like the way in, so a value never drifts.
-double FromFullPrecision(std::int32_t value, bool inches) { return inches ? value / 25.4 : value / 10.0; }
+// Back to the user's unit, cut toward zero: 2539 is 99 hundredths of an inch, -15 is -1 tenth of a
+// millimetre. A value written above comes back as it went in, though: the rounding on the way in
+// can put it just under its inches (3 hundredths are 76.2, stored as 76), where cutting alone
+// would take a hundredth off at every read.
+std::int64_t FromFullPrecision(std::int32_t value, bool inches) {
+  if (!inches) return value / 10;
+  const std::int64_t cut = static_cast<std::int64_t>(value) * 10 / 254;
+  const std::int64_t next = cut + (value < 0 ? -1 : 1);
+  return std::llround(static_cast<double>(next) * 25.4) == value ? next : cut;
+}
 
 bool IsFullPrecision(const platform::PlistDict& dict) {
   const platform::PlistValue* precision = platform::PlistDictFind(dict, kImageShiftFullPrecisionKey);
@@ -62,10 +71,9 @@ constexpr Custom<R> ShiftField() {
             o.*Shift = 0;
             std::int32_t stored = 0;
             if (!ReadInteger(&dict, key, stored)) return false;
-            const double value = IsFullPrecision(dict) ? FromFullPrecision(stored, o.inches) : stored;
-            const double rounded = std::round(value);
-            if (std::fabs(rounded) > (Horizontal ? o.maxX() : o.maxY())) return false;
-            o.*Shift = static_cast<std::int32_t>(rounded);
+            const std::int64_t value = IsFullPrecision(dict) ? FromFullPrecision(stored, o.inches) : stored;
+            if (std::llabs(value) > (Horizontal ? o.maxX() : o.maxY())) return false;
+            o.*Shift = static_cast<std::int32_t>(value);
             return true;
           }};
 }

@@ -62,7 +62,7 @@ class SpinControl : public ::testing::Test {
   UserDriver user;
 };
 
-// Shown and read in the user's locale (the rounding itself is the parser's, below); text that is
+// Shown and read in the user's locale (cutting the decimals is the parser's, below); text that is
 // no number changes nothing.
 TEST_F(SpinControl, TypedNumbersAreReadInTheUsersLocaleAndTextThatIsNoNumberChangesNothing) {
   EXPECT_EQ(SetSpinControlValue(arrows, 850), platform::noErr);
@@ -103,24 +103,17 @@ TEST_F(SpinControl, LettersReturnAndArrowsAtTheBoundsBeep) {
   EXPECT_EQ(person.beeps(), 4);
 }
 
-TEST_F(SpinControl, TypedOrPastedNumbersPastABoundAreClampedAtOnceWithABeep) {
-  Retype("1000");
-  EXPECT_EQ(person.beeps(), 0);
-  user.type(*field, "0");  // 10000 cannot come back within 1,000.00 by typing more
-  ExpectShowing(100000, "1,000.00");
-  EXPECT_EQ(person.beeps(), 1);
+// The arrows hold the bound and the input is not valid, but the text stays the user's, without a
+// beep, until the field is left.
+TEST_F(SpinControl, ANumberOutOfRangeIsHeldAtTheBoundAndShownSoOnlyWhenTheFieldIsLeft) {
+  arrows->setMinimum(1000);
+  Retype("10000");
+  ExpectShowing(100000, "10000");
   EXPECT_FALSE(SpinControlIsInputValid(arrows));
   user.select(*field, {0, 100});
   user.paste(*field, "-250");
-  ExpectShowing(0, "0.00");
-  EXPECT_EQ(person.beeps(), 2);
-}
-
-TEST_F(SpinControl, ANumberBelowTheMinimumWaitsForMoreDigitsUntilTheFieldIsLeft) {
-  arrows->setMinimum(1000);
+  ExpectShowing(1000, "-250");
   Retype("2");  // on the way to 25
-  ExpectShowing(1000, "2");
-  EXPECT_FALSE(SpinControlIsInputValid(arrows));
   user.type(*field, "5");
   ExpectShowing(2500, "25");
   EXPECT_TRUE(SpinControlIsInputValid(arrows));
@@ -159,22 +152,25 @@ TEST(SpinControlSetUp, ReportsWhatIsMissingAndStillSteps) {
 const NumberSymbols kEnglish{".", ","};
 const NumberSymbols kGerman{",", "."};
 
-TEST(DecimalText, RoundsToTheNearestScaledIntegerInTheLocalesForm) {
-  EXPECT_EQ(ParseDecimalText("1.05", 2, kEnglish), 105);  // a float would make 104.99 of it
-  EXPECT_EQ(ParseDecimalText("-1.055", 2, kEnglish), -106);
-  EXPECT_EQ(ParseDecimalText("1.0549", 2, kEnglish), 105);
+// What lies past the decimals is cut off, never rounded up, and a binary fraction never takes a
+// typed digit away.
+TEST(DecimalText, CutsTowardZeroAfterTheDecimalsInTheLocalesFormAndRefusesWhatIsNoNumber) {
+  EXPECT_EQ(ParseDecimalText("1.15", 2, kEnglish), 115);  // a float would make 114.99 of it
+  EXPECT_EQ(ParseDecimalText("1.999", 2, kEnglish), 199);
+  EXPECT_EQ(ParseDecimalText("-1.055", 2, kEnglish), -105);
+  EXPECT_EQ(ParseDecimalText("0.55", 1, kEnglish), 5);
+  EXPECT_EQ(ParseDecimalText("1.5", 0, kEnglish), 1);
   EXPECT_EQ(ParseDecimalText(" .5", 1, kEnglish), 5);
   EXPECT_EQ(ParseDecimalText("1,234.56", 2, kEnglish), 123456);
   EXPECT_EQ(ParseDecimalText("1,00,000", 0, kEnglish), 100000);  // grouped in twos, as India does
   EXPECT_EQ(ParseDecimalText("1.234,5", 1, kGerman), 12345);
-}
-
-TEST(DecimalText, RefusesWhatIsNoNumberOrPast32Bits) {
+  // What is no number, or lies past 32 bits, is nothing.
   for (const char* text : {"5-", "1.2.3", "--5", "-", ".", "", "1e3", "+5", "1 2", ",5", "1,23", "8,50"})
     EXPECT_EQ(ParseDecimalText(text, 2, kEnglish), std::nullopt) << text;
   EXPECT_EQ(ParseDecimalText("1.2.3", 0, kGerman), std::nullopt);
   EXPECT_EQ(ParseDecimalText("-21474836.48", 2, kEnglish), -2147483647 - 1);
-  EXPECT_EQ(ParseDecimalText("21474836.475", 2, kEnglish), std::nullopt);  // rounds past the top
+  EXPECT_EQ(ParseDecimalText("21474836.479", 2, kEnglish), 2147483647);
+  EXPECT_EQ(ParseDecimalText("21474836.48", 2, kEnglish), std::nullopt);
   EXPECT_EQ(ParseDecimalText("0000000000000000000001", 0, kEnglish), 1);
 }
 

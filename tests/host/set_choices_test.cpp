@@ -76,10 +76,11 @@ TEST_F(SetChoices, EachPanelsChoicesReachTheTicketAndTheJobTicket) {
       {{"Finishing=Pads...>Enabled>NumberOfPads=12>Cancel"}, {"\"PadEnable\" = false"}, {"<job-template"}, kNoPads, "",
        true},
       // "\>" types a ">" where a plain one would begin another step.
-      {{"ImageShiftSetup=Option=Independent>X1=0.50", "Sender=Use Login Name", "JobStartMessage=Load A4 \\> A3",
+      // Typed decimals are cut after the field's decimals (0.005 in is 0), never rounded.
+      {{"ImageShiftSetup=Option=Independent>X1=0.50>Y1=0.005", "Sender=Use Login Name", "JobStartMessage=Load A4 \\> A3",
         "Rotate=On", "SendJobTicket=off", "PagesToPrint=on", "PagesFrom=2", "PagesTo=5",
         "ForceNewSize=Custom...>Inches>Width=8.50>Length=11.00"},
-       {"\"Option\" = 1", "\"X1\" = 1270", "com.korvo.print.JobNotesSenderName = \"" + login + "\"\n",
+       {"\"Option\" = 1", "\"X1\" = 1270", "\"Y1\" = 0;", "com.korvo.print.JobNotesSenderName = \"" + login + "\"\n",
         "com.korvo.print.JobNotesSenderUseLoginName = true\n", "com.korvo.print.JobNotesMessage = \"Load A4 > A3\"\n",
         "com.korvo.print.AdvancedRotateImage180 = 2\n", "com.korvo.print.EmitJTKT = 0\n",
         "com.korvo.print.PagesToPrintFrom = 2\n", "com.korvo.print.PagesToPrintTo = 5\n", "\"Length\" = 27940",
@@ -128,8 +129,8 @@ TEST_F(SetChoices, EachPanelsChoicesReachTheTicketAndTheJobTicket) {
        {"\"NewFormString\" = \"Invoice\""}, {"<form-save", "<forms-col"}},
       {{"JobType=Normal Print"}, {}, {"<job-template"}, {"BackgroundFormsOptions", "<form", "Letterhead"}, "", true},
       // A form to merge with is exported for any job; a normal job is not saved as a form.
-      {{"BackgroundForm=Setup...>FormName=Letterhead"},
-       {},
+      {{"BackgroundForm=Setup...>FormName=Letterhead>FormXShift=1.999"},
+       {"\"X1\" = 199;"},
        {"<form-name syntax=\"name\" xml:space=\"preserve\">Letterhead</form-name>"},
        {"<form-save"}},
       // The sample printer folds no booklets: its booklet options are the layout's alone. Their
@@ -147,6 +148,11 @@ TEST_F(SetChoices, EachPanelsChoicesReachTheTicketAndTheJobTicket) {
        {"<cover-front "},
        {"com.korvo.print.SpecialPages.BackCover", "<cover-back "}},
       {{"BookletOptions=click>No Booklet Layout"}, {"com.korvo.print.BookletLayout = false\n"}, {}, {}, "", true},
+      // Typed decimals are cut after the field's last decimal, not rounded.
+      {{"BookletLayout=Enabled", "BookletOptions=click>Gutter=40>Creep=0.55"},
+       {"com.korvo.print.Gutter = 40\n", "com.korvo.print.Creep = 5\n"}},
+      {{"ImageShiftSetup=Option=Independent>Units=Millimeters>X1=1.25", "ColorSetup=LightnessDefault=off>Lightness=1.5"},
+       {"\"X1\" = 120;", "{\"FCLightness\" = 1}"}, {}, {}, "", true},
       // Booklet on from its panel, or from Paper/Output's booklet dialog (whose Cancel changes
       // nothing); off in a later run gives the one-sided job back its one side, and keeps it.
       {{"TwoSided=One-Sided"}},
@@ -292,6 +298,24 @@ TEST_F(SetChoices, TheFormNameFieldsKeepHistoriesOfTheirOwn) {
   EXPECT_EQ(out, "['Letterhead', 'Form 0'] 10 ['Invoice'] ['Letterhead'] ['Invoice']\n");
   ASSERT_EQ(RunSet(dir.file("3.plist"), {"BackgroundForm=Form 0"}, &out), 0) << out;
   EXPECT_TRUE(Has(out, "\"MergeWithString\" = \"Form 0\"")) << out;
+}
+
+// A ticket's numbers that the fields cannot show as they are: finer ones are cut toward zero
+// (hundredths of a millimetre to hundredths of an inch), others are kept, and a dialog opened on
+// one out of its range shows the bound and takes OK.
+TEST_F(SetChoices, StoredNumbersAreCutOrKeptAndADialogOpensOnOneOutOfRange) {
+  std::string out;
+  ASSERT_EQ(RunSet(session, {"BookletLayout=Enabled"}, &out), 0) << out;
+  ASSERT_EQ(host_test::EditSettings(session,
+                                    "d[\"com.korvo.print.Gutter\"] = 500; "
+                                    "d[\"com.korvo.print.FullColorOptions\"] = {\"FCLightness\": 500}; "
+                                    "d[\"com.korvo.print.ImageShiftOptionsJob\"] = {\"Option\": 1, \"Inches\": 1, "
+                                    "\"FullPrecision\": True, \"X1\": 2539, \"Y1\": -2539}",
+                                    &out),
+            0)
+      << out;
+  ASSERT_EQ(RunSet(session, {"BookletOptions=click"}, &out), 0) << out;
+  ExpectHas(out, {"com.korvo.print.Gutter = 216\n", "{\"FCLightness\" = 500}", "\"X1\" = 2515;", "\"Y1\" = -2515;"});
 }
 
 // What the editor files is a property list the print path's own tools read.

@@ -33,6 +33,10 @@ TEST_F(NumberText, ScalesByTheDecimalsInTheLocalesForm) {
   EXPECT_EQ(InLocale(2159, 1, "en_US.UTF-8"), "215.9");
   EXPECT_EQ(InLocale(1234567, 0, "en_US.UTF-8"), "1,234,567");
   EXPECT_EQ(InLocale(-2147483647 - 1, 0, "de_DE.UTF-8"), "-2.147.483.648");
+  // Reals cut toward zero, but one held just under the whole number it stands for is that number.
+  EXPECT_EQ(ScaledTowardZero(21000 / 25.4), 826);
+  EXPECT_EQ(ScaledTowardZero(-0.29f * 100.0), -29);
+  EXPECT_EQ(ScaledTowardZero(137.7 * 100), 13770);
 }
 
 TEST_F(NumberText, FollowsTheUsersLocale) {
@@ -43,9 +47,6 @@ TEST_F(NumberText, FollowsTheUsersLocale) {
   EXPECT_EQ(in("de_DE.UTF-8"), "8,50");
   EXPECT_EQ(in("en_US.UTF-8"), "8.50");
   EXPECT_EQ(in("zz_ZZ.UTF-8"), "8.50");  // named, but not installed here
-}
-
-TEST_F(NumberText, GivesNothingWithoutALocale) {
   EXPECT_EQ(InLocale(850, 2, "zz_ZZ.UTF-8"), std::nullopt);
   EXPECT_EQ(InLocale(850, -1, "en_US.UTF-8"), std::nullopt);
 }

@@ -97,33 +97,27 @@ TEST(FullColorOptions, EveryFieldSetComesBackWhole) {
   }
 }
 
-// Out of range, or of the wrong kind, a value read keeps the field; a ticket without trapping
-// resets trapping and both distances.
-TEST(FullColorOptions, ReadingKeepsFieldsAgainstWrongValuesAndResetsAMissingTrapping) {
+// Numbers are taken as stored, even where the setters refuse them; a value of the wrong kind keeps
+// the field; a ticket without trapping resets trapping and both distances.
+TEST(FullColorOptions, ReadingTakesNumbersUncheckedKeepsWrongKindsAndResetsAMissingTrapping) {
   FullColorOptions o;
-  o.setLightness(5);
   o.setContrast(6);
-  const PlistDict dict{{"FCLightness", 150},
+  o.setSaturation(7);
+  const PlistDict dict{{"FCLightness", 500},
                        {"FCContrast", "7"},
                        {"FCSaturation", 2.5},
-                       {"FCColorCast", PlistDict{{"FCCyanRed", -101}, {"FCMagentaGreen", 9}}},
+                       {"FCColorCast", PlistDict{{"FCCyanRed", -101}, {"FCMagentaGreen", 9}, {"FCYellowBlue", 200}}},
                        {"FCTrapping", 1},
                        {"FCTrappingSlowDirection", 99},
                        {"GrayImagesProfile", std::string(300, 'g')},
                        {"DestinationProfile", true}};  // a boolean is no profile at all
   o.fromTicket(&dict);
-  FullColorOptions expected;
-  expected.setLightness(5);
-  expected.setContrast(6);
-  expected.setColorCast(kPrinterDefault, 9, kPrinterDefault);
-  expected.setTrapping(1);
-  EXPECT_EQ(o, expected);
-
-  o.setTrappingAdjustment(4, 5);
+  const PlistValue cast = PlistDict{{"FCCyanRed", -101}, {"FCMagentaGreen", 9}, {"FCYellowBlue", 200}};
+  EXPECT_EQ(o.asTicket(), (PlistDict{{"FCLightness", 500}, {"FCContrast", 6}, {"FCSaturation", 7}, {"FCColorCast", cast},
+                                     {"FCTrapping", 1}, {"FCTrappingSlowDirection", 99}}));
   const PlistDict none;
   o.fromTicket(&none);
-  expected.setTrapping(kPrinterDefault);
-  EXPECT_EQ(o, expected);
+  EXPECT_EQ(o.asTicket(), (PlistDict{{"FCLightness", 500}, {"FCContrast", 6}, {"FCSaturation", 7}, {"FCColorCast", cast}}));
 }
 
 }  // namespace

@@ -14,11 +14,11 @@ ImageShiftOptions Read(const PlistDict& dict) {
   return o;
 }
 
-TEST(ImageShift, ValuesTravelInHundredthsOfAMillimetreAndComeBackExactly) {
+TEST(ImageShift, ValuesTravelInHundredthsOfAMillimetreComeBackCutAndFallBackWhenOutOfRange) {
   ImageShiftOptions o;
   o.option = kImageShiftIndependent;
   o.x1 = 100;  // one inch
-  o.y1 = 3;    // 0.03 inch, which truncation would turn into 0.02 at the first trip
+  o.y1 = 3;    // 0.03 inch, stored as 76 (2.99), which cutting alone would make 0.02
   o.x2 = -1921;
   o.y2 = 1259;
   auto dict = o.asTicket();
@@ -29,11 +29,11 @@ TEST(ImageShift, ValuesTravelInHundredthsOfAMillimetreAndComeBackExactly) {
   for (int trip = 0; trip < 5; ++trip) back = Read(*back.asTicket());
   EXPECT_EQ(back, o);
 
-  EXPECT_EQ(Read({{"Option", 1}, {"FullPrecision", true}, {"X1", 2539}}).x1, 100);  // rounded, not truncated
+  EXPECT_EQ(Read({{"Option", 1}, {"FullPrecision", true}, {"X1", 2539}}).x1, 99);  // cut, not rounded
   ImageShiftOptions mm = Read({{"Option", 1}, {"Inches", 0}, {"FullPrecision", true}, {"X1", 10}, {"Y1", -15}});
   EXPECT_FALSE(mm.inches);
   EXPECT_EQ(mm.x1, 1);
-  EXPECT_EQ(mm.y1, -2);  // -1.5 tenths, halves away from zero
+  EXPECT_EQ(mm.y1, -1);  // -1.5 tenths, cut toward zero
   EXPECT_EQ(*mm.asTicket()->at("X1").asInteger(), 10);
 
   // Older dictionaries hold values in their own unit.
@@ -51,16 +51,12 @@ TEST(ImageShift, ValuesTravelInHundredthsOfAMillimetreAndComeBackExactly) {
   invalid.valid = false;
   invalid.fromTicket(*every.asTicket());
   EXPECT_EQ(invalid, every);
-}
 
-TEST(ImageShift, OutOfRangeValuesAndUnknownOptionsFallBackToDefaultsAndDefaultsWriteNothing) {
-  ImageShiftOptions o = Read({{"Option", 77}, {"X1", 1922}, {"Y1", -1260}, {"X2", "5"}, {"Y2", 12}});
-  EXPECT_EQ(o.option, kImageShiftPrinterDefault);
-  EXPECT_EQ(o.x1, 0);
-  EXPECT_EQ(o.y1, 0);
-  EXPECT_EQ(o.x2, 0);
-  EXPECT_EQ(o.y2, 12);
-  EXPECT_TRUE(o.valid);
+  // Out of range, unknown or of the wrong kind: the default.
+  ImageShiftOptions bad = Read({{"Option", 77}, {"X1", 1922}, {"Y1", -1260}, {"X2", "5"}, {"Y2", 12}});
+  EXPECT_EQ(bad.option, kImageShiftPrinterDefault);
+  EXPECT_EQ(std::vector({bad.x1, bad.y1, bad.x2, bad.y2}), std::vector({0, 0, 0, 12}));
+  EXPECT_TRUE(bad.valid);
   // A printer-default or invalid record writes nothing.
   EXPECT_FALSE(ImageShiftOptions().asTicket());
   o.option = kImageShiftTandemBoth;

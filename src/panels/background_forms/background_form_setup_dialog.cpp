@@ -25,10 +25,8 @@ constexpr std::int32_t kOffsetLimitHundredthsInch = 1000;
 ui::Control* Find(ui::Window& w, std::int32_t id) { return w.find({kSignature, id}); }
 
 // Field units (hundredths of an inch, tenths of a millimetre) of a length in thousandths of a
-// millimetre, and between the two units.
-std::int32_t FromThousandthsMm(std::int32_t value, bool inches) {
-  return static_cast<std::int32_t>(std::lround(value / (inches ? 254.0 : 100.0)));
-}
+// millimetre, cut toward zero as typed decimals are; and between the two units.
+std::int32_t FromThousandthsMm(std::int32_t value, bool inches) { return value / (inches ? 254 : 100); }
 std::int32_t ConvertOffset(std::int32_t value, bool toInches) {
   return static_cast<std::int32_t>(std::lround(toInches ? value / 2.54 : value * 2.54));
 }
@@ -40,7 +38,7 @@ struct Offset {
     arrows->setMinimum(-limit);
     arrows->setMaximum(limit);
     SetSpinControlDecimals(*arrows, inches ? 2 : 1);
-    SetSpinControlValue(arrows, std::clamp(value, -limit, limit));
+    ShowSpinControlValue(arrows, value);
   }
 };
 

@@ -69,8 +69,8 @@ void Show(const BookletControls& c, const BookletParameters& p, bool bookletAllo
   c.layout->children()[1]->setEnabled(bookletAllowed);
   c.outlines->setValue(p.outlines == 2 ? 1 : 0);
   SetPopupButtonToTicketValue(*c.newSize, p.newSize);
-  SetSpinControlValue(c.gutterArrows, p.gutter);
-  SetSpinControlValue(c.creepArrows, p.creep);
+  ShowSpinControlValue(c.gutterArrows, p.gutter);
+  ShowSpinControlValue(c.creepArrows, p.creep);
   for (ui::Control* control : {c.outlines, c.newSize, c.gutterField, c.gutterArrows, c.creepField, c.creepArrows})
     control->setEnabled(p.layoutOn);
   c.picture->setPicture(BookletPicture(p.fold, p.layoutOn, p.outlines));

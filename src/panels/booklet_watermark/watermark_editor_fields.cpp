@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "controls/spin_control.h"
+#include "kit/number_text.h"
 
 namespace ui = platform::ui;
 
@@ -62,8 +63,7 @@ void ShowOffset(ui::Control* arrows, float inches, std::int32_t limit, std::int3
   arrows->setMinimum(-limit);
   arrows->setMaximum(limit);
   SetSpinControlDecimals(*arrows, units == kWatermarkUnitsMillimetres ? 1 : 2);
-  const auto value = static_cast<std::int32_t>(std::lround(inches * FieldUnitsPerInch(units)));
-  SetSpinControlValue(arrows, std::clamp(value, -limit, limit));
+  ShowSpinControlValue(arrows, ScaledTowardZero(inches * FieldUnitsPerInch(units)));
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ void ShowColorOptions(ColorSetupControls& c, const FullColorOptions& o) {
   for (std::size_t i = 0; i < c.adjustments.size(); ++i) {
     ColorAdjustmentControls& a = c.adjustments[i];
     a.box->setValue(v[i] == kPrinterDefault ? 1 : 0);
-    SetSpinControlValue(a.arrows, v[i] == kPrinterDefault ? 0 : v[i]);
+    ShowSpinControlValue(a.arrows, v[i] == kPrinterDefault ? 0 : v[i]);
   }
   // The three colour casts share one box.
   if (v[kCyanRed] == kPrinterDefault || v[kMagentaGreen] == kPrinterDefault || v[kYellowBlue] == kPrinterDefault)

@@ -44,7 +44,7 @@ struct Dimension {
     arrows->setMinimum(limits.minimum);
     arrows->setMaximum(limits.maximum);
     SetSpinControlDecimals(*arrows, DecimalsOfUnits(units));
-    SetSpinControlValue(arrows, std::clamp(value, limits.minimum, limits.maximum));
+    ShowSpinControlValue(arrows, value);
   }
   void showStored(CustomSizeUnits units, std::int32_t stored) {
     kept = stored;

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr double kInchesPerMillimetre = 0.3937007874 / 10;  // per hundredth of a millimetre, in hundredths
+constexpr double kThousandthsOfInchPerHundredthOfMillimetre = 0.3937007874;
 
 std::int32_t Round(double value) { return static_cast<std::int32_t>(std::lround(value)); }
 
@@ -27,8 +27,10 @@ FieldLimits FieldLimitsInUnits(float minimumPoints, float maximumPoints, CustomS
 std::uint32_t DecimalsOfUnits(CustomSizeUnits units) { return units == kUnitsInches ? 2 : 1; }
 
 std::int32_t FieldValueOfDimension(std::int32_t hundredthsOfMillimetre, CustomSizeUnits units) {
-  if (units == kUnitsInches) return Round(hundredthsOfMillimetre * kInchesPerMillimetre);
-  return Round(hundredthsOfMillimetre / 10.0);
+  // Cut toward zero, as typed decimals are; through the nearest thousandth of an inch first, so
+  // that a width stored from the field (8.26 in as 20980, 8.2598 in) shows as it was typed.
+  if (units == kUnitsInches) return Round(hundredthsOfMillimetre * kThousandthsOfInchPerHundredthOfMillimetre) / 10;
+  return hundredthsOfMillimetre / 10;
 }
 
 std::int32_t DimensionOfFieldValue(std::int32_t value, CustomSizeUnits units) {

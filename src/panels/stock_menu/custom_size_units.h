@@ -28,7 +28,8 @@ FieldLimits FieldLimitsInUnits(float minimumPoints, float maximumPoints, CustomS
 // The decimals a field shows in the units: 2 for inches, 1 for millimetres.
 std::uint32_t DecimalsOfUnits(CustomSizeUnits units);
 
-// A stored dimension as the field shows it, rounded to the nearest (21000 is 8.27 in, 2100 mm).
+// A stored dimension as the field shows it, cut toward zero (21000 is 8.26 in, 210.0 mm; 20995
+// is 209.9 mm).
 std::int32_t FieldValueOfDimension(std::int32_t hundredthsOfMillimetre, CustomSizeUnits units);
 // A field's value stored: inches × 2.54 × 10 rounded; tenths of a millimetre × 10.
 std::int32_t DimensionOfFieldValue(std::int32_t value, CustomSizeUnits units);

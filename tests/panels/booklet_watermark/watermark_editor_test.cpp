@@ -40,6 +40,7 @@ TEST_F(WatermarkEditor, NewFilesTheWatermarkOnOKAndChoosesIt) {
     EXPECT_EQ(user.type(In(window, "Text"), "Proof"), platform::noErr);
     Retype(user, In(window, "Angle"), "30");
     Retype(user, In(window, "XOffset"), "9");
+    user.focus(In(window, "Angle"));
     EXPECT_EQ(In(window, "XOffset").text(), "4.25");  // half a Letter page, no further
     Retype(user, In(window, "XOffset"), "1.00");
     // Millimetres convert the offset the field holds; the record keeps inches.

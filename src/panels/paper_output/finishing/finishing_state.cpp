@@ -1,5 +1,4 @@
-#include <cmath>
-
+#include "kit/number_text.h"
 #include "model/paper_output_keys.h"
 #include "panels/paper_output/paper_output_state.h"
 
@@ -12,8 +11,8 @@ double TrimLengthInMillimetres(const FinishingState& f) {
 }
 
 std::int32_t TrimLengthMillimetres(const FinishingState& f) {
-  // A hair above the length, so that inches converted to a whole millimetre are not cut below it.
-  return static_cast<std::int32_t>(std::trunc(TrimLengthInMillimetres(f) + 1e-9));
+  // Cut, but inches converted to a whole millimetre are not cut below it.
+  return ScaledTowardZero(TrimLengthInMillimetres(f));
 }
 
 std::int32_t JobTypeIn(const platform::PlistDict& jobType) {

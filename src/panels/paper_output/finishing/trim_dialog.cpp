@@ -2,12 +2,12 @@
 // out-of-range length keeps the dialog open with the user's text.
 #include "panels/paper_output/finishing/trim_dialog.h"
 
-#include <cmath>
 #include <cstdio>
 #include <memory>
 #include <utility>
 
 #include "controls/decimal_text.h"
+#include "kit/number_text.h"
 #include "panels/paper_output/finishing/finishing_dialogs.h"
 #include "panels/paper_output/paper_size_check.h"
 #include "platform/ui/interaction.h"
@@ -54,7 +54,7 @@ DialogAnswer<FinishingState> RunModalTrimOutsideEdgeDialog(const platform::Bundl
     ui::Control* units = window.find(kUnitPopupID);
     if (onBox == nullptr || field == nullptr || units == nullptr) return std::nullopt;
     onBox->setValue(f.trimOn ? 1 : 0);
-    field->setText(FormatDecimalText(static_cast<std::int32_t>(std::lround(f.trimLength * 100)), kDecimals));
+    field->setText(FormatDecimalText(ScaledTowardZero(f.trimLength * 100), kDecimals));
     SetPopupButtonToTicketValue(*units, f.trimUnit);
     auto length = std::make_shared<std::optional<double>>();
     DialogWiring wiring;
