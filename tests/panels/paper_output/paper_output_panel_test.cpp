@@ -24,11 +24,9 @@ class PaperOutputPanel : public korvo_test::DialogTest {
     static ui::MenuItem none;
     return n ? *control.menu().item(n) : none;
   }
-  static std::string FinishingSummary(PluginDialog& dialog) {
-    return dialog.window().content().find({platform::FourCharCode("PpOu"), 32})->text();
-  }
-  static std::string PaperSummary(PluginDialog& dialog) {
-    return dialog.window().content().find({platform::FourCharCode("PpOu"), 11})->text();
+  // The finishing summary, or the paper summary with id 11.
+  static std::string FinishingSummary(PluginDialog& dialog, std::int32_t id = 32) {
+    return dialog.window().content().find({platform::FourCharCode("PpOu"), id})->text();
   }
 };
 
@@ -66,7 +64,7 @@ TEST_F(PaperOutputPanel, APaperChangesTheSummaryAndTwoSidedAndColourThePrintersC
   PluginDialog dialog(session);
   ASSERT_EQ(dialog.choose("Paper", "Color", "Blue"), platform::noErr);
   ASSERT_EQ(dialog.choose("Paper", "Weight", "120"), platform::noErr);
-  EXPECT_EQ(PaperSummary(dialog), "Color: Blue\nType: Printer Default\nWeight: 120 gsm");
+  EXPECT_EQ(FinishingSummary(dialog, 11), "Color: Blue\nType: Printer Default\nWeight: 120 gsm");
   ASSERT_EQ(dialog.choose("TwoSided", "Two-Sided (Short Edge)"), platform::noErr);
   ASSERT_EQ(dialog.choose("OutputColor", "Grayscale"), platform::noErr);
   dialog.sync(false);
@@ -139,7 +137,7 @@ TEST_F(PaperOutputPanel, TheSummariesOfAJobWithoutFinishingAreMadeAgainAtEveryOp
   PluginDialog dialog(session);
   EXPECT_EQ(FinishingSummary(dialog), "Printer Default\nOffset: Printer Default");
   EXPECT_TRUE(Item(dialog.named("Finishing"), "Printer Default").checked);
-  EXPECT_EQ(PaperSummary(dialog), "Color: Printer Default\nType: Printer Default\nWeight: Printer Default");
+  EXPECT_EQ(FinishingSummary(dialog, 11), "Color: Printer Default\nType: Printer Default\nWeight: Printer Default");
   const ui::ControlID summaryID{platform::FourCharCode("PpOu"), 32};
   const ui::Rect bounds = dialog.window().content().find(summaryID)->bounds();
   dialog.close();

@@ -34,11 +34,6 @@ namespace ui = platform::ui;
 using korvo_test::In;
 using korvo_test::Retype;
 
-void Choose(ui::UserDriver& user, ui::Control& popup, const std::string& text) {
-  ASSERT_NE(popup.menu().findText(text), 0) << text;
-  user.chooseItem(popup, popup.menu().findText(text));
-}
-
 class StockDialogs : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -172,7 +167,7 @@ TEST_F(StockDialogs, AdvancedPaperSizeIsJobLevelOffAndCoatingFollowsCoatedSides)
   script.onModal([](ui::Window& w, ui::UserDriver& user) {
     EXPECT_FALSE(In(w, "PaperSize").enabled());
     EXPECT_FALSE(In(w, "CoatingType").enabled());
-    Choose(user, In(w, "SidesCoated"), "Both Sides Coated");
+    korvo_test::ActOn(w, user, {{"SidesCoated", "Both Sides Coated"}});
     EXPECT_TRUE(In(w, "CoatingType").enabled());
     EXPECT_EQ(GetPopupButtonTicketValue(In(w, "CoatingType")), 5);  // the stock's own coating
     user.pressReturn(w);
