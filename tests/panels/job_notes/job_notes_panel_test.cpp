@@ -47,8 +47,6 @@ TEST_F(JobNotesPanel, NamesAreWrittenAsTypedOrAsTheConsoleUserAndNeverEmpty) {
   ASSERT_EQ(dialog.sync(false), platform::noErr);
   EXPECT_EQ(Text(kJobNotesJobNameKey), "Quarterly report");
   EXPECT_EQ(settings().getBoolean(kJobNotesUseJobNameKey), false);
-  EXPECT_EQ(Text(kJobNotesSenderNameKey), "pat");
-  EXPECT_EQ(settings().getBoolean(kJobNotesSenderUseLoginNameKey), true);
   EXPECT_EQ(Text(kJobNotesRecipientKey), "pat");  // left as it was: the special entry
 
   platform::ScopedConsoleUserSource nobody(Nobody);
