@@ -57,12 +57,9 @@ TEST_F(SetChoices, EachPanelsChoicesReachTheTicketAndTheJobTicket) {
         "\"SecurePrintPassword\" = \"4821\"", "\"UseJobName\" = false"},
        {"print-save", ">Report</save-name>"},
        {"Values restored."}},
-      // A secure job whose passcode is emptied gets a new one; Cancel in the set-up, reached by its
-      // button or by choosing the job type, changes nothing.
+      // A secure job whose passcode is emptied gets a new one; Cancel in the set-up changes nothing.
       {{"JobType=Saved Job>Passcode="}, {}, {}, {}, "Your passcode is ", true},
       {{"JobTypeSetup=click>SecureJob=off>Cancel"}, {}, {}, {}, "", true, true},
-      {{"JobType=Normal Print"}, {}, {}, {}, "", true},
-      {{"JobType=Saved Job>Cancel"}, {}, {}, {}, "", true, true},
       {{"Finishing=Pads...>Enabled>NumberOfPads=10>PagesPerPad=50>Blank Back Cover"},
        {"com.korvo.print.NoOfPads = 10\n", "com.korvo.print.PagesPerPads = 50\n",
         "com.korvo.print.PadBackCover = \"Blank Back Cover\"\n", "com.apple.print.PrintSettings.PMCopyCollate = false\n"},

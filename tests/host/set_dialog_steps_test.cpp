@@ -67,23 +67,17 @@ TEST_F(SetDialogSteps, CancelInEveryFinishingDialogLeavesTheSessionByteIdentical
   for (const std::string& dialog : dialogs) cancelAll += " 'Finishing=" + dialog + ">Cancel'";
   EXPECT_EQ(RunPde(cancelAll + " 2>&1 >/dev/null", &err), 0) << err;
   EXPECT_EQ(korvo_test::ReadFile(session), before);
-  // A step a dialog does not have: one ERROR line, nothing saved; a plain and a nested dialog.
-  for (const std::string& dialog : {dialogs.front(), std::string("Fold...>Square Fold")}) {
-    SCOPED_TRACE(dialog);
-    EXPECT_EQ(set("Finishing=" + dialog + ">No Such Step", &err), 1);
-    EXPECT_TRUE(err.starts_with("ERROR: Finishing=" + dialog + ">No Such Step: ")) << err;
-    EXPECT_TRUE(host_test::IsOneErrorLine(err));
-    EXPECT_EQ(korvo_test::ReadFile(session), before);
+  // A step a dialog does not have (a plain and a nested dialog), a control it shows but does not
+  // take now (the levels without square fold), an OK the trim dialog refuses (no length typed):
+  // one ERROR line, nothing saved.
+  for (const auto& [steps, said] : {std::pair<std::string, std::string>{dialogs.front() + ">No Such Step", ""},
+                                    {"Fold...>Square Fold>No Such Step", ""},
+                                    {"Fold...>Square Fold>Normal", "\"Normal\" is not available now\n"},
+                                    {"Fold...>Trim Outside Edge>Trim Outside Edge>OK", "Invalid trimmed length"}}) {
+    EXPECT_EQ(set("Finishing=" + steps, &err), 1);
+    EXPECT_TRUE(host_test::IsOneErrorLine(err) && err.starts_with("ERROR: Finishing=" + steps + ": " + said)) << err;
+    EXPECT_EQ(korvo_test::ReadFile(session), before) << steps;
   }
-  // A control the dialog shows but does not take now, as on a panel: the levels without square fold.
-  EXPECT_EQ(set("Finishing=Fold...>Square Fold>Normal", &err), 1);
-  EXPECT_EQ(err, "ERROR: Finishing=Fold...>Square Fold>Normal: \"Normal\" is not available now\n");
-  EXPECT_EQ(korvo_test::ReadFile(session), before);
-  // An OK the trim dialog refuses (no length typed): its caution alert ends set, nothing saved.
-  EXPECT_EQ(set("Finishing=Fold...>Trim Outside Edge>Trim Outside Edge>OK", &err), 1);
-  EXPECT_TRUE(err.starts_with("ERROR: Finishing=Fold...>Trim Outside Edge>Trim Outside Edge>OK: Invalid trimmed length"))
-      << err;
-  EXPECT_EQ(korvo_test::ReadFile(session), before);
   // A step applied in a nested dialog is kept when the steps end without Cancel.
   std::string out;
   // The unlabelled levels are reached by name.

@@ -16,13 +16,18 @@ namespace {
 using namespace watermark_test;
 using platform::PlistData;
 
-// A whole font stored and loaded back is FontPreparation's below.
+// A whole font stored and loaded back is FontPreparation's below; a damaged file is kept aside by
+// every writer alike (WatermarkFile.ACorruptFileSurvivesASaveByteForByte). Without a file no font
+// is stored and none is made.
 TEST(WatermarkFonts, AStoredProgramIsReplacedFoundUnderItsLiteralNameAndLeavesItsWatermarkAlone) {
   korvo_test::ScopedXdgHome home;
+  PlistData data;
+  EXPECT_EQ(storeFontData(kWatermarkFileName, "ArialMT", PlistData{1, 2, 3}), WatermarkResult::kNoFile);
+  EXPECT_EQ(loadFontData(kWatermarkFileName, "ArialMT", &data), WatermarkResult::kNoFile);
+  EXPECT_FALSE(std::filesystem::exists(WatermarkFile(home)));
   ASSERT_EQ(addWatermarkData(kWatermarkFileName, Text("Draft")), WatermarkResult::kDone);
   ASSERT_EQ(storeFontData(kWatermarkFileName, SubsetFontKey("ArialMT"), PlistData{'%', '!'}), WatermarkResult::kDone);
   ASSERT_EQ(storeFontData(kWatermarkFileName, SubsetFontKey("ArialMT"), PlistData{'%', '!', 'P'}), WatermarkResult::kDone);
-  PlistData data;
   ASSERT_EQ(loadFontData(kWatermarkFileName, "KV-ArialMT-KV", &data), WatermarkResult::kDone);
   EXPECT_EQ(data, (PlistData{'%', '!', 'P'}));
   EXPECT_EQ(loadFontData(kWatermarkFileName, "Helvetica", &data), WatermarkResult::kNotFound);
@@ -49,15 +54,6 @@ TEST(WatermarkFonts, FontsAndWatermarksNeverTakeEachOthersNames) {
   PlistData data;
   EXPECT_EQ(loadFontData(kWatermarkFileName, "Draft", &data), WatermarkResult::kBadRecord);
   EXPECT_EQ(LoadStatus("ArialMT"), WatermarkResult::kNotFound);
-}
-
-// A damaged file is kept aside by every writer alike: WatermarkFile.ACorruptFileSurvivesASaveByteForByte.
-TEST(WatermarkFonts, WithoutAFileNoFontIsStoredAndNoneIsMade) {
-  korvo_test::ScopedXdgHome home;
-  EXPECT_EQ(storeFontData(kWatermarkFileName, "ArialMT", PlistData{1, 2, 3}), WatermarkResult::kNoFile);
-  EXPECT_FALSE(std::filesystem::exists(WatermarkFile(home)));
-  PlistData data;
-  EXPECT_EQ(loadFontData(kWatermarkFileName, "ArialMT", &data), WatermarkResult::kNoFile);
 }
 
 // The font of a text watermark converted and kept beside it for printing. A font the system lacks

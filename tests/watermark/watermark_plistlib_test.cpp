@@ -31,13 +31,18 @@ TEST(WatermarkPlistlib, TheDefaultWatermarksAreWhatPlistlibWouldWrite) {
   EXPECT_EQ(Python("defaults-check '" + WatermarkFile(home) + "'"), "values: same\nbytes: same\n");
 }
 
-TEST(WatermarkPlistlib, PlistlibReadsEveryFieldOfOurRecord) {
+// The page belongs to whoever shows the record: it is not stored, and everything else reads back.
+TEST(WatermarkPlistlib, PlistlibReadsEveryFieldOfOurRecordAndWeReadItBackWhole) {
   korvo_test::ScopedXdgHome home;
   // Its yOffset, a 32-bit float, goes into the file as the double of the same value.
-  const WatermarkData record = FullRecord();
+  WatermarkData record = FullRecord();
+  record.pageWidth = 612;
+  record.pageHeight = 792;
   ASSERT_EQ(saveWatermarkData(kWatermarkFileName, record), WatermarkResult::kDone);
   EXPECT_EQ(Python("describe '" + WatermarkFile(home) + "' '" + record.textString + "'"),
             korvo_test::ReadFile(korvo_test::DataPath("watermark/record.describe")));
+  record.pageWidth = record.pageHeight = 0;
+  EXPECT_EQ(Load(record.textString), record);
 }
 
 TEST(WatermarkPlistlib, WeReadAFileOtherToolsWrote) {
