@@ -387,5 +387,34 @@ TEST_F(DialogWindowTest, HelpInTheFoldDialogOpensItsPageInTheBrowserAndCancelSav
   EXPECT_EQ(korvo_test::ReadFile(session()), saved);
 }
 
+// Colour Setup's little arrows keep their small frames and cover no neighbour; its Help button,
+// like every other, is a round "?".
+TEST_F(DialogWindowTest, LittleArrowsKeepTheirFramesAndHelpIsAQuestionMark) {
+  Layout shown = startOnPanel("Image Options", "KPDE/1004");
+  click(shown.places["KPDE/1004"]);
+  const Layout setup = waitFor("ClrS/3");
+  int arrows = 0;
+  for (const korvo_test::ControlLine& line : setup.controls) {
+    if (line.name == "ClrS/3") {
+      EXPECT_EQ(line.title, "?");
+    }
+    if (line.kind != "little-arrows" || line.place.width == 0) continue;
+    ++arrows;
+    EXPECT_LE(line.place.width, 16) << line.name;
+    EXPECT_LE(line.place.height, 24) << line.name;
+    const std::string parent = line.node.substr(0, line.node.rfind('.'));
+    for (const korvo_test::ControlLine& other : setup.controls) {
+      if (&other == &line || other.place.width == 0 || other.node.rfind('.') != parent.size() ||
+          other.node.compare(0, parent.size(), parent) != 0)
+        continue;
+      const Place& a = line.place;
+      const Place& b = other.place;
+      EXPECT_FALSE(a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height)
+          << line.name << " covers " << other.name;
+    }
+  }
+  EXPECT_GT(arrows, 0) << korvo_test::ReadFile(layout());
+}
+
 }  // namespace
 #endif

@@ -10,6 +10,7 @@
 #include "platform/glib_handles.h"
 #include "platform/ui/gtk/title_fit.h"
 #include "platform/ui/gtk/widget_node.h"
+#include "platform/ui/standard_commands.h"
 #include "platform/ui/gtk/window_renderer.h"
 #include "platform/ui/text_style.h"
 
@@ -218,6 +219,22 @@ GtkWidget* MakeTextField(WidgetNode& node, bool password) {
   return field;
 }
 
+// Every Help button looks the same, whatever its title or frame: a round "?" at the start of its
+// frame, the title (if any) as its tooltip.
+void MakeHelpButton(WidgetNode& node) {
+  gtk_button_set_label(GTK_BUTTON(node.main), "?");
+  gtk_widget_add_css_class(node.main, "circular");
+  gtk_widget_add_css_class(node.main, "korvo-help");
+  if (!node.control->title().empty()) gtk_widget_set_tooltip_text(node.main, node.control->title().c_str());
+  const int side = std::max(std::min(node.bounds.width, node.bounds.height), 1);
+  gtk_widget_set_size_request(node.main, side, side);
+  gtk_widget_set_halign(node.main, GTK_ALIGN_START);
+  gtk_widget_set_valign(node.main, GTK_ALIGN_CENTER);
+  node.outer = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 0);
+  gtk_box_append(GTK_BOX(node.outer), node.main);
+  g_signal_connect(node.main, "clicked", G_CALLBACK(OnClicked), &node);
+}
+
 }  // namespace
 
 void CreateWidgets(WidgetNode& node) {
@@ -252,6 +269,10 @@ void CreateWidgets(WidgetNode& node) {
     }
     case ControlKind::PushButton:
       node.main = gtk_button_new();
+      if (control.command() == kHelpCommand) {
+        MakeHelpButton(node);
+        break;
+      }
       if (GtkWidget* picture = PictureOf(node, control)) {
         gtk_button_set_child(GTK_BUTTON(node.main), picture);
         gtk_widget_add_css_class(node.main, "korvo-picture");
@@ -308,10 +329,13 @@ void CreateWidgets(WidgetNode& node) {
       break;
     }
     case ControlKind::LittleArrows: {
+      // A pair of small buttons in the control's narrow frame (the compact style lets them shrink).
       node.outer = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);
+      gtk_widget_add_css_class(node.outer, "korvo-arrows");
       for (bool up : {true, false}) {
         GtkWidget* arrow = gtk_button_new_from_icon_name(up ? "pan-up-symbolic" : "pan-down-symbolic");
         gtk_widget_set_vexpand(arrow, TRUE);
+        gtk_widget_set_focus_on_click(arrow, FALSE);
         if (up) g_object_set_data(G_OBJECT(arrow), "korvo-up", GINT_TO_POINTER(1));
         g_signal_connect(arrow, "clicked", G_CALLBACK(OnArrow), &node);
         gtk_box_append(GTK_BOX(node.outer), arrow);
@@ -502,6 +526,7 @@ void UpdateContent(WidgetNode& node, Control& control) {
       UpdateTabs(node, control);
       break;
     case ControlKind::PushButton:
+      if (control.command() == kHelpCommand) break;
       if (control.picture().empty() || gtk_button_get_child(GTK_BUTTON(node.main)) == nullptr ||
           GTK_IS_LABEL(gtk_button_get_child(GTK_BUTTON(node.main))))
         gtk_button_set_label(GTK_BUTTON(node.main), control.title().c_str());

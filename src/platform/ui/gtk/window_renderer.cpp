@@ -32,7 +32,11 @@ void InstallCompactStyle() {
                                   " min-height: 0; padding-top: 1px; padding-bottom: 1px; }"
                                   ".korvo button { padding-left: 6px; padding-right: 6px; }"
                                   ".korvo checkbutton { min-height: 0; padding: 0; }"
-                                  ".korvo button.korvo-picture { min-width: 0; padding-left: 2px; padding-right: 2px; }",
+                                  ".korvo button.korvo-picture { min-width: 0; padding-left: 2px; padding-right: 2px; }"
+                                  ".korvo button.korvo-help { min-width: 0; padding: 0; }"
+                                  ".korvo .korvo-arrows button { min-width: 0; min-height: 0; padding: 0;"
+                                  " border-radius: 0; }"
+                                  ".korvo .korvo-arrows image { -gtk-icon-size: 8px; }",
                                   -1);
   gtk_style_context_add_provider_for_display(display, GTK_STYLE_PROVIDER(provider.get()),
                                              GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
