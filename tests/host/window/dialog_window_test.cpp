@@ -306,7 +306,12 @@ TEST_F(DialogWindowTest, EveryDialogFitsItsTitlesAndEscapeCancelsEveryDialogAndA
   // Export Job Ticket...: GTK's own chooser takes the name typed; Escape in the summary of what
   // the file would hold writes nothing.
   click(shown.places["PDlg/5"]);
-  ASSERT_EQ(korvo_test::RunCommand("DISPLAY=" + display_ + " timeout 20 xdotool search --sync --name 'Export Job Ticket'", nullptr), 0);
+  // Typed only once the chooser holds the keyboard: on a slow machine it is mapped well before.
+  ASSERT_TRUE(WaitUntil(20, [&] {
+    std::string focused;
+    return korvo_test::RunCommand("DISPLAY=" + display_ + " xdotool getwindowfocus getwindowname", &focused) == 0 &&
+           focused.find("Export Job Ticket") != std::string::npos;
+  }));
   type(dir_.path() + "/ticket");
   key("Return");
   ASSERT_TRUE(waitFor("Kshl/6003").has("Kshl/6003"));
