@@ -45,6 +45,7 @@ inline constexpr std::int32_t kCoilLeftTop = 255;
 inline constexpr std::int32_t kCoilRightBottom = 257;
 inline constexpr std::int32_t kStapleNone = 1;  // the staple fields' "none", as fold commands set it
 inline constexpr std::int32_t kSlipSheetsOn = 2;
+inline constexpr std::int32_t kSlipSheetsPrinted = 3;  // printed separators, as a ticket may bring them
 inline constexpr std::int32_t kSquareFoldNormal = 64;
 inline constexpr std::int32_t kTrimUnitMillimetres = 68;
 inline constexpr std::int32_t kTrimUnitInches = 69;

@@ -15,6 +15,9 @@
 #include "panels/paper_output/paper_output_pictures.h"
 #include "panels/paper_output/saved_job_dialog.h"
 #include "panels/stock_menu/stock_menu_button.h"
+#include "model/stock.h"
+#include "model/stock_summary.h"
+#include "vocabulary/ppd_bridge.h"
 #include "vocabulary/setting_map_menus.h"
 
 namespace ui = platform::ui;
@@ -97,6 +100,25 @@ bool TakeControlChange(ui::Control* hit, PaperOutputContext& context) {
   return true;
 }
 
+// Transparencies printed with separator sheets between them (the slip sheets; 3, printed
+// separators, only a ticket brings) name the separators' colour under the paper: the printer
+// description's text for its default media colour. A printer without colours shows no line.
+std::string SeparatorLine(const PaperOutputContext& context) {
+  const std::int32_t mode = context.finishing.slipSheets;
+  if (context.jobStock.type() != kStockTypeTransparency || (mode != kSlipSheetsOn && mode != kSlipSheetsPrinted)) return {};
+  const PPDFile* ppd = PPDGetCurrent();
+  const std::optional<std::string> choice = PPDCopyDefaultChoice(ppd, "MediaColor");
+  const std::optional<std::string> colour = choice ? PPDCopyChoiceText(ppd, "MediaColor", *choice) : std::nullopt;
+  if (!colour) return {};
+  return "\n- " + context.bundle->localizedString("Separators") + context.bundle->localizedString(":") + *colour;
+}
+
+void ShowPaperSummary(PaperOutputContext& context) {
+  std::string text = GenerateStockSummary(context.bundle, kJobContextJob, context.jobStock, "\n");
+  if (text.empty()) text = context.bundle->localizedString("PrinterDefault");
+  UpdateSummaryTextView(context.controls.paperSummary, (text + SeparatorLine(context)).c_str());
+}
+
 }  // namespace
 
 void SyncToUI(PaperOutputContext& context) {
@@ -106,7 +128,7 @@ void SyncToUI(PaperOutputContext& context) {
   SetPopupButtonToTicketValue(*c.jobTypePopup, jobType);
   c.setupButton->setEnabled(SetupDialogAvailable(jobType));
   ShowPicture(c.jobTypePicture, JobTypePicture(jobType));
-  if (c.paperSummary) ShowStockSummary(context.bundle, c.paperSummary, &context.jobStock, kJobContextJob);
+  if (c.paperSummary) ShowPaperSummary(context);
   ShowDuplex(context);
   SetPopupButtonToTicketValue(*c.colorPopup, context.outputColor);
   ShowPicture(c.colorPicture, OutputColorPicture(context.outputColor));

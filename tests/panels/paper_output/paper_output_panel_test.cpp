@@ -120,6 +120,10 @@ TEST_F(PaperOutputPanel, ATransparencyTakesSquareFoldAndTrimmingAway) {
   EXPECT_FALSE(f.trimOn);
   EXPECT_FALSE(dialog.panel().squareFoldAvailable);
   EXPECT_EQ(FinishingSummary(dialog), "Printer Default\nSlip Sheets\nOffset: Printer Default");
+  // Slip sheets between transparencies are named under the paper, in the printer's default colour.
+  EXPECT_EQ(FinishingSummary(dialog, 11), "Color: Clear\nType: Transparency\nWeight: Printer Default\n- Separators: White");
+  ASSERT_EQ(dialog.choose("Finishing", "Slip Sheets"), platform::noErr);
+  EXPECT_EQ(FinishingSummary(dialog, 11).find("Separators"), std::string::npos);
 }
 
 TEST_F(PaperOutputPanel, AHeavyPaperRulesTheCoilPunchOut) {
