@@ -40,9 +40,9 @@ class PendingFile {
         if (::stat(target.c_str(), &existing) == 0) ::fchmod(pending->fd_.get(), existing.st_mode & 07777);
         return std::nullopt;
       }
-      if (errno != EEXIST) return "cannot write beside " + target + ": " + std::strerror(errno);
+      if (errno != EEXIST) return "cannot write " + target + ": " + std::strerror(errno);
     }
-    return "cannot write beside " + target + ": no free temporary name";
+    return "cannot write " + target + ": no free temporary name";
   }
   PendingFile() = default;
   ~PendingFile() {
