@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "ipp/ipp_ppd_options.h"
-#include "jobticket/writer/jtkt_ticket_read.h"
+#include "jobticket/writer/jtkt_writer.h"
 #include "model/platform_keys.h"
 #include "platform/ipp_handles.h"
 
