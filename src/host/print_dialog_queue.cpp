@@ -1,7 +1,6 @@
 // The print dialog's printer and Print on a CUPS queue.
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 
 #include "host/print_dialog_job.h"
 #include "platform/cups_library.h"

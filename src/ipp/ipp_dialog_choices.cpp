@@ -26,8 +26,7 @@ void AddPageRanges(ipp_t* job, const std::vector<std::pair<int, int>>& ranges) {
 }  // namespace
 
 void AddIppDialogChoices(ipp_t* job, const PrintDialogChoices* choices, const platform::PlistDict* ticket) {
-  if (job == nullptr) return;
-  if (choices == nullptr) return;
+  if (job == nullptr || choices == nullptr) return;
   const platform::IppMessagePtr dialog(ippNew());
   ipp_t* d = dialog.get();
   if (choices->copies > 1) {
