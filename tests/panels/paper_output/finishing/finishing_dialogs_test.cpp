@@ -236,6 +236,11 @@ TEST_F(FinishingDialogs, MultipleFinishingSharesOneEdge) {
   };
   auto step = [&](bool zFold) {
     return [choose, zFold](ui::Window& window, ui::UserDriver& user) {
+      // Without staples the staple location says so, disabled, until a staple kind is chosen.
+      ui::Control& location = Find(window, 12);
+      if (Find(window, 11).value() == 1) {
+        EXPECT_TRUE(!location.enabled() && location.value() == 1 && location.menu().findText("None") == 1);
+      }
       choose(Find(window, 11), "2 Staples", user);
       choose(Find(window, 12), "Portrait - Top or Landscape - Right", user);
       choose(Find(window, 13), "3 Hole Punch", user);
