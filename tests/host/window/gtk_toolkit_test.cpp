@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <regex>
 #include <set>
@@ -207,9 +208,12 @@ TEST_F(GtkToolkitTest, EveryWindowOfTheInterfaceDescriptionsHasRoomForItsTitlesA
     const std::string name = file.substr(0, file.size() - suffix.size());
     if (stacked.count(name) != 0) continue;
     const std::string xml = korvo_test::ReadFile(entry.path().string());
-    const std::regex window("<window name=\"([^\"]+)\"");
+    const std::regex window("<window name=\"([^\"]+)\""), picture("picture=\"([^\"]+)\"");
     for (auto m = std::sregex_iterator(xml.begin(), xml.end(), window); m != std::sregex_iterator(); ++m)
       windows.emplace_back(name, (*m)[1]);
+    // A picture the bundle lacks would leave its control (a button's, say) without one.
+    for (auto m = std::sregex_iterator(xml.begin(), xml.end(), picture); m != std::sregex_iterator(); ++m)
+      EXPECT_TRUE(std::filesystem::exists(entry.path().parent_path() / (*m)[1].str())) << file << ": " << (*m)[1];
   }
   ASSERT_EQ(windows.size(), 39u);
   RunWithGtk([&] {

@@ -20,6 +20,7 @@ namespace {
 
 // Between the cells of a list row, and between the column titles above them.
 constexpr int kCellSpacing = 6;
+constexpr int kButtonPictureSide = 16;
 
 WidgetNode& NodeOf(gpointer data) { return *static_cast<WidgetNode*>(data); }
 
@@ -275,8 +276,18 @@ void CreateWidgets(WidgetNode& node) {
         break;
       }
       if (GtkWidget* picture = PictureOf(node, control)) {
-        gtk_button_set_child(GTK_BUTTON(node.main), picture);
-        gtk_widget_add_css_class(node.main, "korvo-picture");
+        if (control.title().empty()) {
+          gtk_button_set_child(GTK_BUTTON(node.main), picture);
+          gtk_widget_add_css_class(node.main, "korvo-picture");
+        } else {
+          // A picture before the title, as GTK's own buttons show an icon beside a label.
+          GtkWidget* content = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 4);
+          gtk_widget_set_halign(content, GTK_ALIGN_CENTER);
+          gtk_widget_set_size_request(picture, kButtonPictureSide, kButtonPictureSide);
+          gtk_box_append(GTK_BOX(content), picture);
+          gtk_box_append(GTK_BOX(content), gtk_label_new(nullptr));
+          gtk_button_set_child(GTK_BUTTON(node.main), content);
+        }
       }
       g_signal_connect(node.main, "clicked", G_CALLBACK(OnClicked), &node);
       node.outer = node.main;
@@ -542,8 +553,9 @@ void UpdateContent(WidgetNode& node, Control& control) {
       break;
     case ControlKind::PushButton:
       if (control.command() == kHelpCommand) break;
-      if (control.picture().empty() || gtk_button_get_child(GTK_BUTTON(node.main)) == nullptr ||
-          GTK_IS_LABEL(gtk_button_get_child(GTK_BUTTON(node.main))))
+      if (GtkWidget* child = gtk_button_get_child(GTK_BUTTON(node.main)); child != nullptr && GTK_IS_BOX(child))
+        gtk_label_set_text(GTK_LABEL(gtk_widget_get_last_child(child)), control.title().c_str());
+      else if (control.picture().empty() || child == nullptr || GTK_IS_LABEL(child))
         gtk_button_set_label(GTK_BUTTON(node.main), control.title().c_str());
       break;
     case ControlKind::CheckBox:
