@@ -10,6 +10,7 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <sstream>
 
 #include "host/window/child_process.h"
 #include "host/window/layout_file.h"
@@ -254,6 +255,30 @@ TEST_F(DialogWindowTest, EveryDialogFitsItsTitlesAndEscapeCancelsEveryDialogAndA
   korvo_test::WriteFile(before, sessionWith("Watermark=Draft"));
   Layout shown = start("PpOu/30");
   ASSERT_TRUE(shown.has("PpOu/2") && shown.has("PpOu/30"));
+  // Tab visits the panel's controls in the order they are shown (the paper summary, then its
+  // Paper button); nodes compare as their numbers do.
+  const auto nodeOf = [&](const std::string& name) {
+    std::vector<int> numbers;
+    for (const korvo_test::ControlLine& line : shown.controls)
+      if (line.name == name)
+        for (std::istringstream in(line.node); in.good();) {
+          int n = 0;
+          in >> n;
+          in.ignore(1);
+          numbers.push_back(n);
+        }
+    return numbers;
+  };
+  std::vector<std::string> visited;
+  for (int i = 0; i < 8 && visited.size() < 4; ++i) {
+    key("Tab");
+    WaitUntil(2, [&] { return ReadLayout(layout()).focus["0"] != (visited.empty() ? "" : visited.back()); });
+    const std::string focused = ReadLayout(layout()).focus["0"];
+    if (focused.starts_with("PpOu/") && (visited.empty() || visited.back() != focused)) visited.push_back(focused);
+  }
+  ASSERT_EQ(visited.size(), 4u) << ReadFile(layout());
+  for (std::size_t i = 1; i < visited.size(); ++i)
+    EXPECT_LT(nodeOf(visited[i - 1]), nodeOf(visited[i])) << visited[i - 1] << " before " << visited[i];
 
   // Checked, and kept as a screenshot named so ("dialog Saved Job" as "dialog-Saved-Job.png").
   const auto laidOut = [&](const Layout& layout, const std::string& window, std::string name) {
