@@ -111,8 +111,10 @@ TEST_F(GtkToolkitTest, ListViewShowsColumnTitlesAtTheirWidthsAndItsRowsAndAClick
     ui::DataBrowser& browser = list.dataBrowser();
     browser.columns() = {{1, "Name", 160}, {2, "Size", 120}};
     browser.setItems({7, 8, 9});
+    // The last row's last cell is longer than its column: it wraps onto more lines, whole.
     browser.setDataCallback([](ui::DataBrowserItemID item, ui::DataBrowserPropertyID property) {
-      return (property == 1 ? "Stock " : "A") + std::to_string(item - 3);
+      return (property == 1 ? "Stock " : "A") + std::to_string(item - 3) +
+             (property == 2 && item == 9 ? ", printed on both sides, three holes at the left edge" : "");
     });
     std::string chosen;
     browser.setSelectionCallback([&](const std::set<ui::DataBrowserItemID>& rows) {
@@ -136,8 +138,11 @@ TEST_F(GtkToolkitTest, ListViewShowsColumnTitlesAtTheirWidthsAndItsRowsAndAClick
   EXPECT_TRUE(columns[0].ends_with(" Name") && columns[1].ends_with(" Size")) << report;
   EXPECT_EQ(Numbers(columns[0], 4, 4)[2], 160) << report;  // the first column's width; the last takes the rest
   ASSERT_EQ(rows.size(), 3u) << report;
-  EXPECT_TRUE(rows[0].starts_with("row test 1 7 ") && rows[0].ends_with(" Stock 4\tA4") && rows[2].ends_with(" Stock 6\tA6"))
+  EXPECT_TRUE(rows[0].starts_with("row test 1 7 ") && rows[0].ends_with(" Stock 4\tA4") &&
+              rows[2].ends_with(" Stock 6\tA6, printed on both sides, three holes at the left edge"))
       << report;
+  EXPECT_GT(Numbers(rows[2], 4, 4)[3], Numbers(rows[0], 4, 4)[3] * 3 / 2) << report;  // taller: wrapped
+  EXPECT_EQ(Numbers(rows[2], 4, 4)[2], 360) << report;  // no wider than the list
   EXPECT_EQ(korvo_test::ReadFile(file("chosen.txt")), "8 ");
 }
 
