@@ -70,7 +70,7 @@ TEST_F(FinishingDialogs, EachPositionDialogStoresItsPositionAndClearsEveryOtherF
        nullptr},
       {nullptr, Click({"Z Tri-Fold"}), &FinishingState::fold, 20, 18, nullptr},
       {"Z Fold Half Sheet...", bindSide, &FinishingState::zFold, 39, 36, nullptr, 3},
-      {"Coil Punch...", Click({"Portrait Right or Landscape Bottom"}), &FinishingState::coil, 257, 58, nullptr, 0},
+      {"Coil Punch...", Click({"Portrait - Right or Landscape - Bottom"}), &FinishingState::coil, 257, 58, nullptr, 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.item ? c.item : "Fold");
