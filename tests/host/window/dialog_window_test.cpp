@@ -84,6 +84,15 @@ class DialogWindowTest : public ::testing::Test {
     EXPECT_EQ(korvo_test::LayoutFaults(shown, window), std::vector<std::string>{}) << korvo_test::ReadFile(layout());
   }
 
+  // Window N checked as expectFits does, and kept as a screenshot named so ("dialog Saved Job" as
+  // "dialog-Saved-Job.png").
+  void laidOut(const Layout& shown, const std::string& window, std::string name) {
+    expectFits(shown, window);
+    while (name.ends_with('.')) name.pop_back();  // "Bind..." as "dialog-Bind.png"
+    std::replace_if(name.begin(), name.end(), [](unsigned char c) { return !std::isalnum(c); }, '-');
+    screenshot(name + ".png");
+  }
+
   // Chooses an item of the pop-up or menu button at place, as a person would.
   void chooseItem(const Place& place, const std::string& item) {
     click(place);
@@ -272,12 +281,6 @@ TEST_F(DialogWindowTest, EveryDialogFitsItsTitlesAndEscapeCancelsEveryDialogAndA
   for (std::size_t i = 1; i < visited.size(); ++i)
     EXPECT_LT(placeInReport(visited[i - 1]), placeInReport(visited[i])) << visited[i - 1] << " before " << visited[i];
 
-  // Checked, and kept as a screenshot named so ("dialog Saved Job" as "dialog-Saved-Job.png").
-  const auto laidOut = [&](const Layout& layout, const std::string& window, std::string name) {
-    expectFits(layout, window);
-    std::replace_if(name.begin(), name.end(), [](unsigned char c) { return !std::isalnum(c); }, '-');
-    screenshot(name + ".png");
-  };
   const auto secureJob = [&](const Layout& saved) {
     click(saved.places.at("KPDE/2005"));
     EXPECT_TRUE(WaitUntil(10, [&] { return ReadLayout(layout()).focus["1"] == "KPDE/2006"; })) << ReadFile(layout());
@@ -392,9 +395,10 @@ TEST_F(DialogWindowTest, ReturnKeepsTheWatermarkInTheDeleteAlertAndPressesOKInAF
   EXPECT_EQ(*(*list)[1].asDictionary()->at("StartPage").asInteger(), 5);
 }
 
-// Help in the window opens the dialog's page in the user's browser, through the desktop's handler
-// for web pages: here a stand-in browser that writes down the address it is given. Cancel then
-// ends the dialog without saving.
+// On a printer with every finisher, each finishing dialog fits; Help in the window opens the
+// dialog's page in the user's browser, through the desktop's handler for web pages: here a
+// stand-in browser that writes down the address it is given. Cancel then ends the dialog without
+// saving.
 TEST_F(DialogWindowTest, HelpInTheFoldDialogOpensItsPageInTheBrowserAndCancelSavesNothing) {
   const std::string opened = dir_.path() + "/browser.txt", browser = dir_.path() + "/browser.sh";
   korvo_test::WriteFile(browser, "#!/bin/sh\necho \"$1\" > '" + opened + "'\n");
@@ -411,6 +415,15 @@ TEST_F(DialogWindowTest, HelpInTheFoldDialogOpensItsPageInTheBrowserAndCancelSav
   const std::string saved = korvo_test::ReadFile(session());
   Layout shown = start("PpOu/30");
   ASSERT_TRUE(shown.has("PpOu/30"));
+  // Its other finishing dialogs fit too, and Escape closes each.
+  for (const char* item :
+       {"Center Staple...", "Bind...", "2 Hole Punch...", "Z Fold Half Sheet...", "Multiple Finishing...", "Custom..."}) {
+    SCOPED_TRACE(item);
+    chooseItem(shown.places["PpOu/30"], item);
+    laidOut(waitFor("Fnsh/3", "1"), "1", std::string("dialog ") + item);
+    key("Escape");
+    waitGone("Fnsh/3");
+  }
   chooseItem(shown.places["PpOu/30"], "Fold...");
   Layout fold = waitFor("Fnsh/6");
   ASSERT_TRUE(fold.has("Fnsh/6"));
