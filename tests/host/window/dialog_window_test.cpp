@@ -253,8 +253,7 @@ TEST_F(DialogWindowTest, WatermarksOnBookletWatermarkArePreviewedAndSaved) {
 }
 
 // Every panel and every dialog and alert opens over the print dialog with every title whole and
-// no control on another ("1 Staple..." lists its controls as window 1; the sample printer's
-// finishing menu fits the display, one with every finisher does not), each kept as a screenshot;
+// no control on another ("1 Staple..." lists its controls as window 1), each kept as a screenshot;
 // Escape cancels each of them and the export summary (no window manager turns it into a close
 // here): saved afterwards, the session is what it was, byte for byte. Saved Job's Secure Job box
 // moves the keyboard to the passcode, which shows dots.
