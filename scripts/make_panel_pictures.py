@@ -52,11 +52,16 @@ class Picture:
         self.rect(x - 1, y - 1, x + 1, y + 1, colour)
 
 
+def spread(first, last, n):
+    """n marks from first to last, evenly apart: the last one still on the sheet."""
+    return [first + (i * (last - first)) // max(n - 1, 1) for i in range(n)]
+
+
 EDGES = {  # staples or holes along one edge: LT left, TR top, BL bottom, RB right
-    "LT": lambda n: [(LEFT + 3, TOP + 6 + i * (30 // max(n - 1, 1))) for i in range(n)],
-    "TR": lambda n: [(LEFT + 4 + i * (16 // max(n - 1, 1)), TOP + 3) for i in range(n)],
-    "BL": lambda n: [(LEFT + 4 + i * (16 // max(n - 1, 1)), BOTTOM - 3) for i in range(n)],
-    "RB": lambda n: [(RIGHT - 3, TOP + 6 + i * (30 // max(n - 1, 1))) for i in range(n)],
+    "LT": lambda n: [(LEFT + 3, y) for y in spread(TOP + 6, BOTTOM - 6, n)],
+    "TR": lambda n: [(x, TOP + 3) for x in spread(LEFT + 4, RIGHT - 4, n)],
+    "BL": lambda n: [(x, BOTTOM - 3) for x in spread(LEFT + 4, RIGHT - 4, n)],
+    "RB": lambda n: [(RIGHT - 3, y) for y in spread(TOP + 6, BOTTOM - 6, n)],
 }
 CORNERS = {"TLTR": (LEFT + 3, TOP + 3), "BLTL": (LEFT + 3, BOTTOM - 3), "TRBR": (RIGHT - 3, TOP + 3),
            "BRBL": (RIGHT - 3, BOTTOM - 3)}

@@ -1,12 +1,16 @@
 #pragma once
 // The read-only summary text views a panel shows only while it is open: Close takes the view
-// down and a later Open makes it again in the place it had.
+// down and a later Open makes it again in the place it had, also among its siblings (so that the
+// keyboard still reaches it before the controls after it).
+#include <cstddef>
+
 #include "platform/ui/control.h"
 
 struct SummaryViewPlace {
   platform::ui::Control* parent = nullptr;
   platform::ui::ControlID id;
   platform::ui::Rect bounds;
+  std::size_t index = 0;  // among the parent's children
 };
 
 // Where view is now, for MakeSummaryViewAgain.

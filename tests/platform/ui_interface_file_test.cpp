@@ -1,6 +1,7 @@
 // Interface descriptions: what loads, and what is refused with a "!!" line.
 #include <gtest/gtest.h>
 
+#include "platform/ui/help_tag.h"
 #include "platform/ui/interface_file.h"
 
 namespace {
@@ -10,11 +11,17 @@ using namespace platform::ui;
 // Building windows from the bundle's own descriptions is what every panel and dialog test does.
 TEST(InterfaceFile, ReferencesInValuesAreDecodedAndFaultsNameTheElementsLine) {
   auto window = CreateWindowFromInterfaceText(
-      "<interface><window name='Dialog' title='R&amp;D &#x41;&#10;&lt;b&gt; &quot;q&quot;' width='1' height='1'/>"
-      "</interface>",
+      "<interface><window name='Dialog' title='R&amp;D &#x41;&#10;&lt;b&gt; &quot;q&quot;' width='1' height='1'>"
+      "<control kind='picture' signature='KPDE' id='1' x='0' y='0' width='1' height='1' help-tag='Why &amp; how'/>"
+      "<control kind='picture' signature='KPDE' id='2' x='0' y='0' width='1' height='1'/></window></interface>",
       "R.interface.xml", "Dialog", nullptr);
   ASSERT_TRUE(window) << window.error();
   EXPECT_EQ((*window)->title(), "R&D A\n<b> \"q\"");
+  const Control* tagged = (*window)->find({platform::FourCharCode("KPDE"), 1});
+  const Control* plain = (*window)->find({platform::FourCharCode("KPDE"), 2});
+  ASSERT_TRUE(tagged != nullptr && plain != nullptr);
+  EXPECT_TRUE(HelpTagOf(*tagged) != nullptr && *HelpTagOf(*tagged) == "Why & how");
+  EXPECT_EQ(HelpTagOf(*plain), nullptr);
   testing::internal::CaptureStderr();
   auto bad = CreateWindowFromInterfaceText(
       "<interface>\n<window name='Dialog' width='1' height='1'>\n\n<control kind='popup'\n id='x'/>"

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "platform/files/file_io.h"
+#include "platform/ui/help_tag.h"
 #include "platform/ui/interface_elements.h"
 
 namespace platform::ui {
@@ -133,6 +134,7 @@ class Builder {
     c.setPassword(*password);
     c.setCommand(*command);
     c.setPicture(node.attributeText("picture").value_or(""));
+    SetHelpTag(c, text(node, "help-tag", "help-tag-key"));
     if (*isDefault) window.setDefaultButton(&c);
     if (*isCancel) window.setCancelButton(&c);
     for (const InterfaceElement& child : node.children) {

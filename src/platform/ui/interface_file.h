@@ -7,7 +7,8 @@
 //       <control kind="popup" signature="Kshl" id="2" x="10" y="8" width="200" height="20"
 //                title="..." title-key="..." value="1" minimum="0" maximum="3" text="..."
 //                visible="false" enabled="false" command="CLOS" picture="Icon.png"
-//                default="true" cancel="true" locked="true" password="true" name="Finishing">
+//                default="true" cancel="true" locked="true" password="true" name="Finishing"
+//                help-tag="..." help-tag-key="...">
 //         <menu>
 //           <item text="..." text-key="..." command="ABCD" ref="3" checked="true"
 //                 enabled="false"/>
@@ -23,7 +24,8 @@
 // kind is one of ControlKindName's names; signature and command are four characters; x and y
 // are relative to the enclosing control; name is what a person or a script knows the control by
 // (see Control::findNamed). title-key and text-key are looked up in the bundle's
-// "Localizable" table. No DTD, no entities: a description that declares any is refused.
+// "Localizable" table, as help-tag-key is (help-tag: the text shown while the pointer rests on
+// the control). No DTD, no entities: a description that declares any is refused.
 #include <memory>
 #include <string>
 #include <string_view>

@@ -8,8 +8,10 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <regex>
+#include <set>
 #include <sstream>
 
 #include "host/window/child_process.h"
@@ -109,8 +111,10 @@ TEST_F(GtkToolkitTest, ListViewShowsColumnTitlesAtTheirWidthsAndItsRowsAndAClick
     ui::DataBrowser& browser = list.dataBrowser();
     browser.columns() = {{1, "Name", 160}, {2, "Size", 120}};
     browser.setItems({7, 8, 9});
+    // The last row's last cell is longer than its column: it wraps onto more lines, whole.
     browser.setDataCallback([](ui::DataBrowserItemID item, ui::DataBrowserPropertyID property) {
-      return (property == 1 ? "Stock " : "A") + std::to_string(item - 3);
+      return (property == 1 ? "Stock " : "A") + std::to_string(item - 3) +
+             (property == 2 && item == 9 ? ", printed on both sides, three holes at the left edge" : "");
     });
     std::string chosen;
     browser.setSelectionCallback([&](const std::set<ui::DataBrowserItemID>& rows) {
@@ -134,8 +138,11 @@ TEST_F(GtkToolkitTest, ListViewShowsColumnTitlesAtTheirWidthsAndItsRowsAndAClick
   EXPECT_TRUE(columns[0].ends_with(" Name") && columns[1].ends_with(" Size")) << report;
   EXPECT_EQ(Numbers(columns[0], 4, 4)[2], 160) << report;  // the first column's width; the last takes the rest
   ASSERT_EQ(rows.size(), 3u) << report;
-  EXPECT_TRUE(rows[0].starts_with("row test 1 7 ") && rows[0].ends_with(" Stock 4\tA4") && rows[2].ends_with(" Stock 6\tA6"))
+  EXPECT_TRUE(rows[0].starts_with("row test 1 7 ") && rows[0].ends_with(" Stock 4\tA4") &&
+              rows[2].ends_with(" Stock 6\tA6, printed on both sides, three holes at the left edge"))
       << report;
+  EXPECT_GT(Numbers(rows[2], 4, 4)[3], Numbers(rows[0], 4, 4)[3] * 3 / 2) << report;  // taller: wrapped
+  EXPECT_EQ(Numbers(rows[2], 4, 4)[2], 360) << report;  // no wider than the list
   EXPECT_EQ(korvo_test::ReadFile(file("chosen.txt")), "8 ");
 }
 
@@ -193,18 +200,27 @@ TEST_F(GtkToolkitTest, ClipboardIsTheDisplaysSharedWithOtherPrograms) {
   EXPECT_EQ(korvo_test::ReadFile(file("ours.txt")), "from another program");
 }
 
-TEST_F(GtkToolkitTest, EveryWindowOfTheInterfaceDescriptionsHasRoomForItsTitles) {
-  // Every window as its description lays it out, in the bundle's language. The Paper/Output
-  // panel is left to the window test: its groups are stacked by the program, and the controls
-  // the program adds to dialogs are checked where that test opens them.
+TEST_F(GtkToolkitTest, EveryWindowOfTheInterfaceDescriptionsHasRoomForItsTitlesAndNoOverlaps) {
+  // Every window of every description as it lays it out, in the bundle's language. The panels
+  // whose groups the program stacks are left to the window test, as are the controls the
+  // program adds to dialogs: it checks them where it opens them.
+  const std::set<std::string> stacked = {"Paper_Output", "ImageOptionsPanel", "AdvancedPanel"};
+  const std::string suffix = ".interface.xml";
   std::vector<std::pair<std::string, std::string>> windows;
-  for (const char* name : {"PDE_Shell", "Finishing"}) {
-    const std::string xml = korvo_test::ReadFile(std::string(KORVO_SOURCE_DIR) + "/resources/" + name + ".interface.xml");
-    const std::regex window("<window name=\"([^\"]+)\"");
+  for (const auto& entry : std::filesystem::directory_iterator(std::string(KORVO_SOURCE_DIR) + "/resources")) {
+    const std::string file = entry.path().filename().string();
+    if (!file.ends_with(suffix)) continue;
+    const std::string name = file.substr(0, file.size() - suffix.size());
+    if (stacked.count(name) != 0) continue;
+    const std::string xml = korvo_test::ReadFile(entry.path().string());
+    const std::regex window("<window name=\"([^\"]+)\""), picture("picture=\"([^\"]+)\"");
     for (auto m = std::sregex_iterator(xml.begin(), xml.end(), window); m != std::sregex_iterator(); ++m)
       windows.emplace_back(name, (*m)[1]);
+    // A picture the bundle lacks would leave its control (a button's, say) without one.
+    for (auto m = std::sregex_iterator(xml.begin(), xml.end(), picture); m != std::sregex_iterator(); ++m)
+      EXPECT_TRUE(std::filesystem::exists(entry.path().parent_path() / (*m)[1].str())) << file << ": " << (*m)[1];
   }
-  ASSERT_EQ(windows.size(), 10u);
+  ASSERT_EQ(windows.size(), 39u);
   RunWithGtk([&] {
     auto bundle = platform::Bundle::open(KORVO_BUNDLE_DIR);
     if (!bundle) return;

@@ -114,7 +114,7 @@ TEST_F(PaperOutputPanel, ATransparencyTakesSquareFoldAndTrimmingAway) {
   f.trimLength = 130;
   ASSERT_EQ(dialog.choose("Finishing", "Slip Sheets"), platform::noErr);  // any event refreshes the summary
   EXPECT_NE(FinishingSummary(dialog).find("Square Fold: Normal"), std::string::npos);
-  EXPECT_NE(FinishingSummary(dialog).find("Trimmed Length 130.00 mm"), std::string::npos);
+  EXPECT_NE(FinishingSummary(dialog).find("Trimmed Length: 130.00 mm"), std::string::npos);
   ASSERT_EQ(dialog.choose("Paper", "Type", "Transparency"), platform::noErr);
   EXPECT_FALSE(f.squareFoldOn);
   EXPECT_FALSE(f.trimOn);

@@ -28,12 +28,14 @@ void Finish(ui::Control& popup, std::int32_t current) {
   SetPopupButtonToTicketValue(popup, current);
 }
 
-// The staple locations of a staple kind (finishing code 4, 9 or 25).
+// The staple locations of a staple kind (finishing code 4, 9 or 25); without staples the pop-up
+// is disabled and says "None" rather than showing nothing.
 void FillStapleLocations(const platform::Bundle* bundle, ui::Control& popup, std::int32_t kind, std::int32_t current) {
   popup.menu().clear();
   for (const StaplePosition& p : kStaplePositions)
     if (FactsOf(p.kind).finishingCode == kind) AddItem(bundle, popup.menu(), p.texts.choice, p.stored);
   popup.setEnabled(popup.menu().count() > 0);
+  if (popup.menu().count() == 0) AddItem(bundle, popup.menu(), "None", kNothing);
   Finish(popup, current);
 }
 

@@ -9,6 +9,7 @@
 #include "platform/drawing/cairo_handles.h"
 #include "platform/glib_handles.h"
 #include "platform/ui/gtk/title_fit.h"
+#include "platform/ui/help_tag.h"
 #include "platform/ui/gtk/widget_node.h"
 #include "platform/ui/standard_commands.h"
 #include "platform/ui/gtk/window_renderer.h"
@@ -19,6 +20,7 @@ namespace {
 
 // Between the cells of a list row, and between the column titles above them.
 constexpr int kCellSpacing = 6;
+constexpr int kButtonPictureSide = 16;
 
 WidgetNode& NodeOf(gpointer data) { return *static_cast<WidgetNode*>(data); }
 
@@ -274,8 +276,18 @@ void CreateWidgets(WidgetNode& node) {
         break;
       }
       if (GtkWidget* picture = PictureOf(node, control)) {
-        gtk_button_set_child(GTK_BUTTON(node.main), picture);
-        gtk_widget_add_css_class(node.main, "korvo-picture");
+        if (control.title().empty()) {
+          gtk_button_set_child(GTK_BUTTON(node.main), picture);
+          gtk_widget_add_css_class(node.main, "korvo-picture");
+        } else {
+          // A picture before the title, as GTK's own buttons show an icon beside a label.
+          GtkWidget* content = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 4);
+          gtk_widget_set_halign(content, GTK_ALIGN_CENTER);
+          gtk_widget_set_size_request(picture, kButtonPictureSide, kButtonPictureSide);
+          gtk_box_append(GTK_BOX(content), picture);
+          gtk_box_append(GTK_BOX(content), gtk_label_new(nullptr));
+          gtk_button_set_child(GTK_BUTTON(node.main), content);
+        }
       }
       g_signal_connect(node.main, "clicked", G_CALLBACK(OnClicked), &node);
       node.outer = node.main;
@@ -324,7 +336,10 @@ void CreateWidgets(WidgetNode& node) {
       GtkTextBuffer* buffer = gtk_text_view_get_buffer(GTK_TEXT_VIEW(node.main));
       g_signal_connect(buffer, "insert-text", G_CALLBACK(OnBufferInsert), &node);
       g_signal_connect(buffer, "delete-range", G_CALLBACK(OnBufferDelete), &node);
+      // A text longer than its frame shows a scroll bar at once, not only while the pointer moves.
       node.outer = gtk_scrolled_window_new();
+      gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(node.outer), GTK_POLICY_NEVER, GTK_POLICY_AUTOMATIC);
+      gtk_scrolled_window_set_overlay_scrolling(GTK_SCROLLED_WINDOW(node.outer), FALSE);
       gtk_scrolled_window_set_child(GTK_SCROLLED_WINDOW(node.outer), node.main);
       break;
     }
@@ -355,7 +370,9 @@ void CreateWidgets(WidgetNode& node) {
       node.main = gtk_list_box_new();
       g_signal_connect(node.main, "selected-rows-changed", G_CALLBACK(OnRowsSelected), &node);
       WatchListInput(node);
+      // Rows never scroll sideways: they are as wide as the list, and a selection cannot shift them.
       GtkWidget* scroller = gtk_scrolled_window_new();
+      gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(scroller), GTK_POLICY_NEVER, GTK_POLICY_AUTOMATIC);
       gtk_widget_set_vexpand(scroller, TRUE);
       gtk_scrolled_window_set_child(GTK_SCROLLED_WINDOW(scroller), node.main);
       gtk_box_append(GTK_BOX(node.outer), node.header);
@@ -363,6 +380,7 @@ void CreateWidgets(WidgetNode& node) {
       break;
     }
   }
+  if (const std::string* tag = HelpTagOf(control)) gtk_widget_set_tooltip_text(node.outer, tag->c_str());
   g_object_ref_sink(node.outer);
 }
 
@@ -401,11 +419,18 @@ void UpdateTabs(WidgetNode& node, const Control& control) {
 }
 
 // A cell of the list: as wide as its column says (the last one takes what is left), its text
-// cut short rather than widening the row.
-GtkWidget* MakeCell(const std::string& text, const DataBrowserColumn& column, bool last) {
+// cut short rather than widening the row; a row's last cell wraps instead, so that a long text
+// there can be read whole.
+GtkWidget* MakeCell(const std::string& text, const DataBrowserColumn& column, bool last, bool wraps = false) {
   GtkWidget* cell = gtk_label_new(text.c_str());
   gtk_label_set_xalign(GTK_LABEL(cell), 0.0f);
-  gtk_label_set_ellipsize(GTK_LABEL(cell), PANGO_ELLIPSIZE_END);
+  if (wraps) {
+    gtk_label_set_wrap(GTK_LABEL(cell), TRUE);
+    gtk_label_set_wrap_mode(GTK_LABEL(cell), PANGO_WRAP_WORD_CHAR);
+    gtk_label_set_max_width_chars(GTK_LABEL(cell), 1);
+  } else {
+    gtk_label_set_ellipsize(GTK_LABEL(cell), PANGO_ELLIPSIZE_END);
+  }
   gtk_widget_set_size_request(cell, std::max(column.width, 1), -1);
   if (last) gtk_widget_set_hexpand(cell, TRUE);
   return cell;
@@ -450,7 +475,8 @@ void UpdateRows(WidgetNode& node, Control& control) {
       GtkWidget* cells = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, kCellSpacing);
       for (std::size_t i = 0; i < columns.size(); ++i)
         gtk_box_append(GTK_BOX(cells),
-                       MakeCell(browser.cellText(item, columns[i].property), columns[i], i + 1 == columns.size()));
+                       MakeCell(browser.cellText(item, columns[i].property), columns[i], i + 1 == columns.size(),
+                                i + 1 == columns.size()));
       gtk_list_box_append(list, cells);
       GtkListBoxRow* row = GTK_LIST_BOX_ROW(gtk_widget_get_last_child(node.main));
       g_object_set_data(G_OBJECT(row), "korvo-row", reinterpret_cast<gpointer>(static_cast<std::uintptr_t>(item)));
@@ -527,8 +553,9 @@ void UpdateContent(WidgetNode& node, Control& control) {
       break;
     case ControlKind::PushButton:
       if (control.command() == kHelpCommand) break;
-      if (control.picture().empty() || gtk_button_get_child(GTK_BUTTON(node.main)) == nullptr ||
-          GTK_IS_LABEL(gtk_button_get_child(GTK_BUTTON(node.main))))
+      if (GtkWidget* child = gtk_button_get_child(GTK_BUTTON(node.main)); child != nullptr && GTK_IS_BOX(child))
+        gtk_label_set_text(GTK_LABEL(gtk_widget_get_last_child(child)), control.title().c_str());
+      else if (control.picture().empty() || child == nullptr || GTK_IS_LABEL(child))
         gtk_button_set_label(GTK_BUTTON(node.main), control.title().c_str());
       break;
     case ControlKind::CheckBox:

@@ -1,11 +1,15 @@
 // Every finishing dialog, opened from the finishing menu and answered as a user would: what OK
 // stores and the papers and lengths each refuses. (Cancel in each is korvo-pde set's to check,
-// byte for byte.)
+// byte for byte.) The pictures the panel then shows keep every staple and hole on the sheet.
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 #include "kit/control_helpers.h"
 #include "panels/paper_output/finishing/finishing_dialogs.h"
 #include "panels/paper_output/paper_output_test_support.h"
+#include "platform/drawing/drawing_libraries.h"
+#include "platform/drawing/picture_file.h"
 #include "platform/ui/scripted_interaction.h"
 
 namespace {
@@ -70,7 +74,7 @@ TEST_F(FinishingDialogs, EachPositionDialogStoresItsPositionAndClearsEveryOtherF
        nullptr},
       {nullptr, Click({"Z Tri-Fold"}), &FinishingState::fold, 20, 18, nullptr},
       {"Z Fold Half Sheet...", bindSide, &FinishingState::zFold, 39, 36, nullptr, 3},
-      {"Coil Punch...", Click({"Portrait Right or Landscape Bottom"}), &FinishingState::coil, 257, 58, nullptr, 0},
+      {"Coil Punch...", Click({"Portrait - Right or Landscape - Bottom"}), &FinishingState::coil, 257, 58, nullptr, 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.item ? c.item : "Fold");
@@ -236,6 +240,11 @@ TEST_F(FinishingDialogs, MultipleFinishingSharesOneEdge) {
   };
   auto step = [&](bool zFold) {
     return [choose, zFold](ui::Window& window, ui::UserDriver& user) {
+      // Without staples the staple location says so, disabled, until a staple kind is chosen.
+      ui::Control& location = Find(window, 12);
+      if (Find(window, 11).value() == 1) {
+        EXPECT_TRUE(!location.enabled() && location.value() == 1 && location.menu().findText("None") == 1);
+      }
       choose(Find(window, 11), "2 Staples", user);
       choose(Find(window, 12), "Portrait - Top or Landscape - Right", user);
       choose(Find(window, 13), "3 Hole Punch", user);
@@ -278,6 +287,30 @@ TEST(FinishingDialogsElsewhere, OneStapleWithoutTheBottomRightCornerOffersThree)
   EXPECT_EQ(dialog.choose("Finishing", "1 Staple..."), platform::noErr);
   EXPECT_TRUE(script.scriptUsedUp());
   EXPECT_EQ(dialog.panel().finishing.staple1, 5);
+}
+
+// The staples and holes of the finishing pictures lie on the sheet the picture script draws.
+TEST(FinishingPictures, EveryStapleAndHoleLiesOnTheSheet) {
+  constexpr int kLeft = 12, kTop = 6, kRight = 35, kBottom = 41;  // of 48 x 48 pixels
+  for (const char* mark : {"2St", "CtSt", "2Hp", "3Hp", "4Hp"}) {
+    for (const char* edge : {"LT", "TR", "BL", "RB"}) {
+      const std::string name = std::string("ProductionFinishing_") + mark + "_" + edge + ".png";
+      std::string error;
+      const platform::CairoSurface picture =
+          platform::LoadPictureFile(std::string(KORVO_SOURCE_DIR) + "/resources/" + name, &error);
+      ASSERT_TRUE(picture) << error;
+      cairo_surface_flush(picture.get());
+      const unsigned char* data = cairo_image_surface_get_data(picture.get());
+      int outside = 0;
+      for (int y = 0; y < cairo_image_surface_get_height(picture.get()); ++y)
+        for (int x = 0; x < cairo_image_surface_get_width(picture.get()); ++x) {
+          std::uint32_t pixel = 0;
+          std::memcpy(&pixel, data + y * cairo_image_surface_get_stride(picture.get()) + x * 4, sizeof pixel);
+          if ((pixel >> 24) != 0 && (x < kLeft || x > kRight || y < kTop || y > kBottom)) ++outside;
+        }
+      EXPECT_EQ(outside, 0) << name << ": pixels drawn off the sheet";
+    }
+  }
 }
 
 }  // namespace
