@@ -82,9 +82,6 @@ for _ in $(seq "${ROUNDS:-9}"); do
   ours+=("$(time_ours)")
   bare+=("$(time_bare)")
 done
-median() { printf '%s\n' "$@" | sort -n | awk '{a[NR]=$1} END {print a[int((NR + 1) / 2)]}'; }
-o=$(median "${ours[@]}")
-b=$(median "${bare[@]}")
-printf '| %-56s | %-19s | %-6s | %-7s |\n' "print dialog on screen: ours, six tabs / bare GTK dialog" \
-  "$(awk -v o="$o" -v b="$b" 'BEGIN {printf "%.0f ms / %.0f ms", o / 1000, b / 1000}')" \
-  "$(awk -v o="$o" -v b="$b" 'BEGIN {printf "%.2fx", o / b}')" "<= 1.3x"
+. "$root/bench/median_row.sh"
+median_row "print dialog on screen: ours, six tabs / bare GTK dialog" "$(median "${ours[@]}")" \
+  "$(median "${bare[@]}")" "<= 1.3x"
