@@ -83,8 +83,9 @@ done < <(find "$root/usr" -type f -print0)
 (cd "$work" && dpkg-shlibdeps -l"$root/usr/lib" "${elves[@]}" 2> "$work/shlibdeps.log") ||
   { echo "ERROR: dpkg-shlibdeps failed: $(cat "$work/shlibdeps.log")" >&2; exit 1; }
 
-# The libraries the platform layer binds on first use (dlopen) are invisible to dpkg-shlibdeps; it
-# names them in one table, and each is declared by the package that holds it here.
+# The libraries the platform layer binds on first use (dlopen) are invisible to dpkg-shlibdeps;
+# late_bound_library.cpp lists them in one table, and each is declared by the package that holds
+# it on this machine.
 late=()
 for soname in $(grep -o 'lib[A-Za-z0-9_.+-]*\.so\.[0-9]*' "$here/../src/platform/late_bound_library.cpp" | sort -u); do
   owner=$(dpkg -S "*/$soname" 2> /dev/null | head -n 1 | cut -d: -f1)
@@ -104,6 +105,9 @@ echo "activate-noawait ldconfig" > "$root/DEBIAN/triggers"
 chmod 0644 "$root/DEBIAN/triggers"
 (cd "$work" && dpkg-gencontrol -p"$package" -P"$root")
 arch=$(dpkg --print-architecture)
+# Built beside its final name and renamed, so that a failed build leaves an earlier package whole.
 deb=$out/${package}_${version}_${arch}.deb
-dpkg-deb --root-owner-group --build "$root" "$deb" > /dev/null
+dpkg-deb --root-owner-group --build "$root" "$out/.${package}.deb.partial" > /dev/null ||
+  { rm -f "$out/.${package}.deb.partial"; echo "ERROR: dpkg-deb could not build $deb" >&2; exit 1; }
+mv -f "$out/.${package}.deb.partial" "$deb"
 echo "$deb"
