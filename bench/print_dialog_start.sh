@@ -26,6 +26,7 @@ cups=$!
 Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3> "$work/display" > "$work/xvfb.log" 2>&1 &
 xvfb=$!
 trap 'kill $cups $xvfb 2> /dev/null; wait $cups $xvfb 2> /dev/null; rm -rf "$base" "$work"' EXIT
+trap 'exit 1' INT TERM
 for _ in $(seq 500); do [ -e "$base/ready" ] && grep -q . "$work/display" && break; sleep 0.02; done
 [ -e "$base/ready" ] || { echo "ERROR: the private cupsd did not come up: $(cat "$work/cups.log")" >&2; exit 1; }
 display=:$(head -n 1 "$work/display")
@@ -36,11 +37,11 @@ display=:$(head -n 1 "$work/display")
 enter=(-n)
 [ "$(id -u)" -eq 0 ] || enter=(-U -n --preserve-credentials)
 mkdir -p "$work/home"
-in_session() {
-  nsenter -t "$cups" "${enter[@]}" env CUPS_SERVER="$base/cups.sock" DISPLAY="$display" GDK_BACKEND=x11 \
-    GSK_RENDERER=cairo GTK_A11Y=none NO_AT_BRIDGE=1 HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" \
-    XDG_DATA_HOME="$work/home/.local/share" "$@"
-}
+# A prefix, not a function: a program started in the background through a function would run in a
+# subshell, and $! would be the subshell's id, not the program's.
+in_session=(nsenter -t "$cups" "${enter[@]}" env CUPS_SERVER="$base/cups.sock" DISPLAY="$display" GDK_BACKEND=x11
+  GSK_RENDERER=cairo GTK_A11Y=none NO_AT_BRIDGE=1 HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
+  XDG_DATA_HOME="$work/home/.local/share")
 cp "$root/tests/data/host/one_page.pdf" "$work/doc.pdf"
 
 now() { date +%s%N; }
@@ -49,7 +50,9 @@ time_ours() {
   local start pid tabs
   rm -f "$work/layout"
   start=$(now)
-  in_session "$bin/korvo-pde" print-dialog "$work/doc.pdf" --layout "$work/layout" > "$work/ours.log" 2>&1 &
+  # A process group of its own (setsid; its id is the program's), so that stopping it stops
+  # whatever it starts as well: a window left behind would write the next run's report.
+  "${in_session[@]}" setsid "$bin/korvo-pde" print-dialog "$work/doc.pdf" --layout "$work/layout" > "$work/ours.log" 2>&1 &
   pid=$!
   for _ in $(seq 3000); do
     tabs=$(grep -c '^tab ' "$work/layout" 2> /dev/null || true)
@@ -59,8 +62,9 @@ time_ours() {
   done
   local shown
   shown=$(now)
-  kill "$pid" 2> /dev/null || true
+  kill -- "-$pid" 2> /dev/null || true
   wait "$pid" 2> /dev/null || true
+  while kill -0 -- "-$pid" 2> /dev/null; do sleep 0.01; done
   [ "${tabs:-0}" -ge 6 ] || { echo "ERROR: korvo-pde print-dialog showed no six tabs: $(cat "$work/ours.log")" >&2; exit 1; }
   echo $(((shown - start) / 1000))
 }
@@ -68,7 +72,7 @@ time_ours() {
 time_bare() {
   local start
   start=$(now)
-  in_session "$bin/bare_print_dialog" > "$work/bare.log" 2>&1 ||
+  "${in_session[@]}" "$bin/bare_print_dialog" > "$work/bare.log" 2>&1 ||
     { echo "ERROR: bare_print_dialog failed: $(cat "$work/bare.log")" >&2; exit 1; }
   echo $((($(now) - start) / 1000))
 }
