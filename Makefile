@@ -11,7 +11,7 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo "-DCMAKE_CXX_FLAGS_RELWITHDEBIN
 # looked for when a recipe runs, since setup may have just installed it.
 LAUNCHER = $$(command -v ccache > /dev/null && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 
-.PHONY: all setup build run dialog test install sanitize fuzz bench clean
+.PHONY: all setup build run dialog test install deb sanitize fuzz bench clean
 
 all: build
 
@@ -38,6 +38,11 @@ PREFIX ?= /usr/local
 install: build
 	cmake --install $(BUILD) --prefix "$(PREFIX)"
 
+# The Debian package korvo-pde_VERSION_ARCH.deb in this folder, installed under /usr, then what
+# lintian finds in it: any error fails the target (warnings are reported, not fatal).
+deb: build
+	@deb=$$(packaging/make_deb.sh $(BUILD) .) && echo "$$deb" && lintian --fail-on error "$$deb"
+
 # The tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: setup
 	@cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DKORVO_SANITIZE=ON -DKORVO_BENCH=OFF $(LAUNCHER) > /dev/null
@@ -60,6 +65,8 @@ bench: setup
 	@bench/table.sh build-release
 	@echo "== submission to the printer through a Korvo queue against a raw queue"
 	@bench/queue_bench.sh build-release
+	@echo "== the print dialog on screen with our six tabs against GTK's bare print dialog"
+	@bench/print_dialog_start.sh build-release
 
 clean:
 	rm -rf build build-asan build-fuzz build-release

@@ -54,9 +54,6 @@ for _ in $(seq "${ROUNDS:-11}"); do
   korvo+=("$(time_job Korvo)")
   raw+=("$(time_job Raw)")
 done
-median() { printf '%s\n' "$@" | sort -n | awk '{a[NR]=$1} END {print a[int((NR + 1) / 2)]}'; }
-k=$(median "${korvo[@]}")
-r=$(median "${raw[@]}")
-printf '| %-56s | %-19s | %-6s | %-7s |\n' "submission to printer: Korvo queue / raw queue, ipp" \
-  "$(awk -v k="$k" -v r="$r" 'BEGIN {printf "%.0f ms / %.0f ms", k / 1000, r / 1000}')" \
-  "$(awk -v k="$k" -v r="$r" 'BEGIN {printf "%.2fx", k / r}')" "<= 1.2x"
+. "$root/bench/median_row.sh"
+median_row "submission to printer: Korvo queue / raw queue, ipp" "$(median "${korvo[@]}")" "$(median "${raw[@]}")" \
+  "<= 1.2x"

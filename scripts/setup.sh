@@ -18,6 +18,7 @@ packages=(
   cups-ipp-utils dbus-daemon          # ippeveprinter and ipptool: a real IPP printer on loopback
   cups-daemon util-linux iproute2     # a private cupsd with a Korvo queue, in a namespace of its own
   libgtk-4-dev                        # the dialog window (optional to build, tested when present)
+  lintian desktop-file-utils dpkg-dev # make deb: the package, its dependencies and its desktop entry checked
   xvfb xdotool imagemagick xclip      # the window's tests: a virtual display, clicks, screenshots, the clipboard
   ccache                              # the three builds share compiled objects between runs
   hyperfine                           # make bench: whole programs timed against their yardsticks
