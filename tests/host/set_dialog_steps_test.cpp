@@ -116,18 +116,20 @@ TEST_F(SetDialogSteps, TheSessionsPaperIsThePrintersDefaultPageSizeUntilPageSize
 }
 
 // The other panels' dialogs, over a session that gives each something to show: Cancel, and
-// Defaults then Cancel, leave the session byte for byte as it was. (The watermark editor's and the
-// background forms' Cancel, with their files, are the panel tests'.)
+// Defaults then Cancel, leave the session byte for byte as it was, and the form-name histories too:
+// the saved form's set-up edits a copy that its own OK does not keep past the outer Cancel. (The
+// watermark editor's Cancel, with its file, is the panel tests'.)
 TEST_F(SetDialogSteps, CancelInTheOtherPanelsDialogsChangesNothing) {
   std::string out;
   ASSERT_EQ(host_test::RunSet(session,
                               {"ColorSetup=LightnessDefault=off>Lightness=10", "ImageShiftSetup=Option=Independent>X1=0.50",
                                "AddCovers=CoverOption=Different Covers", "AddInserts=Pages=3,5>Quantity=2",
-                               "AddExceptions=Pages=2-4>TwoSided=Two-Sided"},
+                               "AddExceptions=Pages=2-4>TwoSided=Two-Sided", "JobType=Background Form>SavedFormName=Quote"},
                               &out),
             0)
       << out;
   const std::string saved = korvo_test::ReadFile(session);
+  const std::string history = home.dir().file("config/com.korvo.print.backgroundforms"), names = korvo_test::ReadFile(history);
   EXPECT_EQ(host_test::RunSet(session,
                               {"ColorSetup=Lightness=30>Cancel", "ColorSetup=click>Defaults>Cancel",
                                "ImageShiftSetup=X1=1.00>Cancel", "ImageShiftSetup=click>Defaults>Cancel",
@@ -136,11 +138,14 @@ TEST_F(SetDialogSteps, CancelInTheOtherPanelsDialogsChangesNothing) {
                                "AddExceptions=Pages=8>Halftone=600 Dot>OutputColor=Grayscale>Cancel", "SpecialPages=2-4",
                                "EditSpecialPage=TwoSided=One-Sided>AntiAliasing=On>Defaults>Cancel", "SpecialPages=Front",
                                "EditSpecialPage=FrontCoverSides=Print on Side 1>Cancel", "ForceNewSize=Custom...>Cancel", "Paper=Type>Custom Type...>CustomType=Kraft>Cancel",
-                               "Paper=Stock Library...>Cancel", "Paper=Advanced Paper Selection...>Grain=Long Grain>Cancel"},
+                               "Paper=Stock Library...>Cancel", "Paper=Advanced Paper Selection...>Grain=Long Grain>Cancel",
+                               "BackgroundForm=Setup...>FormName=Letterhead>Cancel",
+                               "JobTypeSetup=click>SavedFormName=Invoice>FormSetup=click>FormName=Letterhead>OK>Cancel"},
                               &out),
             0)
       << out;
   EXPECT_EQ(korvo_test::ReadFile(session), saved);
+  EXPECT_EQ(korvo_test::ReadFile(history), names);
 }
 
 }  // namespace
