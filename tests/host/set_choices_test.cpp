@@ -47,9 +47,12 @@ TEST_F(SetChoices, EachPanelsChoicesReachTheTicketAndTheJobTicket) {
       {{"Paper=Color>Blue", "Finishing=1 Staple...>Portrait - Bottom Left or Landscape - Top Left",
         "TwoSided=Two-Sided (Short Edge)"},
        {"com.korvo.print.FinishingOptions = 4\n", "com.korvo.print.FinishingStaple1Value = 6\n",
-        "com.korvo.print.FinishingDuplex = 3\n", stapled, "com.apple.print.PrintSettings.PMDuplexing = 3\n"}},
+        "com.korvo.print.FinishingDuplex = 3\n", stapled, "com.apple.print.PrintSettings.PMDuplexing = 3\n",
+        "com.apple.print.ticket.PPDDict = {\"Duplex\" = \"DuplexTumble\""}},
       {{"Finishing=None"}, {"com.korvo.print.FinishingOptions = 1\n", stapled}, {}, {}, "", true},
       {{"Finishing=Printer Default"}, {"com.korvo.print.FinishingOptions = 0\n"}, {}, {}, "", true},
+      // The least weight a paper of the user's own may have is sixty.
+      {{"Paper=Weight>Custom...>Weight=60"}, {"\"Weight\" = 60"}, {}, {}, "", true},
       {{"Paper=Color>Custom Color...>CustomColor=Sky",
         "Paper=Advanced Paper Selection...>Description=Custom...>PaperDescription=Recycled 30%>OK>"
         "SidesCoated=Both Sides Coated>CoatingType=Matte"},

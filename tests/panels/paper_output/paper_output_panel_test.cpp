@@ -59,17 +59,12 @@ TEST_F(PaperOutputPanel, PadsAndTheStockDialogsAreOfferedPadsNeverWithABooklet) 
   EXPECT_FALSE(Item(finishing, "Pads...").enabled);
 }
 
-// (What the paper and two-sided choices store is korvo-pde set's to check.)
-TEST_F(PaperOutputPanel, APaperChangesTheSummaryAndTwoSidedAndColourThePrintersChoices) {
+// (What the paper, two-sided and colour choices store is korvo-pde set's to check.)
+TEST_F(PaperOutputPanel, APaperChangesTheSummary) {
   PluginDialog dialog(session);
   ASSERT_EQ(dialog.choose("Paper", "Color", "Blue"), platform::noErr);
   ASSERT_EQ(dialog.choose("Paper", "Weight", "120"), platform::noErr);
   EXPECT_EQ(FinishingSummary(dialog, 11), "Color: Blue\nType: Printer Default\nWeight: 120 gsm");
-  ASSERT_EQ(dialog.choose("TwoSided", "Two-Sided (Short Edge)"), platform::noErr);
-  ASSERT_EQ(dialog.choose("OutputColor", "Grayscale"), platform::noErr);
-  dialog.sync(false);
-  EXPECT_EQ(settings().ppdDict()["Duplex"], platform::PlistValue("DuplexTumble"));
-  EXPECT_EQ(settings().getInteger(kFinishingOutputColorKey), 1);
 }
 
 TEST_F(PaperOutputPanel, NoneAfterASquareFoldedTrimmedBookletWritesMinusOne) {
