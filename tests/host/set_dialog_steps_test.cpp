@@ -2,11 +2,8 @@
 // session file as it was, and a dialog's fields are typed into by name.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <sstream>
-
-#include "host/dialog_session.h"
 #include "host/korvo_pde_runner.h"
+#include "platform/ticket/print_session.h"
 #include "support/test_support.h"
 
 namespace {
@@ -22,24 +19,12 @@ void WriteLetterSession(const std::string& path) {
   ASSERT_TRUE(session.save(path));
 }
 
-// The finishing menu's items that open a dialog, as the session's printer offers them.
-std::vector<std::string> FinishingDialogItems(const std::string& sessionPath) {
-  korvo_host::CommandLine line;
-  platform::Result<platform::PrintSession> loaded = platform::PrintSession::load(sessionPath);
-  if (!loaded) return {};
-  platform::PrintSession session = loaded.take();
-  std::ostringstream err;
-  std::unique_ptr<korvo_host::PrintDialog> dialog =
-      korvo_host::OpenDialogOnSession(line, korvo_test::BundlePath(), session, err);
-  std::vector<std::string> items;
-  if (!dialog) return items;
-  if (platform::ui::Control* finishing = dialog->window().content().findNamed("Finishing"))
-    for (const platform::ui::MenuItem& item : finishing->menu().items())
-      if (item.enabled && !item.separator && item.text.ends_with("...")) items.push_back(item.text);
-  dialog->close();
-  dialog->terminate();
-  return items;
-}
+// The finishing menu's items that open a dialog on that printer (the menu itself is the Paper/Output
+// panel's test).
+const std::vector<std::string> kFinishingDialogs = {
+    "1 Staple...", "2 Staples...", "Center Staple...", "Bind...", "2 Hole Punch...", "3 Hole Punch...",
+    "4 Hole Punch...", "Fold...", "Z Fold Half Sheet...", "Multiple Finishing...", "Custom...", "Coil Punch...",
+    "Offset/Subset...", "Pads...", "Booklet Creation..."};
 
 class SetDialogSteps : public host_test::SessionTest {
  protected:
@@ -55,9 +40,7 @@ TEST_F(SetDialogSteps, CancelInEveryFinishingDialogLeavesTheSessionByteIdentical
   std::string err;
   ASSERT_EQ(set("Finishing=2 Staples...>Portrait - Top or Landscape - Right", &err), 0) << err;
   std::string before = korvo_test::ReadFile(session);
-  std::vector<std::string> dialogs = FinishingDialogItems(session);
-  ASSERT_GE(dialogs.size(), 10u);
-  ASSERT_NE(std::find(dialogs.begin(), dialogs.end(), "Fold..."), dialogs.end());
+  std::vector<std::string> dialogs = kFinishingDialogs;
   // The dialogs the fold dialog opens, each cancelled and then the fold dialog too.
   dialogs.push_back("Fold...>Square Fold>Cancel");
   dialogs.push_back("Fold...>Trim Outside Edge>Cancel");

@@ -91,14 +91,11 @@ TEST_F(JobNotesPanel, EarlierNamesAreOfferedNewestFirstAtMostTenWithoutSpecialEn
   EXPECT_EQ(jobNames[10], "name 9");
   EXPECT_EQ(Items(dialog, "Sender"), std::vector<std::string>{"Use Login Name"});
   EXPECT_EQ(Items(dialog, "Recipient"), (std::vector<std::string>{"Use Login Name", "Print room"}));
-  std::string out;
-  ASSERT_EQ(host_test::RunPython("d = plistlib.load(open(sys.argv[1], \"rb\")); "
-                                 "print(d[\"jobNotesJobName\"][0], len(d[\"jobNotesJobName\"]), "
-                                 "d.get(\"jobNotesSenderName\", []), d[\"jobNotesRecipientName\"])",
-                                 *UserPreferenceFilePath(kInputHistoryPreferencesFileName), &out),
-            0)
-      << out;
-  EXPECT_EQ(out, "Quarterly report 10 [] ['Print room']\n");
+  EXPECT_EQ(host_test::Python("d = plistlib.load(open(sys.argv[1], \"rb\")); "
+                              "print(d[\"jobNotesJobName\"][0], len(d[\"jobNotesJobName\"]), "
+                              "d.get(\"jobNotesSenderName\", []), d[\"jobNotesRecipientName\"])",
+                              *UserPreferenceFilePath(kInputHistoryPreferencesFileName)),
+            "Quarterly report 10 [] ['Print room']\n");
 }
 
 TEST_F(JobNotesPanel, MessagesStopAtTheirLimitsAndReturnBreaksTheLineAtTheCaret) {
@@ -139,9 +136,7 @@ TEST_F(JobNotesPanel, PreferencesOKStoresThemAndCancelChangesNothing) {
     user.pressReturn(window);
   });
   ASSERT_EQ(dialog.user().click(Front(dialog, "JobNotesPreferences")), platform::noErr);
-  std::string out;
-  ASSERT_EQ(host_test::RunPython("print(sorted(plistlib.load(open(sys.argv[1], \"rb\")).items()))", prefs, &out), 0);
-  EXPECT_EQ(out,
+  EXPECT_EQ(host_test::Python("print(sorted(plistlib.load(open(sys.argv[1], \"rb\")).items()))", prefs),
             "[('useDocumentNameAsJobName', 1), ('useLoginNameAsRecipientName', 1), ('useLoginNameAsSenderName', 0)]\n");
 
   ASSERT_EQ(dialog.sync(false), platform::noErr);
