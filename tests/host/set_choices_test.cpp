@@ -101,6 +101,10 @@ TEST_F(SetChoices, EachPanelsChoicesReachTheTicketAndTheJobTicket) {
       {{"Panel=Advanced"}, {"com.korvo.print.AdvancedBookletLayoutOrderStr = 2\n", "com.korvo.print.EmitJTKT = 1\n",
         "com.korvo.print.AdvancedRotateImage180 = 0\n", "com.korvo.print.OPIPrescan = 1\n",
         "com.korvo.print.OPISubsitution = 1\n", "com.korvo.print.PagesToPrintSelected = 0\n"}},
+      // Markup in the names and messages is text in the job ticket.
+      {{"Recipient=R&D <print room\\>", "BannerMessage=a \\> b", "AdditionalInfo=<&\\>"}, {},
+       {">R&amp;D &lt;print room&gt;</job-recipient-name>", ">a &gt; b</job-sheet-message>",
+        ">&lt;&amp;&gt;</job-accounting-data>"}},
       // OK in the job notes' preferences shows the ticket's names again, not the one typed.
       {{"JobName=Report", "JobNotesPreferences=click>OK"}, {"com.korvo.print.JobNotesUseJobName = true\n"}, {}, {"Report"}},
       // The panel's forms options reach the ticket on every Sync.
