@@ -97,6 +97,9 @@ TEST_F(SetChoices, EachPanelsChoicesReachTheTicketAndTheJobTicket) {
       // A later run reads the Advanced panel's choices back and writes them again as they were.
       {{"Panel=Advanced"}, {"com.korvo.print.AdvancedRotateImage180 = 2\n", "com.korvo.print.EmitJTKT = 0\n",
         "com.korvo.print.AdvancedBookletLayoutOrderStr = 1\n", "com.korvo.print.PagesToPrintTo = 5\n"}, {}, {}, "", true},
+      // A forced size turned off leaves the job's paper without a size of its own.
+      {{"ForceNewSize=Off"}, {"com.korvo.print.BookletForceNewSize = false\n", "com.korvo.print.JobLevelStock = {"}, {},
+       {"\"Size\" = 75", "\"Width\" = 21590", "\"Length\" = 27940"}, "", true},
       // A new session's Advanced choices, as the printer's defaults.
       {{"Panel=Advanced"}, {"com.korvo.print.AdvancedBookletLayoutOrderStr = 2\n", "com.korvo.print.EmitJTKT = 1\n",
         "com.korvo.print.AdvancedRotateImage180 = 0\n", "com.korvo.print.OPIPrescan = 1\n",

@@ -41,21 +41,6 @@ class AdvancedPanel : public korvo_test::DialogTest {
   }
 };
 
-TEST_F(AdvancedPanel, ForceOffTakesTheSizeOutOfTheJobStock) {
-  settings().set(kJobLevelStockKey, platform::PlistDict{{"Size", 75}, {"Width", 20000}, {"Length", 30000}, {"Color", 3}},
-                 "com.korvo.print");
-  PluginDialog dialog(session);
-  ShowAdvanced(dialog);
-  EXPECT_EQ(Shown(dialog, "ForceNewSize"), "Custom...");
-  ASSERT_EQ(dialog.choose("ForceNewSize", "Off"), platform::noErr);
-  ASSERT_EQ(dialog.sync(false), platform::noErr);
-  EXPECT_FALSE(korvo_test::IntegerIn(JobStock(), "Size"));
-  EXPECT_FALSE(korvo_test::IntegerIn(JobStock(), "Width"));
-  EXPECT_FALSE(korvo_test::IntegerIn(JobStock(), "Length"));
-  EXPECT_EQ(korvo_test::IntegerIn(JobStock(), "Color"), 3);
-  EXPECT_EQ(settings().getBoolean(kBookletForceNewSizeKey), false);
-}
-
 TEST(AdvancedTicket, AForcedSizeMakesTheJobStockWhenTheTicketHasNone) {
   AdvancedContext context;
   context.forceNewSize = 4;
