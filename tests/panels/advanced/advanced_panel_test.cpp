@@ -66,16 +66,6 @@ TEST_F(AdvancedPanel, TheBookletSizeSurvivesASyncWithEitherPanelInFront) {
   }
 }
 
-// The size a custom paper OK gives is korvo-pde set's to check.
-TEST_F(AdvancedPanel, CancellingACustomForcedSizePutsThePopupBack) {
-  PluginDialog dialog(session);
-  ShowAdvanced(dialog);
-  ASSERT_EQ(dialog.choose("ForceNewSize", "A3 (297 x 420 mm)"), platform::noErr);
-  script.onModal([](ui::Window& window, ui::UserDriver& user) { user.pressEscape(window); });
-  ASSERT_EQ(dialog.choose("ForceNewSize", "Custom..."), platform::noErr);
-  EXPECT_EQ(Shown(dialog, "ForceNewSize"), "A3 (297 x 420 mm)");
-}
-
 TEST_F(AdvancedPanel, TheAboutBoxNamesThePrinterWithoutTheMakersWord) {
   session.ensureTicket(platform::kPDE_PMPrinterInfoRef)
       .set(platform::kPMMakeAndModelNameKey, "Korvo Prexan 5000", "com.apple.print");
