@@ -12,7 +12,7 @@ namespace {
 
 using host_test::Has;
 using host_test::RunPde;
-using host_test::RunPython;
+using host_test::Python;
 
 // What Ghostscript makes of the program is the converter's tests' (tests/watermark); here a real
 // font is converted quietly, and a hostile, missing or endless one is refused writing nothing.
@@ -41,15 +41,13 @@ class WatermarkCommand : public ::testing::Test {
   void SetUp() override {
     std::string out;
     ASSERT_EQ(RunPde("show --session " + session_ + " >/dev/null", &out), 0);
-    ASSERT_EQ(RunPython("p=sys.argv[1]; s=plistlib.load(open(p,\"rb\")); "
-                        "s[\"PMPrintSettingsTicket\"][\"Items\"][\"com.korvo.print.watermark.Watermark\"]=\"Draft\"; "
-                        "plistlib.dump(s, open(p,\"wb\")); os.makedirs(os.path.dirname(sys.argv[2]), exist_ok=True); "
-                        "w={\"textString\":\"Draft\",\"fontName\":\"DejaVuSans\",\"fontSize\":96,\"angle\":0,"
-                        "\"density\":100,\"scale\":100,\"wellColorBlue\":1.0,\"wellColorAlpha\":1.0}; "
-                        "plistlib.dump({\"WatermarkListEntries\":[\"Draft\"],\"Draft\":w}, open(sys.argv[2],\"wb\"))",
-                        session_ + " " + watermarks_, &out),
-              0)
-        << out;
+    Python("p=sys.argv[1]; s=plistlib.load(open(p,\"rb\")); "
+           "s[\"PMPrintSettingsTicket\"][\"Items\"][\"com.korvo.print.watermark.Watermark\"]=\"Draft\"; "
+           "plistlib.dump(s, open(p,\"wb\")); os.makedirs(os.path.dirname(sys.argv[2]), exist_ok=True); "
+           "w={\"textString\":\"Draft\",\"fontName\":\"DejaVuSans\",\"fontSize\":96,\"angle\":0,"
+           "\"density\":100,\"scale\":100,\"wellColorBlue\":1.0,\"wellColorAlpha\":1.0}; "
+           "plistlib.dump({\"WatermarkListEntries\":[\"Draft\"],\"Draft\":w}, open(sys.argv[2],\"wb\"))",
+           session_ + " " + watermarks_);
   }
   korvo_test::ScopedXdgHome home_;
   std::string session_ = home_.dir().file("s.plist");
@@ -69,10 +67,9 @@ TEST_F(WatermarkCommand, DrawsTheSessionsWatermarkAsPdfAndPng) {
   EXPECT_EQ(png.substr(1, 3), "PNG");
   EXPECT_EQ(png.substr(16, 8), std::string("\0\0\x02\x64\0\0\x03\x18", 8));  // 612 x 792
   // The drawing kept the glyphs of "Draft" with the record.
-  ASSERT_EQ(RunPython("w=plistlib.load(open(sys.argv[1],\"rb\"))[\"Draft\"]; print(w[\"glyphCount\"], len(w[\"glyphs\"]))",
-                      watermarks_, &out), 0)
-      << out;
-  EXPECT_EQ(out, "5 10\n");
+  EXPECT_EQ(Python("w=plistlib.load(open(sys.argv[1],\"rb\"))[\"Draft\"]; print(w[\"glyphCount\"], len(w[\"glyphs\"]))",
+                   watermarks_),
+            "5 10\n");
 }
 
 // A watermark the file does not keep (its list says there is none), or a picture that cannot be
@@ -87,8 +84,7 @@ TEST_F(WatermarkCommand, AWatermarkOrAPictureThatCannotBeHadIsAnErrorAndNothingI
                                        "ERROR: the watermark picture " + picture +
                                            ": not a picture that can be read; nothing was drawn\n"}}) {
     std::string out;
-    ASSERT_EQ(RunPython("plistlib.dump(" + records + ", open(sys.argv[1],\"wb\"))", watermarks_ + " " + picture, &out), 0)
-        << out;
+    Python("plistlib.dump(" + records + ", open(sys.argv[1],\"wb\"))", watermarks_ + " " + picture);
     EXPECT_EQ(RunPde("watermark --session " + session_ + " -o " + home_.dir().file("w.png") + " 2>&1", &out), 1);
     EXPECT_TRUE(out.starts_with(said)) << out;
     EXPECT_FALSE(std::filesystem::exists(home_.dir().file("w.png")));
@@ -109,23 +105,19 @@ TEST_F(WatermarkCommand, AFileTheJobCannotUseWholeIsSaidOnceAndTheJobKeepsDraft)
   for (const auto& [write, said] : files) {
     std::string out, err;
     korvo_test::WriteFile(session_, naming);
-    ASSERT_EQ(RunPython(write, watermarks_, &out), 0) << out;
+    Python(write, watermarks_);
     ASSERT_EQ(RunPde("show --session " + session_ + " 2>" + home_.dir().file("err"), &out), 0) << out;
     err = korvo_test::ReadFile(home_.dir().file("err"));
     EXPECT_TRUE(host_test::IsOneErrorLine(err, said)) << err;
     EXPECT_NE(out.find("com.korvo.print.watermark.Watermark = \"Draft\"\n"), std::string::npos) << out;
   }
   // The list came back with the defaults and the watermarks the file held, the user's Draft kept.
-  std::string out;
-  ASSERT_EQ(RunPython("plistlib.dump({\"Draft\":" + draft + ",\"Mine\":{\"textString\":\"Mine\"}}, "
-                      "open(sys.argv[1],\"wb\")); os.system(sys.argv[2]); d=plistlib.load(open(sys.argv[1],\"rb\")); "
-                      "print(d[\"WatermarkListEntries\"], d[\"Draft\"][\"fontName\"])",
-                      watermarks_ + " '" + std::string(KORVO_BIN_DIR) + "/korvo-pde show --session " + session_ +
-                          " >/dev/null 2>&1'",
-                      &out),
-            0)
-      << out;
-  EXPECT_EQ(out, "['Draft', 'Confidential', 'Copy', 'Mine'] DejaVuSans\n");
+  EXPECT_EQ(Python("plistlib.dump({\"Draft\":" + draft + ",\"Mine\":{\"textString\":\"Mine\"}}, "
+                   "open(sys.argv[1],\"wb\")); os.system(sys.argv[2]); d=plistlib.load(open(sys.argv[1],\"rb\")); "
+                   "print(d[\"WatermarkListEntries\"], d[\"Draft\"][\"fontName\"])",
+                   watermarks_ + " '" + std::string(KORVO_BIN_DIR) + "/korvo-pde show --session " + session_ +
+                       " >/dev/null 2>&1'"),
+            "['Draft', 'Confidential', 'Copy', 'Mine'] DejaVuSans\n");
 }
 
 // A set refused at any step, or a watermark file whose lock cannot be had, changes no file, in one
@@ -158,13 +150,10 @@ TEST_F(WatermarkCommand, ARefusedSetChangesNoFileAndLeavesNoLockFiles) {
 // What the editor cannot file as a printable watermark is one line, and nothing changes.
 TEST_F(WatermarkCommand, TheEditorRefusesWhatCannotPrintInOneLine) {
   const std::string gif = home_.dir().file("empty.png");  // a GIF of no pixels, named .png
+  Python("import base64; b=bytearray(base64.b64decode(\"R0lGODlhAQABAIAAAAAAAP///ywAAAAAAQABAAACAUwAOw==\")); "
+         "b[6:10]=bytes(4); open(sys.argv[1],\"wb\").write(b)",
+         gif);
   std::string out;
-  ASSERT_EQ(RunPython("import base64; "
-                      "b=bytearray(base64.b64decode(\"R0lGODlhAQABAIAAAAAAAP///ywAAAAAAQABAAACAUwAOw==\")); "
-                      "b[6:10]=bytes(4); open(sys.argv[1],\"wb\").write(b)",
-                      gif, &out),
-            0)
-      << out;
   std::vector<std::pair<std::string, std::string>> refused = {
       {"Text=", "The watermark has no text."},
       {"Text=   ", "The watermark has no text."},

@@ -23,6 +23,13 @@ inline int RunPython(const std::string& script, const std::string& arguments, st
   return korvo_test::RunCommand("python3 -c 'import plistlib, sys, os; " + script + "' " + arguments, output, true);
 }
 
+// What a script run as RunPython runs it printed; a test failure when it fails.
+inline std::string Python(const std::string& script, const std::string& arguments) {
+  std::string output;
+  EXPECT_EQ(RunPython(script, arguments, &output), 0) << output;
+  return output;
+}
+
 // Runs edit, Python, on the session file's print settings items (as d) and saves the file.
 inline int EditSettings(const std::string& session, const std::string& edit, std::string* output) {
   return RunPython("s = plistlib.load(open(sys.argv[1], \"rb\")); d = s[\"PMPrintSettingsTicket\"][\"Items\"]; " +

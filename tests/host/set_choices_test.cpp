@@ -12,6 +12,7 @@ namespace {
 
 using host_test::ExpectHas;
 using host_test::Has;
+using host_test::Python;
 using host_test::RunPde;
 using host_test::RunSet;
 
@@ -36,7 +37,8 @@ TEST_F(SetChoices, EachPanelsChoicesReachTheTicketAndTheJobTicket) {
   const std::string stapled =
       "com.korvo.print.JobLevelStock = {\"Color\" = 2; \"Punched\" = 1; \"Type\" = -2147483648}\n";
   const std::string secure =
-      "JobType=Saved Job>Save and Print>SavedJobName=Report>SecureJob=on>Passcode=4821>ConfirmPasscode=4821";
+      "JobType=Saved Job>Save and Print>SavedJobName=Report>SavedJobFolder=Q3 reports>JobFormat=Fast Reprint>"
+      "SecureJob=on>Passcode=4821>ConfirmPasscode=4821";
   const std::vector<std::string> kNoPads = {"NoOfPads", "PagesPerPads", "PadBackCover", "PadLevelStock",
                                             "PMCopyCollate", "pad-printing"};
   std::string longPageList = "1";
@@ -45,20 +47,26 @@ TEST_F(SetChoices, EachPanelsChoicesReachTheTicketAndTheJobTicket) {
       {{"Paper=Color>Blue", "Finishing=1 Staple...>Portrait - Bottom Left or Landscape - Top Left",
         "TwoSided=Two-Sided (Short Edge)"},
        {"com.korvo.print.FinishingOptions = 4\n", "com.korvo.print.FinishingStaple1Value = 6\n",
-        "com.korvo.print.FinishingDuplex = 3\n", stapled, "com.apple.print.PrintSettings.PMDuplexing = 3\n"}},
+        "com.korvo.print.FinishingDuplex = 3\n", stapled, "com.apple.print.PrintSettings.PMDuplexing = 3\n",
+        "com.apple.print.ticket.PPDDict = {\"Duplex\" = \"DuplexTumble\""}},
       {{"Finishing=None"}, {"com.korvo.print.FinishingOptions = 1\n", stapled}, {}, {}, "", true},
       {{"Finishing=Printer Default"}, {"com.korvo.print.FinishingOptions = 0\n"}, {}, {}, "", true},
+      // The least weight a paper of the user's own may have is sixty.
+      {{"Paper=Weight>Custom...>Weight=60"}, {"\"Weight\" = 60"}, {}, {}, "", true},
       {{"Paper=Color>Custom Color...>CustomColor=Sky",
         "Paper=Advanced Paper Selection...>Description=Custom...>PaperDescription=Recycled 30%>OK>"
         "SidesCoated=Both Sides Coated>CoatingType=Matte"},
        {"\"Color\" = 10", "\"CustomColor\" = \"Sky\"", "\"Description\" = \"Recycled 30%\"", "\"SidesCoated\" = 3"}},
       {{secure},
        {"\"JobType\" = 3", "\"SaveDisposition\" = 2", "\"SavedJobName\" = \"Report\"",
-        "\"SecurePrintPassword\" = \"4821\"", "\"UseJobName\" = false"},
+        "\"SecurePrintPassword\" = \"4821\"", "\"UseJobName\" = false", "\"MediaType\" = 4",
+        "\"SavedJobLocation\" = \"file:///job-repository/Q3%20reports/\""},
        {"print-save", ">Report</save-name>"},
        {"Values restored."}},
-      // A secure job whose passcode is emptied gets a new one; Cancel in the set-up changes nothing.
-      {{"JobType=Saved Job>Passcode="}, {}, {}, {}, "Your passcode is ", true},
+      // A secure job whose passcode is emptied gets a new one, the dialog showing every other value
+      // as it was stored; Cancel in the set-up changes nothing.
+      {{"JobType=Saved Job>Passcode="}, {"\"SavedJobName\" = \"Report\"", "\"MediaType\" = 4", "Q3%20reports/"}, {}, {},
+       "Your passcode is ", true},
       {{"JobTypeSetup=click>SecureJob=off>Cancel"}, {}, {}, {}, "", true, true},
       {{"Finishing=Pads...>Enabled>NumberOfPads=10>PagesPerPad=50>Blank Back Cover"},
        {"com.korvo.print.NoOfPads = 10\n", "com.korvo.print.PagesPerPads = 50\n",
@@ -75,15 +83,31 @@ TEST_F(SetChoices, EachPanelsChoicesReachTheTicketAndTheJobTicket) {
       // "\>" types a ">" where a plain one would begin another step.
       // Typed decimals are cut after the field's decimals (0.005 in is 0), never rounded.
       {{"ImageShiftSetup=Option=Independent>X1=0.50>Y1=0.005", "Sender=Use Login Name", "JobStartMessage=Load A4 \\> A3",
-        "Rotate=On", "SendJobTicket=off", "PagesToPrint=on", "PagesFrom=2", "PagesTo=5",
+        "Rotate=On", "BookletImageOrder=Right to Left", "OPIPrescan=Gather", "SendJobTicket=off", "PagesToPrint=on",
+        "PagesFrom=2", "PagesTo=5",
         "ForceNewSize=Custom...>Inches>Width=8.50>Length=11.00"},
        {"\"Option\" = 1", "\"X1\" = 1270", "\"Y1\" = 0;", "com.korvo.print.JobNotesSenderName = \"" + login + "\"\n",
         "com.korvo.print.JobNotesSenderUseLoginName = true\n", "com.korvo.print.JobNotesMessage = \"Load A4 > A3\"\n",
         "com.korvo.print.AdvancedRotateImage180 = 2\n", "com.korvo.print.EmitJTKT = 0\n",
         "com.korvo.print.PagesToPrintFrom = 2\n", "com.korvo.print.PagesToPrintTo = 5\n", "\"Length\" = 27940",
+        "com.korvo.print.AdvancedBookletLayoutOrderStr = 1\n", "com.korvo.print.OPIPrescan = 4\n",
         "\"Size\" = 75", "\"Width\" = 21590"},
        {"<page-rotation",
         "<lower-bound syntax=\"integer\">2</lower-bound>\n\t\t\t\t<upper-bound syntax=\"integer\">5</upper-bound>"}},
+      // A later run reads the Advanced panel's choices back and writes them again as they were.
+      {{"Panel=Advanced"}, {"com.korvo.print.AdvancedRotateImage180 = 2\n", "com.korvo.print.EmitJTKT = 0\n",
+        "com.korvo.print.AdvancedBookletLayoutOrderStr = 1\n", "com.korvo.print.PagesToPrintTo = 5\n"}, {}, {}, "", true},
+      // A forced size turned off leaves the job's paper without a size of its own.
+      {{"ForceNewSize=Off"}, {"com.korvo.print.BookletForceNewSize = false\n", "com.korvo.print.JobLevelStock = {"}, {},
+       {"\"Size\" = 75", "\"Width\" = 21590", "\"Length\" = 27940"}, "", true},
+      // A new session's Advanced choices, as the printer's defaults.
+      {{"Panel=Advanced"}, {"com.korvo.print.AdvancedBookletLayoutOrderStr = 2\n", "com.korvo.print.EmitJTKT = 1\n",
+        "com.korvo.print.AdvancedRotateImage180 = 0\n", "com.korvo.print.OPIPrescan = 1\n",
+        "com.korvo.print.OPISubsitution = 1\n", "com.korvo.print.PagesToPrintSelected = 0\n"}},
+      // Markup in the names and messages is text in the job ticket.
+      {{"Recipient=R&D <print room\\>", "BannerMessage=a \\> b", "AdditionalInfo=<&\\>"}, {},
+       {">R&amp;D &lt;print room&gt;</job-recipient-name>", ">a &gt; b</job-sheet-message>",
+        ">&lt;&amp;&gt;</job-accounting-data>"}},
       // OK in the job notes' preferences shows the ticket's names again, not the one typed.
       {{"JobName=Report", "JobNotesPreferences=click>OK"}, {"com.korvo.print.JobNotesUseJobName = true\n"}, {}, {"Report"}},
       // The panel's forms options reach the ticket on every Sync.
@@ -148,8 +172,10 @@ TEST_F(SetChoices, EachPanelsChoicesReachTheTicketAndTheJobTicket) {
       // Typed decimals are cut after the field's last decimal, not rounded.
       {{"BookletLayout=Enabled", "BookletOptions=click>Gutter=40>Creep=0.55"},
        {"com.korvo.print.Gutter = 40\n", "com.korvo.print.Creep = 5\n"}},
-      {{"ImageShiftSetup=Option=Independent>Units=Millimeters>X1=1.25", "ColorSetup=LightnessDefault=off>Lightness=1.5"},
-       {"\"X1\" = 120;", "{\"FCLightness\" = 1}"}, {}, {}, "", true},
+      // A field typed in one unit is converted when the unit changes.
+      {{"ImageShiftSetup=Option=Independent>X1=1.00>Units=Millimeters>Y1=1.25",
+        "ColorSetup=LightnessDefault=off>Lightness=1.5"},
+       {"\"X1\" = 2540;", "\"Y1\" = 120;", "{\"FCLightness\" = 1}"}, {}, {}, "", true},
       // Booklet on from its panel, or from Paper/Output's booklet dialog (whose Cancel changes
       // nothing); off in a later run gives the one-sided job back its one side, and keeps it.
       {{"TwoSided=One-Sided"}},
@@ -162,8 +188,10 @@ TEST_F(SetChoices, EachPanelsChoicesReachTheTicketAndTheJobTicket) {
        {"com.korvo.print.BookletLayout = false\n", "com.korvo.print.FinishingDuplex = 1\n",
         "com.apple.print.PrintSettings.PMDuplexing = 1\n"}, {}, {"BookletDuplexBefore"}, "", true},
       {{"TwoSided=One-Sided"}},
-      {{"Finishing=Booklet Creation...>Booklet Fold>BookletNewSize=Custom...>Inches>Width=8.50>Length=11.00"},
-       {"com.korvo.print.BookletLayout = true\n", "\"Width\" = 21590"}, {}, {}, "", true},
+      {{"Finishing=Booklet Creation...>Booklet Fold>Gutter=30>BookletNewSize=Custom...>Inches>Width=8.50>Length=11.00"},
+       {"com.korvo.print.BookletLayout = true\n", "\"Width\" = 21590", "com.korvo.print.FinishingOptions = 24\n",
+        "com.korvo.print.FinishingFoldValue = 43\n", "com.korvo.print.Gutter = 30\n"},
+       {}, {}, "", true},
       {{"BookletLayout=Disabled"},
        {"com.korvo.print.FinishingDuplex = 1\n", "com.apple.print.PrintSettings.PMDuplexing = 1\n"}, {},
        {"BookletDuplexBefore"}, "", true},
@@ -209,31 +237,20 @@ TEST_F(SetChoices, ALibraryPaperIsAddedChosenEditedReplacedAndDeletedAndOtherKey
   const std::string library = home.dir().file("config/com.korvo.print.stocklibrary");
   // The entries, "count name weight ...", and the dialog settings someone else keeps in the file.
   auto entries = [&] {
-    std::string out;
-    EXPECT_EQ(host_test::RunPython("d = plistlib.load(open(sys.argv[1], \"rb\")); "
-                                   "e = d[\"com.korvo.print.StockLibrary.StockList\"].values(); "
-                                   "print(len(e), *[s[\"Stock\"][\"CustomName\"] + \" \" + "
-                                   "str(s[\"Stock\"].get(\"Weight\")) for s in e], "
-                                   "d[\"com.korvo.print.StockLibrary.SelectedRow\"])",
-                                   library, &out),
-              0)
-        << out;
-    return out;
+    return Python("d = plistlib.load(open(sys.argv[1], \"rb\")); e = d[\"com.korvo.print.StockLibrary.StockList\"].values(); "
+                  "print(len(e), *[s[\"Stock\"][\"CustomName\"] + \" \" + str(s[\"Stock\"].get(\"Weight\")) for s in e], "
+                  "d[\"com.korvo.print.StockLibrary.SelectedRow\"])",
+                  library);
   };
   auto set = [&](const std::string& steps) {
     std::string out;
     EXPECT_EQ(RunSet(session, {"Paper=Stock Library..." + steps}, &out), 0) << steps << "\n" << out;
     return out;
   };
-  std::string out;
-  ASSERT_EQ(host_test::RunPython("plistlib.dump({\"com.korvo.print.StockLibrary.SelectedRow\": 3}, "
-                                 "open(sys.argv[1], \"wb\"))",
-                                 library, &out),
-            0)
-      << out;
+  Python("plistlib.dump({\"com.korvo.print.StockLibrary.SelectedRow\": 3}, open(sys.argv[1], \"wb\"))", library);
   set(">Add...>PaperName=Gloss 120>PaperWeight=120>SidesCoated=Both Sides Coated>OK>Cancel");
   EXPECT_EQ(entries(), "1 Gloss 120 120 3\n");
-  out = set(">Gloss 120");  // a new session
+  const std::string out = set(">Gloss 120");  // a new session
   EXPECT_TRUE(Has(out, "\"CustomName\" = \"Gloss 120\"")) << out;
   set(">Gloss 120>Edit...>PaperWeight=140>OK>Cancel");
   EXPECT_EQ(entries(), "1 Gloss 120 140 3\n");
@@ -257,11 +274,9 @@ TEST_F(SetChoices, EightLibraryAdditionsAndChoicesAtOnceAllSurvive) {
       line += pde + " set --session " + dir.file("s" + std::to_string(i) + ".plist") + " '" + before +
               std::to_string(i) + after + "' >/dev/null & ";
     EXPECT_EQ(korvo_test::RunCommand(line + "wait)", &out, true), 0) << out;
-    EXPECT_EQ(host_test::RunPython("d = plistlib.load(open(sys.argv[1], \"rb\")); "
-                                   "l = d[\"com.korvo.print.StockLibrary.StockList\"]; print(*sorted(" + listed + "))",
-                                   home.dir().file("config/com.korvo.print.stocklibrary"), &out),
-              0);
-    return out;
+    return Python("d = plistlib.load(open(sys.argv[1], \"rb\")); "
+                  "l = d[\"com.korvo.print.StockLibrary.StockList\"]; print(*sorted(" + listed + "))",
+                  home.dir().file("config/com.korvo.print.stocklibrary"));
   };
   const std::string all = "Paper 1 Paper 2 Paper 3 Paper 4 Paper 5 Paper 6 Paper 7 Paper 8\n";
   EXPECT_EQ(eightAtOnce("Paper=Stock Library...>Add...>PaperName=Paper ", ">OK>Cancel",
@@ -278,21 +293,16 @@ TEST_F(SetChoices, EightLibraryAdditionsAndChoicesAtOnceAllSurvive) {
 TEST_F(SetChoices, TheFormNameFieldsKeepHistoriesOfTheirOwn) {
   const std::string history = home.dir().file("config/com.korvo.print.inputhistory.plist");
   std::string out;
-  ASSERT_EQ(host_test::RunPython("os.makedirs(os.path.dirname(sys.argv[1]), exist_ok=True); "
-                                 "plistlib.dump({\"existingForms\": [\"Form %d\" % i for i in range(10)]}, "
-                                 "open(sys.argv[1], \"wb\"))",
-                                 history, &out),
-            0)
-      << out;
+  Python("os.makedirs(os.path.dirname(sys.argv[1]), exist_ok=True); "
+         "plistlib.dump({\"existingForms\": [\"Form %d\" % i for i in range(10)]}, open(sys.argv[1], \"wb\"))",
+         history);
   ASSERT_EQ(RunSet(session, {"BackgroundForm=Setup...>FormName=Letterhead"}, &out), 0) << out;
   ASSERT_EQ(RunSet(dir.file("2.plist"), {"JobType=Background Form>SavedFormName=Invoice"}, &out), 0) << out;
-  ASSERT_EQ(host_test::RunPython("d = plistlib.load(open(sys.argv[1], \"rb\")); "
-                                 "f = plistlib.load(open(sys.argv[2], \"rb\")); e = d[\"existingForms\"]; "
-                                 "print(e[:2], len(e), d[\"savedForms\"], f[\"ExistingFormsArray\"], f[\"NewFormsArray\"])",
-                                 history + " " + home.dir().file("config/com.korvo.print.backgroundforms"), &out),
-            0)
-      << out;
-  EXPECT_EQ(out, "['Letterhead', 'Form 0'] 10 ['Invoice'] ['Letterhead'] ['Invoice']\n");
+  EXPECT_EQ(Python("d = plistlib.load(open(sys.argv[1], \"rb\")); f = plistlib.load(open(sys.argv[2], \"rb\")); "
+                   "e = d[\"existingForms\"]; "
+                   "print(e[:2], len(e), d[\"savedForms\"], f[\"ExistingFormsArray\"], f[\"NewFormsArray\"])",
+                   history + " " + home.dir().file("config/com.korvo.print.backgroundforms")),
+            "['Letterhead', 'Form 0'] 10 ['Invoice'] ['Letterhead'] ['Invoice']\n");
   ASSERT_EQ(RunSet(dir.file("3.plist"), {"BackgroundForm=Form 0"}, &out), 0) << out;
   EXPECT_TRUE(Has(out, "\"MergeWithString\" = \"Form 0\"")) << out;
 }
@@ -320,12 +330,10 @@ TEST_F(SetChoices, ANewWatermarkIsReadByPlistlib) {
   std::string out;
   ASSERT_EQ(RunSet(session, {"Watermark=New...>Text=Proof>Angle=30>Density=40"}, &out), 0) << out;
   EXPECT_TRUE(Has(out, "com.korvo.print.watermark.Watermark = \"Proof\"\n")) << out;
-  ASSERT_EQ(host_test::RunPython("d=plistlib.load(open(sys.argv[1],\"rb\")); "
-                                 "print(d[\"WatermarkListEntries\"][-1], d[\"Proof\"][\"angle\"], d[\"Proof\"][\"density\"])",
-                                 home.dir().file("data/Korvo/com.korvo.printing.watermarks.plist"), &out),
-            0)
-      << out;
-  EXPECT_EQ(out, "Proof 30 40\n");
+  EXPECT_EQ(Python("d=plistlib.load(open(sys.argv[1],\"rb\")); "
+                   "print(d[\"WatermarkListEntries\"][-1], d[\"Proof\"][\"angle\"], d[\"Proof\"][\"density\"])",
+                   home.dir().file("data/Korvo/com.korvo.printing.watermarks.plist")),
+            "Proof 30 40\n");
 }
 
 }  // namespace

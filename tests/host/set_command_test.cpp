@@ -31,6 +31,7 @@ TEST_F(SetCommand, AChoiceThatCannotBeMadeLeavesTheSessionAlone) {
        "Passco...: The passcode cannot be used"},
       {{"Paper=Color>Custom Color...>CustomColor="}, "the dialog \"Custom Color\" did not take OK"},
       {{"Paper=Weight>Custom...>Weight=59"}, "a keystroke was refused"},
+      {{"Paper=Type>Custom Type...>OK"}, "\"OK\" is not available now"},  // a new type waits for its name
       {{"ColorSetup=LightnessDefault=off>Lightness=150"}, "a keystroke was refused"},
       {{"BannerMessage=" + std::string(1001, 'x')}, "x...: a keystroke was refused"},
       {{"AddInserts=Pages=7-"}, "Too Many Pages: Inserts can go after at most 10000 pages at once."},

@@ -12,7 +12,7 @@
 namespace {
 
 using host_test::RunPde;
-using host_test::RunPython;
+using host_test::Python;
 
 TEST(ShowCommand, ListsTheSamplePrintersTicketSorted) {
   std::string out;
@@ -35,26 +35,21 @@ TEST(ShowCommand, ListsTheSamplePrintersTicketSorted) {
 TEST(ShowCommand, SessionFileIsReadByPlistlibNamesThePrinterAndIsReusedNextTime) {
   korvo_test::TempDir dir;
   const std::string session = dir.file("s.plist");
-  std::string out, py;
+  std::string out;
   ASSERT_EQ(RunPde("show --session " + session, &out), 0) << out;
-  ASSERT_EQ(RunPython("s=plistlib.load(open(sys.argv[1],\"rb\")); "
-                      "print(s[\"PMPrintSettingsTicket\"][\"Items\"][\"com.korvo.print.ControllerInformation.ControllerFamily\"]); "
-                      "print(s[\"Printer\"][\"PPD\"].endswith(\"KorvoSample.ppd\"))",
-                      session, &py), 0)
-      << py;
-  EXPECT_EQ(py, "Prexan\nTrue\n");
-  ASSERT_EQ(RunPython("i=plistlib.load(open(sys.argv[1],\"rb\"))[\"PMPrinterInfoTicket\"][\"Items\"]; "
-                      "[print(k, \"=\", i[k]) for k in sorted(i)]",
-                      session, &py), 0)
-      << py;
-  EXPECT_EQ(py, "com.apple.print.PrinterInfo.PMMakeAndModelName = Korvo KP50 Prexan PS\n"
-                "com.apple.print.PrinterInfo.PMManufacturer = Korvo\n");
+  EXPECT_EQ(Python("s=plistlib.load(open(sys.argv[1],\"rb\")); "
+                   "print(s[\"PMPrintSettingsTicket\"][\"Items\"][\"com.korvo.print.ControllerInformation.ControllerFamily\"]); "
+                   "print(s[\"Printer\"][\"PPD\"].endswith(\"KorvoSample.ppd\"))",
+                   session),
+            "Prexan\nTrue\n");
+  EXPECT_EQ(Python("i=plistlib.load(open(sys.argv[1],\"rb\"))[\"PMPrinterInfoTicket\"][\"Items\"]; "
+                   "[print(k, \"=\", i[k]) for k in sorted(i)]",
+                   session),
+            "com.apple.print.PrinterInfo.PMMakeAndModelName = Korvo KP50 Prexan PS\n"
+            "com.apple.print.PrinterInfo.PMManufacturer = Korvo\n");
 
   // A key set by another program survives the next run.
-  ASSERT_EQ(RunPython("p=sys.argv[1]; s=plistlib.load(open(p,\"rb\")); "
-                      "s[\"PMPrintSettingsTicket\"][\"Items\"][\"com.korvo.print.Test\"]=7; plistlib.dump(s, open(p,\"wb\"))",
-                      session, &py), 0)
-      << py;
+  ASSERT_EQ(host_test::EditSettings(session, "d[\"com.korvo.print.Test\"]=7", &out), 0) << out;
   ASSERT_EQ(RunPde("show --session " + session, &out), 0) << out;
   EXPECT_NE(out.find("com.korvo.print.Test = 7\n"), std::string::npos) << out;
 }

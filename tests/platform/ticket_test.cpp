@@ -21,39 +21,18 @@ TEST(Ticket, APlistFormOfTheWrongKindsIsRefused) {
   EXPECT_FALSE(Ticket::fromPlist(PlistDict{{"SubTickets", PlistDict{{"s", 1}}}}));
 }
 
-TEST(PrintSession, SessionFileRoundTripsThroughPythonPlistlib) {
+// What plistlib makes of a session file (and a key it adds) is korvo-pde show's; the values of
+// every kind are the property lists' own (xml_plist_interop_test).
+TEST(PrintSession, TheSessionFileKeepsThePrinterAndTheTickets) {
   korvo_test::TempDir dir;
   platform::PrintSession s;
   s.printer() = {"Press 1", "ipp://press1.example/ipp/print", "/tmp/press1.ppd"};
-  platform::Ticket& settings = *s.ticket(platform::kPDE_PMPrintSettingsRef);
-  settings.set("com.korvo.print.JobLevelStock", PlistDict{{"Weight", 90}, {"Name", "Bond \xC3\xA9t\xC3\xA9 & <more>"}}, "K");
-  settings.set("com.korvo.print.Gutter", 12.25, "K");
-  settings.set("com.korvo.print.Sentinel", static_cast<std::int64_t>(-2147483648LL), "K");
-  settings.set("com.korvo.print.Logo", platform::PlistData{0, 1, 254, 255}, "K");
-  settings.set("com.korvo.print.When", platform::PlistDate{1765000000}, "K");
-  std::string path = dir.file("session.plist");
+  s.ticket(platform::kPDE_PMPrintSettingsRef)->set("com.korvo.print.Logo", platform::PlistData{0, 1, 254, 255}, "K");
   std::string error;
-  ASSERT_TRUE(s.save(path, &error)) << error;
-
-  // Python reads our file, changes one value and writes it back in its own style.
-  std::string out;
-  ASSERT_EQ(korvo_test::RunCommand(
-                "python3 -c 'import plistlib,sys; p=sys.argv[1]; s=plistlib.load(open(p,\"rb\")); "
-                "i=s[\"PMPrintSettingsTicket\"][\"Items\"]; "
-                "print(i[\"com.korvo.print.JobLevelStock\"][\"Name\"], i[\"com.korvo.print.Gutter\"], "
-                "i[\"com.korvo.print.Sentinel\"], i[\"com.korvo.print.Logo\"].hex(), i[\"com.korvo.print.When\"].isoformat(), "
-                "s[\"Printer\"][\"DeviceURI\"]); "
-                "i[\"com.korvo.print.Gutter\"]=3.5; plistlib.dump(s, open(p,\"wb\"), sort_keys=False)' " + path,
-                &out, true),
-            0)
-      << out;
-  EXPECT_EQ(out, "Bond \xC3\xA9t\xC3\xA9 & <more> 12.25 -2147483648 0001feff 2025-12-06T05:46:40 "
-                 "ipp://press1.example/ipp/print\n");
-
-  auto loaded = platform::PrintSession::load(path);
+  ASSERT_TRUE(s.save(dir.file("session.plist"), &error)) << error;
+  auto loaded = platform::PrintSession::load(dir.file("session.plist"));
   ASSERT_TRUE(loaded) << loaded.error();
   EXPECT_EQ(loaded->printer(), s.printer());
-  settings.set("com.korvo.print.Gutter", 3.5, "K");
   EXPECT_TRUE(*loaded == s);
 }
 

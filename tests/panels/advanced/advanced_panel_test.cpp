@@ -41,61 +41,6 @@ class AdvancedPanel : public korvo_test::DialogTest {
   }
 };
 
-TEST_F(AdvancedPanel, ATicketWithoutItsEntriesReadsTheDefaults) {
-  PluginDialog dialog(session);
-  ShowAdvanced(dialog);
-  for (const auto& [popup, shown] : {std::pair{"BookletImageOrder", "Left to Right"}, {"Rotate", "Printer Default"},
-                                     {"OPISubstitution", "Printer Default"}, {"OPIPrescan", "Printer Default"},
-                                     {"ForceNewSize", "Off"}})
-    EXPECT_EQ(Shown(dialog, popup), shown) << popup;
-  EXPECT_EQ(dialog.named("SendJobTicket").value(), 1);
-  EXPECT_EQ(dialog.named("PagesToPrint").value(), 0);
-  EXPECT_FALSE(dialog.named("PagesFrom").enabled());
-  ASSERT_EQ(dialog.sync(false), platform::noErr);
-  for (const auto& [key, value] : {std::pair{kAdvancedBookletLayoutOrderKey, 2}, {kAdvancedRotateImage180Key, 0},
-                                   {kEmitJTKTKey, 1}, {kOPISubsitutionKey, 1}, {kOPIPrescanKey, 1},
-                                   {kPagesToPrintSelectedKey, 0}, {kPagesToPrintFromKey, 0}})
-    EXPECT_EQ(Integer(key), value) << key;
-}
-
-TEST_F(AdvancedPanel, ChoicesAreStoredAndReadBack) {
-  {
-    PluginDialog dialog(session);
-    ShowAdvanced(dialog);
-    korvo_test::ActOn(dialog, {{"Rotate", "On"}, {"BookletImageOrder", "Right to Left"}, {"OPIPrescan", "Gather"},
-                               {"SendJobTicket", "off"}, {"PagesToPrint", "on"}});
-    EXPECT_TRUE(dialog.named("PagesFrom").enabled());
-    ASSERT_EQ(dialog.user().type(dialog.named("PagesFrom"), "12"), platform::noErr);
-    ASSERT_EQ(dialog.sync(false), platform::noErr);
-  }
-  for (const auto& [key, value] : {std::pair{kAdvancedRotateImage180Key, 2}, {kAdvancedBookletLayoutOrderKey, 1},
-                                   {kOPIPrescanKey, 4}, {kEmitJTKTKey, 0}, {kPagesToPrintSelectedKey, 1},
-                                   {kPagesToPrintFromKey, 12}, {kPagesToPrintToKey, 0}})  // To: an empty field
-    EXPECT_EQ(Integer(key), value) << key;
-
-  PluginDialog again(session);
-  ShowAdvanced(again);
-  EXPECT_EQ(Shown(again, "Rotate"), "On");
-  EXPECT_EQ(Shown(again, "BookletImageOrder"), "Right to Left");
-  EXPECT_EQ(again.named("PagesFrom").text(), "12");
-  EXPECT_EQ(again.named("PagesTo").text(), "");  // 0 leaves the field as it was
-}
-
-TEST_F(AdvancedPanel, ForceOffTakesTheSizeOutOfTheJobStock) {
-  settings().set(kJobLevelStockKey, platform::PlistDict{{"Size", 75}, {"Width", 20000}, {"Length", 30000}, {"Color", 3}},
-                 "com.korvo.print");
-  PluginDialog dialog(session);
-  ShowAdvanced(dialog);
-  EXPECT_EQ(Shown(dialog, "ForceNewSize"), "Custom...");
-  ASSERT_EQ(dialog.choose("ForceNewSize", "Off"), platform::noErr);
-  ASSERT_EQ(dialog.sync(false), platform::noErr);
-  EXPECT_FALSE(korvo_test::IntegerIn(JobStock(), "Size"));
-  EXPECT_FALSE(korvo_test::IntegerIn(JobStock(), "Width"));
-  EXPECT_FALSE(korvo_test::IntegerIn(JobStock(), "Length"));
-  EXPECT_EQ(korvo_test::IntegerIn(JobStock(), "Color"), 3);
-  EXPECT_EQ(settings().getBoolean(kBookletForceNewSizeKey), false);
-}
-
 TEST(AdvancedTicket, AForcedSizeMakesTheJobStockWhenTheTicketHasNone) {
   AdvancedContext context;
   context.forceNewSize = 4;
@@ -119,16 +64,6 @@ TEST_F(AdvancedPanel, TheBookletSizeSurvivesASyncWithEitherPanelInFront) {
     EXPECT_EQ(korvo_test::IntegerIn(JobStock(), "Size"), 5) << front;
     EXPECT_EQ(settings().getBoolean(kBookletForceNewSizeKey), true) << front;
   }
-}
-
-// The size a custom paper OK gives is korvo-pde set's to check.
-TEST_F(AdvancedPanel, CancellingACustomForcedSizePutsThePopupBack) {
-  PluginDialog dialog(session);
-  ShowAdvanced(dialog);
-  ASSERT_EQ(dialog.choose("ForceNewSize", "A3 (297 x 420 mm)"), platform::noErr);
-  script.onModal([](ui::Window& window, ui::UserDriver& user) { user.pressEscape(window); });
-  ASSERT_EQ(dialog.choose("ForceNewSize", "Custom..."), platform::noErr);
-  EXPECT_EQ(Shown(dialog, "ForceNewSize"), "A3 (297 x 420 mm)");
 }
 
 TEST_F(AdvancedPanel, TheAboutBoxNamesThePrinterWithoutTheMakersWord) {

@@ -1,7 +1,7 @@
 // The Image Options panel and its colour and image-shift set-ups, driven as a user drives them:
 // each choice reaches the ticket and the picture, Printer Default takes the entry away, the curve
 // combo box names the tone curve; the set-ups' tabs, printer-default boxes, intents, profiles,
-// limits and Defaults; the image shift's side-2 rules and units. (The set-ups' Cancel, after
+// limits and Defaults; the image shift's side-2 rules. (The set-ups' Cancel, after
 // Defaults too, is korvo-pde set's to check, byte for byte.)
 #include <gtest/gtest.h>
 
@@ -267,22 +267,6 @@ TEST_F(ImageShiftDialog, TheOptionDecidesWhichSide2FieldsAreEnteredAndWhatTheOth
     EXPECT_EQ(shift().x2, c.x2);
     EXPECT_EQ(shift().y2, c.y2);
   }
-}
-
-// The conversion and its range are the options' own; the dialog shows the field in the unit.
-TEST_F(ImageShiftDialog, UnitsSwitchBothWays) {
-  auto dialog = Open();
-  script.onModal([](ui::Window& window, ui::UserDriver& user) {
-    ActOn(window, user, {{"Option", "Independent"}, {"X1", "1.00"}, {"Units", "Millimeters"}});
-    EXPECT_EQ(Arrows(window, 971).value(), 254);
-    EXPECT_EQ(In(window, "X1").text(), "25.4");
-    ActOn(window, user, {{"Units", "Inches"}});
-    EXPECT_EQ(Arrows(window, 971).value(), 100);
-    user.pressReturn(window);
-  });
-  Run(*dialog, "ImageShiftSetup");
-  EXPECT_TRUE(shift().inches);
-  EXPECT_EQ(shift().x1, 100);
 }
 
 TEST_F(ImageShiftDialog, NamesTheJobStocksSizeFromTheTicket) {

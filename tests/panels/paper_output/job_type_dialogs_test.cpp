@@ -1,9 +1,9 @@
 // Paper/Output's pad printing and saved-job dialogs as a print room uses them. Pads: the largest
 // counts taken with the total noted, one page more per pad or no count refused with its alert, the
-// panel taking the dialog's state on OK. Saved jobs: every value kept through OK and shown again,
-// a passcode that cannot release the job refused, a made-up passcode that cannot be guessed, and
-// the characters the printer's folders cannot hold refused as they are typed. (What the ticket
-// keeps of pads, and too many pads, are korvo-pde set's to check.)
+// panel taking the dialog's state on OK. Saved jobs: a passcode that cannot release the job
+// refused, a made-up passcode that cannot be guessed, and the characters the printer's folders
+// cannot hold refused as they are typed. (What the ticket
+// keeps of pads and saved jobs, and too many pads, are korvo-pde set's to check.)
 #include <gtest/gtest.h>
 
 #include <set>
@@ -13,7 +13,6 @@
 #include "panels/paper_output/paper_output_panel.h"
 #include "panels/paper_output/paper_output_test_support.h"
 #include "panels/paper_output/saved_job_settings.h"
-#include "vocabulary/setting_map_menus.h"
 
 namespace {
 
@@ -84,27 +83,6 @@ TEST_F(JobTypeDialogs, PadCountsPassUpToTheLargestAndOneMoreOrNoneGetsItsAlert) 
     EXPECT_TRUE(pads().on);
     EXPECT_EQ(std::pair(pads().numberOfPads, pads().pagesPerPad), std::pair(500, 65500));
   }
-}
-
-TEST_F(JobTypeDialogs, EverySavedJobValueSurvivesOKAndIsShownOnReopening) {
-  script.onModal(FillSavedJob("4821", "4821"));
-  ASSERT_EQ(dialog.choose("JobType", "Saved Job"), platform::noErr);
-  ASSERT_TRUE(script.scriptUsedUp());
-  const SavedJobSettings expected{kSaveAndPrint, false, "Report", "Q3 reports", 4, true, "4821", ""};
-  EXPECT_EQ(stored(), expected);
-  EXPECT_EQ(*dialog.panel().jobType[kJobTypeSavedJobLocationKey].asString(), "file:///job-repository/Q3%20reports/");
-
-  SavedJobSettings shown;
-  script.onModal([&](ui::Window& w, ui::UserDriver& user) {
-    shown = {In(w, "SaveOption").value(), false, In(w, "SavedJobName").text(), In(w, "SavedJobFolder").text(),
-             GetPopupButtonTicketValue(In(w, "JobFormat")).value_or(0), In(w, "SecureJob").value() != 0,
-             In(w, "Passcode").text(), ""};
-    EXPECT_TRUE(In(w, "ConfirmPasscode").enabled());
-    user.pressEscape(w);
-  });
-  ASSERT_EQ(dialog.user().click(*dialog.window().find({kPaperOutputSignature, 3})), platform::noErr);  // Setup
-  EXPECT_EQ(shown, expected);
-  EXPECT_EQ(stored(), expected);  // Cancel kept it
 }
 
 // (A mismatched confirmation is korvo-pde set's to check.)

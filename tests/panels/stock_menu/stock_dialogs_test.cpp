@@ -137,30 +137,6 @@ TEST(CustomSizePreview, ScalesInsideTheAreaAndDrawsNothingWithoutLimits) {
   EXPECT_EQ(*paper, (ui::Rect{20, 0, 100, 100}));  // the smaller ratio: height
 }
 
-// (A weight below sixty, refused as it is typed, is korvo-pde set's to check.)
-TEST_F(StockDialogs, AWeightOpensAtNinetyAndTakesSixty) {
-  std::int32_t weight = kPrinterDefault;
-  script.onModal([&](ui::Window& w, ui::UserDriver& user) {
-    EXPECT_EQ(In(w, "Weight").text(), "90");
-    Retype(user, In(w, "Weight"), "60");  // the least; 59 is refused as it is typed
-    user.pressReturn(w);
-  });
-  ASSERT_TRUE(TakeAnswer(RunModalCustomStockWeightDialog(bundle, weight), weight));
-  EXPECT_EQ(weight, 60);
-}
-
-// (Cancel keeping the stock is korvo-pde set's to check, byte for byte.)
-TEST_F(StockDialogs, ANewTypeOpensWithOKDisabled) {
-  Stock fresh;
-  script.onModal([](ui::Window& w, ui::UserDriver& user) {
-    EXPECT_FALSE(w.defaultButton()->enabled());
-    user.pressReturn(w);  // refused: nothing to name
-    EXPECT_FALSE(w.modalResult());
-    user.pressEscape(w);
-  });
-  EXPECT_FALSE(RunModalCustomStockTypeSetup(bundle, fresh).record);
-}
-
 TEST_F(StockDialogs, AdvancedPaperSizeIsJobLevelOffAndCoatingFollowsCoatedSides) {
   stock.setSidesCoated(1);
   stock.setCoatingType(5);
