@@ -24,4 +24,8 @@ void ShowPrinterOptionPages(const std::vector<GtkWidget*>& pages, bool shown);
 // "dialog-button X Y W H TITLE" for the dialog's Print and Cancel buttons, those on screen.
 std::string DialogButtonLines(GtkDialog* dialog);
 
+// "printer X Y W H NAME" for each row of the dialog's list of printers, in order (no place,
+// "0 0 0 0", for a row out of sight).
+std::string PrinterListLines(GtkWidget* dialog);
+
 }  // namespace korvo_host

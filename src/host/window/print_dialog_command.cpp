@@ -170,7 +170,7 @@ class PrintDialogWindow {
         out << "tab " << tab << ' ' << at->x << ' ' << at->y << ' ' << at->width << ' ' << at->height << ' '
             << OneLine(gtk_label_get_text(GTK_LABEL(label))) << '\n';
     }
-    return out.str() + DialogButtonLines(GTK_DIALOG(dialog_));
+    return out.str() + DialogButtonLines(GTK_DIALOG(dialog_)) + PrinterListLines(GTK_WIDGET(dialog_));
   }
 
   // The queue's name, or empty for Print to File (and any printer of GTK's own).
