@@ -1,0 +1,156 @@
+// korvo-pde print-dialog on a virtual X display: GTK's own print dialog with the six panels as
+// tabs, clicked through with xdotool where the layout report says; screenshots are kept under the
+// build folder.
+#ifdef KORVO_HAVE_GTK
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+
+#include <filesystem>
+#include <thread>
+
+#include "host/window/child_process.h"
+#include "host/window/layout_file.h"
+#include "host/window/virtual_display.h"
+#include "platform/files/unique_fd.h"
+#include "support/test_support.h"
+
+namespace {
+
+using korvo_test::Layout;
+using korvo_test::Place;
+using korvo_test::ReadFile;
+using korvo_test::ReadLayout;
+using korvo_test::WaitUntil;
+
+const std::vector<std::string> kPanelTabs = {"Paper/Output", "Special Pages",     "Image Options",
+                                             "Job Notes",    "Booklet/Watermark", "Advanced"};
+
+class PrintDialogWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* program : {"Xvfb", "xdotool", "import"})
+      if (!korvo_test::HaveProgram(program)) GTEST_SKIP() << program << " is not installed (scripts/setup.sh installs it)";
+    // The dialog must fit the small screen it is meant for.
+    xserver_ = std::make_unique<korvo_test::VirtualDisplay>(dir_.file("xvfb.log"), "1280x800");
+    ASSERT_FALSE(xserver_->name().empty()) << ReadFile(dir_.file("xvfb.log"));
+    std::filesystem::copy_file(korvo_test::DataPath("host/one_page.pdf"), dir_.file("doc.pdf"));
+  }
+
+  // Starts the dialog in the test's folder (where Print to File writes output.pdf) with the CUPS
+  // server given and waits for its six tabs.
+  Layout start(const std::string& cupsServer) {
+    const std::string line = "cd " + dir_.path() + " && exec " + KORVO_BIN_DIR + "/korvo-pde print-dialog doc.pdf" +
+                             " --session session.plist --layout layout.txt > out.txt 2> err.txt";
+    dialog_ = std::make_unique<korvo_test::ChildProcess>(
+        std::vector<std::string>{"sh", "-c", line},
+        std::vector<std::pair<std::string, std::string>>{{"DISPLAY", xserver_->name()},
+                                                          {"HOME", dir_.path()},
+                                                          {"CUPS_SERVER", cupsServer},
+                                                          {"GDK_BACKEND", "x11"},
+                                                          {"GSK_RENDERER", "cairo"},
+                                                          {"GTK_A11Y", "none"},
+                                                          {"NO_AT_BRIDGE", "1"},
+                                                          {"ASAN_OPTIONS", "detect_leaks=0"}},
+        dir_.file("dialog.log"));
+    return waitFor("tab 6");
+  }
+  Layout waitFor(const std::string& wanted) {
+    Layout read;
+    WaitUntil(20, [&] { return (read = ReadLayout(dir_.file("layout.txt"))).has(wanted); });
+    EXPECT_TRUE(read.has(wanted)) << wanted << " is not shown; layout:\n"
+                                  << ReadFile(dir_.file("layout.txt")) << ReadFile(dir_.file("err.txt"));
+    return read;
+  }
+  void click(const Place& place) {
+    ASSERT_EQ(korvo_test::RunCommand("DISPLAY=" + xserver_->name() + " xdotool mousemove --sync " +
+                                         std::to_string(place.centreX()) + " " + std::to_string(place.centreY()) +
+                                         " click 1",
+                                     nullptr),
+              0);
+  }
+  void chooseItem(const Place& place, const std::string& item) {
+    click(place);
+    waitFor("item " + item);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));  // the menu takes the pointer once shown
+    click(ReadLayout(dir_.file("layout.txt")).places["item " + item]);
+  }
+  // The dialog's exit status once a button of it has been clicked.
+  std::optional<int> answer(const Layout& shown, const std::string& button) {
+    click(shown.places.at("dialog-button " + button));
+    return dialog_->waitForExit(20);
+  }
+  void screenshot(const std::string& name) {
+    const std::filesystem::path kept = std::filesystem::path(KORVO_BIN_DIR).parent_path() / "test-artifacts";
+    std::filesystem::create_directories(kept);
+    EXPECT_EQ(korvo_test::RunCommand("import -display " + xserver_->name() + " -window root " + (kept / name).string(),
+                                     nullptr),
+              0);
+  }
+  std::string pde(const std::string& arguments) {
+    std::string out;
+    EXPECT_EQ(korvo_test::RunCommand(std::string(KORVO_BIN_DIR) + "/korvo-pde " + arguments, &out, true), 0) << out;
+    return out;
+  }
+
+  korvo_test::ScopedXdgHome home_;
+  korvo_test::TempDir dir_;
+  std::unique_ptr<korvo_test::VirtualDisplay> xserver_;
+  std::unique_ptr<korvo_test::ChildProcess> dialog_;
+};
+
+// With no CUPS server: the six tabs in panel order after General, the whole dialog on a
+// 1280 x 800 screen, Print to File alone listed; a choice in a tab is the choice `set` makes, and
+// Print to File writes the PDF as it is with the ticket `export` writes.
+TEST_F(PrintDialogWindowTest, PrintsToFileWhatTheTabsChoseWithoutAServer) {
+  Layout shown = start(dir_.file("no-server.sock"));
+  EXPECT_EQ(shown.tabs, kPanelTabs);
+  for (int k = 2; k <= 6; ++k)
+    EXPECT_GT(shown.places["tab " + std::to_string(k)].x, shown.places["tab " + std::to_string(k - 1)].x);
+  const Place window = shown.places["window 0"];
+  EXPECT_LE(window.x + window.width, 1280);
+  EXPECT_LE(window.y + window.height, 800);
+  shown = waitFor("printer Print to File");
+  EXPECT_EQ(shown.printers, std::vector<std::string>{"Print to File"});
+
+  // The printers are listed on General, the tab shown first.
+  click(shown.places["printer Print to File"]);
+  click(shown.places["tab 1"]);
+  chooseItem(waitFor("PpOu/24").places["PpOu/24"], "Grayscale");
+  screenshot("print-dialog.png");
+  ASSERT_EQ(answer(waitFor("PpOu/24"), "Print"), std::optional<int>(0)) << ReadFile(dir_.file("err.txt"));
+  EXPECT_EQ(ReadFile(dir_.file("out.txt")), dir_.file("output.pdf") + "\n");
+
+  EXPECT_EQ(ReadFile(dir_.file("output.pdf")), ReadFile(dir_.file("doc.pdf")));
+  pde("set --session " + dir_.file("set.plist") + " OutputColor=Grayscale");
+  EXPECT_EQ(ReadFile(dir_.file("session.plist")), ReadFile(dir_.file("set.plist")));
+  pde("export --session " + dir_.file("session.plist") + " -o " + dir_.file("export.xml"));
+  EXPECT_EQ(ReadFile(dir_.file("output.pdf.xml")), ReadFile(dir_.file("export.xml")));
+}
+
+// A server that takes the connection and never answers: the dialog still comes with its tabs,
+// and Cancel ends it having saved and written nothing.
+TEST_F(PrintDialogWindowTest, CancelOnAServerThatNeverAnswersWritesNothing) {
+  pde("set --session " + dir_.file("session.plist") + " OutputColor=Grayscale");
+  const std::string before = ReadFile(dir_.file("session.plist"));
+  const platform::UniqueFd silent(socket(AF_UNIX, SOCK_STREAM, 0));
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  const std::string path = dir_.file("silent.sock");
+  ASSERT_LT(path.size(), sizeof(address.sun_path));
+  path.copy(address.sun_path, path.size());
+  ASSERT_EQ(bind(silent.get(), reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+  ASSERT_EQ(listen(silent.get(), 16), 0);
+
+  Layout shown = start(path);
+  EXPECT_EQ(shown.tabs, kPanelTabs);
+  click(shown.places["tab 1"]);
+  chooseItem(waitFor("PpOu/24").places["PpOu/24"], "Color");
+  EXPECT_EQ(answer(shown, "Cancel"), std::optional<int>(0)) << ReadFile(dir_.file("err.txt"));
+  EXPECT_EQ(ReadFile(dir_.file("session.plist")), before);
+  EXPECT_EQ(ReadFile(dir_.file("out.txt")), "");
+  EXPECT_FALSE(std::filesystem::exists(dir_.file("output.pdf")));
+}
+
+}  // namespace
+#endif
