@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "model/print_dialog_choices.h"
 #include "platform/plugin/plugin_host.h"
 #include "platform/result.h"
 #include "platform/ticket/print_session.h"
@@ -67,9 +68,12 @@ class PrintDialog {
   // the warning lines of settings left out; or a message when the module offers no printing.
   platform::Result<platform::OSStatus> printDocument(const std::string& deviceURI, const std::string& documentPath,
                                                      std::string* jobURI, std::string* warnings) const;
-  // The same through the CUPS queue named queue: the request id instead of the job's URI.
+  // The same through the CUPS queue named queue: the request id instead of the job's URI. The
+  // system dialog's own choices, when given, go with the job where the settings say nothing of
+  // the same thing.
   platform::Result<platform::OSStatus> printDocumentToQueue(const std::string& queue, const std::string& documentPath,
-                                                            std::string* requestId, std::string* warnings) const;
+                                                            std::string* requestId, std::string* warnings,
+                                                            const PrintDialogChoices* choices = nullptr) const;
 
   const std::string& title() const { return title_; }
   // The dialog's window: the extension's pane (given to Initialize) and the OK and Cancel buttons.

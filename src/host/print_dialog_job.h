@@ -4,24 +4,18 @@
 // choices added, or the document and its job ticket written to a file. No GTK here: the window
 // program calls these after its dialog has closed.
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "host/print_dialog.h"
+#include "model/print_dialog_choices.h"
 #include "platform/result.h"
 #include "platform/status.h"
 #include "platform/ticket/print_session.h"
 
 namespace korvo_host {
 
-// What the dialog's own tabs chose (GTK's General and Page Setup), beside our panels.
-struct PrintDialogChoices {
-  int copies = 1;
-  bool collate = true;
-  bool reverse = false;
-  enum class PageSet { kAll, kEven, kOdd } pageSet = PageSet::kAll;
-  std::vector<std::pair<int, int>> pageRanges;  // first and last page, from 1; empty: all
-};
+// What the dialog's own tabs chose (GTK's General and Page Setup), beside our panels: copies,
+// collate, reverse, pageSet (kAll, kEven, kOdd) and pageRanges (first and last page, from 1).
+using PrintDialogChoices = ::PrintDialogChoices;
 
 // Where LoadQueuePrinter keeps the queues' printer descriptions: $XDG_CACHE_HOME/korvo-pde/printers
 // (~/.cache/... when unset).

@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "ipp/ipp_device_uri.h"
+#include "ipp/ipp_dialog_choices.h"
 #include "ipp/ipp_job_template.h"
 #include "ipp/ipp_job_ticket.h"
 #include "ipp/ipp_streamed_request.h"
@@ -57,7 +58,7 @@ platform::OSStatus KeepSupported(const std::string& printerURI, ipp_t* job, plat
 }  // namespace
 
 platform::OSStatus IppPrintToQueue(const std::string& queue, const platform::PlistDict& settings,
-                                   const std::string& jobTicket, const std::string& documentPath,
+                                   const PrintDialogChoices* choices, const std::string& jobTicket, const std::string& documentPath,
                                    IppQueueOutcome* outcome) {
   if (outcome == nullptr) return platform::paramErr;
   if (std::optional<std::string> refused = IppJobTemplateRefusal(&settings)) {
@@ -77,6 +78,7 @@ platform::OSStatus IppPrintToQueue(const std::string& queue, const platform::Pli
   if (!printerURI) return kPrinterStockUnreachable;
   const platform::IppMessagePtr job(ippNew());
   AddIppJobTemplate(job.get(), &settings);
+  AddIppDialogChoices(job.get(), choices, &settings);
   platform::IppMessagePtr kept;
   if (platform::OSStatus status = KeepSupported(*printerURI, job.get(), &kept, outcome); status != platform::noErr)
     return status;

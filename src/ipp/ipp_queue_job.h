@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "model/print_dialog_choices.h"
 #include "platform/plist/plist_value.h"
 #include "platform/status.h"
 
@@ -15,12 +16,13 @@ struct IppQueueOutcome {
   std::string error;                  // why it failed, naming the queue, the printer or the document
 };
 
-// Prints the PDF at documentPath through queue with the print settings' attributes and, when
+// Prints the PDF at documentPath through queue with the print settings' attributes, the print
+// dialog's choices where the settings do not say the same thing (null: none) and, when
 // jobTicket is not empty, the job ticket (see ipp_job_ticket.h), streamed in one Print-Job.
 // noErr with the request id; or a failure status with the reason: fnfErr (a document that cannot
 // be read), kPrinterStockUnreachable (no such queue, a queue whose device URI names no IPP
 // printer, a printer that cannot be reached), kPrinterStockNoAnswer (a server that took no job
 // or gave no reply), kPrinterStockRefused (a job the queue refused).
 platform::OSStatus IppPrintToQueue(const std::string& queue, const platform::PlistDict& settings,
-                                   const std::string& jobTicket, const std::string& documentPath,
+                                   const PrintDialogChoices* choices, const std::string& jobTicket, const std::string& documentPath,
                                    IppQueueOutcome* outcome);

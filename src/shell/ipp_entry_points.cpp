@@ -99,7 +99,8 @@ platform::OSStatus KorvoIppPrintJob(const char* deviceURI, const char* documentP
   return platform::noErr;
 }
 
-platform::OSStatus KorvoIppPrintJobToQueue(const char* queue, const char* documentPath, std::string* requestId,
+platform::OSStatus KorvoIppPrintJobToQueue(const char* queue, const char* documentPath,
+                                           const PrintDialogChoices* choices, std::string* requestId,
                                            std::string* warnings) {
   if (queue == nullptr || documentPath == nullptr || requestId == nullptr || warnings == nullptr) {
     LogIppError("cannot print", "no queue or document was given");
@@ -115,7 +116,7 @@ platform::OSStatus KorvoIppPrintJobToQueue(const char* queue, const char* docume
       jobTicket = JTKTWriteDocument(JTKTCopyKorvoItems(*printSettings), 0).value_or(std::string());
   }
   IppQueueOutcome outcome;
-  status = IppPrintToQueue(queue, ItemsOf(printSettings), jobTicket, documentPath, &outcome);
+  status = IppPrintToQueue(queue, ItemsOf(printSettings), choices, jobTicket, documentPath, &outcome);
   if (status != platform::noErr) {
     std::fprintf(stderr, "ERROR: %s\n", outcome.error.c_str());
     return status;

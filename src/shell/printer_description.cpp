@@ -5,10 +5,6 @@
 #include "vocabulary/installed_features.h"
 #include "vocabulary/ppd_bridge.h"
 
-namespace {
-constexpr const char* kKorvoManufacturer = "Korvo";
-}
-
 bool CurrentPrinterIsKorvo() {
   PPDFile* ppd = PPDGetCurrent();
   if (ppd == nullptr) return false;

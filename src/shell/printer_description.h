@@ -2,6 +2,9 @@
 // What the shell needs of the queue's printer description: whether it is the maker's, and the
 // printer-wide tables loaded with it for the life of the dialog.
 
+// The *Manufacturer of every Korvo printer description.
+inline constexpr const char* kKorvoManufacturer = "Korvo";
+
 // True when the current session's printer description opens and its manufacturer is exactly
 // "Korvo".
 bool CurrentPrinterIsKorvo();
