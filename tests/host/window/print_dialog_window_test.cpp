@@ -13,6 +13,8 @@
 #include "host/window/layout_file.h"
 #include "host/window/virtual_display.h"
 #include "platform/files/unique_fd.h"
+#include "platform/ticket/print_session.h"
+#include "support/private_cups.h"
 #include "support/test_support.h"
 
 namespace {
@@ -39,12 +41,15 @@ class PrintDialogWindowTest : public ::testing::Test {
 
   // Starts the dialog in the test's folder (where Print to File writes output.pdf) with the CUPS
   // server given and waits for its six tabs.
-  Layout start(const std::string& cupsServer) {
-    const std::string line = "cd " + dir_.path() + " && exec " + KORVO_BIN_DIR + "/korvo-pde print-dialog doc.pdf" +
-                             " --session session.plist --layout layout.txt > out.txt 2> err.txt";
+  // inside: the words that run it in a private print system's namespace.
+  Layout start(const std::string& cupsServer, const std::string& inside = "") {
+    const std::string line = "cd " + dir_.path() + " && exec " + inside + " " + KORVO_BIN_DIR +
+                             "/korvo-pde print-dialog doc.pdf --session session.plist --layout layout.txt > out.txt" +
+                             " 2> err.txt";
     dialog_ = std::make_unique<korvo_test::ChildProcess>(
         std::vector<std::string>{"sh", "-c", line},
         std::vector<std::pair<std::string, std::string>>{{"DISPLAY", xserver_->name()},
+                                                          {"PRINTER", "Korvo"},
                                                           {"HOME", dir_.path()},
                                                           {"CUPS_SERVER", cupsServer},
                                                           {"GDK_BACKEND", "x11"},
@@ -150,6 +155,44 @@ TEST_F(PrintDialogWindowTest, CancelOnAServerThatNeverAnswersWritesNothing) {
   EXPECT_EQ(ReadFile(dir_.file("session.plist")), before);
   EXPECT_EQ(ReadFile(dir_.file("out.txt")), "");
   EXPECT_FALSE(std::filesystem::exists(dir_.file("output.pdf")));
+}
+
+// On a private cupsd: the Korvo queue, which PRINTER names, comes chosen with the panels opened on
+// it and GTK's tabs of its PPD left out; the plain queue's tabs have no panels; back on Korvo the
+// choice made before is still there, and Print sends it with the job to the printer behind it.
+TEST_F(PrintDialogWindowTest, PrintsOnTheKorvoQueueWhatTheTabsChose) {
+  std::string error;
+  const std::unique_ptr<korvo_test::PrivateCups> cups = korvo_test::PrivateCups::start(
+      ReadFile(korvo_test::DataPath("host/ipp_production_printer.conf")), "application/pdf", &error);
+  ASSERT_TRUE(cups) << error;
+  Layout shown = start("", cups->inside());
+  shown = waitFor("printer Raw");
+  EXPECT_EQ(shown.printers, (std::vector<std::string>{"Print to File", "Korvo", "Raw"}));
+  const Place panel = shown.places["tab 4"];  // Job Notes
+  const Place general{shown.places["tab 1"].x - 60, panel.y, 40, panel.height};  // GTK's own tab, left of ours
+  click(panel);
+  click(waitFor("Kshl/2004").places["Kshl/2004"]);  // the banner message
+  ASSERT_EQ(korvo_test::RunCommand("DISPLAY=" + xserver_->name() + " xdotool type --delay 20 'For Sam'", nullptr), 0);
+  const Place window = waitFor("window 0").places["window 0"];
+  EXPECT_LE(window.x + window.width, 1280) << "GTK's tabs of the Korvo PPD are shown beside the panels";
+  screenshot("print-dialog-korvo.png");
+
+  click(general);
+  click(shown.places["printer Raw"]);
+  click(panel);
+  EXPECT_TRUE(WaitUntil(10, [&] { return !ReadLayout(dir_.file("layout.txt")).has("Kshl/2004"); }));
+  click(general);
+  click(shown.places["printer Korvo"]);
+  click(panel);
+  shown = waitFor("Kshl/2004");
+
+  ASSERT_EQ(answer(shown, "Print"), std::optional<int>(0)) << ReadFile(dir_.file("err.txt"));
+  EXPECT_TRUE(ReadFile(dir_.file("out.txt")).starts_with("Korvo-")) << ReadFile(dir_.file("out.txt"));
+  EXPECT_NE(cups->printerJob("doc.pdf").find("job-sheet-message (textWithoutLanguage) = For Sam\n"), std::string::npos)
+      << cups->printerJob("doc.pdf");
+  auto saved = platform::PrintSession::load(dir_.file("session.plist"));
+  ASSERT_TRUE(saved) << saved.error();
+  EXPECT_EQ(saved->printer().name, "Korvo");
 }
 
 }  // namespace
