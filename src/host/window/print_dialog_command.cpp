@@ -69,9 +69,9 @@ class PrintDialogWindow {
         out_(out),
         err_(err) {
     pictureFolders_ = {extension_->bundle().resourcesPath()};
-    // GTK selects the queue PRINTER names when it lists it; its settings' printer only works for
-    // the first queue listed.
-    if (!session.printer().name.empty()) setenv("PRINTER", session.printer().name.c_str(), 1);
+    // GTK selects the queue PRINTER names when it lists it (its settings' printer only works for
+    // the first queue listed): the session's, when it is a queue's.
+    if (!session.printer().deviceURI.empty()) setenv("PRINTER", session.printer().name.c_str(), 1);
     dialog_ = GTK_PRINT_UNIX_DIALOG(gtk_print_unix_dialog_new("Print", nullptr));
     g_object_ref_sink(dialog_);
     gtk_print_unix_dialog_set_embed_page_setup(dialog_, TRUE);
