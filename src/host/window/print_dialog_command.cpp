@@ -10,6 +10,7 @@
 #include "host/print_dialog_job.h"
 #include "host/session_file.h"
 #include "host/window/gtk_print_dialog_parts.h"
+#include "host/window/gtk_settings_job.h"
 #include "host/window/layout_report.h"
 #include "host/window/panel_tabs.h"
 #include "platform/glib_handles.h"
@@ -223,10 +224,16 @@ class PrintDialogWindow {
     GtkPrinter* printer = gtk_print_unix_dialog_get_selected_printer(dialog_);
     const platform::GObjectPtr<GtkPrintSettings> settings(gtk_print_unix_dialog_get_settings(dialog_));
     const std::string& document = line_.arguments.front();
-    if (printer == nullptr || !extension_) {
-      err_ << "ERROR: " << (printer == nullptr ? std::string("no printer chosen") : QueueOf(printer) + ": not a Korvo printer")
-           << "; nothing was printed\n";
+    if (printer == nullptr) {
+      err_ << "ERROR: no printer chosen; nothing was printed\n";
       return kExitUserError;
+    }
+    if (!extension_) {
+      // Not Korvo's: none of our settings, and nothing of the session changes.
+      const platform::Result<std::string> sent = PrintWithGtkSettings(QueueOf(printer), document, settings.get());
+      if (!sent) err_ << "ERROR: " << sent.error() << "\n";
+      else out_ << *sent << "\n";
+      return sent ? kExitOK : kExitUserError;
     }
     extension_->sync(false);
     if (!SaveSessionFile(line_, session_, err_)) return kExitUserError;

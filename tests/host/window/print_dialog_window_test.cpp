@@ -49,7 +49,6 @@ class PrintDialogWindowTest : public ::testing::Test {
     dialog_ = std::make_unique<korvo_test::ChildProcess>(
         std::vector<std::string>{"sh", "-c", line},
         std::vector<std::pair<std::string, std::string>>{{"DISPLAY", xserver_->name()},
-                                                          {"PRINTER", "Korvo"},
                                                           {"HOME", dir_.path()},
                                                           {"CUPS_SERVER", cupsServer},
                                                           {"GDK_BACKEND", "x11"},
@@ -165,7 +164,7 @@ TEST_F(PrintDialogWindowTest, PrintsOnTheKorvoQueueWhatTheTabsChose) {
   const std::unique_ptr<korvo_test::PrivateCups> cups = korvo_test::PrivateCups::start(
       ReadFile(korvo_test::DataPath("host/ipp_production_printer.conf")), "application/pdf", &error);
   ASSERT_TRUE(cups) << error;
-  Layout shown = start("", cups->inside());
+  Layout shown = start("", cups->inside() + " PRINTER=Korvo");
   shown = waitFor("printer Raw");
   EXPECT_EQ(shown.printers, (std::vector<std::string>{"Print to File", "Korvo", "Raw"}));
   const Place panel = shown.places["tab 4"];  // Job Notes
@@ -193,6 +192,14 @@ TEST_F(PrintDialogWindowTest, PrintsOnTheKorvoQueueWhatTheTabsChose) {
   auto saved = platform::PrintSession::load(dir_.file("session.plist"));
   ASSERT_TRUE(saved) << saved.error();
   EXPECT_EQ(saved->printer().name, "Korvo");
+
+  // On the plain queue the job goes with GTK's settings alone, and the session stays as it was.
+  const std::string before = ReadFile(dir_.file("session.plist"));
+  shown = start("", cups->inside());
+  click(waitFor("printer Raw").places["printer Raw"]);
+  ASSERT_EQ(answer(shown, "Print"), std::optional<int>(0)) << ReadFile(dir_.file("err.txt"));
+  EXPECT_TRUE(ReadFile(dir_.file("out.txt")).starts_with("Raw-")) << ReadFile(dir_.file("out.txt"));
+  EXPECT_EQ(ReadFile(dir_.file("session.plist")), before);
 }
 
 }  // namespace
