@@ -19,28 +19,17 @@ void AddSetting(const char* key, const char* value, gpointer data) {
 Options OptionsOf(GtkPrintSettings* settings) {
   Options options;
   gtk_print_settings_foreach(settings, AddSetting, &options);
-  options["copies"] = std::to_string(gtk_print_settings_get_n_copies(settings));
-  options["multiple-document-handling"] = gtk_print_settings_get_collate(settings)
-                                              ? "separate-documents-collated-copies"
-                                              : "separate-documents-uncollated-copies";
-  if (gtk_print_settings_get_reverse(settings)) options["outputorder"] = "reverse";
-  switch (gtk_print_settings_get_page_set(settings)) {
-    case GTK_PAGE_SET_EVEN: options["page-set"] = "even"; break;
-    case GTK_PAGE_SET_ODD: options["page-set"] = "odd"; break;
-    case GTK_PAGE_SET_ALL: break;
-  }
-  if (gtk_print_settings_get_print_pages(settings) == GTK_PRINT_PAGES_RANGES) {
-    int count = 0;
-    const std::unique_ptr<GtkPageRange, decltype(&g_free)> ranges(gtk_print_settings_get_page_ranges(settings, &count),
-                                                                  &g_free);
-    std::string text;
-    for (int i = 0; i < count; ++i) {
-      const GtkPageRange& range = ranges.get()[i];  // GTK counts pages from 0
-      text += (i > 0 ? "," : "") + std::to_string(range.start + 1);
-      if (range.end > range.start) text += "-" + std::to_string(range.end + 1);
-    }
-    if (!text.empty()) options["page-ranges"] = text;
-  }
+  const PrintDialogChoices choices = DialogChoicesOf(settings);
+  options["copies"] = std::to_string(choices.copies);
+  options["multiple-document-handling"] =
+      choices.collate ? "separate-documents-collated-copies" : "separate-documents-uncollated-copies";
+  if (choices.reverse) options["outputorder"] = "reverse";
+  if (choices.pageSet != PrintDialogChoices::PageSet::kAll)
+    options["page-set"] = choices.pageSet == PrintDialogChoices::PageSet::kEven ? "even" : "odd";
+  std::string ranges;
+  for (const auto& [first, last] : choices.pageRanges)
+    ranges += (ranges.empty() ? "" : ",") + std::to_string(first) + (last > first ? "-" + std::to_string(last) : "");
+  if (!ranges.empty()) options["page-ranges"] = ranges;
   return options;
 }
 
@@ -62,6 +51,27 @@ class AddedOptions {
 };
 
 }  // namespace
+
+// GTK's own choices for the job, from its General and Page Setup tabs.
+PrintDialogChoices DialogChoicesOf(GtkPrintSettings* settings) {
+  PrintDialogChoices choices;
+  choices.copies = gtk_print_settings_get_n_copies(settings);
+  choices.collate = gtk_print_settings_get_collate(settings);
+  choices.reverse = gtk_print_settings_get_reverse(settings);
+  switch (gtk_print_settings_get_page_set(settings)) {
+    case GTK_PAGE_SET_EVEN: choices.pageSet = PrintDialogChoices::PageSet::kEven; break;
+    case GTK_PAGE_SET_ODD: choices.pageSet = PrintDialogChoices::PageSet::kOdd; break;
+    case GTK_PAGE_SET_ALL: break;
+  }
+  if (gtk_print_settings_get_print_pages(settings) == GTK_PRINT_PAGES_RANGES) {
+    int count = 0;
+    // GTK counts pages from 0.
+    const std::unique_ptr<GtkPageRange, decltype(&g_free)> ranges(gtk_print_settings_get_page_ranges(settings, &count),
+                                                                  &g_free);
+    for (int i = 0; i < count; ++i) choices.pageRanges.emplace_back(ranges.get()[i].start + 1, ranges.get()[i].end + 1);
+  }
+  return choices;
+}
 
 platform::Result<std::string> PrintWithGtkSettings(const std::string& queue, const std::string& documentPath,
                                                    GtkPrintSettings* settings) {

@@ -23,27 +23,6 @@ namespace {
 
 namespace ui = platform::ui;
 
-// GTK's own choices for the job, from its General and Page Setup tabs.
-PrintDialogChoices ChoicesOf(GtkPrintSettings* settings) {
-  PrintDialogChoices choices;
-  choices.copies = gtk_print_settings_get_n_copies(settings);
-  choices.collate = gtk_print_settings_get_collate(settings);
-  choices.reverse = gtk_print_settings_get_reverse(settings);
-  switch (gtk_print_settings_get_page_set(settings)) {
-    case GTK_PAGE_SET_EVEN: choices.pageSet = PrintDialogChoices::PageSet::kEven; break;
-    case GTK_PAGE_SET_ODD: choices.pageSet = PrintDialogChoices::PageSet::kOdd; break;
-    case GTK_PAGE_SET_ALL: break;
-  }
-  if (gtk_print_settings_get_print_pages(settings) == GTK_PRINT_PAGES_RANGES) {
-    int count = 0;
-    // GTK counts pages from 0.
-    const std::unique_ptr<GtkPageRange, decltype(&g_free)> ranges(gtk_print_settings_get_page_ranges(settings, &count),
-                                                                  &g_free);
-    for (int i = 0; i < count; ++i) choices.pageRanges.emplace_back(ranges.get()[i].start + 1, ranges.get()[i].end + 1);
-  }
-  return choices;
-}
-
 // The file Print to File writes, as a path; empty when GTK gave no local file.
 std::string OutputPath(GtkPrintSettings* settings) {
   const char* uri = gtk_print_settings_get(settings, GTK_PRINT_SETTINGS_OUTPUT_URI);
@@ -246,7 +225,7 @@ class PrintDialogWindow {
     }
     const platform::Result<platform::OSStatus> done =
         queue.empty() ? PrintToFile(*extension_, document, output)
-                      : PrintToQueue(*extension_, queue, document, ChoicesOf(settings.get()), &printed, &warnings);
+                      : PrintToQueue(*extension_, queue, document, DialogChoicesOf(settings.get()), &printed, &warnings);
     err_ << warnings;
     if (!done) err_ << "ERROR: " << done.error() << "\n";
     if (!done || *done != platform::noErr) return kExitUserError;
