@@ -98,7 +98,7 @@ void PanelTabs::choosePanel(GtkWidget* page) {
   if (chooser == nullptr) return;
   ui::UserDriver user;
   const int item = static_cast<int>(found - pages_.begin()) + 1;
-  if (chooser->value() != item) user.chooseItem(*chooser, item);
+  user.chooseItem(*chooser, item);
   ui::gtk::WindowRenderer::RefreshAll();
 }
 

@@ -39,39 +39,30 @@ class PrintDialogWindowTest : public ::testing::Test {
     std::filesystem::copy_file(korvo_test::DataPath("host/one_page.pdf"), dir_.file("doc.pdf"));
   }
 
-  // Starts the dialog in the test's folder (where Print to File writes output.pdf) with the CUPS
-  // server given and waits for its six tabs.
-  // inside: the words that run it in a private print system's namespace.
+  // Starts the dialog in the test's folder (where Print to File writes output.pdf) on the CUPS
+  // server given, or in a private print system's namespace (inside), and waits for its six tabs.
   Layout start(const std::string& cupsServer, const std::string& inside = "") {
-    const std::string line = "cd " + dir_.path() + " && exec " + inside + " " + KORVO_BIN_DIR +
-                             "/korvo-pde print-dialog doc.pdf --session session.plist --layout layout.txt > out.txt" +
-                             " 2> err.txt";
-    dialog_ = std::make_unique<korvo_test::ChildProcess>(
-        std::vector<std::string>{"sh", "-c", line},
-        std::vector<std::pair<std::string, std::string>>{{"DISPLAY", xserver_->name()},
-                                                          {"HOME", dir_.path()},
-                                                          {"CUPS_SERVER", cupsServer},
-                                                          {"GDK_BACKEND", "x11"},
-                                                          {"GSK_RENDERER", "cairo"},
-                                                          {"GTK_A11Y", "none"},
-                                                          {"NO_AT_BRIDGE", "1"},
-                                                          {"ASAN_OPTIONS", "detect_leaks=0"}},
-        dir_.file("dialog.log"));
+    const std::string line = "cd " + dir_.path() + " && HOME=$PWD CUPS_SERVER=" + cupsServer + " GDK_BACKEND=x11" +
+                             " GSK_RENDERER=cairo GTK_A11Y=none NO_AT_BRIDGE=1 ASAN_OPTIONS=detect_leaks=0 exec " +
+                             inside + " " + KORVO_BIN_DIR + "/korvo-pde print-dialog doc.pdf --session session.plist" +
+                             " --layout layout.txt > out.txt 2> err.txt";
+    dialog_ = std::make_unique<korvo_test::ChildProcess>(std::vector<std::string>{"sh", "-c", line},
+                                                         std::vector<std::pair<std::string, std::string>>{
+                                                             {"DISPLAY", xserver_->name()}},
+                                                         dir_.file("dialog.log"));
     return waitFor("tab 6");
   }
   Layout waitFor(const std::string& wanted) {
     Layout read;
     WaitUntil(20, [&] { return (read = ReadLayout(dir_.file("layout.txt"))).has(wanted); });
-    EXPECT_TRUE(read.has(wanted)) << wanted << " is not shown; layout:\n"
-                                  << ReadFile(dir_.file("layout.txt")) << ReadFile(dir_.file("err.txt"));
+    EXPECT_TRUE(read.has(wanted)) << wanted << " is not shown:\n" << ReadFile(dir_.file("layout.txt"));
     return read;
   }
-  void click(const Place& place) {
-    ASSERT_EQ(korvo_test::RunCommand("DISPLAY=" + xserver_->name() + " xdotool mousemove --sync " +
-                                         std::to_string(place.centreX()) + " " + std::to_string(place.centreY()) +
-                                         " click 1",
-                                     nullptr),
-              0);
+  void xdotool(const std::string& arguments) {
+    ASSERT_EQ(korvo_test::RunCommand("DISPLAY=" + xserver_->name() + " xdotool " + arguments, nullptr), 0) << arguments;
+  }
+  void click(const Place& at) {
+    xdotool("mousemove --sync " + std::to_string(at.centreX()) + " " + std::to_string(at.centreY()) + " click 1");
   }
   void chooseItem(const Place& place, const std::string& item) {
     click(place);
@@ -87,14 +78,12 @@ class PrintDialogWindowTest : public ::testing::Test {
   void screenshot(const std::string& name) {
     const std::filesystem::path kept = std::filesystem::path(KORVO_BIN_DIR).parent_path() / "test-artifacts";
     std::filesystem::create_directories(kept);
-    EXPECT_EQ(korvo_test::RunCommand("import -display " + xserver_->name() + " -window root " + (kept / name).string(),
-                                     nullptr),
-              0);
+    const std::string shot = "import -display " + xserver_->name() + " -window root " + (kept / name).string();
+    EXPECT_EQ(korvo_test::RunCommand(shot, nullptr), 0);
   }
-  std::string pde(const std::string& arguments) {
+  void pde(const std::string& arguments) {
     std::string out;
     EXPECT_EQ(korvo_test::RunCommand(std::string(KORVO_BIN_DIR) + "/korvo-pde " + arguments, &out, true), 0) << out;
-    return out;
   }
 
   korvo_test::ScopedXdgHome home_;
@@ -171,7 +160,7 @@ TEST_F(PrintDialogWindowTest, PrintsOnTheKorvoQueueWhatTheTabsChose) {
   const Place general{shown.places["tab 1"].x - 60, panel.y, 40, panel.height};  // GTK's own tab, left of ours
   click(panel);
   click(waitFor("Kshl/2004").places["Kshl/2004"]);  // the banner message
-  ASSERT_EQ(korvo_test::RunCommand("DISPLAY=" + xserver_->name() + " xdotool type --delay 20 'For Sam'", nullptr), 0);
+  xdotool("type --delay 20 'For Sam'");
   const Place window = waitFor("window 0").places["window 0"];
   EXPECT_LE(window.x + window.width, 1280) << "GTK's tabs of the Korvo PPD are shown beside the panels";
   screenshot("print-dialog-korvo.png");
