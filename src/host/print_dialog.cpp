@@ -138,7 +138,8 @@ platform::Result<platform::OSStatus> PrintDialog::printDocumentToQueue(const std
   using R = platform::Result<platform::OSStatus>;
   void* address = module_->symbol(kIppQueueJobSymbol);
   if (address == nullptr) return R::fail(bundle().path() + ": the plug-in has no printing through a queue");
-  return R::ok(reinterpret_cast<IppQueueJobProc>(address)(queue.c_str(), documentPath.c_str(), choices, requestId, warnings));
+  return R::ok(
+      reinterpret_cast<IppQueueJobProc>(address)(queue.c_str(), documentPath.c_str(), choices, requestId, warnings));
 }
 
 platform::Result<platform::OSStatus> PrintDialog::importJobTickets(const std::vector<std::string>& paths,

@@ -1,7 +1,6 @@
 // The print dialog's printer and Print on a CUPS queue.
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 
 #include "host/print_dialog_job.h"
 #include "platform/cups_library.h"
@@ -49,9 +48,9 @@ PrinterResult LoadQueuePrinter(const std::string& queue, platform::PrintSession*
   if (queue.empty() || queue.find('/') != std::string::npos || queue.front() == '.')
     return PrinterResult::fail("\"" + queue + "\" is not the name of a CUPS queue");
   const platform::CupsDestPtr dest(cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.c_str(), nullptr));
-  if (!dest)
-    return PrinterResult::fail("there is no queue " + queue + " on the CUPS server " + cupsServer() + " (" +
-                               cupsLastErrorString() + ")");
+  if (!dest && cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND)
+    return PrinterResult::fail("there is no queue " + queue + " on the CUPS server " + cupsServer());
+  if (!dest) return PrinterResult::fail("cannot ask about " + OnServer(queue) + ": " + cupsLastErrorString());
   const char* device = cupsGetOption("device-uri", dest->num_options, dest->options);
   DownloadedFile download;
   time_t modified = 0;

@@ -4,10 +4,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <random>
 
 #include "host/print_dialog_job.h"
@@ -40,9 +42,9 @@ class PendingFile {
         if (::stat(target.c_str(), &existing) == 0) ::fchmod(pending->fd_.get(), existing.st_mode & 07777);
         return std::nullopt;
       }
-      if (errno != EEXIST) return "cannot write beside " + target + ": " + std::strerror(errno);
+      if (errno != EEXIST) return "cannot write " + target + ": " + std::strerror(errno);
     }
-    return "cannot write beside " + target + ": no free temporary name";
+    return "cannot write " + target + ": no free temporary name";
   }
   PendingFile() = default;
   ~PendingFile() {

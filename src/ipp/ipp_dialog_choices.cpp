@@ -4,23 +4,11 @@
 #include <vector>
 
 #include "ipp/ipp_ppd_options.h"
-#include "jobticket/writer/jtkt_ticket_read.h"
-#include "model/advanced_keys.h"
+#include "jobticket/writer/jtkt_writer.h"
 #include "model/platform_keys.h"
 #include "platform/ipp_handles.h"
 
 namespace {
-
-// The Advanced panel's "pages from ... to ...", when chosen.
-bool AddTicketPageRange(ipp_t* job, const platform::PlistDict* ticket) {
-  if (JTktSetting(ticket, kPagesToPrintSelectedKey) != 1) return false;
-  int from = JTktSetting(ticket, kPagesToPrintFromKey).value_or(0);
-  int to = JTktSetting(ticket, kPagesToPrintToKey).value_or(0);
-  if (from <= 0 || to <= 0) return false;
-  if (from > to) std::swap(from, to);
-  ippAddRange(job, IPP_TAG_JOB, "page-ranges", from, to);
-  return true;
-}
 
 void AddPageRanges(ipp_t* job, const std::vector<std::pair<int, int>>& ranges) {
   std::vector<int> lower, upper;
@@ -38,9 +26,7 @@ void AddPageRanges(ipp_t* job, const std::vector<std::pair<int, int>>& ranges) {
 }  // namespace
 
 void AddIppDialogChoices(ipp_t* job, const PrintDialogChoices* choices, const platform::PlistDict* ticket) {
-  if (job == nullptr) return;
-  const bool ticketRange = AddTicketPageRange(job, ticket);
-  if (choices == nullptr) return;
+  if (job == nullptr || choices == nullptr) return;
   const platform::IppMessagePtr dialog(ippNew());
   ipp_t* d = dialog.get();
   if (choices->copies > 1) {
@@ -50,12 +36,12 @@ void AddIppDialogChoices(ipp_t* job, const PrintDialogChoices* choices, const pl
     ippAddString(d, IPP_TAG_JOB, IPP_TAG_KEYWORD, "multiple-document-handling", nullptr,
                  collate ? "separate-documents-collated-copies" : "separate-documents-uncollated-copies");
   }
-  if (!ticketRange) AddPageRanges(d, choices->pageRanges);
-  // The output order the Advanced panel stored has become page-delivery already, and wins below.
+  AddPageRanges(d, choices->pageRanges);
   if (choices->reverse)
     ippAddString(d, IPP_TAG_JOB, IPP_TAG_KEYWORD, "page-delivery", nullptr, "reverse-order-face-down");
   if (choices->pageSet != PrintDialogChoices::PageSet::kAll)
     ippAddString(d, IPP_TAG_JOB, IPP_TAG_KEYWORD, "page-set", nullptr,
                  choices->pageSet == PrintDialogChoices::PageSet::kEven ? "even" : "odd");
+  // The Advanced panel's page range and output order are in job already, and win.
   IppAddMissingAttributes(job, d);
 }

@@ -7,6 +7,6 @@
 #include "platform/plist/plist_value.h"
 
 // Adds to job (which holds the ticket's Job Template already) copies, multiple-document-handling,
-// page-ranges, page-delivery and page-set from choices, each unless the ticket sets it; the
-// ticket's page range goes out as page-ranges. Null choices add the ticket's page range only.
+// page-ranges, page-delivery and page-set from choices, each unless job holds it already (null
+// choices add nothing).
 void AddIppDialogChoices(ipp_t* job, const PrintDialogChoices* choices, const platform::PlistDict* ticket);

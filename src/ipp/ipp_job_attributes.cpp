@@ -1,5 +1,5 @@
-// The job-level attributes: image shift, accounting identifiers, messages and recipient, and the
-// job's disposition (held, or saved on the printer), from the job-ticket writer's records.
+// The job-level attributes: image shift, accounting identifiers, messages and recipient, the page
+// range, and the job's disposition (held, or saved on the printer), from the job-ticket writer's records.
 #include <cstdint>
 #include <utility>
 
@@ -54,6 +54,16 @@ void AddIppJobNotes(ipp_t* request, const platform::PlistDict* ticket) {
   AddText(request, IPP_TAG_TEXT, "job-message-to-operator", ticket, kJobNotesMessageKey);
   AddText(request, IPP_TAG_TEXT, "job-sheet-message", ticket, kJobNotesSheetMessageKey);
   AddText(request, IPP_TAG_NAME, "job-recipient-name", ticket, kJobNotesRecipientKey);
+}
+
+// The Advanced panel's "pages from ... to ...", when chosen.
+void AddIppPageRange(ipp_t* request, const platform::PlistDict* ticket) {
+  if (request == nullptr || JTktSetting(ticket, kPagesToPrintSelectedKey) != 1) return;
+  int from = JTktSetting(ticket, kPagesToPrintFromKey).value_or(0);
+  int to = JTktSetting(ticket, kPagesToPrintToKey).value_or(0);
+  if (from <= 0 || to <= 0) return;
+  if (from > to) std::swap(from, to);
+  ippAddRange(request, IPP_TAG_JOB, "page-ranges", from, to);
 }
 
 void AddIppJobDisposition(ipp_t* request, const platform::PlistDict* ticket) {

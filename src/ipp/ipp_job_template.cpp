@@ -21,4 +21,5 @@ void AddIppJobTemplate(ipp_t* request, const platform::PlistDict* ticket) {
   AddIppImageShift(request, ticket);
   AddIppJobNotes(request, ticket);
   AddIppJobDisposition(request, ticket);
+  AddIppPageRange(request, ticket);
 }

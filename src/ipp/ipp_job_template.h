@@ -35,6 +35,7 @@ void AddIppOverrides(ipp_t* request, const platform::PlistDict* ticket);        
 void AddIppImageShift(ipp_t* request, const platform::PlistDict* ticket);        // x/y-side1/2-image-shift
 void AddIppJobNotes(ipp_t* request, const platform::PlistDict* ticket);          // accounting, messages, recipient
 void AddIppJobDisposition(ipp_t* request, const platform::PlistDict* ticket);    // hold, saved job
+void AddIppPageRange(ipp_t* request, const platform::PlistDict* ticket);         // page-ranges
 
 // The finishings enum values of a finishing record, in the record's order (staple, fold, punch);
 // codes with no registered value give none. Exposed for its table test.

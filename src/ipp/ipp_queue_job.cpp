@@ -58,8 +58,8 @@ platform::OSStatus KeepSupported(const std::string& printerURI, ipp_t* job, plat
 }  // namespace
 
 platform::OSStatus IppPrintToQueue(const std::string& queue, const platform::PlistDict& settings,
-                                   const PrintDialogChoices* choices, const std::string& jobTicket, const std::string& documentPath,
-                                   IppQueueOutcome* outcome) {
+                                   const PrintDialogChoices* choices, const std::string& jobTicket,
+                                   const std::string& documentPath, IppQueueOutcome* outcome) {
   if (outcome == nullptr) return platform::paramErr;
   if (std::optional<std::string> refused = IppJobTemplateRefusal(&settings)) {
     outcome->error = *refused;

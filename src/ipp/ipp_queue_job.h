@@ -24,5 +24,5 @@ struct IppQueueOutcome {
 // printer, a printer that cannot be reached), kPrinterStockNoAnswer (a server that took no job
 // or gave no reply), kPrinterStockRefused (a job the queue refused).
 platform::OSStatus IppPrintToQueue(const std::string& queue, const platform::PlistDict& settings,
-                                   const PrintDialogChoices* choices, const std::string& jobTicket, const std::string& documentPath,
-                                   IppQueueOutcome* outcome);
+                                   const PrintDialogChoices* choices, const std::string& jobTicket,
+                                   const std::string& documentPath, IppQueueOutcome* outcome);
