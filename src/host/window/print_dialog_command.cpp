@@ -129,7 +129,8 @@ class PrintDialogWindow {
   static gboolean PumpOnce(gpointer data) {
     auto* self = static_cast<PrintDialogWindow*>(data);
     int delivered = platform::RunLoop::main().runPending();
-    if (self->extension_) delivered += self->extension_->window().deliverPostedEvents();
+    for (ui::gtk::WindowRenderer* renderer : ui::gtk::WindowRenderer::All())
+      delivered += renderer->window().deliverPostedEvents();
     if (delivered > 0) ui::gtk::WindowRenderer::RefreshAll();
     if (self->line_.layoutPath) WriteLayoutReport(*self->line_.layoutPath, self->layoutLines());
     return G_SOURCE_CONTINUE;
