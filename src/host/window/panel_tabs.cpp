@@ -71,8 +71,7 @@ void PanelTabs::show(PrintDialog& dialog) {
     if (panels[i].pane != nullptr)
       renderers_.push_back(std::make_unique<ui::gtk::WindowRenderer>(dialog.window(), *panels[i].pane, pages_[i],
                                                                      toplevel_, pictureFolders_));
-  // The panel of the tab in front comes to the front of the extension too.
-  choosePanel(gtk_notebook_get_nth_page(notebook_, gtk_notebook_get_current_page(notebook_)));
+  followCurrentTab();
 }
 
 void PanelTabs::showForeign(const std::string& line) {
@@ -84,21 +83,24 @@ void PanelTabs::showForeign(const std::string& line) {
   }
 }
 
-bool PanelTabs::isOurPage(GtkWidget* page) const { return std::find(pages_.begin(), pages_.end(), page) != pages_.end(); }
-
 void PanelTabs::OnSwitchPage(GtkNotebook*, GtkWidget* page, guint, gpointer data) {
   static_cast<PanelTabs*>(data)->choosePanel(page);
 }
 
-// The same user action as choosing the panel's title in the shell's pop-up.
+void PanelTabs::followCurrentTab() {
+  choosePanel(gtk_notebook_get_nth_page(notebook_, gtk_notebook_get_current_page(notebook_)));
+}
+
+// The same user action as choosing the panel's title in the shell's pop-up, unless that panel is
+// in front already.
 void PanelTabs::choosePanel(GtkWidget* page) {
   const auto found = std::find(pages_.begin(), pages_.end(), page);
   if (dialog_ == nullptr || found == pages_.end()) return;
-  ui::Control* chooser = PanelChooser(dialog_->window().content());
-  if (chooser == nullptr) return;
+  const std::size_t index = static_cast<std::size_t>(found - pages_.begin());
+  const std::vector<Panel> panels = PanelsOf(*dialog_);
+  if (index >= panels.size() || panels[index].pane == nullptr || panels[index].pane->isReallyVisible()) return;
   ui::UserDriver user;
-  const int item = static_cast<int>(found - pages_.begin()) + 1;
-  user.chooseItem(*chooser, item);
+  user.chooseItem(*PanelChooser(dialog_->window().content()), static_cast<int>(index) + 1);
   ui::gtk::WindowRenderer::RefreshAll();
 }
 

@@ -29,10 +29,12 @@ class PanelTabs {
   void showForeign(const std::string& line);
   // Empties the pages (the extension is about to close).
   void clear();
+  // Brings the panel of the tab in front to the front of the extension, if it is not there: the
+  // extension opens on a panel of its own choice.
+  void followCurrentTab();
 
-  // The tab labels, in panel order, and whether a widget is the page of one of them.
+  // The tab labels, in panel order.
   const std::vector<GtkWidget*>& labels() const { return labels_; }
-  bool isOurPage(GtkWidget* page) const;
 
  private:
   static void OnSwitchPage(GtkNotebook*, GtkWidget* page, guint, gpointer data);

@@ -132,6 +132,7 @@ class PrintDialogWindow {
     for (ui::gtk::WindowRenderer* renderer : ui::gtk::WindowRenderer::All())
       delivered += renderer->window().deliverPostedEvents();
     if (delivered > 0) ui::gtk::WindowRenderer::RefreshAll();
+    self->tabs_->followCurrentTab();
     if (self->line_.layoutPath) WriteLayoutReport(*self->line_.layoutPath, self->layoutLines());
     return G_SOURCE_CONTINUE;
   }
