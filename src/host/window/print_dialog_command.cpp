@@ -2,7 +2,10 @@
 
 #include <gtk/gtkunixprint.h>
 
+#include <unistd.h>
+
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 
 #include "host/dialog_session.h"
@@ -253,6 +256,13 @@ class PrintDialogWindow {
 }  // namespace
 
 int RunPrintDialogCommand(const CommandLine& line, std::ostream& out, std::ostream& err) {
+  // Refused before any window is shown: the dialog would have nothing to print.
+  std::error_code failed;
+  if (!std::filesystem::is_regular_file(line.arguments.front(), failed) ||
+      ::access(line.arguments.front().c_str(), R_OK) != 0) {
+    err << "ERROR: " << line.arguments.front() << ": not a document that can be read\n";
+    return kExitUserError;
+  }
   if (!gtk_init_check()) {
     err << "ERROR: no display to show the dialog on (is DISPLAY or WAYLAND_DISPLAY set?)\n";
     return kExitUserError;
