@@ -35,7 +35,8 @@ namespace {
 template <typename Wanted>
 GtkWidget* FindWidget(GtkWidget* widget, Wanted wanted) {
   if (wanted(widget)) return widget;
-  for (GtkWidget* child = gtk_widget_get_first_child(widget); child != nullptr; child = gtk_widget_get_next_sibling(child))
+  for (GtkWidget* child = gtk_widget_get_first_child(widget); child != nullptr;
+       child = gtk_widget_get_next_sibling(child))
     if (GtkWidget* found = FindWidget(child, wanted)) return found;
   return nullptr;
 }

@@ -68,7 +68,8 @@ class PrintDialogWindow {
       const std::vector<GtkWidget*> pages = NotebookPages(notebook_);
       if (pages.size() > 2) optionPages_.assign(pages.begin() + 2, pages.end());
       tabs_ = std::make_unique<PanelTabs>(notebook_, GTK_WINDOW(dialog_), *extension_, pictureFolders_);
-      for (GtkWidget* page : optionPages_) g_signal_connect(page, "notify::visible", G_CALLBACK(OnOptionPageShown), this);
+      for (GtkWidget* page : optionPages_)
+        g_signal_connect(page, "notify::visible", G_CALLBACK(OnOptionPageShown), this);
       showOptionPages();
     }
     g_signal_connect(dialog_, "notify::selected-printer", G_CALLBACK(OnPrinterChanged), this);
@@ -110,7 +111,8 @@ class PrintDialogWindow {
 
   static void OnResponse(GtkDialog*, int response, gpointer data) {
     // Closing the window answers as Cancel does.
-    static_cast<PrintDialogWindow*>(data)->response_ = response == GTK_RESPONSE_OK ? GTK_RESPONSE_OK : GTK_RESPONSE_CANCEL;
+    static_cast<PrintDialogWindow*>(data)->response_ =
+        response == GTK_RESPONSE_OK ? GTK_RESPONSE_OK : GTK_RESPONSE_CANCEL;
   }
 
   // Every setting of a Korvo printer is shown once: GTK's tabs from its PPD repeat the panels.
@@ -230,7 +232,8 @@ class PrintDialogWindow {
     }
     const platform::Result<platform::OSStatus> done =
         queue.empty() ? PrintToFile(*extension_, document, output)
-                      : PrintToQueue(*extension_, queue, document, DialogChoicesOf(settings.get()), &printed, &warnings);
+                      : PrintToQueue(*extension_, queue, document, DialogChoicesOf(settings.get()), &printed,
+                                     &warnings);
     err_ << warnings;
     if (!done) err_ << "ERROR: " << done.error() << "\n";
     if (!done || *done != platform::noErr) return kExitUserError;

@@ -32,7 +32,8 @@ class PrintDialogWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     for (const char* program : {"Xvfb", "xdotool", "import"})
-      if (!korvo_test::HaveProgram(program)) GTEST_SKIP() << program << " is not installed (scripts/setup.sh installs it)";
+      if (!korvo_test::HaveProgram(program))
+        GTEST_SKIP() << program << " is not installed (scripts/setup.sh installs it)";
     // The dialog must fit the small screen it is meant for.
     xserver_ = std::make_unique<korvo_test::VirtualDisplay>(dir_.file("xvfb.log"), "1280x800");
     ASSERT_FALSE(xserver_->name().empty()) << ReadFile(dir_.file("xvfb.log"));
