@@ -50,13 +50,14 @@ bool Need(bool ok, std::string* error, const char* message) {
   return ok;
 }
 
-// The window is a program of its own, so that only this command loads GTK: it takes over this
-// process with the same line.
-int RunDialog(const CommandLine& line) {
-  std::vector<std::string> arguments = {WindowProgramPath(), "dialog"};
+// The window is a program of its own, so that only the commands that show one load GTK: it takes
+// over this process with the same line.
+int RunWindow(const CommandLine& line) {
+  std::vector<std::string> arguments = {WindowProgramPath(), line.command};
   for (const auto& [option, value] : {std::pair{"--ppd", line.ppdPath}, std::pair{"--session", line.sessionPath},
                                       std::pair{"--bundle", line.bundlePath}, std::pair{"--layout", line.layoutPath}})
     if (value) arguments.insert(arguments.end(), {option, *value});
+  arguments.insert(arguments.end(), line.arguments.begin(), line.arguments.end());
   std::vector<char*> argv;
   for (std::string& argument : arguments) argv.push_back(argument.data());
   argv.push_back(nullptr);
@@ -123,7 +124,10 @@ constexpr CommandRule kCommands[] = {
      [](const CommandLine& l) { return RunPrintCommand(l, std::cout, std::cerr); }},
     {"dialog", "[--ppd FILE] [--session FILE] [--bundle DIR] [--layout FILE]", kTakesLayout,
      [](const CommandLine&, std::string*) { return true; },
-     RunDialog},
+     RunWindow},
+    {"print-dialog", "DOC.pdf [--session FILE] [--bundle DIR] [--layout FILE]", kTakesArguments | kTakesLayout,
+     [](const CommandLine& l, std::string* e) { return Need(l.arguments.size() == 1, e, "print-dialog needs one DOC.pdf"); },
+     RunWindow},
     {"help-page", "PAGE [--bundle DIR]", kTakesArguments,
      [](const CommandLine& l, std::string* e) {
        return Need(l.arguments.size() == 1, e, "help-page needs one PAGE, such as paper_output/finishing/db_folding_d.htm");

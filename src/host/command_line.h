@@ -17,7 +17,7 @@ struct CommandLine {
   enum class Request { Run, Help, Version };
   Request request = Request::Run;
   // "show", "export", "set", "import", "stocks", "type42", "watermark", "ipp", "print", "dialog",
-  // "help-page"; for Help the command whose usage is wanted, or empty for all of them
+  // "print-dialog", "help-page"; for Help the command whose usage is wanted, or empty for all of them
   std::string command;
   std::optional<std::string> ppdPath;     // --ppd FILE
   std::optional<std::string> sessionPath; // --session FILE
@@ -25,7 +25,7 @@ struct CommandLine {
   std::optional<std::string> outputPath;  // -o FILE
   std::optional<std::string> deviceURI;   // --uri URI (stocks, print)
   std::optional<std::string> queue;       // --queue NAME (print): a CUPS queue
-  std::optional<std::string> layoutPath;  // dialog --layout FILE: where the window's controls are
+  std::optional<std::string> layoutPath;  // --layout FILE: where the window's controls are
   std::vector<std::string> arguments;     // the rest, in order
 };
 

@@ -16,6 +16,7 @@
 
 #include "platform/late_bound_library.h"
 
+#define cupsAddOption(...) KORVO_LATE_BOUND(kCups, cupsAddOption)(__VA_ARGS__)
 #define cupsDoRequest(...) KORVO_LATE_BOUND(kCups, cupsDoRequest)(__VA_ARGS__)
 #define cupsEncryption(...) KORVO_LATE_BOUND(kCups, cupsEncryption)(__VA_ARGS__)
 #define cupsFreeDests(...) KORVO_LATE_BOUND(kCups, cupsFreeDests)(__VA_ARGS__)
@@ -27,6 +28,7 @@
 #define cupsLastError(...) KORVO_LATE_BOUND(kCups, cupsLastError)(__VA_ARGS__)
 #define cupsLastErrorString(...) KORVO_LATE_BOUND(kCups, cupsLastErrorString)(__VA_ARGS__)
 #define cupsParseOptions(...) KORVO_LATE_BOUND(kCups, cupsParseOptions)(__VA_ARGS__)
+#define cupsPrintFile(...) KORVO_LATE_BOUND(kCups, cupsPrintFile)(__VA_ARGS__)
 #define cupsSendRequest(...) KORVO_LATE_BOUND(kCups, cupsSendRequest)(__VA_ARGS__)
 #define cupsServer(...) KORVO_LATE_BOUND(kCups, cupsServer)(__VA_ARGS__)
 #define cupsSetPasswordCB2(...) KORVO_LATE_BOUND(kCups, cupsSetPasswordCB2)(__VA_ARGS__)

@@ -95,12 +95,14 @@ PrivateCups::~PrivateCups() {
   if (!base_.empty()) std::filesystem::remove_all(base_, ignored);
 }
 
-int PrivateCups::run(const std::string& command, std::string* output) const {
+std::string PrivateCups::inside() const {
   // Root may enter the namespace's network alone; another user enters its user namespace too.
   const char* enter = ::geteuid() == 0 ? " -n" : " -U -n --preserve-credentials";
-  return RunCommand("nsenter -t " + std::to_string(pid_) + enter + " env CUPS_SERVER=" + base_ + "/cups.sock sh -c " +
-                        Quoted(command),
-                    output, true);
+  return "nsenter -t " + std::to_string(pid_) + enter + " env CUPS_SERVER=" + base_ + "/cups.sock";
+}
+
+int PrivateCups::run(const std::string& command, std::string* output) const {
+  return RunCommand(inside() + " sh -c " + Quoted(command), output, true);
 }
 
 std::string PrivateCups::printerJobs() const {

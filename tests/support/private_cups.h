@@ -28,6 +28,8 @@ class PrivateCups {
   // Runs a shell command in the namespace, CUPS_SERVER set: its exit status, with what it wrote
   // to stdout and stderr in output.
   int run(const std::string& command, std::string* output) const;
+  // The words that run a command in the namespace, CUPS_SERVER set, put before it.
+  std::string inside() const;
   // The attributes of every job the printer holds, as "ipptool -tv" prints them.
   std::string printerJobs() const;
   // The attributes of the printer's job named name once it has completed, waiting for it up to

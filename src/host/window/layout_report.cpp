@@ -17,12 +17,6 @@ std::ostream& operator<<(std::ostream& out, const ui::Rect& place) {
   return out << place.x << ' ' << place.y << ' ' << place.width << ' ' << place.height;
 }
 
-// A text on one line of the report: line breaks and tabs become spaces.
-std::string OneLine(std::string text) {
-  std::replace_if(text.begin(), text.end(), [](char c) { return c == '\n' || c == '\r' || c == '\t'; }, ' ');
-  return text;
-}
-
 std::string SignatureText(const ui::Control& control) {
   std::string sign = platform::FourCharCodeText(control.id().signature);
   std::replace(sign.begin(), sign.end(), ' ', '_');
@@ -56,12 +50,19 @@ void ReportControl(const ui::gtk::WindowRenderer& renderer, const ui::Control& c
 
 }  // namespace
 
-bool WriteLayoutReport(const std::string& path) {
+std::string OneLine(std::string text) {
+  std::replace_if(text.begin(), text.end(), [](char c) { return c == '\n' || c == '\r' || c == '\t'; }, ' ');
+  return text;
+}
+
+bool WriteLayoutReport(const std::string& path, const std::string& dialogLines) {
   std::ostringstream out;
-  int number = 0;
+  out << dialogLines;
+  int number = dialogLines.empty() ? 0 : 1;
   for (const ui::gtk::WindowRenderer* renderer : ui::gtk::WindowRenderer::All()) {
-    const std::string window = std::to_string(number++);
-    if (std::optional<ui::Rect> place = renderer->windowPlace())
+    const bool embedded = renderer->embedded() && !dialogLines.empty();
+    const std::string window = embedded ? "0" : std::to_string(number++);
+    if (std::optional<ui::Rect> place = renderer->windowPlace(); place && !embedded)
       out << "window " << window << ' ' << *place << ' ' << OneLine(renderer->window().title()) << '\n';
     ReportControl(*renderer, renderer->window().content(), window, out);
     if (const ui::Control* focus = renderer->focusedControl())

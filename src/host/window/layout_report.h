@@ -25,6 +25,13 @@ namespace korvo_host {
 //   button N ANSWER X Y W H TITLE          a button of alert N (the first button answers 1)
 // Signatures with spaces are shown with '_'; line breaks and tabs inside texts as spaces. False
 // when the file cannot be written.
-bool WriteLayoutReport(const std::string& path);
+//
+// dialogLines: the lines of a window of someone else's (GTK's print dialog) that renderers draw
+// into, window 0, with its own "window 0" line; the controls those renderers draw are reported
+// as window 0's, and the windows of the other renderers count from 1.
+bool WriteLayoutReport(const std::string& path, const std::string& dialogLines = {});
+
+// A text on one line of the report: line breaks and tabs become spaces.
+std::string OneLine(std::string text);
 
 }  // namespace korvo_host

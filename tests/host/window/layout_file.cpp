@@ -31,7 +31,10 @@ Layout ReadLayout(const std::string& path) {
     Place place;
     if (!(fields >> what >> a)) continue;
     if (what == "window") {
-      if (fields >> place.x >> place.y >> place.width >> place.height) layout.windowTitles[a] = Rest(fields);
+      if (fields >> place.x >> place.y >> place.width >> place.height) {
+        layout.windowTitles[a] = Rest(fields);
+        layout.places["window " + a] = place;
+      }
     } else if (what == "control") {
       ControlLine control;
       control.name = a;
@@ -53,6 +56,14 @@ Layout ReadLayout(const std::string& path) {
       layout.focus[a] = b + "/" + c;
     } else if (what == "button" && fields >> b) {
       if (fields >> place.x >> place.y >> place.width >> place.height) layout.places["button " + a + " " + Rest(fields)] = place;
+    } else if (what == "tab" && fields >> place.x >> place.y >> place.width >> place.height) {
+      layout.tabs.push_back(Rest(fields));
+      layout.places["tab " + a] = place;
+    } else if ((what == "dialog-button" || what == "printer") && fields >> place.y >> place.width >> place.height) {
+      place.x = std::stoi(a);
+      const std::string name = Rest(fields);
+      if (what == "printer") layout.printers.push_back(name);
+      layout.places[what + " " + name] = place;
     }
   }
   return layout;

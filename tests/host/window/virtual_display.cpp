@@ -13,12 +13,12 @@ bool HaveProgram(const char* program) {
   return RunCommand(std::string("command -v ") + program + " >/dev/null 2>&1", nullptr) == 0;
 }
 
-VirtualDisplay::VirtualDisplay(const std::string& logPath) {
+VirtualDisplay::VirtualDisplay(const std::string& logPath, const std::string& screen) {
   int fds[2];
   if (pipe(fds) != 0) return;
   // Xvfb picks a free display and tells its number through the pipe.
   server_ = std::make_unique<ChildProcess>(
-      std::vector<std::string>{"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "800x640x24", "-nolisten",
+      std::vector<std::string>{"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", screen + "x24", "-nolisten",
                                "tcp"},
       std::vector<std::pair<std::string, std::string>>{}, logPath, fds[1]);
   close(fds[1]);

@@ -12,8 +12,8 @@ bool HaveProgram(const char* program);
 
 class VirtualDisplay {
  public:
-  // Starts Xvfb (800x640, 24 bits), its output in logPath.
-  explicit VirtualDisplay(const std::string& logPath);
+  // Starts Xvfb (screen WxH, 24 bits), its output in logPath.
+  explicit VirtualDisplay(const std::string& logPath, const std::string& screen = "800x640");
   // ":N", or empty when the server did not start.
   const std::string& name() const { return name_; }
 

@@ -82,7 +82,7 @@ void FocusOn(GtkWindow* window, GtkWidget* widget) {
 }  // namespace
 
 WindowRenderer::WindowRenderer(Window& window, std::vector<std::string> pictureFolders, GtkWindow* transientFor)
-    : window_(window), pictureFolders_(std::move(pictureFolders)) {
+    : window_(window), root_(window.content()), pictureFolders_(std::move(pictureFolders)) {
   InstallCompactStyle();
   gtkWindow_ = GTK_WINDOW(gtk_window_new());
   g_object_ref_sink(gtkWindow_);
@@ -108,8 +108,25 @@ WindowRenderer::WindowRenderer(Window& window, std::vector<std::string> pictureF
     if (GtkWidget* button = keyboardWidgetOf(window.defaultButton())) FocusOn(gtkWindow_, button);
 }
 
+WindowRenderer::WindowRenderer(Window& window, Control& root, GtkWidget* container, GtkWindow* toplevel,
+                               std::vector<std::string> pictureFolders)
+    : window_(window), root_(root), pictureFolders_(std::move(pictureFolders)), embedded_(true) {
+  InstallCompactStyle();
+  gtkWindow_ = GTK_WINDOW(g_object_ref(toplevel));
+  rootFixed_ = container;
+  gtk_widget_add_css_class(rootFixed_, "korvo");
+  gtk_widget_set_size_request(rootFixed_, root.bounds().width, root.bounds().height);
+  Registry().push_back(this);
+  refresh();
+}
+
 WindowRenderer::~WindowRenderer() {
   std::erase(Registry(), this);
+  if (embedded_) {
+    nodes_.clear();
+    g_object_unref(gtkWindow_);
+    return;
+  }
   g_signal_handlers_disconnect_by_data(gtkWindow_, this);
   g_signal_handlers_disconnect_by_data(keys_, this);
   // The window does not hold its default widget: let go of it before the widgets go.
@@ -134,7 +151,7 @@ void WindowRenderer::RefreshAll() {
   for (WindowRenderer* renderer : renderers) renderer->refresh();
 }
 
-bool WindowRenderer::contains(const Control& control) const { return TreeContains(window_.content(), control); }
+bool WindowRenderer::contains(const Control& control) const { return TreeContains(root_, control); }
 
 std::optional<std::string> WindowRenderer::picturePath(const std::string& name) const {
   if (name.empty()) return std::nullopt;
@@ -148,15 +165,14 @@ std::optional<std::string> WindowRenderer::picturePath(const std::string& name) 
 
 void WindowRenderer::refresh() {
   updating_ = true;
-  gtk_window_set_title(gtkWindow_, window_.title().c_str());
+  if (!embedded_) gtk_window_set_title(gtkWindow_, window_.title().c_str());
   for (auto& [control, node] : nodes_) node->seen = false;
-  for (const std::unique_ptr<Control>& child : window_.content().children())
-    syncControl(*child, &window_.content(), rootFixed_);
+  for (const std::unique_ptr<Control>& child : root_.children()) syncControl(*child, &root_, rootFixed_);
   // Nodes of controls that are gone: those whose parent is gone too lose their widgets with it.
   // The window does not hold its default widget, so it is set again afterwards.
-  gtk_window_set_default_widget(gtkWindow_, nullptr);
+  if (!embedded_) gtk_window_set_default_widget(gtkWindow_, nullptr);
   std::erase_if(nodes_, [](const auto& entry) { return !entry.second->seen; });
-  showDefaultButton();
+  if (!embedded_) showDefaultButton();
   applyFocus();
   updating_ = false;
 }

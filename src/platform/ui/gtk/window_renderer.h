@@ -25,11 +25,18 @@ class WindowRenderer {
  public:
   // pictureFolders: where the file names of pictures are looked up, in order.
   WindowRenderer(Window& window, std::vector<std::string> pictureFolders, GtkWindow* transientFor = nullptr);
+  // Renders only the controls inside root (a control of window) into container, a GtkFixed the
+  // caller made and placed in toplevel, a window of its own; places are measured in toplevel,
+  // which keeps its own default button, keys and close box.
+  WindowRenderer(Window& window, Control& root, GtkWidget* container, GtkWindow* toplevel,
+                 std::vector<std::string> pictureFolders);
   ~WindowRenderer();
   WindowRenderer(const WindowRenderer&) = delete;
   WindowRenderer& operator=(const WindowRenderer&) = delete;
 
   Window& window() const { return window_; }
+  // Drawn into a container of someone else's window (see the second constructor).
+  bool embedded() const { return embedded_; }
   GtkWindow* gtkWindow() const { return gtkWindow_; }
 
   // Copies the tree to the widgets: creates widgets for new controls, drops those of controls
@@ -107,7 +114,9 @@ class WindowRenderer {
   GtkWidget* keyboardWidgetOf(const Control* control) const;
 
   Window& window_;
+  Control& root_;
   std::vector<std::string> pictureFolders_;
+  bool embedded_ = false;  // in a container of a window it does not own
   GtkWindow* gtkWindow_ = nullptr;
   GtkWidget* rootFixed_ = nullptr;
   UserDriver driver_;
