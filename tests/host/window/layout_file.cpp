@@ -1,5 +1,6 @@
 #include "host/window/layout_file.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -8,6 +9,11 @@ namespace {
 
 bool Overlap(const Place& a, const Place& b) {
   return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
+}
+
+Place Union(const Place& a, const Place& b) {
+  const int x = std::min(a.x, b.x), y = std::min(a.y, b.y);
+  return {x, y, std::max(a.x + a.width, b.x + b.width) - x, std::max(a.y + a.height, b.y + b.height) - y};
 }
 
 std::string Parent(const std::string& node) { return node.substr(0, node.rfind('.')); }
@@ -42,10 +48,11 @@ Layout ReadLayout(const std::string& path) {
         layout.places[control.name] = place;
         layout.controls.push_back(std::move(control));
       }
-    } else if (what == "item" && fields >> b && b == "0") {
+    } else if (what == "item" && fields >> b) {
       if (fields >> place.x >> place.y >> place.width >> place.height) {
-        layout.places["item " + a] = place;
-        layout.places["item " + Rest(fields)] = place;
+        layout.places[b == "0" ? "item " + a : "item " + a + "." + b] = place;
+        if (b == "0") layout.places["item " + Rest(fields)] = place;
+        layout.menu = layout.menu.width == 0 ? place : Union(layout.menu, place);
       }
     } else if (what == "field" && fields >> b) {
       layout.fields[a + "/" + b] = Rest(fields);

@@ -23,9 +23,10 @@ struct ControlLine {
 };
 
 struct Layout {
-  // "SIGN/ID" for controls, "item N" and "item TEXT" for open menu items, "button N TITLE" for
-  // the buttons of alert N.
+  // "SIGN/ID" for controls, "item N" and "item TEXT" for open menu items ("item N.S" for item
+  // S of item N's submenu), "button N TITLE" for the buttons of alert N.
   std::map<std::string, Place> places;
+  Place menu;  // around the open menu's items in view
   std::map<std::string, std::string> windowTitles;  // by window number
   std::map<std::string, std::string> fields;        // the text shown, by "SIGN/ID"
   std::map<std::string, std::string> focus;         // "SIGN/ID" by window number

@@ -291,7 +291,7 @@ void CreateWidgets(WidgetNode& node) {
       node.main = gtk_menu_button_new();
       gtk_menu_button_set_create_popup_func(
           GTK_MENU_BUTTON(node.main),
-          [](GtkMenuButton* button, gpointer data) { gtk_menu_button_set_popover(button, CreateMenuPopover(NodeOf(data))); },
+          [](GtkMenuButton*, gpointer data) { OpenMenuPopover(NodeOf(data)); },
           &node, nullptr);
       node.outer = node.main;
       break;
@@ -302,7 +302,7 @@ void CreateWidgets(WidgetNode& node) {
       node.main = gtk_menu_button_new();
       gtk_menu_button_set_create_popup_func(
           GTK_MENU_BUTTON(node.main),
-          [](GtkMenuButton* button, gpointer data) { gtk_menu_button_set_popover(button, CreateMenuPopover(NodeOf(data))); },
+          [](GtkMenuButton*, gpointer data) { OpenMenuPopover(NodeOf(data)); },
           &node, nullptr);
       gtk_box_append(GTK_BOX(node.outer), node.entry);
       gtk_box_append(GTK_BOX(node.outer), node.main);
