@@ -37,7 +37,12 @@ Layout ReadLayout(const std::string& path) {
     Place place;
     if (!(fields >> what >> a)) continue;
     if (what == "window") {
-      if (fields >> place.x >> place.y >> place.width >> place.height) layout.windowTitles[a] = Rest(fields);
+      if (fields >> place.x >> place.y >> place.width >> place.height) {
+        layout.windowTitles[a] = Rest(fields);
+        layout.windowPlaces[a] = place;
+      }
+    } else if (what == "tab" && fields >> b >> c) {
+      if (fields >> place.x >> place.y >> place.width >> place.height) layout.places["tab " + a + "/" + b + " " + c] = place;
     } else if (what == "control") {
       ControlLine control;
       control.name = a;

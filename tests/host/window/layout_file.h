@@ -24,10 +24,12 @@ struct ControlLine {
 
 struct Layout {
   // "SIGN/ID" for controls, "item N" and "item TEXT" for open menu items ("item N.S" for item
-  // S of item N's submenu), "button N TITLE" for the buttons of alert N.
+  // S of item N's submenu), "tab SIGN/ID K" for tab K of a tab control, "button N TITLE" for the
+  // buttons of alert N.
   std::map<std::string, Place> places;
   Place menu;  // around the open menu's items in view
   std::map<std::string, std::string> windowTitles;  // by window number
+  std::map<std::string, Place> windowPlaces;
   std::map<std::string, std::string> fields;        // the text shown, by "SIGN/ID"
   std::map<std::string, std::string> focus;         // "SIGN/ID" by window number
   std::vector<ControlLine> controls;

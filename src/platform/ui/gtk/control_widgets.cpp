@@ -108,10 +108,11 @@ void OnSliderMoved(GtkRange* range, gpointer data) {
   node.owner.act(node.control, [value](UserDriver& driver, Control& control) { return driver.drag(control, value); });
 }
 
-void OnTabClicked(GtkButton* button, gpointer data) {
+void OnTabSwitched(GtkNotebook*, GtkWidget*, guint page, gpointer data) {
   WidgetNode& node = NodeOf(data);
-  const int tab = GPOINTER_TO_INT(g_object_get_data(G_OBJECT(button), "korvo-tab"));
-  // A click on a tab shows it, then tells the tab control's handlers.
+  const int tab = static_cast<int>(page) + 1;
+  // A click on a tab shows it, then tells the tab control's handlers; the refresh that follows
+  // shows the tab the control holds, should they refuse it.
   node.owner.act(node.control, [tab](UserDriver& driver, Control& control) {
     control.setValue(tab);
     return driver.click(control);
@@ -214,6 +215,9 @@ void OnFieldActivated(GtkWidget*, gpointer data) {
 
 GtkWidget* MakeTextField(WidgetNode& node, bool password) {
   GtkWidget* field = password ? gtk_password_entry_new() : gtk_entry_new();
+  // As wide as its place, no wider: GTK's field asks for room for 20 characters, which a window
+  // with the field near its right edge would grow by (one tab of a dialog wider than the next).
+  gtk_editable_set_max_width_chars(GTK_EDITABLE(field), 1);
   ConnectEditing(field, node);
   g_signal_connect(field, "activate", G_CALLBACK(OnFieldActivated), &node);
   return field;
@@ -261,12 +265,13 @@ void CreateWidgets(WidgetNode& node) {
         gtk_fixed_put(GTK_FIXED(node.fixed), node.main, 0, 0);
       }
       break;
-    case ControlKind::TabControl: {
-      node.main = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 2);
-      MakeContainer(node, nullptr);
-      gtk_fixed_put(GTK_FIXED(node.fixed), node.main, 0, 0);
+    case ControlKind::TabControl:
+      // GTK's notebook draws the row of tabs and the framed pane below; its pages are empty, the
+      // panes' controls lie over them.
+      node.main = gtk_notebook_new();
+      MakeContainer(node, node.main);
+      g_signal_connect(node.main, "switch-page", G_CALLBACK(OnTabSwitched), &node);
       break;
-    }
     case ControlKind::PushButton:
       node.main = gtk_button_new();
       if (control.command() == kHelpCommand) {
@@ -378,26 +383,19 @@ void SetEditableText(GtkWidget* field, const Control& control) {
 }
 
 void UpdateTabs(WidgetNode& node, const Control& control) {
-  // One button per tab pane, named by the pane's title or its number.
-  int tabs = 0;
-  for (const std::unique_ptr<Control>& child : control.children()) (void)child, ++tabs;
-  int shown = 0;
-  for (GtkWidget* w = gtk_widget_get_first_child(node.main); w != nullptr; w = gtk_widget_get_next_sibling(w)) ++shown;
-  if (shown != tabs) {
-    while (GtkWidget* w = gtk_widget_get_first_child(node.main)) gtk_box_remove(GTK_BOX(node.main), w);
+  // One tab per pane, named by the pane's title or its number.
+  GtkNotebook* tabs = GTK_NOTEBOOK(node.main);
+  const auto panes = static_cast<int>(control.children().size());
+  if (gtk_notebook_get_n_pages(tabs) != panes) {
+    while (gtk_notebook_get_n_pages(tabs) > 0) gtk_notebook_remove_page(tabs, -1);
     int tab = 0;
     for (const std::unique_ptr<Control>& child : control.children()) {
       ++tab;
-      std::string title = child->title().empty() ? std::to_string(tab) : child->title();
-      GtkWidget* button = gtk_toggle_button_new_with_label(title.c_str());
-      g_object_set_data(G_OBJECT(button), "korvo-tab", GINT_TO_POINTER(tab));
-      g_signal_connect(button, "clicked", G_CALLBACK(OnTabClicked), &node);
-      gtk_box_append(GTK_BOX(node.main), button);
+      const std::string title = child->title().empty() ? std::to_string(tab) : child->title();
+      gtk_notebook_append_page(tabs, gtk_box_new(GTK_ORIENTATION_VERTICAL, 0), gtk_label_new(title.c_str()));
     }
   }
-  int tab = 0;
-  for (GtkWidget* w = gtk_widget_get_first_child(node.main); w != nullptr; w = gtk_widget_get_next_sibling(w))
-    gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(w), ++tab == control.value());
+  if (control.value() >= 1 && control.value() <= panes) gtk_notebook_set_current_page(tabs, control.value() - 1);
 }
 
 // A cell of the list: as wide as its column says (the last one takes what is left), its text

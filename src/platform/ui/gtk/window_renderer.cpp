@@ -37,7 +37,8 @@ void InstallCompactStyle() {
                                   ".korvo .korvo-arrows button { min-width: 0; min-height: 0; padding: 0;"
                                   " border-radius: 0; }"
                                   ".korvo .korvo-arrows image { -gtk-icon-size: 8px; }"
-                                  "popover button.korvo-menu-heading { font-weight: bold; }",
+                                  "popover button.korvo-menu-heading { font-weight: bold; }"
+                                  ".korvo notebook > header > tabs > tab { min-height: 0; padding: 3px 10px; }",
                                   -1);
   gtk_style_context_add_provider_for_display(display, GTK_STYLE_PROVIDER(provider.get()),
                                              GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
@@ -292,6 +293,17 @@ std::vector<WindowRenderer::ListRow> WindowRenderer::listRowsOf(const Control& c
 std::vector<WindowRenderer::ListColumn> WindowRenderer::listColumnsOf(const Control& control) const {
   std::vector<ListColumn> columns;
   auto found = nodes_.find(&control);
+  if (found != nodes_.end() && control.kind() == ControlKind::TabControl && control.isReallyVisible()) {
+    GtkNotebook* tabs = GTK_NOTEBOOK(found->second->main);
+    for (int page = 0; page < gtk_notebook_get_n_pages(tabs); ++page) {
+      GtkWidget* title = gtk_notebook_get_tab_label(tabs, gtk_notebook_get_nth_page(tabs, page));
+      // The tab around the title is what a click lands on.
+      GtkWidget* tab = title != nullptr ? gtk_widget_get_parent(title) : nullptr;
+      if (std::optional<Rect> place = ScreenPlaceOf(tab); place && GTK_IS_LABEL(title))
+        columns.push_back({gtk_label_get_text(GTK_LABEL(title)), *place});
+    }
+    return columns;
+  }
   if (found == nodes_.end() || found->second->header == nullptr || !control.isReallyVisible()) return columns;
   for (GtkWidget* title = gtk_widget_get_first_child(found->second->header); title != nullptr;
        title = gtk_widget_get_next_sibling(title))
