@@ -202,6 +202,11 @@ TEST_F(DialogWindowTest, ShowsTheShellDrawnAndSavesWhatIsClickedAndTyped) {
   const Place colour = places["PpOu/24"];
   EXPECT_GT(Contrast(shot, colour), 0.05) << "nothing is drawn where the output colour pop-up is";
 
+  // The paper summary is only read: a click leaves the keyboard where it was, on Save.
+  click(places["PpOu/11"]);
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  EXPECT_EQ(ReadLayout(layout()).focus["0"], "PDlg/2");
+
   // Another output colour, then the second panel, chosen as a person would.
   chooseItem(colour, "Grayscale");
   chooseItem(popup, "2");
@@ -363,6 +368,8 @@ TEST_F(DialogWindowTest, ReturnKeepsTheWatermarkInTheDeleteAlertAndPressesOKInAF
   Layout shown = startOnPanel("Booklet/Watermark", "KPDE/6006");
   chooseItem(shown.places["KPDE/6006"], "Delete");
   ASSERT_TRUE(waitFor("button 1 Keep").has("button 1 Keep"));
+  // The alert's buttons are as high as the window's (Setup... beside the pop-up).
+  EXPECT_EQ(ReadLayout(layout()).places["button 1 Keep"].height, shown.places["KPDE/6007"].height);
   key("Return");
   waitGone("button 1 Keep");
   EXPECT_TRUE(korvo_test::ReadFile(watermarkFile()) == watermarks) << "the watermark file has changed";

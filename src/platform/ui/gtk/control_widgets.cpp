@@ -330,6 +330,7 @@ void CreateWidgets(WidgetNode& node) {
       g_signal_connect(buffer, "insert-text", G_CALLBACK(OnBufferInsert), &node);
       g_signal_connect(buffer, "delete-range", G_CALLBACK(OnBufferDelete), &node);
       node.outer = gtk_scrolled_window_new();
+      gtk_scrolled_window_set_has_frame(GTK_SCROLLED_WINDOW(node.outer), TRUE);  // a field, as in GTK's dialogs
       gtk_scrolled_window_set_child(GTK_SCROLLED_WINDOW(node.outer), node.main);
       break;
     }
@@ -573,7 +574,10 @@ void UpdateContent(WidgetNode& node, Control& control) {
       gtk_text_buffer_get_bounds(buffer, &start, &end);
       const GCharPtr shown(gtk_text_buffer_get_text(buffer, &start, &end, FALSE));
       if (control.text() != shown.get()) gtk_text_buffer_set_text(buffer, control.text().c_str(), -1);
+      // A summary one only reads shows no caret and is passed over by Tab and the pointer.
       gtk_text_view_set_editable(GTK_TEXT_VIEW(node.main), !control.locked());
+      gtk_text_view_set_cursor_visible(GTK_TEXT_VIEW(node.main), !control.locked());
+      gtk_widget_set_focusable(node.main, !control.locked());
       break;
     }
     case ControlKind::LittleArrows:

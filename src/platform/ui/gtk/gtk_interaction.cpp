@@ -66,6 +66,22 @@ void OnFileResponse(GtkNativeDialog* dialog, int response, gpointer data) {
   state->answered = true;
 }
 
+// An alert's buttons have the size of the dialogs' own (their interface descriptions give push
+// buttons 90 x 22).
+constexpr int kAlertButtonWidth = 90;
+constexpr int kAlertButtonHeight = 22;
+
+// The name the chooser shows for the files offered: "PNG, JPG (*.png, *.jpg)".
+std::string FilterName(const std::vector<std::string>& types) {
+  std::string kinds, patterns;
+  for (const std::string& type : types) {
+    const GCharPtr upper(g_ascii_strup(type.c_str(), -1));
+    kinds += (kinds.empty() ? "" : ", ") + std::string(upper.get());
+    patterns += (patterns.empty() ? "*." : ", *.") + type;
+  }
+  return kinds + " (" + patterns + ")";
+}
+
 constexpr guint kClipboardPatienceMs = 5000;
 
 struct ClipboardRead {
@@ -163,6 +179,7 @@ namespace {
 
 int RunAlert(GtkWindow* parent, const AlertRequest& request) {
   GtkWidget* window = gtk_window_new();
+  gtk_widget_add_css_class(window, "korvo");
   gtk_window_set_title(GTK_WINDOW(window), request.title.c_str());
   gtk_window_set_modal(GTK_WINDOW(window), TRUE);
   if (parent != nullptr) gtk_window_set_transient_for(GTK_WINDOW(window), parent);
@@ -191,6 +208,7 @@ int RunAlert(GtkWindow* parent, const AlertRequest& request) {
   // Shown right to left, the default button rightmost, as alerts are laid out.
   for (std::size_t i = buttons.size(); i-- > 0;) {
     GtkWidget* button = gtk_button_new_with_label(buttons[i].c_str());
+    gtk_widget_set_size_request(button, kAlertButtonWidth, kAlertButtonHeight);
     g_object_set_data(G_OBJECT(button), "korvo-button", GINT_TO_POINTER(static_cast<int>(i) + 1));
     g_signal_connect(button, "clicked", G_CALLBACK(OnAlertButton), &state);
     gtk_box_append(GTK_BOX(row), button);
@@ -221,8 +239,10 @@ int RunAlert(GtkWindow* parent, const AlertRequest& request) {
 }  // namespace
 
 std::optional<std::string> GtkInteraction::chooseFile(const FileRequest& request) {
+  // Titled by what it chooses, as the caller says; else by what it does.
+  const std::string title = !request.title.empty() ? request.title : request.save ? "Save File" : "Open File";
   GObjectPtr<GtkFileChooserNative> owned(gtk_file_chooser_native_new(
-      request.title.c_str(), parent_, request.save ? GTK_FILE_CHOOSER_ACTION_SAVE : GTK_FILE_CHOOSER_ACTION_OPEN,
+      title.c_str(), parent_, request.save ? GTK_FILE_CHOOSER_ACTION_SAVE : GTK_FILE_CHOOSER_ACTION_OPEN,
       request.save ? "_Save" : "_Open", "_Cancel"));
   GtkFileChooserNative* chooser = owned.get();
   gtk_native_dialog_set_modal(GTK_NATIVE_DIALOG(chooser), TRUE);
@@ -231,6 +251,7 @@ std::optional<std::string> GtkInteraction::chooseFile(const FileRequest& request
   if (!request.types.empty()) {
     GObjectPtr<GtkFileFilter> filter(gtk_file_filter_new());
     for (const std::string& type : request.types) gtk_file_filter_add_suffix(filter.get(), type.c_str());
+    gtk_file_filter_set_name(filter.get(), FilterName(request.types).c_str());
     gtk_file_chooser_add_filter(GTK_FILE_CHOOSER(chooser), filter.get());
   }
   FileState state;
