@@ -1,6 +1,5 @@
 #include "host/window/layout_file.h"
 
-#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -9,11 +8,6 @@ namespace {
 
 bool Overlap(const Place& a, const Place& b) {
   return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
-}
-
-Place Union(const Place& a, const Place& b) {
-  const int x = std::min(a.x, b.x), y = std::min(a.y, b.y);
-  return {x, y, std::max(a.x + a.width, b.x + b.width) - x, std::max(a.y + a.height, b.y + b.height) - y};
 }
 
 std::string Parent(const std::string& node) { return node.substr(0, node.rfind('.')); }
@@ -57,7 +51,7 @@ Layout ReadLayout(const std::string& path) {
       if (fields >> place.x >> place.y >> place.width >> place.height) {
         layout.places[b == "0" ? "item " + a : "item " + a + "." + b] = place;
         if (b == "0") layout.places["item " + Rest(fields)] = place;
-        layout.menu = layout.menu.width == 0 ? place : Union(layout.menu, place);
+        if (layout.menu.width == 0) layout.menu = place;
       }
     } else if (what == "field" && fields >> b) {
       layout.fields[a + "/" + b] = Rest(fields);

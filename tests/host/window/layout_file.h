@@ -27,7 +27,7 @@ struct Layout {
   // S of item N's submenu), "tab SIGN/ID K" for tab K of a tab control, "button N TITLE" for the
   // buttons of alert N.
   std::map<std::string, Place> places;
-  Place menu;  // around the open menu's items in view
+  Place menu;  // the first of the open menu's items in view
   std::map<std::string, std::string> windowTitles;  // by window number
   std::map<std::string, Place> windowPlaces;
   std::map<std::string, std::string> fields;        // the text shown, by "SIGN/ID"
