@@ -130,7 +130,9 @@ void OnHelpLaunched(GObject* source, GAsyncResult* result, gpointer data) {
 
 // Hands the address to the desktop's URI launcher, for the window parent.
 void LaunchHelpPage(GtkWindow* parent, const std::string& uri) {
-  auto* launch = new HelpLaunch{uri, GObjectPtr<GtkWindow>(parent != nullptr ? GTK_WINDOW(g_object_ref(parent)) : nullptr)};
+  // Handed to the launcher's callback, which takes it back.
+  HelpLaunch* launch = std::make_unique<HelpLaunch>(
+      HelpLaunch{uri, GObjectPtr<GtkWindow>(parent != nullptr ? GTK_WINDOW(g_object_ref(parent)) : nullptr)}).release();
 #if GTK_CHECK_VERSION(4, 10, 0)
   const GObjectPtr<GtkUriLauncher> launcher(gtk_uri_launcher_new(uri.c_str()));
   gtk_uri_launcher_launch(launcher.get(), parent, nullptr, OnHelpLaunched, launch);
