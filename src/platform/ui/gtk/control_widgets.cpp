@@ -19,6 +19,8 @@ namespace {
 
 // Between the cells of a list row, and between the column titles above them.
 constexpr int kCellSpacing = 6;
+// Between a text view's frame and its text, left and right.
+constexpr int kTextInset = 4;
 
 WidgetNode& NodeOf(gpointer data) { return *static_cast<WidgetNode*>(data); }
 
@@ -326,6 +328,8 @@ void CreateWidgets(WidgetNode& node) {
     case ControlKind::TextView: {
       node.main = gtk_text_view_new();
       gtk_text_view_set_wrap_mode(GTK_TEXT_VIEW(node.main), GTK_WRAP_WORD_CHAR);
+      gtk_text_view_set_left_margin(GTK_TEXT_VIEW(node.main), kTextInset);  // clear of the frame
+      gtk_text_view_set_right_margin(GTK_TEXT_VIEW(node.main), kTextInset);
       GtkTextBuffer* buffer = gtk_text_view_get_buffer(GTK_TEXT_VIEW(node.main));
       g_signal_connect(buffer, "insert-text", G_CALLBACK(OnBufferInsert), &node);
       g_signal_connect(buffer, "delete-range", G_CALLBACK(OnBufferDelete), &node);
