@@ -32,9 +32,10 @@ void ReportControl(const ui::gtk::WindowRenderer& renderer, const ui::Control& c
         << *place << ' ' << node << ' ' << (!title ? "-" : title->fits ? "fits" : "clipped") << ' '
         << (title ? OneLine(title->text) : std::string()) << '\n';
     int column = 0;
-    for (const auto& heading : renderer.listColumnsOf(control))
-      out << "column " << sign << ' ' << control.id().id << ' ' << ++column << ' ' << heading.place << ' '
-          << OneLine(heading.title) << '\n';
+    const char* heading = control.kind() == ui::ControlKind::TabControl ? "page " : "column ";
+    for (const auto& named : renderer.listColumnsOf(control))
+      out << heading << sign << ' ' << control.id().id << ' ' << ++column << ' ' << named.place << ' '
+          << OneLine(named.title) << '\n';
     if (std::optional<std::string> shown = renderer.shownTextOf(control))
       out << "field " << sign << ' ' << control.id().id << ' ' << OneLine(*shown) << '\n';
     for (const auto& row : renderer.listRowsOf(control)) {

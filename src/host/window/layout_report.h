@@ -17,6 +17,7 @@ namespace korvo_host {
 //                                          title is wider (or taller) than the control, or "-"
 //                                          for a control without a title
 //   column SIGN ID K X Y W H TITLE         the title of a list view's column K
+//   tab SIGN ID K X Y W H TITLE            tab K of a tab control
 //   row SIGN ID ITEM X Y W H CELLS         a list view's row, its cells' texts separated by tabs
 //   field SIGN ID TEXT                     the text a single-line field shows (a password
 //                                          field's characters as dots)

@@ -6,7 +6,9 @@
 
 platform::OSStatus RunModalJTKTImportDialog(const JobTicketService& service, std::string* chosenPath) {
   // Every file is offered: a job ticket has no fixed name extension.
-  const std::optional<std::string> chosen = platform::ui::ChooseFile(platform::ui::FileRequest{});
+  platform::ui::FileRequest request;
+  request.title = "Import Job Ticket";  // the chooser is titled by what it chooses for
+  const std::optional<std::string> chosen = platform::ui::ChooseFile(request);
   if (!chosen) return platform::noErr;  // cancelled: nothing imported, the panels left alone
   if (chosenPath != nullptr) *chosenPath = *chosen;
   const char* paths[] = {chosen->c_str()};

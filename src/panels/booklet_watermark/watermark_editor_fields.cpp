@@ -27,8 +27,26 @@ constexpr std::array<NamedColor, 5> kColors{{{"Watermark Color Blue", 0, 0, 1},
                                              {"Watermark Color Green", 0, 0.5f, 0},
                                              {"Watermark Color Gray", 0.5f, 0.5f, 0.5f},
                                              {"Watermark Color Black", 0, 0, 0}}};
-constexpr std::array<const char*, 8> kFonts{"ArialMT",          "Arial-BoldMT",  "Helvetica", "Helvetica-Bold",
-                                            "TimesNewRomanPSMT", "Times-Roman", "CourierNewPSMT", "Courier"};
+// The record keeps a font's PostScript name; the pop-up shows the name people know it by.
+struct NamedFont {
+  const char* postScriptName;
+  const char* shown;
+};
+constexpr std::array<NamedFont, 8> kFonts{{{"ArialMT", "Arial"},
+                                           {"Arial-BoldMT", "Arial Bold"},
+                                           {"Helvetica", "Helvetica"},
+                                           {"Helvetica-Bold", "Helvetica Bold"},
+                                           {"TimesNewRomanPSMT", "Times New Roman"},
+                                           {"Times-Roman", "Times Roman"},
+                                           {"CourierNewPSMT", "Courier New"},
+                                           {"Courier", "Courier"}}};
+
+// The font's place in the pop-up (from 1); 0 for one not listed.
+int FontItem(const std::string& postScriptName) {
+  for (std::size_t i = 0; i < kFonts.size(); ++i)
+    if (postScriptName == kFonts[i].postScriptName) return static_cast<int>(i) + 1;
+  return 0;
+}
 
 ui::Control* Find(ui::Window& w, std::int32_t id) { return w.find({kSignature, id}); }
 
@@ -86,10 +104,15 @@ void ShowWatermarkRecord(const platform::Bundle* bundle, const WatermarkEditorCo
 
   ui::Menu& fonts = c.font->menu();
   fonts.clear();
-  for (const char* font : kFonts) fonts.append(ui::MenuItem(font));
-  if (!r.fontName.empty() && fonts.findText(r.fontName) == 0) fonts.append(ui::MenuItem(r.fontName));
+  for (const NamedFont& font : kFonts) fonts.append(ui::MenuItem(font.shown));
+  // A font of the record's own is listed as it is named there.
+  int fontItem = r.fontName.empty() ? 1 : FontItem(r.fontName);
+  if (fontItem == 0) {
+    fonts.append(ui::MenuItem(r.fontName));
+    fontItem = fonts.count();
+  }
   c.font->setMaximum(fonts.count());
-  c.font->setValue(r.fontName.empty() ? 1 : fonts.findText(r.fontName));
+  c.font->setValue(fontItem);
 
   ui::Menu& colors = c.color->menu();
   colors.clear();
@@ -136,7 +159,9 @@ WatermarkData ReadWatermarkRecord(const WatermarkEditorControls& c, const Waterm
   r.textString = c.text->text();
   r.filename.clear();
   r.filePath.clear();
-  if (const ui::MenuItem* font = c.font->selectedItem()) r.fontName = font->text;
+  const int font = c.font->value();
+  if (font >= 1 && font <= static_cast<int>(kFonts.size())) r.fontName = kFonts[static_cast<std::size_t>(font) - 1].postScriptName;
+  else if (const ui::MenuItem* own = c.font->selectedItem()) r.fontName = own->text;
   r.fontSize = c.sizeArrows->value();
   r.angle = c.angleArrows->value();
   r.density = c.densityArrows->value();

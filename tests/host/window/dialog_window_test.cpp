@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <filesystem>
 #include <fstream>
@@ -93,10 +94,19 @@ class DialogWindowTest : public ::testing::Test {
     screenshot(name + ".png");
   }
 
-  // Chooses an item of the pop-up or menu button at place, as a person would.
+  // Chooses an item of the pop-up or menu button at place, as a person would: in a menu taller
+  // than the screen, turning the wheel over it until the item comes into view.
   void chooseItem(const Place& place, const std::string& item) {
     click(place);
-    ASSERT_TRUE(waitFor("item " + item).has("item " + item));
+    ASSERT_TRUE(WaitUntil(30, [&] {
+      const Layout menu = ReadLayout(layout());
+      if (menu.has("item " + item) || menu.menu.width == 0) return menu.has("item " + item);
+      korvo_test::RunCommand("DISPLAY=" + display_ + " xdotool mousemove --sync " + std::to_string(menu.menu.centreX()) +
+                                 " " + std::to_string(menu.menu.centreY()) + " click 5",
+                             nullptr);
+      std::this_thread::sleep_for(std::chrono::milliseconds(200));
+      return false;
+    })) << item << " is not shown; layout:\n" << korvo_test::ReadFile(layout());
     // The menu takes the pointer once it is on screen, a moment after its items are placed.
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     click(ReadLayout(layout()).places["item " + item]);
@@ -159,6 +169,23 @@ class DialogWindowTest : public ::testing::Test {
     return std::stod(out);
   }
 
+  // The desktop opens web pages with program.
+  void useBrowser(const std::string& program) {
+    std::filesystem::create_directories(home_.dir().file("data/applications"));
+    korvo_test::WriteFile(home_.dir().file("data/applications/korvo-test-browser.desktop"),
+                          "[Desktop Entry]\nType=Application\nName=Test Browser\nExec=" + program +
+                              " %u\nMimeType=text/html;\nNoDisplay=true\n");
+    korvo_test::WriteFile(home_.dir().file("config/mimeapps.list"),
+                          "[Default Applications]\ntext/html=korvo-test-browser.desktop\n");
+  }
+  // A session on a printer with a folding unit (its finishing menu offers Fold...); its bytes.
+  std::string useFoldingPrinter() {
+    platform::PrintSession folding;
+    folding.printer().ppdPath = korvo_test::DataPath("panels/finishers.ppd");
+    EXPECT_TRUE(folding.save(session()));
+    return korvo_test::ReadFile(session());
+  }
+
   korvo_test::ScopedXdgHome home_;  // the dialog's preference files stay out of the user's folders
   korvo_test::TempDir dir_;
   std::unique_ptr<korvo_test::VirtualDisplay> xserver_;
@@ -187,6 +214,11 @@ TEST_F(DialogWindowTest, ShowsTheShellDrawnAndSavesWhatIsClickedAndTyped) {
   const Place colour = places["PpOu/24"];
   EXPECT_GT(Contrast(shot, colour), 0.05) << "nothing is drawn where the output colour pop-up is";
 
+  // The paper summary is only read: a click leaves the keyboard where it was, on Save.
+  click(places["PpOu/11"]);
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  EXPECT_EQ(ReadLayout(layout()).focus["0"], "PDlg/2");
+
   // Another output colour, then the second panel, chosen as a person would.
   chooseItem(colour, "Grayscale");
   chooseItem(popup, "2");
@@ -197,7 +229,7 @@ TEST_F(DialogWindowTest, ShowsTheShellDrawnAndSavesWhatIsClickedAndTyped) {
   // message is a text view.
   chooseItem(popup, "Job Notes");
   shown = waitFor("Kshl/2004");
-  ASSERT_TRUE(shown.has("Kshl/2001"));
+  ASSERT_TRUE(shown.has("Kshl/2001")) << ReadFile(layout());
   const Place jobName = shown.places["Kshl/2001"];
   click({jobName.x, jobName.y, jobName.width / 2, jobName.height});
   // The field shows the special entry: select it all first, as a person would, and type over it.
@@ -254,9 +286,11 @@ TEST_F(DialogWindowTest, WatermarksOnBookletWatermarkArePreviewedAndSaved) {
 
 // Every panel and every dialog and alert opens over the print dialog with every title whole and
 // no control on another ("1 Staple..." lists its controls as window 1), each kept as a screenshot;
-// Escape cancels each of them and the export summary (no window manager turns it into a close
-// here): saved afterwards, the session is what it was, byte for byte. Saved Job's Secure Job box
-// moves the keyboard to the passcode, which shows dots.
+// Escape cancels each of them, those at the end of the menus taller than the display (reached by
+// scrolling the menu: an item the report places out of view would not be clicked), and the
+// export summary (no window manager turns it into a close here): saved afterwards, the session is
+// what it was, byte for byte. Saved Job's Secure Job box moves the keyboard to the passcode, which
+// shows dots.
 TEST_F(DialogWindowTest, EveryDialogFitsItsTitlesAndEscapeCancelsEveryDialogAndAlert) {
   const std::string before = dir_.path() + "/before.plist";
   korvo_test::WriteFile(before, sessionWith("Watermark=Draft"));
@@ -309,7 +343,11 @@ TEST_F(DialogWindowTest, EveryDialogFitsItsTitlesAndEscapeCancelsEveryDialogAndA
         {"PpOu/30", "1 Staple...", "Fnsh/101", "1 Staple"},
         {"PpOu/30", "2 Staples...", "Fnsh/101", "2 Staples"},
         {"PpOu/30", "Offset/Subset...", "Fnsh/21", ""},
-        {"PpOu/30", "Booklet Creation...", "KPDE/1601", "Booklet Creation"}}},
+        {"PpOu/30", "Booklet Creation...", "KPDE/1601", "Booklet Creation"},
+        {"PpOu/12", "3.14", "KPDE/20150", "Custom Color"},
+        {"PpOu/12", "4.6", "KPDE/20000", "Custom Type"},
+        {"PpOu/12", "5.8", "CuWt/1", "Custom Weight"},
+        {"PpOu/12", "Advanced Paper Selection...", "KPDE/22001", "Advanced Paper Selection"}}},
       {"Special Pages",
        {{"KPDE/100", "", "SpPg/10", ""},
         {"KPDE/200", "", "SpPg/12", ""},
@@ -320,7 +358,7 @@ TEST_F(DialogWindowTest, EveryDialogFitsItsTitlesAndEscapeCancelsEveryDialogAndA
        {{"KPDE/6006", "New...", "KWEd/25", "Watermark Editor"},
         {"KPDE/6007", "Setup...", "KPDE/2003", ""},
         {"KPDE/6006", "Delete", "button 1 Keep", "Delete the watermark?"}}},
-      {"Advanced", {{"KPDE/670", "", "KPDE/506", "About"}}}};
+      {"Advanced", {{"KPDE/670", "", "KPDE/506", "About"}, {"KPDE/681", "Custom...", "CuSz/1", "Custom Size Setup"}}}};
   for (const auto& [panel, dialogs] : panels) {
     SCOPED_TRACE(panel);
     chooseItem(shown.places["Kshl/2"], panel);
@@ -367,6 +405,8 @@ TEST_F(DialogWindowTest, ReturnKeepsTheWatermarkInTheDeleteAlertAndPressesOKInAF
   Layout shown = startOnPanel("Booklet/Watermark", "KPDE/6006");
   chooseItem(shown.places["KPDE/6006"], "Delete");
   ASSERT_TRUE(waitFor("button 1 Keep").has("button 1 Keep"));
+  // The alert's buttons are as high as the window's (Setup... beside the pop-up).
+  EXPECT_EQ(ReadLayout(layout()).places["button 1 Keep"].height, shown.places["KPDE/6007"].height);
   key("Return");
   waitGone("button 1 Keep");
   EXPECT_TRUE(korvo_test::ReadFile(watermarkFile()) == watermarks) << "the watermark file has changed";
@@ -402,16 +442,8 @@ TEST_F(DialogWindowTest, HelpInTheFoldDialogOpensItsPageInTheBrowserAndCancelSav
   const std::string opened = dir_.path() + "/browser.txt", browser = dir_.path() + "/browser.sh";
   korvo_test::WriteFile(browser, "#!/bin/sh\necho \"$1\" > '" + opened + "'\n");
   std::filesystem::permissions(browser, std::filesystem::perms::owner_all);
-  std::filesystem::create_directories(home_.dir().file("data/applications"));
-  korvo_test::WriteFile(home_.dir().file("data/applications/korvo-test-browser.desktop"),
-                        "[Desktop Entry]\nType=Application\nName=Test Browser\nExec=" + browser +
-                            " %u\nMimeType=text/html;\nNoDisplay=true\n");
-  korvo_test::WriteFile(home_.dir().file("config/mimeapps.list"),
-                        "[Default Applications]\ntext/html=korvo-test-browser.desktop\n");
-  platform::PrintSession folding;  // a printer with a folding unit: its finishing menu offers Fold...
-  folding.printer().ppdPath = korvo_test::DataPath("panels/finishers.ppd");
-  ASSERT_TRUE(folding.save(session()));
-  const std::string saved = korvo_test::ReadFile(session());
+  useBrowser(browser);
+  const std::string saved = useFoldingPrinter();
   Layout shown = start("PpOu/30");
   ASSERT_TRUE(shown.has("PpOu/30"));
   // Its other finishing dialogs fit too, and Escape closes each.
@@ -442,23 +474,53 @@ TEST_F(DialogWindowTest, HelpInTheFoldDialogOpensItsPageInTheBrowserAndCancelSav
   EXPECT_EQ(korvo_test::ReadFile(session()), saved);
 }
 
-// Colour Setup's little arrows keep their small frames (the walk above checks that they cover no
-// neighbour); its Help button, like every other, is a round "?".
-TEST_F(DialogWindowTest, LittleArrowsKeepTheirFramesAndHelpIsAQuestionMark) {
-  Layout shown = startOnPanel("Image Options", "KPDE/1004");
-  click(shown.places["KPDE/1004"]);
-  const Layout setup = waitFor("ClrS/3");
-  int arrows = 0;
-  for (const korvo_test::ControlLine& line : setup.controls) {
-    if (line.name == "ClrS/3") {
-      EXPECT_EQ(line.title, "?");
+// In each dialog with little arrows or a Help button, the arrows keep their small frames and
+// cover no neighbour, and Help is a round "?"; Colour Setup keeps one width whichever tab it
+// shows. With no browser on the desktop (it names a program that is not there), Help says so on
+// screen, in an alert that Escape closes.
+TEST_F(DialogWindowTest, LittleArrowsKeepTheirFramesHelpIsAQuestionMarkAndSaysWhenNoPageOpens) {
+  useBrowser(dir_.path() + "/no-such-browser");
+  useFoldingPrinter();
+  // panel, opener (a button, or a pop-up or menu when item is not empty), item, Help button
+  const std::vector<std::array<const char*, 4>> dialogs = {
+      {"Image Options", "KPDE/1004", "", "ClrS/3"},  {"Image Options", "KPDE/2204", "", "KPDE/990"},
+      {"Special Pages", "KPDE/100", "", "SpPg/3"},   {"Special Pages", "KPDE/200", "", "SpPg/3"},
+      {"Special Pages", "KPDE/300", "", "SpPg/3"},   {"Paper/Output", "PpOu/30", "Fold...", "Fnsh/6"},
+      {"Paper/Output", "PpOu/12", "3.14", "KPDE/3"}, {"Paper/Output", "PpOu/12", "5.8", "CuWt/5"},
+      {"Advanced", "KPDE/681", "Custom...", "CuSz/10"}};
+  const Layout window = start("Kshl/2");
+  for (const auto& [panelTitle, opener, item, help] : dialogs) {
+    SCOPED_TRACE(std::string(opener) + " " + item);
+    chooseItem(window.places.at("Kshl/2"), panelTitle);
+    const Layout panel = waitFor(opener);
+    if (*item) chooseItem(panel.places.at(opener), item);
+    else click(panel.places.at(opener));
+    const Layout shown = waitFor(help);
+    const std::vector<std::string> faults = korvo_test::LayoutFaults(shown, "1");
+    for (const korvo_test::ControlLine& line : shown.controls) {
+      EXPECT_TRUE(line.name != help || line.title == "?") << line.title;
+      if (line.kind != "little-arrows" || line.place.width == 0) continue;
+      EXPECT_LE(line.place.width, 16) << line.name;
+      EXPECT_LE(line.place.height, 24) << line.name;
+      for (const std::string& fault : faults) EXPECT_EQ((" " + fault + " ").find(" " + line.name + " "), std::string::npos) << fault;
     }
-    if (line.kind != "little-arrows" || line.place.width == 0) continue;
-    ++arrows;
-    EXPECT_LE(line.place.width, 16) << line.name;
-    EXPECT_LE(line.place.height, 24) << line.name;
+    if (help == dialogs.front()[3]) {
+      for (int tab = 1; tab <= 4; ++tab) {
+        click(shown.places.at("page ClrS/100 " + std::to_string(tab)));
+        EXPECT_TRUE(WaitUntil(10, [&] {
+          Layout now = ReadLayout(layout());  // the first tab's pane shown on the first tab only
+          return (tab == 1) == now.has("ClrS/101") && now.windowPlaces["1"].width == shown.windowPlaces.at("1").width;
+        })) << "tab " << tab << ": " << ReadFile(layout());
+      }
+      click(shown.places.at(help));
+      const Layout alert = waitFor("button 2 OK");
+      EXPECT_EQ(alert.windowTitles.at("2"), "The help page could not be opened.");
+      key("Escape");
+      waitGone("button 2 OK");
+    }
+    key("Escape");
+    waitGone(help);
   }
-  EXPECT_GT(arrows, 0) << korvo_test::ReadFile(layout());
 }
 
 }  // namespace

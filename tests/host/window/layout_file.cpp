@@ -34,7 +34,10 @@ Layout ReadLayout(const std::string& path) {
       if (fields >> place.x >> place.y >> place.width >> place.height) {
         layout.windowTitles[a] = Rest(fields);
         layout.places["window " + a] = place;
+        layout.windowPlaces[a] = place;
       }
+    } else if (what == "page" && fields >> b >> c) {
+      if (fields >> place.x >> place.y >> place.width >> place.height) layout.places["page " + a + "/" + b + " " + c] = place;
     } else if (what == "control") {
       ControlLine control;
       control.name = a;
@@ -45,10 +48,11 @@ Layout ReadLayout(const std::string& path) {
         layout.places[control.name] = place;
         layout.controls.push_back(std::move(control));
       }
-    } else if (what == "item" && fields >> b && b == "0") {
+    } else if (what == "item" && fields >> b) {
       if (fields >> place.x >> place.y >> place.width >> place.height) {
-        layout.places["item " + a] = place;
-        layout.places["item " + Rest(fields)] = place;
+        layout.places[b == "0" ? "item " + a : "item " + a + "." + b] = place;
+        if (b == "0") layout.places["item " + Rest(fields)] = place;
+        if (layout.menu.width == 0) layout.menu = place;
       }
     } else if (what == "field" && fields >> b) {
       layout.fields[a + "/" + b] = Rest(fields);

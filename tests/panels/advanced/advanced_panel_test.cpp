@@ -121,6 +121,7 @@ TEST_F(AdvancedPanel, JobTicketsAreExportedAndImportedByTheButtons) {
   EXPECT_EQ(script.alerts().size(), 2u);
   // Written under the name given, as it stands: none was proposed, no extension is added.
   EXPECT_EQ(script.fileRequests().back().defaultName, "");
+  EXPECT_EQ(script.fileRequests().back().title, "Export Job Ticket");
   EXPECT_NE(korvo_test::ReadFile(ticket).find("<jtkt"), std::string::npos);
 
   platform::PrintSession fresh = korvo_test::SessionOn(korvo_test::SamplePPDPath());
@@ -128,6 +129,7 @@ TEST_F(AdvancedPanel, JobTicketsAreExportedAndImportedByTheButtons) {
   ShowAdvanced(dialog);
   script.onFile(ticket);
   ASSERT_EQ(dialog.user().click(dialog.named("ImportJobTicket")), platform::noErr);
+  EXPECT_EQ(script.fileRequests().back().title, "Import Job Ticket");
   EXPECT_EQ(script.alerts().size(), 2u);
   EXPECT_EQ(Shown(dialog, "Rotate"), "On");  // the panel has re-read the ticket
   ASSERT_EQ(dialog.sync(false), platform::noErr);

@@ -46,6 +46,10 @@ TEST_F(WatermarkEditor, NewFilesTheWatermarkOnOKAndChoosesIt) {
     // Millimetres convert the offset the field holds; the record keeps inches.
     EXPECT_EQ(user.click(*In(window, "Units").children()[1]), platform::noErr);
     EXPECT_EQ(In(window, "XOffset").text(), "25.4");
+    // Fonts are listed by the names people know them by; the record keeps the PostScript name.
+    EXPECT_EQ(In(window, "Font").selectedItem()->text, "Arial");
+    EXPECT_EQ(user.chooseItem(In(window, "Font"), 5), platform::noErr);
+    EXPECT_EQ(In(window, "Font").selectedItem()->text, "Times New Roman");
     user.pressReturn(window);
   });
   ASSERT_EQ(dialog.choose("Watermark", "New..."), platform::noErr);
@@ -55,7 +59,7 @@ TEST_F(WatermarkEditor, NewFilesTheWatermarkOnOKAndChoosesIt) {
   EXPECT_EQ(proof.density, 25);
   EXPECT_EQ(proof.units, 1);
   EXPECT_FLOAT_EQ(proof.xOffset, 1.0f);
-  EXPECT_EQ(proof.fontName, "ArialMT");
+  EXPECT_EQ(proof.fontName, "TimesNewRomanPSMT");
 }
 
 // A name another watermark has, in any letter case, would be one watermark to the ticket; a text

@@ -21,6 +21,8 @@ namespace {
 // Between the cells of a list row, and between the column titles above them.
 constexpr int kCellSpacing = 6;
 constexpr int kButtonPictureSide = 16;
+// Between a text view's frame and its text, left and right.
+constexpr int kTextInset = 4;
 
 WidgetNode& NodeOf(gpointer data) { return *static_cast<WidgetNode*>(data); }
 
@@ -110,10 +112,11 @@ void OnSliderMoved(GtkRange* range, gpointer data) {
   node.owner.act(node.control, [value](UserDriver& driver, Control& control) { return driver.drag(control, value); });
 }
 
-void OnTabClicked(GtkButton* button, gpointer data) {
+void OnTabSwitched(GtkNotebook*, GtkWidget*, guint page, gpointer data) {
   WidgetNode& node = NodeOf(data);
-  const int tab = GPOINTER_TO_INT(g_object_get_data(G_OBJECT(button), "korvo-tab"));
-  // A click on a tab shows it, then tells the tab control's handlers.
+  const int tab = static_cast<int>(page) + 1;
+  // A click on a tab shows it, then tells the tab control's handlers; the refresh that follows
+  // shows the tab the control holds, should they refuse it.
   node.owner.act(node.control, [tab](UserDriver& driver, Control& control) {
     control.setValue(tab);
     return driver.click(control);
@@ -216,6 +219,9 @@ void OnFieldActivated(GtkWidget*, gpointer data) {
 
 GtkWidget* MakeTextField(WidgetNode& node, bool password) {
   GtkWidget* field = password ? gtk_password_entry_new() : gtk_entry_new();
+  // As wide as its place, no wider: GTK's field asks for room for 20 characters, which a window
+  // with the field near its right edge would grow by (one tab of a dialog wider than the next).
+  gtk_editable_set_max_width_chars(GTK_EDITABLE(field), 1);
   ConnectEditing(field, node);
   g_signal_connect(field, "activate", G_CALLBACK(OnFieldActivated), &node);
   return field;
@@ -263,12 +269,13 @@ void CreateWidgets(WidgetNode& node) {
         gtk_fixed_put(GTK_FIXED(node.fixed), node.main, 0, 0);
       }
       break;
-    case ControlKind::TabControl: {
-      node.main = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 2);
-      MakeContainer(node, nullptr);
-      gtk_fixed_put(GTK_FIXED(node.fixed), node.main, 0, 0);
+    case ControlKind::TabControl:
+      // GTK's notebook draws the row of tabs and the framed pane below; its pages are empty, the
+      // panes' controls lie over them.
+      node.main = gtk_notebook_new();
+      MakeContainer(node, node.main);
+      g_signal_connect(node.main, "switch-page", G_CALLBACK(OnTabSwitched), &node);
       break;
-    }
     case ControlKind::PushButton:
       node.main = gtk_button_new();
       if (control.command() == kHelpCommand) {
@@ -303,7 +310,7 @@ void CreateWidgets(WidgetNode& node) {
       node.main = gtk_menu_button_new();
       gtk_menu_button_set_create_popup_func(
           GTK_MENU_BUTTON(node.main),
-          [](GtkMenuButton* button, gpointer data) { gtk_menu_button_set_popover(button, CreateMenuPopover(NodeOf(data))); },
+          [](GtkMenuButton*, gpointer data) { OpenMenuPopover(NodeOf(data)); },
           &node, nullptr);
       node.outer = node.main;
       break;
@@ -314,7 +321,7 @@ void CreateWidgets(WidgetNode& node) {
       node.main = gtk_menu_button_new();
       gtk_menu_button_set_create_popup_func(
           GTK_MENU_BUTTON(node.main),
-          [](GtkMenuButton* button, gpointer data) { gtk_menu_button_set_popover(button, CreateMenuPopover(NodeOf(data))); },
+          [](GtkMenuButton*, gpointer data) { OpenMenuPopover(NodeOf(data)); },
           &node, nullptr);
       gtk_box_append(GTK_BOX(node.outer), node.entry);
       gtk_box_append(GTK_BOX(node.outer), node.main);
@@ -333,6 +340,8 @@ void CreateWidgets(WidgetNode& node) {
     case ControlKind::TextView: {
       node.main = gtk_text_view_new();
       gtk_text_view_set_wrap_mode(GTK_TEXT_VIEW(node.main), GTK_WRAP_WORD_CHAR);
+      gtk_text_view_set_left_margin(GTK_TEXT_VIEW(node.main), kTextInset);  // clear of the frame
+      gtk_text_view_set_right_margin(GTK_TEXT_VIEW(node.main), kTextInset);
       GtkTextBuffer* buffer = gtk_text_view_get_buffer(GTK_TEXT_VIEW(node.main));
       g_signal_connect(buffer, "insert-text", G_CALLBACK(OnBufferInsert), &node);
       g_signal_connect(buffer, "delete-range", G_CALLBACK(OnBufferDelete), &node);
@@ -340,6 +349,7 @@ void CreateWidgets(WidgetNode& node) {
       node.outer = gtk_scrolled_window_new();
       gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(node.outer), GTK_POLICY_NEVER, GTK_POLICY_AUTOMATIC);
       gtk_scrolled_window_set_overlay_scrolling(GTK_SCROLLED_WINDOW(node.outer), FALSE);
+      gtk_scrolled_window_set_has_frame(GTK_SCROLLED_WINDOW(node.outer), TRUE);  // a field, as in GTK's dialogs
       gtk_scrolled_window_set_child(GTK_SCROLLED_WINDOW(node.outer), node.main);
       break;
     }
@@ -396,26 +406,19 @@ void SetEditableText(GtkWidget* field, const Control& control) {
 }
 
 void UpdateTabs(WidgetNode& node, const Control& control) {
-  // One button per tab pane, named by the pane's title or its number.
-  int tabs = 0;
-  for (const std::unique_ptr<Control>& child : control.children()) (void)child, ++tabs;
-  int shown = 0;
-  for (GtkWidget* w = gtk_widget_get_first_child(node.main); w != nullptr; w = gtk_widget_get_next_sibling(w)) ++shown;
-  if (shown != tabs) {
-    while (GtkWidget* w = gtk_widget_get_first_child(node.main)) gtk_box_remove(GTK_BOX(node.main), w);
+  // One tab per pane, named by the pane's title or its number.
+  GtkNotebook* tabs = GTK_NOTEBOOK(node.main);
+  const auto panes = static_cast<int>(control.children().size());
+  if (gtk_notebook_get_n_pages(tabs) != panes) {
+    while (gtk_notebook_get_n_pages(tabs) > 0) gtk_notebook_remove_page(tabs, -1);
     int tab = 0;
     for (const std::unique_ptr<Control>& child : control.children()) {
       ++tab;
-      std::string title = child->title().empty() ? std::to_string(tab) : child->title();
-      GtkWidget* button = gtk_toggle_button_new_with_label(title.c_str());
-      g_object_set_data(G_OBJECT(button), "korvo-tab", GINT_TO_POINTER(tab));
-      g_signal_connect(button, "clicked", G_CALLBACK(OnTabClicked), &node);
-      gtk_box_append(GTK_BOX(node.main), button);
+      const std::string title = child->title().empty() ? std::to_string(tab) : child->title();
+      gtk_notebook_append_page(tabs, gtk_box_new(GTK_ORIENTATION_VERTICAL, 0), gtk_label_new(title.c_str()));
     }
   }
-  int tab = 0;
-  for (GtkWidget* w = gtk_widget_get_first_child(node.main); w != nullptr; w = gtk_widget_get_next_sibling(w))
-    gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(w), ++tab == control.value());
+  if (control.value() >= 1 && control.value() <= panes) gtk_notebook_set_current_page(tabs, control.value() - 1);
 }
 
 // A cell of the list: as wide as its column says (the last one takes what is left), its text
@@ -602,7 +605,10 @@ void UpdateContent(WidgetNode& node, Control& control) {
       gtk_text_buffer_get_bounds(buffer, &start, &end);
       const GCharPtr shown(gtk_text_buffer_get_text(buffer, &start, &end, FALSE));
       if (control.text() != shown.get()) gtk_text_buffer_set_text(buffer, control.text().c_str(), -1);
+      // A summary one only reads shows no caret and is passed over by Tab and the pointer.
       gtk_text_view_set_editable(GTK_TEXT_VIEW(node.main), !control.locked());
+      gtk_text_view_set_cursor_visible(GTK_TEXT_VIEW(node.main), !control.locked());
+      gtk_widget_set_focusable(node.main, !control.locked());
       break;
     }
     case ControlKind::LittleArrows:

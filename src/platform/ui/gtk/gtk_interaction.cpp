@@ -66,6 +66,22 @@ void OnFileResponse(GtkNativeDialog* dialog, int response, gpointer data) {
   state->answered = true;
 }
 
+// An alert's buttons have the size of the dialogs' own (their interface descriptions give push
+// buttons 90 x 22).
+constexpr int kAlertButtonWidth = 90;
+constexpr int kAlertButtonHeight = 22;
+
+// The name the chooser shows for the files offered: "PNG, JPG (*.png, *.jpg)".
+std::string FilterName(const std::vector<std::string>& types) {
+  std::string kinds, patterns;
+  for (const std::string& type : types) {
+    const GCharPtr upper(g_ascii_strup(type.c_str(), -1));
+    kinds += (kinds.empty() ? "" : ", ") + std::string(upper.get());
+    patterns += (patterns.empty() ? "*." : ", *.") + type;
+  }
+  return kinds + " (" + patterns + ")";
+}
+
 constexpr guint kClipboardPatienceMs = 5000;
 
 struct ClipboardRead {
@@ -83,9 +99,18 @@ void OnClipboardText(GObject* clipboard, GAsyncResult* result, gpointer data) {
   read->done = true;
 }
 
-// Says on stderr why the help page did not open; data owns a copy of its address.
+int RunAlert(GtkWindow* parent, const AlertRequest& request);
+
+// A help page on its way to the browser: its address, and the window whose Help asked for it.
+struct HelpLaunch {
+  std::string uri;
+  GObjectPtr<GtkWindow> parent;
+};
+
+// Says why the help page did not open, on stderr and, as GTK's own programs do, in an alert over
+// the window that asked (whoever pressed Help is looking there, not at a terminal).
 void OnHelpLaunched(GObject* source, GAsyncResult* result, gpointer data) {
-  const GCharPtr uri(static_cast<char*>(data));
+  const std::unique_ptr<HelpLaunch> launch(static_cast<HelpLaunch*>(data));
   GError* failure = nullptr;
 #if GTK_CHECK_VERSION(4, 10, 0)
   const bool opened = gtk_uri_launcher_launch_finish(GTK_URI_LAUNCHER(source), result, &failure);
@@ -93,19 +118,33 @@ void OnHelpLaunched(GObject* source, GAsyncResult* result, gpointer data) {
   const bool opened = gtk_show_uri_full_finish(source ? GTK_WINDOW(source) : nullptr, result, &failure);
 #endif
   const GErrorPtr reason(failure);
-  if (!opened)
-    std::fprintf(stderr, "ERROR: could not open the help page %s: %s\n", uri.get(),
-                 reason ? reason->message : "no program opens it");
+  if (opened) return;
+  const std::string why = reason ? reason->message : "no program opens it";
+  std::fprintf(stderr, "ERROR: could not open the help page %s: %s\n", launch->uri.c_str(), why.c_str());
+  AlertRequest alert;
+  alert.level = AlertLevel::Caution;
+  alert.title = "The help page could not be opened.";
+  alert.message = why + "\n\n" + launch->uri;
+  RunAlert(launch->parent.get(), alert);
 }
 
 // Hands the address to the desktop's URI launcher, for the window parent.
 void LaunchHelpPage(GtkWindow* parent, const std::string& uri) {
+  // Handed to the launcher's callback, which takes it back.
+  HelpLaunch* launch = std::make_unique<HelpLaunch>(
+      HelpLaunch{uri, GObjectPtr<GtkWindow>(parent != nullptr ? GTK_WINDOW(g_object_ref(parent)) : nullptr)}).release();
 #if GTK_CHECK_VERSION(4, 10, 0)
   const GObjectPtr<GtkUriLauncher> launcher(gtk_uri_launcher_new(uri.c_str()));
-  gtk_uri_launcher_launch(launcher.get(), parent, nullptr, OnHelpLaunched, g_strdup(uri.c_str()));
+  gtk_uri_launcher_launch(launcher.get(), parent, nullptr, OnHelpLaunched, launch);
 #else
-  gtk_show_uri_full(parent, uri.c_str(), GDK_CURRENT_TIME, nullptr, OnHelpLaunched, g_strdup(uri.c_str()));
+  gtk_show_uri_full(parent, uri.c_str(), GDK_CURRENT_TIME, nullptr, OnHelpLaunched, launch);
 #endif
+}
+
+// The window a person is looking at: the innermost dialog open, else the dialog's own window.
+GtkWindow* FrontWindow(GtkWindow* fallback) {
+  const std::vector<WindowRenderer*>& open = WindowRenderer::All();
+  return open.empty() ? fallback : open.back()->gtkWindow();
 }
 
 }  // namespace
@@ -136,11 +175,16 @@ int GtkInteraction::runModal(Window& window) {
   return *window.modalResult();
 }
 
-int GtkInteraction::alert(const AlertRequest& request) {
+int GtkInteraction::alert(const AlertRequest& request) { return RunAlert(parent_, request); }
+
+namespace {
+
+int RunAlert(GtkWindow* parent, const AlertRequest& request) {
   GtkWidget* window = gtk_window_new();
+  gtk_widget_add_css_class(window, "korvo");
   gtk_window_set_title(GTK_WINDOW(window), request.title.c_str());
   gtk_window_set_modal(GTK_WINDOW(window), TRUE);
-  if (parent_ != nullptr) gtk_window_set_transient_for(GTK_WINDOW(window), parent_);
+  if (parent != nullptr) gtk_window_set_transient_for(GTK_WINDOW(window), parent);
   gtk_window_set_resizable(GTK_WINDOW(window), FALSE);
   GtkWidget* box = gtk_box_new(GTK_ORIENTATION_VERTICAL, 12);
   gtk_widget_set_margin_start(box, 16);
@@ -166,6 +210,7 @@ int GtkInteraction::alert(const AlertRequest& request) {
   // Shown right to left, the default button rightmost, as alerts are laid out.
   for (std::size_t i = buttons.size(); i-- > 0;) {
     GtkWidget* button = gtk_button_new_with_label(buttons[i].c_str());
+    gtk_widget_set_size_request(button, kAlertButtonWidth, kAlertButtonHeight);
     g_object_set_data(G_OBJECT(button), "korvo-button", GINT_TO_POINTER(static_cast<int>(i) + 1));
     g_signal_connect(button, "clicked", G_CALLBACK(OnAlertButton), &state);
     gtk_box_append(GTK_BOX(row), button);
@@ -193,9 +238,13 @@ int GtkInteraction::alert(const AlertRequest& request) {
   return state.chosen;
 }
 
+}  // namespace
+
 std::optional<std::string> GtkInteraction::chooseFile(const FileRequest& request) {
+  // Titled by what it chooses, as the caller says; else by what it does.
+  const std::string title = !request.title.empty() ? request.title : request.save ? "Save File" : "Open File";
   GObjectPtr<GtkFileChooserNative> owned(gtk_file_chooser_native_new(
-      request.title.c_str(), parent_, request.save ? GTK_FILE_CHOOSER_ACTION_SAVE : GTK_FILE_CHOOSER_ACTION_OPEN,
+      title.c_str(), parent_, request.save ? GTK_FILE_CHOOSER_ACTION_SAVE : GTK_FILE_CHOOSER_ACTION_OPEN,
       request.save ? "_Save" : "_Open", "_Cancel"));
   GtkFileChooserNative* chooser = owned.get();
   gtk_native_dialog_set_modal(GTK_NATIVE_DIALOG(chooser), TRUE);
@@ -204,6 +253,7 @@ std::optional<std::string> GtkInteraction::chooseFile(const FileRequest& request
   if (!request.types.empty()) {
     GObjectPtr<GtkFileFilter> filter(gtk_file_filter_new());
     for (const std::string& type : request.types) gtk_file_filter_add_suffix(filter.get(), type.c_str());
+    gtk_file_filter_set_name(filter.get(), FilterName(request.types).c_str());
     gtk_file_chooser_add_filter(GTK_FILE_CHOOSER(chooser), filter.get());
   }
   FileState state;
@@ -221,7 +271,7 @@ void GtkInteraction::beep() {
 OSStatus GtkInteraction::openHelp(const std::string& book, const std::string& page, const std::string& anchor) {
   // The help book is a folder of HTML pages; the page opens in the user's browser, through the
   // desktop's handler for its address. Whether the browser came up is known only later, so a
-  // failure then is said on stderr.
+  // failure then is said in an alert (and on stderr).
   const std::optional<HelpBook> registered = RegisteredHelpBook(book);
   const std::optional<std::string> file = registered ? FindHelpPage(*registered, page) : std::nullopt;
   if (!file) return fnfErr;
@@ -231,7 +281,7 @@ OSStatus GtkInteraction::openHelp(const std::string& book, const std::string& pa
   if (!address) return ioErr;
   std::string uri = address.get();
   if (!anchor.empty()) uri += "#" + anchor;
-  LaunchHelpPage(parent_, uri);
+  LaunchHelpPage(FrontWindow(parent_), uri);
   return noErr;
 }
 

@@ -1,12 +1,41 @@
 // The open menu of a pop-up, menu button or combo box: one flat button per item, submenu items
-// indented under their item, disabled items greyed and separators drawn as lines.
+// indented under their heading, disabled items greyed and separators drawn as lines. A menu
+// taller than the screen scrolls, with its scroll bar always drawn, so that nobody takes its last
+// visible item for its end.
+#include <algorithm>
+
+#include "platform/ui/gtk/screen_place.h"
 #include "platform/ui/gtk/widget_node.h"
 #include "platform/ui/gtk/window_renderer.h"
 
 namespace platform::ui::gtk {
 namespace {
 
-constexpr int kMenuMaxHeight = 360;
+// Kept free of the menu above and below it on the screen: the popover's frame and shadow, and a
+// little room for the pointer.
+constexpr int kScreenMargin = 48;
+constexpr int kScrollBarRoom = 16;
+// The indent of a submenu's items under its heading.
+constexpr int kSubItemIndent = 16;
+
+// Below its button when the menu fits there; else beside it, where GTK slides it up or down to
+// keep it on the screen, as tall as the screen allows (then it scrolls).
+void FitOnScreen(GtkWidget* popover, GtkWidget* scroller, GtkWidget* items, GtkWidget* button) {
+  const std::optional<Rect> screen = ScreenOf(button), place = ScreenPlaceOf(button);
+  if (!screen || !place) return;
+  int natural = 0;
+  gtk_widget_measure(items, GTK_ORIENTATION_VERTICAL, -1, nullptr, &natural, nullptr, nullptr);
+  const int below = screen->y + screen->height - (place->y + place->height) - kScreenMargin;
+  if (natural <= below) {
+    gtk_scrolled_window_set_max_content_height(GTK_SCROLLED_WINDOW(scroller), std::max(below, 100));
+    return;
+  }
+  gtk_popover_set_position(GTK_POPOVER(popover), GTK_POS_RIGHT);
+  const int tallest = std::max(screen->height - 2 * kScreenMargin, 100);
+  gtk_scrolled_window_set_max_content_height(GTK_SCROLLED_WINDOW(scroller), tallest);
+  // The scroll bar takes room beside the items, which their width does not count.
+  if (natural > tallest) gtk_widget_set_margin_end(items, kScrollBarRoom);
+}
 
 void OnItemChosen(GtkButton* button, gpointer data) {
   auto& node = *static_cast<WidgetNode*>(data);
@@ -29,24 +58,32 @@ void AppendItem(GtkWidget* box, WidgetNode& node, const MenuItem& entry, int ite
     gtk_box_append(GTK_BOX(box), gtk_separator_new(GTK_ORIENTATION_HORIZONTAL));
     return;
   }
-  std::string label = (subItem > 0 ? "    " : "") + entry.text;
-  GtkWidget* button = gtk_button_new_with_label(label.c_str());
+  GtkWidget* button = gtk_button_new_with_label(entry.text.c_str());
   gtk_button_set_has_frame(GTK_BUTTON(button), FALSE);
-  if (GtkWidget* text = gtk_button_get_child(GTK_BUTTON(button)); text != nullptr && GTK_IS_LABEL(text))
+  if (GtkWidget* text = gtk_button_get_child(GTK_BUTTON(button)); text != nullptr && GTK_IS_LABEL(text)) {
     gtk_label_set_xalign(GTK_LABEL(text), 0.0f);
+    if (subItem > 0) gtk_widget_set_margin_start(text, kSubItemIndent);
+  }
   if (entry.checked || chosen) gtk_widget_add_css_class(button, "suggested-action");
   gtk_widget_set_sensitive(button, entry.enabled);
   g_object_set_data(G_OBJECT(button), "korvo-item", GINT_TO_POINTER(item));
   g_object_set_data(G_OBJECT(button), "korvo-subitem", GINT_TO_POINTER(subItem));
-  // An item with a submenu is a heading; its sub-items are what one chooses.
-  if (entry.submenu == nullptr) g_signal_connect(button, "clicked", G_CALLBACK(OnItemChosen), &node);
-  else gtk_widget_set_sensitive(button, FALSE);
+  // An item with a submenu is a heading, drawn bold in the text colour rather than greyed like an
+  // item one may not choose; it takes neither the pointer nor the keyboard. Its sub-items are
+  // what one chooses.
+  if (entry.submenu == nullptr) {
+    g_signal_connect(button, "clicked", G_CALLBACK(OnItemChosen), &node);
+  } else {
+    gtk_widget_add_css_class(button, "korvo-menu-heading");
+    gtk_widget_set_can_target(button, FALSE);
+    gtk_widget_set_focusable(button, FALSE);
+  }
   gtk_box_append(GTK_BOX(box), button);
 }
 
 }  // namespace
 
-GtkWidget* CreateMenuPopover(WidgetNode& node) {
+void OpenMenuPopover(WidgetNode& node) {
   GtkWidget* popover = gtk_popover_new();
   gtk_popover_set_has_arrow(GTK_POPOVER(popover), FALSE);
   GtkWidget* box = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);
@@ -62,10 +99,12 @@ GtkWidget* CreateMenuPopover(WidgetNode& node) {
     }
   }
   // A long menu (the paper menu with its submenus) scrolls rather than running off the screen,
-  // where GTK would not show it at all.
+  // where GTK would not show it at all; it is as tall as the screen allows, and a scroll bar
+  // that stays drawn (not GTK's overlay one, which shows only under the pointer) says there is
+  // more.
   GtkWidget* scroller = gtk_scrolled_window_new();
   gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(scroller), GTK_POLICY_NEVER, GTK_POLICY_AUTOMATIC);
-  gtk_scrolled_window_set_max_content_height(GTK_SCROLLED_WINDOW(scroller), kMenuMaxHeight);
+  gtk_scrolled_window_set_overlay_scrolling(GTK_SCROLLED_WINDOW(scroller), FALSE);
   gtk_scrolled_window_set_propagate_natural_height(GTK_SCROLLED_WINDOW(scroller), TRUE);
   gtk_scrolled_window_set_propagate_natural_width(GTK_SCROLLED_WINDOW(scroller), TRUE);
   gtk_scrolled_window_set_child(GTK_SCROLLED_WINDOW(scroller), box);
@@ -73,7 +112,8 @@ GtkWidget* CreateMenuPopover(WidgetNode& node) {
   g_object_set_data(G_OBJECT(popover), kMenuItemsKey, box);
   g_signal_connect(popover, "closed", G_CALLBACK(OnClosed), &node);
   node.owner.setOpenMenu(popover, node.control);
-  return popover;
+  gtk_menu_button_set_popover(GTK_MENU_BUTTON(node.main), popover);
+  FitOnScreen(popover, scroller, box, node.main);
 }
 
 }  // namespace platform::ui::gtk

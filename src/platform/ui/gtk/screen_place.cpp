@@ -50,4 +50,20 @@ std::optional<Rect> ScreenPlaceOf(GtkWidget* widget) {
               static_cast<int>(box.size.width), static_cast<int>(box.size.height)};
 }
 
+std::optional<Rect> ScreenOf(GtkWidget* widget) {
+  GtkNative* native = widget != nullptr ? gtk_widget_get_native(widget) : nullptr;
+  GdkSurface* surface = native != nullptr ? gtk_native_get_surface(native) : nullptr;
+  if (surface == nullptr || !gtk_widget_get_mapped(widget)) return std::nullopt;
+  GdkMonitor* monitor = gdk_display_get_monitor_at_surface(gdk_surface_get_display(surface), surface);
+  if (monitor == nullptr) return std::nullopt;
+  GdkRectangle geometry;
+  gdk_monitor_get_geometry(monitor, &geometry);
+  return Rect{geometry.x, geometry.y, geometry.width, geometry.height};
+}
+
+bool Inside(const Rect& inner, const Rect& outer) {
+  return inner.x >= outer.x && inner.y >= outer.y && inner.x + inner.width <= outer.x + outer.width &&
+         inner.y + inner.height <= outer.y + outer.height;
+}
+
 }  // namespace platform::ui::gtk

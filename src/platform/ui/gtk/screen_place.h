@@ -12,5 +12,9 @@ namespace platform::ui::gtk {
 // The widget's place in screen coordinates; none until it is mapped and laid out. Off X11 the
 // screen position of a toplevel cannot be asked, and toplevels count as lying at the origin.
 std::optional<Rect> ScreenPlaceOf(GtkWidget* widget);
+// The monitor the widget is shown on, in the same coordinates; none until it is mapped.
+std::optional<Rect> ScreenOf(GtkWidget* widget);
+// Whether inner lies wholly within outer.
+bool Inside(const Rect& inner, const Rect& outer);
 
 }  // namespace platform::ui::gtk

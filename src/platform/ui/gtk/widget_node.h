@@ -48,8 +48,9 @@ void UpdateWidgets(WidgetNode& node, Control& control);
 // The popover's box of item buttons is kept on it under this key.
 inline constexpr const char* kMenuItemsKey = "korvo-menu-items";
 
-// Fills a menu button's popover with the items of the control's menu, as they are now.
-GtkWidget* CreateMenuPopover(WidgetNode& node);
+// Gives the node's menu button (node.main) a popover with the items of the control's menu, as
+// they are now, placed so that it fits the screen.
+void OpenMenuPopover(WidgetNode& node);
 
 // Positions in a string, between GTK's characters and the toolkit's UTF-16 units.
 std::size_t UTF16IndexOfCharIndex(const std::string& text, int chars);

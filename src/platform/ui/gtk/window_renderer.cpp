@@ -36,7 +36,9 @@ void InstallCompactStyle() {
                                   ".korvo button.korvo-help { min-width: 0; padding: 0; }"
                                   ".korvo .korvo-arrows button { min-width: 0; min-height: 0; padding: 0;"
                                   " border-radius: 0; }"
-                                  ".korvo .korvo-arrows image { -gtk-icon-size: 8px; }",
+                                  ".korvo .korvo-arrows image { -gtk-icon-size: 8px; }"
+                                  "popover button.korvo-menu-heading { font-weight: bold; }"
+                                  ".korvo notebook > header > tabs > tab { min-height: 0; padding: 3px 10px; }",
                                   -1);
   gtk_style_context_add_provider_for_display(display, GTK_STYLE_PROVIDER(provider.get()),
                                              GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
@@ -307,6 +309,17 @@ std::vector<WindowRenderer::ListRow> WindowRenderer::listRowsOf(const Control& c
 std::vector<WindowRenderer::ListColumn> WindowRenderer::listColumnsOf(const Control& control) const {
   std::vector<ListColumn> columns;
   auto found = nodes_.find(&control);
+  if (found != nodes_.end() && control.kind() == ControlKind::TabControl && control.isReallyVisible()) {
+    GtkNotebook* tabs = GTK_NOTEBOOK(found->second->main);
+    for (int page = 0; page < gtk_notebook_get_n_pages(tabs); ++page) {
+      GtkWidget* title = gtk_notebook_get_tab_label(tabs, gtk_notebook_get_nth_page(tabs, page));
+      // The tab around the title is what a click lands on.
+      GtkWidget* tab = title != nullptr ? gtk_widget_get_parent(title) : nullptr;
+      if (std::optional<Rect> place = ScreenPlaceOf(tab); place && GTK_IS_LABEL(title))
+        columns.push_back({gtk_label_get_text(GTK_LABEL(title)), *place});
+    }
+    return columns;
+  }
   if (found == nodes_.end() || found->second->header == nullptr || !control.isReallyVisible()) return columns;
   for (GtkWidget* title = gtk_widget_get_first_child(found->second->header); title != nullptr;
        title = gtk_widget_get_next_sibling(title))
@@ -343,17 +356,28 @@ std::vector<WindowRenderer::OpenMenuItem> WindowRenderer::openMenuItems() const 
   std::vector<OpenMenuItem> items;
   if (openPopover_ == nullptr || !gtk_widget_get_mapped(openPopover_)) return items;
   auto* box = static_cast<GtkWidget*>(g_object_get_data(G_OBJECT(openPopover_), kMenuItemsKey));
-  for (GtkWidget* child = box ? gtk_widget_get_first_child(box) : nullptr; child != nullptr;
-       child = gtk_widget_get_next_sibling(child)) {
-    if (!GTK_IS_BUTTON(child)) continue;
-    std::optional<Rect> place = ScreenPlaceOf(child);
-    if (!place) continue;
+  // Only items a click lands on: wholly inside the part of the menu scrolled into view, and on
+  // the screen. The items lie in the scrolled box as far down as its scroll position says (the
+  // box's own transform may still be that of an earlier placing of the menu).
+  GtkWidget* viewport = box != nullptr ? gtk_widget_get_parent(box) : nullptr;
+  const std::optional<Rect> view = viewport != nullptr ? ScreenPlaceOf(viewport) : std::nullopt;
+  if (!view || !GTK_IS_SCROLLABLE(viewport)) return items;
+  const auto scrolled = static_cast<int>(gtk_adjustment_get_value(gtk_scrollable_get_vadjustment(GTK_SCROLLABLE(viewport))));
+  const std::optional<Rect> screen = ScreenOf(openPopover_);
+  for (GtkWidget* child = gtk_widget_get_first_child(box); child != nullptr; child = gtk_widget_get_next_sibling(child)) {
+    graphene_rect_t inBox;
+    if (!GTK_IS_BUTTON(child) || !gtk_widget_compute_bounds(child, box, &inBox)) continue;
+    // Cut at the view's right edge, where the scroll bar is drawn over a wide item.
+    Rect place{view->x + static_cast<int>(inBox.origin.x), view->y + static_cast<int>(inBox.origin.y) - scrolled,
+               static_cast<int>(inBox.size.width), static_cast<int>(inBox.size.height)};
+    place.width = std::min(place.width, view->x + view->width - place.x);
+    if (!Inside(place, *view) || (screen && !Inside(place, *screen))) continue;
     OpenMenuItem item;
     item.item = GPOINTER_TO_INT(g_object_get_data(G_OBJECT(child), "korvo-item"));
     item.subItem = GPOINTER_TO_INT(g_object_get_data(G_OBJECT(child), "korvo-subitem"));
     const char* label = gtk_button_get_label(GTK_BUTTON(child));
     item.text = label ? label : "";
-    item.place = *place;
+    item.place = place;
     items.push_back(std::move(item));
   }
   return items;

@@ -59,7 +59,8 @@ class WindowRenderer {
     Rect place;
   };
   std::vector<ListRow> listRowsOf(const Control& control) const;
-  // The column titles a list view shows above its rows, in order, with their places as above.
+  // The column titles a list view shows above its rows, or the tabs of a tab control, in order,
+  // with their places as above.
   struct ListColumn {
     std::string title;
     Rect place;
