@@ -25,12 +25,7 @@ class KorvoQueue : public backend_test::QueueTest {
     const std::string session = dir_.file("full.plist");
     std::string out;
     EXPECT_EQ(Pde("show --session " + session, &out), 0) << out;
-    EXPECT_EQ(korvo_test::RunCommand("python3 " + korvo_test::DataPath("host/ipp_full_session.py") + " " + session +
-                                         " && python3 " + korvo_test::DataPath("backend/template_finishing.py") + " " +
-                                         session,
-                                     &out, true),
-              0)
-        << out;
+    EXPECT_EQ(host_test::FillFullSession(session, &out, {"backend/template_finishing.py"}), 0) << out;
     return session;
   }
 };

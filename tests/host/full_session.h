@@ -2,7 +2,19 @@
 // The session of every setting korvo-pde sends as IPP job attributes (tests/data/host/
 // ipp_full_session.py) and the job template attributes it becomes, as a printer that keeps them
 // all lists them.
+#include <string>
+#include <vector>
+
+#include "support/test_support.h"
+
 namespace host_test {
+
+// Fills session with those settings, then runs each data script named on it; output in *out.
+inline int FillFullSession(const std::string& session, std::string* out, const std::vector<std::string>& then = {}) {
+  std::string line = "python3 " + korvo_test::DataPath("host/ipp_full_session.py") + " " + session;
+  for (const std::string& script : then) line += " && python3 " + korvo_test::DataPath(script) + " " + session;
+  return korvo_test::RunCommand(line, out, true);
+}
 
 inline constexpr const char* kFullJobAttributes[] = {
     "media-col (collection) = {media-size={x-dimension=21000 y-dimension=29700} media-type=stationery "

@@ -32,10 +32,7 @@ class IppCommands : public ::testing::Test {
     const std::string session = dir_.file(full ? "full.plist" : "default.plist");
     std::string out;
     EXPECT_EQ(RunPde("show --session " + session, &out), 0) << out;
-    if (full) {
-      EXPECT_EQ(korvo_test::RunCommand("python3 " + korvo_test::DataPath("host/ipp_full_session.py") + " " + session,
-                                       &out, true), 0) << out;
-    }
+    EXPECT_EQ(full ? host_test::FillFullSession(session, &out) : 0, 0) << out;
     if (!edit.empty()) {
       EXPECT_EQ(host_test::EditSettings(session, edit, &out), 0) << out;
     }

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <filesystem>
 
+#include "host/full_session.h"
 #include "host/korvo_pde_runner.h"
 #include "support/ipp_test_printer.h"
 #include "support/test_support.h"
@@ -42,8 +43,7 @@ class MisbehavingPrinter : public ::testing::Test {
   // its print settings' items, d.
   void FullSession(const std::string& edit = "") {
     std::string out;
-    ASSERT_EQ(korvo_test::RunCommand("python3 " + korvo_test::DataPath("host/ipp_full_session.py") + " " + session_, &out,
-                                     true), 0) << out;
+    ASSERT_EQ(host_test::FillFullSession(session_, &out), 0) << out;
     if (!edit.empty()) {
       ASSERT_EQ(host_test::EditSettings(session_, edit, &out), 0) << out;
     }

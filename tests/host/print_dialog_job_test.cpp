@@ -20,14 +20,11 @@ class PrintDialogJob : public backend_test::QueueTest {
           "ATTR rangeOfInteger copies-supported 1-999\nATTR boolean page-ranges-supported true\n");
   }
   // A session of every setting sent, then what the data script named does to it.
-  std::string Session(const std::string& name, const std::string& script = "") {
+  std::string Session(const std::string& name, const std::vector<std::string>& scripts = {}) {
     const std::string session = dir_.file(name);
     std::string out;
     EXPECT_EQ(Pde("show --session " + session, &out), 0) << out;
-    for (const std::string& each : {std::string("ipp_full_session.py"), script}) {
-      if (each.empty()) continue;
-      EXPECT_EQ(korvo_test::RunCommand("python3 " + korvo_test::DataPath("host/" + each) + " " + session, &out), 0);
-    }
+    EXPECT_EQ(host_test::FillFullSession(session, &out, scripts), 0) << out;
     return session;
   }
   int Driver(const std::string& arguments, std::string* out) {
@@ -65,7 +62,7 @@ TEST_F(PrintDialogJob, TheDialogsChoicesGoWithTheSessionsAttributesAndTheTicketW
   ExpectHas(job, {"copies (integer) = 2", "page-ranges (rangeOfInteger) = 2-3",
                   "multiple-document-handling (keyword) = separate-documents-collated-copies"});
   // The Advanced panel's page range, and the pads' uncollated copies, win over the dialog's.
-  const std::string ours = Session("ours.plist", "ticket_page_range.py");
+  const std::string ours = Session("ours.plist", {"host/ticket_page_range.py"});
   ASSERT_EQ(Driver("queue " + ours + " Korvo " + Document("ours.pdf") + " 3 2-3", &out), 0) << out;
   ExpectHas(cups_->printerJob("ours.pdf"), {"copies (integer) = 3", "page-ranges (rangeOfInteger) = 4-5\n",
                                             "multiple-document-handling (keyword) = separate-documents-uncollated"});
