@@ -57,14 +57,6 @@ TEST_F(PaperOutputPanel, PadsAreNeverOfferedWithABooklet) {
   EXPECT_FALSE(Item(finishing, "Pads...").enabled);
 }
 
-// (What the paper, two-sided and colour choices store is korvo-pde set's to check.)
-TEST_F(PaperOutputPanel, APaperChangesTheSummary) {
-  PluginDialog dialog(session);
-  ASSERT_EQ(dialog.choose("Paper", "Color", "Blue"), platform::noErr);
-  ASSERT_EQ(dialog.choose("Paper", "Weight", "120"), platform::noErr);
-  EXPECT_EQ(FinishingSummary(dialog, 11), "Color: Blue\nType: Printer Default\nWeight: 120 gsm");
-}
-
 TEST_F(PaperOutputPanel, NoneAfterASquareFoldedTrimmedBookletWritesMinusOne) {
   PluginDialog dialog(session);
   FinishingState& f = dialog.panel().finishing;
@@ -99,6 +91,7 @@ TEST_F(PaperOutputPanel, SlipSheetsTurnPadsOffAndPadsStayOff) {
   EXPECT_EQ(*platform::PlistDictFind(*settings().getDictionary(kJobTypeKey), "PadEnable"), platform::PlistValue(false));
 }
 
+// (What the paper, two-sided and colour choices store is korvo-pde set's to check.)
 TEST_F(PaperOutputPanel, ATransparencyTakesSquareFoldAndTrimmingAway) {
   PluginDialog dialog(session);
   FinishingState& f = dialog.panel().finishing;
