@@ -78,6 +78,8 @@ class PrintDialogWindow {
 
   ~PrintDialogWindow() {
     g_signal_handlers_disconnect_by_data(dialog_, this);
+    if (GdkFrameClock* clock = gtk_widget_get_frame_clock(GTK_WIDGET(dialog_)); clock != nullptr && afterPaint_ != 0)
+      g_signal_handler_disconnect(clock, afterPaint_);
     for (GtkWidget* page : optionPages_) g_signal_handlers_disconnect_by_data(page, this);
     closeExtension();
     tabs_.reset();
@@ -95,6 +97,7 @@ class PrintDialogWindow {
     ui::gtk::GtkInteraction interaction(GTK_WINDOW(dialog_), pictureFolders_);
     ui::SetInteraction(&interaction);
     const guint pump = g_timeout_add(100, PumpOnce, this);
+    if (line_.layoutPath) g_signal_connect(dialog_, "map", G_CALLBACK(OnMapped), this);
     gtk_window_present(GTK_WINDOW(dialog_));
     while (response_ == 0) g_main_context_iteration(nullptr, TRUE);
     g_source_remove(pump);
@@ -127,6 +130,23 @@ class PrintDialogWindow {
   static void OnOptionPageShown(GObject*, GParamSpec*, gpointer data) {
     auto* self = static_cast<PrintDialogWindow*>(data);
     if (self->extension_) self->showOptionPages();
+  }
+
+  // The layout is reported as soon as the dialog is first drawn with the panels' tabs, not at the
+  // next turn of the pump: a script waiting for the dialog goes on the moment it is on screen.
+  static void OnMapped(GtkWidget* widget, gpointer data) {
+    auto* self = static_cast<PrintDialogWindow*>(data);
+    if (GdkFrameClock* clock = gtk_widget_get_frame_clock(widget); clock != nullptr && self->afterPaint_ == 0)
+      self->afterPaint_ = g_signal_connect(clock, "after-paint", G_CALLBACK(OnPainted), data);
+  }
+
+  static void OnPainted(GdkFrameClock* clock, gpointer data) {
+    auto* self = static_cast<PrintDialogWindow*>(data);
+    const std::string lines = self->layoutLines();
+    WriteLayoutReport(*self->line_.layoutPath, lines);
+    if (lines.find("\ntab " + std::to_string(self->tabs_->labels().size()) + ' ') == std::string::npos) return;
+    g_signal_handler_disconnect(clock, self->afterPaint_);
+    self->afterPaint_ = 0;
   }
 
   // As the dialog's own window does: work sent to the main loop, events the extension posted,
@@ -254,6 +274,7 @@ class PrintDialogWindow {
   std::unique_ptr<PanelTabs> tabs_;
   std::optional<std::string> shownQueue_;  // the printer the panels were last opened on
   int response_ = 0;
+  gulong afterPaint_ = 0;  // the first report's handler, until it has listed every tab
 };
 
 }  // namespace
