@@ -1,6 +1,7 @@
 #include "host/window/gtk_settings_job.h"
 
 #include <filesystem>
+#include <limits>
 #include <map>
 #include <memory>
 
@@ -68,7 +69,12 @@ PrintDialogChoices DialogChoicesOf(GtkPrintSettings* settings) {
     // GTK counts pages from 0.
     const std::unique_ptr<GtkPageRange, decltype(&g_free)> ranges(gtk_print_settings_get_page_ranges(settings, &count),
                                                                   &g_free);
-    for (int i = 0; i < count; ++i) choices.pageRanges.emplace_back(ranges.get()[i].start + 1, ranges.get()[i].end + 1);
+    for (int i = 0; i < count; ++i) {
+      const GtkPageRange& range = ranges.get()[i];
+      // "3-" in GTK's field runs to the last page, which GTK keeps as an end before the start.
+      const int last = range.end < range.start ? std::numeric_limits<int>::max() : range.end + 1;
+      choices.pageRanges.emplace_back(range.start + 1, last);
+    }
   }
   return choices;
 }
