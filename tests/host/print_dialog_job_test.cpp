@@ -88,7 +88,7 @@ TEST_F(PrintDialogJob, PrintToFileWritesTheDocumentAndTheExportOrNothing) {
   }
   EXPECT_EQ(korvo_test::ReadFile(dir_.file("old.PS")), "old\n");
   korvo_test::RunCommand("ls -A " + dir_.file("dir") + " " + dir_.file(""), &out);
-  EXPECT_EQ(out.find(".part"), std::string::npos) << out;
+  EXPECT_EQ(out.find(".tmp."), std::string::npos) << out;
   EXPECT_EQ(out.find("new."), std::string::npos) << out;
 }
 

@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "platform/files/file_io.h"
+#include "platform/files/output_file.h"
 #include "support/test_support.h"
 
 namespace platform {
@@ -38,6 +39,26 @@ TEST(FileIo, WritesExactBytesReadsThemBackAndAReplacementKeepsTheOldMode) {
   EXPECT_EQ(*ReadFileBytes(dir.file("f")), bytes);
   EXPECT_EQ(ModeOf(dir.file("f")), 0600U);
   EXPECT_EQ(korvo_test::NamesIn(dir.path()).size(), 2U);  // no temporary left over
+}
+
+// An output streamed in pieces replaces the file only when committed; given up half-way, it
+// leaves the old file and nothing beside it.
+TEST(FileIo, AnOutputWrittenInPiecesReplacesTheFileOnlyOnceCommitted) {
+  korvo_test::TempDir dir;
+  korvo_test::WriteFile(dir.file("f"), "old");
+  {
+    OutputFile given_up;
+    ASSERT_TRUE(given_up.open(dir.file("f")));
+    ASSERT_TRUE(given_up.write("half"));
+  }
+  EXPECT_EQ(korvo_test::ReadFile(dir.file("f")), "old");
+  EXPECT_EQ(korvo_test::NamesIn(dir.path()).size(), 1U);
+  OutputFile output;
+  ASSERT_TRUE(output.open(dir.file("f")) && output.write("new ") && output.write("bytes"));
+  EXPECT_EQ(korvo_test::ReadFile(dir.file("f")), "old");
+  ASSERT_TRUE(output.commit());
+  EXPECT_EQ(korvo_test::ReadFile(dir.file("f")), "new bytes");
+  EXPECT_EQ(korvo_test::NamesIn(dir.path()).size(), 1U);
 }
 
 // Reads refused at once (FIFOs, folders, files over a cap) and writes into a missing folder are

@@ -15,6 +15,7 @@
 
 #include "platform/files/file_io.h"
 #include "platform/files/file_kind.h"
+#include "platform/files/output_file.h"
 
 namespace platform {
 
@@ -99,76 +100,94 @@ int CreateTemporary(const std::string& target, std::string* name) {
   return -1;
 }
 
-// The bytes into a temporary file, renamed over target; mode kept when the file existed.
-bool ReplaceWhole(const std::string& target, std::string_view bytes, std::optional<mode_t> mode, std::string* error) {
-  RemoveStaleTemporaries(FolderOf(target), NameOf(target));
-  std::string temporary;
-  const int fd = CreateTemporary(target, &temporary);
-  if (fd < 0) return Fail(error, Reason(target, "cannot create a temporary file for"));
-  auto fail = [&](const char* what) {
-    std::string message = Reason(target, what);
-    ::close(fd);
-    ::unlink(temporary.c_str());
-    return Fail(error, std::move(message));
-  };
-  if (!WriteAll(fd, bytes)) return fail("cannot write");
-  if (mode && ::fchmod(fd, *mode) != 0) return fail("cannot set the mode of");
-  if (::fsync(fd) != 0) return fail("cannot flush");
-  if (::close(fd) != 0) {
-    std::string message = Reason(target, "cannot close");
-    ::unlink(temporary.c_str());
-    return Fail(error, std::move(message));
-  }
-  if (::rename(temporary.c_str(), target.c_str()) != 0) {
-    std::string message = Reason(target, "cannot replace");
-    ::unlink(temporary.c_str());
-    return Fail(error, std::move(message));
-  }
-  return true;
-}
-
-// A file with other names: rewritten where it stands, so that every name sees the new bytes.
-bool RewriteInPlace(const std::string& path, std::string_view bytes, std::string* error) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
-  if (fd < 0) return Fail(error, Reason(path, "cannot open"));
-  const bool written = WriteAll(fd, bytes) && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd) == 0;
-  std::string message = written ? "" : Reason(path, "cannot write");
-  if (::close(fd) != 0 && written) message = Reason(path, "cannot close");
-  return message.empty() || Fail(error, std::move(message));
-}
-
-// A terminal, a device or a pipe: the bytes go in as a stream.
-bool WriteToStream(int fd, const std::string& name, std::string_view bytes, std::string* error) {
-  return WriteAll(fd, bytes) || Fail(error, Reason(name, "cannot write"));
-}
-
-bool WriteToStream(const std::string& path, std::string_view bytes, std::string* error) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
-  if (fd < 0) return Fail(error, Reason(path, "cannot open"));
-  const bool written = WriteToStream(fd, path, bytes, error);
-  ::close(fd);
-  return written;
-}
-
 }  // namespace
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
+OutputFile::~OutputFile() {
+  if (!temporary_.empty()) ::unlink(temporary_.c_str());
+}
+
+bool OutputFile::open(const std::string& path, std::string* error) {
+  name_ = path;
   if (path.empty()) return Fail(error, "no file name was given");
-  if (path == "-") return WriteToStream(STDOUT_FILENO, "standard output", bytes, error);
+  if (path == "-") {
+    name_ = "standard output";
+    streamFd_ = STDOUT_FILENO;
+    way_ = Way::kStream;
+    return true;
+  }
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0) {
     if (errno != ENOENT) return Fail(error, Reason(path, "cannot examine"));
-    return ReplaceWhole(FollowDanglingLinks(path), bytes, std::nullopt, error);
-  }
-  if (S_ISCHR(st.st_mode) || S_ISFIFO(st.st_mode)) return WriteToStream(path, bytes, error);
-  if (!S_ISREG(st.st_mode))
+    target_ = FollowDanglingLinks(path);
+  } else if (S_ISCHR(st.st_mode) || S_ISFIFO(st.st_mode)) {
+    fd_ = UniqueFd(::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY));
+    if (!fd_) return Fail(error, Reason(path, "cannot open"));
+    streamFd_ = fd_.get();
+    way_ = Way::kStream;
+    return true;
+  } else if (!S_ISREG(st.st_mode)) {
     return Fail(error, "cannot replace " + path + ": it " + DescribeFileKind(st.st_mode) + ", not a file");
-  char resolved[PATH_MAX];
-  if (::realpath(path.c_str(), resolved) == nullptr) return Fail(error, Reason(path, "cannot resolve"));
-  const std::string target(resolved);
-  if (::access(target.c_str(), W_OK) != 0) return Fail(error, Reason(target, "cannot write"));
-  if (st.st_nlink > 1) return RewriteInPlace(target, bytes, error);
-  return ReplaceWhole(target, bytes, st.st_mode & 07777, error);
+  } else {
+    char resolved[PATH_MAX];
+    if (::realpath(path.c_str(), resolved) == nullptr) return Fail(error, Reason(path, "cannot resolve"));
+    target_ = resolved;
+    if (::access(target_.c_str(), W_OK) != 0) return Fail(error, Reason(target_, "cannot write"));
+    if (st.st_nlink > 1) {  // every other name must keep seeing the file
+      fd_ = UniqueFd(::open(target_.c_str(), O_WRONLY | O_CLOEXEC));
+      if (!fd_) return Fail(error, Reason(target_, "cannot open"));
+      name_ = target_;
+      way_ = Way::kInPlace;
+      return true;
+    }
+    mode_ = st.st_mode & 07777;
+  }
+  RemoveStaleTemporaries(FolderOf(target_), NameOf(target_));
+  fd_ = UniqueFd(CreateTemporary(target_, &temporary_));
+  if (!fd_) {
+    std::string message = Reason(target_, "cannot create a temporary file for");
+    temporary_.clear();
+    return Fail(error, std::move(message));
+  }
+  name_ = target_;
+  way_ = Way::kReplace;
+  return true;
+}
+
+bool OutputFile::write(std::string_view bytes, std::string* error) {
+  if (way_ == Way::kNone) return Fail(error, "cannot write " + name_ + ": it was not opened");
+  if (!WriteAll(way_ == Way::kStream ? streamFd_ : fd_.get(), bytes)) return Fail(error, Reason(name_, "cannot write"));
+  written_ += bytes.size();
+  return true;
+}
+
+bool OutputFile::commit(std::string* error) {
+  switch (way_) {
+    case Way::kNone:
+      return Fail(error, "cannot write " + name_ + ": it was not opened");
+    case Way::kStream:
+      return true;
+    case Way::kInPlace:
+      if (::ftruncate(fd_.get(), static_cast<off_t>(written_)) != 0 || ::fsync(fd_.get()) != 0)
+        return Fail(error, Reason(name_, "cannot write"));
+      break;
+    case Way::kReplace:
+      if (mode_ && ::fchmod(fd_.get(), static_cast<mode_t>(*mode_)) != 0)
+        return Fail(error, Reason(name_, "cannot set the mode of"));
+      if (::fsync(fd_.get()) != 0) return Fail(error, Reason(name_, "cannot flush"));
+      break;
+  }
+  if (::close(fd_.release()) != 0) return Fail(error, Reason(name_, "cannot close"));
+  if (way_ == Way::kReplace) {
+    if (::rename(temporary_.c_str(), target_.c_str()) != 0) return Fail(error, Reason(name_, "cannot replace"));
+    temporary_.clear();
+  }
+  way_ = Way::kNone;
+  return true;
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
+  OutputFile output;
+  return output.open(path, error) && output.write(bytes, error) && output.commit(error);
 }
 
 }  // namespace platform

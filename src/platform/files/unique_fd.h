@@ -23,6 +23,8 @@ class UniqueFd {
 
   int get() const { return fd_; }
   explicit operator bool() const { return fd_ >= 0; }
+  // The descriptor, no longer closed by this owner.
+  int release() { return std::exchange(fd_, -1); }
 
  private:
   int fd_ = -1;
