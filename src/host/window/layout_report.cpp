@@ -77,6 +77,8 @@ bool WriteLayoutReport(const std::string& path, const std::string& dialogLines) 
     for (const auto& button : alert.buttons)
       out << "button " << window << ' ' << button.answer << ' ' << button.place << ' ' << OneLine(button.title) << '\n';
   }
+  for (const std::string& filter : ui::gtk::OpenChooserFilters())
+    out << "chooser " << number++ << ' ' << OneLine(filter) << '\n';
   return platform::WriteFileAtomically(path, out.str());
 }
 

@@ -18,12 +18,15 @@ namespace korvo_host {
 //                                          for a control without a title
 //   column SIGN ID K X Y W H TITLE         the title of a list view's column K
 //   tab SIGN ID K X Y W H TITLE            tab K of a tab control
-//   row SIGN ID ITEM X Y W H CELLS         a list view's row, its cells' texts separated by tabs
+//   row SIGN ID ITEM X Y W H CELLS         a list view's row, where its cells lie and their texts
+//                                          separated by tabs
 //   field SIGN ID TEXT                     the text a single-line field shows (a password
 //                                          field's characters as dots)
 //   focus N SIGN ID                        the control with window N's keyboard focus
 //   item N SUB X Y W H TEXT                an item of the open menu (SUB 0 for a top-level item)
 //   button N ANSWER X Y W H TITLE          a button of alert N (the first button answers 1)
+//   chooser N FILTER                       a file chooser open as window N (numbered after the
+//                                          alerts), with the name of the filter it shows
 // Signatures with spaces are shown with '_'; line breaks and tabs inside texts as spaces. False
 // when the file cannot be written.
 //

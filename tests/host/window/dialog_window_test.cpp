@@ -293,7 +293,9 @@ TEST_F(DialogWindowTest, WatermarksOnBookletWatermarkArePreviewedAndSaved) {
 // shows dots.
 TEST_F(DialogWindowTest, EveryDialogFitsItsTitlesAndEscapeCancelsEveryDialogAndAlert) {
   const std::string before = dir_.path() + "/before.plist";
-  korvo_test::WriteFile(before, sessionWith("Watermark=Draft"));
+  // Booklet layout turned on and off once beforehand: the walk does so too, for Booklet Options.
+  useFoldingPrinter();
+  korvo_test::WriteFile(before, sessionWith("Watermark=Draft BookletLayout=Enabled BookletLayout=Disabled"));
   Layout shown = start("PpOu/30");
   ASSERT_TRUE(shown.has("PpOu/2") && shown.has("PpOu/30"));
   // Tab visits the panel's controls in the order they are shown (the paper summary, then its
@@ -321,12 +323,25 @@ TEST_F(DialogWindowTest, EveryDialogFitsItsTitlesAndEscapeCancelsEveryDialogAndA
     EXPECT_TRUE(WaitUntil(10, [&] { return ReadLayout(layout()).fields["KPDE/2006"] == "\u25cf\u25cf\u25cf\u25cf"; }))
         << ReadFile(layout());
   };
-  // The stock library's named paper form opens over it, as window 2.
-  const auto namedPaper = [&](const Layout& library) {
-    click(library.places.at("KPDE/23010"));
-    laidOut(waitFor("KPDE/22060", "2"), "2", "dialog Add Named Paper");
-    key("Escape");
-    waitGone("KPDE/22060");
+  // What a button of the dialog in front opens, as window 2 over it: checked, then Escaped.
+  const auto opens = [&](const char* button, const char* control, const char* name) {
+    return [=, this](const Layout& under) {
+      click(under.places.at(button));
+      laidOut(waitFor(control, "2"), "2", std::string("dialog ") + name);
+      key("Escape");
+      waitGone(control);
+    };
+  };
+  // Setup... on the exceptions dialog's first tab, Color Setup on its second.
+  const auto exceptionSetups = [&](const Layout& exceptions) {
+    opens("SpPg/23", "KPDE/972", "exception Image Shift")(exceptions);
+    click(exceptions.places.at("page SpPg/100 2"));
+    opens("SpPg/31", "ClrS/1", "exception Color Setup")(waitFor("SpPg/31"));
+  };
+  // Booklet Options... is there while booklet layout is on.
+  const auto bookletLayout = [&](bool on) {
+    chooseItem(ReadLayout(layout()).places["KPDE/6002"], on ? "Enabled" : "Disabled");
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
   };
   struct Dialog {
     const char* opener;   // a pop-up or menu, or a button when item is empty
@@ -334,16 +349,21 @@ TEST_F(DialogWindowTest, EveryDialogFitsItsTitlesAndEscapeCancelsEveryDialogAndA
     const char* control;  // one the dialog shows, or an alert's button
     const char* title;    // of its window, when it has one of its own
     std::function<void(const Layout&)> inside = nullptr;  // what is done in it before Escape
+    std::function<void(bool)> around = nullptr;  // done before it opens (true) and after (false)
   };
   const std::vector<std::pair<const char*, std::vector<Dialog>>> panels = {
       {"Paper/Output",
        {{"PpOu/2", "Saved Job", "KPDE/2005", "Saved Job", secureJob},
-        {"PpOu/12", "Stock Library...", "KPDE/23002", "Stock Library", namedPaper},
+        {"PpOu/2", "Background Form", "KPDE/1901", "Saved Background Form",
+         opens("KPDE/1902", "KPDE/2003", "Background Form Setup")},
+        {"PpOu/12", "Stock Library...", "KPDE/23002", "Stock Library", opens("KPDE/23010", "KPDE/22060", "Add Named Paper")},
         {"PpOu/30", "Pads...", "KPDE/2116", ""},
         {"PpOu/30", "1 Staple...", "Fnsh/101", "1 Staple"},
         {"PpOu/30", "2 Staples...", "Fnsh/101", "2 Staples"},
         {"PpOu/30", "Offset/Subset...", "Fnsh/21", ""},
         {"PpOu/30", "Booklet Creation...", "KPDE/1601", "Booklet Creation"},
+        {"PpOu/30", "Coil Punch...", "Fnsh/81", "Coil Punch"},
+        {"PpOu/30", "Fold...", "Fnsh/5", "", opens("Fnsh/5", "Fnsh/9", "Trim Outside Edge")},
         {"PpOu/12", "3.14", "KPDE/20150", "Custom Color"},
         {"PpOu/12", "4.6", "KPDE/20000", "Custom Type"},
         {"PpOu/12", "5.8", "CuWt/1", "Custom Weight"},
@@ -351,12 +371,13 @@ TEST_F(DialogWindowTest, EveryDialogFitsItsTitlesAndEscapeCancelsEveryDialogAndA
       {"Special Pages",
        {{"KPDE/100", "", "SpPg/10", ""},
         {"KPDE/200", "", "SpPg/12", ""},
-        {"KPDE/300", "", "SpPg/100", ""}}},
+        {"KPDE/300", "", "SpPg/100", "", exceptionSetups}}},
       {"Image Options", {{"KPDE/1004", "", "ClrS/1", ""}, {"KPDE/2204", "", "KPDE/972", ""}}},
       {"Job Notes", {{"Kshl/2006", "", "Kjnp/3", ""}}},
       {"Booklet/Watermark",
        {{"KPDE/6006", "New...", "KWEd/25", "Watermark Editor"},
-        {"KPDE/6007", "Setup...", "KPDE/2003", ""},
+        {"KPDE/6007", "Setup...", "KPDE/2003", "Background Form"},
+        {"KPDE/6005", "", "KPDE/1607", "Booklet Options", nullptr, bookletLayout},
         {"KPDE/6006", "Delete", "button 1 Keep", "Delete the watermark?"}}},
       {"Advanced", {{"KPDE/670", "", "KPDE/506", "About"}, {"KPDE/681", "Custom...", "CuSz/1", "Custom Size Setup"}}}};
   for (const auto& [panel, dialogs] : panels) {
@@ -366,6 +387,7 @@ TEST_F(DialogWindowTest, EveryDialogFitsItsTitlesAndEscapeCancelsEveryDialogAndA
     laidOut(front, "0", std::string("panel ") + panel);
     for (const Dialog& d : dialogs) {
       SCOPED_TRACE(d.control);
+      if (d.around) d.around(true);
       if (*d.item) chooseItem(front.places.at(d.opener), d.item);
       else click(front.places.at(d.opener));
       Layout dialog = waitFor(d.control, "1");
@@ -375,10 +397,11 @@ TEST_F(DialogWindowTest, EveryDialogFitsItsTitlesAndEscapeCancelsEveryDialogAndA
       if (d.inside) d.inside(dialog);
       key("Escape");
       waitGone(d.control);
+      if (d.around) d.around(false);
     }
   }
-  // Export Job Ticket...: GTK's own chooser takes the name typed; Escape in the summary of what
-  // the file would hold writes nothing.
+  // Export Job Ticket...: GTK's own chooser shows the filter of job tickets and takes the name
+  // typed; Escape in the summary of what the file would hold writes nothing.
   click(shown.places["PDlg/5"]);
   // Typed only once the chooser holds the keyboard: on a slow machine it is mapped well before.
   ASSERT_TRUE(WaitUntil(20, [&] {
@@ -386,6 +409,7 @@ TEST_F(DialogWindowTest, EveryDialogFitsItsTitlesAndEscapeCancelsEveryDialogAndA
     return korvo_test::RunCommand("DISPLAY=" + display_ + " xdotool getwindowfocus getwindowname", &focused) == 0 &&
            focused.find("Export Job Ticket") != std::string::npos;
   }));
+  EXPECT_TRUE(WaitUntil(10, [&] { return ReadLayout(layout()).choosers["1"] == "XML (*.xml)"; })) << ReadFile(layout());
   type(dir_.path() + "/ticket");
   key("Return");
   ASSERT_TRUE(waitFor("Kshl/6003").has("Kshl/6003"));
@@ -413,6 +437,7 @@ TEST_F(DialogWindowTest, ReturnKeepsTheWatermarkInTheDeleteAlertAndPressesOKInAF
 
   chooseItem(shown.places["Kshl/2"], "Special Pages");
   shown = waitFor("KPDE/200", "0");
+  expectFits(shown, "0");  // the list's column titles over its rows' texts too
   click(shown.places["KPDE/200"]);
   click(waitFor("SpPg/12", "1").places["SpPg/12"]);
   type("5");
@@ -481,22 +506,28 @@ TEST_F(DialogWindowTest, HelpInTheFoldDialogOpensItsPageInTheBrowserAndCancelSav
 TEST_F(DialogWindowTest, LittleArrowsKeepTheirFramesHelpIsAQuestionMarkAndSaysWhenNoPageOpens) {
   useBrowser(dir_.path() + "/no-such-browser");
   useFoldingPrinter();
-  // panel, opener (a button, or a pop-up or menu when item is not empty), item, Help button
-  const std::vector<std::array<const char*, 4>> dialogs = {
+  // panel, opener (a button, or a pop-up or menu when item is not empty), item, Help button, and
+  // a button of that dialog that opens the one checked, as window 2
+  struct Dialog {
+    const char *panel, *opener, *item, *help, *inner = "";
+  };
+  const std::vector<Dialog> dialogs = {
       {"Image Options", "KPDE/1004", "", "ClrS/3"},  {"Image Options", "KPDE/2204", "", "KPDE/990"},
       {"Special Pages", "KPDE/100", "", "SpPg/3"},   {"Special Pages", "KPDE/200", "", "SpPg/3"},
       {"Special Pages", "KPDE/300", "", "SpPg/3"},   {"Paper/Output", "PpOu/30", "Fold...", "Fnsh/6"},
       {"Paper/Output", "PpOu/12", "3.14", "KPDE/3"}, {"Paper/Output", "PpOu/12", "5.8", "CuWt/5"},
-      {"Advanced", "KPDE/681", "Custom...", "CuSz/10"}};
+      {"Advanced", "KPDE/681", "Custom...", "CuSz/10"}, {"Paper/Output", "PpOu/30", "Fold...", "Fnsh/6", "Fnsh/5"}};
   const Layout window = start("Kshl/2");
-  for (const auto& [panelTitle, opener, item, help] : dialogs) {
-    SCOPED_TRACE(std::string(opener) + " " + item);
+  for (const auto& [panelTitle, opener, item, help, inner] : dialogs) {
+    SCOPED_TRACE(std::string(opener) + " " + item + " " + inner);
     chooseItem(window.places.at("Kshl/2"), panelTitle);
     const Layout panel = waitFor(opener);
     if (*item) chooseItem(panel.places.at(opener), item);
     else click(panel.places.at(opener));
-    const Layout shown = waitFor(help);
-    const std::vector<std::string> faults = korvo_test::LayoutFaults(shown, "1");
+    if (*inner) click(waitFor(inner).places.at(inner));
+    const std::string front = *inner ? "2" : "1";
+    const Layout shown = waitFor(*inner ? "window 2" : help, front.c_str());
+    const std::vector<std::string> faults = korvo_test::LayoutFaults(shown, front);
     for (const korvo_test::ControlLine& line : shown.controls) {
       EXPECT_TRUE(line.name != help || line.title == "?") << line.title;
       if (line.kind != "little-arrows" || line.place.width == 0) continue;
@@ -504,7 +535,7 @@ TEST_F(DialogWindowTest, LittleArrowsKeepTheirFramesHelpIsAQuestionMarkAndSaysWh
       EXPECT_LE(line.place.height, 24) << line.name;
       for (const std::string& fault : faults) EXPECT_EQ((" " + fault + " ").find(" " + line.name + " "), std::string::npos) << fault;
     }
-    if (help == dialogs.front()[3]) {
+    if (help == dialogs.front().help) {
       for (int tab = 1; tab <= 4; ++tab) {
         click(shown.places.at("page ClrS/100 " + std::to_string(tab)));
         EXPECT_TRUE(WaitUntil(10, [&] {
@@ -517,6 +548,10 @@ TEST_F(DialogWindowTest, LittleArrowsKeepTheirFramesHelpIsAQuestionMarkAndSaysWh
       EXPECT_EQ(alert.windowTitles.at("2"), "The help page could not be opened.");
       key("Escape");
       waitGone("button 2 OK");
+    }
+    if (*inner) {
+      key("Escape");
+      waitGone("window 2");
     }
     key("Escape");
     waitGone(help);

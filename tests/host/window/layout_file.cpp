@@ -54,6 +54,10 @@ Layout ReadLayout(const std::string& path) {
         if (b == "0") layout.places["item " + Rest(fields)] = place;
         if (layout.menu.width == 0) layout.menu = place;
       }
+    } else if ((what == "column" || what == "row") && fields >> b >> c >> place.x) {
+      (what == "column" ? layout.columnsX : layout.rowsX)[a + "/" + b].push_back(place.x);
+    } else if (what == "chooser") {
+      layout.choosers[a] = Rest(fields);
     } else if (what == "field" && fields >> b) {
       layout.fields[a + "/" + b] = Rest(fields);
     } else if (what == "focus" && fields >> b >> c) {
@@ -82,6 +86,10 @@ std::vector<std::string> LayoutFaults(const Layout& layout, const std::string& w
     for (std::size_t k = i + 1; k < controls.size(); ++k)
       if (Parent(controls[k].node) == Parent(controls[i].node) && Overlap(controls[i].place, controls[k].place))
         faults.push_back(controls[i].name + " overlaps " + controls[k].name);
+    const auto columns = layout.columnsX.find(controls[i].name), rows = layout.rowsX.find(controls[i].name);
+    if (columns != layout.columnsX.end() && rows != layout.rowsX.end() && columns->second[0] != rows->second[0])
+      faults.push_back(controls[i].name + "'s column titles start at " + std::to_string(columns->second[0]) +
+                       ", its rows at " + std::to_string(rows->second[0]));
   }
   return faults;
 }

@@ -34,13 +34,17 @@ struct Layout {
   std::map<std::string, Place> windowPlaces;
   std::map<std::string, std::string> fields;        // the text shown, by "SIGN/ID"
   std::map<std::string, std::string> focus;         // "SIGN/ID" by window number
+  std::map<std::string, std::string> choosers;      // the filter shown, by window number
+  // Of each list view, by "SIGN/ID": its column titles', and its rows' texts' left edges.
+  std::map<std::string, std::vector<int>> columnsX, rowsX;
   std::vector<ControlLine> controls;
   bool has(const std::string& name) const { return places.count(name) != 0 && places.at(name).width > 0; }
 };
 
 Layout ReadLayout(const std::string& path);
 
-// One line for each title of window N that is cut short and each two siblings in it that overlap.
+// One line for each title of window N that is cut short, each two siblings in it that overlap and
+// each list whose column titles do not start where its rows' texts do.
 std::vector<std::string> LayoutFaults(const Layout& layout, const std::string& window);
 
 }  // namespace korvo_test

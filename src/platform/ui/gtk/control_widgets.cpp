@@ -378,6 +378,7 @@ void CreateWidgets(WidgetNode& node) {
       node.header = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, kCellSpacing);
       gtk_widget_add_css_class(node.header, "korvo-column-titles");
       node.main = gtk_list_box_new();
+      gtk_widget_add_css_class(node.main, "korvo-rows");
       g_signal_connect(node.main, "selected-rows-changed", G_CALLBACK(OnRowsSelected), &node);
       WatchListInput(node);
       // Rows never scroll sideways: they are as wide as the list, and a selection cannot shift them.

@@ -55,7 +55,13 @@ gboolean OnAlertKey(GtkEventControllerKey*, guint key, guint, GdkModifierType, g
 struct FileState {
   bool answered = false;
   std::optional<std::string> path;
+  GtkFileChooser* chooser = nullptr;
 };
+
+std::vector<const FileState*>& ChoosersOpen() {
+  static std::vector<const FileState*> choosers;
+  return choosers;
+}
 
 void OnFileResponse(GtkNativeDialog* dialog, int response, gpointer data) {
   auto* state = static_cast<FileState*>(data);
@@ -163,6 +169,18 @@ std::vector<AlertShown> OpenAlerts() {
   return shown;
 }
 
+std::vector<std::string> OpenChooserFilters() {
+  std::vector<std::string> shown;
+  // The filter the chooser itself holds as the one shown, not the one it was given: a chooser
+  // that dropped it shows none.
+  for (const FileState* state : ChoosersOpen()) {
+    GtkFileFilter* filter = gtk_file_chooser_get_filter(state->chooser);
+    const char* name = filter != nullptr ? gtk_file_filter_get_name(filter) : nullptr;
+    shown.emplace_back(name != nullptr ? name : "");
+  }
+  return shown;
+}
+
 GtkInteraction::GtkInteraction(GtkWindow* parent, std::vector<std::string> pictureFolders)
     : parent_(parent), pictureFolders_(std::move(pictureFolders)) {}
 
@@ -256,10 +274,12 @@ std::optional<std::string> GtkInteraction::chooseFile(const FileRequest& request
     gtk_file_filter_set_name(filter.get(), FilterName(request.types).c_str());
     gtk_file_chooser_add_filter(GTK_FILE_CHOOSER(chooser), filter.get());
   }
-  FileState state;
+  FileState state{false, std::nullopt, GTK_FILE_CHOOSER(chooser)};
   g_signal_connect(chooser, "response", G_CALLBACK(OnFileResponse), &state);
   gtk_native_dialog_show(GTK_NATIVE_DIALOG(chooser));
+  ChoosersOpen().push_back(&state);
   RunNestedLoop([&] { return state.answered; });
+  std::erase(ChoosersOpen(), &state);
   g_signal_handlers_disconnect_by_data(chooser, &state);
   return state.path;
 }

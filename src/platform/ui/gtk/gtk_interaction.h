@@ -27,6 +27,9 @@ struct AlertShown {
 };
 // The alerts open now, the innermost last; those not yet on screen are left out.
 std::vector<AlertShown> OpenAlerts();
+// For each file chooser open now, the innermost last, the name of the filter it shows (empty
+// with none): scripts check what a person is offered.
+std::vector<std::string> OpenChooserFilters();
 
 class GtkInteraction : public Interaction {
  public:

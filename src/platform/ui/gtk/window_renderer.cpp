@@ -38,7 +38,11 @@ void InstallCompactStyle() {
                                   " border-radius: 0; }"
                                   ".korvo .korvo-arrows image { -gtk-icon-size: 8px; }"
                                   "popover button.korvo-menu-heading { font-weight: bold; }"
-                                  ".korvo notebook > header > tabs > tab { min-height: 0; padding: 3px 10px; }",
+                                  ".korvo notebook > header > tabs > tab { min-height: 0; padding: 3px 10px; }"
+                                  // A list's column titles start where its rows' texts do, whatever
+                                  // padding the theme gives rows.
+                                  ".korvo .korvo-column-titles, .korvo list.korvo-rows > row {"
+                                  " padding-left: 2px; padding-right: 2px; }",
                                   -1);
   gtk_style_context_add_provider_for_display(display, GTK_STYLE_PROVIDER(provider.get()),
                                              GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
@@ -296,8 +300,8 @@ std::vector<WindowRenderer::ListRow> WindowRenderer::listRowsOf(const Control& c
     if (!place || place->y + place->height <= list->y || place->y >= list->y + list->height) continue;
     ListRow entry;
     entry.item = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(g_object_get_data(G_OBJECT(row), "korvo-row")));
-    entry.place = *place;
     GtkWidget* cells = gtk_list_box_row_get_child(GTK_LIST_BOX_ROW(row));
+    entry.place = ScreenPlaceOf(cells).value_or(*place);
     for (GtkWidget* cell = cells ? gtk_widget_get_first_child(cells) : nullptr; cell != nullptr;
          cell = gtk_widget_get_next_sibling(cell))
       if (GTK_IS_LABEL(cell)) entry.cells.emplace_back(gtk_label_get_text(GTK_LABEL(cell)));

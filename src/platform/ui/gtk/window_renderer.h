@@ -51,8 +51,9 @@ class WindowRenderer {
   // The title a control's widget shows and whether Pango found room for all of it; none for a
   // control without a title or not on screen.
   std::optional<TitleFit> titleOf(const Control& control) const;
-  // The rows a list view shows, in order, with their places as above and their cells' texts; rows
-  // scrolled out of sight are left out.
+  // The rows a list view shows, in order, each with the place of its cells (inside the row's
+  // padding, where its texts start) as above and their texts; rows scrolled out of sight are left
+  // out.
   struct ListRow {
     std::uint32_t item = 0;
     std::vector<std::string> cells;
