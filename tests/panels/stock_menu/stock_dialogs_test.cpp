@@ -41,8 +41,7 @@ class StockDialogs : public ::testing::Test {
     ASSERT_TRUE(opened);
     bundle = *opened;
   }
-  // Runs the size dialog with the steps, width and length taking what OK answers; the fields' texts
-  // as the dialog opened.
+  // Runs the size dialog with the steps; the fields' texts as the dialog opened.
   std::pair<std::string, std::string> RunSize(std::function<void(ui::Window&, ui::UserDriver&)> steps) {
     std::pair<std::string, std::string> opened;
     script.onModal([&](ui::Window& window, ui::UserDriver& user) {
@@ -54,7 +53,7 @@ class StockDialogs : public ::testing::Test {
       steps(window, user);
     });
     CustomSize size{width, length};
-    TakeAnswer(RunModalCustomStockSizeDialog(bundle, size, &dialog), size);
+    confirmed = TakeAnswer(RunModalCustomStockSizeDialog(bundle, size, &dialog), size);
     width = size.width;
     length = size.length;
     return opened;
@@ -71,7 +70,7 @@ class StockDialogs : public ::testing::Test {
   ui::ScriptedInteraction script;
   platform::Bundle* bundle = nullptr;
   std::int32_t width = kPrinterDefault, length = kPrinterDefault;
-  bool replace = false;
+  bool confirmed = false, replace = false;
   DialogState dialog;  // the print dialog's, whose units are kept between its custom size dialogs
   CustomSizeUnits& units = dialog.customSizeUnits;
   std::vector<ui::DrawnSheet> preview;  // what the preview drew as the dialog opened
@@ -113,6 +112,7 @@ TEST_F(StockDialogs, ASizeBelowTheMinimumIsRefusedWithTheNotice) {
     EXPECT_EQ(std::pair(arrows->minimum(), arrows->maximum()), std::pair(1524, 3048));
     user.pressEscape(w);
   });
+  EXPECT_FALSE(confirmed);
   EXPECT_EQ(width, kPrinterDefault);  // Cancel changes nothing
   units = kUnitsInches;
   width = 21590, length = 27940;
