@@ -1,8 +1,8 @@
 // The templates every dialog and panel runs on. The dialog template: Help opens the dialog's
 // page, OK answers the edited record, Cancel answers none, and a window that cannot be loaded says
-// so (Defaults, the advanced paper selection's test finds). The panel skeleton's Open: the first builds and
-// shows, later ones rebuild and show, or answer as the panel's rule says; a build that failed is
-// tried again at the next Open. A dialog starts every time the user picks a printer: the
+// so (Defaults, the advanced paper selection's test finds). The panel skeleton's Open: the first
+// builds and shows, later ones rebuild and show, or answer as the panel's rule says; a build that
+// failed is tried again at the next Open. A dialog starts every time the user picks a printer: the
 // preference files it reads are parsed again only when they changed, and a file damaged meanwhile
 // is still kept aside and reported.
 #include <gtest/gtest.h>
