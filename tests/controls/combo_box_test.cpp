@@ -14,6 +14,7 @@
 #include "platform/ui/scripted_interaction.h"
 #include "platform/ui/user_driver.h"
 #include "platform/ui/window.h"
+#include "support/string_bundle.h"
 #include "support/test_support.h"
 
 namespace {
@@ -22,22 +23,11 @@ using namespace platform::ui;
 using platform::PlistArray;
 using platform::PlistValue;
 
-// A bundle with a fresh identifier (bundles stay registered for the process) and the English label
-// of the login-name entry.
-platform::Bundle* MakeBundle(const korvo_test::TempDir& dir) {
-  const std::string path = dir.file("Combo.plugin");
-  std::filesystem::create_directories(path + "/Contents/Resources/en.lproj");
-  korvo_test::WriteFile(path + "/Contents/Info.plist",
-                        "<?xml version=\"1.0\"?>\n<plist version=\"1.0\"><dict><key>CFBundleIdentifier</key><string>"
-                        "test.combo." + std::filesystem::path(dir.path()).filename().string() + "</string></dict></plist>\n");
-  korvo_test::WriteFile(path + "/Contents/Resources/en.lproj/Localizable.po", "msgid \"UseLoginName\"\nmsgstr \"Use Login Name\"\n");
-  auto bundle = platform::Bundle::open(path);
-  return bundle ? *bundle : nullptr;
-}
-
 class ComboBox : public ::testing::Test {
  protected:
-  ComboBox() : bundle(MakeBundle(dir)), window("Job Notes", Rect{0, 0, 300, 200}) {
+  ComboBox()
+      : bundle(korvo_test::BundleWithStrings(dir, "msgid \"UseLoginName\"\nmsgstr \"Use Login Name\"\n")),
+        window("Job Notes", Rect{0, 0, 300, 200}) {
     combo = window.content().embed(std::make_unique<Control>(ControlKind::ComboBox, ControlID{1, 1}, Rect{}));
     options.bundle = bundle;
     options.map = LoginNameMap;
@@ -63,7 +53,7 @@ class ComboBox : public ::testing::Test {
 
   korvo_test::ScopedXdgHome home;
   korvo_test::TempDir dir;
-  platform::Bundle* bundle;
+  const platform::Bundle* bundle;
   ScriptedInteraction person;
   Window window;
   Control* combo;

@@ -18,7 +18,7 @@ using namespace platform::ui;
 platform::Bundle* MakeBundle(const korvo_test::TempDir& dir) {
   auto bundle = platform::Bundle::open(korvo_test::MakeBundle(
       dir, "Helpers", "",
-      {{"en.lproj/Localizable.po", "msgid \"Pages\"\nmsgstr \"Page %d of %@\"\n\nmsgid \"Swapped\"\nmsgstr \"%2$@ before %1$@\"\n"},
+      {{"en.lproj/Localizable.po", "msgid \"Pages\"\nmsgstr \"Page %d of %@\"\n"},
        {"Arrow.png", std::string("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR\0\0\0\x10\0\0\0\x0A", 24)},
        {"Broken.png", "not a picture"}}));
   return bundle ? *bundle : nullptr;
@@ -56,9 +56,6 @@ TEST_F(ControlHelpers, LabelsAndTitlesAreLocalisedFormattedAndRedrawn) {
   EXPECT_EQ(SetLocalizedStaticText(nullptr, "Pages", label), platform::paramErr);
   EXPECT_EQ(SetLocalizedStaticText(bundle, nullptr, label), platform::paramErr);
   EXPECT_EQ(label->text(), "Page 2 of 5");
-
-  SetLocalizedWindowTitle(bundle, "Swapped", &window, {std::string("x"), std::string("y")});
-  EXPECT_EQ(window.title(), "y before x");
 }
 
 TEST_F(ControlHelpers, AnIconDrawsItsPictureCentredUnscaledOnAnErasedBackgroundWhenDrawn) {
@@ -91,13 +88,10 @@ TEST(ShellServices, HelpNeedsTheBundlesHelpBook) {
   EXPECT_EQ(DisplayHelp(nullptr, "", ""), platform::paramErr);
   auto bundle = platform::Bundle::open(korvo_test::BundlePath());
   ASSERT_TRUE(bundle);
-  EXPECT_EQ(DisplayHelp(*bundle, "special_pages/db_add_inserts_d.html", ""), platform::noErr);
-  EXPECT_EQ(script.log().back(), "help: Korvo Printer Help special_pages/db_add_inserts_d.html#");
-  // A page the book lacks opens nothing and says so (pages are found letter case aside in
-  // bundle_help_book_test).
-  const std::size_t opened = script.log().size();
+  // A page the book lacks opens nothing and says so (a page it has, the Help buttons' tests open;
+  // pages are found letter case aside in bundle_help_book_test).
   EXPECT_EQ(DisplayHelp(*bundle, "paper_output/no_such_page.htm", ""), platform::fnfErr);
-  EXPECT_EQ(script.log().size(), opened);
+  EXPECT_TRUE(script.log().empty());
 
   korvo_test::TempDir dir;
   auto noBook = platform::Bundle::open(

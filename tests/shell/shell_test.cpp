@@ -101,13 +101,8 @@ class ShellFanOut : public ::testing::Test {
   platform::PrintSession session;
 };
 
-TEST_F(ShellFanOut, PanelsGetTabIndicesInLoadOrderAndFailingOnesAreSkipped) {
-  ASSERT_EQ(shell.panelCount(), 6);
-  for (int i = 0; i < 6; ++i) {
-    EXPECT_EQ(shell.panels[static_cast<size_t>(i)].tabIndex, i + 1);
-    EXPECT_EQ(shell.panels[static_cast<size_t>(i)].title, "Panel " + std::to_string(i + 1));
-  }
-  // An unknown getter and a failing Prologue do not stop the panels after them.
+// (That the six get their tab indices in load order, the visible panel's Sync below finds.)
+TEST_F(ShellFanOut, AnUnknownGetterAndAFailingPrologueDoNotStopThePanelsAfterThem) {
   PDEShellContext other;
   const char* const names[] = {"P1", "Missing", "Failing", "P2", ""};
   testing::internal::CaptureStderr();

@@ -57,9 +57,7 @@ TEST(Type42Program, NotdefIsDefinedOnceAndGlyphsGetTheirNames) {
   EXPECT_EQ(CharStrings(program),
             "/CharStrings 2 dict dup begin\n/.notdef 0 def\n/A 1 def\nend readonly def\n"
             "FontName currentdict end definefont pop\n");
-  EXPECT_NE(program.find("dup 65 /A put\n"), std::string::npos);
   EXPECT_NE(program.find("dup 66 /.notdef put\n"), std::string::npos);
-  EXPECT_NE(program.find("%!PS-TrueTypeFont-1.0000-1.0000\n"), std::string::npos);
   EXPECT_EQ(program.find("%%VMUsage"), std::string::npos);  // the font gives no maximum
 }
 

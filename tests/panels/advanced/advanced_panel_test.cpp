@@ -6,7 +6,6 @@
 // All copies the text shown, Cancel answers -1, the confirm button 0, its title follows the mode.
 #include <gtest/gtest.h>
 
-#include "model/advanced_keys.h"
 #include "model/job_level_stock.h"
 #include "model/job_notes_keys.h"
 #include "model/paper_output_keys.h"
@@ -131,10 +130,7 @@ TEST_F(AdvancedPanel, JobTicketsAreExportedAndImportedByTheButtons) {
   ASSERT_EQ(dialog.user().click(dialog.named("ImportJobTicket")), platform::noErr);
   EXPECT_EQ(script.fileRequests().back().title, "Import Job Ticket");
   EXPECT_EQ(script.alerts().size(), 2u);
-  EXPECT_EQ(Shown(dialog, "Rotate"), "On");  // the panel has re-read the ticket
-  ASSERT_EQ(dialog.sync(false), platform::noErr);
-  for (const char* key : {kAdvancedRotateImage180Key, kOPIPrescanKey, kOPISubsitutionKey})
-    EXPECT_EQ(dialog.settings().getInteger(key), settings().getInteger(key)) << key;
+  EXPECT_EQ(Shown(dialog, "Rotate"), "On");  // re-read at once (the other choices: the round-trip tests')
 }
 
 TEST(JobTicketSummaryWindow, CopyAllCopiesTheShownTextAndTheAnswerFollowsTheButton) {
