@@ -159,14 +159,4 @@ TEST_F(IppCommands, AnUnreachablePrinterARefusedJobOrAMissingDocumentIsOneErrorL
   EXPECT_TRUE(host_test::IsOneErrorLine(err));
 }
 
-// Inch sizes go in PWG 5101.1's exact dimensions, which the printer lists, so it is sent no
-// paper warning (the job ticket keeps its own: the writer's media tests).
-TEST_F(IppCommands, ALetterJobIsSentInExactDimensions) {
-  ASSERT_TRUE(plain_);
-  std::string out, err;
-  ASSERT_EQ(Print(Session(false, "d[\"com.korvo.print.JobLevelStock\"] = {\"Size\": 204}"), plain_->uri(), &out, &err), 0)
-      << err;
-  EXPECT_FALSE(host_test::Has(err, "Paper")) << err;
-}
-
 }  // namespace

@@ -115,7 +115,8 @@ TEST(ShowCommand, OnlyTheCommandsThatDrawLoadTheDrawingLibrariesAndNoneLoadsGtk)
   EXPECT_EQ(log.find("libcups"), std::string::npos) << "korvo-pde type42 loaded libcups";
 }
 
-// A run that leaves the session as it was does not replace its file; one that changes it does.
+// A run that leaves the session as it was does not replace its file (one that changes it does:
+// every row of SetChoices).
 TEST(ShowCommand, AnUnchangedSessionIsNotWrittenAgain) {
   korvo_test::ScopedXdgHome home;
   korvo_test::TempDir dir;
@@ -128,10 +129,6 @@ TEST(ShowCommand, AnUnchangedSessionIsNotWrittenAgain) {
   struct stat after {};
   ASSERT_EQ(::stat(session.c_str(), &after), 0);
   EXPECT_EQ(after.st_ino, before.st_ino) << "the unchanged session was replaced";
-  ASSERT_EQ(host_test::RunSet(session, {"Recipient=Print room"}, &out), 0) << out;
-  ASSERT_EQ(::stat(session.c_str(), &after), 0);
-  EXPECT_NE(after.st_ino, before.st_ino) << "the changed session was not written";
-  EXPECT_NE(korvo_test::ReadFile(session).find("Print room"), std::string::npos);
 }
 
 TEST(ShowCommand, ABundleWithoutItsShellDescriptionNamesTheMissingFileNotThePrinter) {

@@ -102,6 +102,9 @@ TEST(IppJobTemplate, EachFamilySendsWhatThePrinterRegisters) {
        "media-front-coating=glossy media-back-coating=glossy media-tooth=medium media-grain=x-direction}\n"},
       {AddIppJobMedia, JobStock({{"Type", 6}, {"CustomType", "Heavy card"}, {"Modulus", 5}, {"Punched", 2}}),
        "media-col={media-type=Heavy card media-order-count=5 media-hole-count=3}\n"},
+      // Inch sizes go in PWG 5101.1's exact dimensions, which printers list (the job ticket keeps
+      // its own: the writer's media tests).
+      {AddIppJobMedia, JobStock({{"Size", 204}}), "media-col={media-size={x-dimension=21590 y-dimension=27940}}\n"},
       {AddIppJobMedia, JobStock({{"CustomNameOnly", true}, {"CustomName", "Gloss 300"}, {"Type", 1}, {"Color", 3}}),
        "media-col={media-key=Gloss 300}\n"},
       {AddIppJobMedia, JobStock({}), ""},

@@ -128,6 +128,12 @@ TEST(JTktDriver, EachOptionGivesItsDocument) {
       // Job-level commands belong to whole documents.
       {"covers", With(covers, {{kFrontCoverKey, PlistDict{{"SidesImaged", 2}}}}),
        {head, "<cover-front ", "\t</job-template-attributes>\n</jtkt>"}, {"jtkt-operation-attributes", "<sides "}},
+      // Pads alone get the document frame.
+      {"pads", With(covers, {{kNoOfPadsKey, 2}, {kPadBackCoverKey, "No Back Cover"}, {kPagesPerPadsKey, 25}}),
+       {head + "\t<pad-printing syntax=\"collection\">\n\t\t<number-of-sheets-per-pad syntax=\"integer\">25"
+               "</number-of-sheets-per-pad>\n\t\t<pad-printing-type syntax=\"keyword\">pads-single-no-cover"
+               "</pad-printing-type>\n\t</pad-printing>\n\t</job-template-attributes>\n</jtkt>"},
+       {"jtkt-operation-attributes"}},
       {"inserts without a list", inserts},
       {"exceptions without a list", exceptions},
       {"inserts", With(inserts, {{kInsertListKey, platform::PlistArray{PlistDict{{"StartPage", 3}}}}}), {"</jtkt>"}},

@@ -111,6 +111,7 @@ TEST(JTktMedia, CodesWithoutAWordAndAbsentNamesWriteNoMember) {
         << media.type;
 }
 
+// A record filled again starts afresh: the named stock below, after the inserter, is no inserter.
 TEST(JTktMedia, FragmentsOfTheShortForms) {
   const PlistDict inserter{{"Source", 10}, {"Type", 4}};
   RecordingContext out;
@@ -129,19 +130,6 @@ TEST(JTktMedia, FragmentsOfTheShortForms) {
   EXPECT_EQ(out.fragments().size(), 2u);
   EXPECT_EQ(WriteJTktMedia(out.get(), nullptr), platform::paramErr);
   EXPECT_EQ(WriteJTktMedia(nullptr, &media), platform::paramErr);
-}
-
-TEST(JTktMedia, FillingStartsFromAFreshRecord) {
-  _MEDIADATA media;
-  media.weight = 300;
-  media.description = "old";
-  media.tooth = 2;
-  const PlistDict stock{{"Type", 1}};
-  FillMediaData(&media, &stock, 0);
-  EXPECT_EQ(media.weight, kJTktUnset);
-  EXPECT_FALSE(media.description);
-  EXPECT_EQ(media.tooth, kJTktUnset);
-  EXPECT_EQ(media.type, kJTktMediaStationery);
 }
 
 }  // namespace

@@ -247,39 +247,40 @@ class ReaderSummary : public ::testing::Test {
   }
 };
 
-TEST_F(ReaderSummary, AnEmptySetHasOnlyHeadersAndBlankLines) {
+// The plug-in's English labels; the file's text is never a format; no weight line after the
+// paper stock heading when the weight is unset; a staple value held only by the second staple key
+// still shows, as the writer sends it.
+TEST_F(ReaderSummary, EachLineFollowsTheSettings) {
   EXPECT_EQ(Lines({}), (JTKTSummaryLines{"Job Notes", " ", "Job Setup", " ", "Output", " ", "Image Adjustment", " ", " ",
                                          " ", " ", " "}));
-}
-
-TEST_F(ReaderSummary, JobSetupShowsTheDuplexAndTheStocksFields) {
-  const PlistDict settings{{kFinishingDuplexKey, 2},
+  const PlistDict jobSetup{{kFinishingDuplexKey, 2},
                            {kJobLevelStockKey, PlistDict{{"Weight", 90}, {"Description", "Cream"}}},
                            {kJobNotesJobNameKey, "Menu %@ %s %n"}};
-  const JTKTSummaryLines lines = Lines(settings);
-  ASSERT_GE(lines.size(), 7u);
-  EXPECT_EQ(lines[1], "\t\tJob Name: Menu %@ %s %n");  // the file's text is never a format
-  EXPECT_EQ(lines[4], "\t\t" + L("Duplex") + ": " + L("DuplexLong"));
-  EXPECT_EQ(lines[5], "\t\tPaper Stock: ");
-  EXPECT_EQ(lines[6], "\t\t\tWeight = 90 gsm");
-  EXPECT_EQ(lines[7], "\t\t\tDescription = Cream");
-  const JTKTSummaryLines unset = Lines({{kJobLevelStockKey, PlistDict{{"Weight", kPrinterDefault}}}});
-  EXPECT_EQ(unset[4], " ");  // no weight line after the paper stock heading
-}
-
-TEST_F(ReaderSummary, FinishingLinesFollowTheOptionAndEveryStapleKey) {
-  const JTKTSummaryLines punchAndStaple = Lines({{kFinishingOptionsKey, 49},
-                                                 {kFinishingHolePunchValueKey, 33},
-                                                 {kFinishingStaple1ValueKey, 5}});
-  EXPECT_EQ(punchAndStaple[5], "\t\tStapling/Finishing: ");
-  EXPECT_EQ(punchAndStaple[6], "\t\t\tHole Punch, Portrait - Top, Landscape - Right");
-  EXPECT_EQ(punchAndStaple[7], "\t\t\t1 Staple, Portrait - Top Left, Landscape - Top Right");
-  // A staple value held only by the second staple key still shows, as the writer sends it.
-  const JTKTSummaryLines second = Lines({{kFinishingOptionsKey, 9}, {kFinishingStaple2ValueKey, 11}});
-  EXPECT_EQ(second[6], "\t\t\t2 Staples, Portrait - Top, Landscape - Right");
-  const JTKTSummaryLines output = Lines({{kFinishingSlipSheetKey, 2}, {kFinishingOutputDestinationKey, 4}});
-  EXPECT_EQ(output[5], "\t\tSlip Sheets: On");
-  EXPECT_EQ(output[6], "\t\tOutput Location: " + L("StackerTray"));
+  const PlistDict punchAndStaple{{kFinishingOptionsKey, 49}, {kFinishingHolePunchValueKey, 33}, {kFinishingStaple1ValueKey, 5}};
+  const PlistDict output{{kFinishingSlipSheetKey, 2}, {kFinishingOutputDestinationKey, 4}};
+  const struct {
+    PlistDict settings;
+    std::size_t line;
+    std::string text;
+  } cases[] = {
+      {jobSetup, 1, "\t\tJob Name: Menu %@ %s %n"},
+      {jobSetup, 4, "\t\t" + L("Duplex") + ": " + L("DuplexLong")},
+      {jobSetup, 5, "\t\tPaper Stock: "},
+      {jobSetup, 6, "\t\t\tWeight = 90 gsm"},
+      {jobSetup, 7, "\t\t\tDescription = Cream"},
+      {{{kJobLevelStockKey, PlistDict{{"Weight", kPrinterDefault}}}}, 4, " "},
+      {punchAndStaple, 5, "\t\tStapling/Finishing: "},
+      {punchAndStaple, 6, "\t\t\tHole Punch, Portrait - Top, Landscape - Right"},
+      {punchAndStaple, 7, "\t\t\t1 Staple, Portrait - Top Left, Landscape - Top Right"},
+      {{{kFinishingOptionsKey, 9}, {kFinishingStaple2ValueKey, 11}}, 6, "\t\t\t2 Staples, Portrait - Top, Landscape - Right"},
+      {output, 5, "\t\tSlip Sheets: On"},
+      {output, 6, "\t\tOutput Location: " + L("StackerTray")},
+  };
+  for (const auto& c : cases) {
+    const JTKTSummaryLines lines = Lines(c.settings);
+    ASSERT_GT(lines.size(), c.line);
+    EXPECT_EQ(lines[c.line], c.text) << c.line;
+  }
 }
 
 }  // namespace

@@ -6,12 +6,10 @@
 #include "jobticket/writer/jtkt_image_shift.h"
 #include "jobticket/writer/jtkt_special_pages.h"
 #include "jtkt_test_support.h"
-#include "model/client_information_keys.h"
 #include "model/image_shift_options.h"
 #include "model/paper_output_keys.h"
 #include "model/special_pages_ticket.h"
 #include "platform/status.h"
-#include "shell/client_information.h"
 
 namespace {
 
@@ -61,19 +59,6 @@ TEST(JTktSpecialPages, EachPartMatchesTheGoldenFile) {
   jtkt_test::ExpectGolden(jtkt_test::Framed(body), "special_pages_parts.xml");
   jtkt_test::RecordingContext out;
   EXPECT_EQ(WriteJTktCovers(out.get(), 0, 1, nullptr), platform::paramErr);
-}
-
-TEST(JTktPads, PadsAloneGetTheDocumentFrame) {
-  const PlistDict ticket{{kJTKTOptionsKey, PlistDict{{kJTKTOptionCoversKey, true}}},
-                         {kNoOfPadsKey, 2},
-                         {kPadBackCoverKey, "No Back Cover"},
-                         {kPagesPerPadsKey, 25}};
-  const std::string document = jtkt_test::Document(ticket);
-  EXPECT_EQ(document, jtkt_test::Framed("\t<pad-printing syntax=\"collection\">\n"
-                                        "\t\t<number-of-sheets-per-pad syntax=\"integer\">25</number-of-sheets-per-pad>\n"
-                                        "\t\t<pad-printing-type syntax=\"keyword\">pads-single-no-cover</pad-printing-type>\n"
-                                        "\t</pad-printing>\n"));
-  EXPECT_EQ(jtkt_test::XmllintComplaint(document), "");
 }
 
 // Shifts in hundredths of a millimetre: a missing unit is inches and only the boolean true is

@@ -223,9 +223,7 @@ TEST(POTable, NamesTheLineOfTheFirstFault) {
   EXPECT_EQ(ErrorOf("msgid \"a\"\nmsgstr \"b\"\nmsgid \"last\"\n"), "line 3: msgid without msgstr");
   EXPECT_EQ(ErrorOf("msgid\nmsgstr \"b\"\n"), "line 1: a quoted string is missing");
   EXPECT_EQ(ErrorOf("msgid \"a\"\nmsgstr \"b\"\nbogus\n"), "line 3: unexpected text \"bogus\"");
-}
-
-TEST(POTable, RefusesWhatALookUpByKeyCannotServe) {
+  // What a look-up by key cannot serve.
   EXPECT_EQ(ErrorOf("msgid \"a\"\nmsgstr \"1\"\n\nmsgid \"a\"\nmsgstr \"\"\n"), "line 4: duplicate msgid \"a\"");
   // An entry the table leaves out (untranslated, fuzzy) still takes its id.
   EXPECT_EQ(ErrorOf("msgid \"a\"\nmsgstr \"\"\nmsgid \"a\"\nmsgstr \"1\"\n"), "line 3: duplicate msgid \"a\"");

@@ -48,6 +48,10 @@ TEST(XmlPlistRead, AcceptsTheFormsOtherWritersUse) {
   auto bare = ReadXMLPlist("<plist><integer>7</integer></plist>");  // no header, no version
   ASSERT_TRUE(bare) << bare.error();
   EXPECT_EQ(*bare, PlistValue(7));
+  // An internal subset is fine as long as it declares no entity.
+  auto subset = ReadXMLPlist("<!DOCTYPE plist [ <!ELEMENT plist ANY> ]><plist><integer>1</integer></plist>");
+  ASSERT_TRUE(subset) << subset.error();
+  EXPECT_EQ(*subset, PlistValue(1));
   auto latin1 = ReadXMLPlist("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><plist><string>\xE9</string></plist>");
   ASSERT_TRUE(latin1) << latin1.error();
   EXPECT_EQ(*latin1, PlistValue("é"));

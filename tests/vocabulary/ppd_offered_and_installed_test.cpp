@@ -94,17 +94,7 @@ TEST_F(InstallableOptionsTest, LoadsTheMarkedChoiceOfEveryOptionOnce) {
   EXPECT_EQ(choice, "False");
   EXPECT_FALSE(getInstallableOptionValue("Duplex", choice));  // not in the group
   EXPECT_FALSE(getInstalledFeature("1StapleTL"));
-}
-
-TEST_F(InstallableOptionsTest, StaplingFollowsTheFinisher) {
-  ASSERT_TRUE(LoadWithOption1("CSS"));
-  EXPECT_TRUE(getInstalledFeature("1StapleBR"));
-  EXPECT_FALSE(getInstalledFeature("SimpleCatchTray2Key"));
   EXPECT_FALSE(getInstalledFeature("NoSuchFeature"));
-  UnloadInstallableOptions();
-  ASSERT_TRUE(LoadWithOption1("HCSCSS"));
-  EXPECT_FALSE(getInstalledFeature("1StapleBR"));
-  EXPECT_TRUE(getInstalledFeature("1StapleBL"));
 }
 
 TEST_F(InstallableOptionsTest, NothingIsInstalledWithoutTheGroup) {
