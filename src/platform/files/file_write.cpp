@@ -111,7 +111,6 @@ bool OutputFile::open(const std::string& path, std::string* error) {
   if (path.empty()) return Fail(error, "no file name was given");
   if (path == "-") {
     name_ = "standard output";
-    streamFd_ = STDOUT_FILENO;
     way_ = Way::kStream;
     return true;
   }
@@ -122,7 +121,6 @@ bool OutputFile::open(const std::string& path, std::string* error) {
   } else if (S_ISCHR(st.st_mode) || S_ISFIFO(st.st_mode)) {
     fd_ = UniqueFd(::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY));
     if (!fd_) return Fail(error, Reason(path, "cannot open"));
-    streamFd_ = fd_.get();
     way_ = Way::kStream;
     return true;
   } else if (!S_ISREG(st.st_mode)) {
@@ -155,7 +153,7 @@ bool OutputFile::open(const std::string& path, std::string* error) {
 
 bool OutputFile::write(std::string_view bytes, std::string* error) {
   if (way_ == Way::kNone) return Fail(error, "cannot write " + name_ + ": it was not opened");
-  if (!WriteAll(way_ == Way::kStream ? streamFd_ : fd_.get(), bytes)) return Fail(error, Reason(name_, "cannot write"));
+  if (!WriteAll(fd_ ? fd_.get() : STDOUT_FILENO, bytes)) return Fail(error, Reason(name_, "cannot write"));
   written_ += bytes.size();
   return true;
 }

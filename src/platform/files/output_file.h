@@ -33,8 +33,7 @@ class OutputFile {
   std::string target_;     // where a replacement is renamed to
   std::string temporary_;  // the replacement, until it is renamed
   std::optional<unsigned> mode_;
-  UniqueFd fd_;
-  int streamFd_ = -1;  // standard output is written, not owned
+  UniqueFd fd_;  // none for standard output, which is written but not owned
   unsigned long long written_ = 0;
 };
 
