@@ -63,6 +63,11 @@ class PrintDialogWindow {
         dialog_, static_cast<GtkPrintCapabilities>(GTK_PRINT_CAPABILITY_PAGE_SET | GTK_PRINT_CAPABILITY_COPIES |
                                                    GTK_PRINT_CAPABILITY_COLLATE | GTK_PRINT_CAPABILITY_REVERSE));
     gtk_print_unix_dialog_set_support_selection(dialog_, FALSE);
+    // GTK's page set-up starts on the session's paper (which GTK otherwise takes from the printer).
+    const platform::Ticket* format = session.ticket(platform::kPDE_PMPageFormatRef);
+    if (auto paper = platform::ReadPaperFormat(session.printer().ppdPath,
+                                               format != nullptr ? platform::PaperInfoTicketPaperName(*format) : ""))
+      gtk_print_unix_dialog_set_page_setup(dialog_, PageSetupOf(*paper).get());
     notebook_ = FindNotebook(GTK_WIDGET(dialog_));
     if (notebook_ != nullptr) {
       const std::vector<GtkWidget*> pages = NotebookPages(notebook_);
@@ -177,7 +182,8 @@ class PrintDialogWindow {
         out << "tab " << tab << ' ' << at->x << ' ' << at->y << ' ' << at->width << ' ' << at->height << ' '
             << OneLine(gtk_label_get_text(GTK_LABEL(label))) << '\n';
     }
-    return out.str() + DialogButtonLines(GTK_DIALOG(dialog_)) + PrinterListLines(GTK_WIDGET(dialog_));
+    return out.str() + DialogButtonLines(GTK_DIALOG(dialog_)) + PrinterListLines(GTK_WIDGET(dialog_)) +
+           GtkFieldLines(GTK_WIDGET(dialog_));
   }
 
   // The queue's name, or empty for Print to File (and any printer of GTK's own).
@@ -241,6 +247,9 @@ class PrintDialogWindow {
       else out_ << *sent << "\n";
       return sent ? kExitOK : kExitUserError;
     }
+    // GTK's Page Setup tab chose the paper; a size the printer lacks is refused before anything is kept.
+    if (!ChoosePaperSize(session_, PaperChoiceOf(gtk_print_unix_dialog_get_page_setup(dialog_)), "Paper size", err_))
+      return kExitUserError;
     extension_->sync(false);
     if (!SaveSessionFile(line_, session_, err_)) return kExitUserError;
     const std::string queue = QueueOf(printer);
