@@ -91,8 +91,12 @@ platform::GObjectPtr<GtkPageSetup> PageSetupOf(const platform::PaperFormat& pape
   platform::GObjectPtr<GtkPageSetup> setup(gtk_page_setup_new());
   GtkPaperSize* size = gtk_paper_size_new_from_ppd(paper.keyword.c_str(), paper.text.c_str(),
                                                    paper.rect[3] - paper.rect[1], paper.rect[2] - paper.rect[0]);
-  gtk_page_setup_set_paper_size_and_default_margins(setup.get(), size);
+  gtk_page_setup_set_paper_size(setup.get(), size);
   gtk_paper_size_free(size);
+  gtk_page_setup_set_top_margin(setup.get(), paper.margins[0], GTK_UNIT_POINTS);
+  gtk_page_setup_set_left_margin(setup.get(), paper.margins[1], GTK_UNIT_POINTS);
+  gtk_page_setup_set_bottom_margin(setup.get(), paper.margins[2], GTK_UNIT_POINTS);
+  gtk_page_setup_set_right_margin(setup.get(), paper.margins[3], GTK_UNIT_POINTS);
   return setup;
 }
 

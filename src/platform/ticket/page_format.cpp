@@ -69,6 +69,11 @@ Result<PaperFormat> ReadPaperFormat(const std::string& ppdPath, const std::strin
   paper.rect[1] = -static_cast<double>(size->left);
   paper.rect[2] = size->top;
   paper.rect[3] = static_cast<double>(size->width) - size->left;
+  // Worked out in the description's own precision, as other readers of it (GTK's) do.
+  paper.margins[0] = size->length - size->top;
+  paper.margins[1] = size->left;
+  paper.margins[2] = size->bottom;
+  paper.margins[3] = size->width - size->right;
   return Result<PaperFormat>::ok(std::move(paper));
 }
 

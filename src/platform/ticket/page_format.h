@@ -21,6 +21,8 @@ struct PaperFormat {
   // The sheet in points, (top, left, bottom, right) from the top left corner of the imageable
   // area, as the print system gives it: Letter with margins of 12 points is (-12, -12, 780, 600).
   double rect[4] = {0, 0, 0, 0};
+  // What the imageable area leaves of the sheet at its top, left, bottom and right, in points.
+  double margins[4] = {0, 0, 0, 0};
 };
 
 // The page size the description at path names `choice` (a "*PageSize" keyword, the text the
