@@ -38,7 +38,7 @@ std::unique_ptr<PrintDialog> OpenDialogOnSession(const CommandLine& line, const 
   // A session that has no paper yet gets the printer's default page size, as a page format made
   // for the printer has it. A description libcups cannot read is refused below, by the plug-in.
   platform::Ticket& format = session.ensureTicket(platform::kPDE_PMPageFormatRef);
-  if (!platform::PaperInfoTicketNamesPaper(format))
+  if (platform::PaperInfoTicketPaperName(format).empty())
     if (auto paper = platform::ReadPaperFormat(printer.ppdPath)) platform::FillPaperInfoTicket(*paper, format);
   auto dialog = PrintDialog::load(bundlePath);
   if (!dialog) {
@@ -55,6 +55,17 @@ std::unique_ptr<PrintDialog> OpenDialogOnSession(const CommandLine& line, const 
   }
   pde->open();
   return pde;
+}
+
+bool ChoosePaperSize(platform::PrintSession& session, const std::string& choice, const std::string& setting,
+                     std::ostream& err) {
+  auto paper = platform::ReadPaperFormat(session.printer().ppdPath, choice);
+  if (!paper) {
+    err << "ERROR: " << setting << ": " << paper.error() << "\n";
+    return false;
+  }
+  platform::FillPaperInfoTicket(*paper, session.ensureTicket(platform::kPDE_PMPageFormatRef));
+  return true;
 }
 
 std::unique_ptr<PrintDialog> OpenDialogOnSessionFile(const CommandLine& line, platform::PrintSession* session,

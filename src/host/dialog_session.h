@@ -24,6 +24,13 @@ std::optional<platform::PrintSession> OpenSessionFile(const CommandLine& line, s
 std::unique_ptr<PrintDialog> OpenDialogOnSession(const CommandLine& line, const std::string& bundlePath,
                                                  platform::PrintSession& session, std::ostream& err);
 
+// The paper is the print dialog's own choice (its page set-up), not a panel's: the session's page
+// format takes the printer's page size `choice` (as platform::ReadPaperFormat names one) as the
+// print system gives it. False, the session unchanged, after one "ERROR: SETTING: ..." line on
+// err when the printer has none so named.
+bool ChoosePaperSize(platform::PrintSession& session, const std::string& choice, const std::string& setting,
+                     std::ostream& err);
+
 // Loads the session file --session names into *session, then opens the dialog on it as
 // OpenDialogOnSession does. None, after one "ERROR:" line on err, when either step fails.
 std::unique_ptr<PrintDialog> OpenDialogOnSessionFile(const CommandLine& line, platform::PrintSession* session,

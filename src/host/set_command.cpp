@@ -6,7 +6,6 @@
 #include "platform/locale/utf8_text.h"
 #include "platform/preferences/preference_file.h"
 #include "platform/preferences/preference_write_stage.h"
-#include "platform/ticket/page_format.h"
 #include "platform/ui/user_choice.h"
 
 namespace korvo_host {
@@ -29,24 +28,11 @@ std::string Named(const std::string& setting) {
   return setting.substr(0, cut) + "...";
 }
 
-// The paper size is the print dialog's own choice (its page set-up), not a panel's: the page
-// format takes the printer's page size of that name as the print system gives it.
-bool ApplyPageSize(platform::PrintSession& session, const std::string& value, const std::string& setting,
-                   std::ostream& err) {
-  auto paper = platform::ReadPaperFormat(session.printer().ppdPath, value);
-  if (!paper) {
-    err << "ERROR: " << setting << ": " << paper.error() << "\n";
-    return false;
-  }
-  platform::FillPaperInfoTicket(*paper, session.ensureTicket(platform::kPDE_PMPageFormatRef));
-  return true;
-}
-
 bool Apply(PrintDialog& pde, platform::PrintSession& session, const std::string& fullSetting, std::ostream& err) {
   const std::size_t equals = fullSetting.find('=');
   const std::string key = fullSetting.substr(0, equals), value = fullSetting.substr(equals + 1);
   const std::string setting = Named(fullSetting);
-  if (key == kPageSizeKey) return ApplyPageSize(session, value, setting, err);
+  if (key == kPageSizeKey) return ChoosePaperSize(session, value, setting, err);
   ui::LabelAnswers answers;
   ui::UserDriver user;
   const unsigned failedBefore = platform::PreferenceWritesFailed();

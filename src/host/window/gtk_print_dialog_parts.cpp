@@ -1,6 +1,7 @@
 #include "host/window/gtk_print_dialog_parts.h"
 
 #include <sstream>
+#include <string_view>
 
 #include <gtk/gtkunixprint.h>
 
@@ -66,6 +67,20 @@ std::string PrinterListLines(GtkWidget* dialog) {
     const platform::ui::Rect at = place.value_or(platform::ui::Rect{});
     out << "printer " << at.x << ' ' << at.y << ' ' << at.width << ' ' << at.height << ' '
         << OneLine(gtk_printer_get_name(GTK_PRINTER(item.get()))) << '\n';
+  }
+  return out.str();
+}
+
+std::string GtkFieldLines(GtkWidget* dialog) {
+  std::ostringstream out;
+  for (const char* id : {"copies_spin", "page_range_radio", "page_range_entry", "paper_size_combo"}) {
+    GtkWidget* field = FindWidget(dialog, [id](GtkWidget* w) {
+      const char* named = gtk_buildable_get_buildable_id(GTK_BUILDABLE(w));
+      return named != nullptr && std::string_view(named) == id;
+    });
+    const auto place = field != nullptr && gtk_widget_get_mapped(field) ? platform::ui::gtk::ScreenPlaceOf(field)
+                                                                         : std::nullopt;
+    if (place) out << "gtk-field " << place->x << ' ' << place->y << ' ' << place->width << ' ' << place->height << ' ' << id << '\n';
   }
   return out.str();
 }

@@ -1,7 +1,7 @@
 #pragma once
 // What GTK's print dialog does not offer through its interface but the print dialog command
 // needs: its notebook (found by walking its children), its own tabs built from a PPD, and the
-// places of its Print and Cancel buttons.
+// places of its Print and Cancel buttons and of its fields for copies, pages and paper.
 #include <gtk/gtk.h>
 
 #include <string>
@@ -23,6 +23,11 @@ void ShowPrinterOptionPages(const std::vector<GtkWidget*>& pages, bool shown);
 
 // "dialog-button X Y W H TITLE" for the dialog's Print and Cancel buttons, those on screen.
 std::string DialogButtonLines(GtkDialog* dialog);
+
+// "gtk-field X Y W H ID" for GTK's own fields a person types or chooses a job's copies, pages and
+// paper in, those on screen, by GTK's id of them ("copies_spin", "page_range_radio",
+// "page_range_entry", "paper_size_combo").
+std::string GtkFieldLines(GtkWidget* dialog);
 
 // "printer X Y W H NAME" for each row of the dialog's list of printers, in order (no place,
 // "0 0 0 0", for a row out of sight).

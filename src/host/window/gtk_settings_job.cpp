@@ -79,6 +79,27 @@ PrintDialogChoices DialogChoicesOf(GtkPrintSettings* settings) {
   return choices;
 }
 
+std::string PaperChoiceOf(GtkPageSetup* setup) {
+  GtkPaperSize* size = gtk_page_setup_get_paper_size(setup);
+  if (const char* keyword = gtk_paper_size_get_ppd_name(size); keyword != nullptr && keyword[0] != '\0') return keyword;
+  const std::string name =
+      platform::PaperNameOfSheet(gtk_paper_size_get_width(size, GTK_UNIT_POINTS), gtk_paper_size_get_height(size, GTK_UNIT_POINTS));
+  return name.empty() ? gtk_paper_size_get_name(size) : name;
+}
+
+platform::GObjectPtr<GtkPageSetup> PageSetupOf(const platform::PaperFormat& paper) {
+  platform::GObjectPtr<GtkPageSetup> setup(gtk_page_setup_new());
+  GtkPaperSize* size = gtk_paper_size_new_from_ppd(paper.keyword.c_str(), paper.text.c_str(),
+                                                   paper.rect[3] - paper.rect[1], paper.rect[2] - paper.rect[0]);
+  gtk_page_setup_set_paper_size(setup.get(), size);
+  gtk_paper_size_free(size);
+  gtk_page_setup_set_top_margin(setup.get(), paper.margins[0], GTK_UNIT_POINTS);
+  gtk_page_setup_set_left_margin(setup.get(), paper.margins[1], GTK_UNIT_POINTS);
+  gtk_page_setup_set_bottom_margin(setup.get(), paper.margins[2], GTK_UNIT_POINTS);
+  gtk_page_setup_set_right_margin(setup.get(), paper.margins[3], GTK_UNIT_POINTS);
+  return setup;
+}
+
 platform::Result<std::string> PrintWithGtkSettings(const std::string& queue, const std::string& documentPath,
                                                    GtkPrintSettings* settings) {
   const AddedOptions options(OptionsOf(settings));

@@ -55,7 +55,10 @@ class PrintDialogWindow {
     // GTK selects the queue PRINTER names when it lists it (its settings' printer only works for
     // the first queue listed): the session's, when it is a queue's.
     if (!session.printer().deviceURI.empty()) setenv("PRINTER", session.printer().name.c_str(), 1);
-    dialog_ = GTK_PRINT_UNIX_DIALOG(gtk_print_unix_dialog_new("Print", nullptr));
+    // A dialog of its own, with no program window behind it: the parent is never shown, so the
+    // window manager places the dialog as a main window, and GTK knows it is not a stray one.
+    parent_ = GTK_WINDOW(gtk_window_new());
+    dialog_ = GTK_PRINT_UNIX_DIALOG(gtk_print_unix_dialog_new("Print", parent_));
     g_object_ref_sink(dialog_);
     gtk_print_unix_dialog_set_embed_page_setup(dialog_, TRUE);
     // The PDF is finished: it is neither previewed nor scaled, and has no selection.
@@ -63,6 +66,11 @@ class PrintDialogWindow {
         dialog_, static_cast<GtkPrintCapabilities>(GTK_PRINT_CAPABILITY_PAGE_SET | GTK_PRINT_CAPABILITY_COPIES |
                                                    GTK_PRINT_CAPABILITY_COLLATE | GTK_PRINT_CAPABILITY_REVERSE));
     gtk_print_unix_dialog_set_support_selection(dialog_, FALSE);
+    // GTK's page set-up starts on the session's paper (which GTK otherwise takes from the printer).
+    const platform::Ticket* format = session.ticket(platform::kPDE_PMPageFormatRef);
+    if (auto paper = platform::ReadPaperFormat(session.printer().ppdPath,
+                                               format != nullptr ? platform::PaperInfoTicketPaperName(*format) : ""))
+      gtk_print_unix_dialog_set_page_setup(dialog_, PageSetupOf(*paper).get());
     notebook_ = FindNotebook(GTK_WIDGET(dialog_));
     if (notebook_ != nullptr) {
       const std::vector<GtkWidget*> pages = NotebookPages(notebook_);
@@ -85,6 +93,7 @@ class PrintDialogWindow {
     tabs_.reset();
     gtk_window_destroy(GTK_WINDOW(dialog_));
     g_object_unref(dialog_);
+    gtk_window_destroy(parent_);
   }
   PrintDialogWindow(const PrintDialogWindow&) = delete;
   PrintDialogWindow& operator=(const PrintDialogWindow&) = delete;
@@ -101,6 +110,9 @@ class PrintDialogWindow {
     gtk_window_present(GTK_WINDOW(dialog_));
     while (response_ == 0) g_main_context_iteration(nullptr, TRUE);
     g_source_remove(pump);
+    // A panel's field may hold the focus (Return in it prints): GTK must not keep it for a
+    // hidden dialog whose panels go before it does.
+    gtk_window_set_focus(GTK_WINDOW(dialog_), nullptr);
     gtk_widget_set_visible(GTK_WIDGET(dialog_), FALSE);
     const int status = response_ == GTK_RESPONSE_OK ? print() : kExitOK;
     ui::SetInteraction(nullptr);
@@ -177,7 +189,8 @@ class PrintDialogWindow {
         out << "tab " << tab << ' ' << at->x << ' ' << at->y << ' ' << at->width << ' ' << at->height << ' '
             << OneLine(gtk_label_get_text(GTK_LABEL(label))) << '\n';
     }
-    return out.str() + DialogButtonLines(GTK_DIALOG(dialog_)) + PrinterListLines(GTK_WIDGET(dialog_));
+    return out.str() + DialogButtonLines(GTK_DIALOG(dialog_)) + PrinterListLines(GTK_WIDGET(dialog_)) +
+           GtkFieldLines(GTK_WIDGET(dialog_));
   }
 
   // The queue's name, or empty for Print to File (and any printer of GTK's own).
@@ -241,6 +254,9 @@ class PrintDialogWindow {
       else out_ << *sent << "\n";
       return sent ? kExitOK : kExitUserError;
     }
+    // GTK's Page Setup tab chose the paper; a size the printer lacks is refused before anything is kept.
+    if (!ChoosePaperSize(session_, PaperChoiceOf(gtk_print_unix_dialog_get_page_setup(dialog_)), "Paper size", err_))
+      return kExitUserError;
     extension_->sync(false);
     if (!SaveSessionFile(line_, session_, err_)) return kExitUserError;
     const std::string queue = QueueOf(printer);
@@ -268,6 +284,7 @@ class PrintDialogWindow {
   std::ostream& out_;
   std::ostream& err_;
   std::vector<std::string> pictureFolders_;
+  GtkWindow* parent_ = nullptr;
   GtkPrintUnixDialog* dialog_ = nullptr;
   GtkNotebook* notebook_ = nullptr;
   std::vector<GtkWidget*> optionPages_;

@@ -67,7 +67,7 @@ Layout ReadLayout(const std::string& path) {
     } else if (what == "tab" && fields >> place.x >> place.y >> place.width >> place.height) {
       layout.tabs.push_back(Rest(fields));
       layout.places["tab " + a] = place;
-    } else if ((what == "dialog-button" || what == "printer") && fields >> place.y >> place.width >> place.height) {
+    } else if ((what == "dialog-button" || what == "printer" || what == "gtk-field") && fields >> place.y >> place.width >> place.height) {
       place.x = std::stoi(a);
       const std::string name = Rest(fields);
       if (what == "printer") layout.printers.push_back(name);

@@ -26,7 +26,7 @@ struct Layout {
   // "SIGN/ID" for controls, "item N" and "item TEXT" for open menu items ("item N.S" for item
   // S of item N's submenu), "page SIGN/ID K" for tab K of a tab control, "button N TITLE" for the
   // buttons of alert N, "window N"; of GTK's print dialog "tab K" (from 1), "dialog-button
-  // TITLE" and "printer NAME".
+  // TITLE", "printer NAME" and "gtk-field ID".
   std::map<std::string, Place> places;
   std::vector<std::string> tabs, printers;  // the print dialog's, in order
   Place menu;  // the first of the open menu's items in view

@@ -13,6 +13,7 @@
 #include "host/window/layout_file.h"
 #include "host/window/virtual_display.h"
 #include "platform/files/unique_fd.h"
+#include "platform/ticket/page_format.h"
 #include "platform/ticket/print_session.h"
 #include "support/private_cups.h"
 #include "support/test_support.h"
@@ -108,6 +109,7 @@ class PrintDialogWindowTest : public ::testing::Test {
 // 1280 x 800 screen, Print to File alone listed; a choice in a tab is the choice `set` makes, and
 // Print to File writes the PDF as it is with the ticket `export` writes.
 TEST_F(PrintDialogWindowTest, PrintsToFileWhatTheTabsChoseWithoutAServer) {
+  pde("set --session " + dir_.file("session.plist") + " PageSize=Legal");  // not GTK's own first choice
   Layout shown = start(dir_.file("no-server.sock"));
   EXPECT_EQ(shown.tabs, kPanelTabs);
   for (int k = 2; k <= 6; ++k)
@@ -127,7 +129,7 @@ TEST_F(PrintDialogWindowTest, PrintsToFileWhatTheTabsChoseWithoutAServer) {
   EXPECT_EQ(ReadFile(dir_.file("out.txt")), dir_.file("output.pdf") + "\n");
 
   EXPECT_EQ(ReadFile(dir_.file("output.pdf")), ReadFile(dir_.file("doc.pdf")));
-  pde("set --session " + dir_.file("set.plist") + " OutputColor=Grayscale");
+  pde("set --session " + dir_.file("set.plist") + " PageSize=Legal OutputColor=Grayscale");
   EXPECT_EQ(ReadFile(dir_.file("session.plist")), ReadFile(dir_.file("set.plist")));
   pde("export --session " + dir_.file("session.plist") + " -o " + dir_.file("export.xml"));
   EXPECT_EQ(ReadFile(dir_.file("output.pdf.xml")), ReadFile(dir_.file("export.xml")));
@@ -163,7 +165,9 @@ TEST_F(PrintDialogWindowTest, CancelOnAServerThatNeverAnswersWritesNothing) {
 TEST_F(PrintDialogWindowTest, PrintsOnTheKorvoQueueWhatTheTabsChose) {
   std::string error;
   const std::unique_ptr<korvo_test::PrivateCups> cups = korvo_test::PrivateCups::start(
-      ReadFile(korvo_test::DataPath("host/ipp_production_printer.conf")), "application/pdf", &error);
+      ReadFile(korvo_test::DataPath("host/ipp_production_printer.conf")) +
+          "ATTR rangeOfInteger copies-supported 1-999\nATTR boolean page-ranges-supported true\n",
+      "application/pdf", &error);
   ASSERT_TRUE(cups) << error;
   Layout shown = start("", cups->inside() + " PRINTER=Korvo");
   shown = waitFor("printer Raw");
@@ -183,15 +187,33 @@ TEST_F(PrintDialogWindowTest, PrintsOnTheKorvoQueueWhatTheTabsChose) {
   EXPECT_TRUE(WaitUntil(10, [&] { return !ReadLayout(dir_.file("layout.txt")).has("Kshl/2004"); }));
   click(general);
   click(shown.places["printer Korvo"]);
-  shown = openTab(4, "Kshl/2004");
-
-  ASSERT_EQ(answer(shown, "Print"), std::optional<int>(0)) << ReadFile(dir_.file("err.txt"));
+  openTab(4, "Kshl/2004");  // the panels are back on Korvo before GTK's own fields are used
+  // GTK's own copies and pages, and its paper: its open list starts on the first paper, so Down
+  // is the second, US Legal.
+  click(general);
+  const Place copies = waitFor("gtk-field copies_spin").places["gtk-field copies_spin"];
+  click({copies.x, copies.y, 20, copies.height});  // its text, left of its buttons
+  xdotool("key ctrl+a type 2");
+  click(shown.places["gtk-field page_range_radio"]);
+  click(shown.places["gtk-field page_range_entry"]);
+  xdotool("type 2-3");
+  const Place last = shown.places["tab 6"];
+  click({last.x + last.width + 20, last.y, 30, last.height});  // Page Setup, right of ours
+  click(waitFor("gtk-field paper_size_combo").places["gtk-field paper_size_combo"]);
+  xdotool("key --delay 300 Down Return");
+  // Return in a panel's field is Print, as in GTK's own fields.
+  click(openTab(4, "Kshl/2001").places["Kshl/2001"]);  // the job name
+  xdotool("key Return");
+  ASSERT_EQ(dialog_->waitForExit(20), std::optional<int>(0)) << ReadFile(dir_.file("err.txt"));
   EXPECT_TRUE(ReadFile(dir_.file("out.txt")).starts_with("Korvo-")) << ReadFile(dir_.file("out.txt"));
-  EXPECT_NE(cups->printerJob("doc.pdf").find("job-sheet-message (textWithoutLanguage) = For Sam\n"), std::string::npos)
-      << cups->printerJob("doc.pdf");
+  for (const char* sent : {"job-sheet-message (textWithoutLanguage) = For Sam\n", "copies (integer) = 2\n",
+                           "page-ranges (rangeOfInteger) = 2-3\n"})
+    EXPECT_NE(cups->printerJob("doc.pdf").find(sent), std::string::npos) << sent << cups->printerJob("doc.pdf");
   auto saved = platform::PrintSession::load(dir_.file("session.plist"));
   ASSERT_TRUE(saved) << saved.error();
   EXPECT_EQ(saved->printer().name, "Korvo");
+  EXPECT_EQ(platform::PaperInfoTicketPaperName(*saved->ticket(platform::kPDE_PMPageFormatRef)), "na-legal");
+  EXPECT_EQ(ReadFile(dir_.file("err.txt")).find("Gtk-"), std::string::npos) << ReadFile(dir_.file("err.txt"));
 
   // On the plain queue the job goes with GTK's settings alone, and the session stays as it was.
   const std::string before = ReadFile(dir_.file("session.plist"));

@@ -210,8 +210,14 @@ void MakeContainer(WidgetNode& node, GtkWidget* background) {
 
 // Return in a single-line field presses the window's default button, as in every GTK dialog: the
 // key is the window's, never a character of the field (a multi-line text view keeps its Return).
-void OnFieldActivated(GtkWidget*, gpointer data) {
+// Drawn into someone else's window, the button is that window's own (Print in a print dialog),
+// not the hidden one of the tree.
+void OnFieldActivated(GtkWidget* field, gpointer data) {
   WidgetNode& node = NodeOf(data);
+  if (node.owner.embedded()) {
+    gtk_widget_activate_default(field);
+    return;
+  }
   node.owner.act(node.control, [](UserDriver& driver, Control& control) {
     return control.window() != nullptr ? driver.pressReturn(*control.window()) : kUserCannotReachErr;
   });
