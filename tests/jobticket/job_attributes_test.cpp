@@ -51,17 +51,10 @@ TEST(JTktJobAttributes, NotesJobTypesAndFormsMatchTheGoldenFile) {
     _JOBDATA job;
     job.jobType = 7;
     EXPECT_EQ(WriteJTktJobTypes(out, &job), platform::noErr);
+    const JTktJobNotes none{};
+    EXPECT_EQ(WriteJTktJobNotes(nullptr, &none), platform::paramErr);
   });
   jtkt_test::ExpectGolden(jtkt_test::Framed(body), "job_attributes.xml");
-}
-
-TEST(JTktJobAttributes, ALongNoteIsWrittenWhole) {
-  const std::string longNote(100 * 1024, 'n');
-  const PlistDict ticket{{kJobNotesSheetMessageKey, longNote}};
-  EXPECT_NE(WrittenThrough([&](const JTktWriter& w) { WriteJTKTJobNotes(w, &ticket); }).find(">" + longNote + "</job-sheet-message>\n"),
-            std::string::npos);
-  JTktJobNotes notes;
-  EXPECT_EQ(WriteJTktJobNotes(nullptr, &notes), platform::paramErr);
 }
 
 TEST(JTktBackgroundForms, UnitsDocumentNameAndLongNames) {

@@ -172,10 +172,8 @@ TEST(StockLibraryEntry, StatusFollowsTheStock) {
   const Case cases[] = {
       {[](Stock& s) { s.setType(6); }, kStockEntryInUse, kStockEntryUnsupportedValues},
       {[](Stock& s) { s.setType(1); }, kStockEntryInUse, kStockEntryInUse},
-      {[](Stock& s) { s.setWeight(75); }, 0, 0},
       {[](Stock& s) { s.setWeight(60); }, 0, 0},
       {[](Stock& s) { s.setWeight(300); }, 0, 0},
-      {[](Stock& s) { s.setWeight(90); }, 0, 0},
       {[](Stock& s) { s.setWeight(59); }, 0, kStockEntryUnsupportedValues},
       {[](Stock& s) { s.setWeight(301); }, 0, kStockEntryUnsupportedValues},
       {[](Stock& s) { s.setFinish(4); }, 0, kStockEntryUnsupportedValues},  // semi-rough
