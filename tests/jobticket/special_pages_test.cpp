@@ -1,8 +1,6 @@
 // Special pages: covers, inserts, exception ranges and pads, and the job-level image shift.
 #include <gtest/gtest.h>
 
-#include "golden_jobs.h"
-#include "jobticket/writer/jtkt_export.h"
 #include "jobticket/writer/jtkt_image_shift.h"
 #include "jobticket/writer/jtkt_special_pages.h"
 #include "jtkt_test_support.h"
@@ -82,13 +80,6 @@ TEST(JTktImageShift, UnitsAndFullPrecision) {
     EXPECT_EQ(shift.xSide2, c.x2) << c.x1;
     EXPECT_EQ(shift.ySide2, 0) << c.x1;
   }
-}
-
-// In cover mode the booklet's back cover is not written and the front keeps print-both.
-TEST(JTktSpecialPages, CoverModeWritesOnlyTheFrontCover) {
-  const std::string coverMode = JTKTWriteDocument(jtkt_test::GoldenBookletJob(), 1).value_or("");
-  EXPECT_EQ(coverMode.find("cover-back"), std::string::npos);
-  EXPECT_NE(coverMode.find("<cover-type syntax=\"keyword\">print-both</cover-type>"), std::string::npos);
 }
 
 }  // namespace
