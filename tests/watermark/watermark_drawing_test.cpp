@@ -220,13 +220,7 @@ std::string CoverText(const FaxCoverSection& sender, const FaxCoverSection& reci
                       std::string* layout = nullptr) {
   korvo_test::ScopedXdgHome home;
   korvo_test::TempDir dir;
-  WatermarkData record;
-  record.isText = true;
-  record.textString = "FAX";
-  record.fontName = "DejaVuSans";
-  record.fontSize = 96;
-  record.density = 20;
-  record.wellColorAlpha = 1;
+  WatermarkData record = TextRecord("FAX", 0, 96, 20);
   MemoryConsumer sink;
   EXPECT_EQ(CreateMemoryConsumer(1024, &sink), platform::noErr);
   EXPECT_EQ(DrawFaxCover(&sink, PageRect{0, 0, 612, 792}, sender, recipients, notes, &record), platform::noErr);
