@@ -133,7 +133,7 @@ TEST(WatermarkDrawing, TheDrawingKeepsItsOriginInTheFile) {
   EXPECT_LT(stored.yPos, 396);
 }
 
-TEST(WatermarkDrawing, APictureIsDrawnAtItsScaleCentred) {
+TEST(WatermarkDrawing, APictureIsDrawnAtItsScaleCentredAndNothingToDrawIsABlankPage) {
   korvo_test::ScopedXdgHome home;
   korvo_test::TempDir dir;
   platform::CairoSurface picture(cairo_image_surface_create(CAIRO_FORMAT_RGB24, 400, 200));
@@ -153,10 +153,7 @@ TEST(WatermarkDrawing, APictureIsDrawnAtItsScaleCentred) {
   EXPECT_EQ(ink.minX, 206);
   EXPECT_EQ(ink.minY, 346);
   EXPECT_EQ(ink.darkestRed, 0);  // drawn whole: density is for text
-}
-
-TEST(WatermarkDrawing, NothingToDrawIsABlankPage) {
-  korvo_test::ScopedXdgHome home;
+  // Nothing to draw is a blank page.
   WatermarkData missing;
   missing.filename = "gone.png";
   missing.filePath = "/nonexistent/gone.png";
