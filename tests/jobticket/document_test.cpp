@@ -36,17 +36,12 @@ namespace fs = std::filesystem;
 constexpr const char* kDeclaration = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
 constexpr const char* kRoot = "<jtkt version=\"1.0\" xml:lang=\"en-US\" cpss-version=\"2.01\">\n";
 
-TEST(JTktFrame, HeaderNamesTheDocumentTypeOfEachVersionInOneFragment) {
-  for (int version = 0; version <= 5; ++version) {
-    RecordingContext out;
-    EXPECT_EQ(WriteJTktHeader(out.get(), version), 0);
-    ASSERT_EQ(out.fragments().size(), 1u);
-    EXPECT_EQ(out.text(), std::string(kDeclaration) + "<!DOCTYPE jtkt SYSTEM \"jtkt-v0202" + std::to_string(version) +
-                              ".dtd\">\n" + kRoot);
-  }
+// The document type of the current version is in every golden file; a version without one writes
+// none.
+TEST(JTktFrame, AHeaderOfAnUnknownVersionNamesNoDocumentType) {
   for (int version : {-1, 6, 1000}) {
     RecordingContext out;
-    WriteJTktHeader(out.get(), version);
+    EXPECT_EQ(WriteJTktHeader(out.get(), version), 0);
     EXPECT_EQ(out.text(), std::string(kDeclaration) + kRoot) << version;
   }
 }
