@@ -39,13 +39,15 @@ TEST(SettingMapSearch, PositionsValuesAndKeys) {
     EXPECT_EQ(TicketToUI(SavedJobSaveOptionRadioMap, value), 1) << value;
 }
 
-TEST(SettingMapSearch, PaperSizeKeys) {
+TEST(SettingMapSearch, PaperSizeKeysAndThePrinterDefaultRowByContext) {
   EXPECT_EQ(LocalizedKeyForPaperSizeTicketValue(CompleteStockSizeMap, 75), "Custom");
   EXPECT_EQ(LocalizedKeyForPaperSizeTicketValue(CompleteStockSizeMap, 9999), std::nullopt);
   EXPECT_EQ(LocalizedKeyForPaperSizeTicketValue(CompleteStockSizeMap, 43), "Postcard (4 x 6\")");
   EXPECT_EQ(LocalizedKeyForPaperSizeTicketValue(CompleteStockSizeMap, 7), "StockSize223x297");
   EXPECT_EQ(LocalizedKeyForTicketValue(StockSizeMap, 7), "223x297StockSize");  // each table's own key
   EXPECT_EQ(LocalizedKeyForPaperSizeTicketValue(nullptr, 75), std::nullopt);
+  // (A job's printer-default row, an insert's and a cover's, the menus and summaries below read.)
+  EXPECT_EQ(LabelKeyInContext("PrinterDefault", kPrinterDefault, kJobContextException), "UseJobSetting");
 }
 
 namespace {
