@@ -59,7 +59,7 @@ TEST(SpecialPage, AllPagesSurviveTheSessionFileAndPlistlib) {
   platform::PrintSession session;
   SpecialPages pages;
   pages.frontCover.emplace();
-  pages.frontCover->setSidesImaged(2);
+  pages.frontCover->setSidesImaged(4);  // the last the reader takes
   Insert insert;
   insert.setStartPage(7);
   insert.setQuantity(3);
