@@ -90,9 +90,8 @@ TEST(XmlPlistRead, RealsIgnoreTheProcessLocale) {
   EXPECT_NE(written->find("<real>2.25</real>"), std::string::npos);
 }
 
+// (A leap day and a second before 1970 come from plistlib in xml_plist_interop_test.)
 TEST(XmlPlistRead, DatesInTheStrictIsoForm) {
-  EXPECT_EQ(Read("<date>2024-02-29T23:59:58Z</date>"), PlistValue(PlistDate{1709251198}));
-  EXPECT_EQ(Read("<date>1969-12-31T23:59:59Z</date>"), PlistValue(PlistDate{-1}));
   EXPECT_EQ(Read("<date>\n2000-01-01T00:00:00Z\n</date>"), PlistValue(PlistDate{946684800}));
   EXPECT_EQ(Read("<date>1900-03-01T00:00:00Z</date>"), PlistValue(PlistDate{-2203891200}));
 }
