@@ -35,16 +35,15 @@ TEST(XmlPlistRead, TextIsKeptExactlyAcrossCdataAndReferences) {
   EXPECT_EQ(Read("<string/>"), PlistValue(""));
 }
 
+// (Keys out of order and data broken into indented lines come from plistlib in
+// xml_plist_interop_test.)
 TEST(XmlPlistRead, AcceptsTheFormsOtherWritersUse) {
   EXPECT_EQ(Read("\n<dict>\n  <!-- comment -->\n  <key>k</key>\n  <true/>\n</dict>\n"),
             PlistValue(PlistDict{{"k", true}}));
   EXPECT_EQ(Read("<dict/>"), PlistValue(PlistDict{}));
   EXPECT_EQ(Read("<array></array>"), PlistValue(PlistArray{}));
   EXPECT_EQ(Read("<data></data>"), PlistValue(PlistData{}));
-  EXPECT_EQ(Read("<data>\n\t\tAP8=\n\t\t</data>"), PlistValue(PlistData{0, 0xFF}));
   EXPECT_EQ(Read("<data>AP8</data>"), PlistValue(PlistData{0, 0xFF}));  // padding left out
-  EXPECT_EQ(Read("<dict><key>b</key><integer>2</integer><key>a</key><integer>1</integer></dict>"),
-            PlistValue(PlistDict{{"a", 1}, {"b", 2}}));
   auto bare = ReadXMLPlist("<plist><integer>7</integer></plist>");  // no header, no version
   ASSERT_TRUE(bare) << bare.error();
   EXPECT_EQ(*bare, PlistValue(7));
