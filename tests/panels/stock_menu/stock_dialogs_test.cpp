@@ -3,7 +3,7 @@
 // worker reports, a chosen paper that must be repaired losing its library name, the sort by
 // recent use; the user's library held by the panel from Initialize to Terminate and never
 // rewritten unchanged. The custom size and weight dialogs (units, limits, the numbers they give
-// back), a new type's set-up waiting for a name, the named paper form and the advanced paper
+// back), the named paper form and the advanced paper
 // selection (the size not offered for the job's own paper, the coating type following coated
 // sides, Defaults resetting every attribute and the comment, the edited paper's own name).
 #include <gtest/gtest.h>
