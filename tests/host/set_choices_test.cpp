@@ -169,9 +169,6 @@ TEST_F(SetChoices, EachPanelsChoicesReachTheTicketAndTheJobTicket) {
        {"<cover-front "},
        {"com.korvo.print.SpecialPages.BackCover", "<cover-back "}},
       {{"BookletOptions=click>No Booklet Layout"}, {"com.korvo.print.BookletLayout = false\n"}, {}, {}, "", true},
-      // Typed decimals are cut after the field's last decimal, not rounded.
-      {{"BookletLayout=Enabled", "BookletOptions=click>Gutter=40>Creep=0.55"},
-       {"com.korvo.print.Gutter = 40\n", "com.korvo.print.Creep = 5\n"}},
       // A field typed in one unit is converted when the unit changes.
       {{"ImageShiftSetup=Option=Independent>X1=1.00>Units=Millimeters>Y1=1.25",
         "ColorSetup=LightnessDefault=off>Lightness=1.5"},

@@ -29,7 +29,6 @@ TEST(IppPPDOptions, EachOptionBecomesItsAttribute) {
       {{{"KVPunch", "2HolePunch"}, {"StapleLocation", "SinglePortrait"}},
        "finishings=staple-top-left,punch-dual-left\n"},
       {{{"KVFold", "C"}}, "finishings=fold-letter\n"},
-      {{{"KVFold", "Z"}}, "finishings=fold-z\n"},
       {{{"KVFold", "BiFold"}}, "finishings=fold-half\n"},
       {{{"KVFold", "BiFoldStaple"}}, "finishings=saddle-stitch\n"},
       // A4 from the paper library's own millimetres, not from the PPD's points.
