@@ -89,9 +89,10 @@ TEST_F(SetDialogSteps, TheSessionsPaperIsThePrintersDefaultPageSizeUntilPageSize
   EXPECT_EQ(out, "na-letter [-12.0, -12.0, 780.0, 600.0]\n");
   EXPECT_EQ(set("PageSize=A3", &err), 1);
   EXPECT_TRUE(host_test::IsOneErrorLine(err) && err.find("no page size \"A3\"") != std::string::npos) << err;
-  // On A5 neither square fold nor coil punching is offered; on A4, by its text, both are.
+  // On A5 (named as the page format names it) neither square fold nor coil punching is offered;
+  // on A4, by its text, both are.
   for (const char* refused : {"Fold...>Square Fold", "Coil Punch..."}) {
-    EXPECT_EQ(RunPde("set --session " + session + " PageSize=A5 'Finishing=" + std::string(refused) + "' 2>&1 >/dev/null", &err), 1);
+    EXPECT_EQ(RunPde("set --session " + session + " PageSize=iso-a5 'Finishing=" + std::string(refused) + "' 2>&1 >/dev/null", &err), 1);
     EXPECT_TRUE(host_test::IsOneErrorLine(err, "paper size")) << err;
   }
   ASSERT_EQ(host_test::RunSet(session, {"PageSize=A4", "Finishing=Fold...>Square Fold>Square Fold>OK"}, &out), 0) << out;
